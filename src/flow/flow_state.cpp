@@ -1,0 +1,18 @@
+#include "flow/flow_state.h"
+
+namespace tubalyx {
+
+double PipeDiameter = 0.1;
+double MaxMassFlow = 0.0;
+double ReynoldsAtMaxFlow = 0.0;
+double CalibratedCf = 1.0;
+double CalibratedReynoldsMin = 8000.0;
+double CalibratedReynoldsMax = 1000000.0;
+double PipeRoughnessMm = 0.0;
+std::string FlowUnit;
+double MaxFlowInput = 0.0;
+double FlowNormalDensity = 1.0;
+double VolumeMeterRoughnessFactor = 1.0;
+double VolumeMeterReynoldsFactor = 1.0;
+
+}  // namespace tubalyx
