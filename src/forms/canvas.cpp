@@ -24,9 +24,11 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) { Record(TCanvasOpKind:
 
 void TCanvas::TextOut(int x, int y, const std::string& text) { Record(TCanvasOpKind::TextOut, {{x, y}}, text); }
 
-int TCanvas::TextWidth(const std::string& text) const { return Utf8Length(text) * CharWidth(Font.Size); }
+int TCanvas::TextWidth(const std::string& text) const {
+    return Utf8Length(text) * CharWidth(Font.Size) * PixelsPerInch / 96;
+}
 
-int TCanvas::TextHeight(const std::string&) const { return std::abs(Font.Height()); }
+int TCanvas::TextHeight(const std::string&) const { return (Font.Size * PixelsPerInch + 36) / 72; }
 
 void TPaintBox::Repaint() {
     canvas_.Clear();

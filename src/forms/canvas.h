@@ -40,6 +40,8 @@ public:
     TPen Pen;
     TBrush Brush;
     TFont Font;
+    // Resolution of the surface: 96 on the screen, the printer's own on a printer page.
+    int PixelsPerInch = 96;
 
     void MoveTo(int x, int y);
     // A line from the pen position to the point, which becomes the pen position.
@@ -47,7 +49,8 @@ public:
     // A closed polygon outlined with the pen and filled with the brush.
     void Polygon(const std::vector<TPoint>& points);
     void TextOut(int x, int y, const std::string& text);
-    // Width and height of a text in the canvas font by the font-metric model.
+    // Width and height of a text in the canvas font by the font-metric model, scaled to the
+    // surface's resolution.
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
 

@@ -39,6 +39,7 @@ public:
     int PageHeight() const { return pageHeight_; }
     void SetPageSize(int width, int height);
     TCanvas& Canvas() { return canvas_; }
+    int PixelsPerInch() const { return canvas_.PixelsPerInch; }
 
     std::string Title;
     // Non-empty: the sink writes a PDF file of that name instead of using a printer.
@@ -59,7 +60,12 @@ public:
 private:
     void FinishPage();
     int pageWidth_ = 4961, pageHeight_ = 7016;  // A4 at 600 dots per inch
-    TCanvas canvas_;
+    TCanvas canvas_{PrinterCanvas()};
+    static TCanvas PrinterCanvas() {
+        TCanvas c;
+        c.PixelsPerInch = 600;
+        return c;
+    }
     bool printing_ = false;
     int pageNumber_ = 0;
     std::vector<TPrintedPage> pages_, lastJob_;
