@@ -1,0 +1,229 @@
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QElapsedTimer>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "forms/screen.h"
+#include "qtview/main_window.h"
+#include "ui/form1.h"
+#include "ui/layout_controls.h"
+
+using namespace tubalyx;
+
+namespace {
+// Key presses as the user types them, delivered to the focused widget.
+void TypeText(QWidget* widget, const QString& text) {
+    widget->setFocus();
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void ProcessEventsFor(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) QApplication::processEvents();
+}
+
+// One window for all tests: the model form lives for the program's life.
+MainWindow& Window() {
+    static MainWindow* window = [] {
+        Form1().SetFontSize(20);
+        Form1().SetBounds(0, 0, 1440, 810);
+        LayoutControls();
+        auto* w = new MainWindow(Form1());
+        w->show();
+        return w;
+    }();
+    return window ? *window : *window;
+}
+}  // namespace
+
+TEST(QtView, LabelCaptionAndEditTextAppearInTheWidgets) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Medialabel.SetVisible(true);
+    f.Medialabel.SetCaption("Naturgas/Gas");
+    f.abstryckantal.SetVisible(true);
+    f.abstryckantal.SetText("101,325");
+    w.SyncNow();
+    auto* label = qobject_cast<QLabel*>(w.WidgetFor(&f.Medialabel));
+    auto* edit = qobject_cast<QLineEdit*>(w.WidgetFor(&f.abstryckantal));
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(label->text().toStdString(), "Naturgas/Gas");
+    EXPECT_EQ(edit->text().toStdString(), "101,325");
+    EXPECT_FALSE(label->isHidden());
+    // Hiding in the model hides the widget.
+    f.Medialabel.SetVisible(false);
+    w.SyncNow();
+    EXPECT_TRUE(label->isHidden());
+}
+
+TEST(QtView, TypingIntoTheEditFiresTheModelChangeEvent) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.temp.SetVisible(true);
+    f.temp.SetText("");
+    w.SyncNow();
+    std::string seen;
+    int changes = 0;
+    f.temp.OnChange = [&](TControl*) {
+        ++changes;
+        seen = f.temp.Text();
+    };
+    auto* edit = qobject_cast<QLineEdit*>(w.WidgetFor(&f.temp));
+    ASSERT_NE(edit, nullptr);
+    TypeText(edit, "25,5");
+    EXPECT_EQ(changes, 4);  // one change per typed character
+    EXPECT_EQ(seen, "25,5");
+    EXPECT_EQ(f.temp.Text(), "25,5");
+    f.temp.OnChange = nullptr;
+}
+
+TEST(QtView, ClickingAMenuItemRunsItsHandlerUnlessDisabled) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    int clicks = 0;
+    f.Termosnabb->SetCaption("Thermodynamics");
+    f.Termosnabb->OnClick = [&](TControl*) { ++clicks; };
+    w.SyncNow();
+    QAction* action = w.ActionFor(f.Termosnabb);
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text().toStdString(), "Thermodynamics");
+    action->trigger();
+    EXPECT_EQ(clicks, 1);
+    // A pop-up item inside a sub-menu is wired the same way.
+    int itemClicks = 0;
+    f.GAS->OnClick = [&](TControl*) { ++itemClicks; };
+    w.ActionFor(f.GAS)->trigger();
+    EXPECT_EQ(itemClicks, 1);
+    f.GAS->SetEnabled(false);
+    w.SyncNow();
+    EXPECT_FALSE(w.ActionFor(f.GAS)->isEnabled());
+    f.GAS->SetEnabled(true);
+    f.Termosnabb->OnClick = nullptr;
+    f.GAS->OnClick = nullptr;
+}
+
+TEST(QtView, ModelPopupOpensTheQtMenu) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Mediamenu.Popup(100, 120);
+    w.SyncNow();
+    QMenu* menu = w.MenuFor(&f.Mediamenu);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST(QtView, GridCellsAndUserEditsGoBothWays) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    TStringGrid& g = f.PTKompgrid;
+    g.SetVisible(true);
+    g.SetColCount(11);
+    g.SetRowCount(11);
+    g.SetCell(0, 1, "100");
+    g.SetRowHeight(5, 0);
+    w.SyncNow();
+    auto* table = qobject_cast<QTableWidget*>(w.WidgetFor(&g));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->item(1, 0)->text().toStdString(), "100");
+    EXPECT_TRUE(table->isRowHidden(5));
+    int edits = 0;
+    g.OnSetEditText = [&](TControl*, int col, int row, const std::string& v) {
+        ++edits;
+        EXPECT_EQ(col, 2);
+        EXPECT_EQ(row, 3);
+        EXPECT_EQ(v, "7");
+    };
+    // Without the editing option a typed cell is refused.
+    table->item(3, 2)->setText("7");
+    EXPECT_EQ(edits, 0);
+    g.SetEditing(true);
+    w.SyncNow();
+    table->item(3, 2)->setText("7");
+    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(g.Cell(2, 3), "7");
+    g.OnSetEditText = nullptr;
+}
+
+TEST(QtView, RichEditRunsKeepTheirColour) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    TRichEdit& r = f.RichEdit1;
+    r.SetVisible(true);
+    r.Clear();
+    r.SetSelColor(clBlack);
+    r.Add("OUTPUT");
+    r.SetSelColor(clRed);
+    r.Add("INPUT ERROR!!!");
+    r.SetSelColor(clBlack);
+    w.SyncNow();
+    auto* text = qobject_cast<QTextEdit*>(w.WidgetFor(&r));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText().toStdString(), "OUTPUT\nINPUT ERROR!!!");
+    QTextCursor cursor(text->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::Right);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+}
+
+TEST(QtView, PrintingTheReportToPdfGivesANonEmptyPdf) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = (dir.path() + "/report.pdf").toStdString();
+    TForm1& f = Form1();
+    f.RichEdit1.Clear();
+    for (int i = 0; i < 120; ++i) f.RichEdit1.Add("Density____________________________________(kg/m3)= 1,2345");
+    TPrinter& p = Printer();
+    p.OutputFileName = path;
+    p.Title = "Tubalyx";
+    p.BeginDoc();
+    int y = 300;
+    for (int i = 0; i < f.RichEdit1.LineCount(); ++i) {
+        p.Canvas().Font.Size = 10;
+        const int lineHeight = p.Canvas().TextHeight("X");
+        if (y + lineHeight > p.PageHeight() - 300) {
+            p.NewPage();
+            y = 300;
+        }
+        p.Canvas().TextOut(300, y, f.RichEdit1.Line(i));
+        y += lineHeight;
+    }
+    const int pages = p.PageNumber();
+    p.EndDoc();
+    p.OutputFileName.clear();
+    EXPECT_GE(pages, 2);
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_GT(bytes.size(), 1000);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+}
+
+// Run by hand under a display with TUBALYX_SCREENSHOT=file.png to look at the window.
+TEST(QtView, ScreenshotOnRequest) {
+    const char* file = std::getenv("TUBALYX_SCREENSHOT");
+    if (!file) GTEST_SKIP() << "no screenshot requested";
+    MainWindow& w = Window();
+    Form1().Memo2.SetVisible(true);
+    Form1().Memo2.SetBounds(0, 0, 600, 200);
+    Form1().Memo2.Add("Memo2");
+    w.SyncNow();
+    ProcessEventsFor(300);
+    EXPECT_TRUE(w.grab().save(QString::fromUtf8(file)));
+}
