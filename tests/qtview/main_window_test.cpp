@@ -16,7 +16,9 @@
 #include "forms/screen.h"
 #include "qtview/main_window.h"
 #include "ui/form1.h"
+#include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"
+#include "ui/window_metrics.h"
 
 using namespace tubalyx;
 
@@ -41,6 +43,7 @@ void ProcessEventsFor(int ms) {
 // One window for all tests: the model form lives for the program's life.
 MainWindow& Window() {
     static MainWindow* window = [] {
+        BaseFontSize = 20;
         Form1().SetFontSize(20);
         Form1().SetBounds(0, 0, 1440, 810);
         LayoutControls();
@@ -220,10 +223,33 @@ TEST(QtView, ScreenshotOnRequest) {
     const char* file = std::getenv("TUBALYX_SCREENSHOT");
     if (!file) GTEST_SKIP() << "no screenshot requested";
     MainWindow& w = Window();
-    Form1().Memo2.SetVisible(true);
-    Form1().Memo2.SetBounds(0, 0, 600, 200);
-    Form1().Memo2.Add("Memo2");
+    TForm1& f = Form1();
+    HideInputControls();
+    f.Mediarubrik.SetCaption("Media: ");
+    f.Mediarubrik.SetBounds(10, 10, 0, 0);
+    f.Mediarubrik.SetVisible(true);
+    f.Medialabel.SetCaption("Gas");
+    f.Medialabel.SetColor(clYellow);
+    f.Medialabel.SetBounds(10 + f.Mediarubrik.Width(), 10, 0, 0);
+    f.Medialabel.SetVisible(true);
+    f.minflowtext.SetCaption("Minimal flow?___________________________________________ ");
+    f.minflowtext.SetBounds(10, 40, 0, 0);
+    f.minflowtext.SetVisible(true);
+    f.Memo2.Add("Memo2");
+    f.abstryckantal.SetBounds(10 + f.minflowtext.Width(), 40, 136, 27);
+    f.abstryckantal.SetVisible(true);
+    f.ViktVolprocGrid.SetBounds(10, 90, 0, 0);
+    LayoutControls();
+    f.ViktVolprocGrid.SetVisible(true);
+    f.Memo2.SetBounds(10, 560, 600, 100);
+    f.Memo2.SetVisible(true);
+    f.PaintBox1.SetVisible(false);
     w.SyncNow();
     ProcessEventsFor(300);
+    // Showing the window moves the view to the focused edit; look at the top left instead.
+    f.SetHorzScrollPosition(0);
+    f.SetVertScrollPosition(0);
+    w.SyncNow();
+    ProcessEventsFor(100);
     EXPECT_TRUE(w.grab().save(QString::fromUtf8(file)));
 }
