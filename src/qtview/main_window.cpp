@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "qtview/control_widgets.h"
 #include "qtview/input_forwarder.h"
@@ -27,6 +29,8 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), for
     setCentralWidget(scroll_);
     BuildWidgets();
     BuildMenus();
+    // Clicks on the empty form reach the form's own mouse events.
+    page_->installEventFilter(new InputForwarder(form_, page_));
     connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
         if (!syncing_) form_.SetVertScrollPosition(v);
     });
@@ -169,8 +173,10 @@ void MainWindow::SyncNow() {
         return;
     }
     // Only pointers known to the window are followed; other controls may be gone.
+    bool editsChanged = false;
     for (TControl* c : dirty) {
         if (widgets_.count(c)) {
+            editsChanged = editsChanged || dynamic_cast<TEdit*>(c) != nullptr;
             SyncControl(*c);
             if (auto* box = dynamic_cast<TGroupBox*>(c))
                 for (TControl* child : box->Children()) SyncControl(*child);
@@ -185,6 +191,7 @@ void MainWindow::SyncNow() {
             }
         }
     }
+    if (editsChanged) ApplyTabOrder();
 }
 
 void MainWindow::SyncForm() {
@@ -205,6 +212,18 @@ void MainWindow::SyncFromModel() {
     SyncForm();
     for (auto& [control, widget] : widgets_) SyncControl(*const_cast<TControl*>(control));
     for (auto& [item, action] : actions_) SyncAction(*const_cast<TMenuItem*>(item));
+    ApplyTabOrder();
+}
+
+void MainWindow::ApplyTabOrder() {
+    // The Tab key walks the edits in their model tab order (declaration order on a tie).
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (TControl* c : form_.Controls())
+        if (dynamic_cast<TEdit*>(c))
+            if (QWidget* w = WidgetFor(c)) chain.emplace_back(c->TabOrder(), w);
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
 
 void MainWindow::SyncAction(TMenuItem& item) {

@@ -40,6 +40,7 @@ private:
     void SyncControl(TControl& control);
     void SyncAction(TMenuItem& item);
     void SyncForm();
+    void ApplyTabOrder();
 
     TForm1& form_;
     QScrollArea* scroll_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -216,6 +217,37 @@ TEST(QtView, PrintingTheReportToPdfGivesANonEmptyPdf) {
     const QByteArray bytes = pdf.readAll();
     EXPECT_GT(bytes.size(), 1000);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
+}
+
+TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.ISODIN.SetCaption("ISO5167:2003");
+    f.ISODIN.SetVisible(true);
+    w.SyncNow();
+    int clicks = 0;
+    f.ISODIN.OnClick = [&](TControl*) { ++clicks; };
+    QWidget* label = w.WidgetFor(&f.ISODIN);
+    ASSERT_NE(label, nullptr);
+    const QPointF inside(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &press);
+    QApplication::sendEvent(label, &release);
+    EXPECT_EQ(clicks, 1);
+    f.ISODIN.OnClick = nullptr;
+    // Focus moving between two edits fires the first one's exit event.
+    int exits = 0;
+    f.kaltemp.OnExit = [&](TControl*) { ++exits; };
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(w.WidgetFor(&f.kaltemp), &in);
+    EXPECT_TRUE(f.kaltemp.Focused());
+    QApplication::sendEvent(w.WidgetFor(&f.kalminreyn), &in);
+    EXPECT_TRUE(f.kalminreyn.Focused());
+    EXPECT_EQ(exits, 1);
+    f.kaltemp.OnExit = nullptr;
 }
 
 // Run by hand under a display with TUBALYX_SCREENSHOT=file.png to look at the window.
