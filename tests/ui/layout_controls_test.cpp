@@ -54,7 +54,7 @@ TEST(LayoutControls, EditsReportAndScrollRangeOnA1600PixelScreen) {
     EXPECT_EQ(f.VertScrollBar().Range, 30000);
     EXPECT_FALSE(f.AutoScroll());
     EXPECT_FALSE(f.kodkomment.Visible());
-    // Fonts of Table 1: headings bigger, grids smaller, the start text half.
+    // Fonts: headings bigger, grids smaller, the start text half.
     EXPECT_EQ(f.RAPPORT.Font().Size, 24);
     EXPECT_EQ(f.osrubrik.Font().Size, 30);
     EXPECT_EQ(f.ViktVolprocGrid.Font().Size, 18);
