@@ -15,6 +15,17 @@ bool SetPosition(TScrollBarState& bar, int v) {
 }
 }  // namespace
 
+namespace {
+TForm::ImagePrinter& CurrentImagePrinter() {
+    static TForm::ImagePrinter printer;
+    return printer;
+}
+}  // namespace
+
+void TForm::SetImagePrinter(ImagePrinter printer) { CurrentImagePrinter() = std::move(printer); }
+
+bool TForm::Print() { return CurrentImagePrinter() ? CurrentImagePrinter()(*this) : false; }
+
 void TForm::SetHorzScrollPosition(int v) { if (SetPosition(horz_, v)) Changed(); }
 void TForm::SetVertScrollPosition(int v) { if (SetPosition(vert_, v)) Changed(); }
 

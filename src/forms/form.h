@@ -33,6 +33,13 @@ public:
     void SetVertScrollRange(int v);
     // Automatic scroll ranges follow the controls; the layout switches them off.
     bool AutoScroll() const { return autoScroll_; }
+
+    // Prints the window as it looks, through the installed image printer (the renderer's);
+    // false when there is none.
+    bool Print();
+    using ImagePrinter = std::function<bool(TForm&)>;
+    static void SetImagePrinter(ImagePrinter printer);
+
     void SetAutoScroll(bool v) { if (autoScroll_ != v) { autoScroll_ = v; Changed(); } }
 
 private:

@@ -9,6 +9,21 @@ void TScreen::SetSize(int width, int height) {
     height_ = std::max(0, height);
 }
 
+namespace {
+TScreen::CursorListener& CurrentCursorListener() {
+    static TScreen::CursorListener listener;
+    return listener;
+}
+}  // namespace
+
+void TScreen::SetCursorListener(CursorListener listener) { CurrentCursorListener() = std::move(listener); }
+
+void TScreen::SetCursor(TCursor c) {
+    if (cursor_ == c) return;
+    cursor_ = c;
+    if (CurrentCursorListener()) CurrentCursorListener()(c);
+}
+
 TScreen& Screen() {
     static TScreen screen;
     return screen;

@@ -17,7 +17,10 @@ public:
     // The renderer sets the real size at start; tests set the size they need.
     void SetSize(int width, int height);
     TCursor Cursor() const { return cursor_; }
-    void SetCursor(TCursor c) { cursor_ = c; }
+    void SetCursor(TCursor c);
+    // The renderer shows the cursor it is told.
+    using CursorListener = std::function<void(TCursor)>;
+    static void SetCursorListener(CursorListener listener);
 
 private:
     int width_ = 1600, height_ = 900;

@@ -17,6 +17,7 @@
 #include "qtview/control_widgets.h"
 #include "qtview/input_forwarder.h"
 #include "qtview/qt_conversions.h"
+#include "qtview/qt_platform.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -38,11 +39,18 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), for
         if (!syncing_) form_.SetHorzScrollPosition(v);
     });
     TControl::SetChangeListener([this](TControl& c) { ModelChanged(c); });
+    TForm::SetImagePrinter([this](TForm&) {
+        SyncNow();
+        return PrintImage(grab().toImage());
+    });
     if (form_.Width() > 0 && form_.Height() > 0) resize(form_.Width(), form_.Height());
     SyncFromModel();
 }
 
-MainWindow::~MainWindow() { TControl::SetChangeListener(nullptr); }
+MainWindow::~MainWindow() {
+    TControl::SetChangeListener(nullptr);
+    TForm::SetImagePrinter(nullptr);
+}
 
 void MainWindow::BuildWidgets() {
     // Group-box children go into the box's widget, so the box is built before them.

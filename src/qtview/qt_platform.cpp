@@ -1,6 +1,8 @@
 #include "qtview/qt_platform.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QFontDialog>
 #include <QPageLayout>
 #include <QPainter>
@@ -89,9 +91,32 @@ void PrintPages(const TPrinter& model, const std::vector<TPrintedPage>& pages) {
 
 }  // namespace
 
+bool PrintImage(const QImage& image) {
+    QPrinter pdf(QPrinter::HighResolution);
+    QPrinter* printer = &SharedPrinter();
+    if (!Printer().OutputFileName.empty()) {
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(Q(Printer().OutputFileName));
+        printer = &pdf;
+    }
+    QPainter painter;
+    if (image.isNull() || !painter.begin(printer)) return false;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
 void InstallQtPlatform() {
     TCommonDialog::SetExecutor(RunDialog);
     TPrinter::SetSink(PrintPages);
+    TScreen::SetCursorListener([](TCursor cursor) {
+        if (cursor == TCursor::crHourGlass)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    });
 }
 
 }  // namespace tubalyx

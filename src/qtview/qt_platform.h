@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 
 namespace tubalyx {
 
@@ -6,5 +7,9 @@ namespace tubalyx {
 // QPrinter (a PDF file when the printer has an output file name). Call once after the
 // QApplication exists.
 void InstallQtPlatform();
+
+// Prints one image scaled to the page: on the printer the print dialog configured, or into a
+// PDF file when the model printer has an output file name. False when printing failed.
+bool PrintImage(const QImage& image);
 
 }  // namespace tubalyx

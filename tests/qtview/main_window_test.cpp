@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCursor>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -248,6 +249,27 @@ TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
     EXPECT_TRUE(f.kalminreyn.Focused());
     EXPECT_EQ(exits, 1);
     f.kaltemp.OnExit = nullptr;
+}
+
+TEST(QtView, TheFormPrintsAsAnImageIntoAPdf) {
+    Window();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = (dir.path() + "/form.pdf").toStdString();
+    Printer().OutputFileName = path;
+    EXPECT_TRUE(Form1().Print());
+    Printer().OutputFileName.clear();
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+}
+
+TEST(QtView, HourglassCursorWhileTheModelAsksForIt) {
+    Screen().SetCursor(TCursor::crHourGlass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen().SetCursor(TCursor::crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Run by hand under a display with TUBALYX_SCREENSHOT=file.png to look at the window.
