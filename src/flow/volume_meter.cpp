@@ -3,7 +3,6 @@
 #include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {
@@ -40,10 +39,10 @@ void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
                           double calibrationReynolds, double& qm, double& areaFactor,
                           double& profileFactor) {
     std::string keyword = unit;
+    std::string kind;
     double v = 0.0;
-    ParseUnitValue(std::string(1, LanguageLetter), MediumCode, keyword, ParsedUnitKind, v,
-                   FlowNormalDensity, value, pipeDiameterMm / 1000.0);
-    if (ParsedUnitKind == "V")
+    ParseUnitValue(keyword, value, FlowNormalDensity, pipeDiameterMm / 1000.0, v, kind);
+    if (kind == "V")
         qm = 0.001 * density * v / 3600.0;  // litres per hour
     else
         qm = v / 3600.0;  // kg per hour
