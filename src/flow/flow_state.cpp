@@ -3,6 +3,9 @@
 namespace tubalyx {
 
 double PipeDiameter = 0.1;
+double BoreDiameter = 0.05;
+double PipeDiameterColdM = 0.1;
+double DynamicViscosityPas = 1e-3;
 double MaxMassFlow = 0.0;
 double ReynoldsAtMaxFlow = 0.0;
 double CalibratedCf = 1.0;

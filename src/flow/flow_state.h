@@ -7,6 +7,9 @@
 namespace tubalyx {
 
 extern double PipeDiameter;          // m, pipe inner diameter at operating temperature
+extern double BoreDiameter;          // m, bore or throat diameter at operating temperature
+extern double PipeDiameterColdM;     // m, pipe inner diameter as typed (cold)
+extern double DynamicViscosityPas;   // Pa s, viscosity of the medium at the operating point
 extern double MaxMassFlow;           // kg/s, maximal mass flow of the device calculation
 extern double ReynoldsAtMaxFlow;     // pipe Reynolds number at max flow
 extern double CalibratedCf;          // calibrated flow coefficient of the cone meters (edit Cf)
