@@ -8,6 +8,7 @@ double PipeDiameterColdM = 0.1;
 double DynamicViscosityPas = 1e-3;
 double MaxMassFlow = 0.0;
 double ReynoldsAtMaxFlow = 0.0;
+double DiameterRatioBeta = 0.5;
 double CalibratedCf = 1.0;
 double CalibratedReynoldsMin = 8000.0;
 double CalibratedReynoldsMax = 1000000.0;

@@ -12,6 +12,7 @@ extern double PipeDiameterColdM;     // m, pipe inner diameter as typed (cold)
 extern double DynamicViscosityPas;   // Pa s, viscosity of the medium at the operating point
 extern double MaxMassFlow;           // kg/s, maximal mass flow of the device calculation
 extern double ReynoldsAtMaxFlow;     // pipe Reynolds number at max flow
+extern double DiameterRatioBeta;     // diameter ratio at max flow
 extern double CalibratedCf;          // calibrated flow coefficient of the cone meters (edit Cf)
 extern double CalibratedReynoldsMin; // lower calibrated Reynolds number (edit kalminreyn)
 extern double CalibratedReynoldsMax; // upper calibrated Reynolds number (edit kalmaxreyn)
