@@ -11,6 +11,9 @@ extern double BoreDiameter;          // m, bore or throat diameter at operating 
 extern double PipeDiameterColdM;     // m, pipe inner diameter as typed (cold)
 extern double DynamicViscosityPas;   // Pa s, viscosity of the medium at the operating point
 extern double MaxMassFlow;           // kg/s, maximal mass flow of the device calculation
+extern double MinMassFlow;           // kg/s, minimal mass flow of the device calculation
+extern double MaxDpPa;               // Pa, differential pressure at max flow
+extern double PipeRoughnessM;        // m, pipe roughness
 extern double ReynoldsAtMaxFlow;     // pipe Reynolds number at max flow
 extern double DiameterRatioBeta;     // diameter ratio at max flow
 extern double CalibratedCf;          // calibrated flow coefficient of the cone meters (edit Cf)
