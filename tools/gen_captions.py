@@ -21,6 +21,10 @@ OUT = os.path.join(ROOT, 'src', 'texts')
 # texts/report_labels.h); the caption sets write them but do not define them.
 ENGINE_LABELS = set()
 
+# Labels the property tables overwrite with range notes; each has a base copy to restore from.
+BASE_COPIED = ['DensityLabel', 'SpecificVolumeLabel', 'DynamicViscosityLabel', 'KinematicViscosityLabel',
+               'ViscosityNoteLabel', 'KappaLabel', 'CpLabel', 'CvLabel', 'EnthalpyLabel']
+
 CONDITIONS = {
     '-': 'Always', 'cone': 'Cone', 'plain': 'Plain', 'iso': 'Iso', 'din': 'Din',
     'ro': 'Restriction', 'notro': 'NotRestriction', 'nh3': 'Ammonia', 'notnh3': 'NotAmmonia',
@@ -107,6 +111,7 @@ def main():
     for no, (name, c, sv, de, en) in labels:
         if name not in names:
             names.append(name)
+    names += [n + 'Base' for n in BASE_COPIED]
     own = [n for n in names if n not in ENGINE_LABELS]
     hdr = [HEAD, '#pragma once\n// The language-dependent report labels, headings and prompt strings that the caption\n'
            '// sets write and the report writers, range notes and prompt setters read. Empty until\n'

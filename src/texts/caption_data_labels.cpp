@@ -166,6 +166,15 @@ std::string MeasuredFromDownstreamTappingNote;
 std::string StraightLengthErrorHeading;
 std::string StraightLengthColumnHeading;
 std::string StraightLengthMeasuredLine;
+std::string DensityLabelBase;
+std::string SpecificVolumeLabelBase;
+std::string DynamicViscosityLabelBase;
+std::string KinematicViscosityLabelBase;
+std::string ViscosityNoteLabelBase;
+std::string KappaLabelBase;
+std::string CpLabelBase;
+std::string CvLabelBase;
+std::string EnthalpyLabelBase;
 
 namespace {
 const ReportLabelEntry kLabels[] = {

@@ -169,5 +169,14 @@ extern std::string MeasuredFromDownstreamTappingNote;
 extern std::string StraightLengthErrorHeading;
 extern std::string StraightLengthColumnHeading;
 extern std::string StraightLengthMeasuredLine;
+extern std::string DensityLabelBase;
+extern std::string SpecificVolumeLabelBase;
+extern std::string DynamicViscosityLabelBase;
+extern std::string KinematicViscosityLabelBase;
+extern std::string ViscosityNoteLabelBase;
+extern std::string KappaLabelBase;
+extern std::string CpLabelBase;
+extern std::string CvLabelBase;
+extern std::string EnthalpyLabelBase;
 
 }  // namespace tubalyx
