@@ -19,7 +19,9 @@ OUT = os.path.join(ROOT, 'src', 'texts')
 
 # Label strings whose globals belong to the property-table engine (declared in
 # texts/report_labels.h); the caption sets write them but do not define them.
-ENGINE_LABELS = set()
+ENGINE_LABELS = {'DensityLabel', 'SpecificVolumeLabel', 'DynamicViscosityLabel', 'KinematicViscosityLabel',
+                 'ViscosityNoteLabel', 'KappaLabel', 'CpLabel', 'CvLabel', 'EnthalpyLabel'}
+ENGINE_LABELS |= {n + 'Base' for n in ENGINE_LABELS}
 
 # Labels the property tables overwrite with range notes; each has a base copy to restore from.
 BASE_COPIED = ['DensityLabel', 'SpecificVolumeLabel', 'DynamicViscosityLabel', 'KinematicViscosityLabel',
@@ -115,7 +117,9 @@ def main():
     own = [n for n in names if n not in ENGINE_LABELS]
     hdr = [HEAD, '#pragma once\n// The language-dependent report labels, headings and prompt strings that the caption\n'
            '// sets write and the report writers, range notes and prompt setters read. Empty until\n'
-           '// the first ApplyLanguage.\n#include <string>\n\nnamespace tubalyx {\n\n']
+           '// the first ApplyLanguage.\n#include <string>\n\n' +
+           ('#include "texts/report_labels.h"  // the property labels and their base copies\n\n'
+            if ENGINE_LABELS else '') + 'namespace tubalyx {\n\n']
     for n in own:
         hdr.append('extern std::string %s;\n' % n)
     hdr.append('\n}  // namespace tubalyx\n')

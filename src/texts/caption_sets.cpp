@@ -1,10 +1,13 @@
 #include "texts/caption_sets.h"
 
+#include "media/medium_identification.h"
 #include "numerics/text_utils.h"
 #include "texts/language_services.h"
+#include "texts/medium_prompts.h"
 #include "texts/prompt_setters.h"
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_labels.h"
 #include "texts/window_access.h"
 #include "ui/selection_state.h"
 
@@ -24,18 +27,6 @@ std::string JoinSeparator(const char* text) {
     return out + s.substr(pos);
 }
 
-void CopyBaseLabels() {
-    DensityLabelBase = DensityLabel;
-    SpecificVolumeLabelBase = SpecificVolumeLabel;
-    DynamicViscosityLabelBase = DynamicViscosityLabel;
-    KinematicViscosityLabelBase = KinematicViscosityLabel;
-    ViscosityNoteLabelBase = ViscosityNoteLabel;
-    KappaLabelBase = KappaLabel;
-    CpLabelBase = CpLabel;
-    CvLabelBase = CvLabel;
-    EnthalpyLabelBase = EnthalpyLabel;
-}
-
 bool IsKinematicViscosityUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
     return u == "M2/S" || u == "ST" || u == "CST" || u == "STOKES" || u == "CSTOKES";
@@ -47,12 +38,12 @@ void SetCaptionSet(char letter) {
     SetMaxFlowPrompt();
     SetDiffPressurePrompt();
     ApplyReportLabelTable(ReportLabelTable, letter);
-    CopyBaseLabels();
+    CopyReportLabelBases();
     SetUpstreamFittingList();
     if (TEdit* unit = WindowEdit("qbgsort"))
         SetControlText("visktextin", IsKinematicViscosityUnit(unit->Text()) ? KinematicViscosityPrompt
                                                                               : DynamicViscosityPrompt);
-    if (MediumDisplayNameService) SetControlText("Medialabel", MediumDisplayNameService(MediumCode));
+    SetControlText("Medialabel", MediumDisplayName(MediumCode));
     SetControlText("Trycktemplabel", std::string(TextOf(prompt_text::CompensationTableTitlePrefix, letter)) +
                                          ControlText("Medialabel"));
     SetControlText("Matain", CompensationTableHint);
@@ -146,11 +137,11 @@ void ApplyLanguage(char letter) {
         StraightLengthColumnHeading = RemoveBlanksFromLongestRun(StraightLengthColumnHeading, blanks);
     }
 
-    if (SetStandardDensityPromptService) SetStandardDensityPromptService();
+    SetStandardDensityPrompt();
     SetVConeMethodCaptions();
     SetAdiabaticPrompt(ExpansionModeLetter);
     SetDeleteCaption();
-    if (SetNaturalGasLimitsService) SetNaturalGasLimitsService();
+    SetNaturalGasLimits();
     SetPressureTemperatureLabels();
     SetOilInputPrompts();
     SetMeterMaterialMenu();
@@ -174,7 +165,7 @@ void ApplyLanguage(char letter) {
     SetHumidityPrompt();
     SetHeightDifferencePrompt();
 
-    if (MediumDisplayNameService) SetControlText("Medialabel", MediumDisplayNameService(MediumCode));
+    SetControlText("Medialabel", MediumDisplayName(MediumCode));
 }
 
 }  // namespace tubalyx

@@ -3,6 +3,8 @@
 // option handlers of the main window set the answers; the setters show them.
 #include <string>
 
+#include "ui/medium_description.h"  // HumidityInputKind, HumidGasFlag
+
 namespace tubalyx {
 
 extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
@@ -16,8 +18,6 @@ extern std::string OnlineFlowMethod;        // "N" standard, else root
 extern std::string AllowSmallPipeFlag;      // "J" or "N"
 extern std::string AllowLargePipeFlag;
 extern std::string AllowLargeReynoldsFlag;
-extern std::string HumidityInputKind;       // "R", "A", "S", "D"
-extern bool HumidGasFlag;
 extern std::string MaterialCode1;           // material of the primary device, "1" to "8"
 extern std::string MaterialCode2;           // material of the pipe
 extern std::string UpstreamFittingCode;     // "0" to "14"

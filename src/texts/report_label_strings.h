@@ -5,6 +5,8 @@
 // the first ApplyLanguage.
 #include <string>
 
+#include "texts/report_labels.h"  // the property labels and their base copies
+
 namespace tubalyx {
 
 extern std::string CompensationTableHint;
@@ -55,15 +57,6 @@ extern std::string PowerConsumptionLabel;
 extern std::string TubeFlowSpeedLabel;
 extern std::string CriticalFlowFactorLabel;
 extern std::string ValveReductionFactorLabel;
-extern std::string DensityLabel;
-extern std::string SpecificVolumeLabel;
-extern std::string DynamicViscosityLabel;
-extern std::string KinematicViscosityLabel;
-extern std::string ViscosityNoteLabel;
-extern std::string KappaLabel;
-extern std::string CpLabel;
-extern std::string CvLabel;
-extern std::string EnthalpyLabel;
 extern std::string TemperatureResultLabel;
 extern std::string DryGasDensityLabel;
 extern std::string AbsoluteHumidityLabel;
@@ -169,14 +162,5 @@ extern std::string MeasuredFromDownstreamTappingNote;
 extern std::string StraightLengthErrorHeading;
 extern std::string StraightLengthColumnHeading;
 extern std::string StraightLengthMeasuredLine;
-extern std::string DensityLabelBase;
-extern std::string SpecificVolumeLabelBase;
-extern std::string DynamicViscosityLabelBase;
-extern std::string KinematicViscosityLabelBase;
-extern std::string ViscosityNoteLabelBase;
-extern std::string KappaLabelBase;
-extern std::string CpLabelBase;
-extern std::string CvLabelBase;
-extern std::string EnthalpyLabelBase;
 
 }  // namespace tubalyx
