@@ -364,3 +364,31 @@ TEST(CaptionSets, RemoveBlanksFromLongestRunIsBounded) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(CaptionTables, EveryNamedControlIsInTheWindow) {
+    for (const auto& e : WindowCaptionTable) {
+        TControl* c = Form1().FindComponent(e.control);
+        ASSERT_NE(c, nullptr) << e.control;
+        if (e.property == CaptionProperty::Cell) EXPECT_NE(WindowGrid(e.control), nullptr) << e.control;
+    }
+    for (const auto& e : PageMenuTable) {
+        EXPECT_NE(WindowMenuItem(e.item), nullptr) << e.item;
+        EXPECT_NE(WindowMenuItem(e.twin), nullptr) << e.twin;
+    }
+}
+
+TEST(CaptionSets, MediumCaptionsFollowTheLanguage) {
+    MediumCode = "VAT";
+    ApplyLanguage('D');
+    EXPECT_EQ(Form1().Medialabel.Caption(), "Wasser");
+    EXPECT_EQ(Form1().Trycktemplabel.Caption(), "Tafel für Druck/Temperatur-Berichtigung von Gasdichte, Media: Wasser");
+    ApplyLanguage('E');
+    EXPECT_EQ(Form1().Medialabel.Caption(), "Water");
+    MediumCode = "GAS";
+}
+
+}  // namespace
+}  // namespace tubalyx
