@@ -1,9 +1,9 @@
 #include "numerics/report_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <stdexcept>
 
 #include "numerics/decimal_separator.h"
 
@@ -11,181 +11,213 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kMaxDigits = 18;
-
-// A finite value as decimal digits: value = (-1)^negative * 0.d1 d2 d3 ... * 10^(point),
-// so `point` is the number of whole-number digits (it may be 0 or negative).
-struct Decimal {
+// A value as decimal digits: magnitude = 0.d1 d2 d3 ... * 10^exponent. No digits means zero.
+struct DecimalDigits {
     bool negative = false;
-    std::string digits;  // without leading zeros; empty for zero
-    int point = 0;
+    std::string digits;
+    int exponent = 0;
+
+    bool IsZero() const { return digits.empty(); }
 };
 
-// The first 18 significant digits of the binary value (correctly rounded), the way the
-// report formats see a number before their own decimal rounding.
-Decimal ToDecimal(double value) {
-    Decimal d;
+// The first 18 significant digits of the binary value, exactly rounded; independent of
+// the C locale (the text of to_chars always uses a point).
+DecimalDigits ToDecimalDigits(double value) {
+    DecimalDigits d;
+    d.negative = std::signbit(value);
     if (value == 0.0) return d;
-    d.negative = value < 0;
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, kMaxDigits - 1);
-    std::string s(buf, res.ptr);
-    const std::size_t e = s.find('e');
-    d.digits.push_back(s[0]);
-    for (std::size_t i = 2; i < e; ++i) d.digits.push_back(s[i]);
-    d.point = std::atoi(s.c_str() + e + 1) + 1;
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+    if (ec != std::errc()) throw std::runtime_error("number conversion");
+    // "d.ddddddddddddddddde+XX"
+    std::string text(buf, end);
+    std::size_t e = text.find('e');
+    if (e == std::string::npos || e < 1) throw std::runtime_error("number conversion");
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') d.digits.push_back(text[i]);
+    int exp10 = 0;
+    const char* first = text.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), exp10);
+    d.exponent = exp10 + 1;
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
 
-// Keeps `count` significant digits, rounding the digit string half away from zero.
-Decimal RoundSignificant(Decimal d, int count) {
-    if (d.digits.empty()) return d;
-    if (count < 0) return Decimal{};
-    if (static_cast<int>(d.digits.size()) <= count) return d;
-    const bool up = d.digits[count] >= '5';
+// Keeps `count` significant digits, rounding the rest half away from zero.
+void RoundToDigits(DecimalDigits& d, int count) {
+    if (d.IsZero() || count >= static_cast<int>(d.digits.size())) return;
+    if (count < 0) {
+        d.digits.clear();
+        return;
+    }
+    bool roundUp = d.digits[count] >= '5';
     d.digits.resize(count);
-    if (up) {
+    if (roundUp) {
         int i = count - 1;
         while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
         if (i >= 0) {
             ++d.digits[i];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
-            ++d.point;
-            if (count > 0) d.digits.pop_back();
+            // All nines (or nothing kept): the value becomes the next power of ten.
+            d.digits = "1";
+            ++d.exponent;
         }
     }
     while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) return Decimal{};
-    return d;
 }
 
-char Digit(const Decimal& d, int i) {
-    return i >= 0 && i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0';
-}
-
-// Fixed notation with `decimals` decimals of an already rounded decimal.
-std::string FixedText(const Decimal& d, int decimals) {
+// Fixed notation with exactly `decimals` digits after the separator. A value that rounded
+// to zero has no sign.
+std::string FixedText(const DecimalDigits& d, int decimals, char separator) {
     std::string out;
-    if (d.negative && !d.digits.empty()) out.push_back('-');
-    if (d.point <= 0) {
+    if (d.negative && !d.IsZero()) out.push_back('-');
+    auto digitAt = [&d](int index) -> char {
+        return (index >= 0 && index < static_cast<int>(d.digits.size())) ? d.digits[index] : '0';
+    };
+    if (d.IsZero() || d.exponent <= 0) {
         out.push_back('0');
     } else {
-        for (int i = 0; i < d.point; ++i) out.push_back(Digit(d, i));
+        for (int i = 0; i < d.exponent; ++i) out.push_back(digitAt(i));
     }
     if (decimals > 0) {
-        out.push_back(DecimalSeparator());
-        for (int k = 0; k < decimals; ++k) out.push_back(Digit(d, d.point + k));
+        out.push_back(separator);
+        int start = d.IsZero() ? 0 : d.exponent;
+        for (int i = 0; i < decimals; ++i) out.push_back(d.IsZero() ? '0' : digitAt(start + i));
     }
     return out;
 }
 
-// Exponent notation: one digit, the separator and the further digits (if any), "E", the exponent.
-std::string ExponentText(const Decimal& d) {
+// One digit, the separator and the further digits (if any), "E", the exponent.
+std::string ExponentText(const DecimalDigits& d, char separator) {
+    if (d.IsZero()) return "0";
     std::string out;
     if (d.negative) out.push_back('-');
-    out.push_back(Digit(d, 0));
+    out.push_back(d.digits[0]);
     if (d.digits.size() > 1) {
-        out.push_back(DecimalSeparator());
+        out.push_back(separator);
         out.append(d.digits, 1, std::string::npos);
     }
     out.push_back('E');
-    out += std::to_string(d.point - 1);
+    out += std::to_string(d.exponent - 1);
     return out;
 }
 
-// Value rounded at `decimals` decimals, limited to `precision` significant digits.
-Decimal RoundFixed(const Decimal& d, int decimals, int precision) {
-    int keep = d.point + decimals;
-    if (keep > precision) keep = precision;
-    if (keep < 0) return Decimal{};
-    return RoundSignificant(d, keep);
+const char* NonFiniteText(double value) { return std::isnan(value) ? "NAN" : "INF"; }
+
+std::string GeneralText(double value, char separator) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    DecimalDigits d = ToDecimalDigits(value);
+    RoundToDigits(d, 15);
+    if (d.IsZero()) return "0";
+    if (d.exponent <= 15 && d.exponent >= -3) {
+        int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
+        return FixedText(d, decimals, separator);
+    }
+    return ExponentText(d, separator);
 }
 
-// Fixed notation, or exponent notation when the whole part has more digits than `precision`.
-std::string FixedOrExponent(const Decimal& d, int decimals, int precision) {
-    if (d.point > precision) return ExponentText(RoundSignificant(d, precision));
-    Decimal r = RoundFixed(d, decimals, precision);
-    if (r.point > precision) return ExponentText(RoundSignificant(d, precision));
-    return FixedText(r, decimals);
+// Fixed notation with `decimals` decimals and at most `precision` significant digits;
+// the exponent form when the rounded whole part has more digits than `precision`.
+std::string FixedOrExponent(const DecimalDigits& exact, int decimals, int precision, char separator) {
+    DecimalDigits d = exact;
+    if (!d.IsZero()) RoundToDigits(d, std::min(precision, d.exponent + decimals));
+    if (!d.IsZero() && d.exponent > precision) return ExponentText(d, separator);
+    return FixedText(d, decimals, separator);
 }
 
-const char* SpecialText(double value) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return "INF";
-    return nullptr;
+std::string FixedUnpadded(double value, int width, char separator) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    const DecimalDigits exact = ToDecimalDigits(value);
+    const std::string whole = FixedOrExponent(exact, 0, 18, separator);
+    const int decimals = std::max(0, width - static_cast<int>(whole.size()));
+    const int precision = std::clamp(width, 2, 18);
+    return FixedOrExponent(exact, decimals, precision, separator);
+}
+
+// Reads the (at most three) characters after "E" as an integer and writes it back less 20.
+std::string UnscaleExponent(const std::string& text) {
+    std::size_t e = text.find('E');
+    if (e == std::string::npos) throw std::runtime_error("no exponent");
+    std::string digits = text.substr(e + 1, 3);
+    int exponent = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (ec != std::errc() || end != digits.data() + digits.size()) throw std::runtime_error("bad exponent");
+    return text.substr(0, e + 1) + std::to_string(exponent - 20) + text.substr(e + 1 + digits.size());
+}
+
+// Keeps the exponent part whole and the mantissa's first characters so that the text has `length` characters.
+std::string CutMantissa(const std::string& text, std::size_t exponentPos, int length) {
+    int keep = length - static_cast<int>(text.size() - exponentPos);
+    if (keep < 0) keep = 0;
+    return text.substr(0, std::min<std::size_t>(keep, exponentPos)) + text.substr(exponentPos);
+}
+
+std::string FitWidthText(double value, int width, char separator) {
+    std::string s = GeneralText(value, separator);
+    const int w = width;
+    if (static_cast<int>(s.size()) > w) {
+        std::size_t e = s.find('E');
+        std::size_t sep = s.find(separator);
+        if (e != std::string::npos) {
+            s = CutMantissa(s, e, w);
+        } else if (sep != std::string::npos) {
+            s = static_cast<int>(sep) >= w ? s.substr(0, sep) : s.substr(0, w);
+            if (!s.empty() && s.back() == separator) s.pop_back();
+        }
+    }
+    if (static_cast<int>(s.size()) > w) {
+        // A whole part wider than the cell: scale into exponent form, cut, and take the scale back out.
+        const double scaled = value * 1e20;
+        s = GeneralText(scaled, separator);
+        if (static_cast<int>(s.size()) > w) {
+            std::size_t e = s.find('E');
+            if (e == std::string::npos) throw std::runtime_error("no exponent");
+            // Between 1e10 and 1e30 in magnitude the exponent loses a character when 20 is taken
+            // off; a negative value loses it just the same.
+            const double magnitude = std::fabs(scaled);
+            const int length = (magnitude >= 1e10 && magnitude <= 1e30) ? w + 1 : w;
+            s = CutMantissa(s, e, length);
+        }
+        s = UnscaleExponent(s);
+    }
+    return s;
 }
 
 }  // namespace
 
 std::string FormatGeneral(double value) {
-    if (const char* special = SpecialText(value)) return special;
-    Decimal d = RoundSignificant(ToDecimal(value), 15);
-    if (d.digits.empty()) return "0";
-    if (d.point > 15 || d.point < -3) return ExponentText(d);
-    const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.point);
-    return FixedText(d, decimals);
+    try {
+        return GeneralText(value, DecimalSeparator());
+    } catch (...) {
+        return "0";
+    }
 }
 
 std::string FormatFixed(double value, int width) {
     std::string text;
-    if (const char* special = SpecialText(value)) {
-        text = special;
-    } else {
-        const Decimal d = ToDecimal(value);
-        const std::string whole = FixedOrExponent(d, 0, kMaxDigits);
-        int decimals = width - static_cast<int>(whole.size());
-        if (decimals < 0) decimals = 0;
-        const int precision = std::min(std::max(width, 2), kMaxDigits);
-        text = FixedOrExponent(d, decimals, precision);
+    try {
+        text = FixedUnpadded(value, width, DecimalSeparator());
+    } catch (...) {
+        text = "0";
     }
     if (static_cast<int>(text.size()) < width + 1) text.insert(0, width + 1 - text.size(), ' ');
     return text;
 }
 
-std::string FormatFixedPoint(double value, int width) {
-    std::string text = FormatFixed(value, width);
-    const std::size_t comma = text.find(',');
-    if (comma != std::string::npos) text[comma] = '.';
-    return text;
+std::string FormatFitWidth(double value, int width) {
+    try {
+        return FitWidthText(value, width, DecimalSeparator());
+    } catch (...) {
+        return "0";
+    }
 }
 
-std::string FormatFitWidth(double value, int width) {
-    if (const char* special = SpecialText(value)) return special;
-    const int w = width;
-    std::string s = FormatGeneral(value);
-    auto keepExponent = [](const std::string& text, int total) {
-        const std::size_t e = text.find('E');
-        const std::string exponent = text.substr(e);
-        int mantissa = total - static_cast<int>(exponent.size());
-        if (mantissa < 0) mantissa = 0;
-        return text.substr(0, std::min<std::size_t>(mantissa, e)) + exponent;
-    };
-    if (static_cast<int>(s.size()) > w) {
-        const std::size_t sep = s.find(DecimalSeparator());
-        if (s.find('E') != std::string::npos) {
-            s = keepExponent(s, w);
-        } else if (sep != std::string::npos) {
-            s = static_cast<int>(sep) >= w ? s.substr(0, sep) : s.substr(0, w);
-            if (!s.empty() && s.back() == DecimalSeparator()) s.pop_back();
-        }
-    }
-    if (static_cast<int>(s.size()) > w) {
-        // A whole part longer than the cell: shift into exponent form through value * 1e20,
-        // whose general text always has an exponent, then take the 20 off again.
-        const double m = value * 1e20;
-        s = FormatGeneral(m);
-        if (static_cast<int>(s.size()) > w) {
-            const bool shrinks = std::fabs(m) >= 1e10 && std::fabs(m) <= 1e30;
-            s = keepExponent(s, shrinks ? w + 1 : w);
-        }
-        const std::size_t e = s.find('E');
-        if (e == std::string::npos) return "0";
-        const std::string tail = s.substr(e + 1, 3);
-        const int exponent = std::atoi(tail.c_str()) - 20;
-        s = s.substr(0, e + 1) + std::to_string(exponent) + s.substr(e + 1 + tail.size());
-    }
-    return s;
+std::string FormatFixedPoint(double value, int width) {
+    std::string text = FormatFixed(value, width);
+    std::size_t comma = text.find(',');
+    if (comma != std::string::npos) text[comma] = '.';
+    return text;
 }
 
 }  // namespace tubalyx
