@@ -1,0 +1,23 @@
+#pragma once
+// The coefficient uncertainty and the error of the simplified flow formulas, averaged over
+// the measuring range.
+#include <string_view>
+
+namespace tubalyx {
+
+// Written by UncertaintyOverDpRange for the report (all in %).
+extern double AverageCoefficientUncertainty;
+extern double VariantFlowDeviationA;  // flow scaled from the normal-flow dp
+extern double VariantFlowDeviationB;  // flow scaled from the max dp (root extraction)
+
+// Eleven points equally spaced in sqrt(dp) from dpMin to dpMax (Pa); f the product of the
+// correction factors, D and d in m, p Pa abs. Gives the averages of the coefficient
+// uncertainty u, of u + the deviation of the flow scaled from dpNormal, and of u + the
+// deviation of the flow scaled from dpMax.
+void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
+                            std::string_view variant, double f, double kappa, double viscosity,
+                            double density, double pipeDiameter, double bore, double dpMax,
+                            double dpNormal, double dpMin, double p, std::string_view standard,
+                            double& average, double& deviationA, double& deviationB);
+
+}  // namespace tubalyx
