@@ -1,0 +1,231 @@
+#include "flow/operating_range.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "flow/device_selection.h"
+#include "flow/flow_iterations.h"
+#include "flow/flow_state.h"
+#include "flow/sequence_state.h"
+#include "media/medium_identification.h"
+#include "numerics/checked.h"
+#include "numerics/report_format.h"
+#include "numerics/unit_parser.h"
+#include "texts/prompt_state.h"
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+double DensityRatioWorstCase = 1.0;
+double DpUnitFactor = 1.0;
+double MaxDpEntered = 0.0;
+DpTransmitterValueSet DpTransmitterValues;
+
+namespace {
+
+constexpr double kKelvin = 273.15;
+constexpr double kTolerance = 1e-6;
+
+// The device at the operating state with the installation corrections in force.
+struct OperatingDevice {
+    DeviceSelection sel;
+    bool cone = false;
+    double p = 0.0, rho = 0.0, mu = 0.0, kappa = 0.0, f = 1.0, pipe = 0.0;
+
+    double Dp(double qm, double bore) const {
+        return DiffPressureFromFlowFor(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7,
+                                       1001);
+    }
+    double Flow(double dp, double bore) const {
+        return FlowFromDiffPressureFor(sel, cone, p, dp, bore, pipe, rho, mu, kappa, f);
+    }
+};
+
+OperatingDevice CurrentDevice() {
+    OperatingDevice dev;
+    const std::string standard(1, StandardLetter);
+    dev.sel = DecodeDeviceSelection(MediumCode, DeviceCode, DeviceVariantCode, standard);
+    dev.cone = IsConeDevice(dev.sel.device);
+    dev.p = OperatingPressure;
+    dev.rho = FlowDensity;
+    dev.mu = DynamicViscosityPas;
+    dev.kappa = KappaOperating;
+    dev.f = InletEdgeFactor * RoughnessFactor * BendFactor;
+    dev.pipe = PipeDiameter;
+    return dev;
+}
+
+// One pass of the step rule: true when the corner flow meets the max flow.
+bool StepTowards(double cornerFlow, double& x, double& step) {
+    if (CheckedDiv(std::fabs(cornerFlow - MaxMassFlow), MaxMassFlow) < kTolerance) return true;
+    if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0))
+        step = -step * 0.5;
+    x += step;
+    return false;
+}
+
+[[noreturn]] void NoConvergence() {
+    throw CalcError("the operating-range search does not reach the maximum flow");
+}
+
+double UserFlow(double si) { return CheckFinite(si * CheckedDiv(MaxFlowInput, MaxMassFlow)); }
+
+FlowValue Flow(double si) { return FlowValue{si, UserFlow(si)}; }
+
+double PaOfUnit(double value) {
+    std::string unit = DpUnit;
+    std::string kind;
+    double pa = 0.0;
+    ParseUnitValue(unit, value, 1.0, 1.0, pa, kind);
+    return pa;
+}
+
+void ShowMaxDpEntered() { Form1().difftryckmaxantal.SetText(FormatFixed(MaxDpEntered, 5)); }
+
+// The design dp, already in kPa in MaxDpEntered, into the user's unit; gives dpQ in it.
+double KpaToUserUnit(double dpQ) {
+    ShowMaxDpEntered();
+    DpUnitFactor = CheckedDiv(0.001 * PaOfUnit(MaxDpEntered), MaxDpEntered);
+    MaxDpEntered = CheckedDiv(MaxDpEntered, DpUnitFactor);
+    ShowMaxDpEntered();
+    return CheckedDiv(0.001 * dpQ, DpUnitFactor);
+}
+
+double InputUnitToUser(double dpQ) {
+    DpUnitFactor = PaOfUnit(MaxDpInput);
+    MaxDpEntered = CheckedDiv(MaxFlowDpPa * MaxDpInput, DpUnitFactor);
+    return CheckedDiv(dpQ * MaxDpInput, DpUnitFactor);
+}
+
+void FillCommon(const OperatingDevice& dev, double qn, double qx, double dpQ, double dpQUser) {
+    DpTransmitterValueSet& v = DpTransmitterValues;
+    const double designFlow = dev.Flow(MaxFlowDpPa, BoreDiameter);
+    v.normalPointFlow = Flow(qn);
+    v.normalPointDp = DpValue{dpQ, dpQUser};
+    v.maxPointFlow = Flow(qx);
+    v.maxPointDp = DpValue{dpQ, dpQUser};
+    v.designDpFlow = Flow(designFlow);
+    v.designDp = DpValue{MaxFlowDpPa, MaxDpEntered};
+    v.rootNormalFlow = Flow(qn);
+    v.rootMaxFlow = Flow(qx);
+    v.designDpFlowAgain = Flow(designFlow);
+    v.maxFlow = Flow(qx);
+    v.flowAtMaxDp = Flow(FlowAtMaxDp);
+}
+
+void CornerSearch(const OperatingDevice& dev) {
+    const bool dpSolve = SolveFor == "DP";
+    const double ratio = DensityRatioWorstCase;
+    const double rootRatio = CheckedSqrt(ratio);
+    double x = dpSolve ? MaxDpPa : BoreDiameter;
+    double step = dpSolve ? -0.001 * x : 0.001 * x;
+    bool met = false;
+    for (int n = 0; n < kOperatingRangePassLimit && !met; ++n) {
+        double corner = 0.0;
+        if (dpSolve) {
+            corner = dev.Flow(x * ratio, BoreDiameter);
+            MaxFlowDpPa = x;
+        } else {
+            const double dpq = dev.Dp(MaxMassFlow, x);
+            corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow *
+                                 rootRatio);
+        }
+        met = StepTowards(corner, x, step);
+    }
+    if (!met) NoConvergence();
+    if (!dpSolve) BoreDiameter = x;
+
+    const double dpN = dev.Dp(0.67 * MaxMassFlow, BoreDiameter);
+    const double dpQ = dev.Dp(MaxMassFlow, BoreDiameter);
+    double dpQUser = 0.0;
+    if (dpSolve) {
+        MaxFlowDpPa = x;
+        MaxDpEntered = 0.001 * MaxFlowDpPa;
+        dpQUser = KpaToUserUnit(dpQ);
+    } else {
+        dpQUser = InputUnitToUser(dpQ);
+    }
+    const double qn = CheckFinite(0.67 * MaxMassFlow * CheckedSqrt(CheckedDiv(dpQ, dpN)));
+    const double qx = MaxMassFlow;
+    FillCommon(dev, qn, qx, dpQ, dpQUser);
+    const double rootAtDesign = CheckFinite(CheckedSqrt(CheckedDiv(MaxDpPa, dpQ)) * qn);
+    DpTransmitterValues.rootNormalFlowAtDesignDp = Flow(rootAtDesign);
+    DpTransmitterValues.cornerRootNormalFlow = Flow(rootRatio * rootAtDesign);
+
+    const std::string standard(1, StandardLetter);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, dev.p,
+                               0.67 * MaxMassFlow, MaxMassFlow, BoreDiameter, dev.pipe, dev.rho,
+                               dev.mu, dev.kappa, dev.f, ScaledMaxDpPa);
+}
+
+void ScaledPointSearch(const OperatingDevice& dev) {
+    const bool dpSolve = SolveFor == "DP";
+    const double ratio = DensityRatioWorstCase;
+    const double rootRatio = CheckedSqrt(ratio);
+    double xDp = ScaledMaxDpPa;
+    double xD = BoreDiameter;
+    double step = dpSolve ? -0.001 * xDp : 0.001 * xD;
+    double q1 = 0.0;
+    double corner = 0.0;
+    bool met = false;
+    for (int n = 0; n < kOperatingRangePassLimit && !met; ++n) {
+        q1 = dev.Flow(xDp * ratio, xD);
+        const double dpN = dev.Dp(0.67 * q1, xD);
+        corner = CheckFinite(rootRatio * 0.67 * q1 * CheckedSqrt(CheckedDiv(xDp, dpN)));
+        met = StepTowards(corner, dpSolve ? xDp : xD, step);
+    }
+    if (!met) NoConvergence();
+    ScaledMaxDpPa = xDp;
+    BoreDiameter = xD;
+    MaxFlowDpPa = xDp;
+
+    const double dpN = dev.Dp(0.67 * q1, BoreDiameter);
+    const double dpQ = ratio * MaxDpPa;
+    double dpQUser = 0.0;
+    if (dpSolve) {
+        MaxDpInput = 0.001 * MaxFlowDpPa;
+        MaxDpEntered = MaxDpInput;
+        dpQUser = KpaToUserUnit(dpQ);
+    } else {
+        dpQUser = InputUnitToUser(dpQ);
+    }
+    const double qn = CheckFinite(0.67 * q1 * CheckedSqrt(CheckedDiv(dpQ, dpN)));
+    FillCommon(dev, qn, q1, dpQ, dpQUser);
+    DpTransmitterValues.rootNormalFlowAtDesignDp =
+        Flow(CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpQ)) * qn));
+    DpTransmitterValues.cornerRootNormalFlow = Flow(corner);
+}
+
+}  // namespace
+
+void UpdateDensityRatioWorstCase() {
+    const std::string kind = ConvertPressureEntry(FlowUnit);
+    const bool gasBranch = UsesGasThroatBranch();
+    if (kind == "M") {
+        DensityRatioWorstCase =
+            gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature,
+                                               kKelvin + TemperatureMaxC) *
+                                    CheckedDiv(PressureMinPa, OperatingPressure))
+                      : 1.0;
+    } else if (kind == "V") {
+        DensityRatioWorstCase =
+            gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature,
+                                                   kKelvin + TemperatureMinC) *
+                                            CheckedDiv(PressureMaxPa, OperatingPressure))
+                      : 1.0;
+    }
+}
+
+void AdjustForOperatingRange() {
+    const OperatingDevice dev = CurrentDevice();
+    const bool searched = SolveFor == "DP" || SolveFor == "DI" || SolveFor == "OK";
+    if (MaxFlowGivenFlag == "V" && searched) {
+        CornerSearch(dev);
+    } else {
+        ScaledPointSearch(dev);
+    }
+}
+
+}  // namespace tubalyx
