@@ -1,0 +1,94 @@
+#include "flow/operating_geometry.h"
+
+#include <string>
+
+#include "flow/device_geometry.h"
+#include "flow/dp_range_uncertainty.h"
+#include "flow/fitting_rows.h"
+#include "flow/flow_iterations.h"
+#include "flow/flow_state.h"
+#include "flow/operating_range.h"
+#include "flow/optimal_design.h"
+#include "flow/sequence_limits.h"
+#include "flow/sequence_state.h"
+#include "flow/straight_length_service.h"
+#include "media/thermal_expansion.h"
+#include "numerics/checked.h"
+#include "numerics/report_format.h"
+#include "texts/prompt_state.h"
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+double PipeDiameterColdMm = 100.0;
+double SegmentHeightM = 0.0;
+
+namespace {
+
+// A cold dimension in mm, in the unit of the label dstorkallsort.
+std::string ColdDimensionText(double mm) {
+    const bool millimetres = Form1().dstorkallsort.Caption() == "mm";
+    return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
+}
+
+}  // namespace
+
+void ComputeOperatingGeometry() {
+    const double deviceFactor =
+        ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+    const double pipeFactor =
+        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+
+    BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
+    PipeDiameterColdM = CheckedDiv(PipeDiameter, pipeFactor);
+    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
+    PipeDiameterColdMm = 1000.0 * PipeDiameterColdM;
+
+    if (DeviceCode == "SM") {
+        SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
+        SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
+        SegmentHeightM = deviceFactor * SegmentHeightColdM;
+    }
+
+    std::string row;
+    MapFittingToTableRow(DeviceCode, UpstreamFittingCode, row);
+    double upstream = 0.0;
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream,
+                                AdditionalUncertaintyPercent, StraightLengthShortfallM,
+                                StraightLengthM, PipeDiameter, BoreDiameter);
+    if (BendUncertaintyPercent != 0.0) AdditionalUncertaintyPercent = BendUncertaintyPercent;
+
+    const std::string standard(1, StandardLetter);
+    const double f = SizingCorrectionFactor;
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
+                         NormalMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, f, DpAtNormalFlow);
+    const double flowRatio = CheckedDiv(MinMassFlow, MaxMassFlow);
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, f, KappaOperating,
+                           DynamicViscosityPas, FlowDensity, PipeDiameter, BoreDiameter, MaxDpPa,
+                           DpAtNormalFlow, MaxDpPa * flowRatio * flowRatio, OperatingPressure,
+                           standard, AverageCoefficientUncertainty, VariantFlowDeviationA,
+                           VariantFlowDeviationB);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard,
+                               OperatingPressure, NormalMassFlow, MaxMassFlow, BoreDiameter,
+                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, f,
+                               ScaledMaxDpPa);
+
+    FetchStandardLimits();
+    ComputeFlowAtReynoldsMin();
+    ComputeUpperFlowLimit(f);
+
+    MaxFlowDpPa = MaxDpPa;
+    DpUnit = DpUpperLimitUnit;
+    AdjustForOperatingRange();
+
+    TForm1& form = Form1();
+    form.Dstorkallmm.SetText(ColdDimensionText(PipeDiameterColdMm));
+    form.dkallmm.SetText(ColdDimensionText(BoreDiameterColdMm));
+    form.hkallmm.SetText(ColdDimensionText(SegmentHeightColdMm));
+    form.difftryckmaxantal.SetText(FormatFixed(MaxDpEntered > 0.0 ? MaxDpEntered : MaxDpInput, 5));
+    form.difftryckmaxsort.SetText(DpUnit);
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,20 @@
+#pragma once
+// Primary devices are specified cold, at 20 degrees C, and used at the operating
+// temperature. After a bore or pipe diameter has been solved at operating temperature,
+// the cold dimensions are computed back, the quantities that depend on them re-derived,
+// and the cold dimensions written into the input fields, so the user sees what to make.
+
+namespace tubalyx {
+
+extern double PipeDiameterColdMm;   // mm
+extern double SegmentHeightM;       // m, segment height at operating temperature
+
+// Inches per millimetre, for the inch unit of the cold dimensions.
+inline constexpr double kInchPerMm = 0.03937007874015748;
+
+// Cold values, straight length, normal-flow dp, uncertainty over the range, scaled dp,
+// the standard's bounds and flow limits, the operating-range adjustment, and the edits
+// Dstorkallmm, dkallmm, hkallmm, difftryckmaxantal and difftryckmaxsort.
+void ComputeOperatingGeometry();
+
+}  // namespace tubalyx
