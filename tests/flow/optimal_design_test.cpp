@@ -51,6 +51,22 @@ TEST(SizeThroatDevice, AirAtFiveBarInDn80IsWithinEveryLimit) {
     ExpectWithinEveryLimit("air");
 }
 
+TEST(SizeThroatDevice, SteamAtTenBarInDn150IsWithinEveryLimit) {
+    // 10 t/h at 10 bar abs, 200 degrees C: v = 0.2060 m3/kg from the steam tables.
+    WaterDuty();
+    designtest::CommonDuty(10000.0, 0.3);
+    MediumCode = "ANG";
+    PhaseLetter = 'N';
+    OperatingPressure = PressureMinPa = PressureMaxPa = 1e6;
+    OperatingTemperature = TemperatureMinC = TemperatureMaxC = 200.0;
+    FlowDensity = 1.0 / 0.2060;
+    DynamicViscosityPas = 1.61e-5;
+    KappaOperating = 1.3;
+    PipeDiameterMinLimitM = PipeDiameterMaxLimitM = 0.15;
+    SizeThroatDevice();
+    ExpectWithinEveryLimit("steam");
+}
+
 TEST(SizeThroatDevice, WeightsChooseBetweenLossAndUncertainty) {
     // The venturi loses far less pressure; the orifice measures more precisely. A high
     // minimum flow keeps the venturi inside its Reynolds range.
