@@ -71,6 +71,9 @@ struct Candidate {
     double roughnessPercent = 0.0;
     double bendPercent = 0.0;
     double loss = kNoBest;
+    double average = 0.0;  // the three averages over the dp range
+    double deviationA = 0.0;
+    double deviationB = 0.0;
 };
 
 bool BendApplies(std::string_view row, std::string_view device) {
@@ -236,9 +239,6 @@ void SizeThroatDevice() {
                     UncertaintyOverDpRange(MediumCode, device, variant, factor, kappa, mu, rho,
                                            pipe, d, dp, dpNormal, dpMin, p, standard, average,
                                            deviationA, deviationB);
-                    AverageCoefficientUncertainty = average;
-                    VariantFlowDeviationA = deviationA;
-                    VariantFlowDeviationB = deviationB;
                     const FlowCoefficients k =
                         ComputeDeviceCoefficients(sel, p, qMax, dp, d, pipe, mu, kappa);
                     const double loss = std::fabs(PermanentPressureLossFor(
@@ -266,6 +266,9 @@ void SizeThroatDevice() {
                         best.roughnessPercent = brPercent;
                         best.bendPercent = bendPercent;
                         best.loss = loss;
+                        best.average = average;
+                        best.deviationA = deviationA;
+                        best.deviationB = deviationB;
                     }
                 } catch (const std::exception&) {
                     // A candidate that cannot be evaluated is skipped.
@@ -289,6 +292,9 @@ void SizeThroatDevice() {
         RoughnessUncertaintyPercent = best.roughnessPercent;
         BendUncertaintyPercent = best.bendPercent;
         OptimalPressureLossPa = best.loss;
+        AverageCoefficientUncertainty = best.average;
+        VariantFlowDeviationA = best.deviationA;
+        VariantFlowDeviationB = best.deviationB;
         MaxDpInput = dpSteps == 0 ? DpLowerLimitInput
                                   : DpLowerLimitInput +
                                         static_cast<double>(best.dpStep) / dpSteps * dpSpan;

@@ -7,6 +7,7 @@
 
 #include "design_duties.h"
 #include "flow/device_limit_checks.h"
+#include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
@@ -42,6 +43,21 @@ TEST(SizeThroatDevice, WaterInDn100IsWithinEveryLimit) {
     EXPECT_EQ(DeviceCode, "S");
     EXPECT_DOUBLE_EQ(PipeDiameterColdM, 0.1);
     ExpectWithinEveryLimit("water");
+    // The averages over the range are those of the chosen design.
+    double dpNormal = 0.0, dpMin = 0.0, u = 0.0, a = 0.0, b = 0.0;
+    const std::string standard(1, StandardLetter);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
+                         NormalMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, dpNormal);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
+                         MinMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, dpMin);
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, SizingCorrectionFactor,
+                           KappaOperating, DynamicViscosityPas, FlowDensity, PipeDiameter,
+                           BoreDiameter, MaxDpPa, dpNormal, dpMin, OperatingPressure, standard,
+                           u, a, b);
+    EXPECT_NEAR(AverageCoefficientUncertainty, u, 1e-6);
+    EXPECT_NEAR(VariantFlowDeviationB, b, 1e-6);
 }
 
 TEST(SizeThroatDevice, AirAtFiveBarInDn80IsWithinEveryLimit) {
