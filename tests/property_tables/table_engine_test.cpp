@@ -261,6 +261,16 @@ TEST_F(TableEngineTest, DensityTransformReproducesAnIdealGasEverywhere) {
     o.form = Form::W;
     o.formWindow = Window::Liquid;
     EXPECT_NEAR(EvaluateTable(Table(liq), o, Pa(1000), C(500)), 2.0 * 399.999 / 399.999, 1e-12);
+    // A bar table carries with its own pressure factor: still the ideal gas.
+    const double bar[3] = {1.0, 2.0, 4.0};
+    double vb[12];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 4; ++j) vb[i * 4 + j] = bar[i] / (0.5 * kT[j]);
+    TableOptions ob;
+    ob.pressureFactor = 1e-5;
+    ob.densityTransform = true;
+    ob.form = Form::W;
+    EXPECT_NEAR(EvaluateTable(TableData{bar, 3, kT, 4, vb}, ob, 1e6, C(500)), 2.0 * 10.0 / 500, 1e-12);
     // The carry divides by the requested absolute temperature.
     o.formWindow = Window::Gas;
     EXPECT_THROW(EvaluateTable(Table(v), o, Pa(150), -273.15), CalcError);
