@@ -134,7 +134,7 @@ SaturationTemperatureStatus TryWaterSaturationTemperature(double P, double& t) {
         const double qb = bb - ba - c * (ta + tb);
         const double qc = tb * ba - ta * bb + c * ta * tb - (tb - ta) * beta;
         const double theta = (-qb + CheckedSqrt(qb * qb - 4.0 * c * qc)) / (2.0 * c);
-        t = theta * kWaterCriticalTemperatureK - 273.15;
+        t = CheckFinite(theta * kWaterCriticalTemperatureK - 273.15, "saturation temperature overflow");
         return SaturationTemperatureStatus::Settled;
     }
     // Up to the critical pressure the root lies on K. The secant runs on K itself, which
