@@ -1,5 +1,5 @@
 #pragma once
-// Constant methane tables, generated into methane_data.cpp by tools/gen_property_tables.py.
+// Constant methane tables, generated into methane_data.cpp by tools/property_tables/second_set_files.py.
 // Values[(i * Columns) + j] is the cell at Pressures[i], Temperatures[j]; liquid cells
 // are negative, cells without data -2e99.
 
