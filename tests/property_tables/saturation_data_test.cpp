@@ -111,7 +111,9 @@ TEST(SaturationData, VapourAndLiquidColumnsAlongTheLine) {
                 EXPECT_GE(r.vapourVolume, s.vapourVolume) << r.temperature;
                 EXPECT_LE(r.liquidVolume, s.liquidVolume) << r.temperature;
                 EXPECT_LE(r.liquidEnthalpy, s.liquidEnthalpy) << r.temperature;
-                if (r.liquidViscosity > 0 && s.liquidViscosity > 0) EXPECT_GE(r.liquidViscosity, s.liquidViscosity);
+                if (r.liquidViscosity > 0 && s.liquidViscosity > 0) {
+                    EXPECT_GE(r.liquidViscosity, s.liquidViscosity) << r.temperature;
+                }
             } else {
                 EXPECT_EQ(r.vapourVolume, r.liquidVolume);
                 EXPECT_EQ(r.vapourEnthalpy, r.liquidEnthalpy);
@@ -124,7 +126,9 @@ TEST(SaturationData, VapourAndLiquidColumnsAlongTheLine) {
         for (int i = 0; i < n; ++i) {
             EXPECT_GT(rows[i].pressure, 0);
             EXPECT_GT(rows[i].liquidDensity, 0);
-            if (rows != kOzoneSaturation) EXPECT_GT(rows[i].liquidViscosity, 0);
+            if (rows != kOzoneSaturation) {
+                EXPECT_GT(rows[i].liquidViscosity, 0);
+            }
             if (i + 1 < n) {
                 EXPECT_LE(rows[i].pressure, rows[i + 1].pressure);
                 EXPECT_GT(rows[i].liquidDensity, rows[i + 1].liquidDensity);
