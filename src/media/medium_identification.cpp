@@ -1,0 +1,105 @@
+#include "media/medium_identification.h"
+
+#include <cmath>
+
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+namespace {
+
+struct CodeValue {
+    const char* code;
+    double value;
+};
+
+const CodeValue kMolarMasses[] = {
+    {"LUF", 28.963},  {"ANG", 18.016},   {"VAT", 18.016},  {"MNG", 18.016},  {"O2", 31.999},
+    {"AR", 39.948},   {"H2", 2.0158},    {"N2", 28.0134},  {"CO2", 44.01},   {"CO", 28.01},
+    {"HE", 4.0026},   {"He", 4.0026},    {"O3", 47.998},   {"NH3", 17.031},  {"CH4", 16.043},
+    {"C2H6", 30.069}, {"C3H8", 44.096},  {"C3H8V", 44.096}, {"C4H10", 58.123}, {"C5H12", 72.15},
+    {"GAS", 44.096},
+};
+
+const CodeValue kMixingWeights[] = {
+    {"LUF", 61.9},       {"ANG", 107.9},     {"MNG", 107.9},  {"O2", 70.4},       {"AR", 77.6},
+    {"H2", 8.19},        {"N2", 59.481},     {"CO2", 115.7},  {"O3", 111.937},    {"NH3", 83.113},
+    {"CH4", 55.3119},    {"C2H6", 95.828},   {"C3H8", 127.732}, {"C3H8V", 127.732},
+};
+
+template <size_t N>
+double Lookup(const CodeValue (&table)[N], const std::string& code) {
+    for (const CodeValue& e : table)
+        if (code == e.code) return e.value;
+    return 1.0;
+}
+
+bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
+    for (const char* c : codes)
+        if (code == c) return true;
+    return false;
+}
+
+bool LiquidPhase() { return PhaseLetter == 'V' || PhaseLetter == 'X'; }
+
+// The menu item of a medium code, or null when the code has none.
+const TMenuItem* MenuItemOf(const std::string& code) {
+    TForm1& f = Form1();
+    const struct {
+        const char* code;
+        TMenuItem* item;
+    } items[] = {
+        {"GAS", f.GAS},     {"IGAS", f.IGAS},       {"G", f.G},
+        {"VÄT", f.LIQ},     {"LUF", f.LUF},         {"VAT", f.VAT},
+        {"ANG", f.ANG},     {"MNG", f.MNG},         {"AR", f.AR},
+        {"CH4", f.CH4},     {"CO", f.CO},           {"CO2", f.CO2},
+        {"C3H8", f.Propan1}, {"C3H8V", f.Propanvtska1}, {"H2", f.H2},
+        {"NGAS", f.Naturgas}, {"N2", f.N2},         {"NH3", f.NH3},
+        {"O2", f.O2},       {"O3", f.O3},           {"OLJA", f.Olja},
+    };
+    for (const auto& e : items)
+        if (code == e.code) return e.item;
+    return nullptr;
+}
+
+}  // namespace
+
+double MolarMass(const std::string& code) { return Lookup(kMolarMasses, code); }
+
+double GasViscosityMixingWeight(const std::string& code) {
+    if (code == "CO") return std::sqrt(3722.8091);
+    return Lookup(kMixingWeights, code);
+}
+
+bool IsGasMedium(const std::string& code) {
+    if (code == "CO" || code == "C3H8") return true;
+    if (OneOf(code, {"VAT", "C3H8V", "OLJA", "VÄT"})) return false;
+    if (LiquidPhase()) return false;
+    return true;
+}
+
+std::string MediumDisplayName(const std::string& code) {
+    std::string name = "NO";
+    if (const TMenuItem* item = MenuItemOf(code)) name = item->Caption();
+    if (OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "O3"})) {
+        if (!LiquidPhase())
+            name += "/Gas";
+        else if (LanguageLetter == 'S')
+            name += "/Vätska";
+        else if (LanguageLetter == 'E')
+            name += "/Liquid";
+        else if (LanguageLetter == 'D')
+            name += "/Flüssigkeit";
+    }
+    return name;
+}
+
+bool UsesGasThroatBranch() {
+    if (CalcFunction != "Strypf") return false;
+    if (SolveFor != "DP" && SolveFor != "DI") return false;
+    if (!IsGasMedium(MediumCode) || MediumCode == "MNG") return false;
+    return !OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "CO", "O3"}) || PhaseLetter == 'N';
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,90 @@
+#include "texts/medium_prompts.h"
+
+#include "ui/composition_grid.h"
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+bool IsStandardFlowUnit(const std::string&) {
+    static const char* const kUnits[] = {"Nm3/h",  "Nm3/min",  "Nm3/s",    "Standard_m3/h", "Standard_m3/min",
+                                         "Standard_m3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"};
+    const std::string& unit = Form1().maxflowsort.Text();
+    for (const char* u : kUnits)
+        if (unit == u) return true;
+    return false;
+}
+
+void SetStandardDensityPrompt() {
+    const std::string& unit = Form1().maxflowsort.Text();
+    const bool standard = unit.find("Standard_") != std::string::npos || unit == "MMSCFD";
+    const char* text = nullptr;
+    switch (LanguageLetter) {
+        case 'S':
+            text = standard ? "Densitet vid standard P,T?_(1.01325 BarA,60 F)___(kg/m3) "
+                            : "Densitet vid normaltillstånd?_(1.01325 BarA,0 C)_(kg/m3) ";
+            break;
+        case 'D':
+            text = standard ? "Dichte Gas bei Standard P,T?_(1.01325 Barü,60 F)_(kg/m3) "
+                            : "Dichte Gas bei Normzustand?_(1.01325 Bar,0 C)____(kg/m3) ";
+            break;
+        case 'E':
+            text = standard ? "Density at standard P,T?_(1.01325 BarG,60 F)_____(kg/m3) "
+                            : "Density at standard conditions?(1.01325 Bar,0 C)_(kg/m3) ";
+            break;
+        default: return;  // no prompt of another language
+    }
+    Form1().densnormaltext.SetCaption(text);
+}
+
+namespace {
+
+struct LimitRow {
+    const char* formula;
+    const char* keyword;
+    const char* swedish;
+    const char* german;
+    const char* english;
+};
+
+// Rows 2 to 11; the natural-gas analysis reads the grid in this order.
+const LimitRow kLimitRows[10] = {
+    {"CH4", "CH4", "Metan > 70 Mol %", "Methan > 70 Molare %", "Methane > 70 Molar %"},
+    {"C2H6", "C2H6", "Etan < 10 Mol %", "Ethan < 10 Molare %", "Ethane < 10 Molar %"},
+    {"C3H8", "C3H8", "Propan < 3,5 Mol %", "Propan < 3,5 Molare %", "Propane < 3,5 Molar %"},
+    {"C4H10", "C4H10", "Butanes < 1,5 Mol %", "Butanes < 1,5 Molare %", "Butanes < 1,5 Molar %"},
+    {"C5H12", "C5H12", "Pentanes < 0,5 Mol %", "Pentanes < 0,5 Molare %", "Pentanes < 0,5 Molar %"},
+    {"N2", "N2", "Kväve < 20 Mol %", "Stickstoff < 20 Molare %", "Nitrogen < 20 Molar %"},
+    {"CO2", "CO2", "Koldioxid < 20 Mol %", "Kohlendioxide < 20 Molare %", "Carbon Dioxide < 20 Molar %"},
+    {"H2", "H2", "Vätgas < 10 Mol %", "Wasserstoff H2 < 10 Molare %", "Hydrogen < 10 Molar %"},
+    {"CO", "CO", "Kolmonoxid < 3 Mol %", "Carbon monoxide < 3 Molare %", "Carbon monoxide < 3 Molar %"},
+    {"H2O", "ANG", "Vattenånga", "Wasser", "Water"},
+};
+
+const char* ByLanguage(const char* s, const char* d, const char* e) {
+    return LanguageLetter == 'S' ? s : (LanguageLetter == 'D' ? d : e);
+}
+
+}  // namespace
+
+void SetNaturalGasLimits() {
+    if (MediumCode != "NGAS") return;
+    TForm1& f = Form1();
+    for (int n = 0; n < 10; ++n) {
+        const LimitRow& r = kLimitRows[n];
+        const int row = n + 2;
+        f.ViktVolprocGrid.SetCell(0, row, r.formula);
+        f.ViktVolprocGrid.SetCell(1, row, ByLanguage(r.swedish, r.german, r.english));
+        MixtureComponentKeyword[row] = r.keyword;
+        if (row == 4) {
+            if (f.Propan1) f.Propan1->SetCaption(ByLanguage("C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"));
+            if (f.Propanvtska1)
+                f.Propanvtska1->SetCaption(
+                    ByLanguage("C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"));
+        }
+    }
+}
+
+void SetNaturalGasLimitsRest() { SetNaturalGasLimits(); }
+
+}  // namespace tubalyx

@@ -1,0 +1,39 @@
+#include "ui/composition_grid.h"
+
+#include "forms/string_grid.h"
+#include "numerics/number_text.h"
+#include "property_tables/report_number_text.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+int MixtureEditColumn = 5;
+std::array<std::string, kMixtureRows> MixtureComponentKeyword{};
+std::array<std::string, kMixtureRows> MixtureComponentName{};
+std::array<double, kMixtureRows> MixtureMolarMass{};
+std::array<double, kMixtureRows> MixtureDensity{};
+std::array<double, kMixtureRows> MixtureViscosity{};
+std::array<double, kMixtureRows> MixtureCp{};
+std::array<double, kMixtureRows> MixtureCv{};
+std::array<double, kMixtureRows> MixtureCriticalTemperature{};
+std::array<double, kMixtureRows> MixtureEnthalpy{};
+std::array<double, kMixtureRows> MixtureFraction{};
+
+namespace {
+
+void SumColumns(TStringGrid& grid) {
+    for (int col = 2; col <= 5; ++col) {
+        double sum = 0.0;
+        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) sum += StrToFloatSafe(grid.Cell(col, row));
+        grid.SetCell(col, kMixtureSumRow, ReportNumberText(sum, 7));
+    }
+}
+
+}  // namespace
+
+void SumMixtureColumns() {
+    SumColumns(Form1().ViktVolprocGrid);
+    SumColumns(Form1().ViktVolprocgridfukt);
+}
+
+}  // namespace tubalyx
