@@ -50,7 +50,9 @@ TEST(StrToFloat, NoNumberGivesZeroAndLeavesText) {
             std::string copy = t;
             EXPECT_EQ(StrToFloatSafe(t), 0.0) << t;
             EXPECT_EQ(StrToFloatAnySep(copy), 0.0) << t;
-            if (t.find_first_of(".,") == std::string::npos) EXPECT_EQ(copy, t);
+            if (t.find_first_of(".,") == std::string::npos) {
+                EXPECT_EQ(copy, t);
+            }
         }
         EXPECT_EQ(StrToFloatSafe("  7  "), 7.0);
         EXPECT_EQ(StrToFloatSafe("1e3"), 1000.0);
