@@ -6,10 +6,14 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kAirDensityPressures, kAirDensityRows, kAirDensityTemperatures, kAirDensityColumns, kAirDensityValues};
-const TableData kViscosity{kAirViscosityPressures, kAirViscosityRows, kAirViscosityTemperatures, kAirViscosityColumns, kAirViscosityValues};
-const TableData kEnthalpy{kAirEnthalpyPressures, kAirEnthalpyRows, kAirEnthalpyTemperatures, kAirEnthalpyColumns, kAirEnthalpyValues};
-const TableData kCp{kAirCpPressures, kAirCpRows, kAirCpTemperatures, kAirCpColumns, kAirCpValues};
+const TableData kDensity{kAirDensityPressures, kAirDensityRows,
+                         kAirDensityTemperatures, kAirDensityColumns, kAirDensityValues};
+const TableData kViscosity{kAirViscosityPressures, kAirViscosityRows,
+                           kAirViscosityTemperatures, kAirViscosityColumns, kAirViscosityValues};
+const TableData kEnthalpy{kAirEnthalpyPressures, kAirEnthalpyRows,
+                          kAirEnthalpyTemperatures, kAirEnthalpyColumns, kAirEnthalpyValues};
+const TableData kCp{kAirCpPressures, kAirCpRows,
+                    kAirCpTemperatures, kAirCpColumns, kAirCpValues};
 
 // The column skip only, plus the repair of the one no-data corner that the skip misses (the
 // cell 2500-5000 kPa x 120-150 K, whose 2500 kPa, 120 K corner has no data): such a corner

@@ -6,10 +6,14 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kArgonDensityPressures, kArgonDensityRows, kArgonDensityTemperatures, kArgonDensityColumns, kArgonDensityValues};
-const TableData kViscosity{kArgonViscosityPressures, kArgonViscosityRows, kArgonViscosityTemperatures, kArgonViscosityColumns, kArgonViscosityValues};
-const TableData kEnthalpy{kArgonEnthalpyPressures, kArgonEnthalpyRows, kArgonEnthalpyTemperatures, kArgonEnthalpyColumns, kArgonEnthalpyValues};
-const TableData kCp{kArgonCpPressures, kArgonCpRows, kArgonCpTemperatures, kArgonCpColumns, kArgonCpValues};
+const TableData kDensity{kArgonDensityPressures, kArgonDensityRows,
+                         kArgonDensityTemperatures, kArgonDensityColumns, kArgonDensityValues};
+const TableData kViscosity{kArgonViscosityPressures, kArgonViscosityRows,
+                           kArgonViscosityTemperatures, kArgonViscosityColumns, kArgonViscosityValues};
+const TableData kEnthalpy{kArgonEnthalpyPressures, kArgonEnthalpyRows,
+                          kArgonEnthalpyTemperatures, kArgonEnthalpyColumns, kArgonEnthalpyValues};
+const TableData kCp{kArgonCpPressures, kArgonCpRows,
+                    kArgonCpTemperatures, kArgonCpColumns, kArgonCpValues};
 
 constexpr double kGasConstantOverMolarMass = 208.1205567237409;  // 8314 / 39.948, J/(kg K)
 

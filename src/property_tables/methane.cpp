@@ -6,9 +6,12 @@
 namespace tubalyx {
 namespace {
 
-const TableData kViscosity{kMethaneViscosityPressures, kMethaneViscosityRows, kMethaneViscosityTemperatures, kMethaneViscosityColumns, kMethaneViscosityValues};
-const TableData kEnthalpy{kMethaneEnthalpyPressures, kMethaneEnthalpyRows, kMethaneEnthalpyTemperatures, kMethaneEnthalpyColumns, kMethaneEnthalpyValues};
-const TableData kCp{kMethaneCpPressures, kMethaneCpRows, kMethaneCpTemperatures, kMethaneCpColumns, kMethaneCpValues};
+const TableData kViscosity{kMethaneViscosityPressures, kMethaneViscosityRows,
+                           kMethaneViscosityTemperatures, kMethaneViscosityColumns, kMethaneViscosityValues};
+const TableData kEnthalpy{kMethaneEnthalpyPressures, kMethaneEnthalpyRows,
+                          kMethaneEnthalpyTemperatures, kMethaneEnthalpyColumns, kMethaneEnthalpyValues};
+const TableData kCp{kMethaneCpPressures, kMethaneCpRows,
+                    kMethaneCpTemperatures, kMethaneCpColumns, kMethaneCpValues};
 
 constexpr double kGasConstantOverMolarMass = 518.2322508;  // 8314 / 16.043, J/(kg K)
 

@@ -6,10 +6,14 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kOxygenDensityPressures, kOxygenDensityRows, kOxygenDensityTemperatures, kOxygenDensityColumns, kOxygenDensityValues};
-const TableData kViscosity{kOxygenViscosityPressures, kOxygenViscosityRows, kOxygenViscosityTemperatures, kOxygenViscosityColumns, kOxygenViscosityValues};
-const TableData kEnthalpy{kOxygenEnthalpyPressures, kOxygenEnthalpyRows, kOxygenEnthalpyTemperatures, kOxygenEnthalpyColumns, kOxygenEnthalpyValues};
-const TableData kCp{kOxygenCpPressures, kOxygenCpRows, kOxygenCpTemperatures, kOxygenCpColumns, kOxygenCpValues};
+const TableData kDensity{kOxygenDensityPressures, kOxygenDensityRows,
+                         kOxygenDensityTemperatures, kOxygenDensityColumns, kOxygenDensityValues};
+const TableData kViscosity{kOxygenViscosityPressures, kOxygenViscosityRows,
+                           kOxygenViscosityTemperatures, kOxygenViscosityColumns, kOxygenViscosityValues};
+const TableData kEnthalpy{kOxygenEnthalpyPressures, kOxygenEnthalpyRows,
+                          kOxygenEnthalpyTemperatures, kOxygenEnthalpyColumns, kOxygenEnthalpyValues};
+const TableData kCp{kOxygenCpPressures, kOxygenCpRows,
+                    kOxygenCpTemperatures, kOxygenCpColumns, kOxygenCpValues};
 
 constexpr double kGasConstantOverMolarMass = 259.8222433341250;  // 8314 / 31.9988, J/(kg K)
 
