@@ -5,7 +5,8 @@
 
 #include "forms/string_grid.h"
 #include "media/medium_identification.h"
-#include "media/medium_sources.h"
+#include "media/medium_properties.h"
+#include "media/medium_property_switch.h"
 #include "media/natural_gas.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -93,7 +94,7 @@ double ComponentDensity(int row, double p, double t) {
     double density = 0.0, dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0,
            enthalpy = 0.0;
     try {
-        CallMediumPropertySwitch(MixtureComponentKeyword[row], GasComposition, pressure, GivenDensity,
+        MediumPropertySwitch(MixtureComponentKeyword[row], GasComposition, pressure, GivenDensity,
                                  GivenCp, GivenCv, GivenCriticalTemperatureK, GivenMolarMass,
                                  temperature, temperature, GivenZRatio(), 0.0, density, dry, vapour,
                                  viscosity, kappa, cp, cv, enthalpy);

@@ -6,7 +6,9 @@
 #include "forms/string_grid.h"
 #include "media/gas_mixture.h"
 #include "media/medium_identification.h"
-#include "media/medium_sources.h"
+#include "media/humidity_conversions.h"
+#include "media/medium_enthalpy.h"
+#include "media/medium_property_switch.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -33,22 +35,18 @@ bool IsIn(const std::string& code, std::initializer_list<const char*> codes) {
 
 bool IsConvertedKind(const std::string& kind) { return kind == "A" || kind == "S" || kind == "D"; }
 
-const MediumPropertyServices::HumidityConversion& ConversionOf(const std::string& kind) {
-    if (kind == "A") return MediumServices.humidityFromAbsolute;
-    if (kind == "S") return MediumServices.humidityFromSpecific;
-    return MediumServices.humidityFromDewPoint;
-}
-
 // The given measure of kind "A", "S" or "D" turned into a relative humidity (%).
 void RelativeHumidityFromGiven(const std::string& kind, const std::string& keyword, double t, double P,
                                double density, double absoluteHumidity, double specificHumidity,
                                double dewTemperature, double zRatio, double& relativeHumidity) {
-    const auto& conversion = ConversionOf(kind);
-    if (!conversion) throw CalcError("humidity conversion not installed");
-    const double measure = kind == "A" ? absoluteHumidity * 0.001
-                           : kind == "S" ? specificHumidity * 0.001
-                                         : dewTemperature;
-    relativeHumidity = conversion(keyword, HumidGasFlag, relativeHumidity, t, P, density, measure, zRatio);
+    if (kind == "A")
+        HumidityFromAbsolute(keyword, HumidGasFlag, relativeHumidity, t, P, density, absoluteHumidity * 0.001,
+                             zRatio);
+    else if (kind == "S")
+        HumidityFromSpecific(keyword, HumidGasFlag, relativeHumidity, t, P, density, specificHumidity * 0.001,
+                             zRatio);
+    else
+        HumidityFromDewPoint(keyword, HumidGasFlag, relativeHumidity, t, P, density, dewTemperature, zRatio);
 }
 
 // The four humidity measures from the densities found; the given one stays.
@@ -64,9 +62,7 @@ void HumidityOut(const std::string& kind, double t, double P, double flowDensity
     if (kind != "A") absoluteHumidity = 1000.0 * vapour;
     if (kind != "S") specificHumidity = dryDensity > 0.0 ? CheckedDiv(1000.0 * vapour, dryDensity) : 0.0;
     if (kind != "D") {
-        if (!MediumServices.humidGasStateConversion) throw CalcError("dew-point conversion not installed");
-        dewTemperature = MediumServices.humidGasStateConversion("GAS", HumidGasFlag, dewTemperature, t, P,
-                                                                flowDensity, relativeHumidity, zRatio);
+        HumidGasStateConversion("GAS", HumidGasFlag, dewTemperature, t, P, flowDensity, relativeHumidity, zRatio);
     }
 }
 
@@ -82,7 +78,7 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
     if (HumidGasFlag && IsConvertedKind(kind))
         RelativeHumidityFromGiven(kind, medium, t, P, givenDensity, absoluteHumidity, specificHumidity,
                                   dewTemperature, zRatio, relativeHumidity);
-    CallMediumPropertySwitch(medium, composition, P, givenDensity, givenCp, givenCv, givenCriticalTemperature,
+    MediumPropertySwitch(medium, composition, P, givenDensity, givenCp, givenCv, givenCriticalTemperature,
                              givenMolarMass, t, t, zRatio, HumidGasFlag ? relativeHumidity : 0.0, flowDensity,
                              dryDensity, vapourDensity, viscosity, kappa, cp, cv, enthalpy);
     vapourPressure =
@@ -91,15 +87,15 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
     if (IsIn(medium, {"LUF", "O2", "AR", "H2", "N2", "CH4", "C3H8", "NH3", "NGAS", "CO2", "O3"})) {
         if (flowDensity > 0.0) {
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
-            enthalpy = CallMediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
+            enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
             if (flowDensity != dryDensity)
-                enthalpy += CallMediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) /
+                enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) /
                             flowDensity;
         } else {
             enthalpy = 0.0;
         }
     } else if (IsIn(medium, {"VAT", "GAS", "C3H8V", "IGAS", "ANG", "MNG"})) {
-        enthalpy = CallMediumEnthalpyPT(medium, P, t);
+        enthalpy = MediumEnthalpyPT(medium, P, t);
     }
 }
 
@@ -137,11 +133,11 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
             hi = MixtureEnthalpy[row];
         } else {
             double p = pi, temperature = t, dry = 0.0, vapour = 0.0, kappa = 0.0, h = 0.0;
-            CallMediumPropertySwitch(keyword, composition, p, givenDensity, givenCp, givenCv,
+            MediumPropertySwitch(keyword, composition, p, givenDensity, givenCp, givenCv,
                                      givenCriticalTemperature, givenMolarMass, temperature, temperature,
                                      zRatio, 0.0, rho, dry, vapour, mu, kappa, cpi, cvi, h);
             weight = GasViscosityMixingWeight(keyword);
-            hi = CallMediumEnthalpyPT(keyword, pi, t);
+            hi = MediumEnthalpyPT(keyword, pi, t);
         }
         sums.density += rho;
         sums.cp += rho * cpi;
@@ -209,7 +205,7 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
         if (pv > kMinVapourPressure) {
             // Steam alone at its partial pressure: its density is the vapour part's.
             double p = pv, temperature = t, dry = 0.0, part = 0.0, kappaV = 0.0, h = 0.0;
-            CallMediumPropertySwitch("ANG", composition, p, givenDensity, givenCp, givenCv,
+            MediumPropertySwitch("ANG", composition, p, givenDensity, givenCp, givenCv,
                                      givenCriticalTemperature, givenMolarMass, temperature, temperature, 1.0,
                                      0.0, vapourDensity, dry, part, muV, kappaV, cpV, cvV, h);
         }
@@ -221,7 +217,7 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
         sums.cp += vapourDensity * cpV;
         sums.cv += vapourDensity * cvV;
         if (pv > kMinVapourPressure) {
-            sums.enthalpy += vapourDensity * CallMediumEnthalpyPT("ANG", pv, t);
+            sums.enthalpy += vapourDensity * MediumEnthalpyPT("ANG", pv, t);
             sums.weight += weightV * shareV;
         }
     } else {
@@ -243,6 +239,8 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
 }
 
 }  // namespace
+
+double GivenZRatio() { return GivenZn != 0.0 ? CheckedDiv(GivenZ1, GivenZn) : 1.0; }
 
 void MediumPropertiesAtState(bool normalColumn, const std::string& medium,
                              const GasCompositionArray& composition, double givenDensity,

@@ -8,6 +8,9 @@
 
 namespace tubalyx {
 
+// Z1/Zn of the user's gas; 1 (no correction) while Zn is not given.
+double GivenZRatio();
+
 // Arguments in the order the callers bind them:
 //   normalColumn: for "G", the grid column of the components' shares of the pressure,
 //     3 (normal state) when true, 4 (operating state) when false;
