@@ -5,16 +5,10 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
+#include "numerics/separator_guard.h"
 
 using namespace tubalyx;
 
-namespace {
-struct SeparatorGuard {
-    char saved = DecimalSeparator();
-    explicit SeparatorGuard(char c) { SetDecimalSeparator(c); }
-    ~SeparatorGuard() { SetDecimalSeparator(saved); }
-};
-}  // namespace
 
 TEST(StrToFloatAnySep, CommaPlatformSwapsPointAndKeepsRewrittenText) {
     SeparatorGuard g(',');
@@ -50,7 +44,9 @@ TEST(StrToFloat, NoNumberGivesZeroAndLeavesText) {
             std::string copy = t;
             EXPECT_EQ(StrToFloatSafe(t), 0.0) << t;
             EXPECT_EQ(StrToFloatAnySep(copy), 0.0) << t;
-            if (t.find_first_of(".,") == std::string::npos) EXPECT_EQ(copy, t);
+            if (t.find_first_of(".,") == std::string::npos) {
+                EXPECT_EQ(copy, t);
+            }
         }
         EXPECT_EQ(StrToFloatSafe("  7  "), 7.0);
         EXPECT_EQ(StrToFloatSafe("1e3"), 1000.0);

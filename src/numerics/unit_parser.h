@@ -1,0 +1,24 @@
+#pragma once
+// Unit keywords: a typed value with its unit into the base unit of its kind.
+//   kind "A" absolute pressure, Pa        "O" gauge pressure, Pa absolute (101325 Pa added)
+//        "V" volume flow, litres per hour "M" mass flow (also normal/standard volume), kg per hour
+//        "dynvisk", "kinvisk" viscosity as dynamic viscosity in 1e-6 Pa s
+//        "X" unit not recognised (result 0)
+// Keywords are compared without regard to the case of a to z only; every other character
+// (Ö, ö, ü, ...) must match exactly.
+#include <string>
+
+namespace tubalyx {
+
+// Converts `value` in the unit `unit` into the base unit of its kind. On a match the unit
+// text is rewritten to its canonical form (the gauge-bar keywords stay as typed). `density`
+// (kg/m3) serves normal/standard volume flows and kinematic viscosities, `diameter` (m,
+// pipe inner diameter) the velocity "m/s". Unknown unit: kind "X", result 0, text unchanged.
+// Throws CalcError only when the result overflows the double range.
+void ParseUnitValue(std::string& unit, double value, double density, double diameter, double& result,
+                    std::string& kind);
+
+// The kind of a unit text alone; the text itself is not changed.
+std::string ConvertPressureEntry(const std::string& unit);
+
+}  // namespace tubalyx
