@@ -280,3 +280,24 @@ TEST(FirstSetGrids, GasesRenderNoNaNOrWrongSign) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(FirstSetNotes, UsedStateOfARowRepairReachesTheNote) {
+    // Nitrogen at 1 MPa and -180 C is reported at 90.001 K: a temperature note.
+    NitrogenDensityPT(1e6, -180);
+    EXPECT_NE(DensityLabel.find("C!...."), std::string::npos) << DensityLabel;
+    // Ozone at 900 kPa and -20 C is reported at the axis point (800 kPa, 250 K): a pressure note.
+    OzoneDensityPT(900000, -20);
+    EXPECT_NE(DensityLabel.find(" kPa!."), std::string::npos) << DensityLabel;
+    // Hydrogen at 100000 Pa and -250 C: clamped to 1.0352 bar, reported at 103.42 kPa.
+    HydrogenDensityPT(100000, -250);
+    EXPECT_NE(DensityLabel.find(" kPa!."), std::string::npos) << DensityLabel;
+    // A state inside the data writes no note.
+    HydrogenDensityPT(500000, 20);
+    EXPECT_EQ(DensityLabel, DensityLabelBase);
+}
+
+}  // namespace
+}  // namespace tubalyx
