@@ -122,6 +122,15 @@ TEST(PropaneTables, CpCellMovesPastNoDataColumns) {
     EXPECT_NE(CpLabel, CpLabelBase);
 }
 
+TEST(PropaneTables, NoDataCornersNeverReachTheResult) {
+    // 400 bar and 275 K: every corner of the cell lacks data; 22.4 bar and 60 C puts the no-data
+    // cp point (20.265 bar, 340 K) into a corner that the column skip of the upper row cannot see.
+    EXPECT_EQ(PropaneEnthalpyPT("C3H8", 40e6, 275 - 273.15), 0.0);
+    EXPECT_EQ(PropaneCpPT(2.23872e6, 60), 0.0);
+    EXPECT_EQ(PropaneCvPT(4.46684e6, 80), 0.0);
+    EXPECT_EQ(CvOperating, 0.0);
+}
+
 TEST(PropaneTables, EnthalpyBlendsLiquidAndVapour) {
     const double h = PropaneEnthalpyPT("C3H8", 100000, 230 - 273.15) / (0.001 * kKcal);
     EXPECT_GT(h, 100.1);
@@ -191,9 +200,15 @@ TEST(FirstSetGrids, PropaneAndAmmoniaRenderNoNaNOrWrongSign) {
         EXPECT_GE(PropaneViscosityPT("C3H8V", P, t), 0.0);
     });
     test::SweepGrid(kPropaneCpTable, 1e5, [](double P, double t) {
-        EXPECT_GT(PropaneEnthalpyPT("C3H8", P, t), 0.0);
-        EXPECT_GT(PropaneCpPT(P, t), 0.0);
-        EXPECT_GT(PropaneCvPT(P, t), 0.0);
+        // Positive where data is, 0 where no corner can be filled; never a marker magnitude.
+        for (double v : {PropaneEnthalpyPT("C3H8", P, t), PropaneEnthalpyPT("C3H8V", P, t)}) {
+            EXPECT_GE(v, 0.0);
+            EXPECT_LT(v, 5000.0);
+        }
+        for (double v : {PropaneCpPT(P, t), PropaneCvPT(P, t)}) {
+            EXPECT_GE(v, 0.0);
+            EXPECT_LT(v, 1e5);
+        }
     });
     test::SweepGrid(kAmmoniaDensityTable, 1000, [](double P, double t) {
         EXPECT_GT(AmmoniaDensityPT(P, t), 0.0);
@@ -201,6 +216,30 @@ TEST(FirstSetGrids, PropaneAndAmmoniaRenderNoNaNOrWrongSign) {
         EXPECT_GT(AmmoniaCpPT(P, t), 0.0);
     });
     test::SweepGrid(kAmmoniaViscosityTable, 1000, [](double P, double t) { EXPECT_GT(AmmoniaViscosityPT(P, t), 0.0); });
+}
+
+}  // namespace
+}  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PropaneTables, EnthalpyKeywordChoosesTheRepairSide) {
+    // 80 bar, 285 K: a and b lack data; the gas side fills them from c and d (290 K).
+    const double gas = PropaneEnthalpyPT("C3H8", 8.0e6, 285 - 273.15);
+    EXPECT_NEAR(gas, 0.001 * kKcal * 0.5 * std::fabs(CellAt(kPropaneEnthalpyTable, 70.9275, 290) +
+                                            CellAt(kPropaneEnthalpyTable, 81.06, 290)) * 1.0, 20.0);
+    // Where no corner lacks data the keyword changes nothing.
+    EXPECT_EQ(PropaneEnthalpyPT("C3H8", 150000, 40), PropaneEnthalpyPT("C3H8V", 150000, 40));
+    EXPECT_EQ(PropaneEnthalpyPT("C3H8", 3e6, 60), PropaneEnthalpyPT("C3H8V", 3e6, 60));
+    // 65 bar, 285 K: corner b (70.9275 bar, 280 K) has no data. The gas side copies d's value
+    // into it; the liquid side keeps it (its liquid source is itself), so that state has no
+    // data from the liquid side and reads 0 instead of a marker-sized number.
+    const double g2 = PropaneEnthalpyPT("C3H8", 6.5e6, 285 - 273.15);
+    const double l2 = PropaneEnthalpyPT("C3H8V", 6.5e6, 285 - 273.15);
+    EXPECT_GT(g2, 500.0);
+    EXPECT_LT(g2, 700.0);
+    EXPECT_EQ(l2, 0.0);
 }
 
 }  // namespace
