@@ -165,6 +165,11 @@ TEST(AmmoniaTables, TellingCellsAndMarkers) {
         for (double p : {60795.0, 70927.5, 81060.0})
             EXPECT_EQ(IsNoData(CellAt(v, p, T)), !(T == 393.15 || T == 423.15 || T == 473.15)) << p << " " << T;
     }
+    // The vapour points just above saturation at 2026.5 kPa are read as liquid up to 333.15 K,
+    // so the high-pressure corners near 20 C take the 353.15 K value 12.4.
+    for (int j = 0; j < v.mT; ++j)
+        EXPECT_EQ(CellAt(v, 2026.5, v.temperatures[j]) < 0, v.temperatures[j] <= 333.15) << v.temperatures[j];
+    EXPECT_EQ(CellAt(v, 2026.5, 353.15), 12.4);
     EXPECT_EQ(CellAt(kAmmoniaEnthalpyTable, 101.33, 300), 551.5);
     EXPECT_EQ(CellAt(kAmmoniaEnthalpyTable, 2026.5, 320), -283.05);
     EXPECT_EQ(CellAt(kAmmoniaCpTable, 101.33, 300), 0.5159);
