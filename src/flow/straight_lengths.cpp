@@ -54,13 +54,13 @@ StraightLengthCell UpstreamCell(int code, const StraightLengthCell* rows, int ro
 }
 
 void CaptionFittingMenu() {
-    const auto& name = StraightLengthServices().OrificeFittingName;
-    if (!name) return;
+    const auto& label = StraightLengthServices().LabelText;
+    if (!label) return;
     TForm1& f = Form1();
     TMenuItem* items[10] = {f.bestyck1, f.bestyck2, f.bestyck3, f.bestyck4, f.bestyck5,
                             f.bestyck6, f.bestyck7, f.bestyck8, f.bestyck9, f.bestyck10};
     for (int i = 0; i < 10; ++i)
-        if (items[i]) items[i]->SetCaption(std::to_string(i + 1) + "." + name(i + 1));
+        if (items[i]) items[i]->SetCaption(std::to_string(i + 1) + "." + label(kOrificeFittingLabels[i]));
 }
 
 bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }

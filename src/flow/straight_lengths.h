@@ -31,12 +31,19 @@ struct VenturiStraightLengthTable1991 {
     std::array<double, 7> Half{};
 };
 
-// What the look-ups read of other modules: the Reynolds number at maximal flow (flow
-// state) and the fitting names of the current language (language texts). Those modules
-// install them; without them Re counts as 0 and the fitting menu keeps its captions.
+// What the straight-length look-ups and their report read of other modules: the flow
+// state of the device calculation and the label strings and caption sets of the language
+// texts. Those modules install them; a hook nobody installed counts as 0 (the diameters
+// and flows), as an empty label, or is skipped (the fitting-menu captions, the language).
 struct StraightLengthHooks {
     std::function<double()> ReynoldsAtMaxFlow;
-    std::function<std::string(int row)> OrificeFittingName;  // rows 1..10 of the 10-fitting table
+    std::function<double()> PipeDiameter;         // m, at operating temperature
+    std::function<double()> BoreDiameter;         // m, at operating temperature
+    std::function<double()> MinMassFlow;          // kg/s
+    std::function<double()> DynamicViscosityPas;  // Pa s
+    // A label string of the current language by its name, e.g. "FittingSingleBend".
+    std::function<std::string(const std::string& name)> LabelText;
+    std::function<void(char language)> ApplyLanguage;
 };
 StraightLengthHooks& StraightLengthServices();
 

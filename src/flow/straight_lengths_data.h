@@ -21,6 +21,13 @@ constexpr int kTable1Columns = 12;
 extern const double kTable1Bounds[kTable1Columns - 1];
 extern const StraightLengthCell kTable1[11][kTable1Columns];
 
+// The label names of the rows of each table, in table order.
+extern const char* const kOrificeFittingLabels[11];      // [10] downstream
+extern const char* const kOrifice2003FittingLabels[15];  // [14] downstream
+extern const char* const kSegmentFittingLabels[11];      // printed order, [10] downstream
+extern const char* const kVenturi2003FittingLabels[9];   // [8] downstream
+extern const char* const kVenturi1991FittingLabels[6];
+
 // Orifice plates under ISO 5167:2003, fourteen fittings; index 14 is the downstream row.
 constexpr int kTable2Columns = 6;
 extern const double kTable2Bounds[kTable2Columns - 1];

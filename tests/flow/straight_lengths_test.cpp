@@ -387,11 +387,13 @@ TEST_F(StraightLengthTest, BadDiametersRaise) {
 }
 
 TEST_F(StraightLengthTest, FittingMenuCaptionsFollowTheLanguage) {
-    StraightLengthServices().OrificeFittingName = [](int row) { return "fitting " + std::to_string(row); };
+    StraightLengthServices().LabelText = [](const std::string& name) { return "<" + name + ">"; };
     LoadStraightLengthTableA(0.1, 0.05);
-    EXPECT_EQ(Form1().bestyck1->Caption(), "1.fitting 1");
-    EXPECT_EQ(Form1().bestyck10->Caption(), "10.fitting 10");
-    EXPECT_NE(Form1().bestyck11->Caption(), "11.fitting 11");
+    EXPECT_EQ(Form1().bestyck1->Caption(), "1.<FittingSingleBend>");
+    EXPECT_EQ(Form1().bestyck6->Caption(), "6.<FittingGlobeValve>");
+    EXPECT_EQ(Form1().bestyck7->Caption(), "7.<FittingFullBoreValve>");
+    EXPECT_EQ(Form1().bestyck10->Caption(), "10.<FittingPocket3To13>");
+    EXPECT_EQ(Form1().bestyck11->Caption().find("<"), std::string::npos);
 }
 
 }  // namespace
