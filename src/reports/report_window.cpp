@@ -164,16 +164,39 @@ int CaretPosition(const TRichEdit& edit) {
 }
 
 void CopyWithAttributes(const TRichEdit& source, TRichEdit& target, int offset) {
-    const int lines = source.LineCount();  // fixed before copying: source may not grow, but be safe
+    // Line starts of the source, so that each position is found without rescanning the text.
+    const int lines = source.LineCount();
+    std::vector<int> starts(lines + 1, 0);
+    for (int i = 0; i < lines; ++i) starts[i + 1] = starts[i] + Utf8Length(source.Line(i)) + 2;
+    const auto& content = source.Content().Lines;
+
+    // The caret at the end with nothing selected: the attributes set below then apply to the
+    // appended text only and never re-format the target's existing text.
+    target.SetSelStart(target.TextLength());
+    int end = ReportTextLength(target);
     for (int i = 0; i < lines; ++i) {
-        const int end = ReportTextLength(target);
-        SetCaretPosition(target, end);
-        const TTextAttributes a = ReportAttributesAt(source, end + offset);
+        const int position = end + offset;
+        TTextAttributes a = target.SelAttributes();
+        if (position >= 0 && position < starts[lines]) {
+            const int line = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
+            int column = position - starts[line], p = 0;
+            for (const auto& run : content[line]) {
+                const int n = Utf8Length(run.Text);
+                if (column < p + n) {
+                    a = run.Attributes;
+                    break;
+                }
+                p += n;
+            }
+        }
         target.SetSelStyle(a.Style);
         target.SetSelColor(a.Color);
         target.SetSelSize(a.Size);
-        target.Add(source.Line(i));
+        const std::string text = source.Line(i);
+        target.Add(text);
+        end += Utf8Length(text) + 2;
     }
+    target.SetSelStart(target.TextLength());
 }
 
 void CopyReportAside() {

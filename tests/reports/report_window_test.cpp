@@ -126,6 +126,29 @@ TEST_F(ReportWindowTest, CopyAsideAndBackKeepsEachLinesAttributes) {
     EXPECT_EQ(ReportLineText(4), "Beta______= 0,5");
 }
 
+TEST_F(ReportWindowTest, CopyOfALongHistoryStaysFastAndExact) {
+    // Many earlier reports accumulate in a session; the copy must stay linear.
+    for (int i = 0; i < 20000; ++i) {
+        if (i % 100 == 0) AppendRedLine("NOTE! " + std::to_string(i));
+        else AppendReportLine("Line_________= " + std::to_string(i));
+    }
+    CopyReportAside();
+    EXPECT_EQ(Form1().RichEdit5.Content(), ReportWindow().Content());
+}
+
+TEST_F(ReportWindowTest, CopyDoesNotReformatASelectionOfTheTarget) {
+    AppendReportLine("kept black");
+    ReportWindow().SelectAll();
+    Form1().RichEdit5.Clear();
+    Form1().RichEdit5.SetSelColor(clRed);
+    Form1().RichEdit5.Add("red");
+    CopyReportBack();
+    const auto& lines = ReportWindow().Content().Lines;
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0][0].Attributes.Color, clBlack);
+    EXPECT_EQ(lines[1][0].Attributes.Color, clRed);
+}
+
 TEST_F(ReportWindowTest, ReportSizeFromCaption) {
     for (const char* big : {"Stor ", "Gross", "Big  ", "Big", "Stor"}) EXPECT_TRUE(IsBigReport(big)) << big;
     for (const char* no : {"Liten", "Klein", "Small", "Mini ", "", "big"}) EXPECT_FALSE(IsBigReport(no)) << no;
