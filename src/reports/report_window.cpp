@@ -17,6 +17,10 @@ std::string ReportLine(const std::string& label, double value, int digits) {
     return label + ReportSeparator + FormatFixed(value, digits);
 }
 
+std::string ReportLineWithTail(const std::string& label, double value, const std::string& tail, int digits) {
+    return ReportLine(label, value, digits) + ReportSeparator + tail;
+}
+
 std::string PaddedReportLine(const std::string& words, int width, double value, int digits) {
     return ReportLine(ReportLabel(words, width), value, digits);
 }

@@ -23,6 +23,9 @@ std::string ReportLabel(const std::string& words, int width = kReportLabelWidth)
 
 // A value line: the label (already ending in "= "), ReportSeparator, the number by FormatFixed.
 std::string ReportLine(const std::string& label, double value, int digits = kReportDigits);
+// A value line with a unit text, a second value or the operating conditions behind the number.
+std::string ReportLineWithTail(const std::string& label, double value, const std::string& tail,
+                               int digits = kReportDigits);
 // The same with the label words padded to `width` first.
 std::string PaddedReportLine(const std::string& words, int width, double value,
                              int digits = kReportDigits);

@@ -44,8 +44,11 @@ TEST_F(ReportWindowTest, ValueLinesWithAndWithoutTab) {
     EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 1);
     EXPECT_EQ(line.find("= \t"), 50u);
     EXPECT_EQ(PaddedReportLine("Värmeövergång", 20, 2.0, 3), "Värmeövergång_____= \t2,00");
+    EXPECT_EQ(ReportLineWithTail(label, 0.5, "kg/m3"), label + "\t0,5000\tkg/m3");
     SetDecimalSeparator('.');
     EXPECT_EQ(ReportLine(label, 0.5), label + "\t0.5000");
+    ReportSeparator = "";
+    EXPECT_EQ(ReportLineWithTail(label, 0.5, "kg/m3"), label + "0.5000kg/m3");
 }
 
 TEST_F(ReportWindowTest, RedLinesRestoreThePreviousColour) {
