@@ -65,7 +65,7 @@ void CaptionFittingMenu() {
 
 bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }
 
-void LoadTableA(const std::string& device, double D, double d) {
+void LoadTableA(const std::string& device, double D, double d, bool captionMenu) {
     const double beta = DiameterRatio(D, d);
     StraightLengthTableBlock& t = StraightLengthTables;
     t.Beta = beta;
@@ -77,12 +77,12 @@ void LoadTableA(const std::string& device, double D, double d) {
         const auto& re = StraightLengthServices().ReynoldsAtMaxFlow;
         if (c2 == 3 && re && re() > kTable2HighReynoldsLimit) t.Orifice2003[5].Zero = kTable2HighReynoldsLength;
     }
-    CaptionFittingMenu();
+    if (captionMenu) CaptionFittingMenu();
 }
 
 void LookUpA(const std::string& device, const std::string& code, double& totalZero, double& totalHalf,
-             double& upstreamZero, double& upstreamHalf, double D, double d) {
-    LoadTableA(device, D, d);
+             double& upstreamZero, double& upstreamHalf, double D, double d, bool captionMenu) {
+    LoadTableA(device, D, d, captionMenu);
     const bool t2003 = Uses2003OrificeTable(device);
     const StraightLengthCell* rows = t2003 ? StraightLengthTables.Orifice2003 : StraightLengthTables.Orifice;
     const int fittings = t2003 ? 14 : 10;
@@ -96,7 +96,7 @@ void LookUpA(const std::string& device, const std::string& code, double& totalZe
 
 }  // namespace
 
-void LoadStraightLengthTableA(double D, double d) { LoadTableA(DeviceCode, D, d); }
+void LoadStraightLengthTableA(double D, double d) { LoadTableA(DeviceCode, D, d, true); }
 
 void LoadStraightLengthTableB(SegmentStraightLengthTable& table, double D, double d) {
     const double beta = DiameterRatio(D, d);
@@ -123,7 +123,7 @@ void LoadStraightLengthTableC(VenturiStraightLengthTable1991& table, double D, d
 
 void RequiredStraightLengthA(const std::string& code, double& totalZero, double& totalHalf,
                              double& upstreamZero, double& upstreamHalf, double D, double d) {
-    LookUpA(DeviceCode, code, totalZero, totalHalf, upstreamZero, upstreamHalf, D, d);
+    LookUpA(DeviceCode, code, totalZero, totalHalf, upstreamZero, upstreamHalf, D, d, true);
 }
 
 void RequiredStraightLengthB(const std::string& code, double& totalZero, double& totalHalf,
@@ -188,8 +188,10 @@ void RequiredStraightLengths(const std::string& device, const std::string& varia
                              double givenLength, double D, double d) {
     double u0 = 0, uh = 0, t0 = 0, th = 0;
     const bool orificeFamily = device == "S" || device == "KV" || device == "DL" || device == "D";
+    // The optimal design calls this for every candidate: the fitting menu is left alone here,
+    // the family look-ups of the calculation sequence caption it.
     if (orificeFamily)
-        LookUpA(device, code, t0, th, u0, uh, D, d);
+        LookUpA(device, code, t0, th, u0, uh, D, d, false);
     else if (device == "SM" || device == "VK")
         RequiredStraightLengthB(code, t0, th, u0, uh, D, d);
     else if (device == "V")
