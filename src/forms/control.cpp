@@ -7,12 +7,26 @@ TControl::ChangeListener& Listener() {
     static TControl::ChangeListener listener;
     return listener;
 }
+TControl*& Focus() {
+    static TControl* focused = nullptr;
+    return focused;
+}
 }  // namespace
+
+TControl::~TControl() {
+    if (Focus() == this) Focus() = nullptr;
+}
 
 void TControl::SetChangeListener(ChangeListener listener) { Listener() = std::move(listener); }
 
 void TControl::Changed() {
     if (Listener()) Listener()(*this);
+}
+
+void TControl::SetParent(TControl* parent) {
+    if (parent == this || parent_ == parent) return;
+    parent_ = parent;
+    Changed();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -24,8 +38,61 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Changed();
 }
 
+const TFont& TControl::Font() const {
+    // The parent chain is short (form, group box); the bound guards against a cycle.
+    const TControl* c = this;
+    for (int depth = 0; depth < 16 && c->parentFont_ && c->parent_; ++depth) c = c->parent_;
+    return c->font_;
+}
+
+void TControl::SetFont(const TFont& f) {
+    if (!parentFont_ && font_ == f) return;
+    font_ = f;
+    parentFont_ = false;
+    Changed();
+}
+
+void TControl::SetFontSize(int size) {
+    TFont f = Font();
+    f.Size = size;
+    SetFont(f);
+}
+
+TControl* TControl::FocusedControl() { return Focus(); }
+
+void TControl::SetFocus() {
+    TControl* previous = Focus();
+    if (previous == this) return;
+    Focus() = this;
+    if (previous) {
+        previous->Changed();
+        if (previous->OnExit) previous->OnExit(previous);
+    }
+    Changed();
+    if (Focus() == this && OnEnter) OnEnter(this);
+}
+
 void TControl::Click() {
     if (enabled_ && OnClick) OnClick(this);
+}
+
+void TControl::UserKeyDown(int& key, TShiftState shift) {
+    if (enabled_ && OnKeyDown) OnKeyDown(this, key, shift);
+}
+void TControl::UserKeyUp(int& key, TShiftState shift) {
+    if (enabled_ && OnKeyUp) OnKeyUp(this, key, shift);
+}
+void TControl::UserKeyPress(char& key) {
+    if (enabled_ && OnKeyPress) OnKeyPress(this, key);
+}
+void TControl::UserMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (enabled_ && OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+void TControl::UserMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (enabled_ && OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+void TControl::UserMouseMove(TShiftState shift, int x, int y) {
+    if (enabled_ && OnMouseMove) OnMouseMove(this, shift, x, y);
 }
 
 }  // namespace tubalyx

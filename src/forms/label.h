@@ -3,7 +3,25 @@
 
 namespace tubalyx {
 
+// A label. With AutoSize (the default) its size follows its caption and font by the
+// font-metric model: one character = font size * 17 div 20 pixels wide, the font height high.
 class TLabel : public TControl {
+public:
+    using TControl::TControl;
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v) { if (autoSize_ != v) { autoSize_ = v; Changed(); } }
+    int Width() const override;
+    int Height() const override;
+
+private:
+    std::string caption_;
+    bool autoSize_ = true;
+};
+
+// A push button.
+class TButton : public TControl {
 public:
     using TControl::TControl;
     const std::string& Caption() const { return caption_; }

@@ -1,6 +1,18 @@
 #include "forms/string_grid.h"
 
+#include <algorithm>
+
 namespace tubalyx {
+
+void TStringGrid::SetColCount(int v) {
+    v = std::max(0, v);
+    if (colCount_ != v) { colCount_ = v; Changed(); }
+}
+
+void TStringGrid::SetRowCount(int v) {
+    v = std::max(0, v);
+    if (rowCount_ != v) { rowCount_ = v; Changed(); }
+}
 
 const std::string& TStringGrid::Cell(int col, int row) const {
     static const std::string empty;
@@ -13,6 +25,78 @@ void TStringGrid::SetCell(int col, int row, const std::string& text) {
     if (cell == text) return;
     cell = text;
     Changed();
+}
+
+void TStringGrid::SetDefaultColWidth(int v) {
+    defaultColWidth_ = std::max(0, v);
+    colWidths_.clear();
+    Changed();
+}
+
+void TStringGrid::SetDefaultRowHeight(int v) {
+    defaultRowHeight_ = std::max(0, v);
+    rowHeights_.clear();
+    Changed();
+}
+
+int TStringGrid::ColWidth(int col) const {
+    auto it = colWidths_.find(col);
+    return it == colWidths_.end() ? defaultColWidth_ : it->second;
+}
+
+int TStringGrid::RowHeight(int row) const {
+    auto it = rowHeights_.find(row);
+    return it == rowHeights_.end() ? defaultRowHeight_ : it->second;
+}
+
+void TStringGrid::SetColWidth(int col, int width) {
+    width = std::max(0, width);
+    if (ColWidth(col) == width) return;
+    colWidths_[col] = width;
+    Changed();
+}
+
+void TStringGrid::SetRowHeight(int row, int height) {
+    height = std::max(0, height);
+    if (RowHeight(row) == height) return;
+    rowHeights_[row] = height;
+    Changed();
+}
+
+void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+    col = -1;
+    row = -1;
+    // Columns of width 0 and rows of height 0 take no space and are never hit.
+    int left = 0;
+    for (int c = 0; c < colCount_; ++c) {
+        const int w = ColWidth(c);
+        if (w > 0 && x >= left && x < left + w) { col = c; break; }
+        left += w + gridLineWidth_;
+    }
+    int top = 0;
+    for (int r = 0; r < rowCount_; ++r) {
+        const int h = RowHeight(r);
+        if (h > 0 && y >= top && y < top + h) { row = r; break; }
+        top += h + gridLineWidth_;
+    }
+    if (col < 0 || row < 0) col = row = -1;
+}
+
+void TStringGrid::UserSetEditText(int col, int row, const std::string& value) {
+    if (!editing_ || !Enabled()) return;
+    SetCell(col, row, value);
+    if (OnSetEditText) OnSetEditText(this, col, row, value);
+}
+
+bool TStringGrid::UserSelectCell(int col, int row) {
+    if (!Enabled() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) return false;
+    bool canSelect = true;
+    if (OnSelectCell) OnSelectCell(this, col, row, canSelect);
+    if (!canSelect) return false;
+    col_ = col;
+    row_ = row;
+    Changed();
+    return true;
 }
 
 }  // namespace tubalyx

@@ -7,17 +7,20 @@
 
 namespace tubalyx {
 
+using TSetEditEvent = std::function<void(TControl* sender, int col, int row, const std::string& value)>;
+using TSelectCellEvent = std::function<void(TControl* sender, int col, int row, bool& canSelect)>;
+
 // A string grid addressed (column, row) from 0. Cells are stored sparsely: a cell outside
 // the current counts keeps what was written and reads "" when never written, so no index
-// can run out of bounds. Programmatic writes fire no event.
+// can run out of bounds. Programmatic writes fire no event; only user input does.
 class TStringGrid : public TControl {
 public:
     using TControl::TControl;
 
     int ColCount() const { return colCount_; }
     int RowCount() const { return rowCount_; }
-    void SetColCount(int v) { if (colCount_ != v) { colCount_ = v; Changed(); } }
-    void SetRowCount(int v) { if (rowCount_ != v) { rowCount_ = v; Changed(); } }
+    void SetColCount(int v);
+    void SetRowCount(int v);
     int FixedCols() const { return fixedCols_; }
     int FixedRows() const { return fixedRows_; }
     void SetFixedCols(int v) { if (fixedCols_ != v) { fixedCols_ = v; Changed(); } }
@@ -26,9 +29,49 @@ public:
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);
 
+    // Setting a default size resets every column (row) to it, as the platform grid does.
+    int DefaultColWidth() const { return defaultColWidth_; }
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultColWidth(int v);
+    void SetDefaultRowHeight(int v);
+    // Sizes of single columns and rows; a row of height 0 is hidden. Indices outside the
+    // counts read the default and are stored like cells.
+    int ColWidth(int col) const;
+    int RowHeight(int row) const;
+    void SetColWidth(int col, int width);
+    void SetRowHeight(int row, int height);
+    int GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(int v) { if (gridLineWidth_ != v) { gridLineWidth_ = v; Changed(); } }
+
+    // The current cell.
+    int Col() const { return col_; }
+    int Row() const { return row_; }
+    void SetCol(int v) { if (col_ != v) { col_ = v; Changed(); } }
+    void SetRow(int v) { if (row_ != v) { row_ = v; Changed(); } }
+
+    // Whether the user may type into the cells (the editing option).
+    bool Editing() const { return editing_; }
+    void SetEditing(bool v) { if (editing_ != v) { editing_ = v; Changed(); } }
+
+    // The cell under a point of the grid's client area; (-1, -1) outside every cell.
+    void MouseToCell(int x, int y, int& col, int& row) const;
+
+    // User input from the renderer.
+    // Typing into a cell: stored and OnSetEditText fired; refused without the editing option.
+    void UserSetEditText(int col, int row, const std::string& value);
+    // Moving to a cell: OnSelectCell may refuse it; otherwise the cell becomes current.
+    bool UserSelectCell(int col, int row);
+
+    TSetEditEvent OnSetEditText;
+    TSelectCellEvent OnSelectCell;
+
 private:
     int colCount_ = 5, rowCount_ = 5, fixedCols_ = 1, fixedRows_ = 1;
+    int defaultColWidth_ = 64, defaultRowHeight_ = 24, gridLineWidth_ = 1;
+    int col_ = 1, row_ = 1;
+    bool editing_ = false;
     std::map<std::pair<int, int>, std::string> cells_;
+    std::map<int, int> colWidths_, rowHeights_;
 };
 
 }  // namespace tubalyx

@@ -173,8 +173,10 @@ std::string FitWidthText(double value, int width, char separator) {
         if (static_cast<int>(s.size()) > w) {
             std::size_t e = s.find('E');
             if (e == std::string::npos) throw std::runtime_error("no exponent");
-            // Between 1e10 and 1e30 the exponent loses a character when 20 is taken off.
-            const int length = (scaled >= 1e10 && scaled <= 1e30) ? w + 1 : w;
+            // Between 1e10 and 1e30 in magnitude the exponent loses a character when 20 is taken
+            // off; a negative value loses it just the same.
+            const double magnitude = std::fabs(scaled);
+            const int length = (magnitude >= 1e10 && magnitude <= 1e30) ? w + 1 : w;
             s = CutMantissa(s, e, length);
         }
         s = UnscaleExponent(s);

@@ -1,10 +1,21 @@
 #pragma once
 // The main window: it owns every control for the program's life, and carries the handlers.
+// Controls are members named as the handlers name them; form1_components.h lists them by
+// kind, and FindComponent finds any of them (menu items included) by that name.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/canvas.h"
+#include "forms/containers.h"
+#include "forms/dialogs.h"
 #include "forms/edit.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "forms/menu.h"
+#include "forms/rich_edit.h"
 #include "forms/string_grid.h"
+#include "ui/form1_components.h"
 
 namespace tubalyx {
 
@@ -12,42 +23,56 @@ class TForm1 : public TForm {
 public:
     TForm1();
 
-    // Composition grids of gas mixtures and natural gas.
-    TStringGrid ViktVolprocGrid{"ViktVolprocGrid"};
-    TStringGrid ViktVolprocgridfukt{"ViktVolprocgridfukt"};
+#define TUBALYX_DECLARE_LABEL(n) TLabel n{#n};
+#define TUBALYX_DECLARE_EDIT(n) TEdit n{#n};
+#define TUBALYX_DECLARE_GRID(n) TStringGrid n{#n};
+#define TUBALYX_DECLARE_RICH_EDIT(n) TRichEdit n{#n};
+#define TUBALYX_DECLARE_POPUP(n) TPopupMenu n{#n};
+#define TUBALYX_DECLARE_ITEM(holder, n) TMenuItem* n = nullptr;
+    TUBALYX_FORM1_LABELS(TUBALYX_DECLARE_LABEL)
+    TUBALYX_FORM1_EDITS(TUBALYX_DECLARE_EDIT)
+    TUBALYX_FORM1_GRIDS(TUBALYX_DECLARE_GRID)
+    TUBALYX_FORM1_RICH_EDITS(TUBALYX_DECLARE_RICH_EDIT)
 
-    // Operating pressure and flow-unit edits that the medium code reads and writes.
-    TEdit abstryckantal{"abstryckantal"};
-    TEdit abstrycksort{"abstrycksort"};
-    TEdit abstryckmaxantal{"abstryckmaxantal"};
-    TEdit rbg{"rbg"};
-    TEdit maxflowsort{"maxflowsort"};
-    TEdit maxflownormaldens{"maxflownormaldens"};
-    TLabel densnormaltext{"densnormaltext"};
+    // The property box of a user-defined gas and its prompts and edits.
+    TGroupBox GroupBox1{"GroupBox1"};
+    TUBALYX_FORM1_GROUPBOX_LABELS(TUBALYX_DECLARE_LABEL)
+    TUBALYX_FORM1_GROUPBOX_EDITS(TUBALYX_DECLARE_EDIT)
 
-    // Medium pop-up menu and its items.
-    TPopupMenu Mediamenu{"Mediamenu"};
-    TMenuItem* GAS = nullptr;
-    TMenuItem* IGAS = nullptr;
-    TMenuItem* G = nullptr;
-    TMenuItem* LIQ = nullptr;
-    TMenuItem* LUF = nullptr;
-    TMenuItem* VAT = nullptr;
-    TMenuItem* ANG = nullptr;
-    TMenuItem* MNG = nullptr;
-    TMenuItem* AR = nullptr;
-    TMenuItem* CH4 = nullptr;
-    TMenuItem* CO = nullptr;
-    TMenuItem* CO2 = nullptr;
-    TMenuItem* Propan1 = nullptr;
-    TMenuItem* Propanvtska1 = nullptr;
-    TMenuItem* H2 = nullptr;
-    TMenuItem* Naturgas = nullptr;
-    TMenuItem* N2 = nullptr;
-    TMenuItem* NH3 = nullptr;
-    TMenuItem* O2 = nullptr;
-    TMenuItem* O3 = nullptr;
-    TMenuItem* Olja = nullptr;
+    TMemo Memo2{"Memo2"};          // the start text
+    TUpDown UpDown1{"UpDown1"};    // font size of the window
+    TPaintBox PaintBox1{"PaintBox1"};
+    TButton Runbutton{"Runbutton"};
+
+    TMainMenu Meny{"Meny"};
+    TUBALYX_FORM1_POPUP_MENUS(TUBALYX_DECLARE_POPUP)
+    // Menu items are owned by the menu that holds them.
+    TUBALYX_FORM1_MENU_ITEMS(TUBALYX_DECLARE_ITEM)
+#undef TUBALYX_DECLARE_LABEL
+#undef TUBALYX_DECLARE_EDIT
+#undef TUBALYX_DECLARE_GRID
+#undef TUBALYX_DECLARE_RICH_EDIT
+#undef TUBALYX_DECLARE_POPUP
+#undef TUBALYX_DECLARE_ITEM
+
+    TOpenDialog OpenDialog1{"OpenDialog1"};
+    TSaveDialog SaveDialog1{"SaveDialog1"};
+    TPrintDialog PrintDialog1{"PrintDialog1"};
+    TFontDialog FontDialog1{"FontDialog1"};
+
+    // Any control or menu item by its name; nullptr for an unknown name.
+    TControl* FindComponent(const std::string& name) const;
+    // Every control placed on the form or in the group box, in declaration order (menus and
+    // their items not included).
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    // Every menu: Meny first, then the pop-up menus.
+    const std::vector<TMenuItem*>& Menus() const { return menus_; }
+
+private:
+    void Register(TControl& control);
+    std::map<std::string, TControl*> byName_;
+    std::vector<TControl*> controls_;
+    std::vector<TMenuItem*> menus_;
 };
 
 // The one main window, created at first use and kept for the program's life.

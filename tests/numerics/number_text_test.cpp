@@ -5,16 +5,10 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
+#include "numerics/separator_guard.h"
 
 using namespace tubalyx;
 
-namespace {
-struct SeparatorGuard {
-    char saved = DecimalSeparator();
-    explicit SeparatorGuard(char c) { SetDecimalSeparator(c); }
-    ~SeparatorGuard() { SetDecimalSeparator(saved); }
-};
-}  // namespace
 
 TEST(StrToFloatAnySep, CommaPlatformSwapsPointAndKeepsRewrittenText) {
     SeparatorGuard g(',');

@@ -3,24 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "numerics/decimal_separator.h"
 #include "numerics/report_format.h"
+#include "numerics/separator_guard.h"
 
 using namespace tubalyx;
 
 namespace {
-struct SeparatorGuard {
-    char saved = DecimalSeparator();
-    explicit SeparatorGuard(char c) { SetDecimalSeparator(c); }
-    ~SeparatorGuard() { SetDecimalSeparator(saved); }
-};
-
-// The expected texts are written for a comma platform; on a point platform every comma is a point.
-std::string On(char separator, std::string text) {
-    for (char& c : text)
-        if (c == ',') c = separator;
-    return text;
-}
+std::string On(char separator, const std::string& text) { return OnPlatform(text, separator); }
 
 struct FormatCase {
     double value;
@@ -62,6 +51,9 @@ TEST(FormatFixed, NeverCutsWideValuesAndHandlesExtremes) {
         SeparatorGuard g(sep);
         EXPECT_EQ(FormatFixed(123456789, 3), On(sep, "1,23E8"));
         EXPECT_EQ(FormatFixed(99999.6, 5), "   1E5");
+        EXPECT_EQ(FormatFixed(-123456789, 3), On(sep, "-1,23E8"));
+        EXPECT_EQ(FormatFixed(1013250, 10), On(sep, "1013250,000"));
+        EXPECT_EQ(FormatFixed(1e25, 5), "  1E25");
         EXPECT_EQ(FormatFixed(1e300, 5), " 1E300");
         EXPECT_EQ(FormatFixed(-1.5e25, 10), On(sep, "    -1,5E25"));
         EXPECT_EQ(FormatFixed(1234567890123.0, 10), On(sep, "1,23456789E12"));
@@ -79,6 +71,7 @@ TEST(FormatGeneral, FifteenSignificantDigitsOnBothSeparators) {
         EXPECT_EQ(FormatGeneral(0.1 + 0.2), On(sep, "0,3"));
         EXPECT_EQ(FormatGeneral(0.00001), "1E-5");
         EXPECT_EQ(FormatGeneral(-0.00001), "-1E-5");
+        EXPECT_EQ(FormatGeneral(-2.5e-7), On(sep, "-2,5E-7"));
         EXPECT_EQ(FormatGeneral(1.5e20), On(sep, "1,5E20"));
         EXPECT_EQ(FormatGeneral(0.0001), On(sep, "0,0001"));
         EXPECT_EQ(FormatGeneral(0.000123), On(sep, "0,000123"));
@@ -112,6 +105,11 @@ TEST(FormatFitWidth, FittingTextsStayUnpaddedAndWideOnesAreCut) {
         EXPECT_EQ(FormatFitWidth(12.5, 6), On(sep, "12,5"));
         EXPECT_EQ(FormatFitWidth(123456, 6), "123456");
         EXPECT_EQ(FormatFitWidth(999999.5, 6), "999999");  // separator dropped with the decimals
+        EXPECT_EQ(FormatFitWidth(123.4, 8), On(sep, "123,4"));
+        EXPECT_EQ(FormatFitWidth(1234567.5, 8), "1234567");
+        // A negative whole part wider than the cell keeps as many mantissa digits as a positive one.
+        EXPECT_EQ(FormatFitWidth(-1234567, 6), On(sep, "-1,2E6"));
+        EXPECT_EQ(FormatFitWidth(-12345678.9, 8), On(sep, "-1,234E7"));
         EXPECT_EQ(FormatFitWidth(-3.14159, 6), On(sep, "-3,141"));
         EXPECT_EQ(FormatFitWidth(123456789, 8), On(sep, "1,2345E8"));
         EXPECT_EQ(FormatFitWidth(1234567890123.0, 8), On(sep, "1,234E12"));  // above 1e30 when scaled: W characters
@@ -127,6 +125,7 @@ TEST(FormatFixedPoint, AlwaysAPointOnEitherPlatform) {
         EXPECT_EQ(FormatFixedPoint(1013250, 6), "1.01325E6");
         EXPECT_EQ(FormatFixedPoint(-12.346, 5), "-12.35");
         EXPECT_EQ(FormatFixedPoint(42, 7), "42.00000");
+        EXPECT_EQ(FormatFixedPoint(-2.25, 7), "-2.25000");
         EXPECT_EQ(FormatFixedPoint(12345, 5), " 12345");
     }
 }

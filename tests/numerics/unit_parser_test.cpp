@@ -158,7 +158,7 @@ TEST(ParseUnitValue, OnlyLettersAToZAreFolded) {
 }
 
 TEST(ParseUnitValue, UnknownUnitGivesXZeroAndKeepsText) {
-    for (const char* unknown : {"", "bar", "Bar", " kPa", "kPa ", "furlong", "m3", "kg/hh", "Pa\xC3"}) {
+    for (const char* unknown : {"", "bar", "Bar", "Bar ", " kPa", "kPa ", "furlong", "m3", "kg/hh", "Pa\xC3"}) {
         Parsed p = Parse(unknown, 1e308, 5, 5);
         EXPECT_EQ(p.kind, "X") << unknown;
         EXPECT_EQ(p.result, 0.0) << unknown;

@@ -76,6 +76,8 @@ TEST(MediumPrompts, NaturalGasLimitsWriteRowsAndKeywords) {
     EXPECT_EQ(g.Cell(1, 7), "Kväve < 20 Mol %");
     EXPECT_EQ(g.Cell(1, 11), "Vattenånga");
     EXPECT_EQ(f.Propan1->Caption(), "C3H8 Propan (gas)");
+    ASSERT_NE(f.C3H81, nullptr);
+    EXPECT_EQ(f.C3H81->Caption(), "C3H8 Propan (gas)");
     LanguageLetter = 'D';
     SetNaturalGasLimits();
     EXPECT_EQ(g.Cell(1, 9), "Wasserstoff H2 < 10 Molare %");

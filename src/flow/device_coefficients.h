@@ -1,0 +1,29 @@
+#pragma once
+#include <string_view>
+
+#include "flow/device_selection.h"
+
+namespace tubalyx {
+
+// The five numbers of the flow equation at one operating point.
+struct FlowCoefficients {
+    double c = 0.0;        // discharge coefficient (never negative)
+    double e = 0.0;        // velocity-of-approach factor 1 / sqrt(1 - (d/D)^4)
+    double epsilon = 1.0;  // expansibility (1 for liquids)
+    double beta = 0.0;     // d/D; sqrt(1 - d^2/D^2) for the cone meters
+    double reynolds = 0.0; // pipe Reynolds number of qm
+};
+
+// Decoded form for the iterations. p Pa abs, qm kg/s, dp Pa, d and D in m, mu Pa s.
+FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p, double qm,
+                                           double dp, double d, double pipeDiameter,
+                                           double viscosity, double kappa);
+
+// Keyword form. The density is accepted for a uniform argument list and not used.
+void DeviceCoefficients(std::string_view medium, std::string_view device,
+                        std::string_view variant, std::string_view standard, double p,
+                        double qm, double dp, double d, double pipeDiameter, double density,
+                        double viscosity, double kappa, double& c, double& e,
+                        double& epsilon, double& beta, double& reynolds);
+
+}  // namespace tubalyx

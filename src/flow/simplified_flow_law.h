@@ -1,0 +1,38 @@
+#pragma once
+// The simplified flow law of the plant's flow computer: the design flow scaled by the square
+// root of dp, with a Reynolds term b / dp^0.375 and, for gases, a linear expansibility term k.
+#include <array>
+#include <string_view>
+
+namespace tubalyx {
+
+// Below this, FmatCoefficientA marks the coefficients as not fitted yet.
+inline constexpr double kFmatNotFittedBelow = -1e10;
+inline constexpr double kFmatNotFitted = -2e10;
+
+extern double FmatCoefficientA;      // k, expansibility slope (1.0 for a liquid)
+extern double FmatCoefficientB;      // b, Reynolds coefficient, Pa^0.375
+extern double CalculationErrorLimit; // %, mean absolute deviation of the fitted law
+extern std::array<double, 11> FlowCorrectionDeviation;  // %, signed, at the ten fit points
+
+// Flow q (kg/s) of the law at dp, given the design flow q0 at dp0. Cone meters (state's
+// DeviceCode) take the full flow iteration instead.
+void FlowAtDiffPressure(std::string_view medium, std::string_view device,
+                        std::string_view variant, std::string_view standard, double k, double b,
+                        double p, double dp, double dp0, double q0, double d,
+                        double pipeDiameter, double density, double viscosity, double kappa,
+                        double f, double& q);
+
+// Fits k and b over ten flows from qmin to qmax when k comes in below -1e10; otherwise only
+// evaluates the deviations of the given k and b (meanDeviation then stays untouched).
+void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device,
+                                   std::string_view variant, std::string_view standard,
+                                   double p, double dp0, double d, double pipeDiameter,
+                                   double density, double viscosity, double kappa, double f,
+                                   double qmax, double qmin, double& k, double& b,
+                                   double& meanDeviation);
+
+// Pass bound of the fit; the best coefficients found so far stand at the bound.
+inline constexpr int kFitPassLimit = 10000;
+
+}  // namespace tubalyx

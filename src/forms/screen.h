@@ -1,0 +1,79 @@
+#pragma once
+// The screen and the printer of the window system.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/canvas.h"
+
+namespace tubalyx {
+
+enum class TCursor { crDefault, crHourGlass };
+
+class TScreen {
+public:
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The renderer sets the real size at start; tests set the size they need.
+    void SetSize(int width, int height);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor c);
+    // The renderer shows the cursor it is told.
+    using CursorListener = std::function<void(TCursor)>;
+    static void SetCursorListener(CursorListener listener);
+
+private:
+    int width_ = 1600, height_ = 900;
+    TCursor cursor_ = TCursor::crDefault;
+};
+
+TScreen& Screen();
+
+// One printed page: what was drawn on it.
+struct TPrintedPage {
+    std::vector<TCanvasOp> Ops;
+};
+
+// The printer: a job is drawn page by page on the canvas; EndDoc hands the pages to the
+// installed sink (the renderer prints them), and keeps them for tests to read.
+class TPrinter {
+public:
+    int PageWidth() const { return pageWidth_; }
+    int PageHeight() const { return pageHeight_; }
+    void SetPageSize(int width, int height);
+    TCanvas& Canvas() { return canvas_; }
+    int PixelsPerInch() const { return canvas_.PixelsPerInch; }
+
+    std::string Title;
+    // Non-empty: the sink writes a PDF file of that name instead of using a printer.
+    std::string OutputFileName;
+
+    void BeginDoc();
+    void NewPage();
+    void EndDoc();
+    void Abort();
+    bool Printing() const { return printing_; }
+    // From 1 on the first page of a job.
+    int PageNumber() const { return pageNumber_; }
+    const std::vector<TPrintedPage>& LastJob() const { return lastJob_; }
+
+    using Sink = std::function<void(const TPrinter& printer, const std::vector<TPrintedPage>& pages)>;
+    static void SetSink(Sink sink);
+
+private:
+    void FinishPage();
+    int pageWidth_ = 4961, pageHeight_ = 7016;  // A4 at 600 dots per inch
+    TCanvas canvas_{PrinterCanvas()};
+    static TCanvas PrinterCanvas() {
+        TCanvas c;
+        c.PixelsPerInch = 600;
+        return c;
+    }
+    bool printing_ = false;
+    int pageNumber_ = 0;
+    std::vector<TPrintedPage> pages_, lastJob_;
+};
+
+TPrinter& Printer();
+
+}  // namespace tubalyx

@@ -1,0 +1,60 @@
+#pragma once
+// Qt widgets that show one model control each, and the routines that bring them up to date.
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QWidget>
+
+#include "forms/canvas.h"
+#include "forms/containers.h"
+#include "forms/rich_edit.h"
+#include "forms/string_grid.h"
+
+namespace tubalyx {
+
+// Replays the paint box's recorded canvas.
+class PaintBoxWidget : public QWidget {
+    Q_OBJECT
+public:
+    PaintBoxWidget(TPaintBox& box, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    TPaintBox& box_;
+};
+
+// Two arrow buttons stepping the up-down control.
+class UpDownWidget : public QWidget {
+    Q_OBJECT
+public:
+    UpDownWidget(TUpDown& upDown, QWidget* parent);
+};
+
+// A grid shown in a QTableWidget; user edits and cell moves go back to the model.
+class GridWidget : public QTableWidget {
+    Q_OBJECT
+public:
+    GridWidget(TStringGrid& grid, QWidget* parent);
+    void SyncFromModel();
+
+private:
+    TStringGrid& grid_;
+    bool syncing_ = false;
+};
+
+// A rich edit shown in a QTextEdit, run by run; typing goes back into the model's content.
+class RichEditWidget : public QTextEdit {
+    Q_OBJECT
+public:
+    RichEditWidget(TRichEdit& edit, QWidget* parent);
+    void SyncFromModel();
+
+private:
+    TRichContent ContentFromDocument() const;
+    TRichEdit& edit_;
+    TRichContent shown_;
+    bool syncing_ = false;
+};
+
+}  // namespace tubalyx

@@ -1,0 +1,73 @@
+#include "qtview/input_forwarder.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "forms/control.h"
+
+namespace tubalyx {
+
+namespace {
+TShiftState Shift(Qt::KeyboardModifiers m) {
+    TShiftState s = 0;
+    if (m & Qt::ShiftModifier) s |= ssShift;
+    if (m & Qt::AltModifier) s |= ssAlt;
+    if (m & Qt::ControlModifier) s |= ssCtrl;
+    return s;
+}
+TMouseButton Button(Qt::MouseButton b) {
+    if (b == Qt::RightButton) return TMouseButton::Right;
+    if (b == Qt::MiddleButton) return TMouseButton::Middle;
+    return TMouseButton::Left;
+}
+}  // namespace
+
+InputForwarder::InputForwarder(TControl& control, QObject* parent) : QObject(parent), control_(control) {}
+
+bool InputForwarder::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusIn: control_.SetFocus(); break;
+        case QEvent::KeyPress: {
+            auto* e = static_cast<QKeyEvent*>(event);
+            int key = e->key();
+            control_.UserKeyDown(key, Shift(e->modifiers()));
+            const QString text = e->text();
+            if (text.size() == 1 && text[0].unicode() < 128) {
+                char c = static_cast<char>(text[0].unicode());
+                control_.UserKeyPress(c);
+            }
+            break;
+        }
+        case QEvent::KeyRelease: {
+            auto* e = static_cast<QKeyEvent*>(event);
+            int key = e->key();
+            control_.UserKeyUp(key, Shift(e->modifiers()));
+            break;
+        }
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            const QPoint p = e->position().toPoint();
+            control_.UserMouseDown(Button(e->button()), Shift(e->modifiers()), p.x(), p.y());
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            const QPoint p = e->position().toPoint();
+            control_.UserMouseUp(Button(e->button()), Shift(e->modifiers()), p.x(), p.y());
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (e->button() == Qt::LeftButton && (!w || w->rect().contains(p))) control_.Click();
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            const QPoint p = e->position().toPoint();
+            control_.UserMouseMove(Shift(e->modifiers()), p.x(), p.y());
+            break;
+        }
+        default: break;
+    }
+    return false;
+}
+
+}  // namespace tubalyx

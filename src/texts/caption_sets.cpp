@@ -1,0 +1,171 @@
+#include "texts/caption_sets.h"
+
+#include "media/medium_identification.h"
+#include "numerics/text_utils.h"
+#include "texts/language_services.h"
+#include "texts/medium_prompts.h"
+#include "texts/prompt_setters.h"
+#include "texts/prompt_state.h"
+#include "texts/report_label_strings.h"
+#include "texts/report_labels.h"
+#include "texts/window_access.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+namespace {
+
+bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
+
+std::string JoinSeparator(const char* text) {
+    std::string out;
+    const std::string marker = "{SEP}";
+    std::string s = text;
+    size_t pos = 0;
+    for (size_t hit; (hit = s.find(marker, pos)) != std::string::npos; pos = hit + marker.size())
+        out += s.substr(pos, hit - pos) + ReportSeparator;
+    return out + s.substr(pos);
+}
+
+bool IsKinematicViscosityUnit(const std::string& unit) {
+    const std::string u = AsciiUpper(unit);
+    return u == "M2/S" || u == "ST" || u == "CST" || u == "STOKES" || u == "CSTOKES";
+}
+
+void SetCaptionSet(char letter) {
+    LanguageLetter = letter;
+    ApplyWindowCaptionTable(WindowCaptionTable, letter);
+    SetMaxFlowPrompt();
+    SetDiffPressurePrompt();
+    ApplyReportLabelTable(ReportLabelTable, letter);
+    CopyReportLabelBases();
+    SetUpstreamFittingList();
+    if (TEdit* unit = WindowEdit("qbgsort"))
+        SetControlText("visktextin", IsKinematicViscosityUnit(unit->Text()) ? KinematicViscosityPrompt
+                                                                              : DynamicViscosityPrompt);
+    SetControlText("Medialabel", MediumDisplayName(MediumCode));
+    SetControlText("Trycktemplabel", std::string(TextOf(prompt_text::CompensationTableTitlePrefix, letter)) +
+                                         ControlText("Medialabel"));
+    SetControlText("Matain", CompensationTableHint);
+}
+
+}  // namespace
+
+bool CaptionConditionHolds(CaptionCondition condition) {
+    switch (condition) {
+        case CaptionCondition::Always: return true;
+        case CaptionCondition::Cone: return IsConeMeter();
+        case CaptionCondition::Plain: return !IsConeMeter();
+        case CaptionCondition::Iso: return StandardLetter != 'D';
+        case CaptionCondition::Din: return StandardLetter == 'D';
+        case CaptionCondition::Restriction: return ValveSubtype == "RO";
+        case CaptionCondition::NotRestriction: return ValveSubtype != "RO";
+        case CaptionCondition::Ammonia: return MediumCode == "NH3";
+        case CaptionCondition::NotAmmonia: return MediumCode != "NH3";
+        case CaptionCondition::Valve: return CalcFunction == "Ventil";
+        case CaptionCondition::WideHeading:
+            return StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S");
+        case CaptionCondition::NarrowHeading:
+            return !(StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S"));
+    }
+    return false;
+}
+
+int ApplyWindowCaptionTable(std::span<const WindowCaptionEntry> table, char letter) {
+    int written = 0;
+    for (const WindowCaptionEntry& e : table) {
+        const char* text = TextOf(e.text, letter);
+        if (!text || !CaptionConditionHolds(e.condition)) continue;
+        if (e.property == CaptionProperty::Cell) {
+            if (TStringGrid* grid = WindowGrid(e.control)) {
+                grid->SetCell(e.col, e.row, text);
+                ++written;
+            }
+        } else if (SetControlText(e.control, text)) {
+            ++written;
+        }
+    }
+    return written;
+}
+
+int ApplyReportLabelTable(std::span<const ReportLabelEntry> table, char letter) {
+    int written = 0;
+    for (const ReportLabelEntry& e : table) {
+        const char* text = TextOf(e.text, letter);
+        if (!text || !CaptionConditionHolds(e.condition)) continue;
+        *e.label = e.joinsSeparator ? JoinSeparator(text) : std::string(text);
+        ++written;
+    }
+    return written;
+}
+
+void SetSwedishCaptions() { SetCaptionSet('S'); }
+void SetGermanCaptions() { SetCaptionSet('D'); }
+void SetEnglishCaptions() { SetCaptionSet('E'); }
+
+void SetPageMenuCaptions() {
+    for (const PageMenuEntry& e : PageMenuTable) {
+        TMenuItem* item = WindowMenuItem(e.item);
+        if (!item) continue;
+        if (const char* text = TextOf(e.text, LanguageLetter)) item->SetCaption(text);
+        if (TMenuItem* twin = WindowMenuItem(e.twin)) twin->SetCaption(item->Caption());
+    }
+}
+
+std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
+    size_t bestStart = 0, bestLength = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] != ' ') { ++i; continue; }
+        size_t j = i;
+        while (j < text.size() && text[j] == ' ') ++j;
+        if (j - i > bestLength) { bestStart = i; bestLength = j - i; }
+        i = j;
+    }
+    size_t remove = count < 0 ? 0 : static_cast<size_t>(count);
+    if (remove > bestLength) remove = bestLength;
+    return text.substr(0, bestStart) + text.substr(bestStart + remove);
+}
+
+void ApplyLanguage(char letter) {
+    if (letter == 'D') SetGermanCaptions();
+    else if (letter == 'E') SetEnglishCaptions();
+    else SetSwedishCaptions();
+
+    if (StandardLetter != '3') {
+        const int blanks = LanguageLetter == 'S' ? 8 : 12;
+        StraightLengthErrorHeading = RemoveBlanksFromLongestRun(StraightLengthErrorHeading, blanks);
+        StraightLengthColumnHeading = RemoveBlanksFromLongestRun(StraightLengthColumnHeading, blanks);
+    }
+
+    SetStandardDensityPrompt();
+    SetVConeMethodCaptions();
+    SetAdiabaticPrompt(ExpansionModeLetter);
+    SetDeleteCaption();
+    SetNaturalGasLimits();
+    SetPressureTemperatureLabels();
+    SetOilInputPrompts();
+    SetMeterMaterialMenu();
+    SetPipeMaterialMenu();
+    SetDeviceMenuCaptions();
+    SetDeviceLabelCaption();
+    SetConeDiameterPrompt();
+    SetValveDiameterPrompt();
+    SetMaxFlowPrompt();
+    SetDiffPressurePrompt();
+    SetUpstreamFittingHeading();
+    if (RefreshResistanceGridService) RefreshResistanceGridService();
+    if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
+    SetLargeReynoldsLimitPrompt();
+    SetLargeTubeLimitPrompt();
+    SetSmallTubeLimitPrompt();
+    SetRootOrStandardPrompt();
+    SetCalcMethodPrompt();
+    SetProductionReportPrompt();
+    SetMassPercentHeading();
+    SetHumidityPrompt();
+    SetHeightDifferencePrompt();
+
+    SetControlText("Medialabel", MediumDisplayName(MediumCode));
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,219 @@
+// Option prompts that show their answer, the captions chosen by device, the material labels,
+// the upstream-fitting menu and the single captions and defaults of the valve page.
+#include "numerics/text_utils.h"
+#include "texts/caption_data.h"
+#include "texts/prompt_setters.h"
+#include "texts/prompt_state.h"
+#include "texts/report_label_strings.h"
+#include "texts/window_access.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+using namespace prompt_text;
+
+namespace {
+
+void Write(const char* name, const char* text) {
+    if (text) SetControlText(name, text);
+}
+
+bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
+
+// A limit prompt carries its answer: the "J"/"Y" text, or the same text ending in "N".
+void SetLimitPrompt(const char* label, const std::string& flag, const LangText& yes, const LangText& hint) {
+    const char* text = TextOf(yes, LanguageLetter);
+    if (!text) return;
+    std::string prompt = text;
+    if (flag != "J") prompt.back() = 'N';
+    SetControlText(label, prompt);
+    if (TControl* c = FindWindowControl(label)) c->SetHint(TextOf(hint, LanguageLetter));
+}
+
+std::string MaterialCaption(const std::string& code) {
+    static const char* const kItems[] = {"mtrlfl1", "mtrlfl2", "mtrlfl3", "mtrlfl4", "mtrlfl5",
+                                         "mtrlfl6", "mtrlfl7", "mtrlfl8"};
+    int index = 6;  // any other code: "other material"
+    if (code.size() == 1 && code[0] >= '1' && code[0] <= '8' && code[0] != '6') index = code[0] - '0';
+    return ControlText(kItems[index - 1]);
+}
+
+}  // namespace
+
+void SetProductionReportPrompt() {
+    const char* text = TextOf(ProductionReportPrompt, LanguageLetter);
+    if (!text) return;
+    const char* answer = ProductionReportFlag == "J" ? (LanguageLetter == 'E' ? "Y" : "J") : "N";
+    SetControlText("tillvunderlagtextin", std::string(text) + answer);
+}
+
+void SetCalcMethodPrompt() {
+    const bool volume = DeviceCode == "VOLYM";
+    const LangText& t = IsConeMeter() ? CalcMethodPromptCone : volume ? CalcMethodPromptVolume
+                                                                      : CalcMethodPromptStandard;
+    const char* text = TextOf(t, LanguageLetter);
+    if (!text) return;
+    std::string prompt = text;
+    const std::string& code = UncertaintyMethodCode;
+    if (IsConeMeter()) {
+        if (code == "M" || code == "N") prompt += "M";
+    } else if (volume) {
+        if (code != "1" && code != "2" && code != "3") prompt += code;
+    } else if (code == "N") {
+        prompt += LanguageLetter == 'E' ? "S" : "N";
+    }
+    if (code == "1" || code == "2" || code == "3") prompt += code;
+    SetControlText("bermetoderrtextin", prompt);
+}
+
+void SetRootOrStandardPrompt() {
+    const char* text = TextOf(RootOrStandardPrompt, LanguageLetter);
+    if (!text) return;
+    const bool standard = OnlineFlowMethod == "N";
+    const char* answer = standard ? (LanguageLetter == 'E' ? "S" : "N") : (LanguageLetter == 'D' ? "Q" : "R");
+    SetControlText("bermetodtextin", std::string(text) + answer);
+}
+
+void SetSmallTubeLimitPrompt() {
+    SetLimitPrompt("rorlitentextin", AllowSmallPipeFlag, SmallTubeLimitPromptYes, SmallTubeLimitHint);
+}
+void SetLargeTubeLimitPrompt() {
+    SetLimitPrompt("rorstortextin", AllowLargePipeFlag, LargeTubeLimitPromptYes, LargeTubeLimitHint);
+}
+void SetLargeReynoldsLimitPrompt() {
+    SetLimitPrompt("reynstortextin", AllowLargeReynoldsFlag, LargeReynoldsLimitPromptYes,
+                   LargeReynoldsLimitHint);
+}
+
+void SetHumidityPrompt() {
+    const std::string& k = HumidityInputKind;
+    SetControlText("relabsfukt", k == "R"   ? RelativeHumidityPrompt
+                                 : k == "A" ? AbsoluteHumidityPrompt
+                                 : k == "D" ? DewTemperaturePrompt
+                                            : SpecificHumidityPrompt);
+}
+
+void SetDeviceLabelCaption() {
+    const std::string& d = DeviceCode;
+    const std::string& v = DeviceVariantCode;
+    const char* item = nullptr;
+    if (d == "VCONE") { SetControlText("strypsort", "V-Cone"); return; }
+    if (d == "VCONEWAFER") { SetControlText("strypsort", "V-Cone/Wafer"); return; }
+    if (d == "S") item = v == "R" ? "StrypflnsCornertappings1" : v == "F" ? "StrypflnsFlangetappings1"
+                                                                           : "StrypflnsDD2tappings1";
+    else if (d == "V") item = v == "SV" ? "VenturiSvetsat1" : v == "BG" ? "VenturiBearbetat1"
+                                                                         : "VenturiObearbetat1";
+    else if (d == "KV") item = "Kortventuri1";
+    else if (d == "VK") item = "Kvartscirkeldysa1";
+    else if (d == "SM") item = "Segmentflns1";
+    else if (d == "D") item = "DysaISA19321";
+    else if (d == "DL") item = "ADysaLongradius1";
+    if (item) SetControlText("strypsort", ControlText(item));
+}
+
+void SetDeviceMenuCaptions() {
+    const std::string& s = SolveFor;
+    if (s == "DP") SetControlText("Strypbertyp", ControlText("Differenstryck1"));
+    else if (s == "OK") SetControlText("Strypbertyp", ControlText("Optimalkonstruktion1"));
+    else if (s == "TF") SetControlText("Strypbertyp", ControlText("Tryckfrlust1"));
+    else if (s == "DI") SetControlText("Strypbertyp", ControlText("Hldiameter1"));
+    else if (s == "FL") SetControlText("Strypbertyp", ControlText("Flde1") + ":");
+}
+
+void SetVConeMethodCaptions() {
+    const char L = LanguageLetter;
+    SetControlText("grafyellow", IsConeMeter() ? std::string("McCrometer") : ControlText("ISODIN"));
+    Write("grafblue", TextOrSwedish(CalcAlgorithm1Caption, L));
+    Write("grafred", TextOrSwedish(CalcAlgorithm2Caption, L));
+    Write("grafblack", TextOrSwedish(CalcAlgorithm3Caption, L));
+    Write("Graftext", TextOrSwedish(FlowGraphCaption, L));
+}
+
+void SetMeterMaterialMenu() {
+    SetControlText("mtrlfl", ControlText("mtrlfl") + "=" + MaterialCaption(MaterialCode1));
+}
+
+void SetPipeMaterialMenu() {
+    SetControlText("mtrlror", ControlText("mtrlror") + "=" + MaterialCaption(MaterialCode2));
+}
+
+void SetUpstreamFittingHeading() {
+    const std::string prefix = TextOrEnglish(UpstreamFittingPrefix, LanguageLetter);
+    std::string rest = ControlText("bestyckningtext");
+    const std::string& code = UpstreamFittingCode;
+    bool known = false;
+    for (int i = 0; i <= 14; ++i)
+        if (code == std::to_string(i)) {
+            rest = ControlText("bestyck" + code);
+            known = true;
+        }
+    if (!known) {
+        // Keep the shown fitting, but not a prefix written before, which would grow on every
+        // rebuild.
+        for (const char* p : {UpstreamFittingPrefix.sv, UpstreamFittingPrefix.de, UpstreamFittingPrefix.en}) {
+            const std::string old = p;
+            if (rest.compare(0, old.size(), old) == 0) { rest = rest.substr(old.size()); break; }
+        }
+    }
+    SetControlText("bestyckningtext", prefix + rest);
+}
+
+void SetUpstreamFittingList() {
+    for (int i = 0; i <= 14; ++i) SetControlText("bestyck" + std::to_string(i), "");
+    Write("bestyck0", TextOf(OtherDisturbanceItem, LanguageLetter));
+    const std::string* items[15] = {};
+    if (SolveFor == "OK" || (StandardLetter == '3' && DeviceCode == "S")) {
+        const std::string* list[] = {&FittingOneBendB, &FittingTwoBendsSamePlaneOver10DB,
+            &FittingTwoBendsSamePlaneUnder10DB, &FittingTwoBendsOtherPlanesOver5DB,
+            &FittingTwoBendsOtherPlanesUnder5DB, &FittingTeeB, &FittingBends45B, &FittingReducer2B,
+            &FittingExpander05B, &FittingFullBoreValveB, &FittingGlobeValveB, &FittingAbruptReductionB,
+            &FittingPocketBelow3B, &FittingPocket3To13B};
+        for (int i = 0; i < 14; ++i) items[i + 1] = list[i];
+    } else if (StandardLetter == '3' && DeviceCode == "V") {
+        const std::string* list[] = {&FittingOneBendB, &FittingTwoBendsAnyPlaneB, &FittingReducer133B,
+            &FittingExpander067B, &FittingReducer3B, &FittingExpander075B, &FittingFullBoreValveB,
+            &FittingPocketBelow13B, &FittingLargeVessel};
+        for (int i = 0; i < 9; ++i) items[i + 1] = list[i];
+    } else if (DeviceCode == "V") {
+        const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane,
+            &FittingTwoBendsOtherPlanes, &FittingReducer3to1, &FittingExpander075};
+        for (int i = 0; i < 5; ++i) items[i + 1] = list[i];
+        items[7] = &FittingGlobeValve;
+    } else {
+        const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane,
+            &FittingTwoBendsOtherPlanes, &FittingReducer2to1, &FittingExpander05, &FittingFullBoreValve,
+            &FittingGlobeValve, &FittingAbruptReduction, &FittingPocketBelow3, &FittingPocket3To13};
+        for (int i = 0; i < 10; ++i) items[i + 1] = list[i];
+    }
+    for (int i = 1; i <= 14; ++i)
+        if (items[i]) SetControlText("bestyck" + std::to_string(i), std::to_string(i) + "." + *items[i]);
+}
+
+void SetDeleteCaption() { Write("Radera", TextOf(DeleteCaption, LanguageLetter)); }
+
+void SetHeightDifferencePrompt() { Write("Hojdmotstand", TextOf(HeightDifferencePrompt, LanguageLetter)); }
+
+void SetMassPercentHeading() {
+    if (TStringGrid* grid = WindowGrid("ViktVolprocGrid"))
+        grid->SetCell(2, 0, TextOrEnglish(MassPercentHeading, LanguageLetter));
+}
+
+void SetValveDefaults() {
+    VapourPressureUnit = "kPa";
+    CriticalPressureUnit = "kPa";
+    VapourPressureInput = 100.0;
+    CriticalPressureInput = 100.0;
+    ValveFL = 1.0;
+    SetControlText("angtrycksort", "kPa");
+    SetControlText("krittrycksort", "kPa");
+    SetControlText("angtryckantal", "100");
+    SetControlText("krittryckantal", "100");
+}
+
+void SetValveDiameterDefault() {
+    OnlineFlowMethod = "N";
+    ValveDiameterColdMm = 200.0;
+    SetControlText("Ventilkallmm", "200");
+}
+
+}  // namespace tubalyx

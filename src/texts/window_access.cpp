@@ -1,0 +1,56 @@
+#include "texts/window_access.h"
+
+#include "forms/containers.h"
+#include "forms/form.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+TControl* FindWindowControl(const std::string& name) { return Form1().FindComponent(name); }
+TLabel* WindowLabel(const std::string& name) { return dynamic_cast<TLabel*>(FindWindowControl(name)); }
+TEdit* WindowEdit(const std::string& name) { return dynamic_cast<TEdit*>(FindWindowControl(name)); }
+TMenuItem* WindowMenuItem(const std::string& name) {
+    return dynamic_cast<TMenuItem*>(FindWindowControl(name));
+}
+TStringGrid* WindowGrid(const std::string& name) {
+    return dynamic_cast<TStringGrid*>(FindWindowControl(name));
+}
+
+std::string ControlText(const std::string& name) {
+    TControl* c = FindWindowControl(name);
+    if (auto* l = dynamic_cast<TLabel*>(c)) return l->Caption();
+    if (auto* m = dynamic_cast<TMenuItem*>(c)) return m->Caption();
+    if (auto* e = dynamic_cast<TEdit*>(c)) return e->Text();
+    if (auto* g = dynamic_cast<TGroupBox*>(c)) return g->Caption();
+    if (auto* f = dynamic_cast<TForm*>(c)) return f->Caption();
+    return "";
+}
+
+bool SetControlText(const std::string& name, const std::string& text) {
+    TControl* c = FindWindowControl(name);
+    if (auto* l = dynamic_cast<TLabel*>(c)) { l->SetCaption(text); return true; }
+    if (auto* m = dynamic_cast<TMenuItem*>(c)) { m->SetCaption(text); return true; }
+    if (auto* e = dynamic_cast<TEdit*>(c)) { e->SetText(text); return true; }
+    if (auto* g = dynamic_cast<TGroupBox*>(c)) { g->SetCaption(text); return true; }
+    if (auto* f = dynamic_cast<TForm*>(c)) { f->SetCaption(text); return true; }
+    return false;
+}
+
+const char* TextOf(const LangText& text, char letter) {
+    switch (letter) {
+        case 'S': return text.sv;
+        case 'D': return text.de;
+        case 'E': return text.en;
+        default: return nullptr;
+    }
+}
+
+const char* TextOrSwedish(const LangText& text, char letter) {
+    return letter == 'D' ? text.de : letter == 'E' ? text.en : text.sv;
+}
+
+const char* TextOrEnglish(const LangText& text, char letter) {
+    return letter == 'S' ? text.sv : letter == 'D' ? text.de : text.en;
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,146 @@
+#pragma once
+// The component lists of the main window, by kind. TForm1 declares one member per entry and
+// registers it by its name, so a control is added by adding its name to the right list.
+// Menu items are listed with the menu (or group item) that holds them, in menu order.
+
+// Labels: prompts, clickable option fields and headings.
+#define TUBALYX_FORM1_LABELS(X) \
+    X(Graftext) X(grafred) X(grafblue) X(grafblack) X(grafyellow) X(grafdp) X(grafq) X(litenstor) \
+    X(selectall) X(kodkomment) X(Pmin) X(PTberex) X(BigBlock) X(Pmax) X(fjrrrun) X(Grafval) X(Cftext) \
+    X(kaltemptext) X(kalminreyntext) X(kalmaxreyntext) X(ISODIN) X(Strypbertyp) X(strypsort) X(mtrlfl) \
+    X(utvfltext) X(utvflbtext) X(mtrlror) X(utvrortext) X(utvrorbtext) X(rordiamtextin) X(dstorkallsort) \
+    X(rahettextin) X(kantradietextin) X(Differenstryck) X(dkallmmtext) X(hkallmmtext) X(maxflowtext) \
+    X(adiabat) X(tryckforlmaxtext) X(bestyckningtext) X(okfelbidragtext) X(givenrakintext) \
+    X(givenrakuttext) X(Mediarubrik) X(Medialabel) X(temptext) X(abstrycktext) X(abstryckmaxtext) \
+    X(tempsort) X(tempmintext) X(vmargboxtext) X(Numberspostext) X(relabsfukt) X(molekylviktGtext) \
+    X(molekylvikttextin) X(visktextin) X(cptextin) X(cvtextin) X(entalpitextin) X(densdrifttextin) \
+    X(krittemptextin) X(gasnamnintext) X(rorlangdtextin) X(hojdskilltextin) X(PUNKTMOTSTAND) X(fltext) \
+    X(krittrycktext) X(angtrycktext) X(Ventildiamtext) X(primeltextin) X(minflowtext) X(rorovrgrtextin) \
+    X(rornedrgrtextin) X(maxdprubrikin) X(mindprubrikin) X(bermetodtextin) X(bermetoderrtextin) \
+    X(rakstracktextin) X(reynstortextin) X(rorstortextin) X(rorlitentextin) X(tillvunderlagtextin) \
+    X(viktfakt1textin) X(viktfakt2textin) X(fattringtextin) X(plattjocktextin) X(osrubrik) X(Feltext) \
+    X(felsimulfl2rubrik) X(Rensarapport) X(RAPPORT) X(sidhuvud) X(sidfot) X(Felsimulrubrik) \
+    X(Felsimulflrubrik) X(densnormaltext) X(massflow) X(Label1) X(DSAprint) X(Zoomrap) X(ABBSiemens) \
+    X(Excel) X(Trycktemplabel) X(PTberfeltext) X(PTmaxerror) X(kod) X(Matain) X(Label2) X(ZLabel) \
+    X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat)
+
+// Labels inside the property group box GroupBox1.
+#define TUBALYX_FORM1_GROUPBOX_LABELS(X) X(densdriftbgtextin) X(Z1bgtextin) X(Znbgtextin) X(viskbgtextin)
+
+// Edit fields of the questionnaire and the side pages (unit fields included).
+#define TUBALYX_FORM1_EDITS(X) \
+    X(Cf) X(kaltemp) X(kalminreyn) X(kalmaxreyn) X(utvfl) X(utvflb) X(utvror) X(utvrorb) X(Dstorkallmm) \
+    X(Dstorrahetmm) X(kantradie) X(difftryckmaxantal) X(difftryckmaxsort) X(dkallmm) X(hkallmm) \
+    X(maxflowantal) X(maxflowsort) X(maxflowsortut) X(tryckforlmaxantal) X(tryckforlmaxsort) \
+    X(givenrakin) X(givenrakut) X(okfelbidrag) X(abstryckantal) X(abstryckmaxantal) X(abstrycksort) \
+    X(temp) X(tempmin) X(vmargbox) X(Numberspos) X(relabsspecfukt) X(molekylviktvG) X(fuktviktproc) \
+    X(fuktvolproc) X(massfukt) X(deltryckprocarr) X(matstrack) X(hojd) X(angtryckantal) X(angtrycksort) \
+    X(Ventilkallmm) X(fl) X(krittryckantal) X(krittrycksort) X(primelement) X(minflowantal) \
+    X(minflowsort) X(Dstormaxgrmm) X(Dstormingrmm) X(difftryckmaxmaxgrsort) X(difftryckmaxmaxgrantal) \
+    X(difftryckmaxmingrantal) X(difftryckmaxmingrsort) X(matvikt) X(p1vikt) X(plattjock) \
+    X(maxflownormaldens) X(PTberfel)
+
+// Edits inside the property group box GroupBox1.
+#define TUBALYX_FORM1_GROUPBOX_EDITS(X) \
+    X(rbg) X(qbg) X(q40bg) X(q100bg) X(cpbg) X(cvbg) X(krittempbg) X(molekylviktbg) X(entalpibg) \
+    X(Z1bg) X(Znbg) X(qbgsort) X(q40bgsort) X(q100bgsort)
+
+#define TUBALYX_FORM1_GRIDS(X) \
+    X(Motstandgrid) X(ViktVolprocGrid) X(ViktVolprocgridfukt) X(Felsimulgrid) X(Felsimulgrid2) \
+    X(Fjrreffektosak) X(PTKompgrid) X(Sortergrid) X(xypolynom)
+
+// RichEdit1 is the report window, RichEdit2 and RichEdit3 the page head and foot, RichEdit4
+// and RichEdit5 hidden copies.
+#define TUBALYX_FORM1_RICH_EDITS(X) X(RichEdit1) X(RichEdit2) X(RichEdit3) X(RichEdit4) X(RichEdit5)
+
+#define TUBALYX_FORM1_POPUP_MENUS(X) \
+    X(Mediamenu) X(Media1menu) X(Fuktmenu) X(Strypbermenu) X(Strypsortmenu) X(mtrlflMenu) X(RahetMenu) \
+    X(MotstandPopup) X(berval) X(Bestyckningmenu) X(StatP) X(flowsortermenu) X(qsortmenu) \
+    X(lngdsortmenu) X(tempsortMenu)
+
+// Menu items: X(holder, item). The holder is the main menu Meny, a pop-up menu or a group item
+// listed earlier.
+#define TUBALYX_FORM1_MENU_ITEMS(X) \
+    X(Meny, Meny1) X(Meny1, Strypel) X(Meny1, Kommersiellafldesmtare1) X(Meny1, Termodynamik) \
+    X(Meny1, Tryckf) X(Meny1, flow) X(Meny1, Ventiler1) X(Meny1, RestrictionOrifice1) X(Meny1, Sortomv) \
+    X(Meny1, Run1) X(Meny1, Utskrift1) X(Meny1, Sparasom1) X(Meny1, Sparaberkningsdatasom1) \
+    X(Meny1, Laddaberkningsdata1) X(Meny1, PrintScr1) X(Meny1, Fontdata1) X(Meny1, Logo1) \
+    X(Meny1, Bytsprk1) X(Meny1, Svenska) X(Meny1, Deutsch) X(Meny1, English) X(Meny1, Exit2) \
+    X(Meny, Strypsnabb) X(Meny, Commersialflowmeters1) X(Meny, Termosnabb) X(Meny, Tryckfsnabb) \
+    X(Meny, Flowgeneral1) X(Meny, Ventiler3) X(Meny, Restrictionorifice2) X(Meny, Units2) \
+    X(Meny, Indata1) X(Meny, Rapport2) X(Meny, Densitet1) X(Meny, Oskerhet1) X(Meny, Grafer2) \
+    X(Meny, Sidhuvudfot1) X(Meny, N1) X(Meny, N3) X(Meny, Exitsnabb) \
+    X(Mediamenu, GAS) X(Mediamenu, IGAS) X(Mediamenu, G) X(Mediamenu, LIQ) X(Mediamenu, LUF) \
+    X(Mediamenu, VAT) X(Mediamenu, ANG) X(Mediamenu, MNG) X(Mediamenu, AR) X(Mediamenu, CH4) \
+    X(Mediamenu, CO) X(Mediamenu, CO2) X(Mediamenu, Propan1) X(Mediamenu, Propanvtska1) \
+    X(Mediamenu, H2) X(Mediamenu, Naturgas) X(Mediamenu, N2) X(Mediamenu, NH3) X(Mediamenu, O2) \
+    X(Mediamenu, O3) X(Mediamenu, Olja) \
+    X(Media1menu, Gas1) X(Media1menu, Luft1) X(Media1menu, Argon1) X(Media1menu, CO1) \
+    X(Media1menu, CO21) X(Media1menu, CH41) X(Media1menu, H21) X(Media1menu, NH31) X(Media1menu, N21) \
+    X(Media1menu, O21) X(Media1menu, O31) X(Media1menu, C3H81) \
+    X(Fuktmenu, Relfukt) X(Fuktmenu, Absfukt) X(Fuktmenu, Spefukt) X(Fuktmenu, daggpkt) \
+    X(Strypbermenu, Differenstryck1) X(Strypbermenu, Tryckfrlust1) X(Strypbermenu, Hldiameter1) \
+    X(Strypbermenu, Flde1) X(Strypbermenu, Optimalkonstruktion1) \
+    X(Strypsortmenu, StrypflnsCornertappings1) X(Strypsortmenu, StrypflnsFlangetappings1) \
+    X(Strypsortmenu, StrypflnsDD2tappings1) X(Strypsortmenu, VenturiSvetsat1) \
+    X(Strypsortmenu, VenturiBearbetat1) X(Strypsortmenu, VenturiObearbetat1) \
+    X(Strypsortmenu, Kortventuri1) X(Strypsortmenu, Kvartscirkeldysa1) X(Strypsortmenu, Segmentflns1) \
+    X(Strypsortmenu, DysaISA19321) X(Strypsortmenu, ADysaLongradius1) \
+    X(mtrlflMenu, mtrlfl7) X(mtrlflMenu, mtrlfl8) X(mtrlflMenu, mtrlfl1) X(mtrlflMenu, mtrlfl2) \
+    X(mtrlflMenu, mtrlfl3) X(mtrlflMenu, mtrlfl4) X(mtrlflMenu, mtrlfl5) X(mtrlflMenu, mtrlfl6) \
+    X(RahetMenu, r1) X(RahetMenu, r2) X(RahetMenu, r3) X(RahetMenu, r4) X(RahetMenu, r5) \
+    X(RahetMenu, r6) X(RahetMenu, r7) X(RahetMenu, r8) X(RahetMenu, r9) \
+    X(MotstandPopup, Skarpbjvalfrivinkel1) X(MotstandPopup, N45gradersbjar) \
+    X(N45gradersbjar, Bjradie1D1) X(N45gradersbjar, Bojradie1k5D) X(N45gradersbjar, Bjradie2D1) \
+    X(N45gradersbjar, Bjradie3D1) X(N45gradersbjar, Bjradie4D1) X(N45gradersbjar, Bjradie6D1) \
+    X(N45gradersbjar, Bjradie10D1) X(MotstandPopup, N90gradersbjar1) \
+    X(N90gradersbjar1, Bjradie1D2) X(N90gradersbjar1, Bjradie1k5D2) X(N90gradersbjar1, Bjradie2D2) \
+    X(N90gradersbjar1, Bjradie3D2) X(N90gradersbjar1, Bjradie4D2) X(N90gradersbjar1, Bjradie6D2) \
+    X(N90gradersbjar1, Bjradie10D2) X(MotstandPopup, N180gradersbjar1) \
+    X(N180gradersbjar1, Bjradie1D3) X(N180gradersbjar1, Bjradie1k5D3) X(N180gradersbjar1, Bjradie2D3) \
+    X(N180gradersbjar1, Bjradie3D3) X(N180gradersbjar1, Bjradie4D3) X(N180gradersbjar1, Bjradie6D3) \
+    X(N180gradersbjar1, Bjradie10D3) X(MotstandPopup, InloppUtlopptillkrl1) \
+    X(InloppUtlopptillkrl1, Inlopptillkrlinstickanderr01D1) \
+    X(InloppUtlopptillkrl1, Inlopptillkrlskarpkantrrkrl1) \
+    X(InloppUtlopptillkrl1, Utloppfrnkrlskarpkant1) \
+    X(InloppUtlopptillkrl1, Utloppfrnkrlnormaltfrslitenkant1) \
+    X(InloppUtlopptillkrl1, Utloppfrnkrlinstickandeskarprrkant1D1) \
+    X(InloppUtlopptillkrl1, Utloppfrnkrlinstickandenormaltfrslitenrrkant1D1) \
+    X(InloppUtlopptillkrl1, Utloppfrnkrlavrundadrrkant1) \
+    X(InloppUtlopptillkrl1, Ejrtvinkligtutloppfrnkrlskarprrkantvalfrivinkel1) \
+    X(MotstandPopup, Rrdiameterndring1) X(Rrdiameterndring1, NedkoningKontoppvinkel40grader1) \
+    X(Rrdiameterndring1, PltsligrrdiameterminskningKontoppvinkel180grader1) \
+    X(Rrdiameterndring1, Uppkoning115DValfrikontoppvinkel10grader1) \
+    X(Rrdiameterndring1, Uppkoning13Dvalfrikontoppvinkel1) \
+    X(Rrdiameterndring1, PltsligrrdiameterkningKontoppvinkel180grader1) \
+    X(MotstandPopup, Ventilvalbartkv1) X(MotstandPopup, Strypelement1) X(Strypelement1, Strypflns1) \
+    X(Strypelement1, Klassisktventuri1) X(Strypelement1, Kortventuri2) X(Strypelement1, DysaISA19322) \
+    X(Strypelement1, Kvartscirkeldysa2) X(MotstandPopup, Tstycken1) \
+    X(Tstycken1, Utfldefrnhuvudledning1) X(Tstycken1, Fldeihuvudledningenligt701) \
+    X(Tstycken1, Infldetillhuvudledning1) X(Tstycken1, Fldeihuvudledningenligt721) \
+    X(MotstandPopup, Annanstrning1) X(MotstandPopup, Radera1) \
+    X(berval, Indataval) X(berval, Rapport1) X(berval, Densitetsberkningfdensmat1) \
+    X(berval, Oskerhetskalkyl1) X(berval, Grafer1) X(berval, Sidhuvudval) \
+    X(Bestyckningmenu, bestyck0) X(Bestyckningmenu, bestyck1) X(Bestyckningmenu, bestyck2) \
+    X(Bestyckningmenu, bestyck3) X(Bestyckningmenu, bestyck4) X(Bestyckningmenu, bestyck5) \
+    X(Bestyckningmenu, bestyck6) X(Bestyckningmenu, bestyck7) X(Bestyckningmenu, bestyck8) \
+    X(Bestyckningmenu, bestyck9) X(Bestyckningmenu, bestyck10) X(Bestyckningmenu, bestyck11) \
+    X(Bestyckningmenu, bestyck12) X(Bestyckningmenu, bestyck13) X(Bestyckningmenu, bestyck14) \
+    X(StatP, frklaring) X(StatP, AtA) X(StatP, atm) X(StatP, ATO) X(StatP, BarA) X(StatP, BarO) \
+    X(StatP, BarG) X(StatP, Bary) X(StatP, mBar) X(StatP, kgcm2) X(StatP, lbfin2) X(StatP, mmHg) \
+    X(StatP, mmVp) X(StatP, mVp) X(StatP, Pa) X(StatP, kPa) X(StatP, MPa) X(StatP, psi) \
+    X(flowsortermenu, lh) X(flowsortermenu, litermin1) X(flowsortermenu, ls1) X(flowsortermenu, m3h) \
+    X(flowsortermenu, m3min) X(flowsortermenu, m3s1) X(flowsortermenu, gph1) X(flowsortermenu, gpm) \
+    X(flowsortermenu, gps1) X(flowsortermenu, ft3h1) X(flowsortermenu, ft3min) X(flowsortermenu, ft3s1) \
+    X(flowsortermenu, kgh) X(flowsortermenu, kgmin1) X(flowsortermenu, kgs) X(flowsortermenu, tonh) \
+    X(flowsortermenu, tonmin1) X(flowsortermenu, tons1) X(flowsortermenu, nm3h) \
+    X(flowsortermenu, Nm3min1) X(flowsortermenu, Nm3s1) X(flowsortermenu, nlh) \
+    X(flowsortermenu, Nlitermin1) X(flowsortermenu, Mliters1) X(flowsortermenu, Standardm3h) \
+    X(flowsortermenu, Standardm3min) X(flowsortermenu, Standardm3s) X(flowsortermenu, MMSCFD1) \
+    X(flowsortermenu, ms1) \
+    X(qsortmenu, Pas1) X(qsortmenu, mPas1) X(qsortmenu, PasE61) X(qsortmenu, Nsm21) \
+    X(qsortmenu, Nsm2E61) X(qsortmenu, Poise1) X(qsortmenu, cPoise1) X(qsortmenu, cP1) \
+    X(qsortmenu, m2s1) X(qsortmenu, mm2s) X(qsortmenu, Stoke1) X(qsortmenu, St1) \
+    X(qsortmenu, cStokes1) X(qsortmenu, cSt1) \
+    X(lngdsortmenu, mm1) X(lngdsortmenu, inches1) X(lngdsortmenu, tum1) X(lngdsortmenu, Zoll1) \
+    X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1)

@@ -1,0 +1,9 @@
+#include "ui/window_metrics.h"
+
+namespace tubalyx {
+
+int BaseFontSize = 0;
+
+int BaseFontSizeForScreen(int screenWidth) { return screenWidth * 20 / 90 / 17; }
+
+}  // namespace tubalyx

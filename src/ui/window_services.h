@@ -1,0 +1,18 @@
+#pragma once
+// Steps of other window and report modules that hiding and layout call at fixed points.
+// Those modules install their routine here at start; a step nobody installed is skipped,
+// so the window can be built and tested before every page exists.
+#include <functional>
+
+namespace tubalyx {
+
+struct WindowServiceHooks {
+    std::function<void(bool show)> ShowCompensationTableControls;
+    std::function<void()> ShowUncertaintyTable;
+    std::function<void()> SetupUnitGrid;
+    std::function<void()> DrawFlowGraph;
+};
+
+WindowServiceHooks& WindowServices();
+
+}  // namespace tubalyx

@@ -1,0 +1,119 @@
+// The device limit checks of a calculation result and the Reynolds messages.
+#include <gtest/gtest.h>
+
+#include <numbers>
+#include <string>
+
+#include "flow/device_limit_checks.h"
+#include "flow/flow_state.h"
+#include "flow/standard_limits.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+namespace {
+
+// Mass flow of pipe Reynolds number re in a pipe D with viscosity mu.
+double FlowAtRe(double re, double bigD, double mu) { return re * std::numbers::pi * bigD * mu / 4; }
+
+std::string Reynolds(const char* lang, const char* dev, const char* var, double reMax,
+                     double reMin) {
+    const double bigD = 0.1, mu = 1e-3;
+    std::string m = "stale";
+    CheckReynoldsCalibrated(lang, dev, var, "3", 0.05, bigD, mu, FlowAtRe(reMax, bigD, mu),
+                            FlowAtRe(reMin, bigD, mu), m);
+    return m;
+}
+
+TEST(ReynoldsCheck, ConeMeters) {
+    CalibratedReynoldsMin = 8000.0;
+    CalibratedReynoldsMax = 1e6;
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 2e6, 10.0), "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE");
+    EXPECT_EQ(Reynolds("S", "VCONE", "", 2e6, 10.0), "REYNOLDS TAL > KALIBRERAT STÖRSTA VÄRDE");
+    EXPECT_EQ(Reynolds("D", "VCONEWAFER", "", 2e6, 10.0),
+              "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT");
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 7000.0),
+              "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE");
+    EXPECT_EQ(Reynolds("S", "VCONE", "", 5e5, 7000.0), "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE");
+    EXPECT_EQ(Reynolds("D", "VCONE", "", 5e5, 7000.0), "REYNOLDS ZAHL < KLEINSTE EMPFOHLEN WERT");
+    CalibratedReynoldsMin = 20000.0;
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 15000.0),
+              "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE");
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 25000.0), " ");
+}
+
+TEST(ReynoldsCheck, VolumeMeterAndStandardDevices) {
+    CalibratedReynoldsMin = 8000.0;
+    CalibratedReynoldsMax = 1e6;
+    EXPECT_EQ(Reynolds("E", "VOLYM", "", 2e6, 10.0), " ");
+    EXPECT_EQ(Reynolds("S", "VOLYM", "", 5e5, 10.0), "REYNOLDS TAL < KALIBRERAT MINSTA VÄRDE");
+    EXPECT_EQ(Reynolds("D", "VOLYM", "", 5e5, 10.0), "REYNOLDS ZAHL < KLEINSTE KALIBRIERTES WERT");
+    EXPECT_EQ(Reynolds("E", "KV", "", 3e6, 10.0), "REYNOLDS NUMBER > STANDARD LIMIT");
+    EXPECT_EQ(Reynolds("S", "KV", "", 3e6, 10.0), "REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER");
+    EXPECT_EQ(Reynolds("D", "KV", "", 3e6, 10.0), "REYNOLDSZAHL > NORM GRENZE");
+    EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 4000.0),
+              "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
+    EXPECT_EQ(Reynolds("S", "S", "R", 1e6, 4000.0), "REYNOLDS TAL < NORMGRÄNS, MINSKA RÖRDIAMETER");
+    EXPECT_EQ(Reynolds("D", "S", "R", 1e6, 4000.0), "REYNOLDS ZAHL < NORM GRENZE");
+    EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 5000.0), " ");
+    EXPECT_EQ(Reynolds("Q", "S", "R", 1e6, 4000.0), " ");
+}
+
+void SetUpOrificeRun() {
+    DeviceCode = "S";
+    DeviceVariantCode = "R";
+    MediumCode = "LUF";
+    PhaseLetter = 'N';
+    StandardLetter = '3';
+    LanguageLetter = 'E';
+    PipeDiameter = 0.1;
+    BoreDiameter = 0.05;
+    OperatingPressure = 2e5;
+    MaxDpPa = 1e4;
+    DynamicViscosityPas = 1.8e-5;
+    MaxMassFlow = FlowAtRe(1e6, 0.1, 1.8e-5);
+    MinMassFlow = FlowAtRe(1e5, 0.1, 1.8e-5);
+    PipeRoughnessM = 1e-5;
+}
+
+TEST(DeviceLimits, PassingOrificeLeavesBlanks) {
+    SetUpOrificeRun();
+    CheckDeviceLimits();
+    for (const std::string& m : DeviceLimitMessages) EXPECT_EQ(m, " ");
+    EXPECT_EQ(StandardMaxDiffPressure, 50000.0);
+}
+
+TEST(DeviceLimits, EveryCheckFillsItsOwnMessage) {
+    SetUpOrificeRun();
+    BoreDiameter = 0.0124;
+    PipeDiameter = 0.04;
+    MaxDpPa = 60000.0;
+    PipeRoughnessM = 1e-3;
+    MinMassFlow = FlowAtRe(1000.0, 0.04, 1.8e-5);
+    MaxMassFlow = FlowAtRe(1e6, 0.04, 1.8e-5);
+    LanguageLetter = 'E';
+    CheckDeviceLimits();
+    EXPECT_EQ(DeviceLimitMessages[kThroatDiameterMessage], "d (throatdiameter) < 12.5 mm !");
+    EXPECT_EQ(DeviceLimitMessages[kDiffPressureMessage], "DIFFPRESSURE TO BIG");
+    EXPECT_EQ(DeviceLimitMessages[kDiameterRatioMessage], " ");  // 0.31 is inside
+    EXPECT_EQ(DeviceLimitMessages[kReynoldsMessage],
+              "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
+    EXPECT_EQ(DeviceLimitMessages[kPipeDiameterMessage], "TUBE TO SMALL, INCREASE TUBEDIAMETER");
+    EXPECT_EQ(DeviceLimitMessages[kRoughnessMessage], "PIPE ROUGHNESS TO BIG");
+}
+
+TEST(DeviceLimits, VolumeMeterKeepsNoStaleMessage) {
+    SetUpOrificeRun();
+    BoreDiameter = 0.0124;
+    MaxDpPa = 60000.0;
+    CheckDeviceLimits();
+    ASSERT_NE(DeviceLimitMessages[kThroatDiameterMessage], " ");
+    ASSERT_NE(DeviceLimitMessages[kDiffPressureMessage], " ");
+    DeviceCode = "VOLYM";
+    CalibratedReynoldsMin = 100.0;
+    CalibratedReynoldsMax = 1e7;
+    CheckDeviceLimits();
+    for (const std::string& m : DeviceLimitMessages) EXPECT_EQ(m, " ");
+}
+
+}  // namespace
+}  // namespace tubalyx

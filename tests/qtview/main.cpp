@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "qtview/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tubalyx::InstallQtPlatform();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

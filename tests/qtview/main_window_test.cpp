@@ -1,0 +1,309 @@
+#include <QAction>
+#include <QCursor>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QElapsedTimer>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "forms/screen.h"
+#include "qtview/main_window.h"
+#include "ui/form1.h"
+#include "ui/hide_input_controls.h"
+#include "ui/layout_controls.h"
+#include "ui/window_metrics.h"
+
+using namespace tubalyx;
+
+namespace {
+// Key presses as the user types them, delivered to the focused widget.
+void TypeText(QWidget* widget, const QString& text) {
+    widget->setFocus();
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void ProcessEventsFor(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) QApplication::processEvents();
+}
+
+// One window for all tests: the model form lives for the program's life.
+MainWindow& Window() {
+    static MainWindow* window = [] {
+        BaseFontSize = 20;
+        Form1().SetFontSize(20);
+        Form1().SetBounds(0, 0, 1440, 810);
+        LayoutControls();
+        auto* w = new MainWindow(Form1());
+        w->show();
+        return w;
+    }();
+    return window ? *window : *window;
+}
+}  // namespace
+
+TEST(QtView, LabelCaptionAndEditTextAppearInTheWidgets) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Medialabel.SetVisible(true);
+    f.Medialabel.SetCaption("Naturgas/Gas");
+    f.abstryckantal.SetVisible(true);
+    f.abstryckantal.SetText("101,325");
+    w.SyncNow();
+    auto* label = qobject_cast<QLabel*>(w.WidgetFor(&f.Medialabel));
+    auto* edit = qobject_cast<QLineEdit*>(w.WidgetFor(&f.abstryckantal));
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(label->text().toStdString(), "Naturgas/Gas");
+    EXPECT_EQ(edit->text().toStdString(), "101,325");
+    EXPECT_FALSE(label->isHidden());
+    // Hiding in the model hides the widget.
+    f.Medialabel.SetVisible(false);
+    w.SyncNow();
+    EXPECT_TRUE(label->isHidden());
+}
+
+TEST(QtView, TypingIntoTheEditFiresTheModelChangeEvent) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.temp.SetVisible(true);
+    f.temp.SetText("");
+    w.SyncNow();
+    std::string seen;
+    int changes = 0;
+    f.temp.OnChange = [&](TControl*) {
+        ++changes;
+        seen = f.temp.Text();
+    };
+    auto* edit = qobject_cast<QLineEdit*>(w.WidgetFor(&f.temp));
+    ASSERT_NE(edit, nullptr);
+    TypeText(edit, "25,5");
+    EXPECT_EQ(changes, 4);  // one change per typed character
+    EXPECT_EQ(seen, "25,5");
+    EXPECT_EQ(f.temp.Text(), "25,5");
+    f.temp.OnChange = nullptr;
+}
+
+TEST(QtView, ClickingAMenuItemRunsItsHandlerUnlessDisabled) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    int clicks = 0;
+    f.Termosnabb->SetCaption("Thermodynamics");
+    f.Termosnabb->OnClick = [&](TControl*) { ++clicks; };
+    w.SyncNow();
+    QAction* action = w.ActionFor(f.Termosnabb);
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text().toStdString(), "Thermodynamics");
+    action->trigger();
+    EXPECT_EQ(clicks, 1);
+    // A pop-up item inside a sub-menu is wired the same way.
+    int itemClicks = 0;
+    f.GAS->OnClick = [&](TControl*) { ++itemClicks; };
+    w.ActionFor(f.GAS)->trigger();
+    EXPECT_EQ(itemClicks, 1);
+    f.GAS->SetEnabled(false);
+    w.SyncNow();
+    EXPECT_FALSE(w.ActionFor(f.GAS)->isEnabled());
+    f.GAS->SetEnabled(true);
+    f.Termosnabb->OnClick = nullptr;
+    f.GAS->OnClick = nullptr;
+}
+
+TEST(QtView, ModelPopupOpensTheQtMenu) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Mediamenu.Popup(100, 120);
+    w.SyncNow();
+    QMenu* menu = w.MenuFor(&f.Mediamenu);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST(QtView, GridCellsAndUserEditsGoBothWays) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    TStringGrid& g = f.PTKompgrid;
+    g.SetVisible(true);
+    g.SetColCount(11);
+    g.SetRowCount(11);
+    g.SetCell(0, 1, "100");
+    g.SetRowHeight(5, 0);
+    w.SyncNow();
+    auto* table = qobject_cast<QTableWidget*>(w.WidgetFor(&g));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->item(1, 0)->text().toStdString(), "100");
+    EXPECT_TRUE(table->isRowHidden(5));
+    int edits = 0;
+    g.OnSetEditText = [&](TControl*, int col, int row, const std::string& v) {
+        ++edits;
+        EXPECT_EQ(col, 2);
+        EXPECT_EQ(row, 3);
+        EXPECT_EQ(v, "7");
+    };
+    // Without the editing option a typed cell is refused.
+    table->item(3, 2)->setText("7");
+    EXPECT_EQ(edits, 0);
+    g.SetEditing(true);
+    w.SyncNow();
+    table->item(3, 2)->setText("7");
+    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(g.Cell(2, 3), "7");
+    g.OnSetEditText = nullptr;
+}
+
+TEST(QtView, RichEditRunsKeepTheirColour) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    TRichEdit& r = f.RichEdit1;
+    r.SetVisible(true);
+    r.Clear();
+    r.SetSelColor(clBlack);
+    r.Add("OUTPUT");
+    r.SetSelColor(clRed);
+    r.Add("INPUT ERROR!!!");
+    r.SetSelColor(clBlack);
+    w.SyncNow();
+    auto* text = qobject_cast<QTextEdit*>(w.WidgetFor(&r));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText().toStdString(), "OUTPUT\nINPUT ERROR!!!");
+    QTextCursor cursor(text->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::Right);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+}
+
+TEST(QtView, PrintingTheReportToPdfGivesANonEmptyPdf) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = (dir.path() + "/report.pdf").toStdString();
+    TForm1& f = Form1();
+    f.RichEdit1.Clear();
+    for (int i = 0; i < 120; ++i) f.RichEdit1.Add("Density____________________________________(kg/m3)= 1,2345");
+    TPrinter& p = Printer();
+    p.OutputFileName = path;
+    p.Title = "Tubalyx";
+    p.BeginDoc();
+    int y = 300;
+    for (int i = 0; i < f.RichEdit1.LineCount(); ++i) {
+        p.Canvas().Font.Size = 10;
+        const int lineHeight = p.Canvas().TextHeight("X");
+        if (y + lineHeight > p.PageHeight() - 300) {
+            p.NewPage();
+            y = 300;
+        }
+        p.Canvas().TextOut(300, y, f.RichEdit1.Line(i));
+        y += lineHeight;
+    }
+    const int pages = p.PageNumber();
+    p.EndDoc();
+    p.OutputFileName.clear();
+    EXPECT_GE(pages, 2);
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_GT(bytes.size(), 1000);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+}
+
+TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.ISODIN.SetCaption("ISO5167:2003");
+    f.ISODIN.SetVisible(true);
+    w.SyncNow();
+    int clicks = 0;
+    f.ISODIN.OnClick = [&](TControl*) { ++clicks; };
+    QWidget* label = w.WidgetFor(&f.ISODIN);
+    ASSERT_NE(label, nullptr);
+    const QPointF inside(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &press);
+    QApplication::sendEvent(label, &release);
+    EXPECT_EQ(clicks, 1);
+    f.ISODIN.OnClick = nullptr;
+    // Focus moving between two edits fires the first one's exit event.
+    int exits = 0;
+    f.kaltemp.OnExit = [&](TControl*) { ++exits; };
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(w.WidgetFor(&f.kaltemp), &in);
+    EXPECT_TRUE(f.kaltemp.Focused());
+    QApplication::sendEvent(w.WidgetFor(&f.kalminreyn), &in);
+    EXPECT_TRUE(f.kalminreyn.Focused());
+    EXPECT_EQ(exits, 1);
+    f.kaltemp.OnExit = nullptr;
+}
+
+TEST(QtView, TheFormPrintsAsAnImageIntoAPdf) {
+    Window();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = (dir.path() + "/form.pdf").toStdString();
+    Printer().OutputFileName = path;
+    EXPECT_TRUE(Form1().Print());
+    Printer().OutputFileName.clear();
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+}
+
+TEST(QtView, HourglassCursorWhileTheModelAsksForIt) {
+    Screen().SetCursor(TCursor::crHourGlass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen().SetCursor(TCursor::crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Run by hand under a display with TUBALYX_SCREENSHOT=file.png to look at the window.
+TEST(QtView, ScreenshotOnRequest) {
+    const char* file = std::getenv("TUBALYX_SCREENSHOT");
+    if (!file) GTEST_SKIP() << "no screenshot requested";
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    HideInputControls();
+    f.Mediarubrik.SetCaption("Media: ");
+    f.Mediarubrik.SetBounds(10, 10, 0, 0);
+    f.Mediarubrik.SetVisible(true);
+    f.Medialabel.SetCaption("Gas");
+    f.Medialabel.SetColor(clYellow);
+    f.Medialabel.SetBounds(10 + f.Mediarubrik.Width(), 10, 0, 0);
+    f.Medialabel.SetVisible(true);
+    f.minflowtext.SetCaption("Minimal flow?___________________________________________ ");
+    f.minflowtext.SetBounds(10, 40, 0, 0);
+    f.minflowtext.SetVisible(true);
+    f.Memo2.Add("Memo2");
+    f.abstryckantal.SetBounds(10 + f.minflowtext.Width(), 40, 136, 27);
+    f.abstryckantal.SetVisible(true);
+    f.ViktVolprocGrid.SetBounds(10, 90, 0, 0);
+    LayoutControls();
+    f.ViktVolprocGrid.SetVisible(true);
+    f.Memo2.SetBounds(10, 560, 600, 100);
+    f.Memo2.SetVisible(true);
+    f.PaintBox1.SetVisible(false);
+    w.SyncNow();
+    ProcessEventsFor(300);
+    // Showing the window moves the view to the focused edit; look at the top left instead.
+    f.SetHorzScrollPosition(0);
+    f.SetVertScrollPosition(0);
+    w.SyncNow();
+    ProcessEventsFor(100);
+    EXPECT_TRUE(w.grab().save(QString::fromUtf8(file)));
+}
