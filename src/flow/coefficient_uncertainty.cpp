@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
+#include "media/medium_identification.h"
 #include "flow/device_selection.h"
 #include "numerics/checked.h"
 
 namespace tubalyx {
 
-bool IsGasMedium(const std::string& medium);
 
 namespace {
 

@@ -2,12 +2,11 @@
 
 #include <string>
 
+#include "media/medium_identification.h"
 #include "ui/selection_state.h"
 
 namespace tubalyx {
 
-// Medium identification: true when the medium flows as a gas (reads PhaseLetter).
-bool IsGasMedium(const std::string& medium);
 
 FlowDevice DecodeDevice(std::string_view device) {
     if (device == "S") return FlowDevice::Orifice;

@@ -41,8 +41,9 @@ double Interpolate(const std::array<VenturiPoint, N>& table, double re) {
     return table.back().c;
 }
 
-// Relative tapping distances L1, L2' of the orifice tapping variants.
-void TappingDistances(DeviceVariant variant, double pipeDiameter, double& l1, double& l2) {
+}  // namespace
+
+void OrificeTappingDistances(DeviceVariant variant, double pipeDiameter, double& l1, double& l2) {
     switch (variant) {
         case DeviceVariant::Flange:
             l1 = l2 = CheckedDiv(25.4 * 0.001, pipeDiameter);
@@ -57,25 +58,38 @@ void TappingDistances(DeviceVariant variant, double pipeDiameter, double& l1, do
     }
 }
 
-}  // namespace
+OrificeBetaTerms MakeOrificeBetaTerms(double beta, double l1, double l2, double pipeDiameter) {
+    OrificeBetaTerms t;
+    t.b2 = beta * beta;
+    const double b4 = t.b2 * t.b2;
+    t.b8 = b4 * b4;
+    t.b35 = PowerDouble(beta, 3.5);
+    t.b13 = PowerDouble(beta, 1.3);
+    t.tapping = 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
+    t.ratio = CheckedDiv(b4, 1.0 - b4);
+    const double m2 = CheckedDiv(2.0 * l2, 1.0 - beta);
+    t.m2Term = m2 - 0.8 * PowerDouble(m2, 1.1);
+    t.smallPipe = 1000.0 * pipeDiameter < 71.12
+                      ? 0.011 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter * kInchPerMm)
+                      : 0.0;
+    return t;
+}
+
+double ReaderHarrisGallagherC(const OrificeBetaTerms& t, double beta, double reynolds) {
+    const double a = PowerDouble(CheckedDiv(19000.0 * beta, reynolds), 0.8);
+    const double re6 = CheckedDiv(1e6, reynolds);
+    double c = 0.5961 + 0.0261 * t.b2 - 0.216 * t.b8 +
+               0.000521 * PowerDouble(CheckedDiv(1e6 * beta, reynolds), 0.7) +
+               (0.0188 + 0.0063 * a) * t.b35 * PowerDouble(re6, 0.3) +
+               t.tapping * (1.0 - 0.11 * a) * t.ratio - 0.031 * t.m2Term * t.b13;
+    c += t.smallPipe;
+    return CheckFinite(c);
+}
 
 double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2,
                               double pipeDiameter) {
-    const double b2 = beta * beta;
-    const double b4 = b2 * b2;
-    const double b8 = b4 * b4;
-    const double a = PowerDouble(CheckedDiv(19000.0 * beta, reynolds), 0.8);
-    const double m2 = CheckedDiv(2.0 * l2, 1.0 - beta);
-    const double re6 = CheckedDiv(1e6, reynolds);
-    double c = 0.5961 + 0.0261 * b2 - 0.216 * b8 +
-               0.000521 * PowerDouble(CheckedDiv(1e6 * beta, reynolds), 0.7) +
-               (0.0188 + 0.0063 * a) * PowerDouble(beta, 3.5) * PowerDouble(re6, 0.3) +
-               (0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1)) *
-                   (1.0 - 0.11 * a) * CheckedDiv(b4, 1.0 - b4) -
-               0.031 * (m2 - 0.8 * PowerDouble(m2, 1.1)) * PowerDouble(beta, 1.3);
-    if (1000.0 * pipeDiameter < 71.12)
-        c += 0.011 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter * kInchPerMm);
-    return CheckFinite(c);
+    return ReaderHarrisGallagherC(MakeOrificeBetaTerms(beta, l1, l2, pipeDiameter), beta,
+                                  reynolds);
 }
 
 double OrificeDischargeCoefficient(double beta, double reynolds, double l1, double l2) {
@@ -144,7 +158,7 @@ double DischargeCoefficient(const DeviceSelection& sel, double beta, double reyn
             if (sel.standard == FlowStandard::Din1952)
                 return StolzOrificeC(sel.variant, beta, reynolds, pipeDiameter);
             double l1 = 0.0, l2 = 0.0;
-            TappingDistances(sel.variant, pipeDiameter, l1, l2);
+            OrificeTappingDistances(sel.variant, pipeDiameter, l1, l2);
             if (sel.standard == FlowStandard::Iso2003)
                 return ReaderHarrisGallagherC(beta, reynolds, l1, l2, pipeDiameter);
             if (sel.standard == FlowStandard::Iso1991)

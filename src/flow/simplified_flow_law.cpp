@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "media/medium_identification.h"
 #include "flow/device_selection.h"
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
@@ -11,7 +12,6 @@
 
 namespace tubalyx {
 
-bool IsGasMedium(const std::string& medium);
 
 double FmatCoefficientA = kFmatNotFitted;
 double FmatCoefficientB = kFmatNotFitted;

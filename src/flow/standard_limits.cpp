@@ -5,13 +5,13 @@
 #include <numbers>
 #include <string>
 
+#include "media/medium_identification.h"
 #include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 
 namespace tubalyx {
 
-bool IsGasMedium(const std::string& medium);
 
 double ReynoldsLowerBound = 0.0;
 double ReynoldsUpperBound = 0.0;

@@ -134,7 +134,7 @@ SaturationTemperatureStatus TryWaterSaturationTemperature(double P, double& t) {
         const double qb = bb - ba - c * (ta + tb);
         const double qc = tb * ba - ta * bb + c * ta * tb - (tb - ta) * beta;
         const double theta = (-qb + CheckedSqrt(qb * qb - 4.0 * c * qc)) / (2.0 * c);
-        t = theta * kWaterCriticalTemperatureK - 273.15;
+        t = CheckFinite(theta * kWaterCriticalTemperatureK - 273.15, "saturation temperature overflow");
         return SaturationTemperatureStatus::Settled;
     }
     // Up to the critical pressure the root lies on K. The secant runs on K itself, which
@@ -145,6 +145,11 @@ SaturationTemperatureStatus TryWaterSaturationTemperature(double P, double& t) {
     double p0 = line(t0);
     double t2 = t1;
     for (int step = 0; step < kSaturationTemperatureMaxSteps; ++step) {
+        // An iterate on the root exactly would leave the next step no slope (0/0).
+        if (P == p0) {
+            t = t0;
+            return SaturationTemperatureStatus::Settled;
+        }
         const double p1 = line(t1);
         // Damped: a full secant step overshoots on the steep, curved line.
         t2 = CheckFinite(t1 + 0.25 * CheckedDiv(t1 - t0, p1 - p0) * (P - p0));

@@ -31,9 +31,11 @@ double WaterSaturationPressureReduced(double t);
 // and keeps to L from about 389 degC on.
 double WaterSaturationPressure(double t);
 
-// Saturation temperature (degC) by a damped secant on WaterSaturationPressure, stopped when
-// two iterates two steps apart are within 0.01 K. Raises CalcError for P <= 0 and when the
-// iteration has not settled within kSaturationTemperatureMaxSteps steps.
+// Saturation temperature (degC). Up to the critical pressure a damped secant on the line K
+// from 100 and 200 degC, stopped when the new iterate lies within 0.01 K of the one two steps
+// before and of the last one; above it the temperature of the boundary line L, solved in
+// closed form. Raises CalcError for P <= 0 (or NaN) and when the secant has not settled
+// within kSaturationTemperatureMaxSteps steps.
 constexpr int kSaturationTemperatureMaxSteps = 500;
 double WaterSaturationTemperature(double P);
 
