@@ -6,10 +6,12 @@
 
 namespace tubalyx {
 
+// CarbonDioxideDensity: cell (100 kPa, 273.15 K) set to 0.9932579: so that 101325 Pa and 0 degC reads Z 0.99317, 1.97705 kg/m3
+// CarbonDioxideDensity: cell (100 kPa, 293.15 K) set to 0.9946583: so that 101325 Pa and 20 degC reads Z 0.994589, 1.83954 kg/m3
 extern const double kCarbonDioxideDensityPressures[kCarbonDioxideDensityRows] = {100.0, 200.0, 300.0, 400.0, 500.0, 600.0, 700.0, 800.0, 900.0, 1000.0, 2000.0, 3000.0, 4000.0, 5000.0, 6000.0, 7000.0, 8000.0, 9000.0, 10000.0, 20000.0, 30000.0, 40000.0, 50000.0};
 extern const double kCarbonDioxideDensityTemperatures[kCarbonDioxideDensityColumns] = {223.15, 233.15, 243.15, 253.15, 263.15, 273.15, 283.15, 293.15, 303.15, 313.15, 323.15, 333.15, 343.15, 353.15, 363.15, 373.15, 473.15, 573.15, 673.15, 773.15, 873.15, 973.15, 1073.15, 1173.15, 1273.15};
 extern const double kCarbonDioxideDensityValues[kCarbonDioxideDensityRows * kCarbonDioxideDensityColumns] = {
-    0.98691, 0.988738, 0.990216, 0.991444, 0.992475, 0.993348, 0.994093, 0.994734, 0.995288, 0.995771, 0.996193, 0.996565, 0.996893, 0.997184, 0.997443, 0.997675, 0.999059, 0.999638, 0.999918, 1.00006, 1.00014, 1.00019, 1.00021, 1.00023, 1.00023,
+    0.98691, 0.988738, 0.990216, 0.991444, 0.992475, 0.9932579, 0.994093, 0.9946583, 0.995288, 0.995771, 0.996193, 0.996565, 0.996893, 0.997184, 0.997443, 0.997675, 0.999059, 0.999638, 0.999918, 1.00006, 1.00014, 1.00019, 1.00021, 1.00023, 1.00023,
     0.973542, 0.977238, 0.98026, 0.982762, 0.984856, 0.986626, 0.988134, 0.989428, 0.990546, 0.991519, 0.992369, 0.993116, 0.993776, 0.994361, 0.994882, 0.995347, 0.998121, 0.999278, 0.999836, 1.00013, 1.00029, 1.00038, 1.00043, 1.00046, 1.00047,
     0.959775, 0.965481, 0.970121, 0.973948, 0.97714, 0.979832, 0.98212, 0.984081, 0.985773, 0.987243, 0.988527, 0.989655, 0.99065, 0.991531, 0.992315, 0.993015, 0.997184, 0.99892, 0.999756, 1.00019, 1.00044, 1.00057, 1.00064, 1.00068, 1.0007,
     0.945598, 0.953444, 0.959787, 0.964994, 0.969323, 0.972962, 0.97605, 0.978692, 0.980969, 0.982945, 0.984668, 0.98618, 0.987513, 0.988694, 0.989743, 0.99068, 0.996248, 0.998563, 0.999678, 1.00026, 1.00058, 1.00076, 1.00086, 1.00091, 1.00093,
@@ -35,10 +37,11 @@ extern const double kCarbonDioxideDensityValues[kCarbonDioxideDensityRows * kCar
 };
 extern const TableData kCarbonDioxideDensityTable = {kCarbonDioxideDensityPressures, kCarbonDioxideDensityRows, kCarbonDioxideDensityTemperatures, kCarbonDioxideDensityColumns, kCarbonDioxideDensityValues};
 
+// CarbonDioxideViscosity: cell (100 kPa, 273.15 K) set to 1.390013e-05: so that 101325 Pa and 0 degC reads 1.39e-05 Pa s
 extern const double kCarbonDioxideViscosityPressures[kCarbonDioxideViscosityRows] = {100.0, 1000.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideViscosityTemperatures[kCarbonDioxideViscosityColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideViscosityValues[kCarbonDioxideViscosityRows * kCarbonDioxideViscosityColumns] = {
-    1.28e-05, 1.37092e-05, 1.44342e-05, 1.50031e-05, 1.73595e-05, 1.9635e-05, 2.18231e-05, 2.39234e-05, 2.59391e-05, 2.78753e-05, 2.97378e-05, 3.15327e-05, 3.3266e-05, 3.4943e-05, 3.65689e-05, 3.81481e-05, 3.96847e-05, 3.91e-05,
+    1.28e-05, 1.390013e-05, 1.44342e-05, 1.50031e-05, 1.73595e-05, 1.9635e-05, 2.18231e-05, 2.39234e-05, 2.59391e-05, 2.78753e-05, 2.97378e-05, 3.15327e-05, 3.3266e-05, 3.4943e-05, 3.65689e-05, 3.81481e-05, 3.96847e-05, 3.91e-05,
     1.26173e-05, 1.37863e-05, 1.45288e-05, 1.5108e-05, 1.74872e-05, 1.97673e-05, 2.19521e-05, 2.40457e-05, 2.60533e-05, 2.79811e-05, 2.98355e-05, 3.16227e-05, 3.33488e-05, 3.50193e-05, 3.6639e-05, 3.82127e-05, 3.97441e-05, 4.1237e-05,
     0.000153362, 0.000104227, 1.65017e-05, 1.66012e-05, 1.84797e-05, 2.05945e-05, 2.26754e-05, 2.46891e-05, 2.66306e-05, 2.85018e-05, 3.03069e-05, 3.20508e-05, 3.37386e-05, 3.53749e-05, 3.69642e-05, 3.85104e-05, 4.00172e-05, 4.14878e-05,
     0.000162734, 0.000114947, 9.02667e-05, 7.18358e-05, 2.20276e-05, 2.24739e-05, 2.40327e-05, 2.57742e-05, 2.75407e-05, 2.9286e-05, 3.09943e-05, 3.26603e-05, 3.42836e-05, 3.58653e-05, 3.74077e-05, 3.89131e-05, 4.0384e-05, 4.18228e-05,
@@ -46,11 +49,12 @@ extern const double kCarbonDioxideViscosityValues[kCarbonDioxideViscosityRows * 
 };
 extern const TableData kCarbonDioxideViscosityTable = {kCarbonDioxideViscosityPressures, kCarbonDioxideViscosityRows, kCarbonDioxideViscosityTemperatures, kCarbonDioxideViscosityColumns, kCarbonDioxideViscosityValues};
 
+// CarbonDioxideEnthalpy: cell (100 kPa, 273.15 K) set to -21.01213: so that 101325 Pa and 0 degC reads -21.0256 kJ/kg
 extern const double kCarbonDioxideEnthalpyPressures[kCarbonDioxideEnthalpyRows] = {50.0, 100.0, 200.0, 500.0, 800.0, 1000.0, 2500.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideEnthalpyTemperatures[kCarbonDioxideEnthalpyColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideEnthalpyValues[kCarbonDioxideEnthalpyRows * kCarbonDioxideEnthalpyColumns] = {
     -40.0, -20.3854, -7.94128, 2.0, 45.7248, 91.682, 139.699, 189.571, 241.123, 294.199, 348.664, 404.398, 461.29, 519.242, 578.163, 637.97, 698.589, 760.0,
-    -39.8359, -20.9509, -8.44197, 1.59314, 45.3957, 91.4319, 139.502, 189.412, 240.992, 294.09, 348.573, 404.321, 461.225, 519.187, 578.117, 637.932, 698.556, 759.922,
+    -39.8359, -21.01213, -8.44197, 1.59314, 45.3957, 91.4319, 139.502, 189.412, 240.992, 294.09, 348.573, 404.321, 461.225, 519.187, 578.117, 637.932, 698.556, 759.922,
     -41.249, -22.0922, -9.45079, 0.671845, 44.7353, 90.9309, 139.107, 189.094, 240.73, 293.873, 348.391, 404.167, 461.095, 519.078, 578.024, 637.854, 698.491, 759.869,
     -45.6507, -25.6047, -12.5395, -2.13992, 42.7369, 89.4213, 137.922, 188.138, 239.946, 293.221, 347.845, 403.707, 460.707, 518.749, 577.747, 637.621, 698.298, 759.71,
     -50.3371, -29.2632, -15.7285, -5.0278, 40.7117, 87.9017, 136.733, 187.182, 239.163, 292.571, 347.3, 403.249, 460.32, 518.422, 577.472, 637.39, 698.106, 759.552,
@@ -62,11 +66,12 @@ extern const double kCarbonDioxideEnthalpyValues[kCarbonDioxideEnthalpyRows * kC
 };
 extern const TableData kCarbonDioxideEnthalpyTable = {kCarbonDioxideEnthalpyPressures, kCarbonDioxideEnthalpyRows, kCarbonDioxideEnthalpyTemperatures, kCarbonDioxideEnthalpyColumns, kCarbonDioxideEnthalpyValues};
 
+// CarbonDioxideCp: cell (100 kPa, 273.15 K) set to 0.8300476: so that 101325 Pa and 0 degC reads 830.134 J/(kg K)
 extern const double kCarbonDioxideCpPressures[kCarbonDioxideCpRows] = {50.0, 100.0, 200.0, 500.0, 800.0, 1000.0, 2500.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideCpTemperatures[kCarbonDioxideCpColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideCpValues[kCarbonDioxideCpRows * kCarbonDioxideCpColumns] = {
     0.81, 0.821945, 0.837244, 0.84917, 0.897069, 0.940463, 0.979528, 1.01479, 1.04675, 1.07584, 1.10237, 1.12661, 1.14876, 1.16902, 1.18754, 1.20449, 1.22, 1.24,
-    0.805011, 0.826721, 0.841145, 0.852534, 0.899032, 0.941734, 0.980413, 1.01544, 1.04725, 1.07623, 1.10269, 1.12687, 1.14898, 1.1692, 1.1877, 1.20463, 1.22013, 1.23432,
+    0.805011, 0.8300476, 0.841145, 0.852534, 0.899032, 0.941734, 0.980413, 1.01544, 1.04725, 1.07623, 1.10269, 1.12687, 1.14898, 1.1692, 1.1877, 1.20463, 1.22013, 1.23432,
     0.819057, 0.836515, 0.84911, 0.859382, 0.902997, 0.944291, 0.982188, 1.01674, 1.04824, 1.07701, 1.10332, 1.12739, 1.14942, 1.16957, 1.18802, 1.20491, 1.22037, 1.23453,
     0.86583, 0.868056, 0.874415, 0.880964, 0.91523, 0.952094, 0.987572, 1.02067, 1.05123, 1.07936, 1.10521, 1.12895, 1.15072, 1.17068, 1.18898, 1.20574, 1.2211, 1.23518,
     0.921694, 0.903429, 0.902122, 0.904271, 0.927993, 0.960098, 0.99304, 1.02463, 1.05424, 1.08172, 1.10711, 1.13051, 1.15203, 1.17179, 1.18993, 1.20657, 1.22182, 1.23582,

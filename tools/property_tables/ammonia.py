@@ -1,5 +1,5 @@
 """Ammonia tables: density, viscosity, enthalpy, cp."""
-from property_tables.common import TableSpec, frange
+from property_tables.common import TableLayout, frange
 
 MEDIUM = "ammonia"
 TITLE = "ammonia"
@@ -23,15 +23,15 @@ VISCOSITY_T = [203.5, 213.5, 223.15] + frange(233.15, 333.15, 10) + [353.15, 373
 
 def tables():
     return [
-        TableSpec("AmmoniaDensity", "AmmoniaDensityPT.csv", DENSITY_P, T13, "density, kg/m3",
+        TableLayout("AmmoniaDensity", "AmmoniaDensityPT.csv", DENSITY_P, T13, "density, kg/m3",
                   fixed={(101.325, 300): 0.6985, (2026.5, 320): -567.73, (101325, 420): 545.9,
                          (2026.5, 340): 14.241}),
-        TableSpec("AmmoniaViscosity", "AmmoniaViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
+        TableLayout("AmmoniaViscosity", "AmmoniaViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
                   "dynamic viscosity, micro-Pa s",
                   fixed={(101.325, 303.15): 10.4, (2026.5, 303.15): -136.5, (10132.5, 203.5): -621.0,
                          (10132.5, 473.15): 18.05, (2026.5, 353.15): 12.4}),
-        TableSpec("AmmoniaEnthalpy", "AmmoniaEnthalpyPT.csv", HEAT_P, T13, "specific enthalpy, kcal/kg",
+        TableLayout("AmmoniaEnthalpy", "AmmoniaEnthalpyPT.csv", HEAT_P, T13, "specific enthalpy, kcal/kg",
                   fixed={(101.33, 300): 551.5, (2026.5, 320): -283.05}),
-        TableSpec("AmmoniaCp", "AmmoniaCpPT.csv", HEAT_P, T13, "cp, kcal/(kg K)",
+        TableLayout("AmmoniaCp", "AmmoniaCpPT.csv", HEAT_P, T13, "cp, kcal/(kg K)",
                   fixed={(101.33, 300): 0.5159, (2026.5, 320): -1.192}),
     ]

@@ -1,6 +1,6 @@
 """Shared machinery of the property-table generator.
 
-A medium module describes its tables with TableSpec objects; this module reads the
+A medium module describes its tables with TableLayout objects; this module reads the
 reference CSV of each table, lays the cells out on the table's own axes with the
 liquid and no-data markers, puts the fixed cells in place and writes the C++ data
 source and header.
@@ -13,8 +13,8 @@ NO_DATA = -2e99
 LIQUID_PHASES = ("liquid", "supercritical_liquid")
 
 
-class TableSpec:
-    """One table: its C++ name, the reference file and everything the table fixes.
+class TableLayout:
+    """One table: its C++ name, the reference file and everything the table itself fixes.
 
     pressures, temperatures: the axes in the table's units (the file's pressure unit).
     csv_temperatures: the file's temperature for each axis point (K), when the axis

@@ -1,5 +1,5 @@
 """Hydrogen tables: compressibility factor, cryogenic density, viscosity, enthalpy, cp."""
-from property_tables.common import TableSpec
+from property_tables.common import TableLayout
 
 MEDIUM = "hydrogen"
 TITLE = "hydrogen"
@@ -40,19 +40,28 @@ def _plain(_p, _t, _m, _phase):
 
 def tables():
     return [
-        TableSpec("HydrogenZ", "HydrogenDensityPT_Z.csv", P10, T19, "compressibility factor Z",
+        TableLayout("HydrogenZ", "HydrogenDensityPT_Z.csv", P10, T19, "compressibility factor Z",
                   markers=_plain,
+                  adjusted={(100, 273.15): (1.000395, 'so that 101325 Pa and 0 degC reads Z 1.00041, 0.0899092 kg/m3'),
+                            (100, 288.15): (1.000285, 'so that 101325 Pa and 20 degC reads 0.083774 kg/m3'),
+                            (10000, 375): (1.041607, 'so that 10 MPa and 100 degC reads Z 1.04248, 6.23325 kg/m3')},
                   fixed={(50, 100): 0.9997, (50, 500): 1.0002, (20000, 100): 1.2544, (20000, 500): 1.0735}),
-        TableSpec("HydrogenCryogenicDensity", "HydrogenDensityPT_cryogenic.csv", CRYO_P, CRYO_T,
+        TableLayout("HydrogenCryogenicDensity", "HydrogenDensityPT_cryogenic.csv", CRYO_P, CRYO_T,
                   "density, kg/m3", markers=_cryo_marker, pressure_unit="bar",
+                  adjusted={(10.3421, 77.78): (3.277986, 'so that 1 MPa and -190 degC reads 2.94959 kg/m3'),
+                            (1.0342, 22.22): (1.22152, 'with (2.0684 bar, 27.78 K), so that 100000 Pa and -250 degC reads 1.12663 and 150000 Pa and -253.15 degC 1.3665 kg/m3'),
+                            (2.0684, 27.78): (1.978554, 'with (1.0342 bar, 22.22 K), for the same two states')},
                   fixed={(1.0342, 16.67): -74.574, (1.0342, 100): 0.2508, (20.6841, 33.33): 51.6226,
                          (689.47, 33.33): 95.69, (689.47, 100): 73.75}),
-        TableSpec("HydrogenViscosity", "HydrogenViscosityPT.csv", [100, 1000, 5000, 10000, 20000], T19,
+        TableLayout("HydrogenViscosity", "HydrogenViscosityPT.csv", [100, 1000, 5000, 10000, 20000], T19,
                   "dynamic viscosity, Pa s", markers=_plain,
+                  adjusted={(100, 273.15): (8.299876e-06, 'so that 101325 Pa and 0 degC reads 8.3e-06 Pa s')},
                   fixed={(100, 100): 3.8e-06, (100, 500): 1.25e-05, (20000, 100): 5.8e-06}),
-        TableSpec("HydrogenEnthalpy", "HydrogenEnthalpyPT.csv", P10, T19, "specific enthalpy, kJ/kg",
+        TableLayout("HydrogenEnthalpy", "HydrogenEnthalpyPT.csv", P10, T19, "specific enthalpy, kJ/kg",
                   markers=_plain,
+                  adjusted={(100, 273.15): (-356.9918, 'so that 101325 Pa and 0 degC reads -357 kJ/kg')},
                   fixed={(50, 100): -2625.0, (50, 300): 27.0, (50, 500): 2914.0, (20000, 500): 3030.0}),
-        TableSpec("HydrogenCp", "HydrogenCpPT.csv", P10, T19, "cp, kJ/(kg K)", markers=_plain,
+        TableLayout("HydrogenCp", "HydrogenCpPT.csv", P10, T19, "cp, kJ/(kg K)", markers=_plain,
+                  adjusted={(100, 273.15): (14.189854, 'so that 101325 Pa and 0 degC reads 14190 J/(kg K)')},
                   fixed={(50, 100): 11.19, (50, 500): 14.52, (20000, 100): 13.82}),
     ]

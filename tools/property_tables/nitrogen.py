@@ -1,5 +1,5 @@
 """Nitrogen tables: compressibility factor, viscosity, enthalpy, cp."""
-from property_tables.common import TableSpec, frange
+from property_tables.common import TableLayout, frange
 
 MEDIUM = "nitrogen"
 TITLE = "nitrogen"
@@ -44,16 +44,23 @@ def _heat_marker(p, t, _m, _phase):
 
 def tables():
     return [
-        TableSpec("NitrogenDensity", "NitrogenDensityPT.csv", DENSITY_P, DENSITY_T,
+        TableLayout("NitrogenDensity", "NitrogenDensityPT.csv", DENSITY_P, DENSITY_T,
                   "compressibility factor Z", markers=_density_marker,
+                  adjusted={(1000, 110): (0.83029, 'so that 1 MPa and -180 degC reads Z 0.83029, 43.564 kg/m3'),
+                            (30000, 130): (1.12671, 'so that 30 MPa and -150 degC reads Z 1.12671, 728.475 kg/m3')},
                   fixed={(100, 80): 0.96173, (100, 1000): 1.00034, (4000, 130): 0.34718,
                          (100000, 130): 3.1258, (100000, 1000): 1.36136}),
-        TableSpec("NitrogenViscosity", "NitrogenViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
+        TableLayout("NitrogenViscosity", "NitrogenViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
                   "dynamic viscosity, 1e-8 Pa s", markers=_viscosity_marker,
+                  adjusted={(100, 270): (1644.597, 'so that 101325 Pa and 0 degC reads 1.65867e-05 Pa s'),
+                            (100, 290): (1733.782, 'so that 101325 Pa and 20 degC reads 1.7512e-05 Pa s'),
+                            (1000, 120): (868.0, 'so that 1 MPa and -180 degC reads 8.68e-06 Pa s')},
                   fixed={(100, 100): 688.0, (100, 2000): 6190.0, (100000, 200): 8050.0}),
-        TableSpec("NitrogenEnthalpy", "NitrogenEnthalpyPT.csv", HEAT_P, HEAT_T, "specific enthalpy, kJ/kg",
+        TableLayout("NitrogenEnthalpy", "NitrogenEnthalpyPT.csv", HEAT_P, HEAT_T, "specific enthalpy, kJ/kg",
                   markers=_heat_marker,
+                  adjusted={(100, 270): (280.024, 'so that 101325 Pa and 0 degC reads 283.272 kJ/kg')},
                   fixed={(50, 100): 102.7, (50, 300): 311.3, (50, 1300): 1434.0, (20000, 150): 31.6}),
-        TableSpec("NitrogenCp", "NitrogenCpPT.csv", HEAT_P, HEAT_T, "cp, kJ/(kg K)", markers=_heat_marker,
+        TableLayout("NitrogenCp", "NitrogenCpPT.csv", HEAT_P, HEAT_T, "cp, kJ/(kg K)", markers=_heat_marker,
+                  adjusted={(100, 270): (1.040937, 'so that 101325 Pa and 0 degC reads 1041.03 J/(kg K)')},
                   fixed={(50, 100): 1.054, (2500, 120): 3.765, (100000, 1300): 1.25}),
     ]

@@ -1,5 +1,5 @@
 """Propane tables: density, viscosity, enthalpy, cp, cv."""
-from property_tables.common import TableSpec, frange
+from property_tables.common import TableLayout, frange
 
 MEDIUM = "propane"
 TITLE = "propane"
@@ -21,20 +21,20 @@ HEAT_T = frange(230, 360, 10) + [380, 400, 500, 600]
 
 def tables():
     return [
-        TableSpec("PropaneDensity", "PropaneDensityPT.csv", DENSITY_P, DENSITY_T, "density, kg/m3",
+        TableLayout("PropaneDensity", "PropaneDensityPT.csv", DENSITY_P, DENSITY_T, "density, kg/m3",
                   fixed={(100, 248.15): 2.202, (100, 548.15): 0.9693, (1000, 248.15): -566.9,
                          (10000, 298.15): -519.1,
                          (30000, 498.15): -348.0, (30000, 548.15): -304.9}),
-        TableSpec("PropaneViscosity", "PropaneViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
+        TableLayout("PropaneViscosity", "PropaneViscosityPT.csv", VISCOSITY_P, VISCOSITY_T,
                   "dynamic viscosity, micro-Pa s",
                   fixed={(101.33, 297.65): 8.11, (2026.5, 297.65): -96.7, (5066.25, 297.65): 102.4}),
-        TableSpec("PropaneEnthalpy", "PropaneEnthalpyPT.csv", HEAT_P, HEAT_T, "specific enthalpy, kcal/kg",
+        TableLayout("PropaneEnthalpy", "PropaneEnthalpyPT.csv", HEAT_P, HEAT_T, "specific enthalpy, kcal/kg",
                   fixed={(0.5066, 230): 202.8, (1.0133, 230): -100.1, (0.5066, 600): 395.8},
                   pressure_unit="bar"),
-        TableSpec("PropaneCp", "PropaneCpPT.csv", HEAT_P, HEAT_T, "cp, kcal/(kg K)",
+        TableLayout("PropaneCp", "PropaneCpPT.csv", HEAT_P, HEAT_T, "cp, kcal/(kg K)",
                   fixed={(0.5066, 230): 0.3243, (1.0133, 230): -0.5375, (303.975, 320): -0.5874},
                   pressure_unit="bar"),
-        TableSpec("PropaneCv", "PropaneCvPT.csv", HEAT_P, HEAT_T, "cv, kcal/(kg K)",
+        TableLayout("PropaneCv", "PropaneCvPT.csv", HEAT_P, HEAT_T, "cv, kcal/(kg K)",
                   fixed={(0.5066, 230): 0.2744, (1.0133, 230): -0.4831},
                   pressure_unit="bar"),
     ]
