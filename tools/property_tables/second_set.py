@@ -5,7 +5,7 @@ A table is built from its reference CSV on the axes given here with the marker l
 decision is checked against the CSV's own marker column, the fixed cells against the layout
 and the no-data staircases against the column skip, so that a layout typo fails the
 generator instead of slipping into the program. to_spec hands the checked table to the
-generator's common TableSpec and verifies that it builds the same cells.
+generator's common TableLayout and verifies that it builds the same cells.
 """
 
 import csv
@@ -141,9 +141,9 @@ def build_table(name, csv_name, pressures, temperatures, liquid=frozenset(), nod
 
 
 def to_spec(table, unit_comment):
-    """The generator's TableSpec of a checked table: its markers, fixed and adjusted cells.
+    """The generator's TableLayout of a checked table: its markers, fixed and adjusted cells.
     The cells the generator builds from it must be the ones checked here."""
-    from property_tables.common import TableSpec, build_cells
+    from property_tables.common import TableLayout, build_cells
 
     kinds = {}
     for p, row in zip(table.pressures, table.cells):
@@ -155,7 +155,7 @@ def to_spec(table, unit_comment):
 
     fixed = dict(table.fixed)
     # A genuinely negative fixed value keeps its sign; the generator stores fixed cells as given.
-    spec = TableSpec(table.name, table.csv_name + ".csv", table.pressures, table.temperatures,
+    spec = TableLayout(table.name, table.csv_name + ".csv", table.pressures, table.temperatures,
                      unit_comment, fixed=fixed, markers=markers, adjusted=table.adjusted)
     built = build_cells(spec)
     expected = [v for row in table.cells for v in row]
