@@ -1,12 +1,16 @@
 #include "media/medium_enthalpy.h"
 
-#include "media/pending_tables.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "property_tables/air.h"
+#include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
+#include "property_tables/carbon_dioxide.h"
+#include "property_tables/hydrogen.h"
 #include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
+#include "property_tables/propane.h"
 #include "ui/medium_description.h"
 
 namespace tubalyx {
@@ -32,42 +36,22 @@ double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
     if (k == "O2") return AgainstReference(OxygenEnthalpyPT, P, t);
     if (k == "AR") return AgainstReference(ArgonEnthalpyPT, P, t);
     if (k == "H2") {
-#if TUBALYX_HAVE_HYDROGEN
         return AgainstReference(HydrogenEnthalpyPT, P, t);
-#else
-        TablesNotInBuild("hydrogen");
-#endif
     }
     if (k == "N2") {
-#if TUBALYX_HAVE_NITROGEN
         return AgainstReference(NitrogenEnthalpyPT, P, t);
-#else
-        TablesNotInBuild("nitrogen");
-#endif
     }
     if (k == "CO2" || k == "O3") {  // ozone takes the carbon dioxide enthalpy
-#if TUBALYX_HAVE_CARBON_DIOXIDE
         return AgainstReference(CarbonDioxideEnthalpyPT, P, t);
-#else
-        TablesNotInBuild("carbon dioxide");
-#endif
     }
     if (k == "CH4") return AgainstReference(MethaneEnthalpyPT, P, t);
     if (k == "C3H8" || k == "C3H8V") {
-#if TUBALYX_HAVE_PROPANE
         // The reference is the gas, also for the liquid; it is evaluated first.
         const double reference = PropaneEnthalpyPT("C3H8", kReferencePressurePa, 0.0);
         return PropaneEnthalpyPT(k, P, t) - reference;
-#else
-        TablesNotInBuild("propane");
-#endif
     }
     if (k == "NH3") {
-#if TUBALYX_HAVE_AMMONIA
         return AmmoniaEnthalpyPT(P, t);
-#else
-        TablesNotInBuild("ammonia");
-#endif
     }
     if (k == "NGAS") return AgainstReference(MethaneEnthalpyPT, P, t);  // methane enthalpy
     return 0.0;

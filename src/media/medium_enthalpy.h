@@ -6,8 +6,7 @@
 namespace tubalyx {
 
 // P in Pa absolute, t in degC. The user's gases ("GAS", "IGAS") take GivenCp as constant
-// from 0 degC. Media without an enthalpy give 0. A table family not in this build raises
-// CalcError.
+// from 0 degC. Media without an enthalpy give 0.
 double MediumEnthalpyPT(const std::string& keyword, double P, double t);
 
 }  // namespace tubalyx

@@ -6,7 +6,6 @@
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/oil_properties.h"
-#include "media/pending_tables.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
@@ -16,10 +15,16 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "property_tables/air.h"
+#include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
+#include "property_tables/carbon_dioxide.h"
 #include "property_tables/carbon_monoxide.h"
+#include "property_tables/hydrogen.h"
 #include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
+#include "property_tables/ozone.h"
+#include "property_tables/propane.h"
 #include "property_tables/saturation_states.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -32,13 +37,6 @@ int PropertyIterationCount = 0;
 int PropertyIterationLimit = 5000;
 double GridMeanMolarMass = 0.0;
 std::string ParsedUnitKind;
-
-bool PropaneTablesAvailable() { return TUBALYX_HAVE_PROPANE != 0; }
-bool AmmoniaTablesAvailable() { return TUBALYX_HAVE_AMMONIA != 0; }
-bool CarbonDioxideTablesAvailable() { return TUBALYX_HAVE_CARBON_DIOXIDE != 0; }
-bool OzoneTablesAvailable() { return TUBALYX_HAVE_OZONE != 0; }
-bool NitrogenTablesAvailable() { return TUBALYX_HAVE_NITROGEN != 0; }
-bool HydrogenTablesAvailable() { return TUBALYX_HAVE_HYDROGEN != 0; }
 
 namespace {
 
@@ -89,52 +87,22 @@ DryGas HeliumGas(double P, double t) {
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
-#if TUBALYX_HAVE_HYDROGEN
     return {HydrogenDensityPT(P, t), HydrogenViscosityPT(P, t), HydrogenCpPT(P, t),
             HydrogenCvPT(P, t)};
-#else
-    (void)P, (void)t;
-    TablesNotInBuild("hydrogen");
-#endif
 }
 DryGas NitrogenGas(double P, double t) {
-#if TUBALYX_HAVE_NITROGEN
     return {NitrogenDensityPT(P, t), NitrogenViscosityPT(P, t), NitrogenCpPT(P, t),
             NitrogenCvPT(P, t)};
-#else
-    (void)P, (void)t;
-    TablesNotInBuild("nitrogen");
-#endif
 }
 DryGas CarbonDioxideGas(double P, double t) {
-#if TUBALYX_HAVE_CARBON_DIOXIDE
     return {CarbonDioxideDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
             CarbonDioxideCvPT(P, t)};
-#else
-    (void)P, (void)t;
-    TablesNotInBuild("carbon dioxide");
-#endif
 }
 // Ozone has its own density table and takes the rest from carbon dioxide.
 DryGas OzoneGas(double P, double t) {
-#if TUBALYX_HAVE_OZONE && TUBALYX_HAVE_CARBON_DIOXIDE
     return {OzoneDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
             CarbonDioxideCvPT(P, t)};
-#else
-    (void)P, (void)t;
-    TablesNotInBuild("ozone or carbon dioxide");
-#endif
 }
-
-#if TUBALYX_HAVE_NITROGEN
-constexpr SaturationState kNitrogenSaturation = NitrogenSaturationStateT;
-#else
-[[noreturn]] void NitrogenSaturationPending(bool, char, double&, double&, double&, double&,
-                                            double&, double&, double&, double&) {
-    TablesNotInBuild("nitrogen");
-}
-constexpr SaturationState kNitrogenSaturation = NitrogenSaturationPending;
-#endif
 
 // A liquefied gas: its saturation-state function, its gas tables and its mixing weight.
 struct LiquefiedGas {
@@ -150,7 +118,7 @@ const LiquefiedGas kLiquefiedGases[] = {
     {"AR", ArgonSaturationStateT, ArgonGas, 77.6, 1.0},
     {"H2", HydrogenSaturationStateT, HydrogenGas, 8.19, 1.0},
     {"He", ArgonSaturationStateT, HeliumGas, 77.6, kHeliumOverArgon},
-    {"N2", kNitrogenSaturation, NitrogenGas, 59.481, 1.0},
+    {"N2", NitrogenSaturationStateT, NitrogenGas, 59.481, 1.0},
     {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, 115.7, 1.0},
     {"O3", OzoneSaturationStateT, OzoneGas, 111.937, 1.0},
 };
@@ -246,13 +214,11 @@ void InstallHumidAirSources() {
     if (!s.mixingWeight) s.mixingWeight = GasViscosityMixingWeight;
 }
 
-#if TUBALYX_HAVE_PROPANE
 // Propane functions, also for butane and pentane, whose densities are scaled by molar mass.
 DryGas PropaneGas(const std::string& keyword, double P, double t, double densityFactor) {
     return {PropaneDensityPT(keyword, P, t) * densityFactor, PropaneViscosityPT(keyword, P, t),
             PropaneCpPT(P, t), PropaneCvPT(P, t)};
 }
-#endif
 
 }  // namespace
 
@@ -284,13 +250,9 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
         OilProperties(OilViscosityUnit, density, viscosity, t, OilViscosity40, OilViscosity100,
                       givenDensity);
     } else if (k == "NH3") {
-#if TUBALYX_HAVE_AMMONIA
         GasPattern({AmmoniaDensityPT(P, t), AmmoniaViscosityPT(P, t), AmmoniaCpPT(P, t),
                     AmmoniaCvPT(P, t)},
                    83.113, P, t, satT, rh, o);
-#else
-        TablesNotInBuild("ammonia");
-#endif
     } else if (k == "CH4") {
         GasCompositionArray methane{};
         methane[1] = 1.0;
@@ -308,7 +270,6 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                     CarbonMonoxideCpPT(P, t), CarbonMonoxideCvPT(P, t)},
                    std::sqrt(3722.8091), P, t, satT, rh, o);
     } else if (k == "C3H8" || k == "C3H8V" || k == "C4H10" || k == "C5H12") {
-#if TUBALYX_HAVE_PROPANE
         if (k == "C3H8V") {
             density = PropaneDensityPT(k, P, t);
             viscosity = PropaneViscosityPT(k, P, t);
@@ -317,9 +278,6 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                 k == "C4H10" ? 58.123 / 44.096 : (k == "C5H12" ? 72.15 / 44.096 : 1.0);
             GasPattern(PropaneGas(k, P, t, factor), 127.732, P, t, satT, rh, o);
         }
-#else
-        TablesNotInBuild("propane");
-#endif
     } else if (k == "NGAS") {
         const double rho = GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 70.4, P,

@@ -24,21 +24,12 @@ extern std::string ParsedUnitKind;
 // P can come back as the saturation pressure (phases 'G' and 'V' of the liquefied gases),
 // t as the saturation temperature (phases 'H' and 'X') or clamped into a saturation table.
 // satT is the temperature of the humidity step's saturation pressure; callers pass t.
-// Faults (a Z ratio of 0 for "IGAS", viscosity weights of 0 with no vapour, a table that is
-// not in this build) raise CalcError.
+// Faults (a Z ratio of 0 for "IGAS", viscosity weights of 0 with no vapour) raise CalcError.
 void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
                           double givenDensity, double givenCp, double givenCv,
                           double givenCriticalTemperatureK, double givenMolarMass, double& t,
                           double& satT, double zRatio, double relativeHumidity, double& density,
                           double& dryDensity, double& vapourDensity, double& viscosity,
                           double& kappa, double& cp, double& cv, double& enthalpy);
-
-// Which table families are compiled in (the first gas-table set arrives on its own branch).
-bool PropaneTablesAvailable();
-bool AmmoniaTablesAvailable();
-bool CarbonDioxideTablesAvailable();
-bool OzoneTablesAvailable();
-bool NitrogenTablesAvailable();
-bool HydrogenTablesAvailable();
 
 }  // namespace tubalyx

@@ -6,15 +6,6 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kAirDensityPressures, kAirDensityRows,
-                         kAirDensityTemperatures, kAirDensityColumns, kAirDensityValues};
-const TableData kViscosity{kAirViscosityPressures, kAirViscosityRows,
-                           kAirViscosityTemperatures, kAirViscosityColumns, kAirViscosityValues};
-const TableData kEnthalpy{kAirEnthalpyPressures, kAirEnthalpyRows,
-                          kAirEnthalpyTemperatures, kAirEnthalpyColumns, kAirEnthalpyValues};
-const TableData kCp{kAirCpPressures, kAirCpRows,
-                    kAirCpTemperatures, kAirCpColumns, kAirCpValues};
-
 // The column skip only, plus the repair of the one no-data corner that the skip misses (the
 // cell 2500-5000 kPa x 120-150 K, whose 2500 kPa, 120 K corner has no data): such a corner
 // takes the first data value toward higher temperature in its own row, so that the corner's
@@ -40,21 +31,21 @@ double AirDensityPT(double P, double t) {
     o.r4Scaled = true;
     o.densityTransform = true;
     o.form = Form::S;
-    return EvaluateTable(kDensity, o, P, t);
+    return EvaluateTable(kAirDensityTable, o, P, t);
 }
 
 double AirEnthalpyPT(double P, double t) {
-    return EvaluateTable(kEnthalpy, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
+    return EvaluateTable(kAirEnthalpyTable, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
 }
 
 double AirCpPT(double P, double t) {
-    return EvaluateTable(kCp, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
+    return EvaluateTable(kAirCpTable, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
 }
 
 double AirCvPT(double P, double t) { return AirCpPT(P, t) * 0.714285714285714286; }
 
 double AirViscosityPT(double P, double t) {
-    return EvaluateTable(kViscosity, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
+    return EvaluateTable(kAirViscosityTable, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
 }
 
 }  // namespace tubalyx

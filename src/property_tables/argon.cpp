@@ -6,15 +6,6 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kArgonDensityPressures, kArgonDensityRows,
-                         kArgonDensityTemperatures, kArgonDensityColumns, kArgonDensityValues};
-const TableData kViscosity{kArgonViscosityPressures, kArgonViscosityRows,
-                           kArgonViscosityTemperatures, kArgonViscosityColumns, kArgonViscosityValues};
-const TableData kEnthalpy{kArgonEnthalpyPressures, kArgonEnthalpyRows,
-                          kArgonEnthalpyTemperatures, kArgonEnthalpyColumns, kArgonEnthalpyValues};
-const TableData kCp{kArgonCpPressures, kArgonCpRows,
-                    kArgonCpTemperatures, kArgonCpColumns, kArgonCpValues};
-
 constexpr double kGasConstantOverMolarMass = 208.1205567237409;  // 8314 / 39.948, J/(kg K)
 
 // Viscosity, enthalpy and Cp: the column skip only, magnitude bilinear.
@@ -39,19 +30,19 @@ double ArgonDensityPT(double P, double t) {
     o.form = Form::S;
     o.densityTransform = true;
     o.note = NoteKind::Density;
-    return EvaluateTable(kDensity, o, P, t);
+    return EvaluateTable(kArgonDensityTable, o, P, t);
 }
 
 double ArgonViscosityPT(double P, double t) {
-    return EvaluateTable(kViscosity, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
+    return EvaluateTable(kArgonViscosityTable, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
 }
 
 double ArgonEnthalpyPT(double P, double t) {
-    return EvaluateTable(kEnthalpy, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
+    return EvaluateTable(kArgonEnthalpyTable, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
 }
 
 double ArgonCpPT(double P, double t) {
-    return EvaluateTable(kCp, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
+    return EvaluateTable(kArgonCpTable, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
 }
 
 double ArgonCvPT(double P, double t) { return ArgonCpPT(P, t) - kGasConstantOverMolarMass; }

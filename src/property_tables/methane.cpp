@@ -6,13 +6,6 @@
 namespace tubalyx {
 namespace {
 
-const TableData kViscosity{kMethaneViscosityPressures, kMethaneViscosityRows,
-                           kMethaneViscosityTemperatures, kMethaneViscosityColumns, kMethaneViscosityValues};
-const TableData kEnthalpy{kMethaneEnthalpyPressures, kMethaneEnthalpyRows,
-                          kMethaneEnthalpyTemperatures, kMethaneEnthalpyColumns, kMethaneEnthalpyValues};
-const TableData kCp{kMethaneCpPressures, kMethaneCpRows,
-                    kMethaneCpTemperatures, kMethaneCpColumns, kMethaneCpValues};
-
 constexpr double kGasConstantOverMolarMass = 518.2322508;  // 8314 / 16.043, J/(kg K)
 
 bool InDomain(double P, double t) { return 100 < P && P < 1e8 && -200 < t && t < 10000; }
@@ -35,16 +28,16 @@ TableOptions RowCopy(double scale, NoteKind note) {
 
 double MethaneViscosityPT(double P, double t) {
     if (!InDomain(P, t)) return 0;
-    return EvaluateTable(kViscosity, RowCopy(1e-6, NoteKind::Viscosity), P, t);
+    return EvaluateTable(kMethaneViscosityTable, RowCopy(1e-6, NoteKind::Viscosity), P, t);
 }
 
 double MethaneEnthalpyPT(double P, double t) {
-    return EvaluateTable(kEnthalpy, RowCopy(4.1868, NoteKind::Enthalpy), P, t);
+    return EvaluateTable(kMethaneEnthalpyTable, RowCopy(4.1868, NoteKind::Enthalpy), P, t);
 }
 
 double MethaneCpPT(double P, double t) {
     if (!InDomain(P, t)) return 0;
-    return EvaluateTable(kCp, RowCopy(4186.8, NoteKind::HeatCapacity), P, t);
+    return EvaluateTable(kMethaneCpTable, RowCopy(4186.8, NoteKind::HeatCapacity), P, t);
 }
 
 double MethaneCvPT(double P, double t) {

@@ -6,15 +6,6 @@
 namespace tubalyx {
 namespace {
 
-const TableData kDensity{kOxygenDensityPressures, kOxygenDensityRows,
-                         kOxygenDensityTemperatures, kOxygenDensityColumns, kOxygenDensityValues};
-const TableData kViscosity{kOxygenViscosityPressures, kOxygenViscosityRows,
-                           kOxygenViscosityTemperatures, kOxygenViscosityColumns, kOxygenViscosityValues};
-const TableData kEnthalpy{kOxygenEnthalpyPressures, kOxygenEnthalpyRows,
-                          kOxygenEnthalpyTemperatures, kOxygenEnthalpyColumns, kOxygenEnthalpyValues};
-const TableData kCp{kOxygenCpPressures, kOxygenCpRows,
-                    kOxygenCpTemperatures, kOxygenCpColumns, kOxygenCpValues};
-
 constexpr double kGasConstantOverMolarMass = 259.8222433341250;  // 8314 / 31.9988, J/(kg K)
 
 // Viscosity, enthalpy and Cp: the column skip only, magnitude bilinear.
@@ -40,19 +31,19 @@ double OxygenDensityPT(double P, double t) {
     o.form = Form::S;
     o.densityTransform = true;
     o.note = NoteKind::Density;
-    return EvaluateTable(kDensity, o, P, t);
+    return EvaluateTable(kOxygenDensityTable, o, P, t);
 }
 
 double OxygenViscosityPT(double P, double t) {
-    return EvaluateTable(kViscosity, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
+    return EvaluateTable(kOxygenViscosityTable, SkipOnly(1e-8, NoteKind::Viscosity), P, t);
 }
 
 double OxygenEnthalpyPT(double P, double t) {
-    return EvaluateTable(kEnthalpy, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
+    return EvaluateTable(kOxygenEnthalpyTable, SkipOnly(1.0, NoteKind::Enthalpy), P, t);
 }
 
 double OxygenCpPT(double P, double t) {
-    return EvaluateTable(kCp, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
+    return EvaluateTable(kOxygenCpTable, SkipOnly(1000.0, NoteKind::HeatCapacity), P, t);
 }
 
 double OxygenCvPT(double P, double t) { return OxygenCpPT(P, t) - kGasConstantOverMolarMass; }

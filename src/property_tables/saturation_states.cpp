@@ -7,6 +7,7 @@
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "property_tables/argon.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/range_notes.h"
 #include "property_tables/saturation_data.h"
@@ -196,6 +197,14 @@ void OxygenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, d
     static constexpr TwoSidedMedium kOxygen{kOxygenSaturation, kOxygenSaturationRows, 0.001, 6, 97,
                                             OxygenViscosityPT, OxygenEnthalpyPT, OxygenCpPT, OxygenCvPT, false};
     TwoSidedState(kOxygen, notesOn, phase, t, pSat, density, enthalpy, viscosity, cp, cv, kappa);
+}
+
+void NitrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
+                              double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
+    static constexpr TwoSidedMedium kNitrogen{kNitrogenSaturation, kNitrogenSaturationRows, 0.0001, -1, -1,
+                                              NitrogenViscosityPT, NitrogenEnthalpyPT, NitrogenCpPT,
+                                              NitrogenCvPT, true};
+    TwoSidedState(kNitrogen, notesOn, phase, t, pSat, density, enthalpy, viscosity, cp, cv, kappa);
 }
 
 void HydrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,

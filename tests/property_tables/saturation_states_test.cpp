@@ -8,6 +8,7 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/text_utils.h"
 #include "property_tables/argon.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/saturation_data.h"
 #include "second_set_helpers.h"
@@ -254,6 +255,57 @@ TEST_F(SaturationStates, NotesOffLeavesTheLabelsAlone) {
     Evaluate(HydrogenSaturationStateT, 'V', -200, false);
     EXPECT_EQ(DensityLabel, "left as it was");
     EXPECT_EQ(SpecificVolumeLabel, "also left");
+}
+
+TEST_F(SaturationStates, NitrogenNamesTheSaturationPressure) {
+    OperatingPressure = 500000;  // above the saturation pressure at 77.35 K
+    State s;
+    s.t = Celsius(77.35);
+    NitrogenSaturationStateT(true, 'V', s.t, s.pSat, s.density, s.enthalpy, s.viscosity, s.cp, s.cv, s.kappa);
+    EXPECT_TRUE(Contains(DensityLabel, "101.3 kPa!....") || Contains(DensityLabel, "101,3 kPa!....")) << DensityLabel;
+    EXPECT_TRUE(Contains(EnthalpyLabel, "kPa!.")) << EnthalpyLabel;
+    EXPECT_TRUE(Contains(DynamicViscosityLabel, "kPa!.")) << DynamicViscosityLabel;
+    // At the operating pressure no pressure note.
+    OperatingPressure = s.pSat;
+    s.t = Celsius(77.35);
+    NitrogenSaturationStateT(true, 'V', s.t, s.pSat, s.density, s.enthalpy, s.viscosity, s.cp, s.cv, s.kappa);
+    EXPECT_EQ(DensityLabel, DensityLabelBase);
+}
+
+TEST_F(SaturationStates, NitrogenSide) {
+    EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'X', Celsius(77.35)).density, 806, 3);
+    const State h = Evaluate(NitrogenSaturationStateT, 'H', Celsius(77.35));
+    EXPECT_NEAR(h.density, 4.61, 0.02);
+    EXPECT_NEAR(h.viscosity, NitrogenViscosityPT(101300, Celsius(77.35)), 1e-15);
+    EXPECT_NEAR(h.kappa, NitrogenCpPT(101300, Celsius(77.35)) / NitrogenCvPT(101300, Celsius(77.35)), 1e-12);
+    // Latent heat of nitrogen at 1 atm: 199 kJ/kg.
+    EXPECT_NEAR(h.enthalpy - Evaluate(NitrogenSaturationStateT, 'X', Celsius(77.35)).enthalpy, 199, 2);
+    EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'V', -250).t, Celsius(63.1501), 1e-9);
+    // The liquid viscosity range comes from the rows with a viscosity: 65 K to 120 K.
+    EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'V', Celsius(64)).viscosity,
+                kNitrogenSaturation[2].liquidViscosity +
+                    (kNitrogenSaturation[3].liquidViscosity - kNitrogenSaturation[2].liquidViscosity) * 0.0001,
+                1e-12);
+    EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'V', Celsius(125)).viscosity,
+                kNitrogenSaturation[58].liquidViscosity +
+                    (kNitrogenSaturation[57].liquidViscosity - kNitrogenSaturation[58].liquidViscosity) * 0.0001,
+                1e-12);
+    for (double T = 63.2; T < 126.2; T += 0.41) {
+        const State v = Evaluate(NitrogenSaturationStateT, 'G', Celsius(T));
+        const State l = Evaluate(NitrogenSaturationStateT, 'V', Celsius(T));
+        EXPECT_TRUE(v.density > 0 && v.density < l.density) << T;
+        EXPECT_GT(v.enthalpy, l.enthalpy) << T;
+        EXPECT_TRUE(std::isfinite(v.kappa) && v.kappa > 1) << T;
+        EXPECT_GT(l.viscosity, 0) << T;
+    }
+    for (double tC : {-190.0, -180.0, -160.0}) {
+        const State g = Evaluate(NitrogenSaturationStateT, 'G', tC);
+        const double tH = SaturationTemperatureAt(NitrogenSaturationStateT, 'H', g.pSat);
+        EXPECT_NEAR(tH, tC, 0.003);
+        EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'H', tH).density, g.density, 1e-3 * g.density);
+        EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'X', tH).density,
+                    Evaluate(NitrogenSaturationStateT, 'V', tC).density, 1e-4 * g.density * 200);
+    }
 }
 
 }  // namespace

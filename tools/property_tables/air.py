@@ -1,6 +1,11 @@
 """Air tables: specific volume (for the density), enthalpy, Cp and viscosity."""
 
-from property_tables.second_set import build_table, check_staircase, region, union
+from property_tables.second_set import to_spec, build_table, check_staircase, region, union
+
+MEDIUM = "air"
+TITLE = "air"
+NOTES = ['The 2500 kPa, 120 K cell of the specific volume and the enthalpy has no data while the', '5000 kPa cell beside it has: the column skip misses it and the table functions repair', 'that corner from its own row.']
+
 
 PRESSURES = [50, 100, 200, 500, 800, 1000, 2500, 5000, 10000, 20000, 50000, 100000]
 VISCOSITY_PRESSURES = [100, 1000, 5000, 10000, 20000, 50000, 100000]
@@ -52,10 +57,17 @@ def viscosity():
                        telling=telling)
 
 
-def tables():
+def checked_tables():
     out = [density(), enthalpy(), cp(), viscosity()]
     for table in out:
         expected = KNOWN_SKIP_MISSES if table.name in ("AirDensity", "AirEnthalpy") else []
         if check_staircase(table) != expected:
             raise SystemExit("%s: unexpected skip misses %s" % (table.name, check_staircase(table)))
     return out
+
+
+UNITS = {'AirDensity': 'specific volume, dm3/kg', 'AirViscosity': 'dynamic viscosity, 1e-8 Pa s', 'AirEnthalpy': 'specific enthalpy, kJ/kg', 'AirCp': 'cp, kJ/(kg K)'}
+
+
+def tables():
+    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]

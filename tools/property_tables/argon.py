@@ -1,8 +1,13 @@
 """Argon tables: density, viscosity, enthalpy and Cp over pressure and temperature."""
 
-from property_tables.second_set import build_table, check_staircase, region, union, pressures_between
+from property_tables.second_set import to_spec, build_table, check_staircase, region, union, pressures_between
 from property_tables.oxygen import (DENSITY_PRESSURES, ENTHALPY_PRESSURES, TEMPERATURES,
                                     TEMPERATURES_2000, VISCOSITY_PRESSURES)
+
+MEDIUM = "argon"
+TITLE = "Argon"
+NOTES = ['Density from 100 kPa up: the 50 kPa row is never reached and not generated.']
+
 
 DENSITY_TEMPERATURES = [85, 90, 100, 110, 120, 130, 140, 150, 160, 200, 250, 260, 270, 280, 290,
                         300, 320, 350, 400, 450, 500, 600, 700, 800, 900, 1000, 1100]
@@ -59,9 +64,16 @@ def cp():
     return build_table("ArgonCp", "ArgonCpPT", P, T, nodata=_enthalpy_nodata(P, T), telling=telling)
 
 
-def tables():
+def checked_tables():
     out = [density(), viscosity(), enthalpy(), cp()]
     for table in out[1:]:
         if check_staircase(table):
             raise SystemExit("%s: no-data cells break the staircase" % table.name)
     return out
+
+
+UNITS = {'ArgonDensity': 'density, kg/m3 (negative: liquid density)', 'ArgonViscosity': 'dynamic viscosity, 1e-8 Pa s', 'ArgonEnthalpy': 'specific enthalpy, kJ/kg (two genuine negative cells at 170 K, counted by magnitude)', 'ArgonCp': 'cp, kJ/(kg K)'}
+
+
+def tables():
+    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]

@@ -1,6 +1,11 @@
 """Methane tables: viscosity (micro-Pa s), enthalpy (kcal/kg) and Cp (kcal/(kg K))."""
 
-from property_tables.second_set import build_table, region, union, pressures_between
+from property_tables.second_set import to_spec, build_table, region, union, pressures_between
+
+MEDIUM = "methane"
+TITLE = "methane"
+NOTES = ['Liquid cells from the reference phase (liquid and supercritical liquid); no data below the', 'melting line at 95 K, 100 K and 105 K in the highest-pressure rows.']
+
 
 VISCOSITY_PRESSURES = [100, 200, 400, 600, 800, 1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000,
                        9000, 10000, 12000, 14000, 16000, 18000, 20000, 30000, 40000, 50000]
@@ -39,5 +44,12 @@ def cp():
                        nodata=_high_pressure_nodata(20000), marker_from_phase=True, telling=telling)
 
 
-def tables():
+def checked_tables():
     return [viscosity(), enthalpy(), cp()]
+
+
+UNITS = {'MethaneViscosity': 'dynamic viscosity, micro-Pa s', 'MethaneEnthalpy': 'specific enthalpy, kcal/kg', 'MethaneCp': 'cp, kcal/(kg K)'}
+
+
+def tables():
+    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]

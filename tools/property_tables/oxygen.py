@@ -1,6 +1,11 @@
 """Oxygen tables: density, viscosity, enthalpy and Cp over pressure and temperature."""
 
-from property_tables.second_set import build_table, check_staircase, region, union, pressures_between
+from property_tables.second_set import to_spec, build_table, check_staircase, region, union, pressures_between
+
+MEDIUM = "oxygen"
+TITLE = "Oxygen"
+NOTES = ['Density from 100 kPa up: the 50 kPa row is never reached and not generated.']
+
 
 # The density table's first pressure row (50 kPa) is never reached: the pressure floor is
 # 100 kPa, so the generated table starts there.
@@ -60,9 +65,16 @@ def cp():
     return build_table("OxygenCp", "OxygenCpPT", P, T, nodata=_enthalpy_nodata(P, T), telling=telling)
 
 
-def tables():
+def checked_tables():
     out = [density(), viscosity(), enthalpy(), cp()]
     for table in out[1:]:
         if check_staircase(table):
             raise SystemExit("%s: no-data cells break the staircase" % table.name)
     return out
+
+
+UNITS = {'OxygenDensity': 'density, kg/m3 (negative: liquid density)', 'OxygenViscosity': 'dynamic viscosity, 1e-8 Pa s', 'OxygenEnthalpy': 'specific enthalpy, kJ/kg', 'OxygenCp': 'cp, kJ/(kg K)'}
+
+
+def tables():
+    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]

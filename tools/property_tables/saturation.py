@@ -241,3 +241,11 @@ def cpp_source(generator_name):
         out.append("")
     out.append("}  // namespace tubalyx")
     return "\n".join(out) + "\n"
+
+
+def emit(out_dir, generator):
+    """Writes saturation_data.cpp (its header is written by hand) and returns its name."""
+    import os
+    with open(os.path.join(out_dir, "saturation_data.cpp"), "w") as handle:
+        handle.write(cpp_source(generator))
+    return "saturation_data.cpp"

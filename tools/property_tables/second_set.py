@@ -1,9 +1,11 @@
-"""Cell building shared by the second set of gas tables (oxygen, argon, air, methane).
+"""Layout checks of the second set of gas tables (oxygen, argon, air, methane).
 
-A table is filled from its reference CSV on the axes given here; the marker layout (liquid
-cells stored negative, no-data cells stored as -2e99) and the fixed cells are applied on top,
-and every decision is checked against the CSV's own marker column so that a layout typo
-fails the generator instead of slipping into the program.
+A table is built from its reference CSV on the axes given here with the marker layout
+(liquid cells stored negative, no-data cells stored as -2e99) and the fixed cells; every
+decision is checked against the CSV's own marker column, the fixed cells against the layout
+and the no-data staircases against the column skip, so that a layout typo fails the
+generator instead of slipping into the program. to_spec hands the checked table to the
+generator's common TableLayout and verifies that it builds the same cells.
 """
 
 import csv
@@ -45,8 +47,12 @@ def pressures_between(axis, low, high):
 class Table:
     """One pressure-temperature table ready for emission."""
 
-    def __init__(self, name, pressures, temperatures, cells, notes):
+    def __init__(self, name, pressures, temperatures, cells, notes, csv_name="", fixed=None,
+                 adjusted=None):
         self.name = name
+        self.csv_name = csv_name
+        self.fixed = dict(fixed or {})
+        self.adjusted = dict(adjusted or {})
         self.pressures = [float(p) for p in pressures]
         self.temperatures = [float(t) for t in temperatures]
         self.cells = cells      # list of rows, each len(temperatures)
@@ -71,6 +77,7 @@ def build_table(name, csv_name, pressures, temperatures, liquid=frozenset(), nod
     """
     telling = dict(telling or {})
     adjusted = dict(adjusted or {})
+    all_fixed, all_adjusted = dict(telling), dict(adjusted)
     rows = read_cells(csv_name)
     liquid = set(liquid)
     nodata = set(nodata)
@@ -130,7 +137,32 @@ def build_table(name, csv_name, pressures, temperatures, liquid=frozenset(), nod
         cells.append(row)
     if telling or adjusted:
         raise SystemExit("%s: fixed cells off the axes: %s" % (csv_name, sorted(telling) + sorted(adjusted)))
-    return Table(name, pressures, temperatures, cells, notes)
+    return Table(name, pressures, temperatures, cells, notes, csv_name, all_fixed, all_adjusted)
+
+
+def to_spec(table, unit_comment):
+    """The generator's TableLayout of a checked table: its markers, fixed and adjusted cells.
+    The cells the generator builds from it must be the ones checked here."""
+    from property_tables.common import TableLayout, build_cells
+
+    kinds = {}
+    for p, row in zip(table.pressures, table.cells):
+        for t, v in zip(table.temperatures, row):
+            kinds[(p, t)] = "nodata" if v < -1e99 else "liquid" if v < 0 else "data"
+
+    def markers(p, t, _marker, _phase):
+        return kinds[(float(p), float(t))]
+
+    fixed = dict(table.fixed)
+    # A genuinely negative fixed value keeps its sign; the generator stores fixed cells as given.
+    spec = TableLayout(table.name, table.csv_name + ".csv", table.pressures, table.temperatures,
+                     unit_comment, fixed=fixed, markers=markers, adjusted=table.adjusted)
+    built = build_cells(spec)
+    expected = [v for row in table.cells for v in row]
+    if built != expected:
+        bad = [(i, a, b) for i, (a, b) in enumerate(zip(built, expected)) if a != b][:5]
+        raise SystemExit("%s: generator cells differ from the checked cells: %s" % (table.name, bad))
+    return spec
 
 
 def check_staircase(table):
@@ -152,60 +184,3 @@ def round_significant(x, digits):
     if x == 0:
         return 0.0
     return float("%.*g" % (digits, x))
-
-
-def cpp_number(x):
-    if x == NO_DATA:
-        return "kNoData"
-    text = repr(float(x))
-    return text[:-2] if text.endswith(".0") else text
-
-
-def _cpp_array(name, size, values, per_line):
-    lines = ["const double %s[%s] = {" % (name, size)]
-    for k in range(0, len(values), per_line):
-        lines.append("    " + ", ".join(cpp_number(v) for v in values[k:k + per_line]) + ",")
-    lines.append("};")
-    return lines
-
-
-def cpp_header(generator_name, medium, tables):
-    """Text of one medium's data header: sizes and the constant arrays of each table."""
-    out = ["#pragma once",
-           "// Constant %s tables, generated into %s_data.cpp by %s." % (medium, medium, generator_name),
-           "// Values[(i * Columns) + j] is the cell at Pressures[i], Temperatures[j]; liquid cells",
-           "// are negative, cells without data -2e99.", "", "namespace tubalyx {", ""]
-    for t in tables:
-        out.append("constexpr int k%sRows = %d;" % (t.name, len(t.pressures)))
-        out.append("constexpr int k%sColumns = %d;" % (t.name, len(t.temperatures)))
-        out.append("extern const double k%sPressures[k%sRows];  // kPa" % (t.name, t.name))
-        out.append("extern const double k%sTemperatures[k%sColumns];  // K" % (t.name, t.name))
-        out.append("extern const double k%sValues[k%sRows * k%sColumns];" % (t.name, t.name, t.name))
-        out.append("")
-    out.append("}  // namespace tubalyx")
-    return "\n".join(out) + "\n"
-
-
-def cpp_source(generator_name, header, title, tables, extra_notes=()):
-    """Text of one medium's data file: for each table its axes and cells."""
-    out = ["// Generated by %s; do not edit." % generator_name,
-           "// %s: reference data on the axes below, with the marker layout (liquid cells" % title,
-           "// negative, -2e99 for no data) and the fixed cells applied."]
-    notes = [(t.name, n) for t in tables for n in t.notes] + list(extra_notes)
-    if notes:
-        out.append("// Cells adjusted from the reference data:")
-        for name, note in notes:
-            out.append("//   %s %s" % (name, note))
-    out += ['#include "property_tables/%s"' % header, "", "namespace tubalyx {", "namespace {", "",
-            "constexpr double kNoData = -2e99;", "", "}  // namespace", ""]
-    for t in tables:
-        out += _cpp_array("k%sPressures" % t.name, "k%sRows" % t.name, t.pressures, 12)
-        out += _cpp_array("k%sTemperatures" % t.name, "k%sColumns" % t.name, t.temperatures, 12)
-        out.append("// [pressure][temperature], one pressure row per line")
-        out.append("const double k%sValues[k%sRows * k%sColumns] = {" % (t.name, t.name, t.name))
-        for p, row in zip(t.pressures, t.cells):
-            out.append("    " + ", ".join(cpp_number(v) for v in row) + ",  // %g kPa" % p)
-        out.append("};")
-        out.append("")
-    out += ["}  // namespace tubalyx"]
-    return "\n".join(out) + "\n"
