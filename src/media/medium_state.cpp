@@ -14,7 +14,6 @@ double DryGasDensity = 0.0;
 double VapourPartDensity = 0.0;
 double KappaOperating = 0.0;
 double CpOperating = 0.0;
-double CvOperating = 0.0;
 double VapourPressurePa = 0.0;
 double EnthalpyOperating = 0.0;
 std::string TableRangeNote = " ";

@@ -1,8 +1,11 @@
 #pragma once
 // The state of the current medium at the operating point, as every calculation of a run
 // reads it, and the entry that fills it. The viscosity of the state is DynamicViscosityPas
-// of flow/flow_state.h.
+// of flow/flow_state.h; cv is CvOperating of the propane table, which writes it too.
 #include <string>
+
+#include "flow/flow_state.h"
+#include "property_tables/propane.h"
 
 namespace tubalyx {
 
@@ -11,7 +14,6 @@ extern double DryGasDensity;      // kg/m3, its dry part
 extern double VapourPartDensity;  // kg/m3, its water-vapour part
 extern double KappaOperating;     // isentropic exponent
 extern double CpOperating;        // J/(kg K)
-extern double CvOperating;        // J/(kg K)
 extern double VapourPressurePa;   // Pa, partial pressure of the water vapour
 extern double EnthalpyOperating;  // kJ/kg against 101325 Pa and 0 degC
 
