@@ -179,6 +179,25 @@ TEST_F(MediumState, MixtureOfTwoGasesMixesByDensity) {
     EXPECT_NEAR(s.flow, 0.5 * (1.661 + 1.331), 0.01);
 }
 
+// Dry air as its components at their mol %: within 1 % of the air table.
+TEST_F(MediumState, MixtureOfAirComponentsIsAir) {
+    const std::pair<const char*, const char*> air[] = {{"N2", "78.084"}, {"O2", "20.946"}, {"AR", "0.970"}};
+    int row = 2;
+    for (auto [keyword, share] : air) {
+        MixtureComponentKeyword[row] = keyword;
+        for (int col = 2; col <= 5; ++col) Form1().ViktVolprocgridfukt.SetCell(col, row, share);
+        ++row;
+    }
+    State mix, pure;
+    Evaluate("G", mix);
+    Evaluate("LUF", pure);
+    EXPECT_NEAR(mix.flow / pure.flow, 1.0, 0.01);
+    EXPECT_NEAR(mix.viscosity / pure.viscosity, 1.0, 0.01);
+    EXPECT_NEAR(mix.cp / pure.cp, 1.0, 0.01);
+    EXPECT_NEAR(mix.cv / pure.cv, 1.0, 0.01);
+    EXPECT_NEAR(mix.kappa / pure.kappa, 1.0, 0.01);
+}
+
 TEST_F(MediumState, MixtureScaledToTheGivenMolarMass) {
     MixtureComponentKeyword[2] = "AR";
     for (int col = 2; col <= 5; ++col) Form1().ViktVolprocgridfukt.SetCell(col, 2, "100");
@@ -242,6 +261,14 @@ TEST_F(MediumState, CalcMediumStateFillsTheStateAndTheNote) {
     CalcMediumState();
     EXPECT_EQ(TableRangeNote, " ");
     EXPECT_NEAR(FlowDensity, 998.2, 0.3);
+
+    // Propane gas asked for where the table holds liquid: no density, and the reason.
+    MediumCode = "C3H8";
+    LanguageLetter = 'D';
+    OperatingPressure = 2e6;
+    CalcMediumState();
+    EXPECT_LE(FlowDensity, 0.0);
+    EXPECT_EQ(TableRangeNote, "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER FLUSSIG!");
 }
 
 TEST_F(MediumState, VapourPressureAndEnthalpyStartAtZero) {
