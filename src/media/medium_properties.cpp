@@ -1,12 +1,13 @@
 #include "media/medium_properties.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "flow/flow_state.h"
 #include "forms/string_grid.h"
 #include "media/gas_mixture.h"
-#include "media/medium_identification.h"
 #include "media/humidity_conversions.h"
+#include "media/medium_identification.h"
 #include "media/medium_enthalpy.h"
 #include "media/medium_property_switch.h"
 #include "media/water_equations.h"
