@@ -18,6 +18,7 @@ constexpr double kR = 8314.462618;  // J/(kmol K)
 
 class GasMixture : public ::testing::Test {
 protected:
+    SeparatorGuard point{'.'};  // the grid texts below are written with a point
     void SetUp() override {
         ClearMixture();
         savedP = OperatingPressure;

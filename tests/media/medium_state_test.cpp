@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "../numerics/separator_guard.h"
 #include "flow/flow_state.h"
 #include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
@@ -36,6 +37,7 @@ void Evaluate(const std::string& medium, State& s, bool normalColumn = false) {
 
 class MediumState : public ::testing::Test {
 protected:
+    SeparatorGuard point{'.'};  // the grid texts below are written with a point
     void SetUp() override {
         ClearMixture();
         HumidGasFlag = false;

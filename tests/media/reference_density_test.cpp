@@ -17,6 +17,7 @@ using namespace mixture_test;
 
 class ReferenceDensity : public ::testing::Test {
 protected:
+    SeparatorGuard point{'.'};  // the grid texts below are written with a point
     void SetUp() override {
         ClearMixture();
         HumidGasFlag = false;
