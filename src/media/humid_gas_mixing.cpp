@@ -1,5 +1,6 @@
 #include "media/humid_gas_mixing.h"
 
+#include "media/medium_identification.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
@@ -27,7 +28,7 @@ VapourPart VapourProperties(double pv, double t) {
 
 const HumidAirSources& RequireAirSources() {
     const HumidAirSources& s = HumidAirPropertySources;
-    if (!s.airDensity || !s.airViscosity || !s.airCp || !s.airCv || !s.mixingWeight)
+    if (!s.airDensity || !s.airViscosity || !s.airCp || !s.airCv)
         throw CalcError("dry-air properties are not available");
     return s;
 }
@@ -55,8 +56,8 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
         cvA = air.airCv(pg, t);
     }
 
-    const double wL = air.mixingWeight("LUF");
-    const double wS = air.mixingWeight("ANG");
+    const double wL = GasViscosityMixingWeight("LUF");
+    const double wS = GasViscosityMixingWeight("ANG");
     viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
     const double mass = vapour.density + rhoA;
     cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);
