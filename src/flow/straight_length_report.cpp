@@ -3,10 +3,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "flow/flow_state.h"
 #include "flow/straight_lengths.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
+#include "texts/caption_sets.h"
+#include "texts/report_label_strings.h"
 #include "ui/selection_state.h"
 
 namespace tubalyx {
@@ -40,13 +43,6 @@ void SectionLine(const std::string& text) {
     AppendReportLine(text);
 }
 
-double Hook(const std::function<double()>& f) { return f ? f() : 0.0; }
-
-std::string Label(const std::string& name) {
-    const auto& label = StraightLengthServices().LabelText;
-    return label ? label(name) : std::string();
-}
-
 std::string Cell(double tableValue, double diameter) {
     return HasHalfLength(tableValue) ? StraightLengthCellText(tableValue * diameter) : kBlankCell;
 }
@@ -72,22 +68,21 @@ std::string StraightLengthCellText(double lengthM) { return PadLeft(FormatFixed(
 
 void WriteAdditionalErrorHeading() {
     SectionSize size;
-    SectionLine(Label("StraightLengthErrorHeading"));
+    SectionLine(StraightLengthErrorHeading);
 }
 
 void PrintStraightLengthTableA(char kind) {
     SectionSize size;
-    auto& h = StraightLengthServices();
-    const double D = Hook(h.PipeDiameter);
-    LoadStraightLengthTableA(D, Hook(h.BoreDiameter));
+    const double D = PipeDiameter;
+    LoadStraightLengthTableA(D, BoreDiameter);
     WriteAdditionalErrorHeading();
-    SectionLine(Label("StraightLengthMeasuredLine"));
-    SectionLine(Label("StraightLengthColumnHeading"));
+    SectionLine(StraightLengthMeasuredLine);
+    SectionLine(StraightLengthColumnHeading);
     const StraightLengthTableBlock& t = StraightLengthTables;
-    auto row = [&](const char* name, const StraightLengthCell& c) {
-        SectionLine(TableLine(Label(name), Cell(c.Zero, D), Cell(c.Half, D)));
+    auto row = [&](const std::string* name, const StraightLengthCell& c) {
+        SectionLine(TableLine(*name, Cell(c.Zero, D), Cell(c.Half, D)));
     };
-    const std::string vessel = Label("FittingLargeVessel") + ReportSeparator;
+    const std::string vessel = FittingLargeVessel + ReportSeparator;
     if (StandardLetter == '3' && DeviceCode == "S") {
         for (int r = 1; r <= 11; ++r) row(kOrifice2003FittingLabels[r - 1], t.Orifice2003[r]);
         SectionLine(vessel + LargeVesselIndent() + StraightLengthCellText(30 * D));
@@ -97,50 +92,44 @@ void PrintStraightLengthTableA(char kind) {
         SectionLine(vessel + StraightLengthCellText(30 * D));
         row(kOrificeFittingLabels[10], t.Orifice[11]);
     }
-    if (kind == '2') SectionLine(Label("MeasuredFromDownstreamTappingNote"));
-    SectionLine(Label("StraightLengthOneSideNote"));
+    if (kind == '2') SectionLine(MeasuredFromDownstreamTappingNote);
+    SectionLine(StraightLengthOneSideNote);
 }
 
 void PrintStraightLengthTableB(char kind) {
     SectionSize size;
-    auto& h = StraightLengthServices();
-    const double D = Hook(h.PipeDiameter);
+    const double D = PipeDiameter;
     SegmentStraightLengthTable table{};
-    LoadStraightLengthTableB(table, D, Hook(h.BoreDiameter));
+    LoadStraightLengthTableB(table, D, BoreDiameter);
     WriteAdditionalErrorHeading();
-    SectionLine(Label("StraightLengthMeasuredLine"));
+    SectionLine(StraightLengthMeasuredLine);
     // Printed order: the reducer (table row 5) before the expander (row 4).
     const int rows[10] = {1, 2, 3, 5, 4, 6, 7, 8, 9, 10};
-    const char* names[10] = {"FittingSingleBend",    "FittingTwoBendsSamePlane", "FittingTwoBendsOtherPlanes",
-                             "FittingReducer2to1",   "FittingExpander05",        "FittingFullBoreValve",
-                             "FittingGlobeValve",    "FittingAbruptReduction",   "FittingPocketBelow3",
-                             "FittingPocket3To13"};
-    for (int i = 0; i < 10; ++i) {
-        const double v = table[rows[i]];
-        SectionLine(TableLine(Label(names[i]), Cell(v, D), Cell(0.5 * v, D)));
+    for (int row : rows) {
+        const double v = table[row];
+        SectionLine(TableLine(*kSegmentFittingLabels[row - 1], Cell(v, D), Cell(0.5 * v, D)));
     }
-    SectionLine(Label("FittingLargeVessel") + ReportSeparator + StraightLengthCellText(30 * D));
-    SectionLine(TableLine(Label("FittingAllDownstream"), Cell(table[11], D), Cell(0.5 * table[11], D)));
-    SectionLine(Label("MeasuredFromUpstreamFaceNote"));
-    SectionLine(Label("StraightLengthOneSideNote"));
+    SectionLine(FittingLargeVessel + ReportSeparator + StraightLengthCellText(30 * D));
+    SectionLine(TableLine(*kSegmentFittingLabels[10], Cell(table[11], D), Cell(0.5 * table[11], D)));
+    SectionLine(MeasuredFromUpstreamFaceNote);
+    SectionLine(StraightLengthOneSideNote);
     (void)kind;
 }
 
 void PrintStraightLengthTableC(char kind) {
     SectionSize size;
-    auto& h = StraightLengthServices();
-    const double D = Hook(h.PipeDiameter), d = Hook(h.BoreDiameter);
+    const double D = PipeDiameter, d = BoreDiameter;
     VenturiStraightLengthTable1991 table;
     LoadStraightLengthTableC(table, D, d);
     WriteAdditionalErrorHeading();
-    SectionLine(Label("StraightLengthMeasuredLine"));
+    SectionLine(StraightLengthMeasuredLine);
     if (StandardLetter == '3') {
         for (int r = 1; r <= 8; ++r) {
             const StraightLengthCell& c = StraightLengthTables.Venturi2003[r];
-            SectionLine(Label(kVenturi2003FittingLabels[r - 1]) + Cell(c.Zero, D) + kDots + Cell(c.Half, D));
+            SectionLine(*kVenturi2003FittingLabels[r - 1] + Cell(c.Zero, D) + kDots + Cell(c.Half, D));
         }
-        SectionLine(Label("FittingLargeVessel") + LargeVesselIndent() + StraightLengthCellText(30 * D));
-        SectionLine(Label("FittingAllDownstreamB") + StraightLengthCellText(4 * d) + kDots + kBlankCell);
+        SectionLine(FittingLargeVessel + LargeVesselIndent() + StraightLengthCellText(30 * D));
+        SectionLine(FittingAllDownstreamB + StraightLengthCellText(4 * d) + kDots + kBlankCell);
     } else {
         const char* codes[6] = {"1", "2", "3", "4", "5", "7"};
         for (int i = 0; i < 6; ++i) {
@@ -148,13 +137,13 @@ void PrintStraightLengthTableC(char kind) {
             RequiredStraightLengthC(codes[i], t0, th, u0, uh, D, d);
             // Two bends in different planes have no zero-uncertainty length at all.
             const std::string zero = i == 2 ? kBlankCell : StraightLengthCellText(u0);
-            SectionLine(Label(kVenturi1991FittingLabels[i]) + zero + kDots + StraightLengthCellText(uh));
+            SectionLine(*kVenturi1991FittingLabels[i] + zero + kDots + StraightLengthCellText(uh));
         }
-        SectionLine(Label("FittingLargeVessel") + StraightLengthCellText(30 * D));
-        SectionLine(Label("FittingAllDownstream") + StraightLengthCellText(4 * d));
+        SectionLine(FittingLargeVessel + StraightLengthCellText(30 * D));
+        SectionLine(FittingAllDownstream + StraightLengthCellText(4 * d));
     }
-    if (kind == '2') SectionLine(Label("MeasuredFromDownstreamTappingNote"));
-    SectionLine(Label("StraightLengthOneSideNote"));
+    if (kind == '2') SectionLine(MeasuredFromDownstreamTappingNote);
+    SectionLine(StraightLengthOneSideNote);
 }
 
 void WriteStraightLengthSection(char kind) {
@@ -185,8 +174,7 @@ void WriteStraightLengthSection(char kind) {
         for (const char* line : kSwedish) SectionLine(line);
 
     // The table headings come in a wide and a narrow form by standard and device.
-    auto& h = StraightLengthServices();
-    if (h.ApplyLanguage) h.ApplyLanguage(LanguageLetter);
+    ApplyLanguage(LanguageLetter);
 
     if (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "DL" || DeviceCode == "D")
         PrintStraightLengthTableA(kind);
@@ -196,7 +184,7 @@ void WriteStraightLengthSection(char kind) {
         PrintStraightLengthTableC(kind);
 
     if (DeviceCode == "VK") {
-        const double re = MassFlowReynolds(Hook(h.MinMassFlow), Hook(h.DynamicViscosityPas), Hook(h.PipeDiameter));
+        const double re = MassFlowReynolds(MinMassFlow, DynamicViscosityPas, PipeDiameter);
         if (re < 4000) {
             SectionLine("Achtung! Reynoldszahl<4000 bei minimalem Fluss!");
             SectionLine("Einbaubedingungen: VDI/VDE 2041 Entwurf 1989, 4.2.2.1");

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "ui/form1.h"
@@ -10,11 +11,6 @@
 namespace tubalyx {
 
 StraightLengthTableBlock StraightLengthTables;
-
-StraightLengthHooks& StraightLengthServices() {
-    static StraightLengthHooks hooks;
-    return hooks;
-}
 
 int StraightLengthColumn(double ratio, const double* bounds, int boundCount) {
     for (int i = 0; i < boundCount; ++i)
@@ -54,13 +50,11 @@ StraightLengthCell UpstreamCell(int code, const StraightLengthCell* rows, int ro
 }
 
 void CaptionFittingMenu() {
-    const auto& label = StraightLengthServices().LabelText;
-    if (!label) return;
     TForm1& f = Form1();
     TMenuItem* items[10] = {f.bestyck1, f.bestyck2, f.bestyck3, f.bestyck4, f.bestyck5,
                             f.bestyck6, f.bestyck7, f.bestyck8, f.bestyck9, f.bestyck10};
     for (int i = 0; i < 10; ++i)
-        if (items[i]) items[i]->SetCaption(std::to_string(i + 1) + "." + label(kOrificeFittingLabels[i]));
+        if (items[i]) items[i]->SetCaption(std::to_string(i + 1) + "." + *kOrificeFittingLabels[i]);
 }
 
 bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }
@@ -74,8 +68,7 @@ void LoadTableA(const std::string& device, double D, double d, bool captionMenu)
     if (Uses2003OrificeTable(device)) {
         const int c2 = StraightLengthColumn(beta, kTable2Bounds, kTable2Columns - 1);
         for (int r = 0; r < 15; ++r) t.Orifice2003[r + 1] = kTable2[r][c2];
-        const auto& re = StraightLengthServices().ReynoldsAtMaxFlow;
-        if (c2 == 3 && re && re() > kTable2HighReynoldsLimit) t.Orifice2003[5].Zero = kTable2HighReynoldsLength;
+        if (c2 == 3 && ReynoldsAtMaxFlow > kTable2HighReynoldsLimit) t.Orifice2003[5].Zero = kTable2HighReynoldsLength;
     }
     if (captionMenu) CaptionFittingMenu();
 }

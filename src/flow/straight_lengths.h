@@ -2,11 +2,12 @@
 // Required straight lengths upstream and downstream of the standardized primary devices,
 // and the extra uncertainty that a shorter installation costs.
 //
-// Lengths are in m; D is the pipe and d the bore diameter at operating temperature.
+// Lengths are in m; D is the pipe and d the bore diameter at operating temperature. The
+// look-ups read ReynoldsAtMaxFlow of the flow state; the fitting-menu captions are the
+// label strings of the language texts.
 // The fitting code is the text of UpstreamFittingCode ("0" other disturbance, "1".."14");
 // its meaning depends on the device family and the standard.
 #include <array>
-#include <functional>
 #include <string>
 
 #include "flow/straight_lengths_data.h"
@@ -30,22 +31,6 @@ struct VenturiStraightLengthTable1991 {
     std::array<double, 7> Zero{};
     std::array<double, 7> Half{};
 };
-
-// What the straight-length look-ups and their report read of other modules: the flow
-// state of the device calculation and the label strings and caption sets of the language
-// texts. Those modules install them; a hook nobody installed counts as 0 (the diameters
-// and flows), as an empty label, or is skipped (the fitting-menu captions, the language).
-struct StraightLengthHooks {
-    std::function<double()> ReynoldsAtMaxFlow;
-    std::function<double()> PipeDiameter;         // m, at operating temperature
-    std::function<double()> BoreDiameter;         // m, at operating temperature
-    std::function<double()> MinMassFlow;          // kg/s
-    std::function<double()> DynamicViscosityPas;  // Pa s
-    // A label string of the current language by its name, e.g. "FittingSingleBend".
-    std::function<std::string(const std::string& name)> LabelText;
-    std::function<void(char language)> ApplyLanguage;
-};
-StraightLengthHooks& StraightLengthServices();
 
 // True unless the table value is the marker for "no 0.5 % value".
 inline bool HasHalfLength(double tableValue) { return tableValue >= 0; }

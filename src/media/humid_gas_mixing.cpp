@@ -1,14 +1,14 @@
 #include "media/humid_gas_mixing.h"
 
+#include "media/medium_identification.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "property_tables/air.h"
 
 namespace tubalyx {
-
-HumidAirSources HumidAirPropertySources;
 
 namespace {
 
@@ -25,13 +25,6 @@ VapourPart VapourProperties(double pv, double t) {
     return v;
 }
 
-const HumidAirSources& RequireAirSources() {
-    const HumidAirSources& s = HumidAirPropertySources;
-    if (!s.airDensity || !s.airViscosity || !s.airCp || !s.airCv || !s.mixingWeight)
-        throw CalcError("dry-air properties are not available");
-    return s;
-}
-
 }  // namespace
 
 double VapourPartialPressure(double P, double ts, double relativeHumidity) {
@@ -41,7 +34,6 @@ double VapourPartialPressure(double P, double ts, double relativeHumidity) {
 void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P,
                           double t, double ts, double relativeHumidity, double& viscosity,
                           double& kappa, double& cp, double& cv) {
-    const HumidAirSources& air = RequireAirSources();
     const double pv = VapourPartialPressure(P, ts, relativeHumidity);
     const double pg = P - pv;
 
@@ -49,14 +41,14 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
     if (pv > 1e-6) vapour = VapourProperties(pv, t);
     double rhoA = 0.0, muA = 0.0, cpA = 0.0, cvA = 0.0;
     if (pg > 0.0) {
-        rhoA = air.airDensity(pg, t);
-        muA = air.airViscosity(pg, t);
-        cpA = air.airCp(pg, t);
-        cvA = air.airCv(pg, t);
+        rhoA = AirDensityPT(pg, t);
+        muA = AirViscosityPT(pg, t);
+        cpA = AirCpPT(pg, t);
+        cvA = AirCvPT(pg, t);
     }
 
-    const double wL = air.mixingWeight("LUF");
-    const double wS = air.mixingWeight("ANG");
+    const double wL = GasViscosityMixingWeight("LUF");
+    const double wS = GasViscosityMixingWeight("ANG");
     viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
     const double mass = vapour.density + rhoA;
     cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);

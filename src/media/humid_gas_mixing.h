@@ -4,24 +4,10 @@
 // Vapour partial pressure pv = (smaller of WaterSaturationPressure(ts) and P) x RH x 0.01,
 // dry-gas partial pressure pg = P - pv. The vapour density is the absolute humidity (kg/m3).
 // P in Pa absolute, t and ts in degC, RH in %, densities kg/m3, viscosities Pa s, cp and cv
-// J/(kg K).
-#include <string>
+// J/(kg K). Dry air comes from the air tables, the mixing weights from the medium
+// identification.
 
 namespace tubalyx {
-
-// Where the humid-air mixing takes the dry-air properties and the viscosity mixing weights
-// from: the air tables (AirDensityPT, AirViscosityPT, AirCpPT, AirCvPT) and the medium
-// identification (GasViscosityMixingWeight). They are installed here rather than called
-// directly so that this module builds before them; HumidAirPropertiesPT raises CalcError
-// while one is missing.
-struct HumidAirSources {
-    double (*airDensity)(double P, double t) = nullptr;    // kg/m3
-    double (*airViscosity)(double P, double t) = nullptr;  // Pa s
-    double (*airCp)(double P, double t) = nullptr;         // J/(kg K)
-    double (*airCv)(double P, double t) = nullptr;         // J/(kg K)
-    double (*mixingWeight)(const std::string& medium) = nullptr;
-};
-extern HumidAirSources HumidAirPropertySources;
 
 // Viscosity mixing weight of water vapour among other gases.
 constexpr double kSteamViscosityMixingWeight = 107.9;

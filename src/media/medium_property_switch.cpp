@@ -14,7 +14,6 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
-#include "property_tables/air.h"
 #include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
 #include "property_tables/carbon_dioxide.h"
@@ -205,15 +204,6 @@ void NaturalGasMolarMassCorrection(double& density) {
     }
 }
 
-void InstallHumidAirSources() {
-    HumidAirSources& s = HumidAirPropertySources;
-    if (!s.airDensity) s.airDensity = AirDensityPT;
-    if (!s.airViscosity) s.airViscosity = AirViscosityPT;
-    if (!s.airCp) s.airCp = AirCpPT;
-    if (!s.airCv) s.airCv = AirCvPT;
-    if (!s.mixingWeight) s.mixingWeight = GasViscosityMixingWeight;
-}
-
 // Propane functions, also for butane and pentane, whose densities are scaled by molar mass.
 DryGas PropaneGas(const std::string& keyword, double P, double t, double densityFactor) {
     return {PropaneDensityPT(keyword, P, t) * densityFactor, PropaneViscosityPT(keyword, P, t),
@@ -243,7 +233,6 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
         density = WaterDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);
     } else if (k == "LUF") {
-        InstallHumidAirSources();
         HumidAirPropertiesPT(density, dryDensity, vapourDensity, P, t, satT, rh, viscosity,
                              kappa, cp, cv);
     } else if (k == "OLJA") {

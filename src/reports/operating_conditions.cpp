@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "media/medium_identification.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "texts/prompt_setters.h"
 #include "ui/form1.h"
+#include "ui/medium_description.h"
 #include "ui/selection_state.h"
 
 namespace tubalyx {
@@ -38,11 +41,6 @@ std::string ShortenConditionNumber(const std::string& text) {
 
 namespace {
 
-bool UsesThroatBranch() {
-    auto& h = OperatingConditionServices();
-    return h.UsesGasThroatBranch && h.UsesGasThroatBranch();
-}
-
 // The number of an edit, or of the mean of two edits; "0" when a text is no number.
 std::string EditNumberText(const std::string& first, const std::string* second) {
     double a = 0, b = 0;
@@ -59,7 +57,7 @@ std::string EditNumberText(const std::string& first, const std::string* second) 
 void FormatOperatingConditions(double& pressure, double& temperature, std::string& text) {
     TForm1& f = Form1();
     const int densityClass = MediumDensityClass();
-    const bool branch = UsesThroatBranch();
+    const bool branch = UsesGasThroatBranch();
 
     std::string t, p;
     if (densityClass == 1) {
@@ -119,10 +117,9 @@ void ShowHumidityContent() {
         f.fuktviktproc.SetText("0");
     else
         f.fuktviktproc.SetText(FormatFixed((flow - dry) / flow * 100, 5));
-    const bool humid = h.HumidGasFlag && h.HumidGasFlag();
     const double sum = h.SumCompositionGrid ? h.SumCompositionGrid() : 100.0;
-    f.fuktvolproc.SetText(humid ? FormatFixed(100 - sum, 5) : "0");
-    if (h.SetMassPercentHeading) h.SetMassPercentHeading();
+    f.fuktvolproc.SetText(HumidGasFlag ? FormatFixed(100 - sum, 5) : "0");
+    SetMassPercentHeading();
 }
 
 }  // namespace tubalyx

@@ -6,16 +6,14 @@
 
 namespace tubalyx {
 
-// What these routines read of the medium module and the window that is not yet reachable
-// through a header of its own: that module installs its routines here. A hook nobody
-// installed answers as for a dry medium without the gas-throat branch.
+// What the humidity content reads of routines that are not built yet: the flow and dry-gas
+// densities of the medium calculation and the percentage sum of the composition grid. Their
+// modules install them here. A hook nobody installed answers as for a dry medium: both
+// densities equal, the composition summing to 100 %.
 struct OperatingConditionHooks {
-    std::function<bool()> UsesGasThroatBranch;
     std::function<double()> FlowDensity;     // kg/m3
     std::function<double()> DryGasDensity;   // kg/m3
-    std::function<bool()> HumidGasFlag;
     std::function<double()> SumCompositionGrid;
-    std::function<void()> SetMassPercentHeading;
 };
 OperatingConditionHooks& OperatingConditionServices();
 

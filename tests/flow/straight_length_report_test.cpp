@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <array>
 
+#include "flow/fake_report_labels.h"
+#include "flow/flow_state.h"
 #include "flow/straight_lengths.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/text_utils.h"
@@ -35,23 +37,22 @@ protected:
         StandardLetter = 'I';
         DeviceCode = "S";
         DeviceVariantCode = "R";
+        saved_ = {PipeDiameter, BoreDiameter, MinMassFlow, DynamicViscosityPas};
         D = 0.1;
         d = 0.05;
-        appliedLanguage = 0;
-        auto& h = StraightLengthServices();
-        h = StraightLengthHooks{};
-        h.PipeDiameter = [this] { return D; };
-        h.BoreDiameter = [this] { return d; };
-        h.LabelText = FakeLabel;
-        h.ApplyLanguage = [this](char l) { appliedLanguage = l; };
-        h.MinMassFlow = [] { return 1.0; };
-        h.DynamicViscosityPas = [] { return 1e-3; };
+        MinMassFlow = 1.0;
+        DynamicViscosityPas = 1e-3;
         ClearReport();
         TTextAttributes plain;
         ReportWindow().SetSelAttributes(plain);
         SetReportSize(10);
     }
-    void TearDown() override { StraightLengthServices() = StraightLengthHooks{}; }
+    void TearDown() override {
+        PipeDiameter = saved_[0];
+        BoreDiameter = saved_[1];
+        MinMassFlow = saved_[2];
+        DynamicViscosityPas = saved_[3];
+    }
     std::vector<std::string> Lines() {
         std::vector<std::string> lines;
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
@@ -63,9 +64,15 @@ protected:
             if (lines[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
         return -1;
     }
-    double D, d;
-    char appliedLanguage;
+    // The report reads the diameters of the flow state.
+    double& D = PipeDiameter;
+    double& d = BoreDiameter;
+    std::array<double, 4> saved_{};
+    flowtest::FakeReportLabels labels_{FakeLabel};
 };
+
+// The section applies the language first, so it prints the real label strings.
+const std::string kEnglishOneSideNote = "(Only 0.5% additional uncertainty upstreams OR downstreams, NOT BOTH!)";
 
 TEST_F(StraightLengthReportTest, CellsAreFiveCharactersRoundedToThreeDigits) {
     EXPECT_EQ(StraightLengthCellText(1.4), " 1,40");
@@ -84,18 +91,18 @@ TEST_F(StraightLengthReportTest, EnglishOrificeSectionOf1991) {
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[1], "The following table shows shortest possible straight tube length between");
     EXPECT_EQ(lines[5], "Two lengths are specified, for 0% and 0.5% flowmeasurement error contribution.");
-    EXPECT_EQ(appliedLanguage, 'E');
-    EXPECT_EQ(lines[6], "[StraightLengthErrorHeading]");
-    EXPECT_EQ(lines[7], "[StraightLengthMeasuredLine]");
-    EXPECT_EQ(lines[8], "[StraightLengthColumnHeading]");
+    // The English headings, narrowed for the older standards.
+    EXPECT_EQ(lines[6], std::string(34, ' ') + "ADDITIONAL ERROR");
+    EXPECT_EQ(lines[7], "(Measured from upstream pressure tapping)     0%             0,5%");
+    EXPECT_EQ(lines[8], "DISTURBANCE" + std::string(23, ' ') + "STRAIGHT LENGTH (m)");
     EXPECT_EQ(lines[9], PadRight("Single 90 degrees bend (radius>1D) or tee", 45, ' ') + " 1,40.......... 0,70");
     EXPECT_EQ(lines[19], PadRight("Open large vessel", 45, ' ') + " 3,00");
-    EXPECT_EQ(lines[20], PadRight("FittingAllDownstream", 45, ' ') + " 0,60.......... 0,30");
-    EXPECT_EQ(lines[21], "[MeasuredFromDownstreamTappingNote]");
-    EXPECT_EQ(lines[22], "[StraightLengthOneSideNote]");
+    EXPECT_EQ(lines[20], PadRight("All fittings downstream*", 45, ' ') + " 0,60.......... 0,30");
+    EXPECT_EQ(lines[21], "(*Measured from downstream pressure tapping)");
+    EXPECT_EQ(lines[22], kEnglishOneSideNote);
     EXPECT_EQ(lines.size(), 23u);
     // Row 6 is the globe valve: 22 D and 11 D at beta 0.5.
-    EXPECT_EQ(lines[14], PadRight("FittingGlobeValve", 45, ' ') + " 2,20.......... 1,10");
+    EXPECT_EQ(lines[14], PadRight("Globe valve fully open/ISO 5167:1991", 45, ' ') + " 2,20.......... 1,10");
 }
 
 TEST_F(StraightLengthReportTest, TabSeparatesTheOrificeAndSegmentCells) {
@@ -196,7 +203,7 @@ TEST_F(StraightLengthReportTest, ExplanationInGermanAndSwedish) {
     EXPECT_EQ(ReportLineText(2), "och strypelementets övre tryckuttag för 0 resp. 0.5% flödesmätfelbidrag.");
     EXPECT_EQ(ReportLineText(3), "Störningskällorna befinner sig uppströms, utom för sista raden,");
     EXPECT_EQ(ReportLineText(4), "som visar avståndet mellan nedre tryckuttag och störningskälla.");
-    EXPECT_EQ(ReportLineText(5), "[StraightLengthErrorHeading]");
+    EXPECT_EQ(ReportLineText(5), std::string(38, ' ') + "FELBIDRAG");
 }
 
 TEST_F(StraightLengthReportTest, EveryLineAtTheReducedSize) {
@@ -212,15 +219,14 @@ TEST_F(StraightLengthReportTest, QuarterCircleNozzleWarnsBelowReynolds4000) {
     d = 0.05;
     // Re = 4 m / (pi D mu): choose the minimum flow for Re 3999 and 4000.
     const double perRe = 3.14159265358979323846 * 0.1 * 1e-3 / 4;
-    double minFlow = 3999 * perRe;
-    StraightLengthServices().MinMassFlow = [&minFlow] { return minFlow; };
+    MinMassFlow = 3999 * perRe;
     WriteStraightLengthSection('2');
     EXPECT_EQ(ReportLineText(ReportLineCount() - 2), "Achtung! Reynoldszahl<4000 bei minimalem Fluss!");
     EXPECT_EQ(ReportLineText(ReportLineCount() - 1), "Einbaubedingungen: VDI/VDE 2041 Entwurf 1989, 4.2.2.1");
     ClearReport();
-    minFlow = 4000.001 * perRe;
+    MinMassFlow = 4000.001 * perRe;
     WriteStraightLengthSection('2');
-    EXPECT_EQ(ReportLineText(ReportLineCount() - 1), "[StraightLengthOneSideNote]");
+    EXPECT_EQ(ReportLineText(ReportLineCount() - 1), kEnglishOneSideNote);
 }
 
 }  // namespace

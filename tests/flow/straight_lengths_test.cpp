@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "flow/fake_report_labels.h"
+#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
@@ -102,9 +104,11 @@ protected:
         StandardLetter = 'I';
         DeviceCode = "S";
         DeviceVariantCode = "R";
-        StraightLengthServices() = StraightLengthHooks{};
+        savedReynolds_ = ReynoldsAtMaxFlow;
+        ReynoldsAtMaxFlow = 0;
     }
-    void TearDown() override { StraightLengthServices() = StraightLengthHooks{}; }
+    void TearDown() override { ReynoldsAtMaxFlow = savedReynolds_; }
+    double savedReynolds_ = 0;
 };
 
 TEST_F(StraightLengthTest, OrificeAndNozzleTableEveryCell) {
@@ -185,18 +189,17 @@ TEST_F(StraightLengthTest, BoundOfHalfBelongsToTheColumnItEnds) {
 
 TEST_F(StraightLengthTest, TwoBendsOtherPlanesAtHighReynoldsNumber) {
     StandardLetter = '3';
-    double re = 0;
-    StraightLengthServices().ReynoldsAtMaxFlow = [&re] { return re; };
+    ReynoldsAtMaxFlow = 0;
     double t0, th, u0, uh;
     RequiredStraightLengthA("5", t0, th, u0, uh, 1.0, 0.55);
     EXPECT_EQ(u0, 65.0);
-    re = 2000001;
+    ReynoldsAtMaxFlow = 2000001;
     RequiredStraightLengthA("5", t0, th, u0, uh, 1.0, 0.55);
     EXPECT_EQ(u0, 95.0);
     EXPECT_EQ(uh, 25.0);
     RequiredStraightLengthA("5", t0, th, u0, uh, 1.0, 0.65);  // only the 0.50-0.60 column changes
     EXPECT_EQ(u0, 60.0);
-    re = 2000000;
+    ReynoldsAtMaxFlow = 2000000;
     RequiredStraightLengthA("5", t0, th, u0, uh, 1.0, 0.55);
     EXPECT_EQ(u0, 65.0);
 }
@@ -387,7 +390,7 @@ TEST_F(StraightLengthTest, BadDiametersRaise) {
 }
 
 TEST_F(StraightLengthTest, FittingMenuCaptionsFollowTheLanguage) {
-    StraightLengthServices().LabelText = [](const std::string& name) { return "<" + name + ">"; };
+    flowtest::FakeReportLabels labels([](const std::string& name) { return "<" + name + ">"; });
     LoadStraightLengthTableA(0.1, 0.05);
     EXPECT_EQ(Form1().bestyck1->Caption(), "1.<FittingSingleBend>");
     EXPECT_EQ(Form1().bestyck6->Caption(), "6.<FittingGlobeValve>");

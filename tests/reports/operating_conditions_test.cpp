@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "media/medium_identification.h"
 #include "numerics/decimal_separator.h"
 #include "ui/form1.h"
+#include "ui/medium_description.h"
 #include "ui/selection_state.h"
 
 namespace tubalyx {
@@ -12,6 +14,11 @@ namespace {
 class OperatingConditionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        savedCalcFunction_ = CalcFunction;
+        savedSolveFor_ = SolveFor;
+        savedMedium_ = MediumCode;
+        savedPhase_ = PhaseLetter;
+        savedHumid_ = HumidGasFlag;
         SetDecimalSeparator(',');
         ReportSeparator = "";
         LanguageLetter = 'E';
@@ -27,7 +34,17 @@ protected:
         f.abstrycksort.SetText("kPa");
         f.Excel.SetCaption("Excel");
     }
-    void TearDown() override { OperatingConditionServices() = OperatingConditionHooks{}; }
+    void TearDown() override {
+        OperatingConditionServices() = OperatingConditionHooks{};
+        CalcFunction = savedCalcFunction_;
+        SolveFor = savedSolveFor_;
+        MediumCode = savedMedium_;
+        PhaseLetter = savedPhase_;
+        HumidGasFlag = savedHumid_;
+    }
+    std::string savedCalcFunction_, savedSolveFor_, savedMedium_;
+    char savedPhase_ = 'N';
+    bool savedHumid_ = false;
 };
 
 TEST_F(OperatingConditionsTest, DensityClassByMediumAndPhase) {
@@ -77,7 +94,12 @@ TEST_F(OperatingConditionsTest, TextFromTheEditsInEachLanguage) {
 }
 
 TEST_F(OperatingConditionsTest, MeanOfTheRangeAndBadInput) {
-    OperatingConditionServices().UsesGasThroatBranch = [] { return true; };
+    // A gas on the throat-device page, solving for the differential pressure: the operating
+    // state is the mean of the range.
+    CalcFunction = "Strypf";
+    SolveFor = "DP";
+    MediumCode = "LUF";
+    ASSERT_TRUE(UsesGasThroatBranch());
     Form1().abstryckantal.SetText("100");
     double p = 0, t = 0;
     std::string text;
@@ -118,16 +140,17 @@ TEST_F(OperatingConditionsTest, HumidityContent) {
     auto& h = OperatingConditionServices();
     h.FlowDensity = [] { return 1.2; };
     h.DryGasDensity = [] { return 1.2; };
-    h.HumidGasFlag = [] { return false; };
+    HumidGasFlag = false;
     h.SumCompositionGrid = [] { return 97.0; };
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "0");
     EXPECT_EQ(f.fuktvolproc.Text(), "0");
     h.DryGasDensity = [] { return 1.0; };
-    h.HumidGasFlag = [] { return true; };
+    HumidGasFlag = true;
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "16,667");
     EXPECT_EQ(f.fuktvolproc.Text(), "3,0000");
+    EXPECT_EQ(f.ViktVolprocGrid.Cell(2, 0), "Mass %");
     f.ViktVolprocGrid.SetVisible(false);
     f.fuktviktproc.SetText("x");
     ShowHumidityContent();
