@@ -180,6 +180,21 @@ TEST_F(GasMixture, WaterVolumeShareStaysUnderSaturation) {
     EXPECT_NEAR(Dry(3, 11), 0.0, 1e-9);
 }
 
+// For natural gas the water row is a component of the dry grid as well.
+TEST_F(GasMixture, NaturalGasKeepsItsWaterRowInTheDryGrid) {
+    MediumCode = "NGAS";
+    OperatingPressure = 101325.0;
+    OperatingTemperature = 20.0;
+    MixtureComponentKeyword[2] = "CH4";
+    MixtureComponentKeyword[11] = "ANG";
+    SetBoth(5, 2, "99");
+    SetBoth(5, 11, "1");
+    CalcMixtureProperties(4);
+    EXPECT_NEAR(Dry(4, 11), 1.0, 0.02);
+    EXPECT_NEAR(Humid(4, 11), 1.0, 0.02);
+    EXPECT_NEAR(Dry(4, 2) + Dry(4, 11), 100.0, 1e-4);
+}
+
 TEST_F(GasMixture, EditedColumnAndEmptyRowsAreNotConverted) {
     OperatingPressure = 101325.0;
     OperatingTemperature = 0.0;

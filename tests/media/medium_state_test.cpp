@@ -200,6 +200,31 @@ TEST_F(MediumState, MixtureOfAirComponentsIsAir) {
     EXPECT_NEAR(mix.kappa / pure.kappa, 1.0, 0.01);
 }
 
+// A user-defined component takes the values typed for it, its viscosity through its unit.
+TEST_F(MediumState, UserDefinedComponentOfTheMixture) {
+    MixtureComponentKeyword[2] = "GAS";
+    MixtureComponentName[2] = "cP";
+    MixtureDensity[2] = 2.5;
+    MixtureViscosity[2] = 0.018;  // cP
+    MixtureCp[2] = 1040.0;
+    MixtureCv[2] = 743.0;
+    MixtureEnthalpy[2] = 21.0;
+    MixtureCriticalTemperature[2] = 126.2;
+    MixtureMolarMass[2] = 28.0;
+    Form1().ViktVolprocgridfukt.SetCell(2, 2, "100");
+    Form1().ViktVolprocgridfukt.SetCell(4, 2, "40");  // share of the operating pressure
+    State s;
+    Evaluate("G", s);
+    EXPECT_NEAR(s.flow, 2.5 * 0.4, 1e-12);
+    EXPECT_NEAR(s.viscosity, 18e-6, 1e-15);
+    EXPECT_NEAR(s.cp, 1040.0, 1e-9);
+    EXPECT_NEAR(s.cv, 743.0, 1e-9);
+    EXPECT_NEAR(s.kappa, 1040.0 / 743.0, 1e-12);
+    EXPECT_NEAR(s.enthalpy, 21.0, 1e-12);
+    EXPECT_NEAR(MixturePartialPressure[2], 0.4 * 101325.0, 1e-9);
+    EXPECT_EQ(MixtureComponentName[2], "cP");
+}
+
 TEST_F(MediumState, MixtureScaledToTheGivenMolarMass) {
     MixtureComponentKeyword[2] = "AR";
     for (int col = 2; col <= 5; ++col) Form1().ViktVolprocgridfukt.SetCell(col, 2, "100");
