@@ -7,9 +7,11 @@
 #include "numerics/decimal_separator.h"
 #include "qtview/main_window.h"
 #include "qtview/qt_platform.h"
+#include "texts/caption_sets.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"
+#include "ui/selection_state.h"
 #include "ui/window_metrics.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     form.SetBounds(0, 0, screenWidth * 9 / 10, screenHeight * 9 / 10);
     form.SetLeft((screenWidth - form.Width()) / 2);
     form.SetTop((screenHeight - form.Height()) / 2);
+    tubalyx::ApplyLanguage(tubalyx::LanguageLetter);
     tubalyx::HideInputControls();
     tubalyx::LayoutControls();
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "property_tables/report_number_text.h"
+#include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "texts/report_labels.h"
 #include "ui/selection_state.h"
@@ -67,7 +67,7 @@ void WriteViscosityLines(const std::string& S) {
 
 }  // namespace
 
-std::string RangeNoteNumber(double value) { return ReportNumberText(value, 3); }
+std::string RangeNoteNumber(double value) { return FormatFixed(value, 3); }
 
 std::string RangeNoteLine(const std::string& opening, const std::string& tail) {
     const int fill = kNoteWidth - Utf8Length(opening) - Utf8Length(tail);

@@ -106,11 +106,12 @@ void RepairR2(Corners& k, Window w) {
 }
 
 // Moves the cell to the right past no-data points of its upper row, then copies from the gas side.
-void RepairR3(const TableData& d, int i, int& j, double& Tc, double margin, Corners& k) {
+void RepairR3(const TableData& d, int i, int& j, double& Tc, double margin, bool copies, Corners& k) {
     int passes = 0;
     while (j < d.mT - 1 && Cell(d, i + 1, j) < kNoDataTest && passes++ < d.mT) ++j;
     Tc = MaxDouble(Tc, Tax(d, j) + margin);
     LoadCorners(d, i, j, k);
+    if (!copies) return;
     if (k.v[kA] < 0) k.v[kA] = k.v[kC];
     if (k.v[kB] < 0) k.v[kB] = k.v[kA];
     if (k.v[kB] < 0) k.v[kB] = k.v[kC];
@@ -133,6 +134,20 @@ bool RepairR4(const TableData& d, Corners& k, bool scaled, bool backStep) {
         k.v[n] = scaled ? v * Tax(d, s) / Tax(d, s2) : v;
     }
     return moved;
+}
+
+// A corner without data takes the first data point toward higher temperature in its own row.
+void RepairNoDataFromRow(const TableData& d, Corners& k, bool scaled) {
+    for (int n = 0; n < 4; ++n) {
+        if (!(k.v[n] < kNoDataTest)) continue;
+        const int r = k.row[n];
+        const int s = k.col[n];
+        int s2 = s;
+        while (Cell(d, r, s2) < kNoDataTest && s2 < d.mT) ++s2;
+        const double v = Cell(d, r, s2);
+        if (v < kNoDataTest) continue;  // a row without data: nothing to take
+        k.v[n] = scaled ? v * Tax(d, s) / Tax(d, s2) : v;
+    }
 }
 
 void Interpolate(const TableData& d, const TableOptions& o, int i, int j, double pc, double Tc,
@@ -193,8 +208,9 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
     // Convert and clamp, minimum first.
     const double p = o.pressureFactor * P_Pa;
     const double T = t_C + 273.15;
-    const double pc = MaxDouble(MinDouble(p, Pax(d, d.mP) - o.margin), Pax(d, 1) + o.margin);
-    double Tc = MaxDouble(MinDouble(T, Tax(d, d.mT) - o.margin), Tax(d, 1) + o.margin);
+    const double low = o.lowMargin >= 0.0 ? o.lowMargin : o.margin;
+    const double pc = MaxDouble(MinDouble(p, Pax(d, d.mP) - o.margin), Pax(d, 1) + low);
+    double Tc = MaxDouble(MinDouble(T, Tax(d, d.mT) - o.margin), Tax(d, 1) + low);
 
     // Cell search downward on each axis.
     int i = d.mP;
@@ -214,7 +230,7 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
         case Repair::None: break;
         case Repair::R1: RepairR1(d, k, o.repairWindow, T, p, Tdiv, pdiv); break;
         case Repair::R2: RepairR2(k, o.repairWindow); break;
-        case Repair::R3: RepairR3(d, i, j, Tc, o.margin, k); break;
+        case Repair::R3: RepairR3(d, i, j, Tc, o.margin, o.r3Copies, k); break;
         case Repair::R4: r.columnMoved = RepairR4(d, k, o.r4Scaled, o.r4BackStep); break;
     }
 
@@ -260,6 +276,9 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
         }
     }
 
+    if (o.noDataRowRepair) RepairNoDataFromRow(d, k, o.r4Scaled);
+    if (o.specificVolume)
+        for (int n = 0; n < 4; ++n) k.v[n] = CheckedDiv(1000.0, k.v[n]);
     if (o.densityTransform)
         for (int n = 0; n < 4; ++n) k.v[n] = k.v[n] * Tax(d, k.col[n]) / Pax(d, k.row[n]);
 

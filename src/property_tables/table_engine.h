@@ -33,9 +33,17 @@ enum class NoteKind { Density, Viscosity, Enthalpy, HeatCapacity };
 struct TableOptions {
     double pressureFactor = 0.001;   // Pa -> table unit (1e-5 for bar)
     double margin = 0.001;           // clamping margin in table units (pressure and K)
+    double lowMargin = -1.0;         // margin at the low ends of both axes; negative: margin
     Repair repair = Repair::None;
     Window repairWindow = Window::Gas;  // R1 and R2: Gas scales/copies from the gas side,
                                         // Liquid copies from the liquid side, Any as Gas
+    bool r3Copies = true;            // R3: false = the column skip only, no corner copies
+    bool noDataRowRepair = false;    // after the repair, a corner still without data takes the
+                                     // first data point toward higher temperature in its row
+                                     // (scaled as R4 when r4Scaled); for the one corner that
+                                     // the column skip of a table cannot see
+    bool specificVolume = false;     // cells hold specific volume dm3/kg: corners become
+                                     // densities 1000 / v before the density transform
     bool r4Scaled = false;           // R4 scaled variant (density): v * T[s] / T[s']
     bool r4BackStep = false;         // R4: one step back from the last column when still liquid
     UsedStateRule usedState = UsedStateRule::None;  // used state for the note after R4

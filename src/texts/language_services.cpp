@@ -4,6 +4,5 @@ namespace tubalyx {
 
 void (*RefreshResistanceGridService)() = nullptr;
 void (*FillUncertaintyGridRowsService)() = nullptr;
-void (*UnitKindOfService)(const std::string&, std::string&) = nullptr;
 
 }  // namespace tubalyx

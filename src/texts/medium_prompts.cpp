@@ -81,6 +81,7 @@ void SetNaturalGasLimits() {
             if (f.Propanvtska1)
                 f.Propanvtska1->SetCaption(
                     ByLanguage("C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"));
+            if (f.C3H81 && f.Propan1) f.C3H81->SetCaption(f.Propan1->Caption());
         }
     }
 }

@@ -13,7 +13,7 @@ bool IsStandardFlowUnit(const std::string& unused = std::string());
 void SetStandardDensityPrompt();
 
 // For natural gas: the component formulas and limit texts of rows 2 to 11 of ViktVolprocGrid,
-// the component keywords of those rows, and the propane captions of the medium menu.
+// the component keywords of those rows, and the propane captions of the medium menus.
 void SetNaturalGasLimits();
 void SetNaturalGasLimitsRest();
 

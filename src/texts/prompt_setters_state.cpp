@@ -4,8 +4,8 @@
 
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
+#include "numerics/unit_parser.h"
 #include "texts/caption_data.h"
-#include "texts/language_services.h"
 #include "texts/prompt_setters.h"
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
@@ -68,9 +68,7 @@ void SetTemperaturePrompt() {
 
 void SetStaticPressurePrompt() {
     const char L = LanguageLetter;
-    std::string kind = "X";
-    if (UnitKindOfService) UnitKindOfService(ControlText("abstrycksort"), kind);
-    const bool absolute = kind == "A";
+    const bool absolute = ConvertPressureEntry(ControlText("abstrycksort")) == "A";
     const LangText& t = CalcFunction == "Strypf"
                             ? (absolute ? PressureAbsolutePromptStrypf : PressureGaugePromptStrypf)
                         : CalcFunction == "Termo"

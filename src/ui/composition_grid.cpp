@@ -2,7 +2,7 @@
 
 #include "forms/string_grid.h"
 #include "numerics/number_text.h"
-#include "property_tables/report_number_text.h"
+#include "numerics/report_format.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -25,7 +25,7 @@ void SumColumns(TStringGrid& grid) {
     for (int col = 2; col <= 5; ++col) {
         double sum = 0.0;
         for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) sum += StrToFloatSafe(grid.Cell(col, row));
-        grid.SetCell(col, kMixtureSumRow, ReportNumberText(sum, 7));
+        grid.SetCell(col, kMixtureSumRow, FormatFixed(sum, 7));
     }
 }
 

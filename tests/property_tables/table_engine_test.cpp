@@ -261,6 +261,16 @@ TEST_F(TableEngineTest, DensityTransformReproducesAnIdealGasEverywhere) {
     o.form = Form::W;
     o.formWindow = Window::Liquid;
     EXPECT_NEAR(EvaluateTable(Table(liq), o, Pa(1000), C(500)), 2.0 * 399.999 / 399.999, 1e-12);
+    // A bar table carries with its own pressure factor: still the ideal gas.
+    const double bar[3] = {1.0, 2.0, 4.0};
+    double vb[12];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 4; ++j) vb[i * 4 + j] = bar[i] / (0.5 * kT[j]);
+    TableOptions ob;
+    ob.pressureFactor = 1e-5;
+    ob.densityTransform = true;
+    ob.form = Form::W;
+    EXPECT_NEAR(EvaluateTable(TableData{bar, 3, kT, 4, vb}, ob, 1e6, C(500)), 2.0 * 10.0 / 500, 1e-12);
     // The carry divides by the requested absolute temperature.
     o.formWindow = Window::Gas;
     EXPECT_THROW(EvaluateTable(Table(v), o, Pa(150), -273.15), CalcError);
@@ -284,6 +294,27 @@ TEST_F(TableEngineTest, EvaluateWritesExactlyTheNoteOfItsKind) {
     o.note = NoteKind::Density;
     EvaluateTable(Table(kLinear), o, Pa(150), C(300));
     EXPECT_EQ(DensityLabel, DensityLabelBase);
+}
+
+// A requested pressure of 0 Pa (or a state that is no number) still reads a defined table value.
+TEST_F(TableEngineTest, DegenerateRequestsStayDefined) {
+    const double v[12] = {-5, 2, 1, 1, X, 3, 1, 1, 1, 1, 1, 1};
+    TableOptions o;
+    o.repair = Repair::R1;
+    o.form = Form::S;
+    // The distance divides by the clamped pressure in place of 0: c (nearer in temperature) is the source.
+    const TableResult r = InterpolateTable(Table(v), o, 0.0, C(260));
+    EXPECT_DOUBLE_EQ(r.usedPressure, 100.001);
+    const double a = 2.0 * 300 / 250, b = 2.0 * 300 / 250 * 2;
+    EXPECT_NEAR(r.value, Bilinear(100, 200, 250, 300, a, b, 2, 3, 100.001, 260), 1e-9);
+    o.repair = Repair::R4;
+    o.usedState = UsedStateRule::N1;
+    EXPECT_TRUE(std::isfinite(InterpolateTable(Table(v), o, 0.0, -273.15).value));
+    o.repair = Repair::None;
+    EXPECT_TRUE(std::isfinite(EvaluateTable(Table(kLinear), o, NAN, NAN)));
+    // A table too small to have a cell gives 0 instead of reading outside it.
+    const TableData tiny{kP, 1, kT, 4, kLinear};
+    EXPECT_EQ(EvaluateTable(tiny, o, Pa(150), C(300)), 0.0);
 }
 
 // A nested call between two evaluations cannot disturb the data: the tables are constant.

@@ -5,7 +5,6 @@
 
 #include "numerics/text_utils.h"
 #include "texts/caption_sets.h"
-#include "texts/language_services.h"
 #include "texts/prompt_setters.h"
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
@@ -15,10 +14,6 @@
 
 namespace tubalyx {
 namespace {
-
-void FakeUnitKind(const std::string& unit, std::string& kind) {
-    kind = (unit == "kPa" || unit == "BarA") ? "A" : (unit == "BarÖ" ? "G" : "X");
-}
 
 class PromptSetters : public ::testing::Test {
 protected:
@@ -32,13 +27,11 @@ protected:
         PhaseLetter = 'N';
         ValveSubtype = "";
         MaxFlowGivenFlag = "N";
-        UnitKindOfService = FakeUnitKind;
         f.abstryckmaxtext.SetVisible(false);
         f.tempmintext.SetVisible(false);
         f.abstrycksort.SetText("kPa");
         f.dstorkallsort.SetCaption("mm");
     }
-    void TearDown() override { UnitKindOfService = nullptr; }
     TForm1& f = Form1();
 };
 
@@ -67,6 +60,16 @@ TEST_F(PromptSetters, StaticPressureByFunctionAndUnitKind) {
     LanguageLetter = 'E';
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Static Absolute Pressure?(at inlet)_____________________ ");
+    // The unit parser decides the kind: psi is absolute, ATG gauge, an unknown unit gauge.
+    f.abstrycksort.SetText("psi");
+    SetStaticPressurePrompt();
+    EXPECT_EQ(f.abstrycktext.Caption(), "Static Absolute Pressure?(at inlet)_____________________ ");
+    f.abstrycksort.SetText("ATG");
+    SetStaticPressurePrompt();
+    EXPECT_EQ(f.abstrycktext.Caption(), "Static Gauge Pressure?(at inlet)________________________ ");
+    f.abstrycksort.SetText("furlong");
+    SetStaticPressurePrompt();
+    EXPECT_EQ(f.abstrycktext.Caption(), "Static Gauge Pressure?(at inlet)________________________ ");
     // Minimum and maximum lines of the primary-device page.
     CalcFunction = "Strypf";
     f.abstryckmaxtext.SetVisible(true);

@@ -1,0 +1,305 @@
+#include "media/gas_mixture.h"
+
+#include <cmath>
+#include <string>
+
+#include "forms/string_grid.h"
+#include "media/medium_identification.h"
+#include "media/medium_properties.h"
+#include "media/medium_property_switch.h"
+#include "media/natural_gas.h"
+#include "media/water_equations.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+std::array<double, kMixtureRows> MixturePartialPressure{};
+std::array<double, kMixtureRows> DryMixturePartialPressure{};
+std::array<double, kMixtureRows> MixturePartialDensity{};
+
+namespace {
+
+constexpr int kWeightColumn = 2;
+constexpr int kMolColumn = 5;
+constexpr int kOperatingVolumeColumn = 4;
+// Passes of the partial-pressure iteration of CalcMixtureProperties: the ideal start and two
+// corrections.
+constexpr int kPartialPressurePasses = 3;
+// A rewritten cell must move by more than this, so that a typed value is not reformatted.
+constexpr double kRewriteTolerance = 1e-5;
+constexpr double kNormalPressure = 101325.0;
+
+using Column = std::array<double, kMixtureRows>;
+
+double CellValue(const TStringGrid& grid, int col, int row) { return StrToFloatSafe(grid.Cell(col, row)); }
+
+Column ReadColumn(const TStringGrid& grid, int col) {
+    Column values{};
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) values[row] = CellValue(grid, col, row);
+    return values;
+}
+
+double ColumnSum(const Column& values) {
+    double sum = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) sum += values[row];
+    return sum;
+}
+
+bool NeedsRewrite(const TStringGrid& grid, int col, int row, double value) {
+    const std::string& old = grid.Cell(col, row);
+    return old.empty() || std::fabs(StrToFloatSafe(old) - value) > kRewriteTolerance;
+}
+
+void WriteConverted(TStringGrid& grid, int col, int row, double value) {
+    if (NeedsRewrite(grid, col, row, value)) grid.SetCell(col, row, FormatFixed(value, 7));
+}
+
+void WriteCopied(TStringGrid& grid, int col, int row, const std::string& source) {
+    if (NeedsRewrite(grid, col, row, StrToFloatSafe(source))) grid.SetCell(col, row, source);
+}
+
+bool HasKeyword(int row) { return !MixtureComponentKeyword[row].empty(); }
+bool IsUserGas(int row) { return MixtureComponentKeyword[row] == "GAS"; }
+bool IsWaterRow(int row) { return MixtureComponentKeyword[row] == "ANG"; }
+
+// The dry grid's row 11 is the water row of natural gas; for other media it stays out.
+bool DryRowInUse(int row) { return row != kMixtureLastRow || MediumCode == "NGAS"; }
+
+void StateOfKind(int kind, double& P, double& t) {
+    if (kind == kOperatingVolumeColumn) {
+        P = OperatingPressure;
+        t = OperatingTemperature;
+    } else {
+        P = kNormalPressure;
+        t = 0.0;
+    }
+}
+
+// Density (kg/m3) of a row's component alone at its partial pressure p and t: the user's gas
+// by the ideal-gas law from its operating density, any other through the property switch
+// with the user's given-gas values. What the switch cannot give counts as 0.
+double ComponentDensity(int row, double p, double t) {
+    if (!(p > 0.0)) return 0.0;
+    if (IsUserGas(row)) {
+        if (!(OperatingPressure > 0.0)) return 0.0;
+        return CheckedDiv(MixtureDensity[row] * p / OperatingPressure * (273.15 + OperatingTemperature),
+                          273.15 + t);
+    }
+    double pressure = p, temperature = t;
+    double density = 0.0, dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0,
+           enthalpy = 0.0;
+    try {
+        MediumPropertySwitch(MixtureComponentKeyword[row], GasComposition, pressure, GivenDensity,
+                                 GivenCp, GivenCv, GivenCriticalTemperatureK, GivenMolarMass,
+                                 temperature, temperature, GivenZRatio(), 0.0, density, dry, vapour,
+                                 viscosity, kappa, cp, cv, enthalpy);
+    } catch (const CalcError&) {
+        return 0.0;
+    }
+    return std::isfinite(density) ? density : 0.0;
+}
+
+bool MolarMassCounts(int row, double M) {
+    const double lower = IsUserGas(row) ? 0.1 : 0.9;
+    return M > lower && M < 100000.0;
+}
+
+}  // namespace
+
+double MixtureRowMolarMass(int row) {
+    if (row < 0 || row >= kMixtureRows) return 0.0;
+    return IsUserGas(row) ? MixtureMolarMass[row] : MolarMass(MixtureComponentKeyword[row]);
+}
+
+void NormaliseMixture() {
+    TStringGrid& dry = Form1().ViktVolprocGrid;
+    const Column weight = ReadColumn(dry, kWeightColumn);
+    const double total = ColumnSum(weight);
+    double moles = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const double M = MixtureRowMolarMass(row);
+        if (M > 0.0) moles += weight[row] / M;
+    }
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const double M = MixtureRowMolarMass(row);
+        if (weight[row] > 0.0 && M * moles > 0.0)
+            dry.SetCell(kMolColumn, row, FormatFixed(weight[row] / M / moles * total, 7));
+        else
+            dry.SetCell(kMolColumn, row, dry.Cell(kWeightColumn, row));
+    }
+    SumMixtureColumns();
+}
+
+void SetMixtureComponent() {
+    TStringGrid& dry = Form1().ViktVolprocGrid;
+    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    const Column dryMol = ReadColumn(dry, kMolColumn);
+    const Column humidMol = ReadColumn(humid, kMolColumn);
+    const double dryTotal = ColumnSum(dryMol), humidTotal = ColumnSum(humidMol);
+    double dryMass = 0.0, humidMass = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const double M = MixtureRowMolarMass(row);
+        dryMass += dryMol[row] * M;
+        humidMass += humidMol[row] * M;
+    }
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const double M = MixtureRowMolarMass(row);
+        // The humid grid's mol % decides for both grids whether the row is converted.
+        const bool convert = humidMol[row] > 0.0 && M * humidMass > 0.0;
+        const bool writeDry = MixtureEditColumn != kWeightColumn && DryRowInUse(row);
+        if (writeDry) {
+            if (convert && dryMass > 0.0)
+                WriteConverted(dry, kWeightColumn, row, dryMol[row] * M / dryMass * dryTotal);
+            else
+                WriteCopied(dry, kWeightColumn, row, dry.Cell(kMolColumn, row));
+        }
+        if (convert)
+            WriteConverted(humid, kWeightColumn, row, humidMol[row] * M / humidMass * humidTotal);
+        else
+            WriteCopied(humid, kWeightColumn, row, humid.Cell(kMolColumn, row));
+    }
+    SumMixtureColumns();
+}
+
+void ConvertMixtureColumns(int kind) {
+    TStringGrid& dry = Form1().ViktVolprocGrid;
+    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
+    double P = 0.0, t = 0.0;
+    StateOfKind(kind, P, t);
+    const Column dryVolume = ReadColumn(dry, col);
+    const Column humidVolume = ReadColumn(humid, col);
+    const double dryTotal = ColumnSum(dryVolume), humidTotal = ColumnSum(humidVolume);
+
+    Column dryDensity{}, humidDensity{};
+    double dryMoles = 0.0, humidMoles = 0.0;
+    MixturePartialPressure.fill(0.0);
+    DryMixturePartialPressure.fill(0.0);
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        if (!HasKeyword(row)) continue;
+        const double pHumid = 0.01 * humidVolume[row] * P;
+        const double pDry = 0.01 * dryVolume[row] * P;
+        MixturePartialPressure[row] = pHumid;
+        DryMixturePartialPressure[row] = pDry;
+        if (!(pHumid > 0.0)) continue;
+        humidDensity[row] = ComponentDensity(row, pHumid, t);
+        dryDensity[row] = ComponentDensity(row, pDry, t);
+        const double M = MixtureRowMolarMass(row);
+        if (MolarMassCounts(row, M)) {
+            humidMoles += humidDensity[row] / M;
+            dryMoles += dryDensity[row] / M;
+        }
+    }
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        if (!HasKeyword(row)) continue;
+        const double M = MixtureRowMolarMass(row);
+        if (humidVolume[row] > 0.0) {
+            if (humidMoles > 0.0 && M > 0.0)
+                humid.SetCell(kMolColumn, row, FormatFixed(humidDensity[row] / M / humidMoles * humidTotal, 7));
+            if (MixtureEditColumn != kMolColumn && dryVolume[row] > 0.0 && dryMoles > 0.0 && M > 0.0)
+                dry.SetCell(kMolColumn, row, FormatFixed(dryDensity[row] / M / dryMoles * dryTotal, 7));
+        } else if (MixtureEditColumn != kMolColumn) {
+            dry.SetCell(kMolColumn, row, dry.Cell(col, row));
+        }
+    }
+    SumMixtureColumns();
+}
+
+void CalcMixtureProperties(int kind) {
+    TStringGrid& dry = Form1().ViktVolprocGrid;
+    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
+    double P = 0.0, t = 0.0;
+    StateOfKind(kind, P, t);
+    const double saturation = WaterSaturationPressure(t);
+    const Column dryMol = ReadColumn(dry, kMolColumn);
+    const Column humidMol = ReadColumn(humid, kMolColumn);
+
+    // The water that the state cannot hold as vapour is spread over the other components,
+    // so the humid partial pressures still add up to the humid grid's total.
+    double others = 0.0, water = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        if (IsWaterRow(row))
+            water += humidMol[row];
+        else
+            others += humidMol[row];
+    }
+    const double waterCut = P > 0.0 ? 100.0 * MinDouble(0.01 * water * P, saturation) / P : 0.0;
+    const double spread = others > 0.0 ? (others + water - waterCut) / others : 0.0;
+    auto humidWaterCut = [&](double p) { return MinDouble(p, saturation); };
+
+    Column dryP{}, humidP{};
+    if (others > 0.0) {
+        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+            if (!HasKeyword(row)) continue;
+            dryP[row] = DryRowInUse(row) ? 0.01 * dryMol[row] * P : 0.0;
+            humidP[row] = IsWaterRow(row) ? humidWaterCut(0.01 * humidMol[row] * P)
+                                          : 0.01 * humidMol[row] * P * spread;
+        }
+    }
+    const double dryTarget = ColumnSum(dryP), humidTarget = ColumnSum(humidP);
+
+    Column dryM{}, humidM{};
+    double dryMoles = 0.0, humidMoles = 0.0;
+    auto densities = [&]() {
+        dryM.fill(0.0);
+        humidM.fill(0.0);
+        dryMoles = humidMoles = 0.0;
+        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+            if (!HasKeyword(row) || !(humidP[row] > 0.0)) continue;
+            humidM[row] = ComponentDensity(row, humidP[row], t);
+            dryM[row] = ComponentDensity(row, dryP[row], t);
+            const double M = MixtureRowMolarMass(row);
+            if (M > 0.0) {
+                dryMoles += dryM[row] / M;
+                humidMoles += humidM[row] / M;
+            }
+        }
+    };
+    densities();
+    // Each correction scales a partial pressure by the ratio of the wanted mole fraction to
+    // the one its real density gave in the previous pass.
+    for (int pass = 2; pass <= kPartialPressurePasses; ++pass) {
+        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+            if (!HasKeyword(row) || !(humidMoles > 1e-99) || !(humidP[row] > 1e-99) || !(humidM[row] > 1e-99))
+                continue;
+            const double M = MixtureRowMolarMass(row);
+            if (!DryRowInUse(row))
+                dryP[row] = 0.0;
+            else if (dryM[row] > 0.0 && M > 0.0 && dryMoles > 0.0)
+                dryP[row] = 0.01 * dryMol[row] * dryP[row] / ((dryM[row] / M) / dryMoles);
+            if (dryM[row] > 0.0 && M > 0.0) {
+                const double factor = IsWaterRow(row) ? 1.0 : spread;
+                humidP[row] = 0.01 * humidMol[row] * humidP[row] / ((humidM[row] / M) / humidMoles) * factor;
+            }
+            if (IsWaterRow(row)) humidP[row] = humidWaterCut(humidP[row]);
+        }
+        densities();
+    }
+    MixturePartialDensity = humidM;
+    MixturePartialPressure = dryP;
+
+    const double dryLast = ColumnSum(dryP), humidLast = ColumnSum(humidP);
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        if (!HasKeyword(row) || !(humidMol[row] > 0.0)) {
+            if (MixtureEditColumn != col) WriteCopied(dry, col, row, dry.Cell(kMolColumn, row));
+            WriteCopied(humid, col, row, humid.Cell(kMolColumn, row));
+            continue;
+        }
+        double pDry = dryLast > 0.0 ? dryP[row] * dryTarget / dryLast : dryP[row];
+        double pHumid = humidLast > 0.0 ? humidP[row] * humidTarget / humidLast : humidP[row];
+        if (IsWaterRow(row)) pHumid = humidWaterCut(pHumid);
+        if (P > 0.0) {
+            if (MixtureEditColumn != col) WriteConverted(dry, col, row, 100.0 * pDry / P);
+            WriteConverted(humid, col, row, 100.0 * pHumid / P);
+        }
+    }
+    SumMixtureColumns();
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,91 @@
+#include "media/humid_gas_mixing.h"
+
+#include "media/medium_identification.h"
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+#include "media/water_viscosity.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "property_tables/air.h"
+
+namespace tubalyx {
+
+namespace {
+
+struct VapourPart {
+    double density = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0;
+};
+
+VapourPart VapourProperties(double pv, double t) {
+    VapourPart v;
+    v.density = SteamDensityPT(pv, t);
+    v.viscosity = WaterSteamViscosity(t, v.density);
+    v.cp = SteamCpPT(pv, t);
+    v.cv = SteamCvPT(pv, t);
+    return v;
+}
+
+}  // namespace
+
+double VapourPartialPressure(double P, double ts, double relativeHumidity) {
+    return MinDouble(WaterSaturationPressure(ts), P) * relativeHumidity * 0.01;
+}
+
+void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P,
+                          double t, double ts, double relativeHumidity, double& viscosity,
+                          double& kappa, double& cp, double& cv) {
+    const double pv = VapourPartialPressure(P, ts, relativeHumidity);
+    const double pg = P - pv;
+
+    VapourPart vapour;
+    if (pv > 1e-6) vapour = VapourProperties(pv, t);
+    double rhoA = 0.0, muA = 0.0, cpA = 0.0, cvA = 0.0;
+    if (pg > 0.0) {
+        rhoA = AirDensityPT(pg, t);
+        muA = AirViscosityPT(pg, t);
+        cpA = AirCpPT(pg, t);
+        cvA = AirCvPT(pg, t);
+    }
+
+    const double wL = GasViscosityMixingWeight("LUF");
+    const double wS = GasViscosityMixingWeight("ANG");
+    viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
+    const double mass = vapour.density + rhoA;
+    cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);
+    cv = CheckedDiv(vapour.density * vapour.cv + rhoA * cvA, mass);
+    kappa = CheckedDiv(cp, cv);
+    dryDensity = rhoA;
+    vapourDensity = vapour.density;
+    density = rhoA + vapour.density;
+}
+
+void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P,
+                      double t, double ts, double relativeHumidity, double rhoGas, double muGas,
+                      double cpGas, double cvGas, double kappaGas, double wA, double wB,
+                      double& viscosity, double& kappa, double& cp, double& cv) {
+    const double pv = VapourPartialPressure(P, ts, relativeHumidity);
+    const double pg = P - pv;
+    const bool humid = relativeHumidity > 1e-7;
+
+    VapourPart vapour;
+    if (humid) vapour = VapourProperties(pv, t);
+    const double rhoG = pg > 0.0 ? rhoGas * CheckedDiv(pg, P) : 0.0;
+
+    const double wG = CheckedSqrt(wA * wB);
+    viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
+                           wG * pg + kSteamViscosityMixingWeight * pv);
+    if (!humid) {
+        cp = cpGas;
+        cv = cvGas;
+        kappa = kappaGas;
+    } else {
+        cp = CheckedDiv(pv * vapour.cp + pg * cpGas, pv + pg);
+        cv = CheckedDiv(pv * vapour.cv + pg * cvGas, pv + pg);
+        kappa = CheckedDiv(cp, cv);
+    }
+    dryDensity = rhoG;
+    vapourDensity = vapour.density;
+    density = rhoG + vapour.density;
+}
+
+}  // namespace tubalyx

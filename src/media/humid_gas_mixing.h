@@ -1,0 +1,33 @@
+#pragma once
+// Humid gas as a dry gas plus water vapour at its partial pressure, for a relative humidity.
+//
+// Vapour partial pressure pv = (smaller of WaterSaturationPressure(ts) and P) x RH x 0.01,
+// dry-gas partial pressure pg = P - pv. The vapour density is the absolute humidity (kg/m3).
+// P in Pa absolute, t and ts in degC, RH in %, densities kg/m3, viscosities Pa s, cp and cv
+// J/(kg K). Dry air comes from the air tables, the mixing weights from the medium
+// identification.
+
+namespace tubalyx {
+
+// Viscosity mixing weight of water vapour among other gases.
+constexpr double kSteamViscosityMixingWeight = 107.9;
+
+// Vapour partial pressure (Pa) of the data model above.
+double VapourPartialPressure(double P, double ts, double relativeHumidity);
+
+// Humid air. A vapour pressure at or below 1e-6 Pa leaves the vapour part 0, a dry partial
+// pressure of 0 the dry part; heat capacities are mass-weighted.
+void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P,
+                          double t, double ts, double relativeHumidity, double& viscosity,
+                          double& kappa, double& cp, double& cv);
+
+// Any other gas with known dry properties (rhoGas at P, muGas, cpGas, cvGas, kappaGas) and
+// its viscosity weight sqrt(wA wB). A relative humidity at or below 1e-7 % leaves the vapour
+// part 0 and the dry gas's cp, cv and kappa; otherwise the heat capacities are weighted by
+// partial pressure.
+void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P,
+                      double t, double ts, double relativeHumidity, double rhoGas, double muGas,
+                      double cpGas, double cvGas, double kappaGas, double wA, double wB,
+                      double& viscosity, double& kappa, double& cp, double& cv);
+
+}  // namespace tubalyx

@@ -1,0 +1,98 @@
+#include "media/humidity_conversions.h"
+
+#include <cmath>
+
+#include "media/medium_property_switch.h"
+#include "media/natural_gas.h"
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+
+namespace tubalyx {
+
+namespace {
+
+struct HumidState {
+    double density = 0.0, dry = 0.0, vapour = 0.0;
+};
+
+// The switch at relative humidity rh, with 1.0 for the user's cp, cv, critical temperature
+// and molar mass; t also serves as the saturation temperature.
+HumidState SwitchAt(const std::string& keyword, double& P, double& t, double givenDensity,
+                    double zRatio, double rh) {
+    HumidState s;
+    double viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;
+    MediumPropertySwitch(keyword, GasComposition, P, givenDensity, 1.0, 1.0, 1.0, 1.0, t, t,
+                         zRatio, rh, s.density, s.dry, s.vapour, viscosity, kappa, cp, cv,
+                         enthalpy);
+    return s;
+}
+
+double SaturatedVapourDensity(double dew) {
+    return SteamDensityPT(WaterSaturationPressure(dew), dew);
+}
+
+}  // namespace
+
+double HumidityStepSearch(double target, double s0, const std::function<double(double)>& f,
+                          int* evaluations) {
+    double s = s0, step = 50.0, x = 0.0;
+    int count = 1;
+    for (;;) {
+        if (x > target && step > 0.0) step = -step / 2.0;
+        if (x <= target && step <= 0.0) step = -step / 2.0;
+        s += step;
+        x = f(s);
+        ++count;
+        if (count > kHumiditySearchMaxEvaluations ||
+            std::fabs(x - target) / target < kHumiditySearchTolerance)
+            break;
+    }
+    if (evaluations) *evaluations = count;
+    return s;
+}
+
+void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double absoluteHumidity,
+                          double zRatio) {
+    relativeHumidity = 0.0;
+    if (!humidGas || !(absoluteHumidity > 0.0)) return;
+    relativeHumidity = HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) {
+        return SwitchAt(keyword, P, t, givenDensity, zRatio, rh).vapour;
+    });
+}
+
+void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double specificHumidity,
+                          double zRatio) {
+    relativeHumidity = 0.0;
+    if (!humidGas || !(specificHumidity > 0.0)) return;
+    relativeHumidity = HumidityStepSearch(specificHumidity, 0.0, [&](double rh) {
+        const HumidState s = SwitchAt(keyword, P, t, givenDensity, zRatio, rh);
+        return s.dry > 0.0 ? s.vapour / s.dry : 1e99;
+    });
+}
+
+void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double dewTemperature,
+                          double zRatio) {
+    relativeHumidity = 0.0;
+    if (!humidGas || !(dewTemperature > kNoDewTemperatureC)) return;
+    const double target = SaturatedVapourDensity(dewTemperature);
+    if (!(target > 0.0)) return;
+    relativeHumidity = HumidityStepSearch(target, 0.0, [&](double rh) {
+        return SwitchAt(keyword, P, t, givenDensity, zRatio, rh).vapour;
+    });
+}
+
+void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature,
+                             double t, double P, double givenDensity, double relativeHumidity,
+                             double zRatio) {
+    dewTemperature = kNoDewTemperatureC;
+    if (!humidGas || !(relativeHumidity > 0.0)) return;
+    const double target = SwitchAt(keyword, P, t, givenDensity, zRatio, relativeHumidity).vapour;
+    dewTemperature = 10.0;
+    if (!(target > 0.0)) return;
+    dewTemperature = HumidityStepSearch(target, 10.0, SaturatedVapourDensity);
+}
+
+}  // namespace tubalyx

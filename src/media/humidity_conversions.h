@@ -1,0 +1,40 @@
+#pragma once
+// Conversions between the four humidity measures of a gas. Relative humidity is the only
+// one the property calculations take; the others are found by searching, through the
+// medium property switch, for the relative humidity whose vapour density (or vapour-to-dry
+// ratio) matches, and the dew temperature by searching for the temperature whose saturated
+// vapour has the mixture's vapour density.
+//
+// t in degC, P in Pa absolute, densities and absolute humidity kg/m3, specific humidity
+// kg/kg of dry gas, relative humidity %. Without humidity to convert (humidGas clear or the
+// given measure out of its range) the relative humidity is 0 and the dew temperature
+// -100 degC. Each search stops after 1000 evaluations with the last value.
+#include <functional>
+#include <string>
+
+namespace tubalyx {
+
+constexpr int kHumiditySearchMaxEvaluations = 1000;
+constexpr double kHumiditySearchTolerance = 1e-5;
+constexpr double kNoDewTemperatureC = -100.0;
+
+// Step search for f(s) = target (> 0) from s0: first move +50, halving with reversal.
+// Returns the last s; evaluations (the start counts as one) in *evaluations when given.
+double HumidityStepSearch(double target, double s0, const std::function<double(double)>& f,
+                          int* evaluations = nullptr);
+
+void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double absoluteHumidity,
+                          double zRatio);
+void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double specificHumidity,
+                          double zRatio);
+void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity,
+                          double t, double P, double givenDensity, double dewTemperature,
+                          double zRatio);
+// Dew temperature of the gas at the relative humidity.
+void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature,
+                             double t, double P, double givenDensity, double relativeHumidity,
+                             double zRatio);
+
+}  // namespace tubalyx

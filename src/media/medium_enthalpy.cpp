@@ -1,0 +1,60 @@
+#include "media/medium_enthalpy.h"
+
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+#include "property_tables/air.h"
+#include "property_tables/ammonia.h"
+#include "property_tables/argon.h"
+#include "property_tables/carbon_dioxide.h"
+#include "property_tables/hydrogen.h"
+#include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
+#include "property_tables/oxygen.h"
+#include "property_tables/propane.h"
+#include "ui/medium_description.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr double kReferencePressurePa = 101325.0;
+
+// State value first, reference second: the range note left standing is the reference's.
+double AgainstReference(double (*h)(double, double), double P, double t) {
+    const double state = h(P, t);
+    return state - h(kReferencePressurePa, 0.0);
+}
+
+}  // namespace
+
+double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
+    const std::string& k = keyword;
+    if (k == "LUF") return AgainstReference(AirEnthalpyPT, P, t);
+    if (k == "VAT") return AgainstReference(WaterEnthalpyPT, P, t) * 0.001;
+    if (k == "GAS" || k == "IGAS") return t * GivenCp * 0.001;
+    if (k == "ANG" || k == "MNG") return SteamEnthalpyPT(P, t) * 0.001;
+    if (k == "O2") return AgainstReference(OxygenEnthalpyPT, P, t);
+    if (k == "AR") return AgainstReference(ArgonEnthalpyPT, P, t);
+    if (k == "H2") {
+        return AgainstReference(HydrogenEnthalpyPT, P, t);
+    }
+    if (k == "N2") {
+        return AgainstReference(NitrogenEnthalpyPT, P, t);
+    }
+    if (k == "CO2" || k == "O3") {  // ozone takes the carbon dioxide enthalpy
+        return AgainstReference(CarbonDioxideEnthalpyPT, P, t);
+    }
+    if (k == "CH4") return AgainstReference(MethaneEnthalpyPT, P, t);
+    if (k == "C3H8" || k == "C3H8V") {
+        // The reference is the gas, also for the liquid; it is evaluated first.
+        const double reference = PropaneEnthalpyPT("C3H8", kReferencePressurePa, 0.0);
+        return PropaneEnthalpyPT(k, P, t) - reference;
+    }
+    if (k == "NH3") {
+        return AmmoniaEnthalpyPT(P, t);
+    }
+    if (k == "NGAS") return AgainstReference(MethaneEnthalpyPT, P, t);  // methane enthalpy
+    return 0.0;
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,302 @@
+#include "media/medium_property_switch.h"
+
+#include <cmath>
+
+#include "flow/flow_state.h"
+#include "media/humid_gas_mixing.h"
+#include "media/medium_identification.h"
+#include "media/oil_properties.h"
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+#include "media/water_viscosity.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "numerics/text_utils.h"
+#include "numerics/unit_parser.h"
+#include "property_tables/ammonia.h"
+#include "property_tables/argon.h"
+#include "property_tables/carbon_dioxide.h"
+#include "property_tables/carbon_monoxide.h"
+#include "property_tables/hydrogen.h"
+#include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
+#include "property_tables/oxygen.h"
+#include "property_tables/ozone.h"
+#include "property_tables/propane.h"
+#include "property_tables/saturation_states.h"
+#include "ui/composition_grid.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+int PropertyIterationCount = 0;
+int PropertyIterationLimit = 5000;
+double GridMeanMolarMass = 0.0;
+std::string ParsedUnitKind;
+
+namespace {
+
+constexpr double kZeroCelsiusK = 273.15;
+constexpr double kReferencePressurePa = 101325.0;
+constexpr double kHeliumOverArgon = 4.0026 / 39.948;
+
+// The outputs every branch fills.
+struct Outputs {
+    double& density;
+    double& dryDensity;
+    double& vapourDensity;
+    double& viscosity;
+    double& kappa;
+    double& cp;
+    double& cv;
+    double& enthalpy;
+};
+
+// Dry-gas values at (P, t) of a tabulated gas.
+struct DryGas {
+    double density = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0;
+};
+
+// Adds the water vapour of the relative humidity to the dry gas, with w as both viscosity
+// mixing weights. A cv of 0 or below gives kappa 1.
+void GasPattern(const DryGas& g, double weight, double P, double t, double satT, double rh,
+                Outputs& o) {
+    const double kappa = g.cv > 0.0 ? CheckedDiv(g.cp, g.cv) : 1.0;
+    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, g.density,
+                     g.viscosity, g.cp, g.cv, kappa, weight, weight, o.viscosity, o.kappa, o.cp,
+                     o.cv);
+}
+
+using SaturationState = void (*)(bool, char, double&, double&, double&, double&, double&,
+                                 double&, double&, double&);
+using GasAtState = DryGas (*)(double P, double t);
+
+DryGas OxygenGas(double P, double t) {
+    return {OxygenDensityPT(P, t), OxygenViscosityPT(P, t), OxygenCpPT(P, t), OxygenCvPT(P, t)};
+}
+DryGas ArgonGas(double P, double t) {
+    return {ArgonDensityPT(P, t), ArgonViscosityPT(P, t), ArgonCpPT(P, t), ArgonCvPT(P, t)};
+}
+DryGas HeliumGas(double P, double t) {
+    DryGas g = ArgonGas(P, t);
+    g.density *= kHeliumOverArgon;
+    return g;
+}
+DryGas HydrogenGas(double P, double t) {
+    return {HydrogenDensityPT(P, t), HydrogenViscosityPT(P, t), HydrogenCpPT(P, t),
+            HydrogenCvPT(P, t)};
+}
+DryGas NitrogenGas(double P, double t) {
+    return {NitrogenDensityPT(P, t), NitrogenViscosityPT(P, t), NitrogenCpPT(P, t),
+            NitrogenCvPT(P, t)};
+}
+DryGas CarbonDioxideGas(double P, double t) {
+    return {CarbonDioxideDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
+            CarbonDioxideCvPT(P, t)};
+}
+// Ozone has its own density table and takes the rest from carbon dioxide.
+DryGas OzoneGas(double P, double t) {
+    return {OzoneDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
+            CarbonDioxideCvPT(P, t)};
+}
+
+// A liquefied gas: its saturation-state function, its gas tables and its mixing weight.
+struct LiquefiedGas {
+    const char* keyword;
+    SaturationState saturation;
+    GasAtState gas;
+    double weight;
+    double saturationDensityFactor;
+};
+
+const LiquefiedGas kLiquefiedGases[] = {
+    {"O2", OxygenSaturationStateT, OxygenGas, 70.4, 1.0},
+    {"AR", ArgonSaturationStateT, ArgonGas, 77.6, 1.0},
+    {"H2", HydrogenSaturationStateT, HydrogenGas, 8.19, 1.0},
+    {"He", ArgonSaturationStateT, HeliumGas, 77.6, kHeliumOverArgon},
+    {"N2", NitrogenSaturationStateT, NitrogenGas, 59.481, 1.0},
+    {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, 115.7, 1.0},
+    {"O3", OzoneSaturationStateT, OzoneGas, 111.937, 1.0},
+};
+
+void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, double& pSat,
+                Outputs& o) {
+    m.saturation(notesOn, phase, t, pSat, o.density, o.enthalpy, o.viscosity, o.cp, o.cv,
+                 o.kappa);
+    o.density *= m.saturationDensityFactor;
+}
+
+void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh,
+                        Outputs& o) {
+    double pSat = 0.0;
+    const char phase = PhaseLetter;
+    if (phase == 'N') {
+        double tSat = t;
+        Saturation(m, false, 'N', tSat, pSat, o);
+        if (CalcFunction != "Tryckf" && pSat < P && std::fabs(t - tSat) < 0.001) return;
+        GasPattern(m.gas(P, t), m.weight, P, t, satT, rh, o);
+        return;
+    }
+    if (phase == 'H' || phase == 'X') {
+        // Saturation temperature at P by stepping with halving reversals from -273 degC.
+        t = -273.0;
+        double step = 10.0;
+        PropertyIterationCount = 0;
+        for (;;) {
+            Saturation(m, false, phase, t, pSat, o);
+            if (pSat < P) {
+                if (step < 0.0) step = -0.5 * step;
+            } else if (step > 0.0) {
+                step = -0.5 * step;
+            }
+            t += step;
+            ++PropertyIterationCount;
+            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 ||
+                t > 0.0 || t < -273.15)
+                break;
+        }
+    }
+    Saturation(m, true, phase, t, pSat, o);
+    if ((phase == 'G' || phase == 'V') && !Form1().abstryckmaxantal.Visible()) {
+        Form1().abstryckantal.SetText(Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9));
+        Form1().abstrycksort.SetText("kPa");
+        P = pSat;
+    }
+}
+
+// The given viscosity in ViscosityUnit into GivenViscosityPas (1e-6 Pa s) at `density`.
+double GivenViscosityAt(double density) {
+    ParseUnitValue(ViscosityUnit, GivenViscosityValue, density, PipeDiameter, GivenViscosityPas,
+                   ParsedUnitKind);
+    return 1e-6 * GivenViscosityPas;
+}
+
+// The user's gas with its own cp, cv and the two viscosity mixing weights. With no water
+// vapour and a weight product of 0 the viscosity mixing would be 0/0.
+void UserGas(double density, double viscosity, double givenCp, double givenCv, double weightA,
+             double weightB, double P, double t, double satT, double rh, Outputs& o) {
+    if (!(weightA * weightB > 0.0) && !(VapourPartialPressure(P, satT, rh) > 0.0))
+        throw CalcError("critical temperature and molar mass of the gas are needed");
+    const double kappa = givenCv > 0.0 ? CheckedDiv(givenCp, givenCv) : 1.0;
+    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, density,
+                     viscosity, givenCp, givenCv, kappa, weightA, weightB, o.viscosity, o.kappa,
+                     o.cp, o.cv);
+}
+
+// Carries the density of the simplified gas of the humid grid over to the typed molar mass.
+void NaturalGasMolarMassCorrection(double& density) {
+    GridMeanMolarMass = 0.0;
+    try {
+        const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+        for (int i = kMixtureFirstRow; i <= kMixtureLastRow; ++i) {
+            const std::string& key = MixtureComponentKeyword[static_cast<size_t>(i)];
+            const double m =
+                key == "GAS" ? MixtureMolarMass[static_cast<size_t>(i)] : MolarMass(key);
+            GridMeanMolarMass += StrToFloatSafe(grid.Cell(5, i)) * m * 0.01;
+        }
+        if (HumidGasMolarMass > 0.0 && GridMeanMolarMass > 0.0)
+            density = CheckFinite(density * CheckedDiv(HumidGasMolarMass, GridMeanMolarMass));
+    } catch (const CalcError&) {
+        // The uncorrected density stands.
+    }
+}
+
+// Propane functions, also for butane and pentane, whose densities are scaled by molar mass.
+DryGas PropaneGas(const std::string& keyword, double P, double t, double densityFactor) {
+    return {PropaneDensityPT(keyword, P, t) * densityFactor, PropaneViscosityPT(keyword, P, t),
+            PropaneCpPT(P, t), PropaneCvPT(P, t)};
+}
+
+}  // namespace
+
+void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
+                          double givenDensity, double givenCp, double givenCv,
+                          double givenCriticalTemperatureK, double givenMolarMass, double& t,
+                          double& satT, double zRatio, double relativeHumidity, double& density,
+                          double& dryDensity, double& vapourDensity, double& viscosity,
+                          double& kappa, double& cp, double& cv, double& enthalpy) {
+    PropertyIterationCount = 0;
+    PropertyIterationLimit = 5000;
+    density = dryDensity = vapourDensity = viscosity = kappa = cp = cv = 0.0;
+    Outputs o{density, dryDensity, vapourDensity, viscosity, kappa, cp, cv, enthalpy};
+    const double rh = relativeHumidity;
+    const std::string& k = keyword;
+
+    if (k == "ANG" || k == "MNG") {
+        density = SteamDensityPT(P, t);
+        viscosity = WaterSteamViscosity(t, density);
+        kappa = SteamKappaPT(k, cp, cv, P, t, density);
+    } else if (k == "VAT") {
+        density = WaterDensityPT(P, t);
+        viscosity = WaterSteamViscosity(t, density);
+    } else if (k == "LUF") {
+        HumidAirPropertiesPT(density, dryDensity, vapourDensity, P, t, satT, rh, viscosity,
+                             kappa, cp, cv);
+    } else if (k == "OLJA") {
+        OilProperties(OilViscosityUnit, density, viscosity, t, OilViscosity40, OilViscosity100,
+                      givenDensity);
+    } else if (k == "NH3") {
+        GasPattern({AmmoniaDensityPT(P, t), AmmoniaViscosityPT(P, t), AmmoniaCpPT(P, t),
+                    AmmoniaCvPT(P, t)},
+                   83.113, P, t, satT, rh, o);
+    } else if (k == "CH4") {
+        GasCompositionArray methane{};
+        methane[1] = 1.0;
+        double z = 0.0;
+        const double rho = GasCompressibilityDetailed(methane, z, P, t);
+        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)},
+                   55.3118, P, t, satT, rh, o);
+    } else if (k == "C2H6") {
+        const double rho = CheckedDiv(0.001 * MolarMass("C2H6") * P,
+                                      0.9901 * 8.3143 * (t + kZeroCelsiusK));
+        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 95.828,
+                   P, t, satT, rh, o);
+    } else if (k == "CO") {
+        GasPattern({CarbonMonoxideDensityPT(P, t), CarbonMonoxideViscosityPT(P, t),
+                    CarbonMonoxideCpPT(P, t), CarbonMonoxideCvPT(P, t)},
+                   std::sqrt(3722.8091), P, t, satT, rh, o);
+    } else if (k == "C3H8" || k == "C3H8V" || k == "C4H10" || k == "C5H12") {
+        if (k == "C3H8V") {
+            density = PropaneDensityPT(k, P, t);
+            viscosity = PropaneViscosityPT(k, P, t);
+        } else {
+            const double factor =
+                k == "C4H10" ? 58.123 / 44.096 : (k == "C5H12" ? 72.15 / 44.096 : 1.0);
+            GasPattern(PropaneGas(k, P, t, factor), 127.732, P, t, satT, rh, o);
+        }
+    } else if (k == "NGAS") {
+        const double rho = GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
+        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 70.4, P,
+                   t, satT, rh, o);
+        NaturalGasMolarMassCorrection(density);
+    } else if (k == "IGAS") {
+        if (zRatio == 0.0) throw CalcError("the compressibility ratio Z1/Zn is 0");
+        const double rho = CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kReferencePressurePa *
+                                       CheckedDiv(kZeroCelsiusK, t + kZeroCelsiusK));
+        const double mu = GivenViscosityAt(rho);
+        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
+                rh, o);
+    } else if (k == "GAS") {
+        const double mu = GivenViscosityAt(givenDensity);
+        const double rho =
+            CheckFinite(givenDensity * CheckedDiv(P, OperatingPressure) *
+                        CheckedDiv(OperatingTemperature + kZeroCelsiusK, t + kZeroCelsiusK));
+        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
+                rh, o);
+    } else if (k == "VÄT") {
+        viscosity = GivenViscosityAt(givenDensity);
+        density = givenDensity;
+    } else {
+        for (const LiquefiedGas& m : kLiquefiedGases) {
+            if (k == m.keyword) {
+                LiquefiedGasBranch(m, P, t, satT, rh, o);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,35 @@
+#pragma once
+// The medium property switch: a medium keyword and a state (P, t) into density, viscosity,
+// isentropic exponent and heat capacities, for a humid gas also the dry and vapour part
+// densities. Every gas answer already includes the water vapour of the given relative
+// humidity.
+//
+// P in Pa absolute, t in degC, densities kg/m3, viscosity Pa s, cp and cv J/(kg K);
+// the enthalpy output (only the saturation-state branches write it) in kJ/kg.
+#include <string>
+
+#include "media/natural_gas.h"
+
+namespace tubalyx {
+
+// Passes of the saturation-temperature search of the last call, and its bound.
+extern int PropertyIterationCount;
+extern int PropertyIterationLimit;
+// Mean molar mass (g/mol) of the humid composition grid, from the last "NGAS" call.
+extern double GridMeanMolarMass;
+// Kind of the last viscosity unit the switch or the oil formulas converted ("dynvisk", ...).
+extern std::string ParsedUnitKind;
+
+// Keywords the switch answers for; any other keyword (also "G", the mixture) gives zeros.
+// P can come back as the saturation pressure (phases 'G' and 'V' of the liquefied gases),
+// t as the saturation temperature (phases 'H' and 'X') or clamped into a saturation table.
+// satT is the temperature of the humidity step's saturation pressure; callers pass t.
+// Faults (a Z ratio of 0 for "IGAS", viscosity weights of 0 with no vapour) raise CalcError.
+void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
+                          double givenDensity, double givenCp, double givenCv,
+                          double givenCriticalTemperatureK, double givenMolarMass, double& t,
+                          double& satT, double zRatio, double relativeHumidity, double& density,
+                          double& dryDensity, double& vapourDensity, double& viscosity,
+                          double& kappa, double& cp, double& cv, double& enthalpy);
+
+}  // namespace tubalyx

@@ -1,0 +1,91 @@
+#include "media/reference_density.h"
+
+#include "forms/edit.h"
+#include "forms/string_grid.h"
+#include "media/medium_properties.h"
+#include "media/natural_gas.h"
+#include "media/water_equations.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "numerics/text_utils.h"
+#include "texts/medium_prompts.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr double kReferencePressure = 101325.0;  // Pa
+constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
+
+bool IsMixture(const std::string& medium) { return medium == "G" || medium == "NGAS"; }
+
+// Share of the composition in percent: the humid grid's sums row for the mixtures, else 100.
+double CompositionShare() {
+    if (!IsMixture(MediumCode)) return 100.0;
+    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    double share = 0.0;
+    for (int row = 2; row < grid.RowCount(); ++row) share = StrToFloatSafe(grid.Cell(5, row));
+    return share;
+}
+
+struct StateResult {
+    double flowDensity = 0.0, specificHumidity = 0.0;
+};
+
+StateResult PropertiesAt(bool normalColumn, double P, double t, const std::string& kind, double absolute,
+                         double specific, double dew, double relative) {
+    StateResult r;
+    double dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, pv = 0.0, h = 0.0;
+    MediumPropertiesAtState(normalColumn, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp,
+                            GivenCv, GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, P, t, kind, absolute,
+                            specific, dew, relative, r.flowDensity, dry, vapour, viscosity, kappa, cp, cv, pv, h);
+    r.specificHumidity = specific;
+    return r;
+}
+
+}  // namespace
+
+bool IsSixtyFahrenheitUnit(const std::string& unit) {
+    return unit == "Standard_m3/h" || unit == "Standard_m3/min" || unit == "Standard_m3/s" || unit == "MMSCFD";
+}
+
+void ApplyFlowUnit() {
+    TForm1& form = Form1();
+    if (!IsStandardFlowUnit() && SolveFor != "FL") return;
+    if (CompositionShare() == 0.0) {
+        form.maxflownormaldens.SetText("0");
+        return;
+    }
+    // The moisture of the gas at the operating state, in g per kg of dry gas.
+    const double h = PropertiesAt(false, OperatingPressure, OperatingTemperature, HumidityInputKind,
+                                  AbsoluteHumidity, SpecificHumidity, DewTemperatureC, RelativeHumidity)
+                         .specificHumidity;
+    const double pv = MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) *
+                      RelativeHumidity * 0.01;
+    SetStandardDensityPrompt();
+
+    double pRef = kReferencePressure;
+    const double tRef = IsSixtyFahrenheitUnit(form.maxflowsort.Text()) ? kSixtyFahrenheit : 0.0;
+    // The dry gas alone once the vapour that the reference temperature cannot hold has condensed.
+    if (!IsMixture(MediumCode))
+        pRef = kReferencePressure - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kReferencePressure);
+    double rho = PropertiesAt(true, pRef, tRef, "R", 0.0, 0.0, 0.0, 0.0).flowDensity;
+    if (MediumCode == "GAS" && OperatingPressure > 0.0)
+        rho = GivenDensity * pRef / OperatingPressure * (273.15 + OperatingTemperature) / (273.15 + tRef);
+
+    const double waterDensity = WaterDensityPT(kReferencePressure, 0.0);
+    double value = 0.0;
+    if (MediumCode == "VAT" || MediumCode == "ANG" || MediumCode == "MNG")
+        value = waterDensity;
+    else if (MediumCode == "VÄT")
+        value = GivenDensity;
+    else  // the dry gas with its moisture carried as liquid water
+        value = CheckedDiv(rho * (1.0 + 0.001 * h), 1.0 + 0.001 * h * rho / waterDensity);
+    form.maxflownormaldens.SetText(Utf8Left(FormatGeneral(value), 6));
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,173 @@
+#include "media/steam_equations.h"
+
+#include <cmath>
+
+#include "numerics/checked.h"
+
+namespace tubalyx {
+
+const std::array<double, kSteamCoefficientCount> SteamCoefficients = {
+    // B00 .. B05
+    16.83599274, 28.56067796, -54.38923329, 0.4330662834, -0.6547711697, 0.08565182058,
+    // B11, B12, B21, B22, B23, B31, B32, B41, B42, B51, B52, B53, B61, B62, B71, B72, B81, B82
+    0.06670375918, 1.388983801, 0.08390104328, 0.02614670893, -0.03373439453, 0.4520918904,
+    0.1069036614, -0.5975336707, -0.08847535804, 0.5958051609, -0.5159303373, 0.2075021122,
+    0.1190610271, -0.09867174132, 0.1683998803, -0.05809438001, 0.006552390126, 0.0005710218649,
+    // B90 .. B96
+    193.6587558, -1388.522425, 4126.607219, -6508.211677, 5745.984054, -2693.088365, 523.5718623,
+    // exponents z of B11 .. B82
+    13, 3, 18, 2, 1, 18, 10, 25, 14, 32, 28, 24, 12, 11, 24, 18, 24, 14,
+    // denominator exponents x of b61, b71, b81, b82
+    14, 19, 54, 27,
+    // b
+    0.7633333333,
+    // b61, b71, b81, b82
+    0.4006073948, 0.08636081627, -0.8532322921, 0.3460208861,
+};
+
+const std::array<double, 5> SteamBoundaryLineCoefficients = {
+    0.9626911787424687, 1.3334620732272517, 0.7475191707, 4.52079566, 7.160997524};
+
+namespace {
+
+// Offsets into SteamCoefficients.
+constexpr int kB0 = 0;
+constexpr int kB = 6;        // B11 .. B82
+constexpr int kB9 = 24;      // B90 .. B96
+constexpr int kZ = 31;       // exponents of B11 .. B82
+constexpr int kX = 49;       // denominator exponents
+constexpr int kDenominator = 54;  // b61, b71, b81, b82
+
+// Terms of the groups mu = 1 .. 8 among B11 .. B82, and denominator terms of mu = 6, 7, 8.
+constexpr int kGroupTerms[8] = {2, 3, 2, 2, 3, 2, 2, 2};
+constexpr int kDenominatorTerms[3] = {1, 1, 2};
+
+void RequirePositivePressure(double P) {
+    if (!(P > 0.0)) throw CalcError("steam pressure must be above zero");
+}
+
+// The eight group sums of B_mu_lambda X^z, and the three denominator sums of b X^x.
+struct SteamGroupSums {
+    double group[8];
+    double denominator[3];
+};
+
+SteamGroupSums GroupSums(double x) {
+    const auto& c = SteamCoefficients;
+    SteamGroupSums s{};
+    int k = 0;
+    for (int mu = 0; mu < 8; ++mu) {
+        double sum = 0.0;
+        for (int n = 0; n < kGroupTerms[mu]; ++n, ++k) sum += c[kB + k] * std::pow(x, c[kZ + k]);
+        s.group[mu] = sum;
+    }
+    k = 0;
+    for (int m = 0; m < 3; ++m) {
+        double sum = 0.0;
+        for (int n = 0; n < kDenominatorTerms[m]; ++n, ++k)
+            sum += c[kDenominator + k] * std::pow(x, c[kX + k]);
+        s.denominator[m] = sum;
+    }
+    return s;
+}
+
+double LastTermSum(double x) {  // sum over lambda = 0 .. 6 of B9_lambda X^lambda
+    double sum = 0.0;
+    for (int lambda = 0; lambda <= 6; ++lambda) sum += SteamCoefficients[kB9 + lambda] * std::pow(x, lambda);
+    return sum;
+}
+
+double SpecificVolume(double P, double t) { return CheckedDiv(1.0, SteamDensityPT(P, t)); }
+
+}  // namespace
+
+void ComputeReducedState(double& theta, double& beta, double& i1, double P, double t, double& x) {
+    theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    beta = P / kWaterCriticalPressurePa;
+    i1 = kSteamI1;
+    x = CheckedExp(kSteamB * (1.0 - theta));
+}
+
+double SteamBoundaryPressureReduced(double t) {
+    const double theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    const double ta = SteamBoundaryLineCoefficients[0], tb = SteamBoundaryLineCoefficients[1];
+    return ((tb - theta) * SteamBoundaryLineCoefficients[2] + (theta - ta) * SteamBoundaryLineCoefficients[3] -
+            (tb - theta) * SteamBoundaryLineCoefficients[4] * (theta - ta)) /
+           (tb - ta);
+}
+
+double SteamDensityPT(double P, double t) {
+    RequirePositivePressure(P);
+    double theta, beta, i1, x;
+    ComputeReducedState(theta, beta, i1, P, t, x);
+    const SteamGroupSums s = GroupSums(x);
+    const double betaL = SteamBoundaryPressureReduced(t);
+
+    double chi = CheckedDiv(i1 * theta, beta);
+    for (int mu = 1; mu <= 5; ++mu) chi -= mu * std::pow(beta, mu - 1) * s.group[mu - 1];
+    for (int mu = 6; mu <= 8; ++mu) {
+        const double d = std::pow(beta, 2 - mu) + s.denominator[mu - 6];
+        chi -= (mu - 2) * std::pow(beta, 1 - mu) * CheckedDiv(s.group[mu - 1], d * d);
+    }
+    chi += 11.0 * std::pow(CheckedDiv(beta, betaL), 10) * LastTermSum(x);
+    return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
+}
+
+double SteamGibbsEnergyPT(double P, double t) {
+    RequirePositivePressure(P);
+    const auto& c = SteamCoefficients;
+    double theta, beta, i1, x;
+    ComputeReducedState(theta, beta, i1, P, t, x);
+    const SteamGroupSums s = GroupSums(x);
+    const double betaL = SteamBoundaryPressureReduced(t);
+
+    double zeta = i1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) +
+                  c[kB0 + 1] + c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta +
+                  c[kB0 + 4] * theta * theta * theta + c[kB0 + 5] * theta * theta * theta * theta;
+    for (int mu = 1; mu <= 5; ++mu) zeta -= std::pow(beta, mu) * s.group[mu - 1];
+    for (int mu = 6; mu <= 8; ++mu)
+        zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
+    zeta += beta * std::pow(CheckedDiv(beta, betaL), 10) * LastTermSum(x);
+    return CheckFinite(zeta * kReducedEnergyScale);
+}
+
+double SteamEnthalpyPT(double P, double t) {
+    if (P <= 1e-10) return 0.0;
+    const double zeta0 = SteamGibbsEnergyPT(P, t) / kReducedEnergyScale;
+    const double zeta1 = SteamGibbsEnergyPT(P, t + 0.1) / kReducedEnergyScale;
+    return CheckFinite((zeta0 - 10.0 * (zeta1 - zeta0) * (t + 273.15)) * kReducedEnergyScale);
+}
+
+double SteamCpPT(double P, double t) {
+    const double T = t + 273.15;
+    const double s = 0.001 * T;
+    const double second =
+        SteamGibbsEnergyPT(P, t + s) + SteamGibbsEnergyPT(P, t - s) - 2.0 * SteamGibbsEnergyPT(P, t);
+    return -T * CheckedDiv(second, s * s);
+}
+
+double SteamCvPT(double P, double t) {
+    const double T = t + 273.15;
+    const double s = 0.001 * T;
+    const double v = SpecificVolume(P, t);
+    const double dvdP = CheckedDiv(v - SpecificVolume(0.999 * P, t), 0.001 * P);
+    const double dvdT = CheckedDiv(SpecificVolume(P, t + s) - v, s);
+    return SteamCpPT(P, t) + T * CheckedDiv(dvdT * dvdT, dvdP);
+}
+
+double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t,
+                    double density) {
+    cp = 0.0;
+    cv = 0.0;
+    if (medium != "ANG" && medium != "MNG") return 0.0;
+    // Near zero pressure and temperature the differences of cp and cv lose all meaning.
+    const double Pc = P > 110.0 ? P : 110.0;
+    const double tc = t > 0.12 ? t : 0.12;
+    cp = SteamCpPT(Pc, tc);
+    cv = SteamCvPT(Pc, tc);
+    const double v = CheckedDiv(1.0, density);
+    const double dvdP = (v - SpecificVolume(P - 0.1, t)) / 0.1;
+    return -CheckedDiv(CheckedDiv(cp, cv), density * P * dvdP);
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,125 @@
+#include "reports/operating_conditions.h"
+
+#include <algorithm>
+
+#include "media/medium_identification.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "texts/prompt_setters.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+OperatingConditionHooks& OperatingConditionServices() {
+    static OperatingConditionHooks hooks;
+    return hooks;
+}
+
+int MediumDensityClass() {
+    const std::string& m = MediumCode;
+    const char p = PhaseLetter;
+    if (m == "MNG") return 1;
+    if (m == "H2") {
+        if (p == 'V') return 2;
+        if (p == 'X') return 1;
+    }
+    if (m == "AR" || m == "N2" || m == "O2" || m == "CO2" || m == "CO") {
+        if (p == 'G' || p == 'V') return 2;
+        if (p == 'H' || p == 'X') return 1;
+    }
+    return 0;
+}
+
+std::string ShortenConditionNumber(const std::string& text) {
+    const std::size_t sep = text.find_first_of(",.");
+    if (sep == std::string::npos) return text;
+    return text.substr(0, std::max<std::size_t>(6, sep));
+}
+
+namespace {
+
+// The number of an edit, or of the mean of two edits; "0" when a text is no number.
+std::string EditNumberText(const std::string& first, const std::string* second) {
+    double a = 0, b = 0;
+    if (!TryParseNumber(first, DecimalSeparator(), a)) return "0";
+    if (second) {
+        if (!TryParseNumber(*second, DecimalSeparator(), b)) return "0";
+        a = 0.5 * b + 0.5 * a;
+    }
+    return FormatGeneral(a);
+}
+
+}  // namespace
+
+void FormatOperatingConditions(double& pressure, double& temperature, std::string& text) {
+    TForm1& f = Form1();
+    const int densityClass = MediumDensityClass();
+    const bool branch = UsesGasThroatBranch();
+
+    std::string t, p;
+    if (densityClass == 1) {
+        t = FormatGeneral(OperatingTemperature);
+        p = FormatGeneral(0.001 * OperatingPressure);
+    } else if (branch) {
+        t = EditNumberText(f.tempmin.Text(), &f.temp.Text());
+        p = EditNumberText(f.abstryckantal.Text(), &f.abstryckmaxantal.Text());
+    } else {
+        t = EditNumberText(f.temp.Text(), nullptr);
+        p = EditNumberText(f.abstryckantal.Text(), nullptr);
+    }
+    temperature = StrToFloatSafe(t);
+    pressure = StrToFloatSafe(p);
+    t = ShortenConditionNumber(t);
+    p = ShortenConditionNumber(p);
+
+    const std::string& s = ReportSeparator;
+    std::string body;
+    if (densityClass == 1)
+        body = s + t + s + "C " + s + p + s + "kPa" + ")";
+    else
+        body = s + t + s + f.tempsort.Caption() + ", " + s + p + s + f.abstrycksort.Text() + ")";
+
+    const char* prefix = LanguageLetter == 'S'   ? "vid drifttillstånd= "
+                         : LanguageLetter == 'D' ? "bei Betriebsbedingungen= "
+                                                 : "at operating cond.= ";
+    text = prefix + body;
+    if (f.Excel.Caption() == "txt") text = "(" + text;
+}
+
+void UpdateThermoCaption() {
+    const char* title = nullptr;
+    switch (LanguageLetter) {
+        case 'S': title = "Termodynamiska data "; break;
+        case 'E': title = "Thermodynamical parameters "; break;
+        case 'D': title = "Thermodynamische Eigenschaften "; break;
+        default: return;
+    }
+    std::string caption = title;
+    if (MediumCode != "OLJA") {
+        double p = 0, t = 0;
+        std::string conditions;
+        FormatOperatingConditions(p, t, conditions);
+        caption += conditions;
+    }
+    Form1().GroupBox1.SetCaption(caption);
+}
+
+void ShowHumidityContent() {
+    TForm1& f = Form1();
+    if (!f.ViktVolprocGrid.Visible()) return;
+    auto& h = OperatingConditionServices();
+    const double flow = h.FlowDensity ? h.FlowDensity() : 1.0;
+    const double dry = h.DryGasDensity ? h.DryGasDensity() : flow;
+    if (dry + 1e-9 >= flow || flow == 0.0)
+        f.fuktviktproc.SetText("0");
+    else
+        f.fuktviktproc.SetText(FormatFixed((flow - dry) / flow * 100, 5));
+    const double sum = h.SumCompositionGrid ? h.SumCompositionGrid() : 100.0;
+    f.fuktvolproc.SetText(HumidGasFlag ? FormatFixed(100 - sum, 5) : "0");
+    SetMassPercentHeading();
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,248 @@
+#include "reports/report_window.h"
+
+#include <algorithm>
+
+#include "numerics/report_format.h"
+#include "numerics/text_utils.h"
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+std::string ReportLabel(const std::string& words, int width) {
+    return PadRight(words, width - 2, '_') + "= ";
+}
+
+std::string ReportLine(const std::string& label, double value, int digits) {
+    return label + ReportSeparator + FormatFixed(value, digits);
+}
+
+std::string ReportLineWithTail(const std::string& label, double value, const std::string& tail, int digits) {
+    return ReportLine(label, value, digits) + ReportSeparator + tail;
+}
+
+std::string PaddedReportLine(const std::string& words, int width, double value, int digits) {
+    return ReportLine(ReportLabel(words, width), value, digits);
+}
+
+// ---- RichEdit1 ----
+
+TRichEdit& ReportWindow() { return Form1().RichEdit1; }
+
+void AppendReportLine(const std::string& text) { ReportWindow().Add(text); }
+
+void AppendReportValueLine(const std::string& label, double value, int digits) {
+    AppendReportLine(ReportLine(label, value, digits));
+}
+
+TColor ReportColor() { return ReportWindow().SelAttributes().Color; }
+void SetReportColor(TColor color) { ReportWindow().SetSelColor(color); }
+TFontStyles ReportStyle() { return ReportWindow().SelAttributes().Style; }
+void SetReportStyle(const TFontStyles& style) { ReportWindow().SetSelStyle(style); }
+int ReportSize() { return ReportWindow().SelAttributes().Size; }
+void SetReportSize(int size) { ReportWindow().SetSelSize(size); }
+std::string ReportFontName() { return ReportWindow().SelAttributes().Name; }
+void SetReportFontName(const std::string& name) { ReportWindow().SetSelFontName(name); }
+
+int ReportLineCount() { return ReportWindow().LineCount(); }
+std::string ReportLineText(int index) { return ReportWindow().Line(index); }
+int ReportTextLength() { return ReportTextLength(ReportWindow()); }
+int ReportCaret() { return CaretPosition(ReportWindow()); }
+void SetReportCaret(int position) { SetCaretPosition(ReportWindow(), position); }
+
+int ReportSelectionLength() {
+    // The selection counted in this module's positions: the line breaks inside it count two.
+    const TRichEdit& e = ReportWindow();
+    const int start = CaretPosition(e);
+    int editEnd = e.SelStart() + e.SelLength();
+    int line = 0, editPos = 0;
+    for (; line < e.LineCount(); ++line) {
+        const int n = Utf8Length(e.Line(line));
+        if (editEnd <= editPos + n) break;
+        editPos += n + 1;
+    }
+    const int end = line < e.LineCount() ? LineStartPosition(e, line) + (editEnd - editPos)
+                                         : ReportTextLength(e);
+    return std::max(0, end - start);
+}
+
+void SetReportSelectionLength(int length) {
+    TRichEdit& e = ReportWindow();
+    const int start = CaretPosition(e);
+    const int startEdit = e.SelStart();
+    SetCaretPosition(e, start + std::max(0, length));
+    const int endEdit = e.SelStart();
+    e.SetSelStart(startEdit);
+    e.SetSelLength(endEdit - startEdit);
+}
+
+void ClearReport() { ReportWindow().Clear(); }
+void FocusReport() {
+    TRichEdit& e = ReportWindow();
+    if (e.Visible()) e.SetFocus();  // a hidden window cannot take the focus; that is no error
+}
+void ShowReportWindow(bool visible) { ReportWindow().SetVisible(visible); }
+
+void AppendColoredLines(const std::vector<std::string>& lines, TColor color) {
+    const TColor previous = ReportColor();
+    SetReportColor(color);
+    for (const auto& line : lines) AppendReportLine(line);
+    SetReportColor(previous);
+}
+
+void AppendRedLine(const std::string& text) { AppendColoredLines({text}, clRed); }
+void AppendRedLines(const std::vector<std::string>& lines) { AppendColoredLines(lines, clRed); }
+
+void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& style, int size) {
+    TRichEdit& e = ReportWindow();
+    const TTextAttributes previous = e.SelAttributes();
+    e.SetSelColor(color);
+    e.SetSelStyle(style);
+    e.SetSelSize(size);
+    e.Add(text);
+    e.SetSelColor(previous.Color);
+    e.SetSelStyle(previous.Style);
+    e.SetSelSize(previous.Size);
+}
+
+// ---- positions ----
+
+int ReportTextLength(const TRichEdit& edit) { return LineStartPosition(edit, edit.LineCount()); }
+
+int LineStartPosition(const TRichEdit& edit, int line) {
+    const int last = std::clamp(line, 0, edit.LineCount());
+    int pos = 0;
+    for (int i = 0; i < last; ++i) pos += Utf8Length(edit.Line(i)) + 2;
+    return pos;
+}
+
+namespace {
+// Line and column of a position; a position on a line break belongs to the line it ends.
+// Past the end: line = LineCount().
+void LineAndColumn(const TRichEdit& edit, int position, int& line, int& column) {
+    int pos = 0;
+    for (line = 0; line < edit.LineCount(); ++line) {
+        const int n = Utf8Length(edit.Line(line));
+        if (position < pos + n + 2) {
+            column = std::clamp(position - pos, 0, n);
+            return;
+        }
+        pos += n + 2;
+    }
+    column = 0;
+}
+}  // namespace
+
+TTextAttributes ReportAttributesAt(const TRichEdit& edit, int position) {
+    int line = 0, column = 0;
+    LineAndColumn(edit, position, line, column);
+    if (line >= edit.LineCount() || position < 0) return edit.SelAttributes();
+    const auto& runs = edit.Content().Lines[line];
+    int p = 0;
+    for (const auto& run : runs) {
+        const int n = Utf8Length(run.Text);
+        if (column < p + n) return run.Attributes;
+        p += n;
+    }
+    return edit.SelAttributes();  // an empty line or a line break
+}
+
+void SetCaretPosition(TRichEdit& edit, int position) {
+    int line = 0, column = 0;
+    LineAndColumn(edit, std::max(0, position), line, column);
+    int editPos = 0;
+    for (int i = 0; i < line; ++i) editPos += Utf8Length(edit.Line(i)) + 1;
+    if (line >= edit.LineCount()) editPos = edit.TextLength();
+    edit.SetSelStart(editPos + column);
+}
+
+int CaretPosition(const TRichEdit& edit) {
+    const int caret = edit.SelStart();
+    int editPos = 0;
+    for (int line = 0; line < edit.LineCount(); ++line) {
+        const int n = Utf8Length(edit.Line(line));
+        if (caret <= editPos + n) return LineStartPosition(edit, line) + (caret - editPos);
+        editPos += n + 1;
+    }
+    return ReportTextLength(edit);
+}
+
+void CopyWithAttributes(const TRichEdit& source, TRichEdit& target, int offset) {
+    // Line starts of the source, so that each position is found without rescanning the text.
+    const int lines = source.LineCount();
+    std::vector<int> starts(lines + 1, 0);
+    for (int i = 0; i < lines; ++i) starts[i + 1] = starts[i] + Utf8Length(source.Line(i)) + 2;
+    const auto& content = source.Content().Lines;
+
+    // The caret at the end with nothing selected: the attributes set below then apply to the
+    // appended text only and never re-format the target's existing text.
+    target.SetSelStart(target.TextLength());
+    int end = ReportTextLength(target);
+    for (int i = 0; i < lines; ++i) {
+        const int position = end + offset;
+        TTextAttributes a = target.SelAttributes();
+        if (position >= 0 && position < starts[lines]) {
+            const int line = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
+            int column = position - starts[line], p = 0;
+            for (const auto& run : content[line]) {
+                const int n = Utf8Length(run.Text);
+                if (column < p + n) {
+                    a = run.Attributes;
+                    break;
+                }
+                p += n;
+            }
+        }
+        target.SetSelStyle(a.Style);
+        target.SetSelColor(a.Color);
+        target.SetSelSize(a.Size);
+        const std::string text = source.Line(i);
+        target.Add(text);
+        end += Utf8Length(text) + 2;
+    }
+    target.SetSelStart(target.TextLength());
+}
+
+void CopyReportAside() {
+    TForm1& f = Form1();
+    f.RichEdit5.Clear();
+    CopyWithAttributes(f.RichEdit1, f.RichEdit5, 0);
+}
+
+void CopyReportBack() {
+    TForm1& f = Form1();
+    const int before = ReportTextLength(f.RichEdit1);
+    CopyWithAttributes(f.RichEdit5, f.RichEdit1, -before);
+}
+
+// ---- report size ----
+
+bool IsBigReport(const std::string& caption) {
+    for (const char* word : {"Stor", "Gross", "Big"})
+        if (caption.rfind(word, 0) == 0) return true;
+    return false;
+}
+
+bool IsMiniReport(const std::string& caption) {
+    std::string t = caption;
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    return t == "Mini";
+}
+
+ReportSizeKind ReportSizeOf(const std::string& caption) {
+    if (IsBigReport(caption)) return ReportSizeKind::Big;
+    if (IsMiniReport(caption)) return ReportSizeKind::Mini;
+    return ReportSizeKind::Small;
+}
+
+ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Caption()); }
+
+std::string ReportSizeCaption(ReportSizeKind size, char language) {
+    switch (size) {
+        case ReportSizeKind::Mini: return "Mini ";
+        case ReportSizeKind::Big: return language == 'S' ? "Stor " : language == 'D' ? "Gross" : "Big  ";
+        default: return language == 'S' ? "Liten" : language == 'D' ? "Klein" : "Small";
+    }
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,151 @@
+#include "media/humidity_conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+#include "switch_test_support.h"
+
+namespace tubalyx {
+namespace {
+
+using test::ResetSwitchState;
+using test::Switch;
+
+class HumidityConversionsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetSwitchState(); }
+    void TearDown() override { ResetSwitchState(); }
+};
+
+constexpr double kGas = 1.2;  // given density of the user's gas, kg/m3
+
+double VapourAt(const char* k, double P, double t, double rh) {
+    test::UserGasData g;
+    g.density = kGas;
+    g.cp = g.cv = g.criticalK = g.molarMass = 1.0;
+    return Switch(k, P, t, rh, g).vapour;
+}
+
+TEST_F(HumidityConversionsTest, NothingToConvert) {
+    double rh = -1, dew = 0;
+    HumidityFromAbsolute("LUF", false, rh, 20, 101325, kGas, 0.01, 1);
+    EXPECT_EQ(rh, 0.0);
+    rh = -1;
+    HumidityFromSpecific("LUF", false, rh, 20, 101325, kGas, 0.01, 1);
+    EXPECT_EQ(rh, 0.0);
+    rh = -1;
+    HumidityFromDewPoint("LUF", false, rh, 20, 101325, kGas, 10, 1);
+    EXPECT_EQ(rh, 0.0);
+    HumidGasStateConversion("LUF", false, dew, 20, 101325, kGas, 50, 1);
+    EXPECT_EQ(dew, -100.0);
+
+    rh = -1;
+    HumidityFromAbsolute("LUF", true, rh, 20, 101325, kGas, 0.0, 1);
+    EXPECT_EQ(rh, 0.0);
+    rh = -1;
+    HumidityFromSpecific("LUF", true, rh, 20, 101325, kGas, -0.1, 1);
+    EXPECT_EQ(rh, 0.0);
+    for (double noDew : {-100.0, -150.0}) {
+        rh = -1;
+        HumidityFromDewPoint("LUF", true, rh, 20, 101325, kGas, noDew, 1);
+        EXPECT_EQ(rh, 0.0);
+    }
+    dew = 0;
+    HumidGasStateConversion("LUF", true, dew, 20, 101325, kGas, 0.0, 1);
+    EXPECT_EQ(dew, -100.0);
+}
+
+TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
+    std::vector<double> trials;
+    HumidityStepSearch(1.0, 0.0, [&](double s) {
+        trials.push_back(s);
+        return s / 40.0;
+    });
+    ASSERT_GE(trials.size(), 3u);
+    EXPECT_EQ(trials[0], 50.0);
+    EXPECT_EQ(trials[1], 25.0);   // overshoot: back by half the step
+    EXPECT_EQ(trials[2], 37.5);   // undershoot: forward by half again
+    EXPECT_NEAR(trials.back(), 40.0, 40.0 * 1e-5);
+
+    trials.clear();
+    HumidityStepSearch(1.0, 10.0, [&](double s) {
+        trials.push_back(s);
+        return s;
+    });
+    EXPECT_EQ(trials[0], 60.0);
+
+    int evaluations = 0;
+    const double last = HumidityStepSearch(1.0, 0.0, [](double) { return 5.0; }, &evaluations);
+    EXPECT_EQ(evaluations, kHumiditySearchMaxEvaluations + 1);
+    EXPECT_TRUE(std::isfinite(last));
+}
+
+// Saturated vapour at 20 degC holds 17.3 g/m3 (published steam tables).
+TEST_F(HumidityConversionsTest, AbsoluteHumidityOfSaturatedAir) {
+    double rh = 0;
+    HumidityFromAbsolute("LUF", true, rh, 20, 101325, kGas, 0.01730, 1);
+    EXPECT_NEAR(rh, 100.0, 1.0);
+}
+
+TEST_F(HumidityConversionsTest, RelativeToAbsoluteToRelative) {
+    for (const char* k : {"LUF", "CH4", "GAS", "IGAS", "NGAS"}) {
+        for (double rh0 : {5.0, 40.0, 95.0}) {
+            const double t = 25, P = 2e5;
+            const double absolute = VapourAt(k, P, t, rh0);
+            ASSERT_GT(absolute, 0.0) << k;
+            double rh = 0;
+            HumidityFromAbsolute(k, true, rh, t, P, kGas, absolute, 1);
+            EXPECT_NEAR(rh, rh0, rh0 * 2e-5) << k;
+        }
+    }
+}
+
+TEST_F(HumidityConversionsTest, RelativeToSpecificToRelative) {
+    for (const char* k : {"LUF", "CH4", "GAS"}) {
+        const double t = 30, P = 101325, rh0 = 60;
+        test::UserGasData g;
+        g.density = kGas;
+        g.cp = g.cv = g.criticalK = g.molarMass = 1.0;
+        const test::SwitchResult r = Switch(k, P, t, rh0, g);
+        double rh = 0;
+        HumidityFromSpecific(k, true, rh, t, P, kGas, r.vapour / r.dry, 1);
+        EXPECT_NEAR(rh, rh0, rh0 * 2e-5) << k;
+    }
+}
+
+TEST_F(HumidityConversionsTest, RelativeToDewPointToRelative) {
+    for (const char* k : {"LUF", "CH4"}) {
+        for (double rh0 : {20.0, 50.0, 90.0}) {
+            const double t = 30, P = 101325;
+            double dew = 0;
+            HumidGasStateConversion(k, true, dew, t, P, kGas, rh0, 1);
+            EXPECT_LT(dew, t) << k;
+            EXPECT_GT(dew, -40) << k;
+            double rh = 0;
+            HumidityFromDewPoint(k, true, rh, t, P, kGas, dew, 1);
+            EXPECT_NEAR(rh, rh0, rh0 * 1e-4) << k << " " << rh0;
+        }
+    }
+    // The dew temperature is where saturated vapour has the mixture's vapour density. Air at
+    // 30 degC and 50 % (partial-pressure dew point 18.4 degC on psychrometric charts) gets
+    // a little lower one, since the vapour is denser when cooled at equal pressure.
+    double dew = 0;
+    HumidGasStateConversion("LUF", true, dew, 30, 101325, kGas, 50, 1);
+    const double vapour = VapourAt("LUF", 101325, 30, 50);
+    EXPECT_NEAR(SteamDensityPT(WaterSaturationPressure(dew), dew), vapour, vapour * 1e-5);
+    EXPECT_GT(dew, 17.0);
+    EXPECT_LT(dew, 18.4);
+}
+
+TEST_F(HumidityConversionsTest, SaturatedAirHasItsDewPointAtTheOperatingTemperature) {
+    double dew = 0;
+    HumidGasStateConversion("LUF", true, dew, 20, 101325, kGas, 100, 1);
+    EXPECT_NEAR(dew, 20.0, 0.01);
+}
+
+}  // namespace
+}  // namespace tubalyx

@@ -1,0 +1,79 @@
+#include "media/medium_enthalpy.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "numerics/checked.h"
+#include "property_tables/ammonia.h"
+#include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
+#include "property_tables/propane.h"
+#include "texts/report_labels.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+namespace {
+
+class MediumEnthalpyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LanguageLetter = 'E';
+        SetPropertyReportLabels('E');
+        GivenCp = 2000;
+    }
+};
+
+TEST_F(MediumEnthalpyTest, DifferencedRowsReadZeroAtTheReferenceState) {
+    for (const char* k : {"LUF", "VAT", "O2", "AR", "H2", "N2", "CO2", "O3", "CH4", "C3H8", "NGAS"})
+        EXPECT_NEAR(MediumEnthalpyPT(k, 101325, 0), 0.0, 1e-12) << k;
+}
+
+TEST_F(MediumEnthalpyTest, UserGasTakesAConstantCpFromZero) {
+    for (double P : {101325.0, 1e6, 0.0}) {
+        EXPECT_NEAR(MediumEnthalpyPT("GAS", P, 20), 40.0, 1e-12);
+        EXPECT_NEAR(MediumEnthalpyPT("GAS", P, -10), -20.0, 1e-12);
+        EXPECT_NEAR(MediumEnthalpyPT("IGAS", P, 20), 40.0, 1e-12);
+    }
+}
+
+// Published values: liquid water 419.1 kJ/kg at 100 degC (0.06 at 0 degC), saturated steam
+// 2676 kJ/kg at 101325 Pa and 100 degC, air about 1.006 kJ/(kg K) from 0 to 100 degC.
+TEST_F(MediumEnthalpyTest, AgainstPublishedValues) {
+    EXPECT_NEAR(MediumEnthalpyPT("VAT", 101325, 100), 419.0, 0.6);
+    EXPECT_NEAR(MediumEnthalpyPT("ANG", 101325, 100), 2676.0, 3.0);
+    EXPECT_NEAR(MediumEnthalpyPT("MNG", 101325, 100), MediumEnthalpyPT("ANG", 101325, 100), 1e-12);
+    EXPECT_NEAR(MediumEnthalpyPT("LUF", 101325, 100), 100.6, 1.5);
+    EXPECT_EQ(MediumEnthalpyPT("ANG", 0, 100), 0.0);
+    EXPECT_NEAR(MediumEnthalpyPT("NGAS", 5e6, 30),
+                MethaneEnthalpyPT(5e6, 30) - MethaneEnthalpyPT(101325, 0), 1e-12);
+    EXPECT_NEAR(MediumEnthalpyPT("CH4", 5e6, 30), MediumEnthalpyPT("NGAS", 5e6, 30), 1e-12);
+}
+
+TEST_F(MediumEnthalpyTest, MediaWithoutEnthalpyGiveZero) {
+    for (const char* k : {"VÄT", "OLJA", "G", "C2H6", "C4H10", "C5H12", "He", "CO", "xyz", "luf"})
+        for (double t : {-50.0, 0.0, 20.0, 300.0})
+            EXPECT_EQ(MediumEnthalpyPT(k, 5e5, t), 0.0) << k << " " << t;
+}
+
+TEST_F(MediumEnthalpyTest, FirstSetRows) {
+    // Ammonia keeps its table's own zero.
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("NH3", 101325, 0), AmmoniaEnthalpyPT(101325, 0));
+    EXPECT_NE(MediumEnthalpyPT("NH3", 101325, 0), 0.0);
+    // Ozone takes the carbon dioxide enthalpy.
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("O3", 5e5, 80), MediumEnthalpyPT("CO2", 5e5, 80));
+    EXPECT_NEAR(MediumEnthalpyPT("N2", 5e5, 80),
+                NitrogenEnthalpyPT(5e5, 80) - NitrogenEnthalpyPT(101325, 0), 1e-12);
+    // Liquid propane against the gas at the reference state: a large negative value
+    // (about the heat of vaporisation, 350 kJ/kg).
+    const double liquid = MediumEnthalpyPT("C3H8V", 1e6, 20);
+    EXPECT_DOUBLE_EQ(liquid, PropaneEnthalpyPT("C3H8V", 1e6, 20) - PropaneEnthalpyPT("C3H8", 101325, 0));
+    EXPECT_LT(liquid, -250.0);
+    EXPECT_GT(liquid, -500.0);
+    // Propane gas from 0 to 100 degC at 1 atm: cp about 1.8 kJ/(kg K).
+    EXPECT_NEAR(MediumEnthalpyPT("C3H8", 101325, 100), 180, 20);
+}
+
+}  // namespace
+}  // namespace tubalyx

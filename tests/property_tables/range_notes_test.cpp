@@ -1,0 +1,133 @@
+#include "property_tables/range_notes.h"
+
+#include <gtest/gtest.h>
+
+#include "numerics/decimal_separator.h"
+#include "numerics/text_utils.h"
+#include "texts/report_labels.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+namespace {
+
+class RangeNotesTest : public ::testing::Test {
+protected:
+    void Use(char language, const char* medium = "N2") {
+        LanguageLetter = language;
+        MediumCode = medium;
+        SetPropertyReportLabels(language);
+    }
+    void SetUp() override { SetDecimalSeparator(','); }
+    void TearDown() override { SetDecimalSeparator('.'); }
+};
+
+TEST_F(RangeNotesTest, InRangeStateKeepsTheOrdinaryTexts) {
+    Use('E');
+    WriteDensityRangeNote(101.325, 101325, 293.15, 20);
+    WriteHeatCapacityRangeNote(101.325, 101325, 293.15, 20);
+    WriteEnthalpyRangeNote(101.325, 101325, 293.15, 20);
+    WriteViscosityRangeNote(101.325, 101325, 293.15, 20);
+    EXPECT_EQ(DensityLabel, "Density____________________________________(kg/m3)= ");
+    EXPECT_EQ(SpecificVolumeLabel, "Specific volume___________________________(dm3/kg)= ");
+    EXPECT_EQ(CpLabel, CpLabelBase);
+    EXPECT_EQ(CvLabel, CvLabelBase);
+    EXPECT_EQ(KappaLabel, KappaLabelBase);
+    EXPECT_EQ(EnthalpyLabel, EnthalpyLabelBase);
+    EXPECT_EQ(DynamicViscosityLabel, DynamicViscosityLabelBase);
+    EXPECT_EQ(KinematicViscosityLabel, KinematicViscosityLabelBase);
+}
+
+TEST_F(RangeNotesTest, DensityNotesInAllLanguages) {
+    Use('E');
+    WriteDensityRangeNote(800, 2e6, 293.15, 20);
+    EXPECT_EQ(DensityLabel, "[Density..(Z calculated at  800 kPa!.).....(kg/m3)] ");
+    EXPECT_EQ(SpecificVolumeLabel, "[Specific volume (Z calc.at  800 kPa!.)...(dm3/kg)] ");
+    EXPECT_EQ(Utf8Length(DensityLabel), 52);
+    // The next in-range evaluation restores the base label.
+    WriteDensityRangeNote(800, 8e5, 293.15, 20);
+    EXPECT_EQ(DensityLabel, DensityLabelBase);
+    EXPECT_EQ(SpecificVolumeLabel, SpecificVolumeLabelBase);
+
+    Use('S');
+    WriteDensityRangeNote(500, 5e5, 473.15, 300);
+    EXPECT_EQ(DensityLabel, "[Densitet..(Z beräknat vid  200C!....).....(kg/m3)] ");
+    EXPECT_EQ(SpecificVolumeLabel, "[Volymitet.(Z beräknat vid  200C!....)....(dm3/kg)] ");
+    EXPECT_EQ(Utf8Length(DensityLabel), 52);
+
+    // A long opening gets no dots.
+    Use('D');
+    WriteDensityRangeNote(1234, 2e6, 293.15, 20);
+    EXPECT_EQ(SpecificVolumeLabel, "[Spezifisches Volumen (Z ber.bei 1,23E3 kPa!.)(dm3/kg)] ");
+    EXPECT_EQ(DensityLabel, "[Dichte..(Z berechnet bei 1,23E3 kPa!.)....(kg/m3)] ");
+}
+
+TEST_F(RangeNotesTest, LiquidPropaneWordingAndMegapascal) {
+    Use('E', "C3H8V");
+    WriteDensityRangeNote(800, 2e6, 293.15, 20);
+    EXPECT_EQ(DensityLabel, "[Density..at  800 kPa!.....................(kg/m3)] ");
+    EXPECT_EQ(SpecificVolumeLabel, "[Specific volume at  800 kPa!.............(dm3/kg)] ");
+    Use('E', "N2");
+    WriteDensityRangeNote(150000, 2e8, 293.15, 20);
+    EXPECT_EQ(DensityLabel, "[Density..(Z calculated at  150 MPa!.).....(kg/m3)] ");
+    // 99999.9 kPa is still written in kPa (five whole digits: exponent form, trailing zeros dropped).
+    WriteDensityRangeNote(99999.9, 2e8, 293.15, 20);
+    EXPECT_NE(DensityLabel.find(" 1E5 kPa!.)"), std::string::npos) << DensityLabel;
+}
+
+TEST_F(RangeNotesTest, HeatCapacityNoteWritesAllThreeLinesAndPrefersPressure) {
+    Use('D');
+    // Pressure and temperature both moved: the pressure is named.
+    WriteHeatCapacityRangeNote(2000, 5e6, 473.15, 400);
+    EXPECT_EQ(CpLabel, "[Cp berechnet bei  2E3 kPa!.............(J/(kg*K))] ");
+    EXPECT_EQ(CvLabel, "[Cv berechnet bei  2E3 kPa!.............(J/(kg*K))] ");
+    EXPECT_EQ(KappaLabel, "[Kappa berechnet bei  2E3 kPa!....................] ");
+    WriteHeatCapacityRangeNote(2000, 2e6, 473.15, 200);
+    EXPECT_EQ(CpLabel, "Cp______________________________________(J/(kg*K))= ");
+    EXPECT_EQ(KappaLabel, "Isentropenexponent (Kappa)________________________= ");
+}
+
+TEST_F(RangeNotesTest, EnthalpyNoteUsesTheShortTemperatureEnding) {
+    Use('S');
+    WriteEnthalpyRangeNote(100, 1e5, 473.15, 300);
+    EXPECT_EQ(EnthalpyLabel, "[Entalpi beräknat vid  200C!...............(kJ/kg)] ");
+    Use('S', "NH3");
+    EXPECT_EQ(EnthalpyLabelBase, "Entalpi.( =0 vid: -273.15 C, 1.01325 Bar)__(kJ/kg)= ");
+}
+
+TEST_F(RangeNotesTest, ViscosityNoteNamesAMovedTemperatureOverAPressure) {
+    Use('E');
+    WriteViscosityRangeNote(800, 1e6, 473.15, 300);
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamic viscosity at  200C!...........(Pas*10E-6)] ");
+    EXPECT_EQ(KinematicViscosityLabel, "[Kin. viscosity at  200C!.............(m2/s*10E-6)] ");
+    Use('D');
+    WriteViscosityRangeNote(1234, 1e6, 473.15, 200);
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamische Viskosität bei 1,23E3 kPa!.(Pas*10E-6)] ");
+    SetDecimalSeparator('.');
+    Use('S');
+    WriteViscosityRangeNote(1234, 1e6, 473.15, 200);
+    EXPECT_EQ(KinematicViscosityLabel, "[Kin. viskositet vid 1.23E3 kPa!......(m2/s*10E-6)] ");
+    EXPECT_EQ(DynamicViscosityLabel.rfind("[Dynamisk viskositet vid 1.23E3 kPa!.", 0), 0u);
+}
+
+TEST_F(RangeNotesTest, MoveThresholdIsAboveOneTenth) {
+    Use('E');
+    WriteDensityRangeNote(100.0999, 1e5, 293.15, 20);
+    EXPECT_EQ(DensityLabel, DensityLabelBase);
+    WriteDensityRangeNote(100.1001, 1e5, 293.15, 20);
+    EXPECT_NE(DensityLabel, DensityLabelBase);
+    WriteHeatCapacityRangeNote(100, 1e5, 293.2499, 20);
+    EXPECT_EQ(CpLabel, CpLabelBase);
+    WriteHeatCapacityRangeNote(100, 1e5, 293.2501, 20);
+    EXPECT_EQ(CpLabel, "[Cp calculated at 20,1C!................(J/(kg*K))] ");
+}
+
+TEST_F(RangeNotesTest, UnknownLanguageLetterReadsAsEnglish) {
+    Use('E');
+    LanguageLetter = 'X';
+    WriteEnthalpyRangeNote(2000, 5e6, 293.15, 20);
+    EXPECT_EQ(EnthalpyLabel.rfind("[Entalpi calculated at  2E3 kPa!.", 0), 0u);
+    EXPECT_EQ(Utf8Length(EnthalpyLabel), 52);
+}
+
+}  // namespace
+}  // namespace tubalyx
