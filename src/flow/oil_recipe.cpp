@@ -4,7 +4,7 @@
 
 #include "flow/flow_state.h"
 #include "flow/reynolds.h"
-#include "flow/sequence_state.h"
+#include "media/oil_properties.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
@@ -55,9 +55,9 @@ void WriteCompensatedFlowRecipe(double rootFlowMax) {
     in.maxMassFlow = MaxMassFlow;
     in.viscosity = DynamicViscosityPas;
     in.densityFormula = OilDensityFormulaText;
-    in.viscosityFormula = OilViscosityFormulaText;
-    in.dynamicViscosityFormula = OilDynamicViscosityFormulaText;
-    in.densityCorrection = OilDensityCorrectionText;
+    in.viscosityFormula = OilViscosityHeadText;
+    in.dynamicViscosityFormula = OilViscosityTailText;
+    in.densityCorrection = OilDensityFactorText;
     for (const std::string& line : CompensatedFlowRecipeLines(in)) Form1().RichEdit1.Add(line);
 }
 

@@ -2,9 +2,6 @@
 
 namespace tubalyx {
 
-double FlowDensity = 0.0;
-double KappaOperating = 1.4;
-
 double NormalMassFlow = 0.0;
 double MaxFlowDpPa = 0.0;
 double ScaledMaxDpPa = 0.0;
@@ -31,10 +28,5 @@ double InletEdgeFactor = 1.0;
 double RoughnessFactor = 1.0;
 double BendFactor = 1.0;
 double RoughnessUncertaintyPercent = 0.0;
-
-std::string OilDensityFormulaText;
-std::string OilViscosityFormulaText;
-std::string OilDynamicViscosityFormulaText;
-std::string OilDensityCorrectionText;
 
 }  // namespace tubalyx

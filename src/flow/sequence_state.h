@@ -4,12 +4,12 @@
 // and the medium preparation of the sequence write them; they live for the whole program.
 #include <string>
 
+#include "media/medium_state.h"
+
 namespace tubalyx {
 
-// Medium state at the operating point.
-extern double FlowDensity;     // kg/m3
-extern double KappaOperating;  // isentropic exponent
-
+// The medium state at the operating point (FlowDensity, KappaOperating) is the medium
+// module's, in media/medium_state.h.
 // Flows and differential pressures of the sequence.
 extern double NormalMassFlow;         // kg/s
 extern double MaxFlowDpPa;            // Pa, design dp at max flow at the worst-case corner
@@ -41,11 +41,5 @@ extern double InletEdgeFactor;               // bk
 extern double RoughnessFactor;               // br
 extern double BendFactor;                    // bkr
 extern double RoughnessUncertaintyPercent;   // %
-
-// Formula texts that the oil property routine leaves for the compensated-flow recipe.
-extern std::string OilDensityFormulaText;
-extern std::string OilViscosityFormulaText;
-extern std::string OilDynamicViscosityFormulaText;
-extern std::string OilDensityCorrectionText;
 
 }  // namespace tubalyx

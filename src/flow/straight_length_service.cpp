@@ -1,5 +1,7 @@
 #include "flow/straight_length_service.h"
 
+#include "flow/straight_lengths.h"
+
 namespace tubalyx {
 
 RequiredStraightLengthsFn RequiredStraightLengthsService = nullptr;
@@ -8,15 +10,11 @@ void CallRequiredStraightLengths(const std::string& device, const std::string& v
                                  const std::string& code, double& availableUpstream,
                                  double& extraUncertaintyPercent, double& shortfall,
                                  double givenLength, double pipeDiameter, double bore) {
-    if (RequiredStraightLengthsService != nullptr) {
-        RequiredStraightLengthsService(device, variant, code, availableUpstream,
-                                       extraUncertaintyPercent, shortfall, givenLength,
-                                       pipeDiameter, bore);
-        return;
-    }
-    availableUpstream = givenLength;
-    extraUncertaintyPercent = 0.0;
-    shortfall = -givenLength;
+    RequiredStraightLengthsFn compare =
+        RequiredStraightLengthsService != nullptr ? RequiredStraightLengthsService
+                                                  : &RequiredStraightLengths;
+    compare(device, variant, code, availableUpstream, extraUncertaintyPercent, shortfall,
+            givenLength, pipeDiameter, bore);
 }
 
 }  // namespace tubalyx

@@ -6,7 +6,7 @@
 
 #include "flow/flow_state.h"
 #include "flow/oil_recipe.h"
-#include "flow/sequence_state.h"
+#include "media/oil_properties.h"
 #include "numerics/checked.h"
 #include "numerics/separator_guard.h"
 #include "ui/form1.h"
@@ -22,8 +22,8 @@ OilRecipeInput Example() {
     in.maxMassFlow = 1.0;  // Re = 1273.24 with 0.01 Pa s
     in.viscosity = 0.01;
     in.densityFormula = "r[kg/m3]:=870-0,6*T[C]";
-    in.viscosityFormula = "kinvisk:=EXP(...)";
-    in.dynamicViscosityFormula = "dynvisk[Pas]:=kinvisk*r[kg/m3]";
+    in.viscosityFormula = "dynvisk[Pas]:=r[kg/m3]/1000000";
+    in.dynamicViscosityFormula = "*(exp(exp(-3,5*ln(T[C]+273,15)+20))-0,8)";
     in.densityCorrection = "fdens:=sqrt(r[kg/m3]/858)";
     return in;
 }
@@ -37,8 +37,8 @@ TEST(CompensatedFlowRecipe, LinesInOrderWithTheReportNumbers) {
         "",
         "1. qrot[kg/h]:=123#456*Sqrt(dp[kPa])",
         "2. r[kg/m3]:=870-0,6*T[C]",
-        "3. kinvisk:=EXP(...)",
-        "   dynvisk[Pas]:=kinvisk*r[kg/m3]",
+        "3. dynvisk[Pas]:=r[kg/m3]/1000000",
+        "   *(exp(exp(-3,5*ln(T[C]+273,15)+20))-0,8)",
         // k / 3600 = 4 / (pi 0.1) / 3600 = 0.0035367765
         "4. reyntal:=0#003536777*qrot[kg/h]/dynvisk[Pas]",
         "5. fdens:=sqrt(r[kg/m3]/858)",
@@ -76,9 +76,9 @@ TEST(CompensatedFlowRecipe, WrittenOnceFromTheStateIntoTheReport) {
     MaxMassFlow = 1.0;
     DynamicViscosityPas = 0.01;
     OilDensityFormulaText = "r[kg/m3]:=870-0,6*T[C]";
-    OilViscosityFormulaText = "kinvisk:=EXP(...)";
-    OilDynamicViscosityFormulaText = "dynvisk[Pas]:=kinvisk*r[kg/m3]";
-    OilDensityCorrectionText = "fdens:=sqrt(r[kg/m3]/858)";
+    OilViscosityHeadText = "dynvisk[Pas]:=r[kg/m3]/1000000";
+    OilViscosityTailText = "*(exp(exp(-3,5*ln(T[C]+273,15)+20))-0,8)";
+    OilDensityFactorText = "fdens:=sqrt(r[kg/m3]/858)";
     TRichEdit& report = Form1().RichEdit1;
     report.Clear();
     WriteCompensatedFlowRecipe(123.456);

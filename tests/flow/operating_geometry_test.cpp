@@ -108,6 +108,28 @@ TEST(ComputeOperatingGeometry, StraightLengthAndTheBendUncertaintyOfTheDesign) {
     BendUncertaintyPercent = 0.0;
 }
 
+TEST(ComputeOperatingGeometry, StraightLengthFromTheTables) {
+    // Corner orifice under ISO 5167:1991, single bend, D 0.1 m, d 0.05 m, 0.8 m given:
+    // stage 2.5 % with 1.0 - (0.7 - 0.35) - 0.8 = -0.15 m.
+    DesignedOrifice(20.0, "mm");
+    StandardLetter = 'I';
+    UpstreamFittingCode = "1";
+    PipeDiameter = 0.1;
+    BoreDiameter = 0.05;
+    MaxMassFlow = 10.0;
+    MinMassFlow = 3.0;
+    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    StraightLengthM = 0.8;
+    ComputeOperatingGeometry();
+    EXPECT_NEAR(StraightLengthShortfallM, -0.15, 1e-12);
+    EXPECT_DOUBLE_EQ(AdditionalUncertaintyPercent, 2.5);
+    StraightLengthM = 5.0;
+    BoreDiameter = 0.05;
+    ComputeOperatingGeometry();
+    EXPECT_NEAR(StraightLengthShortfallM, -3.0, 1e-12);
+    EXPECT_DOUBLE_EQ(AdditionalUncertaintyPercent, 0.0);
+}
+
 TEST(ComputeOperatingGeometry, SegmentHeightFromTheColdBore) {
     DesignedOrifice(20.0, "mm");
     DeviceCode = "SM";
