@@ -1,0 +1,580 @@
+#include "flow/primary_device_sequence.h"
+
+#include <cmath>
+#include <string>
+
+#include "flow/coefficient_uncertainty.h"
+#include "flow/device_coefficients.h"
+#include "flow/device_geometry.h"
+#include "flow/device_limit_checks.h"
+#include "flow/dp_range_uncertainty.h"
+#include "flow/flow_iterations.h"
+#include "flow/flow_state.h"
+#include "flow/installation_factors.h"
+#include "flow/oil_recipe.h"
+#include "flow/operating_geometry.h"
+#include "flow/operating_range.h"
+#include "flow/optimal_design.h"
+#include "flow/permanent_loss.h"
+#include "flow/reynolds.h"
+#include "flow/sequence_limits.h"
+#include "flow/sequence_state.h"
+#include "flow/simplified_flow_law.h"
+#include "flow/straight_lengths.h"
+#include "flow/volume_meter.h"
+#include "media/medium_identification.h"
+#include "media/medium_properties.h"
+#include "media/medium_state.h"
+#include "media/natural_gas.h"
+#include "media/table_limits.h"
+#include "media/thermal_expansion.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/unit_parser.h"
+#include "texts/prompt_state.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+double MaxFlowSI = 0.0;
+double MinFlowSI = 0.0;
+double MaxPressureLossPa = 0.0;
+double EdgeRadiusMm = 0.0;
+double GivenStraightInlet = 0.0;
+double GivenStraightOutlet = 0.0;
+std::string ExtraUncertaintyCode = "1";
+
+MediumStateValues LowDensityState;
+MediumStateValues HighDensityState;
+
+double DischargeCoefficientC = 0.0;
+double VelocityOfApproachFactor = 0.0;
+double ExpansibilityAtMaxFlow = 1.0;
+FlowCoefficientSet NormalFlowCoefficients;
+double FlowCoefficientAtNormalFlow = 0.0;
+double InletEdgeUncertaintyPercent = 0.0;
+
+double UpstreamLengthZeroM = 0.0;
+double UpstreamLengthHalfM = 0.0;
+double DownstreamLengthZeroM = 0.0;
+double DownstreamLengthHalfM = 0.0;
+double RequiredUpstreamLengthM = 0.0;
+double RequiredDownstreamLengthM = 0.0;
+
+double CoefficientUncertaintyAtMaxFlow = 0.0;
+double CoefficientUncertaintyPercent = 0.0;
+double ExpansibilityUncertaintyPercent = 0.0;
+double ExtraUncertaintyPercent = 0.0;
+double StraightLengthUncertaintyPercent = 0.0;
+double CombinedCoefficientUncertaintyPercent = 0.0;
+double FlowUncertaintyPercent = 0.0;
+
+double FlowAtMaxDpInput = 0.0;
+double RootFlowNormal = 0.0, RootFlowMax = 0.0, RootFlowDesign = 0.0;
+double RootFlowNormalPa = 0.0, RootFlowMaxPa = 0.0, RootFlowDesignPa = 0.0;
+double MaxPressureLossInput = 0.0;
+std::string MaxPressureLossUnit = "KPA";
+
+namespace {
+
+std::string StandardText() { return std::string(1, StandardLetter); }
+
+double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
+
+// The kind letter of a flow unit keyword, the text itself unchanged.
+std::string FlowUnitKind(const std::string& unit, double* perUnit = nullptr) {
+    std::string text = unit;
+    std::string kind;
+    double value = 0.0;
+    ParseUnitValue(text, 1.0, FlowNormalDensity, PipeDiameter, value, kind);
+    if (perUnit != nullptr) *perUnit = value;
+    return kind;
+}
+
+// Humidity values are copied so that the user's entries stay as typed.
+void EvaluateState(MediumStateValues& s) {
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity;
+    double dew = DewTemperatureC, relative = RelativeHumidity;
+    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas,
+                            GivenCp, GivenCv, GivenKappa, GivenCriticalTemperatureK,
+                            GivenMolarMass, s.pressure, s.temperature, HumidityInputKind,
+                            absolute, specific, dew, relative, s.density, s.dryDensity,
+                            s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure,
+                            s.enthalpy);
+}
+
+// The corner of the range at which the device sees its largest dp, and the max flow there.
+const MediumStateValues& WorstCaseCorner(double& flow) {
+    if (FlowUnitKind(FlowUnit) == "V") {
+        flow = MaxMassFlow * CheckedDiv(HighDensityState.density, FlowDensity);
+        return HighDensityState;
+    }
+    flow = MaxMassFlow;
+    return LowDensityState;
+}
+
+void ColdGeometryToOperating() {
+    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
+                                          OperatingTemperature) *
+                   PipeDiameterColdM;
+    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
+                                                       DeviceExpansionCoeffB,
+                                                       OperatingTemperature);
+    if (DeviceCode == "SM")
+        SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
+    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
+    BoreDiameter = deviceFactor * BoreDiameterColdM;
+    SegmentHeightM = deviceFactor * SegmentHeightColdM;
+}
+
+void PipeToOperating() {
+    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
+                                          OperatingTemperature) *
+                   PipeDiameterColdM;
+}
+
+void DpAtFlow(double qm, double& dp) {
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         OperatingPressure, qm, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), dp);
+}
+
+void FlowAtDp(double dp, double& qm) {
+    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         OperatingPressure, dp, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), qm);
+}
+
+void RangeUncertainty(double dpMax, double dpNormal, double dpMin, double& average,
+                      double& deviationA, double& deviationB) {
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, CorrectionProduct(),
+                           KappaOperating, DynamicViscosityPas, FlowDensity, PipeDiameter,
+                           BoreDiameter, dpMax, dpNormal, dpMin, OperatingPressure,
+                           StandardText(), average, deviationA, deviationB);
+}
+
+void ScaledDp(double qNormal) {
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                               OperatingPressure, qNormal, MaxMassFlow, BoreDiameter,
+                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                               CorrectionProduct(), ScaledMaxDpPa);
+}
+
+void LimitsAndFlowLimits() {
+    FetchStandardLimits();
+    ComputeFlowAtReynoldsMin();
+    ComputeUpperFlowLimit(CorrectionProduct());
+}
+
+void DiffPressureStep() {
+    ColdGeometryToOperating();
+    DpAtFlow(MaxMassFlow, MaxDpPa);
+    double cornerFlow = 0.0;
+    const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         corner.pressure, cornerFlow, BoreDiameter, PipeDiameter,
+                         corner.density, corner.viscosity, corner.kappa, CorrectionProduct(),
+                         MaxFlowDpPa);
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    FlowAtDp(MaxFlowDpPa, FlowAtMaxDp);
+    const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
+                     AverageCoefficientUncertainty, VariantFlowDeviationA,
+                     VariantFlowDeviationB);
+    ScaledDp(NormalMassFlow);
+    LimitsAndFlowLimits();
+    MaxDpInput = 0.001 * MaxFlowDpPa * DpUnitFactor;
+    FlowAtMaxDpInput = CheckedDiv(MaxFlowInput, MaxMassFlow) * FlowAtMaxDp;
+    AdjustForOperatingRange();
+}
+
+void SolveBoreOrLossStep() {
+    PipeToOperating();
+    const bool loss = SolveFor == "TF";
+    const double f = CorrectionProduct();
+    if (loss) {
+        double achieved = 0.0;
+        RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                                       OperatingPressure, MaxMassFlow, MaxPressureLossPa,
+                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                       KappaOperating, f, MaxDpPa, BoreDiameter, achieved);
+    }
+    MaxFlowDpPa = MaxDpPa;
+    const bool quarterExceeded = loss && 0.25 * OperatingPressure < MaxDpPa;
+    double cornerFlow = 0.0;
+    const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
+    if (MaxFlowGivenFlag == "V" || loss) {
+        if (loss) {
+            if (!quarterExceeded)
+                ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode,
+                                       StandardText(), OperatingPressure, MaxMassFlow, MaxDpPa,
+                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                       KappaOperating, f, BoreDiameter);
+        } else {
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                                   corner.pressure, cornerFlow, MaxDpPa, PipeDiameter,
+                                   corner.density, corner.viscosity, corner.kappa, f,
+                                   BoreDiameter);
+        }
+    } else {
+        const double scale = CheckedDiv(cornerFlow, MaxMassFlow);
+        SolveThroatDiameter(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                            corner.pressure, cornerFlow, NormalMassFlow * scale, ScaledMaxDpPa,
+                            PipeDiameter, corner.density, corner.viscosity, corner.kappa, f,
+                            BoreDiameter);
+    }
+    AdjustForOperatingRange();
+    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
+                                                       DeviceExpansionCoeffB,
+                                                       OperatingTemperature);
+    BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
+    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
+    if (DeviceCode == "SM") {
+        SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
+        SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
+        SegmentHeightM = deviceFactor * SegmentHeightColdM;
+    }
+    if (quarterExceeded) return;
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
+                     AverageCoefficientUncertainty, VariantFlowDeviationA,
+                     VariantFlowDeviationB);
+    LimitsAndFlowLimits();
+}
+
+void OptimalDesignStep() {
+    SizingCorrectionFactor = 1.0;
+    SizeThroatDevice();
+    ComputeOperatingGeometry();
+    MaxFlowDpPa = MaxDpPa;
+}
+
+void FlowStep() {
+    const bool volume = DeviceCode == "VOLYM";
+    if (!volume) {
+        MaxFlowDpPa = MaxDpPa;
+        ColdGeometryToOperating();
+        FlowAtDp(MaxDpPa, MaxMassFlow);
+    } else {
+        PipeToOperating();
+        MaxMassFlow = VolumeMeterFlow(FlowDensity, PipeDiameter);
+    }
+    FlowAtMaxDp = MaxMassFlow;
+    if (!volume) {
+        const std::string unit = Form1().maxflowsort.Text();
+        double perUnit = 0.0;
+        const std::string kind = FlowUnitKind(unit, &perUnit);
+        if (kind == "M")
+            MaxFlowInput = CheckedDiv(MaxMassFlow * 3600.0, perUnit);
+        else
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity) * 3600.0 * 1000.0,
+                                      perUnit);
+        if (FlowUnit == "m/s")
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity),
+                                      M_PI * PipeDiameter * PipeDiameter / 4.0);
+        FlowUnit = unit;
+    }
+    if (volume) {
+        NormalMassFlow = MinMassFlow = MaxMassFlow;
+        return;
+    }
+    NormalMassFlow = 0.67 * MaxMassFlow;
+    MinMassFlow = 0.1 * MaxMassFlow;
+    DpAtFlow(MaxMassFlow, MaxDpPa);
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    DpAtFlow(MinMassFlow, DpAtMinFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, DpAtMinFlow, AverageCoefficientUncertainty,
+                     VariantFlowDeviationA, VariantFlowDeviationB);
+    double atMax = 0.0, deviationA = 0.0, deviationB = 0.0;
+    RangeUncertainty(MaxDpPa, MaxDpPa, MaxDpPa, atMax, deviationA, deviationB);
+    CoefficientUncertaintyAtMaxFlow = atMax;
+    LimitsAndFlowLimits();
+    ScaledDp(0.67 * MaxMassFlow);
+    AdjustForOperatingRange();
+}
+
+double RootOf(const FlowValue& q, const DpValue& dp, bool pa) {
+    return pa ? CheckedDiv(q.si, CheckedSqrt(dp.pa)) : CheckedDiv(q.user, CheckedSqrt(dp.user));
+}
+
+void RootFlowConstants() {
+    const DpTransmitterValueSet& v = DpTransmitterValues;
+    if (MaxFlowGivenFlag == "V" || MaxFlowGivenFlag == "J") {
+        RootFlowNormal = RootOf(v.normalPointFlow, v.normalPointDp, false);
+        RootFlowNormalPa = RootOf(v.normalPointFlow, v.normalPointDp, true);
+        RootFlowMax = RootOf(v.maxPointFlow, v.maxPointDp, false);
+        RootFlowMaxPa = RootOf(v.maxPointFlow, v.maxPointDp, true);
+        RootFlowDesign = RootOf(v.designDpFlow, v.designDp, false);
+        RootFlowDesignPa = RootOf(v.designDpFlow, v.designDp, true);
+        return;
+    }
+    const double toUser = CheckedDiv(MaxFlowInput, MaxMassFlow);
+    const double unitRoot = CheckedSqrt(CheckedDiv(MaxDpInput, MaxFlowDpPa));
+    RootFlowNormal = CheckedDiv(CheckedDiv(v.normalPointFlow.si * toUser,
+                                           CheckedSqrt(v.normalPointDp.pa)),
+                                unitRoot);
+    RootFlowMax = CheckedDiv(CheckedDiv(v.maxPointFlow.si * toUser, CheckedSqrt(v.maxPointDp.pa)),
+                             unitRoot);
+    RootFlowDesign = CheckedDiv(FlowAtMaxDp * toUser, CheckedSqrt(MaxDpInput)) *
+                     CheckedSqrt(CheckedDiv(ScaledMaxDpPa, MaxDpPa));
+}
+
+void RefreshCoefficientsAtMaxFlow() {
+    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                       OperatingPressure, MaxMassFlow, MaxDpPa, BoreDiameter, PipeDiameter,
+                       FlowDensity, DynamicViscosityPas, KappaOperating, DischargeCoefficientC,
+                       VelocityOfApproachFactor, ExpansibilityAtMaxFlow, DiameterRatioBeta,
+                       ReynoldsAtMaxFlow);
+}
+
+// The results the reports print; a non-finite one is a calculation error.
+void CheckResultsFinite() {
+    const double results[] = {MaxMassFlow, MinMassFlow, NormalMassFlow, MaxDpPa, MaxFlowDpPa,
+                              DpAtNormalFlow, BoreDiameter, PipeDiameter, FlowAtMaxDp,
+                              DischargeCoefficientC, VelocityOfApproachFactor,
+                              ExpansibilityAtMaxFlow, DiameterRatioBeta, ReynoldsAtMaxFlow,
+                              FlowUncertaintyPercent, CombinedCoefficientUncertaintyPercent,
+                              CoefficientUncertaintyAtMaxFlow, MaxPressureLossInput,
+                              MaxFlowInput, AdditionalUncertaintyPercent};
+    for (double r : results) CheckFinite(r, "non-finite result of the primary-device calculation");
+}
+
+}  // namespace
+
+void UncertaintyBudgetHook() {}
+
+void PrepareMediumForFlow() {
+    CalcHumidGasState();
+    if (SolveFor == "FL") return;
+    if (FlowUnitKind(FlowUnit) == "M") {
+        MaxMassFlow = MaxFlowSI / 3600.0;
+        MinMassFlow = MinFlowSI / 3600.0;
+    } else {
+        MaxMassFlow = MaxFlowSI * FlowDensity * 0.001 / 3600.0;
+        MinMassFlow = MinFlowSI * FlowDensity * 0.001 / 3600.0;
+    }
+    if (SolveFor == "OK")
+        NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    else
+        NormalMassFlow = 0.67 * MaxMassFlow;
+}
+
+void RunCalculationSteps() {
+    LowDensityState.temperature = TemperatureMaxC;
+    if (UsesGasThroatBranch()) {
+        HighDensityState.temperature = TemperatureMinC;
+        LowDensityState.pressure = PressureMinPa;
+        HighDensityState.pressure = PressureMaxPa;
+    } else {
+        HighDensityState.temperature = TemperatureMaxC;
+        LowDensityState.pressure = HighDensityState.pressure = OperatingPressure;
+    }
+    EvaluateState(LowDensityState);
+    EvaluateState(HighDensityState);
+
+    if (SolveFor == "DI" || SolveFor == "TF")
+        SolveBoreOrLossStep();
+    else if (SolveFor == "DP")
+        DiffPressureStep();
+    else if (SolveFor == "OK")
+        OptimalDesignStep();
+    else if (SolveFor == "FL")
+        FlowStep();
+
+    if (SolveFor != "TF" && DeviceCode != "VOLYM") {
+        RefreshCoefficientsAtMaxFlow();
+        MaxPressureLossInput =
+            0.001 * PermanentPressureLoss(DeviceCode, StandardText(), PipeDiameter,
+                                          DynamicViscosityPas, MaxMassFlow, MaxDpPa,
+                                          DiameterRatioBeta, DischargeCoefficientC,
+                                          VelocityOfApproachFactor);
+        MaxPressureLossUnit = "KPA";
+    }
+    if (DeviceCode != "VOLYM") RootFlowConstants();
+}
+
+void CompareStraightLengths() {
+    double total = 0.0, totalHalf = 0.0;
+    const std::string& code = UpstreamFittingCode;
+    if (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "SM" ||
+        DeviceCode == "VK") {
+        if (DeviceCode == "SM" || DeviceCode == "VK")
+            RequiredStraightLengthB(code, total, totalHalf, UpstreamLengthZeroM,
+                                    UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+        else
+            RequiredStraightLengthA(code, total, totalHalf, UpstreamLengthZeroM,
+                                    UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+        DownstreamLengthZeroM = total - UpstreamLengthZeroM;
+        DownstreamLengthHalfM = 0.5 * DownstreamLengthZeroM;
+    } else if (DeviceCode == "V") {
+        RequiredStraightLengthC(code, total, totalHalf, UpstreamLengthZeroM,
+                                UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+        DownstreamLengthZeroM = DownstreamLengthHalfM = 4.0 * BoreDiameter;
+    }
+    const double lu = GivenStraightInlet, ld = GivenStraightOutlet;
+    const double u0 = UpstreamLengthZeroM, uh = UpstreamLengthHalfM;
+    const double d0 = DownstreamLengthZeroM, dh = DownstreamLengthHalfM;
+    const double pipe = PipeDiameter;
+    const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
+    const bool bend = code == "1" && (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D");
+    auto bendPercent = [&](double length) {
+        BendCorrectionFactor(length, pipe, beta, BendFactor);
+        return std::fabs(1.0 - BendFactor) * 100.0;
+    };
+    const double shortUp = MaxDouble(0.25 * u0, 5.0 * pipe);
+    const bool shortRule = lu > 0.25 * u0 && lu > 5.0 * pipe && ld > d0;
+    const bool row5 = shortRule || (code == "1" && ld > d0);
+    double& a = AdditionalUncertaintyPercent;
+    double& up = RequiredUpstreamLengthM;
+    double& down = RequiredDownstreamLengthM;
+    if (lu > u0 && ld > d0) {
+        a = 0.0; up = u0; down = d0;
+    } else if (lu > u0 && ld > dh) {
+        a = 0.5; up = u0; down = dh;
+    } else if (lu > uh && ld > d0 && bend) {
+        a = bendPercent(lu); up = lu; down = d0;
+    } else if (lu > uh && ld > d0) {
+        a = 0.5; up = uh; down = d0;
+    } else if (row5 && bend) {
+        a = shortRule ? bendPercent(MaxDouble(shortUp, lu)) : 100.0;
+        up = shortUp; down = d0;
+    } else if (row5) {
+        a = shortRule ? CheckedDiv(u0 - 1.5 * lu, lu) : 100.0;
+        up = shortUp; down = d0;
+    } else if (lu > u0 && DeviceCode != "V" && ld > 0.25 * d0) {
+        a = CheckedDiv(d0 - 1.5 * ld, ld); up = u0; down = 0.25 * d0;
+    } else if (lu > uh && ld > dh) {
+        a = 1.0; up = uh; down = dh;
+        if (bend) bendPercent(MaxDouble(shortUp, lu));
+    } else {
+        a = 100.0; up = uh; down = d0;
+        if (bend) bendPercent(MaxDouble(shortUp, lu));
+    }
+}
+
+void RunPrimaryDeviceCalculation() {
+    PipeRoughnessM = 0.001 * PipeRoughnessMm;
+    PrepareMediumForFlow();
+
+    CoefficientUncertaintyAtMaxFlow = CoefficientUncertaintyPercent = 0.0;
+    ExpansibilityUncertaintyPercent = ExtraUncertaintyPercent = 0.0;
+    StraightLengthUncertaintyPercent = CombinedCoefficientUncertaintyPercent = 0.0;
+    FlowUncertaintyPercent = RoughnessUncertaintyPercent = 0.0;
+    InletEdgeFactor = RoughnessFactor = BendFactor = 1.0;
+    InletEdgeUncertaintyPercent = 0.0;
+
+    if (FlowDensity > 0.0) RunCalculationSteps();
+    CheckPropaneTableLimits(TableRangeNote);
+    if (!(FlowDensity > 0.0)) return;
+
+    const std::string standard = StandardText();
+    const bool volume = DeviceCode == "VOLYM";
+    if (!volume) {
+        RefreshCoefficientsAtMaxFlow();
+        DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
+                           OperatingPressure, NormalMassFlow, DpAtNormalFlow, BoreDiameter,
+                           PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                           NormalFlowCoefficients.c, NormalFlowCoefficients.e,
+                           NormalFlowCoefficients.epsilon, NormalFlowCoefficients.beta,
+                           NormalFlowCoefficients.reynolds);
+        FlowCoefficientAtNormalFlow = NormalFlowCoefficients.c * NormalFlowCoefficients.e;
+    } else {
+        ReynoldsAtMaxFlow = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);
+    }
+
+    CheckDeviceLimits();
+
+    double uEpsilon = 0.0, uC = 0.0;
+    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard,
+                           OperatingPressure, CheckedDiv(BoreDiameter, PipeDiameter), MaxDpPa,
+                           ReynoldsAtMaxFlow, KappaOperating, PipeDiameter, uEpsilon, uC);
+    CoefficientUncertaintyAtMaxFlow = std::sqrt(uEpsilon * uEpsilon + uC * uC);
+
+    const bool optimal = SolveFor == "OK";
+    const bool bendDevice = DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D";
+    if (optimal) {
+        double upstream = 0.0, extra = 0.0, shortfall = 0.0;
+        RequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream,
+                                extra, shortfall, StraightLengthM, PipeDiameter, BoreDiameter);
+        if (UpstreamFittingCode == "1" && bendDevice && extra > 0.0) {
+            BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter),
+                                 BendFactor);
+            AdditionalUncertaintyPercent = std::fabs(1.0 - BendFactor) * 100.0;
+        }
+    } else if (UpstreamFittingCode != "0") {
+        CompareStraightLengths();
+    }
+
+    double polynomial = 0.0;
+    RoughnessCorrectionFactor(PipeDiameter, PipeRoughnessM, NormalMassFlow, RoughnessFactor,
+                              RoughnessUncertaintyPercent, polynomial);
+
+    InletEdgeFactor = 1.0;
+    InletEdgeUncertaintyPercent = 0.0;
+    if (DeviceCode == "S" && !optimal) {
+        const double x = CheckedDiv(0.001 * EdgeRadiusMm, BoreDiameter);
+        if (x > 0.0004) {
+            InletEdgeFactor = 1.0 + 5.7 * x - 92.5 * x * x;
+            InletEdgeUncertaintyPercent = MaxDouble(std::fabs(InletEdgeFactor - 1.0) * 50.0, 0.5);
+        }
+    }
+
+    const double f = CorrectionProduct();
+    if (std::fabs(f - 1.0) > 1e-5) {
+        if (!optimal) {
+            RunCalculationSteps();
+        } else {
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard,
+                                   OperatingPressure, MaxMassFlow, MaxDpPa, PipeDiameter,
+                                   FlowDensity, DynamicViscosityPas, KappaOperating, f,
+                                   BoreDiameter);
+            ComputeOperatingGeometry();
+        }
+    }
+    if (MediumCode == "OLJA") WriteCompensatedFlowRecipe(RootFlowMax);
+
+    const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
+    const double reNormal = volume ? ReynoldsNumber(PipeDiameter, DynamicViscosityPas,
+                                                    NormalMassFlow)
+                                   : NormalFlowCoefficients.reynolds;
+    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard,
+                           OperatingPressure, beta, DpAtNormalFlow, reNormal, KappaOperating,
+                           PipeDiameter, ExpansibilityUncertaintyPercent,
+                           CoefficientUncertaintyPercent);
+
+    if (!optimal) {
+        ExtraUncertaintyPercent = (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "VK") &&
+                                          ExtraUncertaintyCode == "1"
+                                      ? 0.2
+                                      : 0.0;
+        StraightLengthUncertaintyPercent = AdditionalUncertaintyPercent;
+        const double sum = CoefficientUncertaintyPercent + ExtraUncertaintyPercent +
+                           StraightLengthUncertaintyPercent;
+        CombinedCoefficientUncertaintyPercent =
+            std::sqrt(sum * sum + RoughnessUncertaintyPercent * RoughnessUncertaintyPercent);
+        const double e = VelocityOfApproachFactor;
+        FlowUncertaintyPercent = CheckedSqrt(
+            4.0 * e * e * e * e * (0.4 * 0.4 * PowerDouble(beta, 8.0) + 0.0049) +
+            CombinedCoefficientUncertaintyPercent * CombinedCoefficientUncertaintyPercent +
+            ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
+        UncertaintyBudgetHook();
+    }
+
+    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || volume) {
+        CalculationErrorLimit = 0.0;
+    } else {
+        FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
+                                      OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
+                                      FlowDensity, DynamicViscosityPas, KappaOperating,
+                                      CorrectionProduct(), FlowAtMaxDp, MinMassFlow,
+                                      FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
+    }
+    CheckResultsFinite();
+    Form1().PaintBox1.SetVisible(true);
+    Form1().PaintBox1.Repaint();
+}
+
+}  // namespace tubalyx
