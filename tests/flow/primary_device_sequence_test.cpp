@@ -1,0 +1,285 @@
+// The primary-device calculation end to end, with the state set directly: each device solved
+// for its bore, then for dp with that bore, then for the flow with that dp gives back the
+// inputs; the optimal design stays within the limits; a faulty input raises.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "flow/device_limit_checks.h"
+#include "flow/flow_state.h"
+#include "flow/installation_factors.h"
+#include "flow/optimal_design.h"
+#include "flow/primary_device_sequence.h"
+#include "flow/sequence_state.h"
+#include "flow/simplified_flow_law.h"
+#include "flow/standard_limits.h"
+#include "flow/straight_length_service.h"
+#include "media/medium_state.h"
+#include "media/thermal_expansion.h"
+#include "numerics/checked.h"
+#include "texts/prompt_state.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+namespace {
+
+// DN100 carbon-steel pipe with a stainless device, 20 degC, 5 bar abs, 50 t/h in kg/h.
+void BaseDuty(const char* medium, char phase, double kgPerHour) {
+    CalcFunction = "Strypf";
+    LanguageLetter = 'E';
+    StandardLetter = '3';
+    MediumCode = medium;
+    PhaseLetter = phase;
+    HumidityInputKind = "R";
+    RelativeHumidity = AbsoluteHumidity = SpecificHumidity = DewTemperatureC = 0.0;
+    HumidGasFlag = false;
+    GivenZ1 = GivenZn = 1.0;
+    OperatingPressure = PressureMinPa = PressureMaxPa = 5e5;
+    OperatingTemperature = TemperatureMinC = TemperatureMaxC = 20.0;
+    FlowUnit = "kg/h";
+    Form1().maxflowsort.SetText("kg/h");
+    MaxFlowSI = MaxFlowInput = kgPerHour;
+    MinFlowSI = 0.3 * kgPerHour;
+    FlowNormalDensity = 1.0;
+    MaxFlowGivenFlag = "V";
+    DpUnit = "kPa";
+    MaxDpInput = 25.0;
+    MaxDpPa = 25000.0;
+    PipeDiameterColdM = 0.1;
+    PipeRoughnessMm = 0.01;
+    EdgeRadiusMm = 0.0;
+    UpstreamFittingCode = "0";
+    StraightLengthM = 100.0;
+    GivenStraightInlet = GivenStraightOutlet = 0.0;
+    ExtraUncertaintyCode = "1";
+    MaterialExpansionCoefficients("5", PipeExpansionCoeff, PipeExpansionCoeffB);
+    MaterialExpansionCoefficients("1", DeviceExpansionCoeff, DeviceExpansionCoeffB);
+    CalibrationTemperatureC = 20.0;
+    CalibratedCf = 0.8;
+    RequiredStraightLengthsService = nullptr;
+    FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
+}
+
+void Device(const char* code, const char* variant, char standard) {
+    DeviceCode = code;
+    DeviceVariantCode = variant;
+    StandardLetter = standard;
+}
+
+void Solve(const char* solveFor) {
+    SolveFor = solveFor;
+    FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
+    RunPrimaryDeviceCalculation();
+}
+
+bool Finite(double x) { return std::isfinite(x); }
+
+// DI, DP with the bore, FL with the dp: the inputs come back.
+void ExpectRoundTrip(double kgPerHour) {
+    const double dp = MaxDpPa;
+    Solve("DI");
+    const double bore = BoreDiameter;
+    const double coldBore = BoreDiameterColdM;
+    ASSERT_GT(bore, 0.0);
+    ASSERT_LT(bore, PipeDiameter);
+    EXPECT_NEAR(MaxMassFlow, kgPerHour / 3600.0, 1e-12);
+    EXPECT_NEAR(NormalMassFlow, 0.67 * kgPerHour / 3600.0, 1e-12);
+    EXPECT_NEAR(coldBore * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB,
+                                                  OperatingTemperature),
+                bore, 1e-15);
+
+    MaxDpPa = 1.0;  // must be solved again
+    Solve("DP");
+    // The bore iteration stops once its flow is within 1e-6; dp goes with the square.
+    EXPECT_NEAR(MaxDpPa / dp, 1.0, 2e-6);
+    EXPECT_NEAR(FlowAtMaxDp * 3600.0 / kgPerHour, 1.0, 1e-6);
+    EXPECT_NEAR(BoreDiameter / bore, 1.0, 1e-12);
+
+    const double solvedDp = MaxDpPa;
+    MaxMassFlow = 0.0;
+    MaxFlowInput = 0.0;
+    Solve("FL");
+    EXPECT_NEAR(MaxMassFlow * 3600.0 / kgPerHour, 1.0, 1e-6);
+    EXPECT_NEAR(MaxFlowInput / kgPerHour, 1.0, 1e-6);
+    EXPECT_NEAR(MaxDpPa / solvedDp, 1.0, 1e-6);
+    EXPECT_NEAR(MinMassFlow, 0.1 * MaxMassFlow, 1e-12);
+    EXPECT_EQ(FlowUnit, "kg/h");
+
+    for (double v : {DischargeCoefficientC, VelocityOfApproachFactor, ExpansibilityAtMaxFlow,
+                     DiameterRatioBeta, ReynoldsAtMaxFlow, FlowUncertaintyPercent,
+                     MaxPressureLossInput, RootFlowMax, RootFlowDesign, FlowAtUpperLimitValue})
+        EXPECT_TRUE(Finite(v));
+    EXPECT_GT(FlowUncertaintyPercent, 0.0);
+    EXPECT_GT(MaxPressureLossInput, 0.0);
+    EXPECT_LT(MaxPressureLossInput, 0.001 * solvedDp);
+}
+
+TEST(PrimaryDeviceSequence, WaterOrificeCornerTappingsRoundTrip) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    ExpectRoundTrip(50000.0);
+    EXPECT_NEAR(FlowDensity, 998.4, 0.2);  // water at 20 degC, 5 bar
+    EXPECT_DOUBLE_EQ(ExpansibilityAtMaxFlow, 1.0);
+    // Orifice ISO 5167-2: C about 0.60 to 0.61 at this beta and Reynolds number.
+    EXPECT_GT(DischargeCoefficientC, 0.59);
+    EXPECT_LT(DischargeCoefficientC, 0.62);
+    EXPECT_NEAR(ReynoldsAtMaxFlow,
+                4.0 * MaxMassFlow / (M_PI * PipeDiameter * DynamicViscosityPas), 1e-6 * ReynoldsAtMaxFlow);
+    EXPECT_DOUBLE_EQ(ExtraUncertaintyPercent, 0.2);
+    EXPECT_EQ(DeviceLimitMessages[kDiameterRatioMessage], " ");
+    EXPECT_EQ(TableRangeNote, " ");
+}
+
+TEST(PrimaryDeviceSequence, MachinedVenturiOfTheOlderStandardRoundTrip) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("V", "BG", 'I');
+    MaxDpPa = 10000.0;
+    ExpectRoundTrip(50000.0);
+    EXPECT_GT(DischargeCoefficientC, 0.98);
+    EXPECT_LT(DischargeCoefficientC, 1.0);
+    EXPECT_DOUBLE_EQ(ExtraUncertaintyPercent, 0.0);
+}
+
+TEST(PrimaryDeviceSequence, IsaNozzleRoundTrip) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("D", "", '3');
+    ExpectRoundTrip(50000.0);
+    EXPECT_GT(DischargeCoefficientC, 0.9);
+    EXPECT_LT(DischargeCoefficientC, 1.0);
+}
+
+TEST(PrimaryDeviceSequence, VConeRoundTrip) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("VCONE", "", '3');
+    ExpectRoundTrip(50000.0);
+    EXPECT_DOUBLE_EQ(CalculationErrorLimit, 0.0);
+}
+
+TEST(PrimaryDeviceSequence, AirOrificeWithExpansibilityRoundTrip) {
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "F", '3');
+    MaxDpPa = 20000.0;
+    ExpectRoundTrip(1000.0);
+    EXPECT_NEAR(FlowDensity, 5e5 * 0.0289647 / (8.314462618 * 293.15), 0.05);
+    EXPECT_LT(ExpansibilityAtMaxFlow, 1.0);
+    EXPECT_GT(ExpansibilityAtMaxFlow, 0.98);
+    EXPECT_GT(ExpansibilityUncertaintyPercent, 0.0);
+}
+
+TEST(PrimaryDeviceSequence, BudgetFollowsItsFormula) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    Solve("DI");
+    const double beta = BoreDiameter / PipeDiameter;
+    const double e = VelocityOfApproachFactor;
+    const double sum =
+        CoefficientUncertaintyPercent + ExtraUncertaintyPercent + StraightLengthUncertaintyPercent;
+    EXPECT_NEAR(CombinedCoefficientUncertaintyPercent,
+                std::hypot(sum, RoughnessUncertaintyPercent), 1e-12);
+    EXPECT_NEAR(FlowUncertaintyPercent,
+                std::sqrt(4 * std::pow(e, 4) * (0.16 * std::pow(beta, 8) + 0.0049) +
+                          std::pow(CombinedCoefficientUncertaintyPercent, 2) +
+                          std::pow(ExpansibilityUncertaintyPercent, 2) + 0.16),
+                1e-12);
+    EXPECT_GT(FmatCoefficientA, kFmatNotFittedBelow);
+}
+
+TEST(PrimaryDeviceSequence, InletEdgeRadiusCorrectsTheOrifice) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    Solve("DI");
+    const double sharpBore = BoreDiameter;
+    EXPECT_DOUBLE_EQ(InletEdgeFactor, 1.0);
+    EXPECT_DOUBLE_EQ(InletEdgeUncertaintyPercent, 0.0);
+    // r/d = 0.001 on the bore found: bk = 1 + 0.0057 - 0.0000925.
+    EdgeRadiusMm = sharpBore;  // mm of radius per m of bore: x = 0.001
+    Solve("DI");
+    EXPECT_NEAR(InletEdgeFactor, 1.0056075, 1e-12);
+    EXPECT_DOUBLE_EQ(InletEdgeUncertaintyPercent, 0.5);
+    // A larger coefficient needs a smaller bore for the same flow and dp.
+    EXPECT_LT(BoreDiameter, sharpBore);
+}
+
+TEST(PrimaryDeviceSequence, LongStraightLengthsCostNothingShortOnesAHundred) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    UpstreamFittingCode = "2";
+    GivenStraightInlet = GivenStraightOutlet = 50.0;
+    Solve("DI");
+    EXPECT_DOUBLE_EQ(AdditionalUncertaintyPercent, 0.0);
+    EXPECT_DOUBLE_EQ(RequiredUpstreamLengthM, UpstreamLengthZeroM);
+    EXPECT_DOUBLE_EQ(RequiredDownstreamLengthM, DownstreamLengthZeroM);
+    EXPECT_GT(UpstreamLengthZeroM, 0.0);
+    EXPECT_DOUBLE_EQ(StraightLengthUncertaintyPercent, 0.0);
+
+    GivenStraightInlet = GivenStraightOutlet = 0.01;
+    Solve("DI");
+    EXPECT_DOUBLE_EQ(AdditionalUncertaintyPercent, 100.0);
+    EXPECT_DOUBLE_EQ(StraightLengthUncertaintyPercent, 100.0);
+    EXPECT_DOUBLE_EQ(RequiredUpstreamLengthM, UpstreamLengthHalfM);
+    EXPECT_DOUBLE_EQ(RequiredDownstreamLengthM, DownstreamLengthZeroM);
+}
+
+TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    MaxFlowGivenFlag = "J";
+    PrimaryElementEntry = "135";
+    PipeDiameterMinLimitM = PipeDiameterMaxLimitM = 0.1;
+    DpLowerLimitPa = 2000.0;
+    DpUpperLimitPa = 50000.0;
+    DpLowerLimitInput = 2.0;
+    DpUpperLimitInput = 50.0;
+    DpUpperLimitUnit = "kPa";
+    WeightFactor1 = WeightFactor2 = 0.5;
+    OnlineFlowMethod = "N";
+    AllowSmallPipeFlag = AllowLargePipeFlag = AllowLargeReynoldsFlag = "J";
+    UpstreamFittingCode = "1";
+    Solve("OK");
+    EXPECT_NEAR(NormalMassFlow, (0.63 + 0.37 * 0.3) * 50000.0 / 3600.0, 1e-12);
+    EXPECT_GT(BoreDiameter, 0.0);
+    EXPECT_GE(MaxDpPa, 2000.0 * (1 - 1e-9));
+    EXPECT_LE(MaxDpPa, 50000.0 * (1 + 1e-9));
+    for (const std::string& m : DeviceLimitMessages) EXPECT_EQ(m, " ") << DeviceCode;
+    const double beta = BoreDiameter / PipeDiameter;
+    EXPECT_GE(beta, BetaLowerBound);
+    EXPECT_LE(beta, BetaUpperBound);
+    // The optimal design keeps no budget of its own.
+    EXPECT_DOUBLE_EQ(FlowUncertaintyPercent, 0.0);
+}
+
+TEST(PrimaryDeviceSequence, FaultyInputRaisesAndLeavesNoNonFiniteResult) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    PipeDiameterColdM = 0.0;
+    EXPECT_THROW(Solve("DP"), CalcError);
+
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    MaxFlowSI = 0.0;  // no flow: ratios of min to max flow fail
+    MinFlowSI = 0.0;
+    EXPECT_THROW(Solve("DI"), CalcError);
+
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "R", '3');
+    MaxDpPa = -5.0;
+    EXPECT_THROW(Solve("FL"), CalcError);
+}
+
+TEST(PrimaryDeviceSequence, VolumeMeterFlowStepSetsAllFlowsEqual) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("VOLYM", "", '3');
+    CalibratedReynoldsMin = 0.0;
+    Solve("FL");
+    EXPECT_GT(MaxMassFlow, 0.0);
+    EXPECT_DOUBLE_EQ(NormalMassFlow, MaxMassFlow);
+    EXPECT_DOUBLE_EQ(MinMassFlow, MaxMassFlow);
+    EXPECT_DOUBLE_EQ(CalculationErrorLimit, 0.0);
+    EXPECT_TRUE(Finite(FlowUncertaintyPercent));
+}
+
+}  // namespace
+}  // namespace tubalyx
