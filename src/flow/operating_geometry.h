@@ -1,5 +1,5 @@
 #pragma once
-// Primary devices are specified cold, at 20 degrees C, and used at the operating
+// Primary devices are made to their dimensions at 20 degrees C and used at the operating
 // temperature. After a bore or pipe diameter has been solved at operating temperature,
 // the cold dimensions are computed back, the quantities that depend on them re-derived,
 // and the cold dimensions written into the input fields, so the user sees what to make.

@@ -3,7 +3,7 @@
 #include "flow/flow_state.h"
 #include "media/medium_properties.h"
 #include "media/natural_gas.h"
-#include "media/table_limits.h"
+#include "flow/medium_state_limits.h"
 #include "ui/medium_description.h"
 #include "ui/selection_state.h"
 
@@ -31,7 +31,7 @@ void CalcHumidGasState() {
 
 void CalcMediumState() {
     CalcHumidGasState();
-    CheckPropaneTableLimits(TableRangeNote);
+    CheckMediumStateLimits(TableRangeNote);
 }
 
 void HumidAirStateStub(double&, double&, double&, double, double, double&, double&, double&, double&) {}

@@ -35,7 +35,7 @@ constexpr double kGasConstant = 0.00831451;  // MPa dm3/(mol K)
 constexpr int kPassLimit = 101;
 
 // Flag-controlled factor (x + 1 - flag)^flag of the method: x when the flag is 1, else 1.
-inline double FlagFactor(double x, double flag) { return flag != 0.0 ? std::pow(x + 1.0 - flag, flag) : 1.0; }
+inline double FlagFactor(double x, double flag) { return flag != 0.0 ? x + 1.0 - flag : 1.0; }
 
 }  // namespace
 
@@ -88,23 +88,41 @@ double GasCompressibilityDetailed(GasCompositionArray composition, double& z, do
     const double K = std::pow(k5, 0.2);
     const double U = std::pow(u5, 0.2);
 
-    // Second virial coefficient from terms 1..18 over all component pairs.
+    // Second virial coefficient from terms 1..18 over all component pairs; the pair values
+    // that do not depend on the term are formed once.
+    struct Pair {
+        double weight;  // x_i x_j
+        double energy;  // E_ij
+        double size;    // (K_i K_j)^1.5
+        double orientation, quadrupole, highTemperature, dipole, association;
+    };
+    Pair pairs[21 * 21];
+    int pairCount = 0;
+    for (int i = 0; i < 21; ++i) {
+        if (x[i] == 0.0) continue;
+        for (int j = 0; j < 21; ++j) {
+            if (x[j] == 0.0) continue;
+            Pair& pr = pairs[pairCount++];
+            pr.weight = x[i] * x[j];
+            pr.energy = kDetailEnergyInteraction[i][j] * std::sqrt(c[i].energy * c[j].energy);
+            pr.orientation = kDetailOrientationInteraction[i][j] * (c[i].orientation + c[j].orientation) / 2.0;
+            pr.quadrupole = c[i].quadrupole * c[j].quadrupole;
+            pr.highTemperature = std::sqrt(c[i].highTemperature * c[j].highTemperature);
+            pr.dipole = c[i].dipole * c[j].dipole;
+            pr.association = c[i].association * c[j].association;
+            pr.size = std::pow(c[i].size * c[j].size, 1.5);
+        }
+    }
     double B = 0.0;
     for (int n = 0; n < 18; ++n) {
         const DetailTerm& t = kDetailTerms[n];
         double pairSum = 0.0;
-        for (int i = 0; i < 21; ++i) {
-            if (x[i] == 0.0) continue;
-            for (int j = 0; j < 21; ++j) {
-                if (x[j] == 0.0) continue;
-                const double eij = kDetailEnergyInteraction[i][j] * std::sqrt(c[i].energy * c[j].energy);
-                const double gij = kDetailOrientationInteraction[i][j] * (c[i].orientation + c[j].orientation) / 2.0;
-                const double bnij = FlagFactor(gij, t.g) * FlagFactor(c[i].quadrupole * c[j].quadrupole, t.q) *
-                                    FlagFactor(std::sqrt(c[i].highTemperature * c[j].highTemperature), t.f) *
-                                    FlagFactor(c[i].dipole * c[j].dipole, t.s) *
-                                    FlagFactor(c[i].association * c[j].association, t.w);
-                pairSum += x[i] * x[j] * std::pow(eij, t.u) * std::pow(c[i].size * c[j].size, 1.5) * bnij;
-            }
+        for (int k = 0; k < pairCount; ++k) {
+            const Pair& pr = pairs[k];
+            const double bnij = FlagFactor(pr.orientation, t.g) * FlagFactor(pr.quadrupole, t.q) *
+                                FlagFactor(pr.highTemperature, t.f) * FlagFactor(pr.dipole, t.s) *
+                                FlagFactor(pr.association, t.w);
+            pairSum += pr.weight * std::pow(pr.energy, t.u) * pr.size * bnij;
         }
         B += t.a * std::pow(T, -t.u) * pairSum;
     }

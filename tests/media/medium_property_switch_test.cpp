@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override {
         ResetSwitchState();
-        SetDecimalSeparator(',');
+        SetDecimalSeparator('.');
     }
 };
 

@@ -29,7 +29,7 @@ protected:
         SetDecimalSeparator(',');
         Form1().rbg.SetText("850");
     }
-    void TearDown() override { SetDecimalSeparator(','); }
+    void TearDown() override { SetDecimalSeparator('.'); }
 };
 
 TEST_F(OilPropertiesTest, DensityClassBoundsBelongToTheLowerClass) {

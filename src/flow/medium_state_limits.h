@@ -1,6 +1,6 @@
 #pragma once
-// Why the operating state cannot be served by the propane table or by the chosen one of
-// water and steam.
+// Why the medium state is unusable: a propane table state in the wrong phase, steam below
+// its saturation temperature or water above it.
 #include <string>
 
 namespace tubalyx {
@@ -8,6 +8,6 @@ namespace tubalyx {
 // Writes the reason in the language of LanguageLetter into `note`, or " " when there is
 // none; for a language letter other than 'S', 'D' or 'E' the note is left as it was.
 // Reads MediumCode, FlowDensity, OperatingPressure and OperatingTemperature. Never raises.
-void CheckPropaneTableLimits(std::string& note);
+void CheckMediumStateLimits(std::string& note);
 
 }  // namespace tubalyx

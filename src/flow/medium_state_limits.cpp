@@ -1,4 +1,4 @@
-#include "media/table_limits.h"
+#include "flow/medium_state_limits.h"
 
 #include "media/medium_state.h"
 #include "media/water_equations.h"
@@ -59,7 +59,7 @@ const ReasonTexts& Reason() {
 
 }  // namespace
 
-void CheckPropaneTableLimits(std::string& note) {
+void CheckMediumStateLimits(std::string& note) {
     const ReasonTexts& reason = Reason();
     switch (LanguageLetter) {
         case 'S': note = reason.swedish; break;

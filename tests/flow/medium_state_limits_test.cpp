@@ -1,4 +1,4 @@
-#include "media/table_limits.h"
+#include "flow/medium_state_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ struct Reason {
     const char* english;
 };
 
-class TableLimits : public ::testing::Test {
+class MediumStateLimits : public ::testing::Test {
 protected:
     void SetUp() override {
         saved = {MediumCode, LanguageLetter, FlowDensity, OperatingPressure, OperatingTemperature};
@@ -54,7 +54,7 @@ const Reason kReasons[] = {
      "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select STEAM)"},
 };
 
-TEST_F(TableLimits, EachReasonInTheThreeLanguages) {
+TEST_F(MediumStateLimits, EachReasonInTheThreeLanguages) {
     for (const Reason& r : kReasons) {
         MediumCode = r.medium;
         FlowDensity = r.flowDensity;
@@ -63,13 +63,13 @@ TEST_F(TableLimits, EachReasonInTheThreeLanguages) {
         for (auto [letter, text] : {std::pair{'S', r.swedish}, {'D', r.german}, {'E', r.english}}) {
             LanguageLetter = letter;
             std::string note = "old";
-            CheckPropaneTableLimits(note);
+            CheckMediumStateLimits(note);
             EXPECT_EQ(note, text) << r.medium << ' ' << letter;
         }
     }
 }
 
-TEST_F(TableLimits, AcceptableStatesGiveOneBlank) {
+TEST_F(MediumStateLimits, AcceptableStatesGiveOneBlank) {
     const Reason kFine[] = {
         {"C3H8", 9.5, 500000, 20, "", "", ""},     // gas density found
         {"C3H8V", 500.0, 1e6, 20, "", "", ""},     // liquid density found
@@ -85,40 +85,40 @@ TEST_F(TableLimits, AcceptableStatesGiveOneBlank) {
         for (char letter : {'S', 'D', 'E'}) {
             LanguageLetter = letter;
             std::string note = "old";
-            CheckPropaneTableLimits(note);
+            CheckMediumStateLimits(note);
             EXPECT_EQ(note, " ") << r.medium << ' ' << letter;
         }
     }
 }
 
-TEST_F(TableLimits, BoundaryAtTheSaturationPressure) {
+TEST_F(MediumStateLimits, BoundaryAtTheSaturationPressure) {
     LanguageLetter = 'E';
     OperatingTemperature = 100.0;
     OperatingPressure = WaterSaturationPressure(100.0);
     for (const char* medium : {"ANG", "VAT"}) {
         MediumCode = medium;
         std::string note;
-        CheckPropaneTableLimits(note);
+        CheckMediumStateLimits(note);
         EXPECT_EQ(note, " ") << medium;  // neither strictly below nor above
     }
 }
 
-TEST_F(TableLimits, OtherLanguageLetterLeavesTheNote) {
+TEST_F(MediumStateLimits, OtherLanguageLetterLeavesTheNote) {
     MediumCode = "C3H8";
     FlowDensity = 0.0;
     LanguageLetter = 'X';
     std::string note = "unchanged";
-    CheckPropaneTableLimits(note);
+    CheckMediumStateLimits(note);
     EXPECT_EQ(note, "unchanged");
 }
 
-TEST_F(TableLimits, UnreadableTemperatureRaisesNothing) {
+TEST_F(MediumStateLimits, UnreadableTemperatureRaisesNothing) {
     MediumCode = "VAT";
     LanguageLetter = 'E';
     OperatingPressure = 101325.0;
     OperatingTemperature = std::nan("");
     std::string note;
-    EXPECT_NO_THROW(CheckPropaneTableLimits(note));
+    EXPECT_NO_THROW(CheckMediumStateLimits(note));
     EXPECT_FALSE(note.empty());
 }
 

@@ -1,0 +1,79 @@
+// The standard's bounds copied for the current device, and the flows at which the device
+// leaves them.
+#include <gtest/gtest.h>
+
+#include "design_duties.h"
+#include "flow/flow_iterations.h"
+#include "flow/reynolds.h"
+#include "flow/sequence_limits.h"
+#include "flow/standard_limits.h"
+#include "numerics/checked.h"
+
+namespace tubalyx {
+namespace {
+
+void Orifice(double bore) {
+    DeviceCode = "S";
+    DeviceVariantCode = "R";
+    PipeDiameter = 0.1;
+    BoreDiameter = bore;
+}
+
+TEST(FetchStandardLimits, BoundsOfTheCurrentDevice) {
+    designtest::WaterDuty();
+    Orifice(0.05);
+    FetchStandardLimits();
+    double reMin = 0.0, reMax = 0.0, bMin = 0.0, bMax = 0.0, dMin = 0.0, dMax = 0.0;
+    ReynoldsLimits("S", "R", "3", 0.05, 0.1, reMin, reMax);
+    BetaLimits("S", "R", "3", bMin, bMax);
+    PipeDiameterLimits("S", "R", "3", dMin, dMax);
+    EXPECT_EQ(ReynoldsLowerBound, reMin);
+    EXPECT_EQ(ReynoldsUpperBound, reMax);
+    EXPECT_EQ(BetaLowerBound, bMin);
+    EXPECT_EQ(BetaUpperBound, bMax);
+    EXPECT_EQ(PipeDiameterLowerBound, dMin);
+    EXPECT_EQ(PipeDiameterUpperBound, dMax);
+}
+
+TEST(ComputeFlowAtReynoldsMin, ReynoldsThereIsTheLowerBound) {
+    designtest::WaterDuty();
+    Orifice(0.05);
+    FetchStandardLimits();
+    ComputeFlowAtReynoldsMin();
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtReynoldsMin),
+                ReynoldsLowerBound, 1e-9 * ReynoldsLowerBound);
+}
+
+TEST(ComputeUpperFlowLimit, LiquidAtTheReynoldsBoundGasAtTheSmallerOfTwo) {
+    designtest::WaterDuty();
+    Orifice(0.05);
+    ReynoldsUpperBound = 1e6;
+    ComputeUpperFlowLimit(1.0);
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e6,
+                1e-3);
+
+    designtest::AirDuty();
+    Orifice(0.05);
+    ReynoldsUpperBound = kNoReynoldsUpperLimit;  // the largest dp decides
+    ComputeUpperFlowLimit(1.0);
+    double q = 0.0;
+    FlowFromDiffPressure(MediumCode, "S", "R", "3", OperatingPressure,
+                         MaxDiffPressure(MediumCode, "S", OperatingPressure), 0.05, 0.1,
+                         FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, q);
+    EXPECT_DOUBLE_EQ(FlowAtUpperLimitValue, q);
+    ReynoldsUpperBound = 1e5;  // now the Reynolds bound is the smaller flow
+    ComputeUpperFlowLimit(1.0);
+    EXPECT_LT(FlowAtUpperLimitValue, q);
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e5,
+                1e-6);
+}
+
+TEST(ComputeFlowAtReynoldsMin, ZeroViscosityIsAnInputError) {
+    designtest::WaterDuty();
+    Orifice(0.05);
+    DynamicViscosityPas = 0.0;
+    EXPECT_THROW(ComputeFlowAtReynoldsMin(), CalcError);
+}
+
+}  // namespace
+}  // namespace tubalyx
