@@ -11,6 +11,7 @@
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/installation_factors.h"
+#include "flow/medium_state_limits.h"
 #include "flow/oil_recipe.h"
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
@@ -26,7 +27,6 @@
 #include "media/medium_properties.h"
 #include "media/medium_state.h"
 #include "media/natural_gas.h"
-#include "media/table_limits.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -467,7 +467,7 @@ void RunPrimaryDeviceCalculation() {
     InletEdgeUncertaintyPercent = 0.0;
 
     if (FlowDensity > 0.0) RunCalculationSteps();
-    CheckPropaneTableLimits(TableRangeNote);
+    CheckMediumStateLimits(TableRangeNote);
     if (!(FlowDensity > 0.0)) return;
 
     const std::string standard = StandardText();

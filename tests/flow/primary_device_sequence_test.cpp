@@ -283,3 +283,50 @@ TEST(PrimaryDeviceSequence, VolumeMeterFlowStepSetsAllFlowsEqual) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PrimaryDeviceSequence, LiquidPropaneOutsideItsPhaseStopsWithTheTableNote) {
+    BaseDuty("C3H8V", 'V', 5000.0);
+    Device("S", "R", '3');
+    OperatingPressure = PressureMinPa = PressureMaxPa = 1.5e5;  // propane boils below 0 degC
+    OperatingTemperature = TemperatureMinC = TemperatureMaxC = 40.0;
+    BoreDiameter = 0.0123;
+    Solve("DI");
+    EXPECT_LE(FlowDensity, 0.0);
+    EXPECT_NE(TableRangeNote, " ");
+    EXPECT_DOUBLE_EQ(BoreDiameter, 0.0123);  // no step ran
+}
+
+TEST(PrimaryDeviceSequence, ExtremeStatesOfTheOperatingRange) {
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "R", '3');
+    PressureMinPa = 4e5;
+    PressureMaxPa = 6e5;
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DI");
+    EXPECT_DOUBLE_EQ(LowDensityState.pressure, 4e5);
+    EXPECT_DOUBLE_EQ(LowDensityState.temperature, 30.0);
+    EXPECT_DOUBLE_EQ(HighDensityState.pressure, 6e5);
+    EXPECT_DOUBLE_EQ(HighDensityState.temperature, 10.0);
+    EXPECT_LT(LowDensityState.density, FlowDensity);
+    EXPECT_GT(HighDensityState.density, FlowDensity);
+    // A mass unit sizes at the low-density corner: its dp at max flow is the design dp.
+    EXPECT_DOUBLE_EQ(MaxFlowDpPa, MaxDpPa);
+
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DI");
+    EXPECT_DOUBLE_EQ(LowDensityState.pressure, OperatingPressure);
+    EXPECT_DOUBLE_EQ(HighDensityState.pressure, OperatingPressure);
+    EXPECT_DOUBLE_EQ(LowDensityState.temperature, 30.0);
+    EXPECT_DOUBLE_EQ(HighDensityState.temperature, 30.0);
+    EXPECT_DOUBLE_EQ(LowDensityState.density, HighDensityState.density);
+}
+
+}  // namespace
+}  // namespace tubalyx
