@@ -202,6 +202,9 @@ void SolveBoreOrLossStep() {
                                        KappaOperating, f, MaxDpPa, BoreDiameter, achieved);
     }
     MaxFlowDpPa = MaxDpPa;
+    // Nothing earlier in the run scales the design dp for the bore solve and the range
+    // adjustment; without this they would take the previous run's value, or 0 on the first.
+    ScaledMaxDpPa = MaxDpPa;
     const bool quarterExceeded = loss && 0.25 * OperatingPressure < MaxDpPa;
     double cornerFlow = 0.0;
     const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
@@ -226,6 +229,9 @@ void SolveBoreOrLossStep() {
                             BoreDiameter);
     }
     AdjustForOperatingRange();
+    // The flow at the design dp, which the fit of the simplified law and the root-flow
+    // constants read; otherwise they would take a value of an earlier run, or 0.
+    FlowAtMaxDp = DpTransmitterValues.designDpFlow.si;
     const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
                                                        DeviceExpansionCoeffB,
                                                        OperatingTemperature);
