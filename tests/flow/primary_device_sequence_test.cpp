@@ -392,3 +392,27 @@ TEST(PrimaryDeviceSequence, PressureLossSolveMeetsTheWantedLoss) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
+    BaseDuty("OLJA", 'V', 20000.0);
+    Device("S", "R", '3');
+    Form1().rbg.SetText("850");
+    GivenDensity = 850.0;
+    OilViscosity40 = 46.0;
+    OilViscosity100 = 6.8;
+    OilViscosityUnit = "cSt";
+    EdgeRadiusMm = 0.05;  // bk differs from 1: the steps run twice
+    TRichEdit& report = Form1().RichEdit1;
+    report.Clear();
+    Solve("DI");
+    ASSERT_GT(FlowDensity, 0.0);
+    EXPECT_GT(InletEdgeFactor, 1.0);
+    EXPECT_EQ(report.LineCount(), 17);
+    report.Clear();
+}
+
+}  // namespace
+}  // namespace tubalyx
