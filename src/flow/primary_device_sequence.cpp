@@ -21,6 +21,7 @@
 #include "flow/sequence_limits.h"
 #include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
+#include "flow/straight_length_service.h"
 #include "flow/straight_lengths.h"
 #include "flow/volume_meter.h"
 #include "media/medium_identification.h"
@@ -503,8 +504,9 @@ void RunPrimaryDeviceCalculation() {
     const bool bendDevice = DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D";
     if (optimal) {
         double upstream = 0.0, extra = 0.0, shortfall = 0.0;
-        RequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream,
-                                extra, shortfall, StraightLengthM, PipeDiameter, BoreDiameter);
+        CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream,
+                                    extra, shortfall, StraightLengthM, PipeDiameter,
+                                    BoreDiameter);
         if (UpstreamFittingCode == "1" && bendDevice && extra > 0.0) {
             BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter),
                                  BendFactor);
