@@ -1,0 +1,186 @@
+#include "flow/limits_report.h"
+
+#include <cmath>
+
+#include "flow/device_limit_checks.h"
+#include "flow/flow_state.h"
+#include "flow/report_section_inputs.h"
+#include "flow/reynolds.h"
+#include "flow/standard_limits.h"
+#include "numerics/checked.h"
+#include "numerics/report_format.h"
+#include "reports/report_window.h"
+#include "texts/prompt_state.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+namespace {
+
+bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
+bool IsVolumeMeter() { return DeviceCode == "VOLYM"; }
+bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
+
+// E, D, and Swedish for any other letter.
+const char* ByLanguage(const char* english, const char* german, const char* swedish) {
+    if (LanguageLetter == 'E') return english;
+    if (LanguageLetter == 'D') return german;
+    return swedish;
+}
+
+std::string Number(double value) {
+    return FormatFixed(CheckFinite(value, "limit report value is no number"), kReportDigits);
+}
+
+class Section {
+public:
+    explicit Section(bool& headingPending) : pending_(headingPending) { pending_ = true; }
+
+    void Write(const std::string& text) {
+        if (pending_) {
+            AppendReportLine(OutsideLimitsWarningText());
+            pending_ = false;
+        }
+        AppendReportLine(text);
+    }
+    void Value(const char* label, double value) { Write(label + ReportSeparator + Number(value)); }
+
+private:
+    bool& pending_;
+};
+
+void WriteReynoldsBlock(Section& s, const std::string& text) {
+    const bool cone = IsCommercialMeter();
+    if (text.find('>') != std::string::npos) {
+        s.Value(ByLanguage("REYNOLDS NUMBER AT MAXFLOW    = ", "Reynoldszahl bei Durchflussendwert= ",
+                           "REYNOLDS TAL VID MAXFLÖDE     = "),
+                ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow));
+        s.Value(ByLanguage("MAXLIMIT     = ", "Maxgrenze    = ", "MAXGRÄNS     = "),
+                cone ? CalibratedReynoldsMax : ReynoldsUpperBound);
+    }
+    if (text.find('<') != std::string::npos) {
+        // The volume meter is checked at its one flow, the maximum.
+        if (IsVolumeMeter())
+            s.Value(ByLanguage("REYNOLDS NUMBER AT MAXFLOW    = ", "Reynoldszahl bei Durchflussendwert= ",
+                               "REYNOLDS TAL VID MAXFLÖDE     = "),
+                    ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow));
+        else
+            s.Value(ByLanguage("REYNOLDS NUMBER AT MINFLOW    = ", "Reynoldszahl bei kleinste Durchflussendwert= ",
+                               "REYNOLDS TAL VID MINFLÖDE     = "),
+                    ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MinMassFlow));
+        if (cone)
+            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MINGRÄNS     = "), CalibratedReynoldsMin);
+        else
+            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MinGRÄNS     = "), ReynoldsLowerBound);
+    }
+}
+
+void WriteStraightLengthBlocks(Section& s) {
+    const ReportSectionHooks& h = ReportSectionServices();
+    const char* title = nullptr;
+    const char* first = nullptr;
+    const char* second = nullptr;
+    const char* tooShort = nullptr;
+    // These lines know the three letters only.
+    if (LanguageLetter == 'D') {
+        title = "Erforderlich gerade Rohrstrecken 0.5% Zusatz-Unsicherheit";
+        first = "Einlauf (m)";
+        second = " Auslauf (m)";
+        tooShort = "Gerade Rohrstrecke zu kurz, Normgrenze (m)= ";
+    } else if (LanguageLetter == 'S') {
+        title = "Nödvändig rak rörsträcka för 0.5% felbidrag";
+        first = "Inlopp (m)";
+        second = " Utlopp (m)";
+        tooShort = "Raksträcka för kort, minkrav (m)= ";
+    } else if (LanguageLetter == 'E') {
+        title = "Required straight length for 0.5% uncertainty";
+        first = "Upstream (m)";
+        second = " Downstream (m)";
+        tooShort = "Straight length to short, limit (m)= ";
+    }
+    if (title == nullptr) return;
+
+    if (!IsVolumeMeter() && SectionValue(h.AdditionalUncertaintyPercent) > 50.0 && UpstreamFittingCode != "0") {
+        const std::string up = Number(SectionValue(h.RequiredUpstreamLengthM));
+        const std::string down = Number(SectionValue(h.RequiredDownstreamLengthM));
+        s.Write(title);
+        s.Write(first + ReportSeparator + up + second + ReportSeparator + down);
+    }
+    const double shortfall = SectionValue(h.StraightLengthShortfallM);
+    if (SolveFor == "OK" && UpstreamFittingCode != "0" && shortfall > 0.0)
+        s.Value(tooShort, SectionValue(h.StraightLengthM) + shortfall);
+}
+
+}  // namespace
+
+std::string OutsideLimitsWarningText() {
+    if (IsCommercialMeter())
+        return ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
+                          "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN",
+                          "OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER");
+    return ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
+                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN",
+                      "OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA");
+}
+
+void CheckStandardLimits(bool& headingPending) {
+    Section s(headingPending);
+    const auto& m = DeviceLimitMessages;
+    const ReportSectionHooks& h = ReportSectionServices();
+
+    const std::string note = SectionTableRangeNote();
+    if (note != " ") s.Write(note);
+
+    if (!IsCommercialMeter() && m[kThroatDiameterMessage] != " ") {
+        s.Write(m[kThroatDiameterMessage]);
+        if (BoreDiameter < ThroatDiameterLowerBound)
+            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "),
+                    ThroatDiameterLowerBound * 1000);
+    }
+
+    if (!IsVolumeMeter() && m[kDiffPressureMessage] != " ") {
+        s.Write(m[kDiffPressureMessage]);
+        if (MaxDpPa > StandardMaxDiffPressure)
+            s.Value(ByLanguage("MAXLIMIT (kPa)= ", "Maxgrenze (kPa)= ", "MAXGRÄNS (kPa)= "),
+                    0.001 * StandardMaxDiffPressure);
+    }
+
+    if (!IsVolumeMeter() && m[kDiameterRatioMessage] != " ") {
+        const double beta = SectionValue(h.NormalFlowBeta);
+        s.Write(m[kDiameterRatioMessage]);
+        if (beta > BetaUpperBound)
+            s.Value(ByLanguage("MAXLIMIT     = ", "Maxgrenze    = ", "MAXGRÄNS     = "), BetaUpperBound);
+        else if (beta < BetaLowerBound)
+            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MINGRÄNS     = "), BetaLowerBound);
+    }
+
+    if (m[kReynoldsMessage] != " ") {
+        s.Write(m[kReynoldsMessage]);
+        WriteReynoldsBlock(s, m[kReynoldsMessage]);
+    }
+
+    if (!IsVolumeMeter() && m[kRoughnessMessage] != " ") {
+        s.Write(m[kRoughnessMessage]);
+        s.Value(ByLanguage("PIPE ROUGHNESS (mm)   = ", "Rohrrauheit (mm)      = ", "RÖRRÅHET (mm)     = "),
+                PipeRoughnessMm);
+        if (PipeRoughnessM > RoughnessUpperBound)
+            s.Value(ByLanguage("MAXLIMIT (mm)= ", "Maxgrenze (mm)= ", "MAXGRÄNS (mm)= "), RoughnessUpperBound * 1000);
+        else
+            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "), RoughnessLowerBound * 1000);
+    }
+
+    if (!IsVolumeMeter() && m[kPipeDiameterMessage] != " ") {
+        s.Write(m[kPipeDiameterMessage]);
+        // The pipe limits are printed in whole millimetres.
+        if (PipeDiameter > PipeDiameterUpperBound)
+            s.Value(ByLanguage("MAXLIMIT (mm)= ", "Maxgrenze (mm)= ", "MAXGRÄNS (mm)= "),
+                    std::round(PipeDiameterUpperBound * 1000));
+        else if (PipeDiameter < PipeDiameterLowerBound)
+            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "),
+                    std::round(PipeDiameterLowerBound * 1000));
+    }
+
+    WriteStraightLengthBlocks(s);
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,54 @@
+#pragma once
+// What the limit, flow-speed and production sections of the report read of modules that
+// are not built yet: results of the primary-device sequence and the optimal design, the
+// medium state, typed inputs and the line-state and valve services of the pressure-loss
+// calculations. Those modules install them here. A value nobody installed counts as 0
+// (the range note as " "); a service nobody installed is not called, and the lines that
+// need it are left out.
+#include <functional>
+#include <string>
+
+namespace tubalyx {
+
+struct ReportSectionHooks {
+    // Medium state: the reason text of the medium-state limit check, " " when none.
+    std::function<std::string()> TableRangeNote;
+    // Sequence results.
+    std::function<double()> NormalFlowBeta;                // beta of the normal-flow coefficients
+    std::function<double()> AdditionalUncertaintyPercent;  // %
+    std::function<double()> RequiredUpstreamLengthM;       // m
+    std::function<double()> RequiredDownstreamLengthM;     // m
+    std::function<double()> StraightLengthShortfallM;      // m, optimal design
+    std::function<double()> DischargeCoefficientC;         // at max flow
+    std::function<double()> VelocityOfApproachFactor;      // E at max flow
+    // Typed inputs.
+    std::function<double()> StraightLengthM;     // m, available straight length
+    std::function<double()> PipeDiameterColdMm;  // mm, pipe at 20 degC
+    std::function<double()> PlateThicknessMm;    // mm, carrier-ring width or sheet thickness
+    // Restriction calculation: its pressure-recovery factor FL.
+    std::function<double()> RestrictionFL;
+
+    // The density (kg/m3) of the current medium at (p Pa, t degC): the first output of the
+    // medium property routine. The caller's humidity values must come back unchanged.
+    std::function<double(double p, double t)> MediumDensityAt;
+    // Static state p2 (Pa), t2 (degC) in a contraction of diameter d (m) for a mass flow
+    // (kg/s) in a pipe of diameter D (m) from the inlet state; raises CalcError when the
+    // flow cannot pass the contraction. Leaves p2, t2 as they were for "VÄT".
+    std::function<void(double& p2, double& t2, double massFlow, double D, double d, double p1,
+                       double t1)>
+        LinePropertiesInlet;
+    // Refreshes the valve quantities in bar.
+    std::function<void()> CalculateValve;
+    // The critical flow (t/h, in and out through qcrit) of the element for the inlet
+    // pressure and pressure loss in bar (both may be moved) and the recovery factor FL;
+    // the valve sizing's own values are passed as copies by the installer.
+    std::function<void(double& qcrit, double& inletPressureBar, double& lossBar, double fl)>
+        ValveFlowForPressureDrop;
+};
+ReportSectionHooks& ReportSectionServices();
+
+// The installed values, 0 (" " for the note) where nothing is installed.
+std::string SectionTableRangeNote();
+double SectionValue(const std::function<double()>& hook);
+
+}  // namespace tubalyx

@@ -1,0 +1,228 @@
+#include "flow/reynolds_report.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "flow/flow_state.h"
+#include "flow/permanent_loss.h"
+#include "flow/report_section_inputs.h"
+#include "media/medium_identification.h"
+#include "numerics/checked.h"
+#include "numerics/report_format.h"
+#include "reports/report_window.h"
+#include "texts/prompt_state.h"
+#include "texts/report_label_strings.h"
+#include "ui/form1.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+double DevicePressureLossPa = 0.0;
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// The lines that know "S", "E" and "D" only: another letter gives no text.
+const char* Pick(const char* swedish, const char* english, const char* german) {
+    switch (LanguageLetter) {
+        case 'S': return swedish;
+        case 'E': return english;
+        case 'D': return german;
+        default: return nullptr;
+    }
+}
+
+void WriteIf(const char* text) {
+    if (text != nullptr) AppendReportLine(text);
+}
+
+void SpeedLine(const char* label, double speed) {
+    if (label == nullptr) return;
+    AppendReportLine(label + ReportSeparator +
+                     FormatFixed(CheckFinite(speed, "flow speed is no number"), kReportDigits));
+}
+
+double Area(double diameter) { return kPi * diameter * diameter / 4; }
+double Speed(double massFlow, double density, double diameter) {
+    return CheckedDiv(CheckedDiv(massFlow, density), Area(diameter));
+}
+
+bool IsCone() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
+bool IsValve() { return CalcFunction == "Ventil" && ValveSubtype == "VE"; }
+
+const char* ValveInletLabel() {
+    return Pick("Flödeshastighet i ventilinlopp (vid maxflöde)(m/s)= ",
+                "Flowspeed in valveinlet (at maxflow)_________(m/s)= ",
+                "Geschwindigkeit im Ventileinlauf_____________(m/s)= ");
+}
+const char* ThroatLabel() {
+    return Pick("Flödeshastighet i förstrypning (vid maxflöde)(m/s)= ",
+                "Flowspeed in throat (at maxflow)_____________(m/s)= ",
+                "Grösstes Geschwindigkeit im Drosselgerät_____(m/s)= ");
+}
+const char* VenaLabel() {
+    return Pick("Flödeshastighet i vena contracta vid maxflöde(m/s)= ",
+                "Flowspeed in vena contracta (at maxflow)_____(m/s)= ",
+                "Grösstes Geschwindigkeit im vena contracta___(m/s)= ");
+}
+const char* CriticalWord() { return Pick("KRITISKT FLÖDE", "CRITICAL FLOW", "KRITISCHES DURCHFLUSS"); }
+
+// Puts the valve subtype back whatever happens in between.
+class SubtypeAs {
+public:
+    explicit SubtypeAs(const std::string& subtype) : saved_(ValveSubtype) { ValveSubtype = subtype; }
+    ~SubtypeAs() { ValveSubtype = saved_; }
+    SubtypeAs(const SubtypeAs&) = delete;
+    SubtypeAs& operator=(const SubtypeAs&) = delete;
+
+private:
+    std::string saved_;
+};
+
+void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
+    if (!(density > 0)) return;
+    std::string label;
+    if (CalcFunction == "Tryckf") {
+        label = LanguageLetter == 'E'   ? "Outlet Flowspeed in tube (at maxflow)________(m/s)= "
+                : LanguageLetter == 'D' ? "Strömungsgeschwindigkeit im Rohrauslauf______(m/s)= "
+                                        : "Flödeshastighet i rörutlopp (vid maxflöde)___(m/s)= ";
+    } else {
+        label = TubeFlowSpeedLabel;
+    }
+    AppendReportLine(label + ReportSeparator +
+                     FormatFixed(CheckFinite(Speed(massFlow, density, pipeDiameter), "flow speed is no number"),
+                                 kReportDigits));
+}
+
+void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
+    if (IsCone() && CalcFunction == "Strypf") return;
+    const ReportSectionHooks& h = ReportSectionServices();
+    try {
+        const double dv = IsValve() ? 0.001 * ValveDiameterColdMm * CheckedSqrt(SectionValue(h.RestrictionFL))
+                                    : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
+        if (!h.LinePropertiesInlet || !h.MediumDensityAt) return;
+        double pv = 0, tv = 0;
+        h.LinePropertiesInlet(pv, tv, massFlow, pipeDiameter, dv, OperatingPressure, OperatingTemperature);
+        const double density = h.MediumDensityAt(pv, tv);
+        if (density > 0) SpeedLine(VenaLabel(), Speed(massFlow, density, dv));
+    } catch (const CalcError&) {
+        // The flow cannot pass the vena contracta below the speed of sound.
+        WriteIf(Pick("Flödeshastighet i vena contracta vid maxflöde(m/s)>LJUDHASTIGHET!",
+                     "Flowspeed in vena contracta (at maxflow)_____(m/s)>SOUNDLIMIT!",
+                     "Grösstes Geschwindigkeit im vena contracta___(m/s)>GESCW-GRENZE! "));
+    }
+}
+
+void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
+    if (!(CalcFunction == "Strypf" || IsValve())) return;
+    const ReportSectionHooks& h = ReportSectionServices();
+    if (!h.ValveFlowForPressureDrop) return;
+    try {
+        if (h.CalculateValve) h.CalculateValve();
+        double inletBar = 0.00001 * OperatingPressure;
+        double lossBar = 0, fl = 0;
+        if (CalcFunction == "Strypf") {
+            DevicePressureLossPa =
+                PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), pipeDiameter, DynamicViscosityPas,
+                                      massFlow, MaxDpPa, DiameterRatioBeta, SectionValue(h.DischargeCoefficientC),
+                                      SectionValue(h.VelocityOfApproachFactor));
+            lossBar = 0.00001 * DevicePressureLossPa;
+            fl = CheckedSqrt(CheckedDiv(DevicePressureLossPa, MaxDpPa));
+            try {
+                const double ratio = CheckedDiv(MaxDpPa, std::fabs(OperatingPressure - p2));
+                if (ratio < 1) fl *= CheckedSqrt(ratio);
+            } catch (const CalcError&) {
+                // Without a throat state the recovery factor stays unrefined.
+            }
+        } else {
+            fl = SectionValue(h.RestrictionFL);
+            lossBar = 0.00001 * MaxDpPa;
+        }
+        const double qmax = 3.6 * massFlow;
+        double qcrit = qmax;
+        {
+            SubtypeAs orifice("RO");
+            h.ValveFlowForPressureDrop(qcrit, inletBar, lossBar, fl);
+        }
+        const char* opening = nullptr;
+        if (qcrit > 1000 * qmax)
+            opening = Pick("(KRITISKT FLÖDE> ", "(CRITICAL FLOW> ", "(KRITISCHES DURCHFLUSS> ");
+        else if (qcrit > 0.001 * qmax)
+            opening = Pick("(KRITISKT FLÖDE= ", "(CRITICAL FLOW= ", "(KRITISCHES DURCHFLUSS= ");
+        if (opening == nullptr) return;
+        const double percent = CheckFinite(CheckedDiv(qcrit, qmax) * 100);
+        AppendReportLine(opening + ReportSeparator + FormatFixed(percent, 3) + ReportSeparator +
+                         Pick(" % av maxflöde)", " % of maxflow)", " % von Durchflussendwert)"));
+    } catch (const CalcError&) {
+        // No critical flow can be stated; the line is left out.
+    }
+}
+
+}  // namespace
+
+void WriteReynoldsAtMaxFlow(double re) {
+    const char* label = LanguageLetter == 'E'   ? "Reynolds number ReD (at maximal flow)_____________= "
+                        : LanguageLetter == 'D' ? "Reynoldszahl ReD (bei grösstem Durchflussendwert)_= "
+                                                : "Reynolds tal ReD (vid maxflöde)___________________= ";
+    AppendReportLine(label + ReportSeparator + FormatFitWidth(CheckFinite(re, "Reynolds number is no number"), 6));
+}
+
+void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
+    WritePipeSpeed(massFlow, density, pipeDiameter);
+    if (!IsBigReport(Form1().litenstor.Caption())) return;
+    if (CalcFunction != "Strypf" && CalcFunction != "Ventil") return;
+
+    const ReportSectionHooks& h = ReportSectionServices();
+    const bool volume = DeviceCode == "VOLYM";
+    double dc = BoreDiameter;
+    if (IsValve())
+        dc = 0.001 * ValveDiameterColdMm;
+    else if (IsCone())
+        dc = CheckedSqrt(pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter);
+
+    double p2 = 0, t2 = 0, rho2 = 0;
+    if (!volume && h.LinePropertiesInlet)
+        h.LinePropertiesInlet(p2, t2, massFlow, pipeDiameter, dc, OperatingPressure, OperatingTemperature);
+    const bool throatState = p2 > 0 && t2 > -273;
+    if (throatState && h.MediumDensityAt) rho2 = h.MediumDensityAt(p2, t2);
+
+    if (volume) {
+        // The volume meter has no contraction; the valve page says its flow is critical.
+        if (CalcFunction == "Ventil") {
+            const char* label = ValveSubtype == "VE" ? ValveInletLabel() : ThroatLabel();
+            if (label != nullptr) AppendReportLine(std::string(label) + CriticalWord());
+            if (VenaLabel() != nullptr) AppendReportLine(std::string(VenaLabel()) + CriticalWord());
+        }
+        return;
+    }
+
+    if (throatState) {
+        const bool gas = IsGasMedium(MediumCode);
+        if (gas && rho2 > 2 * density) {
+            SetReportColor(clRed);
+            WriteIf(Pick("KONDENSERING/VÄTSKA!", "CONDENSE/LIQUID!", "KONDENSIERUNG/FLüSSIGKEIT"));
+            WriteIf(Pick("FLÖDESMÄTAREN KOMMER ATT VISA STORT FEL= MYCKET MINDRE ÄN VERKLIGT FLÖDE!",
+                         "THE FLOWMETER WILL CALCULATE A FLOW MUCH SMALLER THAN REAL FLOW!",
+                         "DURCHFLUSSBERECHNUNG VIEL KLEINER ALS WIRKLICHER DURCHFLUSS!"));
+        } else if (!gas && rho2 < 0.5 * density) {
+            SetReportColor(clRed);
+            WriteIf(Pick("KAVITATION/GASBILDNING!", "CAVITATION/GAS!", "KAVITATION/GAS!"));
+            WriteIf(Pick("FLÖDESMÄTAREN KOMMER ATT VISA STORT FEL= MYCKET MER ÄN VERKLIGT FLÖDE!",
+                         "THE FLOWMETER WILL CALCULATE A FLOW MUCH MORE THAN REAL FLOW!",
+                         "DURCHFLUSSBERECHNUNG VIEL GROESSER ALS WIRKLICHER DURCHFLUSS!"));
+        } else if (rho2 > 0) {
+            if (IsValve())
+                SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));
+            else if (IsCone())
+                SpeedLine(ThroatLabel(), CheckedDiv(CheckedDiv(massFlow, rho2),
+                                                    kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));
+            else
+                SpeedLine(ThroatLabel(), Speed(massFlow, rho2, BoreDiameter));
+        }
+        WriteVenaContracta(massFlow, pipeDiameter, p2);
+    }
+    WriteCriticalFlow(massFlow, pipeDiameter, p2);
+}
+
+}  // namespace tubalyx

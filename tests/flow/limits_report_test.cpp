@@ -1,0 +1,307 @@
+#include "flow/limits_report.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "flow/device_limit_checks.h"
+#include "flow/flow_state.h"
+#include "flow/report_section_inputs.h"
+#include "flow/standard_limits.h"
+#include "numerics/checked.h"
+#include "numerics/decimal_separator.h"
+#include "reports/report_window.h"
+#include "texts/prompt_state.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+namespace {
+
+class LimitsReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDecimalSeparator(',');
+        ReportSeparator = "";
+        LanguageLetter = 'E';
+        DeviceCode = "S";
+        SolveFor = "DI";
+        UpstreamFittingCode = "0";
+        for (auto& m : DeviceLimitMessages) m = " ";
+        hooks_ = ReportSectionServices();
+        ReportSectionServices() = ReportSectionHooks{};
+        PipeDiameter = 0.1;
+        BoreDiameter = 0.05;
+        MaxDpPa = 50000;
+        DynamicViscosityPas = 1e-3;
+        MaxMassFlow = 10.0;
+        MinMassFlow = 1.0;
+        PipeRoughnessMm = 0.05;
+        PipeRoughnessM = 5e-5;
+        ThroatDiameterLowerBound = 0.0125;
+        StandardMaxDiffPressure = 100000;
+        BetaLowerBound = 0.1;
+        BetaUpperBound = 0.75;
+        ReynoldsLowerBound = 5000;
+        ReynoldsUpperBound = 1e8;
+        CalibratedReynoldsMin = 10000;
+        CalibratedReynoldsMax = 2e6;
+        RoughnessUpperBound = 1e-4;
+        RoughnessLowerBound = 1e-5;
+        PipeDiameterLowerBound = 0.05;
+        PipeDiameterUpperBound = 1.0;
+        ClearReport();
+        ReportWindow().SetSelAttributes(TTextAttributes{});
+    }
+    void TearDown() override {
+        ReportSectionServices() = hooks_;
+        for (auto& m : DeviceLimitMessages) m = " ";
+    }
+    static std::vector<std::string> Lines() {
+        std::vector<std::string> lines;
+        for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
+        return lines;
+    }
+    ReportSectionHooks hooks_;
+};
+
+TEST_F(LimitsReportTest, NothingToSayWritesNothingAndLeavesTheFlagPending) {
+    bool pending = false;
+    CheckStandardLimits(pending);
+    EXPECT_TRUE(pending);
+    EXPECT_EQ(ReportLineCount(), 0);
+}
+
+TEST_F(LimitsReportTest, RangeNoteAndTooLargeDpShareOneHeading) {
+    ReportSectionServices().TableRangeNote = [] { return std::string("(P OUT OF TABLE 2000 kPa!.)"); };
+    DeviceLimitMessages[kDiffPressureMessage] = "DIFFPRESSURE TO BIG";
+    MaxDpPa = 150000;
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_FALSE(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
+                                                 "(P OUT OF TABLE 2000 kPa!.)", "DIFFPRESSURE TO BIG",
+                                                 "MAXLIMIT (kPa)= 100,00"}));
+}
+
+TEST_F(LimitsReportTest, DpLimitLineInTheThreeLanguagesAndWithTab) {
+    DeviceLimitMessages[kDiffPressureMessage] = "DP";
+    MaxDpPa = 150000;
+    const std::pair<char, const char*> cases[] = {
+        {'E', "MAXLIMIT (kPa)= "}, {'D', "Maxgrenze (kPa)= "}, {'S', "MAXGRÄNS (kPa)= "}, {'X', "MAXGRÄNS (kPa)= "}};
+    for (const auto& [letter, label] : cases) {
+        for (const char* sep : {"", "\t"}) {
+            LanguageLetter = letter;
+            ReportSeparator = sep;
+            ClearReport();
+            bool pending = true;
+            CheckStandardLimits(pending);
+            ASSERT_EQ(ReportLineCount(), 3) << letter;
+            EXPECT_EQ(ReportLineText(2), std::string(label) + sep + "100,00") << letter;
+        }
+    }
+    LanguageLetter = 'D';
+    ClearReport();
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineText(0), "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN");
+    LanguageLetter = 'S';
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineText(0), "OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA");
+}
+
+TEST_F(LimitsReportTest, ThroatBetaRoughnessAndPipeLinesWithTheirLimits) {
+    DeviceLimitMessages[kThroatDiameterMessage] = "BORE TO SMALL";
+    DeviceLimitMessages[kDiameterRatioMessage] = "BETA TO BIG";
+    DeviceLimitMessages[kRoughnessMessage] = "PIPE ROUGHNESS TO BIG";
+    DeviceLimitMessages[kPipeDiameterMessage] = "PIPE TO SMALL";
+    BoreDiameter = 0.01;
+    PipeRoughnessMm = 0.2;
+    PipeRoughnessM = 2e-4;
+    PipeDiameter = 0.04;
+    PipeDiameterLowerBound = 0.0499;  // printed in whole millimetres
+    ReportSectionServices().NormalFlowBeta = [] { return 0.8; };
+    ReportSeparator = "\t";
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "BORE TO SMALL", "MINLIMIT (mm)= \t12,500",
+                           "BETA TO BIG", "MAXLIMIT     = \t0,7500", "PIPE ROUGHNESS TO BIG",
+                           "PIPE ROUGHNESS (mm)   = \t0,2000", "MAXLIMIT (mm)= \t0,1000", "PIPE TO SMALL",
+                           "MINLIMIT (mm)= \t50,000"}));
+}
+
+TEST_F(LimitsReportTest, LimitsEqualToTheValueAddNoLimitLine) {
+    DeviceLimitMessages[kDiffPressureMessage] = "DP";
+    DeviceLimitMessages[kPipeDiameterMessage] = "PIPE";
+    DeviceLimitMessages[kDiameterRatioMessage] = "BETA";
+    MaxDpPa = StandardMaxDiffPressure;
+    PipeDiameter = PipeDiameterUpperBound;
+    ReportSectionServices().NormalFlowBeta = [] { return 0.75; };
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP", "BETA",
+                                                 "PIPE"}));
+}
+
+TEST_F(LimitsReportTest, PipeAboveItsLimitAndSmoothPipeInSwedish) {
+    LanguageLetter = 'S';
+    DeviceLimitMessages[kPipeDiameterMessage] = "RÖR";
+    DeviceLimitMessages[kRoughnessMessage] = "RÅHET";
+    DeviceLimitMessages[kDiameterRatioMessage] = "BETA";
+    ReportSectionServices().NormalFlowBeta = [] { return 0.05; };
+    PipeDiameter = 1.2;
+    PipeDiameterUpperBound = 1.001;
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA", "BETA",
+                                                 "MINGRÄNS     = 0,1000", "RÅHET", "RÖRRÅHET (mm)     = 0,0500",
+                                                 "MINGRÄNS (mm)= 0,0100", "RÖR", "MAXGRÄNS (mm)= 1001,0"}));
+}
+
+TEST_F(LimitsReportTest, ReynoldsBothWaysForAStandardDevice) {
+    // ReD at max flow 10 kg/s: 10 / (pi 0.01 / 4) * 0.1 / 1e-3 = 127323.95, at 1 kg/s 12732.4
+    DeviceLimitMessages[kReynoldsMessage] = "RE>< BOTH";
+    const std::pair<char, std::vector<std::string>> cases[] = {
+        {'E',
+         {"RE>< BOTH", "REYNOLDS NUMBER AT MAXFLOW    = 1,2732E5", "MAXLIMIT     =    1E8",
+          "REYNOLDS NUMBER AT MINFLOW    =  12732", "MINLIMIT     = 5000,0"}},
+        {'D',
+         {"RE>< BOTH", "Reynoldszahl bei Durchflussendwert= 1,2732E5", "Maxgrenze    =    1E8",
+          "Reynoldszahl bei kleinste Durchflussendwert=  12732", "Mingrenze    = 5000,0"}},
+        {'S',
+         {"RE>< BOTH", "REYNOLDS TAL VID MAXFLÖDE     = 1,2732E5", "MAXGRÄNS     =    1E8",
+          "REYNOLDS TAL VID MINFLÖDE     =  12732", "MinGRÄNS     = 5000,0"}},
+    };
+    for (const auto& [letter, expected] : cases) {
+        LanguageLetter = letter;
+        ClearReport();
+        bool pending = true;
+        CheckStandardLimits(pending);
+        std::vector<std::string> lines = Lines();
+        ASSERT_FALSE(lines.empty());
+        lines.erase(lines.begin());
+        EXPECT_EQ(lines, expected) << letter;
+    }
+}
+
+TEST_F(LimitsReportTest, ConeMeterPrintsItsCalibratedLimitsAndNoThroatBlock) {
+    DeviceCode = "VCONE";
+    DeviceLimitMessages[kThroatDiameterMessage] = "THROAT";
+    DeviceLimitMessages[kReynoldsMessage] = "RE<";
+    BoreDiameter = 0.001;
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS", "RE<",
+                                                 "REYNOLDS NUMBER AT MINFLOW    =  12732",
+                                                 "MINLIMIT     =  10000"}));
+}
+
+TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
+    DeviceCode = "VOLYM";
+    LanguageLetter = 'D';
+    for (auto& m : DeviceLimitMessages) m = "X";
+    DeviceLimitMessages[kReynoldsMessage] = "RE<";
+    MaxDpPa = 1e9;
+    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 100.0; };
+    UpstreamFittingCode = "1";
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN", "RE<",
+                                                 "Reynoldszahl bei Durchflussendwert= 1,2732E5",
+                                                 "Mingrenze    =  10000"}));
+}
+
+TEST_F(LimitsReportTest, StraightLengthLinesForTheThreeLettersOnly) {
+    UpstreamFittingCode = "3";
+    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 100.0; };
+    ReportSectionServices().RequiredUpstreamLengthM = [] { return 4.4; };
+    ReportSectionServices().RequiredDownstreamLengthM = [] { return 0.7; };
+    ReportSeparator = "\t";
+    const std::pair<char, std::vector<std::string>> cases[] = {
+        {'E',
+         {"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "Required straight length for 0.5% uncertainty",
+          "Upstream (m)\t4,4000 Downstream (m)\t0,7000"}},
+        {'D',
+         {"ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN",
+          "Erforderlich gerade Rohrstrecken 0.5% Zusatz-Unsicherheit", "Einlauf (m)\t4,4000 Auslauf (m)\t0,7000"}},
+        {'S',
+         {"OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA", "Nödvändig rak rörsträcka för 0.5% felbidrag",
+          "Inlopp (m)\t4,4000 Utlopp (m)\t0,7000"}},
+        {'X', {}},
+    };
+    for (const auto& [letter, expected] : cases) {
+        LanguageLetter = letter;
+        ClearReport();
+        bool pending = true;
+        CheckStandardLimits(pending);
+        EXPECT_EQ(Lines(), expected) << letter;
+        EXPECT_EQ(pending, expected.empty());
+    }
+    // 50 % itself is not above the threshold, nor is fitting "0" with 100 %.
+    LanguageLetter = 'E';
+    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 50.0; };
+    ClearReport();
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineCount(), 0);
+}
+
+TEST_F(LimitsReportTest, OptimalDesignWithTooShortStraightLength) {
+    SolveFor = "OK";
+    UpstreamFittingCode = "1";
+    ReportSectionServices().StraightLengthM = [] { return 2.0; };
+    ReportSectionServices().StraightLengthShortfallM = [] { return 1.5; };
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
+                                                 "Straight length to short, limit (m)= 3,5000"}));
+    LanguageLetter = 'S';
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineText(1), "Raksträcka för kort, minkrav (m)= 3,5000");
+    LanguageLetter = 'D';
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineText(1), "Gerade Rohrstrecke zu kurz, Normgrenze (m)= 3,5000");
+    // No shortfall, or another solved quantity: no line.
+    ReportSectionServices().StraightLengthShortfallM = [] { return 0.0; };
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(ReportLineCount(), 0);
+}
+
+TEST_F(LimitsReportTest, CallerColourMakesTheSectionRedAndIsRestored) {
+    DeviceLimitMessages[kDiffPressureMessage] = "DP";
+    MaxDpPa = 150000;
+    const TColor saved = ReportColor();
+    SetReportColor(clRed);
+    bool pending = true;
+    CheckStandardLimits(pending);
+    SetReportColor(saved);
+    AppendReportLine("after");
+    for (int line = 0; line < 3; ++line)
+        EXPECT_EQ(ReportAttributesAt(ReportWindow(), LineStartPosition(ReportWindow(), line)).Color, clRed);
+    EXPECT_EQ(ReportAttributesAt(ReportWindow(), LineStartPosition(ReportWindow(), 3)).Color, saved);
+}
+
+TEST_F(LimitsReportTest, NoNumberNeverReachesALine) {
+    DeviceLimitMessages[kRoughnessMessage] = "ROUGH";
+    PipeRoughnessMm = std::numeric_limits<double>::quiet_NaN();
+    bool pending = true;
+    EXPECT_THROW(CheckStandardLimits(pending), CalcError);
+    for (const auto& line : Lines()) EXPECT_EQ(line.find("NAN"), std::string::npos);
+
+    PipeRoughnessMm = 0.05;
+    DeviceLimitMessages[kRoughnessMessage] = " ";
+    DeviceLimitMessages[kReynoldsMessage] = "RE>";
+    DynamicViscosityPas = 0;  // no Reynolds number
+    ClearReport();
+    EXPECT_THROW(CheckStandardLimits(pending), CalcError);
+    for (const auto& line : Lines()) EXPECT_EQ(line.find("INF"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tubalyx
