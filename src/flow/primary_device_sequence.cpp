@@ -17,6 +17,7 @@
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
+#include "flow/report_section_inputs.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
 #include "flow/sequence_state.h"
@@ -353,6 +354,20 @@ void CheckResultsFinite() {
 
 void UncertaintyBudgetHook() {}
 
+void InstallSequenceReportHooks() {
+    ReportSectionHooks& h = ReportSectionServices();
+    h.TableRangeNote = [] { return TableRangeNote; };
+    h.NormalFlowBeta = [] { return NormalFlowCoefficients.beta; };
+    h.AdditionalUncertaintyPercent = [] { return AdditionalUncertaintyPercent; };
+    h.RequiredUpstreamLengthM = [] { return RequiredUpstreamLengthM; };
+    h.RequiredDownstreamLengthM = [] { return RequiredDownstreamLengthM; };
+    h.StraightLengthShortfallM = [] { return StraightLengthShortfallM; };
+    h.DischargeCoefficientC = [] { return DischargeCoefficientC; };
+    h.VelocityOfApproachFactor = [] { return VelocityOfApproachFactor; };
+    h.StraightLengthM = [] { return StraightLengthM; };
+    h.PipeDiameterColdMm = [] { return PipeDiameterColdMm; };
+}
+
 void PrepareMediumForFlow() {
     CalcHumidGasState();
     if (SolveFor == "FL") return;
@@ -381,6 +396,8 @@ void RunCalculationSteps() {
     }
     EvaluateState(LowDensityState);
     EvaluateState(HighDensityState);
+    // The corner ratio of the range adjustment belongs to this run's corners and SolveFor.
+    UpdateDensityRatioWorstCase();
 
     if (SolveFor == "DI" || SolveFor == "TF")
         SolveBoreOrLossStep();
@@ -463,6 +480,7 @@ void CompareStraightLengths() {
 }
 
 void RunPrimaryDeviceCalculation() {
+    InstallSequenceReportHooks();
     PipeRoughnessM = 0.001 * PipeRoughnessMm;
     PrepareMediumForFlow();
 

@@ -11,9 +11,11 @@
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/installation_factors.h"
+#include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
+#include "flow/report_section_inputs.h"
 #include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
 #include "flow/standard_limits.h"
@@ -412,6 +414,48 @@ TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
     EXPECT_GT(InletEdgeFactor, 1.0);
     EXPECT_EQ(report.LineCount(), 17);
     report.Clear();
+}
+
+}  // namespace
+}  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PrimaryDeviceSequence, ReportSectionsReadTheResultsOfTheRun) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    UpstreamFittingCode = "2";
+    GivenStraightInlet = GivenStraightOutlet = 50.0;
+    Solve("DI");
+    const ReportSectionHooks& h = ReportSectionServices();
+    EXPECT_DOUBLE_EQ(SectionValue(h.DischargeCoefficientC), DischargeCoefficientC);
+    EXPECT_DOUBLE_EQ(SectionValue(h.VelocityOfApproachFactor), VelocityOfApproachFactor);
+    EXPECT_DOUBLE_EQ(SectionValue(h.NormalFlowBeta), NormalFlowCoefficients.beta);
+    EXPECT_GT(SectionValue(h.RequiredUpstreamLengthM), 0.0);
+    EXPECT_DOUBLE_EQ(SectionValue(h.RequiredUpstreamLengthM), RequiredUpstreamLengthM);
+    EXPECT_DOUBLE_EQ(SectionValue(h.RequiredDownstreamLengthM), RequiredDownstreamLengthM);
+    EXPECT_DOUBLE_EQ(SectionValue(h.AdditionalUncertaintyPercent), 0.0);
+    EXPECT_DOUBLE_EQ(SectionValue(h.StraightLengthM), 100.0);
+    EXPECT_EQ(SectionTableRangeNote(), " ");
+}
+
+}  // namespace
+}  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PrimaryDeviceSequence, CornerRatioOfAnEarlierRunDoesNotCarryOver) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    Solve("DI");
+    Solve("DP");
+    const double dp = MaxDpPa;
+    DensityRatioWorstCase = 0.5;  // as a gas run over a wide range would leave it
+    Solve("DP");
+    EXPECT_DOUBLE_EQ(DensityRatioWorstCase, 1.0);
+    EXPECT_DOUBLE_EQ(MaxDpPa, dp);
 }
 
 }  // namespace
