@@ -460,3 +460,39 @@ TEST(PrimaryDeviceSequence, CornerRatioOfAnEarlierRunDoesNotCarryOver) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(PrimaryDeviceSequence, VolumeUnitFlowsBecomeMassFlowsAtTheOperatingDensity) {
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "R", '3');
+    FlowUnit = "m3/h";
+    Form1().maxflowsort.SetText("m3/h");
+    MaxFlowInput = 200.0;
+    MaxFlowSI = 200.0 * 1000.0;  // litres per hour
+    MinFlowSI = 60.0 * 1000.0;
+    PressureMinPa = 4e5;
+    PressureMaxPa = 6e5;
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DI");
+    EXPECT_NEAR(MaxMassFlow, 200.0 * FlowDensity / 3600.0, 1e-12);
+    EXPECT_NEAR(MinMassFlow, 60.0 * FlowDensity / 3600.0, 1e-12);
+    // A volume unit sizes at the dense corner: the ratio is the operating density over it.
+    EXPECT_NEAR(DensityRatioWorstCase, 1.0 / (293.15 / 283.15 * 6e5 / 5e5), 1e-12);
+    EXPECT_GT(BoreDiameter, 0.0);
+    const double bore = BoreDiameter;
+    // The same mass flow in kg/h sizes at the thin corner: a larger bore for the same dp.
+    BaseDuty("LUF", 'N', 200.0 * FlowDensity);
+    Device("S", "R", '3');
+    PressureMinPa = 4e5;
+    PressureMaxPa = 6e5;
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DI");
+    EXPECT_GT(BoreDiameter, bore);
+}
+
+}  // namespace
+}  // namespace tubalyx
