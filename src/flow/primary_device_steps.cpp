@@ -1,0 +1,368 @@
+#include "flow/primary_device_sequence.h"
+
+#include <cmath>
+#include <string>
+
+#include "flow/coefficient_uncertainty.h"
+#include "flow/device_coefficients.h"
+#include "flow/device_geometry.h"
+#include "flow/device_limit_checks.h"
+#include "flow/dp_range_uncertainty.h"
+#include "flow/flow_iterations.h"
+#include "flow/flow_state.h"
+#include "flow/installation_factors.h"
+#include "flow/medium_state_limits.h"
+#include "flow/oil_recipe.h"
+#include "flow/operating_geometry.h"
+#include "flow/operating_range.h"
+#include "flow/optimal_design.h"
+#include "flow/primary_device_sequence_detail.h"
+#include "flow/permanent_loss.h"
+#include "flow/report_section_inputs.h"
+#include "flow/reynolds.h"
+#include "flow/sequence_limits.h"
+#include "flow/sequence_state.h"
+#include "flow/simplified_flow_law.h"
+#include "flow/straight_length_service.h"
+#include "flow/straight_lengths.h"
+#include "flow/volume_meter.h"
+#include "media/medium_identification.h"
+#include "media/medium_properties.h"
+#include "media/medium_state.h"
+#include "media/natural_gas.h"
+#include "media/thermal_expansion.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/unit_parser.h"
+#include "texts/prompt_state.h"
+#include "ui/form1.h"
+#include "ui/medium_description.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+namespace sequence_detail {
+
+double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
+
+void RefreshCoefficientsAtMaxFlow() {
+    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                       OperatingPressure, MaxMassFlow, MaxDpPa, BoreDiameter, PipeDiameter,
+                       FlowDensity, DynamicViscosityPas, KappaOperating, DischargeCoefficientC,
+                       VelocityOfApproachFactor, ExpansibilityAtMaxFlow, DiameterRatioBeta,
+                       ReynoldsAtMaxFlow);
+}
+
+}  // namespace sequence_detail
+
+using sequence_detail::CorrectionProduct;
+using sequence_detail::RefreshCoefficientsAtMaxFlow;
+using sequence_detail::StandardText;
+
+namespace {
+
+
+
+// The kind letter of a flow unit keyword, the text itself unchanged.
+std::string FlowUnitKind(const std::string& unit, double* perUnit = nullptr) {
+    std::string text = unit;
+    std::string kind;
+    double value = 0.0;
+    ParseUnitValue(text, 1.0, FlowNormalDensity, PipeDiameter, value, kind);
+    if (perUnit != nullptr) *perUnit = value;
+    return kind;
+}
+
+// Humidity values are copied so that the user's entries stay as typed.
+void EvaluateState(MediumStateValues& s) {
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity;
+    double dew = DewTemperatureC, relative = RelativeHumidity;
+    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas,
+                            GivenCp, GivenCv, GivenKappa, GivenCriticalTemperatureK,
+                            GivenMolarMass, s.pressure, s.temperature, HumidityInputKind,
+                            absolute, specific, dew, relative, s.density, s.dryDensity,
+                            s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure,
+                            s.enthalpy);
+}
+
+// The corner of the range at which the device sees its largest dp, and the max flow there.
+const MediumStateValues& WorstCaseCorner(double& flow) {
+    if (FlowUnitKind(FlowUnit) == "V") {
+        flow = MaxMassFlow * CheckedDiv(HighDensityState.density, FlowDensity);
+        return HighDensityState;
+    }
+    flow = MaxMassFlow;
+    return LowDensityState;
+}
+
+void ColdGeometryToOperating() {
+    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
+                                          OperatingTemperature) *
+                   PipeDiameterColdM;
+    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
+                                                       DeviceExpansionCoeffB,
+                                                       OperatingTemperature);
+    if (DeviceCode == "SM")
+        SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
+    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
+    BoreDiameter = deviceFactor * BoreDiameterColdM;
+    SegmentHeightM = deviceFactor * SegmentHeightColdM;
+}
+
+void PipeToOperating() {
+    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
+                                          OperatingTemperature) *
+                   PipeDiameterColdM;
+}
+
+void DpAtFlow(double qm, double& dp) {
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         OperatingPressure, qm, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), dp);
+}
+
+void FlowAtDp(double dp, double& qm) {
+    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         OperatingPressure, dp, BoreDiameter, PipeDiameter, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), qm);
+}
+
+void RangeUncertainty(double dpMax, double dpNormal, double dpMin, double& average,
+                      double& deviationA, double& deviationB) {
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, CorrectionProduct(),
+                           KappaOperating, DynamicViscosityPas, FlowDensity, PipeDiameter,
+                           BoreDiameter, dpMax, dpNormal, dpMin, OperatingPressure,
+                           StandardText(), average, deviationA, deviationB);
+}
+
+void ScaledDp(double qNormal) {
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                               OperatingPressure, qNormal, MaxMassFlow, BoreDiameter,
+                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                               CorrectionProduct(), ScaledMaxDpPa);
+}
+
+void LimitsAndFlowLimits() {
+    FetchStandardLimits();
+    ComputeFlowAtReynoldsMin();
+    ComputeUpperFlowLimit(CorrectionProduct());
+}
+
+void DiffPressureStep() {
+    ColdGeometryToOperating();
+    DpAtFlow(MaxMassFlow, MaxDpPa);
+    double cornerFlow = 0.0;
+    const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                         corner.pressure, cornerFlow, BoreDiameter, PipeDiameter,
+                         corner.density, corner.viscosity, corner.kappa, CorrectionProduct(),
+                         MaxFlowDpPa);
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    FlowAtDp(MaxFlowDpPa, FlowAtMaxDp);
+    const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
+                     AverageCoefficientUncertainty, VariantFlowDeviationA,
+                     VariantFlowDeviationB);
+    ScaledDp(NormalMassFlow);
+    LimitsAndFlowLimits();
+    MaxDpInput = 0.001 * MaxFlowDpPa * DpUnitFactor;
+    FlowAtMaxDpInput = CheckedDiv(MaxFlowInput, MaxMassFlow) * FlowAtMaxDp;
+    AdjustForOperatingRange();
+}
+
+void SolveBoreOrLossStep() {
+    PipeToOperating();
+    const bool loss = SolveFor == "TF";
+    const double f = CorrectionProduct();
+    if (loss) {
+        double achieved = 0.0;
+        RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                                       OperatingPressure, MaxMassFlow, MaxPressureLossPa,
+                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                       KappaOperating, f, MaxDpPa, BoreDiameter, achieved);
+    }
+    MaxFlowDpPa = MaxDpPa;
+    // Nothing earlier in the run scales the design dp for the bore solve and the range
+    // adjustment; without this they would take the previous run's value, or 0 on the first.
+    ScaledMaxDpPa = MaxDpPa;
+    const bool quarterExceeded = loss && 0.25 * OperatingPressure < MaxDpPa;
+    double cornerFlow = 0.0;
+    const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
+    if (MaxFlowGivenFlag == "V" || loss) {
+        if (loss) {
+            if (!quarterExceeded)
+                ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode,
+                                       StandardText(), OperatingPressure, MaxMassFlow, MaxDpPa,
+                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                       KappaOperating, f, BoreDiameter);
+        } else {
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                                   corner.pressure, cornerFlow, MaxDpPa, PipeDiameter,
+                                   corner.density, corner.viscosity, corner.kappa, f,
+                                   BoreDiameter);
+        }
+    } else {
+        const double scale = CheckedDiv(cornerFlow, MaxMassFlow);
+        SolveThroatDiameter(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
+                            corner.pressure, cornerFlow, NormalMassFlow * scale, ScaledMaxDpPa,
+                            PipeDiameter, corner.density, corner.viscosity, corner.kappa, f,
+                            BoreDiameter);
+    }
+    AdjustForOperatingRange();
+    // The flow at the design dp, which the fit of the simplified law and the root-flow
+    // constants read; otherwise they would take a value of an earlier run, or 0.
+    FlowAtMaxDp = DpTransmitterValues.designDpFlow.si;
+    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
+                                                       DeviceExpansionCoeffB,
+                                                       OperatingTemperature);
+    BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
+    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
+    if (DeviceCode == "SM") {
+        SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
+        SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
+        SegmentHeightM = deviceFactor * SegmentHeightColdM;
+    }
+    if (quarterExceeded) return;
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
+                     AverageCoefficientUncertainty, VariantFlowDeviationA,
+                     VariantFlowDeviationB);
+    LimitsAndFlowLimits();
+}
+
+void OptimalDesignStep() {
+    SizingCorrectionFactor = 1.0;
+    SizeThroatDevice();
+    ComputeOperatingGeometry();
+    MaxFlowDpPa = MaxDpPa;
+}
+
+void FlowStep() {
+    const bool volume = DeviceCode == "VOLYM";
+    if (!volume) {
+        MaxFlowDpPa = MaxDpPa;
+        ColdGeometryToOperating();
+        FlowAtDp(MaxDpPa, MaxMassFlow);
+    } else {
+        PipeToOperating();
+        MaxMassFlow = VolumeMeterFlow(FlowDensity, PipeDiameter);
+    }
+    FlowAtMaxDp = MaxMassFlow;
+    if (!volume) {
+        const std::string unit = Form1().maxflowsort.Text();
+        double perUnit = 0.0;
+        const std::string kind = FlowUnitKind(unit, &perUnit);
+        if (kind == "M")
+            MaxFlowInput = CheckedDiv(MaxMassFlow * 3600.0, perUnit);
+        else
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity) * 3600.0 * 1000.0,
+                                      perUnit);
+        if (FlowUnit == "m/s")
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity),
+                                      M_PI * PipeDiameter * PipeDiameter / 4.0);
+        FlowUnit = unit;
+    }
+    if (volume) {
+        NormalMassFlow = MinMassFlow = MaxMassFlow;
+        return;
+    }
+    NormalMassFlow = 0.67 * MaxMassFlow;
+    MinMassFlow = 0.1 * MaxMassFlow;
+    DpAtFlow(MaxMassFlow, MaxDpPa);
+    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+    DpAtFlow(MinMassFlow, DpAtMinFlow);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, DpAtMinFlow, AverageCoefficientUncertainty,
+                     VariantFlowDeviationA, VariantFlowDeviationB);
+    double atMax = 0.0, deviationA = 0.0, deviationB = 0.0;
+    RangeUncertainty(MaxDpPa, MaxDpPa, MaxDpPa, atMax, deviationA, deviationB);
+    CoefficientUncertaintyAtMaxFlow = atMax;
+    LimitsAndFlowLimits();
+    ScaledDp(0.67 * MaxMassFlow);
+    AdjustForOperatingRange();
+}
+
+double RootOf(const FlowValue& q, const DpValue& dp, bool pa) {
+    return pa ? CheckedDiv(q.si, CheckedSqrt(dp.pa)) : CheckedDiv(q.user, CheckedSqrt(dp.user));
+}
+
+void RootFlowConstants() {
+    const DpTransmitterValueSet& v = DpTransmitterValues;
+    if (MaxFlowGivenFlag == "V" || MaxFlowGivenFlag == "J") {
+        RootFlowNormal = RootOf(v.normalPointFlow, v.normalPointDp, false);
+        RootFlowNormalPa = RootOf(v.normalPointFlow, v.normalPointDp, true);
+        RootFlowMax = RootOf(v.maxPointFlow, v.maxPointDp, false);
+        RootFlowMaxPa = RootOf(v.maxPointFlow, v.maxPointDp, true);
+        RootFlowDesign = RootOf(v.designDpFlow, v.designDp, false);
+        RootFlowDesignPa = RootOf(v.designDpFlow, v.designDp, true);
+        return;
+    }
+    const double toUser = CheckedDiv(MaxFlowInput, MaxMassFlow);
+    const double unitRoot = CheckedSqrt(CheckedDiv(MaxDpInput, MaxFlowDpPa));
+    RootFlowNormal = CheckedDiv(CheckedDiv(v.normalPointFlow.si * toUser,
+                                           CheckedSqrt(v.normalPointDp.pa)),
+                                unitRoot);
+    RootFlowMax = CheckedDiv(CheckedDiv(v.maxPointFlow.si * toUser, CheckedSqrt(v.maxPointDp.pa)),
+                             unitRoot);
+    RootFlowDesign = CheckedDiv(FlowAtMaxDp * toUser, CheckedSqrt(MaxDpInput)) *
+                     CheckedSqrt(CheckedDiv(ScaledMaxDpPa, MaxDpPa));
+}
+
+
+
+
+}  // namespace
+
+void PrepareMediumForFlow() {
+    CalcHumidGasState();
+    if (SolveFor == "FL") return;
+    if (FlowUnitKind(FlowUnit) == "M") {
+        MaxMassFlow = MaxFlowSI / 3600.0;
+        MinMassFlow = MinFlowSI / 3600.0;
+    } else {
+        MaxMassFlow = MaxFlowSI * FlowDensity * 0.001 / 3600.0;
+        MinMassFlow = MinFlowSI * FlowDensity * 0.001 / 3600.0;
+    }
+    if (SolveFor == "OK")
+        NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    else
+        NormalMassFlow = 0.67 * MaxMassFlow;
+}
+
+void RunCalculationSteps() {
+    LowDensityState.temperature = TemperatureMaxC;
+    if (UsesGasThroatBranch()) {
+        HighDensityState.temperature = TemperatureMinC;
+        LowDensityState.pressure = PressureMinPa;
+        HighDensityState.pressure = PressureMaxPa;
+    } else {
+        HighDensityState.temperature = TemperatureMaxC;
+        LowDensityState.pressure = HighDensityState.pressure = OperatingPressure;
+    }
+    EvaluateState(LowDensityState);
+    EvaluateState(HighDensityState);
+    // The corner ratio of the range adjustment belongs to this run's corners and SolveFor.
+    UpdateDensityRatioWorstCase();
+
+    if (SolveFor == "DI" || SolveFor == "TF")
+        SolveBoreOrLossStep();
+    else if (SolveFor == "DP")
+        DiffPressureStep();
+    else if (SolveFor == "OK")
+        OptimalDesignStep();
+    else if (SolveFor == "FL")
+        FlowStep();
+
+    if (SolveFor != "TF" && DeviceCode != "VOLYM") {
+        RefreshCoefficientsAtMaxFlow();
+        MaxPressureLossInput =
+            0.001 * PermanentPressureLoss(DeviceCode, StandardText(), PipeDiameter,
+                                          DynamicViscosityPas, MaxMassFlow, MaxDpPa,
+                                          DiameterRatioBeta, DischargeCoefficientC,
+                                          VelocityOfApproachFactor);
+        MaxPressureLossUnit = "KPA";
+    }
+    if (DeviceCode != "VOLYM") RootFlowConstants();
+}
+
+}  // namespace tubalyx
