@@ -155,14 +155,14 @@ def to_spec(table, unit_comment):
 
     fixed = dict(table.fixed)
     # A genuinely negative fixed value keeps its sign; the generator stores fixed cells as given.
-    spec = TableLayout(table.name, table.csv_name + ".csv", table.pressures, table.temperatures,
+    layout = TableLayout(table.name, table.csv_name + ".csv", table.pressures, table.temperatures,
                      unit_comment, fixed=fixed, markers=markers, adjusted=table.adjusted)
-    built = build_cells(spec)
+    built = build_cells(layout)
     expected = [v for row in table.cells for v in row]
     if built != expected:
         bad = [(i, a, b) for i, (a, b) in enumerate(zip(built, expected)) if a != b][:5]
         raise SystemExit("%s: generator cells differ from the checked cells: %s" % (table.name, bad))
-    return spec
+    return layout
 
 
 def check_staircase(table):
