@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "media/medium_identification.h"
+#include "media/medium_state.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
@@ -111,8 +112,8 @@ void ShowHumidityContent() {
     TForm1& f = Form1();
     if (!f.ViktVolprocGrid.Visible()) return;
     auto& h = OperatingConditionServices();
-    const double flow = h.FlowDensity ? h.FlowDensity() : 1.0;
-    const double dry = h.DryGasDensity ? h.DryGasDensity() : flow;
+    const double flow = FlowDensity;
+    const double dry = DryGasDensity;
     if (dry + 1e-9 >= flow || flow == 0.0)
         f.fuktviktproc.SetText("0");
     else

@@ -6,13 +6,9 @@
 
 namespace tubalyx {
 
-// What the humidity content reads of routines that are not built yet: the flow and dry-gas
-// densities of the medium calculation and the percentage sum of the composition grid. Their
-// modules install them here. A hook nobody installed answers as for a dry medium: both
-// densities equal, the composition summing to 100 %.
+// What the humidity content reads of a routine that is not built yet: the percentage sum of
+// the composition grid. A hook nobody installed answers as a composition summing to 100 %.
 struct OperatingConditionHooks {
-    std::function<double()> FlowDensity;     // kg/m3
-    std::function<double()> DryGasDensity;   // kg/m3
     std::function<double()> SumCompositionGrid;
 };
 OperatingConditionHooks& OperatingConditionServices();

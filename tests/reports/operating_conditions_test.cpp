@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "media/medium_state.h"
+
 #include "media/medium_identification.h"
 #include "numerics/decimal_separator.h"
 #include "ui/form1.h"
@@ -138,14 +140,15 @@ TEST_F(OperatingConditionsTest, HumidityContent) {
     TForm1& f = Form1();
     f.ViktVolprocGrid.SetVisible(true);
     auto& h = OperatingConditionServices();
-    h.FlowDensity = [] { return 1.2; };
-    h.DryGasDensity = [] { return 1.2; };
+    const double savedFlow = FlowDensity, savedDry = DryGasDensity;
+    FlowDensity = 1.2;
+    DryGasDensity = 1.2;
     HumidGasFlag = false;
     h.SumCompositionGrid = [] { return 97.0; };
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "0");
     EXPECT_EQ(f.fuktvolproc.Text(), "0");
-    h.DryGasDensity = [] { return 1.0; };
+    DryGasDensity = 1.0;
     HumidGasFlag = true;
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "16,667");
@@ -155,6 +158,8 @@ TEST_F(OperatingConditionsTest, HumidityContent) {
     f.fuktviktproc.SetText("x");
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "x");
+    FlowDensity = savedFlow;
+    DryGasDensity = savedDry;
 }
 
 }  // namespace
