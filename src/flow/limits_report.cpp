@@ -4,9 +4,12 @@
 
 #include "flow/device_limit_checks.h"
 #include "flow/flow_state.h"
-#include "flow/report_section_inputs.h"
+#include "flow/optimal_design.h"
+#include "flow/primary_device_sequence.h"
 #include "flow/reynolds.h"
+#include "flow/sequence_state.h"
 #include "flow/standard_limits.h"
+#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
@@ -76,7 +79,6 @@ void WriteReynoldsBlock(Section& s, const std::string& text) {
 }
 
 void WriteStraightLengthBlocks(Section& s) {
-    const ReportSectionHooks& h = ReportSectionServices();
     const char* title = nullptr;
     const char* first = nullptr;
     const char* second = nullptr;
@@ -100,15 +102,15 @@ void WriteStraightLengthBlocks(Section& s) {
     }
     if (title == nullptr) return;
 
-    if (!IsVolumeMeter() && SectionValue(h.AdditionalUncertaintyPercent) > 50.0 && UpstreamFittingCode != "0") {
-        const std::string up = Number(SectionValue(h.RequiredUpstreamLengthM));
-        const std::string down = Number(SectionValue(h.RequiredDownstreamLengthM));
+    if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != "0") {
+        const std::string up = Number(RequiredUpstreamLengthM);
+        const std::string down = Number(RequiredDownstreamLengthM);
         s.Write(title);
         s.Write(first + ReportSeparator + up + second + ReportSeparator + down);
     }
-    const double shortfall = SectionValue(h.StraightLengthShortfallM);
+    const double shortfall = StraightLengthShortfallM;
     if (SolveFor == "OK" && UpstreamFittingCode != "0" && shortfall > 0.0)
-        s.Value(tooShort, SectionValue(h.StraightLengthM) + shortfall);
+        s.Value(tooShort, StraightLengthM + shortfall);
 }
 
 }  // namespace
@@ -126,10 +128,7 @@ std::string OutsideLimitsWarningText() {
 void CheckStandardLimits(bool& headingPending) {
     Section s(headingPending);
     const auto& m = DeviceLimitMessages;
-    const ReportSectionHooks& h = ReportSectionServices();
-
-    const std::string note = SectionTableRangeNote();
-    if (note != " ") s.Write(note);
+    if (TableRangeNote != " ") s.Write(TableRangeNote);
 
     if (!IsCommercialMeter() && m[kThroatDiameterMessage] != " ") {
         s.Write(m[kThroatDiameterMessage]);
@@ -146,7 +145,7 @@ void CheckStandardLimits(bool& headingPending) {
     }
 
     if (!IsVolumeMeter() && m[kDiameterRatioMessage] != " ") {
-        const double beta = SectionValue(h.NormalFlowBeta);
+        const double beta = NormalFlowCoefficients.beta;
         s.Write(m[kDiameterRatioMessage]);
         if (beta > BetaUpperBound)
             s.Value(ByLanguage("MAXLIMIT     = ", "Maxgrenze    = ", "MAXGRÄNS     = "), BetaUpperBound);

@@ -18,7 +18,6 @@
 #include "flow/optimal_design.h"
 #include "flow/primary_device_sequence_detail.h"
 #include "flow/permanent_loss.h"
-#include "flow/report_section_inputs.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
 #include "flow/sequence_state.h"
@@ -103,22 +102,7 @@ void CheckResultsFinite() {
 
 void UncertaintyBudgetHook() {}
 
-void InstallSequenceReportHooks() {
-    ReportSectionHooks& h = ReportSectionServices();
-    h.TableRangeNote = [] { return TableRangeNote; };
-    h.NormalFlowBeta = [] { return NormalFlowCoefficients.beta; };
-    h.AdditionalUncertaintyPercent = [] { return AdditionalUncertaintyPercent; };
-    h.RequiredUpstreamLengthM = [] { return RequiredUpstreamLengthM; };
-    h.RequiredDownstreamLengthM = [] { return RequiredDownstreamLengthM; };
-    h.StraightLengthShortfallM = [] { return StraightLengthShortfallM; };
-    h.DischargeCoefficientC = [] { return DischargeCoefficientC; };
-    h.VelocityOfApproachFactor = [] { return VelocityOfApproachFactor; };
-    h.StraightLengthM = [] { return StraightLengthM; };
-    h.PipeDiameterColdMm = [] { return PipeDiameterColdMm; };
-}
-
 void RunPrimaryDeviceCalculation() {
-    InstallSequenceReportHooks();
     PipeRoughnessM = 0.001 * PipeRoughnessMm;
     PrepareMediumForFlow();
 

@@ -84,11 +84,6 @@ void PrepareMediumForFlow();
 // required ones), into AdditionalUncertaintyPercent, the shown lengths and BendFactor.
 void CompareStraightLengths();
 
-// Hands the results above, the range note, the straight-length shortfall, the available
-// length and the cold pipe diameter to the report sections (ReportSectionServices).
-// RunPrimaryDeviceCalculation calls it; calling it again changes nothing.
-void InstallSequenceReportHooks();
-
 // Does nothing; the place where a budget extension would hook in.
 void UncertaintyBudgetHook();
 

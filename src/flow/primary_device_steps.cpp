@@ -18,7 +18,6 @@
 #include "flow/optimal_design.h"
 #include "flow/primary_device_sequence_detail.h"
 #include "flow/permanent_loss.h"
-#include "flow/report_section_inputs.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
 #include "flow/sequence_state.h"

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "flow/flow_state.h"
+#include "flow/operating_geometry.h"
 #include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
@@ -43,11 +44,10 @@ void Heading(const std::string& text) {
     SetReportSize(fontSize);
 }
 
-double PipeColdMm() { return SectionValue(ReportSectionServices().PipeDiameterColdMm); }
 double PlateThickness() { return SectionValue(ReportSectionServices().PlateThicknessMm); }
 
 void WriteVenturiBodyLines() {
-    const double D = PipeColdMm(), d = BoreDiameterColdMm;
+    const double D = PipeDiameterColdMm, d = BoreDiameterColdMm;
     const double convergent = Cot(10.5 * kDegree) * (D - d) / 2;
     const double divergent = Cot(7.5 * kDegree) * (D - d) / 2;
     Line(EntranceCylinderLengthLabel, BodyRounded(D));
@@ -97,7 +97,7 @@ void WritePlateDimensionLines() {
 
 void WriteWeldedVenturiDevelopment() {
     const double t = PlateThickness();
-    const double D = PipeColdMm(), d = BoreDiameterColdMm;
+    const double D = PipeDiameterColdMm, d = BoreDiameterColdMm;
     const double pi = std::numbers::pi;
     auto radius = [&](double x, double n) { return (x + t) * 180 / (n * pi); };
     auto chord = [](double r, double theta) { return r * CheckedSqrt(2 - 2 * std::cos(theta)); };
@@ -116,7 +116,7 @@ void WriteWeldedVenturiDevelopment() {
 }
 
 void WriteNozzleProfileLines() {
-    const double d = BoreDiameterColdMm, D = PipeColdMm();
+    const double d = BoreDiameterColdMm, D = PipeDiameterColdMm;
     Line(NozzleR1LengthLabel, ProfileRounded(0.2 * d));
     Line(NozzleR1XLabel, ProfileRounded(0.75 * d));
     Line(NozzleR1ZLabel, ProfileRounded(0.2 * d));

@@ -7,11 +7,6 @@ ReportSectionHooks& ReportSectionServices() {
     return hooks;
 }
 
-std::string SectionTableRangeNote() {
-    const auto& hook = ReportSectionServices().TableRangeNote;
-    return hook ? hook() : std::string(" ");
-}
-
 double SectionValue(const std::function<double()>& hook) { return hook ? hook() : 0.0; }
 
 }  // namespace tubalyx

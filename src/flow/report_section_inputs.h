@@ -1,29 +1,15 @@
 #pragma once
-// What the limit, flow-speed and production sections of the report read of modules that
-// are not built yet: results of the primary-device sequence and the optimal design, the
-// medium state, typed inputs and the line-state and valve services of the pressure-loss
-// calculations. Those modules install them here. A value nobody installed counts as 0
-// (the range note as " "); a service nobody installed is not called, and the lines that
-// need it are left out.
+// What the flow-speed and production sections of the report need of modules that are not
+// built yet: a typed input, the restriction calculation's recovery factor, and the line-state,
+// density and valve services of the pressure-loss calculations. Those modules install them
+// here. A value nobody installed counts as 0; a service nobody installed is not called, and
+// the lines that need it are left out.
 #include <functional>
-#include <string>
 
 namespace tubalyx {
 
 struct ReportSectionHooks {
-    // Medium state: the reason text of the medium-state limit check, " " when none.
-    std::function<std::string()> TableRangeNote;
-    // Sequence results.
-    std::function<double()> NormalFlowBeta;                // beta of the normal-flow coefficients
-    std::function<double()> AdditionalUncertaintyPercent;  // %
-    std::function<double()> RequiredUpstreamLengthM;       // m
-    std::function<double()> RequiredDownstreamLengthM;     // m
-    std::function<double()> StraightLengthShortfallM;      // m, optimal design
-    std::function<double()> DischargeCoefficientC;         // at max flow
-    std::function<double()> VelocityOfApproachFactor;      // E at max flow
-    // Typed inputs.
-    std::function<double()> StraightLengthM;     // m, available straight length
-    std::function<double()> PipeDiameterColdMm;  // mm, pipe at 20 degC
+    // Typed input.
     std::function<double()> PlateThicknessMm;    // mm, carrier-ring width or sheet thickness
     // Restriction calculation: its pressure-recovery factor FL.
     std::function<double()> RestrictionFL;
@@ -47,8 +33,7 @@ struct ReportSectionHooks {
 };
 ReportSectionHooks& ReportSectionServices();
 
-// The installed values, 0 (" " for the note) where nothing is installed.
-std::string SectionTableRangeNote();
+// The installed value, 0 where nothing is installed.
 double SectionValue(const std::function<double()>& hook);
 
 }  // namespace tubalyx

@@ -5,6 +5,7 @@
 
 #include "flow/flow_state.h"
 #include "flow/permanent_loss.h"
+#include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
@@ -125,8 +126,8 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
         if (CalcFunction == "Strypf") {
             DevicePressureLossPa =
                 PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), pipeDiameter, DynamicViscosityPas,
-                                      massFlow, MaxDpPa, DiameterRatioBeta, SectionValue(h.DischargeCoefficientC),
-                                      SectionValue(h.VelocityOfApproachFactor));
+                                      massFlow, MaxDpPa, DiameterRatioBeta, DischargeCoefficientC,
+                                      VelocityOfApproachFactor);
             lossBar = 0.00001 * DevicePressureLossPa;
             fl = CheckedSqrt(CheckedDiv(DevicePressureLossPa, MaxDpPa));
             try {

@@ -4,11 +4,15 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "flow/device_limit_checks.h"
 #include "flow/flow_state.h"
-#include "flow/report_section_inputs.h"
+#include "flow/optimal_design.h"
+#include "flow/primary_device_sequence.h"
+#include "flow/sequence_state.h"
+#include "media/medium_state.h"
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -29,8 +33,14 @@ protected:
         SolveFor = "DI";
         UpstreamFittingCode = "0";
         for (auto& m : DeviceLimitMessages) m = " ";
-        hooks_ = ReportSectionServices();
-        ReportSectionServices() = ReportSectionHooks{};
+        saved_ = {TableRangeNote, NormalFlowCoefficients.beta, AdditionalUncertaintyPercent,
+                  RequiredUpstreamLengthM, RequiredDownstreamLengthM, StraightLengthShortfallM,
+                  StraightLengthM};
+        TableRangeNote = " ";
+        NormalFlowCoefficients.beta = 0.0;
+        AdditionalUncertaintyPercent = 0.0;
+        RequiredUpstreamLengthM = RequiredDownstreamLengthM = 0.0;
+        StraightLengthShortfallM = StraightLengthM = 0.0;
         PipeDiameter = 0.1;
         BoreDiameter = 0.05;
         MaxDpPa = 50000;
@@ -55,7 +65,13 @@ protected:
         ReportWindow().SetSelAttributes(TTextAttributes{});
     }
     void TearDown() override {
-        ReportSectionServices() = hooks_;
+        TableRangeNote = saved_.note;
+        NormalFlowCoefficients.beta = saved_.beta;
+        AdditionalUncertaintyPercent = saved_.additional;
+        RequiredUpstreamLengthM = saved_.upstream;
+        RequiredDownstreamLengthM = saved_.downstream;
+        StraightLengthShortfallM = saved_.shortfall;
+        StraightLengthM = saved_.straight;
         for (auto& m : DeviceLimitMessages) m = " ";
     }
     static std::vector<std::string> Lines() {
@@ -63,7 +79,11 @@ protected:
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
         return lines;
     }
-    ReportSectionHooks hooks_;
+    // The sequence results the sections read, put back after each case.
+    struct Saved {
+        std::string note;
+        double beta, additional, upstream, downstream, shortfall, straight;
+    } saved_;
 };
 
 TEST_F(LimitsReportTest, NothingToSayWritesNothingAndLeavesTheFlagPending) {
@@ -74,7 +94,7 @@ TEST_F(LimitsReportTest, NothingToSayWritesNothingAndLeavesTheFlagPending) {
 }
 
 TEST_F(LimitsReportTest, RangeNoteAndTooLargeDpShareOneHeading) {
-    ReportSectionServices().TableRangeNote = [] { return std::string("(P OUT OF TABLE 2000 kPa!.)"); };
+    TableRangeNote = "(P OUT OF TABLE 2000 kPa!.)";
     DeviceLimitMessages[kDiffPressureMessage] = "DIFFPRESSURE TO BIG";
     MaxDpPa = 150000;
     bool pending = true;
@@ -122,7 +142,7 @@ TEST_F(LimitsReportTest, ThroatBetaRoughnessAndPipeLinesWithTheirLimits) {
     PipeRoughnessM = 2e-4;
     PipeDiameter = 0.04;
     PipeDiameterLowerBound = 0.0499;  // printed in whole millimetres
-    ReportSectionServices().NormalFlowBeta = [] { return 0.8; };
+    NormalFlowCoefficients.beta = 0.8;
     ReportSeparator = "\t";
     bool pending = true;
     CheckStandardLimits(pending);
@@ -139,7 +159,7 @@ TEST_F(LimitsReportTest, LimitsEqualToTheValueAddNoLimitLine) {
     DeviceLimitMessages[kDiameterRatioMessage] = "BETA";
     MaxDpPa = StandardMaxDiffPressure;
     PipeDiameter = PipeDiameterUpperBound;
-    ReportSectionServices().NormalFlowBeta = [] { return 0.75; };
+    NormalFlowCoefficients.beta = 0.75;
     bool pending = true;
     CheckStandardLimits(pending);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP", "BETA",
@@ -151,7 +171,7 @@ TEST_F(LimitsReportTest, PipeAboveItsLimitAndSmoothPipeInSwedish) {
     DeviceLimitMessages[kPipeDiameterMessage] = "RÖR";
     DeviceLimitMessages[kRoughnessMessage] = "RÅHET";
     DeviceLimitMessages[kDiameterRatioMessage] = "BETA";
-    ReportSectionServices().NormalFlowBeta = [] { return 0.05; };
+    NormalFlowCoefficients.beta = 0.05;
     PipeDiameter = 1.2;
     PipeDiameterUpperBound = 1.001;
     bool pending = true;
@@ -205,7 +225,7 @@ TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
     for (auto& m : DeviceLimitMessages) m = "X";
     DeviceLimitMessages[kReynoldsMessage] = "RE<";
     MaxDpPa = 1e9;
-    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 100.0; };
+    AdditionalUncertaintyPercent = 100.0;
     UpstreamFittingCode = "1";
     bool pending = true;
     CheckStandardLimits(pending);
@@ -216,9 +236,9 @@ TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
 
 TEST_F(LimitsReportTest, StraightLengthLinesForTheThreeLettersOnly) {
     UpstreamFittingCode = "3";
-    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 100.0; };
-    ReportSectionServices().RequiredUpstreamLengthM = [] { return 4.4; };
-    ReportSectionServices().RequiredDownstreamLengthM = [] { return 0.7; };
+    AdditionalUncertaintyPercent = 100.0;
+    RequiredUpstreamLengthM = 4.4;
+    RequiredDownstreamLengthM = 0.7;
     ReportSeparator = "\t";
     const std::pair<char, std::vector<std::string>> cases[] = {
         {'E',
@@ -242,7 +262,7 @@ TEST_F(LimitsReportTest, StraightLengthLinesForTheThreeLettersOnly) {
     }
     // 50 % itself is not above the threshold, nor is fitting "0" with 100 %.
     LanguageLetter = 'E';
-    ReportSectionServices().AdditionalUncertaintyPercent = [] { return 50.0; };
+    AdditionalUncertaintyPercent = 50.0;
     ClearReport();
     bool pending = true;
     CheckStandardLimits(pending);
@@ -252,8 +272,8 @@ TEST_F(LimitsReportTest, StraightLengthLinesForTheThreeLettersOnly) {
 TEST_F(LimitsReportTest, OptimalDesignWithTooShortStraightLength) {
     SolveFor = "OK";
     UpstreamFittingCode = "1";
-    ReportSectionServices().StraightLengthM = [] { return 2.0; };
-    ReportSectionServices().StraightLengthShortfallM = [] { return 1.5; };
+    StraightLengthM = 2.0;
+    StraightLengthShortfallM = 1.5;
     bool pending = true;
     CheckStandardLimits(pending);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
@@ -267,7 +287,7 @@ TEST_F(LimitsReportTest, OptimalDesignWithTooShortStraightLength) {
     CheckStandardLimits(pending);
     EXPECT_EQ(ReportLineText(1), "Gerade Rohrstrecke zu kurz, Normgrenze (m)= 3,5000");
     // No shortfall, or another solved quantity: no line.
-    ReportSectionServices().StraightLengthShortfallM = [] { return 0.0; };
+    StraightLengthShortfallM = 0.0;
     ClearReport();
     CheckStandardLimits(pending);
     EXPECT_EQ(ReportLineCount(), 0);

@@ -15,7 +15,6 @@
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/report_section_inputs.h"
 #include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
 #include "flow/standard_limits.h"
@@ -428,16 +427,17 @@ TEST(PrimaryDeviceSequence, ReportSectionsReadTheResultsOfTheRun) {
     UpstreamFittingCode = "2";
     GivenStraightInlet = GivenStraightOutlet = 50.0;
     Solve("DI");
-    const ReportSectionHooks& h = ReportSectionServices();
-    EXPECT_DOUBLE_EQ(SectionValue(h.DischargeCoefficientC), DischargeCoefficientC);
-    EXPECT_DOUBLE_EQ(SectionValue(h.VelocityOfApproachFactor), VelocityOfApproachFactor);
-    EXPECT_DOUBLE_EQ(SectionValue(h.NormalFlowBeta), NormalFlowCoefficients.beta);
-    EXPECT_GT(SectionValue(h.RequiredUpstreamLengthM), 0.0);
-    EXPECT_DOUBLE_EQ(SectionValue(h.RequiredUpstreamLengthM), RequiredUpstreamLengthM);
-    EXPECT_DOUBLE_EQ(SectionValue(h.RequiredDownstreamLengthM), RequiredDownstreamLengthM);
-    EXPECT_DOUBLE_EQ(SectionValue(h.AdditionalUncertaintyPercent), 0.0);
-    EXPECT_DOUBLE_EQ(SectionValue(h.StraightLengthM), 100.0);
-    EXPECT_EQ(SectionTableRangeNote(), " ");
+    // The report sections read these globals directly: the run must leave them set.
+    EXPECT_GT(DischargeCoefficientC, 0.5);
+    EXPECT_LT(DischargeCoefficientC, 1.0);
+    EXPECT_GE(VelocityOfApproachFactor, 1.0);
+    EXPECT_GT(NormalFlowCoefficients.beta, 0.0);
+    EXPECT_LT(NormalFlowCoefficients.beta, 1.0);
+    EXPECT_GT(RequiredUpstreamLengthM, 0.0);
+    EXPECT_GT(RequiredDownstreamLengthM, 0.0);
+    EXPECT_DOUBLE_EQ(AdditionalUncertaintyPercent, 0.0);
+    EXPECT_DOUBLE_EQ(StraightLengthM, 100.0);
+    EXPECT_EQ(TableRangeNote, " ");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "flow/flow_state.h"
+#include "flow/operating_geometry.h"
 #include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
@@ -31,9 +32,9 @@ protected:
         SetLanguage('E');
         hooks_ = ReportSectionServices();
         ReportSectionServices() = ReportSectionHooks{};
-        pipeMm_ = 200;
+        savedPipeColdMm_ = PipeDiameterColdMm;
+        PipeDiameterColdMm = 200;
         plateMm_ = 30;
-        ReportSectionServices().PipeDiameterColdMm = [this] { return pipeMm_; };
         ReportSectionServices().PlateThicknessMm = [this] { return plateMm_; };
         BoreDiameterColdMm = 100;
         DeviceExpansionCoeff = 16;
@@ -45,7 +46,10 @@ protected:
         font.Size = 10;
         ReportWindow().SetFont(font);
     }
-    void TearDown() override { ReportSectionServices() = hooks_; }
+    void TearDown() override {
+        ReportSectionServices() = hooks_;
+        PipeDiameterColdMm = savedPipeColdMm_;
+    }
     static void SetLanguage(char letter) {
         LanguageLetter = letter;
         ApplyLanguage(letter);
@@ -56,7 +60,7 @@ protected:
         return lines;
     }
     ReportSectionHooks hooks_;
-    double pipeMm_ = 0, plateMm_ = 0;
+    double savedPipeColdMm_ = 0, plateMm_ = 0;
 };
 
 TEST_F(ProductionReportTest, NoFlagOrNoDimensionsMeansNoLineAtAll) {

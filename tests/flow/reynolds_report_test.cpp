@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "flow/flow_state.h"
+#include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -43,8 +44,10 @@ protected:
         hooks_ = ReportSectionServices();
         ReportSectionServices() = ReportSectionHooks{};
         auto& h = ReportSectionServices();
-        h.DischargeCoefficientC = [] { return 0.6; };
-        h.VelocityOfApproachFactor = [] { return 1.0327955589886444; };
+        savedC_ = DischargeCoefficientC;
+        savedE_ = VelocityOfApproachFactor;
+        DischargeCoefficientC = 0.6;
+        VelocityOfApproachFactor = 1.0327955589886444;
         h.LinePropertiesInlet = [this](double& p2, double& t2, double, double, double d, double p1, double t1) {
             ++stateCalls_;
             if (stateCalls_ > 1 && soundLimit_) throw CalcError("no subsonic state");
@@ -55,13 +58,18 @@ protected:
         ClearReport();
         ReportWindow().SetSelAttributes(TTextAttributes{});
     }
-    void TearDown() override { ReportSectionServices() = hooks_; }
+    void TearDown() override {
+        ReportSectionServices() = hooks_;
+        DischargeCoefficientC = savedC_;
+        VelocityOfApproachFactor = savedE_;
+    }
     static std::vector<std::string> Lines() {
         std::vector<std::string> lines;
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
         return lines;
     }
     ReportSectionHooks hooks_;
+    double savedC_ = 0, savedE_ = 0;
     int stateCalls_ = 0;
     bool soundLimit_ = false;
     double throatDensity_ = 1000;
