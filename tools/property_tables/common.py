@@ -8,7 +8,10 @@ source and header.
 import csv
 import os
 
-DATA_DIR = os.environ.get("TUBALYX_PROPERTY_DATA", "/work/shared/property-data")
+# The reference property data stand beside the repository, in shared/property-data.
+DATA_DIR = os.environ.get(
+    "TUBALYX_PROPERTY_DATA",
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "shared", "property-data"))
 NO_DATA = -2e99
 LIQUID_PHASES = ("liquid", "supercritical_liquid")
 

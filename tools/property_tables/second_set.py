@@ -14,7 +14,10 @@ import os
 
 NO_DATA = -2e99
 
-DATA_DIR = os.environ.get("TUBALYX_PROPERTY_DATA", "/work/shared/property-data")
+# The reference property data stand beside the repository, in shared/property-data.
+DATA_DIR = os.environ.get(
+    "TUBALYX_PROPERTY_DATA",
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "shared", "property-data"))
 
 
 def read_cells(csv_name):
