@@ -11,13 +11,8 @@ namespace {
 // takes the first data value toward higher temperature in its own row, so that the corner's
 // -2e99 never enters the sums (it gave enthalpies of about 1e98).
 TableOptions SkipOnly(double scale, NoteKind note) {
-    TableOptions o;
-    o.repair = Repair::R3;
-    o.r3Copies = false;
+    TableOptions o = ColumnSkipOptions(scale, note);
     o.noDataRowRepair = true;
-    o.form = Form::M;
-    o.scale = scale;
-    o.note = note;
     return o;
 }
 

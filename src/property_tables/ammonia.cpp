@@ -23,14 +23,8 @@ TableOptions RowSearchCopy(double scale, NoteKind note) {
 }  // namespace
 
 double AmmoniaDensityPT(double P, double t) {
-    TableOptions o;
-    o.repair = Repair::R4;
-    o.r4Scaled = true;
+    TableOptions o = RowSearchDensityOptions();
     o.r4BackStep = true;
-    o.usedState = UsedStateRule::N1;
-    o.form = Form::S;
-    o.densityTransform = true;
-    o.note = NoteKind::Density;
     return EvaluateTable(kAmmoniaDensityTable, o, P, t);
 }
 

@@ -30,14 +30,8 @@ double HydrogenDensityPT(double P, double t) {
         WriteRangeNote(NoteKind::Density, r.notePressureKPa, P, r.noteTemperatureK, t);
         return rho;
     }
-    TableOptions o;
+    TableOptions o = RowSearchDensityOptions();
     o.pressureFactor = 1e-5;
-    o.repair = Repair::R4;
-    o.r4Scaled = true;
-    o.usedState = UsedStateRule::N1;
-    o.form = Form::S;
-    o.densityTransform = true;
-    o.note = NoteKind::Density;
     return EvaluateTable(kHydrogenCryogenicDensityTable, o, P, t);
 }
 

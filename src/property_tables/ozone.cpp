@@ -7,13 +7,7 @@ namespace tubalyx {
 
 double OzoneDensityPT(double P, double t) {
     // No-data corners take the gas density to their right, scaled by own over found temperature.
-    TableOptions o;
-    o.repair = Repair::R4;
-    o.r4Scaled = true;
-    o.usedState = UsedStateRule::N1;
-    o.form = Form::S;
-    o.densityTransform = true;
-    o.note = NoteKind::Density;
+    TableOptions o = RowSearchDensityOptions();
     return EvaluateTable(kOzoneDensityTable, o, P, t);
 }
 

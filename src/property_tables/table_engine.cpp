@@ -320,4 +320,25 @@ double EvaluateTable(const TableData& data, const TableOptions& options, double 
     return r.value;
 }
 
+TableOptions RowSearchDensityOptions() {
+    TableOptions o;
+    o.repair = Repair::R4;
+    o.r4Scaled = true;
+    o.usedState = UsedStateRule::N1;
+    o.form = Form::S;
+    o.densityTransform = true;
+    o.note = NoteKind::Density;
+    return o;
+}
+
+TableOptions ColumnSkipOptions(double scale, NoteKind note) {
+    TableOptions o;
+    o.repair = Repair::R3;
+    o.r3Copies = false;
+    o.form = Form::M;
+    o.scale = scale;
+    o.note = note;
+    return o;
+}
+
 }  // namespace tubalyx

@@ -56,6 +56,13 @@ struct TableOptions {
     NoteKind note = NoteKind::Density;
 };
 
+// The two option sets most tables share.
+// A gas density whose liquid or no-data corners take the first gas value toward higher
+// temperature in their own row, scaled by the temperature ratio; signed bilinear on rho*T/p.
+TableOptions RowSearchDensityOptions();
+// The column skip alone (no corner copies), magnitude bilinear, result times `scale`.
+TableOptions ColumnSkipOptions(double scale, NoteKind note);
+
 // Everything a call worked out, for table functions with special cases of their own.
 struct TableResult {
     double value = 0.0;              // the property in the result unit
