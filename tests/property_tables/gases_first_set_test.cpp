@@ -46,7 +46,7 @@ TEST(CarbonDioxideTables, TellingCellsAndMarkers) {
             const bool noData = p >= 40000 && std::fabs(t + 50) < 1e-6;
             const bool liquid = !noData && t <= lastLiquid + 1e-6;
             EXPECT_EQ(IsNoData(v), noData) << p << " " << t;
-            if (!noData) EXPECT_EQ(v < 0, liquid) << p << " " << t;
+            if (!noData) { EXPECT_EQ(v < 0, liquid) << p << " " << t; }
         }
     EXPECT_EQ(CellAt(kCarbonDioxideViscosityTable, 100, 250), 1.28e-05);
     EXPECT_EQ(CellAt(kCarbonDioxideViscosityTable, 100, 1000), 3.91e-05);
@@ -102,7 +102,7 @@ TEST(OzoneTable, TellingCellsMarkersAndEdgeStates) {
             const double p = d.pressures[i], T = d.temperatures[j];
             const bool nd = (T == 250 && p >= 800) || (T == 273.15 && p >= 10000);
             EXPECT_EQ(IsNoData(d.values[i * d.mT + j]), nd) << p << " " << T;
-            if (!nd) EXPECT_GT(d.values[i * d.mT + j], 0.0);
+            if (!nd) { EXPECT_GT(d.values[i * d.mT + j], 0.0); }
         }
     EXPECT_QUOTED(OzoneDensityPT(101325, 0), 2.15331, 5e-6);
     EXPECT_QUOTED(OzoneDensityPT(101325, 20), 2.00435, 5e-6);
@@ -189,7 +189,7 @@ TEST(HydrogenTables, TellingCellsAndMarkers) {
             if (T == 22.22) { nd = p >= 413.682; liq = !nd && p >= 2.0684; }
             if (T == 27.78) { nd = p >= 620.523; liq = !nd && p >= 6.8947; }
             EXPECT_EQ(IsNoData(v), nd) << p << " " << T;
-            if (!nd) EXPECT_EQ(v < 0, liq) << p << " " << T;
+            if (!nd) { EXPECT_EQ(v < 0, liq) << p << " " << T; }
         }
     EXPECT_EQ(CellAt(kHydrogenViscosityTable, 100, 100), 3.8e-06);
     EXPECT_EQ(CellAt(kHydrogenViscosityTable, 100, 500), 1.25e-05);
