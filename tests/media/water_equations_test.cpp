@@ -18,7 +18,7 @@ TEST(WaterDensityPT, WorkedValues) {
     EXPECT_NEAR(WaterDensityPT(10000000, 100), 962.8, 0.05);
 }
 
-// IAPWS-IF97 region 1 and IAPWS-95 (iapws package): 998.21 kg/m3 at 0.1 MPa, 20 degC;
+// IAPWS-95 (Wagner and Pruss 2002): 998.21 kg/m3 at 0.1 MPa, 20 degC;
 // IF97 962.72 kg/m3 at 10 MPa, 100 degC. Within 0.2 %.
 TEST(WaterDensityPT, AgreesWithIf97) {
     EXPECT_LT(Rel(WaterDensityPT(1e5, 20), 998.21), 0.002);
@@ -67,7 +67,7 @@ TEST(WaterSaturationPressure, WorkedValues) {
     EXPECT_NEAR(WaterSaturationPressure(349.999999), WaterSaturationPressure(350), 25);
 }
 
-// IAPWS-IF97 saturation line (iapws package): 101.418 kPa at 100 degC, 1554.67 kPa at
+// IAPWS-IF97 saturation line (release R7-97): 101.418 kPa at 100 degC, 1554.67 kPa at
 // 200 degC, 2.3393 kPa at 20 degC. Within 0.2 %.
 TEST(WaterSaturationPressure, AgreesWithIf97) {
     EXPECT_LT(Rel(WaterSaturationPressure(100), 101418), 0.002);
@@ -110,7 +110,7 @@ TEST(WaterSaturationTemperature, WorkedValues) {
     EXPECT_NEAR(WaterSaturationTemperature(1000000), 179.887, 0.0005);
 }
 
-// IAPWS-IF97 (iapws package): 6.970 degC at 1 kPa, 99.606 at 0.1 MPa, 179.886 at 1 MPa,
+// IAPWS-IF97 saturation line (release R7-97): 6.970 degC at 1 kPa, 99.606 at 0.1 MPa, 179.886 at 1 MPa,
 // 311.000 at 10 MPa, 365.746 at 20 MPa, 373.707 at 22 MPa. Within 0.1 K (0.2 K near the
 // critical point).
 TEST(WaterSaturationTemperature, AgreesWithIf97) {
