@@ -1,6 +1,6 @@
 """Air tables: specific volume (for the density), enthalpy, Cp and viscosity."""
 
-from property_tables.second_set import to_spec, build_table, check_staircase, region, union
+from property_tables.second_set import to_specs, build_table, check_staircase, region, union
 
 MEDIUM = "air"
 TITLE = "air"
@@ -70,4 +70,4 @@ UNITS = {'AirDensity': 'specific volume, dm3/kg', 'AirViscosity': 'dynamic visco
 
 
 def tables():
-    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]
+    return to_specs(checked_tables(), UNITS)

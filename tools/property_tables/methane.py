@@ -1,6 +1,6 @@
 """Methane tables: viscosity (micro-Pa s), enthalpy (kcal/kg) and Cp (kcal/(kg K))."""
 
-from property_tables.second_set import to_spec, build_table, region, union, pressures_between
+from property_tables.second_set import to_specs, build_table, region, union, pressures_between
 
 MEDIUM = "methane"
 TITLE = "methane"
@@ -52,4 +52,4 @@ UNITS = {'MethaneViscosity': 'dynamic viscosity, micro-Pa s', 'MethaneEnthalpy':
 
 
 def tables():
-    return [to_spec(t, UNITS[t.name]) for t in checked_tables()]
+    return to_specs(checked_tables(), UNITS)

@@ -183,6 +183,18 @@ def check_staircase(table):
     return misses
 
 
+def require_no_skip_misses(tables):
+    """The tables whose every no-data corner the column skip must find."""
+    for table in tables:
+        if check_staircase(table):
+            raise SystemExit("%s: no-data cells break the staircase" % table.name)
+    return tables
+
+
+def to_specs(tables, units):
+    return [to_spec(t, units[t.name]) for t in tables]
+
+
 def round_significant(x, digits):
     if x == 0:
         return 0.0
