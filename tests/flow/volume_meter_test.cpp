@@ -5,6 +5,7 @@
 #include "flow/flow_state.h"
 #include "flow/volume_meter.h"
 #include "flow_test_support.h"
+#include "media/medium_property_switch.h"
 
 namespace tubalyx {
 namespace {
@@ -56,6 +57,19 @@ TEST(VolumeMeter, FlowFromDiffPressureTakesTheTypedFlowAndWritesTheFactors) {
     EXPECT_NEAR(qm, 2.0, 1e-15);
     EXPECT_NEAR(VolumeMeterRoughnessFactor, (100.0 - 14 * 0.04) / 100.0, 1e-15);
     EXPECT_NEAR(VolumeMeterReynoldsFactor, 1.0, 1e-15);
+}
+
+TEST(VolumeMeter, TypedFlowLeavesItsUnitKindInTheSharedKind) {
+    // The report picks its mass or volume wording from the kind of the last conversion;
+    // a viscosity conversion of the medium state may have left another kind behind.
+    FlowNormalDensity = 1.0;
+    double qm = 0, area = 0, profile = 0;
+    ParsedUnitKind = "dynvisk";
+    ReynoldsAdjustedFlow("ton/h", 3.6, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_EQ(ParsedUnitKind, "M");
+    ReynoldsAdjustedFlow("m3/h", 3.6, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_EQ(ParsedUnitKind, "V");
+    EXPECT_NEAR(qm, 0.998, 1e-15);
 }
 
 }  // namespace
