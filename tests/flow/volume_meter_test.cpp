@@ -1,6 +1,8 @@
 // The one-dimensional volume flowmeter: typed flow, roughness and profile corrections.
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/volume_meter.h"
@@ -70,6 +72,15 @@ TEST(VolumeMeter, TypedFlowLeavesItsUnitKindInTheSharedKind) {
     ReynoldsAdjustedFlow("m3/h", 3.6, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
     EXPECT_EQ(ParsedUnitKind, "V");
     EXPECT_NEAR(qm, 0.998, 1e-15);
+}
+
+TEST(VolumeMeter, TypedVelocityIsAVolumeFlowThroughThePipeArea) {
+    // "m/s" is a volume flow through the pipe section, which needs D in metres.
+    FlowNormalDensity = 1.0;
+    double qm = 0, area = 0, profile = 0;
+    ReynoldsAdjustedFlow("m/s", 2.0, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_NEAR(qm, 998.0 * 2.0 * std::numbers::pi * 0.1 * 0.1 / 4.0, 1e-12);
+    EXPECT_EQ(ParsedUnitKind, "V");
 }
 
 }  // namespace
