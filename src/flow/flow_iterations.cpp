@@ -40,8 +40,10 @@ double DiffPressureEquation(const FlowCoefficients& k, bool cone, double f, doub
     return CheckedDiv(x * x * 0.5, density);
 }
 
-double RelativeChange(double previous, double current) {
-    return std::fabs(CheckedDiv(current - previous, current));
+// |reference - value| / reference. Only the difference is taken absolute: a negative
+// reference gives a negative change, which ends the iteration.
+double RelativeChange(double value, double reference) {
+    return CheckedDiv(std::fabs(reference - value), reference);
 }
 
 // The flow iteration of a Reader-Harris/Gallagher orifice: the same steps as the general
@@ -191,7 +193,7 @@ double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, 
         const double q2 = FlowFromDiffPressureFor(sel, coneEquation, p, dp, d + 0.0001 * d,
                                                   pipeDiameter, density, viscosity, kappa, f);
         d = CheckFinite(d + (qm - q1) * CheckedDiv(0.0001 * d, q2 - q1) * (1.0 / 6.0));
-        if (std::fabs(CheckedDiv(q1 - qm, qm)) < 1e-6) break;
+        if (RelativeChange(q1, qm) < 1e-6) break;
         if (d >= 0.94 * pipeDiameter && q1 < qm) break;  // the flow cannot be reached
         if (n > 1000) break;
     }
@@ -223,7 +225,7 @@ void SolveThroatDiameter(std::string_view medium, std::string_view device,
         const double qc = bigK * d * d * k.e;
         d = CheckFinite(d + 0.2 * CheckedDiv(qA - qc, d * bigK * k.e * k.e * k.e));
         if (d >= 0.94 * pipeDiameter && qc < qA) break;
-        if (std::fabs(CheckedDiv(qc - qA, qA)) < 1e-5) break;
+        if (RelativeChange(qc, qA) < 1e-5) break;
     }
     d = MinDouble(d, 0.95 * pipeDiameter);
 }
@@ -253,8 +255,8 @@ void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view de
         if (dp2 < p) dp = CheckFinite(dp + (wantedLoss - l1) * CheckedDiv(0.01, l2 - l1));
         if (dp > p) dp = p;
         if (n > 100) break;
-        if (dp2 < p && std::fabs(CheckedDiv(wantedLoss - l1, wantedLoss)) < 1e-5) break;
-        if (std::fabs(CheckedDiv(dp2 - p, p)) < 1e-5 && wantedLoss > l1) break;
+        if (dp2 < p && RelativeChange(l1, wantedLoss) < 1e-5) break;
+        if (RelativeChange(dp2, p) < 1e-5 && wantedLoss > l1) break;
     }
     loss = l1;
 }

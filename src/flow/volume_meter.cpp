@@ -1,6 +1,7 @@
 #include "flow/volume_meter.h"
 
 #include "flow/flow_state.h"
+#include "media/medium_property_switch.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
 
@@ -39,10 +40,10 @@ void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
                           double calibrationReynolds, double& qm, double& areaFactor,
                           double& profileFactor) {
     std::string keyword = unit;
-    std::string kind;
     double v = 0.0;
-    ParseUnitValue(keyword, value, FlowNormalDensity, pipeDiameterMm / 1000.0, v, kind);
-    if (kind == "V")
+    // The kind goes to the shared kind: the report words the flow lines by it.
+    ParseUnitValue(keyword, value, FlowNormalDensity, pipeDiameterMm / 1000.0, v, ParsedUnitKind);
+    if (ParsedUnitKind == "V")
         qm = 0.001 * density * v / 3600.0;  // litres per hour
     else
         qm = v / 3600.0;  // kg per hour

@@ -13,7 +13,8 @@ void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm
                             double& profileFactor);
 
 // The typed value in its unit keyword becomes the measured flow qm (kg/s, uncorrected);
-// the area factor and profile correction come with it. Density in kg/m3.
+// the area factor and profile correction come with it. Density in kg/m3. The unit kind
+// is left in ParsedUnitKind.
 void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
                           double pipeDiameterMm, double roughnessMm, double reynolds,
                           double calibrationReynolds, double& qm, double& areaFactor,

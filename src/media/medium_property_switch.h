@@ -17,7 +17,8 @@ extern int PropertyIterationCount;
 extern int PropertyIterationLimit;
 // Mean molar mass (g/mol) of the humid composition grid, from the last "NGAS" call.
 extern double GridMeanMolarMass;
-// Kind of the last viscosity unit the switch or the oil formulas converted ("dynvisk", ...).
+// Kind of the last unit converted into the shared kind: the viscosity units of the switch and
+// the oil formulas ("dynvisk", ...), the typed flow of the volume flowmeter ("M", "V", ...).
 extern std::string ParsedUnitKind;
 
 // Keywords the switch answers for; any other keyword (also "G", the mixture) gives zeros.

@@ -157,6 +157,35 @@ TEST(VenturiCoefficient, DispatchedThroughDeviceCoefficients) {
     EXPECT_NEAR(r.c, 0.998, 1e-12);
 }
 
+TEST(VenturiCoefficient, EveryMakeKeywordReadsItsOwnTable) {
+    // Pipe Reynolds numbers where the three tables differ: welded 0.975 at 8e4, as cast
+    // 0.979 at 1.25e5, machined (throat 1.5e5 at beta 0.5) 0.9845 at 7.5e4.
+    const double bigD = 0.2, mu = 1e-3, d = 0.1;
+    auto cAt = [&](const char* make, double re) {
+        SelectDevice("V", make);
+        const double qm = re * std::numbers::pi * bigD * mu / 4.0;
+        return Coeffs("VAT", "V", make, "I", 5e5, qm, 2e4, d, bigD, mu).c;
+    };
+    EXPECT_NEAR(cAt("SV", 8e4), 0.975, 1e-12);
+    EXPECT_NEAR(cAt("OG", 1.25e5), 0.979, 1e-12);
+    EXPECT_NEAR(cAt("BG", 7.5e4), 0.9845, 1e-12);
+    EXPECT_NEAR(cAt("OG", 8e4), 0.966 + 0.010 * 0.5, 1e-12);
+}
+
+TEST(OrificeCoefficient, TappingKeywordsThroughDeviceCoefficients) {
+    SelectDevice("S", "D");
+    const double bigD = 0.15, d = 0.09, mu = 1e-3, qm = 12.0;
+    const Result dd2 = Coeffs("VAT", "S", "D", "D", 5e5, qm, 2e4, d, bigD, mu);
+    const double b = 0.6, b4 = std::pow(b, 4);
+    EXPECT_NEAR(dd2.c, StolzOrificeC(DeviceVariant::Corner, b, dd2.re, bigD) +
+                           0.039 * b4 / (1 - b4) - 0.015839 * b * b * b,
+                1e-14);
+    const Result flange = Coeffs("VAT", "S", "F", "D", 5e5, qm, 2e4, d, bigD, mu);
+    EXPECT_NEAR(flange.c, StolzOrificeC(DeviceVariant::Flange, b, dd2.re, bigD), 1e-15);
+    const Result iso = Coeffs("VAT", "S", "D", "3", 5e5, qm, 2e4, d, bigD, mu);
+    EXPECT_NEAR(iso.c, IsoOrificeC(b, iso.re, 1.0, 0.47, 150.0), 1e-13);
+}
+
 double IsoOrificeEpsilon(double b, double p1, double dp, double k) {
     return 1.0 - (0.351 + 0.256 * std::pow(b, 4) + 0.93 * std::pow(b, 8)) *
                      (1.0 - std::pow((p1 - dp) / p1, 1.0 / k));

@@ -243,5 +243,41 @@ TEST(FlowIterations, FaultsRaiseInsteadOfHanging) {
     EXPECT_THROW(Flow("LUF", "S", "R", "3", 1e4, 0.05, 1.0, 1.0, std::nan("")), CalcError);
 }
 
+TEST(ThroatDiameter, NegativeTargetFlowEndsAfterTheFirstStep) {
+    // The relative miss |q1 - qm| / qm of a negative target is negative, below every
+    // tolerance: the first Newton step is the result.
+    SelectDevice("S", "R");
+    const double qm = -2.0, dp = 20000.0, d0 = 0.5 * kBigD;
+    const double q1 = Flow("VAT", "S", "R", "3", dp, d0, 1.0, 998.0);
+    const double q2 = Flow("VAT", "S", "R", "3", dp, d0 + 0.0001 * d0, 1.0, 998.0);
+    const double step = d0 + (qm - q1) * (0.0001 * d0 / (q2 - q1)) * (1.0 / 6.0);
+    EXPECT_NEAR(Bore("VAT", "S", "R", "3", qm, dp, 998.0), step, 1e-15);
+}
+
+TEST(ThroatDiameter, SolveThroatDiameterNegativeDesignFlowEndsAfterTheFirstStep) {
+    SelectDevice("S", "R");
+    const double qA = -2.0, dpA = 20000.0, d0 = 0.5 * kBigD;
+    const FlowCoefficients k = ComputeDeviceCoefficients(
+        DecodeDeviceSelection("VAT", "S", "R", "3"), kP, qA, dpA, d0, kBigD, kMu, kKappa);
+    const double bigK = std::sqrt(2.0 * dpA * 998.0) * k.c * k.epsilon * std::numbers::pi / 4;
+    const double qc = bigK * d0 * d0 * k.e;
+    const double step = d0 + 0.2 * (qA - qc) / (d0 * bigK * k.e * k.e * k.e);
+    double d = 0.0;
+    SolveThroatDiameter("VAT", "S", "R", "3", kP, qA, qA, dpA, kBigD, 998.0, kMu, kKappa, 1.0,
+                        d);
+    EXPECT_NEAR(d, step, 1e-15);
+}
+
+TEST(FlowIterations, NegativeDiffPressureEndsTheDpIterationAtOnce) {
+    // A negative density makes the inverted dp negative; its relative change is negative
+    // too, so the first inversion (expansibility at 0.1 p) is returned.
+    SelectDevice("S", "R");
+    const double rho = -5.9, qm = 0.5, d = 0.05;
+    const FlowCoefficients k = ComputeDeviceCoefficients(
+        DecodeDeviceSelection("LUF", "S", "R", "3"), kP, qm, 0.1 * kP, d, kBigD, kMu, kKappa);
+    const double x = qm / (k.c * k.e * k.epsilon * std::numbers::pi / 4 * d * d);
+    EXPECT_NEAR(Dp("LUF", "S", "R", "3", qm, d, 1.0, rho), x * x * 0.5 / rho, 1e-9);
+}
+
 }  // namespace
 }  // namespace tubalyx

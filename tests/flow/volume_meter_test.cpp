@@ -1,10 +1,13 @@
 // The one-dimensional volume flowmeter: typed flow, roughness and profile corrections.
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/volume_meter.h"
 #include "flow_test_support.h"
+#include "media/medium_property_switch.h"
 
 namespace tubalyx {
 namespace {
@@ -56,6 +59,28 @@ TEST(VolumeMeter, FlowFromDiffPressureTakesTheTypedFlowAndWritesTheFactors) {
     EXPECT_NEAR(qm, 2.0, 1e-15);
     EXPECT_NEAR(VolumeMeterRoughnessFactor, (100.0 - 14 * 0.04) / 100.0, 1e-15);
     EXPECT_NEAR(VolumeMeterReynoldsFactor, 1.0, 1e-15);
+}
+
+TEST(VolumeMeter, TypedFlowLeavesItsUnitKindInTheSharedKind) {
+    // The report picks its mass or volume wording from the kind of the last conversion;
+    // a viscosity conversion of the medium state may have left another kind behind.
+    FlowNormalDensity = 1.0;
+    double qm = 0, area = 0, profile = 0;
+    ParsedUnitKind = "dynvisk";
+    ReynoldsAdjustedFlow("ton/h", 3.6, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_EQ(ParsedUnitKind, "M");
+    ReynoldsAdjustedFlow("m3/h", 3.6, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_EQ(ParsedUnitKind, "V");
+    EXPECT_NEAR(qm, 0.998, 1e-15);
+}
+
+TEST(VolumeMeter, TypedVelocityIsAVolumeFlowThroughThePipeArea) {
+    // "m/s" is a volume flow through the pipe section, which needs D in metres.
+    FlowNormalDensity = 1.0;
+    double qm = 0, area = 0, profile = 0;
+    ReynoldsAdjustedFlow("m/s", 2.0, 998.0, 100.0, 0.0, 1e5, 0.0, qm, area, profile);
+    EXPECT_NEAR(qm, 998.0 * 2.0 * std::numbers::pi * 0.1 * 0.1 / 4.0, 1e-12);
+    EXPECT_EQ(ParsedUnitKind, "V");
 }
 
 }  // namespace
