@@ -9,6 +9,7 @@
 #include "flow/device_limit_checks.h"
 #include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
+#include "flow/installation_factors.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
 
@@ -195,6 +196,48 @@ void OrificeLongVenturiShort(const std::string& device, const std::string& v,
                              double& shortfall, double given, double D, double d) {
     OrificeShortVenturiLong(device, v, c, upstream, extra, shortfall, given, D, d);
     shortfall = -shortfall;
+}
+
+// Straight pipe that needs 0.5 % extra with 1 m available upstream: the bend factor applies.
+void ShortUpstreamForBend(const std::string&, const std::string&, const std::string&,
+                          double& upstream, double& extra, double& shortfall, double, double,
+                          double) {
+    upstream = 1.0;
+    extra = 0.5;
+    shortfall = -0.1;
+}
+
+// With no candidate scored, the installation factors are those of the last candidate tried,
+// never values an earlier run left behind.
+TEST(SizeThroatDevice, NoScoringMethodLeavesTheLastCandidatesInstallationFactors) {
+    WaterDuty();
+    PrimaryElementEntry = "1";
+    RequiredStraightLengthsService = ShortUpstreamForBend;
+    OnlineFlowMethod = "X";
+    BendFactor = 1.0;
+    BendUncertaintyPercent = 7.0;  // left by an earlier run
+    SizeThroatDevice();
+    double bkr = 0.0;
+    BendCorrectionFactor(1.0, PipeDiameter, BoreDiameter / PipeDiameter, bkr);
+    EXPECT_LT(BendFactor, 1.0);
+    EXPECT_NEAR(BendFactor, bkr, 1e-6);
+    EXPECT_NEAR(BendUncertaintyPercent, std::fabs(1.0 - BendFactor) * 100.0, 1e-12);
+    EXPECT_NEAR(SizingCorrectionFactor, RoughnessFactor * BendFactor, 1e-15);
+
+    // The same when the last candidate needs no bend factor, and when none can be tried.
+    RequiredStraightLengthsService = nullptr;
+    BendUncertaintyPercent = 7.0;
+    BendFactor = 0.9;
+    SizeThroatDevice();
+    EXPECT_EQ(BendUncertaintyPercent, 0.0);
+    EXPECT_EQ(BendFactor, 1.0);
+    PrimaryElementEntry = "";
+    BendUncertaintyPercent = 7.0;
+    RoughnessUncertaintyPercent = 3.0;
+    SizeThroatDevice();
+    EXPECT_EQ(BendUncertaintyPercent, 0.0);
+    EXPECT_EQ(RoughnessUncertaintyPercent, 0.0);
+    EXPECT_EQ(SizingCorrectionFactor, 1.0);
 }
 
 TEST(SizeThroatDevice, EnoughStraightLengthBeatsAnyScore) {
