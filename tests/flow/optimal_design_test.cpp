@@ -151,6 +151,29 @@ TEST(SizeThroatDevice, PipeRangeIsSteppedInTenAndKeepsTheColdDiameterOnTheGrid) 
     ExpectWithinEveryLimit("water, pipe range");
 }
 
+TEST(SizeThroatDevice, PipeLimitsWithinATenthOfANanometreGiveOnePipe) {
+    WaterDuty();
+    PipeDiameterMaxLimitM = PipeDiameterMinLimitM + 5e-11;
+    SizeThroatDevice();
+    EXPECT_EQ(PipeDiameterColdM, PipeDiameterMinLimitM);
+    ExpectWithinEveryLimit("water, one pipe");
+}
+
+TEST(SizeThroatDevice, PipesOutsideTheDevicesRangeAreSkipped) {
+    // The machined venturi is made for DN50 to DN250; the range reaches below and above.
+    WaterDuty();
+    MinMassFlow = 0.9 * MaxMassFlow;
+    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    PrimaryElementEntry = "5";
+    PipeDiameterMinLimitM = 0.02;
+    PipeDiameterMaxLimitM = 0.32;
+    SizeThroatDevice();
+    EXPECT_EQ(DeviceCode, "V");
+    EXPECT_GE(PipeDiameter, 0.0499);
+    EXPECT_LE(PipeDiameter, 0.2501);
+    ExpectWithinEveryLimit("water, venturi pipe range");
+}
+
 TEST(SizeThroatDevice, NoScoringMethodLeavesTheLastCandidateTried) {
     WaterDuty();
     OnlineFlowMethod = "X";
@@ -196,6 +219,12 @@ void OrificeLongVenturiShort(const std::string& device, const std::string& v,
                              double& shortfall, double given, double D, double d) {
     OrificeShortVenturiLong(device, v, c, upstream, extra, shortfall, given, D, d);
     shortfall = -shortfall;
+}
+void OrificeLongVenturiExact(const std::string& device, const std::string& v,
+                             const std::string& c, double& upstream, double& extra,
+                             double& shortfall, double given, double D, double d) {
+    OrificeLongVenturiShort(device, v, c, upstream, extra, shortfall, given, D, d);
+    if (device == "V") shortfall = 0.0;
 }
 
 // Straight pipe that needs 0.5 % extra with 1 m available upstream: the bend factor applies.
@@ -258,6 +287,13 @@ TEST(SizeThroatDevice, EnoughStraightLengthBeatsAnyScore) {
     RequiredStraightLengthsService = OrificeLongVenturiShort;
     SizeThroatDevice();
     EXPECT_EQ(DeviceCode, "S");
+
+    // Nor is one that has exactly the straight pipe it needs.
+    SizingCorrectionFactor = 1.0;
+    RequiredStraightLengthsService = OrificeLongVenturiExact;
+    SizeThroatDevice();
+    EXPECT_EQ(DeviceCode, "S");
+    EXPECT_DOUBLE_EQ(StraightLengthShortfallM, -1.0);
     RequiredStraightLengthsService = nullptr;
 }
 
