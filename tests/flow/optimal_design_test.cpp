@@ -27,6 +27,12 @@ double FlowOfResult() {
     return qm;
 }
 
+// A minimum flow of 90 % of the maximum keeps a venturi inside its Reynolds range.
+void HighMinimumFlow() {
+    MinMassFlow = 0.9 * MaxMassFlow;
+    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+}
+
 void ExpectWithinEveryLimit(const char* duty) {
     CheckDeviceLimits();
     for (int i = 0; i < 6; ++i)
@@ -85,11 +91,9 @@ TEST(SizeThroatDevice, SteamAtTenBarInDn150IsWithinEveryLimit) {
 }
 
 TEST(SizeThroatDevice, WeightsChooseBetweenLossAndUncertainty) {
-    // The venturi loses far less pressure; the orifice measures more precisely. A high
-    // minimum flow keeps the venturi inside its Reynolds range.
+    // The venturi loses far less pressure; the orifice measures more precisely.
     AirDuty();
-    MinMassFlow = 0.9 * MaxMassFlow;
-    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    HighMinimumFlow();
     PrimaryElementEntry = "15";
     WeightFactor1 = 0.0;
     WeightFactor2 = 1.0;
@@ -162,8 +166,7 @@ TEST(SizeThroatDevice, PipeLimitsWithinATenthOfANanometreGiveOnePipe) {
 TEST(SizeThroatDevice, PipesOutsideTheDevicesRangeAreSkipped) {
     // The machined venturi is made for DN50 to DN250; the range reaches below and above.
     WaterDuty();
-    MinMassFlow = 0.9 * MaxMassFlow;
-    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    HighMinimumFlow();
     PrimaryElementEntry = "5";
     PipeDiameterMinLimitM = 0.02;
     PipeDiameterMaxLimitM = 0.32;
@@ -271,8 +274,7 @@ TEST(SizeThroatDevice, NoScoringMethodLeavesTheLastCandidatesInstallationFactors
 
 TEST(SizeThroatDevice, EnoughStraightLengthBeatsAnyScore) {
     AirDuty();
-    MinMassFlow = 0.9 * MaxMassFlow;
-    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    HighMinimumFlow();
     PrimaryElementEntry = "15";
     WeightFactor1 = 1.0;  // the orifice scores better ...
     WeightFactor2 = 0.0;
