@@ -183,6 +183,8 @@ void SizeThroatDevice() {
                 last.dp = dp;
                 last.dpStep = j;
                 last.factor = factor;
+                last.roughnessFactor = last.bendFactor = 1.0;
+                last.roughnessPercent = last.bendPercent = 0.0;
                 try {
                     double d = ThroatDiameterFromFlowFor(sel, cone, p, qMax, dp, pipe, rho, mu,
                                                          kappa, factor);
@@ -195,11 +197,15 @@ void SizeThroatDevice() {
                         BendCorrectionFactor(upstream, pipe, CheckedDiv(d, pipe), bkr);
                         bendPercent = std::fabs(1.0 - bkr) * 100.0;
                         bend = true;
+                        last.bendFactor = bkr;
+                        last.bendPercent = bendPercent;
                     }
                     BoreDiameter = d;
                     double polynomial = 0.0;
                     RoughnessCorrectionFactor(pipe, PipeRoughnessM, qNormal, br, brPercent,
                                               polynomial);
+                    last.roughnessFactor = br;
+                    last.roughnessPercent = brPercent;
                     factor = br * bkr;
                     last.factor = factor;
                     d = ThroatDiameterFromFlowFor(sel, cone, p, qMax, dp, pipe, rho, mu, kappa,
@@ -319,6 +325,11 @@ void SizeThroatDevice() {
     PipeDiameter = last.pipeDiameter;
     MaxDpPa = last.dp;
     SizingCorrectionFactor = last.factor;
+    // The installation factors of that candidate, not those an earlier run left.
+    RoughnessFactor = last.roughnessFactor;
+    BendFactor = last.bendFactor;
+    RoughnessUncertaintyPercent = last.roughnessPercent;
+    BendUncertaintyPercent = last.bendPercent;
     MaxDpInput = dpSteps == 0 ? DpLowerLimitInput
                               : DpLowerLimitInput +
                                     static_cast<double>(last.dpStep) / dpSteps * dpSpan;

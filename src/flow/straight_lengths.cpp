@@ -59,6 +59,10 @@ void CaptionFittingMenu() {
 
 bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }
 
+// The menu lists the fourteen fittings of the 2003 orifice table for orifice plates under that
+// standard and for the optimal design; there the ten names of this table would mislabel it.
+bool MenuListsTenFittings(const std::string& device) { return SolveFor != "OK" && !Uses2003OrificeTable(device); }
+
 void LoadTableA(const std::string& device, double D, double d, bool captionMenu) {
     const double beta = DiameterRatio(D, d);
     StraightLengthTableBlock& t = StraightLengthTables;
@@ -70,7 +74,7 @@ void LoadTableA(const std::string& device, double D, double d, bool captionMenu)
         for (int r = 0; r < 15; ++r) t.Orifice2003[r + 1] = kTable2[r][c2];
         if (c2 == 3 && ReynoldsAtMaxFlow > kTable2HighReynoldsLimit) t.Orifice2003[5].Zero = kTable2HighReynoldsLength;
     }
-    if (captionMenu) CaptionFittingMenu();
+    if (captionMenu && MenuListsTenFittings(device)) CaptionFittingMenu();
 }
 
 void LookUpA(const std::string& device, const std::string& code, double& totalZero, double& totalHalf,

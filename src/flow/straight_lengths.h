@@ -40,7 +40,9 @@ inline bool HasHalfLength(double tableValue) { return tableValue >= 0; }
 int StraightLengthColumn(double ratio, const double* bounds, int boundCount);
 
 // Fills the 10-fitting table and, for orifice plates under ISO 5167:2003, the 2003 orifice
-// table, for beta = d/D; re-captions the fitting menu items 1 to 10.
+// table, for beta = d/D; re-captions the fitting menu items 1 to 10 where the menu lists
+// the ten fittings of this table (not for orifice plates under ISO 5167:2003, nor in the
+// optimal design, whose menu lists the fourteen of the 2003 orifice table).
 void LoadStraightLengthTableA(double D, double d);
 // Fills the segment table for m = (d/D)^2.
 void LoadStraightLengthTableB(SegmentStraightLengthTable& table, double D, double d);

@@ -54,6 +54,38 @@ TEST(UncertaintyOverDpRange, ScaledFlowsErrMoreFurtherFromTheirReference) {
     EXPECT_LT(b - u, 1.0);
 }
 
+// The averages over eleven points equally spaced in sqrt(dp), from the library's single-point
+// routines.
+TEST(UncertaintyOverDpRange, AveragesElevenPointsEquallySpacedInTheRootOfDp) {
+    designtest::WaterDuty();
+    DeviceCode = "S";
+    MaxMassFlow = 10.0;
+    const double dpMax = 40000.0, dpNormal = 18000.0, dpMin = 400.0;
+    double sumU = 0.0, sumA = 0.0, sumB = 0.0;
+    for (int k = 0; k <= 10; ++k) {
+        const double root = 20.0 + k * (200.0 - 20.0) / 10.0;
+        const double dp = root * root;
+        double q = 0.0, qA = 0.0, qB = 0.0;
+        FlowFromDiffPressure("VAT", "S", "R", "3", kP, dp, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0, q);
+        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpNormal, dp, kBore, kD, 998.2,
+                                 1.002e-3, 1.3, 1.0, qA);
+        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpMax, dp, kBore, kD, 998.2, 1.002e-3,
+                                 1.3, 1.0, qB);
+        double u1 = 0.0, u2 = 0.0;
+        CoefficientUncertainty("S", "R", "VAT", "3", kP, 0.5, dp, ReynoldsNumber(kD, 1.002e-3, q),
+                               1.3, kD, u1, u2);
+        const double u = std::hypot(u1, u2);
+        sumU += u;
+        sumA += std::fabs(qA - q) / q * 100.0 + u;
+        sumB += std::fabs(qB - q) / q * 100.0 + u;
+    }
+    double u = 0.0, a = 0.0, b = 0.0;
+    Range(dpMax, dpNormal, dpMin, u, a, b);
+    EXPECT_NEAR(u, sumU / 11.0, 1e-9);
+    EXPECT_NEAR(a, sumA / 11.0, 1e-9);
+    EXPECT_NEAR(b, sumB / 11.0, 1e-9);
+}
+
 TEST(UncertaintyOverDpRange, ANegativeDpIsAnInputError) {
     double u = 0.0, a = 0.0, b = 0.0;
     EXPECT_THROW(Range(20000.0, 10000.0, -1.0, u, a, b), CalcError);

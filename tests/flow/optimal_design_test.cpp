@@ -9,6 +9,7 @@
 #include "flow/device_limit_checks.h"
 #include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
+#include "flow/installation_factors.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
 
@@ -24,6 +25,12 @@ double FlowOfResult() {
                          OperatingPressure, MaxDpPa, BoreDiameter, PipeDiameter, FlowDensity,
                          DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, qm);
     return qm;
+}
+
+// A minimum flow of 90 % of the maximum keeps a venturi inside its Reynolds range.
+void HighMinimumFlow() {
+    MinMassFlow = 0.9 * MaxMassFlow;
+    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
 }
 
 void ExpectWithinEveryLimit(const char* duty) {
@@ -84,11 +91,9 @@ TEST(SizeThroatDevice, SteamAtTenBarInDn150IsWithinEveryLimit) {
 }
 
 TEST(SizeThroatDevice, WeightsChooseBetweenLossAndUncertainty) {
-    // The venturi loses far less pressure; the orifice measures more precisely. A high
-    // minimum flow keeps the venturi inside its Reynolds range.
+    // The venturi loses far less pressure; the orifice measures more precisely.
     AirDuty();
-    MinMassFlow = 0.9 * MaxMassFlow;
-    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    HighMinimumFlow();
     PrimaryElementEntry = "15";
     WeightFactor1 = 0.0;
     WeightFactor2 = 1.0;
@@ -150,6 +155,28 @@ TEST(SizeThroatDevice, PipeRangeIsSteppedInTenAndKeepsTheColdDiameterOnTheGrid) 
     ExpectWithinEveryLimit("water, pipe range");
 }
 
+TEST(SizeThroatDevice, PipeLimitsWithinATenthOfANanometreGiveOnePipe) {
+    WaterDuty();
+    PipeDiameterMaxLimitM = PipeDiameterMinLimitM + 5e-11;
+    SizeThroatDevice();
+    EXPECT_EQ(PipeDiameterColdM, PipeDiameterMinLimitM);
+    ExpectWithinEveryLimit("water, one pipe");
+}
+
+TEST(SizeThroatDevice, PipesOutsideTheDevicesRangeAreSkipped) {
+    // The machined venturi is made for DN50 to DN250; the range reaches below and above.
+    WaterDuty();
+    HighMinimumFlow();
+    PrimaryElementEntry = "5";
+    PipeDiameterMinLimitM = 0.02;
+    PipeDiameterMaxLimitM = 0.32;
+    SizeThroatDevice();
+    EXPECT_EQ(DeviceCode, "V");
+    EXPECT_GE(PipeDiameter, 0.0499);
+    EXPECT_LE(PipeDiameter, 0.2501);
+    ExpectWithinEveryLimit("water, venturi pipe range");
+}
+
 TEST(SizeThroatDevice, NoScoringMethodLeavesTheLastCandidateTried) {
     WaterDuty();
     OnlineFlowMethod = "X";
@@ -196,11 +223,58 @@ void OrificeLongVenturiShort(const std::string& device, const std::string& v,
     OrificeShortVenturiLong(device, v, c, upstream, extra, shortfall, given, D, d);
     shortfall = -shortfall;
 }
+void OrificeLongVenturiExact(const std::string& device, const std::string& v,
+                             const std::string& c, double& upstream, double& extra,
+                             double& shortfall, double given, double D, double d) {
+    OrificeLongVenturiShort(device, v, c, upstream, extra, shortfall, given, D, d);
+    if (device == "V") shortfall = 0.0;
+}
+
+// Straight pipe that needs 0.5 % extra with 1 m available upstream: the bend factor applies.
+void ShortUpstreamForBend(const std::string&, const std::string&, const std::string&,
+                          double& upstream, double& extra, double& shortfall, double, double,
+                          double) {
+    upstream = 1.0;
+    extra = 0.5;
+    shortfall = -0.1;
+}
+
+// With no candidate scored, the installation factors are those of the last candidate tried,
+// never values an earlier run left behind.
+TEST(SizeThroatDevice, NoScoringMethodLeavesTheLastCandidatesInstallationFactors) {
+    WaterDuty();
+    PrimaryElementEntry = "1";
+    RequiredStraightLengthsService = ShortUpstreamForBend;
+    OnlineFlowMethod = "X";
+    BendFactor = 1.0;
+    BendUncertaintyPercent = 7.0;  // left by an earlier run
+    SizeThroatDevice();
+    double bkr = 0.0;
+    BendCorrectionFactor(1.0, PipeDiameter, BoreDiameter / PipeDiameter, bkr);
+    EXPECT_LT(BendFactor, 1.0);
+    EXPECT_NEAR(BendFactor, bkr, 1e-6);
+    EXPECT_NEAR(BendUncertaintyPercent, std::fabs(1.0 - BendFactor) * 100.0, 1e-12);
+    EXPECT_NEAR(SizingCorrectionFactor, RoughnessFactor * BendFactor, 1e-15);
+
+    // The same when the last candidate needs no bend factor, and when none can be tried.
+    RequiredStraightLengthsService = nullptr;
+    BendUncertaintyPercent = 7.0;
+    BendFactor = 0.9;
+    SizeThroatDevice();
+    EXPECT_EQ(BendUncertaintyPercent, 0.0);
+    EXPECT_EQ(BendFactor, 1.0);
+    PrimaryElementEntry = "";
+    BendUncertaintyPercent = 7.0;
+    RoughnessUncertaintyPercent = 3.0;
+    SizeThroatDevice();
+    EXPECT_EQ(BendUncertaintyPercent, 0.0);
+    EXPECT_EQ(RoughnessUncertaintyPercent, 0.0);
+    EXPECT_EQ(SizingCorrectionFactor, 1.0);
+}
 
 TEST(SizeThroatDevice, EnoughStraightLengthBeatsAnyScore) {
     AirDuty();
-    MinMassFlow = 0.9 * MaxMassFlow;
-    NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
+    HighMinimumFlow();
     PrimaryElementEntry = "15";
     WeightFactor1 = 1.0;  // the orifice scores better ...
     WeightFactor2 = 0.0;
@@ -215,6 +289,13 @@ TEST(SizeThroatDevice, EnoughStraightLengthBeatsAnyScore) {
     RequiredStraightLengthsService = OrificeLongVenturiShort;
     SizeThroatDevice();
     EXPECT_EQ(DeviceCode, "S");
+
+    // Nor is one that has exactly the straight pipe it needs.
+    SizingCorrectionFactor = 1.0;
+    RequiredStraightLengthsService = OrificeLongVenturiExact;
+    SizeThroatDevice();
+    EXPECT_EQ(DeviceCode, "S");
+    EXPECT_DOUBLE_EQ(StraightLengthShortfallM, -1.0);
     RequiredStraightLengthsService = nullptr;
 }
 

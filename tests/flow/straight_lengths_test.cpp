@@ -106,9 +106,15 @@ protected:
         DeviceVariantCode = "R";
         savedReynolds_ = ReynoldsAtMaxFlow;
         ReynoldsAtMaxFlow = 0;
+        savedSolveFor_ = SolveFor;
+        SolveFor = "DI";
     }
-    void TearDown() override { ReynoldsAtMaxFlow = savedReynolds_; }
+    void TearDown() override {
+        ReynoldsAtMaxFlow = savedReynolds_;
+        SolveFor = savedSolveFor_;
+    }
     double savedReynolds_ = 0;
+    std::string savedSolveFor_;
 };
 
 TEST_F(StraightLengthTest, OrificeAndNozzleTableEveryCell) {
@@ -397,6 +403,37 @@ TEST_F(StraightLengthTest, FittingMenuCaptionsFollowTheLanguage) {
     EXPECT_EQ(Form1().bestyck7->Caption(), "7.<FittingFullBoreValve>");
     EXPECT_EQ(Form1().bestyck10->Caption(), "10.<FittingPocket3To13>");
     EXPECT_EQ(Form1().bestyck11->Caption().find("<"), std::string::npos);
+}
+
+// Where the fitting menu lists the fourteen fittings of the 2003 orifice table (orifice plates
+// under ISO 5167:2003, and the optimal design for every device), the codes address those
+// fittings: the ten names of the other table must not replace the first ten items.
+TEST_F(StraightLengthTest, FittingMenuOfFourteenItemsKeepsItsNames) {
+    flowtest::FakeReportLabels labels([](const std::string& name) { return "<" + name + ">"; });
+    const std::string listed = "4.two bends in different planes";
+    struct Case {
+        char standard;
+        const char* device;
+        const char* solveFor;
+    };
+    for (const Case& c : {Case{'3', "S", "DI"}, Case{'3', "S", "OK"}, Case{'I', "KV", "OK"},
+                          Case{'3', "DL", "OK"}}) {
+        StandardLetter = c.standard;
+        DeviceCode = c.device;
+        SolveFor = c.solveFor;
+        Form1().bestyck4->SetCaption(listed);
+        LoadStraightLengthTableA(0.1, 0.05);
+        EXPECT_EQ(Form1().bestyck4->Caption(), listed) << c.standard << c.device << c.solveFor;
+        double t0, th, u0, uh;
+        RequiredStraightLengthA("4", t0, th, u0, uh, 0.1, 0.05);
+        EXPECT_EQ(Form1().bestyck4->Caption(), listed) << c.standard << c.device << c.solveFor;
+    }
+    // The ten-item list of the other devices and standards is still re-captioned.
+    StandardLetter = '3';
+    DeviceCode = "KV";
+    SolveFor = "DI";
+    LoadStraightLengthTableA(0.1, 0.05);
+    EXPECT_EQ(Form1().bestyck4->Caption(), "4.<FittingReducer2to1>");
 }
 
 }  // namespace
