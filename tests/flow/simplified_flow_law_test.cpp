@@ -10,6 +10,7 @@
 #include "flow/simplified_flow_law.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
+#include "numerics/number_text.h"
 
 namespace tubalyx {
 namespace {
@@ -37,6 +38,21 @@ TEST(SimplifiedFlowLaw, EquationAndReferencePoint) {
     EXPECT_NEAR(Law("VAT", k, b, dp, dp0, q0), liquid, 1e-14);
     EXPECT_NEAR(Law("LUF", k, b, dp, dp0, q0),
                 liquid * (1 - k * dp / kP) / (1 - k * dp0 / kP), 1e-14);
+}
+
+// The law is evaluated strictly from left to right; at these points a regrouped product
+// differs in the last digit.
+TEST(SimplifiedFlowLaw, LeftToRightEvaluation) {
+    SelectDevice("S", "F");
+    const double dp0 = 25000.0, q0 = 1.7, b = 0.2, k = 0.3;
+    for (double dp : {1014.6, 1021.9, 1036.5, 1065.7}) {
+        const double liquid = q0 / PowerDouble(dp0, 0.5) * (1.0 + b / PowerDouble(dp, 0.375)) /
+                              (1.0 + b / PowerDouble(dp0, 0.375)) * PowerDouble(dp, 0.5);
+        EXPECT_EQ(Law("VAT", k, b, dp, dp0, q0), liquid) << dp;
+        EXPECT_EQ(Law("LUF", k, b, dp, dp0, q0),
+                  liquid * ((1.0 - k * dp / kP) / (1.0 - k * dp0 / kP)))
+            << dp;
+    }
 }
 
 TEST(SimplifiedFlowLaw, ConeMeterUsesTheFullIteration) {
