@@ -132,5 +132,24 @@ TEST(FlowCorrectionFit, EqualFlowsAndZeroMinimum) {
                  CalcError);
 }
 
+TEST(FlowCorrectionFit, ConeMeterDeviationsAreTheIterationsOnly) {
+    SelectDevice("VCONE", "");
+    const double qmax = 1.5, qmin = 0.3;
+    DiameterRatioBeta = kD / kBigD;
+    ReynoldsAtMaxFlow = ReynoldsNumber(kBigD, kMu, qmax);
+    double dp0 = 0.0;
+    DiffPressureFromFlow("LUF", "VCONE", "", "3", kP, qmax, kD, kBigD, 5.9, kMu, kKappa, 1.0,
+                         dp0);
+    double k = 0.3, b = 0.1, mean = 7.0;
+    FlowCorrectionDeviation.fill(99.0);
+    FitFlowCorrectionCoefficients("LUF", "VCONE", "", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa,
+                                  1.0, qmax, qmin, k, b, mean);
+    for (int i = 0; i < 10; ++i) EXPECT_LT(std::fabs(FlowCorrectionDeviation[i]), 1e-4) << i;
+    EXPECT_EQ(FlowCorrectionDeviation[10], 99.0);
+    EXPECT_EQ(k, 0.3);
+    EXPECT_EQ(b, 0.1);
+    EXPECT_EQ(mean, 7.0);
+}
+
 }  // namespace
 }  // namespace tubalyx
