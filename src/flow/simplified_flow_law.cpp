@@ -26,8 +26,9 @@ double LawFlow(const DeviceSelection& sel, bool stateCone, double k, double b, d
     if (stateCone)
         return FlowFromDiffPressureFor(sel, true, p, dp, d, pipeDiameter, density, viscosity,
                                        kappa, f);
-    double q = CheckedDiv(q0, PowerDouble(dp0, 0.5)) *
-               CheckedDiv(1.0 + CheckedDiv(b, PowerDouble(dp, 0.375)),
+    // Evaluated strictly from left to right: a regrouped product can differ in the last digit.
+    double q = CheckedDiv(CheckedDiv(q0, PowerDouble(dp0, 0.5)) *
+                              (1.0 + CheckedDiv(b, PowerDouble(dp, 0.375))),
                           1.0 + CheckedDiv(b, PowerDouble(dp0, 0.375))) *
                PowerDouble(dp, 0.5);
     if (sel.gas) q *= CheckedDiv(1.0 - k * dp / p, 1.0 - k * dp0 / p);

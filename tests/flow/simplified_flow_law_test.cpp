@@ -10,6 +10,7 @@
 #include "flow/simplified_flow_law.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
+#include "numerics/number_text.h"
 
 namespace tubalyx {
 namespace {
@@ -37,6 +38,21 @@ TEST(SimplifiedFlowLaw, EquationAndReferencePoint) {
     EXPECT_NEAR(Law("VAT", k, b, dp, dp0, q0), liquid, 1e-14);
     EXPECT_NEAR(Law("LUF", k, b, dp, dp0, q0),
                 liquid * (1 - k * dp / kP) / (1 - k * dp0 / kP), 1e-14);
+}
+
+// The law is evaluated strictly from left to right; at these points a regrouped product
+// differs in the last digit.
+TEST(SimplifiedFlowLaw, LeftToRightEvaluation) {
+    SelectDevice("S", "F");
+    const double dp0 = 25000.0, q0 = 1.7, b = 0.2, k = 0.3;
+    for (double dp : {1014.6, 1021.9, 1036.5, 1065.7}) {
+        const double liquid = q0 / PowerDouble(dp0, 0.5) * (1.0 + b / PowerDouble(dp, 0.375)) /
+                              (1.0 + b / PowerDouble(dp0, 0.375)) * PowerDouble(dp, 0.5);
+        EXPECT_EQ(Law("VAT", k, b, dp, dp0, q0), liquid) << dp;
+        EXPECT_EQ(Law("LUF", k, b, dp, dp0, q0),
+                  liquid * ((1.0 - k * dp / kP) / (1.0 - k * dp0 / kP)))
+            << dp;
+    }
 }
 
 TEST(SimplifiedFlowLaw, ConeMeterUsesTheFullIteration) {
@@ -114,6 +130,25 @@ TEST(FlowCorrectionFit, EqualFlowsAndZeroMinimum) {
     EXPECT_THROW(FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu,
                                                kKappa, 1.0, qmax, 0.0, k, b, mean),
                  CalcError);
+}
+
+TEST(FlowCorrectionFit, ConeMeterDeviationsAreTheIterationsOnly) {
+    SelectDevice("VCONE", "");
+    const double qmax = 1.5, qmin = 0.3;
+    DiameterRatioBeta = kD / kBigD;
+    ReynoldsAtMaxFlow = ReynoldsNumber(kBigD, kMu, qmax);
+    double dp0 = 0.0;
+    DiffPressureFromFlow("LUF", "VCONE", "", "3", kP, qmax, kD, kBigD, 5.9, kMu, kKappa, 1.0,
+                         dp0);
+    double k = 0.3, b = 0.1, mean = 7.0;
+    FlowCorrectionDeviation.fill(99.0);
+    FitFlowCorrectionCoefficients("LUF", "VCONE", "", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa,
+                                  1.0, qmax, qmin, k, b, mean);
+    for (int i = 0; i < 10; ++i) EXPECT_LT(std::fabs(FlowCorrectionDeviation[i]), 1e-4) << i;
+    EXPECT_EQ(FlowCorrectionDeviation[10], 99.0);
+    EXPECT_EQ(k, 0.3);
+    EXPECT_EQ(b, 0.1);
+    EXPECT_EQ(mean, 7.0);
 }
 
 }  // namespace

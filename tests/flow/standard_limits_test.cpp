@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 #include "flow/flow_state.h"
 #include "flow/limit_checks.h"
@@ -184,6 +185,244 @@ TEST(LimitChecks, BetaPipeDpAndRoughnessMessages) {
     CheckRoughness("D", "S", "R", "3", 0.065, 0.1, 0.0, 5e6, m);
     EXPECT_EQ(m, "ROHRRAUHEIT ZU KLEIN");
     CheckRoughness("E", "S", "R", "3", 0.045, 0.1, 1e-5, 2e5, m);
+    EXPECT_EQ(m, " ");
+}
+
+struct Row {
+    const char* device;
+    const char* variant;
+    const char* standard;
+    double lo, hi;
+};
+
+using LimitPair = void (*)(std::string_view, std::string_view, std::string_view, double&,
+                           double&);
+
+template <std::size_t N>
+void ExpectRows(const Row (&rows)[N], LimitPair limits) {
+    for (const Row& r : rows) {
+        double lo = -1, hi = -1;
+        limits(r.device, r.variant, r.standard, lo, hi);
+        EXPECT_EQ(lo, r.lo) << r.device << r.variant << r.standard;
+        EXPECT_EQ(hi, r.hi) << r.device << r.variant << r.standard;
+    }
+}
+
+TEST(StandardLimits, EveryDiameterRatioRow) {
+    const Row rows[] = {
+        {"VCONE", "", "3", 0.0, 1.0},    {"VCONEWAFER", "", "D", 0.0, 1.0},
+        {"S", "R", "3", 0.1, 0.75},      {"S", "R", "I", 0.1, 0.75},
+        {"S", "R", "D", 0.23, 0.8},      {"S", "F", "I", 0.1, 0.75},
+        {"S", "D", "3", 0.1, 0.75},      {"S", "F", "D", 0.2, 0.75},
+        {"S", "D", "D", 0.2, 0.75},      {"V", "BG", "3", 0.4, 0.75},
+        {"V", "OG", "D", 0.3, 0.75},     {"V", "SV", "I", 0.4, 0.7},
+        {"D", "", "D", 0.3, 0.8},        {"DL", "", "3", 0.2, 0.8},
+        {"KV", "", "3", 0.316, 0.775},   {"SM", "", "3", std::sqrt(0.1), std::sqrt(0.5)},
+        {"VK", "", "3", 0.2, 0.6}};
+    ExpectRows(rows, BetaLimits);
+    double lo = -1, hi = -1;
+    BetaLimits("VOLYM", "", "3", lo, hi);
+    BetaLimits("S", "F", "X", lo, hi);
+    EXPECT_EQ(lo, -1.0);
+    EXPECT_EQ(hi, -1.0);
+}
+
+TEST(StandardLimits, EveryPipeDiameterRow) {
+    const Row rows[] = {
+        {"VCONE", "", "3", 0.0, 100.0},     {"VCONEWAFER", "", "I", 0.0, 100.0},
+        {"S", "R", "D", 0.0499, 1.001},     {"S", "F", "I", 0.0499, 1.001},
+        {"S", "D", "3", 0.0499, 1.001},     {"S", "F", "D", 0.0499, 0.7601},
+        {"S", "D", "D", 0.0499, 0.7601},    {"V", "BG", "3", 0.0499, 0.2501},
+        {"V", "OG", "3", 0.0999, 0.8001},   {"V", "SV", "3", 0.1999, 1.201},
+        {"D", "", "3", 0.0499, 0.5001},     {"DL", "", "3", 0.0499, 0.6301},
+        {"KV", "", "3", 0.0649, 0.5001},    {"SM", "", "3", 0.0499, 0.5001},
+        {"VK", "", "3", 0.0399, 0.1501}};
+    ExpectRows(rows, PipeDiameterLimits);
+    // A 50 mm pipe passes every device whose lower limit is 0.0499 m, in every language.
+    std::string m;
+    for (const Row& r : rows) {
+        if (r.lo != 0.0499) continue;
+        for (const char* language : {"S", "E", "D"}) {
+            m = "stale";
+            CheckPipeDiameter(language, r.device, r.variant, r.standard, 0.05, m);
+            EXPECT_EQ(m, " ") << r.device << r.variant << r.standard;
+        }
+    }
+    CheckPipeDiameter("E", "V", "SV", "3", 1.2, m);
+    EXPECT_EQ(m, " ");
+    CheckPipeDiameter("E", "V", "SV", "3", 1.202, m);
+    EXPECT_EQ(m, "TUBE TO BIG, DECREASE TUBEDIAMETER");
+    CheckPipeDiameter("E", "KV", "", "3", 0.0648, m);
+    EXPECT_EQ(m, "TUBE TO SMALL, INCREASE TUBEDIAMETER");
+    CheckPipeDiameter("X", "KV", "", "3", 0.0648, m);
+    EXPECT_EQ(m, " ");
+}
+
+TEST(StandardLimits, QuarterCircleStepsAreStrict) {
+    // These ratios square to exactly the step bound, which then takes the next step.
+    const struct {
+        double beta, below, on;
+    } steps[] = {{0.28284271247461901, 70000.0, 100000.0},
+                 {0.34641016151377546, 100000.0, 140000.0},
+                 {0.4898979485566356, 220000.0, 240000.0},
+                 {0.52915026221291817, 240000.0, 250000.0}};
+    for (const auto& s : steps) {
+        ASSERT_EQ(s.beta * s.beta, std::round(s.beta * s.beta * 100.0) / 100.0);
+        EXPECT_EQ(ReMax("VK", "", "3", s.beta, 1.0), s.on) << s.beta;
+        EXPECT_EQ(ReMax("VK", "", "3", std::nextafter(s.beta, 0.0), 1.0), s.below) << s.beta;
+        EXPECT_EQ(ReMin("VK", "", "3", s.beta, 1.0), 500.0);
+    }
+    EXPECT_EQ(ReMax("VK", "", "3", 0.4, 1.0), 200000.0);  // 0.16000000000000003
+    EXPECT_EQ(ReMax("VK", "", "3", 0.44, 1.0), 200000.0);
+}
+
+TEST(StandardLimits, OtherReynoldsRowsAndBounds) {
+    EXPECT_EQ(ReMin("S", "F", "I", 0.3, 0.1), 4000.0);
+    EXPECT_NEAR(ReMin("S", "F", "I", 0.7, 1.0), 83300.0, 1e-8);
+    EXPECT_NEAR(ReMin("S", "F", "D", 0.5, 0.2), 1260 * 0.25 * 200, 1e-9);
+    EXPECT_EQ(ReMax("S", "F", "D", 0.5), 1e8);
+    EXPECT_EQ(ReMax("S", "F", "I", 0.5), 1e99);
+    EXPECT_EQ(ReMin("S", "R", "D", 0.77, 1.0), 10000.0);
+    EXPECT_EQ(ReMax("V", "OG", "3", 0.5), 2e6);
+    EXPECT_EQ(ReMax("D", "", "3", 0.5), 1e7);
+    EXPECT_EQ(ReMin("DL", "", "3", 0.5), 10000.0);
+    EXPECT_EQ(ReMax("DL", "", "3", 0.5), 1e7);
+    EXPECT_EQ(ReMax("KV", "", "3", 0.5), 2e6);
+    EXPECT_EQ(ReMax("SM", "", "3", 0.5), 1e6);
+    EXPECT_NEAR(ReMin("SM", "", "3", 0.4), 50000.0 * 0.16, 1e-9);
+    CalibratedReynoldsMin = 12000.0;
+    CalibratedReynoldsMax = 3e6;
+    EXPECT_EQ(ReMin("VCONEWAFER", "", "I", 0.5), 12000.0);
+    EXPECT_EQ(ReMax("VCONEWAFER", "", "I", 0.5), 3e6);
+    EXPECT_EQ(ReMin("S", "R", "X", 0.5), -1.0);
+    EXPECT_EQ(ReMax("XX", "", "3", 0.5), -1.0);
+}
+
+TEST(StandardLimits, OrificeRoughnessAfterIso5167_2_2003EveryCell) {
+    // Each cell probed on its inclusive upper corner, with D = 1 m so that beta = d exactly.
+    const double betas[] = {0.2, 0.3, 0.4, 0.5, 0.6, 0.75};
+    const double reynolds[] = {1e4, 3e4, 1e5, 3e5, 1e6, 3e6, 1e7, 3e7, 1e8};
+    const double value[6][9] = {{15, 15, 15, 15, 15, 15, 15, 15, 15},
+                                {15, 15, 15, 15, 15, 15, 15, 14, 13},
+                                {15, 15, 10, 7.2, 5.2, 4.1, 3.5, 3.1, 2.7},
+                                {11, 7.7, 4.9, 3.3, 2.2, 1.6, 1.3, 1.1, 0.9},
+                                {5.6, 4.0, 2.5, 1.6, 1.0, 0.7, 0.6, 0.5, 0.4},
+                                {4.2, 3.0, 1.9, 1.2, 0.8, 0.6, 0.4, 0.3, 0.3}};
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 9; ++j)
+            for (const char* dev : {"S", "SM"}) {
+                double k = -1;
+                RoughnessLimits(dev, "R", "3", betas[i], 1.0, 0, reynolds[j], k);
+                EXPECT_NEAR(k, value[i][j] * 1e-4 * std::numbers::pi, 1e-15)
+                    << dev << " beta " << betas[i] << " ReD " << reynolds[j];
+            }
+    // Just above a column bound the next column applies.
+    double k = -1;
+    RoughnessLimits("S", "F", "3", 0.45, 1.0, 0, std::nextafter(1e5, 1e6), k);
+    EXPECT_NEAR(k, 3.3e-4 * std::numbers::pi, 1e-15);
+}
+
+TEST(StandardLimits, RoughnessTablesByBetaOnly) {
+    const double orificeBeta[] = {0.30, 0.32, 0.34, 0.36, 0.38, 0.40, 0.45, 0.50, 0.60, 0.61};
+    const double orificeValue[] = {25, 18.1, 12.9, 10.0, 8.3, 7.1, 5.6, 4.9, 4.2, 4.0};
+    for (int i = 0; i < 10; ++i)
+        for (const char* standard : {"I", "D"}) {
+            double k = -1;
+            RoughnessLimitTable("S", "R", standard, orificeBeta[i], 1.0, 0, 1e5, k);
+            EXPECT_NEAR(k, orificeValue[i] * 1e-4, 1e-15) << standard << orificeBeta[i];
+        }
+    const double nozzleBeta[] = {0.35, 0.36, 0.38, 0.40, 0.42, 0.44,
+                                 0.46, 0.48, 0.50, 0.60, 0.70, 0.71};
+    const double nozzleValue[] = {25, 18.6, 13.5, 10.6, 8.7, 7.5, 6.7, 6.1, 5.6, 4.5, 4.0, 3.9};
+    for (int i = 0; i < 12; ++i)
+        for (const char* dev : {"D", "KV"}) {
+            double k = -1;
+            RoughnessLimits(dev, "", "I", nozzleBeta[i], 1.0, 0, 1e5, k);
+            EXPECT_NEAR(k, nozzleValue[i] * 1e-4, 1e-15) << dev << nozzleBeta[i];
+        }
+    const double dinBeta[] = {0.3, 0.32, 0.34, 0.35};
+    const double dinValue[] = {25, 18.1, 12.9, 10.0};
+    for (int i = 0; i < 4; ++i) {
+        double k = -1;
+        RoughnessLimits("S", "D", "D", dinBeta[i], 1.0, 0, 1e5, k);
+        EXPECT_NEAR(k, dinValue[i] * 1e-4, 1e-15) << dinBeta[i];
+    }
+    double k = -1;
+    RoughnessLimits("DL", "", "3", 0.5, 0.2, 0, 1e5, k);
+    EXPECT_NEAR(k, 0.001 * 0.2, 1e-16);
+    RoughnessLimits("V", "OG", "I", 0.5, 0.2, 0, 1e5, k);
+    EXPECT_NEAR(k, 5.0e-4 * 0.2, 1e-16);
+    RoughnessLimits("VOLYM", "", "3", 0.5, 0.2, 0, 1e5, k);
+    EXPECT_EQ(k, 0.0);
+    k = -1;
+    RoughnessLimitTable("S", "R", "X", 0.5, 0.2, 0, 1e5, k);
+    EXPECT_EQ(k, -1.0);
+}
+
+TEST(StandardLimits, LowerRoughnessBounds) {
+    auto kMin = [](const char* var, double beta, double re) {
+        double k = -1;
+        RoughnessLowerLimit("S", var, "3", beta, 1.0, 0, re, k);
+        return k / (1e-4 * std::numbers::pi);
+    };
+    EXPECT_EQ(kMin("R", 0.5, 5e7), 0.0);  // beta 0.5 is not above 0.5
+    EXPECT_EQ(kMin("R", 0.55, 1e7), 0.0);
+    EXPECT_NEAR(kMin("D", 0.55, 3e7), 0.003, 1e-15);
+    EXPECT_NEAR(kMin("F", 0.55, 3.1e7), 0.004, 1e-15);
+    EXPECT_EQ(kMin("R", 0.6, 3e6), 0.0);
+    EXPECT_NEAR(kMin("R", 0.6, 1e7), 0.013, 1e-15);  // beta 0.6 is in the upper row
+    EXPECT_NEAR(kMin("R", 0.7, 3e7), 0.016, 1e-15);
+    EXPECT_NEAR(kMin("R", 0.7, 3.1e7), 0.012, 1e-15);
+    double k = -1;
+    RoughnessLowerLimit("SM", "", "3", 0.7, 1.0, 0, 3e7, k);
+    EXPECT_EQ(k, 0.0);
+    k = -1;
+    RoughnessLowerLimit("S", "R", "D", 0.7, 1.0, 0, 3e7, k);
+    EXPECT_EQ(k, 0.0);
+}
+
+TEST(LimitChecks, ThresholdsAndUnknownLanguage) {
+    PhaseLetter = 'N';
+    double lo = -1, hi = -1;
+    for (const char* dev : {"D", "DL", "KV", "SM", "V", "VCONE"}) {
+        MinThroatDiameter(dev, lo, hi);
+        EXPECT_EQ(lo, 0.0) << dev;
+        EXPECT_EQ(hi, 1e38) << dev;
+    }
+    MinThroatDiameter("VK", lo, hi);
+    EXPECT_EQ(lo, 0.015);
+    std::string m;
+    CheckThroatDiameter("S", "S", 0.0125, m);
+    EXPECT_EQ(m, " ");
+    CheckThroatDiameter("E", "VK", 0.0149, m);
+    EXPECT_EQ(m, "d (throatdiameter) < 15 mm !");
+    auto shortVenturiBeta = [](const char* language, double beta) {
+        std::string text = "stale";
+        CheckBeta(language, "KV", "", "3", beta, text);
+        return text;
+    };
+    EXPECT_EQ(shortVenturiBeta("E", 0.316), " ");
+    EXPECT_EQ(shortVenturiBeta("E", 0.3159), "BETA TO SMALL, DECREASE TUBEDIAMETER/DP");
+    EXPECT_EQ(shortVenturiBeta("D", 0.3159), "BETA ZU KLEIN");
+    EXPECT_EQ(shortVenturiBeta("E", 0.7751), "BETA TO BIG, INCREASE TUBEDIAMETER/DP");
+    EXPECT_EQ(shortVenturiBeta("X", 0.7751), " ");
+    auto dpAt2Bar = [](const char* language, const char* medium, const char* device, double dp) {
+        std::string text = "stale";
+        CheckDiffPressure(language, medium, device, 200000.0, dp, text);
+        return text;
+    };
+    EXPECT_EQ(dpAt2Bar("E", "LUF", "VK", 30000.0), " ");
+    EXPECT_EQ(dpAt2Bar("E", "LUF", "VCONEWAFER", 200000.0), " ");
+    EXPECT_EQ(dpAt2Bar("E", "LUF", "D", 50001.0), "DIFFPRESSURE TO BIG");
+    EXPECT_EQ(dpAt2Bar("E", "VAT", "S", 200001.0), "DIFFPRESSURE TO BIG");
+    EXPECT_EQ(dpAt2Bar("X", "VAT", "S", 200001.0), " ");
+    // Roughness exactly on the upper limit passes; the lower limit is left for the report.
+    double kMax = 0;
+    RoughnessLimits("S", "R", "I", 0.045, 0.1, 0, 1e5, kMax);
+    CheckRoughness("E", "S", "R", "I", 0.045, 0.1, kMax, 1e5, m);
+    EXPECT_EQ(m, " ");
+    EXPECT_EQ(RoughnessLowerBound, 0.0);
+    CheckRoughness("X", "S", "R", "3", 0.045, 0.1, 1.0, 2e5, m);
     EXPECT_EQ(m, " ");
 }
 
