@@ -6,7 +6,8 @@
 namespace tubalyx {
 
 // Lower Reynolds limit of the welded classical venturi: the value of the rough-cast make,
-// which the tables settle on for the welded one as well.
+// which the tables settle on for the welded one as well; its discharge-coefficient table,
+// like the rough-cast one, starts at ReD = 4e4.
 inline constexpr double kWeldedVenturiMinReynolds = 40000.0;
 
 inline constexpr double kNoReynoldsUpperLimit = 1e99;
