@@ -325,7 +325,7 @@ TEST_F(PromptSetters, OilAndRealGasPropertyBox) {
     MediumCode = "OLJA";
     ApplyLanguage('E');
     EXPECT_EQ(f.densdriftbgtextin.Caption(), "Densitet vid 15 C?_______________________________(kg/m3) ");
-    EXPECT_EQ(f.viskbgtextin.Caption(), "Kinematisk viskositet vid 40 C?_________________________ ");
+    EXPECT_EQ(f.visk40bgtextin.Caption(), "Kinematisk viskositet vid 40 C?_________________________ ");
     EXPECT_TRUE(f.q40bg.Visible());
     EXPECT_TRUE(f.q100bg.Visible());
     EXPECT_FALSE(f.qbg.Visible());
