@@ -4,6 +4,8 @@
 #include <string>
 
 #include "texts/caption_sets.h"
+#include "texts/language_services.h"
+#include "texts/prompt_state.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
@@ -117,6 +119,112 @@ TEST(PromptTargets, OilRowsHaveTheirOwnLabels) {
     EXPECT_FALSE(v40.Visible());
     EXPECT_FALSE(v100.Visible());
     EXPECT_TRUE(f.viskbgtextin.Visible());
+}
+
+
+// What the two grid services saw of the window when the language switch called them.
+std::string gHeadingSeen, gLimitSeen;
+char gLetterSeen = 0;
+int gServiceCalls = 0;
+void RecordWindow() {
+    gLetterSeen = LanguageLetter;
+    gHeadingSeen = ControlText("bestyckningtext");
+    gLimitSeen = ControlText("reynstortextin");
+    ++gServiceCalls;
+}
+
+TEST(PromptTargets, GridServicesRunAfterTheFittingHeadingAndBeforeTheLimitPrompts) {
+    ResetState();
+    UpstreamFittingCode = "0";
+    ApplyLanguage('E');
+    RefreshResistanceGridService = RecordWindow;
+    FillUncertaintyGridRowsService = RecordWindow;
+    gServiceCalls = 0;
+    ApplyLanguage('D');
+    RefreshResistanceGridService = nullptr;
+    FillUncertaintyGridRowsService = nullptr;
+    EXPECT_EQ(gServiceCalls, 2);
+    EXPECT_EQ(gLetterSeen, 'D');
+    EXPECT_EQ(gHeadingSeen, "Einbaustörung im Einlauf: 0.Andere Störung");
+    EXPECT_EQ(gLimitSeen.rfind("Shall standardlimit for maximal Reynolds no. be used?", 0), 0u);
+    EXPECT_EQ(ControlText("reynstortextin").rfind("Soll Normgrenze", 0), 0u);
+}
+
+TEST(PromptTargets, OptimalDesignGivesTheFourteenItemListForEveryStandardAndDevice) {
+    ResetState();
+    SolveFor = "OK";
+    for (char standard : {'3', 'I', 'D'})
+        for (const char* device : {"S", "V", "KV", "D", "DL", "VK", "SM"}) {
+            StandardLetter = standard;
+            DeviceCode = device;
+            ApplyLanguage('S');
+            EXPECT_EQ(ControlText("bestyck1"), "1.En(/två, avstånd>30D) 90 graders böj(ar)           ")
+                << standard << device;
+            EXPECT_EQ(ControlText("bestyck14"), "14.Termometerficka >3% & <13% av rördiameter          ")
+                << standard << device;
+        }
+    ResetState();
+}
+
+TEST(PromptTargets, OptionPromptsInEveryLanguageWithBothAnswers) {
+    ResetState();
+    struct Case {
+        char letter;
+        const char* root;      // OnlineFlowMethod other than "N"
+        const char* standard;  // OnlineFlowMethod "N"
+        const char* largeTubeNo;
+        const char* largeTubeHint;
+        const char* methodN;   // standard devices, UncertaintyMethodCode "N"
+    } cases[] = {
+        {'S', "Beräkningmetod vid beräkning av flöde = Rot/Norm___(R/N)      R",
+         "Beräkningmetod vid beräkning av flöde = Rot/Norm___(R/N)      N",
+         "Skall normgränsen för stort rör gälla?_________________(J/N)  N",
+         "Kan överskridas utan risk enligt VDI/VDE 2040.1, Pos 4.2",
+         "Norm/Flödesberäkningsmetod 1/2/3?_______________________(N/1/2/3) N"},
+        {'D', "Berechnung vom Durchfluss= Quadratwurzel/Norm______(Q/N)      Q",
+         "Berechnung vom Durchfluss= Quadratwurzel/Norm______(Q/N)      N",
+         "Soll Normgrenze für grössten Rohr genützt werden?______(J/N)  N",
+         "Möglich zu überschreiten ohne Risiko; Hinweisung VDI/VDE 2040.1, Pos 4.2",
+         "Norm/Durchflussberchnung 1/2/3?_________________________(N/1/2/3) N"},
+        {'E', "Calc. method at online calculation of flow= root/standard_(R/S) R",
+         "Calc. method at online calculation of flow= root/standard_(R/S) S",
+         "Shall standardlimit for maximal tubesize be used?______(Y/N)  N",
+         "Can be violated without any risk according to VDI/VDE 2040.1, Pos 4.2",
+         "Standard/Flowcalculationmethod 1/2/3?___________________(S/1/2/3) S"},
+    };
+    for (const Case& c : cases) {
+        LanguageLetter = c.letter;
+        OnlineFlowMethod = "R";
+        SetRootOrStandardPrompt();
+        EXPECT_EQ(ControlText("bermetodtextin"), c.root);
+        OnlineFlowMethod = "N";
+        SetRootOrStandardPrompt();
+        EXPECT_EQ(ControlText("bermetodtextin"), c.standard);
+        AllowLargePipeFlag = "N";
+        SetLargeTubeLimitPrompt();
+        EXPECT_EQ(ControlText("rorstortextin"), c.largeTubeNo);
+        EXPECT_EQ(Named("rorstortextin").Hint(), c.largeTubeHint);
+        AllowLargePipeFlag = "J";
+        SetLargeTubeLimitPrompt();
+        const std::string yes = ControlText("rorstortextin");
+        EXPECT_EQ(yes.substr(yes.size() - 3), c.letter == 'E' ? "  Y" : "  J");
+        UncertaintyMethodCode = "N";
+        SetCalcMethodPrompt();
+        EXPECT_EQ(ControlText("bermetoderrtextin"), c.methodN);
+    }
+    // A digit is appended once, also for the volume meters, whose own answers are L and P.
+    DeviceCode = "VOLYM";
+    UncertaintyMethodCode = "1";
+    SetCalcMethodPrompt();
+    EXPECT_EQ(ControlText("bermetoderrtextin"),
+              "Linear (q=constant*(Volt/timediff))/Polynom calc. (q=variable*(Volt/timediff)) of flow?(L/P) 1");
+    // An unknown letter leaves the option prompts as they were.
+    LanguageLetter = 'Q';
+    SetRootOrStandardPrompt();
+    SetCalcMethodPrompt();
+    EXPECT_EQ(ControlText("bermetodtextin"), cases[2].standard);
+    UncertaintyMethodCode = "N";
+    ResetState();
 }
 
 }  // namespace
