@@ -9,6 +9,7 @@
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
+#include "selection_reset.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
 
@@ -18,14 +19,7 @@ namespace {
 class PromptSetters : public ::testing::Test {
 protected:
     void SetUp() override {
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
-        StandardLetter = '3';
-        CalcFunction = "Strypf";
-        MediumCode = "GAS";
-        SolveFor = "DI";
-        PhaseLetter = 'N';
-        ValveSubtype = "";
+        ResetTextSelection();
         MaxFlowGivenFlag = "N";
         f.abstryckmaxtext.SetVisible(false);
         f.tempmintext.SetVisible(false);

@@ -9,6 +9,7 @@
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
+#include "selection_reset.h"
 #include "ui/form1.h"
 #include "ui/medium_description.h"
 #include "ui/selection_state.h"
@@ -25,13 +26,7 @@ TControl& Named(const char* name) {
 }
 
 void ResetState() {
-    DeviceCode = "S";
-    DeviceVariantCode = "R";
-    StandardLetter = '3';
-    CalcFunction = "Strypf";
-    MediumCode = "GAS";
-    SolveFor = "DI";
-    PhaseLetter = 'N';
+    ResetTextSelection();
     HumidGasFlag = false;
 }
 
