@@ -222,5 +222,34 @@ TEST(PromptTargets, OptionPromptsInEveryLanguageWithBothAnswers) {
     ResetState();
 }
 
+
+TEST(PromptTargets, CarrierRingTextsFollowTheStandardAndConeLabelsTheWaferToo) {
+    ResetState();
+    StandardLetter = 'D';
+    ApplyLanguage('E');
+    EXPECT_EQ(ControlText("fattringtextin"), "Length of the upstream ring?_(c, DIN 1952, Bild 4)_(mm) ");
+    EXPECT_EQ(CarrierRingDiameterHeading, " -Inner diameter of the carrier rings (b, DIN 1952, Bild 4)-");
+    StandardLetter = 'I';
+    ApplyLanguage('S');
+    EXPECT_EQ(ControlText("fattringtextin"), "Fattningsringens uppströms bredd? (c, ISO 5167, Fig.6)_(mm) ");
+    EXPECT_EQ(CarrierRingDiameterHeading, " -Fattningsringens diameter (b, ISO 5167, Fig.6)-");
+    StandardLetter = '3';
+    ApplyLanguage('D');
+    EXPECT_EQ(CarrierRingDiameterHeading, " -Innendurchmesser der Fassungsringe (b, ISO 5167, Fig.6)-");
+
+    DeviceCode = "VCONEWAFER";
+    ApplyLanguage('S');
+    EXPECT_EQ(ControlText("Hldiameter1"), "Kondiameter");
+    EXPECT_EQ(ThroatDiameterInchLabel, "Kondiameter d, kall (=20 C)__________________(tum)= ");
+    EXPECT_EQ(BoreTemperatureFactorLabel, "Temperaturkorrektionsfaktor kondiameter___________= ");
+    EXPECT_EQ(UncertaintyAtFlowLabel, "Osäkerhet enligt spec. vid beräknat flöde______(%)= ");
+    DeviceCode = "V";
+    ApplyLanguage('S');
+    EXPECT_EQ(ControlText("Hldiameter1"), "Håldiameter");
+    EXPECT_EQ(ThroatDiameterInchLabel, "Håldiameter d, kall (=20 C)__________________(tum)= ");
+    EXPECT_EQ(UncertaintyAtFlowLabel, "Osäkerhet i norm vid beräknat flöde____________(%)= ");
+    ResetState();
+}
+
 }  // namespace
 }  // namespace tubalyx
