@@ -61,8 +61,14 @@ const LimitRow kLimitRows[10] = {
     {"H2O", "ANG", "Vattenånga", "Wasser", "Water"},
 };
 
+// Nothing for a letter of no language: the texts then stay as they were.
 const char* ByLanguage(const char* s, const char* d, const char* e) {
-    return LanguageLetter == 'S' ? s : (LanguageLetter == 'D' ? d : e);
+    switch (LanguageLetter) {
+        case 'S': return s;
+        case 'D': return d;
+        case 'E': return e;
+        default: return nullptr;
+    }
 }
 
 }  // namespace
@@ -74,8 +80,10 @@ void SetNaturalGasLimits() {
         const LimitRow& r = kLimitRows[n];
         const int row = n + 2;
         f.ViktVolprocGrid.SetCell(0, row, r.formula);
-        f.ViktVolprocGrid.SetCell(1, row, ByLanguage(r.swedish, r.german, r.english));
         MixtureComponentKeyword[row] = r.keyword;
+        const char* limit = ByLanguage(r.swedish, r.german, r.english);
+        if (!limit) continue;
+        f.ViktVolprocGrid.SetCell(1, row, limit);
         if (row == 4) {
             if (f.Propan1) f.Propan1->SetCaption(ByLanguage("C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"));
             if (f.Propanvtska1)

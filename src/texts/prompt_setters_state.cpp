@@ -191,8 +191,8 @@ void SetOilInputPrompts() {
     const bool oil = MediumCode == "OLJA";
     if (oil) {
         SetControlText("densdriftbgtextin", OilDensityPrompt.sv);
-        SetControlText("viskbgtextin", OilViscosity40Prompt.sv);
-        SetControlText("cpbgtextin", OilViscosity100Prompt.sv);
+        SetControlText("visk40bgtextin", OilViscosity40Prompt.sv);
+        SetControlText("visk100bgtextin", OilViscosity100Prompt.sv);
     }
     const bool humidGas = (MediumCode == "GAS" || MediumCode == "IGAS") && HumidGasFlag;
     const bool realGas = MediumCode == "IGAS";
@@ -204,10 +204,10 @@ void SetOilInputPrompts() {
     struct Row { const char* label; const char* edit; const char* unit; bool shown; };
     const Row rows[] = {
         {"densdriftbgtextin", "rbg", nullptr, true},
-        {oil ? nullptr : "viskbgtextin", "qbg", "qbgsort", !oil},
-        {oil ? "viskbgtextin" : nullptr, "q40bg", "q40bgsort", oil},
-        {oil ? "cpbgtextin" : nullptr, "q100bg", "q100bgsort", oil},
-        {oil ? nullptr : "cpbgtextin", "cpbg", nullptr, !oil},
+        {"viskbgtextin", "qbg", "qbgsort", !oil},
+        {"visk40bgtextin", "q40bg", "q40bgsort", oil},
+        {"visk100bgtextin", "q100bg", "q100bgsort", oil},
+        {"cpbgtextin", "cpbg", nullptr, !oil},
         {"cvbgtextin", "cvbg", nullptr, !oil},
         {"molekylviktbgtextin", "molekylviktbg", nullptr, MediumCode == "G" || humidGas},
         {"krittempbgtextin", "krittempbg", nullptr, MediumCode == "G" || humidGas},

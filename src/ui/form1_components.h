@@ -25,7 +25,9 @@
     X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat)
 
 // Labels inside the property group box GroupBox1.
-#define TUBALYX_FORM1_GROUPBOX_LABELS(X) X(densdriftbgtextin) X(Z1bgtextin) X(Znbgtextin) X(viskbgtextin)
+#define TUBALYX_FORM1_GROUPBOX_LABELS(X) \
+    X(densdriftbgtextin) X(Z1bgtextin) X(Znbgtextin) X(viskbgtextin) X(visk40bgtextin) X(visk100bgtextin) \
+    X(cpbgtextin) X(cvbgtextin) X(molekylviktbgtextin) X(krittempbgtextin) X(entalpibgtextin)
 
 // Edit fields of the questionnaire and the side pages (unit fields included).
 #define TUBALYX_FORM1_EDITS(X) \
@@ -77,7 +79,7 @@
     X(Mediamenu, O3) X(Mediamenu, Olja) \
     X(Media1menu, Gas1) X(Media1menu, Luft1) X(Media1menu, Argon1) X(Media1menu, CO1) \
     X(Media1menu, CO21) X(Media1menu, CH41) X(Media1menu, H21) X(Media1menu, NH31) X(Media1menu, N21) \
-    X(Media1menu, O21) X(Media1menu, O31) X(Media1menu, C3H81) \
+    X(Media1menu, O21) X(Media1menu, O31) X(Media1menu, C3H81) X(Media1menu, Radera) \
     X(Fuktmenu, Relfukt) X(Fuktmenu, Absfukt) X(Fuktmenu, Spefukt) X(Fuktmenu, daggpkt) \
     X(Strypbermenu, Differenstryck1) X(Strypbermenu, Tryckfrlust1) X(Strypbermenu, Hldiameter1) \
     X(Strypbermenu, Flde1) X(Strypbermenu, Optimalkonstruktion1) \
@@ -118,7 +120,7 @@
     X(Strypelement1, Kvartscirkeldysa2) X(MotstandPopup, Tstycken1) \
     X(Tstycken1, Utfldefrnhuvudledning1) X(Tstycken1, Fldeihuvudledningenligt701) \
     X(Tstycken1, Infldetillhuvudledning1) X(Tstycken1, Fldeihuvudledningenligt721) \
-    X(MotstandPopup, Annanstrning1) X(MotstandPopup, Radera1) \
+    X(MotstandPopup, Hojdmotstand) X(MotstandPopup, Annanstrning1) X(MotstandPopup, Radera1) \
     X(berval, Indataval) X(berval, Rapport1) X(berval, Densitetsberkningfdensmat1) \
     X(berval, Oskerhetskalkyl1) X(berval, Grafer1) X(berval, Sidhuvudval) \
     X(Bestyckningmenu, bestyck0) X(Bestyckningmenu, bestyck1) X(Bestyckningmenu, bestyck2) \

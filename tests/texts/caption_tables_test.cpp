@@ -10,6 +10,7 @@
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
+#include "selection_reset.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
 
@@ -29,14 +30,7 @@ const ReportLabelEntry* FindLabel(const std::string& name, CaptionCondition c = 
 }
 
 void ResetState() {
-    DeviceCode = "S";
-    DeviceVariantCode = "R";
-    StandardLetter = '3';
-    CalcFunction = "Strypf";
-    MediumCode = "GAS";
-    SolveFor = "DI";
-    PhaseLetter = 'N';
-    ValveSubtype = "";
+    ResetTextSelection();
     ReportSeparator = "";
     UpstreamFittingCode = "0";
 }

@@ -82,6 +82,17 @@ TEST(MediumPrompts, NaturalGasLimitsWriteRowsAndKeywords) {
     SetNaturalGasLimits();
     EXPECT_EQ(g.Cell(1, 9), "Wasserstoff H2 < 10 Molare %");
     EXPECT_EQ(f.Propanvtska1->Caption(), "C3H8 Propane (flüssig)");
+    // A letter of no language leaves the texts, but the rows still get formula and keyword.
+    g.SetCell(0, 3, "");
+    MixtureComponentKeyword[3] = "";
+    LanguageLetter = 'Q';
+    SetNaturalGasLimits();
+    EXPECT_EQ(g.Cell(1, 9), "Wasserstoff H2 < 10 Molare %");
+    EXPECT_EQ(g.Cell(1, 11), "Wasser");
+    EXPECT_EQ(f.Propan1->Caption(), "C3H8 Propane (gas)");
+    EXPECT_EQ(f.Propanvtska1->Caption(), "C3H8 Propane (flüssig)");
+    EXPECT_EQ(g.Cell(0, 3), "C2H6");
+    EXPECT_EQ(MixtureComponentKeyword[3], "C2H6");
     LanguageLetter = 'E';
     MediumCode = "GAS";
 }

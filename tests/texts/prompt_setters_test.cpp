@@ -9,6 +9,7 @@
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
+#include "selection_reset.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
 
@@ -18,14 +19,7 @@ namespace {
 class PromptSetters : public ::testing::Test {
 protected:
     void SetUp() override {
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
-        StandardLetter = '3';
-        CalcFunction = "Strypf";
-        MediumCode = "GAS";
-        SolveFor = "DI";
-        PhaseLetter = 'N';
-        ValveSubtype = "";
+        ResetTextSelection();
         MaxFlowGivenFlag = "N";
         f.abstryckmaxtext.SetVisible(false);
         f.tempmintext.SetVisible(false);
@@ -325,7 +319,7 @@ TEST_F(PromptSetters, OilAndRealGasPropertyBox) {
     MediumCode = "OLJA";
     ApplyLanguage('E');
     EXPECT_EQ(f.densdriftbgtextin.Caption(), "Densitet vid 15 C?_______________________________(kg/m3) ");
-    EXPECT_EQ(f.viskbgtextin.Caption(), "Kinematisk viskositet vid 40 C?_________________________ ");
+    EXPECT_EQ(f.visk40bgtextin.Caption(), "Kinematisk viskositet vid 40 C?_________________________ ");
     EXPECT_TRUE(f.q40bg.Visible());
     EXPECT_TRUE(f.q100bg.Visible());
     EXPECT_FALSE(f.qbg.Visible());

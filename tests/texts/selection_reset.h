@@ -1,0 +1,20 @@
+#pragma once
+// The selection the text tests start from: an orifice plate with corner tappings after the
+// 2003 standard, solved for the bore, on a dry gas.
+#include "texts/prompt_state.h"
+#include "ui/selection_state.h"
+
+namespace tubalyx {
+
+inline void ResetTextSelection() {
+    DeviceCode = "S";
+    DeviceVariantCode = "R";
+    StandardLetter = '3';
+    CalcFunction = "Strypf";
+    MediumCode = "GAS";
+    SolveFor = "DI";
+    PhaseLetter = 'N';
+    ValveSubtype = "";
+}
+
+}  // namespace tubalyx
