@@ -219,6 +219,30 @@ TEST_F(LimitsReportTest, ConeMeterPrintsItsCalibratedLimitsAndNoThroatBlock) {
                                                  "MINLIMIT     =  10000"}));
 }
 
+TEST_F(LimitsReportTest, ConeMeterPrintsItsOwnMinimumNotTheRaisedCheckBound) {
+    // The check compares against 8000 here; the report names the calibrated value.
+    DeviceCode = "VCONEWAFER";
+    LanguageLetter = 'S';
+    CalibratedReynoldsMin = 5000;
+    ReynoldsLowerBound = 8000;
+    DeviceLimitMessages[kReynoldsMessage] = "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE";
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER",
+                                                 "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE",
+                                                 "REYNOLDS TAL VID MINFLÖDE     =  12732", "MINGRÄNS     = 5000,0"}));
+    // Above the calibrated maximum: the calibrated maximum, not the standard's bound.
+    LanguageLetter = 'E';
+    DeviceLimitMessages[kReynoldsMessage] = "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE";
+    CalibratedReynoldsMax = 99000;
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
+                                                 "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
+                                                 "REYNOLDS NUMBER AT MAXFLOW    = 1,2732E5",
+                                                 "MAXLIMIT     =  99000"}));
+}
+
 TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
     DeviceCode = "VOLYM";
     LanguageLetter = 'D';

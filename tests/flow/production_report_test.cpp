@@ -188,6 +188,11 @@ TEST_F(ProductionReportTest, QuarterCircleNozzleGetsTheHeadingOnlyUnlessVariantC
     DeviceVariantCode = "";
     WriteDeviceDimensionReport();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"             PRODUCTION REPORT"}));
+    DeviceCode = "DL";
+    ClearReport();
+    WriteDeviceDimensionReport();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"             PRODUCTION REPORT"}));
+    DeviceCode = "VK";
     DeviceVariantCode = "C";
     PipeDiameter = 0.1;
     BoreDiameter = 0.05;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <numbers>
 #include <vector>
@@ -212,6 +213,45 @@ TEST_F(FlowSpeedLinesTest, CriticalFlowShareWithTheOrificeSubtypeOnlyDuringTheCa
     WriteFlowSpeedLines(10, 1000, 0.1);
     EXPECT_EQ(ReportLineCount(), 3);
     EXPECT_EQ(ValveSubtype, "VE");
+}
+
+TEST_F(FlowSpeedLinesTest, RecoveryFactorOfThePrimaryDeviceAndItsRefinement) {
+    struct Call {
+        double inletBar, lossBar, fl;
+    } call{};
+    ReportSectionServices().ValveFlowForPressureDrop = [&](double& qcrit, double& inletBar, double& lossBar,
+                                                           double fl) {
+        call = {inletBar, lossBar, fl};
+        qcrit *= 1.5;
+    };
+    // Throat pressure exactly MaxDpPa below the inlet: dp / |p - p2| = 1, no refinement.
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    ASSERT_GT(DevicePressureLossPa, 0);
+    EXPECT_DOUBLE_EQ(call.inletBar, 5.0);
+    EXPECT_DOUBLE_EQ(call.lossBar, 0.00001 * DevicePressureLossPa);
+    EXPECT_DOUBLE_EQ(call.fl, std::sqrt(DevicePressureLossPa / MaxDpPa));
+    // Twice as deep: the factor takes sqrt(1/2) more.
+    ReportSectionServices().LinePropertiesInlet = [](double& p2, double& t2, double, double, double, double p1,
+                                                      double t1) {
+        p2 = p1 - 2 * MaxDpPa;
+        t2 = t1;
+    };
+    ClearReport();
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    EXPECT_NEAR(call.fl, std::sqrt(DevicePressureLossPa / MaxDpPa) * std::sqrt(0.5), 1e-15);
+}
+
+TEST_F(FlowSpeedLinesTest, NoThroatStateLeavesPipeSpeedAndCriticalFlow) {
+    // The line-state service returns at once for "VÄT" and leaves the state as it was.
+    MediumCode = "VÄT";
+    ReportSectionServices().LinePropertiesInlet = [this](double&, double&, double, double, double, double, double) {
+        ++stateCalls_;
+    };
+    ReportSectionServices().ValveFlowForPressureDrop = [](double& qcrit, double&, double&, double) { qcrit *= 1.5; };
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    EXPECT_EQ(stateCalls_, 1);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{TubeFlowSpeedLabel + "1,2732", "(CRITICAL FLOW=  150 % of maxflow)"}));
+    EXPECT_EQ(ReportColor(), clBlack);
 }
 
 TEST_F(FlowSpeedLinesTest, VolumeMeterOnTheValvePageStatesCriticalFlow) {
