@@ -16,6 +16,7 @@
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/prompt_state.h"
 #include "ui/selection_state.h"
@@ -151,6 +152,30 @@ TEST_F(LimitsReportTest, ThroatBetaRoughnessAndPipeLinesWithTheirLimits) {
                            "BETA TO BIG", "MAXLIMIT     = \t0,7500", "PIPE ROUGHNESS TO BIG",
                            "PIPE ROUGHNESS (mm)   = \t0,2000", "MAXLIMIT (mm)= \t0,1000", "PIPE TO SMALL",
                            "MINLIMIT (mm)= \t50,000"}));
+}
+
+TEST_F(LimitsReportTest, NumbersFollowThePlatformSeparator) {
+    DeviceLimitMessages[kDiffPressureMessage] = "DP";
+    DeviceLimitMessages[kRoughnessMessage] = "ROUGH";
+    MaxDpPa = 150000;
+    UpstreamFittingCode = "3";
+    AdditionalUncertaintyPercent = 100.0;
+    RequiredUpstreamLengthM = 4.4;
+    RequiredDownstreamLengthM = 0.7;
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        bool pending = true;
+        CheckStandardLimits(pending);
+        EXPECT_EQ(Lines(), (std::vector<std::string>{
+                               "NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP",
+                               OnPlatform("MAXLIMIT (kPa)= 100,00", separator), "ROUGH",
+                               OnPlatform("PIPE ROUGHNESS (mm)   = 0,0500", separator),
+                               OnPlatform("MINLIMIT (mm)= 0,0100", separator),
+                               "Required straight length for 0.5% uncertainty",
+                               OnPlatform("Upstream (m)4,4000 Downstream (m)0,7000", separator)}))
+            << separator;
+    }
 }
 
 TEST_F(LimitsReportTest, LimitsEqualToTheValueAddNoLimitLine) {

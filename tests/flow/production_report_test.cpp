@@ -11,6 +11,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_state.h"
@@ -175,6 +176,26 @@ TEST_F(ProductionReportTest, CarrierRingOfACornerTappedPlate) {
                            "1. At Operating temperature (units mm).",
                            "Pipediameter (D)  <  inner diameter (b) of the carrier rings < 101,37",
                            "2. At 20 C, b = 100,68 +- 0,6838 (mm)"}));
+}
+
+TEST_F(ProductionReportTest, CarrierRingLinesFollowThePlatformSeparator) {
+    DeviceCode = "S";
+    DeviceVariantCode = "R";
+    PipeDiameter = 0.1;
+    BoreDiameter = 0.05;
+    SetLanguage('D');
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        WriteDeviceDimensionReport();
+        ASSERT_EQ(ReportLineCount(), 7) << separator;
+        EXPECT_EQ(ReportLineText(2), Form1().fattringtextin.Caption() + OnPlatform("30,000", separator));
+        EXPECT_EQ(ReportLineText(6), "2. Bei 20 C, b = " + OnPlatform("100,68 +- 0,6838 (mm)", separator));
+    }
+    SetLanguage('S');
+    ClearReport();
+    WriteDeviceDimensionReport();
+    EXPECT_EQ(ReportLineText(6), "2. Vid 20 C, b = 100,68 +- 0,6838 (mm)");
 }
 
 TEST_F(ProductionReportTest, CarrierRingLimitAndZeroWidth) {

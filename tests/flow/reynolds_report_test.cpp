@@ -12,6 +12,7 @@
 #include "flow/report_section_inputs.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_state.h"
@@ -125,6 +126,23 @@ TEST_F(FlowSpeedLinesTest, LiquidThroatAndVenaContractaSpeeds) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{TubeFlowSpeedLabel + "1,2732",
                                                  "Flowspeed in throat (at maxflow)_____________(m/s)= 5,0930",
                                                  "Flowspeed in vena contracta (at maxflow)_____(m/s)= 5,0930"}));
+}
+
+TEST_F(FlowSpeedLinesTest, SpeedsAndCriticalShareFollowThePlatformSeparator) {
+    ReportSectionServices().ValveFlowForPressureDrop = [](double& qcrit, double&, double&, double) {
+        qcrit *= 1.256;
+    };
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        WriteFlowSpeedLines(10, 1000, 0.1);
+        EXPECT_EQ(Lines(), (std::vector<std::string>{
+                               OnPlatform(TubeFlowSpeedLabel + "1,2732", separator),
+                               OnPlatform("Flowspeed in throat (at maxflow)_____________(m/s)= 5,0930", separator),
+                               OnPlatform("Flowspeed in vena contracta (at maxflow)_____(m/s)= 5,0930", separator),
+                               OnPlatform("(CRITICAL FLOW=  126 % of maxflow)", separator)}))
+            << separator;
+    }
 }
 
 TEST_F(FlowSpeedLinesTest, CavitationWarnsInRedKeepsRedAndStillReachesTheVenaContracta) {
