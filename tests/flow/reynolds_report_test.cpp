@@ -117,6 +117,11 @@ TEST_F(FlowSpeedLinesTest, ReynoldsLineInTheThreeLanguages) {
         WriteReynoldsAtMaxFlow(127323.954);
         EXPECT_EQ(ReportLineText(0), line) << letter;
     }
+    // A number wider than six characters keeps its magnitude.
+    LanguageLetter = 'E';
+    ClearReport();
+    WriteReynoldsAtMaxFlow(2345678.9);
+    EXPECT_EQ(ReportLineText(0), "Reynolds number ReD (at maximal flow)_____________= \t2,34E6");
     EXPECT_THROW(WriteReynoldsAtMaxFlow(std::numeric_limits<double>::quiet_NaN()), CalcError);
 }
 
