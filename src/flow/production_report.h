@@ -16,7 +16,7 @@ void WriteWeldedVenturiDevelopment();
 void WriteNozzleProfileLines();
 
 // The carrier-ring limit b (mm) for the pipe D (mm), beta and the ring width t (mm); a width
-// of 0 or less leaves only the bound 1.04 D.
+// of 0 makes the first term unbounded and leaves the bound 1.04 D.
 double CarrierRingLimitMm(double pipeMm, double beta, double widthMm);
 
 }  // namespace tubalyx

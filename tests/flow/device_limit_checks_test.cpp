@@ -6,6 +6,7 @@
 
 #include "flow/device_limit_checks.h"
 #include "flow/flow_state.h"
+#include "flow/reynolds.h"
 #include "flow/standard_limits.h"
 #include "ui/selection_state.h"
 
@@ -56,6 +57,35 @@ TEST(ReynoldsCheck, VolumeMeterAndStandardDevices) {
     EXPECT_EQ(Reynolds("D", "S", "R", 1e6, 4000.0), "REYNOLDS ZAHL < NORM GRENZE");
     EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 5000.0), " ");
     EXPECT_EQ(Reynolds("Q", "S", "R", 1e6, 4000.0), " ");
+}
+
+TEST(ReynoldsCheck, ConeRecommendedTextUpToABoundOf8001) {
+    CalibratedReynoldsMax = 1e6;
+    CalibratedReynoldsMin = 8001.0;
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 7000.0), "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE");
+    CalibratedReynoldsMin = 8001.5;
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 7000.0), "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE");
+    // A calibrated minimum below 8000 is raised to it, so the recommended text applies.
+    CalibratedReynoldsMin = 100.0;
+    EXPECT_EQ(Reynolds("S", "VCONEWAFER", "", 5e5, 7000.0), "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE");
+}
+
+TEST(ReynoldsCheck, ReynoldsNumbersOnTheirBoundsPass) {
+    const double bigD = 0.1, mu = 1e-3, maxFlow = 40.0, minFlow = 2.0;
+    CalibratedReynoldsMax = ReynoldsNumber(bigD, mu, maxFlow);
+    CalibratedReynoldsMin = ReynoldsNumber(bigD, mu, minFlow);
+    ASSERT_GT(CalibratedReynoldsMin, 8001.0);
+    for (const char* device : {"VCONE", "VOLYM"}) {
+        std::string m = "stale";
+        CheckReynoldsCalibrated("E", device, "", "3", 0.05, bigD, mu, maxFlow, minFlow, m);
+        EXPECT_EQ(m, " ") << device;
+    }
+    // Just past either bound gives its text.
+    std::string m;
+    CheckReynoldsCalibrated("E", "VCONE", "", "3", 0.05, bigD, mu, maxFlow * 1.000001, minFlow, m);
+    EXPECT_EQ(m, "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE");
+    CheckReynoldsCalibrated("E", "VOLYM", "", "3", 0.05, bigD, mu, maxFlow, minFlow * 0.999999, m);
+    EXPECT_EQ(m, "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE");
 }
 
 void SetUpOrificeRun() {

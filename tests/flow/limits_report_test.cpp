@@ -16,6 +16,7 @@
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/prompt_state.h"
 #include "ui/selection_state.h"
@@ -153,6 +154,30 @@ TEST_F(LimitsReportTest, ThroatBetaRoughnessAndPipeLinesWithTheirLimits) {
                            "MINLIMIT (mm)= \t50,000"}));
 }
 
+TEST_F(LimitsReportTest, NumbersFollowThePlatformSeparator) {
+    DeviceLimitMessages[kDiffPressureMessage] = "DP";
+    DeviceLimitMessages[kRoughnessMessage] = "ROUGH";
+    MaxDpPa = 150000;
+    UpstreamFittingCode = "3";
+    AdditionalUncertaintyPercent = 100.0;
+    RequiredUpstreamLengthM = 4.4;
+    RequiredDownstreamLengthM = 0.7;
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        bool pending = true;
+        CheckStandardLimits(pending);
+        EXPECT_EQ(Lines(), (std::vector<std::string>{
+                               "NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP",
+                               OnPlatform("MAXLIMIT (kPa)= 100,00", separator), "ROUGH",
+                               OnPlatform("PIPE ROUGHNESS (mm)   = 0,0500", separator),
+                               OnPlatform("MINLIMIT (mm)= 0,0100", separator),
+                               "Required straight length for 0.5% uncertainty",
+                               OnPlatform("Upstream (m)4,4000 Downstream (m)0,7000", separator)}))
+            << separator;
+    }
+}
+
 TEST_F(LimitsReportTest, LimitsEqualToTheValueAddNoLimitLine) {
     DeviceLimitMessages[kDiffPressureMessage] = "DP";
     DeviceLimitMessages[kPipeDiameterMessage] = "PIPE";
@@ -217,6 +242,30 @@ TEST_F(LimitsReportTest, ConeMeterPrintsItsCalibratedLimitsAndNoThroatBlock) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS", "RE<",
                                                  "REYNOLDS NUMBER AT MINFLOW    =  12732",
                                                  "MINLIMIT     =  10000"}));
+}
+
+TEST_F(LimitsReportTest, ConeMeterPrintsItsOwnMinimumNotTheRaisedCheckBound) {
+    // The check compares against 8000 here; the report names the calibrated value.
+    DeviceCode = "VCONEWAFER";
+    LanguageLetter = 'S';
+    CalibratedReynoldsMin = 5000;
+    ReynoldsLowerBound = 8000;
+    DeviceLimitMessages[kReynoldsMessage] = "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE";
+    bool pending = true;
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER",
+                                                 "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE",
+                                                 "REYNOLDS TAL VID MINFLÖDE     =  12732", "MINGRÄNS     = 5000,0"}));
+    // Above the calibrated maximum: the calibrated maximum, not the standard's bound.
+    LanguageLetter = 'E';
+    DeviceLimitMessages[kReynoldsMessage] = "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE";
+    CalibratedReynoldsMax = 99000;
+    ClearReport();
+    CheckStandardLimits(pending);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
+                                                 "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
+                                                 "REYNOLDS NUMBER AT MAXFLOW    = 1,2732E5",
+                                                 "MAXLIMIT     =  99000"}));
 }
 
 TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {

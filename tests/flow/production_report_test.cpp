@@ -11,6 +11,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_state.h"
@@ -177,6 +178,26 @@ TEST_F(ProductionReportTest, CarrierRingOfACornerTappedPlate) {
                            "2. At 20 C, b = 100,68 +- 0,6838 (mm)"}));
 }
 
+TEST_F(ProductionReportTest, CarrierRingLinesFollowThePlatformSeparator) {
+    DeviceCode = "S";
+    DeviceVariantCode = "R";
+    PipeDiameter = 0.1;
+    BoreDiameter = 0.05;
+    SetLanguage('D');
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        WriteDeviceDimensionReport();
+        ASSERT_EQ(ReportLineCount(), 7) << separator;
+        EXPECT_EQ(ReportLineText(2), Form1().fattringtextin.Caption() + OnPlatform("30,000", separator));
+        EXPECT_EQ(ReportLineText(6), "2. Bei 20 C, b = " + OnPlatform("100,68 +- 0,6838 (mm)", separator));
+    }
+    SetLanguage('S');
+    ClearReport();
+    WriteDeviceDimensionReport();
+    EXPECT_EQ(ReportLineText(6), "2. Vid 20 C, b = 100,68 +- 0,6838 (mm)");
+}
+
 TEST_F(ProductionReportTest, CarrierRingLimitAndZeroWidth) {
     EXPECT_NEAR(CarrierRingLimitMm(100, 0.5, 30), 100 + (10.0 / 30) / (2.3 * 0.0625 + 0.1), 1e-12);
     EXPECT_DOUBLE_EQ(CarrierRingLimitMm(100, 0.5, 0), 104);
@@ -188,6 +209,11 @@ TEST_F(ProductionReportTest, QuarterCircleNozzleGetsTheHeadingOnlyUnlessVariantC
     DeviceVariantCode = "";
     WriteDeviceDimensionReport();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"             PRODUCTION REPORT"}));
+    DeviceCode = "DL";
+    ClearReport();
+    WriteDeviceDimensionReport();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"             PRODUCTION REPORT"}));
+    DeviceCode = "VK";
     DeviceVariantCode = "C";
     PipeDiameter = 0.1;
     BoreDiameter = 0.05;

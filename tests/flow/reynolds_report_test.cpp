@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <numbers>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "flow/report_section_inputs.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
 #include "reports/report_window.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_state.h"
@@ -115,6 +117,11 @@ TEST_F(FlowSpeedLinesTest, ReynoldsLineInTheThreeLanguages) {
         WriteReynoldsAtMaxFlow(127323.954);
         EXPECT_EQ(ReportLineText(0), line) << letter;
     }
+    // A number wider than six characters keeps its magnitude.
+    LanguageLetter = 'E';
+    ClearReport();
+    WriteReynoldsAtMaxFlow(2345678.9);
+    EXPECT_EQ(ReportLineText(0), "Reynolds number ReD (at maximal flow)_____________= \t2,34E6");
     EXPECT_THROW(WriteReynoldsAtMaxFlow(std::numeric_limits<double>::quiet_NaN()), CalcError);
 }
 
@@ -124,6 +131,23 @@ TEST_F(FlowSpeedLinesTest, LiquidThroatAndVenaContractaSpeeds) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{TubeFlowSpeedLabel + "1,2732",
                                                  "Flowspeed in throat (at maxflow)_____________(m/s)= 5,0930",
                                                  "Flowspeed in vena contracta (at maxflow)_____(m/s)= 5,0930"}));
+}
+
+TEST_F(FlowSpeedLinesTest, SpeedsAndCriticalShareFollowThePlatformSeparator) {
+    ReportSectionServices().ValveFlowForPressureDrop = [](double& qcrit, double&, double&, double) {
+        qcrit *= 1.256;
+    };
+    for (char separator : {',', '.'}) {
+        const SeparatorGuard guard(separator);
+        ClearReport();
+        WriteFlowSpeedLines(10, 1000, 0.1);
+        EXPECT_EQ(Lines(), (std::vector<std::string>{
+                               OnPlatform(TubeFlowSpeedLabel + "1,2732", separator),
+                               OnPlatform("Flowspeed in throat (at maxflow)_____________(m/s)= 5,0930", separator),
+                               OnPlatform("Flowspeed in vena contracta (at maxflow)_____(m/s)= 5,0930", separator),
+                               OnPlatform("(CRITICAL FLOW=  126 % of maxflow)", separator)}))
+            << separator;
+    }
 }
 
 TEST_F(FlowSpeedLinesTest, CavitationWarnsInRedKeepsRedAndStillReachesTheVenaContracta) {
@@ -212,6 +236,45 @@ TEST_F(FlowSpeedLinesTest, CriticalFlowShareWithTheOrificeSubtypeOnlyDuringTheCa
     WriteFlowSpeedLines(10, 1000, 0.1);
     EXPECT_EQ(ReportLineCount(), 3);
     EXPECT_EQ(ValveSubtype, "VE");
+}
+
+TEST_F(FlowSpeedLinesTest, RecoveryFactorOfThePrimaryDeviceAndItsRefinement) {
+    struct Call {
+        double inletBar, lossBar, fl;
+    } call{};
+    ReportSectionServices().ValveFlowForPressureDrop = [&](double& qcrit, double& inletBar, double& lossBar,
+                                                           double fl) {
+        call = {inletBar, lossBar, fl};
+        qcrit *= 1.5;
+    };
+    // Throat pressure exactly MaxDpPa below the inlet: dp / |p - p2| = 1, no refinement.
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    ASSERT_GT(DevicePressureLossPa, 0);
+    EXPECT_DOUBLE_EQ(call.inletBar, 5.0);
+    EXPECT_DOUBLE_EQ(call.lossBar, 0.00001 * DevicePressureLossPa);
+    EXPECT_DOUBLE_EQ(call.fl, std::sqrt(DevicePressureLossPa / MaxDpPa));
+    // Twice as deep: the factor takes sqrt(1/2) more.
+    ReportSectionServices().LinePropertiesInlet = [](double& p2, double& t2, double, double, double, double p1,
+                                                      double t1) {
+        p2 = p1 - 2 * MaxDpPa;
+        t2 = t1;
+    };
+    ClearReport();
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    EXPECT_NEAR(call.fl, std::sqrt(DevicePressureLossPa / MaxDpPa) * std::sqrt(0.5), 1e-15);
+}
+
+TEST_F(FlowSpeedLinesTest, NoThroatStateLeavesPipeSpeedAndCriticalFlow) {
+    // The line-state service returns at once for "VÄT" and leaves the state as it was.
+    MediumCode = "VÄT";
+    ReportSectionServices().LinePropertiesInlet = [this](double&, double&, double, double, double, double, double) {
+        ++stateCalls_;
+    };
+    ReportSectionServices().ValveFlowForPressureDrop = [](double& qcrit, double&, double&, double) { qcrit *= 1.5; };
+    WriteFlowSpeedLines(10, 1000, 0.1);
+    EXPECT_EQ(stateCalls_, 1);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{TubeFlowSpeedLabel + "1,2732", "(CRITICAL FLOW=  150 % of maxflow)"}));
+    EXPECT_EQ(ReportColor(), clBlack);
 }
 
 TEST_F(FlowSpeedLinesTest, VolumeMeterOnTheValvePageStatesCriticalFlow) {
