@@ -23,12 +23,6 @@ const WindowCaptionEntry* FindEntry(const std::string& control, CaptionCondition
     return nullptr;
 }
 
-const ReportLabelEntry* FindLabel(const std::string& name, CaptionCondition c = CaptionCondition::Always) {
-    for (const auto& e : ReportLabelTable)
-        if (name == e.name && e.condition == c) return &e;
-    return nullptr;
-}
-
 void ResetState() {
     ResetTextSelection();
     ReportSeparator = "";
@@ -366,7 +360,9 @@ TEST(CaptionTables, EveryNamedControlIsInTheWindow) {
     for (const auto& e : WindowCaptionTable) {
         TControl* c = Form1().FindComponent(e.control);
         ASSERT_NE(c, nullptr) << e.control;
-        if (e.property == CaptionProperty::Cell) EXPECT_NE(WindowGrid(e.control), nullptr) << e.control;
+        if (e.property == CaptionProperty::Cell) {
+            EXPECT_NE(WindowGrid(e.control), nullptr) << e.control;
+        }
     }
     for (const auto& e : PageMenuTable) {
         EXPECT_NE(WindowMenuItem(e.item), nullptr) << e.item;
