@@ -217,7 +217,8 @@ void RunPrimaryDeviceCalculation() {
         FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
                                       OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
                                       FlowDensity, DynamicViscosityPas, KappaOperating,
-                                      CorrectionProduct(), FlowAtMaxDp, MinMassFlow,
+                                      CorrectionProduct(), DpTransmitterValues.designDpFlow.si,
+                                      MinMassFlow,
                                       FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
     }
     CheckResultsFinite();

@@ -233,6 +233,9 @@ void SolveBoreOrLossStep() {
 void OptimalDesignStep() {
     SizingCorrectionFactor = 1.0;
     SizeThroatDevice();
+    // The flow at the design dp of the sized device, which the transmitter values and the
+    // root-flow constants read; otherwise they would take a value of an earlier run, or 0.
+    FlowAtDp(MaxDpPa, FlowAtMaxDp);
     ComputeOperatingGeometry();
     MaxFlowDpPa = MaxDpPa;
 }

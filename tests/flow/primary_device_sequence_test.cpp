@@ -3,7 +3,9 @@
 // inputs; the optimal design stays within the limits; a faulty input raises.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "flow/device_coefficients.h"
@@ -227,7 +229,8 @@ TEST(PrimaryDeviceSequence, LongStraightLengthsCostNothingShortOnesAHundred) {
     EXPECT_DOUBLE_EQ(RequiredDownstreamLengthM, DownstreamLengthZeroM);
 }
 
-TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
+// Water, an orifice family to choose from in DN100 and 2 to 50 kPa.
+void OptimalDesignDuty() {
     BaseDuty("VAT", 'V', 50000.0);
     Device("S", "R", '3');
     MaxFlowGivenFlag = "J";
@@ -242,6 +245,10 @@ TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
     OnlineFlowMethod = "N";
     AllowSmallPipeFlag = AllowLargePipeFlag = AllowLargeReynoldsFlag = "J";
     UpstreamFittingCode = "1";
+}
+
+TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
+    OptimalDesignDuty();
     Solve("OK");
     EXPECT_NEAR(NormalMassFlow, (0.63 + 0.37 * 0.3) * 50000.0 / 3600.0, 1e-12);
     EXPECT_GT(BoreDiameter, 0.0);
@@ -492,6 +499,57 @@ TEST(PrimaryDeviceSequence, VolumeUnitFlowsBecomeMassFlowsAtTheOperatingDensity)
     TemperatureMaxC = 30.0;
     Solve("DI");
     EXPECT_GT(BoreDiameter, bore);
+}
+
+}  // namespace
+}  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+// The flow at the design dp comes from this run whatever an earlier run left.
+TEST(PrimaryDeviceSequence, OptimalDesignFitsTheFlowLawOverThisRunsFlows) {
+    double fitted[5] = {};
+    for (double stale : {1e-3, 1e3}) {
+        OptimalDesignDuty();
+        FlowAtMaxDp = stale;
+        Solve("OK");
+        const double now[5] = {FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit,
+                               RootFlowDesign, DpTransmitterValues.flowAtMaxDp.si};
+        if (stale < 1.0) {
+            std::copy(std::begin(now), std::end(now), fitted);
+            continue;
+        }
+        for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(now[i], fitted[i]) << i;
+    }
+    // The sized device passes the max flow at its design dp.
+    EXPECT_NEAR(FlowAtMaxDp / MaxMassFlow, 1.0, 1e-3);
+    EXPECT_GT(FmatCoefficientA, kFmatNotFittedBelow);
+}
+
+// The simplified flow law is fitted up to the flow at the design dp that the operating-range
+// adjustment settles on, not the flow at the dp before it.
+TEST(PrimaryDeviceSequence, FlowLawFitEndsAtTheAdjustedDesignFlow) {
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "F", '3');
+    MaxDpPa = 20000.0;
+    Solve("DI");
+    PressureMinPa = 4e5;
+    PressureMaxPa = 6e5;
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DP");
+    const double designFlow = DpTransmitterValues.designDpFlow.si;
+    ASSERT_GT(std::fabs(designFlow / FlowAtMaxDp - 1.0), 1e-3);  // the candidates differ
+    double a = kFmatNotFitted, b = 0.0, limit = 0.0;
+    FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3",
+                                  OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
+                                  FlowDensity, DynamicViscosityPas, KappaOperating,
+                                  InletEdgeFactor * RoughnessFactor * BendFactor, designFlow,
+                                  MinMassFlow, a, b, limit);
+    EXPECT_DOUBLE_EQ(FmatCoefficientA, a);
+    EXPECT_DOUBLE_EQ(FmatCoefficientB, b);
+    EXPECT_DOUBLE_EQ(CalculationErrorLimit, limit);
 }
 
 }  // namespace
