@@ -248,7 +248,10 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        MaxMassFlow = VolumeMeterFlow(FlowDensity, PipeDiameter);
+        ReynoldsAdjustedFlow(Form1().maxflowsort.Text(), MaxFlowInput, FlowDensity,
+                             1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
+                             CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor,
+                             VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {

@@ -292,6 +292,17 @@ TEST(PrimaryDeviceSequence, VolumeMeterFlowStepSetsAllFlowsEqual) {
     EXPECT_TRUE(Finite(FlowUncertaintyPercent));
 }
 
+TEST(PrimaryDeviceSequence, VolumeMeterReadsTheFlowInTheUnitShownBesideIt) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("VOLYM", "", '3');
+    CalibratedReynoldsMin = 0.0;
+    Form1().maxflowsort.SetText("kg/s");
+    MaxFlowInput = 10.0;
+    Solve("FL");
+    EXPECT_DOUBLE_EQ(MaxMassFlow, 10.0);
+    EXPECT_DOUBLE_EQ(NormalMassFlow, 10.0);
+}
+
 }  // namespace
 }  // namespace tubalyx
 
