@@ -409,6 +409,39 @@ TEST(PrimaryDeviceSequence, PressureLossSolveMeetsTheWantedLoss) {
     EXPECT_DOUBLE_EQ(BoreDiameter, bore);
 }
 
+// A loss whose dp exceeds a quarter of the pressure keeps the restriction's bore and skips
+// the normal-flow dp and the flow limits.
+TEST(PrimaryDeviceSequence, PressureLossAboveAQuarterOfThePressureKeepsTheRestrictionBore) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    OperatingPressure = PressureMinPa = PressureMaxPa = 2e5;
+    MaxPressureLossPa = 80000.0;
+    CalcHumidGasState();
+    double dp = 0.0, bore = 0.0, loss = 0.0;
+    RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, "3",
+                                   OperatingPressure, 50000.0 / 3600.0, MaxPressureLossPa, 0.1,
+                                   FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp,
+                                   bore, loss);
+    ASSERT_GT(dp, 0.25 * OperatingPressure);
+    DpAtNormalFlow = 123.0;
+    FlowAtReynoldsMin = 456.0;
+    PipeRoughnessMm = 0.0;  // no roughness correction: one pass only
+    Solve("TF");
+    EXPECT_DOUBLE_EQ(MaxDpPa, dp);
+    EXPECT_DOUBLE_EQ(MaxFlowDpPa, dp);
+    // The range adjustment re-solves the bore from the normal point: within a few tenths of
+    // a per cent for a liquid.
+    EXPECT_NEAR(BoreDiameter / bore, 1.0, 2e-3);
+    EXPECT_DOUBLE_EQ(DpAtNormalFlow, 123.0);
+    EXPECT_DOUBLE_EQ(FlowAtReynoldsMin, 456.0);
+    // Below a quarter the bore is solved from max flow and dp, and the rest follows.
+    MaxPressureLossPa = 15000.0;
+    Solve("TF");
+    ASSERT_LT(MaxDpPa, 0.25 * OperatingPressure);
+    EXPECT_NE(DpAtNormalFlow, 123.0);
+    EXPECT_NE(FlowAtReynoldsMin, 456.0);
+}
+
 }  // namespace
 }  // namespace tubalyx
 
