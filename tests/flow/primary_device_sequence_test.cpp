@@ -207,6 +207,17 @@ TEST(PrimaryDeviceSequence, InletEdgeRadiusCorrectsTheOrifice) {
     EXPECT_DOUBLE_EQ(InletEdgeUncertaintyPercent, 0.5);
     // A larger coefficient needs a smaller bore for the same flow and dp.
     EXPECT_LT(BoreDiameter, sharpBore);
+    // r/d = 0.004: bk = 1 + 0.0228 - 0.00148, and half its deviation counts in per cent.
+    EdgeRadiusMm = 4.0 * sharpBore;
+    Solve("DI");
+    EXPECT_NEAR(InletEdgeFactor, 1.02132, 1e-12);
+    EXPECT_NEAR(InletEdgeUncertaintyPercent, 1.066, 1e-10);
+    // At and below r/d = 0.0004 the edge counts as sharp.
+    EdgeRadiusMm = 0.3 * sharpBore;
+    Solve("DI");
+    EXPECT_EQ(InletEdgeFactor, 1.0);
+    EXPECT_EQ(InletEdgeUncertaintyPercent, 0.0);
+    EXPECT_DOUBLE_EQ(BoreDiameter, sharpBore);
 }
 
 TEST(PrimaryDeviceSequence, LongStraightLengthsCostNothingShortOnesAHundred) {
