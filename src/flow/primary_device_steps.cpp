@@ -42,6 +42,8 @@ namespace tubalyx {
 
 namespace sequence_detail {
 
+std::optional<OilRecipeInput> PendingOilRecipe;
+
 double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
 
 void RefreshCoefficientsAtMaxFlow() {
@@ -368,6 +370,8 @@ void RunCalculationSteps() {
         MaxPressureLossUnit = "KPA";
     }
     if (DeviceCode != "VOLYM") RootFlowConstants();
+    if (MediumCode == "OLJA")
+        sequence_detail::PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 
 }  // namespace tubalyx

@@ -7,12 +7,14 @@
 #include <cmath>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "flow/device_coefficients.h"
 #include "flow/device_limit_checks.h"
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/installation_factors.h"
+#include "flow/oil_recipe.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
@@ -474,6 +476,53 @@ TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
     ASSERT_GT(FlowDensity, 0.0);
     EXPECT_GT(InletEdgeFactor, 1.0);
     EXPECT_EQ(report.LineCount(), 17);
+    // The lines of the last pass: its root-flow constant with its bore.
+    const std::vector<std::string> last =
+        CompensatedFlowRecipeLines(OilRecipeInputFromState(RootFlowMax));
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(report.Line(i), last[static_cast<std::size_t>(i)]);
+    report.Clear();
+}
+
+// The bores handed to the straight-length comparison; each call finds the straight length
+// 5 D upstream at the 0.5 % stage.
+std::vector<double> ComparedBores;
+void FiveDiametersUpstream(const std::string&, const std::string&, const std::string&,
+                           double& availableUpstream, double& extra, double& shortfall, double,
+                           double pipe, double bore) {
+    ComparedBores.push_back(bore);
+    availableUpstream = 5.0 * pipe;
+    extra = 0.5;
+    shortfall = -1.0;
+}
+
+TEST(PrimaryDeviceSequence, OilRecipeOfTheOptimalDesignBelongsToItsOnePass) {
+    OptimalDesignDuty();
+    MediumCode = "OLJA";
+    Form1().rbg.SetText("850");
+    GivenDensity = 850.0;
+    OilViscosity40 = 46.0;
+    OilViscosity100 = 6.8;
+    OilViscosityUnit = "cSt";
+    PrimaryElementEntry = "1";  // orifices only: they take the bend correction
+    ComparedBores.clear();
+    RequiredStraightLengthsService = FiveDiametersUpstream;
+    TRichEdit& report = Form1().RichEdit1;
+    report.Clear();
+    Solve("OK");
+    RequiredStraightLengthsService = nullptr;
+    // The bend after 5 D corrects the bore, but the steps ran once: the recipe keeps the
+    // bore of that pass, which the straight-length comparison saw just before the correction.
+    ASSERT_EQ(DeviceCode, "S");
+    ASSERT_LT(BendFactor, 0.9995);
+    ASSERT_GE(ComparedBores.size(), 2u);
+    const double passBore = ComparedBores[ComparedBores.size() - 2];
+    ASSERT_GT(std::fabs(passBore / BoreDiameter - 1.0), 1e-4);
+    OilRecipeInput in = OilRecipeInputFromState(RootFlowMax);
+    in.bore = passBore;
+    const std::vector<std::string> expected = CompensatedFlowRecipeLines(in);
+    ASSERT_EQ(report.LineCount(), 17);
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(report.Line(i), expected[static_cast<std::size_t>(i)]) << i;
     report.Clear();
 }
 
