@@ -86,6 +86,20 @@ TEST(StraightLengthComparison, FittingOneWithoutBendCorrectionCostsAHundred) {
     EXPECT_DOUBLE_EQ(BendFactor, 1.0);
 }
 
+TEST(StraightLengthComparison, VenturiHasNoShortDownstreamRow) {
+    DeviceCode = "V";
+    DeviceVariantCode = "SV";
+    StandardLetter = '3';
+    UpstreamFittingCode = "2";
+    PipeDiameter = 0.1;
+    BoreDiameter = 0.05;
+    const Shown longEnough = Compare(1000.0, 1000.0);
+    ExpectShown(longEnough, 0.0, UpstreamLengthZeroM, 0.2);
+    EXPECT_DOUBLE_EQ(DownstreamLengthHalfM, 0.2);  // 4 d either way
+    // Long upstream, downstream between a quarter of 4 d and 4 d: outside the rules.
+    ExpectShown(Compare(1000.0, 0.1), 100.0, UpstreamLengthHalfM, 0.2);
+}
+
 TEST(StraightLengthComparison, UpstreamBendOfAnOrificeTakesTheBendCorrection) {
     DeviceCode = "S";
     DeviceVariantCode = "R";
