@@ -86,14 +86,21 @@ TEST(StraightLengthComparison, FittingOneWithoutBendCorrectionCostsAHundred) {
     EXPECT_DOUBLE_EQ(BendFactor, 1.0);
 }
 
-TEST(StraightLengthComparison, VenturiHasNoShortDownstreamRow) {
-    DeviceCode = "V";
-    DeviceVariantCode = "SV";
+// A device of a family with tables in DN100; the first comparison with long lengths fills
+// the required ones.
+Shown TableDevice(const char* device, const char* variant, const char* code, double bore) {
+    DeviceCode = device;
+    DeviceVariantCode = variant;
     StandardLetter = '3';
-    UpstreamFittingCode = "2";
+    UpstreamFittingCode = code;
     PipeDiameter = 0.1;
-    BoreDiameter = 0.05;
-    const Shown longEnough = Compare(1000.0, 1000.0);
+    BoreDiameter = bore;
+    BendFactor = 1.0;
+    return Compare(1000.0, 1000.0);
+}
+
+TEST(StraightLengthComparison, VenturiHasNoShortDownstreamRow) {
+    const Shown longEnough = TableDevice("V", "SV", "2", 0.05);
     ExpectShown(longEnough, 0.0, UpstreamLengthZeroM, 0.2);
     EXPECT_DOUBLE_EQ(DownstreamLengthHalfM, 0.2);  // 4 d either way
     // Long upstream, downstream between a quarter of 4 d and 4 d: outside the rules.
@@ -101,15 +108,8 @@ TEST(StraightLengthComparison, VenturiHasNoShortDownstreamRow) {
 }
 
 TEST(StraightLengthComparison, UpstreamBendOfAnOrificeTakesTheBendCorrection) {
-    DeviceCode = "S";
-    DeviceVariantCode = "R";
-    StandardLetter = '3';
-    UpstreamFittingCode = "1";
-    PipeDiameter = 0.1;
-    BoreDiameter = 0.06;
+    const Shown longEnough = TableDevice("S", "R", "1", 0.06);
     const double beta = 0.6;
-    BendFactor = 1.0;
-    const Shown longEnough = Compare(1000.0, 1000.0);
     ExpectShown(longEnough, 0.0, UpstreamLengthZeroM, DownstreamLengthZeroM);
     const double u0 = UpstreamLengthZeroM, uh = UpstreamLengthHalfM, d0 = DownstreamLengthZeroM;
     const double shortUp = std::max(0.25 * u0, 0.5);
