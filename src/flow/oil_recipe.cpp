@@ -47,7 +47,7 @@ std::vector<std::string> CompensatedFlowRecipeLines(const OilRecipeInput& in) {
     return lines;
 }
 
-void WriteCompensatedFlowRecipe(double rootFlowMax) {
+OilRecipeInput OilRecipeInputFromState(double rootFlowMax) {
     OilRecipeInput in;
     in.rootFlowMax = rootFlowMax;
     in.bore = BoreDiameter;
@@ -58,7 +58,15 @@ void WriteCompensatedFlowRecipe(double rootFlowMax) {
     in.viscosityFormula = OilViscosityHeadText;
     in.dynamicViscosityFormula = OilViscosityTailText;
     in.densityCorrection = OilDensityFactorText;
+    return in;
+}
+
+void WriteCompensatedFlowRecipe(const OilRecipeInput& in) {
     for (const std::string& line : CompensatedFlowRecipeLines(in)) Form1().RichEdit1.Add(line);
+}
+
+void WriteCompensatedFlowRecipe(double rootFlowMax) {
+    WriteCompensatedFlowRecipe(OilRecipeInputFromState(rootFlowMax));
 }
 
 }  // namespace tubalyx

@@ -22,9 +22,14 @@ struct OilRecipeInput {
 // the viscosity or the flow make the coefficient formula fail.
 std::vector<std::string> CompensatedFlowRecipeLines(const OilRecipeInput& in);
 
-// Appends the recipe for the state's bore, pipe, max flow, viscosity and the formula texts
-// of the oil properties (density, viscosity head and tail, density factor) to RichEdit1. The calculation sequence calls it once, after its last pass, so the
-// report holds the recipe once with the final values.
+// The recipe's input from the state's bore, pipe, max flow and viscosity and the formula
+// texts of the oil properties (density, viscosity head and tail, density factor).
+OilRecipeInput OilRecipeInputFromState(double rootFlowMax);
+
+// Appends the recipe lines to RichEdit1.
+void WriteCompensatedFlowRecipe(const OilRecipeInput& in);
+
+// Appends the recipe for the state's values to RichEdit1.
 void WriteCompensatedFlowRecipe(double rootFlowMax);
 
 }  // namespace tubalyx

@@ -104,6 +104,7 @@ void UncertaintyBudgetHook() {}
 
 void RunPrimaryDeviceCalculation() {
     PipeRoughnessM = 0.001 * PipeRoughnessMm;
+    sequence_detail::PendingOilRecipe.reset();
     PrepareMediumForFlow();
 
     CoefficientUncertaintyAtMaxFlow = CoefficientUncertaintyPercent = 0.0;
@@ -182,7 +183,8 @@ void RunPrimaryDeviceCalculation() {
             ComputeOperatingGeometry();
         }
     }
-    if (MediumCode == "OLJA") WriteCompensatedFlowRecipe(RootFlowMax);
+    if (sequence_detail::PendingOilRecipe)
+        WriteCompensatedFlowRecipe(*sequence_detail::PendingOilRecipe);
 
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
     const double reNormal = volume ? ReynoldsNumber(PipeDiameter, DynamicViscosityPas,
@@ -217,7 +219,8 @@ void RunPrimaryDeviceCalculation() {
         FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
                                       OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
                                       FlowDensity, DynamicViscosityPas, KappaOperating,
-                                      CorrectionProduct(), FlowAtMaxDp, MinMassFlow,
+                                      CorrectionProduct(), DpTransmitterValues.designDpFlow.si,
+                                      MinMassFlow,
                                       FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
     }
     CheckResultsFinite();

@@ -42,6 +42,8 @@ namespace tubalyx {
 
 namespace sequence_detail {
 
+std::optional<OilRecipeInput> PendingOilRecipe;
+
 double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
 
 void RefreshCoefficientsAtMaxFlow() {
@@ -233,6 +235,9 @@ void SolveBoreOrLossStep() {
 void OptimalDesignStep() {
     SizingCorrectionFactor = 1.0;
     SizeThroatDevice();
+    // The flow at the design dp of the sized device, which the transmitter values and the
+    // root-flow constants read; otherwise they would take a value of an earlier run, or 0.
+    FlowAtDp(MaxDpPa, FlowAtMaxDp);
     ComputeOperatingGeometry();
     MaxFlowDpPa = MaxDpPa;
 }
@@ -245,7 +250,10 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        MaxMassFlow = VolumeMeterFlow(FlowDensity, PipeDiameter);
+        ReynoldsAdjustedFlow(Form1().maxflowsort.Text(), MaxFlowInput, FlowDensity,
+                             1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
+                             CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor,
+                             VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {
@@ -362,6 +370,8 @@ void RunCalculationSteps() {
         MaxPressureLossUnit = "KPA";
     }
     if (DeviceCode != "VOLYM") RootFlowConstants();
+    if (MediumCode == "OLJA")
+        sequence_detail::PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 
 }  // namespace tubalyx

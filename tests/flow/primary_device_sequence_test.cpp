@@ -3,14 +3,18 @@
 // inputs; the optimal design stays within the limits; a faulty input raises.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "flow/device_coefficients.h"
 #include "flow/device_limit_checks.h"
 #include "flow/flow_iterations.h"
 #include "flow/flow_state.h"
 #include "flow/installation_factors.h"
+#include "flow/oil_recipe.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
@@ -205,6 +209,17 @@ TEST(PrimaryDeviceSequence, InletEdgeRadiusCorrectsTheOrifice) {
     EXPECT_DOUBLE_EQ(InletEdgeUncertaintyPercent, 0.5);
     // A larger coefficient needs a smaller bore for the same flow and dp.
     EXPECT_LT(BoreDiameter, sharpBore);
+    // r/d = 0.004: bk = 1 + 0.0228 - 0.00148, and half its deviation counts in per cent.
+    EdgeRadiusMm = 4.0 * sharpBore;
+    Solve("DI");
+    EXPECT_NEAR(InletEdgeFactor, 1.02132, 1e-12);
+    EXPECT_NEAR(InletEdgeUncertaintyPercent, 1.066, 1e-10);
+    // At and below r/d = 0.0004 the edge counts as sharp.
+    EdgeRadiusMm = 0.3 * sharpBore;
+    Solve("DI");
+    EXPECT_EQ(InletEdgeFactor, 1.0);
+    EXPECT_EQ(InletEdgeUncertaintyPercent, 0.0);
+    EXPECT_DOUBLE_EQ(BoreDiameter, sharpBore);
 }
 
 TEST(PrimaryDeviceSequence, LongStraightLengthsCostNothingShortOnesAHundred) {
@@ -227,7 +242,8 @@ TEST(PrimaryDeviceSequence, LongStraightLengthsCostNothingShortOnesAHundred) {
     EXPECT_DOUBLE_EQ(RequiredDownstreamLengthM, DownstreamLengthZeroM);
 }
 
-TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
+// Water, an orifice family to choose from in DN100 and 2 to 50 kPa.
+void OptimalDesignDuty() {
     BaseDuty("VAT", 'V', 50000.0);
     Device("S", "R", '3');
     MaxFlowGivenFlag = "J";
@@ -242,6 +258,10 @@ TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
     OnlineFlowMethod = "N";
     AllowSmallPipeFlag = AllowLargePipeFlag = AllowLargeReynoldsFlag = "J";
     UpstreamFittingCode = "1";
+}
+
+TEST(PrimaryDeviceSequence, OptimalDesignChoosesADeviceWithinTheLimits) {
+    OptimalDesignDuty();
     Solve("OK");
     EXPECT_NEAR(NormalMassFlow, (0.63 + 0.37 * 0.3) * 50000.0 / 3600.0, 1e-12);
     EXPECT_GT(BoreDiameter, 0.0);
@@ -283,6 +303,17 @@ TEST(PrimaryDeviceSequence, VolumeMeterFlowStepSetsAllFlowsEqual) {
     EXPECT_DOUBLE_EQ(MinMassFlow, MaxMassFlow);
     EXPECT_DOUBLE_EQ(CalculationErrorLimit, 0.0);
     EXPECT_TRUE(Finite(FlowUncertaintyPercent));
+}
+
+TEST(PrimaryDeviceSequence, VolumeMeterReadsTheFlowInTheUnitShownBesideIt) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("VOLYM", "", '3');
+    CalibratedReynoldsMin = 0.0;
+    Form1().maxflowsort.SetText("kg/s");
+    MaxFlowInput = 10.0;
+    Solve("FL");
+    EXPECT_DOUBLE_EQ(MaxMassFlow, 10.0);
+    EXPECT_DOUBLE_EQ(NormalMassFlow, 10.0);
 }
 
 }  // namespace
@@ -391,6 +422,39 @@ TEST(PrimaryDeviceSequence, PressureLossSolveMeetsTheWantedLoss) {
     EXPECT_DOUBLE_EQ(BoreDiameter, bore);
 }
 
+// A loss whose dp exceeds a quarter of the pressure keeps the restriction's bore and skips
+// the normal-flow dp and the flow limits.
+TEST(PrimaryDeviceSequence, PressureLossAboveAQuarterOfThePressureKeepsTheRestrictionBore) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    OperatingPressure = PressureMinPa = PressureMaxPa = 2e5;
+    MaxPressureLossPa = 80000.0;
+    CalcHumidGasState();
+    double dp = 0.0, bore = 0.0, loss = 0.0;
+    RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, "3",
+                                   OperatingPressure, 50000.0 / 3600.0, MaxPressureLossPa, 0.1,
+                                   FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp,
+                                   bore, loss);
+    ASSERT_GT(dp, 0.25 * OperatingPressure);
+    DpAtNormalFlow = 123.0;
+    FlowAtReynoldsMin = 456.0;
+    PipeRoughnessMm = 0.0;  // no roughness correction: one pass only
+    Solve("TF");
+    EXPECT_DOUBLE_EQ(MaxDpPa, dp);
+    EXPECT_DOUBLE_EQ(MaxFlowDpPa, dp);
+    // The range adjustment re-solves the bore from the normal point: within a few tenths of
+    // a per cent for a liquid.
+    EXPECT_NEAR(BoreDiameter / bore, 1.0, 2e-3);
+    EXPECT_DOUBLE_EQ(DpAtNormalFlow, 123.0);
+    EXPECT_DOUBLE_EQ(FlowAtReynoldsMin, 456.0);
+    // Below a quarter the bore is solved from max flow and dp, and the rest follows.
+    MaxPressureLossPa = 15000.0;
+    Solve("TF");
+    ASSERT_LT(MaxDpPa, 0.25 * OperatingPressure);
+    EXPECT_NE(DpAtNormalFlow, 123.0);
+    EXPECT_NE(FlowAtReynoldsMin, 456.0);
+}
+
 }  // namespace
 }  // namespace tubalyx
 
@@ -412,6 +476,53 @@ TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
     ASSERT_GT(FlowDensity, 0.0);
     EXPECT_GT(InletEdgeFactor, 1.0);
     EXPECT_EQ(report.LineCount(), 17);
+    // The lines of the last pass: its root-flow constant with its bore.
+    const std::vector<std::string> last =
+        CompensatedFlowRecipeLines(OilRecipeInputFromState(RootFlowMax));
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(report.Line(i), last[static_cast<std::size_t>(i)]);
+    report.Clear();
+}
+
+// The bores handed to the straight-length comparison; each call finds the straight length
+// 5 D upstream at the 0.5 % stage.
+std::vector<double> ComparedBores;
+void FiveDiametersUpstream(const std::string&, const std::string&, const std::string&,
+                           double& availableUpstream, double& extra, double& shortfall, double,
+                           double pipe, double bore) {
+    ComparedBores.push_back(bore);
+    availableUpstream = 5.0 * pipe;
+    extra = 0.5;
+    shortfall = -1.0;
+}
+
+TEST(PrimaryDeviceSequence, OilRecipeOfTheOptimalDesignBelongsToItsOnePass) {
+    OptimalDesignDuty();
+    MediumCode = "OLJA";
+    Form1().rbg.SetText("850");
+    GivenDensity = 850.0;
+    OilViscosity40 = 46.0;
+    OilViscosity100 = 6.8;
+    OilViscosityUnit = "cSt";
+    PrimaryElementEntry = "1";  // orifices only: they take the bend correction
+    ComparedBores.clear();
+    RequiredStraightLengthsService = FiveDiametersUpstream;
+    TRichEdit& report = Form1().RichEdit1;
+    report.Clear();
+    Solve("OK");
+    RequiredStraightLengthsService = nullptr;
+    // The bend after 5 D corrects the bore, but the steps ran once: the recipe keeps the
+    // bore of that pass, which the straight-length comparison saw just before the correction.
+    ASSERT_EQ(DeviceCode, "S");
+    ASSERT_LT(BendFactor, 0.9995);
+    ASSERT_GE(ComparedBores.size(), 2u);
+    const double passBore = ComparedBores[ComparedBores.size() - 2];
+    ASSERT_GT(std::fabs(passBore / BoreDiameter - 1.0), 1e-4);
+    OilRecipeInput in = OilRecipeInputFromState(RootFlowMax);
+    in.bore = passBore;
+    const std::vector<std::string> expected = CompensatedFlowRecipeLines(in);
+    ASSERT_EQ(report.LineCount(), 17);
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(report.Line(i), expected[static_cast<std::size_t>(i)]) << i;
     report.Clear();
 }
 
@@ -492,6 +603,57 @@ TEST(PrimaryDeviceSequence, VolumeUnitFlowsBecomeMassFlowsAtTheOperatingDensity)
     TemperatureMaxC = 30.0;
     Solve("DI");
     EXPECT_GT(BoreDiameter, bore);
+}
+
+}  // namespace
+}  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+// The flow at the design dp comes from this run whatever an earlier run left.
+TEST(PrimaryDeviceSequence, OptimalDesignFitsTheFlowLawOverThisRunsFlows) {
+    double fitted[5] = {};
+    for (double stale : {1e-3, 1e3}) {
+        OptimalDesignDuty();
+        FlowAtMaxDp = stale;
+        Solve("OK");
+        const double now[5] = {FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit,
+                               RootFlowDesign, DpTransmitterValues.flowAtMaxDp.si};
+        if (stale < 1.0) {
+            std::copy(std::begin(now), std::end(now), fitted);
+            continue;
+        }
+        for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(now[i], fitted[i]) << i;
+    }
+    // The sized device passes the max flow at its design dp.
+    EXPECT_NEAR(FlowAtMaxDp / MaxMassFlow, 1.0, 1e-3);
+    EXPECT_GT(FmatCoefficientA, kFmatNotFittedBelow);
+}
+
+// The simplified flow law is fitted up to the flow at the design dp that the operating-range
+// adjustment settles on, not the flow at the dp before it.
+TEST(PrimaryDeviceSequence, FlowLawFitEndsAtTheAdjustedDesignFlow) {
+    BaseDuty("LUF", 'N', 1000.0);
+    Device("S", "F", '3');
+    MaxDpPa = 20000.0;
+    Solve("DI");
+    PressureMinPa = 4e5;
+    PressureMaxPa = 6e5;
+    TemperatureMinC = 10.0;
+    TemperatureMaxC = 30.0;
+    Solve("DP");
+    const double designFlow = DpTransmitterValues.designDpFlow.si;
+    ASSERT_GT(std::fabs(designFlow / FlowAtMaxDp - 1.0), 1e-3);  // the candidates differ
+    double a = kFmatNotFitted, b = 0.0, limit = 0.0;
+    FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3",
+                                  OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
+                                  FlowDensity, DynamicViscosityPas, KappaOperating,
+                                  InletEdgeFactor * RoughnessFactor * BendFactor, designFlow,
+                                  MinMassFlow, a, b, limit);
+    EXPECT_DOUBLE_EQ(FmatCoefficientA, a);
+    EXPECT_DOUBLE_EQ(FmatCoefficientB, b);
+    EXPECT_DOUBLE_EQ(CalculationErrorLimit, limit);
 }
 
 }  // namespace
