@@ -61,17 +61,27 @@ double StrToFloatAnySep(std::string& text) {
     return TryParseNumber(text, DecimalSeparator(), value) ? value : 0.0;
 }
 
+namespace {
+// Ordered comparisons with an invalid value are invalid operations themselves.
+double Valid(double x) {
+    if (std::isnan(x)) throw CalcError("invalid operation");
+    return x;
+}
+}  // namespace
+
 double ArcCosine(double x) {
+    Valid(x);
     if (-1.0 < x && x < 1.0) return M_PI / 2.0 - std::atan(x / std::sqrt(1.0 - x * x));
     if (x == -1.0) return 3.141592653589793;
     return 0.0;
 }
 
+// No check here: the table clamps move a state that is no number to an edge of the table.
 double MinDouble(double a, double b) { return a < b ? a : b; }
 double MaxDouble(double a, double b) { return a > b ? a : b; }
 
 double PowerDouble(double x, double y) {
-    if (std::fabs(x) > 0.0) return CheckFinite(std::exp(y * std::log(std::fabs(x))), "overflow in power");
+    if (std::fabs(Valid(x)) > 0.0) return CheckFinite(std::exp(y * std::log(std::fabs(x))), "overflow in power");
     return 0.0;
 }
 

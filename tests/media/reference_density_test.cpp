@@ -8,6 +8,7 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "property_tables/air.h"
+#include "property_tables/argon.h"
 #include "ui/medium_description.h"
 
 namespace tubalyx {
@@ -121,6 +122,17 @@ TEST_F(ReferenceDensity, SaturatedHumidAirCountsItsMoistureAsWater) {
     const double rho = AirDensityPT(101325.0 - WaterSaturationPressure(0.0), 0.0);
     const double rhoW = WaterDensityPT(101325.0, 0.0);
     EXPECT_NEAR(Value("LUF", "Nm3/h"), rho * (1 + 0.001 * h) / (1 + 0.001 * h * rho / rhoW), 0.002);
+}
+
+// A mixture keeps the full reference pressure: its vapour is a component of the composition.
+TEST_F(ReferenceDensity, HumidMixtureKeepsTheFullReferencePressure) {
+    MixtureComponentKeyword[2] = "AR";
+    for (int col = 2; col <= 5; ++col) Form1().ViktVolprocgridfukt.SetCell(col, 2, "100");
+    SumMixtureColumns();
+    HumidGasFlag = true;
+    RelativeHumidity = 100.0;
+    OperatingTemperature = 30.0;
+    EXPECT_NEAR(Value("G", "Nm3/h"), ArgonDensityPT(101325.0, 0.0), 2e-4);
 }
 
 }  // namespace

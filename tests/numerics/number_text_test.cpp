@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -89,4 +90,23 @@ TEST(NumericHelpers, FaultsRaiseCalcError) {
     EXPECT_THROW(CheckedLn(-1), CalcError);
     EXPECT_THROW(CheckFinite(std::nan("")), CalcError);
     EXPECT_EQ(CheckedDiv(1, 4), 0.25);
+}
+
+// An ordered comparison with an invalid value is itself an invalid operation: a NaN must not
+// come out of an angle or a power as an ordinary value.
+TEST(NumericHelpers, InvalidArgumentsRaiseCalcError) {
+    const double nan = std::nan("");
+    // The clamps answer the second argument, as for equal arguments.
+    EXPECT_EQ(MinDouble(nan, 3), 3.0);
+    EXPECT_EQ(MaxDouble(nan, 3), 3.0);
+    EXPECT_THROW(ArcCosine(nan), CalcError);
+    EXPECT_THROW(PowerDouble(nan, 2), CalcError);
+    EXPECT_THROW(PowerDouble(2, nan), CalcError);
+    EXPECT_THROW(Log10Abs(nan), CalcError);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(MinDouble(inf, 3), 3.0);
+    EXPECT_EQ(MaxDouble(-inf, 3), 3.0);
+    EXPECT_EQ(ArcCosine(-inf), 0.0);
+    EXPECT_EQ(ArcCosine(std::nextafter(-1.0, -2.0)), 0.0);
+    EXPECT_NEAR(ArcCosine(std::nextafter(-1.0, 0.0)), 3.141592653589793, 1e-7);
 }

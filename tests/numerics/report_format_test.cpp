@@ -118,6 +118,21 @@ TEST(FormatFitWidth, FittingTextsStayUnpaddedAndWideOnesAreCut) {
     }
 }
 
+// Scaled by 1e20, a value just below 1e10 lands at the top of the range whose exponent loses a
+// digit; just above it the exponent keeps both digits and the text has exactly W characters.
+TEST(FormatFitWidth, ExponentShrinkBoundaryAndCutMantissa) {
+    for (char sep : {',', '.'}) {
+        SeparatorGuard g(sep);
+        EXPECT_EQ(FormatFitWidth(9999999999.5, 8), On(sep, "9,9999E9"));
+        EXPECT_EQ(FormatFitWidth(9999999999.5, 6), On(sep, "9,99E9"));
+        EXPECT_EQ(FormatFitWidth(10000000001.0, 8), On(sep, "1,000E10"));
+        EXPECT_EQ(FormatFitWidth(10000000001.0, 6), On(sep, "1,0E10"));
+        EXPECT_EQ(FormatFitWidth(1e10, 8), "1E10");
+        // The exponent part stays whole even when only the separator is left of the mantissa digits.
+        EXPECT_EQ(FormatFitWidth(1.5e-15, 6), On(sep, "1,E-15"));
+    }
+}
+
 TEST(FormatFixedPoint, AlwaysAPointOnEitherPlatform) {
     for (char sep : {',', '.'}) {
         SeparatorGuard g(sep);
