@@ -56,5 +56,14 @@ TEST(CarbonMonoxide, HeatCapacities) {
     }
 }
 
+// A state exactly on an inner axis point takes the bracket that starts there.
+TEST(CarbonMonoxide, InnerAxisPointsStartTheirBracket) {
+    // 15 degC: bracket 288.15-323.15 K read at 288.15 K itself.
+    EXPECT_NEAR(CarbonMonoxideViscosityPT(1e5, 15), 1.725e-5, 1e-15);
+    // 500 kPa: bracket 500-1000 kPa with the 1000 kPa row at weight 0; 288.151 K.
+    const double z = (34.999 * 0.9979 + 0.001 * 0.9994) / 35.0;
+    EXPECT_NEAR(CarbonMonoxideDensityPT(5e5, 15), 0.9996 / z * 288.15 / 288.15 * 5e5 * 1e-5 * 1.169, 1e-12);
+}
+
 }  // namespace
 }  // namespace tubalyx

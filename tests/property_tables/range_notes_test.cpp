@@ -129,5 +129,89 @@ TEST_F(RangeNotesTest, UnknownLanguageLetterReadsAsEnglish) {
     EXPECT_EQ(Utf8Length(EnthalpyLabel), 52);
 }
 
+// Every line of every routine in the three languages, on the comma separator.
+TEST_F(RangeNotesTest, EveryLineInEveryLanguage) {
+    struct Expected {
+        char language;
+        const char *cp, *cv, *kappa, *enthalpy, *dynamic, *kinematic, *density, *volume, *liquidDensity,
+            *liquidVolume;
+    };
+    const Expected cases[] = {
+        {'S', "[Cp beräknat vid 1,23E3 kPa!............(J/(kg*K))] ",
+         "[Cv beräknat vid 1,23E3 kPa!............(J/(kg*K))] ",
+         "[Kappa beräknat vid 1,23E3 kPa!...................] ",
+         "[Entalpi beräknat vid 1,23E3 kPa!..........(kJ/kg)] ",
+         "[Dynamisk viskositet vid 1,23E3 kPa!...(Pas*10E-6)] ",
+         "[Kin. viskositet vid 1,23E3 kPa!......(m2/s*10E-6)] ",
+         "[Densitet..(Z beräknat vid 1,23E3 kPa!.)...(kg/m3)] ",
+         "[Volymitet.(Z beräknat vid 1,23E3 kPa!.)..(dm3/kg)] ",
+         "[Densitet..vid 1,23E3 kPa!.................(kg/m3)] ",
+         "[Volymitet vid 1,23E3 kPa!................(dm3/kg)] "},
+        {'D', "[Cp berechnet bei 1,23E3 kPa!...........(J/(kg*K))] ",
+         "[Cv berechnet bei 1,23E3 kPa!...........(J/(kg*K))] ",
+         "[Kappa berechnet bei 1,23E3 kPa!..................] ",
+         "[Entalpi berechnet bei 1,23E3 kPa!.........(kJ/kg)] ",
+         "[Dynamische Viskosität bei 1,23E3 kPa!.(Pas*10E-6)] ",
+         "[Kin. Viskosität bei 1,23E3 kPa!......(m2/s*10E-6)] ",
+         "[Dichte..(Z berechnet bei 1,23E3 kPa!.)....(kg/m3)] ",
+         "[Spezifisches Volumen (Z ber.bei 1,23E3 kPa!.)(dm3/kg)] ",
+         "[Dichte..bei 1,23E3 kPa!...................(kg/m3)] ",
+         "[Spezifisches Volumen bei 1,23E3 kPa!.....(dm3/kg)] "},
+        {'E', "[Cp calculated at 1,23E3 kPa!...........(J/(kg*K))] ",
+         "[Cv calculated at 1,23E3 kPa!...........(J/(kg*K))] ",
+         "[Kappa calculated at 1,23E3 kPa!..................] ",
+         "[Entalpi calculated at 1,23E3 kPa!.........(kJ/kg)] ",
+         "[Dynamic viscosity at 1,23E3 kPa!......(Pas*10E-6)] ",
+         "[Kin. viscosity at 1,23E3 kPa!........(m2/s*10E-6)] ",
+         "[Density..(Z calculated at 1,23E3 kPa!.)...(kg/m3)] ",
+         "[Specific volume (Z calc.at 1,23E3 kPa!.).(dm3/kg)] ",
+         "[Density..at 1,23E3 kPa!...................(kg/m3)] ",
+         "[Specific volume at 1,23E3 kPa!...........(dm3/kg)] "},
+    };
+    for (const Expected& e : cases) {
+        Use(e.language);
+        WriteHeatCapacityRangeNote(1234, 2e6, 293.15, 20);
+        WriteEnthalpyRangeNote(1234, 2e6, 293.15, 20);
+        WriteViscosityRangeNote(1234, 2e6, 293.15, 20);
+        WriteDensityRangeNote(1234, 2e6, 293.15, 20);
+        EXPECT_EQ(CpLabel, e.cp);
+        EXPECT_EQ(CvLabel, e.cv);
+        EXPECT_EQ(KappaLabel, e.kappa);
+        EXPECT_EQ(EnthalpyLabel, e.enthalpy);
+        EXPECT_EQ(DynamicViscosityLabel, e.dynamic);
+        EXPECT_EQ(KinematicViscosityLabel, e.kinematic);
+        EXPECT_EQ(DensityLabel, e.density);
+        EXPECT_EQ(SpecificVolumeLabel, e.volume);
+        Use(e.language, "C3H8V");
+        WriteDensityRangeNote(1234, 2e6, 293.15, 20);
+        EXPECT_EQ(DensityLabel, e.liquidDensity);
+        EXPECT_EQ(SpecificVolumeLabel, e.liquidVolume);
+    }
+}
+
+// Pressure and temperature moved together: the enthalpy and density lines name the pressure.
+TEST_F(RangeNotesTest, EnthalpyAndDensityPreferThePressure) {
+    Use('E');
+    WriteEnthalpyRangeNote(2000, 5e6, 473.15, 400);
+    EXPECT_EQ(EnthalpyLabel, "[Entalpi calculated at  2E3 kPa!...........(kJ/kg)] ");
+    WriteDensityRangeNote(2000, 5e6, 473.15, 400);
+    EXPECT_EQ(DensityLabel, "[Density..(Z calculated at  2E3 kPa!.).....(kg/m3)] ");
+}
+
+// A difference of exactly 0.1 is not a move, in pressure or in temperature.
+TEST_F(RangeNotesTest, ExactlyOneTenthIsNoMove) {
+    Use('E');
+    for (auto write : {WriteDensityRangeNote, WriteHeatCapacityRangeNote, WriteEnthalpyRangeNote,
+                       WriteViscosityRangeNote}) {
+        write(0.1, 0, 0.1, -273.15);
+        EXPECT_EQ(DensityLabel, DensityLabelBase);
+        EXPECT_EQ(CpLabel, CpLabelBase);
+        EXPECT_EQ(EnthalpyLabel, EnthalpyLabelBase);
+        EXPECT_EQ(DynamicViscosityLabel, DynamicViscosityLabelBase);
+    }
+    WriteViscosityRangeNote(0.125, 0, 0.125, -273.15);
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamic viscosity at -273C!...........(Pas*10E-6)] ");
+}
+
 }  // namespace
 }  // namespace tubalyx

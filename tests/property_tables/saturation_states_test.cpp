@@ -11,6 +11,7 @@
 #include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/saturation_data.h"
+#include "texts/report_labels.h"
 #include "second_set_helpers.h"
 #include "table_grid_helpers.h"
 #include "ui/selection_state.h"
@@ -306,6 +307,77 @@ TEST_F(SaturationStates, NitrogenSide) {
         EXPECT_NEAR(Evaluate(NitrogenSaturationStateT, 'X', tH).density,
                     Evaluate(NitrogenSaturationStateT, 'V', tC).density, 1e-4 * g.density * 200);
     }
+}
+
+State EvaluateWithNotes(SaturationFunction f, char phase, double tC) {
+    State s;
+    s.t = tC;
+    f(true, phase, s.t, s.pSat, s.density, s.enthalpy, s.viscosity, s.cp, s.cv, s.kappa);
+    return s;
+}
+
+// Liquid argon below its triple point in German on the comma separator: the density lines
+// name the state in the general notation, the enthalpy the clamped temperature and the
+// viscosity its own used temperature (85.001 K) at width 3; the heat-capacity lines are not
+// written on the liquid side.
+TEST_F(SaturationStates, LiquidNotesInGermanOnTheCommaSeparator) {
+    SetDecimalSeparator(',');
+    LanguageLetter = 'D';
+    SetPropertyReportLabels('D');
+    CpLabel = "untouched";
+    KappaLabel = "untouched";
+    EvaluateWithNotes(ArgonSaturationStateT, 'V', -200);
+    EXPECT_EQ(DensityLabel, "[Dichte....(berechnet bei  -189,369C!......(kg/m3)] ");
+    EXPECT_EQ(SpecificVolumeLabel, "[Spezifisches Volumen...(bei -189,369C!....(dm3/kg)] ");
+    EXPECT_EQ(EnthalpyLabel, "[Entalpi berechnet bei -189C!..............(kJ/kg)] ");
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamische Viskosität bei -188C!......(Pas*10E-6)] ");
+    EXPECT_EQ(KinematicViscosityLabel, "[Kin. Viskosität bei -188C!...........(m2/s*10E-6)] ");
+    EXPECT_EQ(CpLabel, "untouched");
+    EXPECT_EQ(KappaLabel, "untouched");
+    SetDecimalSeparator('.');
+}
+
+// Saturated argon vapour in Swedish: the gas-table notes of the vapour side are replaced by
+// notes at the clamped saturation temperature, the heat-capacity lines included.
+TEST_F(SaturationStates, VapourNotesInSwedish) {
+    SetDecimalSeparator(',');
+    LanguageLetter = 'S';
+    SetPropertyReportLabels('S');
+    EvaluateWithNotes(ArgonSaturationStateT, 'G', -200);
+    EXPECT_EQ(DensityLabel, "[Densitet....(beräknad vid -189,369C!......(kg/m3)] ");
+    EXPECT_EQ(SpecificVolumeLabel, "[Volymitet...(beräknad vid -189,369C!.....(dm3/kg)] ");
+    EXPECT_EQ(CpLabel, "[Cp beräknat vid -189C!.................(J/(kg*K))] ");
+    EXPECT_EQ(KappaLabel, "[Kappa beräknat vid -189C!........................] ");
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamisk viskositet vid -189C!........(Pas*10E-6)] ");
+    EXPECT_EQ(EnthalpyLabel, "[Entalpi beräknat vid -189C!...............(kJ/kg)] ");
+    SetDecimalSeparator('.');
+}
+
+// The liquid-only tables write no notes for a vapour phase letter, and ozone (no viscosity)
+// writes only the density lines.
+TEST_F(SaturationStates, NotesOfTheLiquidOnlyTables) {
+    DensityLabel = "untouched";
+    DynamicViscosityLabel = "untouched";
+    EvaluateWithNotes(CarbonDioxideSaturationStateT, 'G', -100);
+    EXPECT_EQ(DensityLabel, "untouched");
+    EXPECT_EQ(DynamicViscosityLabel, "untouched");
+    EvaluateWithNotes(OzoneSaturationStateT, 'V', -200);
+    EXPECT_EQ(DensityLabel, "[Density....(calculated at -173.149C!......(kg/m3)] ");
+    EXPECT_EQ(DynamicViscosityLabel, "untouched");
+    EvaluateWithNotes(CarbonDioxideSaturationStateT, 'V', -100);
+    EXPECT_EQ(DensityLabel, "[Density....(calculated at -53.149C!.......(kg/m3)] ");
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamic viscosity at  -53C!...........(Pas*10E-6)] ");
+}
+
+// Nitrogen's second set at the operating pressure: no pressure note, but the viscosity line
+// names the viscosity's own used temperature (65.0001 K) when the liquid lies below it.
+TEST_F(SaturationStates, NitrogenSecondSetUsesTheViscosityTemperature) {
+    const State first = Evaluate(NitrogenSaturationStateT, 'V', Celsius(64));
+    OperatingPressure = first.pSat;
+    EvaluateWithNotes(NitrogenSaturationStateT, 'V', Celsius(64));
+    EXPECT_EQ(DensityLabel, DensityLabelBase);
+    EXPECT_EQ(EnthalpyLabel, EnthalpyLabelBase);
+    EXPECT_EQ(DynamicViscosityLabel, "[Dynamic viscosity at -208C!...........(Pas*10E-6)] ");
 }
 
 }  // namespace

@@ -333,5 +333,42 @@ TEST_F(TableEngineTest, RepairsDoNotTouchTheTable) {
     EXPECT_EQ(InRangeIndicator(0, 1.0000001, 1), 0.0);
 }
 
+// R3 lifts the used temperature to the cell's lower column plus the margin even when the cell
+// did not move, and its last copy gives d the value of c.
+TEST_F(TableEngineTest, R3LiftsTheTemperatureAndCopiesIntoD) {
+    TableOptions o;
+    o.repair = Repair::R3;
+    o.form = Form::S;
+    TableResult r = InterpolateTable(Table(kLinear), o, Pa(150), C(300));
+    EXPECT_EQ(r.j, 2);
+    EXPECT_DOUBLE_EQ(r.usedTemperatureK, 300.001);
+    EXPECT_NEAR(r.value, 150 + 2 * 300.001, 1e-9);
+    const double v[12] = {1, 5, 2, 2, 3, -4, 2, 2, 1, 1, 1, 1};
+    r = InterpolateTable(Table(v), o, Pa(150), C(260));
+    EXPECT_EQ(r.j, 1);
+    EXPECT_NEAR(r.value, Bilinear(100, 200, 250, 300, 1, 3, 5, 5, 150, 260), 1e-9);
+}
+
+// The scaled variant of R4 with the back step: a row liquid to its end takes the column
+// before the last, scaled by the temperature ratio of its own column to that one.
+TEST_F(TableEngineTest, R4ScaledWithTheBackStep) {
+    const double v[12] = {1, 2, 3, 4, -3, -4, -5, -9, 1, 1, 1, 1};
+    TableOptions o;
+    o.repair = Repair::R4;
+    o.r4Scaled = true;
+    o.r4BackStep = true;
+    o.form = Form::M;
+    const double p = 150, T = 260;
+    const TableResult r = InterpolateTable(Table(v), o, Pa(p), C(T));
+    EXPECT_TRUE(r.columnMoved);
+    EXPECT_NEAR(r.value, Bilinear(100, 200, 250, 300, 1, 5.0 * 250 / 350, 2, 5.0 * 300 / 350, p, T), 1e-9);
+    // In the last cell the back step leaves b in its own column and moves d one column back.
+    const double w[12] = {1, 2, 3, 4, 5, 6, -5, -9, 1, 1, 1, 1};
+    const TableResult last = InterpolateTable(Table(w), o, Pa(p), C(380));
+    EXPECT_EQ(last.j, 3);
+    EXPECT_TRUE(last.columnMoved);
+    EXPECT_NEAR(last.value, Bilinear(100, 200, 350, 400, 3, 5, 4, 5.0 * 400 / 350, p, 380), 1e-9);
+}
+
 }  // namespace
 }  // namespace tubalyx
