@@ -245,8 +245,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
     } else if (k == "CH4") {
         GasCompositionArray methane{};
         methane[1] = 1.0;
-        double z = 0.0;
-        const double rho = GasCompressibilityDetailed(methane, z, P, t);
+        const double rho = GasCompressibilityDetailed(methane, NaturalGasZ, P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)},
                    55.3118, P, t, satT, rh, o);
     } else if (k == "C2H6") {

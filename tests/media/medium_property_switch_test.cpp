@@ -98,6 +98,20 @@ TEST_F(MediumPropertySwitchTest, MethaneAndEthane) {
     EXPECT_THROW(Switch("C2H6", 101325, -273.15), CalcError);
 }
 
+// Pure methane goes through the natural-gas equation, which leaves its Z for the reports.
+TEST_F(MediumPropertySwitchTest, MethaneLeavesItsCompressibility) {
+    GasCompositionArray methane{};
+    methane[1] = 1.0;
+    double z = 0;
+    const double rho = GasCompressibilityDetailed(methane, z, 5e6, 15);
+    NaturalGasZ = -1;
+    const SwitchResult ch4 = Switch("CH4", 5e6, 15);
+    EXPECT_DOUBLE_EQ(ch4.density, rho);
+    EXPECT_DOUBLE_EQ(NaturalGasZ, z);
+    EXPECT_GT(z, 0.85);  // methane at 5 MPa, 15 degC: Z about 0.89
+    EXPECT_LT(z, 0.92);
+}
+
 TEST_F(MediumPropertySwitchTest, UserGasesKeepTheirGivenData) {
     const UserGasData g;
     const SwitchResult igas = Switch("IGAS", 101325, 0, 0, g);
