@@ -222,7 +222,9 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
             sums.weight += weightV * shareV;
         }
     } else {
+        // No humidity, no vapour: a value the caller left in the output must not stand.
         dryDensity = sums.density;
+        vapourPressure = 0.0;
     }
 
     flowDensity = sums.density;

@@ -71,6 +71,49 @@ TEST_F(MediumState, WithoutHumidGasTheHumidityComesBackZero) {
     EXPECT_EQ(s.flow, s.dry);
 }
 
+// The mixture too: without the humid-gas flag no vapour pressure, whatever the vapour row holds.
+TEST_F(MediumState, MixtureWithoutHumidGasHasNoVapourPressure) {
+    MixtureComponentKeyword[2] = "AR";
+    MixtureComponentKeyword[11] = "ANG";
+    for (int col = 2; col <= 5; ++col) {
+        Form1().ViktVolprocgridfukt.SetCell(col, 2, "98");
+        Form1().ViktVolprocgridfukt.SetCell(col, 11, "2");
+    }
+    State s;
+    s.relative = 50.0;
+    s.pv = 77.0;
+    Evaluate("G", s);
+    EXPECT_EQ(s.pv, 0.0);
+    EXPECT_EQ(s.vapour, 0.0);
+    EXPECT_EQ(s.dry, s.flow);
+    EXPECT_EQ(s.relative, 0.0);
+    EXPECT_EQ(s.absolute, 0.0);
+}
+
+// Column 3 holds the shares of the normal pressure, column 4 those of the operating
+// pressure; the vapour row is read from column 4 either way.
+TEST_F(MediumState, ColumnSelectorChoosesTheShareColumn) {
+    HumidGasFlag = true;
+    MixtureComponentKeyword[2] = "N2";
+    MixtureComponentKeyword[11] = "ANG";
+    TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    grid.SetCell(2, 2, "99");
+    grid.SetCell(3, 2, "60");
+    grid.SetCell(4, 2, "30");
+    grid.SetCell(2, 11, "1");
+    grid.SetCell(3, 11, "3");
+    grid.SetCell(4, 11, "2");
+    for (bool normal : {true, false}) {
+        State s;
+        s.relative = 40.0;
+        Evaluate("G", s, normal);
+        const double share = normal ? 0.6 : 0.3;
+        EXPECT_NEAR(MixturePartialPressure[2], share * 101325.0, 1e-9) << normal;
+        EXPECT_NEAR(s.pv, 0.02 * 101325.0, 1e-9) << normal;
+        EXPECT_NEAR(MixturePartialPressure[11], 0.02 * 101325.0, 1e-9) << normal;
+    }
+}
+
 TEST_F(MediumState, SaturatedSteamTakesTheSaturationTemperature) {
     State s;
     s.P = 1e6;
