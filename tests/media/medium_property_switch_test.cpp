@@ -13,8 +13,12 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
 #include "property_tables/carbon_dioxide.h"
+#include "property_tables/carbon_monoxide.h"
+#include "property_tables/hydrogen.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/methane.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/ozone.h"
@@ -364,6 +368,52 @@ TEST_F(MediumPropertySwitchTest, FirstSetGases) {
     EXPECT_DOUBLE_EQ(ozone.density, OzoneDensityPT(101325, 20));
     EXPECT_DOUBLE_EQ(ozone.viscosity, CarbonDioxideViscosityPT(101325, 20));
     EXPECT_DOUBLE_EQ(ozone.cp, CarbonDioxideCpPT(101325, 20));
+}
+
+// Every gas row with water vapour: its own tables and its own viscosity mixing weight, the
+// weight showing in the humid viscosity.
+TEST_F(MediumPropertySwitchTest, EachGasRowMixesWithItsOwnWeight) {
+    using F = double (*)(double, double);
+    struct Row {
+        const char* keyword;
+        F density, viscosity, cp, cv;
+        double densityFactor, weight;
+    };
+    const F ethane = [](double P, double t) {
+        return 0.001 * 30.069 * P / (0.9901 * 8.3143 * (t + 273.15));
+    };
+    const F propane = [](double P, double t) { return PropaneDensityPT("C3H8", P, t); };
+    const F propaneViscosity = [](double P, double t) { return PropaneViscosityPT("C3H8", P, t); };
+    const Row rows[] = {
+        {"NH3", AmmoniaDensityPT, AmmoniaViscosityPT, AmmoniaCpPT, AmmoniaCvPT, 1.0, 83.113},
+        {"C2H6", ethane, MethaneViscosityPT, MethaneCpPT, MethaneCvPT, 1.0, 95.828},
+        {"CO", CarbonMonoxideDensityPT, CarbonMonoxideViscosityPT, CarbonMonoxideCpPT,
+         CarbonMonoxideCvPT, 1.0, std::sqrt(3722.8091)},
+        {"C3H8", propane, propaneViscosity, PropaneCpPT, PropaneCvPT, 1.0, 127.732},
+        {"O2", OxygenDensityPT, OxygenViscosityPT, OxygenCpPT, OxygenCvPT, 1.0, 70.4},
+        {"AR", ArgonDensityPT, ArgonViscosityPT, ArgonCpPT, ArgonCvPT, 1.0, 77.6},
+        {"He", ArgonDensityPT, ArgonViscosityPT, ArgonCpPT, ArgonCvPT, 4.0026 / 39.948, 77.6},
+        {"H2", HydrogenDensityPT, HydrogenViscosityPT, HydrogenCpPT, HydrogenCvPT, 1.0, 8.19},
+        {"N2", NitrogenDensityPT, NitrogenViscosityPT, NitrogenCpPT, NitrogenCvPT, 1.0, 59.481},
+        {"CO2", CarbonDioxideDensityPT, CarbonDioxideViscosityPT, CarbonDioxideCpPT,
+         CarbonDioxideCvPT, 1.0, 115.7},
+        {"O3", OzoneDensityPT, CarbonDioxideViscosityPT, CarbonDioxideCpPT, CarbonDioxideCvPT,
+         1.0, 111.937},
+    };
+    const double P = 3e5, t = 40, rh = 70;
+    for (const Row& r : rows) {
+        const double rho = r.density(P, t) * r.densityFactor, cpGas = r.cp(P, t),
+                     cvGas = r.cv(P, t);
+        double density = 0, dry = 0, vapour = 0, mu = 0, kappa = 0, cp = 0, cv = 0, ts = t;
+        SteamPropertySet(density, dry, vapour, P, t, ts, rh, rho, r.viscosity(P, t), cpGas,
+                         cvGas, cpGas / cvGas, r.weight, r.weight, mu, kappa, cp, cv);
+        const SwitchResult s = Switch(r.keyword, P, t, rh);
+        EXPECT_NEAR(s.density, density, 1e-12 * density) << r.keyword;
+        EXPECT_NEAR(s.vapour, vapour, 1e-12 * vapour) << r.keyword;
+        EXPECT_NEAR(s.viscosity, mu, 1e-12 * mu) << r.keyword;
+        EXPECT_NEAR(s.cp, cp, 1e-9 * cp) << r.keyword;
+        EXPECT_NEAR(s.kappa, kappa, 1e-12) << r.keyword;
+    }
 }
 
 TEST_F(MediumPropertySwitchTest, NitrogenSaturationTemperatureAtThePressure) {
