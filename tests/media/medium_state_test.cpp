@@ -164,6 +164,65 @@ TEST_F(MediumState, HumidAirFromAbsoluteHumidityRoundTrip) {
     EXPECT_NEAR(a.flow, r.flow, 1e-5);
 }
 
+TEST_F(MediumState, HumidAirFromSpecificHumidityAndDewPoint) {
+    HumidGasFlag = true;
+    State r;
+    r.relative = 60.0;
+    r.t = 30.0;
+    Evaluate("LUF", r);
+    State sp;
+    sp.t = 30.0;
+    sp.kind = "S";
+    sp.specific = r.specific;
+    Evaluate("LUF", sp);
+    EXPECT_NEAR(sp.relative, 60.0, 0.05);
+    EXPECT_EQ(sp.specific, r.specific);
+    EXPECT_NEAR(sp.absolute, r.absolute, 0.01);
+    EXPECT_NEAR(sp.dew, r.dew, 0.02);
+    State d;
+    d.t = 30.0;
+    d.kind = "D";
+    d.dew = r.dew;
+    Evaluate("LUF", d);
+    EXPECT_NEAR(d.relative, 60.0, 0.1);
+    EXPECT_EQ(d.dew, r.dew);
+    EXPECT_NEAR(d.absolute, r.absolute, 0.02);
+    EXPECT_NEAR(d.specific, r.specific, 0.02);
+}
+
+// The dry part at its own partial pressure and the vapour at its own, weighted by mass.
+TEST_F(MediumState, HumidEnthalpyWeighsDryGasAndVapour) {
+    HumidGasFlag = true;
+    PhaseLetter = 'N';
+    State s;
+    s.t = 40.0;
+    s.relative = 80.0;
+    Evaluate("N2", s);
+    ASSERT_GT(s.vapour, 0.0);
+    const double pv = 0.8 * WaterSaturationPressure(40.0);
+    EXPECT_NEAR(s.pv, pv, 1e-6);
+    const double expected = (MediumEnthalpyPT("N2", 101325.0 - pv, 40.0) * s.dry +
+                             MediumEnthalpyPT("ANG", pv, 40.0) * (s.flow - s.dry)) /
+                            s.flow;
+    EXPECT_NEAR(s.enthalpy, expected, 1e-9);
+    // Water at its state, and a medium without an enthalpy row keeps what it was handed.
+    State w;
+    w.P = 5e5;
+    w.t = 60.0;
+    Evaluate("VAT", w);
+    EXPECT_NEAR(w.enthalpy, MediumEnthalpyPT("VAT", 5e5, 60.0), 1e-12);
+    HumidGasFlag = false;
+    GivenDensity = 850.0;
+    OilViscosityUnit = "cSt";
+    OilViscosity40 = 100.0;
+    OilViscosity100 = 10.0;
+    State oil;
+    oil.enthalpy = 5.5;
+    Evaluate("OLJA", oil);
+    EXPECT_EQ(oil.enthalpy, 5.5);
+    GivenDensity = 0.0;
+}
+
 TEST_F(MediumState, EnthalpyWrittenOnlyForPhaseN) {
     State s;
     s.t = 50.0;
