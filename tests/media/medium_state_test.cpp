@@ -223,6 +223,38 @@ TEST_F(MediumState, HumidEnthalpyWeighsDryGasAndVapour) {
     GivenDensity = 0.0;
 }
 
+// Liquid oxygen below its saturation pressure is the saturated liquid at its temperature:
+// its enthalpy is that of the saturated liquid, as chosen directly, not 0.
+TEST_F(MediumState, LiquefiedGasAsLiquidKeepsTheLiquidEnthalpy) {
+    CalcFunction = "Termo";
+    for (auto [k, t] : {std::pair{"O2", -190.0}, {"AR", -186.0}, {"N2", -190.0}}) {
+        State chosen;
+        chosen.P = 5e5;
+        chosen.t = t;
+        PhaseLetter = 'V';
+        Evaluate(k, chosen);
+        State liquid;
+        liquid.P = 5e5;
+        liquid.t = t;
+        PhaseLetter = 'N';
+        Evaluate(k, liquid);
+        ASSERT_EQ(liquid.dry, 0.0) << k;
+        EXPECT_NEAR(liquid.flow, chosen.flow, 1e-9 * chosen.flow) << k;
+        EXPECT_DOUBLE_EQ(liquid.enthalpy, chosen.enthalpy) << k;
+        EXPECT_LT(liquid.enthalpy, -100.0) << k;  // far below the gas at 0 degC
+    }
+    // Hydrogen's liquid carries no enthalpy: 0 rather than what the caller left.
+    State h2;
+    h2.P = 5e5;
+    h2.t = -255.0;
+    h2.enthalpy = 42.0;
+    Evaluate("H2", h2);
+    ASSERT_EQ(h2.dry, 0.0);
+    ASSERT_GT(h2.flow, 50.0);
+    EXPECT_EQ(h2.enthalpy, 0.0);
+    PhaseLetter = 'N';
+}
+
 TEST_F(MediumState, EnthalpyWrittenOnlyForPhaseN) {
     State s;
     s.t = 50.0;
