@@ -413,6 +413,15 @@ TEST_F(MediumPropertySwitchTest, EachGasRowMixesWithItsOwnWeight) {
         EXPECT_NEAR(s.viscosity, mu, 1e-12 * mu) << r.keyword;
         EXPECT_NEAR(s.cp, cp, 1e-9 * cp) << r.keyword;
         EXPECT_NEAR(s.kappa, kappa, 1e-12) << r.keyword;
+        // Dry: the table values themselves.
+        const SwitchResult d = Switch(r.keyword, P, t, 0);
+        EXPECT_DOUBLE_EQ(d.density, rho) << r.keyword;
+        EXPECT_DOUBLE_EQ(d.dry, rho) << r.keyword;
+        EXPECT_EQ(d.vapour, 0.0) << r.keyword;
+        EXPECT_NEAR(d.viscosity, r.viscosity(P, t), 1e-15) << r.keyword;
+        EXPECT_EQ(d.cp, cpGas) << r.keyword;
+        EXPECT_EQ(d.cv, cvGas) << r.keyword;
+        EXPECT_DOUBLE_EQ(d.kappa, cpGas / cvGas) << r.keyword;
     }
 }
 
