@@ -231,8 +231,9 @@ TEST_F(MediumPropertySwitchTest, OxygenLiquidBelowSaturationUnlessPressureLoss) 
     EXPECT_DOUBLE_EQ(gas.density, OxygenDensityPT(500000, -190));
     EXPECT_DOUBLE_EQ(gas.enthalpy, liquid.enthalpy) << "enthalpy of the saturation call stands";
 
-    // Below the saturation pressure the gas tables answer.
+    // Below the saturation pressure, and at it, the gas tables answer.
     CalcFunction = "Termo";
+    EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat, -190).density, OxygenDensityPT(liquid.pSat, -190));
     EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat * 0.5, -190).density,
                      OxygenDensityPT(liquid.pSat * 0.5, -190));
     // Outside the saturation table the temperature is clamped, so the gas tables answer.
