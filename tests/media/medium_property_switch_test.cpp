@@ -283,6 +283,12 @@ TEST_F(MediumPropertySwitchTest, SaturatedPhaseWritesThePressureEdit) {
     EXPECT_NE(Form1().abstryckantal.Text().find(','), std::string::npos);
     EXPECT_NEAR(StrToFloatSafe(Form1().abstryckantal.Text()), sat.pSat / 1000, 0.01);
     EXPECT_EQ(Form1().abstrycksort.Text(), "kPa");
+    SetDecimalSeparator('.');
+    Switch("O2", 300000, -185);
+    EXPECT_EQ(Form1().abstryckantal.Text(), Utf8Left(FormatGeneral(0.999999 * sat.pSat / 1000), 9));
+    EXPECT_NE(Form1().abstryckantal.Text().find('.'), std::string::npos);
+    EXPECT_EQ(Form1().abstryckantal.Text().size(), 9u);
+    SetDecimalSeparator(',');
 
     // With the maximum-pressure edit shown nothing is written and P stays.
     Form1().abstryckmaxantal.SetVisible(true);
