@@ -264,6 +264,12 @@ TEST_F(MediumPropertySwitchTest, SaturationTemperatureSearchAtThePressure) {
     EXPECT_GT(high.t, -273.15);
     EXPECT_TRUE(std::isfinite(high.density));
 
+    // A saturation temperature above 0 degC: the search stops at its first step past 0.
+    const SwitchResult warm = Switch("CO2", 5e6, -50);
+    EXPECT_GT(warm.t, 0.0);
+    EXPECT_LE(warm.t, 10.0);
+    EXPECT_LT(PropertyIterationCount, 100);
+
     // The next call resets the count.
     PhaseLetter = 'N';
     Switch("LUF", 101325, 20);
