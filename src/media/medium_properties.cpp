@@ -86,6 +86,10 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
         HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
     if (PhaseLetter != 'N') return;
     if (IsIn(medium, {"LUF", "O2", "AR", "H2", "N2", "CH4", "C3H8", "NH3", "NGAS", "CO2", "O3"})) {
+        // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
+        // already against the gas at 0 degC, is the one the switch gave.
+        const bool liquid = flowDensity > 0.0 && !(dryDensity > 0.0) && !(vapourDensity > 0.0);
+        if (liquid && IsIn(medium, {"O2", "AR", "N2"})) return;
         if (flowDensity > 0.0) {
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
             enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
@@ -222,7 +226,9 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
             sums.weight += weightV * shareV;
         }
     } else {
+        // No humidity, no vapour: a value the caller left in the output must not stand.
         dryDensity = sums.density;
+        vapourPressure = 0.0;
     }
 
     flowDensity = sums.density;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "flow/flow_state.h"
+#include "media/gas_mixture.h"
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/oil_properties.h"
@@ -191,12 +192,8 @@ void NaturalGasMolarMassCorrection(double& density) {
     GridMeanMolarMass = 0.0;
     try {
         const TStringGrid& grid = Form1().ViktVolprocgridfukt;
-        for (int i = kMixtureFirstRow; i <= kMixtureLastRow; ++i) {
-            const std::string& key = MixtureComponentKeyword[static_cast<size_t>(i)];
-            const double m =
-                key == "GAS" ? MixtureMolarMass[static_cast<size_t>(i)] : MolarMass(key);
-            GridMeanMolarMass += StrToFloatSafe(grid.Cell(5, i)) * m * 0.01;
-        }
+        for (int i = kMixtureFirstRow; i <= kMixtureLastRow; ++i)
+            GridMeanMolarMass += StrToFloatSafe(grid.Cell(5, i)) * MixtureRowMolarMass(i) * 0.01;
         if (HumidGasMolarMass > 0.0 && GridMeanMolarMass > 0.0)
             density = CheckFinite(density * CheckedDiv(HumidGasMolarMass, GridMeanMolarMass));
     } catch (const CalcError&) {
@@ -245,8 +242,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
     } else if (k == "CH4") {
         GasCompositionArray methane{};
         methane[1] = 1.0;
-        double z = 0.0;
-        const double rho = GasCompressibilityDetailed(methane, z, P, t);
+        const double rho = GasCompressibilityDetailed(methane, NaturalGasZ, P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)},
                    55.3118, P, t, satT, rh, o);
     } else if (k == "C2H6") {

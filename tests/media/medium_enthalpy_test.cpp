@@ -5,7 +5,14 @@
 #include <string>
 
 #include "numerics/checked.h"
+#include "media/steam_equations.h"
+#include "media/water_equations.h"
+#include "property_tables/air.h"
 #include "property_tables/ammonia.h"
+#include "property_tables/argon.h"
+#include "property_tables/carbon_dioxide.h"
+#include "property_tables/hydrogen.h"
+#include "property_tables/oxygen.h"
 #include "property_tables/methane.h"
 #include "property_tables/nitrogen.h"
 #include "property_tables/propane.h"
@@ -28,6 +35,30 @@ protected:
 TEST_F(MediumEnthalpyTest, DifferencedRowsReadZeroAtTheReferenceState) {
     for (const char* k : {"LUF", "VAT", "O2", "AR", "H2", "N2", "CO2", "O3", "CH4", "C3H8", "NGAS"})
         EXPECT_NEAR(MediumEnthalpyPT(k, 101325, 0), 0.0, 1e-12) << k;
+}
+
+// Each differenced row against its own table, away from the reference state.
+TEST_F(MediumEnthalpyTest, EachRowTakesItsOwnTable) {
+    struct Row {
+        const char* keyword;
+        double (*h)(double, double);
+    };
+    const Row rows[] = {{"LUF", AirEnthalpyPT},           {"O2", OxygenEnthalpyPT},
+                        {"AR", ArgonEnthalpyPT},          {"H2", HydrogenEnthalpyPT},
+                        {"N2", NitrogenEnthalpyPT},       {"CO2", CarbonDioxideEnthalpyPT},
+                        {"O3", CarbonDioxideEnthalpyPT},  {"CH4", MethaneEnthalpyPT},
+                        {"NGAS", MethaneEnthalpyPT}};
+    for (const Row& r : rows) {
+        const double expected = r.h(3e5, 60) - r.h(101325, 0);
+        EXPECT_DOUBLE_EQ(MediumEnthalpyPT(r.keyword, 3e5, 60), expected) << r.keyword;
+        EXPECT_NE(expected, 0.0) << r.keyword;
+    }
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("VAT", 3e5, 60),
+                     (WaterEnthalpyPT(3e5, 60) - WaterEnthalpyPT(101325, 0)) * 0.001);
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("ANG", 3e5, 200), SteamEnthalpyPT(3e5, 200) * 0.001);
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("C3H8", 3e5, 60),
+                     PropaneEnthalpyPT("C3H8", 3e5, 60) - PropaneEnthalpyPT("C3H8", 101325, 0));
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("NH3", 3e5, 60), AmmoniaEnthalpyPT(3e5, 60));
 }
 
 TEST_F(MediumEnthalpyTest, UserGasTakesAConstantCpFromZero) {

@@ -13,8 +13,12 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
 #include "property_tables/carbon_dioxide.h"
+#include "property_tables/carbon_monoxide.h"
+#include "property_tables/hydrogen.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/methane.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/ozone.h"
@@ -96,6 +100,20 @@ TEST_F(MediumPropertySwitchTest, MethaneAndEthane) {
     EXPECT_NEAR(c2h6.density, 30.069 * 101325 / (0.9901 * 8.3143 * 273.15) / 1000, 1e-12);
     EXPECT_NEAR(c2h6.density, 1.3550, 1e-4);
     EXPECT_THROW(Switch("C2H6", 101325, -273.15), CalcError);
+}
+
+// Pure methane goes through the natural-gas equation, which leaves its Z for the reports.
+TEST_F(MediumPropertySwitchTest, MethaneLeavesItsCompressibility) {
+    GasCompositionArray methane{};
+    methane[1] = 1.0;
+    double z = 0;
+    const double rho = GasCompressibilityDetailed(methane, z, 5e6, 15);
+    NaturalGasZ = -1;
+    const SwitchResult ch4 = Switch("CH4", 5e6, 15);
+    EXPECT_DOUBLE_EQ(ch4.density, rho);
+    EXPECT_DOUBLE_EQ(NaturalGasZ, z);
+    EXPECT_GT(z, 0.85);  // methane at 5 MPa, 15 degC: Z about 0.89
+    EXPECT_LT(z, 0.92);
 }
 
 TEST_F(MediumPropertySwitchTest, UserGasesKeepTheirGivenData) {
@@ -213,8 +231,9 @@ TEST_F(MediumPropertySwitchTest, OxygenLiquidBelowSaturationUnlessPressureLoss) 
     EXPECT_DOUBLE_EQ(gas.density, OxygenDensityPT(500000, -190));
     EXPECT_DOUBLE_EQ(gas.enthalpy, liquid.enthalpy) << "enthalpy of the saturation call stands";
 
-    // Below the saturation pressure the gas tables answer.
+    // Below the saturation pressure, and at it, the gas tables answer.
     CalcFunction = "Termo";
+    EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat, -190).density, OxygenDensityPT(liquid.pSat, -190));
     EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat * 0.5, -190).density,
                      OxygenDensityPT(liquid.pSat * 0.5, -190));
     // Outside the saturation table the temperature is clamped, so the gas tables answer.
@@ -245,6 +264,12 @@ TEST_F(MediumPropertySwitchTest, SaturationTemperatureSearchAtThePressure) {
     EXPECT_GT(high.t, -273.15);
     EXPECT_TRUE(std::isfinite(high.density));
 
+    // A saturation temperature above 0 degC: the search stops at its first step past 0.
+    const SwitchResult warm = Switch("CO2", 5e6, -50);
+    EXPECT_GT(warm.t, 0.0);
+    EXPECT_LE(warm.t, 10.0);
+    EXPECT_LT(PropertyIterationCount, 100);
+
     // The next call resets the count.
     PhaseLetter = 'N';
     Switch("LUF", 101325, 20);
@@ -264,6 +289,12 @@ TEST_F(MediumPropertySwitchTest, SaturatedPhaseWritesThePressureEdit) {
     EXPECT_NE(Form1().abstryckantal.Text().find(','), std::string::npos);
     EXPECT_NEAR(StrToFloatSafe(Form1().abstryckantal.Text()), sat.pSat / 1000, 0.01);
     EXPECT_EQ(Form1().abstrycksort.Text(), "kPa");
+    SetDecimalSeparator('.');
+    Switch("O2", 300000, -185);
+    EXPECT_EQ(Form1().abstryckantal.Text(), Utf8Left(FormatGeneral(0.999999 * sat.pSat / 1000), 9));
+    EXPECT_NE(Form1().abstryckantal.Text().find('.'), std::string::npos);
+    EXPECT_EQ(Form1().abstryckantal.Text().size(), 9u);
+    SetDecimalSeparator(',');
 
     // With the maximum-pressure edit shown nothing is written and P stays.
     Form1().abstryckmaxantal.SetVisible(true);
@@ -350,6 +381,61 @@ TEST_F(MediumPropertySwitchTest, FirstSetGases) {
     EXPECT_DOUBLE_EQ(ozone.density, OzoneDensityPT(101325, 20));
     EXPECT_DOUBLE_EQ(ozone.viscosity, CarbonDioxideViscosityPT(101325, 20));
     EXPECT_DOUBLE_EQ(ozone.cp, CarbonDioxideCpPT(101325, 20));
+}
+
+// Every gas row with water vapour: its own tables and its own viscosity mixing weight, the
+// weight showing in the humid viscosity.
+TEST_F(MediumPropertySwitchTest, EachGasRowMixesWithItsOwnWeight) {
+    using F = double (*)(double, double);
+    struct Row {
+        const char* keyword;
+        F density, viscosity, cp, cv;
+        double densityFactor, weight;
+    };
+    const F ethane = [](double P, double t) {
+        return 0.001 * 30.069 * P / (0.9901 * 8.3143 * (t + 273.15));
+    };
+    const F propane = [](double P, double t) { return PropaneDensityPT("C3H8", P, t); };
+    const F propaneViscosity = [](double P, double t) { return PropaneViscosityPT("C3H8", P, t); };
+    const Row rows[] = {
+        {"NH3", AmmoniaDensityPT, AmmoniaViscosityPT, AmmoniaCpPT, AmmoniaCvPT, 1.0, 83.113},
+        {"C2H6", ethane, MethaneViscosityPT, MethaneCpPT, MethaneCvPT, 1.0, 95.828},
+        {"CO", CarbonMonoxideDensityPT, CarbonMonoxideViscosityPT, CarbonMonoxideCpPT,
+         CarbonMonoxideCvPT, 1.0, std::sqrt(3722.8091)},
+        {"C3H8", propane, propaneViscosity, PropaneCpPT, PropaneCvPT, 1.0, 127.732},
+        {"O2", OxygenDensityPT, OxygenViscosityPT, OxygenCpPT, OxygenCvPT, 1.0, 70.4},
+        {"AR", ArgonDensityPT, ArgonViscosityPT, ArgonCpPT, ArgonCvPT, 1.0, 77.6},
+        {"He", ArgonDensityPT, ArgonViscosityPT, ArgonCpPT, ArgonCvPT, 4.0026 / 39.948, 77.6},
+        {"H2", HydrogenDensityPT, HydrogenViscosityPT, HydrogenCpPT, HydrogenCvPT, 1.0, 8.19},
+        {"N2", NitrogenDensityPT, NitrogenViscosityPT, NitrogenCpPT, NitrogenCvPT, 1.0, 59.481},
+        {"CO2", CarbonDioxideDensityPT, CarbonDioxideViscosityPT, CarbonDioxideCpPT,
+         CarbonDioxideCvPT, 1.0, 115.7},
+        {"O3", OzoneDensityPT, CarbonDioxideViscosityPT, CarbonDioxideCpPT, CarbonDioxideCvPT,
+         1.0, 111.937},
+    };
+    const double P = 3e5, t = 40, rh = 70;
+    for (const Row& r : rows) {
+        const double rho = r.density(P, t) * r.densityFactor, cpGas = r.cp(P, t),
+                     cvGas = r.cv(P, t);
+        double density = 0, dry = 0, vapour = 0, mu = 0, kappa = 0, cp = 0, cv = 0, ts = t;
+        SteamPropertySet(density, dry, vapour, P, t, ts, rh, rho, r.viscosity(P, t), cpGas,
+                         cvGas, cpGas / cvGas, r.weight, r.weight, mu, kappa, cp, cv);
+        const SwitchResult s = Switch(r.keyword, P, t, rh);
+        EXPECT_NEAR(s.density, density, 1e-12 * density) << r.keyword;
+        EXPECT_NEAR(s.vapour, vapour, 1e-12 * vapour) << r.keyword;
+        EXPECT_NEAR(s.viscosity, mu, 1e-12 * mu) << r.keyword;
+        EXPECT_NEAR(s.cp, cp, 1e-9 * cp) << r.keyword;
+        EXPECT_NEAR(s.kappa, kappa, 1e-12) << r.keyword;
+        // Dry: the table values themselves.
+        const SwitchResult d = Switch(r.keyword, P, t, 0);
+        EXPECT_DOUBLE_EQ(d.density, rho) << r.keyword;
+        EXPECT_DOUBLE_EQ(d.dry, rho) << r.keyword;
+        EXPECT_EQ(d.vapour, 0.0) << r.keyword;
+        EXPECT_NEAR(d.viscosity, r.viscosity(P, t), 1e-15) << r.keyword;
+        EXPECT_EQ(d.cp, cpGas) << r.keyword;
+        EXPECT_EQ(d.cv, cvGas) << r.keyword;
+        EXPECT_DOUBLE_EQ(d.kappa, cpGas / cvGas) << r.keyword;
+    }
 }
 
 TEST_F(MediumPropertySwitchTest, NitrogenSaturationTemperatureAtThePressure) {

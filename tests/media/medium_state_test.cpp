@@ -71,6 +71,49 @@ TEST_F(MediumState, WithoutHumidGasTheHumidityComesBackZero) {
     EXPECT_EQ(s.flow, s.dry);
 }
 
+// The mixture too: without the humid-gas flag no vapour pressure, whatever the vapour row holds.
+TEST_F(MediumState, MixtureWithoutHumidGasHasNoVapourPressure) {
+    MixtureComponentKeyword[2] = "AR";
+    MixtureComponentKeyword[11] = "ANG";
+    for (int col = 2; col <= 5; ++col) {
+        Form1().ViktVolprocgridfukt.SetCell(col, 2, "98");
+        Form1().ViktVolprocgridfukt.SetCell(col, 11, "2");
+    }
+    State s;
+    s.relative = 50.0;
+    s.pv = 77.0;
+    Evaluate("G", s);
+    EXPECT_EQ(s.pv, 0.0);
+    EXPECT_EQ(s.vapour, 0.0);
+    EXPECT_EQ(s.dry, s.flow);
+    EXPECT_EQ(s.relative, 0.0);
+    EXPECT_EQ(s.absolute, 0.0);
+}
+
+// Column 3 holds the shares of the normal pressure, column 4 those of the operating
+// pressure; the vapour row is read from column 4 either way.
+TEST_F(MediumState, ColumnSelectorChoosesTheShareColumn) {
+    HumidGasFlag = true;
+    MixtureComponentKeyword[2] = "N2";
+    MixtureComponentKeyword[11] = "ANG";
+    TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    grid.SetCell(2, 2, "99");
+    grid.SetCell(3, 2, "60");
+    grid.SetCell(4, 2, "30");
+    grid.SetCell(2, 11, "1");
+    grid.SetCell(3, 11, "3");
+    grid.SetCell(4, 11, "2");
+    for (bool normal : {true, false}) {
+        State s;
+        s.relative = 40.0;
+        Evaluate("G", s, normal);
+        const double share = normal ? 0.6 : 0.3;
+        EXPECT_NEAR(MixturePartialPressure[2], share * 101325.0, 1e-9) << normal;
+        EXPECT_NEAR(s.pv, 0.02 * 101325.0, 1e-9) << normal;
+        EXPECT_NEAR(MixturePartialPressure[11], 0.02 * 101325.0, 1e-9) << normal;
+    }
+}
+
 TEST_F(MediumState, SaturatedSteamTakesTheSaturationTemperature) {
     State s;
     s.P = 1e6;
@@ -119,6 +162,97 @@ TEST_F(MediumState, HumidAirFromAbsoluteHumidityRoundTrip) {
     EXPECT_EQ(a.absolute, r.absolute);
     EXPECT_NEAR(a.specific, r.specific, 0.01);
     EXPECT_NEAR(a.flow, r.flow, 1e-5);
+}
+
+TEST_F(MediumState, HumidAirFromSpecificHumidityAndDewPoint) {
+    HumidGasFlag = true;
+    State r;
+    r.relative = 60.0;
+    r.t = 30.0;
+    Evaluate("LUF", r);
+    State sp;
+    sp.t = 30.0;
+    sp.kind = "S";
+    sp.specific = r.specific;
+    Evaluate("LUF", sp);
+    EXPECT_NEAR(sp.relative, 60.0, 0.05);
+    EXPECT_EQ(sp.specific, r.specific);
+    EXPECT_NEAR(sp.absolute, r.absolute, 0.01);
+    EXPECT_NEAR(sp.dew, r.dew, 0.02);
+    State d;
+    d.t = 30.0;
+    d.kind = "D";
+    d.dew = r.dew;
+    Evaluate("LUF", d);
+    EXPECT_NEAR(d.relative, 60.0, 0.1);
+    EXPECT_EQ(d.dew, r.dew);
+    EXPECT_NEAR(d.absolute, r.absolute, 0.02);
+    EXPECT_NEAR(d.specific, r.specific, 0.02);
+}
+
+// The dry part at its own partial pressure and the vapour at its own, weighted by mass.
+TEST_F(MediumState, HumidEnthalpyWeighsDryGasAndVapour) {
+    HumidGasFlag = true;
+    PhaseLetter = 'N';
+    State s;
+    s.t = 40.0;
+    s.relative = 80.0;
+    Evaluate("N2", s);
+    ASSERT_GT(s.vapour, 0.0);
+    const double pv = 0.8 * WaterSaturationPressure(40.0);
+    EXPECT_NEAR(s.pv, pv, 1e-6);
+    const double expected = (MediumEnthalpyPT("N2", 101325.0 - pv, 40.0) * s.dry +
+                             MediumEnthalpyPT("ANG", pv, 40.0) * (s.flow - s.dry)) /
+                            s.flow;
+    EXPECT_NEAR(s.enthalpy, expected, 1e-9);
+    // Water at its state, and a medium without an enthalpy row keeps what it was handed.
+    State w;
+    w.P = 5e5;
+    w.t = 60.0;
+    Evaluate("VAT", w);
+    EXPECT_NEAR(w.enthalpy, MediumEnthalpyPT("VAT", 5e5, 60.0), 1e-12);
+    HumidGasFlag = false;
+    GivenDensity = 850.0;
+    OilViscosityUnit = "cSt";
+    OilViscosity40 = 100.0;
+    OilViscosity100 = 10.0;
+    State oil;
+    oil.enthalpy = 5.5;
+    Evaluate("OLJA", oil);
+    EXPECT_EQ(oil.enthalpy, 5.5);
+    GivenDensity = 0.0;
+}
+
+// Liquid oxygen below its saturation pressure is the saturated liquid at its temperature:
+// its enthalpy is that of the saturated liquid, as chosen directly, not 0.
+TEST_F(MediumState, LiquefiedGasAsLiquidKeepsTheLiquidEnthalpy) {
+    CalcFunction = "Termo";
+    for (auto [k, t] : {std::pair{"O2", -190.0}, {"AR", -186.0}, {"N2", -190.0}}) {
+        State chosen;
+        chosen.P = 5e5;
+        chosen.t = t;
+        PhaseLetter = 'V';
+        Evaluate(k, chosen);
+        State liquid;
+        liquid.P = 5e5;
+        liquid.t = t;
+        PhaseLetter = 'N';
+        Evaluate(k, liquid);
+        ASSERT_EQ(liquid.dry, 0.0) << k;
+        EXPECT_NEAR(liquid.flow, chosen.flow, 1e-9 * chosen.flow) << k;
+        EXPECT_DOUBLE_EQ(liquid.enthalpy, chosen.enthalpy) << k;
+        EXPECT_LT(liquid.enthalpy, -100.0) << k;  // far below the gas at 0 degC
+    }
+    // Hydrogen's liquid carries no enthalpy: 0 rather than what the caller left.
+    State h2;
+    h2.P = 5e5;
+    h2.t = -255.0;
+    h2.enthalpy = 42.0;
+    Evaluate("H2", h2);
+    ASSERT_EQ(h2.dry, 0.0);
+    ASSERT_GT(h2.flow, 50.0);
+    EXPECT_EQ(h2.enthalpy, 0.0);
+    PhaseLetter = 'N';
 }
 
 TEST_F(MediumState, EnthalpyWrittenOnlyForPhaseN) {
