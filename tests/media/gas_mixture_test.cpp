@@ -104,6 +104,25 @@ TEST_F(GasMixture, MolToWeightLeavesTheEditedColumnAndTheDryWaterRow) {
     EXPECT_NEAR(Dry(2, 11), 100 * w / (ar + w), 1e-4);
 }
 
+// Negative entries are taken as typed: a dry grid whose mass sum comes out negative is still
+// converted by its own sums, since the humid grid decides that the row converts.
+TEST_F(GasMixture, MolToWeightConvertsADryGridOfNegativeMassSum) {
+    MixtureComponentKeyword[2] = "AR";
+    MixtureComponentKeyword[3] = "N2";
+    SetBoth(5, 2, "10");
+    SetBoth(5, 3, "-50");
+    Form1().ViktVolprocgridfukt.SetCell(5, 3, "50");
+    SetMixtureComponent();
+    const double mAr = MixtureRowMolarMass(2), mN2 = MixtureRowMolarMass(3);
+    const double dryMass = 10 * mAr - 50 * mN2;
+    ASSERT_LT(dryMass, 0.0);
+    EXPECT_NEAR(Dry(2, 2), 10 * mAr / dryMass * -40, 1e-5);
+    EXPECT_NEAR(Dry(2, 3), -50 * mN2 / dryMass * -40, 1e-5);
+    EXPECT_NEAR(Dry(2, 2) + Dry(2, 3), -40.0, 3e-5);  // two cells of seven digits
+    const double humidMass = 10 * mAr + 50 * mN2;
+    EXPECT_NEAR(Humid(2, 2), 10 * mAr / humidMass * 60, 1e-5);
+}
+
 // Two user-defined ideal gases: the molar densities follow the partial pressures alone, so
 // volume % equals mol % at either state.
 TEST_F(GasMixture, IdealComponentsHaveVolumeEqualToMolPercent) {
