@@ -155,6 +155,33 @@ TEST_F(GasMixture, IdealComponentsHaveVolumeEqualToMolPercent) {
     EXPECT_NEAR(DryMixturePartialPressure[3], 0.4 * OperatingPressure, 1e-3);
 }
 
+// A user-defined gas counts in the molar sums from a molar mass above 0.1; one at or below it
+// drops out of the sums but is still converted by them.
+TEST_F(GasMixture, VolumeToMolMolarMassBoundsOfUserGases) {
+    OperatingPressure = 200000.0;
+    OperatingTemperature = 10.0;
+    const auto ideal = [](double M) { return M * OperatingPressure / (kR * (273.15 + OperatingTemperature)); };
+    MixtureComponentKeyword[2] = "GAS";
+    MixtureComponentKeyword[3] = "GAS";
+    MixtureMolarMass[3] = 28.0;
+    MixtureDensity[3] = ideal(28.0);
+    SetBoth(4, 2, "30");
+    SetBoth(4, 3, "70");
+    MixtureMolarMass[2] = 0.5;
+    MixtureDensity[2] = ideal(0.5);
+    MixtureEditColumn = 4;  // the user typed the volume column
+    ConvertMixtureColumns(4);
+    EXPECT_NEAR(Dry(5, 2), 30.0, 1e-4);
+    EXPECT_NEAR(Humid(5, 3), 70.0, 1e-4);
+
+    MixtureMolarMass[2] = 0.1;
+    MixtureDensity[2] = ideal(0.1);
+    ConvertMixtureColumns(4);
+    // Only the second row is in the sum: the first gets 30/70 of the whole column.
+    EXPECT_NEAR(Dry(5, 2), 30.0 / 70.0 * 100.0, 1e-4);
+    EXPECT_NEAR(Dry(5, 3), 100.0, 1e-4);
+}
+
 // Real gases at 10 MPa: methane and argon at their partial pressures are not ideal, so the
 // volume shares differ from the mol shares, the total stays, and converting back returns
 // the mol shares.
