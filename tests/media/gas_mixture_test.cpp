@@ -32,6 +32,12 @@ protected:
     double savedP = 0.0, savedT = 0.0;
 };
 
+// A component row with the same mol % in both grids.
+void SetComponent(int row, const char* keyword, const char* mol) {
+    MixtureComponentKeyword[row] = keyword;
+    SetBoth(5, row, mol);
+}
+
 TEST_F(GasMixture, WeightToMolOfHydrogenAndNitrogen) {
     for (char sep : {',', '.'}) {
         SeparatorGuard guard(sep);
@@ -84,10 +90,8 @@ TEST_F(GasMixture, MolToWeightRoundTripInBothGrids) {
 }
 
 TEST_F(GasMixture, MolToWeightLeavesTheEditedColumnAndTheDryWaterRow) {
-    MixtureComponentKeyword[2] = "AR";
-    MixtureComponentKeyword[11] = "ANG";
-    SetBoth(5, 2, "90");
-    SetBoth(5, 11, "10");
+    SetComponent(2, "AR", "90");
+    SetComponent(11, "ANG", "10");
     Form1().ViktVolprocGrid.SetCell(2, 2, "typed");
     MixtureEditColumn = 2;
     SetMixtureComponent();
@@ -107,10 +111,8 @@ TEST_F(GasMixture, MolToWeightLeavesTheEditedColumnAndTheDryWaterRow) {
 // Negative entries are taken as typed: a dry grid whose mass sum comes out negative is still
 // converted by its own sums, since the humid grid decides that the row converts.
 TEST_F(GasMixture, MolToWeightConvertsADryGridOfNegativeMassSum) {
-    MixtureComponentKeyword[2] = "AR";
-    MixtureComponentKeyword[3] = "N2";
-    SetBoth(5, 2, "10");
-    SetBoth(5, 3, "-50");
+    SetComponent(2, "AR", "10");
+    SetComponent(3, "N2", "-50");
     Form1().ViktVolprocgridfukt.SetCell(5, 3, "50");
     SetMixtureComponent();
     const double mAr = MixtureRowMolarMass(2), mN2 = MixtureRowMolarMass(3);
