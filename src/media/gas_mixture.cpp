@@ -153,7 +153,8 @@ void SetMixtureComponent() {
         const bool convert = humidMol[row] > 0.0 && M * humidMass > 0.0;
         const bool writeDry = MixtureEditColumn != kWeightColumn && DryRowInUse(row);
         if (writeDry) {
-            if (convert && dryMass > 0.0)
+            // Only a zero mass sum stops the conversion; a negative one is taken as typed.
+            if (convert && dryMass != 0.0)
                 WriteConverted(dry, kWeightColumn, row, dryMol[row] * M / dryMass * dryTotal);
             else
                 WriteCopied(dry, kWeightColumn, row, dry.Cell(kMolColumn, row));

@@ -32,6 +32,12 @@ protected:
     double savedP = 0.0, savedT = 0.0;
 };
 
+// A component row with the same mol % in both grids.
+void SetComponent(int row, const char* keyword, const char* mol) {
+    MixtureComponentKeyword[row] = keyword;
+    SetBoth(5, row, mol);
+}
+
 TEST_F(GasMixture, WeightToMolOfHydrogenAndNitrogen) {
     for (char sep : {',', '.'}) {
         SeparatorGuard guard(sep);
@@ -84,10 +90,8 @@ TEST_F(GasMixture, MolToWeightRoundTripInBothGrids) {
 }
 
 TEST_F(GasMixture, MolToWeightLeavesTheEditedColumnAndTheDryWaterRow) {
-    MixtureComponentKeyword[2] = "AR";
-    MixtureComponentKeyword[11] = "ANG";
-    SetBoth(5, 2, "90");
-    SetBoth(5, 11, "10");
+    SetComponent(2, "AR", "90");
+    SetComponent(11, "ANG", "10");
     Form1().ViktVolprocGrid.SetCell(2, 2, "typed");
     MixtureEditColumn = 2;
     SetMixtureComponent();
@@ -102,6 +106,23 @@ TEST_F(GasMixture, MolToWeightLeavesTheEditedColumnAndTheDryWaterRow) {
     MixtureEditColumn = 5;
     SetMixtureComponent();
     EXPECT_NEAR(Dry(2, 11), 100 * w / (ar + w), 1e-4);
+}
+
+// Negative entries are taken as typed: a dry grid whose mass sum comes out negative is still
+// converted by its own sums, since the humid grid decides that the row converts.
+TEST_F(GasMixture, MolToWeightConvertsADryGridOfNegativeMassSum) {
+    SetComponent(2, "AR", "10");
+    SetComponent(3, "N2", "-50");
+    Form1().ViktVolprocgridfukt.SetCell(5, 3, "50");
+    SetMixtureComponent();
+    const double mAr = MixtureRowMolarMass(2), mN2 = MixtureRowMolarMass(3);
+    const double dryMass = 10 * mAr - 50 * mN2;
+    ASSERT_LT(dryMass, 0.0);
+    EXPECT_NEAR(Dry(2, 2), 10 * mAr / dryMass * -40, 1e-5);
+    EXPECT_NEAR(Dry(2, 3), -50 * mN2 / dryMass * -40, 1e-5);
+    EXPECT_NEAR(Dry(2, 2) + Dry(2, 3), -40.0, 3e-5);  // two cells of seven digits
+    const double humidMass = 10 * mAr + 50 * mN2;
+    EXPECT_NEAR(Humid(2, 2), 10 * mAr / humidMass * 60, 1e-5);
 }
 
 // Two user-defined ideal gases: the molar densities follow the partial pressures alone, so
@@ -134,6 +155,33 @@ TEST_F(GasMixture, IdealComponentsHaveVolumeEqualToMolPercent) {
     EXPECT_NEAR(Dry(5, 2), 60.0, 1e-4);
     EXPECT_NEAR(Humid(5, 3), 40.0, 1e-4);
     EXPECT_NEAR(DryMixturePartialPressure[3], 0.4 * OperatingPressure, 1e-3);
+}
+
+// A user-defined gas counts in the molar sums from a molar mass above 0.1; one at or below it
+// drops out of the sums but is still converted by them.
+TEST_F(GasMixture, VolumeToMolMolarMassBoundsOfUserGases) {
+    OperatingPressure = 200000.0;
+    OperatingTemperature = 10.0;
+    const auto ideal = [](double M) { return M * OperatingPressure / (kR * (273.15 + OperatingTemperature)); };
+    MixtureComponentKeyword[2] = "GAS";
+    MixtureComponentKeyword[3] = "GAS";
+    MixtureMolarMass[3] = 28.0;
+    MixtureDensity[3] = ideal(28.0);
+    SetBoth(4, 2, "30");
+    SetBoth(4, 3, "70");
+    MixtureMolarMass[2] = 0.5;
+    MixtureDensity[2] = ideal(0.5);
+    MixtureEditColumn = 4;  // the user typed the volume column
+    ConvertMixtureColumns(4);
+    EXPECT_NEAR(Dry(5, 2), 30.0, 1e-4);
+    EXPECT_NEAR(Humid(5, 3), 70.0, 1e-4);
+
+    MixtureMolarMass[2] = 0.1;
+    MixtureDensity[2] = ideal(0.1);
+    ConvertMixtureColumns(4);
+    // Only the second row is in the sum: the first gets 30/70 of the whole column.
+    EXPECT_NEAR(Dry(5, 2), 30.0 / 70.0 * 100.0, 1e-4);
+    EXPECT_NEAR(Dry(5, 3), 100.0, 1e-4);
 }
 
 // Real gases at 10 MPa: methane and argon at their partial pressures are not ideal, so the

@@ -116,6 +116,22 @@ TEST(SteamPropertySet, DryGasAtVanishingHumidity) {
     }
 }
 
+// The vapour part of humid air starts above 1e-6 Pa of vapour pressure, that of other gases
+// above 1e-7 % relative humidity.
+TEST(HumidGasThresholds, VapourPressureForAirRelativeHumidityForOtherGases) {
+    const double psat = WaterSaturationPressure(20);
+    const double rhAtLimit = 1e-6 / psat * 100;  // pv = 1e-6 Pa
+    EXPECT_EQ(Air(101325, 20, 20, 0.5 * rhAtLimit).vapour, 0.0);
+    EXPECT_GT(Air(101325, 20, 20, 2.0 * rhAtLimit).vapour, 0.0);
+    // At -50 degC, 2e-7 % is far below 1e-6 Pa of vapour, yet the other gases count it.
+    ASSERT_LT(WaterSaturationPressure(-50) * 2e-9, 1e-6);
+    EXPECT_EQ(Air(101325, -50, -50, 2e-7).vapour, 0.0);
+    const Result r = Gas(101325, -50, 2e-7, 1.6, 14e-6, 1040, 743, 1.4, 59.481);
+    EXPECT_GT(r.vapour, 0.0);
+    EXPECT_NE(r.cp, 1040.0);
+    EXPECT_NEAR(r.cp, 1040.0, 1e-6);
+}
+
 // Humid nitrogen at 0.5 MPa, 50 degC, 80 % RH: the dry part scales with its partial
 // pressure, the heat capacities are weighted by partial pressure.
 TEST(SteamPropertySet, HumidGas) {

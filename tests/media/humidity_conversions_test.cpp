@@ -141,6 +141,22 @@ TEST_F(HumidityConversionsTest, RelativeToDewPointToRelative) {
     EXPECT_LT(dew, 18.4);
 }
 
+// The mixture keyword has no answer of its own in the switch: no vapour and no dry part.
+TEST_F(HumidityConversionsTest, MediumWithoutVapour) {
+    double dew = 0;
+    HumidGasStateConversion("G", true, dew, 20, 101325, kGas, 50, 1);
+    EXPECT_EQ(dew, 10.0);  // the start of the search, which has nothing to look for
+    // Without a dry part the ratio counts as huge and stays above the target: after the first
+    // trial at +50 every further one moves back by the halved step, never reversing again.
+    double rh = -1;
+    HumidityFromSpecific("G", true, rh, 20, 101325, kGas, 0.01, 1);
+    EXPECT_EQ(rh, 50.0 - 25.0 * (kHumiditySearchMaxEvaluations - 1));
+    // No vapour at all: every trial lies below the target and the search runs upwards.
+    rh = -1;
+    HumidityFromAbsolute("G", true, rh, 20, 101325, kGas, 0.01, 1);
+    EXPECT_EQ(rh, 50.0 * kHumiditySearchMaxEvaluations);  // the start counts as one evaluation
+}
+
 TEST_F(HumidityConversionsTest, SaturatedAirHasItsDewPointAtTheOperatingTemperature) {
     double dew = 0;
     HumidGasStateConversion("LUF", true, dew, 20, 101325, kGas, 100, 1);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "media/natural_gas.h"
 #include "numerics/decimal_separator.h"
 #include "ui/form1.h"
@@ -77,6 +79,49 @@ TEST(GasCompressibilityDetailed, EarlierCallsDoNotChangeTheAnswer) {
     EXPECT_NEAR(GasCompressibilityDetailed(CheckGas(), z, 5000e3, 15), fresh, 1e-6 * fresh);
 }
 
+// A dense, cold state drives the divisor up (to 16 here); an ordinary state right after it
+// must still converge to the answer of a fresh call.
+TEST(GasCompressibilityDetailed, OrdinaryStateAfterADenseOne) {
+    GasCompositionArray rich{};
+    rich[1] = 0.80;
+    rich[3] = 0.05;
+    rich[4] = 0.10;
+    rich[5] = 0.05;
+    double z = 0, zFresh = 0;
+    DensityDampingDivisor = 0.0;
+    const double fresh = GasCompressibilityDetailed(rich, zFresh, 5000e3, 15);
+    ASSERT_GT(fresh, 0.0);
+    const double dense = GasCompressibilityDetailed(rich, z, 12.9746e6, -80);
+    EXPECT_GT(dense, 350.0);  // liquid-like
+    EXPECT_GE(DensityDampingDivisor, 8.0);
+    EXPECT_NEAR(GasCompressibilityDetailed(rich, z, 5000e3, 15), fresh, 1e-6 * fresh);
+    EXPECT_NEAR(z, zFresh, 1e-6);
+}
+
+TEST(GasCompressibilityDetailed, ZeroCompositionDoesNotIterate) {
+    DensityDampingDivisor = 7.0;
+    DetailedGasDensity = 3.5;
+    double z = 1;
+    GasCompositionArray negative{};
+    negative[1] = -1.0;
+    EXPECT_EQ(GasCompressibilityDetailed(GasCompositionArray{}, z, 101325, 15), 0.0);
+    EXPECT_EQ(GasCompressibilityDetailed(negative, z, 101325, 15), 0.0);
+    EXPECT_EQ(z, 0.0);
+    EXPECT_EQ(DensityDampingDivisor, 7.0);
+    EXPECT_EQ(DetailedGasDensity, 3.5);
+}
+
+// The caller's composition stays as it was: the routine normalises its own copy.
+TEST(GasCompressibilityDetailed, CallerCompositionIsNotNormalised) {
+    GasCompositionArray percent{};
+    percent[1] = 90;
+    percent[2] = 10;
+    double z = 0;
+    GasCompressibilityDetailed(percent, z, 101325, 0);
+    EXPECT_EQ(percent[1], 90.0);
+    EXPECT_EQ(percent[2], 10.0);
+}
+
 TEST(ReadGasComposition, GridRowsLandOnTheirComponents) {
     SetDecimalSeparator(',');
     TStringGrid& grid = Form1().ViktVolprocGrid;
@@ -97,4 +142,28 @@ TEST(ReadGasComposition, GridRowsLandOnTheirComponents) {
     ReadGasComposition();
     for (int i = 1; i <= 21; ++i) EXPECT_EQ(GasComposition[i], 0.0);
     SetDecimalSeparator('.');
+}
+
+// Every grid row on its component and its per-row fraction; the rest of the 21 stay 0.
+TEST(ReadGasComposition, WholeRowMap) {
+    SetDecimalSeparator('.');
+    TStringGrid& grid = Form1().ViktVolprocGrid;
+    const int component[10] = {1, 4, 5, 11, 13, 2, 3, 8, 9, 6};
+    double* const fraction[10] = {&NaturalGasMethane,   &NaturalGasEthane,       &NaturalGasPropane,
+                                  &NaturalGasButanes,   &NaturalGasPentanes,     &NaturalGasNitrogen,
+                                  &NaturalGasCarbonDioxide, &NaturalGasHydrogen, &NaturalGasCarbonMonoxide,
+                                  &NaturalGasWater};
+    GasComposition.fill(0.7);
+    for (int r = 0; r < 10; ++r) grid.SetCell(5, r + 2, std::to_string(r + 1) + ".5");
+    grid.SetCell(5, 12, "99");  // the sums row is not a component
+    ReadGasComposition();
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_DOUBLE_EQ(GasComposition[component[r]], (r + 1.5) * 0.01) << r;
+        EXPECT_DOUBLE_EQ(*fraction[r], (r + 1.5) * 0.01) << r;
+    }
+    for (int i : {7, 10, 12, 14, 15, 16, 17, 18, 19, 20, 21}) EXPECT_EQ(GasComposition[i], 0.0) << i;
+    grid.SetCell(5, 3, "-4");  // taken as typed
+    ReadGasComposition();
+    EXPECT_DOUBLE_EQ(GasComposition[4], -0.04);
+    for (int r = 2; r <= 12; ++r) grid.SetCell(5, r, "");
 }
