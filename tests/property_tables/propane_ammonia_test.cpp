@@ -249,3 +249,35 @@ TEST(PropaneTables, EnthalpyKeywordChoosesTheRepairSide) {
 
 }  // namespace
 }  // namespace tubalyx
+
+namespace tubalyx {
+namespace {
+
+TEST(AmmoniaTables, CornersOfTheLastColumnTakeTheScaledValueOneColumnBack) {
+    // 20265 kPa (on the row) and 580 K (read at 579.999 K): corner c, without data at 580 K,
+    // takes the 540 K value times 580 / 540; the result is the signed bilinear of rho*T/p
+    // turned back and carried to 580 K.
+    const double va = CellAt(kAmmoniaDensityTable, 20265, 540);
+    ASSERT_TRUE(IsNoData(CellAt(kAmmoniaDensityTable, 20265, 580)));
+    const double expected = va * (0.001 * 540 + 39.999 * 580 * 580 / 540) / (40.0 * 580);
+    EXPECT_NEAR(AmmoniaDensityPT(20265000, 580 - 273.15), expected, 1e-9 * expected);
+}
+
+TEST(PropaneTables, EnthalpyAtOneBarBlendsTheMagnitudesOfItsCell) {
+    // 1 bar, 230 K (read at 230.001 K) in the cell 0.5066-1.0133 bar, 230-240 K; the liquid
+    // corner counts by its magnitude 100.1.
+    const TableData& h = kPropaneEnthalpyTable;
+    const double p = 1.0, T = 230.001, dP = 1.0133 - 0.5066, dT = 10.0;
+    const double V = (std::fabs((1.0133 - p) * (240 - T) * CellAt(h, 0.5066, 230)) +
+                      std::fabs((p - 0.5066) * (240 - T) * CellAt(h, 1.0133, 230)) +
+                      std::fabs((1.0133 - p) * (T - 230) * CellAt(h, 0.5066, 240)) +
+                      std::fabs((p - 0.5066) * (T - 230) * CellAt(h, 1.0133, 240))) /
+                     (dP * dT);
+    EXPECT_EQ(CellAt(h, 1.0133, 230), -100.1);
+    EXPECT_NEAR(PropaneEnthalpyPT("C3H8", 100000, 230 - 273.15), 0.001 * V * kKcal, 1e-9 * V);
+    // No corner lacks data: the liquid keyword reads the same.
+    EXPECT_EQ(PropaneEnthalpyPT("C3H8V", 100000, 230 - 273.15), PropaneEnthalpyPT("C3H8", 100000, 230 - 273.15));
+}
+
+}  // namespace
+}  // namespace tubalyx
