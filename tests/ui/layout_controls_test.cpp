@@ -120,6 +120,23 @@ TEST(LayoutControls, CompensationBlockStandsRightOfTheReport) {
     EXPECT_EQ(f.qbgsort.Left(), f.qbg.Left() + f.qbg.Width());
 }
 
+TEST(LayoutControls, CompensationGridStandsBelowTheZHeadingInOnePass) {
+    TForm1& f = Form1();
+    f.ISODIN.SetTop(44);
+    f.ZLabel.SetTop(9000);  // wherever an earlier layout or page left it
+    LaidOut(20);
+    EXPECT_EQ(f.ZLabel.Top(), f.Label2.Top());
+    EXPECT_EQ(f.PTKompgrid.Top(), f.ZLabel.Top() + f.ZLabel.Height());
+    const int top = f.PTKompgrid.Top();
+    LayoutControls();
+    EXPECT_EQ(f.PTKompgrid.Top(), top);  // a second call changes nothing
+    // After a bigger font the grid follows the heading at once.
+    LaidOut(26);
+    EXPECT_EQ(f.PTKompgrid.Top(), f.Label2.Top() + f.ZLabel.Height());
+    EXPECT_EQ(f.Pmin.Top(), f.PTKompgrid.Top() + f.PTKompgrid.RowHeight(0));
+    LaidOut(20);
+}
+
 TEST(LayoutControls, BiggerFontGrowsEverythingInProportion) {
     TForm1& f = LaidOut(21);
     EXPECT_EQ(f.abstryckantal.Width(), 142);  // 21 * 8 * 17 div 20
