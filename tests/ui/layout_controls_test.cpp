@@ -174,6 +174,15 @@ TEST(LayoutControls, BiggerFontGrowsEverythingInProportion) {
     EXPECT_EQ(f.abstryckantal.Width(), 142);  // 21 * 8 * 17 div 20
     EXPECT_EQ(f.RichEdit1.Width(), 2100);
     EXPECT_EQ(f.HorzScrollBar().Range, 5040);
+    // At 30 points the grids have 27 points: w = 22 (22.95), rows of 36 + 3 pixels.
+    LaidOut(30);
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultColWidth(), 220);
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultRowHeight(), 39);
+    EXPECT_EQ(f.Felsimulgrid.ClientWidth(), 880 + 198 + 11 * 110 + 12);
+    EXPECT_EQ(f.Motstandgrid.DefaultColWidth(), 76);  // 30 * 3 * 17 div 20 = 76.5
+    EXPECT_EQ(f.Motstandgrid.ColWidth(3), 28 * 3);
+    EXPECT_EQ(f.RichEdit1.Width(), 3000);
+    EXPECT_EQ(f.HorzScrollBar().Range, 7200);
     LaidOut(20);
     EXPECT_EQ(f.abstryckantal.Width(), 136);
 }
