@@ -47,6 +47,9 @@ TForm1::TForm1() : TForm("Form1") {
     ViktVolprocgridfukt.SetRowCount(13);
     ViktVolprocgridfukt.SetFixedRows(2);
 
+    // The copies of the report are working storage of the run and never shown.
+    RichEdit4.SetVisible(false);
+    RichEdit5.SetVisible(false);
     // The unit fields of the computed outputs are shown, not typed into.
     maxflowsortut.SetReadOnly(true);
     // Captions that no caption set writes.

@@ -121,7 +121,6 @@ void LayoutCompensationBlock(TForm1& f) {
     const int R = RightOf(f.Pmax);
     TStringGrid& grid = f.PTKompgrid;
     grid.SetLeft(R);
-    grid.SetTop(BottomOf(f.ZLabel));
     f.Trycktemplabel.SetBounds(R, f.ISODIN.Top(), f.Trycktemplabel.Width(), f.Trycktemplabel.Height());
     f.PTberfeltext.SetLeft(R);
     f.PTberfeltext.SetTop(BottomOf(f.Trycktemplabel));
@@ -139,6 +138,9 @@ void LayoutCompensationBlock(TForm1& f) {
     f.Label2.SetTop(BottomOf(f.Matain));
     f.ZLabel.SetLeft(grid.Left() + grid.ColWidth(0));
     f.ZLabel.SetTop(f.Label2.Top());
+    // The grid hangs below the Z heading where it stands now, not where an earlier layout
+    // (another font size) left it; one call then gives the whole block.
+    grid.SetTop(BottomOf(f.ZLabel));
     f.Pmin.SetTop(grid.Top() + grid.RowHeight(0));
     f.Pmax.SetTop(BottomOf(grid) - grid.RowHeight(0));
     f.Tmax.SetLeft(RightOf(grid) - grid.ColWidth(1));

@@ -129,6 +129,38 @@ TEST_F(ReportWindowTest, CopyAsideAndBackKeepsEachLinesAttributes) {
     EXPECT_EQ(ReportLineText(4), "Beta______= 0,5");
 }
 
+TEST_F(ReportWindowTest, CopyBackCountsCharactersNotBytes) {
+    // The earlier report: umlauts, an empty line and red lines at changing places.
+    AppendReportLine("Mättad ånga, tryck över gränsen");
+    AppendReportLine("");
+    AppendRedLine("TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!:");
+    AppendReportLine("Ä");
+    AppendRedLine("Ö");
+    const TRichContent earlier = ReportWindow().Content();
+    CopyReportAside();
+    ClearReport();
+    // A new report whose length in bytes differs from its length in characters.
+    AppendReportLine("Värme är överfört");
+    AppendRedLine("DATENEINGABE FALSCH!!!");
+    AppendReportLine("");
+    CopyReportBack();
+    const auto& lines = ReportWindow().Content().Lines;
+    ASSERT_EQ(lines.size(), 8u);
+    for (size_t i = 0; i < earlier.Lines.size(); ++i) EXPECT_EQ(lines[3 + i], earlier.Lines[i]) << i;
+    EXPECT_EQ(lines[1][0].Attributes.Color, clRed);
+    EXPECT_EQ(ReportAttributesAt(ReportWindow(), LineStartPosition(ReportWindow(), 5)).Color, clRed);
+    EXPECT_EQ(ReportAttributesAt(ReportWindow(), LineStartPosition(ReportWindow(), 6)).Color, clBlack);
+}
+
+TEST_F(ReportWindowTest, LabelLongerThanItsColumnIsKeptWhole) {
+    const std::string words(60, 'x');
+    EXPECT_EQ(ReportLabel(words), words + "= ");
+    EXPECT_EQ(ReportLabel("Reynolds number_______(at normalflow=0.67*maxflow)"),
+              "Reynolds number_______(at normalflow=0.67*maxflow)= ");
+    EXPECT_EQ(ReportLabel("Limit for biggest calculation error (%) at Densitycalculation", 63),
+              "Limit for biggest calculation error (%) at Densitycalculation= ");
+}
+
 TEST_F(ReportWindowTest, CopyOfALongHistoryStaysFastAndExact) {
     // Many earlier reports accumulate in a session; the copy must stay linear.
     for (int i = 0; i < 20000; ++i) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -80,4 +81,11 @@ TEST(Form1, MenusHoldTheirItemsInOrder) {
     f.Strypflns1->SetEnabled(true);
     f.Strypflns1->OnClick = nullptr;
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(Form1, TheReportCopiesAreHiddenFromTheStart) {
+    const auto f = std::make_unique<TForm1>();
+    EXPECT_FALSE(f->RichEdit4.Visible());
+    EXPECT_FALSE(f->RichEdit5.Visible());
+    EXPECT_TRUE(f->RichEdit1.Visible());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,17 @@ TEST(HideInputControls, HidesEveryListedControlAndNothingElse) {
     EXPECT_TRUE(Form1().PaintBox1.Visible());
     EXPECT_TRUE(Form1().PTKompgrid.Visible());
     EXPECT_TRUE(Form1().Trycktemplabel.Visible());
+    // Nothing outside the list is touched; the property edits go with their box.
+    const std::set<std::string> listed(kHidden.begin(), kHidden.end());
+    int untouched = 0;
+    for (TControl* c : Form1().Controls()) {
+        if (listed.count(c->Name())) continue;
+        EXPECT_TRUE(c->Visible()) << c->Name();
+        ++untouched;
+    }
+    EXPECT_GT(untouched, 40);
+    EXPECT_TRUE(Form1().rbg.Visible());
+    EXPECT_EQ(Form1().rbg.Parent(), &Form1().GroupBox1);
 }
 
 TEST(HideInputControls, ChangesNoValue) {
@@ -108,4 +120,14 @@ TEST(HideHumidityControls, HidesTheFourHumidityControlsOnly) {
     EXPECT_FALSE(f.molekylviktGtext.Visible());
     EXPECT_TRUE(f.temp.Visible());
     EXPECT_TRUE(f.Medialabel.Visible());
+}
+
+TEST(HideInputControls, HidesInTheListedOrder) {
+    ShowAll();
+    std::vector<std::string> order;
+    TControl::SetChangeListener([&](TControl& c) { order.push_back(c.Name()); });
+    HideInputControls();
+    TControl::SetChangeListener(nullptr);
+    // The second mention of bermetoderrtextin finds it hidden already and changes nothing.
+    EXPECT_EQ(order, kHidden);
 }

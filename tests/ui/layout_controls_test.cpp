@@ -62,6 +62,38 @@ TEST(LayoutControls, EditsReportAndScrollRangeOnA1600PixelScreen) {
     EXPECT_EQ(f.Memo2.Font().Size, 10);
 }
 
+TEST(LayoutControls, EveryFontOfTheTableTruncatesItsDivision) {
+    CalcFunction = "Termo";
+    TForm1& f = LaidOut(19);
+    const char* full[] = {"kodkomment", "Label1", "DSAprint", "fattringtextin", "densdriftbgtextin",
+                          "Motstandgrid", "Feltext", "Felsimulrubrik", "Felsimulflrubrik", "felsimulfl2rubrik",
+                          "bermetoderrtextin", "Pmin", "Pmax", "Trycktemplabel", "PTberfeltext", "PTberfel",
+                          "kod", "BigBlock", "Matain", "Label2", "PThelp", "Z0Zn", "fdens_mat", "grafblack"};
+    for (const char* name : full) EXPECT_EQ(f.FindComponent(name)->Font().Size, 19) << name;
+    const char* grids[] = {"ViktVolprocGrid", "ViktVolprocgridfukt", "Felsimulgrid", "Fjrreffektosak",
+                           "PTKompgrid", "PTmaxerror", "ZLabel", "Tmax"};
+    for (const char* name : grids) EXPECT_EQ(f.FindComponent(name)->Font().Size, 17) << name;  // 17.1
+    for (const char* name : {"RAPPORT", "sidhuvud", "sidfot"})
+        EXPECT_EQ(f.FindComponent(name)->Font().Size, 22) << name;  // 22.8
+    for (const char* name : {"osrubrik", "Graftext"}) EXPECT_EQ(f.FindComponent(name)->Font().Size, 28) << name;
+    EXPECT_EQ(f.Memo2.Font().Size, 9);
+    // Widths: 19 * 8 * 17 div 20 = 129 (129.2), its half again 193 (193.5).
+    EXPECT_EQ(f.abstryckantal.Width(), 129);
+    EXPECT_EQ(f.Z1bg.Width(), 129);
+    EXPECT_EQ(f.maxflowsort.Width(), 193);
+    EXPECT_EQ(f.qbgsort.Width(), 217);  // 19 * 9 * 17 div 20 = 145, times 3 div 2
+    EXPECT_EQ(f.PTberfel.Width(), 80);  // 80.75
+    EXPECT_EQ(f.gasnamnintext.ClientWidth(), 775);  // 775.2
+    // A grid of 17 points has w = 14 (14.45) and rows of 23 + 3 pixels.
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultColWidth(), 140);
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultRowHeight(), 26);
+    EXPECT_EQ(f.Felsimulgrid.ColWidth(1), 126);
+    EXPECT_EQ(f.Motstandgrid.DefaultColWidth(), 48);  // 19 * 3 * 17 div 20 = 48.45
+    // The scroll range keeps F * 3 * screen width before the division by the base font size.
+    EXPECT_EQ(f.HorzScrollBar().Range, 19 * 3 * 1600 / 20);
+    LaidOut(20);
+}
+
 TEST(LayoutControls, GridSizesFollowTheirFonts) {
     TForm1& f = LaidOut(20);
     // Composition grid: 18 points, w = 15, rows 24 + 3.
@@ -120,11 +152,37 @@ TEST(LayoutControls, CompensationBlockStandsRightOfTheReport) {
     EXPECT_EQ(f.qbgsort.Left(), f.qbg.Left() + f.qbg.Width());
 }
 
+TEST(LayoutControls, CompensationGridStandsBelowTheZHeadingInOnePass) {
+    TForm1& f = Form1();
+    f.ISODIN.SetTop(44);
+    f.ZLabel.SetTop(9000);  // wherever an earlier layout or page left it
+    LaidOut(20);
+    EXPECT_EQ(f.ZLabel.Top(), f.Label2.Top());
+    EXPECT_EQ(f.PTKompgrid.Top(), f.ZLabel.Top() + f.ZLabel.Height());
+    const int top = f.PTKompgrid.Top();
+    LayoutControls();
+    EXPECT_EQ(f.PTKompgrid.Top(), top);  // a second call changes nothing
+    // After a bigger font the grid follows the heading at once.
+    LaidOut(26);
+    EXPECT_EQ(f.PTKompgrid.Top(), f.Label2.Top() + f.ZLabel.Height());
+    EXPECT_EQ(f.Pmin.Top(), f.PTKompgrid.Top() + f.PTKompgrid.RowHeight(0));
+    LaidOut(20);
+}
+
 TEST(LayoutControls, BiggerFontGrowsEverythingInProportion) {
     TForm1& f = LaidOut(21);
     EXPECT_EQ(f.abstryckantal.Width(), 142);  // 21 * 8 * 17 div 20
     EXPECT_EQ(f.RichEdit1.Width(), 2100);
     EXPECT_EQ(f.HorzScrollBar().Range, 5040);
+    // At 30 points the grids have 27 points: w = 22 (22.95), rows of 36 + 3 pixels.
+    LaidOut(30);
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultColWidth(), 220);
+    EXPECT_EQ(f.ViktVolprocGrid.DefaultRowHeight(), 39);
+    EXPECT_EQ(f.Felsimulgrid.ClientWidth(), 880 + 198 + 11 * 110 + 12);
+    EXPECT_EQ(f.Motstandgrid.DefaultColWidth(), 76);  // 30 * 3 * 17 div 20 = 76.5
+    EXPECT_EQ(f.Motstandgrid.ColWidth(3), 28 * 3);
+    EXPECT_EQ(f.RichEdit1.Width(), 3000);
+    EXPECT_EQ(f.HorzScrollBar().Range, 7200);
     LaidOut(20);
     EXPECT_EQ(f.abstryckantal.Width(), 136);
 }
