@@ -66,18 +66,19 @@ void TStringGrid::SetRowHeight(int row, int height) {
 void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
     col = -1;
     row = -1;
-    // Columns of width 0 and rows of height 0 take no space and are never hit.
-    int left = 0;
-    for (int c = 0; c < colCount_; ++c) {
+    // Columns of width 0 and rows of height 0 take no space and are never hit. Edges are
+    // summed in 64 bits, and the walk stops once it has passed the point.
+    long long left = 0;
+    for (int c = 0; c < colCount_ && left <= x; ++c) {
         const int w = ColWidth(c);
         if (w > 0 && x >= left && x < left + w) { col = c; break; }
-        left += w + gridLineWidth_;
+        left += static_cast<long long>(w) + gridLineWidth_;
     }
-    int top = 0;
-    for (int r = 0; r < rowCount_; ++r) {
+    long long top = 0;
+    for (int r = 0; r < rowCount_ && top <= y; ++r) {
         const int h = RowHeight(r);
         if (h > 0 && y >= top && y < top + h) { row = r; break; }
-        top += h + gridLineWidth_;
+        top += static_cast<long long>(h) + gridLineWidth_;
     }
     if (col < 0 || row < 0) col = row = -1;
 }

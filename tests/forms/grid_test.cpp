@@ -84,3 +84,30 @@ TEST(StringGrid, CountsShrinkingKeepTheCells) {
     EXPECT_EQ(g.RowCount(), 0);
     EXPECT_EQ(g.Cell(9, 4), "x");
 }
+
+TEST(StringGrid, MouseToCellHoldsForColumnsAndRowsNearTheIntegerRange) {
+    TStringGrid g("g");
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetColWidth(0, 2000000000);
+    g.SetColWidth(1, 2000000000);
+    g.SetRowHeight(0, 1500000000);
+    g.SetRowHeight(1, 1500000000);
+    int col = 0, row = 0;
+    // Column 1 starts at 2000000001, row 1 at 1500000001: the right edge of column 1 and the
+    // bottom of row 1 lie beyond the int range.
+    g.MouseToCell(2100000000, 1600000000, col, row);
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 1);
+    g.MouseToCell(2000000000, 1600000000, col, row);  // on the line after column 0
+    EXPECT_EQ(col, -1);
+    // A point left of or above every cell on a grid of the largest count is found at once.
+    g.SetColCount(2147483647);
+    g.SetRowCount(2147483647);
+    g.MouseToCell(-1, 5, col, row);
+    EXPECT_EQ(col, -1);
+    EXPECT_EQ(row, -1);
+    g.MouseToCell(5, 5, col, row);
+    EXPECT_EQ(col, 0);
+    EXPECT_EQ(row, 0);
+}
