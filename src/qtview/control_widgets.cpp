@@ -1,5 +1,7 @@
 #include "qtview/control_widgets.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QTextBlock>
@@ -100,6 +102,23 @@ QTextCharFormat FormatOf(const TTextAttributes& a) {
     return format;
 }
 
+// The model counts positions in characters, Qt in UTF-16 units: a character beyond the
+// basic plane takes two units. The line break is one of either.
+int ModelPosition(const QString& text, int qtPosition) {
+    const int end = std::clamp(qtPosition, 0, static_cast<int>(text.size()));
+    int characters = 0;
+    for (int i = 0; i < end; ++i, ++characters)
+        if (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) ++i;
+    return characters;
+}
+
+int QtPosition(const QString& text, int modelPosition) {
+    int i = 0;
+    for (int characters = 0; i < text.size() && characters < modelPosition; ++i, ++characters)
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    return i;
+}
+
 TTextAttributes AttributesOf(const QTextCharFormat& format) {
     TTextAttributes a;
     const QFont font = format.font();
@@ -125,9 +144,11 @@ RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(par
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (syncing_) return;
         const QTextCursor cursor = textCursor();
+        const QString text = toPlainText();
+        const int start = ModelPosition(text, cursor.selectionStart());
         syncing_ = true;
-        edit_.SetSelStart(cursor.selectionStart());
-        edit_.SetSelLength(cursor.selectionEnd() - cursor.selectionStart());
+        edit_.SetSelStart(start);
+        edit_.SetSelLength(ModelPosition(text, cursor.selectionEnd()) - start);
         syncing_ = false;
     });
 }
@@ -162,9 +183,9 @@ void RichEditWidget::SyncFromModel() {
         }
     }
     QTextCursor cursor(document());
-    const int length = document()->characterCount() - 1;
-    cursor.setPosition(std::min(edit_.SelStart(), length));
-    cursor.setPosition(std::min(edit_.SelStart() + edit_.SelLength(), length), QTextCursor::KeepAnchor);
+    const QString text = toPlainText();
+    cursor.setPosition(QtPosition(text, edit_.SelStart()));
+    cursor.setPosition(QtPosition(text, edit_.SelStart() + edit_.SelLength()), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     setCurrentCharFormat(FormatOf(edit_.SelAttributes()));
     syncing_ = false;

@@ -187,6 +187,38 @@ TEST(QtView, RichEditRunsKeepTheirColour) {
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 }
 
+TEST(QtView, RichEditSelectionCountsCharactersBeyondTheBasicPlane) {
+    MainWindow& w = Window();
+    TRichEdit& r = Form1().RichEdit1;
+    r.SetVisible(true);
+    r.Clear();
+    r.SetSelColor(clBlack);
+    r.Add("a\xF0\x9D\x9B\xBC=b");  // mathematical italic alpha: two UTF-16 units, one character
+    r.Add("\xF0\x9F\x98\x80" "c");
+    w.SyncNow();
+    auto* text = qobject_cast<QTextEdit*>(w.WidgetFor(&r));
+    ASSERT_NE(text, nullptr);
+    // Model to widget: character 3 is "b".
+    r.SetSelStart(3);
+    r.SetSelLength(1);
+    w.SyncNow();
+    EXPECT_EQ(text->textCursor().selectedText().toStdString(), "b");
+    // Widget to model: the user selects "c" on the second line.
+    QTextCursor cursor(text->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor);
+    ASSERT_EQ(cursor.selectedText().toStdString(), "c");
+    text->setTextCursor(cursor);
+    EXPECT_EQ(r.SelStart(), 6);
+    EXPECT_EQ(r.SelLength(), 1);
+    r.SetSelColor(clRed);
+    EXPECT_EQ(r.AttributesAt(6).Color, clRed);
+    EXPECT_EQ(r.AttributesAt(5).Color, clBlack);
+    EXPECT_EQ(r.Text(), "a\xF0\x9D\x9B\xBC=b\n\xF0\x9F\x98\x80" "c");
+    r.SetSelStart(0);
+    r.SetSelColor(clBlack);
+}
+
 TEST(QtView, PrintingTheReportToPdfGivesANonEmptyPdf) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
