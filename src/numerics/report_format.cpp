@@ -121,7 +121,7 @@ std::string GeneralText(double value, char separator) {
 // the exponent form when the rounded whole part has more digits than `precision`.
 std::string FixedOrExponent(const DecimalDigits& exact, int decimals, int precision, char separator) {
     DecimalDigits d = exact;
-    if (!d.IsZero()) RoundToDigits(d, std::min(precision, d.exponent + decimals));
+    if (!d.IsZero()) RoundToDigits(d, static_cast<int>(std::min<long long>(precision, 1LL * d.exponent + decimals)));
     if (!d.IsZero() && d.exponent > precision) return ExponentText(d, separator);
     return FixedText(d, decimals, separator);
 }
@@ -130,7 +130,9 @@ std::string FixedUnpadded(double value, int width, char separator) {
     if (!std::isfinite(value)) return NonFiniteText(value);
     const DecimalDigits exact = ToDecimalDigits(value);
     const std::string whole = FixedOrExponent(exact, 0, 18, separator);
-    const int decimals = std::max(0, width - static_cast<int>(whole.size()));
+    // Widths near the int range must not wrap into a huge count of decimals.
+    const long long spare = 1LL * width - static_cast<long long>(whole.size());
+    const int decimals = spare > 0 ? static_cast<int>(spare) : 0;
     const int precision = std::clamp(width, 2, 18);
     return FixedOrExponent(exact, decimals, precision, separator);
 }
@@ -147,10 +149,10 @@ std::string UnscaleExponent(const std::string& text) {
 }
 
 // Keeps the exponent part whole and the mantissa's first characters so that the text has `length` characters.
-std::string CutMantissa(const std::string& text, std::size_t exponentPos, int length) {
-    int keep = length - static_cast<int>(text.size() - exponentPos);
+std::string CutMantissa(const std::string& text, std::size_t exponentPos, long long length) {
+    long long keep = length - static_cast<long long>(text.size() - exponentPos);
     if (keep < 0) keep = 0;
-    return text.substr(0, std::min<std::size_t>(keep, exponentPos)) + text.substr(exponentPos);
+    return text.substr(0, std::min<std::size_t>(static_cast<std::size_t>(keep), exponentPos)) + text.substr(exponentPos);
 }
 
 std::string FitWidthText(double value, int width, char separator) {
@@ -176,7 +178,7 @@ std::string FitWidthText(double value, int width, char separator) {
             // Between 1e10 and 1e30 in magnitude the exponent loses a character when 20 is taken
             // off; a negative value loses it just the same.
             const double magnitude = std::fabs(scaled);
-            const int length = (magnitude >= 1e10 && magnitude <= 1e30) ? w + 1 : w;
+            const long long length = (magnitude >= 1e10 && magnitude <= 1e30) ? w + 1LL : w;
             s = CutMantissa(s, e, length);
         }
         s = UnscaleExponent(s);
@@ -201,7 +203,8 @@ std::string FormatFixed(double value, int width) {
     } catch (...) {
         text = "0";
     }
-    if (static_cast<int>(text.size()) < width + 1) text.insert(0, width + 1 - text.size(), ' ');
+    const long long columns = width + 1LL;
+    if (static_cast<long long>(text.size()) < columns) text.insert(0, static_cast<std::size_t>(columns) - text.size(), ' ');
     return text;
 }
 

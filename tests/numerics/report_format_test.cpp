@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -142,5 +143,28 @@ TEST(FormatFixedPoint, AlwaysAPointOnEitherPlatform) {
         EXPECT_EQ(FormatFixedPoint(42, 7), "42.00000");
         EXPECT_EQ(FormatFixedPoint(-2.25, 7), "-2.25000");
         EXPECT_EQ(FormatFixedPoint(12345, 5), " 12345");
+    }
+}
+
+TEST(FormatFixed, TheMostNegativeWidthActsAsAnyNegativeWidth) {
+    const double values[] = {1.5, -1234.5, 0.0004, 123456789, -1e300, 5e-324, std::nan("")};
+    for (char sep : {',', '.'}) {
+        SeparatorGuard g(sep);
+        EXPECT_EQ(FormatFixed(1.5, INT_MIN), "2");
+        EXPECT_EQ(FormatFixed(-1234.5, INT_MIN), On(sep, "-1,2E3"));
+        for (double v : values) {
+            EXPECT_EQ(FormatFixed(v, INT_MIN), FormatFixed(v, -1)) << v;
+            EXPECT_EQ(FormatFixedPoint(v, INT_MIN), FormatFixedPoint(v, -1)) << v;
+        }
+    }
+}
+
+TEST(FormatFitWidth, TheMostNegativeWidthActsAsAnyNegativeWidth) {
+    // 1.5 and -2.5e12 take the scaled exponent form, whose cut length is one more than the width.
+    const double values[] = {1.5, -2.5e12, 3.14159265, 1.234567e-7, -1e300, 0};
+    for (char sep : {',', '.'}) {
+        SeparatorGuard g(sep);
+        EXPECT_EQ(FormatFitWidth(1.5, INT_MIN), "E0");
+        for (double v : values) EXPECT_EQ(FormatFitWidth(v, INT_MIN), FormatFitWidth(v, -1)) << v;
     }
 }
