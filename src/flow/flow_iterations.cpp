@@ -1,6 +1,7 @@
 #include "flow/flow_iterations.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "flow/discharge_coefficient.h"
@@ -46,6 +47,19 @@ double RelativeChange(double value, double reference) {
     return CheckedDiv(std::fabs(reference - value), reference);
 }
 
+// The flow step depends on the flow alone, so a flow that comes back after two passes
+// alternates with its predecessor up to the pass bound. The member of the pair that the
+// bound reaches is then the result, without running the remaining passes (an oscillating
+// iteration would otherwise spend its whole bound in every solve that nests it).
+bool TwoCycleReached(int n, double& qm, double previous, double& twoBack) {
+    if (qm == twoBack) {
+        if ((kUnboundedIterationLimit - n) % 2 != 0) qm = previous;
+        return true;
+    }
+    twoBack = previous;
+    return false;
+}
+
 // The flow iteration of a Reader-Harris/Gallagher orifice: the same steps as the general
 // one, with the terms that only depend on the plate evaluated once for the whole solve.
 double OrificeFlowFromDiffPressure(const DeviceSelection& sel, bool coneEquation, double p,
@@ -58,6 +72,7 @@ double OrificeFlowFromDiffPressure(const DeviceSelection& sel, bool coneEquation
     const double smallPipeD = sel.standard == FlowStandard::Iso1991 ? PipeDiameter : pipeDiameter;
     const OrificeBetaTerms terms = MakeOrificeBetaTerms(k.beta, l1, l2, smallPipeD);
     double qm = 1.0;
+    double twoBack = std::numeric_limits<double>::quiet_NaN();
     bool first = true;
     for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
         const double previous = qm;
@@ -73,6 +88,7 @@ double OrificeFlowFromDiffPressure(const DeviceSelection& sel, bool coneEquation
         const double change =
             qm > 0.0 ? std::fabs(previous - qm) / qm : std::fabs(previous - qm);
         if (change < 1e-7) break;
+        if (TwoCycleReached(n, qm, previous, twoBack)) break;
     }
     return qm;
 }
@@ -136,6 +152,7 @@ double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, do
         return OrificeFlowFromDiffPressure(sel, coneEquation, p, dp, d, pipeDiameter, density,
                                            viscosity, kappa, f);
     double qm = 1.0;
+    double twoBack = std::numeric_limits<double>::quiet_NaN();
     for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
         const double previous = qm;
         if (qm > 0.0) {
@@ -147,6 +164,7 @@ double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, do
         const double change =
             qm > 0.0 ? std::fabs(previous - qm) / qm : std::fabs(previous - qm);
         if (change < 1e-7) break;
+        if (TwoCycleReached(n, qm, previous, twoBack)) break;
     }
     return qm;
 }

@@ -279,5 +279,26 @@ TEST(FlowIterations, NegativeDiffPressureEndsTheDpIterationAtOnce) {
     EXPECT_NEAR(Dp("LUF", "S", "R", "3", qm, d, 1.0, rho), x * x * 0.5 / rho, 1e-9);
 }
 
+// A wide nozzle with a thick oil: the Reynolds term of C swings the flow between two values
+// for ever. The result is the iterate that the pass bound reaches, pass by pass.
+TEST(FlowIterations, OscillatingFlowGivesTheIterateOfThePassBound) {
+    SelectDevice("D", "");
+    const double dp = 13.8132, d = 0.08, rho = 896.75, mu = 2.79001;
+    const DeviceSelection sel = DecodeDeviceSelection("OLJA", "D", "", "3");
+    double q = 1.0;
+    double q2 = 0.0, q3 = 0.0;
+    for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
+        q3 = q2;
+        q2 = q;
+        const FlowCoefficients k = ComputeDeviceCoefficients(sel, kP, q, dp, d, kBigD, mu, kKappa);
+        q = StandardDeviceFlow(k, 1.0, d, dp, rho);
+    }
+    ASSERT_EQ(q, q3);  // the two-value swing the test is about
+    ASSERT_GT(std::fabs(q - q2) / q, 0.5);
+    double qm = 0.0;
+    FlowFromDiffPressure("OLJA", "D", "", "3", kP, dp, d, kBigD, rho, mu, kKappa, 1.0, qm);
+    EXPECT_EQ(qm, q);
+}
+
 }  // namespace
 }  // namespace tubalyx
