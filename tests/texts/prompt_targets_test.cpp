@@ -242,12 +242,15 @@ TEST(PromptTargets, CarrierRingTextsFollowTheStandardAndConeLabelsTheWaferToo) {
     EXPECT_EQ(ControlText("Hldiameter1"), "Kondiameter");
     EXPECT_EQ(ThroatDiameterInchLabel, "Kondiameter d, kall (=20 C)__________________(tum)= ");
     EXPECT_EQ(BoreTemperatureFactorLabel, "Temperaturkorrektionsfaktor kondiameter___________= ");
-    EXPECT_EQ(UncertaintyAtFlowLabel, "Osäkerhet enligt spec. vid beräknat flöde______(%)= ");
+    ApplyLanguage('D');
+    EXPECT_EQ(UncertaintyAtFlowLabel, "Unsicherheit durch Spez. bei berechnet Durchfl_(%)= ");
     DeviceCode = "V";
     ApplyLanguage('S');
     EXPECT_EQ(ControlText("Hldiameter1"), "Håldiameter");
     EXPECT_EQ(ThroatDiameterInchLabel, "Håldiameter d, kall (=20 C)__________________(tum)= ");
     EXPECT_EQ(UncertaintyAtFlowLabel, "Osäkerhet i norm vid beräknat flöde____________(%)= ");
+    ApplyLanguage('D');
+    EXPECT_EQ(UncertaintyAtFlowLabel, "Unsicherheit durch Norm bei berechnet Durchfl__(%)= ");
     ResetState();
 }
 
