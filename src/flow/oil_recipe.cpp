@@ -2,12 +2,14 @@
 
 #include <numbers>
 
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "media/oil_properties.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

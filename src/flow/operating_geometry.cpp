@@ -6,23 +6,23 @@
 #include "flow/dp_range_uncertainty.h"
 #include "flow/fitting_rows.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/sequence_limits.h"
-#include "flow/sequence_state.h"
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
-#include "texts/prompt_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-double PipeDiameterColdMm = 100.0;
-double SegmentHeightM = 0.0;
 
 namespace {
 

@@ -2,15 +2,14 @@
 
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/flow_results.h"
+#include "state/limits.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-StraightLengthTableBlock StraightLengthTables;
 
 int StraightLengthColumn(double ratio, const double* bounds, int boundCount) {
     for (int i = 0; i < boundCount; ++i)

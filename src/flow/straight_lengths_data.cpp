@@ -1,5 +1,6 @@
 #include "flow/straight_lengths_data.h"
 
+#include "state/limits.h"
 #include "texts/report_label_strings.h"
 
 namespace tubalyx {

@@ -5,12 +5,9 @@
 // the diameter ratio (or area ratio) above the previous bound up to and including its own.
 #include <string>
 
-namespace tubalyx {
+#include "state/limits.h"
 
-struct StraightLengthCell {
-    double Zero;
-    double Half;
-};
+namespace tubalyx {
 
 // The table gives no length for 0.5 % additional uncertainty.
 constexpr double kNoHalfLength = -1.0;

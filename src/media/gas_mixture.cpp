@@ -12,15 +12,14 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
+#include "ui/composition_grid.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-std::array<double, kMixtureRows> MixturePartialPressure{};
-std::array<double, kMixtureRows> DryMixturePartialPressure{};
-std::array<double, kMixtureRows> MixturePartialDensity{};
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "flow/flow_state.h"
 #include "forms/string_grid.h"
 #include "media/gas_mixture.h"
 #include "media/humidity_conversions.h"
@@ -14,10 +13,11 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
-#include "ui/composition_grid.h"
+#include "state/composition.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "media/gas_mixture.h"
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
@@ -26,17 +25,13 @@
 #include "property_tables/ozone.h"
 #include "property_tables/propane.h"
 #include "property_tables/saturation_states.h"
-#include "ui/composition_grid.h"
+#include "state/composition.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-int PropertyIterationCount = 0;
-int PropertyIterationLimit = 5000;
-double GridMeanMolarMass = 0.0;
-std::string ParsedUnitKind;
 
 namespace {
 

@@ -4,17 +4,10 @@
 
 #include "media/natural_gas_data.h"
 #include "numerics/number_text.h"
+#include "state/composition.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
-
-GasCompositionArray GasComposition{};
-double NaturalGasMethane = 0, NaturalGasEthane = 0, NaturalGasPropane = 0, NaturalGasButanes = 0,
-       NaturalGasPentanes = 0, NaturalGasNitrogen = 0, NaturalGasCarbonDioxide = 0,
-       NaturalGasHydrogen = 0, NaturalGasCarbonMonoxide = 0, NaturalGasWater = 0;
-double DensityDampingDivisor = 0.0;
-double DetailedGasDensity = 0.0;
-double NaturalGasZ = 0.0;
 
 namespace {
 

@@ -2,21 +2,15 @@
 
 #include <array>
 
-#include "flow/flow_state.h"
 #include "media/medium_property_switch.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
+#include "state/geometry.h"
+#include "state/medium.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
-
-std::string OilDensityFormulaText;
-std::string OilDensityFactorText;
-std::string OilViscosityLawText;
-std::string OilViscosityHeadText;
-std::string OilViscosityTailText;
-double OilViscosity40Dynamic = 0.0;
 
 namespace {
 

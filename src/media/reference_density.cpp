@@ -9,10 +9,11 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/medium_prompts.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

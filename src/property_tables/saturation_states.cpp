@@ -11,8 +11,10 @@
 #include "property_tables/oxygen.h"
 #include "property_tables/range_notes.h"
 #include "property_tables/saturation_data.h"
+#include "state/medium.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

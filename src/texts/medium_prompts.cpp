@@ -1,8 +1,8 @@
 #include "texts/medium_prompts.h"
 
-#include "ui/composition_grid.h"
+#include "state/composition.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -3,21 +3,10 @@
 #include "forms/string_grid.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "state/composition.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
-
-int MixtureEditColumn = 5;
-std::array<std::string, kMixtureRows> MixtureComponentKeyword{};
-std::array<std::string, kMixtureRows> MixtureComponentName{};
-std::array<double, kMixtureRows> MixtureMolarMass{};
-std::array<double, kMixtureRows> MixtureDensity{};
-std::array<double, kMixtureRows> MixtureViscosity{};
-std::array<double, kMixtureRows> MixtureCp{};
-std::array<double, kMixtureRows> MixtureCv{};
-std::array<double, kMixtureRows> MixtureCriticalTemperature{};
-std::array<double, kMixtureRows> MixtureEnthalpy{};
-std::array<double, kMixtureRows> MixtureFraction{};
 
 namespace {
 
