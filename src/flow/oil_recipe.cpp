@@ -10,7 +10,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/medium.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -64,7 +64,7 @@ OilRecipeInput OilRecipeInputFromState(double rootFlowMax) {
 }
 
 void WriteCompensatedFlowRecipe(const OilRecipeInput& in) {
-    for (const std::string& line : CompensatedFlowRecipeLines(in)) Form1().RichEdit1.Add(line);
+    for (const std::string& line : CompensatedFlowRecipeLines(in)) CalculationWindow().RichEdit1.Add(line);
 }
 
 void WriteCompensatedFlowRecipe(double rootFlowMax) {

@@ -20,7 +20,7 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -28,7 +28,7 @@ namespace {
 
 // A cold dimension in mm, in the unit of the label dstorkallsort.
 std::string ColdDimensionText(double mm) {
-    const bool millimetres = Form1().dstorkallsort.Caption() == "mm";
+    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == "mm";
     return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
 }
 
@@ -83,7 +83,7 @@ void ComputeOperatingGeometry() {
     DpUnit = DpUpperLimitUnit;
     AdjustForOperatingRange();
 
-    TForm1& form = Form1();
+    const CalculationControls& form = CalculationWindow();
     form.Dstorkallmm.SetText(ColdDimensionText(PipeDiameterColdMm));
     form.dkallmm.SetText(ColdDimensionText(BoreDiameterColdMm));
     form.hkallmm.SetText(ColdDimensionText(SegmentHeightColdMm));

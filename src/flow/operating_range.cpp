@@ -16,7 +16,7 @@
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -79,7 +79,7 @@ double PaOfUnit(double value) {
     return pa;
 }
 
-void ShowMaxDpEntered() { Form1().difftryckmaxantal.SetText(FormatFixed(MaxDpEntered, 5)); }
+void ShowMaxDpEntered() { CalculationWindow().difftryckmaxantal.SetText(FormatFixed(MaxDpEntered, 5)); }
 
 // The design dp, already in kPa in MaxDpEntered, into the user's unit; gives dpQ in it.
 double KpaToUserUnit(double dpQ) {

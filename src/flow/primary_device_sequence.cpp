@@ -37,7 +37,7 @@
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -185,8 +185,8 @@ void RunPrimaryDeviceCalculation() {
                                       FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
     }
     CheckResultsFinite();
-    Form1().PaintBox1.SetVisible(true);
-    Form1().PaintBox1.Repaint();
+    CalculationWindow().PaintBox1.SetVisible(true);
+    CalculationWindow().PaintBox1.Repaint();
 }
 
 }  // namespace tubalyx

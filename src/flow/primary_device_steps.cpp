@@ -38,7 +38,7 @@
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -248,14 +248,14 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        ReynoldsAdjustedFlow(Form1().maxflowsort.Text(), MaxFlowInput, FlowDensity,
+        ReynoldsAdjustedFlow(CalculationWindow().maxflowsort.Text(), MaxFlowInput, FlowDensity,
                              1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
                              CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor,
                              VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {
-        const std::string unit = Form1().maxflowsort.Text();
+        const std::string unit = CalculationWindow().maxflowsort.Text();
         double perUnit = 0.0;
         const std::string kind = FlowUnitKind(unit, &perUnit);
         if (kind == "M")

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "forms/string_grid.h"
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/medium_property_switch.h"
@@ -16,8 +15,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
-#include "ui/composition_grid.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -116,7 +114,7 @@ double MixtureRowMolarMass(int row) {
 }
 
 void NormaliseMixture() {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
     const Column weight = ReadColumn(dry, kWeightColumn);
     const double total = ColumnSum(weight);
     double moles = 0.0;
@@ -135,8 +133,8 @@ void NormaliseMixture() {
 }
 
 void SetMixtureComponent() {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const Column dryMol = ReadColumn(dry, kMolColumn);
     const Column humidMol = ReadColumn(humid, kMolColumn);
     const double dryTotal = ColumnSum(dryMol), humidTotal = ColumnSum(humidMol);
@@ -167,8 +165,8 @@ void SetMixtureComponent() {
 }
 
 void ConvertMixtureColumns(int kind) {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
     double P = 0.0, t = 0.0;
     StateOfKind(kind, P, t);
@@ -211,8 +209,8 @@ void ConvertMixtureColumns(int kind) {
 }
 
 void CalcMixtureProperties(int kind) {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
     double P = 0.0, t = 0.0;
     StateOfKind(kind, P, t);

@@ -5,7 +5,7 @@
 #include "media/natural_gas_data.h"
 #include "numerics/number_text.h"
 #include "state/composition.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -33,7 +33,7 @@ inline double FlagFactor(double x, double flag) { return flag != 0.0 ? x + 1.0 -
 }  // namespace
 
 void ReadGasComposition() {
-    TStringGrid& grid = Form1().ViktVolprocGrid;
+    TStringGrid& grid = CalculationWindow().ViktVolprocGrid;
     for (const GridRow& row : kGridRows) *row.fraction = 0.0;
     for (int r = 0; r < 10; ++r) *kGridRows[r].fraction = StrToFloatSafe(grid.Cell(5, r + 2)) * 0.01;
     GasComposition.fill(0.0);

@@ -8,7 +8,7 @@
 #include "numerics/unit_parser.h"
 #include "state/geometry.h"
 #include "state/medium.h"
-#include "ui/form1.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -64,7 +64,7 @@ void OilProperties(const std::string& unit, double& density, double& viscosity, 
     const double d = 0.001 * rho15;
     const int cls = OilDensityClass(d);
     density = CheckFinite((d + (15.0 - t) * OilDensityCoefficient(cls)) * 1000.0);
-    OilDensityFormulaText = "r[kg/m3]:=" + Form1().rbg.Text() + OilDensityClassText(cls);
+    OilDensityFormulaText = "r[kg/m3]:=" + CalculationWindow().rbg.Text() + OilDensityClassText(cls);
     OilDensityFactorText = "fdens:=sqrt(r[kg/m3]/" + FormatFixed(density, 5) + ")";
 
     const double l40 = DoubleLog(nu40);

@@ -7,7 +7,6 @@
 #include "numerics/text_utils.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
-#include "texts/report_labels.h"
 
 namespace tubalyx {
 

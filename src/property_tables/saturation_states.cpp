@@ -14,7 +14,6 @@
 #include "state/medium.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
-#include "texts/report_labels.h"
 
 namespace tubalyx {
 namespace {

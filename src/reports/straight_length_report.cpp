@@ -13,6 +13,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_sets.h"
+#include "texts/fitting_labels.h"
 #include "texts/report_label_strings.h"
 
 namespace tubalyx {

@@ -6,15 +6,6 @@
 
 namespace tubalyx {
 
-bool IsStandardFlowUnit(const std::string&) {
-    static const char* const kUnits[] = {"Nm3/h",  "Nm3/min",  "Nm3/s",    "Standard_m3/h", "Standard_m3/min",
-                                         "Standard_m3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"};
-    const std::string& unit = Form1().maxflowsort.Text();
-    for (const char* u : kUnits)
-        if (unit == u) return true;
-    return false;
-}
-
 void SetStandardDensityPrompt() {
     const std::string& unit = Form1().maxflowsort.Text();
     const bool standard = unit.find("Standard_") != std::string::npos || unit == "MMSCFD";

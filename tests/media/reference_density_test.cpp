@@ -12,7 +12,7 @@
 #include "state/composition.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/composition_grid.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 namespace {

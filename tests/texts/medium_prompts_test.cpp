@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "media/reference_density.h"
 #include "state/composition.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
