@@ -27,6 +27,12 @@ void TStringGrid::SetCell(int col, int row, const std::string& text) {
     Changed();
 }
 
+void TStringGrid::ClearCells() {
+    if (cells_.empty()) return;
+    cells_.clear();
+    Changed();
+}
+
 void TStringGrid::SetDefaultColWidth(int v) {
     defaultColWidth_ = std::max(0, v);
     colWidths_.clear();
