@@ -22,7 +22,7 @@ void CalcHumidGasState() {
 
 void CalcMediumState() {
     CalcHumidGasState();
-    CheckMediumStateLimits(TableRangeNote);
+    CheckPropaneTableLimits(TableRangeNote);
 }
 
 void HumidAirStateStub(double&, double&, double&, double, double, double&, double&, double&, double&) {}
