@@ -1,4 +1,4 @@
-#include "flow/reynolds_report.h"
+#include "reports/reynolds_report.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +7,19 @@
 #include <numbers>
 #include <vector>
 
-#include "flow/flow_state.h"
 #include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/separator_guard.h"
 #include "reports/report_window.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/caption_sets.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {
