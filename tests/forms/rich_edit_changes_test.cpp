@@ -78,7 +78,7 @@ TEST(RichEditChanges, TheLogReplayedOnTheShownLinesGivesTheModelText) {
          [](TRichEdit& r, TRichEdit& a) { RunReport(r, a, 25, "new"); }, false, 25},
         {"a run whose history has a line of several colours",
          [](TRichEdit& r, TRichEdit& a) {
-             // Part of line 3 in blue: the copy gives each line the colour of its start, so
+             // Two characters of line 3 in blue: the copy gives each line the colour of its start, so
              // that one line comes back different and is replaced, all others stay.
              r.SetSelStart(r.LineStartText(3) + 2);
              r.SetSelLength(2);

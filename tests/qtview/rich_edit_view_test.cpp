@@ -1,6 +1,6 @@
 // The report view against its model: after every kind of change the document shows the
 // model's text with each character's colour, size and weight, and a run redraws only its
-// new lines.
+// new lines. (Caret and selection: main_window_test.)
 #include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
@@ -120,22 +120,4 @@ TEST(RichEditView, ARunLeavesTheEarlierReportsBlocksInPlace) {
     ASSERT_EQ(Mismatch(view, report), "");
     QTextBlock b = view.document()->findBlockByNumber(30 + 1);
     for (int i = 1; i < 200; ++i, b = b.next()) ASSERT_EQ(b.userState(), i) << "old line " << i << " was drawn again";
-}
-
-TEST(RichEditView, CaretAndSelectionGoBothWays) {
-    TRichEdit report("RichEdit1");
-    RichEditWidget view(report, nullptr);
-    report.Add("OUTPUT");
-    report.Add("\xF0\x9D\x9B\xBC" "= 0,6");  // a character of two UTF-16 units
-    view.SyncFromModel();
-    report.SetSelStart(report.LineStartText(1) + 2);
-    report.SetSelLength(3);
-    view.SyncFromModel();
-    EXPECT_EQ(view.textCursor().selectedText().toStdString(), " 0,");
-    QTextCursor c(view.document()->findBlockByNumber(1));
-    c.movePosition(QTextCursor::EndOfBlock);
-    c.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 2);
-    view.setTextCursor(c);
-    EXPECT_EQ(report.SelStart(), TextPos(7 + 4));
-    EXPECT_EQ(report.SelLength(), 2);
 }
