@@ -35,6 +35,9 @@ public:
     // The same with the Reynolds power of C at qm given (it does not depend on the bore).
     void SetFlow(double qm, double reynoldsPower);
     double ReynoldsPower(double qm) const;
+    // C alone at qm, for the passes of an iteration whose first SetFlow checked the Reynolds
+    // number: the reynolds field keeps that value where C does not read it.
+    void SetFlowCoefficient(double qm);
     void SetDiffPressure(double dp);
     const FlowCoefficients& Coefficients() const { return k_; }
 

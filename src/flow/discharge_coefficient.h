@@ -80,8 +80,9 @@ public:
     double At(double reynolds) const;
     // The power of 1e6 / ReD that the equation takes, from ln |ReD|.
     double ReynoldsPower(double lnReynolds) const;
-    // C at ReD whose ReynoldsPower is given.
+    // C at ReD whose ReynoldsPower is given. Only the venturi tables read ReD itself.
     double At(double reynolds, double reynoldsPower) const;
+    bool ReadsReynolds() const { return equation_ == Equation::Venturi; }
 
 private:
     enum class Equation {

@@ -96,7 +96,7 @@ public:
             if (n_ == 1) {
                 model_.SetFlow(qm_, startPower_);
             } else {
-                model_.SetFlow(qm_);
+                model_.SetFlowCoefficient(qm_);
             }
             qm_ = cone_ ? coneFlow_ : CheckFinite(model_.Coefficients().c * factor_);
         }
