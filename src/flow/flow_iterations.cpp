@@ -55,18 +55,60 @@ bool FlowSettled(double previous, double qm) {
     return qm > 0.0 ? change < 1e-7 * qm : change < 1e-7;
 }
 
-// The flow step depends on the flow alone, so a flow that comes back after two passes
-// alternates with its predecessor up to the pass bound. The member of the pair that the
-// bound reaches is then the result, without running the remaining passes (an oscillating
-// iteration would otherwise spend its whole bound in every solve that nests it).
-bool TwoCycleReached(int n, double& qm, double previous, double& twoBack) {
-    if (qm == twoBack) {
-        if ((kUnboundedIterationLimit - n) % 2 != 0) qm = previous;
-        return true;
+// Watches an iteration that a solve nests, for the two ways it can fail to converge: a solve
+// that spends its whole pass bound in every call makes the nesting one hang.
+// - A state that comes back exactly repeats its cycle up to the pass bound, whatever its
+//   length (Brent's detection: the state is compared with one saved at doubling distances).
+//   The iterate the bound reaches is then known one period ahead at most, so the bound moves
+//   to the pass that gives it: the result is the one the full bound gives.
+// - A distance to the stop test whose smallest value over a window of passes has not halved
+//   since the window before makes no progress that could reach a tolerance within the bound
+//   in time: the iteration ends at its last iterate, as at its bound.
+class ConvergenceWatch {
+public:
+    ConvergenceWatch(double start, int bound, int window)
+        : saved_(start), bound_(bound), window_(window) {}
+
+    // The pass after which the iteration ends at the latest.
+    int Bound() const { return bound_; }
+
+    // After pass n: the state the next pass starts from and the distance of this pass. True
+    // when the iteration makes no progress.
+    bool Stalled(int n, double state, double distance) {
+        if (cycleKnown_) return false;
+        if (state == saved_) {
+            cycleKnown_ = true;
+            bound_ = n + (bound_ - n) % length_;
+            return false;
+        }
+        if (power_ == length_) {
+            saved_ = state;
+            power_ *= 2;
+            length_ = 0;
+        }
+        ++length_;
+        windowMin_ = MinDouble(windowMin_, distance);
+        if (n % window_ != 0) return false;
+        const bool stalled = !(windowMin_ <= 0.5 * previousMin_);
+        previousMin_ = windowMin_;
+        windowMin_ = kNone;
+        return stalled;
     }
-    twoBack = previous;
-    return false;
-}
+
+private:
+    static constexpr double kNone = std::numeric_limits<double>::infinity();
+    double saved_;
+    int power_ = 1, length_ = 1;
+    bool cycleKnown_ = false;
+    int bound_;
+    int window_;
+    double windowMin_ = kNone, previousMin_ = kNone;
+};
+
+// Windows of the watches: the flow iteration settles within a few passes, the damped bore
+// iteration gains a factor 6/5 a pass.
+constexpr int kFlowWindow = 32;
+constexpr int kBoreWindow = 16;
 
 // The flow iteration at one bore: from qm = 1 kg/s, qm := the flow equation at the
 // coefficients of qm, until the change falls below 1e-7 or the pass bound is reached. It
@@ -100,9 +142,14 @@ public:
             }
             qm_ = cone_ ? coneFlow_ : CheckFinite(model_.Coefficients().c * factor_);
         }
-        // A flow that is not positive changes no more: the next pass ends the loop.
-        done_ = FlowSettled(previous, qm_) || TwoCycleReached(n_, qm_, previous, twoBack_) ||
-                n_ >= kUnboundedIterationLimit;
+        // A flow that is not positive changes no more: the next pass ends the loop. The
+        // progress is that towards a fixed point or a swing between two flows, which the
+        // watch then finds exactly; the window and the bound are even, so in a swing that
+        // stalls it ends on the side the bound reaches.
+        const double swing = std::fabs(qm_ - twoBack_);
+        twoBack_ = previous;
+        done_ = FlowSettled(previous, qm_) || watch_.Stalled(n_, qm_, swing) ||
+                n_ >= watch_.Bound();
     }
 
 private:
@@ -111,7 +158,8 @@ private:
     double startPower_;
     double coneFlow_ = 0.0, factor_ = 0.0;
     double qm_ = kStartFlow;
-    double twoBack_ = std::numeric_limits<double>::quiet_NaN();
+    double twoBack_ = std::numeric_limits<double>::infinity();  // the flow two passes back
+    ConvergenceWatch watch_{kStartFlow, kUnboundedIterationLimit, kFlowWindow};
     int n_ = 0;
     bool done_ = false;
 };
@@ -274,16 +322,19 @@ double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, 
     const double lower = 0.01 * pipeDiameter;
     FlowSolve flow(sel, coneEquation, p, dp, pipeDiameter, density, viscosity, kappa, f);
     double d = 0.5 * pipeDiameter;
+    ConvergenceWatch watch(d, 1001, kBoreWindow);
     for (int n = 1;; ++n) {
         d = MaxDouble(MinDouble(d, upper), lower);
         double q1 = 0.0, q2 = 0.0;
         flow.AtPair(d, d + 0.0001 * d, q1, q2);
         d = CheckFinite(d + (qm - q1) * CheckedDiv(0.0001 * d, q2 - q1) * (1.0 / 6.0));
-        if (RelativeChange(q1, qm) < 1e-6) break;
+        const double miss = RelativeChange(q1, qm);
+        if (miss < 1e-6) break;
         if (d >= 0.94 * pipeDiameter && q1 < qm) break;  // the flow cannot be reached
-        if (n > 1000) break;
+        if (watch.Stalled(n, d, miss) || n >= watch.Bound()) break;
     }
-    return d;
+    // The last step may leave the range of the bores tried; the bore returned does not.
+    return MaxDouble(MinDouble(d, upper), lower);
 }
 
 void ThroatDiameterFromFlow(std::string_view medium, std::string_view device,
