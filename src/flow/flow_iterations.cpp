@@ -55,19 +55,19 @@ bool FlowSettled(double previous, double qm) {
     return qm > 0.0 ? change < 1e-7 * qm : change < 1e-7;
 }
 
-// Watches an iteration that a solve nests, for the two ways it can fail to converge: a solve
-// that spends its whole pass bound in every call makes the nesting one hang.
+// Watches an iteration for the two ways it can fail to converge: a solve that spends its
+// whole pass bound makes every solve that nests it, and the window waiting for it, hang.
 // - A state that comes back exactly repeats its cycle up to the pass bound, whatever its
 //   length (Brent's detection: the state is compared with one saved at doubling distances).
 //   The iterate the bound reaches is then known one period ahead at most, so the bound moves
 //   to the pass that gives it: the result is the one the full bound gives.
-// - A distance to the stop test whose smallest value over a window of passes has not halved
-//   since the window before makes no progress that could reach a tolerance within the bound
-//   in time: the iteration ends at its last iterate, as at its bound.
+// - A distance to the stop test whose smallest value over a window of passes has not fallen
+//   by the iteration's gain since the window before makes no progress that could reach the
+//   tolerance in time: the iteration ends at its last iterate, as at its bound.
 class ConvergenceWatch {
 public:
-    ConvergenceWatch(double start, int bound, int window)
-        : saved_(start), bound_(bound), window_(window) {}
+    ConvergenceWatch(double start, int bound, int window, double gain)
+        : saved_(start), bound_(bound), window_(window), gain_(gain) {}
 
     // The pass after which the iteration ends at the latest.
     int Bound() const { return bound_; }
@@ -89,7 +89,7 @@ public:
         ++length_;
         windowMin_ = MinDouble(windowMin_, distance);
         if (n % window_ != 0) return false;
-        const bool stalled = !(windowMin_ <= 0.5 * previousMin_);
+        const bool stalled = !(windowMin_ * gain_ <= previousMin_);
         previousMin_ = windowMin_;
         windowMin_ = kNone;
         return stalled;
@@ -102,13 +102,20 @@ private:
     bool cycleKnown_ = false;
     int bound_;
     int window_;
+    double gain_;
     double windowMin_ = kNone, previousMin_ = kNone;
 };
 
-// Windows of the watches: the flow iteration settles within a few passes, the damped bore
-// iteration gains a factor 6/5 a pass.
-constexpr int kFlowWindow = 32;
+// The watches' windows and gains. Within the ranges of the standards C hardly moves with the
+// Reynolds number and a flow iteration settles within a few passes; one that gains less
+// than a factor 3 in 8 passes runs far outside them, where C is no coefficient any more.
+// The damped bore iteration gains 6/5 a pass, the loss iteration converges fast.
+constexpr int kFlowWindow = 8;
+constexpr double kFlowGain = 3.0;
 constexpr int kBoreWindow = 16;
+constexpr double kBoreGain = 2.0;
+constexpr int kLossWindow = 8;
+constexpr double kLossGain = 2.0;
 
 // The flow iteration at one bore: from qm = 1 kg/s, qm := the flow equation at the
 // coefficients of qm, until the change falls below 1e-7 or the pass bound is reached. It
@@ -159,7 +166,7 @@ private:
     double coneFlow_ = 0.0, factor_ = 0.0;
     double qm_ = kStartFlow;
     double twoBack_ = std::numeric_limits<double>::infinity();  // the flow two passes back
-    ConvergenceWatch watch_{kStartFlow, kUnboundedIterationLimit, kFlowWindow};
+    ConvergenceWatch watch_{kStartFlow, kUnboundedIterationLimit, kFlowWindow, kFlowGain};
     int n_ = 0;
     bool done_ = false;
 };
@@ -322,7 +329,7 @@ double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, 
     const double lower = 0.01 * pipeDiameter;
     FlowSolve flow(sel, coneEquation, p, dp, pipeDiameter, density, viscosity, kappa, f);
     double d = 0.5 * pipeDiameter;
-    ConvergenceWatch watch(d, 1001, kBoreWindow);
+    ConvergenceWatch watch(d, 1001, kBoreWindow, kBoreGain);
     for (int n = 1;; ++n) {
         d = MaxDouble(MinDouble(d, upper), lower);
         double q1 = 0.0, q2 = 0.0;
@@ -387,15 +394,18 @@ void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view de
     };
     dp = wantedLoss > p ? p : wantedLoss;
     double l1 = 0.0;
+    ConvergenceWatch watch(dp, 101, kLossWindow, kLossGain);
     for (int n = 1;; ++n) {
         l1 = lossAt(dp, d);
         const double dp2 = dp < p ? dp + 0.01 : dp;
         const double l2 = lossAt(dp2, d);
         if (dp2 < p) dp = CheckFinite(dp + (wantedLoss - l1) * CheckedDiv(0.01, l2 - l1));
         if (dp > p) dp = p;
-        if (n > 100) break;
+        const bool stalled = watch.Stalled(n, dp, std::fabs(wantedLoss - l1));
+        if (n >= watch.Bound()) break;
         if (dp2 < p && RelativeChange(l1, wantedLoss) < 1e-5) break;
         if (RelativeChange(dp2, p) < 1e-5 && wantedLoss > l1) break;
+        if (stalled) break;
     }
     loss = l1;
 }
