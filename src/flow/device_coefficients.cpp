@@ -1,7 +1,6 @@
 #include "flow/device_coefficients.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 #include "flow/reynolds.h"
@@ -11,8 +10,6 @@
 namespace tubalyx {
 
 namespace {
-
-const double kLnLargestDouble = std::log(std::numeric_limits<double>::max());
 
 // A liquid has no expansibility: its law is that of no device, which gives 1.
 FlowDevice ExpansibilityDevice(const DeviceSelection& sel) {
@@ -54,17 +51,6 @@ void DeviceCoefficientModel::SetFlow(double qm) { SetFlow(qm, ReynoldsPower(qm))
 void DeviceCoefficientModel::SetFlow(double qm, double reynoldsPower) {
     k_.reynolds = ReynoldsNumber(pipeDiameter_, viscosity_, qm);
     k_.c = curve_.At(k_.reynolds, reynoldsPower);
-    if (k_.c < 0.0) k_.c = 0.0;
-}
-
-void DeviceCoefficientModel::SetFlowCoefficient(double qm) {
-    const double lnReynolds = std::log(std::fabs(qm)) + lnReynoldsPerFlow_;
-    // Where ReD itself is read, or could overflow, it is evaluated and checked as always.
-    if (curve_.ReadsReynolds() || !(lnReynolds < kLnLargestDouble)) {
-        SetFlow(qm);
-        return;
-    }
-    k_.c = curve_.At(k_.reynolds, curve_.ReynoldsPower(lnReynolds));
     if (k_.c < 0.0) k_.c = 0.0;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <string_view>
 
 #include "flow/device_selection.h"
@@ -49,6 +50,18 @@ private:
     DischargeCoefficientCurve curve_;
     FlowCoefficients k_;
 };
+
+inline void DeviceCoefficientModel::SetFlowCoefficient(double qm) {
+    constexpr double kLnLargestDouble = 709.782712893384;  // ln of the largest double
+    const double lnReynolds = std::log(std::fabs(qm)) + lnReynoldsPerFlow_;
+    // Where ReD itself is read, or could overflow, it is evaluated and checked as always.
+    if (curve_.ReadsReynolds() || !(lnReynolds < kLnLargestDouble)) {
+        SetFlow(qm);
+        return;
+    }
+    k_.c = curve_.At(k_.reynolds, curve_.ReynoldsPower(lnReynolds));
+    if (k_.c < 0.0) k_.c = 0.0;
+}
 
 // Keyword form. The density is accepted for a uniform argument list and not used.
 void DeviceCoefficients(std::string_view medium, std::string_view device,

@@ -15,8 +15,6 @@ constexpr double kInchPerMm = 0.03937007874015748;  // 1 / 25.4
 // (19000 b / ReD)^0.8 = 0.019^0.8 b^0.8 (1e6 / ReD)^0.8.
 const double kReaderHarrisA = std::pow(0.019, 0.8);
 
-const double kLnMillion = std::log(1e6);
-
 // |x|^y through one logarithm and one exponential; 0 for x = 0, as PowerDouble gives.
 double Power(double x, double y) { return std::exp(y * std::log(std::fabs(x))); }
 
@@ -128,7 +126,7 @@ void DischargeCoefficientCurve::SetPlate(double beta) {
             const double b13 = ab * b01p3, b35 = ab * ab * ab * std::sqrt(ab);
             const double ratio = CheckedDiv(b2 * b2, 1.0 - b2 * b2);
             const double m2 = CheckedDiv(2.0 * l2_, 1.0 - beta);
-            const double m2Term = m2 - 0.8 * PowerDouble(m2, 1.1);
+            const double m2Term = m2 - 0.8 * Power(m2, 1.1);
             const double tapRatio = tapping_ * ratio;
             const double a08 = kReaderHarrisA * b08;
             base_ = 0.5961 + 0.0261 * b2 - 0.216 * b8 + tapRatio - 0.031 * m2Term * b13 +
@@ -174,13 +172,6 @@ void DischargeCoefficientCurve::SetPlate(double beta) {
     }
 }
 
-// x = (1e6 / ReD)^0.1, of which every Reynolds term is a power.
-double DischargeCoefficientCurve::ReaderHarrisGallagherAt(double x) const {
-    const double x2 = x * x, x3 = x2 * x, x4 = x2 * x2;
-    const double x8 = x4 * x4;
-    return CheckFinite(base_ + k7_ * (x4 * x3) + (k3_ + k3a_ * x8) * x3 - k8_ * x8);
-}
-
 double DischargeCoefficientCurve::VenturiAt(double reynolds) const {
     const double re = throatReynolds_ ? CheckedDiv(reynolds, beta_) : reynolds;
     if (!(re > table_[0].reynolds)) {
@@ -199,23 +190,6 @@ double DischargeCoefficientCurve::VenturiAt(double reynolds) const {
 
 double DischargeCoefficientCurve::At(double reynolds) const {
     return At(reynolds, ReynoldsPower(std::log(std::fabs(reynolds))));
-}
-
-// ln |ReD| of 0 is -infinity, which makes the power infinite: C raises.
-double DischargeCoefficientCurve::ReynoldsPower(double lnReynolds) const {
-    return exponent_ == 0.0 ? 0.0 : std::exp(exponent_ * (kLnMillion - lnReynolds));
-}
-
-double DischargeCoefficientCurve::At(double reynolds, double reynoldsPower) const {
-    switch (equation_) {
-        case Equation::ReaderHarrisGallagher: return ReaderHarrisGallagherAt(reynoldsPower);
-        case Equation::Stolz:
-        case Equation::IsaNozzle:
-        case Equation::IsaNozzleDin:
-        case Equation::LongRadius: return CheckFinite(base_ + slope_ * reynoldsPower);
-        case Equation::Venturi: return VenturiAt(reynolds);
-        default: return CheckFinite(base_);
-    }
 }
 
 double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2,

@@ -3,9 +3,11 @@
 // of the diameter ratio beta = d/D and the pipe Reynolds number ReD. The equations are
 // evaluated as published, also outside their ranges of validity (the limit checks report
 // those); a negative C is returned as it comes, the caller cuts it to 0.
+#include <cmath>
 #include <cstddef>
 
 #include "flow/device_selection.h"
+#include "numerics/checked.h"
 
 namespace tubalyx {
 
@@ -114,5 +116,32 @@ private:
     double base_ = 0.0, slope_ = 0.0;
     double k7_ = 0.0, k3_ = 0.0, k3a_ = 0.0, k8_ = 0.0;
 };
+
+// The evaluations of the iterations' passes, here so that they inline into them.
+
+// ln |ReD| of 0 is -infinity, which makes the power infinite: C raises.
+inline double DischargeCoefficientCurve::ReynoldsPower(double lnReynolds) const {
+    constexpr double kLnMillion = 13.815510557964274;  // ln 1e6
+    return exponent_ == 0.0 ? 0.0 : std::exp(exponent_ * (kLnMillion - lnReynolds));
+}
+
+// x = (1e6 / ReD)^0.1, of which every Reynolds term is a power.
+inline double DischargeCoefficientCurve::ReaderHarrisGallagherAt(double x) const {
+    const double x2 = x * x, x3 = x2 * x, x4 = x2 * x2;
+    const double x8 = x4 * x4;
+    return CheckFinite(base_ + k7_ * (x4 * x3) + (k3_ + k3a_ * x8) * x3 - k8_ * x8);
+}
+
+inline double DischargeCoefficientCurve::At(double reynolds, double reynoldsPower) const {
+    switch (equation_) {
+        case Equation::ReaderHarrisGallagher: return ReaderHarrisGallagherAt(reynoldsPower);
+        case Equation::Stolz:
+        case Equation::IsaNozzle:
+        case Equation::IsaNozzleDin:
+        case Equation::LongRadius: return CheckFinite(base_ + slope_ * reynoldsPower);
+        case Equation::Venturi: return VenturiAt(reynolds);
+        default: return CheckFinite(base_);
+    }
+}
 
 }  // namespace tubalyx
