@@ -114,8 +114,11 @@ void DischargeCoefficientCurve::SetPlate(double beta) {
     beta_ = beta;
     base_ = slope_ = 0.0;
     const double ab = std::fabs(beta);
-    // The fractional powers of beta from its tenth power: one logarithm for them all.
-    const double b01 = Power(beta, 0.1);
+    // The fractional powers of beta come from its tenth power: one logarithm for them all.
+    const bool fractional = equation_ == Equation::ReaderHarrisGallagher ||
+                            equation_ == Equation::Stolz || equation_ == Equation::IsaNozzle ||
+                            equation_ == Equation::IsaNozzleDin;
+    const double b01 = fractional ? Power(beta, 0.1) : 0.0;
     const double b4 = beta * beta * beta * beta;
     switch (equation_) {
         case Equation::ReaderHarrisGallagher: {
