@@ -52,7 +52,6 @@ constexpr ElementType kElementTypes[] = {
     {'5', "V", "BG"}, {'6', "V", "OG"}, {'7', "KV", " "}, {'8', "VK", " "},
     {'9', "SM", " "}, {'0', "D", " "},  {'A', "DL", " "},
 };
-constexpr ElementType kDefaultType = {'1', "S", "R"};  // stands when no type can be tried
 
 constexpr double kNoBest = 1e38;
 constexpr int kRangeSteps = 10;  // steps of the pipe and dp ranges
@@ -102,7 +101,8 @@ double RangeStep(double lower, double upper, int i, int steps) {
 
 // One point of the search: a device type, a pipe of the pipe range and a step of the dp range.
 struct DesignCandidate {
-    const ElementType* type = &kDefaultType;
+    // The orifice with corner tappings stands when no type can be tried.
+    const ElementType* type = &kElementTypes[0];
     DeviceSelection sel;
     double pipeCold = 0.0;  // m
     double pipe = 0.0;      // m, at operating temperature
