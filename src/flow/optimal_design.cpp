@@ -1,5 +1,6 @@
 #include "flow/optimal_design.h"
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
@@ -99,11 +100,23 @@ double RangeStep(double lower, double upper, int i, int steps) {
     return CheckFinite(lower + static_cast<double>(i) / steps * (upper - lower));
 }
 
+bool BendApplies(std::string_view row, std::string_view device) {
+    return row == "1" &&
+           (device == "S" || device == "KV" || device == "DL" || device == "D");
+}
+
+// A device type of the search with its keywords decoded, once.
+struct DesignType {
+    DeviceSelection sel;
+    std::string row;       // its row of the straight-length tables
+    bool bendRow = false;  // the bend factor applies on that row
+};
+
 // One point of the search: a device type, a pipe of the pipe range and a step of the dp range.
 struct DesignCandidate {
     // The orifice with corner tappings stands when no type can be tried.
-    const ElementType* type = &kElementTypes[0];
-    DeviceSelection sel;
+    const ElementType* element = &kElementTypes[0];
+    const DesignType* type = nullptr;
     double pipeCold = 0.0;  // m
     double pipe = 0.0;      // m, at operating temperature
     int dpStep = 0;
@@ -112,20 +125,24 @@ struct DesignCandidate {
 
 // Every candidate in the order of the search: the allowed types in table order, the pipes
 // their limits and the Reynolds limit admit, every dp. A pipe or dp whose step overflows is
-// left out.
-void ListCandidates(const DesignInputs& in, std::vector<DesignCandidate>& list) {
-    list.reserve(std::size(kElementTypes) * static_cast<std::size_t>(in.pipeSteps + 1) *
+// left out. types holds what the candidates' types decode to.
+void ListCandidates(const DesignInputs& in, std::array<DesignType, std::size(kElementTypes)>& types,
+                    std::vector<DesignCandidate>& list) {
+    list.reserve(types.size() * static_cast<std::size_t>(in.pipeSteps + 1) *
                  static_cast<std::size_t>(in.dpSteps + 1));
-    for (const ElementType& type : kElementTypes) {
-        if (PrimaryElementEntry.find(type.c) == std::string::npos) continue;
-        const DeviceSelection sel =
-            DecodeDeviceSelection(MediumCode, type.device, type.variant, in.standard);
+    for (std::size_t t = 0; t < types.size(); ++t) {
+        const ElementType& element = kElementTypes[t];
+        if (PrimaryElementEntry.find(element.c) == std::string::npos) continue;
+        DesignType& type = types[t];
+        type.sel = DecodeDeviceSelection(MediumCode, element.device, element.variant, in.standard);
+        MapFittingToTableRow(element.device, UpstreamFittingCode, type.row);
+        type.bendRow = BendApplies(type.row, element.device);
         double pipeMin = 0.0, pipeMax = 1e38;
-        PipeDiameterLimits(type.device, type.variant, in.standard, pipeMin, pipeMax);
+        PipeDiameterLimits(element.device, element.variant, in.standard, pipeMin, pipeMax);
         for (int i = 0; i <= in.pipeSteps; ++i) {
             DesignCandidate c;
+            c.element = &element;
             c.type = &type;
-            c.sel = sel;
             try {
                 c.pipeCold =
                     RangeStep(PipeDiameterMinLimitM, PipeDiameterMaxLimitM, i, in.pipeSteps);
@@ -137,8 +154,8 @@ void ListCandidates(const DesignInputs& in, std::vector<DesignCandidate>& list) 
             if (in.allowSmall && c.pipe < pipeMin) continue;
             if (in.allowLargeRe) {
                 double reMin = 0.0, reMax = kNoReynoldsUpperLimit;
-                ReynoldsLimits(type.device, type.variant, in.standard, 0.5 * c.pipe, c.pipe,
-                               reMin, reMax);
+                ReynoldsLimits(element.device, element.variant, in.standard, 0.5 * c.pipe,
+                               c.pipe, reMin, reMax);
                 try {
                     if (ReynoldsNumber(c.pipe, in.mu, in.qMax) > reMax) continue;
                 } catch (const CalcError&) {
@@ -174,17 +191,11 @@ struct CandidateResult {
 
 // Scratch texts kept across the candidates, so that no candidate allocates.
 struct CheckTexts {
-    std::string row, throat, dp, beta, roughness;
+    std::string throat, dp, beta, roughness;
     CheckTexts() {
-        row.reserve(8);
         for (std::string* m : {&throat, &dp, &beta, &roughness}) m->reserve(256);
     }
 };
-
-bool BendApplies(std::string_view row, std::string_view device) {
-    return row == "1" &&
-           (device == "S" || device == "KV" || device == "DL" || device == "D");
-}
 
 // Evaluates r.candidate from the correction factor r.factor of the candidate before; may
 // raise. The candidate stands in the state while it is evaluated: the straight lengths and
@@ -192,21 +203,22 @@ bool BendApplies(std::string_view row, std::string_view device) {
 void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts& texts,
                        CandidateResult& r) {
     const DesignCandidate& c = r.candidate;
-    const std::string_view device(c.type->device), variant(c.type->variant);
-    const bool cone = IsConeDevice(c.sel.device);
-    DeviceCode = c.type->device;
-    DeviceVariantCode = c.type->variant;
+    const DeviceSelection& sel = c.type->sel;
+    const std::string& row = c.type->row;
+    const std::string_view device(c.element->device), variant(c.element->variant);
+    const bool cone = IsConeDevice(sel.device);
+    DeviceCode = c.element->device;
+    DeviceVariantCode = c.element->variant;
     PipeDiameterColdM = c.pipeCold;
     PipeDiameter = c.pipe;
-    MapFittingToTableRow(device, UpstreamFittingCode, texts.row);
 
     const double usedFactor = r.factor;
-    double d = ThroatDiameterFromFlowFor(c.sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
+    double d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
                                          in.kappa, usedFactor);
     double upstream = 0.0, additional = 0.0, shortfall = 0.0;
-    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, texts.row, upstream, additional,
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
                                 shortfall, StraightLengthM, c.pipe, d);
-    const bool bend = BendApplies(texts.row, device) && additional > 0.0;
+    const bool bend = c.type->bendRow && additional > 0.0;
     double bkr = 1.0;
     if (bend) {
         BendCorrectionFactor(upstream, c.pipe, CheckedDiv(d, c.pipe), bkr);
@@ -221,7 +233,7 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     r.factor = br * bkr;
     // The bore of the same factor is the bore already solved.
     if (r.factor != usedFactor) {
-        d = ThroatDiameterFromFlowFor(c.sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
+        d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
                                       in.kappa, r.factor);
     }
     BoreDiameter = d;
@@ -234,7 +246,7 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     CheckBeta(in.language, device, variant, in.standard, beta, texts.beta);
     CheckRoughness(in.language, device, variant, in.standard, d, c.pipe, PipeRoughnessM,
                    ReynoldsNumber(c.pipe, in.mu, in.qMax), texts.roughness);
-    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, texts.row, upstream, additional,
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
                                 shortfall, StraightLengthM, c.pipe, d);
     if (bend) {
         additional = std::sqrt(r.roughnessPercent * r.roughnessPercent +
@@ -249,17 +261,17 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
                        (shortfall < bestShortfall || shortfall < 0.0);
     if (!valid) return;
 
-    const double dpNormal = DiffPressureFromFlowFor(c.sel, cone, in.p, in.qNormal, d, c.pipe,
+    const double dpNormal = DiffPressureFromFlowFor(sel, cone, in.p, in.qNormal, d, c.pipe,
                                                     in.rho, in.mu, in.kappa, r.factor, 1e-7,
                                                     1001);
-    const double dpMin = DiffPressureFromFlowFor(c.sel, cone, in.p, in.qMin, d, c.pipe, in.rho,
+    const double dpMin = DiffPressureFromFlowFor(sel, cone, in.p, in.qMin, d, c.pipe, in.rho,
                                                  in.mu, in.kappa, r.factor, 1e-7, 1001);
     UncertaintyOverDpRange(MediumCode, device, variant, r.factor, in.kappa, in.mu, in.rho,
                            c.pipe, d, c.dp, dpNormal, dpMin, in.p, in.standard, r.average,
                            r.deviationA, r.deviationB);
     const FlowCoefficients k =
-        ComputeDeviceCoefficients(c.sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
-    r.loss = std::fabs(PermanentPressureLossFor(c.sel.device, c.sel.standard, cone, c.pipe,
+        ComputeDeviceCoefficients(sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
+    r.loss = std::fabs(PermanentPressureLossFor(sel.device, sel.standard, cone, c.pipe,
                                                 in.mu, 0.5 * (in.qMin + in.qMax),
                                                 0.75 * dpNormal + 0.25 * c.dp, k.beta, k.c,
                                                 k.e));
@@ -289,8 +301,8 @@ void CommitDesign(const DesignInputs& in, const CandidateResult& r, bool scored)
     for (double x : {c.pipeCold, c.pipe, c.dp, r.factor, r.roughnessFactor, r.bendFactor,
                      r.roughnessPercent, r.bendPercent})
         CheckFinite(x);
-    DeviceCode = c.type->device;
-    DeviceVariantCode = c.type->variant;
+    DeviceCode = c.element->device;
+    DeviceVariantCode = c.element->variant;
     PipeDiameterColdM = c.pipeCold;
     PipeDiameter = c.pipe;
     MaxDpPa = c.dp;
@@ -335,8 +347,9 @@ bool DeviceForElementChar(char c, const char*& device, const char*& variant) {
 
 void SizeThroatDevice() {
     const DesignInputs in = ReadDesignInputs();
+    std::array<DesignType, std::size(kElementTypes)> types;
     std::vector<DesignCandidate> candidates;
-    ListCandidates(in, candidates);
+    ListCandidates(in, types, candidates);
     CheckTexts texts;
 
     CandidateResult best;
