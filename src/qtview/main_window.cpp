@@ -277,7 +277,8 @@ void MainWindow::SyncControl(TControl& c) {
         if (box->FrontCount() > 0) w->raise();
     } else if (auto* button = dynamic_cast<TButton*>(&c)) {
         static_cast<QPushButton*>(w)->setText(Q(button->Caption()));
-    } else if (dynamic_cast<TPaintBox*>(&c)) {
+    } else if (auto* box = dynamic_cast<TPaintBox*>(&c)) {
+        if (box->FrontCount() > 0) w->raise();
         w->update();
     }
     w->setPalette(palette);
