@@ -4,6 +4,7 @@
 
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/fitting_catalogue_data.h"
+#include "texts/window_access.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
 
@@ -11,7 +12,7 @@ namespace tubalyx {
 
 namespace {
 
-constexpr FittingText kDiagramHint{"Röd pil = aktuellt flöde", "Rotes Pfeil = Aktuelles Durchfluss",
+constexpr LangText kDiagramHint{"Röd pil = aktuellt flöde", "Rotes Pfeil = Aktuelles Durchfluss",
                                    "Red arrow = actual flow"};
 
 constexpr int kDiagramLeft = 10;
@@ -62,7 +63,7 @@ void PaintBranchDiagram(int kind) {
     if (CalcFunction != "Tryckf" || kind < 1) return;
     TForm1& form = Form1();
     TPaintBox& box = form.PaintBox1;
-    box.SetHint(FittingTextIn(kDiagramHint, LanguageLetter));
+    box.SetHint(TextOrSwedish(kDiagramHint, LanguageLetter));
     const int S = kSidePerFontPoint * form.Font().Size;
     box.SetBounds(kDiagramLeft, form.Motstandgrid.Top() - S, S, S);
     box.BringToFront();

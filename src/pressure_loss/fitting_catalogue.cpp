@@ -15,6 +15,7 @@
 #include "state/valve_state.h"
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"  // the valve page's Kv prompt
+#include "texts/window_access.h"
 #include "ui/form1.h"
 #include "ui/selection_state.h"
 
@@ -34,7 +35,7 @@ TStringGrid& Grid() { return Form1().Motstandgrid; }
 
 bool IsFittingColumn(int column) { return column >= 1 && column <= kFittingColumnCount; }
 
-const char* Text(const FittingText& text) { return FittingTextIn(text, LanguageLetter); }
+const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');

@@ -13,37 +13,32 @@
 #include "state/valve_state.h"
 #include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
+#include "texts/window_access.h"
 #include "ui/selection_state.h"
 
 namespace tubalyx {
 
 namespace {
 
-struct Texts {
-    const char* sv;
-    const char* de;
-    const char* en;
-};
+const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
-const char* Pick(const Texts& t) { return LanguageLetter == 'E' ? t.en : (LanguageLetter == 'D' ? t.de : t.sv); }
-
-constexpr Texts kCriticalRestriction{"  KRITISKT FLÖDE!= ", "  KRITISCHES DURCHFLUSS!= ", "  CRITICAL FLOW!= "};
-constexpr Texts kInletPressure{"BarA Inloppstryck", "BarA Einlaufdruck", "BarA Inletpressure"};
-constexpr Texts kConstantOutlet{"  Vid oförändrat utloppstryck", "  Bei unverändert Auslaufdruck",
+constexpr LangText kCriticalRestriction{"  KRITISKT FLÖDE!= ", "  KRITISCHES DURCHFLUSS!= ", "  CRITICAL FLOW!= "};
+constexpr LangText kInletPressure{"BarA Inloppstryck", "BarA Einlaufdruck", "BarA Inletpressure"};
+constexpr LangText kConstantOutlet{"  Vid oförändrat utloppstryck", "  Bei unverändert Auslaufdruck",
                                 "  At constant Outletpressure"};
-constexpr Texts kCriticalValve{"        KRITISKT FLÖDE!", "        KRITISCHES DURCHFLUSS!", "        CRITICAL FLOW!"};
-constexpr Texts kNotCritical{"  ICKE KRITISKT FLÖDE", "  NICHT KRITISCHES DURCHFLUSS", "  NON CRITICAL FLOW"};
-constexpr Texts kCriticalShare{"  KRITISKT FLÖDE= ", "  KRITISCHES DURCHFLUSS= ", "  CRITICAL FLOW= "};
+constexpr LangText kCriticalValve{"        KRITISKT FLÖDE!", "        KRITISCHES DURCHFLUSS!", "        CRITICAL FLOW!"};
+constexpr LangText kNotCritical{"  ICKE KRITISKT FLÖDE", "  NICHT KRITISCHES DURCHFLUSS", "  NON CRITICAL FLOW"};
+constexpr LangText kCriticalShare{"  KRITISKT FLÖDE= ", "  KRITISCHES DURCHFLUSS= ", "  CRITICAL FLOW= "};
 
-constexpr Texts kFlowLabel{"Flöde____________________________________(", "Durchfluss_______________________________(",
+constexpr LangText kFlowLabel{"Flöde____________________________________(", "Durchfluss_______________________________(",
                            "Flow_____________________________________("};
-constexpr Texts kRestrictionPower{"Restriktion effektförbrukning_________________(kW)= ",
+constexpr LangText kRestrictionPower{"Restriktion effektförbrukning_________________(kW)= ",
                                   "Restriction Leistungsverbrauch________________(kW)= ",
                                   "Restriction powerconsumption__________________(kW)= "};
-constexpr Texts kRestrictionFl{"fl för restriktion______________________________()= ",
+constexpr LangText kRestrictionFl{"fl för restriktion______________________________()= ",
                                "fl fuer Restriction_____________________________()= ",
                                "fl for restriction______________________________()= "};
-constexpr Texts kWarning{"        OBS! VARNING: ", "        ACHTUNG! ", "        WARNING! "};
+constexpr LangText kWarning{"        OBS! VARNING: ", "        ACHTUNG! ", "        WARNING! "};
 
 std::string Number(double value) { return FormatFixed(CheckFinite(value, "valve result is no number"), kReportDigits); }
 
