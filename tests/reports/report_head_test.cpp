@@ -13,85 +13,60 @@
 namespace tubalyx {
 namespace {
 
-class ReportHeadTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        LanguageLetter = 'E';
-        CalcFunction = "Ventil";
-        ValveSubtype = "VE";
-        DeviceCode = "S";
-        StandardLetter = '3';
-        Form1().RichEdit2.Clear();
-        ClearReport();
-        ReportWindow().SetSelAttributes(TTextAttributes{});
-    }
-    static std::vector<std::string> Lines() {
-        std::vector<std::string> lines;
-        for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
-        return lines;
-    }
-};
+std::vector<std::string> HeadLines(const char* function, const char* subtype, const char* device, char language) {
+    CalcFunction = function;
+    ValveSubtype = subtype;
+    DeviceCode = device;
+    StandardLetter = '3';
+    LanguageLetter = language;
+    ClearReport();
+    ReportWindow().SetSelAttributes(TTextAttributes{});
+    WriteReportHead();
+    std::vector<std::string> lines;
+    for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
+    return lines;
+}
 
-TEST_F(ReportHeadTest, TitlesOfTheValveFunctionAndTheDevices) {
+TEST(ReportHeadTest, TitlesDateLineAndProductLine) {
+    Form1().RichEdit2.Clear();
     const struct {
-        const char* function;
-        const char* subtype;
-        const char* device;
-        char standard;
+        const char *function, *subtype, *device;
         char language;
         std::vector<std::string> titles;
+        const char* date;
     } cases[] = {
-        {"Ventil", "VE", "S", '3', 'E', {"COMPUTERCALCULATION OF VALVEDEMANDS"}},
-        {"Ventil", "RO", "S", '3', 'E', {"COMPUTERCALCULATION OF FLOW RESTRICTIONS"}},
-        {"Ventil", "RO", "S", '3', 'D', {"RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS"}},
-        {"Ventil", "VE", "S", '3', 'S', {"DATORBERÄKNING AV VENTILKRAV"}},
-        {"Strypf", "VE", "S", '3', 'E',
-         {"COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES", "ACCORDING STANDARD ISO 5167 from 2003"}},
-        {"Strypf", "VE", "D", 'X', 'D',
-         {"RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG", "NACH NORM DIN 1952 von 1982"}},
-        {"Strypf", "VE", "VCONEWAFER", '3', 'E',
-         {"CALCULATION OF V-CONE ACCORDING TO MCCROMETER;", "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002"}},
-        {"Tryckf", "VE", "S", '3', 'S', {"DATORBERÄKNING AV TRYCKFÖRLUSTER"}},
-        {"Sorter", "VE", "S", '3', 'E', {}},
+        {"Ventil", "VE", "S", 'E', {"COMPUTERCALCULATION OF VALVEDEMANDS"}, "Date: "},
+        {"Ventil", "RO", "S", 'E', {"COMPUTERCALCULATION OF FLOW RESTRICTIONS"}, "Date: "},
+        {"Ventil", "RO", "S", 'D', {"RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS"}, "Datum: "},
+        {"Strypf", "VE", "S", 'E',
+         {"COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES", "ACCORDING STANDARD ISO 5167 from 2003"},
+         "Date: "},
+        {"Tryckf", "VE", "S", 'S', {"DATORBERÄKNING AV TRYCKFÖRLUSTER"}, "Datum: "},
+        {"Sorter", "VE", "S", 'E', {}, "Date: "},
     };
     for (const auto& c : cases) {
-        CalcFunction = c.function;
-        ValveSubtype = c.subtype;
-        DeviceCode = c.device;
-        StandardLetter = c.standard;
-        LanguageLetter = c.language;
-        ClearReport();
-        WriteReportHead();
-        std::vector<std::string> lines = Lines();
+        const std::vector<std::string> lines = HeadLines(c.function, c.subtype, c.device, c.language);
         ASSERT_EQ(lines.size(), c.titles.size() + 2) << c.function << " " << c.language;
         EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.titles.size()), c.titles) << c.function;
-        const std::string& date = lines[c.titles.size()];
-        const std::string prefix = c.language == 'E' ? "Date: " : "Datum: ";
-        EXPECT_EQ(date.rfind(prefix, 0), 0u) << date;
-        EXPECT_NE(date.find(c.language == 'E' ? " /Time: " : (c.language == 'D' ? " /Zeit: " : " /Tid: ")),
-                  std::string::npos)
-            << date;
+        EXPECT_EQ(lines[c.titles.size()].rfind(c.date, 0), 0u) << lines[c.titles.size()];
         EXPECT_EQ(lines.back(), "");
     }
 }
 
-TEST_F(ReportHeadTest, BoldDarkRedAndThePageHeaderInSwedishOnly) {
+TEST(ReportHeadTest, BoldDarkRedAndThePageHeaderInSwedishOnly) {
+    Form1().RichEdit2.Clear();
     Form1().RichEdit2.Add("Projekt 7");
-    SetReportSize(13);
-    WriteReportHead();
-    EXPECT_EQ(ReportLineCount(), 3);
+    EXPECT_EQ(HeadLines("Ventil", "VE", "S", 'E').size(), 3u);
     const TTextAttributes head = ReportAttributesAt(ReportWindow(), 0);
     EXPECT_EQ(head.Color, 128);
     EXPECT_TRUE(head.Style.Bold);
-    EXPECT_EQ(head.Size, 60);
-    LanguageLetter = 'S';
-    ClearReport();
-    WriteReportHead();
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"DATORBERÄKNING AV VENTILKRAV", Lines()[1], "Projekt 7", ""}));
-    LanguageLetter = 'X';
-    ClearReport();
-    WriteReportHead();
-    EXPECT_EQ(ReportLineCount(), 0);
+    EXPECT_EQ(head.Size, 10 * 60 / 13);
+    const std::vector<std::string> swedish = HeadLines("Ventil", "VE", "S", 'S');
+    ASSERT_EQ(swedish.size(), 4u);
+    EXPECT_EQ(swedish[0], "DATORBERÄKNING AV VENTILKRAV");
+    EXPECT_NE(swedish[1].find(" /Tid: "), std::string::npos);
+    EXPECT_EQ(swedish[2], "Projekt 7");
+    EXPECT_TRUE(HeadLines("Ventil", "VE", "S", 'X').empty());
 }
 
 }  // namespace
