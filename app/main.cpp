@@ -7,11 +7,12 @@
 #include "numerics/decimal_separator.h"
 #include "qtview/main_window.h"
 #include "qtview/qt_platform.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "texts/caption_sets.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"
-#include "ui/selection_state.h"
 #include "ui/window_metrics.h"
 
 int main(int argc, char** argv) {

@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
-#include "ui/selection_state.h"
+#include "state/geometry.h"
+#include "state/selections.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include "../tests/flow/design_duties.h"
 #include "flow/optimal_design.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 #include "media/natural_gas.h"
 #include "property_tables/air.h"
 #include "property_tables/nitrogen.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/selections.h"
 
 namespace {
 

@@ -1,15 +1,16 @@
 #include "flow/device_limit_checks.h"
 
-#include "flow/flow_state.h"
 #include "flow/limit_checks.h"
 #include "flow/reynolds.h"
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
-#include "ui/selection_state.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
-std::array<std::string, 6> DeviceLimitMessages{" ", " ", " ", " ", " ", " "};
 
 namespace {
 

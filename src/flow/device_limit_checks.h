@@ -1,23 +1,9 @@
 #pragma once
 // The limit checks of a primary-device result, one message text per check.
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace tubalyx {
-
-// Indices of DeviceLimitMessages.
-enum DeviceLimitMessageIndex {
-    kThroatDiameterMessage = 0,
-    kDiffPressureMessage = 1,
-    kDiameterRatioMessage = 2,
-    kReynoldsMessage = 3,
-    kPipeDiameterMessage = 4,
-    kRoughnessMessage = 5
-};
-
-// " " when a check passed, else its message in the user's language.
-extern std::array<std::string, 6> DeviceLimitMessages;
 
 // Runs the checks of the chosen standard on the state's device, geometry and flows.
 // All six messages are reset to " " first, so a device that skips checks ("VOLYM")

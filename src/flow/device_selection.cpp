@@ -3,10 +3,9 @@
 #include <string>
 
 #include "media/medium_identification.h"
-#include "ui/selection_state.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
 
 FlowDevice DecodeDevice(std::string_view device) {
     if (device == "S") return FlowDevice::Orifice;

@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/geometry.h"
 
 namespace tubalyx {
 namespace {

@@ -10,10 +10,6 @@
 
 namespace tubalyx {
 
-double AverageCoefficientUncertainty = 0.0;
-double VariantFlowDeviationA = 0.0;
-double VariantFlowDeviationB = 0.0;
-
 void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
                             std::string_view variant, double f, double kappa, double viscosity,
                             double density, double pipeDiameter, double bore, double dpMax,

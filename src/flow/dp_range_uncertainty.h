@@ -5,11 +5,6 @@
 
 namespace tubalyx {
 
-// Written by UncertaintyOverDpRange for the report (all in %).
-extern double AverageCoefficientUncertainty;
-extern double VariantFlowDeviationA;  // flow scaled from the normal-flow dp
-extern double VariantFlowDeviationB;  // flow scaled from the max dp (root extraction)
-
 // Eleven points equally spaced in sqrt(dp) from dpMin to dpMax (Pa); f the product of the
 // correction factors, D and d in m, p Pa abs. Gives the averages of the coefficient
 // uncertainty u, of u + the deviation of the flow scaled from dpNormal, and of u + the

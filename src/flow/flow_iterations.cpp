@@ -5,13 +5,14 @@
 #include <numbers>
 
 #include "flow/discharge_coefficient.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "flow/permanent_loss.h"
 #include "flow/volume_meter.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "ui/selection_state.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
 
 namespace tubalyx {
 namespace {

@@ -3,11 +3,12 @@
 #include <cmath>
 
 #include "flow/device_selection.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "ui/selection_state.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

@@ -1,6 +1,7 @@
 #include "flow/limit_checks.h"
 
 #include "flow/standard_limits.h"
+#include "state/limits.h"
 
 namespace tubalyx {
 namespace {

@@ -3,7 +3,8 @@
 #include "media/medium_state.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
-#include "ui/selection_state.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

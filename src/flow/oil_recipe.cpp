@@ -2,13 +2,15 @@
 
 #include <numbers>
 
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "media/oil_properties.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
-#include "ui/form1.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -62,7 +64,7 @@ OilRecipeInput OilRecipeInputFromState(double rootFlowMax) {
 }
 
 void WriteCompensatedFlowRecipe(const OilRecipeInput& in) {
-    for (const std::string& line : CompensatedFlowRecipeLines(in)) Form1().RichEdit1.Add(line);
+    for (const std::string& line : CompensatedFlowRecipeLines(in)) CalculationWindow().RichEdit1.Add(line);
 }
 
 void WriteCompensatedFlowRecipe(double rootFlowMax) {

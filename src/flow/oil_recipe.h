@@ -4,19 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace tubalyx {
+#include "state/flow_results.h"
 
-struct OilRecipeInput {
-    double rootFlowMax = 0.0;  // flow per square root of dp in kPa
-    double bore = 0.0;         // d, m
-    double pipeDiameter = 0.0; // D, m
-    double maxMassFlow = 0.0;  // kg/s
-    double viscosity = 0.0;    // Pa s
-    std::string densityFormula;           // "r[kg/m3]:=" ...
-    std::string viscosityFormula;         // "dynvisk[Pas]:=r[kg/m3]/1000000"
-    std::string dynamicViscosityFormula;  // "*(" + the viscosity law + ")"
-    std::string densityCorrection;        // "fdens:=sqrt(r[kg/m3]/" ... ")"
-};
+namespace tubalyx {
 
 // The seventeen recipe lines, numbers in the report format. Raises CalcError when D, d,
 // the viscosity or the flow make the coefficient formula fail.

@@ -6,29 +6,29 @@
 #include "flow/dp_range_uncertainty.h"
 #include "flow/fitting_rows.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/sequence_limits.h"
-#include "flow/sequence_state.h"
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
-#include "texts/prompt_state.h"
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-double PipeDiameterColdMm = 100.0;
-double SegmentHeightM = 0.0;
 
 namespace {
 
 // A cold dimension in mm, in the unit of the label dstorkallsort.
 std::string ColdDimensionText(double mm) {
-    const bool millimetres = Form1().dstorkallsort.Caption() == "mm";
+    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == "mm";
     return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
 }
 
@@ -83,7 +83,7 @@ void ComputeOperatingGeometry() {
     DpUnit = DpUpperLimitUnit;
     AdjustForOperatingRange();
 
-    TForm1& form = Form1();
+    const CalculationControls& form = CalculationWindow();
     form.Dstorkallmm.SetText(ColdDimensionText(PipeDiameterColdMm));
     form.dkallmm.SetText(ColdDimensionText(BoreDiameterColdMm));
     form.hkallmm.SetText(ColdDimensionText(SegmentHeightColdMm));

@@ -6,9 +6,6 @@
 
 namespace tubalyx {
 
-extern double PipeDiameterColdMm;   // mm
-extern double SegmentHeightM;       // m, segment height at operating temperature
-
 // Inches per millimetre, for the inch unit of the cold dimensions.
 inline constexpr double kInchPerMm = 0.03937007874015748;
 

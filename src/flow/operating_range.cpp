@@ -6,22 +6,19 @@
 
 #include "flow/device_selection.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
-#include "flow/sequence_state.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
-#include "texts/prompt_state.h"
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-double DensityRatioWorstCase = 1.0;
-double DpUnitFactor = 1.0;
-double MaxDpEntered = 0.0;
-DpTransmitterValueSet DpTransmitterValues;
 
 namespace {
 
@@ -82,7 +79,7 @@ double PaOfUnit(double value) {
     return pa;
 }
 
-void ShowMaxDpEntered() { Form1().difftryckmaxantal.SetText(FormatFixed(MaxDpEntered, 5)); }
+void ShowMaxDpEntered() { CalculationWindow().difftryckmaxantal.SetText(FormatFixed(MaxDpEntered, 5)); }
 
 // The design dp, already in kPa in MaxDpEntered, into the user's unit; gives dpQ in it.
 double KpaToUserUnit(double dpQ) {

@@ -5,40 +5,6 @@
 // design are filled for the report.
 namespace tubalyx {
 
-// Ideal-gas density ratio of the worst-case corner (1 or less for a gas, 1 for a liquid).
-extern double DensityRatioWorstCase;
-// Converts between the design dp and the user's unit DpUnit (see AdjustForOperatingRange).
-extern double DpUnitFactor;
-// The design differential pressure in the user's unit DpUnit.
-extern double MaxDpEntered;
-
-struct FlowValue {
-    double si = 0.0;    // kg/s
-    double user = 0.0;  // in the user's flow unit
-};
-struct DpValue {
-    double pa = 0.0;
-    double user = 0.0;  // in DpUnit
-};
-
-// What the report's transmitter section prints.
-struct DpTransmitterValueSet {
-    FlowValue normalPointFlow;
-    DpValue normalPointDp;
-    FlowValue maxPointFlow;
-    DpValue maxPointDp;
-    FlowValue designDpFlow;
-    DpValue designDp;
-    FlowValue rootNormalFlow;
-    FlowValue rootNormalFlowAtDesignDp;
-    FlowValue cornerRootNormalFlow;
-    FlowValue rootMaxFlow;
-    FlowValue designDpFlowAgain;
-    FlowValue maxFlow;
-    FlowValue flowAtMaxDp;
-};
-extern DpTransmitterValueSet DpTransmitterValues;
-
 // Pass bound of the two searches; reaching it is an input error.
 inline constexpr int kOperatingRangePassLimit = 100000;
 

@@ -9,33 +9,23 @@
 #include "flow/dp_range_uncertainty.h"
 #include "flow/fitting_rows.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
 #include "flow/limit_checks.h"
 #include "flow/permanent_loss.h"
 #include "flow/reynolds.h"
-#include "flow/sequence_state.h"
 #include "flow/standard_limits.h"
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
-std::string PrimaryElementEntry = "135";
-double PipeDiameterMinLimitM = 0.05;
-double PipeDiameterMaxLimitM = 0.5;
-double DpLowerLimitPa = 5000.0;
-double DpUpperLimitPa = 50000.0;
-double WeightFactor1 = 0.5;
-double WeightFactor2 = 0.5;
-
-double SizingCorrectionFactor = 1.0;
-double StraightLengthShortfallM = 0.0;
-double BendUncertaintyPercent = 0.0;
-double OptimalPressureLossPa = 0.0;
 
 namespace {
 

@@ -7,21 +7,6 @@
 
 namespace tubalyx {
 
-// Inputs of the optimal design, written by the input page.
-extern std::string PrimaryElementEntry;  // allowed device types, e.g. "135"
-extern double PipeDiameterMinLimitM;     // cold pipe-diameter range, m
-extern double PipeDiameterMaxLimitM;
-extern double DpLowerLimitPa;            // differential-pressure range, Pa
-extern double DpUpperLimitPa;
-extern double WeightFactor1;             // weight of the uncertainty term
-extern double WeightFactor2;             // weight of the pressure-loss term
-
-// Outputs besides the device selection, geometry and dp of the calculation state.
-extern double SizingCorrectionFactor;     // correction factor of the chosen design (1.0 before)
-extern double StraightLengthShortfallM;   // required minus available straight length, m
-extern double BendUncertaintyPercent;     // uncertainty of the bend factor, 0 without one
-extern double OptimalPressureLossPa;      // permanent loss of the chosen design, Pa
-
 // The device character of PrimaryElementEntry ("1" .. "9", "0", "A") as device code and
 // variant; false for any other character.
 bool DeviceForElementChar(char c, const char*& device, const char*& variant);

@@ -9,7 +9,6 @@
 #include "flow/device_limit_checks.h"
 #include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
 #include "flow/medium_state_limits.h"
 #include "flow/oil_recipe.h"
@@ -20,7 +19,6 @@
 #include "flow/permanent_loss.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
-#include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
 #include "flow/straight_length_service.h"
 #include "flow/straight_lengths.h"
@@ -33,52 +31,15 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
-#include "texts/prompt_state.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
-
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-double MaxFlowSI = 0.0;
-double MinFlowSI = 0.0;
-double MaxPressureLossPa = 0.0;
-double EdgeRadiusMm = 0.0;
-double GivenStraightInlet = 0.0;
-double GivenStraightOutlet = 0.0;
-std::string ExtraUncertaintyCode = "1";
-
-MediumStateValues LowDensityState;
-MediumStateValues HighDensityState;
-
-double DischargeCoefficientC = 0.0;
-double VelocityOfApproachFactor = 0.0;
-double ExpansibilityAtMaxFlow = 1.0;
-FlowCoefficientSet NormalFlowCoefficients;
-double FlowCoefficientAtNormalFlow = 0.0;
-double InletEdgeUncertaintyPercent = 0.0;
-
-double UpstreamLengthZeroM = 0.0;
-double UpstreamLengthHalfM = 0.0;
-double DownstreamLengthZeroM = 0.0;
-double DownstreamLengthHalfM = 0.0;
-double RequiredUpstreamLengthM = 0.0;
-double RequiredDownstreamLengthM = 0.0;
-
-double CoefficientUncertaintyAtMaxFlow = 0.0;
-double CoefficientUncertaintyPercent = 0.0;
-double ExpansibilityUncertaintyPercent = 0.0;
-double ExtraUncertaintyPercent = 0.0;
-double StraightLengthUncertaintyPercent = 0.0;
-double CombinedCoefficientUncertaintyPercent = 0.0;
-double FlowUncertaintyPercent = 0.0;
-
-double FlowAtMaxDpInput = 0.0;
-double RootFlowNormal = 0.0, RootFlowMax = 0.0, RootFlowDesign = 0.0;
-double RootFlowNormalPa = 0.0, RootFlowMaxPa = 0.0, RootFlowDesignPa = 0.0;
-double MaxPressureLossInput = 0.0;
-std::string MaxPressureLossUnit = "KPA";
 
 using sequence_detail::CorrectionProduct;
 using sequence_detail::RefreshCoefficientsAtMaxFlow;
@@ -104,7 +65,7 @@ void UncertaintyBudgetHook() {}
 
 void RunPrimaryDeviceCalculation() {
     PipeRoughnessM = 0.001 * PipeRoughnessMm;
-    sequence_detail::PendingOilRecipe.reset();
+    PendingOilRecipe.reset();
     PrepareMediumForFlow();
 
     CoefficientUncertaintyAtMaxFlow = CoefficientUncertaintyPercent = 0.0;
@@ -183,8 +144,8 @@ void RunPrimaryDeviceCalculation() {
             ComputeOperatingGeometry();
         }
     }
-    if (sequence_detail::PendingOilRecipe)
-        WriteCompensatedFlowRecipe(*sequence_detail::PendingOilRecipe);
+    if (PendingOilRecipe)
+        WriteCompensatedFlowRecipe(*PendingOilRecipe);
 
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
     const double reNormal = volume ? ReynoldsNumber(PipeDiameter, DynamicViscosityPas,
@@ -224,8 +185,8 @@ void RunPrimaryDeviceCalculation() {
                                       FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
     }
     CheckResultsFinite();
-    Form1().PaintBox1.SetVisible(true);
-    Form1().PaintBox1.Repaint();
+    CalculationWindow().PaintBox1.SetVisible(true);
+    CalculationWindow().PaintBox1.Repaint();
 }
 
 }  // namespace tubalyx

@@ -9,7 +9,6 @@
 #include "flow/device_limit_checks.h"
 #include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
 #include "flow/medium_state_limits.h"
 #include "flow/oil_recipe.h"
@@ -20,7 +19,6 @@
 #include "flow/permanent_loss.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
-#include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
 #include "flow/straight_length_service.h"
 #include "flow/straight_lengths.h"
@@ -33,16 +31,18 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
-#include "texts/prompt_state.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
 namespace sequence_detail {
-
-std::optional<OilRecipeInput> PendingOilRecipe;
 
 double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
 
@@ -61,8 +61,6 @@ using sequence_detail::RefreshCoefficientsAtMaxFlow;
 using sequence_detail::StandardText;
 
 namespace {
-
-
 
 // The kind letter of a flow unit keyword, the text itself unchanged.
 std::string FlowUnitKind(const std::string& unit, double* perUnit = nullptr) {
@@ -250,14 +248,14 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        ReynoldsAdjustedFlow(Form1().maxflowsort.Text(), MaxFlowInput, FlowDensity,
+        ReynoldsAdjustedFlow(CalculationWindow().maxflowsort.Text(), MaxFlowInput, FlowDensity,
                              1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
                              CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor,
                              VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {
-        const std::string unit = Form1().maxflowsort.Text();
+        const std::string unit = CalculationWindow().maxflowsort.Text();
         double perUnit = 0.0;
         const std::string kind = FlowUnitKind(unit, &perUnit);
         if (kind == "M")
@@ -315,9 +313,6 @@ void RootFlowConstants() {
                      CheckedSqrt(CheckedDiv(ScaledMaxDpPa, MaxDpPa));
 }
 
-
-
-
 }  // namespace
 
 void PrepareMediumForFlow() {
@@ -371,7 +366,7 @@ void RunCalculationSteps() {
     }
     if (DeviceCode != "VOLYM") RootFlowConstants();
     if (MediumCode == "OLJA")
-        sequence_detail::PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
+        PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 
 }  // namespace tubalyx

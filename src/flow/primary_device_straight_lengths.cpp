@@ -3,14 +3,15 @@
 #include <cmath>
 #include <string>
 
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
-#include "flow/sequence_state.h"
 #include "flow/straight_lengths.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

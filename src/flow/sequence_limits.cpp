@@ -3,14 +3,16 @@
 #include <string>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
-#include "flow/sequence_state.h"
 #include "flow/standard_limits.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "ui/selection_state.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

@@ -6,17 +6,12 @@
 #include "media/medium_identification.h"
 #include "flow/device_selection.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
 
 namespace tubalyx {
-
-
-double FmatCoefficientA = kFmatNotFitted;
-double FmatCoefficientB = kFmatNotFitted;
-double CalculationErrorLimit = 0.0;
-std::array<double, 11> FlowCorrectionDeviation{};
 
 namespace {
 

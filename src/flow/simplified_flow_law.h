@@ -1,19 +1,9 @@
 #pragma once
 // The simplified flow law of the plant's flow computer: the design flow scaled by the square
 // root of dp, with a Reynolds term b / dp^0.375 and, for gases, a linear expansibility term k.
-#include <array>
 #include <string_view>
 
 namespace tubalyx {
-
-// Below this, FmatCoefficientA marks the coefficients as not fitted yet.
-inline constexpr double kFmatNotFittedBelow = -1e10;
-inline constexpr double kFmatNotFitted = -2e10;
-
-extern double FmatCoefficientA;      // k, expansibility slope (1.0 for a liquid)
-extern double FmatCoefficientB;      // b, Reynolds coefficient, Pa^0.375
-extern double CalculationErrorLimit; // %, mean absolute deviation of the fitted law
-extern std::array<double, 11> FlowCorrectionDeviation;  // %, signed, at the ten fit points
 
 // Flow q (kg/s) of the law at dp, given the design flow q0 at dp0. Cone meters (state's
 // DeviceCode) take the full flow iteration instead.

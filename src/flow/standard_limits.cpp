@@ -6,24 +6,11 @@
 #include <string>
 
 #include "media/medium_identification.h"
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/inputs.h"
 
 namespace tubalyx {
-
-
-double ReynoldsLowerBound = 0.0;
-double ReynoldsUpperBound = 0.0;
-double RoughnessUpperBound = 0.0;
-double RoughnessLowerBound = 0.0;
-double BetaLowerBound = 0.0;
-double BetaUpperBound = 0.0;
-double PipeDiameterLowerBound = 0.0;
-double PipeDiameterUpperBound = 0.0;
-double ThroatDiameterLowerBound = 0.0;
-double ThroatDiameterUpperBound = 0.0;
-double StandardMaxDiffPressure = 0.0;
 
 namespace {
 

@@ -13,19 +13,6 @@ inline constexpr double kWeldedVenturiMinReynolds = 40000.0;
 inline constexpr double kNoReynoldsUpperLimit = 1e99;
 inline constexpr double kNoThroatUpperLimit = 1e38;  // m
 
-// Limits the calculation sequence stores for the report.
-extern double ReynoldsLowerBound;
-extern double ReynoldsUpperBound;
-extern double RoughnessUpperBound;
-extern double RoughnessLowerBound;  // written by CheckRoughness
-extern double BetaLowerBound;
-extern double BetaUpperBound;
-extern double PipeDiameterLowerBound;
-extern double PipeDiameterUpperBound;
-extern double ThroatDiameterLowerBound;
-extern double ThroatDiameterUpperBound;
-extern double StandardMaxDiffPressure;
-
 void BetaLimits(std::string_view device, std::string_view variant, std::string_view standard,
                 double& betaMin, double& betaMax);
 // d and D in m.

@@ -2,15 +2,14 @@
 
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "state/flow_results.h"
+#include "state/limits.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-StraightLengthTableBlock StraightLengthTables;
 
 int StraightLengthColumn(double ratio, const double* bounds, int boundCount) {
     for (int i = 0; i < boundCount; ++i)
@@ -47,14 +46,6 @@ StraightLengthCell UpstreamCell(int code, const StraightLengthCell* rows, int ro
     if (code == 0) return {0, 0};
     if (code >= 1 && code <= rowCount) return rows[code];
     return {kUnreachableLength, kUnreachableLength};
-}
-
-void CaptionFittingMenu() {
-    TForm1& f = Form1();
-    TMenuItem* items[10] = {f.bestyck1, f.bestyck2, f.bestyck3, f.bestyck4, f.bestyck5,
-                            f.bestyck6, f.bestyck7, f.bestyck8, f.bestyck9, f.bestyck10};
-    for (int i = 0; i < 10; ++i)
-        if (items[i]) items[i]->SetCaption(std::to_string(i + 1) + "." + *kOrificeFittingLabels[i]);
 }
 
 bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }

@@ -14,16 +14,6 @@
 
 namespace tubalyx {
 
-// The column of the last diameter ratio looked up or printed, in pipe diameters, with the
-// table markers as they stand (kNoHalfLength, kUnreachableLength). Indexed from 1.
-struct StraightLengthTableBlock {
-    double Beta = 0;
-    StraightLengthCell Orifice[12] = {};      // fittings 1..10, [11] downstream
-    StraightLengthCell Orifice2003[16] = {};  // fittings 1..14, [15] downstream
-    StraightLengthCell Venturi2003[10] = {};  // fittings 1..8, [9] downstream (printed only)
-};
-extern StraightLengthTableBlock StraightLengthTables;
-
 // Segment orifice and quarter-circle nozzle: rows 1..10 in printed order, [11] downstream.
 using SegmentStraightLengthTable = std::array<double, 12>;
 // Classical venturi of ISO 5167:1991 and DIN 1952: rows 1..6.

@@ -3,14 +3,9 @@
 // devices, in pipe diameters, as constant tables. Each cell holds the length for zero
 // additional uncertainty and the length for 0.5 % additional uncertainty; a column covers
 // the diameter ratio (or area ratio) above the previous bound up to and including its own.
-#include <string>
+#include "state/limits.h"
 
 namespace tubalyx {
-
-struct StraightLengthCell {
-    double Zero;
-    double Half;
-};
 
 // The table gives no length for 0.5 % additional uncertainty.
 constexpr double kNoHalfLength = -1.0;
@@ -21,13 +16,6 @@ constexpr double kUnreachableLength = 1e38;
 constexpr int kTable1Columns = 12;
 extern const double kTable1Bounds[kTable1Columns - 1];
 extern const StraightLengthCell kTable1[11][kTable1Columns];
-
-// The label strings of the language texts that name the rows of each table, in table order.
-extern const std::string* const kOrificeFittingLabels[11];      // [10] downstream
-extern const std::string* const kOrifice2003FittingLabels[15];  // [14] downstream
-extern const std::string* const kSegmentFittingLabels[11];      // [10] downstream
-extern const std::string* const kVenturi2003FittingLabels[9];   // [8] downstream
-extern const std::string* const kVenturi1991FittingLabels[6];
 
 // Orifice plates under ISO 5167:2003, fourteen fittings; index 14 is the downstream row.
 constexpr int kTable2Columns = 6;

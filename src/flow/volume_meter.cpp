@@ -1,9 +1,12 @@
 #include "flow/volume_meter.h"
 
-#include "flow/flow_state.h"
 #include "media/medium_property_switch.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
 
 namespace tubalyx {
 namespace {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "forms/string_grid.h"
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/medium_property_switch.h"
@@ -12,15 +11,13 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-std::array<double, kMixtureRows> MixturePartialPressure{};
-std::array<double, kMixtureRows> DryMixturePartialPressure{};
-std::array<double, kMixtureRows> MixturePartialDensity{};
 
 namespace {
 
@@ -117,7 +114,7 @@ double MixtureRowMolarMass(int row) {
 }
 
 void NormaliseMixture() {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
     const Column weight = ReadColumn(dry, kWeightColumn);
     const double total = ColumnSum(weight);
     double moles = 0.0;
@@ -136,8 +133,8 @@ void NormaliseMixture() {
 }
 
 void SetMixtureComponent() {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const Column dryMol = ReadColumn(dry, kMolColumn);
     const Column humidMol = ReadColumn(humid, kMolColumn);
     const double dryTotal = ColumnSum(dryMol), humidTotal = ColumnSum(humidMol);
@@ -168,8 +165,8 @@ void SetMixtureComponent() {
 }
 
 void ConvertMixtureColumns(int kind) {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
     double P = 0.0, t = 0.0;
     StateOfKind(kind, P, t);
@@ -212,8 +209,8 @@ void ConvertMixtureColumns(int kind) {
 }
 
 void CalcMixtureProperties(int kind) {
-    TStringGrid& dry = Form1().ViktVolprocGrid;
-    TStringGrid& humid = Form1().ViktVolprocgridfukt;
+    TStringGrid& dry = CalculationWindow().ViktVolprocGrid;
+    TStringGrid& humid = CalculationWindow().ViktVolprocgridfukt;
     const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
     double P = 0.0, t = 0.0;
     StateOfKind(kind, P, t);

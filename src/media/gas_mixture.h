@@ -7,19 +7,7 @@
 // A converted column keeps the total of the column it came from (not 100). Rows with no
 // value, zero sums and zero molar masses are copied rather than converted. Every operation
 // ends with SumMixtureColumns.
-#include <array>
-
-#include "ui/composition_grid.h"
-
 namespace tubalyx {
-
-// Partial pressures (Pa) of the rows at the state of the last volume conversion: the dry
-// grid's after CalcMixtureProperties, the humid grid's after ConvertMixtureColumns.
-extern std::array<double, kMixtureRows> MixturePartialPressure;
-// The dry grid's partial pressures of the last ConvertMixtureColumns.
-extern std::array<double, kMixtureRows> DryMixturePartialPressure;
-// Humid-grid partial densities (kg/m3) of the last CalcMixtureProperties.
-extern std::array<double, kMixtureRows> MixturePartialDensity;
 
 // Molar mass of a grid row: MixtureMolarMass for a user-defined "GAS" row, else MolarMass.
 double MixtureRowMolarMass(int row);

@@ -6,6 +6,7 @@
 #include "media/natural_gas.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
+#include "state/composition.h"
 
 namespace tubalyx {
 

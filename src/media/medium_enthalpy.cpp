@@ -11,7 +11,7 @@
 #include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/propane.h"
-#include "ui/medium_description.h"
+#include "state/medium.h"
 
 namespace tubalyx {
 

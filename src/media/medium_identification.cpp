@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -43,26 +43,6 @@ bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
 
 bool LiquidPhase() { return PhaseLetter == 'V' || PhaseLetter == 'X'; }
 
-// The menu item of a medium code, or null when the code has none.
-const TMenuItem* MenuItemOf(const std::string& code) {
-    TForm1& f = Form1();
-    const struct {
-        const char* code;
-        TMenuItem* item;
-    } items[] = {
-        {"GAS", f.GAS},     {"IGAS", f.IGAS},       {"G", f.G},
-        {"VÄT", f.LIQ},     {"LUF", f.LUF},         {"VAT", f.VAT},
-        {"ANG", f.ANG},     {"MNG", f.MNG},         {"AR", f.AR},
-        {"CH4", f.CH4},     {"CO", f.CO},           {"CO2", f.CO2},
-        {"C3H8", f.Propan1}, {"C3H8V", f.Propanvtska1}, {"H2", f.H2},
-        {"NGAS", f.Naturgas}, {"N2", f.N2},         {"NH3", f.NH3},
-        {"O2", f.O2},       {"O3", f.O3},           {"OLJA", f.Olja},
-    };
-    for (const auto& e : items)
-        if (code == e.code) return e.item;
-    return nullptr;
-}
-
 }  // namespace
 
 double MolarMass(const std::string& code) { return Lookup(kMolarMasses, code); }
@@ -81,7 +61,7 @@ bool IsGasMedium(const std::string& code) {
 
 std::string MediumDisplayName(const std::string& code) {
     std::string name = "NO";
-    if (const TMenuItem* item = MenuItemOf(code)) name = item->Caption();
+    if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
     if (OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "O3"})) {
         if (!LiquidPhase())
             name += "/Gas";

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "flow/flow_state.h"
-#include "forms/string_grid.h"
 #include "media/gas_mixture.h"
 #include "media/humidity_conversions.h"
 #include "media/medium_identification.h"
@@ -14,10 +12,11 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
-#include "ui/composition_grid.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -112,7 +111,7 @@ struct MixtureSums {
 MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composition, double givenDensity,
                           double givenCp, double givenCv, double givenCriticalTemperature,
                           double givenMolarMass, double P, double t) {
-    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     const int shareColumn = normalColumn ? 3 : 4;
     const double zRatio = GivenZRatio();
     MixtureSums sums;
@@ -158,7 +157,7 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
 // ratio of that molar mass to the mean of the grid's mol %.
 void ScaleToGivenMolarMass(double& density) {
     try {
-        const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+        const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
         double mean = 0.0;
         for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
             mean += StrToFloatSafe(grid.Cell(5, row)) * MixtureRowMolarMass(row) * 0.01;
@@ -184,7 +183,7 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
                   double specificHumidity, double dewTemperature, double& relativeHumidity,
                   double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                   double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
-    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     if (HumidGasFlag && IsConvertedKind(kind)) relativeHumidity = 0.0;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
         MixtureFraction[row] = StrToFloatSafe(grid.Cell(2, row));

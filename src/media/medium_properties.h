@@ -5,6 +5,7 @@
 #include <string>
 
 #include "media/natural_gas.h"
+#include "state/composition.h"
 
 namespace tubalyx {
 

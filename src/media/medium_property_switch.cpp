@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "media/gas_mixture.h"
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
@@ -26,17 +25,13 @@
 #include "property_tables/ozone.h"
 #include "property_tables/propane.h"
 #include "property_tables/saturation_states.h"
-#include "ui/composition_grid.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-int PropertyIterationCount = 0;
-int PropertyIterationLimit = 5000;
-double GridMeanMolarMass = 0.0;
-std::string ParsedUnitKind;
 
 namespace {
 
@@ -161,9 +156,9 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
         }
     }
     Saturation(m, true, phase, t, pSat, o);
-    if ((phase == 'G' || phase == 'V') && !Form1().abstryckmaxantal.Visible()) {
-        Form1().abstryckantal.SetText(Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9));
-        Form1().abstrycksort.SetText("kPa");
+    if ((phase == 'G' || phase == 'V') && !CalculationWindow().abstryckmaxantal.Visible()) {
+        CalculationWindow().abstryckantal.SetText(Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9));
+        CalculationWindow().abstrycksort.SetText("kPa");
         P = pSat;
     }
 }
@@ -191,7 +186,7 @@ void UserGas(double density, double viscosity, double givenCp, double givenCv, d
 void NaturalGasMolarMassCorrection(double& density) {
     GridMeanMolarMass = 0.0;
     try {
-        const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+        const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
         for (int i = kMixtureFirstRow; i <= kMixtureLastRow; ++i)
             GridMeanMolarMass += StrToFloatSafe(grid.Cell(5, i)) * MixtureRowMolarMass(i) * 0.01;
         if (HumidGasMolarMass > 0.0 && GridMeanMolarMass > 0.0)

@@ -9,17 +9,9 @@
 #include <string>
 
 #include "media/natural_gas.h"
+#include "state/composition.h"
 
 namespace tubalyx {
-
-// Passes of the saturation-temperature search of the last call, and its bound.
-extern int PropertyIterationCount;
-extern int PropertyIterationLimit;
-// Mean molar mass (g/mol) of the humid composition grid, from the last "NGAS" call.
-extern double GridMeanMolarMass;
-// Kind of the last unit converted into the shared kind: the viscosity units of the switch and
-// the oil formulas ("dynvisk", ...), the typed flow of the volume flowmeter ("M", "V", ...).
-extern std::string ParsedUnitKind;
 
 // Keywords the switch answers for; any other keyword (also "G", the mixture) gives zeros.
 // P can come back as the saturation pressure (phases 'G' and 'V' of the liquefied gases),

@@ -1,22 +1,13 @@
 #include "media/medium_state.h"
 
-#include "flow/flow_state.h"
 #include "media/medium_properties.h"
 #include "media/natural_gas.h"
 #include "flow/medium_state_limits.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
-double FlowDensity = 0.0;
-double DryGasDensity = 0.0;
-double VapourPartDensity = 0.0;
-double KappaOperating = 0.0;
-double CpOperating = 0.0;
-double VapourPressurePa = 0.0;
-double EnthalpyOperating = 0.0;
-std::string TableRangeNote = " ";
 
 void CalcHumidGasState() {
     VapourPressurePa = 0.0;

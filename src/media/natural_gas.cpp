@@ -4,17 +4,10 @@
 
 #include "media/natural_gas_data.h"
 #include "numerics/number_text.h"
-#include "ui/form1.h"
+#include "state/composition.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-GasCompositionArray GasComposition{};
-double NaturalGasMethane = 0, NaturalGasEthane = 0, NaturalGasPropane = 0, NaturalGasButanes = 0,
-       NaturalGasPentanes = 0, NaturalGasNitrogen = 0, NaturalGasCarbonDioxide = 0,
-       NaturalGasHydrogen = 0, NaturalGasCarbonMonoxide = 0, NaturalGasWater = 0;
-double DensityDampingDivisor = 0.0;
-double DetailedGasDensity = 0.0;
-double NaturalGasZ = 0.0;
 
 namespace {
 
@@ -40,7 +33,7 @@ inline double FlagFactor(double x, double flag) { return flag != 0.0 ? x + 1.0 -
 }  // namespace
 
 void ReadGasComposition() {
-    TStringGrid& grid = Form1().ViktVolprocGrid;
+    TStringGrid& grid = CalculationWindow().ViktVolprocGrid;
     for (const GridRow& row : kGridRows) *row.fraction = 0.0;
     for (int r = 0; r < 10; ++r) *kGridRows[r].fraction = StrToFloatSafe(grid.Cell(5, r + 2)) * 0.01;
     GasComposition.fill(0.0);

@@ -2,21 +2,15 @@
 
 #include <array>
 
-#include "flow/flow_state.h"
 #include "media/medium_property_switch.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
-#include "ui/form1.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
-
-std::string OilDensityFormulaText;
-std::string OilDensityFactorText;
-std::string OilViscosityLawText;
-std::string OilViscosityHeadText;
-std::string OilViscosityTailText;
-double OilViscosity40Dynamic = 0.0;
 
 namespace {
 
@@ -70,7 +64,7 @@ void OilProperties(const std::string& unit, double& density, double& viscosity, 
     const double d = 0.001 * rho15;
     const int cls = OilDensityClass(d);
     density = CheckFinite((d + (15.0 - t) * OilDensityCoefficient(cls)) * 1000.0);
-    OilDensityFormulaText = "r[kg/m3]:=" + Form1().rbg.Text() + OilDensityClassText(cls);
+    OilDensityFormulaText = "r[kg/m3]:=" + CalculationWindow().rbg.Text() + OilDensityClassText(cls);
     OilDensityFactorText = "fdens:=sqrt(r[kg/m3]/" + FormatFixed(density, 5) + ")";
 
     const double l40 = DoubleLog(nu40);

@@ -7,19 +7,6 @@
 
 namespace tubalyx {
 
-// "r[kg/m3]:=" + text of the edit rbg + the class text, e.g. "+(15-T[C])*0,67".
-extern std::string OilDensityFormulaText;
-// "fdens:=sqrt(r[kg/m3]/" + density at width 5 + ")".
-extern std::string OilDensityFactorText;
-// "exp(exp(" B "*ln(T[C]+273,15)+" A "))-0,8", B and A at width 10.
-extern std::string OilViscosityLawText;
-// "dynvisk[Pas]:=r[kg/m3]/1000000"; joined with the tail it is the viscosity formula.
-extern std::string OilViscosityHeadText;
-// "*(" + OilViscosityLawText + ")".
-extern std::string OilViscosityTailText;
-// The 40 degC viscosity in 1e-6 Pa s, converted at the operating density.
-extern double OilViscosity40Dynamic;
-
 // Density class of d = rho15/1000 (1 to 25), its temperature coefficient k (g/cm3 per K)
 // and its class text. A bound belongs to the lower class.
 int OilDensityClass(double relativeDensity);

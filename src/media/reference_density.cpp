@@ -1,7 +1,5 @@
 #include "media/reference_density.h"
 
-#include "forms/edit.h"
-#include "forms/string_grid.h"
 #include "media/medium_properties.h"
 #include "media/natural_gas.h"
 #include "media/water_equations.h"
@@ -9,10 +7,10 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
-#include "texts/medium_prompts.h"
-#include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -26,7 +24,7 @@ bool IsMixture(const std::string& medium) { return medium == "G" || medium == "N
 // Share of the composition in percent: the humid grid's sums row for the mixtures, else 100.
 double CompositionShare() {
     if (!IsMixture(MediumCode)) return 100.0;
-    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     double share = 0.0;
     for (int row = 2; row < grid.RowCount(); ++row) share = StrToFloatSafe(grid.Cell(5, row));
     return share;
@@ -49,12 +47,21 @@ StateResult PropertiesAt(bool normalColumn, double P, double t, const std::strin
 
 }  // namespace
 
+bool IsStandardFlowUnit(const std::string&) {
+    static const char* const kUnits[] = {"Nm3/h",  "Nm3/min",  "Nm3/s",    "Standard_m3/h", "Standard_m3/min",
+                                         "Standard_m3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"};
+    const std::string& unit = CalculationWindow().maxflowsort.Text();
+    for (const char* u : kUnits)
+        if (unit == u) return true;
+    return false;
+}
+
 bool IsSixtyFahrenheitUnit(const std::string& unit) {
     return unit == "Standard_m3/h" || unit == "Standard_m3/min" || unit == "Standard_m3/s" || unit == "MMSCFD";
 }
 
 void ApplyFlowUnit() {
-    TForm1& form = Form1();
+    const CalculationControls& form = CalculationWindow();
     if (!IsStandardFlowUnit() && SolveFor != "FL") return;
     if (CompositionShare() == 0.0) {
         form.maxflownormaldens.SetText("0");
@@ -66,7 +73,7 @@ void ApplyFlowUnit() {
                          .specificHumidity;
     const double pv = MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) *
                       RelativeHumidity * 0.01;
-    SetStandardDensityPrompt();
+    ShowStandardDensityPrompt();
 
     double pRef = kReferencePressure;
     const double tRef = IsSixtyFahrenheitUnit(form.maxflowsort.Text()) ? kSixtyFahrenheit : 0.0;

@@ -8,6 +8,10 @@ namespace tubalyx {
 // units "Standard_m3/h", "Standard_m3/min", "Standard_m3/s" and "MMSCFD", else with 0 degC.
 bool IsSixtyFahrenheitUnit(const std::string& unit);
 
+// True when the flow-unit edit maxflowsort holds a normal or standard flow unit. The argument
+// has no effect.
+bool IsStandardFlowUnit(const std::string& unused = std::string());
+
 // For a normal or standard flow unit in maxflowsort (or any unit while SolveFor is "FL"):
 // writes the reference density (kg/m3) of the current medium, its moisture counted as liquid
 // water, into maxflownormaldens as the first 6 characters of its general number text ("0" for

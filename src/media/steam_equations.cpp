@@ -25,8 +25,12 @@ const std::array<double, kSteamCoefficientCount> SteamCoefficients = {
     0.4006073948, 0.08636081627, -0.8532322921, 0.3460208861,
 };
 
+// L0 + L1 theta + L2 theta^2 (L0 = 15.74373327, L1 = -34.17061978, L2 = 19.31380707) held by
+// its values at 350 and 590 degC and the curvature L2 (theta_b - theta_a), all worked out to
+// the last digit a double keeps, so that the interpolation form is the published line itself.
 const std::array<double, 5> SteamBoundaryLineCoefficients = {
-    0.9626911787424687, 1.3334620732272517, 0.7475191707, 4.52079566, 7.160997524};
+    0.9626911787424687, 1.3334620732272517, 0.74751917197438025, 4.5207956614029396,
+    7.1609975232504248};
 
 namespace {
 

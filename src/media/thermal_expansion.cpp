@@ -1,16 +1,10 @@
 #include "media/thermal_expansion.h"
 
 #include "numerics/checked.h"
-#include "ui/selection_state.h"
+#include "state/inputs.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
-// The flow calculations set the coefficients from the chosen materials before they use them.
-double DeviceExpansionCoeff = 0.0;
-double DeviceExpansionCoeffB = 0.0;
-double PipeExpansionCoeff = 0.0;
-double PipeExpansionCoeffB = 0.0;
-double CalibrationTemperatureC = 20.0;
 
 namespace {
 

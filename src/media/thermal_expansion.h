@@ -5,16 +5,6 @@
 
 namespace tubalyx {
 
-// Calculation state: the expansion coefficients of the primary-device and the pipe
-// material, a1 in 1e-6 per K and a2 in 1e-6 per K squared.
-extern double DeviceExpansionCoeff;
-extern double DeviceExpansionCoeffB;
-extern double PipeExpansionCoeff;
-extern double PipeExpansionCoeffB;
-// The cone meter's calibration temperature in degrees C (the edit "kaltemp"); the reference
-// temperature of ThermalExpansionFactor for the devices "VCONE" and "VCONEWAFER".
-extern double CalibrationTemperatureC;
-
 // a1 (1e-6/K) and a2 (1e-6/K2) of the material group `code` ("1" to "8" of the material
 // menu); any other code leaves both outputs as they were.
 void MaterialExpansionCoefficients(const std::string& code, double& a1, double& a2);

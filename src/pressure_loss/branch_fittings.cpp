@@ -4,15 +4,15 @@
 
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/fitting_catalogue_data.h"
-#include "texts/window_access.h"
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
 namespace {
 
-constexpr LangText kDiagramHint{"Röd pil = aktuellt flöde", "Rotes Pfeil = Aktuelles Durchfluss",
+constexpr FittingText kDiagramHint{"Röd pil = aktuellt flöde", "Rotes Pfeil = Aktuelles Durchfluss",
                                    "Red arrow = actual flow"};
 
 constexpr int kDiagramLeft = 10;
@@ -61,11 +61,11 @@ double BranchZeta(int kind, double sharePercent) {
 
 void PaintBranchDiagram(int kind) {
     if (CalcFunction != "Tryckf" || kind < 1) return;
-    TForm1& form = Form1();
-    TPaintBox& box = form.PaintBox1;
-    box.SetHint(TextOrSwedish(kDiagramHint, LanguageLetter));
-    const int S = kSidePerFontPoint * form.Font().Size;
-    box.SetBounds(kDiagramLeft, form.Motstandgrid.Top() - S, S, S);
+    const CalculationControls& window = CalculationWindow();
+    TPaintBox& box = window.PaintBox1;
+    box.SetHint(FittingTextIn(kDiagramHint, LanguageLetter));
+    const int S = kSidePerFontPoint * WindowFontSize();
+    box.SetBounds(kDiagramLeft, window.Motstandgrid.Top() - S, S, S);
     box.BringToFront();
 
     const int a = S / 10, b = S / 3, h = b / 2, q4 = b / 4, c = S / 2, m = a + h;

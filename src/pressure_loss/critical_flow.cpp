@@ -3,13 +3,16 @@
 #include <string>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/sequence_state.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

@@ -5,19 +5,19 @@
 #include <numbers>
 #include <string>
 
-#include "flow/flow_state.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "pressure_loss/branch_fittings.h"
 #include "pressure_loss/fitting_catalogue_data.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
 #include "state/resistance_grid_state.h"
+#include "state/selections.h"
 #include "state/valve_state.h"
-#include "texts/prompt_state.h"
-#include "texts/report_label_strings.h"  // the valve page's Kv prompt
-#include "texts/window_access.h"
-#include "ui/form1.h"
-#include "ui/selection_state.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 
@@ -31,21 +31,16 @@ constexpr double kSmoothPipeRoughnessMm = 0.01;
 // A bend count at or below this means no bends.
 constexpr double kNoPieces = 0.1;
 
-TStringGrid& Grid() { return Form1().Motstandgrid; }
+TStringGrid& Grid() { return CalculationWindow().Motstandgrid; }
 
 bool IsFittingColumn(int column) { return column >= 1 && column <= kFittingColumnCount; }
 
-const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
+const char* Text(const FittingText& text) { return FittingTextIn(text, LanguageLetter); }
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string MenuCaption(const char* item) {
-    const auto* menuItem = dynamic_cast<const TMenuItem*>(Form1().FindComponent(item));
-    return menuItem != nullptr ? menuItem->Caption() : std::string();
 }
 
 const char* GroupItem(BendGroup group) {
@@ -60,16 +55,16 @@ const char* GroupItem(BendGroup group) {
 
 std::string Description(const FittingKind& kind) {
     const char* group = GroupItem(kind.group);
-    if (group == nullptr) return MenuCaption(kind.menuItem);
-    return MenuCaption(group) + ":" + MenuCaption(kind.menuItem);
+    if (group == nullptr) return ResistanceMenuCaption(kind.menuItem);
+    return ResistanceMenuCaption(group) + ":" + ResistanceMenuCaption(kind.menuItem);
 }
 
 void WriteParameterLabels(FittingParameters parameters) {
     TStringGrid& grid = Grid();
     if (parameters == FittingParameters::Valve) {
-        grid.SetCell(0, 6, ValveKvPrompt);
-        grid.SetCell(0, 7, Form1().fltext.Caption());
-        grid.SetCell(0, 8, Form1().Ventildiamtext.Caption());
+        grid.SetCell(0, 6, ValveKvPromptText());
+        grid.SetCell(0, 7, CalculationWindow().fltext.Caption());
+        grid.SetCell(0, 8, CalculationWindow().Ventildiamtext.Caption());
         return;
     }
     if (parameters == FittingParameters::None) return;
@@ -83,7 +78,7 @@ void WriteParameterDefaults(const FittingKind& kind, int column) {
     if (kind.parameters == FittingParameters::Valve) {
         grid.SetCell(column, 6, FormatFixed(ValveKv, kZetaDigits));
         grid.SetCell(column, 7, FormatGeneral(ValveFL));
-        grid.SetCell(column, 8, Form1().Dstorkallmm.Text());
+        grid.SetCell(column, 8, CalculationWindow().Dstorkallmm.Text());
         return;
     }
     const ParameterRows& rows = ParameterRowsOf(kind.parameters);
@@ -177,7 +172,7 @@ void DispatchResistanceColumn(int column) {
         BranchDiagramMarker = 0;
     } else if (BranchDiagramMarker == 0) {
         // Hiding the diagram repaints the area it covered.
-        TPaintBox& box = Form1().PaintBox1;
+        TPaintBox& box = CalculationWindow().PaintBox1;
         BranchDiagramMarker = box.ClientWidth() + box.Left();
         box.SetVisible(false);
     }

@@ -61,18 +61,18 @@ constexpr FittingKind kCatalogue[] = {
     {81, "Hojdmotstand", NoGroup, Line, 0.0, HeightDifference},
 };
 
-constexpr LangText kBendAngleLabel{"Böjvinkel (grader) ?", "Knickwinkel (grad) ?", "Bendangle (degrees)?"};
-constexpr LangText kPiecesLabel{"Antal ?", "Stueck ?", "Pieces ?"};
-constexpr LangText kRoughnessLabel{"Rörråhet (mm) ?", "Rohr Rauheit (mm) ?", "Pipe roughness (mm) ?"};
-constexpr LangText kConeAngleLabel{"Konvinkel (grader) ?", "Winkel      (Grad) ?", "Angle    (degrees) ?"};
-constexpr LangText kOutletDiameterLabel{"Utlopp, rördiameter (mm)?", "Auslauf, Rohrgrösse (mm)?",
+constexpr FittingText kBendAngleLabel{"Böjvinkel (grader) ?", "Knickwinkel (grad) ?", "Bendangle (degrees)?"};
+constexpr FittingText kPiecesLabel{"Antal ?", "Stueck ?", "Pieces ?"};
+constexpr FittingText kRoughnessLabel{"Rörråhet (mm) ?", "Rohr Rauheit (mm) ?", "Pipe roughness (mm) ?"};
+constexpr FittingText kConeAngleLabel{"Konvinkel (grader) ?", "Winkel      (Grad) ?", "Angle    (degrees) ?"};
+constexpr FittingText kOutletDiameterLabel{"Utlopp, rördiameter (mm)?", "Auslauf, Rohrgrösse (mm)?",
                                            "Outflow, tubesize   (mm)?"};
-constexpr LangText kNewDiameterLabel{"Ny rördiameter (mm) ?", "Neu Rohrdurchm.(mm) ?", "New tubesize   (mm) ?"};
-constexpr LangText kOutletAngleLabel{"Vinkel    (grader) ?", "Winkel      (Grad) ?", "Angle    (degrees) ?"};
-constexpr LangText kThroatSizeLabel{"Håldiameter(mm)?", "Drosselöffn(mm)?", "Throatsize (mm)?"};
-constexpr LangText kShareLabel{"% av summaflöde?", "% v. Gesamtd-fluss?", "% of total flow?"};
-constexpr LangText kHeightLabel{"Höjd (Utlopp-inlopp,m)", "Höhe (Auslauf-Einlauf,m)", "Height (Outlet-Inlet,m)"};
-constexpr LangText kLengthLabel{"Längd (m)", "Länge (m)", "Length (m)"};
+constexpr FittingText kNewDiameterLabel{"Ny rördiameter (mm) ?", "Neu Rohrdurchm.(mm) ?", "New tubesize   (mm) ?"};
+constexpr FittingText kOutletAngleLabel{"Vinkel    (grader) ?", "Winkel      (Grad) ?", "Angle    (degrees) ?"};
+constexpr FittingText kThroatSizeLabel{"Håldiameter(mm)?", "Drosselöffn(mm)?", "Throatsize (mm)?"};
+constexpr FittingText kShareLabel{"% av summaflöde?", "% v. Gesamtd-fluss?", "% of total flow?"};
+constexpr FittingText kHeightLabel{"Höjd (Utlopp-inlopp,m)", "Höhe (Auslauf-Einlauf,m)", "Height (Outlet-Inlet,m)"};
+constexpr FittingText kLengthLabel{"Längd (m)", "Länge (m)", "Length (m)"};
 
 constexpr ParameterRows kParameterRows[] = {
     {FittingParameters::None, {nullptr, nullptr, nullptr}, {"", ""}, false, 0, false, 0},
@@ -106,8 +106,12 @@ constexpr BranchCoefficients kBranches[] = {
 
 }  // namespace
 
-const LangText kZetaResultLabel{"Motståndstal=", "Wiederstandzahl=", "Resistance="};
-const LangText kZetaEntryLabel{"Motståndstal?", "Wiederstandzahl?", "Resistance?"};
+const FittingText kZetaResultLabel{"Motståndstal=", "Wiederstandzahl=", "Resistance="};
+const FittingText kZetaEntryLabel{"Motståndstal?", "Wiederstandzahl?", "Resistance?"};
+
+const char* FittingTextIn(const FittingText& text, char language) {
+    return language == 'E' ? text.en : (language == 'D' ? text.de : text.sv);
+}
 
 std::span<const FittingKind> FittingCatalogue() { return kCatalogue; }
 

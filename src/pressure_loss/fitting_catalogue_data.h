@@ -5,9 +5,16 @@
 // it is fitting_catalogue.cpp and branch_fittings.cpp.
 #include <span>
 
-#include "texts/caption_data.h"  // LangText, the three-language text of the window
-
 namespace tubalyx {
+
+struct FittingText {
+    const char* sv;
+    const char* de;
+    const char* en;
+};
+
+// 'D' German, 'E' English, any other letter Swedish.
+const char* FittingTextIn(const FittingText& text, char language);
 
 enum class BendGroup { NoGroup, Bends45, Bends90, Bends180 };
 
@@ -50,7 +57,7 @@ struct FittingKind {
 // and ResistanceParamB (nothing where the flag is false).
 struct ParameterRows {
     FittingParameters parameters;
-    const LangText* labels[3];
+    const FittingText* labels[3];
     const char* defaults[2];
     bool setsParamA;
     double paramA;
@@ -64,8 +71,8 @@ const FittingKind* FindFittingKind(int kind);
 const ParameterRows& ParameterRowsOf(FittingParameters parameters);
 
 // Column 0, row 2: the result label, and the entry label of a user-defined fitting (99).
-extern const LangText kZetaResultLabel;
-extern const LangText kZetaEntryLabel;
+extern const FittingText kZetaResultLabel;
+extern const FittingText kZetaEntryLabel;
 
 inline constexpr int kUserDefinedKind = 99;
 

@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/medium_state_limits.h"
 #include "flow/operating_geometry.h"
 #include "flow/primary_device_sequence.h"
@@ -15,9 +14,12 @@
 #include "numerics/unit_parser.h"
 #include "pressure_loss/critical_flow.h"
 #include "pressure_loss/valve_coefficients.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "state/valve_state.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -5,10 +5,9 @@
 #include "property_tables/first_set_helpers.h"
 #include "property_tables/propane_data.h"
 #include "property_tables/table_engine.h"
+#include "state/medium.h"
 
 namespace tubalyx {
-
-double CvOperating = 0.0;
 
 namespace {
 

@@ -6,13 +6,10 @@
 
 namespace tubalyx {
 
-// Isochoric heat capacity of the operating state, J/(kg K); PropaneCvPT overwrites it.
-extern double CvOperating;
-
 double PropaneDensityPT(const std::string& keyword, double P, double t);    // kg/m3
 double PropaneViscosityPT(const std::string& keyword, double P, double t);  // Pa s
 double PropaneEnthalpyPT(const std::string& keyword, double P, double t);   // kJ/kg
 double PropaneCpPT(double P, double t);                                     // J/(kg K)
-double PropaneCvPT(double P, double t);                                     // J/(kg K), also into CvOperating
+double PropaneCvPT(double P, double t);                                     // J/(kg K), also into CvOperating (state/medium.h)
 
 }  // namespace tubalyx

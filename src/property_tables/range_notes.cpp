@@ -5,8 +5,8 @@
 
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
-#include "texts/report_labels.h"
-#include "ui/selection_state.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

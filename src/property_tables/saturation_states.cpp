@@ -11,8 +11,9 @@
 #include "property_tables/oxygen.h"
 #include "property_tables/range_notes.h"
 #include "property_tables/saturation_data.h"
-#include "texts/report_labels.h"
-#include "ui/selection_state.h"
+#include "state/medium.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -7,10 +7,10 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/prompt_setters.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "reports/report_window.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/caption_data.h"
-#include "texts/prompt_state.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

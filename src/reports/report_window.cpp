@@ -4,8 +4,8 @@
 
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

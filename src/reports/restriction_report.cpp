@@ -3,18 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "flow/flow_state.h"
-#include "flow/reynolds_report.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "reports/report_window.h"
+#include "reports/reynolds_report.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "state/valve_state.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -1,5 +1,7 @@
 #include "state/resistance_grid_state.h"
 
+#include "state/state_list.h"
+
 namespace tubalyx {
 
 namespace {
@@ -11,15 +13,20 @@ FittingValueArray Filled(double value) {
 }  // namespace
 
 // The start values of an empty line.
-FittingKindArray ResistanceKind{};
-FittingValueArray ResistanceZeta = Filled(0.0);
-FittingValueArray ResistancePosition = Filled(0.0);
-FittingValueArray ResistanceParamA = Filled(20.0);
-FittingValueArray ResistanceParamB = Filled(100.0);
-FittingValueArray HeightRowRise = Filled(0.0);
-FittingValueArray HeightRowLength = Filled(0.0);
-FittingValueArray ResistanceKv = Filled(0.0);
-FittingValueArray ResistanceFL = Filled(0.95);
-int BranchDiagramMarker = 0;
+#define TUBALYX_RESISTANCE_GRID(X)              \
+    X(ResistanceKind, FittingKindArray{})       \
+    X(ResistanceZeta, Filled(0.0))              \
+    X(ResistancePosition, Filled(0.0))          \
+    X(ResistanceParamA, Filled(20.0))           \
+    X(ResistanceParamB, Filled(100.0))          \
+    X(HeightRowRise, Filled(0.0))               \
+    X(HeightRowLength, Filled(0.0))             \
+    X(ResistanceKv, Filled(0.0))                \
+    X(ResistanceFL, Filled(0.95))               \
+    X(BranchDiagramMarker, 0)
+
+TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetResistanceGrid() { TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_RESET) }
 
 }  // namespace tubalyx

@@ -2,14 +2,13 @@
 
 #include "media/medium_identification.h"
 #include "numerics/text_utils.h"
+#include "state/selections.h"
 #include "texts/language_services.h"
 #include "texts/medium_prompts.h"
 #include "texts/prompt_setters.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_labels.h"
 #include "texts/window_access.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

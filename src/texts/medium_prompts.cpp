@@ -1,19 +1,10 @@
 #include "texts/medium_prompts.h"
 
-#include "ui/composition_grid.h"
+#include "state/composition.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-bool IsStandardFlowUnit(const std::string&) {
-    static const char* const kUnits[] = {"Nm3/h",  "Nm3/min",  "Nm3/s",    "Standard_m3/h", "Standard_m3/min",
-                                         "Standard_m3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"};
-    const std::string& unit = Form1().maxflowsort.Text();
-    for (const char* u : kUnits)
-        if (unit == u) return true;
-    return false;
-}
 
 void SetStandardDensityPrompt() {
     const std::string& unit = Form1().maxflowsort.Text();

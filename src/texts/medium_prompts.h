@@ -1,12 +1,7 @@
 #pragma once
 // Texts of the main window that follow the flow unit and the natural-gas medium.
-#include <string>
 
 namespace tubalyx {
-
-// True when the flow-unit edit maxflowsort holds a normal or standard flow unit. The argument
-// has no effect.
-bool IsStandardFlowUnit(const std::string& unused = std::string());
 
 // Sets the prompt densnormaltext of the reference-density edit: standard state (60 F) for the
 // "Standard_" units and "MMSCFD", otherwise the normal state (0 C), in the current language.

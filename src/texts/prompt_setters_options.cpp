@@ -1,12 +1,13 @@
 // Option prompts that show their answer, the captions chosen by device, the material labels,
 // the upstream-fitting menu and the single captions and defaults of the valve page.
 #include "numerics/text_utils.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/prompt_setters.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -5,13 +5,15 @@
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/prompt_setters.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

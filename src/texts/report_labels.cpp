@@ -1,13 +1,9 @@
 #include "texts/report_labels.h"
 
-#include "ui/selection_state.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 
 namespace tubalyx {
-
-std::string DensityLabel, SpecificVolumeLabel, DynamicViscosityLabel, KinematicViscosityLabel,
-    ViscosityNoteLabel, KappaLabel, CpLabel, CvLabel, EnthalpyLabel;
-std::string DensityLabelBase, SpecificVolumeLabelBase, DynamicViscosityLabelBase, KinematicViscosityLabelBase,
-    ViscosityNoteLabelBase, KappaLabelBase, CpLabelBase, CvLabelBase, EnthalpyLabelBase;
 
 void CopyReportLabelBases() {
     DensityLabelBase = DensityLabel;

@@ -5,8 +5,9 @@
 
 #include "forms/screen.h"
 #include "numerics/text_utils.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 #include "ui/window_metrics.h"
 #include "ui/window_services.h"
 

@@ -2,8 +2,6 @@
 
 namespace tubalyx {
 
-int BaseFontSize = 0;
-
 int BaseFontSizeForScreen(int screenWidth) { return screenWidth * 20 / 90 / 17; }
 
 }  // namespace tubalyx

@@ -6,10 +6,12 @@
 #include <numbers>
 
 #include "flow/coefficient_uncertainty.h"
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -9,6 +9,11 @@
 #include "design_duties.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace {
 std::atomic<bool> counting{false};

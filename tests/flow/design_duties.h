@@ -3,13 +3,15 @@
 // geometry: the medium state at the operating point is set directly (ideal gas for air).
 #include <string>
 
-#include "flow/flow_state.h"
 #include "flow/optimal_design.h"
-#include "flow/sequence_state.h"
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx::designtest {
 

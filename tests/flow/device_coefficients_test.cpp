@@ -8,10 +8,11 @@
 #include "flow/device_coefficients.h"
 #include "flow/discharge_coefficient.h"
 #include "flow/expansibility.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
+#include "state/geometry.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -5,10 +5,14 @@
 #include <string>
 
 #include "flow/device_limit_checks.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "flow/standard_limits.h"
-#include "ui/selection_state.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -10,6 +10,8 @@
 #include "flow/flow_iterations.h"
 #include "flow/reynolds.h"
 #include "numerics/checked.h"
+#include "state/flow_results.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

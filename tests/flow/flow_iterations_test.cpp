@@ -8,10 +8,11 @@
 
 #include "flow/device_coefficients.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/permanent_loss.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
 
 namespace tubalyx {
 namespace {

@@ -3,8 +3,8 @@
 // ("VAT") and a device selection in the calculation state.
 #include <string>
 
-#include "flow/flow_state.h"
-#include "ui/selection_state.h"
+#include "state/inputs.h"
+#include "state/selections.h"
 
 namespace tubalyx::flowtest {
 

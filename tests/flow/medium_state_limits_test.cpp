@@ -4,11 +4,10 @@
 
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "media/medium_state.h"
 #include "media/water_equations.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

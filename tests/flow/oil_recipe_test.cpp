@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "flow/flow_state.h"
 #include "flow/oil_recipe.h"
 #include "media/oil_properties.h"
 #include "numerics/checked.h"
 #include "numerics/separator_guard.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

@@ -11,7 +11,13 @@
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
 #include "numerics/report_format.h"
-#include "texts/prompt_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

@@ -9,6 +9,11 @@
 #include "flow/operating_range.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

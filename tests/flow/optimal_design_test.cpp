@@ -12,6 +12,13 @@
 #include "flow/installation_factors.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -13,24 +13,26 @@
 #include "flow/device_coefficients.h"
 #include "flow/device_limit_checks.h"
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/installation_factors.h"
 #include "flow/oil_recipe.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/sequence_state.h"
 #include "flow/simplified_flow_law.h"
 #include "flow/standard_limits.h"
 #include "flow/straight_length_service.h"
 #include "media/medium_state.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
-#include "texts/prompt_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {
@@ -658,7 +660,6 @@ TEST(PrimaryDeviceSequence, FlowLawFitEndsAtTheAdjustedDesignFlow) {
     EXPECT_DOUBLE_EQ(FmatCoefficientB, b);
     EXPECT_DOUBLE_EQ(CalculationErrorLimit, limit);
 }
-
 
 // A thick oil through a wide nozzle: every flow solve of the corner search swings between two
 // values. The search still ends, with its input error, in a few seconds.

@@ -8,6 +8,11 @@
 #include "flow/sequence_limits.h"
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

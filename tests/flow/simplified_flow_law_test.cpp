@@ -5,12 +5,14 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/reynolds.h"
 #include "flow/simplified_flow_law.h"
 #include "flow_test_support.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

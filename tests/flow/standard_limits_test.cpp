@@ -6,10 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "flow/flow_state.h"
 #include "flow/limit_checks.h"
 #include "flow/standard_limits.h"
-#include "ui/selection_state.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

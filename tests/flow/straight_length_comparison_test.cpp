@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flow/flow_state.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/sequence_state.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "flow/fake_report_labels.h"
-#include "flow/flow_state.h"
 #include "numerics/checked.h"
+#include "state/flow_results.h"
+#include "state/limits.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -4,10 +4,13 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
-#include "flow/flow_state.h"
 #include "flow/volume_meter.h"
 #include "flow_test_support.h"
 #include "media/medium_property_switch.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
 
 namespace tubalyx {
 namespace {

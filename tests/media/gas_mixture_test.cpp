@@ -8,6 +8,10 @@
 #include "media/mixture_test_setup.h"
 #include "media/water_equations.h"
 #include "numerics/report_format.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 
 namespace tubalyx {
 namespace {

@@ -16,9 +16,9 @@
 #include "property_tables/methane.h"
 #include "property_tables/nitrogen.h"
 #include "property_tables/propane.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

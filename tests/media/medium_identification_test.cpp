@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -24,8 +24,10 @@
 #include "property_tables/ozone.h"
 #include "property_tables/propane.h"
 #include "property_tables/saturation_states.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "switch_test_support.h"
-#include "ui/composition_grid.h"
 
 namespace tubalyx {
 namespace {

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "../numerics/separator_guard.h"
-#include "flow/flow_state.h"
 #include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
 #include "media/medium_properties.h"
@@ -13,7 +12,9 @@
 #include "media/mixture_test_setup.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
-#include "ui/medium_description.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -5,9 +5,10 @@
 #include "forms/string_grid.h"
 #include "media/gas_mixture.h"
 #include "numerics/number_text.h"
-#include "ui/composition_grid.h"
+#include "state/composition.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx::mixture_test {
 

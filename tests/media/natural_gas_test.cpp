@@ -4,6 +4,7 @@
 
 #include "media/natural_gas.h"
 #include "numerics/decimal_separator.h"
+#include "state/composition.h"
 #include "ui/form1.h"
 
 using namespace tubalyx;

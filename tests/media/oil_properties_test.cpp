@@ -8,6 +8,7 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/report_format.h"
+#include "state/medium.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

@@ -9,7 +9,10 @@
 #include "numerics/text_utils.h"
 #include "property_tables/air.h"
 #include "property_tables/argon.h"
-#include "ui/medium_description.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/calculation_window.h"
 
 namespace tubalyx {
 namespace {

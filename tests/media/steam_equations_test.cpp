@@ -33,8 +33,18 @@ TEST(SteamDensityPT, ApproachesIdealGasAtLowPressure) {
 
 TEST(SteamBoundaryPressureReduced, EndsOfTheLine) {
     EXPECT_NEAR(SteamBoundaryPressureReduced(350) * 22120000, 16.535e6, 500);
-    EXPECT_NEAR(SteamBoundaryPressureReduced(350), 0.7475191707, 1e-12);
     EXPECT_NEAR(SteamBoundaryPressureReduced(590) * 22120000, 100e6, 1);
+}
+
+// The line is the published quadratic beta_L = L0 + L1 theta + L2 theta^2 of the 1967
+// formulation (L0 = 15.74373327, L1 = -34.17061978, L2 = 19.31380707), inside its two
+// anchor temperatures and beyond them.
+TEST(SteamBoundaryPressureReduced, IsThePublishedQuadratic) {
+    for (double t : {300.0, 350.0, 374.15, 450.0, 590.0, 800.0}) {
+        const double theta = (t + 273.15) / 647.3;
+        const double published = 15.74373327 - 34.17061978 * theta + 19.31380707 * theta * theta;
+        EXPECT_LT(std::fabs(SteamBoundaryPressureReduced(t) / published - 1.0), 1e-14) << t << " degC";
+    }
 }
 
 TEST(SteamEnthalpyPT, WorkedValues) {

@@ -4,10 +4,11 @@
 
 #include "media/medium_property_switch.h"
 #include "media/natural_gas.h"
+#include "state/composition.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx::test {
 

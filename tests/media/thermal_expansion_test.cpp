@@ -4,7 +4,8 @@
 
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
-#include "ui/selection_state.h"
+#include "state/inputs.h"
+#include "state/selections.h"
 
 using namespace tubalyx;
 

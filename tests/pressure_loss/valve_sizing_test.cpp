@@ -10,7 +10,7 @@
 #include "numerics/checked.h"
 #include "pressure_loss/valve_coefficients.h"
 #include "pressure_loss/valve_test_support.h"
-#include "ui/medium_description.h"
+#include "state/medium.h"
 
 namespace tubalyx {
 namespace {

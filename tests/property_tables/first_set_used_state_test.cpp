@@ -9,8 +9,9 @@
 #include "property_tables/ozone.h"
 #include "property_tables/propane.h"
 #include "property_tables/range_notes.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/selection_state.h"
 
 // The used state a table function hands to its range note, checked against the note that the
 // writer itself makes of the expected used state: a different used state gives other lines.

@@ -12,6 +12,7 @@
 #include "property_tables/nitrogen_data.h"
 #include "property_tables/ozone.h"
 #include "property_tables/ozone_data.h"
+#include "state/property_labels.h"
 #include "texts/report_labels.h"
 
 namespace tubalyx {

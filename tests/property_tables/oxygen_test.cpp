@@ -6,8 +6,9 @@
 
 #include "property_tables/oxygen_data.h"
 #include "second_set_helpers.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "table_grid_helpers.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

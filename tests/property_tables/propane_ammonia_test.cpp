@@ -7,6 +7,8 @@
 #include "property_tables/ammonia_data.h"
 #include "property_tables/propane.h"
 #include "property_tables/propane_data.h"
+#include "state/medium.h"
+#include "state/property_labels.h"
 #include "texts/report_labels.h"
 
 namespace tubalyx {

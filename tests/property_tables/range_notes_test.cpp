@@ -4,8 +4,9 @@
 
 #include "numerics/decimal_separator.h"
 #include "numerics/text_utils.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

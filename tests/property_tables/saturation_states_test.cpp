@@ -11,10 +11,12 @@
 #include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/saturation_data.h"
+#include "state/medium.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
 #include "second_set_helpers.h"
 #include "table_grid_helpers.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "property_tables/table_engine.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

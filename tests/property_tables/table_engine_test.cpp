@@ -5,8 +5,9 @@
 #include <cmath>
 
 #include "numerics/checked.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -17,6 +17,7 @@
 
 #include "forms/screen.h"
 #include "qtview/main_window.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"

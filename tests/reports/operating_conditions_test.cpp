@@ -6,9 +6,9 @@
 
 #include "media/medium_identification.h"
 #include "numerics/decimal_separator.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "reports/report_window.h"
-#include "texts/prompt_state.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

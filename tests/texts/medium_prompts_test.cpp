@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "media/reference_density.h"
+#include "state/composition.h"
+#include "state/property_labels.h"
+#include "state/selections.h"
 #include "texts/report_labels.h"
 #include "numerics/text_utils.h"
-#include "ui/composition_grid.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

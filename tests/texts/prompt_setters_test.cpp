@@ -4,14 +4,16 @@
 #include <string>
 
 #include "numerics/text_utils.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_setters.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
 #include "selection_reset.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -3,16 +3,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/caption_sets.h"
 #include "texts/language_services.h"
-#include "texts/prompt_state.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
 #include "selection_reset.h"
 #include "ui/form1.h"
-#include "ui/medium_description.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {
@@ -115,7 +114,6 @@ TEST(PromptTargets, OilRowsHaveTheirOwnLabels) {
     EXPECT_FALSE(v100.Visible());
     EXPECT_TRUE(f.viskbgtextin.Visible());
 }
-
 
 // What the two grid services saw of the window when the language switch called them.
 std::string gHeadingSeen, gLimitSeen;
@@ -221,7 +219,6 @@ TEST(PromptTargets, OptionPromptsInEveryLanguageWithBothAnswers) {
     UncertaintyMethodCode = "N";
     ResetState();
 }
-
 
 TEST(PromptTargets, CarrierRingTextsFollowTheStandardAndConeLabelsTheWaferToo) {
     ResetState();

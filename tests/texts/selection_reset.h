@@ -1,8 +1,8 @@
 #pragma once
+
+#include "state/selections.h"
 // The selection the text tests start from: an orifice plate with corner tappings after the
 // 2003 standard, solved for the bore, on a dry gas.
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

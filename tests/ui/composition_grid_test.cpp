@@ -1,4 +1,4 @@
-#include "ui/composition_grid.h"
+#include "ui/calculation_window.h"
 
 #include <gtest/gtest.h>
 

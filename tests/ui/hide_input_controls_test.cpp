@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
-#include "ui/selection_state.h"
 #include "ui/window_services.h"
 
 using namespace tubalyx;

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "forms/screen.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
 #include "ui/layout_controls.h"
-#include "ui/selection_state.h"
 #include "ui/window_metrics.h"
 #include "ui/window_services.h"
 

@@ -1,4 +1,4 @@
-#include "flow/reynolds_report.h"
+#include "reports/reynolds_report.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,8 @@
 #include <numbers>
 #include <vector>
 
-#include "flow/flow_state.h"
-#include "flow/operating_geometry.h"
 #include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
-#include "flow/sequence_state.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -19,12 +16,15 @@
 #include "numerics/separator_guard.h"
 #include "pressure_loss/valve_sizing.h"
 #include "reports/report_window.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "state/valve_state.h"
 #include "texts/caption_sets.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

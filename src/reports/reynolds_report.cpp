@@ -1,9 +1,8 @@
-#include "flow/reynolds_report.h"
+#include "reports/reynolds_report.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "flow/flow_state.h"
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
@@ -13,15 +12,15 @@
 #include "numerics/report_format.h"
 #include "pressure_loss/valve_sizing.h"
 #include "reports/report_window.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "state/valve_state.h"
-#include "texts/prompt_state.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
-
-double DevicePressureLossPa = 0.0;
 
 namespace {
 

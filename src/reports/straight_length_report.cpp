@@ -1,16 +1,20 @@
-#include "flow/straight_length_report.h"
+#include "reports/straight_length_report.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "flow/flow_state.h"
 #include "flow/straight_lengths.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/caption_sets.h"
+#include "texts/fitting_labels.h"
 #include "texts/report_label_strings.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -1,20 +1,23 @@
-#include "flow/limits_report.h"
+#include "reports/limits_report.h"
 
 #include <cmath>
 
 #include "flow/device_limit_checks.h"
-#include "flow/flow_state.h"
 #include "flow/optimal_design.h"
 #include "flow/primary_device_sequence.h"
 #include "flow/reynolds.h"
-#include "flow/sequence_state.h"
 #include "flow/standard_limits.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 

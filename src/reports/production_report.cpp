@@ -1,20 +1,20 @@
-#include "flow/production_report.h"
+#include "reports/production_report.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "flow/flow_state.h"
 #include "flow/operating_geometry.h"
 #include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
-#include "texts/prompt_state.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 

@@ -7,10 +7,6 @@
 
 namespace tubalyx {
 
-// Permanent pressure loss of the primary device in Pa. The bore and pressure-loss step of
-// the calculation sequence and the valve sizing write it as well.
-extern double DevicePressureLossPa;
-
 // The pipe Reynolds number at maximum flow, cut to six characters.
 void WriteReynoldsAtMaxFlow(double re);
 

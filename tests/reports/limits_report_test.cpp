@@ -1,4 +1,4 @@
-#include "flow/limits_report.h"
+#include "reports/limits_report.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,21 @@
 #include <vector>
 
 #include "flow/device_limit_checks.h"
-#include "flow/flow_state.h"
 #include "flow/optimal_design.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/sequence_state.h"
 #include "media/medium_state.h"
 #include "flow/standard_limits.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/separator_guard.h"
 #include "reports/report_window.h"
-#include "texts/prompt_state.h"
-#include "ui/selection_state.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {

@@ -1,4 +1,4 @@
-#include "flow/straight_length_report.h"
+#include "reports/straight_length_report.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,15 @@
 #include <array>
 
 #include "flow/fake_report_labels.h"
-#include "flow/flow_state.h"
 #include "flow/straight_lengths.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

@@ -1,11 +1,10 @@
-#include "flow/production_report.h"
+#include "reports/production_report.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
-#include "flow/flow_state.h"
 #include "flow/operating_geometry.h"
 #include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
@@ -13,10 +12,11 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/separator_guard.h"
 #include "reports/report_window.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
 #include "texts/caption_sets.h"
-#include "texts/prompt_state.h"
 #include "ui/form1.h"
-#include "ui/selection_state.h"
 
 namespace tubalyx {
 namespace {

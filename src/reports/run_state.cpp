@@ -1,7 +1,0 @@
-#include "reports/run_state.h"
-
-namespace tubalyx {
-
-double LowDpCellRangePercent = 0.0;
-
-}  // namespace tubalyx

@@ -1,0 +1,62 @@
+#pragma once
+// The typed inputs of the calculation state and their units, as the edit handlers and the
+// run's reading of all inputs leave them: flows, differential pressures, the operating
+// range, the installation and the ranges of the optimal design.
+#include <string>
+
+namespace tubalyx {
+
+// Flows.
+extern std::string FlowUnit;  // unit keyword of the max flow entry
+extern double MaxFlowInput;   // max flow as typed, in FlowUnit
+extern double MaxFlowSI;      // max flow from the unit parser: kg/h (mass) or l/h (volume)
+extern double MinFlowSI;      // min flow, same units
+
+// Differential pressure in the user's unit.
+extern std::string DpUnit;            // unit keyword of the dp entry
+extern double MaxDpInput;             // design dp as typed, in DpUnit
+extern std::string DpUpperLimitUnit;  // unit keyword of the optimal design's dp range
+extern double DpLowerLimitInput;      // dp range of the optimal design, in DpUpperLimitUnit
+extern double DpUpperLimitInput;      // in DpUpperLimitUnit
+
+// The wanted permanent pressure loss ("TF").
+extern double MaxPressureLossInput;      // in MaxPressureLossUnit
+extern std::string MaxPressureLossUnit;  // unit keyword, "KPA" at start
+extern double MaxPressureLossPa;         // Pa
+
+// Operating range as typed and converted.
+extern double TemperatureMinC;  // degC
+extern double TemperatureMaxC;  // degC
+extern double PressureMinPa;    // Pa abs
+extern double PressureMaxPa;    // Pa abs
+
+// Valves and restrictions.
+extern std::string VapourPressureUnit;    // unit keyword of VapourPressureInput
+extern std::string CriticalPressureUnit;  // unit keyword of CriticalPressureInput
+extern double VapourPressureInput;        // in VapourPressureUnit
+extern double CriticalPressureInput;      // in CriticalPressureUnit
+extern double ValveFL;                    // pressure-recovery factor
+
+// Installation.
+extern double EdgeRadiusMm;         // mm, inlet-edge radius of an orifice
+extern double GivenStraightInlet;   // m, available straight length upstream
+extern double GivenStraightOutlet;  // m, available straight length downstream
+extern double StraightLengthM;      // m, available straight length
+
+// Calibration of the cone meters.
+extern double CalibratedCf;             // calibrated flow coefficient (edit Cf)
+extern double CalibratedReynoldsMin;    // lower calibrated Reynolds number (edit kalminreyn)
+extern double CalibratedReynoldsMax;    // upper calibrated Reynolds number (edit kalmaxreyn)
+// The calibration temperature in degrees C (the edit "kaltemp"); the reference temperature
+// of ThermalExpansionFactor for the devices "VCONE" and "VCONEWAFER".
+extern double CalibrationTemperatureC;
+
+// Ranges of the optimal design, written by the input page.
+extern double PipeDiameterMinLimitM;  // cold pipe-diameter range, m
+extern double PipeDiameterMaxLimitM;  // m
+extern double DpLowerLimitPa;         // differential-pressure range, Pa
+extern double DpUpperLimitPa;         // Pa
+extern double WeightFactor1;          // weight of the uncertainty term
+extern double WeightFactor2;          // weight of the pressure-loss term
+
+}  // namespace tubalyx

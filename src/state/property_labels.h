@@ -1,0 +1,29 @@
+#pragma once
+// Result-line labels of the property values in the current language. The caption sets write
+// the live lines and copy each into its base copy; the property range notes rewrite the live
+// lines from the base copies.
+#include <string>
+
+namespace tubalyx {
+
+extern std::string DensityLabel;             // 52 characters
+extern std::string SpecificVolumeLabel;      // 52 characters
+extern std::string DynamicViscosityLabel;
+extern std::string KinematicViscosityLabel;
+extern std::string ViscosityNoteLabel;
+extern std::string KappaLabel;
+extern std::string CpLabel;
+extern std::string CvLabel;
+extern std::string EnthalpyLabel;
+
+extern std::string DensityLabelBase;
+extern std::string SpecificVolumeLabelBase;
+extern std::string DynamicViscosityLabelBase;
+extern std::string KinematicViscosityLabelBase;
+extern std::string ViscosityNoteLabelBase;
+extern std::string KappaLabelBase;
+extern std::string CpLabelBase;
+extern std::string CvLabelBase;
+extern std::string EnthalpyLabelBase;
+
+}  // namespace tubalyx

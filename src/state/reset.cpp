@@ -1,0 +1,23 @@
+#include "state/reset.h"
+
+#include "state/state_list.h"
+
+namespace tubalyx {
+
+void ResetStateVariables() {
+    using namespace state_detail;
+    ResetSelections();
+    ResetInputs();
+    ResetMedium();
+    ResetComposition();
+    ResetGeometry();
+    ResetFlowResults();
+    ResetCorrections();
+    ResetLimits();
+    ResetWindowState();
+    ResetPropertyLabels();
+    ResetValveState();
+    ResetResistanceGrid();
+}
+
+}  // namespace tubalyx

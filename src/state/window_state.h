@@ -1,0 +1,20 @@
+#pragma once
+// The window state that calculations and prompt setters read: the window's font size, the
+// questionnaire's layout position, the composition-grid column being edited and the range
+// prompts of the current function. The report size is the caption of litenstor
+// (CurrentReportSize in reports/report_window.h).
+#include <string>
+
+namespace tubalyx {
+
+// Points: screen width * 20 div 90 div 17, so that 90 characters fill the screen width
+// (BaseFontSizeForScreen); chosen at start-up, read by the layout, graphs and font handlers.
+extern int BaseFontSize;
+extern int LayoutTop;  // pixels; where the next questionnaire line goes
+// Column of ViktVolprocGrid that the user is editing (2 to 5).
+extern int MixtureEditColumn;
+
+extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
+extern std::string PressureRangeLabel;     // static-pressure prompt of the function and unit kind
+
+}  // namespace tubalyx
