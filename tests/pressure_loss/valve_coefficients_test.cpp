@@ -14,16 +14,9 @@ namespace {
 
 // Water at 20 degC, 998.2 kg/m3, at 10 bar a through a valve of the pipe's bore.
 ValveDuty Water(double flowTph, double dropBar) {
-    return ValveDuty{.medium = ValveMedium::Liquid,
-                     .flowTph = flowTph,
-                     .density = 998.2,
-                     .temperatureC = 20,
-                     .inletPressureBar = 10,
-                     .vapourPressureBar = 1e-5 * WaterSaturationPressure(20),
-                     .criticalPressureBar = 221.2,
-                     .dropBar = dropBar,
-                     .fl = 0.9,
-                     .valveDiameterMm = 100,
+    return ValveDuty{.medium = ValveMedium::Liquid, .flowTph = flowTph, .density = 998.2, .temperatureC = 20,
+                     .inletPressureBar = 10, .vapourPressureBar = 1e-5 * WaterSaturationPressure(20),
+                     .criticalPressureBar = 221.2, .dropBar = dropBar, .fl = 0.9, .valveDiameterMm = 100,
                      .pipeDiameterMm = 100};
 }
 
@@ -68,16 +61,9 @@ TEST_F(ValveCoefficientTest, LiquidKvAgreesWithTheIecSizingEquations) {
         {"oil without vapour data", 30, 880, 8, 0, 0, 2, 0.85},
     };
     for (const auto& c : cases) {
-        const ValveDuty duty{.medium = ValveMedium::Liquid,
-                             .flowTph = c.flowTph,
-                             .density = c.density,
-                             .inletPressureBar = c.p1,
-                             .vapourPressureBar = c.pv,
-                             .criticalPressureBar = c.pc,
-                             .dropBar = c.dp,
-                             .fl = c.fl,
-                             .valveDiameterMm = 150,
-                             .pipeDiameterMm = 150};
+        const ValveDuty duty{.medium = ValveMedium::Liquid, .flowTph = c.flowTph, .density = c.density,
+                             .inletPressureBar = c.p1, .vapourPressureBar = c.pv, .criticalPressureBar = c.pc,
+                             .dropBar = c.dp, .fl = c.fl, .valveDiameterMm = 150, .pipeDiameterMm = 150};
         const double iec = IecLiquidKv(c.flowTph, c.density, c.p1, c.pv, c.pc, c.dp, c.fl);
         EXPECT_NEAR(ValveFlowCoefficient(duty).kv / iec, 1.0, 1e-3) << c.name;
     }
@@ -111,6 +97,7 @@ TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
 }
 
 TEST_F(ValveCoefficientTest, AKvTooSmallOrClosedIsCriticalAtTheWholeInletPressure) {
+    EXPECT_THROW(ValveFlowCoefficient(Water(10, 0)), CalcError);
     ValveDuty duty = Water(100, 10);
     const double chokedKv = ValveFlowCoefficient(duty).kv;
     for (double kv : {0.5 * chokedKv, 0.0}) {
@@ -139,13 +126,6 @@ TEST_F(ValveCoefficientTest, LiquidWithoutVapourDataChokesAtFlSquaredTimesP1) {
     EXPECT_TRUE(ValveFlowCoefficient(duty).critical);
     duty.dropBar = 1.999;
     EXPECT_FALSE(ValveFlowCoefficient(duty).critical);
-}
-
-TEST_F(ValveCoefficientTest, FaultsRaise) {
-    EXPECT_THROW(ValveFlowCoefficient(Water(10, 0)), CalcError);
-    ValveDuty noBore = Water(10, 1);
-    noBore.valveDiameterMm = 0;
-    EXPECT_THROW(ValveFlowCoefficient(noBore), CalcError);
 }
 
 }  // namespace

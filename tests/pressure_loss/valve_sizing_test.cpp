@@ -32,11 +32,8 @@ TEST_F(ValveSizingTest, WaterValveFromTheState) {
     ASSERT_GT(rho, 990);
     EXPECT_NEAR(VapourPressureBar, 1e-5 * WaterSaturationPressure(20), 1e-15);
     EXPECT_EQ(CriticalPressureBar, 221.2);
-    EXPECT_DOUBLE_EQ(ValveMassFlowTph, 10);
     EXPECT_NEAR(ValveKv, 10 / std::sqrt(0.001 * rho), 1e-9);
     EXPECT_FALSE(ValveCriticalFlag);
-    EXPECT_NEAR(ValveFLP, 0.9, 1e-12);
-    EXPECT_EQ(ValveFp, 1.0);
     EXPECT_EQ(RestrictionFL, 0.9);
     const double volumeFlow = 10000 / 3600.0 / rho;  // m3/s
     EXPECT_NEAR(ValvePowerW, 1e5 * volumeFlow, 1e-9);

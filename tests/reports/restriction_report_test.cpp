@@ -27,7 +27,6 @@ class RestrictionReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         valvetest::ResetValveState();
-        hooks_ = ReportSectionServices();
         ReportSectionServices() = ReportSectionHooks{};
         Form1().litenstor.SetCaption("Small");
         // The language switch reads the valve diameter back from its edit.
@@ -38,12 +37,9 @@ protected:
         ValveMassFlowTph = 10;
         ValvePowerW = 277.9;
         ValveFLP = 0.9;
-        ValveFp = 1;
         Select("VE");
         ClearReport();
     }
-    void TearDown() override { ReportSectionServices() = hooks_; }
-
     // The subtype chooses the Kv, Cv and power labels of the caption set.
     static void Select(const char* subtype) {
         ValveSubtype = subtype;
@@ -56,8 +52,6 @@ protected:
     }
     // 10 t/h of 1000 kg/m3 in a pipe of 0.1 m: 0.35368 m/s.
     static std::string PipeSpeedLine() { return TubeFlowSpeedLabel + "0,3537"; }
-
-    ReportSectionHooks hooks_;
 };
 
 TEST_F(RestrictionReportTest, WaterValveOpenAndChoked) {
@@ -70,12 +64,18 @@ TEST_F(RestrictionReportTest, WaterValveOpenAndChoked) {
                                                  PipeSpeedLine(),
                                                  "Valve reduct. critical flow factor Flp/(Cfr)______= 0,9000",
                                                  "Valve reduction factor (R)______________________()= 1,0000"}));
+    // Choked, in German on a point platform, with a range note.
+    const SeparatorGuard point('.');
     ValveKv = 35.2069;
     ValveCriticalFlag = true;
+    TableRangeNote = "(20 C!..)";
+    LanguageLetter = 'D';
+    Select("VE");
     ClearReport();
     WriteRestrictionReport('S', 0);
-    EXPECT_EQ(ReportLineText(0), "Flow factor Kv__________________________________()= 35,207");
-    EXPECT_EQ(ReportLineText(2), "        CRITICAL FLOW!");
+    EXPECT_EQ(ReportLineText(0), "Durchflusskoeffizient Kv________________________()= 35.207");
+    EXPECT_EQ(ReportLineText(2), "        KRITISCHES DURCHFLUSS!");
+    EXPECT_EQ(Lines().back(), "        ACHTUNG! (20 C!..)");
 }
 
 TEST_F(RestrictionReportTest, RestrictionBoreAndWhereItTurnsCritical) {
@@ -136,17 +136,6 @@ TEST_F(RestrictionReportTest, FoundFlowInTheUsersUnit) {
         WriteRestrictionReport('S', 0);
         EXPECT_EQ(ReportLineText(2), line) << unit;
     }
-}
-
-TEST_F(RestrictionReportTest, RangeWarningAndThePointPlatform) {
-    const SeparatorGuard point('.');
-    ValveKv = 10.009024;
-    TableRangeNote = "(20 C!..)";
-    LanguageLetter = 'D';
-    Select("VE");
-    WriteRestrictionReport('S', 0);
-    EXPECT_EQ(Lines().front(), "Durchflusskoeffizient Kv________________________()= 10.009");
-    EXPECT_EQ(Lines().back(), "        ACHTUNG! (20 C!..)");
 }
 
 TEST_F(RestrictionReportTest, AFaultWritesNoHalfSection) {
