@@ -4,13 +4,10 @@
 
 #include "flow/flow_iterations.h"
 #include "flow/permanent_loss.h"
-#include "flow/primary_device_sequence.h"
-#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
-#include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
 

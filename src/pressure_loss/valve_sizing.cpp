@@ -5,8 +5,6 @@
 
 #include "flow/flow_iterations.h"
 #include "flow/medium_state_limits.h"
-#include "flow/operating_geometry.h"
-#include "flow/primary_device_sequence.h"
 #include "media/medium_state.h"
 #include "media/thermal_expansion.h"
 #include "media/water_equations.h"

@@ -3,13 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "reports/report_window.h"
 #include "reports/reynolds_report.h"
-#include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
 #include "state/medium.h"

@@ -27,6 +27,7 @@ protected:
 };
 
 TEST_F(ValveSizingTest, WaterValveFromTheState) {
+    PipeDiameter = 0;  // what a run before may have left
     RunValve();
     const double rho = FlowDensity;
     ASSERT_GT(rho, 990);
@@ -53,11 +54,6 @@ TEST_F(ValveSizingTest, VolumeFlowTurnsIntoTonnesPerHourThroughTheDensity) {
     MaxFlowSI = 10000;  // l/h
     CalculateValve();
     EXPECT_NEAR(ValveMassFlowTph, 0.01 * FlowDensity, 1e-12);
-    // Only the valve function reads the flow.
-    CalcFunction = "Strypf";
-    ValveMassFlowTph = -1;
-    CalculateValve();
-    EXPECT_EQ(ValveMassFlowTph, -1);
 }
 
 TEST_F(ValveSizingTest, VapourAndCriticalPressuresByMedium) {
