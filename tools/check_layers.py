@@ -36,9 +36,11 @@ CALCULATION_WINDOW = {
     "difftryckmaxantal", "difftryckmaxsort",             # design dp
     "PaintBox1",                                         # flow graph
     "RichEdit1",                                         # report lines of the oil recipe
+    "Motstandgrid",                                      # resistance grid of the fittings
+    "fltext", "Ventildiamtext",                          # valve prompts the valve page shows
     # Routines.
     "CalculationWindow", "MediumMenuItem", "SumMixtureColumns", "CaptionFittingMenu",
-    "ShowStandardDensityPrompt",
+    "ShowStandardDensityPrompt", "ResistanceMenuCaption", "ValveKvPromptText", "WindowFontSize",
 }
 # The window model that the window-writing modules (texts, reports) use: the controls, not
 # the handlers.

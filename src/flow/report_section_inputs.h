@@ -1,9 +1,8 @@
 #pragma once
 // What the flow-speed and production sections of the report need of modules that are not
-// built yet: a typed input, the restriction calculation's recovery factor, and the line-state,
-// density and valve services of the pressure-loss calculations. Those modules install them
-// here. A value nobody installed counts as 0; a service nobody installed is not called, and
-// the lines that need it are left out.
+// built yet: a typed input, and the line-state and density services of the pressure-loss
+// calculations. Those modules install them here. A value nobody installed counts as 0; a
+// service nobody installed is not called, and the lines that need it are left out.
 #include <functional>
 
 namespace tubalyx {
@@ -11,9 +10,6 @@ namespace tubalyx {
 struct ReportSectionHooks {
     // Typed input.
     std::function<double()> PlateThicknessMm;    // mm, carrier-ring width or sheet thickness
-    // Restriction calculation: its pressure-recovery factor FL.
-    std::function<double()> RestrictionFL;
-
     // The density (kg/m3) of the current medium at (p Pa, t degC): the first output of the
     // medium property routine. The caller's humidity values must come back unchanged.
     std::function<double(double p, double t)> MediumDensityAt;
@@ -23,13 +19,6 @@ struct ReportSectionHooks {
     std::function<void(double& p2, double& t2, double massFlow, double D, double d, double p1,
                        double t1)>
         LinePropertiesInlet;
-    // Refreshes the valve quantities in bar.
-    std::function<void()> CalculateValve;
-    // The critical flow (t/h, in and out through qcrit) of the element for the inlet
-    // pressure and pressure loss in bar (both may be moved) and the recovery factor FL;
-    // the valve sizing's own values are passed as copies by the installer.
-    std::function<void(double& qcrit, double& inletPressureBar, double& lossBar, double fl)>
-        ValveFlowForPressureDrop;
 };
 ReportSectionHooks& ReportSectionServices();
 

@@ -110,7 +110,10 @@ class UpDownAdapter : public AdapterOf<TUpDown, UpDownWidget> {
 
 class PaintBoxAdapter : public AdapterOf<TPaintBox, PaintBoxWidget> {
     PaintBoxWidget* Make(TPaintBox& box, QWidget* parent) const override { return new PaintBoxWidget(box, parent); }
-    void Update(TPaintBox&, PaintBoxWidget& p, QPalette&) const override { p.update(); }
+    void Update(TPaintBox& box, PaintBoxWidget& p, QPalette&) const override {
+        if (box.FrontCount() > 0) p.raise();
+        p.update();
+    }
 };
 
 class ButtonAdapter : public AdapterOf<TButton, QPushButton> {

@@ -7,13 +7,16 @@
 #include "flow/primary_device_sequence.h"
 #include "flow/report_section_inputs.h"
 #include "media/medium_identification.h"
+#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
+#include "pressure_loss/valve_sizing.h"
 #include "reports/report_window.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "state/valve_state.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
 
@@ -68,18 +71,6 @@ const char* VenaLabel() {
 }
 const char* CriticalWord() { return Pick("KRITISKT FLÖDE", "CRITICAL FLOW", "KRITISCHES DURCHFLUSS"); }
 
-// Puts the valve subtype back whatever happens in between.
-class SubtypeAs {
-public:
-    explicit SubtypeAs(const std::string& subtype) : saved_(ValveSubtype) { ValveSubtype = subtype; }
-    ~SubtypeAs() { ValveSubtype = saved_; }
-    SubtypeAs(const SubtypeAs&) = delete;
-    SubtypeAs& operator=(const SubtypeAs&) = delete;
-
-private:
-    std::string saved_;
-};
-
 void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
     if (!(density > 0)) return;
     std::string label;
@@ -99,7 +90,7 @@ void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
     if (IsCone() && CalcFunction == "Strypf") return;
     const ReportSectionHooks& h = ReportSectionServices();
     try {
-        const double dv = IsValve() ? 0.001 * ValveDiameterColdMm * CheckedSqrt(SectionValue(h.RestrictionFL))
+        const double dv = IsValve() ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
                                     : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
         if (!h.LinePropertiesInlet || !h.MediumDensityAt) return;
         double pv = 0, tv = 0;
@@ -116,11 +107,7 @@ void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
 
 void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
     if (!(CalcFunction == "Strypf" || IsValve())) return;
-    const ReportSectionHooks& h = ReportSectionServices();
-    if (!h.ValveFlowForPressureDrop) return;
     try {
-        if (h.CalculateValve) h.CalculateValve();
-        double inletBar = 0.00001 * OperatingPressure;
         double lossBar = 0, fl = 0;
         if (CalcFunction == "Strypf") {
             DevicePressureLossPa =
@@ -136,15 +123,11 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
                 // Without a throat state the recovery factor stays unrefined.
             }
         } else {
-            fl = SectionValue(h.RestrictionFL);
+            fl = RestrictionFL;
             lossBar = 0.00001 * MaxDpPa;
         }
         const double qmax = 3.6 * massFlow;
-        double qcrit = qmax;
-        {
-            SubtypeAs orifice("RO");
-            h.ValveFlowForPressureDrop(qcrit, inletBar, lossBar, fl);
-        }
+        const double qcrit = CriticalFlowAtOperatingState(qmax, lossBar, fl, CalcFunction == "Strypf");
         const char* opening = nullptr;
         if (qcrit > 1000 * qmax)
             opening = Pick("(KRITISKT FLÖDE> ", "(CRITICAL FLOW> ", "(KRITISCHES DURCHFLUSS> ");

@@ -16,6 +16,8 @@ void ResetStateVariables() {
     ResetLimits();
     ResetWindowState();
     ResetPropertyLabels();
+    ResetValveState();
+    ResetResistanceGrid();
 }
 
 }  // namespace tubalyx

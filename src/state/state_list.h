@@ -22,5 +22,7 @@ void ResetCorrections();
 void ResetLimits();
 void ResetWindowState();
 void ResetPropertyLabels();
+void ResetValveState();
+void ResetResistanceGrid();
 
 }  // namespace tubalyx::state_detail

@@ -5,6 +5,7 @@
 #include "state/composition.h"
 #include "texts/fitting_labels.h"
 #include "texts/medium_prompts.h"
+#include "texts/report_label_strings.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -17,7 +18,8 @@ const CalculationControls& CalculationWindow() {
                                    f.maxflowsort,        f.maxflownormaldens,   f.dstorkallsort,
                                    f.Dstorkallmm,        f.dkallmm,             f.hkallmm,
                                    f.difftryckmaxantal,  f.difftryckmaxsort,    f.PaintBox1,
-                                   f.RichEdit1};
+                                   f.RichEdit1,          f.Motstandgrid,        f.fltext,
+                                   f.Ventildiamtext};
     }();
     return controls;
 }
@@ -40,6 +42,15 @@ const TMenuItem* MediumMenuItem(const std::string& code) {
         if (code == e.code) return e.item;
     return nullptr;
 }
+
+std::string ResistanceMenuCaption(const std::string& item) {
+    const auto* menuItem = dynamic_cast<const TMenuItem*>(Form1().FindComponent(item));
+    return menuItem != nullptr ? menuItem->Caption() : std::string();
+}
+
+const std::string& ValveKvPromptText() { return ValveKvPrompt; }
+
+int WindowFontSize() { return Form1().Font().Size; }
 
 namespace {
 

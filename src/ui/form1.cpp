@@ -56,6 +56,13 @@ TForm1::TForm1() : TForm("Form1") {
     ViktVolprocgridfukt.SetColCount(6);
     ViktVolprocgridfukt.SetRowCount(13);
     ViktVolprocgridfukt.SetFixedRows(2);
+    // The resistance grid: a column per fitting, a row per quantity.
+    Motstandgrid.SetColCount(51);
+    Motstandgrid.SetRowCount(9);
+    Motstandgrid.SetDefaultColWidth(100);
+    Motstandgrid.SetColWidth(1, 306);
+    Motstandgrid.SetDefaultRowHeight(24);
+    Motstandgrid.SetEditing(true);
 
     // The copies of the report are working storage of the run and never shown.
     RichEdit4.SetVisible(false);

@@ -1,0 +1,227 @@
+#include "pressure_loss/valve_sizing.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "flow/flow_iterations.h"
+#include "media/medium_state_limits.h"
+#include "media/medium_state.h"
+#include "media/thermal_expansion.h"
+#include "media/water_equations.h"
+#include "numerics/checked.h"
+#include "numerics/unit_parser.h"
+#include "pressure_loss/critical_flow.h"
+#include "pressure_loss/valve_coefficients.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/valve_state.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr double kPaToBar = 1e-5;
+constexpr double kWaterCriticalPressureBar = 221.2;
+constexpr double kKgPerSecondToTph = 3.6;
+constexpr double kRelativeTolerance = 1e-4;
+constexpr double kBoreSearchFirstFactor = 2.0;
+constexpr double kKvSearchFirstFactor = 4.0;
+constexpr int kKvSearchRounds = 2;
+// The flow the Kv search starts from when the flow field gives none.
+constexpr double kKvSearchStartTph = 1.0;
+
+// The restriction orifice is an orifice plate of the state's tapping and standard.
+constexpr const char* kRestrictionDevice = "S";
+
+double DeviceExpansion() {
+    return ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+}
+double PipeExpansion() { return ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature); }
+
+std::string Standard() { return std::string(1, StandardLetter); }
+
+ValveDuty DutyFromState(double flowTph) {
+    return ValveDuty{.medium = ValveMediumOf(MediumCode),
+                     .restriction = ValveSubtype == "RO",
+                     .flowTph = flowTph,
+                     .flowFactor = ValveFlowFactor,
+                     .density = FlowDensity,
+                     .temperatureC = OperatingTemperature,
+                     .inletPressureBar = InletPressureBar,
+                     .vapourPressureBar = VapourPressureBar,
+                     .criticalPressureBar = CriticalPressureBar,
+                     .dropBar = MaxDpBar,
+                     .fl = ValveFL,
+                     .valveDiameterMm = ValveDiameterColdMm,
+                     .pipeDiameterMm = PipeDiameterColdMm};
+}
+
+// The bore (m, operating temperature) whose permanent loss is the whole drop MaxDpPa at
+// the flow; leaves the orifice's differential pressure in DeviceDrop.
+double BoreForLoss(double flowTph) {
+    double bore = 0.0, loss = 0.0;
+    RestrictionDiffPressureForLoss(MediumCode, kRestrictionDevice, DeviceVariantCode, Standard(), OperatingPressure,
+                                   flowTph / kKgPerSecondToTph, MaxDpPa, PipeDiameter, FlowDensity,
+                                   DynamicViscosityPas, KappaOperating, 1.0, DeviceDrop, bore, loss);
+    return bore;
+}
+
+// A flow search by factors: the flow is multiplied by the factor, and the factor becomes
+// 1/sqrt(factor) (turning and shrinking the step) whenever the quantity passes its target
+// in the direction of the last step. `quantity` grows with the flow.
+template <class Quantity>
+double SearchFlow(double flowTph, double firstFactor, double target, Quantity quantity) {
+    double factor = firstFactor;
+    for (int pass = 0; pass < kRestrictionSearchLimit; ++pass) {
+        const double value = quantity(flowTph);
+        if (std::fabs(CheckedDiv(value - target, target)) < kRelativeTolerance) break;
+        if ((factor > 1) == (value > target)) factor = 1 / CheckedSqrt(factor);
+        flowTph *= factor;
+    }
+    return flowTph;
+}
+
+// The flow at which the given bore loses the whole drop.
+double RestrictionFlowForBore() {
+    double massFlow = 0.0;
+    FlowFromDiffPressure(MediumCode, kRestrictionDevice, DeviceVariantCode, Standard(), OperatingPressure, MaxDpPa,
+                         BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, massFlow);
+    const double target = BoreDiameter;
+    return SearchFlow(kKgPerSecondToTph * massFlow, kBoreSearchFirstFactor, target, BoreForLoss);
+}
+
+// FL^2 is the share of the orifice's differential pressure that is lost for good: the
+// drop over the element (its permanent loss) over the orifice's differential pressure.
+double RecoveryFactorOfDrop() { return CheckedSqrt(CheckedDiv(MaxDpPa, DeviceDrop)); }
+
+// The flow of an orifice of the given Kv (MaxFlowInput); its bore follows the flow.
+double RestrictionFlowForKv() {
+    double flowTph = ValveMassFlowTph > 0 ? ValveMassFlowTph : kKvSearchStartTph;
+    BoreDiameter = BoreForLoss(flowTph);
+    for (int round = 0; round < kKvSearchRounds; ++round) {
+        ValveDuty duty = DutyFromState(flowTph);
+        duty.fl = RecoveryFactorOfDrop();
+        flowTph = SearchFlow(flowTph, kKvSearchFirstFactor, MaxFlowInput, [&duty](double w) {
+            duty.flowTph = w;
+            return ValveFlowCoefficient(duty).kv;
+        });
+        BoreDiameter = BoreForLoss(flowTph);
+    }
+    return flowTph;
+}
+
+void SizeRestriction() {
+    CriticalFlow = ValveMassFlowTph;
+    PipeDiameter = 0.001 * PipeDiameterColdMm * PipeExpansion();
+    BoreDiameter = BoreDiameterColdM * DeviceExpansion();
+    const bool kvGiven = MaxFlowGivenFlag == "J";
+    if (SolveFor == "FL") {
+        ValveMassFlowTph = RestrictionFlowForBore();
+    } else if (kvGiven) {
+        ValveMassFlowTph = RestrictionFlowForKv();
+    } else {
+        BoreDiameter = BoreForLoss(ValveMassFlowTph);
+    }
+    BoreDiameterColdM = CheckedDiv(BoreDiameter, DeviceExpansion());
+    BoreDiameterColdMm = 1000 * BoreDiameterColdM;
+    RestrictionFL = RecoveryFactorOfDrop();
+
+    ValveDuty design = DutyFromState(ValveMassFlowTph);
+    design.fl = RestrictionFL;
+    design.valveDiameterMm = PipeDiameterColdMm;
+    const ValveCoefficient atDesign = ValveFlowCoefficient(design);
+    ValveKv = atDesign.kv;
+    ValveFLP = atDesign.flp;
+    ValveFp = atDesign.fp;
+    if (kvGiven && SolveFor != "FL") {
+        ValveFL = RestrictionFL;
+        ValveKv = MaxFlowInput;
+    }
+    const CriticalPoint point = ValveFlowForPressureDrop(design, false);
+    CriticalFlow = point.flowTph;
+    CriticalInletPressureBar = point.inletPressureBar;
+    ValveCriticalFlag = point.criticalAtDesign;
+}
+
+void SizeValve() {
+    // The flow-speed lines need the pipe at operating temperature for a valve too.
+    PipeDiameter = 0.001 * PipeDiameterColdMm * PipeExpansion();
+    const ValveCoefficient c = ValveFlowCoefficient(DutyFromState(ValveMassFlowTph));
+    ValveKv = c.kv;
+    ValveFLP = c.flp;
+    ValveFp = c.fp;
+    ValveCriticalFlag = c.critical;
+    RestrictionFL = ValveFL;
+}
+
+}  // namespace
+
+ValveSaturationPressures ValveSaturationPressuresBar(const std::string& medium, double temperatureC,
+                                                     double vapourPressurePa, double liquidCriticalPressurePa) {
+    if (medium == "VAT" || medium == "MAS")
+        return {kPaToBar * WaterSaturationPressure(temperatureC), kWaterCriticalPressureBar};
+    if (medium == "VÄT") return {kPaToBar * vapourPressurePa, kPaToBar * liquidCriticalPressurePa};
+    return {};
+}
+
+double CriticalFlowAtOperatingState(double flowTph, double dropBar, double fl, bool primaryDevice) {
+    const ValveSaturationPressures p =
+        ValveSaturationPressuresBar(MediumCode, OperatingTemperature, VapourPressurePa, LiquidCriticalPressurePa);
+    const ValveDuty design{.medium = ValveMediumOf(MediumCode),
+                           .restriction = true,
+                           .flowTph = flowTph,
+                           .flowFactor = 1.0,
+                           .density = FlowDensity,
+                           .temperatureC = OperatingTemperature,
+                           .inletPressureBar = kPaToBar * OperatingPressure,
+                           .vapourPressureBar = p.vapourPressureBar,
+                           .criticalPressureBar = p.criticalPressureBar,
+                           .dropBar = dropBar,
+                           .fl = fl,
+                           .valveDiameterMm = PipeDiameterColdMm,
+                           .pipeDiameterMm = PipeDiameterColdMm};
+    return ValveFlowForPressureDrop(design, primaryDevice).flowTph;
+}
+
+void CalculateValve() {
+    MaxDpBar = kPaToBar * MaxDpPa;
+    InletPressureBar = kPaToBar * OperatingPressure;
+    BoreDiameterColdM = 0.001 * BoreDiameterColdMm;
+    BoreDiameter = DeviceExpansion() * BoreDiameterColdM;
+    const ValveSaturationPressures p =
+        ValveSaturationPressuresBar(MediumCode, OperatingTemperature, VapourPressurePa, LiquidCriticalPressurePa);
+    VapourPressureBar = p.vapourPressureBar;
+    CriticalPressureBar = p.criticalPressureBar;
+    if (MediumCode != "VAT" && MediumCode != "MAS" && MediumCode != "VÄT") {
+        VapourPressurePa = 0.0;
+        LiquidCriticalPressurePa = 0.0;
+    }
+    CalcHumidGasState();
+    if (CalcFunction == "Ventil") {
+        const bool volume = ConvertPressureEntry(FlowUnit) == "V";
+        ValveMassFlowTph = volume ? 0.001 * MaxFlowSI * FlowDensity * 0.001 : 0.001 * MaxFlowSI;
+    }
+}
+
+void ValveSizing() {
+    ValveFlowFactor = 1.0;
+    if (ValveSubtype == "RO")
+        SizeRestriction();
+    else
+        SizeValve();
+    const double volumeFlow = CheckedDiv(ValveMassFlowTph / ValveFlowFactor * 1000 / 3600, FlowDensity);  // m3/s
+    ValvePowerW = CheckFinite(MaxDpPa * volumeFlow);
+    ValvePipeVelocity = CheckedDiv(4 * volumeFlow, std::numbers::pi * PipeDiameterColdM * PipeDiameterColdM);
+    MaxMassFlow = ValveMassFlowTph / kKgPerSecondToTph;
+}
+
+void RunValve() {
+    CalculateValve();
+    CheckMediumStateLimits(TableRangeNote);
+    ValveSizing();
+}
+
+}  // namespace tubalyx
