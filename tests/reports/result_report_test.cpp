@@ -26,9 +26,9 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/report_state.h"
-#include "state/reset.h"
 #include "state/selections.h"
 #include "texts/caption_sets.h"
+#include "ui/calculation_reset.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -39,7 +39,7 @@ std::string F5(double v) { return FormatFixed(v, 5); }
 class ResultReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetStateVariables();
+        ResetCalculationState();
         SetDecimalSeparator(',');
         TForm1& f = Form1();
         f.dstorkallsort.SetCaption("mm");
@@ -456,7 +456,7 @@ TEST_F(ResultReportTest, NoNonFiniteNumberAnywhere) {
             for (const char* solve : {"DI", "TF", "OK", "FL", "DP"})
                 for (char language : {'S', 'D', 'E'})
                     for (auto size : {ReportSizeKind::Small, ReportSizeKind::Big, ReportSizeKind::Mini}) {
-                        ResetStateVariables();
+                        ResetCalculationState();
                         DeviceCode = d[0];
                         Language(language);  // the cone labels follow the device
                         if (zero) {
