@@ -150,6 +150,8 @@ void CornerSearch(const OperatingDevice& dev) {
     const double rootAtDesign = CheckFinite(CheckedSqrt(CheckedDiv(MaxDpPa, dpQ)) * qn);
     DpTransmitterValues.rootNormalFlowAtDesignDp = Flow(rootAtDesign);
     DpTransmitterValues.cornerRootNormalFlow = Flow(rootRatio * rootAtDesign);
+    FlowRangeMaxDpPa = MaxDpPa;
+    FlowRangeDpPa = dpQ;
 
     const std::string standard(1, StandardLetter);
     ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, dev.p,
@@ -193,6 +195,8 @@ void ScaledPointSearch(const OperatingDevice& dev) {
     DpTransmitterValues.rootNormalFlowAtDesignDp =
         Flow(CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpQ)) * qn));
     DpTransmitterValues.cornerRootNormalFlow = Flow(corner);
+    FlowRangeMaxDpPa = MaxFlowDpPa;
+    FlowRangeDpPa = dpQ;
 }
 
 }  // namespace

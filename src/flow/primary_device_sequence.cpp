@@ -35,6 +35,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -109,6 +110,7 @@ void RunPrimaryDeviceCalculation() {
         CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream,
                                     extra, shortfall, StraightLengthM, PipeDiameter,
                                     BoreDiameter);
+        OptimalStraightLength = upstream;
         if (UpstreamFittingCode == "1" && bendDevice && extra > 0.0) {
             BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter),
                                  BendFactor);

@@ -34,6 +34,8 @@ namespace tubalyx {
     X(DpUnitFactor, 1.0)                    \
     X(MaxDpEntered, 0.0)                    \
     X(DpTransmitterValues, {})              \
+    X(FlowRangeMaxDpPa, 0.0)                \
+    X(FlowRangeDpPa, 0.0)                   \
     X(VolumeMeterRoughnessFactor, 1.0)      \
     X(VolumeMeterReynoldsFactor, 1.0)       \
     X(FmatCoefficientA, kFmatNotFitted)     \

@@ -74,6 +74,11 @@ struct DpTransmitterValueSet {
     FlowValue flowAtMaxDp;
 };
 extern DpTransmitterValueSet DpTransmitterValues;
+// The root-extraction scale of the flow range: the dp the root normal flow is carried to (the
+// dp at max flow after the worst-case search, the design dp otherwise) and the dp of the
+// transmitter's normal point, both Pa.
+extern double FlowRangeMaxDpPa;
+extern double FlowRangeDpPa;
 
 // Written by the volume-meter branch of the flow calculation.
 extern double VolumeMeterRoughnessFactor;  // area factor (D - 14 k^2) / D

@@ -24,6 +24,7 @@ namespace tubalyx {
     X(RequiredUpstreamLengthM, 0.0)                             \
     X(RequiredDownstreamLengthM, 0.0)                           \
     X(StraightLengthShortfallM, 0.0)                            \
+    X(OptimalStraightLength, 0.0)                               \
     X(StraightLengthTables, {})
 
 TUBALYX_LIMITS(TUBALYX_STATE_DEFINE)

@@ -39,6 +39,8 @@ extern double DownstreamLengthHalfM;
 extern double RequiredUpstreamLengthM;
 extern double RequiredDownstreamLengthM;
 extern double StraightLengthShortfallM;  // required minus available straight length
+// The optimal design's upstream length: from the fitting to the upstream pressure tapping.
+extern double OptimalStraightLength;
 
 // One cell of a straight-length table, in pipe diameters: the length for zero additional
 // uncertainty and the length for 0.5 % additional uncertainty.

@@ -18,6 +18,7 @@ void ResetStateVariables() {
     ResetPropertyLabels();
     ResetValveState();
     ResetResistanceGrid();
+    ResetReportState();
 }
 
 }  // namespace tubalyx

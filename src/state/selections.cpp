@@ -29,6 +29,7 @@ namespace tubalyx {
     X(ExpansionModeLetter, 'I')      \
     X(ExtraUncertaintyCode, "1")     \
     X(HumidityInputKind, "R")        \
+    X(HumidFlowBasis, "F")           \
     X(PrimaryElementEntry, "135")
 
 TUBALYX_SELECTIONS(TUBALYX_STATE_DEFINE)

@@ -33,6 +33,7 @@ extern std::string UpstreamFittingCode;     // "0" to "14"
 extern char ExpansionModeLetter;            // 'A' adiabatic, else isothermal
 extern std::string ExtraUncertaintyCode;    // "1" adds the extra orifice uncertainty, "2" not
 extern std::string HumidityInputKind;       // humidity given as "R" relative, "A" absolute, "S" specific, "D" dew point
+extern std::string HumidFlowBasis;          // "T" the entered flow is the air/gas part of a humid gas, "F" the whole
 extern std::string PrimaryElementEntry;     // device types the optimal design may choose, e.g. "135"
 
 }  // namespace tubalyx

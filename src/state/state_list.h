@@ -24,5 +24,6 @@ void ResetWindowState();
 void ResetPropertyLabels();
 void ResetValveState();
 void ResetResistanceGrid();
+void ResetReportState();
 
 }  // namespace tubalyx::state_detail

@@ -1,0 +1,318 @@
+#include "reports/flow_range_report.h"
+
+#include <cmath>
+#include <string>
+
+#include "flow/device_geometry.h"
+#include "flow/flow_iterations.h"
+#include "flow/permanent_loss.h"
+#include "media/medium_identification.h"
+#include "numerics/text_utils.h"
+#include "reports/report_block.h"
+#include "reports/result_report_detail.h"
+#include "reports/reynolds_report.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/report_state.h"
+#include "state/selections.h"
+#include "texts/report_label_strings.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+using namespace result_detail;
+
+namespace {
+
+// The note on the adjusted maximal flow is fitted to this many characters.
+constexpr int kAdjustedFlowNoteChars = 70;
+// The minimal-flow label is widened to the common label column, "= " included.
+constexpr int kMinFlowLabelWidth = 52;
+constexpr int kMinFlowLabelPadPosition = 26;
+// A standard's maximal flow this many times the maximal flow or more stands for "no limit".
+constexpr double kUnboundedFlowLimitRatio = 10000000000.0;
+
+// The root-extraction scale of the flow range: the root normal flow carried to the design dp
+// and to the worst-case density of the range.
+double FlowRangeScale() {
+    return RootRatioOrOne(FlowRangeMaxDpPa, FlowRangeDpPa) * RootRatioOrOne(DensityRatioWorstCase, 1.0);
+}
+
+std::string NormalVolumeUnitTail() {
+    const std::string unit = Form1().maxflowsort.Text();
+    return IsNormalVolumeUnit(unit) ? " " + unit : "";
+}
+
+void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
+    const double k = FlowRangeScale();
+    if (MaxFlowGivenFlag == "V") {
+        if (scope.Mini()) return;
+        const double q = k * DpTransmitterValues.rootNormalFlow.user;
+        if (!std::isfinite(q)) return;
+        block.Add(AdjustedMaxFlowLabel + Number(q) + NormalVolumeUnitTail());
+        block.AddFitted(
+            ByLanguage("Anm: Användes för minimering av fel vid normalflöde= 0.67*maxlöde",
+                       "Bem.: Genützt für Minfehler bei Normaldurchfluss=0.67*DurchflussEndwert",
+                       "Note: Used to minimize calculation error at normalflow=0.67*maxflow"),
+            kAdjustedFlowNoteChars);
+        return;
+    }
+    const double q = k * DpTransmitterValues.rootMaxFlow.user;
+    if (!std::isfinite(q)) return;
+    block.Add(ByLanguage("Maxflöde__________________________________________= ",
+                         "Grösster Durchflussendwert________________________= ",
+                         "Maximal flow______________________________________= ") +
+              ReportSeparator + Number(q) + ReportSeparator + NormalVolumeUnitTail());
+}
+
+void AddMinimalFlow(ReportBlock& block) {
+    if (MaxMassFlow == 0.0) return;
+    std::string label =
+        ByLanguage("Minflöde__________________(", "Kleinste Durchflussendwert(",
+                   "Minimal flow______________(") +
+        FlowUnit + ")= ";
+    while (Utf8Length(label) < kMinFlowLabelWidth) {
+        const std::size_t at = Utf8Left(label, kMinFlowLabelPadPosition).size();
+        label.insert(at, "_");
+    }
+    block.AddValue(label, MaxFlowInput * MinMassFlow / MaxMassFlow);
+}
+
+void AddHumidGasMaximalFlow(ReportBlock& block) {
+    if (!IsGasMedium(MediumCode) || MediumCode == "ANG" || HumidFlowBasis != "T") return;
+    if (ParsedUnitKind == "M")
+        block.AddValue(HumidMaxMassFlowLabel, MaxMassFlow * 3.6);
+    else if (FlowDensity > 0.0)
+        block.AddValue(HumidMaxVolumeFlowLabel, MaxMassFlow * 3600.0 / FlowDensity);
+}
+
+// The unrecovered pressure loss (Pa) of the device at dp and mass flow q.
+double PermanentLoss(double dp, double q) {
+    return PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter,
+                                 DynamicViscosityPas, q, dp, DiameterRatioBeta,
+                                 DischargeCoefficientC, VelocityOfApproachFactor);
+}
+
+// The losses at maximal and minimal flow, in the user's dp unit: the dp unit per Pa is the
+// entered dp over its Pa value.
+void AddPressureLosses(ReportBlock& block, const ResultScope& scope) {
+    const bool dpSolved = scope.solve == SolveTarget::Dp;
+    const double dpPa = dpSolved ? MaxFlowDpPa : MaxDpPa;
+    const double dpUser = dpSolved ? MaxDpEntered : MaxDpInput;
+    if (dpPa == 0.0) return;
+    const double unitPerPa = dpUser / dpPa;
+    block.AddValue(LabelForUnit(PressureLossAtMaxFlowLabel, DpUnit, 5, "_("),
+                   ValueOrNothing([&] { return PermanentLoss(dpPa, MaxMassFlow) * unitPerPa; }));
+
+    const std::string minLabel =
+        dpSolved ? ByLanguage("Tryckförlust vid minflöde (ej=difftryck)__________= ",
+                              "Druckverlust bei kleinstem Durchflussendwert______= ",
+                              "Pressureloss at minflow (not=diff.pressure)_______= ")
+                 : ByLanguage("Tryckförlust vid minflöde (ej = difftryck)________= ",
+                              "Druckverlust bei kleinstem Durchflussendw.________= ",
+                              "Pressureloss at minflow (not=diff.pressure)_______= ");
+    const double minLoss = ValueOrNothing([&] {
+        double dpMin = 0.0;
+        DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode,
+                             std::string(1, StandardLetter), OperatingPressure, MinMassFlow,
+                             BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas,
+                             KappaOperating, InletEdgeFactor * RoughnessFactor * BendFactor,
+                             dpMin);
+        return PermanentLoss(dpMin, MinMassFlow) * unitPerPa;
+    });
+    block.AddValue(LabelForUnit(minLabel + ReportSeparator, DpUnit, 5, "_("), minLoss);
+}
+
+void AddFlowLimitsOfStandard(ReportBlock& block) {
+    if (MaxMassFlow == 0.0) {
+        block.Add(StandardMaxFlowLimitLabel);
+        return;
+    }
+    const double upper = FlowAtUpperLimitValue / MaxMassFlow;
+    if (std::isfinite(upper) && upper < kUnboundedFlowLimitRatio)
+        block.AddValue(StandardMaxFlowLimitLabel, 100.0 * upper);
+    else
+        block.Add(StandardMaxFlowLimitLabel);
+    block.AddValue(StandardMinFlowLimitLabel, 100.0 * FlowAtReynoldsMin / MaxMassFlow);
+}
+
+// The lines before the speed lines.
+void WriteFlowRangeHead(const ResultScope& scope) {
+    ReportBlock block;
+    const bool flowSolved = scope.solve == SolveTarget::Flow;
+    if (!flowSolved) AddMaximalFlow(block, scope);
+    if (flowSolved && scope.Big() && !scope.VolumeMeter()) AddMinimalFlow(block);
+    if (!flowSolved) AddHumidGasMaximalFlow(block);
+    if (scope.solve != SolveTarget::Loss && !scope.VolumeMeter()) AddPressureLosses(block, scope);
+    if (scope.Big() && !scope.VolumeMeter() && FlowDensity > 0.0)
+        block.AddValue(PowerLossAtMaxFlowLabel, ValueOrNothing([] {
+                           return PermanentLoss(MaxDpPa, MaxMassFlow) * MaxMassFlow /
+                                  FlowDensity * 0.001;
+                       }));
+    if (scope.VolumeMeter()) {
+        block.AddValue(ByLanguage("Korrektionsfaktor för rörråhet____________________= ",
+                                  "Korriegierrungs Faktor für Rohrrauheit____________= ",
+                                  "Correction factor for pipe roughness______________= "),
+                       VolumeMeterRoughnessFactor);
+        block.AddValue(ByLanguage("Korrektionsfaktor för Reynolds tal________________= ",
+                                  "Korriegierrungs Faktor für Reynolds Zahl__________= ",
+                                  "Correction factor for Reynolds number_____________= "),
+                       VolumeMeterReynoldsFactor);
+    }
+    block.Flush();
+}
+
+// The pocket lies where the state mirrors the tapping state about the operating state; the
+// formula lines correct a pocket reading to the tapping with the printed difference.
+struct PocketTexts {
+    const char* temperature;
+    const char* temperatureAlgorithm;
+    const char* temperatureFormula;
+    const char* pressure;
+    const char* pressureAlgorithm;
+    const char* pressureFormula;
+};
+
+PocketTexts UpstreamPocketTexts() {
+    return {
+        ByLanguage("Temperatur vid uppströms termometerficka_______(C)= ",
+                   "Temperatur bei Termometertasche/Anlaufseite___(C)= ",
+                   "Temperature at upstream thermometer pocket____(C)= "),
+        ByLanguage("Beräkningsformel för temperatur vid övre tryckuttag;",
+                   "Berechnungs algoritm für Temperatur bei Plus Druckausnahme/Anlaufseite;",
+                   "Calculation algorithm for temp at upstream pressure tapping;"),
+        ByLanguage("temp_övre_tryckuttag:=temp_termometerficka+(q/qmax)**2*(",
+                   "Temp_Plusdruckentnahme:=Temp_Termometertasche+(q/qmax)**2*(",
+                   "temp_upstream_pressure_tapping:=temp_thermometer_pocket+(q/qmax)**2*("),
+        ByLanguage("Tryck vid uppströms termometerficka__________(PaA)= ",
+                   "Druck bei Termometertasche/Anlaufseite______(PaA)= ",
+                   "Pressure at upstream thermometer pocket_____(PaA)= "),
+        ByLanguage("Beräkningsformel för Tryck vid övre tryckuttag;",
+                   "Berechnungs algoritm für Druck bei Plus Druckausnahme/Anlaufseite;",
+                   "Calculation algorithm for pressure at upstream pressure tapping;"),
+        ByLanguage("Tryck_övre_tryckuttag:=Tryck_termometerficka+(q/qmax)**2*(",
+                   "Druck_Plusdruckentnahme:=Druck_Termometertasche+(q/qmax)**2*(",
+                   "Pressure_upstream_pressure_tapping:=Pressure_thermometer_pocket+(q/qmax)**2*("),
+    };
+}
+
+PocketTexts DownstreamPocketTexts() {
+    return {
+        ByLanguage("Temperatur vid nedströms termometerficka_______(C)= ",
+                   "Temperatur bei Termometertasche/Auslaufseite___(C)= ",
+                   "Temperature at downstrem thermometer pocket_____(C)= "),
+        ByLanguage("Beräkningsformel för temperatur vid övre tryckuttag;",
+                   "Berechnungsalgoritm für Temperatur bei Termometertasche/Auslaufseite;",
+                   "Calculation algorithm for temp at upstream pressure tapping;"),
+        ByLanguage("temp_övre_tryckuttag:=temp_termometerficka+(q/qmax)**2*(",
+                   "Temp_Plusdruckentnahme:=Temp_Termometertasche+(q/qmax)**2*(",
+                   "temp_upstream_pressure_tapping:=temp_thermometer_pocket+(q/qmax)**2*("),
+        ByLanguage("Tryck i nedströms termometerficka____________(PaA)= ",
+                   "Druck bei Termometertasche/Anlaufseite_______(PaA)= ",
+                   "Pressure at downstrem thermometer pocket_____(C)= "),
+        ByLanguage("Beräkningsalgoritm för tryck vid plus tryckuttag;",
+                   "Berechnungs algoritm für Druck bei Plus Druckentnahme/Anlaufseite;",
+                   "Calculation algorithm for pressure at upstream pressure tapping;"),
+        ByLanguage("Tryck_plustryckuttag:=Tryck_termometerficka+(q/qmax)**2*(",
+                   "Druck_Plusdruckentnahme:=Druck_Termometertasche+(q/qmax)**2*(",
+                   "Pressure_upstream_pressure_tapping:=Pressure_thermometer_pocket+(q/qmax)**2*("),
+    };
+}
+
+void AddPocket(ReportBlock& block, const PocketTexts& t, double tappingTemperature,
+               double tappingPressure) {
+    const std::string& rs = ReportSeparator;
+    block.AddEmpty();
+    block.AddValue(t.temperature, 2.0 * OperatingTemperature - tappingTemperature);
+    block.Add(t.temperatureAlgorithm);
+    block.Add(t.temperatureFormula + rs + Number(tappingTemperature - OperatingTemperature) + ")");
+    block.AddValue(t.pressure, 2.0 * OperatingPressure - tappingPressure);
+    block.Add(t.pressureAlgorithm);
+    block.Add(t.pressureFormula + rs + Number(tappingPressure - OperatingPressure) + ")");
+}
+
+}  // namespace
+
+bool IsNormalVolumeUnit(const std::string& unit) {
+    for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"})
+        if (unit == u) return true;
+    return false;
+}
+
+void WriteFlowRangeSection() {
+    const ResultScope scope = CurrentResultScope();
+    WriteFlowRangeHead(scope);
+    // The speed lines write as they go; one they cannot compute ends them, not the report.
+    try {
+        WriteFlowSpeedLines(MaxMassFlow, FlowDensity, PipeDiameter);
+        WriteReynoldsAtMaxFlow(ReynoldsAtMaxFlow);
+    } catch (const CalcError&) {
+    }
+    if (scope.Mini() || scope.Cone() || scope.VolumeMeter()) return;
+    ReportBlock block;
+    AddFlowLimitsOfStandard(block);
+    block.Flush();
+}
+
+void WriteExpansibilitySection(char detailLetter) {
+    const ResultScope scope = CurrentResultScope();
+    if (scope.VolumeMeter()) return;
+    const bool cone = scope.Cone();
+    const bool detailed = detailLetter == '2';
+    const double m = BoreDiameter * BoreDiameter / (PipeDiameter * PipeDiameter);
+    ReportBlock block;
+    if (!scope.Mini()) {
+        const char* coneY = "Y (Gas expansion factor)__________________________= ";
+        if (scope.solve == SolveTarget::Flow) {
+            if (cone) {
+                block.AddValue(coneY, ExpansibilityAtMaxFlow);
+            } else {
+                block.AddValue("Epsilon___________________________________________= ",
+                               ExpansibilityAtMaxFlow);
+                block.AddValue("Alfa______________________________________________= ",
+                               DischargeCoefficientC * VelocityOfApproachFactor);
+            }
+        } else if (cone) {
+            block.AddValue(ByLanguage("Y (Gas expansion factor) (vid maxflöde)___________= ",
+                                      "Y (Gas expansion factor) bei g. Durchflussendwert_= ",
+                                      "Y (Gas expansion factor) (at maxflow)_____________= "),
+                           ExpansibilityAtMaxFlow);
+        } else {
+            block.AddValue(EpsilonAtMaxFlowLabel, ExpansibilityAtMaxFlow);
+            block.AddValue(AlfaAtNormalFlowLabel, FlowCoefficientAtNormalFlow);
+            block.AddValue(ByLanguage("C (vid normalflöde)_______________________________= ",
+                                      "C (bei Normaldurchfluss)__________________________= ",
+                                      "C (at normal flow)________________________________= "),
+                           NormalFlowCoefficients.c);
+        }
+    }
+    if (detailed) {
+        if (!cone)
+            block.AddValue(BetaAtOperatingLabel, BoreDiameter / PipeDiameter);
+        else if (m <= 1.0)
+            block.AddValue(ByLanguage("Beta (sqrt(1-d*d/D/D) vid drifttemperatur_________= ",
+                                      "Beta (sqrt(1-d*d/D/D) bei Betriebsbedingungen_____= ",
+                                      "Beta (sqrt(1-d*d/D/D) at operating conditions_____= "),
+                           std::sqrt(1.0 - m));
+    }
+    if (!scope.Mini()) {
+        block.AddValue(AreaRatioAtOperatingLabel, cone ? 1.0 - m : m);
+        if (scope.device == FlowDevice::QuarterCircle)
+            block.AddValue(InletRadiusLabel, ValueOrNothing([] {
+                               const double ratio = BoreDiameterColdMm / PipeDiameterColdMm;
+                               return ProfileRadius(ratio * ratio, BoreDiameterColdMm);
+                           }));
+    }
+    if (detailed && !cone && UpstreamTappingTemperature > kTappingTemperatureUnset &&
+        DownstreamTappingTemperature > kTappingTemperatureUnset) {
+        AddPocket(block, UpstreamPocketTexts(), UpstreamTappingTemperature, UpstreamTappingPressure);
+        AddPocket(block, DownstreamPocketTexts(), DownstreamTappingTemperature,
+                  DownstreamTappingPressure);
+    }
+    block.Flush();
+}
+
+}  // namespace tubalyx

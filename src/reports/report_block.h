@@ -1,0 +1,47 @@
+#pragma once
+// The lines of one report section, collected before any of them goes into the report
+// window: a section that raises half-way leaves nothing of itself behind, and what stood in
+// the window before stays as it was.
+//
+// Sizes: a long line is fitted by a smaller size computed from the size the section started
+// with (never from the size of the line before, never below kMinReportFontSize); the lines
+// after it are back at the start size.
+#include <string>
+#include <vector>
+
+namespace tubalyx {
+
+inline constexpr int kMinReportFontSize = 6;
+
+// start × 58 div divisor, never below kMinReportFontSize; a divisor of 0 or less keeps start.
+int FittedReportSize(int startSize, int divisor);
+
+class ReportBlock {
+public:
+    // Remembers the current size of the report window's next text as the start size.
+    ReportBlock();
+
+    void Add(std::string text);
+    void AddEmpty() { Add(""); }
+    // label, ReportSeparator and the number by FormatFixed; a value that is no finite number
+    // leaves the line out.
+    void AddValue(const std::string& label, double value, int digits = 5);
+    // A line written at FittedReportSize(start size, divisor).
+    void AddFitted(std::string text, int divisor);
+
+    // Appends the lines to the report window and empties the block; the next text is at the
+    // start size afterwards.
+    void Flush();
+
+    int StartSize() const { return startSize_; }
+
+private:
+    struct Entry {
+        std::string text;
+        int size;  // 0: the start size
+    };
+    std::vector<Entry> lines_;
+    int startSize_;
+};
+
+}  // namespace tubalyx
