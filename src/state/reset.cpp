@@ -16,6 +16,7 @@ void ResetStateVariables() {
     ResetLimits();
     ResetWindowState();
     ResetPropertyLabels();
+    ResetReportState();
 }
 
 }  // namespace tubalyx

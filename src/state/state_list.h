@@ -22,5 +22,6 @@ void ResetCorrections();
 void ResetLimits();
 void ResetWindowState();
 void ResetPropertyLabels();
+void ResetReportState();
 
 }  // namespace tubalyx::state_detail

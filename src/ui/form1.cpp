@@ -61,6 +61,11 @@ TForm1::TForm1() : TForm("Form1") {
     N3->SetCaption("- ");
     Fontdata1->SetCaption("Fontdata");
     Logo1->SetCaption("Logo");
+    Label1.SetCaption("Run");
+
+    Label1.OnClick = [this](TControl* sender) { Run1Click(sender); };
+    Run1->OnClick = [this](TControl* sender) { Run1Click(sender); };
+    Runbutton.OnClick = [this](TControl* sender) { RunbuttonClick(sender); };
 }
 
 TControl* TForm1::FindComponent(const std::string& name) const {

@@ -68,6 +68,11 @@ public:
     // Every menu: Meny first, then the pop-up menus.
     const std::vector<TMenuItem*>& Menus() const { return menus_; }
 
+    // ---- handlers: the run (form1_run.cpp) ----
+    // "Run" of the label Label1 and the menu item Run1.
+    void Run1Click(TControl* sender);
+    void RunbuttonClick(TControl* sender);
+
 private:
     void Register(TControl& control);
     std::map<std::string, TControl*> byName_;

@@ -1,0 +1,116 @@
+#include "reports/report_head.h"
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+#include "flow/device_selection.h"
+#include "reports/calculation_function.h"
+#include "reports/report_window.h"
+#include "state/selections.h"
+#include "texts/caption_data.h"
+#include "texts/window_access.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr int kSmallestSize = 6;
+constexpr TColor kHeadColor = 128;  // dark red
+
+// {Swedish, German, English}
+constexpr LangText kThermodynamics{"DATORBERÄKNING AV TERMODYNAMISKA DATA",
+                                   "RECHNERBERECHNUNG VON THERMODYNAMISHE DATEN",
+                                   "COMPUTERCALCULATION OF THERMODYNAMICAL DATA"};
+constexpr LangText kThroatDevice{"DATORBERÄKNING AV STRYPELEMENT FÖR FLÖDESMÄTNING I RÖR",
+                                 "RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG",
+                                 "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES"};
+constexpr LangText kIso1991{"ENLIGT NORM ISO 5167 från 1991 och AMENDMENT 1 från 1998",
+                            "NACH NORM ISO 5167 1991 und AMENDMENT 1 von 1998",
+                            "ACCORDING STANDARD ISO 5167 from 1991 and AMENDMENT 1 from 1998"};
+constexpr LangText kIso2003{"ENLIGT NORM ISO 5167 från 2003", "NACH NORM ISO 5167 von 2003",
+                            "ACCORDING STANDARD ISO 5167 from 2003"};
+constexpr LangText kDin1982{"ENLIGT NORM DIN 1952 från 1982", "NACH NORM DIN 1952 von 1982",
+                            "ACCORDING STANDARD DIN 1952 from 1982"};
+constexpr LangText kCone{"BERÄKNING AV V-CONE ENLIGT MCCROMETER;", "BERECHNUNG VON V-CONE NACH MCCROMETER;",
+                         "CALCULATION OF V-CONE ACCORDING TO MCCROMETER;"};
+constexpr LangText kConeSource{"Spec; Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002",
+                               "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002",
+                               "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002"};
+constexpr LangText kVolumeMeter{"BERÄKNING AV Mag/US-endimensionell volymflödesmätnimng",
+                                "BERECHNUNG VON EIN DIM. DURCHFLUSSMESSER, US/MAG;",
+                                "CALCULATION OF ONEDIM VOLUMEFLOWMETER US/MAG"};
+constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE",
+                                "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
+                                "COMPUTERCALCULATION OF FLOW RESTRICTIONS"};
+constexpr LangText kValve{"DATORBERÄKNING AV VENTILKRAV", "RECHNERBERECHNUNG VON VENTILEN",
+                          "COMPUTERCALCULATION OF VALVEDEMANDS"};
+constexpr LangText kPressureLoss{"DATORBERÄKNING AV TRYCKFÖRLUSTER", "RECHNERBERECHNUNG VON DRUCKVERLUSTEN",
+                                 "COMPUTERCALCULATION OF PRESSURELOSSES"};
+constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS",
+                         "COMPUTERCALCULATION OF FLOW"};
+constexpr LangText kDatePrefix{"Datum: ", "Datum: ", "Date: "};
+constexpr LangText kTimeInfix{" /Tid: ", " /Zeit: ", " /Time: "};
+constexpr LangText kProductLine{"", "", ""};
+
+ReportClock g_clock = nullptr;
+
+std::vector<const LangText*> TitleLines() {
+    switch (DecodeCalcFunction(CalcFunction)) {
+        case CalculationFunction::Thermodynamics: return {&kThermodynamics};
+        case CalculationFunction::PrimaryDevice: {
+            const FlowDevice device = DecodeDevice(DeviceCode);
+            if (IsConeDevice(device)) return {&kCone, &kConeSource};
+            if (device == FlowDevice::VolumeMeter) return {&kVolumeMeter};
+            const LangText* standard = StandardLetter == 'I'   ? &kIso1991
+                                       : StandardLetter == '3' ? &kIso2003
+                                                               : &kDin1982;
+            return {&kThroatDevice, standard};
+        }
+        case CalculationFunction::Valve: return {ValveSubtype == "RO" ? &kRestriction : &kValve};
+        case CalculationFunction::PressureLoss: return {&kPressureLoss};
+        case CalculationFunction::Flow: return {&kFlow};
+        case CalculationFunction::Other: break;
+    }
+    return {};
+}
+
+std::string LocalTimeText(const std::tm& local, const char* format) {
+    char text[128] = "";
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+}  // namespace
+
+ReportTimestamp LocalReportTimestamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return {};
+    // %x and %X are the date and time forms of the locale the program runs in.
+    return {LocalTimeText(local, "%x"), LocalTimeText(local, "%X")};
+}
+
+void SetReportClock(ReportClock clock) { g_clock = clock; }
+
+void WriteReportHead() {
+    TFontStyles bold;
+    bold.Bold = true;
+    SetReportStyle(bold);
+    SetReportColor(kHeadColor);
+    SetReportSize(std::max(kSmallestSize, ReportSize() * 60 / 13));
+
+    const char letter = LanguageLetter;
+    if (!TextOf(kDatePrefix, letter)) return;
+    for (const LangText* title : TitleLines()) AppendReportLine(TextOf(*title, letter));
+    const ReportTimestamp now = g_clock ? g_clock() : LocalReportTimestamp();
+    AppendReportLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time);
+    if (letter == 'S') {
+        const std::string pageHeader = Form1().RichEdit2.Line(0);
+        if (!pageHeader.empty()) AppendReportLine(pageHeader);
+    }
+    AppendReportLine(TextOf(kProductLine, letter));
+}
+
+}  // namespace tubalyx
