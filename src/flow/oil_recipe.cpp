@@ -57,9 +57,9 @@ OilRecipeInput OilRecipeInputFromState(double rootFlowMax) {
     in.maxMassFlow = MaxMassFlow;
     in.viscosity = DynamicViscosityPas;
     in.densityFormula = OilDensityFormulaText;
-    in.viscosityFormula = OilViscosityHeadText;
-    in.dynamicViscosityFormula = OilViscosityTailText;
-    in.densityCorrection = OilDensityFactorText;
+    in.viscosityFormula = OilViscosityFormulaText;
+    in.dynamicViscosityFormula = OilDynamicViscosityFormulaText;
+    in.densityCorrection = OilDensityCorrectionText;
     return in;
 }
 

@@ -10,7 +10,6 @@
 #include "flow/dp_range_uncertainty.h"
 #include "flow/flow_iterations.h"
 #include "flow/installation_factors.h"
-#include "flow/medium_state_limits.h"
 #include "flow/oil_recipe.h"
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
@@ -26,6 +25,7 @@
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/medium_state.h"
+#include "media/medium_state_limits.h"
 #include "media/natural_gas.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
@@ -63,7 +63,7 @@ using sequence_detail::StandardText;
 namespace {
 
 // The kind letter of a flow unit keyword, the text itself unchanged.
-std::string FlowUnitKind(const std::string& unit, double* perUnit = nullptr) {
+std::string UnitKindOf(const std::string& unit, double* perUnit = nullptr) {
     std::string text = unit;
     std::string kind;
     double value = 0.0;
@@ -86,7 +86,7 @@ void EvaluateState(MediumStateValues& s) {
 
 // The corner of the range at which the device sees its largest dp, and the max flow there.
 const MediumStateValues& WorstCaseCorner(double& flow) {
-    if (FlowUnitKind(FlowUnit) == "V") {
+    if (UnitKindOf(FlowUnit) == "V") {
         flow = MaxMassFlow * CheckedDiv(HighDensityState.density, FlowDensity);
         return HighDensityState;
     }
@@ -257,7 +257,7 @@ void FlowStep() {
     if (!volume) {
         const std::string unit = CalculationWindow().maxflowsort.Text();
         double perUnit = 0.0;
-        const std::string kind = FlowUnitKind(unit, &perUnit);
+        const std::string kind = UnitKindOf(unit, &perUnit);
         if (kind == "M")
             MaxFlowInput = CheckedDiv(MaxMassFlow * 3600.0, perUnit);
         else
@@ -318,7 +318,7 @@ void RootFlowConstants() {
 void PrepareMediumForFlow() {
     CalcHumidGasState();
     if (SolveFor == "FL") return;
-    if (FlowUnitKind(FlowUnit) == "M") {
+    if (UnitKindOf(FlowUnit) == "M") {
         MaxMassFlow = MaxFlowSI / 3600.0;
         MinMassFlow = MinFlowSI / 3600.0;
     } else {
@@ -332,14 +332,14 @@ void PrepareMediumForFlow() {
 }
 
 void RunCalculationSteps() {
-    LowDensityState.temperature = TemperatureMaxC;
+    LowDensityStateTemperature = TemperatureMaxC;
     if (UsesGasThroatBranch()) {
-        HighDensityState.temperature = TemperatureMinC;
-        LowDensityState.pressure = PressureMinPa;
-        HighDensityState.pressure = PressureMaxPa;
+        HighDensityStateTemperature = TemperatureMinC;
+        LowDensityStatePressure = PressureMinPa;
+        HighDensityStatePressure = PressureMaxPa;
     } else {
-        HighDensityState.temperature = TemperatureMaxC;
-        LowDensityState.pressure = HighDensityState.pressure = OperatingPressure;
+        HighDensityStateTemperature = TemperatureMaxC;
+        LowDensityStatePressure = HighDensityStatePressure = OperatingPressure;
     }
     EvaluateState(LowDensityState);
     EvaluateState(HighDensityState);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "forms/event_depth.h"
 #include "numerics/text_utils.h"
 
 namespace tubalyx {
@@ -32,7 +33,7 @@ int TCanvas::TextHeight(const std::string&) const { return (Font.Size * PixelsPe
 
 void TPaintBox::Repaint() {
     canvas_.Clear();
-    if (OnPaint) OnPaint(this);
+    FireEvent(*this, "OnPaint", OnPaint, this);
     Changed();
 }
 

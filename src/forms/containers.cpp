@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/event_depth.h"
+
 namespace tubalyx {
 
 const std::string& TMemo::Line(int index) const {
@@ -55,7 +57,7 @@ void TUpDown::SetMax(int v) {
 void TUpDown::UserClick(TUDBtnType button) {
     if (!Enabled()) return;
     SetPosition(position_ + (button == TUDBtnType::btNext ? increment_ : -increment_));
-    if (OnArrowClick) OnArrowClick(this, button);
+    FireEvent(*this, "OnArrowClick", OnArrowClick, this, button);
 }
 
 }  // namespace tubalyx

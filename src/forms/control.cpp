@@ -1,5 +1,7 @@
 #include "forms/control.h"
 
+#include "forms/event_depth.h"
+
 namespace tubalyx {
 
 namespace {
@@ -66,33 +68,33 @@ void TControl::SetFocus() {
     Focus() = this;
     if (previous) {
         previous->Changed();
-        if (previous->OnExit) previous->OnExit(previous);
+        FireEvent(*previous, "OnExit", previous->OnExit, previous);
     }
     Changed();
-    if (Focus() == this && OnEnter) OnEnter(this);
+    if (Focus() == this) FireEvent(*this, "OnEnter", OnEnter, this);
 }
 
 void TControl::Click() {
-    if (enabled_ && OnClick) OnClick(this);
+    if (enabled_) FireEvent(*this, "OnClick", OnClick, this);
 }
 
-void TControl::UserKeyDown(int& key, TShiftState shift) {
-    if (enabled_ && OnKeyDown) OnKeyDown(this, key, shift);
+void TControl::UserKeyDown(int key, TShiftState shift) {
+    if (enabled_) FireEvent(*this, "OnKeyDown", OnKeyDown, this, key, shift);
 }
-void TControl::UserKeyUp(int& key, TShiftState shift) {
-    if (enabled_ && OnKeyUp) OnKeyUp(this, key, shift);
+void TControl::UserKeyUp(int key, TShiftState shift) {
+    if (enabled_) FireEvent(*this, "OnKeyUp", OnKeyUp, this, key, shift);
 }
-void TControl::UserKeyPress(char& key) {
-    if (enabled_ && OnKeyPress) OnKeyPress(this, key);
+void TControl::UserKeyPress(char key) {
+    if (enabled_) FireEvent(*this, "OnKeyPress", OnKeyPress, this, key);
 }
 void TControl::UserMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (enabled_ && OnMouseDown) OnMouseDown(this, button, shift, x, y);
+    if (enabled_) FireEvent(*this, "OnMouseDown", OnMouseDown, this, button, shift, x, y);
 }
 void TControl::UserMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (enabled_ && OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (enabled_) FireEvent(*this, "OnMouseUp", OnMouseUp, this, button, shift, x, y);
 }
 void TControl::UserMouseMove(TShiftState shift, int x, int y) {
-    if (enabled_ && OnMouseMove) OnMouseMove(this, shift, x, y);
+    if (enabled_) FireEvent(*this, "OnMouseMove", OnMouseMove, this, shift, x, y);
 }
 
 }  // namespace tubalyx

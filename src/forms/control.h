@@ -2,7 +2,8 @@
 // Headless stand-in for the window system's form library: the controls hold exactly the
 // properties and events the program uses, and know nothing of any renderer. A renderer
 // (src/qtview) listens for model changes through SetChangeListener and feeds user input
-// back by calling the controls' User*/Click methods, which fire the same events.
+// back by calling the controls' User*/Click methods, which fire the same events. Every event
+// is fired through FireEvent (forms/event_depth.h), which bounds how deep handlers nest.
 #include <functional>
 #include <string>
 
@@ -15,8 +16,9 @@ enum class TMouseButton { Left, Right, Middle };
 // Shift-state bits of key and mouse events.
 using TShiftState = int;
 constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4;
-using TKeyEvent = std::function<void(TControl* sender, int& key, TShiftState shift)>;
-using TKeyPressEvent = std::function<void(TControl* sender, char& key)>;
+// No handler of this program changes the key it is given, so the key is passed by value.
+using TKeyEvent = std::function<void(TControl* sender, int key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TControl* sender, char key)>;
 using TMouseEvent = std::function<void(TControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TControl* sender, TShiftState shift, int x, int y)>;
 
@@ -118,9 +120,9 @@ public:
     virtual void Click();
     // Keyboard and mouse input as the renderer delivers it; each fires its event when the
     // control is enabled.
-    void UserKeyDown(int& key, TShiftState shift);
-    void UserKeyUp(int& key, TShiftState shift);
-    void UserKeyPress(char& key);
+    void UserKeyDown(int key, TShiftState shift);
+    void UserKeyUp(int key, TShiftState shift);
+    void UserKeyPress(char key);
     void UserMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void UserMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void UserMouseMove(TShiftState shift, int x, int y);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/event_depth.h"
 #include "numerics/text_utils.h"
 
 namespace tubalyx {
@@ -11,7 +12,7 @@ void TEdit::SetText(const std::string& v) {
     text_ = v;
     ClampSelection();
     Changed();
-    if (OnChange) OnChange(this);
+    FireEvent(*this, "OnChange", OnChange, this);
 }
 
 void TEdit::UserSetText(const std::string& v) {

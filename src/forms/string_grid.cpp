@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/event_depth.h"
+
 namespace tubalyx {
 
 void TStringGrid::SetColCount(int v) {
@@ -24,6 +26,12 @@ void TStringGrid::SetCell(int col, int row, const std::string& text) {
     auto& cell = cells_[{col, row}];
     if (cell == text) return;
     cell = text;
+    Changed();
+}
+
+void TStringGrid::ClearCells() {
+    if (cells_.empty()) return;
+    cells_.clear();
     Changed();
 }
 
@@ -86,13 +94,13 @@ void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
 void TStringGrid::UserSetEditText(int col, int row, const std::string& value) {
     if (!editing_ || !Enabled()) return;
     SetCell(col, row, value);
-    if (OnSetEditText) OnSetEditText(this, col, row, value);
+    FireEvent(*this, "OnSetEditText", OnSetEditText, this, col, row, value);
 }
 
 bool TStringGrid::UserSelectCell(int col, int row) {
     if (!Enabled() || col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) return false;
     bool canSelect = true;
-    if (OnSelectCell) OnSelectCell(this, col, row, canSelect);
+    FireEvent(*this, "OnSelectCell", OnSelectCell, this, col, row, canSelect);
     if (!canSelect) return false;
     col_ = col;
     row_ = row;

@@ -28,6 +28,8 @@ public:
 
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);
+    // Every cell back to "" (counts, sizes and the current cell stay).
+    void ClearCells();
 
     // Setting a default size resets every column (row) to it, as the platform grid does.
     int DefaultColWidth() const { return defaultColWidth_; }

@@ -1,8 +1,8 @@
 #include "media/medium_state.h"
 
 #include "media/medium_properties.h"
+#include "media/medium_state_limits.h"
 #include "media/natural_gas.h"
-#include "flow/medium_state_limits.h"
 #include "state/composition.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -22,7 +22,7 @@ void CalcHumidGasState() {
 
 void CalcMediumState() {
     CalcHumidGasState();
-    CheckMediumStateLimits(TableRangeNote);
+    CheckPropaneTableLimits(TableRangeNote);
 }
 
 void HumidAirStateStub(double&, double&, double&, double, double, double&, double&, double&, double&) {}

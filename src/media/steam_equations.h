@@ -23,7 +23,8 @@ constexpr double kSteamB = 0.7633333333;
 
 // Sub-region 2 coefficients in this order: B00..B05, the eighteen B11..B82, B90..B96, the
 // eighteen exponents z of the B11..B82 terms, the four denominator exponents x, b, and the
-// denominator coefficients b61, b71, b81, b82.
+// denominator coefficients b61, b71, b81, b82. Refilling the set before every evaluation
+// (FillSteamCoefficientsA) would write the same values each time, so it is constant data.
 constexpr int kSteamCoefficientCount = 6 + 18 + 7 + 18 + 4 + 1 + 4;
 extern const std::array<double, kSteamCoefficientCount> SteamCoefficients;
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "qtview/canvas_painter.h"
+#include "qtview/input_forwarder.h"
 #include "qtview/qt_conversions.h"
 
 namespace tubalyx {
@@ -31,8 +32,8 @@ UpDownWidget::UpDownWidget(TUpDown& upDown, QWidget* parent) : QWidget(parent) {
     down->setArrowType(Qt::DownArrow);
     layout->addWidget(up);
     layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [&upDown] { upDown.UserClick(TUDBtnType::btNext); });
-    connect(down, &QToolButton::clicked, this, [&upDown] { upDown.UserClick(TUDBtnType::btPrev); });
+    connect(up, &QToolButton::clicked, this, [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btNext); }); });
+    connect(down, &QToolButton::clicked, this, [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btPrev); }); });
 }
 
 GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent), grid_(grid) {
@@ -45,11 +46,14 @@ GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent
     setFrameShape(QFrame::NoFrame);
     connect(this, &QTableWidget::cellChanged, this, [this](int row, int col) {
         if (syncing_) return;
-        grid_.UserSetEditText(col, row, S(item(row, col) ? item(row, col)->text() : QString()));
+        const std::string text = S(item(row, col) ? item(row, col)->text() : QString());
+        RunUserInput([&] { grid_.UserSetEditText(col, row, text); });
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
         if (syncing_ || row < 0 || col < 0) return;
-        if (!grid_.UserSelectCell(col, row)) {
+        bool selected = false;
+        RunUserInput([&] { selected = grid_.UserSelectCell(col, row); });
+        if (!selected) {
             syncing_ = true;
             setCurrentCell(grid_.Row(), grid_.Col());
             syncing_ = false;
@@ -102,20 +106,20 @@ QTextCharFormat FormatOf(const TTextAttributes& a) {
     return format;
 }
 
-// The model counts positions in characters, Qt in UTF-16 units: a character beyond the
-// basic plane takes two units. The line break is one of either.
-int ModelPosition(const QString& text, int qtPosition) {
-    const int end = std::clamp(qtPosition, 0, static_cast<int>(text.size()));
+// The model counts a line's columns in characters, Qt in UTF-16 units: a character beyond the
+// basic plane takes two units.
+int ModelColumn(const QString& line, int qtColumn) {
+    const int end = std::clamp(qtColumn, 0, static_cast<int>(line.size()));
     int characters = 0;
     for (int i = 0; i < end; ++i, ++characters)
-        if (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) ++i;
+        if (line[i].isHighSurrogate() && i + 1 < end && line[i + 1].isLowSurrogate()) ++i;
     return characters;
 }
 
-int QtPosition(const QString& text, int modelPosition) {
+int QtColumn(const QString& line, int modelColumn) {
     int i = 0;
-    for (int characters = 0; i < text.size() && characters < modelPosition; ++i, ++characters)
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    for (int characters = 0; i < line.size() && characters < modelColumn; ++i, ++characters)
+        if (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ++i;
     return i;
 }
 
@@ -131,32 +135,45 @@ TTextAttributes AttributesOf(const QTextCharFormat& format) {
     a.Color = FromQColor(format.foreground().color());
     return a;
 }
+
+void InsertRuns(QTextCursor& cursor, const TRichLine& line) {
+    for (const TTextRun& run : line) cursor.insertText(Q(run.Text), FormatOf(run.Attributes));
+}
 }  // namespace
 
 RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(parent), edit_(edit) {
     setLineWrapMode(QTextEdit::NoWrap);
     setAcceptRichText(false);
+    edit_.KeepChangeLog(true);
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (syncing_) return;
-        shown_ = ContentFromDocument();
-        edit_.SetContent(shown_);
+        const TRichContent typed = ContentFromDocument();
+        shownLines_ = static_cast<int>(typed.Lines.size());
+        RunUserInput([&] { edit_.SetContent(typed); });
+        edit_.TakeChanges();  // the document already shows what the model now holds
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (syncing_) return;
         const QTextCursor cursor = textCursor();
-        const QString text = toPlainText();
-        const int start = ModelPosition(text, cursor.selectionStart());
+        auto modelPosition = [this](int qtPosition) {
+            const QTextBlock block = document()->findBlock(qtPosition);
+            return edit_.LineStartText(block.blockNumber()) + ModelColumn(block.text(), qtPosition - block.position());
+        };
+        const TextPos start = modelPosition(cursor.selectionStart());
+        const TextPos end = modelPosition(cursor.selectionEnd());
         syncing_ = true;
         edit_.SetSelStart(start);
-        edit_.SetSelLength(ModelPosition(text, cursor.selectionEnd()) - start);
+        edit_.SetSelLength(end - start);
         syncing_ = false;
     });
 }
 
+RichEditWidget::~RichEditWidget() { edit_.KeepChangeLog(false); }
+
 TRichContent RichEditWidget::ContentFromDocument() const {
     TRichContent content;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        std::vector<TTextRun> runs;
+        TRichLine runs;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid() && !fragment.text().isEmpty())
@@ -169,24 +186,128 @@ TRichContent RichEditWidget::ContentFromDocument() const {
     return content;
 }
 
+void RichEditWidget::Rebuild() {
+    ++rebuilds_;
+    clear();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    const auto& lines = edit_.Content().Lines;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) cursor.insertBlock();
+        InsertRuns(cursor, lines[i]);
+    }
+    cursor.endEditBlock();
+    shownLines_ = edit_.LineCount();
+}
+
+bool RichEditWidget::ApplyStep(QTextCursor& cursor, const TRichEditChange& step) {
+    QTextDocument* doc = document();
+    const int count = step.What == TRichEditChange::Kind::Remove ? step.Count : static_cast<int>(step.Lines.size());
+    if (step.Line < 0 || count < 0) return false;
+    if (count == 0) return true;
+    switch (step.What) {
+        case TRichEditChange::Kind::Insert: {
+            if (step.Line > shownLines_) return false;
+            if (shownLines_ == 0) {
+                // The empty document's one block takes the first line.
+                cursor.setPosition(0);
+                for (int i = 0; i < count; ++i) {
+                    if (i > 0) cursor.insertBlock();
+                    InsertRuns(cursor, step.Lines[i]);
+                }
+            } else if (step.Line > 0) {
+                // Each new line becomes a block of its own after the line before it.
+                const QTextBlock before = doc->findBlockByNumber(step.Line - 1);
+                cursor.setPosition(before.position() + before.length() - 1);
+                for (const TRichLine& line : step.Lines) {
+                    cursor.insertBlock();
+                    InsertRuns(cursor, line);
+                }
+            } else {
+                // In front of the first line: each line is written at the start and split off.
+                cursor.setPosition(0);
+                for (const TRichLine& line : step.Lines) {
+                    InsertRuns(cursor, line);
+                    cursor.insertBlock();
+                }
+            }
+            shownLines_ += count;
+            return true;
+        }
+        case TRichEditChange::Kind::Remove: {
+            if (step.Line + count > shownLines_) return false;
+            if (count == shownLines_) {
+                cursor.select(QTextCursor::Document);
+                cursor.removeSelectedText();
+            } else if (step.Line + count < shownLines_) {
+                cursor.setPosition(doc->findBlockByNumber(step.Line).position());
+                cursor.setPosition(doc->findBlockByNumber(step.Line + count).position(), QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+            } else {
+                // The last lines go with the break that ends the line before them.
+                const QTextBlock before = doc->findBlockByNumber(step.Line - 1);
+                cursor.setPosition(before.position() + before.length() - 1);
+                cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+            }
+            shownLines_ -= count;
+            return true;
+        }
+        case TRichEditChange::Kind::Replace: {
+            if (step.Line + count > shownLines_) return false;
+            QTextBlock block = doc->findBlockByNumber(step.Line);
+            for (int i = 0; i < count; ++i, block = block.next()) {
+                cursor.setPosition(block.position());
+                cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+                InsertRuns(cursor, step.Lines[i]);
+                block = cursor.block();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void RichEditWidget::ApplyTextChanges(TRichEditChanges changes) {
+    if (changes.Reset) {
+        Rebuild();
+        return;
+    }
+    if (changes.Edits.empty()) return;
+    // The steps are the program's own writing, not the user's: nothing of them to undo.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    bool applied = true;
+    for (const TRichEditChange& step : changes.Edits)
+        if (!(applied = ApplyStep(cursor, step))) break;
+    cursor.endEditBlock();
+    document()->setUndoRedoEnabled(true);
+    // A log that does not fit what is shown is not trusted: the model's text is.
+    if (!applied || shownLines_ != edit_.LineCount()) Rebuild();
+}
+
+void RichEditWidget::ShowSelection() {
+    auto qtPosition = [this](TextPos p) {
+        int line = 0, column = 0;
+        edit_.LineAndColumn(p, line, column);
+        if (line >= edit_.LineCount()) return document()->characterCount() - 1;
+        const QTextBlock block = document()->findBlockByNumber(line);
+        return block.position() + QtColumn(block.text(), column);
+    };
+    QTextCursor cursor(document());
+    cursor.setPosition(qtPosition(edit_.SelStart()));
+    cursor.setPosition(qtPosition(edit_.SelStart() + edit_.SelLength()), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 void RichEditWidget::SyncFromModel() {
     if (syncing_) return;
     syncing_ = true;
     setReadOnly(edit_.ReadOnly());
-    if (!(shown_ == edit_.Content())) {
-        shown_ = edit_.Content();
-        clear();
-        QTextCursor cursor(document());
-        for (size_t i = 0; i < shown_.Lines.size(); ++i) {
-            if (i > 0) cursor.insertBlock();
-            for (const TTextRun& run : shown_.Lines[i]) cursor.insertText(Q(run.Text), FormatOf(run.Attributes));
-        }
-    }
-    QTextCursor cursor(document());
-    const QString text = toPlainText();
-    cursor.setPosition(QtPosition(text, edit_.SelStart()));
-    cursor.setPosition(QtPosition(text, edit_.SelStart() + edit_.SelLength()), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    ApplyTextChanges(edit_.TakeChanges());
+    ShowSelection();
     setCurrentCharFormat(FormatOf(edit_.SelAttributes()));
     syncing_ = false;
 }

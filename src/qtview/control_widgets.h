@@ -44,16 +44,26 @@ private:
 };
 
 // A rich edit shown in a QTextEdit, run by run; typing goes back into the model's content.
+// The widget is the rich edit's one renderer: it keeps the model's change log and applies
+// only the steps the log names, so a long report costs only what changed.
 class RichEditWidget : public QTextEdit {
     Q_OBJECT
 public:
     RichEditWidget(TRichEdit& edit, QWidget* parent);
+    ~RichEditWidget() override;
     void SyncFromModel();
+    // How many times the whole text was drawn afresh (the first showing included).
+    int RebuildCount() const { return rebuilds_; }
 
 private:
+    void ApplyTextChanges(TRichEditChanges changes);
+    bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
+    void Rebuild();
+    void ShowSelection();
     TRichContent ContentFromDocument() const;
     TRichEdit& edit_;
-    TRichContent shown_;
+    int shownLines_ = 0;  // model lines the document holds; an empty document still has one block
+    int rebuilds_ = 0;
     bool syncing_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QtGlobal>
 
 #include "forms/control.h"
 
@@ -21,28 +22,40 @@ TMouseButton Button(Qt::MouseButton b) {
     if (b == Qt::MiddleButton) return TMouseButton::Middle;
     return TMouseButton::Left;
 }
+std::string& LastError() {
+    static std::string last;
+    return last;
+}
 }  // namespace
+
+void ReportInputError(const char* what) {
+    LastError() = what;
+    qCritical("tubalyx: %s", what);
+}
+
+const std::string& LastInputError() { return LastError(); }
+void ClearLastInputError() { LastError().clear(); }
 
 InputForwarder::InputForwarder(TControl& control, QObject* parent) : QObject(parent), control_(control) {}
 
 bool InputForwarder::eventFilter(QObject* watched, QEvent* event) {
+    RunUserInput([&] { Forward(watched, event); });
+    return false;
+}
+
+void InputForwarder::Forward(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn: control_.SetFocus(); break;
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);
-            int key = e->key();
-            control_.UserKeyDown(key, Shift(e->modifiers()));
+            control_.UserKeyDown(e->key(), Shift(e->modifiers()));
             const QString text = e->text();
-            if (text.size() == 1 && text[0].unicode() < 128) {
-                char c = static_cast<char>(text[0].unicode());
-                control_.UserKeyPress(c);
-            }
+            if (text.size() == 1 && text[0].unicode() < 128) control_.UserKeyPress(static_cast<char>(text[0].unicode()));
             break;
         }
         case QEvent::KeyRelease: {
             auto* e = static_cast<QKeyEvent*>(event);
-            int key = e->key();
-            control_.UserKeyUp(key, Shift(e->modifiers()));
+            control_.UserKeyUp(e->key(), Shift(e->modifiers()));
             break;
         }
         case QEvent::MouseButtonPress: {
@@ -67,7 +80,6 @@ bool InputForwarder::eventFilter(QObject* watched, QEvent* event) {
         }
         default: break;
     }
-    return false;
 }
 
 }  // namespace tubalyx

@@ -1,9 +1,28 @@
 #pragma once
 #include <QObject>
+#include <exception>
+#include <string>
 
 namespace tubalyx {
 
 class TControl;
+
+// The one place where user input enters the model. Model code run for an input may end in an
+// exception: an event chain that hit its depth bound (forms/event_depth.h), or a fault no
+// handler caught. Qt must not see it, so it ends here: written to the log and kept for
+// LastInputError, and the window goes on with the state the model had reached.
+void ReportInputError(const char* what);
+const std::string& LastInputError();
+void ClearLastInputError();
+
+template <class Input>
+void RunUserInput(Input&& input) {
+    try {
+        input();
+    } catch (const std::exception& e) {
+        ReportInputError(e.what());
+    }
+}
 
 // Feeds the mouse, key and focus events of one widget into its model control's events:
 // a left-button release inside the widget is a click, gaining the focus moves the model focus.
@@ -14,6 +33,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Forward(QObject* watched, QEvent* event);
     TControl& control_;
 };
 

@@ -1,20 +1,15 @@
 #include "qtview/main_window.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
 
-#include "qtview/control_widgets.h"
+#include "qtview/control_adapters.h"
 #include "qtview/input_forwarder.h"
 #include "qtview/qt_conversions.h"
 #include "qtview/qt_platform.h"
@@ -33,10 +28,10 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), for
     // Clicks on the empty form reach the form's own mouse events.
     page_->installEventFilter(new InputForwarder(form_, page_));
     connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
-        if (!syncing_) form_.SetVertScrollPosition(v);
+        if (!syncing_) RunUserInput([&] { form_.SetVertScrollPosition(v); });
     });
     connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
-        if (!syncing_) form_.SetHorzScrollPosition(v);
+        if (!syncing_) RunUserInput([&] { form_.SetHorzScrollPosition(v); });
     });
     TControl::SetChangeListener([this](TControl& c) { ModelChanged(c); });
     TForm::SetImagePrinter([this](TForm&) {
@@ -55,51 +50,19 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildWidgets() {
     // Group-box children go into the box's widget, so the box is built before them.
     for (TControl* c : form_.Controls()) {
+        const ControlAdapter* adapter = AdapterFor(*c);
+        if (!adapter) continue;
         QWidget* parent = page_;
-        if (c->Parent() && c->Parent() != &form_) {
-            auto it = widgets_.find(c->Parent());
-            if (it != widgets_.end()) parent = it->second;
-        }
-        QWidget* w = nullptr;
-        if (auto* label = dynamic_cast<TLabel*>(c)) {
-            auto* l = new QLabel(parent);
-            l->setAutoFillBackground(true);
-            w = l;
-            (void)label;
-        } else if (auto* edit = dynamic_cast<TEdit*>(c)) {
-            auto* e = new QLineEdit(parent);
-            e->setFrame(false);
-            e->setTextMargins(0, 0, 0, 0);
-            connect(e, &QLineEdit::textEdited, this, [edit](const QString& text) { edit->UserSetText(S(text)); });
-            w = e;
-        } else if (auto* grid = dynamic_cast<TStringGrid*>(c)) {
-            w = new GridWidget(*grid, parent);
-        } else if (auto* rich = dynamic_cast<TRichEdit*>(c)) {
-            w = new RichEditWidget(*rich, parent);
-        } else if (dynamic_cast<TMemo*>(c)) {
-            auto* m = new QPlainTextEdit(parent);
-            m->setReadOnly(true);
-            w = m;
-        } else if (dynamic_cast<TGroupBox*>(c)) {
-            w = new QGroupBox(parent);
-        } else if (auto* upDown = dynamic_cast<TUpDown*>(c)) {
-            w = new UpDownWidget(*upDown, parent);
-        } else if (auto* box = dynamic_cast<TPaintBox*>(c)) {
-            w = new PaintBoxWidget(*box, parent);
-        } else if (auto* button = dynamic_cast<TButton*>(c)) {
-            auto* b = new QPushButton(parent);
-            connect(b, &QPushButton::clicked, this, [button] { button->Click(); });
-            w = b;
-        }
-        if (!w) continue;
+        if (c->Parent() && c->Parent() != &form_)
+            if (QWidget* box = WidgetFor(c->Parent())) parent = box;
+        QWidget* w = adapter->Create(*c, parent);
         w->setObjectName(Q(c->Name()));
-        // Buttons report their clicks themselves; everything else through the forwarder.
-        if (!dynamic_cast<TButton*>(c)) {
+        if (adapter->ForwardsInput()) {
             auto* forwarder = new InputForwarder(*c, w);
             w->installEventFilter(forwarder);
             if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) area->viewport()->installEventFilter(forwarder);
         }
-        widgets_[c] = w;
+        shown_[c] = {w, adapter};
     }
 }
 
@@ -113,7 +76,7 @@ void MainWindow::AddItems(QMenu* menu, TMenuItem& holder) {
             action = sub->menuAction();
         } else {
             action = menu->addAction(QString());
-            connect(action, &QAction::triggered, this, [item] { item->Click(); });
+            connect(action, &QAction::triggered, this, [item] { RunUserInput([item] { item->Click(); }); });
         }
         action->setObjectName(Q(item->Name()));
         actions_[item] = action;
@@ -131,15 +94,13 @@ void MainWindow::BuildMenus() {
             action = sub->menuAction();
         } else {
             action = menuBar()->addAction(QString());
-            connect(action, &QAction::triggered, this, [item] { item->Click(); });
+            connect(action, &QAction::triggered, this, [item] { RunUserInput([item] { item->Click(); }); });
         }
         action->setObjectName(Q(item->Name()));
         actions_[item] = action;
         itemsByControl_[item] = item;
     }
-    for (TMenuItem* m : form_.Menus()) {
-        auto* popup = dynamic_cast<TPopupMenu*>(m);
-        if (!popup) continue;
+    for (TPopupMenu* popup : form_.PopupMenus()) {
         auto* menu = new QMenu(this);
         menu->setObjectName(Q(popup->Name()));
         AddItems(menu, *popup);
@@ -150,8 +111,8 @@ void MainWindow::BuildMenus() {
 }
 
 QWidget* MainWindow::WidgetFor(const TControl* control) const {
-    auto it = widgets_.find(control);
-    return it == widgets_.end() ? nullptr : it->second;
+    auto it = shown_.find(control);
+    return it == shown_.end() ? nullptr : it->second.widget;
 }
 
 QAction* MainWindow::ActionFor(const TMenuItem* item) const {
@@ -181,13 +142,12 @@ void MainWindow::SyncNow() {
         return;
     }
     // Only pointers known to the window are followed; other controls may be gone.
-    bool editsChanged = false;
+    bool tabChainChanged = false;
     for (TControl* c : dirty) {
-        if (widgets_.count(c)) {
-            editsChanged = editsChanged || dynamic_cast<TEdit*>(c) != nullptr;
+        if (auto it = shown_.find(c); it != shown_.end()) {
+            tabChainChanged = tabChainChanged || it->second.adapter->InTabChain();
             SyncControl(*c);
-            if (auto* box = dynamic_cast<TGroupBox*>(c))
-                for (TControl* child : box->Children()) SyncControl(*child);
+            for (TControl* dependent : it->second.adapter->Dependents(*c)) SyncControl(*dependent);
             continue;
         }
         if (auto it = itemsByControl_.find(c); it != itemsByControl_.end()) SyncAction(*it->second);
@@ -199,7 +159,7 @@ void MainWindow::SyncNow() {
             }
         }
     }
-    if (editsChanged) ApplyTabOrder();
+    if (tabChainChanged) ApplyTabOrder();
 }
 
 void MainWindow::SyncForm() {
@@ -218,7 +178,7 @@ void MainWindow::SyncForm() {
 
 void MainWindow::SyncFromModel() {
     SyncForm();
-    for (auto& [control, widget] : widgets_) SyncControl(*const_cast<TControl*>(control));
+    for (auto& [control, shown] : shown_) SyncControl(*const_cast<TControl*>(control));
     for (auto& [item, action] : actions_) SyncAction(*const_cast<TMenuItem*>(item));
     ApplyTabOrder();
 }
@@ -227,8 +187,8 @@ void MainWindow::ApplyTabOrder() {
     // The Tab key walks the edits in their model tab order (declaration order on a tie).
     std::vector<std::pair<int, QWidget*>> chain;
     for (TControl* c : form_.Controls())
-        if (dynamic_cast<TEdit*>(c))
-            if (QWidget* w = WidgetFor(c)) chain.emplace_back(c->TabOrder(), w);
+        if (auto it = shown_.find(c); it != shown_.end() && it->second.adapter->InTabChain())
+            chain.emplace_back(c->TabOrder(), it->second.widget);
     std::stable_sort(chain.begin(), chain.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
@@ -246,41 +206,20 @@ void MainWindow::SyncAction(TMenuItem& item) {
 }
 
 void MainWindow::SyncControl(TControl& c) {
-    QWidget* w = WidgetFor(&c);
-    if (!w) return;
+    auto it = shown_.find(&c);
+    if (it == shown_.end()) return;
+    QWidget* w = it->second.widget;
     w->setGeometry(c.Left(), c.Top(), std::max(0, c.Width()), std::max(0, c.Height()));
     w->setEnabled(c.Enabled());
     w->setToolTip(Q(c.Hint()));
-    w->setFont(ToQFont(c.Font()));
+    // A font set again, even the same one, makes a text widget lay its whole text out anew.
+    const QFont font = ToQFont(c.Font());
+    if (w->font() != font) w->setFont(font);
     QPalette palette = w->palette();
     palette.setColor(QPalette::WindowText, ToQColor(c.Font().Color));
     palette.setColor(QPalette::Text, ToQColor(c.Font().Color));
-    if (auto* label = dynamic_cast<TLabel*>(&c)) {
-        auto* l = static_cast<QLabel*>(w);
-        if (l->text() != Q(label->Caption())) l->setText(Q(label->Caption()));
-        palette.setColor(QPalette::Window, ToQColor(c.Color()));
-    } else if (auto* edit = dynamic_cast<TEdit*>(&c)) {
-        auto* e = static_cast<QLineEdit*>(w);
-        if (e->text() != Q(edit->Text())) e->setText(Q(edit->Text()));
-        e->setReadOnly(edit->ReadOnly());
-    } else if (auto* grid = dynamic_cast<TStringGrid*>(&c)) {
-        static_cast<GridWidget*>(w)->SyncFromModel();
-        (void)grid;
-    } else if (dynamic_cast<TRichEdit*>(&c)) {
-        static_cast<RichEditWidget*>(w)->SyncFromModel();
-        palette.setColor(QPalette::Base, ToQColor(c.Color()));
-    } else if (auto* memo = dynamic_cast<TMemo*>(&c)) {
-        auto* m = static_cast<QPlainTextEdit*>(w);
-        if (m->toPlainText() != Q(memo->Text())) m->setPlainText(Q(memo->Text()));
-    } else if (auto* box = dynamic_cast<TGroupBox*>(&c)) {
-        static_cast<QGroupBox*>(w)->setTitle(Q(box->Caption()));
-        if (box->FrontCount() > 0) w->raise();
-    } else if (auto* button = dynamic_cast<TButton*>(&c)) {
-        static_cast<QPushButton*>(w)->setText(Q(button->Caption()));
-    } else if (dynamic_cast<TPaintBox*>(&c)) {
-        w->update();
-    }
-    w->setPalette(palette);
+    it->second.adapter->Sync(c, *w, palette);
+    if (palette != w->palette()) w->setPalette(palette);
     w->setVisible(c.Visible());
 }
 

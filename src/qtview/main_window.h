@@ -9,6 +9,7 @@ class QScrollArea;
 
 namespace tubalyx {
 
+class ControlAdapter;
 class TControl;
 class TForm1;
 class TMenuItem;
@@ -45,7 +46,11 @@ private:
     TForm1& form_;
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
-    std::map<const TControl*, QWidget*> widgets_;
+    struct Shown {
+        QWidget* widget;
+        const ControlAdapter* adapter;
+    };
+    std::map<const TControl*, Shown> shown_;
     std::map<const TMenuItem*, QAction*> actions_;
     std::map<const TPopupMenu*, QMenu*> popups_;
     std::map<const TPopupMenu*, int> popupCounts_;

@@ -38,13 +38,23 @@ std::string Number(double value) {
     return FormatFixed(CheckFinite(value, "limit report value is no number"), kReportDigits);
 }
 
+// The heading line of the section, for the current device and language.
+void WriteOutsideLimitsWarning() {
+    AppendReportLine(IsCommercialMeter() ? ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
+                                                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN",
+                                                      "OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER")
+                                         : ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
+                                                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN",
+                                                      "OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA"));
+}
+
 class Section {
 public:
     explicit Section(bool& headingPending) : pending_(headingPending) { pending_ = true; }
 
     void Write(const std::string& text) {
         if (pending_) {
-            AppendReportLine(OutsideLimitsWarningText());
+            WriteOutsideLimitsWarning();
             pending_ = false;
         }
         AppendReportLine(text);
@@ -117,16 +127,6 @@ void WriteStraightLengthBlocks(Section& s) {
 }
 
 }  // namespace
-
-std::string OutsideLimitsWarningText() {
-    if (IsCommercialMeter())
-        return ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
-                          "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN",
-                          "OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER");
-    return ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
-                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN",
-                      "OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA");
-}
 
 void CheckStandardLimits(bool& headingPending) {
     Section s(headingPending);

@@ -3,7 +3,6 @@
 // the standard: each message of the limit checks with the value that broke the limit and
 // the limit, the straight lengths for 0.5 % additional uncertainty and, in an optimal
 // design, a straight length that is too short. The caller sets the colour (red).
-#include <string>
 
 namespace tubalyx {
 
@@ -11,8 +10,5 @@ namespace tubalyx {
 // the heading (and so anything) was written. Raises CalcError rather than print a value that
 // is no finite number.
 void CheckStandardLimits(bool& headingPending);
-
-// The heading line for the current device and language.
-std::string OutsideLimitsWarningText();
 
 }  // namespace tubalyx

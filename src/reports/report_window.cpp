@@ -47,33 +47,20 @@ void SetReportFontName(const std::string& name) { ReportWindow().SetSelFontName(
 int ReportLineCount() { return ReportWindow().LineCount(); }
 std::string ReportLineText(int index) { return ReportWindow().Line(index); }
 int ReportTextLength() { return ReportTextLength(ReportWindow()); }
-int ReportCaret() { return CaretPosition(ReportWindow()); }
-void SetReportCaret(int position) { SetCaretPosition(ReportWindow(), position); }
+ReportPos ReportCaret() { return CaretPosition(ReportWindow()); }
+void SetReportCaret(ReportPos position) { SetCaretPosition(ReportWindow(), position); }
 
 int ReportSelectionLength() {
-    // The selection counted in this module's positions: the line breaks inside it count two.
     const TRichEdit& e = ReportWindow();
-    const int start = CaretPosition(e);
-    int editEnd = e.SelStart() + e.SelLength();
-    int line = 0, editPos = 0;
-    for (; line < e.LineCount(); ++line) {
-        const int n = Utf8Length(e.Line(line));
-        if (editEnd <= editPos + n) break;
-        editPos += n + 1;
-    }
-    const int end = line < e.LineCount() ? LineStartPosition(e, line) + (editEnd - editPos)
-                                         : ReportTextLength(e);
-    return std::max(0, end - start);
+    return std::max(0, e.ToReportPos(e.SelStart() + e.SelLength()) - e.ToReportPos(e.SelStart()));
 }
 
 void SetReportSelectionLength(int length) {
     TRichEdit& e = ReportWindow();
-    const int start = CaretPosition(e);
-    const int startEdit = e.SelStart();
-    SetCaretPosition(e, start + std::max(0, length));
-    const int endEdit = e.SelStart();
-    e.SetSelStart(startEdit);
-    e.SetSelLength(endEdit - startEdit);
+    const TextPos start = e.SelStart();
+    const TextPos end = e.ToTextPos(e.ToReportPos(start) + std::max(0, length));
+    e.SetSelStart(start);
+    e.SetSelLength(end - start);
 }
 
 void ClearReport() { ReportWindow().Clear(); }
@@ -107,71 +94,24 @@ void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& 
 
 // ---- positions ----
 
-int ReportTextLength(const TRichEdit& edit) { return LineStartPosition(edit, edit.LineCount()); }
+int ReportTextLength(const TRichEdit& edit) { return edit.ReportLength(); }
 
-int LineStartPosition(const TRichEdit& edit, int line) {
-    const int last = std::clamp(line, 0, edit.LineCount());
-    int pos = 0;
-    for (int i = 0; i < last; ++i) pos += Utf8Length(edit.Line(i)) + 2;
-    return pos;
+ReportPos LineStartPosition(const TRichEdit& edit, int line) { return edit.LineStartReport(line); }
+
+TTextAttributes ReportAttributesAt(const TRichEdit& edit, ReportPos position) {
+    if (position.Value < 0) return edit.SelAttributes();
+    return edit.AttributesAt(edit.ToTextPos(position));
 }
 
-namespace {
-// Line and column of a position; a position on a line break belongs to the line it ends.
-// Past the end: line = LineCount().
-void LineAndColumn(const TRichEdit& edit, int position, int& line, int& column) {
-    int pos = 0;
-    for (line = 0; line < edit.LineCount(); ++line) {
-        const int n = Utf8Length(edit.Line(line));
-        if (position < pos + n + 2) {
-            column = std::clamp(position - pos, 0, n);
-            return;
-        }
-        pos += n + 2;
-    }
-    column = 0;
-}
-}  // namespace
+void SetCaretPosition(TRichEdit& edit, ReportPos position) { edit.SetSelStart(edit.ToTextPos(position)); }
 
-TTextAttributes ReportAttributesAt(const TRichEdit& edit, int position) {
-    int line = 0, column = 0;
-    LineAndColumn(edit, position, line, column);
-    if (line >= edit.LineCount() || position < 0) return edit.SelAttributes();
-    const auto& runs = edit.Content().Lines[line];
-    int p = 0;
-    for (const auto& run : runs) {
-        const int n = Utf8Length(run.Text);
-        if (column < p + n) return run.Attributes;
-        p += n;
-    }
-    return edit.SelAttributes();  // an empty line or a line break
-}
-
-void SetCaretPosition(TRichEdit& edit, int position) {
-    int line = 0, column = 0;
-    LineAndColumn(edit, std::max(0, position), line, column);
-    int editPos = 0;
-    for (int i = 0; i < line; ++i) editPos += Utf8Length(edit.Line(i)) + 1;
-    if (line >= edit.LineCount()) editPos = edit.TextLength();
-    edit.SetSelStart(editPos + column);
-}
-
-int CaretPosition(const TRichEdit& edit) {
-    const int caret = edit.SelStart();
-    int editPos = 0;
-    for (int line = 0; line < edit.LineCount(); ++line) {
-        const int n = Utf8Length(edit.Line(line));
-        if (caret <= editPos + n) return LineStartPosition(edit, line) + (caret - editPos);
-        editPos += n + 1;
-    }
-    return ReportTextLength(edit);
-}
+ReportPos CaretPosition(const TRichEdit& edit) { return edit.ToReportPos(edit.SelStart()); }
 
 void CopyWithAttributes(const TRichEdit& source, TRichEdit& target, int offset) {
     // Line starts of the source, so that each position is found without rescanning the text.
     const int lines = source.LineCount();
     std::vector<int> starts(lines + 1, 0);
-    for (int i = 0; i < lines; ++i) starts[i + 1] = starts[i] + Utf8Length(source.Line(i)) + 2;
+    for (int i = 0; i < lines; ++i) starts[i + 1] = starts[i] + source.LineLength(i) + 2;
     const auto& content = source.Content().Lines;
 
     // The caret at the end with nothing selected: the attributes set below then apply to the

@@ -2,9 +2,9 @@
 // The report window RichEdit1 as every report writer uses it: value lines, next-text
 // attributes, positions, red warning lines and the copy of a report with its attributes.
 //
-// Positions of this module count each line break as two characters and treat every line
-// as ending with one, as the platform's report box does; they are mapped onto the rich
-// edit's own convention here, so the writers never see the difference.
+// Positions of this module are ReportPos: each line break counts two characters and every
+// line ends with one, as the platform's report box counts. The rich edit converts them to its
+// own positions, so the writers never see the difference.
 #include <string>
 #include <vector>
 
@@ -47,8 +47,8 @@ void SetReportFontName(const std::string& name);
 int ReportLineCount();
 std::string ReportLineText(int index);  // from 0; "" outside
 int ReportTextLength();                  // each line break counts two
-int ReportCaret();
-void SetReportCaret(int position);
+ReportPos ReportCaret();
+void SetReportCaret(ReportPos position);
 int ReportSelectionLength();
 void SetReportSelectionLength(int length);
 void ClearReport();
@@ -65,12 +65,12 @@ void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& 
 
 // ---- positions on any rich edit, in the two-character line-break convention ----
 int ReportTextLength(const TRichEdit& edit);
-int LineStartPosition(const TRichEdit& edit, int line);
+ReportPos LineStartPosition(const TRichEdit& edit, int line);
 // The attributes of the character at a position; the next-text attributes past the end
 // or on an empty line.
-TTextAttributes ReportAttributesAt(const TRichEdit& edit, int position);
-void SetCaretPosition(TRichEdit& edit, int position);
-int CaretPosition(const TRichEdit& edit);
+TTextAttributes ReportAttributesAt(const TRichEdit& edit, ReportPos position);
+void SetCaretPosition(TRichEdit& edit, ReportPos position);
+ReportPos CaretPosition(const TRichEdit& edit);
 
 // Appends every line of `source` to `target`; each line takes the colour, style and size
 // that the source has at its beginning. `offset` shifts the source position against the

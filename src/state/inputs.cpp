@@ -19,6 +19,9 @@ namespace tubalyx {
     X(MaxPressureLossPa, 0.0)           \
     X(TemperatureMinC, 20.0)            \
     X(TemperatureMaxC, 20.0)            \
+    X(PressureUnit, "kPa")              \
+    X(PressureMinInput, 101.325)        \
+    X(PressureMaxInput, 101.325)        \
     X(PressureMinPa, 101325.0)          \
     X(PressureMaxPa, 101325.0)          \
     X(VapourPressureUnit, "")           \

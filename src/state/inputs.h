@@ -25,10 +25,13 @@ extern std::string MaxPressureLossUnit;  // unit keyword, "KPA" at start
 extern double MaxPressureLossPa;         // Pa
 
 // Operating range as typed and converted.
-extern double TemperatureMinC;  // degC
-extern double TemperatureMaxC;  // degC
-extern double PressureMinPa;    // Pa abs
-extern double PressureMaxPa;    // Pa abs
+extern double TemperatureMinC;    // degC
+extern double TemperatureMaxC;    // degC
+extern std::string PressureUnit;  // unit keyword of the static-pressure entries (abstrycksort)
+extern double PressureMinInput;   // lower static pressure as typed, in PressureUnit
+extern double PressureMaxInput;   // upper static pressure as typed, in PressureUnit
+extern double PressureMinPa;      // Pa abs
+extern double PressureMaxPa;      // Pa abs
 
 // Valves and restrictions.
 extern std::string VapourPressureUnit;    // unit keyword of VapourPressureInput

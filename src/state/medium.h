@@ -38,6 +38,7 @@ extern bool HumidGasFlag;
 extern double FlowDensity;          // kg/m3, the flowing (humid) medium
 extern double DryGasDensity;        // kg/m3, its dry part
 extern double VapourPartDensity;    // kg/m3, its water-vapour part
+inline double& SaturatedSteamDensity = VapourPartDensity;  // its name in the flow sequence
 extern double DynamicViscosityPas;  // Pa s
 extern double KappaOperating;       // isentropic exponent
 extern double CpOperating;          // J/(kg K)
@@ -63,9 +64,13 @@ struct MediumStateValues {
     double vapourPressure = 0.0;
     double enthalpy = 0.0;
 };
-// The extreme states of the operating range.
+// The extreme states of the operating range, and the corners they are evaluated at.
 extern MediumStateValues LowDensityState;
 extern MediumStateValues HighDensityState;
+inline double& LowDensityStatePressure = LowDensityState.pressure;          // Pa abs
+inline double& LowDensityStateTemperature = LowDensityState.temperature;    // degC
+inline double& HighDensityStatePressure = HighDensityState.pressure;        // Pa abs
+inline double& HighDensityStateTemperature = HighDensityState.temperature;  // degC
 // Ideal-gas density ratio of the worst-case corner (1 or less for a gas, 1 for a liquid).
 extern double DensityRatioWorstCase;
 
@@ -82,12 +87,16 @@ extern std::string ParsedUnitKind;
 extern std::string OilDensityFormulaText;
 // "fdens:=sqrt(r[kg/m3]/" + density at width 5 + ")".
 extern std::string OilDensityFactorText;
+inline std::string& OilDensityCorrectionText = OilDensityFactorText;  // its name in the oil recipe
 // "exp(exp(" B "*ln(T[C]+273,15)+" A "))-0,8", B and A at width 10.
 extern std::string OilViscosityLawText;
 // "dynvisk[Pas]:=r[kg/m3]/1000000"; joined with the tail it is the viscosity formula.
 extern std::string OilViscosityHeadText;
 // "*(" + OilViscosityLawText + ")".
 extern std::string OilViscosityTailText;
+// The oil recipe's names of the two.
+inline std::string& OilViscosityFormulaText = OilViscosityHeadText;
+inline std::string& OilDynamicViscosityFormulaText = OilViscosityTailText;
 // The 40 degC viscosity in 1e-6 Pa s, converted at the operating density.
 extern double OilViscosity40Dynamic;
 

@@ -3,8 +3,17 @@
 namespace tubalyx {
 
 namespace {
-TMenuItem& Holder(TMenuItem& menu) { return menu; }
-TMenuItem& Holder(TMenuItem* item) { return *item; }
+// Controls are members, menu items pointers to them: both lists name them alike.
+template <class Control>
+Control& Ref(Control& control) { return control; }
+template <class Control>
+Control& Ref(Control* control) { return *control; }
+
+// Binds a handler method to an event; the handler's parameters must be the event's.
+template <class... Args>
+void Bind(std::function<void(Args...)>& event, TForm1& form, void (TForm1::*handler)(Args...)) {
+    event = [&form, handler](Args... args) { (form.*handler)(std::forward<Args>(args)...); };
+}
 }  // namespace
 
 void TForm1::Register(TControl& control) { byName_.emplace(control.Name(), &control); }
@@ -18,8 +27,8 @@ TForm1::TForm1() : TForm("Form1") {
 
 #define TUBALYX_PLACE(n) Register(n); controls_.push_back(&n); n.SetParent(this);
 #define TUBALYX_PLACE_IN_BOX(n) Register(n); controls_.push_back(&n); GroupBox1.Add(n);
-#define TUBALYX_PLACE_ITEM(holder, n) n = Holder(holder).Add(#n); Register(*n);
-#define TUBALYX_PLACE_POPUP(n) Register(n); menus_.push_back(&n);
+#define TUBALYX_PLACE_ITEM(holder, n) n = Ref(holder).Add(#n); Register(*n);
+#define TUBALYX_PLACE_POPUP(n) Register(n); menus_.push_back(&n); popups_.push_back(&n);
     TUBALYX_FORM1_LABELS(TUBALYX_PLACE)
     TUBALYX_FORM1_EDITS(TUBALYX_PLACE)
     TUBALYX_FORM1_GRIDS(TUBALYX_PLACE)
@@ -31,7 +40,8 @@ TForm1::TForm1() : TForm("Form1") {
     TUBALYX_PLACE(UpDown1)
     TUBALYX_PLACE(PaintBox1)
     TUBALYX_PLACE(Runbutton)
-    TUBALYX_PLACE_POPUP(Meny)
+    Register(Meny);
+    menus_.push_back(&Meny);
     TUBALYX_FORM1_POPUP_MENUS(TUBALYX_PLACE_POPUP)
     TUBALYX_FORM1_MENU_ITEMS(TUBALYX_PLACE_ITEM)
 #undef TUBALYX_PLACE
@@ -63,9 +73,22 @@ TForm1::TForm1() : TForm("Form1") {
     Logo1->SetCaption("Logo");
     Label1.SetCaption("Run");
 
-    Label1.OnClick = [this](TControl* sender) { Run1Click(sender); };
-    Run1->OnClick = [this](TControl* sender) { Run1Click(sender); };
-    Runbutton.OnClick = [this](TControl* sender) { RunbuttonClick(sender); };
+    BindHandlers();
+}
+
+void TForm1::BindHandlers() {
+    TForm1& Form1 = *this;  // the table names the form itself Form1
+    (void)Form1;
+#define TUBALYX_BIND(control, event, handler) Bind(Ref(control).event, *this, &TForm1::handler);
+    TUBALYX_FORM1_HANDLERS(TUBALYX_BIND)
+#undef TUBALYX_BIND
+}
+
+const std::vector<THandlerBinding>& Form1HandlerBindings() {
+#define TUBALYX_BINDING_ROW(control, event, handler) {#control, #event, #handler},
+    static const std::vector<THandlerBinding> rows = {TUBALYX_FORM1_HANDLERS(TUBALYX_BINDING_ROW)};
+#undef TUBALYX_BINDING_ROW
+    return rows;
 }
 
 TControl* TForm1::FindComponent(const std::string& name) const {

@@ -2,6 +2,10 @@
 // The main window: it owns every control for the program's life, and carries the handlers.
 // Controls are members named as the handlers name them; form1_components.h lists them by
 // kind, and FindComponent finds any of them (menu items included) by that name.
+//
+// Handlers are methods named as the controls' events call them, defined in form1_<area>.cpp
+// by area (menus, edits, labels, grids, view, file). The table TUBALYX_FORM1_HANDLERS in
+// form1_components.h binds each to its control and event, and nothing else binds them.
 #include <map>
 #include <string>
 #include <vector>
@@ -67,18 +71,60 @@ public:
     const std::vector<TControl*>& Controls() const { return controls_; }
     // Every menu: Meny first, then the pop-up menus.
     const std::vector<TMenuItem*>& Menus() const { return menus_; }
+    const std::vector<TPopupMenu*>& PopupMenus() const { return popups_; }
 
-    // ---- handlers: the run (form1_run.cpp) ----
-    // "Run" of the label Label1 and the menu item Run1.
+    // ---- handlers: edits (form1_edits.cpp) ----
+    void abstryckantalKeyUp(TControl* sender, int key, TShiftState shift);
+    void tempKeyUp(TControl* sender, int key, TShiftState shift);
+    void GroupBox1Exit(TControl* sender);
+
+    // ---- handlers: labels and buttons (form1_labels.cpp) ----
+    void DifferenstryckClick(TControl* sender);
+    void RunbuttonMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void fjrrrunClick(TControl* sender);
+    void kodkommentClick(TControl* sender);
+    void ABBSiemensClick(TControl* sender);
+    // "Run" of the label Label1 and the menu item Run1; the button's own.
     void Run1Click(TControl* sender);
     void RunbuttonClick(TControl* sender);
 
+    // ---- handlers: grids (form1_grids.cpp) ----
+    void FelsimulgridKeyPress(TControl* sender, char key);
+    void FjrreffektosakMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void ViktVolprocGridClick(TControl* sender);
+    void ViktVolprocGridSelectCell(TControl* sender, int col, int row, bool& canSelect);
+
+    // ---- handlers: view and report (form1_view.cpp) ----
+    void FormKeyDown(TControl* sender, int key, TShiftState shift);
+    void FormKeyPress(TControl* sender, char key);
+    void FormKeyUp(TControl* sender, int key, TShiftState shift);
+    void FormMouseMove(TControl* sender, TShiftState shift, int x, int y);
+    void RichEdit1Change(TControl* sender);
+    void RichEdit1KeyDown(TControl* sender, int key, TShiftState shift);
+    void RichEdit1MouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void selectallClick(TControl* sender);
+    void RensarapportClick(TControl* sender);
+
+    // ---- handlers: files and printing (form1_file.cpp) ----
+    void PrintScr1Click(TControl* sender);
+
 private:
     void Register(TControl& control);
+    void BindHandlers();
     std::map<std::string, TControl*> byName_;
     std::vector<TControl*> controls_;
     std::vector<TMenuItem*> menus_;
+    std::vector<TPopupMenu*> popups_;
 };
+
+// One row of the handler table: the handler bound to a control's event, by their names.
+struct THandlerBinding {
+    const char* Control;
+    const char* Event;
+    const char* Handler;
+};
+// Every row of TUBALYX_FORM1_HANDLERS, in table order.
+const std::vector<THandlerBinding>& Form1HandlerBindings();
 
 // The one main window, created at first use and kept for the program's life.
 TForm1& Form1();

@@ -146,3 +146,28 @@
     X(qsortmenu, cStokes1) X(qsortmenu, cSt1) \
     X(lngdsortmenu, mm1) X(lngdsortmenu, inches1) X(lngdsortmenu, tum1) X(lngdsortmenu, Zoll1) \
     X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1)
+
+// Handlers: X(control, event, handler). A handler bound to several controls or events has one
+// row for each; every event of a control has at most one handler. The handlers are TForm1
+// methods with the event's parameters, so a row naming the wrong event does not compile. The
+// form itself is named Form1.
+#define TUBALYX_FORM1_HANDLERS(X) \
+    /* edits */ \
+    X(abstryckantal, OnKeyUp, abstryckantalKeyUp) X(temp, OnKeyUp, tempKeyUp) \
+    X(GroupBox1, OnExit, GroupBox1Exit) \
+    /* labels and buttons */ \
+    X(Differenstryck, OnClick, DifferenstryckClick) X(tryckforlmaxtext, OnClick, DifferenstryckClick) \
+    X(Runbutton, OnMouseDown, RunbuttonMouseDown) X(fjrrrun, OnClick, fjrrrunClick) \
+    X(kodkomment, OnClick, kodkommentClick) X(ABBSiemens, OnClick, ABBSiemensClick) \
+    X(Label1, OnClick, Run1Click) X(Run1, OnClick, Run1Click) X(Runbutton, OnClick, RunbuttonClick) \
+    /* grids */ \
+    X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
+    X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \
+    X(ViktVolprocGrid, OnSelectCell, ViktVolprocGridSelectCell) \
+    /* view and report */ \
+    X(Form1, OnKeyDown, FormKeyDown) X(Form1, OnKeyPress, FormKeyPress) X(Form1, OnKeyUp, FormKeyUp) \
+    X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \
+    X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
+    X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
+    /* files and printing */ \
+    X(PrintScr1, OnClick, PrintScr1Click)

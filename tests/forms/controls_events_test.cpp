@@ -105,8 +105,8 @@ TEST(Edit, KeyAndMouseEventsReachTheHandlersOfEnabledControls) {
     TEdit e("relabsspecfukt");
     int keyUps = 0, clicks = 0;
     char pressed = 0;
-    e.OnKeyUp = [&](TControl*, int& key, TShiftState) { keyUps += key == 'A'; };
-    e.OnKeyPress = [&](TControl*, char& key) { pressed = key; };
+    e.OnKeyUp = [&](TControl*, int key, TShiftState) { keyUps += key == 'A'; };
+    e.OnKeyPress = [&](TControl*, char key) { pressed = key; };
     e.OnClick = [&](TControl*) { ++clicks; };
     int key = 'A';
     char c = '5';

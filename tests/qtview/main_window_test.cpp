@@ -15,7 +15,9 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "forms/event_depth.h"
 #include "forms/screen.h"
+#include "qtview/input_forwarder.h"
 #include "qtview/main_window.h"
 #include "state/window_state.h"
 #include "ui/form1.h"
@@ -303,6 +305,45 @@ TEST(QtView, HourglassCursorWhileTheModelAsksForIt) {
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     Screen().SetCursor(TCursor::crDefault);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtView, EveryControlOfTheWindowHasItsWidget) {
+    MainWindow& w = Window();
+    for (TControl* c : Form1().Controls()) {
+        QWidget* widget = w.WidgetFor(c);
+        ASSERT_NE(widget, nullptr) << c->Name();
+        EXPECT_EQ(widget->objectName().toStdString(), c->Name());
+    }
+}
+
+TEST(QtView, AnEndlessChangeChainTypedIntoAnEditEndsInTheLogAndTheWindowGoesOn) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Cf.SetVisible(true);
+    f.kaltemp.SetVisible(true);
+    f.Cf.SetText("");
+    f.kaltemp.SetText("");
+    f.Cf.OnChange = [&](TControl*) { f.kaltemp.SetText(f.Cf.Text() + "1"); };
+    f.kaltemp.OnChange = [&](TControl*) { f.Cf.SetText(f.kaltemp.Text() + "2"); };
+    ClearLastInputError();
+    auto* edit = qobject_cast<QLineEdit*>(w.WidgetFor(&f.Cf));
+    ASSERT_NE(edit, nullptr);
+    TypeText(edit, "5");
+    EXPECT_NE(LastInputError().find("deeper than 64"), std::string::npos) << LastInputError();
+    EXPECT_EQ(EventDepth(), 0);
+    f.Cf.OnChange = nullptr;
+    f.kaltemp.OnChange = nullptr;
+    // The window still shows the model, and the next input works.
+    w.SyncNow();
+    EXPECT_EQ(edit->text().toStdString(), f.Cf.Text());
+    auto* other = qobject_cast<QLineEdit*>(w.WidgetFor(&f.kaltemp));
+    EXPECT_EQ(other->text().toStdString(), f.kaltemp.Text());
+    ClearLastInputError();
+    f.Cf.SetText("");
+    w.SyncNow();
+    TypeText(edit, "8");
+    EXPECT_EQ(f.Cf.Text(), "8");
+    EXPECT_EQ(LastInputError(), "");
 }
 
 // Run by hand under a display with TUBALYX_SCREENSHOT=file.png to look at the window.

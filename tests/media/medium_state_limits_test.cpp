@@ -1,4 +1,4 @@
-#include "flow/medium_state_limits.h"
+#include "media/medium_state_limits.h"
 
 #include <gtest/gtest.h>
 

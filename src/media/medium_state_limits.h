@@ -10,4 +10,7 @@ namespace tubalyx {
 // Reads MediumCode, FlowDensity, OperatingPressure and OperatingTemperature. Never raises.
 void CheckMediumStateLimits(std::string& note);
 
+// The same check under the name the medium-state calculation calls it by.
+inline void CheckPropaneTableLimits(std::string& note) { CheckMediumStateLimits(note); }
+
 }  // namespace tubalyx

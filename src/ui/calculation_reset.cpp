@@ -1,0 +1,15 @@
+#include "ui/calculation_reset.h"
+
+#include "forms/string_grid.h"
+#include "state/reset.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+void ResetCalculationState() {
+    ResetStateVariables();
+    for (TControl* control : Form1().Controls())
+        if (auto* grid = dynamic_cast<TStringGrid*>(control)) grid->ClearCells();
+}
+
+}  // namespace tubalyx
