@@ -167,8 +167,8 @@ void WriteInputErrorLine() {
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
-// line. The joined text is built aside and put into the window at once, so a failure half-way
-// leaves the window as it was.
+// line. Nothing here calculates, so nothing raises half-way; the window keeps the shape the
+// report view redraws incrementally (cleared, new lines, the cleared ones appended again).
 void PutEarlierReportsBack() {
     TForm1& f = Form1();
     f.RichEdit4.Clear();
@@ -176,13 +176,9 @@ void PutEarlierReportsBack() {
     CopyWithAttributes(f.RichEdit1, f.RichEdit4, 0);
 
     NewestReportLineCount = f.RichEdit1.LineCount();
-    TRichEdit joined("joinedReport");
-    joined.SetContent(f.RichEdit1.Content());
-    joined.SetSelAttributes(f.RichEdit1.SelAttributes());
-    joined.Add("");
-    CopyWithAttributes(f.RichEdit5, joined, -ReportTextLength(joined));
-    f.RichEdit1.SetContent(joined.Content());
-    f.RichEdit1.SetSelAttributes(joined.SelAttributes());
+    SetReportCaret(ReportTextLength());
+    AppendReportLine("");
+    CopyReportBack();
 }
 
 }  // namespace
@@ -194,16 +190,16 @@ std::string InputErrorText() {
 
 std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
 
-int OutputCaretPosition(const TRichEdit& edit) {
+ReportPos OutputCaretPosition(const TRichEdit& edit) {
     int line = edit.LineCount() - 1;
     if (line < 0) return 0;
     auto marked = [](const std::string& text) {
         return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
                            [&](const char* mark) { return text.find(mark) != std::string::npos; });
     };
-    int position = ReportTextLength(edit) - 2;
+    ReportPos position = ReportTextLength(edit) - 2;
     while (line > 0 && !marked(edit.Line(line))) {
-        position -= Utf8Length(edit.Line(line)) + 2;
+        position = position - (Utf8Length(edit.Line(line)) + 2);
         --line;
     }
     return position;
@@ -252,8 +248,7 @@ void RunCalculation() {
             if (inputError) WriteInputErrorLine();
             PutEarlierReportsBack();
         } catch (...) {
-            // Only a failure to allocate gets here. The earlier reports are still whole in
-            // RichEdit5, and the window shows what it showed when the failure came.
+            // Only a failure to allocate gets here; the window keeps what it shows at that point.
         }
     }
     FocusReport();

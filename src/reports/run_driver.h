@@ -24,6 +24,6 @@ std::string InputHeadingText();
 // Where the caret goes after a run, in report positions (a line break counts two): the end of
 // the output heading or input-error line nearest the end of the text, the end of the first
 // line when there is none.
-int OutputCaretPosition(const TRichEdit& edit);
+ReportPos OutputCaretPosition(const TRichEdit& edit);
 
 }  // namespace tubalyx
