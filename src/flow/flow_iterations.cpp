@@ -18,6 +18,7 @@ namespace tubalyx {
 namespace {
 
 constexpr double kQuarterPi = std::numbers::pi / 4.0;
+constexpr double kStartFlow = 1.0;  // kg/s, where every flow iteration starts
 
 double ConeFactorK(const FlowCoefficients& k, double pipeDiameter, double density) {
     const double b2 = k.beta * k.beta;
@@ -48,58 +49,191 @@ double RelativeChange(double value, double reference) {
     return CheckedDiv(std::fabs(reference - value), reference);
 }
 
-// The flow step depends on the flow alone, so a flow that comes back after two passes
-// alternates with its predecessor up to the pass bound. The member of the pair that the
-// bound reaches is then the result, without running the remaining passes (an oscillating
-// iteration would otherwise spend its whole bound in every solve that nests it).
-bool TwoCycleReached(int n, double& qm, double previous, double& twoBack) {
-    if (qm == twoBack) {
-        if ((kUnboundedIterationLimit - n) % 2 != 0) qm = previous;
-        return true;
-    }
-    twoBack = previous;
-    return false;
+// The stop test of the flow iteration, |previous - qm| / qm < 1e-7 (|previous - qm| < 1e-7
+// for a flow that is not positive), multiplied out: a division would stand on the chain of
+// passes.
+bool FlowSettled(double previous, double qm) {
+    const double change = std::fabs(previous - qm);
+    return qm > 0.0 ? change < 1e-7 * qm : change < 1e-7;
 }
 
-// The flow iteration of a Reader-Harris/Gallagher orifice: the same steps as the general
-// one, with the terms that only depend on the plate evaluated once for the whole solve.
-double OrificeFlowFromDiffPressure(const DeviceSelection& sel, bool coneEquation, double p,
-                                   double dp, double d, double pipeDiameter, double density,
-                                   double viscosity, double kappa, double f) {
-    FlowCoefficients k = ComputeDeviceCoefficients(sel, p, 1.0, dp, d, pipeDiameter, viscosity,
-                                                   kappa);
-    double l1 = 0.0, l2 = 0.0;
-    OrificeTappingDistances(sel.variant, pipeDiameter, l1, l2);
-    const double smallPipeD = sel.standard == FlowStandard::Iso1991 ? PipeDiameter : pipeDiameter;
-    const OrificeBetaTerms terms = MakeOrificeBetaTerms(k.beta, l1, l2, smallPipeD);
-    double qm = 1.0;
-    double twoBack = std::numeric_limits<double>::quiet_NaN();
-    bool first = true;
-    for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
-        const double previous = qm;
-        if (qm > 0.0) {
-            if (!first) {
-                k.reynolds = ReynoldsNumber(pipeDiameter, viscosity, qm);
-                k.c = ReaderHarrisGallagherC(terms, k.beta, k.reynolds);
-                if (k.c < 0.0) k.c = 0.0;
-            }
-            first = false;
-            qm = FlowEquation(k, coneEquation, f, d, pipeDiameter, dp, density);
+// Watches an iteration for the two ways it can fail to converge: a solve that spends its
+// whole pass bound makes every solve that nests it, and the window waiting for it, hang.
+// - A state that comes back exactly repeats its cycle up to the pass bound, whatever its
+//   length (Brent's detection: the state is compared with one saved at doubling distances).
+//   The iterate the bound reaches is then known one period ahead at most, so the bound moves
+//   to the pass that gives it: the result is the one the full bound gives.
+// - A distance to the stop test whose smallest value over a window of passes has not fallen
+//   by the iteration's gain since the window before makes no progress that could reach the
+//   tolerance in time: the iteration ends at its last iterate, as at its bound.
+class ConvergenceWatch {
+public:
+    ConvergenceWatch(double start, int bound, int window, double gain)
+        : saved_(start), bound_(bound), window_(window), gain_(gain) {}
+
+    // The pass after which the iteration ends at the latest.
+    int Bound() const { return bound_; }
+
+    // After pass n: the state the next pass starts from and the distance of this pass. True
+    // when the iteration makes no progress.
+    bool Stalled(int n, double state, double distance) {
+        if (cycleKnown_) return false;
+        if (state == saved_) {
+            cycleKnown_ = true;
+            bound_ = n + (bound_ - n) % length_;
+            return false;
         }
-        const double change =
-            qm > 0.0 ? std::fabs(previous - qm) / qm : std::fabs(previous - qm);
-        if (change < 1e-7) break;
-        if (TwoCycleReached(n, qm, previous, twoBack)) break;
+        if (power_ == length_) {
+            saved_ = state;
+            power_ *= 2;
+            length_ = 0;
+        }
+        ++length_;
+        windowMin_ = MinDouble(windowMin_, distance);
+        if (n % window_ != 0) return false;
+        const bool stalled = !(windowMin_ * gain_ <= previousMin_);
+        previousMin_ = windowMin_;
+        windowMin_ = kNone;
+        return stalled;
     }
-    return qm;
-}
+
+private:
+    static constexpr double kNone = std::numeric_limits<double>::infinity();
+    double saved_;
+    int power_ = 1, length_ = 1;
+    bool cycleKnown_ = false;
+    int bound_;
+    int window_;
+    double gain_;
+    double windowMin_ = kNone, previousMin_ = kNone;
+};
+
+// The watches' windows and gains. Within the ranges of the standards C hardly moves with the
+// Reynolds number and a flow iteration settles within a few passes; one that gains less
+// than a factor 3 in 8 passes runs far outside them, where C is no coefficient any more.
+// The damped bore iteration gains 6/5 a pass, the loss iteration converges fast.
+constexpr int kFlowWindow = 8;
+constexpr double kFlowGain = 3.0;
+constexpr int kBoreWindow = 16;
+constexpr double kBoreGain = 2.0;
+constexpr int kLossWindow = 8;
+constexpr double kLossGain = 2.0;
+
+// The flow iteration at one bore: from qm = 1 kg/s, qm := the flow equation at the
+// coefficients of qm, until the change falls below 1e-7 or the pass bound is reached. It
+// sets the bore of the model it is given and moves its flow.
+class FlowIteration {
+public:
+    // startPower is the model's ReynoldsPower at the start flow.
+    FlowIteration(DeviceCoefficientModel& model, double startPower, bool cone, double d,
+                  double dp, double pipeDiameter, double density, double f)
+        : model_(model), cone_(cone), startPower_(startPower) {
+        model_.SetBore(d);
+        const FlowCoefficients& k = model_.Coefficients();
+        if (cone) {
+            coneFlow_ = ConeMeterFlow(k, pipeDiameter, dp, density);
+        } else {
+            factor_ = StandardDeviceFlowFactor(k, f, d, dp, density);
+        }
+    }
+
+    bool Done() const { return done_; }
+    double Flow() const { return qm_; }
+
+    void Pass() {
+        ++n_;
+        const double previous = qm_;
+        if (qm_ > 0.0) {
+            if (n_ == 1) {
+                model_.SetFlow(qm_, startPower_);
+            } else {
+                model_.SetFlowCoefficient(qm_);
+            }
+            qm_ = cone_ ? coneFlow_ : CheckFinite(model_.Coefficients().c * factor_);
+        }
+        // A flow that is not positive changes no more: the next pass ends the loop. The
+        // progress is that towards a fixed point or a swing between two flows, which the
+        // watch then finds exactly; the window and the bound are even, so in a swing that
+        // stalls it ends on the side the bound reaches.
+        const double swing = std::fabs(qm_ - twoBack_);
+        twoBack_ = previous;
+        done_ = FlowSettled(previous, qm_) || watch_.Stalled(n_, qm_, swing) ||
+                n_ >= watch_.Bound();
+    }
+
+private:
+    DeviceCoefficientModel& model_;
+    bool cone_;
+    double startPower_;
+    double coneFlow_ = 0.0, factor_ = 0.0;
+    double qm_ = kStartFlow;
+    double twoBack_ = std::numeric_limits<double>::infinity();  // the flow two passes back
+    ConvergenceWatch watch_{kStartFlow, kUnboundedIterationLimit, kFlowWindow, kFlowGain};
+    int n_ = 0;
+    bool done_ = false;
+};
+
+// The flow solves at one differential pressure, for any number of bores: what depends on
+// the pressures, the medium and the pipe alone is evaluated once, what depends on the bore
+// once per bore, and each pass re-evaluates only the Reynolds number and C.
+class FlowSolve {
+public:
+    FlowSolve(const DeviceSelection& sel, bool coneEquation, double p, double dp,
+              double pipeDiameter, double density, double viscosity, double kappa, double f)
+        : volumeMeter_(sel.device == FlowDevice::VolumeMeter),
+          cone_(coneEquation),
+          dp_(dp),
+          pipeDiameter_(pipeDiameter),
+          density_(density),
+          f_(f),
+          model_(sel, p, dp, pipeDiameter, viscosity, kappa),
+          second_(model_),
+          startPower_(model_.ReynoldsPower(kStartFlow)) {}
+
+    double At(double d) {
+        if (volumeMeter_) return VolumeMeterFlow(density_, pipeDiameter_);
+        FlowIteration it(model_, startPower_, cone_, d, dp_, pipeDiameter_, density_, f_);
+        while (!it.Done()) it.Pass();
+        return it.Flow();
+    }
+
+    // The flows at two bores. The two iterations run side by side, pass for pass, so that
+    // the processor overlaps their chains of dependent steps; each gives what it gives alone.
+    void AtPair(double d1, double d2, double& q1, double& q2) {
+        if (volumeMeter_) {
+            q1 = At(d1);
+            q2 = At(d2);
+            return;
+        }
+        FlowIteration a(model_, startPower_, cone_, d1, dp_, pipeDiameter_, density_, f_);
+        FlowIteration b(second_, startPower_, cone_, d2, dp_, pipeDiameter_, density_, f_);
+        while (!a.Done() && !b.Done()) {
+            a.Pass();
+            b.Pass();
+        }
+        while (!a.Done()) a.Pass();
+        while (!b.Done()) b.Pass();
+        q1 = a.Flow();
+        q2 = b.Flow();
+    }
+
+private:
+    bool volumeMeter_, cone_;
+    double dp_, pipeDiameter_, density_, f_;
+    DeviceCoefficientModel model_, second_;  // second_ for the other bore of a pair
+    double startPower_;  // every iteration starts from the same flow
+};
 
 }  // namespace
 
+double StandardDeviceFlowFactor(const FlowCoefficients& k, double f, double d, double dp,
+                                double density) {
+    return k.e * f * k.epsilon * kQuarterPi * d * d * CheckedSqrt(2.0 * dp * density);
+}
+
 double StandardDeviceFlow(const FlowCoefficients& k, double f, double d, double dp,
                           double density) {
-    return CheckFinite(k.c * k.e * f * k.epsilon * kQuarterPi * d * d *
-                       CheckedSqrt(2.0 * dp * density));
+    return CheckFinite(k.c * StandardDeviceFlowFactor(k, f, d, dp, density));
 }
 
 double ConeMeterFlow(const FlowCoefficients& k, double pipeDiameter, double dp, double density) {
@@ -112,13 +246,17 @@ double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, do
                                double viscosity, double kappa, double f, double tolerance,
                                int passLimit) {
     double dp = 0.1 * p;
+    DeviceCoefficientModel model(sel, p, MinDouble(dp, 0.9999 * p), pipeDiameter, viscosity,
+                                 kappa);
+    model.SetBore(d);
+    model.SetFlow(qm);
     for (int n = 1;; ++n) {
         const double previous = dp;
         // Only the expansibility sees the cap; the result may exceed it.
         dp = MinDouble(dp, 0.9999 * p);
-        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qm, dp, d, pipeDiameter,
-                                                             viscosity, kappa);
-        dp = DiffPressureEquation(k, coneEquation, f, qm, d, pipeDiameter, density);
+        if (n > 1) model.SetDiffPressure(dp);
+        dp = DiffPressureEquation(model.Coefficients(), coneEquation, f, qm, d, pipeDiameter,
+                                  density);
         if (RelativeChange(previous, dp) < tolerance || n >= passLimit) return dp;
     }
 }
@@ -148,26 +286,11 @@ double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, do
                                double dp, double d, double pipeDiameter, double density,
                                double viscosity, double kappa, double f) {
     if (sel.device == FlowDevice::VolumeMeter) return VolumeMeterFlow(density, pipeDiameter);
-    if (sel.device == FlowDevice::Orifice && (sel.standard == FlowStandard::Iso2003 ||
-                                              sel.standard == FlowStandard::Iso1991))
-        return OrificeFlowFromDiffPressure(sel, coneEquation, p, dp, d, pipeDiameter, density,
-                                           viscosity, kappa, f);
-    double qm = 1.0;
-    double twoBack = std::numeric_limits<double>::quiet_NaN();
-    for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
-        const double previous = qm;
-        if (qm > 0.0) {
-            const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qm, dp, d, pipeDiameter,
-                                                                 viscosity, kappa);
-            qm = FlowEquation(k, coneEquation, f, d, pipeDiameter, dp, density);
-        }
-        // A flow that is not positive changes no more: the next pass ends the loop.
-        const double change =
-            qm > 0.0 ? std::fabs(previous - qm) / qm : std::fabs(previous - qm);
-        if (change < 1e-7) break;
-        if (TwoCycleReached(n, qm, previous, twoBack)) break;
-    }
-    return qm;
+    DeviceCoefficientModel model(sel, p, dp, pipeDiameter, viscosity, kappa);
+    FlowIteration it(model, model.ReynoldsPower(kStartFlow), coneEquation, d, dp, pipeDiameter,
+                     density, f);
+    while (!it.Done()) it.Pass();
+    return it.Flow();
 }
 
 void FlowFromDiffPressure(std::string_view medium, std::string_view device,
@@ -188,10 +311,12 @@ void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device,
     const bool cone = StateDeviceIsCone();
     double qA = MaxMassFlow;
     double q = MaxMassFlow;
+    DeviceCoefficientModel model(sel, p, dpA, pipeDiameter, viscosity, kappa);
+    model.SetBore(d);
+    const FlowCoefficients& k = model.Coefficients();
     for (int n = 1; n <= 101; ++n) {
         const double previous = q;
-        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qA, dpA, d, pipeDiameter,
-                                                             viscosity, kappa);
+        model.SetFlow(qA);
         qA = FlowEquation(k, cone, f, d, pipeDiameter, dpA, density);
         q = FlowEquation(k, cone, f, d, pipeDiameter, dpB, density);
         if (RelativeChange(previous, q) < 1e-7) break;
@@ -204,19 +329,21 @@ double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, 
                                  double viscosity, double kappa, double f) {
     const double upper = (IsConeDevice(sel.device) ? 0.99 : 0.95) * pipeDiameter;
     const double lower = 0.01 * pipeDiameter;
+    FlowSolve flow(sel, coneEquation, p, dp, pipeDiameter, density, viscosity, kappa, f);
     double d = 0.5 * pipeDiameter;
+    ConvergenceWatch watch(d, 1001, kBoreWindow, kBoreGain);
     for (int n = 1;; ++n) {
         d = MaxDouble(MinDouble(d, upper), lower);
-        const double q1 = FlowFromDiffPressureFor(sel, coneEquation, p, dp, d, pipeDiameter,
-                                                  density, viscosity, kappa, f);
-        const double q2 = FlowFromDiffPressureFor(sel, coneEquation, p, dp, d + 0.0001 * d,
-                                                  pipeDiameter, density, viscosity, kappa, f);
+        double q1 = 0.0, q2 = 0.0;
+        flow.AtPair(d, d + 0.0001 * d, q1, q2);
         d = CheckFinite(d + (qm - q1) * CheckedDiv(0.0001 * d, q2 - q1) * (1.0 / 6.0));
-        if (RelativeChange(q1, qm) < 1e-6) break;
+        const double miss = RelativeChange(q1, qm);
+        if (miss < 1e-6) break;
         if (d >= 0.94 * pipeDiameter && q1 < qm) break;  // the flow cannot be reached
-        if (n > 1000) break;
+        if (watch.Stalled(n, d, miss) || n >= watch.Bound()) break;
     }
-    return d;
+    // The last step may leave the range of the bores tried; the bore returned does not.
+    return MaxDouble(MinDouble(d, upper), lower);
 }
 
 void ThroatDiameterFromFlow(std::string_view medium, std::string_view device,
@@ -235,11 +362,13 @@ void SolveThroatDiameter(std::string_view medium, std::string_view device,
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const double dpB = dpA * CheckedDiv(qB * qB, qA * qA);
     const double root = CheckedSqrt(2.0 * dpA * density);
+    DeviceCoefficientModel model(sel, p, dpB, pipeDiameter, viscosity, kappa);
+    const FlowCoefficients& k = model.Coefficients();
     d = 0.5 * pipeDiameter;
     for (int n = 1; n <= kUnboundedIterationLimit; ++n) {
         d = MaxDouble(MinDouble(d, 0.95 * pipeDiameter), 0.01 * pipeDiameter);
-        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qB, dpB, d, pipeDiameter,
-                                                             viscosity, kappa);
+        model.SetBore(d);
+        model.SetFlow(qB);
         const double bigK = root * k.c * f * k.epsilon * kQuarterPi;
         const double qc = bigK * d * d * k.e;
         d = CheckFinite(d + 0.2 * CheckedDiv(qA - qc, d * bigK * k.e * k.e * k.e));
@@ -267,15 +396,18 @@ void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view de
     };
     dp = wantedLoss > p ? p : wantedLoss;
     double l1 = 0.0;
+    ConvergenceWatch watch(dp, 101, kLossWindow, kLossGain);
     for (int n = 1;; ++n) {
         l1 = lossAt(dp, d);
         const double dp2 = dp < p ? dp + 0.01 : dp;
         const double l2 = lossAt(dp2, d);
         if (dp2 < p) dp = CheckFinite(dp + (wantedLoss - l1) * CheckedDiv(0.01, l2 - l1));
         if (dp > p) dp = p;
-        if (n > 100) break;
+        const bool stalled = watch.Stalled(n, dp, std::fabs(wantedLoss - l1));
+        if (n >= watch.Bound()) break;
         if (dp2 < p && RelativeChange(l1, wantedLoss) < 1e-5) break;
         if (RelativeChange(dp2, p) < 1e-5 && wantedLoss > l1) break;
+        if (stalled) break;
     }
     loss = l1;
 }

@@ -16,7 +16,10 @@ namespace tubalyx {
 // at the bound is the result, as for the iterations with a limit.
 inline constexpr int kUnboundedIterationLimit = 10000;
 
-// Flow equations with known coefficients.
+// Flow equations with known coefficients. The standard devices' flow is C times the factor
+// E F epsilon pi/4 d^2 sqrt(2 dp rho).
+double StandardDeviceFlowFactor(const FlowCoefficients& k, double f, double d, double dp,
+                                double density);
 double StandardDeviceFlow(const FlowCoefficients& k, double f, double d, double dp,
                           double density);
 double ConeMeterFlow(const FlowCoefficients& k, double pipeDiameter, double dp, double density);

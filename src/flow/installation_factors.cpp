@@ -35,14 +35,17 @@ void RoughnessCorrectionFactor(double pipeDiameter, double roughness, double mas
     if (a < 0.0) a = 0.0;
     const double m = CheckedDiv(BoreDiameter * BoreDiameter, pipeDiameter * pipeDiameter);
     const double b4 = m * m;
+    double br = 1.0;
     if (a <= 1e-9 || re < 1e4) {
-        factor = 1.0;
+        br = 1.0;
     } else if (re < 1e6) {
         const double lr = Log10Abs(re) - 6.0;
-        factor = 1.0 + 0.01 * a * b4 * (1.0 - 0.25 * lr * lr);
+        br = 1.0 + 0.01 * a * b4 * (1.0 - 0.25 * lr * lr);
     } else {
-        factor = 1.0 + 0.01 * a * b4;
+        br = 1.0 + 0.01 * a * b4;
     }
+    // A bore far beyond the pipe overflows beta^4: an error, not an infinite factor.
+    factor = CheckFinite(br, "overflow in the roughness correction factor");
     percent = std::fabs(factor - 1.0) * 100.0;
     polynomial = a;
 }
@@ -52,7 +55,7 @@ void BendCorrectionFactor(double length, double pipeDiameter, double beta, doubl
     const double a = 0.997 + 0.00047 * r - 9e-6 * r * r;
     const double b = 0.8587 + 0.00815 * r - 0.000126 * r * r;
     const double b5 = beta * beta * beta * beta * beta;
-    double f = a + CheckedLn(b) * b5;
+    double f = CheckFinite(a + CheckedLn(b) * b5, "overflow in the bend correction factor");
     if (f > 1.0) f = 1.0;
     factor = (f + 1.0) * 0.5;
 }

@@ -1,8 +1,10 @@
 #include "flow/optimal_design.h"
 
+#include <array>
 #include <cmath>
-#include <exception>
+#include <stdexcept>
 #include <string_view>
+#include <vector>
 
 #include "flow/device_coefficients.h"
 #include "flow/device_selection.h"
@@ -43,35 +45,282 @@ constexpr ElementType kElementTypes[] = {
 };
 
 constexpr double kNoBest = 1e38;
+constexpr int kRangeSteps = 10;  // steps of the pipe and dp ranges
+// The text a limit check leaves when the value passes.
+constexpr std::string_view kNoMessage = " ";
 
-// The values a candidate leaves, kept for the best one.
-struct Candidate {
-    const char* device = "S";
-    const char* variant = "R";
-    double pipeDiameter = 0.0;  // operating, m
-    double pipeCold = 0.0;      // m
-    double dp = kNoBest;
-    double bore = kNoBest;
-    int dpStep = 0;
-    double shortfall = kNoBest;
-    double additional = kNoBest;
-    double factor = 1.0;
-    double roughnessFactor = 1.0;
-    double bendFactor = 1.0;
-    double roughnessPercent = 0.0;
-    double bendPercent = 0.0;
-    double loss = kNoBest;
-    double average = 0.0;  // the three averages over the dp range
-    double deviationA = 0.0;
-    double deviationB = 0.0;
+// The state the search reads, taken once.
+struct DesignInputs {
+    std::string_view standard, language;
+    double p, rho, mu, kappa;  // at operating conditions
+    double qMax, qMin, qNormal;
+    bool allowSmall, allowLarge, allowLargeRe;
+    bool rootMethod, standardMethod;  // how the uncertainty is scored; neither: not at all
+    int pipeSteps, dpSteps;
+    double pipeFactor;  // thermal expansion of the pipe
 };
+
+DesignInputs ReadDesignInputs() {
+    DesignInputs in;
+    in.standard = std::string_view(&StandardLetter, 1);
+    in.language = std::string_view(&LanguageLetter, 1);
+    in.p = OperatingPressure;
+    in.rho = FlowDensity;
+    in.mu = DynamicViscosityPas;
+    in.kappa = KappaOperating;
+    in.qMax = MaxMassFlow;
+    in.qMin = MinMassFlow;
+    in.qNormal = NormalMassFlow;
+    in.allowSmall = AllowSmallPipeFlag == "J";
+    in.allowLarge = AllowLargePipeFlag == "J";
+    in.allowLargeRe = AllowLargeReynoldsFlag == "J";
+    in.rootMethod = OnlineFlowMethod == "R";
+    in.standardMethod = OnlineFlowMethod == "N";
+    in.pipeSteps = PipeDiameterMaxLimitM - 1e-10 > PipeDiameterMinLimitM ? kRangeSteps : 0;
+    in.dpSteps = DpUpperLimitPa - 1e-10 > DpLowerLimitPa ? kRangeSteps : 0;
+    in.pipeFactor =
+        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+    return in;
+}
+
+// Step i of steps from lower to upper, or lower when there are no steps. Raises when the
+// step overflows.
+double RangeStep(double lower, double upper, int i, int steps) {
+    if (steps == 0) return lower;
+    return CheckFinite(lower + static_cast<double>(i) / steps * (upper - lower));
+}
 
 bool BendApplies(std::string_view row, std::string_view device) {
     return row == "1" &&
            (device == "S" || device == "KV" || device == "DL" || device == "D");
 }
 
-bool Passed(const std::string& message) { return message == " "; }
+// A device type of the search with its keywords decoded, once.
+struct DesignType {
+    DeviceSelection sel;
+    std::string row;       // its row of the straight-length tables
+    bool bendRow = false;  // the bend factor applies on that row
+};
+
+// One point of the search: a device type, a pipe of the pipe range and a step of the dp range.
+struct DesignCandidate {
+    // The orifice with corner tappings stands when no type can be tried.
+    const ElementType* element = &kElementTypes[0];
+    const DesignType* type = nullptr;
+    double pipeCold = 0.0;  // m
+    double pipe = 0.0;      // m, at operating temperature
+    int dpStep = 0;
+    double dp = 0.0;  // Pa
+};
+
+// Every candidate in the order of the search: the allowed types in table order, the pipes
+// their limits and the Reynolds limit admit, every dp. A pipe or dp whose step overflows is
+// left out. types holds what the candidates' types decode to.
+void ListCandidates(const DesignInputs& in, std::array<DesignType, std::size(kElementTypes)>& types,
+                    std::vector<DesignCandidate>& list) {
+    list.reserve(types.size() * static_cast<std::size_t>(in.pipeSteps + 1) *
+                 static_cast<std::size_t>(in.dpSteps + 1));
+    for (std::size_t t = 0; t < types.size(); ++t) {
+        const ElementType& element = kElementTypes[t];
+        if (PrimaryElementEntry.find(element.c) == std::string::npos) continue;
+        DesignType& type = types[t];
+        type.sel = DecodeDeviceSelection(MediumCode, element.device, element.variant, in.standard);
+        MapFittingToTableRow(element.device, UpstreamFittingCode, type.row);
+        type.bendRow = BendApplies(type.row, element.device);
+        double pipeMin = 0.0, pipeMax = 1e38;
+        PipeDiameterLimits(element.device, element.variant, in.standard, pipeMin, pipeMax);
+        for (int i = 0; i <= in.pipeSteps; ++i) {
+            DesignCandidate c;
+            c.element = &element;
+            c.type = &type;
+            try {
+                c.pipeCold =
+                    RangeStep(PipeDiameterMinLimitM, PipeDiameterMaxLimitM, i, in.pipeSteps);
+                c.pipe = CheckFinite(c.pipeCold * in.pipeFactor);
+            } catch (const CalcError&) {
+                continue;
+            }
+            if (in.allowLarge && c.pipe > pipeMax) break;
+            if (in.allowSmall && c.pipe < pipeMin) continue;
+            if (in.allowLargeRe) {
+                double reMin = 0.0, reMax = kNoReynoldsUpperLimit;
+                ReynoldsLimits(element.device, element.variant, in.standard, 0.5 * c.pipe,
+                               c.pipe, reMin, reMax);
+                try {
+                    if (ReynoldsNumber(c.pipe, in.mu, in.qMax) > reMax) continue;
+                } catch (const CalcError&) {
+                    continue;
+                }
+            }
+            for (int j = 0; j <= in.dpSteps; ++j) {
+                c.dpStep = j;
+                try {
+                    c.dp = RangeStep(DpLowerLimitPa, DpUpperLimitPa, j, in.dpSteps);
+                } catch (const CalcError&) {
+                    continue;
+                }
+                list.push_back(c);
+            }
+        }
+    }
+}
+
+// What the evaluation of a candidate found. It is filled as the evaluation goes, so that a
+// candidate whose evaluation raises still tells the factors it had reached.
+struct CandidateResult {
+    DesignCandidate candidate;
+    double factor = 1.0;  // the correction factor br bkr
+    double roughnessFactor = 1.0, bendFactor = 1.0;
+    double roughnessPercent = 0.0, bendPercent = 0.0;
+    double bore = kNoBest;  // m
+    bool valid = false;     // within every limit, and the rest below is set
+    double shortfall = kNoBest, additional = kNoBest;
+    double loss = kNoBest;  // Pa
+    double average = 0.0, deviationA = 0.0, deviationB = 0.0;
+};
+
+// Scratch texts kept across the candidates, so that no candidate allocates.
+struct CheckTexts {
+    std::string throat, dp, beta, roughness;
+    CheckTexts() {
+        for (std::string* m : {&throat, &dp, &beta, &roughness}) m->reserve(256);
+    }
+};
+
+// Evaluates r.candidate from the correction factor r.factor of the candidate before; may
+// raise. The candidate stands in the state while it is evaluated: the straight lengths and
+// the roughness factor read it there.
+void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts& texts,
+                       CandidateResult& r) {
+    const DesignCandidate& c = r.candidate;
+    const DeviceSelection& sel = c.type->sel;
+    const std::string& row = c.type->row;
+    const std::string_view device(c.element->device), variant(c.element->variant);
+    const bool cone = IsConeDevice(sel.device);
+    DeviceCode = c.element->device;
+    DeviceVariantCode = c.element->variant;
+    PipeDiameterColdM = c.pipeCold;
+    PipeDiameter = c.pipe;
+
+    const double usedFactor = r.factor;
+    double d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
+                                         in.kappa, usedFactor);
+    double upstream = 0.0, additional = 0.0, shortfall = 0.0;
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
+                                shortfall, StraightLengthM, c.pipe, d);
+    const bool bend = c.type->bendRow && additional > 0.0;
+    double bkr = 1.0;
+    if (bend) {
+        BendCorrectionFactor(upstream, c.pipe, CheckedDiv(d, c.pipe), bkr);
+        r.bendFactor = bkr;
+        r.bendPercent = std::fabs(1.0 - bkr) * 100.0;
+    }
+    BoreDiameter = d;
+    double br = 1.0, polynomial = 0.0;
+    RoughnessCorrectionFactor(c.pipe, PipeRoughnessM, in.qNormal, br, r.roughnessPercent,
+                              polynomial);
+    r.roughnessFactor = br;
+    r.factor = br * bkr;
+    // The bore of the same factor is the bore already solved.
+    if (r.factor != usedFactor) {
+        d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
+                                      in.kappa, r.factor);
+    }
+    BoreDiameter = d;
+    r.bore = d;
+    if (d >= 0.94 * c.pipe) return;
+
+    const double beta = CheckedDiv(d, c.pipe);
+    CheckThroatDiameter(in.language, device, d, texts.throat);
+    CheckDiffPressure(in.language, MediumCode, device, in.p, c.dp, texts.dp);
+    CheckBeta(in.language, device, variant, in.standard, beta, texts.beta);
+    CheckRoughness(in.language, device, variant, in.standard, d, c.pipe, PipeRoughnessM,
+                   ReynoldsNumber(c.pipe, in.mu, in.qMax), texts.roughness);
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
+                                shortfall, StraightLengthM, c.pipe, d);
+    if (bend) {
+        additional = std::sqrt(r.roughnessPercent * r.roughnessPercent +
+                               r.bendPercent * r.bendPercent);
+    }
+    double reLower = 0.0, reUpper = kNoReynoldsUpperLimit;
+    ReynoldsLimits(device, variant, in.standard, d, c.pipe, reLower, reUpper);
+    const bool valid = (texts.throat == kNoMessage || !in.allowSmall) &&
+                       ReynoldsNumber(c.pipe, in.mu, in.qMin) >= reLower &&
+                       texts.dp == kNoMessage && texts.beta == kNoMessage &&
+                       texts.roughness == kNoMessage &&
+                       (shortfall < bestShortfall || shortfall < 0.0);
+    if (!valid) return;
+
+    const double dpNormal = DiffPressureFromFlowFor(sel, cone, in.p, in.qNormal, d, c.pipe,
+                                                    in.rho, in.mu, in.kappa, r.factor, 1e-7,
+                                                    1001);
+    const double dpMin = DiffPressureFromFlowFor(sel, cone, in.p, in.qMin, d, c.pipe, in.rho,
+                                                 in.mu, in.kappa, r.factor, 1e-7, 1001);
+    UncertaintyOverDpRange(MediumCode, device, variant, r.factor, in.kappa, in.mu, in.rho,
+                           c.pipe, d, c.dp, dpNormal, dpMin, in.p, in.standard, r.average,
+                           r.deviationA, r.deviationB);
+    const FlowCoefficients k =
+        ComputeDeviceCoefficients(sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
+    r.loss = std::fabs(PermanentPressureLossFor(sel.device, sel.standard, cone, c.pipe,
+                                                in.mu, 0.5 * (in.qMin + in.qMax),
+                                                0.75 * dpNormal + 0.25 * c.dp, k.beta, k.c,
+                                                k.e));
+    r.shortfall = shortfall;
+    r.additional = additional;
+    r.valid = true;
+}
+
+// The weighted sum of pressure loss and uncertainty of a valid candidate; false when the
+// transmitter method scores none. May raise.
+bool ScoreCandidate(const DesignInputs& in, const CandidateResult& r, double& score) {
+    if (!in.rootMethod && !in.standardMethod) return false;
+    const double u = in.rootMethod ? r.deviationB : r.average;
+    score = CheckFinite(r.loss * WeightFactor2 / in.p * 100.0 +
+                        std::sqrt(u * u + r.additional * r.additional) * WeightFactor1);
+    return true;
+}
+
+// Writes the chosen candidate to the state and solves its bore; a scored one also gives its
+// straight-length, loss and uncertainty results. The bore of a candidate that was not scored
+// is solved inside a guard: it stands only because nothing better passed. Every number it
+// publishes is finite, or it raises before writing any.
+void CommitDesign(const DesignInputs& in, const CandidateResult& r, bool scored) {
+    const DesignCandidate& c = r.candidate;
+    const double maxDpInput = CheckFinite(
+        RangeStep(DpLowerLimitInput, DpUpperLimitInput, c.dpStep, in.dpSteps));
+    for (double x : {c.pipeCold, c.pipe, c.dp, r.factor, r.roughnessFactor, r.bendFactor,
+                     r.roughnessPercent, r.bendPercent})
+        CheckFinite(x);
+    DeviceCode = c.element->device;
+    DeviceVariantCode = c.element->variant;
+    PipeDiameterColdM = c.pipeCold;
+    PipeDiameter = c.pipe;
+    MaxDpPa = c.dp;
+    SizingCorrectionFactor = r.factor;
+    RoughnessFactor = r.roughnessFactor;
+    BendFactor = r.bendFactor;
+    RoughnessUncertaintyPercent = r.roughnessPercent;
+    BendUncertaintyPercent = r.bendPercent;
+    MaxDpInput = maxDpInput;
+    if (scored) {
+        AdditionalUncertaintyPercent = r.additional;
+        StraightLengthShortfallM = r.shortfall;
+        OptimalPressureLossPa = r.loss;
+        AverageCoefficientUncertainty = r.average;
+        VariantFlowDeviationA = r.deviationA;
+        VariantFlowDeviationB = r.deviationB;
+    }
+    double bore = BoreDiameter;
+    try {
+        ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, in.standard, in.p,
+                               in.qMax, MaxDpPa, PipeDiameter, in.rho, in.mu, in.kappa,
+                               SizingCorrectionFactor, bore);
+    } catch (const CalcError&) {
+        if (scored) throw;
+        return;  // the bore stays as the last candidate left it
+    }
+    BoreDiameter = bore;
+}
 
 }  // namespace
 
@@ -87,251 +336,41 @@ bool DeviceForElementChar(char c, const char*& device, const char*& variant) {
 }
 
 void SizeThroatDevice() {
-    const std::string_view standard(&StandardLetter, 1);
-    const std::string_view language(&LanguageLetter, 1);
-    const double p = OperatingPressure;
-    const double rho = FlowDensity;
-    const double mu = DynamicViscosityPas;
-    const double kappa = KappaOperating;
-    const double qMax = MaxMassFlow;
-    const double qMin = MinMassFlow;
-    const double qNormal = NormalMassFlow;
-    const bool allowSmall = AllowSmallPipeFlag == "J";
-    const bool allowLarge = AllowLargePipeFlag == "J";
-    const bool allowLargeRe = AllowLargeReynoldsFlag == "J";
-    const bool rootMethod = OnlineFlowMethod == "R";
-    const bool standardMethod = OnlineFlowMethod == "N";
+    const DesignInputs in = ReadDesignInputs();
+    std::array<DesignType, std::size(kElementTypes)> types;
+    std::vector<DesignCandidate> candidates;
+    ListCandidates(in, types, candidates);
+    CheckTexts texts;
 
+    CandidateResult best;
     double bestScore = kNoBest;
-    Candidate best;
-    Candidate last;
-    last.pipeCold = PipeDiameterMinLimitM;
-    last.pipeDiameter = PipeDiameterMinLimitM * ThermalExpansionFactor(
-                                                    PipeExpansionCoeff, PipeExpansionCoeffB,
-                                                    OperatingTemperature);
-    last.dp = DpLowerLimitPa;
-    bool tried = false;
-
-    DeviceCode = "S";
-    DeviceVariantCode = "R";
-    const int pipeSteps = PipeDiameterMaxLimitM - 1e-10 > PipeDiameterMinLimitM ? 10 : 0;
-    const int dpSteps = DpUpperLimitPa - 1e-10 > DpLowerLimitPa ? 10 : 0;
-    const double pipeFactor =
-        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
-
-    // Scratch kept outside the loops so that no candidate allocates.
-    std::string row;
-    std::string throatMessage, dpMessage, betaMessage, roughnessMessage;
-    row.reserve(8);
-    for (std::string* m : {&throatMessage, &dpMessage, &betaMessage, &roughnessMessage})
-        m->reserve(256);
+    // With no candidate tried, the default orifice stands at the bottom of both ranges.
+    CandidateResult last;
+    last.candidate.pipeCold = PipeDiameterMinLimitM;
+    last.candidate.pipe = PipeDiameterMinLimitM * in.pipeFactor;
+    last.candidate.dp = DpLowerLimitPa;
+    bool scoredOne = false;
     double factor = SizingCorrectionFactor;
-
-    for (const ElementType& type : kElementTypes) {
-        if (PrimaryElementEntry.find(type.c) == std::string::npos) continue;
-        DeviceCode = type.device;
-        DeviceVariantCode = type.variant;
-        const std::string_view device(type.device);
-        const std::string_view variant(type.variant);
-        const DeviceSelection sel = DecodeDeviceSelection(MediumCode, device, variant, standard);
-        const bool cone = IsConeDevice(sel.device);
-        MapFittingToTableRow(device, UpstreamFittingCode, row);
-        const bool bendRow = BendApplies(row, device);
-        double pipeMin = 0.0, pipeMax = 1e38;
-        PipeDiameterLimits(device, variant, standard, pipeMin, pipeMax);
-
-        for (int i = 0; i <= pipeSteps; ++i) {
-            const double cold =
-                pipeSteps == 0 ? PipeDiameterMinLimitM
-                               : PipeDiameterMinLimitM + static_cast<double>(i) / pipeSteps *
-                                                             (PipeDiameterMaxLimitM -
-                                                              PipeDiameterMinLimitM);
-            const double pipe = cold * pipeFactor;
-            PipeDiameterColdM = cold;
-            PipeDiameter = pipe;
-            if (allowLarge && pipe > pipeMax) break;
-            if (allowSmall && pipe < pipeMin) continue;
-            if (allowLargeRe) {
-                double reMin = 0.0, reMax = kNoReynoldsUpperLimit;
-                ReynoldsLimits(device, variant, standard, 0.5 * pipe, pipe, reMin, reMax);
-                try {
-                    if (ReynoldsNumber(pipe, mu, qMax) > reMax) continue;
-                } catch (const CalcError&) {
-                    continue;
-                }
+    for (const DesignCandidate& c : candidates) {
+        last = CandidateResult{};
+        last.candidate = c;
+        last.factor = factor;
+        try {
+            EvaluateCandidate(in, best.shortfall, texts, last);
+            double score = 0.0;
+            if (last.valid && ScoreCandidate(in, last, score) &&
+                (score < bestScore || (best.shortfall > 0.0 && last.shortfall < best.shortfall))) {
+                bestScore = score;
+                best = last;
+                scoredOne = true;
             }
-            for (int j = 0; j <= dpSteps; ++j) {
-                const double dp =
-                    dpSteps == 0 ? DpLowerLimitPa
-                                 : DpLowerLimitPa + static_cast<double>(j) / dpSteps *
-                                                        (DpUpperLimitPa - DpLowerLimitPa);
-                tried = true;
-                last.device = type.device;
-                last.variant = type.variant;
-                last.pipeDiameter = pipe;
-                last.pipeCold = cold;
-                last.dp = dp;
-                last.dpStep = j;
-                last.factor = factor;
-                last.roughnessFactor = last.bendFactor = 1.0;
-                last.roughnessPercent = last.bendPercent = 0.0;
-                try {
-                    double d = ThroatDiameterFromFlowFor(sel, cone, p, qMax, dp, pipe, rho, mu,
-                                                         kappa, factor);
-                    double br = 1.0, bkr = 1.0, brPercent = 0.0, bendPercent = 0.0;
-                    double upstream = 0.0, additional = 0.0, shortfall = 0.0;
-                    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream,
-                                                additional, shortfall, StraightLengthM, pipe, d);
-                    bool bend = false;
-                    if (bendRow && additional > 0.0) {
-                        BendCorrectionFactor(upstream, pipe, CheckedDiv(d, pipe), bkr);
-                        bendPercent = std::fabs(1.0 - bkr) * 100.0;
-                        bend = true;
-                        last.bendFactor = bkr;
-                        last.bendPercent = bendPercent;
-                    }
-                    BoreDiameter = d;
-                    double polynomial = 0.0;
-                    RoughnessCorrectionFactor(pipe, PipeRoughnessM, qNormal, br, brPercent,
-                                              polynomial);
-                    last.roughnessFactor = br;
-                    last.roughnessPercent = brPercent;
-                    factor = br * bkr;
-                    last.factor = factor;
-                    d = ThroatDiameterFromFlowFor(sel, cone, p, qMax, dp, pipe, rho, mu, kappa,
-                                                  factor);
-                    BoreDiameter = d;
-                    last.bore = d;
-                    if (d >= 0.94 * pipe) continue;
-
-                    const double beta = CheckedDiv(d, pipe);
-                    const double reMax = ReynoldsNumber(pipe, mu, qMax);
-                    CheckThroatDiameter(language, device, d, throatMessage);
-                    CheckDiffPressure(language, MediumCode, device, p, dp, dpMessage);
-                    CheckBeta(language, device, variant, standard, beta, betaMessage);
-                    CheckRoughness(language, device, variant, standard, d, pipe, PipeRoughnessM,
-                                   reMax, roughnessMessage);
-                    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream,
-                                                additional, shortfall, StraightLengthM, pipe, d);
-                    if (bend) {
-                        additional =
-                            std::sqrt(brPercent * brPercent + bendPercent * bendPercent);
-                    }
-                    double reLower = 0.0, reUpper = kNoReynoldsUpperLimit;
-                    ReynoldsLimits(device, variant, standard, d, pipe, reLower, reUpper);
-                    const bool valid = (Passed(throatMessage) || !allowSmall) &&
-                                       ReynoldsNumber(pipe, mu, qMin) >= reLower &&
-                                       Passed(dpMessage) && Passed(betaMessage) &&
-                                       Passed(roughnessMessage) &&
-                                       (shortfall < best.shortfall || shortfall < 0.0);
-                    if (!valid) continue;
-
-                    const double dpNormal = DiffPressureFromFlowFor(
-                        sel, cone, p, qNormal, d, pipe, rho, mu, kappa, factor, 1e-7, 1001);
-                    const double dpMin = DiffPressureFromFlowFor(sel, cone, p, qMin, d, pipe,
-                                                                 rho, mu, kappa, factor, 1e-7,
-                                                                 1001);
-                    double average = 0.0, deviationA = 0.0, deviationB = 0.0;
-                    UncertaintyOverDpRange(MediumCode, device, variant, factor, kappa, mu, rho,
-                                           pipe, d, dp, dpNormal, dpMin, p, standard, average,
-                                           deviationA, deviationB);
-                    const FlowCoefficients k =
-                        ComputeDeviceCoefficients(sel, p, qMax, dp, d, pipe, mu, kappa);
-                    const double loss = std::fabs(PermanentPressureLossFor(
-                        sel.device, sel.standard, cone, pipe, mu, 0.5 * (qMin + qMax),
-                        0.75 * dpNormal + 0.25 * dp, k.beta, k.c, k.e));
-                    if (!rootMethod && !standardMethod) continue;
-                    const double u = rootMethod ? deviationB : average;
-                    const double score =
-                        CheckFinite(loss * WeightFactor2 / p * 100.0 +
-                                    std::sqrt(u * u + additional * additional) * WeightFactor1);
-                    if (score < bestScore || (best.shortfall > 0.0 && shortfall < best.shortfall)) {
-                        bestScore = score;
-                        best.device = type.device;
-                        best.variant = type.variant;
-                        best.pipeDiameter = pipe;
-                        best.pipeCold = cold;
-                        best.dp = dp;
-                        best.bore = d;
-                        best.dpStep = j;
-                        best.shortfall = shortfall;
-                        best.additional = additional;
-                        best.factor = factor;
-                        best.roughnessFactor = br;
-                        best.bendFactor = bkr;
-                        best.roughnessPercent = brPercent;
-                        best.bendPercent = bendPercent;
-                        best.loss = loss;
-                        best.average = average;
-                        best.deviationA = deviationA;
-                        best.deviationB = deviationB;
-                    }
-                } catch (const std::exception&) {
-                    // A candidate that cannot be evaluated is skipped.
-                }
-            }
+        } catch (const CalcError&) {
+            // A candidate that cannot be evaluated is skipped.
+        } catch (const std::out_of_range&) {
         }
+        factor = last.factor;
     }
-
-    const double dpSpan = DpUpperLimitInput - DpLowerLimitInput;
-    if (best.pipeDiameter != 0.0) {
-        DeviceCode = best.device;
-        DeviceVariantCode = best.variant;
-        PipeDiameterColdM = best.pipeCold;
-        PipeDiameter = best.pipeDiameter;
-        MaxDpPa = best.dp;
-        AdditionalUncertaintyPercent = best.additional;
-        StraightLengthShortfallM = best.shortfall;
-        SizingCorrectionFactor = best.factor;
-        RoughnessFactor = best.roughnessFactor;
-        BendFactor = best.bendFactor;
-        RoughnessUncertaintyPercent = best.roughnessPercent;
-        BendUncertaintyPercent = best.bendPercent;
-        OptimalPressureLossPa = best.loss;
-        AverageCoefficientUncertainty = best.average;
-        VariantFlowDeviationA = best.deviationA;
-        VariantFlowDeviationB = best.deviationB;
-        MaxDpInput = dpSteps == 0 ? DpLowerLimitInput
-                                  : DpLowerLimitInput +
-                                        static_cast<double>(best.dpStep) / dpSteps * dpSpan;
-        double bore = best.bore;
-        ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, p, qMax,
-                               MaxDpPa, PipeDiameter, rho, mu, kappa, SizingCorrectionFactor,
-                               bore);
-        BoreDiameter = bore;
-        return;
-    }
-
-    // No valid candidate: the last one tried stands, or the default orifice when none could
-    // be tried, and its bore is solved without letting a failure end the run.
-    if (!tried) {
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
-    } else {
-        DeviceCode = last.device;
-        DeviceVariantCode = last.variant;
-    }
-    PipeDiameterColdM = last.pipeCold;
-    PipeDiameter = last.pipeDiameter;
-    MaxDpPa = last.dp;
-    SizingCorrectionFactor = last.factor;
-    // The installation factors of that candidate, not those an earlier run left.
-    RoughnessFactor = last.roughnessFactor;
-    BendFactor = last.bendFactor;
-    RoughnessUncertaintyPercent = last.roughnessPercent;
-    BendUncertaintyPercent = last.bendPercent;
-    MaxDpInput = dpSteps == 0 ? DpLowerLimitInput
-                              : DpLowerLimitInput +
-                                    static_cast<double>(last.dpStep) / dpSteps * dpSpan;
-    try {
-        double bore = BoreDiameter;
-        ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, p, qMax,
-                               MaxDpPa, PipeDiameter, rho, mu, kappa, SizingCorrectionFactor,
-                               bore);
-        BoreDiameter = bore;
-    } catch (const std::exception&) {
-        // The bore stays as the last candidate left it.
-    }
+    CommitDesign(in, scoredOne ? best : last, scoredOne);
 }
 
 }  // namespace tubalyx
