@@ -29,6 +29,16 @@ private:
 
 TScreen& Screen();
 
+// The hourglass on the screen for as long as the guard lives; the default cursor comes back
+// however the scope is left, an exception included.
+class THourGlassCursor {
+public:
+    THourGlassCursor() { Screen().SetCursor(TCursor::crHourGlass); }
+    ~THourGlassCursor() { Screen().SetCursor(TCursor::crDefault); }
+    THourGlassCursor(const THourGlassCursor&) = delete;
+    THourGlassCursor& operator=(const THourGlassCursor&) = delete;
+};
+
 // One printed page: what was drawn on it.
 struct TPrintedPage {
     std::vector<TCanvasOp> Ops;

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <ctime>
-#include <string>
 #include <vector>
 
+#include "flow/device_selection.h"
+#include "reports/calculation_function.h"
 #include "reports/report_window.h"
-#include "state/geometry.h"
-#include "state/inputs.h"
-#include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
@@ -18,13 +16,16 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kSmallestHeadSize = 6;
+constexpr int kSmallestSize = 6;
+constexpr TColor kHeadColor = 128;  // dark red
 
-constexpr LangText kThermodynamics{"DATORBERÄKNING AV TERMODYNAMISKA DATA", "RECHNERBERECHNUNG VON THERMODYNAMISHE DATEN",
+// {Swedish, German, English}
+constexpr LangText kThermodynamics{"DATORBERÄKNING AV TERMODYNAMISKA DATA",
+                                   "RECHNERBERECHNUNG VON THERMODYNAMISHE DATEN",
                                    "COMPUTERCALCULATION OF THERMODYNAMICAL DATA"};
-constexpr LangText kDevice{"DATORBERÄKNING AV STRYPELEMENT FÖR FLÖDESMÄTNING I RÖR",
-                           "RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG",
-                           "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES"};
+constexpr LangText kThroatDevice{"DATORBERÄKNING AV STRYPELEMENT FÖR FLÖDESMÄTNING I RÖR",
+                                 "RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG",
+                                 "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES"};
 constexpr LangText kIso1991{"ENLIGT NORM ISO 5167 från 1991 och AMENDMENT 1 från 1998",
                             "NACH NORM ISO 5167 1991 und AMENDMENT 1 von 1998",
                             "ACCORDING STANDARD ISO 5167 from 1991 and AMENDMENT 1 from 1998"};
@@ -40,52 +41,76 @@ constexpr LangText kConeSource{"Spec; Flow Calculations for the V-Cone Flowmeter
 constexpr LangText kVolumeMeter{"BERÄKNING AV Mag/US-endimensionell volymflödesmätnimng",
                                 "BERECHNUNG VON EIN DIM. DURCHFLUSSMESSER, US/MAG;",
                                 "CALCULATION OF ONEDIM VOLUMEFLOWMETER US/MAG"};
-constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE", "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
+constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE",
+                                "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
                                 "COMPUTERCALCULATION OF FLOW RESTRICTIONS"};
 constexpr LangText kValve{"DATORBERÄKNING AV VENTILKRAV", "RECHNERBERECHNUNG VON VENTILEN",
                           "COMPUTERCALCULATION OF VALVEDEMANDS"};
 constexpr LangText kPressureLoss{"DATORBERÄKNING AV TRYCKFÖRLUSTER", "RECHNERBERECHNUNG VON DRUCKVERLUSTEN",
                                  "COMPUTERCALCULATION OF PRESSURELOSSES"};
-constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS", "COMPUTERCALCULATION OF FLOW"};
+constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS",
+                         "COMPUTERCALCULATION OF FLOW"};
 constexpr LangText kDatePrefix{"Datum: ", "Datum: ", "Date: "};
 constexpr LangText kTimeInfix{" /Tid: ", " /Zeit: ", " /Time: "};
+constexpr LangText kProductLine{"", "", ""};
 
-std::vector<const LangText*> Titles() {
-    if (CalcFunction == "Termo") return {&kThermodynamics};
-    if (CalcFunction == "Strypf") {
-        if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER") return {&kCone, &kConeSource};
-        if (DeviceCode == "VOLYM") return {&kVolumeMeter};
-        const LangText* standard = StandardLetter == 'I' ? &kIso1991 : (StandardLetter == '3' ? &kIso2003 : &kDin1982);
-        return {&kDevice, standard};
+ReportClock g_clock = nullptr;
+
+std::vector<const LangText*> TitleLines() {
+    switch (DecodeCalcFunction(CalcFunction)) {
+        case CalculationFunction::Thermodynamics: return {&kThermodynamics};
+        case CalculationFunction::PrimaryDevice: {
+            const FlowDevice device = DecodeDevice(DeviceCode);
+            if (IsConeDevice(device)) return {&kCone, &kConeSource};
+            if (device == FlowDevice::VolumeMeter) return {&kVolumeMeter};
+            const LangText* standard = StandardLetter == 'I'   ? &kIso1991
+                                       : StandardLetter == '3' ? &kIso2003
+                                                               : &kDin1982;
+            return {&kThroatDevice, standard};
+        }
+        case CalculationFunction::Valve: return {ValveSubtype == "RO" ? &kRestriction : &kValve};
+        case CalculationFunction::PressureLoss: return {&kPressureLoss};
+        case CalculationFunction::Flow: return {&kFlow};
+        case CalculationFunction::Other: break;
     }
-    if (CalcFunction == "Ventil") return {ValveSubtype == "RO" ? &kRestriction : &kValve};
-    if (CalcFunction == "Tryckf") return {&kPressureLoss};
-    if (CalcFunction == "Flow") return {&kFlow};
     return {};
 }
 
-// The system's short date and its time, in the C library's locale forms.
-std::string Now(const char* format) {
-    const std::time_t now = std::time(nullptr);
-    char text[64] = "";
-    if (const std::tm* local = std::localtime(&now)) std::strftime(text, sizeof text, format, local);
+std::string LocalTimeText(const std::tm& local, const char* format) {
+    char text[128] = "";
+    std::strftime(text, sizeof text, format, &local);
     return text;
 }
 
 }  // namespace
 
+ReportTimestamp LocalReportTimestamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!localtime_r(&now, &local)) return {};
+    // %x and %X are the date and time forms of the locale the program runs in.
+    return {LocalTimeText(local, "%x"), LocalTimeText(local, "%X")};
+}
+
+void SetReportClock(ReportClock clock) { g_clock = clock; }
+
 void WriteReportHead() {
     TFontStyles bold;
     bold.Bold = true;
     SetReportStyle(bold);
-    SetReportColor(clMaroon);
-    SetReportSize(std::max(kSmallestHeadSize, ReportSize() * 60 / 13));
+    SetReportColor(kHeadColor);
+    SetReportSize(std::max(kSmallestSize, ReportSize() * 60 / 13));
+
     const char letter = LanguageLetter;
-    if (letter != 'S' && letter != 'E' && letter != 'D') return;
-    for (const LangText* title : Titles()) AppendReportLine(TextOf(*title, letter));
-    AppendReportLine(TextOf(kDatePrefix, letter) + Now("%x") + TextOf(kTimeInfix, letter) + Now("%X"));
-    if (letter == 'S' && !Form1().RichEdit2.Line(0).empty()) AppendReportLine(Form1().RichEdit2.Line(0));
-    AppendReportLine("");
+    if (!TextOf(kDatePrefix, letter)) return;
+    for (const LangText* title : TitleLines()) AppendReportLine(TextOf(*title, letter));
+    const ReportTimestamp now = g_clock ? g_clock() : LocalReportTimestamp();
+    AppendReportLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time);
+    if (letter == 'S') {
+        const std::string pageHeader = Form1().RichEdit2.Line(0);
+        if (!pageHeader.empty()) AppendReportLine(pageHeader);
+    }
+    AppendReportLine(TextOf(kProductLine, letter));
 }
 
 }  // namespace tubalyx

@@ -4,12 +4,17 @@
 
 namespace tubalyx {
 
-#define TUBALYX_REPORT_STATE(X)               \
-    X(FlowBlockLines, {})                     \
-    X(UpstreamTappingTemperature, -1000.0)    \
-    X(DownstreamTappingTemperature, -1000.0)  \
-    X(UpstreamTappingPressure, 0.0)           \
-    X(DownstreamTappingPressure, 0.0)
+#define TUBALYX_REPORT_STATE(X)                            \
+    X(NewestReportLineCount, 0)                            \
+    X(ReportDetailLetter, '2')                             \
+    X(UpstreamTappingPressure, 0.0)                        \
+    X(DownstreamTappingPressure, 0.0)                      \
+    X(UpstreamTappingTemperature, kNoTappingTemperature)   \
+    X(DownstreamTappingTemperature, kNoTappingTemperature) \
+    X(FlowBlockLines, {})                                  \
+    X(DensityTableReady, false)                            \
+    X(CompTableMedium, "")                                 \
+    X(UncertaintyRunOk, false)
 
 TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 

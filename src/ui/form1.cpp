@@ -78,6 +78,7 @@ TForm1::TForm1() : TForm("Form1") {
     N3->SetCaption("- ");
     Fontdata1->SetCaption("Fontdata");
     Logo1->SetCaption("Logo");
+    Label1.SetCaption("Run");
 
     BindHandlers();
 }

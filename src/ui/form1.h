@@ -84,6 +84,9 @@ public:
     void fjrrrunClick(TControl* sender);
     void kodkommentClick(TControl* sender);
     void ABBSiemensClick(TControl* sender);
+    // "Run" of the label Label1 and the menu item Run1; the button's own.
+    void Run1Click(TControl* sender);
+    void RunbuttonClick(TControl* sender);
 
     // ---- handlers: grids (form1_grids.cpp) ----
     void FelsimulgridKeyPress(TControl* sender, char key);

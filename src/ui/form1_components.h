@@ -159,6 +159,7 @@
     X(Differenstryck, OnClick, DifferenstryckClick) X(tryckforlmaxtext, OnClick, DifferenstryckClick) \
     X(Runbutton, OnMouseDown, RunbuttonMouseDown) X(fjrrrun, OnClick, fjrrrunClick) \
     X(kodkomment, OnClick, kodkommentClick) X(ABBSiemens, OnClick, ABBSiemensClick) \
+    X(Label1, OnClick, Run1Click) X(Run1, OnClick, Run1Click) X(Runbutton, OnClick, RunbuttonClick) \
     /* grids */ \
     X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
     X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \

@@ -1,4 +1,5 @@
 // Handlers of the clickable labels, the option cycles and the run buttons.
+#include "reports/run_driver.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -16,5 +17,8 @@ void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 void TForm1::ABBSiemensClick(TControl*) {
     ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB");
 }
+
+void TForm1::Run1Click(TControl*) { RunCalculation(); }
+void TForm1::RunbuttonClick(TControl*) { RunCalculation(); }
 
 }  // namespace tubalyx

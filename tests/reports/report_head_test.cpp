@@ -1,3 +1,5 @@
+// The report head: the titles of every function, device and standard in the three languages,
+// the date line from the clock, the page header of a Swedish report and the head's attributes.
 #include "reports/report_head.h"
 
 #include <gtest/gtest.h>
@@ -12,44 +14,82 @@
 namespace tubalyx {
 namespace {
 
-std::vector<std::string> HeadLines(const char* function, const char* subtype, char language) {
-    CalcFunction = function;
-    ValveSubtype = subtype;
-    DeviceCode = "S";
-    StandardLetter = '3';
-    LanguageLetter = language;
+ReportTimestamp FixedClock() { return {"2026-12-09", "04:01:11"}; }
+
+std::vector<std::string> HeadLines() {
     ClearReport();
-    ReportWindow().SetSelAttributes(TTextAttributes{});
     WriteReportHead();
     std::vector<std::string> lines;
     for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
     return lines;
 }
 
-// Title lines, the date line and the empty product line; the page header only in Swedish.
-TEST(ReportHeadTest, TitlesDateLineAndProductLine) {
-    Form1().RichEdit2.Clear();
-    Form1().RichEdit2.Add("Projekt 7");
-    const struct { const char *function, *subtype; char language; std::vector<std::string> head; } cases[] = {
-        {"Ventil", "VE", 'E', {"COMPUTERCALCULATION OF VALVEDEMANDS", "Date: "}},
-        {"Ventil", "RO", 'E', {"COMPUTERCALCULATION OF FLOW RESTRICTIONS", "Date: "}},
-        {"Ventil", "VE", 'S', {"DATORBERÄKNING AV VENTILKRAV", "Datum: ", "Projekt 7"}},
-        {"Strypf", "VE", 'E',
-         {"COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES", "ACCORDING STANDARD ISO 5167 from 2003",
-          "Date: "}},
-        {"Sorter", "VE", 'D', {"Datum: "}},
+class ReportHeadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReportClock(&FixedClock);
+        Form1().RichEdit2.Clear();
+        ClearReport();
+        TTextAttributes start;
+        start.Size = 13;
+        ReportWindow().SetSelAttributes(start);
+    }
+    void TearDown() override { SetReportClock(nullptr); }
+};
+
+TEST_F(ReportHeadTest, TitlesByFunctionDeviceAndStandard) {
+    const struct {
+        const char *function, *device;
+        char standard;
+        const char* subtype;
+        char language;
+        std::vector<std::string> titles;
+    } cases[] = {
+        {"Strypf", "S", '3', "", 'E', {"COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES", "ACCORDING STANDARD ISO 5167 from 2003"}},
+        {"Strypf", "V", 'I', "", 'D', {"RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG", "NACH NORM ISO 5167 1991 und AMENDMENT 1 von 1998"}},
+        {"Strypf", "D", 'D', "", 'S', {"DATORBERÄKNING AV STRYPELEMENT FÖR FLÖDESMÄTNING I RÖR", "ENLIGT NORM DIN 1952 från 1982"}},
+        {"Strypf", "VCONEWAFER", '3', "", 'S', {"BERÄKNING AV V-CONE ENLIGT MCCROMETER;", "Spec; Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002"}},
+        {"Strypf", "VCONE", '3', "", 'E', {"CALCULATION OF V-CONE ACCORDING TO MCCROMETER;", "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002"}},
+        {"Strypf", "VOLYM", '3', "", 'D', {"BERECHNUNG VON EIN DIM. DURCHFLUSSMESSER, US/MAG;"}},
+        {"Termo", "S", '3', "", 'D', {"RECHNERBERECHNUNG VON THERMODYNAMISHE DATEN"}},
+        {"Ventil", "S", '3', "RO", 'E', {"COMPUTERCALCULATION OF FLOW RESTRICTIONS"}},
+        {"Ventil", "S", '3', "VE", 'S', {"DATORBERÄKNING AV VENTILKRAV"}},
+        {"Ventil", "S", '3', "VE", 'E', {"COMPUTERCALCULATION OF VALVEDEMANDS"}},
+        {"Tryckf", "S", '3', "", 'D', {"RECHNERBERECHNUNG VON DRUCKVERLUSTEN"}},
+        {"Flow", "S", '3', "", 'S', {"DATORBERÄKNING AV FLÖDE"}},
+        {"Sorter", "S", '3', "", 'E', {}},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> lines = HeadLines(c.function, c.subtype, c.language);
-        ASSERT_EQ(lines.size(), c.head.size() + 1) << c.function << " " << c.language;
-        EXPECT_EQ(lines.back(), "");
-        for (std::size_t i = 0; i < c.head.size(); ++i) EXPECT_EQ(lines[i].rfind(c.head[i], 0), 0u) << lines[i];
+        CalcFunction = c.function;
+        DeviceCode = c.device;
+        StandardLetter = c.standard;
+        ValveSubtype = c.subtype;
+        LanguageLetter = c.language;
+        std::vector<std::string> expected = c.titles;
+        expected.push_back(c.language == 'S'   ? "Datum: 2026-12-09 /Tid: 04:01:11"
+                           : c.language == 'E' ? "Date: 2026-12-09 /Time: 04:01:11"
+                                               : "Datum: 2026-12-09 /Zeit: 04:01:11");
+        expected.push_back("");
+        EXPECT_EQ(HeadLines(), expected) << c.function << " " << c.device << " " << c.standard << " " << c.language;
     }
-    const TTextAttributes head = ReportAttributesAt(ReportWindow(), 0);
-    EXPECT_EQ(head.Color, 128);
-    EXPECT_TRUE(head.Style.Bold);
-    EXPECT_EQ(head.Size, 10 * 60 / 13);
-    EXPECT_TRUE(HeadLines("Ventil", "VE", 'X').empty());
+}
+
+TEST_F(ReportHeadTest, PageHeaderOnlyInSwedishAndOnlyWhenGiven) {
+    CalcFunction = "Sorter";
+    LanguageLetter = 'S';
+    EXPECT_EQ(HeadLines().size(), 2u);
+    Form1().RichEdit2.Add("Kraftverket Väst, mätning 7");
+    Form1().RichEdit2.Add("second line is not printed");
+    EXPECT_EQ(HeadLines(), (std::vector<std::string>{"Datum: 2026-12-09 /Tid: 04:01:11", "Kraftverket Väst, mätning 7", ""}));
+    for (char letter : {'E', 'D'}) {
+        LanguageLetter = letter;
+        EXPECT_EQ(HeadLines().size(), 2u) << letter;
+    }
+    LanguageLetter = 'X';
+    EXPECT_TRUE(HeadLines().empty());
+    SetReportSize(1);  // the head never goes below 6 pt
+    WriteReportHead();
+    EXPECT_EQ(ReportSize(), 6);
 }
 
 }  // namespace

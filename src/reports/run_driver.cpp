@@ -1,0 +1,259 @@
+#include "reports/run_driver.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "flow/device_selection.h"
+#include "flow/primary_device_sequence.h"
+#include "forms/screen.h"
+#include "media/medium_state.h"
+#include "numerics/number_text.h"
+#include "numerics/text_utils.h"
+#include "reports/calculation_function.h"
+#include "reports/limits_report.h"
+#include "reports/operating_conditions.h"
+#include "reports/production_report.h"
+#include "reports/report_head.h"
+#include "reports/report_window.h"
+#include "reports/straight_length_report.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/medium.h"
+#include "state/report_state.h"
+#include "state/selections.h"
+#include "state/window_state.h"
+#include "texts/caption_data.h"
+#include "texts/caption_sets.h"
+#include "texts/report_label_strings.h"
+#include "texts/window_access.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr int kSmallestSize = 6;
+// The step bound of the property routines' iterations for one run.
+constexpr int kRunPropertyIterationLimit = 10000;
+
+// {Swedish, German, English}
+constexpr LangText kInputHeading{"__________________INDATA_____________________",
+                                 "__________________EINGABE____________________",
+                                 "__________________INPUT______________________"};
+constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
+
+// The lines the caret looks for after a run: the output headings and the input-error texts.
+constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
+                                       "INDATA FELAKTIGA", "INPUT ERROR", "DATENEINGABE FALSCH"};
+
+int NotBelowSmallest(int size) { return std::max(kSmallestSize, size); }
+
+bool MiniReport() { return CurrentReportSize() == ReportSizeKind::Mini; }
+
+TFontStyles Bold() {
+    TFontStyles bold;
+    bold.Bold = true;
+    return bold;
+}
+
+// A cell typed with the other decimal separator is rewritten with the usable one.
+void NormaliseCompositionGrid(TStringGrid& grid) {
+    for (int col = 2; col < grid.ColCount(); ++col) {
+        for (int row = 2; row < grid.RowCount(); ++row) {
+            std::string text = grid.Cell(col, row);
+            StrToFloatAnySep(text);
+            grid.SetCell(col, row, text);
+        }
+    }
+}
+
+// The humidity edit holds the measure that HumidityInputKind names; another kind stores nothing.
+void ReadHumidityEntry(TEdit& edit) {
+    std::string text = edit.Text();
+    const double value = StrToFloatAnySep(text);
+    edit.SetText(text);
+    if (HumidityInputKind == "R") RelativeHumidity = value;
+    else if (HumidityInputKind == "A") AbsoluteHumidity = value;
+    else if (HumidityInputKind == "S") SpecificHumidity = value;
+    else if (HumidityInputKind == "D") DewTemperatureC = value;
+}
+
+// Sets the window's content aside in RichEdit5 and clears it for the new report. The next text
+// starts again from the report window's own font, whatever the last line of the earlier
+// reports had, so that every run's head and body come out the same size. Returns that size.
+int StartNewReport() {
+    TForm1& f = Form1();
+    f.RichEdit1.SetSelStart(0);
+    CopyReportAside();
+    ClearReport();
+    TTextAttributes start;
+    start.Size = NotBelowSmallest(f.RichEdit1.Font().Size);
+    start.Name = f.RichEdit1.Font().Name;
+    f.RichEdit1.SetSelAttributes(start);
+    return start.Size;
+}
+
+// An empty line and the output heading, unless the report is Mini.
+void WriteOutputHeading() {
+    if (MiniReport()) return;
+    AppendReportLine("");
+    AppendReportLine(OutputHeading);
+}
+
+// The medium state at the operating point as every function starts from it.
+void CalculateMediumState() {
+    CalcMediumState();
+    ShowHumidityContent();
+    LayoutTop = 0;
+}
+
+void RunThermodynamics() {
+    CalculateMediumState();
+    // The input listing of the page build may change the medium description: compute again.
+    CalculateMediumState();
+    WriteOutputHeading();
+}
+
+// False when the input is faulty: the medium has no positive density at the operating point.
+bool RunPrimaryDevice() {
+    CalcMediumState();
+    if (!(FlowDensity > 0.0)) return false;
+    ShowHumidityContent();
+    LayoutTop = 0;
+
+    FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
+    UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
+    RunPrimaryDeviceCalculation();
+    ShowHumidityContent();
+
+    ReportDetailLetter = '2';
+    WriteOutputHeading();
+    const TColor colour = ReportColor();
+    SetReportColor(clRed);
+    bool headingPending = true;
+    CheckStandardLimits(headingPending);
+    SetReportColor(colour);
+
+    const FlowDevice device = DecodeDevice(DeviceCode);
+    const bool meter = IsConeDevice(device) || device == FlowDevice::VolumeMeter;
+    if (!meter && !MiniReport()) WriteStraightLengthSection(ReportDetailLetter);
+    if (!meter) WriteDeviceDimensionReport();
+    return true;
+}
+
+// The pressure loss of a line ("Tryckf" and "Flow") and the valves ("Ventil").
+void RunLineOrValve() {
+    CalculateMediumState();
+    WriteOutputHeading();
+}
+
+// The calculation of the function with its report sections; false on faulty input.
+bool CalculateAndReport(CalculationFunction function) {
+    switch (function) {
+        case CalculationFunction::Thermodynamics: RunThermodynamics(); return true;
+        case CalculationFunction::PrimaryDevice: return RunPrimaryDevice();
+        case CalculationFunction::PressureLoss:
+        case CalculationFunction::Flow:
+        case CalculationFunction::Valve: RunLineOrValve(); return true;
+        case CalculationFunction::Other: return true;
+    }
+    return true;
+}
+
+void WriteInputErrorLine() {
+    SetReportSize(NotBelowSmallest(Form1().Font().Size));
+    SetReportColor(clRed);
+    AppendReportLine(InputErrorText());
+}
+
+// RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
+// line. Nothing here calculates, so nothing raises half-way; the window keeps the shape the
+// report view redraws incrementally (cleared, new lines, the cleared ones appended again).
+void PutEarlierReportsBack() {
+    TForm1& f = Form1();
+    f.RichEdit4.Clear();
+    f.RichEdit1.SetSelStart(0);
+    CopyWithAttributes(f.RichEdit1, f.RichEdit4, 0);
+
+    NewestReportLineCount = f.RichEdit1.LineCount();
+    SetReportCaret(ReportTextLength());
+    AppendReportLine("");
+    CopyReportBack();
+}
+
+}  // namespace
+
+std::string InputErrorText() {
+    if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
+    return TextOrSwedish(kInputError, LanguageLetter);
+}
+
+std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
+
+ReportPos OutputCaretPosition(const TRichEdit& edit) {
+    int line = edit.LineCount() - 1;
+    if (line < 0) return 0;
+    auto marked = [](const std::string& text) {
+        return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
+                           [&](const char* mark) { return text.find(mark) != std::string::npos; });
+    };
+    ReportPos position = ReportTextLength(edit) - 2;
+    while (line > 0 && !marked(edit.Line(line))) {
+        position = position - (Utf8Length(edit.Line(line)) + 2);
+        --line;
+    }
+    return position;
+}
+
+void RunCalculation() {
+    TForm1& f = Form1();
+    bool inputError = false;
+    bool newReportStarted = false;
+    {
+        std::optional<THourGlassCursor> hourglass;
+        // One guard over every step: whatever fails, in any function, ends as the input-error
+        // line below, and the steps after the guard always run.
+        try {
+            const CalculationFunction function = DecodeCalcFunction(CalcFunction);
+            f.kodkomment.SetVisible(false);
+            LowDpCellRangePercent = 0.0;
+            DensityTableReady = false;
+            NormaliseCompositionGrid(f.ViktVolprocGrid);
+            hourglass.emplace();
+            PropertyIterationCount = 0;
+            PropertyIterationLimit = kRunPropertyIterationLimit;
+            ReadHumidityEntry(f.relabsspecfukt);
+            ApplyLanguage(LanguageLetter);
+            CompTableMedium.clear();
+            UncertaintyRunOk = false;
+
+            const int reportSize = StartNewReport();
+            newReportStarted = true;
+            WriteReportHead();
+            // The body starts again from a size of its own, never from the head's.
+            SetReportSize(function == CalculationFunction::PrimaryDevice
+                              ? reportSize
+                              : NotBelowSmallest(f.Font().Size * 11 / 8));
+            if (!MiniReport()) AppendReportLine(InputHeadingText());
+            SetReportStyle(Bold());
+            inputError = !CalculateAndReport(function);
+        } catch (...) {
+            inputError = true;
+        }
+        try {
+            if (!newReportStarted) {
+                StartNewReport();
+                WriteReportHead();
+            }
+            if (inputError) WriteInputErrorLine();
+            PutEarlierReportsBack();
+        } catch (...) {
+            // Only a failure to allocate gets here; the window keeps what it shows at that point.
+        }
+    }
+    FocusReport();
+    SetReportCaret(OutputCaretPosition(f.RichEdit1));
+    ShowReportWindow(true);
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,29 @@
+#pragma once
+// The run: one "Run" command turns the current inputs into a new report at the top of the
+// report window RichEdit1, with every earlier report kept below it.
+#include <string>
+
+#include "forms/rich_edit.h"
+
+namespace tubalyx {
+
+// Reads and normalises the inputs, writes the report head and the input heading, calculates
+// the current CalcFunction with its report sections and puts the earlier reports back below
+// the new one. Never raises: a calculation that fails, in any function and at any step,
+// ends in the red input-error line, and the earlier reports, the report copies and the
+// default cursor are restored in every case.
+void RunCalculation();
+
+// The red line of a failed run: TableRangeNote when it names a reason, else the general
+// input-error text of LanguageLetter.
+std::string InputErrorText();
+
+// The input heading of LanguageLetter, 45 characters.
+std::string InputHeadingText();
+
+// Where the caret goes after a run, in report positions (a line break counts two): the end of
+// the output heading or input-error line nearest the end of the text, the end of the first
+// line when there is none.
+ReportPos OutputCaretPosition(const TRichEdit& edit);
+
+}  // namespace tubalyx

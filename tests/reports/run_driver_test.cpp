@@ -1,0 +1,260 @@
+// The run from "Run" to the report window: reports kept newest first with their attributes,
+// the input-error line on faulty input and on any failure inside a calculation, the sizes of
+// head and body, the caret, and the inputs the run normalises.
+#include "reports/run_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "flow/design_duties.h"
+#include "flow/report_section_inputs.h"
+#include "forms/screen.h"
+#include "numerics/checked.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/separator_guard.h"
+#include "numerics/text_utils.h"
+#include "reports/operating_conditions.h"
+#include "reports/report_head.h"
+#include "reports/report_window.h"
+#include "state/medium.h"
+#include "state/report_state.h"
+#include "state/selections.h"
+#include "texts/report_label_strings.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+namespace {
+
+constexpr int kFontSize = 16;
+constexpr int kHeadSize = kFontSize * 60 / 13;
+
+ReportTimestamp FixedClock() { return {"2026-12-09", "04:01:11"}; }
+
+// An orifice plate with corner tappings in a DN100 water line, sized for its bore.
+void WaterOrifice() {
+    designtest::WaterDuty();
+    SolveFor = "DI", UpstreamFittingCode = "0", MaxFlowGivenFlag = "V";
+    Form1().maxflowsort.SetText("kg/h");
+    MaxFlowSI = 50000.0, MinFlowSI = 15000.0, FlowNormalDensity = 1.0, MaxDpPa = 25000.0, PipeDiameterColdM = 0.1;
+}
+
+// A user-defined liquid of zero density: the primary-device run must refuse it.
+void ZeroDensityLiquid() {
+    WaterOrifice();
+    MediumCode = "VÄT";
+    GivenDensity = 0.0;
+}
+
+std::vector<std::string> LinesOf(const TRichEdit& edit) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < edit.LineCount(); ++i) lines.push_back(edit.Line(i));
+    return lines;
+}
+
+// The attributes each line starts with; an empty line has none.
+std::vector<TTextAttributes> StartAttributesOf(const TRichEdit& edit) {
+    std::vector<TTextAttributes> attributes;
+    for (const auto& line : edit.Content().Lines) attributes.push_back(line.empty() ? TTextAttributes{} : line[0].Attributes);
+    return attributes;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& text) {
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+}
+
+class RunDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDecimalSeparator(',');
+        SetReportClock(&FixedClock);
+        TForm1& f = Form1();
+        f.SetFontSize(kFontSize);
+        f.RichEdit1.SetFontSize(kFontSize);
+        f.litenstor.SetCaption("Small");
+        f.ViktVolprocGrid.SetVisible(false);
+        f.relabsspecfukt.SetText("");
+        for (TRichEdit* e : {&f.RichEdit1, &f.RichEdit2, &f.RichEdit4, &f.RichEdit5}) {
+            e->Clear();
+            e->SetSelAttributes(TTextAttributes{});
+        }
+        TScreen::SetCursorListener([this](TCursor c) { cursors_.push_back(c); });
+    }
+    void TearDown() override {
+        TScreen::SetCursorListener(nullptr);
+        SetReportClock(nullptr);
+        OperatingConditionServices().SumCompositionGrid = nullptr;
+        ReportSectionServices().PlateThicknessMm = nullptr;
+    }
+    std::vector<TCursor> cursors_;
+};
+
+TEST_F(RunDriverTest, ThreeRunsStandNewestFirstWithEveryLineAsItWas) {
+    std::vector<std::string> expected;
+    std::vector<TTextAttributes> expectedAttributes;
+    std::vector<std::vector<TTextAttributes>> reports;
+    for (auto duty : {&WaterOrifice, &ZeroDensityLiquid, +[] { CalcFunction = "Termo"; }}) {
+        duty();
+        RunCalculation();
+        // RichEdit4 holds the new report alone; it goes in front of the earlier ones.
+        std::vector<std::string> report = LinesOf(Form1().RichEdit4);
+        std::vector<TTextAttributes> attributes = StartAttributesOf(Form1().RichEdit4);
+        EXPECT_EQ(NewestReportLineCount, static_cast<int>(report.size()));
+        report.push_back("");
+        attributes.push_back(TTextAttributes{});
+        expected.insert(expected.begin(), report.begin(), report.end());
+        expectedAttributes.insert(expectedAttributes.begin(), attributes.begin(), attributes.end());
+        reports.push_back(attributes);
+    }
+    const std::vector<std::string> lines = LinesOf(Form1().RichEdit1);
+    ASSERT_EQ(lines, expected);
+    EXPECT_TRUE(StartAttributesOf(Form1().RichEdit1) == expectedAttributes);
+
+    // Termo (first in the window): the input heading at 11/8 of the form's font, the output heading.
+    EXPECT_EQ(lines[3], "__________________INPUT______________________");
+    EXPECT_EQ(lines[5], "__________________OUTPUT_____________________");
+    EXPECT_EQ(reports[2][3].Size, kFontSize * 11 / 8);
+    // Zero density: the head, the input heading and the red error line, nothing else.
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 11, lines.begin() + 13),
+              (std::vector<std::string>{"__________________INPUT______________________", "INPUT ERROR!!!"}));
+    EXPECT_EQ(reports[1][5].Color, clRed);
+    EXPECT_EQ(reports[1][5].Size, kFontSize);
+    // The orifice: two title lines in dark red bold at the head's size; the body starts again
+    // from the report's size, and no section grows above it.
+    EXPECT_EQ(lines[14], "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES");
+    EXPECT_EQ(lines[15], "ACCORDING STANDARD ISO 5167 from 2003");
+    EXPECT_EQ(reports[0][0].Color, 128);
+    EXPECT_TRUE(reports[0][0].Style.Bold);
+    EXPECT_EQ(reports[0][1].Size, kHeadSize);
+    for (size_t i = 4; i < reports[0].size(); ++i) EXPECT_LE(reports[0][i].Size, kFontSize) << i;
+    // The caret ends on the marked line nearest the end: the oldest report's output heading.
+    const TRichEdit& e = Form1().RichEdit1;
+    ASSERT_EQ(lines[20], "__________________OUTPUT_____________________");
+    EXPECT_EQ(ReportCaret(), LineStartPosition(e, 20) + Utf8Length(lines[20]));
+}
+
+TEST_F(RunDriverTest, AHundredRunsKeepAHundredReportsAtTheirSizes) {
+    CalcFunction = "Sorter";
+    TForm1& f = Form1();
+    for (TControl* command : {static_cast<TControl*>(&f.Label1), static_cast<TControl*>(f.Run1),
+                              static_cast<TControl*>(&f.Runbutton)})
+        command->Click();
+    for (int run = 3; run < 100; ++run) RunCalculation();
+    // Each report: date line, product line, input heading; then one empty line.
+    EXPECT_EQ(NewestReportLineCount, 3);
+    const std::vector<std::string> lines = LinesOf(f.RichEdit1);
+    ASSERT_EQ(lines.size(), 400u);
+    const auto& content = f.RichEdit1.Content().Lines;
+    for (int run = 0; run < 100; ++run) {
+        EXPECT_EQ(lines[run * 4], "Date: 2026-12-09 /Time: 04:01:11") << run;
+        EXPECT_EQ(content[run * 4][0].Attributes.Size, kHeadSize) << run;
+        EXPECT_EQ(content[run * 4 + 2][0].Attributes.Size, kFontSize * 11 / 8) << run;
+        EXPECT_EQ(lines[run * 4 + 3], "") << run;
+    }
+}
+
+TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
+    const struct {
+        const char* name;
+        std::function<void()> duty;
+    } cases[] = {
+        {"valve calculation",
+         [] {
+             CalcFunction = "Ventil";
+             Form1().ViktVolprocGrid.SetVisible(true);
+             OperatingConditionServices().SumCompositionGrid = []() -> double { throw CalcError("forced"); };
+         }},
+        {"device dimension section",
+         [] {
+             ProductionReportFlag = "J";
+             ReportSectionServices().PlateThicknessMm = []() -> double { throw std::runtime_error("forced"); };
+         }},
+        {"primary-device calculation", [] { PipeDiameterColdM = 0.0; }},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        CalcFunction = "Termo";
+        RunCalculation();
+        const std::vector<std::string> earlier = LinesOf(Form1().RichEdit1);
+        const std::vector<TTextAttributes> earlierAttributes = StartAttributesOf(Form1().RichEdit1);
+        WaterOrifice();
+        c.duty();
+        cursors_.clear();
+        RunCalculation();
+        TearDown();
+        Form1().ViktVolprocGrid.SetVisible(false);
+
+        EXPECT_EQ(cursors_, (std::vector<TCursor>{TCursor::crHourGlass, TCursor::crDefault})) << c.name;
+        const std::vector<std::string> lines = LinesOf(Form1().RichEdit1);
+        const int newest = NewestReportLineCount;
+        ASSERT_EQ(lines.size(), newest + 1 + earlier.size()) << c.name;
+        EXPECT_EQ(lines[newest - 1], "INPUT ERROR!!!") << c.name;
+        EXPECT_EQ(Form1().RichEdit1.Content().Lines[newest - 1][0].Attributes.Color, clRed) << c.name;
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + newest + 1, lines.end()), earlier) << c.name;
+        const std::vector<TTextAttributes> kept = StartAttributesOf(Form1().RichEdit1);
+        EXPECT_TRUE(std::equal(kept.begin() + newest + 1, kept.end(), earlierAttributes.begin())) << c.name;
+    }
+    // The reason of a property table stands in for the general text; an empty one does not.
+    TableRangeNote = "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!:";
+    EXPECT_EQ(InputErrorText(), TableRangeNote);
+    LanguageLetter = 'D';
+    TableRangeNote = "";
+    EXPECT_EQ(InputErrorText(), "DATENEINGABE FALSCH!!!");
+}
+
+TEST_F(RunDriverTest, TabModeValueLinesAndMiniReport) {
+    WaterOrifice();
+    ProductionReportFlag = "J";
+    MinFlowSI = 1000.0;  // Reynolds number at min flow below the standard's limit: warning lines
+    ReportSeparator = "\t";
+    RunCalculation();
+    const std::vector<std::string> small = LinesOf(Form1().RichEdit4);
+    const std::regex valueLine("= (\\t*) *-?[0-9]+(,[0-9]+)?(\\t|$)");
+    int valueLines = 0;
+    for (const std::string& line : small) {
+        std::smatch m;
+        if (!std::regex_search(line, m, valueLine) || line.find("(mm)") != std::string::npos) continue;
+        ++valueLines;
+        EXPECT_EQ(m[1].str(), "\t") << line;
+    }
+    EXPECT_GE(valueLines, 2);
+
+    // Mini: no input or output heading, no straight lengths; the dimensions stay.
+    Form1().litenstor.SetCaption("Mini ");
+    RunCalculation();
+    const std::vector<std::string> mini = LinesOf(Form1().RichEdit4);
+    for (const std::string& heading : {InputHeadingText(), OutputHeading,
+                                       std::string("The following table shows shortest possible straight tube length between")}) {
+        EXPECT_TRUE(Contains(small, heading)) << heading;
+        EXPECT_FALSE(Contains(mini, heading)) << heading;
+    }
+    EXPECT_TRUE(Contains(mini, ProductionReportHeading));
+    EXPECT_EQ(mini.back(), small.back());
+}
+
+TEST_F(RunDriverTest, HumidityAndCompositionTypedWithTheOtherSeparator) {
+    double* const measures[] = {&RelativeHumidity, &AbsoluteHumidity, &SpecificHumidity, &DewTemperatureC};
+    const char* kinds[] = {"R", "A", "S", "D", "X"};
+    for (char separator : {',', '.'}) {
+        SeparatorGuard guard(separator);
+        const std::string typed = std::string("12") + (separator == ',' ? '.' : ',') + "5";
+        for (int k = 0; k < 5; ++k) {
+            CalcFunction = "Sorter";
+            HumidityInputKind = kinds[k];
+            for (double* v : measures) *v = -1.0;
+            Form1().relabsspecfukt.SetText(typed);
+            Form1().ViktVolprocGrid.SetCell(3, 4, typed);
+            RunCalculation();
+            EXPECT_EQ(Form1().relabsspecfukt.Text(), std::string("12") + separator + "5");
+            EXPECT_EQ(Form1().ViktVolprocGrid.Cell(3, 4), std::string("12") + separator + "5");
+            for (int m = 0; m < 4; ++m) EXPECT_EQ(*measures[m], m == k ? 12.5 : -1.0) << kinds[k] << separator;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tubalyx
