@@ -7,6 +7,5 @@ ReportSectionHooks& ReportSectionServices() {
     return hooks;
 }
 
-double SectionValue(const std::function<double()>& hook) { return hook ? hook() : 0.0; }
 
 }  // namespace tubalyx

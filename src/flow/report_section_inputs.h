@@ -1,15 +1,12 @@
 #pragma once
-// What the flow-speed and production sections of the report need of modules that are not
-// built yet: a typed input, and the line-state and density services of the pressure-loss
-// calculations. Those modules install them here. A value nobody installed counts as 0; a
-// service nobody installed is not called, and the lines that need it are left out.
+// What the flow-speed sections of the report need of modules that are not built yet: the
+// line-state and density services of the pressure-loss calculations. Those modules install
+// them here. A service nobody installed is not called, and the lines that need it are left out.
 #include <functional>
 
 namespace tubalyx {
 
 struct ReportSectionHooks {
-    // Typed input.
-    std::function<double()> PlateThicknessMm;    // mm, carrier-ring width or sheet thickness
     // The density (kg/m3) of the current medium at (p Pa, t degC): the first output of the
     // medium property routine. The caller's humidity values must come back unchanged.
     std::function<double(double p, double t)> MediumDensityAt;
@@ -22,7 +19,5 @@ struct ReportSectionHooks {
 };
 ReportSectionHooks& ReportSectionServices();
 
-// The installed value, 0 where nothing is installed.
-double SectionValue(const std::function<double()>& hook);
 
 }  // namespace tubalyx

@@ -9,6 +9,7 @@
 #include "media/natural_gas.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
@@ -298,6 +299,25 @@ void CalcMixtureProperties(int kind) {
         }
     }
     SumMixtureColumns();
+}
+
+}  // namespace tubalyx
+
+namespace tubalyx {
+
+double SumCompositionGrid() {
+    const TStringGrid& grid = CalculationWindow().ViktVolprocGrid;
+    double sum = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const std::string& cell = grid.Cell(3, row);
+        // A row without a share counts nothing; a share that is no number makes the whole
+        // sum unusable.
+        if (cell.find_first_not_of(' ') == std::string::npos) continue;
+        double value = 0.0;
+        if (!TryParseNumber(cell, DecimalSeparator(), value)) return 0.0;
+        sum += value;
+    }
+    return sum;
 }
 
 }  // namespace tubalyx

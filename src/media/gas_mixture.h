@@ -22,4 +22,8 @@ void CalcMixtureProperties(int kind);
 // Volume % at the state of `kind` to mol %, both grids.
 void ConvertMixtureColumns(int kind);
 
+// The sum of the volume % at the normal state (column 3) of rows 2 to 11 of the dry grid.
+// Empty cells count 0; a cell holding text that is no number makes the sum 0.
+double SumCompositionGrid();
+
 }  // namespace tubalyx

@@ -47,17 +47,20 @@ StateResult PropertiesAt(bool normalColumn, double P, double t, const std::strin
 
 }  // namespace
 
+// The flow-unit handlers store the unit upper-cased, and the unit parser matches without
+// regard to case, so "NM3/H" is the normal unit "Nm3/h" here too.
 bool IsStandardFlowUnit(const std::string&) {
-    static const char* const kUnits[] = {"Nm3/h",  "Nm3/min",  "Nm3/s",    "Standard_m3/h", "Standard_m3/min",
-                                         "Standard_m3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"};
-    const std::string& unit = CalculationWindow().maxflowsort.Text();
+    static const char* const kUnits[] = {"NM3/H",  "NM3/MIN",  "NM3/S",    "STANDARD_M3/H", "STANDARD_M3/MIN",
+                                         "STANDARD_M3/S", "MMSCFD", "NLITER/H", "NLITER/MIN", "NLITER/S"};
+    const std::string unit = AsciiUpper(CalculationWindow().maxflowsort.Text());
     for (const char* u : kUnits)
         if (unit == u) return true;
     return false;
 }
 
 bool IsSixtyFahrenheitUnit(const std::string& unit) {
-    return unit == "Standard_m3/h" || unit == "Standard_m3/min" || unit == "Standard_m3/s" || unit == "MMSCFD";
+    const std::string u = AsciiUpper(unit);
+    return u == "STANDARD_M3/H" || u == "STANDARD_M3/MIN" || u == "STANDARD_M3/S" || u == "MMSCFD";
 }
 
 void ApplyFlowUnit() {

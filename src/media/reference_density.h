@@ -6,10 +6,12 @@ namespace tubalyx {
 
 // Reference state of a flow unit: 101325 Pa with 15.5555... degC (60 F) for the standard
 // units "Standard_m3/h", "Standard_m3/min", "Standard_m3/s" and "MMSCFD", else with 0 degC.
+// Units are compared without regard to the case of a to z, as the unit parser matches them.
 bool IsSixtyFahrenheitUnit(const std::string& unit);
 
-// True when the flow-unit edit maxflowsort holds a normal or standard flow unit. The argument
-// has no effect.
+// True when the flow-unit edit maxflowsort holds a normal or standard flow unit ("Nm3/h",
+// "Nm3/min", "Nm3/s", "Standard_m3/h", "Standard_m3/min", "Standard_m3/s", "MMSCFD",
+// "Nliter/h", "Nliter/min", "Nliter/s", in any case of a to z). The argument has no effect.
 bool IsStandardFlowUnit(const std::string& unused = std::string());
 
 // For a normal or standard flow unit in maxflowsort (or any unit while SolveFor is "FL"):

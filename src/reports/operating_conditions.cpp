@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "media/gas_mixture.h"
 #include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "numerics/decimal_separator.h"
@@ -13,11 +14,6 @@
 #include "ui/form1.h"
 
 namespace tubalyx {
-
-OperatingConditionHooks& OperatingConditionServices() {
-    static OperatingConditionHooks hooks;
-    return hooks;
-}
 
 int MediumDensityClass() {
     const std::string& m = MediumCode;
@@ -111,15 +107,13 @@ void UpdateThermoCaption() {
 void ShowHumidityContent() {
     TForm1& f = Form1();
     if (!f.ViktVolprocGrid.Visible()) return;
-    auto& h = OperatingConditionServices();
     const double flow = FlowDensity;
     const double dry = DryGasDensity;
     if (dry + 1e-9 >= flow || flow == 0.0)
         f.fuktviktproc.SetText("0");
     else
         f.fuktviktproc.SetText(FormatFixed((flow - dry) / flow * 100, 5));
-    const double sum = h.SumCompositionGrid ? h.SumCompositionGrid() : 100.0;
-    f.fuktvolproc.SetText(HumidGasFlag ? FormatFixed(100 - sum, 5) : "0");
+    f.fuktvolproc.SetText(HumidGasFlag ? FormatFixed(100 - SumCompositionGrid(), 5) : "0");
     SetMassPercentHeading();
 }
 

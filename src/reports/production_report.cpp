@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include "flow/operating_geometry.h"
-#include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
@@ -44,7 +43,7 @@ void Heading(const std::string& text) {
     SetReportSize(fontSize);
 }
 
-double PlateThickness() { return SectionValue(ReportSectionServices().PlateThicknessMm); }
+double PlateThickness() { return PlateThicknessMm; }
 
 void WriteVenturiBodyLines() {
     const double D = PipeDiameterColdMm, d = BoreDiameterColdMm;

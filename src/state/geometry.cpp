@@ -19,6 +19,8 @@ namespace tubalyx {
     X(ValveDiameterColdM, 0.0)      \
     X(PipeRoughnessMm, 0.0)         \
     X(PipeRoughnessM, 0.0)          \
+    X(PipeRoughnessGiven, 0.0)      \
+    X(PlateThicknessMm, 30.0)       \
     X(DeviceExpansionCoeff, 0.0)    \
     X(DeviceExpansionCoeffB, 0.0)   \
     X(PipeExpansionCoeff, 0.0)      \

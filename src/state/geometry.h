@@ -19,6 +19,9 @@ extern double ValveDiameterColdMm, ValveDiameterColdM;  // mm, m
 
 extern double PipeRoughnessMm;  // mm, pipe roughness as typed
 extern double PipeRoughnessM;   // m
+extern double PipeRoughnessGiven;  // m, the roughness as the run read it from the questionnaire
+// mm, carrier-ring width of an orifice or sheet thickness of a welded venturi.
+extern double PlateThicknessMm;
 
 // The expansion coefficients of the primary-device and the pipe material, a1 in 1e-6 per K
 // and a2 in 1e-6 per K squared.

@@ -8,10 +8,14 @@ namespace tubalyx {
     X(FlowUnit, "")                     \
     X(MaxFlowInput, 0.0)                \
     X(MaxFlowSI, 0.0)                   \
+    X(MinFlowInput, 0.0)                \
+    X(MinFlowUnit, "")                  \
     X(MinFlowSI, 0.0)                   \
     X(DpUnit, "kPa")                    \
     X(MaxDpInput, 0.0)                  \
+    X(CalculatedFlow, 0.0)              \
     X(DpUpperLimitUnit, "kPa")          \
+    X(DpLowerLimitUnit, "kPa")          \
     X(DpLowerLimitInput, 0.0)           \
     X(DpUpperLimitInput, 0.0)           \
     X(MaxPressureLossInput, 0.0)        \
@@ -28,15 +32,19 @@ namespace tubalyx {
     X(CriticalPressureUnit, "")         \
     X(VapourPressureInput, 0.0)         \
     X(CriticalPressureInput, 0.0)       \
+    X(CriticalPressurePa, 0.0)          \
     X(ValveFL, 1.0)                     \
     X(EdgeRadiusMm, 0.0)                \
     X(GivenStraightInlet, 0.0)          \
     X(GivenStraightOutlet, 0.0)         \
     X(StraightLengthM, 0.0)             \
+    X(HeightDifference, 0.0)            \
     X(CalibratedCf, 1.0)                \
     X(CalibratedReynoldsMin, 8000.0)    \
     X(CalibratedReynoldsMax, 1000000.0) \
     X(CalibrationTemperatureC, 20.0)    \
+    X(PipeDiameterMinLimitMm, 50.0)     \
+    X(PipeDiameterMaxLimitMm, 500.0)    \
     X(PipeDiameterMinLimitM, 0.05)      \
     X(PipeDiameterMaxLimitM, 0.5)       \
     X(DpLowerLimitPa, 5000.0)           \

@@ -10,13 +10,19 @@ namespace tubalyx {
 extern std::string FlowUnit;  // unit keyword of the max flow entry
 extern double MaxFlowInput;   // max flow as typed, in FlowUnit
 extern double MaxFlowSI;      // max flow from the unit parser: kg/h (mass) or l/h (volume)
+extern double MinFlowInput;   // min flow as typed, in MinFlowUnit
+extern std::string MinFlowUnit;  // unit keyword of the min flow: always that of the max flow
 extern double MinFlowSI;      // min flow, same units
 
 // Differential pressure in the user's unit.
 extern std::string DpUnit;            // unit keyword of the dp entry
 extern double MaxDpInput;             // design dp as typed, in DpUnit
-extern std::string DpUpperLimitUnit;  // unit keyword of the optimal design's dp range
-extern double DpLowerLimitInput;      // dp range of the optimal design, in DpUpperLimitUnit
+// What the dp field converts to while a primary device's max flow is adjusted (MaxFlowGivenFlag
+// "J"): the base value of DpUnit's kind.
+extern double CalculatedFlow;
+extern std::string DpUpperLimitUnit;  // unit keyword of the optimal design's upper dp limit
+extern std::string DpLowerLimitUnit;  // unit keyword of its lower dp limit
+extern double DpLowerLimitInput;      // dp range of the optimal design, in DpLowerLimitUnit
 extern double DpUpperLimitInput;      // in DpUpperLimitUnit
 
 // The wanted permanent pressure loss ("TF").
@@ -38,6 +44,7 @@ extern std::string VapourPressureUnit;    // unit keyword of VapourPressureInput
 extern std::string CriticalPressureUnit;  // unit keyword of CriticalPressureInput
 extern double VapourPressureInput;        // in VapourPressureUnit
 extern double CriticalPressureInput;      // in CriticalPressureUnit
+extern double CriticalPressurePa;         // Pa abs, CriticalPressureInput converted
 extern double ValveFL;                    // pressure-recovery factor
 
 // Installation.
@@ -45,6 +52,7 @@ extern double EdgeRadiusMm;         // mm, inlet-edge radius of an orifice
 extern double GivenStraightInlet;   // m, available straight length upstream
 extern double GivenStraightOutlet;  // m, available straight length downstream
 extern double StraightLengthM;      // m, available straight length
+extern double HeightDifference;     // m, outlet minus inlet height of the pressure-loss line
 
 // Calibration of the cone meters.
 extern double CalibratedCf;             // calibrated flow coefficient (edit Cf)
@@ -55,6 +63,8 @@ extern double CalibratedReynoldsMax;    // upper calibrated Reynolds number (edi
 extern double CalibrationTemperatureC;
 
 // Ranges of the optimal design, written by the input page.
+extern double PipeDiameterMinLimitMm;  // cold pipe-diameter range as typed, mm
+extern double PipeDiameterMaxLimitMm;  // mm
 extern double PipeDiameterMinLimitM;  // cold pipe-diameter range, m
 extern double PipeDiameterMaxLimitM;  // m
 extern double DpLowerLimitPa;         // differential-pressure range, Pa

@@ -16,6 +16,7 @@ namespace tubalyx {
     X(GivenKappa, 0.0)                   \
     X(GivenCriticalTemperatureK, 0.0)    \
     X(GivenMolarMass, 0.0)               \
+    X(GivenEnthalpy, 0.0)                \
     X(GivenZ1, 0.0)                      \
     X(GivenZn, 0.0)                      \
     X(HumidGasMolarMass, 0.0)            \

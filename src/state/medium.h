@@ -20,6 +20,7 @@ extern double GivenCp, GivenCv;           // J/(kg K)
 extern double GivenKappa;
 extern double GivenCriticalTemperatureK;  // K
 extern double GivenMolarMass;             // g/mol
+extern double GivenEnthalpy;              // kJ/kg at operating conditions (user-defined gas)
 extern double GivenZ1, GivenZn;
 extern double HumidGasMolarMass;          // g/mol (edit molekylviktvG)
 extern double OilViscosity40, OilViscosity100;  // in OilViscosityUnit

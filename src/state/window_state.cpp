@@ -7,7 +7,9 @@ namespace tubalyx {
 #define TUBALYX_WINDOW_STATE(X)    \
     X(BaseFontSize, 0)             \
     X(LayoutTop, 0)                \
+    X(InputTabOrder, 0)            \
     X(MixtureEditColumn, 5)        \
+    X(MixtureRow, 2)               \
     X(TemperatureRangeLabel, "")   \
     X(PressureRangeLabel, "")
 

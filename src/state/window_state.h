@@ -11,8 +11,12 @@ namespace tubalyx {
 // (BaseFontSizeForScreen); chosen at start-up, read by the layout, graphs and font handlers.
 extern int BaseFontSize;
 extern int LayoutTop;  // pixels; where the next questionnaire line goes
+// Tab order of the next edit or unit box of the questionnaire; the page manager starts it at 0.
+extern int InputTabOrder;
 // Column of ViktVolprocGrid that the user is editing (2 to 5).
 extern int MixtureEditColumn;
+// Row (0 to 12) of the composition grid that the component menu and the property box act on.
+extern int MixtureRow;
 
 extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
 extern std::string PressureRangeLabel;     // static-pressure prompt of the function and unit kind

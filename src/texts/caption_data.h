@@ -119,6 +119,12 @@ extern const LangText DeleteCaption;
 extern const LangText HeightDifferencePrompt;
 extern const LangText MassPercentHeading;
 extern const LangText CompensationTableTitlePrefix;
+extern const LangText PressureLossAtMaxFlowPrompt;
+extern const LangText CalibratedCfPrompt;
+extern const LangText CalibrationTemperaturePrompt;
+extern const LangText CalibratedSmallestReynoldsPrompt;
+extern const LangText CalibratedBestReynoldsPrompt;
+extern const LangText CalibratedBiggestReynoldsPrompt;
 }  // namespace prompt_text
 
 }  // namespace tubalyx

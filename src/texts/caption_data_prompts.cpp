@@ -59,5 +59,11 @@ const LangText DeleteCaption = {"Radera", "Löscheln", "Close"};
 const LangText HeightDifferencePrompt = {"Höjdskillnad utlopp minus inlopp", "Höheunterschied Auslauf minus Einlauf", "Heightdifference Outlet minus Inlet"};
 const LangText MassPercentHeading = {"Vikt %", "Massen %", "Mass %"};
 const LangText CompensationTableTitlePrefix = {"Tabell för tryck/temperaturkompensering av gasdensitet, Media: ", "Tafel für Druck/Temperatur-Berichtigung von Gasdichte, Media: ", "Table for Pressure/Temperature-correction of Gasdensity, Fluid: "};
+const LangText PressureLossAtMaxFlowPrompt = {"Tryckförlust vid maxflöde?______________________________ ", "Druckverlust bei grösstem Durchfluss?___________________ ", "Pressureloss at maximal flow?___________________________ "};
+const LangText CalibratedCfPrompt = {"Cf Flödes koefficient (kalibrerad)?_____________________ ", "Cf Durchfluss Koeffizient (kalibriert)?_________________ ", "Cf Flow coefficient (calibrated)?_______________________ "};
+const LangText CalibrationTemperaturePrompt = {"Kalibreringstemperatur (C)?_____________________________ ", "Kalibrierungstemperatur (C)?____________________________ ", "Calibration Temperature (C)?____________________________ "};
+const LangText CalibratedSmallestReynoldsPrompt = {"Kalibrerat minsta Reynolds tal?_________________________ ", "Kalibriert kleinste Reynolds Zahl?______________________ ", "Calibrated smallest Reynolds number?____________________ "};
+const LangText CalibratedBestReynoldsPrompt = {"Kalibrerad för bästa noggrannhet vid Reynolds tal?______ ", "Kalibriert für beste Präzision bei Reynolds Zahl?_______ ", "Calibrated for best precision at Reynolds number?_______ "};
+const LangText CalibratedBiggestReynoldsPrompt = {"Kalibrerat största Reynolds tal?________________________ ", "Kalibriert grösstes Reynolds Zahl?______________________ ", "Calibrated biggest Reynolds number?_____________________ "};
 
 }  // namespace tubalyx::prompt_text

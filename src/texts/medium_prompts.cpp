@@ -1,5 +1,6 @@
 #include "texts/medium_prompts.h"
 
+#include "numerics/text_utils.h"
 #include "state/composition.h"
 #include "state/selections.h"
 #include "ui/form1.h"
@@ -7,8 +8,9 @@
 namespace tubalyx {
 
 void SetStandardDensityPrompt() {
-    const std::string& unit = Form1().maxflowsort.Text();
-    const bool standard = unit.find("Standard_") != std::string::npos || unit == "MMSCFD";
+    // Any case of a to z: the flow-unit handlers store the unit upper-cased.
+    const std::string unit = AsciiUpper(Form1().maxflowsort.Text());
+    const bool standard = unit.find("STANDARD_") != std::string::npos || unit == "MMSCFD";
     const char* text = nullptr;
     switch (LanguageLetter) {
         case 'S':

@@ -50,12 +50,16 @@ TForm1::TForm1() : TForm("Form1") {
 #undef TUBALYX_PLACE_POPUP
 
     // Grid shapes the medium code relies on before the page manager has run.
+    // The composition is typed into the dry grid; the humid one only shows it.
     ViktVolprocGrid.SetColCount(6);
     ViktVolprocGrid.SetRowCount(13);
     ViktVolprocGrid.SetFixedRows(2);
+    ViktVolprocGrid.SetFixedCols(0);
+    ViktVolprocGrid.SetEditing(true);
     ViktVolprocgridfukt.SetColCount(6);
     ViktVolprocgridfukt.SetRowCount(13);
-    ViktVolprocgridfukt.SetFixedRows(2);
+    ViktVolprocgridfukt.SetFixedRows(12);
+    ViktVolprocgridfukt.SetFixedCols(5);
     // The resistance grid: a column per fitting, a row per quantity.
     Motstandgrid.SetColCount(51);
     Motstandgrid.SetRowCount(9);

@@ -93,6 +93,15 @@ public:
     void FjrreffektosakMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
     void ViktVolprocGridClick(TControl* sender);
     void ViktVolprocGridSelectCell(TControl* sender, int col, int row, bool& canSelect);
+    void ViktVolprocGridSetEditText(TControl* sender, int col, int row, const std::string& value);
+    void ViktVolprocGridMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void ViktVolprocGridMouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void ViktVolprocGridKeyUp(TControl* sender, int key, TShiftState shift);
+    void ViktVolprocGridKeyPress(TControl* sender, char key);
+    void ViktVolprocGridExit(TControl* sender);
+    void ViktVolprocgridfuktMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // "Radera" of the composition grid's component pop-up.
+    void RaderaClick(TControl* sender);
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);

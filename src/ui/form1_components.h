@@ -164,6 +164,12 @@
     X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
     X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \
     X(ViktVolprocGrid, OnSelectCell, ViktVolprocGridSelectCell) \
+    X(ViktVolprocGrid, OnSetEditText, ViktVolprocGridSetEditText) \
+    X(ViktVolprocgridfukt, OnSetEditText, ViktVolprocGridSetEditText) \
+    X(ViktVolprocGrid, OnMouseDown, ViktVolprocGridMouseDown) X(ViktVolprocGrid, OnMouseUp, ViktVolprocGridMouseUp) \
+    X(ViktVolprocGrid, OnKeyUp, ViktVolprocGridKeyUp) X(ViktVolprocGrid, OnKeyPress, ViktVolprocGridKeyPress) \
+    X(ViktVolprocGrid, OnExit, ViktVolprocGridExit) X(ViktVolprocgridfukt, OnMouseDown, ViktVolprocgridfuktMouseDown) \
+    X(Radera, OnClick, RaderaClick) \
     /* view and report */ \
     X(Form1, OnKeyDown, FormKeyDown) X(Form1, OnKeyPress, FormKeyPress) X(Form1, OnKeyUp, FormKeyUp) \
     X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \

@@ -1,5 +1,5 @@
 // Handlers of the clickable labels, the option cycles and the run buttons.
-#include "reports/run_driver.h"
+#include "ui/run_driver.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

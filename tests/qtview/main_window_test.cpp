@@ -19,10 +19,16 @@
 #include "forms/screen.h"
 #include "qtview/input_forwarder.h"
 #include "qtview/main_window.h"
+#include "state/inputs.h"
+#include "state/reset.h"
+#include "state/selections.h"
 #include "state/window_state.h"
+#include "texts/caption_sets.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"
+#include "ui/input_transfer.h"
+#include "ui/questionnaire.h"
 #include "ui/window_metrics.h"
 
 using namespace tubalyx;
@@ -380,4 +386,43 @@ TEST(QtView, ScreenshotOnRequest) {
     w.SyncNow();
     ProcessEventsFor(100);
     EXPECT_TRUE(w.grab().save(QString::fromUtf8(file)));
+}
+
+// The orifice page as the page manager will build it: the widgets stand where the model put
+// the controls. With TUBALYX_QUESTIONNAIRE_SCREENSHOT=file.png the window is saved to look at.
+TEST(QtView, OrificeQuestionnaireWidgetsStandWhereTheModelPlacesThem) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    ResetStateVariables();  // an orifice with corner tappings solved for the bore, on a gas
+    UpstreamFittingCode = "1";
+    ApplyLanguage('E');
+    HideInputControls();
+    f.Memo2.SetVisible(false);
+    f.PaintBox1.SetVisible(false);  // the page manager places the graph below the uncertainty page
+    f.dstorkallsort.SetCaption("mm");
+    FlowUnit = MinFlowUnit = "kg/h";
+    WriteInputsToForm();
+    f.SetHorzScrollPosition(0);
+    f.SetVertScrollPosition(0);
+    LayoutTop = 0;
+    InputTabOrder = 0;
+    BuildThroatDevicePage('S', LayoutTop);
+    w.SyncNow();
+    ProcessEventsFor(100);
+    for (const TControl* c : {(TControl*)&f.mtrlfl, (TControl*)&f.utvfltext, (TControl*)&f.utvfl,
+                              (TControl*)&f.rordiamtextin, (TControl*)&f.Dstorkallmm, (TControl*)&f.dstorkallsort,
+                              (TControl*)&f.difftryckmaxantal, (TControl*)&f.givenrakut,
+                              (TControl*)&f.tillvunderlagtextin}) {
+        QWidget* widget = w.WidgetFor(c);
+        ASSERT_NE(widget, nullptr) << c->Name();
+        EXPECT_TRUE(widget->isVisible()) << c->Name();
+        EXPECT_EQ(widget->geometry(), QRect(c->Left(), c->Top(), c->Width(), c->Height())) << c->Name();
+    }
+    // The edits of consecutive lines share one column right of the 57-character prompts.
+    EXPECT_EQ(w.WidgetFor(&f.Dstorkallmm)->x(), w.WidgetFor(&f.Dstorrahetmm)->x());
+    if (const char* file = std::getenv("TUBALYX_QUESTIONNAIRE_SCREENSHOT")) {
+        // The page's top left, wherever the focused edit has scrolled the view.
+        QWidget* page = w.WidgetFor(&f.mtrlfl)->parentWidget();
+        EXPECT_TRUE(page->grab(QRect(0, 0, 1600, 900)).save(QString::fromUtf8(file)));
+    }
 }

@@ -26,7 +26,6 @@ protected:
         LanguageLetter = 'E';
         MediumCode = "VAT";
         PhaseLetter = 'N';
-        OperatingConditionServices() = OperatingConditionHooks{};
         TForm1& f = Form1();
         f.temp.SetText("20");
         f.tempmin.SetText("10");
@@ -37,7 +36,6 @@ protected:
         f.Excel.SetCaption("Excel");
     }
     void TearDown() override {
-        OperatingConditionServices() = OperatingConditionHooks{};
         CalcFunction = savedCalcFunction_;
         SolveFor = savedSolveFor_;
         MediumCode = savedMedium_;
@@ -139,12 +137,14 @@ TEST_F(OperatingConditionsTest, ThermoCaption) {
 TEST_F(OperatingConditionsTest, HumidityContent) {
     TForm1& f = Form1();
     f.ViktVolprocGrid.SetVisible(true);
-    auto& h = OperatingConditionServices();
     const double savedFlow = FlowDensity, savedDry = DryGasDensity;
     FlowDensity = 1.2;
     DryGasDensity = 1.2;
     HumidGasFlag = false;
-    h.SumCompositionGrid = [] { return 97.0; };
+    // The dry composition at the normal state sums to 97 %: 3 % is the humidity.
+    for (int row = 2; row <= 11; ++row) f.ViktVolprocGrid.SetCell(3, row, "");
+    f.ViktVolprocGrid.SetCell(3, 2, "60,5");
+    f.ViktVolprocGrid.SetCell(3, 5, "36,5");
     ShowHumidityContent();
     EXPECT_EQ(f.fuktviktproc.Text(), "0");
     EXPECT_EQ(f.fuktvolproc.Text(), "0");

@@ -35,8 +35,7 @@ protected:
         ReportSectionServices() = ReportSectionHooks{};
         savedPipeColdMm_ = PipeDiameterColdMm;
         PipeDiameterColdMm = 200;
-        plateMm_ = 30;
-        ReportSectionServices().PlateThicknessMm = [this] { return plateMm_; };
+        PlateThicknessMm = 30;
         BoreDiameterColdMm = 100;
         DeviceExpansionCoeff = 16;
         DeviceExpansionCoeffB = 0;
@@ -61,7 +60,7 @@ protected:
         return lines;
     }
     ReportSectionHooks hooks_;
-    double savedPipeColdMm_ = 0, plateMm_ = 0;
+    double savedPipeColdMm_ = 0;
 };
 
 TEST_F(ProductionReportTest, NoFlagOrNoDimensionsMeansNoLineAtAll) {
@@ -125,7 +124,7 @@ TEST_F(ProductionReportTest, TappingDiameterLineByLanguage) {
 
 TEST_F(ProductionReportTest, WeldedVenturiDevelopment) {
     DeviceVariantCode = "SV";
-    plateMm_ = 5;
+    PlateThicknessMm = 5;
     WriteDeviceDimensionReport();
     const std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 14u + 10u);

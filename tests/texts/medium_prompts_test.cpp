@@ -13,14 +13,15 @@
 namespace tubalyx {
 namespace {
 
-TEST(MediumPrompts, StandardFlowUnitIsAnExactMatchOfTheFlowUnitEdit) {
+TEST(MediumPrompts, StandardFlowUnitIsAWholeMatchOfTheFlowUnitEditInAnyCase) {
     TEdit& unit = Form1().maxflowsort;
+    // The upper-cased forms are what the flow-unit handlers store and write back.
     for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "Standard_m3/h", "Standard_m3/min", "Standard_m3/s", "MMSCFD",
-                          "Nliter/h", "Nliter/min", "Nliter/s"}) {
+                          "Nliter/h", "Nliter/min", "Nliter/s", "nm3/h", "NM3/H", "STANDARD_M3/MIN", "NLITER/S"}) {
         unit.SetText(u);
         EXPECT_TRUE(IsStandardFlowUnit("ignored")) << u;
     }
-    for (const char* u : {"nm3/h", "m3/h", "kg/h", "Nm3/h ", "", "Standard_m3/d", "MMSCF"}) {
+    for (const char* u : {"m3/h", "kg/h", "Nm3/h ", "", "Standard_m3/d", "MMSCF", "NM3/HOUR"}) {
         unit.SetText(u);
         EXPECT_FALSE(IsStandardFlowUnit("Nm3/h")) << u;
     }
@@ -39,6 +40,8 @@ TEST(MediumPrompts, ReferenceDensityPromptFollowsUnitAndLanguage) {
         {"Nm3/h", 'S', "Densitet vid normaltillstånd?_(1.01325 BarA,0 C)_(kg/m3) "},
         {"Nliter/s", 'D', "Dichte Gas bei Normzustand?_(1.01325 Bar,0 C)____(kg/m3) "},
         {"kg/h", 'E', "Density at standard conditions?(1.01325 Bar,0 C)_(kg/m3) "},
+        // Upper-cased by the flow-unit handlers: still the 60 F reference state.
+        {"STANDARD_M3/H", 'E', "Density at standard P,T?_(1.01325 BarG,60 F)_____(kg/m3) "},
     };
     for (const Case& c : cases) {
         f.maxflowsort.SetText(c.unit);

@@ -1,4 +1,4 @@
-#include "reports/run_driver.h"
+#include "ui/run_driver.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,7 +26,14 @@
 #include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
+#include "ui/composition_grid.h"
 #include "ui/form1.h"
+#include "ui/input_transfer.h"
+#include "pressure_loss/fitting_catalogue.h"
+#include "pressure_loss/valve_sizing.h"
+#include "reports/restriction_report.h"
+#include "reports/result_report.h"
+#include "state/resistance_grid_state.h"
 
 namespace tubalyx {
 
@@ -133,6 +140,7 @@ bool RunPrimaryDevice() {
     bool headingPending = true;
     CheckStandardLimits(headingPending);
     SetReportColor(colour);
+    WriteResultReport('S', LayoutTop, ReportDetailLetter);
 
     const FlowDevice device = DecodeDevice(DeviceCode);
     const bool meter = IsConeDevice(device) || device == FlowDevice::VolumeMeter;
@@ -141,10 +149,23 @@ bool RunPrimaryDevice() {
     return true;
 }
 
-// The pressure loss of a line ("Tryckf" and "Flow") and the valves ("Ventil").
-void RunLineOrValve() {
+// The pressure loss of a line ("Tryckf" and "Flow").
+void RunLine(CalculationFunction function) {
     CalculateMediumState();
+    if (function == CalculationFunction::PressureLoss) {
+        for (int column = 1; column <= kFittingColumnCount; ++column)
+            if (ResistanceKind[column] > 0) FittingResistanceNumber(column);
+    }
     WriteOutputHeading();
+}
+
+void RunValveCalculation() {
+    CalculateMediumState();
+    RunValve();
+    ShowHumidityContent();
+    LayoutTop = 0;
+    WriteOutputHeading();
+    WriteRestrictionReport('S', LayoutTop);
 }
 
 // The calculation of the function with its report sections; false on faulty input.
@@ -153,8 +174,8 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::Thermodynamics: RunThermodynamics(); return true;
         case CalculationFunction::PrimaryDevice: return RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
-        case CalculationFunction::Flow:
-        case CalculationFunction::Valve: RunLineOrValve(); return true;
+        case CalculationFunction::Flow: RunLine(function); return true;
+        case CalculationFunction::Valve: RunValveCalculation(); return true;
         case CalculationFunction::Other: return true;
     }
     return true;
@@ -222,8 +243,12 @@ void RunCalculation() {
             hourglass.emplace();
             PropertyIterationCount = 0;
             PropertyIterationLimit = kRunPropertyIterationLimit;
+            ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
+            UpdateHumidityRow();
             ApplyLanguage(LanguageLetter);
+            WriteInputsToForm();
+            CheckHumidityInput();
             CompTableMedium.clear();
             UncertaintyRunOk = false;
 
@@ -247,6 +272,7 @@ void RunCalculation() {
             }
             if (inputError) WriteInputErrorLine();
             PutEarlierReportsBack();
+            if (!inputError) WriteInputsToForm();
         } catch (...) {
             // Only a failure to allocate gets here; the window keeps what it shows at that point.
         }

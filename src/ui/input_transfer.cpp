@@ -1,0 +1,366 @@
+#include "ui/input_transfer.h"
+
+#include <algorithm>
+
+#include "media/medium_identification.h"
+#include "media/natural_gas.h"
+#include "media/thermal_expansion.h"
+#include "numerics/checked.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "numerics/unit_parser.h"
+#include "state/composition.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "texts/prompt_setters.h"
+#include "texts/report_label_strings.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kKelvinOffset = 273.15;
+// The uncertainty-grid rows of the humidity sources.
+constexpr int kHumidityErrorRow = 18;
+constexpr int kHumidityUncertaintyRow = 22;
+
+double Number(const TEdit& edit) { return StrToFloatSafe(edit.Text()); }
+void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
+
+// Millimetres per shown length unit.
+double LengthFactor() { return Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch; }
+
+// A value in its unit converted to the unit kind's base (the unit text becomes its canonical
+// form). A result out of the double range reads as 0, as a text that is no number does.
+double Converted(std::string& unit, double value, double density = 1.0) {
+    double result = 0.0;
+    try {
+        ParseUnitValue(unit, value, density, PipeDiameter, result, ParsedUnitKind);
+    } catch (const CalcError&) {
+        result = 0.0;
+    }
+    return result;
+}
+
+// The edits that hold one number of the state as it is, read and written alike.
+struct PlainField {
+    TEdit TForm1::*edit;
+    double* value;
+};
+const PlainField kPlainFields[] = {
+    {&TForm1::molekylviktvG, &HumidGasMolarMass},
+    {&TForm1::Cf, &CalibratedCf},
+    {&TForm1::kaltemp, &CalibrationTemperatureC},
+    {&TForm1::kalminreyn, &CalibratedReynoldsMin},
+    {&TForm1::kalmaxreyn, &CalibratedReynoldsMax},
+    {&TForm1::utvror, &PipeExpansionCoeff},
+    {&TForm1::utvrorb, &PipeExpansionCoeffB},
+    {&TForm1::utvfl, &DeviceExpansionCoeff},
+    {&TForm1::utvflb, &DeviceExpansionCoeffB},
+    {&TForm1::givenrakin, &GivenStraightInlet},
+    {&TForm1::givenrakut, &GivenStraightOutlet},
+    {&TForm1::Dstorrahetmm, &PipeRoughnessMm},
+    {&TForm1::kantradie, &EdgeRadiusMm},
+    {&TForm1::hojd, &HeightDifference},
+    {&TForm1::Dstormingrmm, &PipeDiameterMinLimitMm},
+    {&TForm1::Dstormaxgrmm, &PipeDiameterMaxLimitMm},
+    {&TForm1::matstrack, &StraightLengthM},
+    {&TForm1::matvikt, &WeightFactor1},
+    {&TForm1::p1vikt, &WeightFactor2},
+    {&TForm1::okfelbidrag, &AdditionalUncertaintyPercent},
+    {&TForm1::plattjock, &PlateThicknessMm},
+};
+
+// The rows of the composition grid that the per-row state can hold.
+int LastMixtureRow(const TStringGrid& grid) { return std::min(grid.RowCount() - 1, kMixtureRows - 1); }
+
+enum class TemperatureUnit { Celsius, Kelvin, Fahrenheit, Other };
+
+TemperatureUnit ShownTemperatureUnit() {
+    const std::string& unit = Form1().tempsort.Caption();
+    if (unit == "C") return TemperatureUnit::Celsius;
+    if (unit == "K") return TemperatureUnit::Kelvin;
+    if (unit == "F") return TemperatureUnit::Fahrenheit;
+    return TemperatureUnit::Other;
+}
+
+// The static pressure the property calls see: the mean of the range where the gas branch of
+// the primary-device page asks for one.
+void ConvertOperatingPressure() {
+    const bool range = UsesGasThroatBranch() && PressureMaxInput > 0;
+    OperatingPressure = Converted(PressureUnit, range ? (PressureMinInput + PressureMaxInput) / 2 : PressureMinInput);
+}
+
+// The differential-pressure field: unused while a primary device solves for the dp or its
+// optimal design; it carries the flow of an adjusted max flow; for valves (written back only)
+// it is the outlet pressure.
+void ConvertDiffPressure(bool valveOutletPressure) {
+    if (CalcFunction == "Strypf" && (SolveFor == "OK" || SolveFor == "DP")) return;
+    if (CalcFunction == "Strypf" && MaxFlowGivenFlag == "J") {
+        CalculatedFlow = Converted(DpUnit, MaxDpInput);
+        return;
+    }
+    const double dp = Converted(DpUnit, MaxDpInput);
+    MaxDpPa = valveOutletPressure && CalcFunction == "Ventil" ? OperatingPressure - dp : dp;
+}
+
+void ReadGivenGas(bool realGas) {
+    TForm1& f = Form1();
+    GivenCp = Number(f.cpbg);
+    GivenCv = Number(f.cvbg);
+    GivenCriticalTemperatureK = Number(f.krittempbg);
+    GivenMolarMass = Number(f.molekylviktbg);
+    GivenEnthalpy = Number(f.entalpibg);
+    // A cv of 0 gives no exponent; the property routines then refuse the gas.
+    GivenKappa = GivenCv != 0.0 ? GivenCp / GivenCv : 0.0;
+    if (realGas) {
+        GivenZ1 = Number(f.Z1bg);
+        GivenZn = Number(f.Znbg);
+    }
+}
+
+void ReadMediumDescription() {
+    TForm1& f = Form1();
+    const std::string& m = MediumCode;
+    if (m == "GAS" || m == "VÄT" || m == "IGAS") {
+        GivenDensity = Number(f.rbg);
+        GivenViscosityValue = Number(f.qbg);
+        ViscosityUnit = f.qbgsort.Text();
+        if (m != "VÄT") ReadGivenGas(m == "IGAS");
+    } else if (m == "OLJA") {
+        GivenDensity = Number(f.rbg);
+        OilViscosity40 = Number(f.q40bg);
+        OilViscosity100 = Number(f.q100bg);
+        OilViscosityUnit = f.q40bgsort.Text();
+        SetOilInputPrompts();
+    }
+}
+
+void ReadTemperatures() {
+    TForm1& f = Form1();
+    const double hi = Number(f.temp), lo = Number(f.tempmin);
+    switch (ShownTemperatureUnit()) {
+        case TemperatureUnit::Celsius: TemperatureMaxC = hi; TemperatureMinC = lo; break;
+        case TemperatureUnit::Kelvin: TemperatureMaxC = hi - kKelvinOffset; TemperatureMinC = lo - kKelvinOffset; break;
+        case TemperatureUnit::Fahrenheit: TemperatureMaxC = (hi - 32) * 5 / 9; TemperatureMinC = (lo - 32) * 5 / 9; break;
+        case TemperatureUnit::Other: break;
+    }
+}
+
+void WriteTemperatures() {
+    TForm1& f = Form1();
+    double hi = TemperatureMaxC, lo = TemperatureMinC;
+    switch (ShownTemperatureUnit()) {
+        case TemperatureUnit::Celsius: break;
+        case TemperatureUnit::Kelvin: hi += kKelvinOffset; lo += kKelvinOffset; break;
+        case TemperatureUnit::Fahrenheit: hi = hi * 1.8 + 32; lo = lo * 1.8 + 32; break;
+        case TemperatureUnit::Other: return;
+    }
+    Show(f.temp, hi);
+    Show(f.tempmin, lo);
+}
+
+void WriteHumidity() {
+    TForm1& f = Form1();
+    f.relabsfukt.SetCaption(HumidityKindPrompt);
+    const std::string& k = HumidityInputKind;
+    const struct {
+        const char* kind;
+        const std::string& prompt;
+        double value;
+    } kinds[] = {
+        {"R", RelativeHumidityPrompt, RelativeHumidity},
+        {"A", AbsoluteHumidityPrompt, AbsoluteHumidity},
+        {"S", SpecificHumidityPrompt, SpecificHumidity},
+        {"D", DewTemperaturePrompt, DewTemperatureC},
+    };
+    for (const auto& e : kinds) {
+        if (k != e.kind) continue;
+        f.relabsfukt.SetCaption(e.prompt);
+        Show(f.relabsspecfukt, e.value);
+    }
+}
+
+}  // namespace
+
+void ReadInputsFromForm() {
+    TForm1& f = Form1();
+    if (MediumCode == "NGAS") ReadGasComposition();
+    for (const PlainField& p : kPlainFields) *p.value = Number(f.*p.edit);
+    for (int row = 2; row <= LastMixtureRow(f.ViktVolprocGrid); ++row)
+        MixtureFraction[row] = StrToFloatSafe(f.ViktVolprocGrid.Cell(2, row));
+    ReadMediumDescription();
+
+    const double mmPerUnit = LengthFactor();
+    // The pipe at the operating temperature of before this read, the bore at the new one.
+    PipeDiameterColdMm = Number(f.Dstorkallmm) * mmPerUnit;
+    PipeDiameterColdM = PipeDiameterColdMm * 0.001;
+    PipeDiameter = PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+    ValveDiameterColdMm = Number(f.Ventilkallmm) * mmPerUnit;
+    ValveDiameterColdM = ValveDiameterColdMm * 0.001;
+
+    ReadTemperatures();
+    OperatingTemperature = UsesGasThroatBranch() ? (TemperatureMinC + TemperatureMaxC) / 2 : TemperatureMaxC;
+    BoreDiameterColdMm = Number(f.dkallmm) * mmPerUnit;
+    BoreDiameterColdM = BoreDiameterColdMm * 0.001;
+    BoreDiameter =
+        BoreDiameterColdM * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+
+    PipeRoughnessGiven = PipeRoughnessMm * 0.001;
+
+    MaxPressureLossInput = Number(f.tryckforlmaxantal);
+    MaxPressureLossUnit = f.tryckforlmaxsort.Text();
+    MaxPressureLossPa = Converted(MaxPressureLossUnit, MaxPressureLossInput);
+    PipeDiameterMinLimitM = PipeDiameterMinLimitMm * 0.001;
+    PipeDiameterMaxLimitM = PipeDiameterMaxLimitMm * 0.001;
+
+    PressureMinInput = Number(f.abstryckantal);
+    PressureMaxInput = Number(f.abstryckmaxantal);
+    PressureUnit = f.abstrycksort.Text();
+    ConvertOperatingPressure();
+    PressureMinPa = Converted(PressureUnit, PressureMinInput);
+    PressureMaxPa = Converted(PressureUnit, PressureMaxInput);
+
+    MaxDpInput = Number(f.difftryckmaxantal);
+    DpUnit = f.difftryckmaxsort.Text();
+    MaxDpEntered = MaxDpInput;
+    ConvertDiffPressure(false);
+
+    MaxFlowInput = Number(f.maxflowantal);
+    FlowUnit = f.maxflowsort.Text();
+    FlowNormalDensity = Number(f.maxflownormaldens);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    if (SolveFor != "FL") MinFlowInput = Number(f.minflowantal);
+    // The minimum flow is always given in the unit of the maximum.
+    MinFlowUnit = f.maxflowsort.Text();
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+
+    DpUpperLimitInput = Number(f.difftryckmaxmaxgrantal);
+    DpUpperLimitUnit = f.difftryckmaxmaxgrsort.Text();
+    DpUpperLimitPa = Converted(DpUpperLimitUnit, DpUpperLimitInput);
+    DpLowerLimitInput = Number(f.difftryckmaxmingrantal);
+    DpLowerLimitUnit = f.difftryckmaxmingrsort.Text();
+    DpLowerLimitPa = Converted(DpLowerLimitUnit, DpLowerLimitInput);
+
+    PrimaryElementEntry = f.primelement.Text();
+}
+
+void WriteInputsToForm() {
+    TForm1& f = Form1();
+    for (const PlainField& p : kPlainFields) Show(f.*p.edit, *p.value);
+
+    const std::string& m = MediumCode;
+    if (m == "GAS" || m == "OLJA" || m == "VÄT" || m == "IGAS") {
+        Show(f.rbg, GivenDensity);
+        Show(f.qbg, GivenViscosityValue);
+        f.qbgsort.SetText(ViscosityUnit);
+        Show(f.cpbg, GivenCp);
+        Show(f.cvbg, GivenCv);
+        Show(f.krittempbg, GivenCriticalTemperatureK);
+        Show(f.molekylviktbg, GivenMolarMass);
+        Show(f.entalpibg, GivenEnthalpy);
+        if (m == "IGAS") {
+            Show(f.Z1bg, GivenZ1);
+            Show(f.Znbg, GivenZn);
+        }
+        SetOilInputPrompts();
+    }
+    for (int row = 2; row <= 10; ++row) {
+        const std::string name = MediumDisplayName(MixtureComponentKeyword[row]);
+        if (name != "NO") f.ViktVolprocGrid.SetCell(0, row, name);
+    }
+
+    const double mmPerUnit = LengthFactor();
+    Show(f.Dstorkallmm, PipeDiameterColdMm / mmPerUnit);
+    Show(f.Ventilkallmm, ValveDiameterColdMm / mmPerUnit);
+    WriteTemperatures();
+    f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
+    f.dkallmm.SetText(FormatFixed(BoreDiameterColdMm / mmPerUnit, 6));
+    f.hkallmm.SetText(FormatFixed(SegmentHeightColdMm / mmPerUnit, 6));
+    WriteHumidity();
+
+    Show(f.tryckforlmaxantal, MaxPressureLossInput);
+    f.tryckforlmaxsort.SetText(MaxPressureLossUnit);
+    MaxPressureLossPa = Converted(MaxPressureLossUnit, MaxPressureLossInput);
+
+    f.abstrycksort.SetText(PressureUnit);
+    if (PressureMaxInput <= 0) PressureMaxInput = PressureMinInput;
+    Show(f.abstryckantal, PressureMinInput);
+    Show(f.abstryckmaxantal, PressureMaxInput);
+    ConvertOperatingPressure();
+
+    if (f.angtrycksort.Visible()) {
+        f.angtrycksort.SetText(VapourPressureUnit);
+        Show(f.angtryckantal, VapourPressureInput);
+        VapourPressurePa = Converted(VapourPressureUnit, VapourPressureInput);
+    }
+    f.krittrycksort.SetText(CriticalPressureUnit);
+    Show(f.krittryckantal, CriticalPressureInput);
+    CriticalPressurePa = Converted(CriticalPressureUnit, CriticalPressureInput);
+
+    if (SolveFor == "TF") {
+        // The solved pressure loss is shown in kPa; the unit kept with it is kPa as well, so
+        // that the conversion below gives the solved value back.
+        MaxDpInput = MaxDpPa * 0.001;
+        Show(f.difftryckmaxantal, MaxDpInput);
+        DpUnit = "kPa";
+        f.difftryckmaxsort.SetText(DpUnit);
+    } else if (f.abstryckmaxtext.Visible()) {
+        Show(f.difftryckmaxantal, MaxDpEntered > 0 ? MaxDpEntered : MaxDpInput);
+        f.difftryckmaxsort.SetText(DpUnit);
+    }
+    ConvertDiffPressure(true);
+
+    f.maxflowsort.SetText(FlowUnit);
+    Show(f.maxflowantal, MaxFlowInput);
+    Show(f.maxflownormaldens, FlowNormalDensity);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    Show(f.minflowantal, MinFlowInput);
+    f.minflowsort.SetText(MinFlowUnit);
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+
+    Show(f.difftryckmaxmaxgrantal, DpUpperLimitInput);
+    f.difftryckmaxmaxgrsort.SetText(DpUpperLimitUnit);
+    Show(f.difftryckmaxmingrantal, DpLowerLimitInput);
+    f.difftryckmaxmingrsort.SetText(DpLowerLimitUnit);
+
+    f.primelement.SetText(PrimaryElementEntry);
+    Show(f.fl, ValveFL);
+}
+
+void HumidityValueGiven(bool& given) {
+    given = IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && PhaseLetter == 'N' &&
+            StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
+}
+
+bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
+                     double absolute) {
+    if (!IsGasMedium(medium) || medium == "ANG" || medium == "MNG") return false;
+    constexpr double kDry = 1e-8;
+    if (kind == "A") return absolute > kDry;
+    if (kind == "S") return specific > kDry;
+    if (kind == "D") return DewTemperatureC > kDry;
+    if (kind == "R") return relative > kDry;
+    return false;
+}
+
+void CheckHumidityInput() {
+    HumidGasFlag = HumidityPresent(MediumCode, HumidityInputKind, RelativeHumidity, SpecificHumidity, AbsoluteHumidity);
+}
+
+void LayoutErrorSimGrid(bool humid) {
+    TStringGrid& grid = Form1().Felsimulgrid;
+    for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow})
+        grid.SetRowHeight(row, humid ? grid.DefaultRowHeight() : 0);
+    int height = 0;
+    for (int row = 0; row < grid.RowCount(); ++row) height += grid.RowHeight(row) + grid.GridLineWidth();
+    grid.SetClientHeight(height);
+}
+
+}  // namespace tubalyx
