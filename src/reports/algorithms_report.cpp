@@ -1,5 +1,6 @@
 #include "reports/algorithms_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -300,8 +301,8 @@ void UpdateDensityErrors() {
         return;
     }
     const double root = std::sqrt(FlowDensity);
-    const double a = std::fabs(std::sqrt(LowDensityState.density) - root);
-    const double b = std::fabs(std::sqrt(HighDensityState.density) - root);
+    const double a = std::fabs(std::sqrt(std::max(0.0, LowDensityState.density)) - root);
+    const double b = std::fabs(std::sqrt(std::max(0.0, HighDensityState.density)) - root);
     UncorrectedDensityErrorPercent = 100.0 * (a > b ? a : b) / root;
     const double e1 = IdealGasError(HighDensityState);
     const double e2 = IdealGasError(LowDensityState);

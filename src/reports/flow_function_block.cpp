@@ -281,6 +281,8 @@ void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine)
     facts.dpUnit = f.difftryckmaxsort.Text();
     facts.flowUnit = f.maxflowsort.Text();
     CodeBrandLine = BrandLine(dialect);
+    // The lines of this block only: a role it does not write stays empty.
+    FlowBlockLines.fill(FlowBlockLine{});
 
     BlockWriter w(block, dialect);
     AddHeaderComment(w, facts);

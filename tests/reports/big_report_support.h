@@ -1,10 +1,8 @@
 #pragma once
-// Shared set-up of the big-report section tests: the report window at a known size and
-// style, the unit edits of the questionnaire, and a plausible result state of an orifice in
-// water set directly.
+// Shared set-up of the big-report section tests: the report window at a known size, the unit
+// edits of the questionnaire, and the result state of an orifice in water set directly.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,21 +26,18 @@ protected:
     void SetUp() override {
         SetDecimalSeparator(',');
         TForm1& f = Form1();
-        f.abstrycksort.SetText("kPa");
-        f.difftryckmaxsort.SetText("kPa");
+        for (TEdit* unit : {&f.abstrycksort, &f.difftryckmaxsort}) unit->SetText("kPa");
         f.maxflowsort.SetText("kg/h");
         // A gas's operating state is the mean of the range fields.
-        f.abstryckantal.SetText("500");
-        f.abstryckmaxantal.SetText("500");
-        f.temp.SetText("20");
-        f.tempmin.SetText("20");
+        for (TEdit* p : {&f.abstryckantal, &f.abstryckmaxantal}) p->SetText("500");
+        for (TEdit* t : {&f.temp, &f.tempmin}) t->SetText("20");
         f.tempsort.SetCaption("C");
         f.tempmin.SetVisible(false);
         f.abstryckmaxantal.SetVisible(false);
         f.ABBSiemens.SetCaption("Siemens");
         f.Excel.SetCaption("Excel");
         Language('E');
-        Size(ReportSizeKind::Big);
+        f.litenstor.SetCaption(ReportSizeCaption(ReportSizeKind::Big, 'E'));
         ClearReport();
         TTextAttributes start;
         start.Size = kStartSize;
@@ -53,71 +48,44 @@ protected:
         LanguageLetter = letter;
         ApplyLanguage(letter);
     }
-    static void Size(ReportSizeKind size) {
-        Form1().litenstor.SetCaption(ReportSizeCaption(size, LanguageLetter));
-    }
     // An orifice with corner tappings in DN100 water at 5 bar abs and 20 C, 36 t/h at 25 kPa.
     static void WaterOrifice() {
         CalcFunction = "Strypf";
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
-        StandardLetter = '3';
-        SolveFor = "DI";
-        MaxFlowGivenFlag = "V";
-        MediumCode = "VAT";
-        PhaseLetter = 'V';
-        FlowUnit = "kg/h";
-        DpUnit = DpUpperLimitUnit = "kPa";
-        PressureUnit = "kPa";
+        DeviceCode = "S", DeviceVariantCode = "R", StandardLetter = '3';
+        SolveFor = "DI", MaxFlowGivenFlag = "V";
+        MediumCode = "VAT", PhaseLetter = 'V';
+        FlowUnit = "kg/h", DpUnit = DpUpperLimitUnit = PressureUnit = "kPa";
         FlowDensity = LowDensityState.density = HighDensityState.density = 998.2;
-        DynamicViscosityPas = 1.002e-3;
-        KappaOperating = 1.3;
+        DynamicViscosityPas = 1.002e-3, KappaOperating = 1.3;
         OperatingPressure = PressureMinPa = PressureMaxPa = 5e5;
         PressureMinInput = PressureMaxInput = 500;
         OperatingTemperature = TemperatureMinC = TemperatureMaxC = 20.0;
-        PipeDiameter = 0.1;
-        BoreDiameter = 0.05;
-        DiameterRatioBeta = 0.5;
-        MaxMassFlow = 10.0;
-        MinMassFlow = 1.0;
-        MaxFlowInput = MaxFlowSI = 36000;
-        MinFlowInput = MinFlowSI = 3600;
-        MaxDpPa = MaxFlowDpPa = 25000;
-        MaxDpInput = MaxDpEntered = 25;
-        DpUnitFactor = 1.0;
-        FlowAtMaxDp = 10.0;
+        PipeDiameter = 0.1, BoreDiameter = 0.05, DiameterRatioBeta = 0.5;
+        MaxMassFlow = FlowAtMaxDp = 10.0, MinMassFlow = 1.0;
+        MaxFlowInput = MaxFlowSI = 36000, MinFlowInput = MinFlowSI = 3600;
+        MaxDpPa = MaxFlowDpPa = 25000, MaxDpInput = MaxDpEntered = 25, DpUnitFactor = 1.0;
         RootFlowMax = RootFlowNormal = RootFlowDesign = 7200;
-        AverageCoefficientUncertainty = 0.6;
-        VariantFlowDeviationA = VariantFlowDeviationB = 0.6;
+        AverageCoefficientUncertainty = VariantFlowDeviationA = VariantFlowDeviationB = 0.6;
         CalculationErrorLimit = 0.1;
-        FmatCoefficientA = 1.0;
-        FmatCoefficientB = -2.0;
-        InletEdgeFactor = RoughnessFactor = BendFactor = 1.0;
+        FmatCoefficientA = 1.0, FmatCoefficientB = -2.0;
     }
     static std::vector<std::string> Lines() {
         std::vector<std::string> lines;
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
         return lines;
     }
-    static int IndexOf(const std::vector<std::string>& lines, const std::string& part) {
+    // The first line holding `part` (or equal to it when `whole`), -1 when there is none.
+    static int IndexOf(const std::vector<std::string>& lines, const std::string& part, bool whole = false) {
         for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i].find(part) != std::string::npos) return static_cast<int>(i);
-        return -1;
-    }
-    static int IndexOfLine(const std::vector<std::string>& lines, const std::string& line) {
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i] == line) return static_cast<int>(i);
+            if (whole ? lines[i] == part : lines[i].find(part) != std::string::npos) return static_cast<int>(i);
         return -1;
     }
     static bool Has(const std::vector<std::string>& lines, const std::string& part) {
         return IndexOf(lines, part) >= 0;
     }
-    // The attributes a line starts with (the next-text attributes for an empty line).
     static TTextAttributes AttributesOf(int line) {
         const auto& content = ReportWindow().Content().Lines;
-        if (line < 0 || line >= static_cast<int>(content.size()) || content[line].empty())
-            return ReportWindow().SelAttributes();
-        return content[line][0].Attributes;
+        return content.at(line).empty() ? ReportWindow().SelAttributes() : content[line][0].Attributes;
     }
 };
 
