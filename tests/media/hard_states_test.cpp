@@ -12,10 +12,12 @@
 #include "../numerics/separator_guard.h"
 #include "flow/flow_state.h"
 #include "media/humid_gas_mixing.h"
+#include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
 #include "media/medium_properties.h"
 #include "media/medium_property_switch.h"
 #include "media/mixture_test_setup.h"
+#include "media/natural_gas.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -44,9 +46,8 @@ Answer Evaluate(const MediumCall& c) {
     a.relative = c.relative;
     double absolute = 5.0, specific = 5.0, dew = c.dew, kappa = 0, cv = 0, pv = 0;
     MediumPropertiesAtState(false, c.medium, GasComposition, c.givenDensity, 0.0, 1000.0, 700.0,
-                            1.4, 126.2, 28.0, a.P, a.t, c.kind, absolute, specific, dew,
-                            a.relative, a.flow, a.dry, a.vapour, a.viscosity, kappa, a.cp, cv, pv,
-                            a.enthalpy);
+                            1.4, 126.2, 28.0, a.P, a.t, c.kind, absolute, specific, dew, a.relative,
+                            a.flow, a.dry, a.vapour, a.viscosity, kappa, a.cp, cv, pv, a.enthalpy);
     for (double x : {absolute, specific, dew, kappa, cv, pv}) EXPECT_TRUE(std::isfinite(x));
     return a;
 }
@@ -56,6 +57,7 @@ protected:
     SeparatorGuard point{'.'};
     void SetUp() override {
         mixture_test::ClearMixture();
+        GasComposition.fill(0.0);
         HumidGasFlag = true;
         HumidGasMolarMass = 0.0;
         GivenZ1 = GivenZn = 1.0;
@@ -111,6 +113,42 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
              const Answer a = Evaluate(c);
              EXPECT_DOUBLE_EQ(a.t, 126.25 - 0.0001 - 273.15);
              return std::vector<double>{a.t, a.flow};
+         },
+         false},
+        // A dew point the vapour cannot reach at this cold, dense state: the search runs its
+        // 1000 trials, the natural-gas iteration only once.
+        {"natural gas at 13 MPa, -80 degC, dew point 81 degC",
+         [] {
+             GasComposition.fill(0.0);
+             GasComposition[1] = 0.80;
+             GasComposition[3] = 0.05;
+             GasComposition[4] = 0.10;
+             GasComposition[5] = 0.05;
+             MediumCall c;
+             c.medium = "NGAS";
+             c.P = 12.9746e6;
+             c.t = -80.0;
+             c.dew = 81.0;
+             const Answer a = Evaluate(c);
+             EXPECT_GT(a.flow, 350.0);
+             EXPECT_EQ(a.relative, 50.0 * kHumiditySearchMaxEvaluations);
+             return std::vector<double>{a.flow, a.dry, a.vapour, a.viscosity, a.cp};
+         },
+         false},
+        // Far below the method's range the density iteration falls to 0 and stays there.
+        {"natural gas at -200 degC, dew point",
+         [] {
+             GasComposition.fill(0.0);
+             GasComposition[1] = 0.9;
+             GasComposition[2] = 0.1;
+             MediumCall c;
+             c.medium = "NGAS";
+             c.P = 3728.0;
+             c.t = -200.0;
+             c.dew = 81.0;
+             const Answer a = Evaluate(c);
+             EXPECT_EQ(a.dry, 0.0);
+             return std::vector<double>{a.flow, a.vapour};
          },
          false},
         // A negative relative humidity raises the dry part above the total pressure.
