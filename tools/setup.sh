@@ -24,7 +24,7 @@ fi
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
-jobs=$(nproc)
+jobs=${TUBALYX_JOBS:-$(nproc)}
 
 build=${TUBALYX_BUILD_DIR:-$top/build}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUBALYX_WERROR=$werror >/dev/null
