@@ -41,10 +41,14 @@ case "$mode" in
   run)  exec "$build/tubalyx" ;;
   test)
     (cd "$build" && ctest --output-on-failure -j "$jobs")
+    echo "stage: build and unit tests done after ${SECONDS} s"
     sanitize_build
+    echo "stage: sanitizer build done after ${SECONDS} s"
     bash "$top/tools/fuzz.sh" "${TUBALYX_FUZZ_SECONDS:-20}" "$checked"
+    echo "stage: fuzz runs done after ${SECONDS} s"
     echo "Tests under AddressSanitizer and UndefinedBehaviorSanitizer:"
-    cd "$checked" && ctest --output-on-failure -j "$jobs"
+    (cd "$checked" && ctest --output-on-failure -j "$jobs")
+    echo "stage: sanitizer tests done after ${SECONDS} s"
     ;;
   fuzz)
     sanitize_build

@@ -5,8 +5,10 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../numerics/separator_guard.h"
@@ -98,6 +100,17 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
             return std::vector<double>{a.t, a.flow, a.viscosity, a.cp, a.enthalpy};
         };
     };
+    // Natural gas of the given mole fractions with a dew point of 81 degC.
+    auto naturalGas = [](double P, double t, std::initializer_list<std::pair<int, double>> x) {
+        GasComposition.fill(0.0);
+        for (const auto& [component, fraction] : x) GasComposition[component] = fraction;
+        MediumCall c;
+        c.medium = "NGAS";
+        c.P = P;
+        c.t = t;
+        c.dew = 81.0;
+        return Evaluate(c);
+    };
     const HardCase cases[] = {
         {"N2 at 5 MPa, dew point", saturated("N2", 5e6, "D"), false},
         {"AR at 5 MPa, dew point", saturated("AR", 5e6, "D"), false},
@@ -118,18 +131,9 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
         // A dew point the vapour cannot reach at this cold, dense state: the search runs its
         // 1000 trials, the natural-gas iteration only once.
         {"natural gas at 13 MPa, -80 degC, dew point 81 degC",
-         [] {
-             GasComposition.fill(0.0);
-             GasComposition[1] = 0.80;
-             GasComposition[3] = 0.05;
-             GasComposition[4] = 0.10;
-             GasComposition[5] = 0.05;
-             MediumCall c;
-             c.medium = "NGAS";
-             c.P = 12.9746e6;
-             c.t = -80.0;
-             c.dew = 81.0;
-             const Answer a = Evaluate(c);
+         [=] {
+             const Answer a =
+                 naturalGas(12.9746e6, -80.0, {{1, 0.80}, {3, 0.05}, {4, 0.10}, {5, 0.05}});
              EXPECT_GT(a.flow, 350.0);
              EXPECT_EQ(a.relative, 50.0 * kHumiditySearchMaxEvaluations);
              return std::vector<double>{a.flow, a.dry, a.vapour, a.viscosity, a.cp};
@@ -137,16 +141,8 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
          false},
         // Far below the method's range the density iteration falls to 0 and stays there.
         {"natural gas at -200 degC, dew point",
-         [] {
-             GasComposition.fill(0.0);
-             GasComposition[1] = 0.9;
-             GasComposition[2] = 0.1;
-             MediumCall c;
-             c.medium = "NGAS";
-             c.P = 3728.0;
-             c.t = -200.0;
-             c.dew = 81.0;
-             const Answer a = Evaluate(c);
+         [=] {
+             const Answer a = naturalGas(3728.0, -200.0, {{1, 0.9}, {2, 0.1}});
              EXPECT_EQ(a.dry, 0.0);
              return std::vector<double>{a.flow, a.vapour};
          },
