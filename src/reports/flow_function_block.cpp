@@ -23,7 +23,6 @@ using namespace result_detail;
 
 namespace {
 
-constexpr int kFitChars = 58;
 // An fmat code line longer than this is written at half the section's size.
 constexpr int kLongFmatCodeChars = 92;
 constexpr char kTab = '\t';

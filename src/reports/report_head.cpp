@@ -16,6 +16,9 @@ namespace tubalyx {
 
 namespace {
 
+// No font is drawn larger; a size scaled up again and again stops here instead of overflowing.
+constexpr int kLargestSize = 1000;
+
 constexpr int kSmallestSize = 6;
 constexpr TColor kHeadColor = 128;  // dark red
 
@@ -99,7 +102,7 @@ void WriteReportHead() {
     bold.Bold = true;
     SetReportStyle(bold);
     SetReportColor(kHeadColor);
-    SetReportSize(std::max(kSmallestSize, ReportSize() * 60 / 13));
+    SetReportSize(std::max(kSmallestSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
 
     const char letter = LanguageLetter;
     if (!TextOf(kDatePrefix, letter)) return;

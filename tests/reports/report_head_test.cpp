@@ -18,6 +18,7 @@ ReportTimestamp FixedClock() { return {"2026-12-09", "04:01:11"}; }
 
 std::vector<std::string> HeadLines() {
     ClearReport();
+    SetReportSize(10);  // the head scales the size it finds; every case starts from the same
     WriteReportHead();
     std::vector<std::string> lines;
     for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
