@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numerics/text_utils.h"
 #include "reports/report_window.h"
 
 namespace tubalyx {
@@ -12,26 +13,53 @@ int FittedReportSize(int startSize, int divisor) {
     return std::max(kMinReportFontSize, startSize * 58 / divisor);
 }
 
+int SizeWithin63(int startSize, const std::string& line) {
+    const int length = Utf8Length(line);
+    if (length <= 0) return startSize;
+    return std::max(kMinReportFontSize, startSize * 63 / length);
+}
+
 ReportBlock::ReportBlock() : startSize_(ReportSize()) {}
 
-void ReportBlock::Add(std::string text) { lines_.push_back({std::move(text), 0}); }
+void ReportBlock::Add(std::string text) { Add(std::move(text), LineFormat{}); }
+
+void ReportBlock::Add(std::string text, const LineFormat& format) {
+    Entry e{std::move(text), format};
+    if (e.format.size <= 0) e.format.size = lineSize_;
+    lines_.push_back(std::move(e));
+}
 
 void ReportBlock::AddValue(const std::string& label, double value, int digits) {
     if (std::isfinite(value)) Add(ReportLine(label, value, digits));
 }
 
+void ReportBlock::AddValue(const std::string& label, double value, const LineFormat& format) {
+    if (std::isfinite(value)) Add(ReportLine(label, value), format);
+}
+
 void ReportBlock::AddFitted(std::string text, int divisor) {
-    lines_.push_back({std::move(text), FittedReportSize(startSize_, divisor)});
+    LineFormat format;
+    format.size = FittedReportSize(startSize_, divisor);
+    Add(std::move(text), format);
 }
 
 void ReportBlock::Flush() {
     std::vector<Entry> lines;
     lines.swap(lines_);
+    lineSize_ = 0;
+    int size = startSize_;
     for (const Entry& e : lines) {
-        if (e.size > 0) SetReportSize(e.size);
+        const int wanted = e.format.size > 0 ? e.format.size : startSize_;
+        if (wanted != size) SetReportSize(size = wanted);
+        const TColor color = ReportColor();
+        const TFontStyles style = ReportStyle();
+        if (e.format.color) SetReportColor(*e.format.color);
+        if (e.format.style) SetReportStyle(*e.format.style);
         AppendReportLine(e.text);
-        if (e.size > 0) SetReportSize(startSize_);
+        if (e.format.color) SetReportColor(color);
+        if (e.format.style) SetReportStyle(style);
     }
+    if (size != startSize_) SetReportSize(startSize_);
 }
 
 }  // namespace tubalyx

@@ -5,9 +5,14 @@
 //
 // Sizes: a long line is fitted by a smaller size computed from the size the section started
 // with (never from the size of the line before, never below kMinReportFontSize); the lines
-// after it are back at the start size.
+// after it are back at the start size unless the section sets a size of its own for the
+// lines that follow (SetLineSize). A line of its own colour or style puts the colour and
+// style in force before it back after it.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "forms/rich_edit.h"
 
 namespace tubalyx {
 
@@ -15,6 +20,16 @@ inline constexpr int kMinReportFontSize = 6;
 
 // start × 58 div divisor, never below kMinReportFontSize; a divisor of 0 or less keeps start.
 int FittedReportSize(int startSize, int divisor);
+// start × 63 div (characters of the line), never below kMinReportFontSize: the size that
+// keeps a line within 63 characters of the start size's width.
+int SizeWithin63(int startSize, const std::string& line);
+
+// How one line differs from the lines around it.
+struct LineFormat {
+    int size = 0;                      // 0: the block's line size
+    std::optional<TColor> color;       // none: the colour in force
+    std::optional<TFontStyles> style;  // none: the style in force
+};
 
 class ReportBlock {
 public:
@@ -22,12 +37,16 @@ public:
     ReportBlock();
 
     void Add(std::string text);
+    void Add(std::string text, const LineFormat& format);
     void AddEmpty() { Add(""); }
     // label, ReportSeparator and the number by FormatFixed; a value that is no finite number
     // leaves the line out.
     void AddValue(const std::string& label, double value, int digits = 5);
+    void AddValue(const std::string& label, double value, const LineFormat& format);
     // A line written at FittedReportSize(start size, divisor).
     void AddFitted(std::string text, int divisor);
+    // The lines added from now on are written at `size` (0: the start size again).
+    void SetLineSize(int size) { lineSize_ = size; }
 
     // Appends the lines to the report window and empties the block; the next text is at the
     // start size afterwards.
@@ -38,10 +57,11 @@ public:
 private:
     struct Entry {
         std::string text;
-        int size;  // 0: the start size
+        LineFormat format;  // size 0: the start size
     };
     std::vector<Entry> lines_;
     int startSize_;
+    int lineSize_ = 0;
 };
 
 }  // namespace tubalyx
