@@ -70,12 +70,6 @@ constexpr int kShortestRangeNote = 4;
 
 const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
-LineFormat Red() {
-    LineFormat f;
-    f.color = clRed;
-    return f;
-}
-
 bool Thermodynamics() { return CalcFunction == "Termo"; }
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
@@ -228,7 +222,7 @@ void WriteStateLinesByStateLetter(char, int&) {
 
 void WriteMediumPropertyBlock(char kind, int& position) {
     ReportBlock block;
-    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, Red());
+    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
     const ReportMedium m = DecodeReportMedium(MediumCode);
     const bool big = BigReport();
     if (Thermodynamics() && big && HumidGasFlag && (m == ReportMedium::Mixture || m == ReportMedium::NaturalGas))

@@ -77,15 +77,9 @@ constexpr double kAbsoluteZeroC = -273.15;
 
 const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
-LineFormat Red() {
-    LineFormat f;
-    f.color = clRed;
-    return f;
-}
-
 // Red when a property table has marked the label with its range note.
 LineFormat ColourRule(const std::string& label) {
-    return label.find("!.") != std::string::npos ? Red() : LineFormat{};
+    return label.find("!.") != std::string::npos ? RedLine() : LineFormat{};
 }
 
 void AddLabelled(ReportBlock& block, const std::string& label, double value) {
@@ -129,8 +123,8 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
     if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::Liquid})) return;
     const std::string note = RangeNote(m);
     if (!note.empty()) {
-        block.Add(Pick(kOutsideTableLimits), Red());
-        if (note != " ") block.Add(note, Red());
+        block.Add(Pick(kOutsideTableLimits), RedLine());
+        if (note != " ") block.Add(note, RedLine());
     }
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
@@ -227,7 +221,7 @@ void WriteKappaCpCvLines(ReportBlock& block) {
 
 void WriteHumidityLines(ReportBlock& block) {
     if (HumidGasFlag && RelativeHumidity > 100.0)
-        block.Add(ReportLine(Pick(kHumidityAbove100), RelativeHumidity), Red());
+        block.Add(ReportLine(Pick(kHumidityAbove100), RelativeHumidity), RedLine());
     if (!Thermodynamics() || !HumidGasFlag) return;
     HumidityMeasures(block);
     if (MediumCode != "G") HumidParts(block);

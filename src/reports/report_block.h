@@ -31,6 +31,13 @@ struct LineFormat {
     std::optional<TFontStyles> style;  // none: the style in force
 };
 
+// A line in red, the colour of warnings and of values outside a property table.
+inline LineFormat RedLine() {
+    LineFormat f;
+    f.color = clRed;
+    return f;
+}
+
 class ReportBlock {
 public:
     // Remembers the current size of the report window's next text as the start size.
