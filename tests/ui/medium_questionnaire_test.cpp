@@ -34,8 +34,6 @@
 namespace tubalyx {
 namespace {
 
-constexpr int kLine = 27;  // at font size 20
-
 std::vector<std::string> LinesOf(const TRichEdit& e) {
     std::vector<std::string> lines;
     for (int i = 0; i < e.LineCount(); ++i) lines.push_back(e.Line(i));
@@ -82,26 +80,6 @@ protected:
     }
 };
 
-TEST_F(MediumQuestionnaire, GasBlockStandsLineByLineInTabOrder) {
-    TForm1& f = Form1();
-    MediumCode = "GAS", CalcFunction = "Termo";
-    CalcMediumProperties('S', LayoutTop);
-    EXPECT_EQ(f.Label1.Left(), f.Medialabel.Left() + f.Medialabel.Width() + 5);
-    EXPECT_EQ(f.gasnamnintext.Top(), kLine);
-    EXPECT_EQ(f.GroupBox1.Top(), 2 * kLine);
-    const int below = 2 * kLine + f.GroupBox1.Height();
-    const TControl* rows[] = {&f.temp, &f.abstryckantal, &f.relabsspecfukt};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(rows[i]->Top(), below + i * kLine) << rows[i]->Name();
-    EXPECT_EQ(f.relabsspecfukt.TabOrder(), 5);  // box, temperature, pressure and its unit, humidity
-    EXPECT_EQ(LayoutTop, below + 3 * kLine);
-    // Saturated steam is asked for its pressure alone.
-    HideInputControls();
-    MediumCode = "MNG", LayoutTop = 0;
-    CalcMediumProperties('S', LayoutTop);
-    EXPECT_FALSE(f.temptext.Visible() || f.temp.Visible());
-    EXPECT_EQ(LayoutTop, 2 * kLine);
-}
-
 TEST_F(MediumQuestionnaire, TemperatureAndPressureListedShortenedAndWithTheRangePrompts) {
     TForm1& f = Form1();
     MediumCode = "VAT", CalcFunction = "Termo";
@@ -123,6 +101,12 @@ TEST_F(MediumQuestionnaire, TemperatureAndPressureListedShortenedAndWithTheRange
     PressureMinInput = PressureMaxInput = 500.0;
     f.abstryckantal.SetText("500");
     EXPECT_EQ(Listing(&WritePressureLines), std::vector<std::string>{ListingUnitPrefix(PressureRangeLabel, "kPa") + "    500"});
+    // Saturated steam is asked no temperature.
+    HideInputControls();
+    MediumCode = "MNG";
+    CalcMediumProperties('S', LayoutTop);
+    EXPECT_FALSE(f.temptext.Visible() || f.temp.Visible());
+    EXPECT_TRUE(f.abstryckantal.Visible());
     // A liquefied gas at its boiling limit is asked no pressure: the prompt alone.
     MediumCode = "N2", PhaseLetter = 'G';
     SetPressureTemperatureLabels();
@@ -194,14 +178,6 @@ TEST_F(MediumQuestionnaire, DeviceRowNamesTheUnitOfTheSolvedQuantity) {
             EXPECT_EQ(c.unit->Left(), f.Strypbertyp.Left() + f.Strypbertyp.Width()) << c.solve;
         }
         EXPECT_EQ(f.maxflowsortut.Visible(), c.unit == &f.maxflowsortut) << c.solve << c.device;
-    }
-    // A row longer than 63 characters is fitted (89 here); the optimal design's is not.
-    f.strypsort.SetCaption(std::string(70, 'x'));
-    ReportWindow().SetSelSize(12);
-    for (const char* solve : {"DI", "OK"}) {
-        SolveFor = solve;
-        Listing(&WriteDeviceTypeLines);
-        EXPECT_EQ(ReportWindow().Content().Lines[0][0].Attributes.Size, SolveFor == "OK" ? 12 : 12 * 63 / 89);
     }
     // The phase letter stays only where the tables hold that state.
     const struct {
