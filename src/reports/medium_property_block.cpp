@@ -9,6 +9,7 @@
 #include "reports/medium_listing.h"
 #include "reports/medium_state_lines.h"
 #include "reports/report_window.h"
+#include "state/composition.h"
 #include "state/geometry.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -134,7 +135,7 @@ void CorrectionFactorLines(ReportBlock& block) {
     block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
 }
 
-void StateLines(char kind, ReportBlock& block, ReportMedium m) {
+void StateLines(ReportBlock& block, ReportMedium m) {
     switch (m) {
         case ReportMedium::Water:
         case ReportMedium::Liquid:
@@ -227,7 +228,7 @@ void WriteMediumPropertyBlock(char kind, int& position) {
     const bool big = BigReport();
     if (Thermodynamics() && big && HumidGasFlag && (m == ReportMedium::Mixture || m == ReportMedium::NaturalGas))
         WriteCompositionLines(kind, true, block);
-    StateLines(kind, block, m);
+    StateLines(block, m);
     if (big) {
         if (Thermodynamics())
             ThermodynamicsClosingLines(block, m);

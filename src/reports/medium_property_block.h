@@ -10,7 +10,6 @@
 // The lines are collected first and appended together, so a failure inside leaves no half
 // block; sizes come from the block's start size (never below 6 pt).
 #include "reports/report_block.h"
-#include "state/composition.h"
 
 namespace tubalyx {
 

@@ -13,10 +13,13 @@ int FittedReportSize(int startSize, int divisor) {
     return std::max(kMinReportFontSize, startSize * 58 / divisor);
 }
 
+int ScaledReportSize(int startSize, int numerator, int denominator) {
+    if (denominator <= 0) return startSize;
+    return std::max(kMinReportFontSize, startSize * numerator / denominator);
+}
+
 int SizeWithin63(int startSize, const std::string& line) {
-    const int length = Utf8Length(line);
-    if (length <= 0) return startSize;
-    return std::max(kMinReportFontSize, startSize * 63 / length);
+    return ScaledReportSize(startSize, 63, Utf8Length(line));
 }
 
 ReportBlock::ReportBlock() : startSize_(ReportSize()) {}
@@ -24,7 +27,7 @@ ReportBlock::ReportBlock() : startSize_(ReportSize()) {}
 void ReportBlock::Add(std::string text) { Add(std::move(text), LineFormat{}); }
 
 void ReportBlock::Add(std::string text, const LineFormat& format) {
-    Entry e{std::move(text), format};
+    Entry e{std::move(text), format, {}};
     if (e.format.size <= 0) e.format.size = lineSize_;
     lines_.push_back(std::move(e));
 }
@@ -43,12 +46,24 @@ void ReportBlock::AddFitted(std::string text, int divisor) {
     Add(std::move(text), format);
 }
 
+void ReportBlock::AddSized(std::string text, int size) {
+    LineFormat format;
+    format.size = std::max(kMinReportFontSize, size);
+    Add(std::move(text), format);
+}
+
+void ReportBlock::SetStyle(const TFontStyles& style) { lines_.push_back({"", {}, style}); }
+
 void ReportBlock::Flush() {
     std::vector<Entry> lines;
     lines.swap(lines_);
     lineSize_ = 0;
     int size = startSize_;
     for (const Entry& e : lines) {
+        if (e.change) {
+            SetReportStyle(*e.change);
+            continue;
+        }
         const int wanted = e.format.size > 0 ? e.format.size : startSize_;
         if (wanted != size) SetReportSize(size = wanted);
         const TColor color = ReportColor();

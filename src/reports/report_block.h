@@ -6,8 +6,10 @@
 // Sizes: a long line is fitted by a smaller size computed from the size the section started
 // with (never from the size of the line before, never below kMinReportFontSize); the lines
 // after it are back at the start size unless the section sets a size of its own for the
-// lines that follow (SetLineSize). A line of its own colour or style puts the colour and
-// style in force before it back after it.
+// lines that follow (SetLineSize). Styles: a style change (SetStyle) holds for the lines
+// after it, and past the block, as the sections that emphasise a recommendation leave it;
+// a line of its own colour or style (LineFormat) puts the colour and style in force before
+// it back after it.
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@ inline constexpr int kMinReportFontSize = 6;
 
 // start × 58 div divisor, never below kMinReportFontSize; a divisor of 0 or less keeps start.
 int FittedReportSize(int startSize, int divisor);
+// start × numerator div denominator, never below kMinReportFontSize.
+int ScaledReportSize(int startSize, int numerator, int denominator);
 // start × 63 div (characters of the line), never below kMinReportFontSize: the size that
 // keeps a line within 63 characters of the start size's width.
 int SizeWithin63(int startSize, const std::string& line);
@@ -52,8 +56,12 @@ public:
     void AddValue(const std::string& label, double value, const LineFormat& format);
     // A line written at FittedReportSize(start size, divisor).
     void AddFitted(std::string text, int divisor);
+    // A line written at `size` (computed from StartSize()).
+    void AddSized(std::string text, int size);
     // The lines added from now on are written at `size` (0: the start size again).
     void SetLineSize(int size) { lineSize_ = size; }
+    // The style of the lines that follow.
+    void SetStyle(const TFontStyles& style);
 
     // Appends the lines to the report window and empties the block; the next text is at the
     // start size afterwards.
@@ -64,7 +72,8 @@ public:
 private:
     struct Entry {
         std::string text;
-        LineFormat format;  // size 0: the start size
+        LineFormat format;                  // size 0: the start size
+        std::optional<TFontStyles> change;  // set: a style change, no line
     };
     std::vector<Entry> lines_;
     int startSize_;

@@ -5,7 +5,6 @@
 #include "reports/medium_listing.h"
 #include "reports/medium_state_lines.h"
 #include "reports/operating_conditions.h"
-#include "state/medium.h"
 #include "state/inputs.h"
 #include "state/selections.h"
 #include "state/window_state.h"
