@@ -188,8 +188,11 @@ void WriteTemperatureLines(char kind, int& layoutTop) {
 void WritePressureLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
     if (UsesGasThroatBranch() && (PhaseLetter == 'N' || PhaseLetter == 'X')) {
-        PlaceLine(f.abstryckmaxtext, &f.abstryckmaxantal, nullptr, layoutTop);
+        // The prompts of a range follow from the maximum row being shown; the row is placed
+        // after them, so that its edit stands right of the prompt's final width.
+        f.abstryckmaxtext.SetVisible(true);
         SetPressureTemperatureLabels();
+        PlaceLine(f.abstryckmaxtext, &f.abstryckmaxantal, nullptr, layoutTop);
     }
     if (PhaseLetter == 'N' || PhaseLetter == 'H' || PhaseLetter == 'X')
         PlaceLine(f.abstrycktext, &f.abstryckantal, &f.abstrycksort, layoutTop);
