@@ -6,6 +6,7 @@
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
+#include "reports/medium_property_block.h"
 #include "reports/report_window.h"
 #include "reports/reynolds_report.h"
 #include "state/geometry.h"
@@ -105,6 +106,7 @@ void WriteRestrictionReport(char kind, int layoutPosition) {
     AppendReportLine(power);
     WriteFlowSpeedLines(ValveMassFlowTph * 1000 / 3600, FlowDensity, PipeDiameter);
     for (const std::string& line : factors) AppendReportLine(line);
+    WriteMediumPropertyBlock(kind, layoutPosition);
     if (TableRangeNote != " ") AppendReportLine(Pick(kWarning) + TableRangeNote);
 }
 

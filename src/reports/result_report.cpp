@@ -9,6 +9,7 @@
 #include "reports/algorithms_report.h"
 #include "reports/dp_transmitter_report.h"
 #include "reports/flow_range_report.h"
+#include "reports/medium_property_block.h"
 #include "reports/operating_conditions.h"
 #include "reports/report_block.h"
 #include "reports/result_report_detail.h"
@@ -181,7 +182,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != 'D'));
     WriteFlowRangeSection();
     if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeading, true));
-    // WriteMediumPropertyBlock(kind, a copy of position) comes here once it is built.
+    WriteMediumPropertyBlock(kind, position);
     if (scope.Big()) {
         ReportBlock block;
         block.AddEmpty();

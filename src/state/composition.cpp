@@ -32,7 +32,8 @@ namespace tubalyx {
     X(NaturalGasWater, 0.0)               \
     X(DensityDampingDivisor, 0.0)         \
     X(DetailedGasDensity, 0.0)            \
-    X(NaturalGasZ, 0.0)
+    X(NaturalGasZ, 0.0)                   \
+    X(AverageMolarMass, 0.0)
 
 TUBALYX_COMPOSITION(TUBALYX_STATE_DEFINE)
 

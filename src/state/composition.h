@@ -50,4 +50,7 @@ extern double DensityDampingDivisor;
 extern double DetailedGasDensity;  // kg/m3
 extern double NaturalGasZ;
 
+// The average molar mass (g/mol) of the medium as the big thermodynamic report shows it.
+extern double AverageMolarMass;
+
 }  // namespace tubalyx

@@ -33,6 +33,9 @@ std::string FormU0(const TLabel& label, const std::string& unit, const std::stri
 std::string FormU1(const TLabel& label, const std::string& unit, const std::string& value, int width);
 
 void AppendLine(const std::string& text);
+// Reads the max flow, its unit and normal density from their edits and converts the flow to
+// MaxFlowSI; a unit that cannot be converted keeps the flow as it was.
+void RefreshMaxFlow();
 // Appends a caption in a text size scaled by 63 / its length (never below 6 pt), so that a
 // long caption keeps within 63 characters of width; the size before is put back. With
 // `onlyWhenLonger` a caption of up to 63 characters keeps the size.

@@ -7,6 +7,7 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
+#include "reports/medium_listing.h"
 #include "reports/report_window.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
@@ -56,15 +57,14 @@ void PlaceLine(TLabel& label, TControl* edit, TControl* unit, int& top) {
     top = last->Top() + last->Height();
 }
 
-std::string PaddedValue(const std::string& value, int width) { return PadLeft(ReportSeparator + value, width); }
+std::string PaddedValue(const std::string& value, int width) { return ListingField(value, width); }
 
 std::string FormP(const TLabel& label, const std::string& value, int width) {
     return label.Caption() + PaddedValue(value, width);
 }
 
 std::string UnitPrefix(const TLabel& label, const std::string& unit) {
-    const int keep = std::max(0, Utf8Length(label.Caption()) - (Utf8Length(unit) + 3));
-    return Utf8Left(label.Caption(), keep) + "(" + unit + ")";
+    return ListingUnitPrefix(label.Caption(), unit);
 }
 
 std::string FormU0(const TLabel& label, const std::string& unit, const std::string& value, int width) {
@@ -76,6 +76,24 @@ std::string FormU1(const TLabel& label, const std::string& unit, const std::stri
 }
 
 void AppendLine(const std::string& text) { AppendReportLine(text); }
+
+void RefreshMaxFlow() {
+    TForm1& f = Form1();
+    ParsedUnitKind = "M";
+    FlowNormalDensity = StrToFloatSafe(f.maxflownormaldens.Text());
+    MaxFlowInput = StrToFloatSafe(f.maxflowantal.Text());
+    FlowUnit = f.maxflowsort.Text();
+    // The line is placed all the same when the conversion fails; the flow is then kept.
+    try {
+        std::string unit = FlowUnit, kind;
+        double flow = 0.0;
+        ParseUnitValue(unit, MaxFlowInput, FlowNormalDensity, PipeDiameter, flow, kind);
+        FlowUnit = unit;
+        MaxFlowSI = flow;
+        ParsedUnitKind = kind;
+    } catch (const CalcError&) {
+    }
+}
 
 void AppendFittedCaption(const std::string& caption, bool onlyWhenLonger) {
     const int length = Utf8Length(caption);
@@ -110,24 +128,6 @@ void PlainLine(char kind, int& top, TLabel& label, TEdit& edit, int chars, int w
 void UnitLine(char kind, int& top, TLabel& label, TEdit& edit, TEdit& unit, int width) {
     PlaceLine(label, &edit, &unit, top);
     if (WritesReport(kind)) AppendLine(FormU1(label, unit.Text(), edit.Text(), width));
-}
-
-void RefreshMaxFlow() {
-    TForm1& f = Form1();
-    ParsedUnitKind = "M";
-    FlowNormalDensity = StrToFloatSafe(f.maxflownormaldens.Text());
-    MaxFlowInput = StrToFloatSafe(f.maxflowantal.Text());
-    FlowUnit = f.maxflowsort.Text();
-    // The line is placed all the same when the conversion fails; the flow is then kept.
-    try {
-        std::string unit = FlowUnit, kind;
-        double flow = 0.0;
-        ParseUnitValue(unit, MaxFlowInput, FlowNormalDensity, PipeDiameter, flow, kind);
-        FlowUnit = unit;
-        MaxFlowSI = flow;
-        ParsedUnitKind = kind;
-    } catch (const CalcError&) {
-    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "state/window_state.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
+#include "ui/medium_questionnaire.h"
 #include "ui/questionnaire.h"
 #include "ui/questionnaire_detail.h"
 
@@ -197,6 +198,8 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
     const Solved solved = DecodeSolved(SolveFor);
     const bool standardized = !IsConeDevice(device) && device != FlowDevice::VolumeMeter;
 
+    WriteDeviceTypeLines(kind, layoutTop);
+    WriteMediumDataSection(kind, layoutTop);
     if (device != FlowDevice::VolumeMeter)
         PlaceMaterialLine(kind, layoutTop, {f.mtrlfl, f.utvfltext, f.utvfl, f.utvflbtext, f.utvflb}, 1, false);
     PlaceMaterialLine(kind, layoutTop, {f.mtrlror, f.utvrortext, f.utvror, f.utvrorbtext, f.utvrorb}, 0, true);
@@ -264,10 +267,12 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
 
 void BuildValvePage(char kind, int& layoutTop) {
     TForm1& f = Form1();
+    WriteMediumDataSection(kind, layoutTop);
     ShowVapourCriticalPressureInput(kind, layoutTop);
     BuildDpInputLine(kind, layoutTop);
     ShowTubeDiameterInput(kind, layoutTop);
     if (ValveSubtype == "RO") {
+        WriteDeviceTypeLines(kind, layoutTop);
         if (SolveFor == "DI")
             ShowMaxFlowInput(kind, layoutTop);
         else

@@ -11,6 +11,7 @@
 #include "numerics/text_utils.h"
 #include "reports/calculation_function.h"
 #include "reports/limits_report.h"
+#include "reports/medium_property_block.h"
 #include "reports/operating_conditions.h"
 #include "reports/production_report.h"
 #include "reports/report_head.h"
@@ -29,6 +30,7 @@
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
+#include "ui/medium_questionnaire.h"
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/valve_sizing.h"
 #include "reports/restriction_report.h"
@@ -116,9 +118,11 @@ void CalculateMediumState() {
 
 void RunThermodynamics() {
     CalculateMediumState();
+    CalcMediumProperties('B', LayoutTop);
     // The input listing of the page build may change the medium description: compute again.
     CalculateMediumState();
     WriteOutputHeading();
+    WriteMediumPropertyBlock('S', LayoutTop);
 }
 
 // False when the input is faulty: the medium has no positive density at the operating point.

@@ -63,7 +63,10 @@ TEST_F(RestrictionReportTest, WaterValveOpenAndChoked) {
                                                  "Valve powerconsumption________________________(kW)= 0,2779",
                                                  PipeSpeedLine(),
                                                  "Valve reduct. critical flow factor Flp/(Cfr)______= 0,9000",
-                                                 "Valve reduction factor (R)______________________()= 1,0000"}));
+                                                 "Valve reduction factor (R)______________________()= 1,0000",
+                                                 // The medium block: the state of water at the valve.
+                                                 "Density____________________________________(kg/m3)= 1000,0",
+                                                 "Dynamic viscosity________________________(Pas*E-6)= 1000,0"}));
     // Choked, in German on a point platform, with a range note.
     const SeparatorGuard point('.');
     ValveKv = 35.2069;
@@ -95,7 +98,9 @@ TEST_F(RestrictionReportTest, RestrictionBoreAndWhereItTurnsCritical) {
                                                  "  At constant Outletpressure",
                                                  "Restriction powerconsumption__________________(kW)= 0,2779",
                                                  PipeSpeedLine(),
-                                                 "fl for restriction______________________________()= 0,9759"}));
+                                                 "fl for restriction______________________________()= 0,9759",
+                                                 "Density____________________________________(kg/m3)= 1000,0",
+                                                 "Dynamic viscosity________________________(Pas*E-6)= 1000,0"}));
 }
 
 TEST_F(RestrictionReportTest, CriticalLinesInTheThreeLanguages) {

@@ -62,6 +62,8 @@ protected:
         return all;
     }
 
+    static int BottomOf(const TControl& c) { return c.Top() + c.Height(); }
+
     static std::vector<std::string> ReportLines() {
         std::vector<std::string> lines;
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
@@ -71,13 +73,18 @@ protected:
 
 TEST_F(Questionnaire, OrificePageLinesFollowOneAnotherInTheModelsPositionsAndTabOrder) {
     TForm1& f = Form1();
-    EXPECT_EQ(Build(BuildThroatDevicePage), 12 * kLine);
+    // The page opens with the device row and the medium block; the device lines follow them.
+    const int bottom = Build(BuildThroatDevicePage);
+    const int top0 = f.relabsfukt.Top() + kLine, tab0 = f.relabsspecfukt.TabOrder() + 1;
+    EXPECT_EQ(f.ISODIN.Top(), 0);
+    EXPECT_EQ(f.Mediarubrik.Top(), kLine);
+    EXPECT_EQ(bottom, top0 + 12 * kLine);
     // The device material one pixel lower than its coefficients, which follow its right edge.
-    EXPECT_EQ(f.mtrlfl.Top(), 1);
-    EXPECT_EQ(f.utvfltext.Top(), 0);
+    EXPECT_EQ(f.mtrlfl.Top(), top0 + 1);
+    EXPECT_EQ(f.utvfltext.Top(), top0);
     EXPECT_EQ(f.utvfltext.Left(), f.mtrlfl.Width());
     EXPECT_EQ(f.utvrortext.Left(), f.mtrlror.Width());
-    const struct { const TControl* control; int line; } lines[] = {  // in tab order from 0
+    const struct { const TControl* control; int line; } lines[] = {  // in tab order from tab0
         {&f.utvfl, 0}, {&f.utvflb, 0}, {&f.utvror, 1}, {&f.utvrorb, 1}, {&f.Dstorkallmm, 2},
         {&f.dstorkallsort, 2}, {&f.kantradie, 3}, {&f.Dstorrahetmm, 4}, {&f.maxflowantal, 5},
         {&f.maxflowsort, 5}, {&f.minflowantal, 6}, {&f.minflowsort, 6}, {&f.difftryckmaxantal, 7},
@@ -86,21 +93,21 @@ TEST_F(Questionnaire, OrificePageLinesFollowOneAnotherInTheModelsPositionsAndTab
     for (int tab = 0; tab < static_cast<int>(std::size(lines)); ++tab) {
         const TControl* c = lines[tab].control;
         EXPECT_TRUE(c->Visible()) << c->Name();
-        EXPECT_EQ(c->Top(), lines[tab].line * kLine) << c->Name();
-        EXPECT_EQ(c->TabOrder(), tab) << c->Name();
+        EXPECT_EQ(c->Top(), top0 + lines[tab].line * kLine) << c->Name();
+        EXPECT_EQ(c->TabOrder(), tab0 + tab) << c->Name();
     }
     // Prompts stand at the left edge, 57 characters wide, so the edits share one column.
     EXPECT_EQ(f.kantradietextin.Left(), 0);
     EXPECT_EQ(f.Dstorkallmm.Left(), 57 * kChar);
     EXPECT_EQ(f.dstorkallsort.Left(), 57 * kChar + f.Dstorkallmm.Width());
-    EXPECT_EQ(f.bestyckningtext.Top(), 8 * kLine);
-    EXPECT_EQ(f.tillvunderlagtextin.Top(), 11 * kLine);
+    EXPECT_EQ(f.bestyckningtext.Top(), top0 + 8 * kLine);
+    EXPECT_EQ(f.tillvunderlagtextin.Top(), top0 + 11 * kLine);
     EXPECT_FALSE(f.okfelbidrag.Visible());
     // Without a fitting the extra uncertainty is asked in place of the straight lengths.
     UpstreamFittingCode = "0";
     HideInputControls();
     Build(BuildThroatDevicePage);
-    EXPECT_EQ(f.okfelbidrag.Top(), 9 * kLine);
+    EXPECT_EQ(f.okfelbidrag.Top(), top0 + 9 * kLine);
     EXPECT_FALSE(f.givenrakin.Visible());
 }
 
@@ -136,7 +143,9 @@ TEST_F(Questionnaire, ValvePageAsksVapourAndCriticalPressureOfTheLiquidOnly) {
         for (const TControl* c : {(TControl*)&f.angtrycktext, (TControl*)&f.angtryckantal, (TControl*)&f.krittrycktext,
                                   (TControl*)&f.krittryckantal})
             EXPECT_EQ(c->Visible(), liquid) << medium << " " << c->Name();
-        EXPECT_EQ(f.Differenstryck.Top(), liquid ? 2 * kLine : 0) << medium;
+        // Below the medium block, which ends with the pressure question for a liquid.
+        const int below = liquid || MediumCode == "VAT" ? BottomOf(f.abstrycksort) : BottomOf(f.relabsspecfukt);
+        EXPECT_EQ(f.Differenstryck.Top(), below + (liquid ? 2 * kLine : 0)) << medium;
         // Valve diameter, recovery factor, then the flow.
         EXPECT_EQ(f.fltext.Top() + kLine, f.maxflowtext.Top()) << medium;
     }
@@ -246,15 +255,18 @@ TEST_F(Questionnaire, BigReportWidensTheExpansionLinesAndFitsTheMaterialCaption)
     InputTabOrder = 0;
     BuildThroatDevicePage('B', top);
     const TRichEdit& report = ReportWindow();
-    ASSERT_GE(report.LineCount(), 4);
-    EXPECT_EQ(report.Line(0), f.mtrlfl.Caption());
+    // The device row and the medium block come first; the material lines follow them.
+    const auto lines = ReportLines();
+    const int m = static_cast<int>(std::find(lines.begin(), lines.end(), f.mtrlfl.Caption()) - lines.begin());
+    ASSERT_GE(report.LineCount(), m + 7);
+    EXPECT_TRUE(report.Line(m - 1).starts_with(f.relabsfukt.Caption())) << report.Line(m - 1);
     // 74 characters: the text size shrinks by 63/74 for that line only.
-    EXPECT_EQ(report.Content().Lines[0][0].Attributes.Size, 10 * 63 / 74);
-    EXPECT_EQ(report.Content().Lines[1][0].Attributes.Size, 10);
-    EXPECT_EQ(report.Line(1), "1st order expansionfactor" + std::string(24, '_') + "(E-6/C)   16.5");
-    EXPECT_EQ(report.Line(2).substr(0, 56), "2nd order " + std::string(38, '_') + "(E-6/C2)");
+    EXPECT_EQ(report.Content().Lines[m][0].Attributes.Size, 10 * 63 / 74);
+    EXPECT_EQ(report.Content().Lines[m + 1][0].Attributes.Size, 10);
+    EXPECT_EQ(report.Line(m + 1), "1st order expansionfactor" + std::string(24, '_') + "(E-6/C)   16.5");
+    EXPECT_EQ(report.Line(m + 2).substr(0, 56), "2nd order " + std::string(38, '_') + "(E-6/C2)");
     // The pipe material's lines end with an empty line.
-    EXPECT_EQ(report.Line(6), "");
+    EXPECT_EQ(report.Line(m + 6), "");
 }
 
 TEST_F(Questionnaire, OptimalDesignAsksItsRangesInOrderAndAFittingForTheBigReport) {

@@ -46,6 +46,10 @@ void WaterOrifice() {
     SolveFor = "DI", UpstreamFittingCode = "0", MaxFlowGivenFlag = "V";
     MinFlowInput = 15000.0, FlowNormalDensity = 1.0, PipeDiameterColdMm = 100.0;
     PressureUnit = "kPa", PressureMinInput = PressureMaxInput = 500.0;
+    // The design dp as typed: the window writes it back only beside a pressure range, which a
+    // liquid's page does not show.
+    Form1().difftryckmaxantal.SetText("25");
+    Form1().difftryckmaxsort.SetText("kPa");
 }
 
 // A user-defined liquid of zero density: the primary-device run must refuse it.
@@ -123,27 +127,37 @@ TEST_F(RunDriverTest, ThreeRunsStandNewestFirstWithEveryLineAsItWas) {
     ASSERT_EQ(lines, expected);
     EXPECT_TRUE(StartAttributesOf(Form1().RichEdit1) == expectedAttributes);
 
-    // Termo (first in the window): the input heading at 11/8 of the form's font, the output heading.
+    // Termo (first in the window): the input heading at 11/8 of the form's font, the listing
+    // of the medium questionnaire, an empty line and the output heading.
+    const std::string output = "__________________OUTPUT_____________________";
+    const int termo = static_cast<int>(reports[2].size()), zero = static_cast<int>(reports[1].size());
     EXPECT_EQ(lines[3], "__________________INPUT______________________");
-    EXPECT_EQ(lines[5], "__________________OUTPUT_____________________");
     EXPECT_EQ(reports[2][3].Size, kFontSize * 11 / 8);
+    const auto termoOutput = std::find(lines.begin() + 4, lines.begin() + termo, output);
+    ASSERT_NE(termoOutput, lines.begin() + termo);
+    EXPECT_EQ(*(termoOutput - 1), "");
+    // The liquid of the run before, whose typed density the report does not repeat.
+    EXPECT_TRUE((termoOutput + 1)->starts_with(DynamicViscosityLabel)) << *(termoOutput + 1);
     // Zero density: the head, the input heading and the red error line, nothing else.
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 11, lines.begin() + 13),
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + termo + 4, lines.begin() + termo + 6),
               (std::vector<std::string>{"__________________INPUT______________________", "INPUT ERROR!!!"}));
+    EXPECT_EQ(zero, 7);
     EXPECT_EQ(reports[1][5].Color, clRed);
     EXPECT_EQ(reports[1][5].Size, kFontSize);
     // The orifice: two title lines in dark red bold at the head's size; the body starts again
     // from the report's size, and no section grows above it.
-    EXPECT_EQ(lines[14], "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES");
-    EXPECT_EQ(lines[15], "ACCORDING STANDARD ISO 5167 from 2003");
+    const int orifice = termo + zero;
+    EXPECT_EQ(lines[orifice], "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES");
+    EXPECT_EQ(lines[orifice + 1], "ACCORDING STANDARD ISO 5167 from 2003");
     EXPECT_EQ(reports[0][0].Color, 128);
     EXPECT_TRUE(reports[0][0].Style.Bold);
     EXPECT_EQ(reports[0][1].Size, kHeadSize);
     for (size_t i = 4; i < reports[0].size(); ++i) EXPECT_LE(reports[0][i].Size, kFontSize) << i;
     // The caret ends on the marked line nearest the end: the oldest report's output heading.
     const TRichEdit& e = Form1().RichEdit1;
-    ASSERT_EQ(lines[20], "__________________OUTPUT_____________________");
-    EXPECT_EQ(ReportCaret(), LineStartPosition(e, 20) + Utf8Length(lines[20]));
+    const int last = static_cast<int>(std::find(lines.begin() + orifice, lines.end(), output) - lines.begin());
+    ASSERT_LT(last, static_cast<int>(lines.size()));
+    EXPECT_EQ(ReportCaret(), LineStartPosition(e, last) + Utf8Length(lines[last]));
 }
 
 TEST_F(RunDriverTest, AHundredRunsKeepAHundredReportsAtTheirSizes) {

@@ -1,0 +1,241 @@
+#include "reports/medium_property_block.h"
+
+#include <cmath>
+
+#include "media/medium_identification.h"
+#include "media/natural_gas.h"
+#include "numerics/number_text.h"
+#include "numerics/text_utils.h"
+#include "reports/medium_listing.h"
+#include "reports/medium_state_lines.h"
+#include "reports/report_window.h"
+#include "state/composition.h"
+#include "state/geometry.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "texts/caption_data.h"
+#include "texts/report_label_strings.h"
+#include "texts/window_access.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+// {Swedish, German, English}
+constexpr LangText kMethaneNote{"OBS! Alla fysikaliska data=CH4 (utom densitet<0.1% osäkerhet)",
+                                "Bemerkung! Alle Eigenschaften=CH4 (ohne Dichte<0.1% Unsicherheit)",
+                                "NOTE! All properties=CH4 (except density<0.1% uncertainty)"};
+constexpr LangText kCarbonDioxideNote{"OBS! Alla fysikaliska data utom densitet = CO2 - data",
+                                      "Bemerkung! Alle Eigenschaften ohne Dichte = CO2 Eigenschaften",
+                                      "NOTE! All properties except density = CO2 properties"};
+// The methane note's size: the start size × 58 div its length in the language.
+constexpr int kMethaneNoteDivisorS = 61, kMethaneNoteDivisorD = 64, kMethaneNoteDivisorE = 58;
+
+constexpr LangText kSuperiorMassLabel{"Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
+                                      "Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
+                                      "Superior cal. value at **/condensed H2O    (MJ/kg)= "};
+constexpr const char* kReferenceStateNote = "**=15 C/101.325 kPaA before and after combustion";
+constexpr const char* kSuperiorVolumeLabel = "Superior calorif. val.at **/condensed H2O(MJ/Nm3*)= ";
+constexpr const char* kInferiorMassLabel = "Inferior cal.value at ** /uncondensed H2O  (MJ/kg)= ";
+constexpr const char* kInferiorVolumeLabel = "Inferior calorific v. at ** /unc. H2O    (MJ/Nm3*)= ";
+constexpr const char* kWobbeLabel = "Wobbe index at **              (cond. H2O)(MJ/Nm3)= ";
+
+constexpr LangText kTableGasMolarMassLabel{"Genomsnittlig molekylvikt tabellgas____________(u)= ",
+                                           "Durchschnittliche Molekülgewicht Tafelgas______(u)= ",
+                                           "Average Molecule weight tablegas_______________(u)= "};
+constexpr LangText kMolarMassLabel{"Genomsnittlig molekylvikt______________________(u)= ",
+                                   "Durchschnittliche Molekülgewicht_______________(u)= ",
+                                   "Average Molecule weight________________________(u)= "};
+
+// The reference state of the calorific values and of the normal cubic metre.
+constexpr double kReferencePressurePa = 101325.0;
+constexpr double kReferenceTemperatureC = 15.0;
+// 1 / 1.2254: the reciprocal of the density of dry air (kg/m3) at the reference state, which
+// turns a gas density into the relative density of the Wobbe index.
+constexpr double kPerDryAirDensity = 0.81606006;
+
+// Molar masses (kg/kmol) of the ten grid components; water vapour does not enter the
+// calorific values.
+constexpr double kComponentMolarMass[10] = {16.043, 30.07,  44.097, 58.123, 72.15,
+                                            28.0135, 44.01, 2.0159, 28.01,  0.0};
+// Gross and net molar calorific values at 15 C (ISO 6976), kJ/mol, of the five hydrocarbons;
+// the inert gases, hydrogen and carbon monoxide count with none.
+constexpr double kGrossMolarValue[5] = {891.56, 1562.14, 2221.1, 2879.76, 3538.6};
+constexpr double kNetMolarValue[5] = {802.69, 1428.84, 2043.37, 2657.6, 3272.0};
+
+// A molar mass of a single gas above this is worth a line; the media without one read 1.
+constexpr double kNoMolarMass = 1.0000000001;
+// A range note shorter than this is no note (the property routines leave " " for none).
+constexpr int kShortestRangeNote = 4;
+
+const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
+
+bool Thermodynamics() { return CalcFunction == "Termo"; }
+bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
+
+void MethaneNote(ReportBlock& block) {
+    const int divisor = LanguageLetter == 'E'   ? kMethaneNoteDivisorE
+                        : LanguageLetter == 'D' ? kMethaneNoteDivisorD
+                                                : kMethaneNoteDivisorS;
+    // The rest of the block keeps the note's size.
+    block.SetLineSize(FittedReportSize(block.StartSize(), divisor));
+    block.Add(Pick(kMethaneNote));
+}
+
+double ReferenceDensity() {
+    return GasCompressibilityDetailed(GasComposition, NaturalGasZ, kReferencePressurePa, kReferenceTemperatureC);
+}
+
+void CalorificLines(ReportBlock& block) {
+    const double fractions[10] = {NaturalGasMethane,  NaturalGasEthane,        NaturalGasPropane,
+                                  NaturalGasButanes,  NaturalGasPentanes,      NaturalGasNitrogen,
+                                  NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide,
+                                  NaturalGasWater};
+    const CalorificValues values = NaturalGasCalorificValues(fractions);
+    const std::string& sep = ReportSeparator;
+    block.AddValue(Pick(kSuperiorMassLabel), values.superior);
+    block.Add(kReferenceStateNote);
+    const double rho = ReferenceDensity();
+    block.AddValue(kSuperiorVolumeLabel, values.superior * rho);
+    block.Add("*Nm3 at " + sep + "15" + sep + " C/" + sep + "101.325" + sep + " kPaA");
+    block.AddValue(kInferiorMassLabel, values.inferior);
+    block.AddValue(kInferiorVolumeLabel, values.inferior * ReferenceDensity());
+    if (rho > 0.0) block.AddValue(kWobbeLabel, WobbeIndex(values.superior, rho));
+}
+
+// The average molar mass of the humid composition grid, with the user's own molar mass for
+// a user-defined component.
+double GridAverageMolarMass() {
+    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    double sum = 0.0;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        const std::string& keyword = MixtureComponentKeyword[row];
+        const double molarMass = keyword == "GAS" ? MixtureMolarMass[row] : MolarMass(keyword);
+        sum += StrToFloatSafe(grid.Cell(5, row)) * molarMass * 0.01;
+    }
+    return sum;
+}
+
+void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
+    const bool composed = m == ReportMedium::Mixture || m == ReportMedium::NaturalGas;
+    if (composed)
+        AverageMolarMass = GridAverageMolarMass();
+    else
+        AverageMolarMass = m == ReportMedium::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
+    const char* label = TextOf(composed ? kTableGasMolarMassLabel : kMolarMassLabel, LanguageLetter);
+    if (!label) return;
+    if (composed || AverageMolarMass > kNoMolarMass) block.AddValue(label, AverageMolarMass);
+}
+
+void CorrectionFactorLines(ReportBlock& block) {
+    const bool throat = DeviceCode != "VOLYM" && (CalcFunction != "Ventil" || ValveSubtype == "RO");
+    // A cold diameter of 0 gives no factor: its line is left out.
+    if (throat) block.AddValue(BoreTemperatureFactorLabel, BoreDiameter / BoreDiameterColdM);
+    block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
+}
+
+void StateLines(ReportBlock& block, ReportMedium m) {
+    switch (m) {
+        case ReportMedium::Water:
+        case ReportMedium::Liquid:
+        case ReportMedium::PropaneLiquid:
+        case ReportMedium::Oil: WriteDensityZViscosityLines(block); break;
+        case ReportMedium::IdealGas:
+        case ReportMedium::RealGas:
+        case ReportMedium::Air:
+        case ReportMedium::Methane:
+        case ReportMedium::Propane:
+        case ReportMedium::Ammonia:
+        case ReportMedium::Mixture: WriteStateLinesWithHumidity(block); break;
+        case ReportMedium::Steam: WriteDensityAndHeatLines(block); break;
+        case ReportMedium::WetSteam: WriteTemperatureAndStateLines(block); break;
+        case ReportMedium::NaturalGas:
+            MethaneNote(block);
+            WriteStateLinesWithHumidity(block);
+            ReadGasComposition();
+            if (Thermodynamics()) CalorificLines(block);
+            break;
+        case ReportMedium::Argon:
+        case ReportMedium::CarbonDioxide:
+        case ReportMedium::CarbonMonoxide:
+        case ReportMedium::Nitrogen:
+        case ReportMedium::Oxygen: WriteStateLinesByStateLetter(block); break;
+        case ReportMedium::Hydrogen:
+            if (PhaseLetter == 'V' || PhaseLetter == 'X') {
+                if (PhaseLetter == 'V')
+                    WritePressureLine(block);
+                else
+                    WriteTemperatureLine(block);
+                WriteDensityZViscosityLines(block);
+            } else {
+                WriteStateLinesWithHumidity(block);
+            }
+            break;
+        case ReportMedium::Ozone:
+            block.Add(Pick(kCarbonDioxideNote));
+            WriteStateLinesByStateLetter(block);
+            break;
+        case ReportMedium::Other: break;
+    }
+}
+
+}  // namespace
+
+CalorificValues NaturalGasCalorificValues(const double (&x)[10]) {
+    double molarMass = 0.0, gross = 0.0, net = 0.0;
+    for (int i = 0; i < 10; ++i) molarMass += kComponentMolarMass[i] * x[i];
+    for (int i = 0; i < 5; ++i) {
+        gross += kGrossMolarValue[i] * x[i];
+        net += kNetMolarValue[i] * x[i];
+    }
+    if (!(molarMass > 0.0)) return {};
+    return {gross / molarMass, net / molarMass};
+}
+
+double WobbeIndex(double superiorMassValue, double referenceDensity) {
+    if (!(referenceDensity > 0.0)) return 0.0;
+    return superiorMassValue * referenceDensity / std::sqrt(kPerDryAirDensity * referenceDensity);
+}
+
+void WriteStateLinesByStateLetter(ReportBlock& block) {
+    switch (PhaseLetter) {
+        case 'N':
+        case 'G':
+        case 'H':
+            if (PhaseLetter == 'G') WritePressureLine(block);
+            if (PhaseLetter == 'H') WriteTemperatureLine(block);
+            WriteStateLinesWithHumidity(block);
+            break;
+        default:
+            if (PhaseLetter == 'V') WritePressureLine(block);
+            if (PhaseLetter == 'X') WriteTemperatureLine(block);
+            WriteDensityZViscosityLines(block);
+            break;
+    }
+}
+
+void WriteStateLinesByStateLetter(char, int&) {
+    ReportBlock block;
+    WriteStateLinesByStateLetter(block);
+    block.Flush();
+}
+
+void WriteMediumPropertyBlock(char kind, int& position) {
+    ReportBlock block;
+    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
+    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const bool big = BigReport();
+    if (Thermodynamics() && big && HumidGasFlag && (m == ReportMedium::Mixture || m == ReportMedium::NaturalGas))
+        WriteCompositionLines(kind, true, block);
+    StateLines(block, m);
+    if (big) {
+        if (Thermodynamics())
+            ThermodynamicsClosingLines(block, m);
+        else
+            CorrectionFactorLines(block);
+    }
+    block.Flush();
+}
+
+}  // namespace tubalyx
