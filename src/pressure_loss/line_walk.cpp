@@ -55,15 +55,17 @@ class LineWalker {
 public:
     LineWalker()
         : medium_(MediumCode == "MNG" ? "ANG" : MediumCode),
-          liquid_(!IsGasMedium(medium_)),
+          liquidPhase_(PhaseLetter == 'X' || PhaseLetter == 'V'),
+          gas_(IsGasMedium(medium_)),
           adiabatic_(ExpansionModeLetter != 'T') {}
 
     const std::string& Medium() const { return medium_; }
 
-    // The medium at a point of the line (a liquid at the operating state) into the medium
-    // state, the state's density, viscosity, kappa and velocity with it.
+    // The medium at a point of the line (a liquid phase at the operating state, where it
+    // cannot boil) into the medium state, the state's density, viscosity, kappa and velocity
+    // with it.
     void Evaluate(LineFlowState& s) const {
-        const LineMediumProperties m = liquid_ ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
+        const LineMediumProperties m = liquidPhase_ ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
                                                : SetLineMediumState(medium_, s.pressure, s.temperature);
         s.density = m.density;
         s.viscosity = m.viscosity;
@@ -138,12 +140,12 @@ private:
             if (IsCrossSection(kind)) s.diameter = next;
             if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
         }
-        const LineMediumProperties m =
-            liquid_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature) : LineMediumAt(medium_, p2, t2);
+        const LineMediumProperties m = liquidPhase_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature)
+                                                    : LineMediumAt(medium_, p2, t2);
         const double w = Velocity(s, m.viscosity, m.density);
         const double zeta = ResistanceZeta[r];
         double pressure = 0.0;
-        if (liquid_) {
+        if (!gas_) {
             pressure = p2 - zeta * m.density * 0.5 * w * w;
         } else {
             const double t = (p2 - zeta * m.density * w * w) * p2;
@@ -157,7 +159,8 @@ private:
     }
 
     std::string medium_;
-    bool liquid_;
+    bool liquidPhase_;
+    bool gas_;
     bool adiabatic_;
 };
 
