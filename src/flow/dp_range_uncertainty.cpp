@@ -7,6 +7,7 @@
 #include "flow/flow_iterations.h"
 #include "flow/reynolds.h"
 #include "numerics/checked.h"
+#include "state/corrections.h"
 
 namespace tubalyx {
 
@@ -47,6 +48,13 @@ void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
     average = CheckFinite(sumU * (1.0 / 11.0));
     deviationA = CheckFinite(sumA * (1.0 / 11.0));
     deviationB = CheckFinite(sumB * (1.0 / 11.0));
+}
+
+bool RelativeChangeExceeds() {
+    constexpr double kRelativeChangeLimit = 0.002;
+    const double average = AverageCoefficientUncertainty;
+    if (average == 0.0) return true;
+    return std::fabs(VariantFlowDeviationB - average) / average > kRelativeChangeLimit;
 }
 
 }  // namespace tubalyx

@@ -16,3 +16,13 @@ void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
                             double& average, double& deviationA, double& deviationB);
 
 }  // namespace tubalyx
+
+namespace tubalyx {
+
+// Whether the flow scaled from the max dp (VariantFlowDeviationB) departs from the standard
+// coefficient's average uncertainty (AverageCoefficientUncertainty) by more than 0.2 % of it,
+// or that average is 0: only then do the normal-flow and all-flows root constants differ
+// enough from the max-flow one to be worth offering.
+bool RelativeChangeExceeds();
+
+}  // namespace tubalyx

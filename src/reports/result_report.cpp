@@ -6,6 +6,8 @@
 #include "flow/device_geometry.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "reports/algorithms_report.h"
+#include "reports/dp_transmitter_report.h"
 #include "reports/flow_range_report.h"
 #include "reports/operating_conditions.h"
 #include "reports/report_block.h"
@@ -99,7 +101,7 @@ void WriteShortResult(SolveTarget solve) {
 
 // Big report, devices with a standard's mounting rules.
 void WriteMountingBlock() {
-    // WriteFlowDpTable (the flow/dp table of the big report) comes first once it is built.
+    WriteFlowDpTable();
     ReportBlock block;
     block.AddEmpty();
     block.Add(ByLanguage("              MONTERING I RÖRLEDNING", "                  ROHREINBAU",
@@ -120,9 +122,9 @@ void WriteMountingBlock() {
 
 // Big report but for the volume meter: the heading of the flow algorithms.
 void WriteAlgorithmsPreamble() {
+    AppendReportLine("");
+    WriteDpTransmitterSection();
     ReportBlock block;
-    block.AddEmpty();
-    // WriteDpTransmitterSection and the empty line after it come here once it is built.
     block.AddEmpty();
     block.Add(FlowAlgorithmsHeading + "*");
     block.Add("*" + OperatingConditionsText());
@@ -175,7 +177,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     WriteShortResult(scope.solve);
     if (scope.Big() && !scope.Cone() && !scope.VolumeMeter()) WriteMountingBlock();
     if (scope.Big() && !scope.VolumeMeter()) WriteAlgorithmsPreamble();
-    // WriteAlgorithmsAndPlcCode (all but the volume meter) comes here once it is built.
+    if (!scope.VolumeMeter()) WriteAlgorithmsAndPlcCode();
     if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != 'D'));
     WriteFlowRangeSection();
     if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeading, true));

@@ -24,7 +24,7 @@ namespace tubalyx {
     X(VariantFlowDeviationA, 0.0)                  \
     X(VariantFlowDeviationB, 0.0)                  \
     X(CalculationErrorLimit, 0.0)                  \
-    X(LowDpCellRangePercent, 0.0)
+    X(DpCellSplitPercent, 0.0)
 
 TUBALYX_CORRECTIONS(TUBALYX_STATE_DEFINE)
 

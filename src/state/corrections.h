@@ -31,8 +31,9 @@ extern double VariantFlowDeviationB;  // flow scaled from the max dp (root extra
 // %, mean absolute deviation of the fitted simplified flow law.
 extern double CalculationErrorLimit;
 
-// Span of the low-range dp transmitter in percent of the maximal differential pressure; the
-// run driver resets it at the start of every run.
-extern double LowDpCellRangePercent;
+// %, of the maximal dp: where the range of the small of two dp transmitters ends, as the
+// big report's transmitter section leaves it (0: no split computed). The run driver resets
+// it at the start of every run; the uncertainty page reads it.
+extern double DpCellSplitPercent;
 
 }  // namespace tubalyx

@@ -12,6 +12,10 @@ namespace tubalyx {
     X(UpstreamTappingTemperature, kNoTappingTemperature)   \
     X(DownstreamTappingTemperature, kNoTappingTemperature) \
     X(FlowBlockLines, {})                                  \
+    X(CodeBrandLine, "")                                   \
+    X(IdealGasDensityErrorPercent, 0.0)                    \
+    X(UncorrectedDensityErrorPercent, 0.0)                 \
+    X(RootFlowFormulaText, "")                             \
     X(DensityTableReady, false)                            \
     X(CompTableMedium, "")                                 \
     X(UncertaintyRunOk, false)

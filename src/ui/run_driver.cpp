@@ -276,7 +276,7 @@ void RunCalculation() {
         try {
             const CalculationFunction function = DecodeCalcFunction(CalcFunction);
             f.kodkomment.SetVisible(false);
-            LowDpCellRangePercent = 0.0;
+            DpCellSplitPercent = 0.0;
             DensityTableReady = false;
             NormaliseCompositionGrid(f.ViktVolprocGrid);
             hourglass.emplace();

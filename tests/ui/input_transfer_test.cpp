@@ -238,6 +238,7 @@ TEST_F(InputTransfer, WritingThenReadingEveryPageLeavesTheStateAsItWas) {
     const Page pages[] = {
         {"Strypf", "GAS", "DI", "", "mm"},   {"Strypf", "IGAS", "DP", "", "inches"},
         {"Strypf", "LUF", "OK", "", "mm"},   {"Strypf", "VÄT", "FL", "", "Zoll"},
+        {"Strypf", "VAT", "DI", "", "mm"},
         {"Ventil", "VÄT", "DI", "VE", "mm"}, {"Ventil", "GAS", "FL", "RO", "tum"},
         {"Termo", "OLJA", "DI", "", "mm"},   {"Tryckf", "NGAS", "DI", "", "mm"},
     };

@@ -12,6 +12,10 @@
 #include <vector>
 
 #include "flow/design_duties.h"
+#include "flow/primary_device_sequence.h"
+#include "media/medium_state.h"
+#include "pressure_loss/valve_sizing.h"
+#include "reports/production_report.h"
 #include "forms/screen.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -35,12 +39,13 @@ constexpr int kHeadSize = kFontSize * 60 / 13;
 
 ReportTimestamp FixedClock() { return {"2026-12-09", "04:01:11"}; }
 
-// An orifice plate with corner tappings in a DN100 water line, sized for its bore.
+// An orifice plate with corner tappings in a DN100 water line at 5 bar, sized for its bore.
+// The duty is stated by what the user types; the run derives the rest from the edits.
 void WaterOrifice() {
     designtest::WaterDuty();
     SolveFor = "DI", UpstreamFittingCode = "0", MaxFlowGivenFlag = "V";
-    Form1().maxflowsort.SetText("kg/h");
-    MaxFlowSI = 50000.0, MinFlowSI = 15000.0, FlowNormalDensity = 1.0, MaxDpPa = 25000.0, PipeDiameterColdM = 0.1;
+    MinFlowInput = 15000.0, FlowNormalDensity = 1.0, PipeDiameterColdMm = 100.0;
+    PressureUnit = "kPa", PressureMinInput = PressureMaxInput = 500.0;
 }
 
 // A user-defined liquid of zero density: the primary-device run must refuse it.
@@ -162,22 +167,31 @@ TEST_F(RunDriverTest, AHundredRunsKeepAHundredReportsAtTheirSizes) {
 }
 
 TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
+    // Each case types a duty that fails inside the named section: the section raises on the
+    // state the run leaves, the steps before it completed, and its own lines stop short.
     const struct {
         const char* name;
         std::function<void()> duty;
+        std::function<void()> section;
+        std::string reached;     // a line the new report holds
+        std::string notReached;  // a line it lacks
     } cases[] = {
         {"valve calculation",
          [] {
              CalcFunction = "Ventil";
              ValveSubtype = "VE";
-             PipeDiameterColdM = 0.0;
-         }},
+             PipeDiameterColdMm = 0.0;
+         },
+         &RunValve, InputHeadingText(), OutputHeading},
         {"device dimension section",
          [] {
              ProductionReportFlag = "J";
-             PlateThicknessMm = 0.0;
-         }},
-        {"primary-device calculation", [] { PipeDiameterColdM = 0.0; }},
+             PlateThicknessMm = 1e-308;  // the carrier-ring limit overflows
+         },
+         &WriteDeviceDimensionReport, "(Only 0.5% additional uncertainty upstreams OR downstreams, NOT BOTH!)",
+         "2. At 20 C, b = "},
+        {"primary-device calculation", [] { PipeDiameterColdMm = 0.0; }, &RunPrimaryDeviceCalculation,
+         InputHeadingText(), OutputHeading},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -201,6 +215,14 @@ TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
         EXPECT_EQ(std::vector<std::string>(lines.begin() + newest + 1, lines.end()), earlier) << c.name;
         const std::vector<TTextAttributes> kept = StartAttributesOf(Form1().RichEdit1);
         EXPECT_TRUE(std::equal(kept.begin() + newest + 1, kept.end(), earlierAttributes.begin())) << c.name;
+
+        const std::vector<std::string> report = LinesOf(Form1().RichEdit4);
+        EXPECT_TRUE(Contains(report, c.reached)) << c.name;
+        EXPECT_FALSE(std::any_of(report.begin(), report.end(),
+                                 [&](const std::string& l) { return l.starts_with(c.notReached); }))
+            << c.name;
+        EXPECT_NO_THROW(CalcMediumState()) << c.name;
+        EXPECT_THROW(c.section(), CalcError) << c.name;
     }
     // The reason of a property table stands in for the general text; an empty one does not.
     TableRangeNote = "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!:";
@@ -221,7 +243,10 @@ TEST_F(RunDriverTest, TabModeValueLinesAndMiniReport) {
     int valueLines = 0;
     for (const std::string& line : small) {
         std::smatch m;
-        if (!std::regex_search(line, m, valueLine) || line.find("(mm)") != std::string::npos) continue;
+        // Lengths in mm and the adjusted max flow are written without the separator.
+        if (!std::regex_search(line, m, valueLine) || line.find("(mm)") != std::string::npos ||
+            line.starts_with(AdjustedMaxFlowLabel))
+            continue;
         ++valueLines;
         EXPECT_EQ(m[1].str(), "\t") << line;
     }

@@ -1,0 +1,310 @@
+#include "reports/flow_function_block.h"
+
+#include <string>
+
+#include "media/medium_identification.h"
+#include "numerics/report_format.h"
+#include "numerics/text_utils.h"
+#include "numerics/unit_parser.h"
+#include "reports/operating_conditions.h"
+#include "reports/pressure_expression.h"
+#include "reports/result_report_detail.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/report_state.h"
+#include "state/selections.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+using namespace result_detail;
+
+namespace {
+
+constexpr int kFitChars = 58;
+// An fmat code line longer than this is written at half the section's size.
+constexpr int kLongFmatCodeChars = 92;
+constexpr char kTab = '\t';
+
+// A declaration row of the ABB tables: name, type, (initial), direction, value, comment.
+std::string AbbRow(const std::string& name, const std::string& type, const std::string& direction,
+                   const std::string& value, const std::string& comment) {
+    return name + kTab + type + kTab + kTab + direction + kTab + value + kTab + comment;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// Writes the lines of the block in the chosen dialect, and keeps the lines the code generator
+// takes by role in both.
+class BlockWriter {
+public:
+    BlockWriter(ReportBlock& block, CodeDialect dialect)
+        : block_(block), dialect_(dialect), codeSize_(ScaledReportSize(block.StartSize(), 2, 3)) {}
+
+    bool IsAbb() const { return dialect_ == CodeDialect::Abb; }
+
+    void Line(const std::string& text) { block_.AddSized(text, codeSize_); }
+    void Fitted(const std::string& text) { block_.AddFitted(text, Utf8Length(text)); }
+    void AbbOnly(const std::string& text) { if (IsAbb()) Line(text); }
+    void SiemensOnly(const std::string& text) { if (!IsAbb()) Line(text); }
+    // A line in the dialect's form, kept for its role.
+    void Role(FlowBlockRole role, const std::string& abb, const std::string& siemens) {
+        FlowBlockLineOf(role) = FlowBlockLine{abb, siemens};
+        Line(IsAbb() ? abb : siemens);
+    }
+    void Role(FlowBlockRole role, const std::string& both) { Role(role, both, both); }
+    void FittedRole(FlowBlockRole role, const std::string& abb, const std::string& siemens) {
+        FlowBlockLineOf(role) = FlowBlockLine{abb, siemens};
+        Fitted(IsAbb() ? abb : siemens);
+    }
+    void FmatRole(const std::string& abb, const std::string& siemens) {
+        FlowBlockLineOf(FlowBlockRole::FmatCode) = FlowBlockLine{abb, siemens};
+        const std::string text = " " + (IsAbb() ? abb : siemens);
+        if (Utf8Length(text) > kLongFmatCodeChars)
+            block_.AddSized(text, ScaledReportSize(block_.StartSize(), 2, 4));
+        else
+            Line(text);
+    }
+
+private:
+    ReportBlock& block_;
+    CodeDialect dialect_;
+    int codeSize_;
+};
+
+std::string BrandLine(CodeDialect dialect) {
+    if (dialect == CodeDialect::Abb)
+        return ByLanguage(
+            "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
+            "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text",
+            "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text");
+    return ByLanguage("GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7",
+                      "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7",
+                      "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7");
+}
+
+struct BlockFacts {
+    bool gas = false;
+    bool withFmat = false;
+    std::string absoluteNote;  // ",absolute pressure", or empty for a gauge pressure unit
+    std::string pressureUnit, dpUnit, flowUnit;
+};
+
+void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
+    TForm1& f = Form1();
+    w.Line("(*");
+    w.Fitted(CodeBrandLine);
+    w.Role(FlowBlockRole::ScalingComment,
+           ByLanguage("Skalning; 20 mA från dp-cell= ", "Messumformer; 20 mA von dp-cell= ",
+                "Scaling; 20 mA from dp-cell= ") +
+               ReportSeparator + DotForm(FormatFixed(MaxDpEntered, 6)) + " " + facts.dpUnit +
+               ByLanguage("= 20 mA till styrsystem", "= 20 mA zu Rechner", "= 20 mA to control system"));
+    const std::string flowName = facts.gas ? "q_pol_mat_PT" : "q_pol_mat";
+    w.Line(std::string(ByLanguage("1.Beräkningsfel<= ", "1.Berechnungs Fehler<= ", "1.Calculation error<= ")) +
+           FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2) +
+           "% av beräknat flödesvärde " + flowName);
+    const double lowest = SolveFor == "FL" && MaxMassFlow != 0.0
+                              ? MaxFlowInput * MinMassFlow / MaxMassFlow
+                              : MinFlowInput;
+    w.Line(std::string(ByLanguage("För;", "Für;", "For;")) + FormatFixed(lowest, 6) + " <" + flowName +
+           "< " + FormatFixed(MaxFlowInput, 6));
+    const int densityClass = MediumDensityClass();
+    if (densityClass == 2) {
+        w.Line("    P= " + FormatGeneral(OperatingPressure / 1000.0));
+    } else {
+        const double upper = f.abstryckmaxantal.Visible() ? PressureMaxInput : PressureMinInput;
+        w.Line("    " + FormatFixed(PressureMinInput, 6) + " <P< " + FormatFixed(upper, 6) +
+               facts.absoluteNote);
+    }
+    if (densityClass == 1)
+        w.Line("    T= " + FormatGeneral(OperatingTemperature));
+    else if (f.tempmin.Visible())
+        w.Line("    " + f.tempmin.Text() + " <T< " + f.temp.Text());
+    else
+        w.Line("    " + f.temp.Text() + " <T< " + f.temp.Text());
+}
+
+void AddInputs(BlockWriter& w, const BlockFacts& facts) {
+    double pressure = 0.0, temperature = 0.0;
+    std::string conditions;
+    FormatOperatingConditions(pressure, temperature, conditions);
+    const std::string p = DotForm(FormatFixed(pressure, 6));
+    const std::string t = DotForm(FormatFixed(temperature, 6));
+    const std::string dpMax = DotForm(FormatFixed(MaxDpEntered, 6));
+    const std::string& u = facts.pressureUnit;
+    const std::string& du = facts.dpUnit;
+    w.Role(FlowBlockRole::PressureInput, AbbRow("P", "real", "in", p, u + facts.absoluteNote),
+           "P:real:= " + p + ";//" + u + facts.absoluteNote);
+    w.Role(FlowBlockRole::TemperatureInput, AbbRow("T", "real", "in", t, "C"),
+           "T:real:= " + t + ";//C");
+    const std::string signal = ByLanguage(",=signal från dp-cell, linjär eller rotberäknad",
+                                    ",=Messwert von Wirkdruckmessumformer, lineares oder Wurzelber.",
+                                    ",=dp-signal from dp-transmitter, linear or sqrt-calculated");
+    w.Role(FlowBlockRole::DpCellInput, AbbRow("dpcell", "real", "in", "", du + signal),
+           "dpcell:real;//" + du + signal);
+    w.Role(FlowBlockRole::DpMaxInput, AbbRow("dp_max", "real", "in", dpMax, du + "=20 mA"),
+           "dp_max:real:= " + dpMax + ";//" + du + "=20 mA");
+    // The ABB default is the linear transmitter, the Siemens one the square-root transmitter.
+    w.Role(FlowBlockRole::DpRootInput,
+           AbbRow("dp_rot", "bool", "in", "0",
+                  ByLanguage("0=linjär dp-cell/1=rotutdragande dp-cell",
+                       "0=lineares dp-cell/1=Wurzelber. Wirkdruckmessumformer",
+                       "0=linear dp-cell/1=square root dp-cell")),
+           std::string("dp_rot:bool:=True;//") +
+               ByLanguage("False=linjär dp-cell/True=rotutdragande dp-cell",
+                    "False=lineares dp-cell/True=Wurzelber. Wirkdruckmessumformer",
+                    "False=linear dp-cell/True=square root dp-cell"));
+}
+
+void AddOutputs(BlockWriter& w, const BlockFacts& facts) {
+    const std::string& fu = facts.flowUnit;
+    const std::string name = facts.withFmat ? "q_pol_mat" : "q_rot_mat";
+    const char* notToUse = facts.withFmat
+                               ? ByLanguage(",polynomberäknat flöde,använd ej",
+                                      ",polynom berechnet Durchfluss= nicht nützen",
+                                      ",polynom calculated flow,not to be used")
+                               : ByLanguage(",rotberäknat flöde,använd ej",
+                                      ",Wurzel berechnet Durchfluss= nicht nützen",
+                                      ",root calculated flow,not to be used");
+    const char* toUse = facts.withFmat
+                            ? ByLanguage(",polynomberäknat flöde,använd denna",
+                                   ",polynom berechnet Durchfluss= nützen",
+                                   ",polynom calculated flow,to be used")
+                            : ByLanguage(",rotberäknat flöde,använd denna",
+                                   ",Wurzel berechnet Durchfluss= nützen",
+                                   ",root calculated flow,to be used");
+    if (facts.gas)
+        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "", "", fu + notToUse),
+               name + ":real;//" + fu + notToUse);
+    else
+        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "out", "", fu + toUse),
+               name + ":real;//" + fu + toUse);
+    if (!facts.gas) return;
+    const char* compensated =
+        facts.withFmat ? ByLanguage(",PT kompenserad & polynomberäknad flödessignal,använd denna",
+                              ",Druck/temp korrigertes & polynomberchnet Durchflusswert= nützen",
+                              ",PT compensated & polynom calculated flowsignal,use this")
+                       : ByLanguage(",PT kompenserad & rotberäknad flödessignal,använd denna",
+                              ",Druck/temp korrigertes & Wurzelberchnet Durchflusswert= nützen",
+                              ",PT compensated & squareroot calculated flowsignal,use this");
+    const std::string compensatedName = name + "_PT";
+    w.FittedRole(FlowBlockRole::CompensatedFlowOutput,
+                 AbbRow(compensatedName, "real", "out", "", fu + compensated),
+                 compensatedName + ":real;//" + fu + compensated);
+}
+
+void AddVariables(BlockWriter& w, const BlockFacts& facts) {
+    // A gas's q_pol_mat is declared once, among the outputs: a second declaration of the
+    // name among the local variables would not compile.
+    if (facts.withFmat) {
+        const char* unused = ByLanguage(",rotberäknat flöde, använd ej",
+                                  ",Wurzel berchnet Durchfluss, nicht nützen",
+                                  ",sqrt-calculated flow, not to be used");
+        w.Role(FlowBlockRole::RootFlowVariable,
+               AbbRow("q_rot_mat", "real", "", "", facts.flowUnit + unused),
+               "q_rot_mat:real;//" + facts.flowUnit + unused);
+    }
+    w.Role(FlowBlockRole::FmatVariable, std::string("fmat") + kTab + "real", "fmat:real;");
+    const char* dpNote = ByLanguage(",=beräknat dp = dpcell vid linjär dp-cell",
+                              ",=Berechneter dp = dpcell bei lineares dp-cell",
+                              ",=calculated dp = dpcell at linear dp-tarnsm.");
+    w.Role(FlowBlockRole::DpVariable, AbbRow("dp", "real", "", "", facts.dpUnit + dpNote),
+           "dp:real;//" + facts.dpUnit + dpNote);
+}
+
+void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatReportLine) {
+    w.Role(FlowBlockRole::DpCode, "dp:=dpcell;");
+    w.Role(FlowBlockRole::DpRootIfCode, "if dp_rot then");
+    w.Role(FlowBlockRole::DpRootCode, " dp:=dpcell*dpcell/dp_max/dp_max*dp_max;");
+    w.Role(FlowBlockRole::DpRootEndCode, "end_if;");
+    w.Role(FlowBlockRole::RootFlowCode, "q_rot_mat:= " + DotForm(RootFlowFormulaText) + ";");
+    if (facts.withFmat) {
+        w.Line("if q_rot_mat>0 then");
+        w.FmatRole(FmatCodeLine(fmatReportLine, CodeDialect::Abb),
+                   FmatCodeLine(fmatReportLine, CodeDialect::Siemens));
+        w.Line("else");
+        w.Line(" fmat:=1;");
+        w.Line("end_if;");
+        w.Role(FlowBlockRole::PolynomialFlowCode, "q_pol_mat:=q_rot_mat*fmat;");
+    }
+    if (!facts.gas) return;
+    w.Line(ByLanguage("(*enkel Tryck/Temp-korrigering av densitet, avancerad se densitetsberäkningar*)",
+                "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)",
+                "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"));
+    // An operating volume flow falls with the density's square root, a mass flow rises.
+    const char* op = ConvertPressureEntry(FlowUnit) == "V" ? "/" : "*";
+    const std::string target = facts.withFmat ? "q_pol_mat_PT:=q_pol_mat" : "q_rot_mat_PT:=q_rot_mat";
+    w.Role(FlowBlockRole::CompensationCode,
+           DotForm(target + op + "sqrt(" + PressureExpression() + "/" +
+                   FormatFixed(OperatingPressure / 1000.0, 6) + "*(273.15+" +
+                   FormatFixed(OperatingTemperature, 6) + ")/(273.15+T));"));
+}
+
+}  // namespace
+
+CodeDialect CurrentCodeDialect() {
+    return Form1().ABBSiemens.Caption() == "ABB" ? CodeDialect::Abb : CodeDialect::Siemens;
+}
+
+std::string DotForm(std::string text) { return ReplaceAll(std::move(text), ",", "."); }
+
+std::string FmatCodeLine(const std::string& fmatReportLine, CodeDialect dialect) {
+    std::string text = ReplaceAll(DotForm(fmatReportLine), "q_rot_mat**(3/4))", "expt(q_rot_mat,0.75))");
+    std::size_t argument = text.find("(q_rot_mat)");
+    const bool cone = argument == std::string::npos;
+    if (cone) argument = text.find("(q_rot_max)");
+    const std::size_t equals = argument == std::string::npos ? text.find('=') : text.find('=', argument);
+    std::string line = "fmat:" + (equals == std::string::npos ? std::string("=1") : text.substr(equals)) + ";";
+    // The cone form is written in the root flow of algorithm 2 in the report; the block has
+    // that flow as q_rot_mat, and an undeclared name would not compile.
+    if (cone) line = ReplaceAll(line, "q_rot_max", "q_rot_mat");
+    if (dialect == CodeDialect::Siemens)
+        line = ReplaceAll(line, "expt(q_rot_mat,0.75))", "(q_rot_mat**0.75))");
+    return line;
+}
+
+void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine) {
+    const CodeDialect dialect = CurrentCodeDialect();
+    TForm1& f = Form1();
+    BlockFacts facts;
+    facts.gas = IsGasMedium(MediumCode);
+    facts.withFmat = Utf8Length(fmatReportLine) > 5;
+    facts.absoluteNote =
+        ConvertPressureEntry(f.abstrycksort.Text()) == "O" ? "" : ",absolute pressure";
+    facts.pressureUnit = f.abstrycksort.Text();
+    facts.dpUnit = f.difftryckmaxsort.Text();
+    facts.flowUnit = f.maxflowsort.Text();
+    CodeBrandLine = BrandLine(dialect);
+    // The lines of this block only: a role it does not write stays empty.
+    FlowBlockLines.fill(FlowBlockLine{});
+
+    BlockWriter w(block, dialect);
+    AddHeaderComment(w, facts);
+    w.SiemensOnly("*)");
+    w.AbbOnly(ByLanguage("2.Parametrar", "2.Parametern", "2.Parameters"));
+    w.SiemensOnly("FUNCTION_BLOCK Genverket//Flow");
+    w.SiemensOnly("VAR_INPUT");
+    AddInputs(w, facts);
+    w.SiemensOnly("END_VAR");
+    w.SiemensOnly("VAR_OUTPUT");
+    AddOutputs(w, facts);
+    w.AbbOnly(ByLanguage("3.Variabler", "3.Variabeln", "3.Variables"));
+    w.SiemensOnly("END_VAR");
+    w.SiemensOnly("VAR");
+    AddVariables(w, facts);
+    w.AbbOnly(ByLanguage("4.Kod", "4.Kod", "4.Code"));
+    w.AbbOnly("*)");
+    w.SiemensOnly("END_VAR");
+    w.SiemensOnly("BEGIN");
+    AddCode(w, facts, fmatReportLine);
+    w.SiemensOnly("END_FUNCTION_BLOCK//Genverket");
+    w.SiemensOnly("(*Genverket slut/finished/Ende/Finito*)");
+}
+
+}  // namespace tubalyx
