@@ -171,10 +171,6 @@ TEST_F(PressureLossPageTest, AdiabatTogglesAndTheMaterialItemsSetTheirTarget) {
     EXPECT_EQ(f.utvflb.Text(), FormatGeneral(a2));
     EXPECT_EQ(f.mtrlror.Caption(), "Pipe=Steel");
     EXPECT_EQ(MaterialCode2, "1");
-    MaterialMenuTarget = "R";
-    f.mtrlfl7->Click();
-    EXPECT_EQ(f.mtrlror.Caption(), "Pipe=" + f.mtrlfl7->Caption());
-    EXPECT_EQ(MaterialCode2, "7");
 }
 
 TEST_F(PressureLossPageTest, FlowPageHasNoTubeLengthAdiabatOrGrid) {
