@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Regenerates the constant data sources in a scratch copy and compares them with the committed
 # ones, so a hand edit of generated data (or a generator change not run) is caught.
-# Skipped (exit 0 with a note) where python3 or the reference data are not at hand.
+# Skipped (exit 77, which CTest reports as skipped) where python3 or the reference data are
+# not at hand.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 data="$top/../shared"
 if ! command -v python3 >/dev/null || [ ! -d "$data/property-data" ]; then
   echo "generated data: no python3 or reference data here; not checked"
-  exit 0
+  exit 77
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -205,7 +205,6 @@ def check_boundary_line(ck, d, steam_cpp, water_cpp):
             (L["L2"] * (tb - ta), "L2 (theta_b - theta_a)"))):
         if i < len(codes):
             ck.derived("SteamBoundaryLineCoefficients[%d]" % i, codes[i], exact, how)
-    ck.derived("kTheta350", scalar(water_cpp, "kTheta350")[0], ta, "(350 + 273.15)/T_c")
 
 
 def check_sub_region_1(ck, d, water_cpp):

@@ -56,7 +56,7 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
     kappa = CheckedDiv(cp, cv);
     dryDensity = rhoA;
     vapourDensity = vapour.density;
-    density = rhoA + vapour.density;
+    density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
 }
 
 void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P,
@@ -69,7 +69,8 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
 
     VapourPart vapour;
     if (humid) vapour = VapourProperties(pv, t);
-    const double rhoG = pg > 0.0 ? rhoGas * CheckedDiv(pg, P) : 0.0;
+    const double rhoG =
+        pg > 0.0 ? CheckFinite(rhoGas * CheckedDiv(pg, P), "overflow in the dry-gas density") : 0.0;
 
     const double wG = CheckedSqrt(wA * wB);
     viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
@@ -85,7 +86,7 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     }
     dryDensity = rhoG;
     vapourDensity = vapour.density;
-    density = rhoG + vapour.density;
+    density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
 }
 
 }  // namespace tubalyx

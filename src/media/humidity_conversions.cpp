@@ -32,18 +32,56 @@ double SaturatedVapourDensity(double dew) {
     return SteamDensityPT(WaterSaturationPressure(dew), dew);
 }
 
+// The trials of a relative-humidity search. The first, at 50 %, runs the humid mixing of
+// every medium branch that has one, so a state with neither a dry-gas nor a vapour part
+// there has none (a liquid, a saturation state of a liquefied gas, a keyword the switch
+// does not serve): no trial could come nearer the target and the search ends.
+class RelativeHumidityTrials {
+public:
+    RelativeHumidityTrials(const std::string& keyword, double& P, double& t, double givenDensity,
+                           double zRatio)
+        : keyword_(keyword), P_(P), t_(t), givenDensity_(givenDensity), zRatio_(zRatio) {}
+
+    std::optional<HumidState> At(double rh) {
+        const HumidState s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        const bool first = first_;
+        first_ = false;
+        if (first && !(s.dry > 0.0) && !(s.vapour > 0.0)) return std::nullopt;
+        return s;
+    }
+
+    std::optional<double> VapourAt(double rh) {
+        const std::optional<HumidState> s = At(rh);
+        if (!s) return std::nullopt;
+        return s->vapour;
+    }
+
+private:
+    const std::string& keyword_;
+    double& P_;
+    double& t_;
+    double givenDensity_, zRatio_;
+    bool first_ = true;
+};
+
 }  // namespace
 
-double HumidityStepSearch(double target, double s0, const std::function<double(double)>& f,
-                          int* evaluations) {
+std::optional<double> HumidityStepSearch(double target, double s0,
+                                         const std::function<std::optional<double>(double)>& f,
+                                         int* evaluations) {
     double s = s0, step = 50.0, x = 0.0;
     int count = 1;
     for (;;) {
         if (x > target && step > 0.0) step = -step / 2.0;
         if (x <= target && step <= 0.0) step = -step / 2.0;
         s += step;
-        x = f(s);
+        const std::optional<double> trial = f(s);
         ++count;
+        if (!trial) {
+            if (evaluations) *evaluations = count;
+            return std::nullopt;
+        }
+        x = *trial;
         if (count > kHumiditySearchMaxEvaluations ||
             std::fabs(x - target) / target < kHumiditySearchTolerance)
             break;
@@ -57,9 +95,10 @@ void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& rel
                           double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(absoluteHumidity > 0.0)) return;
-    relativeHumidity = HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) {
-        return SwitchAt(keyword, P, t, givenDensity, zRatio, rh).vapour;
-    });
+    RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
+    relativeHumidity =
+        HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) { return trials.VapourAt(rh); })
+            .value_or(0.0);
 }
 
 void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity,
@@ -67,10 +106,13 @@ void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& rel
                           double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(specificHumidity > 0.0)) return;
-    relativeHumidity = HumidityStepSearch(specificHumidity, 0.0, [&](double rh) {
-        const HumidState s = SwitchAt(keyword, P, t, givenDensity, zRatio, rh);
-        return s.dry > 0.0 ? s.vapour / s.dry : 1e99;
-    });
+    RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
+    relativeHumidity =
+        HumidityStepSearch(specificHumidity, 0.0, [&](double rh) -> std::optional<double> {
+            const std::optional<HumidState> s = trials.At(rh);
+            if (!s) return std::nullopt;
+            return s->dry > 0.0 ? s->vapour / s->dry : 1e99;
+        }).value_or(0.0);
 }
 
 void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity,
@@ -80,9 +122,10 @@ void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& rel
     if (!humidGas || !(dewTemperature > kNoDewTemperatureC)) return;
     const double target = SaturatedVapourDensity(dewTemperature);
     if (!(target > 0.0)) return;
-    relativeHumidity = HumidityStepSearch(target, 0.0, [&](double rh) {
-        return SwitchAt(keyword, P, t, givenDensity, zRatio, rh).vapour;
-    });
+    RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
+    relativeHumidity =
+        HumidityStepSearch(target, 0.0, [&](double rh) { return trials.VapourAt(rh); })
+            .value_or(0.0);
 }
 
 void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature,
@@ -93,7 +136,7 @@ void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& 
     const double target = SwitchAt(keyword, P, t, givenDensity, zRatio, relativeHumidity).vapour;
     dewTemperature = 10.0;
     if (!(target > 0.0)) return;
-    dewTemperature = HumidityStepSearch(target, 10.0, SaturatedVapourDensity);
+    dewTemperature = *HumidityStepSearch(target, 10.0, SaturatedVapourDensity);
 }
 
 }  // namespace tubalyx

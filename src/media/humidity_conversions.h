@@ -8,8 +8,10 @@
 // t in degC, P in Pa absolute, densities and absolute humidity kg/m3, specific humidity
 // kg/kg of dry gas, relative humidity %. Without humidity to convert (humidGas clear or the
 // given measure out of its range) the relative humidity is 0 and the dew temperature
-// -100 degC. Each search stops after 1000 evaluations with the last value.
+// -100 degC; a state with no gas part to hold vapour also gives a relative humidity of 0.
+// Each search stops after 1000 evaluations with the last value.
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tubalyx {
@@ -20,8 +22,11 @@ constexpr double kNoDewTemperatureC = -100.0;
 
 // Step search for f(s) = target (> 0) from s0: first move +50, halving with reversal.
 // Returns the last s; evaluations (the start counts as one) in *evaluations when given.
-double HumidityStepSearch(double target, double s0, const std::function<double(double)>& f,
-                          int* evaluations = nullptr);
+// A trial that f answers with nothing (no state the search could match) ends the search
+// at once without a value.
+std::optional<double> HumidityStepSearch(double target, double s0,
+                                         const std::function<std::optional<double>(double)>& f,
+                                         int* evaluations = nullptr);
 
 void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity,
                           double t, double P, double givenDensity, double absoluteHumidity,

@@ -2,6 +2,7 @@
 
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
+#include "numerics/checked.h"
 #include "property_tables/air.h"
 #include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
@@ -31,7 +32,7 @@ double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
     const std::string& k = keyword;
     if (k == "LUF") return AgainstReference(AirEnthalpyPT, P, t);
     if (k == "VAT") return AgainstReference(WaterEnthalpyPT, P, t) * 0.001;
-    if (k == "GAS" || k == "IGAS") return t * GivenCp * 0.001;
+    if (k == "GAS" || k == "IGAS") return CheckFinite(t * GivenCp * 0.001, "enthalpy overflow");
     if (k == "ANG" || k == "MNG") return SteamEnthalpyPT(P, t) * 0.001;
     if (k == "O2") return AgainstReference(OxygenEnthalpyPT, P, t);
     if (k == "AR") return AgainstReference(ArgonEnthalpyPT, P, t);

@@ -95,6 +95,7 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
             if (flowDensity != dryDensity)
                 enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) /
                             flowDensity;
+            CheckFinite(enthalpy, "enthalpy overflow");
         } else {
             enthalpy = 0.0;
         }
@@ -106,6 +107,12 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
 struct MixtureSums {
     double density = 0.0, viscosityNumerator = 0.0, weight = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;
 };
+
+// Components of huge density (the user's own gases) can sum past the double range.
+void RequireFinite(const MixtureSums& s) {
+    for (double x : {s.density, s.viscosityNumerator, s.weight, s.cp, s.cv, s.enthalpy})
+        CheckFinite(x, "overflow in the mixture sums");
+}
 
 // One pass over the dry components of the humid grid, each at its partial pressure.
 MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composition, double givenDensity,
@@ -150,6 +157,7 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
         sums.weight += weight * share;
         sums.enthalpy += rho * hi;
     }
+    RequireFinite(sums);
     return sums;
 }
 
@@ -224,6 +232,7 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
             sums.enthalpy += vapourDensity * MediumEnthalpyPT("ANG", pv, t);
             sums.weight += weightV * shareV;
         }
+        RequireFinite(sums);
     } else {
         // No humidity, no vapour: a value the caller left in the output must not stand.
         dryDensity = sums.density;
@@ -231,17 +240,17 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
     }
 
     flowDensity = sums.density;
-    kappa = sums.cv > 0.0 ? sums.cp / sums.cv : 0.0;
-    viscosity = sums.weight > 0.0 ? sums.viscosityNumerator / sums.weight : 0.0;
+    kappa = sums.cv > 0.0 ? CheckedDiv(sums.cp, sums.cv) : 0.0;
+    viscosity = sums.weight > 0.0 ? CheckedDiv(sums.viscosityNumerator, sums.weight) : 0.0;
     // Without any component there is no mass to average over: cp, cv and kappa stay 0.
     if (P > 0.0 && flowDensity > 0.0) {
-        cp = sums.cp / flowDensity;
-        cv = sums.cv / flowDensity;
-        if (cv > 0.0) kappa = cp / cv;
+        cp = CheckedDiv(sums.cp, flowDensity);
+        cv = CheckedDiv(sums.cv, flowDensity);
+        if (cv > 0.0) kappa = CheckedDiv(cp, cv);
     } else {
         cp = cv = 0.0;
     }
-    enthalpy = flowDensity > 0.0 ? sums.enthalpy / flowDensity : sums.enthalpy;
+    enthalpy = flowDensity > 0.0 ? CheckedDiv(sums.enthalpy, flowDensity) : sums.enthalpy;
 }
 
 }  // namespace
@@ -270,6 +279,10 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium,
                           kappa, cp, cv, vapourPressure, enthalpy);
     HumidityOut(humidityKind, t, P, flowDensity, dryDensity, GivenZRatio(), absoluteHumidity, specificHumidity,
                 dewTemperature, relativeHumidity);
+    // Every caller takes these as the medium's state: none may pass on an overflow unnoticed.
+    for (double x : {P, t, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity, flowDensity,
+                     dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure, enthalpy})
+        CheckFinite(x, "overflow in the medium state");
 }
 
 }  // namespace tubalyx

@@ -141,7 +141,14 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
         t = -273.0;
         double step = 10.0;
         PropertyIterationCount = 0;
+        // A pass that leaves t and the step as it found them repeats itself up to the bound:
+        // the table clamps a pressure beyond its triple or critical point back to its end.
+        // The bound would end there with that same t, so the search ends at once.
+        double passT = std::nan(""), passStep = std::nan("");
         for (;;) {
+            if (t == passT && step == passStep) break;
+            passT = t;
+            passStep = step;
             Saturation(m, false, phase, t, pSat, o);
             if (pSat < P) {
                 if (step < 0.0) step = -0.5 * step;

@@ -1,6 +1,7 @@
 #include "media/natural_gas.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "media/natural_gas_data.h"
 #include "numerics/number_text.h"
@@ -40,18 +41,24 @@ void ReadGasComposition() {
     for (const GridRow& row : kGridRows) GasComposition[row.component] = *row.fraction;
 }
 
-double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure,
-                                  double temperature) {
-    z = 0.0;
-    double sum = 0.0;
-    for (int i = 1; i <= 21; ++i) sum += composition[i];
-    if (!(sum > 0.0) || !(pressure > 0.0)) return 0.0;
-    double x[21];
-    for (int i = 0; i < 21; ++i) x[i] = composition[i + 1] / sum;
+namespace {
 
-    const double T = temperature + 273.15;
-    const double p = pressure * 1e-6;
-    if (!(T > 0.0)) return 0.0;
+// The state the last iteration ran for, and what it gave and left behind.
+struct DetailedAnswer {
+    bool valid = false;
+    double x[21] = {};
+    double T = 0.0, p = 0.0;
+    double density = 0.0, z = 0.0, divisor = 0.0;
+};
+DetailedAnswer lastDetailedAnswer;
+
+bool SameState(const DetailedAnswer& a, const double x[21], double T, double p) {
+    return a.valid && std::memcmp(a.x, x, sizeof a.x) == 0 &&
+           std::memcmp(&a.T, &T, sizeof T) == 0 && std::memcmp(&a.p, &p, sizeof p) == 0;
+}
+
+// The density iteration for the normalised fractions x at T (K) and p (MPa).
+double DetailedDensity(const double x[21], double T, double p, double& z) {
     const DetailComponent* c = kDetailComponents;
 
     // Mixture parameters by the method's mixing rules.
@@ -155,12 +162,50 @@ double GasCompressibilityDetailed(GasCompositionArray composition, double& z, do
         const bool converged = relative >= -1e-6 && relative <= 1e-6;
         D = computed > 0.0 ? D * (1.0 - (1.0 - p / computed) / DensityDampingDivisor) : 0.0;
         if (!std::isfinite(D)) return 0.0;
+        // A density of 0 computes a pressure of 0 and so stays 0: the rest of the passes
+        // could not change the answer.
+        if (D == 0.0) return 0.0;
         if (converged) break;
     }
-    if (passes >= 100 || !(D > 0.0)) return 0.0;
+    // Negative fractions can make the mean molar mass, and with it the mass density, negative.
+    if (passes >= 100 || !(D > 0.0) || !(molarMass * D > 0.0)) return 0.0;
     DetailedGasDensity = molarMass * D;
     z = computed / (kGasConstant * D * T);
     return DetailedGasDensity;
+}
+
+}  // namespace
+
+double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure,
+                                  double temperature) {
+    z = 0.0;
+    double sum = 0.0;
+    for (int i = 1; i <= 21; ++i) sum += composition[i];
+    if (!(sum > 0.0) || !(pressure > 0.0)) return 0.0;
+    double x[21];
+    for (int i = 0; i < 21; ++i) x[i] = composition[i + 1] / sum;
+
+    const double T = temperature + 273.15;
+    const double p = pressure * 1e-6;
+    if (!(T > 0.0)) return 0.0;
+    // The humidity conversions ask for the same dry gas at each of their up to 1000 trials:
+    // the iteration (up to 100 passes) runs once, and a repeat takes its answer and leaves
+    // the same state behind.
+    DetailedAnswer& last = lastDetailedAnswer;
+    if (!SameState(last, x, T, p)) {
+        last.valid = false;
+        last.z = 0.0;
+        last.density = DetailedDensity(x, T, p, last.z);
+        std::memcpy(last.x, x, sizeof last.x);
+        last.T = T;
+        last.p = p;
+        last.divisor = DensityDampingDivisor;
+        last.valid = true;
+    }
+    DensityDampingDivisor = last.divisor;
+    if (last.density > 0.0) DetailedGasDensity = last.density;
+    z = last.z;
+    return last.density;
 }
 
 }  // namespace tubalyx

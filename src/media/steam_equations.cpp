@@ -94,10 +94,11 @@ void ComputeReducedState(double& theta, double& beta, double& i1, double P, doub
 
 double SteamBoundaryPressureReduced(double t) {
     const double theta = (t + 273.15) / kWaterCriticalTemperatureK;
-    const double ta = SteamBoundaryLineCoefficients[0], tb = SteamBoundaryLineCoefficients[1];
-    return ((tb - theta) * SteamBoundaryLineCoefficients[2] + (theta - ta) * SteamBoundaryLineCoefficients[3] -
-            (tb - theta) * SteamBoundaryLineCoefficients[4] * (theta - ta)) /
-           (tb - ta);
+    const auto& c = SteamBoundaryLineCoefficients;
+    const double ta = c[0], tb = c[1];
+    const double betaL =
+        ((tb - theta) * c[2] + (theta - ta) * c[3] - (tb - theta) * c[4] * (theta - ta)) / (tb - ta);
+    return CheckFinite(betaL, "overflow in the boundary line");
 }
 
 double SteamDensityPT(double P, double t) {

@@ -25,9 +25,6 @@ const std::array<double, 9> WaterSaturationLineCoefficients = {
 
 namespace {
 
-// Reduced temperature of 350 degC, where the formulation's region boundary line L starts.
-constexpr double kTheta350 = 0.9626911787424687;
-
 // The A and a of the table by their names in the formulation.
 struct WaterTerms {
     const WaterCoefficientTable& c;

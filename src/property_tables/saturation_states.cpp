@@ -145,10 +145,10 @@ void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns colum
 
 // One bracketed label line: prefix, note, dots up to 52 characters, unit tail.
 std::string BracketedLine(const std::string& prefix, const std::string& note, const std::string& tail) {
-    std::string head = prefix + note;
-    std::string dots;
-    for (int guard = 0; guard < 64 && Utf8Length(head + dots + tail) < 52; ++guard) dots += '.';
-    return head + dots + tail;
+    const std::string head = prefix + note;
+    std::string line = head + tail;
+    for (int guard = 0; guard < 64 && Utf8Length(line) < 52; ++guard) line.insert(head.size(), 1, '.');
+    return line;
 }
 
 }  // namespace

@@ -25,10 +25,10 @@ TForm1::TForm1() : TForm("Form1") {
     SetFont(font);
     SetColor(clBtnFace);
 
-#define TUBALYX_PLACE(n) Register(n); controls_.push_back(&n); n.SetParent(this);
-#define TUBALYX_PLACE_IN_BOX(n) Register(n); controls_.push_back(&n); GroupBox1.Add(n);
-#define TUBALYX_PLACE_ITEM(holder, n) n = Ref(holder).Add(#n); Register(*n);
-#define TUBALYX_PLACE_POPUP(n) Register(n); menus_.push_back(&n); popups_.push_back(&n);
+#define TUBALYX_PLACE(n) Register(n); controls_.push_back(&(n)); (n).SetParent(this);
+#define TUBALYX_PLACE_IN_BOX(n) Register(n); controls_.push_back(&(n)); GroupBox1.Add(n);
+#define TUBALYX_PLACE_ITEM(holder, n) (n) = Ref(holder).Add(#n); Register(*(n));
+#define TUBALYX_PLACE_POPUP(n) Register(n); menus_.push_back(&(n)); popups_.push_back(&(n));
     TUBALYX_FORM1_LABELS(TUBALYX_PLACE)
     TUBALYX_FORM1_EDITS(TUBALYX_PLACE)
     TUBALYX_FORM1_GRIDS(TUBALYX_PLACE)

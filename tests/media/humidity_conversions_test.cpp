@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "media/steam_equations.h"
@@ -79,9 +80,24 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     EXPECT_EQ(trials[0], 60.0);
 
     int evaluations = 0;
-    const double last = HumidityStepSearch(1.0, 0.0, [](double) { return 5.0; }, &evaluations);
+    const std::optional<double> last =
+        HumidityStepSearch(1.0, 0.0, [](double) { return 5.0; }, &evaluations);
     EXPECT_EQ(evaluations, kHumiditySearchMaxEvaluations + 1);
-    EXPECT_TRUE(std::isfinite(last));
+    ASSERT_TRUE(last.has_value());
+    EXPECT_TRUE(std::isfinite(*last));
+
+    // A trial without an answer ends the search there, without a value.
+    trials.clear();
+    const std::optional<double> none = HumidityStepSearch(
+        1.0, 0.0,
+        [&](double s) -> std::optional<double> {
+            trials.push_back(s);
+            return std::nullopt;
+        },
+        &evaluations);
+    EXPECT_FALSE(none.has_value());
+    EXPECT_EQ(trials, std::vector<double>{50.0});
+    EXPECT_EQ(evaluations, 2);
 }
 
 // Saturated vapour at 20 degC holds 17.3 g/m3 (published steam tables).
@@ -141,20 +157,30 @@ TEST_F(HumidityConversionsTest, RelativeToDewPointToRelative) {
     EXPECT_LT(dew, 18.4);
 }
 
-// The mixture keyword has no answer of its own in the switch: no vapour and no dry part.
+// The mixture keyword has no answer of its own in the switch: no vapour and no dry part, so
+// no relative humidity could match and the conversions give 0 after their first trial.
 TEST_F(HumidityConversionsTest, MediumWithoutVapour) {
     double dew = 0;
     HumidGasStateConversion("G", true, dew, 20, 101325, kGas, 50, 1);
     EXPECT_EQ(dew, 10.0);  // the start of the search, which has nothing to look for
-    // Without a dry part the ratio counts as huge and stays above the target: after the first
-    // trial at +50 every further one moves back by the halved step, never reversing again.
     double rh = -1;
     HumidityFromSpecific("G", true, rh, 20, 101325, kGas, 0.01, 1);
-    EXPECT_EQ(rh, 50.0 - 25.0 * (kHumiditySearchMaxEvaluations - 1));
-    // No vapour at all: every trial lies below the target and the search runs upwards.
+    EXPECT_EQ(rh, 0.0);
     rh = -1;
     HumidityFromAbsolute("G", true, rh, 20, 101325, kGas, 0.01, 1);
-    EXPECT_EQ(rh, 50.0 * kHumiditySearchMaxEvaluations);  // the start counts as one evaluation
+    EXPECT_EQ(rh, 0.0);
+    rh = -1;
+    HumidityFromDewPoint("G", true, rh, 20, 101325, kGas, 10.0, 1);
+    EXPECT_EQ(rh, 0.0);
+
+    // Without a dry part but with vapour (the gas table gives 0) the ratio counts as huge
+    // and stays above the target: the search runs downwards to its bound, as before.
+    test::UserGasData g;
+    g.density = 0.0;
+    ASSERT_GT(Switch("GAS", 101325, 20, 50, g).vapour, 0.0);
+    rh = -1;
+    HumidityFromSpecific("GAS", true, rh, 20, 101325, 0.0, 0.01, 1);
+    EXPECT_EQ(rh, 50.0 - 25.0 * (kHumiditySearchMaxEvaluations - 1));
 }
 
 TEST_F(HumidityConversionsTest, SaturatedAirHasItsDewPointAtTheOperatingTemperature) {

@@ -67,6 +67,16 @@ TEST(GasCompressibilityDetailed, FailuresGiveZero) {
     EXPECT_EQ(z, 0.0);
 }
 
+// Negative mol % can give a negative mean molar mass: no density rather than a negative one.
+TEST(GasCompressibilityDetailed, NegativeMolarMassGivesZero) {
+    GasCompositionArray x{};
+    x[3] = -0.3;  // carbon dioxide
+    x[8] = 0.6;   // hydrogen
+    double z = 5;
+    EXPECT_EQ(GasCompressibilityDetailed(x, z, 101325, 15), 0.0);
+    EXPECT_EQ(z, 0.0);
+}
+
 // A large divisor left by an earlier call must not spoil the next one.
 TEST(GasCompressibilityDetailed, EarlierCallsDoNotChangeTheAnswer) {
     double zFresh = 0, z = 0;

@@ -91,7 +91,7 @@ TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
             at.dropBar = r.dropBar;
             EXPECT_NEAR(ValveFlowCoefficient(at).kv / c0.kv, 1.0, 1e-4) << name << " " << dp0;
             EXPECT_EQ(r.critical, c0.critical) << name << " " << dp0;
-            if (!c0.critical && dropTolerance > 0) EXPECT_NEAR(r.dropBar / dp0, 1.0, dropTolerance) << name << " " << dp0;
+            if (!c0.critical && dropTolerance > 0) { EXPECT_NEAR(r.dropBar / dp0, 1.0, dropTolerance) << name << " " << dp0; }
         }
     }
 }

@@ -16,10 +16,6 @@ namespace {
 using test::Cell;
 using test::Celsius;
 
-const test::Grid kArgonDensityGrid = TUBALYX_GRID(kArgonDensity);
-const test::Grid kArgonViscosityGrid = TUBALYX_GRID(kArgonViscosity);
-const test::Grid kArgonEnthalpyGrid = TUBALYX_GRID(kArgonEnthalpy);
-const test::Grid kArgonCpGrid = TUBALYX_GRID(kArgonCp);
 using test::Contains;
 
 class ArgonTables : public ::testing::Test {

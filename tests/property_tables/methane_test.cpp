@@ -16,9 +16,6 @@ namespace {
 using test::Cell;
 using test::Celsius;
 
-const test::Grid kMethaneViscosityGrid = TUBALYX_GRID(kMethaneViscosity);
-const test::Grid kMethaneEnthalpyGrid = TUBALYX_GRID(kMethaneEnthalpy);
-const test::Grid kMethaneCpGrid = TUBALYX_GRID(kMethaneCp);
 using test::Contains;
 
 class MethaneTables : public ::testing::Test {

@@ -17,9 +17,6 @@ using test::Cell;
 using test::Celsius;
 
 const test::Grid kOxygenDensityGrid = TUBALYX_GRID(kOxygenDensity);
-const test::Grid kOxygenViscosityGrid = TUBALYX_GRID(kOxygenViscosity);
-const test::Grid kOxygenEnthalpyGrid = TUBALYX_GRID(kOxygenEnthalpy);
-const test::Grid kOxygenCpGrid = TUBALYX_GRID(kOxygenCp);
 using test::Contains;
 
 class OxygenTables : public ::testing::Test {

@@ -442,7 +442,7 @@ TEST_F(ResultReportTest, HeadingsAndFittedSizes) {
                 EXPECT_EQ(size, std::max(6, start * 58 / 72)) << l;
                 EXPECT_EQ(ReportAttributesAt(e, LineStartPosition(e, i + 1)).Size, start);
             }
-            if (l.rfind("Anm:", 0) == 0) EXPECT_EQ(size, std::max(6, start * 58 / 70)) << l;
+            if (l.rfind("Anm:", 0) == 0) { EXPECT_EQ(size, std::max(6, start * 58 / 70)) << l; }
         }
     }
 }

@@ -212,7 +212,7 @@ TEST_F(Questionnaire, PipeDiameterInInchesAddsTheConversionLine) {
         const bool inches = std::string(unit) != "mm";
         ASSERT_EQ(lines.size(), inches ? 2u : 1u) << unit;
         EXPECT_NE(lines[0].find(std::string("(") + unit + ")"), std::string::npos) << lines[0];
-        if (inches) EXPECT_EQ(lines[1], "1 tum/Zoll/Inches = 25.40 mm");
+        if (inches) { EXPECT_EQ(lines[1], "1 tum/Zoll/Inches = 25.40 mm"); }
     }
 }
 
