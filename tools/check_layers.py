@@ -4,7 +4,8 @@
 Folders point only down:
     numerics <- state <- property_tables <- media <- flow <- pressure_loss
              <- reports (with reports/uncertainty) <- codegen <- ui <- qtview <- app
-texts/ stands beside the calculations: it reads the state and a medium's identity, and the
+texts/ stands beside the calculations: it reads the state and a medium's identity (and the
+language switch re-describes the resistance grid's fittings), and the
 reports and the window use it, never the calculations. forms/ is the headless form library:
 it includes nothing of the program but its own text helpers. Qt is included only in
 src/qtview/, app/, tests/qtview/ and bench/qtview/.
@@ -46,6 +47,8 @@ CALCULATION_WINDOW = {
 # the handlers.
 WINDOW_MODEL = {"ui/form1.h", "ui/form1_components.h", CALCULATION_WINDOW_HEADER}
 FORMS_TEXT_HELPERS = {"numerics/text_utils.h"}
+# The language switch re-describes the fittings of the resistance grid in the new language.
+TEXTS_FITTING_REFRESH = {"pressure_loss/resistance_grid_input.h"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]', re.M)
 QT_HEADER = re.compile(r"^Q[A-Za-z]*(/|$)")
@@ -63,7 +66,8 @@ def allowed(folder, target):
     if folder == "forms":
         return top == "forms" or target in FORMS_TEXT_HELPERS
     if folder == "texts":
-        return top in {"numerics", "state", "media", "forms", "texts"} or target in WINDOW_MODEL
+        return (top in {"numerics", "state", "media", "forms", "texts"} or target in WINDOW_MODEL
+                or target in TEXTS_FITTING_REFRESH)
     if top == "texts":
         return ORDER.index(folder) >= ORDER.index("reports")
     if top == "forms":

@@ -5,11 +5,11 @@
 
 #include "flow/permanent_loss.h"
 #include "flow/primary_device_sequence.h"
-#include "flow/report_section_inputs.h"
 #include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
+#include "pressure_loss/line_properties.h"
 #include "pressure_loss/valve_sizing.h"
 #include "reports/report_window.h"
 #include "state/flow_results.h"
@@ -51,6 +51,9 @@ double Speed(double massFlow, double density, double diameter) {
     return CheckedDiv(CheckedDiv(massFlow, density), Area(diameter));
 }
 
+// The density (kg/m3) of the current medium at (p Pa, t degC); the humidity entries stay.
+double MediumDensityAt(double p, double t) { return LineMediumAt(MediumCode, p, t).density; }
+
 bool IsCone() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
 bool IsValve() { return CalcFunction == "Ventil" && ValveSubtype == "VE"; }
 
@@ -88,14 +91,12 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
 
 void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
     if (IsCone() && CalcFunction == "Strypf") return;
-    const ReportSectionHooks& h = ReportSectionServices();
     try {
         const double dv = IsValve() ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
                                     : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
-        if (!h.LinePropertiesInlet || !h.MediumDensityAt) return;
         double pv = 0, tv = 0;
-        h.LinePropertiesInlet(pv, tv, massFlow, pipeDiameter, dv, OperatingPressure, OperatingTemperature);
-        const double density = h.MediumDensityAt(pv, tv);
+        LinePropertiesInlet(MediumCode, pv, tv, massFlow, pipeDiameter, dv, OperatingPressure, OperatingTemperature);
+        const double density = MediumDensityAt(pv, tv);
         if (density > 0) SpeedLine(VenaLabel(), Speed(massFlow, density, dv));
     } catch (const CalcError&) {
         // The flow cannot pass the vena contracta below the speed of sound.
@@ -156,7 +157,6 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     if (!IsBigReport(Form1().litenstor.Caption())) return;
     if (CalcFunction != "Strypf" && CalcFunction != "Ventil") return;
 
-    const ReportSectionHooks& h = ReportSectionServices();
     const bool volume = DeviceCode == "VOLYM";
     double dc = BoreDiameter;
     if (IsValve())
@@ -165,10 +165,17 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
         dc = CheckedSqrt(pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter);
 
     double p2 = 0, t2 = 0, rho2 = 0;
-    if (!volume && h.LinePropertiesInlet)
-        h.LinePropertiesInlet(p2, t2, massFlow, pipeDiameter, dc, OperatingPressure, OperatingTemperature);
+    if (!volume) {
+        try {
+            LinePropertiesInlet(MediumCode, p2, t2, massFlow, pipeDiameter, dc, OperatingPressure,
+                                OperatingTemperature);
+        } catch (const CalcError&) {
+            // The flow cannot pass the throat: there is no throat state to report.
+            p2 = t2 = 0;
+        }
+    }
     const bool throatState = p2 > 0 && t2 > -273;
-    if (throatState && h.MediumDensityAt) rho2 = h.MediumDensityAt(p2, t2);
+    if (throatState) rho2 = MediumDensityAt(p2, t2);
 
     if (volume) {
         // The volume meter has no contraction; the valve page says its flow is critical.

@@ -19,6 +19,7 @@ void ResetStateVariables() {
     ResetValveState();
     ResetResistanceGrid();
     ResetReportState();
+    ResetPressureLossState();
 }
 
 }  // namespace tubalyx

@@ -26,7 +26,7 @@ namespace tubalyx {
     X(MaterialCode1, "8")            \
     X(MaterialCode2, "8")            \
     X(UpstreamFittingCode, "0")      \
-    X(ExpansionModeLetter, 'I')      \
+    X(ExpansionModeLetter, 'A')      \
     X(ExtraUncertaintyCode, "1")     \
     X(HumidityInputKind, "R")        \
     X(HumidFlowBasis, "F")           \

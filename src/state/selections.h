@@ -30,7 +30,7 @@ extern std::string AllowLargeReynoldsFlag;  // "J" or "N"
 extern std::string MaterialCode1;           // material of the primary device, "1" to "8"
 extern std::string MaterialCode2;           // material of the pipe, "1" to "8"
 extern std::string UpstreamFittingCode;     // "0" to "14"
-extern char ExpansionModeLetter;            // 'A' adiabatic, else isothermal
+extern char ExpansionModeLetter;            // 'A' adiabatic (start), 'T' isothermal
 extern std::string ExtraUncertaintyCode;    // "1" adds the extra orifice uncertainty, "2" not
 extern std::string HumidityInputKind;       // humidity given as "R" relative, "A" absolute, "S" specific, "D" dew point
 extern std::string HumidFlowBasis;          // "T" the entered flow is the air/gas part of a humid gas, "F" the whole

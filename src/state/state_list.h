@@ -25,5 +25,6 @@ void ResetPropertyLabels();
 void ResetValveState();
 void ResetResistanceGrid();
 void ResetReportState();
+void ResetPressureLossState();
 
 }  // namespace tubalyx::state_detail

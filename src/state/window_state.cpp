@@ -10,6 +10,7 @@ namespace tubalyx {
     X(InputTabOrder, 0)            \
     X(MixtureEditColumn, 5)        \
     X(MixtureRow, 2)               \
+    X(MaterialMenuTarget, "F")     \
     X(TemperatureRangeLabel, "")   \
     X(PressureRangeLabel, "")
 

@@ -18,6 +18,10 @@ extern int MixtureEditColumn;
 // Row (0 to 12) of the composition grid that the component menu and the property box act on.
 extern int MixtureRow;
 
+// Which material the material pop-up sets: "F" the primary device's (label mtrlfl), "R" the
+// pipe's (label mtrlror).
+extern std::string MaterialMenuTarget;
+
 extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
 extern std::string PressureRangeLabel;     // static-pressure prompt of the function and unit kind
 

@@ -2,6 +2,7 @@
 
 #include "media/medium_identification.h"
 #include "numerics/text_utils.h"
+#include "pressure_loss/resistance_grid_input.h"
 #include "state/selections.h"
 #include "texts/language_services.h"
 #include "texts/medium_prompts.h"
@@ -152,7 +153,7 @@ void ApplyLanguage(char letter) {
     SetMaxFlowPrompt();
     SetDiffPressurePrompt();
     SetUpstreamFittingHeading();
-    if (RefreshResistanceGridService) RefreshResistanceGridService();
+    RefreshResistanceGrid();
     if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
     SetLargeReynoldsLimitPrompt();
     SetLargeTubeLimitPrompt();

@@ -2,7 +2,6 @@
 
 namespace tubalyx {
 
-void (*RefreshResistanceGridService)() = nullptr;
 void (*FillUncertaintyGridRowsService)() = nullptr;
 
 }  // namespace tubalyx

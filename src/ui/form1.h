@@ -87,6 +87,8 @@ public:
     // "Run" of the label Label1 and the menu item Run1; the button's own.
     void Run1Click(TControl* sender);
     void RunbuttonClick(TControl* sender);
+    // The adiabatic/isothermal switch of the pressure-loss line.
+    void adiabatClick(TControl* sender);
 
     // ---- handlers: grids (form1_grids.cpp) ----
     void FelsimulgridKeyPress(TControl* sender, char key);
@@ -102,6 +104,22 @@ public:
     void ViktVolprocgridfuktMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
     // "Radera" of the composition grid's component pop-up.
     void RaderaClick(TControl* sender);
+    // The resistance grid of the pressure-loss line.
+    void MotstandgridMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void MotstandgridMouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void MotstandgridSelectCell(TControl* sender, int col, int row, bool& canSelect);
+    void MotstandgridKeyPress(TControl* sender, char key);
+    void MotstandgridKeyUp(TControl* sender, int key, TShiftState shift);
+    void MotstandgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
+
+    // ---- handlers: the fitting pop-up and the material items (form1_fitting_menu.cpp) ----
+    // Every fitting item of MotstandPopup: the fitting of the item's kind into the column the
+    // menu was opened on.
+    void MotstandPopupFittingClick(TControl* sender);
+    void Annanstrning1Click(TControl* sender);
+    void Radera1Click(TControl* sender);
+    void mtrlfl7Click(TControl* sender);
+    void mtrlfl8Click(TControl* sender);
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);

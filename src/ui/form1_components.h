@@ -160,6 +160,7 @@
     X(Runbutton, OnMouseDown, RunbuttonMouseDown) X(fjrrrun, OnClick, fjrrrunClick) \
     X(kodkomment, OnClick, kodkommentClick) X(ABBSiemens, OnClick, ABBSiemensClick) \
     X(Label1, OnClick, Run1Click) X(Run1, OnClick, Run1Click) X(Runbutton, OnClick, RunbuttonClick) \
+    X(adiabat, OnClick, adiabatClick) \
     /* grids */ \
     X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
     X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \
@@ -170,6 +171,45 @@
     X(ViktVolprocGrid, OnKeyUp, ViktVolprocGridKeyUp) X(ViktVolprocGrid, OnKeyPress, ViktVolprocGridKeyPress) \
     X(ViktVolprocGrid, OnExit, ViktVolprocGridExit) X(ViktVolprocgridfukt, OnMouseDown, ViktVolprocgridfuktMouseDown) \
     X(Radera, OnClick, RaderaClick) \
+    X(Motstandgrid, OnMouseDown, MotstandgridMouseDown) X(Motstandgrid, OnMouseUp, MotstandgridMouseUp) \
+    X(Motstandgrid, OnSelectCell, MotstandgridSelectCell) X(Motstandgrid, OnKeyPress, MotstandgridKeyPress) \
+    X(Motstandgrid, OnKeyUp, MotstandgridKeyUp) X(Motstandgrid, OnMouseMove, MotstandgridMouseMove) \
+    /* the fitting pop-up and the material items */ \
+    X(Skarpbjvalfrivinkel1, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie1D1, OnClick, MotstandPopupFittingClick) X(Bojradie1k5D, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie2D1, OnClick, MotstandPopupFittingClick) X(Bjradie3D1, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie4D1, OnClick, MotstandPopupFittingClick) X(Bjradie6D1, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie10D1, OnClick, MotstandPopupFittingClick) X(Bjradie1D2, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie1k5D2, OnClick, MotstandPopupFittingClick) X(Bjradie2D2, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie3D2, OnClick, MotstandPopupFittingClick) X(Bjradie4D2, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie6D2, OnClick, MotstandPopupFittingClick) X(Bjradie10D2, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie1D3, OnClick, MotstandPopupFittingClick) X(Bjradie1k5D3, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie2D3, OnClick, MotstandPopupFittingClick) X(Bjradie3D3, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie4D3, OnClick, MotstandPopupFittingClick) X(Bjradie6D3, OnClick, MotstandPopupFittingClick) \
+    X(Bjradie10D3, OnClick, MotstandPopupFittingClick) \
+    X(NedkoningKontoppvinkel40grader1, OnClick, MotstandPopupFittingClick) \
+    X(PltsligrrdiameterminskningKontoppvinkel180grader1, OnClick, MotstandPopupFittingClick) \
+    X(Uppkoning115DValfrikontoppvinkel10grader1, OnClick, MotstandPopupFittingClick) \
+    X(Uppkoning13Dvalfrikontoppvinkel1, OnClick, MotstandPopupFittingClick) \
+    X(PltsligrrdiameterkningKontoppvinkel180grader1, OnClick, MotstandPopupFittingClick) \
+    X(Inlopptillkrlinstickanderr01D1, OnClick, MotstandPopupFittingClick) \
+    X(Inlopptillkrlskarpkantrrkrl1, OnClick, MotstandPopupFittingClick) \
+    X(Utloppfrnkrlskarpkant1, OnClick, MotstandPopupFittingClick) \
+    X(Utloppfrnkrlnormaltfrslitenkant1, OnClick, MotstandPopupFittingClick) \
+    X(Utloppfrnkrlinstickandeskarprrkant1D1, OnClick, MotstandPopupFittingClick) \
+    X(Utloppfrnkrlinstickandenormaltfrslitenrrkant1D1, OnClick, MotstandPopupFittingClick) \
+    X(Utloppfrnkrlavrundadrrkant1, OnClick, MotstandPopupFittingClick) \
+    X(Ejrtvinkligtutloppfrnkrlskarprrkantvalfrivinkel1, OnClick, MotstandPopupFittingClick) \
+    X(Ventilvalbartkv1, OnClick, MotstandPopupFittingClick) X(Strypflns1, OnClick, MotstandPopupFittingClick) \
+    X(Klassisktventuri1, OnClick, MotstandPopupFittingClick) X(Kortventuri2, OnClick, MotstandPopupFittingClick) \
+    X(DysaISA19322, OnClick, MotstandPopupFittingClick) X(Kvartscirkeldysa2, OnClick, MotstandPopupFittingClick) \
+    X(Utfldefrnhuvudledning1, OnClick, MotstandPopupFittingClick) \
+    X(Fldeihuvudledningenligt701, OnClick, MotstandPopupFittingClick) \
+    X(Infldetillhuvudledning1, OnClick, MotstandPopupFittingClick) \
+    X(Fldeihuvudledningenligt721, OnClick, MotstandPopupFittingClick) \
+    X(Hojdmotstand, OnClick, MotstandPopupFittingClick) \
+    X(Annanstrning1, OnClick, Annanstrning1Click) X(Radera1, OnClick, Radera1Click) \
+    X(mtrlfl7, OnClick, mtrlfl7Click) X(mtrlfl8, OnClick, mtrlfl8Click) \
     /* view and report */ \
     X(Form1, OnKeyDown, FormKeyDown) X(Form1, OnKeyPress, FormKeyPress) X(Form1, OnKeyUp, FormKeyUp) \
     X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \

@@ -1,4 +1,6 @@
 // Handlers of the clickable labels, the option cycles and the run buttons.
+#include "state/selections.h"
+#include "texts/prompt_setters.h"
 #include "ui/run_driver.h"
 #include "ui/form1.h"
 
@@ -16,6 +18,11 @@ void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 // The dialect of the generated controller code.
 void TForm1::ABBSiemensClick(TControl*) {
     ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB");
+}
+
+void TForm1::adiabatClick(TControl*) {
+    ExpansionModeLetter = ExpansionModeLetter == 'A' ? 'T' : 'A';
+    SetAdiabaticPrompt(ExpansionModeLetter);
 }
 
 void TForm1::Run1Click(TControl*) { RunCalculation(); }

@@ -32,10 +32,18 @@
 #include "ui/input_transfer.h"
 #include "ui/medium_questionnaire.h"
 #include "pressure_loss/fitting_catalogue.h"
+#include "pressure_loss/line_properties.h"
+#include "pressure_loss/line_segment.h"
+#include "pressure_loss/resistance_grid_input.h"
 #include "pressure_loss/valve_sizing.h"
+#include "reports/pressure_loss_report.h"
 #include "reports/restriction_report.h"
 #include "reports/result_report.h"
+#include "reports/thermometer_tappings.h"
+#include "state/geometry.h"
+#include "state/limits.h"
 #include "state/resistance_grid_state.h"
+#include "ui/pressure_loss_page.h"
 
 namespace tubalyx {
 
@@ -125,6 +133,30 @@ void RunThermodynamics() {
     WriteMediumPropertyBlock('S', LayoutTop);
 }
 
+// The pipe between the thermometer pocket and the device, at max flow, as the line
+// calculation gives it: its friction loss over the straight length and the temperature the
+// gas reaches along it.
+PocketLine PocketLineState() {
+    constexpr int kPocketSegments = 10;
+    const LineFlowState inlet{.massFlow = MaxMassFlow,
+                              .diameter = PipeDiameterColdM,
+                              .pressure = OperatingPressure,
+                              .temperature = OperatingTemperature,
+                              .density = FlowDensity,
+                              .viscosity = DynamicViscosityPas,
+                              .kappa = KappaOperating,
+                              .velocity = PocketFlowVelocity()};
+    const double loss = ComputeLinePressureLoss(true, MediumCode, kPocketSegments, inlet, 0.0,
+                                                ThermometerLength(OptimalStraightLength), false)
+                            .drop;
+    return {loss, [](double pressure, double temperature, double toPressure) {
+                double t = temperature;
+                LinePropertiesOutlet(MediumCode, t, kPocketSegments, MaxMassFlow, pressure, temperature, 0.0,
+                                     toPressure);
+                return t;
+            }};
+}
+
 // False when the input is faulty: the medium has no positive density at the operating point.
 bool RunPrimaryDevice() {
     CalcMediumState();
@@ -136,6 +168,7 @@ bool RunPrimaryDevice() {
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
     RunPrimaryDeviceCalculation();
     ShowHumidityContent();
+    if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
     ReportDetailLetter = '2';
     WriteOutputHeading();
@@ -153,14 +186,20 @@ bool RunPrimaryDevice() {
     return true;
 }
 
-// The pressure loss of a line ("Tryckf" and "Flow").
+// The pressure loss of a line ("Tryckf" and "Flow"): a calculation pass, the page with its
+// input listing, then the pass that writes the report.
 void RunLine(CalculationFunction function) {
     CalculateMediumState();
+    RecalcResistanceGrid();
     if (function == CalculationFunction::PressureLoss) {
         for (int column = 1; column <= kFittingColumnCount; ++column)
             if (ResistanceKind[column] > 0) FittingResistanceNumber(column);
     }
+    RunPressureLoss('S', LayoutTop);
+    ShowHumidityContent();
+    ShowPressureLossInput('B', LayoutTop);
     WriteOutputHeading();
+    RunPressureLoss('B', LayoutTop);
 }
 
 void RunValveCalculation() {

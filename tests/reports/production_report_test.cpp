@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "flow/operating_geometry.h"
-#include "flow/report_section_inputs.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -31,8 +30,6 @@ protected:
         DeviceVariantCode = "BG";
         ProductionReportFlag = "J";
         SetLanguage('E');
-        hooks_ = ReportSectionServices();
-        ReportSectionServices() = ReportSectionHooks{};
         savedPipeColdMm_ = PipeDiameterColdMm;
         PipeDiameterColdMm = 200;
         PlateThicknessMm = 30;
@@ -47,7 +44,6 @@ protected:
         ReportWindow().SetFont(font);
     }
     void TearDown() override {
-        ReportSectionServices() = hooks_;
         PipeDiameterColdMm = savedPipeColdMm_;
     }
     static void SetLanguage(char letter) {
@@ -59,7 +55,6 @@ protected:
         for (int i = 0; i < ReportLineCount(); ++i) lines.push_back(ReportLineText(i));
         return lines;
     }
-    ReportSectionHooks hooks_;
     double savedPipeColdMm_ = 0;
 };
 

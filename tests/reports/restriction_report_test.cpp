@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "flow/report_section_inputs.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "numerics/separator_guard.h"
@@ -27,7 +26,6 @@ class RestrictionReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         valvetest::ResetValveState();
-        ReportSectionServices() = ReportSectionHooks{};
         Form1().litenstor.SetCaption("Small");
         // The language switch reads the valve diameter back from its edit.
         Form1().Ventilkallmm.SetText("100");

@@ -115,7 +115,7 @@ TEST(PromptTargets, OilRowsHaveTheirOwnLabels) {
     EXPECT_TRUE(f.viskbgtextin.Visible());
 }
 
-// What the two grid services saw of the window when the language switch called them.
+// What the uncertainty grid's service saw of the window when the language switch called it.
 std::string gHeadingSeen, gLimitSeen;
 char gLetterSeen = 0;
 int gServiceCalls = 0;
@@ -126,17 +126,15 @@ void RecordWindow() {
     ++gServiceCalls;
 }
 
-TEST(PromptTargets, GridServicesRunAfterTheFittingHeadingAndBeforeTheLimitPrompts) {
+TEST(PromptTargets, UncertaintyGridServiceRunsAfterTheFittingHeadingAndBeforeTheLimitPrompts) {
     ResetState();
     UpstreamFittingCode = "0";
     ApplyLanguage('E');
-    RefreshResistanceGridService = RecordWindow;
     FillUncertaintyGridRowsService = RecordWindow;
     gServiceCalls = 0;
     ApplyLanguage('D');
-    RefreshResistanceGridService = nullptr;
     FillUncertaintyGridRowsService = nullptr;
-    EXPECT_EQ(gServiceCalls, 2);
+    EXPECT_EQ(gServiceCalls, 1);
     EXPECT_EQ(gLetterSeen, 'D');
     EXPECT_EQ(gHeadingSeen, "Einbaustörung im Einlauf: 0.Andere Störung");
     EXPECT_EQ(gLimitSeen.rfind("Shall standardlimit for maximal Reynolds no. be used?", 0), 0u);

@@ -38,6 +38,28 @@ const std::vector<ExpectedHandler>& AllHandlers() {
         {"ViktVolprocGridClick", {"ViktVolprocGrid.OnClick", "ViktVolprocgridfukt.OnClick"}},
         ON(ViktVolprocGrid, GetEditMask), ON(ViktVolprocGrid, GetEditText), ON(ViktVolprocGrid, SelectCell),
         CLICK(Radera),
+        // Resistance grid and its fitting pop-up.
+        ON(Motstandgrid, MouseDown), ON(Motstandgrid, MouseUp), ON(Motstandgrid, SelectCell),
+        ON(Motstandgrid, KeyPress), ON(Motstandgrid, KeyUp), ON(Motstandgrid, MouseMove),
+        {"MotstandPopupFittingClick",
+         {
+          "Skarpbjvalfrivinkel1.OnClick", "Bjradie1D1.OnClick", "Bojradie1k5D.OnClick", "Bjradie2D1.OnClick",
+          "Bjradie3D1.OnClick", "Bjradie4D1.OnClick", "Bjradie6D1.OnClick", "Bjradie10D1.OnClick",
+          "Bjradie1D2.OnClick", "Bjradie1k5D2.OnClick", "Bjradie2D2.OnClick", "Bjradie3D2.OnClick",
+          "Bjradie4D2.OnClick", "Bjradie6D2.OnClick", "Bjradie10D2.OnClick", "Bjradie1D3.OnClick",
+          "Bjradie1k5D3.OnClick", "Bjradie2D3.OnClick", "Bjradie3D3.OnClick", "Bjradie4D3.OnClick",
+          "Bjradie6D3.OnClick", "Bjradie10D3.OnClick", "NedkoningKontoppvinkel40grader1.OnClick",
+          "PltsligrrdiameterminskningKontoppvinkel180grader1.OnClick",
+          "Uppkoning115DValfrikontoppvinkel10grader1.OnClick", "Uppkoning13Dvalfrikontoppvinkel1.OnClick",
+          "PltsligrrdiameterkningKontoppvinkel180grader1.OnClick", "Inlopptillkrlinstickanderr01D1.OnClick",
+          "Inlopptillkrlskarpkantrrkrl1.OnClick", "Utloppfrnkrlskarpkant1.OnClick",
+          "Utloppfrnkrlnormaltfrslitenkant1.OnClick", "Utloppfrnkrlinstickandeskarprrkant1D1.OnClick",
+          "Utloppfrnkrlinstickandenormaltfrslitenrrkant1D1.OnClick", "Utloppfrnkrlavrundadrrkant1.OnClick",
+          "Ejrtvinkligtutloppfrnkrlskarprrkantvalfrivinkel1.OnClick", "Ventilvalbartkv1.OnClick",
+          "Strypflns1.OnClick", "Klassisktventuri1.OnClick", "Kortventuri2.OnClick", "DysaISA19322.OnClick",
+          "Kvartscirkeldysa2.OnClick", "Utfldefrnhuvudledning1.OnClick", "Fldeihuvudledningenligt701.OnClick",
+          "Infldetillhuvudledning1.OnClick", "Fldeihuvudledningenligt721.OnClick", "Hojdmotstand.OnClick"}},
+        CLICK(Annanstrning1), CLICK(Radera1),
         // Printing, graphs, font size.
         CLICK(Utskrift1), CLICK(Sparasom1), ON(PaintBox1, Paint), {"UpDown1Click", {"UpDown1.OnArrowClick"}},
         // Humidity and flow units.

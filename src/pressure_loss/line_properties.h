@@ -1,0 +1,52 @@
+#pragma once
+// The medium along the pressure-loss line: its properties at a point of the walk, the static
+// state behind a change of cross-section, and the temperature at the end of a segment from
+// the energy balance (enthalpy, kinetic and potential energy conserved; the adiabatic mode
+// of the line). Pressures Pa absolute, temperatures degC, diameters m, mass flow kg/s.
+#include <string>
+
+namespace tubalyx {
+
+struct LineMediumProperties {
+    double density = 0.0;    // kg/m3
+    double viscosity = 0.0;  // Pa s
+    double kappa = 0.0;
+    double cp = 0.0;         // J/(kg K)
+    double cv = 0.0;         // J/(kg K)
+    double enthalpy = 0.0;   // kJ/kg
+};
+
+// The medium at (pressure, temperature) by the property routine of the medium code; the
+// humidity entries and the rest of the calculation state stay as they are.
+LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature);
+
+// The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
+// CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
+LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature);
+
+// The static state (p2, t2) just behind a change of cross-section from the old diameter to
+// the new one, from the inlet state: the area is stepped linearly in m = 2, 4, ... 128
+// steps, each step moving the pressure by rho (v_prev^2 - v^2) / 2 with the velocity from
+// the continuity equation, and, in the adiabatic mode, the temperature so that
+// 1000 h + v^2/2 keeps its inlet value. The passes end when two give outlet pressures
+// within 1e-4 of the inlet pressure. For "VÄT" nothing is computed and p2, t2 stay as they
+// are. Raises CalcError when the flow cannot pass: the state falls below 1 Pa or -273 degC.
+void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, double massFlow, double oldDiameter,
+                         double newDiameter, double inletPressure, double inletTemperature);
+
+// The temperature at the outlet pressure of one of `segments` segments that begins at
+// (inletPressure, inletTemperature) and rises `rise` m: the temperature at which
+// 1000 h + v^2/2 + 9.80665 rise equals the inlet's 1000 h + v^2/2, v from the mass flow in
+// the cold pipe (PipeDiameterColdM). The search starts at the inlet temperature in steps of
+// 1/segments K towards the balance, reversed and halved at each overshoot, until the
+// relative energy difference is below 0.001 |dP| / P / segments, at most 1000 steps. A table
+// that returns the same enthalpy twice (the state was clamped) is continued with cp. For
+// "VÄT" nothing is computed and the temperature stays as it is.
+void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
+                          double inletPressure, double inletTemperature, double rise, double outletPressure);
+
+// Steps of the temperature searches of the two routines.
+inline constexpr int kInletTemperatureSteps = 100;
+inline constexpr int kOutletTemperatureSteps = 1000;
+
+}  // namespace tubalyx

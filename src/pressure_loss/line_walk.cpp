@@ -1,0 +1,277 @@
+#include "pressure_loss/line_walk.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "flow/reynolds.h"
+#include "media/medium_identification.h"
+#include "numerics/checked.h"
+#include "numerics/unit_parser.h"
+#include "pressure_loss/line_properties.h"
+#include "pressure_loss/line_segment.h"
+#include "pressure_loss/valve_sizing.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/medium.h"
+#include "state/pressure_loss_state.h"
+#include "state/resistance_grid_state.h"
+#include "state/selections.h"
+#include "state/valve_state.h"
+#include "ui/calculation_window.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kBarPerPa = 1e-5;
+// The next stretch begins this far (m) behind the fitting that ended the last one.
+constexpr double kStretchGap = 1e-7;
+// A drop this small against the inlet pressure is no drop.
+constexpr double kNoDropShare = 1e-12;
+// A stretch ends at a fitting or at the line's end, so there are at most one more than fittings.
+constexpr int kStretchLimit = kFittingColumnCount + 1;
+
+class PhaseLetterKept {
+public:
+    PhaseLetterKept() : saved_(PhaseLetter) {}
+    ~PhaseLetterKept() { PhaseLetter = saved_; }
+    PhaseLetterKept(const PhaseLetterKept&) = delete;
+    PhaseLetterKept& operator=(const PhaseLetterKept&) = delete;
+
+private:
+    char saved_;
+};
+
+bool HasDescription(int column) { return !CalculationWindow().Motstandgrid.Cell(column, 1).empty(); }
+
+bool IsCrossSection(int kind) { return kind >= 30 && kind <= 34; }
+bool IsBranch(int kind) { return kind >= 70 && kind <= 73; }
+bool IsThroatOrValve(int kind) { return kind == 50 || (kind >= 60 && kind <= 64); }
+
+class LineWalker {
+public:
+    LineWalker()
+        : medium_(MediumCode == "MNG" ? "ANG" : MediumCode),
+          liquidPhase_(PhaseLetter == 'X' || PhaseLetter == 'V'),
+          gas_(IsGasMedium(medium_)),
+          adiabatic_(ExpansionModeLetter != 'T') {}
+
+    const std::string& Medium() const { return medium_; }
+
+    // The medium at a point of the line (a liquid phase at the operating state, where it
+    // cannot boil) into the medium state, the state's density, viscosity, kappa and velocity
+    // with it.
+    void Evaluate(LineFlowState& s) const {
+        const LineMediumProperties m = liquidPhase_ ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
+                                               : SetLineMediumState(medium_, s.pressure, s.temperature);
+        s.density = m.density;
+        s.viscosity = m.viscosity;
+        s.kappa = m.kappa;
+        s.velocity = Velocity(s, m.viscosity, m.density);
+        LineVelocity = s.velocity;
+    }
+
+    static double Velocity(const LineFlowState& s, double viscosity, double density) {
+        const double re = ReynoldsNumber(s.diameter, viscosity, s.massFlow);
+        return CheckedDiv(CheckedDiv(re * viscosity, s.diameter), density);
+    }
+
+    // A pass of n segments over [x0, e] from the stretch inlet; the state at its end.
+    LineFlowState Pass(const LineFlowState& inlet, int n, double x0, double e) const {
+        HeightZetaSum = HeightZetaSaved;
+        HeightPressureSum = HeightPressureSaved;
+        FlowDensity = inlet.density;
+        DynamicViscosityPas = inlet.viscosity;
+        KappaOperating = inlet.kappa;
+        LineVelocity = inlet.velocity;
+        StretchFrictionSum = 0.0;
+        LineFlowState s = inlet;
+        for (int k = 1; k <= n; ++k) {
+            const LineSegmentLoss seg =
+                ComputeLinePressureLoss(false, medium_, n, s, x0 + (k - 1) * (e - x0) / n, e - x0, true);
+            LastPassZetaSum = seg.zetaSum;
+            AfterSegment(s, seg, n);
+        }
+        return s;
+    }
+
+private:
+    static void CheckPressure(double pressure) {
+        // An absolute pressure of zero or below: the line cannot carry this flow.
+        if (!(pressure > 0)) throw CalcError("the line pressure falls to zero");
+    }
+
+    void AfterSegment(LineFlowState& s, const LineSegmentLoss& seg, int n) const {
+        const double inletPressure = s.pressure, inletTemperature = s.temperature;
+        s.pressure = CheckFinite(s.pressure - seg.drop, "line pressure is no number");
+        StretchFrictionSum += seg.frictionDrop;
+        CheckPressure(s.pressure);
+        if (adiabatic_)
+            LinePropertiesOutlet(medium_, s.temperature, n, MaxMassFlow, inletPressure, inletTemperature, seg.rise,
+                                 s.pressure);
+        const int r = seg.lastFitting;
+        if (r >= 1 && r <= kFittingColumnCount) AcrossFitting(s, r, n);
+        LineLocalTemperature = s.temperature;
+        Evaluate(s);
+    }
+
+    // Behind a fitting that changes the cross-section, the flow or the state: its zeta once
+    // more at the state downstream of it.
+    void AcrossFitting(LineFlowState& s, int r, int n) const {
+        const int kind = ResistanceKind[r];
+        if (!IsCrossSection(kind) && !IsBranch(kind) && !IsThroatOrValve(kind)) return;
+        double p2 = s.pressure, t2 = s.temperature;
+        if (IsCrossSection(kind) || IsBranch(kind)) {
+            const double D = s.diameter, share = ResistanceParamA[r];
+            double next = D;
+            switch (kind) {
+                case 32: next = D * 1.5; break;
+                case 33: next = D * 3.0; break;
+                case 70: next = CheckedDiv(D, CheckedSqrt(0.01 * share)); break;
+                case 71: next = CheckedDiv(D, CheckedSqrt(1 - 0.01 * share)); break;
+                case 72: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, share))); break;
+                case 73: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, 100 - share))); break;
+                default: next = 0.001 * ResistanceParamB[r]; break;
+            }
+            LinePropertiesInlet(medium_, p2, t2, s.massFlow, D, next, s.pressure, s.temperature);
+            if (IsCrossSection(kind)) s.diameter = next;
+            if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
+        }
+        const LineMediumProperties m = liquidPhase_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature)
+                                                    : LineMediumAt(medium_, p2, t2);
+        const double w = Velocity(s, m.viscosity, m.density);
+        const double zeta = ResistanceZeta[r];
+        double pressure = 0.0;
+        if (!gas_) {
+            pressure = p2 - zeta * m.density * 0.5 * w * w;
+        } else {
+            const double t = (p2 - zeta * m.density * w * w) * p2;
+            pressure = t > 0 ? std::sqrt(t) : -std::sqrt(std::fabs(t));
+        }
+        CheckPressure(pressure);
+        s.temperature = t2;
+        if (adiabatic_) LinePropertiesOutlet(medium_, s.temperature, n, MaxMassFlow, p2, t2, 0.0, pressure);
+        s.pressure = pressure;
+        if (kind == 70 || kind == 71) s.massFlow *= 0.01 * ResistanceParamA[r];
+    }
+
+    std::string medium_;
+    bool liquidPhase_;
+    bool gas_;
+    bool adiabatic_;
+};
+
+bool Settled(double previous, double drop) {
+    if (drop == previous || std::fabs(drop) <= kNoDropShare * OperatingPressure) return true;
+    return std::fabs(drop - previous) / std::fabs(drop) < kStretchSettledShare;
+}
+
+void ResetLineResults() {
+    for (int c = 1; c <= kFittingColumnCount; ++c)
+        HeightPressureSum[c] = HeightPressureSaved[c] = HeightZetaSum[c] = HeightZetaSaved[c] = 0.0;
+    LineFrictionLoss = LineTotalDrop = StretchDrop = StretchFrictionSum = 0.0;
+    WholeLineDrop = WholeLineFrictionDrop = LineZetaTotal = LastPassZetaSum = 0.0;
+}
+
+}  // namespace
+
+namespace {
+
+PressureLossWalk WalkLine() {
+    PressureLossWalk walk;
+    const bool line = CalcFunction == "Tryckf";
+    LineLocalTemperature = OperatingTemperature;
+    LineDiameter = PipeDiameterColdM;
+    MaxMassFlow = ConvertPressureEntry(FlowUnit) == "M" ? MaxFlowSI / kSecondsPerHour
+                                                        : MaxFlowSI / kSecondsPerHour * FlowDensity * 0.001;
+    LineMassFlow = MaxMassFlow;
+    ResetLineResults();
+    LineOutletPressure = OperatingPressure;
+    if (PhaseLetter == 'G' || PhaseLetter == 'H') PhaseLetter = 'N';
+    const LineWalker walker;
+    const std::string& medium = walker.Medium();
+    const double length = StraightLengthM;
+    double x0 = 0.0;
+
+    do {
+        ++walk.stretches;
+        double e = length;
+        for (int c = 1; c <= kFittingColumnCount; ++c)
+            if (x0 <= ResistancePosition[c] && ResistancePosition[c] <= e && HasDescription(c))
+                e = ResistancePosition[c];
+
+        LineFlowState inlet{.massFlow = LineMassFlow,
+                            .diameter = LineDiameter,
+                            .pressure = LineOutletPressure,
+                            .temperature = LineLocalTemperature};
+        walker.Evaluate(inlet);
+        ReynoldsAtMaxFlow = ReynoldsNumber(LineDiameter, inlet.viscosity, LineMassFlow);
+        InletPressureBar = kBarPerPa * OperatingPressure;
+        const ValveSaturationPressures saturation =
+            ValveSaturationPressuresBar(medium, OperatingTemperature, VapourPressurePa, LiquidCriticalPressurePa);
+        VapourPressureBar = saturation.vapourPressureBar;
+        CriticalPressureBar = saturation.criticalPressureBar;
+        if (!line) break;
+
+        if (x0 == 0.0) {
+            const LineSegmentLoss whole = ComputeLinePressureLoss(false, medium, 1, inlet, 0.0, length, true);
+            WholeLineDrop = whole.drop;
+            WholeLineFrictionDrop = whole.frictionDrop;
+            LineZetaTotal = whole.zetaSum;
+        }
+
+        // A liquid of given properties, and a stretch of no length, are one segment: there is
+        // nothing to refine.
+        const bool oneSegment = medium == "VÄT" || e == x0;
+        int n = 1;
+        LineFlowState end;
+        for (;;) {
+            if (!oneSegment) n *= 2;
+            end = walker.Pass(inlet, n, x0, e);
+            const double previous = StretchDrop;
+            StretchDrop = OperatingPressure - end.pressure;
+            if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
+        }
+        walk.lastSegments = n;
+
+        LineFrictionLoss += StretchFrictionSum;
+        LineTotalDrop = StretchDrop;
+        x0 = std::fmax(e + kStretchGap, std::nextafter(e, std::numeric_limits<double>::infinity()));
+        LineMassFlow = end.massFlow;
+        LineDiameter = end.diameter;
+        LineOutletPressure = end.pressure;
+        LineLocalTemperature = end.temperature;
+        HeightZetaSaved = HeightZetaSum;
+        HeightPressureSaved = HeightPressureSum;
+    } while (x0 < length && walk.stretches < kStretchLimit);
+
+    if (line) {
+        for (int c = 1; c <= kFittingColumnCount; ++c) LineZetaTotal += HeightZetaSum[c];
+        LineOutletPressure = OperatingPressure - LineTotalDrop;
+    } else {
+        LineZetaTotal = 0.0;
+        LineOutletPressure = OperatingPressure;
+    }
+    OutletDensity = FlowDensity;
+    OutletViscosity = DynamicViscosityPas;
+    OutletKappa = KappaOperating;
+    return walk;
+}
+
+}  // namespace
+
+PressureLossWalk CalculatePressureLossLine() {
+    PressureLossWalk walk;
+    {
+        const PhaseLetterKept phase;
+        walk = WalkLine();
+    }
+    // The reports describe the medium at the inlet.
+    SetLineMediumState(MediumCode == "MNG" ? "ANG" : MediumCode, OperatingPressure, OperatingTemperature);
+    return walk;
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,24 @@
+#pragma once
+// The walk along a pipe line described by the resistance grid: from the inlet state
+// (OperatingPressure, OperatingTemperature, the max flow) from fitting to fitting, each
+// stretch between two fittings cut into 2, 4, 8 ... segments until its drop settles, the
+// medium re-evaluated at every segment's state, and behind a change of cross-section or a
+// tee the static state from the energy balance. Leaves the walk's results in
+// state/pressure_loss_state.h and the fittings' shares in the grid. "Flow" takes only the
+// inlet state of the pipe. Faults raise CalcError; PhaseLetter is restored in every case.
+
+namespace tubalyx {
+
+struct PressureLossWalk {
+    int stretches = 0;     // stretches walked
+    int lastSegments = 0;  // segments of the final pass of the last stretch
+};
+
+// A stretch is refined until this many segments are passed (so 16384 at most).
+inline constexpr int kLineSegmentLimit = 10000;
+// A stretch has settled when its drop changes by less than this share between two passes.
+inline constexpr double kStretchSettledShare = 0.001;
+
+PressureLossWalk CalculatePressureLossLine();
+
+}  // namespace tubalyx

@@ -1,0 +1,112 @@
+#include "reports/fitting_table_report.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "numerics/text_utils.h"
+#include "pressure_loss/fitting_catalogue.h"
+#include "reports/report_block.h"
+#include "state/resistance_grid_state.h"
+#include "state/selections.h"
+#include "texts/caption_data.h"
+#include "texts/window_access.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr int kRows = 9;
+constexpr int kFirstParameterRow = 6;
+constexpr int kTableWidth = 80;
+
+// {Swedish, German, English}
+constexpr LangText kHeading{"=================================PUNKTMOTSTÅND===================================",
+                            "=================================WIEDERSTANDEN===================================",
+                            "=================================RESISTANCES====================================="};
+
+TStringGrid& Grid() { return Form1().Motstandgrid; }
+
+// The longest text of rows 1 to 8 of a column.
+int LongestText(int column) {
+    int longest = 0;
+    for (int row = 1; row < kRows; ++row) longest = std::max(longest, Utf8Length(Grid().Cell(column, row)));
+    return longest;
+}
+
+bool IsBend(int kind) { return kind >= 10 && kind <= 16; }
+
+bool HasParameterText(int column) {
+    for (int row = kFirstParameterRow; row < kRows; ++row)
+        if (!Grid().Cell(column, row).empty()) return true;
+    return false;
+}
+
+// A cell as the table prints it: a bend's empty piece count is one bend, its empty
+// roughness the pipe's.
+std::string PrintedCell(int column, int row) {
+    const std::string& text = Grid().Cell(column, row);
+    if (!text.empty() || !ReportSeparator.empty() || !IsBend(ResistanceKind[column])) return text;
+    if (row == 6) return "1";
+    if (row == 7) return Form1().Dstorrahetmm.Text();
+    return text;
+}
+
+class TableBlock {
+public:
+    void Append(int column) {
+        const int width = std::max(1, LongestText(column)) + 1;
+        const char fill = ReportSeparator.empty() ? '_' : ' ';
+        for (int row = 0; row < kRows; ++row)
+            rows_[row] += ReportSeparator + PadLeft(PrintedCell(column, row), width, fill);
+    }
+    bool Empty() const { return rows_[1].empty(); }
+    int Width() const { return Utf8Length(rows_[1]); }
+
+    // Column 0 in front of every row; rows 6 to 8 only where column 0 labels them.
+    void Close(ReportBlock& block) {
+        const int labelWidth = LabelWidth();
+        for (int row = 0; row < kRows; ++row) {
+            const std::string& label = Grid().Cell(0, row);
+            if (row >= kFirstParameterRow && label.empty()) continue;
+            block.Add(ReportSeparator + PadLeft(label, labelWidth) + rows_[row]);
+        }
+        block.AddEmpty();
+        rows_ = {};
+        for (int row = kFirstParameterRow; row < kRows; ++row) Grid().SetCell(0, row, "");
+    }
+
+    static int LabelWidth() { return std::max(1, LongestText(0)) + 1; }
+
+private:
+    std::array<std::string, kRows> rows_;
+};
+
+}  // namespace
+
+bool FittingColumnHasContent(int column) {
+    std::string joined;
+    for (int row = 1; row <= 4; ++row) joined += Grid().Cell(column, row);
+    return Utf8Length(joined) > 1;
+}
+
+void WriteFittingTable() {
+    ReportBlock block;
+    block.Add(TextOrSwedish(kHeading, LanguageLetter));
+    TableBlock table;
+    for (int c = 1; c <= kFittingColumnCount; ++c) {
+        if (FittingColumnHasContent(c)) {
+            table.Append(c);
+            DispatchResistanceColumn(c);
+        }
+        const int nextWidth = c < kFittingColumnCount ? LongestText(c + 1) + 1 : 0;
+        const bool full = table.Width() + TableBlock::LabelWidth() + nextWidth > kTableWidth;
+        const bool close = full || HasParameterText(c) || c == kFittingColumnCount;
+        // A block without any column has nothing to print.
+        if (close && !table.Empty()) table.Close(block);
+    }
+    block.Flush();
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,193 @@
+// The walk along a line and the state across a change of cross-section, against
+// Darcy-Weisbach, the isothermal compressible-flow integral, Bernoulli and the energy balance.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "flow/reynolds.h"
+#include "grid_test_support.h"
+#include "numerics/checked.h"
+#include "pressure_loss/line_properties.h"
+#include "pressure_loss/line_resistance.h"
+#include "pressure_loss/line_walk.h"
+#include "state/flow_results.h"
+#include "state/medium.h"
+#include "state/pressure_loss_state.h"
+
+namespace tubalyx {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+class LineWalkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gridtest::ResetResistanceGrid();
+        OperatingPressure = 5e5;
+        OperatingTemperature = 20;
+        FlowUnit = "kg/h";
+        MaxFlowSI = 36000;  // 10 kg/s
+        PipeDiameterColdM = 0.1;
+        PipeDiameterColdMm = 100;
+        StraightLengthM = 100;
+        PipeRoughnessMm = 0.05;
+    }
+    // A liquid of given density and viscosity.
+    static void GivenLiquid() {
+        MediumCode = "VÄT";
+        PhaseLetter = 'V';
+        GivenDensity = FlowDensity = 998.2;
+        GivenViscosityValue = 1;
+        ViscosityUnit = "mPas";
+    }
+    static void Air(double flowKgPerHour) {
+        MediumCode = "LUF";
+        PhaseLetter = 'N';
+        MaxFlowSI = flowKgPerHour;
+    }
+    static void Place(int column, int kind, double position) {
+        ResistanceKind[column] = kind;
+        ResistancePosition[column] = position;
+        Form1().Motstandgrid.SetCell(column, 1, "fitting");
+    }
+};
+
+TEST_F(LineWalkTest, GivenLiquidIsOneSegmentOfDarcyWeisbach) {
+    GivenLiquid();
+    const PressureLossWalk walk = CalculatePressureLossLine();
+    EXPECT_EQ(walk.lastSegments, 1);
+    EXPECT_NEAR(ReynoldsAtMaxFlow, 127324, 1);
+    const double v = 10 / 998.2 / (kPi * 0.01 / 4);
+    const double darcy = ColebrookFrictionFactor(0.05, 100, 127324) * 1000 * 998.2 * v * v / 2;
+    EXPECT_NEAR(LineTotalDrop, darcy, 1e-3 * darcy);
+    EXPECT_NEAR(LineTotalDrop / 1000, 16.01, 0.005);
+    EXPECT_DOUBLE_EQ(LineFrictionLoss, LineTotalDrop);
+    EXPECT_DOUBLE_EQ(LineOutletPressure, 5e5 - LineTotalDrop);
+    EXPECT_EQ(LineLocalTemperature, 20);
+}
+
+// Isothermal ideal-gas flow with constant lambda and no kinetic term integrates to
+// P1^2 - P2^2 = lambda L / D G^2 R T = lambda L / D rho1 v1^2 P1.
+TEST_F(LineWalkTest, IsothermalAirLineMeetsTheIntegralOfItsLaw) {
+    Air(3600);
+    ExpansionModeLetter = 'T';
+    const PressureLossWalk walk = CalculatePressureLossLine();
+    EXPECT_GT(walk.lastSegments, 2);
+    EXPECT_LE(walk.lastSegments, 16384);
+    const LineMediumProperties inlet = LineMediumAt("LUF", 5e5, 20);
+    const double v1 = 1 / inlet.density / (kPi * 0.01 / 4);
+    const double lambda = ColebrookFrictionFactor(0.05, 100, ReynoldsNumber(0.1, inlet.viscosity, 1));
+    const double p2 = std::sqrt(5e5 * 5e5 - lambda * 1000 * inlet.density * v1 * v1 * 5e5);
+    EXPECT_NEAR(LineOutletPressure, p2, 0.002 * (5e5 - p2));
+    EXPECT_EQ(LineLocalTemperature, 20);
+    // Adiabatic: the expanding gas cools a little and drops about the same.
+    ExpansionModeLetter = 'A';
+    CalculatePressureLossLine();
+    EXPECT_LT(LineLocalTemperature, 20);
+    EXPECT_GT(LineLocalTemperature, 19);
+    EXPECT_NEAR(LineOutletPressure, p2, 0.02 * (5e5 - p2));
+}
+
+TEST_F(LineWalkTest, NearlyBalancedGasLineEndsAtTheSegmentBound) {
+    Air(4 * 3600);
+    OperatingPressure = 50e5;
+    ExpansionModeLetter = 'T';
+    CalculatePressureLossLine();
+    const double friction = LineTotalDrop;
+    // Downhill by as much head as the friction takes: the drop is nearly nothing, and
+    // every refinement changes it by more than its thousandth.
+    Place(1, 81, 0);
+    HeightRowLength[1] = 100;
+    const double head = 9.81 * (LineMediumAt("LUF", 50e5, 20).density - 1.293);
+    HeightRowRise[1] = -friction / head;
+    CalculatePressureLossLine();
+    HeightRowRise[1] -= LineTotalDrop / head;
+    const PressureLossWalk walk = CalculatePressureLossLine();
+    EXPECT_EQ(walk.lastSegments, 16384);
+    EXPECT_TRUE(std::isfinite(LineTotalDrop));
+    EXPECT_LT(std::fabs(LineTotalDrop), 0.01 * friction);
+}
+
+TEST_F(LineWalkTest, LineWithoutLengthOrFlowEndsWithoutANumberOfNoMeaning) {
+    Air(3600);
+    StraightLengthM = 0;
+    const PressureLossWalk walk = CalculatePressureLossLine();
+    EXPECT_EQ(walk.stretches, 1);
+    EXPECT_EQ(LineTotalDrop, 0);
+    EXPECT_EQ(LineOutletPressure, 5e5);
+    // No flow: nothing to walk, an error rather than a number.
+    StraightLengthM = 100;
+    MaxFlowSI = 0;
+    EXPECT_THROW(CalculatePressureLossLine(), CalcError);
+}
+
+TEST_F(LineWalkTest, FittingsEndStretchesAndAnExpansionRecoversPressure) {
+    Air(3600);
+    ExpansionModeLetter = 'T';
+    Place(1, 34, 40);  // sudden expansion to 200 mm at 40 m
+    ResistanceParamB[1] = 200;
+    const PressureLossWalk walk = CalculatePressureLossLine();
+    EXPECT_EQ(walk.stretches, 2);
+    EXPECT_DOUBLE_EQ(LineDiameter, 0.2);
+    // Borda-Carnot loses (1 - 1/4)^2 of the upstream dynamic pressure and recovers the
+    // rest of the velocity change: the walk ends above a 100 mm line of the same length.
+    const double withExpansion = LineOutletPressure;
+    ResistanceKind[1] = 0;
+    Form1().Motstandgrid.SetCell(1, 1, "");
+    CalculatePressureLossLine();
+    EXPECT_GT(withExpansion, LineOutletPressure);
+}
+
+TEST(LinePropertiesInlet, ContractionFollowsBernoulliAndTheEnergyBalance) {
+    gridtest::ResetResistanceGrid();
+    MediumCode = "VAT";
+    PhaseLetter = 'N';
+    ExpansionModeLetter = 'T';
+    double p2 = 0, t2 = 0;
+    LinePropertiesInlet("VAT", p2, t2, 10, 0.1, 0.05, 5e5, 20);
+    const double rho = LineMediumAt("VAT", 5e5, 20).density;
+    const double v1 = 10 / rho / (kPi * 0.01 / 4), v2 = 4 * v1;
+    EXPECT_NEAR(p2, 5e5 - rho / 2 * (v2 * v2 - v1 * v1), 1e-3 * rho / 2 * (v2 * v2 - v1 * v1));
+    EXPECT_EQ(t2, 20);
+
+    // Adiabatic air: 1000 h + v^2/2 is kept, and mass is conserved.
+    MediumCode = "LUF";
+    ExpansionModeLetter = 'A';
+    LinePropertiesInlet("LUF", p2, t2, 1, 0.1, 0.05, 5e5, 20);
+    const LineMediumProperties in = LineMediumAt("LUF", 5e5, 20), out = LineMediumAt("LUF", p2, t2);
+    const double u1 = 1 / in.density / (kPi * 0.01 / 4), u2 = 1 / out.density / (kPi * 0.0025 / 4);
+    EXPECT_LT(t2, 20);
+    EXPECT_NEAR(1000 * out.enthalpy + u2 * u2 / 2, 1000 * in.enthalpy + u1 * u1 / 2, 5e-4 * 1000 * in.enthalpy);
+    // The gas expands in the throat, so it speeds up beyond the area ratio and drops more
+    // than an incompressible stream would.
+    EXPECT_LT(p2, 5e5 - in.density / 2 * (16 * u1 * u1 - u1 * u1));
+
+    // Far past the speed of sound the state cannot be reached; "VÄT" computes nothing.
+    EXPECT_THROW(LinePropertiesInlet("LUF", p2, t2, 100, 0.1, 0.01, 5e5, 20), CalcError);
+    p2 = 7, t2 = 8;
+    LinePropertiesInlet("VÄT", p2, t2, 10, 0.1, 0.05, 5e5, 20);
+    EXPECT_EQ(p2 + t2, 15);
+}
+
+TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
+    gridtest::ResetResistanceGrid();
+    MediumCode = "LUF";
+    PhaseLetter = 'N';
+    PipeDiameterColdM = 0.1;
+    double t = 0;
+    LinePropertiesOutlet("LUF", t, 1, 1, 5e5, 20, 0, 4e5);
+    const double area = kPi * 0.01 / 4;
+    const LineMediumProperties in = LineMediumAt("LUF", 5e5, 20), out = LineMediumAt("LUF", 4e5, t);
+    const double ein = 1000 * in.enthalpy + std::pow(1 / in.density / area, 2) / 2;
+    const double eout = 1000 * out.enthalpy + std::pow(1 / out.density / area, 2) / 2;
+    EXPECT_LT(std::fabs(ein - eout) / std::fabs(ein + eout), 0.001 * 0.2);
+    EXPECT_LT(t, 20);
+    // 100 m up takes 981 J/kg from the enthalpy: about a kelvin colder.
+    double up = 0;
+    LinePropertiesOutlet("LUF", up, 1, 1, 5e5, 20, 100, 4e5);
+    EXPECT_NEAR(t - up, 9.80665 * 100 / in.cp, 0.1);
+}
+
+}  // namespace
+}  // namespace tubalyx
