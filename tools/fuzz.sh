@@ -8,7 +8,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 build=${2:-$top/build-sanitize}
 targets=(number_text unit_parser report_format natural_gas medium_switch medium_state flow_solve
-         optimal_design)
+         optimal_design window_input)
 # Seconds one input may take before it counts as a hang, in this build (some five times slower
 # than a release build). A property call takes well under a millisecond; a bore solve at a tiny
 # flow can run its whole pass bound (some 0.7 s in a release build), an optimal design many.
