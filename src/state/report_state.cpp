@@ -22,6 +22,16 @@ namespace tubalyx {
 
 TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 
-void state_detail::ResetReportState() { TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET) }
+// The marks of the blocks inserted below the newest report.
+#define TUBALYX_INSERTED_BLOCK_STATE(X) \
+    X(ReportLinesWritten, 0)             \
+    X(DensityTableErrorPercent, 0.0)
+
+TUBALYX_INSERTED_BLOCK_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetReportState() {
+    TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET)
+    TUBALYX_INSERTED_BLOCK_STATE(TUBALYX_STATE_RESET)
+}
 
 }  // namespace tubalyx

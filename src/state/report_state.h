@@ -79,4 +79,10 @@ extern std::string CompTableMedium;
 // clears it, so no uncertainty table of an earlier calculation is written.
 extern bool UncertaintyRunOk;
 
+// The blocks inserted below the newest report: the lines above the block inserted last, which
+// the report navigation scrolls past once. And the largest interpolation error (%) of the
+// density from the compensation table against the property routine, for the uncertainty grid.
+extern int ReportLinesWritten;
+extern double DensityTableErrorPercent;
+
 }  // namespace tubalyx

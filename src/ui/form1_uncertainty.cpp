@@ -1,0 +1,32 @@
+// Handlers of the uncertainty page: the clicks of its grid and its "Run" label.
+#include "forms/screen.h"
+#include "reports/uncertainty/uncertainty_grid.h"
+#include "reports/uncertainty/uncertainty_report.h"
+#include "ui/form1.h"
+#include "ui/input_transfer.h"
+
+namespace tubalyx {
+
+// Both grids share the handler; the cell is always that of Felsimulgrid under the point.
+void TForm1::FelsimulgridMouseDown(TControl*, TMouseButton, TShiftState, int x, int y) {
+    int col = -1, row = -1;
+    Felsimulgrid.MouseToCell(x, y, col, row);
+    if (col < 0 || row < 0) return;
+    ToggleSquareRootCell(col, row);
+    CycleDensityErrorCaption(col, row);
+    if (ToggleSortedView(col, row) || InSortedView()) return;
+    if (TogglePercentBase(col, row)) return;
+    ToggleTransmitterCount(col, row);
+}
+
+void TForm1::FelsimulrubrikClick(TControl*) {
+    {
+        THourGlassCursor hourglass;
+        ReadInputsFromForm();
+        RunUncertaintyBudget();
+    }
+    WriteUncertaintyReport();
+    FillUncertaintyGridRows();
+}
+
+}  // namespace tubalyx
