@@ -47,7 +47,7 @@ using UncertaintyArray = std::array<double, 11>;
 // the bias ones (calculation error, density error, other errors) with their signs.
 enum class UncertaintySource {
     Standard, CalculationError, Span, Actual, AdSpan, AdActual, ThroatDiameter, InletEdge,
-    PipeDiameter, Roughness, DensityUncertainty, DensityError, Viscosity, Kappa, Pressure,
+    TubeDiameter, Roughness, DensityUncertainty, DensityError, Viscosity, Kappa, Pressure,
     Temperature, HumidityDryGas, Humidity, Methane, Nitrogen, CarbonDioxide, Ethane, Propane,
     OtherUncertainties, OtherErrors, Count
 };

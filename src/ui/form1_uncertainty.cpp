@@ -3,7 +3,6 @@
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "reports/uncertainty/uncertainty_report.h"
 #include "ui/form1.h"
-#include "ui/input_transfer.h"
 
 namespace tubalyx {
 
@@ -19,10 +18,12 @@ void TForm1::FelsimulgridMouseDown(TControl*, TMouseButton, TShiftState, int x, 
     ToggleTransmitterCount(col, row);
 }
 
+// The budget starts from the calculation state the last run left. The edits are not read
+// again: for a solved bore (or flow, or dp) they hold the typed value, not the result, and a
+// budget of a bore that was not calculated would be plainly wrong.
 void TForm1::FelsimulrubrikClick(TControl*) {
     {
         THourGlassCursor hourglass;
-        ReadInputsFromForm();
         RunUncertaintyBudget();
     }
     WriteUncertaintyReport();

@@ -168,7 +168,7 @@ private:
         Set(S::AdActual, Reading(r * (1.0 + 0.01 * u_.AdActualUncertainty)));
         MediumStateSources();
         const double d = in_.pipeDiameter;
-        Set(S::PipeDiameter, Change(q_ * CheckedDiv(d, d + 0.001 * u_.PipeDiameterUncertaintyMm)));
+        Set(S::TubeDiameter, Change(q_ * CheckedDiv(d, d + 0.001 * u_.PipeDiameterUncertaintyMm)));
         double area = 1.0;
         MeterFlow(r, PipeRoughnessMm + u_.RoughnessUncertaintyMm, ReynoldsAtMaxFlow, &area);
         Set(S::Roughness, Scaled((VolumeMeterRoughnessFactor - area) * 100.0));
@@ -205,7 +205,7 @@ private:
 
         x = Base();
         x.pipe = in_.pipeDiameter + 0.001 * u_.PipeDiameterUncertaintyMm;
-        Set(S::PipeDiameter, Change(FlowOf(x)));
+        Set(S::TubeDiameter, Change(FlowOf(x)));
 
         // The roughness factor at the flow the primary-device calculation took it at, so that a
         // roughness known exactly changes nothing.
@@ -334,12 +334,12 @@ private:
 
 const S kComputedSources[] = {S::Standard,       S::CalculationError,   S::Span,         S::Actual,
                               S::AdSpan,         S::AdActual,           S::ThroatDiameter, S::InletEdge,
-                              S::PipeDiameter,   S::Roughness,          S::DensityUncertainty,
+                              S::TubeDiameter,   S::Roughness,          S::DensityUncertainty,
                               S::DensityError,   S::Viscosity,          S::Kappa,        S::Pressure,
                               S::Temperature,    S::HumidityDryGas,     S::Humidity,     S::Methane,
                               S::Nitrogen,       S::CarbonDioxide,      S::Ethane,       S::Propane};
 const S kRandomSources[] = {S::Standard,     S::Span,      S::Actual,           S::AdSpan,
-                            S::AdActual,     S::ThroatDiameter, S::InletEdge,  S::PipeDiameter,
+                            S::AdActual,     S::ThroatDiameter, S::InletEdge,  S::TubeDiameter,
                             S::Roughness,    S::DensityUncertainty, S::Viscosity, S::Kappa,
                             S::Pressure,     S::Temperature, S::OtherUncertainties};
 const S kCompositionSources[] = {S::Methane, S::Nitrogen, S::CarbonDioxide, S::Ethane, S::Propane};

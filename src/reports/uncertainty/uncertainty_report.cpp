@@ -47,7 +47,7 @@ std::string Cell3(double value) { return FormatFixed(value, kGridDigits); }
 S RowSource(int row) {
     static constexpr S kDevice[] = {S::Count, S::Standard, S::CalculationError, S::Span, S::Actual, S::Count};
     static constexpr S kVolume[] = {S::Count, S::Span, S::Actual, S::CalculationError, S::Count, S::Count};
-    static constexpr S kCommon[] = {S::AdSpan, S::AdActual, S::ThroatDiameter, S::InletEdge, S::PipeDiameter,
+    static constexpr S kCommon[] = {S::AdSpan, S::AdActual, S::ThroatDiameter, S::InletEdge, S::TubeDiameter,
                                     S::Roughness, S::DensityUncertainty, S::DensityError, S::Viscosity, S::Kappa,
                                     S::Pressure, S::Temperature};
     if (row >= 1 && row <= kSquareRootRow) return VolumeMeter() ? kVolume[row] : kDevice[row];
