@@ -286,7 +286,17 @@ private:
                              PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm, area, profile);
         return qm;
     }
-    double StateChange(const MediumStateValues& s) const { return Change(FlowAtDensity(s.density)); }
+    // The state the property routine gives at the unchanged inputs. A changed state is measured
+    // against it, not against the density of the run, so that an input known exactly adds
+    // nothing even where the run's density came from elsewhere (a table note, a given value).
+    const MediumStateValues& BaseState() {
+        if (!base_) base_ = StateAt(in_.pressure, in_.temperature, relative_, GasComposition);
+        return *base_;
+    }
+    double StateChange(const MediumStateValues& s) {
+        const double before = FlowAtDensity(BaseState().density);
+        return Scaled((FlowAtDensity(s.density) - before) / q_ * 100.0);
+    }
 
     void MediumStateSources() {
         const GasCompositionArray& comp = GasComposition;
@@ -299,11 +309,13 @@ private:
         if (gas_ && in_.medium != "ANG" && in_.medium != "MNG") {
             const MediumStateValues s =
                 StateAt(in_.pressure, in_.temperature, relative_ + u_.HumidityUncertaintyPercent, comp);
-            const double q = FlowAtDensity(s.density);
-            const double dryBefore = q_ * CheckedDiv(in_.dryDensity, in_.density);
-            const double dryAfter = q * CheckedDiv(s.dryDensity, s.density);
-            Set(S::HumidityDryGas, Scaled((dryAfter - dryBefore) / dryBefore * 100.0));
-            Set(S::Humidity, Change(q));
+            const MediumStateValues& base = BaseState();
+            const double before = FlowAtDensity(base.density), after = FlowAtDensity(s.density);
+            const double dryBefore = before * CheckedDiv(base.dryDensity, base.density);
+            const double dryAfter = after * CheckedDiv(s.dryDensity, s.density);
+            // A gas without a dry part named has no dry-gas effect to show.
+            Set(S::HumidityDryGas, dryBefore != 0.0 ? Scaled((dryAfter - dryBefore) / dryBefore * 100.0) : 0.0);
+            Set(S::Humidity, Scaled((after - before) / q_ * 100.0));
         }
         if (in_.medium == "NGAS") CompositionSources();
     }
@@ -328,6 +340,7 @@ private:
     const UncertaintyInputSet u_;
     double absolute_ = 0.0, specific_ = 0.0, dew_ = 0.0, relative_ = 0.0;
     std::string volumeUnitKind_;
+    std::optional<MediumStateValues> base_;
     int k_ = 0;
     double q_ = 0.0, dp_ = 0.0, re_ = 0.0, reading_ = 0.0;
 };
