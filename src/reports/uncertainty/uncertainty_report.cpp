@@ -102,8 +102,13 @@ void WritePointColumn(TStringGrid& g, int k) {
         const S source = RowSource(row);
         if (source == S::Count) continue;
         if (row == 1 && source == S::Standard) {
+            // A typed standard uncertainty is shown as typed, at every point.
             const double typed = TypedRowOne(g);
-            if (typed >= 0.0) SourceArray(S::Standard)[k] = typed;
+            if (typed >= 0.0) {
+                SourceArray(S::Standard)[k] = typed;
+                g.SetCell(col, row, PadLeft(g.Cell(1, 1), kCellCharacters));
+                continue;
+            }
         }
         g.SetCell(col, row, Cell3(SourceArray(source)[k]));
     }
