@@ -162,6 +162,14 @@ void WriteDeviceBlock(Sheet& sheet) {
 
 bool NoFlowYet() { return !(MaxMassFlow > 0.0); }
 
+// The bore at 20 C from the bore the calculation used: the typed cold bore in the state is
+// read again from its edit when the language is applied during the report, and for a bore
+// the calculation solved for that edit does not hold the result.
+double ColdBoreMm() {
+    const double factor = ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+    return BoreDiameter > 0.0 && factor > 0.0 ? 1000.0 * BoreDiameter / factor : BoreDiameterColdMm;
+}
+
 void WriteNumberRows(Sheet& sheet) {
     const double q = MaxMassFlow;
     sheet.Number(q * 3600.0);
@@ -199,13 +207,13 @@ void WriteNumberRows(Sheet& sheet) {
         sheet.Blank();  // no loss before the device is calculated
     }
     sheet.Number(PipeDiameterColdMm);
-    const double beta = PipeDiameterColdMm != 0.0 ? BoreDiameterColdMm / PipeDiameterColdMm : 0.0;
+    const double bore = ColdBoreMm();
+    const double beta = PipeDiameterColdMm != 0.0 ? bore / PipeDiameterColdMm : 0.0;
     if (DeviceCode == "VK") {
-        sheet.Line(sheet.Indent() + "        (Radius r=" +
-                   Field(10, ProfileRadius(beta * beta, BoreDiameterColdMm), kShortPrecision) + " mm) " +
-                   Field(10, BoreDiameterColdMm));
+        sheet.Line(sheet.Indent() + "        (Radius r=" + Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) +
+                   " mm) " + Field(10, bore));
     } else {
-        sheet.Number(BoreDiameterColdMm);
+        sheet.Number(bore);
     }
     sheet.Number(beta);
     if (NoFlowYet()) sheet.Blank();
