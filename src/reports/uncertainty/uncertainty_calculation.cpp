@@ -15,9 +15,8 @@
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "numerics/checked.h"
-#include "numerics/decimal_separator.h"
-#include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -26,7 +25,6 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "ui/form1.h"
 
 namespace tubalyx {
 
@@ -57,15 +55,6 @@ std::string FlowUnitKind(const std::string& unit, double pipeDiameter) {
     } catch (const std::exception&) {
         return "";
     }
-}
-
-// A number >= 0 typed into column 1 of row 1 stands for the computed standard uncertainty.
-std::optional<double> TypedStandardUncertainty() {
-    std::string text = Form1().Felsimulgrid.Cell(1, 1);
-    const double value = StrToFloatAnySep(text);
-    double check = 0.0;
-    if (!TryParseNumber(text, DecimalSeparator(), check) || value < 0.0) return std::nullopt;
-    return value;
 }
 
 // What stays fixed over the points of one run.
@@ -242,7 +231,8 @@ private:
         else
             value = std::sqrt(base) + std::fabs(x);
         value = Scaled(value);
-        if (const std::optional<double> typed = TypedStandardUncertainty()) value = *typed;
+        // A number >= 0 typed into column 1 of row 1 stands for the computed value.
+        if (const double typed = TypedStandardUncertainty(); typed >= 0.0) value = typed;
         Set(S::Standard, value);
     }
 

@@ -41,9 +41,8 @@ TStringGrid& Grid() { return Form1().Felsimulgrid; }
 // exchanged, or "0" when it holds no number at all.
 double ReadCell(TStringGrid& grid, int col, int row) {
     std::string text = grid.Cell(col, row);
-    const double value = StrToFloatAnySep(text);
-    double check = 0.0;
-    if (!TryParseNumber(text, DecimalSeparator(), check)) {
+    double value = 0.0;
+    if (!CellNumber(text, value)) {
         grid.SetCell(col, row, "0");
         return 0.0;
     }
@@ -147,6 +146,18 @@ void ReadPointRow(TStringGrid& g, int row, UncertaintyArray& points) {
 }
 
 }  // namespace
+
+bool CellNumber(std::string& text, double& value) {
+    value = StrToFloatAnySep(text);
+    double check = 0.0;
+    return TryParseNumber(text, DecimalSeparator(), check);
+}
+
+double TypedStandardUncertainty() {
+    std::string text = Grid().Cell(1, 1);
+    double value = 0.0;
+    return CellNumber(text, value) ? value : -1.0;
+}
 
 UncertaintyRowLayout CurrentUncertaintyRows() {
     const int shift = NaturalGas() ? kNaturalGasShift : 0;

@@ -5,6 +5,8 @@
 // maximal flow. Natural gas ("NGAS") has five composition rows after row 18, so its per-point
 // rows and totals sit five rows lower.
 
+#include <string>
+
 namespace tubalyx {
 
 class TStringGrid;
@@ -24,6 +26,12 @@ struct UncertaintyRowLayout {
     int secondTotal;         // 22 dry gas, natural gas 27 energy flow
 };
 UncertaintyRowLayout CurrentUncertaintyRows();
+
+// The number a cell holds, typed with either decimal separator (the text then takes the
+// platform's); false when it holds none.
+bool CellNumber(std::string& text, double& value);
+// The typed standard uncertainty of row 1, column 1; -1 when the cell holds no number.
+double TypedStandardUncertainty();
 
 // Captions of the current language, device, medium, transmitter count and percent base,
 // the hidden rows (height 0) and the grid's height fitted to its visible rows.

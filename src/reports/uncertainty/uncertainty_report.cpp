@@ -60,14 +60,6 @@ const S kCompositionSources[kNaturalGasSourceRows] = {S::Methane, S::Nitrogen, S
 
 double SafeRatio(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
-// The typed standard uncertainty of row 1 as a number; -1 when the cell holds none.
-double TypedRowOne(const TStringGrid& g) {
-    double value = 0.0;
-    std::string text = g.Cell(1, 1);
-    const double read = StrToFloatAnySep(text);
-    return TryParseNumber(text, DecimalSeparator(), value) ? read : -1.0;
-}
-
 void WriteInputColumn(TStringGrid& g) {
     const UncertaintyInputSet& in = UncertaintyInputs;
     const int spanRow = VolumeMeter() ? 1 : 3;
@@ -103,7 +95,7 @@ void WritePointColumn(TStringGrid& g, int k) {
         if (source == S::Count) continue;
         if (row == 1 && source == S::Standard) {
             // A typed standard uncertainty is shown as typed, at every point.
-            const double typed = TypedRowOne(g);
+            const double typed = TypedStandardUncertainty();
             if (typed >= 0.0) {
                 SourceArray(S::Standard)[k] = typed;
                 g.SetCell(col, row, PadLeft(g.Cell(1, 1), kCellCharacters));
