@@ -10,6 +10,7 @@
 #include "budget_support.h"
 #include "flow/discharge_coefficient.h"
 #include "flow/flow_iterations.h"
+#include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
@@ -143,6 +144,40 @@ TEST(UncertaintyCalculation, TotalIsTheRootSumOfSquaresOfRandomSourcesPlusTheBia
     EXPECT_NEAR(CombinedUncertaintyAtPoint(3), 0.5 + 0.2, 1e-12);
     EXPECT_EQ(CombinedUncertaintyAtPointAlt(11), 0.0);
     EXPECT_EQ(CombinedUncertaintyAtPoint(-1), 0.0);
+}
+
+// Natural gas of 0.90 methane, 0.05 ethane, 0.01 propane, 0.02 nitrogen and 0.02 carbon
+// dioxide: heating value H = 891.56 x 0.90 + 1562.14 x 0.05 + 2221.1 x 0.01 = 902.722 kJ/mol.
+// Methane 1 % richer: H' = (802.404 x 1.01 + 78.107 + 22.211) / 1.009 = 902.622, -0.01108 %.
+TEST(UncertaintyCalculation, EnergyFlowTotalAddsTheHeatingValueChangeOfEachComponent) {
+    MediumCode = "NGAS";
+    NaturalGasMethane = 0.90, NaturalGasEthane = 0.05, NaturalGasPropane = 0.01;
+    NaturalGasNitrogen = 0.02, NaturalGasCarbonDioxide = 0.02;
+    UncertaintyInputs.MethaneUncertaintyPercent = 1.0;
+    const double heating = (802.404 * 1.01 + 78.107 + 22.211) / 1.009;
+    const double change = (heating - 902.722) / 902.722 * 100.0;
+    EXPECT_NEAR(CombinedUncertaintyAtPointFull(2), std::fabs(change), 2e-6);
+    SourceArray(S::Methane)[2] = 0.5;
+    EXPECT_NEAR(CombinedUncertaintyAtPointAlt(2), 0.5, 1e-12);
+    EXPECT_NEAR(CombinedUncertaintyAtPointFull(2), std::sqrt(0.25 + (change + 0.5) * (change + 0.5)), 2e-6);
+}
+
+TEST(UncertaintyCalculation, NaturalGasCompositionSourcesMoveTheFlowThroughTheDensity) {
+    BetaHalfOrifice();
+    MediumCode = "NGAS", PhaseLetter = 'N';
+    GasComposition = {};
+    GasComposition[1] = 0.90, GasComposition[2] = 0.02, GasComposition[3] = 0.02;
+    GasComposition[4] = 0.05, GasComposition[5] = 0.01;
+    OperatingPressure = 50e5, OperatingTemperature = 15.0;
+    FlowDensity = 40.0, DynamicViscosityPas = 1.1e-5, KappaOperating = 1.3, MaxMassFlow = 5.0;
+    DiffPressureFromFlow("NGAS", "S", "R", "3", 50e5, 5.0, 0.05, 0.1, 40.0, 1.1e-5, 1.3, 1.0, MaxDpPa);
+    UncertaintyInputs.PropaneUncertaintyPercent = 10.0;  // propane 10 % richer: a heavier gas
+    ASSERT_TRUE(RunBudget(0.5).ok);
+    for (int k = 0; k < kUncertaintyPoints; ++k) {
+        EXPECT_GT(SourceArray(S::Propane)[k], 0.0) << k;
+        EXPECT_LT(SourceArray(S::Propane)[k], 1.0) << k;
+        EXPECT_NEAR(SourceArray(S::Methane)[k], 0.0, 1e-9) << k;
+    }
 }
 
 TEST(UncertaintyCalculation, MaximalFlowBaseScalesComputedSourcesButNotTypedValues) {
