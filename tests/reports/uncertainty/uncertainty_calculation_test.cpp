@@ -14,6 +14,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/inputs.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -177,6 +178,26 @@ TEST(UncertaintyCalculation, NaturalGasCompositionSourcesMoveTheFlowThroughTheDe
         EXPECT_GT(SourceArray(S::Propane)[k], 0.0) << k;
         EXPECT_LT(SourceArray(S::Propane)[k], 1.0) << k;
         EXPECT_NEAR(SourceArray(S::Methane)[k], 0.0, 1e-9) << k;
+    }
+}
+
+// A magnetic meter on water reading 36 m3/h at most: its shares come from the reading.
+TEST(UncertaintyCalculation, VolumeMeterSharesFollowItsReading) {
+    BetaHalfOrifice();
+    DeviceCode = "VOLYM", DeviceVariantCode = "", BoreDiameter = 0.0;
+    FlowUnit = "m3/h", MaxFlowInput = 36.0, MaxMassFlow = 36.0 * 998.2 / 3600.0;
+    UncertaintyMethodCode = "P";
+    UncertaintyInputs.MeterSpanUncertainty = 0.5;
+    UncertaintyInputs.PipeDiameterUncertaintyMm = 1.0;
+    UncertaintyInputs.DensityUncertaintyPercent = 0.3;
+    ASSERT_TRUE(RunBudget(0.2 * MaxMassFlow).ok);
+    for (int k = 0; k < kUncertaintyPoints; ++k) {
+        const double share = 0.2 + k * 0.8 / 9.0;  // q_k / q_max
+        EXPECT_NEAR(SourceArray(S::Span)[k], 0.5 / share, 1e-9) << k;
+        EXPECT_NEAR(SourceArray(S::TubeDiameter)[k], (100.0 / 101.0 - 1.0) * 100.0, 1e-9) << k;
+        // Measured by volume: the density does not enter the reading.
+        EXPECT_EQ(SourceArray(S::DensityUncertainty)[k], 0.0) << k;
+        EXPECT_EQ(SourceArray(S::Standard)[k], 0.0) << k;
     }
 }
 
