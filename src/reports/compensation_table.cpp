@@ -10,6 +10,7 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "reports/compensation_intervals.h"
+#include "reports/flow_function_block.h"
 #include "reports/result_report_detail.h"
 #include "state/inputs.h"
 #include "state/medium.h"
@@ -42,11 +43,6 @@ std::string F7(double v) { return FormatFixed(v, 7); }
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-std::string WithPoints(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return text;
 }
 
 // A cell read as a number; a text that had to be read with the other separator is written
@@ -329,7 +325,7 @@ void WriteTableTexts(bool computed, int points) {
                                            "Maximal real calculation error= FIRST MAIN CALCULATION, then this"));
     }
     DensityAssignmentLine =
-        WithPoints(std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" +
+        DotForm(std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" +
                    t0Text + ByLanguage("/(T+273.15)*kvot*", "/(T+273.15)*Kvot*", "/(T+273.15)*quote*") +
                    F6(ReferenceDensity) + ";");
 
@@ -415,6 +411,8 @@ void WriteCompTableHeadings() {
             g.SetCell(0, 0, " P (kPaA)");
             g.SetCell(1, 0, "T (C)");
             g.SetCell(2, 0, "Z0/Zn");
+            // A pressure point of an earlier pass, not a heading as for a liquid.
+            g.SetCell(0, 2, "");
             break;
     }
 }

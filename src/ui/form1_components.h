@@ -217,4 +217,6 @@
     X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
     X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
     /* files and printing */ \
-    X(PrintScr1, OnClick, PrintScr1Click)
+    X(PrintScr1, OnClick, PrintScr1Click) \
+    /* the code generator */ \
+    X(kod, OnClick, kodClick) X(BigBlock, OnClick, BBclick)
