@@ -115,23 +115,12 @@ void WriteCodeHeader(CodeWriter& w) {
 
 namespace {
 
-std::string BrandLine(bool abb) {
-    if (abb)
-        return ByLanguage(
-            "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
-            "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text",
-            "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text");
-    return ByLanguage("GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7");
-}
-
 // The open comment before the block: brand, accuracy, flow range and table range.
 void WriteCommentHead(CodeWriter& w) {
     const CodeFrame& frame = w.Frame();
     w.Uncoloured("(*");
     if (frame.abbMode) w.Uncoloured("Mode/BigBlock");
-    CodeBrandLine = BrandLine(frame.abb);
+    CodeBrandLine = BrandLine(frame.abb ? CodeDialect::Abb : CodeDialect::Siemens);
     w.Fitted(CodeBrandLine);
     if (!frame.bigBlock) {
         w.Line(std::string(ByLanguage("Densitet beräkningsfel<", "Dichte Berechnungsfehler<",
