@@ -312,11 +312,17 @@ TEST_F(CodeGenerator, PlaceInTheReportWindow) {
     MediumCode = "VAT";
     Grid({{1, 0, "10"}, {10, 0, "90"}, {1, 1, "300"}, {1, 2, "999,7"}, {10, 2, "965,3"}});
     Generate("RAP");
+    DensityTableErrorPercent = 0.5;
     double result = 1.0;
     GenerateControlCode("RAP", result);
     const TextLines all = Lines();
     EXPECT_EQ(Count(all, "FUNCTION_BLOCK Genverket//calculates density from T"), 2);
     EXPECT_EQ(all[2], "(*");
+    // The later block (its error line 0,5 %) stands first, the earlier (0,1 %) after it.
+    const int later = IndexOf(all, "Density calculation error<0,5%", true);
+    const int earlier = IndexOf(all, "Density calculation error<0,1%", true);
+    EXPECT_EQ(later, 4);
+    EXPECT_GT(earlier, later);
     EXPECT_EQ(all.back(), "earlier");
     EXPECT_EQ(ReportLinesWritten, 1);
     EXPECT_EQ(AttributesOf(3).Color, clBlue);
