@@ -19,7 +19,7 @@ void ShowPrerequisite(TForm1& f, const TLabel& label) {
 
 // The new block stands right below the newest report: scroll that far down.
 void ScrollToInsertedBlock(TForm1& f) {
-    f.RichEdit1.SetFocus();
+    FocusReport();
     const int lineHeight = f.RichEdit1.Font().Size * 160 / 100;
     f.SetVertScrollPosition(f.VertScrollBar().Position + lineHeight * ReportLinesWritten);
 }
