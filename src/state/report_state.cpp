@@ -22,16 +22,21 @@ namespace tubalyx {
 
 TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 
-// The marks of the blocks inserted below the newest report.
-#define TUBALYX_INSERTED_BLOCK_STATE(X) \
-    X(ReportLinesWritten, 0)             \
-    X(DensityTableErrorPercent, 0.0)
+void state_detail::ResetReportState() { TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET) }
 
-TUBALYX_INSERTED_BLOCK_STATE(TUBALYX_STATE_DEFINE)
+#define TUBALYX_COMPENSATION_TABLE_STATE(X) \
+    X(CompTablePressureMinKPa, 0.0)         \
+    X(CompTablePressureMaxKPa, 0.0)         \
+    X(CompTableTemperatureMinC, 0.0)        \
+    X(CompTableTemperatureMaxC, 0.0)        \
+    X(ReferenceDensity, 0.0)                \
+    X(DensityTableErrorPercent, 0.0)        \
+    X(DensityAssignmentLine, "")            \
+    X(DensityRatioText, "1")                \
+    X(ReportLinesWritten, 0)
 
-void state_detail::ResetReportState() {
-    TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET)
-    TUBALYX_INSERTED_BLOCK_STATE(TUBALYX_STATE_RESET)
-}
+TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetCompensationTableState() { TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_RESET) }
 
 }  // namespace tubalyx

@@ -79,10 +79,22 @@ extern std::string CompTableMedium;
 // clears it, so no uncertainty table of an earlier calculation is written.
 extern bool UncertaintyRunOk;
 
-// The blocks inserted below the newest report: the lines above the block inserted last, which
-// the report navigation scrolls past once. And the largest interpolation error (%) of the
-// density from the compensation table against the property routine, for the uncertainty grid.
-extern int ReportLinesWritten;
+// ---- the pressure-temperature compensation table ----
+// The limits of the table as read from its corner cells: kPa absolute and degrees C.
+extern double CompTablePressureMinKPa;
+extern double CompTablePressureMaxKPa;
+extern double CompTableTemperatureMinC;
+extern double CompTableTemperatureMaxC;
+// kg/m3: the density at the mean pressure and temperature of the table.
+extern double ReferenceDensity;
+// %: the largest error of the density interpolated from the table against the property
+// routine, as the generated code would compute it.
 extern double DensityTableErrorPercent;
+// The density assignment of the generated code, with a decimal point, and the ratio of the
+// flow density to the reference density ("1" when they agree within 1e-5).
+extern std::string DensityAssignmentLine;
+extern std::string DensityRatioText;
+// The lines above the block that was inserted last below the newest report.
+extern int ReportLinesWritten;
 
 }  // namespace tubalyx

@@ -136,6 +136,12 @@ public:
     void selectallClick(TControl* sender);
     void RensarapportClick(TControl* sender);
 
+    // ---- handlers: the code generator (form1_codegen.cpp) ----
+    void kodClick(TControl* sender);
+    void BBclick(TControl* sender);
+    // Bound to no control.
+    void bbsiemensclick(TControl* sender);
+
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);
 

@@ -11,6 +11,7 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/report_block.h"
+#include "reports/report_insertion.h"
 #include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_calculation.h"
 #include "reports/uncertainty/uncertainty_grid.h"
@@ -146,17 +147,6 @@ int FirstReportedRow() {
     return rows.otherErrors;
 }
 
-// Lines [from, to) of one rich edit appended to another with their attributes.
-void CopyLines(const TRichEdit& source, int from, int to, TRichEdit& target) {
-    TRichContent part;
-    const auto& lines = source.Content().Lines;
-    to = std::min<int>(to, static_cast<int>(lines.size()));
-    for (int i = std::max(0, from); i < to; ++i) part.Lines.push_back(lines[i]);
-    TRichEdit copy{"copy"};
-    copy.SetContent(part);
-    CopyWithAttributes(copy, target, -ReportTextLength(target));
-}
-
 int TwoThirds(int size) { return ScaledReportSize(size, 2, 3); }
 
 }  // namespace
@@ -226,45 +216,36 @@ void WriteUncertaintyReport() {
     const int headingSize = TwoThirds(f.RichEdit1.ClientWidth() / 70 * 20 / 17);
     const int bodySize = std::max(kMinReportFontSize, f.Font().Size - 1);
     const int lineSize = TwoThirds(bodySize);
-    struct Line {
-        std::string text;
-        int size;
+    auto format = [](int size, TColor color) {
+        LineFormat line;
+        line.size = size;
+        line.color = color;
+        return line;
     };
-    std::vector<Line> head;
-    head.push_back({f.osrubrik.Caption(), headingSize});
-    head.push_back({"", bodySize});
-    if (CurrentReportSize() == ReportSizeKind::Big || VolumeMeter())
-        head.push_back({f.bermetoderrtextin.Caption(), lineSize});
-    head.push_back({PadRight(f.Felsimulflrubrik.Caption(), kCaptionWidth, ' ') + f.felsimulfl2rubrik.Caption(),
-                    lineSize});
-    std::vector<std::string> table;
+    ReportBlock block;
+    block.SetStyle(TFontStyles{true, true, true, false});
+    block.Add(f.osrubrik.Caption(), format(headingSize, clMaroon));
+    block.Add("", format(bodySize, clBlack));
+    int headLines = 2;
+    if (CurrentReportSize() == ReportSizeKind::Big || VolumeMeter()) {
+        block.Add(f.bermetoderrtextin.Caption(), format(lineSize, clBlack));
+        ++headLines;
+    }
+    block.Add(PadRight(f.Felsimulflrubrik.Caption(), kCaptionWidth, ' ') + f.felsimulfl2rubrik.Caption(),
+              format(lineSize, clBlack));
+    ++headLines;
     const int first = FirstReportedRow();
     for (int row = 0; row < g.RowCount(); ++row) {
         if (row != 0 && row < first) continue;
         if (g.RowHeight(row) < 2) continue;
-        table.push_back(ReportRow(g, row));
+        block.Add(ReportRow(g, row), format(lineSize, clBlack));
     }
+    // The line that separates the newest report from the earlier ones, again below the section.
+    block.Add("", format(bodySize, clBlack));
 
-    CopyReportAside();
-    ClearReport();
-    CopyLines(f.RichEdit5, 0, NewestReportLineCount + 1, f.RichEdit1);
-    TTextAttributes heading;
-    heading.Color = clMaroon;
-    heading.Style = TFontStyles{true, true, true, false};
-    heading.Name = "Courier New";
-    heading.Size = head.front().size;
-    f.RichEdit1.SetSelStart(f.RichEdit1.TextLength());
-    f.RichEdit1.SetSelAttributes(heading);
-    AppendReportLine(head.front().text);
-    SetReportColor(clBlack);
-    for (std::size_t i = 1; i < head.size(); ++i) {
-        SetReportSize(head[i].size);
-        AppendReportLine(head[i].text);
-    }
-    ReportLinesWritten = ReportLineCount();
-    SetReportSize(lineSize);
-    for (const std::string& line : table) AppendReportLine(line);
-    CopyLines(f.RichEdit5, NewestReportLineCount, f.RichEdit5.LineCount(), f.RichEdit1);
+    const int at = NewestReportLineCount + 1;
+    InsertBlockIntoReport(block, at);
+    ReportLinesWritten = std::min(at, ReportLineCount()) + headLines;
 }
 
 bool RunUncertaintyBudget() {
@@ -272,7 +253,7 @@ bool RunUncertaintyBudget() {
     const bool volume = VolumeMeter();
     const std::string& method = UncertaintyMethodCode;
     if (volume ? method != "L" && method != "P" : method != "1" && method != "2" && method != "3" && method != "N") {
-        UncertaintyMethodCode = volume ? "L" : "2";
+        UncertaintyMethodCode.assign(1, volume ? 'L' : '2');
         SetCalcMethodPrompt();
     }
     OrderUncertaintyGridRows();
