@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "numerics/separator_guard.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
 #include "reports/uncertainty/budget_support.h"
@@ -112,6 +113,7 @@ TEST(DataSheet, BlankRowsKeepTheFormsRowsAndLimitLinesTakeTheStandardsTexts) {
 }
 
 TEST(DataSheet, BeforeAnyRunTheFlowRowsAreBlankAndTheSizeStaysReadable) {
+    SeparatorGuard guard(',');
     LanguageLetter = 'S';
     Form1().RichEdit1.SetWidth(100);
     ClearReport();

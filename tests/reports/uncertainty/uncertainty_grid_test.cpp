@@ -101,6 +101,7 @@ TEST(UncertaintyGrid, ReadingRepairsBadTextAndSpreadsASingleValueOverThePoints) 
 }
 
 TEST(UncertaintyGrid, ClicksToggleTheRootAnswerAndCycleTheDensityErrorCaption) {
+    SeparatorGuard guard(',');
     for (char language : {'D', 'S'}) {
         ShowGridFor("S", "LUF", language);
         Grid().SetCell(1, 5, "N");
