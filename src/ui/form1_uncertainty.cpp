@@ -1,5 +1,7 @@
-// Handlers of the uncertainty page: the clicks of its grid and its "Run" label.
+// Handlers of the uncertainty page: the clicks of its grid and its "Run" label; and the
+// label that appends the data sheet of the primary device.
 #include "forms/screen.h"
+#include "reports/data_sheet.h"
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "reports/uncertainty/uncertainty_report.h"
 #include "ui/form1.h"
@@ -29,5 +31,7 @@ void TForm1::FelsimulrubrikClick(TControl*) {
     WriteUncertaintyReport();
     FillUncertaintyGridRows();
 }
+
+void TForm1::DSAprintClick(TControl*) { PrintDataSheet(); }
 
 }  // namespace tubalyx

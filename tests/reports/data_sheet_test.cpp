@@ -123,6 +123,9 @@ TEST(DataSheet, BeforeAnyRunTheFlowRowsAreBlankAndTheSizeStaysReadable) {
     for (int row : {2, 3, 4, 23}) EXPECT_EQ(lines[row - 1], Blank(3)) << row;
     EXPECT_EQ(lines[18], Blank(3) + PadText(43, "0,00000"));  // no permanent loss without a device
     EXPECT_GE(ReportWindow().Content().Lines[0][0].Attributes.Size, kMinReportFontSize);
+    // The label appends the same sheet again below: nothing is cleared.
+    Form1().DSAprint.Click();
+    EXPECT_EQ(ReportLineCount(), 2 * static_cast<int>(lines.size()));
     EXPECT_EQ(ReportWindow().Content().Lines[0][0].Attributes.Color, 0x800000);
 }
 
