@@ -26,5 +26,7 @@ void ResetValveState();
 void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
+void ResetCompensationTableState();
+void ResetUncertaintyState();
 
 }  // namespace tubalyx::state_detail

@@ -112,6 +112,12 @@ public:
     void MotstandgridKeyUp(TControl* sender, int key, TShiftState shift);
     void MotstandgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
 
+    // ---- handlers: the uncertainty page (form1_uncertainty.cpp) ----
+    void FelsimulgridMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void FelsimulrubrikClick(TControl* sender);
+    // The data sheet of the primary device, appended to the report window.
+    void DSAprintClick(TControl* sender);
+
     // ---- handlers: the fitting pop-up and the material items (form1_fitting_menu.cpp) ----
     // Every fitting item of MotstandPopup: the fitting of the item's kind into the column the
     // menu was opened on.
@@ -131,6 +137,12 @@ public:
     void RichEdit1MouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
     void selectallClick(TControl* sender);
     void RensarapportClick(TControl* sender);
+
+    // ---- handlers: the code generator (form1_codegen.cpp) ----
+    void kodClick(TControl* sender);
+    void BBclick(TControl* sender);
+    // Bound to no control.
+    void bbsiemensclick(TControl* sender);
 
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);

@@ -22,7 +22,8 @@
     X(felsimulfl2rubrik) X(Rensarapport) X(RAPPORT) X(sidhuvud) X(sidfot) X(Felsimulrubrik) \
     X(Felsimulflrubrik) X(densnormaltext) X(massflow) X(Label1) X(DSAprint) X(Zoomrap) X(ABBSiemens) \
     X(Excel) X(Trycktemplabel) X(PTberfeltext) X(PTmaxerror) X(kod) X(Matain) X(Label2) X(ZLabel) \
-    X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat)
+    X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat) \
+    X(PTr0text)
 
 // Labels inside the property group box GroupBox1.
 #define TUBALYX_FORM1_GROUPBOX_LABELS(X) \
@@ -174,6 +175,9 @@
     X(Motstandgrid, OnMouseDown, MotstandgridMouseDown) X(Motstandgrid, OnMouseUp, MotstandgridMouseUp) \
     X(Motstandgrid, OnSelectCell, MotstandgridSelectCell) X(Motstandgrid, OnKeyPress, MotstandgridKeyPress) \
     X(Motstandgrid, OnKeyUp, MotstandgridKeyUp) X(Motstandgrid, OnMouseMove, MotstandgridMouseMove) \
+    /* the uncertainty page */ \
+    X(Felsimulgrid, OnMouseDown, FelsimulgridMouseDown) X(Felsimulgrid2, OnMouseDown, FelsimulgridMouseDown) \
+    X(Felsimulrubrik, OnClick, FelsimulrubrikClick) X(DSAprint, OnClick, DSAprintClick) \
     /* the fitting pop-up and the material items */ \
     X(Skarpbjvalfrivinkel1, OnClick, MotstandPopupFittingClick) \
     X(Bjradie1D1, OnClick, MotstandPopupFittingClick) X(Bojradie1k5D, OnClick, MotstandPopupFittingClick) \
@@ -216,4 +220,6 @@
     X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
     X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
     /* files and printing */ \
-    X(PrintScr1, OnClick, PrintScr1Click)
+    X(PrintScr1, OnClick, PrintScr1Click) \
+    /* the code generator */ \
+    X(kod, OnClick, kodClick) X(BigBlock, OnClick, BBclick)

@@ -5,6 +5,7 @@
 
 #include "forms/screen.h"
 #include "numerics/text_utils.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "ui/form1.h"
@@ -211,7 +212,7 @@ void LayoutControls() {
     LayoutCompositionGrid(f.ViktVolprocGrid);
     LayoutCompositionGrid(f.ViktVolprocgridfukt);
     LayoutUncertaintyGrid(f.Felsimulgrid);
-    if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
+    ShowUncertaintyTable();
     LayoutSpringGrid(f.Fjrreffektosak);
     LayoutCompensationGrid(f.PTKompgrid);
 

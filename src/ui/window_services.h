@@ -7,8 +7,6 @@
 namespace tubalyx {
 
 struct WindowServiceHooks {
-    std::function<void(bool show)> ShowCompensationTableControls;
-    std::function<void()> ShowUncertaintyTable;
     std::function<void()> SetupUnitGrid;
     std::function<void()> DrawFlowGraph;
 };
