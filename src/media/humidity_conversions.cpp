@@ -28,8 +28,6 @@ HumidState SwitchAt(const std::string& keyword, double& P, double& t, double giv
     return s;
 }
 
-constexpr double kAbsoluteZeroC = -273.15;
-
 double SaturatedVapourDensity(double dew) {
     return SteamDensityPT(WaterSaturationPressure(dew), dew);
 }
@@ -152,10 +150,7 @@ void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& 
     const double target = SwitchAt(keyword, P, t, givenDensity, zRatio, relativeHumidity).vapour;
     dewTemperature = 10.0;
     if (!(target > 0.0)) return;
-    // A trial below absolute zero is out of the dew point's range: the search ends there.
-    dewTemperature = *HumidityStepSearch(target, 10.0, [target](double dew) {
-        return dew < kAbsoluteZeroC ? target : SaturatedVapourDensity(dew);
-    });
+    dewTemperature = *HumidityStepSearch(target, 10.0, SaturatedVapourDensity);
 }
 
 }  // namespace tubalyx
