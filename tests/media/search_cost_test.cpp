@@ -4,8 +4,9 @@
 // that only a steep rise reaches late.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <optional>
 
 #include "media/humidity_conversions.h"
@@ -15,7 +16,7 @@
 namespace tubalyx {
 namespace {
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 TEST(SearchCost, SteamPropertiesAtOnceAreTheSingleCallsBitForBit) {
     // Vapour states of humid gases, the far ends of the formulation, and states it refuses.

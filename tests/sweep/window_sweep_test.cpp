@@ -219,7 +219,7 @@ std::vector<Selection> SweepRows() {
 }
 
 // The rows a share 1/n of the sweep takes, spread over all of it.
-bool InShare(int row, int n) { return n <= 1 || (static_cast<unsigned>(row) * 2654435761u) % n == 0; }
+bool InShare(int row, int n) { return n <= 1 || ((static_cast<unsigned>(row) * 2654435761u) >> 13) % n == 0; }
 
 // A run of a humid gas that walks the line state.
 bool KnownSlow(const Selection& s) {
