@@ -21,6 +21,7 @@ void ResetStateVariables() {
     ResetReportState();
     ResetPressureLossState();
     ResetCompensationTableState();
+    ResetUncertaintyState();
 }
 
 }  // namespace tubalyx

@@ -27,5 +27,6 @@ void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
 void ResetCompensationTableState();
+void ResetUncertaintyState();
 
 }  // namespace tubalyx::state_detail

@@ -6,7 +6,6 @@
 #include "ui/form1.h"
 #include "ui/layout_controls.h"
 #include "ui/window_metrics.h"
-#include "ui/window_services.h"
 
 using namespace tubalyx;
 
@@ -200,13 +199,12 @@ TEST(LayoutControls, HiddenRowsOfTheSpringGridStayHidden) {
 }
 
 TEST(LayoutControls, ThroatDevicePageClearsTheGraphBoxAndDrawsTheGraph) {
-    int uncertainty = 0;
-    WindowServices().ShowUncertaintyTable = [&] { ++uncertainty; };
+    Form1().Felsimulgrid.SetCell(0, 1, "");
     CalcFunction = "Strypf";
     TForm1& f = LaidOut(20);
-    WindowServices() = {};
-    EXPECT_EQ(uncertainty, 1);
-    // The unit page is sized with the rest: rows twice the font size.
+    // The layout writes the uncertainty grid's captions and sizes the unit page: rows twice
+    // the font size.
+    EXPECT_FALSE(f.Felsimulgrid.Cell(0, 1).empty());
     EXPECT_EQ(f.Sortergrid.DefaultRowHeight(), 40);
     EXPECT_EQ(f.PaintBox1.ClientWidth(), f.Felsimulgrid.Width());
     EXPECT_EQ(f.PaintBox1.ClientHeight(), f.Felsimulgrid.Width() * 900 / 1600);
