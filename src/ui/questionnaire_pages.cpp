@@ -66,7 +66,7 @@ void PlaceMaterialLine(char kind, int& top, const MaterialLine& m, int labelDrop
     PlaceRightOf(m.secondText, m.second, top, true);
     top = BottomEdge(m.second);
     if (!WritesReport(kind)) return;
-    AppendFittedCaption(m.material.Caption(), false);
+    AppendFittedCaption(m.material.Caption());
     if (!BigReport()) return;
     AppendLine(WidenedCaption(m.firstText.Caption(), 7) + PaddedValue(m.first.Text(), 7));
     AppendLine(WidenedCaption(m.secondText.Caption(), 8) + PaddedValue(m.second.Text(), 7));
@@ -168,8 +168,6 @@ void PlaceUncertaintyPage() {
                         (TControl*)&grid})
         c->SetVisible(true);
     grid.SetClientHeight(0);
-    grid.SetDefaultRowHeight(std::abs(grid.Font().Height()) + 3);
-    f.Fjrreffektosak.SetDefaultRowHeight(std::abs(f.Fjrreffektosak.Font().Height()) + 3);
     for (TControl* c : {(TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulflrubrik, (TControl*)&f.felsimulfl2rubrik,
                         (TControl*)&f.bermetoderrtextin})
         c->SetVisible(true);
@@ -198,6 +196,9 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
     const Solved solved = DecodeSolved(SolveFor);
     const bool standardized = !IsConeDevice(device) && device != FlowDevice::VolumeMeter;
 
+    // Before the page hides any row of the uncertainty grid: a default height shows every row.
+    f.Felsimulgrid.SetDefaultRowHeight(std::abs(f.Felsimulgrid.Font().Height()) + 3);
+    f.Fjrreffektosak.SetDefaultRowHeight(std::abs(f.Fjrreffektosak.Font().Height()) + 3);
     WriteDeviceTypeLines(kind, layoutTop);
     WriteMediumDataSection(kind, layoutTop);
     if (device != FlowDevice::VolumeMeter)
@@ -222,7 +223,7 @@ void BuildFittingsBlock(char kind, int& layoutTop) {
     }
     PlaceLabelLine(f.bestyckningtext, layoutTop);
     const bool report = WritesReport(kind);
-    if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption(), true);
+    if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption());
     if (optimal) return;
     if (UpstreamFittingCode == "0") {
         PlaceLine(f.okfelbidragtext, &f.okfelbidrag, nullptr, layoutTop);
@@ -254,7 +255,7 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
     if (report)
         AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
     PlaceLabelLine(f.bermetodtextin, layoutTop);
-    if (report) AppendFittedCaption(f.bermetodtextin.Caption(), false);
+    if (report) AppendFittedCaption(f.bermetodtextin.Caption());
     if (UpstreamFittingCode != "0") PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
     BuildFittingsBlock(kind, layoutTop);
     for (TLabel* option : {&f.reynstortextin, &f.rorstortextin, &f.rorlitentextin}) {

@@ -6,7 +6,6 @@
 #include "ui/form1.h"
 #include "ui/layout_controls.h"
 #include "ui/window_metrics.h"
-#include "ui/window_services.h"
 
 using namespace tubalyx;
 
@@ -200,24 +199,21 @@ TEST(LayoutControls, HiddenRowsOfTheSpringGridStayHidden) {
 }
 
 TEST(LayoutControls, ThroatDevicePageClearsTheGraphBoxAndDrawsTheGraph) {
-    int graphs = 0, unitGrids = 0;
-    WindowServices().DrawFlowGraph = [&] { ++graphs; };
-    WindowServices().SetupUnitGrid = [&] { ++unitGrids; };
     Form1().Felsimulgrid.SetCell(0, 1, "");
     CalcFunction = "Strypf";
     TForm1& f = LaidOut(20);
-    WindowServices() = {};
-    EXPECT_EQ(graphs, 1);
-    EXPECT_EQ(unitGrids, 1);
-    // The layout writes the uncertainty grid's captions.
+    // The layout writes the uncertainty grid's captions and sizes the unit page: rows twice
+    // the font size.
     EXPECT_FALSE(f.Felsimulgrid.Cell(0, 1).empty());
+    EXPECT_EQ(f.Sortergrid.DefaultRowHeight(), 40);
     EXPECT_EQ(f.PaintBox1.ClientWidth(), f.Felsimulgrid.Width());
     EXPECT_EQ(f.PaintBox1.ClientHeight(), f.Felsimulgrid.Width() * 900 / 1600);
+    // Before any calculation the graph is the white surface alone.
     const auto& ops = f.PaintBox1.Canvas().Ops();
-    ASSERT_GE(ops.size(), 2u);
+    ASSERT_EQ(ops.size(), 2u);
     EXPECT_EQ(ops.back().Kind, TCanvasOpKind::LineTo);
     EXPECT_EQ(ops.back().Pen.Color, clWhite);
-    EXPECT_EQ(ops.back().Pen.Width, f.PaintBox1.ClientHeight());
+    EXPECT_EQ(ops.back().Pen.Width, 2 * f.PaintBox1.ClientHeight());
     EXPECT_EQ(ops.back().Points[0].Y, f.PaintBox1.ClientHeight() / 2);
     CalcFunction = "Sorter";
     f.Memo2.SetFontSize(33);
