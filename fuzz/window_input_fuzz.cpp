@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 6: {
                 TEdit* edit = edits[in.ConsumeIntegralInRange<size_t>(0, edits.size() - 1)];
                 typed[edit] = TypedText(in);
-                edit->SetText(typed[edit]);
+                edit->UserSetText(typed[edit]);
                 break;
             }
             default:

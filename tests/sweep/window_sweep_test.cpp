@@ -29,10 +29,12 @@
 #include "reports/report_window.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "state/window_state.h"
 #include "sweep/sweep_rows.h"
 #include "ui/calculation_reset.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
+#include "ui/page_manager.h"
 #include "ui/run_driver.h"
 
 namespace tubalyx::sweep {
@@ -81,7 +83,8 @@ std::string Describe(const Selection& s) {
     return text;
 }
 
-// The selection as the menus make it. The menu handlers take this over as they are built.
+// The selection as the menus make it, then the page of it. The menu handlers take this over
+// as they are built.
 void PrepareSelection(const Selection& s) {
     TForm1& f = Form1();
     SetDecimalSeparator(s.separator);
@@ -101,6 +104,9 @@ void PrepareSelection(const Selection& s) {
     f.litenstor.SetCaption(ReportSizeCaption(s.size, s.language));
     f.tempsort.SetCaption("C");
     f.dstorkallsort.SetCaption("mm");
+    // As every menu handler ends.
+    LayoutTop = 0;
+    PageManager('S', LayoutTop);
 }
 
 std::string WithSeparator(std::string text, char separator) {
@@ -117,14 +123,14 @@ void TypeInputs(const Selection& s) {
         std::string text = WithSeparator(row.start, s.separator);
         if (s.variant > 0 && !row.unit && (s.target < 0 || s.target == i))
             text = WithSeparator(kExtremes[s.variant - 1], s.separator);
-        (f.*row.edit).SetText(text);
+        (f.*row.edit).UserSetText(text);
     }
     // The humidity as its kind is given: 50 %, 5 g/m3, 3 g/kg or a dew point of 5 degC.
     if (s.variant == 0 || (s.target >= 0 && kEdits[s.target].edit != &TForm1::relabsspecfukt)) {
         const std::string humidity = s.humidity;
-        f.relabsspecfukt.SetText(humidity == "A" ? "5" : humidity == "S" ? "3" : humidity == "D" ? "5" : "50");
+        f.relabsspecfukt.UserSetText(humidity == "A" ? "5" : humidity == "S" ? "3" : humidity == "D" ? "5" : "50");
     }
-    if (s.dry) f.relabsspecfukt.SetText(s.humidity == std::string("D") ? "-100" : "0");
+    if (s.dry) f.relabsspecfukt.UserSetText(s.humidity == std::string("D") ? "-100" : "0");
 }
 
 // A non-number as the report formats and the platform's own conversions write one.
