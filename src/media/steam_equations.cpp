@@ -1,6 +1,8 @@
 #include "media/steam_equations.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "numerics/checked.h"
 
@@ -137,10 +139,51 @@ struct SteamHeatCapacityPoint {
     SteamAtTemperature at, plus, minus;
 };
 
-SteamHeatCapacityPoint HeatCapacityPoint(double t) {
+SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
     const double T = t + 273.15;
     const double s = 0.001 * T;
     return {T, s, AtTemperature(t), AtTemperature(t + s), AtTemperature(t - s)};
+}
+
+// The temperature sets cost some hundred powers and depend on t alone; the humidity searches
+// ask for the vapour at one temperature and up to a thousand pressures. The last set of each
+// kind is kept for a t of the very same bits (a call that raises keeps nothing).
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+struct LastAtTemperature {
+    bool valid = false;
+    double t = 0.0;
+    SteamAtTemperature set;
+};
+LastAtTemperature lastAtTemperature;
+
+struct LastHeatCapacityPoint {
+    bool valid = false;
+    double t = 0.0;
+    SteamHeatCapacityPoint point{};
+};
+LastHeatCapacityPoint lastHeatCapacityPoint;
+
+const SteamAtTemperature& AtTemperatureKept(double t) {
+    LastAtTemperature& last = lastAtTemperature;
+    if (!last.valid || !SameBits(last.t, t)) {
+        last.valid = false;
+        last.set = AtTemperature(t);
+        last.t = t;
+        last.valid = true;
+    }
+    return last.set;
+}
+
+const SteamHeatCapacityPoint& HeatCapacityPoint(double t) {
+    LastHeatCapacityPoint& last = lastHeatCapacityPoint;
+    if (!last.valid || !SameBits(last.t, t)) {
+        last.valid = false;
+        last.point = HeatCapacityPointUncached(t);
+        last.t = t;
+        last.valid = true;
+    }
+    return last.point;
 }
 
 double CpAt(double P, const SteamHeatCapacityPoint& h) {
@@ -176,12 +219,12 @@ double SteamBoundaryPressureReduced(double t) {
 
 double SteamDensityPT(double P, double t) {
     RequirePositivePressure(P);
-    return DensityAt(P, AtTemperature(t));
+    return DensityAt(P, AtTemperatureKept(t));
 }
 
 double SteamGibbsEnergyPT(double P, double t) {
     RequirePositivePressure(P);
-    return GibbsEnergyAt(P, AtTemperature(t));
+    return GibbsEnergyAt(P, AtTemperatureKept(t));
 }
 
 double SteamEnthalpyPT(double P, double t) {
@@ -198,13 +241,13 @@ double SteamCpPT(double P, double t) {
 
 double SteamCvPT(double P, double t) {
     RequirePositivePressure(P);
-    const SteamHeatCapacityPoint h = HeatCapacityPoint(t);
+    const SteamHeatCapacityPoint& h = HeatCapacityPoint(t);
     return CvAt(P, h, CpAt(P, h));
 }
 
 void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double& cv) {
     RequirePositivePressure(P);
-    const SteamHeatCapacityPoint h = HeatCapacityPoint(t);
+    const SteamHeatCapacityPoint& h = HeatCapacityPoint(t);
     density = DensityAt(P, h.at);
     cp = CpAt(P, h);
     cv = CvAt(P, h, cp);

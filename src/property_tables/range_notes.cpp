@@ -1,8 +1,12 @@
 #include "property_tables/range_notes.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 
+#include "numerics/decimal_separator.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/property_labels.h"
@@ -65,6 +69,42 @@ void WriteViscosityLines(const std::string& S) {
         Pick("[Kin. viskositet vid ", "[Kin. Viskosität bei ", "[Kin. viscosity at ") + S, "(m2/s*10E-6)] ");
 }
 
+// The lines of a moved state, as the last call of one writer made them. The property
+// searches evaluate a table at one clamped state many times over; the lines depend on the
+// state used, the language, the medium and the decimal separator alone, so a repeat copies
+// them instead of formatting them again.
+struct KeptLines {
+    bool valid = false;
+    char branch = ' ';
+    std::uint64_t used = 0;
+    char language = ' ', separator = ' ';
+    std::string medium;
+    std::string lines[3];
+};
+
+template <class Write>
+void WriteKept(KeptLines& kept, char branch, double used, std::initializer_list<std::string*> labels, Write write) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(used);
+    if (kept.valid && kept.branch == branch && kept.used == bits && kept.language == LanguageLetter &&
+        kept.separator == DecimalSeparator() && kept.medium == MediumCode) {
+        int n = 0;
+        for (std::string* label : labels) *label = kept.lines[n++];
+        return;
+    }
+    kept.valid = false;
+    write();
+    int n = 0;
+    for (std::string* label : labels) kept.lines[n++] = *label;
+    kept.branch = branch;
+    kept.used = bits;
+    kept.language = LanguageLetter;
+    kept.separator = DecimalSeparator();
+    kept.medium = MediumCode;
+    kept.valid = true;
+}
+
+KeptLines keptDensity, keptHeatCapacity, keptEnthalpy, keptViscosityP, keptViscosityT;
+
 }  // namespace
 
 std::string RangeNoteNumber(double value) { return FormatFixed(value, 3); }
@@ -77,35 +117,43 @@ std::string RangeNoteLine(const std::string& opening, const std::string& tail) {
 void WriteDensityRangeNote(double usedKPa, double requestedPa, double usedK, double requestedC) {
     DensityLabel = DensityLabelBase;
     SpecificVolumeLabel = SpecificVolumeLabelBase;
+    const std::initializer_list<std::string*> labels = {&DensityLabel, &SpecificVolumeLabel};
     if (PressureMoved(usedKPa, requestedPa))
-        WriteDensityLines(PressureState(usedKPa));
+        WriteKept(keptDensity, 'P', usedKPa, labels, [&] { WriteDensityLines(PressureState(usedKPa)); });
     else if (TemperatureMoved(usedK, requestedC))
-        WriteDensityLines(TemperatureState(usedK, "C!...."));
+        WriteKept(keptDensity, 'T', usedK, labels, [&] { WriteDensityLines(TemperatureState(usedK, "C!....")); });
 }
 
 void WriteHeatCapacityRangeNote(double usedKPa, double requestedPa, double usedK, double requestedC) {
     CpLabel = CpLabelBase;
     CvLabel = CvLabelBase;
     KappaLabel = KappaLabelBase;
+    const std::initializer_list<std::string*> labels = {&CpLabel, &CvLabel, &KappaLabel};
     if (PressureMoved(usedKPa, requestedPa))
-        WriteHeatCapacityLines(PressureState(usedKPa));
+        WriteKept(keptHeatCapacity, 'P', usedKPa, labels, [&] { WriteHeatCapacityLines(PressureState(usedKPa)); });
     else if (TemperatureMoved(usedK, requestedC))
-        WriteHeatCapacityLines(TemperatureState(usedK, "C!.."));
+        WriteKept(keptHeatCapacity, 'T', usedK, labels,
+                  [&] { WriteHeatCapacityLines(TemperatureState(usedK, "C!..")); });
 }
 
 void WriteEnthalpyRangeNote(double usedKPa, double requestedPa, double usedK, double requestedC) {
     EnthalpyLabel = EnthalpyLabelBase;
+    const std::initializer_list<std::string*> labels = {&EnthalpyLabel};
     if (PressureMoved(usedKPa, requestedPa))
-        WriteEnthalpyLine(PressureState(usedKPa));
+        WriteKept(keptEnthalpy, 'P', usedKPa, labels, [&] { WriteEnthalpyLine(PressureState(usedKPa)); });
     else if (TemperatureMoved(usedK, requestedC))
-        WriteEnthalpyLine(TemperatureState(usedK, "C!.."));
+        WriteKept(keptEnthalpy, 'T', usedK, labels, [&] { WriteEnthalpyLine(TemperatureState(usedK, "C!..")); });
 }
 
 void WriteViscosityRangeNote(double usedKPa, double requestedPa, double usedK, double requestedC) {
     DynamicViscosityLabel = DynamicViscosityLabelBase;
     KinematicViscosityLabel = KinematicViscosityLabelBase;
-    if (PressureMoved(usedKPa, requestedPa)) WriteViscosityLines(PressureState(usedKPa));
-    if (TemperatureMoved(usedK, requestedC)) WriteViscosityLines(TemperatureState(usedK, "C!.."));
+    const std::initializer_list<std::string*> labels = {&DynamicViscosityLabel, &KinematicViscosityLabel};
+    if (PressureMoved(usedKPa, requestedPa))
+        WriteKept(keptViscosityP, 'P', usedKPa, labels, [&] { WriteViscosityLines(PressureState(usedKPa)); });
+    if (TemperatureMoved(usedK, requestedC))
+        WriteKept(keptViscosityT, 'T', usedK, labels,
+                  [&] { WriteViscosityLines(TemperatureState(usedK, "C!..")); });
 }
 
 }  // namespace tubalyx
