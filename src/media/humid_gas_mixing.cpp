@@ -23,6 +23,12 @@ VapourPart VapourProperties(double pv, double t) {
     return v;
 }
 
+bool IsHumid(double relativeHumidity) { return relativeHumidity > 1e-7; }
+
+double DryPartDensity(double rhoGas, double pg, double P) {
+    return pg > 0.0 ? CheckFinite(rhoGas * CheckedDiv(pg, P), "overflow in the dry-gas density") : 0.0;
+}
+
 }  // namespace
 
 double VapourPartialPressure(double P, double ts, double relativeHumidity) {
@@ -63,12 +69,11 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
                       double& viscosity, double& kappa, double& cp, double& cv) {
     const double pv = VapourPartialPressure(P, ts, relativeHumidity);
     const double pg = P - pv;
-    const bool humid = relativeHumidity > 1e-7;
+    const bool humid = IsHumid(relativeHumidity);
 
     VapourPart vapour;
     if (humid) vapour = VapourProperties(pv, t);
-    const double rhoG =
-        pg > 0.0 ? CheckFinite(rhoGas * CheckedDiv(pg, P), "overflow in the dry-gas density") : 0.0;
+    const double rhoG = DryPartDensity(rhoGas, pg, P);
 
     const double wG = CheckedSqrt(wA * wB);
     viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
@@ -85,6 +90,18 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     dryDensity = rhoG;
     vapourDensity = vapour.density;
     density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
+}
+
+HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity,
+                                          double rhoGas) {
+    const double pv = VapourPartialPressure(P, ts, relativeHumidity);
+    HumidPartDensities d;
+    // The density alone of the steam routine VapourProperties calls: the same formula at the
+    // same temperature set, so the same bits.
+    if (IsHumid(relativeHumidity)) d.vapour = SteamDensityPT(pv, t);
+    d.dry = DryPartDensity(rhoGas, P - pv, P);
+    CheckFinite(d.dry + d.vapour, "overflow in the humid-gas density");
+    return d;
 }
 
 }  // namespace tubalyx

@@ -30,4 +30,13 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
                       double cpGas, double cvGas, double kappaGas, double wA, double wB,
                       double& viscosity, double& kappa, double& cp, double& cv);
 
+// The two part densities SteamPropertySet gives for the same P, t, ts, relative humidity and
+// rhoGas, bit for bit, without the viscosity and heat capacities: what a humidity search
+// compares at each of its trials.
+struct HumidPartDensities {
+    double dry = 0.0, vapour = 0.0;
+};
+HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity,
+                                          double rhoGas);
+
 }  // namespace tubalyx

@@ -1,7 +1,10 @@
 #include "media/humidity_conversions.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
+#include "media/humid_gas_mixing.h"
 #include "media/medium_property_switch.h"
 #include "media/natural_gas.h"
 #include "media/steam_equations.h"
@@ -28,6 +31,8 @@ HumidState SwitchAt(const std::string& keyword, double& P, double& t, double giv
     return s;
 }
 
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
 double SaturatedVapourDensity(double dew) {
     return SteamDensityPT(WaterSaturationPressure(dew), dew);
 }
@@ -43,10 +48,19 @@ public:
         : keyword_(keyword), P_(P), t_(t), givenDensity_(givenDensity), zRatio_(zRatio) {}
 
     std::optional<HumidState> At(double rh) {
-        const HumidState s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
-        const bool first = first_;
+        if (!first_) return dryGas_ ? PartsAt(rh) : SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
         first_ = false;
-        if (first && !(s.dry > 0.0) && !(s.vapour > 0.0)) return std::nullopt;
+        const HumidState s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        if (!(s.dry > 0.0) && !(s.vapour > 0.0)) return std::nullopt;
+        // Where the state varies with the humidity only through the vapour, the later trials
+        // work out the two part densities alone; the rest of the switch's answer (and what it
+        // leaves behind) is the same at every trial. Only a first trial that the short way
+        // gives again bit for bit lets it take over.
+        dryGas_ = HumidMixDryGasDensity(keyword_, GasComposition, P_, t_, givenDensity_, zRatio_);
+        if (dryGas_) {
+            const HumidState again = PartsAt(rh);
+            if (!SameBits(again.dry, s.dry) || !SameBits(again.vapour, s.vapour)) dryGas_.reset();
+        }
         return s;
     }
 
@@ -57,11 +71,17 @@ public:
     }
 
 private:
+    HumidState PartsAt(double rh) const {
+        const HumidPartDensities d = SteamPropertyDensities(P_, t_, t_, rh, *dryGas_);
+        return {d.dry + d.vapour, d.dry, d.vapour};
+    }
+
     const std::string& keyword_;
     double& P_;
     double& t_;
     double givenDensity_, zRatio_;
     bool first_ = true;
+    std::optional<double> dryGas_;
 };
 
 }  // namespace

@@ -209,7 +209,52 @@ DryGas PropaneGas(const std::string& keyword, double P, double t, double density
             PropaneCpPT(P, t), PropaneCvPT(P, t)};
 }
 
+double MethaneDensity(double P, double t) {
+    GasCompositionArray methane{};
+    methane[1] = 1.0;
+    return GasCompressibilityDetailed(methane, NaturalGasZ, P, t);
+}
+
+DryGas MethaneGas(double P, double t) {
+    const double rho = MethaneDensity(P, t);
+    return {rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)};
+}
+
+double EthaneDensity(double P, double t) {
+    return CheckedDiv(0.001 * MolarMass("C2H6") * P, 0.9901 * 8.3143 * (t + kZeroCelsiusK));
+}
+
+// Butane and pentane take the propane tables, the density scaled by molar mass.
+double PropaneFamilyDensityFactor(const std::string& k) {
+    return k == "C4H10" ? 58.123 / 44.096 : (k == "C5H12" ? 72.15 / 44.096 : 1.0);
+}
+
+double UserIdealGasDensity(double givenDensity, double zRatio, double P, double t) {
+    if (zRatio == 0.0) throw CalcError("the compressibility ratio Z1/Zn is 0");
+    return CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kReferencePressurePa *
+                       CheckedDiv(kZeroCelsiusK, t + kZeroCelsiusK));
+}
+
+double UserOperatingGasDensity(double givenDensity, double P, double t) {
+    return CheckFinite(givenDensity * CheckedDiv(P, OperatingPressure) *
+                       CheckedDiv(OperatingTemperature + kZeroCelsiusK, t + kZeroCelsiusK));
+}
+
 }  // namespace
+
+std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition,
+                                            double P, double t, double givenDensity, double zRatio) {
+    if (k == "NH3") return AmmoniaDensityPT(P, t);
+    if (k == "CH4") return MethaneDensity(P, t);
+    if (k == "C2H6") return EthaneDensity(P, t);
+    if (k == "CO") return CarbonMonoxideDensityPT(P, t);
+    if (k == "C3H8" || k == "C4H10" || k == "C5H12")
+        return PropaneDensityPT(k, P, t) * PropaneFamilyDensityFactor(k);
+    if (k == "NGAS") return GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
+    if (k == "IGAS") return UserIdealGasDensity(givenDensity, zRatio, P, t);
+    if (k == "GAS") return UserOperatingGasDensity(givenDensity, P, t);
+    return std::nullopt;
+}
 
 void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
                           double givenDensity, double givenCp, double givenCv,
@@ -242,14 +287,9 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                     AmmoniaCvPT(P, t)},
                    83.113, P, t, satT, rh, o);
     } else if (k == "CH4") {
-        GasCompositionArray methane{};
-        methane[1] = 1.0;
-        const double rho = GasCompressibilityDetailed(methane, NaturalGasZ, P, t);
-        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)},
-                   55.3118, P, t, satT, rh, o);
+        GasPattern(MethaneGas(P, t), 55.3118, P, t, satT, rh, o);
     } else if (k == "C2H6") {
-        const double rho = CheckedDiv(0.001 * MolarMass("C2H6") * P,
-                                      0.9901 * 8.3143 * (t + kZeroCelsiusK));
+        const double rho = EthaneDensity(P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 95.828,
                    P, t, satT, rh, o);
     } else if (k == "CO") {
@@ -261,9 +301,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
             density = PropaneDensityPT(k, P, t);
             viscosity = PropaneViscosityPT(k, P, t);
         } else {
-            const double factor =
-                k == "C4H10" ? 58.123 / 44.096 : (k == "C5H12" ? 72.15 / 44.096 : 1.0);
-            GasPattern(PropaneGas(k, P, t, factor), 127.732, P, t, satT, rh, o);
+            GasPattern(PropaneGas(k, P, t, PropaneFamilyDensityFactor(k)), 127.732, P, t, satT, rh, o);
         }
     } else if (k == "NGAS") {
         const double rho = GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
@@ -271,17 +309,13 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                    t, satT, rh, o);
         NaturalGasMolarMassCorrection(density);
     } else if (k == "IGAS") {
-        if (zRatio == 0.0) throw CalcError("the compressibility ratio Z1/Zn is 0");
-        const double rho = CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kReferencePressurePa *
-                                       CheckedDiv(kZeroCelsiusK, t + kZeroCelsiusK));
+        const double rho = UserIdealGasDensity(givenDensity, zRatio, P, t);
         const double mu = GivenViscosityAt(rho);
         UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
                 rh, o);
     } else if (k == "GAS") {
         const double mu = GivenViscosityAt(givenDensity);
-        const double rho =
-            CheckFinite(givenDensity * CheckedDiv(P, OperatingPressure) *
-                        CheckedDiv(OperatingTemperature + kZeroCelsiusK, t + kZeroCelsiusK));
+        const double rho = UserOperatingGasDensity(givenDensity, P, t);
         UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
                 rh, o);
     } else if (k == "VÄT") {

@@ -6,6 +6,7 @@
 //
 // P in Pa absolute, t in degC, densities kg/m3, viscosity Pa s, cp and cv J/(kg K);
 // the enthalpy output (only the saturation-state branches write it) in kJ/kg.
+#include <optional>
 #include <string>
 
 #include "media/natural_gas.h"
@@ -24,5 +25,13 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& satT, double zRatio, double relativeHumidity, double& density,
                           double& dryDensity, double& vapourDensity, double& viscosity,
                           double& kappa, double& cp, double& cv, double& enthalpy);
+
+// The dry gas (kg/m3) at (P, t) that the switch mixes with water vapour for the media whose
+// humid answer varies with the relative humidity only through the vapour's partial pressure
+// (the part densities then follow from SteamPropertyDensities); nothing for the others (air,
+// the liquefied gases, liquids, steam). Evaluates exactly what the switch evaluates for it, so
+// a state the switch has just answered is left as it was.
+std::optional<double> HumidMixDryGasDensity(const std::string& keyword, const GasCompositionArray& composition,
+                                            double P, double t, double givenDensity, double zRatio);
 
 }  // namespace tubalyx
