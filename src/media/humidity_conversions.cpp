@@ -1,7 +1,9 @@
 #include "media/humidity_conversions.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "media/humid_gas_mixing.h"
@@ -33,8 +35,30 @@ HumidState SwitchAt(const std::string& keyword, double& P, double& t, double giv
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
+double SaturatedVapourDensityAt(double dew) { return SteamDensityPT(WaterSaturationPressure(dew), dew); }
+
+// The dew searches of neighbouring states start alike (from 10 degC in steps of 50, halved at
+// each reversal) and part only in their last trials: the early trial temperatures recur from
+// search to search. The answers are kept by the bits of the temperature, in slots picked by
+// those bits (a call that raises keeps nothing).
+struct KeptSaturatedVapour {
+    bool valid = false;
+    std::uint64_t dew = 0;
+    double density = 0.0;
+};
+constexpr std::size_t kKeptSaturatedVapourSlots = 1024;
+std::array<KeptSaturatedVapour, kKeptSaturatedVapourSlots> keptSaturatedVapour;
+
 double SaturatedVapourDensity(double dew) {
-    return SteamDensityPT(WaterSaturationPressure(dew), dew);
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(dew);
+    KeptSaturatedVapour& slot = keptSaturatedVapour[(bits ^ (bits >> 29) ^ (bits >> 47)) % kKeptSaturatedVapourSlots];
+    if (!slot.valid || slot.dew != bits) {
+        slot.valid = false;
+        slot.density = SaturatedVapourDensityAt(dew);
+        slot.dew = bits;
+        slot.valid = true;
+    }
+    return slot.density;
 }
 
 // The trials of a relative-humidity search. The first, at 50 %, runs the humid mixing of
