@@ -7,34 +7,25 @@
 #include "numerics/decimal_separator.h"
 #include "qtview/main_window.h"
 #include "qtview/qt_platform.h"
-#include "state/selections.h"
-#include "state/window_state.h"
-#include "texts/caption_sets.h"
 #include "ui/form1.h"
-#include "ui/hide_input_controls.h"
-#include "ui/layout_controls.h"
-#include "ui/window_metrics.h"
+#include "ui/startup.h"
 
-int main(int argc, char** argv) {
+namespace tubalyx {
+
+// The program: the platform and the main window unit initialised, the main window created
+// (its create event opens the start page), then the message loop until the user exits.
+// There is no shutdown work.
+int ProgramMain(int argc, char** argv) {
     QApplication app(argc, argv);
-    tubalyx::InitDecimalSeparatorFromPlatform();
-    tubalyx::InstallQtPlatform();
+    InitDecimalSeparatorFromPlatform();
+    InstallQtPlatform();
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        tubalyx::Screen().SetSize(screen->geometry().width(), screen->geometry().height());
+        Screen().SetSize(screen->geometry().width(), screen->geometry().height());
+    MainFormUnitInit();
+    CreateMainWindow();
 
-    // Window sizing and the first layout, until window creation builds the first page.
-    tubalyx::TForm1& form = tubalyx::Form1();
-    const int screenWidth = tubalyx::Screen().Width(), screenHeight = tubalyx::Screen().Height();
-    tubalyx::BaseFontSize = tubalyx::BaseFontSizeForScreen(screenWidth);
-    form.SetFontSize(tubalyx::BaseFontSize);
-    form.SetBounds(0, 0, screenWidth * 9 / 10, screenHeight * 9 / 10);
-    form.SetLeft((screenWidth - form.Width()) / 2);
-    form.SetTop((screenHeight - form.Height()) / 2);
-    tubalyx::ApplyLanguage(tubalyx::LanguageLetter);
-    tubalyx::HideInputControls();
-    tubalyx::LayoutControls();
-
-    tubalyx::MainWindow window(form);
+    TForm1& form = Form1();
+    MainWindow window(form);
     window.move(form.Left(), form.Top());
     window.show();
     // Used by the start-up smoke test: show the window, then close it through the event loop.
@@ -43,3 +34,7 @@ int main(int argc, char** argv) {
     }
     return app.exec();
 }
+
+}  // namespace tubalyx
+
+int main(int argc, char** argv) { return tubalyx::ProgramMain(argc, argv); }

@@ -26,5 +26,6 @@ void ResetValveState();
 void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
+void ResetMenuState();
 
 }  // namespace tubalyx::state_detail
