@@ -295,4 +295,7 @@
     X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
     X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
     /* files and printing */ \
-    X(PrintScr1, OnClick, PrintScr1Click)
+    X(PrintScr1, OnClick, PrintScr1Click) \
+    /* the unit-conversion page and the graph */ \
+    X(Sortergrid, OnSelectCell, SortergridSelectCell) X(Sortergrid, OnMouseMove, SortergridMouseMove) \
+    X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint)
