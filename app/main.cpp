@@ -1,3 +1,4 @@
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -28,6 +29,13 @@ int ProgramMain(int argc, char** argv) {
     MainWindow window(form);
     window.move(form.Left(), form.Top());
     window.show();
+    // The window's frame, menu bar and scroll bars are the platform's: the window is sized so
+    // that the visible page is the client area the form was given, which the start text covers.
+    if (auto* page = qobject_cast<QAbstractScrollArea*>(window.centralWidget())) {
+        const QSize shown = page->viewport()->size();
+        window.resize(window.width() + form.ClientWidth() - shown.width(),
+                      window.height() + form.ClientHeight() - shown.height());
+    }
     // Used by the start-up smoke test: show the window, then close it through the event loop.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quit-after-start") == 0) QTimer::singleShot(0, &window, &QWidget::close);

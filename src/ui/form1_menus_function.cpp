@@ -11,6 +11,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/prompt_setters.h"
+#include "ui/edit_updates.h"
 #include "ui/flow_graphs.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
@@ -66,9 +67,8 @@ void ChooseDevice(TForm1& f, const TMenuItem& item, const DeviceItem& d) {
 // keeps its own, the flow units refreshed where the quantity's unit row changes.
 void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* solveFor, bool keptForValves,
                           bool updatesFlowUnits) {
+    if (updatesFlowUnits) RunGuarded([] { UpdateFlowUnits('A'); });
     f.Strypbertyp.SetCaption(caption);
-    // UpdateFlowUnits('A') is left out here: the flow-unit update is not built yet.
-    (void)updatesFlowUnits;
     if (!(keptForValves && CalcFunction == "Ventil")) SolveFor = solveFor;
     RebuildPage();
 }

@@ -21,6 +21,7 @@
 #include "texts/report_label_strings.h"
 #include "ui/calculation_window.h"
 #include "ui/composition_grid.h"
+#include "ui/edit_updates.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
 #include "ui/input_transfer.h"
@@ -149,14 +150,6 @@ void TakeBoxValue(double value, double* mixture, std::initializer_list<const cha
         return;
     }
     if (OneOf(MediumCode, media)) given = value;
-}
-
-// The text read with either separator, and written back as it was understood.
-double ReadAnySeparator(TEdit& edit) {
-    std::string text = edit.Text();
-    const double value = StrToFloatAnySep(text);
-    edit.SetText(text);
-    return value;
 }
 
 struct HumidityItem {
@@ -304,11 +297,11 @@ void TForm1::krittempbgExit(TControl*) {
                  GivenCriticalTemperatureK);
 }
 void TForm1::entalpibgchange(TControl*) {
-    TakeBoxValue(ReadAnySeparator(entalpibg), MixtureEnthalpy.data(), {"GAS", "IGAS"}, GivenEnthalpy);
+    TakeBoxValue(ReadEditNumber(entalpibg), MixtureEnthalpy.data(), {"GAS", "IGAS"}, GivenEnthalpy);
 }
-void TForm1::Z1bgChange(TControl*) { TakeBoxValue(ReadAnySeparator(Z1bg), nullptr, {"GAS", "IGAS"}, GivenZ1); }
+void TForm1::Z1bgChange(TControl*) { TakeBoxValue(ReadEditNumber(Z1bg), nullptr, {"GAS", "IGAS"}, GivenZ1); }
 void TForm1::ZnbgExit(TControl*) {
-    const double value = ReadAnySeparator(Znbg);
+    const double value = ReadEditNumber(Znbg);
     if (MediumCode == "IGAS") GivenZn = value;
 }
 
@@ -330,13 +323,14 @@ void TForm1::daggpktClick(TControl*) {
 }
 
 void TForm1::relabsspecfuktChange(TControl*) {
-    ReadAnySeparator(relabsspecfukt);
+    ReadEditNumber(relabsspecfukt);
     HumidityValueGiven(HumidGasFlag);
-    // UpdateHumidityEdit is left out here: the humidity update is not built yet.
+    UpdateHumidityEdit();
 }
 
 void TForm1::relabsspecfuktKeyDown(TControl*, int, TShiftState) {
-    // UpdateHumidityEdit (with its typed mark) is left out here: the humidity update is not built yet.
+    HumidityTyped = true;
+    UpdateHumidityEdit();
     RunGuarded(UpdateHumidityRow);
     SumMixtureColumns();
 }

@@ -15,6 +15,7 @@
 #include "state/window_state.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
+#include "ui/edit_updates.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
 
@@ -168,14 +169,14 @@ void ChooseLengthUnit(TForm1& f, TMenuItem* TForm1::*member) {
     f.dstorkallsort.SetCaption(ItemOf(kLengthItems, member).keyword);
     SetValveDiameterPrompt();
     SetConeDiameterPrompt();
-    // PipeDiameterFromEntry is left out here: the pipe-diameter update is not built yet.
+    PipeDiameterFromEntry();
 }
 
 void ChooseTemperatureUnit(TForm1& f, TMenuItem* TForm1::*member) {
     const double before = OperatingTemperature;
     const std::string keyword = ItemOf(kTemperatureItems, member).keyword;
     f.tempsort.SetCaption(keyword);
-    // UpdateTemperatureRange is left out here: the temperature-range update is not built yet.
+    RunGuarded(UpdateTemperatureRange);
     if (OperatingTemperature != before) RunGuarded([] { CalcMixtureProperties(4); });
     if (keyword == "C") UpdateThermoCaption();
 }

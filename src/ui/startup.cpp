@@ -68,7 +68,7 @@ void CentreWindow(TForm1& f) {
                         static_cast<TControl*>(&f.Felsimulgrid), static_cast<TControl*>(&f.PTKompgrid),
                         static_cast<TControl*>(&f.RichEdit1)})
         c->SetColor(clWindow);
-    // ReportZoom starts off; it is the report view's and false from the start.
+    ReportZoom = false;
     BaseFontSize = BaseFontSizeForScreen(screenWidth);
     f.SetFontSize(BaseFontSize);
     f.RichEdit1.SetFontSize(f.Font().Size);
@@ -172,6 +172,7 @@ void TForm1::FormCreate(TControl*) {
     SetFontSize(BaseFontSize);
     CompTableMedium.clear();
     UncertaintyRunOk = false;
+    UncertaintyValid = false;
     SetupCompositionGrids();
     if (MediumCode == "G" || MediumCode == "NGAS") {
         CalcMixtureProperties(4);

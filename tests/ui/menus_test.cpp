@@ -154,14 +154,14 @@ TEST(Menus, OptimalDesignCollectsDeviceKeysAndTheStandardFollowsTheLabel) {
         EXPECT_EQ(StandardLetter, step.letter);
     }
     f.ISODIN.Click();
+    // The row after the standard: the solved quantity, then the device, 5 pixels apart.
+    EXPECT_EQ(f.Strypbertyp.Left(), f.ISODIN.Left() + f.ISODIN.Width() + 5);
+    EXPECT_EQ(f.strypsort.Left(), f.Strypbertyp.Left() + f.Strypbertyp.Width() + 5);
     f.Kvartscirkeldysa1->Click();
     EXPECT_EQ(DeviceCode, "VK");
     f.Segmentflns1->Click();
     EXPECT_EQ(DeviceCode, "SM");
     EXPECT_EQ(f.strypsort.Caption(), f.Segmentflns1->Caption());
-    // The row after the standard: the solved quantity, then the device, 5 pixels apart.
-    EXPECT_EQ(f.Strypbertyp.Left(), f.ISODIN.Left() + f.ISODIN.Width() + 5);
-    EXPECT_EQ(f.strypsort.Left(), f.Strypbertyp.Left() + f.Strypbertyp.Width() + 5);
 }
 
 TEST(Menus, CommercialMetersCycleAndTheVolumeMeterPutsItsCellsAside) {
@@ -176,16 +176,18 @@ TEST(Menus, CommercialMetersCycleAndTheVolumeMeterPutsItsCellsAside) {
     f.ISODIN.Click();
     EXPECT_EQ(f.ISODIN.Caption(), "McCrometer");
 
+    // The rebuilt page names the meter: each click steps on from the caption shown.
+    EXPECT_EQ(f.strypsort.Caption(), "V-Cone");
     const std::string row8 = g.Cell(1, 8), row9 = g.Cell(1, 9);
     ASSERT_NE(row8, "0");
     const struct {
         const char* caption;
         const char* device;
         const char* standard;
-    } cycle[] = {{"V-Cone", "VCONE", "McCrometer"},
-                 {"V-Cone/Wafer", "VCONEWAFER", "McCrometer"},
+    } cycle[] = {{"V-Cone/Wafer", "VCONEWAFER", "McCrometer"},
                  {"Endimensionell Volymflödesmätare (US/Mag)", "VOLYM", ""},
-                 {"V-Cone", "VCONE", "McCrometer"}};
+                 {"V-Cone", "VCONE", "McCrometer"},
+                 {"V-Cone/Wafer", "VCONEWAFER", "McCrometer"}};
     for (const auto& step : cycle) {
         f.strypsort.Click();
         EXPECT_EQ(f.strypsort.Caption(), step.caption);
@@ -197,12 +199,11 @@ TEST(Menus, CommercialMetersCycleAndTheVolumeMeterPutsItsCellsAside) {
     }
     // Leaving the volume meter for the standardized devices also puts the cells back.
     f.strypsort.Click();
-    f.strypsort.Click();
     ASSERT_EQ(DeviceCode, "VOLYM");
-    f.Strypbertyp.Click();  // the volume meter has no solved-quantity menu
     const int opened = f.Strypbermenu.PopupCount();
-    f.Strypel->Click();
+    f.Strypbertyp.Click();  // the volume meter has no solved-quantity menu
     EXPECT_EQ(f.Strypbermenu.PopupCount(), opened);
+    f.Strypel->Click();
     EXPECT_EQ(DeviceCode, "S");
     EXPECT_EQ(f.ISODIN.Caption(), "ISO5167:2003");
     EXPECT_FALSE(CommercialMeterMode);
@@ -267,6 +268,10 @@ TEST(Menus, ComponentItemsFillThePickedRowAndGasOpensThePropertyBox) {
 
 TEST(Menus, UnitItemsWriteIntoTheFieldThatOpenedTheirMenu) {
     TForm1& f = Started();
+    // Before any pressure field opened the menu, an item changes no field.
+    f.BarA->Click();
+    EXPECT_EQ(f.abstrycksort.Text(), "kPa");
+    EXPECT_EQ(f.difftryckmaxsort.Text(), "kPa");
     LanguageLetter = 'D';
     f.abstrycksort.Click();
     EXPECT_EQ(f.frklaring->Caption(), "Absolut Druck (wenn nichts anders spezificiert)");

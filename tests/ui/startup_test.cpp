@@ -51,7 +51,6 @@ TEST(Startup, WindowSizeAndFontFollowTheScreenWidth) {
 TEST(Startup, OpensInEnglishOnTheStartTextWithTheStartSelections) {
     StartOn(1280);
     const TForm1& f = Form1();
-    EXPECT_EQ(LayoutTop, 0);
     EXPECT_EQ(CalcFunction, "Strypf");
     EXPECT_EQ(MediumCode, "GAS");
     EXPECT_EQ(SolveFor, "DI");
