@@ -21,6 +21,7 @@ void ResetStateVariables() {
     ResetReportState();
     ResetPressureLossState();
     ResetMenuState();
+    ResetCompensationTableState();
 }
 
 }  // namespace tubalyx

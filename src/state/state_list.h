@@ -27,5 +27,6 @@ void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
 void ResetMenuState();
+void ResetCompensationTableState();
 
 }  // namespace tubalyx::state_detail
