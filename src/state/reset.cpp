@@ -22,6 +22,7 @@ void ResetStateVariables() {
     ResetPressureLossState();
     ResetMenuState();
     ResetCompensationTableState();
+    ResetUncertaintyState();
 }
 
 }  // namespace tubalyx

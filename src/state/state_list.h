@@ -28,5 +28,6 @@ void ResetReportState();
 void ResetPressureLossState();
 void ResetMenuState();
 void ResetCompensationTableState();
+void ResetUncertaintyState();
 
 }  // namespace tubalyx::state_detail

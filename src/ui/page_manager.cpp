@@ -7,12 +7,12 @@
 #include "forms/screen.h"
 #include "media/medium_identification.h"
 #include "reports/operating_conditions.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/caption_sets.h"
-#include "texts/language_services.h"
 #include "texts/prompt_setters.h"
 #include "texts/window_access.h"
 #include "ui/flow_graphs.h"
@@ -22,7 +22,6 @@
 #include "ui/pressure_loss_page.h"
 #include "ui/questionnaire.h"
 #include "ui/unit_grid.h"
-#include "ui/window_services.h"
 
 namespace tubalyx {
 
@@ -115,7 +114,7 @@ void LayoutUncertaintyRows() {
             for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
     }
     ShowUncertaintyRowsOfMedium();
-    if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
+    ShowUncertaintyTable();
 }
 
 void SetHints(TForm1& f) {
@@ -290,7 +289,7 @@ void Build(char kind, int& layoutTop) {
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
     if (CalcFunction == "Flow") DrawFlowProfile();
-    if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
+    FillUncertaintyGridRows();
     f.SetHorzScrollPosition(horz);
     f.SetVertScrollPosition(vert);
 }

@@ -111,8 +111,8 @@ TEST_F(PageManagerTest, SolvedQuantityRulesAndUncertaintyRows) {
         const char* medium;
         bool humid;
         int rows, row18, row22;
-    } media[] = {{"NGAS", false, 28, 0, -1}, {"LUF", true, 23, 1, 1}, {"LUF", false, 23, 0, 0},
-                 {"VAT", true, -1, 0, 0}};
+    } media[] = {{"NGAS", false, 28, 0, -1}, {"LUF", true, 23, 1, 1}, {"LUF", false, 23, 0, 1},
+                 {"VAT", true, -1, 0, 1}};  // the dry-gas total (row 22) stays with the grid's captions
     for (const auto& m : media) {
         MediumCode = m.medium;
         HumidGasFlag = m.humid;
