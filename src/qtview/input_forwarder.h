@@ -24,6 +24,9 @@ void RunUserInput(Input&& input) {
     }
 }
 
+// The virtual key code (forms/control.h) of a Qt key; 0 for a key the program knows no code of.
+int VirtualKeyCode(int qtKey, bool keypad);
+
 // Feeds the mouse, key and focus events of one widget into its model control's events:
 // a left-button release inside the widget is a click, gaining the focus moves the model focus.
 class InputForwarder : public QObject {

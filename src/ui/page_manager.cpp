@@ -127,31 +127,13 @@ void SetHints(TForm1& f) {
     f.BigBlock.SetLeft(RightOf(f.kod) + kBigBlockGap);
 }
 
-// The legend labels around the paint box: blue at its centre, red, black and yellow below
-// one another, dp in the lower right corner, q in the upper left.
-void PlaceGraphLegend(TForm1& f) {
-    const TPaintBox& box = f.PaintBox1;
-    f.grafblue.SetTop(box.Top() + box.Height() / 2);
-    f.grafblue.SetLeft(box.Left() + box.Width() / 2);
-    f.grafred.SetTop(BottomOf(f.grafblue));
-    f.grafred.SetLeft(f.grafblue.Left());
-    f.grafblack.SetTop(BottomOf(f.grafred));
-    f.grafblack.SetLeft(f.grafred.Left());
-    f.grafyellow.SetTop(BottomOf(f.grafblack));
-    f.grafyellow.SetLeft(f.grafred.Left());
-    f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
-    f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
-    f.grafq.SetTop(box.Top());
-    f.grafq.SetLeft(box.Left());
-}
-
 void PlaceGraphArea(TForm1& f) {
     const TStringGrid& grid = f.Felsimulgrid;
     f.Graftext.SetTop(2 * f.Graftext.Height() + grid.Top() + grid.Height());
     f.Graftext.SetLeft(grid.Left());
     f.PaintBox1.SetTop(BottomOf(f.Graftext));
     f.PaintBox1.SetLeft(grid.Left());
-    PlaceGraphLegend(f);
+    PlaceGraphLegend();
     SetFontColor(f.Graftext, clWhite);
     SetFontColor(f.grafblack, clWhite);
 }

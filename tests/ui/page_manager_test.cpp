@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "flow/design_duties.h"
 #include "forms/screen.h"
 #include "reports/report_head.h"
 #include "state/medium.h"
@@ -20,6 +19,7 @@
 #include "ui/input_transfer.h"
 #include "ui/layout_controls.h"
 #include "ui/run_driver.h"
+#include "water_orifice.h"
 
 namespace tubalyx {
 namespace {
@@ -225,14 +225,7 @@ TEST_F(PageManagerTest, ARebuildAskedForDuringABuildFollowsIt) {
 }
 
 TEST_F(PageManagerTest, TheRunWritesTheInputSectionOnce) {
-    designtest::WaterDuty();
-    SolveFor = "DI", UpstreamFittingCode = "0", MaxFlowGivenFlag = "V";
-    MinFlowInput = 15000.0, FlowNormalDensity = 1.0, PipeDiameterColdMm = 100.0;
-    PressureUnit = "kPa", PressureMinInput = PressureMaxInput = 500.0;
-    Form1().difftryckmaxantal.SetText("25");
-    Form1().difftryckmaxsort.SetText("kPa");
-    WriteInputsToForm();
-    RunCalculation();
+    uitest::RunSizedWaterOrifice();
     const TRichEdit& report = Form1().RichEdit4;
     const std::string pipe = Form1().rordiamtextin.Caption().substr(0, 20);
     int pipeLines = 0, headings = 0;
