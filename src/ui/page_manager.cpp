@@ -104,6 +104,13 @@ void ShowUncertaintyRowsOfMedium() {
     }
 }
 
+void FitUncertaintyGridHeight() {
+    TStringGrid& grid = Form1().Felsimulgrid;
+    int height = 0;
+    for (int row = 0; row < grid.RowCount(); ++row) height += grid.RowHeight(row) + grid.GridLineWidth();
+    grid.SetClientHeight(height);
+}
+
 void LayoutUncertaintyRows() {
     TStringGrid& grid = Form1().Felsimulgrid;
     if (MediumCode == "NGAS") {
@@ -178,8 +185,10 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
         SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
-        // Placing the uncertainty page gives every row the default height again.
+        // Placing the uncertainty page gives every row its height again; the graph goes below
+        // the grid as the medium shows it.
         ShowUncertaintyRowsOfMedium();
+        FitUncertaintyGridHeight();
         const TStringGrid& grid = f.Felsimulgrid;
         f.Graftext.SetTop(f.Graftext.Height() / 5 + f.Graftext.Height() + grid.Top() + grid.Height());
         f.Graftext.SetLeft(grid.Left());
@@ -272,6 +281,9 @@ void Build(char kind, int& layoutTop) {
     ShowReportControls(layoutTop);
     if (CalcFunction == "Flow") DrawFlowProfile();
     FillUncertaintyGridRows();
+    // Writing the row captions gives every row its height again: the medium's rows follow.
+    ShowUncertaintyRowsOfMedium();
+    FitUncertaintyGridHeight();
     f.SetHorzScrollPosition(horz);
     f.SetVertScrollPosition(vert);
 }
