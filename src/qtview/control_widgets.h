@@ -56,7 +56,7 @@ public:
     int RebuildCount() const { return rebuilds_; }
 
 private:
-    void ApplyTextChanges(TRichEditChanges changes);
+    void ApplyTextChanges(const TRichEditChanges& changes);
     bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
     void Rebuild();
     void ShowSelection();
