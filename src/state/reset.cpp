@@ -20,6 +20,7 @@ void ResetStateVariables() {
     ResetResistanceGrid();
     ResetReportState();
     ResetPressureLossState();
+    ResetMenuState();
     ResetCompensationTableState();
     ResetUncertaintyState();
 }
