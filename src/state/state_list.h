@@ -26,5 +26,6 @@ void ResetValveState();
 void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
+void ResetViewState();
 
 }  // namespace tubalyx::state_detail
