@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -169,6 +170,12 @@ RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(par
 }
 
 RichEditWidget::~RichEditWidget() { edit_.KeepChangeLog(false); }
+
+void RichEditWidget::mousePressEvent(QMouseEvent* event) {
+    QTextEdit::mousePressEvent(event);
+    const QPoint p = event->position().toPoint();
+    RunUserInput([&] { edit_.UserMouseDown(ModelButton(event->button()), ModelShift(event->modifiers()), p.x(), p.y()); });
+}
 
 TRichContent RichEditWidget::ContentFromDocument() const {
     TRichContent content;

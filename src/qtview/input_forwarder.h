@@ -3,9 +3,9 @@
 #include <exception>
 #include <string>
 
-namespace tubalyx {
+#include "forms/control.h"
 
-class TControl;
+namespace tubalyx {
 
 // The one place where user input enters the model. Model code run for an input may end in an
 // exception: an event chain that hit its depth bound (forms/event_depth.h), or a fault no
@@ -23,6 +23,10 @@ void RunUserInput(Input&& input) {
         ReportInputError(e.what());
     }
 }
+
+// Qt's modifier keys and mouse buttons in the model's terms.
+TShiftState ModelShift(Qt::KeyboardModifiers modifiers);
+TMouseButton ModelButton(Qt::MouseButton button);
 
 // Feeds the mouse, key and focus events of one widget into its model control's events:
 // a left-button release inside the widget is a click, gaining the focus moves the model focus.

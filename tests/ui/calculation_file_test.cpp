@@ -1,0 +1,198 @@
+// Files of the window: calculation data saved, inputs changed, loaded back and run gives the
+// report of before; a file that is not ours, damaged, truncated or newer changes nothing and
+// says so in red below the report; a report saved as text is its lines, TABs kept.
+#include "ui/calculation_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "forms/dialogs.h"
+#include "reports/report_head.h"
+#include "state/selections.h"
+#include "state/view_state.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+namespace {
+
+namespace fs = std::filesystem;
+
+ReportTimestamp FixedClock() { return {"2026-12-09", "09:30"}; }
+
+std::vector<std::string> LinesOf(const TRichEdit& edit) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < edit.LineCount(); ++i) lines.push_back(edit.Line(i));
+    return lines;
+}
+
+std::string FileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CalculationFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReportClock(&FixedClock);
+        dir_ = fs::temp_directory_path() / ("tubalyx_files_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        TForm1& f = Form1();
+        f.RichEdit1.Clear();
+        f.litenstor.SetCaption("Small");
+        f.tempsort.SetCaption("C");
+        CalcFunction = "Termo", MediumCode = "VAT", LanguageLetter = 'E';
+        f.abstrycksort.SetText("kPa");
+        f.abstryckantal.SetText("500");
+        f.temp.SetText("20");
+        f.Felsimulgrid.SetColCount(13);
+        f.Felsimulgrid.SetRowCount(23);
+        f.Felsimulgrid.SetCell(1, 11, "0,05");
+    }
+    void TearDown() override {
+        SetReportClock(nullptr);
+        TCommonDialog::SetExecutor(nullptr);
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    // The file dialogs answer with this name.
+    void Answer(const fs::path& name) {
+        TCommonDialog::SetExecutor([name](TCommonDialog& d) {
+            static_cast<TOpenDialog&>(d).FileName = name.string();
+            return true;
+        });
+    }
+    fs::path dir_;
+};
+
+TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
+    TForm1& f = Form1();
+    f.Runbutton.Click();
+    const std::vector<std::string> before = LinesOf(f.RichEdit4);
+    ASSERT_GT(before.size(), 5u);
+
+    const fs::path file = dir_ / "water.tbx";
+    Answer(file);
+    f.Sparaberkningsdatasom1->Click();
+    ASSERT_TRUE(fs::exists(file));
+    EXPECT_EQ(ReportFileName, file.string());
+
+    MediumCode = "LUF", LanguageLetter = 'S', ReportSeparator = "\t";
+    f.abstryckantal.SetText("900");
+    f.temp.SetText("80");
+    f.tempsort.SetCaption("K");
+    f.Felsimulgrid.SetCell(1, 11, "9");
+    f.Runbutton.Click();
+    ASSERT_NE(LinesOf(f.RichEdit4), before);
+
+    ReportFileName.clear();
+    f.Laddaberkningsdata1->Click();
+    EXPECT_EQ(ReportFileName, file.string());
+    EXPECT_EQ(MediumCode, "VAT");
+    EXPECT_EQ(LanguageLetter, 'E');
+    EXPECT_EQ(ReportSeparator, "");
+    EXPECT_EQ(f.abstryckantal.Text(), "500");
+    EXPECT_EQ(f.temp.Text(), "20");
+    EXPECT_EQ(f.tempsort.Caption(), "C");
+    EXPECT_EQ(f.Felsimulgrid.Cell(1, 11), "0,05");
+    f.Runbutton.Click();
+    EXPECT_EQ(LinesOf(f.RichEdit4), before);
+}
+
+TEST_F(CalculationFiles, ValuesWithBreaksTabsAndBackslashesComeBackWhole) {
+    TForm1& f = Form1();
+    const std::string odd = "a\\b\tc\nd\re=f";
+    f.primelement.SetText(odd);
+    f.Motstandgrid.SetCell(3, 2, odd);
+    const std::string text = CalculationDataText();
+    f.primelement.SetText("");
+    f.Motstandgrid.SetCell(3, 2, "");
+    ASSERT_EQ(ApplyCalculationDataText(text), CalculationDataResult::Loaded);
+    EXPECT_EQ(f.primelement.Text(), odd);
+    EXPECT_EQ(f.Motstandgrid.Cell(3, 2), odd);
+}
+
+TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
+    TForm1& f = Form1();
+    const std::string good = CalculationDataText();
+    const std::size_t endLine = good.rfind("end=");
+    const int records = std::stoi(good.substr(endLine + 4));
+    auto withRecord = [&](const std::string& record) {
+        return good.substr(0, endLine) + record + "\nend=" + std::to_string(records + 1) + "\n";
+    };
+    const struct {
+        const char* what;
+        std::string text;
+        CalculationDataResult result;
+    } files[] = {
+        {"empty", "", CalculationDataResult::NotCalculationData},
+        {"another file", "Name;Value\nx;1\n", CalculationDataResult::NotCalculationData},
+        {"newer", "TUBALYX CALCULATION DATA\nversion=2\nX future=1\nend=1\n", CalculationDataResult::NewerVersion},
+        {"no version", "TUBALYX CALCULATION DATA\nend=0\n", CalculationDataResult::Damaged},
+        {"truncated", good.substr(0, endLine), CalculationDataResult::Damaged},
+        {"cut in a record", good.substr(0, endLine / 2), CalculationDataResult::Damaged},
+        {"wrong count", good.substr(0, endLine) + "end=" + std::to_string(records - 1) + "\n",
+         CalculationDataResult::Damaged},
+        {"after the end", good + "E temp=1\n", CalculationDataResult::Damaged},
+        {"unknown edit", withRecord("E nosuchedit=1"), CalculationDataResult::Damaged},
+        {"unknown kind", withRecord("Q temp=1"), CalculationDataResult::Damaged},
+        {"bad escape", withRecord("E temp=1\\x"), CalculationDataResult::Damaged},
+        {"unknown function", withRecord("S CalcFunction=Bogus"), CalculationDataResult::Damaged},
+        {"unknown language", withRecord("S LanguageLetter=Q"), CalculationDataResult::Damaged},
+        {"long letter", withRecord("S PhaseLetter=NN"), CalculationDataResult::Damaged},
+        {"grid far out", withRecord("G Felsimulgrid 1 99999=1"), CalculationDataResult::Damaged},
+        {"fitting column 0", withRecord("R 0=12"), CalculationDataResult::Damaged},
+    };
+    f.RichEdit1.Add("an earlier report line");
+    for (const auto& file : files) {
+        f.abstryckantal.SetText("777");
+        CalcFunction = "Strypf";
+        const fs::path path = dir_ / "damaged.tbx";
+        std::ofstream(path, std::ios::binary) << file.text;
+        EXPECT_EQ(ApplyCalculationDataText(file.text), file.result) << file.what;
+        const int lines = f.RichEdit1.LineCount();
+        EXPECT_FALSE(LoadCalculationData(path.string())) << file.what;
+        EXPECT_EQ(f.abstryckantal.Text(), "777") << file.what;
+        EXPECT_EQ(CalcFunction, "Strypf") << file.what;
+        ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1) << file.what;
+        EXPECT_EQ(f.RichEdit1.Line(0), "an earlier report line");
+        EXPECT_TRUE(f.RichEdit1.Line(lines).ends_with(path.string())) << f.RichEdit1.Line(lines);
+        EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(lines)).Color, clRed) << file.what;
+    }
+    EXPECT_FALSE(LoadCalculationData((dir_ / "missing.tbx").string()));
+    EXPECT_EQ(f.RichEdit1.Line(f.RichEdit1.LineCount() - 1), "FILE CANNOT BE READ!: " + (dir_ / "missing.tbx").string());
+}
+
+TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
+    TForm1& f = Form1();
+    ReportSeparator = "\t";
+    f.Runbutton.Click();
+    std::string expected;
+    bool tab = false;
+    for (const std::string& line : LinesOf(f.RichEdit1)) {
+        expected += line + "\n";
+        tab = tab || line.find('\t') != std::string::npos;
+    }
+    EXPECT_TRUE(tab);
+    const fs::path file = dir_ / "report.TXT";
+    Answer(file);
+    f.Sparasom1->Click();
+    EXPECT_TRUE(f.SaveDialog1.OverwritePrompt);
+    EXPECT_EQ(FileText(file), expected);
+    // A place that cannot be written says so and keeps the report.
+    const int lines = f.RichEdit1.LineCount();
+    Answer(dir_ / "no_such_folder" / "report.txt");
+    f.Sparasom1->Click();
+    ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1);
+    EXPECT_TRUE(f.RichEdit1.Line(lines).starts_with("FILE CANNOT BE WRITTEN!: "));
+}
+
+}  // namespace
+}  // namespace tubalyx
