@@ -172,8 +172,11 @@ RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(par
 RichEditWidget::~RichEditWidget() { edit_.KeepChangeLog(false); }
 
 void RichEditWidget::mousePressEvent(QMouseEvent* event) {
-    QTextEdit::mousePressEvent(event);
     const QPoint p = event->position().toPoint();
+    // A press inside the selection would wait for a drag and move the caret only on release;
+    // the report's selection is made click by click, so the caret goes to the click now.
+    if (event->button() == Qt::LeftButton) setTextCursor(cursorForPosition(p));
+    QTextEdit::mousePressEvent(event);
     RunUserInput([&] { edit_.UserMouseDown(ModelButton(event->button()), ModelShift(event->modifiers()), p.x(), p.y()); });
 }
 
