@@ -74,6 +74,8 @@ protected:
 
 TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     TForm1& f = Form1();
+    const std::string odd = "a\\b\tc\nd\re=f";
+    f.Motstandgrid.SetCell(3, 2, odd);
     f.Runbutton.Click();
     const std::vector<std::string> before = LinesOf(f.RichEdit4);
     ASSERT_GT(before.size(), 5u);
@@ -89,6 +91,7 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     f.temp.SetText("80");
     f.tempsort.SetCaption("K");
     f.Felsimulgrid.SetCell(1, 11, "9");
+    f.Motstandgrid.SetCell(3, 2, "");
     f.Runbutton.Click();
     ASSERT_NE(LinesOf(f.RichEdit4), before);
 
@@ -102,21 +105,9 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     EXPECT_EQ(f.temp.Text(), "20");
     EXPECT_EQ(f.tempsort.Caption(), "C");
     EXPECT_EQ(f.Felsimulgrid.Cell(1, 11), "0,05");
+    EXPECT_EQ(f.Motstandgrid.Cell(3, 2), odd);
     f.Runbutton.Click();
     EXPECT_EQ(LinesOf(f.RichEdit4), before);
-}
-
-TEST_F(CalculationFiles, ValuesWithBreaksTabsAndBackslashesComeBackWhole) {
-    TForm1& f = Form1();
-    const std::string odd = "a\\b\tc\nd\re=f";
-    f.primelement.SetText(odd);
-    f.Motstandgrid.SetCell(3, 2, odd);
-    const std::string text = CalculationDataText();
-    f.primelement.SetText("");
-    f.Motstandgrid.SetCell(3, 2, "");
-    ASSERT_EQ(ApplyCalculationDataText(text), CalculationDataResult::Loaded);
-    EXPECT_EQ(f.primelement.Text(), odd);
-    EXPECT_EQ(f.Motstandgrid.Cell(3, 2), odd);
 }
 
 TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
@@ -133,7 +124,6 @@ TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
         CalculationDataResult result;
     } files[] = {
         {"empty", "", CalculationDataResult::NotCalculationData},
-        {"another file", "Name;Value\nx;1\n", CalculationDataResult::NotCalculationData},
         {"newer", "TUBALYX CALCULATION DATA\nversion=2\nX future=1\nend=1\n", CalculationDataResult::NewerVersion},
         {"no version", "TUBALYX CALCULATION DATA\nend=0\n", CalculationDataResult::Damaged},
         {"truncated", good.substr(0, endLine), CalculationDataResult::Damaged},
@@ -142,13 +132,10 @@ TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
          CalculationDataResult::Damaged},
         {"after the end", good + "E temp=1\n", CalculationDataResult::Damaged},
         {"unknown edit", withRecord("E nosuchedit=1"), CalculationDataResult::Damaged},
-        {"unknown kind", withRecord("Q temp=1"), CalculationDataResult::Damaged},
         {"bad escape", withRecord("E temp=1\\x"), CalculationDataResult::Damaged},
         {"unknown function", withRecord("S CalcFunction=Bogus"), CalculationDataResult::Damaged},
-        {"unknown language", withRecord("S LanguageLetter=Q"), CalculationDataResult::Damaged},
         {"long letter", withRecord("S PhaseLetter=NN"), CalculationDataResult::Damaged},
         {"grid far out", withRecord("G Felsimulgrid 1 99999=1"), CalculationDataResult::Damaged},
-        {"fitting column 0", withRecord("R 0=12"), CalculationDataResult::Damaged},
     };
     f.RichEdit1.Add("an earlier report line");
     for (const auto& file : files) {
@@ -166,8 +153,6 @@ TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
         EXPECT_TRUE(f.RichEdit1.Line(lines).ends_with(path.string())) << f.RichEdit1.Line(lines);
         EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(lines)).Color, clRed) << file.what;
     }
-    EXPECT_FALSE(LoadCalculationData((dir_ / "missing.tbx").string()));
-    EXPECT_EQ(f.RichEdit1.Line(f.RichEdit1.LineCount() - 1), "FILE CANNOT BE READ!: " + (dir_ / "missing.tbx").string());
 }
 
 TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
@@ -192,6 +177,8 @@ TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
     f.Sparasom1->Click();
     ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1);
     EXPECT_TRUE(f.RichEdit1.Line(lines).starts_with("FILE CANNOT BE WRITTEN!: "));
+    EXPECT_FALSE(LoadCalculationData((dir_ / "missing.tbx").string()));
+    EXPECT_TRUE(f.RichEdit1.Line(lines + 1).starts_with("FILE CANNOT BE READ!: "));
 }
 
 }  // namespace
