@@ -54,6 +54,15 @@ namespace tubalyx {
 
 TUBALYX_MEDIUM(TUBALYX_STATE_DEFINE)
 
-void state_detail::ResetMedium() { TUBALYX_MEDIUM(TUBALYX_STATE_RESET) }
+#define TUBALYX_HUMIDITY_EDIT_STATE(X) \
+    X(HumidityTyped, false)           \
+    X(PreviousRelativeHumidity, 0.0)
+
+TUBALYX_HUMIDITY_EDIT_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetMedium() {
+    TUBALYX_MEDIUM(TUBALYX_STATE_RESET)
+    TUBALYX_HUMIDITY_EDIT_STATE(TUBALYX_STATE_RESET)
+}
 
 }  // namespace tubalyx

@@ -33,6 +33,9 @@ extern double SpecificHumidity;  // g/kg
 extern double DewTemperatureC;   // degC
 // Set by the humidity check when the medium is a humid gas.
 extern bool HumidGasFlag;
+// The humidity edit: a key was pressed in it; the relative humidity its last update saw.
+extern bool HumidityTyped;
+extern double PreviousRelativeHumidity;
 
 // The state of the current medium at the operating point, as every calculation of a run
 // reads it.

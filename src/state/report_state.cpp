@@ -22,6 +22,13 @@ namespace tubalyx {
 
 TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 
-void state_detail::ResetReportState() { TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET) }
+#define TUBALYX_GRAPH_STATE(X) X(UncertaintyValid, false)
+
+TUBALYX_GRAPH_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetReportState() {
+    TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET)
+    TUBALYX_GRAPH_STATE(TUBALYX_STATE_RESET)
+}
 
 }  // namespace tubalyx

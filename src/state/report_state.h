@@ -78,5 +78,8 @@ extern std::string CompTableMedium;
 // The last uncertainty run had valid inputs and ended without an error; a calculation run
 // clears it, so no uncertainty table of an earlier calculation is written.
 extern bool UncertaintyRunOk;
+// The uncertainty figures stand for the current calculation; a point of the flow graph that
+// fails to compute clears it.
+extern bool UncertaintyValid;
 
 }  // namespace tubalyx

@@ -5,12 +5,10 @@
 namespace tubalyx {
 
 #define TUBALYX_VIEW_STATE(X)     \
-    X(ReportZoom, false)          \
     X(GraphChoice, "rot")         \
     X(ReportLinesWritten, 0)      \
     X(ReportSelectionAnchor, 0)   \
     X(ReportScrollPosition, 0)    \
-    X(ReportFileName, "")         \
     X(UpDownLastPosition, 0)
 
 TUBALYX_VIEW_STATE(TUBALYX_STATE_DEFINE)

@@ -1,13 +1,12 @@
 #pragma once
-// How the main window shows its pages: the enlarged report, the diagram of the graph page,
-// the report selection, the file name the dialogs offer and the font-size control. Nothing
+// How the main window shows its pages: the diagram of the graph page, the report selection
+// and the font-size control (the zoom and the file name are in window_state.h). Nothing
 // here is calculated; the view handlers write it and the page manager reads it.
 #include <cstdint>
 #include <string>
 
 namespace tubalyx {
 
-extern bool ReportZoom;              // the report shown enlarged
 extern std::string GraphChoice;      // diagram of the graph page: "rot", "ent", "dens", "angdens"
 // Lines above the block inserted last; the report entry of the navigation pop-up scrolls down
 // by them once and then forgets them.
@@ -17,7 +16,6 @@ extern int ReportSelectionAnchor;
 // The form's vertical scroll position when the mouse last moved over the report, so that a
 // click into the report does not make the window jump.
 extern int ReportScrollPosition;
-extern std::string ReportFileName;   // offered by the file dialogs, shown in the caption
 // Position of UpDown1 after the last font change.
 extern std::int16_t UpDownLastPosition;
 

@@ -16,6 +16,21 @@ namespace tubalyx {
 
 TUBALYX_WINDOW_STATE(TUBALYX_STATE_DEFINE)
 
-void state_detail::ResetWindowState() { TUBALYX_WINDOW_STATE(TUBALYX_STATE_RESET) }
+#define TUBALYX_REPORT_VIEW_STATE(X) \
+    X(ReportZoom, false)            \
+    X(ReportFileName, "")           \
+    X(UnitGridCol, 0)               \
+    X(UnitGridRow, 0)               \
+    X(UnitGridFlowSourceRow, 0)     \
+    X(UnitGridViscositySourceRow, 0) \
+    X(UnitGridSavedHorz, 0)         \
+    X(UnitGridSavedVert, 0)
+
+TUBALYX_REPORT_VIEW_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetWindowState() {
+    TUBALYX_WINDOW_STATE(TUBALYX_STATE_RESET)
+    TUBALYX_REPORT_VIEW_STATE(TUBALYX_STATE_RESET)
+}
 
 }  // namespace tubalyx

@@ -25,4 +25,19 @@ extern std::string MaterialMenuTarget;
 extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
 extern std::string PressureRangeLabel;     // static-pressure prompt of the function and unit kind
 
+// The report view: the report window spans the form's client width while zoomed; the file
+// name that the file dialogs hold ends the window caption.
+extern bool ReportZoom;
+extern std::string ReportFileName;
+
+// The unit-conversion page between visits: the last selected cell of Sortergrid, the rows
+// last selected in its flow and viscosity columns (where those columns are computed from
+// after a density edit), and the form's scroll positions the mouse last saw over the grid.
+extern int UnitGridCol;
+extern int UnitGridRow;
+extern int UnitGridFlowSourceRow;
+extern int UnitGridViscositySourceRow;
+extern int UnitGridSavedHorz;
+extern int UnitGridSavedVert;
+
 }  // namespace tubalyx

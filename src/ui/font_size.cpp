@@ -5,6 +5,7 @@
 #include "state/selections.h"
 #include "state/view_state.h"
 #include "texts/prompt_setters.h"
+#include "ui/flow_graphs.h"
 #include "ui/form1.h"
 #include "ui/layout_controls.h"
 #include "ui/page_rebuild.h"
@@ -46,8 +47,8 @@ void RescaleAfterFontChange() {
     ApplyFormFontSize();
     f.SetHorzScrollPosition(0);
     f.SetVertScrollPosition(0);
-    // The device curves ("Strypf") and the flow profile ("Flow") drawn again for the new
-    // size: left out until the graphs are merged.
+    if (CalcFunction == "Strypf") PlotDeviceCurves();
+    if (CalcFunction == "Flow") DrawFlowProfile();
 }
 
 // The size follows the control's change since the last click, not its position, so the menu

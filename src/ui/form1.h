@@ -193,6 +193,50 @@ public:
     // ---- handlers: font size of the window (font_size.cpp) ----
     void UpDown1Click(TControl* sender, TUDBtnType button);
 
+    // ---- handlers: the questionnaire's value and unit edits (form1_edits.cpp) ----
+    void utvflChange(TControl* sender);
+    void utvflbChange(TControl* sender);
+    void utvrorChange(TControl* sender);
+    void utvrorbChange(TControl* sender);
+    void kantradieChange(TControl* sender);
+    void DstorrahetmmChange(TControl* sender);
+    void plattjockChange(TControl* sender);
+    void flChange(TControl* sender);
+    void givenrakinChange(TControl* sender);
+    void givenrakutChange(TControl* sender);
+    void okfelbidragChange(TControl* sender);
+    void CfChange(TControl* sender);
+    void kaltempChange(TControl* sender);
+    void kalminreynChange(TControl* sender);
+    void kalmaxreynChange(TControl* sender);
+    void DstorkallmmChange(TControl* sender);
+    // Bound to dkallmm, matstrack and hojd; reads dkallmm whichever of them changed.
+    void dkallmmChange(TControl* sender);
+    void hkallmmChange(TControl* sender);
+    void VentilkallmmChange(TControl* sender);
+    void abstryckantalchange(TControl* sender);
+    void abstrycksortChange(TControl* sender);
+    void angtryckantalChange(TControl* sender);
+    void angtrycksortChange(TControl* sender);
+    void krittryckantalChange(TControl* sender);
+    void krittrycksortChange(TControl* sender);
+    void difftryckmaxantalChange(TControl* sender);
+    void difftryckmaxsortchange(TControl* sender);
+    void difftryckmaxmaxgrsortChange(TControl* sender);
+    void difftryckmaxmingrsortChange(TControl* sender);
+    void tryckforlmaxantalChange(TControl* sender);
+    void tryckforlmaxsortChange(TControl* sender);
+    void tempChange(TControl* sender);
+    void maxflowsortchange(TControl* sender);
+    void maxflowantalChange(TControl* sender);
+    void maxflownormaldensChange(TControl* sender);
+
+    // ---- handlers: the unit-conversion page and the graph (form1_units.cpp) ----
+    void SortergridSelectCell(TControl* sender, int col, int row, bool& canSelect);
+    void SortergridMouseMove(TControl* sender, TShiftState shift, int x, int y);
+    void SortergridKeyUp(TControl* sender, int key, TShiftState shift);
+    void PaintBox1Paint(TControl* sender);
+
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);
     void Utskrift1Click(TControl* sender);

@@ -259,4 +259,7 @@
     X(PrintScr1, OnClick, PrintScr1Click) \
     X(Utskrift1, OnClick, Utskrift1Click) X(Sparasom1, OnClick, Sparasom1Click) \
     X(Sparaberkningsdatasom1, OnClick, Sparaberkningsdatasom1Click) \
-    X(Laddaberkningsdata1, OnClick, Laddaberkningsdata1Click)
+    X(Laddaberkningsdata1, OnClick, Laddaberkningsdata1Click) \
+    /* the unit-conversion page and the graph */ \
+    X(Sortergrid, OnSelectCell, SortergridSelectCell) X(Sortergrid, OnMouseMove, SortergridMouseMove) \
+    X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint)

@@ -5,6 +5,7 @@
 #include "reports/report_window.h"
 #include "state/selections.h"
 #include "state/view_state.h"
+#include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
 #include "ui/calculation_file.h"

@@ -6,6 +6,7 @@
 #include "reports/report_window.h"
 #include "state/selections.h"
 #include "state/view_state.h"
+#include "state/window_state.h"
 #include "texts/caption_sets.h"
 #include "ui/font_size.h"
 #include "ui/form1.h"

@@ -1,6 +1,7 @@
 #include "ui/input_transfer.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "media/medium_identification.h"
 #include "media/natural_gas.h"
@@ -251,7 +252,44 @@ void ReadInputsFromForm() {
     PrimaryElementEntry = f.primelement.Text();
 }
 
+namespace {
+
+// What the edits' change handlers may write while the edits are being written: a handler
+// fired by one edit reads its neighbours (the flow its unit, the pressure its range, the
+// bore the length edits) before they are written, and rebuilding the page reads the flow
+// edits again.
+auto HandlerWrittenState() {
+    return std::tie(DeviceExpansionCoeff, DeviceExpansionCoeffB, PipeExpansionCoeff, PipeExpansionCoeffB,
+                    EdgeRadiusMm, PipeRoughnessMm, PlateThicknessMm, ValveFL, GivenStraightInlet, GivenStraightOutlet,
+                    AdditionalUncertaintyPercent, CalibratedCf, CalibrationTemperatureC, CalibratedReynoldsMin,
+                    CalibratedReynoldsMax, PipeDiameterColdMm, PipeDiameterColdM, BoreDiameterColdMm, BoreDiameterColdM,
+                    SegmentHeightColdMm, SegmentHeightColdM, ValveDiameterColdMm, ValveDiameterColdM, PressureMinInput,
+                    PressureMaxInput, PressureUnit, OperatingPressure, VapourPressureInput, VapourPressureUnit,
+                    VapourPressurePa, CriticalPressureInput, CriticalPressureUnit, CriticalPressurePa, MaxDpInput, DpUnit,
+                    MaxDpPa, DpUpperLimitUnit, DpUpperLimitPa, DpLowerLimitUnit, DpLowerLimitPa, MaxPressureLossInput,
+                    MaxPressureLossUnit, MaxPressureLossPa, TemperatureMaxC, TemperatureMinC, OperatingTemperature,
+                    FlowUnit, MinFlowUnit, MaxFlowInput, MinFlowInput, MaxFlowSI, FlowNormalDensity, RelativeHumidity,
+                    AbsoluteHumidity, SpecificHumidity, DewTemperatureC);
+}
+
+void WriteEdits();
+
+}  // namespace
+
+// The state on entry is what the edits get: where the handlers fired on the way changed it,
+// it is put back and written once more. The edits then already hold its texts, so the second
+// pass fires no handler.
 void WriteInputsToForm() {
+    const auto entry = std::apply([](auto&... v) { return std::make_tuple(v...); }, HandlerWrittenState());
+    WriteEdits();
+    if (HandlerWrittenState() == entry) return;
+    HandlerWrittenState() = entry;
+    WriteEdits();
+}
+
+namespace {
+
+void WriteEdits() {
     TForm1& f = Form1();
     for (const PlainField& p : kPlainFields) Show(f.*p.edit, *p.value);
 
@@ -333,6 +371,8 @@ void WriteInputsToForm() {
     f.primelement.SetText(PrimaryElementEntry);
     Show(f.fl, ValveFL);
 }
+
+}  // namespace
 
 void HumidityValueGiven(bool& given) {
     given = IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && PhaseLetter == 'N' &&

@@ -7,7 +7,9 @@
 #include "numerics/text_utils.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "ui/flow_graphs.h"
 #include "ui/form1.h"
+#include "ui/unit_grid.h"
 #include "ui/window_metrics.h"
 #include "ui/window_services.h"
 
@@ -161,13 +163,7 @@ void ClearFlowGraphBox(TForm1& f) {
     box.SetClientWidth(f.Felsimulgrid.Width());
     const int screenWidth = Screen().Width();
     box.SetClientHeight(screenWidth > 0 ? box.ClientWidth() * Screen().Height() / screenWidth : 0);
-    // One white line through the middle, as wide as the box is high, paints it white.
-    TCanvas& canvas = box.Canvas();
-    canvas.Pen.Color = clWhite;
-    canvas.Pen.Width = box.ClientHeight();
-    canvas.MoveTo(0, box.ClientHeight() / 2);
-    canvas.LineTo(box.ClientWidth(), box.ClientHeight() / 2);
-    box.CanvasChanged();
+    ClearGraphSurface(box.ClientHeight());
 }
 
 }  // namespace
@@ -218,10 +214,10 @@ void LayoutControls() {
     LayoutCompensationBlock(f);
 
     if (CalcFunction != "Sorter") f.Memo2.SetFontSize(F / 2);
-    if (WindowServices().SetupUnitGrid) WindowServices().SetupUnitGrid();
+    SetupUnitGrid();
     if (CalcFunction == "Strypf") {
         ClearFlowGraphBox(f);
-        if (WindowServices().DrawFlowGraph) WindowServices().DrawFlowGraph();
+        DrawFlowGraph();
     }
 }
 

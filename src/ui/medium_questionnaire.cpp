@@ -262,7 +262,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         if (optimal)
             AppendLine(line);
         else
-            AppendFittedCaption(line, true);
+            AppendFittedCaption(line);
     }
     if (SolveFor == "FL") ShowMaxFlowNormalDensityInput(kind, layoutTop);
 }

@@ -1,12 +1,13 @@
 #include "ui/page_rebuild.h"
 
 #include "state/window_state.h"
+#include "ui/page_manager.h"
 
 namespace tubalyx {
 
 void RebuildPage() {
     LayoutTop = 0;
-    // PageManager('S', LayoutTop) left out until the page manager is merged.
+    PageManager('S', LayoutTop);
 }
 
 }  // namespace tubalyx

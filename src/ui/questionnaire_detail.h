@@ -36,9 +36,9 @@ void AppendLine(const std::string& text);
 // Reads the max flow, its unit and normal density from their edits and converts the flow to
 // MaxFlowSI; a unit that cannot be converted keeps the flow as it was.
 void RefreshMaxFlow();
-// Appends a caption in a text size scaled by 63 / its length (never below 6 pt), so that a
-// long caption keeps within 63 characters of width; the size before is put back. With
-// `onlyWhenLonger` a caption of up to 63 characters keeps the size.
-void AppendFittedCaption(const std::string& caption, bool onlyWhenLonger);
+// Appends a caption; one longer than 63 characters in a text size scaled by 63 / its length
+// (never below 6 pt), so that it keeps within 63 characters of width, and the size before is
+// put back. A shorter one keeps the size: the line never grows above its section's size.
+void AppendFittedCaption(const std::string& caption);
 
 }  // namespace tubalyx::questionnaire

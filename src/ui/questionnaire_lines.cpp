@@ -95,9 +95,10 @@ void RefreshMaxFlow() {
     }
 }
 
-void AppendFittedCaption(const std::string& caption, bool onlyWhenLonger) {
+void AppendFittedCaption(const std::string& caption) {
     const int length = Utf8Length(caption);
-    if (length == 0 || (onlyWhenLonger && length <= 63)) {
+    // A shorter caption keeps the section's size: the fit only ever shrinks.
+    if (length <= 63) {
         AppendLine(caption);
         return;
     }

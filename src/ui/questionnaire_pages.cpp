@@ -66,7 +66,7 @@ void PlaceMaterialLine(char kind, int& top, const MaterialLine& m, int labelDrop
     PlaceRightOf(m.secondText, m.second, top, true);
     top = BottomEdge(m.second);
     if (!WritesReport(kind)) return;
-    AppendFittedCaption(m.material.Caption(), false);
+    AppendFittedCaption(m.material.Caption());
     if (!BigReport()) return;
     AppendLine(WidenedCaption(m.firstText.Caption(), 7) + PaddedValue(m.first.Text(), 7));
     AppendLine(WidenedCaption(m.secondText.Caption(), 8) + PaddedValue(m.second.Text(), 7));
@@ -222,7 +222,7 @@ void BuildFittingsBlock(char kind, int& layoutTop) {
     }
     PlaceLabelLine(f.bestyckningtext, layoutTop);
     const bool report = WritesReport(kind);
-    if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption(), true);
+    if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption());
     if (optimal) return;
     if (UpstreamFittingCode == "0") {
         PlaceLine(f.okfelbidragtext, &f.okfelbidrag, nullptr, layoutTop);
@@ -254,7 +254,7 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
     if (report)
         AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
     PlaceLabelLine(f.bermetodtextin, layoutTop);
-    if (report) AppendFittedCaption(f.bermetodtextin.Caption(), false);
+    if (report) AppendFittedCaption(f.bermetodtextin.Caption());
     if (UpstreamFittingCode != "0") PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
     BuildFittingsBlock(kind, layoutTop);
     for (TLabel* option : {&f.reynstortextin, &f.rorstortextin, &f.rorlitentextin}) {

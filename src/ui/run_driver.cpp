@@ -30,7 +30,6 @@
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
-#include "ui/medium_questionnaire.h"
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/line_properties.h"
 #include "pressure_loss/line_segment.h"
@@ -43,7 +42,7 @@
 #include "state/geometry.h"
 #include "state/limits.h"
 #include "state/resistance_grid_state.h"
-#include "ui/pressure_loss_page.h"
+#include "ui/page_manager.h"
 
 namespace tubalyx {
 
@@ -124,9 +123,12 @@ void CalculateMediumState() {
     LayoutTop = 0;
 }
 
+// The page of the function rebuilt for the run: its builders write the input section.
+void WriteInputSection() { PageManager('B', LayoutTop); }
+
 void RunThermodynamics() {
     CalculateMediumState();
-    CalcMediumProperties('B', LayoutTop);
+    WriteInputSection();
     // The input listing of the page build may change the medium description: compute again.
     CalculateMediumState();
     WriteOutputHeading();
@@ -163,6 +165,7 @@ bool RunPrimaryDevice() {
     if (!(FlowDensity > 0.0)) return false;
     ShowHumidityContent();
     LayoutTop = 0;
+    WriteInputSection();
 
     FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
@@ -197,13 +200,14 @@ void RunLine(CalculationFunction function) {
     }
     RunPressureLoss('S', LayoutTop);
     ShowHumidityContent();
-    ShowPressureLossInput('B', LayoutTop);
+    WriteInputSection();
     WriteOutputHeading();
     RunPressureLoss('B', LayoutTop);
 }
 
 void RunValveCalculation() {
     CalculateMediumState();
+    WriteInputSection();
     RunValve();
     ShowHumidityContent();
     LayoutTop = 0;

@@ -9,8 +9,6 @@ namespace tubalyx {
 struct WindowServiceHooks {
     std::function<void(bool show)> ShowCompensationTableControls;
     std::function<void()> ShowUncertaintyTable;
-    std::function<void()> SetupUnitGrid;
-    std::function<void()> DrawFlowGraph;
 };
 
 WindowServiceHooks& WindowServices();

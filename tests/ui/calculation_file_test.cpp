@@ -16,6 +16,7 @@
 #include "reports/report_head.h"
 #include "state/selections.h"
 #include "state/view_state.h"
+#include "state/window_state.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

@@ -200,23 +200,22 @@ TEST(LayoutControls, HiddenRowsOfTheSpringGridStayHidden) {
 }
 
 TEST(LayoutControls, ThroatDevicePageClearsTheGraphBoxAndDrawsTheGraph) {
-    int graphs = 0, unitGrids = 0, uncertainty = 0;
-    WindowServices().DrawFlowGraph = [&] { ++graphs; };
-    WindowServices().SetupUnitGrid = [&] { ++unitGrids; };
+    int uncertainty = 0;
     WindowServices().ShowUncertaintyTable = [&] { ++uncertainty; };
     CalcFunction = "Strypf";
     TForm1& f = LaidOut(20);
     WindowServices() = {};
-    EXPECT_EQ(graphs, 1);
-    EXPECT_EQ(unitGrids, 1);
     EXPECT_EQ(uncertainty, 1);
+    // The unit page is sized with the rest: rows twice the font size.
+    EXPECT_EQ(f.Sortergrid.DefaultRowHeight(), 40);
     EXPECT_EQ(f.PaintBox1.ClientWidth(), f.Felsimulgrid.Width());
     EXPECT_EQ(f.PaintBox1.ClientHeight(), f.Felsimulgrid.Width() * 900 / 1600);
+    // Before any calculation the graph is the white surface alone.
     const auto& ops = f.PaintBox1.Canvas().Ops();
-    ASSERT_GE(ops.size(), 2u);
+    ASSERT_EQ(ops.size(), 2u);
     EXPECT_EQ(ops.back().Kind, TCanvasOpKind::LineTo);
     EXPECT_EQ(ops.back().Pen.Color, clWhite);
-    EXPECT_EQ(ops.back().Pen.Width, f.PaintBox1.ClientHeight());
+    EXPECT_EQ(ops.back().Pen.Width, 2 * f.PaintBox1.ClientHeight());
     EXPECT_EQ(ops.back().Points[0].Y, f.PaintBox1.ClientHeight() / 2);
     CalcFunction = "Sorter";
     f.Memo2.SetFontSize(33);

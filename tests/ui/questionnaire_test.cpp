@@ -183,8 +183,8 @@ TEST_F(Questionnaire, WithTheTabSeparatorOnlyTheBestReynoldsAndMassFlowLinesCarr
     f.kalminreyn.SetText("8000");
     f.maxflowsort.SetText("Nm3/h");
     f.maxflowantal.SetText("250");
-    f.massflow.SetCaption("     312.5 kg/h");
     f.maxflownormaldens.SetText("1.25");
+    f.massflow.SetCaption("     312.5 kg/h");
     int top = 0;
     BuildBestReynoldsLine('B', top);
     ShowMaxFlowInput('B', top);

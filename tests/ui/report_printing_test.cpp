@@ -29,8 +29,10 @@ const std::vector<TPrintedPage>& PrintedReport(const std::vector<const char*>& h
     TForm1& f = Form1();
     const int width = f.RichEdit1.Width();
     f.RichEdit1.SetWidth(800);
-    f.RichEdit2.Clear();
-    f.RichEdit3.Clear();
+    for (TRichEdit* e : {&f.RichEdit2, &f.RichEdit3}) {
+        e->Clear();
+        e->SetSelAttributes(TTextAttributes{});
+    }
     for (const char* line : head) f.RichEdit2.Add(line);
     for (const char* line : foot) f.RichEdit3.Add(line);
     Printer().SetPageSize(4960, 7016);

@@ -1,0 +1,365 @@
+#include "ui/page_manager.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "forms/screen.h"
+#include "media/medium_identification.h"
+#include "reports/operating_conditions.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
+#include "texts/caption_data.h"
+#include "texts/caption_sets.h"
+#include "texts/language_services.h"
+#include "texts/prompt_setters.h"
+#include "texts/window_access.h"
+#include "ui/flow_graphs.h"
+#include "ui/form1.h"
+#include "ui/hide_input_controls.h"
+#include "ui/medium_questionnaire.h"
+#include "ui/pressure_loss_page.h"
+#include "ui/questionnaire.h"
+#include "ui/unit_grid.h"
+#include "ui/window_services.h"
+
+namespace tubalyx {
+
+namespace {
+
+// Rows of the uncertainty grid: natural gas has its own rows; any other gas the humidity rows.
+constexpr int kNaturalGasUncertaintyRows = 28;
+constexpr int kGasUncertaintyRows = 23;
+constexpr int kHumidityErrorRow = 18;
+constexpr int kHumidityUncertaintyRow = 22;
+constexpr int kNaturalGasExtraRow = 27;
+constexpr int kOtherErrorsFirstRow = 19;
+// Gap between neighbouring report controls.
+constexpr int kReportControlGap = 5;
+// BigBlock stands this far right of the code label.
+constexpr int kBigBlockGap = 5;
+// A rebuild asked for while one runs is done after it; a chain of such requests ends here.
+constexpr int kRebuildPasses = 4;
+
+// {Swedish, German, English}. The hints fall back to Swedish for another letter.
+constexpr LangText kUncertaintyHint{
+    "Först Rapport/Stor=>Rapport/Run=>Fel-/Osäkerhetskalkyl/Run",
+    "Erst Berechnungsergebnis/Gross=>Berchnungsergebnis/Run=>Fehler-/Unsicherheitsberchnung/Run",
+    "First Report/Big=>Report/Run=>Error-/Uncertainty calculation/Run"};
+constexpr LangText kBigBlockHint{
+    "Först Normerade flödesmätare/Rapport/Stor=>Rapport/Run=>Densitetsberäkningar/Run",
+    "Erst Normierte Drosselgeräten/Berechnungsergebnis/Gross=>Berchnungsergebnis/Run=>Dichte Berchnungen/Run",
+    "First Standard Throat devices/Report/Big=>Report/Run=>Density calculations/Run"};
+constexpr LangText kCompressibilityHint{"Först Rapport/Run", "Erst Berchnungs Ergebnis/Run", "First Report/Run"};
+constexpr LangText kCodeHint{"Först Densitetsberäkningar/Run", "Erst Dichte Berchnungen/Run",
+                             "First Density calculations/Run"};
+constexpr LangText kCodeCaption{"GENVERKET;Tillverkning av standardiserad kod, IEC61131",
+                                "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131",
+                                "GENVERKET;Generation of standardised code, IEC61131"};
+constexpr LangText kUpDownHint{"Förminska-Förstora", "Kleiner-Grosser", "Smaller-Bigger"};
+constexpr LangText kFileWord{"/Fil: ", "/Datei: ", "/File: "};
+
+struct ReportCaption {
+    TLabel TForm1::*label;
+    LangText text;
+};
+constexpr ReportCaption kReportCaptions[] = {
+    {&TForm1::sidhuvud, {"Sidhuvud", "Seite Anfang", "Page head"}},
+    {&TForm1::sidfot, {"Sidfot", "Seite Ende", "Page foot"}},
+    {&TForm1::RAPPORT, {"Rapport", "Berechnungsergebnis", "Report"}},
+    {&TForm1::Rensarapport, {"Radera allt", "Alles ausradieren", "Clear all"}},
+    {&TForm1::Zoomrap, {"Zoom", "Zoom", "Zoom"}},
+    {&TForm1::selectall, {"Markera allt", "Alles markieren", "Select all"}},
+    {&TForm1::osrubrik, {"Fel-/Osäkerhetskalkyl", "Fehler-/Unsicherheitsberechnung", "Error-/Uncertainty calculation"}},
+    {&TForm1::Feltext,
+     {"Visar olika Fel-/Osäkerhetskällors bidrag till flödesmätningens totalosäkerhet vid olika flöden",
+      "Zeigen gewöhnliche Fehler-/Unsicherheiten Bedeutung für Durchfluss Gesamtunsicherheit",
+      "How common Error-/Unceraintysources contributes to flowmeasurement Total uncerainty."}},
+};
+
+int RightOf(const TControl& c) { return c.Left() + c.Width(); }
+int BottomOf(const TControl& c) { return c.Top() + c.Height(); }
+
+void SetFontColor(TControl& c, TColor colour) {
+    TFont font = c.Font();
+    font.Color = colour;
+    c.SetFont(font);
+}
+
+void ShowAll(std::initializer_list<TControl*> controls, bool visible) {
+    for (TControl* c : controls) c->SetVisible(visible);
+}
+
+void LayoutUncertaintyRows() {
+    TStringGrid& grid = Form1().Felsimulgrid;
+    const int shown = grid.DefaultRowHeight();
+    if (MediumCode == "NGAS") {
+        grid.SetRowCount(kNaturalGasUncertaintyRows);
+        grid.SetRowHeight(kHumidityErrorRow, 0);
+        grid.SetRowHeight(kNaturalGasExtraRow, shown);
+    } else if (IsGasMedium(MediumCode)) {
+        grid.SetRowCount(kGasUncertaintyRows);
+        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
+        if (!grid.Cell(1, kHumidityUncertaintyRow).empty())
+            for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
+    } else {
+        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
+    }
+    if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
+}
+
+void SetHints(TForm1& f) {
+    const char letter = LanguageLetter;
+    f.Felsimulrubrik.SetHint(TextOrSwedish(kUncertaintyHint, letter));
+    f.BigBlock.SetHint(TextOrSwedish(kBigBlockHint, letter));
+    f.Label2.SetHint(TextOrSwedish(kCompressibilityHint, letter));
+    f.kod.SetHint(TextOrSwedish(kCodeHint, letter));
+    if (const char* caption = TextOf(kCodeCaption, letter)) f.kod.SetCaption(caption);
+    f.BigBlock.SetLeft(RightOf(f.kod) + kBigBlockGap);
+}
+
+// The legend labels around the paint box: blue at its centre, red, black and yellow below
+// one another, dp in the lower right corner, q in the upper left.
+void PlaceGraphLegend(TForm1& f) {
+    const TPaintBox& box = f.PaintBox1;
+    f.grafblue.SetTop(box.Top() + box.Height() / 2);
+    f.grafblue.SetLeft(box.Left() + box.Width() / 2);
+    f.grafred.SetTop(BottomOf(f.grafblue));
+    f.grafred.SetLeft(f.grafblue.Left());
+    f.grafblack.SetTop(BottomOf(f.grafred));
+    f.grafblack.SetLeft(f.grafred.Left());
+    f.grafyellow.SetTop(BottomOf(f.grafblack));
+    f.grafyellow.SetLeft(f.grafred.Left());
+    f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
+    f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
+    f.grafq.SetTop(box.Top());
+    f.grafq.SetLeft(box.Left());
+}
+
+void PlaceGraphArea(TForm1& f) {
+    const TStringGrid& grid = f.Felsimulgrid;
+    f.Graftext.SetTop(2 * f.Graftext.Height() + grid.Top() + grid.Height());
+    f.Graftext.SetLeft(grid.Left());
+    f.PaintBox1.SetTop(BottomOf(f.Graftext));
+    f.PaintBox1.SetLeft(grid.Left());
+    PlaceGraphLegend(f);
+    SetFontColor(f.Graftext, clWhite);
+    SetFontColor(f.grafblack, clWhite);
+}
+
+void SetGraphVisibility(TForm1& f) {
+    const bool device = CalcFunction == "Strypf";
+    f.PaintBox1.SetVisible(device || CalcFunction == "Flow");
+    ShowAll({&f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq}, device);
+}
+
+void SetMaxFlowLabel(TForm1& f) {
+    const bool fixed = (CalcFunction == "Ventil" && ValveSubtype != "RO") || CalcFunction == "Tryckf" ||
+                       (CalcFunction == "Strypf" && SolveFor == "OK");
+    if (fixed) {
+        // Not clickable on these pages: the flow is the calculation's own.
+        f.maxflowtext.SetColor(clBtnFace);
+        MaxFlowGivenFlag = "V";
+    } else {
+        f.maxflowtext.SetColor(clYellow);
+    }
+    SetMaxFlowPrompt();
+}
+
+void SetCaptionFrom(const TMenuItem* item, const char* fileWord) {
+    if (item) Form1().SetCaption("Tubalyx.1404:" + item->Caption() + fileWord + ReportFileName);
+}
+
+void BuildUnitPage(TForm1& f) {
+    HideInputControls();
+    ShowAll({&f.Zoomrap, &f.ABBSiemens, &f.selectall, &f.litenstor, &f.Label1, &f.DSAprint, &f.UpDown1, &f.RichEdit1},
+            false);
+    f.Sortergrid.SetTop(0);
+    f.Sortergrid.SetLeft(0);
+    SetupUnitGrid();
+    f.Sortergrid.SetVisible(true);
+}
+
+// The caption and the content of the function's page.
+void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
+    const std::string& function = CalcFunction;
+    if (function == "Strypf") {
+        const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
+        SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
+        BuildThroatDevicePage(kind, top);
+        const TStringGrid& grid = f.Felsimulgrid;
+        f.Graftext.SetTop(f.Graftext.Height() / 5 + f.Graftext.Height() + grid.Top() + grid.Height());
+        f.Graftext.SetLeft(grid.Left());
+        SetFontColor(f.Graftext, clWhite);
+        PlotDeviceCurves();
+    } else if (function == "Termo") {
+        SetCaptionFrom(f.Termodynamik, fileWord);
+        CalcMediumProperties(kind, top);
+    } else if (function == "Tryckf") {
+        SetCaptionFrom(f.Tryckf, fileWord);
+        ShowPressureLossInput(kind, top);
+    } else if (function == "Flow") {
+        SetCaptionFrom(f.flow, fileWord);
+        DrawFlowProfile();
+        ShowPressureLossInput(kind, top);
+    } else if (function == "Ventil") {
+        if (ValveSubtype == "VE") SetCaptionFrom(f.Ventiler1, fileWord);
+        else if (ValveSubtype == "RO") SetCaptionFrom(f.RestrictionOrifice1, fileWord);
+        BuildValvePage(kind, top);
+    } else if (function == "Sorter") {
+        SetCaptionFrom(f.Sortomv, fileWord);
+        BuildUnitPage(f);
+    }
+}
+
+// The report-size caption in the current language; "Mini" and any other text stay.
+std::string TranslatedReportSize(const std::string& size) {
+    struct Rule {
+        char letter;
+        const char* small;
+        const char* big;
+    };
+    constexpr Rule kRules[] = {{'S', "Liten", "Stor "}, {'D', "Klein", "Gross"}, {'E', "Small", "Big  "}};
+    for (const Rule& rule : kRules) {
+        if (rule.letter != LanguageLetter) continue;
+        for (const char* s : {"Liten", "Klein", "Small"})
+            if (size == s) return rule.small;
+        for (const char* b : {"Stor ", "Gross", "Big  "})
+            if (size == b) return rule.big;
+    }
+    return size;
+}
+
+void SetReportCaptions(TForm1& f) {
+    for (const ReportCaption& c : kReportCaptions)
+        if (const char* text = TextOf(c.text, LanguageLetter)) (f.*c.label).SetCaption(text);
+    f.litenstor.SetCaption(TranslatedReportSize(f.litenstor.Caption()));
+}
+
+// The report window fills the scroll range below its title, one screen kept free; it never
+// shrinks below kReportMinimumLines lines, however long the questionnaire above it is.
+void SizeReportWindow(TForm1& f, int reportTop) {
+    const int lineHeight = std::abs(f.Font().Height());
+    const int free = f.VertScrollBar().Range - reportTop - Screen().Height();
+    f.RichEdit1.SetHeight(std::max(free, kReportMinimumLines * lineHeight));
+    f.RichEdit1.SetWidth(ReportZoom ? f.ClientWidth() : f.Font().Size * 100);
+}
+
+void Build(char kind, int& layoutTop) {
+    TForm1& f = Form1();
+    LayoutUncertaintyRows();
+    SetHints(f);
+    if (CalcFunction != "Tryckf" && CalcFunction != "Flow") f.PaintBox1.SetHint("");
+    if (CalcFunction == "Ventil" && ValveSubtype == "RO" && SolveFor != "DI" && SolveFor != "FL") SolveFor = "FL";
+    PlaceGraphArea(f);
+    HideInputControls();
+    SetGraphVisibility(f);
+
+    const int top = layoutTop;
+    ShowAll({&f.RichEdit1, &f.RichEdit2, &f.RichEdit3, &f.Rensarapport, &f.Zoomrap, &f.ABBSiemens, &f.selectall,
+             &f.litenstor, &f.RAPPORT, &f.sidhuvud, &f.sidfot},
+            true);
+    const int horz = f.HorzScrollBar().Position, vert = f.VertScrollBar().Position;
+    f.SetHorzScrollPosition(0);
+    f.SetVertScrollPosition(0);
+    InputTabOrder = 0;
+    ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.selectall, &f.litenstor}, true);
+    f.UpDown1.SetHint(TextOrSwedish(kUpDownHint, LanguageLetter));
+    UpdateThermoCaption();
+    if (DeviceCode == "VOLYM") SolveFor = "FL";
+    f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
+    ApplyLanguage(LanguageLetter);
+    layoutTop = top;
+    SetMaxFlowLabel(f);
+
+    BuildFunctionPage(f, kind, layoutTop, TextOrSwedish(kFileWord, LanguageLetter));
+    SetReportCaptions(f);
+    SizeReportWindow(f, layoutTop);
+    ShowReportControls(layoutTop);
+    if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
+    f.SetHorzScrollPosition(horz);
+    f.SetVertScrollPosition(vert);
+}
+
+bool building = false;
+bool rebuildRequested = false;
+
+}  // namespace
+
+void PageManager(char kind, int& layoutTop) {
+    if (building) {
+        rebuildRequested = true;
+        return;
+    }
+    // The build places from its own copy: a handler it sets off may reset LayoutTop, which is
+    // the variable most callers hand in.
+    const int start = layoutTop;
+    int top = start;
+    building = true;
+    try {
+        for (int pass = 0; pass < kRebuildPasses; ++pass) {
+            rebuildRequested = false;
+            top = start;
+            Build(pass == 0 ? kind : 'S', top);
+            if (!rebuildRequested) break;
+        }
+    } catch (...) {
+        building = false;
+        throw;
+    }
+    building = false;
+    layoutTop = top;
+}
+
+void ShowReportControls(int top) {
+    TForm1& f = Form1();
+    TLabel& title = f.RAPPORT;
+    title.SetTop(top);
+    title.SetLeft((f.RichEdit1.Width() - title.Width()) / 2);
+
+    f.litenstor.SetTop(top);
+    f.litenstor.SetLeft(title.Left() - f.litenstor.Width());
+    f.selectall.SetTop(top);
+    f.selectall.SetLeft(f.litenstor.Left() - kReportControlGap - f.selectall.Width());
+    f.Label1.SetTop(top);
+    f.Label1.SetLeft(f.selectall.Left() - kReportControlGap - f.Label1.Width());
+
+    f.Rensarapport.SetTop(top);
+    f.Rensarapport.SetLeft(RightOf(title));
+    TControl* previous = &f.Rensarapport;
+    for (TLabel* next : {&f.Zoomrap, &f.ABBSiemens, &f.Excel}) {
+        next->SetTop(top);
+        next->SetLeft(RightOf(*previous) + kReportControlGap);
+        previous = next;
+    }
+
+    const bool notScrolled = f.HorzScrollBar().Position == 0;
+    if (notScrolled) f.RichEdit1.SetLeft(0);
+    f.RichEdit1.SetTop(BottomOf(title));
+
+    // Page head and foot at the bottom of the scroll range, each box a quarter screen high
+    // at the base font size.
+    const int fontSize = f.Font().Size, screenHeight = Screen().Height();
+    const int base = BaseFontSize > 0 ? BaseFontSize : 1;
+    const int boxHeight = fontSize * screenHeight * 25 / (base * 100);
+    const int textSize = f.ClientWidth() / 60 * 20 / 17;
+    auto centre = [&](TLabel& caption, int at) {
+        caption.SetTop(at);
+        caption.SetLeft((f.RichEdit1.Width() - caption.Width()) / 2);
+    };
+    auto placeBox = [&](TRichEdit& box, int at) {
+        box.SetTop(at);
+        if (notScrolled) box.SetLeft(0);
+        box.SetWidth(f.RichEdit1.Width());
+        box.SetHeight(boxHeight);
+        box.SetSelSize(textSize);
+    };
+    centre(f.sidhuvud, f.VertScrollBar().Range - fontSize * screenHeight * 25 * 2 / (base * 100) -
+                           f.sidhuvud.Height() - f.sidfot.Height());
+    placeBox(f.RichEdit2, BottomOf(f.sidhuvud));
+    centre(f.sidfot, BottomOf(f.RichEdit2));
+    placeBox(f.RichEdit3, BottomOf(f.sidfot));
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,31 @@
+#pragma once
+// The page manager rebuilds the one scrolling form for the current function, medium and
+// language: which controls show, the window caption, hints and report-page captions, the
+// questionnaire of the function, the graph, and below it all the report window.
+//
+// Every menu, pop-up and option handler ends with LayoutTop := 0 and PageManager('S',
+// LayoutTop); the run calls it with kind 'B' after the report head, so that the builders
+// append the input section of the report as they place their lines.
+
+namespace tubalyx {
+
+// kind 'S' (screen) or 'B' (run), handed to every builder; `layoutTop` is where the
+// questionnaire starts and, on return, the position below the last line placed.
+//
+// A handler that the build itself sets off (an edit written by a builder fires its change
+// handler, and some of those rebuild the page) does not start a second build inside the
+// first: the request is noted and the page is built once more, for the screen, when the
+// running build has finished. So the input section of a run is written once, and a page is
+// never left half placed.
+void PageManager(char kind, int& layoutTop);
+
+// The row of report controls at `top` (the Run label, select all, report size, the title,
+// clear, zoom, ABB/Siemens, Excel), the report window below it, and the page head and foot
+// boxes at the bottom of the scroll range.
+void ShowReportControls(int top);
+
+// The height the report window keeps at least, in lines of the form's font, however far down
+// the questionnaire reaches.
+inline constexpr int kReportMinimumLines = 20;
+
+}  // namespace tubalyx
