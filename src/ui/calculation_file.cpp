@@ -1,6 +1,8 @@
 #include "ui/calculation_file.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -56,6 +58,35 @@ const LetterSelection kLetterSelections[] = {
     {"PhaseLetter", &PhaseLetter}, {"StandardLetter", &StandardLetter},
     {"LanguageLetter", &LanguageLetter}, {"ExpansionModeLetter", &ExpansionModeLetter},
 };
+// The rows of the composition grids and the columns of the pressure-loss line keep state that
+// their grid cells do not show: the components and their properties, the fittings and their
+// data.
+template <class T>
+struct StateArray {
+    const char* name;
+    T* values;
+    int size;
+};
+template <class T, std::size_t N>
+constexpr StateArray<T> Entry(const char* name, std::array<T, N>& values) {
+    return {name, values.data(), static_cast<int>(N)};
+}
+const StateArray<std::string> kTextArrays[] = {
+    Entry("MixtureComponentKeyword", MixtureComponentKeyword),
+    Entry("MixtureComponentName", MixtureComponentName),
+};
+const StateArray<double> kNumberArrays[] = {
+    Entry("MixtureMolarMass", MixtureMolarMass),    Entry("MixtureDensity", MixtureDensity),
+    Entry("MixtureViscosity", MixtureViscosity),    Entry("MixtureCp", MixtureCp),
+    Entry("MixtureCv", MixtureCv),                  Entry("MixtureCriticalTemperature", MixtureCriticalTemperature),
+    Entry("MixtureEnthalpy", MixtureEnthalpy),      Entry("ResistanceZeta", ResistanceZeta),
+    Entry("ResistancePosition", ResistancePosition), Entry("ResistanceParamA", ResistanceParamA),
+    Entry("ResistanceParamB", ResistanceParamB),    Entry("HeightRowRise", HeightRowRise),
+    Entry("HeightRowLength", HeightRowLength),      Entry("ResistanceKv", ResistanceKv),
+    Entry("ResistanceFL", ResistanceFL),
+};
+const StateArray<int> kWholeNumberArrays[] = {Entry("ResistanceKind", ResistanceKind)};
+
 // Labels whose caption is a choice of the user rather than a prompt.
 constexpr const char* kChoiceLabels[] = {"tempsort", "dstorkallsort", "litenstor", "Excel", "ABBSiemens",
                                          "bestyckningtext"};
@@ -159,8 +190,10 @@ struct CalculationData {
     std::map<std::string, std::string> texts;  // text selections by name
     std::map<std::string, char> letters;
     std::map<std::string, std::string> captions;
-    std::map<int, std::string> components;
-    std::map<int, int> fittings;
+    // Array elements by array and index; the arrays are emptied before they are set.
+    std::map<std::pair<std::string, int>, std::string> arrayTexts;
+    std::map<std::pair<std::string, int>, double> arrayNumbers;
+    std::map<std::pair<std::string, int>, int> arrayWholeNumbers;
     std::map<std::string, std::string> edits;
     std::vector<std::pair<TStringGrid*, std::array<int, 2>>> cellPlaces;
     std::vector<std::string> cellTexts;
@@ -171,6 +204,70 @@ const Entry* FindByName(std::span<const Entry> table, std::string_view name) {
     for (const Entry& e : table)
         if (name == e.name) return &e;
     return nullptr;
+}
+
+template <class T>
+const StateArray<T>* FindArray(std::span<const StateArray<T>> arrays, std::string_view name) {
+    for (const StateArray<T>& a : arrays)
+        if (name == a.name) return &a;
+    return nullptr;
+}
+
+std::optional<double> Number(std::string_view text) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// "T", "A" or "K" <array> <index>=<value>: an element of a text, number or whole-number array.
+bool ReadArrayRecord(char kind, const std::vector<std::string_view>& key, const std::string& value,
+                     CalculationData& data) {
+    if (key.size() != 2) return false;
+    const std::string name(key[0]);
+    int size = 0;
+    if (kind == 'T') {
+        if (const auto* a = FindArray<std::string>(kTextArrays, name)) size = a->size;
+    } else if (kind == 'A') {
+        if (const auto* a = FindArray<double>(kNumberArrays, name)) size = a->size;
+    } else if (const auto* a = FindArray<int>(kWholeNumberArrays, name)) {
+        size = a->size;
+    }
+    const std::optional<int> index = size > 0 ? Integer(key[1], 0, size - 1) : std::nullopt;
+    if (!index) return false;
+    const std::pair<std::string, int> place{name, *index};
+    if (kind == 'T') {
+        data.arrayTexts[place] = value;
+        return true;
+    }
+    if (kind == 'A') {
+        const std::optional<double> number = Number(value);
+        if (number) data.arrayNumbers[place] = *number;
+        return number.has_value();
+    }
+    const std::optional<int> whole = Integer(value, -1000000, 1000000);
+    if (whole) data.arrayWholeNumbers[place] = *whole;
+    return whole.has_value();
+}
+
+template <class T>
+void ApplyArrays(std::span<const StateArray<T>> arrays, const std::map<std::pair<std::string, int>, T>& elements) {
+    for (const StateArray<T>& a : arrays) std::fill(a.values, a.values + a.size, T{});
+    for (const auto& [place, value] : elements) FindArray<T>(arrays, place.first)->values[place.second] = value;
+}
+
+template <class T, class Text>
+void WriteArrays(std::span<const StateArray<T>> arrays, char kind, Text text, std::vector<std::string>& records) {
+    for (const StateArray<T>& a : arrays)
+        for (int i = 0; i < a.size; ++i)
+            if (a.values[i] != T{})
+                records.push_back(std::string(1, kind) + " " + a.name + " " + std::to_string(i) + "=" + text(a.values[i]));
+}
+
+std::string NumberText(double value) {
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : "0";
 }
 
 // One record into the data; false when this version does not know it.
@@ -201,17 +298,9 @@ bool ReadRecord(std::string_view line, CalculationData& data) {
                 }
             }
             return false;
-        case 'M': {
-            const std::optional<int> row = key.size() == 1 ? Integer(key[0], 0, kMixtureRows - 1) : std::nullopt;
-            if (row) data.components[*row] = *value;
-            return row.has_value();
-        }
-        case 'R': {
-            const std::optional<int> col = key.size() == 1 ? Integer(key[0], 1, kFittingColumnCount) : std::nullopt;
-            const std::optional<int> kind = Integer(*value, 0, 999);
-            if (col && kind) data.fittings[*col] = *kind;
-            return col && kind;
-        }
+        case 'T':
+        case 'A':
+        case 'K': return ReadArrayRecord(line[0], key, *value, data);
         case 'E':
             if (key.size() != 1 || !dynamic_cast<TEdit*>(Form1().FindComponent(name))) return false;
             data.edits[name] = *value;
@@ -253,8 +342,9 @@ void Apply(const CalculationData& data) {
     for (const LetterSelection& s : kLetterSelections)
         if (auto it = data.letters.find(s.name); it != data.letters.end()) *s.value = it->second;
     for (const auto& [name, caption] : data.captions) SetControlText(name, caption);
-    for (const auto& [row, keyword] : data.components) MixtureComponentKeyword[row] = keyword;
-    for (const auto& [col, kind] : data.fittings) ResistanceKind[col] = kind;
+    ApplyArrays<std::string>(kTextArrays, data.arrayTexts);
+    ApplyArrays<double>(kNumberArrays, data.arrayNumbers);
+    ApplyArrays<int>(kWholeNumberArrays, data.arrayWholeNumbers);
     // A change handler may rewrite a neighbouring edit; the second pass puts back what the
     // file says.
     for (int pass = 0; pass < 2; ++pass) {
@@ -311,11 +401,9 @@ std::string CalculationDataText() {
     for (const LetterSelection& s : kLetterSelections)
         records.push_back(std::string("S ") + s.name + "=" + Escaped(std::string(1, *s.value)));
     for (const char* label : kChoiceLabels) records.push_back(std::string("L ") + label + "=" + Escaped(ControlText(label)));
-    for (int row = 0; row < kMixtureRows; ++row)
-        if (!MixtureComponentKeyword[row].empty())
-            records.push_back("M " + std::to_string(row) + "=" + Escaped(MixtureComponentKeyword[row]));
-    for (int col = 1; col <= kFittingColumnCount; ++col)
-        if (ResistanceKind[col] != 0) records.push_back("R " + std::to_string(col) + "=" + std::to_string(ResistanceKind[col]));
+    WriteArrays<std::string>(kTextArrays, 'T', Escaped, records);
+    WriteArrays<double>(kNumberArrays, 'A', NumberText, records);
+    WriteArrays<int>(kWholeNumberArrays, 'K', [](int v) { return std::to_string(v); }, records);
     for (const TEdit* e : AllEdits()) records.push_back("E " + e->Name() + "=" + Escaped(e->Text()));
     for (const TStringGrid* g : AllGrids()) {
         const int cols = std::min(g->ColCount(), kLargestGridIndex + 1), rows = std::min(g->RowCount(), kLargestGridIndex + 1);

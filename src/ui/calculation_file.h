@@ -8,12 +8,14 @@
 //     version=1
 //     S <selection>=<keyword>           CalcFunction, MediumCode, ... (the option letters too)
 //     L <label>=<caption>               captions that hold a choice (units, report size, ...)
-//     M <row>=<component keyword>       the components of the composition grid
-//     R <column>=<fitting kind>         the fittings of the pressure-loss line
+//     T <array> <index>=<text>          the state of the composition rows and the fittings
+//     A <array> <index>=<number>        of the pressure-loss line that their cells do not show
+//     K <array> <index>=<whole number>  (elements left out are empty or 0)
 //     E <edit>=<text>                   every edit of the window
 //     G <grid> <column> <row>=<text>    every non-empty cell of the grids
 //     end=<number of records>
 //
+// Numbers are written in the shortest form that reads back the same, with a decimal point.
 // In values a backslash, line break, carriage return and TAB are written \\, \n, \r and \t.
 // A file with another first line is not calculation data; a later version, a record this
 // version does not know, or a missing or wrong end line makes the file damaged, and then

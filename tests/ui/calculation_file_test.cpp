@@ -14,6 +14,8 @@
 
 #include "forms/dialogs.h"
 #include "reports/report_head.h"
+#include "state/composition.h"
+#include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/view_state.h"
 #include "state/window_state.h"
@@ -77,6 +79,7 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     TForm1& f = Form1();
     const std::string odd = "a\\b\tc\nd\re=f";
     f.Motstandgrid.SetCell(3, 2, odd);
+    ResistanceKind[3] = 12, ResistanceZeta[3] = 0.1 + 0.2, MixtureComponentKeyword[4] = "N2";
     f.Runbutton.Click();
     const std::vector<std::string> before = LinesOf(f.RichEdit4);
     ASSERT_GT(before.size(), 5u);
@@ -93,6 +96,7 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     f.tempsort.SetCaption("K");
     f.Felsimulgrid.SetCell(1, 11, "9");
     f.Motstandgrid.SetCell(3, 2, "");
+    ResistanceKind[3] = 0, ResistanceZeta[5] = 1.0, MixtureComponentKeyword[4] = "O2";
     f.Runbutton.Click();
     ASSERT_NE(LinesOf(f.RichEdit4), before);
 
@@ -107,6 +111,10 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     EXPECT_EQ(f.tempsort.Caption(), "C");
     EXPECT_EQ(f.Felsimulgrid.Cell(1, 11), "0,05");
     EXPECT_EQ(f.Motstandgrid.Cell(3, 2), odd);
+    EXPECT_EQ(ResistanceKind[3], 12);
+    EXPECT_EQ(ResistanceZeta[3], 0.1 + 0.2);
+    EXPECT_EQ(ResistanceZeta[5], 0.0);
+    EXPECT_EQ(MixtureComponentKeyword[4], "N2");
     f.Runbutton.Click();
     EXPECT_EQ(LinesOf(f.RichEdit4), before);
 }
@@ -137,6 +145,8 @@ TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
         {"unknown function", withRecord("S CalcFunction=Bogus"), CalculationDataResult::Damaged},
         {"long letter", withRecord("S PhaseLetter=NN"), CalculationDataResult::Damaged},
         {"grid far out", withRecord("G Felsimulgrid 1 99999=1"), CalculationDataResult::Damaged},
+        {"fitting far out", withRecord("K ResistanceKind 51=1"), CalculationDataResult::Damaged},
+        {"no number", withRecord("A ResistanceZeta 1=nan"), CalculationDataResult::Damaged},
     };
     f.RichEdit1.Add("an earlier report line");
     for (const auto& file : files) {
