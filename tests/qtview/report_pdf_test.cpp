@@ -16,17 +16,6 @@
 
 using namespace tubalyx;
 
-namespace {
-
-QString ToolOutput(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000)) return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
-
 TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext not installed";
     QTemporaryDir dir;
@@ -35,14 +24,12 @@ TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
     TForm1& f = Form1();
     // The report window is 100 characters of the font wide: 20-point lines print at 15 points.
     f.RichEdit1.SetWidth(2000);
-    f.RichEdit2.Clear();
-    f.RichEdit3.Clear();
+    for (TRichEdit* e : {&f.RichEdit1, &f.RichEdit2, &f.RichEdit3}) {
+        e->Clear();
+        e->SetSelAttributes({clBlack, {}, 20});
+    }
     f.RichEdit2.Add("Tubalyx test plant");
     f.RichEdit3.Add("signed: engineer");
-    f.RichEdit1.Clear();
-    TTextAttributes line;
-    line.Size = 20;
-    f.RichEdit1.SetSelAttributes(line);
     std::vector<std::string> lines;
     for (int i = 1; i <= 110; ++i) {
         lines.push_back("Line " + std::to_string(i) + " Density____________________(kg/m3)= " + std::to_string(1000 + i) + ",5");
@@ -63,7 +50,10 @@ TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
         QFile::copy(path, QString::fromUtf8(keep));
     }
 
-    const QString text = ToolOutput("pdftotext", {"-layout", path, "-"});
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     // pdftotext ends every page with a form feed.
     EXPECT_EQ(text.count(QChar('\f')), 3);
     for (const std::string& l : lines) EXPECT_TRUE(text.contains(QString::fromStdString(l))) << l;
