@@ -21,6 +21,7 @@ void ResetStateVariables() {
     ResetReportState();
     ResetPressureLossState();
     ResetViewState();
+    ResetMenuState();
 }
 
 }  // namespace tubalyx

@@ -27,5 +27,6 @@ void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
 void ResetViewState();
+void ResetMenuState();
 
 }  // namespace tubalyx::state_detail

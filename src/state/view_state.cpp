@@ -8,8 +8,7 @@ namespace tubalyx {
     X(GraphChoice, "rot")         \
     X(ReportLinesWritten, 0)      \
     X(ReportSelectionAnchor, 0)   \
-    X(ReportScrollPosition, 0)    \
-    X(UpDownLastPosition, 0)
+    X(ReportScrollPosition, 0)
 
 TUBALYX_VIEW_STATE(TUBALYX_STATE_DEFINE)
 

@@ -1,8 +1,8 @@
 #pragma once
-// How the main window shows its pages: the diagram of the graph page, the report selection
-// and the font-size control (the zoom and the file name are in window_state.h). Nothing
+// How the main window shows its pages: the diagram of the graph page and the report
+// selection (the zoom and the file name are in window_state.h, the font-size control's last
+// position in menu_state.h). Nothing
 // here is calculated; the view handlers write it and the page manager reads it.
-#include <cstdint>
 #include <string>
 
 namespace tubalyx {
@@ -16,7 +16,5 @@ extern int ReportSelectionAnchor;
 // The form's vertical scroll position when the mouse last moved over the report, so that a
 // click into the report does not make the window jump.
 extern int ReportScrollPosition;
-// Position of UpDown1 after the last font change.
-extern std::int16_t UpDownLastPosition;
 
 }  // namespace tubalyx

@@ -23,7 +23,7 @@
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/input_transfer.h"
-#include "ui/page_rebuild.h"
+#include "ui/form1_menus.h"
 
 namespace tubalyx {
 

@@ -143,8 +143,128 @@ public:
     void MotstandPopupFittingClick(TControl* sender);
     void Annanstrning1Click(TControl* sender);
     void Radera1Click(TControl* sender);
+
+    // ---- handlers: start-up (startup.cpp) ----
+    void FormCreate(TControl* sender);
+
+    // ---- handlers: function, standard, solved-quantity, device and material menus
+    // (form1_menus_function.cpp) ----
+    void TermodynamikClick(TControl* sender);
+    void TryckfClick(TControl* sender);
+    void flowClick(TControl* sender);
+    void Ventiler1Click(TControl* sender);
+    void Ventile1rclick(TControl* sender);
+    void RestrictionOrifice1Click(TControl* sender);
+    void StrypelClick(TControl* sender);
+    void Kommersiellafldesmtare1Click(TControl* sender);
+    void SortomvClick(TControl* sender);
+    void Exit2Click(TControl* sender);
+    void ExitsnabbClick(TControl* sender);
+    void StrypbertypClick(TControl* sender);
+    void strypsortClick(TControl* sender);
+    void ISODINClick(TControl* sender);
+    void Differenstryck1Click(TControl* sender);
+    void Tryckfrlust1Click(TControl* sender);
+    void Hldiameter1Click(TControl* sender);
+    void Flde1Click(TControl* sender);
+    void Optimalkonstruktion1Click(TControl* sender);
+    void StrypflnsCornertappings1Click(TControl* sender);
+    void StrypflnsFlangetappings1Click(TControl* sender);
+    void StrypflnsDD2tappings1Click(TControl* sender);
+    void VenturiSvetsat1Click(TControl* sender);
+    void VenturiBearbetat1Click(TControl* sender);
+    void VenturiObearbetat1Click(TControl* sender);
+    void Kortventuri1Click(TControl* sender);
+    void Kvartscirkeldysa1Click(TControl* sender);
+    void Segmentflns1Click(TControl* sender);
+    void DysaISA19321Click(TControl* sender);
+    void ADysaLongradius1Click(TControl* sender);
+    void mtrlflClick(TControl* sender);
+    void mtrlrorClick(TControl* sender);
+    void mtrlfl1Click(TControl* sender);
+    void mtrlfl2Click(TControl* sender);
+    void mtrlfl3Click(TControl* sender);
+    void mtrlfl4Click(TControl* sender);
+    void mtrlfl5Click(TControl* sender);
+    void mtrlfl6Click(TControl* sender);
     void mtrlfl7Click(TControl* sender);
     void mtrlfl8Click(TControl* sender);
+
+    // ---- handlers: medium, component, property-box and humidity menus (form1_menus_medium.cpp) ----
+    void Mediaup(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void GASClick(TControl* sender);
+    void IGASClick(TControl* sender);
+    void LIQClick(TControl* sender);
+    void LUFClick(TControl* sender);
+    void CO2Click(TControl* sender);
+    void N2Click(TControl* sender);
+    void ARClick(TControl* sender);
+    void O2Click(TControl* sender);
+    void H2Click(TControl* sender);
+    void COClick(TControl* sender);
+    void O3Click(TControl* sender);
+    void VATClick(TControl* sender);
+    void ANGClick(TControl* sender);
+    void MNGClick(TControl* sender);
+    void Propan1Click(TControl* sender);
+    void Propanvtska1Click(TControl* sender);
+    void CH4Click(TControl* sender);
+    void NH3Click(TControl* sender);
+    void OljaClick(TControl* sender);
+    void NaturgasClick(TControl* sender);
+    void GClick(TControl* sender);
+    void Gas1Click(TControl* sender);
+    void Luft1Click(TControl* sender);
+    void Argon1Click(TControl* sender);
+    void CO1Click(TControl* sender);
+    void CO21Click(TControl* sender);
+    void CH41Click(TControl* sender);
+    void H21Click(TControl* sender);
+    void NH31Click(TControl* sender);
+    void N21Click(TControl* sender);
+    void O21Click(TControl* sender);
+    void O31Click(TControl* sender);
+    void C3H81Click(TControl* sender);
+    void GroupBox1Click(TControl* sender);
+    void rbgExit(TControl* sender);
+    void qbgExit(TControl* sender);
+    void cpbgExit(TControl* sender);
+    void cvbgExit(TControl* sender);
+    void molekylviktbgExit(TControl* sender);
+    void krittempbgExit(TControl* sender);
+    void entalpibgchange(TControl* sender);
+    void Z1bgChange(TControl* sender);
+    void ZnbgExit(TControl* sender);
+    void Fuktup(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void RelfuktClick(TControl* sender);
+    void Absfuktclick(TControl* sender);
+    void Specfuktclick(TControl* sender);
+    void daggpktClick(TControl* sender);
+    void relabsspecfuktChange(TControl* sender);
+    void relabsspecfuktKeyDown(TControl* sender, int key, TShiftState shift);
+    void relabsspecfuktExit(TControl* sender);
+    void molekylviktvGChange(TControl* sender);
+
+    // ---- handlers: unit pop-up menus (form1_menus_units.cpp) ----
+    void abstrycksortClick(TControl* sender);
+    void angtrycksortClick(TControl* sender);
+    void krittrycksortClick(TControl* sender);
+    void difftryckmaxsortClick(TControl* sender);
+    void difftryckmaxmaxgrsortClick(TControl* sender);
+    void difftryckmaxmingrsortClick(TControl* sender);
+    void tryckforlmaxsortClick(TControl* sender);
+    void maxflowsortClick(TControl* sender);
+    void maxflowsortutClick(TControl* sender);
+    void qbgsortClick(TControl* sender);
+    void dstorkallsortClick(TControl* sender);
+    void tempsortClick(TControl* sender);
+#define TUBALYX_DECLARE_UNIT_ITEM(item, unused) void item##Click(TControl* sender);
+    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+#undef TUBALYX_DECLARE_UNIT_ITEM
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);
@@ -178,7 +298,7 @@ public:
     void Grafer1Click(TControl* sender);
     void SidhuvudvalClick(TControl* sender);
     void Sidhuvudfot1Click(TControl* sender);
-    // Report size, zoom, field separator, fonts and the graph choice.
+    // Report size, zoom, field separator, fonts, the graph choice and the start text.
     void ZoomrapClick(TControl* sender);
     void litenstorClick(TControl* sender);
     void ExcelClick(TControl* sender);
@@ -187,6 +307,8 @@ public:
     void Fontdata1Click(TControl* sender);
     void Grafvalclick(TControl* sender);
     void PaintBox1Click(TControl* sender);
+    void Logo1Click(TControl* sender);
+    void Memo2Click(TControl* sender);
     void FelsimulgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
     void HetvattenClick(TControl* sender);
 

@@ -10,8 +10,7 @@
 #include "texts/prompt_setters.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
-#include "ui/page_rebuild.h"
-#include "ui/popup_placement.h"
+#include "ui/form1_menus.h"
 #include "ui/run_driver.h"
 
 namespace tubalyx {
@@ -152,10 +151,10 @@ void TForm1::bermetoderrtextinClick(TControl*) {
 
 void TForm1::bestyckningtextClick(TControl*) {
     SetUpstreamFittingList();
-    PopupBelow(Bestyckningmenu, bestyckningtext);
+    PopupBelowLabel(Bestyckningmenu, bestyckningtext);
 }
-void TForm1::rahettextinClick(TControl*) { PopupBelow(RahetMenu, rahettextin); }
-void TForm1::primeltextinClick(TControl*) { PopupBelow(Strypsortmenu, primeltextin); }
+void TForm1::rahettextinClick(TControl*) { PopupBelowLabel(RahetMenu, rahettextin); }
+void TForm1::primeltextinClick(TControl*) { PopupBelowLabel(Strypsortmenu, primeltextin); }
 
 #define TUBALYX_DEFINE_FITTING_ITEM(k) \
     void TForm1::bestyck##k##Click(TControl*) { SelectUpstreamFitting(k); }

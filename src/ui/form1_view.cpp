@@ -10,8 +10,8 @@
 #include "texts/caption_sets.h"
 #include "ui/font_size.h"
 #include "ui/form1.h"
-#include "ui/page_rebuild.h"
-#include "ui/popup_placement.h"
+#include "ui/form1_menus.h"
+#include "ui/start_text.h"
 
 namespace tubalyx {
 
@@ -91,6 +91,14 @@ std::string NextReportSizeCaption(std::string caption, char language) {
     return {};
 }
 
+// Memo2 also carries the help of the composition grid; the start text is what it shows first.
+bool ShowsStartText(const TMemo& memo) {
+    if (memo.Lines().empty()) return false;
+    for (char letter : {'S', 'D', 'E'})
+        if (memo.Lines() == StartTextLines(letter)) return true;
+    return false;
+}
+
 // The cells of the uncertainty grid that react to a click.
 bool IsClickableUncertaintyCell(int col, int row) {
     return (col == 0 && ((row >= 3 && row <= 4) || (row >= 15 && row <= 18))) || (row == 0 && col == 12);
@@ -151,7 +159,7 @@ void TForm1::Bytsprk1Click(TControl*) {
 }
 
 void TForm1::FormMouseDown(TControl*, TMouseButton, TShiftState, int x, int y) { berval.Popup(Left() + x, Top() + y); }
-void TForm1::FormClick(TControl*) { PopupBelow(berval, Medialabel); }
+void TForm1::FormClick(TControl*) { PopupBelowLabel(berval, Medialabel); }
 
 void TForm1::IndatavalClick(TControl*) { ShowInputPage(); }
 void TForm1::Indata1Click(TControl*) { ShowInputPage(); }
@@ -228,6 +236,17 @@ void TForm1::Grafvalclick(TControl*) {
 // The pressure-loss pages draw their diagram over the questionnaire; a click puts it away.
 void TForm1::PaintBox1Click(TControl*) {
     if (CalcFunction == "Tryckf" || CalcFunction == "Flow") PaintBox1.SetVisible(false);
+}
+
+void TForm1::Logo1Click(TControl*) { WriteStartText(); }
+
+// A click puts the start text away and shows the page; the composition help of natural gas
+// and gas mixtures goes too.
+void TForm1::Memo2Click(TControl*) {
+    if (ShowsStartText(Memo2)) RebuildPage();
+    if (CalcFunction != "Sorter" && (MediumCode == "NGAS" || MediumCode == "G")) Memo2.SetVisible(false);
+    SetHorzScrollPosition(0);
+    SetVertScrollPosition(0);
 }
 
 void TForm1::FelsimulgridMouseMove(TControl*, TShiftState, int x, int y) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state/selections.h"
+#include "state/menu_state.h"
 #include "state/view_state.h"
 #include "texts/caption_sets.h"
 #include "ui/font_size.h"
@@ -114,7 +115,7 @@ TEST(OptionLabels, DensityRunStaysRedForOilAndRunKeepsEveryEarlierReport) {
     EXPECT_EQ(f.RichEdit1.Text(), f.RichEdit4.Text() + "\n\n" + first);
 }
 
-TEST(ViewHandlers, LanguageCycleAndItemsSetTheLetterAndTheItemsTheHint) {
+TEST(ViewHandlers, LanguageCycleAndItemsSetTheLetterAndTheItemsTheHintLogoTheStartText) {
     TForm1& f = Form1();
     LanguageLetter = 'X';
     ExpectSteps(*f.Bytsprk1, std::vector<char>{'D', 'E', 'S', 'D'}, [] { return LanguageLetter; }, "cycle");
@@ -126,6 +127,13 @@ TEST(ViewHandlers, LanguageCycleAndItemsSetTheLetterAndTheItemsTheHint) {
     f.English->Click();
     EXPECT_EQ(LanguageLetter, 'E');
     EXPECT_EQ(f.BigBlock.Hint(), "First Report/Big,Report/Run,Density calculations/Run");
+    // "Logo" shows the start text again; a click on it goes back to the page.
+    f.Logo1->Click();
+    EXPECT_TRUE(f.Memo2.Visible());
+    EXPECT_FALSE(f.Memo2.Lines().empty());
+    CalcFunction = "Strypf", MediumCode = "G";
+    f.Memo2.Click();
+    EXPECT_FALSE(f.Memo2.Visible());
 }
 
 TEST(ViewHandlers, ReportSizeAndSeparatorCycleWhateverTheTrailingBlanks) {
