@@ -27,7 +27,6 @@
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
 #include "ui/layout_controls.h"
-#include "ui/page_manager.h"
 #include "ui/input_transfer.h"
 #include "ui/questionnaire.h"
 #include "ui/window_metrics.h"
@@ -465,24 +464,3 @@ TEST(QtView, ClickIntoTheReportSelectsFromThePreviousClick) {
     EXPECT_EQ(view->textCursor().selectedText().size(), 9);
 }
 
-// With TUBALYX_RUN_SCREENSHOT=file.png: the water page built, "Run" pressed, the report page
-// saved to look at.
-TEST(QtView, ScreenshotAfterARun) {
-    const char* file = std::getenv("TUBALYX_RUN_SCREENSHOT");
-    if (!file) GTEST_SKIP() << "no screenshot requested";
-    MainWindow& w = Window();
-    TForm1& f = Form1();
-    CalcFunction = "Termo", MediumCode = "VAT", LanguageLetter = 'E';
-    ApplyLanguage('E');
-    LayoutTop = 0;
-    PageManager('S', LayoutTop);
-    f.tempsort.SetCaption("C");
-    f.abstrycksort.SetText("kPa");
-    f.abstryckantal.SetText("500");
-    f.temp.SetText("20");
-    f.Label1.Click();
-    f.Rapport2->Click();
-    w.SyncNow();
-    ProcessEventsFor(300);
-    EXPECT_TRUE(w.grab().save(QString::fromUtf8(file)));
-}
