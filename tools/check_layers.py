@@ -92,7 +92,7 @@ def window_names(root):
     """The member and routine names that ui/calculation_window.h declares."""
     text = open(os.path.join(root, "src", CALCULATION_WINDOW_HEADER), encoding="utf-8").read()
     text = re.sub(r"//[^\n]*", "", text)
-    names = set(re.findall(r"\b[A-Z]\w*&\s+(\w+)\s*;", text))
+    names = set(re.findall(r"\b(?:[A-Z]\w*&|ShownEdit)\s+(\w+)\s*;", text))
     names |= set(re.findall(r"\b(\w+)\s*\([^;{]*\)\s*;", text))
     return names
 

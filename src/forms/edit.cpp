@@ -15,6 +15,13 @@ void TEdit::SetText(const std::string& v) {
     FireEvent(*this, "OnChange", OnChange, this);
 }
 
+void TEdit::ShowText(const std::string& v) {
+    if (text_ == v) return;
+    text_ = v;
+    ClampSelection();
+    Changed();
+}
+
 void TEdit::UserSetText(const std::string& v) {
     if (readOnly_ || !Enabled()) return;
     SetText(v);

@@ -22,22 +22,22 @@ struct CalculationControls {
     TStringGrid& ViktVolprocgridfukt;
     // The property switch shows the saturation pressure of a liquefied gas in the static
     // pressure when no pressure range is asked for.
-    TEdit& abstryckantal;
-    TEdit& abstryckmaxantal;
-    TEdit& abstrycksort;
+    ShownEdit abstryckantal;
+    ShownEdit abstryckmaxantal;
+    ShownEdit abstrycksort;
     // The oil density formula carries the typed density text.
-    TEdit& rbg;
+    ShownEdit rbg;
     // The flow unit as shown, and the reference density of normal and standard flow units.
-    TEdit& maxflowsort;
-    TEdit& maxflownormaldens;
+    ShownEdit maxflowsort;
+    ShownEdit maxflownormaldens;
     // The cold dimensions and the design dp the operating geometry writes back, in the unit
     // of dstorkallsort.
     TLabel& dstorkallsort;
-    TEdit& Dstorkallmm;
-    TEdit& dkallmm;
-    TEdit& hkallmm;
-    TEdit& difftryckmaxantal;
-    TEdit& difftryckmaxsort;
+    ShownEdit Dstorkallmm;
+    ShownEdit dkallmm;
+    ShownEdit hkallmm;
+    ShownEdit difftryckmaxantal;
+    ShownEdit difftryckmaxsort;
     // The flow graph, shown after a primary-device run.
     TPaintBox& PaintBox1;
     // The report window, for the recipe lines of the oil.

@@ -158,8 +158,10 @@ void UpdateFlowUnits(char kind) {
 
 void PipeDiameterFromEntry() {
     TForm1& f = Form1();
-    const double typed = StrToFloatSafe(f.Dstorkallmm.Text());
-    const double mm = f.dstorkallsort.Caption() == "mm" ? typed : typed * kMmPerInch;
+    const double perUnit = f.dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch;
+    // The program's own display of the diameter is the diameter, not its rounding.
+    if (DisplaysValue(f.Dstorkallmm.Text(), PipeDiameterColdMm / perUnit)) return;
+    const double mm = StrToFloatSafe(f.Dstorkallmm.Text()) * perUnit;
     if (!std::isfinite(mm)) {
         f.Dstorkallmm.SetFocus();
         return;

@@ -340,6 +340,28 @@
     X(Utskrift1, OnClick, Utskrift1Click) X(Sparasom1, OnClick, Sparasom1Click) \
     X(Sparaberkningsdatasom1, OnClick, Sparaberkningsdatasom1Click) \
     X(Laddaberkningsdata1, OnClick, Laddaberkningsdata1Click) \
+    /* the questionnaire's value and unit edits */ \
+    X(utvfl, OnChange, utvflChange) X(utvflb, OnChange, utvflbChange) X(utvror, OnChange, utvrorChange) \
+    X(utvrorb, OnChange, utvrorbChange) X(kantradie, OnChange, kantradieChange) \
+    X(Dstorrahetmm, OnChange, DstorrahetmmChange) X(plattjock, OnChange, plattjockChange) X(fl, OnChange, flChange) \
+    X(givenrakin, OnChange, givenrakinChange) X(givenrakut, OnChange, givenrakutChange) \
+    X(okfelbidrag, OnChange, okfelbidragChange) X(Cf, OnChange, CfChange) X(kaltemp, OnChange, kaltempChange) \
+    X(kalminreyn, OnChange, kalminreynChange) X(kalmaxreyn, OnChange, kalmaxreynChange) \
+    X(Dstorkallmm, OnChange, DstorkallmmChange) X(dkallmm, OnChange, dkallmmChange) \
+    X(matstrack, OnChange, dkallmmChange) X(hojd, OnChange, dkallmmChange) X(hkallmm, OnChange, hkallmmChange) \
+    X(Ventilkallmm, OnChange, VentilkallmmChange) \
+    X(abstryckantal, OnChange, abstryckantalchange) X(abstryckantal, OnExit, abstryckantalchange) \
+    X(abstryckmaxantal, OnExit, abstryckantalchange) X(molekylviktvG, OnExit, abstryckantalchange) \
+    X(abstrycksort, OnChange, abstrycksortChange) X(angtryckantal, OnChange, angtryckantalChange) \
+    X(angtrycksort, OnChange, angtrycksortChange) X(krittryckantal, OnChange, krittryckantalChange) \
+    X(krittrycksort, OnChange, krittrycksortChange) X(difftryckmaxantal, OnChange, difftryckmaxantalChange) \
+    X(difftryckmaxsort, OnChange, difftryckmaxsortchange) \
+    X(difftryckmaxmaxgrsort, OnChange, difftryckmaxmaxgrsortChange) \
+    X(difftryckmaxmingrsort, OnChange, difftryckmaxmingrsortChange) \
+    X(tryckforlmaxantal, OnChange, tryckforlmaxantalChange) X(tryckforlmaxsort, OnChange, tryckforlmaxsortChange) \
+    X(temp, OnExit, tempChange) X(tempmin, OnExit, tempChange) \
+    X(maxflowsort, OnChange, maxflowsortchange) X(maxflowantal, OnChange, maxflowantalChange) \
+    X(primelement, OnChange, maxflowantalChange) X(maxflownormaldens, OnChange, maxflownormaldensChange) \
     /* the unit-conversion page and the graph */ \
     X(Sortergrid, OnSelectCell, SortergridSelectCell) X(Sortergrid, OnMouseMove, SortergridMouseMove) \
     X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint)

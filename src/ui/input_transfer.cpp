@@ -254,7 +254,8 @@ void ReadInputsFromForm() {
 
 namespace {
 
-// What the edits' change handlers may write while the edits are being written: a handler
+// The inputs that the edits' change handlers may write while the edits are being written
+// (the base values in Pa and the operating state follow from them): a handler
 // fired by one edit reads its neighbours (the flow its unit, the pressure its range, the
 // bore the length edits) before they are written, and rebuilding the page reads the flow
 // edits again.
@@ -264,12 +265,11 @@ auto HandlerWrittenState() {
                     AdditionalUncertaintyPercent, CalibratedCf, CalibrationTemperatureC, CalibratedReynoldsMin,
                     CalibratedReynoldsMax, PipeDiameterColdMm, PipeDiameterColdM, BoreDiameterColdMm, BoreDiameterColdM,
                     SegmentHeightColdMm, SegmentHeightColdM, ValveDiameterColdMm, ValveDiameterColdM, PressureMinInput,
-                    PressureMaxInput, PressureUnit, OperatingPressure, VapourPressureInput, VapourPressureUnit,
-                    VapourPressurePa, CriticalPressureInput, CriticalPressureUnit, CriticalPressurePa, MaxDpInput, DpUnit,
-                    MaxDpPa, DpUpperLimitUnit, DpUpperLimitPa, DpLowerLimitUnit, DpLowerLimitPa, MaxPressureLossInput,
-                    MaxPressureLossUnit, MaxPressureLossPa, TemperatureMaxC, TemperatureMinC, OperatingTemperature,
-                    FlowUnit, MinFlowUnit, MaxFlowInput, MinFlowInput, MaxFlowSI, FlowNormalDensity, RelativeHumidity,
-                    AbsoluteHumidity, SpecificHumidity, DewTemperatureC);
+                    PressureMaxInput, PressureUnit, VapourPressureInput, VapourPressureUnit, CriticalPressureInput,
+                    CriticalPressureUnit, MaxDpInput, DpUnit, DpUpperLimitUnit, DpLowerLimitUnit, MaxPressureLossInput,
+                    MaxPressureLossUnit, TemperatureMaxC, TemperatureMinC, FlowUnit, MinFlowUnit, MaxFlowInput,
+                    MinFlowInput, FlowNormalDensity, RelativeHumidity, AbsoluteHumidity, SpecificHumidity,
+                    DewTemperatureC);
 }
 
 void WriteEdits();
@@ -277,14 +277,24 @@ void WriteEdits();
 }  // namespace
 
 // The state on entry is what the edits get: where the handlers fired on the way changed it,
-// it is put back and written once more. The edits then already hold its texts, so the second
-// pass fires no handler.
+// it is put back and the edits are written once more. Each pass leaves more edits holding
+// their texts already, which fire no handler again; a few passes settle it.
 void WriteInputsToForm() {
+    // The two values the writing gives rather than takes: a missing maximum pressure is the
+    // minimum; the solved pressure loss is shown in kPa, with kPa as its unit, so that the
+    // conversion gives the solved value back.
+    if (PressureMaxInput <= 0) PressureMaxInput = PressureMinInput;
+    if (SolveFor == "TF") {
+        MaxDpInput = MaxDpPa * 0.001;
+        DpUnit = "kPa";
+    }
+    constexpr int kPasses = 4;
     const auto entry = std::apply([](auto&... v) { return std::make_tuple(v...); }, HandlerWrittenState());
-    WriteEdits();
-    if (HandlerWrittenState() == entry) return;
-    HandlerWrittenState() = entry;
-    WriteEdits();
+    for (int pass = 0; pass < kPasses; ++pass) {
+        WriteEdits();
+        if (HandlerWrittenState() == entry) return;
+        HandlerWrittenState() = entry;
+    }
 }
 
 namespace {
@@ -328,7 +338,6 @@ void WriteEdits() {
     MaxPressureLossPa = Converted(MaxPressureLossUnit, MaxPressureLossInput);
 
     f.abstrycksort.SetText(PressureUnit);
-    if (PressureMaxInput <= 0) PressureMaxInput = PressureMinInput;
     Show(f.abstryckantal, PressureMinInput);
     Show(f.abstryckmaxantal, PressureMaxInput);
     ConvertOperatingPressure();
@@ -343,11 +352,7 @@ void WriteEdits() {
     CriticalPressurePa = Converted(CriticalPressureUnit, CriticalPressureInput);
 
     if (SolveFor == "TF") {
-        // The solved pressure loss is shown in kPa; the unit kept with it is kPa as well, so
-        // that the conversion below gives the solved value back.
-        MaxDpInput = MaxDpPa * 0.001;
         Show(f.difftryckmaxantal, MaxDpInput);
-        DpUnit = "kPa";
         f.difftryckmaxsort.SetText(DpUnit);
     } else if (f.abstryckmaxtext.Visible()) {
         Show(f.difftryckmaxantal, MaxDpEntered > 0 ? MaxDpEntered : MaxDpInput);

@@ -91,21 +91,30 @@ void ShowAll(std::initializer_list<TControl*> controls, bool visible) {
     for (TControl* c : controls) c->SetVisible(visible);
 }
 
-void LayoutUncertaintyRows() {
+// The medium's rows of the uncertainty grid shown or hidden.
+void ShowUncertaintyRowsOfMedium() {
     TStringGrid& grid = Form1().Felsimulgrid;
     const int shown = grid.DefaultRowHeight();
     if (MediumCode == "NGAS") {
-        grid.SetRowCount(kNaturalGasUncertaintyRows);
         grid.SetRowHeight(kHumidityErrorRow, 0);
         grid.SetRowHeight(kNaturalGasExtraRow, shown);
     } else if (IsGasMedium(MediumCode)) {
-        grid.SetRowCount(kGasUncertaintyRows);
         for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
-        if (!grid.Cell(1, kHumidityUncertaintyRow).empty())
-            for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
     } else {
         for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
     }
+}
+
+void LayoutUncertaintyRows() {
+    TStringGrid& grid = Form1().Felsimulgrid;
+    if (MediumCode == "NGAS") {
+        grid.SetRowCount(kNaturalGasUncertaintyRows);
+    } else if (IsGasMedium(MediumCode)) {
+        grid.SetRowCount(kGasUncertaintyRows);
+        if (!grid.Cell(1, kHumidityUncertaintyRow).empty())
+            for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
+    }
+    ShowUncertaintyRowsOfMedium();
     if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
 }
 
@@ -188,6 +197,8 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
         SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
+        // Placing the uncertainty page gives every row the default height again.
+        ShowUncertaintyRowsOfMedium();
         const TStringGrid& grid = f.Felsimulgrid;
         f.Graftext.SetTop(f.Graftext.Height() / 5 + f.Graftext.Height() + grid.Top() + grid.Height());
         f.Graftext.SetLeft(grid.Left());
@@ -201,7 +212,8 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         ShowPressureLossInput(kind, top);
     } else if (function == "Flow") {
         SetCaptionFrom(f.flow, fileWord);
-        DrawFlowProfile();
+        // The velocity profile stands beside the report window, which is placed below the
+        // page: it is drawn once the report window has its place in this build.
         ShowPressureLossInput(kind, top);
     } else if (function == "Ventil") {
         if (ValveSubtype == "VE") SetCaptionFrom(f.Ventiler1, fileWord);
@@ -277,6 +289,7 @@ void Build(char kind, int& layoutTop) {
     SetReportCaptions(f);
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
+    if (CalcFunction == "Flow") DrawFlowProfile();
     if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
     f.SetHorzScrollPosition(horz);
     f.SetVertScrollPosition(vert);

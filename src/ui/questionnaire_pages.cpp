@@ -168,8 +168,6 @@ void PlaceUncertaintyPage() {
                         (TControl*)&grid})
         c->SetVisible(true);
     grid.SetClientHeight(0);
-    grid.SetDefaultRowHeight(std::abs(grid.Font().Height()) + 3);
-    f.Fjrreffektosak.SetDefaultRowHeight(std::abs(f.Fjrreffektosak.Font().Height()) + 3);
     for (TControl* c : {(TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulflrubrik, (TControl*)&f.felsimulfl2rubrik,
                         (TControl*)&f.bermetoderrtextin})
         c->SetVisible(true);
@@ -198,6 +196,9 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
     const Solved solved = DecodeSolved(SolveFor);
     const bool standardized = !IsConeDevice(device) && device != FlowDevice::VolumeMeter;
 
+    // Before the page hides any row of the uncertainty grid: a default height shows every row.
+    f.Felsimulgrid.SetDefaultRowHeight(std::abs(f.Felsimulgrid.Font().Height()) + 3);
+    f.Fjrreffektosak.SetDefaultRowHeight(std::abs(f.Fjrreffektosak.Font().Height()) + 3);
     WriteDeviceTypeLines(kind, layoutTop);
     WriteMediumDataSection(kind, layoutTop);
     if (device != FlowDevice::VolumeMeter)

@@ -139,9 +139,10 @@ TEST_F(FlowFunctionBlockTest, LongFmatCodeLineIsWrittenAtHalfSize) {
 // density's root, a mass flow multiplies.
 TEST_F(FlowFunctionBlockTest, GaugeUnitAndVolumeFlowInTheCorrection) {
     Gas();
+    // Typed before the unit, whose change handler converts the pressure into the operating one.
+    PressureMinInput = PressureMaxInput = 3.98675;
     Form1().abstrycksort.SetText("BarG");
     FlowUnit = "m3/h";
-    PressureMinInput = PressureMaxInput = 3.98675;
     const auto lines = Block(kOrificeFmat);
     EXPECT_EQ(IndexOf(lines, "absolute"), -1);
     EXPECT_TRUE(HasLine(lines, "P:real:= 500.000;//BarG"));

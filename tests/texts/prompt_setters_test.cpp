@@ -23,10 +23,15 @@ protected:
     void SetUp() override {
         ResetTextSelection();
         MaxFlowGivenFlag = "N";
+        PressureUnitTyped("kPa");
+        f.dstorkallsort.SetCaption("mm");
+    }
+    // The unit's change handler rebuilds the page, which may show the range rows; the
+    // prompts here are those of the single row.
+    void PressureUnitTyped(const char* unit) {
+        f.abstrycksort.SetText(unit);
         f.abstryckmaxtext.SetVisible(false);
         f.tempmintext.SetVisible(false);
-        f.abstrycksort.SetText("kPa");
-        f.dstorkallsort.SetCaption("mm");
     }
     TForm1& f = Form1();
 };
@@ -42,12 +47,12 @@ TEST_F(PromptSetters, StandardAndNormalDensityPrompts) {
 }
 
 TEST_F(PromptSetters, StaticPressureByFunctionAndUnitKind) {
-    f.abstrycksort.SetText("BarÖ");
+    PressureUnitTyped("BarÖ");
     LanguageLetter = 'S';
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Statiskt Övertryck? (vid + tryckuttag)__________________ ");
     EXPECT_EQ(PressureRangeLabel, f.abstrycktext.Caption());
-    f.abstrycksort.SetText("kPa");
+    PressureUnitTyped("kPa");
     CalcFunction = "Termo";
     LanguageLetter = 'D';
     SetStaticPressurePrompt();
@@ -57,19 +62,19 @@ TEST_F(PromptSetters, StaticPressureByFunctionAndUnitKind) {
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Static Absolute Pressure?(at inlet)_____________________ ");
     // The unit parser decides the kind: psi is absolute, ATG gauge, an unknown unit gauge.
-    f.abstrycksort.SetText("psi");
+    PressureUnitTyped("psi");
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Static Absolute Pressure?(at inlet)_____________________ ");
-    f.abstrycksort.SetText("ATG");
+    PressureUnitTyped("ATG");
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Static Gauge Pressure?(at inlet)________________________ ");
-    f.abstrycksort.SetText("furlong");
+    PressureUnitTyped("furlong");
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstrycktext.Caption(), "Static Gauge Pressure?(at inlet)________________________ ");
     // Minimum and maximum lines of the primary-device page.
     CalcFunction = "Strypf";
+    PressureUnitTyped("BarÖ");
     f.abstryckmaxtext.SetVisible(true);
-    f.abstrycksort.SetText("BarÖ");
     SetStaticPressurePrompt();
     EXPECT_EQ(f.abstryckmaxtext.Caption(), "Max Static Gauge Pressure? (at + Pressure tapping)______ ");
     EXPECT_EQ(f.abstrycktext.Caption(), "Min Static Gauge Pressure? (at + Pressure tapping)______ ");

@@ -74,12 +74,13 @@ TEST(Form1, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(f.berval.Items().size(), 6u);
     // A group item of the fitting menu opens its list; a disabled item cannot be clicked.
     int clicks = 0;
+    const TNotifyEvent bound = f.Strypflns1->OnClick;
     f.Strypflns1->OnClick = [&](TControl*) { ++clicks; };
     f.Strypflns1->Click();
     f.Strypflns1->SetEnabled(false);
     f.Strypflns1->Click();
     f.Strypflns1->SetEnabled(true);
-    f.Strypflns1->OnClick = nullptr;
+    f.Strypflns1->OnClick = bound;
     EXPECT_EQ(clicks, 1);
 }
 

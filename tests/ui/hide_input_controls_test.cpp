@@ -90,11 +90,12 @@ TEST(HideInputControls, ChangesNoValue) {
     CalcFunction = "Strypf";
     LayoutTop = 417;
     int changes = 0;
+    const TNotifyEvent bound = f.abstryckantal.OnChange;
     f.abstryckantal.OnChange = [&](TControl*) { ++changes; };
     const int memoLines = f.Memo2.LineCount();
     const TRichContent report = f.RichEdit1.Content();
     HideInputControls();
-    f.abstryckantal.OnChange = nullptr;
+    f.abstryckantal.OnChange = bound;
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(f.abstryckantal.Text(), "101,325");
     EXPECT_EQ(f.Medialabel.Caption(), "Gas");
