@@ -34,6 +34,10 @@ constexpr int kCreationExtraHeight = 140;
 // Properties the window has from its design, before the create event: the captions of the
 // standard and unit labels and of the menu items that no caption set writes.
 void SetDesignedProperties(TForm1& f) {
+    // A created window's edits are empty, so every default written into them is a change
+    // that their handlers take into the state.
+    for (TControl* c : f.Controls())
+        if (auto* edit = dynamic_cast<TEdit*>(c)) edit->SetText("");
     f.SetHeight(kDesignedHeight);
     f.ISODIN.SetCaption("ISO5167:2003");
     f.tempsort.SetCaption("C");

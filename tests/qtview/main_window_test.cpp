@@ -148,6 +148,22 @@ TEST(QtView, ModelPopupOpensTheQtMenu) {
     menu->hide();
 }
 
+TEST(QtView, ALabelsPopupOpensJustBelowTheLabelOnTheScreen) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Medialabel.SetVisible(true);
+    f.Medialabel.SetLeft(40);
+    f.Medialabel.SetTop(60);
+    w.SyncNow();
+    f.Medialabel.UserMouseUp(TMouseButton::Left, 0, 1, 1);
+    w.SyncNow();
+    QMenu* menu = w.MenuFor(&f.Mediamenu);
+    const QWidget* label = w.WidgetFor(&f.Medialabel);
+    ASSERT_TRUE(menu && label);
+    EXPECT_EQ(menu->pos(), label->mapToGlobal(QPoint(0, label->height())));
+    menu->hide();
+}
+
 TEST(QtView, GridCellsAndUserEditsGoBothWays) {
     MainWindow& w = Window();
     TForm1& f = Form1();

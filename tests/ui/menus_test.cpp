@@ -12,6 +12,8 @@
 #include "forms/screen.h"
 #include "numerics/number_text.h"
 #include "state/composition.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
@@ -304,10 +306,28 @@ TEST(Menus, UnitItemsWriteIntoTheFieldThatOpenedTheirMenu) {
     f.mPas1->Click();
     EXPECT_EQ(f.viskbgtextin.Caption(), DynamicViscosityPrompt);
 
-    f.Zoll1->Click();
-    EXPECT_EQ(f.dstorkallsort.Caption(), "Zoll");
-    f.K1->Click();
-    EXPECT_EQ(f.tempsort.Caption(), "K");
+    // Length and temperature read the typed numbers again in the new unit.
+    f.Dstorkallmm.SetText("8");
+    for (const char* inch : {"tum1", "Zoll1", "inches1"}) {
+        Item(inch).Click();
+        EXPECT_NEAR(PipeDiameterColdMm, 203.2, 1e-9) << inch;
+        EXPECT_NEAR(PipeDiameterColdM, 0.2032, 1e-12) << inch;
+    }
+    f.mm1->Click();
+    EXPECT_NEAR(PipeDiameterColdMm, 8.0, 1e-12);
+    EXPECT_EQ(f.dstorkallsort.Caption(), "mm");
+    const struct {
+        const char* item;
+        const char* typed;
+    } temperatures[] = {{"F1", "68"}, {"K1", "293.15"}, {"C1", "20"}};
+    for (const auto& t : temperatures) {
+        f.temp.SetText(t.typed);
+        f.tempmin.SetText(t.typed);
+        Item(t.item).Click();
+        EXPECT_NEAR(TemperatureMaxC, 20.0, 1e-9) << t.item;
+        EXPECT_NEAR(OperatingTemperature, 20.0, 1e-9) << t.item;
+    }
+    EXPECT_EQ(f.tempsort.Caption(), "C");
 }
 
 TEST(Menus, LabelsOpenTheirMenuJustBelowThemAndMaterialsSetTheirTarget) {

@@ -7,7 +7,9 @@
 
 #include "forms/screen.h"
 #include "numerics/separator_guard.h"
+#include "media/thermal_expansion.h"
 #include "state/flow_results.h"
+#include "state/geometry.h"
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
@@ -78,6 +80,19 @@ TEST(Startup, OpensInEnglishOnTheStartTextWithTheStartSelections) {
     EXPECT_EQ(f.maxflowsort.Text(), "ton/h");
     EXPECT_EQ(f.abstrycksort.Text(), "kPa");
     EXPECT_EQ(f.PTberfel.Text(), "1");
+    // The calibration edits keep what their change handlers took in before the state was
+    // written back into the edits.
+    EXPECT_EQ(f.Cf.Text() + " " + f.kaltemp.Text() + " " + f.kalminreyn.Text() + " " + f.kalmaxreyn.Text(),
+              "1 20 8000 1000000");
+    EXPECT_DOUBLE_EQ(CalibratedReynoldsMax, 1e6);
+    // Both materials start as steel "1", its coefficients in the state and the edits alike.
+    double a1 = 0.0, a2 = 0.0;
+    MaterialExpansionCoefficients("1", a1, a2);
+    EXPECT_GT(a1, 0.0);
+    EXPECT_DOUBLE_EQ(DeviceExpansionCoeff, a1);
+    EXPECT_DOUBLE_EQ(PipeExpansionCoeffB, a2);
+    EXPECT_EQ(f.utvror.Text(), f.utvfl.Text());
+    EXPECT_EQ(MaterialCode1 + MaterialCode2, "11");
     EXPECT_EQ(FmatCoefficientA, kFmatNotFitted);
     EXPECT_EQ(f.Felsimulgrid.Cell(11, 0), "100");
     EXPECT_EQ(f.Motstandgrid.Cell(50, 0), "50");
