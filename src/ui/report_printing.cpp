@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kLineGap = 10;  // printer pixels between two lines
 constexpr double kWindowToPageShare = 10.0 / 33.0;
+constexpr double kLargestPrintedSize = 1000.0;  // points
 
 class ReportPrintJob {
 public:
@@ -28,7 +29,13 @@ private:
     void PrintPageFooter(bool last);
     // The printer font takes the size and style of a character of an editor.
     void UseAttributes(const TTextAttributes& a);
-    void UseLineAttributes(const TRichEdit& edit, int line) { UseAttributes(edit.AttributesAt(edit.LineStartText(line))); }
+    // The attributes of a line's first character, read from the line itself: a long report is
+    // printed in one pass, without counting positions from its start for every line.
+    void UseLineAttributes(const TRichEdit& edit, int line) {
+        const std::vector<TRichLine>& lines = edit.Content().Lines;
+        const bool text = line < edit.LineCount() && !lines[line].empty();
+        UseAttributes(text ? lines[line].front().Attributes : edit.SelAttributes());
+    }
     int LineStep() const { return printer_.Canvas().TextHeight("X") + kLineGap; }
     // An empty text draws nothing, so it is not recorded.
     void PrintLine(const std::string& text) {
@@ -63,7 +70,7 @@ void ReportPrintJob::PrintPageHeader() {
         PrintLine(head.Line(line));
     }
     // The date line in the head's font past its last line.
-    UseAttributes(head.AttributesAt(head.TextLength()));
+    UseAttributes(head.SelAttributes());
     const ReportTimestamp now = ReportClockNow();
     PrintLine("Date: " + now.date + " /Time: " + now.time + " /sid " + std::to_string(printer_.PageNumber()));
 }
@@ -115,7 +122,8 @@ int PrintedPointSize(int size, int pageWidth, int reportWidth) {
     // A report window without a width yet is as wide as the page manager makes it.
     if (reportWidth <= 0) reportWidth = std::max(1, Form1().Font().Size * 100);
     const double scale = static_cast<double>(pageWidth) / reportWidth * kWindowToPageShare;
-    return std::max(1, static_cast<int>(std::lround(size * scale)));
+    // Any size the font dialog allows stays a printable one.
+    return static_cast<int>(std::lround(std::clamp(size * scale, 1.0, kLargestPrintedSize)));
 }
 
 void PrintReport(TPrinter& printer) { ReportPrintJob(printer).Run(); }

@@ -49,6 +49,7 @@ TEST(ReportPrinting, PointSizesScaleWithThePageAndTheReportWindow) {
     EXPECT_EQ(PrintedPointSize(16, 4960, 800), 30);  // 30.06
     EXPECT_EQ(PrintedPointSize(8, 4960, 1600), 8);   // 7.52
     EXPECT_EQ(PrintedPointSize(1, 100, 800), 1);     // never below a point
+    EXPECT_EQ(PrintedPointSize(1 << 30, 4960, 800), 1000);
 }
 
 TEST(ReportPrinting, LongReportBreaksAboveTheFootWithContinuationAndPageNumbers) {
