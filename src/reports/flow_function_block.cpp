@@ -77,17 +77,6 @@ private:
     int codeSize_;
 };
 
-std::string BrandLine(CodeDialect dialect) {
-    if (dialect == CodeDialect::Abb)
-        return ByLanguage(
-            "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
-            "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text",
-            "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text");
-    return ByLanguage("GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7");
-}
-
 struct BlockFacts {
     bool gas = false;
     bool withFmat = false;
@@ -246,6 +235,17 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
 }
 
 }  // namespace
+
+std::string BrandLine(CodeDialect dialect) {
+    if (dialect == CodeDialect::Abb)
+        return ByLanguage(
+            "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
+            "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text",
+            "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text");
+    return ByLanguage("GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7",
+                      "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7",
+                      "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7");
+}
 
 CodeDialect CurrentCodeDialect() {
     return Form1().ABBSiemens.Caption() == "ABB" ? CodeDialect::Abb : CodeDialect::Siemens;

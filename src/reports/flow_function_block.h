@@ -22,6 +22,9 @@ enum class CodeDialect { Abb, Siemens };
 // starts as "Siemens").
 CodeDialect CurrentCodeDialect();
 
+// The brand comment of generated code in the current language and the dialect.
+std::string BrandLine(CodeDialect dialect);
+
 // The text with every decimal comma made a point, as numbers enter generated code.
 std::string DotForm(std::string text);
 

@@ -31,4 +31,19 @@ void state_detail::ResetReportState() {
     TUBALYX_GRAPH_STATE(TUBALYX_STATE_RESET)
 }
 
+#define TUBALYX_COMPENSATION_TABLE_STATE(X) \
+    X(CompTablePressureMinKPa, 0.0)         \
+    X(CompTablePressureMaxKPa, 0.0)         \
+    X(CompTableTemperatureMinC, 0.0)        \
+    X(CompTableTemperatureMaxC, 0.0)        \
+    X(ReferenceDensity, 0.0)                \
+    X(DensityTableErrorPercent, 0.0)        \
+    X(DensityAssignmentLine, "")            \
+    X(DensityRatioText, "1")                \
+    X(ReportLinesWritten, 0)
+
+TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_DEFINE)
+
+void state_detail::ResetCompensationTableState() { TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_RESET) }
+
 }  // namespace tubalyx

@@ -82,4 +82,22 @@ extern bool UncertaintyRunOk;
 // fails to compute clears it.
 extern bool UncertaintyValid;
 
+// ---- the pressure-temperature compensation table ----
+// The limits of the table as read from its corner cells: kPa absolute and degrees C.
+extern double CompTablePressureMinKPa;
+extern double CompTablePressureMaxKPa;
+extern double CompTableTemperatureMinC;
+extern double CompTableTemperatureMaxC;
+// kg/m3: the density at the mean pressure and temperature of the table.
+extern double ReferenceDensity;
+// %: the largest error of the density interpolated from the table against the property
+// routine, as the generated code would compute it.
+extern double DensityTableErrorPercent;
+// The density assignment of the generated code, with a decimal point, and the ratio of the
+// flow density to the reference density ("1" when they agree within 1e-5).
+extern std::string DensityAssignmentLine;
+extern std::string DensityRatioText;
+// The lines above the block that was inserted last below the newest report.
+extern int ReportLinesWritten;
+
 }  // namespace tubalyx

@@ -22,6 +22,7 @@ void ResetStateVariables() {
     ResetPressureLossState();
     ResetViewState();
     ResetMenuState();
+    ResetCompensationTableState();
 }
 
 }  // namespace tubalyx

@@ -28,5 +28,6 @@ void ResetReportState();
 void ResetPressureLossState();
 void ResetViewState();
 void ResetMenuState();
+void ResetCompensationTableState();
 
 }  // namespace tubalyx::state_detail

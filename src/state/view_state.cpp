@@ -6,7 +6,6 @@ namespace tubalyx {
 
 #define TUBALYX_VIEW_STATE(X)     \
     X(GraphChoice, "rot")         \
-    X(ReportLinesWritten, 0)      \
     X(ReportSelectionAnchor, 0)   \
     X(ReportScrollPosition, 0)
 

@@ -8,9 +8,6 @@
 namespace tubalyx {
 
 extern std::string GraphChoice;      // diagram of the graph page: "rot", "ent", "dens", "angdens"
-// Lines above the block inserted last; the report entry of the navigation pop-up scrolls down
-// by them once and then forgets them.
-extern int ReportLinesWritten;
 // Text position of the previous click in RichEdit1; the next click selects from here.
 extern int ReportSelectionAnchor;
 // The form's vertical scroll position when the mouse last moved over the report, so that a

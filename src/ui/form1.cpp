@@ -68,6 +68,14 @@ TForm1::TForm1() : TForm("Form1") {
     Motstandgrid.SetDefaultRowHeight(24);
     Motstandgrid.SetEditing(true);
 
+    // The compensation table: limits and points at 1..10 of each axis, typed into; the
+    // generated code starts in the Siemens dialect; the table's allowed error is 1 %.
+    PTKompgrid.SetColCount(11);
+    PTKompgrid.SetRowCount(11);
+    PTKompgrid.SetEditing(true);
+    ABBSiemens.SetCaption("Siemens");
+    PTberfel.SetText("1");
+
     // The copies of the report are working storage of the run and never shown.
     RichEdit4.SetVisible(false);
     RichEdit5.SetVisible(false);

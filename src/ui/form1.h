@@ -359,6 +359,12 @@ public:
     void SortergridKeyUp(TControl* sender, int key, TShiftState shift);
     void PaintBox1Paint(TControl* sender);
 
+    // ---- handlers: the code generator (form1_codegen.cpp) ----
+    void kodClick(TControl* sender);
+    void BBclick(TControl* sender);
+    // Bound to no control.
+    void bbsiemensclick(TControl* sender);
+
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);
     void Utskrift1Click(TControl* sender);

@@ -22,7 +22,8 @@
     X(felsimulfl2rubrik) X(Rensarapport) X(RAPPORT) X(sidhuvud) X(sidfot) X(Felsimulrubrik) \
     X(Felsimulflrubrik) X(densnormaltext) X(massflow) X(Label1) X(DSAprint) X(Zoomrap) X(ABBSiemens) \
     X(Excel) X(Trycktemplabel) X(PTberfeltext) X(PTmaxerror) X(kod) X(Matain) X(Label2) X(ZLabel) \
-    X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat)
+    X(Tmax) X(PThelp) X(Z0Zn) X(fdens_mat) \
+    X(PTr0text)
 
 // Labels inside the property group box GroupBox1.
 #define TUBALYX_FORM1_GROUPBOX_LABELS(X) \
@@ -364,4 +365,6 @@
     X(primelement, OnChange, maxflowantalChange) X(maxflownormaldens, OnChange, maxflownormaldensChange) \
     /* the unit-conversion page and the graph */ \
     X(Sortergrid, OnSelectCell, SortergridSelectCell) X(Sortergrid, OnMouseMove, SortergridMouseMove) \
-    X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint)
+    X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint) \
+    /* the code generator */ \
+    X(kod, OnClick, kodClick) X(BigBlock, OnClick, BBclick)

@@ -5,6 +5,8 @@
 
 #include "forms/screen.h"
 #include "media/medium_identification.h"
+#include "reports/compensation_report.h"
+#include "reports/compensation_table.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
@@ -191,7 +193,7 @@ void TForm1::RunbuttonClick(TControl*) { RunCalculation(); }
 
 void TForm1::PTRunClick(TControl*) {
     THourGlassCursor busy;
-    // BuildCompensationTable(true) left out until the compensation table is merged.
+    BuildCompensationTable(true);
 }
 
 // The density table can be made for gases and water only; for the other media the label
@@ -200,10 +202,12 @@ void TForm1::Label2Click(TControl*) {
     kodkomment.SetVisible(false);
     Label2.SetColor(clRed);
     if (!IsGasMedium(MediumCode) && MediumCode != "VAT") return;
-    THourGlassCursor busy;
-    // BuildCompensationTable(true), then DensityTableReady := true and
-    // WriteCompensationTableHelp(), left out until the compensation table is merged: the
-    // table is not marked ready before it exists.
+    {
+        THourGlassCursor busy;
+        BuildCompensationTable(true);
+        DensityTableReady = true;
+        WriteCompensationTableHelp();
+    }
     Label2.SetColor(clYellow);
 }
 

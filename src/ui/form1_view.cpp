@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/report_window.h"
+#include "state/report_state.h"
 #include "state/selections.h"
 #include "state/view_state.h"
 #include "state/window_state.h"

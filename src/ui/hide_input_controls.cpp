@@ -1,7 +1,7 @@
 #include "ui/hide_input_controls.h"
 
+#include "reports/compensation_table.h"
 #include "ui/form1.h"
-#include "ui/window_services.h"
 
 namespace tubalyx {
 
@@ -14,7 +14,7 @@ void HideHumidityControls() {
 
 void HideInputControls() {
     TForm1& f = Form1();
-    if (WindowServices().ShowCompensationTableControls) WindowServices().ShowCompensationTableControls(false);
+    ShowCompensationTableControls(false);
     TControl* const before[] = {
         &f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq,
         &f.litenstor, &f.selectall, &f.kodkomment, &f.Pmin, &f.PTberex, &f.BigBlock, &f.Pmax,

@@ -2,6 +2,7 @@
 
 #include "media/medium_identification.h"
 #include "numerics/number_text.h"
+#include "reports/compensation_table.h"
 #include "reports/medium_listing.h"
 #include "reports/medium_state_lines.h"
 #include "reports/operating_conditions.h"
@@ -108,6 +109,7 @@ void CalcMediumProperties(char kind, int& layoutTop) {
         case ReportMedium::Other: break;
         default: WriteMediumDataSection(kind, layoutTop); break;
     }
+    ShowCompensationTableControls(true);
 }
 
 void WriteMediumDataSection(char kind, int& layoutTop) {
@@ -143,6 +145,7 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     f.DSAprint.SetVisible(true);
     layoutTop = top + f.Medialabel.Height();
     if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
+    ReadCompensationTableLimits();
 
     const ReportMedium m = DecodeReportMedium(MediumCode);
     NormalisePhaseLetter(m);

@@ -10,6 +10,7 @@
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "reports/calculation_function.h"
+#include "reports/compensation_table.h"
 #include "reports/limits_report.h"
 #include "reports/medium_property_block.h"
 #include "reports/operating_conditions.h"
@@ -285,7 +286,10 @@ void RunCalculation() {
             const CalculationFunction function = DecodeCalcFunction(CalcFunction);
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
+            // The table of the last run is reset to its limits; its "Run" computes it again.
+            if (MediumCode != "MNG") BuildCompensationTable(false);
             DensityTableReady = false;
+            WriteCompressibilityTable();
             NormaliseCompositionGrid(f.ViktVolprocGrid);
             hourglass.emplace();
             PropertyIterationCount = 0;

@@ -7,7 +7,6 @@
 namespace tubalyx {
 
 struct WindowServiceHooks {
-    std::function<void(bool show)> ShowCompensationTableControls;
     std::function<void()> ShowUncertaintyTable;
 };
 

@@ -173,6 +173,7 @@ TEST(QtView, GridCellsAndUserEditsGoBothWays) {
     g.SetRowCount(11);
     g.SetCell(0, 1, "100");
     g.SetRowHeight(5, 0);
+    g.SetEditing(false);
     w.SyncNow();
     auto* table = qobject_cast<QTableWidget*>(w.WidgetFor(&g));
     ASSERT_NE(table, nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // A structural check of generated IEC 61131-3 Structured Text, line by line as the report
 // window holds it: "(*" ... "*)" comments closed and not nested, "//" comments to the end of
-// the line, FUNCTION_BLOCK / END_FUNCTION_BLOCK, VAR... / END_VAR and IF / END_IF balanced,
+// the line, FUNCTION_BLOCK / END_FUNCTION_BLOCK, VAR... / END_VAR and IF / ELSIF / END_IF balanced,
 // parentheses balanced in each line, and every declaration or assignment ending in ";".
 // Keywords compare without case, as ST does. It is no compiler: names and types are not
 // checked. The ABB form, whose declarations are table rows inside a comment, has no
@@ -68,6 +68,9 @@ inline std::string StructuredTextProblem(const std::vector<std::string>& lines, 
             if (top == "VAR") return where + "IF among declarations";
             if (code.size() < 5 || code.compare(code.size() - 5, 5, " THEN") != 0) return where + "IF without THEN";
             open.push_back("IF");
+        } else if (Keyword(code, "ELSIF")) {
+            if (top != "IF") return where + "ELSIF outside IF";
+            if (code.size() < 5 || code.compare(code.size() - 5, 5, " THEN") != 0) return where + "ELSIF without THEN";
         } else if (code == "ELSE" || code == "END_IF;") {
             if (top != "IF") return where + "outside IF";
             if (code == "END_IF;") open.pop_back();

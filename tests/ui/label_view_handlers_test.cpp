@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "state/report_state.h"
 #include "state/selections.h"
 #include "state/menu_state.h"
 #include "state/view_state.h"
@@ -103,7 +104,11 @@ TEST(OptionLabels, DensityRunStaysRedForOilAndRunKeepsEveryEarlierReport) {
     MediumCode = "OLJA";
     f.Label2.Click();
     EXPECT_EQ(f.Label2.Color(), clRed);
-    EXPECT_FALSE(f.kodkomment.Visible());
+    EXPECT_FALSE(f.kodkomment.Visible() || DensityTableReady);
+    MediumCode = "LUF";
+    f.Label2.Click();
+    EXPECT_EQ(f.Label2.Color(), clYellow);
+    EXPECT_TRUE(DensityTableReady);
 
     f.RichEdit1.Clear();
     CalcFunction = "Termo", MediumCode = "VAT", LanguageLetter = 'E';

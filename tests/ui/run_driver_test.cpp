@@ -27,6 +27,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
@@ -181,6 +182,8 @@ TEST_F(RunDriverTest, AHundredRunsKeepAHundredReportsAtTheirSizes) {
 }
 
 TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
+    // The headings the cases name are those of a language: empty before the first switch.
+    ApplyLanguage(LanguageLetter);
     // Each case types a duty that fails inside the named section: the section raises on the
     // state the run leaves, the steps before it completed, and its own lines stop short.
     const struct {
