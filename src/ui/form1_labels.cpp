@@ -11,8 +11,8 @@
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
 #include "ui/form1.h"
-#include "ui/hide_input_controls.h"
 #include "ui/form1_menus.h"
+#include "ui/hide_input_controls.h"
 #include "ui/run_driver.h"
 
 namespace tubalyx {
@@ -32,8 +32,7 @@ struct LetterStep {
 bool IsColdLiquefiedGas() { return MediumCode == "AR" || MediumCode == "O2" || MediumCode == "N2"; }
 bool IsPressureLiquefiedGas() { return MediumCode == "H2" || MediumCode == "CO2" || MediumCode == "O3"; }
 
-// The pressure prompt walks from the normal state towards the liquid, the temperature prompt
-// towards the hot states.
+// The phases each prompt steps through, for the two groups of liquefiable gases.
 constexpr LetterStep kPressureStepsCold[] = {{"HX", 'N'}, {"N", 'G'}, {"G", 'V'}, {"V", 'N'}};
 constexpr LetterStep kPressureStepsOther[] = {{"X", 'N'}, {"N", 'V'}, {"V", 'N'}};
 constexpr LetterStep kTemperatureStepsCold[] = {{"GV", 'N'}, {"N", 'H'}, {"H", 'X'}, {"X", 'N'}};
