@@ -9,6 +9,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
+#include "reports/compensation_table.h"
 #include "reports/medium_listing.h"
 #include "state/composition.h"
 #include "state/geometry.h"
@@ -95,8 +96,7 @@ void ChooseMedium(const MediumItem& m) {
     if (m.oilPrompts) SetOilInputPrompts();
     if (m.applyFlowUnit) RunGuarded(ApplyFlowUnit);
     RebuildPage();
-    // WriteCompressibilityTable is left out here: the compensation table is not built yet.
-    (void)m.compressibilityTable;
+    if (m.compressibilityTable) RunGuarded(WriteCompressibilityTable);
 }
 
 // Natural gas and the gas mixture take the relative humidity only.
@@ -236,7 +236,7 @@ void TForm1::GClick(TControl*) {
     });
     RebuildPage();
     PreviousMediumCode = MediumCode;
-    // WriteCompressibilityTable is left out here: the compensation table is not built yet.
+    RunGuarded(WriteCompressibilityTable);
 }
 
 // ---- the component pop-up of the composition grid ----

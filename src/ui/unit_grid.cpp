@@ -18,8 +18,6 @@ constexpr int kColumns = 9;
 constexpr int kRows = 28;
 constexpr int kPressureCol = 0, kFlowCol = 2, kDensityCol = 4, kViscosityCol = 5, kTemperatureCol = 7;
 constexpr int kOperatingDensityRow = 6, kNormalDensityRow = 18, kStandardDensityRow = 24;
-// The value rows of the pressure column (the rows below hold a note).
-constexpr int kLastPressureRow = 18;
 // The first kinematic row of the viscosity column.
 constexpr int kFirstKinematicRow = 7;
 constexpr double kAtmosphere = 101325.0;

@@ -96,7 +96,6 @@ TEST(Startup, OpensInEnglishOnTheStartTextWithTheStartSelections) {
     EXPECT_EQ(FmatCoefficientA, kFmatNotFitted);
     EXPECT_EQ(f.Felsimulgrid.Cell(11, 0), "100");
     EXPECT_EQ(f.Motstandgrid.Cell(50, 0), "50");
-    EXPECT_EQ(f.PTKompgrid.Cell(0, 10), "1000");
 }
 
 TEST(Startup, UncertaintyDefaultsUseThePlatformSeparator) {
