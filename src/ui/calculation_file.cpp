@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,9 +21,9 @@
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
+#include "ui/form1_menus.h"
 #include "ui/hide_input_controls.h"
 #include "ui/input_transfer.h"
-#include "ui/form1_menus.h"
 
 namespace tubalyx {
 

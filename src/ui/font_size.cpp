@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "state/selections.h"
 #include "state/menu_state.h"
-#include "state/view_state.h"
+#include "state/selections.h"
 #include "texts/prompt_setters.h"
 #include "ui/flow_graphs.h"
 #include "ui/form1.h"
-#include "ui/layout_controls.h"
 #include "ui/form1_menus.h"
+#include "ui/layout_controls.h"
 
 namespace tubalyx {
 

@@ -4,7 +4,6 @@
 
 #include "reports/report_window.h"
 #include "state/selections.h"
-#include "state/view_state.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
