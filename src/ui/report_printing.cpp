@@ -16,6 +16,8 @@ namespace {
 constexpr int kLineGap = 10;  // printer pixels between two lines
 constexpr double kWindowToPageShare = 10.0 / 33.0;
 constexpr double kLargestPrintedSize = 1000.0;  // points
+// A4 in printer dots at 600 dots per inch.
+constexpr int kA4Width = 4961, kA4Height = 7016;
 
 class ReportPrintJob {
 public:
@@ -134,10 +136,14 @@ bool PrintReportToPdf(const std::string& fileName) {
     const fs::path partial = fs::path(fileName + ".part");
     std::error_code error;
     fs::remove(partial, error);
+    // The file is A4, whatever paper the printer was set to.
     TPrinter& printer = Printer();
+    const int width = printer.PageWidth(), height = printer.PageHeight();
+    printer.SetPageSize(kA4Width, kA4Height);
     printer.OutputFileName = partial.string();
     PrintReport(printer);
     printer.OutputFileName.clear();
+    printer.SetPageSize(width, height);
     if (!fs::is_regular_file(partial, error) || fs::file_size(partial, error) == 0 || error) {
         fs::remove(partial, error);
         return false;
