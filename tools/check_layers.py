@@ -49,6 +49,8 @@ WINDOW_MODEL = {"ui/form1.h", "ui/form1_components.h", CALCULATION_WINDOW_HEADER
 FORMS_TEXT_HELPERS = {"numerics/text_utils.h"}
 # The language switch re-describes the fittings of the resistance grid in the new language.
 TEXTS_FITTING_REFRESH = {"pressure_loss/resistance_grid_input.h"}
+# ... and writes the uncertainty grid's row captions in it.
+TEXTS_UNCERTAINTY_CAPTIONS = {"reports/uncertainty/uncertainty_grid.h"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]', re.M)
 QT_HEADER = re.compile(r"^Q[A-Za-z]*(/|$)")
@@ -67,7 +69,7 @@ def allowed(folder, target):
         return top == "forms" or target in FORMS_TEXT_HELPERS
     if folder == "texts":
         return (top in {"numerics", "state", "media", "forms", "texts"} or target in WINDOW_MODEL
-                or target in TEXTS_FITTING_REFRESH)
+                or target in TEXTS_FITTING_REFRESH or target in TEXTS_UNCERTAINTY_CAPTIONS)
     if top == "texts":
         return ORDER.index(folder) >= ORDER.index("reports")
     if top == "forms":

@@ -62,8 +62,6 @@ void CheckResultsFinite() {
 
 }  // namespace
 
-void UncertaintyBudgetHook() {}
-
 void RunPrimaryDeviceCalculation() {
     PipeRoughnessM = 0.001 * PipeRoughnessMm;
     PendingOilRecipe.reset();
@@ -173,7 +171,6 @@ void RunPrimaryDeviceCalculation() {
             4.0 * e * e * e * e * (0.4 * 0.4 * PowerDouble(beta, 8.0) + 0.0049) +
             CombinedCoefficientUncertaintyPercent * CombinedCoefficientUncertaintyPercent +
             ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
-        UncertaintyBudgetHook();
     }
 
     if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || volume) {

@@ -21,7 +21,4 @@ void PrepareMediumForFlow();
 // required ones), into AdditionalUncertaintyPercent, the shown lengths and BendFactor.
 void CompareStraightLengths();
 
-// Does nothing; the place where a budget extension would hook in.
-void UncertaintyBudgetHook();
-
 }  // namespace tubalyx

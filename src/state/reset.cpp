@@ -23,6 +23,7 @@ void ResetStateVariables() {
     ResetViewState();
     ResetMenuState();
     ResetCompensationTableState();
+    ResetUncertaintyState();
 }
 
 }  // namespace tubalyx

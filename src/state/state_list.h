@@ -29,5 +29,6 @@ void ResetPressureLossState();
 void ResetViewState();
 void ResetMenuState();
 void ResetCompensationTableState();
+void ResetUncertaintyState();
 
 }  // namespace tubalyx::state_detail

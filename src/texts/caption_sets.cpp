@@ -3,8 +3,8 @@
 #include "media/medium_identification.h"
 #include "numerics/text_utils.h"
 #include "pressure_loss/resistance_grid_input.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/selections.h"
-#include "texts/language_services.h"
 #include "texts/medium_prompts.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
@@ -154,7 +154,7 @@ void ApplyLanguage(char letter) {
     SetDiffPressurePrompt();
     SetUpstreamFittingHeading();
     RefreshResistanceGrid();
-    if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
+    FillUncertaintyGridRows();
     SetLargeReynoldsLimitPrompt();
     SetLargeTubeLimitPrompt();
     SetSmallTubeLimitPrompt();

@@ -137,6 +137,12 @@ public:
     void MotstandgridKeyUp(TControl* sender, int key, TShiftState shift);
     void MotstandgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
 
+    // ---- handlers: the uncertainty page (form1_uncertainty.cpp) ----
+    void FelsimulgridMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void FelsimulrubrikClick(TControl* sender);
+    // The data sheet of the primary device, appended to the report window.
+    void DSAprintClick(TControl* sender);
+
     // ---- handlers: the fitting pop-up and the material items (form1_fitting_menu.cpp) ----
     // Every fitting item of MotstandPopup: the fitting of the item's kind into the column the
     // menu was opened on.

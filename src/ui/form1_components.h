@@ -223,6 +223,9 @@
     X(Motstandgrid, OnMouseDown, MotstandgridMouseDown) X(Motstandgrid, OnMouseUp, MotstandgridMouseUp) \
     X(Motstandgrid, OnSelectCell, MotstandgridSelectCell) X(Motstandgrid, OnKeyPress, MotstandgridKeyPress) \
     X(Motstandgrid, OnKeyUp, MotstandgridKeyUp) X(Motstandgrid, OnMouseMove, MotstandgridMouseMove) \
+    /* the uncertainty page */ \
+    X(Felsimulgrid, OnMouseDown, FelsimulgridMouseDown) X(Felsimulgrid2, OnMouseDown, FelsimulgridMouseDown) \
+    X(Felsimulrubrik, OnClick, FelsimulrubrikClick) X(DSAprint, OnClick, DSAprintClick) \
     /* the fitting pop-up and the material items */ \
     X(Skarpbjvalfrivinkel1, OnClick, MotstandPopupFittingClick) \
     X(Bjradie1D1, OnClick, MotstandPopupFittingClick) X(Bojradie1k5D, OnClick, MotstandPopupFittingClick) \

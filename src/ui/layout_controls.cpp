@@ -5,13 +5,13 @@
 
 #include "forms/screen.h"
 #include "numerics/text_utils.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "ui/flow_graphs.h"
 #include "ui/form1.h"
 #include "ui/unit_grid.h"
 #include "ui/window_metrics.h"
-#include "ui/window_services.h"
 
 namespace tubalyx {
 
@@ -207,7 +207,7 @@ void LayoutControls() {
     LayoutCompositionGrid(f.ViktVolprocGrid);
     LayoutCompositionGrid(f.ViktVolprocgridfukt);
     LayoutUncertaintyGrid(f.Felsimulgrid);
-    if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
+    ShowUncertaintyTable();
     LayoutSpringGrid(f.Fjrreffektosak);
     LayoutCompensationGrid(f.PTKompgrid);
 

@@ -7,12 +7,12 @@
 #include "forms/screen.h"
 #include "media/medium_identification.h"
 #include "reports/operating_conditions.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/caption_sets.h"
-#include "texts/language_services.h"
 #include "texts/prompt_setters.h"
 #include "texts/window_access.h"
 #include "ui/flow_graphs.h"
@@ -22,7 +22,6 @@
 #include "ui/pressure_loss_page.h"
 #include "ui/questionnaire.h"
 #include "ui/unit_grid.h"
-#include "ui/window_services.h"
 
 namespace tubalyx {
 
@@ -105,6 +104,13 @@ void ShowUncertaintyRowsOfMedium() {
     }
 }
 
+void FitUncertaintyGridHeight() {
+    TStringGrid& grid = Form1().Felsimulgrid;
+    int height = 0;
+    for (int row = 0; row < grid.RowCount(); ++row) height += grid.RowHeight(row) + grid.GridLineWidth();
+    grid.SetClientHeight(height);
+}
+
 void LayoutUncertaintyRows() {
     TStringGrid& grid = Form1().Felsimulgrid;
     if (MediumCode == "NGAS") {
@@ -115,7 +121,8 @@ void LayoutUncertaintyRows() {
             for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
     }
     ShowUncertaintyRowsOfMedium();
-    if (WindowServices().ShowUncertaintyTable) WindowServices().ShowUncertaintyTable();
+    ShowUncertaintyTable();
+    ShowUncertaintyRowsOfMedium();
 }
 
 void SetHints(TForm1& f) {
@@ -290,7 +297,11 @@ void Build(char kind, int& layoutTop) {
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
     if (CalcFunction == "Flow") DrawFlowProfile();
-    if (FillUncertaintyGridRowsService) FillUncertaintyGridRowsService();
+    // The captions give every shown row the default height; the rows the medium does not use
+    // stay hidden, and the grid is as high as its shown rows.
+    FillUncertaintyGridRows();
+    ShowUncertaintyRowsOfMedium();
+    FitUncertaintyGridHeight();
     f.SetHorzScrollPosition(horz);
     f.SetVertScrollPosition(vert);
 }

@@ -6,7 +6,6 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_sets.h"
-#include "texts/language_services.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
@@ -115,29 +114,14 @@ TEST(PromptTargets, OilRowsHaveTheirOwnLabels) {
     EXPECT_TRUE(f.viskbgtextin.Visible());
 }
 
-// What the uncertainty grid's service saw of the window when the language switch called it.
-std::string gHeadingSeen, gLimitSeen;
-char gLetterSeen = 0;
-int gServiceCalls = 0;
-void RecordWindow() {
-    gLetterSeen = LanguageLetter;
-    gHeadingSeen = ControlText("bestyckningtext");
-    gLimitSeen = ControlText("reynstortextin");
-    ++gServiceCalls;
-}
-
-TEST(PromptTargets, UncertaintyGridServiceRunsAfterTheFittingHeadingAndBeforeTheLimitPrompts) {
+TEST(PromptTargets, TheLanguageSwitchWritesTheUncertaintyGridCaptionsInTheNewLanguage) {
     ResetState();
-    UpstreamFittingCode = "0";
+    DeviceCode = "S";
     ApplyLanguage('E');
-    FillUncertaintyGridRowsService = RecordWindow;
-    gServiceCalls = 0;
     ApplyLanguage('D');
-    FillUncertaintyGridRowsService = nullptr;
-    EXPECT_EQ(gServiceCalls, 1);
-    EXPECT_EQ(gLetterSeen, 'D');
-    EXPECT_EQ(gHeadingSeen, "Einbaustörung im Einlauf: 0.Andere Störung");
-    EXPECT_EQ(gLimitSeen.rfind("Shall standardlimit for maximal Reynolds no. be used?", 0), 0u);
+    const TStringGrid& grid = Form1().Felsimulgrid;
+    EXPECT_EQ(grid.Cell(0, 1), "Norm Unsicherheit                             1.");
+    EXPECT_EQ(grid.Cell(0, 0), "Durchfluss (% von Durchflussendwert)");
     EXPECT_EQ(ControlText("reynstortextin").rfind("Soll Normgrenze", 0), 0u);
 }
 

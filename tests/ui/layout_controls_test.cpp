@@ -6,7 +6,6 @@
 #include "ui/form1.h"
 #include "ui/layout_controls.h"
 #include "ui/window_metrics.h"
-#include "ui/window_services.h"
 
 using namespace tubalyx;
 
@@ -200,12 +199,11 @@ TEST(LayoutControls, HiddenRowsOfTheSpringGridStayHidden) {
 }
 
 TEST(LayoutControls, ThroatDevicePageClearsTheGraphBoxAndDrawsTheGraph) {
-    int uncertainty = 0;
-    WindowServices().ShowUncertaintyTable = [&] { ++uncertainty; };
+    Form1().Felsimulgrid.SetCell(0, 1, "");
     CalcFunction = "Strypf";
     TForm1& f = LaidOut(20);
-    WindowServices() = {};
-    EXPECT_EQ(uncertainty, 1);
+    // The layout writes the uncertainty grid's captions.
+    EXPECT_FALSE(f.Felsimulgrid.Cell(0, 1).empty());
     // The unit page is sized with the rest: rows twice the font size.
     EXPECT_EQ(f.Sortergrid.DefaultRowHeight(), 40);
     EXPECT_EQ(f.PaintBox1.ClientWidth(), f.Felsimulgrid.Width());

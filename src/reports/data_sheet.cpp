@@ -1,0 +1,362 @@
+#include "reports/data_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "flow/permanent_loss.h"
+#include "flow/device_geometry.h"
+#include "flow/reynolds.h"
+#include "media/medium_identification.h"
+#include "media/thermal_expansion.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/report_format.h"
+#include "numerics/text_utils.h"
+#include "reports/report_block.h"
+#include "reports/report_window.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+// The ambient pressure the gauge pressure of the form is taken against, mbar.
+constexpr double kAmbientPressureMbar = 1013.25;
+constexpr int kNumberWidth = 43;
+constexpr int kPrecision = 15;
+constexpr int kShortPrecision = 10;
+// Straight lengths too short for the tables carry 100 %: no uncertainty to print then.
+constexpr double kTooShortPercent = 50.0;
+constexpr double kUnboundedFlowRatio = 1e10;
+constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
+
+// {German, English}
+struct SheetText {
+    const char* de;
+    const char* en;
+};
+
+bool English() { return LanguageLetter == 'E'; }
+bool German() { return LanguageLetter == 'D'; }
+bool Worded() { return English() || German(); }
+const char* Of(const SheetText& t) { return English() ? t.en : t.de; }
+bool Iso() { return StandardLetter == 'I'; }
+
+// The integer of a margin edit as that many blanks; a text that is no integer gives none.
+std::string Blanks(const std::string& text) {
+    int n = 0;
+    std::size_t used = 0;
+    try {
+        n = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        return "";
+    }
+    if (used != text.size() || n <= 0) return "";
+    return std::string(std::min(n, 200), ' ');
+}
+
+// Fixed point with five decimals after rounding to `precision` significant digits.
+std::string FixedText(double value, int precision) {
+    if (!std::isfinite(value)) return "";
+    if (value != 0.0 && std::fabs(value) >= std::pow(10.0, precision)) return FormatGeneral(value);
+    char rounded[64];
+    std::snprintf(rounded, sizeof rounded, "%.*e", precision - 1, value);
+    char text[400];
+    std::snprintf(text, sizeof text, "%.5f", std::strtod(rounded, nullptr));
+    std::string s = text;
+    for (char& c : s)
+        if (c == '.') c = DecimalSeparator();
+    return s;
+}
+
+std::string Field(int width, double value, int precision = kPrecision) {
+    return PadText(width, FixedText(value, precision));
+}
+
+class Sheet {
+public:
+    Sheet() : margin_(Blanks(Form1().vmargbox.Text())), indent_(Blanks(Form1().Numberspos.Text())) {}
+
+    void Line(const std::string& text) { lines_.push_back(margin_ + text); }
+    void Number(double value) {
+        if (std::isfinite(value)) Line(indent_ + Field(kNumberWidth, value));
+        else Blank();
+    }
+    void Blank() { Line(indent_); }
+    const std::string& Indent() const { return indent_; }
+    std::vector<std::string>& Lines() { return lines_; }
+
+private:
+    std::string margin_, indent_;
+    std::vector<std::string> lines_;
+};
+
+std::string DeviceName() {
+    const std::string& d = DeviceCode;
+    if (d == "S") return Of({"                 Blende", "          Orifice plate"});
+    if (d == "V") return Of({"    Klassisches Venturi", "      Classical venturi"});
+    if (d == "KV") return Of({"            Venturidüse", "         Venturi nozzle"});
+    if (d == "D") return Of({"          ISA 1932 Düse", "        ISA 1932 nozzle"});
+    if (d == "SM") return Of({"          Segmentblende", "      Segmental orifice"});
+    if (d == "VK") return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
+    if (d == "DL") {
+        const TMenuItem* item = Form1().ADysaLongradius1;
+        const std::string caption = item ? item->Caption() : "";
+        return PadText(23, Utf8Length(caption) > 2 ? caption.substr(Utf8Left(caption, 2).size()) : "");
+    }
+    return std::string(23, ' ');  // the meters have no field of their own on the form
+}
+
+std::string TappingText() {
+    const std::string& d = DeviceCode;
+    const std::string& v = DeviceVariantCode;
+    if (d == "S" && v == "R") return Of({"       Eckdruck", "         Corner"});
+    if (d == "S" && v == "F") return Of({"   Flanschdruck", "         Flange"});
+    if (d == "S" && v == "D") return "       D- & D/2";
+    if (d == "D" || d == "SM" || d == "VK") return Of({"       Eckdruck", "         Corner"});
+    if (d == "V" && v == "SV") return Of({" mit geschweisst Einlaufkonus", " with rough welded convergent"});
+    if (d == "V" && v == "OG") return Of({"  mit gussrauhem Einlaufkonus", "   with rough cast convergent"});
+    if (d == "V" && v == "BG") return Of({"mit bearbeitetem Einlaufkonus", "     with machined convergent"});
+    return "";
+}
+
+std::string MediumName() {
+    const std::string& m = MediumCode;
+    if (m == "CH4" || m == "N2" || m == "H2" || m == "NH3") return PadText(15, m);
+    static const struct {
+        const char* code;
+        SheetText name;
+    } kNames[] = {{"VAT", {"         Wasser", "          Water"}},   {"NGAS", {"         Erdgas", "    Natural gas"}},
+                  {"G", {"    Gasmischung", "     Gasmixture"}},    {"AR", {"          Argon", "          Argon"}},
+                  {"LUF", {"           Luft", "            Air"}},   {"MNG", {"      Sattdampf", "Saturated steam"}},
+                  {"ANG", {"          Dampf", "          Steam"}},   {"VÄT", {"    Flüssigkeit", "         Liquid"}},
+                  {"GAS", {"            Gas", "            Gas"}},   {"IGAS", {"       Real Gas", "       Real Gas"}}};
+    for (const auto& n : kNames)
+        if (m == n.code) return Of(n.name);
+    return "";
+}
+
+void WriteDeviceBlock(Sheet& sheet) {
+    if (!Worded()) return;
+    const std::string& in = sheet.Indent();
+    const std::string mounting = ExtraUncertaintyCode == "1" ? Of({"  (zum Einflanschen)", "  (Flanged mounting)"})
+                                                             : Of({" (zum Einschweissen)", "   (Welded mounting)"});
+    sheet.Line(in + DeviceName() + mounting);
+    const std::string tapping = TappingText();
+    if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == "V" ? 14 : 28, ' ') + tapping);
+    const TMenuItem* material = Form1().mtrlfl1;
+    for (const std::string* code : {&MaterialCode1, &MaterialCode2})
+        if (*code == "1") sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
+    const std::string medium = MediumName();
+    if (!medium.empty()) sheet.Line(in + std::string(28, ' ') + medium);
+}
+
+bool NoFlowYet() { return !(MaxMassFlow > 0.0); }
+
+// The bore at 20 C from the bore the calculation used: the typed cold bore in the state is
+// read again from its edit when the language is applied during the report, and for a bore
+// the calculation solved for that edit does not hold the result.
+double ColdBoreMm() {
+    const double factor = ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+    return BoreDiameter > 0.0 && factor > 0.0 ? 1000.0 * BoreDiameter / factor : BoreDiameterColdMm;
+}
+
+void WriteNumberRows(Sheet& sheet) {
+    const double q = MaxMassFlow;
+    sheet.Number(q * 3600.0);
+    if (NoFlowYet()) {
+        sheet.Blank(), sheet.Blank(), sheet.Blank();
+    } else {
+        sheet.Number(q * 3600.0 / FlowDensity);
+        sheet.Number(FlowAtReynoldsMin / q * 100.0);
+        const double upper = FlowAtUpperLimitValue / q;
+        if (upper < kUnboundedFlowRatio) sheet.Number(upper * 100.0);
+        else sheet.Blank();
+    }
+    sheet.Number(OperatingTemperature);
+    sheet.Number(kAmbientPressureMbar);
+    sheet.Number(OperatingPressure * 1e-5 - kAmbientPressureMbar * 0.001);
+    sheet.Number(OperatingPressure * 1e-5);
+    sheet.Number(FlowDensity);
+    sheet.Number(DynamicViscosityPas * 1e6);
+    sheet.Number(NormalFlowCoefficients.reynolds);
+    sheet.Number(NormalFlowCoefficients.epsilon);
+    if (IsGasMedium(MediumCode)) sheet.Number(KappaOperating);
+    else sheet.Blank();
+    sheet.Number(ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature));
+    const bool roughDevice = DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "S";
+    sheet.Number(roughDevice ? PipeRoughnessMm : 0.0);
+    sheet.Number(RoughnessFactor);
+    sheet.Number(FlowCoefficientAtNormalFlow);
+    sheet.Number(MaxDpPa * 0.01);
+    try {
+        sheet.Number(PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter,
+                                          DynamicViscosityPas, MaxMassFlow, MaxDpPa, DiameterRatioBeta,
+                                          DischargeCoefficientC, VelocityOfApproachFactor) *
+                     0.01);
+    } catch (const std::exception&) {
+        sheet.Blank();  // no loss before the device is calculated
+    }
+    sheet.Number(PipeDiameterColdMm);
+    const double bore = ColdBoreMm();
+    const double beta = PipeDiameterColdMm != 0.0 ? bore / PipeDiameterColdMm : 0.0;
+    if (DeviceCode == "VK") {
+        sheet.Line(sheet.Indent() + "        (Radius r=" + Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) +
+                   " mm) " + Field(10, bore));
+    } else {
+        sheet.Number(bore);
+    }
+    sheet.Number(beta);
+    if (NoFlowYet()) sheet.Blank();
+    else sheet.Number(MaxMassFlow / FlowDensity / (3.141592653589793 * PipeDiameter * PipeDiameter * 0.25));
+}
+
+// The name of the upstream fitting on the form, 27 characters; blanks where it has none.
+std::string FittingName() {
+    const bool firstDe = DeviceCode == "S" || DeviceCode == "SM" || DeviceCode == "VK" || DeviceCode == "D" ||
+                         DeviceCode == "KV";
+    const bool first = English() ? DeviceCode == "KV" : firstDe;
+    struct Names {
+        const char* code;
+        SheetText firstText;
+        SheetText other;  // nullptr: the same as the first, "": none for the other devices
+    };
+    static const Names kNames[] = {
+        {"0", {"Einbaustörung              ", "Fitting                    "}, {nullptr, nullptr}},
+        {"1", {"1 Krümmer oder T-Stück     ", "1 90 degrees bend          "}, {nullptr, nullptr}},
+        {"2", {"2 Krümmer in gl. Ebene     ", "2 bends in the same plane  "}, {nullptr, nullptr}},
+        {"3", {"2 Krümmer in versch. Ebenen", "2 bends in different planes"}, {nullptr, nullptr}},
+        {"4", {"Reduzierstück(2/1,L=1.5-3D)", "Reducer     (2/1,L=1.5-3D) "},
+         {"Reduzierstück (3/1,L=3.5D) ", "Reducer       (3/1,L=3.5D) "}},
+        {"5", {"Diffusor (0.5:1,L=1-2D)    ", "Expander (0.5:1,L=1-2D)    "},
+         {"Diffusor (0.75/1,L=D)      ", "Expander (0.75/1,L=D)      "}},
+        {"6", {"Ventil, voll geöffnet      ", "Globe valve, fully open    "},
+         {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}},
+        {"7", {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}, {"", ""}},
+        {"8", {"Abrupte sym.Verringer.>=0.5", "Abrupt sym.reduction >= 0.5"}, {"", ""}},
+        {"9", {"Thermometertasche <= 0.03D ", "Thermometerpocket <= 0.03D "}, {"", ""}},
+        {"10", {"Thermomtasche 0.03<=D<=0.13", "Therm. pocket 0.03<=D<=0.13"}, {"", ""}},
+    };
+    for (const Names& n : kNames) {
+        if (UpstreamFittingCode != n.code) continue;
+        if (first || n.other.de == nullptr) return Of(n.firstText);
+        const std::string other = Of(n.other);
+        return other.empty() ? std::string(27, ' ') : other;
+    }
+    return std::string(27, ' ');
+}
+
+void WriteStraightLengthSheet(Sheet& sheet) {
+    if (!Worded()) return;
+    const std::string& in = sheet.Indent();
+    const bool none = UpstreamFittingCode == "0";
+    const std::string backpage = Of({"Vgl. Rückseite", "  See backpage"});
+    if (none)
+        sheet.Line(std::string(Of({"Erforderl.                   ", "Required                     "})) + in + backpage);
+    else
+        sheet.Line(std::string(Of({"Vorhandene                   ", "Given                        "})) + in +
+                   Field(14, UpstreamLengthZeroM));
+    const std::string value = none ? backpage : Field(14, DownstreamLengthZeroM);
+    if (English()) sheet.Line(FittingName() + "  " + in + value);
+    else sheet.Line(FittingName() + in + "  " + value);
+}
+
+void WriteUncertaintyRows(Sheet& sheet) {
+    auto belowTooShort = [&](double value) {
+        if (value < kTooShortPercent) sheet.Number(value);
+        else sheet.Blank();
+    };
+    sheet.Number(CoefficientUncertaintyPercent);
+    sheet.Number(ExtraUncertaintyPercent);
+    sheet.Number(RoughnessUncertaintyPercent);
+    belowTooShort(StraightLengthUncertaintyPercent);
+    belowTooShort(CombinedCoefficientUncertaintyPercent);
+    sheet.Number(ExpansibilityUncertaintyPercent);
+    belowTooShort(FlowUncertaintyPercent);
+    for (int i = 0; i < 6; ++i) sheet.Blank();
+}
+
+bool Noted(const std::string& note) { return note != " "; }
+
+std::string Standard(const SheetText& iso, const SheetText& din) { return Of(Iso() ? iso : din); }
+std::string RangeText() { return Standard({", nach ISO: ", ", acc. ISO: "}, {", nach DIN: ", ", acc. DIN: "}); }
+
+void WriteDeviceLimits(Sheet& sheet) {
+    const auto& notes = DeviceLimitMessages;
+    if (Worded() && Noted(TableRangeNote)) {
+        sheet.Line(TableRangeNote);
+        sheet.Lines().push_back("");
+    }
+    if (Noted(notes[kThroatDiameterMessage]) && BoreDiameter < ThroatDiameterLowerBound) {
+        const std::string text = Worded() ? Standard({", nach ISO: d > ", ", acc. ISO: d > "},
+                                                     {", nach DIN: d > ", ", acc. DIN: d > "})
+                                          : "MINGRÄNS (mm)= ";
+        sheet.Line("31 " + notes[kThroatDiameterMessage] + text +
+                   Field(10, ThroatDiameterLowerBound * 1000.0, kShortPrecision) + " mm");
+    }
+    if (!Worded()) return;
+    if (Noted(notes[kDiffPressureMessage]) && MaxDpPa > StandardMaxDiffPressure)
+        sheet.Line("28 " + notes[kDiffPressureMessage] +
+                   Standard({", nach ISO: Wirkdruck< ", ",acc. ISO:Diffpressure<"},
+                            {", nach DIN: Wirkdruck< ", ",acc. DIN:Diffpressure<"}) +
+                   Field(15, StandardMaxDiffPressure * 0.001));
+    const double beta = NormalFlowCoefficients.beta;
+    if (Noted(notes[kDiameterRatioMessage]) && (beta > BetaUpperBound || beta < BetaLowerBound))
+        sheet.Line("32 " + notes[kDiameterRatioMessage] + RangeText() +
+                   Field(10, BetaLowerBound, kShortPrecision) + " < beta < " +
+                   Field(10, BetaUpperBound, kShortPrecision));
+    double re = 0.0;
+    try {
+        re = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);
+    } catch (const std::exception&) {
+        re = ReynoldsLowerBound;  // no flow state: no Reynolds line
+    }
+    if (re < ReynoldsLowerBound || re > ReynoldsUpperBound)
+        sheet.Line("21 " + notes[kReynoldsMessage] + RangeText() + Field(10, ReynoldsLowerBound, kShortPrecision) +
+                   " < Re < " + Field(10, ReynoldsUpperBound, kShortPrecision));
+    if (PipeRoughnessGiven > RoughnessUpperBound)
+        sheet.Line("25 " + notes[kRoughnessMessage] +
+                   Standard({",     nach ISO < ", ",     acc. ISO < "}, {",     nach DIN < ", ",     acc. DIN < "}) +
+                   Field(15, RoughnessUpperBound * 1000.0));
+    if (Noted(notes[kPipeDiameterMessage]) &&
+        (PipeDiameter > PipeDiameterUpperBound || PipeDiameter < PipeDiameterLowerBound))
+        sheet.Line("30 " + notes[kPipeDiameterMessage] + RangeText() + Field(15, PipeDiameterLowerBound * 1000.0) +
+                   " < D (mm) < " + Field(15, PipeDiameterUpperBound * 1000.0));
+}
+
+}  // namespace
+
+std::string PadText(int width, const std::string& text) {
+    if (width <= 0) return "";
+    const std::string t = text == " " ? "" : text;
+    if (Utf8Length(t) >= width) return Utf8Left(t, width);
+    return PadLeft(t, width);
+}
+
+void PrintDataSheet() {
+    Sheet sheet;
+    WriteDeviceBlock(sheet);
+    WriteNumberRows(sheet);
+    WriteStraightLengthSheet(sheet);
+    WriteUncertaintyRows(sheet);
+    WriteDeviceLimits(sheet);
+
+    TTextAttributes a = ReportWindow().SelAttributes();
+    a.Color = kNavy;
+    a.Style = TFontStyles{true, false, false, false};
+    a.Size = std::max(kMinReportFontSize, ReportWindow().ClientWidth() / 70 * 20 / 17);
+    ReportWindow().SetSelStart(ReportWindow().TextLength());
+    ReportWindow().SetSelAttributes(a);
+    for (const std::string& line : sheet.Lines()) AppendReportLine(line);
+}
+
+}  // namespace tubalyx
