@@ -75,14 +75,10 @@ public:
     void Repaint();
     // Drawing outside OnPaint: tell the renderer that the record changed.
     void CanvasChanged() { Changed(); }
-    // Drawn in front of earlier siblings from now on.
-    void BringToFront() { ++frontCount_; Changed(); }
-    int FrontCount() const { return frontCount_; }
     TNotifyEvent OnPaint;
 
 private:
     TCanvas canvas_;
-    int frontCount_ = 0;
 };
 
 }  // namespace tubalyx

@@ -37,14 +37,10 @@ public:
     // Makes the control a child of the box (once).
     void Add(TControl& child);
     const std::vector<TControl*>& Children() const { return children_; }
-    // Children are drawn in front of earlier siblings when brought to the front.
-    void BringToFront() { ++frontCount_; Changed(); }
-    int FrontCount() const { return frontCount_; }
 
 private:
     std::string caption_;
     std::vector<TControl*> children_;
-    int frontCount_ = 0;
 };
 
 enum class TUDBtnType { btNext, btPrev };

@@ -54,6 +54,13 @@ void TControl::SetFont(const TFont& f) {
     Changed();
 }
 
+void TControl::BringToFront() {
+    // One order for the whole window: the later call is the one in front.
+    static int lastFront = 0;
+    frontCount_ = ++lastFront;
+    Changed();
+}
+
 void TControl::SetFontSize(int size) {
     TFont f = Font();
     f.Size = size;

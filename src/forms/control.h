@@ -17,6 +17,12 @@ enum class TMouseButton { Left, Right, Middle };
 using TShiftState = int;
 constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4;
 // No handler of this program changes the key it is given, so the key is passed by value.
+// Keys are the window system's virtual key codes: '0'-'9' and 'A'-'Z' as their characters,
+// and the named keys below.
+constexpr int vkBack = 8, vkTab = 9, vkReturn = 13, vkEscape = 27, vkSpace = 32, vkPrior = 33, vkNext = 34,
+              vkEnd = 35, vkHome = 36, vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40, vkSnapshot = 44,
+              vkInsert = 45, vkDelete = 46, vkNumpad0 = 96, vkDecimal = 110, vkF1 = 112, vkOemComma = 188,
+              vkOemMinus = 189, vkOemPeriod = 190;
 using TKeyEvent = std::function<void(TControl* sender, int key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TControl* sender, char key)>;
 using TMouseEvent = std::function<void(TControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
@@ -97,6 +103,11 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor c) { if (color_ != c) { color_ = c; Changed(); } }
 
+    // Drawn in front of its siblings from now on, and of those brought to the front before it:
+    // FrontCount is 0 until then, and larger for a control brought to the front later.
+    void BringToFront();
+    int FrontCount() const { return frontCount_; }
+
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int v) { if (tabOrder_ != v) { tabOrder_ = v; Changed(); } }
 
@@ -145,6 +156,7 @@ private:
     bool parentFont_ = true;
     TColor color_ = clBtnFace;
     int tabOrder_ = 0;
+    int frontCount_ = 0;
 };
 
 }  // namespace tubalyx

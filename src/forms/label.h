@@ -14,14 +14,10 @@ public:
     void SetAutoSize(bool v) { if (autoSize_ != v) { autoSize_ = v; Changed(); } }
     int Width() const override;
     int Height() const override;
-    // Drawn in front of earlier siblings from now on (a legend over a paint box).
-    void BringToFront() { ++frontCount_; Changed(); }
-    int FrontCount() const { return frontCount_; }
 
 private:
     std::string caption_;
     bool autoSize_ = true;
-    int frontCount_ = 0;
 };
 
 // A push button.

@@ -97,7 +97,6 @@ class GroupBoxAdapter : public AdapterOf<TGroupBox, QGroupBox> {
     QGroupBox* Make(TGroupBox&, QWidget* parent) const override { return new QGroupBox(parent); }
     void Update(TGroupBox& box, QGroupBox& g, QPalette&) const override {
         g.setTitle(Q(box.Caption()));
-        if (box.FrontCount() > 0) g.raise();
     }
     std::vector<TControl*> Dependents(TControl& control) const override {
         return static_cast<TGroupBox&>(control).Children();
@@ -111,8 +110,7 @@ class UpDownAdapter : public AdapterOf<TUpDown, UpDownWidget> {
 
 class PaintBoxAdapter : public AdapterOf<TPaintBox, PaintBoxWidget> {
     PaintBoxWidget* Make(TPaintBox& box, QWidget* parent) const override { return new PaintBoxWidget(box, parent); }
-    void Update(TPaintBox& box, PaintBoxWidget& p, QPalette&) const override {
-        if (box.FrontCount() > 0) p.raise();
+    void Update(TPaintBox&, PaintBoxWidget& p, QPalette&) const override {
         p.update();
     }
 };

@@ -14,6 +14,8 @@ namespace {
 bool IsRichEditSurface(QObject* watched) {
     return qobject_cast<RichEditWidget*>(watched) || (watched && qobject_cast<RichEditWidget*>(watched->parent()));
 }
+int KeyOf(const QKeyEvent& e) { return VirtualKeyCode(e.key(), (e.modifiers() & Qt::KeypadModifier) != 0); }
+
 std::string& LastError() {
     static std::string last;
     return last;
@@ -32,6 +34,26 @@ TMouseButton ModelButton(Qt::MouseButton b) {
     if (b == Qt::RightButton) return TMouseButton::Right;
     if (b == Qt::MiddleButton) return TMouseButton::Middle;
     return TMouseButton::Left;
+}
+
+int VirtualKeyCode(int qtKey, bool keypad) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return keypad ? vkNumpad0 + (qtKey - Qt::Key_0) : qtKey;
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return vkF1 + (qtKey - Qt::Key_F1);
+    static const struct {
+        int qt, vk;
+    } kNamed[] = {
+        {Qt::Key_Backspace, vkBack}, {Qt::Key_Tab, vkTab},        {Qt::Key_Return, vkReturn},
+        {Qt::Key_Enter, vkReturn},   {Qt::Key_Escape, vkEscape},  {Qt::Key_Space, vkSpace},
+        {Qt::Key_PageUp, vkPrior},   {Qt::Key_PageDown, vkNext},  {Qt::Key_End, vkEnd},
+        {Qt::Key_Home, vkHome},      {Qt::Key_Left, vkLeft},      {Qt::Key_Up, vkUp},
+        {Qt::Key_Right, vkRight},    {Qt::Key_Down, vkDown},      {Qt::Key_Print, vkSnapshot},
+        {Qt::Key_Insert, vkInsert},  {Qt::Key_Delete, vkDelete},  {Qt::Key_Comma, vkOemComma},
+        {Qt::Key_Minus, vkOemMinus}, {Qt::Key_Period, vkOemPeriod},
+    };
+    for (const auto& k : kNamed)
+        if (k.qt == qtKey) return keypad && qtKey == Qt::Key_Period ? vkDecimal : k.vk;
+    return 0;
 }
 
 void ReportInputError(const char* what) {
@@ -54,14 +76,14 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
         case QEvent::FocusIn: control_.SetFocus(); break;
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);
-            control_.UserKeyDown(e->key(), ModelShift(e->modifiers()));
+            control_.UserKeyDown(KeyOf(*e), ModelShift(e->modifiers()));
             const QString text = e->text();
             if (text.size() == 1 && text[0].unicode() < 128) control_.UserKeyPress(static_cast<char>(text[0].unicode()));
             break;
         }
         case QEvent::KeyRelease: {
             auto* e = static_cast<QKeyEvent*>(event);
-            control_.UserKeyUp(e->key(), ModelShift(e->modifiers()));
+            control_.UserKeyUp(KeyOf(*e), ModelShift(e->modifiers()));
             break;
         }
         case QEvent::MouseButtonPress: {

@@ -27,6 +27,8 @@ void RunUserInput(Input&& input) {
 // Qt's modifier keys and mouse buttons in the model's terms.
 TShiftState ModelShift(Qt::KeyboardModifiers modifiers);
 TMouseButton ModelButton(Qt::MouseButton button);
+// The virtual key code (forms/control.h) of a Qt key; 0 for a key the program knows no code of.
+int VirtualKeyCode(int qtKey, bool keypad);
 
 // Feeds the mouse, key and focus events of one widget into its model control's events:
 // a left-button release inside the widget is a click, gaining the focus moves the model focus.

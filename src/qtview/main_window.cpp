@@ -165,6 +165,23 @@ void MainWindow::SyncNow() {
         }
     }
     if (tabChainChanged) ApplyTabOrder();
+    Restack();
+}
+
+// Controls brought to the front are raised in the order the model brought them there, so a
+// legend placed after its paint box stays in front of it however the changes arrive.
+void MainWindow::Restack() {
+    std::vector<std::pair<int, QWidget*>> fronts;
+    int latest = 0;
+    for (const auto& [control, shown] : shown_) {
+        if (control->FrontCount() == 0) continue;
+        fronts.emplace_back(control->FrontCount(), shown.widget);
+        latest = std::max(latest, control->FrontCount());
+    }
+    if (latest <= frontApplied_) return;
+    frontApplied_ = latest;
+    std::sort(fronts.begin(), fronts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& front : fronts) front.second->raise();
 }
 
 void MainWindow::SyncForm() {
@@ -186,6 +203,7 @@ void MainWindow::SyncFromModel() {
     for (auto& [control, shown] : shown_) SyncControl(*const_cast<TControl*>(control));
     for (auto& [item, action] : actions_) SyncAction(*const_cast<TMenuItem*>(item));
     ApplyTabOrder();
+    Restack();
 }
 
 void MainWindow::ApplyTabOrder() {

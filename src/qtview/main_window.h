@@ -57,6 +57,9 @@ private:
     std::map<const TControl*, TMenuItem*> itemsByControl_;
     std::map<const TControl*, TPopupMenu*> popupsByControl_;
     std::set<TControl*> dirty_;
+    // The largest front order of the model already applied to the widgets' stacking.
+    int frontApplied_ = 0;
+    void Restack();
     bool flushScheduled_ = false;
     bool syncing_ = false;
 };

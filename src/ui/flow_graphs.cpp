@@ -128,6 +128,23 @@ void DrawProfileHalf(TCanvas& canvas, int width, int height, bool lower, const s
 
 }  // namespace
 
+void PlaceGraphLegend() {
+    TForm1& f = Form1();
+    const TPaintBox& box = f.PaintBox1;
+    f.grafblue.SetTop(box.Top() + box.Height() / 2);
+    f.grafblue.SetLeft(box.Left() + box.Width() / 2);
+    f.grafred.SetTop(BottomOf(f.grafblue));
+    f.grafred.SetLeft(f.grafblue.Left());
+    f.grafblack.SetTop(BottomOf(f.grafred));
+    f.grafblack.SetLeft(f.grafred.Left());
+    f.grafyellow.SetTop(BottomOf(f.grafblack));
+    f.grafyellow.SetLeft(f.grafred.Left());
+    f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
+    f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
+    f.grafq.SetTop(box.Top());
+    f.grafq.SetLeft(box.Left());
+}
+
 void ClearGraphSurface(int penWidth) {
     TPaintBox& box = Form1().PaintBox1;
     TCanvas& canvas = box.Canvas();
@@ -177,21 +194,10 @@ void PlotDeviceCurves() {
     box.SetVisible(true);
     DrawFlowGraph();
 
-    f.grafblue.SetTop(box.Top() + box.Height() / 2);
-    f.grafblue.SetLeft(box.Left() + box.Width() / 2);
-    f.grafred.SetTop(BottomOf(f.grafblue));
-    f.grafred.SetLeft(f.grafblue.Left());
     TFont white = f.grafblack.Font();
     white.Color = clWhite;
     f.grafblack.SetFont(white);
-    f.grafblack.SetTop(BottomOf(f.grafred));
-    f.grafblack.SetLeft(f.grafred.Left());
-    f.grafyellow.SetTop(BottomOf(f.grafblack));
-    f.grafyellow.SetLeft(f.grafred.Left());
-    f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
-    f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
-    f.grafq.SetTop(box.Top());
-    f.grafq.SetLeft(box.Left());
+    PlaceGraphLegend();
     for (TLabel* label : {&f.grafblue, &f.grafred, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq})
         label->BringToFront();
 }

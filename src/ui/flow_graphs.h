@@ -19,6 +19,10 @@ void DrawFlowGraph();
 // velocity profile of a pipe.
 void DrawFlowProfile();
 
+// The legend around the box as it stands: blue at its centre, red, black and yellow below
+// one another, dp in the lower right corner, q in the upper left.
+void PlaceGraphLegend();
+
 // Paints the whole box white: one white line through its middle, `penWidth` wide.
 void ClearGraphSurface(int penWidth);
 

@@ -91,6 +91,19 @@ TForm1::TForm1() : TForm("Form1") {
     Fontdata1->SetCaption("Fontdata");
     Logo1->SetCaption("Logo");
     Label1.SetCaption("Run");
+    // The graph's heading and its legend, one label in each curve's colour.
+    Graftext.SetCaption("Flow as a function of differential pressure");
+    Graftext.SetColor(clMaroon);
+    grafred.SetCaption("beräkningsmetod 1");
+    grafred.SetColor(clRed);
+    grafblue.SetCaption("beräkningsmetod 2");
+    grafblue.SetColor(clBlue);
+    grafblack.SetCaption("beräkningsmetod 3");
+    grafblack.SetColor(clBlack);
+    grafyellow.SetCaption("ISO");
+    grafyellow.SetColor(clYellow);
+    grafq.SetCaption("q");
+    grafdp.SetCaption("dp");
 
     BindHandlers();
 }

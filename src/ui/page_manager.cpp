@@ -122,7 +122,6 @@ void LayoutUncertaintyRows() {
     }
     ShowUncertaintyRowsOfMedium();
     ShowUncertaintyTable();
-    ShowUncertaintyRowsOfMedium();
 }
 
 void SetHints(TForm1& f) {
@@ -135,31 +134,13 @@ void SetHints(TForm1& f) {
     f.BigBlock.SetLeft(RightOf(f.kod) + kBigBlockGap);
 }
 
-// The legend labels around the paint box: blue at its centre, red, black and yellow below
-// one another, dp in the lower right corner, q in the upper left.
-void PlaceGraphLegend(TForm1& f) {
-    const TPaintBox& box = f.PaintBox1;
-    f.grafblue.SetTop(box.Top() + box.Height() / 2);
-    f.grafblue.SetLeft(box.Left() + box.Width() / 2);
-    f.grafred.SetTop(BottomOf(f.grafblue));
-    f.grafred.SetLeft(f.grafblue.Left());
-    f.grafblack.SetTop(BottomOf(f.grafred));
-    f.grafblack.SetLeft(f.grafred.Left());
-    f.grafyellow.SetTop(BottomOf(f.grafblack));
-    f.grafyellow.SetLeft(f.grafred.Left());
-    f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
-    f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
-    f.grafq.SetTop(box.Top());
-    f.grafq.SetLeft(box.Left());
-}
-
 void PlaceGraphArea(TForm1& f) {
     const TStringGrid& grid = f.Felsimulgrid;
     f.Graftext.SetTop(2 * f.Graftext.Height() + grid.Top() + grid.Height());
     f.Graftext.SetLeft(grid.Left());
     f.PaintBox1.SetTop(BottomOf(f.Graftext));
     f.PaintBox1.SetLeft(grid.Left());
-    PlaceGraphLegend(f);
+    PlaceGraphLegend();
     SetFontColor(f.Graftext, clWhite);
     SetFontColor(f.grafblack, clWhite);
 }
@@ -204,8 +185,10 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
         SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
-        // Placing the uncertainty page gives every row the default height again.
+        // Placing the uncertainty page gives every row its height again; the graph goes below
+        // the grid as the medium shows it.
         ShowUncertaintyRowsOfMedium();
+        FitUncertaintyGridHeight();
         const TStringGrid& grid = f.Felsimulgrid;
         f.Graftext.SetTop(f.Graftext.Height() / 5 + f.Graftext.Height() + grid.Top() + grid.Height());
         f.Graftext.SetLeft(grid.Left());
@@ -297,9 +280,8 @@ void Build(char kind, int& layoutTop) {
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
     if (CalcFunction == "Flow") DrawFlowProfile();
-    // The captions give every shown row the default height; the rows the medium does not use
-    // stay hidden, and the grid is as high as its shown rows.
     FillUncertaintyGridRows();
+    // Writing the row captions gives every row its height again: the medium's rows follow.
     ShowUncertaintyRowsOfMedium();
     FitUncertaintyGridHeight();
     f.SetHorzScrollPosition(horz);

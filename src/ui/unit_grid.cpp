@@ -214,11 +214,9 @@ void RecalcUnitGrid(int col, int row) {
 }
 
 bool UnitGridRecalcKey(int key) {
-    constexpr int kBackspace = 8, kDelete = 46, kPrintScreen = 44, kNumpadDecimal = 110, kComma = 188, kPeriod = 190;
     if (key >= '0' && key <= '9') return true;
-    // The number pad's digits.
-    if (key >= 96 && key <= 105) return true;
-    for (int k : {kBackspace, kDelete, kPrintScreen, kNumpadDecimal, kComma, kPeriod})
+    if (key >= vkNumpad0 && key <= vkNumpad0 + 9) return true;
+    for (int k : {vkBack, vkDelete, vkSnapshot, vkDecimal, vkOemComma, vkOemPeriod})
         if (key == k) return true;
     return false;
 }

@@ -22,8 +22,9 @@ void SetupUnitGrid();
 // the density column, the zero densities written as "0".
 void RecalcUnitGrid(int col, int row);
 
-// Key codes that recompute the grid on release: digits, '.', ',' and Backspace; Delete
-// also, since it changes the cell as Backspace does.
+// Key codes that recompute the grid on release: the digits, Backspace, Delete, the
+// separators '.' and ',' (of the main keys and the number pad) and PrintScreen, which
+// changes nothing in a cell and so recomputes what stands there.
 bool UnitGridRecalcKey(int key);
 
 }  // namespace tubalyx

@@ -27,6 +27,9 @@ class CodeGenerator : public bigreport::BigReportTest {
 protected:
     void SetUp() override {
         BigReportTest::SetUp();
+        // The set-up types the operating range, and the page its edits rebuild reads the
+        // table's temperature range from it; the blocks here start from no table read yet.
+        CompTableTemperatureMinC = CompTableTemperatureMaxC = 0.0;
         DensityTableErrorPercent = 0.05;
         Form1().PTKompgrid.ClearCells();
     }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "flow/design_duties.h"
 #include "flow/dp_range_uncertainty.h"
 #include "forms/screen.h"
 #include "numerics/report_format.h"
@@ -22,6 +21,7 @@
 #include "ui/input_transfer.h"
 #include "ui/layout_controls.h"
 #include "ui/run_driver.h"
+#include "water_orifice.h"
 
 namespace tubalyx {
 namespace {
@@ -47,20 +47,13 @@ std::map<TColor, CurveOps> Curves() {
     return curves;
 }
 
-// An orifice with corner tappings in a DN100 water line, sized for its bore by a run.
+// The water orifice in a window of known size.
 void SizedWaterOrifice() {
     Screen().SetSize(1600, 900);
     BaseFontSize = 20;
     Form1().SetFontSize(20);
     LayoutControls();
-    designtest::WaterDuty();
-    SolveFor = "DI", UpstreamFittingCode = "0", MaxFlowGivenFlag = "V";
-    MinFlowInput = 15000.0, FlowNormalDensity = 1.0, PipeDiameterColdMm = 100.0;
-    PressureUnit = "kPa", PressureMinInput = PressureMaxInput = 500.0;
-    Form1().difftryckmaxantal.SetText("25");
-    Form1().difftryckmaxsort.SetText("kPa");
-    WriteInputsToForm();
-    RunCalculation();
+    uitest::RunSizedWaterOrifice();
 }
 
 TEST(FlowGraphs, AnOrificeGraphHoldsItsCurves) {
@@ -100,11 +93,6 @@ TEST(FlowGraphs, AnOrificeGraphHoldsItsCurves) {
     EXPECT_EQ(Form1().grafdp.Caption(), FormatFixed(MaxDpEntered, 5) + " " + DpUnit);
     EXPECT_EQ(Form1().grafdp.Left() + Form1().grafdp.Width(), box.Left() + box.Width());
     EXPECT_GT(Form1().grafblue.FrontCount(), 0);
-
-    // The paint event draws the same picture again.
-    const std::vector<TCanvasOp> drawn = box.Canvas().Ops();
-    box.Repaint();
-    EXPECT_EQ(box.Canvas().Ops().size(), drawn.size());
 
     // A point that fails to compute is left out and marks the uncertainty invalid; the root
     // curve, which needs no device equation, is drawn whole.

@@ -202,9 +202,9 @@ TEST(LayoutControls, ThroatDevicePageClearsTheGraphBoxAndDrawsTheGraph) {
     Form1().Felsimulgrid.SetCell(0, 1, "");
     CalcFunction = "Strypf";
     TForm1& f = LaidOut(20);
-    // The layout writes the uncertainty grid's captions.
+    // The layout writes the uncertainty grid's captions and sizes the unit page: rows twice
+    // the font size.
     EXPECT_FALSE(f.Felsimulgrid.Cell(0, 1).empty());
-    // The unit page is sized with the rest: rows twice the font size.
     EXPECT_EQ(f.Sortergrid.DefaultRowHeight(), 40);
     EXPECT_EQ(f.PaintBox1.ClientWidth(), f.Felsimulgrid.Width());
     EXPECT_EQ(f.PaintBox1.ClientHeight(), f.Felsimulgrid.Width() * 900 / 1600);
