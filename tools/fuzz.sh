@@ -8,10 +8,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 build=${2:-$top/build-sanitize}
 targets=(number_text unit_parser report_format natural_gas medium_switch medium_state flow_solve
-         optimal_design)
-# Seconds one input may take before it counts as a hang, in this build (some five times slower
-# than a release build). A property call takes well under a millisecond; a bore solve at a tiny
-# flow can run its whole pass bound (some 0.7 s in a release build), an optimal design many.
+         optimal_design window_input)
+# Seconds one input may take before it counts as a hang, in this build (some ten times slower
+# than a release build). A property call or a flow solve takes well under a millisecond in a
+# release build, an optimal design up to some 50 ms, an input of window actions a few ms.
 declare -A timeout=([flow_solve]=15 [optimal_design]=20)
 
 scratch=$(mktemp -d)

@@ -153,10 +153,9 @@ void PipeDiameterLimits(std::string_view device, std::string_view variant,
         if (variant == "BG") set(0.0499, 0.2501);
         else if (variant == "OG") set(0.0999, 0.8001);
         else if (variant == "SV") set(0.1999, 1.201);
-    } else if (device == "D") set(0.0499, 0.5001);
+    } else if (device == "D" || device == "SM") set(0.0499, 0.5001);
     else if (device == "DL") set(0.0499, 0.6301);
     else if (device == "KV") set(0.0649, 0.5001);
-    else if (device == "SM") set(0.0499, 0.5001);
     else if (device == "VK") set(0.0399, 0.1501);
 }
 

@@ -48,13 +48,16 @@ double ColumnSum(const Column& values) {
     return sum;
 }
 
+// A share as the grid shows it; one that overflows raises, and the grid keeps what it had.
+std::string ShareText(double value) { return FormatFixed(CheckFinite(value, "a share overflows"), 7); }
+
 bool NeedsRewrite(const TStringGrid& grid, int col, int row, double value) {
     const std::string& old = grid.Cell(col, row);
     return old.empty() || std::fabs(StrToFloatSafe(old) - value) > kRewriteTolerance;
 }
 
 void WriteConverted(TStringGrid& grid, int col, int row, double value) {
-    if (NeedsRewrite(grid, col, row, value)) grid.SetCell(col, row, FormatFixed(value, 7));
+    if (NeedsRewrite(grid, col, row, value)) grid.SetCell(col, row, ShareText(value));
 }
 
 void WriteCopied(TStringGrid& grid, int col, int row, const std::string& source) {
@@ -126,7 +129,7 @@ void NormaliseMixture() {
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
         const double M = MixtureRowMolarMass(row);
         if (weight[row] > 0.0 && M * moles > 0.0)
-            dry.SetCell(kMolColumn, row, FormatFixed(weight[row] / M / moles * total, 7));
+            dry.SetCell(kMolColumn, row, ShareText(weight[row] / M / moles * total));
         else
             dry.SetCell(kMolColumn, row, dry.Cell(kWeightColumn, row));
     }
@@ -199,9 +202,9 @@ void ConvertMixtureColumns(int kind) {
         const double M = MixtureRowMolarMass(row);
         if (humidVolume[row] > 0.0) {
             if (humidMoles > 0.0 && M > 0.0)
-                humid.SetCell(kMolColumn, row, FormatFixed(humidDensity[row] / M / humidMoles * humidTotal, 7));
+                humid.SetCell(kMolColumn, row, ShareText(humidDensity[row] / M / humidMoles * humidTotal));
             if (MixtureEditColumn != kMolColumn && dryVolume[row] > 0.0 && dryMoles > 0.0 && M > 0.0)
-                dry.SetCell(kMolColumn, row, FormatFixed(dryDensity[row] / M / dryMoles * dryTotal, 7));
+                dry.SetCell(kMolColumn, row, ShareText(dryDensity[row] / M / dryMoles * dryTotal));
         } else if (MixtureEditColumn != kMolColumn) {
             dry.SetCell(kMolColumn, row, dry.Cell(col, row));
         }

@@ -18,10 +18,8 @@ struct VapourPart {
 
 VapourPart VapourProperties(double pv, double t) {
     VapourPart v;
-    v.density = SteamDensityPT(pv, t);
+    SteamDensityCpCvPT(pv, t, v.density, v.cp, v.cv);
     v.viscosity = WaterSteamViscosity(t, v.density);
-    v.cp = SteamCpPT(pv, t);
-    v.cv = SteamCvPT(pv, t);
     return v;
 }
 

@@ -71,9 +71,13 @@ std::optional<double> HumidityStepSearch(double target, double s0,
                                          int* evaluations) {
     double s = s0, step = 50.0, x = 0.0;
     int count = 1;
+    // The forward march before the first reversal, watched over windows of trials.
+    bool marching = true;
+    double windowStart = 0.0;
     for (;;) {
         if (x > target && step > 0.0) step = -step / 2.0;
         if (x <= target && step <= 0.0) step = -step / 2.0;
+        marching = marching && step == 50.0;
         s += step;
         const std::optional<double> trial = f(s);
         ++count;
@@ -85,6 +89,16 @@ std::optional<double> HumidityStepSearch(double target, double s0,
         if (count > kHumiditySearchMaxEvaluations ||
             std::fabs(x - target) / target < kHumiditySearchTolerance)
             break;
+        if (marching && x <= target && (count - 1) % kHumidityMarchWindow == 0) {
+            // The gain of the last window, carried on over every trial left, cannot come
+            // within a million times of the target's distance: the state holds no vapour to
+            // speak of, or the target is out of the measure's range. The search ends at its
+            // last value, as the bound would end it.
+            const double reach = (x - windowStart) * (kHumiditySearchMaxEvaluations + 1 - count) /
+                                 kHumidityMarchWindow;
+            if (!(target - x < kHumidityMarchMargin * reach)) break;
+            windowStart = x;
+        }
     }
     if (evaluations) *evaluations = count;
     return s;

@@ -19,11 +19,17 @@ namespace tubalyx {
 constexpr int kHumiditySearchMaxEvaluations = 1000;
 constexpr double kHumiditySearchTolerance = 1e-5;
 constexpr double kNoDewTemperatureC = -100.0;
+// The forward march of a search is judged every this many trials, and ends when it cannot
+// come within this factor of its target before the bound.
+constexpr int kHumidityMarchWindow = 8;
+constexpr double kHumidityMarchMargin = 1e6;
 
 // Step search for f(s) = target (> 0) from s0: first move +50, halving with reversal.
 // Returns the last s; evaluations (the start counts as one) in *evaluations when given.
 // A trial that f answers with nothing (no state the search could match) ends the search
-// at once without a value.
+// at once without a value. A forward march (from s0 on, before the first reversal) whose
+// gain over the last kHumidityMarchWindow trials, kept up to the bound, stays short of the
+// target by the factor kHumidityMarchMargin ends there with its last value.
 std::optional<double> HumidityStepSearch(double target, double s0,
                                          const std::function<std::optional<double>(double)>& f,
                                          int* evaluations = nullptr);

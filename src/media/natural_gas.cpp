@@ -1,6 +1,8 @@
 #include "media/natural_gas.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "media/natural_gas_data.h"
@@ -52,9 +54,14 @@ struct DetailedAnswer {
 };
 DetailedAnswer lastDetailedAnswer;
 
+// Bit for bit, so that a repeated state is one whose every input is the very same number.
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
 bool SameState(const DetailedAnswer& a, const double x[21], double T, double p) {
-    return a.valid && std::memcmp(a.x, x, sizeof a.x) == 0 &&
-           std::memcmp(&a.T, &T, sizeof T) == 0 && std::memcmp(&a.p, &p, sizeof p) == 0;
+    if (!a.valid || !SameBits(a.T, T) || !SameBits(a.p, p)) return false;
+    for (int i = 0; i < 21; ++i)
+        if (!SameBits(a.x[i], x[i])) return false;
+    return true;
 }
 
 // The density iteration for the normalised fractions x at T (K) and p (MPa).

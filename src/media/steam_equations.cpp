@@ -83,6 +83,79 @@ double LastTermSum(double x) {  // sum over lambda = 0 .. 6 of B9_lambda X^lambd
 
 double SpecificVolume(double P, double t) { return CheckedDiv(1.0, SteamDensityPT(P, t)); }
 
+// What the formulation takes from the temperature alone; the heat capacities evaluate the
+// equations at three temperatures and several pressures, so each set is worked out once.
+struct SteamAtTemperature {
+    double theta = 0.0, x = 0.0, betaL = 0.0, last = 0.0;
+    SteamGroupSums sums{};
+};
+
+SteamAtTemperature AtTemperature(double t) {
+    SteamAtTemperature a;
+    double beta = 0.0, i1 = 0.0;
+    ComputeReducedState(a.theta, beta, i1, kWaterCriticalPressurePa, t, a.x);
+    a.sums = GroupSums(a.x);
+    a.betaL = SteamBoundaryPressureReduced(t);
+    a.last = LastTermSum(a.x);
+    return a;
+}
+
+double DensityAt(double P, const SteamAtTemperature& a) {
+    RequirePositivePressure(P);
+    const double beta = P / kWaterCriticalPressurePa;
+    const SteamGroupSums& s = a.sums;
+    double chi = CheckedDiv(kSteamI1 * a.theta, beta);
+    for (int mu = 1; mu <= 5; ++mu) chi -= mu * std::pow(beta, mu - 1) * s.group[mu - 1];
+    for (int mu = 6; mu <= 8; ++mu) {
+        const double d = std::pow(beta, 2 - mu) + s.denominator[mu - 6];
+        chi -= (mu - 2) * std::pow(beta, 1 - mu) * CheckedDiv(s.group[mu - 1], d * d);
+    }
+    chi += 11.0 * std::pow(CheckedDiv(beta, a.betaL), 10) * a.last;
+    return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
+}
+
+double GibbsEnergyAt(double P, const SteamAtTemperature& a) {
+    RequirePositivePressure(P);
+    const auto& c = SteamCoefficients;
+    const double beta = P / kWaterCriticalPressurePa;
+    const double theta = a.theta;
+    const SteamGroupSums& s = a.sums;
+    double zeta = kSteamI1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) +
+                  c[kB0 + 1] + c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta +
+                  c[kB0 + 4] * theta * theta * theta + c[kB0 + 5] * theta * theta * theta * theta;
+    for (int mu = 1; mu <= 5; ++mu) zeta -= std::pow(beta, mu) * s.group[mu - 1];
+    for (int mu = 6; mu <= 8; ++mu)
+        zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
+    zeta += beta * std::pow(CheckedDiv(beta, a.betaL), 10) * a.last;
+    return CheckFinite(zeta * kReducedEnergyScale);
+}
+
+// The temperature sets of a heat capacity at t: T, the step s = 0.001 T and the sets at t,
+// t + s and t - s.
+struct SteamHeatCapacityPoint {
+    double T, s;
+    SteamAtTemperature at, plus, minus;
+};
+
+SteamHeatCapacityPoint HeatCapacityPoint(double t) {
+    const double T = t + 273.15;
+    const double s = 0.001 * T;
+    return {T, s, AtTemperature(t), AtTemperature(t + s), AtTemperature(t - s)};
+}
+
+double CpAt(double P, const SteamHeatCapacityPoint& h) {
+    const double second =
+        GibbsEnergyAt(P, h.plus) + GibbsEnergyAt(P, h.minus) - 2.0 * GibbsEnergyAt(P, h.at);
+    return -h.T * CheckedDiv(second, h.s * h.s);
+}
+
+double CvAt(double P, const SteamHeatCapacityPoint& h, double cp) {
+    const double v = CheckedDiv(1.0, DensityAt(P, h.at));
+    const double dvdP = CheckedDiv(v - CheckedDiv(1.0, DensityAt(0.999 * P, h.at)), 0.001 * P);
+    const double dvdT = CheckedDiv(CheckedDiv(1.0, DensityAt(P, h.plus)) - v, h.s);
+    return cp + h.T * CheckedDiv(dvdT * dvdT, dvdP);
+}
+
 }  // namespace
 
 void ComputeReducedState(double& theta, double& beta, double& i1, double P, double t, double& x) {
@@ -103,37 +176,12 @@ double SteamBoundaryPressureReduced(double t) {
 
 double SteamDensityPT(double P, double t) {
     RequirePositivePressure(P);
-    double theta, beta, i1, x;
-    ComputeReducedState(theta, beta, i1, P, t, x);
-    const SteamGroupSums s = GroupSums(x);
-    const double betaL = SteamBoundaryPressureReduced(t);
-
-    double chi = CheckedDiv(i1 * theta, beta);
-    for (int mu = 1; mu <= 5; ++mu) chi -= mu * std::pow(beta, mu - 1) * s.group[mu - 1];
-    for (int mu = 6; mu <= 8; ++mu) {
-        const double d = std::pow(beta, 2 - mu) + s.denominator[mu - 6];
-        chi -= (mu - 2) * std::pow(beta, 1 - mu) * CheckedDiv(s.group[mu - 1], d * d);
-    }
-    chi += 11.0 * std::pow(CheckedDiv(beta, betaL), 10) * LastTermSum(x);
-    return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
+    return DensityAt(P, AtTemperature(t));
 }
 
 double SteamGibbsEnergyPT(double P, double t) {
     RequirePositivePressure(P);
-    const auto& c = SteamCoefficients;
-    double theta, beta, i1, x;
-    ComputeReducedState(theta, beta, i1, P, t, x);
-    const SteamGroupSums s = GroupSums(x);
-    const double betaL = SteamBoundaryPressureReduced(t);
-
-    double zeta = i1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) +
-                  c[kB0 + 1] + c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta +
-                  c[kB0 + 4] * theta * theta * theta + c[kB0 + 5] * theta * theta * theta * theta;
-    for (int mu = 1; mu <= 5; ++mu) zeta -= std::pow(beta, mu) * s.group[mu - 1];
-    for (int mu = 6; mu <= 8; ++mu)
-        zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
-    zeta += beta * std::pow(CheckedDiv(beta, betaL), 10) * LastTermSum(x);
-    return CheckFinite(zeta * kReducedEnergyScale);
+    return GibbsEnergyAt(P, AtTemperature(t));
 }
 
 double SteamEnthalpyPT(double P, double t) {
@@ -144,20 +192,22 @@ double SteamEnthalpyPT(double P, double t) {
 }
 
 double SteamCpPT(double P, double t) {
-    const double T = t + 273.15;
-    const double s = 0.001 * T;
-    const double second =
-        SteamGibbsEnergyPT(P, t + s) + SteamGibbsEnergyPT(P, t - s) - 2.0 * SteamGibbsEnergyPT(P, t);
-    return -T * CheckedDiv(second, s * s);
+    RequirePositivePressure(P);
+    return CpAt(P, HeatCapacityPoint(t));
 }
 
 double SteamCvPT(double P, double t) {
-    const double T = t + 273.15;
-    const double s = 0.001 * T;
-    const double v = SpecificVolume(P, t);
-    const double dvdP = CheckedDiv(v - SpecificVolume(0.999 * P, t), 0.001 * P);
-    const double dvdT = CheckedDiv(SpecificVolume(P, t + s) - v, s);
-    return SteamCpPT(P, t) + T * CheckedDiv(dvdT * dvdT, dvdP);
+    RequirePositivePressure(P);
+    const SteamHeatCapacityPoint h = HeatCapacityPoint(t);
+    return CvAt(P, h, CpAt(P, h));
+}
+
+void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double& cv) {
+    RequirePositivePressure(P);
+    const SteamHeatCapacityPoint h = HeatCapacityPoint(t);
+    density = DensityAt(P, h.at);
+    cp = CpAt(P, h);
+    cv = CvAt(P, h, cp);
 }
 
 double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t,

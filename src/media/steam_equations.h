@@ -43,6 +43,8 @@ double SteamGibbsEnergyPT(double P, double t);   // J/kg, on the formulation's o
 double SteamEnthalpyPT(double P, double t);      // J/kg; 0 when P <= 1e-10 Pa
 double SteamCpPT(double P, double t);            // J/(kg K)
 double SteamCvPT(double P, double t);            // J/(kg K)
+// The three at once, each as the call of its own gives it, for a third of the work.
+void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double& cv);
 
 // Isentropic exponent of steam ("ANG" or "MNG"; any other medium gives 0 with cp = cv = 0).
 // density must be SteamDensityPT(P, t). cp and cv are taken at no less than 110 Pa and

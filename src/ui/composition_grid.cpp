@@ -5,6 +5,7 @@
 
 #include "media/gas_mixture.h"
 #include "media/water_equations.h"
+#include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
@@ -147,7 +148,7 @@ void UpdateHumidityRow() {
     const bool vapourRowApplies = P > 0 && pw / P < 0.999999 && (t >= 0 || !HumidGasFlag);
     if (vapourRowApplies) {
         const double oldShare = StrToFloatSafe(humid.Cell(kOperatingVolumeColumn, kVapourRow));
-        humid.SetCell(kOperatingVolumeColumn, kVapourRow, FormatFixed(100 * pw / P, 7));
+        humid.SetCell(kOperatingVolumeColumn, kVapourRow, FormatFixed(CheckFinite(100 * pw / P, "a share overflows"), 7));
         std::string text = humid.Cell(kOperatingVolumeColumn, kVapourRow);
         const double newShare = StrToFloatAnySep(text);
         humid.SetCell(kOperatingVolumeColumn, kVapourRow, newShare == 0.0 ? std::string() : text);
@@ -157,7 +158,7 @@ void UpdateHumidityRow() {
             for (int row = kMixtureFirstRow; row <= kLastDryRow; ++row) {
                 if (MixtureComponentKeyword[row].empty()) continue;
                 const double v = StrToFloatSafe(humid.Cell(kOperatingVolumeColumn, row));
-                humid.SetCell(kOperatingVolumeColumn, row, FormatFixed(v * (100 + oldShare - newShare) / drySum, 7));
+                humid.SetCell(kOperatingVolumeColumn, row, FormatFixed(CheckFinite(v * (100 + oldShare - newShare) / drySum, "a share overflows"), 7));
             }
             MixtureComponentKeyword[kVapourRow] = "ANG";
             humid.SetCell(0, kVapourRow, "H2O");
