@@ -7,6 +7,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -275,7 +276,7 @@ void TForm1::strypsortClick(TControl*) {
         HideInputControls();
         RebuildPage();
     }
-    // FillUncertaintyGridRows is left out here: the uncertainty grid's captions are not built yet.
+    FillUncertaintyGridRows();
 }
 
 void TForm1::Differenstryck1Click(TControl*) {

@@ -2,6 +2,8 @@
 
 #include "forms/event_depth.h"
 #include "forms/screen.h"
+#include "media/gas_mixture.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/flow_results.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
@@ -11,16 +13,15 @@
 #include "state/window_state.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_setters.h"
-#include "media/gas_mixture.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
+#include "ui/form1_menus.h"
 #include "ui/hide_input_controls.h"
 #include "ui/input_transfer.h"
 #include "ui/layout_controls.h"
 #include "ui/page_manager.h"
 #include "ui/start_text.h"
 #include "ui/unit_grid.h"
-#include "ui/form1_menus.h"
 #include "ui/window_metrics.h"
 
 namespace tubalyx {
@@ -200,7 +201,7 @@ void TForm1::FormCreate(TControl*) {
     HideInputControls();
     Memo2.SetVisible(true);
 
-    // ReadUncertaintyGrid is left out: the uncertainty grid's reader is not built yet.
+    ReadUncertaintyGrid();
     ColourClickableLabels(f);
     RichEdit1.SetSelFontName("Courier New");
     SetPageMenuCaptions();

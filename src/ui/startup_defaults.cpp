@@ -6,6 +6,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "pressure_loss/line_resistance.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -160,8 +161,7 @@ void FillErrorSimGridDefaults() {
     ErrorSimGridMode = "R";
     ErrorSimAnswerB = "N";
     SavedMeterUncertaintyCells = {};
-    // The row captions (FillUncertaintyGridRows) are left out: the uncertainty grid's own
-    // routines are not built yet.
+    FillUncertaintyGridRows();
     const bool comma = StrToFloatSafe("0.1") == 0.0;
     const char* const tenth = comma ? " 0,1" : " 0.1";
     const char* const hundredth = comma ? "0,01" : "0.01";

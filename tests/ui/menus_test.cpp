@@ -75,9 +75,9 @@ TEST(Menus, EveryItemOnEveryFunctionPageInEachLanguageLeavesNoBrokenNumber) {
     for (char letter : {'S', 'D', 'E'}) {
         for (const char* function : functions) {
             for (TMenuItem* item : items) {
-                // The exit items end the program.
+                // The exit items end the program; the run is walked by the run driver's own tests.
                 const std::string& name = item->Name();
-                if (name == "Exit2" || name == "Exitsnabb") continue;
+                if (name == "Exit2" || name == "Exitsnabb" || name == "Run1") continue;
                 LanguageLetter = letter;
                 ApplyLanguage(letter);
                 Click(function);
