@@ -9,6 +9,7 @@
 #include "texts/window_access.h"
 #include "ui/calculation_file.h"
 #include "ui/form1.h"
+#include "ui/form1_menus.h"
 #include "ui/report_printing.h"
 
 namespace tubalyx {
@@ -26,6 +27,12 @@ bool HasExtension(const std::string& name, const std::string& extension) {
     std::string tail = name.substr(name.size() - extension.size());
     for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return tail == extension;
+}
+
+// The calculation data in hand: their file ends the window caption, which the page sets.
+void ShowFileName(const std::string& name) {
+    ReportFileName = name;
+    RebuildPage();
 }
 
 }  // namespace
@@ -58,13 +65,13 @@ void TForm1::Sparaberkningsdatasom1Click(TControl*) {
     SaveDialog1.OverwritePrompt = true;
     SaveDialog1.FileName = ReportFileName;
     SaveDialog1.Filter = kCalculationFilter;
-    if (SaveDialog1.Execute() && SaveCalculationData(SaveDialog1.FileName)) ReportFileName = SaveDialog1.FileName;
+    if (SaveDialog1.Execute() && SaveCalculationData(SaveDialog1.FileName)) ShowFileName(SaveDialog1.FileName);
 }
 
 void TForm1::Laddaberkningsdata1Click(TControl*) {
     OpenDialog1.FileName = ReportFileName;
     OpenDialog1.Filter = kCalculationFilter;
-    if (OpenDialog1.Execute() && LoadCalculationData(OpenDialog1.FileName)) ReportFileName = OpenDialog1.FileName;
+    if (OpenDialog1.Execute() && LoadCalculationData(OpenDialog1.FileName)) ShowFileName(OpenDialog1.FileName);
 }
 
 }  // namespace tubalyx

@@ -81,6 +81,7 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     ReportFileName.clear();
     f.Laddaberkningsdata1->Click();
     EXPECT_EQ(ReportFileName, file.string());
+    EXPECT_TRUE(f.Caption().ends_with(file.string())) << f.Caption();
     EXPECT_EQ(MediumCode + LanguageLetter + ReportSeparator, "VATE");
     EXPECT_EQ(f.abstryckantal.Text() + " " + f.temp.Text() + " " + f.tempsort.Caption(), "500 20 C");
     EXPECT_EQ(f.Felsimulgrid.Cell(1, 11), "0,05");
