@@ -279,7 +279,7 @@ bool RichEditWidget::ApplyStep(QTextCursor& cursor, const TRichEditChange& step)
     return false;
 }
 
-void RichEditWidget::ApplyTextChanges(TRichEditChanges changes) {
+void RichEditWidget::ApplyTextChanges(const TRichEditChanges& changes) {
     if (changes.Reset) {
         Rebuild();
         return;

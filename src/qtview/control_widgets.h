@@ -61,7 +61,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void ApplyTextChanges(TRichEditChanges changes);
+    void ApplyTextChanges(const TRichEditChanges& changes);
     bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
     void Rebuild();
     void ShowSelection();

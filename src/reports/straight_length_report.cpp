@@ -141,7 +141,11 @@ void PrintStraightLengthTableC(char kind) {
             RequiredStraightLengthC(codes[i], t0, th, u0, uh, D, d);
             // Two bends in different planes have no zero-uncertainty length at all.
             const std::string zero = i == 2 ? kBlankCell : StraightLengthCellText(u0);
-            SectionLine(*kVenturi1991FittingLabels[i] + zero + kDots + StraightLengthCellText(uh));
+            std::string line = *kVenturi1991FittingLabels[i];
+            line += zero;
+            line += kDots;
+            line += StraightLengthCellText(uh);
+            SectionLine(line);
         }
         SectionLine(FittingLargeVessel + StraightLengthCellText(30 * D));
         SectionLine(FittingAllDownstream + StraightLengthCellText(4 * d));
