@@ -20,6 +20,7 @@ void ResetStateVariables() {
     ResetResistanceGrid();
     ResetReportState();
     ResetPressureLossState();
+    ResetViewState();
     ResetMenuState();
     ResetCompensationTableState();
     ResetUncertaintyState();

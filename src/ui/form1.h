@@ -89,6 +89,31 @@ public:
     void RunbuttonClick(TControl* sender);
     // The adiabatic/isothermal switch of the pressure-loss line.
     void adiabatClick(TControl* sender);
+    // Option labels: each click steps its answer and rewrites the prompt.
+    void reynstortextinClick(TControl* sender);
+    void rorlitentextinClick(TControl* sender);
+    void rorstortextinClick(TControl* sender);
+    void bermetodtextinClick(TControl* sender);
+    void tillvunderlagtextinClick(TControl* sender);
+    void bermetoderrtextinClick(TControl* sender);
+    // Labels that open their pop-up menu just below themselves.
+    void bestyckningtextClick(TControl* sender);
+    void rahettextinClick(TControl* sender);
+    void primeltextinClick(TControl* sender);
+    // The upstream fittings 0 to 14 of Bestyckningmenu, and the pipe roughnesses r2 to r9.
+#define TUBALYX_DECLARE_FITTING_ITEM(k) void bestyck##k##Click(TControl* sender);
+    TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DECLARE_FITTING_ITEM)
+#undef TUBALYX_DECLARE_FITTING_ITEM
+#define TUBALYX_DECLARE_ROUGHNESS_ITEM(k) void r##k##Click(TControl* sender);
+    TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DECLARE_ROUGHNESS_ITEM)
+#undef TUBALYX_DECLARE_ROUGHNESS_ITEM
+    void MaxflowtextClick(TControl* sender);
+    // The phase of a liquefiable gas, stepped from the pressure or the temperature prompt.
+    void abstrycktextClick(TControl* sender);
+    void temptextClick(TControl* sender);
+    // The compensation table: PTRun (no control uses it) and the "Run" label of its page.
+    void PTRunClick(TControl* sender);
+    void Label2Click(TControl* sender);
 
     // ---- handlers: grids (form1_grids.cpp) ----
     void FelsimulgridKeyPress(TControl* sender, char key);
@@ -257,6 +282,44 @@ public:
     void RichEdit1MouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
     void selectallClick(TControl* sender);
     void RensarapportClick(TControl* sender);
+    void RichEdit1MouseMove(TControl* sender, TShiftState shift, int x, int y);
+    // The view has placed the caret at the click before this runs.
+    void RichEdit1MouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // Language items and the language cycle.
+    void SvenskaClick(TControl* sender);
+    void DeutschClick(TControl* sender);
+    void EnglishClick(TControl* sender);
+    void Bytsprk1Click(TControl* sender);
+    // Navigation: the pop-up berval and its twins on the menu bar.
+    void FormMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void FormClick(TControl* sender);
+    void IndatavalClick(TControl* sender);
+    void Indata1Click(TControl* sender);
+    void Rapport1Click(TControl* sender);
+    void Rapport2Click(TControl* sender);
+    void Densitetsberkningfdensmat1Click(TControl* sender);
+    void Densitet1Click(TControl* sender);
+    void Oskerhetskalkyl1Click(TControl* sender);
+    void Oskerhet1Click(TControl* sender);
+    void Grafer1Click(TControl* sender);
+    void SidhuvudvalClick(TControl* sender);
+    void Sidhuvudfot1Click(TControl* sender);
+    // Report size, zoom, field separator, fonts, the graph choice and the start text.
+    void ZoomrapClick(TControl* sender);
+    void litenstorClick(TControl* sender);
+    void ExcelClick(TControl* sender);
+    void N1Click(TControl* sender);
+    void N3Click(TControl* sender);
+    void Fontdata1Click(TControl* sender);
+    void Grafvalclick(TControl* sender);
+    void PaintBox1Click(TControl* sender);
+    void Logo1Click(TControl* sender);
+    void Memo2Click(TControl* sender);
+    void FelsimulgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
+    void HetvattenClick(TControl* sender);
+
+    // ---- handlers: font size of the window (font_size.cpp) ----
+    void UpDown1Click(TControl* sender, TUDBtnType button);
 
     // ---- handlers: the questionnaire's value and unit edits (form1_edits.cpp) ----
     void utvflChange(TControl* sender);
@@ -310,6 +373,10 @@ public:
 
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);
+    void Utskrift1Click(TControl* sender);
+    void Sparasom1Click(TControl* sender);
+    void Sparaberkningsdatasom1Click(TControl* sender);
+    void Laddaberkningsdata1Click(TControl* sender);
 
 private:
     void Register(TControl& control);

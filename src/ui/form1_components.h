@@ -146,7 +146,14 @@
     X(qsortmenu, m2s1) X(qsortmenu, mm2s) X(qsortmenu, Stoke1) X(qsortmenu, St1) \
     X(qsortmenu, cStokes1) X(qsortmenu, cSt1) \
     X(lngdsortmenu, mm1) X(lngdsortmenu, inches1) X(lngdsortmenu, tum1) X(lngdsortmenu, Zoll1) \
-    X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1)
+    X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1) \
+    X(Meny1, Hetvatten)
+
+// The numbers of the upstream-fitting items bestyck0..bestyck14 and the roughness items
+// r2..r9, for their handlers.
+#define TUBALYX_UPSTREAM_FITTING_ITEMS(X) \
+    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14)
+#define TUBALYX_ROUGHNESS_ITEMS(X) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9)
 
 // The items of the unit pop-up menus, each with its handler <item>Click: X(item, A), A handed
 // through to X.
@@ -186,6 +193,23 @@
     X(kodkomment, OnClick, kodkommentClick) X(ABBSiemens, OnClick, ABBSiemensClick) \
     X(Label1, OnClick, Run1Click) X(Run1, OnClick, Run1Click) X(Runbutton, OnClick, RunbuttonClick) \
     X(adiabat, OnClick, adiabatClick) \
+    X(reynstortextin, OnClick, reynstortextinClick) X(rorlitentextin, OnClick, rorlitentextinClick) \
+    X(rorstortextin, OnClick, rorstortextinClick) X(bermetodtextin, OnClick, bermetodtextinClick) \
+    X(molekylviktGtext, OnClick, bermetodtextinClick) X(tillvunderlagtextin, OnClick, tillvunderlagtextinClick) \
+    X(bermetoderrtextin, OnClick, bermetoderrtextinClick) X(bestyckningtext, OnClick, bestyckningtextClick) \
+    X(rahettextin, OnClick, rahettextinClick) X(primeltextin, OnClick, primeltextinClick) \
+    X(bestyck0, OnClick, bestyck0Click) X(bestyck1, OnClick, bestyck1Click) X(bestyck2, OnClick, bestyck2Click) \
+    X(bestyck3, OnClick, bestyck3Click) X(bestyck4, OnClick, bestyck4Click) X(bestyck5, OnClick, bestyck5Click) \
+    X(bestyck6, OnClick, bestyck6Click) X(bestyck7, OnClick, bestyck7Click) X(bestyck8, OnClick, bestyck8Click) \
+    X(bestyck9, OnClick, bestyck9Click) X(bestyck10, OnClick, bestyck10Click) \
+    X(bestyck11, OnClick, bestyck11Click) X(bestyck12, OnClick, bestyck12Click) \
+    X(bestyck13, OnClick, bestyck13Click) X(bestyck14, OnClick, bestyck14Click) \
+    X(r2, OnClick, r2Click) X(r3, OnClick, r3Click) X(r4, OnClick, r4Click) X(r5, OnClick, r5Click) \
+    X(r6, OnClick, r6Click) X(r7, OnClick, r7Click) X(r8, OnClick, r8Click) X(r9, OnClick, r9Click) \
+    X(maxflowtext, OnClick, MaxflowtextClick) X(abstrycktext, OnClick, abstrycktextClick) \
+    X(abstryckmaxtext, OnClick, abstrycktextClick) X(temptext, OnClick, temptextClick) \
+    X(kaltemptext, OnClick, temptextClick) X(kalminreyntext, OnClick, temptextClick) \
+    X(kalmaxreyntext, OnClick, temptextClick) X(Label2, OnClick, Label2Click) \
     /* grids */ \
     X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
     X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \
@@ -298,8 +322,28 @@
     X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \
     X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
     X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
+    X(RichEdit1, OnMouseMove, RichEdit1MouseMove) X(RichEdit1, OnMouseDown, RichEdit1MouseDown) \
+    X(Svenska, OnClick, SvenskaClick) X(Deutsch, OnClick, DeutschClick) X(English, OnClick, EnglishClick) \
+    X(Bytsprk1, OnClick, Bytsprk1Click) X(Form1, OnMouseDown, FormMouseDown) X(Form1, OnClick, FormClick) \
+    X(Indataval, OnClick, IndatavalClick) X(Indata1, OnClick, Indata1Click) \
+    X(Rapport1, OnClick, Rapport1Click) X(Rapport2, OnClick, Rapport2Click) \
+    X(Densitetsberkningfdensmat1, OnClick, Densitetsberkningfdensmat1Click) X(Densitet1, OnClick, Densitet1Click) \
+    X(Oskerhetskalkyl1, OnClick, Oskerhetskalkyl1Click) X(Oskerhet1, OnClick, Oskerhet1Click) \
+    X(Grafer1, OnClick, Grafer1Click) X(Grafer2, OnClick, Grafer1Click) \
+    X(Sidhuvudval, OnClick, SidhuvudvalClick) X(Sidhuvudfot1, OnClick, Sidhuvudfot1Click) \
+    X(Zoomrap, OnClick, ZoomrapClick) X(litenstor, OnClick, litenstorClick) X(Excel, OnClick, ExcelClick) \
+    X(N1, OnClick, N1Click) X(N3, OnClick, N3Click) X(Fontdata1, OnClick, Fontdata1Click) \
+    X(Grafval, OnClick, Grafvalclick) X(PaintBox1, OnClick, PaintBox1Click) X(Logo1, OnClick, Logo1Click) \
+    X(Memo2, OnClick, Memo2Click) \
+    X(Felsimulgrid, OnMouseMove, FelsimulgridMouseMove) \
+    X(Felsimulgrid2, OnMouseMove, FelsimulgridMouseMove) X(Hetvatten, OnClick, HetvattenClick) \
+    /* font size */ \
+    X(UpDown1, OnArrowClick, UpDown1Click) \
     /* files and printing */ \
     X(PrintScr1, OnClick, PrintScr1Click) \
+    X(Utskrift1, OnClick, Utskrift1Click) X(Sparasom1, OnClick, Sparasom1Click) \
+    X(Sparaberkningsdatasom1, OnClick, Sparaberkningsdatasom1Click) \
+    X(Laddaberkningsdata1, OnClick, Laddaberkningsdata1Click) \
     /* the questionnaire's value and unit edits */ \
     X(utvfl, OnChange, utvflChange) X(utvflb, OnChange, utvflbChange) X(utvror, OnChange, utvrorChange) \
     X(utvrorb, OnChange, utvrorbChange) X(kantradie, OnChange, kantradieChange) \
