@@ -43,6 +43,9 @@ void SetDesignedProperties(TForm1& f) {
     f.ISODIN.SetCaption("ISO5167:2003");
     f.tempsort.SetCaption("C");
     f.dstorkallsort.SetCaption("mm");
+    // Reports start small; the page manager words the size in the window's language, and a
+    // label with no caption could never be stepped to another size.
+    f.litenstor.SetCaption("Liten");
     CaptionUnitMenus();
     const struct {
         TMenuItem* TForm1::*item;
