@@ -27,7 +27,7 @@ constexpr char kTab = '\t';
 // The ABB explanation is written smaller than the code: start × 58 div this, then 2/3.
 constexpr int kExplanationDivisor = 110;
 
-std::string WithoutBlanks(std::string text) {
+std::string WithoutBlanks(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first);
 }

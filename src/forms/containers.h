@@ -19,9 +19,13 @@ public:
     void Clear();
     // All lines joined by "\n".
     std::string Text() const;
+    // Drawn in front of every sibling once brought to the front.
+    void BringToFront() { ++frontCount_; Changed(); }
+    int FrontCount() const { return frontCount_; }
 
 private:
     std::vector<std::string> lines_;
+    int frontCount_ = 0;
 };
 
 // A captioned frame whose children are placed relative to it and hidden with it.

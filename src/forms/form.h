@@ -42,6 +42,10 @@ public:
 
     void SetAutoScroll(bool v) { if (autoScroll_ != v) { autoScroll_ = v; Changed(); } }
 
+    // The window's create event: fired once, after the controls exist and before the
+    // message loop starts.
+    TNotifyEvent OnCreate;
+
 private:
     std::string caption_;
     TScrollBarState horz_, vert_;

@@ -17,7 +17,7 @@ double Cell(int column, int row) { return StrToFloatSafe(CalculationWindow().Mot
 
 void ReadParameters(int c) {
     const int kind = ResistanceKind[c];
-    if (kind >= 60 && kind <= 64) {
+    if ((kind >= 60 && kind <= 64) || kind == 31 || kind == 34) {
         ResistanceParamB[c] = Cell(c, 6);
     } else if (kind >= 10 && kind <= 16) {
         // The bend's roughness; its piece count is read when its zeta is computed.
@@ -26,8 +26,6 @@ void ReadParameters(int c) {
     } else if (kind == 30) {
         ResistanceParamA[c] = Cell(c, 6);
         ResistanceParamB[c] = Cell(c, 7);
-    } else if (kind == 31 || kind == 34) {
-        ResistanceParamB[c] = Cell(c, 6);
     } else if (kind == 1 || kind == 32 || kind == 33 || kind == 47 || (kind >= 70 && kind <= 73)) {
         ResistanceParamA[c] = Cell(c, 6);
     } else if (kind == 81) {

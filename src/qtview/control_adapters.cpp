@@ -89,6 +89,7 @@ class MemoAdapter : public AdapterOf<TMemo, QPlainTextEdit> {
     }
     void Update(TMemo& memo, QPlainTextEdit& m, QPalette&) const override {
         if (m.toPlainText() != Q(memo.Text())) m.setPlainText(Q(memo.Text()));
+        if (memo.FrontCount() > 0) m.raise();
     }
 };
 

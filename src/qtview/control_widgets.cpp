@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -170,6 +171,15 @@ RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(par
 
 RichEditWidget::~RichEditWidget() { edit_.KeepChangeLog(false); }
 
+void RichEditWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    // A press inside the selection would wait for a drag and move the caret only on release;
+    // the report's selection is made click by click, so the caret goes to the click now.
+    if (event->button() == Qt::LeftButton) setTextCursor(cursorForPosition(p));
+    QTextEdit::mousePressEvent(event);
+    RunUserInput([&] { edit_.UserMouseDown(ModelButton(event->button()), ModelShift(event->modifiers()), p.x(), p.y()); });
+}
+
 TRichContent RichEditWidget::ContentFromDocument() const {
     TRichContent content;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
@@ -269,7 +279,7 @@ bool RichEditWidget::ApplyStep(QTextCursor& cursor, const TRichEditChange& step)
     return false;
 }
 
-void RichEditWidget::ApplyTextChanges(TRichEditChanges changes) {
+void RichEditWidget::ApplyTextChanges(const TRichEditChanges& changes) {
     if (changes.Reset) {
         Rebuild();
         return;

@@ -55,8 +55,13 @@ public:
     // How many times the whole text was drawn afresh (the first showing included).
     int RebuildCount() const { return rebuilds_; }
 
+protected:
+    // The model hears of a press after the caret stands at the click, as the platform's
+    // rich edit tells it, so a handler can select from there.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
-    void ApplyTextChanges(TRichEditChanges changes);
+    void ApplyTextChanges(const TRichEditChanges& changes);
     bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
     void Rebuild();
     void ShowSelection();

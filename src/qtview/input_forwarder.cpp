@@ -6,21 +6,13 @@
 #include <QtGlobal>
 
 #include "forms/control.h"
+#include "qtview/control_widgets.h"
 
 namespace tubalyx {
 
 namespace {
-TShiftState Shift(Qt::KeyboardModifiers m) {
-    TShiftState s = 0;
-    if (m & Qt::ShiftModifier) s |= ssShift;
-    if (m & Qt::AltModifier) s |= ssAlt;
-    if (m & Qt::ControlModifier) s |= ssCtrl;
-    return s;
-}
-TMouseButton Button(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return TMouseButton::Right;
-    if (b == Qt::MiddleButton) return TMouseButton::Middle;
-    return TMouseButton::Left;
+bool IsRichEditSurface(QObject* watched) {
+    return qobject_cast<RichEditWidget*>(watched) || (watched && qobject_cast<RichEditWidget*>(watched->parent()));
 }
 int KeyOf(const QKeyEvent& e) { return VirtualKeyCode(e.key(), (e.modifiers() & Qt::KeypadModifier) != 0); }
 
@@ -29,6 +21,20 @@ std::string& LastError() {
     return last;
 }
 }  // namespace
+
+TShiftState ModelShift(Qt::KeyboardModifiers m) {
+    TShiftState s = 0;
+    if (m & Qt::ShiftModifier) s |= ssShift;
+    if (m & Qt::AltModifier) s |= ssAlt;
+    if (m & Qt::ControlModifier) s |= ssCtrl;
+    return s;
+}
+
+TMouseButton ModelButton(Qt::MouseButton b) {
+    if (b == Qt::RightButton) return TMouseButton::Right;
+    if (b == Qt::MiddleButton) return TMouseButton::Middle;
+    return TMouseButton::Left;
+}
 
 int VirtualKeyCode(int qtKey, bool keypad) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return keypad ? vkNumpad0 + (qtKey - Qt::Key_0) : qtKey;
@@ -70,26 +76,28 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
         case QEvent::FocusIn: control_.SetFocus(); break;
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);
-            control_.UserKeyDown(KeyOf(*e), Shift(e->modifiers()));
+            control_.UserKeyDown(KeyOf(*e), ModelShift(e->modifiers()));
             const QString text = e->text();
             if (text.size() == 1 && text[0].unicode() < 128) control_.UserKeyPress(static_cast<char>(text[0].unicode()));
             break;
         }
         case QEvent::KeyRelease: {
             auto* e = static_cast<QKeyEvent*>(event);
-            control_.UserKeyUp(KeyOf(*e), Shift(e->modifiers()));
+            control_.UserKeyUp(KeyOf(*e), ModelShift(e->modifiers()));
             break;
         }
         case QEvent::MouseButtonPress: {
+            // A rich edit reports its own press, once it has put the caret at the click.
+            if (IsRichEditSurface(watched)) break;
             auto* e = static_cast<QMouseEvent*>(event);
             const QPoint p = e->position().toPoint();
-            control_.UserMouseDown(Button(e->button()), Shift(e->modifiers()), p.x(), p.y());
+            control_.UserMouseDown(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             break;
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
             const QPoint p = e->position().toPoint();
-            control_.UserMouseUp(Button(e->button()), Shift(e->modifiers()), p.x(), p.y());
+            control_.UserMouseUp(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             auto* w = qobject_cast<QWidget*>(watched);
             if (e->button() == Qt::LeftButton && (!w || w->rect().contains(p))) control_.Click();
             break;
@@ -97,7 +105,7 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(event);
             const QPoint p = e->position().toPoint();
-            control_.UserMouseMove(Shift(e->modifiers()), p.x(), p.y());
+            control_.UserMouseMove(ModelShift(e->modifiers()), p.x(), p.y());
             break;
         }
         default: break;

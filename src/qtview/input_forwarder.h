@@ -3,9 +3,9 @@
 #include <exception>
 #include <string>
 
-namespace tubalyx {
+#include "forms/control.h"
 
-class TControl;
+namespace tubalyx {
 
 // The one place where user input enters the model. Model code run for an input may end in an
 // exception: an event chain that hit its depth bound (forms/event_depth.h), or a fault no
@@ -24,6 +24,9 @@ void RunUserInput(Input&& input) {
     }
 }
 
+// Qt's modifier keys and mouse buttons in the model's terms.
+TShiftState ModelShift(Qt::KeyboardModifiers modifiers);
+TMouseButton ModelButton(Qt::MouseButton button);
 // The virtual key code (forms/control.h) of a Qt key; 0 for a key the program knows no code of.
 int VirtualKeyCode(int qtKey, bool keypad);
 

@@ -155,7 +155,12 @@ void MainWindow::SyncNow() {
             TPopupMenu* popup = it->second;
             if (popup->PopupCount() != popupCounts_[popup]) {
                 popupCounts_[popup] = popup->PopupCount();
-                popups_[popup]->popup(QPoint(popup->PopupX(), popup->PopupY()));
+                // The model places pop-ups on its own screen, where the form's outer corner is
+                // (Left, Top) and the title bar FrameHeight: the point goes to the same place
+                // of the page on the real screen.
+                const int frame = form_.Height() - form_.ClientHeight();
+                const QPoint onPage(popup->PopupX() - form_.Left(), popup->PopupY() - form_.Top() - frame);
+                popups_[popup]->popup(page_->mapToGlobal(onPage));
             }
         }
     }

@@ -44,7 +44,11 @@ bool RunDialog(TCommonDialog& dialog) {
         }
         case TDialogKind::Print: {
             QPrintDialog d(&SharedPrinter());
-            return d.exec() == QDialog::Accepted;
+            if (d.exec() != QDialog::Accepted) return false;
+            // The job is laid out on the paper the user chose, in the model printer's dots.
+            const QRect page = SharedPrinter().pageLayout().fullRectPixels(Printer().PixelsPerInch());
+            if (!page.isEmpty()) Printer().SetPageSize(page.width(), page.height());
+            return true;
         }
         case TDialogKind::Font: {
             auto& d = static_cast<TFontDialog&>(dialog);
@@ -71,10 +75,11 @@ void PrintPages(const TPrinter& model, const std::vector<TPrintedPage>& pages) {
     if (!model.OutputFileName.empty()) {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(Q(model.OutputFileName));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
         printer = &pdf;
     }
+    // The printer keeps the paper of its dialog.
     printer->setDocName(Q(model.Title));
-    printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setFullPage(true);
     QPainter painter;
     if (!painter.begin(printer)) return;

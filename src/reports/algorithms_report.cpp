@@ -251,7 +251,7 @@ std::string DeviceFmatLine() {
 
 // G: the fmat line with its note and the all-flows line; gives the fmat line.
 std::string AddFmatLines(ReportBlock& block, bool gas, bool cone) {
-    const std::string fmat = FmatReportLine();
+    std::string fmat = FmatReportLine();
     if (gas && !cone && MaxFlowSI * 0.5 > MinFlowSI) block.SetStyle(kUnderlined);
     if (!fmat.empty()) block.AddFitted(fmat, Utf8Length(fmat));
     if (!cone) {

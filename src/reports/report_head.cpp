@@ -97,6 +97,8 @@ ReportTimestamp LocalReportTimestamp() {
 
 void SetReportClock(ReportClock clock) { g_clock = clock; }
 
+ReportTimestamp ReportClockNow() { return g_clock ? g_clock() : LocalReportTimestamp(); }
+
 void WriteReportHead() {
     TFontStyles bold;
     bold.Bold = true;
@@ -107,7 +109,7 @@ void WriteReportHead() {
     const char letter = LanguageLetter;
     if (!TextOf(kDatePrefix, letter)) return;
     for (const LangText* title : TitleLines()) AppendReportLine(TextOf(*title, letter));
-    const ReportTimestamp now = g_clock ? g_clock() : LocalReportTimestamp();
+    const ReportTimestamp now = ReportClockNow();
     AppendReportLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time);
     if (letter == 'S') {
         const std::string pageHeader = Form1().RichEdit2.Line(0);

@@ -17,6 +17,8 @@ using ReportClock = ReportTimestamp (*)();
 ReportTimestamp LocalReportTimestamp();
 // The clock the head reads; nullptr puts the system's back. Tests set a fixed one.
 void SetReportClock(ReportClock clock);
+// The date and time from the clock the head reads (the printed page head uses it too).
+ReportTimestamp ReportClockNow();
 
 // Appends the head to RichEdit1 in bold dark red (128) at 60/13 of the current size, never
 // below 6 pt. The attributes stay set: the writers after the head set their own. A language

@@ -141,7 +141,11 @@ void PrintStraightLengthTableC(char kind) {
             RequiredStraightLengthC(codes[i], t0, th, u0, uh, D, d);
             // Two bends in different planes have no zero-uncertainty length at all.
             const std::string zero = i == 2 ? kBlankCell : StraightLengthCellText(u0);
-            SectionLine(*kVenturi1991FittingLabels[i] + zero + kDots + StraightLengthCellText(uh));
+            std::string line = *kVenturi1991FittingLabels[i];
+            line += zero;
+            line += kDots;
+            line += StraightLengthCellText(uh);
+            SectionLine(line);
         }
         SectionLine(FittingLargeVessel + StraightLengthCellText(30 * D));
         SectionLine(FittingAllDownstream + StraightLengthCellText(4 * d));
@@ -177,8 +181,16 @@ void WriteStraightLengthSection(char kind) {
     else
         for (const char* line : kSwedish) SectionLine(line);
 
-    // The table headings come in a wide and a narrow form by standard and device.
-    ApplyLanguage(LanguageLetter);
+    // The table headings come in a wide and a narrow form by standard and device. The language
+    // switch also re-reads the bore edits, which hold what was typed, not what this run solved:
+    // the run's geometry is kept for the sections after this one and for what reads it later.
+    {
+        const double boreMm = BoreDiameterColdMm, boreM = BoreDiameterColdM;
+        const double heightMm = SegmentHeightColdMm, heightM = SegmentHeightColdM;
+        ApplyLanguage(LanguageLetter);
+        BoreDiameterColdMm = boreMm, BoreDiameterColdM = boreM;
+        SegmentHeightColdMm = heightMm, SegmentHeightColdM = heightM;
+    }
 
     if (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "DL" || DeviceCode == "D")
         PrintStraightLengthTableA(kind);

@@ -15,6 +15,7 @@ constexpr int kMixtureSumRow = 12;
 
 extern std::array<std::string, kMixtureRows> MixtureComponentKeyword;  // "GAS": user-defined component
 extern std::array<std::string, kMixtureRows> MixtureComponentName;     // user-defined: its viscosity unit
+inline auto& MixtureViscosityUnit = MixtureComponentName;  // its name in the viscosity menu
 extern std::array<double, kMixtureRows> MixtureMolarMass;              // g/mol
 extern std::array<double, kMixtureRows> MixtureDensity;                // kg/m3
 extern std::array<double, kMixtureRows> MixtureViscosity;

@@ -20,6 +20,8 @@ void ResetStateVariables() {
     ResetResistanceGrid();
     ResetReportState();
     ResetPressureLossState();
+    ResetViewState();
+    ResetMenuState();
     ResetCompensationTableState();
     ResetUncertaintyState();
 }

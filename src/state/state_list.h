@@ -26,6 +26,8 @@ void ResetValveState();
 void ResetResistanceGrid();
 void ResetReportState();
 void ResetPressureLossState();
+void ResetViewState();
+void ResetMenuState();
 void ResetCompensationTableState();
 void ResetUncertaintyState();
 

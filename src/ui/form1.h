@@ -89,6 +89,31 @@ public:
     void RunbuttonClick(TControl* sender);
     // The adiabatic/isothermal switch of the pressure-loss line.
     void adiabatClick(TControl* sender);
+    // Option labels: each click steps its answer and rewrites the prompt.
+    void reynstortextinClick(TControl* sender);
+    void rorlitentextinClick(TControl* sender);
+    void rorstortextinClick(TControl* sender);
+    void bermetodtextinClick(TControl* sender);
+    void tillvunderlagtextinClick(TControl* sender);
+    void bermetoderrtextinClick(TControl* sender);
+    // Labels that open their pop-up menu just below themselves.
+    void bestyckningtextClick(TControl* sender);
+    void rahettextinClick(TControl* sender);
+    void primeltextinClick(TControl* sender);
+    // The upstream fittings 0 to 14 of Bestyckningmenu, and the pipe roughnesses r2 to r9.
+#define TUBALYX_DECLARE_FITTING_ITEM(k) void bestyck##k##Click(TControl* sender);
+    TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DECLARE_FITTING_ITEM)
+#undef TUBALYX_DECLARE_FITTING_ITEM
+#define TUBALYX_DECLARE_ROUGHNESS_ITEM(k) void r##k##Click(TControl* sender);
+    TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DECLARE_ROUGHNESS_ITEM)
+#undef TUBALYX_DECLARE_ROUGHNESS_ITEM
+    void MaxflowtextClick(TControl* sender);
+    // The phase of a liquefiable gas, stepped from the pressure or the temperature prompt.
+    void abstrycktextClick(TControl* sender);
+    void temptextClick(TControl* sender);
+    // The compensation table: PTRun (no control uses it) and the "Run" label of its page.
+    void PTRunClick(TControl* sender);
+    void Label2Click(TControl* sender);
 
     // ---- handlers: grids (form1_grids.cpp) ----
     void FelsimulgridKeyPress(TControl* sender, char key);
@@ -124,8 +149,128 @@ public:
     void MotstandPopupFittingClick(TControl* sender);
     void Annanstrning1Click(TControl* sender);
     void Radera1Click(TControl* sender);
+
+    // ---- handlers: start-up (startup.cpp) ----
+    void FormCreate(TControl* sender);
+
+    // ---- handlers: function, standard, solved-quantity, device and material menus
+    // (form1_menus_function.cpp) ----
+    void TermodynamikClick(TControl* sender);
+    void TryckfClick(TControl* sender);
+    void flowClick(TControl* sender);
+    void Ventiler1Click(TControl* sender);
+    void Ventile1rclick(TControl* sender);
+    void RestrictionOrifice1Click(TControl* sender);
+    void StrypelClick(TControl* sender);
+    void Kommersiellafldesmtare1Click(TControl* sender);
+    void SortomvClick(TControl* sender);
+    void Exit2Click(TControl* sender);
+    void ExitsnabbClick(TControl* sender);
+    void StrypbertypClick(TControl* sender);
+    void strypsortClick(TControl* sender);
+    void ISODINClick(TControl* sender);
+    void Differenstryck1Click(TControl* sender);
+    void Tryckfrlust1Click(TControl* sender);
+    void Hldiameter1Click(TControl* sender);
+    void Flde1Click(TControl* sender);
+    void Optimalkonstruktion1Click(TControl* sender);
+    void StrypflnsCornertappings1Click(TControl* sender);
+    void StrypflnsFlangetappings1Click(TControl* sender);
+    void StrypflnsDD2tappings1Click(TControl* sender);
+    void VenturiSvetsat1Click(TControl* sender);
+    void VenturiBearbetat1Click(TControl* sender);
+    void VenturiObearbetat1Click(TControl* sender);
+    void Kortventuri1Click(TControl* sender);
+    void Kvartscirkeldysa1Click(TControl* sender);
+    void Segmentflns1Click(TControl* sender);
+    void DysaISA19321Click(TControl* sender);
+    void ADysaLongradius1Click(TControl* sender);
+    void mtrlflClick(TControl* sender);
+    void mtrlrorClick(TControl* sender);
+    void mtrlfl1Click(TControl* sender);
+    void mtrlfl2Click(TControl* sender);
+    void mtrlfl3Click(TControl* sender);
+    void mtrlfl4Click(TControl* sender);
+    void mtrlfl5Click(TControl* sender);
+    void mtrlfl6Click(TControl* sender);
     void mtrlfl7Click(TControl* sender);
     void mtrlfl8Click(TControl* sender);
+
+    // ---- handlers: medium, component, property-box and humidity menus (form1_menus_medium.cpp) ----
+    void Mediaup(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void GASClick(TControl* sender);
+    void IGASClick(TControl* sender);
+    void LIQClick(TControl* sender);
+    void LUFClick(TControl* sender);
+    void CO2Click(TControl* sender);
+    void N2Click(TControl* sender);
+    void ARClick(TControl* sender);
+    void O2Click(TControl* sender);
+    void H2Click(TControl* sender);
+    void COClick(TControl* sender);
+    void O3Click(TControl* sender);
+    void VATClick(TControl* sender);
+    void ANGClick(TControl* sender);
+    void MNGClick(TControl* sender);
+    void Propan1Click(TControl* sender);
+    void Propanvtska1Click(TControl* sender);
+    void CH4Click(TControl* sender);
+    void NH3Click(TControl* sender);
+    void OljaClick(TControl* sender);
+    void NaturgasClick(TControl* sender);
+    void GClick(TControl* sender);
+    void Gas1Click(TControl* sender);
+    void Luft1Click(TControl* sender);
+    void Argon1Click(TControl* sender);
+    void CO1Click(TControl* sender);
+    void CO21Click(TControl* sender);
+    void CH41Click(TControl* sender);
+    void H21Click(TControl* sender);
+    void NH31Click(TControl* sender);
+    void N21Click(TControl* sender);
+    void O21Click(TControl* sender);
+    void O31Click(TControl* sender);
+    void C3H81Click(TControl* sender);
+    void GroupBox1Click(TControl* sender);
+    void rbgExit(TControl* sender);
+    void qbgExit(TControl* sender);
+    void cpbgExit(TControl* sender);
+    void cvbgExit(TControl* sender);
+    void molekylviktbgExit(TControl* sender);
+    void krittempbgExit(TControl* sender);
+    void entalpibgchange(TControl* sender);
+    void Z1bgChange(TControl* sender);
+    void ZnbgExit(TControl* sender);
+    void Fuktup(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void RelfuktClick(TControl* sender);
+    void Absfuktclick(TControl* sender);
+    void Specfuktclick(TControl* sender);
+    void daggpktClick(TControl* sender);
+    void relabsspecfuktChange(TControl* sender);
+    void relabsspecfuktKeyDown(TControl* sender, int key, TShiftState shift);
+    void relabsspecfuktExit(TControl* sender);
+    void molekylviktvGChange(TControl* sender);
+
+    // ---- handlers: unit pop-up menus (form1_menus_units.cpp) ----
+    void abstrycksortClick(TControl* sender);
+    void angtrycksortClick(TControl* sender);
+    void krittrycksortClick(TControl* sender);
+    void difftryckmaxsortClick(TControl* sender);
+    void difftryckmaxmaxgrsortClick(TControl* sender);
+    void difftryckmaxmingrsortClick(TControl* sender);
+    void tryckforlmaxsortClick(TControl* sender);
+    void maxflowsortClick(TControl* sender);
+    void maxflowsortutClick(TControl* sender);
+    void qbgsortClick(TControl* sender);
+    void dstorkallsortClick(TControl* sender);
+    void tempsortClick(TControl* sender);
+#define TUBALYX_DECLARE_UNIT_ITEM(item, unused) void item##Click(TControl* sender);
+    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
+#undef TUBALYX_DECLARE_UNIT_ITEM
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);
@@ -137,6 +282,44 @@ public:
     void RichEdit1MouseUp(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
     void selectallClick(TControl* sender);
     void RensarapportClick(TControl* sender);
+    void RichEdit1MouseMove(TControl* sender, TShiftState shift, int x, int y);
+    // The view has placed the caret at the click before this runs.
+    void RichEdit1MouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // Language items and the language cycle.
+    void SvenskaClick(TControl* sender);
+    void DeutschClick(TControl* sender);
+    void EnglishClick(TControl* sender);
+    void Bytsprk1Click(TControl* sender);
+    // Navigation: the pop-up berval and its twins on the menu bar.
+    void FormMouseDown(TControl* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void FormClick(TControl* sender);
+    void IndatavalClick(TControl* sender);
+    void Indata1Click(TControl* sender);
+    void Rapport1Click(TControl* sender);
+    void Rapport2Click(TControl* sender);
+    void Densitetsberkningfdensmat1Click(TControl* sender);
+    void Densitet1Click(TControl* sender);
+    void Oskerhetskalkyl1Click(TControl* sender);
+    void Oskerhet1Click(TControl* sender);
+    void Grafer1Click(TControl* sender);
+    void SidhuvudvalClick(TControl* sender);
+    void Sidhuvudfot1Click(TControl* sender);
+    // Report size, zoom, field separator, fonts, the graph choice and the start text.
+    void ZoomrapClick(TControl* sender);
+    void litenstorClick(TControl* sender);
+    void ExcelClick(TControl* sender);
+    void N1Click(TControl* sender);
+    void N3Click(TControl* sender);
+    void Fontdata1Click(TControl* sender);
+    void Grafvalclick(TControl* sender);
+    void PaintBox1Click(TControl* sender);
+    void Logo1Click(TControl* sender);
+    void Memo2Click(TControl* sender);
+    void FelsimulgridMouseMove(TControl* sender, TShiftState shift, int x, int y);
+    void HetvattenClick(TControl* sender);
+
+    // ---- handlers: font size of the window (font_size.cpp) ----
+    void UpDown1Click(TControl* sender, TUDBtnType button);
 
     // ---- handlers: the questionnaire's value and unit edits (form1_edits.cpp) ----
     void utvflChange(TControl* sender);
@@ -190,6 +373,10 @@ public:
 
     // ---- handlers: files and printing (form1_file.cpp) ----
     void PrintScr1Click(TControl* sender);
+    void Utskrift1Click(TControl* sender);
+    void Sparasom1Click(TControl* sender);
+    void Sparaberkningsdatasom1Click(TControl* sender);
+    void Laddaberkningsdata1Click(TControl* sender);
 
 private:
     void Register(TControl& control);

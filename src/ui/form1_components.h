@@ -146,7 +146,38 @@
     X(qsortmenu, m2s1) X(qsortmenu, mm2s) X(qsortmenu, Stoke1) X(qsortmenu, St1) \
     X(qsortmenu, cStokes1) X(qsortmenu, cSt1) \
     X(lngdsortmenu, mm1) X(lngdsortmenu, inches1) X(lngdsortmenu, tum1) X(lngdsortmenu, Zoll1) \
-    X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1)
+    X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1) \
+    X(Meny1, Hetvatten)
+
+// The numbers of the upstream-fitting items bestyck0..bestyck14 and the roughness items
+// r2..r9, for their handlers.
+#define TUBALYX_UPSTREAM_FITTING_ITEMS(X) \
+    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14)
+#define TUBALYX_ROUGHNESS_ITEMS(X) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9)
+
+// The items of the unit pop-up menus, each with its handler <item>Click: X(item, A), A handed
+// through to X.
+#define TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(X, A) \
+    X(AtA, A) X(atm, A) X(ATO, A) X(BarA, A) X(BarO, A) X(BarG, A) X(Bary, A) X(mBar, A) X(kgcm2, A) \
+    X(lbfin2, A) X(mmHg, A) X(mmVp, A) X(mVp, A) X(Pa, A) X(kPa, A) X(MPa, A) X(psi, A)
+#define TUBALYX_FORM1_FLOW_UNIT_ITEMS(X, A) \
+    X(lh, A) X(litermin1, A) X(ls1, A) X(m3h, A) X(m3min, A) X(m3s1, A) X(gph1, A) X(gpm, A) X(gps1, A) \
+    X(ft3h1, A) X(ft3min, A) X(ft3s1, A) X(kgh, A) X(kgmin1, A) X(kgs, A) X(tonh, A) X(tonmin1, A) \
+    X(tons1, A) X(nm3h, A) X(Nm3min1, A) X(Nm3s1, A) X(nlh, A) X(Nlitermin1, A) X(Mliters1, A) \
+    X(Standardm3h, A) X(Standardm3min, A) X(Standardm3s, A) X(MMSCFD1, A) X(ms1, A)
+#define TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(X, A) \
+    X(Pas1, A) X(mPas1, A) X(PasE61, A) X(Nsm21, A) X(Nsm2E61, A) X(Poise1, A) X(cPoise1, A) X(cP1, A) \
+    X(m2s1, A) X(mm2s, A) X(Stoke1, A) X(St1, A) X(cStokes1, A) X(cSt1, A)
+#define TUBALYX_FORM1_LENGTH_UNIT_ITEMS(X, A) X(mm1, A) X(inches1, A) X(tum1, A) X(Zoll1, A)
+#define TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(X, A) X(C1, A) X(F1, A) X(K1, A)
+// A unit item's handler row of the handler table.
+#define TUBALYX_FORM1_UNIT_ITEM_ROW(item, X) X(item, OnClick, item##Click)
+#define TUBALYX_FORM1_UNIT_ITEM_ROWS(X) \
+    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
+    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
+    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
+    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
+    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X)
 
 // Handlers: X(control, event, handler). A handler bound to several controls or events has one
 // row for each; every event of a control has at most one handler. The handlers are TForm1
@@ -162,6 +193,23 @@
     X(kodkomment, OnClick, kodkommentClick) X(ABBSiemens, OnClick, ABBSiemensClick) \
     X(Label1, OnClick, Run1Click) X(Run1, OnClick, Run1Click) X(Runbutton, OnClick, RunbuttonClick) \
     X(adiabat, OnClick, adiabatClick) \
+    X(reynstortextin, OnClick, reynstortextinClick) X(rorlitentextin, OnClick, rorlitentextinClick) \
+    X(rorstortextin, OnClick, rorstortextinClick) X(bermetodtextin, OnClick, bermetodtextinClick) \
+    X(molekylviktGtext, OnClick, bermetodtextinClick) X(tillvunderlagtextin, OnClick, tillvunderlagtextinClick) \
+    X(bermetoderrtextin, OnClick, bermetoderrtextinClick) X(bestyckningtext, OnClick, bestyckningtextClick) \
+    X(rahettextin, OnClick, rahettextinClick) X(primeltextin, OnClick, primeltextinClick) \
+    X(bestyck0, OnClick, bestyck0Click) X(bestyck1, OnClick, bestyck1Click) X(bestyck2, OnClick, bestyck2Click) \
+    X(bestyck3, OnClick, bestyck3Click) X(bestyck4, OnClick, bestyck4Click) X(bestyck5, OnClick, bestyck5Click) \
+    X(bestyck6, OnClick, bestyck6Click) X(bestyck7, OnClick, bestyck7Click) X(bestyck8, OnClick, bestyck8Click) \
+    X(bestyck9, OnClick, bestyck9Click) X(bestyck10, OnClick, bestyck10Click) \
+    X(bestyck11, OnClick, bestyck11Click) X(bestyck12, OnClick, bestyck12Click) \
+    X(bestyck13, OnClick, bestyck13Click) X(bestyck14, OnClick, bestyck14Click) \
+    X(r2, OnClick, r2Click) X(r3, OnClick, r3Click) X(r4, OnClick, r4Click) X(r5, OnClick, r5Click) \
+    X(r6, OnClick, r6Click) X(r7, OnClick, r7Click) X(r8, OnClick, r8Click) X(r9, OnClick, r9Click) \
+    X(maxflowtext, OnClick, MaxflowtextClick) X(abstrycktext, OnClick, abstrycktextClick) \
+    X(abstryckmaxtext, OnClick, abstrycktextClick) X(temptext, OnClick, temptextClick) \
+    X(kaltemptext, OnClick, temptextClick) X(kalminreyntext, OnClick, temptextClick) \
+    X(kalmaxreyntext, OnClick, temptextClick) X(Label2, OnClick, Label2Click) \
     /* grids */ \
     X(Felsimulgrid, OnKeyPress, FelsimulgridKeyPress) X(Fjrreffektosak, OnMouseDown, FjrreffektosakMouseDown) \
     X(ViktVolprocGrid, OnClick, ViktVolprocGridClick) X(ViktVolprocgridfukt, OnClick, ViktVolprocGridClick) \
@@ -213,14 +261,89 @@
     X(Fldeihuvudledningenligt721, OnClick, MotstandPopupFittingClick) \
     X(Hojdmotstand, OnClick, MotstandPopupFittingClick) \
     X(Annanstrning1, OnClick, Annanstrning1Click) X(Radera1, OnClick, Radera1Click) \
+    /* start-up */ \
+    X(Form1, OnCreate, FormCreate) \
+    /* calculation function, standard, solved quantity, device and material */ \
+    X(Termodynamik, OnClick, TermodynamikClick) X(Termosnabb, OnClick, TermodynamikClick) \
+    X(Tryckf, OnClick, TryckfClick) X(Tryckfsnabb, OnClick, TryckfClick) \
+    X(flow, OnClick, flowClick) X(Flowgeneral1, OnClick, flowClick) X(Ventiler1, OnClick, Ventiler1Click) \
+    X(Ventiler3, OnClick, Ventile1rclick) X(RestrictionOrifice1, OnClick, RestrictionOrifice1Click) \
+    X(Restrictionorifice2, OnClick, RestrictionOrifice1Click) X(Strypel, OnClick, StrypelClick) \
+    X(Strypsnabb, OnClick, StrypelClick) X(Kommersiellafldesmtare1, OnClick, Kommersiellafldesmtare1Click) \
+    X(Commersialflowmeters1, OnClick, Kommersiellafldesmtare1Click) X(Sortomv, OnClick, SortomvClick) \
+    X(Units2, OnClick, SortomvClick) X(Exit2, OnClick, Exit2Click) X(Exitsnabb, OnClick, ExitsnabbClick) \
+    X(Strypbertyp, OnClick, StrypbertypClick) X(strypsort, OnClick, strypsortClick) \
+    X(ISODIN, OnClick, ISODINClick) X(mtrlfl, OnClick, mtrlflClick) X(mtrlror, OnClick, mtrlrorClick) \
+    X(Differenstryck1, OnClick, Differenstryck1Click) X(Tryckfrlust1, OnClick, Tryckfrlust1Click) \
+    X(Hldiameter1, OnClick, Hldiameter1Click) X(Flde1, OnClick, Flde1Click) \
+    X(Optimalkonstruktion1, OnClick, Optimalkonstruktion1Click) \
+    X(StrypflnsCornertappings1, OnClick, StrypflnsCornertappings1Click) \
+    X(StrypflnsFlangetappings1, OnClick, StrypflnsFlangetappings1Click) \
+    X(StrypflnsDD2tappings1, OnClick, StrypflnsDD2tappings1Click) \
+    X(VenturiSvetsat1, OnClick, VenturiSvetsat1Click) X(VenturiBearbetat1, OnClick, VenturiBearbetat1Click) \
+    X(VenturiObearbetat1, OnClick, VenturiObearbetat1Click) X(Kortventuri1, OnClick, Kortventuri1Click) \
+    X(Kvartscirkeldysa1, OnClick, Kvartscirkeldysa1Click) X(Segmentflns1, OnClick, Segmentflns1Click) \
+    X(DysaISA19321, OnClick, DysaISA19321Click) X(ADysaLongradius1, OnClick, ADysaLongradius1Click) \
+    X(mtrlfl1, OnClick, mtrlfl1Click) X(mtrlfl2, OnClick, mtrlfl2Click) X(mtrlfl3, OnClick, mtrlfl3Click) \
+    X(mtrlfl4, OnClick, mtrlfl4Click) X(mtrlfl5, OnClick, mtrlfl5Click) X(mtrlfl6, OnClick, mtrlfl6Click) \
     X(mtrlfl7, OnClick, mtrlfl7Click) X(mtrlfl8, OnClick, mtrlfl8Click) \
+    /* medium, mixture component, property box and humidity */ \
+    X(Medialabel, OnMouseUp, Mediaup) X(relabsfukt, OnMouseUp, Fuktup) X(GAS, OnClick, GASClick) \
+    X(IGAS, OnClick, IGASClick) X(LIQ, OnClick, LIQClick) X(LUF, OnClick, LUFClick) X(CO2, OnClick, CO2Click) \
+    X(N2, OnClick, N2Click) X(AR, OnClick, ARClick) X(O2, OnClick, O2Click) X(H2, OnClick, H2Click) \
+    X(CO, OnClick, COClick) X(O3, OnClick, O3Click) X(VAT, OnClick, VATClick) X(ANG, OnClick, ANGClick) \
+    X(MNG, OnClick, MNGClick) X(Propan1, OnClick, Propan1Click) X(Propanvtska1, OnClick, Propanvtska1Click) \
+    X(CH4, OnClick, CH4Click) X(NH3, OnClick, NH3Click) X(Olja, OnClick, OljaClick) \
+    X(Naturgas, OnClick, NaturgasClick) X(G, OnClick, GClick) X(Gas1, OnClick, Gas1Click) \
+    X(Luft1, OnClick, Luft1Click) X(Argon1, OnClick, Argon1Click) X(CO1, OnClick, CO1Click) \
+    X(CO21, OnClick, CO21Click) X(CH41, OnClick, CH41Click) X(H21, OnClick, H21Click) \
+    X(NH31, OnClick, NH31Click) X(N21, OnClick, N21Click) X(O21, OnClick, O21Click) X(O31, OnClick, O31Click) \
+    X(C3H81, OnClick, C3H81Click) X(GroupBox1, OnClick, GroupBox1Click) \
+    X(rbg, OnChange, rbgExit) X(rbg, OnExit, rbgExit) X(qbg, OnChange, qbgExit) X(qbg, OnExit, qbgExit) \
+    X(qbgsort, OnChange, qbgExit) X(cpbg, OnChange, cpbgExit) X(cpbg, OnExit, cpbgExit) \
+    X(cvbg, OnChange, cvbgExit) X(cvbg, OnExit, cvbgExit) X(molekylviktbg, OnChange, molekylviktbgExit) \
+    X(molekylviktbg, OnExit, molekylviktbgExit) X(krittempbg, OnChange, krittempbgExit) \
+    X(krittempbg, OnExit, krittempbgExit) X(entalpibg, OnChange, entalpibgchange) \
+    X(Z1bg, OnChange, Z1bgChange) X(Znbg, OnChange, ZnbgExit) X(Znbg, OnExit, ZnbgExit) \
+    X(Relfukt, OnClick, RelfuktClick) X(Absfukt, OnClick, Absfuktclick) X(Spefukt, OnClick, Specfuktclick) \
+    X(daggpkt, OnClick, daggpktClick) X(relabsspecfukt, OnExit, relabsspecfuktChange) \
+    X(relabsspecfukt, OnKeyUp, relabsspecfuktKeyDown) X(molekylviktvG, OnChange, molekylviktvGChange) \
+    /* unit pop-up menus */ \
+    X(abstrycksort, OnClick, abstrycksortClick) X(angtrycksort, OnClick, angtrycksortClick) \
+    X(krittrycksort, OnClick, krittrycksortClick) X(difftryckmaxsort, OnClick, difftryckmaxsortClick) \
+    X(difftryckmaxmaxgrsort, OnClick, difftryckmaxmaxgrsortClick) \
+    X(difftryckmaxmingrsort, OnClick, difftryckmaxmingrsortClick) \
+    X(tryckforlmaxsort, OnClick, tryckforlmaxsortClick) X(maxflowsort, OnClick, maxflowsortClick) \
+    X(maxflowsortut, OnClick, maxflowsortutClick) X(qbgsort, OnClick, qbgsortClick) \
+    X(q40bgsort, OnClick, qbgsortClick) X(dstorkallsort, OnClick, dstorkallsortClick) \
+    X(tempsort, OnClick, tempsortClick) TUBALYX_FORM1_UNIT_ITEM_ROWS(X) \
     /* view and report */ \
     X(Form1, OnKeyDown, FormKeyDown) X(Form1, OnKeyPress, FormKeyPress) X(Form1, OnKeyUp, FormKeyUp) \
     X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \
     X(RichEdit1, OnKeyDown, RichEdit1KeyDown) X(RichEdit1, OnMouseUp, RichEdit1MouseUp) \
     X(selectall, OnClick, selectallClick) X(Rensarapport, OnClick, RensarapportClick) \
+    X(RichEdit1, OnMouseMove, RichEdit1MouseMove) X(RichEdit1, OnMouseDown, RichEdit1MouseDown) \
+    X(Svenska, OnClick, SvenskaClick) X(Deutsch, OnClick, DeutschClick) X(English, OnClick, EnglishClick) \
+    X(Bytsprk1, OnClick, Bytsprk1Click) X(Form1, OnMouseDown, FormMouseDown) X(Form1, OnClick, FormClick) \
+    X(Indataval, OnClick, IndatavalClick) X(Indata1, OnClick, Indata1Click) \
+    X(Rapport1, OnClick, Rapport1Click) X(Rapport2, OnClick, Rapport2Click) \
+    X(Densitetsberkningfdensmat1, OnClick, Densitetsberkningfdensmat1Click) X(Densitet1, OnClick, Densitet1Click) \
+    X(Oskerhetskalkyl1, OnClick, Oskerhetskalkyl1Click) X(Oskerhet1, OnClick, Oskerhet1Click) \
+    X(Grafer1, OnClick, Grafer1Click) X(Grafer2, OnClick, Grafer1Click) \
+    X(Sidhuvudval, OnClick, SidhuvudvalClick) X(Sidhuvudfot1, OnClick, Sidhuvudfot1Click) \
+    X(Zoomrap, OnClick, ZoomrapClick) X(litenstor, OnClick, litenstorClick) X(Excel, OnClick, ExcelClick) \
+    X(N1, OnClick, N1Click) X(N3, OnClick, N3Click) X(Fontdata1, OnClick, Fontdata1Click) \
+    X(Grafval, OnClick, Grafvalclick) X(PaintBox1, OnClick, PaintBox1Click) X(Logo1, OnClick, Logo1Click) \
+    X(Memo2, OnClick, Memo2Click) \
+    X(Felsimulgrid, OnMouseMove, FelsimulgridMouseMove) \
+    X(Felsimulgrid2, OnMouseMove, FelsimulgridMouseMove) X(Hetvatten, OnClick, HetvattenClick) \
+    /* font size */ \
+    X(UpDown1, OnArrowClick, UpDown1Click) \
     /* files and printing */ \
     X(PrintScr1, OnClick, PrintScr1Click) \
+    X(Utskrift1, OnClick, Utskrift1Click) X(Sparasom1, OnClick, Sparasom1Click) \
+    X(Sparaberkningsdatasom1, OnClick, Sparaberkningsdatasom1Click) \
+    X(Laddaberkningsdata1, OnClick, Laddaberkningsdata1Click) \
     /* the questionnaire's value and unit edits */ \
     X(utvfl, OnChange, utvflChange) X(utvflb, OnChange, utvflbChange) X(utvror, OnChange, utvrorChange) \
     X(utvrorb, OnChange, utvrorbChange) X(kantradie, OnChange, kantradieChange) \

@@ -1,10 +1,101 @@
 // Handlers of the clickable labels, the option cycles and the run buttons.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "forms/screen.h"
+#include "media/medium_identification.h"
+#include "reports/compensation_report.h"
+#include "reports/compensation_table.h"
+#include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
-#include "ui/run_driver.h"
 #include "ui/form1.h"
+#include "ui/form1_menus.h"
+#include "ui/hide_input_controls.h"
+#include "ui/run_driver.h"
 
 namespace tubalyx {
+
+namespace {
+
+// A yes/no answer: "J" becomes "N", anything else "J".
+void ToggleYesNo(std::string& flag) { flag = flag == "J" ? "N" : "J"; }
+
+// One step of a letter cycle: the letters that lead to each next letter.
+struct LetterStep {
+    const char* from;
+    char to;
+};
+
+// The liquefiable gases: the two kinds differ in the phases their tables know.
+bool IsColdLiquefiedGas() { return MediumCode == "AR" || MediumCode == "O2" || MediumCode == "N2"; }
+bool IsPressureLiquefiedGas() { return MediumCode == "H2" || MediumCode == "CO2" || MediumCode == "O3"; }
+
+// The phases each prompt steps through, for the two groups of liquefiable gases.
+constexpr LetterStep kPressureStepsCold[] = {{"HX", 'N'}, {"N", 'G'}, {"G", 'V'}, {"V", 'N'}};
+constexpr LetterStep kPressureStepsOther[] = {{"X", 'N'}, {"N", 'V'}, {"V", 'N'}};
+constexpr LetterStep kTemperatureStepsCold[] = {{"GV", 'N'}, {"N", 'H'}, {"H", 'X'}, {"X", 'N'}};
+constexpr LetterStep kTemperatureStepsOther[] = {{"V", 'N'}, {"N", 'X'}, {"X", 'N'}};
+
+// After a phase step the phase caption changes and the page with it.
+void ShowNewPhase() {
+    SetPressureTemperatureLabels();
+    HideInputControls();
+    RebuildPage();
+}
+
+void StepPhaseFromPrompt(std::span<const LetterStep> cold, std::span<const LetterStep> other) {
+    std::span<const LetterStep> steps;
+    if (IsColdLiquefiedGas()) steps = cold;
+    else if (IsPressureLiquefiedGas()) steps = other;
+    else return;
+    // Any other letter stays.
+    for (const LetterStep& s : steps) {
+        if (std::string_view(s.from).find(PhaseLetter) != std::string_view::npos) {
+            PhaseLetter = s.to;
+            break;
+        }
+    }
+    ShowNewPhase();
+}
+
+// The upstream fitting of item k of Bestyckningmenu. The optimal design needs a defined
+// fitting, so "another disturbance" stands for fitting 1 there.
+void SelectUpstreamFitting(int k) {
+    TForm1& f = Form1();
+    if (k == 0 && SolveFor == "OK") k = 1;
+    const TControl* item = f.FindComponent("bestyck" + std::to_string(k));
+    if (const auto* menuItem = dynamic_cast<const TMenuItem*>(item)) f.bestyckningtext.SetCaption(menuItem->Caption());
+    UpstreamFittingCode = std::to_string(k);
+    HideInputControls();
+    RebuildPage();
+}
+
+// The roughness items: the uncertainty of the roughness (mm) into row 11 of the uncertainty
+// grid, and the roughness itself (mm), both as the texts they are shown with.
+struct RoughnessItem {
+    int item;
+    const char* uncertaintyMm;
+    const char* roughnessMm;
+};
+constexpr RoughnessItem kRoughnessItems[] = {
+    {2, "0,015", "0,015"}, {3, "0,025", "0,075"}, {4, "0,025", "0,075"}, {5, "0,05", "0,1"},
+    {6, "0,05", "0,15"},   {7, "0,05", "0,25"},   {8, "0,05", "0,25"},   {9, "0,5", "1,5"},
+};
+constexpr int kRoughnessUncertaintyRow = 11;
+
+void SelectRoughness(int item) {
+    TForm1& f = Form1();
+    for (const RoughnessItem& r : kRoughnessItems) {
+        if (r.item != item) continue;
+        f.Felsimulgrid.SetCell(1, kRoughnessUncertaintyRow, r.uncertaintyMm);
+        // The edit's change handler stores the roughness.
+        f.Dstorrahetmm.SetText(r.roughnessMm);
+    }
+}
+
+}  // namespace
 
 // The differential-pressure and pressure-loss headings are not clickable options.
 void TForm1::DifferenstryckClick(TControl*) {}
@@ -25,7 +116,98 @@ void TForm1::adiabatClick(TControl*) {
     SetAdiabaticPrompt(ExpansionModeLetter);
 }
 
+void TForm1::reynstortextinClick(TControl*) {
+    ToggleYesNo(AllowLargeReynoldsFlag);
+    SetLargeReynoldsLimitPrompt();
+}
+
+void TForm1::rorlitentextinClick(TControl*) {
+    ToggleYesNo(AllowSmallPipeFlag);
+    SetSmallTubeLimitPrompt();
+}
+
+void TForm1::rorstortextinClick(TControl*) {
+    ToggleYesNo(AllowLargePipeFlag);
+    SetLargeTubeLimitPrompt();
+}
+
+void TForm1::bermetodtextinClick(TControl*) {
+    OnlineFlowMethod = OnlineFlowMethod == "R" ? "N" : "R";
+    SetRootOrStandardPrompt();
+}
+
+// The production-report lines appear or go, so the page is built before the prompt.
+void TForm1::tillvunderlagtextinClick(TControl*) {
+    ToggleYesNo(ProductionReportFlag);
+    RebuildPage();
+    SetProductionReportPrompt();
+}
+
+void TForm1::bermetoderrtextinClick(TControl*) {
+    std::string& code = UncertaintyMethodCode;
+    if (DeviceCode == "VOLYM") code = code == "L" ? "P" : "L";
+    else code = code == "1" ? "2" : code == "2" ? "3" : code == "3" ? "N" : "1";
+    SetCalcMethodPrompt();
+}
+
+void TForm1::bestyckningtextClick(TControl*) {
+    SetUpstreamFittingList();
+    PopupBelowLabel(Bestyckningmenu, bestyckningtext);
+}
+void TForm1::rahettextinClick(TControl*) { PopupBelowLabel(RahetMenu, rahettextin); }
+void TForm1::primeltextinClick(TControl*) { PopupBelowLabel(Strypsortmenu, primeltextin); }
+
+#define TUBALYX_DEFINE_FITTING_ITEM(k) \
+    void TForm1::bestyck##k##Click(TControl*) { SelectUpstreamFitting(k); }
+TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DEFINE_FITTING_ITEM)
+#undef TUBALYX_DEFINE_FITTING_ITEM
+#define TUBALYX_DEFINE_ROUGHNESS_ITEM(k) \
+    void TForm1::r##k##Click(TControl*) { SelectRoughness(k); }
+TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DEFINE_ROUGHNESS_ITEM)
+#undef TUBALYX_DEFINE_ROUGHNESS_ITEM
+
+void TForm1::MaxflowtextClick(TControl*) {
+    if (CalcFunction == "Strypf" && SolveFor != "OK") {
+        MaxFlowGivenFlag = "V";
+        maxflowsort.SetVisible(true);
+        SetMaxFlowPrompt();
+    } else if (CalcFunction == "Ventil" && ValveSubtype == "RO") {
+        // A second click hides the unit again.
+        maxflowsort.SetVisible(MaxFlowGivenFlag != "V");
+        MaxFlowGivenFlag = "V";
+        SetMaxFlowPrompt();
+    }
+}
+
+void TForm1::abstrycktextClick(TControl*) {
+    StepPhaseFromPrompt(kPressureStepsCold, kPressureStepsOther);
+}
+
+void TForm1::temptextClick(TControl*) {
+    StepPhaseFromPrompt(kTemperatureStepsCold, kTemperatureStepsOther);
+}
+
 void TForm1::Run1Click(TControl*) { RunCalculation(); }
 void TForm1::RunbuttonClick(TControl*) { RunCalculation(); }
+
+void TForm1::PTRunClick(TControl*) {
+    THourGlassCursor busy;
+    BuildCompensationTable(true);
+}
+
+// The density table can be made for gases and water only; for the other media the label
+// stays red as the sign that nothing was computed.
+void TForm1::Label2Click(TControl*) {
+    kodkomment.SetVisible(false);
+    Label2.SetColor(clRed);
+    if (!IsGasMedium(MediumCode) && MediumCode != "VAT") return;
+    {
+        THourGlassCursor busy;
+        BuildCompensationTable(true);
+        DensityTableReady = true;
+        WriteCompensationTableHelp();
+    }
+    Label2.SetColor(clYellow);
+}
 
 }  // namespace tubalyx

@@ -148,6 +148,22 @@ TEST(QtView, ModelPopupOpensTheQtMenu) {
     menu->hide();
 }
 
+TEST(QtView, ALabelsPopupOpensJustBelowTheLabelOnTheScreen) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    f.Medialabel.SetVisible(true);
+    f.Medialabel.SetLeft(40);
+    f.Medialabel.SetTop(60);
+    w.SyncNow();
+    f.Medialabel.UserMouseUp(TMouseButton::Left, 0, 1, 1);
+    w.SyncNow();
+    QMenu* menu = w.MenuFor(&f.Mediamenu);
+    const QWidget* label = w.WidgetFor(&f.Medialabel);
+    ASSERT_TRUE(menu && label);
+    EXPECT_EQ(menu->pos(), label->mapToGlobal(QPoint(0, label->height())));
+    menu->hide();
+}
+
 TEST(QtView, GridCellsAndUserEditsGoBothWays) {
     MainWindow& w = Window();
     TForm1& f = Form1();
@@ -431,3 +447,41 @@ TEST(QtView, OrificeQuestionnaireWidgetsStandWhereTheModelPlacesThem) {
         EXPECT_TRUE(page->grab(QRect(0, 0, 1600, 900)).save(QString::fromUtf8(file)));
     }
 }
+
+// A press in the report reaches the model once the caret stands at the click, so the report's
+// handler selects from the previous click to this one, and the selection shows.
+TEST(QtView, ClickIntoTheReportSelectsFromThePreviousClick) {
+    MainWindow& w = Window();
+    TForm1& f = Form1();
+    HideInputControls();
+    f.RichEdit1.Clear();
+    for (const char* line : {"first line", "second line", "third line"}) f.RichEdit1.Add(line);
+    f.RichEdit1.SetBounds(10, 10, 600, 300);
+    f.RichEdit1.SetVisible(true);
+    f.SetVertScrollPosition(0);
+    w.SyncNow();
+    ProcessEventsFor(50);
+    auto* view = qobject_cast<QTextEdit*>(w.WidgetFor(&f.RichEdit1));
+    ASSERT_NE(view, nullptr);
+    auto clickAt = [&](int block, int column) {
+        QTextCursor cursor(view->document()->findBlockByNumber(block));
+        cursor.setPosition(cursor.position() + column);
+        const QPoint at = view->cursorRect(cursor).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &release);
+        w.SyncNow();
+        ProcessEventsFor(20);
+    };
+    clickAt(1, 3);
+    EXPECT_EQ(f.RichEdit1.SelStart(), 0);
+    EXPECT_EQ(f.RichEdit1.SelLength(), 14);
+    clickAt(0, 5);
+    EXPECT_EQ(f.RichEdit1.SelStart(), 5);
+    EXPECT_EQ(f.RichEdit1.SelLength(), 9);
+    EXPECT_EQ(view->textCursor().selectedText().size(), 9);
+}
+

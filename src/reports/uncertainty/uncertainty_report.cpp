@@ -130,7 +130,7 @@ std::string ReportCell(const std::string& text) {
 }
 
 std::string ReportRow(const TStringGrid& g, int row) {
-    const std::string caption = g.Cell(0, row);
+    const std::string& caption = g.Cell(0, row);
     std::string line = Utf8Length(caption) >= kCaptionWidth ? Utf8Left(caption, kCaptionWidth)
                                                            : PadRight(caption, kCaptionWidth, '_');
     for (int col = 1; col <= kUncertaintyMeanColumn; ++col) line += ReportCell(g.Cell(col, row));

@@ -1,0 +1,156 @@
+#include "ui/report_printing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "reports/report_head.h"
+#include "state/window_state.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+
+namespace {
+
+constexpr int kLineGap = 10;  // printer pixels between two lines
+constexpr double kWindowToPageShare = 10.0 / 33.0;
+constexpr double kLargestPrintedSize = 1000.0;  // points
+// A4 in printer dots at 600 dots per inch.
+constexpr int kA4Width = 4961, kA4Height = 7016;
+
+class ReportPrintJob {
+public:
+    explicit ReportPrintJob(TPrinter& printer)
+        : printer_(printer), leftMargin_(printer.PageWidth() / 10) {}
+
+    void Run();
+
+private:
+    void PrintPageHeader();
+    void PrintPageFooter(bool last);
+    // The printer font takes the size and style of a character of an editor.
+    void UseAttributes(const TTextAttributes& a);
+    // The attributes of a line's first character, read from the line itself: a long report is
+    // printed in one pass, without counting positions from its start for every line.
+    void UseLineAttributes(const TRichEdit& edit, int line) {
+        const std::vector<TRichLine>& lines = edit.Content().Lines;
+        const bool text = line < edit.LineCount() && !lines[line].empty();
+        UseAttributes(text ? lines[line].front().Attributes : edit.SelAttributes());
+    }
+    int LineStep() const { return printer_.Canvas().TextHeight("X") + kLineGap; }
+    // An empty text draws nothing, so it is not recorded.
+    void PrintLine(const std::string& text) {
+        if (!text.empty()) printer_.Canvas().TextOut(leftMargin_, y_, text);
+        y_ += LineStep();
+    }
+    void StartPage() {
+        printer_.NewPage();
+        y_ = 0;
+    }
+
+    TPrinter& printer_;
+    const int leftMargin_;
+    int y_ = 0;
+    int footerHeight_ = 0;
+};
+
+void ReportPrintJob::UseAttributes(const TTextAttributes& a) {
+    TFont& font = printer_.Canvas().Font;
+    font.Size = PrintedPointSize(a.Size, printer_.PageWidth(), Form1().RichEdit1.Width());
+    font.Bold = a.Style.Bold;
+    font.Italic = a.Style.Italic;
+    font.Underline = a.Style.Underline;
+    font.StrikeOut = a.Style.StrikeOut;
+}
+
+void ReportPrintJob::PrintPageHeader() {
+    const TRichEdit& head = Form1().RichEdit2;
+    for (int line = 0; line < head.LineCount(); ++line) {
+        UseLineAttributes(head, line);
+        if (y_ + LineStep() > printer_.PageHeight()) StartPage();
+        PrintLine(head.Line(line));
+    }
+    // The date line in the head's font past its last line.
+    UseAttributes(head.SelAttributes());
+    const ReportTimestamp now = ReportClockNow();
+    PrintLine("Date: " + now.date + " /Time: " + now.time + " /sid " + std::to_string(printer_.PageNumber()));
+}
+
+// While the foot is measured (footerHeight_ 0) only the steps count and nothing is printed.
+void ReportPrintJob::PrintPageFooter(bool last) {
+    const TRichEdit& foot = Form1().RichEdit3;
+    const bool measuring = footerHeight_ <= 0;
+    UseLineAttributes(foot, 0);
+    if (!measuring) y_ = printer_.PageHeight() - footerHeight_;
+    PrintLine(!last && !measuring ? "(forts)" : "");
+    for (int line = 0; line < foot.LineCount(); ++line) {
+        UseLineAttributes(foot, line);
+        PrintLine(measuring ? "" : foot.Line(line));
+    }
+}
+
+void ReportPrintJob::Run() {
+    TFont& font = printer_.Canvas().Font;
+    font = TFont{};
+    font.Name = "Courier New";
+    font.Bold = true;
+    printer_.BeginDoc();
+    y_ = 0;
+    footerHeight_ = 0;
+    PrintPageFooter(false);
+    footerHeight_ = y_;
+
+    y_ = 0;
+    LayoutTop = 0;
+    PrintPageHeader();
+    const TRichEdit& report = Form1().RichEdit1;
+    for (int line = 0; line < report.LineCount(); ++line) {
+        UseLineAttributes(report, line);
+        if (y_ + LineStep() + footerHeight_ > printer_.PageHeight()) {
+            PrintPageFooter(false);
+            StartPage();
+            PrintPageHeader();
+        }
+        PrintLine(report.Line(line));
+    }
+    PrintPageFooter(true);
+    printer_.EndDoc();
+}
+
+}  // namespace
+
+int PrintedPointSize(int size, int pageWidth, int reportWidth) {
+    // A report window without a width yet is as wide as the page manager makes it.
+    if (reportWidth <= 0) reportWidth = std::max(1, Form1().Font().Size * 100);
+    const double scale = static_cast<double>(pageWidth) / reportWidth * kWindowToPageShare;
+    // Any size the font dialog allows stays a printable one.
+    return static_cast<int>(std::lround(std::clamp(size * scale, 1.0, kLargestPrintedSize)));
+}
+
+void PrintReport(TPrinter& printer) { ReportPrintJob(printer).Run(); }
+
+bool PrintReportToPdf(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    const fs::path target(fileName);
+    const fs::path partial = fs::path(fileName + ".part");
+    std::error_code error;
+    fs::remove(partial, error);
+    // The file is A4, whatever paper the printer was set to.
+    TPrinter& printer = Printer();
+    const int width = printer.PageWidth(), height = printer.PageHeight();
+    printer.SetPageSize(kA4Width, kA4Height);
+    printer.OutputFileName = partial.string();
+    PrintReport(printer);
+    printer.OutputFileName.clear();
+    printer.SetPageSize(width, height);
+    if (!fs::is_regular_file(partial, error) || fs::file_size(partial, error) == 0 || error) {
+        fs::remove(partial, error);
+        return false;
+    }
+    fs::rename(partial, target, error);
+    if (error) fs::remove(partial, error);
+    return !error;
+}
+
+}  // namespace tubalyx

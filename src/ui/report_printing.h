@@ -1,0 +1,28 @@
+#pragma once
+// The report on the printer: every line of RichEdit1 in its own size and style, each page
+// under the head of RichEdit2 with the date and the page number and above the foot of
+// RichEdit3, with "(forts)" at the foot of every page but the last.
+//
+// Printer pixels: the left margin is a tenth of the page width, and a report line of s points
+// prints at s * page width / report window width * 10/33 points, to the nearest point, so
+// that a line as wide as the window fills about a third of the page as on the screen. The
+// line step is the printed character height plus 10 pixels.
+#include <string>
+
+#include "forms/rich_edit.h"
+#include "forms/screen.h"
+
+namespace tubalyx {
+
+// The point size a report line of `size` points prints with.
+int PrintedPointSize(int size, int pageWidth, int reportWidth);
+
+// One print job of the report from BeginDoc to EndDoc. The editors are only read.
+void PrintReport(TPrinter& printer);
+
+// The report printed into a PDF file through the printer's file output. The file is written
+// beside the target first and put in its place only once complete, so a failed job leaves an
+// earlier file as it was. False when no PDF came out.
+bool PrintReportToPdf(const std::string& fileName);
+
+}  // namespace tubalyx

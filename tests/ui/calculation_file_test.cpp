@@ -1,0 +1,166 @@
+// Files of the window: calculation data saved, inputs changed, loaded back and run gives the
+// report of before; a file that is not ours, damaged, truncated or newer changes nothing and
+// says so in red below the report; a report saved as text is its lines, TABs kept.
+#include "ui/calculation_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "forms/dialogs.h"
+#include "reports/report_head.h"
+#include "state/composition.h"
+#include "state/resistance_grid_state.h"
+#include "state/selections.h"
+#include "state/window_state.h"
+#include "ui/form1.h"
+
+namespace tubalyx {
+namespace {
+
+namespace fs = std::filesystem;
+
+ReportTimestamp FixedClock() { return {"2026-12-09", "09:30"}; }
+
+class CalculationFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReportClock(&FixedClock);
+        fs::create_directories(dir_);
+        TForm1& f = Form1();
+        f.RichEdit1.Clear();
+        f.tempsort.SetCaption("C");
+        CalcFunction = "Termo", MediumCode = "VAT", LanguageLetter = 'E';
+        f.abstrycksort.SetText("kPa");
+        f.abstryckantal.SetText("500");
+        f.temp.SetText("20");
+        f.Felsimulgrid.SetRowCount(23);
+        f.Felsimulgrid.SetCell(1, 11, "0,05");
+    }
+    void TearDown() override {
+        SetReportClock(nullptr);
+        TCommonDialog::SetExecutor(nullptr);
+        fs::remove_all(dir_);
+    }
+    // The file dialogs answer with this name.
+    void Answer(const fs::path& name) {
+        TCommonDialog::SetExecutor([name](TCommonDialog& d) {
+            static_cast<TOpenDialog&>(d).FileName = name.string();
+            return true;
+        });
+    }
+    const fs::path dir_ = fs::temp_directory_path() / ("tubalyx_files_" + std::to_string(::getpid()));
+};
+
+TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
+    TForm1& f = Form1();
+    const std::string odd = "a\\b\tc\nd\re=f";
+    f.Motstandgrid.SetCell(3, 2, odd);
+    ResistanceKind[3] = 12, ResistanceZeta[3] = 0.1 + 0.2, MixtureComponentKeyword[4] = "N2";
+    f.Runbutton.Click();
+    const std::string before = f.RichEdit4.Text();
+    const fs::path file = dir_ / "water.tbx";
+    Answer(file);
+    f.Sparaberkningsdatasom1->Click();
+    EXPECT_EQ(ReportFileName, file.string());
+
+    MediumCode = "LUF", LanguageLetter = 'S', ReportSeparator = "\t";
+    f.abstryckantal.SetText("900");
+    f.temp.SetText("80");
+    f.tempsort.SetCaption("K");
+    f.Felsimulgrid.SetCell(1, 11, "9");
+    f.Motstandgrid.SetCell(3, 2, "");
+    ResistanceKind[3] = 0, ResistanceZeta[5] = 1.0, MixtureComponentKeyword[4] = "O2";
+    f.Runbutton.Click();
+    ASSERT_NE(f.RichEdit4.Text(), before);
+
+    ReportFileName.clear();
+    f.Laddaberkningsdata1->Click();
+    EXPECT_EQ(ReportFileName, file.string());
+    EXPECT_TRUE(f.Caption().ends_with(file.string())) << f.Caption();
+    EXPECT_EQ(MediumCode + LanguageLetter + ReportSeparator, "VATE");
+    EXPECT_EQ(f.abstryckantal.Text() + " " + f.temp.Text() + " " + f.tempsort.Caption(), "500 20 C");
+    EXPECT_EQ(f.Felsimulgrid.Cell(1, 11), "0,05");
+    EXPECT_EQ(f.Motstandgrid.Cell(3, 2), odd);
+    EXPECT_EQ(ResistanceKind[3], 12);
+    EXPECT_EQ(ResistanceZeta[3], 0.1 + 0.2);
+    EXPECT_EQ(ResistanceZeta[5], 0.0);
+    EXPECT_EQ(MixtureComponentKeyword[4], "N2");
+    f.Runbutton.Click();
+    EXPECT_EQ(f.RichEdit4.Text(), before);
+}
+
+TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {
+    TForm1& f = Form1();
+    const std::string good = CalculationDataText();
+    const std::size_t endLine = good.rfind("end=");
+    const int records = std::stoi(good.substr(endLine + 4));
+    auto withRecord = [&](const std::string& record) {
+        return good.substr(0, endLine) + record + "\nend=" + std::to_string(records + 1) + "\n";
+    };
+    using enum CalculationDataResult;
+    const struct {
+        const char* what;
+        std::string text;
+        CalculationDataResult result;
+    } files[] = {
+        {"empty", "", NotCalculationData},
+        {"newer", "TUBALYX CALCULATION DATA\nversion=2\nX future=1\nend=1\n", NewerVersion},
+        {"no version", "TUBALYX CALCULATION DATA\nend=0\n", Damaged},
+        {"truncated", good.substr(0, endLine), Damaged},
+        {"cut in a record", good.substr(0, endLine / 2), Damaged},
+        {"wrong count", good.substr(0, endLine) + "end=" + std::to_string(records - 1) + "\n", Damaged},
+        {"after the end", good + "E temp=1\n", Damaged},
+        {"unknown edit", withRecord("E nosuchedit=1"), Damaged},
+        {"bad escape", withRecord("E temp=1\\x"), Damaged},
+        {"unknown function", withRecord("S CalcFunction=Bogus"), Damaged},
+        {"long letter", withRecord("S PhaseLetter=NN"), Damaged},
+        {"grid far out", withRecord("G Felsimulgrid 1 99999=1"), Damaged},
+        {"fitting far out", withRecord("K ResistanceKind 51=1"), Damaged},
+        {"no number", withRecord("A ResistanceZeta 1=nan"), Damaged},
+    };
+    f.RichEdit1.Add("an earlier report line");
+    const fs::path path = dir_ / "damaged.tbx";
+    for (const auto& file : files) {
+        f.abstryckantal.SetText("777");
+        CalcFunction = "Strypf";
+        std::ofstream(path, std::ios::binary) << file.text;
+        EXPECT_EQ(ApplyCalculationDataText(file.text), file.result) << file.what;
+        const int lines = f.RichEdit1.LineCount();
+        EXPECT_FALSE(LoadCalculationData(path.string())) << file.what;
+        EXPECT_EQ(f.abstryckantal.Text() + CalcFunction, "777Strypf") << file.what;
+        ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1) << file.what;
+        EXPECT_EQ(f.RichEdit1.Line(0), "an earlier report line");
+        EXPECT_TRUE(f.RichEdit1.Line(lines).ends_with(path.string())) << f.RichEdit1.Line(lines);
+        EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(lines)).Color, clRed) << file.what;
+    }
+}
+
+TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
+    TForm1& f = Form1();
+    ReportSeparator = "\t";
+    f.Runbutton.Click();
+    const std::string expected = f.RichEdit1.Text() + "\n";
+    EXPECT_NE(expected.find("= \t"), std::string::npos);
+    Answer(dir_ / "report.TXT");
+    f.Sparasom1->Click();
+    EXPECT_TRUE(f.SaveDialog1.OverwritePrompt);
+    std::ostringstream saved;
+    saved << std::ifstream(dir_ / "report.TXT", std::ios::binary).rdbuf();
+    EXPECT_EQ(saved.str(), expected);
+    // A place that cannot be written or read says so and keeps the report.
+    const int lines = f.RichEdit1.LineCount();
+    Answer(dir_ / "no_such_folder" / "report.txt");
+    f.Sparasom1->Click();
+    EXPECT_FALSE(LoadCalculationData((dir_ / "missing.tbx").string()));
+    ASSERT_EQ(f.RichEdit1.LineCount(), lines + 2);
+    EXPECT_TRUE(f.RichEdit1.Line(lines).starts_with("FILE CANNOT BE WRITTEN!: "));
+    EXPECT_TRUE(f.RichEdit1.Line(lines + 1).starts_with("FILE CANNOT BE READ!: "));
+}
+
+}  // namespace
+}  // namespace tubalyx
