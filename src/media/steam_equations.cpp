@@ -150,40 +150,30 @@ SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
 // kind is kept for a t of the very same bits (a call that raises keeps nothing).
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
-struct LastAtTemperature {
+template <class Set>
+struct KeptByTemperature {
     bool valid = false;
     double t = 0.0;
-    SteamAtTemperature set;
-};
-LastAtTemperature lastAtTemperature;
+    Set set{};
 
-struct LastHeatCapacityPoint {
-    bool valid = false;
-    double t = 0.0;
-    SteamHeatCapacityPoint point{};
-};
-LastHeatCapacityPoint lastHeatCapacityPoint;
-
-const SteamAtTemperature& AtTemperatureKept(double t) {
-    LastAtTemperature& last = lastAtTemperature;
-    if (!last.valid || !SameBits(last.t, t)) {
-        last.valid = false;
-        last.set = AtTemperature(t);
-        last.t = t;
-        last.valid = true;
+    template <class Make>
+    const Set& At(double at, Make make) {
+        if (!valid || !SameBits(t, at)) {
+            valid = false;
+            set = make(at);
+            t = at;
+            valid = true;
+        }
+        return set;
     }
-    return last.set;
-}
+};
+KeptByTemperature<SteamAtTemperature> keptAtTemperature;
+KeptByTemperature<SteamHeatCapacityPoint> keptHeatCapacityPoint;
+
+const SteamAtTemperature& AtTemperatureKept(double t) { return keptAtTemperature.At(t, AtTemperature); }
 
 const SteamHeatCapacityPoint& HeatCapacityPoint(double t) {
-    LastHeatCapacityPoint& last = lastHeatCapacityPoint;
-    if (!last.valid || !SameBits(last.t, t)) {
-        last.valid = false;
-        last.point = HeatCapacityPointUncached(t);
-        last.t = t;
-        last.valid = true;
-    }
-    return last.point;
+    return keptHeatCapacityPoint.At(t, HeatCapacityPointUncached);
 }
 
 double CpAt(double P, const SteamHeatCapacityPoint& h) {
