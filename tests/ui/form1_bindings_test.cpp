@@ -188,10 +188,10 @@ TEST(Form1Handlers, EveryBoundHandlerSitsOnExactlyTheEventsItBelongsTo) {
         EXPECT_EQ(std::set<std::string>(rows.begin(), rows.end()), want) << handler;
         EXPECT_EQ(rows.size(), want.size()) << handler << " bound twice to one event";
     }
-    int missing = 0;
+    std::string missing;
     for (const auto& [handler, want] : expected)
-        if (!want.empty() && !bound.count(handler)) ++missing;
-    std::cout << "handlers bound: " << bound.size() << " of " << expected.size() << ", still to build: " << missing
+        if (!want.empty() && !bound.count(handler)) missing += " " + handler;
+    std::cout << "handlers bound: " << bound.size() << " of " << expected.size() << ", not bound:" << missing
               << "\n";
     EXPECT_GT(bound.size(), 0u);
 }
