@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include "forms/control.h"
+#include "forms/form.h"
 #include "qtview/control_widgets.h"
 
 namespace tubalyx {
@@ -71,6 +72,15 @@ bool InputForwarder::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// Qt hands a press a label does not take on to the widget below it, the form's page. The
+// form's own mouse events (which open the navigation menu) belong to its background only.
+namespace {
+bool ReachedTheFormThroughAChild(const TControl& control, QObject* watched, const QPoint& p) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    return dynamic_cast<const TForm*>(&control) && w && w->childAt(p);
+}
+}  // namespace
+
 void InputForwarder::Forward(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn: control_.SetFocus(); break;
@@ -91,12 +101,14 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
             if (IsRichEditSurface(watched)) break;
             auto* e = static_cast<QMouseEvent*>(event);
             const QPoint p = e->position().toPoint();
+            if (ReachedTheFormThroughAChild(control_, watched, p)) break;
             control_.UserMouseDown(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             break;
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
             const QPoint p = e->position().toPoint();
+            if (ReachedTheFormThroughAChild(control_, watched, p)) break;
             control_.UserMouseUp(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             auto* w = qobject_cast<QWidget*>(watched);
             if (e->button() == Qt::LeftButton && (!w || w->rect().contains(p))) control_.Click();

@@ -288,8 +288,13 @@ TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
     f.ISODIN.SetCaption("ISO5167:2003");
     f.ISODIN.SetVisible(true);
     w.SyncNow();
-    int clicks = 0;
+    int clicks = 0, formPresses = 0, formClicks = 0;
     f.ISODIN.OnClick = [&](TControl*) { ++clicks; };
+    // The form's own press and click open the navigation menu: a label's click is not theirs.
+    const auto formPress = f.OnMouseDown;
+    const auto formClick = f.OnClick;
+    f.OnMouseDown = [&](TControl*, TMouseButton, TShiftState, int, int) { ++formPresses; };
+    f.OnClick = [&](TControl*) { ++formClicks; };
     QWidget* label = w.WidgetFor(&f.ISODIN);
     ASSERT_NE(label, nullptr);
     const QPointF inside(2, 2);
@@ -300,7 +305,11 @@ TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
     QApplication::sendEvent(label, &press);
     QApplication::sendEvent(label, &release);
     EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(formPresses, 0);
+    EXPECT_EQ(formClicks, 0);
     f.ISODIN.OnClick = nullptr;
+    f.OnMouseDown = formPress;
+    f.OnClick = formClick;
     // Focus moving between two edits fires the first one's exit event.
     int exits = 0;
     f.kaltemp.OnExit = [&](TControl*) { ++exits; };
