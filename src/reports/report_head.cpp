@@ -6,6 +6,7 @@
 
 #include "flow/device_selection.h"
 #include "reports/calculation_function.h"
+#include "reports/report_block.h"
 #include "reports/report_window.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -19,7 +20,6 @@ namespace {
 // No font is drawn larger; a size scaled up again and again stops here instead of overflowing.
 constexpr int kLargestSize = 1000;
 
-constexpr int kSmallestSize = 6;
 constexpr TColor kHeadColor = 128;  // dark red
 
 // {Swedish, German, English}
@@ -104,7 +104,7 @@ void WriteReportHead() {
     bold.Bold = true;
     SetReportStyle(bold);
     SetReportColor(kHeadColor);
-    SetReportSize(std::max(kSmallestSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
+    SetReportSize(std::max(kMinReportFontSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
 
     const char letter = LanguageLetter;
     if (!TextOf(kDatePrefix, letter)) return;

@@ -8,6 +8,7 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "reports/medium_listing.h"
+#include "reports/report_block.h"
 #include "reports/report_window.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
@@ -103,7 +104,7 @@ void AppendFittedCaption(const std::string& caption) {
         return;
     }
     const int size = ReportSize();
-    SetReportSize(std::max(6, size * 63 / length));
+    SetReportSize(SizeWithin63(size, caption));
     AppendLine(caption);
     SetReportSize(size);
 }

@@ -15,6 +15,7 @@
 #include "reports/medium_property_block.h"
 #include "reports/operating_conditions.h"
 #include "reports/production_report.h"
+#include "reports/report_block.h"
 #include "reports/report_head.h"
 #include "reports/report_window.h"
 #include "reports/straight_length_report.h"
@@ -49,7 +50,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kSmallestSize = 6;
 // The step bound of the property routines' iterations for one run.
 constexpr int kRunPropertyIterationLimit = 10000;
 
@@ -63,7 +63,7 @@ constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", 
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
                                        "INDATA FELAKTIGA", "INPUT ERROR", "DATENEINGABE FALSCH"};
 
-int NotBelowSmallest(int size) { return std::max(kSmallestSize, size); }
+int NotBelowSmallest(int size) { return std::max(kMinReportFontSize, size); }
 
 bool MiniReport() { return CurrentReportSize() == ReportSizeKind::Mini; }
 
