@@ -142,6 +142,23 @@ std::optional<double> HumidityStepSearch(double target, double s0,
                                  kHumidityMarchWindow;
             if (!(target - x < kHumidityMarchMargin * reach)) break;
             windowStart = x;
+            if (count - 1 == kHumidityMarchShortcutTrials) {
+                // Still marching this far, the state needs a humidity beyond any physical one.
+                // The trials rise with s, so the trial the march would end on at the bound
+                // tells at once whether any before it can reach the target; if none can, the
+                // march's end is known without the trials between.
+                const double end = s + step * (kHumiditySearchMaxEvaluations + 1 - count);
+                const std::optional<double> atEnd = f(end);
+                ++count;
+                if (!atEnd) {
+                    if (evaluations) *evaluations = count;
+                    return std::nullopt;
+                }
+                if (*atEnd <= target && !(std::fabs(*atEnd - target) / target < kHumiditySearchTolerance)) {
+                    s = end;
+                    break;
+                }
+            }
         }
     }
     if (evaluations) *evaluations = count;

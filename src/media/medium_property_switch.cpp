@@ -76,9 +76,10 @@ DryGas OxygenGas(double P, double t) {
 DryGas ArgonGas(double P, double t) {
     return {ArgonDensityPT(P, t), ArgonViscosityPT(P, t), ArgonCpPT(P, t), ArgonCvPT(P, t)};
 }
+double HeliumDensity(double P, double t) { return ArgonDensityPT(P, t) * kHeliumOverArgon; }
 DryGas HeliumGas(double P, double t) {
     DryGas g = ArgonGas(P, t);
-    g.density *= kHeliumOverArgon;
+    g.density = HeliumDensity(P, t);
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
@@ -99,23 +100,25 @@ DryGas OzoneGas(double P, double t) {
             CarbonDioxideCvPT(P, t)};
 }
 
-// A liquefied gas: its saturation-state function, its gas tables and its mixing weight.
+// A liquefied gas: its saturation-state function, its gas tables (and the density of them
+// alone, for the humidity searches), its mixing weight.
 struct LiquefiedGas {
     const char* keyword;
     SaturationState saturation;
     GasAtState gas;
+    double (*gasDensity)(double P, double t);
     double weight;
     double saturationDensityFactor;
 };
 
 const LiquefiedGas kLiquefiedGases[] = {
-    {"O2", OxygenSaturationStateT, OxygenGas, 70.4, 1.0},
-    {"AR", ArgonSaturationStateT, ArgonGas, 77.6, 1.0},
-    {"H2", HydrogenSaturationStateT, HydrogenGas, 8.19, 1.0},
-    {"He", ArgonSaturationStateT, HeliumGas, 77.6, kHeliumOverArgon},
-    {"N2", NitrogenSaturationStateT, NitrogenGas, 59.481, 1.0},
-    {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, 115.7, 1.0},
-    {"O3", OzoneSaturationStateT, OzoneGas, 111.937, 1.0},
+    {"O2", OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
+    {"AR", ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
+    {"H2", HydrogenSaturationStateT, HydrogenGas, HydrogenDensityPT, 8.19, 1.0},
+    {"He", ArgonSaturationStateT, HeliumGas, HeliumDensity, 77.6, kHeliumOverArgon},
+    {"N2", NitrogenSaturationStateT, NitrogenGas, NitrogenDensityPT, 59.481, 1.0},
+    {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
+    {"O3", OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
 };
 
 void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, double& pSat,
@@ -253,6 +256,10 @@ std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompo
     if (k == "NGAS") return GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
     if (k == "IGAS") return UserIdealGasDensity(givenDensity, zRatio, P, t);
     if (k == "GAS") return UserOperatingGasDensity(givenDensity, P, t);
+    // A liquefied gas mixes with vapour only as a gas ('N'); its saturation states hold none.
+    if (PhaseLetter == 'N')
+        for (const LiquefiedGas& m : kLiquefiedGases)
+            if (k == m.keyword) return m.gasDensity(P, t);
     return std::nullopt;
 }
 

@@ -28,8 +28,8 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
 
 // The dry gas (kg/m3) at (P, t) that the switch mixes with water vapour for the media whose
 // humid answer varies with the relative humidity only through the vapour's partial pressure
-// (the part densities then follow from SteamPropertyDensities); nothing for the others (air,
-// the liquefied gases, liquids, steam). Evaluates exactly what the switch evaluates for it, so
+// (the part densities then follow from SteamPropertyDensities), a liquefied gas among them
+// in its gas phase 'N'; nothing for the others (air, liquids, steam). Evaluates exactly what the switch evaluates for it, so
 // a state the switch has just answered is left as it was.
 std::optional<double> HumidMixDryGasDensity(const std::string& keyword, const GasCompositionArray& composition,
                                             double P, double t, double givenDensity, double zRatio);

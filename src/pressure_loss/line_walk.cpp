@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
@@ -178,6 +179,13 @@ void ResetLineResults() {
 
 }  // namespace
 
+bool RefinementStalled(int segments, std::span<const double> changes) {
+    if (segments < kStalledSegments || changes.size() < kStalledDoublings + 1) return false;
+    for (std::size_t i = changes.size() - kStalledDoublings; i < changes.size(); ++i)
+        if (!(changes[i] >= kStalledShare * changes[i - 1])) return false;
+    return true;
+}
+
 namespace {
 
 PressureLossWalk WalkLine() {
@@ -228,12 +236,16 @@ PressureLossWalk WalkLine() {
         const bool oneSegment = medium == "VÄT" || e == x0;
         int n = 1;
         LineFlowState end;
+        std::vector<double> changes;
         for (;;) {
             if (!oneSegment) n *= 2;
             end = walker.Pass(inlet, n, x0, e);
             const double previous = StretchDrop;
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
+            // The first pass's change is against the last stretch's drop: it says nothing.
+            if (n > 2) changes.push_back(std::fabs(StretchDrop - previous));
+            if (RefinementStalled(n, changes)) break;
         }
         walk.lastSegments = n;
 

@@ -7,6 +7,9 @@
 // state/pressure_loss_state.h and the fittings' shares in the grid. "Flow" takes only the
 // inlet state of the pipe. Faults raise CalcError; PhaseLetter is restored in every case.
 
+#include <cstddef>
+#include <span>
+
 namespace tubalyx {
 
 struct PressureLossWalk {
@@ -18,6 +21,19 @@ struct PressureLossWalk {
 inline constexpr int kLineSegmentLimit = 10000;
 // A stretch has settled when its drop changes by less than this share between two passes.
 inline constexpr double kStretchSettledShare = 0.001;
+
+// A refinement that settles shrinks the change of its drop at every doubling (to a half per
+// doubling with steps of the first order). Where the change has not shrunk below this share of
+// the one before over this many doublings in a row, from this many segments on, the drop
+// drifts with the segment count and would not settle before the bound: the stretch ends there
+// with its last drop, as at the bound.
+inline constexpr int kStalledSegments = 256;
+inline constexpr std::size_t kStalledDoublings = 3;
+inline constexpr double kStalledShare = 0.75;
+
+// changes: the change of the stretch drop at each doubling so far, the oldest first, ending
+// with the one at segments.
+bool RefinementStalled(int segments, std::span<const double> changes);
 
 PressureLossWalk CalculatePressureLossLine();
 

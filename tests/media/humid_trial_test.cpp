@@ -14,6 +14,7 @@
 #include "numerics/decimal_separator.h"
 #include "property_tables/ammonia.h"
 #include "state/property_labels.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {
@@ -41,7 +42,9 @@ TEST_F(HumidTrialTest, PartDensitiesAreTheSwitchsBitForBitAtEveryHumidity) {
     const struct {
         double P, t;
     } states[] = {{101325.0, 20.0}, {5e5, -30.0}, {3e6, 150.0}, {2000.0, 60.0}};
-    const char* const media[] = {"NH3", "CH4", "C2H6", "CO", "C3H8", "C4H10", "C5H12", "NGAS", "IGAS", "GAS"};
+    // The liquefied gases as gases, phase 'N'.
+    const char* const media[] = {"NH3", "CH4", "C2H6", "CO",  "C3H8", "C4H10", "C5H12", "NGAS", "IGAS",
+                                 "GAS", "O2",  "AR",   "H2",  "He",   "N2",    "CO2",   "O3"};
     const UserGasData user;
     int compared = 0;
     for (const char* medium : media) {
@@ -58,12 +61,19 @@ TEST_F(HumidTrialTest, PartDensitiesAreTheSwitchsBitForBitAtEveryHumidity) {
             }
         }
     }
-    EXPECT_EQ(compared, 400);
+    EXPECT_EQ(compared, 680);
 }
 
 TEST_F(HumidTrialTest, MediaThatMixOtherwiseHaveNoShortWay) {
-    for (const char* medium : {"LUF", "N2", "O2", "AR", "He", "CO2", "VAT", "ANG", "OLJA", "VÄT", "C3H8V", "G", ""})
+    for (const char* medium : {"LUF", "VAT", "ANG", "OLJA", "VÄT", "C3H8V", "G", ""})
         EXPECT_FALSE(HumidMixDryGasDensity(medium, kNaturalGas, 1e5, 20.0, 1.2, 1.0)) << medium;
+    // A liquefied gas on its saturation line or as a liquid holds no vapour.
+    for (char phase : {'H', 'X', 'G', 'V'}) {
+        PhaseLetter = phase;
+        for (const char* medium : {"N2", "O2", "AR", "He", "CO2", "O3"})
+            EXPECT_FALSE(HumidMixDryGasDensity(medium, kNaturalGas, 1e5, 20.0, 1.2, 1.0)) << medium << phase;
+    }
+    PhaseLetter = 'N';
     // The user's ideal gas keeps its refusal of a Z ratio of 0.
     EXPECT_THROW(HumidMixDryGasDensity("IGAS", kNaturalGas, 1e5, 20.0, 1.2, 0.0), CalcError);
 }

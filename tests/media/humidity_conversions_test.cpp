@@ -100,6 +100,27 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     EXPECT_EQ(evaluations, 2);
 }
 
+// A target that no trial up to the bound reaches: the march ends on the bound's value after a
+// few dozen trials instead of a thousand; a far target within reach is still found.
+TEST_F(HumidityConversionsTest, HopelessMarchEndsOnTheBoundsValue) {
+    struct Case {
+        double s0, slope, expected;
+        bool shortCut;
+    };
+    for (const Case& c : {Case{0.0, 1e-9, 50000.0, true}, Case{10.0, 1e-9, 50010.0, true},
+                          Case{0.0, 1e-4, 10000.0, false}, Case{0.0, 1.0 / 45000.0, 45000.0, false}}) {
+        int evaluations = 0;
+        const std::optional<double> s =
+            HumidityStepSearch(1.0, c.s0, [&](double x) { return x * c.slope; }, &evaluations);
+        ASSERT_TRUE(s.has_value());
+        EXPECT_NEAR(*s, c.expected, c.expected * 1e-5) << c.slope;
+        if (c.shortCut)
+            EXPECT_LE(evaluations, kHumidityMarchShortcutTrials + 3) << c.slope;
+        else
+            EXPECT_GT(evaluations, kHumidityMarchShortcutTrials + 3) << c.slope;
+    }
+}
+
 // Saturated vapour at 20 degC holds 17.3 g/m3 (published steam tables).
 TEST_F(HumidityConversionsTest, AbsoluteHumidityOfSaturatedAir) {
     double rh = 0;

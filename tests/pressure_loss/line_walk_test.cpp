@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
+#include <vector>
 
 #include "flow/reynolds.h"
 #include "grid_test_support.h"
@@ -107,6 +109,33 @@ TEST_F(LineWalkTest, NearlyBalancedGasLineEndsAtTheSegmentBound) {
     EXPECT_EQ(walk.lastSegments, 16384);
     EXPECT_TRUE(std::isfinite(LineTotalDrop));
     EXPECT_LT(std::fabs(LineTotalDrop), 0.01 * friction);
+}
+
+// The changes of the stretch drop at 4, 8, 16 ... segments, of walks as the window ran them.
+TEST(RefinementStalled, OnlyADriftThatNeverShrinksEndsBeforeTheBound) {
+    struct Case {
+        const char* name;
+        std::vector<double> changes;
+        int stallsAt;  // segments, 0: runs on
+    };
+    const Case cases[] = {
+        // Argon near its saturation line, humid: the drop drifts by some 80 Pa per doubling.
+        {"argon drift", {289.1, 13.65, 25.55, 23.66, 89.01, 71.74, 88.81, 82.76, 88.07, 82.24, 92.12, 87.2, 76.68}, 256},
+        // Oxygen alike: the change stalls for a while, then shrinks and the stretch settles.
+        {"oxygen settling", {225.3, 96.87, 10.63, 33.99, 104.9, 75.91, 98.58, 94.22, 53.88, 11.81, 1.362}, 0},
+        // First-order steps: the change halves at each doubling.
+        {"first order", {400, 200, 100, 50, 25, 12.5, 6.25, 3.125, 1.5625, 0.78125, 0.390625, 0.1953125}, 0},
+        // A change that grows before it shrinks, all below 256 segments.
+        {"early growth", {1, 2, 4, 8, 16, 8, 4, 2}, 0},
+    };
+    for (const Case& c : cases) {
+        int stalled = 0;
+        for (std::size_t k = 1; k <= c.changes.size() && !stalled; ++k) {
+            const int segments = 2 << k;
+            if (RefinementStalled(segments, std::span<const double>(c.changes.data(), k))) stalled = segments;
+        }
+        EXPECT_EQ(stalled, c.stallsAt) << c.name;
+    }
 }
 
 TEST_F(LineWalkTest, LineWithoutLengthOrFlowEndsWithoutANumberOfNoMeaning) {
