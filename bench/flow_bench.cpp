@@ -35,8 +35,7 @@ using Keyword = const std::string&;
 
 void BM_FlowFromDiffPressureGasOrifice(benchmark::State& state) {
     RunGasOrifice(state, [](Keyword m, Keyword d, Keyword v, Keyword s, double& qm) {
-        tubalyx::FlowFromDiffPressure(m, d, v, s, 5e5, 25000.0, 0.06, 0.1, 5.9, 1.8e-5, 1.4, 1.0,
-                                      qm);
+        tubalyx::FlowFromDiffPressure(m, d, v, s, 5e5, 25000.0, 0.06, 0.1, 5.9, 1.8e-5, 1.4, 1.0, qm);
     });
 }
 BENCHMARK(BM_FlowFromDiffPressureGasOrifice);
@@ -44,16 +43,14 @@ BENCHMARK(BM_FlowFromDiffPressureGasOrifice);
 // The flow of the flow solve above, back to its dp.
 void BM_DiffPressureFromFlowGasOrifice(benchmark::State& state) {
     RunGasOrifice(state, [](Keyword m, Keyword d, Keyword v, Keyword s, double& dp) {
-        tubalyx::DiffPressureFromFlow(m, d, v, s, 5e5, 0.984, 0.06, 0.1, 5.9, 1.8e-5, 1.4, 1.0,
-                                      dp);
+        tubalyx::DiffPressureFromFlow(m, d, v, s, 5e5, 0.984, 0.06, 0.1, 5.9, 1.8e-5, 1.4, 1.0, dp);
     });
 }
 BENCHMARK(BM_DiffPressureFromFlowGasOrifice);
 
 void BM_ThroatDiameterFromFlowGasOrifice(benchmark::State& state) {
     RunGasOrifice(state, [](Keyword m, Keyword d, Keyword v, Keyword s, double& bore) {
-        tubalyx::ThroatDiameterFromFlow(m, d, v, s, 5e5, 0.6, 25000.0, 0.1, 5.9, 1.8e-5, 1.4,
-                                        1.0, bore);
+        tubalyx::ThroatDiameterFromFlow(m, d, v, s, 5e5, 0.6, 25000.0, 0.1, 5.9, 1.8e-5, 1.4, 1.0, bore);
     });
 }
 BENCHMARK(BM_ThroatDiameterFromFlowGasOrifice);

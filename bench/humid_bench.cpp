@@ -30,9 +30,9 @@ void BM_HumidAmmoniaState(benchmark::State& state) {
         double P = 5e5, t = 20.0 + 1e-3 * (i++ % 64);
         double absolute = 5.0, specific = 0, dew = 0, relative = 0;
         double rho, dry, vap, mu, kappa, cp, cv, pv, h;
-        tubalyx::MediumPropertiesAtState(false, "NH3", tubalyx::GasComposition, 1.2, 0, 1005, 718, 1.4, 132.5, 28.96,
-                                         P, t, "A", absolute, specific, dew, relative, rho, dry, vap, mu, kappa, cp,
-                                         cv, pv, h);
+        tubalyx::MediumPropertiesAtState(false, "NH3", tubalyx::GasComposition, 1.2, 0, 1005, 718, 1.4, 132.5, 28.96, P,
+                                         t, "A", absolute, specific, dew, relative, rho, dry, vap, mu, kappa, cp, cv,
+                                         pv, h);
         benchmark::DoNotOptimize(rho);
     }
 }

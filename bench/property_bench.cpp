@@ -35,8 +35,8 @@ void BM_PropertySwitchHumidAir(benchmark::State& state) {
     for (auto _ : state) {
         double P = 5e5, t = 20.0, satT = 20.0;
         double rho, dry, vap, mu, kappa, cp, cv, h = 0;
-        tubalyx::MediumPropertySwitch(keyword, tubalyx::GasCompositionArray{}, P, 0, 0, 0, 0, 0, t, satT, 1.0,
-                                      50.0, rho, dry, vap, mu, kappa, cp, cv, h);
+        tubalyx::MediumPropertySwitch(keyword, tubalyx::GasCompositionArray{}, P, 0, 0, 0, 0, 0, t, satT, 1.0, 50.0,
+                                      rho, dry, vap, mu, kappa, cp, cv, h);
         benchmark::DoNotOptimize(rho);
     }
 }

@@ -40,8 +40,13 @@ void TimeRuns(benchmark::State& state) {
 
 void BM_RunOrificeBoreBigReport(benchmark::State& state) {
     Prepare({"English", "Strypel", "StrypflnsCornertappings1", "VAT"},
-            {{"maxflowantal", "100"}, {"maxflowsort", "ton/h"}, {"difftryckmaxantal", "25"},
-             {"difftryckmaxsort", "kPa"}, {"Dstorkallmm", "100"}, {"abstryckantal", "500"}, {"temp", "20"}},
+            {{"maxflowantal", "100"},
+             {"maxflowsort", "ton/h"},
+             {"difftryckmaxantal", "25"},
+             {"difftryckmaxsort", "kPa"},
+             {"Dstorkallmm", "100"},
+             {"abstryckantal", "500"},
+             {"temp", "20"}},
             true);
     TimeRuns(state);
 }
@@ -49,8 +54,13 @@ BENCHMARK(BM_RunOrificeBoreBigReport)->Unit(benchmark::kMillisecond);
 
 void BM_RunAirOrificeBoreBigReport(benchmark::State& state) {
     Prepare({"English", "Strypel", "StrypflnsFlangetappings1", "LUF"},
-            {{"maxflowantal", "5"}, {"maxflowsort", "ton/h"}, {"difftryckmaxantal", "25"},
-             {"difftryckmaxsort", "kPa"}, {"Dstorkallmm", "200"}, {"abstryckantal", "500"}, {"temp", "20"}},
+            {{"maxflowantal", "5"},
+             {"maxflowsort", "ton/h"},
+             {"difftryckmaxantal", "25"},
+             {"difftryckmaxsort", "kPa"},
+             {"Dstorkallmm", "200"},
+             {"abstryckantal", "500"},
+             {"temp", "20"}},
             true);
     TimeRuns(state);
 }
@@ -58,7 +68,10 @@ BENCHMARK(BM_RunAirOrificeBoreBigReport)->Unit(benchmark::kMillisecond);
 
 void BM_RunWaterLinePressureLoss(benchmark::State& state) {
     Prepare({"English", "Tryckf", "VAT"},
-            {{"maxflowantal", "36"}, {"maxflowsort", "ton/h"}, {"Dstorkallmm", "100"}, {"Dstorrahetmm", "0.05"},
+            {{"maxflowantal", "36"},
+             {"maxflowsort", "ton/h"},
+             {"Dstorkallmm", "100"},
+             {"Dstorrahetmm", "0.05"},
              {"matstrack", "100"}},
             true);
     TimeRuns(state);

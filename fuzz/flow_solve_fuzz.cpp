@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/flow_iterations.h"
+#include "fuzz_support.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -15,7 +16,6 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
-#include "fuzz_support.h"
 
 using namespace tubalyx;
 using namespace tubalyx::fuzz;
@@ -28,9 +28,8 @@ struct Device {
 };
 
 const Device kDevices[] = {
-    {"S", "R"},  {"S", "F"},    {"S", "D"},         {"D", ""},     {"DL", ""},
-    {"KV", ""},  {"SM", ""},    {"VK", ""},         {"V", "SV"},   {"V", "BG"},
-    {"V", "OG"}, {"VCONE", ""}, {"VCONEWAFER", ""}, {"VOLYM", ""}, {"X", "X"},
+    {"S", "R"},  {"S", "F"},  {"S", "D"},  {"D", ""},     {"DL", ""},         {"KV", ""},    {"SM", ""}, {"VK", ""},
+    {"V", "SV"}, {"V", "BG"}, {"V", "OG"}, {"VCONE", ""}, {"VCONEWAFER", ""}, {"VOLYM", ""}, {"X", "X"},
 };
 const char* const kStandards[] = {"3", "I", "D", "X"};
 const char* const kMedia[] = {"LUF", "VAT", "ANG", "NGAS", "OLJA", "GAS"};
@@ -61,16 +60,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         switch (in.ConsumeIntegralInRange<int>(0, 2)) {
             case 0:
-                FlowFromDiffPressure(medium, device, variant, standard, p, dp, d, pipeDiameter,
-                                     density, viscosity, kappa, f, result);
+                FlowFromDiffPressure(medium, device, variant, standard, p, dp, d, pipeDiameter, density, viscosity,
+                                     kappa, f, result);
                 break;
             case 1:
-                DiffPressureFromFlow(medium, device, variant, standard, p, qm, d, pipeDiameter,
-                                     density, viscosity, kappa, f, result);
+                DiffPressureFromFlow(medium, device, variant, standard, p, qm, d, pipeDiameter, density, viscosity,
+                                     kappa, f, result);
                 break;
             default:
-                ThroatDiameterFromFlow(medium, device, variant, standard, p, qm, dp, pipeDiameter,
-                                       density, viscosity, kappa, f, result);
+                ThroatDiameterFromFlow(medium, device, variant, standard, p, qm, dp, pipeDiameter, density, viscosity,
+                                       kappa, f, result);
                 break;
         }
     } catch (const CalcError&) {

@@ -5,6 +5,11 @@
 // so an input replays alone.
 #include <string>
 
+#include "fuzz_support.h"
+#include "media/gas_mixture.h"
+#include "media/natural_gas.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/report_format.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -14,11 +19,6 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
-#include "fuzz_support.h"
-#include "media/gas_mixture.h"
-#include "media/natural_gas.h"
-#include "numerics/decimal_separator.h"
-#include "numerics/report_format.h"
 #include "texts/report_labels.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -26,9 +26,8 @@
 namespace tubalyx::fuzz {
 
 inline const char* const kMediumKeywords[] = {
-    "VAT",  "ANG",   "MNG",   "VÄT",   "GAS", "IGAS", "LUF", "G",   "NGAS", "OLJA",
-    "C3H8", "C3H8V", "CO2",   "CO",    "N2",  "O2",   "H2",  "AR",  "O3",   "NH3",
-    "CH4",  "C2H6",  "C4H10", "C5H12", "He",  "",     "luf", "XYZ",
+    "VAT", "ANG", "MNG", "VÄT", "GAS", "IGAS", "LUF", "G",    "NGAS",  "OLJA",  "C3H8", "C3H8V", "CO2", "CO",
+    "N2",  "O2",  "H2",  "AR",  "O3",  "NH3",  "CH4", "C2H6", "C4H10", "C5H12", "He",   "",      "luf", "XYZ",
 };
 
 inline const char kPhaseLetters[] = {'N', 'G', 'V', 'H', 'X', 'n'};
@@ -38,8 +37,7 @@ inline const char* const kViscosityUnits[] = {"Pas*E-6", "cP", "mPas", "cSt", "m
 struct MediumInputs {
     std::string keyword;
     double P = 101325.0, t = 20.0, relativeHumidity = 0.0;
-    double givenDensity = 1.2, givenCp = 1005.0, givenCv = 718.0, criticalK = 132.5,
-           molarMass = 28.96, zRatio = 1.0;
+    double givenDensity = 1.2, givenCp = 1005.0, givenCv = 718.0, criticalK = 132.5, molarMass = 28.96, zRatio = 1.0;
 };
 
 // A physical composition now and then, else fractions of any size and sign.

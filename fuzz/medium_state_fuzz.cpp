@@ -23,18 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string kind = Pick(in, kHumidityKinds);
     double absolute = Value(in, 0.0, 100.0), specific = Value(in, 0.0, 100.0);
     double dew = Value(in, -120.0, 100.0), relative = m.relativeHumidity;
-    double flow = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, pv = 0,
-           enthalpy = 0;
+    double flow = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, pv = 0, enthalpy = 0;
     try {
-        MediumPropertiesAtState(normalColumn, m.keyword, GasComposition, m.givenDensity, 0.0,
-                                m.givenCp, m.givenCv, 1.4, m.criticalK, m.molarMass, m.P, m.t, kind,
-                                absolute, specific, dew, relative, flow, dry, vapour, viscosity,
-                                kappa, cp, cv, pv, enthalpy);
+        MediumPropertiesAtState(normalColumn, m.keyword, GasComposition, m.givenDensity, 0.0, m.givenCp, m.givenCv, 1.4,
+                                m.criticalK, m.molarMass, m.P, m.t, kind, absolute, specific, dew, relative, flow, dry,
+                                vapour, viscosity, kappa, cp, cv, pv, enthalpy);
     } catch (const CalcError&) {
         return 0;
     }
-    for (double x : {m.P, m.t, absolute, specific, dew, relative, flow, dry, vapour, viscosity,
-                     kappa, cp, cv, pv, enthalpy})
+    for (double x :
+         {m.P, m.t, absolute, specific, dew, relative, flow, dry, vapour, viscosity, kappa, cp, cv, pv, enthalpy})
         RequireFinite(x, "medium state");
     return 0;
 }

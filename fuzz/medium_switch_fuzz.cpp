@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, enthalpy = 0;
     double satT = m.t;
     try {
-        MediumPropertySwitch(m.keyword, GasComposition, m.P, m.givenDensity, m.givenCp, m.givenCv,
-                             m.criticalK, m.molarMass, m.t, satT, m.zRatio, m.relativeHumidity,
-                             density, dry, vapour, viscosity, kappa, cp, cv, enthalpy);
+        MediumPropertySwitch(m.keyword, GasComposition, m.P, m.givenDensity, m.givenCp, m.givenCv, m.criticalK,
+                             m.molarMass, m.t, satT, m.zRatio, m.relativeHumidity, density, dry, vapour, viscosity,
+                             kappa, cp, cv, enthalpy);
     } catch (const CalcError&) {
         return 0;
     }

@@ -31,10 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (TryParseNumber(text, separator, value) && std::fabs(value) < 1e300) {
         const std::string general = FormatGeneral(value);
         double back = 0.0;
-        if (!TryParseNumber(general, separator, back))
-            Fail("general notation does not read back", value);
-        if (std::fabs(back - value) > 1e-14 * std::fabs(value))
-            Fail("general notation lost digits", value);
+        if (!TryParseNumber(general, separator, back)) Fail("general notation does not read back", value);
+        if (std::fabs(back - value) > 1e-14 * std::fabs(value)) Fail("general notation lost digits", value);
     }
     return 0;
 }

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "../tests/flow/design_duties.h"
+#include "flow/optimal_design.h"
+#include "fuzz_support.h"
+#include "numerics/checked.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -14,9 +17,6 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
-#include "flow/optimal_design.h"
-#include "fuzz_support.h"
-#include "numerics/checked.h"
 
 using namespace tubalyx;
 using namespace tubalyx::fuzz;
@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const CalcError&) {
         return 0;
     }
-    for (double x : {BoreDiameter, PipeDiameter, PipeDiameterColdM, MaxDpPa, SizingCorrectionFactor,
-                     OptimalPressureLossPa})
+    for (double x :
+         {BoreDiameter, PipeDiameter, PipeDiameterColdM, MaxDpPa, SizingCorrectionFactor, OptimalPressureLossPa})
         RequireFinite(x, "design");
     return 0;
 }

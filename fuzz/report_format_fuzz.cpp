@@ -16,8 +16,8 @@ namespace {
 void RequireNumberText(const std::string& text, const char* format) {
     for (char c : text) {
         const bool digit = c >= '0' && c <= '9';
-        if (!digit && c != ' ' && c != '-' && c != ',' && c != '.' && c != 'E' && c != 'I' &&
-            c != 'N' && c != 'F' && c != 'A')
+        if (!digit && c != ' ' && c != '-' && c != ',' && c != '.' && c != 'E' && c != 'I' && c != 'N' && c != 'F' &&
+            c != 'A')
             Fail(format, static_cast<unsigned char>(c));
     }
 }
@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetDecimalSeparator(in.ConsumeBool() ? ',' : '.');
     // Report widths are small; a huge one would only ask for that many blanks.
     const int width = in.ConsumeIntegralInRange<int>(-40, 200);
-    const double value =
-        in.ConsumeBool() ? in.ConsumeFloatingPoint<double>() : Value(in, -1e6, 1e6);
+    const double value = in.ConsumeBool() ? in.ConsumeFloatingPoint<double>() : Value(in, -1e6, 1e6);
     const std::string general = FormatGeneral(value);
     RequireNumberText(general, "FormatGeneral");
     const std::string fixed = FormatFixed(value, width);

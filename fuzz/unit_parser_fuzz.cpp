@@ -32,8 +32,7 @@ std::string Unit(FuzzedDataProvider& in) {
         case 1: {
             std::string unit = Pick(in, kUnits);
             for (char& c : unit)
-                if (in.ConsumeBool())
-                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                if (in.ConsumeBool()) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             return unit;
         }
         default: return Text(in, 24);
@@ -57,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     RequireFinite(result, "unit result");
-    if (kind != "A" && kind != "O" && kind != "V" && kind != "M" && kind != "dynvisk" &&
-        kind != "kinvisk" && kind != "X")
+    if (kind != "A" && kind != "O" && kind != "V" && kind != "M" && kind != "dynvisk" && kind != "kinvisk" &&
+        kind != "X")
         Fail("unknown kind", 0);
     if (kind == "X" && (result != 0.0 || unit != typed)) Fail("unknown unit changed", result);
     if (ConvertPressureEntry(typed).empty()) Fail("no kind for a unit text", 0);

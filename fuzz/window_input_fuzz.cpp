@@ -13,9 +13,9 @@
 #include "numerics/decimal_separator.h"
 #include "state/composition.h"
 #include "state/flow_results.h"
-#include "state/medium.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_reset.h"
 #include "ui/composition_grid.h"
@@ -30,9 +30,8 @@ namespace {
 const char* const kMedia[] = {"G", "NGAS", "LUF", "GAS", "OLJA", "VÄT", "IGAS", "VAT", "N2"};
 const char* const kFunctions[] = {"Strypf", "Termo", "Tryckf", "Flow", "Ventil", "Sorter"};
 // Texts a user types now and then, beside the fuzzer's own.
-const char* const kTyped[] = {"0", "-1", "1e300", "-1e300", "1e-320", "12,5", "12.5", "inf",
-                              "nan", "1.#INF", "", " ", "abc", "100", "99,9999", "1e",
-                              "--5", "5e400", "0x10", "1 000"};
+const char* const kTyped[] = {"0", "-1", "1e300", "-1e300", "1e-320",  "12,5", "12.5", "inf",   "nan",  "1.#INF",
+                              "",  " ",  "abc",   "100",    "99,9999", "1e",   "--5",  "5e400", "0x10", "1 000"};
 
 constexpr int kMaxActions = 40;
 
@@ -43,6 +42,7 @@ std::string TypedText(FuzzedDataProvider& in) {
 // The edits the input transfer reads and writes, as the questionnaire lists them.
 std::vector<TEdit*> NumberEdits() {
     TForm1& f = Form1();
+    // clang-format off
     return {&f.abstryckantal, &f.abstryckmaxantal, &f.temp,      &f.tempmin,   &f.Dstorkallmm,
             &f.Dstorrahetmm,  &f.dkallmm,          &f.difftryckmaxantal, &f.maxflowantal,
             &f.minflowantal,  &f.maxflownormaldens, &f.tryckforlmaxantal, &f.Cf, &f.kaltemp,
@@ -54,6 +54,7 @@ std::vector<TEdit*> NumberEdits() {
             &f.angtryckantal, &f.krittryckantal,   &f.rbg,       &f.qbg,       &f.q40bg,
             &f.q100bg,        &f.cpbg,             &f.cvbg,      &f.krittempbg, &f.molekylviktbg,
             &f.entalpibg,     &f.Z1bg,             &f.Znbg};
+    // clang-format on
 }
 
 std::vector<TMenuItem*> FittingItems() {
@@ -152,13 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     ReadInputsFromForm();
-    for (double v : {PipeDiameter, BoreDiameter, OperatingPressure, OperatingTemperature, MaxFlowSI,
-                     MinFlowSI, MaxDpPa, PressureMinPa, PressureMaxPa})
+    for (double v : {PipeDiameter, BoreDiameter, OperatingPressure, OperatingTemperature, MaxFlowSI, MinFlowSI, MaxDpPa,
+                     PressureMinPa, PressureMaxPa})
         RequireFinite(v, "a state value read from the edits");
     for (int row = 2; row < kMixtureRows; ++row) RequireFinite(MixtureFraction[row], "a mixture share");
     WriteInputsToForm();
     for (TEdit* edit : edits)
-        if (edit->Text() != typed[edit] && NonNumber(edit->Text())) Fail(("edit " + edit->Name() + " = " + edit->Text()).c_str(), 0);
+        if (edit->Text() != typed[edit] && NonNumber(edit->Text()))
+            Fail(("edit " + edit->Name() + " = " + edit->Text()).c_str(), 0);
     for (TStringGrid* grid : {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt})
         for (int col = 2; col <= 5; ++col)
             for (int row = 2; row <= 11 && row < grid->RowCount(); ++row)

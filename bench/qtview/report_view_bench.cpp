@@ -1,7 +1,7 @@
 // The report window's view update after one run, with a long history of earlier reports below.
 // Run with the offscreen platform (set here unless QT_QPA_PLATFORM says otherwise).
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 #include <string>
 
 #include "forms/rich_edit.h"

@@ -123,8 +123,8 @@ void WriteCommentHead(CodeWriter& w) {
     CodeBrandLine = BrandLine(frame.abb ? CodeDialect::Abb : CodeDialect::Siemens);
     w.Fitted(CodeBrandLine);
     if (!frame.bigBlock) {
-        w.Line(std::string(ByLanguage("Densitet beräkningsfel<", "Dichte Berechnungsfehler<",
-                                      "Density calculation error<")) +
+        w.Line(std::string(
+                   ByLanguage("Densitet beräkningsfel<", "Dichte Berechnungsfehler<", "Density calculation error<")) +
                FormatFixed(DensityTableErrorPercent, 2) + "%");
     } else {
         const std::string flowError = FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2);

@@ -11,10 +11,10 @@
 namespace tubalyx::codegen {
 
 struct CodeFrame {
-    bool abb = false;       // the ABB dialect
-    bool siemens = false;   // the Siemens dialect
-    bool bigBlock = false;  // "ABB" or "SIEMENS": the density block with the flow lines
-    bool abbMode = false;   // "ABB": the header names the flow block
+    bool abb = false;                             // the ABB dialect
+    bool siemens = false;                         // the Siemens dialect
+    bool bigBlock = false;                        // "ABB" or "SIEMENS": the density block with the flow lines
+    bool abbMode = false;                         // "ABB": the header names the flow block
     CodeDialect flowForm = CodeDialect::Siemens;  // the form of the big report's flow lines
     CompTableKind kind = CompTableKind::Gas;
     std::string pressureUnit;  // abstrycksort and ",absolute pressure" unless gauge

@@ -33,7 +33,9 @@ std::string ChainLine(int i, int count, const std::string& variable, double uppe
     return std::string(i == 0 ? "IF " : "ELSIF ") + variable + "<" + CodeNumber(upper) + " then";
 }
 
-void Assign(CodeWriter& w, const char* name, double value) { w.Line(std::string(" ") + name + ":=" + CodeNumber(value) + ";"); }
+void Assign(CodeWriter& w, const char* name, double value) {
+    w.Line(std::string(" ") + name + ":=" + CodeNumber(value) + ";");
+}
 
 void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
     const CodeFrame& f = w.Frame();
@@ -101,9 +103,8 @@ double WriteLiquidBlock(CodeWriter& w) {
             Assign(w, "densmax", iv.dhi);
         }
         if (nt > 2) w.Line("end_if;");
-        w.Line(intervals.back().thi > intervals.back().tlo
-                   ? name + ":=(densmin*(Tmax-T)+densmax*(T-Tmin))/(Tmax-Tmin);"
-                   : name + ":=densmin;");
+        w.Line(intervals.back().thi > intervals.back().tlo ? name + ":=(densmin*(Tmax-T)+densmax*(T-Tmin))/(Tmax-Tmin);"
+                                                           : name + ":=densmin;");
     } else {
         w.Line(name + ":=" + CodeNumber(CompTableNumber(grid, 1, 2)) + ";");
     }
@@ -149,8 +150,9 @@ double WriteGasBlock(CodeWriter& w) {
     }
     switch (GasRatioForm(cells.back().back())) {
         case RatioForm::Bilinear:
-            w.Line(ratio + ":=(kompminmin*(Tmax-T)*(Pmax-PkPa)+kompmaxmin*(T-Tmin)*(Pmax-PkPa)+kompminmax*(Tmax-T)*"
-                           "(PkPa-Pmin)+kompmaxmax*(T-Tmin)*(PkPa-Pmin))/(Tmax-Tmin)/(Pmax-Pmin);");
+            w.Line(ratio +
+                   ":=(kompminmin*(Tmax-T)*(Pmax-PkPa)+kompmaxmin*(T-Tmin)*(Pmax-PkPa)+kompminmax*(Tmax-T)*"
+                   "(PkPa-Pmin)+kompmaxmax*(T-Tmin)*(PkPa-Pmin))/(Tmax-Tmin)/(Pmax-Pmin);");
             break;
         case RatioForm::TemperatureOnly:
             w.Line(ratio + ":=(kompminmin*(Tmax-T)+kompmaxmax*(T-Tmin))/(Tmax-Tmin);");

@@ -3,12 +3,11 @@
 #include <array>
 #include <string>
 
-#include "media/medium_identification.h"
 #include "flow/device_selection.h"
+#include "media/medium_identification.h"
 #include "numerics/checked.h"
 
 namespace tubalyx {
-
 
 namespace {
 
@@ -20,10 +19,9 @@ struct UncertaintyPoint {
     double slopeIn;
 };
 
-constexpr double Slope(double x0, double u0, double x1, double u1) {
-    return (u1 - u0) / (x1 - x0);
-}
+constexpr double Slope(double x0, double u0, double x1, double u1) { return (u1 - u0) / (x1 - x0); }
 
+// clang-format off
 constexpr std::array<UncertaintyPoint, 4> kWelded{{
     {4e4, 3.0, 0.0},
     {6e4, 2.5, Slope(4e4, 3.0, 6e4, 2.5)},
@@ -43,6 +41,7 @@ constexpr std::array<UncertaintyPoint, 7> kMachined{{
     {5e5, 1.0, Slope(3e5, 1.5, 5e5, 1.0)},
     {1e6, 2.0, Slope(5e5, 1.0, 1e6, 2.0)},
     {2e6, 3.0, Slope(1e6, 2.0, 2e6, 3.0)}}};
+// clang-format on
 
 template <std::size_t N>
 double VenturiUncertainty(const std::array<UncertaintyPoint, N>& t, double re) {
@@ -53,13 +52,11 @@ double VenturiUncertainty(const std::array<UncertaintyPoint, N>& t, double re) {
     return t[N - 1].u;
 }
 
-double OrificeUncertainty(FlowStandard standard, double beta, double reynolds,
-                          double pipeDiameter) {
+double OrificeUncertainty(FlowStandard standard, double beta, double reynolds, double pipeDiameter) {
     switch (standard) {
         case FlowStandard::Iso2003: {
             double u = beta <= 0.2 ? 0.7 - beta : (beta <= 0.6 ? 0.5 : 1.667 * beta - 0.5);
-            if (1000.0 * pipeDiameter < 71.12)
-                u += 0.9 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter / 25.4);
+            if (1000.0 * pipeDiameter < 71.12) u += 0.9 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter / 25.4);
             if (beta > 0.5 && reynolds < 10000.0) u += 0.5;
             return u;
         }
@@ -71,9 +68,8 @@ double OrificeUncertainty(FlowStandard standard, double beta, double reynolds,
 
 }  // namespace
 
-void CoefficientUncertainty(std::string_view device, std::string_view variant,
-                            std::string_view medium, std::string_view standard, double p,
-                            double beta, double dp, double reynolds, double kappa,
+void CoefficientUncertainty(std::string_view device, std::string_view variant, std::string_view medium,
+                            std::string_view standard, double p, double beta, double dp, double reynolds, double kappa,
                             double pipeDiameter, double& uEpsilon, double& uC) {
     const FlowDevice dev = DecodeDevice(device);
     const bool gas = IsGasMedium(std::string(medium));
@@ -89,8 +85,8 @@ void CoefficientUncertainty(std::string_view device, std::string_view variant,
         case FlowDevice::Venturi: {
             if (gas) ue = (4.0 + 100.0 * b4 * b4) * CheckedDiv(dp, p);
             const DeviceVariant v = DecodeVariant(variant);
-            uC = v == DeviceVariant::Welded   ? VenturiUncertainty(kWelded, reynolds)
-                 : v == DeviceVariant::AsCast ? VenturiUncertainty(kAsCast, reynolds)
+            uC = v == DeviceVariant::Welded     ? VenturiUncertainty(kWelded, reynolds)
+                 : v == DeviceVariant::AsCast   ? VenturiUncertainty(kAsCast, reynolds)
                  : v == DeviceVariant::Machined ? VenturiUncertainty(kMachined, reynolds)
                                                 : 0.0;
             break;

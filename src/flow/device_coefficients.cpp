@@ -12,15 +12,12 @@ namespace tubalyx {
 namespace {
 
 // A liquid has no expansibility: its law is that of no device, which gives 1.
-FlowDevice ExpansibilityDevice(const DeviceSelection& sel) {
-    return sel.gas ? sel.device : FlowDevice::Other;
-}
+FlowDevice ExpansibilityDevice(const DeviceSelection& sel) { return sel.gas ? sel.device : FlowDevice::Other; }
 
 }  // namespace
 
-DeviceCoefficientModel::DeviceCoefficientModel(const DeviceSelection& sel, double p, double dp,
-                                               double pipeDiameter, double viscosity,
-                                               double kappa)
+DeviceCoefficientModel::DeviceCoefficientModel(const DeviceSelection& sel, double p, double dp, double pipeDiameter,
+                                               double viscosity, double kappa)
     : sel_(sel),
       p_(p),
       pipeDiameter_(pipeDiameter),
@@ -59,23 +56,20 @@ void DeviceCoefficientModel::SetDiffPressure(double dp) {
     k_.epsilon = CheckFinite(law_.At(k_.beta));
 }
 
-FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p, double qm,
-                                           double dp, double d, double pipeDiameter,
-                                           double viscosity, double kappa) {
+FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p, double qm, double dp, double d,
+                                           double pipeDiameter, double viscosity, double kappa) {
     DeviceCoefficientModel model(sel, p, dp, pipeDiameter, viscosity, kappa);
     model.SetBore(d);
     model.SetFlow(qm);
     return model.Coefficients();
 }
 
-void DeviceCoefficients(std::string_view medium, std::string_view device,
-                        std::string_view variant, std::string_view standard, double p,
-                        double qm, double dp, double d, double pipeDiameter, double density,
-                        double viscosity, double kappa, double& c, double& e,
-                        double& epsilon, double& beta, double& reynolds) {
+void DeviceCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
+                        std::string_view standard, double p, double qm, double dp, double d, double pipeDiameter,
+                        double density, double viscosity, double kappa, double& c, double& e, double& epsilon,
+                        double& beta, double& reynolds) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const FlowCoefficients r =
-        ComputeDeviceCoefficients(sel, p, qm, dp, d, pipeDiameter, viscosity, kappa);
+    const FlowCoefficients r = ComputeDeviceCoefficients(sel, p, qm, dp, d, pipeDiameter, viscosity, kappa);
     c = r.c;
     e = r.e;
     epsilon = r.epsilon;

@@ -10,17 +10,16 @@ namespace tubalyx {
 
 // The five numbers of the flow equation at one operating point.
 struct FlowCoefficients {
-    double c = 0.0;        // discharge coefficient (never negative)
-    double e = 0.0;        // velocity-of-approach factor 1 / sqrt(1 - (d/D)^4)
-    double epsilon = 1.0;  // expansibility (1 for liquids)
-    double beta = 0.0;     // d/D; sqrt(1 - d^2/D^2) for the cone meters
-    double reynolds = 0.0; // pipe Reynolds number of qm
+    double c = 0.0;         // discharge coefficient (never negative)
+    double e = 0.0;         // velocity-of-approach factor 1 / sqrt(1 - (d/D)^4)
+    double epsilon = 1.0;   // expansibility (1 for liquids)
+    double beta = 0.0;      // d/D; sqrt(1 - d^2/D^2) for the cone meters
+    double reynolds = 0.0;  // pipe Reynolds number of qm
 };
 
 // Decoded form for the iterations. p Pa abs, qm kg/s, dp Pa, d and D in m, mu Pa s.
-FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p, double qm,
-                                           double dp, double d, double pipeDiameter,
-                                           double viscosity, double kappa);
+FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p, double qm, double dp, double d,
+                                           double pipeDiameter, double viscosity, double kappa);
 
 // The coefficients of one device in one pipe, for the iterations that move one quantity at
 // a time: SetBore evaluates what depends on the bore (beta, E, the expansibility and the
@@ -29,8 +28,8 @@ FlowCoefficients ComputeDeviceCoefficients(const DeviceSelection& sel, double p,
 // evaluates through it; call SetBore before the other two.
 class DeviceCoefficientModel {
 public:
-    DeviceCoefficientModel(const DeviceSelection& sel, double p, double dp, double pipeDiameter,
-                           double viscosity, double kappa);
+    DeviceCoefficientModel(const DeviceSelection& sel, double p, double dp, double pipeDiameter, double viscosity,
+                           double kappa);
     void SetBore(double d);
     void SetFlow(double qm);
     // The same with the Reynolds power of C at qm given (it does not depend on the bore).
@@ -64,10 +63,9 @@ inline void DeviceCoefficientModel::SetFlowCoefficient(double qm) {
 }
 
 // Keyword form. The density is accepted for a uniform argument list and not used.
-void DeviceCoefficients(std::string_view medium, std::string_view device,
-                        std::string_view variant, std::string_view standard, double p,
-                        double qm, double dp, double d, double pipeDiameter, double density,
-                        double viscosity, double kappa, double& c, double& e,
-                        double& epsilon, double& beta, double& reynolds);
+void DeviceCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
+                        std::string_view standard, double p, double qm, double dp, double d, double pipeDiameter,
+                        double density, double viscosity, double kappa, double& c, double& e, double& epsilon,
+                        double& beta, double& reynolds);
 
 }  // namespace tubalyx

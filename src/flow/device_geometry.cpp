@@ -7,13 +7,12 @@
 
 namespace tubalyx {
 
-double AllowedEccentricity(std::string_view device, std::string_view variant,
-                           std::string_view standard, double d, double pipeDiameter) {
+double AllowedEccentricity(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                           double pipeDiameter) {
     if (device == "V") return 0.005 * pipeDiameter * 1000.0;
     const double m = CheckedDiv(d * d, pipeDiameter * pipeDiameter);
     const double b4 = m * m;
-    if (standard == "3" || standard == "I")
-        return CheckedDiv(0.0025 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
+    if (standard == "3" || standard == "I") return CheckedDiv(0.0025 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
     if (standard == "D") return CheckedDiv(0.0005 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
     return 0.0;
 }

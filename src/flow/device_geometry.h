@@ -4,8 +4,8 @@
 namespace tubalyx {
 
 // Permissible eccentricity of the device against the pipe axis, in mm (d, D in m).
-double AllowedEccentricity(std::string_view device, std::string_view variant,
-                           std::string_view standard, double d, double pipeDiameter);
+double AllowedEccentricity(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                           double pipeDiameter);
 
 // Profile radius of the quarter-circle nozzle; m = (d/D)^2, result in the unit of d.
 double ProfileRadius(double areaRatio, double d);

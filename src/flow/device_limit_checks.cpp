@@ -23,8 +23,8 @@ struct Texts {
 constexpr Texts kAboveCalibrated{"REYNOLDS TAL > KALIBRERAT STÖRSTA VÄRDE",
                                  "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
                                  "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT"};
-constexpr Texts kAboveStandard{"REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER",
-                               "REYNOLDS NUMBER > STANDARD LIMIT", "REYNOLDSZAHL > NORM GRENZE"};
+constexpr Texts kAboveStandard{"REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER", "REYNOLDS NUMBER > STANDARD LIMIT",
+                               "REYNOLDSZAHL > NORM GRENZE"};
 constexpr Texts kBelowRecommended{"REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE",
                                   "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE",
                                   "REYNOLDS ZAHL < KLEINSTE EMPFOHLEN WERT"};
@@ -32,20 +32,21 @@ constexpr Texts kBelowCalibrated{"REYNOLDS TAL < KALIBRERAT MINSTA VÄRDE",
                                  "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE",
                                  "REYNOLDS ZAHL < KLEINSTE KALIBRIERTES WERT"};
 constexpr Texts kBelowStandard{"REYNOLDS TAL < NORMGRÄNS, MINSKA RÖRDIAMETER",
-                               "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.",
-                               "REYNOLDS ZAHL < NORM GRENZE"};
+                               "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.", "REYNOLDS ZAHL < NORM GRENZE"};
 
 void Pick(std::string_view language, const Texts& t, std::string& message) {
-    if (language == "S") message = t.swedish;
-    else if (language == "E") message = t.english;
-    else if (language == "D") message = t.german;
+    if (language == "S")
+        message = t.swedish;
+    else if (language == "E")
+        message = t.english;
+    else if (language == "D")
+        message = t.german;
 }
 
 }  // namespace
 
-void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
-                             std::string_view variant, std::string_view standard, double d,
-                             double pipeDiameter, double viscosity, double maxFlow,
+void CheckReynoldsCalibrated(std::string_view language, std::string_view device, std::string_view variant,
+                             std::string_view standard, double d, double pipeDiameter, double viscosity, double maxFlow,
                              double minFlow, std::string& message) {
     double lower = 0.0, upper = kNoReynoldsUpperLimit;  // no bounds for an unknown device
     ReynoldsLimits(device, variant, standard, d, pipeDiameter, lower, upper);
@@ -53,12 +54,17 @@ void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
     const bool cone = device == "VCONE" || device == "VCONEWAFER";
     const bool volume = device == "VOLYM";
     if (ReynoldsNumber(pipeDiameter, viscosity, maxFlow) > upper) {
-        if (cone) Pick(language, kAboveCalibrated, message);
-        else if (!volume) Pick(language, kAboveStandard, message);
+        if (cone)
+            Pick(language, kAboveCalibrated, message);
+        else if (!volume)
+            Pick(language, kAboveStandard, message);
     } else if (ReynoldsNumber(pipeDiameter, viscosity, minFlow) < lower) {
-        if (cone && lower <= 8001.0) Pick(language, kBelowRecommended, message);
-        else if (cone || volume) Pick(language, kBelowCalibrated, message);
-        else Pick(language, kBelowStandard, message);
+        if (cone && lower <= 8001.0)
+            Pick(language, kBelowRecommended, message);
+        else if (cone || volume)
+            Pick(language, kBelowCalibrated, message);
+        else
+            Pick(language, kBelowStandard, message);
     }
 }
 
@@ -71,19 +77,15 @@ void CheckDeviceLimits() {
     auto& msg = DeviceLimitMessages;
     if (DeviceCode != "VOLYM") {
         CheckThroatDiameter(language, DeviceCode, d, msg[kThroatDiameterMessage]);
-        CheckDiffPressure(language, MediumCode, DeviceCode, OperatingPressure, MaxDpPa,
-                          msg[kDiffPressureMessage]);
+        CheckDiffPressure(language, MediumCode, DeviceCode, OperatingPressure, MaxDpPa, msg[kDiffPressureMessage]);
         StandardMaxDiffPressure = MaxDiffPressure(MediumCode, DeviceCode, OperatingPressure);
-        CheckBeta(language, DeviceCode, DeviceVariantCode, standard, CheckedDiv(d, bigD),
-                  msg[kDiameterRatioMessage]);
+        CheckBeta(language, DeviceCode, DeviceVariantCode, standard, CheckedDiv(d, bigD), msg[kDiameterRatioMessage]);
         CheckRoughness(language, DeviceCode, DeviceVariantCode, standard, d, bigD, PipeRoughnessM,
-                       ReynoldsNumber(bigD, DynamicViscosityPas, MaxMassFlow),
-                       msg[kRoughnessMessage]);
+                       ReynoldsNumber(bigD, DynamicViscosityPas, MaxMassFlow), msg[kRoughnessMessage]);
     }
-    CheckReynoldsCalibrated(language, DeviceCode, DeviceVariantCode, standard, d, bigD,
-                            DynamicViscosityPas, MaxMassFlow, MinMassFlow, msg[kReynoldsMessage]);
-    CheckPipeDiameter(language, DeviceCode, DeviceVariantCode, standard, bigD,
-                      msg[kPipeDiameterMessage]);
+    CheckReynoldsCalibrated(language, DeviceCode, DeviceVariantCode, standard, d, bigD, DynamicViscosityPas,
+                            MaxMassFlow, MinMassFlow, msg[kReynoldsMessage]);
+    CheckPipeDiameter(language, DeviceCode, DeviceVariantCode, standard, bigD, msg[kPipeDiameterMessage]);
 }
 
 }  // namespace tubalyx

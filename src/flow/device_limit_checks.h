@@ -12,9 +12,8 @@ void CheckDeviceLimits();
 
 // Reynolds numbers at max and min flow against the device's bounds (d, D in m, mu Pa s,
 // flows kg/s).
-void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
-                             std::string_view variant, std::string_view standard, double d,
-                             double pipeDiameter, double viscosity, double maxFlow,
+void CheckReynoldsCalibrated(std::string_view language, std::string_view device, std::string_view variant,
+                             std::string_view standard, double d, double pipeDiameter, double viscosity, double maxFlow,
                              double minFlow, std::string& message);
 
 }  // namespace tubalyx

@@ -38,8 +38,8 @@ FlowStandard DecodeStandard(std::string_view standard) {
     return FlowStandard::Other;
 }
 
-DeviceSelection DecodeDeviceSelection(std::string_view medium, std::string_view device,
-                                      std::string_view variant, std::string_view standard) {
+DeviceSelection DecodeDeviceSelection(std::string_view medium, std::string_view device, std::string_view variant,
+                                      std::string_view standard) {
     DeviceSelection s;
     s.device = DecodeDevice(device);
     s.variant = DecodeVariant(variant);

@@ -6,16 +6,16 @@
 namespace tubalyx {
 
 enum class FlowDevice {
-    Orifice,          // "S"
-    IsaNozzle,        // "D"
-    LongRadiusNozzle, // "DL"
-    ShortVenturi,     // "KV"
-    SegmentOrifice,   // "SM"
-    QuarterCircle,    // "VK"
-    Venturi,          // "V"
-    Cone,             // "VCONE"
-    WaferCone,        // "VCONEWAFER"
-    VolumeMeter,      // "VOLYM"
+    Orifice,           // "S"
+    IsaNozzle,         // "D"
+    LongRadiusNozzle,  // "DL"
+    ShortVenturi,      // "KV"
+    SegmentOrifice,    // "SM"
+    QuarterCircle,     // "VK"
+    Venturi,           // "V"
+    Cone,              // "VCONE"
+    WaferCone,         // "VCONEWAFER"
+    VolumeMeter,       // "VOLYM"
     Other
 };
 
@@ -43,12 +43,10 @@ DeviceVariant DecodeVariant(std::string_view variant);
 FlowStandard DecodeStandard(std::string_view standard);
 
 // Decodes all four keywords; the gas test is the medium identification's.
-DeviceSelection DecodeDeviceSelection(std::string_view medium, std::string_view device,
-                                      std::string_view variant, std::string_view standard);
+DeviceSelection DecodeDeviceSelection(std::string_view medium, std::string_view device, std::string_view variant,
+                                      std::string_view standard);
 
-inline bool IsConeDevice(FlowDevice device) {
-    return device == FlowDevice::Cone || device == FlowDevice::WaferCone;
-}
+inline bool IsConeDevice(FlowDevice device) { return device == FlowDevice::Cone || device == FlowDevice::WaferCone; }
 
 // The cone test on the state's DeviceCode, which the flow and loss formulas use.
 bool StateDeviceIsCone();

@@ -22,9 +22,7 @@ double Power(double x, double y) { return std::exp(y * std::log(std::fabs(x))); 
 
 void OrificeTappingDistances(DeviceVariant variant, double pipeDiameter, double& l1, double& l2) {
     switch (variant) {
-        case DeviceVariant::Flange:
-            l1 = l2 = CheckedDiv(25.4 * 0.001, pipeDiameter);
-            break;
+        case DeviceVariant::Flange: l1 = l2 = CheckedDiv(25.4 * 0.001, pipeDiameter); break;
         case DeviceVariant::DAndD2:
             l1 = 1.0;
             l2 = 0.47;
@@ -35,37 +33,32 @@ void OrificeTappingDistances(DeviceVariant variant, double pipeDiameter, double&
     }
 }
 
-DischargeCoefficientCurve DischargeCoefficientCurve::ReaderHarrisGallagher(
-    double l1, double l2, double smallPipeDiameter) {
+DischargeCoefficientCurve DischargeCoefficientCurve::ReaderHarrisGallagher(double l1, double l2,
+                                                                           double smallPipeDiameter) {
     DischargeCoefficientCurve curve;
     curve.equation_ = Equation::ReaderHarrisGallagher;
     curve.exponent_ = 0.1;
     curve.l2_ = l2;
     curve.tapping_ = 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
-    curve.smallPipeFactor_ = 1000.0 * smallPipeDiameter < 71.12
-                                 ? 2.8 - 1000.0 * smallPipeDiameter * kInchPerMm
-                                 : 0.0;
+    curve.smallPipeFactor_ = 1000.0 * smallPipeDiameter < 71.12 ? 2.8 - 1000.0 * smallPipeDiameter * kInchPerMm : 0.0;
     return curve;
 }
 
-DischargeCoefficientCurve::DischargeCoefficientCurve(const DeviceSelection& sel,
-                                                     double pipeDiameter)
+DischargeCoefficientCurve::DischargeCoefficientCurve(const DeviceSelection& sel, double pipeDiameter)
     : variant_(sel.variant), pipeDiameter_(pipeDiameter) {
-    static constexpr std::array<VenturiPoint, 4> kWelded{{
-        {4e4, 0.960}, {6e4, 0.970}, {1e5, 0.980}, {2e6, 0.985}}};
-    static constexpr std::array<VenturiPoint, 5> kAsCast{{
-        {4e4, 0.957}, {6e4, 0.966}, {1e5, 0.976}, {1.5e5, 0.982}, {2e6, 0.984}}};
-    static constexpr std::array<VenturiPoint, 7> kMachined{{
-        {5e4, 0.970}, {1e5, 0.977}, {2e5, 0.992}, {3e5, 0.998}, {5e5, 0.995}, {1e6, 1.000},
-        {2e6, 1.010}}};
+    static constexpr std::array<VenturiPoint, 4> kWelded{{{4e4, 0.960}, {6e4, 0.970}, {1e5, 0.980}, {2e6, 0.985}}};
+    static constexpr std::array<VenturiPoint, 5> kAsCast{
+        {{4e4, 0.957}, {6e4, 0.966}, {1e5, 0.976}, {1.5e5, 0.982}, {2e6, 0.984}}};
+    static constexpr std::array<VenturiPoint, 7> kMachined{
+        {{5e4, 0.970}, {1e5, 0.977}, {2e5, 0.992}, {3e5, 0.998}, {5e5, 0.995}, {1e6, 1.000}, {2e6, 1.010}}};
     switch (sel.device) {
         case FlowDevice::Orifice:
             if (sel.standard == FlowStandard::Iso2003 || sel.standard == FlowStandard::Iso1991) {
                 double l1 = 0.0, l2 = 0.0;
                 OrificeTappingDistances(sel.variant, pipeDiameter, l1, l2);
                 // The 1991 equation takes its small-pipe term from the state's pipe.
-                *this = ReaderHarrisGallagher(
-                    l1, l2, sel.standard == FlowStandard::Iso1991 ? PipeDiameter : pipeDiameter);
+                *this =
+                    ReaderHarrisGallagher(l1, l2, sel.standard == FlowStandard::Iso1991 ? PipeDiameter : pipeDiameter);
                 variant_ = sel.variant;
                 pipeDiameter_ = pipeDiameter;
             } else if (sel.standard == FlowStandard::Din1952) {
@@ -115,9 +108,8 @@ void DischargeCoefficientCurve::SetPlate(double beta) {
     base_ = slope_ = 0.0;
     const double ab = std::fabs(beta);
     // The fractional powers of beta come from its tenth power: one logarithm for them all.
-    const bool fractional = equation_ == Equation::ReaderHarrisGallagher ||
-                            equation_ == Equation::Stolz || equation_ == Equation::IsaNozzle ||
-                            equation_ == Equation::IsaNozzleDin;
+    const bool fractional = equation_ == Equation::ReaderHarrisGallagher || equation_ == Equation::Stolz ||
+                            equation_ == Equation::IsaNozzle || equation_ == Equation::IsaNozzleDin;
     const double b01 = fractional ? Power(beta, 0.1) : 0.0;
     const double b4 = beta * beta * beta * beta;
     switch (equation_) {
@@ -158,8 +150,7 @@ void DischargeCoefficientCurve::SetPlate(double beta) {
             base_ = 0.99 - 0.2262 * ab4 * b01;
             slope_ = equation_ == Equation::IsaNozzle
                          ? -(0.00175 * beta * beta - 0.0033 * ab4 * b01 * std::sqrt(b01))
-                         : 0.000215 - 0.001125 * beta +
-                               0.00249 * ab4 * (b01 * b01 * b01) * (b01 * b01 * b01 * b01);
+                         : 0.000215 - 0.001125 * beta + 0.00249 * ab4 * (b01 * b01 * b01) * (b01 * b01 * b01 * b01);
             break;
         }
         case Equation::LongRadius:
@@ -195,10 +186,8 @@ double DischargeCoefficientCurve::At(double reynolds) const {
     return At(reynolds, ReynoldsPower(std::log(std::fabs(reynolds))));
 }
 
-double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2,
-                              double pipeDiameter) {
-    DischargeCoefficientCurve curve =
-        DischargeCoefficientCurve::ReaderHarrisGallagher(l1, l2, pipeDiameter);
+double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2, double pipeDiameter) {
+    DischargeCoefficientCurve curve = DischargeCoefficientCurve::ReaderHarrisGallagher(l1, l2, pipeDiameter);
     curve.SetPlate(beta);
     return curve.At(reynolds);
 }
@@ -207,21 +196,18 @@ double OrificeDischargeCoefficient(double beta, double reynolds, double l1, doub
     return ReaderHarrisGallagherC(beta, reynolds, l1, l2, PipeDiameter);
 }
 
-double DischargeCoefficient(const DeviceSelection& sel, double beta, double reynolds,
-                            double pipeDiameter) {
+double DischargeCoefficient(const DeviceSelection& sel, double beta, double reynolds, double pipeDiameter) {
     DischargeCoefficientCurve curve(sel, pipeDiameter);
     curve.SetPlate(beta);
     return curve.At(reynolds);
 }
 
 double StolzOrificeC(DeviceVariant variant, double beta, double reynolds, double pipeDiameter) {
-    return DischargeCoefficient({FlowDevice::Orifice, variant, FlowStandard::Din1952}, beta,
-                                reynolds, pipeDiameter);
+    return DischargeCoefficient({FlowDevice::Orifice, variant, FlowStandard::Din1952}, beta, reynolds, pipeDiameter);
 }
 
 double IsaNozzleC(FlowStandard standard, double beta, double reynolds) {
-    return DischargeCoefficient({FlowDevice::IsaNozzle, DeviceVariant::Other, standard}, beta,
-                                reynolds, 0.0);
+    return DischargeCoefficient({FlowDevice::IsaNozzle, DeviceVariant::Other, standard}, beta, reynolds, 0.0);
 }
 
 double LongRadiusNozzleC(double beta, double reynolds) {

@@ -20,8 +20,7 @@ namespace tubalyx {
 // plus 0.011 (0.75 - b)(2.8 - D / 25.4 mm) in pipes below 71.12 mm. L1 and L2' are the
 // relative tapping distances. Example: b 0.3004, ReD 111742, flange tappings in D 73.91 mm
 // give C = 0.59903.
-double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2,
-                              double pipeDiameter);
+double ReaderHarrisGallagherC(double beta, double reynolds, double l1, double l2, double pipeDiameter);
 
 // The same equation with the small-pipe term of the state's PipeDiameter, as the 1991
 // standard and the report lines use it.
@@ -60,8 +59,7 @@ double ClassicalVenturiC(DeviceVariant variant, double reynolds, double beta);
 
 // Discharge coefficient of any device (before the cut of negative values). Cone meters give
 // 1 (their calibrated coefficient enters the flow equation instead), other devices 0.
-double DischargeCoefficient(const DeviceSelection& sel, double beta, double reynolds,
-                            double pipeDiameter);
+double DischargeCoefficient(const DeviceSelection& sel, double beta, double reynolds, double pipeDiameter);
 
 // The discharge coefficient of one device in one pipe, for the iterations that evaluate it
 // many times while only the bore or only the Reynolds number moves. The terms of the pipe
@@ -75,8 +73,7 @@ public:
     DischargeCoefficientCurve(const DeviceSelection& sel, double pipeDiameter);
     // The Reader-Harris/Gallagher equation for tapping distances L1, L2' and the diameter
     // (m) whose small-pipe term applies.
-    static DischargeCoefficientCurve ReaderHarrisGallagher(double l1, double l2,
-                                                           double smallPipeDiameter);
+    static DischargeCoefficientCurve ReaderHarrisGallagher(double l1, double l2, double smallPipeDiameter);
 
     void SetPlate(double beta);
     double At(double reynolds) const;
@@ -88,8 +85,17 @@ public:
 
 private:
     enum class Equation {
-        Zero, ReaderHarrisGallagher, Stolz, IsaNozzle, IsaNozzleDin, LongRadius, ShortVenturi,
-        Segment, QuarterCircle, Venturi, Cone
+        Zero,
+        ReaderHarrisGallagher,
+        Stolz,
+        IsaNozzle,
+        IsaNozzleDin,
+        LongRadius,
+        ShortVenturi,
+        Segment,
+        QuarterCircle,
+        Venturi,
+        Cone
     };
     struct VenturiPoint {
         double reynolds;

@@ -14,8 +14,8 @@ constexpr int kPassLimit = 100000;
 inline double PointUncertainty(double span, double q) { return CheckedDiv(0.5 * span * span, q) * 0.1 * 0.01; }
 }  // namespace
 
-void OptimizeDpCellRange(double dpMax, double qMin, double qMax, double& dpAtMin,
-                         double& lowRangePercent, double& averageOne, double& averageTwo) {
+void OptimizeDpCellRange(double dpMax, double qMin, double qMax, double& dpAtMin, double& lowRangePercent,
+                         double& averageOne, double& averageTwo) {
     dpAtMin = CheckedDiv(CheckedDiv(dpMax * qMin * qMin, qMax), qMax);
     double r = qMax, bestR = qMax, bestSum = 0.0, previousSum = 1e10;
     bool stop = false;

@@ -11,10 +11,9 @@
 
 namespace tubalyx {
 
-void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
-                            std::string_view variant, double f, double kappa, double viscosity,
-                            double density, double pipeDiameter, double bore, double dpMax,
-                            double dpNormal, double dpMin, double p, std::string_view standard,
+void UncertaintyOverDpRange(std::string_view medium, std::string_view device, std::string_view variant, double f,
+                            double kappa, double viscosity, double density, double pipeDiameter, double bore,
+                            double dpMax, double dpNormal, double dpMin, double p, std::string_view standard,
                             double& average, double& deviationA, double& deviationB) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const bool cone = StateDeviceIsCone();
@@ -29,17 +28,15 @@ void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
         const double dpK = root * root;
         double qA = 0.0;
         double qB = 0.0;
-        FlowAtSecondDiffPressure(medium, device, variant, standard, p, dpNormal, dpK, bore,
-                                 pipeDiameter, density, viscosity, kappa, f, qA);
-        FlowAtSecondDiffPressure(medium, device, variant, standard, p, dpMax, dpK, bore,
-                                 pipeDiameter, density, viscosity, kappa, f, qB);
-        const double q = FlowFromDiffPressureFor(sel, cone, p, dpK, bore, pipeDiameter, density,
-                                                 viscosity, kappa, f);
+        FlowAtSecondDiffPressure(medium, device, variant, standard, p, dpNormal, dpK, bore, pipeDiameter, density,
+                                 viscosity, kappa, f, qA);
+        FlowAtSecondDiffPressure(medium, device, variant, standard, p, dpMax, dpK, bore, pipeDiameter, density,
+                                 viscosity, kappa, f, qB);
+        const double q = FlowFromDiffPressureFor(sel, cone, p, dpK, bore, pipeDiameter, density, viscosity, kappa, f);
         double u1 = 0.0;
         double u2 = 0.0;
         CoefficientUncertainty(device, variant, medium, standard, p, beta, dpK,
-                               ReynoldsNumber(pipeDiameter, viscosity, q), kappa, pipeDiameter,
-                               u1, u2);
+                               ReynoldsNumber(pipeDiameter, viscosity, q), kappa, pipeDiameter, u1, u2);
         const double u = std::sqrt(u1 * u1 + u2 * u2);
         sumU += u;
         sumA += CheckedDiv(std::fabs(qA - q), q) * 100.0 + u;

@@ -9,10 +9,9 @@ namespace tubalyx {
 // correction factors, D and d in m, p Pa abs. Gives the averages of the coefficient
 // uncertainty u, of u + the deviation of the flow scaled from dpNormal, and of u + the
 // deviation of the flow scaled from dpMax.
-void UncertaintyOverDpRange(std::string_view medium, std::string_view device,
-                            std::string_view variant, double f, double kappa, double viscosity,
-                            double density, double pipeDiameter, double bore, double dpMax,
-                            double dpNormal, double dpMin, double p, std::string_view standard,
+void UncertaintyOverDpRange(std::string_view medium, std::string_view device, std::string_view variant, double f,
+                            double kappa, double viscosity, double density, double pipeDiameter, double bore,
+                            double dpMax, double dpNormal, double dpMin, double p, std::string_view standard,
                             double& average, double& deviationA, double& deviationB);
 
 }  // namespace tubalyx

@@ -13,8 +13,7 @@ double NozzleExpansibility(double beta, double p, double dp, double kappa) {
     return ExpansibilityLaw(FlowDevice::IsaNozzle, p, dp, kappa).At(beta);
 }
 
-double LinearExpansibility(double a, double b, double betaPower, double p, double dp,
-                           double kappa) {
+double LinearExpansibility(double a, double b, double betaPower, double p, double dp, double kappa) {
     return 1.0 - (a + b * betaPower) * CheckedDiv(dp, kappa * p);
 }
 
@@ -22,12 +21,10 @@ double GasExpansibility(FlowDevice device, double beta, double p, double dp, dou
     return ExpansibilityLaw(device, p, MinDouble(dp, p), kappa).At(beta);
 }
 
-ExpansibilityLaw::ExpansibilityLaw(FlowDevice device, double p, double dp, double kappa)
-    : device_(device) {
+ExpansibilityLaw::ExpansibilityLaw(FlowDevice device, double p, double dp, double kappa) : device_(device) {
     switch (device) {
         case FlowDevice::Orifice:
-            pressureTerm_ =
-                1.0 - PowerDouble(CheckedDiv(std::fabs(p - dp), p), CheckedDiv(1.0, kappa));
+            pressureTerm_ = 1.0 - PowerDouble(CheckedDiv(std::fabs(p - dp), p), CheckedDiv(1.0, kappa));
             break;
         case FlowDevice::Venturi:
         case FlowDevice::IsaNozzle:
@@ -39,8 +36,7 @@ ExpansibilityLaw::ExpansibilityLaw(FlowDevice device, double p, double dp, doubl
             if (atRest_) break;
             tau2k_ = PowerDouble(tau, CheckedDiv(2.0, kappa));
             first_ = CheckedDiv(kappa * tau2k_, kappa - 1.0);
-            third_ = CheckedDiv(1.0 - PowerDouble(tau, CheckedDiv(kappa - 1.0, kappa)),
-                                oneMinusTau);
+            third_ = CheckedDiv(1.0 - PowerDouble(tau, CheckedDiv(kappa - 1.0, kappa)), oneMinusTau);
             break;
         }
         case FlowDevice::Cone:
@@ -54,8 +50,7 @@ ExpansibilityLaw::ExpansibilityLaw(FlowDevice device, double p, double dp, doubl
 double ExpansibilityLaw::At(double beta) const {
     const double b4 = beta * beta * beta * beta;
     switch (device_) {
-        case FlowDevice::Orifice:
-            return 1.0 - (0.351 + 0.256 * b4 + 0.93 * b4 * b4) * pressureTerm_;
+        case FlowDevice::Orifice: return 1.0 - (0.351 + 0.256 * b4 + 0.93 * b4 * b4) * pressureTerm_;
         case FlowDevice::Venturi:
         case FlowDevice::IsaNozzle:
         case FlowDevice::LongRadiusNozzle:

@@ -15,8 +15,7 @@ double NozzleExpansibility(double beta, double p, double dp, double kappa);
 
 // Linear laws 1 - (a + b beta^n) dp / (kappa p) of the cone meters, segment orifice and
 // quarter-circle nozzle.
-double LinearExpansibility(double a, double b, double betaPower, double p, double dp,
-                           double kappa);
+double LinearExpansibility(double a, double b, double betaPower, double p, double dp, double kappa);
 
 // The device's factor for a gas; dp is capped at p here. Devices without a law give 1.
 double GasExpansibility(FlowDevice device, double beta, double p, double dp, double kappa);

@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "flow/discharge_coefficient.h"
-#include "flow/reynolds.h"
 #include "flow/permanent_loss.h"
+#include "flow/reynolds.h"
 #include "flow/volume_meter.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -26,17 +26,15 @@ double ConeFactorK(const FlowCoefficients& k, double pipeDiameter, double densit
            CheckedDiv(b2, CheckedSqrt(1.0 - b2 * b2));
 }
 
-double FlowEquation(const FlowCoefficients& k, bool cone, double f, double d, double pipeDiameter,
-                    double dp, double density) {
-    return cone ? ConeMeterFlow(k, pipeDiameter, dp, density)
-                : StandardDeviceFlow(k, f, d, dp, density);
+double FlowEquation(const FlowCoefficients& k, bool cone, double f, double d, double pipeDiameter, double dp,
+                    double density) {
+    return cone ? ConeMeterFlow(k, pipeDiameter, dp, density) : StandardDeviceFlow(k, f, d, dp, density);
 }
 
-double DiffPressureEquation(const FlowCoefficients& k, bool cone, double f, double qm, double d,
-                            double pipeDiameter, double density) {
+double DiffPressureEquation(const FlowCoefficients& k, bool cone, double f, double qm, double d, double pipeDiameter,
+                            double density) {
     if (cone) {
-        const double x = CheckedDiv(qm, CalibratedCf * k.epsilon *
-                                            ConeFactorK(k, pipeDiameter, density));
+        const double x = CheckedDiv(qm, CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density));
         return CheckFinite(x * x);
     }
     const double x = CheckedDiv(qm, k.c * k.e * f * k.epsilon * kQuarterPi * d * d);
@@ -45,9 +43,7 @@ double DiffPressureEquation(const FlowCoefficients& k, bool cone, double f, doub
 
 // |reference - value| / reference. Only the difference is taken absolute: a negative
 // reference gives a negative change, which ends the iteration.
-double RelativeChange(double value, double reference) {
-    return CheckedDiv(std::fabs(reference - value), reference);
-}
+double RelativeChange(double value, double reference) { return CheckedDiv(std::fabs(reference - value), reference); }
 
 // The stop test of the flow iteration, |previous - qm| / qm < 1e-7 (|previous - qm| < 1e-7
 // for a flow that is not positive), multiplied out: a division would stand on the chain of
@@ -125,8 +121,8 @@ constexpr double kLossGain = 2.0;
 class FlowIteration {
 public:
     // startPower is the model's ReynoldsPower at the start flow.
-    FlowIteration(DeviceCoefficientModel& model, double startPower, bool cone, double d,
-                  double dp, double pipeDiameter, double density, double f)
+    FlowIteration(DeviceCoefficientModel& model, double startPower, bool cone, double d, double dp, double pipeDiameter,
+                  double density, double f)
         : model_(model), cone_(cone), startPower_(startPower) {
         model_.SetBore(d);
         const FlowCoefficients& k = model_.Coefficients();
@@ -157,8 +153,7 @@ public:
         // stalls it ends on the side the bound reaches.
         const double swing = std::fabs(qm_ - twoBack_);
         twoBack_ = previous;
-        done_ = FlowSettled(previous, qm_) || watch_.Stalled(n_, qm_, swing) ||
-                n_ >= watch_.Bound();
+        done_ = FlowSettled(previous, qm_) || watch_.Stalled(n_, qm_, swing) || n_ >= watch_.Bound();
     }
 
 private:
@@ -178,8 +173,8 @@ private:
 // once per bore, and each pass re-evaluates only the Reynolds number and C.
 class FlowSolve {
 public:
-    FlowSolve(const DeviceSelection& sel, bool coneEquation, double p, double dp,
-              double pipeDiameter, double density, double viscosity, double kappa, double f)
+    FlowSolve(const DeviceSelection& sel, bool coneEquation, double p, double dp, double pipeDiameter, double density,
+              double viscosity, double kappa, double f)
         : volumeMeter_(sel.device == FlowDevice::VolumeMeter),
           cone_(coneEquation),
           dp_(dp),
@@ -221,33 +216,28 @@ private:
     bool volumeMeter_, cone_;
     double dp_, pipeDiameter_, density_, f_;
     DeviceCoefficientModel model_, second_;  // second_ for the other bore of a pair
-    double startPower_;  // every iteration starts from the same flow
+    double startPower_;                      // every iteration starts from the same flow
 };
 
 }  // namespace
 
-double StandardDeviceFlowFactor(const FlowCoefficients& k, double f, double d, double dp,
-                                double density) {
+double StandardDeviceFlowFactor(const FlowCoefficients& k, double f, double d, double dp, double density) {
     return k.e * f * k.epsilon * kQuarterPi * d * d * CheckedSqrt(2.0 * dp * density);
 }
 
-double StandardDeviceFlow(const FlowCoefficients& k, double f, double d, double dp,
-                          double density) {
+double StandardDeviceFlow(const FlowCoefficients& k, double f, double d, double dp, double density) {
     return CheckFinite(k.c * StandardDeviceFlowFactor(k, f, d, dp, density));
 }
 
 double ConeMeterFlow(const FlowCoefficients& k, double pipeDiameter, double dp, double density) {
-    return CheckFinite(CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density) *
-                       CheckedSqrt(dp));
+    return CheckFinite(CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density) * CheckedSqrt(dp));
 }
 
-double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p,
-                               double qm, double d, double pipeDiameter, double density,
-                               double viscosity, double kappa, double f, double tolerance,
-                               int passLimit) {
+double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
+                               double pipeDiameter, double density, double viscosity, double kappa, double f,
+                               double tolerance, int passLimit) {
     double dp = 0.1 * p;
-    DeviceCoefficientModel model(sel, p, MinDouble(dp, 0.9999 * p), pipeDiameter, viscosity,
-                                 kappa);
+    DeviceCoefficientModel model(sel, p, MinDouble(dp, 0.9999 * p), pipeDiameter, viscosity, kappa);
     model.SetBore(d);
     model.SetFlow(qm);
     for (int n = 1;; ++n) {
@@ -255,57 +245,48 @@ double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, do
         // Only the expansibility sees the cap; the result may exceed it.
         dp = MinDouble(dp, 0.9999 * p);
         if (n > 1) model.SetDiffPressure(dp);
-        dp = DiffPressureEquation(model.Coefficients(), coneEquation, f, qm, d, pipeDiameter,
-                                  density);
+        dp = DiffPressureEquation(model.Coefficients(), coneEquation, f, qm, d, pipeDiameter, density);
         if (RelativeChange(previous, dp) < tolerance || n >= passLimit) return dp;
     }
 }
 
-void DiffPressureFromFlow(std::string_view medium, std::string_view device,
-                          std::string_view variant, std::string_view standard, double p,
-                          double qm, double d, double pipeDiameter, double density,
+void DiffPressureFromFlow(std::string_view medium, std::string_view device, std::string_view variant,
+                          std::string_view standard, double p, double qm, double d, double pipeDiameter, double density,
                           double viscosity, double kappa, double f, double& dp) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    dp = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qm, d, pipeDiameter, density,
-                                 viscosity, kappa, f, 1e-7, 1001);
+    dp = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qm, d, pipeDiameter, density, viscosity, kappa, f,
+                                 1e-7, 1001);
 }
 
-void ScaledDiffPressureFromFlow(std::string_view medium, std::string_view device,
-                                std::string_view variant, std::string_view standard, double p,
-                                double qA, double qB, double d, double pipeDiameter,
-                                double density, double viscosity, double kappa, double f,
+void ScaledDiffPressureFromFlow(std::string_view medium, std::string_view device, std::string_view variant,
+                                std::string_view standard, double p, double qA, double qB, double d,
+                                double pipeDiameter, double density, double viscosity, double kappa, double f,
                                 double& dp) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const double dpA = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qA, d,
-                                               pipeDiameter, density, viscosity, kappa, f,
-                                               2e-6, 102);
+    const double dpA = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qA, d, pipeDiameter, density,
+                                               viscosity, kappa, f, 2e-6, 102);
     dp = CheckFinite(dpA * CheckedDiv(qB * qB, qA * qA));
 }
 
-double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, double p,
-                               double dp, double d, double pipeDiameter, double density,
-                               double viscosity, double kappa, double f) {
+double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, double p, double dp, double d,
+                               double pipeDiameter, double density, double viscosity, double kappa, double f) {
     if (sel.device == FlowDevice::VolumeMeter) return VolumeMeterFlow(density, pipeDiameter);
     DeviceCoefficientModel model(sel, p, dp, pipeDiameter, viscosity, kappa);
-    FlowIteration it(model, model.ReynoldsPower(kStartFlow), coneEquation, d, dp, pipeDiameter,
-                     density, f);
+    FlowIteration it(model, model.ReynoldsPower(kStartFlow), coneEquation, d, dp, pipeDiameter, density, f);
     while (!it.Done()) it.Pass();
     return it.Flow();
 }
 
-void FlowFromDiffPressure(std::string_view medium, std::string_view device,
-                          std::string_view variant, std::string_view standard, double p,
-                          double dp, double d, double pipeDiameter, double density,
+void FlowFromDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
+                          std::string_view standard, double p, double dp, double d, double pipeDiameter, double density,
                           double viscosity, double kappa, double f, double& qm) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    qm = FlowFromDiffPressureFor(sel, StateDeviceIsCone(), p, dp, d, pipeDiameter, density,
-                                 viscosity, kappa, f);
+    qm = FlowFromDiffPressureFor(sel, StateDeviceIsCone(), p, dp, d, pipeDiameter, density, viscosity, kappa, f);
 }
 
-void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device,
-                              std::string_view variant, std::string_view standard, double p,
-                              double dpA, double dpB, double d, double pipeDiameter,
-                              double density, double viscosity, double kappa, double f,
+void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
+                              std::string_view standard, double p, double dpA, double dpB, double d,
+                              double pipeDiameter, double density, double viscosity, double kappa, double f,
                               double& qm) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const bool cone = StateDeviceIsCone();
@@ -324,9 +305,8 @@ void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device,
     qm = q;
 }
 
-double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p,
-                                 double qm, double dp, double pipeDiameter, double density,
-                                 double viscosity, double kappa, double f) {
+double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double dp,
+                                 double pipeDiameter, double density, double viscosity, double kappa, double f) {
     const double upper = (IsConeDevice(sel.device) ? 0.99 : 0.95) * pipeDiameter;
     const double lower = 0.01 * pipeDiameter;
     FlowSolve flow(sel, coneEquation, p, dp, pipeDiameter, density, viscosity, kappa, f);
@@ -346,19 +326,16 @@ double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, 
     return MaxDouble(MinDouble(d, upper), lower);
 }
 
-void ThroatDiameterFromFlow(std::string_view medium, std::string_view device,
-                            std::string_view variant, std::string_view standard, double p,
-                            double qm, double dp, double pipeDiameter, double density,
-                            double viscosity, double kappa, double f, double& d) {
+void ThroatDiameterFromFlow(std::string_view medium, std::string_view device, std::string_view variant,
+                            std::string_view standard, double p, double qm, double dp, double pipeDiameter,
+                            double density, double viscosity, double kappa, double f, double& d) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    d = ThroatDiameterFromFlowFor(sel, StateDeviceIsCone(), p, qm, dp, pipeDiameter, density,
-                                  viscosity, kappa, f);
+    d = ThroatDiameterFromFlowFor(sel, StateDeviceIsCone(), p, qm, dp, pipeDiameter, density, viscosity, kappa, f);
 }
 
-void SolveThroatDiameter(std::string_view medium, std::string_view device,
-                         std::string_view variant, std::string_view standard, double p,
-                         double qA, double qB, double dpA, double pipeDiameter, double density,
-                         double viscosity, double kappa, double f, double& d) {
+void SolveThroatDiameter(std::string_view medium, std::string_view device, std::string_view variant,
+                         std::string_view standard, double p, double qA, double qB, double dpA, double pipeDiameter,
+                         double density, double viscosity, double kappa, double f, double& d) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const double dpB = dpA * CheckedDiv(qB * qB, qA * qA);
     const double root = CheckedSqrt(2.0 * dpA * density);
@@ -378,21 +355,17 @@ void SolveThroatDiameter(std::string_view medium, std::string_view device,
     d = MinDouble(d, 0.95 * pipeDiameter);
 }
 
-void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view device,
-                                    std::string_view variant, std::string_view standard,
-                                    double p, double qm, double wantedLoss, double pipeDiameter,
-                                    double density, double viscosity, double kappa, double f,
+void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view device, std::string_view variant,
+                                    std::string_view standard, double p, double qm, double wantedLoss,
+                                    double pipeDiameter, double density, double viscosity, double kappa, double f,
                                     double& dp, double& d, double& loss) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const bool stateCone = StateDeviceIsCone();
     auto lossAt = [&](double dpx, double& bore) {
-        bore = ThroatDiameterFromFlowFor(sel, stateCone, p, qm, dpx, pipeDiameter, density,
-                                         viscosity, kappa, f);
-        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qm, dpx, bore, pipeDiameter,
-                                                             viscosity, kappa);
-        return PermanentPressureLossFor(sel.device, sel.standard, stateCone, pipeDiameter,
-                                        viscosity, qm, dpx, CheckedDiv(bore, pipeDiameter), k.c,
-                                        k.e);
+        bore = ThroatDiameterFromFlowFor(sel, stateCone, p, qm, dpx, pipeDiameter, density, viscosity, kappa, f);
+        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qm, dpx, bore, pipeDiameter, viscosity, kappa);
+        return PermanentPressureLossFor(sel.device, sel.standard, stateCone, pipeDiameter, viscosity, qm, dpx,
+                                        CheckedDiv(bore, pipeDiameter), k.c, k.e);
     };
     dp = wantedLoss > p ? p : wantedLoss;
     double l1 = 0.0;

@@ -12,8 +12,8 @@
 
 namespace tubalyx {
 
-void RoughnessCorrectionFactor(double pipeDiameter, double roughness, double massFlow,
-                               double& factor, double& percent, double& polynomial) {
+void RoughnessCorrectionFactor(double pipeDiameter, double roughness, double massFlow, double& factor, double& percent,
+                               double& polynomial) {
     if (roughness <= 1e-14) {
         factor = 1.0;
         percent = 0.0;
@@ -24,11 +24,9 @@ void RoughnessCorrectionFactor(double pipeDiameter, double roughness, double mas
     const double l = Log10Abs(CheckedDiv(1e4 * roughness, PipeDiameterColdM));
     const FlowDevice dev = DecodeDevice(DeviceCode);
     double a = 0.0;
-    if (dev == FlowDevice::IsaNozzle || dev == FlowDevice::LongRadiusNozzle ||
-        dev == FlowDevice::ShortVenturi)
+    if (dev == FlowDevice::IsaNozzle || dev == FlowDevice::LongRadiusNozzle || dev == FlowDevice::ShortVenturi)
         a = 15.9 * l - 13.9 * l * l + 5.3 * l * l * l - 5.5;
-    else if (dev == FlowDevice::SegmentOrifice ||
-             (dev == FlowDevice::Orifice && DeviceVariantCode == "R"))
+    else if (dev == FlowDevice::SegmentOrifice || (dev == FlowDevice::Orifice && DeviceVariantCode == "R"))
         a = 10.3 * l - 5.9 * l * l + 2.8 * l * l * l - 4.4;
     else if (dev == FlowDevice::Orifice)
         a = 7.0 * l - 4.0;

@@ -12,79 +12,83 @@ struct Texts {
     const char* german;
 };
 
-constexpr Texts kRoughnessTooBig{"RÖRRÅHET FÖR STOR, MINSKA RÖRRÅHET", "PIPE ROUGHNESS TO BIG",
-                                 "ROHRRAUHEIT ZU GROSS"};
-constexpr Texts kRoughnessTooSmall{"RÖRRÅHET FÖR LITEN", "PIPE ROUGHNESS TO SMALL",
-                                   "ROHRRAUHEIT ZU KLEIN"};
-constexpr Texts kBetaTooSmall{"BETA LITET, MINSKA RÖRDIAMETER/DIFFTRYCK",
-                              "BETA TO SMALL, DECREASE TUBEDIAMETER/DP", "BETA ZU KLEIN"};
-constexpr Texts kBetaTooBig{"BETA STORT, ÖKA RÖRDIAMETER/DIFFTRYCK",
-                            "BETA TO BIG, INCREASE TUBEDIAMETER/DP", "BETA ZU GROSS"};
+constexpr Texts kRoughnessTooBig{"RÖRRÅHET FÖR STOR, MINSKA RÖRRÅHET", "PIPE ROUGHNESS TO BIG", "ROHRRAUHEIT ZU GROSS"};
+constexpr Texts kRoughnessTooSmall{"RÖRRÅHET FÖR LITEN", "PIPE ROUGHNESS TO SMALL", "ROHRRAUHEIT ZU KLEIN"};
+constexpr Texts kBetaTooSmall{"BETA LITET, MINSKA RÖRDIAMETER/DIFFTRYCK", "BETA TO SMALL, DECREASE TUBEDIAMETER/DP",
+                              "BETA ZU KLEIN"};
+constexpr Texts kBetaTooBig{"BETA STORT, ÖKA RÖRDIAMETER/DIFFTRYCK", "BETA TO BIG, INCREASE TUBEDIAMETER/DP",
+                            "BETA ZU GROSS"};
 constexpr Texts kDpTooBig{"DIFFTRYCK FÖR STORT", "DIFFPRESSURE TO BIG", "WIRKDRUCK ZU GROSS"};
-constexpr Texts kOrificeThroat{"LILLA d (håldiameter) < 12.5 mm !",
-                               "d (throatdiameter) < 12.5 mm !", "d (Drosselöffnung) < 12.5 mm !"};
-constexpr Texts kQuarterCircleThroat{"LILLA d (håldiameter) < 15 mm !",
-                                     "d (throatdiameter) < 15 mm !",
+constexpr Texts kOrificeThroat{"LILLA d (håldiameter) < 12.5 mm !", "d (throatdiameter) < 12.5 mm !",
+                               "d (Drosselöffnung) < 12.5 mm !"};
+constexpr Texts kQuarterCircleThroat{"LILLA d (håldiameter) < 15 mm !", "d (throatdiameter) < 15 mm !",
                                      "d (Drosselöffnung) < 15 mm !"};
-constexpr Texts kPipeTooBig{"RÖR STORT, MINSKA RÖRDIAMETER", "TUBE TO BIG, DECREASE TUBEDIAMETER",
-                            "ROHR ZU GROSS"};
-constexpr Texts kPipeTooSmall{"RÖR LITET, ÖKA RÖRDIAMETER", "TUBE TO SMALL, INCREASE TUBEDIAMETER",
-                              "ROHR ZU KLEIN"};
+constexpr Texts kPipeTooBig{"RÖR STORT, MINSKA RÖRDIAMETER", "TUBE TO BIG, DECREASE TUBEDIAMETER", "ROHR ZU GROSS"};
+constexpr Texts kPipeTooSmall{"RÖR LITET, ÖKA RÖRDIAMETER", "TUBE TO SMALL, INCREASE TUBEDIAMETER", "ROHR ZU KLEIN"};
 
 void Pick(std::string_view language, const Texts& t, std::string& message) {
-    if (language == "S") message = t.swedish;
-    else if (language == "E") message = t.english;
-    else if (language == "D") message = t.german;
+    if (language == "S")
+        message = t.swedish;
+    else if (language == "E")
+        message = t.english;
+    else if (language == "D")
+        message = t.german;
 }
 
 }  // namespace
 
 void CheckRoughness(std::string_view language, std::string_view device, std::string_view variant,
-                    std::string_view standard, double d, double pipeDiameter, double k,
-                    double reynolds, std::string& message) {
+                    std::string_view standard, double d, double pipeDiameter, double k, double reynolds,
+                    std::string& message) {
     message = " ";
     double kMax = 0.0, kMin = 0.0;
     RoughnessLimits(device, variant, standard, d, pipeDiameter, k, reynolds, kMax);
     RoughnessLowerLimit(device, variant, standard, d, pipeDiameter, k, reynolds, kMin);
     RoughnessLowerBound = kMin;
-    if (k > kMax) Pick(language, kRoughnessTooBig, message);
-    else if (k < kMin) Pick(language, kRoughnessTooSmall, message);
+    if (k > kMax)
+        Pick(language, kRoughnessTooBig, message);
+    else if (k < kMin)
+        Pick(language, kRoughnessTooSmall, message);
 }
 
-void CheckBeta(std::string_view language, std::string_view device, std::string_view variant,
-               std::string_view standard, double beta, std::string& message) {
+void CheckBeta(std::string_view language, std::string_view device, std::string_view variant, std::string_view standard,
+               double beta, std::string& message) {
     message = " ";
     double lo = 0.0, hi = 1e99;  // a combination without limits passes
     BetaLimits(device, variant, standard, lo, hi);
-    if (beta < lo) Pick(language, kBetaTooSmall, message);
-    else if (beta > hi) Pick(language, kBetaTooBig, message);
+    if (beta < lo)
+        Pick(language, kBetaTooSmall, message);
+    else if (beta > hi)
+        Pick(language, kBetaTooBig, message);
 }
 
-void CheckDiffPressure(std::string_view language, std::string_view medium,
-                       std::string_view device, double p, double dp, std::string& message) {
+void CheckDiffPressure(std::string_view language, std::string_view medium, std::string_view device, double p, double dp,
+                       std::string& message) {
     message = " ";
     if (dp > MaxDiffPressure(medium, device, p)) Pick(language, kDpTooBig, message);
 }
 
-void CheckThroatDiameter(std::string_view language, std::string_view device, double d,
-                         std::string& message) {
+void CheckThroatDiameter(std::string_view language, std::string_view device, double d, std::string& message) {
     message = " ";
     double lo = 0.0, hi = 0.0;
     MinThroatDiameter(device, lo, hi);
     if (d < lo) {
-        if (device == "S") Pick(language, kOrificeThroat, message);
-        else if (device == "VK") Pick(language, kQuarterCircleThroat, message);
+        if (device == "S")
+            Pick(language, kOrificeThroat, message);
+        else if (device == "VK")
+            Pick(language, kQuarterCircleThroat, message);
     }
 }
 
-void CheckPipeDiameter(std::string_view language, std::string_view device,
-                       std::string_view variant, std::string_view standard, double pipeDiameter,
-                       std::string& message) {
+void CheckPipeDiameter(std::string_view language, std::string_view device, std::string_view variant,
+                       std::string_view standard, double pipeDiameter, std::string& message) {
     message = " ";
     double lo = 0.0, hi = 1e99;  // a combination without limits passes
     PipeDiameterLimits(device, variant, standard, lo, hi);
-    if (pipeDiameter > hi) Pick(language, kPipeTooBig, message);
-    else if (pipeDiameter < lo) Pick(language, kPipeTooSmall, message);
+    if (pipeDiameter > hi)
+        Pick(language, kPipeTooBig, message);
+    else if (pipeDiameter < lo)
+        Pick(language, kPipeTooSmall, message);
 }
 
 }  // namespace tubalyx

@@ -7,16 +7,14 @@
 namespace tubalyx {
 
 void CheckRoughness(std::string_view language, std::string_view device, std::string_view variant,
-                    std::string_view standard, double d, double pipeDiameter, double k,
-                    double reynolds, std::string& message);
-void CheckBeta(std::string_view language, std::string_view device, std::string_view variant,
-               std::string_view standard, double beta, std::string& message);
-void CheckDiffPressure(std::string_view language, std::string_view medium,
-                       std::string_view device, double p, double dp, std::string& message);
-void CheckThroatDiameter(std::string_view language, std::string_view device, double d,
-                         std::string& message);
-void CheckPipeDiameter(std::string_view language, std::string_view device,
-                       std::string_view variant, std::string_view standard, double pipeDiameter,
+                    std::string_view standard, double d, double pipeDiameter, double k, double reynolds,
+                    std::string& message);
+void CheckBeta(std::string_view language, std::string_view device, std::string_view variant, std::string_view standard,
+               double beta, std::string& message);
+void CheckDiffPressure(std::string_view language, std::string_view medium, std::string_view device, double p, double dp,
                        std::string& message);
+void CheckThroatDiameter(std::string_view language, std::string_view device, double d, std::string& message);
+void CheckPipeDiameter(std::string_view language, std::string_view device, std::string_view variant,
+                       std::string_view standard, double pipeDiameter, std::string& message);
 
 }  // namespace tubalyx

@@ -20,8 +20,7 @@ std::vector<std::string> CompensatedFlowRecipeLines(const OilRecipeInput& in) {
     // The orifice equation of the 1991 edition, whatever the device.
     const double c0 = 0.5959 + 0.0312 * PowerDouble(beta, 2.1) - 0.184 * PowerDouble(beta, 8.0);
     const double b = 0.0029 * PowerDouble(beta, 2.5);
-    const double cMax =
-        CheckFinite(c0 + b * PowerDouble(CheckedDiv(1000000.0, reynolds), 0.75));
+    const double cMax = CheckFinite(c0 + b * PowerDouble(CheckedDiv(1000000.0, reynolds), 0.75));
     const double area = std::numbers::pi * in.pipeDiameter * in.pipeDiameter / 4.0;
     const double k = CheckedDiv(1.0, area) * in.pipeDiameter;
 
@@ -37,14 +36,13 @@ std::vector<std::string> CompensatedFlowRecipeLines(const OilRecipeInput& in) {
     lines.push_back("   " + in.dynamicViscosityFormula);
     lines.push_back("4. reyntal:=" + FormatFixed(k / 3600.0, 10) + "*qrot[kg/h]/dynvisk[Pas]");
     lines.push_back("5. " + in.densityCorrection);
-    lines.push_back("6. fmat:=(" + FormatFixed(c0, 6) + "+" + FormatFixed(b, 10) +
-                    "*(1000000/reyntal)**0.75)/" + FormatFixed(cMax, 6));
+    lines.push_back("6. fmat:=(" + FormatFixed(c0, 6) + "+" + FormatFixed(b, 10) + "*(1000000/reyntal)**0.75)/" +
+                    FormatFixed(cMax, 6));
     lines.push_back("7. qförb[kg/h]:=qrot[kg/h]*fdens*fmat");
     lines.push_back("");
     lines.push_back("där ** = upphöjt till");
     lines.push_back("där qförb[kg/h] är ett förbättrat flöde kompenserat för;");
-    lines.push_back(
-        "densitets-, viskositets- och flödeskoefficientförändringar p g a temperaturförändringar.");
+    lines.push_back("densitets-, viskositets- och flödeskoefficientförändringar p g a temperaturförändringar.");
     lines.push_back("fdens och fmat är ungefär 1.");
     return lines;
 }

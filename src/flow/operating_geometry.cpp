@@ -37,8 +37,7 @@ std::string ColdDimensionText(double mm) {
 void ComputeOperatingGeometry() {
     const double deviceFactor =
         ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
-    const double pipeFactor =
-        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+    const double pipeFactor = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
 
     BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
     PipeDiameterColdM = CheckedDiv(PipeDiameter, pipeFactor);
@@ -54,26 +53,23 @@ void ComputeOperatingGeometry() {
     std::string row;
     MapFittingToTableRow(DeviceCode, UpstreamFittingCode, row);
     double upstream = 0.0;
-    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream,
-                                AdditionalUncertaintyPercent, StraightLengthShortfallM,
-                                StraightLengthM, PipeDiameter, BoreDiameter);
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, AdditionalUncertaintyPercent,
+                                StraightLengthShortfallM, StraightLengthM, PipeDiameter, BoreDiameter);
     if (BendUncertaintyPercent != 0.0) AdditionalUncertaintyPercent = BendUncertaintyPercent;
 
     const std::string standard(1, StandardLetter);
     const double f = SizingCorrectionFactor;
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
-                         NormalMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, f, DpAtNormalFlow);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, NormalMassFlow,
+                         BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, f,
+                         DpAtNormalFlow);
     const double flowRatio = CheckedDiv(MinMassFlow, MaxMassFlow);
-    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, f, KappaOperating,
-                           DynamicViscosityPas, FlowDensity, PipeDiameter, BoreDiameter, MaxDpPa,
-                           DpAtNormalFlow, MaxDpPa * flowRatio * flowRatio, OperatingPressure,
-                           standard, AverageCoefficientUncertainty, VariantFlowDeviationA,
-                           VariantFlowDeviationB);
-    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard,
-                               OperatingPressure, NormalMassFlow, MaxMassFlow, BoreDiameter,
-                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, f,
-                               ScaledMaxDpPa);
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, f, KappaOperating, DynamicViscosityPas,
+                           FlowDensity, PipeDiameter, BoreDiameter, MaxDpPa, DpAtNormalFlow,
+                           MaxDpPa * flowRatio * flowRatio, OperatingPressure, standard, AverageCoefficientUncertainty,
+                           VariantFlowDeviationA, VariantFlowDeviationB);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, NormalMassFlow,
+                               MaxMassFlow, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas,
+                               KappaOperating, f, ScaledMaxDpPa);
 
     FetchStandardLimits();
     ComputeFlowAtReynoldsMin();

@@ -32,8 +32,7 @@ struct OperatingDevice {
     double p = 0.0, rho = 0.0, mu = 0.0, kappa = 0.0, f = 1.0, pipe = 0.0;
 
     double Dp(double qm, double bore) const {
-        return DiffPressureFromFlowFor(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7,
-                                       1001);
+        return DiffPressureFromFlowFor(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7, 1001);
     }
     double Flow(double dp, double bore) const {
         return FlowFromDiffPressureFor(sel, cone, p, dp, bore, pipe, rho, mu, kappa, f);
@@ -57,15 +56,12 @@ OperatingDevice CurrentDevice() {
 // One pass of the step rule: true when the corner flow meets the max flow.
 bool StepTowards(double cornerFlow, double& x, double& step) {
     if (CheckedDiv(std::fabs(cornerFlow - MaxMassFlow), MaxMassFlow) < kTolerance) return true;
-    if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0))
-        step = -step * 0.5;
+    if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0)) step = -step * 0.5;
     x += step;
     return false;
 }
 
-[[noreturn]] void NoConvergence() {
-    throw CalcError("the operating-range search does not reach the maximum flow");
-}
+[[noreturn]] void NoConvergence() { throw CalcError("the operating-range search does not reach the maximum flow"); }
 
 double UserFlow(double si) { return CheckFinite(si * CheckedDiv(MaxFlowInput, MaxMassFlow)); }
 
@@ -126,8 +122,7 @@ void CornerSearch(const OperatingDevice& dev) {
             MaxFlowDpPa = x;
         } else {
             const double dpq = dev.Dp(MaxMassFlow, x);
-            corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow *
-                                 rootRatio);
+            corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow * rootRatio);
         }
         met = StepTowards(corner, x, step);
     }
@@ -154,9 +149,8 @@ void CornerSearch(const OperatingDevice& dev) {
     FlowRangeDpPa = dpQ;
 
     const std::string standard(1, StandardLetter);
-    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, dev.p,
-                               0.67 * MaxMassFlow, MaxMassFlow, BoreDiameter, dev.pipe, dev.rho,
-                               dev.mu, dev.kappa, dev.f, ScaledMaxDpPa);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, dev.p, 0.67 * MaxMassFlow,
+                               MaxMassFlow, BoreDiameter, dev.pipe, dev.rho, dev.mu, dev.kappa, dev.f, ScaledMaxDpPa);
 }
 
 void ScaledPointSearch(const OperatingDevice& dev) {
@@ -192,8 +186,7 @@ void ScaledPointSearch(const OperatingDevice& dev) {
     }
     const double qn = CheckFinite(0.67 * q1 * CheckedSqrt(CheckedDiv(dpQ, dpN)));
     FillCommon(dev, qn, q1, dpQ, dpQUser);
-    DpTransmitterValues.rootNormalFlowAtDesignDp =
-        Flow(CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpQ)) * qn));
+    DpTransmitterValues.rootNormalFlowAtDesignDp = Flow(CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpQ)) * qn));
     DpTransmitterValues.cornerRootNormalFlow = Flow(corner);
     FlowRangeMaxDpPa = MaxFlowDpPa;
     FlowRangeDpPa = dpQ;
@@ -206,14 +199,12 @@ void UpdateDensityRatioWorstCase() {
     const bool gasBranch = UsesGasThroatBranch();
     if (kind == "M") {
         DensityRatioWorstCase =
-            gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature,
-                                               kKelvin + TemperatureMaxC) *
+            gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMaxC) *
                                     CheckedDiv(PressureMinPa, OperatingPressure))
                       : 1.0;
     } else if (kind == "V") {
         DensityRatioWorstCase =
-            gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature,
-                                                   kKelvin + TemperatureMinC) *
+            gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMinC) *
                                             CheckedDiv(PressureMaxPa, OperatingPressure))
                       : 1.0;
     }

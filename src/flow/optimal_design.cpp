@@ -39,9 +39,8 @@ struct ElementType {
 
 // In the order the search tries them.
 constexpr ElementType kElementTypes[] = {
-    {'1', "S", "R"},  {'2', "S", "F"},  {'3', "S", "D"},  {'4', "V", "SV"},
-    {'5', "V", "BG"}, {'6', "V", "OG"}, {'7', "KV", " "}, {'8', "VK", " "},
-    {'9', "SM", " "}, {'0', "D", " "},  {'A', "DL", " "},
+    {'1', "S", "R"},  {'2', "S", "F"},  {'3', "S", "D"},  {'4', "V", "SV"}, {'5', "V", "BG"}, {'6', "V", "OG"},
+    {'7', "KV", " "}, {'8', "VK", " "}, {'9', "SM", " "}, {'0', "D", " "},  {'A', "DL", " "},
 };
 
 constexpr double kNoBest = 1e38;
@@ -78,8 +77,7 @@ DesignInputs ReadDesignInputs() {
     in.standardMethod = OnlineFlowMethod == "N";
     in.pipeSteps = PipeDiameterMaxLimitM - 1e-10 > PipeDiameterMinLimitM ? kRangeSteps : 0;
     in.dpSteps = DpUpperLimitPa - 1e-10 > DpLowerLimitPa ? kRangeSteps : 0;
-    in.pipeFactor =
-        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+    in.pipeFactor = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
     return in;
 }
 
@@ -91,8 +89,7 @@ double RangeStep(double lower, double upper, int i, int steps) {
 }
 
 bool BendApplies(std::string_view row, std::string_view device) {
-    return row == "1" &&
-           (device == "S" || device == "KV" || device == "DL" || device == "D");
+    return row == "1" && (device == "S" || device == "KV" || device == "DL" || device == "D");
 }
 
 // A device type of the search with its keywords decoded, once.
@@ -118,8 +115,7 @@ struct DesignCandidate {
 // left out. types holds what the candidates' types decode to.
 void ListCandidates(const DesignInputs& in, std::array<DesignType, std::size(kElementTypes)>& types,
                     std::vector<DesignCandidate>& list) {
-    list.reserve(types.size() * static_cast<std::size_t>(in.pipeSteps + 1) *
-                 static_cast<std::size_t>(in.dpSteps + 1));
+    list.reserve(types.size() * static_cast<std::size_t>(in.pipeSteps + 1) * static_cast<std::size_t>(in.dpSteps + 1));
     for (std::size_t t = 0; t < types.size(); ++t) {
         const ElementType& element = kElementTypes[t];
         if (PrimaryElementEntry.find(element.c) == std::string::npos) continue;
@@ -134,8 +130,7 @@ void ListCandidates(const DesignInputs& in, std::array<DesignType, std::size(kEl
             c.element = &element;
             c.type = &type;
             try {
-                c.pipeCold =
-                    RangeStep(PipeDiameterMinLimitM, PipeDiameterMaxLimitM, i, in.pipeSteps);
+                c.pipeCold = RangeStep(PipeDiameterMinLimitM, PipeDiameterMaxLimitM, i, in.pipeSteps);
                 c.pipe = CheckFinite(c.pipeCold * in.pipeFactor);
             } catch (const CalcError&) {
                 continue;
@@ -144,8 +139,7 @@ void ListCandidates(const DesignInputs& in, std::array<DesignType, std::size(kEl
             if (in.allowSmall && c.pipe < pipeMin) continue;
             if (in.allowLargeRe) {
                 double reMin = 0.0, reMax = kNoReynoldsUpperLimit;
-                ReynoldsLimits(element.device, element.variant, in.standard, 0.5 * c.pipe,
-                               c.pipe, reMin, reMax);
+                ReynoldsLimits(element.device, element.variant, in.standard, 0.5 * c.pipe, c.pipe, reMin, reMax);
                 try {
                     if (ReynoldsNumber(c.pipe, in.mu, in.qMax) > reMax) continue;
                 } catch (const CalcError&) {
@@ -190,8 +184,7 @@ struct CheckTexts {
 // Evaluates r.candidate from the correction factor r.factor of the candidate before; may
 // raise. The candidate stands in the state while it is evaluated: the straight lengths and
 // the roughness factor read it there.
-void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts& texts,
-                       CandidateResult& r) {
+void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts& texts, CandidateResult& r) {
     const DesignCandidate& c = r.candidate;
     const DeviceSelection& sel = c.type->sel;
     const std::string& row = c.type->row;
@@ -203,11 +196,10 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     PipeDiameter = c.pipe;
 
     const double usedFactor = r.factor;
-    double d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
-                                         in.kappa, usedFactor);
+    double d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu, in.kappa, usedFactor);
     double upstream = 0.0, additional = 0.0, shortfall = 0.0;
-    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
-                                shortfall, StraightLengthM, c.pipe, d);
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional, shortfall, StraightLengthM,
+                                c.pipe, d);
     const bool bend = c.type->bendRow && additional > 0.0;
     double bkr = 1.0;
     if (bend) {
@@ -217,14 +209,12 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     }
     BoreDiameter = d;
     double br = 1.0, polynomial = 0.0;
-    RoughnessCorrectionFactor(c.pipe, PipeRoughnessM, in.qNormal, br, r.roughnessPercent,
-                              polynomial);
+    RoughnessCorrectionFactor(c.pipe, PipeRoughnessM, in.qNormal, br, r.roughnessPercent, polynomial);
     r.roughnessFactor = br;
     r.factor = br * bkr;
     // The bore of the same factor is the bore already solved.
     if (r.factor != usedFactor) {
-        d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu,
-                                      in.kappa, r.factor);
+        d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu, in.kappa, r.factor);
     }
     BoreDiameter = d;
     r.bore = d;
@@ -236,35 +226,29 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     CheckBeta(in.language, device, variant, in.standard, beta, texts.beta);
     CheckRoughness(in.language, device, variant, in.standard, d, c.pipe, PipeRoughnessM,
                    ReynoldsNumber(c.pipe, in.mu, in.qMax), texts.roughness);
-    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional,
-                                shortfall, StraightLengthM, c.pipe, d);
+    CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional, shortfall, StraightLengthM,
+                                c.pipe, d);
     if (bend) {
-        additional = std::sqrt(r.roughnessPercent * r.roughnessPercent +
-                               r.bendPercent * r.bendPercent);
+        additional = std::sqrt(r.roughnessPercent * r.roughnessPercent + r.bendPercent * r.bendPercent);
     }
     double reLower = 0.0, reUpper = kNoReynoldsUpperLimit;
     ReynoldsLimits(device, variant, in.standard, d, c.pipe, reLower, reUpper);
     const bool valid = (texts.throat == kNoMessage || !in.allowSmall) &&
-                       ReynoldsNumber(c.pipe, in.mu, in.qMin) >= reLower &&
-                       texts.dp == kNoMessage && texts.beta == kNoMessage &&
-                       texts.roughness == kNoMessage &&
+                       ReynoldsNumber(c.pipe, in.mu, in.qMin) >= reLower && texts.dp == kNoMessage &&
+                       texts.beta == kNoMessage && texts.roughness == kNoMessage &&
                        (shortfall < bestShortfall || shortfall < 0.0);
     if (!valid) return;
 
-    const double dpNormal = DiffPressureFromFlowFor(sel, cone, in.p, in.qNormal, d, c.pipe,
-                                                    in.rho, in.mu, in.kappa, r.factor, 1e-7,
-                                                    1001);
-    const double dpMin = DiffPressureFromFlowFor(sel, cone, in.p, in.qMin, d, c.pipe, in.rho,
-                                                 in.mu, in.kappa, r.factor, 1e-7, 1001);
-    UncertaintyOverDpRange(MediumCode, device, variant, r.factor, in.kappa, in.mu, in.rho,
-                           c.pipe, d, c.dp, dpNormal, dpMin, in.p, in.standard, r.average,
-                           r.deviationA, r.deviationB);
-    const FlowCoefficients k =
-        ComputeDeviceCoefficients(sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
-    r.loss = std::fabs(PermanentPressureLossFor(sel.device, sel.standard, cone, c.pipe,
-                                                in.mu, 0.5 * (in.qMin + in.qMax),
-                                                0.75 * dpNormal + 0.25 * c.dp, k.beta, k.c,
-                                                k.e));
+    const double dpNormal =
+        DiffPressureFromFlowFor(sel, cone, in.p, in.qNormal, d, c.pipe, in.rho, in.mu, in.kappa, r.factor, 1e-7, 1001);
+    const double dpMin =
+        DiffPressureFromFlowFor(sel, cone, in.p, in.qMin, d, c.pipe, in.rho, in.mu, in.kappa, r.factor, 1e-7, 1001);
+    UncertaintyOverDpRange(MediumCode, device, variant, r.factor, in.kappa, in.mu, in.rho, c.pipe, d, c.dp, dpNormal,
+                           dpMin, in.p, in.standard, r.average, r.deviationA, r.deviationB);
+    const FlowCoefficients k = ComputeDeviceCoefficients(sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
+    r.loss =
+        std::fabs(PermanentPressureLossFor(sel.device, sel.standard, cone, c.pipe, in.mu, 0.5 * (in.qMin + in.qMax),
+                                           0.75 * dpNormal + 0.25 * c.dp, k.beta, k.c, k.e));
     r.shortfall = shortfall;
     r.additional = additional;
     r.valid = true;
@@ -286,10 +270,9 @@ bool ScoreCandidate(const DesignInputs& in, const CandidateResult& r, double& sc
 // publishes is finite, or it raises before writing any.
 void CommitDesign(const DesignInputs& in, const CandidateResult& r, bool scored) {
     const DesignCandidate& c = r.candidate;
-    const double maxDpInput = CheckFinite(
-        RangeStep(DpLowerLimitInput, DpUpperLimitInput, c.dpStep, in.dpSteps));
-    for (double x : {c.pipeCold, c.pipe, c.dp, r.factor, r.roughnessFactor, r.bendFactor,
-                     r.roughnessPercent, r.bendPercent})
+    const double maxDpInput = CheckFinite(RangeStep(DpLowerLimitInput, DpUpperLimitInput, c.dpStep, in.dpSteps));
+    for (double x :
+         {c.pipeCold, c.pipe, c.dp, r.factor, r.roughnessFactor, r.bendFactor, r.roughnessPercent, r.bendPercent})
         CheckFinite(x);
     DeviceCode = c.element->device;
     DeviceVariantCode = c.element->variant;
@@ -312,9 +295,8 @@ void CommitDesign(const DesignInputs& in, const CandidateResult& r, bool scored)
     }
     double bore = BoreDiameter;
     try {
-        ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, in.standard, in.p,
-                               in.qMax, MaxDpPa, PipeDiameter, in.rho, in.mu, in.kappa,
-                               SizingCorrectionFactor, bore);
+        ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, in.standard, in.p, in.qMax, MaxDpPa,
+                               PipeDiameter, in.rho, in.mu, in.kappa, SizingCorrectionFactor, bore);
     } catch (const CalcError&) {
         if (scored) throw;
         return;  // the bore stays as the last candidate left it

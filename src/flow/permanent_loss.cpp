@@ -32,9 +32,8 @@ double OrificeNozzleLoss(FlowStandard standard, double dp, double beta, double c
 
 }  // namespace
 
-double PermanentPressureLossFor(FlowDevice device, FlowStandard standard, bool stateCone,
-                                double pipeDiameter, double viscosity, double massFlow,
-                                double dp, double beta, double c, double e) {
+double PermanentPressureLossFor(FlowDevice device, FlowStandard standard, bool stateCone, double pipeDiameter,
+                                double viscosity, double massFlow, double dp, double beta, double c, double e) {
     double loss = 0.0;
     if (stateCone) {
         loss = (1.3 - 1.25 * beta) * dp;
@@ -44,8 +43,7 @@ double PermanentPressureLossFor(FlowDevice device, FlowStandard standard, bool s
             case FlowDevice::LongRadiusNozzle:
             case FlowDevice::IsaNozzle: loss = OrificeNozzleLoss(standard, dp, beta, c, e); break;
             case FlowDevice::ShortVenturi:
-                loss = (7.195289 + 38.97224 * PowerDouble(std::fabs(0.8 - beta * beta), 3.8)) *
-                       dp * 0.01;
+                loss = (7.195289 + 38.97224 * PowerDouble(std::fabs(0.8 - beta * beta), 3.8)) * dp * 0.01;
                 break;
             case FlowDevice::SegmentOrifice:
             case FlowDevice::QuarterCircle: loss = RatioLoss(beta * beta * c * e, dp); break;
@@ -61,12 +59,10 @@ double PermanentPressureLossFor(FlowDevice device, FlowStandard standard, bool s
     return loss < 0.0 ? 0.0 : loss;
 }
 
-double PermanentPressureLoss(std::string_view device, std::string_view standard,
-                             double pipeDiameter, double viscosity, double massFlow, double dp,
-                             double beta, double c, double e) {
-    return PermanentPressureLossFor(DecodeDevice(device), DecodeStandard(standard),
-                                    StateDeviceIsCone(), pipeDiameter, viscosity, massFlow, dp,
-                                    beta, c, e);
+double PermanentPressureLoss(std::string_view device, std::string_view standard, double pipeDiameter, double viscosity,
+                             double massFlow, double dp, double beta, double c, double e) {
+    return PermanentPressureLossFor(DecodeDevice(device), DecodeStandard(standard), StateDeviceIsCone(), pipeDiameter,
+                                    viscosity, massFlow, dp, beta, c, e);
 }
 
 }  // namespace tubalyx

@@ -14,8 +14,8 @@
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
-#include "flow/primary_device_sequence_detail.h"
 #include "flow/permanent_loss.h"
+#include "flow/primary_device_sequence_detail.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
 #include "flow/simplified_flow_law.h"
@@ -50,13 +50,26 @@ namespace {
 
 // The results the reports print; a non-finite one is a calculation error.
 void CheckResultsFinite() {
-    const double results[] = {MaxMassFlow, MinMassFlow, NormalMassFlow, MaxDpPa, MaxFlowDpPa,
-                              DpAtNormalFlow, BoreDiameter, PipeDiameter, FlowAtMaxDp,
-                              DischargeCoefficientC, VelocityOfApproachFactor,
-                              ExpansibilityAtMaxFlow, DiameterRatioBeta, ReynoldsAtMaxFlow,
-                              FlowUncertaintyPercent, CombinedCoefficientUncertaintyPercent,
-                              CoefficientUncertaintyAtMaxFlow, MaxPressureLossInput,
-                              MaxFlowInput, AdditionalUncertaintyPercent};
+    const double results[] = {MaxMassFlow,
+                              MinMassFlow,
+                              NormalMassFlow,
+                              MaxDpPa,
+                              MaxFlowDpPa,
+                              DpAtNormalFlow,
+                              BoreDiameter,
+                              PipeDiameter,
+                              FlowAtMaxDp,
+                              DischargeCoefficientC,
+                              VelocityOfApproachFactor,
+                              ExpansibilityAtMaxFlow,
+                              DiameterRatioBeta,
+                              ReynoldsAtMaxFlow,
+                              FlowUncertaintyPercent,
+                              CombinedCoefficientUncertaintyPercent,
+                              CoefficientUncertaintyAtMaxFlow,
+                              MaxPressureLossInput,
+                              MaxFlowInput,
+                              AdditionalUncertaintyPercent};
     for (double r : results) CheckFinite(r, "non-finite result of the primary-device calculation");
 }
 
@@ -82,12 +95,10 @@ void RunPrimaryDeviceCalculation() {
     const bool volume = DeviceCode == "VOLYM";
     if (!volume) {
         RefreshCoefficientsAtMaxFlow();
-        DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
-                           OperatingPressure, NormalMassFlow, DpAtNormalFlow, BoreDiameter,
-                           PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                           NormalFlowCoefficients.c, NormalFlowCoefficients.e,
-                           NormalFlowCoefficients.epsilon, NormalFlowCoefficients.beta,
-                           NormalFlowCoefficients.reynolds);
+        DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, NormalMassFlow,
+                           DpAtNormalFlow, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                           NormalFlowCoefficients.c, NormalFlowCoefficients.e, NormalFlowCoefficients.epsilon,
+                           NormalFlowCoefficients.beta, NormalFlowCoefficients.reynolds);
         FlowCoefficientAtNormalFlow = NormalFlowCoefficients.c * NormalFlowCoefficients.e;
     } else {
         ReynoldsAtMaxFlow = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);
@@ -96,22 +107,20 @@ void RunPrimaryDeviceCalculation() {
     CheckDeviceLimits();
 
     double uEpsilon = 0.0, uC = 0.0;
-    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard,
-                           OperatingPressure, CheckedDiv(BoreDiameter, PipeDiameter), MaxDpPa,
-                           ReynoldsAtMaxFlow, KappaOperating, PipeDiameter, uEpsilon, uC);
+    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard, OperatingPressure,
+                           CheckedDiv(BoreDiameter, PipeDiameter), MaxDpPa, ReynoldsAtMaxFlow, KappaOperating,
+                           PipeDiameter, uEpsilon, uC);
     CoefficientUncertaintyAtMaxFlow = std::sqrt(uEpsilon * uEpsilon + uC * uC);
 
     const bool optimal = SolveFor == "OK";
     const bool bendDevice = DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D";
     if (optimal) {
         double upstream = 0.0, extra = 0.0, shortfall = 0.0;
-        CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream,
-                                    extra, shortfall, StraightLengthM, PipeDiameter,
-                                    BoreDiameter);
+        CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream, extra, shortfall,
+                                    StraightLengthM, PipeDiameter, BoreDiameter);
         OptimalStraightLength = upstream;
         if (UpstreamFittingCode == "1" && bendDevice && extra > 0.0) {
-            BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter),
-                                 BendFactor);
+            BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter), BendFactor);
             AdditionalUncertaintyPercent = std::fabs(1.0 - BendFactor) * 100.0;
         }
     } else if (UpstreamFittingCode != "0") {
@@ -137,51 +146,42 @@ void RunPrimaryDeviceCalculation() {
         if (!optimal) {
             RunCalculationSteps();
         } else {
-            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard,
-                                   OperatingPressure, MaxMassFlow, MaxDpPa, PipeDiameter,
-                                   FlowDensity, DynamicViscosityPas, KappaOperating, f,
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, MaxMassFlow,
+                                   MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, f,
                                    BoreDiameter);
             ComputeOperatingGeometry();
         }
     }
-    if (PendingOilRecipe)
-        WriteCompensatedFlowRecipe(*PendingOilRecipe);
+    if (PendingOilRecipe) WriteCompensatedFlowRecipe(*PendingOilRecipe);
 
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
-    const double reNormal = volume ? ReynoldsNumber(PipeDiameter, DynamicViscosityPas,
-                                                    NormalMassFlow)
-                                   : NormalFlowCoefficients.reynolds;
-    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard,
-                           OperatingPressure, beta, DpAtNormalFlow, reNormal, KappaOperating,
-                           PipeDiameter, ExpansibilityUncertaintyPercent,
+    const double reNormal =
+        volume ? ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow) : NormalFlowCoefficients.reynolds;
+    CoefficientUncertainty(DeviceCode, DeviceVariantCode, MediumCode, standard, OperatingPressure, beta, DpAtNormalFlow,
+                           reNormal, KappaOperating, PipeDiameter, ExpansibilityUncertaintyPercent,
                            CoefficientUncertaintyPercent);
 
     if (!optimal) {
-        ExtraUncertaintyPercent = (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "VK") &&
-                                          ExtraUncertaintyCode == "1"
-                                      ? 0.2
-                                      : 0.0;
+        ExtraUncertaintyPercent =
+            (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "VK") && ExtraUncertaintyCode == "1" ? 0.2 : 0.0;
         StraightLengthUncertaintyPercent = AdditionalUncertaintyPercent;
-        const double sum = CoefficientUncertaintyPercent + ExtraUncertaintyPercent +
-                           StraightLengthUncertaintyPercent;
+        const double sum = CoefficientUncertaintyPercent + ExtraUncertaintyPercent + StraightLengthUncertaintyPercent;
         CombinedCoefficientUncertaintyPercent =
             std::sqrt(sum * sum + RoughnessUncertaintyPercent * RoughnessUncertaintyPercent);
         const double e = VelocityOfApproachFactor;
-        FlowUncertaintyPercent = CheckedSqrt(
-            4.0 * e * e * e * e * (0.4 * 0.4 * PowerDouble(beta, 8.0) + 0.0049) +
-            CombinedCoefficientUncertaintyPercent * CombinedCoefficientUncertaintyPercent +
-            ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
+        FlowUncertaintyPercent =
+            CheckedSqrt(4.0 * e * e * e * e * (0.4 * 0.4 * PowerDouble(beta, 8.0) + 0.0049) +
+                        CombinedCoefficientUncertaintyPercent * CombinedCoefficientUncertaintyPercent +
+                        ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
     }
 
     if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || volume) {
         CalculationErrorLimit = 0.0;
     } else {
-        FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard,
-                                      OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
-                                      FlowDensity, DynamicViscosityPas, KappaOperating,
-                                      CorrectionProduct(), DpTransmitterValues.designDpFlow.si,
-                                      MinMassFlow,
-                                      FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
+        FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
+                                      MaxFlowDpPa, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                      KappaOperating, CorrectionProduct(), DpTransmitterValues.designDpFlow.si,
+                                      MinMassFlow, FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit);
     }
     CheckResultsFinite();
     CalculationWindow().PaintBox1.SetVisible(true);

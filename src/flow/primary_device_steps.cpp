@@ -14,8 +14,8 @@
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
 #include "flow/optimal_design.h"
-#include "flow/primary_device_sequence_detail.h"
 #include "flow/permanent_loss.h"
+#include "flow/primary_device_sequence_detail.h"
 #include "flow/reynolds.h"
 #include "flow/sequence_limits.h"
 #include "flow/simplified_flow_law.h"
@@ -47,10 +47,9 @@ namespace sequence_detail {
 double CorrectionProduct() { return InletEdgeFactor * RoughnessFactor * BendFactor; }
 
 void RefreshCoefficientsAtMaxFlow() {
-    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                       OperatingPressure, MaxMassFlow, MaxDpPa, BoreDiameter, PipeDiameter,
-                       FlowDensity, DynamicViscosityPas, KappaOperating, DischargeCoefficientC,
-                       VelocityOfApproachFactor, ExpansibilityAtMaxFlow, DiameterRatioBeta,
+    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure, MaxMassFlow,
+                       MaxDpPa, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                       DischargeCoefficientC, VelocityOfApproachFactor, ExpansibilityAtMaxFlow, DiameterRatioBeta,
                        ReynoldsAtMaxFlow);
 }
 
@@ -76,12 +75,10 @@ std::string UnitKindOf(const std::string& unit, double* perUnit = nullptr) {
 void EvaluateState(MediumStateValues& s) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity;
     double dew = DewTemperatureC, relative = RelativeHumidity;
-    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas,
-                            GivenCp, GivenCv, GivenKappa, GivenCriticalTemperatureK,
-                            GivenMolarMass, s.pressure, s.temperature, HumidityInputKind,
-                            absolute, specific, dew, relative, s.density, s.dryDensity,
-                            s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure,
-                            s.enthalpy);
+    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, s.pressure, s.temperature,
+                            HumidityInputKind, absolute, specific, dew, relative, s.density, s.dryDensity,
+                            s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure, s.enthalpy);
 }
 
 // The corner of the range at which the device sees its largest dp, and the max flow there.
@@ -95,50 +92,42 @@ const MediumStateValues& WorstCaseCorner(double& flow) {
 }
 
 void ColdGeometryToOperating() {
-    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
-                                          OperatingTemperature) *
-                   PipeDiameterColdM;
-    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
-                                                       DeviceExpansionCoeffB,
-                                                       OperatingTemperature);
-    if (DeviceCode == "SM")
-        SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
+    PipeDiameter =
+        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature) * PipeDiameterColdM;
+    const double deviceFactor =
+        ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+    if (DeviceCode == "SM") SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
     BoreDiameter = deviceFactor * BoreDiameterColdM;
     SegmentHeightM = deviceFactor * SegmentHeightColdM;
 }
 
 void PipeToOperating() {
-    PipeDiameter = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB,
-                                          OperatingTemperature) *
-                   PipeDiameterColdM;
+    PipeDiameter =
+        ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature) * PipeDiameterColdM;
 }
 
 void DpAtFlow(double qm, double& dp) {
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                         OperatingPressure, qm, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), dp);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure, qm, BoreDiameter,
+                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, CorrectionProduct(), dp);
 }
 
 void FlowAtDp(double dp, double& qm) {
-    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                         OperatingPressure, dp, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, CorrectionProduct(), qm);
+    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure, dp, BoreDiameter,
+                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, CorrectionProduct(), qm);
 }
 
-void RangeUncertainty(double dpMax, double dpNormal, double dpMin, double& average,
-                      double& deviationA, double& deviationB) {
-    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, CorrectionProduct(),
-                           KappaOperating, DynamicViscosityPas, FlowDensity, PipeDiameter,
-                           BoreDiameter, dpMax, dpNormal, dpMin, OperatingPressure,
-                           StandardText(), average, deviationA, deviationB);
+void RangeUncertainty(double dpMax, double dpNormal, double dpMin, double& average, double& deviationA,
+                      double& deviationB) {
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, CorrectionProduct(), KappaOperating,
+                           DynamicViscosityPas, FlowDensity, PipeDiameter, BoreDiameter, dpMax, dpNormal, dpMin,
+                           OperatingPressure, StandardText(), average, deviationA, deviationB);
 }
 
 void ScaledDp(double qNormal) {
-    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                               OperatingPressure, qNormal, MaxMassFlow, BoreDiameter,
-                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                               CorrectionProduct(), ScaledMaxDpPa);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure, qNormal,
+                               MaxMassFlow, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas,
+                               KappaOperating, CorrectionProduct(), ScaledMaxDpPa);
 }
 
 void LimitsAndFlowLimits() {
@@ -152,16 +141,14 @@ void DiffPressureStep() {
     DpAtFlow(MaxMassFlow, MaxDpPa);
     double cornerFlow = 0.0;
     const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                         corner.pressure, cornerFlow, BoreDiameter, PipeDiameter,
-                         corner.density, corner.viscosity, corner.kappa, CorrectionProduct(),
-                         MaxFlowDpPa);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), corner.pressure, cornerFlow,
+                         BoreDiameter, PipeDiameter, corner.density, corner.viscosity, corner.kappa,
+                         CorrectionProduct(), MaxFlowDpPa);
     DpAtFlow(NormalMassFlow, DpAtNormalFlow);
     FlowAtDp(MaxFlowDpPa, FlowAtMaxDp);
     const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
-    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
-                     AverageCoefficientUncertainty, VariantFlowDeviationA,
-                     VariantFlowDeviationB);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio, AverageCoefficientUncertainty,
+                     VariantFlowDeviationA, VariantFlowDeviationB);
     ScaledDp(NormalMassFlow);
     LimitsAndFlowLimits();
     MaxDpInput = 0.001 * MaxFlowDpPa * DpUnitFactor;
@@ -175,9 +162,8 @@ void SolveBoreOrLossStep() {
     const double f = CorrectionProduct();
     if (loss) {
         double achieved = 0.0;
-        RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                                       OperatingPressure, MaxMassFlow, MaxPressureLossPa,
-                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+        RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure,
+                                       MaxMassFlow, MaxPressureLossPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
                                        KappaOperating, f, MaxDpPa, BoreDiameter, achieved);
     }
     MaxFlowDpPa = MaxDpPa;
@@ -190,30 +176,26 @@ void SolveBoreOrLossStep() {
     if (MaxFlowGivenFlag == "V" || loss) {
         if (loss) {
             if (!quarterExceeded)
-                ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode,
-                                       StandardText(), OperatingPressure, MaxMassFlow, MaxDpPa,
-                                       PipeDiameter, FlowDensity, DynamicViscosityPas,
+                ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure,
+                                       MaxMassFlow, MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
                                        KappaOperating, f, BoreDiameter);
         } else {
-            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                                   corner.pressure, cornerFlow, MaxDpPa, PipeDiameter,
-                                   corner.density, corner.viscosity, corner.kappa, f,
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), corner.pressure,
+                                   cornerFlow, MaxDpPa, PipeDiameter, corner.density, corner.viscosity, corner.kappa, f,
                                    BoreDiameter);
         }
     } else {
         const double scale = CheckedDiv(cornerFlow, MaxMassFlow);
-        SolveThroatDiameter(MediumCode, DeviceCode, DeviceVariantCode, StandardText(),
-                            corner.pressure, cornerFlow, NormalMassFlow * scale, ScaledMaxDpPa,
-                            PipeDiameter, corner.density, corner.viscosity, corner.kappa, f,
-                            BoreDiameter);
+        SolveThroatDiameter(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), corner.pressure, cornerFlow,
+                            NormalMassFlow * scale, ScaledMaxDpPa, PipeDiameter, corner.density, corner.viscosity,
+                            corner.kappa, f, BoreDiameter);
     }
     AdjustForOperatingRange();
     // The flow at the design dp, which the fit of the simplified law and the root-flow
     // constants read; otherwise they would take a value of an earlier run, or 0.
     FlowAtMaxDp = DpTransmitterValues.designDpFlow.si;
-    const double deviceFactor = ThermalExpansionFactor(DeviceExpansionCoeff,
-                                                       DeviceExpansionCoeffB,
-                                                       OperatingTemperature);
+    const double deviceFactor =
+        ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
     if (DeviceCode == "SM") {
@@ -224,9 +206,8 @@ void SolveBoreOrLossStep() {
     if (quarterExceeded) return;
     DpAtFlow(NormalMassFlow, DpAtNormalFlow);
     const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
-    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio,
-                     AverageCoefficientUncertainty, VariantFlowDeviationA,
-                     VariantFlowDeviationB);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio, AverageCoefficientUncertainty,
+                     VariantFlowDeviationA, VariantFlowDeviationB);
     LimitsAndFlowLimits();
 }
 
@@ -248,10 +229,9 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        ReynoldsAdjustedFlow(CalculationWindow().maxflowsort.Text(), MaxFlowInput, FlowDensity,
-                             1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
-                             CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor,
-                             VolumeMeterReynoldsFactor);
+        ReynoldsAdjustedFlow(CalculationWindow().maxflowsort.Text(), MaxFlowInput, FlowDensity, 1000.0 * PipeDiameter,
+                             PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, MaxMassFlow,
+                             VolumeMeterRoughnessFactor, VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {
@@ -261,11 +241,9 @@ void FlowStep() {
         if (kind == "M")
             MaxFlowInput = CheckedDiv(MaxMassFlow * 3600.0, perUnit);
         else
-            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity) * 3600.0 * 1000.0,
-                                      perUnit);
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity) * 3600.0 * 1000.0, perUnit);
         if (FlowUnit == "m/s")
-            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity),
-                                      M_PI * PipeDiameter * PipeDiameter / 4.0);
+            MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity), M_PI * PipeDiameter * PipeDiameter / 4.0);
         FlowUnit = unit;
     }
     if (volume) {
@@ -277,8 +255,8 @@ void FlowStep() {
     DpAtFlow(MaxMassFlow, MaxDpPa);
     DpAtFlow(NormalMassFlow, DpAtNormalFlow);
     DpAtFlow(MinMassFlow, DpAtMinFlow);
-    RangeUncertainty(MaxDpPa, DpAtNormalFlow, DpAtMinFlow, AverageCoefficientUncertainty,
-                     VariantFlowDeviationA, VariantFlowDeviationB);
+    RangeUncertainty(MaxDpPa, DpAtNormalFlow, DpAtMinFlow, AverageCoefficientUncertainty, VariantFlowDeviationA,
+                     VariantFlowDeviationB);
     double atMax = 0.0, deviationA = 0.0, deviationB = 0.0;
     RangeUncertainty(MaxDpPa, MaxDpPa, MaxDpPa, atMax, deviationA, deviationB);
     CoefficientUncertaintyAtMaxFlow = atMax;
@@ -304,13 +282,10 @@ void RootFlowConstants() {
     }
     const double toUser = CheckedDiv(MaxFlowInput, MaxMassFlow);
     const double unitRoot = CheckedSqrt(CheckedDiv(MaxDpInput, MaxFlowDpPa));
-    RootFlowNormal = CheckedDiv(CheckedDiv(v.normalPointFlow.si * toUser,
-                                           CheckedSqrt(v.normalPointDp.pa)),
-                                unitRoot);
-    RootFlowMax = CheckedDiv(CheckedDiv(v.maxPointFlow.si * toUser, CheckedSqrt(v.maxPointDp.pa)),
-                             unitRoot);
-    RootFlowDesign = CheckedDiv(FlowAtMaxDp * toUser, CheckedSqrt(MaxDpInput)) *
-                     CheckedSqrt(CheckedDiv(ScaledMaxDpPa, MaxDpPa));
+    RootFlowNormal = CheckedDiv(CheckedDiv(v.normalPointFlow.si * toUser, CheckedSqrt(v.normalPointDp.pa)), unitRoot);
+    RootFlowMax = CheckedDiv(CheckedDiv(v.maxPointFlow.si * toUser, CheckedSqrt(v.maxPointDp.pa)), unitRoot);
+    RootFlowDesign =
+        CheckedDiv(FlowAtMaxDp * toUser, CheckedSqrt(MaxDpInput)) * CheckedSqrt(CheckedDiv(ScaledMaxDpPa, MaxDpPa));
 }
 
 }  // namespace
@@ -358,15 +333,12 @@ void RunCalculationSteps() {
     if (SolveFor != "TF" && DeviceCode != "VOLYM") {
         RefreshCoefficientsAtMaxFlow();
         MaxPressureLossInput =
-            0.001 * PermanentPressureLoss(DeviceCode, StandardText(), PipeDiameter,
-                                          DynamicViscosityPas, MaxMassFlow, MaxDpPa,
-                                          DiameterRatioBeta, DischargeCoefficientC,
-                                          VelocityOfApproachFactor);
+            0.001 * PermanentPressureLoss(DeviceCode, StandardText(), PipeDiameter, DynamicViscosityPas, MaxMassFlow,
+                                          MaxDpPa, DiameterRatioBeta, DischargeCoefficientC, VelocityOfApproachFactor);
         MaxPressureLossUnit = "KPA";
     }
     if (DeviceCode != "VOLYM") RootFlowConstants();
-    if (MediumCode == "OLJA")
-        PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
+    if (MediumCode == "OLJA") PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 
 }  // namespace tubalyx

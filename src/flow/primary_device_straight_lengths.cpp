@@ -18,19 +18,18 @@ namespace tubalyx {
 void CompareStraightLengths() {
     double total = 0.0, totalHalf = 0.0;
     const std::string& code = UpstreamFittingCode;
-    if (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "SM" ||
-        DeviceCode == "VK") {
+    if (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "SM" || DeviceCode == "VK") {
         if (DeviceCode == "SM" || DeviceCode == "VK")
-            RequiredStraightLengthB(code, total, totalHalf, UpstreamLengthZeroM,
-                                    UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+            RequiredStraightLengthB(code, total, totalHalf, UpstreamLengthZeroM, UpstreamLengthHalfM, PipeDiameter,
+                                    BoreDiameter);
         else
-            RequiredStraightLengthA(code, total, totalHalf, UpstreamLengthZeroM,
-                                    UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+            RequiredStraightLengthA(code, total, totalHalf, UpstreamLengthZeroM, UpstreamLengthHalfM, PipeDiameter,
+                                    BoreDiameter);
         DownstreamLengthZeroM = total - UpstreamLengthZeroM;
         DownstreamLengthHalfM = 0.5 * DownstreamLengthZeroM;
     } else if (DeviceCode == "V") {
-        RequiredStraightLengthC(code, total, totalHalf, UpstreamLengthZeroM,
-                                UpstreamLengthHalfM, PipeDiameter, BoreDiameter);
+        RequiredStraightLengthC(code, total, totalHalf, UpstreamLengthZeroM, UpstreamLengthHalfM, PipeDiameter,
+                                BoreDiameter);
         DownstreamLengthZeroM = DownstreamLengthHalfM = 4.0 * BoreDiameter;
     }
     const double lu = GivenStraightInlet, ld = GivenStraightOutlet;
@@ -49,6 +48,7 @@ void CompareStraightLengths() {
     double& a = AdditionalUncertaintyPercent;
     double& up = RequiredUpstreamLengthM;
     double& down = RequiredDownstreamLengthM;
+    // clang-format off
     if (lu > u0 && ld > d0) {
         a = 0.0; up = u0; down = d0;
     } else if (lu > u0 && ld > dh) {
@@ -73,5 +73,6 @@ void CompareStraightLengths() {
         if (bend) bendPercent(MaxDouble(shortUp, lu));
     }
 }
+// clang-format on
 
 }  // namespace tubalyx

@@ -18,29 +18,26 @@ namespace tubalyx {
 
 void FetchStandardLimits() {
     const std::string standard(1, StandardLetter);
-    ReynoldsLimits(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter,
-                   ReynoldsLowerBound, ReynoldsUpperBound);
+    ReynoldsLimits(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter, ReynoldsLowerBound,
+                   ReynoldsUpperBound);
     const double reNormal = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow);
-    RoughnessLimits(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter,
-                    PipeRoughnessM, reNormal, RoughnessUpperBound);
+    RoughnessLimits(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter, PipeRoughnessM, reNormal,
+                    RoughnessUpperBound);
     BetaLimits(DeviceCode, DeviceVariantCode, standard, BetaLowerBound, BetaUpperBound);
-    PipeDiameterLimits(DeviceCode, DeviceVariantCode, standard, PipeDiameterLowerBound,
-                       PipeDiameterUpperBound);
+    PipeDiameterLimits(DeviceCode, DeviceVariantCode, standard, PipeDiameterLowerBound, PipeDiameterUpperBound);
     MinThroatDiameter(DeviceCode, ThroatDiameterLowerBound, ThroatDiameterUpperBound);
 }
 
 void ComputeFlowAtReynoldsMin() {
-    FlowAtReynoldsMin = CheckFinite(
-        CheckedDiv(ReynoldsLowerBound,
-                   ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow)) *
-        NormalMassFlow);
+    FlowAtReynoldsMin =
+        CheckFinite(CheckedDiv(ReynoldsLowerBound, ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow)) *
+                    NormalMassFlow);
 }
 
 void ComputeUpperFlowLimit(double f) {
-    const double reynoldsFlow = CheckFinite(
-        CheckedDiv(ReynoldsUpperBound,
-                   ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow)) *
-        NormalMassFlow);
+    const double reynoldsFlow =
+        CheckFinite(CheckedDiv(ReynoldsUpperBound, ReynoldsNumber(PipeDiameter, DynamicViscosityPas, NormalMassFlow)) *
+                    NormalMassFlow);
     if (!IsGasMedium(MediumCode)) {
         FlowAtUpperLimitValue = reynoldsFlow;
         return;
@@ -48,9 +45,8 @@ void ComputeUpperFlowLimit(double f) {
     const std::string standard(1, StandardLetter);
     double dpFlow = 0.0;
     FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
-                         MaxDiffPressure(MediumCode, DeviceCode, OperatingPressure), BoreDiameter,
-                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, f,
-                         dpFlow);
+                         MaxDiffPressure(MediumCode, DeviceCode, OperatingPressure), BoreDiameter, PipeDiameter,
+                         FlowDensity, DynamicViscosityPas, KappaOperating, f, dpFlow);
     FlowAtUpperLimitValue = MinDouble(dpFlow, reynoldsFlow);
 }
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "media/medium_identification.h"
 #include "flow/device_selection.h"
 #include "flow/flow_iterations.h"
+#include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "state/flow_results.h"
@@ -15,15 +15,11 @@ namespace tubalyx {
 
 namespace {
 
-double LawFlow(const DeviceSelection& sel, bool stateCone, double k, double b, double p,
-               double dp, double dp0, double q0, double d, double pipeDiameter, double density,
-               double viscosity, double kappa, double f) {
-    if (stateCone)
-        return FlowFromDiffPressureFor(sel, true, p, dp, d, pipeDiameter, density, viscosity,
-                                       kappa, f);
+double LawFlow(const DeviceSelection& sel, bool stateCone, double k, double b, double p, double dp, double dp0,
+               double q0, double d, double pipeDiameter, double density, double viscosity, double kappa, double f) {
+    if (stateCone) return FlowFromDiffPressureFor(sel, true, p, dp, d, pipeDiameter, density, viscosity, kappa, f);
     // Evaluated strictly from left to right: a regrouped product can differ in the last digit.
-    double q = CheckedDiv(CheckedDiv(q0, PowerDouble(dp0, 0.5)) *
-                              (1.0 + CheckedDiv(b, PowerDouble(dp, 0.375))),
+    double q = CheckedDiv(CheckedDiv(q0, PowerDouble(dp0, 0.5)) * (1.0 + CheckedDiv(b, PowerDouble(dp, 0.375))),
                           1.0 + CheckedDiv(b, PowerDouble(dp0, 0.375))) *
                PowerDouble(dp, 0.5);
     if (sel.gas) q *= CheckedDiv(1.0 - k * dp / p, 1.0 - k * dp0 / p);
@@ -32,31 +28,26 @@ double LawFlow(const DeviceSelection& sel, bool stateCone, double k, double b, d
 
 }  // namespace
 
-void FlowAtDiffPressure(std::string_view medium, std::string_view device,
-                        std::string_view variant, std::string_view standard, double k, double b,
-                        double p, double dp, double dp0, double q0, double d,
-                        double pipeDiameter, double density, double viscosity, double kappa,
-                        double f, double& q) {
+void FlowAtDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
+                        std::string_view standard, double k, double b, double p, double dp, double dp0, double q0,
+                        double d, double pipeDiameter, double density, double viscosity, double kappa, double f,
+                        double& q) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    q = LawFlow(sel, StateDeviceIsCone(), k, b, p, dp, dp0, q0, d, pipeDiameter, density,
-                viscosity, kappa, f);
+    q = LawFlow(sel, StateDeviceIsCone(), k, b, p, dp, dp0, q0, d, pipeDiameter, density, viscosity, kappa, f);
 }
 
-void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device,
-                                   std::string_view variant, std::string_view standard,
-                                   double p, double dp0, double d, double pipeDiameter,
-                                   double density, double viscosity, double kappa, double f,
-                                   double qmax, double qmin, double& k, double& b,
-                                   double& meanDeviation) {
+void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
+                                   std::string_view standard, double p, double dp0, double d, double pipeDiameter,
+                                   double density, double viscosity, double kappa, double f, double qmax, double qmin,
+                                   double& k, double& b, double& meanDeviation) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
     const bool stateCone = StateDeviceIsCone();
     const double beta = DiameterRatioBeta;
     const double b4 = beta * beta * beta * beta;
     const double k0 = sel.gas ? CheckedDiv(0.41 + 0.35 * b4, kappa) : 1.0;
     const double cInf = 0.5959 + 0.0312 * PowerDouble(beta, 2.1) - 0.184 * b4 * b4;
-    const double b0 =
-        CheckedDiv(0.0029 * PowerDouble(beta, 2.5) * PowerDouble(1e6, 0.75),
-                   cInf * PowerDouble(CheckedDiv(ReynoldsAtMaxFlow, PowerDouble(dp0, 0.5)), 0.75));
+    const double b0 = CheckedDiv(0.0029 * PowerDouble(beta, 2.5) * PowerDouble(1e6, 0.75),
+                                 cInf * PowerDouble(CheckedDiv(ReynoldsAtMaxFlow, PowerDouble(dp0, 0.5)), 0.75));
 
     const bool fitting = k < kFmatNotFittedBelow;
     double trialK = k, trialB = b;
@@ -70,11 +61,10 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
         double sum = 0.0;
         for (int i = 0; i <= 9; ++i) {
             const double qi = qmin + i * (qmax - qmin) * 0.1111111111111111;
-            const double dpi = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qi, d,
-                                                       pipeDiameter, density, viscosity, kappa,
-                                                       f, 1e-7, 1001);
-            const double qhat = LawFlow(sel, stateCone, kk, bb, p, dpi, dp0, qmax, d,
-                                        pipeDiameter, density, viscosity, kappa, f);
+            const double dpi = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qi, d, pipeDiameter, density,
+                                                       viscosity, kappa, f, 1e-7, 1001);
+            const double qhat =
+                LawFlow(sel, stateCone, kk, bb, p, dpi, dp0, qmax, d, pipeDiameter, density, viscosity, kappa, f);
             const double dev = CheckedDiv(qhat - qi, qi) * 100.0;
             FlowCorrectionDeviation[i] = dev;
             sum += std::fabs(dev);
@@ -114,8 +104,7 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
             trialB = trialB + step;
         }
         previousSum = sum;
-        if (std::fabs(step) < 1e-4 * std::fabs(trialK) || std::fabs(step) < 1e-4 * std::fabs(trialB))
-            break;
+        if (std::fabs(step) < 1e-4 * std::fabs(trialK) || std::fabs(step) < 1e-4 * std::fabs(trialB)) break;
     }
     meanDeviation = 0.1 * bestSum;
 }

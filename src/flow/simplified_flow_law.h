@@ -7,20 +7,17 @@ namespace tubalyx {
 
 // Flow q (kg/s) of the law at dp, given the design flow q0 at dp0. Cone meters (state's
 // DeviceCode) take the full flow iteration instead.
-void FlowAtDiffPressure(std::string_view medium, std::string_view device,
-                        std::string_view variant, std::string_view standard, double k, double b,
-                        double p, double dp, double dp0, double q0, double d,
-                        double pipeDiameter, double density, double viscosity, double kappa,
-                        double f, double& q);
+void FlowAtDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
+                        std::string_view standard, double k, double b, double p, double dp, double dp0, double q0,
+                        double d, double pipeDiameter, double density, double viscosity, double kappa, double f,
+                        double& q);
 
 // Fits k and b over ten flows from qmin to qmax when k comes in below -1e10; otherwise only
 // evaluates the deviations of the given k and b (meanDeviation then stays untouched).
-void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device,
-                                   std::string_view variant, std::string_view standard,
-                                   double p, double dp0, double d, double pipeDiameter,
-                                   double density, double viscosity, double kappa, double f,
-                                   double qmax, double qmin, double& k, double& b,
-                                   double& meanDeviation);
+void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
+                                   std::string_view standard, double p, double dp0, double d, double pipeDiameter,
+                                   double density, double viscosity, double kappa, double f, double qmax, double qmin,
+                                   double& k, double& b, double& meanDeviation);
 
 // Pass bound of the fit; the best coefficients found so far stand at the bound.
 inline constexpr int kFitPassLimit = 10000;

@@ -31,20 +31,34 @@ double FirstStep(const std::array<Step, N>& table, double x) {
     return table[N - 1].value;
 }
 
-constexpr std::array<Step, 12> kNozzleRoughness{{{0.35, 25}, {0.36, 18.6}, {0.38, 13.5},
-                                                 {0.40, 10.6}, {0.42, 8.7}, {0.44, 7.5},
-                                                 {0.46, 6.7}, {0.48, 6.1}, {0.50, 5.6},
-                                                 {0.60, 4.5}, {0.70, 4.0}, {1e99, 3.9}}};
-constexpr std::array<Step, 10> kOrificeRoughness1991{{{0.30, 25}, {0.32, 18.1}, {0.34, 12.9},
-                                                      {0.36, 10.0}, {0.38, 8.3}, {0.40, 7.1},
-                                                      {0.45, 5.6}, {0.50, 4.9}, {0.60, 4.2},
+constexpr std::array<Step, 12> kNozzleRoughness{{{0.35, 25},
+                                                 {0.36, 18.6},
+                                                 {0.38, 13.5},
+                                                 {0.40, 10.6},
+                                                 {0.42, 8.7},
+                                                 {0.44, 7.5},
+                                                 {0.46, 6.7},
+                                                 {0.48, 6.1},
+                                                 {0.50, 5.6},
+                                                 {0.60, 4.5},
+                                                 {0.70, 4.0},
+                                                 {1e99, 3.9}}};
+constexpr std::array<Step, 10> kOrificeRoughness1991{{{0.30, 25},
+                                                      {0.32, 18.1},
+                                                      {0.34, 12.9},
+                                                      {0.36, 10.0},
+                                                      {0.38, 8.3},
+                                                      {0.40, 7.1},
+                                                      {0.45, 5.6},
+                                                      {0.50, 4.9},
+                                                      {0.60, 4.2},
                                                       {1e99, 4.0}}};
-constexpr std::array<Step, 4> kDinFlangeRoughness{{{0.3, 25}, {0.32, 18.1}, {0.34, 12.9},
-                                                   {1e99, 10.0}}};
+constexpr std::array<Step, 4> kDinFlangeRoughness{{{0.3, 25}, {0.32, 18.1}, {0.34, 12.9}, {1e99, 10.0}}};
 
 // Orifice plates after ISO 5167-2:2003: 10^4 k/D by beta row and Reynolds column.
 constexpr std::array<double, 8> kOrificeReynoldsColumns{1e4, 3e4, 1e5, 3e5, 1e6, 3e6, 1e7, 3e7};
 constexpr std::array<double, 5> kOrificeBetaRows{0.2, 0.3, 0.4, 0.5, 0.6};
+// clang-format off
 constexpr double kOrificeRoughness2003[6][9] = {
     {15, 15, 15, 15, 15, 15, 15, 15, 15},
     {15, 15, 15, 15, 15, 15, 15, 14, 13},
@@ -52,42 +66,60 @@ constexpr double kOrificeRoughness2003[6][9] = {
     {11, 7.7, 4.9, 3.3, 2.2, 1.6, 1.3, 1.1, 0.9},
     {5.6, 4.0, 2.5, 1.6, 1.0, 0.7, 0.6, 0.5, 0.4},
     {4.2, 3.0, 1.9, 1.2, 0.8, 0.6, 0.4, 0.3, 0.3}};
+// clang-format on
 
-constexpr std::array<Step, 8> kQuarterCircleReMax{{{0.04, 60000}, {0.08, 70000},
-                                                   {0.12, 100000}, {0.16, 140000},
-                                                   {0.2, 200000}, {0.24, 220000},
-                                                   {0.28, 240000}, {1e99, 250000}}};
+constexpr std::array<Step, 8> kQuarterCircleReMax{{{0.04, 60000},
+                                                   {0.08, 70000},
+                                                   {0.12, 100000},
+                                                   {0.16, 140000},
+                                                   {0.2, 200000},
+                                                   {0.24, 220000},
+                                                   {0.28, 240000},
+                                                   {1e99, 250000}}};
 
 }  // namespace
 
-void BetaLimits(std::string_view device, std::string_view variant, std::string_view standard,
-                double& betaMin, double& betaMax) {
+void BetaLimits(std::string_view device, std::string_view variant, std::string_view standard, double& betaMin,
+                double& betaMax) {
     auto set = [&](double lo, double hi) {
         betaMin = lo;
         betaMax = hi;
     };
-    if (IsCone(device)) set(0.0, 1.0);
+    if (IsCone(device))
+        set(0.0, 1.0);
     else if (device == "S") {
         if (variant == "R") {
-            if (IsIso(standard)) set(0.1, 0.75);
-            else if (standard == "D") set(0.23, 0.8);
+            if (IsIso(standard))
+                set(0.1, 0.75);
+            else if (standard == "D")
+                set(0.23, 0.8);
         } else if (IsFlangeOrD(variant)) {
-            if (IsIso(standard)) set(0.1, 0.75);
-            else if (standard == "D") set(0.2, 0.75);
+            if (IsIso(standard))
+                set(0.1, 0.75);
+            else if (standard == "D")
+                set(0.2, 0.75);
         }
     } else if (device == "V") {
-        if (variant == "BG") set(0.4, 0.75);
-        else if (variant == "OG") set(0.3, 0.75);
-        else if (variant == "SV") set(0.4, 0.7);
-    } else if (device == "D") set(0.3, 0.8);
-    else if (device == "DL") set(0.2, 0.8);
-    else if (device == "KV") set(0.316, 0.775);
-    else if (device == "SM") set(std::sqrt(0.1), std::sqrt(0.5));
-    else if (device == "VK") set(0.2, 0.6);
+        if (variant == "BG")
+            set(0.4, 0.75);
+        else if (variant == "OG")
+            set(0.3, 0.75);
+        else if (variant == "SV")
+            set(0.4, 0.7);
+    } else if (device == "D")
+        set(0.3, 0.8);
+    else if (device == "DL")
+        set(0.2, 0.8);
+    else if (device == "KV")
+        set(0.316, 0.775);
+    else if (device == "SM")
+        set(std::sqrt(0.1), std::sqrt(0.5));
+    else if (device == "VK")
+        set(0.2, 0.6);
 }
 
-void ReynoldsLimits(std::string_view device, std::string_view variant, std::string_view standard,
-                    double d, double pipeDiameter, double& reMin, double& reMax) {
+void ReynoldsLimits(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                    double pipeDiameter, double& reMin, double& reMax) {
     auto set = [&](double lo, double hi) {
         reMin = lo;
         reMax = hi;
@@ -105,25 +137,39 @@ void ReynoldsLimits(std::string_view device, std::string_view variant, std::stri
     const double dMm = pipeDiameter * 1000.0;
     if (device == "S") {
         if (variant == "R" || variant == "D") {
-            if (standard == "3") set(beta <= 0.56 ? 5000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
-            else if (standard == "I") set(beta <= 0.5 ? 4000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
+            if (standard == "3")
+                set(beta <= 0.56 ? 5000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
+            else if (standard == "I")
+                set(beta <= 0.5 ? 4000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
             else if (standard == "D") {
-                if (variant == "R") set(beta < 0.45 ? 5000.0 : (beta <= 0.77 ? 10000.0 : 20000.0), 1e8);
-                else set(1260.0 * b2 * dMm, 1e8);
+                if (variant == "R")
+                    set(beta < 0.45 ? 5000.0 : (beta <= 0.77 ? 10000.0 : 20000.0), 1e8);
+                else
+                    set(1260.0 * b2 * dMm, 1e8);
             }
         } else if (variant == "F") {
-            if (standard == "3") set(MaxDouble(5000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
-            else if (standard == "I") set(MaxDouble(4000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
-            else if (standard == "D") set(1260.0 * b2 * dMm, 1e8);
+            if (standard == "3")
+                set(MaxDouble(5000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
+            else if (standard == "I")
+                set(MaxDouble(4000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
+            else if (standard == "D")
+                set(1260.0 * b2 * dMm, 1e8);
         }
     } else if (device == "V") {
-        if (variant == "BG") set(50000.0 * beta, 1e8 * beta);
-        else if (variant == "OG") set(40000.0, 2e6);
-        else if (variant == "SV") set(kWeldedVenturiMinReynolds, 2e6);
-    } else if (device == "D") set(beta < 0.44 ? 70000.0 : 20000.0, 1e7);
-    else if (device == "DL") set(10000.0, 1e7);
-    else if (device == "KV") set(150000.0, 2e6);
-    else if (device == "SM") set(b2 <= 0.2 ? 50000.0 * b2 : 100000.0 * (b2 - 0.1), 1e6);
+        if (variant == "BG")
+            set(50000.0 * beta, 1e8 * beta);
+        else if (variant == "OG")
+            set(40000.0, 2e6);
+        else if (variant == "SV")
+            set(kWeldedVenturiMinReynolds, 2e6);
+    } else if (device == "D")
+        set(beta < 0.44 ? 70000.0 : 20000.0, 1e7);
+    else if (device == "DL")
+        set(10000.0, 1e7);
+    else if (device == "KV")
+        set(150000.0, 2e6);
+    else if (device == "SM")
+        set(b2 <= 0.2 ? 50000.0 * b2 : 100000.0 * (b2 - 0.1), 1e6);
     else if (device == "VK") {
         // Steps are "below" bounds: beta^2 exactly on a bound takes the next step.
         double hi = 250000.0;
@@ -136,27 +182,38 @@ void ReynoldsLimits(std::string_view device, std::string_view variant, std::stri
     }
 }
 
-void PipeDiameterLimits(std::string_view device, std::string_view variant,
-                        std::string_view standard, double& dMin, double& dMax) {
+void PipeDiameterLimits(std::string_view device, std::string_view variant, std::string_view standard, double& dMin,
+                        double& dMax) {
     auto set = [&](double lo, double hi) {
         dMin = lo;
         dMax = hi;
     };
-    if (IsCone(device)) set(0.0, 100.0);
+    if (IsCone(device))
+        set(0.0, 100.0);
     else if (device == "S") {
-        if (variant == "R") set(0.0499, 1.001);
+        if (variant == "R")
+            set(0.0499, 1.001);
         else if (IsFlangeOrD(variant)) {
-            if (IsIso(standard)) set(0.0499, 1.001);
-            else if (standard == "D") set(0.0499, 0.7601);
+            if (IsIso(standard))
+                set(0.0499, 1.001);
+            else if (standard == "D")
+                set(0.0499, 0.7601);
         }
     } else if (device == "V") {
-        if (variant == "BG") set(0.0499, 0.2501);
-        else if (variant == "OG") set(0.0999, 0.8001);
-        else if (variant == "SV") set(0.1999, 1.201);
-    } else if (device == "D" || device == "SM") set(0.0499, 0.5001);
-    else if (device == "DL") set(0.0499, 0.6301);
-    else if (device == "KV") set(0.0649, 0.5001);
-    else if (device == "VK") set(0.0399, 0.1501);
+        if (variant == "BG")
+            set(0.0499, 0.2501);
+        else if (variant == "OG")
+            set(0.0999, 0.8001);
+        else if (variant == "SV")
+            set(0.1999, 1.201);
+    } else if (device == "D" || device == "SM")
+        set(0.0499, 0.5001);
+    else if (device == "DL")
+        set(0.0499, 0.6301);
+    else if (device == "KV")
+        set(0.0649, 0.5001);
+    else if (device == "VK")
+        set(0.0399, 0.1501);
 }
 
 void MinThroatDiameter(std::string_view device, double& dMin, double& dMax) {
@@ -171,9 +228,8 @@ double MaxDiffPressure(std::string_view medium, std::string_view device, double 
     return 0.25 * p;
 }
 
-void RoughnessLimitTable(std::string_view device, std::string_view variant,
-                         std::string_view standard, double d, double pipeDiameter, double k,
-                         double reynolds, double& kMax) {
+void RoughnessLimitTable(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                         double pipeDiameter, double k, double reynolds, double& kMax) {
     const double beta = CheckedDiv(d, pipeDiameter);
     if (standard == "3") {
         std::size_t row = 0;
@@ -186,40 +242,46 @@ void RoughnessLimitTable(std::string_view device, std::string_view variant,
     }
 }
 
-void RoughnessLimits(std::string_view device, std::string_view variant, std::string_view standard,
-                     double d, double pipeDiameter, double k, double reynolds, double& kMax) {
+void RoughnessLimits(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                     double pipeDiameter, double k, double reynolds, double& kMax) {
     const double beta = CheckedDiv(d, pipeDiameter);
-    if (IsCone(device)) kMax = 10000.0;
+    if (IsCone(device))
+        kMax = 10000.0;
     else if (device == "S") {
         if (variant == "R" || (IsFlangeOrD(variant) && IsIso(standard)))
             RoughnessLimitTable(device, variant, standard, d, pipeDiameter, k, reynolds, kMax);
         else if (IsFlangeOrD(variant) && standard == "D")
             kMax = FirstStep(kDinFlangeRoughness, beta) * 0.0001 * pipeDiameter;
     } else if (device == "V") {
-        kMax = standard == "3" ? 3.2 * 0.0001 * pipeDiameter * std::numbers::pi
-                               : 5.0 * 0.0001 * pipeDiameter;
-    } else if (device == "DL" || device == "VK") kMax = 0.001 * pipeDiameter;
+        kMax = standard == "3" ? 3.2 * 0.0001 * pipeDiameter * std::numbers::pi : 5.0 * 0.0001 * pipeDiameter;
+    } else if (device == "DL" || device == "VK")
+        kMax = 0.001 * pipeDiameter;
     else if (device == "D" || device == "KV")
         kMax = FirstStep(kNozzleRoughness, beta) * 0.0001 * pipeDiameter;
     else if (device == "SM")
         RoughnessLimitTable(device, variant, standard, d, pipeDiameter, k, reynolds, kMax);
-    else kMax = 0.0;
+    else
+        kMax = 0.0;
 }
 
-void RoughnessLowerLimit(std::string_view device, std::string_view variant,
-                         std::string_view standard, double d, double pipeDiameter, double k,
-                         double reynolds, double& kMin) {
+void RoughnessLowerLimit(std::string_view device, std::string_view variant, std::string_view standard, double d,
+                         double pipeDiameter, double k, double reynolds, double& kMin) {
     kMin = 0.0;
     if (device != "S" || standard != "3") return;
     const double beta = CheckedDiv(d, pipeDiameter);
     double value = 0.0;
     if (beta > 0.5 && beta < 0.6) {
-        if (reynolds > 1e7 && reynolds <= 3e7) value = 0.003;
-        else if (reynolds > 3e7) value = 0.004;
+        if (reynolds > 1e7 && reynolds <= 3e7)
+            value = 0.003;
+        else if (reynolds > 3e7)
+            value = 0.004;
     } else if (beta >= 0.6) {
-        if (reynolds > 3e6 && reynolds <= 1e7) value = 0.013;
-        else if (reynolds > 1e7 && reynolds <= 3e7) value = 0.016;
-        else if (reynolds > 3e7) value = 0.012;
+        if (reynolds > 3e6 && reynolds <= 1e7)
+            value = 0.013;
+        else if (reynolds > 1e7 && reynolds <= 3e7)
+            value = 0.016;
+        else if (reynolds > 3e7)
+            value = 0.012;
     }
     kMin = value * 0.0001 * pipeDiameter * std::numbers::pi;
 }

@@ -8,15 +8,14 @@ namespace tubalyx {
 
 using RequiredStraightLengthsFn = void (*)(const std::string& device, const std::string& variant,
                                            const std::string& code, double& availableUpstream,
-                                           double& extraUncertaintyPercent, double& shortfall,
-                                           double givenLength, double pipeDiameter, double bore);
+                                           double& extraUncertaintyPercent, double& shortfall, double givenLength,
+                                           double pipeDiameter, double bore);
 
 // nullptr (the default) stands for RequiredStraightLengths.
 extern RequiredStraightLengthsFn RequiredStraightLengthsService;
 
-void CallRequiredStraightLengths(const std::string& device, const std::string& variant,
-                                 const std::string& code, double& availableUpstream,
-                                 double& extraUncertaintyPercent, double& shortfall,
+void CallRequiredStraightLengths(const std::string& device, const std::string& variant, const std::string& code,
+                                 double& availableUpstream, double& extraUncertaintyPercent, double& shortfall,
                                  double givenLength, double pipeDiameter, double bore);
 
 }  // namespace tubalyx

@@ -109,29 +109,33 @@ void LoadStraightLengthTableC(VenturiStraightLengthTable1991& table, double D, d
     }
 }
 
-void RequiredStraightLengthA(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d) {
+void RequiredStraightLengthA(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d) {
     LookUpA(DeviceCode, code, totalZero, totalHalf, upstreamZero, upstreamHalf, D, d, true);
 }
 
-void RequiredStraightLengthB(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d) {
+void RequiredStraightLengthB(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d) {
     SegmentStraightLengthTable table{};
     LoadStraightLengthTableB(table, D, d);
     int row = FittingNumber(code);
-    if (row == 4) row = 5;       // the menu of this family numbers the reducer 4 and the expander 5
-    else if (row == 5) row = 4;
+    if (row == 4)
+        row = 5;  // the menu of this family numbers the reducer 4 and the expander 5
+    else if (row == 5)
+        row = 4;
     double up = 0;
-    if (row >= 1 && row <= 10) up = table[row];
-    else if (row != 0) up = kUnreachableLength;
+    if (row >= 1 && row <= 10)
+        up = table[row];
+    else if (row != 0)
+        up = kUnreachableLength;
     upstreamZero = up * D;
     upstreamHalf = (row >= 1 && row <= 10 ? 0.5 * up : up) * D;
     totalZero = upstreamZero + table[11] * D;
     totalHalf = upstreamHalf + 0.5 * table[11] * D;
 }
 
-void RequiredStraightLengthC(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d) {
+void RequiredStraightLengthC(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d) {
     VenturiStraightLengthTable1991 table;
     LoadStraightLengthTableC(table, D, d);
     const int fitting = FittingNumber(code);
@@ -170,9 +174,8 @@ double DeviceStraightLength(const std::string& device, const std::string& varian
     return 0;
 }
 
-void RequiredStraightLengths(const std::string& device, const std::string& variant,
-                             const std::string& code, double& availableUpstream,
-                             double& extraUncertaintyPercent, double& shortfall,
+void RequiredStraightLengths(const std::string& device, const std::string& variant, const std::string& code,
+                             double& availableUpstream, double& extraUncertaintyPercent, double& shortfall,
                              double givenLength, double D, double d) {
     double u0 = 0, uh = 0, t0 = 0, th = 0;
     const bool orificeFamily = device == "S" || device == "KV" || device == "DL" || device == "D";

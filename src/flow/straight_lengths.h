@@ -43,12 +43,12 @@ void LoadStraightLengthTableC(VenturiStraightLengthTable1991& table, double D, d
 // The family look-ups. Where a table has no 0.5 % value the zero-uncertainty length stands
 // in its place, so no requirement is ever negative. A fitting without a row needs no
 // length upstream for code "0" and cannot be met (kUnreachableLength x D) otherwise.
-void RequiredStraightLengthA(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d);
-void RequiredStraightLengthB(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d);
-void RequiredStraightLengthC(const std::string& code, double& totalZero, double& totalHalf,
-                             double& upstreamZero, double& upstreamHalf, double D, double d);
+void RequiredStraightLengthA(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d);
+void RequiredStraightLengthB(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d);
+void RequiredStraightLengthC(const std::string& code, double& totalZero, double& totalHalf, double& upstreamZero,
+                             double& upstreamHalf, double D, double d);
 
 // The part of the measuring length that the device itself takes, in m.
 double DeviceStraightLength(const std::string& device, const std::string& variant, double D, double d);
@@ -58,9 +58,8 @@ double DeviceStraightLength(const std::string& device, const std::string& varian
 // positive one after the last stage means the length is too short for every stage.
 // Devices without a table (cone meters, volume meters) need nothing: 0 %, the whole
 // length upstream, the whole length as surplus.
-void RequiredStraightLengths(const std::string& device, const std::string& variant,
-                             const std::string& code, double& availableUpstream,
-                             double& extraUncertaintyPercent, double& shortfall,
+void RequiredStraightLengths(const std::string& device, const std::string& variant, const std::string& code,
+                             double& availableUpstream, double& extraUncertaintyPercent, double& shortfall,
                              double givenLength, double D, double d);
 
 }  // namespace tubalyx

@@ -9,9 +9,9 @@ constexpr double N = kNoHalfLength;
 constexpr double X = kUnreachableLength;
 }  // namespace
 
-const double kTable1Bounds[kTable1Columns - 1] = {0.25, 0.30, 0.35, 0.40, 0.45, 0.50,
-                                                  0.55, 0.60, 0.65, 0.70, 0.75};
+const double kTable1Bounds[kTable1Columns - 1] = {0.25, 0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60, 0.65, 0.70, 0.75};
 
+// clang-format off
 const StraightLengthCell kTable1[11][kTable1Columns] = {
     // single 90 degree bend or tee
     {{10, 6}, {10, 6}, {12, 6}, {14, 7}, {14, 7}, {14, 7}, {16, 8}, {18, 9}, {22, 11}, {28, 14}, {36, 18}, {46, 23}},
@@ -36,29 +36,31 @@ const StraightLengthCell kTable1[11][kTable1Columns] = {
     // downstream, all fittings
     {{4, 2}, {5, 2.5}, {5, 2.5}, {6, 3}, {6, 3}, {6, 3}, {6, 3}, {7, 3.5}, {7, 3.5}, {7, 3.5}, {8, 4}, {8, 4}},
 };
+// clang-format on
 
 const double kTable2Bounds[kTable2Columns - 1] = {0.20, 0.30, 0.50, 0.60, 0.67};
 
 const StraightLengthCell kTable2[15][kTable2Columns] = {
-    {{6, 3}, {16, 3}, {22, 9}, {42, 13}, {44, 20}, {44, 20}},     // one 90 degree bend
-    {{10, N}, {10, N}, {18, 10}, {30, 18}, {44, 18}, {44, 18}},   // two bends, same plane, > 10D
-    {{10, N}, {10, N}, {22, 10}, {42, 18}, {44, 20}, {44, 22}},   // two bends, same plane, < 10D
-    {{19, 18}, {44, 18}, {44, 18}, {44, 18}, {44, 20}, {44, 20}}, // two bends, other planes, > 5D
-    {{34, 17}, {50, 25}, {75, 34}, {65, 25}, {60, 18}, {75, 18}}, // two bends, other planes, < 5D
-    {{3, N}, {9, 3}, {19, 9}, {29, 18}, {36, 18}, {44, 18}},      // 90 degree tee
-    {{7, N}, {30, 9}, {30, 18}, {30, 18}, {44, 18}, {44, 18}},    // 45 degree bends
-    {{5, N}, {5, N}, {8, 5}, {9, 5}, {12, 6}, {13, 8}},           // reducer 2D/D
-    {{6, N}, {12, 8}, {20, 9}, {26, 11}, {28, 14}, {36, 18}},     // expander 0.5D/D
-    {{12, 6}, {12, 6}, {12, 6}, {14, 7}, {18, 9}, {24, 12}},      // full-bore valve
-    {{18, 9}, {18, 9}, {22, 11}, {26, 13}, {28, 14}, {36, 18}},   // globe valve
-    {{30, 15}, {30, 15}, {30, 15}, {30, 15}, {30, 15}, {30, 15}}, // abrupt reduction
-    {{5, 3}, {5, 3}, {5, 3}, {5, 3}, {5, 3}, {5, 3}},             // pocket below 3 % of D
-    {{20, 10}, {20, 10}, {20, 10}, {20, 10}, {20, 10}, {20, 10}}, // pocket 3-13 % of D
-    {{4, 2}, {6, 3}, {6, 3}, {7, 3.5}, {7, 3.5}, {8, 4}},         // downstream
+    {{6, 3}, {16, 3}, {22, 9}, {42, 13}, {44, 20}, {44, 20}},      // one 90 degree bend
+    {{10, N}, {10, N}, {18, 10}, {30, 18}, {44, 18}, {44, 18}},    // two bends, same plane, > 10D
+    {{10, N}, {10, N}, {22, 10}, {42, 18}, {44, 20}, {44, 22}},    // two bends, same plane, < 10D
+    {{19, 18}, {44, 18}, {44, 18}, {44, 18}, {44, 20}, {44, 20}},  // two bends, other planes, > 5D
+    {{34, 17}, {50, 25}, {75, 34}, {65, 25}, {60, 18}, {75, 18}},  // two bends, other planes, < 5D
+    {{3, N}, {9, 3}, {19, 9}, {29, 18}, {36, 18}, {44, 18}},       // 90 degree tee
+    {{7, N}, {30, 9}, {30, 18}, {30, 18}, {44, 18}, {44, 18}},     // 45 degree bends
+    {{5, N}, {5, N}, {8, 5}, {9, 5}, {12, 6}, {13, 8}},            // reducer 2D/D
+    {{6, N}, {12, 8}, {20, 9}, {26, 11}, {28, 14}, {36, 18}},      // expander 0.5D/D
+    {{12, 6}, {12, 6}, {12, 6}, {14, 7}, {18, 9}, {24, 12}},       // full-bore valve
+    {{18, 9}, {18, 9}, {22, 11}, {26, 13}, {28, 14}, {36, 18}},    // globe valve
+    {{30, 15}, {30, 15}, {30, 15}, {30, 15}, {30, 15}, {30, 15}},  // abrupt reduction
+    {{5, 3}, {5, 3}, {5, 3}, {5, 3}, {5, 3}, {5, 3}},              // pocket below 3 % of D
+    {{20, 10}, {20, 10}, {20, 10}, {20, 10}, {20, 10}, {20, 10}},  // pocket 3-13 % of D
+    {{4, 2}, {6, 3}, {6, 3}, {7, 3.5}, {7, 3.5}, {8, 4}},          // downstream
 };
 
 const double kTable3Bounds[kTable3Columns - 1] = {0.05, 0.10, 0.20, 0.30, 0.40, 0.50, 0.60};
 
+// clang-format off
 const double kTable3[11][kTable3Columns] = {
     {10, 10, 14, 16, 20, 28, 40, 46},  // single bend
     {14, 16, 18, 22, 29, 38, 48, 52},  // two bends, same plane
@@ -72,24 +74,25 @@ const double kTable3[11][kTable3Columns] = {
     {20, 20, 20, 20, 20, 20, 20, 20},
     {4, 5, 6, 6, 7, 7, 8, 8},          // downstream
 };
+// clang-format on
 
 const double kTable4Bounds[kTable4Columns - 1] = {0.40, 0.50, 0.60, 0.70};
 
 const StraightLengthCell kTable4[9][kTable4Columns] = {
-    {{8, 3}, {9, 3}, {10, 3}, {14, 3}, {16, 8}},                    // one 90 degree bend
-    {{8, 3}, {10, 3}, {10, 3}, {18, 3}, {22, 8}},                   // two bends, any plane
-    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                       // reducer 1.33D/D
-    {{4, N}, {5, 4}, {6, 4}, {7, 5}, {7, 6}},                       // expander 0.67D/D
-    {{2.5, N}, {5.5, 2.5}, {8.5, 2.5}, {10.5, 2.5}, {11.5, 3.5}},   // reducer 3D/D
-    {{2.5, N}, {2.5, N}, {3.5, 2.5}, {5.5, 3.5}, {6.5, 4.5}},       // expander 0.75D/D
-    {{2.5, N}, {3.5, 2.5}, {4.5, 2.5}, {5.5, 3.5}, {5.5, 3.5}},     // full-bore valve
-    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                       // pocket below 13 % of D
-    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                       // downstream, printed only
+    {{8, 3}, {9, 3}, {10, 3}, {14, 3}, {16, 8}},                   // one 90 degree bend
+    {{8, 3}, {10, 3}, {10, 3}, {18, 3}, {22, 8}},                  // two bends, any plane
+    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                      // reducer 1.33D/D
+    {{4, N}, {5, 4}, {6, 4}, {7, 5}, {7, 6}},                      // expander 0.67D/D
+    {{2.5, N}, {5.5, 2.5}, {8.5, 2.5}, {10.5, 2.5}, {11.5, 3.5}},  // reducer 3D/D
+    {{2.5, N}, {2.5, N}, {3.5, 2.5}, {5.5, 3.5}, {6.5, 4.5}},      // expander 0.75D/D
+    {{2.5, N}, {3.5, 2.5}, {4.5, 2.5}, {5.5, 3.5}, {5.5, 3.5}},    // full-bore valve
+    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                      // pocket below 13 % of D
+    {{4, N}, {4, N}, {4, N}, {4, N}, {4, N}},                      // downstream, printed only
 };
 
-const double kTable5Bounds[kTable5Columns - 1] = {0.30, 0.35, 0.40, 0.45, 0.50,
-                                                  0.55, 0.60, 0.65, 0.70};
+const double kTable5Bounds[kTable5Columns - 1] = {0.30, 0.35, 0.40, 0.45, 0.50, 0.55, 0.60, 0.65, 0.70};
 
+// clang-format off
 const StraightLengthCell kTable5[6][kTable5Columns] = {
     {{0.5, 0}, {0.5, 0}, {0.5, 0}, {1, 0.5}, {1.5, 0.5}, {2.5, 0.5}, {3, 1}, {4, 1.5}, {4, 2}, {4.5, 3}},
     {{1.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}, {2.5, 1.5}, {2.5, 1.5}, {3.5, 2.5}, {4.5, 2.5}, {4.5, 2.5}, {4.5, 3.5}},
@@ -98,6 +101,7 @@ const StraightLengthCell kTable5[6][kTable5Columns] = {
     {{1.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}, {2.5, 1}, {2.5, 1.5}, {3.5, 1.5}, {3.5, 1.5}, {4.5, 2.5}, {5.5, 3.5}, {6.5, 4.5}},
     {{1.5, 0.5}, {2.5, 0.5}, {2.5, 1.5}, {3.5, 1.5}, {3.5, 1.5}, {4.5, 2.5}, {4.5, 2.5}, {4.5, 2.5}, {5.5, 3.5}, {5.5, 3.5}},
 };
+// clang-format on
 
 const int kTable5FittingCodes[6] = {1, 2, 3, 4, 5, 7};
 

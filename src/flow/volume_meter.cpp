@@ -13,15 +13,12 @@ namespace {
 
 constexpr double kProfileFloor = 0.7736;  // profile factor at Re = 3000
 
-double ProfileFactor(double re) {
-    return (1.0 - CheckedDiv(3000.0, re)) + CheckedDiv(2320.8, re);
-}
+double ProfileFactor(double re) { return (1.0 - CheckedDiv(3000.0, re)) + CheckedDiv(2320.8, re); }
 
 }  // namespace
 
-void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm,
-                            double reynolds, double calibrationReynolds, double& areaFactor,
-                            double& profileFactor) {
+void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm, double reynolds,
+                            double calibrationReynolds, double& areaFactor, double& profileFactor) {
     double w = qm;
     const double t = pipeDiameterMm - 14.0 * roughnessMm * roughnessMm;
     if (pipeDiameterMm > t) w = w * CheckedDiv(t, pipeDiameterMm);
@@ -38,10 +35,9 @@ void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm
     profileFactor = CheckedDiv(CheckedDiv(w, qm), areaFactor);
 }
 
-void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
-                          double pipeDiameterMm, double roughnessMm, double reynolds,
-                          double calibrationReynolds, double& qm, double& areaFactor,
-                          double& profileFactor) {
+void ReynoldsAdjustedFlow(const std::string& unit, double value, double density, double pipeDiameterMm,
+                          double roughnessMm, double reynolds, double calibrationReynolds, double& qm,
+                          double& areaFactor, double& profileFactor) {
     std::string keyword = unit;
     double v = 0.0;
     // The kind goes to the shared kind: the report words the flow lines by it.
@@ -50,15 +46,13 @@ void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
         qm = 0.001 * density * v / 3600.0;  // litres per hour
     else
         qm = v / 3600.0;  // kg per hour
-    VolumeMeterCorrections(qm, pipeDiameterMm, roughnessMm, reynolds, calibrationReynolds,
-                           areaFactor, profileFactor);
+    VolumeMeterCorrections(qm, pipeDiameterMm, roughnessMm, reynolds, calibrationReynolds, areaFactor, profileFactor);
 }
 
 double VolumeMeterFlow(double density, double pipeDiameter) {
     double qm = 0.0;
-    ReynoldsAdjustedFlow(FlowUnit, MaxFlowInput, density, 1000.0 * pipeDiameter,
-                         PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm,
-                         VolumeMeterRoughnessFactor, VolumeMeterReynoldsFactor);
+    ReynoldsAdjustedFlow(FlowUnit, MaxFlowInput, density, 1000.0 * pipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
+                         CalibratedReynoldsMin, qm, VolumeMeterRoughnessFactor, VolumeMeterReynoldsFactor);
     return qm;
 }
 

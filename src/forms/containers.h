@@ -20,7 +20,10 @@ public:
     // All lines joined by "\n".
     std::string Text() const;
     // Drawn in front of every sibling once brought to the front.
-    void BringToFront() { ++frontCount_; Changed(); }
+    void BringToFront() {
+        ++frontCount_;
+        Changed();
+    }
     int FrontCount() const { return frontCount_; }
 
 private:
@@ -33,7 +36,12 @@ class TGroupBox : public TControl {
 public:
     using TControl::TControl;
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    void SetCaption(const std::string& v) {
+        if (caption_ != v) {
+            caption_ = v;
+            Changed();
+        }
+    }
     // Makes the control a child of the box (once).
     void Add(TControl& child);
     const std::vector<TControl*>& Children() const { return children_; }

@@ -19,10 +19,10 @@ constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4;
 // No handler of this program changes the key it is given, so the key is passed by value.
 // Keys are the window system's virtual key codes: '0'-'9' and 'A'-'Z' as their characters,
 // and the named keys below.
-constexpr int vkBack = 8, vkTab = 9, vkReturn = 13, vkEscape = 27, vkSpace = 32, vkPrior = 33, vkNext = 34,
-              vkEnd = 35, vkHome = 36, vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40, vkSnapshot = 44,
-              vkInsert = 45, vkDelete = 46, vkNumpad0 = 96, vkDecimal = 110, vkF1 = 112, vkOemComma = 188,
-              vkOemMinus = 189, vkOemPeriod = 190;
+constexpr int vkBack = 8, vkTab = 9, vkReturn = 13, vkEscape = 27, vkSpace = 32, vkPrior = 33, vkNext = 34, vkEnd = 35,
+              vkHome = 36, vkLeft = 37, vkUp = 38, vkRight = 39, vkDown = 40, vkSnapshot = 44, vkInsert = 45,
+              vkDelete = 46, vkNumpad0 = 96, vkDecimal = 110, vkF1 = 112, vkOemComma = 188, vkOemMinus = 189,
+              vkOemPeriod = 190;
 using TKeyEvent = std::function<void(TControl* sender, int key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TControl* sender, char key)>;
 using TMouseEvent = std::function<void(TControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
@@ -75,10 +75,30 @@ public:
     int Top() const { return top_; }
     virtual int Width() const { return width_; }
     virtual int Height() const { return height_; }
-    void SetLeft(int v) { if (left_ != v) { left_ = v; Changed(); } }
-    void SetTop(int v) { if (top_ != v) { top_ = v; Changed(); } }
-    void SetWidth(int v) { if (width_ != v) { width_ = v; Changed(); } }
-    void SetHeight(int v) { if (height_ != v) { height_ = v; Changed(); } }
+    void SetLeft(int v) {
+        if (left_ != v) {
+            left_ = v;
+            Changed();
+        }
+    }
+    void SetTop(int v) {
+        if (top_ != v) {
+            top_ = v;
+            Changed();
+        }
+    }
+    void SetWidth(int v) {
+        if (width_ != v) {
+            width_ = v;
+            Changed();
+        }
+    }
+    void SetHeight(int v) {
+        if (height_ != v) {
+            height_ = v;
+            Changed();
+        }
+    }
     void SetBounds(int left, int top, int width, int height);
     // Controls of this library draw no border, so the client area is the whole control;
     // the form overrides this with its frame.
@@ -88,12 +108,27 @@ public:
     virtual void SetClientHeight(int v) { SetHeight(v); }
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { if (visible_ != v) { visible_ = v; Changed(); } }
+    void SetVisible(bool v) {
+        if (visible_ != v) {
+            visible_ = v;
+            Changed();
+        }
+    }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { if (enabled_ != v) { enabled_ = v; Changed(); } }
+    void SetEnabled(bool v) {
+        if (enabled_ != v) {
+            enabled_ = v;
+            Changed();
+        }
+    }
 
     const std::string& Hint() const { return hint_; }
-    void SetHint(const std::string& v) { if (hint_ != v) { hint_ = v; Changed(); } }
+    void SetHint(const std::string& v) {
+        if (hint_ != v) {
+            hint_ = v;
+            Changed();
+        }
+    }
 
     // Until a font is set, a control takes its parent's font (the form's font for most).
     const TFont& Font() const;
@@ -101,7 +136,12 @@ public:
     void SetFontSize(int size);
     bool ParentFont() const { return parentFont_; }
     TColor Color() const { return color_; }
-    void SetColor(TColor c) { if (color_ != c) { color_ = c; Changed(); } }
+    void SetColor(TColor c) {
+        if (color_ != c) {
+            color_ = c;
+            Changed();
+        }
+    }
 
     // Drawn in front of its siblings from now on, and of those brought to the front before it:
     // FrontCount is 0 until then, and larger for a control brought to the front later.
@@ -109,7 +149,12 @@ public:
     int FrontCount() const { return frontCount_; }
 
     int TabOrder() const { return tabOrder_; }
-    void SetTabOrder(int v) { if (tabOrder_ != v) { tabOrder_ = v; Changed(); } }
+    void SetTabOrder(int v) {
+        if (tabOrder_ != v) {
+            tabOrder_ = v;
+            Changed();
+        }
+    }
 
     // Input focus: one control at a time. Moving the focus fires OnExit of the control that
     // loses it, then OnEnter of the one that gains it.

@@ -17,7 +17,12 @@ public:
     void UserSetText(const std::string& v);
 
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool v) { if (readOnly_ != v) { readOnly_ = v; Changed(); } }
+    void SetReadOnly(bool v) {
+        if (readOnly_ != v) {
+            readOnly_ = v;
+            Changed();
+        }
+    }
 
     // Caret and selection in characters; kept inside the text.
     int SelStart() const { return selStart_; }

@@ -45,8 +45,8 @@ EventScope::EventScope(const TControl& sender, const char* event) {
         c.failed = true;
         // The whole chain would be 64 entries of the same few handlers; its first steps show
         // where it started, the last ones the loop.
-        std::string message = "event handlers nested deeper than " + std::to_string(kMaxEventDepth) +
-                              " at " + Describe(frame) + "; chain: ";
+        std::string message = "event handlers nested deeper than " + std::to_string(kMaxEventDepth) + " at " +
+                              Describe(frame) + "; chain: ";
         constexpr int kShown = 4;
         for (int i = 0; i < c.depth; ++i) {
             if (i >= kShown && i < c.depth - kShown) {

@@ -26,8 +26,12 @@ void TForm::SetImagePrinter(ImagePrinter printer) { CurrentImagePrinter() = std:
 
 bool TForm::Print() { return CurrentImagePrinter() ? CurrentImagePrinter()(*this) : false; }
 
-void TForm::SetHorzScrollPosition(int v) { if (SetPosition(horz_, v)) Changed(); }
-void TForm::SetVertScrollPosition(int v) { if (SetPosition(vert_, v)) Changed(); }
+void TForm::SetHorzScrollPosition(int v) {
+    if (SetPosition(horz_, v)) Changed();
+}
+void TForm::SetVertScrollPosition(int v) {
+    if (SetPosition(vert_, v)) Changed();
+}
 
 void TForm::SetHorzScrollRange(int v) {
     horz_.Range = std::max(0, v);

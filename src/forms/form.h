@@ -15,7 +15,12 @@ class TForm : public TControl {
 public:
     explicit TForm(std::string name);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    void SetCaption(const std::string& v) {
+        if (caption_ != v) {
+            caption_ = v;
+            Changed();
+        }
+    }
 
     // Frame of the window: borders left and right, title bar and menu bar above.
     static constexpr int FrameWidth = 16;
@@ -40,7 +45,12 @@ public:
     using ImagePrinter = std::function<bool(TForm&)>;
     static void SetImagePrinter(ImagePrinter printer);
 
-    void SetAutoScroll(bool v) { if (autoScroll_ != v) { autoScroll_ = v; Changed(); } }
+    void SetAutoScroll(bool v) {
+        if (autoScroll_ != v) {
+            autoScroll_ = v;
+            Changed();
+        }
+    }
 
     // The window's create event: fired once, after the controls exist and before the
     // message loop starts.

@@ -9,9 +9,19 @@ class TLabel : public TControl {
 public:
     using TControl::TControl;
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    void SetCaption(const std::string& v) {
+        if (caption_ != v) {
+            caption_ = v;
+            Changed();
+        }
+    }
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool v) { if (autoSize_ != v) { autoSize_ = v; Changed(); } }
+    void SetAutoSize(bool v) {
+        if (autoSize_ != v) {
+            autoSize_ = v;
+            Changed();
+        }
+    }
     int Width() const override;
     int Height() const override;
 
@@ -25,7 +35,12 @@ class TButton : public TControl {
 public:
     using TControl::TControl;
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    void SetCaption(const std::string& v) {
+        if (caption_ != v) {
+            caption_ = v;
+            Changed();
+        }
+    }
 
 private:
     std::string caption_;

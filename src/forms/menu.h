@@ -11,9 +11,19 @@ class TMenuItem : public TControl {
 public:
     using TControl::TControl;
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { if (caption_ != v) { caption_ = v; Changed(); } }
+    void SetCaption(const std::string& v) {
+        if (caption_ != v) {
+            caption_ = v;
+            Changed();
+        }
+    }
     bool Checked() const { return checked_; }
-    void SetChecked(bool v) { if (checked_ != v) { checked_ = v; Changed(); } }
+    void SetChecked(bool v) {
+        if (checked_ != v) {
+            checked_ = v;
+            Changed();
+        }
+    }
 
     // Sub-items are owned by their parent item; the returned pointer lives as long as it.
     TMenuItem* Add(const std::string& name);

@@ -305,7 +305,9 @@ void TRichEdit::LogReplace(int first, int count) {
         return;
     }
     loggedLines_ += count;
-    edits.push_back({TRichEditChange::Kind::Replace, first, 0,
+    edits.push_back({TRichEditChange::Kind::Replace,
+                     first,
+                     0,
                      {content_.Lines.begin() + first, content_.Lines.begin() + first + count}});
     if (loggedLines_ > content_.Lines.size() + kLogSlack) LogReset();
 }

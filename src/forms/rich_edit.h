@@ -138,7 +138,12 @@ public:
     void SetContent(const TRichContent& content);
 
     bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool v) { if (readOnly_ != v) { readOnly_ = v; Changed(); } }
+    void SetReadOnly(bool v) {
+        if (readOnly_ != v) {
+            readOnly_ = v;
+            Changed();
+        }
+    }
 
     // ---- change log, for one renderer ----
     // Starts (or stops) keeping the log. A log just started says Reset.

@@ -8,12 +8,18 @@ namespace tubalyx {
 
 void TStringGrid::SetColCount(int v) {
     v = std::max(0, v);
-    if (colCount_ != v) { colCount_ = v; Changed(); }
+    if (colCount_ != v) {
+        colCount_ = v;
+        Changed();
+    }
 }
 
 void TStringGrid::SetRowCount(int v) {
     v = std::max(0, v);
-    if (rowCount_ != v) { rowCount_ = v; Changed(); }
+    if (rowCount_ != v) {
+        rowCount_ = v;
+        Changed();
+    }
 }
 
 const std::string& TStringGrid::Cell(int col, int row) const {
@@ -79,13 +85,19 @@ void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
     long long left = 0;
     for (int c = 0; c < colCount_ && left <= x; ++c) {
         const int w = ColWidth(c);
-        if (w > 0 && x >= left && x < left + w) { col = c; break; }
+        if (w > 0 && x >= left && x < left + w) {
+            col = c;
+            break;
+        }
         left += static_cast<long long>(w) + gridLineWidth_;
     }
     long long top = 0;
     for (int r = 0; r < rowCount_ && top <= y; ++r) {
         const int h = RowHeight(r);
-        if (h > 0 && y >= top && y < top + h) { row = r; break; }
+        if (h > 0 && y >= top && y < top + h) {
+            row = r;
+            break;
+        }
         top += static_cast<long long>(h) + gridLineWidth_;
     }
     if (col < 0 || row < 0) col = row = -1;

@@ -23,8 +23,18 @@ public:
     void SetRowCount(int v);
     int FixedCols() const { return fixedCols_; }
     int FixedRows() const { return fixedRows_; }
-    void SetFixedCols(int v) { if (fixedCols_ != v) { fixedCols_ = v; Changed(); } }
-    void SetFixedRows(int v) { if (fixedRows_ != v) { fixedRows_ = v; Changed(); } }
+    void SetFixedCols(int v) {
+        if (fixedCols_ != v) {
+            fixedCols_ = v;
+            Changed();
+        }
+    }
+    void SetFixedRows(int v) {
+        if (fixedRows_ != v) {
+            fixedRows_ = v;
+            Changed();
+        }
+    }
 
     const std::string& Cell(int col, int row) const;
     void SetCell(int col, int row, const std::string& text);
@@ -43,17 +53,37 @@ public:
     void SetColWidth(int col, int width);
     void SetRowHeight(int row, int height);
     int GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(int v) { if (gridLineWidth_ != v) { gridLineWidth_ = v; Changed(); } }
+    void SetGridLineWidth(int v) {
+        if (gridLineWidth_ != v) {
+            gridLineWidth_ = v;
+            Changed();
+        }
+    }
 
     // The current cell.
     int Col() const { return col_; }
     int Row() const { return row_; }
-    void SetCol(int v) { if (col_ != v) { col_ = v; Changed(); } }
-    void SetRow(int v) { if (row_ != v) { row_ = v; Changed(); } }
+    void SetCol(int v) {
+        if (col_ != v) {
+            col_ = v;
+            Changed();
+        }
+    }
+    void SetRow(int v) {
+        if (row_ != v) {
+            row_ = v;
+            Changed();
+        }
+    }
 
     // Whether the user may type into the cells (the editing option).
     bool Editing() const { return editing_; }
-    void SetEditing(bool v) { if (editing_ != v) { editing_ = v; Changed(); } }
+    void SetEditing(bool v) {
+        if (editing_ != v) {
+            editing_ = v;
+            Changed();
+        }
+    }
 
     // The cell under a point of the grid's client area; (-1, -1) outside every cell.
     void MouseToCell(int x, int y, int& col, int& row) const;

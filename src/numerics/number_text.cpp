@@ -19,11 +19,17 @@ bool TryParseNumber(const std::string& text, char separator, double& value) {
         ++pos;
     }
     int digits = 0;
-    while (pos < n && text[pos] >= '0' && text[pos] <= '9') { canon.push_back(text[pos++]); ++digits; }
+    while (pos < n && text[pos] >= '0' && text[pos] <= '9') {
+        canon.push_back(text[pos++]);
+        ++digits;
+    }
     if (pos < n && text[pos] == separator) {
         ++pos;
         canon.push_back('.');
-        while (pos < n && text[pos] >= '0' && text[pos] <= '9') { canon.push_back(text[pos++]); ++digits; }
+        while (pos < n && text[pos] >= '0' && text[pos] <= '9') {
+            canon.push_back(text[pos++]);
+            ++digits;
+        }
     }
     if (digits == 0) return false;
     if (pos < n && (text[pos] == 'e' || text[pos] == 'E')) {
@@ -31,7 +37,10 @@ bool TryParseNumber(const std::string& text, char separator, double& value) {
         ++pos;
         if (pos < n && (text[pos] == '+' || text[pos] == '-')) canon.push_back(text[pos++]);
         int expDigits = 0;
-        while (pos < n && text[pos] >= '0' && text[pos] <= '9') { canon.push_back(text[pos++]); ++expDigits; }
+        while (pos < n && text[pos] >= '0' && text[pos] <= '9') {
+            canon.push_back(text[pos++]);
+            ++expDigits;
+        }
         if (expDigits == 0) return false;
     }
     while (pos < n && text[pos] == ' ') ++pos;

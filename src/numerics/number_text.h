@@ -15,10 +15,10 @@ double StrToFloatSafe(const std::string& text);
 // no comma, the first point for a comma), leaves the swapped text in `text` and tries once more.
 double StrToFloatAnySep(std::string& text);
 
-double ArcCosine(double x);          // [0, pi]; 0 outside [-1, 1]
-double MinDouble(double a, double b); // b when equal (and when a is no number)
-double MaxDouble(double a, double b); // b when equal
-double PowerDouble(double x, double y); // |x|^y; 0 when x = 0; CalcError on overflow
-double Log10Abs(double x);            // log10 |x|; CalcError for 0
+double ArcCosine(double x);              // [0, pi]; 0 outside [-1, 1]
+double MinDouble(double a, double b);    // b when equal (and when a is no number)
+double MaxDouble(double a, double b);    // b when equal
+double PowerDouble(double x, double y);  // |x|^y; 0 when x = 0; CalcError on overflow
+double Log10Abs(double x);               // log10 |x|; CalcError for 0
 
 }  // namespace tubalyx

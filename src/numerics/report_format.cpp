@@ -152,7 +152,8 @@ std::string UnscaleExponent(const std::string& text) {
 std::string CutMantissa(const std::string& text, std::size_t exponentPos, long long length) {
     long long keep = length - static_cast<long long>(text.size() - exponentPos);
     if (keep < 0) keep = 0;
-    return text.substr(0, std::min<std::size_t>(static_cast<std::size_t>(keep), exponentPos)) + text.substr(exponentPos);
+    return text.substr(0, std::min<std::size_t>(static_cast<std::size_t>(keep), exponentPos)) +
+           text.substr(exponentPos);
 }
 
 std::string FitWidthText(double value, int width, char separator) {
@@ -204,7 +205,8 @@ std::string FormatFixed(double value, int width) {
         text = "0";
     }
     const long long columns = width + 1LL;
-    if (static_cast<long long>(text.size()) < columns) text.insert(0, static_cast<std::size_t>(columns) - text.size(), ' ');
+    if (static_cast<long long>(text.size()) < columns)
+        text.insert(0, static_cast<std::size_t>(columns) - text.size(), ' ');
     return text;
 }
 

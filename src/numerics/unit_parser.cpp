@@ -71,7 +71,9 @@ constexpr UnitRow kUnitRows[] = {
     // Standard and normal volume flows become mass flow through the reference density.
     {{"STANDARD_M3/H", "Sm3/h"}, "Standard_m3/h", "M", [](Ext v, Ext rho, Ext) { return Store(v * rho); }},
     // Million standard cubic feet per day.
-    {{"MMSCFD"}, "MMSCFD", "M",
+    {{"MMSCFD"},
+     "MMSCFD",
+     "M",
      [](Ext v, Ext rho, Ext) { return Store(v * rho * 0.3048L * 0.3048L * 0.3048L * 1000000 * (1.0L / 24)); }},
     {{"STANDARD_M3/MIN", "Sm3/min"}, "Standard_m3/min", "M", [](Ext v, Ext rho, Ext) { return Store(v * rho * 60); }},
     {{"STANDARD_M3/S", "Sm3/s"}, "Standard_m3/s", "M", [](Ext v, Ext rho, Ext) { return Store(v * rho * 60 * 60); }},

@@ -10,7 +10,7 @@ namespace {
 
 // Compressibility factor Z [pressure][temperature].
 constexpr double kZPressures[8] = {100, 500, 1000, 2500, 5000, 10000, 15000, 20000};  // kPa
-constexpr double kZTemperatures[2] = {288.15, 323.15};                                 // K
+constexpr double kZTemperatures[2] = {288.15, 323.15};                                // K
 constexpr double kZValues[8 * 2] = {
     0.9996, 0.9998,  //  100 kPa
     0.9979, 0.9994,  //  500 kPa
@@ -30,7 +30,7 @@ constexpr double kMuValues[4] = {16.62, 17.25, 18.72, 20.76};
 // Isobaric heat capacity at 1 atm and 0 degC, kcal/(kg K).
 constexpr double kCpKcal = 0.249;
 
-constexpr double kReferenceDensity = 1.169;   // kg/m3 at 100000 Pa and 288.15 K
+constexpr double kReferenceDensity = 1.169;  // kg/m3 at 100000 Pa and 288.15 K
 constexpr double kReferenceZ = 0.9996;
 constexpr double kGasConstantOverMolarMass = 296.82256337022494;  // 8314 / 28.01, J/(kg K)
 
@@ -52,8 +52,8 @@ void Bracket(const double* axis, int n, double x, int& lo, int& hi) {
 }
 
 // Bilinear reading with the bracket of the unclamped state and the weights at the clamped one.
-double ReadTable(const double* pAxis, int nP, const double* tAxis, int nT, const double* values,
-                 double p, double T, double dp, double dT) {
+double ReadTable(const double* pAxis, int nP, const double* tAxis, int nT, const double* values, double p, double T,
+                 double dp, double dT) {
     int ilo = 0, ihi = 0, jlo = 0, jhi = 0;
     Bracket(pAxis, nP, p, ilo, ihi);
     Bracket(tAxis, nT, T, jlo, jhi);
@@ -96,8 +96,6 @@ double CarbonMonoxideViscosityPT(double P, double t) {
 
 double CarbonMonoxideCpPT(double P, double t) { return 4.1868 * kCpKcal * 1000; }
 
-double CarbonMonoxideCvPT(double P, double t) {
-    return CarbonMonoxideCpPT(P, t) - kGasConstantOverMolarMass;
-}
+double CarbonMonoxideCvPT(double P, double t) { return CarbonMonoxideCpPT(P, t) - kGasConstantOverMolarMass; }
 
 }  // namespace tubalyx

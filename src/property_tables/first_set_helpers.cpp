@@ -25,8 +25,8 @@ bool RowRepairCopy(const TableData& d, int i, int j, double missingBelow, double
     return moved;
 }
 
-void NearestCornerUsedState(const TableData& d, int i, int j, const double v[4], double T, double p,
-                            double weight, double offset, double& usedPressure, double& usedTemperature) {
+void NearestCornerUsedState(const TableData& d, int i, int j, const double v[4], double T, double p, double weight,
+                            double offset, double& usedPressure, double& usedTemperature) {
     const int rows[4] = {i, i + 1, i, i + 1};
     const int cols[4] = {j, j, j + 1, j + 1};
     // A requested 0 (Pa or degC) has no relative distance; the used state is measured from the

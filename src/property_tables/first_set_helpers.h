@@ -14,8 +14,8 @@ double DensityFromZ(double P_Pa, double t_C, double molarMass, double Z);
 // from (T, p) in the axis units; the used state becomes that axis point plus 0.001 each.
 // repairedValues holds the corner values a, b, c, d after the repair; temperatureOffset is
 // subtracted from the axis for the distance (273.15 where T is given in degC).
-void NearestCornerUsedState(const TableData& d, int i, int j, const double repairedValues[4], double T,
-                            double p, double temperatureWeight, double temperatureOffset, double& usedPressure,
+void NearestCornerUsedState(const TableData& d, int i, int j, const double repairedValues[4], double T, double p,
+                            double temperatureWeight, double temperatureOffset, double& usedPressure,
                             double& usedTemperature);
 
 // Corner values of cell (i, j) after the row repair toward higher temperature: a corner below

@@ -35,7 +35,9 @@ double HydrogenDensityPT(double P, double t) {
     return EvaluateTable(kHydrogenCryogenicDensityTable, o, P, t);
 }
 
-double HydrogenViscosityPT(double P, double t) { return Plain(kHydrogenViscosityTable, 1.0, NoteKind::Viscosity, P, t); }
+double HydrogenViscosityPT(double P, double t) {
+    return Plain(kHydrogenViscosityTable, 1.0, NoteKind::Viscosity, P, t);
+}
 
 double HydrogenEnthalpyPT(double P, double t) { return Plain(kHydrogenEnthalpyTable, 1.0, NoteKind::Enthalpy, P, t); }
 

@@ -13,8 +13,7 @@ constexpr double kGasConstantOverMolarMass = 296.78653787116167;  // 8314 / 28.0
 
 // Row repair over no-data corners (the tables hold no liquid point), magnitude bilinear; the
 // note's used state is the nearest data corner when a column was moved.
-TableResult Read(const TableData& d, double temperatureWeight, double P, double t, double& usedKPa,
-                 double& usedK) {
+TableResult Read(const TableData& d, double temperatureWeight, double P, double t, double& usedKPa, double& usedK) {
     TableOptions o;
     o.repair = Repair::R4;
     o.form = Form::M;
@@ -23,8 +22,7 @@ TableResult Read(const TableData& d, double temperatureWeight, double P, double 
     usedK = r.noteTemperatureK;
     double corners[4];
     if (RowRepairCopy(d, r.i, r.j, kNoDataTest, corners))
-        NearestCornerUsedState(d, r.i, r.j, corners, t + 273.15, 0.001 * P, temperatureWeight, 0.0, usedKPa,
-                               usedK);
+        NearestCornerUsedState(d, r.i, r.j, corners, t + 273.15, 0.001 * P, temperatureWeight, 0.0, usedKPa, usedK);
     return r;
 }
 

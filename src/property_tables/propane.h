@@ -10,6 +10,6 @@ double PropaneDensityPT(const std::string& keyword, double P, double t);    // k
 double PropaneViscosityPT(const std::string& keyword, double P, double t);  // Pa s
 double PropaneEnthalpyPT(const std::string& keyword, double P, double t);   // kJ/kg
 double PropaneCpPT(double P, double t);                                     // J/(kg K)
-double PropaneCvPT(double P, double t);                                     // J/(kg K), also into CvOperating (state/medium.h)
+double PropaneCvPT(double P, double t);  // J/(kg K), also into CvOperating (state/medium.h)
 
 }  // namespace tubalyx

@@ -43,17 +43,18 @@ void WriteDensityLines(const std::string& S) {
         DensityLabel = RangeNoteLine(
             Pick("[Densitet..(Z beräknat vid ", "[Dichte..(Z berechnet bei ", "[Density..(Z calculated at ") + S + ")",
             "(kg/m3)] ");
-        SpecificVolumeLabel = RangeNoteLine(Pick("[Volymitet.(Z beräknat vid ", "[Spezifisches Volumen (Z ber.bei ",
-                                                 "[Specific volume (Z calc.at ") +
-                                                S + ")",
-                                            "(dm3/kg)] ");
+        SpecificVolumeLabel = RangeNoteLine(
+            Pick("[Volymitet.(Z beräknat vid ", "[Spezifisches Volumen (Z ber.bei ", "[Specific volume (Z calc.at ") +
+                S + ")",
+            "(dm3/kg)] ");
     }
 }
 
 void WriteHeatCapacityLines(const std::string& S) {
     CpLabel = RangeNoteLine(Pick("[Cp beräknat vid ", "[Cp berechnet bei ", "[Cp calculated at ") + S, "(J/(kg*K))] ");
     CvLabel = RangeNoteLine(Pick("[Cv beräknat vid ", "[Cv berechnet bei ", "[Cv calculated at ") + S, "(J/(kg*K))] ");
-    KappaLabel = RangeNoteLine(Pick("[Kappa beräknat vid ", "[Kappa berechnet bei ", "[Kappa calculated at ") + S, "] ");
+    KappaLabel =
+        RangeNoteLine(Pick("[Kappa beräknat vid ", "[Kappa berechnet bei ", "[Kappa calculated at ") + S, "] ");
 }
 
 void WriteEnthalpyLine(const std::string& S) {
@@ -62,9 +63,9 @@ void WriteEnthalpyLine(const std::string& S) {
 }
 
 void WriteViscosityLines(const std::string& S) {
-    DynamicViscosityLabel = RangeNoteLine(
-        Pick("[Dynamisk viskositet vid ", "[Dynamische Viskosität bei ", "[Dynamic viscosity at ") + S,
-        "(Pas*10E-6)] ");
+    DynamicViscosityLabel =
+        RangeNoteLine(Pick("[Dynamisk viskositet vid ", "[Dynamische Viskosität bei ", "[Dynamic viscosity at ") + S,
+                      "(Pas*10E-6)] ");
     KinematicViscosityLabel = RangeNoteLine(
         Pick("[Kin. viskositet vid ", "[Kin. Viskosität bei ", "[Kin. viscosity at ") + S, "(m2/s*10E-6)] ");
 }
@@ -152,8 +153,7 @@ void WriteViscosityRangeNote(double usedKPa, double requestedPa, double usedK, d
     if (PressureMoved(usedKPa, requestedPa))
         WriteKept(keptViscosityP, 'P', usedKPa, labels, [&] { WriteViscosityLines(PressureState(usedKPa)); });
     if (TemperatureMoved(usedK, requestedC))
-        WriteKept(keptViscosityT, 'T', usedK, labels,
-                  [&] { WriteViscosityLines(TemperatureState(usedK, "C!..")); });
+        WriteKept(keptViscosityT, 'T', usedK, labels, [&] { WriteViscosityLines(TemperatureState(usedK, "C!..")); });
 }
 
 }  // namespace tubalyx

@@ -7,21 +7,21 @@ namespace tubalyx {
 // Argon, oxygen, nitrogen: pressure in bar; the viscosity column holds kNoSaturationViscosity
 // outside the rows that have a liquid viscosity.
 struct TwoSidedSaturationRow {
-    double temperature;     // K
-    double pressure;        // bar
-    double vapourVolume;    // dm3/kg
-    double liquidVolume;    // dm3/kg
-    double vapourEnthalpy;  // kJ/kg, on the zero of the medium's gas enthalpy table
-    double liquidEnthalpy;  // kJ/kg
-    double liquidViscosity; // Pa s
+    double temperature;      // K
+    double pressure;         // bar
+    double vapourVolume;     // dm3/kg
+    double liquidVolume;     // dm3/kg
+    double vapourEnthalpy;   // kJ/kg, on the zero of the medium's gas enthalpy table
+    double liquidEnthalpy;   // kJ/kg
+    double liquidViscosity;  // Pa s
 };
 
 // Hydrogen, carbon dioxide, ozone: pressure in kPa (101 kPa where the line lies below it).
 struct LiquidSaturationRow {
-    double temperature;     // K
-    double pressure;        // kPa
-    double liquidDensity;   // kg/m3
-    double liquidViscosity; // Pa s; 0 for ozone, which has none
+    double temperature;      // K
+    double pressure;         // kPa
+    double liquidDensity;    // kg/m3
+    double liquidViscosity;  // Pa s; 0 for ozone, which has none
 };
 
 constexpr double kNoSaturationViscosity = -1e99;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "numerics/checked.h"
-#include "numerics/report_format.h"
 #include "numerics/number_text.h"
+#include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "property_tables/argon.h"
 #include "property_tables/nitrogen.h"
@@ -23,11 +23,11 @@ using GasFunction = double (*)(double P, double t);
 struct TwoSidedMedium {
     const TwoSidedSaturationRow* rows;
     int n;
-    double margin;           // K
-    int viscosityFirst;      // first and last row (0-based) with a liquid viscosity;
-    int viscosityLast;       // -1: found by scanning for positive viscosities
+    double margin;       // K
+    int viscosityFirst;  // first and last row (0-based) with a liquid viscosity;
+    int viscosityLast;   // -1: found by scanning for positive viscosities
     GasFunction viscosity, enthalpy, cp, cv;
-    bool pressureNotes;      // nitrogen: a second set of notes against the operating pressure
+    bool pressureNotes;  // nitrogen: a second set of notes against the operating pressure
 };
 
 // Row k (0-based) such that rows k and k+1 enclose T, searched downward from row `top`.
@@ -54,9 +54,8 @@ double Column(const Row* rows, int k, double T, Field field) {
 
 bool IsVapour(char phase) { return phase == 'G' || phase == 'H'; }
 
-void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t, double& pSat,
-                   double& density, double& enthalpy, double& viscosity, double& cp, double& cv,
-                   double& kappa) {
+void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t, double& pSat, double& density,
+                   double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
     const TwoSidedSaturationRow* rows = m.rows;
     const int n = m.n;
     const double requested = t;
@@ -124,8 +123,8 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
 
 enum class LiquidColumns { DensityAndViscosity, DensityOnly };
 
-void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns columns, bool notesOn,
-                     char phase, double& t, double& pSat, double& density, double& viscosity) {
+void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns columns, bool notesOn, char phase, double& t,
+                     double& pSat, double& density, double& viscosity) {
     const double requested = t;
     const double Tu = MaxDouble(MinDouble(t + 273.15, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
     const int k = SearchRow(rows, n - 1, 0, Tu);
@@ -184,47 +183,46 @@ void WriteSaturatedRangeNote(double usedPressure, double requestedPressure, doub
     WriteSaturatedDensityLabel(note);
 }
 
-void ArgonSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                           double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
+void ArgonSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                           double& viscosity, double& cp, double& cv, double& kappa) {
     // Liquid viscosity on the rows 85 K to 145 K.
-    static constexpr TwoSidedMedium kArgon{kArgonSaturation, kArgonSaturationRows, 0.001, 2, 63,
-                                           ArgonViscosityPT, ArgonEnthalpyPT, ArgonCpPT, ArgonCvPT, false};
+    static constexpr TwoSidedMedium kArgon{kArgonSaturation, kArgonSaturationRows, 0.001,     2,         63,
+                                           ArgonViscosityPT, ArgonEnthalpyPT,      ArgonCpPT, ArgonCvPT, false};
     TwoSidedState(kArgon, notesOn, phase, t, pSat, density, enthalpy, viscosity, cp, cv, kappa);
 }
 
-void OxygenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                            double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
+void OxygenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                            double& viscosity, double& cp, double& cv, double& kappa) {
     // Liquid viscosity on the rows 60 K to 150 K.
-    static constexpr TwoSidedMedium kOxygen{kOxygenSaturation, kOxygenSaturationRows, 0.001, 6, 97,
-                                            OxygenViscosityPT, OxygenEnthalpyPT, OxygenCpPT, OxygenCvPT, false};
+    static constexpr TwoSidedMedium kOxygen{kOxygenSaturation, kOxygenSaturationRows, 0.001,      6,          97,
+                                            OxygenViscosityPT, OxygenEnthalpyPT,      OxygenCpPT, OxygenCvPT, false};
     TwoSidedState(kOxygen, notesOn, phase, t, pSat, density, enthalpy, viscosity, cp, cv, kappa);
 }
 
-void NitrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                              double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
-    static constexpr TwoSidedMedium kNitrogen{kNitrogenSaturation, kNitrogenSaturationRows, 0.0001, -1, -1,
-                                              NitrogenViscosityPT, NitrogenEnthalpyPT, NitrogenCpPT,
-                                              NitrogenCvPT, true};
+void NitrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                              double& viscosity, double& cp, double& cv, double& kappa) {
+    static constexpr TwoSidedMedium kNitrogen{
+        kNitrogenSaturation, kNitrogenSaturationRows, 0.0001,       -1,           -1,
+        NitrogenViscosityPT, NitrogenEnthalpyPT,      NitrogenCpPT, NitrogenCvPT, true};
     TwoSidedState(kNitrogen, notesOn, phase, t, pSat, density, enthalpy, viscosity, cp, cv, kappa);
 }
 
-void HydrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                              double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
-    LiquidOnlyState(kHydrogenSaturation, kHydrogenSaturationRows, LiquidColumns::DensityAndViscosity, notesOn,
+void HydrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                              double& viscosity, double& cp, double& cv, double& kappa) {
+    LiquidOnlyState(kHydrogenSaturation, kHydrogenSaturationRows, LiquidColumns::DensityAndViscosity, notesOn, phase, t,
+                    pSat, density, viscosity);
+}
+
+void CarbonDioxideSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                                   double& viscosity, double& cp, double& cv, double& kappa) {
+    LiquidOnlyState(kCarbonDioxideSaturation, kCarbonDioxideSaturationRows, LiquidColumns::DensityAndViscosity, notesOn,
                     phase, t, pSat, density, viscosity);
 }
 
-void CarbonDioxideSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                                   double& enthalpy, double& viscosity, double& cp, double& cv,
-                                   double& kappa) {
-    LiquidOnlyState(kCarbonDioxideSaturation, kCarbonDioxideSaturationRows, LiquidColumns::DensityAndViscosity,
-                    notesOn, phase, t, pSat, density, viscosity);
-}
-
-void OzoneSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                           double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
-    LiquidOnlyState(kOzoneSaturation, kOzoneSaturationRows, LiquidColumns::DensityOnly, notesOn, phase, t,
-                    pSat, density, viscosity);
+void OzoneSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                           double& viscosity, double& cp, double& cv, double& kappa) {
+    LiquidOnlyState(kOzoneSaturation, kOzoneSaturationRows, LiquidColumns::DensityOnly, notesOn, phase, t, pSat,
+                    density, viscosity);
 }
 
 }  // namespace tubalyx

@@ -13,19 +13,18 @@
 
 namespace tubalyx {
 
-void ArgonSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                           double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa);
-void OxygenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                            double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa);
-void NitrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                              double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa);
-void HydrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                              double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa);
-void CarbonDioxideSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                                   double& enthalpy, double& viscosity, double& cp, double& cv,
-                                   double& kappa);
-void OzoneSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density,
-                           double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa);
+void ArgonSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                           double& viscosity, double& cp, double& cv, double& kappa);
+void OxygenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                            double& viscosity, double& cp, double& cv, double& kappa);
+void NitrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                              double& viscosity, double& cp, double& cv, double& kappa);
+void HydrogenSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                              double& viscosity, double& cp, double& cv, double& kappa);
+void CarbonDioxideSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                                   double& viscosity, double& cp, double& cv, double& kappa);
+void OzoneSaturationStateT(bool notesOn, char phase, double& t, double& pSat, double& density, double& enthalpy,
+                           double& viscosity, double& cp, double& cv, double& kappa);
 
 // Resets DensityLabel and SpecificVolumeLabel and, when the used state differs from the
 // requested one by more than 0.1 kPa or 0.1 K, writes the bracketed notes naming it.

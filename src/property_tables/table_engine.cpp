@@ -150,8 +150,8 @@ void RepairNoDataFromRow(const TableData& d, Corners& k, bool scaled) {
     }
 }
 
-void Interpolate(const TableData& d, const TableOptions& o, int i, int j, double pc, double Tc,
-                 const Corners& k, double& result) {
+void Interpolate(const TableData& d, const TableOptions& o, int i, int j, double pc, double Tc, const Corners& k,
+                 double& result) {
     const double dP = Pax(d, i + 1) - Pax(d, i);
     const double dT = Tax(d, j + 1) - Tax(d, j);
     double A[4];
@@ -308,8 +308,7 @@ void WriteRangeNote(NoteKind kind, double usedPressureKPa, double requestedPress
             WriteEnthalpyRangeNote(usedPressureKPa, requestedPressurePa, usedTemperatureK, requestedTemperatureC);
             return;
         case NoteKind::HeatCapacity:
-            WriteHeatCapacityRangeNote(usedPressureKPa, requestedPressurePa, usedTemperatureK,
-                                       requestedTemperatureC);
+            WriteHeatCapacityRangeNote(usedPressureKPa, requestedPressurePa, usedTemperatureK, requestedTemperatureC);
             return;
     }
 }

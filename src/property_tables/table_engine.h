@@ -13,15 +13,15 @@
 
 namespace tubalyx {
 
-constexpr double kNoData = -2e99;       // cell without data
-constexpr double kNoDataTest = -1e99;   // anything below is no data
+constexpr double kNoData = -2e99;      // cell without data
+constexpr double kNoDataTest = -1e99;  // anything below is no data
 
-struct TableData {               // constant data of one table (generated data files)
-    const double* pressures;     // mP points, table unit (kPa or bar), strictly increasing
+struct TableData {            // constant data of one table (generated data files)
+    const double* pressures;  // mP points, table unit (kPa or bar), strictly increasing
     int mP;
     const double* temperatures;  // mT points, K, strictly increasing
     int mT;
-    const double* values;        // mP*mT cells, row-major: values[(i-1)*mT + (j-1)] is [i][j]
+    const double* values;  // mP*mT cells, row-major: values[(i-1)*mT + (j-1)] is [i][j]
 };
 
 enum class Window { Gas, Liquid, Any };
@@ -31,28 +31,28 @@ enum class UsedStateRule { None, N1, N2 };
 enum class NoteKind { Density, Viscosity, Enthalpy, HeatCapacity };
 
 struct TableOptions {
-    double pressureFactor = 0.001;   // Pa -> table unit (1e-5 for bar)
-    double margin = 0.001;           // clamping margin in table units (pressure and K)
-    double lowMargin = -1.0;         // margin at the low ends of both axes; negative: margin
+    double pressureFactor = 0.001;  // Pa -> table unit (1e-5 for bar)
+    double margin = 0.001;          // clamping margin in table units (pressure and K)
+    double lowMargin = -1.0;        // margin at the low ends of both axes; negative: margin
     Repair repair = Repair::None;
-    Window repairWindow = Window::Gas;  // R1 and R2: Gas scales/copies from the gas side,
-                                        // Liquid copies from the liquid side, Any as Gas
-    bool r3Copies = true;            // R3: false = the column skip only, no corner copies
-    bool noDataRowRepair = false;    // after the repair, a corner still without data takes the
-                                     // first data point toward higher temperature in its row
-                                     // (scaled as R4 when r4Scaled); for the one corner that
-                                     // the column skip of a table cannot see
-    bool specificVolume = false;     // cells hold specific volume dm3/kg: corners become
-                                     // densities 1000 / v before the density transform
-    bool r4Scaled = false;           // R4 scaled variant (density): v * T[s] / T[s']
-    bool r4BackStep = false;         // R4: one step back from the last column when still liquid
+    Window repairWindow = Window::Gas;              // R1 and R2: Gas scales/copies from the gas side,
+                                                    // Liquid copies from the liquid side, Any as Gas
+    bool r3Copies = true;                           // R3: false = the column skip only, no corner copies
+    bool noDataRowRepair = false;                   // after the repair, a corner still without data takes the
+                                                    // first data point toward higher temperature in its row
+                                                    // (scaled as R4 when r4Scaled); for the one corner that
+                                                    // the column skip of a table cannot see
+    bool specificVolume = false;                    // cells hold specific volume dm3/kg: corners become
+                                                    // densities 1000 / v before the density transform
+    bool r4Scaled = false;                          // R4 scaled variant (density): v * T[s] / T[s']
+    bool r4BackStep = false;                        // R4: one step back from the last column when still liquid
     UsedStateRule usedState = UsedStateRule::None;  // used state for the note after R4
     Form form = Form::M;
-    Window formWindow = Window::Gas; // indicator window of form W
-    bool densityTransform = false;   // rho*T/p transform, back-transform and ideal-gas carry
-    bool idealGasCarry = true;       // with densityTransform: carry a gas result to the requested
-                                     // state (never done for form W with the liquid window)
-    double scale = 1.0;              // result = interpolated * scale
+    Window formWindow = Window::Gas;  // indicator window of form W
+    bool densityTransform = false;    // rho*T/p transform, back-transform and ideal-gas carry
+    bool idealGasCarry = true;        // with densityTransform: carry a gas result to the requested
+                                      // state (never done for form W with the liquid window)
+    double scale = 1.0;               // result = interpolated * scale
     NoteKind note = NoteKind::Density;
 };
 
@@ -65,13 +65,13 @@ TableOptions ColumnSkipOptions(double scale, NoteKind note);
 
 // Everything a call worked out, for table functions with special cases of their own.
 struct TableResult {
-    double value = 0.0;              // the property in the result unit
-    int i = 1, j = 1;                // cell found (after the column advance of R3)
-    double usedPressure = 0.0;       // p_c, table unit
-    double usedTemperatureK = 0.0;   // T_c
-    double notePressureKPa = 0.0;    // used state as the range note receives it
+    double value = 0.0;             // the property in the result unit
+    int i = 1, j = 1;               // cell found (after the column advance of R3)
+    double usedPressure = 0.0;      // p_c, table unit
+    double usedTemperatureK = 0.0;  // T_c
+    double notePressureKPa = 0.0;   // used state as the range note receives it
     double noteTemperatureK = 0.0;
-    bool columnMoved = false;        // R4 took a value from another column
+    bool columnMoved = false;  // R4 took a value from another column
 };
 
 // 1.0 when low <= x <= high, else 0.0 (also for x that is no number).
@@ -81,8 +81,8 @@ double InRangeIndicator(double low, double x, double high);
 TableResult InterpolateTable(const TableData& data, const TableOptions& options, double P_Pa, double t_C);
 
 // Calls the range-note writer of the kind with the arguments in the writers' order.
-void WriteRangeNote(NoteKind kind, double usedPressureKPa, double requestedPressurePa,
-                    double usedTemperatureK, double requestedTemperatureC);
+void WriteRangeNote(NoteKind kind, double usedPressureKPa, double requestedPressurePa, double usedTemperatureK,
+                    double requestedTemperatureC);
 
 // Interpolates and, as its last step, writes the range note of options.note. P in Pa absolute, t in degC.
 double EvaluateTable(const TableData& data, const TableOptions& options, double P_Pa, double t_C);

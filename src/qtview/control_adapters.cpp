@@ -56,9 +56,8 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
         auto* e = new QLineEdit(parent);
         e->setFrame(false);
         e->setTextMargins(0, 0, 0, 0);
-        QObject::connect(e, &QLineEdit::textEdited, e, [&edit](const QString& text) {
-            RunUserInput([&] { edit.UserSetText(S(text)); });
-        });
+        QObject::connect(e, &QLineEdit::textEdited, e,
+                         [&edit](const QString& text) { RunUserInput([&] { edit.UserSetText(S(text)); }); });
         return e;
     }
     void Update(TEdit& edit, QLineEdit& e, QPalette&) const override {
@@ -95,9 +94,7 @@ class MemoAdapter : public AdapterOf<TMemo, QPlainTextEdit> {
 
 class GroupBoxAdapter : public AdapterOf<TGroupBox, QGroupBox> {
     QGroupBox* Make(TGroupBox&, QWidget* parent) const override { return new QGroupBox(parent); }
-    void Update(TGroupBox& box, QGroupBox& g, QPalette&) const override {
-        g.setTitle(Q(box.Caption()));
-    }
+    void Update(TGroupBox& box, QGroupBox& g, QPalette&) const override { g.setTitle(Q(box.Caption())); }
     std::vector<TControl*> Dependents(TControl& control) const override {
         return static_cast<TGroupBox&>(control).Children();
     }
@@ -110,9 +107,7 @@ class UpDownAdapter : public AdapterOf<TUpDown, UpDownWidget> {
 
 class PaintBoxAdapter : public AdapterOf<TPaintBox, PaintBoxWidget> {
     PaintBoxWidget* Make(TPaintBox& box, QWidget* parent) const override { return new PaintBoxWidget(box, parent); }
-    void Update(TPaintBox&, PaintBoxWidget& p, QPalette&) const override {
-        p.update();
-    }
+    void Update(TPaintBox&, PaintBoxWidget& p, QPalette&) const override { p.update(); }
 };
 
 class ButtonAdapter : public AdapterOf<TButton, QPushButton> {

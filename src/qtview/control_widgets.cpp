@@ -33,8 +33,10 @@ UpDownWidget::UpDownWidget(TUpDown& upDown, QWidget* parent) : QWidget(parent) {
     down->setArrowType(Qt::DownArrow);
     layout->addWidget(up);
     layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btNext); }); });
-    connect(down, &QToolButton::clicked, this, [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btPrev); }); });
+    connect(up, &QToolButton::clicked, this,
+            [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btNext); }); });
+    connect(down, &QToolButton::clicked, this,
+            [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btPrev); }); });
 }
 
 GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent), grid_(grid) {
@@ -177,7 +179,8 @@ void RichEditWidget::mousePressEvent(QMouseEvent* event) {
     // the report's selection is made click by click, so the caret goes to the click now.
     if (event->button() == Qt::LeftButton) setTextCursor(cursorForPosition(p));
     QTextEdit::mousePressEvent(event);
-    RunUserInput([&] { edit_.UserMouseDown(ModelButton(event->button()), ModelShift(event->modifiers()), p.x(), p.y()); });
+    RunUserInput(
+        [&] { edit_.UserMouseDown(ModelButton(event->button()), ModelShift(event->modifiers()), p.x(), p.y()); });
 }
 
 TRichContent RichEditWidget::ContentFromDocument() const {

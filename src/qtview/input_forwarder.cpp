@@ -44,12 +44,12 @@ int VirtualKeyCode(int qtKey, bool keypad) {
     static const struct {
         int qt, vk;
     } kNamed[] = {
-        {Qt::Key_Backspace, vkBack}, {Qt::Key_Tab, vkTab},        {Qt::Key_Return, vkReturn},
-        {Qt::Key_Enter, vkReturn},   {Qt::Key_Escape, vkEscape},  {Qt::Key_Space, vkSpace},
-        {Qt::Key_PageUp, vkPrior},   {Qt::Key_PageDown, vkNext},  {Qt::Key_End, vkEnd},
-        {Qt::Key_Home, vkHome},      {Qt::Key_Left, vkLeft},      {Qt::Key_Up, vkUp},
-        {Qt::Key_Right, vkRight},    {Qt::Key_Down, vkDown},      {Qt::Key_Print, vkSnapshot},
-        {Qt::Key_Insert, vkInsert},  {Qt::Key_Delete, vkDelete},  {Qt::Key_Comma, vkOemComma},
+        {Qt::Key_Backspace, vkBack}, {Qt::Key_Tab, vkTab},          {Qt::Key_Return, vkReturn},
+        {Qt::Key_Enter, vkReturn},   {Qt::Key_Escape, vkEscape},    {Qt::Key_Space, vkSpace},
+        {Qt::Key_PageUp, vkPrior},   {Qt::Key_PageDown, vkNext},    {Qt::Key_End, vkEnd},
+        {Qt::Key_Home, vkHome},      {Qt::Key_Left, vkLeft},        {Qt::Key_Up, vkUp},
+        {Qt::Key_Right, vkRight},    {Qt::Key_Down, vkDown},        {Qt::Key_Print, vkSnapshot},
+        {Qt::Key_Insert, vkInsert},  {Qt::Key_Delete, vkDelete},    {Qt::Key_Comma, vkOemComma},
         {Qt::Key_Minus, vkOemMinus}, {Qt::Key_Period, vkOemPeriod},
     };
     for (const auto& k : kNamed)
@@ -88,7 +88,8 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
             auto* e = static_cast<QKeyEvent*>(event);
             control_.UserKeyDown(KeyOf(*e), ModelShift(e->modifiers()));
             const QString text = e->text();
-            if (text.size() == 1 && text[0].unicode() < 128) control_.UserKeyPress(static_cast<char>(text[0].unicode()));
+            if (text.size() == 1 && text[0].unicode() < 128)
+                control_.UserKeyPress(static_cast<char>(text[0].unicode()));
             break;
         }
         case QEvent::KeyRelease: {

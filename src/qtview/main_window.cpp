@@ -212,8 +212,7 @@ void MainWindow::ApplyTabOrder() {
     for (TControl* c : form_.Controls())
         if (auto it = shown_.find(c); it != shown_.end() && it->second.adapter->InTabChain())
             chain.emplace_back(c->TabOrder(), it->second.widget);
-    std::stable_sort(chain.begin(), chain.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
 

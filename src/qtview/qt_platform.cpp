@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QImage>
 #include <QFontDialog>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>

@@ -61,8 +61,7 @@ std::string F6(double v) { return FormatFixed(v, 6); }
 double IdealGasError(const MediumStateValues& end) {
     const double d = end.density / FlowDensity;
     if (!(d > 0.0)) return 0.0;
-    const double r = end.pressure / OperatingPressure * (kKelvin + OperatingTemperature) /
-                     (kKelvin + end.temperature);
+    const double r = end.pressure / OperatingPressure * (kKelvin + OperatingTemperature) / (kKelvin + end.temperature);
     const double e = std::fabs(std::sqrt(r) - std::sqrt(d)) / std::sqrt(d) * 100.0;
     return std::isfinite(e) ? e : 0.0;
 }
@@ -70,8 +69,7 @@ double IdealGasError(const MediumStateValues& end) {
 bool ConeDevice() { return IsConeDevice(DecodeDevice(DeviceCode)); }
 
 // "The error figures below include" the number and what it is for.
-std::string ContributionLine(const std::string& number, const char* swedish, const char* german,
-                             const char* english) {
+std::string ContributionLine(const std::string& number, const char* swedish, const char* german, const char* english) {
     return ByLanguage("Feluttrycken nedan innehåller ", "Fehlerangabe enthält ", "Errorreport includes ") +
            ReportSeparator + number + ReportSeparator + ByLanguage(swedish, german, english);
 }
@@ -83,25 +81,20 @@ void AddContributionLines(ReportBlock& block) {
     const bool roughness = std::fabs(RoughnessUncertaintyPercent) > kFactorApplied;
     const bool edge = std::fabs(InletEdgeFactor - 1.0) > kFactorApplied;
     if ((x < kTooShortStraightLength && x > 0.05) || bend) {
-        const std::string number =
-            StraightLengthLeftOut() ? std::string("0") + DecimalSeparator() + "0" : F2(x);
+        const std::string number = StraightLengthLeftOut() ? std::string("0") + DecimalSeparator() + "0" : F2(x);
         if (bend)
-            block.Add(ContributionLine(number, " % osäkerhet från raksträckan.",
-                                       " % Unsicherheit von gerade Rohr.",
+            block.Add(ContributionLine(number, " % osäkerhet från raksträckan.", " % Unsicherheit von gerade Rohr.",
                                        " % uncertainty from straight length"));
         else
-            block.Add(ContributionLine(number, " % felbidrag från raksträckan.",
-                                       " % Zusatzfehler von gerade Rohr.",
+            block.Add(ContributionLine(number, " % felbidrag från raksträckan.", " % Zusatzfehler von gerade Rohr.",
                                        "% error from straight length"));
     }
     if (roughness)
         block.Add(ContributionLine(F2(RoughnessUncertaintyPercent), " % osäkerhetsbidr. från rörråhet",
-                                   " % Zusatzunsicherheit durch Rohrrauheit",
-                                   "% uncertainty from pipe roughness"));
+                                   " % Zusatzunsicherheit durch Rohrrauheit", "% uncertainty from pipe roughness"));
     if (edge)
         block.Add(ContributionLine(F2(InletEdgeUncertaintyPercent), " % osäkerhetsbidr. från oskarp kant",
-                                   " % Zusatzunsicherheit durch unsharfe Kante",
-                                   " % uncertainty from unsharp edge"));
+                                   " % Zusatzunsicherheit durch unsharfe Kante", " % uncertainty from unsharp edge"));
     if (roughness)
         block.Add(ByLanguage("Korrekturfaktor för rörråhet__________________(br)= ",
                              "Berichtigungsfaktor für Rohrrauheit___________(br)= ",
@@ -120,9 +113,7 @@ void AddContributionLines(ReportBlock& block) {
 }
 
 // " (" RS number RS ")": the bound without density correction, shown when the density varies.
-std::string Uncorrected(double value) {
-    return " (" + ReportSeparator + F2(value) + ReportSeparator + ")";
-}
+std::string Uncorrected(double value) { return " (" + ReportSeparator + F2(value) + ReportSeparator + ")"; }
 
 void AddAlgorithm1(ReportBlock& block, const AlgorithmUncertainties& u, bool cone, bool varies) {
     const std::string& s = ReportSeparator;
@@ -133,8 +124,8 @@ void AddAlgorithm1(ReportBlock& block, const AlgorithmUncertainties& u, bool con
                    : ByLanguage("1.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 1;",
                                 "1.Durchschnittliche Normuns.+Ber.-fehler für Berechnungsmethod 1;",
                                 "1.Avg. standard unc. + calculation error in calculation algorithm 1;"));
-    block.Add("q_rot_normal= " + s + F6(RootFlowNormal) + s + "*sqrt(dp) < " + s +
-              F2(u.algorithm1) + (varies ? Uncorrected(u.algorithm1Uncorrected) : "") + s + "%");
+    block.Add("q_rot_normal= " + s + F6(RootFlowNormal) + s + "*sqrt(dp) < " + s + F2(u.algorithm1) +
+              (varies ? Uncorrected(u.algorithm1Uncorrected) : "") + s + "%");
     if (varies) {
         const std::string b = Uncorrected(u.algorithm1Uncorrected);
         block.Add(ByLanguage("(Där ", "(Wo ", "(Where ") + s + F2(u.algorithm1) +
@@ -159,8 +150,7 @@ void AddAlgorithm2(ReportBlock& block, const AlgorithmUncertainties& u, bool con
                    : ByLanguage("2.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 2;",
                                 "2.Durchs. Normunsicherheit+Ber.-fehler für Berechnungsmethod 2;",
                                 "2.Avg. standard unc. + Calc. error in Calculation algorithm 2;"));
-    const double k2 =
-        MaxFlowGivenFlag == "J" && SolveFor != "FL" ? RootFlowDesign : RootFlowMax;
+    const double k2 = MaxFlowGivenFlag == "J" && SolveFor != "FL" ? RootFlowDesign : RootFlowMax;
     block.Add("q_rot_max= " + s + F6(k2) + s + "*sqrt(dp) < " + s + F2(u.algorithm2) + s +
               (varies ? Uncorrected(u.algorithm2Uncorrected) : "") + "%");
     block.SetStyle(kBold);
@@ -181,23 +171,20 @@ void AddAlgorithm3(ReportBlock& block, const AlgorithmUncertainties& u, bool con
                                 "3.Avg. standard unc. + Calculation error in calculation algorithm 3;"));
     block.Add("q_pol_mat=q_rot_mat*fmat < " + s + F2(u.algorithm3) + s +
               (varies ? Uncorrected(u.algorithm3Uncorrected) : "") + "%");
-    block.Add(ByLanguage("där q_rot_mat= ", "wo q_rot_mat= ", "where q_rot_mat= ") +
-              RootFlowFormulaText);
+    block.Add(ByLanguage("där q_rot_mat= ", "wo q_rot_mat= ", "where q_rot_mat= ") + RootFlowFormulaText);
     block.SetStyle(kBold);
 }
 
 std::string ConeFmatLine() {
     const double beta = DiameterRatioBeta;
-    const double a = DecodeDevice(DeviceCode) == FlowDevice::WaferCone
-                         ? 0.755 + 6.787 * std::pow(beta, 8.0)
-                         : 0.649 + 0.696 * std::pow(beta, 4.0);
+    const double a = DecodeDevice(DeviceCode) == FlowDevice::WaferCone ? 0.755 + 6.787 * std::pow(beta, 8.0)
+                                                                       : 0.649 + 0.696 * std::pow(beta, 4.0);
     const double yMax = 1.0 - a * MaxFlowDpPa / (OperatingPressure * KappaOperating);
     const double flowSquared = MaxFlowInput * MaxFlowInput;
     const double flowRatio = MaxMassFlow / FlowAtMaxDp;
-    const double c = a / (KappaOperating * OperatingPressure * MaxDpEntered / MaxFlowDpPa) *
-                     MaxDpEntered / flowSquared * flowRatio * flowRatio;
-    if (flowSquared == 0.0 || FlowAtMaxDp == 0.0 || !std::isfinite(c) || !std::isfinite(yMax))
-        return "";
+    const double c = a / (KappaOperating * OperatingPressure * MaxDpEntered / MaxFlowDpPa) * MaxDpEntered /
+                     flowSquared * flowRatio * flowRatio;
+    if (flowSquared == 0.0 || FlowAtMaxDp == 0.0 || !std::isfinite(c) || !std::isfinite(yMax)) return "";
     const double s = MaxDpEntered / flowSquared;
     std::string mantissa, suffix;
     if (s < 1e-9) {
@@ -209,10 +196,9 @@ std::string ConeFmatLine() {
     } else {
         mantissa = FormatFixed(c, 8);
     }
-    return ByLanguage("där fmat(q_rot_max)= (1-", "wo fmat(q_rot_max)= (1-",
-                      "where fmat(q_rot_max)= (1-") +
-           mantissa + suffix + "*q_rot_max*q_rot_max" + "*(" + F6(OperatingPressure / 1000.0) +
-           "/(" + PressureExpression() + "))" + ")/" + F6(yMax);
+    return ByLanguage("där fmat(q_rot_max)= (1-", "wo fmat(q_rot_max)= (1-", "where fmat(q_rot_max)= (1-") + mantissa +
+           suffix + "*q_rot_max*q_rot_max" + "*(" + F6(OperatingPressure / 1000.0) + "/(" + PressureExpression() +
+           "))" + ")/" + F6(yMax);
 }
 
 // The decimal exponent of the report number at width 0 (0 when it shows none).
@@ -237,16 +223,14 @@ std::string DeviceFmatLine() {
     const double scale = std::fabs(b) * t;
     const int n = scale > 0.0 && std::isfinite(scale) ? ShownExponent(1.0 / scale) : 0;
     const double flowRatio = FlowAtMaxDp / MaxMassFlow;
-    const double coefficient = std::fabs(b) *
-                               std::pow(flowSquared / MaxFlowDpPa * flowRatio * flowRatio, 0.375) *
-                               std::pow(10.0, n);
-    const double denominator = 1.0 + b * std::pow(MaxDpEntered / MaxFlowDpPa, 0.375) /
-                                         std::pow(MaxDpEntered * MaxDpPa / MaxFlowDpPa, 0.375);
+    const double coefficient =
+        std::fabs(b) * std::pow(flowSquared / MaxFlowDpPa * flowRatio * flowRatio, 0.375) * std::pow(10.0, n);
+    const double denominator =
+        1.0 + b * std::pow(MaxDpEntered / MaxFlowDpPa, 0.375) / std::pow(MaxDpEntered * MaxDpPa / MaxFlowDpPa, 0.375);
     if (!std::isfinite(t) || !std::isfinite(coefficient) || !std::isfinite(denominator)) return "";
-    return ByLanguage("där fmat(q_rot_mat)=(1", "wo fmat(q_rot_mat)=(1",
-                      "where fmat(q_rot_mat)=(1") +
-           std::string(b > 0.0 ? "+" : "-") + F6(coefficient) +
-           (n > 0 ? "E-" + std::to_string(n) : "") + "/q_rot_mat**(3/4))/" + F6(denominator);
+    return ByLanguage("där fmat(q_rot_mat)=(1", "wo fmat(q_rot_mat)=(1", "where fmat(q_rot_mat)=(1") +
+           std::string(b > 0.0 ? "+" : "-") + F6(coefficient) + (n > 0 ? "E-" + std::to_string(n) : "") +
+           "/q_rot_mat**(3/4))/" + F6(denominator);
 }
 
 // G: the fmat line with its note and the all-flows line; gives the fmat line.
@@ -256,12 +240,10 @@ std::string AddFmatLines(ReportBlock& block, bool gas, bool cone) {
     if (!fmat.empty()) block.AddFitted(fmat, Utf8Length(fmat));
     if (!cone) {
         block.SetStyle(kBold);
-        block.Add(ByLanguage("(Där ** = upphöjt till)", "(Wo ** = raised to)",
-                             "(Where ** = raised to)"));
+        block.Add(ByLanguage("(Där ** = upphöjt till)", "(Wo ** = raised to)", "(Where ** = raised to)"));
     }
     block.Add(ByLanguage("Används för bästa noggrannhet vid alla flöden",
-                         "Für beste Präzision bei allen Durchflüssen genützt",
-                         "Used for best Precision at all flows"));
+                         "Für beste Präzision bei allen Durchflüssen genützt", "Used for best Precision at all flows"));
     block.AddEmpty();
     return fmat;
 }
@@ -286,9 +268,9 @@ void AddDensityFactor(ReportBlock& block, double algorithm3) {
         block.Add(ByLanguage("(Multiplicera flödesberäkningen 1,2 eller 3 med fdens (fdens_mat) (p.s.s. som fmat))",
                              "(Durchlussberechnung 1,2 oder 3 mit fdens multiplizieren (wie mit fmat))",
                              "(Multiply flow calculation 1,2 or 3 with fdens (as with fmat))"));
-    block.Add(ByLanguage("Exempel; ", "Beispiel; ", "Example; ") + std::string("q_pol_mat_densideal= ") +
-              s + RootFlowFormulaText + s + (volume ? "*fmat/fdens" : "*fmat*fdens") + " < " +
-              F2(algorithm3) + s + "%" + ByLanguage(" osäkerhet", " Unsicherheit", " Uncertainty"));
+    block.Add(ByLanguage("Exempel; ", "Beispiel; ", "Example; ") + std::string("q_pol_mat_densideal= ") + s +
+              RootFlowFormulaText + s + (volume ? "*fmat/fdens" : "*fmat*fdens") + " < " + F2(algorithm3) + s + "%" +
+              ByLanguage(" osäkerhet", " Unsicherheit", " Uncertainty"));
 }
 
 }  // namespace
@@ -331,8 +313,7 @@ AlgorithmUncertainties CombinedAlgorithmUncertainties() {
         u.algorithm2Uncorrected = std::sqrt(ub * ub + r2 + e2 + d2 + i2);
     }
     double base = Squared(ce + u0);
-    if (!StraightLengthLeftOut())
-        base = BendCorrected() ? ce * ce + u0 * u0 + x * x : Squared(ce + u0 + x);
+    if (!StraightLengthLeftOut()) base = BendCorrected() ? ce * ce + u0 * u0 + x * x : Squared(ce + u0 + x);
     u.algorithm3 = std::sqrt(base + r2 + e2 + i2);
     u.algorithm3Uncorrected = std::sqrt(base + r2 + e2 + d2);
     return u;

@@ -103,14 +103,13 @@ std::vector<LiquidInterval> LiquidIntervals(const TStringGrid& grid, const Table
     }
     for (int i = 0; i + 1 < columns.Count(); ++i) {
         const int lo = columns.index[i], hi = columns.index[i + 1];
-        out.push_back({columns.value[i], columns.value[i + 1], CompTableNumber(grid, lo, 2),
-                       CompTableNumber(grid, hi, 2)});
+        out.push_back(
+            {columns.value[i], columns.value[i + 1], CompTableNumber(grid, lo, 2), CompTableNumber(grid, hi, 2)});
     }
     return out;
 }
 
-std::vector<std::vector<GasCell>> GasCells(const TStringGrid& grid, const TableAxis& columns,
-                                           const TableAxis& rows) {
+std::vector<std::vector<GasCell>> GasCells(const TStringGrid& grid, const TableAxis& columns, const TableAxis& rows) {
     struct Span {
         double lo, hi;
         int loIndex, hiIndex;
@@ -202,14 +201,12 @@ DensityReference SteamReference() {
 }
 
 double MediumDensityAt(double pressurePa, double& temperatureC) {
-    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC,
-           relative = RelativeHumidity;
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, pv = 0, h = 0;
     double p = pressurePa;
     MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
-                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, temperatureC,
-                            HumidityInputKind, absolute, specific, dew, relative, density, dry, vapour, viscosity,
-                            kappa, cp, cv, pv, h);
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, temperatureC, HumidityInputKind,
+                            absolute, specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, pv, h);
     return density;
 }
 
@@ -221,13 +218,13 @@ double LiquidInterpolationError(const std::vector<LiquidInterval>& intervals, do
         // The quarter points and the middle, as the gas and steam checks take them.
         const double points[] = {(3 * iv.tlo + iv.thi) / 4, (iv.tlo + iv.thi) / 2, (iv.tlo + 3 * iv.thi) / 4};
         for (double t : points) {
-            worst = std::fmax(worst, Checked([&] {
-                const double estimate = linear ? CheckedDiv(iv.dlo * (iv.thi - t) + iv.dhi * (t - iv.tlo),
-                                                            iv.thi - iv.tlo)
-                                               : iv.dlo;
-                double state = t;
-                return Deviation(estimate, MediumDensityAt(pressureKPa * 1000.0, state));
-            }));
+            worst = std::fmax(
+                worst, Checked([&] {
+                    const double estimate =
+                        linear ? CheckedDiv(iv.dlo * (iv.thi - t) + iv.dhi * (t - iv.tlo), iv.thi - iv.tlo) : iv.dlo;
+                    double state = t;
+                    return Deviation(estimate, MediumDensityAt(pressureKPa * 1000.0, state));
+                }));
             if (!linear) break;
         }
     }
@@ -245,11 +242,11 @@ double GasInterpolationError(const std::vector<std::vector<GasCell>>& cells, con
                                         {(3 * c.tlo + c.thi) / 4, (c.plo + 3 * c.phi) / 4}};
             for (const auto& tp : points) {
                 worst = std::fmax(worst, Checked([&] {
-                    const double t = tp[0], p = tp[1];
-                    const double estimate = IdealGasEstimate(ref, p, t, GasRatioAt(c, form, t, p));
-                    double state = t;
-                    return Deviation(estimate, MediumDensityAt(p * 1000.0, state));
-                }));
+                                      const double t = tp[0], p = tp[1];
+                                      const double estimate = IdealGasEstimate(ref, p, t, GasRatioAt(c, form, t, p));
+                                      double state = t;
+                                      return Deviation(estimate, MediumDensityAt(p * 1000.0, state));
+                                  }));
             }
         }
     }
@@ -264,12 +261,12 @@ double SteamInterpolationError(const std::vector<SteamInterval>& intervals, cons
         const double points[] = {(3 * iv.plo + iv.phi) / 4, (iv.plo + iv.phi) / 2, (iv.plo + 3 * iv.phi) / 4};
         for (double p : points) {
             worst = std::fmax(worst, Checked([&] {
-                const double t = linear ? Lerp(p, iv.plo, iv.phi, iv.tlo, iv.thi) : iv.tlo;
-                const double r = linear ? Lerp(p, iv.plo, iv.phi, iv.rlo, iv.rhi) : iv.rlo;
-                const double pa = p * 1000.0;
-                return Deviation(IdealGasEstimate(ref, p, t, r),
-                                 SteamDensityPT(pa, WaterSaturationTemperature(pa)));
-            }));
+                                  const double t = linear ? Lerp(p, iv.plo, iv.phi, iv.tlo, iv.thi) : iv.tlo;
+                                  const double r = linear ? Lerp(p, iv.plo, iv.phi, iv.rlo, iv.rhi) : iv.rlo;
+                                  const double pa = p * 1000.0;
+                                  return Deviation(IdealGasEstimate(ref, p, t, r),
+                                                   SteamDensityPT(pa, WaterSaturationTemperature(pa)));
+                              }));
         }
     }
     return worst;

@@ -56,8 +56,7 @@ struct SteamInterval {
 // row 1; steam: row 1); each list has at least one interval.
 std::vector<LiquidInterval> LiquidIntervals(const TStringGrid& grid, const TableAxis& columns);
 // [temperature interval][pressure interval].
-std::vector<std::vector<GasCell>> GasCells(const TStringGrid& grid, const TableAxis& columns,
-                                           const TableAxis& rows);
+std::vector<std::vector<GasCell>> GasCells(const TStringGrid& grid, const TableAxis& columns, const TableAxis& rows);
 std::vector<SteamInterval> SteamIntervals(const TStringGrid& grid, const TableAxis& rows);
 
 // Which closing formula the code takes, by the last interval.

@@ -196,8 +196,8 @@ double StartingError(const TableState& s) {
         double t = s.t0, d = 0.0;
         if (!TryDensity(s.pmin, t, d)) return kFailedPercent;
         const double e = s.tmax == s.tmin ? s.endDensity[0]
-                                          : s.endDensity[0] + (s.endDensity[1] - s.endDensity[0]) *
-                                                                   (s.t0 - s.tmin) / (s.tmax - s.tmin);
+                                          : s.endDensity[0] + (s.endDensity[1] - s.endDensity[0]) * (s.t0 - s.tmin) /
+                                                                  (s.tmax - s.tmin);
         return ErrorPercent(d, e);
     }
     double worst = 0.0;
@@ -207,8 +207,8 @@ double StartingError(const TableState& s) {
         double err = kFailedPercent;
         if (TryDensity(c[0], t, d)) {
             try {
-                err = ErrorPercent(d, ReferenceDensity * CheckedDiv(c[0], s.p0) *
-                                          CheckedDiv(kKelvin + s.t0, kKelvin + t));
+                err = ErrorPercent(d,
+                                   ReferenceDensity * CheckedDiv(c[0], s.p0) * CheckedDiv(kKelvin + s.t0, kKelvin + t));
             } catch (const CalcError&) {
                 err = kFailedPercent;
             }
@@ -283,7 +283,8 @@ void WriteTableTexts(bool computed, int points) {
     const std::string suffix = severalPoints ? ByLanguage("*Z0/Zn-kvot", "*Z0/Zn-Kvot", "*Z0/Zn-quote") : "";
 
     if (computed) {
-        f.ZLabel.SetCaption(liquid ? ByLanguage("Tmin  Densitet som fkn av temperatur", "Tmin  Dichte wie Fkn von Temperatur",
+        f.ZLabel.SetCaption(liquid ? ByLanguage("Tmin  Densitet som fkn av temperatur",
+                                                "Tmin  Dichte wie Fkn von Temperatur",
                                                 "Tmin  Density as function of temperature")
                                    : ByLanguage("Tmin  Z0/Zn-kvot som fkn av Tryck/Temperatur",
                                                 "Tmin  Z0/Zn-Kvot wie Fkn von Druck/Temperatur",
@@ -296,18 +297,19 @@ void WriteTableTexts(bool computed, int points) {
             f.PThelp.SetCaption(std::string(ByLanguage("Beräkna densitet(P,T)=P(kPaA)/", "Dichte(P,T)=P(kPaA)/",
                                                        "Calculate density(P,T)=P(kPaA)/")) +
                                 F6(p0) + "*" + t0Text + "/(T(C)+273,15)" + "*" + F6(ReferenceDensity) + suffix);
-        f.PTr0text.SetCaption(std::string(ByLanguage("Där r0(Pmedel,Tmedel)= ", "Wo r0(Pmv,Tmv)= ",
-                                                     "Där r0(Pmean,Tmean)= ")) +
-                              F6(ReferenceDensity) + ByLanguage(" kg/m3 vid ", " kg/m3 vid ", " kg/m3 at ") +
-                              F6(p0) + " kPaA, " + F6(t0) + " C");
+        f.PTr0text.SetCaption(
+            std::string(ByLanguage("Där r0(Pmedel,Tmedel)= ", "Wo r0(Pmv,Tmv)= ", "Där r0(Pmean,Tmean)= ")) +
+            F6(ReferenceDensity) + ByLanguage(" kg/m3 vid ", " kg/m3 vid ", " kg/m3 at ") + F6(p0) + " kPaA, " +
+            F6(t0) + " C");
         if (!liquid)
-            f.Z0Zn.SetCaption(ByLanguage("Där Z0/Zn-Kvot beräknas med linjär interpolation mellan tabellvärdena",
-                                         "Wo Z0/Zn-Kvot mit lineares Interpolation zwischen Tafelwerten berechnet werden soll",
-                                         "Where Z0/Zn-quote is calculated with linear interpolation between table-values"));
-        f.PTmaxerror.SetCaption(std::string(ByLanguage("Maximalt verkligt beräkningsfel= ",
-                                                       "Grösste wirklicher Berechnungsfehler= ",
-                                                       "Maximal real calculation error= ")) +
-                                FormatFixed(DensityTableErrorPercent, 4));
+            f.Z0Zn.SetCaption(
+                ByLanguage("Där Z0/Zn-Kvot beräknas med linjär interpolation mellan tabellvärdena",
+                           "Wo Z0/Zn-Kvot mit lineares Interpolation zwischen Tafelwerten berechnet werden soll",
+                           "Where Z0/Zn-quote is calculated with linear interpolation between table-values"));
+        f.PTmaxerror.SetCaption(
+            std::string(ByLanguage("Maximalt verkligt beräkningsfel= ", "Grösste wirklicher Berechnungsfehler= ",
+                                   "Maximal real calculation error= ")) +
+            FormatFixed(DensityTableErrorPercent, 4));
     } else {
         f.ZLabel.SetCaption(liquid ? ByLanguage("Tmin  Densitet som fkn av temperatur",
                                                 "Tmin  Dichte wie Funktion vom Temperatur",
@@ -324,10 +326,9 @@ void WriteTableTexts(bool computed, int points) {
                                            "Maximalt verkligt beräkningsfel= FÖRST HUVUDBERÄKNING, SEDAN DENNA",
                                            "Maximal real calculation error= FIRST MAIN CALCULATION, then this"));
     }
-    DensityAssignmentLine =
-        DotForm(std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" +
-                   t0Text + ByLanguage("/(T+273.15)*kvot*", "/(T+273.15)*Kvot*", "/(T+273.15)*quote*") +
-                   F6(ReferenceDensity) + ";");
+    DensityAssignmentLine = DotForm(
+        std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" + t0Text +
+        ByLanguage("/(T+273.15)*kvot*", "/(T+273.15)*Kvot*", "/(T+273.15)*quote*") + F6(ReferenceDensity) + ";");
 
     if (CalcFunction != "Strypf") {
         for (TLabel* l : {&f.fdens_mat, &f.PTberex}) {
@@ -446,13 +447,12 @@ void BuildCompensationTable(bool compute) {
 void ShowCompensationTableControls(bool show) {
     TForm1& f = Form1();
     const CompTableKind kind = CompTableKindOf(MediumCode);
-    for (TControl* c : {static_cast<TControl*>(&f.PTKompgrid), static_cast<TControl*>(&f.Trycktemplabel),
-                        static_cast<TControl*>(&f.PTberex), static_cast<TControl*>(&f.BigBlock),
-                        static_cast<TControl*>(&f.Pmin), static_cast<TControl*>(&f.Pmax),
-                        static_cast<TControl*>(&f.PTberfeltext), static_cast<TControl*>(&f.PTberfel),
-                        static_cast<TControl*>(&f.PThelp), static_cast<TControl*>(&f.fdens_mat),
-                        static_cast<TControl*>(&f.Label2), static_cast<TControl*>(&f.PTmaxerror),
-                        static_cast<TControl*>(&f.kod)})
+    for (TControl* c :
+         {static_cast<TControl*>(&f.PTKompgrid), static_cast<TControl*>(&f.Trycktemplabel),
+          static_cast<TControl*>(&f.PTberex), static_cast<TControl*>(&f.BigBlock), static_cast<TControl*>(&f.Pmin),
+          static_cast<TControl*>(&f.Pmax), static_cast<TControl*>(&f.PTberfeltext), static_cast<TControl*>(&f.PTberfel),
+          static_cast<TControl*>(&f.PThelp), static_cast<TControl*>(&f.fdens_mat), static_cast<TControl*>(&f.Label2),
+          static_cast<TControl*>(&f.PTmaxerror), static_cast<TControl*>(&f.kod)})
         c->SetVisible(show);
     f.ZLabel.SetVisible(show && kind != CompTableKind::Steam);
     f.Tmax.SetVisible(show && kind != CompTableKind::Steam);

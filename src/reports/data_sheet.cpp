@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "flow/permanent_loss.h"
 #include "flow/device_geometry.h"
+#include "flow/permanent_loss.h"
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
 #include "media/thermal_expansion.h"
@@ -88,8 +88,10 @@ public:
 
     void Line(const std::string& text) { lines_.push_back(margin_ + text); }
     void Number(double value) {
-        if (std::isfinite(value)) Line(indent_ + Field(kNumberWidth, value));
-        else Blank();
+        if (std::isfinite(value))
+            Line(indent_ + Field(kNumberWidth, value));
+        else
+            Blank();
     }
     void Blank() { Line(indent_); }
     const std::string& Indent() const { return indent_; }
@@ -135,11 +137,11 @@ std::string MediumName() {
     static const struct {
         const char* code;
         SheetText name;
-    } kNames[] = {{"VAT", {"         Wasser", "          Water"}},   {"NGAS", {"         Erdgas", "    Natural gas"}},
-                  {"G", {"    Gasmischung", "     Gasmixture"}},    {"AR", {"          Argon", "          Argon"}},
-                  {"LUF", {"           Luft", "            Air"}},   {"MNG", {"      Sattdampf", "Saturated steam"}},
-                  {"ANG", {"          Dampf", "          Steam"}},   {"VÄT", {"    Flüssigkeit", "         Liquid"}},
-                  {"GAS", {"            Gas", "            Gas"}},   {"IGAS", {"       Real Gas", "       Real Gas"}}};
+    } kNames[] = {{"VAT", {"         Wasser", "          Water"}}, {"NGAS", {"         Erdgas", "    Natural gas"}},
+                  {"G", {"    Gasmischung", "     Gasmixture"}},   {"AR", {"          Argon", "          Argon"}},
+                  {"LUF", {"           Luft", "            Air"}}, {"MNG", {"      Sattdampf", "Saturated steam"}},
+                  {"ANG", {"          Dampf", "          Steam"}}, {"VÄT", {"    Flüssigkeit", "         Liquid"}},
+                  {"GAS", {"            Gas", "            Gas"}}, {"IGAS", {"       Real Gas", "       Real Gas"}}};
     for (const auto& n : kNames)
         if (m == n.code) return Of(n.name);
     return "";
@@ -179,8 +181,10 @@ void WriteNumberRows(Sheet& sheet) {
         sheet.Number(q * 3600.0 / FlowDensity);
         sheet.Number(FlowAtReynoldsMin / q * 100.0);
         const double upper = FlowAtUpperLimitValue / q;
-        if (upper < kUnboundedFlowRatio) sheet.Number(upper * 100.0);
-        else sheet.Blank();
+        if (upper < kUnboundedFlowRatio)
+            sheet.Number(upper * 100.0);
+        else
+            sheet.Blank();
     }
     sheet.Number(OperatingTemperature);
     sheet.Number(kAmbientPressureMbar);
@@ -190,8 +194,10 @@ void WriteNumberRows(Sheet& sheet) {
     sheet.Number(DynamicViscosityPas * 1e6);
     sheet.Number(NormalFlowCoefficients.reynolds);
     sheet.Number(NormalFlowCoefficients.epsilon);
-    if (IsGasMedium(MediumCode)) sheet.Number(KappaOperating);
-    else sheet.Blank();
+    if (IsGasMedium(MediumCode))
+        sheet.Number(KappaOperating);
+    else
+        sheet.Blank();
     sheet.Number(ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature));
     const bool roughDevice = DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "S";
     sheet.Number(roughDevice ? PipeRoughnessMm : 0.0);
@@ -200,8 +206,8 @@ void WriteNumberRows(Sheet& sheet) {
     sheet.Number(MaxDpPa * 0.01);
     try {
         sheet.Number(PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter,
-                                          DynamicViscosityPas, MaxMassFlow, MaxDpPa, DiameterRatioBeta,
-                                          DischargeCoefficientC, VelocityOfApproachFactor) *
+                                           DynamicViscosityPas, MaxMassFlow, MaxDpPa, DiameterRatioBeta,
+                                           DischargeCoefficientC, VelocityOfApproachFactor) *
                      0.01);
     } catch (const std::exception&) {
         sheet.Blank();  // no loss before the device is calculated
@@ -210,26 +216,29 @@ void WriteNumberRows(Sheet& sheet) {
     const double bore = ColdBoreMm();
     const double beta = PipeDiameterColdMm != 0.0 ? bore / PipeDiameterColdMm : 0.0;
     if (DeviceCode == "VK") {
-        sheet.Line(sheet.Indent() + "        (Radius r=" + Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) +
-                   " mm) " + Field(10, bore));
+        sheet.Line(sheet.Indent() + "        (Radius r=" +
+                   Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) + " mm) " + Field(10, bore));
     } else {
         sheet.Number(bore);
     }
     sheet.Number(beta);
-    if (NoFlowYet()) sheet.Blank();
-    else sheet.Number(MaxMassFlow / FlowDensity / (3.141592653589793 * PipeDiameter * PipeDiameter * 0.25));
+    if (NoFlowYet())
+        sheet.Blank();
+    else
+        sheet.Number(MaxMassFlow / FlowDensity / (3.141592653589793 * PipeDiameter * PipeDiameter * 0.25));
 }
 
 // The name of the upstream fitting on the form, 27 characters; blanks where it has none.
 std::string FittingName() {
-    const bool firstDe = DeviceCode == "S" || DeviceCode == "SM" || DeviceCode == "VK" || DeviceCode == "D" ||
-                         DeviceCode == "KV";
+    const bool firstDe =
+        DeviceCode == "S" || DeviceCode == "SM" || DeviceCode == "VK" || DeviceCode == "D" || DeviceCode == "KV";
     const bool first = English() ? DeviceCode == "KV" : firstDe;
     struct Names {
         const char* code;
         SheetText firstText;
         SheetText other;  // nullptr: the same as the first, "": none for the other devices
     };
+    // clang-format off
     static const Names kNames[] = {
         {"0", {"Einbaustörung              ", "Fitting                    "}, {nullptr, nullptr}},
         {"1", {"1 Krümmer oder T-Stück     ", "1 90 degrees bend          "}, {nullptr, nullptr}},
@@ -246,6 +255,7 @@ std::string FittingName() {
         {"9", {"Thermometertasche <= 0.03D ", "Thermometerpocket <= 0.03D "}, {"", ""}},
         {"10", {"Thermomtasche 0.03<=D<=0.13", "Therm. pocket 0.03<=D<=0.13"}, {"", ""}},
     };
+    // clang-format on
     for (const Names& n : kNames) {
         if (UpstreamFittingCode != n.code) continue;
         if (first || n.other.de == nullptr) return Of(n.firstText);
@@ -266,14 +276,18 @@ void WriteStraightLengthSheet(Sheet& sheet) {
         sheet.Line(std::string(Of({"Vorhandene                   ", "Given                        "})) + in +
                    Field(14, UpstreamLengthZeroM));
     const std::string value = none ? backpage : Field(14, DownstreamLengthZeroM);
-    if (English()) sheet.Line(FittingName() + "  " + in + value);
-    else sheet.Line(FittingName() + in + "  " + value);
+    if (English())
+        sheet.Line(FittingName() + "  " + in + value);
+    else
+        sheet.Line(FittingName() + in + "  " + value);
 }
 
 void WriteUncertaintyRows(Sheet& sheet) {
     auto belowTooShort = [&](double value) {
-        if (value < kTooShortPercent) sheet.Number(value);
-        else sheet.Blank();
+        if (value < kTooShortPercent)
+            sheet.Number(value);
+        else
+            sheet.Blank();
     };
     sheet.Number(CoefficientUncertaintyPercent);
     sheet.Number(ExtraUncertaintyPercent);
@@ -297,9 +311,9 @@ void WriteDeviceLimits(Sheet& sheet) {
         sheet.Lines().push_back("");
     }
     if (Noted(notes[kThroatDiameterMessage]) && BoreDiameter < ThroatDiameterLowerBound) {
-        const std::string text = Worded() ? Standard({", nach ISO: d > ", ", acc. ISO: d > "},
-                                                     {", nach DIN: d > ", ", acc. DIN: d > "})
-                                          : "MINGRÄNS (mm)= ";
+        const std::string text =
+            Worded() ? Standard({", nach ISO: d > ", ", acc. ISO: d > "}, {", nach DIN: d > ", ", acc. DIN: d > "})
+                     : "MINGRÄNS (mm)= ";
         sheet.Line("31 " + notes[kThroatDiameterMessage] + text +
                    Field(10, ThroatDiameterLowerBound * 1000.0, kShortPrecision) + " mm");
     }
@@ -311,9 +325,8 @@ void WriteDeviceLimits(Sheet& sheet) {
                    Field(15, StandardMaxDiffPressure * 0.001));
     const double beta = NormalFlowCoefficients.beta;
     if (Noted(notes[kDiameterRatioMessage]) && (beta > BetaUpperBound || beta < BetaLowerBound))
-        sheet.Line("32 " + notes[kDiameterRatioMessage] + RangeText() +
-                   Field(10, BetaLowerBound, kShortPrecision) + " < beta < " +
-                   Field(10, BetaUpperBound, kShortPrecision));
+        sheet.Line("32 " + notes[kDiameterRatioMessage] + RangeText() + Field(10, BetaLowerBound, kShortPrecision) +
+                   " < beta < " + Field(10, BetaUpperBound, kShortPrecision));
     double re = 0.0;
     try {
         re = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);

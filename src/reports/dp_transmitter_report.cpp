@@ -63,14 +63,13 @@ void WriteFlowDpTable() {
     try {
         for (int i = 1; i <= kTableColumns; ++i) {
             const double q = MinMassFlow + (i - 1) * (MaxMassFlow - MinMassFlow) / 9.0;
-            flowRow += " " + ReportSeparator +
-                       FormatFixed(CheckFinite(CheckedDiv(q * MaxFlowInput, MaxMassFlow)), 5);
+            flowRow += " " + ReportSeparator + FormatFixed(CheckFinite(CheckedDiv(q * MaxFlowInput, MaxMassFlow)), 5);
             double dp = 0.0;
-            DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard,
-                                 OperatingPressure, q, BoreDiameter, PipeDiameter, FlowDensity,
-                                 DynamicViscosityPas, KappaOperating, correction, dp);
-            const double shown = SolveFor == "DP" ? CheckedDiv(dp * 0.001, DpUnitFactor)
-                                                  : CheckedDiv(dp * MaxDpInput, MaxDpPa);
+            DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, q,
+                                 BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                                 correction, dp);
+            const double shown =
+                SolveFor == "DP" ? CheckedDiv(dp * 0.001, DpUnitFactor) : CheckedDiv(dp * MaxDpInput, MaxDpPa);
             dpRow += " " + ReportSeparator + FormatFixed(CheckFinite(shown), 5);
         }
     } catch (const CalcError&) {
@@ -131,8 +130,7 @@ void AddLinearOption(ReportBlock& block, Language language, const TransmitterTex
     switch (language) {
         case Language::Swedish: {
             block.AddFitted("1.Linjär dp-cell (för mkt bra noggrannhet från >=50 till 100% flöde)", 68);
-            std::string setting = "Ställ in dp-cellen så att den ger 20 mA vid maxdifftryck= " +
-                                  ReportSeparator + t.dp;
+            std::string setting = "Ställ in dp-cellen så att den ger 20 mA vid maxdifftryck= " + ReportSeparator + t.dp;
             const int length = Utf8Length(setting);
             block.AddFitted(std::move(setting), length);
             block.AddFitted("Beräkna sedan flödet med flödesberäkningsmetod 1,2 eller 3 nedan", 64);
@@ -147,8 +145,8 @@ void AddLinearOption(ReportBlock& block, Language language, const TransmitterTex
         case Language::English: {
             block.Add("1.Linear dp-transmitter");
             block.Add("(used for very good precision from >=50 to 100% flow)");
-            std::string setting = "Adjust the transmitter for max signal 20 mA at maximal diff. pressure= " +
-                                  ReportSeparator + t.dp;
+            std::string setting =
+                "Adjust the transmitter for max signal 20 mA at maximal diff. pressure= " + ReportSeparator + t.dp;
             const int length = Utf8Length(setting);
             block.AddFitted(std::move(setting), length);
             block.AddFitted("Then calculate the flow with flowcalculation-method 1,2 or 3 below", 66);
@@ -176,8 +174,7 @@ void AddRootHeading(ReportBlock& block, Language language) {
 // The "set 20 mA at" label of 2.2 and 2.3 (the German one names the maximal flow).
 const char* SetAtLabel() {
     return ByLanguage("Ställ in dp-cellen så att den ger 20 mA vid ",
-                      "20 mA bei grösstem Durchflussendwert= ",
-                      "Adjust the transmitter for max signal 20 mA at ");
+                      "20 mA bei grösstem Durchflussendwert= ", "Adjust the transmitter for max signal 20 mA at ");
 }
 
 void AddNormalFlowOption(ReportBlock& block, Language language, const TransmitterTexts& t) {
@@ -199,16 +196,14 @@ void AddNormalFlowOption(ReportBlock& block, Language language, const Transmitte
 }
 
 void AddMaxFlowOption(ReportBlock& block, const TransmitterTexts& t) {
-    block.Add(ByLanguage("2.2.Bästa noggrannhet vid maxflöde;",
-                         "2.2.Beste Präzision bei grösstem Durchflussendwert;",
+    block.Add(ByLanguage("2.2.Bästa noggrannhet vid maxflöde;", "2.2.Beste Präzision bei grösstem Durchflussendwert;",
                          "2.2.Best precision at maxflow;"));
     block.Add(SetAtLabel());
     block.Add(t.maxFlow + t.settingDp);
 }
 
 void AddAllFlowsOption(ReportBlock& block, Language language, const TransmitterTexts& t) {
-    block.Add(ByLanguage("2.3.Bästa noggrannhet vid alla flöden;",
-                         "2.3.Beste Präzision bei alle Durchflüssen;",
+    block.Add(ByLanguage("2.3.Bästa noggrannhet vid alla flöden;", "2.3.Beste Präzision bei alle Durchflüssen;",
                          "2.3.Best precision at all flows"));
     block.Add(SetAtLabel());
     block.Add(t.allFlows + t.settingDp);
@@ -246,8 +241,8 @@ std::string SmallTransmitterFlows(bool allAlgorithms) {
 void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
     double dpAtMin = 0.0, one = 0.0, two = 0.0;
     try {
-        OptimizeDpCellRange(100.0, CheckedDiv(100.0 * MinMassFlow, MaxMassFlow), 100.0, dpAtMin,
-                            DpCellSplitPercent, one, two);
+        OptimizeDpCellRange(100.0, CheckedDiv(100.0 * MinMassFlow, MaxMassFlow), 100.0, dpAtMin, DpCellSplitPercent,
+                            one, two);
         CheckFinite(DpCellSplitPercent);
         CheckFinite(one);
         CheckFinite(two);
@@ -257,9 +252,8 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
     }
     if (!(0.98 * MaxMassFlow > MinMassFlow)) return;
     const std::string& s = ReportSeparator;
-    block.Add(std::string(24, ' ') + ByLanguage("1 ELLER 2 dp-celler?",
-                                                "1 ODER 2 Wirkdruckmessumformer?",
-                                                "1 OR 2 dp-transmitters?"));
+    block.Add(std::string(24, ' ') +
+              ByLanguage("1 ELLER 2 dp-celler?", "1 ODER 2 Wirkdruckmessumformer?", "1 OR 2 dp-transmitters?"));
     const std::string label1 = ByLanguage(
         "1.Medel osäkerhetsbidrag med 1 dp-cell        (% av maxflöde)= ",
         "1.Durchschnittliche Zusatzunsicherheit mit 1 Wirkdruckmessumformer (% von grösstem Durchflussendwert)= ",
@@ -285,13 +279,18 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
                          "(If the Uncertainty of the dp-transmitters = 0.1% of span)"));
     // The divisor of these two is one less than the test that asks for it.
     const std::string line3 = label3 + s + FormatFixed(DpCellSplitPercent, 3);
-    if (length3 + 4 > kFitChars) block.AddFitted(line3, length3 + 3); else block.Add(line3);
-    const std::string line4 =
-        label4 + s + FormatFixed(100.0 * RootOrZero(0.01 * DpCellSplitPercent), 3);
-    if (length4 + 4 > kFitChars) block.AddFitted(line4, length4 + 3); else block.Add(line4);
-    block.Add(ByLanguage("5. Inställning av liten dp-cell; 20 mA= ",
-                         "5. Einstellung kleiner Wirkdruckmessumformer; 20 mA= ",
-                         "5. Configuration of small dp-transmitter; 20 mA= "));
+    if (length3 + 4 > kFitChars)
+        block.AddFitted(line3, length3 + 3);
+    else
+        block.Add(line3);
+    const std::string line4 = label4 + s + FormatFixed(100.0 * RootOrZero(0.01 * DpCellSplitPercent), 3);
+    if (length4 + 4 > kFitChars)
+        block.AddFitted(line4, length4 + 3);
+    else
+        block.Add(line4);
+    block.Add(
+        ByLanguage("5. Inställning av liten dp-cell; 20 mA= ", "5. Einstellung kleiner Wirkdruckmessumformer; 20 mA= ",
+                   "5. Configuration of small dp-transmitter; 20 mA= "));
     double dp = 0.01 * DpCellSplitPercent * MaxDpInput;
     std::string unit = SolveFor == "OK" ? DpUpperLimitUnit : DpUnit;
     if (SolveFor == "DP") {
@@ -299,10 +298,12 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         unit = "kPa";
     }
     AddFittedWhenLong(block, NumberWithUnit(dp, unit) + SmallTransmitterFlows(allAlgorithms));
+    // clang-format off
     AddFittedWhenLong(block,
                       ByLanguage("(Om dp-cellernas osäkerhet är lika stora i % av respektive span)",
                                  "(Wenn das Unsicherheit von beider Wirkdruckmessumformer sind dasselbe (% von aktuellem grösstem Wirkdruckendwert)",
                                  "(If the Uncertainty of the dp-transmitters are equal (in % of span)"));
+    // clang-format on
 }
 
 }  // namespace
@@ -316,12 +317,8 @@ void WriteDpTransmitterSection() {
     ReportBlock block;
     switch (language) {
         case Language::Swedish: block.Add(std::string(14, ' ') + "INSTÄLLNING AV dp-CELL"); break;
-        case Language::German:
-            block.Add(std::string(8, ' ') + "EINSTELLUNG VON WIRKDRUCKMESSUMFORMER");
-            break;
-        case Language::English:
-            block.Add(std::string(11, ' ') + "CONFIGURATION OF dp-TRANSMITTER");
-            break;
+        case Language::German: block.Add(std::string(8, ' ') + "EINSTELLUNG VON WIRKDRUCKMESSUMFORMER"); break;
+        case Language::English: block.Add(std::string(11, ' ') + "CONFIGURATION OF dp-TRANSMITTER"); break;
     }
     if (linear) block.SetStyle(kUnderlined);
     AddLinearOption(block, language, texts);

@@ -50,8 +50,12 @@ public:
 
     void Line(const std::string& text) { block_.AddSized(text, codeSize_); }
     void Fitted(const std::string& text) { block_.AddFitted(text, Utf8Length(text)); }
-    void AbbOnly(const std::string& text) { if (IsAbb()) Line(text); }
-    void SiemensOnly(const std::string& text) { if (!IsAbb()) Line(text); }
+    void AbbOnly(const std::string& text) {
+        if (IsAbb()) Line(text);
+    }
+    void SiemensOnly(const std::string& text) {
+        if (!IsAbb()) Line(text);
+    }
     // A line in the dialect's form, kept for its role.
     void Role(FlowBlockRole role, const std::string& abb, const std::string& siemens) {
         FlowBlockLineOf(role) = FlowBlockLine{abb, siemens};
@@ -89,26 +93,24 @@ void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
     w.Line("(*");
     w.Fitted(CodeBrandLine);
     w.Role(FlowBlockRole::ScalingComment,
-           ByLanguage("Skalning; 20 mA från dp-cell= ", "Messumformer; 20 mA von dp-cell= ",
-                "Scaling; 20 mA from dp-cell= ") +
+           ByLanguage(
+               "Skalning; 20 mA från dp-cell= ", "Messumformer; 20 mA von dp-cell= ", "Scaling; 20 mA from dp-cell= ") +
                ReportSeparator + DotForm(FormatFixed(MaxDpEntered, 6)) + " " + facts.dpUnit +
                ByLanguage("= 20 mA till styrsystem", "= 20 mA zu Rechner", "= 20 mA to control system"));
     const std::string flowName = facts.gas ? "q_pol_mat_PT" : "q_pol_mat";
     w.Line(std::string(ByLanguage("1.Beräkningsfel<= ", "1.Berechnungs Fehler<= ", "1.Calculation error<= ")) +
-           FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2) +
-           "% av beräknat flödesvärde " + flowName);
-    const double lowest = SolveFor == "FL" && MaxMassFlow != 0.0
-                              ? MaxFlowInput * MinMassFlow / MaxMassFlow
-                              : MinFlowInput;
-    w.Line(std::string(ByLanguage("För;", "Für;", "For;")) + FormatFixed(lowest, 6) + " <" + flowName +
-           "< " + FormatFixed(MaxFlowInput, 6));
+           FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2) + "% av beräknat flödesvärde " +
+           flowName);
+    const double lowest =
+        SolveFor == "FL" && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
+    w.Line(std::string(ByLanguage("För;", "Für;", "For;")) + FormatFixed(lowest, 6) + " <" + flowName + "< " +
+           FormatFixed(MaxFlowInput, 6));
     const int densityClass = MediumDensityClass();
     if (densityClass == 2) {
         w.Line("    P= " + FormatGeneral(OperatingPressure / 1000.0));
     } else {
         const double upper = f.abstryckmaxantal.Visible() ? PressureMaxInput : PressureMinInput;
-        w.Line("    " + FormatFixed(PressureMinInput, 6) + " <P< " + FormatFixed(upper, 6) +
-               facts.absoluteNote);
+        w.Line("    " + FormatFixed(PressureMinInput, 6) + " <P< " + FormatFixed(upper, 6) + facts.absoluteNote);
     }
     if (densityClass == 1)
         w.Line("    T= " + FormatGeneral(OperatingTemperature));
@@ -129,61 +131,53 @@ void AddInputs(BlockWriter& w, const BlockFacts& facts) {
     const std::string& du = facts.dpUnit;
     w.Role(FlowBlockRole::PressureInput, AbbRow("P", "real", "in", p, u + facts.absoluteNote),
            "P:real:= " + p + ";//" + u + facts.absoluteNote);
-    w.Role(FlowBlockRole::TemperatureInput, AbbRow("T", "real", "in", t, "C"),
-           "T:real:= " + t + ";//C");
+    w.Role(FlowBlockRole::TemperatureInput, AbbRow("T", "real", "in", t, "C"), "T:real:= " + t + ";//C");
     const std::string signal = ByLanguage(",=signal från dp-cell, linjär eller rotberäknad",
-                                    ",=Messwert von Wirkdruckmessumformer, lineares oder Wurzelber.",
-                                    ",=dp-signal from dp-transmitter, linear or sqrt-calculated");
-    w.Role(FlowBlockRole::DpCellInput, AbbRow("dpcell", "real", "in", "", du + signal),
-           "dpcell:real;//" + du + signal);
+                                          ",=Messwert von Wirkdruckmessumformer, lineares oder Wurzelber.",
+                                          ",=dp-signal from dp-transmitter, linear or sqrt-calculated");
+    w.Role(FlowBlockRole::DpCellInput, AbbRow("dpcell", "real", "in", "", du + signal), "dpcell:real;//" + du + signal);
     w.Role(FlowBlockRole::DpMaxInput, AbbRow("dp_max", "real", "in", dpMax, du + "=20 mA"),
            "dp_max:real:= " + dpMax + ";//" + du + "=20 mA");
     // The ABB default is the linear transmitter, the Siemens one the square-root transmitter.
-    w.Role(FlowBlockRole::DpRootInput,
-           AbbRow("dp_rot", "bool", "in", "0",
-                  ByLanguage("0=linjär dp-cell/1=rotutdragande dp-cell",
-                       "0=lineares dp-cell/1=Wurzelber. Wirkdruckmessumformer",
-                       "0=linear dp-cell/1=square root dp-cell")),
-           std::string("dp_rot:bool:=True;//") +
-               ByLanguage("False=linjär dp-cell/True=rotutdragande dp-cell",
-                    "False=lineares dp-cell/True=Wurzelber. Wirkdruckmessumformer",
-                    "False=linear dp-cell/True=square root dp-cell"));
+    w.Role(
+        FlowBlockRole::DpRootInput,
+        AbbRow("dp_rot", "bool", "in", "0",
+               ByLanguage("0=linjär dp-cell/1=rotutdragande dp-cell",
+                          "0=lineares dp-cell/1=Wurzelber. Wirkdruckmessumformer",
+                          "0=linear dp-cell/1=square root dp-cell")),
+        std::string("dp_rot:bool:=True;//") + ByLanguage("False=linjär dp-cell/True=rotutdragande dp-cell",
+                                                         "False=lineares dp-cell/True=Wurzelber. Wirkdruckmessumformer",
+                                                         "False=linear dp-cell/True=square root dp-cell"));
 }
 
 void AddOutputs(BlockWriter& w, const BlockFacts& facts) {
     const std::string& fu = facts.flowUnit;
     const std::string name = facts.withFmat ? "q_pol_mat" : "q_rot_mat";
-    const char* notToUse = facts.withFmat
-                               ? ByLanguage(",polynomberäknat flöde,använd ej",
-                                      ",polynom berechnet Durchfluss= nicht nützen",
-                                      ",polynom calculated flow,not to be used")
-                               : ByLanguage(",rotberäknat flöde,använd ej",
-                                      ",Wurzel berechnet Durchfluss= nicht nützen",
-                                      ",root calculated flow,not to be used");
+    const char* notToUse =
+        facts.withFmat ? ByLanguage(",polynomberäknat flöde,använd ej", ",polynom berechnet Durchfluss= nicht nützen",
+                                    ",polynom calculated flow,not to be used")
+                       : ByLanguage(",rotberäknat flöde,använd ej", ",Wurzel berechnet Durchfluss= nicht nützen",
+                                    ",root calculated flow,not to be used");
     const char* toUse = facts.withFmat
-                            ? ByLanguage(",polynomberäknat flöde,använd denna",
-                                   ",polynom berechnet Durchfluss= nützen",
-                                   ",polynom calculated flow,to be used")
-                            : ByLanguage(",rotberäknat flöde,använd denna",
-                                   ",Wurzel berechnet Durchfluss= nützen",
-                                   ",root calculated flow,to be used");
+                            ? ByLanguage(",polynomberäknat flöde,använd denna", ",polynom berechnet Durchfluss= nützen",
+                                         ",polynom calculated flow,to be used")
+                            : ByLanguage(",rotberäknat flöde,använd denna", ",Wurzel berechnet Durchfluss= nützen",
+                                         ",root calculated flow,to be used");
     if (facts.gas)
         w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "", "", fu + notToUse),
                name + ":real;//" + fu + notToUse);
     else
-        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "out", "", fu + toUse),
-               name + ":real;//" + fu + toUse);
+        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "out", "", fu + toUse), name + ":real;//" + fu + toUse);
     if (!facts.gas) return;
-    const char* compensated =
-        facts.withFmat ? ByLanguage(",PT kompenserad & polynomberäknad flödessignal,använd denna",
-                              ",Druck/temp korrigertes & polynomberchnet Durchflusswert= nützen",
-                              ",PT compensated & polynom calculated flowsignal,use this")
-                       : ByLanguage(",PT kompenserad & rotberäknad flödessignal,använd denna",
-                              ",Druck/temp korrigertes & Wurzelberchnet Durchflusswert= nützen",
-                              ",PT compensated & squareroot calculated flowsignal,use this");
+    const char* compensated = facts.withFmat
+                                  ? ByLanguage(",PT kompenserad & polynomberäknad flödessignal,använd denna",
+                                               ",Druck/temp korrigertes & polynomberchnet Durchflusswert= nützen",
+                                               ",PT compensated & polynom calculated flowsignal,use this")
+                                  : ByLanguage(",PT kompenserad & rotberäknad flödessignal,använd denna",
+                                               ",Druck/temp korrigertes & Wurzelberchnet Durchflusswert= nützen",
+                                               ",PT compensated & squareroot calculated flowsignal,use this");
     const std::string compensatedName = name + "_PT";
-    w.FittedRole(FlowBlockRole::CompensatedFlowOutput,
-                 AbbRow(compensatedName, "real", "out", "", fu + compensated),
+    w.FittedRole(FlowBlockRole::CompensatedFlowOutput, AbbRow(compensatedName, "real", "out", "", fu + compensated),
                  compensatedName + ":real;//" + fu + compensated);
 }
 
@@ -191,17 +185,15 @@ void AddVariables(BlockWriter& w, const BlockFacts& facts) {
     // A gas's q_pol_mat is declared once, among the outputs: a second declaration of the
     // name among the local variables would not compile.
     if (facts.withFmat) {
-        const char* unused = ByLanguage(",rotberäknat flöde, använd ej",
-                                  ",Wurzel berchnet Durchfluss, nicht nützen",
-                                  ",sqrt-calculated flow, not to be used");
-        w.Role(FlowBlockRole::RootFlowVariable,
-               AbbRow("q_rot_mat", "real", "", "", facts.flowUnit + unused),
+        const char* unused = ByLanguage(",rotberäknat flöde, använd ej", ",Wurzel berchnet Durchfluss, nicht nützen",
+                                        ",sqrt-calculated flow, not to be used");
+        w.Role(FlowBlockRole::RootFlowVariable, AbbRow("q_rot_mat", "real", "", "", facts.flowUnit + unused),
                "q_rot_mat:real;//" + facts.flowUnit + unused);
     }
     w.Role(FlowBlockRole::FmatVariable, std::string("fmat") + kTab + "real", "fmat:real;");
-    const char* dpNote = ByLanguage(",=beräknat dp = dpcell vid linjär dp-cell",
-                              ",=Berechneter dp = dpcell bei lineares dp-cell",
-                              ",=calculated dp = dpcell at linear dp-tarnsm.");
+    const char* dpNote =
+        ByLanguage(",=beräknat dp = dpcell vid linjär dp-cell", ",=Berechneter dp = dpcell bei lineares dp-cell",
+                   ",=calculated dp = dpcell at linear dp-tarnsm.");
     w.Role(FlowBlockRole::DpVariable, AbbRow("dp", "real", "", "", facts.dpUnit + dpNote),
            "dp:real;//" + facts.dpUnit + dpNote);
 }
@@ -214,8 +206,7 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
     w.Role(FlowBlockRole::RootFlowCode, "q_rot_mat:= " + DotForm(RootFlowFormulaText) + ";");
     if (facts.withFmat) {
         w.Line("if q_rot_mat>0 then");
-        w.FmatRole(FmatCodeLine(fmatReportLine, CodeDialect::Abb),
-                   FmatCodeLine(fmatReportLine, CodeDialect::Siemens));
+        w.FmatRole(FmatCodeLine(fmatReportLine, CodeDialect::Abb), FmatCodeLine(fmatReportLine, CodeDialect::Siemens));
         w.Line("else");
         w.Line(" fmat:=1;");
         w.Line("end_if;");
@@ -223,15 +214,14 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
     }
     if (!facts.gas) return;
     w.Line(ByLanguage("(*enkel Tryck/Temp-korrigering av densitet, avancerad se densitetsberäkningar*)",
-                "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)",
-                "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"));
+                      "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)",
+                      "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"));
     // An operating volume flow falls with the density's square root, a mass flow rises.
     const char* op = ConvertPressureEntry(FlowUnit) == "V" ? "/" : "*";
     const std::string target = facts.withFmat ? "q_pol_mat_PT:=q_pol_mat" : "q_rot_mat_PT:=q_rot_mat";
     w.Role(FlowBlockRole::CompensationCode,
-           DotForm(target + op + "sqrt(" + PressureExpression() + "/" +
-                   FormatFixed(OperatingPressure / 1000.0, 6) + "*(273.15+" +
-                   FormatFixed(OperatingTemperature, 6) + ")/(273.15+T));"));
+           DotForm(target + op + "sqrt(" + PressureExpression() + "/" + FormatFixed(OperatingPressure / 1000.0, 6) +
+                   "*(273.15+" + FormatFixed(OperatingTemperature, 6) + ")/(273.15+T));"));
 }
 
 }  // namespace
@@ -263,8 +253,7 @@ std::string FmatCodeLine(const std::string& fmatReportLine, CodeDialect dialect)
     // The cone form is written in the root flow of algorithm 2 in the report; the block has
     // that flow as q_rot_mat, and an undeclared name would not compile.
     if (cone) line = ReplaceAll(line, "q_rot_max", "q_rot_mat");
-    if (dialect == CodeDialect::Siemens)
-        line = ReplaceAll(line, "expt(q_rot_mat,0.75))", "(q_rot_mat**0.75))");
+    if (dialect == CodeDialect::Siemens) line = ReplaceAll(line, "expt(q_rot_mat,0.75))", "(q_rot_mat**0.75))");
     return line;
 }
 
@@ -274,8 +263,7 @@ void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine)
     BlockFacts facts;
     facts.gas = IsGasMedium(MediumCode);
     facts.withFmat = Utf8Length(fmatReportLine) > 5;
-    facts.absoluteNote =
-        ConvertPressureEntry(f.abstrycksort.Text()) == "O" ? "" : ",absolute pressure";
+    facts.absoluteNote = ConvertPressureEntry(f.abstrycksort.Text()) == "O" ? "" : ",absolute pressure";
     facts.pressureUnit = f.abstrycksort.Text();
     facts.dpUnit = f.difftryckmaxsort.Text();
     facts.flowUnit = f.maxflowsort.Text();

@@ -53,11 +53,10 @@ void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
         const double q = k * DpTransmitterValues.rootNormalFlow.user;
         if (!std::isfinite(q)) return;
         block.Add(AdjustedMaxFlowLabel + Number(q) + NormalVolumeUnitTail());
-        block.AddFitted(
-            ByLanguage("Anm: Användes för minimering av fel vid normalflöde= 0.67*maxlöde",
-                       "Bem.: Genützt für Minfehler bei Normaldurchfluss=0.67*DurchflussEndwert",
-                       "Note: Used to minimize calculation error at normalflow=0.67*maxflow"),
-            kAdjustedFlowNoteChars);
+        block.AddFitted(ByLanguage("Anm: Användes för minimering av fel vid normalflöde= 0.67*maxlöde",
+                                   "Bem.: Genützt für Minfehler bei Normaldurchfluss=0.67*DurchflussEndwert",
+                                   "Note: Used to minimize calculation error at normalflow=0.67*maxflow"),
+                        kAdjustedFlowNoteChars);
         return;
     }
     const double q = k * DpTransmitterValues.rootMaxFlow.user;
@@ -71,8 +70,7 @@ void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
 void AddMinimalFlow(ReportBlock& block) {
     if (MaxMassFlow == 0.0) return;
     std::string label =
-        ByLanguage("Minflöde__________________(", "Kleinste Durchflussendwert(",
-                   "Minimal flow______________(") +
+        ByLanguage("Minflöde__________________(", "Kleinste Durchflussendwert(", "Minimal flow______________(") +
         FlowUnit + ")= ";
     while (Utf8Length(label) < kMinFlowLabelWidth) {
         const std::size_t at = Utf8Left(label, kMinFlowLabelPadPosition).size();
@@ -91,9 +89,8 @@ void AddHumidGasMaximalFlow(ReportBlock& block) {
 
 // The unrecovered pressure loss (Pa) of the device at dp and mass flow q.
 double PermanentLoss(double dp, double q) {
-    return PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter,
-                                 DynamicViscosityPas, q, dp, DiameterRatioBeta,
-                                 DischargeCoefficientC, VelocityOfApproachFactor);
+    return PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter, DynamicViscosityPas, q, dp,
+                                 DiameterRatioBeta, DischargeCoefficientC, VelocityOfApproachFactor);
 }
 
 // The losses at maximal and minimal flow, in the user's dp unit: the dp unit per Pa is the
@@ -107,19 +104,17 @@ void AddPressureLosses(ReportBlock& block, const ResultScope& scope) {
     block.AddValue(LabelForUnit(PressureLossAtMaxFlowLabel, DpUnit, 5, "_("),
                    ValueOrNothing([&] { return PermanentLoss(dpPa, MaxMassFlow) * unitPerPa; }));
 
-    const std::string minLabel =
-        dpSolved ? ByLanguage("Tryckförlust vid minflöde (ej=difftryck)__________= ",
-                              "Druckverlust bei kleinstem Durchflussendwert______= ",
-                              "Pressureloss at minflow (not=diff.pressure)_______= ")
-                 : ByLanguage("Tryckförlust vid minflöde (ej = difftryck)________= ",
-                              "Druckverlust bei kleinstem Durchflussendw.________= ",
-                              "Pressureloss at minflow (not=diff.pressure)_______= ");
+    const std::string minLabel = dpSolved ? ByLanguage("Tryckförlust vid minflöde (ej=difftryck)__________= ",
+                                                       "Druckverlust bei kleinstem Durchflussendwert______= ",
+                                                       "Pressureloss at minflow (not=diff.pressure)_______= ")
+                                          : ByLanguage("Tryckförlust vid minflöde (ej = difftryck)________= ",
+                                                       "Druckverlust bei kleinstem Durchflussendw.________= ",
+                                                       "Pressureloss at minflow (not=diff.pressure)_______= ");
     const double minLoss = ValueOrNothing([&] {
         double dpMin = 0.0;
-        DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode,
-                             std::string(1, StandardLetter), OperatingPressure, MinMassFlow,
-                             BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas,
-                             KappaOperating, InletEdgeFactor * RoughnessFactor * BendFactor,
+        DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter),
+                             OperatingPressure, MinMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
+                             DynamicViscosityPas, KappaOperating, InletEdgeFactor * RoughnessFactor * BendFactor,
                              dpMin);
         return PermanentLoss(dpMin, MinMassFlow) * unitPerPa;
     });
@@ -149,8 +144,7 @@ void WriteFlowRangeHead(const ResultScope& scope) {
     if (scope.solve != SolveTarget::Loss && !scope.VolumeMeter()) AddPressureLosses(block, scope);
     if (scope.Big() && !scope.VolumeMeter() && FlowDensity > 0.0)
         block.AddValue(PowerLossAtMaxFlowLabel, ValueOrNothing([] {
-                           return PermanentLoss(MaxDpPa, MaxMassFlow) * MaxMassFlow /
-                                  FlowDensity * 0.001;
+                           return PermanentLoss(MaxDpPa, MaxMassFlow) * MaxMassFlow / FlowDensity * 0.001;
                        }));
     if (scope.VolumeMeter()) {
         block.AddValue(ByLanguage("Korrektionsfaktor för rörråhet____________________= ",
@@ -222,8 +216,7 @@ PocketTexts DownstreamPocketTexts() {
     };
 }
 
-void AddPocket(ReportBlock& block, const PocketTexts& t, double tappingTemperature,
-               double tappingPressure) {
+void AddPocket(ReportBlock& block, const PocketTexts& t, double tappingTemperature, double tappingPressure) {
     const std::string& rs = ReportSeparator;
     block.AddEmpty();
     block.AddValue(t.temperature, 2.0 * OperatingTemperature - tappingTemperature);
@@ -270,8 +263,7 @@ void WriteExpansibilitySection(char detailLetter) {
             if (cone) {
                 block.AddValue(coneY, ExpansibilityAtMaxFlow);
             } else {
-                block.AddValue("Epsilon___________________________________________= ",
-                               ExpansibilityAtMaxFlow);
+                block.AddValue("Epsilon___________________________________________= ", ExpansibilityAtMaxFlow);
                 block.AddValue("Alfa______________________________________________= ",
                                DischargeCoefficientC * VelocityOfApproachFactor);
             }
@@ -309,8 +301,7 @@ void WriteExpansibilitySection(char detailLetter) {
     if (detailed && !cone && UpstreamTappingTemperature > kTappingTemperatureUnset &&
         DownstreamTappingTemperature > kTappingTemperatureUnset) {
         AddPocket(block, UpstreamPocketTexts(), UpstreamTappingTemperature, UpstreamTappingPressure);
-        AddPocket(block, DownstreamPocketTexts(), DownstreamTappingTemperature,
-                  DownstreamTappingPressure);
+        AddPocket(block, DownstreamPocketTexts(), DownstreamTappingTemperature, DownstreamTappingPressure);
     }
     block.Flush();
 }

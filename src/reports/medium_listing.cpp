@@ -115,7 +115,7 @@ void MixtureRowLines(char kind, int row, ReportBlock& block) {
     Show(f.molekylviktbg, MixtureMolarMass[row]);
     Show(f.entalpibg, MixtureEnthalpy[row]);
     f.viskbgtextin.SetCaption(IsKinematicUnit(MixtureComponentName[row]) ? KinematicViscosityPrompt
-                                                                          : DynamicViscosityPrompt);
+                                                                         : DynamicViscosityPrompt);
     if (kind != 'B') return;
     ValueLine(block, f.densdriftbgtextin, f.rbg);
     UnitLine(block, f.viskbgtextin, f.qbgsort, f.qbg);

@@ -32,6 +32,7 @@ constexpr LangText kCarbonDioxideNote{"OBS! Alla fysikaliska data utom densitet 
 // The methane note's size: the start size × 58 div its length in the language.
 constexpr int kMethaneNoteDivisorS = 61, kMethaneNoteDivisorD = 64, kMethaneNoteDivisorE = 58;
 
+// clang-format off
 constexpr LangText kSuperiorMassLabel{"Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
                                       "Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
                                       "Superior cal. value at **/condensed H2O    (MJ/kg)= "};
@@ -47,6 +48,7 @@ constexpr LangText kTableGasMolarMassLabel{"Genomsnittlig molekylvikt tabellgas_
 constexpr LangText kMolarMassLabel{"Genomsnittlig molekylvikt______________________(u)= ",
                                    "Durchschnittliche Molekülgewicht_______________(u)= ",
                                    "Average Molecule weight________________________(u)= "};
+// clang-format on
 
 // The reference state of the calorific values and of the normal cubic metre.
 constexpr double kReferencePressurePa = 101325.0;
@@ -57,8 +59,7 @@ constexpr double kPerDryAirDensity = 0.81606006;
 
 // Molar masses (kg/kmol) of the ten grid components; water vapour does not enter the
 // calorific values.
-constexpr double kComponentMolarMass[10] = {16.043, 30.07,  44.097, 58.123, 72.15,
-                                            28.0135, 44.01, 2.0159, 28.01,  0.0};
+constexpr double kComponentMolarMass[10] = {16.043, 30.07, 44.097, 58.123, 72.15, 28.0135, 44.01, 2.0159, 28.01, 0.0};
 // Gross and net molar calorific values at 15 C (ISO 6976), kJ/mol, of the five hydrocarbons;
 // the inert gases, hydrogen and carbon monoxide count with none.
 constexpr double kGrossMolarValue[5] = {891.56, 1562.14, 2221.1, 2879.76, 3538.6};
@@ -88,10 +89,9 @@ double ReferenceDensity() {
 }
 
 void CalorificLines(ReportBlock& block) {
-    const double fractions[10] = {NaturalGasMethane,  NaturalGasEthane,        NaturalGasPropane,
-                                  NaturalGasButanes,  NaturalGasPentanes,      NaturalGasNitrogen,
-                                  NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide,
-                                  NaturalGasWater};
+    const double fractions[10] = {
+        NaturalGasMethane,  NaturalGasEthane,        NaturalGasPropane,  NaturalGasButanes,        NaturalGasPentanes,
+        NaturalGasNitrogen, NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide, NaturalGasWater};
     const CalorificValues values = NaturalGasCalorificValues(fractions);
     const std::string& sep = ReportSeparator;
     block.AddValue(Pick(kSuperiorMassLabel), values.superior);

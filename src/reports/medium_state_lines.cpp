@@ -41,28 +41,28 @@ namespace {
 using result_detail::ValueOrNothing;
 
 // {Swedish, German, English}
-constexpr LangText kPressureLabel{"Absolut Tryck________________________________(kPa)= ",
-                                  "Statisches Druck_____________________________(kPa)= ",
-                                  "Static Pressure______________________________(kPa)= "};
-constexpr LangText kOutsideTableLimits{"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!: ",
-                                       "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN!: ",
-                                       "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: "};
+constexpr LangText kPressureLabel{
+    "Absolut Tryck________________________________(kPa)= ", "Statisches Druck_____________________________(kPa)= ",
+    "Static Pressure______________________________(kPa)= "};
+constexpr LangText kOutsideTableLimits{
+    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!: ", "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN!: ",
+    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: "};
 constexpr LangText kPressureAbove100MPa{"TRYCK > 100 MPa", "DRUCK > 100 MPa", "PRESSURE > 100 MPa"};
-constexpr LangText kCompressionFactor{"Kompressibilitetsfaktor Z_________________________= ",
-                                      "Kompressibilität Faktor Z_________________________= ",
-                                      "Compression factor Z______________________________= "};
+constexpr LangText kCompressionFactor{
+    "Kompressibilitetsfaktor Z_________________________= ", "Kompressibilität Faktor Z_________________________= ",
+    "Compression factor Z______________________________= "};
 // The label of a viscosity too large for the 1e-6 Pa s column; it ends in "=" alone.
-constexpr LangText kViscosityPasLabel{"Dynamisk viskositet__________________________(Pas)=",
-                                      "Dynamische Viskosität________________________(Pas)=",
-                                      "Dynamic viscosity____________________________(Pas)="};
-constexpr LangText kHumidityAbove100{"VARNING! relativ fuktighet>100% = ", "ACHTUNG! Relative Feuchte>100% = ",
-                                     "WARNING! Relative humidity>100% = "};
-constexpr LangText kSteamPartialPressure{"Deltryck,ånga________________________________(kPa)= ",
-                                         "Teildruck,Dampf______________________________(kPa)=",
-                                         "Pressurefraction,steam_______________________(kPa)= "};
-constexpr LangText kGasPartialPressure{"Deltryck,gas/luft____________________________(kPa)= ",
-                                       "Teildruck,Gas/Luft___________________________(kPa)=",
-                                       "Pressurefraction,gas/air_____________________(kPa)= "};
+constexpr LangText kViscosityPasLabel{
+    "Dynamisk viskositet__________________________(Pas)=", "Dynamische Viskosität________________________(Pas)=",
+    "Dynamic viscosity____________________________(Pas)="};
+constexpr LangText kHumidityAbove100{
+    "VARNING! relativ fuktighet>100% = ", "ACHTUNG! Relative Feuchte>100% = ", "WARNING! Relative humidity>100% = "};
+constexpr LangText kSteamPartialPressure{
+    "Deltryck,ånga________________________________(kPa)= ", "Teildruck,Dampf______________________________(kPa)=",
+    "Pressurefraction,steam_______________________(kPa)= "};
+constexpr LangText kGasPartialPressure{
+    "Deltryck,gas/luft____________________________(kPa)= ", "Teildruck,Gas/Luft___________________________(kPa)=",
+    "Pressurefraction,gas/air_____________________(kPa)= "};
 
 // The equations of water and steam hold up to 800 C, those of liquid water up to 350 C, and
 // neither below 0 C or above 100 MPa.
@@ -153,8 +153,7 @@ void ThermodynamicsPart(ReportBlock& block, ReportMedium m) {
     // The user's media and the gases whose tables carry no enthalpy.
     const bool noEnthalpy =
         OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Hydrogen, ReportMedium::Ozone,
-                  ReportMedium::CarbonDioxide, ReportMedium::CarbonMonoxide, ReportMedium::Oil,
-                  ReportMedium::Liquid});
+                  ReportMedium::CarbonDioxide, ReportMedium::CarbonMonoxide, ReportMedium::Oil, ReportMedium::Liquid});
     if (!noEnthalpy) AddLabelled(block, EnthalpyLabel, EnthalpyOperating);
 }
 

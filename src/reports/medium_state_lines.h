@@ -21,27 +21,27 @@ namespace tubalyx {
 
 // The medium keywords the medium sections branch on, decoded once per section.
 enum class ReportMedium {
-    Water,          // "VAT"
-    Steam,          // "ANG"
-    WetSteam,       // "MNG"
-    Liquid,         // "VÄT", user-defined liquid
-    IdealGas,       // "GAS", user-defined gas
-    RealGas,        // "IGAS", user-defined real gas
-    Air,            // "LUF"
-    Mixture,        // "G"
-    NaturalGas,     // "NGAS"
-    Oil,            // "OLJA"
-    Propane,        // "C3H8"
-    PropaneLiquid,  // "C3H8V"
-    CarbonDioxide,  // "CO2"
-    CarbonMonoxide, // "CO"
-    Nitrogen,       // "N2"
-    Oxygen,         // "O2"
-    Hydrogen,       // "H2"
-    Argon,          // "AR"
-    Ozone,          // "O3"
-    Ammonia,        // "NH3"
-    Methane,        // "CH4"
+    Water,           // "VAT"
+    Steam,           // "ANG"
+    WetSteam,        // "MNG"
+    Liquid,          // "VÄT", user-defined liquid
+    IdealGas,        // "GAS", user-defined gas
+    RealGas,         // "IGAS", user-defined real gas
+    Air,             // "LUF"
+    Mixture,         // "G"
+    NaturalGas,      // "NGAS"
+    Oil,             // "OLJA"
+    Propane,         // "C3H8"
+    PropaneLiquid,   // "C3H8V"
+    CarbonDioxide,   // "CO2"
+    CarbonMonoxide,  // "CO"
+    Nitrogen,        // "N2"
+    Oxygen,          // "O2"
+    Hydrogen,        // "H2"
+    Argon,           // "AR"
+    Ozone,           // "O3"
+    Ammonia,         // "NH3"
+    Methane,         // "CH4"
     Other,
 };
 ReportMedium DecodeReportMedium(const std::string& code);
@@ -64,8 +64,8 @@ void WriteHumidityLines(char kind, int& position);
 void WriteHumidityLines(ReportBlock& block);
 
 // The combinations the medium property block uses.
-void WriteDensityAndHeatLines(char kind, int& position);     // density..., then kappa, Cp, Cv
-void WriteStateLinesWithHumidity(char kind, int& position);  // the above, then humidity
+void WriteDensityAndHeatLines(char kind, int& position);       // density..., then kappa, Cp, Cv
+void WriteStateLinesWithHumidity(char kind, int& position);    // the above, then humidity
 void WriteTemperatureAndStateLines(char kind, int& position);  // temperature, then density and heat
 void WriteDensityAndHeatLines(ReportBlock& block);
 void WriteStateLinesWithHumidity(ReportBlock& block);

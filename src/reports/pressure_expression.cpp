@@ -42,8 +42,7 @@ std::string WithPoints(std::string text) {
 
 }  // namespace
 
-std::string PressureExpressionFor(const std::string& unit, double pressureMinInput,
-                                  double pressureMinPa) {
+std::string PressureExpressionFor(const std::string& unit, double pressureMinInput, double pressureMinPa) {
     const std::string upper = AsciiUpper(unit);
     if (IsGaugeBar(upper)) return "(P+1.01325)/0.01";
     if (IsGaugeTechnicalAtmosphere(upper)) return "(P+1.03323)/1.01972E-2";

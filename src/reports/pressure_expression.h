@@ -15,7 +15,6 @@ namespace tubalyx {
 std::string PressureExpression();
 
 // The same for a given unit text and lower pressure entry (as typed, and in Pa absolute).
-std::string PressureExpressionFor(const std::string& unit, double pressureMinInput,
-                                  double pressureMinPa);
+std::string PressureExpressionFor(const std::string& unit, double pressureMinInput, double pressureMinPa);
 
 }  // namespace tubalyx

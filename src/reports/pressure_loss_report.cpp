@@ -29,20 +29,20 @@ constexpr double kZetaDifference = 1e-7;
 constexpr LangText kMainHeading{"________________HUVUDRAPPORT TRYCKFÖRLUSTER________________",
                                 "-------------HAUPTERGEBNIS DRUCKVERLUSTEN--------------",
                                 "---------------MAINREPORT PRESSURELOSSES---------------"};
-constexpr LangText kResistance{"Motståndstal______________________________________= ",
-                               "Wiederstand_______________________________________= ",
-                               "Resistance________________________________________= "};
-constexpr LangText kReductionKpa{"Tryckminskning (reversibel+irreversibel)_____(kPa)= ",
-                                 "Druckreduzierung (reversibel+irreversibel)___(kPa)= ",
-                                 "Pressurereduction (reversible+irreversible)__(kPa)= "};
-constexpr LangText kIrreversibleLoss{"Tryckförlust (irreversibel)__________________(kPa)= ",
-                                     "Druckverlust (irreversibel)__________________(kPa)= ",
-                                     "Pressureloss (irreversible)__________________(kPa)= "};
+constexpr LangText kResistance{
+    "Motståndstal______________________________________= ", "Wiederstand_______________________________________= ",
+    "Resistance________________________________________= "};
+constexpr LangText kReductionKpa{
+    "Tryckminskning (reversibel+irreversibel)_____(kPa)= ", "Druckreduzierung (reversibel+irreversibel)___(kPa)= ",
+    "Pressurereduction (reversible+irreversible)__(kPa)= "};
+constexpr LangText kIrreversibleLoss{
+    "Tryckförlust (irreversibel)__________________(kPa)= ", "Druckverlust (irreversibel)__________________(kPa)= ",
+    "Pressureloss (irreversible)__________________(kPa)= "};
 constexpr LangText kOutletPressure{"Utloppstryck (BarA)=", "Auslaufdruck (BarA)=", "Outletpress. (BarA)="};
 constexpr const char* kOutletPressureKpa = "__________________(kPaA)= ";
-constexpr LangText kOutletTemperature{"Utloppstemperatur______________________________(C)= ",
-                                      "Auslauftemperatur______________________________(C)= ",
-                                      "Outlettemperature______________________________(C)= "};
+constexpr LangText kOutletTemperature{
+    "Utloppstemperatur______________________________(C)= ", "Auslauftemperatur______________________________(C)= ",
+    "Outlettemperature______________________________(C)= "};
 constexpr LangText kPhysicsHeading{"________________FYSIKRAPPORT (VID RÖRINLOPP)_______________",
                                    "________________PHYSIK.ERGEBNISSE (BEI ROHRANFANG)_________",
                                    "________________PHYSICS REPORT (AT TUBE INLET)_____________"};

@@ -90,7 +90,9 @@ void WritePlateDimensionLines() {
 
     const double f = ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     const double b20 = CheckedDiv(b, f), D20 = CheckedDiv(D, f);
-    const char* label = LanguageLetter == 'E' ? "2. At 20 C, b = " : LanguageLetter == 'D' ? "2. Bei 20 C, b = " : "2. Vid 20 C, b = ";
+    const char* label = LanguageLetter == 'E'   ? "2. At 20 C, b = "
+                        : LanguageLetter == 'D' ? "2. Bei 20 C, b = "
+                                                : "2. Vid 20 C, b = ";
     AppendReportLine(label + Number((D20 + b20) / 2) + " +- " + Number((b20 - D20) / 2) + " (mm)");
 }
 

@@ -18,9 +18,7 @@ int ScaledReportSize(int startSize, int numerator, int denominator) {
     return std::max(kMinReportFontSize, startSize * numerator / denominator);
 }
 
-int SizeWithin63(int startSize, const std::string& line) {
-    return ScaledReportSize(startSize, 63, Utf8Length(line));
-}
+int SizeWithin63(int startSize, const std::string& line) { return ScaledReportSize(startSize, 63, Utf8Length(line)); }
 
 ReportBlock::ReportBlock() : startSize_(ReportSize()) {}
 

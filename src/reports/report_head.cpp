@@ -44,15 +44,13 @@ constexpr LangText kConeSource{"Spec; Flow Calculations for the V-Cone Flowmeter
 constexpr LangText kVolumeMeter{"BERÄKNING AV Mag/US-endimensionell volymflödesmätnimng",
                                 "BERECHNUNG VON EIN DIM. DURCHFLUSSMESSER, US/MAG;",
                                 "CALCULATION OF ONEDIM VOLUMEFLOWMETER US/MAG"};
-constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE",
-                                "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
+constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE", "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
                                 "COMPUTERCALCULATION OF FLOW RESTRICTIONS"};
 constexpr LangText kValve{"DATORBERÄKNING AV VENTILKRAV", "RECHNERBERECHNUNG VON VENTILEN",
                           "COMPUTERCALCULATION OF VALVEDEMANDS"};
 constexpr LangText kPressureLoss{"DATORBERÄKNING AV TRYCKFÖRLUSTER", "RECHNERBERECHNUNG VON DRUCKVERLUSTEN",
                                  "COMPUTERCALCULATION OF PRESSURELOSSES"};
-constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS",
-                         "COMPUTERCALCULATION OF FLOW"};
+constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS", "COMPUTERCALCULATION OF FLOW"};
 constexpr LangText kDatePrefix{"Datum: ", "Datum: ", "Date: "};
 constexpr LangText kTimeInfix{" /Tid: ", " /Zeit: ", " /Time: "};
 constexpr LangText kProductLine{"", "", ""};
@@ -104,7 +102,8 @@ void WriteReportHead() {
     bold.Bold = true;
     SetReportStyle(bold);
     SetReportColor(kHeadColor);
-    SetReportSize(std::max(kMinReportFontSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
+    SetReportSize(
+        std::max(kMinReportFontSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
 
     const char letter = LanguageLetter;
     if (!TextOf(kDatePrefix, letter)) return;

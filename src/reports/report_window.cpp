@@ -9,9 +9,7 @@
 
 namespace tubalyx {
 
-std::string ReportLabel(const std::string& words, int width) {
-    return PadRight(words, width - 2, '_') + "= ";
-}
+std::string ReportLabel(const std::string& words, int width) { return PadRight(words, width - 2, '_') + "= "; }
 
 std::string ReportLine(const std::string& label, double value, int digits) {
     return label + ReportSeparator + FormatFixed(value, digits);
@@ -122,7 +120,8 @@ void CopyWithAttributes(const TRichEdit& source, TRichEdit& target, int offset) 
         const int position = end + offset;
         TTextAttributes a = target.SelAttributes();
         if (position >= 0 && position < starts[lines]) {
-            const int line = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
+            const int line =
+                static_cast<int>(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
             int column = position - starts[line], p = 0;
             for (const auto& run : content[line]) {
                 const int n = Utf8Length(run.Text);

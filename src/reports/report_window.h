@@ -27,8 +27,7 @@ std::string ReportLine(const std::string& label, double value, int digits = kRep
 std::string ReportLineWithTail(const std::string& label, double value, const std::string& tail,
                                int digits = kReportDigits);
 // The same with the label words padded to `width` first.
-std::string PaddedReportLine(const std::string& words, int width, double value,
-                             int digits = kReportDigits);
+std::string PaddedReportLine(const std::string& words, int width, double value, int digits = kReportDigits);
 
 // ---- operations on RichEdit1 ----
 TRichEdit& ReportWindow();
@@ -46,7 +45,7 @@ void SetReportFontName(const std::string& name);
 
 int ReportLineCount();
 std::string ReportLineText(int index);  // from 0; "" outside
-int ReportTextLength();                  // each line break counts two
+int ReportTextLength();                 // each line break counts two
 ReportPos ReportCaret();
 void SetReportCaret(ReportPos position);
 int ReportSelectionLength();

@@ -26,11 +26,13 @@ const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 constexpr LangText kCriticalRestriction{"  KRITISKT FLÖDE!= ", "  KRITISCHES DURCHFLUSS!= ", "  CRITICAL FLOW!= "};
 constexpr LangText kInletPressure{"BarA Inloppstryck", "BarA Einlaufdruck", "BarA Inletpressure"};
 constexpr LangText kConstantOutlet{"  Vid oförändrat utloppstryck", "  Bei unverändert Auslaufdruck",
-                                "  At constant Outletpressure"};
-constexpr LangText kCriticalValve{"        KRITISKT FLÖDE!", "        KRITISCHES DURCHFLUSS!", "        CRITICAL FLOW!"};
+                                   "  At constant Outletpressure"};
+constexpr LangText kCriticalValve{"        KRITISKT FLÖDE!", "        KRITISCHES DURCHFLUSS!",
+                                  "        CRITICAL FLOW!"};
 constexpr LangText kNotCritical{"  ICKE KRITISKT FLÖDE", "  NICHT KRITISCHES DURCHFLUSS", "  NON CRITICAL FLOW"};
 constexpr LangText kCriticalShare{"  KRITISKT FLÖDE= ", "  KRITISCHES DURCHFLUSS= ", "  CRITICAL FLOW= "};
 
+// clang-format off
 constexpr LangText kFlowLabel{"Flöde____________________________________(", "Durchfluss_______________________________(",
                            "Flow_____________________________________("};
 constexpr LangText kRestrictionPower{"Restriktion effektförbrukning_________________(kW)= ",
@@ -39,6 +41,7 @@ constexpr LangText kRestrictionPower{"Restriktion effektförbrukning____________
 constexpr LangText kRestrictionFl{"fl för restriktion______________________________()= ",
                                "fl fuer Restriction_____________________________()= ",
                                "fl for restriction______________________________()= "};
+// clang-format on
 constexpr LangText kWarning{"        OBS! VARNING: ", "        ACHTUNG! ", "        WARNING! "};
 
 std::string Number(double value) { return FormatFixed(CheckFinite(value, "valve result is no number"), kReportDigits); }
@@ -62,7 +65,8 @@ std::vector<std::string> CriticalFlowLines(bool critical) {
     const std::string inlet = Number(CriticalInletPressureBar);
     std::vector<std::string> lines;
     if (critical) {
-        lines.push_back(Pick(kCriticalRestriction) + sep + share + sep + "%," + sep + inlet + sep + Pick(kInletPressure));
+        lines.push_back(Pick(kCriticalRestriction) + sep + share + sep + "%," + sep + inlet + sep +
+                        Pick(kInletPressure));
     } else {
         lines.push_back(Pick(kNotCritical));
         lines.push_back(Pick(kCriticalShare) + sep + share + sep + "%");
@@ -72,7 +76,9 @@ std::vector<std::string> CriticalFlowLines(bool critical) {
     return lines;
 }
 
-std::string Value(const std::string& label, double value) { return ReportLine(label, CheckFinite(value, "valve result is no number")); }
+std::string Value(const std::string& label, double value) {
+    return ReportLine(label, CheckFinite(value, "valve result is no number"));
+}
 
 }  // namespace
 

@@ -47,8 +47,7 @@ const char* ByLanguage(const char* swedish, const char* german, const char* engl
     return swedish;
 }
 
-std::string LabelForUnit(const std::string& label, const std::string& unit, int cut,
-                         const char* opening) {
+std::string LabelForUnit(const std::string& label, const std::string& unit, int cut, const char* opening) {
     const int keep = Utf8Length(label) - cut - Utf8Length(unit);
     return Utf8Left(label, keep > 0 ? keep : 0) + opening + unit + ")= ";
 }
@@ -61,9 +60,7 @@ double RootRatioOrOne(double a, double b) {
     return std::isfinite(r) ? r : 1.0;
 }
 
-std::string DropCharacters(const std::string& text, int count) {
-    return text.substr(Utf8Left(text, count).size());
-}
+std::string DropCharacters(const std::string& text, int count) { return text.substr(Utf8Left(text, count).size()); }
 
 bool OperatingStateDiffersFromRangeEnd() {
     if (!(FlowDensity > 0.0)) return false;
@@ -108,10 +105,8 @@ void WriteMountingBlock() {
     block.Add(ByLanguage("              MONTERING I RÖRLEDNING", "                  ROHREINBAU",
                          "                  MOUNTING IN TUBE"));
     const std::string standard(1, StandardLetter);
-    const double eccentricity = ValueOrNothing([&] {
-        return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter,
-                                   PipeDiameter);
-    });
+    const double eccentricity = ValueOrNothing(
+        [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
     block.AddValue(MaxEccentricityLabel, eccentricity, kEccentricityDigits);
     if (DeviceCode == "V")
         block.AddValue(MaxPipeRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
@@ -130,17 +125,14 @@ void WriteAlgorithmsPreamble() {
     block.Add(FlowAlgorithmsHeading + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
-        case 'E':
-            block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)");
-            break;
+        case 'E': block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)"); break;
         case 'D':
             block.Add("*(Bemerkung! Wurzelberechnung von Durchfluss in");
             block.Add("*(Wirkdruckmessumformer ODER Rechner, NICHT BEIDES!)");
             break;
         default:
-            block.AddFitted(
-                "*(OBS! Kvadratrotsberäkningen av flödet i dp-cell ELLER dator, EJ BÅDA!)",
-                kSwedishRootNoteChars);
+            block.AddFitted("*(OBS! Kvadratrotsberäkningen av flödet i dp-cell ELLER dator, EJ BÅDA!)",
+                            kSwedishRootNoteChars);
             break;
     }
     block.Flush();
@@ -150,8 +142,7 @@ void WriteAlgorithmsPreamble() {
 // from the low-density end of the range, the label's leading blanks then dropped.
 std::string SectionHeading(const std::string& label, bool dropIndent) {
     if (!OperatingStateDiffersFromRangeEnd()) return label;
-    return (dropIndent ? DropCharacters(label, kHeadingIndent) : label) + " " +
-           OperatingConditionsText();
+    return (dropIndent ? DropCharacters(label, kHeadingIndent) : label) + " " + OperatingConditionsText();
 }
 
 void WriteHeadingBlock(const std::string& heading) {
@@ -162,8 +153,7 @@ void WriteHeadingBlock(const std::string& heading) {
 }
 
 std::string ConeMeterHeading() {
-    const std::string title =
-        ByLanguage(" McCrometer data", " McCrometer Ergebnis", " McCrometer specifications");
+    const std::string title = ByLanguage(" McCrometer data", " McCrometer Ergebnis", " McCrometer specifications");
     if (OperatingStateDiffersFromRangeEnd()) return title + " " + OperatingConditionsText();
     return std::string(kHeadingIndent, ' ') + title;
 }

@@ -32,8 +32,7 @@ const char* ByLanguage(const char* swedish, const char* german, const char* engl
 
 // A 52-column label whose unit is replaced by the user's, at the same total length: the
 // first Length(label) - cut - Length(unit) characters, then `opening`, the unit and ")= ".
-std::string LabelForUnit(const std::string& label, const std::string& unit, int cut,
-                         const char* opening);
+std::string LabelForUnit(const std::string& label, const std::string& unit, int cut, const char* opening);
 
 // A number of a report line: FormatFixed at the report's five digits.
 std::string Number(double value);

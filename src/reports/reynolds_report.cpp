@@ -58,19 +58,19 @@ bool IsCone() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
 bool IsValve() { return CalcFunction == "Ventil" && ValveSubtype == "VE"; }
 
 const char* ValveInletLabel() {
-    return Pick("Flödeshastighet i ventilinlopp (vid maxflöde)(m/s)= ",
-                "Flowspeed in valveinlet (at maxflow)_________(m/s)= ",
-                "Geschwindigkeit im Ventileinlauf_____________(m/s)= ");
+    return Pick(
+        "Flödeshastighet i ventilinlopp (vid maxflöde)(m/s)= ", "Flowspeed in valveinlet (at maxflow)_________(m/s)= ",
+        "Geschwindigkeit im Ventileinlauf_____________(m/s)= ");
 }
 const char* ThroatLabel() {
-    return Pick("Flödeshastighet i förstrypning (vid maxflöde)(m/s)= ",
-                "Flowspeed in throat (at maxflow)_____________(m/s)= ",
-                "Grösstes Geschwindigkeit im Drosselgerät_____(m/s)= ");
+    return Pick(
+        "Flödeshastighet i förstrypning (vid maxflöde)(m/s)= ", "Flowspeed in throat (at maxflow)_____________(m/s)= ",
+        "Grösstes Geschwindigkeit im Drosselgerät_____(m/s)= ");
 }
 const char* VenaLabel() {
-    return Pick("Flödeshastighet i vena contracta vid maxflöde(m/s)= ",
-                "Flowspeed in vena contracta (at maxflow)_____(m/s)= ",
-                "Grösstes Geschwindigkeit im vena contracta___(m/s)= ");
+    return Pick(
+        "Flödeshastighet i vena contracta vid maxflöde(m/s)= ", "Flowspeed in vena contracta (at maxflow)_____(m/s)= ",
+        "Grösstes Geschwindigkeit im vena contracta___(m/s)= ");
 }
 const char* CriticalWord() { return Pick("KRITISKT FLÖDE", "CRITICAL FLOW", "KRITISCHES DURCHFLUSS"); }
 
@@ -84,16 +84,17 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
     } else {
         label = TubeFlowSpeedLabel;
     }
-    AppendReportLine(label + ReportSeparator +
-                     FormatFixed(CheckFinite(Speed(massFlow, density, pipeDiameter), "flow speed is no number"),
-                                 kReportDigits));
+    AppendReportLine(
+        label + ReportSeparator +
+        FormatFixed(CheckFinite(Speed(massFlow, density, pipeDiameter), "flow speed is no number"), kReportDigits));
 }
 
 void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
     if (IsCone() && CalcFunction == "Strypf") return;
     try {
-        const double dv = IsValve() ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
-                                    : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
+        const double dv = IsValve()
+                              ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
+                              : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
         double pv = 0, tv = 0;
         LinePropertiesInlet(MediumCode, pv, tv, massFlow, pipeDiameter, dv, OperatingPressure, OperatingTemperature);
         const double density = MediumDensityAt(pv, tv);
@@ -111,10 +112,9 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
     try {
         double lossBar = 0, fl = 0;
         if (CalcFunction == "Strypf") {
-            DevicePressureLossPa =
-                PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), pipeDiameter, DynamicViscosityPas,
-                                      massFlow, MaxDpPa, DiameterRatioBeta, DischargeCoefficientC,
-                                      VelocityOfApproachFactor);
+            DevicePressureLossPa = PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), pipeDiameter,
+                                                         DynamicViscosityPas, massFlow, MaxDpPa, DiameterRatioBeta,
+                                                         DischargeCoefficientC, VelocityOfApproachFactor);
             lossBar = 0.00001 * DevicePressureLossPa;
             fl = CheckedSqrt(CheckedDiv(DevicePressureLossPa, MaxDpPa));
             try {
@@ -205,8 +205,9 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
             if (IsValve())
                 SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));
             else if (IsCone())
-                SpeedLine(ThroatLabel(), CheckedDiv(CheckedDiv(massFlow, rho2),
-                                                    kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));
+                SpeedLine(ThroatLabel(),
+                          CheckedDiv(CheckedDiv(massFlow, rho2),
+                                     kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));
             else
                 SpeedLine(ThroatLabel(), Speed(massFlow, rho2, BoreDiameter));
         }

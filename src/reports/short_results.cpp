@@ -34,22 +34,18 @@ void AddMainResultHeader(ReportBlock& block) {
     const std::string& rs = ReportSeparator;
     const double qMax = std::sqrt(MaxDpEntered) * RootFlowMax;
     if (std::isfinite(qMax) && std::isfinite(MaxDpEntered))
-        block.Add(ByLanguage("Enklast möjliga flödesberäkning*;q:= ",
-                             "Einfacher Durchflussberechnung*;q:= ",
+        block.Add(ByLanguage("Enklast möjliga flödesberäkning*;q:= ", "Einfacher Durchflussberechnung*;q:= ",
                              "Simpliest possible flowcalculation*;q:= ") +
                   rs + Number(qMax) + rs + "*sqrt(dp/" + rs + Number(MaxDpEntered) + rs + ")");
-    block.Add(ByLanguage("*Optimerad för;", "*Beste Genauigkeit bei;", "*Optimized for;") +
-              OperatingConditionsText());
+    block.Add(ByLanguage("*Optimerad för;", "*Beste Genauigkeit bei;", "*Optimized for;") + OperatingConditionsText());
     block.Add(ByLanguage("*För matematiskt fel se stor rapport",
                          "*für mathematischen Fehler sehe grosses Berechnungsergebnis",
                          "*for mathematical error see big report"));
 }
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
-void AddColdDimension(ReportBlock& block, const std::string& mmLabel,
-                      const std::string& inchLabel, double metres) {
-    if (Form1().dstorkallsort.Caption() != "mm")
-        block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
+void AddColdDimension(ReportBlock& block, const std::string& mmLabel, const std::string& inchLabel, double metres) {
+    if (Form1().dstorkallsort.Caption() != "mm") block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
     block.AddValue(mmLabel, metres * 1000.0);
 }
 
@@ -75,15 +71,13 @@ const char* OptimalDeviceName() {
         return ByLanguage("Strypfläns (Flänsmonterade tryckuttag)", "Blende (Flanschdruckentnahme)",
                           "Orifice plate (Flange tappings)");
     if (d == "S" && v == "D")
-        return ByLanguage("Strypfläns (D- & D/2-monterade tryckuttag)",
-                          "Blende (D- & D/2-Druckentnahme)", "Orifice plate (Dstor- & D/2-tappings)");
+        return ByLanguage("Strypfläns (D- & D/2-monterade tryckuttag)", "Blende (D- & D/2-Druckentnahme)",
+                          "Orifice plate (Dstor- & D/2-tappings)");
     if (d == "V" && v == "BG")
-        return ByLanguage("Klassiskt Venturi (Bearbetat gjutgods)",
-                          "Klassisches Venturi (Bearbeitetem Einlaufkonus)",
+        return ByLanguage("Klassiskt Venturi (Bearbetat gjutgods)", "Klassisches Venturi (Bearbeitetem Einlaufkonus)",
                           "Classical venturi (Machined convergent)");
     if (d == "V" && v == "OG")
-        return ByLanguage("Klassiskt Venturi (Obearbetat gjutgods)",
-                          "Klassisches Venturi (Gussrauem Einlaufkonus)",
+        return ByLanguage("Klassiskt Venturi (Obearbetat gjutgods)", "Klassisches Venturi (Gussrauem Einlaufkonus)",
                           "Classical venturi (Rough cast convergent)");
     if (d == "V" && v == "SV")
         return ByLanguage("Klassiskt Venturi (Svetsat)", "Klassisches Venturi (Geschweisst)",
@@ -137,9 +131,8 @@ std::optional<double> FlowInUnit(const std::string& unit) {
     const std::string savedKind = ParsedUnitKind;
     double qm = 0.0, areaFactor = 0.0, profileFactor = 0.0;
     try {
-        ReynoldsAdjustedFlow(unit, MaxFlowInput, FlowDensity, PipeDiameter * 1000.0,
-                             PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm,
-                             areaFactor, profileFactor);
+        ReynoldsAdjustedFlow(unit, MaxFlowInput, FlowDensity, PipeDiameter * 1000.0, PipeRoughnessMm, ReynoldsAtMaxFlow,
+                             CalibratedReynoldsMin, qm, areaFactor, profileFactor);
     } catch (const CalcError&) {
         qm = 0.0;
     }
@@ -152,24 +145,21 @@ std::optional<double> FlowInUnit(const std::string& unit) {
 // the calculation; 1 when the dp at max flow is not positive.
 double AdjustmentFactor() { return RootRatioOrOne(MaxFlowDpPa, MaxDpPa); }
 
-void AddHumidGasPart(ReportBlock& block, const std::string& unit, std::optional<double> c,
-                     double f, double kgPerHour, bool volumeMeter) {
+void AddHumidGasPart(ReportBlock& block, const std::string& unit, std::optional<double> c, double f, double kgPerHour,
+                     bool volumeMeter) {
     const std::string& rs = ReportSeparator;
-    block.Add(std::string(19, ' ') +
-              ByLanguage("--LUFT/GASDEL--", "--Luft/Gasteil--", "--AIR/GASPART--"));
+    block.Add(std::string(19, ' ') + ByLanguage("--LUFT/GASDEL--", "--Luft/Gasteil--", "--AIR/GASPART--"));
     const double rho = FlowDensity;
     if (!(rho > 0.0) || !c || OperatingPressure == 0.0) return;
     const double dryPart = MaxFlowInput * *c * DryGasDensity / rho;
     const double gasShare = (OperatingPressure - VapourPressurePa) / OperatingPressure;
-    block.Add(ByLanguage("Flöde______(", "Durchfluss_(", "Flow________(") + unit + ")= " + rs +
-              Number(dryPart) + rs +
-              ByLanguage(" Flöde_______(m3/h)= ", " Durchfluss_(m3/h)= ", " Flow________(m3/h)= ") +
-              rs + Number(kgPerHour * gasShare / rho));
+    block.Add(ByLanguage("Flöde______(", "Durchfluss_(", "Flow________(") + unit + ")= " + rs + Number(dryPart) + rs +
+              ByLanguage(" Flöde_______(m3/h)= ", " Durchfluss_(m3/h)= ", " Flow________(m3/h)= ") + rs +
+              Number(kgPerHour * gasShare / rho));
     if (volumeMeter) return;
-    block.Add(ByLanguage("Just.Flöde_(", "Ber. D.F.__(", "Adj. Flow__(") + unit + ")= " + rs +
-              Number(f * dryPart) + rs +
-              ByLanguage(" Just. Flöde_(m3/h)= ", " Ber. D.F.___(m3/h)= ", " Adj. Flow___(m3/h)= ") +
-              rs + Number(f * kgPerHour * gasShare / rho));
+    block.Add(ByLanguage("Just.Flöde_(", "Ber. D.F.__(", "Adj. Flow__(") + unit + ")= " + rs + Number(f * dryPart) +
+              rs + ByLanguage(" Just. Flöde_(m3/h)= ", " Ber. D.F.___(m3/h)= ", " Adj. Flow___(m3/h)= ") + rs +
+              Number(f * kgPerHour * gasShare / rho));
 }
 
 }  // namespace
@@ -184,8 +174,7 @@ void WriteShortDiameterResult() {
     ReportBlock block;
     AddMainResultHeader(block);
     if (DeviceCode == "SM")
-        AddColdDimension(block, SegmentHeightColdLabel, SegmentHeightColdInchLabel,
-                         SegmentHeightColdM);
+        AddColdDimension(block, SegmentHeightColdLabel, SegmentHeightColdInchLabel, SegmentHeightColdM);
     else
         AddColdDimension(block, ThroatDiameterLabel, ThroatDiameterInchLabel, BoreDiameterColdM);
     if (SolveFor == "TF") block.AddValue(MaxDiffPressureLabel, MaxDpPa * 0.001);
@@ -208,8 +197,7 @@ void WriteDeviceCandidateLine() {
 void WriteShortOptimalDeviceResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    block.Add(ByLanguage("Optimalt primärelement: ", "Optimales Drosselgerät: ",
-                         "Optimal primary device: "));
+    block.Add(ByLanguage("Optimalt primärelement: ", "Optimales Drosselgerät: ", "Optimal primary device: "));
     if (const char* name = OptimalDeviceName()) block.Add(name);
     AddDeviceCandidateLines(block);
     if (UpstreamFittingCode != "0") {
@@ -252,8 +240,8 @@ void WriteShortFlowResult() {
     if (!volumeMeter) {
         if (search.find("(" + FlowUnit + ")") == std::string::npos)
             block.Add(flowPrefix + FlowUnit + ")= " + rs + Number(MaxFlowInput) + rs +
-                      ByLanguage(" Just.Flöde_(", " Ber. Du.Fl.(", " Adj.Flow___(") + FlowUnit +
-                      ")= " + rs + Number(f * MaxFlowInput));
+                      ByLanguage(" Just.Flöde_(", " Ber. Du.Fl.(", " Adj.Flow___(") + FlowUnit + ")= " + rs +
+                      Number(f * MaxFlowInput));
     } else if (c && search.find("(" + outputUnit + ")") == std::string::npos) {
         block.Add(flowPrefix + outputUnit + ")= " + rs + Number(MaxFlowInput * *c));
     }

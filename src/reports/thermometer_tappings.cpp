@@ -35,8 +35,7 @@ void SetTappings(const LineState& upstream, const LineState& downstream) {
 }  // namespace
 
 bool ThermometerStepApplies() {
-    return Form1().bestyckningtext.Caption().find("ermometer") != std::string::npos &&
-           IsGasMedium(MediumCode);
+    return Form1().bestyckningtext.Caption().find("ermometer") != std::string::npos && IsGasMedium(MediumCode);
 }
 
 double PocketFlowVelocity() {
@@ -55,8 +54,7 @@ void SetTappingState(const PocketLine& line) {
     const LineState upstream{p - line.lossPa, line.temperatureAt(p, t, p - line.lossPa)};
     const double deviceLoss =
         PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), PipeDiameter, DynamicViscosityPas,
-                              MaxMassFlow, MaxDpPa, DiameterRatioBeta, DischargeCoefficientC,
-                              VelocityOfApproachFactor);
+                              MaxMassFlow, MaxDpPa, DiameterRatioBeta, DischargeCoefficientC, VelocityOfApproachFactor);
     const double downstreamPressure = p + deviceLoss + line.lossPa;
     const LineState downstream{downstreamPressure, line.temperatureAt(p, t, downstreamPressure)};
 

@@ -15,14 +15,14 @@ constexpr int kMixtureSumRow = 12;
 
 extern std::array<std::string, kMixtureRows> MixtureComponentKeyword;  // "GAS": user-defined component
 extern std::array<std::string, kMixtureRows> MixtureComponentName;     // user-defined: its viscosity unit
-inline auto& MixtureViscosityUnit = MixtureComponentName;  // its name in the viscosity menu
+inline auto& MixtureViscosityUnit = MixtureComponentName;              // its name in the viscosity menu
 extern std::array<double, kMixtureRows> MixtureMolarMass;              // g/mol
 extern std::array<double, kMixtureRows> MixtureDensity;                // kg/m3
 extern std::array<double, kMixtureRows> MixtureViscosity;
-extern std::array<double, kMixtureRows> MixtureCp;                     // J/(kg K)
-extern std::array<double, kMixtureRows> MixtureCv;                     // J/(kg K)
-extern std::array<double, kMixtureRows> MixtureCriticalTemperature;    // K
-extern std::array<double, kMixtureRows> MixtureEnthalpy;               // kJ/kg
+extern std::array<double, kMixtureRows> MixtureCp;                   // J/(kg K)
+extern std::array<double, kMixtureRows> MixtureCv;                   // J/(kg K)
+extern std::array<double, kMixtureRows> MixtureCriticalTemperature;  // K
+extern std::array<double, kMixtureRows> MixtureEnthalpy;             // kJ/kg
 extern std::array<double, kMixtureRows> MixtureFraction;
 
 // Partial pressures (Pa) of the rows at the state of the last volume conversion: the dry
@@ -41,9 +41,8 @@ using GasCompositionArray = std::array<double, 22>;
 extern GasCompositionArray GasComposition;
 
 // The ten fractions of the grid rows, for the report writers.
-extern double NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasButanes,
-    NaturalGasPentanes, NaturalGasNitrogen, NaturalGasCarbonDioxide, NaturalGasHydrogen,
-    NaturalGasCarbonMonoxide, NaturalGasWater;
+extern double NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasButanes, NaturalGasPentanes,
+    NaturalGasNitrogen, NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide, NaturalGasWater;
 
 // Kept between calls of the detailed method: the damping divisor of the density iteration,
 // the last density, and the Z that the property switch and reports pass in.

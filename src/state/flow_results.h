@@ -88,17 +88,17 @@ extern double VolumeMeterReynoldsFactor;   // flow-profile correction
 // FmatCoefficientA marks the coefficients as not fitted yet.
 inline constexpr double kFmatNotFittedBelow = -1e10;
 inline constexpr double kFmatNotFitted = -2e10;
-extern double FmatCoefficientA;  // k, expansibility slope (1.0 for a liquid)
-extern double FmatCoefficientB;  // b, Reynolds coefficient, Pa^0.375
+extern double FmatCoefficientA;                         // k, expansibility slope (1.0 for a liquid)
+extern double FmatCoefficientB;                         // b, Reynolds coefficient, Pa^0.375
 extern std::array<double, 11> FlowCorrectionDeviation;  // %, signed, at the ten fit points
 
 // What the compensated-flow recipe for oil is written from.
 struct OilRecipeInput {
-    double rootFlowMax = 0.0;  // flow per square root of dp in kPa
-    double bore = 0.0;         // d, m
-    double pipeDiameter = 0.0; // D, m
-    double maxMassFlow = 0.0;  // kg/s
-    double viscosity = 0.0;    // Pa s
+    double rootFlowMax = 0.0;             // flow per square root of dp in kPa
+    double bore = 0.0;                    // d, m
+    double pipeDiameter = 0.0;            // D, m
+    double maxMassFlow = 0.0;             // kg/s
+    double viscosity = 0.0;               // Pa s
     std::string densityFormula;           // "r[kg/m3]:=" ...
     std::string viscosityFormula;         // "dynvisk[Pas]:=r[kg/m3]/1000000"
     std::string dynamicViscosityFormula;  // "*(" + the viscosity law + ")"

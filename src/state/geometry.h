@@ -17,8 +17,8 @@ extern double BoreDiameterColdMm, BoreDiameterColdM;    // mm, m
 extern double SegmentHeightColdMm, SegmentHeightColdM;  // mm, m
 extern double ValveDiameterColdMm, ValveDiameterColdM;  // mm, m
 
-extern double PipeRoughnessMm;  // mm, pipe roughness as typed
-extern double PipeRoughnessM;   // m
+extern double PipeRoughnessMm;     // mm, pipe roughness as typed
+extern double PipeRoughnessM;      // m
 extern double PipeRoughnessGiven;  // m, the roughness as the run read it from the questionnaire
 // mm, carrier-ring width of an orifice or sheet thickness of a welded venturi.
 extern double PlateThicknessMm;

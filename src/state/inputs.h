@@ -7,16 +7,16 @@
 namespace tubalyx {
 
 // Flows.
-extern std::string FlowUnit;  // unit keyword of the max flow entry
-extern double MaxFlowInput;   // max flow as typed, in FlowUnit
-extern double MaxFlowSI;      // max flow from the unit parser: kg/h (mass) or l/h (volume)
-extern double MinFlowInput;   // min flow as typed, in MinFlowUnit
+extern std::string FlowUnit;     // unit keyword of the max flow entry
+extern double MaxFlowInput;      // max flow as typed, in FlowUnit
+extern double MaxFlowSI;         // max flow from the unit parser: kg/h (mass) or l/h (volume)
+extern double MinFlowInput;      // min flow as typed, in MinFlowUnit
 extern std::string MinFlowUnit;  // unit keyword of the min flow: always that of the max flow
-extern double MinFlowSI;      // min flow, same units
+extern double MinFlowSI;         // min flow, same units
 
 // Differential pressure in the user's unit.
-extern std::string DpUnit;            // unit keyword of the dp entry
-extern double MaxDpInput;             // design dp as typed, in DpUnit
+extern std::string DpUnit;  // unit keyword of the dp entry
+extern double MaxDpInput;   // design dp as typed, in DpUnit
 // What the dp field converts to while a primary device's max flow is adjusted (MaxFlowGivenFlag
 // "J"): the base value of DpUnit's kind.
 extern double CalculatedFlow;
@@ -55,9 +55,9 @@ extern double StraightLengthM;      // m, available straight length
 extern double HeightDifference;     // m, outlet minus inlet height of the pressure-loss line
 
 // Calibration of the cone meters.
-extern double CalibratedCf;             // calibrated flow coefficient (edit Cf)
-extern double CalibratedReynoldsMin;    // lower calibrated Reynolds number (edit kalminreyn)
-extern double CalibratedReynoldsMax;    // upper calibrated Reynolds number (edit kalmaxreyn)
+extern double CalibratedCf;           // calibrated flow coefficient (edit Cf)
+extern double CalibratedReynoldsMin;  // lower calibrated Reynolds number (edit kalminreyn)
+extern double CalibratedReynoldsMax;  // upper calibrated Reynolds number (edit kalmaxreyn)
 // The calibration temperature in degrees C (the edit "kaltemp"); the reference temperature
 // of ThermalExpansionFactor for the devices "VCONE" and "VCONEWAFER".
 extern double CalibrationTemperatureC;
@@ -65,11 +65,11 @@ extern double CalibrationTemperatureC;
 // Ranges of the optimal design, written by the input page.
 extern double PipeDiameterMinLimitMm;  // cold pipe-diameter range as typed, mm
 extern double PipeDiameterMaxLimitMm;  // mm
-extern double PipeDiameterMinLimitM;  // cold pipe-diameter range, m
-extern double PipeDiameterMaxLimitM;  // m
-extern double DpLowerLimitPa;         // differential-pressure range, Pa
-extern double DpUpperLimitPa;         // Pa
-extern double WeightFactor1;          // weight of the uncertainty term
-extern double WeightFactor2;          // weight of the pressure-loss term
+extern double PipeDiameterMinLimitM;   // cold pipe-diameter range, m
+extern double PipeDiameterMaxLimitM;   // m
+extern double DpLowerLimitPa;          // differential-pressure range, Pa
+extern double DpUpperLimitPa;          // Pa
+extern double WeightFactor1;           // weight of the uncertainty term
+extern double WeightFactor2;           // weight of the pressure-loss term
 
 }  // namespace tubalyx

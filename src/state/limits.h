@@ -9,8 +9,8 @@ namespace tubalyx {
 // The standard's limits of the current device.
 extern double ReynoldsLowerBound;
 extern double ReynoldsUpperBound;
-extern double RoughnessUpperBound;       // m
-extern double RoughnessLowerBound;       // m, written by CheckRoughness
+extern double RoughnessUpperBound;  // m
+extern double RoughnessLowerBound;  // m, written by CheckRoughness
 extern double BetaLowerBound;
 extern double BetaUpperBound;
 extern double PipeDiameterLowerBound;    // m

@@ -12,17 +12,17 @@ extern double OperatingPressure;     // Pa absolute
 extern double OperatingTemperature;  // degrees Celsius
 
 // The medium description as the edit handlers and the reading of all inputs leave it.
-extern double GivenDensity;               // kg/m3
-extern double GivenViscosityValue;        // in ViscosityUnit
-extern std::string ViscosityUnit;         // unit text; the unit parser rewrites it canonically
-extern double GivenViscosityPas;          // 1e-6 Pa s ("Pas*E-6")
-extern double GivenCp, GivenCv;           // J/(kg K)
+extern double GivenDensity;         // kg/m3
+extern double GivenViscosityValue;  // in ViscosityUnit
+extern std::string ViscosityUnit;   // unit text; the unit parser rewrites it canonically
+extern double GivenViscosityPas;    // 1e-6 Pa s ("Pas*E-6")
+extern double GivenCp, GivenCv;     // J/(kg K)
 extern double GivenKappa;
 extern double GivenCriticalTemperatureK;  // K
 extern double GivenMolarMass;             // g/mol
 extern double GivenEnthalpy;              // kJ/kg at operating conditions (user-defined gas)
 extern double GivenZ1, GivenZn;
-extern double HumidGasMolarMass;          // g/mol (edit molekylviktvG)
+extern double HumidGasMolarMass;                // g/mol (edit molekylviktvG)
 extern double OilViscosity40, OilViscosity100;  // in OilViscosityUnit
 extern std::string OilViscosityUnit;
 
@@ -39,17 +39,17 @@ extern double PreviousRelativeHumidity;
 
 // The state of the current medium at the operating point, as every calculation of a run
 // reads it.
-extern double FlowDensity;          // kg/m3, the flowing (humid) medium
-extern double DryGasDensity;        // kg/m3, its dry part
-extern double VapourPartDensity;    // kg/m3, its water-vapour part
+extern double FlowDensity;                                 // kg/m3, the flowing (humid) medium
+extern double DryGasDensity;                               // kg/m3, its dry part
+extern double VapourPartDensity;                           // kg/m3, its water-vapour part
 inline double& SaturatedSteamDensity = VapourPartDensity;  // its name in the flow sequence
-extern double DynamicViscosityPas;  // Pa s
-extern double KappaOperating;       // isentropic exponent
-extern double CpOperating;          // J/(kg K)
-extern double CvOperating;          // J/(kg K); the propane table writes it as well
-extern double VapourPressurePa;     // Pa, partial pressure of the water vapour
-extern double EnthalpyOperating;    // kJ/kg against 101325 Pa and 0 degC
-extern double FlowNormalDensity;    // kg/m3, reference density of normal/standard volume units
+extern double DynamicViscosityPas;                         // Pa s
+extern double KappaOperating;                              // isentropic exponent
+extern double CpOperating;                                 // J/(kg K)
+extern double CvOperating;                                 // J/(kg K); the propane table writes it as well
+extern double VapourPressurePa;                            // Pa, partial pressure of the water vapour
+extern double EnthalpyOperating;                           // kJ/kg against 101325 Pa and 0 degC
+extern double FlowNormalDensity;                           // kg/m3, reference density of normal/standard volume units
 // " " when the operating state is served by the tables, otherwise why not, in the user's
 // language; the run prints it in red in place of the general input-error line.
 extern std::string TableRangeNote;
@@ -61,7 +61,7 @@ struct MediumStateValues {
     double density = 0.0;      // kg/m3
     double dryDensity = 0.0;
     double vapourDensity = 0.0;
-    double viscosity = 0.0;    // Pa s
+    double viscosity = 0.0;  // Pa s
     double kappa = 0.0;
     double cp = 0.0;
     double cv = 0.0;

@@ -23,21 +23,21 @@ extern double PipeSegmentZeta;      // lambda l / D of the pipe in that segment
 extern double FittingPressureDrop;  // Pa, the drop of the fitting written last
 
 // The walk along the line.
-extern double LineMassFlow;          // kg/s, flow of the current stretch
-extern double LineDiameter;          // m, pipe diameter of the current stretch
-extern double LineLocalTemperature;  // degC at the current point; the outlet temperature at the end
-extern double LineOutletPressure;    // Pa at the current point; the outlet pressure at the end
-extern double LineVelocity;          // m/s, mean velocity in the pipe at the current point
-extern double WholeLineDrop;         // Pa, one segment over the whole length
-extern double WholeLineFrictionDrop; // Pa, its friction part
-extern double StretchDrop;           // Pa, from the line inlet to the end of the current pass
-extern double StretchFrictionSum;    // Pa, the friction drops of that pass
-extern double LastPassZetaSum;       // zeta sum of the last segment of that pass
-extern double LineTotalDrop;         // Pa, reversible and irreversible, inlet to the last stretch end
-extern double LineFrictionLoss;      // Pa, the irreversible part
-extern double LineZetaTotal;         // zeta of the whole line, height rows included
-extern double OutletDensity;         // kg/m3
-extern double OutletViscosity;       // Pa s
+extern double LineMassFlow;           // kg/s, flow of the current stretch
+extern double LineDiameter;           // m, pipe diameter of the current stretch
+extern double LineLocalTemperature;   // degC at the current point; the outlet temperature at the end
+extern double LineOutletPressure;     // Pa at the current point; the outlet pressure at the end
+extern double LineVelocity;           // m/s, mean velocity in the pipe at the current point
+extern double WholeLineDrop;          // Pa, one segment over the whole length
+extern double WholeLineFrictionDrop;  // Pa, its friction part
+extern double StretchDrop;            // Pa, from the line inlet to the end of the current pass
+extern double StretchFrictionSum;     // Pa, the friction drops of that pass
+extern double LastPassZetaSum;        // zeta sum of the last segment of that pass
+extern double LineTotalDrop;          // Pa, reversible and irreversible, inlet to the last stretch end
+extern double LineFrictionLoss;       // Pa, the irreversible part
+extern double LineZetaTotal;          // zeta of the whole line, height rows included
+extern double OutletDensity;          // kg/m3
+extern double OutletViscosity;        // Pa s
 extern double OutletKappa;
 
 // The resistance grid's page.

@@ -6,8 +6,8 @@
 
 namespace tubalyx {
 
-extern std::string DensityLabel;             // 52 characters
-extern std::string SpecificVolumeLabel;      // 52 characters
+extern std::string DensityLabel;         // 52 characters
+extern std::string SpecificVolumeLabel;  // 52 characters
 extern std::string DynamicViscosityLabel;
 extern std::string KinematicViscosityLabel;
 extern std::string ViscosityNoteLabel;

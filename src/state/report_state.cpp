@@ -24,12 +24,14 @@ TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 
 #define TUBALYX_GRAPH_STATE(X) X(UncertaintyValid, false)
 
+// clang-format off
 TUBALYX_GRAPH_STATE(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetReportState() {
     TUBALYX_REPORT_STATE(TUBALYX_STATE_RESET)
     TUBALYX_GRAPH_STATE(TUBALYX_STATE_RESET)
 }
+// clang-format on
 
 #define TUBALYX_COMPENSATION_TABLE_STATE(X) \
     X(CompTablePressureMinKPa, 0.0)         \
@@ -42,8 +44,10 @@ void state_detail::ResetReportState() {
     X(DensityRatioText, "1")                \
     X(ReportLinesWritten, 0)
 
+// clang-format off
 TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetCompensationTableState() { TUBALYX_COMPENSATION_TABLE_STATE(TUBALYX_STATE_RESET) }
+// clang-format on
 
 }  // namespace tubalyx

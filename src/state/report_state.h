@@ -33,34 +33,32 @@ struct FlowBlockLine {
 // What each of the lines is, so that the code generator's flow block picks them by role. A
 // line the big report did not write (no correction polynomial, a liquid) stays empty.
 enum class FlowBlockRole {
-    ScalingComment,          // 20 mA of the dp transmitter = 20 mA to the control system
-    PressureInput,           // P, in the user's pressure unit
-    TemperatureInput,        // T, degrees C
-    DpCellInput,             // the transmitter's signal, in the dp unit
-    DpMaxInput,              // the transmitter's range, "=20 mA"
-    DpRootInput,             // dp_rot: the transmitter extracts the square root
-    FlowOutput,              // q_pol_mat, or q_rot_mat without a correction polynomial;
-                             // for a gas marked not to be used
-    CompensatedFlowOutput,   // q_pol_mat_PT or q_rot_mat_PT (gas)
-    RootFlowVariable,        // q_rot_mat as a local variable (with the polynomial)
-    FmatVariable,            // fmat
-    DpVariable,              // dp
-    DpCode,                  // "dp:=dpcell;"
-    DpRootIfCode,            // "if dp_rot then"
-    DpRootCode,              // the squared transmitter signal
-    DpRootEndCode,           // "end_if;"
-    RootFlowCode,            // q_rot_mat from the square root of dp
-    FmatCode,                // the correction polynomial in q_rot_mat
-    PolynomialFlowCode,      // "q_pol_mat:=q_rot_mat*fmat;"
-    CompensationCode,        // the simple pressure/temperature correction (gas)
+    ScalingComment,         // 20 mA of the dp transmitter = 20 mA to the control system
+    PressureInput,          // P, in the user's pressure unit
+    TemperatureInput,       // T, degrees C
+    DpCellInput,            // the transmitter's signal, in the dp unit
+    DpMaxInput,             // the transmitter's range, "=20 mA"
+    DpRootInput,            // dp_rot: the transmitter extracts the square root
+    FlowOutput,             // q_pol_mat, or q_rot_mat without a correction polynomial;
+                            // for a gas marked not to be used
+    CompensatedFlowOutput,  // q_pol_mat_PT or q_rot_mat_PT (gas)
+    RootFlowVariable,       // q_rot_mat as a local variable (with the polynomial)
+    FmatVariable,           // fmat
+    DpVariable,             // dp
+    DpCode,                 // "dp:=dpcell;"
+    DpRootIfCode,           // "if dp_rot then"
+    DpRootCode,             // the squared transmitter signal
+    DpRootEndCode,          // "end_if;"
+    RootFlowCode,           // q_rot_mat from the square root of dp
+    FmatCode,               // the correction polynomial in q_rot_mat
+    PolynomialFlowCode,     // "q_pol_mat:=q_rot_mat*fmat;"
+    CompensationCode,       // the simple pressure/temperature correction (gas)
     Count
 };
 inline constexpr int kFlowBlockLineCount = static_cast<int>(FlowBlockRole::Count);
 // Empty unless the big report of the last run filled them.
 extern std::array<FlowBlockLine, kFlowBlockLineCount> FlowBlockLines;
-inline FlowBlockLine& FlowBlockLineOf(FlowBlockRole role) {
-    return FlowBlockLines[static_cast<int>(role)];
-}
+inline FlowBlockLine& FlowBlockLineOf(FlowBlockRole role) { return FlowBlockLines[static_cast<int>(role)]; }
 // The brand comment of generated code, in the language and dialect of the last block written.
 extern std::string CodeBrandLine;
 

@@ -13,16 +13,16 @@ FittingValueArray Filled(double value) {
 }  // namespace
 
 // The start values of an empty line.
-#define TUBALYX_RESISTANCE_GRID(X)              \
-    X(ResistanceKind, FittingKindArray{})       \
-    X(ResistanceZeta, Filled(0.0))              \
-    X(ResistancePosition, Filled(0.0))          \
-    X(ResistanceParamA, Filled(20.0))           \
-    X(ResistanceParamB, Filled(100.0))          \
-    X(HeightRowRise, Filled(0.0))               \
-    X(HeightRowLength, Filled(0.0))             \
-    X(ResistanceKv, Filled(0.0))                \
-    X(ResistanceFL, Filled(0.95))               \
+#define TUBALYX_RESISTANCE_GRID(X)        \
+    X(ResistanceKind, FittingKindArray{}) \
+    X(ResistanceZeta, Filled(0.0))        \
+    X(ResistancePosition, Filled(0.0))    \
+    X(ResistanceParamA, Filled(20.0))     \
+    X(ResistanceParamB, Filled(100.0))    \
+    X(HeightRowRise, Filled(0.0))         \
+    X(HeightRowLength, Filled(0.0))       \
+    X(ResistanceKv, Filled(0.0))          \
+    X(ResistanceFL, Filled(0.95))         \
     X(BranchDiagramMarker, 0)
 
 TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_DEFINE)

@@ -19,7 +19,7 @@ struct UncertaintyInputSet {
     double AdSpanUncertainty = 0.0;
     double AdActualUncertainty = 0.0;
     double ThroatDiameterUncertaintyMm = 0.0;
-    double InletEdgeRadiusMm = 0.0;       // the radius of an unsharp orifice edge itself
+    double InletEdgeRadiusMm = 0.0;  // the radius of an unsharp orifice edge itself
     double PipeDiameterUncertaintyMm = 0.0;
     double RoughnessUncertaintyMm = 0.0;
     double DensityUncertaintyPercent = 0.0;
@@ -46,19 +46,39 @@ using UncertaintyArray = std::array<double, 11>;
 // The error sources, one array each. Random sources combine as the root of their squares,
 // the bias ones (calculation error, density error, other errors) with their signs.
 enum class UncertaintySource {
-    Standard, CalculationError, Span, Actual, AdSpan, AdActual, ThroatDiameter, InletEdge,
-    TubeDiameter, Roughness, DensityUncertainty, DensityError, Viscosity, Kappa, Pressure,
-    Temperature, HumidityDryGas, Humidity, Methane, Nitrogen, CarbonDioxide, Ethane, Propane,
-    OtherUncertainties, OtherErrors, Count
+    Standard,
+    CalculationError,
+    Span,
+    Actual,
+    AdSpan,
+    AdActual,
+    ThroatDiameter,
+    InletEdge,
+    TubeDiameter,
+    Roughness,
+    DensityUncertainty,
+    DensityError,
+    Viscosity,
+    Kappa,
+    Pressure,
+    Temperature,
+    HumidityDryGas,
+    Humidity,
+    Methane,
+    Nitrogen,
+    CarbonDioxide,
+    Ethane,
+    Propane,
+    OtherUncertainties,
+    OtherErrors,
+    Count
 };
 inline constexpr int kUncertaintySourceCount = static_cast<int>(UncertaintySource::Count);
 
 // In % of the actual flow at the point, or of the maximal flow when UncertaintyPercentBase is
 // "M". The two typed-in arrays (other errors, other uncertainties) come from the grid.
 extern std::array<UncertaintyArray, kUncertaintySourceCount> UncertaintySourceArrays;
-inline UncertaintyArray& SourceArray(UncertaintySource s) {
-    return UncertaintySourceArrays[static_cast<int>(s)];
-}
+inline UncertaintyArray& SourceArray(UncertaintySource s) { return UncertaintySourceArrays[static_cast<int>(s)]; }
 
 // The mean absolute contribution of each source over the flow range (column 12 of the grid),
 // and the means of the two totals.

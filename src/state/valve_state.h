@@ -10,13 +10,13 @@ namespace tubalyx {
 extern double LiquidCriticalPressurePa;
 
 // Pressures of the valve equations, bar absolute (the drop in bar).
-extern double MaxDpBar;                  // bar, pressure drop over the element
-extern double InletPressureBar;          // bar a, inlet pressure
-extern double VapourPressureBar;         // bar a, vapour pressure of the liquid; 0 for gases
-extern double CriticalPressureBar;       // bar a, critical pressure of the liquid; 0 for gases
+extern double MaxDpBar;             // bar, pressure drop over the element
+extern double InletPressureBar;     // bar a, inlet pressure
+extern double VapourPressureBar;    // bar a, vapour pressure of the liquid; 0 for gases
+extern double CriticalPressureBar;  // bar a, critical pressure of the liquid; 0 for gases
 
 // The flow through the element, t/h.
-extern double ValveMassFlowTph;          // t/h
+extern double ValveMassFlowTph;  // t/h
 // Multiplies the density of a liquid and divides the flow in power and velocity; 1.0.
 extern double ValveFlowFactor;
 

@@ -4,9 +4,9 @@
 
 namespace tubalyx {
 
-#define TUBALYX_VIEW_STATE(X)     \
-    X(GraphChoice, "rot")         \
-    X(ReportSelectionAnchor, 0)   \
+#define TUBALYX_VIEW_STATE(X)   \
+    X(GraphChoice, "rot")       \
+    X(ReportSelectionAnchor, 0) \
     X(ReportScrollPosition, 0)
 
 TUBALYX_VIEW_STATE(TUBALYX_STATE_DEFINE)

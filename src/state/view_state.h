@@ -7,7 +7,7 @@
 
 namespace tubalyx {
 
-extern std::string GraphChoice;      // diagram of the graph page: "rot", "ent", "dens", "angdens"
+extern std::string GraphChoice;  // diagram of the graph page: "rot", "ent", "dens", "angdens"
 // Text position of the previous click in RichEdit1; the next click selects from here.
 extern int ReportSelectionAnchor;
 // The form's vertical scroll position when the mouse last moved over the report, so that a

@@ -41,11 +41,11 @@ void SetCaptionSet(char letter) {
     CopyReportLabelBases();
     SetUpstreamFittingList();
     if (TEdit* unit = WindowEdit("qbgsort"))
-        SetControlText("visktextin", IsKinematicViscosityUnit(unit->Text()) ? KinematicViscosityPrompt
-                                                                              : DynamicViscosityPrompt);
+        SetControlText("visktextin",
+                       IsKinematicViscosityUnit(unit->Text()) ? KinematicViscosityPrompt : DynamicViscosityPrompt);
     SetControlText("Medialabel", MediumDisplayName(MediumCode));
-    SetControlText("Trycktemplabel", std::string(TextOf(prompt_text::CompensationTableTitlePrefix, letter)) +
-                                         ControlText("Medialabel"));
+    SetControlText("Trycktemplabel",
+                   std::string(TextOf(prompt_text::CompensationTableTitlePrefix, letter)) + ControlText("Medialabel"));
     SetControlText("Matain", CompensationTableHint);
 }
 
@@ -63,8 +63,7 @@ bool CaptionConditionHolds(CaptionCondition condition) {
         case CaptionCondition::Ammonia: return MediumCode == "NH3";
         case CaptionCondition::NotAmmonia: return MediumCode != "NH3";
         case CaptionCondition::Valve: return CalcFunction == "Ventil";
-        case CaptionCondition::WideHeading:
-            return StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S");
+        case CaptionCondition::WideHeading: return StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S");
         case CaptionCondition::NarrowHeading:
             return !(StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S"));
     }
@@ -115,10 +114,16 @@ void SetPageMenuCaptions() {
 std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
     size_t bestStart = 0, bestLength = 0;
     for (size_t i = 0; i < text.size();) {
-        if (text[i] != ' ') { ++i; continue; }
+        if (text[i] != ' ') {
+            ++i;
+            continue;
+        }
         size_t j = i;
         while (j < text.size() && text[j] == ' ') ++j;
-        if (j - i > bestLength) { bestStart = i; bestLength = j - i; }
+        if (j - i > bestLength) {
+            bestStart = i;
+            bestLength = j - i;
+        }
         i = j;
     }
     size_t remove = count < 0 ? 0 : static_cast<size_t>(count);
@@ -127,9 +132,12 @@ std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
 }
 
 void ApplyLanguage(char letter) {
-    if (letter == 'D') SetGermanCaptions();
-    else if (letter == 'E') SetEnglishCaptions();
-    else SetSwedishCaptions();
+    if (letter == 'D')
+        SetGermanCaptions();
+    else if (letter == 'E')
+        SetEnglishCaptions();
+    else
+        SetSwedishCaptions();
 
     if (StandardLetter != '3') {
         const int blanks = LanguageLetter == 'S' ? 8 : 12;

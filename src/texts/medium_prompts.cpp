@@ -78,7 +78,8 @@ void SetNaturalGasLimits() {
         if (!limit) continue;
         f.ViktVolprocGrid.SetCell(1, row, limit);
         if (row == 4) {
-            if (f.Propan1) f.Propan1->SetCaption(ByLanguage("C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"));
+            if (f.Propan1)
+                f.Propan1->SetCaption(ByLanguage("C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"));
             if (f.Propanvtska1)
                 f.Propanvtska1->SetCaption(
                     ByLanguage("C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"));

@@ -32,8 +32,8 @@ void SetLimitPrompt(const char* label, const std::string& flag, const LangText& 
 }
 
 std::string MaterialCaption(const std::string& code) {
-    static const char* const kItems[] = {"mtrlfl1", "mtrlfl2", "mtrlfl3", "mtrlfl4", "mtrlfl5",
-                                         "mtrlfl6", "mtrlfl7", "mtrlfl8"};
+    static const char* const kItems[] = {"mtrlfl1", "mtrlfl2", "mtrlfl3", "mtrlfl4",
+                                         "mtrlfl5", "mtrlfl6", "mtrlfl7", "mtrlfl8"};
     int index = 6;  // any other code: "other material"
     if (code.size() == 1 && code[0] >= '1' && code[0] <= '8' && code[0] != '6') index = code[0] - '0';
     return ControlText(kItems[index - 1]);
@@ -50,8 +50,9 @@ void SetProductionReportPrompt() {
 
 void SetCalcMethodPrompt() {
     const bool volume = DeviceCode == "VOLYM";
-    const LangText& t = IsConeMeter() ? CalcMethodPromptCone : volume ? CalcMethodPromptVolume
-                                                                      : CalcMethodPromptStandard;
+    const LangText& t = IsConeMeter() ? CalcMethodPromptCone
+                        : volume      ? CalcMethodPromptVolume
+                                      : CalcMethodPromptStandard;
     const char* text = TextOf(t, LanguageLetter);
     if (!text) return;
     std::string prompt = text;
@@ -82,8 +83,7 @@ void SetLargeTubeLimitPrompt() {
     SetLimitPrompt("rorstortextin", AllowLargePipeFlag, LargeTubeLimitPromptYes, LargeTubeLimitHint);
 }
 void SetLargeReynoldsLimitPrompt() {
-    SetLimitPrompt("reynstortextin", AllowLargeReynoldsFlag, LargeReynoldsLimitPromptYes,
-                   LargeReynoldsLimitHint);
+    SetLimitPrompt("reynstortextin", AllowLargeReynoldsFlag, LargeReynoldsLimitPromptYes, LargeReynoldsLimitHint);
 }
 
 void SetHumidityPrompt() {
@@ -98,27 +98,43 @@ void SetDeviceLabelCaption() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
     const char* item = nullptr;
-    if (d == "VCONE") { SetControlText("strypsort", "V-Cone"); return; }
-    if (d == "VCONEWAFER") { SetControlText("strypsort", "V-Cone/Wafer"); return; }
-    if (d == "S") item = v == "R" ? "StrypflnsCornertappings1" : v == "F" ? "StrypflnsFlangetappings1"
-                                                                           : "StrypflnsDD2tappings1";
-    else if (d == "V") item = v == "SV" ? "VenturiSvetsat1" : v == "BG" ? "VenturiBearbetat1"
-                                                                         : "VenturiObearbetat1";
-    else if (d == "KV") item = "Kortventuri1";
-    else if (d == "VK") item = "Kvartscirkeldysa1";
-    else if (d == "SM") item = "Segmentflns1";
-    else if (d == "D") item = "DysaISA19321";
-    else if (d == "DL") item = "ADysaLongradius1";
+    if (d == "VCONE") {
+        SetControlText("strypsort", "V-Cone");
+        return;
+    }
+    if (d == "VCONEWAFER") {
+        SetControlText("strypsort", "V-Cone/Wafer");
+        return;
+    }
+    if (d == "S")
+        item = v == "R" ? "StrypflnsCornertappings1" : v == "F" ? "StrypflnsFlangetappings1" : "StrypflnsDD2tappings1";
+    else if (d == "V")
+        item = v == "SV" ? "VenturiSvetsat1" : v == "BG" ? "VenturiBearbetat1" : "VenturiObearbetat1";
+    else if (d == "KV")
+        item = "Kortventuri1";
+    else if (d == "VK")
+        item = "Kvartscirkeldysa1";
+    else if (d == "SM")
+        item = "Segmentflns1";
+    else if (d == "D")
+        item = "DysaISA19321";
+    else if (d == "DL")
+        item = "ADysaLongradius1";
     if (item) SetControlText("strypsort", ControlText(item));
 }
 
 void SetDeviceMenuCaptions() {
     const std::string& s = SolveFor;
-    if (s == "DP") SetControlText("Strypbertyp", ControlText("Differenstryck1"));
-    else if (s == "OK") SetControlText("Strypbertyp", ControlText("Optimalkonstruktion1"));
-    else if (s == "TF") SetControlText("Strypbertyp", ControlText("Tryckfrlust1"));
-    else if (s == "DI") SetControlText("Strypbertyp", ControlText("Hldiameter1"));
-    else if (s == "FL") SetControlText("Strypbertyp", ControlText("Flde1") + ":");
+    if (s == "DP")
+        SetControlText("Strypbertyp", ControlText("Differenstryck1"));
+    else if (s == "OK")
+        SetControlText("Strypbertyp", ControlText("Optimalkonstruktion1"));
+    else if (s == "TF")
+        SetControlText("Strypbertyp", ControlText("Tryckfrlust1"));
+    else if (s == "DI")
+        SetControlText("Strypbertyp", ControlText("Hldiameter1"));
+    else if (s == "FL")
+        SetControlText("Strypbertyp", ControlText("Flde1") + ":");
 }
 
 void SetVConeMethodCaptions() {
@@ -130,13 +146,9 @@ void SetVConeMethodCaptions() {
     Write("Graftext", TextOrSwedish(FlowGraphCaption, L));
 }
 
-void SetMeterMaterialMenu() {
-    SetControlText("mtrlfl", ControlText("mtrlfl") + "=" + MaterialCaption(MaterialCode1));
-}
+void SetMeterMaterialMenu() { SetControlText("mtrlfl", ControlText("mtrlfl") + "=" + MaterialCaption(MaterialCode1)); }
 
-void SetPipeMaterialMenu() {
-    SetControlText("mtrlror", ControlText("mtrlror") + "=" + MaterialCaption(MaterialCode2));
-}
+void SetPipeMaterialMenu() { SetControlText("mtrlror", ControlText("mtrlror") + "=" + MaterialCaption(MaterialCode2)); }
 
 void SetUpstreamFittingHeading() {
     const std::string prefix = TextOrEnglish(UpstreamFittingPrefix, LanguageLetter);
@@ -153,7 +165,10 @@ void SetUpstreamFittingHeading() {
         // rebuild.
         for (const char* p : {UpstreamFittingPrefix.sv, UpstreamFittingPrefix.de, UpstreamFittingPrefix.en}) {
             const std::string old = p;
-            if (rest.compare(0, old.size(), old) == 0) { rest = rest.substr(old.size()); break; }
+            if (rest.compare(0, old.size(), old) == 0) {
+                rest = rest.substr(old.size());
+                break;
+            }
         }
     }
     SetControlText("bestyckningtext", prefix + rest);
@@ -164,26 +179,36 @@ void SetUpstreamFittingList() {
     Write("bestyck0", TextOf(OtherDisturbanceItem, LanguageLetter));
     const std::string* items[15] = {};
     if (SolveFor == "OK" || (StandardLetter == '3' && DeviceCode == "S")) {
-        const std::string* list[] = {&FittingOneBendB, &FittingTwoBendsSamePlaneOver10DB,
-            &FittingTwoBendsSamePlaneUnder10DB, &FittingTwoBendsOtherPlanesOver5DB,
-            &FittingTwoBendsOtherPlanesUnder5DB, &FittingTeeB, &FittingBends45B, &FittingReducer2B,
-            &FittingExpander05B, &FittingFullBoreValveB, &FittingGlobeValveB, &FittingAbruptReductionB,
-            &FittingPocketBelow3B, &FittingPocket3To13B};
+        const std::string* list[] = {&FittingOneBendB,
+                                     &FittingTwoBendsSamePlaneOver10DB,
+                                     &FittingTwoBendsSamePlaneUnder10DB,
+                                     &FittingTwoBendsOtherPlanesOver5DB,
+                                     &FittingTwoBendsOtherPlanesUnder5DB,
+                                     &FittingTeeB,
+                                     &FittingBends45B,
+                                     &FittingReducer2B,
+                                     &FittingExpander05B,
+                                     &FittingFullBoreValveB,
+                                     &FittingGlobeValveB,
+                                     &FittingAbruptReductionB,
+                                     &FittingPocketBelow3B,
+                                     &FittingPocket3To13B};
         for (int i = 0; i < 14; ++i) items[i + 1] = list[i];
     } else if (StandardLetter == '3' && DeviceCode == "V") {
-        const std::string* list[] = {&FittingOneBendB, &FittingTwoBendsAnyPlaneB, &FittingReducer133B,
-            &FittingExpander067B, &FittingReducer3B, &FittingExpander075B, &FittingFullBoreValveB,
-            &FittingPocketBelow13B, &FittingLargeVessel};
+        const std::string* list[] = {&FittingOneBendB,       &FittingTwoBendsAnyPlaneB, &FittingReducer133B,
+                                     &FittingExpander067B,   &FittingReducer3B,         &FittingExpander075B,
+                                     &FittingFullBoreValveB, &FittingPocketBelow13B,    &FittingLargeVessel};
         for (int i = 0; i < 9; ++i) items[i + 1] = list[i];
     } else if (DeviceCode == "V") {
-        const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane,
-            &FittingTwoBendsOtherPlanes, &FittingReducer3to1, &FittingExpander075};
+        const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane, &FittingTwoBendsOtherPlanes,
+                                     &FittingReducer3to1, &FittingExpander075};
         for (int i = 0; i < 5; ++i) items[i + 1] = list[i];
         items[7] = &FittingGlobeValve;
     } else {
-        const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane,
-            &FittingTwoBendsOtherPlanes, &FittingReducer2to1, &FittingExpander05, &FittingFullBoreValve,
-            &FittingGlobeValve, &FittingAbruptReduction, &FittingPocketBelow3, &FittingPocket3To13};
+        const std::string* list[] = {&FittingSingleBend,  &FittingTwoBendsSamePlane, &FittingTwoBendsOtherPlanes,
+                                     &FittingReducer2to1, &FittingExpander05,        &FittingFullBoreValve,
+                                     &FittingGlobeValve,  &FittingAbruptReduction,   &FittingPocketBelow3,
+                                     &FittingPocket3To13};
         for (int i = 0; i < 10; ++i) items[i + 1] = list[i];
     }
     for (int i = 1; i <= 14; ++i)

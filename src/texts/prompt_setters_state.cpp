@@ -54,7 +54,7 @@ void SetAdiabaticPrompt(char letter) {
 
 void SetTemperaturePrompt() {
     const char L = LanguageLetter;
-    const LangText& t = CalcFunction == "Strypf" ? TemperaturePromptStrypf
+    const LangText& t = CalcFunction == "Strypf"  ? TemperaturePromptStrypf
                         : CalcFunction == "Termo" ? TemperaturePromptTermo
                                                   : TemperaturePromptOther;
     TemperatureRangeLabel = TextOrEnglish(t, L);
@@ -71,17 +71,15 @@ void SetTemperaturePrompt() {
 void SetStaticPressurePrompt() {
     const char L = LanguageLetter;
     const bool absolute = ConvertPressureEntry(ControlText("abstrycksort")) == "A";
-    const LangText& t = CalcFunction == "Strypf"
-                            ? (absolute ? PressureAbsolutePromptStrypf : PressureGaugePromptStrypf)
-                        : CalcFunction == "Termo"
-                            ? (absolute ? PressureAbsolutePromptTermo : PressureGaugePromptTermo)
-                            : (absolute ? PressureAbsolutePromptOther : PressureGaugePromptOther);
+    const LangText& t = CalcFunction == "Strypf" ? (absolute ? PressureAbsolutePromptStrypf : PressureGaugePromptStrypf)
+                        : CalcFunction == "Termo" ? (absolute ? PressureAbsolutePromptTermo : PressureGaugePromptTermo)
+                                                  : (absolute ? PressureAbsolutePromptOther : PressureGaugePromptOther);
     PressureRangeLabel = TextOrEnglish(t, L);
     if (CalcFunction == "Strypf" && IsVisible("abstryckmaxtext")) {
-        Write("abstryckmaxtext", TextOrEnglish(absolute ? PressureAbsoluteMaxPromptStrypf
-                                                        : PressureGaugeMaxPromptStrypf, L));
-        Write("abstrycktext", TextOrEnglish(absolute ? PressureAbsoluteMinPromptStrypf
-                                                     : PressureGaugeMinPromptStrypf, L));
+        Write("abstryckmaxtext",
+              TextOrEnglish(absolute ? PressureAbsoluteMaxPromptStrypf : PressureGaugeMaxPromptStrypf, L));
+        Write("abstrycktext",
+              TextOrEnglish(absolute ? PressureAbsoluteMinPromptStrypf : PressureGaugeMinPromptStrypf, L));
     } else {
         SetControlText("abstrycktext", PressureRangeLabel);
     }
@@ -107,22 +105,21 @@ void SetPressureTemperatureLabels() {
             break;
         case 'G':
         case 'V':
-            Write("abstrycktext", TextOrEnglish(PhaseLetter == 'G' ? SaturatedGasPhasePrompt
-                                                                   : LiquidAtBoilingLimitPhasePrompt, L));
+            Write("abstrycktext",
+                  TextOrEnglish(PhaseLetter == 'G' ? SaturatedGasPhasePrompt : LiquidAtBoilingLimitPhasePrompt, L));
             SetTemperaturePrompt();
             SetVisible("abstryckantal", false);
             SetVisible("abstrycksort", false);
             break;
         case 'H':
         case 'X':
-            Write("temptext", TextOrEnglish(PhaseLetter == 'H' ? SaturatedGasPhasePrompt
-                                                               : BoilingLiquidPhasePrompt, L));
+            Write("temptext",
+                  TextOrEnglish(PhaseLetter == 'H' ? SaturatedGasPhasePrompt : BoilingLiquidPhasePrompt, L));
             SetStaticPressurePrompt();
             SetVisible("temp", false);
             SetVisible("tempsort", false);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -140,7 +137,7 @@ void SetMaxFlowPrompt() {
         Write("maxflowtext", MaxFlowGivenFlag == "J" ? RestrictionKvPromptSwedish.sv : MaxFlowPromptPlain.sv);
         return;
     }
-    const LangText& t = CalcFunction == "Tryckf"    ? MaxFlowPromptTryckf
+    const LangText& t = CalcFunction == "Tryckf"  ? MaxFlowPromptTryckf
                         : MaxFlowGivenFlag == "J" ? MaxFlowPromptAdjusted
                                                   : MaxFlowPromptPlain;
     Write("maxflowtext", TextOrSwedish(t, L));
@@ -150,12 +147,11 @@ void SetConeDiameterPrompt() {
     const char L = LanguageLetter;
     const std::string unit = ControlText("dstorkallsort");
     if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER") {
-        const char* base = (L == 'S' && unit == "mm") ? ConeDiameterPromptSwedishMm.sv
-                                                      : TextOf(ConeDiameterPromptBase, L);
+        const char* base =
+            (L == 'S' && unit == "mm") ? ConeDiameterPromptSwedishMm.sv : TextOf(ConeDiameterPromptBase, L);
         if (base) SetControlText("dkallmmtext", PadPromptToUnit(base, unit));
     } else {
-        if (const char* h = TextOf(SegmentHeightPromptBase, L))
-            SetControlText("hkallmmtext", PadPromptToUnit(h, unit));
+        if (const char* h = TextOf(SegmentHeightPromptBase, L)) SetControlText("hkallmmtext", PadPromptToUnit(h, unit));
         if (const char* d = TextOf(ThroatDiameterPromptBase, L))
             SetControlText("dkallmmtext", PadPromptToUnit(d, unit));
     }
@@ -203,7 +199,12 @@ void SetOilInputPrompts() {
         SetControlText("viskbgtextin", ControlText("visktextin"));
     }
     // Rows of the box in their order: edits (with unit boxes) and whether each is shown.
-    struct Row { const char* label; const char* edit; const char* unit; bool shown; };
+    struct Row {
+        const char* label;
+        const char* edit;
+        const char* unit;
+        bool shown;
+    };
     const Row rows[] = {
         {"densdriftbgtextin", "rbg", nullptr, true},
         {"viskbgtextin", "qbg", "qbgsort", !oil},
@@ -226,20 +227,28 @@ void SetOilInputPrompts() {
         SetVisible(r.edit, r.shown);
         if (r.unit) SetVisible(r.unit, r.shown);
         if (!r.shown) continue;
-        if (r.label) if (TControl* l = FindWindowControl(r.label)) l->SetTop(top);
+        if (r.label)
+            if (TControl* l = FindWindowControl(r.label)) l->SetTop(top);
         if (TControl* e = FindWindowControl(r.edit)) e->SetTop(top);
-        if (r.unit) if (TControl* u = FindWindowControl(r.unit)) u->SetTop(top);
+        if (r.unit)
+            if (TControl* u = FindWindowControl(r.unit)) u->SetTop(top);
         top += step;
     }
     TControl* box = FindWindowControl("GroupBox1");
     if (!box) return;
     int k = -1;
-    if (MediumCode == "GAS") k = HumidGasFlag ? 6 : 4;
-    else if (oil) k = 3;
-    else if (MediumCode == "VÄT") k = 2;
-    else if (realGas) k = 8;
-    if (MediumCode == "G") box->SetClientHeight(8 * step);
-    else if (k > 0) box->SetClientHeight(fontHeight + k * step);
+    if (MediumCode == "GAS")
+        k = HumidGasFlag ? 6 : 4;
+    else if (oil)
+        k = 3;
+    else if (MediumCode == "VÄT")
+        k = 2;
+    else if (realGas)
+        k = 8;
+    if (MediumCode == "G")
+        box->SetClientHeight(8 * step);
+    else if (k > 0)
+        box->SetClientHeight(fontHeight + k * step);
 }
 
 }  // namespace tubalyx

@@ -39,24 +39,37 @@ struct TextSelection {
     std::string* value;
 };
 const TextSelection kTextSelections[] = {
-    {"CalcFunction", &CalcFunction}, {"MediumCode", &MediumCode}, {"SolveFor", &SolveFor},
-    {"DeviceCode", &DeviceCode}, {"DeviceVariantCode", &DeviceVariantCode},
-    {"ReportSeparator", &ReportSeparator}, {"ValveSubtype", &ValveSubtype},
-    {"MaxFlowGivenFlag", &MaxFlowGivenFlag}, {"ProductionReportFlag", &ProductionReportFlag},
-    {"UncertaintyMethodCode", &UncertaintyMethodCode}, {"OnlineFlowMethod", &OnlineFlowMethod},
-    {"AllowSmallPipeFlag", &AllowSmallPipeFlag}, {"AllowLargePipeFlag", &AllowLargePipeFlag},
-    {"AllowLargeReynoldsFlag", &AllowLargeReynoldsFlag}, {"MaterialCode1", &MaterialCode1},
-    {"MaterialCode2", &MaterialCode2}, {"UpstreamFittingCode", &UpstreamFittingCode},
-    {"ExtraUncertaintyCode", &ExtraUncertaintyCode}, {"HumidityInputKind", &HumidityInputKind},
-    {"HumidFlowBasis", &HumidFlowBasis}, {"PrimaryElementEntry", &PrimaryElementEntry},
+    {"CalcFunction", &CalcFunction},
+    {"MediumCode", &MediumCode},
+    {"SolveFor", &SolveFor},
+    {"DeviceCode", &DeviceCode},
+    {"DeviceVariantCode", &DeviceVariantCode},
+    {"ReportSeparator", &ReportSeparator},
+    {"ValveSubtype", &ValveSubtype},
+    {"MaxFlowGivenFlag", &MaxFlowGivenFlag},
+    {"ProductionReportFlag", &ProductionReportFlag},
+    {"UncertaintyMethodCode", &UncertaintyMethodCode},
+    {"OnlineFlowMethod", &OnlineFlowMethod},
+    {"AllowSmallPipeFlag", &AllowSmallPipeFlag},
+    {"AllowLargePipeFlag", &AllowLargePipeFlag},
+    {"AllowLargeReynoldsFlag", &AllowLargeReynoldsFlag},
+    {"MaterialCode1", &MaterialCode1},
+    {"MaterialCode2", &MaterialCode2},
+    {"UpstreamFittingCode", &UpstreamFittingCode},
+    {"ExtraUncertaintyCode", &ExtraUncertaintyCode},
+    {"HumidityInputKind", &HumidityInputKind},
+    {"HumidFlowBasis", &HumidFlowBasis},
+    {"PrimaryElementEntry", &PrimaryElementEntry},
 };
 struct LetterSelection {
     const char* name;
     char* value;
 };
 const LetterSelection kLetterSelections[] = {
-    {"PhaseLetter", &PhaseLetter}, {"StandardLetter", &StandardLetter},
-    {"LanguageLetter", &LanguageLetter}, {"ExpansionModeLetter", &ExpansionModeLetter},
+    {"PhaseLetter", &PhaseLetter},
+    {"StandardLetter", &StandardLetter},
+    {"LanguageLetter", &LanguageLetter},
+    {"ExpansionModeLetter", &ExpansionModeLetter},
 };
 // The rows of the composition grids and the columns of the pressure-loss line keep state that
 // their grid cells do not show: the components and their properties, the fittings and their
@@ -76,33 +89,37 @@ const StateArray<std::string> kTextArrays[] = {
     Entry("MixtureComponentName", MixtureComponentName),
 };
 const StateArray<double> kNumberArrays[] = {
-    Entry("MixtureMolarMass", MixtureMolarMass),    Entry("MixtureDensity", MixtureDensity),
-    Entry("MixtureViscosity", MixtureViscosity),    Entry("MixtureCp", MixtureCp),
-    Entry("MixtureCv", MixtureCv),                  Entry("MixtureCriticalTemperature", MixtureCriticalTemperature),
-    Entry("MixtureEnthalpy", MixtureEnthalpy),      Entry("ResistanceZeta", ResistanceZeta),
-    Entry("ResistancePosition", ResistancePosition), Entry("ResistanceParamA", ResistanceParamA),
-    Entry("ResistanceParamB", ResistanceParamB),    Entry("HeightRowRise", HeightRowRise),
-    Entry("HeightRowLength", HeightRowLength),      Entry("ResistanceKv", ResistanceKv),
+    Entry("MixtureMolarMass", MixtureMolarMass),
+    Entry("MixtureDensity", MixtureDensity),
+    Entry("MixtureViscosity", MixtureViscosity),
+    Entry("MixtureCp", MixtureCp),
+    Entry("MixtureCv", MixtureCv),
+    Entry("MixtureCriticalTemperature", MixtureCriticalTemperature),
+    Entry("MixtureEnthalpy", MixtureEnthalpy),
+    Entry("ResistanceZeta", ResistanceZeta),
+    Entry("ResistancePosition", ResistancePosition),
+    Entry("ResistanceParamA", ResistanceParamA),
+    Entry("ResistanceParamB", ResistanceParamB),
+    Entry("HeightRowRise", HeightRowRise),
+    Entry("HeightRowLength", HeightRowLength),
+    Entry("ResistanceKv", ResistanceKv),
     Entry("ResistanceFL", ResistanceFL),
 };
 const StateArray<int> kWholeNumberArrays[] = {Entry("ResistanceKind", ResistanceKind)};
 
 // Labels whose caption is a choice of the user rather than a prompt.
-constexpr const char* kChoiceLabels[] = {"tempsort", "dstorkallsort", "litenstor", "Excel", "ABBSiemens",
-                                         "bestyckningtext"};
+constexpr const char* kChoiceLabels[] = {"tempsort", "dstorkallsort", "litenstor",
+                                         "Excel",    "ABBSiemens",    "bestyckningtext"};
 
 constexpr LangText kNotCalculationData{"FILEN INNEHÅLLER INGA BERÄKNINGSDATA!: ",
-                                       "DATEI ENTHÄLT KEINE BERECHNUNGSDATEN!: ",
-                                       "FILE HOLDS NO CALCULATION DATA!: "};
-constexpr LangText kNewerVersion{"BERÄKNINGSDATA FRÅN EN NYARE VERSION!: ",
-                                 "BERECHNUNGSDATEN EINER NEUEREN VERSION!: ",
+                                       "DATEI ENTHÄLT KEINE BERECHNUNGSDATEN!: ", "FILE HOLDS NO CALCULATION DATA!: "};
+constexpr LangText kNewerVersion{"BERÄKNINGSDATA FRÅN EN NYARE VERSION!: ", "BERECHNUNGSDATEN EINER NEUEREN VERSION!: ",
                                  "CALCULATION DATA OF A NEWER VERSION!: "};
-constexpr LangText kDamaged{"BERÄKNINGSDATA SKADADE ELLER OFULLSTÄNDIGA!: ",
-                            "BERECHNUNGSDATEN BESCHÄDIGT ODER UNVOLLSTÄNDIG!: ",
-                            "CALCULATION DATA DAMAGED OR INCOMPLETE!: "};
+constexpr LangText kDamaged{
+    "BERÄKNINGSDATA SKADADE ELLER OFULLSTÄNDIGA!: ", "BERECHNUNGSDATEN BESCHÄDIGT ODER UNVOLLSTÄNDIG!: ",
+    "CALCULATION DATA DAMAGED OR INCOMPLETE!: "};
 constexpr LangText kCannotRead{"FILEN KAN INTE LÄSAS!: ", "DATEI NICHT LESBAR!: ", "FILE CANNOT BE READ!: "};
-constexpr LangText kCannotWrite{"FILEN KAN INTE SKRIVAS!: ", "DATEI NICHT SCHREIBBAR!: ",
-                                "FILE CANNOT BE WRITTEN!: "};
+constexpr LangText kCannotWrite{"FILEN KAN INTE SKRIVAS!: ", "DATEI NICHT SCHREIBBAR!: ", "FILE CANNOT BE WRITTEN!: "};
 
 void ReportFileFailure(const LangText& text, const std::string& fileName) {
     AppendRedLine(TextOrSwedish(text, LanguageLetter) + fileName);
@@ -261,7 +278,8 @@ void WriteArrays(std::span<const StateArray<T>> arrays, char kind, Text text, st
     for (const StateArray<T>& a : arrays)
         for (int i = 0; i < a.size; ++i)
             if (a.values[i] != T{})
-                records.push_back(std::string(1, kind) + " " + a.name + " " + std::to_string(i) + "=" + text(a.values[i]));
+                records.push_back(std::string(1, kind) + " " + a.name + " " + std::to_string(i) + "=" +
+                                  text(a.values[i]));
 }
 
 std::string NumberText(double value) {
@@ -397,16 +415,20 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 
 std::string CalculationDataText() {
     std::vector<std::string> records;
-    for (const TextSelection& s : kTextSelections) records.push_back(std::string("S ") + s.name + "=" + Escaped(*s.value));
+    for (const TextSelection& s : kTextSelections)
+        records.push_back(std::string("S ") + s.name + "=" + Escaped(*s.value));
     for (const LetterSelection& s : kLetterSelections)
         records.push_back(std::string("S ") + s.name + "=" + Escaped(std::string(1, *s.value)));
-    for (const char* label : kChoiceLabels) records.push_back(std::string("L ") + label + "=" + Escaped(ControlText(label)));
+    for (const char* label : kChoiceLabels)
+        records.push_back(std::string("L ") + label + "=" + Escaped(ControlText(label)));
     WriteArrays<std::string>(kTextArrays, 'T', Escaped, records);
     WriteArrays<double>(kNumberArrays, 'A', NumberText, records);
-    WriteArrays<int>(kWholeNumberArrays, 'K', [](int v) { return std::to_string(v); }, records);
+    WriteArrays<int>(
+        kWholeNumberArrays, 'K', [](int v) { return std::to_string(v); }, records);
     for (const TEdit* e : AllEdits()) records.push_back("E " + e->Name() + "=" + Escaped(e->Text()));
     for (const TStringGrid* g : AllGrids()) {
-        const int cols = std::min(g->ColCount(), kLargestGridIndex + 1), rows = std::min(g->RowCount(), kLargestGridIndex + 1);
+        const int cols = std::min(g->ColCount(), kLargestGridIndex + 1),
+                  rows = std::min(g->RowCount(), kLargestGridIndex + 1);
         for (int row = 0; row < rows; ++row)
             for (int col = 0; col < cols; ++col)
                 if (!g->Cell(col, row).empty())

@@ -13,13 +13,11 @@ namespace tubalyx {
 const CalculationControls& CalculationWindow() {
     static const CalculationControls controls = [] {
         TForm1& f = Form1();
-        return CalculationControls{f.ViktVolprocGrid,    f.ViktVolprocgridfukt, f.abstryckantal,
-                                   f.abstryckmaxantal,   f.abstrycksort,        f.rbg,
-                                   f.maxflowsort,        f.maxflownormaldens,   f.dstorkallsort,
-                                   f.Dstorkallmm,        f.dkallmm,             f.hkallmm,
-                                   f.difftryckmaxantal,  f.difftryckmaxsort,    f.PaintBox1,
-                                   f.RichEdit1,          f.Motstandgrid,        f.fltext,
-                                   f.Ventildiamtext};
+        return CalculationControls{
+            f.ViktVolprocGrid,   f.ViktVolprocgridfukt, f.abstryckantal, f.abstryckmaxantal, f.abstrycksort, f.rbg,
+            f.maxflowsort,       f.maxflownormaldens,   f.dstorkallsort, f.Dstorkallmm,      f.dkallmm,      f.hkallmm,
+            f.difftryckmaxantal, f.difftryckmaxsort,    f.PaintBox1,     f.RichEdit1,        f.Motstandgrid, f.fltext,
+            f.Ventildiamtext};
     }();
     return controls;
 }
@@ -30,13 +28,17 @@ const TMenuItem* MediumMenuItem(const std::string& code) {
         const char* code;
         TMenuItem* item;
     } items[] = {
-        {"GAS", f.GAS},     {"IGAS", f.IGAS},       {"G", f.G},
-        {"VÄT", f.LIQ},     {"LUF", f.LUF},         {"VAT", f.VAT},
-        {"ANG", f.ANG},     {"MNG", f.MNG},         {"AR", f.AR},
-        {"CH4", f.CH4},     {"CO", f.CO},           {"CO2", f.CO2},
-        {"C3H8", f.Propan1}, {"C3H8V", f.Propanvtska1}, {"H2", f.H2},
-        {"NGAS", f.Naturgas}, {"N2", f.N2},         {"NH3", f.NH3},
-        {"O2", f.O2},       {"O3", f.O3},           {"OLJA", f.Olja},
+        {"GAS", f.GAS},      {"IGAS", f.IGAS},
+        {"G", f.G},          {"VÄT", f.LIQ},
+        {"LUF", f.LUF},      {"VAT", f.VAT},
+        {"ANG", f.ANG},      {"MNG", f.MNG},
+        {"AR", f.AR},        {"CH4", f.CH4},
+        {"CO", f.CO},        {"CO2", f.CO2},
+        {"C3H8", f.Propan1}, {"C3H8V", f.Propanvtska1},
+        {"H2", f.H2},        {"NGAS", f.Naturgas},
+        {"N2", f.N2},        {"NH3", f.NH3},
+        {"O2", f.O2},        {"O3", f.O3},
+        {"OLJA", f.Olja},
     };
     for (const auto& e : items)
         if (code == e.code) return e.item;

@@ -124,9 +124,9 @@ void RecalcMixtureGrid(int col, int row) {
 
 void CopyConditionsToMixtureGrid() {
     TForm1& f = Form1();
-    f.ViktVolprocGrid.SetCell(kOperatingVolumeColumn, 1,
-                              f.temp.Text() + " " + f.tempsort.Caption() + "," + f.abstryckantal.Text() + " " +
-                                  f.abstrycksort.Text());
+    f.ViktVolprocGrid.SetCell(
+        kOperatingVolumeColumn, 1,
+        f.temp.Text() + " " + f.tempsort.Caption() + "," + f.abstryckantal.Text() + " " + f.abstrycksort.Text());
     HumidityValueGiven(HumidGasFlag);
 }
 
@@ -148,7 +148,8 @@ void UpdateHumidityRow() {
     const bool vapourRowApplies = P > 0 && pw / P < 0.999999 && (t >= 0 || !HumidGasFlag);
     if (vapourRowApplies) {
         const double oldShare = StrToFloatSafe(humid.Cell(kOperatingVolumeColumn, kVapourRow));
-        humid.SetCell(kOperatingVolumeColumn, kVapourRow, FormatFixed(CheckFinite(100 * pw / P, "a share overflows"), 7));
+        humid.SetCell(kOperatingVolumeColumn, kVapourRow,
+                      FormatFixed(CheckFinite(100 * pw / P, "a share overflows"), 7));
         std::string text = humid.Cell(kOperatingVolumeColumn, kVapourRow);
         const double newShare = StrToFloatAnySep(text);
         humid.SetCell(kOperatingVolumeColumn, kVapourRow, newShare == 0.0 ? std::string() : text);
@@ -158,11 +159,16 @@ void UpdateHumidityRow() {
             for (int row = kMixtureFirstRow; row <= kLastDryRow; ++row) {
                 if (MixtureComponentKeyword[row].empty()) continue;
                 const double v = StrToFloatSafe(humid.Cell(kOperatingVolumeColumn, row));
-                humid.SetCell(kOperatingVolumeColumn, row, FormatFixed(CheckFinite(v * (100 + oldShare - newShare) / drySum, "a share overflows"), 7));
+                humid.SetCell(
+                    kOperatingVolumeColumn, row,
+                    FormatFixed(CheckFinite(v * (100 + oldShare - newShare) / drySum, "a share overflows"), 7));
             }
             MixtureComponentKeyword[kVapourRow] = "ANG";
             humid.SetCell(0, kVapourRow, "H2O");
-            humid.SetCell(1, kVapourRow, LanguageLetter == 'E' ? "Humidity" : LanguageLetter == 'D' ? "Feuchte" : "Fuktighet");
+            humid.SetCell(1, kVapourRow,
+                          LanguageLetter == 'E'   ? "Humidity"
+                          : LanguageLetter == 'D' ? "Feuchte"
+                                                  : "Fuktighet");
             ConvertMixtureColumns(4);
             CalcMixtureProperties(3);
             SetMixtureComponent();

@@ -44,8 +44,7 @@ double* HumidityMeasure() {
 // The three measures not given, from the one given, at the operating state.
 void RecomputeHumidityMeasures() {
     double p = OperatingPressure, t = OperatingTemperature;
-    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0,
-           enthalpy = 0;
+    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind,
                             AbsoluteHumidity, SpecificHumidity, DewTemperatureC, RelativeHumidity, density, dry, vapour,
@@ -54,10 +53,14 @@ void RecomputeHumidityMeasures() {
 
 // Degrees Celsius of a temperature shown in the unit of tempsort; false for another unit.
 bool ToCelsius(const std::string& unit, double value, double& celsius) {
-    if (unit == "C") celsius = value;
-    else if (unit == "K") celsius = value - kKelvinOffset;
-    else if (unit == "F") celsius = (value - 32) * 5 / 9;
-    else return false;
+    if (unit == "C")
+        celsius = value;
+    else if (unit == "K")
+        celsius = value - kKelvinOffset;
+    else if (unit == "F")
+        celsius = (value - 32) * 5 / 9;
+    else
+        return false;
     return true;
 }
 
@@ -178,8 +181,7 @@ void UpdateTemperatureRange() {
         ReadTemperature(f.temp, unit, TemperatureMaxC);
         ReadTemperature(f.tempmin, unit, TemperatureMinC);
     }
-    OperatingTemperature =
-        UsesGasThroatBranch() ? 0.5 * TemperatureMinC + 0.5 * TemperatureMaxC : TemperatureMaxC;
+    OperatingTemperature = UsesGasThroatBranch() ? 0.5 * TemperatureMinC + 0.5 * TemperatureMaxC : TemperatureMaxC;
     UpdateHumidityEdit();
     if (TemperatureMinC != oldMin)
         f.PTKompgrid.SetCell(kFirstTemperatureCol, 0, FormatFixed(TemperatureMinC, 7));

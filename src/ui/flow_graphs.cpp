@@ -112,8 +112,10 @@ void DrawCurve(TCanvas& canvas, int width, int height, const Curve& curve) {
         }
         const int x = i * i * width / 10000;
         const int y = height - static_cast<int>(std::lround(std::clamp(ratio, -kFarOff, kFarOff) * height));
-        if (draws) canvas.LineTo(x, y);
-        else canvas.MoveTo(x, y);
+        if (draws)
+            canvas.LineTo(x, y);
+        else
+            canvas.MoveTo(x, y);
     }
 }
 

@@ -14,9 +14,7 @@ namespace tubalyx {
 
 namespace {
 
-void SetFormFontSize(int size) {
-    Form1().SetFontSize(std::clamp(size, kSmallestFormFontSize, kLargestFormFontSize));
-}
+void SetFormFontSize(int size) { Form1().SetFontSize(std::clamp(size, kSmallestFormFontSize, kLargestFormFontSize)); }
 
 // Every control laid out and the page built again for the form's size; the report takes the
 // size too, with the user's selection kept.

@@ -5,9 +5,13 @@ namespace tubalyx {
 namespace {
 // Controls are members, menu items pointers to them: both lists name them alike.
 template <class Control>
-Control& Ref(Control& control) { return control; }
+Control& Ref(Control& control) {
+    return control;
+}
 template <class Control>
-Control& Ref(Control* control) { return *control; }
+Control& Ref(Control* control) {
+    return *control;
+}
 
 // Binds a handler method to an event; the handler's parameters must be the event's.
 template <class... Args>
@@ -25,10 +29,21 @@ TForm1::TForm1() : TForm("Form1") {
     SetFont(font);
     SetColor(clBtnFace);
 
-#define TUBALYX_PLACE(n) Register(n); controls_.push_back(&(n)); (n).SetParent(this);
-#define TUBALYX_PLACE_IN_BOX(n) Register(n); controls_.push_back(&(n)); GroupBox1.Add(n);
-#define TUBALYX_PLACE_ITEM(holder, n) (n) = Ref(holder).Add(#n); Register(*(n));
-#define TUBALYX_PLACE_POPUP(n) Register(n); menus_.push_back(&(n)); popups_.push_back(&(n));
+#define TUBALYX_PLACE(n)       \
+    Register(n);               \
+    controls_.push_back(&(n)); \
+    (n).SetParent(this);
+#define TUBALYX_PLACE_IN_BOX(n) \
+    Register(n);                \
+    controls_.push_back(&(n));  \
+    GroupBox1.Add(n);
+#define TUBALYX_PLACE_ITEM(holder, n) \
+    (n) = Ref(holder).Add(#n);        \
+    Register(*(n));
+#define TUBALYX_PLACE_POPUP(n) \
+    Register(n);               \
+    menus_.push_back(&(n));    \
+    popups_.push_back(&(n));
     TUBALYX_FORM1_LABELS(TUBALYX_PLACE)
     TUBALYX_FORM1_EDITS(TUBALYX_PLACE)
     TUBALYX_FORM1_GRIDS(TUBALYX_PLACE)

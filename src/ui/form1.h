@@ -43,8 +43,8 @@ public:
     TUBALYX_FORM1_GROUPBOX_LABELS(TUBALYX_DECLARE_LABEL)
     TUBALYX_FORM1_GROUPBOX_EDITS(TUBALYX_DECLARE_EDIT)
 
-    TMemo Memo2{"Memo2"};          // the start text
-    TUpDown UpDown1{"UpDown1"};    // font size of the window
+    TMemo Memo2{"Memo2"};        // the start text
+    TUpDown UpDown1{"UpDown1"};  // font size of the window
     TPaintBox PaintBox1{"PaintBox1"};
     TButton Runbutton{"Runbutton"};
 

@@ -3,6 +3,7 @@
 // registers it by its name, so a control is added by adding its name to the right list.
 // Menu items are listed with the menu (or group item) that holds them, in menu order.
 
+// clang-format off
 // Labels: prompts, clickable option fields and headings.
 #define TUBALYX_FORM1_LABELS(X) \
     X(Graftext) X(grafred) X(grafblue) X(grafblack) X(grafyellow) X(grafdp) X(grafq) X(litenstor) \
@@ -371,3 +372,4 @@
     X(Sortergrid, OnKeyUp, SortergridKeyUp) X(PaintBox1, OnPaint, PaintBox1Paint) \
     /* the code generator */ \
     X(kod, OnClick, kodClick) X(BigBlock, OnClick, BBclick)
+// clang-format on

@@ -68,7 +68,8 @@ double TypedOperatingPressure() {
 // The first or last pressure of the compensation table, in kPa.
 void WriteCompensationPressure(double typed, int col, int row) {
     double pa = 0.0;
-    if (ConvertUnitValue(PressureUnit, typed, 1.0, pa)) Form1().PTKompgrid.SetCell(col, row, FormatFixed(0.001 * pa, 7));
+    if (ConvertUnitValue(PressureUnit, typed, 1.0, pa))
+        Form1().PTKompgrid.SetCell(col, row, FormatFixed(0.001 * pa, 7));
 }
 
 void UpdateMixtureForState() {

@@ -19,8 +19,8 @@ namespace {
 constexpr const char* kReportFilter = "Text (*.txt);;PDF (*.pdf)";
 constexpr const char* kCalculationFilter = "Tubalyx (*.tbx);;* (*)";
 
-constexpr LangText kPdfNotWritten{"PDF-FILEN KUNDE INTE SKRIVAS!: ", "PDF-DATEI NICHT GESCHRIEBEN!: ",
-                                  "PDF FILE NOT WRITTEN!: "};
+constexpr LangText kPdfNotWritten{
+    "PDF-FILEN KUNDE INTE SKRIVAS!: ", "PDF-DATEI NICHT GESCHRIEBEN!: ", "PDF FILE NOT WRITTEN!: "};
 
 bool HasExtension(const std::string& name, const std::string& extension) {
     if (name.size() < extension.size()) return false;

@@ -11,9 +11,9 @@
 #include "numerics/text_utils.h"
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/fitting_catalogue_data.h"
+#include "state/composition.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
-#include "state/composition.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "ui/calculation_window.h"
@@ -180,8 +180,7 @@ void TForm1::MotstandgridMouseDown(TControl*, TMouseButton, TShiftState, int x, 
     // The description cell opens the fitting menu at the pressed point; its items act on
     // this column.
     SelectedResistanceColumn = col;
-    MotstandPopup.Popup(Left() + Motstandgrid.Left() + x,
-                        Top() + (Height() - ClientHeight()) + Motstandgrid.Top() + y);
+    MotstandPopup.Popup(Left() + Motstandgrid.Left() + x, Top() + (Height() - ClientHeight()) + Motstandgrid.Top() + y);
 }
 
 void TForm1::MotstandgridMouseUp(TControl*, TMouseButton, TShiftState, int x, int y) {
@@ -254,8 +253,8 @@ void TForm1::MotstandgridMouseMove(TControl*, TShiftState, int x, int y) {
     int width = grid.GridLineWidth();
     for (int c = 0; c <= kFittingColumnCount; ++c) width += grid.ColWidth(c) + grid.GridLineWidth();
     grid.SetClientWidth(width);
-    grid.SetHint(row == kHeightRow && IsHeightLabel(grid.Cell(0, kHeightRow)) ? FittingTextIn(kHeightHint, LanguageLetter)
-                                                                             : "");
+    grid.SetHint(
+        row == kHeightRow && IsHeightLabel(grid.Cell(0, kHeightRow)) ? FittingTextIn(kHeightHint, LanguageLetter) : "");
 }
 
 void TForm1::RaderaClick(TControl*) {

@@ -47,9 +47,12 @@ void ShowNewPhase() {
 
 void StepPhaseFromPrompt(std::span<const LetterStep> cold, std::span<const LetterStep> other) {
     std::span<const LetterStep> steps;
-    if (IsColdLiquefiedGas()) steps = cold;
-    else if (IsPressureLiquefiedGas()) steps = other;
-    else return;
+    if (IsColdLiquefiedGas())
+        steps = cold;
+    else if (IsPressureLiquefiedGas())
+        steps = other;
+    else
+        return;
     // Any other letter stays.
     for (const LetterStep& s : steps) {
         if (std::string_view(s.from).find(PhaseLetter) != std::string_view::npos) {
@@ -107,9 +110,7 @@ void TForm1::fjrrrunClick(TControl*) {}
 void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 
 // The dialect of the generated controller code.
-void TForm1::ABBSiemensClick(TControl*) {
-    ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB");
-}
+void TForm1::ABBSiemensClick(TControl*) { ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB"); }
 
 void TForm1::adiabatClick(TControl*) {
     ExpansionModeLetter = ExpansionModeLetter == 'A' ? 'T' : 'A';
@@ -145,8 +146,10 @@ void TForm1::tillvunderlagtextinClick(TControl*) {
 
 void TForm1::bermetoderrtextinClick(TControl*) {
     std::string& code = UncertaintyMethodCode;
-    if (DeviceCode == "VOLYM") code = code == "L" ? "P" : "L";
-    else code = code == "1" ? "2" : code == "2" ? "3" : code == "3" ? "N" : "1";
+    if (DeviceCode == "VOLYM")
+        code = code == "L" ? "P" : "L";
+    else
+        code = code == "1" ? "2" : code == "2" ? "3" : code == "3" ? "N" : "1";
     SetCalcMethodPrompt();
 }
 
@@ -179,13 +182,9 @@ void TForm1::MaxflowtextClick(TControl*) {
     }
 }
 
-void TForm1::abstrycktextClick(TControl*) {
-    StepPhaseFromPrompt(kPressureStepsCold, kPressureStepsOther);
-}
+void TForm1::abstrycktextClick(TControl*) { StepPhaseFromPrompt(kPressureStepsCold, kPressureStepsOther); }
 
-void TForm1::temptextClick(TControl*) {
-    StepPhaseFromPrompt(kTemperatureStepsCold, kTemperatureStepsOther);
-}
+void TForm1::temptextClick(TControl*) { StepPhaseFromPrompt(kTemperatureStepsCold, kTemperatureStepsOther); }
 
 void TForm1::Run1Click(TControl*) { RunCalculation(); }
 void TForm1::RunbuttonClick(TControl*) { RunCalculation(); }

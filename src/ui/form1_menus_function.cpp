@@ -282,12 +282,8 @@ void TForm1::strypsortClick(TControl*) {
 void TForm1::Differenstryck1Click(TControl*) {
     ChooseSolvedQuantity(*this, Differenstryck1->Caption(), "DP", true, true);
 }
-void TForm1::Tryckfrlust1Click(TControl*) {
-    ChooseSolvedQuantity(*this, Tryckfrlust1->Caption(), "TF", true, true);
-}
-void TForm1::Hldiameter1Click(TControl*) {
-    ChooseSolvedQuantity(*this, Hldiameter1->Caption(), "DI", false, true);
-}
+void TForm1::Tryckfrlust1Click(TControl*) { ChooseSolvedQuantity(*this, Tryckfrlust1->Caption(), "TF", true, true); }
+void TForm1::Hldiameter1Click(TControl*) { ChooseSolvedQuantity(*this, Hldiameter1->Caption(), "DI", false, true); }
 void TForm1::Flde1Click(TControl*) { ChooseSolvedQuantity(*this, Flde1->Caption() + ":", "FL", false, false); }
 void TForm1::Optimalkonstruktion1Click(TControl*) {
     ChooseSolvedQuantity(*this, Optimalkonstruktion1->Caption(), "OK", true, true);
@@ -305,13 +301,9 @@ void TForm1::StrypflnsDD2tappings1Click(TControl*) {
 }
 void TForm1::VenturiSvetsat1Click(TControl*) { ChooseDevice(*this, *VenturiSvetsat1, {"4", "V", "SV", false}); }
 void TForm1::VenturiBearbetat1Click(TControl*) { ChooseDevice(*this, *VenturiBearbetat1, {"5", "V", "BG", false}); }
-void TForm1::VenturiObearbetat1Click(TControl*) {
-    ChooseDevice(*this, *VenturiObearbetat1, {"6", "V", "OG", false});
-}
+void TForm1::VenturiObearbetat1Click(TControl*) { ChooseDevice(*this, *VenturiObearbetat1, {"6", "V", "OG", false}); }
 void TForm1::Kortventuri1Click(TControl*) { ChooseDevice(*this, *Kortventuri1, {"7", "KV", nullptr, false}); }
-void TForm1::Kvartscirkeldysa1Click(TControl*) {
-    ChooseDevice(*this, *Kvartscirkeldysa1, {"8", "VK", nullptr, true});
-}
+void TForm1::Kvartscirkeldysa1Click(TControl*) { ChooseDevice(*this, *Kvartscirkeldysa1, {"8", "VK", nullptr, true}); }
 void TForm1::Segmentflns1Click(TControl*) { ChooseDevice(*this, *Segmentflns1, {"9", "SM", nullptr, true}); }
 void TForm1::DysaISA19321Click(TControl*) { ChooseDevice(*this, *DysaISA19321, {"0", "D", nullptr, false}); }
 void TForm1::ADysaLongradius1Click(TControl*) { ChooseDevice(*this, *ADysaLongradius1, {"A", "DL", nullptr, false}); }

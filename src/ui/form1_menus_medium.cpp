@@ -75,7 +75,7 @@ void WriteUncertaintyDefaults(const UncertaintyDefaults& d) {
 struct MediumItem {
     const char* code;
     UncertaintyDefaults uncertainty;
-    bool normalFlowToMass;     // a normal volume unit has no meaning for the medium
+    bool normalFlowToMass;  // a normal volume unit has no meaning for the medium
     bool oilPrompts;
     bool applyFlowUnit;
     bool compressibilityTable;
@@ -289,8 +289,7 @@ void TForm1::cvbgExit(TControl*) {
     TakeBoxValue(StrToFloatSafe(cvbg.Text()), MixtureCv.data(), {"GAS", "IGAS"}, GivenCv);
 }
 void TForm1::molekylviktbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(molekylviktbg.Text()), MixtureMolarMass.data(), {"GAS", "IGAS"},
-                 GivenMolarMass);
+    TakeBoxValue(StrToFloatSafe(molekylviktbg.Text()), MixtureMolarMass.data(), {"GAS", "IGAS"}, GivenMolarMass);
 }
 void TForm1::krittempbgExit(TControl*) {
     TakeBoxValue(StrToFloatSafe(krittempbg.Text()), MixtureCriticalTemperature.data(), {"GAS", "IGAS"},

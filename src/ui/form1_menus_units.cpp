@@ -29,12 +29,15 @@ struct PressureItem {
     const char* keyword;
 };
 const PressureItem kPressureItems[] = {
-    {&TForm1::AtA, "ATA", "ATA"},         {&TForm1::atm, "ATM", "atm"},         {&TForm1::ATO, "ATÖ", "ATÖ"},
-    {&TForm1::BarA, "BarA", "BarA"},      {&TForm1::BarO, "BarÖ", "BarÖ"},      {&TForm1::BarG, "BarG", "BarG"},
-    {&TForm1::Bary, "Bar(ü)", "Bar(ü)"},  {&TForm1::mBar, "mBar", "mBar"},      {&TForm1::kgcm2, "kg/cm2", "kg/cm2"},
-    {&TForm1::lbfin2, "lbf/in2", "lbf/in2"}, {&TForm1::mmHg, "mmHg", "mmHg"},   {&TForm1::mmVp, "mmVp", "mmVp"},
-    {&TForm1::mVp, "mVp", "mVp"},         {&TForm1::Pa, "Pa", "Pa"},            {&TForm1::kPa, "kPa", "kPa"},
-    {&TForm1::MPa, "MPa", "MPa"},         {&TForm1::psi, "psi", "psi"},
+    {&TForm1::AtA, "ATA", "ATA"},         {&TForm1::atm, "ATM", "atm"},
+    {&TForm1::ATO, "ATÖ", "ATÖ"},         {&TForm1::BarA, "BarA", "BarA"},
+    {&TForm1::BarO, "BarÖ", "BarÖ"},      {&TForm1::BarG, "BarG", "BarG"},
+    {&TForm1::Bary, "Bar(ü)", "Bar(ü)"},  {&TForm1::mBar, "mBar", "mBar"},
+    {&TForm1::kgcm2, "kg/cm2", "kg/cm2"}, {&TForm1::lbfin2, "lbf/in2", "lbf/in2"},
+    {&TForm1::mmHg, "mmHg", "mmHg"},      {&TForm1::mmVp, "mmVp", "mmVp"},
+    {&TForm1::mVp, "mVp", "mVp"},         {&TForm1::Pa, "Pa", "Pa"},
+    {&TForm1::kPa, "kPa", "kPa"},         {&TForm1::MPa, "MPa", "MPa"},
+    {&TForm1::psi, "psi", "psi"},
 };
 
 // Where a flow item writes: the field the menu was opened from, or always maxflowsort.
@@ -86,11 +89,13 @@ struct ViscosityItem {
     bool kinematic;
 };
 const ViscosityItem kViscosityItems[] = {
-    {&TForm1::Pas1, "Pas", false},       {&TForm1::mPas1, "mPas", false},   {&TForm1::PasE61, "Pas*E-6", false},
-    {&TForm1::Nsm21, "Ns/m2", false},    {&TForm1::Nsm2E61, "Ns/m2*E-6", false}, {&TForm1::Poise1, "Poise", false},
-    {&TForm1::cPoise1, "cPoise", false}, {&TForm1::cP1, "cP", false},       {&TForm1::m2s1, "m2/s", true},
-    {&TForm1::mm2s, "mm2/s", true},      {&TForm1::Stoke1, "Stokes", true}, {&TForm1::St1, "St", true},
-    {&TForm1::cStokes1, "cStokes", true}, {&TForm1::cSt1, "cSt", true},
+    {&TForm1::Pas1, "Pas", false},          {&TForm1::mPas1, "mPas", false},
+    {&TForm1::PasE61, "Pas*E-6", false},    {&TForm1::Nsm21, "Ns/m2", false},
+    {&TForm1::Nsm2E61, "Ns/m2*E-6", false}, {&TForm1::Poise1, "Poise", false},
+    {&TForm1::cPoise1, "cPoise", false},    {&TForm1::cP1, "cP", false},
+    {&TForm1::m2s1, "m2/s", true},          {&TForm1::mm2s, "mm2/s", true},
+    {&TForm1::Stoke1, "Stokes", true},      {&TForm1::St1, "St", true},
+    {&TForm1::cStokes1, "cStokes", true},   {&TForm1::cSt1, "cSt", true},
 };
 
 struct KeywordItem {

@@ -32,13 +32,17 @@ bool EditableCell(const TStringGrid& grid, int col, int row) {
 void ScrollTowards(TForm1& f, const TStringGrid& grid, int col, int row) {
     const int rowHeight = grid.DefaultRowHeight(), line = grid.GridLineWidth();
     int v = UnitGridSavedVert, h = UnitGridSavedHorz;
-    if (f.ClientHeight() + v - rowHeight < (row + 2) * rowHeight) v += rowHeight + line;
-    else if (v > rowHeight * row) v -= rowHeight + line;
+    if (f.ClientHeight() + v - rowHeight < (row + 2) * rowHeight)
+        v += rowHeight + line;
+    else if (v > rowHeight * row)
+        v -= rowHeight + line;
     int right = 0;
     for (int c = 0; c <= col; ++c) right += grid.ColWidth(c) + line;
     const int width = grid.ColWidth(col);
-    if (f.ClientWidth() + h < right) h += width + line;
-    else if (right - width < h) h -= width + line;
+    if (f.ClientWidth() + h < right)
+        h += width + line;
+    else if (right - width < h)
+        h -= width + line;
     f.SetVertScrollPosition(v);
     f.SetHorzScrollPosition(h);
 }

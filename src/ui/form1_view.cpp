@@ -85,9 +85,11 @@ std::string NextReportSizeCaption(std::string caption, char language) {
         const char own = caption == "Liten" ? 'S' : caption == "Klein" ? 'D' : 'E';
         return ReportSizeCaption(ReportSizeKind::Big, own);
     }
-    if (caption == "Stor" || caption == "Gross" || caption == "Big") return ReportSizeCaption(ReportSizeKind::Mini, language);
+    if (caption == "Stor" || caption == "Gross" || caption == "Big")
+        return ReportSizeCaption(ReportSizeKind::Mini, language);
     if (caption == "Mini") {
-        if (language == 'S' || language == 'D' || language == 'E') return ReportSizeCaption(ReportSizeKind::Small, language);
+        if (language == 'S' || language == 'D' || language == 'E')
+            return ReportSizeCaption(ReportSizeKind::Small, language);
     }
     return {};
 }

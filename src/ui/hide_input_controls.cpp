@@ -15,6 +15,7 @@ void HideHumidityControls() {
 void HideInputControls() {
     TForm1& f = Form1();
     ShowCompensationTableControls(false);
+    // clang-format off
     TControl* const before[] = {
         &f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq,
         &f.litenstor, &f.selectall, &f.kodkomment, &f.Pmin, &f.PTberex, &f.BigBlock, &f.Pmax,
@@ -32,8 +33,10 @@ void HideInputControls() {
         &f.abstryckmaxantal, &f.abstrycksort, &f.abstrycktext, &f.abstryckmaxtext, &f.tempsort, &f.temp,
         &f.tempmintext, &f.tempmin, &f.vmargboxtext, &f.vmargbox, &f.Numberspostext, &f.Numberspos,
     };
+    // clang-format on
     for (TControl* c : before) c->SetVisible(false);
     HideHumidityControls();
+    // clang-format off
     TControl* const after[] = {
         &f.molekylvikttextin, &f.visktextin, &f.cptextin, &f.cvtextin, &f.entalpitextin,
         &f.densdrifttextin, &f.krittemptextin, &f.gasnamnintext, &f.fuktviktproc, &f.fuktvolproc,
@@ -52,6 +55,7 @@ void HideInputControls() {
         &f.Felsimulrubrik, &f.bermetoderrtextin, &f.Felsimulflrubrik, &f.densnormaltext,
         &f.maxflownormaldens, &f.massflow, &f.Label1, &f.DSAprint, &f.Zoomrap, &f.ABBSiemens,
     };
+    // clang-format on
     for (TControl* c : after) c->SetVisible(false);
 }
 

@@ -146,23 +146,27 @@ void ReadMediumDescription() {
 void ReadTemperatures() {
     TForm1& f = Form1();
     const double hi = Number(f.temp), lo = Number(f.tempmin);
+    // clang-format off
     switch (ShownTemperatureUnit()) {
         case TemperatureUnit::Celsius: TemperatureMaxC = hi; TemperatureMinC = lo; break;
         case TemperatureUnit::Kelvin: TemperatureMaxC = hi - kKelvinOffset; TemperatureMinC = lo - kKelvinOffset; break;
         case TemperatureUnit::Fahrenheit: TemperatureMaxC = (hi - 32) * 5 / 9; TemperatureMinC = (lo - 32) * 5 / 9; break;
         case TemperatureUnit::Other: break;
     }
+    // clang-format on
 }
 
 void WriteTemperatures() {
     TForm1& f = Form1();
     double hi = TemperatureMaxC, lo = TemperatureMinC;
+    // clang-format off
     switch (ShownTemperatureUnit()) {
         case TemperatureUnit::Celsius: break;
         case TemperatureUnit::Kelvin: hi += kKelvinOffset; lo += kKelvinOffset; break;
         case TemperatureUnit::Fahrenheit: hi = hi * 1.8 + 32; lo = lo * 1.8 + 32; break;
         case TemperatureUnit::Other: return;
     }
+    // clang-format on
     Show(f.temp, hi);
     Show(f.tempmin, lo);
 }
@@ -202,7 +206,8 @@ void ReadInputsFromForm() {
     // The pipe at the operating temperature of before this read, the bore at the new one.
     PipeDiameterColdMm = Number(f.Dstorkallmm) * mmPerUnit;
     PipeDiameterColdM = PipeDiameterColdMm * 0.001;
-    PipeDiameter = PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+    PipeDiameter =
+        PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
     ValveDiameterColdMm = Number(f.Ventilkallmm) * mmPerUnit;
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 
@@ -260,8 +265,8 @@ namespace {
 // bore the length edits) before they are written, and rebuilding the page reads the flow
 // edits again.
 auto HandlerWrittenState() {
-    return std::tie(DeviceExpansionCoeff, DeviceExpansionCoeffB, PipeExpansionCoeff, PipeExpansionCoeffB,
-                    EdgeRadiusMm, PipeRoughnessMm, PlateThicknessMm, ValveFL, GivenStraightInlet, GivenStraightOutlet,
+    return std::tie(DeviceExpansionCoeff, DeviceExpansionCoeffB, PipeExpansionCoeff, PipeExpansionCoeffB, EdgeRadiusMm,
+                    PipeRoughnessMm, PlateThicknessMm, ValveFL, GivenStraightInlet, GivenStraightOutlet,
                     AdditionalUncertaintyPercent, CalibratedCf, CalibrationTemperatureC, CalibratedReynoldsMin,
                     CalibratedReynoldsMax, PipeDiameterColdMm, PipeDiameterColdM, BoreDiameterColdMm, BoreDiameterColdM,
                     SegmentHeightColdMm, SegmentHeightColdM, ValveDiameterColdMm, ValveDiameterColdM, PressureMinInput,

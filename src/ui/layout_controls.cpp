@@ -22,6 +22,7 @@ int RightOf(const TControl& c) { return c.Left() + c.Width(); }
 int BottomOf(const TControl& c) { return c.Top() + c.Height(); }
 
 void SetFonts(TForm1& f, int F) {
+    // clang-format off
     for (TControl* c : {(TControl*)&f.kodkomment, (TControl*)&f.Label1, (TControl*)&f.DSAprint,
                         (TControl*)&f.fattringtextin, (TControl*)&f.densdriftbgtextin, (TControl*)&f.Motstandgrid,
                         (TControl*)&f.Feltext, (TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulflrubrik,
@@ -31,9 +32,10 @@ void SetFonts(TForm1& f, int F) {
                         (TControl*)&f.Label2, (TControl*)&f.PThelp, (TControl*)&f.Z0Zn, (TControl*)&f.fdens_mat,
                         (TControl*)&f.grafblack})
         c->SetFontSize(F);
-    for (TControl* c : {(TControl*)&f.ViktVolprocGrid, (TControl*)&f.ViktVolprocgridfukt,
-                        (TControl*)&f.Felsimulgrid, (TControl*)&f.Fjrreffektosak, (TControl*)&f.PTKompgrid,
-                        (TControl*)&f.PTmaxerror, (TControl*)&f.ZLabel, (TControl*)&f.Tmax})
+    // clang-format on
+    for (TControl* c : {(TControl*)&f.ViktVolprocGrid, (TControl*)&f.ViktVolprocgridfukt, (TControl*)&f.Felsimulgrid,
+                        (TControl*)&f.Fjrreffektosak, (TControl*)&f.PTKompgrid, (TControl*)&f.PTmaxerror,
+                        (TControl*)&f.ZLabel, (TControl*)&f.Tmax})
         c->SetFontSize(F * 9 / 10);
     for (TControl* c : {(TControl*)&f.RAPPORT, (TControl*)&f.sidhuvud, (TControl*)&f.sidfot})
         c->SetFontSize(F * 12 / 10);
@@ -41,15 +43,15 @@ void SetFonts(TForm1& f, int F) {
 }
 
 void LayoutPropertyBox(TForm1& f) {
-    f.GroupBox1.SetClientWidth(
-        static_cast<int>(std::lround(f.rbg.Width() * 2.2 + f.densdriftbgtextin.Width())));
+    f.GroupBox1.SetClientWidth(static_cast<int>(std::lround(f.rbg.Width() * 2.2 + f.densdriftbgtextin.Width())));
     const int editLeft = RightOf(f.densdriftbgtextin);
-    for (TEdit* e : {&f.rbg, &f.qbg, &f.q40bg, &f.q100bg, &f.cpbg, &f.cvbg, &f.krittempbg, &f.molekylviktbg,
-                     &f.entalpibg})
+    for (TEdit* e :
+         {&f.rbg, &f.qbg, &f.q40bg, &f.q100bg, &f.cpbg, &f.cvbg, &f.krittempbg, &f.molekylviktbg, &f.entalpibg})
         e->SetLeft(editLeft);
     f.Z1bg.SetLeft(RightOf(f.Z1bgtextin));
     f.Znbg.SetLeft(RightOf(f.Znbgtextin));
-    const std::pair<TEdit*, TEdit*> units[] = {{&f.qbgsort, &f.qbg}, {&f.q40bgsort, &f.q40bg}, {&f.q100bgsort, &f.q100bg}};
+    const std::pair<TEdit*, TEdit*> units[] = {
+        {&f.qbgsort, &f.qbg}, {&f.q40bgsort, &f.q40bg}, {&f.q100bgsort, &f.q100bg}};
     for (auto [unit, value] : units) {
         unit->SetLeft(RightOf(*value));
         unit->SetTop(value->Top());

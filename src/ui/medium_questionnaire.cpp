@@ -226,8 +226,7 @@ void AskRealGasCorrection(char kind, int& layoutTop) {
         if (const char* prompt = TextOf(kRealGasPrompt, LanguageLetter)) f.molekylviktGtext.SetCaption(prompt);
         PlaceLine(f.molekylviktGtext, &f.molekylviktvG, nullptr, layoutTop);
         if (WritesReport(kind) && StrToFloatSafe(f.molekylviktvG.Text()) > kNoRealGasMolarMass)
-            AppendLine(f.molekylviktGtext.Caption() + " " +
-                       ListingField(f.molekylviktvG.Text(), kHumidityFieldWidth));
+            AppendLine(f.molekylviktGtext.Caption() + " " + ListingField(f.molekylviktvG.Text(), kHumidityFieldWidth));
     }
     PlaceLine(f.relabsfukt, &f.relabsspecfukt, nullptr, layoutTop);
     if (WritesReport(kind)) AppendHumidityLine();

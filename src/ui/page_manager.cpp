@@ -206,8 +206,10 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         // page: it is drawn once the report window has its place in this build.
         ShowPressureLossInput(kind, top);
     } else if (function == "Ventil") {
-        if (ValveSubtype == "VE") SetCaptionFrom(f.Ventiler1, fileWord);
-        else if (ValveSubtype == "RO") SetCaptionFrom(f.RestrictionOrifice1, fileWord);
+        if (ValveSubtype == "VE")
+            SetCaptionFrom(f.Ventiler1, fileWord);
+        else if (ValveSubtype == "RO")
+            SetCaptionFrom(f.RestrictionOrifice1, fileWord);
         BuildValvePage(kind, top);
     } else if (function == "Sorter") {
         SetCaptionFrom(f.Sortomv, fileWord);
@@ -361,8 +363,8 @@ void ShowReportControls(int top) {
         box.SetHeight(boxHeight);
         box.SetSelSize(textSize);
     };
-    centre(f.sidhuvud, f.VertScrollBar().Range - fontSize * screenHeight * 25 * 2 / (base * 100) -
-                           f.sidhuvud.Height() - f.sidfot.Height());
+    centre(f.sidhuvud, f.VertScrollBar().Range - fontSize * screenHeight * 25 * 2 / (base * 100) - f.sidhuvud.Height() -
+                           f.sidfot.Height());
     placeBox(f.RichEdit2, BottomOf(f.sidhuvud));
     centre(f.sidfot, BottomOf(f.RichEdit2));
     placeBox(f.RichEdit3, BottomOf(f.sidfot));

@@ -133,11 +133,8 @@ void SolvedQuantityLines(char kind, int& top, FlowDevice device, Solved solved) 
             ShowMinFlowInput(kind, top);
             BuildPressureLossAtMaxFlowLine(kind, top);
             return;
-        case Solved::Optimal:
-            BuildOptimalDesignBlock(kind, top);
-            return;
-        case Solved::Other:
-            return;
+        case Solved::Optimal: BuildOptimalDesignBlock(kind, top); return;
+        case Solved::Other: return;
     }
     if (cone) CalibrationLines(kind, top);
 }
@@ -164,8 +161,8 @@ void ProductionLines(int& top, FlowDevice device, Solved solved) {
 void PlaceUncertaintyPage() {
     TForm1& f = Form1();
     TStringGrid& grid = f.Felsimulgrid;
-    for (TControl* c : {(TControl*)&f.osrubrik, (TControl*)&f.Feltext, (TControl*)&f.felsimulfl2rubrik,
-                        (TControl*)&grid})
+    for (TControl* c :
+         {(TControl*)&f.osrubrik, (TControl*)&f.Feltext, (TControl*)&f.felsimulfl2rubrik, (TControl*)&grid})
         c->SetVisible(true);
     grid.SetClientHeight(0);
     for (TControl* c : {(TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulflrubrik, (TControl*)&f.felsimulfl2rubrik,
@@ -249,11 +246,9 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
     PlainLine(kind, layoutTop, f.rorovrgrtextin, f.Dstormaxgrmm, 6);
     PlainLine(kind, layoutTop, f.rornedrgrtextin, f.Dstormingrmm, 6);
     PlaceLine(f.maxdprubrikin, &f.difftryckmaxmaxgrantal, &f.difftryckmaxmaxgrsort, layoutTop);
-    if (report)
-        AppendLine(FormU0(f.maxdprubrikin, f.difftryckmaxmaxgrsort.Text(), f.difftryckmaxmaxgrantal.Text(), 7));
+    if (report) AppendLine(FormU0(f.maxdprubrikin, f.difftryckmaxmaxgrsort.Text(), f.difftryckmaxmaxgrantal.Text(), 7));
     PlaceLine(f.mindprubrikin, &f.difftryckmaxmingrantal, &f.difftryckmaxmingrsort, layoutTop);
-    if (report)
-        AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
+    if (report) AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
     PlaceLabelLine(f.bermetodtextin, layoutTop);
     if (report) AppendFittedCaption(f.bermetodtextin.Caption());
     if (UpstreamFittingCode != "0") PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);

@@ -21,8 +21,7 @@ constexpr int kA4Width = 4961, kA4Height = 7016;
 
 class ReportPrintJob {
 public:
-    explicit ReportPrintJob(TPrinter& printer)
-        : printer_(printer), leftMargin_(printer.PageWidth() / 10) {}
+    explicit ReportPrintJob(TPrinter& printer) : printer_(printer), leftMargin_(printer.PageWidth() / 10) {}
 
     void Run();
 

@@ -9,20 +9,32 @@
 #include "media/medium_state.h"
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
+#include "pressure_loss/fitting_catalogue.h"
+#include "pressure_loss/line_properties.h"
+#include "pressure_loss/line_segment.h"
+#include "pressure_loss/resistance_grid_input.h"
+#include "pressure_loss/valve_sizing.h"
 #include "reports/calculation_function.h"
 #include "reports/compensation_table.h"
 #include "reports/limits_report.h"
 #include "reports/medium_property_block.h"
 #include "reports/operating_conditions.h"
+#include "reports/pressure_loss_report.h"
 #include "reports/production_report.h"
 #include "reports/report_block.h"
 #include "reports/report_head.h"
 #include "reports/report_window.h"
+#include "reports/restriction_report.h"
+#include "reports/result_report.h"
 #include "reports/straight_length_report.h"
+#include "reports/thermometer_tappings.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/limits.h"
 #include "state/medium.h"
 #include "state/report_state.h"
+#include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
@@ -32,18 +44,6 @@
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
-#include "pressure_loss/fitting_catalogue.h"
-#include "pressure_loss/line_properties.h"
-#include "pressure_loss/line_segment.h"
-#include "pressure_loss/resistance_grid_input.h"
-#include "pressure_loss/valve_sizing.h"
-#include "reports/pressure_loss_report.h"
-#include "reports/restriction_report.h"
-#include "reports/result_report.h"
-#include "reports/thermometer_tappings.h"
-#include "state/geometry.h"
-#include "state/limits.h"
-#include "state/resistance_grid_state.h"
 #include "ui/page_manager.h"
 
 namespace tubalyx {
@@ -89,10 +89,14 @@ void ReadHumidityEntry(TEdit& edit) {
     std::string text = edit.Text();
     const double value = StrToFloatAnySep(text);
     edit.SetText(text);
-    if (HumidityInputKind == "R") RelativeHumidity = value;
-    else if (HumidityInputKind == "A") AbsoluteHumidity = value;
-    else if (HumidityInputKind == "S") SpecificHumidity = value;
-    else if (HumidityInputKind == "D") DewTemperatureC = value;
+    if (HumidityInputKind == "R")
+        RelativeHumidity = value;
+    else if (HumidityInputKind == "A")
+        AbsoluteHumidity = value;
+    else if (HumidityInputKind == "S")
+        SpecificHumidity = value;
+    else if (HumidityInputKind == "D")
+        DewTemperatureC = value;
 }
 
 // Sets the window's content aside in RichEdit5 and clears it for the new report. The next text
@@ -307,9 +311,8 @@ void RunCalculation() {
             newReportStarted = true;
             WriteReportHead();
             // The body starts again from a size of its own, never from the head's.
-            SetReportSize(function == CalculationFunction::PrimaryDevice
-                              ? reportSize
-                              : NotBelowSmallest(f.Font().Size * 11 / 8));
+            SetReportSize(function == CalculationFunction::PrimaryDevice ? reportSize
+                                                                         : NotBelowSmallest(f.Font().Size * 11 / 8));
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);

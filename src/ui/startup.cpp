@@ -47,6 +47,7 @@ void SetDesignedProperties(TForm1& f) {
     // label with no caption could never be stepped to another size.
     f.litenstor.SetCaption("Liten");
     CaptionUnitMenus();
+    // clang-format off
     const struct {
         TMenuItem* TForm1::*item;
         const char* caption;
@@ -63,6 +64,7 @@ void SetDesignedProperties(TForm1& f) {
         {&TForm1::Restrictionorifice2, "Restriction orifice"}, {&TForm1::Exit2, "Exit"},
         {&TForm1::Exitsnabb, "Exit"},
     };
+    // clang-format on
     for (const auto& i : items) (f.*i.item)->SetCaption(i.caption);
 }
 
@@ -125,10 +127,11 @@ void FillGridHeadings(TForm1& f) {
 }
 
 void ColourClickableLabels(TForm1& f) {
-    TLabel* const labels[] = {&f.maxflowtext, &f.bestyckningtext, &f.rahettextin, &f.bermetodtextin,
-                              &f.primeltextin, &f.reynstortextin, &f.rorstortextin, &f.rorlitentextin,
-                              &f.relabsfukt, &f.Medialabel, &f.ISODIN, &f.strypsort, &f.Strypbertyp,
-                              &f.bermetoderrtextin, &f.tillvunderlagtextin, &f.mtrlfl, &f.mtrlror};
+    TLabel* const labels[] = {
+        &f.maxflowtext,    &f.bestyckningtext, &f.rahettextin,    &f.bermetodtextin,    &f.primeltextin,
+        &f.reynstortextin, &f.rorstortextin,   &f.rorlitentextin, &f.relabsfukt,        &f.Medialabel,
+        &f.ISODIN,         &f.strypsort,       &f.Strypbertyp,    &f.bermetoderrtextin, &f.tillvunderlagtextin,
+        &f.mtrlfl,         &f.mtrlror};
     for (TLabel* label : labels) label->SetColor(clYellow);
 }
 

@@ -166,8 +166,8 @@ void FillErrorSimGridDefaults() {
     const char* const tenth = comma ? " 0,1" : " 0.1";
     const char* const hundredth = comma ? "0,01" : "0.01";
     const char* const half = comma ? " 0,5" : " 0.5";
-    const char* const column[] = {tenth, "   0", "J",   tenth, "   0", hundredth, tenth, "   1",
-                                  tenth, tenth,  tenth, "   1", "   1", tenth,    half,  "   1"};
+    const char* const column[] = {tenth, "   0", "J",   tenth,  "   0", hundredth, tenth, "   1",
+                                  tenth, tenth,  tenth, "   1", "   1", tenth,     half,  "   1"};
     TStringGrid& grid = Form1().Felsimulgrid;
     int row = 3;
     for (const char* text : column) grid.SetCell(1, row++, text);

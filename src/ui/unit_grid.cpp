@@ -29,6 +29,7 @@ struct ColumnTexts {
     std::initializer_list<const char*> rows;
 };
 // Empty entries leave the row empty.
+// clang-format off
 const ColumnTexts kFixedTexts[] = {
     {0, {"101325"}},
     {1, {"Pa", "kPa", "MPa", "BarA", "BarG", "Bar(ü)", "BarÖ", "mBar", "ATM", "ATA", "kg/cm2", "kp/cm2", "ATG", "ATÖ",
@@ -45,12 +46,11 @@ const ColumnTexts kFixedTexts[] = {
     {7, {"1"}},
     {8, {"C", "F", "K"}},
 };
+// clang-format on
 
 // Column widths in multiples of the form's font size; the rest are kDefaultWidth.
 constexpr int kDefaultWidth = 7;
-constexpr struct {
-    int col, width;
-} kColumnWidths[] = {{1, 7}, {3, 10}, {4, 15}, {6, 9}, {8, 2}};
+constexpr struct { int col, width; } kColumnWidths[] = {{1, 7}, {3, 10}, {4, 15}, {6, 9}, {8, 2}};
 
 TStringGrid& Grid() { return Form1().Sortergrid; }
 
@@ -84,7 +84,8 @@ void RecalcTemperature(int row, double v) {
     }
     const double kelvin = celsius + kKelvinOffset;
     if (row != 0) g.SetCell(kTemperatureCol, 0, Shown(celsius));
-    if (row != 1) g.SetCell(kTemperatureCol, 1, Shown(row == 0 ? (kelvin - kKelvinOffset) * 1.8 + 32 : 1.8 * celsius + 32));
+    if (row != 1)
+        g.SetCell(kTemperatureCol, 1, Shown(row == 0 ? (kelvin - kKelvinOffset) * 1.8 + 32 : 1.8 * celsius + 32));
     if (row != 2) g.SetCell(kTemperatureCol, 2, Shown(kelvin));
 }
 
@@ -202,9 +203,12 @@ void RecalcUnitGrid(int col, int row) {
             if (col == kFlowCol) {
                 written = ConvertFlow(q, FlowGroupOf(row), FlowGroupOf(i), d, value);
             } else if (col == kViscosityCol && Kinematic(row) != Kinematic(i)) {
-                if (Kinematic(row)) value = CheckFinite(q * d.operating);
-                else if (d.operating > 0.0) value = CheckedDiv(q, d.operating);
-                else written = false;
+                if (Kinematic(row))
+                    value = CheckFinite(q * d.operating);
+                else if (d.operating > 0.0)
+                    value = CheckedDiv(q, d.operating);
+                else
+                    written = false;
             }
             g.SetCell(col, i, written ? Shown(value) : "");
         } catch (const CalcError&) {

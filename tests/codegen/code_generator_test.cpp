@@ -70,41 +70,41 @@ TEST_F(CodeGenerator, LiquidBlockSiemens) {
     MediumCode = "VAT";
     Grid({{1, 0, "10"}, {5, 0, "50"}, {10, 0, "90"}, {1, 1, "300"}, {1, 2, "999,7"}, {5, 2, "988"}, {10, 2, "965,3"}});
     const TextLines expected = {"(*",
-                            "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7",
-                            "Density calculation error<0,1%",
-                            "    300,000 <P(kPaA)< 300,000",
-                            "    10,0000 <T(C)< 90,0000",
-                            "*)",
-                            "FUNCTION_BLOCK Genverket//calculates density from T",
-                            "VAR_INPUT",
-                            "T:real:=20.0000;//C",
-                            "END_VAR",
-                            "VAR_OUTPUT",
-                            "density:real;//kg/m3",
-                            "END_VAR",
-                            "VAR",
-                            "Tmax:real;",
-                            "Tmin:real;",
-                            "densmin:real;",
-                            "densmax:real;",
-                            "END_VAR",
-                            "BEGIN",
-                            "densmin:=1000.0;",
-                            "densmax:=1000.0;",
-                            "IF T<50.0000 then",
-                            " Tmax:=50.0000;",
-                            " Tmin:=10.0000;",
-                            " densmin:=999.70;",
-                            " densmax:=988.000;",
-                            "ELSE",
-                            " Tmax:=90.0000;",
-                            " Tmin:=50.0000;",
-                            " densmin:=988.000;",
-                            " densmax:=965.300;",
-                            "end_if;",
-                            "density:=(densmin*(Tmax-T)+densmax*(T-Tmin))/(Tmax-Tmin);",
-                            "END_FUNCTION_BLOCK",
-                            "(*BigBlock slut/finished/Ende/Finito*)"};
+                                "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7",
+                                "Density calculation error<0,1%",
+                                "    300,000 <P(kPaA)< 300,000",
+                                "    10,0000 <T(C)< 90,0000",
+                                "*)",
+                                "FUNCTION_BLOCK Genverket//calculates density from T",
+                                "VAR_INPUT",
+                                "T:real:=20.0000;//C",
+                                "END_VAR",
+                                "VAR_OUTPUT",
+                                "density:real;//kg/m3",
+                                "END_VAR",
+                                "VAR",
+                                "Tmax:real;",
+                                "Tmin:real;",
+                                "densmin:real;",
+                                "densmax:real;",
+                                "END_VAR",
+                                "BEGIN",
+                                "densmin:=1000.0;",
+                                "densmax:=1000.0;",
+                                "IF T<50.0000 then",
+                                " Tmax:=50.0000;",
+                                " Tmin:=10.0000;",
+                                " densmin:=999.70;",
+                                " densmax:=988.000;",
+                                "ELSE",
+                                " Tmax:=90.0000;",
+                                " Tmin:=50.0000;",
+                                " densmin:=988.000;",
+                                " densmax:=965.300;",
+                                "end_if;",
+                                "density:=(densmin*(Tmax-T)+densmax*(T-Tmin))/(Tmax-Tmin);",
+                                "END_FUNCTION_BLOCK",
+                                "(*BigBlock slut/finished/Ende/Finito*)"};
     EXPECT_EQ(Generate("RAP"), expected);
     // Two columns: one interval, no chain.
     Grid({{1, 0, "10"}, {10, 0, "90"}, {1, 1, "300"}, {1, 2, "999,7"}, {10, 2, "965,3"}});
@@ -120,6 +120,7 @@ TEST_F(CodeGenerator, GasBlockAbb) {
     GasRange(100, 1000, 0, 100);
     Grid({{1, 1, "0,99"}, {10, 1, "0,98"}, {1, 10, "1,01"}, {10, 10, "0,97"}});
     DensityAssignmentLine = "densitet:=PkPa/550.000*323.150/(T+273.15)*kvot*5.93414;";
+    // clang-format off
     const TextLines expected = {
         "(*",
         "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
@@ -149,6 +150,7 @@ TEST_F(CodeGenerator, GasBlockAbb) {
         "kompmaxmax*(T-Tmin)*(PkPa-Pmin))/(Tmax-Tmin)/(Pmax-Pmin);",
         "densitet:=PkPa/550.000*323.150/(T+273.15)*kvot*5.93414;",
         "(*BigBlock slut/finished/Ende/Finito*)"};
+    // clang-format on
     EXPECT_EQ(Generate("RAP"), expected);
 }
 
@@ -156,6 +158,7 @@ TEST_F(CodeGenerator, GasBlockAbb) {
 TEST_F(CodeGenerator, SteamBlockSiemens) {
     Language('D');
     MediumCode = "MNG";
+    // clang-format off
     Grid({{0, 1, "100"}, {0, 5, "500"}, {0, 10, "1000"}, {1, 1, "99,6"}, {1, 5, "151,8"}, {1, 10, "179,9"},
           {2, 1, "0,967"}, {2, 5, "0,997"}, {2, 10, "1,025"}});
     DensityAssignmentLine = "Dichte:=PkPa/550.000*428.620/(T+273.15)*Kvot*2.91987;";
@@ -193,6 +196,7 @@ TEST_F(CodeGenerator, SteamBlockSiemens) {
                             "Dichte:=PkPa/550.000*428.620/(T+273.15)*Kvot*2.91987;",
                             "END_FUNCTION_BLOCK",
                             "(*BigBlock slut/finished/Ende/Finito*)"};
+    // clang-format on
     const TextLines got = Generate("RAP");
     for (std::size_t k = 0; k < got.size() && k < expected.size(); ++k) EXPECT_EQ(got[k], expected[k]) << k;
     EXPECT_EQ(got.size(), expected.size());
@@ -220,7 +224,8 @@ TEST_F(CodeGenerator, EveryBlockIsWellFormed) {
         AddFlowFunctionBlock(flow, "where fmat(q_rot_mat)=(1-0,58623E-2/q_rot_mat**(3/4))/0,99997");
         for (const char* letter : {"E", "S"}) {
             Language(letter[0]);
-            for (const auto& [mode, caption] : {std::pair{"RAP", "ABB"}, {"RAP", "Siemens"}, {"ABB", "ABB"}, {"SIEMENS", "Siemens"}}) {
+            for (const auto& [mode, caption] :
+                 {std::pair{"RAP", "ABB"}, {"RAP", "Siemens"}, {"ABB", "ABB"}, {"SIEMENS", "Siemens"}}) {
                 Form1().ABBSiemens.SetCaption(caption);
                 const TextLines block = Generate(mode);
                 const std::string where = std::string(m.medium) + " " + mode + " " + caption + " " + letter;
@@ -229,7 +234,8 @@ TEST_F(CodeGenerator, EveryBlockIsWellFormed) {
                     EXPECT_EQ(Count(block, " kompminmin:="), 81) << where;
                     EXPECT_EQ(Count(block, " Tmax:=") + Count(block, " Tmin:=") + Count(block, " Pmax:=") +
                                   Count(block, " Pmin:=") + Count(block, " kompm"),
-                              81 * 8) << where;
+                              81 * 8)
+                        << where;
                     EXPECT_EQ(Count(block, "end_if;"), 10 + (std::string(mode) == "RAP" ? 0 : 2)) << where;
                     EXPECT_EQ(Count(block, letter[0] == 'E' ? "quote:=" : "kvot:="), 1) << where;
                 }
@@ -249,14 +255,40 @@ TEST_F(CodeGenerator, BigBlockTakesTheFlowLinesOfTheBigReport) {
     DensityRatioText = "1.012000";
     DensityAssignmentLine = "density:=PkPa/550.000*323.150/(T+273.15)*quote*5.93414;";
     const TextLines block = Generate("SIEMENS");
-    const std::vector<std::string> order = {
-        "FUNCTION_BLOCK Genverket//BigBlock, calculates flow from dp", "VAR_INPUT", "P:real:=", "T:real:=",
-        "dpcell:real;", "dp_max:real:=", "dp_rot:bool", "END_VAR", "VAR_OUTPUT", "density:real;",
-        "q_pol_mat_PT:real;", "END_VAR", "VAR", "q_pol_mat:real;", "q_rot_mat:real;", "fmat:real;", "dp:real;",
-        "fdens_mat:real;", "quote:real;", "END_VAR", "BEGIN", "kompminmin:=1.0;", "PkPa:=P*1.00000;", " Tmax:=",
-        "quote:=", "fdens_mat:=sqrt(PkPa/550.000*323.150/(T+273.15)*quote*1.012000);", "dp:=dpcell;",
-        "q_rot_mat:= 7200.00*Sqrt(dp);", "if q_rot_mat>0 then", " fmat:=(1-0.58623E-2/(q_rot_mat**0.75))/0.99997;",
-        "q_pol_mat:=q_rot_mat*fmat;", "q_pol_mat_PT:=q_pol_mat*fdens_mat;", "density:=", "END_FUNCTION_BLOCK"};
+    const std::vector<std::string> order = {"FUNCTION_BLOCK Genverket//BigBlock, calculates flow from dp",
+                                            "VAR_INPUT",
+                                            "P:real:=",
+                                            "T:real:=",
+                                            "dpcell:real;",
+                                            "dp_max:real:=",
+                                            "dp_rot:bool",
+                                            "END_VAR",
+                                            "VAR_OUTPUT",
+                                            "density:real;",
+                                            "q_pol_mat_PT:real;",
+                                            "END_VAR",
+                                            "VAR",
+                                            "q_pol_mat:real;",
+                                            "q_rot_mat:real;",
+                                            "fmat:real;",
+                                            "dp:real;",
+                                            "fdens_mat:real;",
+                                            "quote:real;",
+                                            "END_VAR",
+                                            "BEGIN",
+                                            "kompminmin:=1.0;",
+                                            "PkPa:=P*1.00000;",
+                                            " Tmax:=",
+                                            "quote:=",
+                                            "fdens_mat:=sqrt(PkPa/550.000*323.150/(T+273.15)*quote*1.012000);",
+                                            "dp:=dpcell;",
+                                            "q_rot_mat:= 7200.00*Sqrt(dp);",
+                                            "if q_rot_mat>0 then",
+                                            " fmat:=(1-0.58623E-2/(q_rot_mat**0.75))/0.99997;",
+                                            "q_pol_mat:=q_rot_mat*fmat;",
+                                            "q_pol_mat_PT:=q_pol_mat*fdens_mat;",
+                                            "density:=",
+                                            "END_FUNCTION_BLOCK"};
     std::size_t at = 0;
     for (const std::string& part : order) {
         while (at < block.size() && block[at].rfind(part, 0) != 0) ++at;

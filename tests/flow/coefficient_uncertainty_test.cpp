@@ -22,8 +22,8 @@ struct U {
     double eps, c;
 };
 
-U Uncertainty(const char* dev, const char* var, const char* medium, const char* std, double beta,
-              double re, double bigD = 0.2, double p = 1e5, double dp = 1e4, double kappa = 1.4) {
+U Uncertainty(const char* dev, const char* var, const char* medium, const char* std, double beta, double re,
+              double bigD = 0.2, double p = 1e5, double dp = 1e4, double kappa = 1.4) {
     U u{-1, -1};
     CoefficientUncertainty(dev, var, medium, std, p, beta, dp, re, kappa, bigD, u.eps, u.c);
     return u;
@@ -149,20 +149,17 @@ TEST(CoefficientUncertainty, VenturiBreakpointsAndEnds) {
     const struct {
         const char* variant;
         double re, u;
-    } points[] = {{"SV", 4e4, 3.0},  {"SV", 6e4, 2.5},  {"SV", 1e5, 2.5},   {"SV", 2e6, 2.0},
-                  {"SV", 8e4, 2.5},  {"OG", 4e4, 2.5},  {"OG", 6e4, 2.0},   {"OG", 1e5, 1.5},
-                  {"OG", 1.5e5, 1.0}, {"OG", 2e6, 0.7}, {"OG", 5e6, 0.7},   {"OG", 8e4, 1.75},
-                  {"BG", 5e4, 3.0},  {"BG", 1e5, 2.5},  {"BG", 2e5, 2.5},   {"BG", 3e5, 1.5},
-                  {"BG", 5e5, 1.0},  {"BG", 1e6, 2.0},  {"BG", 2e6, 3.0},   {"BG", 1.5e6, 2.5},
-                  {"BG", 2.5e5, 2.0}, {"BG", 4e4, 3.1}, {"BG", 7.5e4, 2.75}};
+    } points[] = {{"SV", 4e4, 3.0},   {"SV", 6e4, 2.5},  {"SV", 1e5, 2.5},   {"SV", 2e6, 2.0},   {"SV", 8e4, 2.5},
+                  {"OG", 4e4, 2.5},   {"OG", 6e4, 2.0},  {"OG", 1e5, 1.5},   {"OG", 1.5e5, 1.0}, {"OG", 2e6, 0.7},
+                  {"OG", 5e6, 0.7},   {"OG", 8e4, 1.75}, {"BG", 5e4, 3.0},   {"BG", 1e5, 2.5},   {"BG", 2e5, 2.5},
+                  {"BG", 3e5, 1.5},   {"BG", 5e5, 1.0},  {"BG", 1e6, 2.0},   {"BG", 2e6, 3.0},   {"BG", 1.5e6, 2.5},
+                  {"BG", 2.5e5, 2.0}, {"BG", 4e4, 3.1},  {"BG", 7.5e4, 2.75}};
     for (const auto& pt : points)
         EXPECT_NEAR(Uncertainty("V", pt.variant, "VAT", "3", 0.5, pt.re).c, pt.u, 1e-12)
             << pt.variant << " ReD " << pt.re;
     // The long segments run on the fixed slopes.
-    EXPECT_NEAR(Uncertainty("V", "OG", "VAT", "3", 0.5, 1e6).c,
-                1.0 - 8.5e5 * 0.3 * 5.405405405405406e-7, 1e-14);
-    EXPECT_NEAR(Uncertainty("V", "SV", "VAT", "3", 0.5, 1e6).c,
-                2.5 - 9e5 * 0.5 * 5.263157894736842e-7, 1e-14);
+    EXPECT_NEAR(Uncertainty("V", "OG", "VAT", "3", 0.5, 1e6).c, 1.0 - 8.5e5 * 0.3 * 5.405405405405406e-7, 1e-14);
+    EXPECT_NEAR(Uncertainty("V", "SV", "VAT", "3", 0.5, 1e6).c, 2.5 - 9e5 * 0.5 * 5.263157894736842e-7, 1e-14);
     // A liquid has no expansibility uncertainty.
     EXPECT_EQ(Uncertainty("V", "BG", "VAT", "3", 0.5, 1e6).eps, 0.0);
 }
@@ -181,14 +178,12 @@ TEST(CoefficientUncertainty, OrificeBounds) {
     EXPECT_EQ(Uncertainty("S", "F", "VAT", "I", 0.55, 5000.0).c, 0.5);
     // The small-pipe addition below 71.12 mm.
     EXPECT_EQ(Uncertainty("S", "F", "VAT", "3", 0.4, 1e5, 0.0712).c, 0.5);
-    EXPECT_NEAR(Uncertainty("S", "F", "VAT", "3", 0.4, 1e5, 0.0254).c, 0.5 + 0.9 * 0.35 * 1.8,
-                1e-14);
+    EXPECT_NEAR(Uncertainty("S", "F", "VAT", "3", 0.4, 1e5, 0.0254).c, 0.5 + 0.9 * 0.35 * 1.8, 1e-14);
     const U wafer = Uncertainty("VCONEWAFER", "", "LUF", "3", 0.6, 1e5);
     EXPECT_EQ(wafer.eps, 0.0);
     EXPECT_EQ(wafer.c, 0.5);
     EXPECT_NEAR(Uncertainty("DL", "", "LUF", "3", 0.5, 1e5).eps, 0.2, 1e-15);
-    EXPECT_NEAR(Uncertainty("V", "OG", "LUF", "3", 0.5, 1e5, 0.2, 2e5, 1e4).eps,
-                (4 + 100.0 / 256) * 0.05, 1e-14);
+    EXPECT_NEAR(Uncertainty("V", "OG", "LUF", "3", 0.5, 1e5, 0.2, 2e5, 1e4).eps, (4 + 100.0 / 256) * 0.05, 1e-14);
 }
 
 TEST(RoughnessCorrection, RelativeRoughnessOnTheColdPipe) {
@@ -219,9 +214,8 @@ TEST(RoughnessCorrection, PolynomialOfEveryDeviceFamily) {
         const char* device;
         const char* variant;
         double a;
-    } cases[] = {{"D", "", nozzle},  {"DL", "", nozzle},   {"KV", "", nozzle},
-                 {"SM", "", corner}, {"S", "R", corner},   {"S", "D", 7 * l - 4},
-                 {"VK", "", 0.0},    {"VCONE", "", 0.0}};
+    } cases[] = {{"D", "", nozzle},  {"DL", "", nozzle},    {"KV", "", nozzle}, {"SM", "", corner},
+                 {"S", "R", corner}, {"S", "D", 7 * l - 4}, {"VK", "", 0.0},    {"VCONE", "", 0.0}};
     for (const auto& c : cases) {
         SelectDevice(c.device, c.variant);
         double br = 0, pct = 0, a = -1;

@@ -20,12 +20,11 @@ namespace {
 // Mass flow of pipe Reynolds number re in a pipe D with viscosity mu.
 double FlowAtRe(double re, double bigD, double mu) { return re * std::numbers::pi * bigD * mu / 4; }
 
-std::string Reynolds(const char* lang, const char* dev, const char* var, double reMax,
-                     double reMin) {
+std::string Reynolds(const char* lang, const char* dev, const char* var, double reMax, double reMin) {
     const double bigD = 0.1, mu = 1e-3;
     std::string m = "stale";
-    CheckReynoldsCalibrated(lang, dev, var, "3", 0.05, bigD, mu, FlowAtRe(reMax, bigD, mu),
-                            FlowAtRe(reMin, bigD, mu), m);
+    CheckReynoldsCalibrated(lang, dev, var, "3", 0.05, bigD, mu, FlowAtRe(reMax, bigD, mu), FlowAtRe(reMin, bigD, mu),
+                            m);
     return m;
 }
 
@@ -34,15 +33,12 @@ TEST(ReynoldsCheck, ConeMeters) {
     CalibratedReynoldsMax = 1e6;
     EXPECT_EQ(Reynolds("E", "VCONE", "", 2e6, 10.0), "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE");
     EXPECT_EQ(Reynolds("S", "VCONE", "", 2e6, 10.0), "REYNOLDS TAL > KALIBRERAT STÖRSTA VÄRDE");
-    EXPECT_EQ(Reynolds("D", "VCONEWAFER", "", 2e6, 10.0),
-              "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT");
-    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 7000.0),
-              "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE");
+    EXPECT_EQ(Reynolds("D", "VCONEWAFER", "", 2e6, 10.0), "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT");
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 7000.0), "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE");
     EXPECT_EQ(Reynolds("S", "VCONE", "", 5e5, 7000.0), "REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE");
     EXPECT_EQ(Reynolds("D", "VCONE", "", 5e5, 7000.0), "REYNOLDS ZAHL < KLEINSTE EMPFOHLEN WERT");
     CalibratedReynoldsMin = 20000.0;
-    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 15000.0),
-              "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE");
+    EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 15000.0), "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE");
     EXPECT_EQ(Reynolds("E", "VCONE", "", 5e5, 25000.0), " ");
 }
 
@@ -55,8 +51,7 @@ TEST(ReynoldsCheck, VolumeMeterAndStandardDevices) {
     EXPECT_EQ(Reynolds("E", "KV", "", 3e6, 10.0), "REYNOLDS NUMBER > STANDARD LIMIT");
     EXPECT_EQ(Reynolds("S", "KV", "", 3e6, 10.0), "REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER");
     EXPECT_EQ(Reynolds("D", "KV", "", 3e6, 10.0), "REYNOLDSZAHL > NORM GRENZE");
-    EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 4000.0),
-              "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
+    EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 4000.0), "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
     EXPECT_EQ(Reynolds("S", "S", "R", 1e6, 4000.0), "REYNOLDS TAL < NORMGRÄNS, MINSKA RÖRDIAMETER");
     EXPECT_EQ(Reynolds("D", "S", "R", 1e6, 4000.0), "REYNOLDS ZAHL < NORM GRENZE");
     EXPECT_EQ(Reynolds("E", "S", "R", 1e6, 5000.0), " ");
@@ -129,8 +124,7 @@ TEST(DeviceLimits, EveryCheckFillsItsOwnMessage) {
     EXPECT_EQ(DeviceLimitMessages[kThroatDiameterMessage], "d (throatdiameter) < 12.5 mm !");
     EXPECT_EQ(DeviceLimitMessages[kDiffPressureMessage], "DIFFPRESSURE TO BIG");
     EXPECT_EQ(DeviceLimitMessages[kDiameterRatioMessage], " ");  // 0.31 is inside
-    EXPECT_EQ(DeviceLimitMessages[kReynoldsMessage],
-              "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
+    EXPECT_EQ(DeviceLimitMessages[kReynoldsMessage], "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.");
     EXPECT_EQ(DeviceLimitMessages[kPipeDiameterMessage], "TUBE TO SMALL, INCREASE TUBEDIAMETER");
     EXPECT_EQ(DeviceLimitMessages[kRoughnessMessage], "PIPE ROUGHNESS TO BIG");
 }

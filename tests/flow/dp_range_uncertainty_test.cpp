@@ -19,8 +19,8 @@ namespace {
 constexpr double kD = 0.1, kBore = 0.05, kP = 5e5;
 
 void Range(double dpMax, double dpNormal, double dpMin, double& u, double& a, double& b) {
-    UncertaintyOverDpRange("VAT", "S", "R", 1.0, 1.3, 1.002e-3, 998.2, kD, kBore, dpMax,
-                           dpNormal, dpMin, kP, "3", u, a, b);
+    UncertaintyOverDpRange("VAT", "S", "R", 1.0, 1.3, 1.002e-3, 998.2, kD, kBore, dpMax, dpNormal, dpMin, kP, "3", u, a,
+                           b);
 }
 
 TEST(UncertaintyOverDpRange, OnePointIsTheCoefficientUncertaintyThere) {
@@ -30,11 +30,9 @@ TEST(UncertaintyOverDpRange, OnePointIsTheCoefficientUncertaintyThere) {
     double u = 0.0, a = 0.0, b = 0.0;
     Range(20000.0, 20000.0, 20000.0, u, a, b);
     double q = 0.0;
-    FlowFromDiffPressure("VAT", "S", "R", "3", kP, 20000.0, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0,
-                         q);
+    FlowFromDiffPressure("VAT", "S", "R", "3", kP, 20000.0, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0, q);
     double u1 = 0.0, u2 = 0.0;
-    CoefficientUncertainty("S", "R", "VAT", "3", kP, 0.5, 20000.0,
-                           ReynoldsNumber(kD, 1.002e-3, q), 1.3, kD, u1, u2);
+    CoefficientUncertainty("S", "R", "VAT", "3", kP, 0.5, 20000.0, ReynoldsNumber(kD, 1.002e-3, q), 1.3, kD, u1, u2);
     EXPECT_NEAR(u, std::sqrt(u1 * u1 + u2 * u2), 1e-12);
     // Scaled from the dp itself, the flow has no extra error.
     EXPECT_NEAR(a, u, 1e-5);
@@ -69,13 +67,10 @@ TEST(UncertaintyOverDpRange, AveragesElevenPointsEquallySpacedInTheRootOfDp) {
         const double dp = root * root;
         double q = 0.0, qA = 0.0, qB = 0.0;
         FlowFromDiffPressure("VAT", "S", "R", "3", kP, dp, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0, q);
-        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpNormal, dp, kBore, kD, 998.2,
-                                 1.002e-3, 1.3, 1.0, qA);
-        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpMax, dp, kBore, kD, 998.2, 1.002e-3,
-                                 1.3, 1.0, qB);
+        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpNormal, dp, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0, qA);
+        FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpMax, dp, kBore, kD, 998.2, 1.002e-3, 1.3, 1.0, qB);
         double u1 = 0.0, u2 = 0.0;
-        CoefficientUncertainty("S", "R", "VAT", "3", kP, 0.5, dp, ReynoldsNumber(kD, 1.002e-3, q),
-                               1.3, kD, u1, u2);
+        CoefficientUncertainty("S", "R", "VAT", "3", kP, 0.5, dp, ReynoldsNumber(kD, 1.002e-3, q), 1.3, kD, u1, u2);
         const double u = std::hypot(u1, u2);
         sumU += u;
         sumA += std::fabs(qA - q) / q * 100.0 + u;

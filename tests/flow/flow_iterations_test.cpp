@@ -22,22 +22,22 @@ using flowtest::SelectDevice;
 
 constexpr double kP = 5e5, kBigD = 0.1, kRho = 5.9, kMu = 1.8e-5, kKappa = 1.4;
 
-double Flow(const char* medium, const char* dev, const char* var, const char* std, double dp,
-            double d, double f = 1.0, double rho = kRho, double p = kP) {
+double Flow(const char* medium, const char* dev, const char* var, const char* std, double dp, double d, double f = 1.0,
+            double rho = kRho, double p = kP) {
     double qm = 0.0;
     FlowFromDiffPressure(medium, dev, var, std, p, dp, d, kBigD, rho, kMu, kKappa, f, qm);
     return qm;
 }
 
-double Dp(const char* medium, const char* dev, const char* var, const char* std, double qm,
-          double d, double f = 1.0, double rho = kRho, double p = kP) {
+double Dp(const char* medium, const char* dev, const char* var, const char* std, double qm, double d, double f = 1.0,
+          double rho = kRho, double p = kP) {
     double dp = 0.0;
     DiffPressureFromFlow(medium, dev, var, std, p, qm, d, kBigD, rho, kMu, kKappa, f, dp);
     return dp;
 }
 
-double Bore(const char* medium, const char* dev, const char* var, const char* std, double qm,
-            double dp, double rho = kRho) {
+double Bore(const char* medium, const char* dev, const char* var, const char* std, double qm, double dp,
+            double rho = kRho) {
     double d = 0.0;
     ThroatDiameterFromFlow(medium, dev, var, std, kP, qm, dp, kBigD, rho, kMu, kKappa, 1.0, d);
     return d;
@@ -54,11 +54,9 @@ void ExpectInverse(const char* medium, double rho, double dp, double tolerance) 
             << medium << " " << dc.device << dc.variant << dc.standard << " dp " << dp;
         // The converged flow satisfies the flow equation at its own coefficients.
         const FlowCoefficients k = ComputeDeviceCoefficients(
-            DecodeDeviceSelection(medium, dc.device, dc.variant, dc.standard), kP, qm, dp, d,
-            kBigD, kMu, kKappa);
-        const double eq = IsConeDevice(DecodeDevice(dc.device))
-                              ? ConeMeterFlow(k, kBigD, dp, rho)
-                              : StandardDeviceFlow(k, 1.0, d, dp, rho);
+            DecodeDeviceSelection(medium, dc.device, dc.variant, dc.standard), kP, qm, dp, d, kBigD, kMu, kKappa);
+        const double eq = IsConeDevice(DecodeDevice(dc.device)) ? ConeMeterFlow(k, kBigD, dp, rho)
+                                                                : StandardDeviceFlow(k, 1.0, d, dp, rho);
         EXPECT_NEAR(eq / qm, 1.0, 1e-9);
     }
 }
@@ -86,8 +84,7 @@ TEST(FlowIterations, OrificeFlowSolveMatchesTheGeneralIterationExactly) {
             double qm = 1.0;
             for (int n = 0; n < 10000; ++n) {
                 const double previous = qm;
-                const FlowCoefficients k =
-                    ComputeDeviceCoefficients(sel, kP, qm, 20000.0, 0.05, kBigD, kMu, kKappa);
+                const FlowCoefficients k = ComputeDeviceCoefficients(sel, kP, qm, 20000.0, 0.05, kBigD, kMu, kKappa);
                 qm = StandardDeviceFlow(k, 1.0, 0.05, 20000.0, kRho);
                 if (std::fabs(previous - qm) / qm < 1e-7) break;
             }
@@ -102,8 +99,7 @@ TEST(FlowIterations, BoreFromFlowReproducesTheBore) {
         SelectDevice(dc.device, dc.variant);
         for (double d : {0.03, 0.06, 0.07}) {
             const double qm = Flow("LUF", dc.device, dc.variant, dc.standard, 20000.0, d);
-            EXPECT_NEAR(Bore("LUF", dc.device, dc.variant, dc.standard, qm, 20000.0) / d, 1.0,
-                        3e-6)
+            EXPECT_NEAR(Bore("LUF", dc.device, dc.variant, dc.standard, qm, 20000.0) / d, 1.0, 3e-6)
                 << dc.device << dc.variant << dc.standard << " d " << d;
         }
     }
@@ -113,18 +109,14 @@ TEST(FlowIterations, OrificeWorkedExampleFlowFromItsDiffPressure) {
     SelectDevice("S", "F");
     // The worked example's plate: the dp that carries 0.12 kg/s gives 0.12 kg/s back.
     double dp = 0.0;
-    DiffPressureFromFlow("LUF", "S", "F", "3", 1e6, 0.12, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4,
-                         1.0, dp);
+    DiffPressureFromFlow("LUF", "S", "F", "3", 1e6, 0.12, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4, 1.0, dp);
     double qm = 0.0;
-    FlowFromDiffPressure("LUF", "S", "F", "3", 1e6, dp, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4, 1.0,
-                         qm);
+    FlowFromDiffPressure("LUF", "S", "F", "3", 1e6, dp, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4, 1.0, qm);
     EXPECT_NEAR(qm, 0.12, 1e-10);
     double c, e, eps, beta, re;
-    DeviceCoefficients("LUF", "S", "F", "3", 1e6, 0.12, dp, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4,
-                       c, e, eps, beta, re);
+    DeviceCoefficients("LUF", "S", "F", "3", 1e6, 0.12, dp, 0.0222, 0.07391, 1.165, 1.85e-5, 1.4, c, e, eps, beta, re);
     EXPECT_NEAR(c, 0.5990326277, 5e-11);
-    const double direct =
-        c * e * eps * std::numbers::pi / 4 * 0.0222 * 0.0222 * std::sqrt(2 * dp * 1.165);
+    const double direct = c * e * eps * std::numbers::pi / 4 * 0.0222 * 0.0222 * std::sqrt(2 * dp * 1.165);
     EXPECT_NEAR(direct, 0.12, 1e-9);
 }
 
@@ -149,8 +141,8 @@ TEST(FlowIterations, DiffPressureAbovePressureIsReturnedUncapped) {
     const double dp = Dp("LUF", "S", "R", "3", 2.0, 0.03, 1.0, 1.2, p);
     EXPECT_GT(dp, p);
     // Expansibility inside was taken at 0.9999 p: the result is the inversion there.
-    FlowCoefficients k = ComputeDeviceCoefficients(DecodeDeviceSelection("LUF", "S", "R", "3"), p,
-                                                   2.0, 0.9999 * p, 0.03, kBigD, kMu, kKappa);
+    FlowCoefficients k = ComputeDeviceCoefficients(DecodeDeviceSelection("LUF", "S", "R", "3"), p, 2.0, 0.9999 * p,
+                                                   0.03, kBigD, kMu, kKappa);
     const double x = 2.0 / (k.c * k.e * k.epsilon * std::numbers::pi / 4 * 0.03 * 0.03);
     EXPECT_NEAR(dp, x * x * 0.5 / 1.2, 1e-9 * dp);
 }
@@ -159,10 +151,8 @@ TEST(FlowIterations, ScaledDiffPressureFollowsTheSquareLaw) {
     SelectDevice("S", "F");
     const double dpA = Dp("LUF", "S", "F", "3", 0.8, 0.05);
     double same = 0.0, doubled = 0.0;
-    ScaledDiffPressureFromFlow("LUF", "S", "F", "3", kP, 0.8, 0.8, 0.05, kBigD, kRho, kMu, kKappa,
-                               1.0, same);
-    ScaledDiffPressureFromFlow("LUF", "S", "F", "3", kP, 0.8, 1.6, 0.05, kBigD, kRho, kMu, kKappa,
-                               1.0, doubled);
+    ScaledDiffPressureFromFlow("LUF", "S", "F", "3", kP, 0.8, 0.8, 0.05, kBigD, kRho, kMu, kKappa, 1.0, same);
+    ScaledDiffPressureFromFlow("LUF", "S", "F", "3", kP, 0.8, 1.6, 0.05, kBigD, kRho, kMu, kKappa, 1.0, doubled);
     EXPECT_NEAR(same / dpA, 1.0, 2e-6);
     EXPECT_NEAR(doubled / same, 4.0, 1e-14);
 }
@@ -172,8 +162,7 @@ TEST(FlowIterations, FlowAtSecondDiffPressureUsesCoefficientsOfTheFirst) {
     const double dpA = 30000.0, dpB = 7500.0, d = 0.05;
     MaxMassFlow = 1.0;
     double q = 0.0;
-    FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpA, dpB, d, kBigD, 998.0, kMu, kKappa,
-                             1.0, q);
+    FlowAtSecondDiffPressure("VAT", "S", "R", "3", kP, dpA, dpB, d, kBigD, 998.0, kMu, kKappa, 1.0, q);
     const double qA = Flow("VAT", "S", "R", "3", dpA, d, 1.0, 998.0);
     EXPECT_NEAR(q / qA, 0.5, 1e-12);  // liquid: sqrt(dpB / dpA) with the same C
     const double qB = Flow("VAT", "S", "R", "3", dpB, d, 1.0, 998.0);
@@ -202,19 +191,16 @@ TEST(ThroatDiameter, SolveThroatDiameterReachesTheDesignFlow) {
     const double d0 = 0.055, dpA = 20000.0;
     const double qA = Flow("VAT", "S", "F", "3", dpA, d0, 1.0, 998.0);
     double d = 0.0;
-    SolveThroatDiameter("VAT", "S", "F", "3", kP, qA, qA, dpA, kBigD, 998.0, kMu, kKappa, 1.0,
-                        d);
+    SolveThroatDiameter("VAT", "S", "F", "3", kP, qA, qA, dpA, kBigD, 998.0, kMu, kKappa, 1.0, d);
     EXPECT_NEAR(d / d0, 1.0, 1e-5);
-    SolveThroatDiameter("VAT", "S", "F", "3", kP, 1e4, 1e4, dpA, kBigD, 998.0, kMu, kKappa, 1.0,
-                        d);
+    SolveThroatDiameter("VAT", "S", "F", "3", kP, 1e4, 1e4, dpA, kBigD, 998.0, kMu, kKappa, 1.0, d);
     EXPECT_DOUBLE_EQ(d, 0.95 * kBigD);
 }
 
 TEST(RestrictionOrifice, DiffPressureForAWantedLoss) {
     SelectDevice("S", "R");
     double dp = 0, d = 0, loss = 0;
-    RestrictionDiffPressureForLoss("VAT", "S", "R", "3", kP, 5.0, 50000.0, kBigD, 998.0, kMu,
-                                   kKappa, 1.0, dp, d, loss);
+    RestrictionDiffPressureForLoss("VAT", "S", "R", "3", kP, 5.0, 50000.0, kBigD, 998.0, kMu, kKappa, 1.0, dp, d, loss);
     EXPECT_NEAR(loss / 50000.0, 1.0, 1e-5);
     EXPECT_GT(dp, loss);
     // The loss reached is that of the device at the returned dp.
@@ -226,8 +212,7 @@ TEST(RestrictionOrifice, WantedLossAbovePressureHoldsDpAtPressure) {
     SelectDevice("S", "R");
     double dp = 0, d = 0, loss = 0;
     const double p = 2e5;
-    RestrictionDiffPressureForLoss("VAT", "S", "R", "3", p, 5.0, 3e5, kBigD, 998.0, kMu, kKappa,
-                                   1.0, dp, d, loss);
+    RestrictionDiffPressureForLoss("VAT", "S", "R", "3", p, 5.0, 3e5, kBigD, 998.0, kMu, kKappa, 1.0, dp, d, loss);
     EXPECT_EQ(dp, p);
     EXPECT_LT(loss, 3e5);
     EXPECT_GT(loss, 0.0);
@@ -258,14 +243,13 @@ TEST(ThroatDiameter, NegativeTargetFlowEndsAfterTheFirstStep) {
 TEST(ThroatDiameter, SolveThroatDiameterNegativeDesignFlowEndsAfterTheFirstStep) {
     SelectDevice("S", "R");
     const double qA = -2.0, dpA = 20000.0, d0 = 0.5 * kBigD;
-    const FlowCoefficients k = ComputeDeviceCoefficients(
-        DecodeDeviceSelection("VAT", "S", "R", "3"), kP, qA, dpA, d0, kBigD, kMu, kKappa);
+    const FlowCoefficients k =
+        ComputeDeviceCoefficients(DecodeDeviceSelection("VAT", "S", "R", "3"), kP, qA, dpA, d0, kBigD, kMu, kKappa);
     const double bigK = std::sqrt(2.0 * dpA * 998.0) * k.c * k.epsilon * std::numbers::pi / 4;
     const double qc = bigK * d0 * d0 * k.e;
     const double step = d0 + 0.2 * (qA - qc) / (d0 * bigK * k.e * k.e * k.e);
     double d = 0.0;
-    SolveThroatDiameter("VAT", "S", "R", "3", kP, qA, qA, dpA, kBigD, 998.0, kMu, kKappa, 1.0,
-                        d);
+    SolveThroatDiameter("VAT", "S", "R", "3", kP, qA, qA, dpA, kBigD, 998.0, kMu, kKappa, 1.0, d);
     EXPECT_NEAR(d, step, 1e-15);
 }
 
@@ -274,8 +258,8 @@ TEST(FlowIterations, NegativeDiffPressureEndsTheDpIterationAtOnce) {
     // too, so the first inversion (expansibility at 0.1 p) is returned.
     SelectDevice("S", "R");
     const double rho = -5.9, qm = 0.5, d = 0.05;
-    const FlowCoefficients k = ComputeDeviceCoefficients(
-        DecodeDeviceSelection("LUF", "S", "R", "3"), kP, qm, 0.1 * kP, d, kBigD, kMu, kKappa);
+    const FlowCoefficients k =
+        ComputeDeviceCoefficients(DecodeDeviceSelection("LUF", "S", "R", "3"), kP, qm, 0.1 * kP, d, kBigD, kMu, kKappa);
     const double x = qm / (k.c * k.e * k.epsilon * std::numbers::pi / 4 * d * d);
     EXPECT_NEAR(Dp("LUF", "S", "R", "3", qm, d, 1.0, rho), x * x * 0.5 / rho, 1e-9);
 }

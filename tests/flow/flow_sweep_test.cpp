@@ -31,12 +31,10 @@ struct SweepMedium {
     char phase;
     double p, density, kappa, throatVelocity;  // Pa, kg/m3, -, m/s
 };
-constexpr SweepMedium kSweepMedia[] = {{"VAT", 'V', 5e5, 998.0, 1.3, 3.0},
-                                              {"LUF", 'N', 5e6, 50.0, 1.4, 30.0}};
+constexpr SweepMedium kSweepMedia[] = {{"VAT", 'V', 5e5, 998.0, 1.3, 3.0}, {"LUF", 'N', 5e6, 50.0, 1.4, 30.0}};
 
-constexpr int kSweepSize = static_cast<int>(
-    std::size(kAllDevices) * std::size(kSweepBeta) * std::size(kSweepReynolds) *
-    std::size(kSweepMedia));
+constexpr int kSweepSize = static_cast<int>(std::size(kAllDevices) * std::size(kSweepBeta) * std::size(kSweepReynolds) *
+                                            std::size(kSweepMedia));
 
 struct SweepCase {
     DeviceCase device;
@@ -60,8 +58,7 @@ SweepCase MakeSweepCase(int i) {
     c.reynolds = kSweepReynolds[i % nr];
     const bool cone = IsConeDevice(DecodeDevice(c.device.device));
     c.bore = cone ? c.pipe * std::sqrt(1.0 - c.beta * c.beta) : c.beta * c.pipe;
-    c.qm = c.medium.density * c.medium.throatVelocity * c.beta * c.beta * std::numbers::pi / 4 *
-           c.pipe * c.pipe;
+    c.qm = c.medium.density * c.medium.throatVelocity * c.beta * c.beta * std::numbers::pi / 4 * c.pipe * c.pipe;
     c.viscosity = 4.0 * c.qm / (std::numbers::pi * c.pipe * c.reynolds);
     return c;
 }
@@ -79,8 +76,7 @@ SweepResults RunSweepCase(const SweepCase& c) {
     PhaseLetter = c.medium.phase;
     PipeDiameter = c.pipe;
     MaxMassFlow = c.qm;
-    const std::string m = c.medium.code, dev = c.device.device, var = c.device.variant,
-                      st = c.device.standard;
+    const std::string m = c.medium.code, dev = c.device.device, var = c.device.variant, st = c.device.standard;
     const double p = c.medium.p, rho = c.medium.density, mu = c.viscosity, k = c.medium.kappa;
     SweepResults r{};
     // A result that raises is recorded as no number.
@@ -91,24 +87,16 @@ SweepResults RunSweepCase(const SweepCase& c) {
             out = std::nan("");
         }
     };
-    run(r.dp, [&](double& x) {
-        DiffPressureFromFlow(m, dev, var, st, p, c.qm, c.bore, c.pipe, rho, mu, k, 1.0, x);
-    });
+    run(r.dp, [&](double& x) { DiffPressureFromFlow(m, dev, var, st, p, c.qm, c.bore, c.pipe, rho, mu, k, 1.0, x); });
     const double dp = std::isnan(r.dp) ? 1e4 : r.dp;
-    run(r.flow, [&](double& x) {
-        FlowFromDiffPressure(m, dev, var, st, p, 0.8 * dp, c.bore, c.pipe, rho, mu, k, 1.0, x);
-    });
-    run(r.bore, [&](double& x) {
-        ThroatDiameterFromFlow(m, dev, var, st, p, c.qm, dp, c.pipe, rho, mu, k, 1.0, x);
-    });
+    run(r.flow,
+        [&](double& x) { FlowFromDiffPressure(m, dev, var, st, p, 0.8 * dp, c.bore, c.pipe, rho, mu, k, 1.0, x); });
+    run(r.bore, [&](double& x) { ThroatDiameterFromFlow(m, dev, var, st, p, c.qm, dp, c.pipe, rho, mu, k, 1.0, x); });
     run(r.second, [&](double& x) {
-        FlowAtSecondDiffPressure(m, dev, var, st, p, dp, 0.5 * dp, c.bore, c.pipe, rho, mu, k,
-                                 1.0, x);
+        FlowAtSecondDiffPressure(m, dev, var, st, p, dp, 0.5 * dp, c.bore, c.pipe, rho, mu, k, 1.0, x);
     });
-    run(r.solved, [&](double& x) {
-        SolveThroatDiameter(m, dev, var, st, p, c.qm, 0.9 * c.qm, dp, c.pipe, rho, mu, k, 1.0,
-                            x);
-    });
+    run(r.solved,
+        [&](double& x) { SolveThroatDiameter(m, dev, var, st, p, c.qm, 0.9 * c.qm, dp, c.pipe, rho, mu, k, 1.0, x); });
     return r;
 }
 
@@ -132,10 +120,9 @@ TEST(FlowSweep, EveryIterationKeepsItsResults) {
         const SweepCase c = MakeSweepCase(i);
         const SweepResults r = RunSweepCase(c);
         const SweepResults& ref = kReference[i];
-        const std::string name = std::string(c.device.device) + c.device.variant +
-                                 c.device.standard + " " + c.medium.code +
-                                 " beta " + std::to_string(c.beta) +
-                                 " Re " + std::to_string(c.reynolds);
+        const std::string name = std::string(c.device.device) + c.device.variant + c.device.standard + " " +
+                                 c.medium.code + " beta " + std::to_string(c.beta) + " Re " +
+                                 std::to_string(c.reynolds);
         ExpectSame(r.dp, ref.dp, name + " dp");
         ExpectSame(r.flow, ref.flow, name + " flow");
         ExpectSame(r.bore, ref.bore, name + " bore");
@@ -153,17 +140,13 @@ struct DesignReference {
 
 // Recorded with the search as it stood before its bore solves were made cheaper.
 constexpr DesignReference kDesigns[] = {
-    {"water", "S", "D", 0.071629721894485354, 0.1, 11600, 1, 3729.0498755321473,
-     0.69406746398107089},
-    {"air", "S", "D", 0.056855099277469213, 0.08, 2000, 1, 653.10082881324888,
-     0.68474046499709518},
+    {"water", "S", "D", 0.071629721894485354, 0.1, 11600, 1, 3729.0498755321473, 0.69406746398107089},
+    {"air", "S", "D", 0.056855099277469213, 0.08, 2000, 1, 653.10082881324888, 0.68474046499709518},
     {"water, pipe range", "S", "R", 0.11675637033706338, 0.2, 2000, 1, 851.33187413587427, 0.5},
-    {"air, every type", "S", "R", 0.061795122600012173, 0.225, 2000, 1, 1207.3772266518431,
-     0.50003065584859696},
-    {"water, rough pipe", "S", "R", 0.058635903836403012, 0.15, 35600, 1.0006224602996145,
-     19542.994652356811, 0.5},
-    {"water, rough and short", "DL", " ", 0.042288329097651713, 0.15, 50000,
-     1.0002360981697147, 0.0, 0.0},  // no candidate passes: the last one stands
+    {"air, every type", "S", "R", 0.061795122600012173, 0.225, 2000, 1, 1207.3772266518431, 0.50003065584859696},
+    {"water, rough pipe", "S", "R", 0.058635903836403012, 0.15, 35600, 1.0006224602996145, 19542.994652356811, 0.5},
+    {"water, rough and short", "DL", " ", 0.042288329097651713, 0.15, 50000, 1.0002360981697147, 0.0,
+     0.0},  // no candidate passes: the last one stands
 };
 
 void SetUpDesign(int i) {

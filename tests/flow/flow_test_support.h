@@ -23,10 +23,9 @@ struct DeviceCase {
 
 // Every device, tapping or make and standard that has coefficient equations.
 inline constexpr DeviceCase kAllDevices[] = {
-    {"S", "R", "3"},  {"S", "F", "3"},  {"S", "D", "3"},  {"S", "R", "I"},  {"S", "F", "I"},
-    {"S", "D", "I"},  {"S", "R", "D"},  {"S", "F", "D"},  {"S", "D", "D"},  {"D", "", "3"},
-    {"D", "", "I"},   {"D", "", "D"},   {"DL", "", "3"},  {"KV", "", "3"},  {"SM", "", "3"},
-    {"VK", "", "3"},  {"V", "SV", "3"}, {"V", "BG", "3"}, {"V", "OG", "I"}, {"VCONE", "", "3"},
-    {"VCONEWAFER", "", "3"}};
+    {"S", "R", "3"},  {"S", "F", "3"},    {"S", "D", "3"},        {"S", "R", "I"}, {"S", "F", "I"},  {"S", "D", "I"},
+    {"S", "R", "D"},  {"S", "F", "D"},    {"S", "D", "D"},        {"D", "", "3"},  {"D", "", "I"},   {"D", "", "D"},
+    {"DL", "", "3"},  {"KV", "", "3"},    {"SM", "", "3"},        {"VK", "", "3"}, {"V", "SV", "3"}, {"V", "BG", "3"},
+    {"V", "OG", "I"}, {"VCONE", "", "3"}, {"VCONEWAFER", "", "3"}};
 
 }  // namespace tubalyx::flowtest

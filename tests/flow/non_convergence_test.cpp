@@ -13,6 +13,8 @@
 #include "flow/flow_iterations.h"
 #include "flow/installation_factors.h"
 #include "flow/optimal_design.h"
+#include "flow_test_support.h"
+#include "numerics/checked.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
@@ -20,8 +22,6 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "flow_test_support.h"
-#include "numerics/checked.h"
 
 namespace tubalyx {
 namespace {
@@ -31,25 +31,22 @@ struct Outcome {
     double bore = 0.0, lowest = 0.0, highest = 0.0;  // a bore solve's bore and range
 };
 
-Outcome Bore(const char* medium, const char* device, const char* variant, const char* standard,
-             char phase, double p, double qm, double dp, double pipe, double rho, double mu,
-             double kappa, double f) {
+Outcome Bore(const char* medium, const char* device, const char* variant, const char* standard, char phase, double p,
+             double qm, double dp, double pipe, double rho, double mu, double kappa, double f) {
     flowtest::SelectDevice(device, variant);
     PhaseLetter = phase;
     PipeDiameter = pipe;
     double d = 0.0;
-    ThroatDiameterFromFlow(medium, device, variant, standard, p, qm, dp, pipe, rho, mu, kappa, f,
-                           d);
+    ThroatDiameterFromFlow(medium, device, variant, standard, p, qm, dp, pipe, rho, mu, kappa, f, d);
     const double upper = IsConeDevice(DecodeDevice(device)) ? 0.99 : 0.95;
     return {{d}, d, 0.01 * pipe, upper * pipe};
 }
 
 Outcome Design() {
     SizeThroatDevice();
-    return {{PipeDiameterColdM, PipeDiameter, MaxDpPa, MaxDpInput, BoreDiameter,
-             SizingCorrectionFactor, RoughnessFactor, BendFactor, RoughnessUncertaintyPercent,
-             BendUncertaintyPercent, AdditionalUncertaintyPercent, StraightLengthShortfallM,
-             OptimalPressureLossPa}};
+    return {{PipeDiameterColdM, PipeDiameter, MaxDpPa, MaxDpInput, BoreDiameter, SizingCorrectionFactor,
+             RoughnessFactor, BendFactor, RoughnessUncertaintyPercent, BendUncertaintyPercent,
+             AdditionalUncertaintyPercent, StraightLengthShortfallM, OptimalPressureLossPa}};
 }
 
 // A duty at a pipe Reynolds number of about 10, where the orifice's C is near 12.
@@ -145,8 +142,8 @@ TEST(NonConvergence, UnreachableAndTinyFlowsStopAtTheEndsOfTheBoreRange) {
     EXPECT_DOUBLE_EQ(kReproducers[5].run().bore, 0.01 * 0.1);
 }
 
-void ThrowingStraightLengths(const std::string&, const std::string&, const std::string&,
-                             double&, double&, double&, double, double, double) {
+void ThrowingStraightLengths(const std::string&, const std::string&, const std::string&, double&, double&, double&,
+                             double, double, double) {
     throw std::logic_error("broken straight-length table");
 }
 
@@ -163,8 +160,7 @@ TEST(NonConvergence, RoughnessFactorOfABoreFarBeyondThePipeRaises) {
     PipeDiameterColdM = 0.1;
     BoreDiameter = 2e149;
     double factor = 0.0, percent = 0.0, polynomial = 0.0;
-    EXPECT_THROW(RoughnessCorrectionFactor(0.1, 1e-3, 100.0, factor, percent, polynomial),
-                 CalcError);
+    EXPECT_THROW(RoughnessCorrectionFactor(0.1, 1e-3, 100.0, factor, percent, polynomial), CalcError);
     BoreDiameter = 0.05;  // the same pipe with a real bore
     RoughnessCorrectionFactor(0.1, 1e-3, 100.0, factor, percent, polynomial);
     EXPECT_GT(factor, 1.0);

@@ -29,9 +29,8 @@ void DesignedOrifice(double temperature, const char* unitLabel) {
     OperatingTemperature = TemperatureMinC = TemperatureMaxC = temperature;
     PipeDiameter = 0.2;
     MaxDpPa = 25000.0;
-    ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure,
-                           MaxMassFlow, MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
-                           KappaOperating, 1.0, BoreDiameter);
+    ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure, MaxMassFlow, MaxDpPa,
+                           PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, BoreDiameter);
     MaxDpEntered = 0.0;
     Form1().dstorkallsort.SetCaption(unitLabel);
 }
@@ -93,9 +92,8 @@ TEST(ComputeOperatingGeometry, DpEditShowsTheTypedDpWithoutAnEnteredOne) {
     EXPECT_GT(AverageCoefficientUncertainty, 0.0);
 }
 
-void NeedsOneMetreMore(const std::string&, const std::string&, const std::string& code,
-                       double& upstream, double& extra, double& shortfall, double given, double,
-                       double) {
+void NeedsOneMetreMore(const std::string&, const std::string&, const std::string& code, double& upstream, double& extra,
+                       double& shortfall, double given, double, double) {
     upstream = code == "1" ? 0.25 * given : given;
     extra = 0.5;
     shortfall = 1.0;

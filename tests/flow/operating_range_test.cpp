@@ -23,17 +23,15 @@ std::string Standard() { return std::string(1, StandardLetter); }
 
 double Dp(double qm, double bore) {
     double dp = 0.0;
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure,
-                         qm, bore, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                         1.0, dp);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure, qm, bore,
+                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp);
     return dp;
 }
 
 double Flow(double dp, double bore) {
     double qm = 0.0;
-    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure,
-                         dp, bore, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                         1.0, qm);
+    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure, dp, bore,
+                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, qm);
     return qm;
 }
 
@@ -44,15 +42,13 @@ void SizedOrifice(const char* solveFor) {
     DeviceVariantCode = "R";
     PipeDiameter = 0.1;
     MaxDpPa = 25000.0;
-    ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(),
-                           OperatingPressure, MaxMassFlow, MaxDpPa, PipeDiameter, FlowDensity,
-                           DynamicViscosityPas, KappaOperating, 1.0, BoreDiameter);
+    ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure, MaxMassFlow,
+                           MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, BoreDiameter);
     MaxFlowDpPa = MaxDpPa;
     FlowAtMaxDp = MaxMassFlow;
-    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(),
-                               OperatingPressure, 0.67 * MaxMassFlow, MaxMassFlow, BoreDiameter,
-                               PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                               1.0, ScaledMaxDpPa);
+    ScaledDiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure,
+                               0.67 * MaxMassFlow, MaxMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
+                               DynamicViscosityPas, KappaOperating, 1.0, ScaledMaxDpPa);
 }
 
 // Air over 4 to 5 bar and 20 to 50 degrees C, operating at 5 bar and 20 degrees C.
@@ -111,8 +107,7 @@ TEST(AdjustForOperatingRange, BoreSearchMeetsMaxFlowAtTheCorner) {
     const double bore = BoreDiameter;
     AdjustForOperatingRange();
     // sqrt(design dp / dp(max flow)) * max flow * sqrt(ratio) = max flow.
-    EXPECT_NEAR(Dp(MaxMassFlow, BoreDiameter) / (MaxFlowDpPa * DensityRatioWorstCase), 1.0,
-                3e-6);
+    EXPECT_NEAR(Dp(MaxMassFlow, BoreDiameter) / (MaxFlowDpPa * DensityRatioWorstCase), 1.0, 3e-6);
     EXPECT_GT(BoreDiameter, bore);
     // kPa in and out: the design dp in the user's unit is the design dp in kPa.
     EXPECT_DOUBLE_EQ(DpUnitFactor, 25000.0);
@@ -125,8 +120,7 @@ TEST(AdjustForOperatingRange, BoreSearchMeetsMaxFlowAtTheCorner) {
     EXPECT_NEAR(v.normalPointDp.user, 0.001 * v.normalPointDp.pa, 1e-9);
     EXPECT_DOUBLE_EQ(v.designDp.pa, MaxFlowDpPa);
     EXPECT_DOUBLE_EQ(v.designDp.user, MaxDpEntered);
-    EXPECT_NEAR(v.cornerRootNormalFlow.si,
-                std::sqrt(DensityRatioWorstCase) * v.rootNormalFlowAtDesignDp.si, 1e-15);
+    EXPECT_NEAR(v.cornerRootNormalFlow.si, std::sqrt(DensityRatioWorstCase) * v.rootNormalFlowAtDesignDp.si, 1e-15);
     EXPECT_NEAR(v.designDpFlow.si, Flow(MaxFlowDpPa, BoreDiameter), 1e-12);
     EXPECT_DOUBLE_EQ(v.flowAtMaxDp.si, FlowAtMaxDp);
 }
@@ -140,8 +134,7 @@ TEST(AdjustForOperatingRange, DpSearchRaisesTheDesignDpForTheCorner) {
     SizedOrifice("DP");
     DpUnit = "mbar";
     AdjustForOperatingRange();
-    EXPECT_NEAR(Flow(MaxFlowDpPa * DensityRatioWorstCase, BoreDiameter) / MaxMassFlow, 1.0,
-                2e-6);
+    EXPECT_NEAR(Flow(MaxFlowDpPa * DensityRatioWorstCase, BoreDiameter) / MaxMassFlow, 1.0, 2e-6);
     EXPECT_GT(MaxFlowDpPa, MaxDpPa);
     // The edit holds the design dp in mbar.
     EXPECT_DOUBLE_EQ(DpUnitFactor, 0.1);  // kPa per mbar

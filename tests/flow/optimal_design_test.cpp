@@ -28,9 +28,9 @@ using designtest::WaterDuty;
 
 double FlowOfResult() {
     double qm = 0.0;
-    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter),
-                         OperatingPressure, MaxDpPa, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, qm);
+    FlowFromDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter), OperatingPressure,
+                         MaxDpPa, BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                         SizingCorrectionFactor, qm);
     return qm;
 }
 
@@ -60,16 +60,15 @@ TEST(SizeThroatDevice, WaterInDn100IsWithinEveryLimit) {
     // The averages over the range are those of the chosen design.
     double dpNormal = 0.0, dpMin = 0.0, u = 0.0, a = 0.0, b = 0.0;
     const std::string standard(1, StandardLetter);
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
-                         NormalMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, dpNormal);
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,
-                         MinMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, SizingCorrectionFactor, dpMin);
-    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, SizingCorrectionFactor,
-                           KappaOperating, DynamicViscosityPas, FlowDensity, PipeDiameter,
-                           BoreDiameter, MaxDpPa, dpNormal, dpMin, OperatingPressure, standard,
-                           u, a, b);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, NormalMassFlow,
+                         BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                         SizingCorrectionFactor, dpNormal);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, MinMassFlow,
+                         BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                         SizingCorrectionFactor, dpMin);
+    UncertaintyOverDpRange(MediumCode, DeviceCode, DeviceVariantCode, SizingCorrectionFactor, KappaOperating,
+                           DynamicViscosityPas, FlowDensity, PipeDiameter, BoreDiameter, MaxDpPa, dpNormal, dpMin,
+                           OperatingPressure, standard, u, a, b);
     EXPECT_NEAR(AverageCoefficientUncertainty, u, 1e-6);
     EXPECT_NEAR(VariantFlowDeviationB, b, 1e-6);
 }
@@ -157,8 +156,8 @@ TEST(SizeThroatDevice, PipeRangeIsSteppedInTenAndKeepsTheColdDiameterOnTheGrid) 
     SizeThroatDevice();
     const double step = (PipeDiameterColdM - 0.05) / 0.025;
     EXPECT_NEAR(step, std::round(step), 1e-9);
-    EXPECT_NEAR(PipeDiameter / PipeDiameterColdM,
-                ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, 80.0), 1e-15);
+    EXPECT_NEAR(PipeDiameter / PipeDiameterColdM, ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, 80.0),
+                1e-15);
     ExpectWithinEveryLimit("water, pipe range");
 }
 
@@ -217,30 +216,26 @@ TEST(SizeThroatDevice, AnImpossibleDutyDoesNotFail) {
 }
 
 // Straight lengths the test decides: the orifice lacks 1 m, the venturi has 1 m to spare.
-void OrificeShortVenturiLong(const std::string& device, const std::string&, const std::string&,
-                             double& upstream, double& extra, double& shortfall, double given,
-                             double, double) {
+void OrificeShortVenturiLong(const std::string& device, const std::string&, const std::string&, double& upstream,
+                             double& extra, double& shortfall, double given, double, double) {
     upstream = given;
     extra = 0.0;
     shortfall = device == "S" ? 1.0 : -1.0;
 }
-void OrificeLongVenturiShort(const std::string& device, const std::string& v,
-                             const std::string& c, double& upstream, double& extra,
-                             double& shortfall, double given, double D, double d) {
+void OrificeLongVenturiShort(const std::string& device, const std::string& v, const std::string& c, double& upstream,
+                             double& extra, double& shortfall, double given, double D, double d) {
     OrificeShortVenturiLong(device, v, c, upstream, extra, shortfall, given, D, d);
     shortfall = -shortfall;
 }
-void OrificeLongVenturiExact(const std::string& device, const std::string& v,
-                             const std::string& c, double& upstream, double& extra,
-                             double& shortfall, double given, double D, double d) {
+void OrificeLongVenturiExact(const std::string& device, const std::string& v, const std::string& c, double& upstream,
+                             double& extra, double& shortfall, double given, double D, double d) {
     OrificeLongVenturiShort(device, v, c, upstream, extra, shortfall, given, D, d);
     if (device == "V") shortfall = 0.0;
 }
 
 // Straight pipe that needs 0.5 % extra with 1 m available upstream: the bend factor applies.
-void ShortUpstreamForBend(const std::string&, const std::string&, const std::string&,
-                          double& upstream, double& extra, double& shortfall, double, double,
-                          double) {
+void ShortUpstreamForBend(const std::string&, const std::string&, const std::string&, double& upstream, double& extra,
+                          double& shortfall, double, double, double) {
     upstream = 1.0;
     extra = 0.5;
     shortfall = -0.1;

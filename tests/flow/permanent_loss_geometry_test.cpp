@@ -31,16 +31,13 @@ TEST(PermanentLoss, OrificeAndNozzlesByStandard) {
     for (const char* dev : {"DL", "D"})
         EXPECT_NEAR(PermanentPressureLoss(dev, "3", 0.1, 1e-3, 1, dp, b, c, 1.0), iso2003, 1e-12);
     const double r91 = std::sqrt(1 - 0.0625);
-    EXPECT_NEAR(PermanentPressureLoss("S", "I", 0.1, 1e-3, 1, dp, b, c, 1.0),
-                (r91 - 0.15) / (r91 + 0.15) * dp, 1e-12);
+    EXPECT_NEAR(PermanentPressureLoss("S", "I", 0.1, 1e-3, 1, dp, b, c, 1.0), (r91 - 0.15) / (r91 + 0.15) * dp, 1e-12);
     const double e = 1 / std::sqrt(1 - 0.0625);
     const double x = 0.25 * c * e;
-    EXPECT_NEAR(PermanentPressureLoss("S", "D", 0.1, 1e-3, 1, dp, b, c, e), (1 - x) / (1 + x) * dp,
-                1e-12);
+    EXPECT_NEAR(PermanentPressureLoss("S", "D", 0.1, 1e-3, 1, dp, b, c, e), (1 - x) / (1 + x) * dp, 1e-12);
     EXPECT_EQ(PermanentPressureLoss("S", "X", 0.1, 1e-3, 1, dp, b, c, e), 0.0);
     for (const char* dev : {"SM", "VK"})
-        EXPECT_NEAR(PermanentPressureLoss(dev, "I", 0.1, 1e-3, 1, dp, b, c, e),
-                    (1 - x) / (1 + x) * dp, 1e-12);
+        EXPECT_NEAR(PermanentPressureLoss(dev, "I", 0.1, 1e-3, 1, dp, b, c, e), (1 - x) / (1 + x) * dp, 1e-12);
 }
 
 TEST(PermanentLoss, ShortVenturiAndClassicalVenturi) {
@@ -59,8 +56,7 @@ TEST(PermanentLoss, ShortVenturiAndClassicalVenturi) {
 
 TEST(PermanentLoss, ConeInStateOverridesDeviceArgument) {
     SelectDevice("VCONE", "");
-    EXPECT_NEAR(PermanentPressureLoss("S", "3", 0.1, 1e-3, 1, 1000, 0.6, 0.6, 1.2),
-                (1.3 - 0.75) * 1000, 1e-12);
+    EXPECT_NEAR(PermanentPressureLoss("S", "3", 0.1, 1e-3, 1, 1000, 0.6, 0.6, 1.2), (1.3 - 0.75) * 1000, 1e-12);
     // A loss that comes out negative is 0.
     EXPECT_EQ(PermanentPressureLoss("S", "3", 0.1, 1e-3, 1, 1000, 1.1, 0.6, 1.2), 0.0);
     SelectDevice("S", "R");
@@ -71,12 +67,9 @@ TEST(Eccentricity, ByDeviceAndStandard) {
     EXPECT_NEAR(AllowedEccentricity("V", "SV", "D", 0.05, 1.0), 5.0, 1e-12);
     EXPECT_NEAR(AllowedEccentricity("V", "", "X", 0.09, 0.2), 1.0, 1e-12);
     const double b4 = 0.0625;
-    EXPECT_NEAR(AllowedEccentricity("S", "R", "3", 0.05, 0.1), 0.0025 * 0.1 / (0.1 + 2.3 * b4) * 1000,
-                1e-12);
-    EXPECT_NEAR(AllowedEccentricity("D", "", "I", 0.05, 0.1), 0.0025 * 0.1 / (0.1 + 2.3 * b4) * 1000,
-                1e-12);
-    EXPECT_NEAR(AllowedEccentricity("S", "R", "D", 0.05, 0.1), 0.0005 * 0.1 / (0.1 + 2.3 * b4) * 1000,
-                1e-12);
+    EXPECT_NEAR(AllowedEccentricity("S", "R", "3", 0.05, 0.1), 0.0025 * 0.1 / (0.1 + 2.3 * b4) * 1000, 1e-12);
+    EXPECT_NEAR(AllowedEccentricity("D", "", "I", 0.05, 0.1), 0.0025 * 0.1 / (0.1 + 2.3 * b4) * 1000, 1e-12);
+    EXPECT_NEAR(AllowedEccentricity("S", "R", "D", 0.05, 0.1), 0.0005 * 0.1 / (0.1 + 2.3 * b4) * 1000, 1e-12);
     EXPECT_EQ(AllowedEccentricity("S", "R", "Q", 0.05, 0.1), 0.0);
 }
 
@@ -85,8 +78,7 @@ TEST(ProfileRadius, BothBranchesMeetAtHalf) {
     EXPECT_NEAR(ProfileRadius(0.25, d), d * 0.5 * (2.5 * 0.03 * 0.03 + 0.276), 1e-13);
     EXPECT_NEAR(ProfileRadius(0.25 + 1e-12, d), ProfileRadius(0.25, d), 1e-9);
     const double s = 0.6;
-    EXPECT_NEAR(ProfileRadius(s * s, d),
-                d * (s * (2.5 * 0.13 * 0.13 + 0.276) + 15 * 0.1 * 0.1 * 0.1), 1e-12);
+    EXPECT_NEAR(ProfileRadius(s * s, d), d * (s * (2.5 * 0.13 * 0.13 + 0.276) + 15 * 0.1 * 0.1 * 0.1), 1e-12);
 }
 
 TEST(SegmentGeometry, AreaRatioEquivalentDiameterAndInverse) {

@@ -98,8 +98,7 @@ void ExpectRoundTrip(double kgPerHour) {
     ASSERT_LT(bore, PipeDiameter);
     EXPECT_NEAR(MaxMassFlow, kgPerHour / 3600.0, 1e-12);
     EXPECT_NEAR(NormalMassFlow, 0.67 * kgPerHour / 3600.0, 1e-12);
-    EXPECT_NEAR(coldBore * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB,
-                                                  OperatingTemperature),
+    EXPECT_NEAR(coldBore * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature),
                 bore, 1e-15);
 
     MaxDpPa = 1.0;  // must be solved again
@@ -119,9 +118,9 @@ void ExpectRoundTrip(double kgPerHour) {
     EXPECT_NEAR(MinMassFlow, 0.1 * MaxMassFlow, 1e-12);
     EXPECT_EQ(FlowUnit, "kg/h");
 
-    for (double v : {DischargeCoefficientC, VelocityOfApproachFactor, ExpansibilityAtMaxFlow,
-                     DiameterRatioBeta, ReynoldsAtMaxFlow, FlowUncertaintyPercent,
-                     MaxPressureLossInput, RootFlowMax, RootFlowDesign, FlowAtUpperLimitValue})
+    for (double v :
+         {DischargeCoefficientC, VelocityOfApproachFactor, ExpansibilityAtMaxFlow, DiameterRatioBeta, ReynoldsAtMaxFlow,
+          FlowUncertaintyPercent, MaxPressureLossInput, RootFlowMax, RootFlowDesign, FlowAtUpperLimitValue})
         EXPECT_TRUE(Finite(v));
     EXPECT_GT(FlowUncertaintyPercent, 0.0);
     EXPECT_GT(MaxPressureLossInput, 0.0);
@@ -137,8 +136,8 @@ TEST(PrimaryDeviceSequence, WaterOrificeCornerTappingsRoundTrip) {
     // Orifice ISO 5167-2: C about 0.60 to 0.61 at this beta and Reynolds number.
     EXPECT_GT(DischargeCoefficientC, 0.59);
     EXPECT_LT(DischargeCoefficientC, 0.62);
-    EXPECT_NEAR(ReynoldsAtMaxFlow,
-                4.0 * MaxMassFlow / (M_PI * PipeDiameter * DynamicViscosityPas), 1e-6 * ReynoldsAtMaxFlow);
+    EXPECT_NEAR(ReynoldsAtMaxFlow, 4.0 * MaxMassFlow / (M_PI * PipeDiameter * DynamicViscosityPas),
+                1e-6 * ReynoldsAtMaxFlow);
     EXPECT_DOUBLE_EQ(ExtraUncertaintyPercent, 0.2);
     EXPECT_EQ(DeviceLimitMessages[kDiameterRatioMessage], " ");
     EXPECT_EQ(TableRangeNote, " ");
@@ -186,10 +185,8 @@ TEST(PrimaryDeviceSequence, BudgetFollowsItsFormula) {
     Solve("DI");
     const double beta = BoreDiameter / PipeDiameter;
     const double e = VelocityOfApproachFactor;
-    const double sum =
-        CoefficientUncertaintyPercent + ExtraUncertaintyPercent + StraightLengthUncertaintyPercent;
-    EXPECT_NEAR(CombinedCoefficientUncertaintyPercent,
-                std::hypot(sum, RoughnessUncertaintyPercent), 1e-12);
+    const double sum = CoefficientUncertaintyPercent + ExtraUncertaintyPercent + StraightLengthUncertaintyPercent;
+    EXPECT_NEAR(CombinedCoefficientUncertaintyPercent, std::hypot(sum, RoughnessUncertaintyPercent), 1e-12);
     EXPECT_NEAR(FlowUncertaintyPercent,
                 std::sqrt(4 * std::pow(e, 4) * (0.16 * std::pow(beta, 8) + 0.0049) +
                           std::pow(CombinedCoefficientUncertaintyPercent, 2) +
@@ -404,18 +401,17 @@ TEST(PrimaryDeviceSequence, PressureLossSolveMeetsTheWantedLoss) {
     ASSERT_LT(BoreDiameter, PipeDiameter);
     ASSERT_GT(MaxDpPa, MaxPressureLossPa);  // an orifice recovers part of its dp
     double c = 0, e = 0, eps = 0, beta = 0, re = 0;
-    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure,
-                       MaxMassFlow, MaxDpPa, BoreDiameter, PipeDiameter, FlowDensity,
-                       DynamicViscosityPas, KappaOperating, c, e, eps, beta, re);
-    const double loss = PermanentPressureLoss(DeviceCode, "3", PipeDiameter, DynamicViscosityPas,
-                                              MaxMassFlow, MaxDpPa, beta, c, e);
+    DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure, MaxMassFlow, MaxDpPa,
+                       BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, c, e, eps, beta,
+                       re);
+    const double loss =
+        PermanentPressureLoss(DeviceCode, "3", PipeDiameter, DynamicViscosityPas, MaxMassFlow, MaxDpPa, beta, c, e);
     // The range adjustment scales the bore from the normal point: within a few tenths of
     // a per cent of the loss asked for.
     EXPECT_NEAR(loss / MaxPressureLossPa, 1.0, 3e-3);
     double dp = 0.0;
-    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure,
-                         MaxMassFlow, BoreDiameter, PipeDiameter, FlowDensity,
-                         DynamicViscosityPas, KappaOperating, 1.0, dp);
+    DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure, MaxMassFlow, BoreDiameter,
+                         PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp);
     EXPECT_NEAR(dp / MaxDpPa, 1.0, 6e-3);
     EXPECT_DOUBLE_EQ(MaxFlowDpPa, MaxDpPa);
     EXPECT_TRUE(Finite(FlowUncertaintyPercent));
@@ -434,9 +430,8 @@ TEST(PrimaryDeviceSequence, PressureLossAboveAQuarterOfThePressureKeepsTheRestri
     MaxPressureLossPa = 80000.0;
     CalcHumidGasState();
     double dp = 0.0, bore = 0.0, loss = 0.0;
-    RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, "3",
-                                   OperatingPressure, 50000.0 / 3600.0, MaxPressureLossPa, 0.1,
-                                   FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp,
+    RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure, 50000.0 / 3600.0,
+                                   MaxPressureLossPa, 0.1, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, dp,
                                    bore, loss);
     ASSERT_GT(dp, 0.25 * OperatingPressure);
     DpAtNormalFlow = 123.0;
@@ -480,8 +475,7 @@ TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
     EXPECT_GT(InletEdgeFactor, 1.0);
     EXPECT_EQ(report.LineCount(), 17);
     // The lines of the last pass: its root-flow constant with its bore.
-    const std::vector<std::string> last =
-        CompensatedFlowRecipeLines(OilRecipeInputFromState(RootFlowMax));
+    const std::vector<std::string> last = CompensatedFlowRecipeLines(OilRecipeInputFromState(RootFlowMax));
     for (int i = 0; i < 17; ++i) EXPECT_EQ(report.Line(i), last[static_cast<std::size_t>(i)]);
     report.Clear();
 }
@@ -489,9 +483,8 @@ TEST(PrimaryDeviceSequence, OilRecipeIsWrittenOnceAfterTheCorrectionPass) {
 // The bores handed to the straight-length comparison; each call finds the straight length
 // 5 D upstream at the 0.5 % stage.
 std::vector<double> ComparedBores;
-void FiveDiametersUpstream(const std::string&, const std::string&, const std::string&,
-                           double& availableUpstream, double& extra, double& shortfall, double,
-                           double pipe, double bore) {
+void FiveDiametersUpstream(const std::string&, const std::string&, const std::string&, double& availableUpstream,
+                           double& extra, double& shortfall, double, double pipe, double bore) {
     ComparedBores.push_back(bore);
     availableUpstream = 5.0 * pipe;
     extra = 0.5;
@@ -526,8 +519,7 @@ TEST(PrimaryDeviceSequence, OilRecipeOfTheOptimalDesignBelongsToItsOnePass) {
     // The two bores must print differently, or the check below could not tell them apart.
     ASSERT_NE(expected, corrected);
     ASSERT_EQ(report.LineCount(), 17);
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(report.Line(i), expected[static_cast<std::size_t>(i)]) << i;
+    for (int i = 0; i < 17; ++i) EXPECT_EQ(report.Line(i), expected[static_cast<std::size_t>(i)]) << i;
     report.Clear();
 }
 
@@ -623,8 +615,8 @@ TEST(PrimaryDeviceSequence, OptimalDesignFitsTheFlowLawOverThisRunsFlows) {
         OptimalDesignDuty();
         FlowAtMaxDp = stale;
         Solve("OK");
-        const double now[5] = {FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit,
-                               RootFlowDesign, DpTransmitterValues.flowAtMaxDp.si};
+        const double now[5] = {FmatCoefficientA, FmatCoefficientB, CalculationErrorLimit, RootFlowDesign,
+                               DpTransmitterValues.flowAtMaxDp.si};
         if (stale < 1.0) {
             std::copy(std::begin(now), std::end(now), fitted);
             continue;
@@ -651,11 +643,9 @@ TEST(PrimaryDeviceSequence, FlowLawFitEndsAtTheAdjustedDesignFlow) {
     const double designFlow = DpTransmitterValues.designDpFlow.si;
     ASSERT_GT(std::fabs(designFlow / FlowAtMaxDp - 1.0), 1e-3);  // the candidates differ
     double a = kFmatNotFitted, b = 0.0, limit = 0.0;
-    FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3",
-                                  OperatingPressure, MaxFlowDpPa, BoreDiameter, PipeDiameter,
-                                  FlowDensity, DynamicViscosityPas, KappaOperating,
-                                  InletEdgeFactor * RoughnessFactor * BendFactor, designFlow,
-                                  MinMassFlow, a, b, limit);
+    FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, "3", OperatingPressure, MaxFlowDpPa,
+                                  BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                                  InletEdgeFactor * RoughnessFactor * BendFactor, designFlow, MinMassFlow, a, b, limit);
     EXPECT_DOUBLE_EQ(FmatCoefficientA, a);
     EXPECT_DOUBLE_EQ(FmatCoefficientB, b);
     EXPECT_DOUBLE_EQ(CalculationErrorLimit, limit);
@@ -673,8 +663,7 @@ TEST(PrimaryDeviceSequence, OscillatingFlowSolvesKeepTheDpSearchShort) {
     BoreDiameterColdM = 0.085;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_THROW(Solve("DP"), CalcError);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 15.0);
 }
 

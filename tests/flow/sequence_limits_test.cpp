@@ -45,8 +45,8 @@ TEST(ComputeFlowAtReynoldsMin, ReynoldsThereIsTheLowerBound) {
     Orifice(0.05);
     FetchStandardLimits();
     ComputeFlowAtReynoldsMin();
-    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtReynoldsMin),
-                ReynoldsLowerBound, 1e-9 * ReynoldsLowerBound);
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtReynoldsMin), ReynoldsLowerBound,
+                1e-9 * ReynoldsLowerBound);
 }
 
 TEST(ComputeUpperFlowLimit, LiquidAtTheReynoldsBoundGasAtTheSmallerOfTwo) {
@@ -54,8 +54,7 @@ TEST(ComputeUpperFlowLimit, LiquidAtTheReynoldsBoundGasAtTheSmallerOfTwo) {
     Orifice(0.05);
     ReynoldsUpperBound = 1e6;
     ComputeUpperFlowLimit(1.0);
-    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e6,
-                1e-3);
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e6, 1e-3);
 
     designtest::AirDuty();
     Orifice(0.05);
@@ -63,14 +62,13 @@ TEST(ComputeUpperFlowLimit, LiquidAtTheReynoldsBoundGasAtTheSmallerOfTwo) {
     ComputeUpperFlowLimit(1.0);
     double q = 0.0;
     FlowFromDiffPressure(MediumCode, "S", "R", "3", OperatingPressure,
-                         MaxDiffPressure(MediumCode, "S", OperatingPressure), 0.05, 0.1,
-                         FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, q);
+                         MaxDiffPressure(MediumCode, "S", OperatingPressure), 0.05, 0.1, FlowDensity,
+                         DynamicViscosityPas, KappaOperating, 1.0, q);
     EXPECT_DOUBLE_EQ(FlowAtUpperLimitValue, q);
     ReynoldsUpperBound = 1e5;  // now the Reynolds bound is the smaller flow
     ComputeUpperFlowLimit(1.0);
     EXPECT_LT(FlowAtUpperLimitValue, q);
-    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e5,
-                1e-6);
+    EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e5, 1e-6);
 }
 
 TEST(ComputeFlowAtReynoldsMin, ZeroViscosityIsAnInputError) {

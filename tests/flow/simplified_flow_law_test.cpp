@@ -21,11 +21,10 @@ using flowtest::SelectDevice;
 
 constexpr double kP = 5e5, kD = 0.06, kBigD = 0.1, kMu = 1.8e-5, kKappa = 1.4;
 
-double Law(const char* medium, double k, double b, double dp, double dp0, double q0,
-           double rho = 5.9) {
+double Law(const char* medium, double k, double b, double dp, double dp0, double q0, double rho = 5.9) {
     double q = 0.0;
-    FlowAtDiffPressure(medium, DeviceCode, DeviceVariantCode, "3", k, b, kP, dp, dp0, q0, kD,
-                       kBigD, rho, kMu, kKappa, 1.0, q);
+    FlowAtDiffPressure(medium, DeviceCode, DeviceVariantCode, "3", k, b, kP, dp, dp0, q0, kD, kBigD, rho, kMu, kKappa,
+                       1.0, q);
     return q;
 }
 
@@ -35,11 +34,10 @@ TEST(SimplifiedFlowLaw, EquationAndReferencePoint) {
         EXPECT_DOUBLE_EQ(Law(medium, 0.3, 0.2, 25000.0, 25000.0, 1.7), 1.7) << medium;
     }
     const double dp = 10000.0, dp0 = 25000.0, q0 = 1.7, b = 0.2, k = 0.3;
-    const double liquid = q0 / std::sqrt(dp0) * (1 + b / std::pow(dp, 0.375)) /
-                          (1 + b / std::pow(dp0, 0.375)) * std::sqrt(dp);
+    const double liquid =
+        q0 / std::sqrt(dp0) * (1 + b / std::pow(dp, 0.375)) / (1 + b / std::pow(dp0, 0.375)) * std::sqrt(dp);
     EXPECT_NEAR(Law("VAT", k, b, dp, dp0, q0), liquid, 1e-14);
-    EXPECT_NEAR(Law("LUF", k, b, dp, dp0, q0),
-                liquid * (1 - k * dp / kP) / (1 - k * dp0 / kP), 1e-14);
+    EXPECT_NEAR(Law("LUF", k, b, dp, dp0, q0), liquid * (1 - k * dp / kP) / (1 - k * dp0 / kP), 1e-14);
 }
 
 // The law is evaluated strictly from left to right; at these points a regrouped product
@@ -51,9 +49,7 @@ TEST(SimplifiedFlowLaw, LeftToRightEvaluation) {
         const double liquid = q0 / PowerDouble(dp0, 0.5) * (1.0 + b / PowerDouble(dp, 0.375)) /
                               (1.0 + b / PowerDouble(dp0, 0.375)) * PowerDouble(dp, 0.5);
         EXPECT_EQ(Law("VAT", k, b, dp, dp0, q0), liquid) << dp;
-        EXPECT_EQ(Law("LUF", k, b, dp, dp0, q0),
-                  liquid * ((1.0 - k * dp / kP) / (1.0 - k * dp0 / kP)))
-            << dp;
+        EXPECT_EQ(Law("LUF", k, b, dp, dp0, q0), liquid * ((1.0 - k * dp / kP) / (1.0 - k * dp0 / kP))) << dp;
     }
 }
 
@@ -81,8 +77,8 @@ TEST(FlowCorrectionFit, GasFitsBothCoefficientsAndReproducesItself) {
     double dp0 = 0.0;
     PrepareFit("LUF", 5.9, qmax, dp0);
     double k = kFmatNotFitted, b = kFmatNotFitted, mean = -1.0;
-    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0,
-                                  qmax, qmin, k, b, mean);
+    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0, qmax, qmin, k, b,
+                                  mean);
     EXPECT_GT(k, 0.0);
     EXPECT_NE(k, (0.41 + 0.35 * std::pow(0.6, 4)) / kKappa);  // k was varied
     EXPECT_GE(mean, 0.0);
@@ -91,8 +87,8 @@ TEST(FlowCorrectionFit, GasFitsBothCoefficientsAndReproducesItself) {
     // (the fit's own last pass was a trial step), and leaves the mean untouched.
     double kk = k, bb = b, untouched = 123.0;
     FlowCorrectionDeviation.fill(0.0);
-    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0,
-                                  qmax, qmin, kk, bb, untouched);
+    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0, qmax, qmin, kk, bb,
+                                  untouched);
     EXPECT_EQ(untouched, 123.0);
     EXPECT_EQ(kk, k);
     EXPECT_EQ(bb, b);
@@ -105,8 +101,7 @@ TEST(FlowCorrectionFit, GasFitsBothCoefficientsAndReproducesItself) {
     const double q4 = 0.3 + 4 * 1.2 / 9;
     double dp4 = 0.0;
     DiffPressureFromFlow("LUF", "S", "F", "3", kP, q4, kD, kBigD, 5.9, kMu, kKappa, 1.0, dp4);
-    EXPECT_NEAR(FlowCorrectionDeviation[4], (Law("LUF", k, b, dp4, dp0, qmax) - q4) / q4 * 100,
-                1e-9);
+    EXPECT_NEAR(FlowCorrectionDeviation[4], (Law("LUF", k, b, dp4, dp0, qmax) - q4) / q4 * 100, 1e-9);
 }
 
 TEST(FlowCorrectionFit, LiquidKeepsKAtOne) {
@@ -114,8 +109,8 @@ TEST(FlowCorrectionFit, LiquidKeepsKAtOne) {
     double dp0 = 0.0;
     PrepareFit("VAT", 998.0, qmax, dp0);
     double k = kFmatNotFitted, b = kFmatNotFitted, mean = -1.0;
-    FitFlowCorrectionCoefficients("VAT", "S", "F", "3", kP, dp0, kD, kBigD, 998.0, kMu, kKappa,
-                                  1.0, qmax, qmin, k, b, mean);
+    FitFlowCorrectionCoefficients("VAT", "S", "F", "3", kP, dp0, kD, kBigD, 998.0, kMu, kKappa, 1.0, qmax, qmin, k, b,
+                                  mean);
     EXPECT_EQ(k, 1.0);
     EXPECT_LT(mean, 0.05);
     EXPECT_NE(b, 0.0);
@@ -126,11 +121,11 @@ TEST(FlowCorrectionFit, EqualFlowsAndZeroMinimum) {
     double dp0 = 0.0;
     PrepareFit("LUF", 5.9, qmax, dp0);
     double k = 0.3, b = 0.1, mean = 0.0;
-    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0,
-                                  qmax, qmax, k, b, mean);
+    FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0, qmax, qmax, k, b,
+                                  mean);
     for (int i = 1; i < 10; ++i) EXPECT_EQ(FlowCorrectionDeviation[i], FlowCorrectionDeviation[0]);
-    EXPECT_THROW(FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu,
-                                               kKappa, 1.0, qmax, 0.0, k, b, mean),
+    EXPECT_THROW(FitFlowCorrectionCoefficients("LUF", "S", "F", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0, qmax,
+                                               0.0, k, b, mean),
                  CalcError);
 }
 
@@ -140,12 +135,11 @@ TEST(FlowCorrectionFit, ConeMeterDeviationsAreTheIterationsOnly) {
     DiameterRatioBeta = kD / kBigD;
     ReynoldsAtMaxFlow = ReynoldsNumber(kBigD, kMu, qmax);
     double dp0 = 0.0;
-    DiffPressureFromFlow("LUF", "VCONE", "", "3", kP, qmax, kD, kBigD, 5.9, kMu, kKappa, 1.0,
-                         dp0);
+    DiffPressureFromFlow("LUF", "VCONE", "", "3", kP, qmax, kD, kBigD, 5.9, kMu, kKappa, 1.0, dp0);
     double k = 0.3, b = 0.1, mean = 7.0;
     FlowCorrectionDeviation.fill(99.0);
-    FitFlowCorrectionCoefficients("LUF", "VCONE", "", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa,
-                                  1.0, qmax, qmin, k, b, mean);
+    FitFlowCorrectionCoefficients("LUF", "VCONE", "", "3", kP, dp0, kD, kBigD, 5.9, kMu, kKappa, 1.0, qmax, qmin, k, b,
+                                  mean);
     for (int i = 0; i < 10; ++i) EXPECT_LT(std::fabs(FlowCorrectionDeviation[i]), 1e-4) << i;
     EXPECT_EQ(FlowCorrectionDeviation[10], 99.0);
     EXPECT_EQ(k, 0.3);

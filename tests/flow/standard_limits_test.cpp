@@ -196,8 +196,7 @@ struct Row {
     double lo, hi;
 };
 
-using LimitPair = void (*)(std::string_view, std::string_view, std::string_view, double&,
-                           double&);
+using LimitPair = void (*)(std::string_view, std::string_view, std::string_view, double&, double&);
 
 template <std::size_t N>
 void ExpectRows(const Row (&rows)[N], LimitPair limits) {
@@ -210,16 +209,15 @@ void ExpectRows(const Row (&rows)[N], LimitPair limits) {
 }
 
 TEST(StandardLimits, EveryDiameterRatioRow) {
-    const Row rows[] = {
-        {"VCONE", "", "3", 0.0, 1.0},    {"VCONEWAFER", "", "D", 0.0, 1.0},
-        {"S", "R", "3", 0.1, 0.75},      {"S", "R", "I", 0.1, 0.75},
-        {"S", "R", "D", 0.23, 0.8},      {"S", "F", "I", 0.1, 0.75},
-        {"S", "D", "3", 0.1, 0.75},      {"S", "F", "D", 0.2, 0.75},
-        {"S", "D", "D", 0.2, 0.75},      {"V", "BG", "3", 0.4, 0.75},
-        {"V", "OG", "D", 0.3, 0.75},     {"V", "SV", "I", 0.4, 0.7},
-        {"D", "", "D", 0.3, 0.8},        {"DL", "", "3", 0.2, 0.8},
-        {"KV", "", "3", 0.316, 0.775},   {"SM", "", "3", std::sqrt(0.1), std::sqrt(0.5)},
-        {"VK", "", "3", 0.2, 0.6}};
+    const Row rows[] = {{"VCONE", "", "3", 0.0, 1.0},  {"VCONEWAFER", "", "D", 0.0, 1.0},
+                        {"S", "R", "3", 0.1, 0.75},    {"S", "R", "I", 0.1, 0.75},
+                        {"S", "R", "D", 0.23, 0.8},    {"S", "F", "I", 0.1, 0.75},
+                        {"S", "D", "3", 0.1, 0.75},    {"S", "F", "D", 0.2, 0.75},
+                        {"S", "D", "D", 0.2, 0.75},    {"V", "BG", "3", 0.4, 0.75},
+                        {"V", "OG", "D", 0.3, 0.75},   {"V", "SV", "I", 0.4, 0.7},
+                        {"D", "", "D", 0.3, 0.8},      {"DL", "", "3", 0.2, 0.8},
+                        {"KV", "", "3", 0.316, 0.775}, {"SM", "", "3", std::sqrt(0.1), std::sqrt(0.5)},
+                        {"VK", "", "3", 0.2, 0.6}};
     ExpectRows(rows, BetaLimits);
     double lo = -1, hi = -1;
     BetaLimits("VOLYM", "", "3", lo, hi);
@@ -230,14 +228,11 @@ TEST(StandardLimits, EveryDiameterRatioRow) {
 
 TEST(StandardLimits, EveryPipeDiameterRow) {
     const Row rows[] = {
-        {"VCONE", "", "3", 0.0, 100.0},     {"VCONEWAFER", "", "I", 0.0, 100.0},
-        {"S", "R", "D", 0.0499, 1.001},     {"S", "F", "I", 0.0499, 1.001},
-        {"S", "D", "3", 0.0499, 1.001},     {"S", "F", "D", 0.0499, 0.7601},
-        {"S", "D", "D", 0.0499, 0.7601},    {"V", "BG", "3", 0.0499, 0.2501},
-        {"V", "OG", "3", 0.0999, 0.8001},   {"V", "SV", "3", 0.1999, 1.201},
-        {"D", "", "3", 0.0499, 0.5001},     {"DL", "", "3", 0.0499, 0.6301},
-        {"KV", "", "3", 0.0649, 0.5001},    {"SM", "", "3", 0.0499, 0.5001},
-        {"VK", "", "3", 0.0399, 0.1501}};
+        {"VCONE", "", "3", 0.0, 100.0},  {"VCONEWAFER", "", "I", 0.0, 100.0}, {"S", "R", "D", 0.0499, 1.001},
+        {"S", "F", "I", 0.0499, 1.001},  {"S", "D", "3", 0.0499, 1.001},      {"S", "F", "D", 0.0499, 0.7601},
+        {"S", "D", "D", 0.0499, 0.7601}, {"V", "BG", "3", 0.0499, 0.2501},    {"V", "OG", "3", 0.0999, 0.8001},
+        {"V", "SV", "3", 0.1999, 1.201}, {"D", "", "3", 0.0499, 0.5001},      {"DL", "", "3", 0.0499, 0.6301},
+        {"KV", "", "3", 0.0649, 0.5001}, {"SM", "", "3", 0.0499, 0.5001},     {"VK", "", "3", 0.0399, 0.1501}};
     ExpectRows(rows, PipeDiameterLimits);
     // A 50 mm pipe passes every device whose lower limit is 0.0499 m, in every language.
     std::string m;
@@ -303,12 +298,14 @@ TEST(StandardLimits, OrificeRoughnessAfterIso5167_2_2003EveryCell) {
     // Each cell probed on its inclusive upper corner, with D = 1 m so that beta = d exactly.
     const double betas[] = {0.2, 0.3, 0.4, 0.5, 0.6, 0.75};
     const double reynolds[] = {1e4, 3e4, 1e5, 3e5, 1e6, 3e6, 1e7, 3e7, 1e8};
+    // clang-format off
     const double value[6][9] = {{15, 15, 15, 15, 15, 15, 15, 15, 15},
                                 {15, 15, 15, 15, 15, 15, 15, 14, 13},
                                 {15, 15, 10, 7.2, 5.2, 4.1, 3.5, 3.1, 2.7},
                                 {11, 7.7, 4.9, 3.3, 2.2, 1.6, 1.3, 1.1, 0.9},
                                 {5.6, 4.0, 2.5, 1.6, 1.0, 0.7, 0.6, 0.5, 0.4},
                                 {4.2, 3.0, 1.9, 1.2, 0.8, 0.6, 0.4, 0.3, 0.3}};
+    // clang-format on
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 9; ++j)
             for (const char* dev : {"S", "SM"}) {
@@ -332,8 +329,7 @@ TEST(StandardLimits, RoughnessTablesByBetaOnly) {
             RoughnessLimitTable("S", "R", standard, orificeBeta[i], 1.0, 0, 1e5, k);
             EXPECT_NEAR(k, orificeValue[i] * 1e-4, 1e-15) << standard << orificeBeta[i];
         }
-    const double nozzleBeta[] = {0.35, 0.36, 0.38, 0.40, 0.42, 0.44,
-                                 0.46, 0.48, 0.50, 0.60, 0.70, 0.71};
+    const double nozzleBeta[] = {0.35, 0.36, 0.38, 0.40, 0.42, 0.44, 0.46, 0.48, 0.50, 0.60, 0.70, 0.71};
     const double nozzleValue[] = {25, 18.6, 13.5, 10.6, 8.7, 7.5, 6.7, 6.1, 5.6, 4.5, 4.0, 3.9};
     for (int i = 0; i < 12; ++i)
         for (const char* dev : {"D", "KV"}) {

@@ -66,7 +66,7 @@ TEST(StraightLengthComparison, RowsWithoutABend) {
     ExpectShown(Compare(11.0, 1.5), (4.0 - 2.25) / 1.5, 10.0, 1.0);  // short downstream
     ExpectShown(Compare(6.0, 3.0), 1.0, 5.0, 2.0);                   // both at 0.5 %
     ExpectShown(Compare(6.0, 1.5), 100.0, 5.0, 4.0);                 // outside the rules
-    ExpectShown(Compare(2.0, 5.0), 100.0, 5.0, 4.0);  // below a quarter of U0
+    ExpectShown(Compare(2.0, 5.0), 100.0, 5.0, 4.0);                 // below a quarter of U0
     EXPECT_DOUBLE_EQ(BendFactor, 1.0);
 }
 
@@ -119,13 +119,11 @@ TEST(StraightLengthComparison, UpstreamBendOfAnOrificeTakesTheBendCorrection) {
     ASSERT_GT(u0, 5.0 * 0.1);
 
     const double between = 0.5 * (uh + u0);
-    ExpectShown(Compare(between, d0 + 1.0), std::fabs(1.0 - Bend(between, 0.1, beta)) * 100.0,
-                between, d0);
+    ExpectShown(Compare(between, d0 + 1.0), std::fabs(1.0 - Bend(between, 0.1, beta)) * 100.0, between, d0);
     EXPECT_NEAR(BendFactor, Bend(between, 0.1, beta), 1e-15);
 
     const double shortLength = 0.5 * (shortUp + uh);
-    ExpectShown(Compare(shortLength, d0 + 1.0),
-                std::fabs(1.0 - Bend(shortLength, 0.1, beta)) * 100.0, shortUp, d0);
+    ExpectShown(Compare(shortLength, d0 + 1.0), std::fabs(1.0 - Bend(shortLength, 0.1, beta)) * 100.0, shortUp, d0);
     EXPECT_NEAR(BendFactor, Bend(shortLength, 0.1, beta), 1e-15);
 
     BendFactor = 1.0;

@@ -19,7 +19,10 @@ namespace {
 namespace expected {
 constexpr double N = -1;
 constexpr double X = 1e38;
-struct Cell { double Zero, Half; };
+struct Cell {
+    double Zero, Half;
+};
+// clang-format off
 const Cell kTable1[11][12] = {
     {{10, 6}, {10, 6}, {12, 6}, {14, 7}, {14, 7}, {14, 7}, {16, 8}, {18, 9}, {22, 11}, {28, 14}, {36, 18}, {46, 23}},
     {{14, 7}, {16, 8}, {16, 8}, {18, 9}, {18, 9}, {20, 10}, {22, 11}, {26, 13}, {32, 16}, {36, 18}, {42, 21}, {50, 25}},
@@ -82,6 +85,7 @@ const Cell kTable5[6][10] = {
     {{1.5, 0.5}, {1.5, 0.5}, {1.5, 0.5}, {2.5, 1}, {2.5, 1.5}, {3.5, 1.5}, {3.5, 1.5}, {4.5, 2.5}, {5.5, 3.5}, {6.5, 4.5}},
     {{1.5, 0.5}, {2.5, 0.5}, {2.5, 1.5}, {3.5, 1.5}, {3.5, 1.5}, {4.5, 2.5}, {4.5, 2.5}, {4.5, 2.5}, {5.5, 3.5}, {5.5, 3.5}},
 };
+// clang-format on
 }  // namespace expected
 
 // Ratios inside every column, and exactly on every bound (which belongs to the column it ends).
@@ -125,7 +129,8 @@ TEST_F(StraightLengthTest, OrificeAndNozzleTableEveryCell) {
         for (auto [beta, col] : ProbeRatios(bounds)) {
             LoadStraightLengthTableA(1.0, beta);
             for (int r = 0; r < 11; ++r) {
-                EXPECT_EQ(StraightLengthTables.Orifice[r + 1].Zero, expected::kTable1[r][col].Zero) << beta << " row " << r;
+                EXPECT_EQ(StraightLengthTables.Orifice[r + 1].Zero, expected::kTable1[r][col].Zero)
+                    << beta << " row " << r;
                 EXPECT_EQ(StraightLengthTables.Orifice[r + 1].Half, expected::kTable1[r][col].Half) << beta;
             }
         }
@@ -138,8 +143,10 @@ TEST_F(StraightLengthTest, OrificeTable2003EveryCell) {
     for (auto [beta, col] : ProbeRatios(bounds)) {
         LoadStraightLengthTableA(1.0, beta);
         for (int r = 0; r < 15; ++r) {
-            EXPECT_EQ(StraightLengthTables.Orifice2003[r + 1].Zero, expected::kTable2[r][col].Zero) << beta << " row " << r;
-            EXPECT_EQ(StraightLengthTables.Orifice2003[r + 1].Half, expected::kTable2[r][col].Half) << beta << " row " << r;
+            EXPECT_EQ(StraightLengthTables.Orifice2003[r + 1].Zero, expected::kTable2[r][col].Zero)
+                << beta << " row " << r;
+            EXPECT_EQ(StraightLengthTables.Orifice2003[r + 1].Half, expected::kTable2[r][col].Half)
+                << beta << " row " << r;
         }
     }
 }
@@ -417,8 +424,7 @@ TEST_F(StraightLengthTest, FittingMenuOfFourteenItemsKeepsItsNames) {
         const char* device;
         const char* solveFor;
     };
-    for (const Case& c : {Case{'3', "S", "DI"}, Case{'3', "S", "OK"}, Case{'I', "KV", "OK"},
-                          Case{'3', "DL", "OK"}}) {
+    for (const Case& c : {Case{'3', "S", "DI"}, Case{'3', "S", "OK"}, Case{'I', "KV", "OK"}, Case{'3', "DL", "OK"}}) {
         StandardLetter = c.standard;
         DeviceCode = c.device;
         SolveFor = c.solveFor;

@@ -16,8 +16,14 @@ struct PingPong {
     TEdit a{"kaltemp"}, b{"kalminreyn"};
     int changes = 0;
     PingPong() {
-        a.OnChange = [this](TControl*) { ++changes; b.SetText(a.Text() + "b"); };
-        b.OnChange = [this](TControl*) { ++changes; a.SetText(b.Text() + "a"); };
+        a.OnChange = [this](TControl*) {
+            ++changes;
+            b.SetText(a.Text() + "b");
+        };
+        b.OnChange = [this](TControl*) {
+            ++changes;
+            a.SetText(b.Text() + "a");
+        };
     }
 };
 }  // namespace

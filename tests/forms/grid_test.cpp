@@ -36,7 +36,7 @@ TEST(StringGrid, MouseToCellSkipsHiddenRowsAndZeroWidthColumns) {
     // Column 0 is 50 wide plus a 1-pixel line; column 1 takes 0 + 1; column 2 starts at 52.
     g.MouseToCell(52, 22, col, row);
     EXPECT_EQ(col, 2);
-    EXPECT_EQ(row, 2);  // row 1 is hidden: row 2 starts at 20 + 1 + 0 + 1
+    EXPECT_EQ(row, 2);               // row 1 is hidden: row 2 starts at 20 + 1 + 0 + 1
     g.MouseToCell(51, 5, col, row);  // on the line
     EXPECT_EQ(col, -1);
     EXPECT_EQ(row, -1);

@@ -74,8 +74,7 @@ struct Scenario {
 TEST(RichEditChanges, TheLogReplayedOnTheShownLinesGivesTheModelText) {
     const Scenario scenarios[] = {
         {"lines appended", [](TRichEdit& r, TRichEdit&) { Write(r, 30, "more"); }, false, 30},
-        {"a run puts its report in front",
-         [](TRichEdit& r, TRichEdit& a) { RunReport(r, a, 25, "new"); }, false, 25},
+        {"a run puts its report in front", [](TRichEdit& r, TRichEdit& a) { RunReport(r, a, 25, "new"); }, false, 25},
         {"a run whose history has a line of several colours",
          [](TRichEdit& r, TRichEdit& a) {
              // Two characters of line 3 in blue: the copy gives each line the colour of its start, so
@@ -94,11 +93,27 @@ TEST(RichEditChanges, TheLogReplayedOnTheShownLinesGivesTheModelText) {
              r.SetSelColor(clBlue);
          },
          false, 2},
-        {"cleared and written anew", [](TRichEdit& r, TRichEdit&) { r.Clear(); Write(r, 7, "x"); }, false, 100 + 7},
+        {"cleared and written anew",
+         [](TRichEdit& r, TRichEdit&) {
+             r.Clear();
+             Write(r, 7, "x");
+         },
+         false, 100 + 7},
         {"cleared twice before anyone looked",
-         [](TRichEdit& r, TRichEdit&) { r.Clear(); Write(r, 3, "x"); r.Clear(); Write(r, 4, "y"); }, true, 0},
+         [](TRichEdit& r, TRichEdit&) {
+             r.Clear();
+             Write(r, 3, "x");
+             r.Clear();
+             Write(r, 4, "y");
+         },
+         true, 0},
         {"content set as a whole",
-         [](TRichEdit& r, TRichEdit&) { TRichContent c = r.Content(); c.Lines.pop_back(); r.SetContent(c); }, true, 0},
+         [](TRichEdit& r, TRichEdit&) {
+             TRichContent c = r.Content();
+             c.Lines.pop_back();
+             r.SetContent(c);
+         },
+         true, 0},
         {"re-formatted more often than the log is worth",
          [](TRichEdit& r, TRichEdit&) {
              // Two lines far apart, each re-coloured every other step.
@@ -147,7 +162,9 @@ TEST(RichEditPositions, ReportAndTextPositionsConvertBothWays) {
     TRichEdit r("RichEdit1");
     r.Add("ab");
     r.Add("");
-    r.Add("\xC3\x84\xE2\x82\xAC" "x");  // "Ä€x": three characters, five bytes
+    r.Add(
+        "\xC3\x84\xE2\x82\xAC"
+        "x");  // "Ä€x": three characters, five bytes
     EXPECT_EQ(r.TextLength(), 2 + 1 + 0 + 1 + 3);
     EXPECT_EQ(r.ReportLength(), 4 + 2 + 5);
     const int textStarts[] = {0, 3, 4}, reportStarts[] = {0, 4, 6};

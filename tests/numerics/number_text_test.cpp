@@ -10,7 +10,6 @@
 
 using namespace tubalyx;
 
-
 TEST(StrToFloatAnySep, CommaPlatformSwapsPointAndKeepsRewrittenText) {
     SeparatorGuard g(',');
     std::string t = "12.5";
@@ -40,8 +39,8 @@ TEST(StrToFloatAnySep, MixedSeparatorsFailAfterOneSwap) {
 TEST(StrToFloat, NoNumberGivesZeroAndLeavesText) {
     for (char sep : {',', '.'}) {
         SeparatorGuard g(sep);
-        for (std::string t : {std::string(""), std::string("abc"), std::string("1e"), std::string("-"),
-                              std::string("1e999")}) {
+        for (std::string t :
+             {std::string(""), std::string("abc"), std::string("1e"), std::string("-"), std::string("1e999")}) {
             std::string copy = t;
             EXPECT_EQ(StrToFloatSafe(t), 0.0) << t;
             EXPECT_EQ(StrToFloatAnySep(copy), 0.0) << t;

@@ -21,8 +21,8 @@ struct FormatCase {
 
 TEST(FormatFixed, ReportExamplesOnBothSeparators) {
     const FormatCase cases[] = {
-        {12.3456, 5, "12,346"}, {-12.346, 5, "-12,35"}, {0.012345, 5, "0,0123"}, {0, 5, "0,0000"},
-        {12345, 5, " 12345"},   {123456, 5, "1,2346E5"}, {99.96, 3, " 100"},     {9.996, 3, "10,0"},
+        {12.3456, 5, "12,346"}, {-12.346, 5, "-12,35"},  {0.012345, 5, "0,0123"}, {0, 5, "0,0000"},
+        {12345, 5, " 12345"},   {123456, 5, "1,2346E5"}, {99.96, 3, " 100"},      {9.996, 3, "10,0"},
         {0.0004, 3, "0,00"},    {-5.5, 2, " -6"},
     };
     for (char sep : {',', '.'}) {
@@ -34,7 +34,7 @@ TEST(FormatFixed, ReportExamplesOnBothSeparators) {
 TEST(FormatFixed, RoundsDecimalTiesAwayFromZeroFromTheExactValue) {
     for (char sep : {',', '.'}) {
         SeparatorGuard g(sep);
-        EXPECT_EQ(FormatFixed(0.125, 3), On(sep, "0,13"));   // exact binary tie
+        EXPECT_EQ(FormatFixed(0.125, 3), On(sep, "0,13"));  // exact binary tie
         EXPECT_EQ(FormatFixed(-0.125, 3), On(sep, "-0,13"));
         EXPECT_EQ(FormatFixed(2.5, 1), " 3");
         EXPECT_EQ(FormatFixed(-2.5, 2), " -3");
@@ -91,8 +91,12 @@ TEST(FormatGeneral, FifteenSignificantDigitsOnBothSeparators) {
 
 TEST(FormatFitWidth, NarrowCellExamplesOnBothSeparators) {
     const FormatCase cases[] = {
-        {5, 6, "5"},           {3.14159265, 6, "3,1415"}, {2.99999999, 6, "2,9999"}, {12345678.9, 6, "1,23E7"},
-        {1234567, 6, "1,23E6"}, {1.234567e-7, 6, "1,2E-7"},
+        {5, 6, "5"},
+        {3.14159265, 6, "3,1415"},
+        {2.99999999, 6, "2,9999"},
+        {12345678.9, 6, "1,23E7"},
+        {1234567, 6, "1,23E6"},
+        {1.234567e-7, 6, "1,2E-7"},
     };
     for (char sep : {',', '.'}) {
         SeparatorGuard g(sep);

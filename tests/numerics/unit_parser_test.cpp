@@ -35,10 +35,11 @@ struct KeywordCase {
     const char* keyword;
     const char* canonical;  // nullptr: the text stays as typed
     const char* kind;
-    double expected;        // for v = 2, rho = 1.5, D = 0.1, worked out by hand
+    double expected;  // for v = 2, rho = 1.5, D = 0.1, worked out by hand
 };
 
 // Every keyword of the unit table.
+// clang-format off
 const KeywordCase kKeywords[] = {
     {"kPa", "kPa", "A", 2000}, {"kPaA", "kPa", "A", 2000}, {"Pa", "Pa", "A", 2}, {"PaA", "Pa", "A", 2},
     {"MPa", "MPa", "A", 2e6}, {"MPaA", "MPa", "A", 2e6}, {"BARA", "BarA", "A", 2e5},
@@ -80,6 +81,7 @@ const KeywordCase kKeywords[] = {
     {"ST", "St", "kinvisk", 300}, {"STOKES", "St", "kinvisk", 300},
     {"CST", "cSt", "kinvisk", 3}, {"CSTOKES", "cSt", "kinvisk", 3},
 };
+// clang-format on
 }  // namespace
 
 TEST(ParseUnitValue, EveryKeywordInEveryLetterCaseGivesBaseValueAndCanonicalText) {

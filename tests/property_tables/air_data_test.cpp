@@ -61,9 +61,12 @@ TEST(AirData, MarkerLayout) {
             for (int j = 0; j < d->mT; ++j) {
                 const double T = d->temperatures[j];
                 const double v = d->values[i * d->mT + j];
-                if (T <= lastNoData(*d, p)) EXPECT_EQ(v, -2e99) << p << " " << T;
-                else if (d == &kAirEnthalpyGrid && p == 5000 && T == 120) EXPECT_EQ(v, -37.5);
-                else EXPECT_GT(v, 0) << p << " " << T;
+                if (T <= lastNoData(*d, p))
+                    EXPECT_EQ(v, -2e99) << p << " " << T;
+                else if (d == &kAirEnthalpyGrid && p == 5000 && T == 120)
+                    EXPECT_EQ(v, -37.5);
+                else
+                    EXPECT_GT(v, 0) << p << " " << T;
             }
         }
     }

@@ -50,13 +50,20 @@ TEST(ArgonData, MarkerLayout) {
     EXPECT_EQ(rho.temperatures[26], 1100);
     auto liquidRange = [](double p, double& first, double& last) {
         first = 85;
-        if (p <= 100) last = 85;
-        else if (p <= 300) last = 90;
-        else if (p <= 600) last = 100;
-        else if (p <= 1000) last = 110;
-        else if (p <= 2000) last = 120;
-        else if (p <= 3000) last = 130;
-        else if (p <= 4000) last = 140;
+        if (p <= 100)
+            last = 85;
+        else if (p <= 300)
+            last = 90;
+        else if (p <= 600)
+            last = 100;
+        else if (p <= 1000)
+            last = 110;
+        else if (p <= 2000)
+            last = 120;
+        else if (p <= 3000)
+            last = 130;
+        else if (p <= 4000)
+            last = 140;
         else {
             last = 150;
             first = p <= 20000 ? 90 : p <= 60000 ? 100 : 110;
@@ -69,9 +76,12 @@ TEST(ArgonData, MarkerLayout) {
         for (int j = 0; j < rho.mT; ++j) {
             const double T = rho.temperatures[j];
             const double v = rho.values[i * rho.mT + j];
-            if (T < first) EXPECT_EQ(v, -2e99) << p << " " << T;
-            else if (T <= last) EXPECT_TRUE(v < 0 && v > -1e99) << p << " " << T;
-            else EXPECT_GT(v, 0) << p << " " << T;
+            if (T < first)
+                EXPECT_EQ(v, -2e99) << p << " " << T;
+            else if (T <= last)
+                EXPECT_TRUE(v < 0 && v > -1e99) << p << " " << T;
+            else
+                EXPECT_GT(v, 0) << p << " " << T;
         }
     }
     const test::Grid& mu = kArgonViscosityGrid;
@@ -80,22 +90,30 @@ TEST(ArgonData, MarkerLayout) {
         const double last = p == 1000 ? 100 : (p >= 5000 && p <= 50000) ? 150 : p == 100000 ? 200 : 0;
         for (int j = 0; j < mu.mT; ++j) {
             const double v = mu.values[i * mu.mT + j];
-            if (mu.temperatures[j] <= last) EXPECT_EQ(v, -2e99);
-            else EXPECT_GT(v, 0);
+            if (mu.temperatures[j] <= last)
+                EXPECT_EQ(v, -2e99);
+            else
+                EXPECT_GT(v, 0);
         }
     }
     for (const test::Grid* d : {&kArgonEnthalpyGrid, &kArgonCpGrid}) {
         for (int i = 0; i < d->mP; ++i) {
             const double p = d->pressures[i];
-            const double last = (p >= 500 && p <= 1000) ? 100 : p == 2500 ? 120 : (p >= 5000 && p <= 50000) ? 150
-                                : p == 100000 ? 200 : 0;
+            const double last = (p >= 500 && p <= 1000)     ? 100
+                                : p == 2500                 ? 120
+                                : (p >= 5000 && p <= 50000) ? 150
+                                : p == 100000               ? 200
+                                                            : 0;
             for (int j = 0; j < d->mT; ++j) {
                 const double T = d->temperatures[j];
                 const double v = d->values[i * d->mT + j];
                 const bool negative = d == &kArgonEnthalpyGrid && T == 170 && (p == 20000 || p == 50000);
-                if (T <= last) EXPECT_EQ(v, -2e99) << p << " " << T;
-                else if (negative) EXPECT_TRUE(v < 0 && v > -1e99);
-                else EXPECT_GT(v, 0) << p << " " << T;
+                if (T <= last)
+                    EXPECT_EQ(v, -2e99) << p << " " << T;
+                else if (negative)
+                    EXPECT_TRUE(v < 0 && v > -1e99);
+                else
+                    EXPECT_GT(v, 0) << p << " " << T;
             }
         }
     }

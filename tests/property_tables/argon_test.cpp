@@ -41,9 +41,7 @@ TEST_F(ArgonTables, DensityBelowTheFirstRow) {
     EXPECT_NEAR(rho, ArgonDensityPT(100001, 20) * 80 / 100.001, 1e-9);
 }
 
-TEST_F(ArgonTables, LiquidCornerAt150K) {
-    EXPECT_NEAR(ArgonDensityPT(5e6, Celsius(150)), 228.99, 0.005);
-}
+TEST_F(ArgonTables, LiquidCornerAt150K) { EXPECT_NEAR(ArgonDensityPT(5e6, Celsius(150)), 228.99, 0.005); }
 
 TEST_F(ArgonTables, TemperatureBelowTheTable) {
     // 80 K: density at 85.001 K carried to 80 K; enthalpy and Cp at 100.001 K; the viscosity

@@ -15,12 +15,10 @@ TEST(CarbonMonoxide, DensityAtTableStatesAndOutside) {
     // On the 5000 kPa row: the 10000 kPa corners have no weight, Z = 0.9867.
     EXPECT_NEAR(CarbonMonoxideDensityPT(5e6, 20), 58.204, 5e-4);
     const double z5000 = (30 * 0.9848 + 5 * 0.9981) / 35.0;
-    EXPECT_NEAR(CarbonMonoxideDensityPT(5e6, 20),
-                0.9996 / z5000 * 288.15 / 293.15 * 5e6 * 1e-5 * 1.169, 1e-9);
+    EXPECT_NEAR(CarbonMonoxideDensityPT(5e6, 20), 0.9996 / z5000 * 288.15 / 293.15 * 5e6 * 1e-5 * 1.169, 1e-9);
     // Beyond both axes: the corner Z of 20000 kPa, 323.15 K, ideal-gas scaling from there.
     EXPECT_NEAR(CarbonMonoxideDensityPT(30e6, 100), 256.18, 5e-3);
-    EXPECT_NEAR(CarbonMonoxideDensityPT(30e6, 100),
-                0.9996 / 1.0567 * 288.15 / 373.15 * 30e6 * 1e-5 * 1.169, 1e-9);
+    EXPECT_NEAR(CarbonMonoxideDensityPT(30e6, 100), 0.9996 / 1.0567 * 288.15 / 373.15 * 30e6 * 1e-5 * 1.169, 1e-9);
     // Below both axes: Z = 0.9996.
     EXPECT_NEAR(CarbonMonoxideDensityPT(50000, -20), 0.66531, 5e-6);
 }
@@ -31,9 +29,7 @@ TEST(CarbonMonoxide, DensityAgreesWithIdealGasAtLowPressure) {
     EXPECT_NEAR(CarbonMonoxideDensityPT(101325, 0), 1.250, 0.003);
 }
 
-TEST(CarbonMonoxide, DensityAtAbsoluteZeroRaises) {
-    EXPECT_THROW(CarbonMonoxideDensityPT(101325, -273.15), CalcError);
-}
+TEST(CarbonMonoxide, DensityAtAbsoluteZeroRaises) { EXPECT_THROW(CarbonMonoxideDensityPT(101325, -273.15), CalcError); }
 
 TEST(CarbonMonoxide, Viscosity) {
     EXPECT_NEAR(CarbonMonoxideViscosityPT(101325, 0), 1.662004e-5, 5e-12);

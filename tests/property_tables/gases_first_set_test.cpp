@@ -37,17 +37,26 @@ TEST(CarbonDioxideTables, TellingCellsAndMarkers) {
         for (int j = 0; j < d.mT; ++j) {
             const double p = d.pressures[i], t = d.temperatures[j] - 273.15, v = d.values[i * d.mT + j];
             double lastLiquid = -1e9;  // highest liquid temperature of the row, degC
-            if (p >= 700 && p <= 1000) lastLiquid = -50;
-            else if (p == 2000) lastLiquid = -20;
-            else if (p == 3000) lastLiquid = -10;
-            else if (p == 4000) lastLiquid = 0;
-            else if (p == 5000) lastLiquid = 10;
-            else if (p == 6000 || p == 7000) lastLiquid = 20;
-            else if (p >= 8000) lastLiquid = 30;
+            if (p >= 700 && p <= 1000)
+                lastLiquid = -50;
+            else if (p == 2000)
+                lastLiquid = -20;
+            else if (p == 3000)
+                lastLiquid = -10;
+            else if (p == 4000)
+                lastLiquid = 0;
+            else if (p == 5000)
+                lastLiquid = 10;
+            else if (p == 6000 || p == 7000)
+                lastLiquid = 20;
+            else if (p >= 8000)
+                lastLiquid = 30;
             const bool noData = p >= 40000 && std::fabs(t + 50) < 1e-6;
             const bool liquid = !noData && t <= lastLiquid + 1e-6;
             EXPECT_EQ(IsNoData(v), noData) << p << " " << t;
-            if (!noData) { EXPECT_EQ(v < 0, liquid) << p << " " << t; }
+            if (!noData) {
+                EXPECT_EQ(v < 0, liquid) << p << " " << t;
+            }
         }
     EXPECT_EQ(CellAt(kCarbonDioxideViscosityTable, 100, 250), 1.28e-05);
     EXPECT_EQ(CellAt(kCarbonDioxideViscosityTable, 100, 1000), 3.91e-05);
@@ -103,7 +112,9 @@ TEST(OzoneTable, TellingCellsMarkersAndEdgeStates) {
             const double p = d.pressures[i], T = d.temperatures[j];
             const bool nd = (T == 250 && p >= 800) || (T == 273.15 && p >= 10000);
             EXPECT_EQ(IsNoData(d.values[i * d.mT + j]), nd) << p << " " << T;
-            if (!nd) { EXPECT_GT(d.values[i * d.mT + j], 0.0); }
+            if (!nd) {
+                EXPECT_GT(d.values[i * d.mT + j], 0.0);
+            }
         }
     EXPECT_QUOTED(OzoneDensityPT(101325, 0), 2.15331, 5e-6);
     EXPECT_QUOTED(OzoneDensityPT(101325, 20), 2.00435, 5e-6);
@@ -134,7 +145,8 @@ TEST(NitrogenTables, TellingCellsAndMarkers) {
     for (int i = 0; i < v.mP; ++i)
         for (int j = 0; j < v.mT; ++j) {
             const double p = v.pressures[i], T = v.temperatures[j];
-            const bool nd = (p == 1000 && T == 100) || (p >= 5000 && p <= 50000 && T <= 120) || (p == 100000 && T <= 170);
+            const bool nd =
+                (p == 1000 && T == 100) || (p >= 5000 && p <= 50000 && T <= 120) || (p == 100000 && T <= 170);
             EXPECT_EQ(IsNoData(v.values[i * v.mT + j]), nd) << p << " " << T;
         }
     for (const TableData* t : {&kNitrogenEnthalpyTable, &kNitrogenCpTable})
@@ -186,11 +198,22 @@ TEST(HydrogenTables, TellingCellsAndMarkers) {
         for (int j = 0; j < c.mT; ++j) {
             const double p = c.pressures[i], T = c.temperatures[j], v = c.values[i * c.mT + j];
             bool nd = false, liq = false;
-            if (T == 16.67) { nd = p >= 96.5258; liq = !nd; }
-            if (T == 22.22) { nd = p >= 413.682; liq = !nd && p >= 2.0684; }
-            if (T == 27.78) { nd = p >= 620.523; liq = !nd && p >= 6.8947; }
+            if (T == 16.67) {
+                nd = p >= 96.5258;
+                liq = !nd;
+            }
+            if (T == 22.22) {
+                nd = p >= 413.682;
+                liq = !nd && p >= 2.0684;
+            }
+            if (T == 27.78) {
+                nd = p >= 620.523;
+                liq = !nd && p >= 6.8947;
+            }
             EXPECT_EQ(IsNoData(v), nd) << p << " " << T;
-            if (!nd) { EXPECT_EQ(v < 0, liq) << p << " " << T; }
+            if (!nd) {
+                EXPECT_EQ(v < 0, liq) << p << " " << T;
+            }
         }
     EXPECT_EQ(CellAt(kHydrogenViscosityTable, 100, 100), 3.8e-06);
     EXPECT_EQ(CellAt(kHydrogenViscosityTable, 100, 500), 1.25e-05);
@@ -253,13 +276,14 @@ TEST(FirstSetGrids, OffGridValuesLieBetweenTheirCorners) {
     ExpectBetweenCorners(kHydrogenEnthalpyTable, HydrogenEnthalpyPT, 1.0);
     ExpectBetweenCorners(kHydrogenCpTable, HydrogenCpPT, 1000.0);
     // Z tables: the density implies a Z between the corner values of the full-data cells.
-    ExpectBetweenCorners(kHydrogenZTable, [](double P, double t) {
-        return P * 2.016e-3 / (8.3143 * (t + 273.15) * HydrogenDensityPT(P, t));
-    }, 1.0);
+    ExpectBetweenCorners(
+        kHydrogenZTable,
+        [](double P, double t) { return P * 2.016e-3 / (8.3143 * (t + 273.15) * HydrogenDensityPT(P, t)); }, 1.0);
 }
 
 TEST(FirstSetGrids, GasesRenderNoNaNOrWrongSign) {
-    test::SweepGrid(kCarbonDioxideDensityTable, 1000, [](double P, double t) { EXPECT_GT(CarbonDioxideDensityPT(P, t), 0.0); });
+    test::SweepGrid(kCarbonDioxideDensityTable, 1000,
+                    [](double P, double t) { EXPECT_GT(CarbonDioxideDensityPT(P, t), 0.0); });
     test::SweepGrid(kCarbonDioxideCpTable, 1000, [](double P, double t) {
         EXPECT_GT(CarbonDioxideViscosityPT(P, t), 0.0);
         EXPECT_TRUE(std::isfinite(CarbonDioxideEnthalpyPT(P, t)));
@@ -267,13 +291,15 @@ TEST(FirstSetGrids, GasesRenderNoNaNOrWrongSign) {
     });
     test::SweepGrid(kOzoneDensityTable, 1000, [](double P, double t) { EXPECT_GT(OzoneDensityPT(P, t), 0.0); });
     test::SweepGrid(kNitrogenDensityTable, 1000, [](double P, double t) { EXPECT_GT(NitrogenDensityPT(P, t), 0.0); });
-    test::SweepGrid(kNitrogenViscosityTable, 1000, [](double P, double t) { EXPECT_GT(NitrogenViscosityPT(P, t), 0.0); });
+    test::SweepGrid(kNitrogenViscosityTable, 1000,
+                    [](double P, double t) { EXPECT_GT(NitrogenViscosityPT(P, t), 0.0); });
     test::SweepGrid(kNitrogenCpTable, 1000, [](double P, double t) {
         EXPECT_GT(NitrogenEnthalpyPT(P, t), 0.0);
         EXPECT_GT(NitrogenCvPT(P, t), 0.0);
     });
     test::SweepGrid(kHydrogenZTable, 1000, [](double P, double t) { EXPECT_GT(HydrogenDensityPT(P, t), 0.0); });
-    test::SweepGrid(kHydrogenCryogenicDensityTable, 1e5, [](double P, double t) { EXPECT_GT(HydrogenDensityPT(P, t), 0.0); });
+    test::SweepGrid(kHydrogenCryogenicDensityTable, 1e5,
+                    [](double P, double t) { EXPECT_GT(HydrogenDensityPT(P, t), 0.0); });
     test::SweepGrid(kHydrogenCpTable, 1000, [](double P, double t) {
         EXPECT_GT(HydrogenViscosityPT(P, t), 0.0);
         EXPECT_TRUE(std::isfinite(HydrogenEnthalpyPT(P, t)));

@@ -82,7 +82,11 @@ TEST(OxygenData, MarkerLayout) {
     const test::Grid& mu = kOxygenViscosityGrid;
     for (int i = 0; i < mu.mP; ++i) {
         const double p = mu.pressures[i];
-        const double last = p == 1000 ? 100 : (p >= 5000 && p <= 20000) ? 150 : p == 50000 ? 200 : p == 100000 ? 270 : 0;
+        const double last = p == 1000                   ? 100
+                            : (p >= 5000 && p <= 20000) ? 150
+                            : p == 50000                ? 200
+                            : p == 100000               ? 270
+                                                        : 0;
         for (int j = 0; j < mu.mT; ++j) {
             const double T = mu.temperatures[j];
             EXPECT_EQ(noData(mu, p, T), T <= last) << p << " " << T;
@@ -94,8 +98,11 @@ TEST(OxygenData, MarkerLayout) {
     for (const test::Grid* d : {&kOxygenEnthalpyGrid, &kOxygenCpGrid}) {
         for (int i = 0; i < d->mP; ++i) {
             const double p = d->pressures[i];
-            const double last = (p >= 500 && p <= 1000) ? 100 : p == 2500 ? 120 : (p >= 5000 && p <= 50000) ? 150
-                                : p == 100000 ? 170 : 0;
+            const double last = (p >= 500 && p <= 1000)     ? 100
+                                : p == 2500                 ? 120
+                                : (p >= 5000 && p <= 50000) ? 150
+                                : p == 100000               ? 170
+                                                            : 0;
             for (int j = 0; j < d->mT; ++j) {
                 const double T = d->temperatures[j];
                 EXPECT_EQ(noData(*d, p, T), T <= last) << p << " " << T;

@@ -35,19 +35,26 @@ TEST(PropaneTables, TellingCellsAndMarkers) {
     }
     for (int j = 0; j < d.mT; ++j) {
         const double v = CellAt(d, 30000, d.temperatures[j]);
-        if (d.temperatures[j] == 498.15) { EXPECT_EQ(v, -348.0); }
-        else if (d.temperatures[j] == 548.15) EXPECT_EQ(v, -304.9);
-        else EXPECT_TRUE(IsNoData(v));
+        if (d.temperatures[j] == 498.15) {
+            EXPECT_EQ(v, -348.0);
+        } else if (d.temperatures[j] == 548.15)
+            EXPECT_EQ(v, -304.9);
+        else
+            EXPECT_TRUE(IsNoData(v));
     }
     const TableData& v = kPropaneViscosityTable;
     EXPECT_EQ(CellAt(v, 101.33, 297.65), 8.11);
     EXPECT_EQ(CellAt(v, 2026.5, 297.65), -96.7);
     EXPECT_EQ(CellAt(v, 5066.25, 297.65), 102.4);
     EXPECT_TRUE(IsNoData(CellAt(v, 2026.5, 325.65)));
-    for (double p : {2026.5, 3546.38, 4053.0, 4559.63}) { EXPECT_TRUE(IsNoData(CellAt(v, p, 365.85))); }
+    for (double p : {2026.5, 3546.38, 4053.0, 4559.63}) {
+        EXPECT_TRUE(IsNoData(CellAt(v, p, 365.85)));
+    }
     for (int i = 0; i < v.mP; ++i)
         if (v.pressures[i] >= 5066.25)
-            for (int j = 0; j < v.mT; ++j) { EXPECT_GE(v.values[i * v.mT + j], 0.0); }
+            for (int j = 0; j < v.mT; ++j) {
+                EXPECT_GE(v.values[i * v.mT + j], 0.0);
+            }
     const TableData& h = kPropaneEnthalpyTable;
     EXPECT_EQ(CellAt(h, 0.5066, 230), 202.8);
     EXPECT_EQ(CellAt(h, 1.0133, 230), -100.1);
@@ -62,7 +69,9 @@ TEST(PropaneTables, TellingCellsAndMarkers) {
     EXPECT_EQ(CellAt(cp, 0.5066, 230), 0.3243);
     EXPECT_EQ(CellAt(cp, 1.0133, 230), -0.5375);
     EXPECT_TRUE(IsNoData(CellAt(cp, 20.265, 340)));
-    for (double p : {70.9275, 81.06, 91.1925}) { EXPECT_TRUE(IsNoData(CellAt(cp, p, 400))); }
+    for (double p : {70.9275, 81.06, 91.1925}) {
+        EXPECT_TRUE(IsNoData(CellAt(cp, p, 400)));
+    }
     const TableData& cv = kPropaneCvTable;
     EXPECT_EQ(CellAt(cv, 0.5066, 230), 0.2744);
     EXPECT_EQ(CellAt(cv, 1.0133, 230), -0.4831);
@@ -70,8 +79,12 @@ TEST(PropaneTables, TellingCellsAndMarkers) {
     for (int i = 0; i < cv.mP; ++i)
         for (int j = 0; j < cv.mT; ++j) {
             const double p = cv.pressures[i], T = cv.temperatures[j];
-            if (p >= 70.9275 && p <= 202.65 && T < 280) { EXPECT_TRUE(IsNoData(cv.values[i * cv.mT + j])); }
-            if (p >= 202.65 && T < 310) { EXPECT_TRUE(IsNoData(cp.values[i * cp.mT + j])); }
+            if (p >= 70.9275 && p <= 202.65 && T < 280) {
+                EXPECT_TRUE(IsNoData(cv.values[i * cv.mT + j]));
+            }
+            if (p >= 202.65 && T < 310) {
+                EXPECT_TRUE(IsNoData(cp.values[i * cp.mT + j]));
+            }
         }
 }
 
@@ -194,7 +207,9 @@ TEST(AmmoniaTables, EdgeCases) {
     EXPECT_GT(rho, 0.0);
     EXPECT_LT(std::fabs(rho - expected) / expected, 0.03);
     for (double P : {1e5, 2e6, 2e7, 9e7})
-        for (double t : {30.0, 150.0, 300.0}) { EXPECT_DOUBLE_EQ(AmmoniaCvPT(P, t), AmmoniaCpPT(P, t) - 488.16863366801715); }
+        for (double t : {30.0, 150.0, 300.0}) {
+            EXPECT_DOUBLE_EQ(AmmoniaCvPT(P, t), AmmoniaCpPT(P, t) - 488.16863366801715);
+        }
 }
 
 TEST(FirstSetGrids, PropaneAndAmmoniaRenderNoNaNOrWrongSign) {
@@ -234,8 +249,11 @@ namespace {
 TEST(PropaneTables, EnthalpyKeywordChoosesTheRepairSide) {
     // 80 bar, 285 K: a and b lack data; the gas side fills them from c and d (290 K).
     const double gas = PropaneEnthalpyPT("C3H8", 8.0e6, 285 - 273.15);
-    EXPECT_NEAR(gas, 0.001 * kKcal * 0.5 * std::fabs(CellAt(kPropaneEnthalpyTable, 70.9275, 290) +
-                                            CellAt(kPropaneEnthalpyTable, 81.06, 290)) * 1.0, 20.0);
+    EXPECT_NEAR(gas,
+                0.001 * kKcal * 0.5 *
+                    std::fabs(CellAt(kPropaneEnthalpyTable, 70.9275, 290) + CellAt(kPropaneEnthalpyTable, 81.06, 290)) *
+                    1.0,
+                20.0);
     // Where no corner lacks data the keyword changes nothing.
     EXPECT_EQ(PropaneEnthalpyPT("C3H8", 150000, 40), PropaneEnthalpyPT("C3H8V", 150000, 40));
     EXPECT_EQ(PropaneEnthalpyPT("C3H8", 3e6, 60), PropaneEnthalpyPT("C3H8V", 3e6, 60));

@@ -134,39 +134,27 @@ TEST_F(RangeNotesTest, UnknownLanguageLetterReadsAsEnglish) {
 TEST_F(RangeNotesTest, EveryLineInEveryLanguage) {
     struct Expected {
         char language;
-        const char *cp, *cv, *kappa, *enthalpy, *dynamic, *kinematic, *density, *volume, *liquidDensity,
-            *liquidVolume;
+        const char *cp, *cv, *kappa, *enthalpy, *dynamic, *kinematic, *density, *volume, *liquidDensity, *liquidVolume;
     };
     const Expected cases[] = {
         {'S', "[Cp beräknat vid 1,23E3 kPa!............(J/(kg*K))] ",
-         "[Cv beräknat vid 1,23E3 kPa!............(J/(kg*K))] ",
-         "[Kappa beräknat vid 1,23E3 kPa!...................] ",
-         "[Entalpi beräknat vid 1,23E3 kPa!..........(kJ/kg)] ",
-         "[Dynamisk viskositet vid 1,23E3 kPa!...(Pas*10E-6)] ",
-         "[Kin. viskositet vid 1,23E3 kPa!......(m2/s*10E-6)] ",
-         "[Densitet..(Z beräknat vid 1,23E3 kPa!.)...(kg/m3)] ",
-         "[Volymitet.(Z beräknat vid 1,23E3 kPa!.)..(dm3/kg)] ",
-         "[Densitet..vid 1,23E3 kPa!.................(kg/m3)] ",
+         "[Cv beräknat vid 1,23E3 kPa!............(J/(kg*K))] ", "[Kappa beräknat vid 1,23E3 kPa!...................] ",
+         "[Entalpi beräknat vid 1,23E3 kPa!..........(kJ/kg)] ", "[Dynamisk viskositet vid 1,23E3 kPa!...(Pas*10E-6)] ",
+         "[Kin. viskositet vid 1,23E3 kPa!......(m2/s*10E-6)] ", "[Densitet..(Z beräknat vid 1,23E3 kPa!.)...(kg/m3)] ",
+         "[Volymitet.(Z beräknat vid 1,23E3 kPa!.)..(dm3/kg)] ", "[Densitet..vid 1,23E3 kPa!.................(kg/m3)] ",
          "[Volymitet vid 1,23E3 kPa!................(dm3/kg)] "},
         {'D', "[Cp berechnet bei 1,23E3 kPa!...........(J/(kg*K))] ",
-         "[Cv berechnet bei 1,23E3 kPa!...........(J/(kg*K))] ",
-         "[Kappa berechnet bei 1,23E3 kPa!..................] ",
-         "[Entalpi berechnet bei 1,23E3 kPa!.........(kJ/kg)] ",
-         "[Dynamische Viskosität bei 1,23E3 kPa!.(Pas*10E-6)] ",
-         "[Kin. Viskosität bei 1,23E3 kPa!......(m2/s*10E-6)] ",
-         "[Dichte..(Z berechnet bei 1,23E3 kPa!.)....(kg/m3)] ",
+         "[Cv berechnet bei 1,23E3 kPa!...........(J/(kg*K))] ", "[Kappa berechnet bei 1,23E3 kPa!..................] ",
+         "[Entalpi berechnet bei 1,23E3 kPa!.........(kJ/kg)] ", "[Dynamische Viskosität bei 1,23E3 kPa!.(Pas*10E-6)] ",
+         "[Kin. Viskosität bei 1,23E3 kPa!......(m2/s*10E-6)] ", "[Dichte..(Z berechnet bei 1,23E3 kPa!.)....(kg/m3)] ",
          "[Spezifisches Volumen (Z ber.bei 1,23E3 kPa!.)(dm3/kg)] ",
          "[Dichte..bei 1,23E3 kPa!...................(kg/m3)] ",
          "[Spezifisches Volumen bei 1,23E3 kPa!.....(dm3/kg)] "},
         {'E', "[Cp calculated at 1,23E3 kPa!...........(J/(kg*K))] ",
-         "[Cv calculated at 1,23E3 kPa!...........(J/(kg*K))] ",
-         "[Kappa calculated at 1,23E3 kPa!..................] ",
-         "[Entalpi calculated at 1,23E3 kPa!.........(kJ/kg)] ",
-         "[Dynamic viscosity at 1,23E3 kPa!......(Pas*10E-6)] ",
-         "[Kin. viscosity at 1,23E3 kPa!........(m2/s*10E-6)] ",
-         "[Density..(Z calculated at 1,23E3 kPa!.)...(kg/m3)] ",
-         "[Specific volume (Z calc.at 1,23E3 kPa!.).(dm3/kg)] ",
-         "[Density..at 1,23E3 kPa!...................(kg/m3)] ",
+         "[Cv calculated at 1,23E3 kPa!...........(J/(kg*K))] ", "[Kappa calculated at 1,23E3 kPa!..................] ",
+         "[Entalpi calculated at 1,23E3 kPa!.........(kJ/kg)] ", "[Dynamic viscosity at 1,23E3 kPa!......(Pas*10E-6)] ",
+         "[Kin. viscosity at 1,23E3 kPa!........(m2/s*10E-6)] ", "[Density..(Z calculated at 1,23E3 kPa!.)...(kg/m3)] ",
+         "[Specific volume (Z calc.at 1,23E3 kPa!.).(dm3/kg)] ", "[Density..at 1,23E3 kPa!...................(kg/m3)] ",
          "[Specific volume at 1,23E3 kPa!...........(dm3/kg)] "},
     };
     for (const Expected& e : cases) {
@@ -202,8 +190,8 @@ TEST_F(RangeNotesTest, EnthalpyAndDensityPreferThePressure) {
 // A difference of exactly 0.1 is not a move, in pressure or in temperature.
 TEST_F(RangeNotesTest, ExactlyOneTenthIsNoMove) {
     Use('E');
-    for (auto write : {WriteDensityRangeNote, WriteHeatCapacityRangeNote, WriteEnthalpyRangeNote,
-                       WriteViscosityRangeNote}) {
+    for (auto write :
+         {WriteDensityRangeNote, WriteHeatCapacityRangeNote, WriteEnthalpyRangeNote, WriteViscosityRangeNote}) {
         write(0.1, 0, 0.1, -273.15);
         EXPECT_EQ(DensityLabel, DensityLabelBase);
         EXPECT_EQ(CpLabel, CpLabelBase);

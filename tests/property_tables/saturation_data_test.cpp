@@ -32,10 +32,12 @@ TEST(SaturationData, TellingRows) {
     ExpectRow(RowAt(kArgonSaturation, kArgonSaturationRows, 87.29), 87.29, 1.013, 173.0, 0.7184, 43.5, -117.7, 0.00025);
     ExpectRow(kArgonSaturation[69], 150.86, 48.98, 1.867, 1.867, -2.4, -2.4, none);
     ExpectRow(kOxygenSaturation[0], 54.35, 0.0015, 93979, 0.7762, 48.9, -189.8, none);
-    ExpectRow(RowAt(kOxygenSaturation, kOxygenSaturationRows, 90.18), 90.18, 1.013, 223.2, 0.8811, 78.9, -134.2, 0.00019);
+    ExpectRow(RowAt(kOxygenSaturation, kOxygenSaturationRows, 90.18), 90.18, 1.013, 223.2, 0.8811, 78.9, -134.2,
+              0.00019);
     ExpectRow(kOxygenSaturation[102], 154.77, 50.87, 2.46, 2.46, 38.3, 38.3, none);
     ExpectRow(kNitrogenSaturation[0], 63.15, 0.1253, 1477, 1.152, 64.1, -150.8, none);
-    ExpectRow(RowAt(kNitrogenSaturation, kNitrogenSaturationRows, 77.35), 77.35, 1.013, 216.9, 1.238, 76.8, -121.8, 0.00017);
+    ExpectRow(RowAt(kNitrogenSaturation, kNitrogenSaturationRows, 77.35), 77.35, 1.013, 216.9, 1.238, 76.8, -121.8,
+              0.00017);
     ExpectRow(kNitrogenSaturation[65], 126.25, 33.96, 3.388, 3.388, 34.7, 34.7, none);
 
     auto liquid = [](const LiquidSaturationRow& r, double T, double p, double rho, double mu) {
@@ -61,8 +63,8 @@ TEST(SaturationData, TellingRows) {
 }
 
 TEST(SaturationData, TemperatureAxes) {
-    auto check = [](const TwoSidedSaturationRow* rows, int n, double first, double second, double inserted,
-                    double last, int viscosityFirst, int viscosityLast) {
+    auto check = [](const TwoSidedSaturationRow* rows, int n, double first, double second, double inserted, double last,
+                    int viscosityFirst, int viscosityLast) {
         EXPECT_EQ(rows[0].temperature, first);
         EXPECT_EQ(rows[1].temperature, second);
         EXPECT_EQ(rows[n - 1].temperature, last);
@@ -94,9 +96,9 @@ TEST(SaturationData, TemperatureAxes) {
 }
 
 TEST(SaturationData, VapourAndLiquidColumnsAlongTheLine) {
-    for (const auto& [rows, n] : {std::pair{kArgonSaturation, kArgonSaturationRows},
-                                  std::pair{kOxygenSaturation, kOxygenSaturationRows},
-                                  std::pair{kNitrogenSaturation, kNitrogenSaturationRows}}) {
+    for (const auto& [rows, n] :
+         {std::pair{kArgonSaturation, kArgonSaturationRows}, std::pair{kOxygenSaturation, kOxygenSaturationRows},
+          std::pair{kNitrogenSaturation, kNitrogenSaturationRows}}) {
         for (int i = 0; i < n; ++i) {
             const TwoSidedSaturationRow& r = rows[i];
             EXPECT_GT(r.pressure, 0) << r.temperature;

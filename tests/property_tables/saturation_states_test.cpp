@@ -11,12 +11,12 @@
 #include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/saturation_data.h"
+#include "second_set_helpers.h"
 #include "state/medium.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
-#include "texts/report_labels.h"
-#include "second_set_helpers.h"
 #include "table_grid_helpers.h"
+#include "texts/report_labels.h"
 
 namespace tubalyx {
 namespace {
@@ -24,8 +24,7 @@ namespace {
 using test::Celsius;
 using test::Contains;
 
-using SaturationFunction = void (*)(bool, char, double&, double&, double&, double&, double&, double&,
-                                    double&, double&);
+using SaturationFunction = void (*)(bool, char, double&, double&, double&, double&, double&, double&, double&, double&);
 
 struct State {
     double t = 0, pSat = -1, density = -1, enthalpy = -1, viscosity = -1, cp = -1, cv = -1, kappa = -1;
@@ -167,8 +166,8 @@ TEST_F(SaturationStates, VapourLighterThanLiquidAlongTheLine) {
         SaturationFunction f;
         double first, last;
     };
-    for (const Medium& m : {Medium{ArgonSaturationStateT, 83.78, 150.86},
-                            Medium{OxygenSaturationStateT, 54.35, 154.77}}) {
+    for (const Medium& m :
+         {Medium{ArgonSaturationStateT, 83.78, 150.86}, Medium{OxygenSaturationStateT, 54.35, 154.77}}) {
         double previousP = 0;
         for (double T = m.first; T < m.last - 0.01; T += 0.37) {
             const State v = Evaluate(m.f, 'G', Celsius(T)), l = Evaluate(m.f, 'V', Celsius(T));

@@ -12,8 +12,6 @@ namespace tubalyx::test {
 // The ordinary English labels in the live lines and their base copies.
 inline void SetPlainLabels() { SetPropertyReportLabels('E'); }
 
-inline bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 }  // namespace tubalyx::test

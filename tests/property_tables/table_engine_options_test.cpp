@@ -81,8 +81,7 @@ TEST_F(TableEngineOptions, NoDataCornerFromItsOwnRow) {
     o.noDataRowRepair = true;  // copy: the corner takes 40
     EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(300), C(125)).value, (40 + 60 + 40 + 70) / 4.0, 1e-9);
     o.r4Scaled = true;  // scaled: 40 * 100 / 150
-    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(300), C(125)).value, (40.0 * 100 / 150 + 60 + 40 + 70) / 4.0,
-                1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(300), C(125)).value, (40.0 * 100 / 150 + 60 + 40 + 70) / 4.0, 1e-9);
     // A row without any data leaves the corner as it is.
     const double empty[9] = {10, 20, 30, X, X, X, 60, 70, 80};
     o.r4Scaled = false;

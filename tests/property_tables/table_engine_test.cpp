@@ -87,8 +87,7 @@ TEST_F(TableEngineTest, FormsMAndSTreatTheLiquidSign) {
     EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, -2, 6, 4, -8, p, T),
                 1e-9);
     o.form = Form::M;
-    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, 2, 6, 4, 8, p, T),
-                1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, 2, 6, 4, 8, p, T), 1e-9);
     o.scale = 0.001;
     EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value,
                 0.001 * Bilinear(100, 200, 250, 300, 2, 6, 4, 8, p, T), 1e-12);
@@ -120,8 +119,7 @@ TEST_F(TableEngineTest, R1ScalesTheNearestGasCornerAndKeepsTheEarlierOnATie) {
     const double p = 120, T = 260;
     // c is nearer than d; a and b get c's value scaled as an ideal-gas density.
     const double a = 2.0 * 300 / 250 * 100 / 100, b = 2.0 * 300 / 250 * 200 / 100;
-    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, a, b, 2, 3, p, T),
-                1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(v), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, a, b, 2, 3, p, T), 1e-9);
     // a and c at equal distance (same row, T midway): a, the earlier, is the source.
     const double tie[12] = {1, 3, 1, 1, -1, -1, 1, 1, 1, 1, 1, 1};
     const double b2 = 1.0 * 250 / 250 * 200 / 100, d2 = 1.0 * 250 / 300 * 200 / 100;
@@ -135,8 +133,8 @@ TEST_F(TableEngineTest, R1ScalesTheNearestGasCornerAndKeepsTheEarlierOnATie) {
                 1e-9);
     // No corner in the window: nothing is repaired.
     const double gasOnly[12] = {1, 2, 1, 1, 3, 4, 1, 1, 1, 1, 1, 1};
-    EXPECT_NEAR(InterpolateTable(Table(gasOnly), o, Pa(p), C(T)).value,
-                Bilinear(100, 200, 250, 300, 1, 3, 2, 4, p, T), 1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(gasOnly), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, 1, 3, 2, 4, p, T),
+                1e-9);
 }
 
 TEST_F(TableEngineTest, R2CopiesInItsFixedOrder) {
@@ -196,11 +194,11 @@ TEST_F(TableEngineTest, R4SearchesTowardHigherTemperature) {
     const double liq[12] = {1, 1, 1, 1, -3, -4, -5, -9, 1, 1, 1, 1};
     o.r4Scaled = false;
     o.form = Form::M;
-    EXPECT_NEAR(InterpolateTable(Table(liq), o, Pa(p), C(T)).value,
-                Bilinear(100, 200, 250, 300, 1, 9, 1, 9, p, T), 1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(liq), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, 1, 9, 1, 9, p, T),
+                1e-9);
     o.r4BackStep = true;
-    EXPECT_NEAR(InterpolateTable(Table(liq), o, Pa(p), C(T)).value,
-                Bilinear(100, 200, 250, 300, 1, 5, 1, 5, p, T), 1e-9);
+    EXPECT_NEAR(InterpolateTable(Table(liq), o, Pa(p), C(T)).value, Bilinear(100, 200, 250, 300, 1, 5, 1, 5, p, T),
+                1e-9);
     // Nothing moved: the used state is the clamped one.
     o.usedState = UsedStateRule::N1;
     r = InterpolateTable(Table(kLinear), o, Pa(p), C(T));

@@ -1,22 +1,23 @@
+#include <gtest/gtest.h>
 #include <QAction>
-#include <QCursor>
 #include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "forms/event_depth.h"
 #include "forms/screen.h"
+#include "numerics/decimal_separator.h"
 #include "qtview/input_forwarder.h"
 #include "qtview/main_window.h"
 #include "state/inputs.h"
@@ -24,11 +25,10 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_sets.h"
-#include "numerics/decimal_separator.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
-#include "ui/layout_controls.h"
 #include "ui/input_transfer.h"
+#include "ui/layout_controls.h"
 #include "ui/questionnaire.h"
 #include "ui/window_metrics.h"
 
@@ -224,7 +224,9 @@ TEST(QtView, RichEditSelectionCountsCharactersBeyondTheBasicPlane) {
     r.Clear();
     r.SetSelColor(clBlack);
     r.Add("a\xF0\x9D\x9B\xBC=b");  // mathematical italic alpha: two UTF-16 units, one character
-    r.Add("\xF0\x9F\x98\x80" "c");
+    r.Add(
+        "\xF0\x9F\x98\x80"
+        "c");
     w.SyncNow();
     auto* text = qobject_cast<QTextEdit*>(w.WidgetFor(&r));
     ASSERT_NE(text, nullptr);
@@ -244,7 +246,9 @@ TEST(QtView, RichEditSelectionCountsCharactersBeyondTheBasicPlane) {
     r.SetSelColor(clRed);
     EXPECT_EQ(r.AttributesAt(6).Color, clRed);
     EXPECT_EQ(r.AttributesAt(5).Color, clBlack);
-    EXPECT_EQ(r.Text(), "a\xF0\x9D\x9B\xBC=b\n\xF0\x9F\x98\x80" "c");
+    EXPECT_EQ(r.Text(),
+              "a\xF0\x9D\x9B\xBC=b\n\xF0\x9F\x98\x80"
+              "c");
     r.SetSelStart(0);
     r.SetSelColor(clBlack);
 }
@@ -298,10 +302,10 @@ TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
     QWidget* label = w.WidgetFor(&f.ISODIN);
     ASSERT_NE(label, nullptr);
     const QPointF inside(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, label->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(label, &press);
     QApplication::sendEvent(label, &release);
     EXPECT_EQ(clicks, 1);
@@ -439,10 +443,10 @@ TEST(QtView, OrificeQuestionnaireWidgetsStandWhereTheModelPlacesThem) {
     BuildThroatDevicePage('S', LayoutTop);
     w.SyncNow();
     ProcessEventsFor(100);
-    for (const TControl* c : {(TControl*)&f.mtrlfl, (TControl*)&f.utvfltext, (TControl*)&f.utvfl,
-                              (TControl*)&f.rordiamtextin, (TControl*)&f.Dstorkallmm, (TControl*)&f.dstorkallsort,
-                              (TControl*)&f.difftryckmaxantal, (TControl*)&f.givenrakut,
-                              (TControl*)&f.tillvunderlagtextin}) {
+    for (const TControl* c :
+         {(TControl*)&f.mtrlfl, (TControl*)&f.utvfltext, (TControl*)&f.utvfl, (TControl*)&f.rordiamtextin,
+          (TControl*)&f.Dstorkallmm, (TControl*)&f.dstorkallsort, (TControl*)&f.difftryckmaxantal,
+          (TControl*)&f.givenrakut, (TControl*)&f.tillvunderlagtextin}) {
         QWidget* widget = w.WidgetFor(c);
         ASSERT_NE(widget, nullptr) << c->Name();
         EXPECT_TRUE(widget->isVisible()) << c->Name();
@@ -493,4 +497,3 @@ TEST(QtView, ClickIntoTheReportSelectsFromThePreviousClick) {
     EXPECT_EQ(f.RichEdit1.SelLength(), 9);
     EXPECT_EQ(view->textCursor().selectedText().size(), 9);
 }
-

@@ -1,11 +1,11 @@
 // The report saved as PDF through the print path: Qt writes one page per printed page, and
 // the PDF's text holds every report line. TUBALYX_KEEP_PDF=file keeps a copy to look at.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -32,7 +32,8 @@ TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
     f.RichEdit3.Add("signed: engineer");
     std::vector<std::string> lines;
     for (int i = 1; i <= 110; ++i) {
-        lines.push_back("Line " + std::to_string(i) + " Density____________________(kg/m3)= " + std::to_string(1000 + i) + ",5");
+        lines.push_back("Line " + std::to_string(i) +
+                        " Density____________________(kg/m3)= " + std::to_string(1000 + i) + ",5");
         f.RichEdit1.Add(lines.back());
     }
     Printer().SetPageSize(4960, 7016);

@@ -1,10 +1,10 @@
 // The report view against its model: after every kind of change the document shows the
 // model's text with each character's colour, size and weight, and a run redraws only its
 // new lines. (Caret and selection: main_window_test.)
+#include <gtest/gtest.h>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
-#include <gtest/gtest.h>
 #include <string>
 
 #include "forms/rich_edit.h"
@@ -85,7 +85,12 @@ TEST(RichEditView, ShowsTheModelAfterEveryKindOfChange) {
         {"a run after that, the split line coming back flattened",
          [](TRichEdit& r, TRichEdit& a) { RunReport(r, a, 15, "third"); }, false},
         {"lines appended below", [](TRichEdit& r, TRichEdit&) { Write(r, 8, "sheet"); }, false},
-        {"cleared and rewritten", [](TRichEdit& r, TRichEdit&) { r.Clear(); Write(r, 30, "fresh"); }, false},
+        {"cleared and rewritten",
+         [](TRichEdit& r, TRichEdit&) {
+             r.Clear();
+             Write(r, 30, "fresh");
+         },
+         false},
         {"cleared", [](TRichEdit& r, TRichEdit&) { r.Clear(); }, false},
         {"written into the empty view", [](TRichEdit& r, TRichEdit&) { Write(r, 5, "again"); }, false},
         {"content replaced as a whole",

@@ -53,7 +53,8 @@ TEST_F(AlgorithmsReportTest, TooShortStraightLengthIsLeftOutOfTheBounds) {
         EXPECT_EQ(lines[1], "Errorreport includes " + FormatFixed(0.4, 2) + "% uncertainty from pipe roughness");
         EXPECT_EQ(lines[2], "Correction factor for pipe roughness__________(br)= " + FormatFixed(1.003, 5));
         EXPECT_EQ(lines[3], "Correction factor for 90 deg bendradius=1.5D.(bkr)= " + FormatFixed(1.02, 5));
-        EXPECT_EQ(LineStarting(lines, "q_rot_normal= "), "q_rot_normal= " + FormatFixed(7200, 6) + "*sqrt(dp) < 0" + sep + "5%");
+        EXPECT_EQ(LineStarting(lines, "q_rot_normal= "),
+                  "q_rot_normal= " + FormatFixed(7200, 6) + "*sqrt(dp) < 0" + sep + "5%");
         const AlgorithmUncertainties u = CombinedAlgorithmUncertainties();
         EXPECT_DOUBLE_EQ(CombinedAlgorithm1Uncertainty(), 0.5);
         EXPECT_DOUBLE_EQ(u.algorithm2, 0.4 * std::sqrt(2.0));
@@ -125,8 +126,10 @@ TEST_F(AlgorithmsReportTest, VaryingDensityBracketsAndDensityFactor) {
         const AlgorithmUncertainties u = CombinedAlgorithmUncertainties();
         EXPECT_NEAR(u.algorithm1Uncorrected, std::hypot(u.algorithm1, 50.0), 1e-9);
         const std::string c1 = FormatFixed(u.algorithm1, 2), c1d = FormatFixed(u.algorithm1Uncorrected, 2);
-        EXPECT_EQ(LineStarting(lines, "q_rot_normal= "), "q_rot_normal= " + FormatFixed(7200, 6) + "*sqrt(dp) < " + c1 + " (" + c1d + ")%");
-        EXPECT_TRUE(Has(lines, "(Where " + c1 + " is achieved with density correction factor fdens and  (" + c1d + ") = without)"));
+        EXPECT_EQ(LineStarting(lines, "q_rot_normal= "),
+                  "q_rot_normal= " + FormatFixed(7200, 6) + "*sqrt(dp) < " + c1 + " (" + c1d + ")%");
+        EXPECT_TRUE(Has(
+            lines, "(Where " + c1 + " is achieved with density correction factor fdens and  (" + c1d + ") = without)"));
         const int factor = IndexOf(lines, "4.Density correction factor fdens = ", true);
         ASSERT_GE(factor, 0) << c.unit;
         EXPECT_EQ(lines[factor + 1], "sqrt[P(kPaA)/400*293,15/(T(C)+273.15)]");
@@ -143,13 +146,15 @@ TEST_F(AlgorithmsReportTest, VaryingDensityBracketsAndDensityFactor) {
 // tenth of it (a hundredth of the dp, 250 Pa) the Reynolds law (1 + b/dp^0.375) /
 // (1 + b/dpmax^0.375) of the fitted b. No fitted b, or no dp: no line.
 TEST_F(AlgorithmsReportTest, OrificeFmatLineReproducesTheFittedLaw) {
-    const std::regex form(R"(where fmat\(q_rot_mat\)=\(1([+-]) *([0-9,]+)(E-([0-9]+))?/q_rot_mat\*\*\(3/4\)\)/ *([0-9,]+))");
+    const std::regex form(
+        R"(where fmat\(q_rot_mat\)=\(1([+-]) *([0-9,]+)(E-([0-9]+))?/q_rot_mat\*\*\(3/4\)\)/ *([0-9,]+))");
     for (const double b : {-2.0, -1e-4, 0.5, 0.0}) {
         FmatCoefficientB = b;
         const std::string line = FmatReportLine();
         std::smatch m;
         ASSERT_TRUE(std::regex_match(line, m, form)) << line;
-        const double c = (m[1] == "+" ? 1.0 : -1.0) * StrToFloatSafe(m[2]) * std::pow(10.0, m[4].matched ? -std::stoi(m[4]) : 0);
+        const double c =
+            (m[1] == "+" ? 1.0 : -1.0) * StrToFloatSafe(m[2]) * std::pow(10.0, m[4].matched ? -std::stoi(m[4]) : 0);
         auto fmat = [&](double q) { return (1.0 + c / std::pow(q, 0.75)) / StrToFloatSafe(m[5]); };
         EXPECT_NEAR(fmat(36000.0), 1.0, 2e-5) << line;
         const double law = (1.0 + b / std::pow(250.0, 0.375)) / (1.0 + b / std::pow(25000.0, 0.375));
@@ -167,7 +172,10 @@ TEST_F(AlgorithmsReportTest, ConeFmatLineIsOneAtMaximalFlow) {
     DeviceCode = "VCONE", MediumCode = "LUF", PhaseLetter = 'N', DiameterRatioBeta = 0.6;
     const std::string line = FmatReportLine();
     std::smatch m;
-    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(where fmat\(q_rot_max\)= \(1- *([0-9,]+)(E-6|E-12)?\*q_rot_max\*q_rot_max\*\( *500,000/\(P\*1\.00000\)\)\)/ *([0-9,]+))")))
+    ASSERT_TRUE(std::regex_match(
+        line, m,
+        std::regex(
+            R"(where fmat\(q_rot_max\)= \(1- *([0-9,]+)(E-6|E-12)?\*q_rot_max\*q_rot_max\*\( *500,000/\(P\*1\.00000\)\)\)/ *([0-9,]+))")))
         << line;
     const double c = StrToFloatSafe(m[1]) * (m[2] == "E-6" ? 1e-6 : m[2] == "E-12" ? 1e-12 : 1.0);
     const double y = StrToFloatSafe(m[3]);

@@ -81,8 +81,8 @@ TEST_F(CompensationTable, AirCellsAgreeWithTheReferenceEquation) {
     const struct {
         int col, row;
         double p, tK, specificVolume;
-    } corners[] = {{1, 1, 200, 300, 430.311}, {1, 10, 800, 300, 107.394},
-                   {10, 1, 200, 400, 574.310}, {10, 10, 800, 400, 143.746}};
+    } corners[] = {
+        {1, 1, 200, 300, 430.311}, {1, 10, 800, 300, 107.394}, {10, 1, 200, 400, 574.310}, {10, 10, 800, 400, 143.746}};
     for (const auto& c : corners) {
         const double ratio = (1000.0 / c.specificVolume) / rho0 * (500.0 / c.p) * (c.tK / 350.0);
         EXPECT_NEAR(Cell(c.col, c.row), ratio, 3e-4) << c.p << " kPa " << c.tK << " K";
@@ -222,12 +222,9 @@ TEST_F(CompensationTable, ReportBlockLines) {
             "Limit for biggest calculation error (%) at Densitycalculation=  " + s + "0,1",
             "Maximal real calculation error= " + FormatFixed(DensityTableErrorPercent, 4),
             "                     " + s + s + " Z0/Zn-quote as fn of Pressure/Temperature",
-            s.empty() ? "          Temp (C)->_0,00000_____100"
-                      : "             \tTemp (C)->\t0,00000\t100",
-            s.empty() ? "Pmin (kPaA)_100,0000_0,99978_0,99909"
-                      : "Pmin (kPaA)_\t100,0000\t0,99978\t0,99909",
-            s.empty() ? "Pmax (kPaA)_____1000_1,00490_0,99812"
-                      : "Pmax (kPaA)_____\t1000\t1,00490\t0,99812",
+            s.empty() ? "          Temp (C)->_0,00000_____100" : "             \tTemp (C)->\t0,00000\t100",
+            s.empty() ? "Pmin (kPaA)_100,0000_0,99978_0,99909" : "Pmin (kPaA)_\t100,0000\t0,99978\t0,99909",
+            s.empty() ? "Pmax (kPaA)_____1000_1,00490_0,99812" : "Pmax (kPaA)_____\t1000\t1,00490\t0,99812",
             f.PThelp.Caption(),
             "Example; q_pol_mat_denskomp= " + s + "7200,00*Sqrt(dp)" + s + "*fmat*fdens_mat < " + s + "0,7" + s +
                 " Uncertainty",

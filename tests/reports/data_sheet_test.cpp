@@ -14,8 +14,8 @@
 #include "reports/uncertainty/budget_support.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
-#include "state/limits.h"
 #include "state/geometry.h"
+#include "state/limits.h"
 #include "state/selections.h"
 #include "ui/form1.h"
 
@@ -40,7 +40,7 @@ TEST(DataSheet, PadTextFitsEveryFieldToItsWidth) {
         const char* text;
         const char* expected;
     } cases[] = {{14, " ", "              "}, {3, "12345", "123"}, {6, "1,5", "   1,5"},
-                 {4, "Rückseite", "Rück"}, {2, "", "  "},   {0, "abc", ""}};
+                 {4, "Rückseite", "Rück"},    {2, "", "  "},       {0, "abc", ""}};
     for (const auto& c : cases) EXPECT_EQ(PadText(c.width, c.text), c.expected) << c.width << " " << c.text;
 }
 
@@ -84,9 +84,9 @@ TEST(DataSheet, OrificeInWaterInEnglishAndGerman) {
         EXPECT_EQ(lines[kFirstNumber + 3], in);
         EXPECT_EQ(lines[kFirstNumber + 5], Number("1013,25000"));
         EXPECT_EQ(lines[kFirstNumber + 12], in);
-        EXPECT_EQ(lines[kFirstNumber + 17], Number("250,00000"));      // max dp, mbar
-        EXPECT_EQ(lines[kFirstNumber + 20], Number("61,66167"));       // bore at 20 C
-        EXPECT_EQ(lines[kUncertainty + 1], Number("0,20000"));         // the flanged orifice's extra
+        EXPECT_EQ(lines[kFirstNumber + 17], Number("250,00000"));  // max dp, mbar
+        EXPECT_EQ(lines[kFirstNumber + 20], Number("61,66167"));   // bore at 20 C
+        EXPECT_EQ(lines[kUncertainty + 1], Number("0,20000"));     // the flanged orifice's extra
         for (int i = 0; i < 6; ++i) EXPECT_EQ(lines[kUncertainty + 7 + i], in);
     }
 }
@@ -106,8 +106,8 @@ TEST(DataSheet, BlankRowsKeepTheFormsRowsAndLimitLinesTakeTheStandardsTexts) {
         for (int row : {3, 4, 6}) EXPECT_EQ(lines[kUncertainty + row], "") << row;
         EXPECT_EQ(lines[kUncertainty + 5], PadText(43, "0,00000"));
         const std::string iso = standard == 'I' ? "ISO" : "DIN";
-        EXPECT_EQ(lines.back(), "32 BETA!, acc. " + iso + ": " + PadText(10, "0,10000") + " < beta < " +
-                                    PadText(10, "0,50000"))
+        EXPECT_EQ(lines.back(),
+                  "32 BETA!, acc. " + iso + ": " + PadText(10, "0,10000") + " < beta < " + PadText(10, "0,50000"))
             << standard;
     }
 }

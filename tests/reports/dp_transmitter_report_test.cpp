@@ -58,8 +58,8 @@ TEST_F(DpTransmitterReportTest, FlowDpTable) {
     EXPECT_EQ(AttributesOf(3).Size, FittedReportSize(kStartSize, Utf8Length(lines[3])));
     EXPECT_EQ(ReportSize(), kStartSize);
 
-    for (const auto change : {+[] { MinMassFlow = 0.991 * MaxMassFlow; }, +[] { DeviceCode = "VOLYM"; },
-                              +[] { MaxDpPa = 0.0; }}) {
+    for (const auto change :
+         {+[] { MinMassFlow = 0.991 * MaxMassFlow; }, +[] { DeviceCode = "VOLYM"; }, +[] { MaxDpPa = 0.0; }}) {
         WaterOrifice();
         change();
         ClearReport();

@@ -121,7 +121,8 @@ TEST_F(FlowFunctionBlockTest, ConeMeterBlocks) {
 // small start size stays at 6 pt and comes back after the block.
 TEST_F(FlowFunctionBlockTest, LongFmatCodeLineIsWrittenAtHalfSize) {
     const std::string longFmat = kOrificeFmat + std::string(50, '0');
-    for (const auto& [fmat, size] : {std::pair{kOrificeFmat, kStartSize * 2 / 3}, std::pair{longFmat, kStartSize * 2 / 4}}) {
+    for (const auto& [fmat, size] :
+         {std::pair{kOrificeFmat, kStartSize * 2 / 3}, std::pair{longFmat, kStartSize * 2 / 4}}) {
         const auto lines = Block(fmat);
         const int at = IndexOf(lines, " fmat:=");
         EXPECT_EQ(lines.at(at).size() > 92, size == kStartSize * 2 / 4) << lines[at];
@@ -181,7 +182,8 @@ TEST_F(FlowFunctionBlockTest, BlockOfCalculatedDevicesIsStructuredText) {
             const std::string name = std::string(device) + " " + dialect;
             EXPECT_FALSE(Has(lines, "NAN") || Has(lines, "INF")) << name;
             std::vector<std::string> block;  // from the "(*" that opens it to the empty line after it
-            for (int i = IndexOf(lines, "(*", true); i >= 0 && i < static_cast<int>(lines.size()) && !lines[i].empty(); ++i)
+            for (int i = IndexOf(lines, "(*", true); i >= 0 && i < static_cast<int>(lines.size()) && !lines[i].empty();
+                 ++i)
                 block.push_back(lines[i]);
             ASSERT_GT(block.size(), 20u) << name;
             EXPECT_EQ(sttest::StructuredTextProblem(block, dialect == "Siemens"), "") << name;

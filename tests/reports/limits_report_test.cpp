@@ -10,8 +10,8 @@
 #include "flow/device_limit_checks.h"
 #include "flow/optimal_design.h"
 #include "flow/primary_device_sequence.h"
-#include "media/medium_state.h"
 #include "flow/standard_limits.h"
+#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/separator_guard.h"
@@ -37,8 +37,8 @@ protected:
         SolveFor = "DI";
         UpstreamFittingCode = "0";
         for (auto& m : DeviceLimitMessages) m = " ";
-        saved_ = {TableRangeNote, NormalFlowCoefficients.beta, AdditionalUncertaintyPercent,
-                  RequiredUpstreamLengthM, RequiredDownstreamLengthM, StraightLengthShortfallM,
+        saved_ = {TableRangeNote,          NormalFlowCoefficients.beta, AdditionalUncertaintyPercent,
+                  RequiredUpstreamLengthM, RequiredDownstreamLengthM,   StraightLengthShortfallM,
                   StraightLengthM};
         TableRangeNote = " ";
         NormalFlowCoefficients.beta = 0.0;
@@ -104,9 +104,9 @@ TEST_F(LimitsReportTest, RangeNoteAndTooLargeDpShareOneHeading) {
     bool pending = true;
     CheckStandardLimits(pending);
     EXPECT_FALSE(pending);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
-                                                 "(P OUT OF TABLE 2000 kPa!.)", "DIFFPRESSURE TO BIG",
-                                                 "MAXLIMIT (kPa)= 100,00"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "(P OUT OF TABLE 2000 kPa!.)",
+                                        "DIFFPRESSURE TO BIG", "MAXLIMIT (kPa)= 100,00"}));
 }
 
 TEST_F(LimitsReportTest, DpLimitLineInTheThreeLanguagesAndWithTab) {
@@ -150,11 +150,11 @@ TEST_F(LimitsReportTest, ThroatBetaRoughnessAndPipeLinesWithTheirLimits) {
     ReportSeparator = "\t";
     bool pending = true;
     CheckStandardLimits(pending);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "BORE TO SMALL", "MINLIMIT (mm)= \t12,500",
-                           "BETA TO BIG", "MAXLIMIT     = \t0,7500", "PIPE ROUGHNESS TO BIG",
-                           "PIPE ROUGHNESS (mm)   = \t0,2000", "MAXLIMIT (mm)= \t0,1000", "PIPE TO SMALL",
-                           "MINLIMIT (mm)= \t50,000"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "BORE TO SMALL",
+                                        "MINLIMIT (mm)= \t12,500", "BETA TO BIG", "MAXLIMIT     = \t0,7500",
+                                        "PIPE ROUGHNESS TO BIG", "PIPE ROUGHNESS (mm)   = \t0,2000",
+                                        "MAXLIMIT (mm)= \t0,1000", "PIPE TO SMALL", "MINLIMIT (mm)= \t50,000"}));
 }
 
 TEST_F(LimitsReportTest, NumbersFollowThePlatformSeparator) {
@@ -170,13 +170,12 @@ TEST_F(LimitsReportTest, NumbersFollowThePlatformSeparator) {
         ClearReport();
         bool pending = true;
         CheckStandardLimits(pending);
-        EXPECT_EQ(Lines(), (std::vector<std::string>{
-                               "NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP",
-                               OnPlatform("MAXLIMIT (kPa)= 100,00", separator), "ROUGH",
-                               OnPlatform("PIPE ROUGHNESS (mm)   = 0,0500", separator),
-                               OnPlatform("MINLIMIT (mm)= 0,0100", separator),
-                               "Required straight length for 0.5% uncertainty",
-                               OnPlatform("Upstream (m)4,4000 Downstream (m)0,7000", separator)}))
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP",
+                                                     OnPlatform("MAXLIMIT (kPa)= 100,00", separator), "ROUGH",
+                                                     OnPlatform("PIPE ROUGHNESS (mm)   = 0,0500", separator),
+                                                     OnPlatform("MINLIMIT (mm)= 0,0100", separator),
+                                                     "Required straight length for 0.5% uncertainty",
+                                                     OnPlatform("Upstream (m)4,4000 Downstream (m)0,7000", separator)}))
             << separator;
     }
 }
@@ -190,8 +189,8 @@ TEST_F(LimitsReportTest, LimitsEqualToTheValueAddNoLimitLine) {
     NormalFlowCoefficients.beta = 0.75;
     bool pending = true;
     CheckStandardLimits(pending);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP", "BETA",
-                                                 "PIPE"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS", "DP", "BETA", "PIPE"}));
 }
 
 TEST_F(LimitsReportTest, PipeAboveItsLimitAndSmoothPipeInSwedish) {
@@ -243,8 +242,7 @@ TEST_F(LimitsReportTest, ConeMeterPrintsItsCalibratedLimitsAndNoThroatBlock) {
     bool pending = true;
     CheckStandardLimits(pending);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS", "RE<",
-                                                 "REYNOLDS NUMBER AT MINFLOW    =  12732",
-                                                 "MINLIMIT     =  10000"}));
+                                                 "REYNOLDS NUMBER AT MINFLOW    =  12732", "MINLIMIT     =  10000"}));
 }
 
 TEST_F(LimitsReportTest, ConeMeterPrintsItsOwnMinimumNotTheRaisedCheckBound) {
@@ -267,8 +265,7 @@ TEST_F(LimitsReportTest, ConeMeterPrintsItsOwnMinimumNotTheRaisedCheckBound) {
     CheckStandardLimits(pending);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
                                                  "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
-                                                 "REYNOLDS NUMBER AT MAXFLOW    = 1,2732E5",
-                                                 "MAXLIMIT     =  99000"}));
+                                                 "REYNOLDS NUMBER AT MAXFLOW    = 1,2732E5", "MAXLIMIT     =  99000"}));
 }
 
 TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
@@ -281,9 +278,9 @@ TEST_F(LimitsReportTest, VolumeMeterKeepsOnlyTheReynoldsBlockAtMaxFlow) {
     UpstreamFittingCode = "1";
     bool pending = true;
     CheckStandardLimits(pending);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN", "RE<",
-                                                 "Reynoldszahl bei Durchflussendwert= 1,2732E5",
-                                                 "Mingrenze    =  10000"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{"ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN", "RE<",
+                                        "Reynoldszahl bei Durchflussendwert= 1,2732E5", "Mingrenze    =  10000"}));
 }
 
 TEST_F(LimitsReportTest, StraightLengthLinesForTheThreeLettersOnly) {

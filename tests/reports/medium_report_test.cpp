@@ -204,9 +204,12 @@ TEST_F(MediumReport, StateLinesByMediumAndPhaseLetter) {
         char phase;
         std::vector<std::string> starts;  // the beginnings of every line, in order
     } cases[] = {
-        {"H2", "Strypf", 'V', {p, d, v}},     {"N2", "Strypf", 'G', {p, d, v, k}},
-        {"N2", "Strypf", 'H', {t, d, v, k}},  {"O3", "Strypf", 'N', {co2, d, v, k}},
-        {"MNG", "Strypf", 'N', {t, d, v, k}}, {"XYZ", "Termo", 'N', {}},
+        {"H2", "Strypf", 'V', {p, d, v}},
+        {"N2", "Strypf", 'G', {p, d, v, k}},
+        {"N2", "Strypf", 'H', {t, d, v, k}},
+        {"O3", "Strypf", 'N', {co2, d, v, k}},
+        {"MNG", "Strypf", 'N', {t, d, v, k}},
+        {"XYZ", "Termo", 'N', {}},
         {"H2", "Termo", 'V', {p, d, v, SpecificVolumeLabel, KinematicViscosityLabel}},
     };
     for (const auto& c : cases) {
@@ -233,8 +236,10 @@ TEST_F(MediumReport, RangeNoteAndTheClosingLinesOfTheBigReports) {
     const struct {
         const char *function, *device, *subtype;
         bool throat;
-    } devices[] = {{"Strypf", "S", "", true}, {"Strypf", "VOLYM", "", false},
-                   {"Ventil", "S", "VE", false}, {"Ventil", "S", "RO", true}};
+    } devices[] = {{"Strypf", "S", "", true},
+                   {"Strypf", "VOLYM", "", false},
+                   {"Ventil", "S", "VE", false},
+                   {"Ventil", "S", "RO", true}};
     for (const auto& c : devices) {
         CalcFunction = c.function, DeviceCode = c.device, ValveSubtype = c.subtype;
         EXPECT_EQ(Block().back(), PipeTemperatureFactorLabel + "1,0020") << c.function << c.subtype;

@@ -85,8 +85,8 @@ TEST_F(PressureLossReportTest, MainReportOfAStraightLiquidLineOnBothSeparators) 
             "Pressurereduction___________________________(mbar)= " + FormatFixed(0.01 * drop, 5),
             "Pressurereduction_____________(% of inletpressure)= " + FormatFixed(100 * drop / 5e5, 5),
             "Pressureloss (irreversible)__________________(kPa)= " + FormatFixed(0.001 * drop, 5),
-            "Outletpress. (BarA)=" + FormatFixed(1e-5 * outlet, 5) + "__________________(kPaA)= " +
-                FormatFixed(0.001 * outlet, 5),
+            "Outletpress. (BarA)=" + FormatFixed(1e-5 * outlet, 5) +
+                "__________________(kPaA)= " + FormatFixed(0.001 * outlet, 5),
             // A liquid of given properties keeps its temperature: no outlet temperature.
             "Outlet Flowspeed in tube (at maxflow)________(m/s)= " + FormatFixed(10 / 998.2 / 0.00785398, 5),
             "________________PHYSICS REPORT (AT TUBE INLET)_____________",

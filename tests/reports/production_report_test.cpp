@@ -43,9 +43,7 @@ protected:
         font.Size = 10;
         ReportWindow().SetFont(font);
     }
-    void TearDown() override {
-        PipeDiameterColdMm = savedPipeColdMm_;
-    }
+    void TearDown() override { PipeDiameterColdMm = savedPipeColdMm_; }
     static void SetLanguage(char letter) {
         LanguageLetter = letter;
         ApplyLanguage(letter);
@@ -78,21 +76,20 @@ TEST_F(ProductionReportTest, NoFlagOrNoDimensionsMeansNoLineAtAll) {
 TEST_F(ProductionReportTest, ClassicalVenturiBodyInEnglish) {
     WriteDeviceDimensionReport();
     // Lc = cot(10.5 deg) * 50 = 269.78, Ld = cot(7.5 deg) * 50 = 379.78, total 949.5643 + 0.0005
-    EXPECT_EQ(Lines(), (std::vector<std::string>{
-                           "             PRODUCTION REPORT",
-                           "Length entrance cylinder A_________________(mm)= 200,00",
-                           "Diameter entrance cylinder A_______________(mm)= 200,00",
-                           "Pressure tapping entrance cylinder position(mm)= 100,00",
-                           "Pressure tappings diameter_________________(mm)=   4-10",
-                           "Conical convergent angle/2____________(degrees)=   10.5",
-                           "Conical convergent length__________________(mm)= 269,78",
-                           "Cylindrical throat length__________________(mm)= 100,00",
-                           "Cylindrical throat diameter________________(mm)= 100,00",
-                           "Press. tapping cylindrical throat position_(mm)= 50,001",
-                           "Conical divergent/2___________________(degrees)=    7.5",
-                           "Conical divergent length___________________(mm)= 379,79",
-                           "Total length_______________________________(mm)= 949,56",
-                           "(See ISO 5167, 1980 figure 7, page 27) "}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"             PRODUCTION REPORT",
+                                                 "Length entrance cylinder A_________________(mm)= 200,00",
+                                                 "Diameter entrance cylinder A_______________(mm)= 200,00",
+                                                 "Pressure tapping entrance cylinder position(mm)= 100,00",
+                                                 "Pressure tappings diameter_________________(mm)=   4-10",
+                                                 "Conical convergent angle/2____________(degrees)=   10.5",
+                                                 "Conical convergent length__________________(mm)= 269,78",
+                                                 "Cylindrical throat length__________________(mm)= 100,00",
+                                                 "Cylindrical throat diameter________________(mm)= 100,00",
+                                                 "Press. tapping cylindrical throat position_(mm)= 50,001",
+                                                 "Conical divergent/2___________________(degrees)=    7.5",
+                                                 "Conical divergent length___________________(mm)= 379,79",
+                                                 "Total length_______________________________(mm)= 949,56",
+                                                 "(See ISO 5167, 1980 figure 7, page 27) "}));
 }
 
 TEST_F(ProductionReportTest, HeadingIsBlackAndThreePointsLarger) {

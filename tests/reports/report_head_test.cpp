@@ -39,6 +39,7 @@ protected:
 };
 
 TEST_F(ReportHeadTest, TitlesByFunctionDeviceAndStandard) {
+    // clang-format off
     const struct {
         const char *function, *device;
         char standard;
@@ -60,6 +61,7 @@ TEST_F(ReportHeadTest, TitlesByFunctionDeviceAndStandard) {
         {"Flow", "S", '3', "", 'S', {"DATORBERÄKNING AV FLÖDE"}},
         {"Sorter", "S", '3', "", 'E', {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         CalcFunction = c.function;
         DeviceCode = c.device;
@@ -81,7 +83,8 @@ TEST_F(ReportHeadTest, PageHeaderOnlyInSwedishAndOnlyWhenGiven) {
     EXPECT_EQ(HeadLines().size(), 2u);
     Form1().RichEdit2.Add("Kraftverket Väst, mätning 7");
     Form1().RichEdit2.Add("second line is not printed");
-    EXPECT_EQ(HeadLines(), (std::vector<std::string>{"Datum: 2026-12-09 /Tid: 04:01:11", "Kraftverket Väst, mätning 7", ""}));
+    EXPECT_EQ(HeadLines(),
+              (std::vector<std::string>{"Datum: 2026-12-09 /Tid: 04:01:11", "Kraftverket Väst, mätning 7", ""}));
     for (char letter : {'E', 'D'}) {
         LanguageLetter = letter;
         EXPECT_EQ(HeadLines().size(), 2u) << letter;

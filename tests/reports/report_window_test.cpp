@@ -164,8 +164,10 @@ TEST_F(ReportWindowTest, LabelLongerThanItsColumnIsKeptWhole) {
 TEST_F(ReportWindowTest, CopyOfALongHistoryStaysFastAndExact) {
     // Many earlier reports accumulate in a session; the copy must stay linear.
     for (int i = 0; i < 20000; ++i) {
-        if (i % 100 == 0) AppendRedLine("NOTE! " + std::to_string(i));
-        else AppendReportLine("Line_________= " + std::to_string(i));
+        if (i % 100 == 0)
+            AppendRedLine("NOTE! " + std::to_string(i));
+        else
+            AppendReportLine("Line_________= " + std::to_string(i));
     }
     CopyReportAside();
     EXPECT_EQ(Form1().RichEdit5.Content(), ReportWindow().Content());

@@ -55,6 +55,7 @@ protected:
 TEST_F(RestrictionReportTest, WaterValveOpenAndChoked) {
     ValveKv = 10.009024;
     WriteRestrictionReport('S', 0);
+    // clang-format off
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Flow factor Kv__________________________________()= 10,009",
                                                  "Flow factor Cv__________________________________()= 11,560",
                                                  "  NON CRITICAL FLOW",
@@ -65,6 +66,7 @@ TEST_F(RestrictionReportTest, WaterValveOpenAndChoked) {
                                                  // The medium block: the state of water at the valve.
                                                  "Density____________________________________(kg/m3)= 1000,0",
                                                  "Dynamic viscosity________________________(Pas*E-6)= 1000,0"}));
+    // clang-format on
     // Choked, in German on a point platform, with a range note.
     const SeparatorGuard point('.');
     ValveKv = 35.2069;
@@ -87,6 +89,7 @@ TEST_F(RestrictionReportTest, RestrictionBoreAndWhereItTurnsCritical) {
     CriticalInletPressureBar = 18.5321;
     RestrictionFL = 0.975877;
     WriteRestrictionReport('S', 0);
+    // clang-format off
     EXPECT_EQ(Lines(), (std::vector<std::string>{"Restriction Kv__________________________________()= 10,006",
                                                  "Restriction Cv__________________________________()= 11,557",
                                                  ThroatDiameterLabel + "20,182",
@@ -99,6 +102,7 @@ TEST_F(RestrictionReportTest, RestrictionBoreAndWhereItTurnsCritical) {
                                                  "fl for restriction______________________________()= 0,9759",
                                                  "Density____________________________________(kg/m3)= 1000,0",
                                                  "Dynamic viscosity________________________(Pas*E-6)= 1000,0"}));
+    // clang-format on
 }
 
 TEST_F(RestrictionReportTest, CriticalLinesInTheThreeLanguages) {

@@ -58,9 +58,7 @@ protected:
         LanguageLetter = letter;
         ApplyLanguage(letter);
     }
-    static void Size(ReportSizeKind size) {
-        Form1().litenstor.SetCaption(ReportSizeCaption(size, LanguageLetter));
-    }
+    static void Size(ReportSizeKind size) { Form1().litenstor.SetCaption(ReportSizeCaption(size, LanguageLetter)); }
     static std::vector<std::string> Write(ReportSizeKind size) {
         Size(size);
         ClearReport();
@@ -159,20 +157,19 @@ TEST_F(ResultReportTest, OrificeBoreReportEndToEnd) {
     EXPECT_NE(q.find("*sqrt(dp/25,000)"), std::string::npos) << q;
 
     double bore = 0;
-    ThroatDiameterFromFlow("VAT", "S", "R", "3", OperatingPressure, 100000 / 3600.0, 25000,
-                           PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
-                           InletEdgeFactor * RoughnessFactor * BendFactor, bore);
-    const double cold = bore / ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB,
-                                                       OperatingTemperature);
+    ThroatDiameterFromFlow("VAT", "S", "R", "3", OperatingPressure, 100000 / 3600.0, 25000, PipeDiameter, FlowDensity,
+                           DynamicViscosityPas, KappaOperating, InletEdgeFactor * RoughnessFactor * BendFactor, bore);
+    const double cold =
+        bore / ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     EXPECT_EQ(LineStarting(lines, "Throat diameter"),
               "Throat diameter d cold (=20 C)________________(mm)= " + F5(cold * 1000));
-    for (const char* part : {"                  MOUNTING IN TUBE", "                   FLOWREPORT",
-                             "Adjusted maxflow for square root function_________= ",
-                             "Pressureloss at maxflow (not=diff.pressure)__(kPa)= ",
-                             "Power loss at maxflow", "Minflowlimit of the standard",
-                             "                   PHYSICS REPORT", "                   STANDARD REPORT",
-                             "Epsilon (at maxflow)______________________________= 1,0000",
-                             "Beta (d/D) at operating conditions________________= "})
+    for (const char* part :
+         {"                  MOUNTING IN TUBE", "                   FLOWREPORT",
+          "Adjusted maxflow for square root function_________= ",
+          "Pressureloss at maxflow (not=diff.pressure)__(kPa)= ", "Power loss at maxflow",
+          "Minflowlimit of the standard", "                   PHYSICS REPORT", "                   STANDARD REPORT",
+          "Epsilon (at maxflow)______________________________= 1,0000",
+          "Beta (d/D) at operating conditions________________= "})
         EXPECT_TRUE(Has(lines, part)) << part;
     EXPECT_FALSE(Has(lines, "NAN") || Has(lines, "INF"));
 }
@@ -217,6 +214,7 @@ TEST_F(ResultReportTest, SmallDpResultOfAnOrifice) {
 TEST_F(ResultReportTest, ShortFlowResultUnits) {
     TypicalState("S", "R", "FL");
     Size(ReportSizeKind::Small);
+    // clang-format off
     const struct {
         const char* name;
         double kgPerHour, density, dpRatio;
@@ -238,6 +236,7 @@ TEST_F(ResultReportTest, ShortFlowResultUnits) {
          {"Flow_______(ton/h)= 5,0000", "Adj.Flow___(ton/h)= 5,0000",
           "Flow_______(kg/h)= 2,0000 Adj.Flow___(kg/h)= 2,0000"}},
     };
+    // clang-format on
     for (char sep : {',', '.'}) {
         SeparatorGuard guard(sep);
         for (const auto& c : cases) {
@@ -288,8 +287,7 @@ TEST_F(ResultReportTest, VolumeMeterAndHumidGasFlowLines) {
     DryGasDensity = 900;
     ClearReport();
     WriteShortFlowResult();
-    EXPECT_EQ(ReportLineText(ReportLineCount() - 1),
-              "Flow________(m3/h)= 0,9000 Flow________(m3/h)= 0,8000");
+    EXPECT_EQ(ReportLineText(ReportLineCount() - 1), "Flow________(m3/h)= 0,9000 Flow________(m3/h)= 0,8000");
 }
 
 TEST_F(ResultReportTest, OptimalDeviceResult) {
@@ -332,8 +330,8 @@ TEST_F(ResultReportTest, BigReportByDevice) {
     TypicalState("VOLYM", "", "FL");
     auto lines = Write(ReportSizeKind::Big);
     EXPECT_EQ(lines[0], "                  MAIN RESULT");
-    for (const char* absent : {"Simpliest", "MOUNTING", "SOME FLOWCALC", "Epsilon", "Beta",
-                               "STANDARD REPORT", "McCrometer"})
+    for (const char* absent :
+         {"Simpliest", "MOUNTING", "SOME FLOWCALC", "Epsilon", "Beta", "STANDARD REPORT", "McCrometer"})
         EXPECT_FALSE(Has(lines, absent)) << absent;
     EXPECT_TRUE(Has(lines, "FLOWREPORT") && Has(lines, "PHYSICS REPORT"));
     EXPECT_TRUE(Has(lines, "Correction factor for Reynolds number_____________= "));
@@ -371,11 +369,11 @@ TEST_F(ResultReportTest, MiniReportOfABore) {
     EXPECT_FALSE(Has(lines, "MAIN RESULT"));
     const std::string maxFlow = "Maximal flow______________________________________= " + F5(36000);
     EXPECT_TRUE(Has(lines, maxFlow + " Nm3/h"));
-    for (const char* present : {"Pressureloss at maxflow", "Pressureloss at minflow",
-                                "Flow speed in tube", "Beta (d/D)"})
+    for (const char* present :
+         {"Pressureloss at maxflow", "Pressureloss at minflow", "Flow speed in tube", "Beta (d/D)"})
         EXPECT_TRUE(Has(lines, present)) << present;
-    for (const char* absent : {"Epsilon", "Alfa", "C (at normal flow)", "Area ratio", "Radius r",
-                               "flowlimit of the standard"})
+    for (const char* absent :
+         {"Epsilon", "Alfa", "C (at normal flow)", "Area ratio", "Radius r", "flowlimit of the standard"})
         EXPECT_FALSE(Has(lines, absent)) << absent;
 
     Form1().maxflowsort.SetText("ton/h");
@@ -442,7 +440,9 @@ TEST_F(ResultReportTest, HeadingsAndFittedSizes) {
                 EXPECT_EQ(size, std::max(6, start * 58 / 72)) << l;
                 EXPECT_EQ(ReportAttributesAt(e, LineStartPosition(e, i + 1)).Size, start);
             }
-            if (l.rfind("Anm:", 0) == 0) { EXPECT_EQ(size, std::max(6, start * 58 / 70)) << l; }
+            if (l.rfind("Anm:", 0) == 0) {
+                EXPECT_EQ(size, std::max(6, start * 58 / 70)) << l;
+            }
         }
     }
 }
@@ -450,9 +450,8 @@ TEST_F(ResultReportTest, HeadingsAndFittedSizes) {
 // Every device, solved quantity, report size and language, from a plausible and from an
 // all-zero state: no line carries NaN or INF, and the flow-block lines are cleared.
 TEST_F(ResultReportTest, NoNonFiniteNumberAnywhere) {
-    const char* devices[][2] = {{"S", "R"}, {"S", "F"}, {"S", "D"}, {"D", ""}, {"DL", ""},
-                                {"KV", ""}, {"SM", ""}, {"VK", ""}, {"V", "BG"}, {"VCONE", ""},
-                                {"VCONEWAFER", ""}, {"VOLYM", ""}};
+    const char* devices[][2] = {{"S", "R"}, {"S", "F"}, {"S", "D"},  {"D", ""},     {"DL", ""},         {"KV", ""},
+                                {"SM", ""}, {"VK", ""}, {"V", "BG"}, {"VCONE", ""}, {"VCONEWAFER", ""}, {"VOLYM", ""}};
     int reports = 0;
     for (bool zero : {false, true})
         for (const auto& d : devices)
@@ -474,8 +473,8 @@ TEST_F(ResultReportTest, NoNonFiniteNumberAnywhere) {
                         FlowBlockLines[3].abb = "left over";
                         const auto lines = Write(size);
                         ++reports;
-                        const std::string name = std::string(d[0]) + " " + solve + " " + language +
-                                                 (zero ? " zero state" : "");
+                        const std::string name =
+                            std::string(d[0]) + " " + solve + " " + language + (zero ? " zero state" : "");
                         EXPECT_FALSE(lines.empty()) << name;
                         EXPECT_FALSE(Has(lines, "NAN") || Has(lines, "INF")) << name;
                         // Cleared by every report, filled again only by the big one.

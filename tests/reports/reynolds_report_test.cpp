@@ -219,8 +219,10 @@ TEST_F(FlowSpeedLinesTest, CriticalShareOfTheOrificeFromItsChokingDrop) {
     const double area = std::numbers::pi * 0.05 * 0.05 / 4;
     for (double c : {0.59, 0.62}) {
         const double flow = c * VelocityOfApproachFactor * area * std::sqrt(2 * 1000 * dpPa);
-        if (c < 0.6) EXPECT_GT(percent, 100 * flow / 10);
-        else EXPECT_LT(percent, 100 * flow / 10 * 1.01);
+        if (c < 0.6)
+            EXPECT_GT(percent, 100 * flow / 10);
+        else
+            EXPECT_LT(percent, 100 * flow / 10 * 1.01);
     }
 }
 
@@ -306,7 +308,8 @@ TEST_F(FlowSpeedLinesTest, CriticalFlowShareOpeningsAndTheValveSubtypeKept) {
     // FL, and the orifice is choked at the design point.
     ClearReport();
     WriteFlowSpeedLines(1e5, 1000, 0.1);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{Lines().front(), "(KRITISCHES DURCHFLUSS= \t 100\t % von Durchflussendwert)"}));
+    EXPECT_EQ(Lines(),
+              (std::vector<std::string>{Lines().front(), "(KRITISCHES DURCHFLUSS= \t 100\t % von Durchflussendwert)"}));
     // An error in the step leaves the line out and the subtype as it was.
     PipeDiameter = 0;
     ClearReport();

@@ -142,12 +142,15 @@ TEST_F(StraightLengthReportTest, Orifice2003RowsWithoutHalfValueShowBlanks) {
     EXPECT_EQ(lines[IndexOf("FittingOneBendB")], PadRight("FittingOneBendB", 57, ' ') + " 0,60.......... 0,30");
     // The large vessel stands between the globe valve and the abrupt reduction.
     EXPECT_EQ(IndexOf("Open large vessel"), IndexOf("FittingGlobeValveB") + 1);
-    EXPECT_EQ(lines[IndexOf("Open large vessel")], PadRight("Open large vessel", 45, ' ') + std::string(12, ' ') + " 3,00");
-    EXPECT_EQ(lines[IndexOf("FittingAllDownstreamB")], PadRight("FittingAllDownstreamB", 57, ' ') + " 0,40.......... 0,20");
+    EXPECT_EQ(lines[IndexOf("Open large vessel")],
+              PadRight("Open large vessel", 45, ' ') + std::string(12, ' ') + " 3,00");
+    EXPECT_EQ(lines[IndexOf("FittingAllDownstreamB")],
+              PadRight("FittingAllDownstreamB", 57, ' ') + " 0,40.......... 0,20");
     ClearReport();
     LanguageLetter = 'S';
     PrintStraightLengthTableA('2');
-    EXPECT_EQ(ReportLineText(IndexOf("Open large vessel")), PadRight("Open large vessel", 45, ' ') + std::string(6, ' ') + " 3,00");
+    EXPECT_EQ(ReportLineText(IndexOf("Open large vessel")),
+              PadRight("Open large vessel", 45, ' ') + std::string(6, ' ') + " 3,00");
 }
 
 TEST_F(StraightLengthReportTest, SegmentTablePrintsReducerBeforeExpander) {

@@ -34,8 +34,8 @@ TEST(ThermometerTappings, DAndD2TappingsAndOtherDevicesSeeTheLineState) {
     for (const char* device : {"S", "V", "D", "VCONE"}) {
         AirDuty(device, "D");
         SetTappingState(kLine);
-        const double loss = PermanentPressureLoss(device, "3", 0.2, 1.9e-5, 3.0, 20000.0, 0.5, 0.605,
-                                                  VelocityOfApproachFactor);
+        const double loss =
+            PermanentPressureLoss(device, "3", 0.2, 1.9e-5, 3.0, 20000.0, 0.5, 0.605, VelocityOfApproachFactor);
         EXPECT_GT(loss, 0.0) << device;
         EXPECT_DOUBLE_EQ(UpstreamTappingPressure, 6e5 - kLineLoss) << device;
         EXPECT_DOUBLE_EQ(DownstreamTappingPressure, 6e5 + loss + kLineLoss) << device;
@@ -62,7 +62,8 @@ TEST(ThermometerTappings, CornerAndFlangeTappingsMoveByTheCoefficientChange) {
         EXPECT_NEAR(UpstreamTappingPressure - up, c.shift, 0.01) << c.variant;
         EXPECT_NEAR(DownstreamTappingPressure - down, c.shift, 0.01) << c.variant;
         EXPECT_NEAR(UpstreamTappingTemperature, upT + 0.2e-5 * (UpstreamTappingPressure - up), 1e-12) << c.variant;
-        EXPECT_NEAR(DownstreamTappingTemperature, downT + 0.2e-5 * (DownstreamTappingPressure - down), 1e-12) << c.variant;
+        EXPECT_NEAR(DownstreamTappingTemperature, downT + 0.2e-5 * (DownstreamTappingPressure - down), 1e-12)
+            << c.variant;
     }
     UpstreamTappingPressure = 1.0;
     DeviceVariantCode = "X";  // another variant sets nothing
@@ -74,7 +75,7 @@ TEST(ThermometerTappings, LengthVelocityAndWhenTheStepApplies) {
     SeparatorGuard comma(',');
     AirDuty("S", "R");
     Form1().givenrakin.SetText("3,5");
-    EXPECT_DOUBLE_EQ(ThermometerLength(9.0), 3.5 - 0.2);  // corner tappings: one D less
+    EXPECT_DOUBLE_EQ(ThermometerLength(9.0), 3.5 - 0.2);                  // corner tappings: one D less
     EXPECT_NEAR(PocketFlowVelocity() * 6.7 * 0.2 / 1.9e-5, 1.0e6, 1e-6);  // Re = rho v D / mu
     Form1().bestyckningtext.SetCaption("9. Termometerficka < 3% av rördiameter");
     EXPECT_TRUE(ThermometerStepApplies());

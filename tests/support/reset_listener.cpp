@@ -12,8 +12,7 @@ class ResetStateBeforeEachTest : public testing::EmptyTestEventListener {
     // The brief output does not name the seed; a failing order must be reproducible.
     void OnTestIterationStart(const testing::UnitTest& unit, int) override {
         if (GTEST_FLAG_GET(shuffle))
-            std::printf("Shuffled: rerun this order with --gtest_shuffle --gtest_random_seed=%d\n",
-                        unit.random_seed());
+            std::printf("Shuffled: rerun this order with --gtest_shuffle --gtest_random_seed=%d\n", unit.random_seed());
     }
     // Called before the fixture is constructed, so a fixture's set-up builds on the known state.
     void OnTestStart(const testing::TestInfo&) override { tubalyx::ResetCalculationState(); }

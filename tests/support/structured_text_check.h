@@ -16,7 +16,8 @@ namespace tubalyx::sttest {
 inline bool Keyword(const std::string& code, const char* word) {
     const std::string w = word;
     if (code.compare(0, w.size(), w) != 0) return false;
-    return code.size() == w.size() || !(std::isalnum(static_cast<unsigned char>(code[w.size()])) || code[w.size()] == '_');
+    return code.size() == w.size() ||
+           !(std::isalnum(static_cast<unsigned char>(code[w.size()])) || code[w.size()] == '_');
 }
 
 // The first problem found, with its line number (from 1), or "" when the text is sound.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "numerics/text_utils.h"
+#include "selection_reset.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -11,7 +12,6 @@
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "selection_reset.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -56,8 +56,7 @@ TEST(CaptionTables, FirstLastAndMiddleEntriesOfEachTable) {
     EXPECT_STREQ(FindEntry("Hldiameter1", CaptionCondition::Cone)->text.de, "V-Konus durchmesser");
     EXPECT_STREQ(FindEntry("Hldiameter1", CaptionCondition::Plain)->text.sv, "Håldiameter");
     // Roughness menu: the Swedish second row keeps its longer underscore run.
-    EXPECT_STREQ(FindEntry("r2")->text.sv,
-                 "Plast,glas,mässing,koppar_____________Slät, utan avlagringar_______<0,03");
+    EXPECT_STREQ(FindEntry("r2")->text.sv, "Plast,glas,mässing,koppar_____________Slät, utan avlagringar_______<0,03");
     EXPECT_STREQ(FindEntry("r9")->text.de, "Gusseisen_________________________Verrostet____________________1,0-2,0");
     // Humidity and fitting menus.
     EXPECT_STREQ(FindEntry("daggpkt")->text.en, "Dew Temp");
@@ -120,10 +119,18 @@ TEST(CaptionTables, NoTextEmptyExceptTheValveBlanks) {
 
 TEST(CaptionTables, ResultLabelsPutTheEqualsSignInTheirColumn) {
     // Result and medium-state labels: 52 characters; construction lines 49; nozzle profile 60.
-    const std::set<std::string> nozzle = {"NozzleR1LengthLabel", "NozzleR1XLabel", "NozzleR1ZLabel",
-        "NozzleR2LengthLabel", "NozzleR2XLabel", "NozzleR2ZLabel", "NozzleRecessDiameterLabel",
-        "NozzleRecessDepthLabel", "NozzleEMinLengthLabel", "NozzleEMaxLengthLabel",
-        "NozzleDivergentLengthLabel", "NozzleTotalLengthLabel"};
+    const std::set<std::string> nozzle = {"NozzleR1LengthLabel",
+                                          "NozzleR1XLabel",
+                                          "NozzleR1ZLabel",
+                                          "NozzleR2LengthLabel",
+                                          "NozzleR2XLabel",
+                                          "NozzleR2ZLabel",
+                                          "NozzleRecessDiameterLabel",
+                                          "NozzleRecessDepthLabel",
+                                          "NozzleEMinLengthLabel",
+                                          "NozzleEMaxLengthLabel",
+                                          "NozzleDivergentLengthLabel",
+                                          "NozzleTotalLengthLabel"};
     int labels = 0;
     for (const auto& e : ReportLabelTable) {
         const std::string name = e.name;
@@ -132,9 +139,12 @@ TEST(CaptionTables, ResultLabelsPutTheEqualsSignInTheirColumn) {
             if (s.size() < 2 || s.substr(s.size() - 2) != "= ") continue;
             ++labels;
             const int n = Utf8Length(s);
-            if (nozzle.count(name)) EXPECT_EQ(n, 60) << s;
-            else if (name == "AverageUncertaintyLabel") EXPECT_TRUE(n == 55 || n == 60) << s;
-            else EXPECT_TRUE(n == 52 || n == 49) << name << ": " << s << " " << n;
+            if (nozzle.count(name))
+                EXPECT_EQ(n, 60) << s;
+            else if (name == "AverageUncertaintyLabel")
+                EXPECT_TRUE(n == 55 || n == 60) << s;
+            else
+                EXPECT_TRUE(n == 52 || n == 49) << name << ": " << s << " " << n;
         }
     }
     EXPECT_GT(labels, 250);
@@ -199,10 +209,13 @@ std::string Snapshot() {
         all += '\n';
     }
     for (const auto& e : ReportLabelTable) all += *e.label + '\n';
-    for (const char* n : {"mtrlfl", "mtrlror", "bestyckningtext", "maxflowtext", "Differenstryck", "temptext",
-                          "abstrycktext", "bermetoderrtextin", "tillvunderlagtextin", "rorlitentextin",
-                          "Graftext", "visktextin", "Strypbertyp", "strypsort", "dkallmmtext", "Ventildiamtext",
-                          "Indata1", "Sidhuvudfot1", "bestyck3", "relabsfukt", "adiabat"})
+    for (const char* n : {"mtrlfl",         "mtrlror",           "bestyckningtext",
+                          "maxflowtext",    "Differenstryck",    "temptext",
+                          "abstrycktext",   "bermetoderrtextin", "tillvunderlagtextin",
+                          "rorlitentextin", "Graftext",          "visktextin",
+                          "Strypbertyp",    "strypsort",         "dkallmmtext",
+                          "Ventildiamtext", "Indata1",           "Sidhuvudfot1",
+                          "bestyck3",       "relabsfukt",        "adiabat"})
         all += ControlText(n) + '\n';
     return all;
 }
@@ -291,8 +304,8 @@ TEST(CaptionSets, StraightLengthHeadingsFollowStandardAndDevice) {
     StandardLetter = '3';
     ApplyLanguage('E');
     EXPECT_EQ(StraightLengthErrorHeading, std::string(46, ' ') + "ADDITIONAL ERROR");
-    EXPECT_EQ(StraightLengthMeasuredLine, "(Measured from upstream pressure tapping)" + std::string(5, ' ') +
-                                              "0%" + std::string(13, ' ') + "0,5%");
+    EXPECT_EQ(StraightLengthMeasuredLine,
+              "(Measured from upstream pressure tapping)" + std::string(5, ' ') + "0%" + std::string(13, ' ') + "0,5%");
     ResetState();
 }
 
@@ -306,8 +319,8 @@ TEST(CaptionSets, ReportSeparatorJoinsAtTheNextApplication) {
     EXPECT_EQ(MaxAngleLine, "Max vinkel rör/primärelement______________________= \t1\tGRAD");
     DeviceCode = "S";
     ApplyLanguage('D');
-    EXPECT_EQ(StraightLengthMeasuredLine, "(Von Plus-Druckentnahme gemessen)" + std::string(25, ' ') +
-                                              "\t0\t%" + std::string(13, ' ') + "\t0,5\t%");
+    EXPECT_EQ(StraightLengthMeasuredLine, "(Von Plus-Druckentnahme gemessen)" + std::string(25, ' ') + "\t0\t%" +
+                                              std::string(13, ' ') + "\t0,5\t%");
     ResetState();
 }
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "media/reference_density.h"
+#include "numerics/text_utils.h"
 #include "state/composition.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 #include "texts/report_labels.h"
-#include "numerics/text_utils.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

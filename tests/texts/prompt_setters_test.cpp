@@ -4,6 +4,7 @@
 #include <string>
 
 #include "numerics/text_utils.h"
+#include "selection_reset.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
 #include "state/selections.h"
@@ -12,7 +13,6 @@
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "selection_reset.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -240,7 +240,8 @@ TEST_F(PromptSetters, MaterialLabelsAppendTheChosenItem) {
     EXPECT_EQ(f.mtrlfl.Caption(), "Material throat =Ferritic steel                     ");
     EXPECT_EQ(f.mtrlror.Caption(), "Material tube =Other material                     ");
     SetMeterMaterialMenu();  // called alone, it appends again
-    EXPECT_EQ(f.mtrlfl.Caption(), "Material throat =Ferritic steel                     =Ferritic steel                     ");
+    EXPECT_EQ(f.mtrlfl.Caption(),
+              "Material throat =Ferritic steel                     =Ferritic steel                     ");
     MaterialCode1 = "9";
     ApplyLanguage('S');
     EXPECT_EQ(f.mtrlfl.Caption(), "Material strypelement =Annat material                     ");

@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "selection_reset.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "selection_reset.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -30,7 +30,11 @@ void ResetState() {
 
 TEST(PromptTargets, DeleteItemAndHeightDifferenceFittingFollowTheLanguage) {
     ResetState();
-    struct Case { char letter; const char* del; const char* height; } cases[] = {
+    struct Case {
+        char letter;
+        const char* del;
+        const char* height;
+    } cases[] = {
         {'S', "Radera", "Höjdskillnad utlopp minus inlopp"},
         {'D', "Löscheln", "Höheunterschied Auslauf minus Einlauf"},
         {'E', "Close", "Heightdifference Outlet minus Inlet"},
@@ -59,8 +63,11 @@ TEST(PromptTargets, PropertyBoxLabelsCopyTheirQuestionnaireTwins) {
     MediumCode = "G";
     ApplyLanguage('D');
     const std::pair<const char*, const char*> twins[] = {
-        {"cpbgtextin", "cptextin"}, {"cvbgtextin", "cvtextin"}, {"molekylviktbgtextin", "molekylvikttextin"},
-        {"krittempbgtextin", "krittemptextin"}, {"entalpibgtextin", "entalpitextin"},
+        {"cpbgtextin", "cptextin"},
+        {"cvbgtextin", "cvtextin"},
+        {"molekylviktbgtextin", "molekylvikttextin"},
+        {"krittempbgtextin", "krittemptextin"},
+        {"entalpibgtextin", "entalpitextin"},
     };
     for (auto [box, twin] : twins) {
         ASSERT_NE(WindowLabel(box), nullptr) << box;
@@ -149,7 +156,7 @@ TEST(PromptTargets, OptionPromptsInEveryLanguageWithBothAnswers) {
         const char* standard;  // OnlineFlowMethod "N"
         const char* largeTubeNo;
         const char* largeTubeHint;
-        const char* methodN;   // standard devices, UncertaintyMethodCode "N"
+        const char* methodN;  // standard devices, UncertaintyMethodCode "N"
     } cases[] = {
         {'S', "Beräkningmetod vid beräkning av flöde = Rot/Norm___(R/N)      R",
          "Beräkningmetod vid beräkning av flöde = Rot/Norm___(R/N)      N",

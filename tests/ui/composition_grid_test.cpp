@@ -34,7 +34,7 @@ TEST(CompositionGrid, SumsRowsTwoToElevenOfColumnsTwoToFiveInBothGrids) {
         g.SetCell(2, 11, "7");
         g.SetCell(2, 1, "1000");  // head row is not summed
         g.SetCell(5, 3, "100");
-        g.SetCell(4, 4, "abc");   // no number reads as 0
+        g.SetCell(4, 4, "abc");  // no number reads as 0
         h.SetCell(3, 5, "33");
         h.SetCell(3, 6, half);
         SumMixtureColumns();
@@ -212,7 +212,12 @@ TEST_F(CompositionEditor, VapourRowFollowsTheRelativeHumidity) {
 
 TEST_F(CompositionEditor, HelpCellShowsTheHelpOfTheMediumOverTheGrid) {
     TForm1& f = Form1();
-    const struct { const char* medium; char language; int lines; const char* first; } cases[] = {
+    const struct {
+        const char* medium;
+        char language;
+        int lines;
+        const char* first;
+    } cases[] = {
         {"G", 'E', 18, "This is a spreadsheet for approximate Physical calculations of Gasmixtures"},
         {"NGAS", 'S', 18, "Detta är en matris för termodynamiska beräkningar på Naturgas eller gasblandning"},
     };
@@ -238,8 +243,8 @@ TEST(CompositionSum, VolumeSharesAtTheNormalStateAddUpAndTextSpoilsTheSum) {
         const std::string s(1, sep);
         g.SetCell(3, 2, "60" + s + "25");
         g.SetCell(3, 5, "39" + s + "75");
-        g.SetCell(3, 12, "5");   // the sums row is no share
-        g.SetCell(3, 1, "7");    // nor the heading
+        g.SetCell(3, 12, "5");  // the sums row is no share
+        g.SetCell(3, 1, "7");   // nor the heading
         EXPECT_DOUBLE_EQ(SumCompositionGrid(), 100.0) << sep;
         g.SetCell(3, 7, "n/a");
         EXPECT_EQ(SumCompositionGrid(), 0.0) << sep;

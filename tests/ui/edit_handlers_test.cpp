@@ -34,14 +34,22 @@ TEST(EditHandlers, EveryNumberEditReadsItsTextWithEitherSeparator) {
         TEdit& edit;
         double& value;
     } fields[] = {
-        {f.utvfl, DeviceExpansionCoeff},       {f.utvflb, DeviceExpansionCoeffB},
-        {f.utvror, PipeExpansionCoeff},        {f.utvrorb, PipeExpansionCoeffB},
-        {f.kantradie, EdgeRadiusMm},           {f.Dstorrahetmm, PipeRoughnessMm},
-        {f.plattjock, PlateThicknessMm},       {f.fl, ValveFL},
-        {f.givenrakin, GivenStraightInlet},    {f.givenrakut, GivenStraightOutlet},
-        {f.okfelbidrag, AdditionalUncertaintyPercent}, {f.Cf, CalibratedCf},
-        {f.kaltemp, CalibrationTemperatureC},  {f.kalminreyn, CalibratedReynoldsMin},
-        {f.kalmaxreyn, CalibratedReynoldsMax}, {f.tryckforlmaxantal, MaxPressureLossInput},
+        {f.utvfl, DeviceExpansionCoeff},
+        {f.utvflb, DeviceExpansionCoeffB},
+        {f.utvror, PipeExpansionCoeff},
+        {f.utvrorb, PipeExpansionCoeffB},
+        {f.kantradie, EdgeRadiusMm},
+        {f.Dstorrahetmm, PipeRoughnessMm},
+        {f.plattjock, PlateThicknessMm},
+        {f.fl, ValveFL},
+        {f.givenrakin, GivenStraightInlet},
+        {f.givenrakut, GivenStraightOutlet},
+        {f.okfelbidrag, AdditionalUncertaintyPercent},
+        {f.Cf, CalibratedCf},
+        {f.kaltemp, CalibrationTemperatureC},
+        {f.kalminreyn, CalibratedReynoldsMin},
+        {f.kalmaxreyn, CalibratedReynoldsMax},
+        {f.tryckforlmaxantal, MaxPressureLossInput},
         {f.krittryckantal, CriticalPressureInput},
     };
     for (char separator : {',', '.'}) {

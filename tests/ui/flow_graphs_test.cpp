@@ -88,7 +88,8 @@ TEST(FlowGraphs, AnOrificeGraphHoldsItsCurves) {
     EXPECT_EQ(curves.count(clBlack) ? curves[clBlack].lines : 0, variants ? kFlowGraphPoints / 2 : 0);
     EXPECT_TRUE(UncertaintyValid);
     // The axis labels: full scale in the flow unit, the maximum dp in the dp unit.
-    const double full = std::sqrt(MaxDpEntered) * (RootFlowNormal > RootFlowMax && variants ? RootFlowNormal : RootFlowMax);
+    const double full =
+        std::sqrt(MaxDpEntered) * (RootFlowNormal > RootFlowMax && variants ? RootFlowNormal : RootFlowMax);
     EXPECT_EQ(Form1().grafq.Caption(), FormatFixed(full, 5) + " " + FlowUnit);
     EXPECT_EQ(Form1().grafdp.Caption(), FormatFixed(MaxDpEntered, 5) + " " + DpUnit);
     EXPECT_EQ(Form1().grafdp.Left() + Form1().grafdp.Width(), box.Left() + box.Width());

@@ -22,6 +22,7 @@ struct ExpectedHandler {
 };
 
 // A handler named after its one control and event: CLICK(Run1) is Run1Click on Run1.OnClick.
+// clang-format off
 #define ON(control, event) {#control #event, {#control ".On" #event}}
 #define CLICK(control) ON(control, Click)
 // A group-box edit: bound to its change and its exit event.
@@ -158,6 +159,7 @@ const std::vector<ExpectedHandler>& AllHandlers() {
         CLICK(kod), {"BBclick", {"BigBlock.OnClick"}}, {"bbsiemensclick", {}}, CLICK(ABBSiemens),
         CLICK(kodkomment),
     };
+    // clang-format on
     return all;
 }
 #undef ON
@@ -191,8 +193,7 @@ TEST(Form1Handlers, EveryBoundHandlerSitsOnExactlyTheEventsItBelongsTo) {
     std::string missing;
     for (const auto& [handler, want] : expected)
         if (!want.empty() && !bound.count(handler)) missing += " " + handler;
-    std::cout << "handlers bound: " << bound.size() << " of " << expected.size() << ", not bound:" << missing
-              << "\n";
+    std::cout << "handlers bound: " << bound.size() << " of " << expected.size() << ", not bound:" << missing << "\n";
     EXPECT_GT(bound.size(), 0u);
 }
 

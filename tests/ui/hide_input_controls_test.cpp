@@ -6,17 +6,18 @@
 #include <vector>
 
 #include "numerics/separator_guard.h"
+#include "reports/compensation_table.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "texts/report_label_strings.h"
 #include "ui/form1.h"
 #include "ui/hide_input_controls.h"
-#include "reports/compensation_table.h"
-#include "texts/report_label_strings.h"
 
 using namespace tubalyx;
 
 namespace {
 // Every control that hiding must reach, in the order the page manager relies on.
+// clang-format off
 const std::vector<std::string> kHidden = {
     "Graftext", "grafred", "grafblue", "grafblack", "grafyellow", "grafdp", "grafq", "litenstor",
     "selectall", "kodkomment", "Pmin", "PTberex", "BigBlock", "Pmax", "UpDown1", "Fjrreffektosak",
@@ -45,11 +46,12 @@ const std::vector<std::string> kHidden = {
     "plattjock", "plattjocktextin", "osrubrik", "Feltext", "felsimulfl2rubrik", "Rensarapport", "RAPPORT",
     "sidhuvud", "sidfot", "Felsimulgrid", "Felsimulrubrik", "Felsimulflrubrik", "densnormaltext",
     "maxflownormaldens", "massflow", "Label1", "DSAprint", "Zoomrap", "ABBSiemens"};
+// clang-format on
 
 // The compensation block, hidden first by its own routine.
 const std::vector<std::string> kCompensationBlock = {
-    "PTKompgrid", "Trycktemplabel", "PTberex", "BigBlock", "Pmin", "Pmax", "PTberfeltext", "PTberfel", "PThelp",
-    "fdens_mat", "Label2", "PTmaxerror", "kod", "ZLabel", "Tmax", "Z0Zn", "PTr0text", "Matain"};
+    "PTKompgrid", "Trycktemplabel", "PTberex",    "BigBlock", "Pmin",   "Pmax", "PTberfeltext", "PTberfel", "PThelp",
+    "fdens_mat",  "Label2",         "PTmaxerror", "kod",      "ZLabel", "Tmax", "Z0Zn",         "PTr0text", "Matain"};
 
 void ShowAll() {
     for (TControl* c : Form1().Controls()) c->SetVisible(true);

@@ -57,7 +57,10 @@ TEST_F(InputTransfer, BoreInInchesIsShownWithSixDigitsAndReadBackInMillimetres) 
 
 TEST_F(InputTransfer, TemperaturesInTheShownUnit) {
     TForm1& f = Form1();
-    const struct { const char* unit; const char* shown; } cases[] = {{"F", "68"}, {"K", "293.15"}, {"C", "20"}};
+    const struct {
+        const char* unit;
+        const char* shown;
+    } cases[] = {{"F", "68"}, {"K", "293.15"}, {"C", "20"}};
     for (const auto& c : cases) {
         f.tempsort.SetCaption(c.unit);
         TemperatureMaxC = TemperatureMinC = 20;
@@ -96,11 +99,17 @@ TEST_F(InputTransfer, MissingMaximumPressureIsTheMinimum) {
 }
 
 TEST_F(InputTransfer, HumidityCountsAboveTheDryLimitOfItsKind) {
-    const struct { const char* medium; char phase; const char* kind; double value; bool humid; } cases[] = {
-        {"GAS", 'N', "D", 0.0, false},   {"GAS", 'N', "D", -5.0, false}, {"GAS", 'N', "D", 0.5, true},
-        {"LUF", 'N', "R", 1e-9, false},  {"LUF", 'N', "R", 2e-8, true},  {"LUF", 'N', "A", 3.0, true},
-        {"LUF", 'N', "S", 3.0, true},    {"LUF", 'N', "X", 3.0, false},  {"ANG", 'N', "R", 50, false},
-        {"MNG", 'N', "R", 50, false},    {"VAT", 'N', "R", 50, false},   {"N2", 'V', "R", 50, false},
+    const struct {
+        const char* medium;
+        char phase;
+        const char* kind;
+        double value;
+        bool humid;
+    } cases[] = {
+        {"GAS", 'N', "D", 0.0, false},  {"GAS", 'N', "D", -5.0, false}, {"GAS", 'N', "D", 0.5, true},
+        {"LUF", 'N', "R", 1e-9, false}, {"LUF", 'N', "R", 2e-8, true},  {"LUF", 'N', "A", 3.0, true},
+        {"LUF", 'N', "S", 3.0, true},   {"LUF", 'N', "X", 3.0, false},  {"ANG", 'N', "R", 50, false},
+        {"MNG", 'N', "R", 50, false},   {"VAT", 'N', "R", 50, false},   {"N2", 'V', "R", 50, false},
     };
     for (const auto& c : cases) {
         MediumCode = c.medium;
@@ -189,6 +198,7 @@ struct Page {
 void SetTypedInputs() {
     // DpUpperLimitPa and DpLowerLimitPa: the write does not convert the dp range; these are
     // what the last read left.
+    // clang-format off
     HumidGasMolarMass = 18.5; CalibratedCf = 0.8125; CalibrationTemperatureC = 21.5;
     CalibratedReynoldsMin = 12000; CalibratedReynoldsMax = 2.5e6; GivenDensity = 1.205;
     GivenViscosityValue = 18.2; ViscosityUnit = "Pas*E-6"; GivenCp = 1005; GivenCv = 718;
@@ -204,6 +214,7 @@ void SetTypedInputs() {
     DpUpperLimitUnit = "mBar"; DpLowerLimitInput = 50; DpLowerLimitUnit = "kPa"; DpUpperLimitPa = 50000;
     DpLowerLimitPa = 50000; StraightLengthM = 22.5; PrimaryElementEntry = "135"; WeightFactor1 = 0.7;
     WeightFactor2 = 0.3; AdditionalUncertaintyPercent = 0.25; PlateThicknessMm = 12;
+    // clang-format on
 }
 
 struct Snapshot {
@@ -220,6 +231,7 @@ void ExpectSame(const Snapshot& a, const Snapshot& b, const std::string& name) {
 }
 
 Snapshot TakeSnapshot(bool withDp) {
+    // clang-format off
     return {{HumidGasMolarMass, CalibratedCf, CalibrationTemperatureC, CalibratedReynoldsMin, CalibratedReynoldsMax,
              GivenDensity, GivenViscosityValue, GivenCp, GivenCv, GivenCriticalTemperatureK, GivenMolarMass,
              GivenEnthalpy, GivenZ1, GivenZn, PipeExpansionCoeff, PipeExpansionCoeffB, DeviceExpansionCoeff,
@@ -232,15 +244,16 @@ Snapshot TakeSnapshot(bool withDp) {
              WeightFactor1, WeightFactor2, AdditionalUncertaintyPercent, PlateThicknessMm},
             {ViscosityUnit, MaxPressureLossUnit, PressureUnit, DpUnit, FlowUnit, MinFlowUnit, DpUpperLimitUnit,
              DpLowerLimitUnit, PrimaryElementEntry}};
+    // clang-format on
 }
 
 TEST_F(InputTransfer, WritingThenReadingEveryPageLeavesTheStateAsItWas) {
     const Page pages[] = {
-        {"Strypf", "GAS", "DI", "", "mm"},   {"Strypf", "IGAS", "DP", "", "inches"},
-        {"Strypf", "LUF", "OK", "", "mm"},   {"Strypf", "VÄT", "FL", "", "Zoll"},
-        {"Strypf", "VAT", "DI", "", "mm"},
-        {"Ventil", "VÄT", "DI", "VE", "mm"}, {"Ventil", "GAS", "FL", "RO", "tum"},
-        {"Termo", "OLJA", "DI", "", "mm"},   {"Tryckf", "NGAS", "DI", "", "mm"},
+        {"Strypf", "GAS", "DI", "", "mm"},    {"Strypf", "IGAS", "DP", "", "inches"},
+        {"Strypf", "LUF", "OK", "", "mm"},    {"Strypf", "VÄT", "FL", "", "Zoll"},
+        {"Strypf", "VAT", "DI", "", "mm"},    {"Ventil", "VÄT", "DI", "VE", "mm"},
+        {"Ventil", "GAS", "FL", "RO", "tum"}, {"Termo", "OLJA", "DI", "", "mm"},
+        {"Tryckf", "NGAS", "DI", "", "mm"},
     };
     TForm1& f = Form1();
     for (char sep : {',', '.'}) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "state/menu_state.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "state/menu_state.h"
 #include "state/view_state.h"
 #include "texts/caption_sets.h"
 #include "ui/font_size.h"
@@ -50,7 +50,8 @@ TEST(OptionLabels, EachClickStepsItsOptionAndWraps) {
     for (const auto& c : cycles) {
         DeviceCode = c.device;
         *c.option = c.start;
-        ExpectSteps(*c.label, c.after, [&] { return *c.option; }, std::string("from ") + c.start);
+        ExpectSteps(
+            *c.label, c.after, [&] { return *c.option; }, std::string("from ") + c.start);
     }
     // The prompt shows the answer in the language's letters.
     EXPECT_EQ(f.reynstortextin.Caption().back(), 'Y');
@@ -65,10 +66,11 @@ TEST(OptionLabels, FittingItemsWriteTheirChoiceAndOptimalDesignNeedsADefinedOne)
     f.bestyckningtext.Click();
     // Opened just below the label, with the captions of the standard and language.
     EXPECT_EQ(f.Bestyckningmenu.PopupX(), f.Left() + f.bestyckningtext.Left());
-    EXPECT_EQ(f.Bestyckningmenu.PopupY(), f.Top() + TForm::FrameHeight + f.bestyckningtext.Top() + f.bestyckningtext.Height());
+    EXPECT_EQ(f.Bestyckningmenu.PopupY(),
+              f.Top() + TForm::FrameHeight + f.bestyckningtext.Top() + f.bestyckningtext.Height());
     EXPECT_TRUE(f.bestyck10->Caption().starts_with("10.") && f.bestyck10->Caption().size() > 4);
-    for (const auto& [solve, item, code] : {std::tuple{"DI", 0, 0}, std::tuple{"DI", 10, 10}, std::tuple{"OK", 0, 1},
-                                            std::tuple{"OK", 14, 14}}) {
+    for (const auto& [solve, item, code] :
+         {std::tuple{"DI", 0, 0}, std::tuple{"DI", 10, 10}, std::tuple{"OK", 0, 1}, std::tuple{"OK", 14, 14}}) {
         SolveFor = solve;
         f.FindComponent("bestyck" + std::to_string(item))->Click();
         EXPECT_EQ(UpstreamFittingCode, std::to_string(code)) << item << " " << solve;
@@ -94,7 +96,8 @@ TEST(OptionLabels, PhaseLabelsStepTheLiquefiableGasesOnly) {
     for (const auto& w : walks) {
         MediumCode = w.medium;
         PhaseLetter = w.start;
-        ExpectSteps(*w.label, w.after, [] { return PhaseLetter; }, std::string(w.medium) + " from " + w.start);
+        ExpectSteps(
+            *w.label, w.after, [] { return PhaseLetter; }, std::string(w.medium) + " from " + w.start);
     }
 }
 
@@ -123,7 +126,8 @@ TEST(OptionLabels, DensityRunStaysRedForOilAndRunKeepsEveryEarlierReport) {
 TEST(ViewHandlers, LanguageCycleAndItemsSetTheLetterAndTheItemsTheHintLogoTheStartText) {
     TForm1& f = Form1();
     LanguageLetter = 'X';
-    ExpectSteps(*f.Bytsprk1, std::vector<char>{'D', 'E', 'S', 'D'}, [] { return LanguageLetter; }, "cycle");
+    ExpectSteps(
+        *f.Bytsprk1, std::vector<char>{'D', 'E', 'S', 'D'}, [] { return LanguageLetter; }, "cycle");
     // The items set the code-page hint after the page is built (the cycle before it).
     f.Svenska->Click();
     EXPECT_EQ(f.BigBlock.Hint(), "Först Rapport/Stor,Rapport/Run,Densitetsberäkningar/Run");
@@ -147,20 +151,26 @@ TEST(ViewHandlers, ReportSizeAndSeparatorCycleWhateverTheTrailingBlanks) {
         char language;
         std::vector<std::string> captions;  // the start, then after each click
     } cycles[] = {
-        {'S', {"Liten", "Stor ", "Mini ", "Liten"}}, {'D', {"Klein", "Gross", "Mini ", "Klein"}},
-        {'E', {"Small", "Big  ", "Mini ", "Small"}}, {'E', {"Big ", "Mini ", "Small"}},
-        {'D', {"Mini", "Klein"}},                    {'E', {"Liten", "Stor ", "Mini ", "Small"}},
-        {'X', {"Mini ", "Mini "}},                   {'E', {"Huge", "Huge"}},
+        {'S', {"Liten", "Stor ", "Mini ", "Liten"}},
+        {'D', {"Klein", "Gross", "Mini ", "Klein"}},
+        {'E', {"Small", "Big  ", "Mini ", "Small"}},
+        {'E', {"Big ", "Mini ", "Small"}},
+        {'D', {"Mini", "Klein"}},
+        {'E', {"Liten", "Stor ", "Mini ", "Small"}},
+        {'X', {"Mini ", "Mini "}},
+        {'E', {"Huge", "Huge"}},
     };
     for (const auto& c : cycles) {
         LanguageLetter = c.language;
         f.litenstor.SetCaption(c.captions[0]);
-        ExpectSteps(f.litenstor, std::vector(c.captions.begin() + 1, c.captions.end()),
-                    [&] { return f.litenstor.Caption(); }, c.captions[0]);
+        ExpectSteps(
+            f.litenstor, std::vector(c.captions.begin() + 1, c.captions.end()), [&] { return f.litenstor.Caption(); },
+            c.captions[0]);
     }
     f.Excel.SetCaption("txt");
-    ExpectSteps(f.Excel, std::vector<std::string>{"Excel\t", "txt"}, [&] { return f.Excel.Caption() + ReportSeparator; },
-                "separator");
+    ExpectSteps(
+        f.Excel, std::vector<std::string>{"Excel\t", "txt"}, [&] { return f.Excel.Caption() + ReportSeparator; },
+        "separator");
 }
 
 TEST(ViewHandlers, NavigationGoesOnlyToShownPartsAndTheReportEntryOnToTheNewestBlock) {
@@ -209,8 +219,8 @@ TEST(ViewHandlers, EachClickInTheReportSelectsFromThePreviousClick) {
     f.SetVertScrollRange(30000);
     f.SetVertScrollPosition(500);
     r.UserMouseMove(0, 1, 1);
-    for (const auto& [click, start, length] : {std::tuple{14, 0, 14}, std::tuple{4, 4, 10}, std::tuple{30, 4, 26},
-                                               std::tuple{-1, 1, 2}}) {
+    for (const auto& [click, start, length] :
+         {std::tuple{14, 0, 14}, std::tuple{4, 4, 10}, std::tuple{30, 4, 26}, std::tuple{-1, 1, 2}}) {
         if (click < 0) {
             f.Rensarapport.Click();
             r.Add("new");  // the anchor 30 now stands beyond the text
@@ -232,8 +242,8 @@ TEST(ViewHandlers, FontSizeFollowsTheUpDownChangeAndStaysWithinItsBounds) {
     r.Add("a report line");
     r.SetSelStart(2);
     r.SetSelLength(5);
-    for (const auto& [button, size] : {std::pair{TUDBtnType::btNext, 13}, std::pair{TUDBtnType::btNext, 14},
-                                       std::pair{TUDBtnType::btPrev, 13}}) {
+    for (const auto& [button, size] :
+         {std::pair{TUDBtnType::btNext, 13}, std::pair{TUDBtnType::btNext, 14}, std::pair{TUDBtnType::btPrev, 13}}) {
         f.UpDown1.UserClick(button);
         EXPECT_EQ(f.Font().Size * 100 + r.Font().Size, size * 101);
         EXPECT_EQ(UpDownLastPosition, f.UpDown1.Position());
@@ -244,8 +254,9 @@ TEST(ViewHandlers, FontSizeFollowsTheUpDownChangeAndStaysWithinItsBounds) {
     f.N1->Click();
     EXPECT_EQ(f.Font().Size, kLargestFormFontSize);
     f.SetFontSize(kSmallestFormFontSize + 1);
-    ExpectSteps(*f.N3, std::vector<int>{kSmallestFormFontSize, kSmallestFormFontSize}, [&] { return f.Font().Size; },
-                "smaller");
+    ExpectSteps(
+        *f.N3, std::vector<int>{kSmallestFormFontSize, kSmallestFormFontSize}, [&] { return f.Font().Size; },
+        "smaller");
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ TEST(LayoutControls, EditsReportAndScrollRangeOnA1600PixelScreen) {
     TForm1& f = LaidOut(20);
     EXPECT_EQ(f.abstryckantal.Width(), 136);  // 20 * 8 * 17 div 20
     EXPECT_EQ(f.rbg.Width(), 136);
-    EXPECT_EQ(f.temp.Height(), 27);           // the form font's height
+    EXPECT_EQ(f.temp.Height(), 27);  // the form font's height
     EXPECT_EQ(f.maxflowsort.Width(), 204);
     EXPECT_EQ(f.minflowsort.Width(), 204);
-    EXPECT_EQ(f.qbgsort.Width(), 229);        // (20 * 9 * 17 div 20) * 3 div 2
+    EXPECT_EQ(f.qbgsort.Width(), 229);  // (20 * 9 * 17 div 20) * 3 div 2
     EXPECT_EQ(f.PTberfel.Width(), 85);
     EXPECT_EQ(f.gasnamnintext.Width(), 816);
     EXPECT_EQ(f.RichEdit1.Width(), 2000);
@@ -65,13 +65,15 @@ TEST(LayoutControls, EditsReportAndScrollRangeOnA1600PixelScreen) {
 TEST(LayoutControls, EveryFontOfTheTableTruncatesItsDivision) {
     CalcFunction = "Termo";
     TForm1& f = LaidOut(19);
+    // clang-format off
     const char* full[] = {"kodkomment", "Label1", "DSAprint", "fattringtextin", "densdriftbgtextin",
                           "Motstandgrid", "Feltext", "Felsimulrubrik", "Felsimulflrubrik", "felsimulfl2rubrik",
                           "bermetoderrtextin", "Pmin", "Pmax", "Trycktemplabel", "PTberfeltext", "PTberfel",
                           "kod", "BigBlock", "Matain", "Label2", "PThelp", "Z0Zn", "fdens_mat", "grafblack"};
+    // clang-format on
     for (const char* name : full) EXPECT_EQ(f.FindComponent(name)->Font().Size, 19) << name;
     const char* grids[] = {"ViktVolprocGrid", "ViktVolprocgridfukt", "Felsimulgrid", "Fjrreffektosak",
-                           "PTKompgrid", "PTmaxerror", "ZLabel", "Tmax"};
+                           "PTKompgrid",      "PTmaxerror",          "ZLabel",       "Tmax"};
     for (const char* name : grids) EXPECT_EQ(f.FindComponent(name)->Font().Size, 17) << name;  // 17.1
     for (const char* name : {"RAPPORT", "sidhuvud", "sidfot"})
         EXPECT_EQ(f.FindComponent(name)->Font().Size, 22) << name;  // 22.8
@@ -81,8 +83,8 @@ TEST(LayoutControls, EveryFontOfTheTableTruncatesItsDivision) {
     EXPECT_EQ(f.abstryckantal.Width(), 129);
     EXPECT_EQ(f.Z1bg.Width(), 129);
     EXPECT_EQ(f.maxflowsort.Width(), 193);
-    EXPECT_EQ(f.qbgsort.Width(), 217);  // 19 * 9 * 17 div 20 = 145, times 3 div 2
-    EXPECT_EQ(f.PTberfel.Width(), 80);  // 80.75
+    EXPECT_EQ(f.qbgsort.Width(), 217);              // 19 * 9 * 17 div 20 = 145, times 3 div 2
+    EXPECT_EQ(f.PTberfel.Width(), 80);              // 80.75
     EXPECT_EQ(f.gasnamnintext.ClientWidth(), 775);  // 775.2
     // A grid of 17 points has w = 14 (14.45) and rows of 23 + 3 pixels.
     EXPECT_EQ(f.ViktVolprocGrid.DefaultColWidth(), 140);

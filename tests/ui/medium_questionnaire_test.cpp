@@ -102,7 +102,8 @@ TEST_F(MediumQuestionnaire, TemperatureAndPressureListedShortenedAndWithTheRange
     // The pressure field is padded to 7 and follows ")" directly.
     PressureMinInput = PressureMaxInput = 500.0;
     f.abstryckantal.SetText("500");
-    EXPECT_EQ(Listing(&WritePressureLines), std::vector<std::string>{ListingUnitPrefix(PressureRangeLabel, "kPa") + "    500"});
+    EXPECT_EQ(Listing(&WritePressureLines),
+              std::vector<std::string>{ListingUnitPrefix(PressureRangeLabel, "kPa") + "    500"});
     // Saturated steam is asked no temperature.
     HideInputControls();
     MediumCode = "MNG";
@@ -130,8 +131,8 @@ TEST_F(MediumQuestionnaire, CompositionListingKeepsTheComponentsWithAShareAndThe
     WriteCompositionLines('B', false);
     const std::vector<std::string> r = LinesOf(ReportWindow());
     ASSERT_EQ(r.size(), 12u);  // 2 headings, Ar, Gas with its 7 property lines, sums
-    EXPECT_EQ(r[0], PadLeft("H0", 20) + PadLeft("H1", 30) + PadLeft("H2", 10) + PadLeft("H3", 13) +
-                        PadLeft("H4", 13) + PadLeft("H5", 10));
+    EXPECT_EQ(r[0], PadLeft("H0", 20) + PadLeft("H1", 30) + PadLeft("H2", 10) + PadLeft("H3", 13) + PadLeft("H4", 13) +
+                        PadLeft("H5", 10));
     EXPECT_EQ(r[1].size(), r[0].size());
     EXPECT_EQ(r[2].substr(0, 20), PadLeft("Ar", 20));
     EXPECT_EQ(r[3].substr(0, 20), PadLeft("Gas", 20));
@@ -185,7 +186,7 @@ TEST_F(MediumQuestionnaire, DeviceRowNamesTheUnitOfTheSolvedQuantity) {
     const struct {
         const char* medium;
         char given, kept;
-    } phases[] = {{"N2", 'G', 'G'}, {"AR", 'X', 'X'}, {"CO", 'H', 'H'}, {"H2", 'G', 'N'},
+    } phases[] = {{"N2", 'G', 'G'},  {"AR", 'X', 'X'}, {"CO", 'H', 'H'},  {"H2", 'G', 'N'},
                   {"CO2", 'H', 'N'}, {"O3", 'V', 'V'}, {"LUF", 'V', 'N'}, {"VAT", 'X', 'N'}};
     for (const auto& p : phases) {
         MediumCode = p.medium, PhaseLetter = p.given;
@@ -218,8 +219,8 @@ TEST_F(MediumQuestionnaire, ThermodynamicsOfWaterAt80CAnd500kPaFromRun) {
 }
 
 TEST_F(MediumQuestionnaire, EveryMediumInEveryPhaseAndLanguageWritesNumbersOnly) {
-    const char* media[] = {"VAT", "ANG", "MNG", "VÄT", "GAS",  "IGAS", "LUF", "G",   "NGAS", "OLJA", "C3H8",
-                           "C3H8V", "CO2", "CO",  "N2",  "O2", "H2",   "AR",  "O3",  "NH3", "CH4"};
+    const char* media[] = {"VAT",   "ANG", "MNG", "VÄT", "GAS", "IGAS", "LUF", "G",  "NGAS", "OLJA", "C3H8",
+                           "C3H8V", "CO2", "CO",  "N2",  "O2",  "H2",   "AR",  "O3", "NH3",  "CH4"};
     TForm1& f = Form1();
     for (char language : {'S', 'D', 'E'}) {
         for (const char* medium : media) {

@@ -69,8 +69,8 @@ TEST(Menus, EveryItemOnEveryFunctionPageInEachLanguageLeavesNoBrokenNumber) {
     TForm1& f = Started();
     std::vector<TMenuItem*> items;
     for (TMenuItem* menu : f.Menus()) CollectItems(*menu, items);
-    const char* const functions[] = {"Strypel", "Kommersiellafldesmtare1", "Termodynamik", "Tryckf", "flow",
-                                     "Ventiler1", "RestrictionOrifice1", "Sortomv"};
+    const char* const functions[] = {"Strypel",   "Kommersiellafldesmtare1", "Termodynamik", "Tryckf", "flow",
+                                     "Ventiler1", "RestrictionOrifice1",     "Sortomv"};
     int clicks = 0;
     for (char letter : {'S', 'D', 'E'}) {
         for (const char* function : functions) {
@@ -87,8 +87,8 @@ TEST(Menus, EveryItemOnEveryFunctionPageInEachLanguageLeavesNoBrokenNumber) {
                     const auto* edit = dynamic_cast<const TEdit*>(c);
                     const auto* label = dynamic_cast<const TLabel*>(c);
                     const std::string text = edit ? edit->Text() : label ? label->Caption() : std::string();
-                    ASSERT_FALSE(ShowsBrokenNumber(text)) << letter << " " << function << " " << name << ": "
-                                                          << c->Name() << " shows " << text;
+                    ASSERT_FALSE(ShowsBrokenNumber(text))
+                        << letter << " " << function << " " << name << ": " << c->Name() << " shows " << text;
                 }
             }
         }
@@ -102,6 +102,7 @@ TEST(Menus, EachItemLeavesItsSelection) {
     const Read device = [] { return DeviceCode + "/" + DeviceVariantCode; };
     const Read medium = [] { return MediumCode; };
     const Read solved = [] { return SolveFor; };
+    // clang-format off
     const struct {
         const char* item;
         const Read* read;
@@ -127,6 +128,7 @@ TEST(Menus, EachItemLeavesItsSelection) {
         {"Propanvtska1", &medium, "C3H8V"}, {"CH4", &medium, "CH4"}, {"NH3", &medium, "NH3"},
         {"Olja", &medium, "OLJA"}, {"Naturgas", &medium, "NGAS"}, {"G", &medium, "G"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Started();
         Item(c.item).Click();
@@ -349,6 +351,4 @@ TEST(Menus, LabelsOpenTheirMenuJustBelowThemAndMaterialsSetTheirTarget) {
     EXPECT_NE(f.utvfl.Text(), before);
 }
 
-TEST(MenusDeathTest, ExitEndsTheProgramAtOnce) {
-    EXPECT_EXIT(Form1().Exit2->Click(), testing::ExitedWithCode(0), "");
-}
+TEST(MenusDeathTest, ExitEndsTheProgramAtOnce) { EXPECT_EXIT(Form1().Exit2->Click(), testing::ExitedWithCode(0), ""); }

@@ -52,16 +52,22 @@ struct Page {
     const char* menuItem;  // whose caption the window caption carries
 };
 const Page kPages[] = {
-    {"Strypf", "S", "DI", "", "Strypel"},          {"Strypf", "S", "DP", "", "Strypel"},
-    {"Strypf", "S", "FL", "", "Strypel"},          {"Strypf", "SM", "TF", "", "Strypel"},
-    {"Strypf", "V", "OK", "", "Strypel"},          {"Strypf", "VCONE", "DI", "", "Kommersiellafldesmtare1"},
+    {"Strypf", "S", "DI", "", "Strypel"},
+    {"Strypf", "S", "DP", "", "Strypel"},
+    {"Strypf", "S", "FL", "", "Strypel"},
+    {"Strypf", "SM", "TF", "", "Strypel"},
+    {"Strypf", "V", "OK", "", "Strypel"},
+    {"Strypf", "VCONE", "DI", "", "Kommersiellafldesmtare1"},
     {"Strypf", "VOLYM", "DP", "", "Kommersiellafldesmtare1"},
-    {"Termo", "S", "DI", "", "Termodynamik"},      {"Tryckf", "S", "DI", "", "Tryckf"},
-    {"Flow", "S", "DI", "", "flow"},               {"Ventil", "S", "DI", "VE", "Ventiler1"},
-    {"Ventil", "S", "DI", "RO", "RestrictionOrifice1"}, {"Sorter", "S", "DI", "", "Sortomv"},
+    {"Termo", "S", "DI", "", "Termodynamik"},
+    {"Tryckf", "S", "DI", "", "Tryckf"},
+    {"Flow", "S", "DI", "", "flow"},
+    {"Ventil", "S", "DI", "VE", "Ventiler1"},
+    {"Ventil", "S", "DI", "RO", "RestrictionOrifice1"},
+    {"Sorter", "S", "DI", "", "Sortomv"},
 };
-const char* const kMedia[] = {"VAT", "ANG", "MNG", "VÄT", "GAS", "IGAS", "LUF", "G", "NGAS", "OLJA", "C3H8",
-                              "C3H8V", "CO2", "CO", "N2", "O2", "H2", "AR", "O3", "NH3", "CH4"};
+const char* const kMedia[] = {"VAT",   "ANG", "MNG", "VÄT", "GAS", "IGAS", "LUF", "G",  "NGAS", "OLJA", "C3H8",
+                              "C3H8V", "CO2", "CO",  "N2",  "O2",  "H2",   "AR",  "O3", "NH3",  "CH4"};
 
 TEST_F(PageManagerTest, EveryFunctionBuildsItsPageForEveryMedium) {
     TForm1& f = Form1();
@@ -111,8 +117,8 @@ TEST_F(PageManagerTest, SolvedQuantityRulesAndUncertaintyRows) {
         const char* medium;
         bool humid;
         int rows, row18, row22;
-    } media[] = {{"NGAS", false, 28, 0, -1}, {"LUF", true, 23, 1, 1}, {"LUF", false, 23, 0, 0},
-                 {"VAT", true, -1, 0, 0}};
+    } media[] = {
+        {"NGAS", false, 28, 0, -1}, {"LUF", true, 23, 1, 1}, {"LUF", false, 23, 0, 0}, {"VAT", true, -1, 0, 0}};
     for (const auto& m : media) {
         MediumCode = m.medium;
         HumidGasFlag = m.humid;

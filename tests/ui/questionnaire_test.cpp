@@ -84,12 +84,14 @@ TEST_F(Questionnaire, OrificePageLinesFollowOneAnotherInTheModelsPositionsAndTab
     EXPECT_EQ(f.utvfltext.Top(), top0);
     EXPECT_EQ(f.utvfltext.Left(), f.mtrlfl.Width());
     EXPECT_EQ(f.utvrortext.Left(), f.mtrlror.Width());
+    // clang-format off
     const struct { const TControl* control; int line; } lines[] = {  // in tab order from tab0
         {&f.utvfl, 0}, {&f.utvflb, 0}, {&f.utvror, 1}, {&f.utvrorb, 1}, {&f.Dstorkallmm, 2},
         {&f.dstorkallsort, 2}, {&f.kantradie, 3}, {&f.Dstorrahetmm, 4}, {&f.maxflowantal, 5},
         {&f.maxflowsort, 5}, {&f.minflowantal, 6}, {&f.minflowsort, 6}, {&f.difftryckmaxantal, 7},
         {&f.difftryckmaxsort, 7}, {&f.givenrakin, 9}, {&f.givenrakut, 10},
     };
+    // clang-format on
     for (int tab = 0; tab < static_cast<int>(std::size(lines)); ++tab) {
         const TControl* c = lines[tab].control;
         EXPECT_TRUE(c->Visible()) << c->Name();
@@ -221,7 +223,9 @@ TEST_F(Questionnaire, PipeDiameterInInchesAddsTheConversionLine) {
         const bool inches = std::string(unit) != "mm";
         ASSERT_EQ(lines.size(), inches ? 2u : 1u) << unit;
         EXPECT_NE(lines[0].find(std::string("(") + unit + ")"), std::string::npos) << lines[0];
-        if (inches) { EXPECT_EQ(lines[1], "1 tum/Zoll/Inches = 25.40 mm"); }
+        if (inches) {
+            EXPECT_EQ(lines[1], "1 tum/Zoll/Inches = 25.40 mm");
+        }
     }
 }
 
@@ -278,10 +282,10 @@ TEST_F(Questionnaire, OptimalDesignAsksItsRangesInOrderAndAFittingForTheBigRepor
     Build(BuildThroatDevicePage, 'B');
     EXPECT_EQ(UpstreamFittingCode, "1");
     EXPECT_EQ(f.bestyckningtext.Caption(), "1.Single 90 degrees bend");
-    const TControl* order[] = {&f.primeltextin,   &f.maxflowtext,    &f.minflowtext,  &f.rorovrgrtextin,
-                               &f.rornedrgrtextin, &f.maxdprubrikin, &f.mindprubrikin, &f.bermetodtextin,
-                               &f.bestyckningtext, &f.reynstortextin, &f.rorstortextin,
-                               &f.rorlitentextin, &f.viktfakt1textin, &f.viktfakt2textin};
+    const TControl* order[] = {&f.primeltextin,    &f.maxflowtext,    &f.minflowtext,   &f.rorovrgrtextin,
+                               &f.rornedrgrtextin, &f.maxdprubrikin,  &f.mindprubrikin, &f.bermetodtextin,
+                               &f.bestyckningtext, &f.reynstortextin, &f.rorstortextin, &f.rorlitentextin,
+                               &f.viktfakt1textin, &f.viktfakt2textin};
     for (size_t i = 1; i < std::size(order); ++i)
         EXPECT_EQ(order[i]->Top(), order[i - 1]->Top() + kLine) << order[i]->Name();
     // The straight length is asked only for a fitting chosen before the page was built.

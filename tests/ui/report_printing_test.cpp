@@ -24,7 +24,8 @@ std::vector<std::string> TextsOf(const TPrintedPage& page) {
 }
 
 // The job as the menu item prints it, the print dialog confirmed.
-const std::vector<TPrintedPage>& PrintedReport(const std::vector<const char*>& head, const std::vector<const char*>& foot) {
+const std::vector<TPrintedPage>& PrintedReport(const std::vector<const char*>& head,
+                                               const std::vector<const char*>& foot) {
     SetReportClock(&FixedClock);
     TForm1& f = Form1();
     const int width = f.RichEdit1.Width();

@@ -13,15 +13,15 @@
 
 #include "flow/design_duties.h"
 #include "flow/primary_device_sequence.h"
-#include "media/medium_state.h"
-#include "pressure_loss/valve_sizing.h"
-#include "reports/production_report.h"
 #include "forms/screen.h"
+#include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/separator_guard.h"
 #include "numerics/text_utils.h"
+#include "pressure_loss/valve_sizing.h"
 #include "reports/operating_conditions.h"
+#include "reports/production_report.h"
 #include "reports/report_head.h"
 #include "reports/report_window.h"
 #include "state/medium.h"
@@ -69,7 +69,8 @@ std::vector<std::string> LinesOf(const TRichEdit& edit) {
 // The attributes each line starts with; an empty line has none.
 std::vector<TTextAttributes> StartAttributesOf(const TRichEdit& edit) {
     std::vector<TTextAttributes> attributes;
-    for (const auto& line : edit.Content().Lines) attributes.push_back(line.empty() ? TTextAttributes{} : line[0].Attributes);
+    for (const auto& line : edit.Content().Lines)
+        attributes.push_back(line.empty() ? TTextAttributes{} : line[0].Attributes);
     return attributes;
 }
 
@@ -164,8 +165,8 @@ TEST_F(RunDriverTest, ThreeRunsStandNewestFirstWithEveryLineAsItWas) {
 TEST_F(RunDriverTest, AHundredRunsKeepAHundredReportsAtTheirSizes) {
     CalcFunction = "Sorter";
     TForm1& f = Form1();
-    for (TControl* command : {static_cast<TControl*>(&f.Label1), static_cast<TControl*>(f.Run1),
-                              static_cast<TControl*>(&f.Runbutton)})
+    for (TControl* command :
+         {static_cast<TControl*>(&f.Label1), static_cast<TControl*>(f.Run1), static_cast<TControl*>(&f.Runbutton)})
         command->Click();
     for (int run = 3; run < 100; ++run) RunTyped();
     // Each report: date line, product line, input heading; then one empty line.
@@ -235,9 +236,9 @@ TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
 
         const std::vector<std::string> report = LinesOf(Form1().RichEdit4);
         EXPECT_TRUE(Contains(report, c.reached)) << c.name;
-        EXPECT_FALSE(std::any_of(report.begin(), report.end(),
-                                 [&](const std::string& l) { return l.starts_with(c.notReached); }))
-            << c.name;
+        EXPECT_FALSE(std::any_of(report.begin(), report.end(), [&](const std::string& l) {
+            return l.starts_with(c.notReached);
+        })) << c.name;
         EXPECT_NO_THROW(CalcMediumState()) << c.name;
         EXPECT_THROW(c.section(), CalcError) << c.name;
     }
@@ -273,8 +274,9 @@ TEST_F(RunDriverTest, TabModeValueLinesAndMiniReport) {
     Form1().litenstor.SetCaption("Mini ");
     RunTyped();
     const std::vector<std::string> mini = LinesOf(Form1().RichEdit4);
-    for (const std::string& heading : {InputHeadingText(), OutputHeading,
-                                       std::string("The following table shows shortest possible straight tube length between")}) {
+    for (const std::string& heading :
+         {InputHeadingText(), OutputHeading,
+          std::string("The following table shows shortest possible straight tube length between")}) {
         EXPECT_TRUE(Contains(small, heading)) << heading;
         EXPECT_FALSE(Contains(mini, heading)) << heading;
     }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "forms/screen.h"
-#include "numerics/separator_guard.h"
 #include "media/thermal_expansion.h"
+#include "numerics/separator_guard.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
@@ -32,9 +32,7 @@ void StartOn(int screenWidth) {
 }  // namespace
 
 TEST(Startup, WindowSizeAndFontFollowTheScreenWidth) {
-    const struct {
-        int screen, font, width;
-    } cases[] = {{1024, 13, 921}, {1280, 16, 1152}, {1600, 20, 1440}};
+    const struct { int screen, font, width; } cases[] = {{1024, 13, 921}, {1280, 16, 1152}, {1600, 20, 1440}};
     for (const auto& c : cases) {
         StartOn(c.screen);
         const TForm1& f = Form1();

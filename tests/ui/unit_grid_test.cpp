@@ -49,15 +49,15 @@ TEST(UnitGrid, ConversionsOfEveryKindOnBothSeparators) {
             int targetRow;
             const char* expected;
         } cases[] = {
-            {0, 3, "1", 0, "100000"},          // BarA to Pa
-            {0, 3, "1", 4, "-0.01325"},        // BarA to BarG: (100000 - 101325) / 100000
-            {7, 0, "200", 2, "473.15"},        // C to K
-            {7, 0, "200", 1, "392"},           // C to F
-            {7, 1, "212", 0, "100"},           // F to C
-            {2, 2, "1", 0, "3600"},            // kg/s to kg/h
-            {2, 2, "1", 9, "3600"},            // kg/s to m3/h at 1 kg/m3 operating
-            {5, 1, "1", 0, "0.001"},           // mPas to Pas
-            {5, 7, "1", 0, "1"},               // m2/s to Pas at 1 kg/m3
+            {0, 3, "1", 0, "100000"},    // BarA to Pa
+            {0, 3, "1", 4, "-0.01325"},  // BarA to BarG: (100000 - 101325) / 100000
+            {7, 0, "200", 2, "473.15"},  // C to K
+            {7, 0, "200", 1, "392"},     // C to F
+            {7, 1, "212", 0, "100"},     // F to C
+            {2, 2, "1", 0, "3600"},      // kg/s to kg/h
+            {2, 2, "1", 9, "3600"},      // kg/s to m3/h at 1 kg/m3 operating
+            {5, 1, "1", 0, "0.001"},     // mPas to Pas
+            {5, 7, "1", 0, "1"},         // m2/s to Pas at 1 kg/m3
         };
         for (const auto& c : cases) {
             Type(c.col, c.row, N(c.typed));
@@ -103,8 +103,8 @@ TEST(UnitGrid, OnlyValueCellsAreEditable) {
     const struct {
         int col, row;
         bool editable;
-    } cells[] = {{0, 0, true}, {0, 18, true}, {0, 19, false}, {1, 0, false}, {2, 27, true}, {3, 0, false},
-                 {4, 6, true}, {4, 7, false}, {5, 10, true}, {5, 11, false}, {7, 2, true}, {8, 0, false}};
+    } cells[] = {{0, 0, true}, {0, 18, true}, {0, 19, false}, {1, 0, false},  {2, 27, true}, {3, 0, false},
+                 {4, 6, true}, {4, 7, false}, {5, 10, true},  {5, 11, false}, {7, 2, true},  {8, 0, false}};
     for (const auto& c : cells) {
         f.SortergridSelectCell(&g, c.col, c.row, can);
         EXPECT_EQ(g.Editing(), c.editable) << c.col << "," << c.row;

@@ -104,9 +104,7 @@ private:
     struct Flow {
         double dp, bore, pipe, density, viscosity, kappa, f;
     };
-    Flow Base() const {
-        return {dp_, in_.bore, in_.pipeDiameter, in_.density, in_.viscosity, in_.kappa, f_};
-    }
+    Flow Base() const { return {dp_, in_.bore, in_.pipeDiameter, in_.density, in_.viscosity, in_.kappa, f_}; }
     double FlowOf(const Flow& x) const {
         double q = 0.0;
         FlowFromDiffPressure(in_.medium, in_.device, in_.variant, standard_, in_.pressure, x.dp, x.bore, x.pipe,
@@ -219,8 +217,8 @@ private:
 
     void StandardSource(double beta) {
         double uE = 0.0, uC = 0.0;
-        CoefficientUncertainty(in_.device, in_.variant, in_.medium, standard_, in_.pressure, beta, dp_, re_,
-                               in_.kappa, in_.pipeDiameter, uE, uC);
+        CoefficientUncertainty(in_.device, in_.variant, in_.medium, standard_, in_.pressure, beta, dp_, re_, in_.kappa,
+                               in_.pipeDiameter, uE, uC);
         const double s = RoughnessUncertaintyPercent, x = AdditionalUncertaintyPercent;
         const double base = Sq(uC) + Sq(uE) + Sq(s);
         double value = 0.0;
@@ -249,8 +247,8 @@ private:
             double mean = 0.0;
             FmatCoefficientA = kFmatNotFitted;
             FitFlowCorrectionCoefficients(in_.medium, in_.device, in_.variant, standard_, in_.pressure, in_.dpMax,
-                                          in_.bore, in_.pipeDiameter, in_.density, in_.viscosity, in_.kappa, f_,
-                                          qMax_, qMin_, FmatCoefficientA, FmatCoefficientB, mean);
+                                          in_.bore, in_.pipeDiameter, in_.density, in_.viscosity, in_.kappa, f_, qMax_,
+                                          qMin_, FmatCoefficientA, FmatCoefficientB, mean);
         }
     }
 
@@ -261,10 +259,9 @@ private:
         double absolute = absolute_, specific = specific_, dew = dew_;
         s.pressure = pressure, s.temperature = temperature;
         MediumPropertiesAtState(false, in_.medium, composition, in_.givenDensity, in_.givenViscosity, in_.givenCp,
-                                in_.givenCv, in_.givenKappa, in_.givenCriticalTemperature, GivenMolarMass,
-                                s.pressure, s.temperature, "R", absolute, specific, dew, relative, s.density,
-                                s.dryDensity, s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure,
-                                s.enthalpy);
+                                in_.givenCv, in_.givenKappa, in_.givenCriticalTemperature, GivenMolarMass, s.pressure,
+                                s.temperature, "R", absolute, specific, dew, relative, s.density, s.dryDensity,
+                                s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure, s.enthalpy);
         return s;
     }
     // The flow at the point with another density of the medium.
@@ -272,8 +269,8 @@ private:
         if (!volume_) return WithDensity(density);
         if (volumeUnitKind_ == "V") return q_;
         double qm = 0.0, area = 0.0, profile = 0.0;
-        ReynoldsAdjustedFlow("M3/S", CheckedDiv(q_, in_.density), density, 1000.0 * in_.pipeDiameter,
-                             PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm, area, profile);
+        ReynoldsAdjustedFlow("M3/S", CheckedDiv(q_, in_.density), density, 1000.0 * in_.pipeDiameter, PipeRoughnessMm,
+                             ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm, area, profile);
         return qm;
     }
     // The state the property routine gives at the unchanged inputs. A changed state is measured
@@ -335,16 +332,14 @@ private:
     double q_ = 0.0, dp_ = 0.0, re_ = 0.0, reading_ = 0.0;
 };
 
-const S kComputedSources[] = {S::Standard,       S::CalculationError,   S::Span,         S::Actual,
-                              S::AdSpan,         S::AdActual,           S::ThroatDiameter, S::InletEdge,
-                              S::TubeDiameter,   S::Roughness,          S::DensityUncertainty,
-                              S::DensityError,   S::Viscosity,          S::Kappa,        S::Pressure,
-                              S::Temperature,    S::HumidityDryGas,     S::Humidity,     S::Methane,
-                              S::Nitrogen,       S::CarbonDioxide,      S::Ethane,       S::Propane};
-const S kRandomSources[] = {S::Standard,     S::Span,      S::Actual,           S::AdSpan,
-                            S::AdActual,     S::ThroatDiameter, S::InletEdge,  S::TubeDiameter,
-                            S::Roughness,    S::DensityUncertainty, S::Viscosity, S::Kappa,
-                            S::Pressure,     S::Temperature, S::OtherUncertainties};
+const S kComputedSources[] = {S::Standard,           S::CalculationError, S::Span,      S::Actual,       S::AdSpan,
+                              S::AdActual,           S::ThroatDiameter,   S::InletEdge, S::TubeDiameter, S::Roughness,
+                              S::DensityUncertainty, S::DensityError,     S::Viscosity, S::Kappa,        S::Pressure,
+                              S::Temperature,        S::HumidityDryGas,   S::Humidity,  S::Methane,      S::Nitrogen,
+                              S::CarbonDioxide,      S::Ethane,           S::Propane};
+const S kRandomSources[] = {S::Standard,       S::Span,      S::Actual,       S::AdSpan,      S::AdActual,
+                            S::ThroatDiameter, S::InletEdge, S::TubeDiameter, S::Roughness,   S::DensityUncertainty,
+                            S::Viscosity,      S::Kappa,     S::Pressure,     S::Temperature, S::OtherUncertainties};
 const S kCompositionSources[] = {S::Methane, S::Nitrogen, S::CarbonDioxide, S::Ethane, S::Propane};
 
 // Point 0 of every computed source stands for the whole range.
@@ -413,8 +408,7 @@ double CombinedUncertaintyAtPointFull(int k) {
     if (!ValidPoint(k)) return 0.0;
     const UncertaintyInputSet& u = UncertaintyInputs;
     // Methane, ethane, propane, nitrogen, carbon dioxide: their fractions and uncertainties.
-    double x[5] = {NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasNitrogen,
-                   NaturalGasCarbonDioxide};
+    double x[5] = {NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasNitrogen, NaturalGasCarbonDioxide};
     const double unc[5] = {u.MethaneUncertaintyPercent, u.EthaneUncertaintyPercent, u.PropaneUncertaintyPercent,
                            u.NitrogenUncertaintyPercent, u.CarbonDioxideUncertaintyPercent};
     const S sources[5] = {S::Methane, S::Ethane, S::Propane, S::Nitrogen, S::CarbonDioxide};

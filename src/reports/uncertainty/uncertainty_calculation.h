@@ -17,8 +17,8 @@ namespace tubalyx {
 struct UncertaintyRunInput {
     char standard = '3';
     std::string medium, solveFor, device, variant;
-    double maxMassFlow = 0.0;  // kg/s, the top of the range
-    double dpMax = 0.0;        // Pa at maximal flow (the transmitter's span)
+    double maxMassFlow = 0.0;                                    // kg/s, the top of the range
+    double dpMax = 0.0;                                          // Pa at maximal flow (the transmitter's span)
     double bore = 0.0, pipeDiameter = 0.0, segmentHeight = 0.0;  // m, operating temperature
     double givenDensity = 0.0, density = 0.0, dryDensity = 0.0;  // kg/m3
     double givenViscosity = 0.0, viscosity = 0.0;                // Pa s

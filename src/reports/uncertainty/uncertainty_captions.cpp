@@ -4,6 +4,7 @@ namespace tubalyx::uncertainty_captions {
 
 const LangText FlowAxis{"Flöde i % av maxflöde", "Durchfluss (% von Durchflussendwert)", "Flow in % of maxflow"};
 
+// clang-format off
 const LangText VolumeMeterSpan{"Flödesmätare/osäkerhet % av max               1.", "Durchflusstransm/Unsicherheit (% von Endwert) 1.", "Flow transmitter/uncertainty % of span        1."};
 const LangText ConeSpecified{"McCrometer specificerad osäkerhet             1.", "McCrometer Unsicherheit                       1.", "McCrometer specified uncertainty              1."};
 const LangText StandardUncertainty{"Normosäkerhet                                 1.", "Norm Unsicherheit                             1.", "Standard uncertainty                          1."};
@@ -53,8 +54,9 @@ const BasedCaption DryGasTotal{{"Totalosäkerhet torrdel % av m.fl.", "Ges. uns.
     {"Totalosäkerhet torrdel % av a.fl.", "Gesamtunsicherheit trocken Gas", "Total uncertainty dry Gas % actual Flow"}};
 const BasedCaption EnergyFlowTotal{{"Totalos. energiflöde MJ/h % av max", "Ges. uns. Durchfl. MJ/h % von gr. D.fluss", "Tot. unc. Energy flow MJ/h % of max. Flow"},
     {"Totalos. energiflöde MJ/h % av akt", "Ges.Uns. Energie D.Fluss MJ/h % v. akt. q", "Total unc. energy fl. MJ/h % of act. Fl."}};
+// clang-format on
 
 const char* const CompositionRows[5] = {"CH4  % of mol fraction", "N2   % of mol fraction", "CO2  % of mol fraction",
-                                         "C2H6 % of mol fraction", "C3H8 % of mol fraction"};
+                                        "C2H6 % of mol fraction", "C3H8 % of mol fraction"};
 
 }  // namespace tubalyx::uncertainty_captions

@@ -30,9 +30,7 @@ constexpr int kLastOrderedRow = 16;
 constexpr int kLastSortedRow = 19;
 
 const char* Lang(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
-const LangText& Based(const caps::BasedCaption& c) {
-    return UncertaintyPercentBase == "M" ? c.ofMax : c.ofActual;
-}
+const LangText& Based(const caps::BasedCaption& c) { return UncertaintyPercentBase == "M" ? c.ofMax : c.ofActual; }
 bool NaturalGas() { return MediumCode == "NGAS"; }
 
 TStringGrid& Grid() { return Form1().Felsimulgrid; }
@@ -52,8 +50,7 @@ double ReadCell(TStringGrid& grid, int col, int row) {
 
 // A humid gas shows its humidity row; steam and natural gas never do.
 bool HumidityRowShown() {
-    return IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && !NaturalGas() &&
-           HumidGasFlag;
+    return IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && !NaturalGas() && HumidGasFlag;
 }
 
 void WriteSourceCaptions(TStringGrid& g, FlowDevice device) {
@@ -206,13 +203,12 @@ void ReadUncertaintyGrid() {
         in.MeterSpanUncertainty = ReadCell(g, 1, 3);
         in.MeterActualUncertainty = ReadCell(g, 1, 4);
     }
-    double* const fixed[] = {&in.AdSpanUncertainty,         &in.AdActualUncertainty,
-                             &in.ThroatDiameterUncertaintyMm, &in.InletEdgeRadiusMm,
-                             &in.PipeDiameterUncertaintyMm,   &in.RoughnessUncertaintyMm,
-                             &in.DensityUncertaintyPercent,   &in.DensityErrorPercent,
-                             &in.ViscosityUncertaintyPercent, &in.KappaUncertaintyPercent,
-                             &in.PressureUncertaintyPercent,  &in.TemperatureUncertaintyC,
-                             &in.HumidityUncertaintyPercent};
+    double* const fixed[] = {
+        &in.AdSpanUncertainty,         &in.AdActualUncertainty,        &in.ThroatDiameterUncertaintyMm,
+        &in.InletEdgeRadiusMm,         &in.PipeDiameterUncertaintyMm,  &in.RoughnessUncertaintyMm,
+        &in.DensityUncertaintyPercent, &in.DensityErrorPercent,        &in.ViscosityUncertaintyPercent,
+        &in.KappaUncertaintyPercent,   &in.PressureUncertaintyPercent, &in.TemperatureUncertaintyC,
+        &in.HumidityUncertaintyPercent};
     int row = 6;
     for (double* value : fixed) *value = ReadCell(g, 1, row++);
     if (NaturalGas()) {

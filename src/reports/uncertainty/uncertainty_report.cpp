@@ -48,16 +48,15 @@ std::string Cell3(double value) { return FormatFixed(value, kGridDigits); }
 S RowSource(int row) {
     static constexpr S kDevice[] = {S::Count, S::Standard, S::CalculationError, S::Span, S::Actual, S::Count};
     static constexpr S kVolume[] = {S::Count, S::Span, S::Actual, S::CalculationError, S::Count, S::Count};
-    static constexpr S kCommon[] = {S::AdSpan, S::AdActual, S::ThroatDiameter, S::InletEdge, S::TubeDiameter,
-                                    S::Roughness, S::DensityUncertainty, S::DensityError, S::Viscosity, S::Kappa,
-                                    S::Pressure, S::Temperature};
+    static constexpr S kCommon[] = {S::AdSpan,       S::AdActual,  S::ThroatDiameter,     S::InletEdge,
+                                    S::TubeDiameter, S::Roughness, S::DensityUncertainty, S::DensityError,
+                                    S::Viscosity,    S::Kappa,     S::Pressure,           S::Temperature};
     if (row >= 1 && row <= kSquareRootRow) return VolumeMeter() ? kVolume[row] : kDevice[row];
     if (row > kSquareRootRow && row < kHumidityRow) return kCommon[row - kSquareRootRow - 1];
     return S::Count;
 }
 
-const S kCompositionSources[kNaturalGasSourceRows] = {S::Methane, S::Nitrogen, S::CarbonDioxide, S::Ethane,
-                                                      S::Propane};
+const S kCompositionSources[kNaturalGasSourceRows] = {S::Methane, S::Nitrogen, S::CarbonDioxide, S::Ethane, S::Propane};
 
 double SafeRatio(double a, double b) { return b != 0.0 ? a / b : 0.0; }
 
@@ -67,9 +66,9 @@ void WriteInputColumn(TStringGrid& g) {
     g.SetCell(1, spanRow, Cell3(in.MeterSpanUncertainty));
     g.SetCell(1, spanRow + 1, Cell3(in.MeterActualUncertainty));
     g.SetCell(1, kSquareRootRow, SquareRootAnswer);
-    const double fixed[] = {in.AdSpanUncertainty,         in.AdActualUncertainty,      in.ThroatDiameterUncertaintyMm,
-                            in.InletEdgeRadiusMm,         in.PipeDiameterUncertaintyMm, in.RoughnessUncertaintyMm,
-                            in.DensityUncertaintyPercent, in.DensityErrorPercent,      in.ViscosityUncertaintyPercent,
+    const double fixed[] = {in.AdSpanUncertainty,         in.AdActualUncertainty,        in.ThroatDiameterUncertaintyMm,
+                            in.InletEdgeRadiusMm,         in.PipeDiameterUncertaintyMm,  in.RoughnessUncertaintyMm,
+                            in.DensityUncertaintyPercent, in.DensityErrorPercent,        in.ViscosityUncertaintyPercent,
                             in.KappaUncertaintyPercent,   in.PressureUncertaintyPercent, in.TemperatureUncertaintyC,
                             in.HumidityUncertaintyPercent};
     int row = kSquareRootRow + 1;
@@ -131,8 +130,8 @@ std::string ReportCell(const std::string& text) {
 
 std::string ReportRow(const TStringGrid& g, int row) {
     const std::string& caption = g.Cell(0, row);
-    std::string line = Utf8Length(caption) >= kCaptionWidth ? Utf8Left(caption, kCaptionWidth)
-                                                           : PadRight(caption, kCaptionWidth, '_');
+    std::string line =
+        Utf8Length(caption) >= kCaptionWidth ? Utf8Left(caption, kCaptionWidth) : PadRight(caption, kCaptionWidth, '_');
     for (int col = 1; col <= kUncertaintyMeanColumn; ++col) line += ReportCell(g.Cell(col, row));
     return line;
 }
