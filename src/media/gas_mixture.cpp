@@ -88,17 +88,14 @@ double ComponentDensity(int row, double p, double t) {
     if (!(p > 0.0)) return 0.0;
     if (IsUserGas(row)) {
         if (!(OperatingPressure > 0.0)) return 0.0;
-        return CheckedDiv(MixtureDensity[row] * p / OperatingPressure * (273.15 + OperatingTemperature),
-                          273.15 + t);
+        return CheckedDiv(MixtureDensity[row] * p / OperatingPressure * (273.15 + OperatingTemperature), 273.15 + t);
     }
     double pressure = p, temperature = t;
-    double density = 0.0, dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0,
-           enthalpy = 0.0;
+    double density = 0.0, dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;
     try {
-        MediumPropertySwitch(MixtureComponentKeyword[row], GasComposition, pressure, GivenDensity,
-                                 GivenCp, GivenCv, GivenCriticalTemperatureK, GivenMolarMass,
-                                 temperature, temperature, GivenZRatio(), 0.0, density, dry, vapour,
-                                 viscosity, kappa, cp, cv, enthalpy);
+        MediumPropertySwitch(MixtureComponentKeyword[row], GasComposition, pressure, GivenDensity, GivenCp, GivenCv,
+                             GivenCriticalTemperatureK, GivenMolarMass, temperature, temperature, GivenZRatio(), 0.0,
+                             density, dry, vapour, viscosity, kappa, cp, cv, enthalpy);
     } catch (const CalcError&) {
         return 0.0;
     }
@@ -240,8 +237,7 @@ void CalcMixtureProperties(int kind) {
         for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
             if (!HasKeyword(row)) continue;
             dryP[row] = DryRowInUse(row) ? 0.01 * dryMol[row] * P : 0.0;
-            humidP[row] = IsWaterRow(row) ? humidWaterCut(0.01 * humidMol[row] * P)
-                                          : 0.01 * humidMol[row] * P * spread;
+            humidP[row] = IsWaterRow(row) ? humidWaterCut(0.01 * humidMol[row] * P) : 0.01 * humidMol[row] * P * spread;
         }
     }
     const double dryTarget = ColumnSum(dryP), humidTarget = ColumnSum(humidP);
@@ -268,8 +264,7 @@ void CalcMixtureProperties(int kind) {
     // the one its real density gave in the previous pass.
     for (int pass = 2; pass <= kPartialPressurePasses; ++pass) {
         for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-            if (!HasKeyword(row) || !(humidMoles > 1e-99) || !(humidP[row] > 1e-99) || !(humidM[row] > 1e-99))
-                continue;
+            if (!HasKeyword(row) || !(humidMoles > 1e-99) || !(humidP[row] > 1e-99) || !(humidM[row] > 1e-99)) continue;
             const double M = MixtureRowMolarMass(row);
             if (!DryRowInUse(row))
                 dryP[row] = 0.0;

@@ -35,9 +35,8 @@ double VapourPartialPressure(double P, double ts, double relativeHumidity) {
     return MinDouble(WaterSaturationPressure(ts), P) * relativeHumidity * 0.01;
 }
 
-void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P,
-                          double t, double ts, double relativeHumidity, double& viscosity,
-                          double& kappa, double& cp, double& cv) {
+void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P, double t, double ts,
+                          double relativeHumidity, double& viscosity, double& kappa, double& cp, double& cv) {
     const double pv = VapourPartialPressure(P, ts, relativeHumidity);
     const double pg = P - pv;
 
@@ -63,10 +62,9 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
     density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
 }
 
-void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P,
-                      double t, double ts, double relativeHumidity, double rhoGas, double muGas,
-                      double cpGas, double cvGas, double kappaGas, double wA, double wB,
-                      double& viscosity, double& kappa, double& cp, double& cv) {
+void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P, double t, double ts,
+                      double relativeHumidity, double rhoGas, double muGas, double cpGas, double cvGas, double kappaGas,
+                      double wA, double wB, double& viscosity, double& kappa, double& cp, double& cv) {
     const double pv = VapourPartialPressure(P, ts, relativeHumidity);
     const double pg = P - pv;
     const bool humid = IsHumid(relativeHumidity);
@@ -92,8 +90,7 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
 }
 
-HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity,
-                                          double rhoGas) {
+HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity, double rhoGas) {
     const double pv = VapourPartialPressure(P, ts, relativeHumidity);
     HumidPartDensities d;
     // The density alone of the steam routine VapourProperties calls: the same formula at the

@@ -17,18 +17,16 @@ double VapourPartialPressure(double P, double ts, double relativeHumidity);
 
 // Humid air. A vapour pressure at or below 1e-6 Pa leaves the vapour part 0, a dry partial
 // pressure of 0 the dry part; heat capacities are mass-weighted.
-void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P,
-                          double t, double ts, double relativeHumidity, double& viscosity,
-                          double& kappa, double& cp, double& cv);
+void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P, double t, double ts,
+                          double relativeHumidity, double& viscosity, double& kappa, double& cp, double& cv);
 
 // Any other gas with known dry properties (rhoGas at P, muGas, cpGas, cvGas, kappaGas) and
 // its viscosity weight sqrt(wA wB). A relative humidity at or below 1e-7 % leaves the vapour
 // part 0 and the dry gas's cp, cv and kappa; otherwise the heat capacities are weighted by
 // partial pressure.
-void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P,
-                      double t, double ts, double relativeHumidity, double rhoGas, double muGas,
-                      double cpGas, double cvGas, double kappaGas, double wA, double wB,
-                      double& viscosity, double& kappa, double& cp, double& cv);
+void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity, double P, double t, double ts,
+                      double relativeHumidity, double rhoGas, double muGas, double cpGas, double cvGas, double kappaGas,
+                      double wA, double wB, double& viscosity, double& kappa, double& cp, double& cv);
 
 // The two part densities SteamPropertySet gives for the same P, t, ts, relative humidity and
 // rhoGas, bit for bit, without the viscosity and heat capacities: what a humidity search
@@ -36,7 +34,6 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
 struct HumidPartDensities {
     double dry = 0.0, vapour = 0.0;
 };
-HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity,
-                                          double rhoGas);
+HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity, double rhoGas);
 
 }  // namespace tubalyx

@@ -23,13 +23,11 @@ struct HumidState {
 
 // The switch at relative humidity rh, with 1.0 for the user's cp, cv, critical temperature
 // and molar mass; t also serves as the saturation temperature.
-HumidState SwitchAt(const std::string& keyword, double& P, double& t, double givenDensity,
-                    double zRatio, double rh) {
+HumidState SwitchAt(const std::string& keyword, double& P, double& t, double givenDensity, double zRatio, double rh) {
     HumidState s;
     double viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;
-    MediumPropertySwitch(keyword, GasComposition, P, givenDensity, 1.0, 1.0, 1.0, 1.0, t, t,
-                         zRatio, rh, s.density, s.dry, s.vapour, viscosity, kappa, cp, cv,
-                         enthalpy);
+    MediumPropertySwitch(keyword, GasComposition, P, givenDensity, 1.0, 1.0, 1.0, 1.0, t, t, zRatio, rh, s.density,
+                         s.dry, s.vapour, viscosity, kappa, cp, cv, enthalpy);
     return s;
 }
 
@@ -67,8 +65,7 @@ double SaturatedVapourDensity(double dew) {
 // does not serve): no trial could come nearer the target and the search ends.
 class RelativeHumidityTrials {
 public:
-    RelativeHumidityTrials(const std::string& keyword, double& P, double& t, double givenDensity,
-                           double zRatio)
+    RelativeHumidityTrials(const std::string& keyword, double& P, double& t, double givenDensity, double zRatio)
         : keyword_(keyword), P_(P), t_(t), givenDensity_(givenDensity), zRatio_(zRatio) {}
 
     std::optional<HumidState> At(double rh) {
@@ -111,8 +108,7 @@ private:
 }  // namespace
 
 std::optional<double> HumidityStepSearch(double target, double s0,
-                                         const std::function<std::optional<double>(double)>& f,
-                                         int* evaluations) {
+                                         const std::function<std::optional<double>(double)>& f, int* evaluations) {
     double s = s0, step = 50.0, x = 0.0;
     int count = 1;
     // The forward march before the first reversal, watched over windows of trials.
@@ -130,16 +126,13 @@ std::optional<double> HumidityStepSearch(double target, double s0,
             return std::nullopt;
         }
         x = *trial;
-        if (count > kHumiditySearchMaxEvaluations ||
-            std::fabs(x - target) / target < kHumiditySearchTolerance)
-            break;
+        if (count > kHumiditySearchMaxEvaluations || std::fabs(x - target) / target < kHumiditySearchTolerance) break;
         if (marching && x <= target && (count - 1) % kHumidityMarchWindow == 0) {
             // The gain of the last window, carried on over every trial left, cannot come
             // within a million times of the target's distance: the state holds no vapour to
             // speak of, or the target is out of the measure's range. The search ends at its
             // last value, as the bound would end it.
-            const double reach = (x - windowStart) * (kHumiditySearchMaxEvaluations + 1 - count) /
-                                 kHumidityMarchWindow;
+            const double reach = (x - windowStart) * (kHumiditySearchMaxEvaluations + 1 - count) / kHumidityMarchWindow;
             if (!(target - x < kHumidityMarchMargin * reach)) break;
             windowStart = x;
             if (count - 1 == kHumidityMarchShortcutTrials) {
@@ -165,47 +158,39 @@ std::optional<double> HumidityStepSearch(double target, double s0,
     return s;
 }
 
-void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double absoluteHumidity,
-                          double zRatio) {
+void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double absoluteHumidity, double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(absoluteHumidity > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
     relativeHumidity =
-        HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) { return trials.VapourAt(rh); })
-            .value_or(0.0);
+        HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
 }
 
-void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double specificHumidity,
-                          double zRatio) {
+void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double specificHumidity, double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(specificHumidity > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
-    relativeHumidity =
-        HumidityStepSearch(specificHumidity, 0.0, [&](double rh) -> std::optional<double> {
-            const std::optional<HumidState> s = trials.At(rh);
-            if (!s) return std::nullopt;
-            return s->dry > 0.0 ? s->vapour / s->dry : 1e99;
-        }).value_or(0.0);
+    relativeHumidity = HumidityStepSearch(specificHumidity, 0.0, [&](double rh) -> std::optional<double> {
+                           const std::optional<HumidState> s = trials.At(rh);
+                           if (!s) return std::nullopt;
+                           return s->dry > 0.0 ? s->vapour / s->dry : 1e99;
+                       }).value_or(0.0);
 }
 
-void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double dewTemperature,
-                          double zRatio) {
+void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double dewTemperature, double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(dewTemperature > kNoDewTemperatureC)) return;
     const double target = SaturatedVapourDensity(dewTemperature);
     if (!(target > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
-    relativeHumidity =
-        HumidityStepSearch(target, 0.0, [&](double rh) { return trials.VapourAt(rh); })
-            .value_or(0.0);
+    relativeHumidity = HumidityStepSearch(target, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
 }
 
-void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature,
-                             double t, double P, double givenDensity, double relativeHumidity,
-                             double zRatio) {
+void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature, double t, double P,
+                             double givenDensity, double relativeHumidity, double zRatio) {
     dewTemperature = kNoDewTemperatureC;
     if (!humidGas || !(relativeHumidity > 0.0)) return;
     const double target = SwitchAt(keyword, P, t, givenDensity, zRatio, relativeHumidity).vapour;

@@ -38,18 +38,14 @@ std::optional<double> HumidityStepSearch(double target, double s0,
                                          const std::function<std::optional<double>(double)>& f,
                                          int* evaluations = nullptr);
 
-void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double absoluteHumidity,
-                          double zRatio);
-void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double specificHumidity,
-                          double zRatio);
-void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity,
-                          double t, double P, double givenDensity, double dewTemperature,
-                          double zRatio);
+void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double absoluteHumidity, double zRatio);
+void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double specificHumidity, double zRatio);
+void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
+                          double givenDensity, double dewTemperature, double zRatio);
 // Dew temperature of the gas at the relative humidity.
-void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature,
-                             double t, double P, double givenDensity, double relativeHumidity,
-                             double zRatio);
+void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature, double t, double P,
+                             double givenDensity, double relativeHumidity, double zRatio);
 
 }  // namespace tubalyx

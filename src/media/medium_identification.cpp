@@ -14,6 +14,7 @@ struct CodeValue {
     double value;
 };
 
+// clang-format off
 const CodeValue kMolarMasses[] = {
     {"LUF", 28.963},  {"ANG", 18.016},   {"VAT", 18.016},  {"MNG", 18.016},  {"O2", 31.999},
     {"AR", 39.948},   {"H2", 2.0158},    {"N2", 28.0134},  {"CO2", 44.01},   {"CO", 28.01},
@@ -21,12 +22,15 @@ const CodeValue kMolarMasses[] = {
     {"C2H6", 30.069}, {"C3H8", 44.096},  {"C3H8V", 44.096}, {"C4H10", 58.123}, {"C5H12", 72.15},
     {"GAS", 44.096},
 };
+// clang-format on
 
+// clang-format off
 const CodeValue kMixingWeights[] = {
     {"LUF", 61.9},       {"ANG", 107.9},     {"MNG", 107.9},  {"O2", 70.4},       {"AR", 77.6},
     {"H2", 8.19},        {"N2", 59.481},     {"CO2", 115.7},  {"O3", 111.937},    {"NH3", 83.113},
     {"CH4", 55.3119},    {"C2H6", 95.828},   {"C3H8", 127.732}, {"C3H8V", 127.732},
 };
+// clang-format on
 
 template <size_t N>
 double Lookup(const CodeValue (&table)[N], const std::string& code) {

@@ -5,8 +5,8 @@
 
 #include "media/gas_mixture.h"
 #include "media/humidity_conversions.h"
-#include "media/medium_identification.h"
 #include "media/medium_enthalpy.h"
+#include "media/medium_identification.h"
 #include "media/medium_property_switch.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -36,23 +36,20 @@ bool IsIn(const std::string& code, std::initializer_list<const char*> codes) {
 bool IsConvertedKind(const std::string& kind) { return kind == "A" || kind == "S" || kind == "D"; }
 
 // The given measure of kind "A", "S" or "D" turned into a relative humidity (%).
-void RelativeHumidityFromGiven(const std::string& kind, const std::string& keyword, double t, double P,
-                               double density, double absoluteHumidity, double specificHumidity,
-                               double dewTemperature, double zRatio, double& relativeHumidity) {
+void RelativeHumidityFromGiven(const std::string& kind, const std::string& keyword, double t, double P, double density,
+                               double absoluteHumidity, double specificHumidity, double dewTemperature, double zRatio,
+                               double& relativeHumidity) {
     if (kind == "A")
-        HumidityFromAbsolute(keyword, HumidGasFlag, relativeHumidity, t, P, density, absoluteHumidity * 0.001,
-                             zRatio);
+        HumidityFromAbsolute(keyword, HumidGasFlag, relativeHumidity, t, P, density, absoluteHumidity * 0.001, zRatio);
     else if (kind == "S")
-        HumidityFromSpecific(keyword, HumidGasFlag, relativeHumidity, t, P, density, specificHumidity * 0.001,
-                             zRatio);
+        HumidityFromSpecific(keyword, HumidGasFlag, relativeHumidity, t, P, density, specificHumidity * 0.001, zRatio);
     else
         HumidityFromDewPoint(keyword, HumidGasFlag, relativeHumidity, t, P, density, dewTemperature, zRatio);
 }
 
 // The four humidity measures from the densities found; the given one stays.
-void HumidityOut(const std::string& kind, double t, double P, double flowDensity, double dryDensity,
-                 double zRatio, double& absoluteHumidity, double& specificHumidity,
-                 double& dewTemperature, double& relativeHumidity) {
+void HumidityOut(const std::string& kind, double t, double P, double flowDensity, double dryDensity, double zRatio,
+                 double& absoluteHumidity, double& specificHumidity, double& dewTemperature, double& relativeHumidity) {
     const bool known = kind == "R" || IsConvertedKind(kind);
     if (!HumidGasFlag || !known) {
         absoluteHumidity = specificHumidity = dewTemperature = relativeHumidity = 0.0;
@@ -66,23 +63,21 @@ void HumidityOut(const std::string& kind, double t, double P, double flowDensity
     }
 }
 
-void SingleMediumState(const std::string& medium, const GasCompositionArray& composition,
-                       double givenDensity, double givenCp, double givenCv, double givenCriticalTemperature,
-                       double givenMolarMass, double& P, double& t, const std::string& kind,
-                       double absoluteHumidity, double specificHumidity, double dewTemperature,
-                       double& relativeHumidity, double& flowDensity, double& dryDensity,
+void SingleMediumState(const std::string& medium, const GasCompositionArray& composition, double givenDensity,
+                       double givenCp, double givenCv, double givenCriticalTemperature, double givenMolarMass,
+                       double& P, double& t, const std::string& kind, double absoluteHumidity, double specificHumidity,
+                       double dewTemperature, double& relativeHumidity, double& flowDensity, double& dryDensity,
                        double& vapourDensity, double& viscosity, double& kappa, double& cp, double& cv,
                        double& vapourPressure, double& enthalpy) {
     const double zRatio = GivenZRatio();
     if (medium == "MNG") t = WaterSaturationTemperature(P);
     if (HumidGasFlag && IsConvertedKind(kind))
-        RelativeHumidityFromGiven(kind, medium, t, P, givenDensity, absoluteHumidity, specificHumidity,
-                                  dewTemperature, zRatio, relativeHumidity);
+        RelativeHumidityFromGiven(kind, medium, t, P, givenDensity, absoluteHumidity, specificHumidity, dewTemperature,
+                                  zRatio, relativeHumidity);
     MediumPropertySwitch(medium, composition, P, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                             givenMolarMass, t, t, zRatio, HumidGasFlag ? relativeHumidity : 0.0, flowDensity,
-                             dryDensity, vapourDensity, viscosity, kappa, cp, cv, enthalpy);
-    vapourPressure =
-        HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
+                         givenMolarMass, t, t, zRatio, HumidGasFlag ? relativeHumidity : 0.0, flowDensity, dryDensity,
+                         vapourDensity, viscosity, kappa, cp, cv, enthalpy);
+    vapourPressure = HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
     if (PhaseLetter != 'N') return;
     if (IsIn(medium, {"LUF", "O2", "AR", "H2", "N2", "CH4", "C3H8", "NH3", "NGAS", "CO2", "O3"})) {
         // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
@@ -93,8 +88,7 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
             enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
             if (flowDensity != dryDensity)
-                enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) /
-                            flowDensity;
+                enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) / flowDensity;
             CheckFinite(enthalpy, "enthalpy overflow");
         } else {
             enthalpy = 0.0;
@@ -116,8 +110,8 @@ void RequireFinite(const MixtureSums& s) {
 
 // One pass over the dry components of the humid grid, each at its partial pressure.
 MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composition, double givenDensity,
-                          double givenCp, double givenCv, double givenCriticalTemperature,
-                          double givenMolarMass, double P, double t) {
+                          double givenCp, double givenCv, double givenCriticalTemperature, double givenMolarMass,
+                          double P, double t) {
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     const int shareColumn = normalColumn ? 3 : 4;
     const double zRatio = GivenZRatio();
@@ -144,9 +138,9 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
             hi = MixtureEnthalpy[row];
         } else {
             double p = pi, temperature = t, dry = 0.0, vapour = 0.0, kappa = 0.0, h = 0.0;
-            MediumPropertySwitch(keyword, composition, p, givenDensity, givenCp, givenCv,
-                                     givenCriticalTemperature, givenMolarMass, temperature, temperature,
-                                     zRatio, 0.0, rho, dry, vapour, mu, kappa, cpi, cvi, h);
+            MediumPropertySwitch(keyword, composition, p, givenDensity, givenCp, givenCv, givenCriticalTemperature,
+                                 givenMolarMass, temperature, temperature, zRatio, 0.0, rho, dry, vapour, mu, kappa,
+                                 cpi, cvi, h);
             weight = GasViscosityMixingWeight(keyword);
             hi = MediumEnthalpyPT(keyword, pi, t);
         }
@@ -175,8 +169,8 @@ void ScaleToGivenMolarMass(double& density) {
     }
 }
 
-bool HumidityPresent(const std::string& kind, double relativeHumidity, double absoluteHumidity,
-                     double specificHumidity, double dewTemperature) {
+bool HumidityPresent(const std::string& kind, double relativeHumidity, double absoluteHumidity, double specificHumidity,
+                     double dewTemperature) {
     if (!HumidGasFlag) return false;
     if (kind == "R") return relativeHumidity > 0.0;
     if (kind == "A") return absoluteHumidity > 0.0;
@@ -185,12 +179,11 @@ bool HumidityPresent(const std::string& kind, double relativeHumidity, double ab
     return false;
 }
 
-void MixtureState(bool normalColumn, const GasCompositionArray& composition, double givenDensity,
-                  double givenCp, double givenCv, double givenCriticalTemperature, double givenMolarMass,
-                  double P, double t, const std::string& kind, double absoluteHumidity,
-                  double specificHumidity, double dewTemperature, double& relativeHumidity,
-                  double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
-                  double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
+void MixtureState(bool normalColumn, const GasCompositionArray& composition, double givenDensity, double givenCp,
+                  double givenCv, double givenCriticalTemperature, double givenMolarMass, double P, double t,
+                  const std::string& kind, double absoluteHumidity, double specificHumidity, double dewTemperature,
+                  double& relativeHumidity, double& flowDensity, double& dryDensity, double& vapourDensity,
+                  double& viscosity, double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     if (HumidGasFlag && IsConvertedKind(kind)) relativeHumidity = 0.0;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
@@ -205,8 +198,8 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
     // same sums: one conversion and no further pass, which also ends what would otherwise
     // be an endless alternation of pass and conversion.
     if (humid && IsConvertedKind(kind))
-        RelativeHumidityFromGiven(kind, "GAS", t, P, sums.density, absoluteHumidity, specificHumidity,
-                                  dewTemperature, GivenZRatio(), relativeHumidity);
+        RelativeHumidityFromGiven(kind, "GAS", t, P, sums.density, absoluteHumidity, specificHumidity, dewTemperature,
+                                  GivenZRatio(), relativeHumidity);
 
     vapourDensity = 0.0;
     if (humid) {
@@ -217,9 +210,9 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
         if (pv > kMinVapourPressure) {
             // Steam alone at its partial pressure: its density is the vapour part's.
             double p = pv, temperature = t, dry = 0.0, part = 0.0, kappaV = 0.0, h = 0.0;
-            MediumPropertySwitch("ANG", composition, p, givenDensity, givenCp, givenCv,
-                                     givenCriticalTemperature, givenMolarMass, temperature, temperature, 1.0,
-                                     0.0, vapourDensity, dry, part, muV, kappaV, cpV, cvV, h);
+            MediumPropertySwitch("ANG", composition, p, givenDensity, givenCp, givenCv, givenCriticalTemperature,
+                                 givenMolarMass, temperature, temperature, 1.0, 0.0, vapourDensity, dry, part, muV,
+                                 kappaV, cpV, cvV, h);
         }
         const double weightV = GasViscosityMixingWeight("ANG");
         const double shareV = CheckedDiv(pv, P);
@@ -257,26 +250,22 @@ void MixtureState(bool normalColumn, const GasCompositionArray& composition, dou
 
 double GivenZRatio() { return GivenZn != 0.0 ? CheckedDiv(GivenZ1, GivenZn) : 1.0; }
 
-void MediumPropertiesAtState(bool normalColumn, const std::string& medium,
-                             const GasCompositionArray& composition, double givenDensity,
-                             double /*givenViscosity*/, double givenCp, double givenCv,
-                             double /*givenKappa*/, double givenCriticalTemperature,
-                             double givenMolarMass, double& P, double& t,
-                             const std::string& humidityKind, double& absoluteHumidity,
-                             double& specificHumidity, double& dewTemperature,
-                             double& relativeHumidity, double& flowDensity, double& dryDensity,
-                             double& vapourDensity, double& viscosity, double& kappa, double& cp,
-                             double& cv, double& vapourPressure, double& enthalpy) {
+void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const GasCompositionArray& composition,
+                             double givenDensity, double /*givenViscosity*/, double givenCp, double givenCv,
+                             double /*givenKappa*/, double givenCriticalTemperature, double givenMolarMass, double& P,
+                             double& t, const std::string& humidityKind, double& absoluteHumidity,
+                             double& specificHumidity, double& dewTemperature, double& relativeHumidity,
+                             double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
+                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
     if (medium == "G")
         MixtureState(normalColumn, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature,
                      givenMolarMass, P, t, humidityKind, absoluteHumidity, specificHumidity, dewTemperature,
-                     relativeHumidity, flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv,
-                     vapourPressure, enthalpy);
+                     relativeHumidity, flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure,
+                     enthalpy);
     else
-        SingleMediumState(medium, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                          givenMolarMass, P, t, humidityKind, absoluteHumidity, specificHumidity,
-                          dewTemperature, relativeHumidity, flowDensity, dryDensity, vapourDensity, viscosity,
-                          kappa, cp, cv, vapourPressure, enthalpy);
+        SingleMediumState(medium, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature, givenMolarMass,
+                          P, t, humidityKind, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity,
+                          flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure, enthalpy);
     HumidityOut(humidityKind, t, P, flowDensity, dryDensity, GivenZRatio(), absoluteHumidity, specificHumidity,
                 dewTemperature, relativeHumidity);
     // Every caller takes these as the medium's state: none may pass on an overflow unnoticed.

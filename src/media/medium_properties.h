@@ -22,15 +22,12 @@ double GivenZRatio();
 //   outputs: densities kg/m3, viscosity Pa s, cp and cv J/(kg K), vapour pressure Pa,
 //     enthalpy kJ/kg.
 // Errors of the property routines pass to the caller.
-void MediumPropertiesAtState(bool normalColumn, const std::string& medium,
-                             const GasCompositionArray& composition, double givenDensity,
-                             double givenViscosity, double givenCp, double givenCv,
-                             double givenKappa, double givenCriticalTemperature,
-                             double givenMolarMass, double& P, double& t,
-                             const std::string& humidityKind, double& absoluteHumidity,
-                             double& specificHumidity, double& dewTemperature,
-                             double& relativeHumidity, double& flowDensity, double& dryDensity,
-                             double& vapourDensity, double& viscosity, double& kappa, double& cp,
-                             double& cv, double& vapourPressure, double& enthalpy);
+void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const GasCompositionArray& composition,
+                             double givenDensity, double givenViscosity, double givenCp, double givenCv,
+                             double givenKappa, double givenCriticalTemperature, double givenMolarMass, double& P,
+                             double& t, const std::string& humidityKind, double& absoluteHumidity,
+                             double& specificHumidity, double& dewTemperature, double& relativeHumidity,
+                             double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
+                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy);
 
 }  // namespace tubalyx

@@ -58,16 +58,13 @@ struct DryGas {
 
 // Adds the water vapour of the relative humidity to the dry gas, with w as both viscosity
 // mixing weights. A cv of 0 or below gives kappa 1.
-void GasPattern(const DryGas& g, double weight, double P, double t, double satT, double rh,
-                Outputs& o) {
+void GasPattern(const DryGas& g, double weight, double P, double t, double satT, double rh, Outputs& o) {
     const double kappa = g.cv > 0.0 ? CheckedDiv(g.cp, g.cv) : 1.0;
-    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, g.density,
-                     g.viscosity, g.cp, g.cv, kappa, weight, weight, o.viscosity, o.kappa, o.cp,
-                     o.cv);
+    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, g.density, g.viscosity, g.cp, g.cv,
+                     kappa, weight, weight, o.viscosity, o.kappa, o.cp, o.cv);
 }
 
-using SaturationState = void (*)(bool, char, double&, double&, double&, double&, double&,
-                                 double&, double&, double&);
+using SaturationState = void (*)(bool, char, double&, double&, double&, double&, double&, double&, double&, double&);
 using GasAtState = DryGas (*)(double P, double t);
 
 DryGas OxygenGas(double P, double t) {
@@ -83,12 +80,10 @@ DryGas HeliumGas(double P, double t) {
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
-    return {HydrogenDensityPT(P, t), HydrogenViscosityPT(P, t), HydrogenCpPT(P, t),
-            HydrogenCvPT(P, t)};
+    return {HydrogenDensityPT(P, t), HydrogenViscosityPT(P, t), HydrogenCpPT(P, t), HydrogenCvPT(P, t)};
 }
 DryGas NitrogenGas(double P, double t) {
-    return {NitrogenDensityPT(P, t), NitrogenViscosityPT(P, t), NitrogenCpPT(P, t),
-            NitrogenCvPT(P, t)};
+    return {NitrogenDensityPT(P, t), NitrogenViscosityPT(P, t), NitrogenCpPT(P, t), NitrogenCvPT(P, t)};
 }
 DryGas CarbonDioxideGas(double P, double t) {
     return {CarbonDioxideDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
@@ -96,8 +91,7 @@ DryGas CarbonDioxideGas(double P, double t) {
 }
 // Ozone has its own density table and takes the rest from carbon dioxide.
 DryGas OzoneGas(double P, double t) {
-    return {OzoneDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t),
-            CarbonDioxideCvPT(P, t)};
+    return {OzoneDensityPT(P, t), CarbonDioxideViscosityPT(P, t), CarbonDioxideCpPT(P, t), CarbonDioxideCvPT(P, t)};
 }
 
 // A liquefied gas: its saturation-state function, its gas tables (and the density of them
@@ -111,6 +105,7 @@ struct LiquefiedGas {
     double saturationDensityFactor;
 };
 
+// clang-format off
 const LiquefiedGas kLiquefiedGases[] = {
     {"O2", OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
     {"AR", ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
@@ -120,16 +115,14 @@ const LiquefiedGas kLiquefiedGases[] = {
     {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
     {"O3", OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
 };
+// clang-format on
 
-void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, double& pSat,
-                Outputs& o) {
-    m.saturation(notesOn, phase, t, pSat, o.density, o.enthalpy, o.viscosity, o.cp, o.cv,
-                 o.kappa);
+void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, double& pSat, Outputs& o) {
+    m.saturation(notesOn, phase, t, pSat, o.density, o.enthalpy, o.viscosity, o.cp, o.cv, o.kappa);
     o.density *= m.saturationDensityFactor;
 }
 
-void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh,
-                        Outputs& o) {
+void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh, Outputs& o) {
     double pSat = 0.0;
     const char phase = PhaseLetter;
     if (phase == 'N') {
@@ -160,8 +153,7 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
             }
             t += step;
             ++PropertyIterationCount;
-            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 ||
-                t > 0.0 || t < -273.15)
+            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 || t < -273.15)
                 break;
         }
     }
@@ -175,21 +167,19 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
 
 // The given viscosity in ViscosityUnit into GivenViscosityPas (1e-6 Pa s) at `density`.
 double GivenViscosityAt(double density) {
-    ParseUnitValue(ViscosityUnit, GivenViscosityValue, density, PipeDiameter, GivenViscosityPas,
-                   ParsedUnitKind);
+    ParseUnitValue(ViscosityUnit, GivenViscosityValue, density, PipeDiameter, GivenViscosityPas, ParsedUnitKind);
     return 1e-6 * GivenViscosityPas;
 }
 
 // The user's gas with its own cp, cv and the two viscosity mixing weights. With no water
 // vapour and a weight product of 0 the viscosity mixing would be 0/0.
-void UserGas(double density, double viscosity, double givenCp, double givenCv, double weightA,
-             double weightB, double P, double t, double satT, double rh, Outputs& o) {
+void UserGas(double density, double viscosity, double givenCp, double givenCv, double weightA, double weightB, double P,
+             double t, double satT, double rh, Outputs& o) {
     if (!(weightA * weightB > 0.0) && !(VapourPartialPressure(P, satT, rh) > 0.0))
         throw CalcError("critical temperature and molar mass of the gas are needed");
     const double kappa = givenCv > 0.0 ? CheckedDiv(givenCp, givenCv) : 1.0;
-    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, density,
-                     viscosity, givenCp, givenCv, kappa, weightA, weightB, o.viscosity, o.kappa,
-                     o.cp, o.cv);
+    SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, density, viscosity, givenCp, givenCv,
+                     kappa, weightA, weightB, o.viscosity, o.kappa, o.cp, o.cv);
 }
 
 // Carries the density of the simplified gas of the humid grid over to the typed molar mass.
@@ -208,8 +198,8 @@ void NaturalGasMolarMassCorrection(double& density) {
 
 // Propane functions, also for butane and pentane, whose densities are scaled by molar mass.
 DryGas PropaneGas(const std::string& keyword, double P, double t, double densityFactor) {
-    return {PropaneDensityPT(keyword, P, t) * densityFactor, PropaneViscosityPT(keyword, P, t),
-            PropaneCpPT(P, t), PropaneCvPT(P, t)};
+    return {PropaneDensityPT(keyword, P, t) * densityFactor, PropaneViscosityPT(keyword, P, t), PropaneCpPT(P, t),
+            PropaneCvPT(P, t)};
 }
 
 double MethaneDensity(double P, double t) {
@@ -245,14 +235,13 @@ double UserOperatingGasDensity(double givenDensity, double P, double t) {
 
 }  // namespace
 
-std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition,
-                                            double P, double t, double givenDensity, double zRatio) {
+std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition, double P,
+                                            double t, double givenDensity, double zRatio) {
     if (k == "NH3") return AmmoniaDensityPT(P, t);
     if (k == "CH4") return MethaneDensity(P, t);
     if (k == "C2H6") return EthaneDensity(P, t);
     if (k == "CO") return CarbonMonoxideDensityPT(P, t);
-    if (k == "C3H8" || k == "C4H10" || k == "C5H12")
-        return PropaneDensityPT(k, P, t) * PropaneFamilyDensityFactor(k);
+    if (k == "C3H8" || k == "C4H10" || k == "C5H12") return PropaneDensityPT(k, P, t) * PropaneFamilyDensityFactor(k);
     if (k == "NGAS") return GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
     if (k == "IGAS") return UserIdealGasDensity(givenDensity, zRatio, P, t);
     if (k == "GAS") return UserOperatingGasDensity(givenDensity, P, t);
@@ -263,12 +252,11 @@ std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompo
     return std::nullopt;
 }
 
-void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
-                          double givenDensity, double givenCp, double givenCv,
-                          double givenCriticalTemperatureK, double givenMolarMass, double& t,
-                          double& satT, double zRatio, double relativeHumidity, double& density,
-                          double& dryDensity, double& vapourDensity, double& viscosity,
-                          double& kappa, double& cp, double& cv, double& enthalpy) {
+void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P, double givenDensity,
+                          double givenCp, double givenCv, double givenCriticalTemperatureK, double givenMolarMass,
+                          double& t, double& satT, double zRatio, double relativeHumidity, double& density,
+                          double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
+                          double& cv, double& enthalpy) {
     PropertyIterationCount = 0;
     PropertyIterationLimit = 5000;
     density = dryDensity = vapourDensity = viscosity = kappa = cp = cv = 0.0;
@@ -284,24 +272,20 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
         density = WaterDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);
     } else if (k == "LUF") {
-        HumidAirPropertiesPT(density, dryDensity, vapourDensity, P, t, satT, rh, viscosity,
-                             kappa, cp, cv);
+        HumidAirPropertiesPT(density, dryDensity, vapourDensity, P, t, satT, rh, viscosity, kappa, cp, cv);
     } else if (k == "OLJA") {
-        OilProperties(OilViscosityUnit, density, viscosity, t, OilViscosity40, OilViscosity100,
-                      givenDensity);
+        OilProperties(OilViscosityUnit, density, viscosity, t, OilViscosity40, OilViscosity100, givenDensity);
     } else if (k == "NH3") {
-        GasPattern({AmmoniaDensityPT(P, t), AmmoniaViscosityPT(P, t), AmmoniaCpPT(P, t),
-                    AmmoniaCvPT(P, t)},
-                   83.113, P, t, satT, rh, o);
+        GasPattern({AmmoniaDensityPT(P, t), AmmoniaViscosityPT(P, t), AmmoniaCpPT(P, t), AmmoniaCvPT(P, t)}, 83.113, P,
+                   t, satT, rh, o);
     } else if (k == "CH4") {
         GasPattern(MethaneGas(P, t), 55.3118, P, t, satT, rh, o);
     } else if (k == "C2H6") {
         const double rho = EthaneDensity(P, t);
-        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 95.828,
-                   P, t, satT, rh, o);
+        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 95.828, P, t, satT, rh, o);
     } else if (k == "CO") {
-        GasPattern({CarbonMonoxideDensityPT(P, t), CarbonMonoxideViscosityPT(P, t),
-                    CarbonMonoxideCpPT(P, t), CarbonMonoxideCvPT(P, t)},
+        GasPattern({CarbonMonoxideDensityPT(P, t), CarbonMonoxideViscosityPT(P, t), CarbonMonoxideCpPT(P, t),
+                    CarbonMonoxideCvPT(P, t)},
                    std::sqrt(3722.8091), P, t, satT, rh, o);
     } else if (k == "C3H8" || k == "C3H8V" || k == "C4H10" || k == "C5H12") {
         if (k == "C3H8V") {
@@ -312,19 +296,16 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
         }
     } else if (k == "NGAS") {
         const double rho = GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
-        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 70.4, P,
-                   t, satT, rh, o);
+        GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 70.4, P, t, satT, rh, o);
         NaturalGasMolarMassCorrection(density);
     } else if (k == "IGAS") {
         const double rho = UserIdealGasDensity(givenDensity, zRatio, P, t);
         const double mu = GivenViscosityAt(rho);
-        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
-                rh, o);
+        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT, rh, o);
     } else if (k == "GAS") {
         const double mu = GivenViscosityAt(givenDensity);
         const double rho = UserOperatingGasDensity(givenDensity, P, t);
-        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT,
-                rh, o);
+        UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT, rh, o);
     } else if (k == "VÄT") {
         viscosity = GivenViscosityAt(givenDensity);
         density = givenDensity;

@@ -19,18 +19,17 @@ namespace tubalyx {
 // t as the saturation temperature (phases 'H' and 'X') or clamped into a saturation table.
 // satT is the temperature of the humidity step's saturation pressure; callers pass t.
 // Faults (a Z ratio of 0 for "IGAS", viscosity weights of 0 with no vapour) raise CalcError.
-void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P,
-                          double givenDensity, double givenCp, double givenCv,
-                          double givenCriticalTemperatureK, double givenMolarMass, double& t,
-                          double& satT, double zRatio, double relativeHumidity, double& density,
-                          double& dryDensity, double& vapourDensity, double& viscosity,
-                          double& kappa, double& cp, double& cv, double& enthalpy);
+void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P, double givenDensity,
+                          double givenCp, double givenCv, double givenCriticalTemperatureK, double givenMolarMass,
+                          double& t, double& satT, double zRatio, double relativeHumidity, double& density,
+                          double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
+                          double& cv, double& enthalpy);
 
 // The dry gas (kg/m3) at (P, t) that the switch mixes with water vapour for the media whose
 // humid answer varies with the relative humidity only through the vapour's partial pressure
 // (the part densities then follow from SteamPropertyDensities), a liquefied gas among them
-// in its gas phase 'N'; nothing for the others (air, liquids, steam). Evaluates exactly what the switch evaluates for it, so
-// a state the switch has just answered is left as it was.
+// in its gas phase 'N'; nothing for the others (air, liquids, steam). Evaluates exactly what the switch evaluates for
+// it, so a state the switch has just answered is left as it was.
 std::optional<double> HumidMixDryGasDensity(const std::string& keyword, const GasCompositionArray& composition,
                                             double P, double t, double givenDensity, double zRatio);
 

@@ -12,8 +12,8 @@ namespace tubalyx {
 void CalcHumidGasState() {
     VapourPressurePa = 0.0;
     EnthalpyOperating = 0.0;
-    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp,
-                            GivenCv, GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, OperatingPressure,
+    MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, OperatingPressure,
                             OperatingTemperature, HumidityInputKind, AbsoluteHumidity, SpecificHumidity,
                             DewTemperatureC, RelativeHumidity, FlowDensity, DryGasDensity, VapourPartDensity,
                             DynamicViscosityPas, KappaOperating, CpOperating, CvOperating, VapourPressurePa,

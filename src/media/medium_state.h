@@ -12,7 +12,6 @@ void CalcMediumState();
 void CalcHumidGasState();
 
 // Kept for the callers that still hand it their humid-air variables; it does nothing.
-void HumidAirStateStub(double& a, double& b, double& c, double d, double e, double& f, double& g,
-                       double& h, double& i);
+void HumidAirStateStub(double& a, double& b, double& c, double d, double e, double& f, double& g, double& h, double& i);
 
 }  // namespace tubalyx

@@ -16,22 +16,18 @@ struct ReasonTexts {
     const char* english;
 };
 
-constexpr ReasonTexts kPropaneLiquid{
-    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA ELLER VÄTSKA!",
-    "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER FLUSSIG!",
-    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS OR LIQUID!"};
-constexpr ReasonTexts kPropaneGas{
-    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA ELLER GAS!",
-    "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER GAS!",
-    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS OR GAS!"};
-constexpr ReasonTexts kSelectWater{
-    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA! (Välj VATTEN)",
-    "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN! (WASSER wählen)",
-    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select WATER)"};
-constexpr ReasonTexts kSelectSteam{
-    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA! (Välj ÅNGA)",
-    "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN! (DAMPF wählen)",
-    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select STEAM)"};
+constexpr ReasonTexts kPropaneLiquid{"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA ELLER VÄTSKA!",
+                                     "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER FLUSSIG!",
+                                     "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS OR LIQUID!"};
+constexpr ReasonTexts kPropaneGas{"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA ELLER GAS!",
+                                  "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER GAS!",
+                                  "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS OR GAS!"};
+constexpr ReasonTexts kSelectWater{"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA! (Välj VATTEN)",
+                                   "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN! (WASSER wählen)",
+                                   "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select WATER)"};
+constexpr ReasonTexts kSelectSteam{"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA! (Välj ÅNGA)",
+                                   "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN! (DAMPF wählen)",
+                                   "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select STEAM)"};
 constexpr ReasonTexts kNoReason{" ", " ", " "};
 
 // Compared against the operating pressure; a temperature the saturation line cannot take

@@ -20,12 +20,14 @@ struct GridRow {
 };
 
 // Grid rows 2..11 in order; butanes go in as isobutane, pentanes as isopentane.
+// clang-format off
 const GridRow kGridRows[10] = {
     {&NaturalGasMethane, 1},       {&NaturalGasEthane, 4},        {&NaturalGasPropane, 5},
     {&NaturalGasButanes, 11},      {&NaturalGasPentanes, 13},     {&NaturalGasNitrogen, 2},
     {&NaturalGasCarbonDioxide, 3}, {&NaturalGasHydrogen, 8},      {&NaturalGasCarbonMonoxide, 9},
     {&NaturalGasWater, 6},
 };
+// clang-format on
 
 constexpr double kGasConstant = 0.00831451;  // MPa dm3/(mol K)
 constexpr int kPassLimit = 101;
@@ -85,8 +87,7 @@ double DetailedDensity(const double x[21], double T, double p, double& z) {
         for (int j = i + 1; j < 21; ++j) {
             if (x[j] == 0.0) continue;
             const double xx = x[i] * x[j];
-            k5 += 2.0 * xx * (std::pow(kDetailSizeInteraction[i][j], 5) - 1.0) *
-                  std::pow(c[i].size * c[j].size, 2.5);
+            k5 += 2.0 * xx * (std::pow(kDetailSizeInteraction[i][j], 5) - 1.0) * std::pow(c[i].size * c[j].size, 2.5);
             u5 += 2.0 * xx * (std::pow(kDetailConformalEnergyInteraction[i][j], 5) - 1.0) *
                   std::pow(c[i].energy * c[j].energy, 2.5);
             g += xx * (kDetailOrientationInteraction[i][j] - 1.0) * (c[i].orientation + c[j].orientation);
@@ -183,8 +184,7 @@ double DetailedDensity(const double x[21], double T, double p, double& z) {
 
 }  // namespace
 
-double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure,
-                                  double temperature) {
+double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure, double temperature) {
     z = 0.0;
     double sum = 0.0;
     for (int i = 1; i <= 21; ++i) sum += composition[i];

@@ -10,7 +10,6 @@ void ReadGasComposition();
 
 // Mass density (kg/m3) of the gas at pressure (Pa absolute) and temperature (degC); Z into z.
 // The composition need not be normalised. Any failure gives 0 and z = 0.
-double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure,
-                                  double temperature);
+double GasCompressibilityDetailed(GasCompositionArray composition, double& z, double pressure, double temperature);
 
 }  // namespace tubalyx

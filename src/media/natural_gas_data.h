@@ -5,14 +5,14 @@
 namespace tubalyx {
 
 struct DetailComponent {
-    double molarMass;  // kg/kmol
-    double energy;     // E
-    double size;       // K
-    double orientation;  // G
-    double quadrupole;   // Q
+    double molarMass;        // kg/kmol
+    double energy;           // E
+    double size;             // K
+    double orientation;      // G
+    double quadrupole;       // Q
     double highTemperature;  // F
-    double dipole;       // S
-    double association;  // W
+    double dipole;           // S
+    double association;      // W
 };
 
 struct DetailTerm {

@@ -17,7 +17,7 @@ const char* OilDensityClassText(int densityClass);
 // kg/m3. Reads PipeDiameter and the text of rbg, writes the formula texts and ParsedUnitKind.
 // A viscosity of 0.2 or less has no double logarithm: CalcError after the density is written
 // and before the viscosity is.
-void OilProperties(const std::string& unit, double& density, double& viscosity, double t,
-                   double nu40, double nu100, double rho15);
+void OilProperties(const std::string& unit, double& density, double& viscosity, double t, double nu40, double nu100,
+                   double rho15);
 
 }  // namespace tubalyx

@@ -16,7 +16,7 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kReferencePressure = 101325.0;  // Pa
+constexpr double kReferencePressure = 101325.0;          // Pa
 constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
 
 bool IsMixture(const std::string& medium) { return medium == "G" || medium == "NGAS"; }
@@ -38,9 +38,9 @@ StateResult PropertiesAt(bool normalColumn, double P, double t, const std::strin
                          double specific, double dew, double relative) {
     StateResult r;
     double dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, pv = 0.0, h = 0.0;
-    MediumPropertiesAtState(normalColumn, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp,
-                            GivenCv, GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, P, t, kind, absolute,
-                            specific, dew, relative, r.flowDensity, dry, vapour, viscosity, kappa, cp, cv, pv, h);
+    MediumPropertiesAtState(normalColumn, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, P, t, kind, absolute, specific, dew,
+                            relative, r.flowDensity, dry, vapour, viscosity, kappa, cp, cv, pv, h);
     r.specificHumidity = specific;
     return r;
 }
@@ -50,8 +50,8 @@ StateResult PropertiesAt(bool normalColumn, double P, double t, const std::strin
 // The flow-unit handlers store the unit upper-cased, and the unit parser matches without
 // regard to case, so "NM3/H" is the normal unit "Nm3/h" here too.
 bool IsStandardFlowUnit(const std::string&) {
-    static const char* const kUnits[] = {"NM3/H",  "NM3/MIN",  "NM3/S",    "STANDARD_M3/H", "STANDARD_M3/MIN",
-                                         "STANDARD_M3/S", "MMSCFD", "NLITER/H", "NLITER/MIN", "NLITER/S"};
+    static const char* const kUnits[] = {"NM3/H",         "NM3/MIN", "NM3/S",    "STANDARD_M3/H", "STANDARD_M3/MIN",
+                                         "STANDARD_M3/S", "MMSCFD",  "NLITER/H", "NLITER/MIN",    "NLITER/S"};
     const std::string unit = AsciiUpper(CalculationWindow().maxflowsort.Text());
     for (const char* u : kUnits)
         if (unit == u) return true;
@@ -71,11 +71,11 @@ void ApplyFlowUnit() {
         return;
     }
     // The moisture of the gas at the operating state, in g per kg of dry gas.
-    const double h = PropertiesAt(false, OperatingPressure, OperatingTemperature, HumidityInputKind,
-                                  AbsoluteHumidity, SpecificHumidity, DewTemperatureC, RelativeHumidity)
+    const double h = PropertiesAt(false, OperatingPressure, OperatingTemperature, HumidityInputKind, AbsoluteHumidity,
+                                  SpecificHumidity, DewTemperatureC, RelativeHumidity)
                          .specificHumidity;
-    const double pv = MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) *
-                      RelativeHumidity * 0.01;
+    const double pv =
+        MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) * RelativeHumidity * 0.01;
     ShowStandardDensityPrompt();
 
     double pRef = kReferencePressure;

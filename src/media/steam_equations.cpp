@@ -8,6 +8,7 @@
 
 namespace tubalyx {
 
+// clang-format off
 const std::array<double, kSteamCoefficientCount> SteamCoefficients = {
     // B00 .. B05
     16.83599274, 28.56067796, -54.38923329, 0.4330662834, -0.6547711697, 0.08565182058,
@@ -26,10 +27,12 @@ const std::array<double, kSteamCoefficientCount> SteamCoefficients = {
     // b61, b71, b81, b82
     0.4006073948, 0.08636081627, -0.8532322921, 0.3460208861,
 };
+// clang-format on
 
 // L0 + L1 theta + L2 theta^2 (L0 = 15.74373327, L1 = -34.17061978, L2 = 19.31380707) held by
 // its values at 350 and 590 degC and the curvature L2 (theta_b - theta_a), all worked out to
 // the last digit a double keeps, so that the interpolation form is the published line itself.
+// clang-format off
 const std::array<double, 5> SteamBoundaryLineCoefficients = {
     0.9626911787424687, 1.3334620732272517, 0.74751917197438025, 4.5207956614029396,
     7.1609975232504248};
@@ -57,6 +60,7 @@ struct SteamGroupSums {
     double group[8];
     double denominator[3];
 };
+// clang-format on
 
 SteamGroupSums GroupSums(double x) {
     const auto& c = SteamCoefficients;
@@ -70,8 +74,7 @@ SteamGroupSums GroupSums(double x) {
     k = 0;
     for (int m = 0; m < 3; ++m) {
         double sum = 0.0;
-        for (int n = 0; n < kDenominatorTerms[m]; ++n, ++k)
-            sum += c[kDenominator + k] * std::pow(x, c[kX + k]);
+        for (int n = 0; n < kDenominatorTerms[m]; ++n, ++k) sum += c[kDenominator + k] * std::pow(x, c[kX + k]);
         s.denominator[m] = sum;
     }
     return s;
@@ -122,12 +125,11 @@ double GibbsEnergyAt(double P, const SteamAtTemperature& a) {
     const double beta = P / kWaterCriticalPressurePa;
     const double theta = a.theta;
     const SteamGroupSums& s = a.sums;
-    double zeta = kSteamI1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) +
-                  c[kB0 + 1] + c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta +
-                  c[kB0 + 4] * theta * theta * theta + c[kB0 + 5] * theta * theta * theta * theta;
+    double zeta = kSteamI1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) + c[kB0 + 1] +
+                  c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta + c[kB0 + 4] * theta * theta * theta +
+                  c[kB0 + 5] * theta * theta * theta * theta;
     for (int mu = 1; mu <= 5; ++mu) zeta -= std::pow(beta, mu) * s.group[mu - 1];
-    for (int mu = 6; mu <= 8; ++mu)
-        zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
+    for (int mu = 6; mu <= 8; ++mu) zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
     zeta += beta * std::pow(CheckedDiv(beta, a.betaL), 10) * a.last;
     return CheckFinite(zeta * kReducedEnergyScale);
 }
@@ -177,8 +179,7 @@ const SteamHeatCapacityPoint& HeatCapacityPoint(double t) {
 }
 
 double CpAt(double P, const SteamHeatCapacityPoint& h) {
-    const double second =
-        GibbsEnergyAt(P, h.plus) + GibbsEnergyAt(P, h.minus) - 2.0 * GibbsEnergyAt(P, h.at);
+    const double second = GibbsEnergyAt(P, h.plus) + GibbsEnergyAt(P, h.minus) - 2.0 * GibbsEnergyAt(P, h.at);
     return -h.T * CheckedDiv(second, h.s * h.s);
 }
 
@@ -202,8 +203,7 @@ double SteamBoundaryPressureReduced(double t) {
     const double theta = (t + 273.15) / kWaterCriticalTemperatureK;
     const auto& c = SteamBoundaryLineCoefficients;
     const double ta = c[0], tb = c[1];
-    const double betaL =
-        ((tb - theta) * c[2] + (theta - ta) * c[3] - (tb - theta) * c[4] * (theta - ta)) / (tb - ta);
+    const double betaL = ((tb - theta) * c[2] + (theta - ta) * c[3] - (tb - theta) * c[4] * (theta - ta)) / (tb - ta);
     return CheckFinite(betaL, "overflow in the boundary line");
 }
 
@@ -243,8 +243,7 @@ void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double&
     cv = CvAt(P, h, cp);
 }
 
-double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t,
-                    double density) {
+double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t, double density) {
     cp = 0.0;
     cv = 0.0;
     if (medium != "ANG" && medium != "MNG") return 0.0;

@@ -15,9 +15,9 @@ namespace tubalyx {
 // Reduction constants of the formulation.
 constexpr double kWaterCriticalTemperatureK = 647.3;
 constexpr double kWaterCriticalPressurePa = 22120000.0;
-constexpr double kWaterCriticalVolume = 0.00317;                    // m3/kg
-constexpr double kReducedVolumeToDensity = 315.45741324921136;      // 1 / 0.00317
-constexpr double kReducedEnergyScale = 22120000.0 * 0.00317;        // J/kg
+constexpr double kWaterCriticalVolume = 0.00317;                // m3/kg
+constexpr double kReducedVolumeToDensity = 315.45741324921136;  // 1 / 0.00317
+constexpr double kReducedEnergyScale = 22120000.0 * 0.00317;    // J/kg
 constexpr double kSteamI1 = 4.260321148;
 constexpr double kSteamB = 0.7633333333;
 
@@ -38,18 +38,17 @@ void ComputeReducedState(double& theta, double& beta, double& i1, double P, doub
 // Reduced pressure of the boundary line L between sub-regions 2 and 3 at t.
 double SteamBoundaryPressureReduced(double t);
 
-double SteamDensityPT(double P, double t);       // kg/m3
-double SteamGibbsEnergyPT(double P, double t);   // J/kg, on the formulation's own zero
-double SteamEnthalpyPT(double P, double t);      // J/kg; 0 when P <= 1e-10 Pa
-double SteamCpPT(double P, double t);            // J/(kg K)
-double SteamCvPT(double P, double t);            // J/(kg K)
+double SteamDensityPT(double P, double t);      // kg/m3
+double SteamGibbsEnergyPT(double P, double t);  // J/kg, on the formulation's own zero
+double SteamEnthalpyPT(double P, double t);     // J/kg; 0 when P <= 1e-10 Pa
+double SteamCpPT(double P, double t);           // J/(kg K)
+double SteamCvPT(double P, double t);           // J/(kg K)
 // The three at once, each as the call of its own gives it, for a third of the work.
 void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double& cv);
 
 // Isentropic exponent of steam ("ANG" or "MNG"; any other medium gives 0 with cp = cv = 0).
 // density must be SteamDensityPT(P, t). cp and cv are taken at no less than 110 Pa and
 // 0.12 degC and returned through the out arguments.
-double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t,
-                    double density);
+double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t, double density);
 
 }  // namespace tubalyx

@@ -14,10 +14,12 @@ struct MaterialCoefficients {
     double a2;
 };
 
+// clang-format off
 constexpr MaterialCoefficients kMaterials[] = {
     {"1", 12.6, 0.0043}, {"2", 12.42, 0.0034}, {"3", 12.05, 0.0035}, {"4", 10.52, 0.0031},
     {"5", 17.0, 0.0038}, {"7", 12.6, 0.0043},  {"8", 17.0, 0.0038},
 };
+// clang-format on
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 namespace tubalyx {
 
+// clang-format off
 const WaterCoefficientTable WaterCoefficients = {
     // A0 .. A22
     6824.687741, -542.2063673, -20966.66205, 39412.86787, -67332.77739, 99023.81028,
@@ -17,11 +18,14 @@ const WaterCoefficientTable WaterCoefficients = {
     0.8438375405, 0.0005362162162, 1.72, 0.07342278489, 0.0497585887, 0.65371543, 1.15e-6,
     1.5108e-5, 0.14188, 7.002753165, 0.0002995284926, 0.204,
 };
+// clang-format on
 
+// clang-format off
 const std::array<double, 9> WaterSaturationLineCoefficients = {
     -7.691234564, -26.08023696, -168.1706546, 64.23285504, -118.9646225,
     4.16711732, 20.9750676, 1e9, 6.0,
 };
+// clang-format on
 
 namespace {
 
@@ -58,15 +62,11 @@ double WaterDensityPT(double P, double t) {
     YZ(w, theta, beta, y, z);
 
     const double chi =
-        w.A(11) * w.a(5) * CheckedPow(z, -5.0 / 17.0) + w.A(12) + w.A(13) * theta +
-        w.A(14) * theta * theta + w.A(15) * std::pow(std::fabs(w.a(6) - theta), 10) +
-        CheckedDiv(w.A(16), w.a(7) + std::pow(theta, 19)) -
-        CheckedDiv(w.A(17) + 2.0 * w.A(18) * beta + 3.0 * w.A(19) * beta * beta,
-                   w.a(8) + std::pow(theta, 11)) -
-        w.A(20) * std::pow(theta, 18) * (w.a(9) + theta * theta) *
-            (-3.0 * CheckedPow(w.a(10) + beta, -4) + w.a(11)) +
-        3.0 * w.A(21) * (w.a(12) - theta) * beta * beta +
-        4.0 * w.A(22) * CheckedPow(theta, -20) * beta * beta * beta;
+        w.A(11) * w.a(5) * CheckedPow(z, -5.0 / 17.0) + w.A(12) + w.A(13) * theta + w.A(14) * theta * theta +
+        w.A(15) * std::pow(std::fabs(w.a(6) - theta), 10) + CheckedDiv(w.A(16), w.a(7) + std::pow(theta, 19)) -
+        CheckedDiv(w.A(17) + 2.0 * w.A(18) * beta + 3.0 * w.A(19) * beta * beta, w.a(8) + std::pow(theta, 11)) -
+        w.A(20) * std::pow(theta, 18) * (w.a(9) + theta * theta) * (-3.0 * CheckedPow(w.a(10) + beta, -4) + w.a(11)) +
+        3.0 * w.A(21) * (w.a(12) - theta) * beta * beta + 4.0 * w.A(22) * CheckedPow(theta, -20) * beta * beta * beta;
     return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
 }
 
@@ -89,8 +89,7 @@ double WaterEnthalpyPT(double P, double t) {
            CheckedPow(z, -5.0 / 17.0);
     const double t19 = std::pow(theta, 19);
     const double t11 = std::pow(theta, 11);
-    eps += (w.A(12) - w.A(14) * theta * theta +
-            w.A(15) * (9.0 * theta + w.a(6)) * std::pow(w.a(6) - theta, 9) +
+    eps += (w.A(12) - w.A(14) * theta * theta + w.A(15) * (9.0 * theta + w.a(6)) * std::pow(w.a(6) - theta, 9) +
             w.A(16) * CheckedDiv(20.0 * t19 + w.a(7), (w.a(7) + t19) * (w.a(7) + t19))) *
            beta;
     eps -= CheckedDiv(12.0 * t11 + w.a(8), (w.a(8) + t11) * (w.a(8) + t11)) *
@@ -106,8 +105,7 @@ double WaterSaturationPressureReduced(double t) {
     const auto& k = WaterSaturationLineCoefficients;
     const double theta = ReducedTemperature(t);
     const double tau = 1.0 - theta;
-    const double numerator =
-        tau * (k[0] + tau * (k[1] + tau * (k[2] + tau * (k[3] + tau * k[4]))));
+    const double numerator = tau * (k[0] + tau * (k[1] + tau * (k[2] + tau * (k[3] + tau * k[4]))));
     const double denominator = theta * (1.0 + k[5] * tau + k[6] * tau * tau);
     return CheckedExp(CheckedDiv(numerator, denominator) - tau / (k[7] * tau * tau + k[8]));
 }
@@ -167,12 +165,10 @@ SaturationTemperatureStatus TryWaterSaturationTemperature(double P, double& t) {
 double WaterSaturationTemperature(double P) {
     double t = 0.0;
     switch (TryWaterSaturationTemperature(P, t)) {
-        case SaturationTemperatureStatus::Settled:
-            return t;
+        case SaturationTemperatureStatus::Settled: return t;
         case SaturationTemperatureStatus::PressureNotPositive:
             throw CalcError("saturation temperature: pressure must be above zero");
-        case SaturationTemperatureStatus::StepBoundReached:
-            break;
+        case SaturationTemperatureStatus::StepBoundReached: break;
     }
     throw CalcError("saturation temperature: iteration did not settle");
 }

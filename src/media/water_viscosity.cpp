@@ -6,8 +6,7 @@
 
 namespace tubalyx {
 
-const std::array<double, 4> WaterViscosityDiluteCoefficients = {0.0181583, 0.0177624, 0.0105287,
-                                                                -0.0036744};
+const std::array<double, 4> WaterViscosityDiluteCoefficients = {0.0181583, 0.0177624, 0.0105287, -0.0036744};
 
 const std::array<std::array<double, 5>, 6> WaterViscosityResidualCoefficients = {{
     {0.501938, 0.235622, -0.274637, 0.145831, -0.0270448},

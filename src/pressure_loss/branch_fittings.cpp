@@ -101,9 +101,7 @@ void PaintBranchDiagram(int kind) {
             red = {{{{m, S}, {m, 0}}}, upHead};
             black = {{{{S - h, c}, {m + h + q4, c}}}, {{a + b, c}, {a + b + q4, c - q4}, {a + b + q4, c + q4}}};
             break;
-        default:
-            box.CanvasChanged();
-            return;
+        default: box.CanvasChanged(); return;
     }
     DrawArrow(canvas, red, clRed, kRedArrowWidth);
     DrawArrow(canvas, black, clBlack, kBlackArrowWidth);

@@ -17,8 +17,8 @@ namespace {
 
 constexpr double kBarToPa = 1e5;
 constexpr double kKgPerSecondToTph = 3.6;
-constexpr double kWalkStep = 0.01;            // of the inlet pressure
-constexpr double kInletPressureCeiling = 1e6; // times the design inlet pressure
+constexpr double kWalkStep = 0.01;             // of the inlet pressure
+constexpr double kInletPressureCeiling = 1e6;  // times the design inlet pressure
 
 // The flow (t/h) of the current primary device whose permanent loss is `lossBar`, at the
 // design inlet pressure: the loss is nearly proportional to the differential pressure, so

@@ -13,6 +13,7 @@ namespace tubalyx {
 
 // One routine per catalogue kind. A column n > 0 places the fitting there; n < 0 only
 // re-describes column -n in the current language. Columns outside 1..50 are ignored.
+// clang-format off
 #define TUBALYX_FITTING_ROUTINES(X)                                                                            \
     X(AddSharpBendFreeAngle, 1)                                                                                \
     X(AddBend45R1D, 2) X(AddBend45R1k5D, 8) X(AddBend45R2D, 3) X(AddBend45R3D, 4) X(AddBend45R4D, 5)           \
@@ -30,6 +31,7 @@ namespace tubalyx {
     X(AddOrificeFitting, 60) X(AddClassicalVenturiFitting, 61) X(AddShortVenturiFitting, 62)                   \
     X(AddIsa1932NozzleFitting, 63) X(AddQuarterCircleNozzleFitting, 64)                                        \
     X(AddHeightDifference, 81)
+// clang-format on
 
 #define TUBALYX_DECLARE_FITTING_ROUTINE(name, kind) void name(int column);
 TUBALYX_FITTING_ROUTINES(TUBALYX_DECLARE_FITTING_ROUTINE)

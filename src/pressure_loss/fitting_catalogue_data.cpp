@@ -12,6 +12,7 @@ using enum FittingParameters;
 
 // Kinds in menu order. The 1,5D bends (8, 16, 26) carry the second caption number of
 // their group but kind codes of their own.
+// clang-format off
 constexpr FittingKind kCatalogue[] = {
     {1, "Skarpbjvalfrivinkel1", NoGroup, SharpBend, 0.0, BendAngle},
     {2, "Bjradie1D1", Bends45, Fixed, 0.15, FittingParameters::None},
@@ -60,6 +61,7 @@ constexpr FittingKind kCatalogue[] = {
     {73, "Fldeihuvudledningenligt721", NoGroup, Branch, 0.0, BranchShare},
     {81, "Hojdmotstand", NoGroup, Line, 0.0, HeightDifference},
 };
+// clang-format on
 
 constexpr FittingText kBendAngleLabel{"Böjvinkel (grader) ?", "Knickwinkel (grad) ?", "Bendangle (degrees)?"};
 constexpr FittingText kPiecesLabel{"Antal ?", "Stueck ?", "Pieces ?"};
@@ -74,6 +76,7 @@ constexpr FittingText kShareLabel{"% av summaflöde?", "% v. Gesamtd-fluss?", "%
 constexpr FittingText kHeightLabel{"Höjd (Utlopp-inlopp,m)", "Höhe (Auslauf-Einlauf,m)", "Height (Outlet-Inlet,m)"};
 constexpr FittingText kLengthLabel{"Längd (m)", "Länge (m)", "Length (m)"};
 
+// clang-format off
 constexpr ParameterRows kParameterRows[] = {
     {FittingParameters::None, {nullptr, nullptr, nullptr}, {"", ""}, false, 0, false, 0},
     {BendAngle, {&kBendAngleLabel, nullptr, nullptr}, {"90", ""}, true, 90, false, 0},
@@ -87,9 +90,11 @@ constexpr ParameterRows kParameterRows[] = {
     {BranchShare, {&kShareLabel, nullptr, nullptr}, {"20", ""}, true, 20, false, 0},
     {HeightDifference, {&kHeightLabel, &kLengthLabel, nullptr}, {"1", "1"}, false, 0, false, 0},
 };
+// clang-format on
 
 // Dividing tee: 70 the branch path, 71 the straight path (over the share that leaves
 // through the branch); combining tee: 72 the branch path, 73 the straight path.
+// clang-format off
 constexpr BranchPiece kBranchOutflow[] = {
     {0, 1.0, -0.0065}, {20, 0.87, 0.0015}, {40, 0.90, 0.004}, {60, 0.98, 0.007}, {80, 1.12, 0.0075}};
 constexpr BranchPiece kBranchMainFlow70[] = {
@@ -103,6 +108,7 @@ constexpr BranchCoefficients kBranches[] = {
     {72, false, kBranchInflow},
     {73, true, kBranchMainFlow72},
 };
+// clang-format on
 
 }  // namespace
 

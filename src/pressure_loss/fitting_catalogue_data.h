@@ -48,7 +48,7 @@ struct FittingKind {
     const char* menuItem;  // the item of MotstandPopup; its caption describes the fitting
     BendGroup group;
     ZetaRule rule;
-    double zeta;           // for Fixed and FixedBend
+    double zeta;  // for Fixed and FixedBend
     FittingParameters parameters;
 };
 

@@ -49,7 +49,10 @@ public:
         : medium_(medium), massFlow_(massFlow), area_(area), inletTemperature_(inletTemperature) {
         lastEnthalpy_ = std::numeric_limits<double>::quiet_NaN();
     }
-    void SetInlet(double enthalpy) { inletEnthalpy_ = enthalpy; lastEnthalpy_ = enthalpy; }
+    void SetInlet(double enthalpy) {
+        inletEnthalpy_ = enthalpy;
+        lastEnthalpy_ = enthalpy;
+    }
     // With the velocity given instead of computed from the density.
     double AtVelocity(double pressure, double temperature, double velocity) {
         return kJoulePerKilojoule * Enthalpy(pressure, temperature) + velocity * velocity / 2;
@@ -65,8 +68,10 @@ private:
         const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature);
         density_ = m.density;
         double h = m.enthalpy;
-        if (h == lastEnthalpy_) h = 0.001 * m.cp * (temperature - inletTemperature_) + inletEnthalpy_;
-        else lastEnthalpy_ = m.enthalpy;
+        if (h == lastEnthalpy_)
+            h = 0.001 * m.cp * (temperature - inletTemperature_) + inletEnthalpy_;
+        else
+            lastEnthalpy_ = m.enthalpy;
         return h;
     }
     std::string medium_;
@@ -105,11 +110,9 @@ void SearchTemperature(double& temperature, double firstStep, double target, dou
 }  // namespace
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature) {
-    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC,
-           relative = RelativeHumidity;
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature;
-    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0,
-           enthalpy = 0;
+    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
@@ -118,14 +121,12 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
 }
 
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
-    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC,
-           relative = RelativeHumidity;
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature, vapourPressure = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
-                            specific, dew, relative, FlowDensity, DryGasDensity, VapourPartDensity,
-                            DynamicViscosityPas, KappaOperating, CpOperating, CvOperating, vapourPressure,
-                            EnthalpyOperating);
+                            specific, dew, relative, FlowDensity, DryGasDensity, VapourPartDensity, DynamicViscosityPas,
+                            KappaOperating, CpOperating, CvOperating, vapourPressure, EnthalpyOperating);
     CheckFinite(FlowDensity, "medium density is no number");
     return {FlowDensity, DynamicViscosityPas, KappaOperating, CpOperating, CvOperating, EnthalpyOperating};
 }

@@ -11,9 +11,9 @@ struct LineMediumProperties {
     double density = 0.0;    // kg/m3
     double viscosity = 0.0;  // Pa s
     double kappa = 0.0;
-    double cp = 0.0;         // J/(kg K)
-    double cv = 0.0;         // J/(kg K)
-    double enthalpy = 0.0;   // kJ/kg
+    double cp = 0.0;        // J/(kg K)
+    double cv = 0.0;        // J/(kg K)
+    double enthalpy = 0.0;  // kJ/kg
 };
 
 // The medium at (pressure, temperature) by the property routine of the medium code; the

@@ -135,12 +135,8 @@ void ContractionExpansionResistance(const std::string&, int column, double massF
             zeta = base - CheckedDiv(0.4, ratio);
             break;
         }
-        case 32:
-            zeta = (angle < 60 ? angle / 60 + 0.2 : 1.2 - 0.2 * (angle - 60) / 120) * 5 / 9;
-            break;
-        case 33:
-            zeta = (angle < 60 ? 0.2 + 0.85 * angle / 60 : 1.05 - 0.05 * (angle - 60) / 120) * 8 / 9;
-            break;
+        case 32: zeta = (angle < 60 ? angle / 60 + 0.2 : 1.2 - 0.2 * (angle - 60) / 120) * 5 / 9; break;
+        case 33: zeta = (angle < 60 ? 0.2 + 0.85 * angle / 60 : 1.05 - 0.05 * (angle - 60) / 120) * 8 / 9; break;
         case 34: {
             const double open = 1 - CheckedDiv(D * D, d * d);
             zeta = open * open;
@@ -176,16 +172,15 @@ void RestrictionResistance(const std::string& medium, int column, double inletPr
     const double dp = kPaPerBar * drop.dropBar;
     const bool gas = IsGasMedium(medium);
     // The valve's drop enters the line's isothermal law as P^2 - (P - dp)^2.
-    const double referred = gas ? CheckedDiv(inletPressure * inletPressure - (inletPressure - dp) * (inletPressure - dp),
-                                             2 * inletPressure)
-                                : dp;
+    const double referred =
+        gas ? CheckedDiv(inletPressure * inletPressure - (inletPressure - dp) * (inletPressure - dp), 2 * inletPressure)
+            : dp;
     ResistanceZeta[column] =
         CheckFinite(CheckedDiv(referred, DynamicPressure(FlowDensity, LineVelocity)), "valve resistance is no number");
 }
 
 void ThroatDeviceResistance(const std::string& medium, int column, double pipeDiameter, double massFlow,
-                            double inletPressure, double temperature, double density, double viscosity,
-                            double kappa) {
+                            double inletPressure, double temperature, double density, double viscosity, double kappa) {
     (void)temperature;  // the device equations take the state through density, viscosity and kappa
     if (!IsFittingColumn(column) || ResistanceKind[column] < 60 || ResistanceKind[column] > 64) return;
     const ThroatDevice device = ThroatDeviceOf(ResistanceKind[column]);
@@ -200,8 +195,8 @@ void ThroatDeviceResistance(const std::string& medium, int column, double pipeDi
     // The fitting is this device, whatever device the primary-device page shows.
     const double loss = PermanentPressureLossFor(DecodeDevice(device.device), DecodeStandard(standard), false,
                                                  pipeDiameter, viscosity, massFlow, dp, beta, c, e);
-    ResistanceZeta[column] = CheckFinite(
-        ZetaOfDrop(IsGasMedium(medium), inletPressure, loss, density, LineVelocity), "device resistance is no number");
+    ResistanceZeta[column] = CheckFinite(ZetaOfDrop(IsGasMedium(medium), inletPressure, loss, density, LineVelocity),
+                                         "device resistance is no number");
 }
 
 void ResetFittingArrays() {

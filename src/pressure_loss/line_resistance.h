@@ -47,8 +47,7 @@ void RestrictionResistance(const std::string& medium, int column, double inletPr
 // computed by the flow library for the flow, and its permanent loss w referred to the
 // dynamic pressure of the density given and LineVelocity. Diameter m, pressure Pa.
 void ThroatDeviceResistance(const std::string& medium, int column, double pipeDiameter, double massFlow,
-                            double inletPressure, double temperature, double density, double viscosity,
-                            double kappa);
+                            double inletPressure, double temperature, double density, double viscosity, double kappa);
 
 // The start values of the per-fitting arrays: kind 0, position 0, throat/diameter 100 mm,
 // angle or share 20, zeta 0, Kv 0, FL 0.95, no critical valve, no height sums.

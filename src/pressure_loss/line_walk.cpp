@@ -66,8 +66,9 @@ public:
     // cannot boil) into the medium state, the state's density, viscosity, kappa and velocity
     // with it.
     void Evaluate(LineFlowState& s) const {
-        const LineMediumProperties m = liquidPhase_ ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
-                                               : SetLineMediumState(medium_, s.pressure, s.temperature);
+        const LineMediumProperties m = liquidPhase_
+                                           ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
+                                           : SetLineMediumState(medium_, s.pressure, s.temperature);
         s.density = m.density;
         s.viscosity = m.viscosity;
         s.kappa = m.kappa;

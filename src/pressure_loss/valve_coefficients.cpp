@@ -16,15 +16,15 @@ constexpr int kCoefficientPasses = 11;
 constexpr double kWaterReferenceDensityFactor = 0.001;  // 1 / (1000 kg/m3)
 constexpr double kFlpDiameterConstant = 0.046;
 constexpr double kFpDiameterConstant = 0.047;
-constexpr double kPipingLossCoefficient = 1.5;          // reducer plus expander, 1.5 (1 - b^2)^2
+constexpr double kPipingLossCoefficient = 1.5;  // reducer plus expander, 1.5 (1 - b^2)^2
 
-constexpr double kGasCriticalY = 1.5;                   // y at and above which a gas is choked
+constexpr double kGasCriticalY = 1.5;  // y at and above which a gas is choked
 constexpr double kGasYFactor = 1.63;
-constexpr double kGasExpansionCubic = 0.148;            // Y = y - 0.148 y^3
+constexpr double kGasExpansionCubic = 0.148;  // Y = y - 0.148 y^3
 constexpr double kSteamConstant = 83.7;
-constexpr double kSteamSuperheatFactor = 0.00126;       // per K of superheat
+constexpr double kSteamSuperheatFactor = 0.00126;  // per K of superheat
 constexpr double kGasConstant = 54.5;
-constexpr double kAirNormalDensity = 1.293;             // kg/m3 at 0 degC, 1.01325 bar
+constexpr double kAirNormalDensity = 1.293;  // kg/m3 at 0 degC, 1.01325 bar
 constexpr double kNormalPressureBar = 1.01325;
 constexpr double kGasCoefficientToKv = 1.16;
 
@@ -64,8 +64,8 @@ ValveCoefficient GasCoefficient(const ValveDuty& duty) {
     for (int pass = 0; pass < kCoefficientPasses; ++pass) {
         const double y = kGasYFactor * r.fp / r.flp * CheckedSqrt(std::fabs(CheckedDiv(duty.dropBar, p1)));
         if (steam) {
-            c = CheckedDiv(CheckedDiv((1 + kSteamSuperheatFactor * (duty.temperatureC - saturation)) *
-                                          kSteamConstant * duty.flowTph,
+            c = CheckedDiv(CheckedDiv((1 + kSteamSuperheatFactor * (duty.temperatureC - saturation)) * kSteamConstant *
+                                          duty.flowTph,
                                       r.flp),
                            p1);
         } else {

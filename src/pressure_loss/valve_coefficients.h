@@ -62,8 +62,7 @@ struct ValveCoefficient {
 double LiquidCriticalPressureRatio(double vapourPressureBar, double criticalPressureBar);
 
 // FLP and Fp of a valve of bore d (mm) in a pipe D (mm) for the coefficient kv.
-PipingFactors PipingGeometryFactors(double kv, double fl, double valveDiameterMm,
-                                    double pipeDiameterMm);
+PipingFactors PipingGeometryFactors(double kv, double fl, double valveDiameterMm, double pipeDiameterMm);
 
 // Kv of the element at the duty. FLP and Fp start at FL and 1; eleven passes refine them
 // from the Kv of the pass before (a restriction orifice keeps them). The critical flag is

@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
-#include "media/medium_state_limits.h"
 #include "media/medium_state.h"
+#include "media/medium_state_limits.h"
 #include "media/thermal_expansion.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -64,8 +64,8 @@ ValveDuty DutyFromState(double flowTph) {
 double BoreForLoss(double flowTph) {
     double bore = 0.0, loss = 0.0;
     RestrictionDiffPressureForLoss(MediumCode, kRestrictionDevice, DeviceVariantCode, Standard(), OperatingPressure,
-                                   flowTph / kKgPerSecondToTph, MaxDpPa, PipeDiameter, FlowDensity,
-                                   DynamicViscosityPas, KappaOperating, 1.0, DeviceDrop, bore, loss);
+                                   flowTph / kKgPerSecondToTph, MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
+                                   KappaOperating, 1.0, DeviceDrop, bore, loss);
     return bore;
 }
 

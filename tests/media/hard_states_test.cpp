@@ -12,15 +12,6 @@
 #include <vector>
 
 #include "../numerics/separator_guard.h"
-#include "state/composition.h"
-#include "state/corrections.h"
-#include "state/flow_results.h"
-#include "state/geometry.h"
-#include "state/inputs.h"
-#include "state/limits.h"
-#include "state/medium.h"
-#include "state/selections.h"
-#include "state/window_state.h"
 #include "media/humid_gas_mixing.h"
 #include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
@@ -31,6 +22,15 @@
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "state/composition.h"
+#include "state/corrections.h"
+#include "state/flow_results.h"
+#include "state/geometry.h"
+#include "state/inputs.h"
+#include "state/limits.h"
+#include "state/medium.h"
+#include "state/selections.h"
+#include "state/window_state.h"
 
 namespace tubalyx {
 namespace {
@@ -44,8 +44,7 @@ struct MediumCall {
 };
 
 struct Answer {
-    double P = 0, t = 0, relative = -1, flow = 0, dry = -1, vapour = -1, viscosity = 0, cp = 0,
-           enthalpy = 0;
+    double P = 0, t = 0, relative = -1, flow = 0, dry = -1, vapour = -1, viscosity = 0, cp = 0, enthalpy = 0;
 };
 
 Answer Evaluate(const MediumCall& c) {
@@ -54,9 +53,9 @@ Answer Evaluate(const MediumCall& c) {
     a.t = c.t;
     a.relative = c.relative;
     double absolute = 5.0, specific = 5.0, dew = c.dew, kappa = 0, cv = 0, pv = 0;
-    MediumPropertiesAtState(false, c.medium, GasComposition, c.givenDensity, 0.0, 1000.0, 700.0,
-                            1.4, 126.2, 28.0, a.P, a.t, c.kind, absolute, specific, dew, a.relative,
-                            a.flow, a.dry, a.vapour, a.viscosity, kappa, a.cp, cv, pv, a.enthalpy);
+    MediumPropertiesAtState(false, c.medium, GasComposition, c.givenDensity, 0.0, 1000.0, 700.0, 1.4, 126.2, 28.0, a.P,
+                            a.t, c.kind, absolute, specific, dew, a.relative, a.flow, a.dry, a.vapour, a.viscosity,
+                            kappa, a.cp, cv, pv, a.enthalpy);
     for (double x : {absolute, specific, dew, kappa, cv, pv}) EXPECT_TRUE(std::isfinite(x));
     return a;
 }
@@ -118,6 +117,7 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
         c.dew = 81.0;
         return Evaluate(c);
     };
+    // clang-format off
     const HardCase cases[] = {
         {"N2 at 5 MPa, dew point", saturated("N2", 5e6, "D"), false},
         {"AR at 5 MPa, dew point", saturated("AR", 5e6, "D"), false},
@@ -200,6 +200,7 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
          },
          true},
     };
+    // clang-format on
     for (const HardCase& hc : cases) {
         SetUp();
         const auto start = std::chrono::steady_clock::now();
@@ -210,8 +211,7 @@ TEST_F(HardStates, ReturnAtOnceFiniteOrWithAnError) {
         } catch (const CalcError&) {
             raised = true;
         }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         EXPECT_LT(seconds, 2.0) << hc.name;
         EXPECT_EQ(raised, hc.raises) << hc.name;
         for (double x : results) EXPECT_TRUE(std::isfinite(x)) << hc.name;

@@ -26,11 +26,10 @@ Result Air(double P, double t, double ts, double rh) {
     return r;
 }
 
-Result Gas(double P, double t, double rh, double rho, double mu, double cp, double cv, double kappa,
-           double w) {
+Result Gas(double P, double t, double rh, double rho, double mu, double cp, double cv, double kappa, double w) {
     Result r;
-    SteamPropertySet(r.density, r.dry, r.vapour, P, t, t, rh, rho, mu, cp, cv, kappa, w, w,
-                     r.viscosity, r.kappa, r.cp, r.cv);
+    SteamPropertySet(r.density, r.dry, r.vapour, P, t, t, rh, rho, mu, cp, cv, kappa, w, w, r.viscosity, r.kappa, r.cp,
+                     r.cv);
     return r;
 }
 
@@ -158,6 +157,4 @@ TEST(SteamPropertySet, AmmoniaWeightsAndSaturatedVapourAlone) {
     EXPECT_NEAR(r.cp, SteamCpPT(P, 80), 1e-9);
 }
 
-TEST(SteamPropertySet, NoPressureRaises) {
-    EXPECT_THROW(Gas(0, 20, 50, 1.2, 18e-6, 1000, 700, 1.4, 61.9), CalcError);
-}
+TEST(SteamPropertySet, NoPressureRaises) { EXPECT_THROW(Gas(0, 20, 50, 1.2, 18e-6, 1000, 700, 1.4, 61.9), CalcError); }

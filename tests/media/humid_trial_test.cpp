@@ -39,12 +39,10 @@ protected:
 TEST_F(HumidTrialTest, PartDensitiesAreTheSwitchsBitForBitAtEveryHumidity) {
     // Dry, barely humid, saturated, and far past saturation (vapour above P leaves no dry part).
     const double humidities[] = {0.0, 5e-8, 1e-7, 2e-7, 3.5, 50.0, 100.0, 4450.0, 12486.328125, 1e6};
-    const struct {
-        double P, t;
-    } states[] = {{101325.0, 20.0}, {5e5, -30.0}, {3e6, 150.0}, {2000.0, 60.0}};
+    const struct { double P, t; } states[] = {{101325.0, 20.0}, {5e5, -30.0}, {3e6, 150.0}, {2000.0, 60.0}};
     // The liquefied gases as gases, phase 'N'.
-    const char* const media[] = {"NH3", "CH4", "C2H6", "CO",  "C3H8", "C4H10", "C5H12", "NGAS", "IGAS",
-                                 "GAS", "O2",  "AR",   "H2",  "He",   "N2",    "CO2",   "O3"};
+    const char* const media[] = {"NH3", "CH4", "C2H6", "CO", "C3H8", "C4H10", "C5H12", "NGAS", "IGAS",
+                                 "GAS", "O2",  "AR",   "H2", "He",   "N2",    "CO2",   "O3"};
     const UserGasData user;
     int compared = 0;
     for (const char* medium : media) {

@@ -68,8 +68,8 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     });
     ASSERT_GE(trials.size(), 3u);
     EXPECT_EQ(trials[0], 50.0);
-    EXPECT_EQ(trials[1], 25.0);   // overshoot: back by half the step
-    EXPECT_EQ(trials[2], 37.5);   // undershoot: forward by half again
+    EXPECT_EQ(trials[1], 25.0);  // overshoot: back by half the step
+    EXPECT_EQ(trials[2], 37.5);  // undershoot: forward by half again
     EXPECT_NEAR(trials.back(), 40.0, 40.0 * 1e-5);
 
     trials.clear();
@@ -80,8 +80,8 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     EXPECT_EQ(trials[0], 60.0);
 
     int evaluations = 0;
-    const std::optional<double> last =
-        HumidityStepSearch(1.0, 0.0, [](double) { return 5.0; }, &evaluations);
+    const std::optional<double> last = HumidityStepSearch(
+        1.0, 0.0, [](double) { return 5.0; }, &evaluations);
     EXPECT_EQ(evaluations, kHumiditySearchMaxEvaluations + 1);
     ASSERT_TRUE(last.has_value());
     EXPECT_TRUE(std::isfinite(*last));
@@ -110,8 +110,8 @@ TEST_F(HumidityConversionsTest, HopelessMarchEndsOnTheBoundsValue) {
     for (const Case& c : {Case{0.0, 1e-9, 50000.0, true}, Case{10.0, 1e-9, 50010.0, true},
                           Case{0.0, 1e-4, 10000.0, false}, Case{0.0, 1.0 / 45000.0, 45000.0, false}}) {
         int evaluations = 0;
-        const std::optional<double> s =
-            HumidityStepSearch(1.0, c.s0, [&](double x) { return x * c.slope; }, &evaluations);
+        const std::optional<double> s = HumidityStepSearch(
+            1.0, c.s0, [&](double x) { return x * c.slope; }, &evaluations);
         ASSERT_TRUE(s.has_value());
         EXPECT_NEAR(*s, c.expected, c.expected * 1e-5) << c.slope;
         if (c.shortCut)

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "numerics/checked.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
+#include "numerics/checked.h"
 #include "property_tables/air.h"
 #include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
 #include "property_tables/carbon_dioxide.h"
 #include "property_tables/hydrogen.h"
-#include "property_tables/oxygen.h"
 #include "property_tables/methane.h"
 #include "property_tables/nitrogen.h"
+#include "property_tables/oxygen.h"
 #include "property_tables/propane.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -43,18 +43,15 @@ TEST_F(MediumEnthalpyTest, EachRowTakesItsOwnTable) {
         const char* keyword;
         double (*h)(double, double);
     };
-    const Row rows[] = {{"LUF", AirEnthalpyPT},           {"O2", OxygenEnthalpyPT},
-                        {"AR", ArgonEnthalpyPT},          {"H2", HydrogenEnthalpyPT},
-                        {"N2", NitrogenEnthalpyPT},       {"CO2", CarbonDioxideEnthalpyPT},
-                        {"O3", CarbonDioxideEnthalpyPT},  {"CH4", MethaneEnthalpyPT},
-                        {"NGAS", MethaneEnthalpyPT}};
+    const Row rows[] = {{"LUF", AirEnthalpyPT},          {"O2", OxygenEnthalpyPT},   {"AR", ArgonEnthalpyPT},
+                        {"H2", HydrogenEnthalpyPT},      {"N2", NitrogenEnthalpyPT}, {"CO2", CarbonDioxideEnthalpyPT},
+                        {"O3", CarbonDioxideEnthalpyPT}, {"CH4", MethaneEnthalpyPT}, {"NGAS", MethaneEnthalpyPT}};
     for (const Row& r : rows) {
         const double expected = r.h(3e5, 60) - r.h(101325, 0);
         EXPECT_DOUBLE_EQ(MediumEnthalpyPT(r.keyword, 3e5, 60), expected) << r.keyword;
         EXPECT_NE(expected, 0.0) << r.keyword;
     }
-    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("VAT", 3e5, 60),
-                     (WaterEnthalpyPT(3e5, 60) - WaterEnthalpyPT(101325, 0)) * 0.001);
+    EXPECT_DOUBLE_EQ(MediumEnthalpyPT("VAT", 3e5, 60), (WaterEnthalpyPT(3e5, 60) - WaterEnthalpyPT(101325, 0)) * 0.001);
     EXPECT_DOUBLE_EQ(MediumEnthalpyPT("ANG", 3e5, 200), SteamEnthalpyPT(3e5, 200) * 0.001);
     EXPECT_DOUBLE_EQ(MediumEnthalpyPT("C3H8", 3e5, 60),
                      PropaneEnthalpyPT("C3H8", 3e5, 60) - PropaneEnthalpyPT("C3H8", 101325, 0));
@@ -77,15 +74,13 @@ TEST_F(MediumEnthalpyTest, AgainstPublishedValues) {
     EXPECT_NEAR(MediumEnthalpyPT("MNG", 101325, 100), MediumEnthalpyPT("ANG", 101325, 100), 1e-12);
     EXPECT_NEAR(MediumEnthalpyPT("LUF", 101325, 100), 100.6, 1.5);
     EXPECT_EQ(MediumEnthalpyPT("ANG", 0, 100), 0.0);
-    EXPECT_NEAR(MediumEnthalpyPT("NGAS", 5e6, 30),
-                MethaneEnthalpyPT(5e6, 30) - MethaneEnthalpyPT(101325, 0), 1e-12);
+    EXPECT_NEAR(MediumEnthalpyPT("NGAS", 5e6, 30), MethaneEnthalpyPT(5e6, 30) - MethaneEnthalpyPT(101325, 0), 1e-12);
     EXPECT_NEAR(MediumEnthalpyPT("CH4", 5e6, 30), MediumEnthalpyPT("NGAS", 5e6, 30), 1e-12);
 }
 
 TEST_F(MediumEnthalpyTest, MediaWithoutEnthalpyGiveZero) {
     for (const char* k : {"VÄT", "OLJA", "G", "C2H6", "C4H10", "C5H12", "He", "CO", "xyz", "luf"})
-        for (double t : {-50.0, 0.0, 20.0, 300.0})
-            EXPECT_EQ(MediumEnthalpyPT(k, 5e5, t), 0.0) << k << " " << t;
+        for (double t : {-50.0, 0.0, 20.0, 300.0}) EXPECT_EQ(MediumEnthalpyPT(k, 5e5, t), 0.0) << k << " " << t;
 }
 
 TEST_F(MediumEnthalpyTest, FirstSetRows) {
@@ -94,8 +89,7 @@ TEST_F(MediumEnthalpyTest, FirstSetRows) {
     EXPECT_NE(MediumEnthalpyPT("NH3", 101325, 0), 0.0);
     // Ozone takes the carbon dioxide enthalpy.
     EXPECT_DOUBLE_EQ(MediumEnthalpyPT("O3", 5e5, 80), MediumEnthalpyPT("CO2", 5e5, 80));
-    EXPECT_NEAR(MediumEnthalpyPT("N2", 5e5, 80),
-                NitrogenEnthalpyPT(5e5, 80) - NitrogenEnthalpyPT(101325, 0), 1e-12);
+    EXPECT_NEAR(MediumEnthalpyPT("N2", 5e5, 80), NitrogenEnthalpyPT(5e5, 80) - NitrogenEnthalpyPT(101325, 0), 1e-12);
     // Liquid propane against the gas at the reference state: a large negative value
     // (about the heat of vaporisation, 350 kJ/kg).
     const double liquid = MediumEnthalpyPT("C3H8V", 1e6, 20);

@@ -17,6 +17,7 @@ struct CodeMass {
 };
 
 TEST(MediumIdentification, MolarMassOfEveryMediumCode) {
+    // clang-format off
     const CodeMass cases[] = {
         {"VAT", 18.016},  {"ANG", 18.016},  {"MNG", 18.016},   {"VÄT", 1.0},     {"GAS", 44.096},  {"IGAS", 1.0},
         {"LUF", 28.963},  {"G", 1.0},       {"NGAS", 1.0},     {"OLJA", 1.0},    {"C3H8", 44.096}, {"C3H8V", 44.096},
@@ -24,15 +25,18 @@ TEST(MediumIdentification, MolarMassOfEveryMediumCode) {
         {"O3", 47.998},   {"NH3", 17.031},  {"CH4", 16.043},   {"C2H6", 30.069}, {"C4H10", 58.123}, {"C5H12", 72.15},
         {"He", 4.0026},   {"HE", 4.0026},   {"gas", 1.0},      {"", 1.0},        {"co2", 1.0},
     };
+    // clang-format on
     for (const CodeMass& c : cases) EXPECT_EQ(MolarMass(c.code), c.mass) << c.code;
 }
 
 TEST(MediumIdentification, ViscosityMixingWeightsAreRootOfMassTimesCriticalTemperature) {
+    // clang-format off
     const CodeMass cases[] = {
         {"LUF", 61.9},    {"ANG", 107.9},   {"MNG", 107.9},    {"O2", 70.4},     {"AR", 77.6},      {"H2", 8.19},
         {"N2", 59.481},   {"CO2", 115.7},   {"O3", 111.937},   {"NH3", 83.113},  {"CH4", 55.3119}, {"C2H6", 95.828},
         {"C3H8", 127.732}, {"C3H8V", 127.732}, {"VAT", 1.0},   {"He", 1.0},      {"GAS", 1.0},      {"C4H10", 1.0},
     };
+    // clang-format on
     for (const CodeMass& c : cases) EXPECT_EQ(GasViscosityMixingWeight(c.code), c.mass) << c.code;
     EXPECT_NEAR(GasViscosityMixingWeight("CO"), 61.0148, 1e-4);
     // The tabled weights agree with sqrt(M * Tc) of published critical temperatures.
@@ -41,8 +45,8 @@ TEST(MediumIdentification, ViscosityMixingWeightsAreRootOfMassTimesCriticalTempe
 }
 
 TEST(MediumIdentification, IsGasMediumReadsVAndXAsLiquid) {
-    const char* gases[] = {"GAS", "IGAS", "G", "NGAS", "LUF", "ANG", "MNG", "CO2", "N2", "O2", "H2", "AR", "O3",
-                           "NH3", "CH4", "C2H6", "C4H10", "C5H12", "He", "CO", "C3H8", "XYZ"};
+    const char* gases[] = {"GAS", "IGAS", "G",   "NGAS", "LUF",  "ANG",   "MNG",   "CO2", "N2", "O2",   "H2",
+                           "AR",  "O3",   "NH3", "CH4",  "C2H6", "C4H10", "C5H12", "He",  "CO", "C3H8", "XYZ"};
     const char* liquids[] = {"VAT", "C3H8V", "OLJA", "VÄT"};
     for (char phase : {'N', 'G', 'H'}) {
         PhaseLetter = phase;
@@ -67,13 +71,26 @@ TEST(MediumIdentification, DisplayNameIsTheMenuCaptionWithPhaseSuffix) {
         TMenuItem* item;
         const char* caption;
     } items[] = {
-        {"GAS", f.GAS, "Gas"},          {"IGAS", f.IGAS, "Real Gas"},   {"G", f.G, "Gasblandning"},
-        {"VÄT", f.LIQ, "Vätska"},       {"LUF", f.LUF, "Luft"},         {"VAT", f.VAT, "Vatten"},
-        {"ANG", f.ANG, "Ånga"},         {"MNG", f.MNG, "Mättad Ånga"},  {"AR", f.AR, "Argon"},
-        {"CH4", f.CH4, "CH4"},          {"CO", f.CO, "CO"},             {"CO2", f.CO2, "CO2"},
-        {"C3H8", f.Propan1, "C3H8 Propane (gas)"}, {"C3H8V", f.Propanvtska1, "C3H8 Propane (vätska)"},
-        {"H2", f.H2, "H2"},             {"NGAS", f.Naturgas, "Naturgas"}, {"N2", f.N2, "N2"},
-        {"NH3", f.NH3, "NH3"},          {"O2", f.O2, "O2"},             {"O3", f.O3, "O3"},
+        {"GAS", f.GAS, "Gas"},
+        {"IGAS", f.IGAS, "Real Gas"},
+        {"G", f.G, "Gasblandning"},
+        {"VÄT", f.LIQ, "Vätska"},
+        {"LUF", f.LUF, "Luft"},
+        {"VAT", f.VAT, "Vatten"},
+        {"ANG", f.ANG, "Ånga"},
+        {"MNG", f.MNG, "Mättad Ånga"},
+        {"AR", f.AR, "Argon"},
+        {"CH4", f.CH4, "CH4"},
+        {"CO", f.CO, "CO"},
+        {"CO2", f.CO2, "CO2"},
+        {"C3H8", f.Propan1, "C3H8 Propane (gas)"},
+        {"C3H8V", f.Propanvtska1, "C3H8 Propane (vätska)"},
+        {"H2", f.H2, "H2"},
+        {"NGAS", f.Naturgas, "Naturgas"},
+        {"N2", f.N2, "N2"},
+        {"NH3", f.NH3, "NH3"},
+        {"O2", f.O2, "O2"},
+        {"O3", f.O3, "O3"},
         {"OLJA", f.Olja, "Olja"},
     };
     for (const Item& it : items) {

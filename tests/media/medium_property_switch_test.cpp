@@ -18,8 +18,8 @@
 #include "property_tables/carbon_dioxide.h"
 #include "property_tables/carbon_monoxide.h"
 #include "property_tables/hydrogen.h"
-#include "property_tables/nitrogen.h"
 #include "property_tables/methane.h"
+#include "property_tables/nitrogen.h"
 #include "property_tables/oxygen.h"
 #include "property_tables/ozone.h"
 #include "property_tables/propane.h"
@@ -54,8 +54,7 @@ struct SaturatedOxygen {
 };
 SaturatedOxygen OxygenSaturation(char phase, double t) {
     SaturatedOxygen s{t};
-    OxygenSaturationStateT(false, phase, s.t, s.pSat, s.density, s.enthalpy, s.viscosity, s.cp,
-                           s.cv, s.kappa);
+    OxygenSaturationStateT(false, phase, s.t, s.pSat, s.density, s.enthalpy, s.viscosity, s.cp, s.cv, s.kappa);
     return s;
 }
 
@@ -236,8 +235,7 @@ TEST_F(MediumPropertySwitchTest, OxygenLiquidBelowSaturationUnlessPressureLoss) 
     // Below the saturation pressure, and at it, the gas tables answer.
     CalcFunction = "Termo";
     EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat, -190).density, OxygenDensityPT(liquid.pSat, -190));
-    EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat * 0.5, -190).density,
-                     OxygenDensityPT(liquid.pSat * 0.5, -190));
+    EXPECT_DOUBLE_EQ(Switch("O2", liquid.pSat * 0.5, -190).density, OxygenDensityPT(liquid.pSat * 0.5, -190));
     // Outside the saturation table the temperature is clamped, so the gas tables answer.
     EXPECT_DOUBLE_EQ(Switch("O2", 500000, 20).density, OxygenDensityPT(500000, 20));
 }
@@ -380,8 +378,7 @@ TEST_F(MediumPropertySwitchTest, FirstSetGases) {
 
     const SwitchResult butane = Switch("C4H10", 101325, 20);
     EXPECT_NEAR(butane.density, PropaneDensityPT("C4H10", 101325, 20) * 58.123 / 44.096, 1e-12);
-    EXPECT_NEAR(Switch("C5H12", 101325, 20).density,
-                PropaneDensityPT("C5H12", 101325, 20) * 72.15 / 44.096, 1e-12);
+    EXPECT_NEAR(Switch("C5H12", 101325, 20).density, PropaneDensityPT("C5H12", 101325, 20) * 72.15 / 44.096, 1e-12);
     EXPECT_DOUBLE_EQ(butane.cp, PropaneCpPT(101325, 20));
 
     const SwitchResult ozone = Switch("O3", 101325, 20);
@@ -399,11 +396,10 @@ TEST_F(MediumPropertySwitchTest, EachGasRowMixesWithItsOwnWeight) {
         F density, viscosity, cp, cv;
         double densityFactor, weight;
     };
-    const F ethane = [](double P, double t) {
-        return 0.001 * 30.069 * P / (0.9901 * 8.3143 * (t + 273.15));
-    };
+    const F ethane = [](double P, double t) { return 0.001 * 30.069 * P / (0.9901 * 8.3143 * (t + 273.15)); };
     const F propane = [](double P, double t) { return PropaneDensityPT("C3H8", P, t); };
     const F propaneViscosity = [](double P, double t) { return PropaneViscosityPT("C3H8", P, t); };
+    // clang-format off
     const Row rows[] = {
         {"NH3", AmmoniaDensityPT, AmmoniaViscosityPT, AmmoniaCpPT, AmmoniaCvPT, 1.0, 83.113},
         {"C2H6", ethane, MethaneViscosityPT, MethaneCpPT, MethaneCvPT, 1.0, 95.828},
@@ -420,13 +416,13 @@ TEST_F(MediumPropertySwitchTest, EachGasRowMixesWithItsOwnWeight) {
         {"O3", OzoneDensityPT, CarbonDioxideViscosityPT, CarbonDioxideCpPT, CarbonDioxideCvPT,
          1.0, 111.937},
     };
+    // clang-format on
     const double P = 3e5, t = 40, rh = 70;
     for (const Row& r : rows) {
-        const double rho = r.density(P, t) * r.densityFactor, cpGas = r.cp(P, t),
-                     cvGas = r.cv(P, t);
+        const double rho = r.density(P, t) * r.densityFactor, cpGas = r.cp(P, t), cvGas = r.cv(P, t);
         double density = 0, dry = 0, vapour = 0, mu = 0, kappa = 0, cp = 0, cv = 0, ts = t;
-        SteamPropertySet(density, dry, vapour, P, t, ts, rh, rho, r.viscosity(P, t), cpGas,
-                         cvGas, cpGas / cvGas, r.weight, r.weight, mu, kappa, cp, cv);
+        SteamPropertySet(density, dry, vapour, P, t, ts, rh, rho, r.viscosity(P, t), cpGas, cvGas, cpGas / cvGas,
+                         r.weight, r.weight, mu, kappa, cp, cv);
         const SwitchResult s = Switch(r.keyword, P, t, rh);
         EXPECT_NEAR(s.density, density, 1e-12 * density) << r.keyword;
         EXPECT_NEAR(s.vapour, vapour, 1e-12 * vapour) << r.keyword;
@@ -463,6 +459,7 @@ TEST_F(MediumPropertySwitchTest, NitrogenSaturationTemperatureAtThePressure) {
 // the callers take as an input error. Water and steam are walked from -100 degC up: the
 // formulations give meaningless values far below their range.
 TEST_F(MediumPropertySwitchTest, WalkOverEveryMediumAndPhase) {
+    // clang-format off
     const std::vector<std::string> keywords = {
         "VAT",  "ANG", "MNG",  "VÄT", "GAS", "IGAS", "LUF", "G",  "NGAS", "OLJA", "C3H8", "C3H8V", "CO2",
         "CO",   "N2",  "O2",   "H2",  "AR",  "O3",   "NH3", "CH4", "C2H6", "C4H10", "C5H12", "He"};
@@ -472,13 +469,13 @@ TEST_F(MediumPropertySwitchTest, WalkOverEveryMediumAndPhase) {
             if (x == k) return true;
         return false;
     };
+    // clang-format on
     struct State {
         double P, t;
         bool ordinary;
     };
-    const State states[] = {{101325, 20, true}, {2e6, 100, false},  {101325, -190, false},
-                            {5e7, 900, false},  {1e5, -250, false}, {3e5, 150, true},
-                            {1e3, 5, false}};
+    const State states[] = {{101325, 20, true}, {2e6, 100, false}, {101325, -190, false}, {5e7, 900, false},
+                            {1e5, -250, false}, {3e5, 150, true},  {1e3, 5, false}};
     OperatingPressure = 101325;
     OperatingTemperature = 20;
     int answered = 0, errors = 0;
@@ -499,11 +496,9 @@ TEST_F(MediumPropertySwitchTest, WalkOverEveryMediumAndPhase) {
                     }
                     ++answered;
                     const std::string where = k + " " + phase + " P=" + std::to_string(s.P) +
-                                              " t=" + std::to_string(s.t) +
-                                              " rh=" + std::to_string(rh);
+                                              " t=" + std::to_string(s.t) + " rh=" + std::to_string(rh);
                     ASSERT_TRUE(std::isfinite(r.P) && std::isfinite(r.t)) << where;
-                    for (double v :
-                         {r.density, r.dry, r.vapour, r.viscosity, r.kappa, r.cp, r.cv}) {
+                    for (double v : {r.density, r.dry, r.vapour, r.viscosity, r.kappa, r.cp, r.cv}) {
                         ASSERT_TRUE(std::isfinite(v)) << where;
                         EXPECT_GE(v, 0.0) << where;
                     }

@@ -40,6 +40,7 @@ protected:
 };
 
 // Saturation pressure of water: about 101.4 kPa at 100 degC, 198.7 kPa at 120 degC.
+// clang-format off
 const Reason kReasons[] = {
     {"C3H8", 0.0, 500000, 20, "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA ELLER VÄTSKA!",
      "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN ODER FLUSSIG!", "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS OR LIQUID!"},
@@ -52,6 +53,7 @@ const Reason kReasons[] = {
      "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN! (DAMPF wählen)",
      "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select STEAM)"},
 };
+// clang-format on
 
 TEST_F(MediumStateLimits, EachReasonInTheThreeLanguages) {
     for (const Reason& r : kReasons) {
@@ -69,6 +71,7 @@ TEST_F(MediumStateLimits, EachReasonInTheThreeLanguages) {
 }
 
 TEST_F(MediumStateLimits, AcceptableStatesGiveOneBlank) {
+    // clang-format off
     const Reason kFine[] = {
         {"C3H8", 9.5, 500000, 20, "", "", ""},     // gas density found
         {"C3H8V", 500.0, 1e6, 20, "", "", ""},     // liquid density found
@@ -76,6 +79,7 @@ TEST_F(MediumStateLimits, AcceptableStatesGiveOneBlank) {
         {"VAT", 998.0, 101325, 20, "", "", ""},    // above it
         {"LUF", 0.0, 101325, 20, "", "", ""},      // no table reason for other media
     };
+    // clang-format on
     for (const Reason& r : kFine) {
         MediumCode = r.medium;
         FlowDensity = r.flowDensity;

@@ -25,15 +25,14 @@ struct State {
     double P = 101325.0, t = 20.0;
     std::string kind = "R";
     double absolute = 0.0, specific = 0.0, dew = 0.0, relative = 0.0;
-    double flow = -1, dry = -1, vapour = -1, viscosity = -1, kappa = -1, cp = -1, cv = -1, pv = -1,
-           enthalpy = -1;
+    double flow = -1, dry = -1, vapour = -1, viscosity = -1, kappa = -1, cp = -1, cv = -1, pv = -1, enthalpy = -1;
 };
 
 void Evaluate(const std::string& medium, State& s, bool normalColumn = false) {
-    MediumPropertiesAtState(normalColumn, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp,
-                            GivenCv, GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, s.P, s.t, s.kind,
-                            s.absolute, s.specific, s.dew, s.relative, s.flow, s.dry, s.vapour, s.viscosity,
-                            s.kappa, s.cp, s.cv, s.pv, s.enthalpy);
+    MediumPropertiesAtState(normalColumn, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, s.P, s.t, s.kind, s.absolute,
+                            s.specific, s.dew, s.relative, s.flow, s.dry, s.vapour, s.viscosity, s.kappa, s.cp, s.cv,
+                            s.pv, s.enthalpy);
 }
 
 class MediumState : public ::testing::Test {
@@ -202,9 +201,9 @@ TEST_F(MediumState, HumidEnthalpyWeighsDryGasAndVapour) {
     ASSERT_GT(s.vapour, 0.0);
     const double pv = 0.8 * WaterSaturationPressure(40.0);
     EXPECT_NEAR(s.pv, pv, 1e-6);
-    const double expected = (MediumEnthalpyPT("N2", 101325.0 - pv, 40.0) * s.dry +
-                             MediumEnthalpyPT("ANG", pv, 40.0) * (s.flow - s.dry)) /
-                            s.flow;
+    const double expected =
+        (MediumEnthalpyPT("N2", 101325.0 - pv, 40.0) * s.dry + MediumEnthalpyPT("ANG", pv, 40.0) * (s.flow - s.dry)) /
+        s.flow;
     EXPECT_NEAR(s.enthalpy, expected, 1e-9);
     // Water at its state, and a medium without an enthalpy row keeps what it was handed.
     State w;
@@ -278,8 +277,8 @@ TEST_F(MediumState, MixtureOfOneComponentIsThatGas) {
         s.t = 20.0;
         Evaluate("G", s, normal);
         double P = 5e6, t = 20.0, rho = 0, dry = 0, vap = 0, mu = 0, kappa = 0, cp = 0, cv = 0, h = 0;
-        MediumPropertySwitch("CH4", GasComposition, P, 0, 0, 0, 0, 0, t, t, 1.0, 0.0, rho, dry, vap, mu, kappa,
-                             cp, cv, h);
+        MediumPropertySwitch("CH4", GasComposition, P, 0, 0, 0, 0, 0, t, t, 1.0, 0.0, rho, dry, vap, mu, kappa, cp, cv,
+                             h);
         EXPECT_NEAR(s.flow, rho, 1e-9 * rho);
         EXPECT_GT(s.flow, 35.0);  // methane at 5 MPa, 20 degC: about 37 kg/m3
         EXPECT_LT(s.flow, 39.0);
@@ -304,8 +303,7 @@ TEST_F(MediumState, MixtureOfTwoGasesMixesByDensity) {
     Evaluate("G", s);
     auto alone = [](const char* k, double& rho, double& cp) {
         double P = 0.5 * 101325.0, t = 20.0, dry = 0, vap = 0, mu = 0, kappa = 0, cv = 0, h = 0;
-        MediumPropertySwitch(k, GasComposition, P, 0, 0, 0, 0, 0, t, t, 1.0, 0.0, rho, dry, vap, mu, kappa, cp,
-                             cv, h);
+        MediumPropertySwitch(k, GasComposition, P, 0, 0, 0, 0, 0, t, t, 1.0, 0.0, rho, dry, vap, mu, kappa, cp, cv, h);
     };
     double rAr = 0, cpAr = 0, rO2 = 0, cpO2 = 0;
     alone("AR", rAr, cpAr);

@@ -160,8 +160,8 @@ TEST(ReadGasComposition, WholeRowMap) {
     SetDecimalSeparator('.');
     TStringGrid& grid = Form1().ViktVolprocGrid;
     const int component[10] = {1, 4, 5, 11, 13, 2, 3, 8, 9, 6};
-    double* const fraction[10] = {&NaturalGasMethane,   &NaturalGasEthane,       &NaturalGasPropane,
-                                  &NaturalGasButanes,   &NaturalGasPentanes,     &NaturalGasNitrogen,
+    double* const fraction[10] = {&NaturalGasMethane,       &NaturalGasEthane,   &NaturalGasPropane,
+                                  &NaturalGasButanes,       &NaturalGasPentanes, &NaturalGasNitrogen,
                                   &NaturalGasCarbonDioxide, &NaturalGasHydrogen, &NaturalGasCarbonMonoxide,
                                   &NaturalGasWater};
     GasComposition.fill(0.7);

@@ -84,8 +84,7 @@ TEST_F(OilPropertiesTest, ViscosityPassesThroughBothGivenPoints) {
 TEST_F(OilPropertiesTest, LawCoefficientsInTheLawText) {
     Oil(40.0, 100, 10, 850);
     // B = (lnln 100.8 - lnln 10.8) / (ln 313.15 - ln 373.15) = -3.776, A = 23.23.
-    const double b = (std::log(std::log(100.8)) - std::log(std::log(10.8))) /
-                     (std::log(313.15) - std::log(373.15));
+    const double b = (std::log(std::log(100.8)) - std::log(std::log(10.8))) / (std::log(313.15) - std::log(373.15));
     const double a = std::log(std::log(100.8)) - b * std::log(313.15);
     EXPECT_NEAR(b, -3.78, 0.005);
     EXPECT_NEAR(a, 23.23, 0.005);

@@ -63,6 +63,7 @@ TEST(SearchCost, HumiditySearchEndsAHopelessMarchAndKeepsALateSteepOne) {
         bool meets;          // the result meets the target within the tolerance
         double result;       // where it ends when it does not (0: not checked)
     };
+    // clang-format off
     const Case cases[] = {
         // A trace of vapour: the first window shows that no march gets there.
         {"trace", [](double s) { return 1e-13 * s; }, 1 + kHumidityMarchWindow, false,
@@ -76,10 +77,11 @@ TEST(SearchCost, HumiditySearchEndsAHopelessMarchAndKeepsALateSteepOne) {
         // A linear rise met at s = 30000 runs its march as ever.
         {"linear", [](double s) { return s / 30000.0; }, kHumiditySearchMaxEvaluations, true, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         int evaluations = 0;
-        const std::optional<double> s =
-            HumidityStepSearch(1.0, 0.0, [&](double v) { return c.f(v); }, &evaluations);
+        const std::optional<double> s = HumidityStepSearch(
+            1.0, 0.0, [&](double v) { return c.f(v); }, &evaluations);
         ASSERT_TRUE(s.has_value()) << c.name;
         EXPECT_LE(evaluations, c.maxEvaluations) << c.name;
         if (c.meets) {

@@ -83,7 +83,9 @@ TEST(SteamHeatCapacities, AgreeWithIf97) {
 }
 
 TEST(SteamKappaPT, WorkedValues) {
-    struct Case { double P, t, kappa; };
+    struct Case {
+        double P, t, kappa;
+    };
     for (const Case& c : {Case{100000, 150, 1.316}, Case{1000000, 200, 1.298}, Case{10000000, 400, 1.277}}) {
         double cp = 0, cv = 0;
         const double kappa = SteamKappaPT("ANG", cp, cv, c.P, c.t, SteamDensityPT(c.P, c.t));

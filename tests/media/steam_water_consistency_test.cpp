@@ -40,7 +40,9 @@ TEST(SteamWaterConsistency, ClapeyronHoldsAlongTheSaturationLine) {
 // 852.27 / 2792.01; 300 degC: 712.14 / 46.168, 1344.77 / 2749.57. The 1967 and 1995 zero
 // points agree (liquid at the triple point), so enthalpies compare directly.
 TEST(SteamWaterConsistency, SaturatedStatesAgreeWithIapws95) {
-    struct Row { double t, liquid, vapour, hLiquid, hVapour; };
+    struct Row {
+        double t, liquid, vapour, hLiquid, hVapour;
+    };
     const Row rows[] = {{100, 958.35, 0.59817, 419.17, 2675.57},
                         {200, 864.66, 7.8610, 852.27, 2792.01},
                         {300, 712.14, 46.168, 1344.77, 2749.57}};
@@ -69,7 +71,9 @@ TEST(SteamWaterConsistency, AgreesWithTheIf97VerificationStates) {
     EXPECT_NEAR(SteamEnthalpyPT(3500, 426.85) / 1000, 3335.68375, 1.5);
     // Liquid: 300 K and 3 MPa, v = 0.00100215168, h = 115.331273; 300 K and 80 MPa,
     // v = 0.000971180894, h = 184.142828; 500 K and 3 MPa, v = 0.00120241800, h = 975.542239.
-    struct Liquid { double P, t, v, h; };
+    struct Liquid {
+        double P, t, v, h;
+    };
     const Liquid states[] = {{3e6, 26.85, 0.00100215168, 115.331273},
                              {80e6, 26.85, 0.000971180894, 184.142828},
                              {3e6, 226.85, 0.00120241800, 975.542239}};
@@ -83,12 +87,12 @@ TEST(SteamWaterConsistency, AgreesWithTheIf97VerificationStates) {
 // where the high-order vapour terms carry most weight: at the tabulated temperature the
 // enthalpy must come back within 0.3 %.
 TEST(SteamWaterConsistency, HighPressureVapourAgreesWithIf97) {
-    struct State { double P, h, T; };
-    const State states[] = {{0.001e6, 3000, 534.433241}, {3e6, 3000, 575.373370},
-                            {3e6, 4000, 1010.77482},     {5e6, 3500, 801.299102},
-                            {5e6, 4000, 1015.31583},     {25e6, 3500, 875.279054},
-                            {40e6, 2700, 743.056411},    {60e6, 2700, 791.137067},
-                            {60e6, 3200, 882.756860}};
+    struct State {
+        double P, h, T;
+    };
+    const State states[] = {{0.001e6, 3000, 534.433241}, {3e6, 3000, 575.373370},  {3e6, 4000, 1010.77482},
+                            {5e6, 3500, 801.299102},     {5e6, 4000, 1015.31583},  {25e6, 3500, 875.279054},
+                            {40e6, 2700, 743.056411},    {60e6, 2700, 791.137067}, {60e6, 3200, 882.756860}};
     for (const State& s : states)
         EXPECT_LT(Rel(SteamEnthalpyPT(s.P, s.T - 273.15) / 1000, s.h), 0.003) << s.P << " Pa " << s.T << " K";
 }
@@ -96,12 +100,12 @@ TEST(SteamWaterConsistency, HighPressureVapourAgreesWithIf97) {
 // The states of the IF97 backward equations T(p, s) (release R7-97, table 29), up to 90 MPa;
 // s = (h - g)/T, both formulations putting s = 0 at the liquid triple point. Within 0.25 %.
 TEST(SteamWaterConsistency, HighPressureVapourEntropyAgreesWithIf97) {
-    struct State { double P, s, T; };
-    const State states[] = {{0.1e6, 7.5, 399.517097}, {0.1e6, 8.0, 514.127081},
-                            {2.5e6, 8.0, 1039.84917}, {8e6, 6.0, 600.484040},
-                            {8e6, 7.5, 1064.95556},   {90e6, 6.0, 1038.01126},
-                            {20e6, 5.75, 697.992849}, {80e6, 5.25, 854.011484},
-                            {80e6, 5.75, 949.017998}};
+    struct State {
+        double P, s, T;
+    };
+    const State states[] = {{0.1e6, 7.5, 399.517097}, {0.1e6, 8.0, 514.127081}, {2.5e6, 8.0, 1039.84917},
+                            {8e6, 6.0, 600.484040},   {8e6, 7.5, 1064.95556},   {90e6, 6.0, 1038.01126},
+                            {20e6, 5.75, 697.992849}, {80e6, 5.25, 854.011484}, {80e6, 5.75, 949.017998}};
     for (const State& st : states) {
         const double t = st.T - 273.15;
         const double s = (SteamEnthalpyPT(st.P, t) - SteamGibbsEnergyPT(st.P, t)) / st.T / 1000;

@@ -29,9 +29,8 @@ inline SwitchResult Switch(const std::string& keyword, double P, double t, doubl
     SwitchResult r;
     r.P = P;
     r.t = t;
-    MediumPropertySwitch(keyword, composition, r.P, g.density, g.cp, g.cv, g.criticalK,
-                         g.molarMass, r.t, r.t, g.zRatio, rh, r.density, r.dry, r.vapour,
-                         r.viscosity, r.kappa, r.cp, r.cv, r.enthalpy);
+    MediumPropertySwitch(keyword, composition, r.P, g.density, g.cp, g.cv, g.criticalK, g.molarMass, r.t, r.t, g.zRatio,
+                         rh, r.density, r.dry, r.vapour, r.viscosity, r.kappa, r.cp, r.cv, r.enthalpy);
     return r;
 }
 

@@ -53,9 +53,8 @@ TEST(MaterialExpansionCoefficients, MaterialGroupsAndUnknownCodes) {
         const char* code;
         double a1, a2;
     };
-    const Material materials[] = {{"1", 12.6, 0.0043},  {"2", 12.42, 0.0034}, {"3", 12.05, 0.0035},
-                                  {"4", 10.52, 0.0031}, {"5", 17.0, 0.0038},  {"7", 12.6, 0.0043},
-                                  {"8", 17.0, 0.0038}};
+    const Material materials[] = {{"1", 12.6, 0.0043}, {"2", 12.42, 0.0034}, {"3", 12.05, 0.0035}, {"4", 10.52, 0.0031},
+                                  {"5", 17.0, 0.0038}, {"7", 12.6, 0.0043},  {"8", 17.0, 0.0038}};
     for (const Material& m : materials) {
         double a1 = -1, a2 = -1;
         MaterialExpansionCoefficients(m.code, a1, a2);

@@ -42,12 +42,12 @@ TEST(FillWaterCoefficients, WritesTheWholeSet) {
     WaterCoefficientTable table{};
     FillWaterCoefficients(table);
     EXPECT_EQ(table, WaterCoefficients);
-    EXPECT_DOUBLE_EQ(table[0], 6824.687741);    // A0
-    EXPECT_DOUBLE_EQ(table[11], 7.982692717);   // A11
+    EXPECT_DOUBLE_EQ(table[0], 6824.687741);       // A0
+    EXPECT_DOUBLE_EQ(table[11], 7.982692717);      // A11
     EXPECT_DOUBLE_EQ(table[22], 6.047626338e-14);  // A22
-    EXPECT_DOUBLE_EQ(table[23], 0.8438375405);  // a1
-    EXPECT_DOUBLE_EQ(table[25], 1.72);          // a3
-    EXPECT_DOUBLE_EQ(table[34], 0.204);         // a12
+    EXPECT_DOUBLE_EQ(table[23], 0.8438375405);     // a1
+    EXPECT_DOUBLE_EQ(table[25], 1.72);             // a3
+    EXPECT_DOUBLE_EQ(table[34], 0.204);            // a12
     // The combinations the density formula uses.
     EXPECT_DOUBLE_EQ(2 * table[26], 0.14684556978);
     EXPECT_DOUBLE_EQ(2 * table[27], 0.0995171774);
@@ -62,8 +62,7 @@ TEST(WaterSaturationPressure, WorkedValues) {
     EXPECT_NEAR(WaterSaturationPressure(100), 101325.26, 0.01);
     EXPECT_NEAR(WaterSaturationPressure(350), 16.535e6, 500);
     // The saturation line K and the boundary line L meet at 350 degC within 25 Pa.
-    EXPECT_NEAR(WaterSaturationPressureReduced(350) * 22120000,
-                SteamBoundaryPressureReduced(350) * 22120000, 25);
+    EXPECT_NEAR(WaterSaturationPressureReduced(350) * 22120000, SteamBoundaryPressureReduced(350) * 22120000, 25);
     EXPECT_NEAR(WaterSaturationPressure(349.999999), WaterSaturationPressure(350), 25);
 }
 

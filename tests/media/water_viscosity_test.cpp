@@ -28,10 +28,11 @@ TEST(WaterSteamViscosity, AgreesWithIapws2008) {
 // the range of the 1975 one (liquid to 1000 kg/m3 up to 160 degC, vapour to 600 degC):
 // within 1 %. Denser or hotter states of that table are outside the 1975 formulation.
 TEST(WaterSteamViscosity, AgreesWithTheIapws2008VerificationStates) {
-    struct State { double T, rho, micro; };  // K, kg/m3, micro Pa s
-    const State states[] = {{298.15, 998, 889.735100}, {373.15, 1000, 307.883622},
-                            {433.15, 1, 14.538324},    {433.15, 1000, 217.685358},
-                            {873.15, 1, 32.619287},    {873.15, 100, 35.802262}};
+    struct State {
+        double T, rho, micro;
+    };  // K, kg/m3, micro Pa s
+    const State states[] = {{298.15, 998, 889.735100},  {373.15, 1000, 307.883622}, {433.15, 1, 14.538324},
+                            {433.15, 1000, 217.685358}, {873.15, 1, 32.619287},     {873.15, 100, 35.802262}};
     for (const State& s : states)
         EXPECT_NEAR(WaterSteamViscosity(s.T - 273.15, s.rho) * 1e6 / s.micro, 1.0, 0.01) << s.T << " K " << s.rho;
 }
@@ -54,9 +55,7 @@ TEST(WaterSteamViscosity, LiquidViscosityFallsWithTemperature) {
     }
 }
 
-TEST(WaterSteamViscosity, AbsoluteZeroRaises) {
-    EXPECT_THROW(WaterSteamViscosity(-273.15, 1000), CalcError);
-}
+TEST(WaterSteamViscosity, AbsoluteZeroRaises) { EXPECT_THROW(WaterSteamViscosity(-273.15, 1000), CalcError); }
 
 TEST(WaterViscosityCoefficients, FirstAndLastRows) {
     const auto& b = WaterViscosityResidualCoefficients;

@@ -42,7 +42,10 @@ protected:
 };
 
 TEST_F(BranchFittingsTest, ZetaOverTheFlowShare) {
-    const struct { double share, zeta[4]; } cases[] = {  // zeta of kinds 70, 71, 72, 73
+    const struct {
+        double share, zeta[4];
+    } cases[] = {
+        // zeta of kinds 70, 71, 72, 73
         {20, {0.87, 0.20, -0.4, 0.49}},
         {50, {0.94, 0.015, 0.27, 0.325}},
         {100, {1.27, 0.03, 0.90, 0.05}},
@@ -85,8 +88,14 @@ TEST_F(BranchFittingsTest, PlacingABranchColumn) {
 // S 120, a 12, b 40, c 60, m 32, arrowheads q4 = 10 deep; the red path first, then the black.
 TEST_F(BranchFittingsTest, DiagramOfEveryBranchKindAtTwelvePoints) {
     const std::vector<TPoint> up{{32, 0}, {22, 10}, {42, 10}};
-    const struct { int kind; std::vector<TPoint> red, redHead, blackHead; } cases[] = {
-        {70, {{32, 120}, {32, 60}, {120, 60}, {32, 60}}, {{120, 60}, {110, 50}, {110, 70}}, {{32, 10}, {22, 20}, {42, 20}}},
+    const struct {
+        int kind;
+        std::vector<TPoint> red, redHead, blackHead;
+    } cases[] = {
+        {70,
+         {{32, 120}, {32, 60}, {120, 60}, {32, 60}},
+         {{120, 60}, {110, 50}, {110, 70}},
+         {{32, 10}, {22, 20}, {42, 20}}},
         {71, {{32, 120}, {32, 0}}, up, {{110, 60}, {100, 50}, {100, 70}}},
         {72, {{120, 60}, {32, 60}, {32, 0}}, up, {{32, 80}, {22, 90}, {42, 90}}},
         {73, {{32, 120}, {32, 0}}, up, {{52, 60}, {62, 50}, {62, 70}}},

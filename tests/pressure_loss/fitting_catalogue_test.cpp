@@ -33,8 +33,10 @@ TEST_F(FittingCatalogueTest, Bend90Radius1DInColumn3AndItsBendRule) {
     EXPECT_EQ(Rows(3), (std::vector<std::string>{"90 degrees bends:10.Bendradius 1D", "0,2", "1", "", "", "", "", ""}));
     EXPECT_EQ(Rows(0)[5] + "|" + Rows(0)[6], "Pieces ?|Pipe roughness (mm) ?");
     // pieces, roughness: zeta 0.2, doubled above 0.01 mm, times the pieces
-    const struct { const char *pieces, *roughness; double zeta; } cases[] = {
-        {"3", "0,05", 1.2}, {"3", "0,01", 0.6}, {"0", "0,05", 0.0}, {"", "", 0.4}, {"2", "", 0.8}};
+    const struct {
+        const char *pieces, *roughness;
+        double zeta;
+    } cases[] = {{"3", "0,05", 1.2}, {"3", "0,01", 0.6}, {"0", "0,05", 0.0}, {"", "", 0.4}, {"2", "", 0.8}};
     for (const auto& c : cases) {
         Grid().SetCell(3, 6, c.pieces);
         Grid().SetCell(3, 7, c.roughness);
@@ -59,8 +61,10 @@ TEST_F(FittingCatalogueTest, FixedZetaIsPlainTextOnBothSeparatorsAndReplacesTheE
 }
 
 TEST_F(FittingCatalogueTest, SharpBendAndObliqueOutletOverTheAngle) {
-    const struct { int kind; double angle, zeta; } cases[] = {
-        {1, 180, 2.993}, {1, 90, 0.98475}, {1, 0, 0.0}, {47, 90, 0.5}, {47, 0, 1.0}, {47, 60, 0.7}};
+    const struct {
+        int kind;
+        double angle, zeta;
+    } cases[] = {{1, 180, 2.993}, {1, 90, 0.98475}, {1, 0, 0.0}, {47, 90, 0.5}, {47, 0, 1.0}, {47, 60, 0.7}};
     for (const auto& c : cases) {
         ResistanceKind[9] = c.kind;
         ResistanceParamA[9] = c.angle;
@@ -77,7 +81,11 @@ TEST_F(FittingCatalogueTest, SharpBendAndObliqueOutletOverTheAngle) {
 
 TEST_F(FittingCatalogueTest, EveryKindOfTheCatalogue) {
     // English description; row 2 after placing ("" where the line computes zeta); rows 6, 7.
-    const struct { void (*add)(int); int kind; const char *description, *zeta, *row6, *row7; } cases[] = {
+    const struct {
+        void (*add)(int);
+        int kind;
+        const char *description, *zeta, *row6, *row7;
+    } cases[] = {
         {AddBend45R1D, 2, "45 degrees bends:1.Bendradius 1D", "0,15", "", ""},
         {AddBend45R1k5D, 8, "45 degrees bends:2.Bendradius 1,5D", "0,1", "", ""},
         {AddBend45R2D, 3, "45 degrees bends:3.Bendradius 2D", "0,09", "", ""},
@@ -108,7 +116,8 @@ TEST_F(FittingCatalogueTest, EveryKindOfTheCatalogue) {
         {AddVesselInletSharp, 41, "41.Inlet to chamber, sharp tube/chamber", "0,3", "", ""},
         {AddVesselOutletSharp, 42, "42.Outlet from chamber, sharp tube/chamber", "0,5", "", ""},
         {AddVesselOutletWorn, 43, "43.Outlet from chamber, unsharp tube/chamber", "0,25", "", ""},
-        {AddVesselOutletProtrudingSharp, 44, "44.Outlet from chamber, sharp tube/chamber-penetration < 1D", "3", "", ""},
+        {AddVesselOutletProtrudingSharp, 44, "44.Outlet from chamber, sharp tube/chamber-penetration < 1D", "3", "",
+         ""},
         {AddVesselOutletProtrudingWorn, 45, "45.Outlet from chamber, penetrating normal unsharp corner < 1D", "0,56",
          "", ""},
         {AddVesselOutletRounded, 46, "46.Outlet from chamber, rounded corner", "0,06", "", ""},
@@ -174,8 +183,10 @@ TEST_F(FittingCatalogueTest, ValveColumnTakesTheValvePage) {
 
 TEST_F(FittingCatalogueTest, ColumnWidthFollowsTheLongestText) {
     // 40 characters at 10 pt; umlauts are one character each; at 2 pt still a pixel each.
-    const struct { std::string text; int size, width; } cases[] = {
-        {std::string(40, 'x'), 10, 8 * 41}, {"Rörråhet", 10, 8 * 9}, {"Rörråhet", 2, 9}};
+    const struct {
+        std::string text;
+        int size, width;
+    } cases[] = {{std::string(40, 'x'), 10, 8 * 41}, {"Rörråhet", 10, 8 * 9}, {"Rörråhet", 2, 9}};
     for (const auto& c : cases) {
         Grid().SetCell(6, 1, c.text);
         Grid().SetFontSize(c.size);

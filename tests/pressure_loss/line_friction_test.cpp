@@ -57,8 +57,14 @@ protected:
     // 10 kg/s of water-like liquid in D 100 mm.
     static LineFlowState Liquid() {
         const double v = 10 / 998.2 / (std::numbers::pi * 0.01 / 4);
-        return {.massFlow = 10, .diameter = 0.1, .pressure = 5e5, .temperature = 20, .density = 998.2,
-                .viscosity = 1e-3, .kappa = 1, .velocity = v};
+        return {.massFlow = 10,
+                .diameter = 0.1,
+                .pressure = 5e5,
+                .temperature = 20,
+                .density = 998.2,
+                .viscosity = 1e-3,
+                .kappa = 1,
+                .velocity = v};
     }
     static void Place(int column, int kind, double position, double zeta) {
         ResistanceKind[column] = kind;
@@ -70,10 +76,10 @@ protected:
 
 TEST_F(SegmentTest, FittingsBelongToTheSegmentThatEndsAtThemAndTheFirstTakesTheInlet) {
     const LineFlowState s = Liquid();
-    Place(1, 42, 0, 0.5);             // at the inlet: the first segment
-    Place(2, 99, 50, 1.0);            // exactly at the end of the first of two segments
-    Place(3, 40, 50 + 1e-11, 2.0);    // within the tolerance: still the first
-    Place(4, 41, 60, 4.0);            // the second segment
+    Place(1, 42, 0, 0.5);           // at the inlet: the first segment
+    Place(2, 99, 50, 1.0);          // exactly at the end of the first of two segments
+    Place(3, 40, 50 + 1e-11, 2.0);  // within the tolerance: still the first
+    Place(4, 41, 60, 4.0);          // the second segment
     Place(5, 46, 20, 8.0);
     Form1().Motstandgrid.SetCell(5, 1, "");  // no description: not part of the line
     const double pipe = ComputeLinePressureLoss(true, "VÄT", 2, s, 0, 100, false).zetaSum;

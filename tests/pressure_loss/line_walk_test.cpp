@@ -118,6 +118,7 @@ TEST(RefinementStalled, OnlyADriftThatNeverShrinksEndsBeforeTheBound) {
         std::vector<double> changes;
         int stallsAt;  // segments, 0: runs on
     };
+    // clang-format off
     const Case cases[] = {
         // Argon near its saturation line, humid: the drop drifts by some 80 Pa per doubling.
         {"argon drift", {289.1, 13.65, 25.55, 23.66, 89.01, 71.74, 88.81, 82.76, 88.07, 82.24, 92.12, 87.2, 76.68}, 256},
@@ -128,6 +129,7 @@ TEST(RefinementStalled, OnlyADriftThatNeverShrinksEndsBeforeTheBound) {
         // A change that grows before it shrinks, all below 256 segments.
         {"early growth", {1, 2, 4, 8, 16, 8, 4, 2}, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         int stalled = 0;
         for (std::size_t k = 1; k <= c.changes.size() && !stalled; ++k) {

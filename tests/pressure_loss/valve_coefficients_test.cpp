@@ -14,9 +14,16 @@ namespace {
 
 // Water at 20 degC, 998.2 kg/m3, at 10 bar a through a valve of the pipe's bore.
 ValveDuty Water(double flowTph, double dropBar) {
-    return ValveDuty{.medium = ValveMedium::Liquid, .flowTph = flowTph, .density = 998.2, .temperatureC = 20,
-                     .inletPressureBar = 10, .vapourPressureBar = 1e-5 * WaterSaturationPressure(20),
-                     .criticalPressureBar = 221.2, .dropBar = dropBar, .fl = 0.9, .valveDiameterMm = 100,
+    return ValveDuty{.medium = ValveMedium::Liquid,
+                     .flowTph = flowTph,
+                     .density = 998.2,
+                     .temperatureC = 20,
+                     .inletPressureBar = 10,
+                     .vapourPressureBar = 1e-5 * WaterSaturationPressure(20),
+                     .criticalPressureBar = 221.2,
+                     .dropBar = dropBar,
+                     .fl = 0.9,
+                     .valveDiameterMm = 100,
                      .pipeDiameterMm = 100};
 }
 
@@ -54,16 +61,26 @@ double IecLiquidKv(double flowTph, double density, double p1Bar, double pvBar, d
 }
 
 TEST_F(ValveCoefficientTest, LiquidKvAgreesWithTheIecSizingEquations) {
-    const struct { const char* name; double flowTph, density, p1, pv, pc, dp, fl; } cases[] = {
+    const struct {
+        const char* name;
+        double flowTph, density, p1, pv, pc, dp, fl;
+    } cases[] = {
         {"cold water, open", 10, 998.2, 10, 0.0234, 221.2, 1, 0.9},
         {"hot water near choking", 200, 965, 6.8, 0.7, 221.2, 4.6, 0.9},
         {"hydrocarbon, choked", 50, 850, 5, 0.5, 40, 4.5, 0.8},
         {"oil without vapour data", 30, 880, 8, 0, 0, 2, 0.85},
     };
     for (const auto& c : cases) {
-        const ValveDuty duty{.medium = ValveMedium::Liquid, .flowTph = c.flowTph, .density = c.density,
-                             .inletPressureBar = c.p1, .vapourPressureBar = c.pv, .criticalPressureBar = c.pc,
-                             .dropBar = c.dp, .fl = c.fl, .valveDiameterMm = 150, .pipeDiameterMm = 150};
+        const ValveDuty duty{.medium = ValveMedium::Liquid,
+                             .flowTph = c.flowTph,
+                             .density = c.density,
+                             .inletPressureBar = c.p1,
+                             .vapourPressureBar = c.pv,
+                             .criticalPressureBar = c.pc,
+                             .dropBar = c.dp,
+                             .fl = c.fl,
+                             .valveDiameterMm = 150,
+                             .pipeDiameterMm = 150};
         const double iec = IecLiquidKv(c.flowTph, c.density, c.p1, c.pv, c.pc, c.dp, c.fl);
         EXPECT_NEAR(ValveFlowCoefficient(duty).kv / iec, 1.0, 1e-3) << c.name;
     }
@@ -74,14 +91,34 @@ TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
     reducedValve.valveDiameterMm = 80;
     ValveDuty orifice = Water(40, 1);
     orifice.restriction = true;
-    ValveDuty air{.medium = ValveMedium::Gas, .restriction = true, .flowTph = 2, .density = 6.0,
-                  .temperatureC = 20, .inletPressureBar = 5, .fl = 0.8, .valveDiameterMm = 50, .pipeDiameterMm = 50};
-    ValveDuty steam{.medium = ValveMedium::Steam, .restriction = true, .flowTph = 5, .density = 5.0,
-                    .temperatureC = 250, .inletPressureBar = 10, .fl = 0.9, .valveDiameterMm = 80, .pipeDiameterMm = 80};
+    ValveDuty air{.medium = ValveMedium::Gas,
+                  .restriction = true,
+                  .flowTph = 2,
+                  .density = 6.0,
+                  .temperatureC = 20,
+                  .inletPressureBar = 5,
+                  .fl = 0.8,
+                  .valveDiameterMm = 50,
+                  .pipeDiameterMm = 50};
+    ValveDuty steam{.medium = ValveMedium::Steam,
+                    .restriction = true,
+                    .flowTph = 5,
+                    .density = 5.0,
+                    .temperatureC = 250,
+                    .inletPressureBar = 10,
+                    .fl = 0.9,
+                    .valveDiameterMm = 80,
+                    .pipeDiameterMm = 80};
     // Kv goes with 1/sqrt(dp) through an orifice of a liquid, so the Kv tolerance of 1e-4
     // allows 2e-4 on the drop; less steeply for a gas, not at all where Fp follows Kv.
-    const struct { const char* name; ValveDuty duty; double dropTolerance; } cases[] = {
-        {"reduced valve", reducedValve, 0}, {"water orifice", orifice, 2e-4}, {"air", air, 4e-4}, {"steam", steam, 4e-4}};
+    const struct {
+        const char* name;
+        ValveDuty duty;
+        double dropTolerance;
+    } cases[] = {{"reduced valve", reducedValve, 0},
+                 {"water orifice", orifice, 2e-4},
+                 {"air", air, 4e-4},
+                 {"steam", steam, 4e-4}};
     for (const auto& [name, duty, dropTolerance] : cases) {
         for (double dp0 : {0.01, 0.3, 1.0, 3.0}) {
             ValveDuty at = duty;
@@ -91,7 +128,9 @@ TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
             at.dropBar = r.dropBar;
             EXPECT_NEAR(ValveFlowCoefficient(at).kv / c0.kv, 1.0, 1e-4) << name << " " << dp0;
             EXPECT_EQ(r.critical, c0.critical) << name << " " << dp0;
-            if (!c0.critical && dropTolerance > 0) { EXPECT_NEAR(r.dropBar / dp0, 1.0, dropTolerance) << name << " " << dp0; }
+            if (!c0.critical && dropTolerance > 0) {
+                EXPECT_NEAR(r.dropBar / dp0, 1.0, dropTolerance) << name << " " << dp0;
+            }
         }
     }
 }
@@ -109,8 +148,14 @@ TEST_F(ValveCoefficientTest, AKvTooSmallOrClosedIsCriticalAtTheWholeInletPressur
 
 TEST_F(ValveCoefficientTest, GasChokesAtYOfOneAndAHalf) {
     // 1.63 / 0.815 = 2 and sqrt(2.25 / 4) = 0.75 are exact: y = 1.5.
-    ValveDuty duty{.medium = ValveMedium::Gas, .restriction = true, .flowTph = 1, .density = 4.8,
-                   .temperatureC = 20, .inletPressureBar = 4, .dropBar = 2.25, .fl = 0.815};
+    ValveDuty duty{.medium = ValveMedium::Gas,
+                   .restriction = true,
+                   .flowTph = 1,
+                   .density = 4.8,
+                   .temperatureC = 20,
+                   .inletPressureBar = 4,
+                   .dropBar = 2.25,
+                   .fl = 0.815};
     EXPECT_TRUE(ValveFlowCoefficient(duty).critical);
     duty.dropBar = 2.2499;
     EXPECT_FALSE(ValveFlowCoefficient(duty).critical);

@@ -108,9 +108,14 @@ TEST_F(ValveSizingTest, RestrictionWithAGivenKvFindsItsFlowAndRecoveryFactor) {
     RunValve();
     EXPECT_EQ(ValveKv, 20);
     EXPECT_EQ(ValveFL, RestrictionFL);
-    const ValveDuty duty{.restriction = true, .flowTph = ValveMassFlowTph, .density = FlowDensity,
-                         .inletPressureBar = 10, .vapourPressureBar = VapourPressureBar, .criticalPressureBar = 221.2,
-                         .dropBar = 1, .fl = RestrictionFL};
+    const ValveDuty duty{.restriction = true,
+                         .flowTph = ValveMassFlowTph,
+                         .density = FlowDensity,
+                         .inletPressureBar = 10,
+                         .vapourPressureBar = VapourPressureBar,
+                         .criticalPressureBar = 221.2,
+                         .dropBar = 1,
+                         .fl = RestrictionFL};
     EXPECT_NEAR(ValveFlowCoefficient(duty).kv / 20, 1.0, 1e-3);
 }
 

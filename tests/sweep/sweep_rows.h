@@ -18,6 +18,7 @@ struct FunctionRow {
     bool device;  // the primary-device page: its devices and solve-for codes are swept too
 };
 
+// clang-format off
 inline const FunctionRow kFunctions[] = {
     {"thermodynamics", "Termo", "", "N", false},
     {"primary device", "Strypf", "", "N", true},
@@ -30,24 +31,29 @@ inline const FunctionRow kFunctions[] = {
     {"restriction orifice, flow given", "Ventil", "RO", "J", false},
     {"unit conversion", "Sorter", "", "N", false},
 };
+// clang-format on
 
 // Every medium keyword of the medium menus (and the other tabulated gases); each is swept
 // with every phase letter.
+// clang-format off
 inline const char* const kMedia[] = {
     "GAS", "IGAS", "G",  "VÄT", "LUF", "VAT", "ANG", "MNG", "AR",   "CH4",   "CO",    "CO2", "C3H8",
     "C3H8V", "H2", "NGAS", "N2", "NH3", "O2", "O3", "OLJA", "C2H6", "C4H10", "C5H12", "He",
 };
+// clang-format on
 inline const char kPhases[] = {'N', 'G', 'V', 'H', 'X'};
 
 struct DeviceRow {
     const char* device;
     const char* variant;
 };
+// clang-format off
 inline const DeviceRow kDevices[] = {
     {"S", "R"}, {"S", "F"},  {"S", "D"},  {"D", ""},     {"DL", ""},         {"KV", ""},
     {"SM", ""}, {"VK", ""},  {"V", "SV"}, {"V", "BG"},   {"V", "OG"},        {"VCONE", ""},
     {"VCONEWAFER", ""},     {"VOLYM", ""},
 };
+// clang-format on
 inline const char* const kSolveFor[] = {"DI", "DP", "FL", "TF", "OK"};
 inline const char kStandards[] = {'3', 'I', 'D'};
 inline const char kLanguages[] = {'S', 'D', 'E'};
@@ -65,6 +71,7 @@ struct EditRow {
     bool unit = false;
 };
 
+// clang-format off
 inline const EditRow kEdits[] = {
     {&TForm1::abstryckantal, "500"},        {&TForm1::abstryckmaxantal, "600"},
     {&TForm1::abstrycksort, "kPa", true},   {&TForm1::temp, "20"},
@@ -99,5 +106,6 @@ inline const EditRow kEdits[] = {
     {&TForm1::entalpibg, "0"},              {&TForm1::Z1bg, "1"},
     {&TForm1::Znbg, "1"},
 };
+// clang-format on
 
 }  // namespace tubalyx::sweep

@@ -39,8 +39,8 @@ TEST(TypedExtremes, CompositionGridsShowNoNonNumberAfterAShareAtTheEndOfTheRange
                     for (int c = 2; c <= 5; ++c)
                         for (int row = 2; row <= 11; ++row)
                             EXPECT_FALSE(NonNumber(grid->Cell(c, row)))
-                                << medium << " " << typed << " into column " << col << ": "
-                                << grid->Name() << "[" << c << "," << row << "] = " << grid->Cell(c, row);
+                                << medium << " " << typed << " into column " << col << ": " << grid->Name() << "[" << c
+                                << "," << row << "] = " << grid->Cell(c, row);
             }
         }
     }

@@ -39,8 +39,7 @@
 namespace tubalyx::sweep {
 namespace {
 
-constexpr ReportSizeKind kSizes[] = {ReportSizeKind::Small, ReportSizeKind::Big,
-                                     ReportSizeKind::Mini};
+constexpr ReportSizeKind kSizes[] = {ReportSizeKind::Small, ReportSizeKind::Big, ReportSizeKind::Mini};
 constexpr int kSmallestFontSize = 6;
 // The longest a run may take; a known slow one only must not hang.
 constexpr double kRunSeconds = 1.0;
@@ -62,20 +61,19 @@ struct Selection {
     char language = 'E';
     char separator = '.';
     const char* humidity = "R";
-    int variant = 0;  // 0: the start values; else kExtremes[variant - 1] typed over them
-    int target = 0;   // the edit the extreme goes into; -1: every number edit
-    bool dry = false;  // a known slow row: no humidity
+    int variant = 0;                     // 0: the start values; else kExtremes[variant - 1] typed over them
+    int target = 0;                      // the edit the extreme goes into; -1: every number edit
+    bool dry = false;                    // a known slow row: no humidity
     const char* humidityText = nullptr;  // typed instead of the kind's own value
 };
 
 std::string Describe(const Selection& s) {
     std::string text = std::string(s.function->name) + " / " + s.medium + " '" + s.phase + "'";
     if (s.device) {
-        text += std::string(" / ") + s.device->device + s.device->variant + " " + s.solveFor +
-                " std " + s.standard;
+        text += std::string(" / ") + s.device->device + s.device->variant + " " + s.solveFor + " std " + s.standard;
     }
-    text += std::string(" / size ") + ReportSizeCaption(s.size, 'E') + " lang " + s.language +
-            " sep " + s.separator + " humidity " + s.humidity;
+    text += std::string(" / size ") + ReportSizeCaption(s.size, 'E') + " lang " + s.language + " sep " + s.separator +
+            " humidity " + s.humidity;
     if (s.variant > 0) {
         text += std::string(" / \"") + kExtremes[s.variant - 1] + "\" into " +
                 (s.target < 0 ? std::string("every edit") : (Form1().*kEdits[s.target].edit).Name());
@@ -168,14 +166,13 @@ void CheckRun(const Selection& s, std::vector<TRichLine>& earlier) {
     }
     for (TControl* control : f.Controls()) {
         if (auto* edit = dynamic_cast<TEdit*>(control)) {
-            EXPECT_FALSE(HoldsNonNumber(edit->Text()))
-                << edit->Name() << " = " << edit->Text() << " | " << Describe(s);
+            EXPECT_FALSE(HoldsNonNumber(edit->Text())) << edit->Name() << " = " << edit->Text() << " | " << Describe(s);
         } else if (auto* grid = dynamic_cast<TStringGrid*>(control)) {
             for (int col = 0; col < grid->ColCount(); ++col)
                 for (int row = 0; row < grid->RowCount(); ++row)
                     EXPECT_FALSE(HoldsNonNumber(grid->Cell(col, row)))
-                        << grid->Name() << "[" << col << "," << row
-                        << "] = " << grid->Cell(col, row) << " | " << Describe(s);
+                        << grid->Name() << "[" << col << "," << row << "] = " << grid->Cell(col, row) << " | "
+                        << Describe(s);
         }
     }
     earlier = now;
@@ -288,8 +285,7 @@ TEST(WindowSweep, EveryRunEndsInTimeWithNumbersAndKeepsTheEarlierReports) {
         } catch (...) {
             ADD_FAILURE() << "Run raised: " << Describe(s);
         }
-        const double took =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += took;
         Timing& group = timings[std::string(s.function->name) + (s.device ? std::string(" ") + s.solveFor : "")];
         group.runs += 1;
@@ -299,18 +295,21 @@ TEST(WindowSweep, EveryRunEndsInTimeWithNumbersAndKeepsTheEarlierReports) {
             slowest = took;
             slowestRow = Describe(s);
         }
-        EXPECT_LT(took, timeScale * (knownSlow && slowToo ? kHangSeconds : kRunSeconds)) << "row " << i << ": " << Describe(s);
+        EXPECT_LT(took, timeScale * (knownSlow && slowToo ? kHangSeconds : kRunSeconds))
+            << "row " << i << ": " << Describe(s);
         ++runs;
         ++inChain;
         CheckRun(s, earlier);
         // A fault shows in many rows: the first few say enough.
-        if (testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count() > kReportedFaults) break;
+        if (testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count() > kReportedFaults)
+            break;
     }
     longestChain = std::max(longestChain, inChain);
     SetDecimalSeparator('.');
-    std::printf("window sweep: %d runs of %zu rows (%d known slow ones dry), "
-                "%d in the longest chain, %.1f s in Run, slowest %.3f s (%s)\n",
-                runs, rows.size(), slowRows, longestChain, total, slowest, slowestRow.c_str());
+    std::printf(
+        "window sweep: %d runs of %zu rows (%d known slow ones dry), "
+        "%d in the longest chain, %.1f s in Run, slowest %.3f s (%s)\n",
+        runs, rows.size(), slowRows, longestChain, total, slowest, slowestRow.c_str());
     for (const auto& [name, t] : timings)
         std::printf("  %-36s %6d runs %7.2f s, slowest %.3f s\n", name.c_str(), t.runs, t.total, t.slowest);
     EXPECT_GE(longestChain, std::min(runs, kLongChain));
@@ -329,11 +328,13 @@ TEST(WindowSweep, HumidRunsThatWalkManyStatesEndInTime) {
         const char* humidity;
         const char* humidityText;
     };
+    // clang-format off
     const Reproducer reproducers[] = {
         {"primary device", "NH3", 'V', "S", "FL", "A", nullptr},
         {"primary device", "GAS", 'G', "D", "DI", "S", "50"},
         {"primary device", "IGAS", 'N', "V", "FL", "S", nullptr},
     };
+    // clang-format on
     constexpr double kBoundSeconds = 5.0;
     const double timeScale = std::max(1, FromEnvironment("TUBALYX_SWEEP_TIME_SCALE", 1));
     std::vector<TRichLine> earlier;
