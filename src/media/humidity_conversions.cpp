@@ -110,23 +110,48 @@ private:
 std::optional<double> HumidityStepSearch(double target, double s0,
                                          const std::function<std::optional<double>(double)>& f, int* evaluations) {
     double s = s0, step = 50.0, x = 0.0;
-    int count = 1;
+    // count: the trials the search has made or leapt over, the start counted as one.
+    int count = 1, calls = 1;
     // The forward march before the first reversal, watched over windows of trials.
     bool marching = true;
     double windowStart = 0.0;
+    auto within = [&](double value) { return std::fabs(value - target) / target < kHumiditySearchTolerance; };
     for (;;) {
         if (x > target && step > 0.0) step = -step / 2.0;
         if (x <= target && step <= 0.0) step = -step / 2.0;
         marching = marching && step == 50.0;
-        s += step;
-        const std::optional<double> trial = f(s);
-        ++count;
+        std::optional<double> trial;
+        bool leapt = false;
+        if (marching && count - 1 >= kHumidityMarchLeapTrials && (count - 1) % kHumidityMarchWindow == 0) {
+            // Still marching this far, the state needs a humidity beyond any physical one. The
+            // trials rise with s: where the window's last trial stays short of the target, none
+            // before it turns the march back or meets the target, and the march leaps to it.
+            // Otherwise the window's trials are made one by one.
+            const double leap = s + kHumidityMarchWindow * step;
+            trial = f(leap);
+            ++calls;
+            if (!trial) {
+                if (evaluations) *evaluations = calls;
+                return std::nullopt;
+            }
+            if (*trial <= target && !within(*trial)) {
+                s = leap;
+                count += kHumidityMarchWindow;
+                leapt = true;
+            }
+        }
+        if (!leapt) {
+            s += step;
+            trial = f(s);
+            ++count;
+            ++calls;
+        }
         if (!trial) {
-            if (evaluations) *evaluations = count;
+            if (evaluations) *evaluations = calls;
             return std::nullopt;
         }
         x = *trial;
-        if (count > kHumiditySearchMaxEvaluations || std::fabs(x - target) / target < kHumiditySearchTolerance) break;
+        if (count > kHumiditySearchMaxEvaluations || within(x)) break;
         if (marching && x <= target && (count - 1) % kHumidityMarchWindow == 0) {
             // The gain of the last window, carried on over every trial left, cannot come
             // within a million times of the target's distance: the state holds no vapour to
@@ -135,26 +160,9 @@ std::optional<double> HumidityStepSearch(double target, double s0,
             const double reach = (x - windowStart) * (kHumiditySearchMaxEvaluations + 1 - count) / kHumidityMarchWindow;
             if (!(target - x < kHumidityMarchMargin * reach)) break;
             windowStart = x;
-            if (count - 1 == kHumidityMarchShortcutTrials) {
-                // Still marching this far, the state needs a humidity beyond any physical one.
-                // The trials rise with s, so the trial the march would end on at the bound
-                // tells at once whether any before it can reach the target; if none can, the
-                // march's end is known without the trials between.
-                const double end = s + step * (kHumiditySearchMaxEvaluations + 1 - count);
-                const std::optional<double> atEnd = f(end);
-                ++count;
-                if (!atEnd) {
-                    if (evaluations) *evaluations = count;
-                    return std::nullopt;
-                }
-                if (*atEnd <= target && !(std::fabs(*atEnd - target) / target < kHumiditySearchTolerance)) {
-                    s = end;
-                    break;
-                }
-            }
         }
     }
-    if (evaluations) *evaluations = count;
+    if (evaluations) *evaluations = calls;
     return s;
 }
 

@@ -23,17 +23,19 @@ constexpr double kNoDewTemperatureC = -100.0;
 // come within this factor of its target before the bound.
 constexpr int kHumidityMarchWindow = 8;
 constexpr double kHumidityMarchMargin = 1e6;
-// A march still going after this many trials looks at once at the trial it would end on.
-constexpr int kHumidityMarchShortcutTrials = 4 * kHumidityMarchWindow;
+// A march still going after this many trials leaps a window at a time.
+constexpr int kHumidityMarchLeapTrials = 4 * kHumidityMarchWindow;
 
 // Step search for f(s) = target (> 0) from s0: first move +50, halving with reversal.
 // Returns the last s; evaluations (the start counts as one) in *evaluations when given.
 // A trial that f answers with nothing (no state the search could match) ends the search
 // at once without a value. A forward march (from s0 on, before the first reversal) whose
 // gain over the last kHumidityMarchWindow trials, kept up to the bound, stays short of the
-// target by the factor kHumidityMarchMargin ends there with its last value. A march that
-// after kHumidityMarchShortcutTrials trials would still fall short of the target at the bound
-// (f rises with s) ends on the bound's value without the trials between.
+// target by the factor kHumidityMarchMargin ends there with its last value. From
+// kHumidityMarchLeapTrials trials on, a march tries the last trial of each window first and
+// leaps over the window where that one stays short of the target: f rises with s, so the
+// search ends as it would trial by trial. *evaluations counts the calls of f made (and the
+// start).
 std::optional<double> HumidityStepSearch(double target, double s0,
                                          const std::function<std::optional<double>(double)>& f,
                                          int* evaluations = nullptr);

@@ -100,24 +100,31 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     EXPECT_EQ(evaluations, 2);
 }
 
-// A target that no trial up to the bound reaches: the march ends on the bound's value after a
-// few dozen trials instead of a thousand; a far target within reach is still found.
-TEST_F(HumidityConversionsTest, HopelessMarchEndsOnTheBoundsValue) {
+// Far targets: from the 32nd trial on the march leaps whole windows, and ends where the trial
+// by trial march would. With f = 1e-9 s the gain check stops the march at the window ending at
+// trial 984, where 0.05 times the trials left (16) first falls below the distance to the target.
+TEST_F(HumidityConversionsTest, FarMarchLeapsWindowsAndEndsWhereTrialByTrialWould) {
     struct Case {
         double s0, slope, expected;
-        bool shortCut;
+        int maxCalls;
     };
-    for (const Case& c : {Case{0.0, 1e-9, 50000.0, true}, Case{10.0, 1e-9, 50010.0, true},
-                          Case{0.0, 1e-4, 10000.0, false}, Case{0.0, 1.0 / 45000.0, 45000.0, false}}) {
+    for (const Case& c : {Case{0.0, 1e-9, 49200.0, 160}, Case{10.0, 1e-9, 49210.0, 160}, Case{0.0, 1e-4, 10000.0, 100},
+                          Case{0.0, 1.0 / 45000.0, 45000.0, 200}}) {
         int evaluations = 0;
+        std::vector<double> trials;
         const std::optional<double> s = HumidityStepSearch(
-            1.0, c.s0, [&](double x) { return x * c.slope; }, &evaluations);
+            1.0, c.s0,
+            [&](double x) {
+                trials.push_back(x);
+                return x * c.slope;
+            },
+            &evaluations);
         ASSERT_TRUE(s.has_value());
         EXPECT_NEAR(*s, c.expected, c.expected * 1e-5) << c.slope;
-        if (c.shortCut)
-            EXPECT_LE(evaluations, kHumidityMarchShortcutTrials + 3) << c.slope;
-        else
-            EXPECT_GT(evaluations, kHumidityMarchShortcutTrials + 3) << c.slope;
+        EXPECT_LE(evaluations, c.maxCalls) << c.slope;
+        EXPECT_EQ(evaluations, static_cast<int>(trials.size()) + 1) << c.slope;
+        // The first 32 trials are the march's own steps.
+        for (int k = 0; k < kHumidityMarchLeapTrials; ++k) ASSERT_EQ(trials[k], c.s0 + 50.0 * (k + 1)) << k;
     }
 }
 
