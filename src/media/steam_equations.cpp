@@ -105,17 +105,41 @@ SteamAtTemperature AtTemperature(double t) {
     return a;
 }
 
+// The whole powers of the reduced pressure the equations take, by multiplication: they are
+// asked for at every trial of a humidity search, and a general power costs some ten products.
+struct ReducedPressurePowers {
+    double up[6];    // beta^k, k = 0 .. 5
+    double down[8];  // beta^-k, k = 4 .. 7 (the others unused)
+};
+
+ReducedPressurePowers PowersOf(double beta) {
+    ReducedPressurePowers p{};
+    p.up[0] = 1.0;
+    for (int k = 1; k <= 5; ++k) p.up[k] = p.up[k - 1] * beta;
+    const double inverse = CheckedDiv(1.0, beta);
+    const double inverse2 = inverse * inverse;
+    p.down[4] = inverse2 * inverse2;
+    for (int k = 5; k <= 7; ++k) p.down[k] = p.down[k - 1] * inverse;
+    return p;
+}
+
+double TenthPower(double x) {
+    const double x2 = x * x, x5 = x2 * x2 * x;
+    return x5 * x5;
+}
+
 double DensityAt(double P, const SteamAtTemperature& a) {
     RequirePositivePressure(P);
     const double beta = P / kWaterCriticalPressurePa;
+    const ReducedPressurePowers b = PowersOf(beta);
     const SteamGroupSums& s = a.sums;
     double chi = CheckedDiv(kSteamI1 * a.theta, beta);
-    for (int mu = 1; mu <= 5; ++mu) chi -= mu * std::pow(beta, mu - 1) * s.group[mu - 1];
+    for (int mu = 1; mu <= 5; ++mu) chi -= mu * b.up[mu - 1] * s.group[mu - 1];
     for (int mu = 6; mu <= 8; ++mu) {
-        const double d = std::pow(beta, 2 - mu) + s.denominator[mu - 6];
-        chi -= (mu - 2) * std::pow(beta, 1 - mu) * CheckedDiv(s.group[mu - 1], d * d);
+        const double d = b.down[mu - 2] + s.denominator[mu - 6];
+        chi -= (mu - 2) * b.down[mu - 1] * CheckedDiv(s.group[mu - 1], d * d);
     }
-    chi += 11.0 * std::pow(CheckedDiv(beta, a.betaL), 10) * a.last;
+    chi += 11.0 * TenthPower(CheckedDiv(beta, a.betaL)) * a.last;
     return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
 }
 
@@ -128,9 +152,10 @@ double GibbsEnergyAt(double P, const SteamAtTemperature& a) {
     double zeta = kSteamI1 * theta * CheckedLn(beta) + c[kB0] * theta * (1.0 - CheckedLn(theta)) + c[kB0 + 1] +
                   c[kB0 + 2] * theta + c[kB0 + 3] * theta * theta + c[kB0 + 4] * theta * theta * theta +
                   c[kB0 + 5] * theta * theta * theta * theta;
-    for (int mu = 1; mu <= 5; ++mu) zeta -= std::pow(beta, mu) * s.group[mu - 1];
-    for (int mu = 6; mu <= 8; ++mu) zeta -= CheckedDiv(s.group[mu - 1], std::pow(beta, 2 - mu) + s.denominator[mu - 6]);
-    zeta += beta * std::pow(CheckedDiv(beta, a.betaL), 10) * a.last;
+    const ReducedPressurePowers b = PowersOf(beta);
+    for (int mu = 1; mu <= 5; ++mu) zeta -= b.up[mu] * s.group[mu - 1];
+    for (int mu = 6; mu <= 8; ++mu) zeta -= CheckedDiv(s.group[mu - 1], b.down[mu - 2] + s.denominator[mu - 6]);
+    zeta += beta * TenthPower(CheckedDiv(beta, a.betaL)) * a.last;
     return CheckFinite(zeta * kReducedEnergyScale);
 }
 
