@@ -62,19 +62,31 @@ struct SteamGroupSums {
 };
 // clang-format on
 
+// x^n for a whole n >= 0 by squaring: the exponents of the group sums are whole numbers, and
+// the sums are formed at every new temperature of a line walk.
+double WholePower(double x, int n) {
+    double result = 1.0;
+    for (; n > 0; n >>= 1) {
+        if (n & 1) result *= x;
+        x *= x;
+    }
+    return result;
+}
+
 SteamGroupSums GroupSums(double x) {
     const auto& c = SteamCoefficients;
     SteamGroupSums s{};
     int k = 0;
     for (int mu = 0; mu < 8; ++mu) {
         double sum = 0.0;
-        for (int n = 0; n < kGroupTerms[mu]; ++n, ++k) sum += c[kB + k] * std::pow(x, c[kZ + k]);
+        for (int n = 0; n < kGroupTerms[mu]; ++n, ++k) sum += c[kB + k] * WholePower(x, static_cast<int>(c[kZ + k]));
         s.group[mu] = sum;
     }
     k = 0;
     for (int m = 0; m < 3; ++m) {
         double sum = 0.0;
-        for (int n = 0; n < kDenominatorTerms[m]; ++n, ++k) sum += c[kDenominator + k] * std::pow(x, c[kX + k]);
+        for (int n = 0; n < kDenominatorTerms[m]; ++n, ++k)
+            sum += c[kDenominator + k] * WholePower(x, static_cast<int>(c[kX + k]));
         s.denominator[m] = sum;
     }
     return s;
@@ -82,7 +94,7 @@ SteamGroupSums GroupSums(double x) {
 
 double LastTermSum(double x) {  // sum over lambda = 0 .. 6 of B9_lambda X^lambda
     double sum = 0.0;
-    for (int lambda = 0; lambda <= 6; ++lambda) sum += SteamCoefficients[kB9 + lambda] * std::pow(x, lambda);
+    for (int lambda = 0; lambda <= 6; ++lambda) sum += SteamCoefficients[kB9 + lambda] * WholePower(x, lambda);
     return sum;
 }
 
