@@ -14,34 +14,19 @@ namespace tubalyx {
 
 namespace {
 
-struct Texts {
-    const char* swedish;
-    const char* english;
-    const char* german;
-};
-
-constexpr Texts kAboveCalibrated{"REYNOLDS TAL > KALIBRERAT STÖRSTA VÄRDE",
-                                 "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
-                                 "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT"};
-constexpr Texts kAboveStandard{"REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER", "REYNOLDS NUMBER > STANDARD LIMIT",
-                               "REYNOLDSZAHL > NORM GRENZE"};
-constexpr Texts kBelowRecommended{"REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE",
-                                  "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE",
-                                  "REYNOLDS ZAHL < KLEINSTE EMPFOHLEN WERT"};
-constexpr Texts kBelowCalibrated{"REYNOLDS TAL < KALIBRERAT MINSTA VÄRDE",
-                                 "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE",
-                                 "REYNOLDS ZAHL < KLEINSTE KALIBRIERTES WERT"};
-constexpr Texts kBelowStandard{"REYNOLDS TAL < NORMGRÄNS, MINSKA RÖRDIAMETER",
-                               "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.", "REYNOLDS ZAHL < NORM GRENZE"};
-
-void Pick(std::string_view language, const Texts& t, std::string& message) {
-    if (language == "S")
-        message = t.swedish;
-    else if (language == "E")
-        message = t.english;
-    else if (language == "D")
-        message = t.german;
-}
+constexpr LimitTexts kAboveCalibrated{"REYNOLDS TAL > KALIBRERAT STÖRSTA VÄRDE",
+                                      "REYNOLDS NUMBER > BIGGEST CALIBRATED VALUE",
+                                      "REYNOLDS ZAHL > GRÖSSTE KALIBRIERTES WERT"};
+constexpr LimitTexts kAboveStandard{"REYNOLDS TAL > NORMGRÄNS, ÖKA RÖRDIAMETER", "REYNOLDS NUMBER > STANDARD LIMIT",
+                                    "REYNOLDSZAHL > NORM GRENZE"};
+constexpr LimitTexts kBelowRecommended{"REYNOLDS TAL < MINSTA REKOMMENDERAT VÄRDE",
+                                       "REYNOLDS NUMBER < SMALLEST RECOMMENDED VALUE",
+                                       "REYNOLDS ZAHL < KLEINSTE EMPFOHLEN WERT"};
+constexpr LimitTexts kBelowCalibrated{"REYNOLDS TAL < KALIBRERAT MINSTA VÄRDE",
+                                      "REYNOLDS NUMBER < SMALLEST CALIBRATED VALUE",
+                                      "REYNOLDS ZAHL < KLEINSTE KALIBRIERTES WERT"};
+constexpr LimitTexts kBelowStandard{"REYNOLDS TAL < NORMGRÄNS, MINSKA RÖRDIAMETER",
+                                    "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM.", "REYNOLDS ZAHL < NORM GRENZE"};
 
 }  // namespace
 
@@ -55,16 +40,16 @@ void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
     const bool volume = device == "VOLYM";
     if (ReynoldsNumber(pipeDiameter, viscosity, maxFlow) > upper) {
         if (cone)
-            Pick(language, kAboveCalibrated, message);
+            PickLimitText(language, kAboveCalibrated, message);
         else if (!volume)
-            Pick(language, kAboveStandard, message);
+            PickLimitText(language, kAboveStandard, message);
     } else if (ReynoldsNumber(pipeDiameter, viscosity, minFlow) < lower) {
         if (cone && lower <= 8001.0)
-            Pick(language, kBelowRecommended, message);
+            PickLimitText(language, kBelowRecommended, message);
         else if (cone || volume)
-            Pick(language, kBelowCalibrated, message);
+            PickLimitText(language, kBelowCalibrated, message);
         else
-            Pick(language, kBelowStandard, message);
+            PickLimitText(language, kBelowStandard, message);
     }
 }
 

@@ -4,29 +4,8 @@
 #include "state/limits.h"
 
 namespace tubalyx {
-namespace {
 
-struct Texts {
-    const char* swedish;
-    const char* english;
-    const char* german;
-};
-
-constexpr Texts kRoughnessTooBig{"RÖRRÅHET FÖR STOR, MINSKA RÖRRÅHET", "PIPE ROUGHNESS TO BIG", "ROHRRAUHEIT ZU GROSS"};
-constexpr Texts kRoughnessTooSmall{"RÖRRÅHET FÖR LITEN", "PIPE ROUGHNESS TO SMALL", "ROHRRAUHEIT ZU KLEIN"};
-constexpr Texts kBetaTooSmall{"BETA LITET, MINSKA RÖRDIAMETER/DIFFTRYCK", "BETA TO SMALL, DECREASE TUBEDIAMETER/DP",
-                              "BETA ZU KLEIN"};
-constexpr Texts kBetaTooBig{"BETA STORT, ÖKA RÖRDIAMETER/DIFFTRYCK", "BETA TO BIG, INCREASE TUBEDIAMETER/DP",
-                            "BETA ZU GROSS"};
-constexpr Texts kDpTooBig{"DIFFTRYCK FÖR STORT", "DIFFPRESSURE TO BIG", "WIRKDRUCK ZU GROSS"};
-constexpr Texts kOrificeThroat{"LILLA d (håldiameter) < 12.5 mm !", "d (throatdiameter) < 12.5 mm !",
-                               "d (Drosselöffnung) < 12.5 mm !"};
-constexpr Texts kQuarterCircleThroat{"LILLA d (håldiameter) < 15 mm !", "d (throatdiameter) < 15 mm !",
-                                     "d (Drosselöffnung) < 15 mm !"};
-constexpr Texts kPipeTooBig{"RÖR STORT, MINSKA RÖRDIAMETER", "TUBE TO BIG, DECREASE TUBEDIAMETER", "ROHR ZU GROSS"};
-constexpr Texts kPipeTooSmall{"RÖR LITET, ÖKA RÖRDIAMETER", "TUBE TO SMALL, INCREASE TUBEDIAMETER", "ROHR ZU KLEIN"};
-
-void Pick(std::string_view language, const Texts& t, std::string& message) {
+void PickLimitText(std::string_view language, const LimitTexts& t, std::string& message) {
     if (language == "S")
         message = t.swedish;
     else if (language == "E")
@@ -34,6 +13,25 @@ void Pick(std::string_view language, const Texts& t, std::string& message) {
     else if (language == "D")
         message = t.german;
 }
+
+namespace {
+
+constexpr LimitTexts kRoughnessTooBig{"RÖRRÅHET FÖR STOR, MINSKA RÖRRÅHET", "PIPE ROUGHNESS TO BIG",
+                                      "ROHRRAUHEIT ZU GROSS"};
+constexpr LimitTexts kRoughnessTooSmall{"RÖRRÅHET FÖR LITEN", "PIPE ROUGHNESS TO SMALL", "ROHRRAUHEIT ZU KLEIN"};
+constexpr LimitTexts kBetaTooSmall{"BETA LITET, MINSKA RÖRDIAMETER/DIFFTRYCK",
+                                   "BETA TO SMALL, DECREASE TUBEDIAMETER/DP", "BETA ZU KLEIN"};
+constexpr LimitTexts kBetaTooBig{"BETA STORT, ÖKA RÖRDIAMETER/DIFFTRYCK", "BETA TO BIG, INCREASE TUBEDIAMETER/DP",
+                                 "BETA ZU GROSS"};
+constexpr LimitTexts kDpTooBig{"DIFFTRYCK FÖR STORT", "DIFFPRESSURE TO BIG", "WIRKDRUCK ZU GROSS"};
+constexpr LimitTexts kOrificeThroat{"LILLA d (håldiameter) < 12.5 mm !", "d (throatdiameter) < 12.5 mm !",
+                                    "d (Drosselöffnung) < 12.5 mm !"};
+constexpr LimitTexts kQuarterCircleThroat{"LILLA d (håldiameter) < 15 mm !", "d (throatdiameter) < 15 mm !",
+                                          "d (Drosselöffnung) < 15 mm !"};
+constexpr LimitTexts kPipeTooBig{"RÖR STORT, MINSKA RÖRDIAMETER", "TUBE TO BIG, DECREASE TUBEDIAMETER",
+                                 "ROHR ZU GROSS"};
+constexpr LimitTexts kPipeTooSmall{"RÖR LITET, ÖKA RÖRDIAMETER", "TUBE TO SMALL, INCREASE TUBEDIAMETER",
+                                   "ROHR ZU KLEIN"};
 
 }  // namespace
 
@@ -46,9 +44,9 @@ void CheckRoughness(std::string_view language, std::string_view device, std::str
     RoughnessLowerLimit(device, variant, standard, d, pipeDiameter, k, reynolds, kMin);
     RoughnessLowerBound = kMin;
     if (k > kMax)
-        Pick(language, kRoughnessTooBig, message);
+        PickLimitText(language, kRoughnessTooBig, message);
     else if (k < kMin)
-        Pick(language, kRoughnessTooSmall, message);
+        PickLimitText(language, kRoughnessTooSmall, message);
 }
 
 void CheckBeta(std::string_view language, std::string_view device, std::string_view variant, std::string_view standard,
@@ -57,15 +55,15 @@ void CheckBeta(std::string_view language, std::string_view device, std::string_v
     double lo = 0.0, hi = 1e99;  // a combination without limits passes
     BetaLimits(device, variant, standard, lo, hi);
     if (beta < lo)
-        Pick(language, kBetaTooSmall, message);
+        PickLimitText(language, kBetaTooSmall, message);
     else if (beta > hi)
-        Pick(language, kBetaTooBig, message);
+        PickLimitText(language, kBetaTooBig, message);
 }
 
 void CheckDiffPressure(std::string_view language, std::string_view medium, std::string_view device, double p, double dp,
                        std::string& message) {
     message = " ";
-    if (dp > MaxDiffPressure(medium, device, p)) Pick(language, kDpTooBig, message);
+    if (dp > MaxDiffPressure(medium, device, p)) PickLimitText(language, kDpTooBig, message);
 }
 
 void CheckThroatDiameter(std::string_view language, std::string_view device, double d, std::string& message) {
@@ -74,9 +72,9 @@ void CheckThroatDiameter(std::string_view language, std::string_view device, dou
     MinThroatDiameter(device, lo, hi);
     if (d < lo) {
         if (device == "S")
-            Pick(language, kOrificeThroat, message);
+            PickLimitText(language, kOrificeThroat, message);
         else if (device == "VK")
-            Pick(language, kQuarterCircleThroat, message);
+            PickLimitText(language, kQuarterCircleThroat, message);
     }
 }
 
@@ -86,9 +84,9 @@ void CheckPipeDiameter(std::string_view language, std::string_view device, std::
     double lo = 0.0, hi = 1e99;  // a combination without limits passes
     PipeDiameterLimits(device, variant, standard, lo, hi);
     if (pipeDiameter > hi)
-        Pick(language, kPipeTooBig, message);
+        PickLimitText(language, kPipeTooBig, message);
     else if (pipeDiameter < lo)
-        Pick(language, kPipeTooSmall, message);
+        PickLimitText(language, kPipeTooSmall, message);
 }
 
 }  // namespace tubalyx

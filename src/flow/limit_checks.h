@@ -6,6 +6,16 @@
 
 namespace tubalyx {
 
+// A limit message in the three report languages.
+struct LimitTexts {
+    const char* swedish;
+    const char* english;
+    const char* german;
+};
+
+// Sets message to t in language "S", "E" or "D"; leaves it as it stands for another language.
+void PickLimitText(std::string_view language, const LimitTexts& t, std::string& message);
+
 void CheckRoughness(std::string_view language, std::string_view device, std::string_view variant,
                     std::string_view standard, double d, double pipeDiameter, double k, double reynolds,
                     std::string& message);
