@@ -62,8 +62,8 @@ struct SteamGroupSums {
 };
 // clang-format on
 
-// x^n for a whole n >= 0 by squaring: the exponents of the group sums are whole numbers, and
-// the sums are formed at every new temperature of a line walk.
+// x^n for a whole n >= 0 by squaring: every exponent of the equations is a whole number, and
+// the powers are taken at every new temperature of a line walk and every humidity trial.
 double WholePower(double x, int n) {
     double result = 1.0;
     for (; n > 0; n >>= 1) {
@@ -135,11 +135,6 @@ ReducedPressurePowers PowersOf(double beta) {
     return p;
 }
 
-double TenthPower(double x) {
-    const double x2 = x * x, x5 = x2 * x2 * x;
-    return x5 * x5;
-}
-
 double DensityAt(double P, const SteamAtTemperature& a) {
     RequirePositivePressure(P);
     const double beta = P / kWaterCriticalPressurePa;
@@ -151,7 +146,7 @@ double DensityAt(double P, const SteamAtTemperature& a) {
         const double d = b.down[mu - 2] + s.denominator[mu - 6];
         chi -= (mu - 2) * b.down[mu - 1] * CheckedDiv(s.group[mu - 1], d * d);
     }
-    chi += 11.0 * TenthPower(CheckedDiv(beta, a.betaL)) * a.last;
+    chi += 11.0 * WholePower(CheckedDiv(beta, a.betaL), 10) * a.last;
     return CheckedDiv(kReducedVolumeToDensity, CheckFinite(chi));
 }
 
@@ -167,7 +162,7 @@ double GibbsEnergyAt(double P, const SteamAtTemperature& a) {
     const ReducedPressurePowers b = PowersOf(beta);
     for (int mu = 1; mu <= 5; ++mu) zeta -= b.up[mu] * s.group[mu - 1];
     for (int mu = 6; mu <= 8; ++mu) zeta -= CheckedDiv(s.group[mu - 1], b.down[mu - 2] + s.denominator[mu - 6]);
-    zeta += beta * TenthPower(CheckedDiv(beta, a.betaL)) * a.last;
+    zeta += beta * WholePower(CheckedDiv(beta, a.betaL), 10) * a.last;
     return CheckFinite(zeta * kReducedEnergyScale);
 }
 
