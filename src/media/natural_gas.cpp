@@ -71,8 +71,8 @@ bool SameState(const DetailedAnswer& a, const double x[21], double T, double p) 
     return a.valid && SameBits(a.T, T) && SameBits(a.p, p) && SameComposition(a.x, x);
 }
 
-constexpr int kFirstDensityTerm = 12;  // terms 13..58 carry the density dependence
-constexpr int kFirstDensityOnlyTerm = 18;
+constexpr int kVirialTerms = 18;          // terms 1..18 make B; 13..18 come again with the density
+constexpr int kFirstDensityTerm = 12;     // terms 13..58 carry the density dependence
 constexpr int kHighestDensityPower = 9;   // b of the terms
 constexpr int kHighestExponentPower = 4;  // k of the terms
 constexpr int kTemperaturePowers = 24;    // the term exponents u lie in -13 .. 23
@@ -119,8 +119,8 @@ struct CompositionTerms {
     double x[21] = {};
     double molarMass = 0.0;
     double K3 = 0.0;
-    double virialPairSum[18] = {};  // terms 1..18 over all pairs, without a_n T^-u_n
-    double coefficient[58] = {};    // terms 13..58: a_n, the flag factors and U^u_n
+    double virialPairSum[kVirialTerms] = {};  // terms 1..18 over all pairs, without a_n T^-u_n
+    double coefficient[58] = {};              // terms 13..58: a_n, the flag factors and U^u_n
 };
 
 // What it takes from the temperature for that composition.
@@ -189,7 +189,7 @@ void FormCompositionTerms(const double x[21], CompositionTerms& terms) {
             pr.size = std::pow(c[i].size * c[j].size, 1.5);
         }
     }
-    for (int n = 0; n < 18; ++n) {
+    for (int n = 0; n < kVirialTerms; ++n) {
         const DetailTerm& t = kDetailTerms[n];
         double pairSum = 0.0;
         for (int k = 0; k < pairCount; ++k) {
@@ -220,11 +220,12 @@ void FormTemperatureTerms(double T, const CompositionTerms& composition, Tempera
         return s.half ? whole * root : whole;
     };
     double B = 0.0;
-    for (int n = 0; n < 18; ++n) B += kDetailTerms[n].a * powerOfT(shapes.term[n]) * composition.virialPairSum[n];
+    for (int n = 0; n < kVirialTerms; ++n)
+        B += kDetailTerms[n].a * powerOfT(shapes.term[n]) * composition.virialPairSum[n];
     double sum13to18 = 0.0;
     for (int n = kFirstDensityTerm; n < 58; ++n) {
         terms.cn[n] = composition.coefficient[n] * powerOfT(shapes.term[n]);
-        if (n < kFirstDensityOnlyTerm) sum13to18 += terms.cn[n];
+        if (n < kVirialTerms) sum13to18 += terms.cn[n];
     }
     terms.B = B;
     terms.sum13to18 = sum13to18;
