@@ -40,7 +40,8 @@ GasCompositionArray FiveComponentGas() {  // 90 % CH4, 2 % N2, 2 % CO2, 5 % C2H6
     return x;
 }
 
-void BM_NaturalGasDensityNewStates(benchmark::State& state) {
+// Each call the next of the states, or its pressure at 15 degC where oneTemperature.
+void TimeNewStates(benchmark::State& state, bool oneTemperature) {
     const std::vector<GasState> states = SpreadStates(1000);
     const GasCompositionArray x = FiveComponentGas();
     std::size_t i = 0;
@@ -48,23 +49,15 @@ void BM_NaturalGasDensityNewStates(benchmark::State& state) {
     for (auto _ : state) {
         const GasState& s = states[i];
         i = i + 1 == states.size() ? 0 : i + 1;
-        benchmark::DoNotOptimize(GasCompressibilityDetailed(x, z, s.pressure, s.temperature));
+        benchmark::DoNotOptimize(GasCompressibilityDetailed(x, z, s.pressure, oneTemperature ? 15.0 : s.temperature));
     }
 }
+
+void BM_NaturalGasDensityNewStates(benchmark::State& state) { TimeNewStates(state, false); }
 BENCHMARK(BM_NaturalGasDensityNewStates);
 
 // The same pressures along one temperature, as a pressure walk or a table column asks.
-void BM_NaturalGasDensityNewPressuresOneTemperature(benchmark::State& state) {
-    const std::vector<GasState> states = SpreadStates(1000);
-    const GasCompositionArray x = FiveComponentGas();
-    std::size_t i = 0;
-    double z = 0;
-    for (auto _ : state) {
-        const GasState& s = states[i];
-        i = i + 1 == states.size() ? 0 : i + 1;
-        benchmark::DoNotOptimize(GasCompressibilityDetailed(x, z, s.pressure, 15.0));
-    }
-}
+void BM_NaturalGasDensityNewPressuresOneTemperature(benchmark::State& state) { TimeNewStates(state, true); }
 BENCHMARK(BM_NaturalGasDensityNewPressuresOneTemperature);
 
 void Click(const std::string& name) { Form1().FindComponent(name)->Click(); }

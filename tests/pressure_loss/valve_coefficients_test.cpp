@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -88,7 +89,16 @@ TEST_F(ValveCoefficientTest, LiquidKvAgreesWithTheIecSizingEquations) {
     }
 }
 
-TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
+struct RestrictionCase {
+    const char* name;
+    ValveDuty duty;
+    // Kv goes with 1/sqrt(dp) through an orifice of a liquid, so the Kv tolerance of 1e-4
+    // allows 2e-4 on the drop; less steeply for a gas, not at all where Fp follows Kv.
+    double dropTolerance;
+};
+
+// The elements whose drop for a Kv the restriction term finds.
+std::vector<RestrictionCase> RestrictionCases() {
     ValveDuty reducedValve = Water(40, 1);
     reducedValve.valveDiameterMm = 80;
     ValveDuty orifice = Water(40, 1);
@@ -111,17 +121,14 @@ TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
                     .fl = 0.9,
                     .valveDiameterMm = 80,
                     .pipeDiameterMm = 80};
-    // Kv goes with 1/sqrt(dp) through an orifice of a liquid, so the Kv tolerance of 1e-4
-    // allows 2e-4 on the drop; less steeply for a gas, not at all where Fp follows Kv.
-    const struct {
-        const char* name;
-        ValveDuty duty;
-        double dropTolerance;
-    } cases[] = {{"reduced valve", reducedValve, 0},
-                 {"water orifice", orifice, 2e-4},
-                 {"air", air, 4e-4},
-                 {"steam", steam, 4e-4}};
-    for (const auto& [name, duty, dropTolerance] : cases) {
+    return {{"reduced valve", reducedValve, 0},
+            {"water orifice", orifice, 2e-4},
+            {"air", air, 4e-4},
+            {"steam", steam, 4e-4}};
+}
+
+TEST_F(ValveCoefficientTest, RestrictionFlowTermGivesTheDropOfAKvBack) {
+    for (const auto& [name, duty, dropTolerance] : RestrictionCases()) {
         for (double dp0 : {0.01, 0.3, 1.0, 3.0}) {
             ValveDuty at = duty;
             at.dropBar = dp0;
@@ -169,25 +176,9 @@ RestrictionDrop ThreeKvPerPass(const ValveDuty& duty, double kv) {
 
 // Carrying the ends' Kv over from pass to pass gives the very same drop, Fp and flag.
 TEST_F(ValveCoefficientTest, RestrictionFlowTermMatchesTheBisectionWithThreeKvPerPassBitForBit) {
-    ValveDuty reducedValve = Water(40, 1);
-    reducedValve.valveDiameterMm = 80;
-    ValveDuty orifice = Water(40, 1);
-    orifice.restriction = true;
-    ValveDuty gas{.medium = ValveMedium::Gas,
-                  .flowTph = 2,
-                  .density = 6.0,
-                  .temperatureC = 20,
-                  .inletPressureBar = 5,
-                  .fl = 0.8,
-                  .valveDiameterMm = 40,
-                  .pipeDiameterMm = 50};
-    ValveDuty steam = gas;
-    steam.medium = ValveMedium::Steam, steam.restriction = true, steam.temperatureC = 250, steam.inletPressureBar = 10;
-    const struct {
-        const char* name;
-        ValveDuty duty;
-    } cases[] = {{"reduced valve", reducedValve}, {"water orifice", orifice}, {"gas", gas}, {"steam", steam}};
-    for (const auto& [name, duty] : cases) {
+    for (const RestrictionCase& c : RestrictionCases()) {
+        const char* name = c.name;
+        const ValveDuty& duty = c.duty;
         ValveDuty at = duty;
         at.dropBar = duty.inletPressureBar;
         const double chokedKv = ValveFlowCoefficient(at).kv;
