@@ -290,8 +290,9 @@ SubstitutionEnd DampedSubstitution(double K3, const TemperatureTerms& terms, dou
 // Where the damped substitution swings on without settling (pure methane at 0 degC and
 // 282 to 288 bar, for one), Newton's method on the same pressure equation, kept inside a
 // bracket of the root. The bracket is where the computed pressure first rises through the
-// given one on the way up from the ideal-gas side, so that of several roots the gas's is
-// taken. Gives D, or 0 where no root lies below a reduced density of kHighestReducedDensity.
+// given one on the way up from half the ideal gas's density, in small steps, so that of
+// several roots the gas's is taken. Gives D, or 0 where no root lies below a reduced density
+// of kHighestReducedDensity.
 constexpr double kHighestReducedDensity = 4.0;
 constexpr int kBracketSteps = 400;       // over the reduced densities up to the highest
 constexpr double kLowDensityStep = 0.1;  // relative, below a bracket step
@@ -334,7 +335,7 @@ double BracketedNewton(double K3, const TemperatureTerms& terms, double T, doubl
         if (high - low <= 1e-15 * high) break;
     }
     computed = pressureAt(D);
-    return D;
+    return std::isfinite(computed) && computed > 0.0 ? D : 0.0;
 }
 
 // The density (mol/dm3) for the normalised fractions x at T (K) and p (MPa).
