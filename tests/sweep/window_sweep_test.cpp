@@ -173,6 +173,17 @@ void CheckRun(const Selection& s, std::vector<TRichLine>& earlier) {
     earlier = now;
 }
 
+// The run's report into the file of TUBALYX_SWEEP_LINES, headed by its row.
+void WriteReportLines(std::FILE* out, int row, const Selection& s) {
+    if (!out) return;
+    std::fprintf(out, "== row %d: %s\n", row, Describe(s).c_str());
+    const TForm1& f = Form1();
+    for (int i = 0; i < static_cast<int>(f.RichEdit4.Content().Lines.size()); ++i) {
+        const std::string line = f.RichEdit4.Line(i);
+        if (!line.starts_with("Date: ") && !line.starts_with("Datum: ")) std::fprintf(out, "%s\n", line.c_str());
+    }
+}
+
 // The rows of the sweep: every function × medium × phase; on the device page every function ×
 // medium × device × solve-for, the phase turning with the device. The rest (standard, size,
 // language, separator, humidity kind, typed input) turns with the row number, on strides
@@ -256,6 +267,8 @@ TEST(WindowSweep, EveryRunEndsInTimeWithNumbersAndKeepsTheEarlierReports) {
     std::string slowestRow;
     std::map<std::string, Timing> timings;
     int runs = 0, inChain = 0, chain = kLongChain, longestChain = 0;
+    const char* linesFile = std::getenv("TUBALYX_SWEEP_LINES");
+    std::FILE* lines = linesFile ? std::fopen(linesFile, "w") : nullptr;
     StartChain(earlier);
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         if (only >= 0 ? i != only : !InShare(i, every)) continue;
@@ -289,11 +302,13 @@ TEST(WindowSweep, EveryRunEndsInTimeWithNumbersAndKeepsTheEarlierReports) {
         ++runs;
         ++inChain;
         CheckRun(s, earlier);
+        WriteReportLines(lines, i, s);
         // A fault shows in many rows: the first few say enough.
         if (testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count() > kReportedFaults)
             break;
     }
     longestChain = std::max(longestChain, inChain);
+    if (lines) std::fclose(lines);
     SetDecimalSeparator('.');
     std::printf(
         "window sweep: %d runs of %zu rows (%d of them line walks), "
