@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "numerics/checked.h"
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
 #include "state/composition.h"
@@ -383,7 +384,12 @@ void Apply(const CalculationData& data) {
         const auto& [grid, place] = data.cellPlaces[i];
         grid->SetCell(place[0], place[1], data.cellTexts[i]);
     }
-    ReadInputsFromForm();
+    try {
+        ReadInputsFromForm();
+    } catch (const CalcError&) {
+        // A value the file holds that the state cannot take (a length beyond all range): the
+        // edits show it, and the next run reads it again and reports the input error.
+    }
     HideInputControls();
     RebuildPage();
 }
