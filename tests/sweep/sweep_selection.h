@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "numerics/decimal_separator.h"
 #include "reports/report_window.h"
@@ -14,6 +15,8 @@
 #include "ui/page_manager.h"
 
 namespace tubalyx::sweep {
+
+constexpr ReportSizeKind kSizes[] = {ReportSizeKind::Small, ReportSizeKind::Big, ReportSizeKind::Mini};
 
 // One run's choices.
 struct Selection {
@@ -94,6 +97,50 @@ inline void TypeInputs(const Selection& s) {
         f.relabsspecfukt.UserSetText(humidity == "A" ? "5" : humidity == "S" ? "3" : humidity == "D" ? "5" : "50");
     }
     if (s.humidityText) f.relabsspecfukt.UserSetText(WithSeparator(s.humidityText, s.separator));
+}
+
+// The rows of the sweep: every function × medium × phase; on the device page every function ×
+// medium × device × solve-for, the phase turning with the device. The rest (standard, size,
+// language, separator, humidity kind, typed input) turns with the row number, on strides
+// without a common factor, so that each meets every kind of row.
+inline std::vector<Selection> SweepRows() {
+    std::vector<Selection> rows;
+    for (const FunctionRow& function : kFunctions) {
+        for (int m = 0; m < static_cast<int>(std::size(kMedia)); ++m) {
+            Selection s;
+            s.function = &function;
+            s.medium = kMedia[m];
+            if (!function.device) {
+                for (char phase : kPhases) {
+                    s.phase = phase;
+                    rows.push_back(s);
+                }
+                continue;
+            }
+            for (int d = 0; d < static_cast<int>(std::size(kDevices)); ++d) {
+                s.phase = kPhases[(d + m) % std::size(kPhases)];
+                for (const char* solveFor : kSolveFor) {
+                    s.device = &kDevices[d];
+                    s.solveFor = solveFor;
+                    rows.push_back(s);
+                }
+            }
+        }
+    }
+    const int edits = static_cast<int>(std::size(kEdits));
+    const int variants = static_cast<int>(std::size(kExtremes)) + 1;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        Selection& s = rows[i];
+        s.standard = kStandards[i % std::size(kStandards)];
+        s.size = kSizes[(i / 2) % std::size(kSizes)];
+        s.language = kLanguages[(i / 7) % std::size(kLanguages)];
+        s.separator = kSeparators[(i / 11) % std::size(kSeparators)];
+        s.humidity = kHumidityKinds[(i / 13) % std::size(kHumidityKinds)];
+        s.variant = i % variants;
+        // Every eleventh extreme goes into every number edit at once.
+        s.target = (i / variants) % 11 == 0 ? -1 : (i / variants) % edits;
+    }
+    return rows;
 }
 
 }  // namespace tubalyx::sweep

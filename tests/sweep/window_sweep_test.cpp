@@ -42,7 +42,6 @@
 namespace tubalyx::sweep {
 namespace {
 
-constexpr ReportSizeKind kSizes[] = {ReportSizeKind::Small, ReportSizeKind::Big, ReportSizeKind::Mini};
 constexpr int kSmallestFontSize = 6;
 // A run that takes this long hangs: ten times the goal of a run, so that a busy machine never
 // fails the sweep.
@@ -107,50 +106,6 @@ void WriteReportLines(std::FILE* out, int row, const Selection& s) {
         const std::string line = f.RichEdit4.Line(i);
         if (!line.starts_with("Date: ") && !line.starts_with("Datum: ")) std::fprintf(out, "%s\n", line.c_str());
     }
-}
-
-// The rows of the sweep: every function × medium × phase; on the device page every function ×
-// medium × device × solve-for, the phase turning with the device. The rest (standard, size,
-// language, separator, humidity kind, typed input) turns with the row number, on strides
-// without a common factor, so that each meets every kind of row.
-std::vector<Selection> SweepRows() {
-    std::vector<Selection> rows;
-    for (const FunctionRow& function : kFunctions) {
-        for (int m = 0; m < static_cast<int>(std::size(kMedia)); ++m) {
-            Selection s;
-            s.function = &function;
-            s.medium = kMedia[m];
-            if (!function.device) {
-                for (char phase : kPhases) {
-                    s.phase = phase;
-                    rows.push_back(s);
-                }
-                continue;
-            }
-            for (int d = 0; d < static_cast<int>(std::size(kDevices)); ++d) {
-                s.phase = kPhases[(d + m) % std::size(kPhases)];
-                for (const char* solveFor : kSolveFor) {
-                    s.device = &kDevices[d];
-                    s.solveFor = solveFor;
-                    rows.push_back(s);
-                }
-            }
-        }
-    }
-    const int edits = static_cast<int>(std::size(kEdits));
-    const int variants = static_cast<int>(std::size(kExtremes)) + 1;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        Selection& s = rows[i];
-        s.standard = kStandards[i % std::size(kStandards)];
-        s.size = kSizes[(i / 2) % std::size(kSizes)];
-        s.language = kLanguages[(i / 7) % std::size(kLanguages)];
-        s.separator = kSeparators[(i / 11) % std::size(kSeparators)];
-        s.humidity = kHumidityKinds[(i / 13) % std::size(kHumidityKinds)];
-        s.variant = i % variants;
-        // Every eleventh extreme goes into every number edit at once.
-        s.target = (i / variants) % 11 == 0 ? -1 : (i / variants) % edits;
-    }
-    return rows;
 }
 
 // The rows a share 1/n of the sweep takes, spread over all of it.
