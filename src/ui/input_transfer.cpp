@@ -37,6 +37,12 @@ void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
 // Millimetres per shown length unit.
 double LengthFactor() { return Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch; }
 
+// The length of an edit in mm; a typed length beyond the double range in mm is an input error,
+// as an overflow in the calculations is.
+double LengthMm(const TEdit& edit, double mmPerUnit) {
+    return CheckFinite(Number(edit) * mmPerUnit, "length out of range");
+}
+
 // A value in its unit converted to the unit kind's base (the unit text becomes its canonical
 // form). A result out of the double range reads as 0, as a text that is no number does.
 double Converted(std::string& unit, double value, double density = 1.0) {
@@ -143,6 +149,10 @@ void ReadMediumDescription() {
     }
 }
 
+// A temperature beyond the double range in the other unit is an input error, as an overflow
+// in the calculations is.
+double Temperature(double value) { return CheckFinite(value, "temperature out of range"); }
+
 void ReadTemperatures() {
     TForm1& f = Form1();
     const double hi = Number(f.temp), lo = Number(f.tempmin);
@@ -150,7 +160,8 @@ void ReadTemperatures() {
     switch (ShownTemperatureUnit()) {
         case TemperatureUnit::Celsius: TemperatureMaxC = hi; TemperatureMinC = lo; break;
         case TemperatureUnit::Kelvin: TemperatureMaxC = hi - kKelvinOffset; TemperatureMinC = lo - kKelvinOffset; break;
-        case TemperatureUnit::Fahrenheit: TemperatureMaxC = (hi - 32) * 5 / 9; TemperatureMinC = (lo - 32) * 5 / 9; break;
+        case TemperatureUnit::Fahrenheit:
+            TemperatureMaxC = Temperature((hi - 32) * 5 / 9); TemperatureMinC = Temperature((lo - 32) * 5 / 9); break;
         case TemperatureUnit::Other: break;
     }
     // clang-format on
@@ -163,7 +174,7 @@ void WriteTemperatures() {
     switch (ShownTemperatureUnit()) {
         case TemperatureUnit::Celsius: break;
         case TemperatureUnit::Kelvin: hi += kKelvinOffset; lo += kKelvinOffset; break;
-        case TemperatureUnit::Fahrenheit: hi = hi * 1.8 + 32; lo = lo * 1.8 + 32; break;
+        case TemperatureUnit::Fahrenheit: hi = Temperature(hi * 1.8 + 32); lo = Temperature(lo * 1.8 + 32); break;
         case TemperatureUnit::Other: return;
     }
     // clang-format on
@@ -204,16 +215,16 @@ void ReadInputsFromForm() {
 
     const double mmPerUnit = LengthFactor();
     // The pipe at the operating temperature of before this read, the bore at the new one.
-    PipeDiameterColdMm = Number(f.Dstorkallmm) * mmPerUnit;
+    PipeDiameterColdMm = LengthMm(f.Dstorkallmm, mmPerUnit);
     PipeDiameterColdM = PipeDiameterColdMm * 0.001;
     PipeDiameter =
         PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
-    ValveDiameterColdMm = Number(f.Ventilkallmm) * mmPerUnit;
+    ValveDiameterColdMm = LengthMm(f.Ventilkallmm, mmPerUnit);
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 
     ReadTemperatures();
     OperatingTemperature = UsesGasThroatBranch() ? (TemperatureMinC + TemperatureMaxC) / 2 : TemperatureMaxC;
-    BoreDiameterColdMm = Number(f.dkallmm) * mmPerUnit;
+    BoreDiameterColdMm = LengthMm(f.dkallmm, mmPerUnit);
     BoreDiameterColdM = BoreDiameterColdMm * 0.001;
     BoreDiameter =
         BoreDiameterColdM * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);

@@ -7,6 +7,7 @@
 #include "flow/primary_device_sequence.h"
 #include "forms/screen.h"
 #include "media/medium_state.h"
+#include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "pressure_loss/fitting_catalogue.h"
@@ -57,7 +58,6 @@ constexpr int kRunPropertyIterationLimit = 10000;
 constexpr LangText kInputHeading{"__________________INDATA_____________________",
                                  "__________________EINGABE____________________",
                                  "__________________INPUT______________________"};
-constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
 
 // The lines the caret looks for after a run: the output headings and the input-error texts.
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
@@ -254,11 +254,15 @@ void PutEarlierReportsBack() {
     CopyReportBack();
 }
 
+RunGuardCatch lastRunGuardCatch = RunGuardCatch::Nothing;
+
 }  // namespace
+
+RunGuardCatch LastRunGuardCatch() { return lastRunGuardCatch; }
 
 std::string InputErrorText() {
     if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
-    return TextOrSwedish(kInputError, LanguageLetter);
+    return InputErrorLine();
 }
 
 std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
@@ -282,6 +286,7 @@ void RunCalculation() {
     TForm1& f = Form1();
     bool inputError = false;
     bool newReportStarted = false;
+    lastRunGuardCatch = RunGuardCatch::Nothing;
     {
         std::optional<THourGlassCursor> hourglass;
         // One guard over every step: whatever fails, in any function, ends as the input-error
@@ -316,9 +321,14 @@ void RunCalculation() {
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);
+        } catch (const CalcError&) {
+            inputError = true;
+            lastRunGuardCatch = RunGuardCatch::CalculationError;
         } catch (...) {
             inputError = true;
+            lastRunGuardCatch = RunGuardCatch::OtherException;
         }
+        LastRunFailed = inputError;
         try {
             if (!newReportStarted) {
                 StartNewReport();

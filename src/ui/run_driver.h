@@ -14,6 +14,13 @@ namespace tubalyx {
 // default cursor are restored in every case.
 void RunCalculation();
 
+// What reached the run's guard in the last run: nothing, a CalcError (a calculation that
+// cannot be done with the inputs, the expected end of a faulty input), or anything else (a
+// fault of the program). The user sees the input-error line either way; the tests tell them
+// apart.
+enum class RunGuardCatch { Nothing, CalculationError, OtherException };
+RunGuardCatch LastRunGuardCatch();
+
 // The red line of a failed run: TableRangeNote when it names a reason, else the general
 // input-error text of LanguageLetter.
 std::string InputErrorText();
