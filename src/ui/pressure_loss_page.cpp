@@ -32,6 +32,7 @@ constexpr int kGridIndent = 10;
 constexpr int kShownFittingColumns = 8;
 // Rows 0 to 5 of the label column are the fixed labels; rows 6 to 8 name a fitting's parameters.
 constexpr int kFirstParameterRow = 6;
+constexpr int kGridRows = 9;
 
 const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
 
@@ -58,7 +59,8 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
     for (int c = 0; c <= kShownFittingColumns; ++c) shown += grid.ColWidth(c) + line;
     grid.SetWidth(std::max(availableWidth, shown));
     int height = line + kScrollBarHeight;
-    for (int r = 0; r < grid.RowCount(); ++r) height += grid.RowHeight(r) + line;
+    grid.SetRowCount(kGridRows);
+    for (int r = 0; r < kGridRows; ++r) height += grid.RowHeight(r) + line;
     grid.SetHeight(height);
 }
 
