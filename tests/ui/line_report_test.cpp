@@ -12,6 +12,7 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/separator_guard.h"
+#include "texts/report_label_strings.h"
 #include "ui/calculation_reset.h"
 #include "ui/form1.h"
 #include "ui/startup.h"
@@ -219,6 +220,30 @@ TEST(LineReport, IsothermalAirLineFromAFreshStart) {
             {"Dynamic viscosity________________________(Pas*E-6)= #", {mu * 1e6}, 0.005},
             {"Reynolds number ReD (at maximal flow)_____________= #", {reynolds}, 0.005},
         });
+    }
+}
+
+// After Run the window shows the new report's output heading near its top: past the head and
+// the input section, whose lines are at least as high as their font (96 pixels to the inch)
+// and at most a third higher; a second run shows its own output, not the earlier one below.
+TEST(LineReport, AfterRunTheWindowShowsTheNewOutputHeading) {
+    TypeDuty({{"English", "Tryckf", "VAT"}, {{"matstrack", "100"}}, false});
+    TForm1& f = Form1();
+    for (int run = 0; run < 2; ++run) {
+        if (run > 0) f.Runbutton.Click();
+        const auto& lines = f.RichEdit1.Content().Lines;
+        double least = 0, most = 0;
+        int output = 0, pixels = 0;
+        for (; output < f.RichEdit1.LineCount() && f.RichEdit1.Line(output) != OutputHeading; ++output) {
+            if (!lines[output].empty()) pixels = lines[output].front().Attributes.Size * 96 / 72;
+            least += pixels;
+            most += pixels * 4 / 3.0;
+        }
+        ASSERT_LT(output, f.RichEdit1.LineCount());
+        const int view = f.VertScrollBar().Position - f.RichEdit1.Top();
+        EXPECT_GE(view, least - 2 * pixels) << run;
+        EXPECT_LE(view, most) << run;
+        EXPECT_GT(view + f.ClientHeight(), most + pixels) << run;
     }
 }
 
