@@ -60,21 +60,23 @@ constexpr LangText kProductLine{"", "", ""};
 ReportClock g_clock = nullptr;
 
 // The width the head has on screen: the report window as far as the window shows it, less a
-// scroll bar.
+// scroll bar; 0 while neither has been given a width.
 int VisibleReportWidth() {
     const TForm1& f = Form1();
-    const int shown = std::min(f.RichEdit1.ClientWidth(), f.ClientWidth() - std::max(0, f.RichEdit1.Left()));
-    return shown - kScrollBarSize;
+    int shown = f.RichEdit1.ClientWidth();
+    const int window = f.ClientWidth() - std::max(0, f.RichEdit1.Left());
+    if (window > 0 && (shown <= 0 || window < shown)) shown = window;
+    return shown > 0 ? std::max(1, shown - kScrollBarSize) : 0;
 }
 
 // The head's size for a line: the head size, or the largest size at which the line keeps
 // within the report window where the head size would run past its edge (the title must be
 // readable whole); never below the smallest report size.
 int FittedHeadSize(const std::string& line, int headSize) {
-    const int length = Utf8Length(line);
-    if (length == 0) return headSize;
+    const int length = Utf8Length(line), width = VisibleReportWidth();
+    if (length == 0 || width == 0) return headSize;
     const double widthPerPoint = length * 17.0 / 20.0;  // CharWidth of the form font, unrounded
-    const int fitting = static_cast<int>(VisibleReportWidth() / widthPerPoint);
+    const int fitting = static_cast<int>(width / widthPerPoint);
     return std::max(kMinReportFontSize, std::min(headSize, fitting));
 }
 
