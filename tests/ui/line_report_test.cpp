@@ -247,5 +247,69 @@ TEST(LineReport, AfterRunTheWindowShowsTheNewOutputHeading) {
     }
 }
 
+// The same water pipe with two fittings placed from the resistance grid's pop-up: a bend of
+// radius 1D (zeta 0.15) 30 m in and another fitting of zeta 1 typed in at 60 m. Each adds its
+// zeta's dynamic pressures to the pipe's friction; the fitting table shows each one's share of
+// the inlet pressure.
+TEST(LineReport, WaterPipeWithTwoFittingsPlacedFromTheGridsPopUp) {
+    const SeparatorGuard guard('.');
+    TypeDuty({{"English", "Tryckf", "VAT"},
+              {{"temp", "20"},
+               {"abstryckantal", "500"},
+               {"matstrack", "100"},
+               {"Dstorkallmm", "100"},
+               {"Dstorrahetmm", "0.05"},
+               {"maxflowsort", "ton/h"},
+               {"maxflowantal", "36"}},
+              false});
+    TForm1& f = Form1();
+    TStringGrid& grid = f.Motstandgrid;
+    auto place = [&](int column, TMenuItem* item) {
+        int x = grid.ColWidth(column) / 2, y = grid.RowHeight(0) + grid.GridLineWidth() + grid.RowHeight(1) / 2;
+        for (int c = 0; c < column; ++c) x += grid.ColWidth(c) + grid.GridLineWidth();
+        const int opened = f.MotstandPopup.PopupCount();
+        grid.UserMouseDown(TMouseButton::Left, 0, x, y);
+        ASSERT_EQ(f.MotstandPopup.PopupCount(), opened + 1);
+        item->Click();
+    };
+    place(1, f.Bjradie1D1);
+    grid.UserSetEditText(1, 3, "30");
+    place(2, f.Annanstrning1);
+    grid.UserSetEditText(2, 2, "1");
+    grid.UserSetEditText(2, 3, "60");
+    f.Runbutton.Click();
+
+    const double rho = 998.21, mu = 1.0016e-3, d = 0.1, flow = 10.0;
+    const double area = kPi * d * d / 4, v = flow / rho / area, dynamic = rho * v * v / 2;
+    const double zeta = ColebrookFactor(0.05e-3 / d, flow / area * d / mu) * 100 / d + 0.15 + 1.0;
+    std::vector<std::string> lines;
+    for (int i = 0; i < f.RichEdit4.LineCount(); ++i) lines.push_back(f.RichEdit4.Line(i));
+    auto find = [&](const std::string& start) {
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (lines[i].find(start) != std::string::npos) return static_cast<int>(i);
+        return -1;
+    };
+    const int medium = find("Media:  Water"), table = find("=====RESISTANCES====="), physics = find("PHYSICS REPORT");
+    ASSERT_GE(medium, 0);
+    EXPECT_EQ(lines[medium + 1], "Temperature? (at inlet)______________________________(C)     20");
+    EXPECT_EQ(lines[medium + 2], "Static Absolute Pressure?(at inlet)________________(kPa)    500");
+    ASSERT_GT(table, medium);
+    EXPECT_TRUE(lines[table + 2].ends_with("_45 degrees bends:1.Bendradius 1D_Other fitting")) << lines[table + 2];
+    const Line share{"Pressureloss %=___________________________#________#",
+                     {100 * 0.15 * dynamic / 5e5, 100 * 1.0 * dynamic / 5e5},
+                     0.005};
+    const std::string row = lines[table + 5].substr(lines[table + 5].find("Pressureloss"));
+    EXPECT_EQ(Mismatch(row, share), "") << row;
+    EXPECT_EQ(Mismatch(lines[find("Resistance______")],
+                       {"Resistance________________________________________= #", {zeta}, 0.002}),
+              "");
+    EXPECT_EQ(Mismatch(lines[find("Pressurereduction (reversible")],
+                       {"Pressurereduction (reversible+irreversible)__(kPa)= #", {0.001 * zeta * dynamic}, 0.005}),
+              "");
+    ASSERT_GT(physics, table);
+    EXPECT_EQ(Mismatch(lines[physics + 1], {"Density____________________________________(kg/m3)= #", {rho}, 0.002}),
+              "");
+}
+
 }  // namespace
 }  // namespace tubalyx
