@@ -29,9 +29,7 @@ std::map<std::string, std::string> Captions() {
 }
 
 TEST(FirstPaintCaptions, AFreshWindowShowsTheCaptionsOfItsLanguage) {
-    const struct {
-        const char *other, *back;
-    } switches[] = {{"Svenska", "English"}, {"Deutsch", "English"}};
+    const struct { const char *other, *back; } switches[] = {{"Svenska", "English"}, {"Deutsch", "English"}};
     for (const auto& s : switches) {
         ResetCalculationState();
         Screen().SetSize(1600, 1000);
