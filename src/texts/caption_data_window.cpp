@@ -39,7 +39,6 @@ constexpr WindowCaptionEntry kWindow[] = {
     {2, "Propan1", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"}},
     {2, "C3H81", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"}},
     {2, "Propanvtska1", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"}},
-    {2, "Olja", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"Olja", "Öl", "Oil"}},
     {3, "mtrlfl1", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"Stål 1:1.0037:1.0038:1.0254:1.0345:1.0425:1.0460:1.5415:1.7335", "Stahl 1:1.0037:1.0038:1.0254:1.0345:1.0425:1.0460:1.5415:1.7335", "Steel 1:1.0037:1.0038:1.0254:1.0345:1.0425:1.0460:1.5415:1.7335"}},
     {3, "mtrlfl2", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"Stål 2:1.0437:1.0485:1.0562:1.1169:1.6210:1.6310:1.6368:1.7715", "Stahl 2:1.0437:1.0485:1.0562:1.1169:1.6210:1.6310:1.6368:1.7715", "Steel 2:1.0437:1.0485:1.0562:1.1169:1.6210:1.6310:1.6368:1.7715"}},
     {3, "mtrlfl3", CaptionProperty::Caption, 0, 0, CaptionCondition::Always, {"Stål 3:1.0481:1.0482:1.5662:1.7033:1.7220:1.7380:1.7779:1.8075", "Stahl 3:1.0481:1.0482:1.5662:1.7033:1.7220:1.7380:1.7779:1.8075", "Steel 3:1.0481:1.0482:1.5662:1.7033:1.7220:1.7380:1.7779:1.8075"}},
