@@ -139,10 +139,14 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
         PropertyIterationCount = 0;
         // A pass that leaves t and the step as it found them repeats itself up to the bound:
         // the table clamps a pressure beyond its triple or critical point back to its end.
-        // The bound would end there with that same t, so the search ends at once.
+        // The bound would end there with that same t, so the search ends at once, counted as
+        // having reached the bound, which is how the report knows the pressure is off the table.
         double passT = std::nan(""), passStep = std::nan("");
         for (;;) {
-            if (t == passT && step == passStep) break;
+            if (t == passT && step == passStep) {
+                PropertyIterationCount = PropertyIterationLimit + 1;
+                break;
+            }
             passT = t;
             passStep = step;
             Saturation(m, false, phase, t, pSat, o);
