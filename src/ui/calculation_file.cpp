@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "numerics/number_text.h"
 #include "reports/report_window.h"
 #include "state/composition.h"
 #include "state/resistance_grid_state.h"
@@ -374,7 +375,12 @@ void Apply(const CalculationData& data) {
         const auto& [grid, place] = data.cellPlaces[i];
         grid->SetCell(place[0], place[1], data.cellTexts[i]);
     }
-    ReadInputsFromForm();
+    // An edit saved with a text that is no number is shown as it was typed; the next run
+    // answers it with the input-error line.
+    try {
+        ReadInputsFromForm();
+    } catch (const NumberTextError&) {  // NOLINT(bugprone-empty-catch)
+    }
     HideInputControls();
     RebuildPage();
 }

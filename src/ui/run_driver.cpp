@@ -233,10 +233,12 @@ bool CalculateAndReport(CalculationFunction function) {
     return true;
 }
 
-void WriteInputErrorLine() {
+// A text typed where a number belongs gets the general line: a table note would be an earlier
+// run's, since no medium state was calculated in this one.
+void WriteInputErrorLine(bool typedTextIsNoNumber) {
     SetReportSize(NotBelowSmallest(Form1().Font().Size));
     SetReportColor(clRed);
-    AppendReportLine(InputErrorText());
+    AppendReportLine(typedTextIsNoNumber ? GeneralInputErrorText() : InputErrorText());
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
@@ -258,8 +260,10 @@ void PutEarlierReportsBack() {
 
 std::string InputErrorText() {
     if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
-    return TextOrSwedish(kInputError, LanguageLetter);
+    return GeneralInputErrorText();
 }
+
+std::string GeneralInputErrorText() { return TextOrSwedish(kInputError, LanguageLetter); }
 
 std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
 
@@ -281,6 +285,7 @@ ReportPos OutputCaretPosition(const TRichEdit& edit) {
 void RunCalculation() {
     TForm1& f = Form1();
     bool inputError = false;
+    bool typedTextIsNoNumber = false;
     bool newReportStarted = false;
     {
         std::optional<THourGlassCursor> hourglass;
@@ -316,6 +321,8 @@ void RunCalculation() {
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);
+        } catch (const NumberTextError&) {
+            inputError = typedTextIsNoNumber = true;
         } catch (...) {
             inputError = true;
         }
@@ -324,7 +331,7 @@ void RunCalculation() {
                 StartNewReport();
                 WriteReportHead();
             }
-            if (inputError) WriteInputErrorLine();
+            if (inputError) WriteInputErrorLine(typedTextIsNoNumber);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
         } catch (...) {

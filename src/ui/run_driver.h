@@ -11,12 +11,14 @@ namespace tubalyx {
 // the current CalcFunction with its report sections and puts the earlier reports back below
 // the new one. Never raises: a calculation that fails, in any function and at any step,
 // ends in the red input-error line, and the earlier reports, the report copies and the
-// default cursor are restored in every case.
+// default cursor are restored in every case. A number edit whose text is no number ends the
+// run at once with the general input-error line, and the edits keep what was typed.
 void RunCalculation();
 
 // The red line of a failed run: TableRangeNote when it names a reason, else the general
 // input-error text of LanguageLetter.
 std::string InputErrorText();
+std::string GeneralInputErrorText();
 
 // The input heading of LanguageLetter, 45 characters.
 std::string InputHeadingText();

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
 #include "reports/report_window.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -108,7 +109,9 @@ std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
-// The start values typed into every edit, then the extreme of the variant.
+// The start values typed into every edit, then the extreme of the variant, the focus moving
+// from edit to edit as the user's does (an edit reads some of its text when it loses it), and
+// at last to "Run".
 void TypeInputs(const Selection& s) {
     TForm1& f = Form1();
     const int count = static_cast<int>(std::size(kEdits));
@@ -117,6 +120,7 @@ void TypeInputs(const Selection& s) {
         std::string text = WithSeparator(row.start, s.separator);
         if (s.variant > 0 && !row.unit && (s.target < 0 || s.target == i))
             text = WithSeparator(kExtremes[s.variant - 1], s.separator);
+        (f.*row.edit).SetFocus();
         (f.*row.edit).UserSetText(text);
     }
     // The humidity as its kind is given: 50 %, 5 g/m3, 3 g/kg or a dew point of 5 degC.
@@ -125,6 +129,19 @@ void TypeInputs(const Selection& s) {
         f.relabsspecfukt.UserSetText(humidity == "A" ? "5" : humidity == "S" ? "3" : humidity == "D" ? "5" : "50");
     }
     if (s.humidityText) f.relabsspecfukt.UserSetText(WithSeparator(s.humidityText, s.separator));
+    f.Runbutton.SetFocus();
+}
+
+// A text that is no number ("ab12", or nothing) typed into an edit that every run reads as a
+// number: the run ends with the input-error line, and the edit still shows the text.
+TEdit* NoNumberTypedIntoANumberEdit(const Selection& s) {
+    const std::string typed = s.variant > 0 ? kExtremes[s.variant - 1] : "0";
+    double value = 0.0;
+    if (s.variant == 0 || TryParseNumber(typed, s.separator, value)) return nullptr;
+    TEdit TForm1::*target = s.target < 0 ? &TForm1::maxflowantal : kEdits[s.target].edit;
+    for (TEdit TForm1::*edit : kNumberEdits)
+        if (edit == target) return &(Form1().*target);
+    return nullptr;
 }
 
 // A non-number as the report formats and the platform's own conversions write one.
@@ -153,6 +170,11 @@ void CheckRun(const Selection& s, std::vector<TRichLine>& earlier) {
     int dateLine = 0;
     while (dateLine < 3 && !f.RichEdit4.Line(dateLine).starts_with(date)) ++dateLine;
     EXPECT_LT(dateLine, 3) << f.RichEdit4.Line(0) << " | " << Describe(s);
+    if (const TEdit* typedInto = NoNumberTypedIntoANumberEdit(s)) {
+        EXPECT_EQ(report.empty() ? "" : f.RichEdit4.Line(static_cast<int>(report.size()) - 1), GeneralInputErrorText())
+            << Describe(s);
+        EXPECT_EQ(typedInto->Text(), WithSeparator(kExtremes[s.variant - 1], s.separator)) << Describe(s);
+    }
     for (int i = 0; i < static_cast<int>(report.size()); ++i) {
         const std::string line = f.RichEdit4.Line(i);
         EXPECT_FALSE(HoldsNonNumber(line)) << line << " | " << Describe(s);
