@@ -185,12 +185,7 @@ void WriteStraightLengthSection(char kind) {
     // set of the language gives the one of this run, at the full width of its cells. (The
     // language switch would narrow them further for the older standards, and read the bore
     // edits again.)
-    if (LanguageLetter == 'D')
-        SetGermanCaptions();
-    else if (LanguageLetter == 'E')
-        SetEnglishCaptions();
-    else
-        SetSwedishCaptions();
+    SetCaptionsOf(LanguageLetter);
 
     if (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "DL" || DeviceCode == "D")
         PrintStraightLengthTableA(kind);
