@@ -233,9 +233,9 @@ double ConeMeterFlow(const FlowCoefficients& k, double pipeDiameter, double dp, 
     return CheckFinite(CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density) * CheckedSqrt(dp));
 }
 
-double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
-                               double pipeDiameter, double density, double viscosity, double kappa, double f,
-                               double tolerance, int passLimit) {
+DpSolve SolveDiffPressure(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
+                          double pipeDiameter, double density, double viscosity, double kappa, double f,
+                          double tolerance, int passLimit) {
     double dp = 0.1 * p;
     DeviceCoefficientModel model(sel, p, MinDouble(dp, 0.9999 * p), pipeDiameter, viscosity, kappa);
     model.SetBore(d);
@@ -246,8 +246,17 @@ double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, do
         dp = MinDouble(dp, 0.9999 * p);
         if (n > 1) model.SetDiffPressure(dp);
         dp = DiffPressureEquation(model.Coefficients(), coneEquation, f, qm, d, pipeDiameter, density);
-        if (RelativeChange(previous, dp) < tolerance || n >= passLimit) return dp;
+        const bool settled = RelativeChange(previous, dp) < tolerance;
+        if (settled || n >= passLimit) return {dp, settled};
     }
+}
+
+double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
+                               double pipeDiameter, double density, double viscosity, double kappa, double f,
+                               double tolerance, int passLimit) {
+    return SolveDiffPressure(sel, coneEquation, p, qm, d, pipeDiameter, density, viscosity, kappa, f, tolerance,
+                             passLimit)
+        .dp;
 }
 
 void DiffPressureFromFlow(std::string_view medium, std::string_view device, std::string_view variant,

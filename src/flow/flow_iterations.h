@@ -56,6 +56,15 @@ void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view de
 // Decoded cores, for callers that loop over them (optimal design, uncertainty).
 // coneEquation selects the cone flow equation; the keyword routines set it from the
 // device argument or the state's DeviceCode as each one's callers expect.
+// The dp of a flow and whether the iteration settled within its tolerance before its pass bound
+// (an unsettled dp is the last iterate: a search built on it cannot gain).
+struct DpSolve {
+    double dp;
+    bool settled;
+};
+DpSolve SolveDiffPressure(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
+                          double pipeDiameter, double density, double viscosity, double kappa, double f,
+                          double tolerance, int passLimit);
 double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
                                double pipeDiameter, double density, double viscosity, double kappa, double f,
                                double tolerance, int passLimit);

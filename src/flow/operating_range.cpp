@@ -34,6 +34,12 @@ struct OperatingDevice {
     double Dp(double qm, double bore) const {
         return DiffPressureFromFlowFor(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7, 1001);
     }
+    // The dp of a search pass: one that does not settle gives the search nothing to stand on.
+    double SearchDp(double qm, double bore) const {
+        const DpSolve solve = SolveDiffPressure(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7, 1001);
+        if (!solve.settled) throw CalcError("the dp of the operating-range search does not settle");
+        return solve.dp;
+    }
     double Flow(double dp, double bore) const {
         return FlowFromDiffPressureFor(sel, cone, p, dp, bore, pipe, rho, mu, kappa, f);
     }
@@ -53,15 +59,19 @@ OperatingDevice CurrentDevice() {
     return dev;
 }
 
-// One pass of the step rule: true when the corner flow meets the max flow.
+[[noreturn]] void NoConvergence() { throw CalcError("the operating-range search does not reach the maximum flow"); }
+
+// One pass of the step rule: true when the corner flow meets the max flow. A step halved below
+// the resolution of x no longer moves it, so every later pass would repeat this one: the
+// search ends there instead of at its pass bound.
 bool StepTowards(double cornerFlow, double& x, double& step) {
     if (CheckedDiv(std::fabs(cornerFlow - MaxMassFlow), MaxMassFlow) < kTolerance) return true;
     if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0)) step = -step * 0.5;
-    x += step;
+    const double next = x + step;
+    if (next == x) NoConvergence();
+    x = next;
     return false;
 }
-
-[[noreturn]] void NoConvergence() { throw CalcError("the operating-range search does not reach the maximum flow"); }
 
 double UserFlow(double si) { return CheckFinite(si * CheckedDiv(MaxFlowInput, MaxMassFlow)); }
 
@@ -121,7 +131,7 @@ void CornerSearch(const OperatingDevice& dev) {
             corner = dev.Flow(x * ratio, BoreDiameter);
             MaxFlowDpPa = x;
         } else {
-            const double dpq = dev.Dp(MaxMassFlow, x);
+            const double dpq = dev.SearchDp(MaxMassFlow, x);
             corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow * rootRatio);
         }
         met = StepTowards(corner, x, step);
@@ -165,7 +175,7 @@ void ScaledPointSearch(const OperatingDevice& dev) {
     bool met = false;
     for (int n = 0; n < kOperatingRangePassLimit && !met; ++n) {
         q1 = dev.Flow(xDp * ratio, xD);
-        const double dpN = dev.Dp(0.67 * q1, xD);
+        const double dpN = dev.SearchDp(0.67 * q1, xD);
         corner = CheckFinite(rootRatio * 0.67 * q1 * CheckedSqrt(CheckedDiv(xDp, dpN)));
         met = StepTowards(corner, dpSolve ? xDp : xD, step);
     }

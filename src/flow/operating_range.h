@@ -16,7 +16,8 @@ void UpdateDensityRatioWorstCase();
 // Corrects MaxDpPa ("DP") or BoreDiameter (the other calculations) so that the maximum
 // flow is met at the worst-case corner, converts the design dp into the user's unit, shows
 // it in difftryckmaxantal after "DP", and fills DpTransmitterValues. Raises CalcError when
-// a search reaches kOperatingRangePassLimit or its arithmetic fails.
+// a search reaches kOperatingRangePassLimit, its step no longer moves the searched value, a
+// dp solve of a pass does not settle, or its arithmetic fails.
 void AdjustForOperatingRange();
 
 }  // namespace tubalyx

@@ -57,12 +57,16 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
     }
 
     // One pass over the ten points; returns the sum of the absolute deviations in per cent.
+    // `settled` turns false when a dp of the points did not settle within its pass bound.
+    bool settled = true;
     auto pass = [&](double kk, double bb) {
         double sum = 0.0;
         for (int i = 0; i <= 9; ++i) {
             const double qi = qmin + i * (qmax - qmin) * 0.1111111111111111;
-            const double dpi = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qi, d, pipeDiameter, density,
-                                                       viscosity, kappa, f, 1e-7, 1001);
+            const DpSolve solve = SolveDiffPressure(sel, IsConeDevice(sel.device), p, qi, d, pipeDiameter, density,
+                                                    viscosity, kappa, f, 1e-7, 1001);
+            settled = settled && solve.settled;
+            const double dpi = solve.dp;
             const double qhat =
                 LawFlow(sel, stateCone, kk, bb, p, dpi, dp0, qmax, d, pipeDiameter, density, viscosity, kappa, f);
             const double dev = CheckedDiv(qhat - qi, qi) * 100.0;
@@ -103,7 +107,12 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
             trialK = k;
             trialB = trialB + step;
         }
+        // A pass whose sum is the last one's found the law blind to the step (one more pass
+        // would find the same), and one on an unsettled dp has no exact flows to fit: either
+        // way no later pass can gain, and the best so far stands.
+        const bool blind = sum == previousSum;
         previousSum = sum;
+        if (blind || !settled) break;
         if (std::fabs(step) < 1e-4 * std::fabs(trialK) || std::fabs(step) < 1e-4 * std::fabs(trialB)) break;
     }
     meanDeviation = 0.1 * bestSum;

@@ -13,7 +13,9 @@ void FlowAtDiffPressure(std::string_view medium, std::string_view device, std::s
                         double& q);
 
 // Fits k and b over ten flows from qmin to qmax when k comes in below -1e10; otherwise only
-// evaluates the deviations of the given k and b (meanDeviation then stays untouched).
+// evaluates the deviations of the given k and b (meanDeviation then stays untouched). The fit
+// ends early, with the best coefficients so far, at a pass whose sum equals the one before or
+// whose dp solves did not settle.
 void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
                                    std::string_view standard, double p, double dp0, double d, double pipeDiameter,
                                    double density, double viscosity, double kappa, double f, double qmax, double qmin,

@@ -5,7 +5,8 @@
 namespace tubalyx {
 
 // Fills the medium state from the medium description and the operating state, then the
-// table note.
+// table note. Raises CalcError for a user's gas or gas mixture whose cp is not above a
+// positive cv (an isentropic exponent of 1 or less).
 void CalcMediumState();
 
 // Fills the medium state only: VapourPressurePa and EnthalpyOperating start at 0.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "numerics/checked.h"
+#include "numerics/whole_power.h"
 
 namespace tubalyx {
 
@@ -61,17 +62,6 @@ struct SteamGroupSums {
     double denominator[3];
 };
 // clang-format on
-
-// x^n for a whole n >= 0 by squaring: every exponent of the equations is a whole number, and
-// the powers are taken at every new temperature of a line walk and every humidity trial.
-double WholePower(double x, int n) {
-    double result = 1.0;
-    for (; n > 0; n >>= 1) {
-        if (n & 1) result *= x;
-        x *= x;
-    }
-    return result;
-}
 
 SteamGroupSums GroupSums(double x) {
     const auto& c = SteamCoefficients;

@@ -35,6 +35,14 @@ std::string Utf8Left(const std::string& text, int count) {
     return text;
 }
 
+std::string OneLineEcho(const std::string& text, int longest) {
+    std::string line = text;
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    if (Utf8Length(line) <= longest) return line;
+    return Utf8Left(line, longest - 3) + "...";
+}
+
 std::string AsciiUpper(const std::string& text) {
     std::string out = text;
     for (char& c : out)

@@ -1,5 +1,6 @@
 #include "pressure_loss/line_properties.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -27,6 +28,12 @@ constexpr double kInletPassTolerance = 1e-4;
 constexpr double kInletEnergyTolerance = 1e-4;
 constexpr double kInletFirstStepK = 2.0;
 constexpr double kOutletToleranceFactor = 0.001;
+// The outlet search's tolerance is never finer than this: beyond the range of a medium's
+// equations the stream energy at the inlet state itself may miss the inlet's by some 1e-11,
+// so a finer target is met only by chance, and a drop near 0 would send the search through
+// all its steps at every segment (an energy error of 1e-10 of itself is some millionths of a
+// kelvin).
+constexpr double kOutletToleranceFloor = 1e-10;
 // A search step this small cannot move a temperature by anything the report shows.
 constexpr double kSmallestStepK = 1e-9;
 
@@ -174,14 +181,21 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
                           double inletPressure, double inletTemperature, double rise, double outletPressure) {
     if (NoState(medium)) return;
+    // No drop and no rise: nothing changes the stream's energy, the outlet is at the inlet's
+    // temperature.
+    if (outletPressure == inletPressure && rise == 0.0) {
+        temperature = CheckFinite(inletTemperature, "outlet temperature is no number");
+        return;
+    }
     const double area = Area(PipeDiameterColdM);
     StreamEnergy energy(medium, massFlow, area, inletTemperature);
     const LineMediumProperties inlet = LineMediumAt(medium, inletPressure, inletTemperature);
     energy.SetInlet(inlet.enthalpy);
     const double inletVelocity = CheckedDiv(massFlow, inlet.density * area);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + inletVelocity * inletVelocity / 2;
-    const double tolerance =
-        kOutletToleranceFactor * CheckedDiv(std::fabs(inletPressure - outletPressure), inletPressure) / segments;
+    const double tolerance = std::max(
+        kOutletToleranceFloor,
+        kOutletToleranceFactor * CheckedDiv(std::fabs(inletPressure - outletPressure), inletPressure) / segments);
     double t = inletTemperature;
     SearchTemperature(t, 1.0 / segments, inletEnergy, tolerance, kOutletTemperatureSteps,
                       [&](double at) { return energy.AtState(outletPressure, at, rise); });

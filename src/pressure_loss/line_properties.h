@@ -39,7 +39,8 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 // 1000 h + v^2/2 + 9.80665 rise equals the inlet's 1000 h + v^2/2, v from the mass flow in
 // the cold pipe (PipeDiameterColdM). The search starts at the inlet temperature in steps of
 // 1/segments K towards the balance, reversed and halved at each overshoot, until the
-// relative energy difference is below 0.001 |dP| / P / segments, at most 1000 steps. A table
+// relative energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most
+// 1000 steps; with neither drop nor rise the temperature is the inlet's, unsearched. A table
 // that returns the same enthalpy twice (the state was clamped) is continued with cp. For
 // "VÄT" nothing is computed and the temperature stays as it is.
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,

@@ -131,8 +131,9 @@ RestrictionDrop RestrictionFlowTerm(const ValveDuty& duty, double kv) {
     };
     const double p1 = duty.inletPressureBar;
     double low = kLowestDropBar, high = p1, mid = p1 / 2;
+    // The ends keep the Kv of the pass that made them: one new Kv per pass, not three.
+    ValveCoefficient a = coefficientAt(low), m = coefficientAt(mid), b = coefficientAt(high);
     for (int pass = 0; pass < kRestrictionBisectionLimit; ++pass) {
-        const ValveCoefficient a = coefficientAt(low), m = coefficientAt(mid), b = coefficientAt(high);
         // Choked at the whole inlet pressure and still too small: no drop passes the flow.
         if (b.critical && b.kv > kv) return result(p1, b);
         const double ea = CheckedDiv(a.kv - kv, kv), em = CheckedDiv(m.kv - kv, kv), eb = CheckedDiv(b.kv - kv, kv);
@@ -141,14 +142,17 @@ RestrictionDrop RestrictionFlowTerm(const ValveDuty& duty, double kv) {
         if (std::fabs(eb) < kRestrictionTolerance) return result(high, b);
         if (Sign(ea) != Sign(em)) {
             high = mid;
+            b = m;
         } else if (Sign(em) != Sign(eb)) {
             low = mid;
+            a = m;
         } else {
             return RestrictionDrop{.dropBar = p1, .fp = b.fp, .critical = true};
         }
         mid = (low + high) / 2;
+        m = coefficientAt(mid);
     }
-    return result(mid, coefficientAt(mid));
+    return result(mid, m);
 }
 
 }  // namespace tubalyx

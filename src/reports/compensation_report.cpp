@@ -120,7 +120,9 @@ void WriteCompensationTableHelp() {
     body.size = size;
     body.color = clBlack;
     auto add = [&](const std::string& text) { block.Add(text, body); };
-    add(f.PTberfeltext.Caption() + " " + sep + f.PTberfel.Text());
+    // The allowed error as typed, which may be any text: on its line, at a number's length.
+    constexpr int kLongestEchoedError = 40;
+    add(f.PTberfeltext.Caption() + " " + sep + OneLineEcho(f.PTberfel.Text(), kLongestEchoedError));
     add(f.PTmaxerror.Caption());
     const std::string blanks(21, ' ');
     if (kind == CompTableKind::Liquid)

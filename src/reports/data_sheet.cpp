@@ -12,6 +12,7 @@
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
 #include "media/thermal_expansion.h"
+#include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
@@ -357,11 +358,18 @@ std::string PadText(int width, const std::string& text) {
 
 void PrintDataSheet() {
     Sheet sheet;
-    WriteDeviceBlock(sheet);
-    WriteNumberRows(sheet);
-    WriteStraightLengthSheet(sheet);
-    WriteUncertaintyRows(sheet);
-    WriteDeviceLimits(sheet);
+    try {
+        WriteDeviceBlock(sheet);
+        WriteNumberRows(sheet);
+        WriteStraightLengthSheet(sheet);
+        WriteUncertaintyRows(sheet);
+        WriteDeviceLimits(sheet);
+    } catch (const CalcError&) {
+        // A value of the state that cannot be computed (an expansion coefficient out of all
+        // range): no sheet, the input-error line instead.
+        AppendRedLine(InputErrorLine());
+        return;
+    }
 
     TTextAttributes a = ReportWindow().SelAttributes();
     a.Color = kNavy;

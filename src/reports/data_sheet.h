@@ -9,6 +9,8 @@ namespace tubalyx {
 
 // Appends the sheet below whatever the report window holds. The left margin and the number
 // indent are the integers of the edits vmargbox and Numberspos (0 for a text that is none).
+// A value the sheet cannot compute from the state writes the red input-error line instead of
+// the sheet; nothing is raised.
 void PrintDataSheet();
 
 // The text fitted to `width` characters: a single blank counts as empty, a longer text keeps

@@ -5,6 +5,8 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/selections.h"
+#include "texts/caption_data.h"
+#include "texts/window_access.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -76,6 +78,12 @@ void AppendColoredLines(const std::vector<std::string>& lines, TColor color) {
 }
 
 void AppendRedLine(const std::string& text) { AppendColoredLines({text}, clRed); }
+
+std::string InputErrorLine() {
+    // {Swedish, German, English}
+    constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
+    return TextOrSwedish(kInputError, LanguageLetter);
+}
 void AppendRedLines(const std::vector<std::string>& lines) { AppendColoredLines(lines, clRed); }
 
 void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& style, int size) {

@@ -57,6 +57,9 @@ void ShowReportWindow(bool visible);
 // Lines written in one colour; the colour before is put back afterwards.
 void AppendColoredLines(const std::vector<std::string>& lines, TColor color);
 void AppendRedLine(const std::string& text);
+// The red line of a calculation that cannot be done with the inputs, in the language of
+// LanguageLetter: "INPUT ERROR!!!".
+std::string InputErrorLine();
 void AppendRedLines(const std::vector<std::string>& lines);
 
 // A line in its own colour, style and size; the previous attributes are put back.

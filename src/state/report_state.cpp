@@ -18,7 +18,8 @@ namespace tubalyx {
     X(RootFlowFormulaText, "")                             \
     X(DensityTableReady, false)                            \
     X(CompTableMedium, "")                                 \
-    X(UncertaintyRunOk, false)
+    X(UncertaintyRunOk, false)                             \
+    X(LastRunFailed, false)
 
 TUBALYX_REPORT_STATE(TUBALYX_STATE_DEFINE)
 

@@ -76,6 +76,9 @@ extern std::string CompTableMedium;
 // The last uncertainty run had valid inputs and ended without an error; a calculation run
 // clears it, so no uncertainty table of an earlier calculation is written.
 extern bool UncertaintyRunOk;
+// The last calculation run ended in the input-error line: nothing of the calculation state
+// stands for the inputs, and the uncertainty budget is not computed from it.
+extern bool LastRunFailed;
 // The uncertainty figures stand for the current calculation; a point of the flow graph that
 // fails to compute clears it.
 extern bool UncertaintyValid;

@@ -52,13 +52,14 @@ void RecomputeHumidityMeasures() {
 }
 
 // Degrees Celsius of a temperature shown in the unit of tempsort; false for another unit.
+// A temperature beyond the double range in degrees Celsius raises CalcError.
 bool ToCelsius(const std::string& unit, double value, double& celsius) {
     if (unit == "C")
         celsius = value;
     else if (unit == "K")
         celsius = value - kKelvinOffset;
     else if (unit == "F")
-        celsius = (value - 32) * 5 / 9;
+        celsius = CheckFinite((value - 32) * 5 / 9, "temperature out of range");
     else
         return false;
     return true;

@@ -40,6 +40,12 @@ void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
 // Millimetres per shown length unit.
 double LengthFactor() { return Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch; }
 
+// The length of an edit in mm; a typed length beyond the double range in mm is an input error,
+// as an overflow in the calculations is.
+double LengthMm(const TEdit& edit, double mmPerUnit) {
+    return CheckFinite(Number(edit) * mmPerUnit, "length out of range");
+}
+
 // A value in its unit converted to the unit kind's base (the unit text becomes its canonical
 // form). A result out of the double range reads as 0, as a text that is no number does.
 double Converted(std::string& unit, double value, double density = 1.0) {
@@ -148,6 +154,10 @@ void ReadMediumDescription() {
     }
 }
 
+// A temperature beyond the double range in the other unit is an input error, as an overflow
+// in the calculations is.
+double Temperature(double value) { return CheckFinite(value, "temperature out of range"); }
+
 // Under a unit the window does not know both temperatures stay as they were, and their edits
 // are not read.
 void ReadTemperatures() {
@@ -159,7 +169,8 @@ void ReadTemperatures() {
     switch (unit) {
         case TemperatureUnit::Celsius: TemperatureMaxC = hi; TemperatureMinC = lo; break;
         case TemperatureUnit::Kelvin: TemperatureMaxC = hi - kKelvinOffset; TemperatureMinC = lo - kKelvinOffset; break;
-        case TemperatureUnit::Fahrenheit: TemperatureMaxC = (hi - 32) * 5 / 9; TemperatureMinC = (lo - 32) * 5 / 9; break;
+        case TemperatureUnit::Fahrenheit:
+            TemperatureMaxC = Temperature((hi - 32) * 5 / 9); TemperatureMinC = Temperature((lo - 32) * 5 / 9); break;
         case TemperatureUnit::Other: break;
     }
     // clang-format on
@@ -172,7 +183,7 @@ void WriteTemperatures() {
     switch (ShownTemperatureUnit()) {
         case TemperatureUnit::Celsius: break;
         case TemperatureUnit::Kelvin: hi += kKelvinOffset; lo += kKelvinOffset; break;
-        case TemperatureUnit::Fahrenheit: hi = hi * 1.8 + 32; lo = lo * 1.8 + 32; break;
+        case TemperatureUnit::Fahrenheit: hi = Temperature(hi * 1.8 + 32); lo = Temperature(lo * 1.8 + 32); break;
         case TemperatureUnit::Other: return;
     }
     // clang-format on
@@ -213,16 +224,16 @@ void ReadInputsFromForm() {
 
     const double mmPerUnit = LengthFactor();
     // The pipe at the operating temperature of before this read, the bore at the new one.
-    PipeDiameterColdMm = Number(f.Dstorkallmm) * mmPerUnit;
+    PipeDiameterColdMm = LengthMm(f.Dstorkallmm, mmPerUnit);
     PipeDiameterColdM = PipeDiameterColdMm * 0.001;
     PipeDiameter =
         PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
-    ValveDiameterColdMm = Number(f.Ventilkallmm) * mmPerUnit;
+    ValveDiameterColdMm = LengthMm(f.Ventilkallmm, mmPerUnit);
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 
     ReadTemperatures();
     OperatingTemperature = UsesGasThroatBranch() ? (TemperatureMinC + TemperatureMaxC) / 2 : TemperatureMaxC;
-    BoreDiameterColdMm = Number(f.dkallmm) * mmPerUnit;
+    BoreDiameterColdMm = LengthMm(f.dkallmm, mmPerUnit);
     BoreDiameterColdM = BoreDiameterColdMm * 0.001;
     BoreDiameter =
         BoreDiameterColdM * ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);

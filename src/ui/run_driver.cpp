@@ -1,12 +1,14 @@
 #include "ui/run_driver.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "flow/device_selection.h"
 #include "flow/primary_device_sequence.h"
 #include "forms/screen.h"
 #include "media/medium_state.h"
+#include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "pressure_loss/fitting_catalogue.h"
@@ -57,7 +59,6 @@ constexpr int kRunPropertyIterationLimit = 10000;
 constexpr LangText kInputHeading{"__________________INDATA_____________________",
                                  "__________________EINGABE____________________",
                                  "__________________INPUT______________________"};
-constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
 
 // The lines the caret looks for after a run: the output headings and the input-error texts.
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
@@ -238,7 +239,7 @@ bool CalculateAndReport(CalculationFunction function) {
 void WriteInputErrorLine(bool typedTextIsNoNumber) {
     SetReportSize(NotBelowSmallest(Form1().Font().Size));
     SetReportColor(clRed);
-    AppendReportLine(typedTextIsNoNumber ? GeneralInputErrorText() : InputErrorText());
+    AppendReportLine(typedTextIsNoNumber ? InputErrorLine() : InputErrorText());
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
@@ -256,26 +257,56 @@ void PutEarlierReportsBack() {
     CopyReportBack();
 }
 
+RunGuardCatch lastRunGuardCatch = RunGuardCatch::Nothing;
+
+bool MarksOutput(const std::string& line) {
+    return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
+                       [&](const char* mark) { return line.find(mark) != std::string::npos; });
+}
+
+// A report line's height on screen: Courier New's line spacing, its ascent and descent
+// (1705 + 615 of 2048 units to the em), at the line's size in pixels of 96 to the inch. An
+// empty line is as high as the line above it.
+int ScreenLineHeight(int size) {
+    constexpr double kLineSpacingPerEm = (1705.0 + 615.0) / 2048.0;
+    return static_cast<int>(std::lround((size * 96 + 36) / 72 * kLineSpacingPerEm));
+}
+
+// The window shows the output heading of the new report (or its input-error line) near its
+// top, with the line above it. The report's text starts a few pixels below the window's top.
+void ShowNewestOutput() {
+    constexpr int kTextMargin = 4;
+    TForm1& f = Form1();
+    const auto& lines = f.RichEdit1.Content().Lines;
+    const int newest = std::min<int>(NewestReportLineCount, static_cast<int>(lines.size()));
+    int top = kTextMargin, height = 0;
+    for (int line = 0; line < newest; ++line) {
+        if (!lines[line].empty()) height = ScreenLineHeight(lines[line].front().Attributes.Size);
+        if (MarksOutput(f.RichEdit1.Line(line))) {
+            f.SetHorzScrollPosition(f.RichEdit1.Left());
+            f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
+            return;
+        }
+        top += height;
+    }
+}
+
 }  // namespace
+
+RunGuardCatch LastRunGuardCatch() { return lastRunGuardCatch; }
 
 std::string InputErrorText() {
     if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
-    return GeneralInputErrorText();
+    return InputErrorLine();
 }
-
-std::string GeneralInputErrorText() { return TextOrSwedish(kInputError, LanguageLetter); }
 
 std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
 
 ReportPos OutputCaretPosition(const TRichEdit& edit) {
     int line = edit.LineCount() - 1;
     if (line < 0) return 0;
-    auto marked = [](const std::string& text) {
-        return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
-                           [&](const char* mark) { return text.find(mark) != std::string::npos; });
-    };
     ReportPos position = ReportTextLength(edit) - 2;
-    while (line > 0 && !marked(edit.Line(line))) {
+    while (line > 0 && !MarksOutput(edit.Line(line))) {
         position = position - (Utf8Length(edit.Line(line)) + 2);
         --line;
     }
@@ -285,8 +316,8 @@ ReportPos OutputCaretPosition(const TRichEdit& edit) {
 void RunCalculation() {
     TForm1& f = Form1();
     bool inputError = false;
-    bool typedTextIsNoNumber = false;
     bool newReportStarted = false;
+    lastRunGuardCatch = RunGuardCatch::Nothing;
     {
         std::optional<THourGlassCursor> hourglass;
         // One guard over every step: whatever fails, in any function, ends as the input-error
@@ -322,16 +353,22 @@ void RunCalculation() {
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);
         } catch (const NumberTextError&) {
-            inputError = typedTextIsNoNumber = true;
+            inputError = true;
+            lastRunGuardCatch = RunGuardCatch::TextThatIsNoNumber;
+        } catch (const CalcError&) {
+            inputError = true;
+            lastRunGuardCatch = RunGuardCatch::CalculationError;
         } catch (...) {
             inputError = true;
+            lastRunGuardCatch = RunGuardCatch::OtherException;
         }
+        LastRunFailed = inputError;
         try {
             if (!newReportStarted) {
                 StartNewReport();
                 WriteReportHead();
             }
-            if (inputError) WriteInputErrorLine(typedTextIsNoNumber);
+            if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
         } catch (...) {
@@ -341,6 +378,7 @@ void RunCalculation() {
     FocusReport();
     SetReportCaret(OutputCaretPosition(f.RichEdit1));
     ShowReportWindow(true);
+    ShowNewestOutput();
 }
 
 }  // namespace tubalyx

@@ -15,10 +15,16 @@ namespace tubalyx {
 // run at once with the general input-error line, and the edits keep what was typed.
 void RunCalculation();
 
+// What reached the run's guard in the last run: nothing, a NumberTextError (a number edit
+// holding a text that is no number) or a CalcError (a calculation that cannot be done with the
+// inputs), both the expected end of a faulty input, or anything else (a fault of the program).
+// The user sees the input-error line either way; the tests tell them apart.
+enum class RunGuardCatch { Nothing, TextThatIsNoNumber, CalculationError, OtherException };
+RunGuardCatch LastRunGuardCatch();
+
 // The red line of a failed run: TableRangeNote when it names a reason, else the general
 // input-error text of LanguageLetter.
 std::string InputErrorText();
-std::string GeneralInputErrorText();
 
 // The input heading of LanguageLetter, 45 characters.
 std::string InputHeadingText();

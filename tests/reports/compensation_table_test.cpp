@@ -234,6 +234,20 @@ TEST_F(CompensationTable, ReportBlockLines) {
         EXPECT_EQ(ReportLinesWritten, 1);
         EXPECT_EQ(ReportWindow().Content().Lines[2][0].Attributes.Color, clMaroon);
     }
+    // The allowed error echoes what is typed, which may be any text: on its line, cut at a
+    // number's length.
+    ReportSeparator = "";
+    std::string noise;
+    for (int i = 0; i < 150; ++i) noise += "ab\ncd\r\tefg";
+    f.PTberfel.SetText(noise);
+    ClearReport();
+    for (const char* line : {"newest", "", "earlier"}) AppendReportLine(line);
+    NewestReportLineCount = 1;
+    WriteCompensationTableHelp();
+    EXPECT_EQ(ReportLineText(3),
+              "Limit for biggest calculation error (%) at Densitycalculation=  ab cd  efgab cd  efgab "
+              "cd  efgab cd  ...");
+    EXPECT_EQ(ReportLineText(4).rfind("Maximal real calculation error= ", 0), 0u) << ReportLineText(4);
     // A table of another medium writes nothing.
     MediumCode = "NGAS";
     const TRichContent before = ReportWindow().Content();

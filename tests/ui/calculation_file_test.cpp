@@ -1,13 +1,19 @@
 // Files of the window: calculation data saved, inputs changed, loaded back and run gives the
 // report of before; a file that is not ours, damaged, truncated or newer changes nothing and
-// says so in red below the report; a report saved as text is its lines, TABs kept.
+// says so in red below the report; a report saved as text is its lines, TABs kept; a save that
+// cannot put its whole content in place says so and leaves the target and its folder as they
+// were.
 #include "ui/calculation_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -177,6 +183,122 @@ TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
     ASSERT_EQ(f.RichEdit1.LineCount(), lines + 2);
     EXPECT_TRUE(f.RichEdit1.Line(lines).starts_with("FILE CANNOT BE WRITTEN!: "));
     EXPECT_TRUE(f.RichEdit1.Line(lines + 1).starts_with("FILE CANNOT BE READ!: "));
+}
+
+std::string Content(const fs::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    return names;
+}
+
+// The red line a failed save leaves below the report, checked with the target and its folder
+// as they were before the save.
+void ExpectRefused(const fs::path& target, const std::function<bool()>& unchanged) {
+    TForm1& f = Form1();
+    const fs::path folder = target.parent_path();
+    const std::set<std::string> before = Names(folder);
+    const int lines = f.RichEdit1.LineCount();
+    EXPECT_FALSE(SaveCalculationData(target.string())) << target;
+    ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1) << target;
+    EXPECT_EQ(f.RichEdit1.Line(lines), "FILE CANNOT BE WRITTEN!: " + target.string());
+    EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(lines)).Color, clRed) << target;
+    EXPECT_TRUE(unchanged()) << target;
+    EXPECT_EQ(Names(folder), before) << "a scratch file was left beside " << target;
+}
+
+TEST_F(CalculationFiles, ATargetThatIsNoRegularFileIsRefusedAndStays) {
+    const fs::path folder = dir_ / "folder.tbx";
+    fs::create_directory(folder);
+    std::ofstream(folder / "inside.txt") << "kept";
+    ExpectRefused(folder, [&] { return fs::is_directory(folder) && Content(folder / "inside.txt") == "kept"; });
+
+    const fs::path pipe = dir_ / "pipe.tbx";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ExpectRefused(pipe, [&] { return fs::is_fifo(fs::symlink_status(pipe)); });
+}
+
+// Saving over a file of another user in a folder with the sticky bit (the system's temporary
+// folder) is not allowed: the rename fails, and the save must say so.
+TEST_F(CalculationFiles, AFileOfAnotherUserInAStickyFolderIsNotReplaced) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to own a file as another user than the saving one";
+    const fs::path sticky = dir_ / "sticky";
+    fs::create_directory(sticky);
+    ASSERT_EQ(::chmod(sticky.c_str(), 01777), 0);
+    const fs::path theirs = sticky / "theirs.tbx";
+    std::ofstream(theirs) << "their data";
+    constexpr uid_t kNobody = 65534;
+    ASSERT_EQ(::seteuid(kNobody), 0);
+    ExpectRefused(theirs, [&] { return Content(theirs) == "their data"; });
+    ASSERT_EQ(::seteuid(0), 0);
+}
+
+TEST_F(CalculationFiles, AnExistingPartFileOfTheUserIsLeftAlone) {
+    const fs::path target = dir_ / "data.tbx", part = dir_ / "data.tbx.part";
+    std::ofstream(part) << "the user's own notes";
+    EXPECT_TRUE(SaveCalculationData(target.string()));
+    EXPECT_EQ(Content(target), CalculationDataText());
+    EXPECT_EQ(Content(part), "the user's own notes");
+    EXPECT_EQ(Names(dir_), (std::set<std::string>{"data.tbx", "data.tbx.part"}));
+}
+
+TEST_F(CalculationFiles, ASaveThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
+    fs::create_directory(dir_ / "real");
+    const fs::path real = dir_ / "real" / "data.tbx", link = dir_ / "link.tbx";
+    std::ofstream(real) << "old";
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    fs::create_symlink(fs::path("real") / "data.tbx", link);
+    EXPECT_TRUE(SaveCalculationData(link.string()));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(Content(real), CalculationDataText());
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms(0640));
+    EXPECT_EQ(Names(dir_ / "real"), std::set<std::string>{"data.tbx"});
+    // A link that names no file yet makes it.
+    fs::create_symlink(fs::path("real") / "new.tbx", dir_ / "new.tbx");
+    EXPECT_TRUE(SaveCalculationData((dir_ / "new.tbx").string()));
+    EXPECT_EQ(Content(dir_ / "real" / "new.tbx"), CalculationDataText());
+    // A loop of links names no file at all.
+    fs::create_symlink("loop_b.tbx", dir_ / "loop_a.tbx");
+    fs::create_symlink("loop_a.tbx", dir_ / "loop_b.tbx");
+    ExpectRefused(dir_ / "loop_a.tbx", [&] { return fs::is_symlink(fs::symlink_status(dir_ / "loop_a.tbx")); });
+}
+
+// A disk that fills up half-way through the save: a small file system of its own, filled
+// before the save.
+TEST_F(CalculationFiles, AFullDiskKeepsTheEarlierFile) {
+    const fs::path disk = dir_ / "disk";
+    fs::create_directory(disk);
+    if (::mount("tubalyx_full", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here (needs root and mount rights)";
+    const fs::path target = disk / "data.tbx";
+    std::ofstream(target) << "old";
+    {
+        std::ofstream filler(disk / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        for (int i = 0; i < 64 && filler; ++i) filler << block << std::flush;
+    }
+    ExpectRefused(target, [&] { return Content(target) == "old"; });
+    ::umount2(disk.c_str(), MNT_DETACH);
+}
+
+TEST_F(CalculationFiles, AFileNameInARedLineStaysOnItsLineAndIsCutWhenLong) {
+    TForm1& f = Form1();
+    const int lines = f.RichEdit1.LineCount();
+    const std::string name = (dir_ / "no_such_folder").string() + "/a\nINPUT ERROR!!!";
+    EXPECT_FALSE(SaveCalculationData(name));
+    ASSERT_EQ(f.RichEdit1.LineCount(), lines + 1);
+    EXPECT_EQ(f.RichEdit1.Line(lines),
+              "FILE CANNOT BE WRITTEN!: " + (dir_ / "no_such_folder").string() + "/a INPUT ERROR!!!");
+    const std::string longName = (dir_ / "no_such_folder" / std::string(1000, 'n')).string();
+    EXPECT_FALSE(LoadCalculationData(longName));
+    ASSERT_EQ(f.RichEdit1.LineCount(), lines + 2);
+    const std::string line = f.RichEdit1.Line(lines + 1);
+    EXPECT_EQ(line, "FILE CANNOT BE READ!: " + longName.substr(0, 157) + "...");
 }
 
 }  // namespace

@@ -444,15 +444,20 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
         BudgetRun run(in, lowestMassFlow);
         const int points = run.PointCount();
         const double weight = UncertaintyPercentBase == "M" ? CheckedDiv(in.maxMassFlow, MaxMassFlow) : 1.0;
+        // A source that overflows makes its totals no numbers: the run fails rather than
+        // publish them.
+        constexpr const char* kNoTotal = "uncertainty total is no number";
         for (int k = 0; k < points; ++k) {
             run.Point(k);
-            result.totalSum += CombinedUncertaintyAtPointAlt(k) * weight;
-            result.dryGasTotalSum += CombinedUncertaintyAtPoint(k) * weight;
+            result.totalSum += CheckFinite(CombinedUncertaintyAtPointAlt(k) * weight, kNoTotal);
+            result.dryGasTotalSum += CheckFinite(CombinedUncertaintyAtPoint(k) * weight, kNoTotal);
+            if (in.medium == "NGAS") CheckFinite(CombinedUncertaintyAtPointFull(k), kNoTotal);
         }
+        CheckFinite(result.totalSum + result.dryGasTotalSum, kNoTotal);
         for (S s : {S::Temperature, S::Pressure}) SourceArray(s)[0] = SourceArray(s)[1];
         if (points == 1) SpreadFirstPoint();
-        result.totalAtFirstPoint = CombinedUncertaintyAtPointAlt(0);
-        result.dryGasTotalAtFirstPoint = CombinedUncertaintyAtPoint(0);
+        result.totalAtFirstPoint = CheckFinite(CombinedUncertaintyAtPointAlt(0), kNoTotal);
+        result.dryGasTotalAtFirstPoint = CheckFinite(CombinedUncertaintyAtPoint(0), kNoTotal);
     } catch (const std::exception&) {
         result.ok = false;
     }
@@ -485,6 +490,8 @@ bool ComputeSourceMeans(const UncertaintyRunInput& input, double lowestMassFlow)
         for (int k = 0; k < kUncertaintyPoints; ++k) sum += std::fabs(a[k] = a[0]);
         SourceMeanValues.source[static_cast<int>(s)] = MediumCode == "NGAS" ? 0.0 : 0.1 * sum;
     }
+    for (double mean : SourceMeanValues.source)
+        if (!std::isfinite(mean)) return false;
     return true;
 }
 

@@ -38,6 +38,9 @@ constexpr int kNaturalGasSourceRows = 5;
 
 // {Swedish, German, English}
 constexpr LangText kRunFirst{"Välj först Meny: ", "Erst Meny: ", "Select Menu: "};
+constexpr LangText kNoBudgetAfterFailedRun{"OSÄKERHET EJ BERÄKNAD: INDATA FELAKTIGA!!!",
+                                           "UNSICHERHEIT NICHT BERECHNET: DATENEINGABE FALSCH!!!",
+                                           "UNCERTAINTY NOT CALCULATED: INPUT ERROR!!!"};
 constexpr const char* kRunCaption = "        Run        ";
 
 bool NaturalGas() { return MediumCode == "NGAS"; }
@@ -247,8 +250,40 @@ void WriteUncertaintyReport() {
     ReportLinesWritten = std::min(at, ReportLineCount()) + headLines;
 }
 
+namespace {
+
+void ClearResultCells(TStringGrid& g) {
+    for (int row = 1; row < g.RowCount(); ++row)
+        for (int col = kUncertaintyFirstPointColumn; col < g.ColCount(); ++col) g.SetCell(col, row, "");
+}
+
+// A budget of a run that ended in the input error would simulate a state that stands for no
+// input: the label and the report say so instead, in red, and the grid shows no result.
+void RefuseAfterFailedRun() {
+    TForm1& f = Form1();
+    UncertaintyRunOk = false;
+    ClearResultCells(f.Felsimulgrid);
+    const std::string text = TextOrSwedish(kNoBudgetAfterFailedRun, LanguageLetter);
+    f.Felsimulrubrik.SetCaption(text);
+    f.Felsimulrubrik.SetColor(clRed);
+    LineFormat line;
+    line.size = std::max(kMinReportFontSize, f.Font().Size - 1);
+    line.color = clRed;
+    ReportBlock block;
+    block.Add(text, line);
+    line.color = clBlack;
+    block.Add("", line);
+    InsertBlockIntoReport(block, NewestReportLineCount + 1);
+}
+
+}  // namespace
+
 bool RunUncertaintyBudget() {
     TForm1& f = Form1();
+    if (LastRunFailed) {
+        RefuseAfterFailedRun();
+        return false;
+    }
     const bool volume = VolumeMeter();
     const std::string& method = UncertaintyMethodCode;
     if (volume ? method != "L" && method != "P" : method != "1" && method != "2" && method != "3" && method != "N") {
@@ -289,8 +324,7 @@ bool RunUncertaintyBudget() {
         f.Felsimulrubrik.SetCaption(kRunCaption);
         f.Felsimulrubrik.SetColor(clYellow);
     } else {
-        for (int row = 1; row < g.RowCount(); ++row)
-            for (int col = kUncertaintyFirstPointColumn; col < g.ColCount(); ++col) g.SetCell(col, row, "");
+        ClearResultCells(g);
         const std::string run = f.Run1 ? f.Run1->Caption() : "";
         f.Felsimulrubrik.SetCaption(TextOrSwedish(kRunFirst, LanguageLetter) + run);
         f.Felsimulrubrik.SetColor(clRed);

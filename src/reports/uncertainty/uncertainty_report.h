@@ -18,7 +18,8 @@ void WriteUncertaintyReport();
 // The budget of the Run label, after the inputs have been read from the window: the grid read,
 // the means over ten sub-ranges, the run over the whole range and the results in the grid.
 // On failure the result cells are emptied. The label shows "Run" in yellow or, in red, the
-// request to run the calculation first. Returns UncertaintyRunOk.
+// request to run the calculation first. After a run that ended in the input error nothing is
+// computed: the label and a red line below the newest report say so. Returns UncertaintyRunOk.
 bool RunUncertaintyBudget();
 
 }  // namespace tubalyx
