@@ -1,8 +1,9 @@
 // The window's input handlers fed with random text: cells typed into the composition grid
 // and the resistance grid with their key, mouse and exit events, the fitting pop-up, and
 // texts typed into the questionnaire edits read into the calculation state and written back.
-// Whatever is typed, no handler raises, the state keeps finite numbers, and no number the
-// window writes into an edit or a share cell is a non-number.
+// Whatever is typed, no handler raises (the read stops at a text that is no number, as a run
+// does), the state keeps finite numbers, and no number the window writes into an edit or a
+// share cell is a non-number.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -11,6 +12,7 @@
 #include "forms/menu.h"
 #include "fuzz_support.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
 #include "state/composition.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
@@ -113,6 +115,17 @@ void Mouse(FuzzedDataProvider& in, TForm1& f) {
     }
 }
 
+// The read of a run: a typed text that is no number ends it, as it ends the run with the
+// input-error line; false then.
+bool ReadTyped() {
+    try {
+        ReadInputsFromForm();
+        return true;
+    } catch (const NumberTextError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -147,12 +160,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
             default:
-                ReadInputsFromForm();
-                WriteInputsToForm();
+                if (ReadTyped()) WriteInputsToForm();
                 break;
         }
     }
-    ReadInputsFromForm();
+    ReadTyped();
     for (double v : {PipeDiameter, BoreDiameter, OperatingPressure, OperatingTemperature, MaxFlowSI, MinFlowSI, MaxDpPa,
                      PressureMinPa, PressureMaxPa})
         RequireFinite(v, "a state value read from the edits");

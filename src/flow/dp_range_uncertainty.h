@@ -8,7 +8,8 @@ namespace tubalyx {
 // Eleven points equally spaced in sqrt(dp) from dpMin to dpMax (Pa); f the product of the
 // correction factors, D and d in m, p Pa abs. Gives the averages of the coefficient
 // uncertainty u, of u + the deviation of the flow scaled from dpNormal, and of u + the
-// deviation of the flow scaled from dpMax.
+// deviation of the flow scaled from dpMax. The two deviations average over the points whose
+// flow is above 0; CalcError when none is.
 void UncertaintyOverDpRange(std::string_view medium, std::string_view device, std::string_view variant, double f,
                             double kappa, double viscosity, double density, double pipeDiameter, double bore,
                             double dpMax, double dpNormal, double dpMin, double p, std::string_view standard,

@@ -37,7 +37,10 @@ namespace {
 
 constexpr double kZeroCelsiusK = 273.15;
 constexpr double kReferencePressurePa = 101325.0;
-constexpr double kHeliumOverArgon = 4.0026 / 39.948;
+constexpr double kHeliumMolarMass = 4.0026;  // kg/kmol
+constexpr double kHeliumOverArgon = kHeliumMolarMass / 39.948;
+// The gas constant as the property tables take it, J/(kmol K).
+constexpr double kUniversalGasConstant = 8314.0;
 
 // The outputs every branch fills.
 struct Outputs {
@@ -74,9 +77,14 @@ DryGas ArgonGas(double P, double t) {
     return {ArgonDensityPT(P, t), ArgonViscosityPT(P, t), ArgonCpPT(P, t), ArgonCvPT(P, t)};
 }
 double HeliumDensity(double P, double t) { return ArgonDensityPT(P, t) * kHeliumOverArgon; }
+// Helium's density and viscosity come from argon's tables; its heat capacities are its own,
+// those of a monatomic ideal gas: cp = 5/2 R/M and cv = 3/2 R/M, about 5193 and 3116 J/(kg K),
+// ten times argon's.
 DryGas HeliumGas(double P, double t) {
     DryGas g = ArgonGas(P, t);
     g.density = HeliumDensity(P, t);
+    g.cp = 2.5 * kUniversalGasConstant / kHeliumMolarMass;
+    g.cv = 1.5 * kUniversalGasConstant / kHeliumMolarMass;
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
@@ -139,10 +147,14 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
         PropertyIterationCount = 0;
         // A pass that leaves t and the step as it found them repeats itself up to the bound:
         // the table clamps a pressure beyond its triple or critical point back to its end.
-        // The bound would end there with that same t, so the search ends at once.
+        // The bound would end there with that same t, so the search ends at once, counted as
+        // having reached the bound, which is how the report knows the pressure is off the table.
         double passT = std::nan(""), passStep = std::nan("");
         for (;;) {
-            if (t == passT && step == passStep) break;
+            if (t == passT && step == passStep) {
+                PropertyIterationCount = PropertyIterationLimit + 1;
+                break;
+            }
             passT = t;
             passStep = step;
             Saturation(m, false, phase, t, pSat, o);

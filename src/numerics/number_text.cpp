@@ -57,6 +57,12 @@ double StrToFloatSafe(const std::string& text) {
     return TryParseNumber(text, DecimalSeparator(), value) ? value : 0.0;
 }
 
+double StrToFloat(const std::string& text) {
+    double value = 0.0;
+    if (!TryParseNumber(text, DecimalSeparator(), value)) throw NumberTextError(text);
+    return value;
+}
+
 double StrToFloatAnySep(std::string& text) {
     double value = 0.0;
     if (TryParseNumber(text, DecimalSeparator(), value)) return value;

@@ -38,6 +38,11 @@ extern const double kCarbonDioxideDensityValues[kCarbonDioxideDensityRows * kCar
 extern const TableData kCarbonDioxideDensityTable = {kCarbonDioxideDensityPressures, kCarbonDioxideDensityRows, kCarbonDioxideDensityTemperatures, kCarbonDioxideDensityColumns, kCarbonDioxideDensityValues};
 
 // CarbonDioxideViscosity: cell (100 kPa, 273.15 K) set to 1.390013e-05: so that 101325 Pa and 0 degC reads 1.39e-05 Pa s
+// CarbonDioxideViscosity: cell (20000 kPa, 250 K) takes the reference value 0.000179934 in place of 4.59e-05, 74 % low: dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of a dense-phase flow too high and its line pressure loss too low
+// CarbonDioxideViscosity: cell (20000 kPa, 273.15 K) takes the reference value 0.000132351 in place of 4.59e-05, 65 % low: dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of a dense-phase flow too high and its line pressure loss too low
+// CarbonDioxideViscosity: cell (20000 kPa, 288.15 K) takes the reference value 0.000109292 in place of 4.59e-05, 58 % low: dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of a dense-phase flow too high and its line pressure loss too low
+// CarbonDioxideViscosity: cell (20000 kPa, 300 K) takes the reference value 9.40486e-05 in place of 4.59e-05, 51 % low: dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of a dense-phase flow too high and its line pressure loss too low
+// CarbonDioxideViscosity: cell (20000 kPa, 350 K) takes the reference value 4.77032e-05 in place of 4.59e-05, 4 % low: dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of a dense-phase flow too high and its line pressure loss too low
 extern const double kCarbonDioxideViscosityPressures[kCarbonDioxideViscosityRows] = {100.0, 1000.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideViscosityTemperatures[kCarbonDioxideViscosityColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideViscosityValues[kCarbonDioxideViscosityRows * kCarbonDioxideViscosityColumns] = {
@@ -45,11 +50,12 @@ extern const double kCarbonDioxideViscosityValues[kCarbonDioxideViscosityRows * 
     1.26173e-05, 1.37863e-05, 1.45288e-05, 1.5108e-05, 1.74872e-05, 1.97673e-05, 2.19521e-05, 2.40457e-05, 2.60533e-05, 2.79811e-05, 2.98355e-05, 3.16227e-05, 3.33488e-05, 3.50193e-05, 3.6639e-05, 3.82127e-05, 3.97441e-05, 4.1237e-05,
     0.000153362, 0.000104227, 1.65017e-05, 1.66012e-05, 1.84797e-05, 2.05945e-05, 2.26754e-05, 2.46891e-05, 2.66306e-05, 2.85018e-05, 3.03069e-05, 3.20508e-05, 3.37386e-05, 3.53749e-05, 3.69642e-05, 3.85104e-05, 4.00172e-05, 4.14878e-05,
     0.000162734, 0.000114947, 9.02667e-05, 7.18358e-05, 2.20276e-05, 2.24739e-05, 2.40327e-05, 2.57742e-05, 2.75407e-05, 2.9286e-05, 3.09943e-05, 3.26603e-05, 3.42836e-05, 3.58653e-05, 3.74077e-05, 3.89131e-05, 4.0384e-05, 4.18228e-05,
-    4.59e-05, 4.59e-05, 4.59e-05, 4.59e-05, 4.59e-05, 3.13616e-05, 2.89342e-05, 2.91615e-05, 3.01372e-05, 3.1392e-05, 3.27624e-05, 3.41791e-05, 3.56093e-05, 3.70363e-05, 3.84512e-05, 3.98495e-05, 4.12291e-05, 4.25888e-05,
+    0.000179934, 0.000132351, 0.000109292, 9.40486e-05, 4.77032e-05, 3.13616e-05, 2.89342e-05, 2.91615e-05, 3.01372e-05, 3.1392e-05, 3.27624e-05, 3.41791e-05, 3.56093e-05, 3.70363e-05, 3.84512e-05, 3.98495e-05, 4.12291e-05, 4.25888e-05,
 };
 extern const TableData kCarbonDioxideViscosityTable = {kCarbonDioxideViscosityPressures, kCarbonDioxideViscosityRows, kCarbonDioxideViscosityTemperatures, kCarbonDioxideViscosityColumns, kCarbonDioxideViscosityValues};
 
 // CarbonDioxideEnthalpy: cell (100 kPa, 273.15 K) set to -21.01213: so that 101325 Pa and 0 degC reads -21.0256 kJ/kg
+// CarbonDioxideEnthalpy: cell (20000 kPa, 250 K) takes the reference value -356.87 in place of -143.0, 60 % high: with it the enthalpy fell by 169 kJ/kg on heating to 273.15 K
 extern const double kCarbonDioxideEnthalpyPressures[kCarbonDioxideEnthalpyRows] = {50.0, 100.0, 200.0, 500.0, 800.0, 1000.0, 2500.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideEnthalpyTemperatures[kCarbonDioxideEnthalpyColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideEnthalpyValues[kCarbonDioxideEnthalpyRows * kCarbonDioxideEnthalpyColumns] = {
@@ -62,11 +68,16 @@ extern const double kCarbonDioxideEnthalpyValues[kCarbonDioxideEnthalpyRows * kC
     -358.205, -54.0785, -36.3006, -23.1797, 28.6869, 79.0984, 129.937, 181.761, 234.744, 288.916, 344.248, 400.684, 458.158, 516.6, 575.939, 636.107, 697.04, 758.677,
     -358.365, -307.303, -86.0177, -59.8866, 8.97787, 65.537, 119.771, 173.786, 228.311, 283.634, 339.86, 397.014, 455.076, 514.01, 573.767, 634.295, 695.541, 757.454,
     -358.255, -310.306, -275.807, -244.041, -40.9772, 36.2688, 99.0172, 157.953, 215.754, 273.438, 331.461, 390.033, 449.249, 509.14, 569.707, 630.929, 692.779, 755.22,
-    -143.0, -312.291, -282.257, -257.578, -137.846, -23.2216, 58.9324, 128.254, 192.621, 254.898, 316.344, 377.585, 438.95, 500.615, 562.675, 625.176, 688.132, 751.543,
+    -356.87, -312.291, -282.257, -257.578, -137.846, -23.2216, 58.9324, 128.254, 192.621, 254.898, 316.344, 377.585, 438.95, 500.615, 562.675, 625.176, 688.132, 751.543,
 };
 extern const TableData kCarbonDioxideEnthalpyTable = {kCarbonDioxideEnthalpyPressures, kCarbonDioxideEnthalpyRows, kCarbonDioxideEnthalpyTemperatures, kCarbonDioxideEnthalpyColumns, kCarbonDioxideEnthalpyValues};
 
 // CarbonDioxideCp: cell (100 kPa, 273.15 K) set to 0.8300476: so that 101325 Pa and 0 degC reads 830.134 J/(kg K)
+// CarbonDioxideCp: cell (20000 kPa, 250 K) takes the reference value 1.89318 in place of 2.66, 41 % high: one heat capacity over 250 to 350 K misses that of dense carbon dioxide
+// CarbonDioxideCp: cell (20000 kPa, 273.15 K) takes the reference value 1.96619 in place of 2.66, 35 % high: one heat capacity over 250 to 350 K misses that of dense carbon dioxide
+// CarbonDioxideCp: cell (20000 kPa, 288.15 K) takes the reference value 2.04288 in place of 2.66, 30 % high: one heat capacity over 250 to 350 K misses that of dense carbon dioxide
+// CarbonDioxideCp: cell (20000 kPa, 300 K) takes the reference value 2.12673 in place of 2.66, 25 % high: one heat capacity over 250 to 350 K misses that of dense carbon dioxide
+// CarbonDioxideCp: cell (20000 kPa, 350 K) takes the reference value 2.62074 in place of 2.66, 1 % high: one heat capacity over 250 to 350 K misses that of dense carbon dioxide
 extern const double kCarbonDioxideCpPressures[kCarbonDioxideCpRows] = {50.0, 100.0, 200.0, 500.0, 800.0, 1000.0, 2500.0, 5000.0, 10000.0, 20000.0};
 extern const double kCarbonDioxideCpTemperatures[kCarbonDioxideCpColumns] = {250.0, 273.15, 288.15, 300.0, 350.0, 400.0, 450.0, 500.0, 550.0, 600.0, 650.0, 700.0, 750.0, 800.0, 850.0, 900.0, 950.0, 1000.0};
 extern const double kCarbonDioxideCpValues[kCarbonDioxideCpRows * kCarbonDioxideCpColumns] = {
@@ -79,7 +90,7 @@ extern const double kCarbonDioxideCpValues[kCarbonDioxideCpRows * kCarbonDioxide
     2.11582, 1.251, 1.13399, 1.08456, 1.01212, 1.00952, 1.02566, 1.04781, 1.07158, 1.09519, 1.11789, 1.13934, 1.15939, 1.17804, 1.19529, 1.21122, 1.2259, 1.23942,
     2.06629, 2.41726, 2.92771, 1.80253, 1.18755, 1.09654, 1.07881, 1.08398, 1.09793, 1.11532, 1.1338, 1.15226, 1.17011, 1.18708, 1.20303, 1.21792, 1.23176, 1.24459,
     1.99101, 2.17929, 2.45659, 2.99059, 1.94796, 1.33274, 1.2028, 1.16241, 1.15273, 1.15609, 1.16549, 1.17769, 1.19103, 1.20462, 1.21798, 1.23082, 1.24303, 1.25452,
-    2.66, 2.66, 2.66, 2.66, 2.66, 1.88676, 1.47285, 1.3228, 1.26058, 1.23442, 1.22542, 1.22527, 1.22988, 1.23704, 1.24551, 1.25454, 1.2637, 1.27272,
+    1.89318, 1.96619, 2.04288, 2.12673, 2.62074, 1.88676, 1.47285, 1.3228, 1.26058, 1.23442, 1.22542, 1.22527, 1.22988, 1.23704, 1.24551, 1.25454, 1.2637, 1.27272,
 };
 extern const TableData kCarbonDioxideCpTable = {kCarbonDioxideCpPressures, kCarbonDioxideCpRows, kCarbonDioxideCpTemperatures, kCarbonDioxideCpColumns, kCarbonDioxideCpValues};
 

@@ -27,10 +27,16 @@ namespace {
 constexpr int kLongFmatCodeChars = 92;
 constexpr char kTab = '\t';
 
-// A declaration row of the ABB tables: name, type, (initial), direction, value, comment.
+// A declaration row of the ABB tables with a direction: name, type, (attributes), direction,
+// value, comment.
 std::string AbbRow(const std::string& name, const std::string& type, const std::string& direction,
                    const std::string& value, const std::string& comment) {
     return name + kTab + type + kTab + kTab + direction + kTab + value + kTab + comment;
+}
+
+// A row without a direction has one field less: name, type, (attributes), (value), comment.
+std::string AbbRow(const std::string& name, const std::string& type, const std::string& comment) {
+    return name + kTab + type + kTab + kTab + kTab + comment;
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -164,8 +170,7 @@ void AddOutputs(BlockWriter& w, const BlockFacts& facts) {
                             : ByLanguage(",rotberäknat flöde,använd denna", ",Wurzel berechnet Durchfluss= nützen",
                                          ",root calculated flow,to be used");
     if (facts.gas)
-        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "", "", fu + notToUse),
-               name + ":real;//" + fu + notToUse);
+        w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", fu + notToUse), name + ":real;//" + fu + notToUse);
     else
         w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "out", "", fu + toUse), name + ":real;//" + fu + toUse);
     if (!facts.gas) return;
@@ -187,14 +192,14 @@ void AddVariables(BlockWriter& w, const BlockFacts& facts) {
     if (facts.withFmat) {
         const char* unused = ByLanguage(",rotberäknat flöde, använd ej", ",Wurzel berchnet Durchfluss, nicht nützen",
                                         ",sqrt-calculated flow, not to be used");
-        w.Role(FlowBlockRole::RootFlowVariable, AbbRow("q_rot_mat", "real", "", "", facts.flowUnit + unused),
+        w.Role(FlowBlockRole::RootFlowVariable, AbbRow("q_rot_mat", "real", facts.flowUnit + unused),
                "q_rot_mat:real;//" + facts.flowUnit + unused);
     }
     w.Role(FlowBlockRole::FmatVariable, std::string("fmat") + kTab + "real", "fmat:real;");
     const char* dpNote =
         ByLanguage(",=beräknat dp = dpcell vid linjär dp-cell", ",=Berechneter dp = dpcell bei lineares dp-cell",
                    ",=calculated dp = dpcell at linear dp-tarnsm.");
-    w.Role(FlowBlockRole::DpVariable, AbbRow("dp", "real", "", "", facts.dpUnit + dpNote),
+    w.Role(FlowBlockRole::DpVariable, AbbRow("dp", "real", facts.dpUnit + dpNote),
            "dp:real;//" + facts.dpUnit + dpNote);
 }
 

@@ -181,16 +181,11 @@ void WriteStraightLengthSection(char kind) {
     else
         for (const char* line : kSwedish) SectionLine(line);
 
-    // The table headings come in a wide and a narrow form by standard and device. The language
-    // switch also re-reads the bore edits, which hold what was typed, not what this run solved:
-    // the run's geometry is kept for the sections after this one and for what reads it later.
-    {
-        const double boreMm = BoreDiameterColdMm, boreM = BoreDiameterColdM;
-        const double heightMm = SegmentHeightColdMm, heightM = SegmentHeightColdM;
-        ApplyLanguage(LanguageLetter);
-        BoreDiameterColdMm = boreMm, BoreDiameterColdM = boreM;
-        SegmentHeightColdMm = heightMm, SegmentHeightColdM = heightM;
-    }
+    // The table headings come in a wide and a narrow form by standard and device: the caption
+    // set of the language gives the one of this run, at the full width of its cells. (The
+    // language switch would narrow them further for the older standards, and read the bore
+    // edits again.)
+    SetCaptionsOf(LanguageLetter);
 
     if (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "DL" || DeviceCode == "D")
         PrintStraightLengthTableA(kind);

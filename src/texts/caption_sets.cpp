@@ -131,13 +131,17 @@ std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
     return text.substr(0, bestStart) + text.substr(bestStart + remove);
 }
 
-void ApplyLanguage(char letter) {
+void SetCaptionsOf(char letter) {
     if (letter == 'D')
         SetGermanCaptions();
     else if (letter == 'E')
         SetEnglishCaptions();
     else
         SetSwedishCaptions();
+}
+
+void ApplyLanguage(char letter) {
+    SetCaptionsOf(letter);
 
     if (StandardLetter != '3') {
         const int blanks = LanguageLetter == 'S' ? 8 : 12;

@@ -14,6 +14,9 @@ void ApplyLanguage(char letter);
 void SetSwedishCaptions();
 void SetGermanCaptions();
 void SetEnglishCaptions();
+// The caption set of the letter alone, without the steps of the language switch after it:
+// 'D' German, 'E' English, any other letter Swedish.
+void SetCaptionsOf(char letter);
 
 // The six items of the navigation pop-up by LanguageLetter, copied to their menu-bar twins.
 void SetPageMenuCaptions();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "numerics/checked.h"
+#include "numerics/number_text.h"
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
 #include "state/composition.h"
@@ -389,6 +390,9 @@ void Apply(const CalculationData& data) {
     } catch (const CalcError&) {
         // A value the file holds that the state cannot take (a length beyond all range): the
         // edits show it, and the next run reads it again and reports the input error.
+    } catch (const NumberTextError&) {
+        // An edit saved with a text that is no number: shown as it was typed, for the next
+        // run to answer with the input-error line.
     }
     HideInputControls();
     RebuildPage();

@@ -31,7 +31,10 @@ constexpr double kKelvinOffset = 273.15;
 constexpr int kHumidityErrorRow = 18;
 constexpr int kHumidityUncertaintyRow = 22;
 
-double Number(const TEdit& edit) { return StrToFloatSafe(edit.Text()); }
+// A numeric edit whose text is no number ends the read with NumberTextError: the run stops
+// with the input-error line and the entry stays as typed, rather than going on with a 0 the
+// user never typed.
+double Number(const TEdit& edit) { return StrToFloat(edit.Text()); }
 void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
 
 // Millimetres per shown length unit.
@@ -55,13 +58,15 @@ double Converted(std::string& unit, double value, double density = 1.0) {
     return result;
 }
 
-// The edits that hold one number of the state as it is, read and written alike.
+// The edits that hold one number of the state as it is, read and written alike. A safe one
+// reads a text that is no number as 0.
 struct PlainField {
     TEdit TForm1::*edit;
     double* value;
+    bool safe = false;
 };
 const PlainField kPlainFields[] = {
-    {&TForm1::molekylviktvG, &HumidGasMolarMass},
+    {&TForm1::molekylviktvG, &HumidGasMolarMass, true},
     {&TForm1::Cf, &CalibratedCf},
     {&TForm1::kaltemp, &CalibrationTemperatureC},
     {&TForm1::kalminreyn, &CalibratedReynoldsMin},
@@ -153,11 +158,15 @@ void ReadMediumDescription() {
 // in the calculations is.
 double Temperature(double value) { return CheckFinite(value, "temperature out of range"); }
 
+// Under a unit the window does not know both temperatures stay as they were, and their edits
+// are not read.
 void ReadTemperatures() {
     TForm1& f = Form1();
+    const TemperatureUnit unit = ShownTemperatureUnit();
+    if (unit == TemperatureUnit::Other) return;
     const double hi = Number(f.temp), lo = Number(f.tempmin);
     // clang-format off
-    switch (ShownTemperatureUnit()) {
+    switch (unit) {
         case TemperatureUnit::Celsius: TemperatureMaxC = hi; TemperatureMinC = lo; break;
         case TemperatureUnit::Kelvin: TemperatureMaxC = hi - kKelvinOffset; TemperatureMinC = lo - kKelvinOffset; break;
         case TemperatureUnit::Fahrenheit:
@@ -208,7 +217,7 @@ void WriteHumidity() {
 void ReadInputsFromForm() {
     TForm1& f = Form1();
     if (MediumCode == "NGAS") ReadGasComposition();
-    for (const PlainField& p : kPlainFields) *p.value = Number(f.*p.edit);
+    for (const PlainField& p : kPlainFields) *p.value = p.safe ? StrToFloatSafe((f.*p.edit).Text()) : Number(f.*p.edit);
     for (int row = 2; row <= LastMixtureRow(f.ViktVolprocGrid); ++row)
         MixtureFraction[row] = StrToFloatSafe(f.ViktVolprocGrid.Cell(2, row));
     ReadMediumDescription();

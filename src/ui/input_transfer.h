@@ -2,7 +2,8 @@
 // The whole input set between the edits of the main window and the calculation state:
 // ReadInputsFromForm at the start of every run, WriteInputsToForm after it and after the
 // report (and once at start-up). Both read and write hidden edits alike; which edits a page
-// shows is the page manager's. A text that is no number reads as 0 and nothing throws.
+// shows is the page manager's. A numeric edit whose text is no number (an empty one too) ends
+// the read with NumberTextError; the humidity gas's molar mass and the grid cells read as 0.
 // Lengths are shown in mm, or in inches (25.4 mm) when the caption of dstorkallsort is not
 // "mm"; temperatures in the unit of tempsort ("C", "K" or "F").
 #include <string>

@@ -234,10 +234,12 @@ bool CalculateAndReport(CalculationFunction function) {
     return true;
 }
 
-void WriteInputErrorLine() {
+// A text typed where a number belongs gets the general line: a table note would be an earlier
+// run's, since no medium state was calculated in this one.
+void WriteInputErrorLine(bool typedTextIsNoNumber) {
     SetReportSize(NotBelowSmallest(Form1().Font().Size));
     SetReportColor(clRed);
-    AppendReportLine(InputErrorText());
+    AppendReportLine(typedTextIsNoNumber ? InputErrorLine() : InputErrorText());
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
@@ -350,6 +352,9 @@ void RunCalculation() {
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);
+        } catch (const NumberTextError&) {
+            inputError = true;
+            lastRunGuardCatch = RunGuardCatch::TextThatIsNoNumber;
         } catch (const CalcError&) {
             inputError = true;
             lastRunGuardCatch = RunGuardCatch::CalculationError;
@@ -363,7 +368,7 @@ void RunCalculation() {
                 StartNewReport();
                 WriteReportHead();
             }
-            if (inputError) WriteInputErrorLine();
+            if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
         } catch (...) {

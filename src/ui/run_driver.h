@@ -11,14 +11,15 @@ namespace tubalyx {
 // the current CalcFunction with its report sections and puts the earlier reports back below
 // the new one. Never raises: a calculation that fails, in any function and at any step,
 // ends in the red input-error line, and the earlier reports, the report copies and the
-// default cursor are restored in every case.
+// default cursor are restored in every case. A number edit whose text is no number ends the
+// run at once with the general input-error line, and the edits keep what was typed.
 void RunCalculation();
 
-// What reached the run's guard in the last run: nothing, a CalcError (a calculation that
-// cannot be done with the inputs, the expected end of a faulty input), or anything else (a
-// fault of the program). The user sees the input-error line either way; the tests tell them
-// apart.
-enum class RunGuardCatch { Nothing, CalculationError, OtherException };
+// What reached the run's guard in the last run: nothing, a NumberTextError (a number edit
+// holding a text that is no number) or a CalcError (a calculation that cannot be done with the
+// inputs), both the expected end of a faulty input, or anything else (a fault of the program).
+// The user sees the input-error line either way; the tests tell them apart.
+enum class RunGuardCatch { Nothing, TextThatIsNoNumber, CalculationError, OtherException };
 RunGuardCatch LastRunGuardCatch();
 
 // The red line of a failed run: TableRangeNote when it names a reason, else the general

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,6 +96,53 @@ TEST_F(FlowFunctionBlockTest, AbbBlockHasTableRowsInsideTheComment) {
     EXPECT_EQ(FlowBlockLineOf(FlowBlockRole::FmatCode).siemens, "fmat:=(1-0.58623E-2/(q_rot_mat**0.75))/0.99997;");
     EXPECT_EQ(FlowBlockLineOf(FlowBlockRole::ScalingComment).abb,
               "Scaling; 20 mA from dp-cell= 25.0000 kPa= 20 mA to control system");
+}
+
+// The fields of every ABB declaration row: six for a row with a direction (the parameters and
+// the outputs to be used), five without one (the gas's q_pol_mat that is not to be used, the
+// local q_rot_mat and dp), two for fmat. A TAB too many shifts the comment into another column.
+TEST_F(FlowFunctionBlockTest, AbbRowsHaveTheFieldsOfTheirKind) {
+    Form1().ABBSiemens.SetCaption("ABB");
+    const struct {
+        const char* name;
+        bool gas;
+        const std::string* fmat;
+        std::vector<std::pair<std::string, int>> fields;  // declared name, fields of its row
+    } cases[] = {
+        {"gas with fmat",
+         true,
+         &kOrificeFmat,
+         {{"P", 6},
+          {"T", 6},
+          {"dpcell", 6},
+          {"dp_max", 6},
+          {"dp_rot", 6},
+          {"q_pol_mat", 5},
+          {"q_pol_mat_PT", 6},
+          {"q_rot_mat", 5},
+          {"fmat", 2},
+          {"dp", 5}}},
+        {"liquid with fmat", false, &kOrificeFmat, {{"q_pol_mat", 6}, {"q_rot_mat", 5}, {"fmat", 2}, {"dp", 5}}},
+        {"liquid cone", false, nullptr, {{"q_rot_mat", 6}, {"fmat", 2}, {"dp", 5}}},
+    };
+    for (const auto& c : cases) {
+        if (c.gas)
+            Gas();
+        else
+            MediumCode = "VAT", PhaseLetter = 'V';
+        DeviceCode = c.fmat ? "S" : "VCONE";
+        const auto lines = Block(c.fmat ? *c.fmat : "");
+        for (const auto& [declared, fields] : c.fields) {
+            const int at = IndexOf(lines, declared + "\t");
+            ASSERT_GE(at, 0) << c.name << ": " << declared;
+            const std::string& row = lines[at];
+            ASSERT_EQ(row.rfind(declared + "\t", 0), 0u) << c.name << ": " << row;
+            EXPECT_EQ(std::count(row.begin(), row.end(), '\t') + 1, fields) << c.name << ": " << row;
+        }
+    }
+    // The code generator's flow block takes the rows as they are.
+    EXPECT_EQ(FlowBlockLineOf(FlowBlockRole::DpVariable).abb,
+              "dp\treal\t\t\tkPa,=calculated dp = dpcell at linear dp-tarnsm.");
 }
 
 // A gas in a cone: the polynomial in the block's own root flow q_rot_mat. A liquid in a cone

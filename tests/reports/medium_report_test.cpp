@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "media/medium_state.h"
 #include "numerics/number_text.h"
 #include "numerics/separator_guard.h"
 #include "reports/medium_property_block.h"
@@ -97,6 +98,39 @@ TEST_F(MediumReport, RangeNoteOfTheWaterAndSteamEquations) {
         }
         EXPECT_TRUE(r[c.note.size()].starts_with(DensityLabel)) << c.medium;
         EXPECT_EQ(ColorOf(c.note.size()), clBlack) << c.medium;
+    }
+}
+
+// Nitrogen asked for its boiling state above its critical pressure, or below its triple-point
+// pressure: the saturation table holds no such state, and the report says so in red, in the
+// user's language. At 5 bar the state is on the table and the report has no such line.
+TEST_F(MediumReport, SaturationOffTheTableGetsTheRangeWarning) {
+    const struct {
+        double pressure;
+        char language;
+        const char* note;  // the red line before the density, or nullptr for none
+    } cases[] = {
+        {60e5, 'E', "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: "},
+        {0.05e5, 'E', "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: "},
+        {60e5, 'D', "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN!: "},
+        {0.05e5, 'S', "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!: "},
+        {5e5, 'E', nullptr},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        Language(c.language);
+        MediumCode = "N2", PhaseLetter = 'X', OperatingPressure = c.pressure, OperatingTemperature = 20.0;
+        CalcMediumState();
+        ClearReport();
+        WriteDensityZViscosityLines('S', position_);
+        const std::vector<std::string> r = Texts();
+        ASSERT_FALSE(r.empty()) << c.pressure;
+        if (c.note) {
+            EXPECT_EQ(r[0], c.note) << c.pressure << " " << c.language;
+            EXPECT_EQ(ColorOf(0), clRed) << c.pressure;
+        } else {
+            EXPECT_TRUE(r[0].starts_with(DensityLabel)) << r[0];
+        }
     }
 }
 

@@ -93,10 +93,10 @@ TEST_F(StraightLengthReportTest, EnglishOrificeSectionOf1991) {
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[1], "The following table shows shortest possible straight tube length between");
     EXPECT_EQ(lines[5], "Two lengths are specified, for 0% and 0.5% flowmeasurement error contribution.");
-    // The English headings, narrowed for the older standards.
-    EXPECT_EQ(lines[6], std::string(34, ' ') + "ADDITIONAL ERROR");
+    // The English headings in their narrow form, over the cells of the 45-character names.
+    EXPECT_EQ(lines[6], std::string(46, ' ') + "ADDITIONAL ERROR");
     EXPECT_EQ(lines[7], "(Measured from upstream pressure tapping)     0%             0,5%");
-    EXPECT_EQ(lines[8], "DISTURBANCE" + std::string(23, ' ') + "STRAIGHT LENGTH (m)");
+    EXPECT_EQ(lines[8], "DISTURBANCE" + std::string(35, ' ') + "STRAIGHT LENGTH (m)");
     EXPECT_EQ(lines[9], PadRight("Single 90 degrees bend (radius>1D) or tee", 45, ' ') + " 1,40.......... 0,70");
     EXPECT_EQ(lines[19], PadRight("Open large vessel", 45, ' ') + " 3,00");
     EXPECT_EQ(lines[20], PadRight("All fittings downstream*", 45, ' ') + " 0,60.......... 0,30");
@@ -208,7 +208,42 @@ TEST_F(StraightLengthReportTest, ExplanationInGermanAndSwedish) {
     EXPECT_EQ(ReportLineText(2), "och strypelementets övre tryckuttag för 0 resp. 0.5% flödesmätfelbidrag.");
     EXPECT_EQ(ReportLineText(3), "Störningskällorna befinner sig uppströms, utom för sista raden,");
     EXPECT_EQ(ReportLineText(4), "som visar avståndet mellan nedre tryckuttag och störningskälla.");
-    EXPECT_EQ(ReportLineText(5), std::string(38, ' ') + "FELBIDRAG");
+    EXPECT_EQ(ReportLineText(5), std::string(46, ' ') + "FELBIDRAG");
+}
+
+// The headings stand over their cells under every standard: the wide form over the 57-character
+// names of the 2003 orifice table, the narrow one over the 45-character names of the others.
+// The section reads no edit: the bore the run solved for stays, whatever the bore edit holds.
+TEST_F(StraightLengthReportTest, HeadingsStandOverTheirCellsUnderEveryStandard) {
+    const struct {
+        char standard;
+        const char* device;
+        char language;
+        int errorBlanks;  // before the error heading
+        std::string column;
+    } cases[] = {
+        {'3', "S", 'E', 58, "DISTURBANCE" + std::string(47, ' ') + "STRAIGHT LENGTH (m)"},
+        {'3', "D", 'E', 46, "DISTURBANCE" + std::string(35, ' ') + "STRAIGHT LENGTH (m)"},
+        {'I', "S", 'E', 46, "DISTURBANCE" + std::string(35, ' ') + "STRAIGHT LENGTH (m)"},
+        {'D', "S", 'E', 46, "DISTURBANCE" + std::string(35, ' ') + "STRAIGHT LENGTH (m)"},
+        {'I', "D", 'D', 46, "EINBAUSTÖRUNG" + std::string(33, ' ') + "GERADE ROHRSTRECKE (m)"},
+        {'D', "S", 'S', 46, "STÖRNINGSKÄLLA" + std::string(32, ' ') + "RAKSTRÄCKA (m)"},
+        {'3', "S", 'S', 52, "STÖRNINGSKÄLLA" + std::string(38, ' ') + "RAKSTRÄCKA (m)"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = std::string(1, c.standard) + " " + c.device + " " + c.language;
+        ClearReport();
+        StandardLetter = c.standard, DeviceCode = c.device, LanguageLetter = c.language;
+        Form1().dkallmm.SetText("12");
+        BoreDiameterColdMm = 50.0, BoreDiameterColdM = 0.05;
+        WriteStraightLengthSection('2');
+        const int heading = c.language == 'S' ? 5 : 6;
+        const std::string error = ReportLineText(heading);
+        EXPECT_EQ(error.find_first_not_of(' '), static_cast<size_t>(c.errorBlanks)) << name << ": " << error;
+        EXPECT_EQ(ReportLineText(heading + 2), c.column) << name;
+        EXPECT_EQ(BoreDiameterColdMm, 50.0) << name;
+        EXPECT_EQ(BoreDiameterColdM, 0.05) << name;
+    }
 }
 
 TEST_F(StraightLengthReportTest, EveryLineAtTheReducedSize) {

@@ -108,4 +108,21 @@ inline const EditRow kEdits[] = {
 };
 // clang-format on
 
+// The edits that every run reads as numbers, whatever the function and medium: a text that is
+// no number in one of them ends the run with the input-error line. (The lower pressure is one
+// too, but the window writes it itself for an oil and for a saturated phase.)
+// clang-format off
+inline TEdit TForm1::* const kNumberEdits[] = {
+    &TForm1::Cf,           &TForm1::kaltemp,      &TForm1::kalminreyn,   &TForm1::kalmaxreyn,
+    &TForm1::utvror,       &TForm1::utvrorb,      &TForm1::utvfl,        &TForm1::utvflb,
+    &TForm1::givenrakin,   &TForm1::givenrakut,   &TForm1::Dstorrahetmm, &TForm1::kantradie,
+    &TForm1::hojd,         &TForm1::Dstormingrmm, &TForm1::Dstormaxgrmm, &TForm1::matstrack,
+    &TForm1::matvikt,      &TForm1::p1vikt,       &TForm1::okfelbidrag,  &TForm1::plattjock,
+    &TForm1::Dstorkallmm,  &TForm1::Ventilkallmm, &TForm1::temp,         &TForm1::tempmin,
+    &TForm1::dkallmm,      &TForm1::tryckforlmaxantal, &TForm1::abstryckmaxantal,
+    &TForm1::difftryckmaxantal, &TForm1::maxflowantal, &TForm1::maxflownormaldens,
+    &TForm1::difftryckmaxmaxgrantal, &TForm1::difftryckmaxmingrantal,
+};
+// clang-format on
+
 }  // namespace tubalyx::sweep

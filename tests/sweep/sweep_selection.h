@@ -80,7 +80,9 @@ inline std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
-// The start values typed into every edit, then the extreme of the variant.
+// The start values typed into every edit, then the extreme of the variant, the focus moving
+// from edit to edit as the user's does (an edit reads some of its text when it loses it), and
+// at last to "Run".
 inline void TypeInputs(const Selection& s) {
     TForm1& f = Form1();
     const int count = static_cast<int>(std::size(kEdits));
@@ -89,6 +91,7 @@ inline void TypeInputs(const Selection& s) {
         std::string text = WithSeparator(row.start, s.separator);
         if (s.variant > 0 && !row.unit && (s.target < 0 || s.target == i))
             text = WithSeparator(kExtremes[s.variant - 1], s.separator);
+        (f.*row.edit).SetFocus();
         (f.*row.edit).UserSetText(text);
     }
     // The humidity as its kind is given: 50 %, 5 g/m3, 3 g/kg or a dew point of 5 degC.
@@ -97,6 +100,7 @@ inline void TypeInputs(const Selection& s) {
         f.relabsspecfukt.UserSetText(humidity == "A" ? "5" : humidity == "S" ? "3" : humidity == "D" ? "5" : "50");
     }
     if (s.humidityText) f.relabsspecfukt.UserSetText(WithSeparator(s.humidityText, s.separator));
+    f.Runbutton.SetFocus();
 }
 
 // The rows of the sweep: every function × medium × phase; on the device page every function ×

@@ -6,6 +6,7 @@
 
 #include "numerics/decimal_separator.h"
 #include "state/selections.h"
+#include "support/start_up_edits.h"
 #include "ui/calculation_reset.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -27,6 +28,7 @@ TEST(TypedExtremes, CompositionGridsShowNoNonNumberAfterAShareAtTheEndOfTheRange
                 ResetCalculationState();
                 MediumCode = medium;
                 SetupCompositionGrids();
+                testsupport::WriteStartUpEdits();
                 // A low operating pressure and temperature, as typed.
                 f.abstryckantal.UserSetText("1");
                 f.temp.UserSetText("1");

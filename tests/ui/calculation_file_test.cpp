@@ -23,6 +23,7 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "support/start_up_edits.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -38,8 +39,9 @@ protected:
         SetReportClock(&FixedClock);
         fs::create_directories(dir_);
         TForm1& f = Form1();
-        f.RichEdit1.Clear();
         f.tempsort.SetCaption("C");
+        testsupport::WriteStartUpEdits();
+        f.RichEdit1.Clear();
         CalcFunction = "Termo", MediumCode = "VAT", LanguageLetter = 'E';
         f.abstrycksort.SetText("kPa");
         f.abstryckantal.SetText("500");
@@ -98,6 +100,21 @@ TEST_F(CalculationFiles, SavedDataLoadedBackGiveTheSameReport) {
     EXPECT_EQ(MixtureComponentKeyword[4], "N2");
     f.Runbutton.Click();
     EXPECT_EQ(f.RichEdit4.Text(), before);
+}
+
+// A file saved with a text that is no number in a number edit loads with the text as typed;
+// the next run answers it with the input-error line.
+TEST_F(CalculationFiles, AnEntryThatIsNoNumberLoadsAsTypedAndTheRunRefusesIt) {
+    TForm1& f = Form1();
+    f.Dstorrahetmm.UserSetText("abc");
+    const fs::path file = dir_ / "typo.tbx";
+    Answer(file);
+    f.Sparaberkningsdatasom1->Click();
+    f.Dstorrahetmm.UserSetText("0");
+    ASSERT_NO_THROW(f.Laddaberkningsdata1->Click());
+    EXPECT_EQ(f.Dstorrahetmm.Text(), "abc");
+    f.Runbutton.Click();
+    EXPECT_EQ(f.RichEdit4.Line(f.RichEdit4.LineCount() - 1), "INPUT ERROR!!!");
 }
 
 TEST_F(CalculationFiles, AFileThatIsNotWholeOrNotOursChangesNothing) {

@@ -6,6 +6,7 @@
 #include "state/inputs.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
@@ -28,7 +29,7 @@ TEST(CompensationRun, RunResetsTheTable) {
     DensityTableReady = true;
     CompTableMedium = MediumCode;
     f.PTKompgrid.SetCell(5, 2, "998,2");
-    WriteInputsToForm();
+    testsupport::WriteStartUpEdits();
     RunCalculation();
     EXPECT_FALSE(DensityTableReady);
     EXPECT_EQ(CompTableMedium, "");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
 #include "numerics/separator_guard.h"
 #include "state/composition.h"
 #include "state/corrections.h"
@@ -16,6 +17,7 @@
 #include "state/medium.h"
 #include "state/reset.h"
 #include "state/selections.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "ui/form1.h"
 
@@ -33,6 +35,7 @@ protected:
         f.tempsort.SetCaption("C");
         f.abstryckmaxtext.SetVisible(true);
         f.angtrycksort.SetVisible(false);
+        testsupport::WriteStartUpEdits();
     }
     void TearDown() override { SetDecimalSeparator('.'); }
 };
@@ -140,19 +143,35 @@ TEST_F(InputTransfer, SolvedPressureLossIsShownInKilopascalAndKeepsItsValue) {
     EXPECT_DOUBLE_EQ(MaxDpPa, 25000);
 }
 
-TEST_F(InputTransfer, TextsThatAreNoNumberReadAsZero) {
+// A number edit whose text is no number (the empty text too) ends the read, and the text stays
+// as typed, on both separators. The humidity gas's molar mass and the grid cells read as 0.
+TEST_F(InputTransfer, ATextThatIsNoNumberEndsTheReadAndStaysTyped) {
     TForm1& f = Form1();
-    for (TEdit* e : {&f.Dstorkallmm, &f.dkallmm, &f.abstryckantal, &f.abstryckmaxantal, &f.difftryckmaxantal,
-                     &f.maxflowantal, &f.temp, &f.cpbg, &f.cvbg, &f.molekylviktvG})
-        e->SetText("12,3.4x");
-    f.abstrycksort.SetText("kPa");
-    f.difftryckmaxsort.SetText("kPa");
-    f.maxflowsort.SetText("kg/h");
-    EXPECT_NO_THROW(ReadInputsFromForm());
-    for (double v : {PipeDiameterColdMm, BoreDiameterColdMm, OperatingPressure, MaxDpPa, MaxFlowSI, TemperatureMaxC,
-                     GivenKappa /* no cv, no exponent */})
-        EXPECT_EQ(v, 0);
-    // A value beyond the double range after conversion reads as 0 as well.
+    MediumCode = "GAS";
+    for (char sep : {'.', ','}) {
+        SetDecimalSeparator(sep);
+        for (TEdit* e : {&f.maxflowantal, &f.Dstorrahetmm, &f.kantradie, &f.Dstorkallmm, &f.dkallmm, &f.temp,
+                         &f.abstryckantal, &f.difftryckmaxantal, &f.minflowantal, &f.cpbg}) {
+            for (const std::string typed : {"abc", "", "1,5,0"}) {
+                testsupport::WriteStartUpEdits();
+                ASSERT_NO_THROW(ReadInputsFromForm()) << e->Name();
+                e->SetText(typed);
+                EXPECT_THROW(ReadInputsFromForm(), NumberTextError) << e->Name() << " \"" << typed << "\" " << sep;
+                EXPECT_EQ(e->Text(), typed) << e->Name();
+            }
+        }
+        testsupport::WriteStartUpEdits();
+        f.molekylviktvG.SetText("abc");
+        f.ViktVolprocGrid.SetCell(2, 3, "abc");
+        MixtureFraction[3] = HumidGasMolarMass = 7.0;
+        EXPECT_NO_THROW(ReadInputsFromForm());
+        EXPECT_EQ(HumidGasMolarMass, 0.0);
+        EXPECT_EQ(MixtureFraction[3], 0.0);
+    }
+}
+
+TEST_F(InputTransfer, AValueBeyondTheDoubleRangeAfterConversionReadsAsZero) {
+    TForm1& f = Form1();
     f.abstryckantal.SetText("1e306");
     f.abstrycksort.SetText("MPa");
     EXPECT_NO_THROW(ReadInputsFromForm());
@@ -271,6 +290,9 @@ TEST_F(InputTransfer, WritingThenReadingEveryPageLeavesTheStateAsItWas) {
             SetTypedInputs();
             if (valve) f.difftryckmaxantal.SetText(sep == ',' ? "2,5" : "2.5");
             if (valve) MaxDpInput = MaxDpEntered = 2.5;
+            // The oil's viscosities, which its page writes and the transfer only reads.
+            f.q40bg.SetText(sep == ',' ? "46,5" : "46.5");
+            f.q100bg.SetText("7");
             WriteInputsToForm();
             const Snapshot written = TakeSnapshot(!valve);
             ReadInputsFromForm();

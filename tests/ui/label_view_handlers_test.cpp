@@ -12,6 +12,7 @@
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "state/view_state.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "ui/font_size.h"
 #include "ui/form1.h"
@@ -103,6 +104,7 @@ TEST(OptionLabels, PhaseLabelsStepTheLiquefiableGasesOnly) {
 
 TEST(OptionLabels, DensityRunStaysRedForOilAndRunKeepsEveryEarlierReport) {
     TForm1& f = Form1();
+    testsupport::WriteStartUpEdits();
     f.kodkomment.SetVisible(true);
     MediumCode = "OLJA";
     f.Label2.Click();

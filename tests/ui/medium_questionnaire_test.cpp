@@ -21,6 +21,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
@@ -75,7 +76,7 @@ protected:
         MediumCode = medium, PhaseLetter = phase;
         TemperatureMaxC = TemperatureMinC = temperature;
         PressureMinInput = PressureMaxInput = pressure;
-        WriteInputsToForm();
+        testsupport::WriteStartUpEdits();
         RunCalculation();
         SetReportClock(nullptr);
         return LinesOf(Form1().RichEdit4);

@@ -23,6 +23,7 @@
 #include "state/pressure_loss_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
 #include "ui/calculation_reset.h"
@@ -193,7 +194,7 @@ TEST_F(PressureLossPageTest, RunFromTheWindowListsTheInputsTheFittingsAndTheLine
     PressureUnit = "BarA";
     PressureMinInput = PressureMaxInput = 5;
     OperatingTemperature = TemperatureMinC = TemperatureMaxC = 20;
-    WriteInputsToForm();
+    testsupport::WriteStartUpEdits();
     Choose(f.Bjradie1D2, 1);
     f.Motstandgrid.SetCell(1, 3, "30");
     Choose(f.Ventilvalbartkv1, 2);

@@ -27,6 +27,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
 #include "ui/form1.h"
@@ -109,6 +110,7 @@ protected:
             e->SetSelAttributes(TTextAttributes{});
         }
         TScreen::SetCursorListener([this](TCursor c) { cursors_.push_back(c); });
+        testsupport::WriteStartUpEdits();
     }
     void TearDown() override {
         TScreen::SetCursorListener(nullptr);
@@ -261,6 +263,40 @@ TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
     EXPECT_EQ(InputErrorText(), "DATENEINGABE FALSCH!!!");
 }
 
+// A mistyped max flow, roughness or edge radius stops the run with the input-error line in the
+// user's language, never with a report of a 0 that was not typed, and the entry stays in its
+// edit for the user to mend; the earlier report stays below. A table note of an earlier run
+// does not stand in for the line. On both separators.
+TEST_F(RunDriverTest, ATypedTextThatIsNoNumberStopsTheRunAndStaysVisible) {
+    TForm1& f = Form1();
+    for (char separator : {',', '.'}) {
+        SeparatorGuard guard(separator);
+        for (TEdit* edit : {&f.maxflowantal, &f.Dstorrahetmm, &f.kantradie}) {
+            for (const auto& [language, line] :
+                 {std::pair{'E', "INPUT ERROR!!!"}, std::pair{'D', "DATENEINGABE FALSCH!!!"}}) {
+                const std::string name = edit->Name() + " " + separator + language;
+                f.RichEdit1.Clear();
+                WaterOrifice();
+                LanguageLetter = language;
+                testsupport::WriteStartUpEdits();
+                RunCalculation();
+                const std::vector<std::string> earlier = LinesOf(f.RichEdit1);
+                ASSERT_NE(earlier.back(), line) << name;
+                TableRangeNote = "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!";
+                edit->UserSetText("abc");
+                RunCalculation();
+                const std::vector<std::string> report = LinesOf(f.RichEdit4);
+                ASSERT_FALSE(report.empty()) << name;
+                EXPECT_EQ(report.back(), line) << name;
+                EXPECT_EQ(f.RichEdit4.Content().Lines.back()[0].Attributes.Color, clRed) << name;
+                EXPECT_EQ(edit->Text(), "abc") << name;
+                const std::vector<std::string> lines = LinesOf(f.RichEdit1);
+                EXPECT_EQ(std::vector<std::string>(lines.end() - earlier.size(), lines.end()), earlier) << name;
+            }
+        }
+    }
+}
+
 TEST_F(RunDriverTest, TabModeValueLinesAndMiniReport) {
     WaterOrifice();
     ProductionReportFlag = "J";
@@ -300,6 +336,7 @@ TEST_F(RunDriverTest, HumidityAndCompositionTypedWithTheOtherSeparator) {
     const char* kinds[] = {"R", "A", "S", "D", "X"};
     for (char separator : {',', '.'}) {
         SeparatorGuard guard(separator);
+        testsupport::WriteStartUpEdits();
         const std::string typed = std::string("12") + (separator == ',' ? '.' : ',') + "5";
         for (int k = 0; k < 5; ++k) {
             CalcFunction = "Sorter";

@@ -19,6 +19,19 @@ T18 = [250, 273.15, 288.15, 300] + frange(350, 1000, 50)
 VISCOSITY_P = [100, 1000, 5000, 10000, 20000]
 HEAT_P = [50, 100, 200, 500, 800, 1000, 2500, 5000, 10000, 20000]
 
+# At 20 MPa from 250 to 350 K carbon dioxide is dense. The table set's own values there (one
+# gas-like viscosity and one heat capacity over the whole span, and an enthalpy at 250 K above
+# the one at 273.15 K) are plainly wrong; the row takes the reference values like the rest of
+# the table.
+DENSE_T = (250, 273.15, 288.15, 300, 350)
+DENSE_VISCOSITY = dict(
+    ((20000, t), (4.59e-05, "dense carbon dioxide: a gas-like viscosity here puts the Reynolds number of "
+                            "a dense-phase flow too high and its line pressure loss too low")) for t in DENSE_T)
+DENSE_CP = dict(
+    ((20000, t), (2.66, "one heat capacity over 250 to 350 K misses that of dense carbon dioxide"))
+    for t in DENSE_T)
+DENSE_ENTHALPY = {(20000, 250): (-143.0, "with it the enthalpy fell by 169 kJ/kg on heating to 273.15 K")}
+
 
 def tables():
     return [
@@ -31,14 +44,12 @@ def tables():
         TableLayout("CarbonDioxideViscosity", "CarbonDioxideViscosityPT.csv", VISCOSITY_P, T18,
                   "dynamic viscosity, Pa s",
                   adjusted={(100, 273.15): (1.390013e-05, 'so that 101325 Pa and 0 degC reads 1.39e-05 Pa s')},
-                  fixed=dict([((100, 250), 1.28e-05), ((100, 1000), 3.91e-05)] +
-                             [((20000, t), 4.59e-05) for t in (250, 273.15, 288.15, 300, 350)])),
+                  fixed={(100, 250): 1.28e-05, (100, 1000): 3.91e-05}, replaced=DENSE_VISCOSITY),
         TableLayout("CarbonDioxideEnthalpy", "CarbonDioxideEnthalpyPT.csv", HEAT_P, T18,
                   "specific enthalpy, kJ/kg",
                   adjusted={(100, 273.15): (-21.01213, 'so that 101325 Pa and 0 degC reads -21.0256 kJ/kg')},
-                  fixed={(50, 250): -40.0, (50, 300): 2.0, (50, 1000): 760.0, (20000, 250): -143.0}),
+                  fixed={(50, 250): -40.0, (50, 300): 2.0, (50, 1000): 760.0}, replaced=DENSE_ENTHALPY),
         TableLayout("CarbonDioxideCp", "CarbonDioxideCpPT.csv", HEAT_P, T18, "cp, kJ/(kg K)",
                   adjusted={(100, 273.15): (0.8300476, 'so that 101325 Pa and 0 degC reads 830.134 J/(kg K)')},
-                  fixed=dict([((50, 250), 0.81), ((50, 1000), 1.24)] +
-                             [((20000, t), 2.66) for t in (250, 273.15, 288.15, 300, 350)])),
+                  fixed={(50, 250): 0.81, (50, 1000): 1.24}, replaced=DENSE_CP),
     ]

@@ -27,11 +27,14 @@ class TableLayout:
         'data' overriding the file's marker columns.
     value_fn: optional function (p, T, value) -> magnitude, for a unit change.
     adjusted: {(p, T): (value, reason)} cells moved off the reference data.
+    replaced: {(p, T): (value, reason)} cells that take the reference value in place of
+        a value of the table set's own that is plainly wrong; each is recorded in the
+        generated source with both values and the reason.
     """
 
     def __init__(self, name, csv_file, pressures, temperatures, unit_comment,
                  fixed=None, markers=None, csv_temperatures=None, value_fn=None,
-                 adjusted=None, digits=6, pressure_unit="kPa", temperature_unit="K"):
+                 adjusted=None, digits=6, pressure_unit="kPa", temperature_unit="K", replaced=None):
         self.name = name
         self.csv_file = csv_file
         self.pressures = list(pressures)
@@ -42,6 +45,7 @@ class TableLayout:
         self.markers = markers
         self.value_fn = value_fn
         self.adjusted = dict(adjusted or {})
+        self.replaced = dict(replaced or {})
         self.digits = digits
         self.pressure_unit = pressure_unit
         self.temperature_unit = temperature_unit
@@ -167,6 +171,12 @@ def emit_medium(medium, title, layouts, notes, out_dir, generator):
         for (p, t), (v, why) in sorted(layout.adjusted.items()):
             c.append("// %s: cell (%s %s, %s %s) set to %r: %s" % (
                 layout.name, p, layout.pressure_unit, t, layout.temperature_unit, v, why))
+        for (p, t), (v, why) in sorted(layout.replaced.items()):
+            reference = cells[layout.pressures.index(p) * m + layout.temperatures.index(t)]
+            off = 100.0 * (v - reference) / abs(reference)
+            c.append("// %s: cell (%s %s, %s %s) takes the reference value %r in place of %r, %.0f %% %s: %s" % (
+                layout.name, p, layout.pressure_unit, t, layout.temperature_unit, reference, v,
+                abs(off), "high" if off > 0 else "low", why))
         c += ["extern const double %sPressures[%sRows] = {%s};" % (
             base, base, ", ".join(_num(p) for p in layout.pressures)),
             "extern const double %sTemperatures[%sColumns] = {%s};" % (
