@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -10,11 +12,14 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
+#include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "qtview/program_window.h"
+#include "ui/calculation_reset.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -25,7 +30,35 @@ void ProgramWindow::SetUp() {
     Settle();
 }
 
+void ProgramWindow::ReopenWithSeparator(char separator) {
+    window_.reset();
+    ResetCalculationState();
+    if (!platformSeparator_) platformSeparator_ = DecimalSeparator();
+    SetDecimalSeparator(separator);
+    SetUp();
+}
+
+void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
+    auto* timer = new QTimer(window_.get());
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // A dialog that never shows fails the test, which waits in vain, after a minute.
+        if (!dialog && waited->elapsed() < 60000) return;
+        timer->stop();
+        timer->deleteLater();
+        delete waited;
+        if (dialog)
+            answer(*dialog);
+        else
+            ADD_FAILURE() << "no dialog opened";
+    });
+    timer->start(10);
+}
+
 void ProgramWindow::TearDown() {
+    if (platformSeparator_) SetDecimalSeparator(platformSeparator_);
     for (QWidget* popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
         popup->close();
     window_.reset();
@@ -171,9 +204,12 @@ double ReportValue(const std::vector<std::string>& lines, const std::string& lab
     const std::string* line = LineStarting(lines, label);
     EXPECT_NE(line, nullptr) << "no report line " << label;
     if (!line) return 0.0;
-    const std::size_t equals = line->rfind("= ");
+    // The first number after the label's "= " (a line may hold a second value after it).
+    const std::size_t equals = line->find("= ", line->find(label) + label.size() - 1);
     EXPECT_NE(equals, std::string::npos) << *line;
-    std::string number = line->substr(equals == std::string::npos ? 0 : equals + 2);
+    if (equals == std::string::npos) return 0.0;
+    const std::size_t start = line->find_first_not_of(' ', equals + 2);
+    std::string number = start == std::string::npos ? "" : line->substr(start, line->find(' ', start) - start);
     return StrToFloatAnySep(number);
 }
 

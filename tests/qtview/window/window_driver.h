@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "qtview/main_window.h"
 
+class QDialog;
 class QScrollArea;
 class QTableWidget;
 class QTextEdit;
@@ -62,15 +64,22 @@ protected:
     // The report as the report widget shows it, line by line.
     std::vector<std::string> ReportLines() const;
 
+    // Closes the window and opens it again as the program does on a platform whose decimal
+    // separator is `separator`; the window's state starts afresh.
+    void ReopenWithSeparator(char separator);
+    // Answers the next modal dialog the window opens (a file or a print dialog) once it shows.
+    void AnswerNextDialog(std::function<void(QDialog&)> answer);
+
     // Under a display, with TUBALYX_SHOTS set to a folder, the screen is saved there as NAME.png.
     void Screenshot(const char* name);
 
 private:
     std::unique_ptr<MainWindow> window_;
+    char platformSeparator_ = 0;  // the separator before the test changed it
 };
 
-// The number after the last "= " of the first report line that starts (after blanks) with
-// `label`; the test fails when there is none.
+// The number after the "= " that follows `label` on the first report line starting (after
+// blanks) with it; the test fails when there is none.
 double ReportValue(const std::vector<std::string>& lines, const std::string& label);
 // The first line that starts (after blanks) with `text`; nullptr when none does.
 const std::string* LineStarting(const std::vector<std::string>& lines, const std::string& text);
