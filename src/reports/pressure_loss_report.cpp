@@ -6,6 +6,7 @@
 
 #include "numerics/report_format.h"
 #include "pressure_loss/line_walk.h"
+#include "reports/medium_property_block.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
 #include "reports/reynolds_report.h"
@@ -82,8 +83,6 @@ void RunPressureLoss(char kind, int layoutTop) {
 }
 
 void WriteResistanceReport(char kind, int layoutTop) {
-    (void)kind;
-    (void)layoutTop;  // handed to the medium property block
     const bool line = CalcFunction == "Tryckf";
     ReportBlock drops;
     if (line) {
@@ -108,6 +107,8 @@ void WriteResistanceReport(char kind, int layoutTop) {
     if (line) tube.Add(Text(kPhysicsHeading));
     tube.Flush();
 
+    int position = layoutTop;
+    WriteMediumPropertyBlock(kind, position);
     WriteReynoldsAtMaxFlow(ReynoldsAtMaxFlow);
     if (ReynoldsAtMaxFlow < kLaminarLimit) AppendReportLine(Text(kLaminar));
 }

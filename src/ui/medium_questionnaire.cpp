@@ -143,6 +143,11 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     f.DSAprint.SetTop(top);
     f.DSAprint.SetLeft(RightEdge(f.Label1) + kHeadingGap);
     f.DSAprint.SetVisible(true);
+    // The data sheet's margins beside its label; they stay out of the questionnaire's tab order.
+    PlaceRightOf(f.DSAprint, f.vmargboxtext, top, false);
+    PlaceRightOf(f.vmargboxtext, f.vmargbox, top, false);
+    PlaceRightOf(f.vmargbox, f.Numberspostext, top, false);
+    PlaceRightOf(f.Numberspostext, f.Numberspos, top, false);
     layoutTop = top + f.Medialabel.Height();
     if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
     ReadCompensationTableLimits();

@@ -1,5 +1,6 @@
 #include "ui/pressure_loss_page.h"
 
+#include <algorithm>
 #include <string>
 
 #include "numerics/text_utils.h"
@@ -11,8 +12,10 @@
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
+#include "ui/medium_questionnaire.h"
 #include "ui/questionnaire.h"
 #include "ui/questionnaire_detail.h"
+#include "ui/window_metrics.h"
 
 namespace tubalyx {
 
@@ -25,6 +28,11 @@ constexpr LangText kTubeLengthPrompt{"Längd på rörledning?___________________
 constexpr LangText kResistancesHeading{"PUNKTMOTSTÅND", "WIEDERSTANDEN", "RESISTANCES"};
 // The grid stands this far right of the questionnaire's left column.
 constexpr int kGridIndent = 10;
+// The fitting columns the grid shows at least beside its labels; the rest scroll.
+constexpr int kShownFittingColumns = 8;
+// Rows 0 to 5 of the label column are the fixed labels; rows 6 to 8 name a fitting's parameters.
+constexpr int kFirstParameterRow = 6;
+constexpr int kGridRows = 9;
 
 const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
 
@@ -38,6 +46,24 @@ void ShowTubeLengthInput(char kind, int& layoutTop) {
     AppendReportLine(f.rorlangdtextin.Caption() + ReportSeparator + PadLeft(f.matstrack.Text(), width));
 }
 
+// The label column as wide as its fixed labels (those of a fitting's parameters show whole
+// when the mouse is over the column); the grid as wide as the window beside its indent, and
+// never narrower than the labels and the first fitting columns; all nine rows high with room
+// for the scroll bar that reaches the other columns.
+void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
+    int longest = 0;
+    for (int row = 0; row < kFirstParameterRow; ++row) longest = std::max(longest, Utf8Length(grid.Cell(0, row)));
+    grid.SetColWidth(0, std::max(1, grid.Font().Size - 2) * (longest + 1));
+    const int line = grid.GridLineWidth();
+    int shown = line;
+    for (int c = 0; c <= kShownFittingColumns; ++c) shown += grid.ColWidth(c) + line;
+    grid.SetWidth(std::max(availableWidth, shown));
+    int height = line + kScrollBarHeight;
+    grid.SetRowCount(kGridRows);
+    for (int r = 0; r < kGridRows; ++r) height += grid.RowHeight(r) + line;
+    grid.SetHeight(height);
+}
+
 void ShowResistanceGrid(int& layoutTop) {
     TForm1& f = Form1();
     f.PUNKTMOTSTAND.SetCaption(Text(kResistancesHeading));
@@ -48,6 +74,7 @@ void ShowResistanceGrid(int& layoutTop) {
     TStringGrid& grid = f.Motstandgrid;
     grid.SetTop(layoutTop);
     if (f.HorzScrollBar().Position == 0) grid.SetLeft(kGridIndent);
+    SizeResistanceGrid(grid, f.ClientWidth() - kGridIndent);
     grid.SetVisible(true);
     grid.SetTabOrder(InputTabOrder++);
     PlaceBelowResistanceGrid();
@@ -64,6 +91,7 @@ bool AnyFittingWithContent() {
 
 void ShowPressureLossInput(char kind, int& layoutTop) {
     const bool line = CalcFunction == "Tryckf";
+    WriteMediumDataSection(kind, layoutTop);
     ShowVapourCriticalPressureInput(kind, layoutTop);
     if (line) ShowTubeLengthInput(kind, layoutTop);
     ShowTubeDiameterInput(kind, layoutTop);

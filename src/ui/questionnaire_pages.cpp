@@ -5,6 +5,7 @@
 
 #include "flow/device_selection.h"
 #include "numerics/text_utils.h"
+#include "reports/compensation_table.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/report_label_strings.h"
@@ -57,13 +58,26 @@ struct MaterialLine {
 };
 
 void PlaceMaterialLine(char kind, int& top, const MaterialLine& m, int labelDrop, bool blankAfter) {
+    TForm1& f = Form1();
     m.material.SetTop(top + labelDrop);
-    if (Form1().HorzScrollBar().Position == 0) m.material.SetLeft(0);
+    if (f.HorzScrollBar().Position == 0) m.material.SetLeft(0);
     m.material.SetVisible(true);
-    PlaceRightOf(m.material, m.firstText, top, false);
-    PlaceRightOf(m.firstText, m.first, top, true);
-    PlaceRightOf(m.first, m.secondText, top, false);
-    PlaceRightOf(m.secondText, m.second, top, true);
+    // A long material name would push the coefficients under the compensation table beside the
+    // questionnaire: they go on a line of their own below it.
+    const int lineEnd =
+        RightEdge(m.material) + m.firstText.Width() + m.first.Width() + m.secondText.Width() + m.second.Width();
+    int coefficientTop = top;
+    if (lineEnd > f.Pmin.Left()) {
+        coefficientTop = BottomEdge(m.material);
+        m.firstText.SetTop(coefficientTop);
+        if (f.HorzScrollBar().Position == 0) m.firstText.SetLeft(0);
+        m.firstText.SetVisible(true);
+    } else {
+        PlaceRightOf(m.material, m.firstText, top, false);
+    }
+    PlaceRightOf(m.firstText, m.first, coefficientTop, true);
+    PlaceRightOf(m.first, m.secondText, coefficientTop, false);
+    PlaceRightOf(m.secondText, m.second, coefficientTop, true);
     top = BottomEdge(m.second);
     if (!WritesReport(kind)) return;
     AppendFittedCaption(m.material.Caption());
@@ -207,6 +221,7 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
         if (solved != Solved::Optimal) BuildFittingsBlock(kind, layoutTop);
         ProductionLines(layoutTop, device, solved);
     }
+    ShowCompensationTableControls(true);
     PlaceUncertaintyPage();
 }
 

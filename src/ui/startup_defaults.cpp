@@ -151,7 +151,11 @@ void SetStartDefaults() {
     // The pressure-loss line starts empty.
     ResetFittingArrays();
     HeightDifference = 0.0;
-    Form1().PTberfel.SetText("1");
+    TForm1& f = Form1();
+    f.PTberfel.SetText("1");
+    // The data sheet starts five characters in, its numbers five more.
+    f.vmargbox.SetText("5");
+    f.Numberspos.SetText("5");
     WriteInputsToForm();
 }
 

@@ -73,6 +73,9 @@ protected:
 
 TEST_F(Questionnaire, OrificePageLinesFollowOneAnotherInTheModelsPositionsAndTabOrder) {
     TForm1& f = Form1();
+    // Material names short enough for the coefficients to follow on their line.
+    f.mtrlfl.SetCaption("Material throat =FS");
+    f.mtrlror.SetCaption("Material tube =FS");
     // The page opens with the device row and the medium block; the device lines follow them.
     const int bottom = Build(BuildThroatDevicePage);
     const int top0 = f.relabsfukt.Top() + kLine, tab0 = f.relabsspecfukt.TabOrder() + 1;
@@ -111,6 +114,27 @@ TEST_F(Questionnaire, OrificePageLinesFollowOneAnotherInTheModelsPositionsAndTab
     Build(BuildThroatDevicePage);
     EXPECT_EQ(f.okfelbidrag.Top(), top0 + 9 * kLine);
     EXPECT_FALSE(f.givenrakin.Visible());
+}
+
+// A material name too long for its coefficients to stay left of the compensation table puts
+// them on a line of their own below it, at the left edge; the lines below follow one lower.
+TEST_F(Questionnaire, LongMaterialNamesPutTheCoefficientsOnTheirOwnLine) {
+    TForm1& f = Form1();
+    f.mtrlfl.SetCaption("Material throat =FS");
+    f.mtrlror.SetCaption("Material tube =FS");
+    const int shortBottom = Build(BuildThroatDevicePage);
+    f.mtrlfl.SetCaption("Material throat =" + std::string(80, 'S'));
+    HideInputControls();
+    const int longBottom = Build(BuildThroatDevicePage);
+    // The device material stands one pixel below its line.
+    EXPECT_EQ(longBottom, shortBottom + f.mtrlfl.Height() + 1);
+    EXPECT_EQ(f.utvfltext.Top(), BottomOf(f.mtrlfl));
+    EXPECT_EQ(f.utvfltext.Left(), 0);
+    EXPECT_EQ(f.utvflb.Top(), f.utvfltext.Top());
+    EXPECT_LE(f.utvflb.Left() + f.utvflb.Width(), f.Pmin.Left());
+    // The pipe's short name keeps its coefficients beside it.
+    EXPECT_EQ(f.utvrortext.Left(), f.mtrlror.Width());
+    EXPECT_EQ(f.utvrortext.Top(), f.mtrlror.Top());
 }
 
 TEST_F(Questionnaire, SegmentOrificeAloneShowsTheHeightLineAndRebuildsLookTheSame) {

@@ -1,0 +1,164 @@
+// The compensation table beside the questionnaire, reached as a user reaches it: its block on
+// the primary-device and thermodynamics pages, the navigation items that scroll to it, and its
+// "Run", code and data-sheet labels started from the device page after a run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "forms/screen.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
+#include "numerics/separator_guard.h"
+#include "numerics/text_utils.h"
+#include "state/report_state.h"
+#include "ui/calculation_reset.h"
+#include "ui/form1.h"
+#include "ui/startup.h"
+
+namespace tubalyx {
+namespace {
+
+void Start(std::initializer_list<const char*> items) {
+    ResetCalculationState();
+    Screen().SetSize(1600, 1000);
+    MainFormUnitInit();
+    CreateMainWindow();
+    for (const char* item : items) {
+        TControl* c = Form1().FindComponent(item);
+        ASSERT_NE(c, nullptr) << item;
+        c->Click();
+    }
+}
+
+void Type(const char* name, const std::string& text) {
+    auto* edit = dynamic_cast<TEdit*>(Form1().FindComponent(name));
+    ASSERT_NE(edit, nullptr) << name;
+    edit->UserSetText(text);
+}
+
+std::vector<std::string> ReportLines() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < Form1().RichEdit1.LineCount(); ++i) lines.push_back(Form1().RichEdit1.Line(i));
+    return lines;
+}
+
+int LineStarting(const std::vector<std::string>& lines, const std::string& start) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].rfind(start, 0) == 0) return static_cast<int>(i);
+    return -1;
+}
+
+double Cell(int col, int row) {
+    std::string text = Form1().PTKompgrid.Cell(col, row);
+    return StrToFloatAnySep(text);
+}
+
+// Where the page has the block, its navigation item brings it to the top left of the view;
+// the uncertainty item brings its grid where the page has one and leaves the view elsewhere.
+TEST(CompensationBlock, NavigationItemsScrollToTheBlocksOfEveryPageThatHasThem) {
+    for (const char* page : {"Strypel", "Termodynamik", "Tryckf"}) {
+        SCOPED_TRACE(page);
+        Start({"English", page, "LUF"});
+        TForm1& f = Form1();
+        const bool density = std::string(page) != "Tryckf", uncertainty = std::string(page) == "Strypel";
+        EXPECT_EQ(f.PTKompgrid.Visible(), density);
+        for (const TControl* c : {(TControl*)&f.Label2, (TControl*)&f.kod, (TControl*)&f.BigBlock,
+                                  (TControl*)&f.Trycktemplabel, (TControl*)&f.PTberfel})
+            EXPECT_EQ(c->Visible(), density) << c->Name();
+        f.SetVertScrollPosition(0);
+        f.SetHorzScrollPosition(0);
+        f.FindComponent("Densitet1")->Click();
+        EXPECT_EQ(f.VertScrollBar().Position, density ? f.Trycktemplabel.Top() : 0);
+        EXPECT_EQ(f.HorzScrollBar().Position, density ? f.Pmin.Left() : 0);
+        f.SetVertScrollPosition(0);
+        f.SetHorzScrollPosition(0);
+        f.FindComponent("Oskerhet1")->Click();
+        EXPECT_EQ(f.VertScrollBar().Position, uncertainty ? f.osrubrik.Top() : 0);
+        EXPECT_EQ(f.HorzScrollBar().Position, uncertainty ? f.Felsimulgrid.Left() : 0);
+    }
+}
+
+// An air orifice of 5000 kg/h, bore solved over 400 to 600 kPa and 20 to 60 C, big report:
+// after Run the table's "Run", the density code, the BigBlock and the data sheet are started
+// by their labels, each writing its block.
+TEST(CompensationBlock, DevicePageStartsTheTableTheCodeAndTheDataSheetByTheirLabels) {
+    const SeparatorGuard guard('.');
+    Start({"English", "Strypel", "LUF"});
+    TForm1& f = Form1();
+    Type("tempmin", "20");
+    Type("temp", "60");
+    Type("abstryckantal", "400");
+    Type("abstryckmaxantal", "600");
+    Type("maxflowsort", "kg/h");
+    Type("maxflowantal", "5000");
+    Type("Dstorkallmm", "100");
+    Type("difftryckmaxantal", "25");
+    for (int i = 0; i < 3 && !f.litenstor.Caption().starts_with("Big"); ++i) f.litenstor.Click();
+    f.Runbutton.Click();
+    const std::size_t runLines = ReportLines().size();
+
+    f.Label2.Click();
+    EXPECT_TRUE(DensityTableReady);
+    EXPECT_EQ(CompTablePressureMinKPa, 400.0);
+    EXPECT_EQ(CompTablePressureMaxKPa, 600.0);
+    std::vector<std::string> lines = ReportLines();
+    EXPECT_GE(LineStarting(lines, "Table for Pressure/Temperature-correction of Gasdensity, Fluid: Air"), 0);
+    EXPECT_GE(LineStarting(lines, "Maximal real calculation error= "), 0);
+
+    f.kod.Click();
+    f.BigBlock.Click();
+    lines = ReportLines();
+    EXPECT_GE(LineStarting(lines, "FUNCTION_BLOCK Genverket//calculates density from P,T"), 0);
+    EXPECT_GE(LineStarting(lines, "FUNCTION_BLOCK Genverket//BigBlock"), 0);
+    EXPECT_FALSE(f.kodkomment.Visible());
+
+    // The data sheet goes below everything, five characters in and its numbers five more.
+    EXPECT_EQ(f.vmargbox.Text(), "5");
+    EXPECT_EQ(f.Numberspos.Text(), "5");
+    const std::size_t before = ReportLines().size();
+    f.DSAprint.Click();
+    lines = ReportLines();
+    ASSERT_GT(lines.size(), before + 6);
+    EXPECT_GT(before, runLines);
+    EXPECT_EQ(lines[before], std::string(10, ' ') + "          Orifice plate" + "  (Flanged mounting)");
+    const std::string& maxFlow = lines[before + 5];
+    EXPECT_EQ(Utf8Length(maxFlow), 10 + 43);
+    EXPECT_EQ(maxFlow.find_first_not_of(' '), maxFlow.size() - std::string("5000.00000").size());
+    std::string number = maxFlow;
+    EXPECT_DOUBLE_EQ(StrToFloatAnySep(number), 5000.0);
+}
+
+// The thermodynamics page asks for no operating range: the table takes the range typed into
+// its corner cells. Air at 500 and 1000 kPa, 300 and 400 K: down a column the ratio of the
+// table's Z0/Zn values is v(500) / v(1000) x 500 / 1000 of the reference property data
+// (171.973 / 85.8703 dm3/kg at 300 K, 229.856 / 115.044 at 400 K).
+TEST(CompensationBlock, ThermodynamicsTableSpansTheRangeTypedIntoItsCorners) {
+    for (char separator : {',', '.'}) {
+        SCOPED_TRACE(separator);
+        const SeparatorGuard guard(separator);
+        Start({"English", "Termodynamik", "LUF"});
+        TForm1& f = Form1();
+        Type("temp", "20");
+        Type("abstryckantal", "700");
+        f.Runbutton.Click();
+        const std::string sep(1, separator);
+        f.PTKompgrid.UserSetEditText(0, 1, "500");
+        f.PTKompgrid.UserSetEditText(0, 10, "1000");
+        f.PTKompgrid.UserSetEditText(1, 0, "26" + sep + "85");
+        f.PTKompgrid.UserSetEditText(10, 0, "126" + sep + "85");
+        Type("PTberfel", "0" + sep + "001");
+        f.Label2.Click();
+        EXPECT_EQ(CompTablePressureMinKPa, 500.0);
+        EXPECT_EQ(CompTablePressureMaxKPa, 1000.0);
+        EXPECT_NEAR(CompTableTemperatureMinC, 26.85, 1e-9);
+        EXPECT_NEAR(CompTableTemperatureMaxC, 126.85, 1e-9);
+        EXPECT_NEAR(Cell(1, 10) / Cell(1, 1), 171.973 / 85.8703 * 0.5, 3e-5);
+        EXPECT_NEAR(Cell(10, 10) / Cell(10, 1), 229.856 / 115.044 * 0.5, 3e-5);
+    }
+}
+
+}  // namespace
+}  // namespace tubalyx

@@ -1,0 +1,226 @@
+// The report of a line's pressure loss, whole, as the window writes it for a duty typed in
+// from a fresh start: the head, the input section with the medium and its state, the drops of
+// the line and the medium's properties at the inlet. The drops are worked here with
+// Darcy-Weisbach and the Colebrook friction factor from published medium properties.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "forms/screen.h"
+#include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
+#include "numerics/separator_guard.h"
+#include "ui/calculation_reset.h"
+#include "ui/form1.h"
+#include "ui/startup.h"
+
+namespace tubalyx {
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// Colebrook-White: 1/sqrt(f) = -2 log10(k/(3.7 D) + 2.51/(Re sqrt(f))), solved by fixed point.
+double ColebrookFactor(double relativeRoughness, double reynolds) {
+    double f = 0.02;
+    for (int pass = 0; pass < 100; ++pass) {
+        const double root = -2.0 * std::log10(relativeRoughness / 3.7 + 2.51 / (reynolds * std::sqrt(f)));
+        f = 1.0 / (root * root);
+    }
+    return f;
+}
+
+// Isothermal flow of a gas (p / rho constant) along a pipe of friction f L / D:
+// p1^2 - p2^2 = G^2 (p1 / rho1) (f L / D + 2 ln(p1 / p2)).
+double IsothermalOutletPressure(double p1, double rho1, double massFlux, double frictionTerm) {
+    double p2 = p1;
+    for (int pass = 0; pass < 100; ++pass)
+        p2 = std::sqrt(p1 * p1 - massFlux * massFlux * p1 / rho1 * (frictionTerm + 2.0 * std::log(p1 / p2)));
+    return p2;
+}
+
+// A report line: its text with "#" for each number, the numbers and their relative tolerance.
+// A text ending in "*" is matched by its start alone.
+struct Line {
+    std::string shape;
+    std::vector<double> values = {};
+    double tolerance = 0.0;
+};
+
+// Compares one line with its shape; empty when it matches, else what differs. A number is
+// the run of digits, signs and separators where the shape has "#".
+std::string Mismatch(const std::string& line, const Line& want) {
+    if (!want.shape.empty() && want.shape.back() == '*') {
+        const std::string start = want.shape.substr(0, want.shape.size() - 1);
+        return line.rfind(start, 0) == 0 ? "" : "expected the start " + start;
+    }
+    std::size_t at = 0, value = 0;
+    for (char c : want.shape) {
+        if (c != '#') {
+            if (at >= line.size() || line[at] != c) return "expected " + want.shape;
+            ++at;
+            continue;
+        }
+        const std::size_t end = line.find_first_not_of("0123456789,.+-", at);
+        std::string number = line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        at += number.size();
+        if (number.empty() || value >= want.values.size()) return "no value where " + want.shape;
+        const double read = StrToFloatAnySep(number), expected = want.values[value++];
+        if (!(std::fabs(read - expected) <= want.tolerance * std::fabs(expected)))
+            return number + " is not " + std::to_string(expected) + " within " + std::to_string(want.tolerance);
+    }
+    return at == line.size() ? "" : "expected " + want.shape;
+}
+
+void ExpectReport(const std::vector<Line>& expected) {
+    const TRichEdit& report = Form1().RichEdit4;
+    std::vector<std::string> lines;
+    for (int i = 0; i < report.LineCount(); ++i) lines.push_back(report.Line(i));
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string why = Mismatch(lines[i], expected[i]);
+        EXPECT_EQ(why, "") << "line " << i << ": " << lines[i];
+    }
+}
+
+struct Duty {
+    std::vector<const char*> items;
+    std::vector<std::pair<const char*, std::string>> typed;
+    bool isothermal;
+};
+
+void TypeDuty(const Duty& duty) {
+    ResetCalculationState();
+    Screen().SetSize(1600, 1200);
+    MainFormUnitInit();
+    CreateMainWindow();
+    TForm1& f = Form1();
+    for (const char* item : duty.items) {
+        TControl* c = f.FindComponent(item);
+        ASSERT_NE(c, nullptr) << item;
+        c->Click();
+    }
+    for (const auto& [name, text] : duty.typed) {
+        auto* edit = dynamic_cast<TEdit*>(f.FindComponent(name));
+        ASSERT_NE(edit, nullptr) << name;
+        edit->UserSetText(text);
+    }
+    if (duty.isothermal) f.adiabat.Click();
+    f.Runbutton.Click();
+}
+
+std::string Decimal(const char* whole, const char* fraction) {
+    return std::string(whole) + DecimalSeparator() + fraction;
+}
+
+// 36 t/h of water at 20 C and 500 kPa through 100 m of DN100 with a roughness of 0.05 mm.
+// IAPWS-95 gives 998.21 kg/m3 at 20 C (0.1 MPa; 5 bar adds 0.02 %), IAPWS 2008 1.0016 mPa s.
+TEST(LineReport, WaterPipeFromAFreshStart) {
+    for (char separator : {',', '.'}) {
+        SCOPED_TRACE(separator);
+        const SeparatorGuard guard(separator);
+        TypeDuty({{"English", "Tryckf", "VAT"},
+                  {{"temp", "20"},
+                   {"abstryckantal", "500"},
+                   {"matstrack", "100"},
+                   {"Dstorkallmm", "100"},
+                   {"Dstorrahetmm", Decimal("0", "05")},
+                   {"maxflowsort", "ton/h"},
+                   {"maxflowantal", "36"}},
+                  false});
+        const double rho = 998.21, mu = 1.0016e-3, d = 0.1, length = 100, flow = 10.0;
+        const double area = kPi * d * d / 4, v = flow / rho / area, reynolds = flow / area * d / mu;
+        const double zeta = ColebrookFactor(0.05e-3 / d, reynolds) * length / d;
+        const double drop = zeta * rho * v * v / 2, outlet = 5e5 - drop;
+        ExpectReport({
+            {"COMPUTERCALCULATION OF PRESSURELOSSES"},
+            {"Date: *"},
+            {""},
+            {"__________________INPUT______________________"},
+            {"Media:  Water"},
+            {"Temperature? (at inlet)______________________________(C)     20"},
+            {"Static Absolute Pressure?(at inlet)________________(kPa)    500"},
+            {"Tubelength?__________________________________________(m)    100"},
+            {"Interior tubediameter cold (=20 C)?_________________(mm)    100"},
+            {"Pipe roughness k?___________________________________(mm)   " + Decimal("0", "05")},
+            {"Inlet-flow?______________________________________(ton/h)     36"},
+            {"Adiabatic flow (=isolated tube => Inlet Temp<>Outlet Temp)"},
+            {""},
+            {"__________________OUTPUT_____________________"},
+            {"---------------MAINREPORT PRESSURELOSSES---------------"},
+            {"Resistance________________________________________= #", {zeta}, 0.002},
+            {"Pressurereduction (reversible+irreversible)__(kPa)= #", {0.001 * drop}, 0.005},
+            {"Pressurereduction___________________________(mbar)= #", {0.01 * drop}, 0.005},
+            {"Pressurereduction_____________(% of inletpressure)= #", {100 * drop / 5e5}, 0.005},
+            {"Pressureloss (irreversible)__________________(kPa)= #", {0.001 * drop}, 0.005},
+            {"Outletpress. (BarA)=#__________________(kPaA)= #", {1e-5 * outlet, 0.001 * outlet}, 0.0005},
+            // Friction warms water by a few thousandths of a kelvin only.
+            {"Outlettemperature______________________________(C)= #", {20.0}, 0.0005},
+            {"Outlet Flowspeed in tube (at maxflow)________(m/s)= #", {v}, 0.002},
+            {"________________PHYSICS REPORT (AT TUBE INLET)_____________"},
+            {"Density____________________________________(kg/m3)= #", {rho}, 0.002},
+            {"Dynamic viscosity________________________(Pas*E-6)= #", {mu * 1e6}, 0.003},
+            {"Reynolds number ReD (at maximal flow)_____________= #", {reynolds}, 0.003},
+        });
+    }
+}
+
+// 600 kg/h of dry air at 300 K and 500 kPa through 100 m of DN50 (k 0.05 mm), isothermal.
+// The reference property data give 171.973 dm3/kg there and 18.537 / 18.672 uPa s at 100 /
+// 1000 kPa (Lemmon and Jacobsen: 5 % uncertainty).
+TEST(LineReport, IsothermalAirLineFromAFreshStart) {
+    for (char separator : {',', '.'}) {
+        SCOPED_TRACE(separator);
+        const SeparatorGuard guard(separator);
+        TypeDuty({{"English", "Tryckf", "LUF"},
+                  {{"temp", Decimal("26", "85")},
+                   {"abstryckantal", "500"},
+                   {"matstrack", "100"},
+                   {"Dstorkallmm", "50"},
+                   {"Dstorrahetmm", Decimal("0", "05")},
+                   {"maxflowsort", "kg/h"},
+                   {"maxflowantal", "600"}},
+                  true});
+        const double rho = 1000 / 171.973, mu = (18.5372 + 400.0 / 900.0 * (18.6720 - 18.5372)) * 1e-6;
+        const double d = 0.05, length = 100, flow = 600.0 / 3600, p1 = 5e5;
+        const double area = kPi * d * d / 4, massFlux = flow / area, reynolds = massFlux * d / mu;
+        const double zeta = ColebrookFactor(0.05e-3 / d, reynolds) * length / d;
+        const double p2 = IsothermalOutletPressure(p1, rho, massFlux, zeta), drop = p1 - p2;
+        ExpectReport({
+            {"COMPUTERCALCULATION OF PRESSURELOSSES"},
+            {"Date: *"},
+            {""},
+            {"__________________INPUT______________________"},
+            {"Media:  Air"},
+            {"Temperature? (at inlet)______________________________(C)  " + Decimal("26", "85")},
+            {"Static Absolute Pressure?(at inlet)________________(kPa)    500"},
+            {"Relative humidity (at operating conditions)?_________(%)      0"},
+            {"Tubelength?__________________________________________(m)    100"},
+            {"Interior tubediameter cold (=20 C)?_________________(mm)     50"},
+            {"Pipe roughness k?___________________________________(mm)   " + Decimal("0", "05")},
+            {"Inlet-flow?_______________________________________(kg/h)    600"},
+            {"Isoterm flow (Inlet Temp=Outlet Temp)"},
+            {""},
+            {"__________________OUTPUT_____________________"},
+            {"---------------MAINREPORT PRESSURELOSSES---------------"},
+            {"Resistance________________________________________= #", {zeta}, 0.003},
+            {"Pressurereduction (reversible+irreversible)__(kPa)= #", {0.001 * drop}, 0.01},
+            {"Pressurereduction___________________________(mbar)= #", {0.01 * drop}, 0.01},
+            {"Pressurereduction_____________(% of inletpressure)= #", {100 * drop / p1}, 0.01},
+            // The acceleration of the expanding gas is a quarter per cent of the drop here.
+            {"Pressureloss (irreversible)__________________(kPa)= #", {0.001 * drop}, 0.01},
+            {"Outletpress. (BarA)=#__________________(kPaA)= #", {1e-5 * p2, 0.001 * p2}, 0.001},
+            // Isothermal: no outlet temperature; the outlet speed at the outlet density.
+            {"Outlet Flowspeed in tube (at maxflow)________(m/s)= #", {massFlux / (rho * p2 / p1)}, 0.003},
+            {"________________PHYSICS REPORT (AT TUBE INLET)_____________"},
+            {"Density____________________________________(kg/m3)= #", {rho}, 0.001},
+            {"Dynamic viscosity________________________(Pas*E-6)= #", {mu * 1e6}, 0.005},
+            {"Reynolds number ReD (at maximal flow)_____________= #", {reynolds}, 0.005},
+        });
+    }
+}
+
+}  // namespace
+}  // namespace tubalyx
