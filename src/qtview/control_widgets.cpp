@@ -130,9 +130,15 @@ GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns beyond the grid's width are scrolled to; the model places cells by pixels.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setFrameShape(QFrame::NoFrame);
+    // A text longer than its cell is cut at the cell's edge, as the platform grid draws it.
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setItemDelegate(new CellEditorDelegate(*this));
     // Whether a cell may be edited is the model's to say at the moment of the key (edit()).
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -152,6 +158,10 @@ GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent
             syncing_ = false;
         }
     });
+}
+
+QPoint GridWidget::ContentPoint(QPoint viewportPoint) const {
+    return viewportPoint + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
 bool GridWidget::Fixed(int col, int row) const { return row < grid_.FixedRows() || col < grid_.FixedCols(); }

@@ -43,6 +43,9 @@ class GridWidget : public QTableWidget {
 public:
     GridWidget(TStringGrid& grid, QWidget* parent);
     void SyncFromModel();
+    // A point of the cells' view in the model's terms: from the grid's first cell, however far
+    // the grid is scrolled.
+    QPoint ContentPoint(QPoint viewportPoint) const;
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
