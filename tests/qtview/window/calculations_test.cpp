@@ -225,3 +225,37 @@ TEST_F(Calculation, ALiquidValve) {
     const double kv = q * std::sqrt(kWaterDensity / 1000 / 2.0);
     EXPECT_NEAR(ReportValue(ReportLines(), "Flow factor Kv"), kv, 5e-4 * kv);
 }
+
+// A 100 m water line of 100 mm with two fittings placed from the resistance grid's pop-up: a
+// sharp pipe entrance (K = 0.5) and a valve of Kv 100 (dp = rho/1000 (Q/Kv)^2 bar). The friction
+// factor is Colebrook's; the line's irreversible loss is the sum of the three.
+TEST_F(Calculation, ALinePressureLossWithTwoFittingsFromTheResistanceGrid) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Tryckfsnabb});
+    ChooseMedium(f.VAT);
+    TypeInto(f.temp, "20");
+    TypeInto(f.abstryckantal, "500");
+    TypeInto(f.matstrack, "100");
+    TypeInto(f.Dstorkallmm, "100");
+    TypeInto(f.Dstorrahetmm, "0.05");
+    TypeInto(f.maxflowantal, "36");
+    ClickCell(f.Motstandgrid, 1, 1);
+    ChoosePopup(f.MotstandPopup, {f.InloppUtlopptillkrl1, f.Utloppfrnkrlskarpkant1});
+    ClickCell(f.Motstandgrid, 2, 1);
+    ChoosePopup(f.MotstandPopup, {f.Ventilvalbartkv1});
+    EXPECT_NEAR(std::stod(CellShown(f.Motstandgrid, 1, 2)), 0.5, 1e-9);
+    TypeIntoCell(f.Motstandgrid, 2, 6, "100", Qt::Key_Return);
+    Screenshot("pressure_loss_two_fittings");
+    Run();
+    constexpr double D = 0.1, length = 100, roughness = 0.05e-3, massFlow = 10.0;  // 36 t/h
+    const double v = massFlow / kWaterDensity / (kPi / 4 * D * D);
+    const double re = kWaterDensity * v * D / kWaterViscosity;
+    double friction = 0.02;
+    for (int i = 0; i < 50; ++i)
+        friction = std::pow(-2 * std::log10(roughness / D / 3.7 + 2.51 / (re * std::sqrt(friction))), -2);
+    const double dynamic = kWaterDensity * v * v / 2;
+    const double q = massFlow / kWaterDensity * 3600;  // m3/h
+    const double valve = kWaterDensity / 1000 * (q / 100) * (q / 100) * 1e5;
+    const double loss = ((friction * length / D + 0.5) * dynamic + valve) / 1e3;  // kPa
+    EXPECT_NEAR(ReportValue(ReportLines(), "Pressureloss (irreversible)"), loss, 3e-3 * loss);
+}

@@ -74,6 +74,11 @@ QTextEdit& ProgramWindow::Report() const { return *qobject_cast<QTextEdit*>(Widg
 
 void ProgramWindow::Settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    // The offscreen platform leaves no window active once a pop-up menu has closed; a desktop
+    // gives the activation back to the window.
+    if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() &&
+        QApplication::activeWindow() != window_.get())
+        QApplication::setActiveWindow(window_.get());
     window_->SyncNow();
     QApplication::processEvents();
 }
@@ -120,6 +125,8 @@ void ClickPath(QWidget* holder, const MainWindow& window, std::initializer_list<
         ClickAction(holder, action);
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
         holder = action->menu();
+        // A sub-menu of a pop-up opens after a short delay.
+        if (holder) QTest::qWaitFor([holder] { return holder->isVisible(); }, 2000);
     }
 }
 }  // namespace
