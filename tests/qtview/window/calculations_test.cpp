@@ -2,9 +2,15 @@
 // the menus, type the duty into the questionnaire, press "Run", and read the headline number
 // from the report widget. Each number is checked against a published value or a formula worked
 // in the test, never against the program's own output.
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTableWidget>
 #include <QString>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "numerics/decimal_separator.h"
@@ -258,4 +264,93 @@ TEST_F(Calculation, ALinePressureLossWithTwoFittingsFromTheResistanceGrid) {
     const double valve = kWaterDensity / 1000 * (q / 100) * (q / 100) * 1e5;
     const double loss = ((friction * length / D + 0.5) * dynamic + valve) / 1e3;  // kPa
     EXPECT_NEAR(ReportValue(ReportLines(), "Pressureloss (irreversible)"), loss, 3e-3 * loss);
+}
+
+// The uncertainty budget of an orifice with every source set to 0 but the dp transmitter's 1 %
+// of the actual dp: the flow moves by sqrt(1.01) - 1 at every flow point (the discharge
+// coefficient barely changes with the flow's Reynolds number).
+TEST_F(Calculation, TheUncertaintyBudgetOfOneSource) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Strypsnabb});
+    ChooseMedium(f.VAT);
+    TypeInto(f.Dstorkallmm, "100");
+    TypeInto(f.maxflowantal, "50");
+    TypeInto(f.minflowantal, "5");
+    TypeInto(f.difftryckmaxantal, "25");
+    Run();
+    ChooseMenu({f.Oskerhet1});
+    for (int row : {1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17}) {
+        if (Table(f.Felsimulgrid).isRowHidden(row)) continue;
+        SCOPED_TRACE("row " + std::to_string(row));
+        TypeIntoCell(f.Felsimulgrid, 1, row, row == 4 ? "1" : "0", Qt::Key_Return);
+    }
+    Click(f.Felsimulrubrik);
+    Screenshot("uncertainty_grid");
+    // Every flow point from 10 to 100 % is shown; the grid shows its values to two decimals.
+    const int totalRow = 21;
+    ASSERT_EQ(CellShown(f.Felsimulgrid, 0, totalRow), "Total uncertainty % of actual Flow");
+    const double expected = (std::sqrt(1.01) - 1) * 100;
+    for (int col = 2; col <= 11; ++col) {
+        SCOPED_TRACE("column " + std::to_string(col));
+        EXPECT_NEAR(std::stod(CellShown(f.Felsimulgrid, col, 0)), 10.0 * (col - 1), 1e-9);
+        EXPECT_NEAR(std::stod(CellShown(f.Felsimulgrid, col, totalRow)), expected, 0.011);
+    }
+}
+
+// The report printed to a PDF file through the print dialog holds the report's numbers.
+TEST_F(Calculation, TheReportPrintedToAPdf) {
+    if (std::system("command -v pdftotext > /dev/null") != 0) GTEST_SKIP() << "no pdftotext to read the PDF back";
+    TForm1& f = Form1();
+    ChooseMenu({f.Termosnabb});
+    ChooseMedium(f.VAT);
+    TypeInto(f.temp, "20");
+    TypeInto(f.abstryckantal, "101.325");
+    Run();
+    QTemporaryDir dir;
+    const QString pdf = std::getenv("TUBALYX_KEEP_PDF") ? QString("/tmp/report.pdf") : dir.filePath("report.pdf");
+    AnswerNextDialog([&](QDialog& dialog) {
+        auto* file = dialog.findChild<QLineEdit*>("filename");
+        ASSERT_NE(file, nullptr) << "the print dialog offers no file";
+        file->setText(pdf);
+        dialog.accept();
+    });
+    ChooseMenu({f.Meny1, f.Utskrift1});
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << "nothing printed";
+    EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
+    const QString text = dir.filePath("report.txt");
+    ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + text + "'").toUtf8().constData()), 0);
+    QFile lines(text);
+    ASSERT_TRUE(lines.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::vector<std::string> read;
+    for (const QByteArray& line : lines.readAll().split('\n')) read.push_back(line.trimmed().toStdString());
+    EXPECT_NEAR(ReportValue(read, "Density"), kWaterDensity, 0.2);
+}
+
+// A calculation saved to a file and loaded again: the inputs come back and give the same result.
+TEST_F(Calculation, ACalculationSavedAndLoadedAgain) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Termosnabb});
+    ChooseMedium(f.VAT);
+    TypeInto(f.temp, "80");
+    TypeInto(f.abstryckantal, "101.325");
+    QTemporaryDir dir;
+    const QString file = dir.filePath("water.txt");
+    auto answerWith = [&](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(file);
+        dialog.accept();
+    };
+    AnswerNextDialog(answerWith);
+    ChooseMenu({f.Meny1, f.Sparaberkningsdatasom1});
+    ASSERT_TRUE(QFile::exists(file));
+    TypeInto(f.temp, "20");
+    Run();
+    EXPECT_NEAR(ReportValue(ReportLines(), "Density"), kWaterDensity, 0.2);
+    AnswerNextDialog(answerWith);
+    ChooseMenu({f.Meny1, f.Laddaberkningsdata1});
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Widget(f.temp))->text(), "80");
+    Run();
+    EXPECT_NEAR(ReportValue(ReportLines(), "Density"), 971.79, 0.2);  // IAPWS-95, 80 C, 0.1 MPa
 }
