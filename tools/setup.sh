@@ -14,6 +14,8 @@ cd "$top"
 
 need=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation xvfb xauth)
 if [ "$mode" = bench ]; then need+=(python3-fluids); fi
+# pdftotext and pdftoppm, for the test that reads the report printed to PDF.
+if [ "$mode" = test ]; then need+=(poppler-utils); fi
 # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz targets.
 [ "$mode" = run ] || need+=(clang libclang-rt-14-dev)
 missing=()

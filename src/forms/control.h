@@ -58,6 +58,9 @@ struct TFont {
 // Width of one character of the bold fixed-pitch form font of the given size.
 inline int CharWidth(int fontSize) { return fontSize * 17 / 20; }
 
+// Thickness in pixels of a control's scroll bar.
+inline constexpr int kScrollBarSize = 17;
+
 class TControl {
 public:
     explicit TControl(std::string name) : name_(std::move(name)) {}

@@ -15,7 +15,6 @@
 #include "ui/medium_questionnaire.h"
 #include "ui/questionnaire.h"
 #include "ui/questionnaire_detail.h"
-#include "ui/window_metrics.h"
 
 namespace tubalyx {
 
@@ -58,7 +57,7 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
     int shown = line;
     for (int c = 0; c <= kShownFittingColumns; ++c) shown += grid.ColWidth(c) + line;
     grid.SetWidth(std::max(availableWidth, shown));
-    int height = line + kScrollBarHeight;
+    int height = line + kScrollBarSize;
     grid.SetRowCount(kGridRows);
     for (int r = 0; r < kGridRows; ++r) height += grid.RowHeight(r) + line;
     grid.SetHeight(height);

@@ -5,8 +5,11 @@
 //
 // Printer pixels: the left margin is a tenth of the page width, and a report line of s points
 // prints at s * page width / report window width * 10/33 points, to the nearest point, so
-// that a line as wide as the window fills about a third of the page as on the screen. The
-// line step is the printed character height plus 10 pixels.
+// that a line as wide as the window fills about a third of the page as on the screen. A line
+// that would then reach into the right margin (as wide as the left one) prints at the largest
+// size that keeps it out, never below 6 points; one too wide even at 6 points prints on as
+// many lines as it needs. Nothing of a line is cut off. The line step is the printed
+// character height plus 10 pixels.
 #include <string>
 
 #include "forms/rich_edit.h"

@@ -8,7 +8,4 @@ namespace tubalyx {
 // screen width * 20 div 90 div 17, so that 90 characters fill the screen width.
 int BaseFontSizeForScreen(int screenWidth);
 
-// Height in pixels of a control's horizontal scroll bar, reserved below a grid's last row.
-inline constexpr int kScrollBarHeight = 17;
-
 }  // namespace tubalyx

@@ -99,5 +99,44 @@ TEST(ReportPrinting, OnePageHasNoContinuationAndACancelledDialogPrintsNothing) {
     EXPECT_EQ(TextsOf(Printer().LastJob()[0]).size(), 5u);
 }
 
+// A report window of 800 pixels on a page of 4960 at 600 dpi: 10-point lines print at 19 points
+// (18.79), the page's left margin of 496 pixels is kept on the right too. Courier's characters
+// advance 0.6 of the font height, so at 19 points 3968 pixels hold 41 of them.
+TEST(ReportPrinting, LinesWiderThanThePageShrinkToFitAndNeverBelowSixPoints) {
+    TRichEdit& report = Form1().RichEdit1;
+    report.Clear();
+    report.SetSelAttributes(TTextAttributes{});
+    const std::string narrow(41, 'n'), wide = "Pressurereduction (reversible+irreversible)__(kPa)= 16,014";
+    std::string widest;
+    for (int i = 0; i < 300; ++i) widest += static_cast<char>('a' + i % 26);
+    for (const std::string& line : {narrow, wide, widest, narrow}) report.Add(line);
+    const std::vector<TPrintedPage>& pages = PrintedReport({}, {});
+    ASSERT_EQ(pages.size(), 1u);
+    const std::vector<TCanvasOp>& ops = pages[0].Ops;
+    auto widthAt = [](std::size_t characters, int size) { return characters * 0.6 * size * 600 / 72; };
+    const double printable = 4960 - 2 * 496;
+    // ops: the date line, then the report lines.
+    ASSERT_GE(ops.size(), 5u);
+    EXPECT_EQ(ops[1].Text, narrow);
+    EXPECT_EQ(ops[1].Font.Size, 19);
+    EXPECT_EQ(ops[2].Text, wide);
+    EXPECT_LT(ops[2].Font.Size, 19);
+    EXPECT_LE(widthAt(wide.size(), ops[2].Font.Size), printable);
+    EXPECT_GT(widthAt(wide.size(), ops[2].Font.Size + 1), printable);
+    // Too wide even at 6 points: printed whole on as many lines as it needs, each within the page.
+    std::string joined;
+    std::size_t op = 3;
+    for (; op < ops.size() && ops[op].Text != narrow; ++op) {
+        EXPECT_EQ(ops[op].Font.Size, 6);
+        EXPECT_LE(widthAt(ops[op].Text.size(), 6), printable);
+        EXPECT_GT(ops[op].Points[0].Y, ops[op - 1].Points[0].Y);
+        joined += ops[op].Text;
+    }
+    EXPECT_EQ(joined, widest);
+    EXPECT_GT(op, 4u);
+    ASSERT_LT(op, ops.size());
+    EXPECT_EQ(ops[op].Font.Size, 19);
+}
+
 }  // namespace
 }  // namespace tubalyx
