@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTableWidget>
 #include <QString>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>

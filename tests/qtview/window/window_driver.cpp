@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -42,8 +43,12 @@ void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
     auto* timer = new QTimer(window_.get());
     auto* waited = new QElapsedTimer;
     waited->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, answer] {
+    // The dialog is answered from inside its own event loop: an answer given before its loop
+    // runs would be lost, and the dialog would wait for ever.
+    const int outerLoops = QThread::currentThread()->loopLevel();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, answer, outerLoops] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && (!dialog->isVisible() || QThread::currentThread()->loopLevel() <= outerLoops)) dialog = nullptr;
         // A dialog that never shows fails the test, which waits in vain, after a minute.
         if (!dialog && waited->elapsed() < 60000) return;
         timer->stop();
