@@ -95,6 +95,9 @@ TForm1::TForm1() : TForm("Form1") {
     // generated code starts in the Siemens dialect; the table's allowed error is 1 %.
     PTKompgrid.SetColCount(11);
     PTKompgrid.SetRowCount(11);
+    // The limits are typed into the axis cells of row 0 and column 0, so no cell is fixed.
+    PTKompgrid.SetFixedCols(0);
+    PTKompgrid.SetFixedRows(0);
     PTKompgrid.SetEditing(true);
     ABBSiemens.SetCaption("Siemens");
     PTberfel.SetText("1");
