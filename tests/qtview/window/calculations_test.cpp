@@ -4,16 +4,18 @@
 // in the test, never against the program's own output.
 #include <QDialog>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QString>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
 
 #include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
 #include "ui/form1.h"
 #include "window_driver.h"
 
@@ -336,10 +338,11 @@ TEST_F(Calculation, ACalculationSavedAndLoadedAgain) {
     TypeInto(f.abstryckantal, "101.325");
     QTemporaryDir dir;
     const QString file = dir.filePath("water.txt");
+    // The file name typed into the dialog's name field, as a user types it.
     auto answerWith = [&](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        ASSERT_NE(files, nullptr);
-        files->selectFile(file);
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr) << "the file dialog has no name field";
+        name->setText(file);
         dialog.accept();
     };
     AnswerNextDialog(answerWith);
@@ -353,4 +356,62 @@ TEST_F(Calculation, ACalculationSavedAndLoadedAgain) {
     EXPECT_EQ(qobject_cast<QLineEdit*>(Widget(f.temp))->text(), "80");
     Run();
     EXPECT_NEAR(ReportValue(ReportLines(), "Density"), 971.79, 0.2);  // IAPWS-95, 80 C, 0.1 MPa
+}
+
+// The density table of water over 20 to 80 C typed into the table's axis cells, and the code
+// generated from it: the table's end points are the published densities (IAPWS-95: 998.21 and
+// 971.79 kg/m3), and every density of the table stands in the generated code.
+TEST_F(Calculation, TheCompensationTableAndItsGeneratedCode) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Strypsnabb});
+    ChooseMedium(f.VAT);
+    Run();
+    ChooseMenu({f.Densitet1});
+    TypeIntoCell(f.PTKompgrid, 10, 0, "80", Qt::Key_Return);
+    TypeInto(f.PTberfel, "0.01");
+    Click(f.Label2);
+    ASSERT_EQ(std::stod(CellShown(f.PTKompgrid, 1, 0)), 20.0);
+    ASSERT_EQ(std::stod(CellShown(f.PTKompgrid, 10, 0)), 80.0);
+    EXPECT_NEAR(std::stod(CellShown(f.PTKompgrid, 1, 2)), 998.21, 0.15);
+    EXPECT_NEAR(std::stod(CellShown(f.PTKompgrid, 10, 2)), 971.79, 0.15);
+    std::vector<std::string> densities;
+    for (int col = 1; col <= 10; ++col)
+        if (!CellShown(f.PTKompgrid, col, 2).empty()) densities.push_back(CellShown(f.PTKompgrid, col, 2));
+    EXPECT_GT(densities.size(), 2u) << "an error limit of 0.01 % needs points between the ends";
+    Click(f.kod);
+    std::string code;
+    for (const std::string& line : ReportLines()) code += line + "\n";
+    ASSERT_NE(code.find("FUNCTION_BLOCK"), std::string::npos);
+    for (const std::string& density : densities) EXPECT_NE(code.find(density), std::string::npos) << density;
+}
+
+// The data sheet of an orifice sized for 50 t/h of water at 25 kPa in a 100 mm line.
+TEST_F(Calculation, TheDataSheetOfASizedOrifice) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Strypsnabb});
+    ChooseMedium(f.VAT);
+    TypeInto(f.Dstorkallmm, "100");
+    TypeInto(f.maxflowantal, "50");
+    TypeInto(f.minflowantal, "20");
+    TypeInto(f.difftryckmaxantal, "25");
+    Run();
+    const size_t before = ReportLines().size();
+    Click(f.DSAprint);
+    const std::vector<std::string> lines = ReportLines();
+    ASSERT_GT(lines.size(), before);
+    // The sheet's values stand one a line; the pipe diameter is followed by the bore and beta.
+    std::vector<double> values;
+    for (size_t i = before; i < lines.size(); ++i) {
+        std::string text = lines[i];
+        const size_t last = text.find_last_of(' ');
+        std::string number = last == std::string::npos ? text : text.substr(last + 1);
+        if (!number.empty() && std::isdigit(static_cast<unsigned char>(number[0])))
+            values.push_back(StrToFloatAnySep(number));
+    }
+    double lo = 0.02, hi = 0.075;
+    for (int i = 0; i < 60; ++i) (OrificeFlow((lo + hi) / 2, 0.1, 25e3) < 50 / 3.6 ? lo : hi) = (lo + hi) / 2;
+    const auto pipe = std::find(values.begin(), values.end(), 100.0);
+    ASSERT_TRUE(pipe != values.end() && pipe + 2 < values.end()) << "no pipe diameter on the sheet";
+    EXPECT_NEAR(pipe[1], lo * 1e3, 0.01);  // mm
+    EXPECT_NEAR(pipe[2], lo / 0.1, 1e-4);  // beta
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -41,24 +42,33 @@ void ProgramWindow::ReopenWithSeparator(char separator) {
 
 void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
     auto* timer = new QTimer(window_.get());
-    auto* waited = new QElapsedTimer;
-    waited->start();
+    QElapsedTimer waited;
+    waited.start();
     // The dialog is answered from inside its own event loop: an answer given before its loop
-    // runs would be lost, and the dialog would wait for ever.
+    // runs would be lost, and the dialog would wait for ever. One that the answer leaves open,
+    // or that never opens, fails the test after a minute instead of hanging it.
     const int outerLoops = QThread::currentThread()->loopLevel();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, answer, outerLoops] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog && (!dialog->isVisible() || QThread::currentThread()->loopLevel() <= outerLoops)) dialog = nullptr;
-        // A dialog that never shows fails the test, which waits in vain, after a minute.
-        if (!dialog && waited->elapsed() < 60000) return;
-        timer->stop();
-        timer->deleteLater();
-        delete waited;
-        if (dialog)
-            answer(*dialog);
-        else
-            ADD_FAILURE() << "no dialog opened";
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, waited, answer, outerLoops, answered = QPointer<QDialog>()]() mutable {
+                         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                         if (dialog && (!dialog->isVisible() || QThread::currentThread()->loopLevel() <= outerLoops))
+                             dialog = nullptr;
+                         const bool late = waited.elapsed() > 60000;
+                         if (answered) {
+                             if (!answered->isVisible()) return timer->deleteLater();
+                             if (!late) return;
+                             ADD_FAILURE() << "the dialog stayed open";
+                             answered->reject();
+                             return timer->deleteLater();
+                         }
+                         if (dialog) {
+                             answered = dialog;
+                             answer(*dialog);
+                         } else if (late) {
+                             ADD_FAILURE() << "no dialog opened";
+                             timer->deleteLater();
+                         }
+                     });
     timer->start(10);
 }
 
