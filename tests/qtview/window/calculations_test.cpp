@@ -268,6 +268,22 @@ TEST_F(Calculation, ALinePressureLossWithTwoFittingsFromTheResistanceGrid) {
     EXPECT_NEAR(ReportValue(ReportLines(), "Pressureloss (irreversible)"), loss, 3e-3 * loss);
 }
 
+// A restriction orifice for water, sized like a valve: Kv = Q sqrt((rho / 1000) / dp) (IEC 60534).
+TEST_F(Calculation, ARestrictionOrifice) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Restrictionorifice2});
+    ChooseMedium(f.VAT);
+    TypeInto(f.temp, "20");
+    TypeInto(f.abstryckantal, "400");
+    TypeInto(f.difftryckmaxantal, "250");
+    TypeInto(f.Dstorkallmm, "100");
+    TypeInto(f.maxflowantal, "20");
+    Run();
+    const double q = 20e3 / kWaterDensity;  // m3/h
+    const double kv = q * std::sqrt(kWaterDensity / 1000 / 1.5);
+    EXPECT_NEAR(ReportValue(ReportLines(), "Restriction Kv"), kv, 5e-4 * kv);
+}
+
 // The uncertainty budget of an orifice with every source set to 0 but the dp transmitter's 1 %
 // of the actual dp: the flow moves by sqrt(1.01) - 1 at every flow point (the discharge
 // coefficient barely changes with the flow's Reynolds number).
