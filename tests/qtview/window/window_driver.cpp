@@ -141,7 +141,9 @@ void ClickPath(QWidget* holder, const MainWindow& window, std::initializer_list<
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
         holder = action->menu();
         // A sub-menu of a pop-up opens after a short delay.
-        if (holder) EXPECT_TRUE(QTest::qWaitFor([holder] { return holder->isVisible(); }, 2000));
+        if (holder) {
+            EXPECT_TRUE(QTest::qWaitFor([holder] { return holder->isVisible(); }, 2000));
+        }
     }
 }
 }  // namespace
