@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include "flow/device_selection.h"
+#include "numerics/text_utils.h"
 #include "reports/calculation_function.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
@@ -57,6 +59,32 @@ constexpr LangText kProductLine{"", "", ""};
 
 ReportClock g_clock = nullptr;
 
+// The width the head has on screen: the report window as far as the window shows it, less a
+// scroll bar; 0 while neither has been given a width.
+int VisibleReportWidth() {
+    const TForm1& f = Form1();
+    int shown = f.RichEdit1.ClientWidth();
+    const int window = f.ClientWidth() - std::max(0, f.RichEdit1.Left());
+    if (window > 0 && (shown <= 0 || window < shown)) shown = window;
+    return shown > 0 ? std::max(1, shown - kScrollBarSize) : 0;
+}
+
+// The head's size for a line: the head size, or the largest size at which the line keeps
+// within the report window where the head size would run past its edge (the title must be
+// readable whole); never below the smallest report size.
+int FittedHeadSize(const std::string& line, int headSize) {
+    const int length = Utf8Length(line), width = VisibleReportWidth();
+    if (length == 0 || width == 0) return headSize;
+    const double widthPerPoint = length * 17.0 / 20.0;  // CharWidth of the form font, unrounded
+    const int fitting = static_cast<int>(width / widthPerPoint);
+    return std::max(kMinReportFontSize, std::min(headSize, fitting));
+}
+
+void AppendHeadLine(const std::string& line, int headSize) {
+    SetReportSize(FittedHeadSize(line, headSize));
+    AppendReportLine(line);
+}
+
 std::vector<const LangText*> TitleLines() {
     switch (DecodeCalcFunction(CalcFunction)) {
         case CalculationFunction::Thermodynamics: return {&kThermodynamics};
@@ -102,19 +130,20 @@ void WriteReportHead() {
     bold.Bold = true;
     SetReportStyle(bold);
     SetReportColor(kHeadColor);
-    SetReportSize(
-        std::max(kMinReportFontSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize))));
+    const int headSize =
+        std::max(kMinReportFontSize, static_cast<int>(std::min<long long>(ReportSize() * 60LL / 13, kLargestSize)));
+    SetReportSize(headSize);
 
     const char letter = LanguageLetter;
     if (!TextOf(kDatePrefix, letter)) return;
-    for (const LangText* title : TitleLines()) AppendReportLine(TextOf(*title, letter));
+    for (const LangText* title : TitleLines()) AppendHeadLine(TextOf(*title, letter), headSize);
     const ReportTimestamp now = ReportClockNow();
-    AppendReportLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time);
+    AppendHeadLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time, headSize);
     if (letter == 'S') {
         const std::string pageHeader = Form1().RichEdit2.Line(0);
-        if (!pageHeader.empty()) AppendReportLine(pageHeader);
+        if (!pageHeader.empty()) AppendHeadLine(pageHeader, headSize);
     }
-    AppendReportLine(TextOf(kProductLine, letter));
+    AppendHeadLine(TextOf(kProductLine, letter), headSize);
 }
 
 }  // namespace tubalyx

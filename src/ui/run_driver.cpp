@@ -1,6 +1,7 @@
 #include "ui/run_driver.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "flow/device_selection.h"
@@ -254,6 +255,38 @@ void PutEarlierReportsBack() {
     CopyReportBack();
 }
 
+bool MarksOutput(const std::string& line) {
+    return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
+                       [&](const char* mark) { return line.find(mark) != std::string::npos; });
+}
+
+// A report line's height on screen: Courier New's line spacing, its ascent and descent
+// (1705 + 615 of 2048 units to the em), at the line's size in pixels of 96 to the inch. An
+// empty line is as high as the line above it.
+int ScreenLineHeight(int size) {
+    constexpr double kLineSpacingPerEm = (1705.0 + 615.0) / 2048.0;
+    return static_cast<int>(std::lround((size * 96 + 36) / 72 * kLineSpacingPerEm));
+}
+
+// The window shows the output heading of the new report (or its input-error line) near its
+// top, with the line above it. The report's text starts a few pixels below the window's top.
+void ShowNewestOutput() {
+    constexpr int kTextMargin = 4;
+    TForm1& f = Form1();
+    const auto& lines = f.RichEdit1.Content().Lines;
+    const int newest = std::min<int>(NewestReportLineCount, static_cast<int>(lines.size()));
+    int top = kTextMargin, height = 0;
+    for (int line = 0; line < newest; ++line) {
+        if (!lines[line].empty()) height = ScreenLineHeight(lines[line].front().Attributes.Size);
+        if (MarksOutput(f.RichEdit1.Line(line))) {
+            f.SetHorzScrollPosition(f.RichEdit1.Left());
+            f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
+            return;
+        }
+        top += height;
+    }
+}
+
 }  // namespace
 
 std::string InputErrorText() {
@@ -266,12 +299,8 @@ std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLet
 ReportPos OutputCaretPosition(const TRichEdit& edit) {
     int line = edit.LineCount() - 1;
     if (line < 0) return 0;
-    auto marked = [](const std::string& text) {
-        return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
-                           [&](const char* mark) { return text.find(mark) != std::string::npos; });
-    };
     ReportPos position = ReportTextLength(edit) - 2;
-    while (line > 0 && !marked(edit.Line(line))) {
+    while (line > 0 && !MarksOutput(edit.Line(line))) {
         position = position - (Utf8Length(edit.Line(line)) + 2);
         --line;
     }
@@ -334,6 +363,7 @@ void RunCalculation() {
     FocusReport();
     SetReportCaret(OutputCaretPosition(f.RichEdit1));
     ShowReportWindow(true);
+    ShowNewestOutput();
 }
 
 }  // namespace tubalyx

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "numerics/text_utils.h"
 #include "reports/report_window.h"
 #include "state/selections.h"
 #include "ui/form1.h"
@@ -94,6 +96,51 @@ TEST_F(ReportHeadTest, PageHeaderOnlyInSwedishAndOnlyWhenGiven) {
     SetReportSize(1);  // the head never goes below 6 pt
     WriteReportHead();
     EXPECT_EQ(ReportSize(), 6);
+}
+
+// The head stands at 60/13 of the report's size where its lines fit the report window as far
+// as the window shows it (less a scroll bar), else each line at the largest size that fits;
+// never below 6 points. A character of the form font takes 17/20 of its size in pixels.
+TEST_F(ReportHeadTest, HeadLinesFitTheShownReportWindow) {
+    TForm1& f = Form1();
+    const int formWidth = f.ClientWidth(), reportWidth = f.RichEdit1.Width();
+    CalcFunction = "Tryckf";
+    LanguageLetter = 'E';
+    const struct {
+        int form, report;
+    } windows[] = {{1130, 2000}, {1426, 2000}, {1714, 2400}, {3000, 2000}, {20000, 20000}, {100, 100}};
+    for (const auto& w : windows) {
+        f.SetClientWidth(w.form);
+        f.RichEdit1.SetWidth(w.report);
+        const int shown = std::min(w.form, w.report) - kScrollBarSize;
+        ClearReport();
+        SetReportSize(27);
+        WriteReportHead();
+        const int headSize = 27 * 60 / 13;
+        for (int line = 0; line < 2; ++line) {
+            const int length = Utf8Length(ReportLineText(line));
+            const int size = ReportWindow().Content().Lines[line][0].Attributes.Size;
+            const std::string where =
+                std::to_string(w.form) + "/" + std::to_string(w.report) + " line " + std::to_string(line);
+            EXPECT_LE(size, headSize) << where;
+            EXPECT_GE(size, 6) << where;
+            if (size > 6) {
+                EXPECT_LE(length * size * 17 / 20, shown) << where;
+            }
+            if (size < headSize && size > 6) {
+                EXPECT_GT(length * (size + 1) * 17 / 20, shown) << where;
+            }
+        }
+    }
+    // A window wide enough keeps the head's own size.
+    f.SetClientWidth(20000);
+    f.RichEdit1.SetWidth(20000);
+    ClearReport();
+    SetReportSize(27);
+    WriteReportHead();
+    EXPECT_EQ(ReportWindow().Content().Lines[0][0].Attributes.Size, 27 * 60 / 13);
+    f.SetClientWidth(formWidth);
+    f.RichEdit1.SetWidth(reportWidth);
 }
 
 }  // namespace
