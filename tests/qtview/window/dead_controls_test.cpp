@@ -22,10 +22,8 @@ struct KnownFault {
 };
 // clang-format off
 const KnownFault kKnownFaults[] = {
-    // The compensation-table block on the device pages: its result labels are shown before they
-    // have a text, and its "Run" label stands on the table's top row.
+    // The compensation-table block: its result labels are shown before they have a text.
     {"", "PTberex"}, {"", "Tmax"}, {"", "fdens_mat"}, {"", "PThelp"}, {"", "PTmaxerror"}, {"", "ZLabel"},
-    {"", "Label2"},
     // A run on the unit page shows the report and the medium's pressure and temperature over the grid.
     {"unit conversion, after", "RichEdit1"}, {"unit conversion, after", "temp"},
     {"unit conversion, after", "tempsort"}, {"unit conversion, after", "abstryckantal"},
