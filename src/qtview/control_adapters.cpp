@@ -61,7 +61,12 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
         return e;
     }
     void Update(TEdit& edit, QLineEdit& e, QPalette&) const override {
-        if (e.text() != Q(edit.Text())) e.setText(Q(edit.Text()));
+        if (e.text() != Q(edit.Text())) {
+            e.setText(Q(edit.Text()));
+            // A number written into the edit reads from its first digit; the user typing into
+            // it keeps the caret where the typing goes on.
+            if (!e.hasFocus()) e.setCursorPosition(0);
+        }
         e.setReadOnly(edit.ReadOnly());
     }
     bool InTabChain() const override { return true; }

@@ -3,8 +3,12 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
@@ -39,18 +43,110 @@ UpDownWidget::UpDownWidget(TUpDown& upDown, QWidget* parent) : QWidget(parent) {
             [&upDown] { RunUserInput([&] { upDown.UserClick(TUDBtnType::btPrev); }); });
 }
 
+// The cell editor of a GridWidget: a line edit whose keys are the grid's key events and
+// whose every change is the model cell's new text. The model holds the text while the cell is
+// edited, so nothing is written back when the edit ends.
+class CellEditorDelegate : public QStyledItemDelegate {
+public:
+    explicit CellEditorDelegate(GridWidget& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        TStringGrid& model = grid_.grid_;
+        const int col = index.column(), row = index.row();
+        connect(editor, &QLineEdit::textEdited, editor, [&model, col, row](const QString& text) {
+            RunUserInput([&] { model.UserSetEditText(col, row, S(text)); });
+        });
+        return editor;
+    }
+
+    // Called when the edit opens and again whenever the cell's item changes; the editor keeps
+    // what the user types.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (editor->property(kOpened).toBool()) return;
+        editor->setProperty(kOpened, true);
+        static_cast<QLineEdit*>(editor)->setText(grid_.replaceText_ ? QString() : index.data().toString());
+    }
+
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QLineEdit*>(object);
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        if (!editor || !key) return QStyledItemDelegate::eventFilter(object, event);
+        auto* e = static_cast<QKeyEvent*>(event);
+        TStringGrid& model = grid_.grid_;
+        const int vk = VirtualKeyCode(e->key(), (e->modifiers() & Qt::KeypadModifier) != 0);
+        if (event->type() == QEvent::KeyRelease) {
+            RunUserInput([&] { model.UserKeyUp(vk, ModelShift(e->modifiers())); });
+            return false;
+        }
+        if (event != grid_.openingEvent_) {
+            RunUserInput([&] {
+                model.UserKeyDown(vk, ModelShift(e->modifiers()));
+                const QString text = e->text();
+                if (text.size() == 1 && text[0].unicode() < 128)
+                    model.UserKeyPress(static_cast<char>(text[0].unicode()));
+            });
+        }
+        if (!EndsEdit(*e, *editor)) return false;
+        const QModelIndex index = grid_.currentIndex();
+        if (e->key() == Qt::Key_Escape && S(editor->text()) != grid_.textBeforeEdit_) {
+            const std::string before = grid_.textBeforeEdit_;
+            RunUserInput([&] { model.UserSetEditText(index.column(), index.row(), before); });
+        }
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        int col = index.column(), row = index.row();
+        if (grid_.NextCell(e->key(), col, row)) grid_.setCurrentCell(row, col);
+        return true;
+    }
+
+private:
+    static constexpr const char* kOpened = "tubalyxEditorOpened";
+
+    static bool EndsEdit(const QKeyEvent& e, const QLineEdit& editor) {
+        switch (e.key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Escape:
+            case Qt::Key_Up:
+            case Qt::Key_Down: return true;
+            // Left and Right move the caret inside the text, and leave the cell at its ends.
+            case Qt::Key_Left: return editor.cursorPosition() == 0 && !editor.hasSelectedText();
+            case Qt::Key_Right: return editor.cursorPosition() == editor.text().size() && !editor.hasSelectedText();
+            default: return false;
+        }
+    }
+
+    GridWidget& grid_;
+};
+
 GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent), grid_(grid) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns beyond the grid's width are scrolled to; the model places cells by pixels.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setFrameShape(QFrame::NoFrame);
+    // A text longer than its cell is cut at the cell's edge, as the platform grid draws it.
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setItemDelegate(new CellEditorDelegate(*this));
+    // Whether a cell may be edited is the model's to say at the moment of the key (edit()).
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     connect(this, &QTableWidget::cellChanged, this, [this](int row, int col) {
         if (syncing_) return;
         const std::string text = S(item(row, col) ? item(row, col)->text() : QString());
-        RunUserInput([&] { grid_.UserSetEditText(col, row, text); });
+        if (text != grid_.Cell(col, row)) RunUserInput([&] { grid_.UserSetEditText(col, row, text); });
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
         if (syncing_ || row < 0 || col < 0) return;
@@ -64,11 +160,53 @@ GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent
     });
 }
 
+QPoint GridWidget::ContentPoint(QPoint viewportPoint) const {
+    return viewportPoint + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+bool GridWidget::Fixed(int col, int row) const { return row < grid_.FixedRows() || col < grid_.FixedCols(); }
+
+bool GridWidget::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A refused edit is not opened; Qt's own triggers (a commit, a focus change) still reach it.
+    const bool opening = trigger != QAbstractItemView::NoEditTriggers && (editTriggers() & trigger);
+    if (opening && (!index.isValid() || !grid_.Editing() || !grid_.Enabled() || Fixed(index.column(), index.row())))
+        return false;
+    if (!opening) return QTableWidget::edit(index, trigger, event);
+    replaceText_ = trigger == QAbstractItemView::AnyKeyPressed;
+    openingEvent_ = event;
+    textBeforeEdit_ = grid_.Cell(index.column(), index.row());
+    const bool opened = QTableWidget::edit(index, trigger, event);
+    openingEvent_ = nullptr;
+    replaceText_ = false;
+    return opened;
+}
+
+bool GridWidget::NextCell(int key, int& col, int& row) const {
+    const int firstCol = std::min(grid_.FixedCols(), columnCount() - 1);
+    int c = col, r = row;
+    switch (key) {
+        case Qt::Key_Tab:
+            if (++c >= columnCount()) c = firstCol, ++r;
+            break;
+        case Qt::Key_Backtab:
+            if (--c < firstCol) c = columnCount() - 1, --r;
+            break;
+        case Qt::Key_Up: --r; break;
+        case Qt::Key_Down: ++r; break;
+        case Qt::Key_Left: --c; break;
+        case Qt::Key_Right: ++c; break;
+        default: return false;
+    }
+    if (c < 0 || r < 0 || c >= columnCount() || r >= rowCount()) return false;
+    col = c;
+    row = r;
+    return true;
+}
+
 void GridWidget::SyncFromModel() {
     syncing_ = true;
     setRowCount(grid_.RowCount());
     setColumnCount(grid_.ColCount());
-    setEditTriggers(grid_.Editing() ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
     setShowGrid(grid_.GridLineWidth() > 0);
     for (int c = 0; c < grid_.ColCount(); ++c) setColumnWidth(c, grid_.ColWidth(c) + grid_.GridLineWidth());
     for (int r = 0; r < grid_.RowCount(); ++r) {
@@ -83,10 +221,10 @@ void GridWidget::SyncFromModel() {
                 setItem(r, c, it);
             }
             if (it->text() != text) it->setText(text);
-            const bool fixed = r < grid_.FixedRows() || c < grid_.FixedCols();
+            const bool fixed = Fixed(c, r);
             it->setBackground(fixed ? ToQColor(clBtnFace) : ToQColor(grid_.Color()));
             Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (!fixed && grid_.Editing()) flags |= Qt::ItemIsEditable;
+            if (!fixed) flags |= Qt::ItemIsEditable;
             it->setFlags(flags);
         }
     }
@@ -312,7 +450,12 @@ void RichEditWidget::ShowSelection() {
     QTextCursor cursor(document());
     cursor.setPosition(qtPosition(edit_.SelStart()));
     cursor.setPosition(qtPosition(edit_.SelStart() + edit_.SelLength()), QTextCursor::KeepAnchor);
+    // The selection the program sets is only shown: the view stays where the user left it.
+    // A run puts the caret on the output heading of the oldest report, far below the newest.
+    const int vertical = verticalScrollBar()->value(), horizontal = horizontalScrollBar()->value();
     setTextCursor(cursor);
+    verticalScrollBar()->setValue(vertical);
+    horizontalScrollBar()->setValue(horizontal);
 }
 
 void RichEditWidget::SyncFromModel() {
@@ -321,7 +464,9 @@ void RichEditWidget::SyncFromModel() {
     setReadOnly(edit_.ReadOnly());
     ApplyTextChanges(edit_.TakeChanges());
     ShowSelection();
-    setCurrentCharFormat(FormatOf(edit_.SelAttributes()));
+    // The format of the next typed text; with text selected Qt would re-format the selection,
+    // which is only highlighted.
+    if (!textCursor().hasSelection()) setCurrentCharFormat(FormatOf(edit_.SelAttributes()));
     syncing_ = false;
 }
 

@@ -3,6 +3,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QWidget>
+#include <string>
 
 #include "forms/canvas.h"
 #include "forms/containers.h"
@@ -32,15 +33,35 @@ public:
 };
 
 // A grid shown in a QTableWidget; user edits and cell moves go back to the model.
+// A cell is edited as in the platform's grid: a key typed on the current cell replaces its
+// text (F2 and a double click keep it), every change of the text reaches the model's cell at
+// once, and the keys typed into the cell are the grid's key events. Enter, Tab, the arrow keys
+// at the end of the text and a click elsewhere end the edit; Escape ends it with the text it
+// started with. The key that ends an edit is released on the grid, so the model hears its key-up.
 class GridWidget : public QTableWidget {
     Q_OBJECT
 public:
     GridWidget(TStringGrid& grid, QWidget* parent);
     void SyncFromModel();
+    // A point of the cells' view in the model's terms: from the grid's first cell, however far
+    // the grid is scrolled.
+    QPoint ContentPoint(QPoint viewportPoint) const;
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
+    friend class CellEditorDelegate;
+    bool Fixed(int col, int row) const;
+    // Where the current cell goes for a key that ends an edit; false when it stays.
+    bool NextCell(int key, int& col, int& row) const;
     TStringGrid& grid_;
     bool syncing_ = false;
+    // The edit being opened: started by a typed key (which replaces the text), and that key's
+    // event, which the grid has already reported to the model.
+    bool replaceText_ = false;
+    const QEvent* openingEvent_ = nullptr;
+    std::string textBeforeEdit_;
 };
 
 // A rich edit shown in a QTextEdit, run by run; typing goes back into the model's content.

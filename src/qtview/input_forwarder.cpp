@@ -12,6 +12,13 @@
 namespace tubalyx {
 
 namespace {
+// Mouse points as the model counts them: a grid's from its first cell.
+QPoint ModelPoint(QObject* watched, const QMouseEvent& e) {
+    const QPoint p = e.position().toPoint();
+    if (auto* grid = watched ? qobject_cast<GridWidget*>(watched->parent()) : nullptr) return grid->ContentPoint(p);
+    return p;
+}
+
 bool IsRichEditSurface(QObject* watched) {
     return qobject_cast<RichEditWidget*>(watched) || (watched && qobject_cast<RichEditWidget*>(watched->parent()));
 }
@@ -101,23 +108,23 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
             // A rich edit reports its own press, once it has put the caret at the click.
             if (IsRichEditSurface(watched)) break;
             auto* e = static_cast<QMouseEvent*>(event);
-            const QPoint p = e->position().toPoint();
-            if (ReachedTheFormThroughAChild(control_, watched, p)) break;
+            if (ReachedTheFormThroughAChild(control_, watched, e->position().toPoint())) break;
+            const QPoint p = ModelPoint(watched, *e);
             control_.UserMouseDown(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             break;
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
-            const QPoint p = e->position().toPoint();
-            if (ReachedTheFormThroughAChild(control_, watched, p)) break;
+            if (ReachedTheFormThroughAChild(control_, watched, e->position().toPoint())) break;
+            const QPoint p = ModelPoint(watched, *e);
             control_.UserMouseUp(ModelButton(e->button()), ModelShift(e->modifiers()), p.x(), p.y());
             auto* w = qobject_cast<QWidget*>(watched);
-            if (e->button() == Qt::LeftButton && (!w || w->rect().contains(p))) control_.Click();
+            if (e->button() == Qt::LeftButton && (!w || w->rect().contains(e->position().toPoint()))) control_.Click();
             break;
         }
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(event);
-            const QPoint p = e->position().toPoint();
+            const QPoint p = ModelPoint(watched, *e);
             control_.UserMouseMove(ModelShift(e->modifiers()), p.x(), p.y());
             break;
         }

@@ -1,6 +1,7 @@
 #include "qtview/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -19,6 +20,8 @@ namespace tubalyx {
 
 MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), form_(form) {
     scroll_ = new QScrollArea(this);
+    // A click on a label leaves the keyboard where it was: the page takes no focus.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     page_ = new QWidget;
     page_->setAutoFillBackground(true);
     scroll_->setWidget(page_);
@@ -166,6 +169,16 @@ void MainWindow::SyncNow() {
     }
     if (tabChainChanged) ApplyTabOrder();
     Restack();
+    ApplyFocus();
+}
+
+// The control the model gives the focus has the keyboard, so that keys (Ctrl+C after "Select
+// all") reach it. A widget that holds the focus inside itself (a grid's cell editor) keeps it.
+void MainWindow::ApplyFocus() {
+    QWidget* w = WidgetFor(TControl::FocusedControl());
+    if (!w || !w->isVisible()) return;
+    QWidget* current = QApplication::focusWidget();
+    if (current != w && !w->isAncestorOf(current)) w->setFocus(Qt::OtherFocusReason);
 }
 
 // Controls brought to the front are raised in the order the model brought them there, so a
@@ -204,6 +217,7 @@ void MainWindow::SyncFromModel() {
     for (auto& [item, action] : actions_) SyncAction(*const_cast<TMenuItem*>(item));
     ApplyTabOrder();
     Restack();
+    ApplyFocus();
 }
 
 void MainWindow::ApplyTabOrder() {

@@ -60,6 +60,7 @@ private:
     // The largest front order of the model already applied to the widgets' stacking.
     int frontApplied_ = 0;
     void Restack();
+    void ApplyFocus();
     bool flushScheduled_ = false;
     bool syncing_ = false;
 };

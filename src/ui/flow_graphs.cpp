@@ -141,6 +141,8 @@ void PlaceGraphLegend() {
     f.grafblack.SetLeft(f.grafred.Left());
     f.grafyellow.SetTop(BottomOf(f.grafblack));
     f.grafyellow.SetLeft(f.grafred.Left());
+    // The standard's curve has no legend where no standard is named (the volume meter).
+    if (f.grafyellow.Caption().empty()) f.grafyellow.SetVisible(false);
     f.grafdp.SetTop(BottomOf(box) - f.grafdp.Height());
     f.grafdp.SetLeft(RightOf(box) - f.grafdp.Width());
     f.grafq.SetTop(box.Top());

@@ -83,10 +83,21 @@ TForm1::TForm1() : TForm("Form1") {
     Motstandgrid.SetDefaultRowHeight(24);
     Motstandgrid.SetEditing(true);
 
+    // The uncertainty budget: a caption column, the input column, ten flow points and their
+    // mean; its twin holds the unsorted rows while the sorted view is shown, and is never shown.
+    Felsimulgrid.SetColCount(13);
+    Felsimulgrid.SetFixedRows(0);
+    Felsimulgrid.SetFixedCols(1);
+    Felsimulgrid.SetEditing(true);
+    Felsimulgrid2.SetVisible(false);
+
     // The compensation table: limits and points at 1..10 of each axis, typed into; the
     // generated code starts in the Siemens dialect; the table's allowed error is 1 %.
     PTKompgrid.SetColCount(11);
     PTKompgrid.SetRowCount(11);
+    // The limits are typed into the axis cells of row 0 and column 0, so no cell is fixed.
+    PTKompgrid.SetFixedCols(0);
+    PTKompgrid.SetFixedRows(0);
     PTKompgrid.SetEditing(true);
     ABBSiemens.SetCaption("Siemens");
     PTberfel.SetText("1");
@@ -94,6 +105,8 @@ TForm1::TForm1() : TForm("Form1") {
     // The copies of the report are working storage of the run and never shown.
     RichEdit4.SetVisible(false);
     RichEdit5.SetVisible(false);
+    // No page places the run button; the "Run" label and menu item start the same run.
+    Runbutton.SetVisible(false);
     // The unit fields of the computed outputs are shown, not typed into.
     maxflowsortut.SetReadOnly(true);
     // Captions that no caption set writes.

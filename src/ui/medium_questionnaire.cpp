@@ -241,6 +241,8 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
     const int top = layoutTop;
     PlaceAtLeft(f.ISODIN, top);
+    // The volume meter follows no standard: its empty standard label is not shown.
+    if (f.ISODIN.Caption().empty()) f.ISODIN.SetVisible(false);
     PlaceRightOf(f.ISODIN, f.Strypbertyp, top, false);
     f.maxflowsortut.SetVisible(false);
     const bool volumeMeter = DeviceCode == "VOLYM";

@@ -170,7 +170,9 @@ void SetCaptionFrom(const TMenuItem* item, const char* fileWord) {
 
 void BuildUnitPage(TForm1& f) {
     HideInputControls();
-    ShowAll({&f.Zoomrap, &f.ABBSiemens, &f.selectall, &f.litenstor, &f.Label1, &f.DSAprint, &f.UpDown1, &f.RichEdit1},
+    // The report's separator label goes with its neighbours, else it stays under the grid.
+    ShowAll({&f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor, &f.Label1, &f.DSAprint, &f.UpDown1,
+             &f.RichEdit1},
             false);
     f.Sortergrid.SetTop(0);
     f.Sortergrid.SetLeft(0);
@@ -268,7 +270,7 @@ void Build(char kind, int& layoutTop) {
     f.SetHorzScrollPosition(0);
     f.SetVertScrollPosition(0);
     InputTabOrder = 0;
-    ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.selectall, &f.litenstor}, true);
+    ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(TextOrSwedish(kUpDownHint, LanguageLetter));
     UpdateThermoCaption();
     if (DeviceCode == "VOLYM") SolveFor = "FL";

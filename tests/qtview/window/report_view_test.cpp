@@ -1,0 +1,75 @@
+// The report as the user reads, selects and copies it.
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "ui/form1.h"
+#include "window_driver.h"
+
+using namespace tubalyx;
+
+namespace {
+
+// What a character looks like on the screen.
+struct Look {
+    QColor colour;
+    bool bold, italic, underline;
+    int pixels;
+    bool operator==(const Look&) const = default;
+};
+
+// The look of the first and the middle character of every line.
+std::vector<Look> LooksOf(const QTextEdit& view) {
+    std::vector<Look> looks;
+    for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
+        for (int at : {1, b.length() / 2}) {
+            if (at >= b.length()) continue;
+            QTextCursor c(b);
+            c.setPosition(b.position() + at);
+            const QTextCharFormat f = c.charFormat();
+            looks.push_back({f.foreground().color(), f.font().bold(), f.font().italic(), f.font().underline(),
+                             f.font().pixelSize()});
+        }
+    }
+    return looks;
+}
+
+}  // namespace
+
+using ReportView = ProgramWindow;
+
+TEST_F(ReportView, SelectAllHighlightsTheReportWithoutChangingItsLookAndCtrlCCopiesIt) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Meny1, f.English});
+    ChooseMenu({f.Strypsnabb});
+    TypeInto(f.maxflowantal, "abc");  // an input error: the report gets its red line
+    Run();
+    ChooseMenu({f.Termosnabb});
+    Run();
+    const std::vector<Look> before = LooksOf(Report());
+    const TRichContent content = f.RichEdit1.Content();
+    ASSERT_GT(before.size(), 20u);
+    ASSERT_TRUE(std::any_of(before.begin(), before.end(), [](const Look& l) { return l.colour == Qt::red; }));
+    ASSERT_TRUE(std::any_of(before.begin(), before.end(), [&](const Look& l) { return l.pixels != before[0].pixels; }));
+
+    Click(f.selectall);
+    printf("active %p window %p focus %s model %s\n", (void*)QApplication::activeWindow(), (void*)&Window(),
+           QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none",
+           TControl::FocusedControl() ? TControl::FocusedControl()->Name().c_str() : "none");
+    EXPECT_EQ(Report().textCursor().selectedText().size(), Report().document()->characterCount() - 1);
+    EXPECT_TRUE(Report().hasFocus());
+    EXPECT_TRUE(LooksOf(Report()) == before);
+    EXPECT_TRUE(f.RichEdit1.Content() == content);
+    Screenshot("report_select_all");
+
+    QGuiApplication::clipboard()->clear();
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Report().toPlainText().toStdString());
+
+    // A click into the report ends the selection; the report still looks as it did.
+    Click(f.RichEdit1, QPoint(20, 20));
+    EXPECT_TRUE(LooksOf(Report()) == before);
+    EXPECT_TRUE(f.RichEdit1.Content() == content);
+}
