@@ -9,6 +9,7 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/keywords.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 
@@ -35,7 +36,7 @@ std::string PressureState(double usedKPa) {
 std::string TemperatureState(double usedK, const char* ending) { return RangeNoteNumber(usedK - 273.15) + ending; }
 
 void WriteDensityLines(const std::string& S) {
-    if (MediumCode == "C3H8V") {
+    if (MediumCode == kMediumPropaneLiquid) {
         DensityLabel = RangeNoteLine(Pick("[Densitet..vid ", "[Dichte..bei ", "[Density..at ") + S, "(kg/m3)] ");
         SpecificVolumeLabel = RangeNoteLine(
             Pick("[Volymitet vid ", "[Spezifisches Volumen bei ", "[Specific volume at ") + S, "(dm3/kg)] ");

@@ -11,6 +11,7 @@
 #include "property_tables/oxygen.h"
 #include "property_tables/range_notes.h"
 #include "property_tables/saturation_data.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
@@ -52,7 +53,7 @@ double Column(const Row* rows, int k, double T, Field field) {
     return Interpolate(T, rows[k].temperature, rows[k + 1].temperature, rows[k].*field, rows[k + 1].*field);
 }
 
-bool IsVapour(char phase) { return phase == 'G' || phase == 'H'; }
+bool IsVapour(char phase) { return phase == kPhaseVapourAtTemperature || phase == kPhaseVapourAtPressure; }
 
 void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t, double& pSat, double& density,
                    double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
