@@ -13,6 +13,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -65,11 +66,11 @@ void WriteCopied(TStringGrid& grid, int col, int row, const std::string& source)
 }
 
 bool HasKeyword(int row) { return !MixtureComponentKeyword[row].empty(); }
-bool IsUserGas(int row) { return MixtureComponentKeyword[row] == "GAS"; }
-bool IsWaterRow(int row) { return MixtureComponentKeyword[row] == "ANG"; }
+bool IsUserGas(int row) { return MixtureComponentKeyword[row] == kMediumGas; }
+bool IsWaterRow(int row) { return MixtureComponentKeyword[row] == kMediumSteam; }
 
 // The dry grid's row 11 is the water row of natural gas; for other media it stays out.
-bool DryRowInUse(int row) { return row != kMixtureLastRow || MediumCode == "NGAS"; }
+bool DryRowInUse(int row) { return row != kMixtureLastRow || MediumCode == kMediumNaturalGas; }
 
 void StateOfKind(int kind, double& P, double& t) {
     if (kind == kOperatingVolumeColumn) {

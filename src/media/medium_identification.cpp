@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
 
@@ -39,26 +40,26 @@ double Lookup(const CodeValue (&table)[N], const std::string& code) {
     return 1.0;
 }
 
-bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
+bool OneOf(const std::string& code, std::initializer_list<std::string_view> codes) {
+    for (std::string_view c : codes)
         if (code == c) return true;
     return false;
 }
 
-bool LiquidPhase() { return PhaseLetter == 'V' || PhaseLetter == 'X'; }
+bool LiquidPhase() { return PhaseLetter == kPhaseLiquidAtTemperature || PhaseLetter == kPhaseLiquidAtPressure; }
 
 }  // namespace
 
 double MolarMass(const std::string& code) { return Lookup(kMolarMasses, code); }
 
 double GasViscosityMixingWeight(const std::string& code) {
-    if (code == "CO") return std::sqrt(3722.8091);
+    if (code == kMediumCarbonMonoxide) return std::sqrt(3722.8091);
     return Lookup(kMixingWeights, code);
 }
 
 bool IsGasMedium(const std::string& code) {
-    if (code == "CO" || code == "C3H8") return true;
-    if (OneOf(code, {"VAT", "C3H8V", "OLJA", "VÄT"})) return false;
+    if (code == kMediumCarbonMonoxide || code == kMediumPropane) return true;
+    if (OneOf(code, {kMediumWater, kMediumPropaneLiquid, kMediumOil, kMediumLiquid})) return false;
     if (LiquidPhase()) return false;
     return true;
 }
@@ -66,7 +67,8 @@ bool IsGasMedium(const std::string& code) {
 std::string MediumDisplayName(const std::string& code) {
     std::string name = "NO";
     if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
-    if (OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "O3"})) {
+    if (OneOf(MediumCode,
+              {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone})) {
         if (!LiquidPhase())
             name += "/Gas";
         else if (LanguageLetter == 'S')
@@ -80,10 +82,12 @@ std::string MediumDisplayName(const std::string& code) {
 }
 
 bool UsesGasThroatBranch() {
-    if (CalcFunction != "Strypf") return false;
-    if (SolveFor != "DP" && SolveFor != "DI") return false;
-    if (!IsGasMedium(MediumCode) || MediumCode == "MNG") return false;
-    return !OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "CO", "O3"}) || PhaseLetter == 'N';
+    if (CalcFunction != kFunctionPrimaryDevice) return false;
+    if (SolveFor != kSolveDp && SolveFor != kSolveBore) return false;
+    if (!IsGasMedium(MediumCode) || MediumCode == kMediumWetSteam) return false;
+    return !OneOf(MediumCode, {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide,
+                               kMediumCarbonMonoxide, kMediumOzone}) ||
+           PhaseLetter == kPhaseNone;
 }
 
 }  // namespace tubalyx

@@ -8,6 +8,7 @@
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr double kReferencePressure = 101325.0;          // Pa
 constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
 
-bool IsMixture(const std::string& medium) { return medium == "G" || medium == "NGAS"; }
+bool IsMixture(const std::string& medium) { return medium == kMediumMixture || medium == kMediumNaturalGas; }
 
 // Share of the composition in percent: the humid grid's sums row for the mixtures, else 100.
 double CompositionShare() {
@@ -60,12 +61,13 @@ bool IsStandardFlowUnit(const std::string&) {
 
 bool IsSixtyFahrenheitUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
-    return u == "STANDARD_M3/H" || u == "STANDARD_M3/MIN" || u == "STANDARD_M3/S" || u == "MMSCFD";
+    return u == kUnitStandardPerHourUpper || u == kUnitStandardPerMinuteUpper || u == kUnitStandardPerSecondUpper ||
+           u == kUnitStandardMillionFeetPerDay;
 }
 
 void ApplyFlowUnit() {
     const CalculationControls& form = CalculationWindow();
-    if (!IsStandardFlowUnit() && SolveFor != "FL") return;
+    if (!IsStandardFlowUnit() && SolveFor != kSolveFlow) return;
     if (CompositionShare() == 0.0) {
         form.maxflownormaldens.SetText("0");
         return;
@@ -84,14 +86,14 @@ void ApplyFlowUnit() {
     if (!IsMixture(MediumCode))
         pRef = kReferencePressure - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kReferencePressure);
     double rho = PropertiesAt(true, pRef, tRef, "R", 0.0, 0.0, 0.0, 0.0).flowDensity;
-    if (MediumCode == "GAS" && OperatingPressure > 0.0)
+    if (MediumCode == kMediumGas && OperatingPressure > 0.0)
         rho = GivenDensity * pRef / OperatingPressure * (273.15 + OperatingTemperature) / (273.15 + tRef);
 
     const double waterDensity = WaterDensityPT(kReferencePressure, 0.0);
     double value = 0.0;
-    if (MediumCode == "VAT" || MediumCode == "ANG" || MediumCode == "MNG")
+    if (MediumCode == kMediumWater || MediumCode == kMediumSteam || MediumCode == kMediumWetSteam)
         value = waterDensity;
-    else if (MediumCode == "VÄT")
+    else if (MediumCode == kMediumLiquid)
         value = GivenDensity;
     else  // the dry gas with its moisture carried as liquid water
         value = CheckedDiv(rho * (1.0 + 0.001 * h), 1.0 + 0.001 * h * rho / waterDensity);

@@ -6,6 +6,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/whole_power.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -268,7 +269,7 @@ void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double&
 double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t, double density) {
     cp = 0.0;
     cv = 0.0;
-    if (medium != "ANG" && medium != "MNG") return 0.0;
+    if (medium != kMediumSteam && medium != kMediumWetSteam) return 0.0;
     // Near zero pressure and temperature the differences of cp and cv lose all meaning.
     const double Pc = P > 110.0 ? P : 110.0;
     const double tc = t > 0.12 ? t : 0.12;
