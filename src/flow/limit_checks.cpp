@@ -1,6 +1,7 @@
 #include "flow/limit_checks.h"
 
 #include "flow/standard_limits.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 
 namespace tubalyx {
@@ -71,9 +72,9 @@ void CheckThroatDiameter(std::string_view language, std::string_view device, dou
     double lo = 0.0, hi = 0.0;
     MinThroatDiameter(device, lo, hi);
     if (d < lo) {
-        if (device == "S")
+        if (device == kDeviceOrifice)
             PickLimitText(language, kOrificeThroat, message);
-        else if (device == "VK")
+        else if (device == kDeviceQuarterCircle)
             PickLimitText(language, kQuarterCircleThroat, message);
     }
 }

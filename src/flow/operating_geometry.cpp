@@ -17,6 +17,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -28,7 +29,7 @@ namespace {
 
 // A cold dimension in mm, in the unit of the label dstorkallsort.
 std::string ColdDimensionText(double mm) {
-    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == "mm";
+    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == kUnitMillimetre;
     return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
 }
 
@@ -44,7 +45,7 @@ void ComputeOperatingGeometry() {
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
     PipeDiameterColdMm = 1000.0 * PipeDiameterColdM;
 
-    if (DeviceCode == "SM") {
+    if (DeviceCode == kDeviceSegmentOrifice) {
         SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
         SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
         SegmentHeightM = deviceFactor * SegmentHeightColdM;

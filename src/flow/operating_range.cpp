@@ -14,6 +14,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -119,7 +120,7 @@ void FillCommon(const OperatingDevice& dev, double qn, double qx, double dpQ, do
 }
 
 void CornerSearch(const OperatingDevice& dev) {
-    const bool dpSolve = SolveFor == "DP";
+    const bool dpSolve = SolveFor == kSolveDp;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
     double x = dpSolve ? MaxDpPa : BoreDiameter;
@@ -164,7 +165,7 @@ void CornerSearch(const OperatingDevice& dev) {
 }
 
 void ScaledPointSearch(const OperatingDevice& dev) {
-    const bool dpSolve = SolveFor == "DP";
+    const bool dpSolve = SolveFor == kSolveDp;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
     double xDp = ScaledMaxDpPa;
@@ -207,12 +208,12 @@ void ScaledPointSearch(const OperatingDevice& dev) {
 void UpdateDensityRatioWorstCase() {
     const std::string kind = ConvertPressureEntry(FlowUnit);
     const bool gasBranch = UsesGasThroatBranch();
-    if (kind == "M") {
+    if (kind == kUnitMassFlow) {
         DensityRatioWorstCase =
             gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMaxC) *
                                     CheckedDiv(PressureMinPa, OperatingPressure))
                       : 1.0;
-    } else if (kind == "V") {
+    } else if (kind == kUnitVolumeFlow) {
         DensityRatioWorstCase =
             gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMinC) *
                                             CheckedDiv(PressureMaxPa, OperatingPressure))
@@ -222,8 +223,8 @@ void UpdateDensityRatioWorstCase() {
 
 void AdjustForOperatingRange() {
     const OperatingDevice dev = CurrentDevice();
-    const bool searched = SolveFor == "DP" || SolveFor == "DI" || SolveFor == "OK";
-    if (MaxFlowGivenFlag == "V" && searched) {
+    const bool searched = SolveFor == kSolveDp || SolveFor == kSolveBore || SolveFor == kSolveOptimal;
+    if (MaxFlowGivenFlag == kMaxFlowPlain && searched) {
         CornerSearch(dev);
     } else {
         ScaledPointSearch(dev);
