@@ -9,6 +9,7 @@
 #include "numerics/checked.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -39,7 +40,7 @@ constexpr double kSmallestStepK = 1e-9;
 
 double Area(double diameter) { return kPi * diameter * diameter / 4; }
 
-bool NoState(const std::string& medium) { return medium == "VÄT"; }
+bool NoState(const std::string& medium) { return medium == kMediumLiquid; }
 
 void CheckPassable(double pressure, double temperature) {
     if (!(pressure >= kLowestPressurePa) || !(temperature >= kAbsoluteZeroC))
@@ -141,7 +142,7 @@ LineMediumProperties SetLineMediumState(const std::string& medium, double pressu
 void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, double massFlow, double oldDiameter,
                          double newDiameter, double inletPressure, double inletTemperature) {
     if (NoState(medium)) return;
-    const bool adiabatic = ExpansionModeLetter != 'T';
+    const bool adiabatic = ExpansionModeLetter != kExpansionIsothermal;
     const LineMediumProperties inlet = LineMediumAt(medium, inletPressure, inletTemperature);
     const double a1 = Area(oldDiameter), a2 = Area(newDiameter);
     const double u = CheckedDiv(massFlow, inlet.density * a1);

@@ -14,6 +14,7 @@
 #include "numerics/number_text.h"
 #include "pressure_loss/valve_coefficients.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
@@ -155,7 +156,7 @@ void RestrictionResistance(const std::string& medium, int column, double inletPr
     ResistanceFL[column] = CellNumber(column, 7);
     ResistanceParamB[column] = CellNumber(column, 8);
     const ValveDuty duty{.medium = ValveMediumOf(medium),
-                         .restriction = ValveSubtype == "RO",
+                         .restriction = ValveSubtype == kSubtypeRestriction,
                          .flowTph = kTonnesPerHourPerKgPerSecond * massFlow,
                          .flowFactor = 1.0,
                          .density = FlowDensity,

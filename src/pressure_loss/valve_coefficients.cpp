@@ -5,6 +5,7 @@
 #include "media/medium_identification.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -94,7 +95,7 @@ int Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 ValveMedium ValveMediumOf(const std::string& medium) {
     if (!IsGasMedium(medium)) return ValveMedium::Liquid;
-    if (medium == "ANG" || medium == "MNG") return ValveMedium::Steam;
+    if (medium == kMediumSteam || medium == kMediumWetSteam) return ValveMedium::Steam;
     return ValveMedium::Gas;
 }
 
