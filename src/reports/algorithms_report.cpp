@@ -20,6 +20,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -150,7 +151,7 @@ void AddAlgorithm2(ReportBlock& block, const AlgorithmUncertainties& u, bool con
                    : ByLanguage("2.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 2;",
                                 "2.Durchs. Normunsicherheit+Ber.-fehler für Berechnungsmethod 2;",
                                 "2.Avg. standard unc. + Calc. error in Calculation algorithm 2;"));
-    const double k2 = MaxFlowGivenFlag == "J" && SolveFor != "FL" ? RootFlowDesign : RootFlowMax;
+    const double k2 = MaxFlowGivenFlag == kMaxFlowAdjusted && SolveFor != kSolveFlow ? RootFlowDesign : RootFlowMax;
     block.Add("q_rot_max= " + s + F6(k2) + s + "*sqrt(dp) < " + s + F2(u.algorithm2) + s +
               (varies ? Uncorrected(u.algorithm2Uncorrected) : "") + "%");
     block.SetStyle(kBold);
@@ -252,7 +253,7 @@ void AddDensityFactor(ReportBlock& block, double algorithm3) {
     const std::string& s = ReportSeparator;
     const std::string t0 = ShortenConditionNumber(FormatGeneral(kKelvin + OperatingTemperature));
     const std::string p0 = ShortenConditionNumber(FormatGeneral(OperatingPressure / 1000.0));
-    const bool volume = ConvertPressureEntry(FlowUnit) == "V";
+    const bool volume = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow;
     block.AddEmpty();
     block.Add(ByLanguage("4.Densitetskorrigeringsfaktor fdens = ", "4.Dichtekorrigierungsfaktor fdens = ",
                          "4.Density correction factor fdens = "));

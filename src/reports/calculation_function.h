@@ -1,6 +1,7 @@
 #pragma once
 // The calculation-function keyword decoded once, for the run and the report head.
 #include <string_view>
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -14,11 +15,11 @@ enum class CalculationFunction {
 };
 
 inline CalculationFunction DecodeCalcFunction(std::string_view keyword) {
-    if (keyword == "Termo") return CalculationFunction::Thermodynamics;
-    if (keyword == "Strypf") return CalculationFunction::PrimaryDevice;
-    if (keyword == "Tryckf") return CalculationFunction::PressureLoss;
-    if (keyword == "Flow") return CalculationFunction::Flow;
-    if (keyword == "Ventil") return CalculationFunction::Valve;
+    if (keyword == kFunctionThermodynamics) return CalculationFunction::Thermodynamics;
+    if (keyword == kFunctionPrimaryDevice) return CalculationFunction::PrimaryDevice;
+    if (keyword == kFunctionPressureLoss) return CalculationFunction::PressureLoss;
+    if (keyword == kFunctionFlow) return CalculationFunction::Flow;
+    if (keyword == kFunctionValve) return CalculationFunction::Valve;
     return CalculationFunction::Other;
 }
 

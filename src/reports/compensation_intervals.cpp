@@ -10,6 +10,7 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -61,7 +62,7 @@ double Lerp(double x, double x0, double x1, double y0, double y1) {
 }  // namespace
 
 CompTableKind CompTableKindOf(const std::string& medium) {
-    if (medium == "MNG") return CompTableKind::Steam;
+    if (medium == kMediumWetSteam) return CompTableKind::Steam;
     return IsGasMedium(medium) ? CompTableKind::Gas : CompTableKind::Liquid;
 }
 

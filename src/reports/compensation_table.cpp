@@ -14,6 +14,7 @@
 #include "reports/flow_function_block.h"
 #include "reports/result_report_detail.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -331,7 +332,7 @@ void WriteTableTexts(bool computed, int points) {
         std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" + t0Text +
         ByLanguage("/(T+273.15)*kvot*", "/(T+273.15)*Kvot*", "/(T+273.15)*quote*") + F6(ReferenceDensity) + ";");
 
-    if (CalcFunction != "Strypf") {
+    if (CalcFunction != kFunctionPrimaryDevice) {
         for (TLabel* l : {&f.fdens_mat, &f.PTberex}) {
             l->SetCaption("");
             l->SetVisible(false);
@@ -469,7 +470,7 @@ void ShowCompensationTableControls(bool show) {
 }
 
 void WriteCompressibilityTable() {
-    if (CalcFunction != "Strypf" && CalcFunction != "Termo") return;
+    if (CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionThermodynamics) return;
     TStringGrid& g = Grid();
     const std::string pmin = F7(EntryKPa(PressureMinInput)), pmax = F7(EntryKPa(PressureMaxInput));
     switch (CompTableKindOf(MediumCode)) {

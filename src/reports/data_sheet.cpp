@@ -21,6 +21,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -50,7 +51,7 @@ bool English() { return LanguageLetter == 'E'; }
 bool German() { return LanguageLetter == 'D'; }
 bool Worded() { return English() || German(); }
 const char* Of(const SheetText& t) { return English() ? t.en : t.de; }
-bool Iso() { return StandardLetter == 'I'; }
+bool Iso() { return StandardLetter == kStandardIso1991; }
 
 // The integer of a margin edit as that many blanks; a text that is no integer gives none.
 std::string Blanks(const std::string& text) {
@@ -105,13 +106,13 @@ private:
 
 std::string DeviceName() {
     const std::string& d = DeviceCode;
-    if (d == "S") return Of({"                 Blende", "          Orifice plate"});
-    if (d == "V") return Of({"    Klassisches Venturi", "      Classical venturi"});
-    if (d == "KV") return Of({"            Venturidüse", "         Venturi nozzle"});
-    if (d == "D") return Of({"          ISA 1932 Düse", "        ISA 1932 nozzle"});
-    if (d == "SM") return Of({"          Segmentblende", "      Segmental orifice"});
-    if (d == "VK") return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
-    if (d == "DL") {
+    if (d == kDeviceOrifice) return Of({"                 Blende", "          Orifice plate"});
+    if (d == kDeviceVenturi) return Of({"    Klassisches Venturi", "      Classical venturi"});
+    if (d == kDeviceShortVenturi) return Of({"            Venturidüse", "         Venturi nozzle"});
+    if (d == kDeviceIsaNozzle) return Of({"          ISA 1932 Düse", "        ISA 1932 nozzle"});
+    if (d == kDeviceSegmentOrifice) return Of({"          Segmentblende", "      Segmental orifice"});
+    if (d == kDeviceQuarterCircle) return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
+    if (d == kDeviceLongRadiusNozzle) {
         const TMenuItem* item = Form1().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
         return PadText(23, Utf8Length(caption) > 2 ? caption.substr(Utf8Left(caption, 2).size()) : "");
@@ -122,19 +123,24 @@ std::string DeviceName() {
 std::string TappingText() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R") return Of({"       Eckdruck", "         Corner"});
-    if (d == "S" && v == "F") return Of({"   Flanschdruck", "         Flange"});
-    if (d == "S" && v == "D") return "       D- & D/2";
-    if (d == "D" || d == "SM" || d == "VK") return Of({"       Eckdruck", "         Corner"});
-    if (d == "V" && v == "SV") return Of({" mit geschweisst Einlaufkonus", " with rough welded convergent"});
-    if (d == "V" && v == "OG") return Of({"  mit gussrauhem Einlaufkonus", "   with rough cast convergent"});
-    if (d == "V" && v == "BG") return Of({"mit bearbeitetem Einlaufkonus", "     with machined convergent"});
+    if (d == kDeviceOrifice && v == kVariantCorner) return Of({"       Eckdruck", "         Corner"});
+    if (d == kDeviceOrifice && v == kVariantFlange) return Of({"   Flanschdruck", "         Flange"});
+    if (d == kDeviceOrifice && v == kVariantDAndD2) return "       D- & D/2";
+    if (d == kDeviceIsaNozzle || d == kDeviceSegmentOrifice || d == kDeviceQuarterCircle)
+        return Of({"       Eckdruck", "         Corner"});
+    if (d == kDeviceVenturi && v == kVariantWelded)
+        return Of({" mit geschweisst Einlaufkonus", " with rough welded convergent"});
+    if (d == kDeviceVenturi && v == kVariantAsCast)
+        return Of({"  mit gussrauhem Einlaufkonus", "   with rough cast convergent"});
+    if (d == kDeviceVenturi && v == kVariantMachined)
+        return Of({"mit bearbeitetem Einlaufkonus", "     with machined convergent"});
     return "";
 }
 
 std::string MediumName() {
     const std::string& m = MediumCode;
-    if (m == "CH4" || m == "N2" || m == "H2" || m == "NH3") return PadText(15, m);
+    if (m == kMediumMethane || m == kMediumNitrogen || m == kMediumHydrogen || m == kMediumAmmonia)
+        return PadText(15, m);
     static const struct {
         const char* code;
         SheetText name;
@@ -151,14 +157,15 @@ std::string MediumName() {
 void WriteDeviceBlock(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
-    const std::string mounting = ExtraUncertaintyCode == "1" ? Of({"  (zum Einflanschen)", "  (Flanged mounting)"})
-                                                             : Of({" (zum Einschweissen)", "   (Welded mounting)"});
+    const std::string mounting = ExtraUncertaintyCode == kExtraUncertaintyFlanged
+                                     ? Of({"  (zum Einflanschen)", "  (Flanged mounting)"})
+                                     : Of({" (zum Einschweissen)", "   (Welded mounting)"});
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
-    if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == "V" ? 14 : 28, ' ') + tapping);
+    if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == kDeviceVenturi ? 14 : 28, ' ') + tapping);
     const TMenuItem* material = Form1().mtrlfl1;
     for (const std::string* code : {&MaterialCode1, &MaterialCode2})
-        if (*code == "1") sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
+        if (*code == kMaterialFirst) sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
     const std::string medium = MediumName();
     if (!medium.empty()) sheet.Line(in + std::string(28, ' ') + medium);
 }
@@ -200,7 +207,8 @@ void WriteNumberRows(Sheet& sheet) {
     else
         sheet.Blank();
     sheet.Number(ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature));
-    const bool roughDevice = DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "S";
+    const bool roughDevice =
+        DeviceCode == kDeviceIsaNozzle || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceOrifice;
     sheet.Number(roughDevice ? PipeRoughnessMm : 0.0);
     sheet.Number(RoughnessFactor);
     sheet.Number(FlowCoefficientAtNormalFlow);
@@ -216,7 +224,7 @@ void WriteNumberRows(Sheet& sheet) {
     sheet.Number(PipeDiameterColdMm);
     const double bore = ColdBoreMm();
     const double beta = PipeDiameterColdMm != 0.0 ? bore / PipeDiameterColdMm : 0.0;
-    if (DeviceCode == "VK") {
+    if (DeviceCode == kDeviceQuarterCircle) {
         sheet.Line(sheet.Indent() + "        (Radius r=" +
                    Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) + " mm) " + Field(10, bore));
     } else {
@@ -231,9 +239,10 @@ void WriteNumberRows(Sheet& sheet) {
 
 // The name of the upstream fitting on the form, 27 characters; blanks where it has none.
 std::string FittingName() {
-    const bool firstDe =
-        DeviceCode == "S" || DeviceCode == "SM" || DeviceCode == "VK" || DeviceCode == "D" || DeviceCode == "KV";
-    const bool first = English() ? DeviceCode == "KV" : firstDe;
+    const bool firstDe = DeviceCode == kDeviceOrifice || DeviceCode == kDeviceSegmentOrifice ||
+                         DeviceCode == kDeviceQuarterCircle || DeviceCode == kDeviceIsaNozzle ||
+                         DeviceCode == kDeviceShortVenturi;
+    const bool first = English() ? DeviceCode == kDeviceShortVenturi : firstDe;
     struct Names {
         const char* code;
         SheetText firstText;
@@ -269,7 +278,7 @@ std::string FittingName() {
 void WriteStraightLengthSheet(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
-    const bool none = UpstreamFittingCode == "0";
+    const bool none = UpstreamFittingCode == kFittingOther;
     const std::string backpage = Of({"Vgl. Rückseite", "  See backpage"});
     if (none)
         sheet.Line(std::string(Of({"Erforderl.                   ", "Required                     "})) + in + backpage);
@@ -300,7 +309,7 @@ void WriteUncertaintyRows(Sheet& sheet) {
     for (int i = 0; i < 6; ++i) sheet.Blank();
 }
 
-bool Noted(const std::string& note) { return note != " "; }
+bool Noted(const std::string& note) { return note != kNoMessage; }
 
 std::string Standard(const SheetText& iso, const SheetText& din) { return Of(Iso() ? iso : din); }
 std::string RangeText() { return Standard({", nach ISO: ", ", acc. ISO: "}, {", nach DIN: ", ", acc. DIN: "}); }
@@ -351,7 +360,7 @@ void WriteDeviceLimits(Sheet& sheet) {
 
 std::string PadText(int width, const std::string& text) {
     if (width <= 0) return "";
-    const std::string t = text == " " ? "" : text;
+    const std::string t = text == kNoMessage ? "" : text;
     if (Utf8Length(t) >= width) return Utf8Left(t, width);
     return PadLeft(t, width);
 }

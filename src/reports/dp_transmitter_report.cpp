@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -55,7 +56,7 @@ void AddFittedWhenLong(ReportBlock& block, std::string text) {
 }  // namespace
 
 void WriteFlowDpTable() {
-    if (!(0.99 * MaxMassFlow > MinMassFlow) || DeviceCode == "VOLYM") return;
+    if (!(0.99 * MaxMassFlow > MinMassFlow) || DeviceCode == kDeviceVolumeMeter) return;
     std::string flowRow = ByLanguage("flöde", "Durchfluss", "flow");
     std::string dpRow = ByLanguage("dp   ", "Wirkdruck ", "dp  ");
     const std::string standard(1, StandardLetter);
@@ -69,7 +70,7 @@ void WriteFlowDpTable() {
                                  BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
                                  correction, dp);
             const double shown =
-                SolveFor == "DP" ? CheckedDiv(dp * 0.001, DpUnitFactor) : CheckedDiv(dp * MaxDpInput, MaxDpPa);
+                SolveFor == kSolveDp ? CheckedDiv(dp * 0.001, DpUnitFactor) : CheckedDiv(dp * MaxDpInput, MaxDpPa);
             dpRow += " " + ReportSeparator + FormatFixed(CheckFinite(shown), 5);
         }
     } catch (const CalcError&) {
@@ -77,7 +78,7 @@ void WriteFlowDpTable() {
     }
     ReportBlock block;
     block.AddEmpty();
-    if (MaxFlowGivenFlag == "V")
+    if (MaxFlowGivenFlag == kMaxFlowPlain)
         block.Add(ByLanguage("Tabell; Förhållande mellan Flöde och difftryck",
                              "Tafel; Verhältnis zw Durchfluss und Wirkdruck",
                              "Table; Relation btw flow and differential pressure"));
@@ -117,9 +118,9 @@ TransmitterTexts PrepareTexts() {
     t.allFlows = NumberWithUnit(root * RootFlowDesign, FlowUnit);
     double dp = MaxDpInput;
     std::string unit = DpUnit;
-    if (SolveFor == "DP") {
+    if (SolveFor == kSolveDp) {
         dp = MaxDpEntered;
-    } else if (SolveFor == "OK") {
+    } else if (SolveFor == kSolveOptimal) {
         unit = DpUpperLimitUnit;
     }
     t.settingDp = "= " + NumberWithUnit(dp, unit);
@@ -292,8 +293,8 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         ByLanguage("5. Inställning av liten dp-cell; 20 mA= ", "5. Einstellung kleiner Wirkdruckmessumformer; 20 mA= ",
                    "5. Configuration of small dp-transmitter; 20 mA= "));
     double dp = 0.01 * DpCellSplitPercent * MaxDpInput;
-    std::string unit = SolveFor == "OK" ? DpUpperLimitUnit : DpUnit;
-    if (SolveFor == "DP") {
+    std::string unit = SolveFor == kSolveOptimal ? DpUpperLimitUnit : DpUnit;
+    if (SolveFor == kSolveDp) {
         dp = 0.001 * 0.01 * DpCellSplitPercent * MaxFlowDpPa;
         unit = "kPa";
     }

@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -48,7 +49,7 @@ std::string NormalVolumeUnitTail() {
 
 void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
     const double k = FlowRangeScale();
-    if (MaxFlowGivenFlag == "V") {
+    if (MaxFlowGivenFlag == kMaxFlowPlain) {
         if (scope.Mini()) return;
         const double q = k * DpTransmitterValues.rootNormalFlow.user;
         if (!std::isfinite(q)) return;
@@ -80,8 +81,8 @@ void AddMinimalFlow(ReportBlock& block) {
 }
 
 void AddHumidGasMaximalFlow(ReportBlock& block) {
-    if (!IsGasMedium(MediumCode) || MediumCode == "ANG" || HumidFlowBasis != "T") return;
-    if (ParsedUnitKind == "M")
+    if (!IsGasMedium(MediumCode) || MediumCode == kMediumSteam || HumidFlowBasis != kHumidFlowOfDryPart) return;
+    if (ParsedUnitKind == kUnitMassFlow)
         block.AddValue(HumidMaxMassFlowLabel, MaxMassFlow * 3.6);
     else if (FlowDensity > 0.0)
         block.AddValue(HumidMaxVolumeFlowLabel, MaxMassFlow * 3600.0 / FlowDensity);

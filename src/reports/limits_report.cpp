@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -23,8 +24,8 @@ namespace tubalyx {
 
 namespace {
 
-bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
-bool IsVolumeMeter() { return DeviceCode == "VOLYM"; }
+bool IsConeMeter() { return DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone; }
+bool IsVolumeMeter() { return DeviceCode == kDeviceVolumeMeter; }
 bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
 
 // E, D, and Swedish for any other letter.
@@ -115,14 +116,14 @@ void WriteStraightLengthBlocks(Section& s) {
     }
     if (title == nullptr) return;
 
-    if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != "0") {
+    if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != kFittingOther) {
         const std::string up = Number(RequiredUpstreamLengthM);
         const std::string down = Number(RequiredDownstreamLengthM);
         s.Write(title);
         s.Write(first + ReportSeparator + up + second + ReportSeparator + down);
     }
     const double shortfall = StraightLengthShortfallM;
-    if (SolveFor == "OK" && UpstreamFittingCode != "0" && shortfall > 0.0)
+    if (SolveFor == kSolveOptimal && UpstreamFittingCode != kFittingOther && shortfall > 0.0)
         s.Value(tooShort, StraightLengthM + shortfall);
 }
 
@@ -131,23 +132,23 @@ void WriteStraightLengthBlocks(Section& s) {
 void CheckStandardLimits(bool& headingPending) {
     Section s(headingPending);
     const auto& m = DeviceLimitMessages;
-    if (TableRangeNote != " ") s.Write(TableRangeNote);
+    if (TableRangeNote != kNoMessage) s.Write(TableRangeNote);
 
-    if (!IsCommercialMeter() && m[kThroatDiameterMessage] != " ") {
+    if (!IsCommercialMeter() && m[kThroatDiameterMessage] != kNoMessage) {
         s.Write(m[kThroatDiameterMessage]);
         if (BoreDiameter < ThroatDiameterLowerBound)
             s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "),
                     ThroatDiameterLowerBound * 1000);
     }
 
-    if (!IsVolumeMeter() && m[kDiffPressureMessage] != " ") {
+    if (!IsVolumeMeter() && m[kDiffPressureMessage] != kNoMessage) {
         s.Write(m[kDiffPressureMessage]);
         if (MaxDpPa > StandardMaxDiffPressure)
             s.Value(ByLanguage("MAXLIMIT (kPa)= ", "Maxgrenze (kPa)= ", "MAXGRÄNS (kPa)= "),
                     0.001 * StandardMaxDiffPressure);
     }
 
-    if (!IsVolumeMeter() && m[kDiameterRatioMessage] != " ") {
+    if (!IsVolumeMeter() && m[kDiameterRatioMessage] != kNoMessage) {
         const double beta = NormalFlowCoefficients.beta;
         s.Write(m[kDiameterRatioMessage]);
         if (beta > BetaUpperBound)
@@ -156,12 +157,12 @@ void CheckStandardLimits(bool& headingPending) {
             s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MINGRÄNS     = "), BetaLowerBound);
     }
 
-    if (m[kReynoldsMessage] != " ") {
+    if (m[kReynoldsMessage] != kNoMessage) {
         s.Write(m[kReynoldsMessage]);
         WriteReynoldsBlock(s, m[kReynoldsMessage]);
     }
 
-    if (!IsVolumeMeter() && m[kRoughnessMessage] != " ") {
+    if (!IsVolumeMeter() && m[kRoughnessMessage] != kNoMessage) {
         s.Write(m[kRoughnessMessage]);
         s.Value(ByLanguage("PIPE ROUGHNESS (mm)   = ", "Rohrrauheit (mm)      = ", "RÖRRÅHET (mm)     = "),
                 PipeRoughnessMm);
@@ -171,7 +172,7 @@ void CheckStandardLimits(bool& headingPending) {
             s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "), RoughnessLowerBound * 1000);
     }
 
-    if (!IsVolumeMeter() && m[kPipeDiameterMessage] != " ") {
+    if (!IsVolumeMeter() && m[kPipeDiameterMessage] != kNoMessage) {
         s.Write(m[kPipeDiameterMessage]);
         // The pipe limits are printed in whole millimetres.
         if (PipeDiameter > PipeDiameterUpperBound)

@@ -7,6 +7,7 @@
 #include "numerics/text_utils.h"
 #include "reports/medium_state_lines.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -55,7 +56,8 @@ void ValueLineWhileShown(ReportBlock& block, const TLabel& prompt, const TEdit& 
 
 bool IsKinematicUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
-    return u == "M2/S" || u == "ST" || u == "CST" || u == "STOKES" || u == "CSTOKES";
+    return u == kUnitSquareMetrePerSecondUpper || u == kUnitStokesUpper || u == kUnitCentistokesUpper ||
+           u == kUnitStokesLongUpper || u == kUnitCentistokesLongUpper;
 }
 
 void OilLines(char kind, ReportBlock& block) {
@@ -187,7 +189,7 @@ void WriteCompositionLines(char kind, bool useHumidityGrid, ReportBlock& block) 
         if (!(StrToFloatSafe(grid.Cell(2, row)) > kSmallestShare)) continue;
         add(CompositionRow(grid, row));
         const std::string& keyword = MixtureComponentKeyword[row];
-        if (keyword == "GAS" || keyword == "IGAS") WriteMediumPropertyLines(kind, row, block);
+        if (keyword == kMediumGas || keyword == kMediumRealGas) WriteMediumPropertyLines(kind, row, block);
     }
     add(CompositionRow(grid, kMixtureSumRow));
 }

@@ -11,6 +11,7 @@
 #include "reports/report_window.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -72,7 +73,7 @@ constexpr int kShortestRangeNote = 4;
 
 const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
-bool Thermodynamics() { return CalcFunction == "Termo"; }
+bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
 void MethaneNote(ReportBlock& block) {
@@ -111,7 +112,7 @@ double GridAverageMolarMass() {
     double sum = 0.0;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
         const std::string& keyword = MixtureComponentKeyword[row];
-        const double molarMass = keyword == "GAS" ? MixtureMolarMass[row] : MolarMass(keyword);
+        const double molarMass = keyword == kMediumGas ? MixtureMolarMass[row] : MolarMass(keyword);
         sum += StrToFloatSafe(grid.Cell(5, row)) * molarMass * 0.01;
     }
     return sum;
@@ -129,7 +130,8 @@ void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
 }
 
 void CorrectionFactorLines(ReportBlock& block) {
-    const bool throat = DeviceCode != "VOLYM" && (CalcFunction != "Ventil" || ValveSubtype == "RO");
+    const bool throat =
+        DeviceCode != kDeviceVolumeMeter && (CalcFunction != kFunctionValve || ValveSubtype == kSubtypeRestriction);
     // A cold diameter of 0 gives no factor: its line is left out.
     if (throat) block.AddValue(BoreTemperatureFactorLabel, BoreDiameter / BoreDiameterColdM);
     block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
@@ -162,8 +164,8 @@ void StateLines(ReportBlock& block, ReportMedium m) {
         case ReportMedium::Nitrogen:
         case ReportMedium::Oxygen: WriteStateLinesByStateLetter(block); break;
         case ReportMedium::Hydrogen:
-            if (PhaseLetter == 'V' || PhaseLetter == 'X') {
-                if (PhaseLetter == 'V')
+            if (PhaseLetter == kPhaseLiquidAtTemperature || PhaseLetter == kPhaseLiquidAtPressure) {
+                if (PhaseLetter == kPhaseLiquidAtTemperature)
                     WritePressureLine(block);
                 else
                     WriteTemperatureLine(block);
@@ -203,13 +205,13 @@ void WriteStateLinesByStateLetter(ReportBlock& block) {
         case 'N':
         case 'G':
         case 'H':
-            if (PhaseLetter == 'G') WritePressureLine(block);
-            if (PhaseLetter == 'H') WriteTemperatureLine(block);
+            if (PhaseLetter == kPhaseVapourAtTemperature) WritePressureLine(block);
+            if (PhaseLetter == kPhaseVapourAtPressure) WriteTemperatureLine(block);
             WriteStateLinesWithHumidity(block);
             break;
         default:
-            if (PhaseLetter == 'V') WritePressureLine(block);
-            if (PhaseLetter == 'X') WriteTemperatureLine(block);
+            if (PhaseLetter == kPhaseLiquidAtTemperature) WritePressureLine(block);
+            if (PhaseLetter == kPhaseLiquidAtPressure) WriteTemperatureLine(block);
             WriteDensityZViscosityLines(block);
             break;
     }

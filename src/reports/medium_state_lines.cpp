@@ -5,6 +5,7 @@
 #include "reports/report_window.h"
 #include "reports/result_report_detail.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -86,7 +87,7 @@ void AddLabelled(ReportBlock& block, const std::string& label, double value) {
     block.AddValue(label, value, ColourRule(label));
 }
 
-bool Thermodynamics() { return CalcFunction == "Termo"; }
+bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 
 bool OneOf(ReportMedium m, std::initializer_list<ReportMedium> set) {
     for (ReportMedium s : set)
@@ -124,7 +125,7 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
     const std::string note = RangeNote(m);
     if (!note.empty()) {
         block.Add(Pick(kOutsideTableLimits), RedLine());
-        if (note != " ") block.Add(note, RedLine());
+        if (note != kNoMessage) block.Add(note, RedLine());
     }
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
@@ -134,9 +135,9 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
 
 void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
     if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid}) &&
-        Form1().qbgsort.Text() == "Pas*E-6")
+        Form1().qbgsort.Text() == kUnitMicroPascalSecond)
         return;
-    if (m == ReportMedium::Ozone && PhaseLetter != 'N') return;
+    if (m == ReportMedium::Ozone && PhaseLetter != kPhaseNone) return;
     const LineFormat format = ColourRule(DynamicViscosityLabel);
     if (DynamicViscosityPas < kLargeViscosityPas)
         block.AddValue(DynamicViscosityLabel, DynamicViscosityPas * 1e6, format);
@@ -147,7 +148,7 @@ void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
 void ThermodynamicsPart(ReportBlock& block, ReportMedium m) {
     if (FlowDensity > kSmallestDensity) {
         AddLabelled(block, SpecificVolumeLabel, 1000.0 / FlowDensity);
-        if (!(m == ReportMedium::Ozone && PhaseLetter != 'N'))
+        if (!(m == ReportMedium::Ozone && PhaseLetter != kPhaseNone))
             AddLabelled(block, KinematicViscosityLabel, DynamicViscosityPas / FlowDensity * 1e6);
     }
     // The user's media and the gases whose tables carry no enthalpy.
@@ -169,7 +170,11 @@ void HumidityMeasures(ReportBlock& block) {
         {DewTemperatureLabel, DewTemperatureC},
     };
     const std::string& k = HumidityInputKind;
-    const int given = k == "R" ? 0 : k == "A" ? 1 : k == "S" ? 2 : k == "D" ? 3 : -1;
+    const int given = k == kHumidityRelative   ? 0
+                      : k == kHumidityAbsolute ? 1
+                      : k == kHumiditySpecific ? 2
+                      : k == kHumidityDewPoint ? 3
+                                               : -1;
     if (given < 0) return;
     for (int i = 0; i < 4; ++i)
         if (i != given) block.AddValue(measures[i].label, measures[i].value);
@@ -212,7 +217,7 @@ void WriteDensityZViscosityLines(ReportBlock& block) {
 }
 
 void WriteKappaCpCvLines(ReportBlock& block) {
-    if (CalcFunction == "Strypf" || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
+    if (CalcFunction == kFunctionPrimaryDevice || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
     if (GivenDryMedium(DecodeReportMedium(MediumCode)) || !Thermodynamics()) return;
     AddLabelled(block, CpLabel, CpOperating);
     AddLabelled(block, CvLabel, CvOperating);
@@ -223,7 +228,7 @@ void WriteHumidityLines(ReportBlock& block) {
         block.Add(ReportLine(Pick(kHumidityAbove100), RelativeHumidity), RedLine());
     if (!Thermodynamics() || !HumidGasFlag) return;
     HumidityMeasures(block);
-    if (MediumCode != "G") HumidParts(block);
+    if (MediumCode != kMediumMixture) HumidParts(block);
 }
 
 void WriteDensityAndHeatLines(ReportBlock& block) {

@@ -11,6 +11,7 @@
 #include "reports/report_window.h"
 #include "reports/reynolds_report.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/selections.h"
@@ -66,7 +67,7 @@ void AddDropLines(ReportBlock& block, double zeta, double drop) {
     block.AddValue(PressureReductionPercentLabel, 100 * drop / OperatingPressure);
 }
 
-bool IsLiquidPhase() { return PhaseLetter == 'X' || PhaseLetter == 'V'; }
+bool IsLiquidPhase() { return PhaseLetter == kPhaseLiquidAtPressure || PhaseLetter == kPhaseLiquidAtTemperature; }
 
 }  // namespace
 
@@ -83,7 +84,7 @@ void RunPressureLoss(char kind, int layoutTop) {
 }
 
 void WriteResistanceReport(char kind, int layoutTop) {
-    const bool line = CalcFunction == "Tryckf";
+    const bool line = CalcFunction == kFunctionPressureLoss;
     ReportBlock drops;
     if (line) {
         const double outlet = OperatingPressure - LineTotalDrop;
@@ -92,7 +93,7 @@ void WriteResistanceReport(char kind, int layoutTop) {
         drops.AddValue(Text(kIrreversibleLoss), 0.001 * LineFrictionLoss);
         drops.Add(Text(kOutletPressure) + ReportSeparator + FormatFixed(1e-5 * outlet, kReportDigits) +
                   kOutletPressureKpa + ReportSeparator + FormatFixed(0.001 * outlet, kReportDigits));
-        if (MediumCode != "VÄT" && ExpansionModeLetter != 'T')
+        if (MediumCode != kMediumLiquid && ExpansionModeLetter != kExpansionIsothermal)
             drops.AddValue(Text(kOutletTemperature), LineLocalTemperature);
     }
     drops.Flush();

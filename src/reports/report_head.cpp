@@ -10,6 +10,7 @@
 #include "reports/calculation_function.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
@@ -92,12 +93,12 @@ std::vector<const LangText*> TitleLines() {
             const FlowDevice device = DecodeDevice(DeviceCode);
             if (IsConeDevice(device)) return {&kCone, &kConeSource};
             if (device == FlowDevice::VolumeMeter) return {&kVolumeMeter};
-            const LangText* standard = StandardLetter == 'I'   ? &kIso1991
-                                       : StandardLetter == '3' ? &kIso2003
-                                                               : &kDin1982;
+            const LangText* standard = StandardLetter == kStandardIso1991   ? &kIso1991
+                                       : StandardLetter == kStandardIso2003 ? &kIso2003
+                                                                            : &kDin1982;
             return {&kThroatDevice, standard};
         }
-        case CalculationFunction::Valve: return {ValveSubtype == "RO" ? &kRestriction : &kValve};
+        case CalculationFunction::Valve: return {ValveSubtype == kSubtypeRestriction ? &kRestriction : &kValve};
         case CalculationFunction::PressureLoss: return {&kPressureLoss};
         case CalculationFunction::Flow: return {&kFlow};
         case CalculationFunction::Other: break;

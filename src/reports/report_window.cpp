@@ -4,6 +4,7 @@
 
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/window_access.h"
@@ -173,7 +174,7 @@ bool IsBigReport(const std::string& caption) {
 bool IsMiniReport(const std::string& caption) {
     std::string t = caption;
     while (!t.empty() && t.back() == ' ') t.pop_back();
-    return t == "Mini";
+    return t == kSizeCaptionMini;
 }
 
 ReportSizeKind ReportSizeOf(const std::string& caption) {

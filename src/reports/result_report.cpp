@@ -15,6 +15,7 @@
 #include "reports/result_report_detail.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -25,11 +26,11 @@ namespace tubalyx {
 namespace result_detail {
 
 SolveTarget DecodeSolveTarget(const std::string& solveFor) {
-    if (solveFor == "DI") return SolveTarget::Diameter;
-    if (solveFor == "TF") return SolveTarget::Loss;
-    if (solveFor == "OK") return SolveTarget::Optimal;
-    if (solveFor == "FL") return SolveTarget::Flow;
-    if (solveFor == "DP") return SolveTarget::Dp;
+    if (solveFor == kSolveBore) return SolveTarget::Diameter;
+    if (solveFor == kSolveLoss) return SolveTarget::Loss;
+    if (solveFor == kSolveOptimal) return SolveTarget::Optimal;
+    if (solveFor == kSolveFlow) return SolveTarget::Flow;
+    if (solveFor == kSolveDp) return SolveTarget::Dp;
     return SolveTarget::Other;
 }
 
@@ -108,7 +109,7 @@ void WriteMountingBlock() {
     const double eccentricity = ValueOrNothing(
         [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
     block.AddValue(MaxEccentricityLabel, eccentricity, kEccentricityDigits);
-    if (DeviceCode == "V")
+    if (DeviceCode == kDeviceVenturi)
         block.AddValue(MaxPipeRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
     else
         block.AddValue(MaxEccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);

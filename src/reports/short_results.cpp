@@ -11,6 +11,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -30,7 +31,7 @@ constexpr double kUnruledUncertaintyPercent = 50.0;
 void AddMainResultHeader(ReportBlock& block) {
     if (CurrentReportSize() == ReportSizeKind::Big)
         block.Add(std::string(18, ' ') + ByLanguage("HUVUDDATA", "HAUPTERGEBNIS", "MAIN RESULT"));
-    if (DeviceCode == "VOLYM") return;
+    if (DeviceCode == kDeviceVolumeMeter) return;
     const std::string& rs = ReportSeparator;
     const double qMax = std::sqrt(MaxDpEntered) * RootFlowMax;
     if (std::isfinite(qMax) && std::isfinite(MaxDpEntered))
@@ -45,12 +46,12 @@ void AddMainResultHeader(ReportBlock& block) {
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
 void AddColdDimension(ReportBlock& block, const std::string& mmLabel, const std::string& inchLabel, double metres) {
-    if (Form1().dstorkallsort.Caption() != "mm") block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
+    if (Form1().dstorkallsort.Caption() != kUnitMillimetre) block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
     block.AddValue(mmLabel, metres * 1000.0);
 }
 
 void AddDeviceCandidateLines(ReportBlock& block) {
-    if (DeviceCode == "SM")
+    if (DeviceCode == kDeviceSegmentOrifice)
         block.AddValue(OptimalSegmentHeightLabel, SegmentHeightColdM * 1000.0);
     else
         block.AddValue(OptimalThroatDiameterLabel, BoreDiameterColdM * 1000.0);
@@ -64,29 +65,29 @@ void AddDeviceCandidateLines(ReportBlock& block) {
 const char* OptimalDeviceName() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R")
+    if (d == kDeviceOrifice && v == kVariantCorner)
         return ByLanguage("Strypfläns (Corner tappings)", "Blende (Eckdruckentnahme)",
                           "Orifice plate (Corner tappings)");
-    if (d == "S" && v == "F")
+    if (d == kDeviceOrifice && v == kVariantFlange)
         return ByLanguage("Strypfläns (Flänsmonterade tryckuttag)", "Blende (Flanschdruckentnahme)",
                           "Orifice plate (Flange tappings)");
-    if (d == "S" && v == "D")
+    if (d == kDeviceOrifice && v == kVariantDAndD2)
         return ByLanguage("Strypfläns (D- & D/2-monterade tryckuttag)", "Blende (D- & D/2-Druckentnahme)",
                           "Orifice plate (Dstor- & D/2-tappings)");
-    if (d == "V" && v == "BG")
+    if (d == kDeviceVenturi && v == kVariantMachined)
         return ByLanguage("Klassiskt Venturi (Bearbetat gjutgods)", "Klassisches Venturi (Bearbeitetem Einlaufkonus)",
                           "Classical venturi (Machined convergent)");
-    if (d == "V" && v == "OG")
+    if (d == kDeviceVenturi && v == kVariantAsCast)
         return ByLanguage("Klassiskt Venturi (Obearbetat gjutgods)", "Klassisches Venturi (Gussrauem Einlaufkonus)",
                           "Classical venturi (Rough cast convergent)");
-    if (d == "V" && v == "SV")
+    if (d == kDeviceVenturi && v == kVariantWelded)
         return ByLanguage("Klassiskt Venturi (Svetsat)", "Klassisches Venturi (Geschweisst)",
                           "Classical venturi (Welded)");
-    if (d == "KV") return ByLanguage("Kortventuri", "Venturidüse", "Venturinozzle");
-    if (d == "D") return ByLanguage("ISA 1932 Dysa", "ISA 1932 Düse", "ISA 1932 nozzle");
-    if (d == "DL") return ByLanguage("Long radius Dysa", "Langradius-Düse", "Long radius nozzle");
-    if (d == "SM") return ByLanguage("Segmentfläns", "Segmentblende", "Segmental orifice");
-    if (d == "VK") return ByLanguage("Viertelkreisdysa", "Viertelkreisdüse", "Viertelkreis-nozzle");
+    if (d == kDeviceShortVenturi) return ByLanguage("Kortventuri", "Venturidüse", "Venturinozzle");
+    if (d == kDeviceIsaNozzle) return ByLanguage("ISA 1932 Dysa", "ISA 1932 Düse", "ISA 1932 nozzle");
+    if (d == kDeviceLongRadiusNozzle) return ByLanguage("Long radius Dysa", "Langradius-Düse", "Long radius nozzle");
+    if (d == kDeviceSegmentOrifice) return ByLanguage("Segmentfläns", "Segmentblende", "Segmental orifice");
+    if (d == kDeviceQuarterCircle) return ByLanguage("Viertelkreisdysa", "Viertelkreisdüse", "Viertelkreis-nozzle");
     return nullptr;
 }
 
@@ -173,11 +174,11 @@ void WriteMainResultHeader() {
 void WriteShortDiameterResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    if (DeviceCode == "SM")
+    if (DeviceCode == kDeviceSegmentOrifice)
         AddColdDimension(block, SegmentHeightColdLabel, SegmentHeightColdInchLabel, SegmentHeightColdM);
     else
         AddColdDimension(block, ThroatDiameterLabel, ThroatDiameterInchLabel, BoreDiameterColdM);
-    if (SolveFor == "TF") block.AddValue(MaxDiffPressureLabel, MaxDpPa * 0.001);
+    if (SolveFor == kSolveLoss) block.AddValue(MaxDiffPressureLabel, MaxDpPa * 0.001);
     block.Flush();
 }
 
@@ -200,7 +201,7 @@ void WriteShortOptimalDeviceResult() {
     block.Add(ByLanguage("Optimalt primärelement: ", "Optimales Drosselgerät: ", "Optimal primary device: "));
     if (const char* name = OptimalDeviceName()) block.Add(name);
     AddDeviceCandidateLines(block);
-    if (UpstreamFittingCode != "0") {
+    if (UpstreamFittingCode != kFittingOther) {
         block.AddValue(TotalStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
         if (AdditionalUncertaintyPercent < kUnruledUncertaintyPercent)
             block.AddValue(StraightLengthUncertaintyLabel, AdditionalUncertaintyPercent);
@@ -215,7 +216,7 @@ void WriteShortFlowResult() {
     ReportBlock block;
     AddMainResultHeader(block);
     const std::string& rs = ReportSeparator;
-    const bool volumeMeter = DeviceCode == "VOLYM";
+    const bool volumeMeter = DeviceCode == kDeviceVolumeMeter;
     const double m = MaxMassFlow * 3600.0;
     const double rho = FlowDensity;
     const double f = AdjustmentFactor();

@@ -10,6 +10,7 @@
 #include "numerics/number_text.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -43,9 +44,9 @@ double PocketFlowVelocity() {
 }
 
 double ThermometerLength(double optimalUpstreamLength) {
-    if (SolveFor == "OK") return optimalUpstreamLength;
+    if (SolveFor == kSolveOptimal) return optimalUpstreamLength;
     double length = StrToFloatSafe(Form1().givenrakin.Text());
-    if (DeviceCode == "S" && DeviceVariantCode == "R") length -= PipeDiameter;
+    if (DeviceCode == kDeviceOrifice && DeviceVariantCode == kVariantCorner) length -= PipeDiameter;
     return length;
 }
 
