@@ -5,6 +5,7 @@
 #include "codegen/code_writer.h"
 #include "reports/pressure_expression.h"
 #include "reports/result_report_detail.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/form1.h"
@@ -54,7 +55,8 @@ void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
         w.Siemens("T:real:=" + f.top + ";//C");
     }
     w.Abb(density + "\treal\t\tout\t\tkg/m3");
-    w.Siemens(density + (f.kind == CompTableKind::Steam && density == "Dichte" ? ":REAL;//kg/m3" : ":real;//kg/m3"));
+    w.Siemens(density + (f.kind == CompTableKind::Steam && LanguageLetter == kLanguageGerman ? ":REAL;//kg/m3"
+                                                                                             : ":real;//kg/m3"));
     if (f.bigBlock) WriteBigBlockOutputs(w);
     w.Siemens("END_VAR");
     w.Siemens("VAR");
@@ -72,7 +74,7 @@ void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
 // density of the design, with the ratio of the table's reference density to it.
 std::string IdealGasFdensLine(const DensityReference& ref) {
     return "fdens_mat:=sqrt(PkPa/" + CodeNumber(ref.pressureKPa) + "*" + CodeNumber(kKelvin + ref.temperatureC) +
-           "/(T+273.15)*" + RatioName() + (DensityRatioText != "1" ? "*" + DensityRatioText : "") + ");";
+           "/(T+273.15)*" + RatioName() + (DensityRatioText != kNoDensityRatio ? "*" + DensityRatioText : "") + ");";
 }
 
 }  // namespace

@@ -348,7 +348,7 @@ void WriteTableTexts(bool computed, int points) {
     const double ratio = ReferenceDensity / FlowDensity;
     if (std::fabs(FlowDensity / ReferenceDensity - 1.0) <= kSameDensity) {
         text += "]";
-        DensityRatioText = "1";
+        DensityRatioText = kNoDensityRatio;
     } else {
         text += "*" + sep + F6(ratio) + "]";
         DensityRatioText = Trimmed(FormatFixedPoint(ratio, 7));

@@ -258,5 +258,7 @@ inline constexpr std::string_view kCodeModeSiemens = "SIEMENS";
 
 // A message or note that holds one blank holds nothing (the limit messages, TableRangeNote).
 inline constexpr std::string_view kNoMessage = " ";
+// DensityRatioText when the flow and the reference density agree: the generated code takes no ratio.
+inline constexpr std::string_view kNoDensityRatio = "1";
 
 }  // namespace tubalyx
