@@ -2,6 +2,7 @@
 
 #include "numerics/text_utils.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "ui/form1.h"
 
@@ -10,7 +11,7 @@ namespace tubalyx {
 void SetStandardDensityPrompt() {
     // Any case of a to z: the flow-unit handlers store the unit upper-cased.
     const std::string unit = AsciiUpper(Form1().maxflowsort.Text());
-    const bool standard = unit.find("STANDARD_") != std::string::npos || unit == "MMSCFD";
+    const bool standard = unit.find("STANDARD_") != std::string::npos || unit == kUnitStandardMillionFeetPerDay;
     const char* text = nullptr;
     switch (LanguageLetter) {
         case 'S':
@@ -67,7 +68,7 @@ const char* ByLanguage(const char* s, const char* d, const char* e) {
 }  // namespace
 
 void SetNaturalGasLimits() {
-    if (MediumCode != "NGAS") return;
+    if (MediumCode != kMediumNaturalGas) return;
     TForm1& f = Form1();
     for (int n = 0; n < 10; ++n) {
         const LimitRow& r = kLimitRows[n];

@@ -1,5 +1,6 @@
 #include "texts/report_labels.h"
 
+#include "state/keywords.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 
@@ -18,7 +19,7 @@ void CopyReportLabelBases() {
 }
 
 void SetPropertyReportLabels(char language) {
-    const bool ammonia = (MediumCode == "NH3");
+    const bool ammonia = (MediumCode == kMediumAmmonia);
     if (language == 'S') {
         DensityLabel = "Densitet___________________________________(kg/m3)= ";
         SpecificVolumeLabel = "Volymitet_________________________________(dm3/kg)= ";
