@@ -231,7 +231,9 @@ void AddPocket(ReportBlock& block, const PocketTexts& t, double tappingTemperatu
 }  // namespace
 
 bool IsNormalVolumeUnit(const std::string& unit) {
-    for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"})
+    for (std::string_view u :
+         {kUnitNormalPerHour, kUnitNormalPerMinute, kUnitNormalPerSecond, kUnitStandardMillionFeetPerDay,
+          kUnitNormalLitrePerHour, kUnitNormalLitrePerMinute, kUnitNormalLitrePerSecond})
         if (unit == u) return true;
     return false;
 }

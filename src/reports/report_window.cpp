@@ -166,7 +166,7 @@ void CopyReportBack() {
 // ---- report size ----
 
 bool IsBigReport(const std::string& caption) {
-    for (const char* word : {"Stor", "Gross", "Big"})
+    for (std::string_view word : {kSizeCaptionBigSwedish, kSizeCaptionBigGerman, kSizeCaptionBigEnglish})
         if (caption.rfind(word, 0) == 0) return true;
     return false;
 }

@@ -212,6 +212,13 @@ inline constexpr std::string_view kUnitStokesUpper = "ST";
 inline constexpr std::string_view kUnitCentistokesUpper = "CST";
 inline constexpr std::string_view kUnitStokesLongUpper = "STOKES";
 inline constexpr std::string_view kUnitCentistokesLongUpper = "CSTOKES";
+// the normal volume flows, as the unit parser writes them:
+inline constexpr std::string_view kUnitNormalPerHour = "Nm3/h";
+inline constexpr std::string_view kUnitNormalPerMinute = "Nm3/min";
+inline constexpr std::string_view kUnitNormalPerSecond = "Nm3/s";
+inline constexpr std::string_view kUnitNormalLitrePerHour = "Nliter/h";
+inline constexpr std::string_view kUnitNormalLitrePerMinute = "Nliter/min";
+inline constexpr std::string_view kUnitNormalLitrePerSecond = "Nliter/s";
 // the standard volume flows, upper case:
 inline constexpr std::string_view kUnitStandardPerHourUpper = "STANDARD_M3/H";
 inline constexpr std::string_view kUnitStandardPerMinuteUpper = "STANDARD_M3/MIN";

@@ -10,6 +10,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/composition_help.h"
@@ -26,7 +27,7 @@ constexpr int kVapourRow = kMixtureLastRow;
 // The dry components are rows 2 to 10; row 11 is the vapour.
 constexpr int kLastDryRow = kVapourRow - 1;
 
-bool IsMixtureMedium() { return MediumCode == "NGAS" || MediumCode == "G"; }
+bool IsMixtureMedium() { return MediumCode == kMediumNaturalGas || MediumCode == kMediumMixture; }
 
 double ColumnSum(const TStringGrid& grid, int col, int lastRow) {
     double sum = 0.0;
@@ -70,7 +71,7 @@ void SetupCompositionGrids() {
             g->SetCell(5, row, row <= 3 ? "50" : "0");
         }
     }
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         // Written with the platform's separator, so that the shares read back on either.
         const double shares[] = {92, 7, 0.5, 0.5, 0, 0};
         for (int i = 0; i < 6; ++i) f.ViktVolprocGrid.SetCell(5, i + 2, FormatGeneral(shares[i]));
@@ -135,7 +136,7 @@ void UpdateHumidityRow() {
     TForm1& f = Form1();
     TStringGrid& humid = f.ViktVolprocgridfukt;
     CopyConditionsToMixtureGrid();
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         CopyToHumidityGrid(true);
         return;
     }
@@ -190,7 +191,7 @@ void ShowCompositionHelp() {
     memo.SetClientWidth(grid.ClientWidth());
     memo.SetClientHeight(grid.ClientHeight() * 3 / 2);
     memo.Clear();
-    for (const std::string& line : CompositionHelpText(LanguageLetter, MediumCode == "NGAS")) memo.Add(line);
+    for (const std::string& line : CompositionHelpText(LanguageLetter, MediumCode == kMediumNaturalGas)) memo.Add(line);
     memo.SetVisible(true);
 }
 

@@ -1,6 +1,7 @@
 // Handlers of the code generator's labels: the density block (kod) and the BigBlock.
 #include "codegen/code_generator.h"
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "ui/form1.h"
@@ -41,8 +42,8 @@ void TForm1::kodClick(TControl*) {
 
 // The flow lines of the BigBlock are those the big report of the last run left.
 void TForm1::BBclick(TControl*) {
-    if (CalcFunction == "Strypf" && DensityTableReady && IsBigReport(litenstor.Caption()))
-        Generate(*this, ABBSiemens.Caption() == "Siemens" ? "SIEMENS" : "ABB");
+    if (CalcFunction == kFunctionPrimaryDevice && DensityTableReady && IsBigReport(litenstor.Caption()))
+        Generate(*this, ABBSiemens.Caption() == kDialectCaptionSiemens ? "SIEMENS" : "ABB");
     else
         ShowPrerequisite(*this, BigBlock);
 }

@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/report_label_strings.h"
@@ -31,7 +32,7 @@ constexpr double kOilLowerPressureKPa = 101.325;
 // The uncertainty grid's row of the pipe roughness.
 constexpr int kRoughnessErrorRow = 10;
 
-bool MixtureMedium() { return MediumCode == "G" || MediumCode == "NGAS"; }
+bool MixtureMedium() { return MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas; }
 
 // The humidity edit's number (its text written back), for the handlers that only go on for
 // a humid or user-defined gas.
@@ -39,14 +40,14 @@ double HumidityEntry() { return ReadEditNumber(Form1().relabsspecfukt); }
 
 // Clears the start text away once a unit is one the parser knows.
 void UnitCheck() {
-    if (ParsedUnitKind != "X") Form1().Memo2.SetVisible(false);
+    if (ParsedUnitKind != kUnitUnknown) Form1().Memo2.SetVisible(false);
 }
 
 // A length in the pipe's length unit: "mm", or inches for any other caption. The corrected
 // text (not the converted number) stays in the edit; a length beyond the double range puts
 // the focus back and keeps the values.
 void ReadLength(TEdit& edit, double& mm, double& m) {
-    const double perUnit = Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch;
+    const double perUnit = Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMmPerInch;
     if (DisplaysValue(edit.Text(), mm / perUnit)) return;
     const double value = ReadEditNumber(edit) * perUnit;
     if (!std::isfinite(value)) {
@@ -108,7 +109,7 @@ void TForm1::DstorkallmmChange(TControl*) {
     PipeDiameterFromEntry();
     const int caret = Dstorkallmm.SelStart();
     ReadLength(Dstorkallmm, PipeDiameterColdMm, PipeDiameterColdM);
-    if (dstorkallsort.Caption() == "mm") Dstorkallmm.SetSelStart(caret);
+    if (dstorkallsort.Caption() == kUnitMillimetre) Dstorkallmm.SetSelStart(caret);
 }
 
 // Typing a straight length or a height difference must never overwrite the bore: whichever
@@ -124,7 +125,7 @@ void TForm1::abstryckantalchange(TControl*) {
     ReadEditInto(abstryckmaxantal, PressureMaxInput);
     ReadEditInto(abstryckantal, PressureMinInput);
     const bool changed = PressureMinInput != oldMin || PressureMaxInput != oldMax;
-    if (humidity > 0 || MediumCode == "IGAS" || MediumCode == "GAS" || MediumCode == "G") {
+    if (humidity > 0 || MediumCode == kMediumRealGas || MediumCode == kMediumGas || MediumCode == kMediumMixture) {
         try {
             ParsedUnitKind = "M";
             ConvertUnitValue(PressureUnit, TypedOperatingPressure(), 1.0, OperatingPressure);
@@ -135,13 +136,13 @@ void TForm1::abstryckantalchange(TControl*) {
         UpdateHumidityEdit();
     }
     UpdateThermoCaption();
-    if (MediumCode == "OLJA") {
+    if (MediumCode == kMediumOil) {
         // An oil's lower pressure is the atmosphere's, whatever is typed.
         PressureMinInput = kOilLowerPressureKPa;
         abstryckantal.SetText(FormatGeneral(kOilLowerPressureKPa));
     }
     if (PressureMinInput != oldMin) {
-        if (MediumCode == "VAT") {
+        if (MediumCode == kMediumWater) {
             WriteCompensationPressure(PressureMinInput, 1, 1);
             WriteCompensationPressure(PressureMinInput, 10, 1);
         } else {
@@ -166,7 +167,7 @@ void TForm1::abstrycksortChange(TControl*) {
     }
     UnitCheck();
     UpdateHumidityEdit();
-    if (MediumCode == "OLJA") {
+    if (MediumCode == kMediumOil) {
         PressureUnit = "kPa";
         abstrycksort.SetText(PressureUnit);
     }
@@ -210,13 +211,13 @@ void TForm1::krittrycksortChange(TControl*) {
 void TForm1::difftryckmaxantalChange(TControl*) {
     ParsedUnitKind = "M";
     ReadEditInto(difftryckmaxantal, MaxDpInput);
-    if (SolveFor != "DP") Convert(DpUnit, MaxDpInput, MaxDpPa);
+    if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
 }
 
 void TForm1::difftryckmaxsortchange(TControl*) {
     ParsedUnitKind = "M";
     DpUnit = difftryckmaxsort.Text();
-    if (SolveFor != "DP") Convert(DpUnit, MaxDpInput, MaxDpPa);
+    if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
     UnitCheck();
 }
 
@@ -254,7 +255,7 @@ void TForm1::tempChange(TControl*) {
     } catch (const CalcError&) {
         // The range keeps what was read before the failing step.
     }
-    if (humidity > 0 || MediumCode == "G" || MediumCode == "GAS" || MediumCode == "IGAS") {
+    if (humidity > 0 || MediumCode == kMediumMixture || MediumCode == kMediumGas || MediumCode == kMediumRealGas) {
         const bool changed = TemperatureMaxC != oldMax || TemperatureMinC != oldMin;
         try {
             if (changed && MixtureMedium()) UpdateMixtureForState();

@@ -7,6 +7,7 @@
 #include "media/medium_identification.h"
 #include "reports/compensation_report.h"
 #include "reports/compensation_table.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
@@ -20,7 +21,7 @@ namespace tubalyx {
 namespace {
 
 // A yes/no answer: "J" becomes "N", anything else "J".
-void ToggleYesNo(std::string& flag) { flag = flag == "J" ? "N" : "J"; }
+void ToggleYesNo(std::string& flag) { flag = flag == kYes ? "N" : "J"; }
 
 // One step of a letter cycle: the letters that lead to each next letter.
 struct LetterStep {
@@ -29,8 +30,12 @@ struct LetterStep {
 };
 
 // The liquefiable gases: the two kinds differ in the phases their tables know.
-bool IsColdLiquefiedGas() { return MediumCode == "AR" || MediumCode == "O2" || MediumCode == "N2"; }
-bool IsPressureLiquefiedGas() { return MediumCode == "H2" || MediumCode == "CO2" || MediumCode == "O3"; }
+bool IsColdLiquefiedGas() {
+    return MediumCode == kMediumArgon || MediumCode == kMediumOxygen || MediumCode == kMediumNitrogen;
+}
+bool IsPressureLiquefiedGas() {
+    return MediumCode == kMediumHydrogen || MediumCode == kMediumCarbonDioxide || MediumCode == kMediumOzone;
+}
 
 // The phases each prompt steps through, for the two groups of liquefiable gases.
 constexpr LetterStep kPressureStepsCold[] = {{"HX", 'N'}, {"N", 'G'}, {"G", 'V'}, {"V", 'N'}};
@@ -67,7 +72,7 @@ void StepPhaseFromPrompt(std::span<const LetterStep> cold, std::span<const Lette
 // fitting, so "another disturbance" stands for fitting 1 there.
 void SelectUpstreamFitting(int k) {
     TForm1& f = Form1();
-    if (k == 0 && SolveFor == "OK") k = 1;
+    if (k == 0 && SolveFor == kSolveOptimal) k = 1;
     const TControl* item = f.FindComponent("bestyck" + std::to_string(k));
     if (const auto* menuItem = dynamic_cast<const TMenuItem*>(item)) f.bestyckningtext.SetCaption(menuItem->Caption());
     UpstreamFittingCode = std::to_string(k);
@@ -110,10 +115,12 @@ void TForm1::fjrrrunClick(TControl*) {}
 void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 
 // The dialect of the generated controller code.
-void TForm1::ABBSiemensClick(TControl*) { ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB"); }
+void TForm1::ABBSiemensClick(TControl*) {
+    ABBSiemens.SetCaption(ABBSiemens.Caption() == kDialectCaptionAbb ? "Siemens" : "ABB");
+}
 
 void TForm1::adiabatClick(TControl*) {
-    ExpansionModeLetter = ExpansionModeLetter == 'A' ? 'T' : 'A';
+    ExpansionModeLetter = ExpansionModeLetter == kExpansionAdiabatic ? 'T' : 'A';
     SetAdiabaticPrompt(ExpansionModeLetter);
 }
 
@@ -133,7 +140,7 @@ void TForm1::rorstortextinClick(TControl*) {
 }
 
 void TForm1::bermetodtextinClick(TControl*) {
-    OnlineFlowMethod = OnlineFlowMethod == "R" ? "N" : "R";
+    OnlineFlowMethod = OnlineFlowMethod == kOnlineFlowRoot ? "N" : "R";
     SetRootOrStandardPrompt();
 }
 
@@ -146,10 +153,10 @@ void TForm1::tillvunderlagtextinClick(TControl*) {
 
 void TForm1::bermetoderrtextinClick(TControl*) {
     std::string& code = UncertaintyMethodCode;
-    if (DeviceCode == "VOLYM")
-        code = code == "L" ? "P" : "L";
+    if (DeviceCode == kDeviceVolumeMeter)
+        code = code == kMethodLinear ? "P" : "L";
     else
-        code = code == "1" ? "2" : code == "2" ? "3" : code == "3" ? "N" : "1";
+        code = code == kMethodFirst ? "2" : code == kMethodSecond ? "3" : code == kMethodThird ? "N" : "1";
     SetCalcMethodPrompt();
 }
 
@@ -170,13 +177,13 @@ TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DEFINE_ROUGHNESS_ITEM)
 #undef TUBALYX_DEFINE_ROUGHNESS_ITEM
 
 void TForm1::MaxflowtextClick(TControl*) {
-    if (CalcFunction == "Strypf" && SolveFor != "OK") {
+    if (CalcFunction == kFunctionPrimaryDevice && SolveFor != kSolveOptimal) {
         MaxFlowGivenFlag = "V";
         maxflowsort.SetVisible(true);
         SetMaxFlowPrompt();
-    } else if (CalcFunction == "Ventil" && ValveSubtype == "RO") {
+    } else if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction) {
         // A second click hides the unit again.
-        maxflowsort.SetVisible(MaxFlowGivenFlag != "V");
+        maxflowsort.SetVisible(MaxFlowGivenFlag != kMaxFlowPlain);
         MaxFlowGivenFlag = "V";
         SetMaxFlowPrompt();
     }
@@ -199,7 +206,7 @@ void TForm1::PTRunClick(TControl*) {
 void TForm1::Label2Click(TControl*) {
     kodkomment.SetVisible(false);
     Label2.SetColor(clRed);
-    if (!IsGasMedium(MediumCode) && MediumCode != "VAT") return;
+    if (!IsGasMedium(MediumCode) && MediumCode != kMediumWater) return;
     {
         THourGlassCursor busy;
         BuildCompensationTable(true);

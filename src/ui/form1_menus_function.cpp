@@ -8,6 +8,7 @@
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/keywords.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -52,11 +53,11 @@ struct DeviceItem {
 
 void ChooseDevice(TForm1& f, const TMenuItem& item, const DeviceItem& d) {
     // In the optimal design the items collect the kinds of device to compare.
-    if (SolveFor == "OK") {
+    if (SolveFor == kSolveOptimal) {
         f.primelement.SetText(f.primelement.Text() + d.key);
         return;
     }
-    if (d.absentFrom2003 && StandardLetter == '3') return;
+    if (d.absentFrom2003 && StandardLetter == kStandardIso2003) return;
     f.strypsort.SetCaption(item.Caption());
     DeviceCode = d.device;
     if (d.variant) DeviceVariantCode = d.variant;
@@ -70,7 +71,7 @@ void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* sol
                           bool updatesFlowUnits) {
     if (updatesFlowUnits) RunGuarded([] { UpdateFlowUnits('A'); });
     f.Strypbertyp.SetCaption(caption);
-    if (!(keptForValves && CalcFunction == "Ventil")) SolveFor = solveFor;
+    if (!(keptForValves && CalcFunction == kFunctionValve)) SolveFor = solveFor;
     RebuildPage();
 }
 
@@ -78,12 +79,12 @@ void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* sol
 // "=" and the item's caption; the code, and for the fixed materials their expansion
 // coefficients into the two edits ("Annat" leaves them for the user).
 void ChooseMaterial(TForm1& f, const TMenuItem& item, const std::string& code) {
-    const bool device = MaterialMenuTarget == "F";
+    const bool device = MaterialMenuTarget == kMaterialOfDevice;
     TLabel& label = device ? f.mtrlfl : f.mtrlror;
     const std::string& caption = label.Caption();
     label.SetCaption(caption.substr(0, caption.find('=')) + "=" + item.Caption());
     (device ? MaterialCode1 : MaterialCode2) = code;
-    if (code == "Annat") return;
+    if (code == kMaterialOther) return;
     double a1 = 0.0, a2 = 0.0;
     MaterialExpansionCoefficients(code, a1, a2);
     (device ? f.utvfl : f.utvror).SetText(FormatGeneral(a1));
@@ -118,7 +119,7 @@ void RunGuarded(const std::function<void()>& calculation) {
 }
 
 void RestoreMeterUncertaintyCells() {
-    if (DeviceCode != "VOLYM" || SavedMeterUncertaintyCells[kSavedThroatRowIndex].empty()) return;
+    if (DeviceCode != kDeviceVolumeMeter || SavedMeterUncertaintyCells[kSavedThroatRowIndex].empty()) return;
     TStringGrid& grid = Form1().Felsimulgrid;
     for (int i = 0; i < kSavedMeterCellCount; ++i) grid.SetCell(1, kSavedMeterRows[i], SavedMeterUncertaintyCells[i]);
 }
@@ -129,13 +130,13 @@ void RestoreMeterUncertaintyCells() {
 void SelectThroatDevices() {
     TForm1& f = Form1();
     CalcFunction = "Strypf";
-    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM") {
+    if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || DeviceCode == kDeviceVolumeMeter) {
         RestoreMeterUncertaintyCells();
         DeviceCode = "S";
         DeviceVariantCode = "R";
         ShowStandardDeviceSolutions(f, true);
     }
-    if (f.ISODIN.Caption() == "McCrometer" || f.ISODIN.Caption().empty()) {
+    if (f.ISODIN.Caption() == kStandardCaptionMcCrometer || f.ISODIN.Caption().empty()) {
         f.ISODIN.SetCaption("ISO5167:2003");
         StandardLetter = '3';
     }
@@ -193,7 +194,7 @@ void TForm1::Kommersiellafldesmtare1Click(TControl*) {
     CommercialMeterMode = true;
     Hldiameter1->SetVisible(true);
     ShowStandardDeviceSolutions(*this, false);
-    if (SolveFor != "FL" && SolveFor != "DP" && SolveFor != "DI") SolveFor = "FL";
+    if (SolveFor != kSolveFlow && SolveFor != kSolveDp && SolveFor != kSolveBore) SolveFor = "FL";
     RebuildFunctionPage();
     PlotDeviceCurves();
 }
@@ -215,10 +216,10 @@ void TForm1::ExitsnabbClick(TControl*) { HaltProgram(); }
 void TForm1::ISODINClick(TControl*) {
     if (!CommercialMeterMode) {
         const std::string& caption = ISODIN.Caption();
-        if (caption == "ISO5167:2003") {
+        if (caption == kStandardCaptionIso2003) {
             ISODIN.SetCaption("ISO5167:1991/1998");
             StandardLetter = 'I';
-        } else if (caption == "ISO5167:1991/1998") {
+        } else if (caption == kStandardCaptionIso1991) {
             ISODIN.SetCaption("DIN1952:1982");
             StandardLetter = 'D';
         } else {
@@ -227,14 +228,14 @@ void TForm1::ISODINClick(TControl*) {
         }
     }
     // The optimal design exists only for ISO 5167:2003.
-    if (SolveFor == "OK") {
+    if (SolveFor == kSolveOptimal) {
         ISODIN.SetCaption("ISO5167:2003");
         StandardLetter = '3';
     }
     // The captions changed width: the row is laid out again from the left.
     Strypbertyp.SetLeft(ISODIN.Left() + ISODIN.Width() + kLabelGap);
     const TControl* last = &Strypbertyp;
-    TEdit* unit = SolveFor == "FL" ? &maxflowsort : SolveFor == "DP" ? &difftryckmaxsort : nullptr;
+    TEdit* unit = SolveFor == kSolveFlow ? &maxflowsort : SolveFor == kSolveDp ? &difftryckmaxsort : nullptr;
     if (unit) {
         unit->SetLeft(last->Left() + last->Width() + kLabelGap);
         last = unit;
@@ -244,21 +245,21 @@ void TForm1::ISODINClick(TControl*) {
 }
 
 void TForm1::StrypbertypClick(TControl*) {
-    if (DeviceCode != "VOLYM") PopupBelowLabel(Strypbermenu, Strypbertyp);
+    if (DeviceCode != kDeviceVolumeMeter) PopupBelowLabel(Strypbermenu, Strypbertyp);
 }
 
 void TForm1::strypsortClick(TControl*) {
     if (!CommercialMeterMode) {
         PopupBelowLabel(Strypsortmenu, strypsort);
         RestoreMeterUncertaintyCells();
-    } else if (strypsort.Caption() == "V-Cone") {
+    } else if (strypsort.Caption() == kConeCaptionFlanged) {
         ISODIN.SetCaption("McCrometer");
         strypsort.SetCaption("V-Cone/Wafer");
         DeviceCode = "VCONEWAFER";
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
         RebuildPage();
-    } else if (strypsort.Caption() == "V-Cone/Wafer") {
+    } else if (strypsort.Caption() == kConeCaptionWafer) {
         ISODIN.SetCaption("");
         strypsort.SetCaption("Endimensionell Volymflödesmätare (US/Mag)");
         DeviceCode = "VOLYM";

@@ -13,6 +13,7 @@
 #include "reports/medium_listing.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
@@ -82,7 +83,8 @@ struct MediumItem {
 };
 
 bool IsNormalVolumeUnit(const std::string& unit) {
-    for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "Nliter/h", "Nliter/min", "Nliter/s"})
+    for (std::string_view u : {kUnitNormalPerHour, kUnitNormalPerMinute, kUnitNormalPerSecond, kUnitNormalLitrePerHour,
+                               kUnitNormalLitrePerMinute, kUnitNormalLitrePerSecond})
         if (unit == u) return true;
     return false;
 }
@@ -122,7 +124,7 @@ void ChooseComponent(TForm1& f, const TMenuItem& item, const char* keyword) {
     MixtureComponentKeyword[row] = keyword;
     f.ViktVolprocGrid.SetCell(0, row, item.Caption());
     f.ViktVolprocGrid.SetCell(1, row, "");
-    if (std::string(keyword) != "GAS") {
+    if (std::string(keyword) != kMediumGas) {
         f.GroupBox1.SetVisible(false);
         RecalcMixture();
         return;
@@ -145,7 +147,7 @@ bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
 // A property of the box: into the mixture row for "G", else into the given value when the
 // medium is one that the value describes.
 void TakeBoxValue(double value, double* mixture, std::initializer_list<const char*> media, double& given) {
-    if (MediumCode == "G") {
+    if (MediumCode == kMediumMixture) {
         if (mixture && ValidMixtureRow()) mixture[MixtureRow] = value;
         return;
     }
@@ -161,7 +163,7 @@ struct HumidityItem {
 };
 
 void ChooseHumidityKind(TForm1& f, const HumidityItem& h) {
-    if (!h.mixtureToo && (MediumCode == "G" || MediumCode == "NGAS")) return;
+    if (!h.mixtureToo && (MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas)) return;
     HumidityInputKind = h.kind;
     f.relabsfukt.SetCaption(*h.prompt);
     f.relabsspecfukt.SetText(FormatFixed(h.shown * *h.value, 5));
@@ -204,7 +206,7 @@ void TForm1::NaturgasClick(TControl*) {
         if (cell.empty() || cell.front() == ' ') Felsimulgrid.SetCell(1, row, "   1");
     }
     // The first choice of natural gas starts without a real-gas correction.
-    if (MediumCode != "NGAS") molekylviktvG.SetText("0");
+    if (MediumCode != kMediumNaturalGas) molekylviktvG.SetText("0");
     MediumCode = "NGAS";
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
@@ -220,12 +222,12 @@ void TForm1::NaturgasClick(TControl*) {
 
 void TForm1::GClick(TControl*) {
     WriteUncertaintyDefaults(Texts("   1"));
-    if (MediumCode != "G") molekylviktvG.SetText("0");
+    if (MediumCode != kMediumMixture) molekylviktvG.SetText("0");
     MediumCode = "G";
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     // Coming from natural gas the grids are prepared afresh.
-    if (PreviousMediumCode == "NGAS") RunGuarded(SetupCompositionGrids);
+    if (PreviousMediumCode == kMediumNaturalGas) RunGuarded(SetupCompositionGrids);
     SetOilInputPrompts();
     RunGuarded([] {
         CalcMixtureProperties(4);
@@ -257,7 +259,7 @@ void TForm1::C3H81Click(TControl*) { ChooseComponent(*this, *C3H81, "C3H8"); }
 // ---- the property box ----
 
 void TForm1::GroupBox1Click(TControl*) {
-    if (MediumCode != "G" || !GroupBox1.Visible()) return;
+    if (MediumCode != kMediumMixture || !GroupBox1.Visible()) return;
     GroupBox1.SetVisible(false);
     RecalcMixture();
 }
@@ -268,7 +270,7 @@ void TForm1::rbgExit(TControl*) {
 
 void TForm1::qbgExit(TControl*) {
     const double value = StrToFloatSafe(qbg.Text());
-    if (MediumCode == "G") {
+    if (MediumCode == kMediumMixture) {
         if (ValidMixtureRow()) MixtureViscosity[MixtureRow] = value;
         return;
     }
@@ -301,7 +303,7 @@ void TForm1::entalpibgchange(TControl*) {
 void TForm1::Z1bgChange(TControl*) { TakeBoxValue(ReadEditNumber(Z1bg), nullptr, {"GAS", "IGAS"}, GivenZ1); }
 void TForm1::ZnbgExit(TControl*) {
     const double value = ReadEditNumber(Znbg);
-    if (MediumCode == "IGAS") GivenZn = value;
+    if (MediumCode == kMediumRealGas) GivenZn = value;
 }
 
 // ---- humidity ----

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "state/view_state.h"
@@ -81,13 +82,14 @@ void ShowInputPage() {
 // five characters, so they are compared without their trailing blanks.
 std::string NextReportSizeCaption(std::string caption, char language) {
     while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-    if (caption == "Liten" || caption == "Klein" || caption == "Small") {
-        const char own = caption == "Liten" ? 'S' : caption == "Klein" ? 'D' : 'E';
+    if (caption == kSizeCaptionSmallSwedish || caption == kSizeCaptionSmallGerman ||
+        caption == kSizeCaptionSmallEnglish) {
+        const char own = caption == kSizeCaptionSmallSwedish ? 'S' : caption == kSizeCaptionSmallGerman ? 'D' : 'E';
         return ReportSizeCaption(ReportSizeKind::Big, own);
     }
-    if (caption == "Stor" || caption == "Gross" || caption == "Big")
+    if (caption == kSizeCaptionBigSwedish || caption == kSizeCaptionBigGerman || caption == kSizeCaptionBigEnglish)
         return ReportSizeCaption(ReportSizeKind::Mini, language);
-    if (caption == "Mini") {
+    if (caption == kSizeCaptionMini) {
         if (language == 'S' || language == 'D' || language == 'E')
             return ReportSizeCaption(ReportSizeKind::Small, language);
     }
@@ -200,7 +202,7 @@ void TForm1::litenstorClick(TControl*) {
 
 // "Excel" on the label means TAB-separated report values.
 void TForm1::ExcelClick(TControl*) {
-    const bool toText = Excel.Caption() == "Excel";
+    const bool toText = Excel.Caption() == kSeparatorCaptionExcel;
     Excel.SetCaption(toText ? "txt" : "Excel");
     ReportSeparator = toText ? "" : "\t";
 }
@@ -232,13 +234,13 @@ void TForm1::Fontdata1Click(TControl*) {
 
 void TForm1::Grafvalclick(TControl*) {
     const std::string& g = GraphChoice;
-    GraphChoice = g == "rot" ? "ent" : g == "ent" ? "dens" : g == "dens" ? "angdens" : "rot";
+    GraphChoice = g == kGraphRoot ? "ent" : g == kGraphEnthalpy ? "dens" : g == kGraphDensity ? "angdens" : "rot";
     PaintBox1.Repaint();
 }
 
 // The pressure-loss pages draw their diagram over the questionnaire; a click puts it away.
 void TForm1::PaintBox1Click(TControl*) {
-    if (CalcFunction == "Tryckf" || CalcFunction == "Flow") PaintBox1.SetVisible(false);
+    if (CalcFunction == kFunctionPressureLoss || CalcFunction == kFunctionFlow) PaintBox1.SetVisible(false);
 }
 
 void TForm1::Logo1Click(TControl*) { WriteStartText(); }
@@ -247,7 +249,8 @@ void TForm1::Logo1Click(TControl*) { WriteStartText(); }
 // and gas mixtures goes too.
 void TForm1::Memo2Click(TControl*) {
     if (ShowsStartText(Memo2)) RebuildPage();
-    if (CalcFunction != "Sorter" && (MediumCode == "NGAS" || MediumCode == "G")) Memo2.SetVisible(false);
+    if (CalcFunction != kFunctionUnits && (MediumCode == kMediumNaturalGas || MediumCode == kMediumMixture))
+        Memo2.SetVisible(false);
     SetHorzScrollPosition(0);
     SetVertScrollPosition(0);
 }

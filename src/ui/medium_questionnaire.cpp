@@ -7,6 +7,7 @@
 #include "reports/medium_state_lines.h"
 #include "reports/operating_conditions.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
@@ -61,7 +62,8 @@ void NormalisePhaseLetter(ReportMedium m) {
     }
     const bool noSaturatedState =
         m == ReportMedium::Hydrogen || m == ReportMedium::CarbonDioxide || m == ReportMedium::Ozone;
-    if (noSaturatedState && (PhaseLetter == 'H' || PhaseLetter == 'G')) PhaseLetter = 'N';
+    if (noSaturatedState && (PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseVapourAtTemperature))
+        PhaseLetter = 'N';
 }
 
 // Places a control at the left edge (unless the form is scrolled) on `top`.
@@ -129,7 +131,7 @@ void WriteMediumDataSection(char kind, int& layoutTop) {
     if (m != ReportMedium::WetSteam) WriteTemperatureLines(kind, layoutTop);
     WritePressureLines(kind, layoutTop);
     const bool ownState = m == ReportMedium::Steam || m == ReportMedium::NaturalGas || m == ReportMedium::WetSteam;
-    if (IsGasMedium(MediumCode) && !ownState && PhaseLetter == 'N') AskRealGasCorrection(kind, layoutTop);
+    if (IsGasMedium(MediumCode) && !ownState && PhaseLetter == kPhaseNone) AskRealGasCorrection(kind, layoutTop);
 }
 
 void WriteMediumHeading(char kind, int& layoutTop) {
@@ -165,7 +167,8 @@ void WriteMediumHeading(char kind, int& layoutTop) {
 void WriteTemperatureLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
     f.temp.SetColor(clWindow);
-    const bool asked = PhaseLetter == 'N' || PhaseLetter == 'G' || PhaseLetter == 'V';
+    const bool asked = PhaseLetter == kPhaseNone || PhaseLetter == kPhaseVapourAtTemperature ||
+                       PhaseLetter == kPhaseLiquidAtTemperature;
     if (asked) {
         PlaceLine(f.temptext, &f.temp, &f.tempsort, layoutTop);
         if (UsesGasThroatBranch()) {
@@ -195,14 +198,14 @@ void WriteTemperatureLines(char kind, int& layoutTop) {
 
 void WritePressureLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    if (UsesGasThroatBranch() && (PhaseLetter == 'N' || PhaseLetter == 'X')) {
+    if (UsesGasThroatBranch() && (PhaseLetter == kPhaseNone || PhaseLetter == kPhaseLiquidAtPressure)) {
         // The prompts of a range follow from the maximum row being shown; the row is placed
         // after them, so that its edit stands right of the prompt's final width.
         f.abstryckmaxtext.SetVisible(true);
         SetPressureTemperatureLabels();
         PlaceLine(f.abstryckmaxtext, &f.abstryckmaxantal, nullptr, layoutTop);
     }
-    if (PhaseLetter == 'N' || PhaseLetter == 'H' || PhaseLetter == 'X')
+    if (PhaseLetter == kPhaseNone || PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseLiquidAtPressure)
         PlaceLine(f.abstrycktext, &f.abstryckantal, &f.abstrycksort, layoutTop);
     else
         PlacePromptOnly(f.abstrycktext, f.abstryckantal, f.abstrycksort, layoutTop);
@@ -245,7 +248,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
     if (f.ISODIN.Caption().empty()) f.ISODIN.SetVisible(false);
     PlaceRightOf(f.ISODIN, f.Strypbertyp, top, false);
     f.maxflowsortut.SetVisible(false);
-    const bool volumeMeter = DeviceCode == "VOLYM";
+    const bool volumeMeter = DeviceCode == kDeviceVolumeMeter;
     const TControl* last = &f.Strypbertyp;
     std::string line = f.ISODIN.Caption() + " " + f.Strypbertyp.Caption();
     auto showNext = [&](TControl& control, const std::string& text) {
@@ -253,7 +256,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         last = &control;
         line += " " + text;
     };
-    if (SolveFor == "FL") {
+    if (SolveFor == kSolveFlow) {
         if (volumeMeter) {
             RefreshMaxFlow();
             f.maxflowsort.SetVisible(false);
@@ -261,10 +264,10 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         } else {
             showNext(f.maxflowsort, f.maxflowsort.Text());
         }
-    } else if (SolveFor == "DP" && !volumeMeter) {
+    } else if (SolveFor == kSolveDp && !volumeMeter) {
         showNext(f.difftryckmaxsort, f.difftryckmaxsort.Text());
     }
-    const bool optimal = SolveFor == "OK";
+    const bool optimal = SolveFor == kSolveOptimal;
     if (!optimal) showNext(f.strypsort, f.strypsort.Caption());
     layoutTop = BottomEdge(*last);
     if (WritesReport(kind)) {
@@ -273,7 +276,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         else
             AppendFittedCaption(line);
     }
-    if (SolveFor == "FL") ShowMaxFlowNormalDensityInput(kind, layoutTop);
+    if (SolveFor == kSolveFlow) ShowMaxFlowNormalDensityInput(kind, layoutTop);
 }
 
 }  // namespace tubalyx

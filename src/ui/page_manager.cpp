@@ -7,7 +7,9 @@
 #include "forms/screen.h"
 #include "media/medium_identification.h"
 #include "reports/operating_conditions.h"
+#include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -94,7 +96,7 @@ void ShowAll(std::initializer_list<TControl*> controls, bool visible) {
 void ShowUncertaintyRowsOfMedium() {
     TStringGrid& grid = Form1().Felsimulgrid;
     const int shown = grid.DefaultRowHeight();
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         grid.SetRowHeight(kHumidityErrorRow, 0);
         grid.SetRowHeight(kNaturalGasExtraRow, shown);
     } else if (IsGasMedium(MediumCode)) {
@@ -113,7 +115,7 @@ void FitUncertaintyGridHeight() {
 
 void LayoutUncertaintyRows() {
     TStringGrid& grid = Form1().Felsimulgrid;
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         grid.SetRowCount(kNaturalGasUncertaintyRows);
     } else if (IsGasMedium(MediumCode)) {
         grid.SetRowCount(kGasUncertaintyRows);
@@ -146,14 +148,15 @@ void PlaceGraphArea(TForm1& f) {
 }
 
 void SetGraphVisibility(TForm1& f) {
-    const bool device = CalcFunction == "Strypf";
-    f.PaintBox1.SetVisible(device || CalcFunction == "Flow");
+    const bool device = CalcFunction == kFunctionPrimaryDevice;
+    f.PaintBox1.SetVisible(device || CalcFunction == kFunctionFlow);
     ShowAll({&f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq}, device);
 }
 
 void SetMaxFlowLabel(TForm1& f) {
-    const bool fixed = (CalcFunction == "Ventil" && ValveSubtype != "RO") || CalcFunction == "Tryckf" ||
-                       (CalcFunction == "Strypf" && SolveFor == "OK");
+    const bool fixed = (CalcFunction == kFunctionValve && ValveSubtype != kSubtypeRestriction) ||
+                       CalcFunction == kFunctionPressureLoss ||
+                       (CalcFunction == kFunctionPrimaryDevice && SolveFor == kSolveOptimal);
     if (fixed) {
         // Not clickable on these pages: the flow is the calculation's own.
         f.maxflowtext.SetColor(clBtnFace);
@@ -183,8 +186,9 @@ void BuildUnitPage(TForm1& f) {
 // The caption and the content of the function's page.
 void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
     const std::string& function = CalcFunction;
-    if (function == "Strypf") {
-        const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
+    if (function == kFunctionPrimaryDevice) {
+        const bool meter =
+            DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || DeviceCode == kDeviceVolumeMeter;
         SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
         // Placing the uncertainty page gives every row its height again; the graph goes below
@@ -196,24 +200,24 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         f.Graftext.SetLeft(grid.Left());
         SetFontColor(f.Graftext, clWhite);
         PlotDeviceCurves();
-    } else if (function == "Termo") {
+    } else if (function == kFunctionThermodynamics) {
         SetCaptionFrom(f.Termodynamik, fileWord);
         CalcMediumProperties(kind, top);
-    } else if (function == "Tryckf") {
+    } else if (function == kFunctionPressureLoss) {
         SetCaptionFrom(f.Tryckf, fileWord);
         ShowPressureLossInput(kind, top);
-    } else if (function == "Flow") {
+    } else if (function == kFunctionFlow) {
         SetCaptionFrom(f.flow, fileWord);
         // The velocity profile stands beside the report window, which is placed below the
         // page: it is drawn once the report window has its place in this build.
         ShowPressureLossInput(kind, top);
-    } else if (function == "Ventil") {
-        if (ValveSubtype == "VE")
+    } else if (function == kFunctionValve) {
+        if (ValveSubtype == kSubtypeValve)
             SetCaptionFrom(f.Ventiler1, fileWord);
-        else if (ValveSubtype == "RO")
+        else if (ValveSubtype == kSubtypeRestriction)
             SetCaptionFrom(f.RestrictionOrifice1, fileWord);
         BuildValvePage(kind, top);
-    } else if (function == "Sorter") {
+    } else if (function == kFunctionUnits) {
         SetCaptionFrom(f.Sortomv, fileWord);
         BuildUnitPage(f);
     }
@@ -221,19 +225,11 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
 
 // The report-size caption in the current language; "Mini" and any other text stay.
 std::string TranslatedReportSize(const std::string& size) {
-    struct Rule {
-        char letter;
-        const char* small;
-        const char* big;
-    };
-    constexpr Rule kRules[] = {{'S', "Liten", "Stor "}, {'D', "Klein", "Gross"}, {'E', "Small", "Big  "}};
-    for (const Rule& rule : kRules) {
-        if (rule.letter != LanguageLetter) continue;
-        for (const char* s : {"Liten", "Klein", "Small"})
-            if (size == s) return rule.small;
-        for (const char* b : {"Stor ", "Gross", "Big  "})
-            if (size == b) return rule.big;
-    }
+    constexpr char kLanguages[] = {kLanguageSwedish, kLanguageGerman, kLanguageEnglish};
+    if (std::find(std::begin(kLanguages), std::end(kLanguages), LanguageLetter) == std::end(kLanguages)) return size;
+    for (ReportSizeKind kind : {ReportSizeKind::Small, ReportSizeKind::Big})
+        for (char language : kLanguages)
+            if (size == ReportSizeCaption(kind, language)) return ReportSizeCaption(kind, LanguageLetter);
     return size;
 }
 
@@ -256,8 +252,10 @@ void Build(char kind, int& layoutTop) {
     TForm1& f = Form1();
     LayoutUncertaintyRows();
     SetHints(f);
-    if (CalcFunction != "Tryckf" && CalcFunction != "Flow") f.PaintBox1.SetHint("");
-    if (CalcFunction == "Ventil" && ValveSubtype == "RO" && SolveFor != "DI" && SolveFor != "FL") SolveFor = "FL";
+    if (CalcFunction != kFunctionPressureLoss && CalcFunction != kFunctionFlow) f.PaintBox1.SetHint("");
+    if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction && SolveFor != kSolveBore &&
+        SolveFor != kSolveFlow)
+        SolveFor = "FL";
     PlaceGraphArea(f);
     HideInputControls();
     SetGraphVisibility(f);
@@ -273,7 +271,7 @@ void Build(char kind, int& layoutTop) {
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(TextOrSwedish(kUpDownHint, LanguageLetter));
     UpdateThermoCaption();
-    if (DeviceCode == "VOLYM") SolveFor = "FL";
+    if (DeviceCode == kDeviceVolumeMeter) SolveFor = "FL";
     f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
     ApplyLanguage(LanguageLetter);
     layoutTop = top;
@@ -283,7 +281,7 @@ void Build(char kind, int& layoutTop) {
     SetReportCaptions(f);
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
-    if (CalcFunction == "Flow") DrawFlowProfile();
+    if (CalcFunction == kFunctionFlow) DrawFlowProfile();
     FillUncertaintyGridRows();
     // Writing the row captions gives every row its height again: the medium's rows follow.
     ShowUncertaintyRowsOfMedium();

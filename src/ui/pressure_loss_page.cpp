@@ -6,6 +6,7 @@
 #include "numerics/text_utils.h"
 #include "reports/fitting_table_report.h"
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -89,7 +90,7 @@ bool AnyFittingWithContent() {
 }  // namespace
 
 void ShowPressureLossInput(char kind, int& layoutTop) {
-    const bool line = CalcFunction == "Tryckf";
+    const bool line = CalcFunction == kFunctionPressureLoss;
     WriteMediumDataSection(kind, layoutTop);
     ShowVapourCriticalPressureInput(kind, layoutTop);
     if (line) ShowTubeLengthInput(kind, layoutTop);

@@ -6,6 +6,7 @@
 #include "flow/device_selection.h"
 #include "numerics/text_utils.h"
 #include "reports/compensation_table.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/report_label_strings.h"
@@ -24,11 +25,11 @@ namespace {
 enum class Solved { Dp, Bore, Flow, Loss, Optimal, Other };
 
 Solved DecodeSolved(const std::string& s) {
-    if (s == "DP") return Solved::Dp;
-    if (s == "DI") return Solved::Bore;
-    if (s == "FL") return Solved::Flow;
-    if (s == "TF") return Solved::Loss;
-    if (s == "OK") return Solved::Optimal;
+    if (s == kSolveDp) return Solved::Dp;
+    if (s == kSolveBore) return Solved::Bore;
+    if (s == kSolveFlow) return Solved::Flow;
+    if (s == kSolveLoss) return Solved::Loss;
+    if (s == kSolveOptimal) return Solved::Optimal;
     return Solved::Other;
 }
 
@@ -164,7 +165,7 @@ void ProductionLines(int& top, FlowDevice device, Solved solved) {
         device == FlowDevice::SegmentOrifice;
     if (onlyWhenOptimal && solved != Solved::Optimal) return;
     PlaceLabelLine(f.tillvunderlagtextin, top);
-    if (!BigReport() || ProductionReportFlag != "J") return;
+    if (!BigReport() || ProductionReportFlag != kYes) return;
     if (device == FlowDevice::Venturi && variant == DeviceVariant::Welded)
         PlaceLine(f.plattjocktextin, &f.plattjock, nullptr, top);
     else if (device == FlowDevice::Orifice)
@@ -227,9 +228,9 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
 
 void BuildFittingsBlock(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const bool big = BigReport(), optimal = SolveFor == "OK";
+    const bool big = BigReport(), optimal = SolveFor == kSolveOptimal;
     // The optimal design of a big report needs a fitting to size the straight lengths for.
-    if (big && optimal && UpstreamFittingCode == "0" && f.bestyck1) {
+    if (big && optimal && UpstreamFittingCode == kFittingOther && f.bestyck1) {
         f.bestyckningtext.SetCaption(f.bestyck1->Caption());
         UpstreamFittingCode = "1";
     }
@@ -237,7 +238,7 @@ void BuildFittingsBlock(char kind, int& layoutTop) {
     const bool report = WritesReport(kind);
     if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption());
     if (optimal) return;
-    if (UpstreamFittingCode == "0") {
+    if (UpstreamFittingCode == kFittingOther) {
         PlaceLine(f.okfelbidragtext, &f.okfelbidrag, nullptr, layoutTop);
         if (report && big) AppendLine(FormP(f.okfelbidragtext, f.okfelbidrag.Text(), 6));
         return;
@@ -266,7 +267,7 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
     if (report) AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
     PlaceLabelLine(f.bermetodtextin, layoutTop);
     if (report) AppendFittedCaption(f.bermetodtextin.Caption());
-    if (UpstreamFittingCode != "0") PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
+    if (UpstreamFittingCode != kFittingOther) PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
     BuildFittingsBlock(kind, layoutTop);
     for (TLabel* option : {&f.reynstortextin, &f.rorstortextin, &f.rorlitentextin}) {
         PlaceLabelLine(*option, layoutTop);
@@ -282,9 +283,9 @@ void BuildValvePage(char kind, int& layoutTop) {
     ShowVapourCriticalPressureInput(kind, layoutTop);
     BuildDpInputLine(kind, layoutTop);
     ShowTubeDiameterInput(kind, layoutTop);
-    if (ValveSubtype == "RO") {
+    if (ValveSubtype == kSubtypeRestriction) {
         WriteDeviceTypeLines(kind, layoutTop);
-        if (SolveFor == "DI")
+        if (SolveFor == kSolveBore)
             ShowMaxFlowInput(kind, layoutTop);
         else
             BuildBoreDiameterLine(kind, layoutTop);

@@ -33,6 +33,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/report_state.h"
@@ -90,13 +91,13 @@ void ReadHumidityEntry(TEdit& edit) {
     std::string text = edit.Text();
     const double value = StrToFloatAnySep(text);
     edit.SetText(text);
-    if (HumidityInputKind == "R")
+    if (HumidityInputKind == kHumidityRelative)
         RelativeHumidity = value;
-    else if (HumidityInputKind == "A")
+    else if (HumidityInputKind == kHumidityAbsolute)
         AbsoluteHumidity = value;
-    else if (HumidityInputKind == "S")
+    else if (HumidityInputKind == kHumiditySpecific)
         SpecificHumidity = value;
-    else if (HumidityInputKind == "D")
+    else if (HumidityInputKind == kHumidityDewPoint)
         DewTemperatureC = value;
 }
 
@@ -327,7 +328,7 @@ void RunCalculation() {
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
             // The table of the last run is reset to its limits; its "Run" computes it again.
-            if (MediumCode != "MNG") BuildCompensationTable(false);
+            if (MediumCode != kMediumWetSteam) BuildCompensationTable(false);
             DensityTableReady = false;
             WriteCompressibilityTable();
             NormaliseCompositionGrid(f.ViktVolprocGrid);

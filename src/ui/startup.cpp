@@ -5,6 +5,7 @@
 #include "media/gas_mixture.h"
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/pressure_loss_state.h"
@@ -187,7 +188,7 @@ void TForm1::FormCreate(TControl*) {
     UncertaintyRunOk = false;
     UncertaintyValid = false;
     SetupCompositionGrids();
-    if (MediumCode == "G" || MediumCode == "NGAS") {
+    if (MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas) {
         CalcMixtureProperties(4);
         CalcMixtureProperties(3);
         SetMixtureComponent();

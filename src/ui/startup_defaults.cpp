@@ -12,6 +12,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/pressure_loss_state.h"
@@ -175,7 +176,7 @@ void FillErrorSimGridDefaults() {
     TStringGrid& grid = Form1().Felsimulgrid;
     int row = 3;
     for (const char* text : column) grid.SetCell(1, row++, text);
-    if (MediumCode == "NGAS")
+    if (MediumCode == kMediumNaturalGas)
         for (int r = 19; r <= 23; ++r) grid.SetCell(1, r, "   1");
 }
 
