@@ -202,9 +202,9 @@ double WobbeIndex(double superiorMassValue, double referenceDensity) {
 
 void WriteStateLinesByStateLetter(ReportBlock& block) {
     switch (PhaseLetter) {
-        case 'N':
-        case 'G':
-        case 'H':
+        case kPhaseNone:
+        case kPhaseVapourAtTemperature:
+        case kPhaseVapourAtPressure:
             if (PhaseLetter == kPhaseVapourAtTemperature) WritePressureLine(block);
             if (PhaseLetter == kPhaseVapourAtPressure) WriteTemperatureLine(block);
             WriteStateLinesWithHumidity(block);

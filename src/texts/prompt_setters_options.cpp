@@ -242,7 +242,7 @@ void SetValveDefaults() {
 }
 
 void SetValveDiameterDefault() {
-    OnlineFlowMethod = "N";
+    OnlineFlowMethod = kOnlineFlowStandard;
     ValveDiameterColdMm = 200.0;
     SetControlText("Ventilkallmm", "200");
 }

@@ -101,12 +101,12 @@ void SetPressureTemperatureLabels() {
     SetColour("abstrycktext", clYellow);
     SetColour("temptext", clYellow);
     switch (PhaseLetter) {
-        case 'N':
+        case kPhaseNone:
             SetStaticPressurePrompt();
             SetTemperaturePrompt();
             break;
-        case 'G':
-        case 'V':
+        case kPhaseVapourAtTemperature:
+        case kPhaseLiquidAtTemperature:
             Write("abstrycktext",
                   TextOrEnglish(PhaseLetter == kPhaseVapourAtTemperature ? SaturatedGasPhasePrompt
                                                                          : LiquidAtBoilingLimitPhasePrompt,
@@ -115,8 +115,8 @@ void SetPressureTemperatureLabels() {
             SetVisible("abstryckantal", false);
             SetVisible("abstrycksort", false);
             break;
-        case 'H':
-        case 'X':
+        case kPhaseVapourAtPressure:
+        case kPhaseLiquidAtPressure:
             Write("temptext",
                   TextOrEnglish(
                       PhaseLetter == kPhaseVapourAtPressure ? SaturatedGasPhasePrompt : BoilingLiquidPhasePrompt, L));

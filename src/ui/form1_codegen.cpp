@@ -25,9 +25,9 @@ void ScrollToInsertedBlock(TForm1& f) {
     f.SetVertScrollPosition(f.VertScrollBar().Position + lineHeight * ReportLinesWritten);
 }
 
-void Generate(TForm1& f, const char* mode) {
+void Generate(TForm1& f, std::string_view mode) {
     double result = 1.0;
-    GenerateControlCode(mode, result);
+    GenerateControlCode(std::string(mode), result);
     ScrollToInsertedBlock(f);
 }
 
@@ -35,7 +35,7 @@ void Generate(TForm1& f, const char* mode) {
 
 void TForm1::kodClick(TControl*) {
     if (DensityTableReady)
-        Generate(*this, "RAP");
+        Generate(*this, kCodeModeReport);
     else
         ShowPrerequisite(*this, kod);
 }
@@ -43,14 +43,14 @@ void TForm1::kodClick(TControl*) {
 // The flow lines of the BigBlock are those the big report of the last run left.
 void TForm1::BBclick(TControl*) {
     if (CalcFunction == kFunctionPrimaryDevice && DensityTableReady && IsBigReport(litenstor.Caption()))
-        Generate(*this, ABBSiemens.Caption() == kDialectCaptionSiemens ? "SIEMENS" : "ABB");
+        Generate(*this, ABBSiemens.Caption() == kDialectCaptionSiemens ? kCodeModeSiemens : kCodeModeAbb);
     else
         ShowPrerequisite(*this, BigBlock);
 }
 
 void TForm1::bbsiemensclick(TControl*) {
     double result = 1.0;
-    GenerateControlCode("SIEMENS", result);
+    GenerateControlCode(std::string(kCodeModeSiemens), result);
 }
 
 }  // namespace tubalyx

@@ -127,7 +127,7 @@ void TForm1::abstryckantalchange(TControl*) {
     const bool changed = PressureMinInput != oldMin || PressureMaxInput != oldMax;
     if (humidity > 0 || MediumCode == kMediumRealGas || MediumCode == kMediumGas || MediumCode == kMediumMixture) {
         try {
-            ParsedUnitKind = "M";
+            ParsedUnitKind = kUnitMassFlow;
             ConvertUnitValue(PressureUnit, TypedOperatingPressure(), 1.0, OperatingPressure);
             if (changed && MixtureMedium()) UpdateMixtureForState();
         } catch (const CalcError&) {
@@ -154,7 +154,7 @@ void TForm1::abstryckantalchange(TControl*) {
 }
 
 void TForm1::abstrycksortChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     const bool unitChanged = abstrycksort.Text() != PressureUnit;
     PressureUnit = abstrycksort.Text();
     ConvertUnitValue(PressureUnit, PressureMinInput, 1.0, OperatingPressure);
@@ -186,7 +186,7 @@ void TForm1::angtryckantalChange(TControl*) {
 
 void TForm1::angtrycksortChange(TControl*) {
     if (!angtryckantal.Visible()) return;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     VapourPressureUnit = angtrycksort.Text();
     Convert(VapourPressureUnit, VapourPressureInput, VapourPressurePa);
     UnitCheck();
@@ -199,7 +199,7 @@ void TForm1::krittryckantalChange(TControl*) {
 
 void TForm1::krittrycksortChange(TControl*) {
     if (!krittryckantal.Visible()) return;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     CriticalPressureUnit = krittrycksort.Text();
     Convert(CriticalPressureUnit, CriticalPressureInput, CriticalPressurePa);
     UnitCheck();
@@ -209,13 +209,13 @@ void TForm1::krittrycksortChange(TControl*) {
 // While the device solves for its dp, the typed dp is kept as typed and the dp in Pa is the
 // calculation's.
 void TForm1::difftryckmaxantalChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     ReadEditInto(difftryckmaxantal, MaxDpInput);
     if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
 }
 
 void TForm1::difftryckmaxsortchange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     DpUnit = difftryckmaxsort.Text();
     if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
     UnitCheck();
@@ -234,13 +234,13 @@ void TForm1::difftryckmaxmingrsortChange(TControl*) {
 }
 
 void TForm1::tryckforlmaxantalChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     ReadEditInto(tryckforlmaxantal, MaxPressureLossInput);
     Convert(MaxPressureLossUnit, MaxPressureLossInput, MaxPressureLossPa);
 }
 
 void TForm1::tryckforlmaxsortChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     MaxPressureLossUnit = tryckforlmaxsort.Text();
     Convert(MaxPressureLossUnit, MaxPressureLossInput, MaxPressureLossPa);
     UnitCheck();

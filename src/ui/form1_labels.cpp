@@ -21,7 +21,7 @@ namespace tubalyx {
 namespace {
 
 // A yes/no answer: "J" becomes "N", anything else "J".
-void ToggleYesNo(std::string& flag) { flag = flag == kYes ? "N" : "J"; }
+void ToggleYesNo(std::string& flag) { flag = flag == kYes ? kNo : kYes; }
 
 // One step of a letter cycle: the letters that lead to each next letter.
 struct LetterStep {
@@ -116,11 +116,12 @@ void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 
 // The dialect of the generated controller code.
 void TForm1::ABBSiemensClick(TControl*) {
-    ABBSiemens.SetCaption(ABBSiemens.Caption() == kDialectCaptionAbb ? "Siemens" : "ABB");
+    ABBSiemens.SetCaption(
+        std::string(ABBSiemens.Caption() == kDialectCaptionAbb ? kDialectCaptionSiemens : kDialectCaptionAbb));
 }
 
 void TForm1::adiabatClick(TControl*) {
-    ExpansionModeLetter = ExpansionModeLetter == kExpansionAdiabatic ? 'T' : 'A';
+    ExpansionModeLetter = ExpansionModeLetter == kExpansionAdiabatic ? kExpansionIsothermal : kExpansionAdiabatic;
     SetAdiabaticPrompt(ExpansionModeLetter);
 }
 
@@ -140,7 +141,7 @@ void TForm1::rorstortextinClick(TControl*) {
 }
 
 void TForm1::bermetodtextinClick(TControl*) {
-    OnlineFlowMethod = OnlineFlowMethod == kOnlineFlowRoot ? "N" : "R";
+    OnlineFlowMethod = OnlineFlowMethod == kOnlineFlowRoot ? kOnlineFlowStandard : kOnlineFlowRoot;
     SetRootOrStandardPrompt();
 }
 
@@ -154,9 +155,12 @@ void TForm1::tillvunderlagtextinClick(TControl*) {
 void TForm1::bermetoderrtextinClick(TControl*) {
     std::string& code = UncertaintyMethodCode;
     if (DeviceCode == kDeviceVolumeMeter)
-        code = code == kMethodLinear ? "P" : "L";
+        code = code == kMethodLinear ? kMethodPolynomial : kMethodLinear;
     else
-        code = code == kMethodFirst ? "2" : code == kMethodSecond ? "3" : code == kMethodThird ? "N" : "1";
+        code = code == kMethodFirst    ? kMethodSecond
+               : code == kMethodSecond ? kMethodThird
+               : code == kMethodThird  ? kMethodStandard
+                                       : kMethodFirst;
     SetCalcMethodPrompt();
 }
 
@@ -178,13 +182,13 @@ TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DEFINE_ROUGHNESS_ITEM)
 
 void TForm1::MaxflowtextClick(TControl*) {
     if (CalcFunction == kFunctionPrimaryDevice && SolveFor != kSolveOptimal) {
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
         maxflowsort.SetVisible(true);
         SetMaxFlowPrompt();
     } else if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction) {
         // A second click hides the unit again.
         maxflowsort.SetVisible(MaxFlowGivenFlag != kMaxFlowPlain);
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
         SetMaxFlowPrompt();
     }
 }

@@ -129,16 +129,16 @@ void RestoreMeterUncertaintyCells() {
 
 void SelectThroatDevices() {
     TForm1& f = Form1();
-    CalcFunction = "Strypf";
+    CalcFunction = kFunctionPrimaryDevice;
     if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || DeviceCode == kDeviceVolumeMeter) {
         RestoreMeterUncertaintyCells();
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
+        DeviceCode = kDeviceOrifice;
+        DeviceVariantCode = kVariantCorner;
         ShowStandardDeviceSolutions(f, true);
     }
     if (f.ISODIN.Caption() == kStandardCaptionMcCrometer || f.ISODIN.Caption().empty()) {
-        f.ISODIN.SetCaption("ISO5167:2003");
-        StandardLetter = '3';
+        f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+        StandardLetter = kStandardIso2003;
     }
     f.ISODIN.SetColor(clYellow);
     CommercialMeterMode = false;
@@ -154,53 +154,53 @@ void SelectThroatDevices() {
 // ---- the calculation functions ----
 
 void TForm1::TermodynamikClick(TControl*) {
-    CalcFunction = "Termo";
+    CalcFunction = kFunctionThermodynamics;
     RebuildFunctionPage();
 }
 
 void TForm1::TryckfClick(TControl*) {
-    CalcFunction = "Tryckf";
+    CalcFunction = kFunctionPressureLoss;
     RebuildFunctionPage();
 }
 
 void TForm1::flowClick(TControl*) {
-    CalcFunction = "Flow";
+    CalcFunction = kFunctionFlow;
     RebuildFunctionPage();
 }
 
 void TForm1::Ventiler1Click(TControl*) {
-    CalcFunction = "Ventil";
-    ValveSubtype = "VE";
+    CalcFunction = kFunctionValve;
+    ValveSubtype = kSubtypeValve;
     RebuildFunctionPage();
 }
 
 void TForm1::Ventile1rclick(TControl* sender) { Ventiler1Click(sender); }
 
 void TForm1::RestrictionOrifice1Click(TControl*) {
-    CalcFunction = "Ventil";
-    ValveSubtype = "RO";
+    CalcFunction = kFunctionValve;
+    ValveSubtype = kSubtypeRestriction;
     RebuildFunctionPage();
 }
 
 void TForm1::StrypelClick(TControl*) { SelectThroatDevices(); }
 
 void TForm1::Kommersiellafldesmtare1Click(TControl*) {
-    CalcFunction = "Strypf";
+    CalcFunction = kFunctionPrimaryDevice;
     strypsort.SetCaption(Kommersiellafldesmtare1->Caption());
     RestoreMeterUncertaintyCells();
-    DeviceCode = "VCONE";
-    ISODIN.SetCaption("McCrometer");
+    DeviceCode = kDeviceCone;
+    ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
     ISODIN.SetColor(clBtnFace);
     CommercialMeterMode = true;
     Hldiameter1->SetVisible(true);
     ShowStandardDeviceSolutions(*this, false);
-    if (SolveFor != kSolveFlow && SolveFor != kSolveDp && SolveFor != kSolveBore) SolveFor = "FL";
+    if (SolveFor != kSolveFlow && SolveFor != kSolveDp && SolveFor != kSolveBore) SolveFor = kSolveFlow;
     RebuildFunctionPage();
     PlotDeviceCurves();
 }
 
 void TForm1::SortomvClick(TControl*) {
-    CalcFunction = "Sorter";
+    CalcFunction = kFunctionUnits;
     HideInputControls();
     SetHorzScrollPosition(0);
     SetVertScrollPosition(0);
@@ -217,20 +217,20 @@ void TForm1::ISODINClick(TControl*) {
     if (!CommercialMeterMode) {
         const std::string& caption = ISODIN.Caption();
         if (caption == kStandardCaptionIso2003) {
-            ISODIN.SetCaption("ISO5167:1991/1998");
-            StandardLetter = 'I';
+            ISODIN.SetCaption(std::string(kStandardCaptionIso1991));
+            StandardLetter = kStandardIso1991;
         } else if (caption == kStandardCaptionIso1991) {
             ISODIN.SetCaption("DIN1952:1982");
-            StandardLetter = 'D';
+            StandardLetter = kStandardDin1952;
         } else {
-            ISODIN.SetCaption("ISO5167:2003");
-            StandardLetter = '3';
+            ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+            StandardLetter = kStandardIso2003;
         }
     }
     // The optimal design exists only for ISO 5167:2003.
     if (SolveFor == kSolveOptimal) {
-        ISODIN.SetCaption("ISO5167:2003");
-        StandardLetter = '3';
+        ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+        StandardLetter = kStandardIso2003;
     }
     // The captions changed width: the row is laid out again from the left.
     Strypbertyp.SetLeft(ISODIN.Left() + ISODIN.Width() + kLabelGap);
@@ -253,16 +253,16 @@ void TForm1::strypsortClick(TControl*) {
         PopupBelowLabel(Strypsortmenu, strypsort);
         RestoreMeterUncertaintyCells();
     } else if (strypsort.Caption() == kConeCaptionFlanged) {
-        ISODIN.SetCaption("McCrometer");
-        strypsort.SetCaption("V-Cone/Wafer");
-        DeviceCode = "VCONEWAFER";
+        ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
+        strypsort.SetCaption(std::string(kConeCaptionWafer));
+        DeviceCode = kDeviceWaferCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
         RebuildPage();
     } else if (strypsort.Caption() == kConeCaptionWafer) {
         ISODIN.SetCaption("");
         strypsort.SetCaption("Endimensionell Volymflödesmätare (US/Mag)");
-        DeviceCode = "VOLYM";
+        DeviceCode = kDeviceVolumeMeter;
         SaveMeterUncertaintyCells();
         Felsimulgrid.SetCell(1, 8, "0");
         Felsimulgrid.SetCell(1, 9, "0");
@@ -270,9 +270,9 @@ void TForm1::strypsortClick(TControl*) {
         RebuildPage();
     } else {
         RestoreMeterUncertaintyCells();
-        ISODIN.SetCaption("McCrometer");
-        strypsort.SetCaption("V-Cone");
-        DeviceCode = "VCONE";
+        ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
+        strypsort.SetCaption(std::string(kConeCaptionFlanged));
+        DeviceCode = kDeviceCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
         RebuildPage();

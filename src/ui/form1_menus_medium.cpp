@@ -104,7 +104,7 @@ void ChooseMedium(const MediumItem& m) {
 // Natural gas and the gas mixture take the relative humidity only.
 void UseRelativeHumidity(TForm1& f) {
     f.relabsfukt.SetCaption(RelativeHumidityPrompt);
-    HumidityInputKind = "R";
+    HumidityInputKind = kHumidityRelative;
     f.relabsspecfukt.SetText(FormatFixed(RelativeHumidity, 5));
 }
 
@@ -207,7 +207,7 @@ void TForm1::NaturgasClick(TControl*) {
     }
     // The first choice of natural gas starts without a real-gas correction.
     if (MediumCode != kMediumNaturalGas) molekylviktvG.SetText("0");
-    MediumCode = "NGAS";
+    MediumCode = kMediumNaturalGas;
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     SetNaturalGasLimits();
@@ -223,7 +223,7 @@ void TForm1::NaturgasClick(TControl*) {
 void TForm1::GClick(TControl*) {
     WriteUncertaintyDefaults(Texts("   1"));
     if (MediumCode != kMediumMixture) molekylviktvG.SetText("0");
-    MediumCode = "G";
+    MediumCode = kMediumMixture;
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     // Coming from natural gas the grids are prepared afresh.
@@ -275,7 +275,7 @@ void TForm1::qbgExit(TControl*) {
         return;
     }
     GivenViscosityValue = value;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     std::string unit = qbgsort.Text();
     try {
         ParseUnitValue(unit, GivenViscosityValue, 1.0, PipeDiameter, GivenViscosityPas, ParsedUnitKind);

@@ -203,7 +203,7 @@ void TForm1::litenstorClick(TControl*) {
 // "Excel" on the label means TAB-separated report values.
 void TForm1::ExcelClick(TControl*) {
     const bool toText = Excel.Caption() == kSeparatorCaptionExcel;
-    Excel.SetCaption(toText ? "txt" : "Excel");
+    Excel.SetCaption(std::string(toText ? kSeparatorCaptionText : kSeparatorCaptionExcel));
     ReportSeparator = toText ? "" : "\t";
 }
 
@@ -234,7 +234,10 @@ void TForm1::Fontdata1Click(TControl*) {
 
 void TForm1::Grafvalclick(TControl*) {
     const std::string& g = GraphChoice;
-    GraphChoice = g == kGraphRoot ? "ent" : g == kGraphEnthalpy ? "dens" : g == kGraphDensity ? "angdens" : "rot";
+    GraphChoice = g == kGraphRoot       ? kGraphEnthalpy
+                  : g == kGraphEnthalpy ? kGraphDensity
+                  : g == kGraphDensity  ? kGraphSteamDensity
+                                        : kGraphRoot;
     PaintBox1.Repaint();
 }
 

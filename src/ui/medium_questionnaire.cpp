@@ -57,13 +57,13 @@ bool IsGasWithPhaseLetter(ReportMedium m) {
 // temperature ('G', 'H').
 void NormalisePhaseLetter(ReportMedium m) {
     if (!IsGasWithPhaseLetter(m)) {
-        PhaseLetter = 'N';
+        PhaseLetter = kPhaseNone;
         return;
     }
     const bool noSaturatedState =
         m == ReportMedium::Hydrogen || m == ReportMedium::CarbonDioxide || m == ReportMedium::Ozone;
     if (noSaturatedState && (PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseVapourAtTemperature))
-        PhaseLetter = 'N';
+        PhaseLetter = kPhaseNone;
 }
 
 // Places a control at the left edge (unless the form is scrolled) on `top`.

@@ -160,7 +160,7 @@ void SetMaxFlowLabel(TForm1& f) {
     if (fixed) {
         // Not clickable on these pages: the flow is the calculation's own.
         f.maxflowtext.SetColor(clBtnFace);
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
     } else {
         f.maxflowtext.SetColor(clYellow);
     }
@@ -255,7 +255,7 @@ void Build(char kind, int& layoutTop) {
     if (CalcFunction != kFunctionPressureLoss && CalcFunction != kFunctionFlow) f.PaintBox1.SetHint("");
     if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction && SolveFor != kSolveBore &&
         SolveFor != kSolveFlow)
-        SolveFor = "FL";
+        SolveFor = kSolveFlow;
     PlaceGraphArea(f);
     HideInputControls();
     SetGraphVisibility(f);
@@ -271,7 +271,7 @@ void Build(char kind, int& layoutTop) {
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(TextOrSwedish(kUpDownHint, LanguageLetter));
     UpdateThermoCaption();
-    if (DeviceCode == kDeviceVolumeMeter) SolveFor = "FL";
+    if (DeviceCode == kDeviceVolumeMeter) SolveFor = kSolveFlow;
     f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
     ApplyLanguage(LanguageLetter);
     layoutTop = top;

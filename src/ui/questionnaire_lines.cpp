@@ -81,7 +81,7 @@ void AppendLine(const std::string& text) { AppendReportLine(text); }
 
 void RefreshMaxFlow() {
     TForm1& f = Form1();
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     FlowNormalDensity = StrToFloatSafe(f.maxflownormaldens.Text());
     MaxFlowInput = StrToFloatSafe(f.maxflowantal.Text());
     FlowUnit = f.maxflowsort.Text();
@@ -140,7 +140,7 @@ void BuildDpInputLine(char kind, int& layoutTop) {
     const bool otherFunction =
         CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionValve && ValveSubtype != kSubtypeRestriction;
     if (primaryFlow || otherFunction) {
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
         SetDiffPressurePrompt();
     }
     TForm1& f = Form1();

@@ -232,7 +232,7 @@ void BuildFittingsBlock(char kind, int& layoutTop) {
     // The optimal design of a big report needs a fitting to size the straight lengths for.
     if (big && optimal && UpstreamFittingCode == kFittingOther && f.bestyck1) {
         f.bestyckningtext.SetCaption(f.bestyck1->Caption());
-        UpstreamFittingCode = "1";
+        UpstreamFittingCode = kFittingSingleBend;
     }
     PlaceLabelLine(f.bestyckningtext, layoutTop);
     const bool report = WritesReport(kind);

@@ -41,9 +41,9 @@ void SetDesignedProperties(TForm1& f) {
     for (TControl* c : f.Controls())
         if (auto* edit = dynamic_cast<TEdit*>(c)) edit->SetText("");
     f.SetHeight(kDesignedHeight);
-    f.ISODIN.SetCaption("ISO5167:2003");
+    f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
     f.tempsort.SetCaption("C");
-    f.dstorkallsort.SetCaption("mm");
+    f.dstorkallsort.SetCaption(std::string(kUnitMillimetre));
     // Reports start small; the page manager words the size in the window's language, and a
     // label with no caption could never be stepped to another size.
     f.litenstor.SetCaption("Liten");
@@ -151,7 +151,7 @@ void CreateMainWindow() {
 void TForm1::FormCreate(TControl*) {
     TForm1& f = *this;
     ReportSeparator.clear();
-    Excel.SetCaption("txt");
+    Excel.SetCaption(std::string(kSeparatorCaptionText));
     BaseFontSize = BaseFontSizeForScreen(Screen().Width());
     SetFontSize(BaseFontSize);
     FillUnitGridTexts();
@@ -181,7 +181,7 @@ void TForm1::FormCreate(TControl*) {
     FillErrorSimGridDefaults();
     FillGridHeadings(f);
 
-    CalcFunction = "Strypf";
+    CalcFunction = kFunctionPrimaryDevice;
     ApplyLanguage(LanguageLetter);
     SetFontSize(BaseFontSize);
     CompTableMedium.clear();

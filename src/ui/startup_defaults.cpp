@@ -50,8 +50,8 @@ void PresetMaterials(TForm1& f) {
     const std::string& first = f.mtrlfl1->Caption();
     f.mtrlror.SetCaption(f.mtrlror.Caption() + first);
     f.mtrlfl.SetCaption(f.mtrlfl.Caption() + first);
-    MaterialCode2 = "1";
-    MaterialCode1 = "1";
+    MaterialCode2 = kMaterialFirst;
+    MaterialCode1 = kMaterialFirst;
     double a1 = 0.0, a2 = 0.0;
     MaterialExpansionCoefficients("1", a1, a2);
     f.utvror.SetText(FormatGeneral(a1));
@@ -82,22 +82,22 @@ void PresetGivenMedium() {
 void SetDefaultMaterialInputs() {
     TForm1& f = Form1();
     PresetMixtureRows();
-    ExpansionModeLetter = 'A';
-    StandardLetter = '3';
+    ExpansionModeLetter = kExpansionAdiabatic;
+    StandardLetter = kStandardIso2003;
     LanguageLetter = 'E';
-    ProductionReportFlag = "N";
+    ProductionReportFlag = kNo;
     PlateThicknessMm = 30.0;
-    DeviceCode = "S";
-    ExtraUncertaintyCode = "1";
+    DeviceCode = kDeviceOrifice;
+    ExtraUncertaintyCode = kExtraUncertaintyFlanged;
     PipeRoughnessMm = 0.0;
-    DeviceVariantCode = "R";
+    DeviceVariantCode = kVariantCorner;
     PresetMaterials(f);
-    SolveFor = "DI";
-    MaxFlowGivenFlag = "V";
+    SolveFor = kSolveBore;
+    MaxFlowGivenFlag = kMaxFlowPlain;
     PipeDiameterColdMm = 200.0;
-    MediumCode = "GAS";
-    PhaseLetter = 'N';
-    HumidFlowBasis = "F";
+    MediumCode = kMediumGas;
+    PhaseLetter = kPhaseNone;
+    HumidFlowBasis = kHumidFlowOfWhole;
     PresetGivenMedium();
     GivenStraightInlet = GivenStraightOutlet = 10.0;
     OperatingTemperature = TemperatureMinC = TemperatureMaxC = LineLocalTemperature = 20.0;
@@ -110,7 +110,7 @@ void SetDefaultMaterialInputs() {
     BoreDiameterColdMm = SegmentHeightColdMm = 100.0;
     f.dkallmm.SetText("100");
     MinFlowSI = 1.0;
-    HumidityInputKind = "R";
+    HumidityInputKind = kHumidityRelative;
     RelativeHumidity = AbsoluteHumidity = SpecificHumidity = 0.0;
 }
 
@@ -118,7 +118,7 @@ void SetDefaultUnitInputs() {
     TForm1& f = Form1();
     PipeDiameterMinLimitMm = 50.0;
     PipeDiameterMaxLimitMm = 1200.0;
-    OnlineFlowMethod = "N";
+    OnlineFlowMethod = kOnlineFlowStandard;
     PressureUnit = DpUnit = MaxPressureLossUnit = "kPa";
     FlowUnit = MinFlowUnit = "ton/h";
     f.maxflowsort.SetText("ton/h");
@@ -133,11 +133,11 @@ void SetDefaultUnitInputs() {
     DpUpperLimitInput = 10.0;
     DpLowerLimitInput = 1.0;
     StraightLengthM = 10.0;
-    UpstreamFittingCode = "1";
+    UpstreamFittingCode = kFittingSingleBend;
     PrimaryElementEntry = "135";
-    AllowLargeReynoldsFlag = "N";
-    AllowLargePipeFlag = "N";
-    AllowSmallPipeFlag = "J";
+    AllowLargeReynoldsFlag = kNo;
+    AllowLargePipeFlag = kNo;
+    AllowSmallPipeFlag = kYes;
     WeightFactor1 = WeightFactor2 = 0.5;
     VapourPressurePa = 100000.0;
     DpUpperLimitPa = DpLowerLimitPa = 100.0;
@@ -162,7 +162,7 @@ void SetStartDefaults() {
 
 void FillErrorSimGridDefaults() {
     ErrorSimAnswerA = "J";
-    UncertaintyMethodCode = "N";
+    UncertaintyMethodCode = kMethodStandard;
     ErrorSimGridMode = "R";
     ErrorSimAnswerB = "N";
     SavedMeterUncertaintyCells = {};
