@@ -37,7 +37,7 @@ std::string WithoutBlanks(const std::string& text) {
 
 std::string CodeNumber(double value) { return WithoutBlanks(FormatFixedPoint(value, 6)); }
 std::string DensityName() { return ByLanguage("densitet", "Dichte", "density"); }
-std::string RatioName() { return LanguageLetter == 'E' ? "quote" : "kvot"; }
+std::string RatioName() { return LanguageLetter == kLanguageEnglish ? "quote" : "kvot"; }
 
 CodeWriter::CodeWriter(ReportBlock& block, const CodeFrame& frame, int startSize)
     : block_(block), frame_(frame), start_(startSize), size_(ScaledReportSize(startSize, 2, 3)) {}
@@ -89,7 +89,7 @@ void CodeWriter::FlowLine(FlowBlockRole role) {
 void WriteCodeHeader(CodeWriter& w) {
     if (!w.Frame().abb) return;
     const char letter = LanguageLetter;
-    if (letter != 'S' && letter != 'D' && letter != 'E') return;
+    if (letter != kLanguageSwedish && letter != kLanguageGerman && letter != kLanguageEnglish) return;
     const bool flow = w.Frame().abbMode;
     w.Explanation(ByLanguage("Nedan följer Parametrar,variabler och kod till ABB Industrial IT",
                              "Nach unten finden Sie Parametern,variabeln und kod für ABB Industrial IT",
@@ -130,7 +130,7 @@ void WriteCommentHead(CodeWriter& w) {
     } else {
         const std::string flowError = FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2);
         w.Line(std::string(ByLanguage("Beräkningsfel<", "Berechnungs Fehler<", "Calculation error<")) +
-               (LanguageLetter == 'E' || LanguageLetter == 'D'
+               (LanguageLetter == kLanguageEnglish || LanguageLetter == kLanguageGerman
                     ? flowError
                     : FormatFixed(DensityTableErrorPercent + CalculationErrorLimit, 2)) +
                "% av beräknat flödesvärde q_pol_mat_PT");

@@ -7,11 +7,11 @@
 namespace tubalyx {
 
 void PickLimitText(std::string_view language, const LimitTexts& t, std::string& message) {
-    if (language == "S")
+    if (IsLetterText(language, kLanguageSwedish))
         message = t.swedish;
-    else if (language == "E")
+    else if (IsLetterText(language, kLanguageEnglish))
         message = t.english;
-    else if (language == "D")
+    else if (IsLetterText(language, kLanguageGerman))
         message = t.german;
 }
 

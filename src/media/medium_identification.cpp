@@ -71,11 +71,11 @@ std::string MediumDisplayName(const std::string& code) {
               {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone})) {
         if (!LiquidPhase())
             name += "/Gas";
-        else if (LanguageLetter == 'S')
+        else if (LanguageLetter == kLanguageSwedish)
             name += "/Vätska";
-        else if (LanguageLetter == 'E')
+        else if (LanguageLetter == kLanguageEnglish)
             name += "/Liquid";
-        else if (LanguageLetter == 'D')
+        else if (LanguageLetter == kLanguageGerman)
             name += "/Flüssigkeit";
     }
     return name;

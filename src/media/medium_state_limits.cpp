@@ -60,9 +60,9 @@ const ReasonTexts& Reason() {
 void CheckMediumStateLimits(std::string& note) {
     const ReasonTexts& reason = Reason();
     switch (LanguageLetter) {
-        case 'S': note = reason.swedish; break;
-        case 'D': note = reason.german; break;
-        case 'E': note = reason.english; break;
+        case kLanguageSwedish: note = reason.swedish; break;
+        case kLanguageGerman: note = reason.german; break;
+        case kLanguageEnglish: note = reason.english; break;
         default: break;
     }
 }

@@ -20,8 +20,8 @@ namespace {
 constexpr int kNoteWidth = 52;
 
 const char* Pick(const char* s, const char* d, const char* e) {
-    if (LanguageLetter == 'S') return s;
-    if (LanguageLetter == 'D') return d;
+    if (LanguageLetter == kLanguageSwedish) return s;
+    if (LanguageLetter == kLanguageGerman) return d;
     return e;
 }
 

@@ -154,16 +154,16 @@ std::string BracketedLine(const std::string& prefix, const std::string& note, co
 }  // namespace
 
 void WriteSaturatedVolumeLabel(const std::string& note) {
-    const char* prefix = LanguageLetter == 'S'   ? "[Volymitet...(beräknad vid "
-                         : LanguageLetter == 'D' ? "[Spezifisches Volumen...(bei "
-                                                 : "[Specific volume...(calc. at ";
+    const char* prefix = LanguageLetter == kLanguageSwedish  ? "[Volymitet...(beräknad vid "
+                         : LanguageLetter == kLanguageGerman ? "[Spezifisches Volumen...(bei "
+                                                             : "[Specific volume...(calc. at ";
     SpecificVolumeLabel = BracketedLine(prefix, note, "(dm3/kg)] ");
 }
 
 void WriteSaturatedDensityLabel(const std::string& note) {
-    const char* prefix = LanguageLetter == 'S'   ? "[Densitet....(beräknad vid "
-                         : LanguageLetter == 'D' ? "[Dichte....(berechnet bei  "
-                                                 : "[Density....(calculated at ";
+    const char* prefix = LanguageLetter == kLanguageSwedish  ? "[Densitet....(beräknad vid "
+                         : LanguageLetter == kLanguageGerman ? "[Dichte....(berechnet bei  "
+                                                             : "[Density....(calculated at ";
     DensityLabel = BracketedLine(prefix, note, "(kg/m3)] ");
 }
 

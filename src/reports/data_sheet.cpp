@@ -47,8 +47,8 @@ struct SheetText {
     const char* en;
 };
 
-bool English() { return LanguageLetter == 'E'; }
-bool German() { return LanguageLetter == 'D'; }
+bool English() { return LanguageLetter == kLanguageEnglish; }
+bool German() { return LanguageLetter == kLanguageGerman; }
 bool Worded() { return English() || German(); }
 const char* Of(const SheetText& t) { return English() ? t.en : t.de; }
 bool Iso() { return StandardLetter == kStandardIso1991; }

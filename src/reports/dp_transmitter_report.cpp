@@ -34,8 +34,8 @@ const TFontStyles kUnderlined{true, false, true, false};
 
 enum class Language { Swedish, German, English };
 Language CurrentLanguage() {
-    if (LanguageLetter == 'E') return Language::English;
-    if (LanguageLetter == 'D') return Language::German;
+    if (LanguageLetter == kLanguageEnglish) return Language::English;
+    if (LanguageLetter == kLanguageGerman) return Language::German;
     return Language::Swedish;
 }
 

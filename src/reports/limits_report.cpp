@@ -30,8 +30,8 @@ bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
 
 // E, D, and Swedish for any other letter.
 const char* ByLanguage(const char* english, const char* german, const char* swedish) {
-    if (LanguageLetter == 'E') return english;
-    if (LanguageLetter == 'D') return german;
+    if (LanguageLetter == kLanguageEnglish) return english;
+    if (LanguageLetter == kLanguageGerman) return german;
     return swedish;
 }
 
@@ -98,17 +98,17 @@ void WriteStraightLengthBlocks(Section& s) {
     const char* second = nullptr;
     const char* tooShort = nullptr;
     // These lines know the three letters only.
-    if (LanguageLetter == 'D') {
+    if (LanguageLetter == kLanguageGerman) {
         title = "Erforderlich gerade Rohrstrecken 0.5% Zusatz-Unsicherheit";
         first = "Einlauf (m)";
         second = " Auslauf (m)";
         tooShort = "Gerade Rohrstrecke zu kurz, Normgrenze (m)= ";
-    } else if (LanguageLetter == 'S') {
+    } else if (LanguageLetter == kLanguageSwedish) {
         title = "Nödvändig rak rörsträcka för 0.5% felbidrag";
         first = "Inlopp (m)";
         second = " Utlopp (m)";
         tooShort = "Raksträcka för kort, minkrav (m)= ";
-    } else if (LanguageLetter == 'E') {
+    } else if (LanguageLetter == kLanguageEnglish) {
         title = "Required straight length for 0.5% uncertainty";
         first = "Upstream (m)";
         second = " Downstream (m)";

@@ -77,9 +77,9 @@ bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
 void MethaneNote(ReportBlock& block) {
-    const int divisor = LanguageLetter == 'E'   ? kMethaneNoteDivisorE
-                        : LanguageLetter == 'D' ? kMethaneNoteDivisorD
-                                                : kMethaneNoteDivisorS;
+    const int divisor = LanguageLetter == kLanguageEnglish  ? kMethaneNoteDivisorE
+                        : LanguageLetter == kLanguageGerman ? kMethaneNoteDivisorD
+                                                            : kMethaneNoteDivisorS;
     // The rest of the block keeps the note's size.
     block.SetLineSize(FittedReportSize(block.StartSize(), divisor));
     block.Add(Pick(kMethaneNote));

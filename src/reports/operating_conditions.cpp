@@ -81,9 +81,9 @@ void FormatOperatingConditions(double& pressure, double& temperature, std::strin
     else
         body = s + t + s + f.tempsort.Caption() + ", " + s + p + s + f.abstrycksort.Text() + ")";
 
-    const char* prefix = LanguageLetter == 'S'   ? "vid drifttillstånd= "
-                         : LanguageLetter == 'D' ? "bei Betriebsbedingungen= "
-                                                 : "at operating cond.= ";
+    const char* prefix = LanguageLetter == kLanguageSwedish  ? "vid drifttillstånd= "
+                         : LanguageLetter == kLanguageGerman ? "bei Betriebsbedingungen= "
+                                                             : "at operating cond.= ";
     text = prefix + body;
     if (f.Excel.Caption() == kSeparatorCaptionText) text = "(" + text;
 }
@@ -91,9 +91,9 @@ void FormatOperatingConditions(double& pressure, double& temperature, std::strin
 void UpdateThermoCaption() {
     const char* title = nullptr;
     switch (LanguageLetter) {
-        case 'S': title = "Termodynamiska data "; break;
-        case 'E': title = "Thermodynamical parameters "; break;
-        case 'D': title = "Thermodynamische Eigenschaften "; break;
+        case kLanguageSwedish: title = "Termodynamiska data "; break;
+        case kLanguageEnglish: title = "Thermodynamical parameters "; break;
+        case kLanguageGerman: title = "Thermodynamische Eigenschaften "; break;
         default: return;
     }
     std::string caption = title;

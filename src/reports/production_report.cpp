@@ -53,9 +53,9 @@ void WriteVenturiBodyLines() {
     Line(EntranceCylinderLengthLabel, BodyRounded(D));
     Line(EntranceCylinderDiameterLabel, BodyRounded(D));
     Line(EntranceTappingPositionLabel, BodyRounded(D) / 2);
-    if (LanguageLetter == 'E')
+    if (LanguageLetter == kLanguageEnglish)
         AppendReportLine("Pressure tappings diameter_________________(mm)=   4-10");
-    else if (LanguageLetter == 'D')
+    else if (LanguageLetter == kLanguageGerman)
         AppendReportLine("Durchmesser die Druckentnahmen_____________(mm)=   4-10");
     else
         AppendReportLine("Tryckuttag diameter________________________(mm)=   4-10");
@@ -91,9 +91,9 @@ void WritePlateDimensionLines() {
 
     const double f = ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     const double b20 = CheckedDiv(b, f), D20 = CheckedDiv(D, f);
-    const char* label = LanguageLetter == 'E'   ? "2. At 20 C, b = "
-                        : LanguageLetter == 'D' ? "2. Bei 20 C, b = "
-                                                : "2. Vid 20 C, b = ";
+    const char* label = LanguageLetter == kLanguageEnglish  ? "2. At 20 C, b = "
+                        : LanguageLetter == kLanguageGerman ? "2. Bei 20 C, b = "
+                                                            : "2. Vid 20 C, b = ";
     AppendReportLine(label + Number((D20 + b20) / 2) + " +- " + Number((b20 - D20) / 2) + " (mm)");
 }
 

@@ -140,7 +140,7 @@ void WriteReportHead() {
     for (const LangText* title : TitleLines()) AppendHeadLine(TextOf(*title, letter), headSize);
     const ReportTimestamp now = ReportClockNow();
     AppendHeadLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time, headSize);
-    if (letter == 'S') {
+    if (letter == kLanguageSwedish) {
         const std::string pageHeader = Form1().RichEdit2.Line(0);
         if (!pageHeader.empty()) AppendHeadLine(pageHeader, headSize);
     }

@@ -188,8 +188,9 @@ ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Capti
 std::string ReportSizeCaption(ReportSizeKind size, char language) {
     switch (size) {
         case ReportSizeKind::Mini: return "Mini ";
-        case ReportSizeKind::Big: return language == 'S' ? "Stor " : language == 'D' ? "Gross" : "Big  ";
-        default: return language == 'S' ? "Liten" : language == 'D' ? "Klein" : "Small";
+        case ReportSizeKind::Big:
+            return language == kLanguageSwedish ? "Stor " : language == kLanguageGerman ? "Gross" : "Big  ";
+        default: return language == kLanguageSwedish ? "Liten" : language == kLanguageGerman ? "Klein" : "Small";
     }
 }
 

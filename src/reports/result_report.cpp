@@ -43,8 +43,8 @@ ResultScope CurrentResultScope() {
 }
 
 const char* ByLanguage(const char* swedish, const char* german, const char* english) {
-    if (LanguageLetter == 'E') return english;
-    if (LanguageLetter == 'D') return german;
+    if (LanguageLetter == kLanguageEnglish) return english;
+    if (LanguageLetter == kLanguageGerman) return german;
     return swedish;
 }
 
@@ -126,8 +126,8 @@ void WriteAlgorithmsPreamble() {
     block.Add(FlowAlgorithmsHeading + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
-        case 'E': block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)"); break;
-        case 'D':
+        case kLanguageEnglish: block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)"); break;
+        case kLanguageGerman:
             block.Add("*(Bemerkung! Wurzelberechnung von Durchfluss in");
             block.Add("*(Wirkdruckmessumformer ODER Rechner, NICHT BEIDES!)");
             break;
@@ -170,7 +170,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     if (scope.Big() && !scope.Cone() && !scope.VolumeMeter()) WriteMountingBlock();
     if (scope.Big() && !scope.VolumeMeter()) WriteAlgorithmsPreamble();
     if (!scope.VolumeMeter()) WriteAlgorithmsAndPlcCode();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != 'D'));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != kLanguageGerman));
     WriteFlowRangeSection();
     if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeading, true));
     WriteMediumPropertyBlock(kind, position);

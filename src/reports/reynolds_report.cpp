@@ -30,9 +30,9 @@ constexpr double kPi = std::numbers::pi;
 // The lines that know "S", "E" and "D" only: another letter gives no text.
 const char* Pick(const char* swedish, const char* english, const char* german) {
     switch (LanguageLetter) {
-        case 'S': return swedish;
-        case 'E': return english;
-        case 'D': return german;
+        case kLanguageSwedish: return swedish;
+        case kLanguageEnglish: return english;
+        case kLanguageGerman: return german;
         default: return nullptr;
     }
 }
@@ -79,9 +79,9 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
     if (!(density > 0)) return;
     std::string label;
     if (CalcFunction == kFunctionPressureLoss) {
-        label = LanguageLetter == 'E'   ? "Outlet Flowspeed in tube (at maxflow)________(m/s)= "
-                : LanguageLetter == 'D' ? "Strömungsgeschwindigkeit im Rohrauslauf______(m/s)= "
-                                        : "Flödeshastighet i rörutlopp (vid maxflöde)___(m/s)= ";
+        label = LanguageLetter == kLanguageEnglish  ? "Outlet Flowspeed in tube (at maxflow)________(m/s)= "
+                : LanguageLetter == kLanguageGerman ? "Strömungsgeschwindigkeit im Rohrauslauf______(m/s)= "
+                                                    : "Flödeshastighet i rörutlopp (vid maxflöde)___(m/s)= ";
     } else {
         label = TubeFlowSpeedLabel;
     }
@@ -147,9 +147,9 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
 }  // namespace
 
 void WriteReynoldsAtMaxFlow(double re) {
-    const char* label = LanguageLetter == 'E'   ? "Reynolds number ReD (at maximal flow)_____________= "
-                        : LanguageLetter == 'D' ? "Reynoldszahl ReD (bei grösstem Durchflussendwert)_= "
-                                                : "Reynolds tal ReD (vid maxflöde)___________________= ";
+    const char* label = LanguageLetter == kLanguageEnglish  ? "Reynolds number ReD (at maximal flow)_____________= "
+                        : LanguageLetter == kLanguageGerman ? "Reynoldszahl ReD (bei grösstem Durchflussendwert)_= "
+                                                            : "Reynolds tal ReD (vid maxflöde)___________________= ";
     AppendReportLine(label + ReportSeparator + FormatFitWidth(CheckFinite(re, "Reynolds number is no number"), 6));
 }
 

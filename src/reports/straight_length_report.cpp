@@ -59,7 +59,7 @@ std::string TableLine(const std::string& name, const std::string& zero, const st
 }
 
 // The large vessel between the reducers of a 2003 table: its one cell stands further right.
-std::string LargeVesselIndent() { return std::string(LanguageLetter == 'S' ? 6 : 12, ' '); }
+std::string LargeVesselIndent() { return std::string(LanguageLetter == kLanguageSwedish ? 6 : 12, ' '); }
 
 double MassFlowReynolds(double massFlow, double viscosity, double D) {
     const double area = std::numbers::pi * D * D / 4;
@@ -175,9 +175,9 @@ void WriteStraightLengthSection(char kind) {
         "och strypelementets övre tryckuttag för 0 resp. 0.5% flödesmätfelbidrag.",
         "Störningskällorna befinner sig uppströms, utom för sista raden,",
         "som visar avståndet mellan nedre tryckuttag och störningskälla."};
-    if (LanguageLetter == 'E')
+    if (LanguageLetter == kLanguageEnglish)
         for (const char* line : kEnglish) SectionLine(line);
-    else if (LanguageLetter == 'D')
+    else if (LanguageLetter == kLanguageGerman)
         for (const char* line : kGerman) SectionLine(line);
     else
         for (const char* line : kSwedish) SectionLine(line);

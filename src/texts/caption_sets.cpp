@@ -136,9 +136,9 @@ std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
 }
 
 void SetCaptionsOf(char letter) {
-    if (letter == 'D')
+    if (letter == kLanguageGerman)
         SetGermanCaptions();
-    else if (letter == 'E')
+    else if (letter == kLanguageEnglish)
         SetEnglishCaptions();
     else
         SetSwedishCaptions();
@@ -148,7 +148,7 @@ void ApplyLanguage(char letter) {
     SetCaptionsOf(letter);
 
     if (StandardLetter != kStandardIso2003) {
-        const int blanks = LanguageLetter == 'S' ? 8 : 12;
+        const int blanks = LanguageLetter == kLanguageSwedish ? 8 : 12;
         StraightLengthErrorHeading = RemoveBlanksFromLongestRun(StraightLengthErrorHeading, blanks);
         StraightLengthColumnHeading = RemoveBlanksFromLongestRun(StraightLengthColumnHeading, blanks);
     }

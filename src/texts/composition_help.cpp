@@ -1,4 +1,5 @@
 #include "texts/composition_help.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -67,7 +68,7 @@ const HelpLine kHelpLines[] = {
 std::vector<std::string> CompositionHelpText(char language, bool naturalGas) {
     std::vector<std::string> lines;
     for (const HelpLine& l : kHelpLines) {
-        const char* text = language == 'S' ? l.swedish : naturalGas ? l.naturalGas : l.gasMixture;
+        const char* text = language == kLanguageSwedish ? l.swedish : naturalGas ? l.naturalGas : l.gasMixture;
         if (text) lines.emplace_back(text);
     }
     return lines;

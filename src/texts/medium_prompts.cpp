@@ -14,15 +14,15 @@ void SetStandardDensityPrompt() {
     const bool standard = unit.find("STANDARD_") != std::string::npos || unit == kUnitStandardMillionFeetPerDay;
     const char* text = nullptr;
     switch (LanguageLetter) {
-        case 'S':
+        case kLanguageSwedish:
             text = standard ? "Densitet vid standard P,T?_(1.01325 BarA,60 F)___(kg/m3) "
                             : "Densitet vid normaltillstånd?_(1.01325 BarA,0 C)_(kg/m3) ";
             break;
-        case 'D':
+        case kLanguageGerman:
             text = standard ? "Dichte Gas bei Standard P,T?_(1.01325 Barü,60 F)_(kg/m3) "
                             : "Dichte Gas bei Normzustand?_(1.01325 Bar,0 C)____(kg/m3) ";
             break;
-        case 'E':
+        case kLanguageEnglish:
             text = standard ? "Density at standard P,T?_(1.01325 BarG,60 F)_____(kg/m3) "
                             : "Density at standard conditions?(1.01325 Bar,0 C)_(kg/m3) ";
             break;
@@ -58,9 +58,9 @@ const LimitRow kLimitRows[10] = {
 // Nothing for a letter of no language: the texts then stay as they were.
 const char* ByLanguage(const char* s, const char* d, const char* e) {
     switch (LanguageLetter) {
-        case 'S': return s;
-        case 'D': return d;
-        case 'E': return e;
+        case kLanguageSwedish: return s;
+        case kLanguageGerman: return d;
+        case kLanguageEnglish: return e;
         default: return nullptr;
     }
 }

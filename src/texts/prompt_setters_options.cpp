@@ -45,7 +45,7 @@ std::string MaterialCaption(const std::string& code) {
 void SetProductionReportPrompt() {
     const char* text = TextOf(ProductionReportPrompt, LanguageLetter);
     if (!text) return;
-    const char* answer = ProductionReportFlag == kYes ? (LanguageLetter == 'E' ? "Y" : "J") : "N";
+    const char* answer = ProductionReportFlag == kYes ? (LanguageLetter == kLanguageEnglish ? "Y" : "J") : "N";
     SetControlText("tillvunderlagtextin", std::string(text) + answer);
 }
 
@@ -63,7 +63,7 @@ void SetCalcMethodPrompt() {
     } else if (volume) {
         if (code != kMethodFirst && code != kMethodSecond && code != kMethodThird) prompt += code;
     } else if (code == kMethodStandard) {
-        prompt += LanguageLetter == 'E' ? "S" : "N";
+        prompt += LanguageLetter == kLanguageEnglish ? "S" : "N";
     }
     if (code == kMethodFirst || code == kMethodSecond || code == kMethodThird) prompt += code;
     SetControlText("bermetoderrtextin", prompt);
@@ -73,7 +73,8 @@ void SetRootOrStandardPrompt() {
     const char* text = TextOf(RootOrStandardPrompt, LanguageLetter);
     if (!text) return;
     const bool standard = OnlineFlowMethod == kOnlineFlowStandard;
-    const char* answer = standard ? (LanguageLetter == 'E' ? "S" : "N") : (LanguageLetter == 'D' ? "Q" : "R");
+    const char* answer =
+        standard ? (LanguageLetter == kLanguageEnglish ? "S" : "N") : (LanguageLetter == kLanguageGerman ? "Q" : "R");
     SetControlText("bermetodtextin", std::string(text) + answer);
 }
 

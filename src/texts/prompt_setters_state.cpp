@@ -137,7 +137,7 @@ void SetDiffPressurePrompt() {
 
 void SetMaxFlowPrompt() {
     const char L = LanguageLetter;
-    const bool swedish = L != 'D' && L != 'E';
+    const bool swedish = L != kLanguageGerman && L != kLanguageEnglish;
     if (swedish && ValveSubtype == kSubtypeRestriction && CalcFunction == kFunctionValve) {
         Write("maxflowtext",
               MaxFlowGivenFlag == kMaxFlowAdjusted ? RestrictionKvPromptSwedish.sv : MaxFlowPromptPlain.sv);
@@ -153,8 +153,8 @@ void SetConeDiameterPrompt() {
     const char L = LanguageLetter;
     const std::string unit = ControlText("dstorkallsort");
     if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone) {
-        const char* base =
-            (L == 'S' && unit == kUnitMillimetre) ? ConeDiameterPromptSwedishMm.sv : TextOf(ConeDiameterPromptBase, L);
+        const char* base = (L == kLanguageSwedish && unit == kUnitMillimetre) ? ConeDiameterPromptSwedishMm.sv
+                                                                              : TextOf(ConeDiameterPromptBase, L);
         if (base) SetControlText("dkallmmtext", PadPromptToUnit(base, unit));
     } else {
         if (const char* h = TextOf(SegmentHeightPromptBase, L)) SetControlText("hkallmmtext", PadPromptToUnit(h, unit));
@@ -174,7 +174,7 @@ void SetValveDiameterPrompt() {
     const std::string unit = ControlText("dstorkallsort");
     if (const char* base = TextOf(ValveDiameterPromptBase, L)) {
         std::string prompt = PadPromptToUnit(base, unit);
-        if (L == 'D' && unit == kUnitZoll) prompt = std::string(base) + "________  (Zoll) ";
+        if (L == kLanguageGerman && unit == kUnitZoll) prompt = std::string(base) + "________  (Zoll) ";
         SetControlText("Ventildiamtext", prompt);
     }
     ValveDiameterColdMm = StrToFloatSafe(ControlText("Ventilkallmm")) * (unit == kUnitMillimetre ? 1.0 : 25.4);

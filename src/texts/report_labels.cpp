@@ -20,7 +20,7 @@ void CopyReportLabelBases() {
 
 void SetPropertyReportLabels(char language) {
     const bool ammonia = (MediumCode == kMediumAmmonia);
-    if (language == 'S') {
+    if (language == kLanguageSwedish) {
         DensityLabel = "Densitet___________________________________(kg/m3)= ";
         SpecificVolumeLabel = "Volymitet_________________________________(dm3/kg)= ";
         DynamicViscosityLabel = "Dynamisk viskositet______________________(Pas*E-6)= ";
@@ -29,7 +29,7 @@ void SetPropertyReportLabels(char language) {
         KappaLabel = "Kappa (Isentropisk expansionskoefficient)_________= ";
         EnthalpyLabel = ammonia ? "Entalpi.( =0 vid: -273.15 C, 1.01325 Bar)__(kJ/kg)= "
                                 : "Entalpi.( =0 vid: 0 C, 1.01325 Bar)________(kJ/kg)= ";
-    } else if (language == 'D') {
+    } else if (language == kLanguageGerman) {
         DensityLabel = "Dichte_____________________________________(kg/m3)= ";
         SpecificVolumeLabel = "Spezifisches Volumen______________________(dm3/kg)= ";
         DynamicViscosityLabel = "Dynamische Viskosität____________________(Pas*E-6)= ";

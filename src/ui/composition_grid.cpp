@@ -57,7 +57,7 @@ void SetupCompositionGrids() {
     TStringGrid* grids[] = {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt};
     HumidGasMolarMass = 4.0;
     const char* const keywords[] = {"AR", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", "LUF"};
-    const char* air = LanguageLetter == 'E' ? "Air" : "Luft";
+    const char* air = LanguageLetter == kLanguageEnglish ? "Air" : "Luft";
     const char* const names[] = {"Ar", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", air};
     for (int i = 0; i < 9; ++i) {
         MixtureComponentKeyword[i + 2] = keywords[i];
@@ -167,9 +167,9 @@ void UpdateHumidityRow() {
             MixtureComponentKeyword[kVapourRow] = "ANG";
             humid.SetCell(0, kVapourRow, "H2O");
             humid.SetCell(1, kVapourRow,
-                          LanguageLetter == 'E'   ? "Humidity"
-                          : LanguageLetter == 'D' ? "Feuchte"
-                                                  : "Fuktighet");
+                          LanguageLetter == kLanguageEnglish  ? "Humidity"
+                          : LanguageLetter == kLanguageGerman ? "Feuchte"
+                                                              : "Fuktighet");
             ConvertMixtureColumns(4);
             CalcMixtureProperties(3);
             SetMixtureComponent();

@@ -116,9 +116,9 @@ const Item& ItemOf(const Item (&items)[N], TMenuItem* TForm1::*member) {
 
 std::string AbsolutePressureNote() {
     switch (LanguageLetter) {
-        case 'S': return "Absolut tryck (om inget annat specificeras)";
-        case 'E': return "Absolute pressure (if nothing else specified)";
-        case 'D': return "Absolut Druck (wenn nichts anders spezificiert)";
+        case kLanguageSwedish: return "Absolut tryck (om inget annat specificeras)";
+        case kLanguageEnglish: return "Absolute pressure (if nothing else specified)";
+        case kLanguageGerman: return "Absolut Druck (wenn nichts anders spezificiert)";
         default: return "";
     }
 }

@@ -84,13 +84,15 @@ std::string NextReportSizeCaption(std::string caption, char language) {
     while (!caption.empty() && caption.back() == ' ') caption.pop_back();
     if (caption == kSizeCaptionSmallSwedish || caption == kSizeCaptionSmallGerman ||
         caption == kSizeCaptionSmallEnglish) {
-        const char own = caption == kSizeCaptionSmallSwedish ? 'S' : caption == kSizeCaptionSmallGerman ? 'D' : 'E';
+        const char own = caption == kSizeCaptionSmallSwedish  ? kLanguageSwedish
+                         : caption == kSizeCaptionSmallGerman ? kLanguageGerman
+                                                              : kLanguageEnglish;
         return ReportSizeCaption(ReportSizeKind::Big, own);
     }
     if (caption == kSizeCaptionBigSwedish || caption == kSizeCaptionBigGerman || caption == kSizeCaptionBigEnglish)
         return ReportSizeCaption(ReportSizeKind::Mini, language);
     if (caption == kSizeCaptionMini) {
-        if (language == 'S' || language == 'D' || language == 'E')
+        if (language == kLanguageSwedish || language == kLanguageGerman || language == kLanguageEnglish)
             return ReportSizeCaption(ReportSizeKind::Small, language);
     }
     return {};
@@ -99,7 +101,7 @@ std::string NextReportSizeCaption(std::string caption, char language) {
 // Memo2 also carries the help of the composition grid; the start text is what it shows first.
 bool ShowsStartText(const TMemo& memo) {
     if (memo.Lines().empty()) return false;
-    for (char letter : {'S', 'D', 'E'})
+    for (char letter : {kLanguageSwedish, kLanguageGerman, kLanguageEnglish})
         if (memo.Lines() == StartTextLines(letter)) return true;
     return false;
 }
@@ -157,7 +159,9 @@ void TForm1::DeutschClick(TControl*) { ChooseLanguage('D'); }
 void TForm1::EnglishClick(TControl*) { ChooseLanguage('E'); }
 
 void TForm1::Bytsprk1Click(TControl*) {
-    LanguageLetter = LanguageLetter == 'D' ? 'E' : LanguageLetter == 'E' ? 'S' : 'D';
+    LanguageLetter = LanguageLetter == kLanguageGerman    ? kLanguageEnglish
+                     : LanguageLetter == kLanguageEnglish ? kLanguageSwedish
+                                                          : kLanguageGerman;
     SetCodePageHint(true);
     SetPageMenuCaptions();
     RebuildPage();

@@ -197,7 +197,7 @@ void ReadUncertaintyGrid() {
     UncertaintyInputSet& in = UncertaintyInputs;
     SquareRootAnswer = AsciiUpper(g.Cell(1, kSquareRootRow));
     if (SquareRootAnswer != kYes && SquareRootAnswer != kYesEnglish && SquareRootAnswer != kNo)
-        SquareRootAnswer = LanguageLetter == 'E' ? "Y" : "J";
+        SquareRootAnswer = LanguageLetter == kLanguageEnglish ? kYesEnglish : kYes;
 
     if (DeviceCode == kDeviceVolumeMeter) {
         in.MeterSpanUncertainty = ReadCell(g, 1, 1);
@@ -230,7 +230,8 @@ void ReadUncertaintyGrid() {
 bool ToggleSquareRootCell(int col, int row) {
     if (col != 1 || row != kSquareRootRow) return false;
     TStringGrid& g = Grid();
-    g.SetCell(1, row, g.Cell(1, row) == kNo ? (LanguageLetter == 'E' ? "Y" : "J") : "N");
+    g.SetCell(1, row,
+              std::string(g.Cell(1, row) == kNo ? (LanguageLetter == kLanguageEnglish ? kYesEnglish : kYes) : kNo));
     return true;
 }
 
