@@ -12,6 +12,7 @@
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -30,7 +31,7 @@ namespace {
 // A cold dimension in mm, in the unit of the label dstorkallsort.
 std::string ColdDimensionText(double mm) {
     const bool millimetres = CalculationWindow().dstorkallsort.Caption() == kUnitMillimetre;
-    return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
+    return FormatFixed(millimetres ? mm : mm * kInchesPerMillimetre, 5);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "flow/flow_iterations.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/corrections.h"
@@ -23,7 +24,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kKelvin = 273.15;
 constexpr double kTolerance = 1e-6;
 
 // The device at the operating state with the installation corrections in force.
@@ -210,14 +210,15 @@ void UpdateDensityRatioWorstCase() {
     const bool gasBranch = UsesGasThroatBranch();
     if (kind == kUnitMassFlow) {
         DensityRatioWorstCase =
-            gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMaxC) *
+            gasBranch ? CheckFinite(CheckedDiv(kKelvinOffset + OperatingTemperature, kKelvinOffset + TemperatureMaxC) *
                                     CheckedDiv(PressureMinPa, OperatingPressure))
                       : 1.0;
     } else if (kind == kUnitVolumeFlow) {
         DensityRatioWorstCase =
-            gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMinC) *
-                                            CheckedDiv(PressureMaxPa, OperatingPressure))
-                      : 1.0;
+            gasBranch
+                ? CheckedDiv(1.0, CheckedDiv(kKelvinOffset + OperatingTemperature, kKelvinOffset + TemperatureMinC) *
+                                      CheckedDiv(PressureMaxPa, OperatingPressure))
+                : 1.0;
     }
 }
 

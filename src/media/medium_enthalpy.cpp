@@ -3,6 +3,7 @@
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "property_tables/air.h"
 #include "property_tables/ammonia.h"
 #include "property_tables/argon.h"
@@ -19,12 +20,10 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kReferencePressurePa = 101325.0;
-
 // State value first, reference second: the range note left standing is the reference's.
 double AgainstReference(double (*h)(double, double), double P, double t) {
     const double state = h(P, t);
-    return state - h(kReferencePressurePa, 0.0);
+    return state - h(kStandardAtmospherePa, 0.0);
 }
 
 }  // namespace
@@ -49,7 +48,7 @@ double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
     if (k == kMediumMethane) return AgainstReference(MethaneEnthalpyPT, P, t);
     if (k == kMediumPropane || k == kMediumPropaneLiquid) {
         // The reference is the gas, also for the liquid; it is evaluated first.
-        const double reference = PropaneEnthalpyPT("C3H8", kReferencePressurePa, 0.0);
+        const double reference = PropaneEnthalpyPT("C3H8", kStandardAtmospherePa, 0.0);
         return PropaneEnthalpyPT(k, P, t) - reference;
     }
     if (k == kMediumAmmonia) {

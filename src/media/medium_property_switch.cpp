@@ -11,6 +11,7 @@
 #include "media/water_viscosity.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -36,12 +37,8 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kZeroCelsiusK = 273.15;
-constexpr double kReferencePressurePa = 101325.0;
 constexpr double kHeliumMolarMass = 4.0026;  // kg/kmol
 constexpr double kHeliumOverArgon = kHeliumMolarMass / 39.948;
-// The gas constant as the property tables take it, J/(kmol K).
-constexpr double kUniversalGasConstant = 8314.0;
 
 // The outputs every branch fills.
 struct Outputs {
@@ -84,8 +81,8 @@ double HeliumDensity(double P, double t) { return ArgonDensityPT(P, t) * kHelium
 DryGas HeliumGas(double P, double t) {
     DryGas g = ArgonGas(P, t);
     g.density = HeliumDensity(P, t);
-    g.cp = 2.5 * kUniversalGasConstant / kHeliumMolarMass;
-    g.cv = 1.5 * kUniversalGasConstant / kHeliumMolarMass;
+    g.cp = 2.5 * kGasConstantPerKmol / kHeliumMolarMass;
+    g.cv = 1.5 * kGasConstantPerKmol / kHeliumMolarMass;
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
@@ -143,7 +140,7 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
     }
     if (phase == kPhaseVapourAtPressure || phase == kPhaseLiquidAtPressure) {
         // Saturation temperature at P by stepping with halving reversals from -273 degC.
-        t = -273.0;
+        t = kAbsoluteZeroCelsiusWhole;
         double step = 10.0;
         PropertyIterationCount = 0;
         // A pass that leaves t and the step as it found them repeats itself up to the bound:
@@ -166,7 +163,8 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
             }
             t += step;
             ++PropertyIterationCount;
-            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 || t < -273.15)
+            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 ||
+                t < -kKelvinOffset)
                 break;
         }
     }
@@ -228,7 +226,7 @@ DryGas MethaneGas(double P, double t) {
 }
 
 double EthaneDensity(double P, double t) {
-    return CheckedDiv(0.001 * MolarMass("C2H6") * P, 0.9901 * 8.3143 * (t + kZeroCelsiusK));
+    return CheckedDiv(0.001 * MolarMass("C2H6") * P, 0.9901 * kGasConstantPerMol * (t + kKelvinOffset));
 }
 
 // Butane and pentane take the propane tables, the density scaled by molar mass.
@@ -238,13 +236,13 @@ double PropaneFamilyDensityFactor(const std::string& k) {
 
 double UserIdealGasDensity(double givenDensity, double zRatio, double P, double t) {
     if (zRatio == 0.0) throw CalcError("the compressibility ratio Z1/Zn is 0");
-    return CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kReferencePressurePa *
-                       CheckedDiv(kZeroCelsiusK, t + kZeroCelsiusK));
+    return CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kStandardAtmospherePa *
+                       CheckedDiv(kKelvinOffset, t + kKelvinOffset));
 }
 
 double UserOperatingGasDensity(double givenDensity, double P, double t) {
     return CheckFinite(givenDensity * CheckedDiv(P, OperatingPressure) *
-                       CheckedDiv(OperatingTemperature + kZeroCelsiusK, t + kZeroCelsiusK));
+                       CheckedDiv(OperatingTemperature + kKelvinOffset, t + kKelvinOffset));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/composition.h"
@@ -17,7 +18,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kReferencePressure = 101325.0;          // Pa
 constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
 
 bool IsMixture(const std::string& medium) { return medium == kMediumMixture || medium == kMediumNaturalGas; }
@@ -80,16 +80,16 @@ void ApplyFlowUnit() {
         MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) * RelativeHumidity * 0.01;
     ShowStandardDensityPrompt();
 
-    double pRef = kReferencePressure;
+    double pRef = kStandardAtmospherePa;
     const double tRef = IsSixtyFahrenheitUnit(form.maxflowsort.Text()) ? kSixtyFahrenheit : 0.0;
     // The dry gas alone once the vapour that the reference temperature cannot hold has condensed.
     if (!IsMixture(MediumCode))
-        pRef = kReferencePressure - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kReferencePressure);
+        pRef = kStandardAtmospherePa - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kStandardAtmospherePa);
     double rho = PropertiesAt(true, pRef, tRef, "R", 0.0, 0.0, 0.0, 0.0).flowDensity;
     if (MediumCode == kMediumGas && OperatingPressure > 0.0)
-        rho = GivenDensity * pRef / OperatingPressure * (273.15 + OperatingTemperature) / (273.15 + tRef);
+        rho = GivenDensity * pRef / OperatingPressure * (kKelvinOffset + OperatingTemperature) / (kKelvinOffset + tRef);
 
-    const double waterDensity = WaterDensityPT(kReferencePressure, 0.0);
+    const double waterDensity = WaterDensityPT(kStandardAtmospherePa, 0.0);
     double value = 0.0;
     if (MediumCode == kMediumWater || MediumCode == kMediumSteam || MediumCode == kMediumWetSteam)
         value = waterDensity;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/whole_power.h"
 #include "state/keywords.h"
 
@@ -165,7 +166,7 @@ struct SteamHeatCapacityPoint {
 };
 
 SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
-    const double T = t + 273.15;
+    const double T = t + kKelvinOffset;
     const double s = 0.001 * T;
     return {T, s, AtTemperature(t), AtTemperature(t + s), AtTemperature(t - s)};
 }
@@ -216,14 +217,14 @@ double CvAt(double P, const SteamHeatCapacityPoint& h, double cp) {
 }  // namespace
 
 void ComputeReducedState(double& theta, double& beta, double& i1, double P, double t, double& x) {
-    theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    theta = (t + kKelvinOffset) / kWaterCriticalTemperatureK;
     beta = P / kWaterCriticalPressurePa;
     i1 = kSteamI1;
     x = CheckedExp(kSteamB * (1.0 - theta));
 }
 
 double SteamBoundaryPressureReduced(double t) {
-    const double theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    const double theta = (t + kKelvinOffset) / kWaterCriticalTemperatureK;
     const auto& c = SteamBoundaryLineCoefficients;
     const double ta = c[0], tb = c[1];
     const double betaL = ((tb - theta) * c[2] + (theta - ta) * c[3] - (tb - theta) * c[4] * (theta - ta)) / (tb - ta);
@@ -244,7 +245,7 @@ double SteamEnthalpyPT(double P, double t) {
     if (P <= 1e-10) return 0.0;
     const double zeta0 = SteamGibbsEnergyPT(P, t) / kReducedEnergyScale;
     const double zeta1 = SteamGibbsEnergyPT(P, t + 0.1) / kReducedEnergyScale;
-    return CheckFinite((zeta0 - 10.0 * (zeta1 - zeta0) * (t + 273.15)) * kReducedEnergyScale);
+    return CheckFinite((zeta0 - 10.0 * (zeta1 - zeta0) * (t + kKelvinOffset)) * kReducedEnergyScale);
 }
 
 double SteamCpPT(double P, double t) {

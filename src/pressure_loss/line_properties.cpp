@@ -7,6 +7,7 @@
 
 #include "media/medium_properties.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "state/composition.h"
 #include "state/geometry.h"
 #include "state/keywords.h"
@@ -21,7 +22,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kJoulePerKilojoule = 1000.0;
 constexpr double kStandardGravity = 9.80665;
 constexpr double kLowestPressurePa = 1.0;
-constexpr double kAbsoluteZeroC = -273.0;
 
 // The inlet routine steps the area in 2, 4, ... segments while fewer than this, so 128 at most.
 constexpr int kAreaStepsDoubledBelow = 101;
@@ -43,7 +43,7 @@ double Area(double diameter) { return kPi * diameter * diameter / 4; }
 bool NoState(const std::string& medium) { return medium == kMediumLiquid; }
 
 void CheckPassable(double pressure, double temperature) {
-    if (!(pressure >= kLowestPressurePa) || !(temperature >= kAbsoluteZeroC))
+    if (!(pressure >= kLowestPressurePa) || !(temperature >= kAbsoluteZeroCelsiusWhole))
         throw CalcError("the flow cannot pass the cross-section");
 }
 

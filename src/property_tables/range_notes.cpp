@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numerics/decimal_separator.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/keywords.h"
@@ -26,14 +27,16 @@ const char* Pick(const char* s, const char* d, const char* e) {
 }
 
 bool PressureMoved(double usedKPa, double requestedPa) { return std::fabs(usedKPa - 0.001 * requestedPa) > 0.1; }
-bool TemperatureMoved(double usedK, double requestedC) { return std::fabs(usedK - (requestedC + 273.15)) > 0.1; }
+bool TemperatureMoved(double usedK, double requestedC) { return std::fabs(usedK - (requestedC + kKelvinOffset)) > 0.1; }
 
 std::string PressureState(double usedKPa) {
     if (usedKPa > 99999.9) return RangeNoteNumber(usedKPa * 0.001) + " MPa!.";
     return RangeNoteNumber(usedKPa) + " kPa!.";
 }
 
-std::string TemperatureState(double usedK, const char* ending) { return RangeNoteNumber(usedK - 273.15) + ending; }
+std::string TemperatureState(double usedK, const char* ending) {
+    return RangeNoteNumber(usedK - kKelvinOffset) + ending;
+}
 
 void WriteDensityLines(const std::string& S) {
     if (MediumCode == kMediumPropaneLiquid) {

@@ -4,6 +4,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "property_tables/argon.h"
@@ -60,7 +61,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
     const TwoSidedSaturationRow* rows = m.rows;
     const int n = m.n;
     const double requested = t;
-    const double Treq = t + 273.15;
+    const double Treq = t + kKelvinOffset;
     const double Tu = MaxDouble(MinDouble(Treq, rows[n - 1].temperature - m.margin), rows[0].temperature + m.margin);
     const int k = SearchRow(rows, n - 1, 0, Tu);
     pSat = Column(rows, k, Tu, &TwoSidedSaturationRow::pressure) * 100000;
@@ -101,7 +102,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
     // The enthalpy is counted from the gas at 101325 Pa and 0 degC. The reference is taken
     // before the notes are written: the gas table writes its own (empty) enthalpy note for the
     // reference state, which would otherwise wipe the note of a clamped temperature.
-    const double reference = m.enthalpy(101325, 0);
+    const double reference = m.enthalpy(kStandardAtmospherePa, 0);
 
     if (notesOn) {
         WriteSaturatedRangeNote(0, 0, Tu, requested);
@@ -119,7 +120,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
         WriteEnthalpyRangeNote(0.001 * pSat, OperatingPressure, Tu, requested);
         WriteViscosityRangeNote(0.001 * pSat, OperatingPressure, Tv, requested);
     }
-    t = Tu - 273.15;
+    t = Tu - kKelvinOffset;
 }
 
 enum class LiquidColumns { DensityAndViscosity, DensityOnly };
@@ -127,7 +128,8 @@ enum class LiquidColumns { DensityAndViscosity, DensityOnly };
 void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns columns, bool notesOn, char phase, double& t,
                      double& pSat, double& density, double& viscosity) {
     const double requested = t;
-    const double Tu = MaxDouble(MinDouble(t + 273.15, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
+    const double Tu =
+        MaxDouble(MinDouble(t + kKelvinOffset, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
     const int k = SearchRow(rows, n - 1, 0, Tu);
     pSat = Column(rows, k, Tu, &LiquidSaturationRow::pressure) * 1000;
     if (!IsVapour(phase)) {
@@ -140,7 +142,7 @@ void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns colum
             if (columns == LiquidColumns::DensityAndViscosity) WriteViscosityRangeNote(0, 0, Tu, requested);
         }
     }
-    t = Tu - 273.15;
+    t = Tu - kKelvinOffset;
 }
 
 // One bracketed label line: prefix, note, dots up to 52 characters, unit tail.
@@ -175,8 +177,8 @@ void WriteSaturatedRangeNote(double usedPressure, double requestedPressure, doub
     if (std::fabs(usedPressure - 0.001 * requestedPressure) > 0.1) {
         note = usedPressure <= 99999.9 ? FormatGeneral(usedPressure) + " kPa!...."
                                        : FormatGeneral(0.001 * usedPressure) + " MPa!....";
-    } else if (std::fabs(usedTemperature - (requestedTemperature + 273.15)) > 0.1) {
-        note = FormatGeneral(usedTemperature - 273.15) + "C!....";
+    } else if (std::fabs(usedTemperature - (requestedTemperature + kKelvinOffset)) > 0.1) {
+        note = FormatGeneral(usedTemperature - kKelvinOffset) + "C!....";
     } else {
         return;
     }

@@ -9,6 +9,7 @@
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "state/composition.h"
 #include "state/keywords.h"
 #include "state/medium.h"
@@ -20,7 +21,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kKelvin = 273.15;
 constexpr double kFailedCheckPercent = 100.0;
 
 bool Filled(const TStringGrid& grid, int col, int row) { return !grid.Cell(col, row).empty(); }
@@ -51,7 +51,7 @@ double Checked(Check check) {
 // The interpolated density of the gas and steam blocks:
 // PkPa/Pref * (273.15+Tref)/(273.15+T) * ratio * r0.
 double IdealGasEstimate(const DensityReference& ref, double pKPa, double t, double ratio) {
-    return CheckedDiv(pKPa, ref.pressureKPa) * CheckedDiv(kKelvin + ref.temperatureC, kKelvin + t) * ratio *
+    return CheckedDiv(pKPa, ref.pressureKPa) * CheckedDiv(kKelvinOffset + ref.temperatureC, kKelvinOffset + t) * ratio *
            ref.density;
 }
 

@@ -14,6 +14,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/report_block.h"
@@ -31,8 +32,6 @@ namespace tubalyx {
 
 namespace {
 
-// The ambient pressure the gauge pressure of the form is taken against, mbar.
-constexpr double kAmbientPressureMbar = 1013.25;
 constexpr int kNumberWidth = 43;
 constexpr int kPrecision = 15;
 constexpr int kShortPrecision = 10;
@@ -195,8 +194,9 @@ void WriteNumberRows(Sheet& sheet) {
             sheet.Blank();
     }
     sheet.Number(OperatingTemperature);
-    sheet.Number(kAmbientPressureMbar);
-    sheet.Number(OperatingPressure * 1e-5 - kAmbientPressureMbar * 0.001);
+    // The gauge pressure is taken against the standard atmosphere.
+    sheet.Number(kStandardAtmosphereMbar);
+    sheet.Number(OperatingPressure * 1e-5 - kStandardAtmosphereMbar * 0.001);
     sheet.Number(OperatingPressure * 1e-5);
     sheet.Number(FlowDensity);
     sheet.Number(DynamicViscosityPas * 1e6);

@@ -5,6 +5,7 @@
 #include "media/medium_identification.h"
 #include "media/natural_gas.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
 #include "reports/medium_listing.h"
 #include "reports/medium_state_lines.h"
@@ -52,7 +53,6 @@ constexpr LangText kMolarMassLabel{"Genomsnittlig molekylvikt___________________
 // clang-format on
 
 // The reference state of the calorific values and of the normal cubic metre.
-constexpr double kReferencePressurePa = 101325.0;
 constexpr double kReferenceTemperatureC = 15.0;
 // 1 / 1.2254: the reciprocal of the density of dry air (kg/m3) at the reference state, which
 // turns a gas density into the relative density of the Wobbe index.
@@ -86,7 +86,7 @@ void MethaneNote(ReportBlock& block) {
 }
 
 double ReferenceDensity() {
-    return GasCompressibilityDetailed(GasComposition, NaturalGasZ, kReferencePressurePa, kReferenceTemperatureC);
+    return GasCompressibilityDetailed(GasComposition, NaturalGasZ, kStandardAtmospherePa, kReferenceTemperatureC);
 }
 
 void CalorificLines(ReportBlock& block) {

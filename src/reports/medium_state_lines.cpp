@@ -1,6 +1,7 @@
 #include "reports/medium_state_lines.h"
 
 #include "media/steam_equations.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
 #include "reports/result_report_detail.h"
@@ -74,7 +75,6 @@ constexpr double kPressureLimitPa = 1e8;
 constexpr double kLargeViscosityPas = 0.1;
 // A density below this is no density to divide by.
 constexpr double kSmallestDensity = 1e-10;
-constexpr double kAbsoluteZeroC = -273.15;
 
 const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
@@ -204,7 +204,7 @@ void InOwnBlock(void (*write)(ReportBlock&)) {
 }  // namespace
 
 void WriteTemperatureLine(ReportBlock& block) {
-    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureResultLabel, OperatingTemperature);
+    if (OperatingTemperature > kAbsoluteZeroCelsius) block.AddValue(TemperatureResultLabel, OperatingTemperature);
 }
 
 void WritePressureLine(ReportBlock& block) { block.AddValue(Pick(kPressureLabel), OperatingPressure * 0.001); }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "flow/volume_meter.h"
+#include "numerics/physical_constants.h"
 #include "reports/report_block.h"
 #include "reports/result_report.h"
 #include "reports/result_report_detail.h"
@@ -24,7 +25,6 @@ using namespace result_detail;
 
 namespace {
 
-constexpr double kInchPerMm = 0.03937007874015748;
 // At this additional uncertainty the straight length is outside the rules: no number.
 constexpr double kUnruledUncertaintyPercent = 50.0;
 
@@ -46,7 +46,8 @@ void AddMainResultHeader(ReportBlock& block) {
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
 void AddColdDimension(ReportBlock& block, const std::string& mmLabel, const std::string& inchLabel, double metres) {
-    if (Form1().dstorkallsort.Caption() != kUnitMillimetre) block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
+    if (Form1().dstorkallsort.Caption() != kUnitMillimetre)
+        block.AddValue(inchLabel, metres * 1000.0 * kInchesPerMillimetre);
     block.AddValue(mmLabel, metres * 1000.0);
 }
 

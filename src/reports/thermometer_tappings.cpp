@@ -8,6 +8,7 @@
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/keywords.h"
@@ -19,8 +20,6 @@
 namespace tubalyx {
 
 namespace {
-
-constexpr double kInchM = 0.0254;
 
 struct LineState {
     double pressure, temperature;
@@ -68,7 +67,7 @@ void SetTappingState(const PocketLine& line) {
 
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
     const double re = ReynoldsAtMaxFlow;
-    const double oneInch = CheckedDiv(kInchM, PipeDiameter);
+    const double oneInch = CheckedDiv(kMetresPerInch, PipeDiameter);
     const double cCorner = OrificeDischargeCoefficient(beta, re, 0.0, 0.0);
     const double cFlange = OrificeDischargeCoefficient(beta, re, oneInch, 0.0);
     const double cOneD = OrificeDischargeCoefficient(beta, re, 1.0, 0.0);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/geometry.h"
@@ -162,7 +163,7 @@ void SetConeDiameterPrompt() {
             SetControlText("dkallmmtext", PadPromptToUnit(d, unit));
     }
     // The number never fails to read (a text that is no number gives 0).
-    const double factor = unit == kUnitMillimetre ? 1.0 : 25.4;
+    const double factor = unit == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     BoreDiameterColdMm = StrToFloatSafe(ControlText("dkallmm")) * factor;
     BoreDiameterColdM = BoreDiameterColdMm * 0.001;
     SegmentHeightColdMm = StrToFloatSafe(ControlText("hkallmm")) * factor;
@@ -177,7 +178,8 @@ void SetValveDiameterPrompt() {
         if (L == kLanguageGerman && unit == kUnitZoll) prompt = std::string(base) + "________  (Zoll) ";
         SetControlText("Ventildiamtext", prompt);
     }
-    ValveDiameterColdMm = StrToFloatSafe(ControlText("Ventilkallmm")) * (unit == kUnitMillimetre ? 1.0 : 25.4);
+    ValveDiameterColdMm =
+        StrToFloatSafe(ControlText("Ventilkallmm")) * (unit == kUnitMillimetre ? 1.0 : kMillimetresPerInch);
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 }
 

@@ -8,6 +8,7 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -27,8 +28,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kKelvinOffset = 273.15;
 // The compensation table's first and last temperature cells.
 constexpr int kFirstTemperatureCol = 1, kLastTemperatureCol = 10;
 
@@ -166,7 +165,7 @@ void UpdateFlowUnits(char kind) {
 
 void PipeDiameterFromEntry() {
     TForm1& f = Form1();
-    const double perUnit = f.dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMmPerInch;
+    const double perUnit = f.dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     // The program's own display of the diameter is the diameter, not its rounding.
     if (DisplaysValue(f.Dstorkallmm.Text(), PipeDiameterColdMm / perUnit)) return;
     const double mm = StrToFloatSafe(f.Dstorkallmm.Text()) * perUnit;

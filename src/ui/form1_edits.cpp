@@ -9,6 +9,7 @@
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "reports/operating_conditions.h"
 #include "state/corrections.h"
@@ -27,8 +28,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kOilLowerPressureKPa = 101.325;
 // The uncertainty grid's row of the pipe roughness.
 constexpr int kRoughnessErrorRow = 10;
 
@@ -47,7 +46,7 @@ void UnitCheck() {
 // text (not the converted number) stays in the edit; a length beyond the double range puts
 // the focus back and keeps the values.
 void ReadLength(TEdit& edit, double& mm, double& m) {
-    const double perUnit = Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMmPerInch;
+    const double perUnit = Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     if (DisplaysValue(edit.Text(), mm / perUnit)) return;
     const double value = ReadEditNumber(edit) * perUnit;
     if (!std::isfinite(value)) {
@@ -138,8 +137,8 @@ void TForm1::abstryckantalchange(TControl*) {
     UpdateThermoCaption();
     if (MediumCode == kMediumOil) {
         // An oil's lower pressure is the atmosphere's, whatever is typed.
-        PressureMinInput = kOilLowerPressureKPa;
-        abstryckantal.SetText(FormatGeneral(kOilLowerPressureKPa));
+        PressureMinInput = kStandardAtmosphereKPa;
+        abstryckantal.SetText(FormatGeneral(kStandardAtmosphereKPa));
     }
     if (PressureMinInput != oldMin) {
         if (MediumCode == kMediumWater) {

@@ -8,6 +8,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
@@ -26,8 +27,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kKelvinOffset = 273.15;
 // The uncertainty-grid rows of the humidity sources.
 constexpr int kHumidityErrorRow = 18;
 constexpr int kHumidityUncertaintyRow = 22;
@@ -39,7 +38,7 @@ double Number(const TEdit& edit) { return StrToFloat(edit.Text()); }
 void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
 
 // Millimetres per shown length unit.
-double LengthFactor() { return Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMmPerInch; }
+double LengthFactor() { return Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch; }
 
 // The length of an edit in mm; a typed length beyond the double range in mm is an input error,
 // as an overflow in the calculations is.

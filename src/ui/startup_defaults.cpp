@@ -4,6 +4,7 @@
 
 #include "media/thermal_expansion.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "pressure_loss/line_resistance.h"
 #include "reports/uncertainty/uncertainty_grid.h"
@@ -40,7 +41,7 @@ void PresetMixtureRows() {
         MixtureCp[row] = 1.0;
         MixtureCv[row] = 1.0;
         MixtureMolarMass[row] = 1.0;
-        MixtureCriticalTemperature[row] = 273.15;
+        MixtureCriticalTemperature[row] = kKelvinOffset;
         MixtureViscosityUnit[row] = "Pas*E-6";
     }
 }
@@ -123,7 +124,7 @@ void SetDefaultUnitInputs() {
     FlowUnit = MinFlowUnit = "ton/h";
     f.maxflowsort.SetText("ton/h");
     DpUpperLimitUnit = DpLowerLimitUnit = "kPa";
-    PressureMinInput = PressureMaxInput = 101.325;
+    PressureMinInput = PressureMaxInput = kStandardAtmosphereKPa;
     f.abstryckantal.SetText(FormatGeneral(PressureMinInput));
     f.abstryckmaxantal.SetText(FormatGeneral(PressureMaxInput));
     MaxDpInput = MaxDpEntered = MaxPressureLossInput = 10.0;
