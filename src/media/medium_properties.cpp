@@ -28,12 +28,6 @@ constexpr int kLastComponentRow = kMixtureLastRow - 1;
 constexpr double kMinComponentFraction = 0.001;
 constexpr double kMinVapourPressure = 0.001;  // Pa
 
-bool IsIn(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-
 bool IsConvertedKind(const std::string& kind) {
     return kind == kHumidityAbsolute || kind == kHumiditySpecific || kind == kHumidityDewPoint;
 }
@@ -82,21 +76,24 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
                          vapourDensity, viscosity, kappa, cp, cv, enthalpy);
     vapourPressure = HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
     if (PhaseLetter != kPhaseNone) return;
-    if (IsIn(medium, {"LUF", "O2", "AR", "H2", "N2", "CH4", "C3H8", "NH3", "NGAS", "CO2", "O3"})) {
+    if (IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
+                         kMediumPropane, kMediumAmmonia, kMediumNaturalGas, kMediumCarbonDioxide, kMediumOzone})) {
         // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
         // already against the gas at 0 degC, is the one the switch gave.
         const bool liquid = flowDensity > 0.0 && !(dryDensity > 0.0) && !(vapourDensity > 0.0);
-        if (liquid && IsIn(medium, {"O2", "AR", "N2"})) return;
+        if (liquid && IsOneOf(medium, {kMediumOxygen, kMediumArgon, kMediumNitrogen})) return;
         if (flowDensity > 0.0) {
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
             enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
             if (flowDensity != dryDensity)
-                enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) / flowDensity;
+                enthalpy += MediumEnthalpyPT(std::string(kMediumSteam), vapourPressure, t) *
+                            (flowDensity - dryDensity) / flowDensity;
             CheckFinite(enthalpy, "enthalpy overflow");
         } else {
             enthalpy = 0.0;
         }
-    } else if (IsIn(medium, {"VAT", "GAS", "C3H8V", "IGAS", "ANG", "MNG"})) {
+    } else if (IsOneOf(medium, {kMediumWater, kMediumGas, kMediumPropaneLiquid, kMediumRealGas, kMediumSteam,
+                                kMediumWetSteam})) {
         enthalpy = MediumEnthalpyPT(medium, P, t);
     }
 }

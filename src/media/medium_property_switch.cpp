@@ -103,7 +103,7 @@ DryGas OzoneGas(double P, double t) {
 // A liquefied gas: its saturation-state function, its gas tables (and the density of them
 // alone, for the humidity searches), its mixing weight.
 struct LiquefiedGas {
-    const char* keyword;
+    std::string_view keyword;
     SaturationState saturation;
     GasAtState gas;
     double (*gasDensity)(double P, double t);
@@ -113,13 +113,13 @@ struct LiquefiedGas {
 
 // clang-format off
 const LiquefiedGas kLiquefiedGases[] = {
-    {"O2", OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
-    {"AR", ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
-    {"H2", HydrogenSaturationStateT, HydrogenGas, HydrogenDensityPT, 8.19, 1.0},
-    {"He", ArgonSaturationStateT, HeliumGas, HeliumDensity, 77.6, kHeliumOverArgon},
-    {"N2", NitrogenSaturationStateT, NitrogenGas, NitrogenDensityPT, 59.481, 1.0},
-    {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
-    {"O3", OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
+    {kMediumOxygen, OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
+    {kMediumArgon, ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
+    {kMediumHydrogen, HydrogenSaturationStateT, HydrogenGas, HydrogenDensityPT, 8.19, 1.0},
+    {kMediumHelium, ArgonSaturationStateT, HeliumGas, HeliumDensity, 77.6, kHeliumOverArgon},
+    {kMediumNitrogen, NitrogenSaturationStateT, NitrogenGas, NitrogenDensityPT, 59.481, 1.0},
+    {kMediumCarbonDioxide, CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
+    {kMediumOzone, OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
 };
 // clang-format on
 

@@ -71,17 +71,17 @@ double CellNumber(int column, int row) {
 }
 
 struct ThroatDevice {
-    const char* device;
-    const char* variant;
+    std::string_view device;
+    std::string_view variant;
 };
 
 ThroatDevice ThroatDeviceOf(int kind) {
     switch (kind) {
-        case 60: return {"S", "R"};
-        case 61: return {"V", "SV"};
-        case 62: return {"KV", ""};
-        case 63: return {"D", ""};
-        default: return {"VK", ""};
+        case 60: return {kDeviceOrifice, kVariantCorner};
+        case 61: return {kDeviceVenturi, kVariantWelded};
+        case 62: return {kDeviceShortVenturi, ""};
+        case 63: return {kDeviceIsaNozzle, ""};
+        default: return {kDeviceQuarterCircle, ""};
     }
 }
 

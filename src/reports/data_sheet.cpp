@@ -141,13 +141,18 @@ std::string MediumName() {
     if (m == kMediumMethane || m == kMediumNitrogen || m == kMediumHydrogen || m == kMediumAmmonia)
         return PadText(15, m);
     static const struct {
-        const char* code;
+        std::string_view code;
         SheetText name;
-    } kNames[] = {{"VAT", {"         Wasser", "          Water"}}, {"NGAS", {"         Erdgas", "    Natural gas"}},
-                  {"G", {"    Gasmischung", "     Gasmixture"}},   {"AR", {"          Argon", "          Argon"}},
-                  {"LUF", {"           Luft", "            Air"}}, {"MNG", {"      Sattdampf", "Saturated steam"}},
-                  {"ANG", {"          Dampf", "          Steam"}}, {"VÄT", {"    Flüssigkeit", "         Liquid"}},
-                  {"GAS", {"            Gas", "            Gas"}}, {"IGAS", {"       Real Gas", "       Real Gas"}}};
+    } kNames[] = {{kMediumWater, {"         Wasser", "          Water"}},
+                  {kMediumNaturalGas, {"         Erdgas", "    Natural gas"}},
+                  {kMediumMixture, {"    Gasmischung", "     Gasmixture"}},
+                  {kMediumArgon, {"          Argon", "          Argon"}},
+                  {kMediumAir, {"           Luft", "            Air"}},
+                  {kMediumWetSteam, {"      Sattdampf", "Saturated steam"}},
+                  {kMediumSteam, {"          Dampf", "          Steam"}},
+                  {kMediumLiquid, {"    Flüssigkeit", "         Liquid"}},
+                  {kMediumGas, {"            Gas", "            Gas"}},
+                  {kMediumRealGas, {"       Real Gas", "       Real Gas"}}};
     for (const auto& n : kNames)
         if (m == n.code) return Of(n.name);
     return "";

@@ -9,9 +9,17 @@
 // std::string_view, so that a comparison is by value whatever the other side is; the letters
 // are char, like the state variables that hold them. The `vocabulary` test fails on a
 // literal keyword compared anywhere else.
+#include <initializer_list>
 #include <string_view>
 
 namespace tubalyx {
+
+// The keyword is one of the listed ones.
+inline constexpr bool IsOneOf(std::string_view keyword, std::initializer_list<std::string_view> keywords) {
+    for (std::string_view k : keywords)
+        if (keyword == k) return true;
+    return false;
+}
 
 // CalcFunction: the calculation function.
 inline constexpr std::string_view kFunctionThermodynamics = "Termo";  // medium properties
@@ -48,6 +56,7 @@ inline constexpr std::string_view kMediumEthane = "C2H6";
 inline constexpr std::string_view kMediumButane = "C4H10";
 inline constexpr std::string_view kMediumPentane = "C5H12";
 inline constexpr std::string_view kMediumHelium = "He";
+inline constexpr std::string_view kMediumHeliumUpper = "HE";  // helium, as the molar-mass table also knows it
 // The name MediumDisplayName gives a code that no menu item carries.
 inline constexpr std::string_view kNoMediumName = "NO";
 

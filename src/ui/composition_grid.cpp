@@ -56,7 +56,9 @@ void SetupCompositionGrids() {
     TForm1& f = Form1();
     TStringGrid* grids[] = {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt};
     HumidGasMolarMass = 4.0;
-    const char* const keywords[] = {"AR", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", "LUF"};
+    const std::string_view keywords[] = {kMediumArgon,    kMediumCarbonDioxide, kMediumHydrogen,
+                                         kMediumNitrogen, kMediumOxygen,        kMediumOzone,
+                                         kMediumMethane,  kMediumAmmonia,       kMediumAir};
     const char* air = LanguageLetter == kLanguageEnglish ? "Air" : "Luft";
     const char* const names[] = {"Ar", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", air};
     for (int i = 0; i < 9; ++i) {

@@ -25,7 +25,7 @@ void ToggleYesNo(std::string& flag) { flag = flag == kYes ? kNo : kYes; }
 
 // One step of a letter cycle: the letters that lead to each next letter.
 struct LetterStep {
-    const char* from;
+    char from[3];  // one or two letters
     char to;
 };
 
@@ -38,10 +38,20 @@ bool IsPressureLiquefiedGas() {
 }
 
 // The phases each prompt steps through, for the two groups of liquefiable gases.
-constexpr LetterStep kPressureStepsCold[] = {{"HX", 'N'}, {"N", 'G'}, {"G", 'V'}, {"V", 'N'}};
-constexpr LetterStep kPressureStepsOther[] = {{"X", 'N'}, {"N", 'V'}, {"V", 'N'}};
-constexpr LetterStep kTemperatureStepsCold[] = {{"GV", 'N'}, {"N", 'H'}, {"H", 'X'}, {"X", 'N'}};
-constexpr LetterStep kTemperatureStepsOther[] = {{"V", 'N'}, {"N", 'X'}, {"X", 'N'}};
+constexpr LetterStep kPressureStepsCold[] = {{{kPhaseVapourAtPressure, kPhaseLiquidAtPressure}, kPhaseNone},
+                                             {{kPhaseNone}, kPhaseVapourAtTemperature},
+                                             {{kPhaseVapourAtTemperature}, kPhaseLiquidAtTemperature},
+                                             {{kPhaseLiquidAtTemperature}, kPhaseNone}};
+constexpr LetterStep kPressureStepsOther[] = {{{kPhaseLiquidAtPressure}, kPhaseNone},
+                                              {{kPhaseNone}, kPhaseLiquidAtTemperature},
+                                              {{kPhaseLiquidAtTemperature}, kPhaseNone}};
+constexpr LetterStep kTemperatureStepsCold[] = {{{kPhaseVapourAtTemperature, kPhaseLiquidAtTemperature}, kPhaseNone},
+                                                {{kPhaseNone}, kPhaseVapourAtPressure},
+                                                {{kPhaseVapourAtPressure}, kPhaseLiquidAtPressure},
+                                                {{kPhaseLiquidAtPressure}, kPhaseNone}};
+constexpr LetterStep kTemperatureStepsOther[] = {{{kPhaseLiquidAtTemperature}, kPhaseNone},
+                                                 {{kPhaseNone}, kPhaseLiquidAtPressure},
+                                                 {{kPhaseLiquidAtPressure}, kPhaseNone}};
 
 // After a phase step the phase caption changes and the page with it.
 void ShowNewPhase() {

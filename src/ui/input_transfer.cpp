@@ -196,14 +196,14 @@ void WriteHumidity() {
     f.relabsfukt.SetCaption(HumidityKindPrompt);
     const std::string& k = HumidityInputKind;
     const struct {
-        const char* kind;
+        std::string_view kind;
         const std::string& prompt;
         double value;
     } kinds[] = {
-        {"R", RelativeHumidityPrompt, RelativeHumidity},
-        {"A", AbsoluteHumidityPrompt, AbsoluteHumidity},
-        {"S", SpecificHumidityPrompt, SpecificHumidity},
-        {"D", DewTemperaturePrompt, DewTemperatureC},
+        {kHumidityRelative, RelativeHumidityPrompt, RelativeHumidity},
+        {kHumidityAbsolute, AbsoluteHumidityPrompt, AbsoluteHumidity},
+        {kHumiditySpecific, SpecificHumidityPrompt, SpecificHumidity},
+        {kHumidityDewPoint, DewTemperaturePrompt, DewTemperatureC},
     };
     for (const auto& e : kinds) {
         if (k != e.kind) continue;
