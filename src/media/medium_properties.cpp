@@ -14,6 +14,7 @@
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -23,7 +24,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kVapourRow = kMixtureLastRow;  // the humid grid's water-vapour row
 constexpr int kLastComponentRow = kMixtureLastRow - 1;
 constexpr double kMinComponentFraction = 0.001;
 constexpr double kMinVapourPressure = 0.001;  // Pa

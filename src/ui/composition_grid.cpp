@@ -10,6 +10,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -23,7 +24,6 @@ namespace tubalyx {
 namespace {
 
 constexpr int kOperatingVolumeColumn = 4;
-constexpr int kVapourRow = kMixtureLastRow;
 // The dry components are rows 2 to 10; row 11 is the vapour.
 constexpr int kLastDryRow = kVapourRow - 1;
 

@@ -15,6 +15,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
 #include "state/inputs.h"
 #include "state/keywords.h"
 #include "state/medium.h"
@@ -26,10 +27,6 @@
 namespace tubalyx {
 
 namespace {
-
-// The uncertainty-grid rows of the humidity sources.
-constexpr int kHumidityErrorRow = 18;
-constexpr int kHumidityUncertaintyRow = 22;
 
 // A numeric edit whose text is no number ends the read with NumberTextError: the run stops
 // with the input-error line and the entry stays as typed, rather than going on with a 0 the
@@ -426,8 +423,7 @@ void CheckHumidityInput() {
 
 void LayoutErrorSimGrid(bool humid) {
     TStringGrid& grid = Form1().Felsimulgrid;
-    for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow})
-        grid.SetRowHeight(row, humid ? grid.DefaultRowHeight() : 0);
+    for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, humid ? grid.DefaultRowHeight() : 0);
     int height = 0;
     for (int row = 0; row < grid.RowCount(); ++row) height += grid.RowHeight(row) + grid.GridLineWidth();
     grid.SetClientHeight(height);

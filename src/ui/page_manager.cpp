@@ -9,6 +9,7 @@
 #include "reports/operating_conditions.h"
 #include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -32,10 +33,7 @@ namespace {
 // Rows of the uncertainty grid: natural gas has its own rows; any other gas the humidity rows.
 constexpr int kNaturalGasUncertaintyRows = 28;
 constexpr int kGasUncertaintyRows = 23;
-constexpr int kHumidityErrorRow = 18;
-constexpr int kHumidityUncertaintyRow = 22;
 constexpr int kNaturalGasExtraRow = 27;
-constexpr int kOtherErrorsFirstRow = 19;
 // Gap between neighbouring report controls.
 constexpr int kReportControlGap = 5;
 // BigBlock stands this far right of the code label.
@@ -97,12 +95,12 @@ void ShowUncertaintyRowsOfMedium() {
     TStringGrid& grid = Form1().Felsimulgrid;
     const int shown = grid.DefaultRowHeight();
     if (MediumCode == kMediumNaturalGas) {
-        grid.SetRowHeight(kHumidityErrorRow, 0);
+        grid.SetRowHeight(kHumidityRow, 0);
         grid.SetRowHeight(kNaturalGasExtraRow, shown);
     } else if (IsGasMedium(MediumCode)) {
-        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
+        for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
     } else {
-        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
+        for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
     }
 }
 

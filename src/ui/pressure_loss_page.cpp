@@ -6,6 +6,7 @@
 #include "numerics/text_utils.h"
 #include "reports/fitting_table_report.h"
 #include "reports/report_window.h"
+#include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
@@ -30,9 +31,6 @@ constexpr LangText kResistancesHeading{"PUNKTMOTSTÅND", "WIEDERSTANDEN", "RESIS
 constexpr int kGridIndent = 10;
 // The fitting columns the grid shows at least beside its labels; the rest scroll.
 constexpr int kShownFittingColumns = 8;
-// Rows 0 to 5 of the label column are the fixed labels; rows 6 to 8 name a fitting's parameters.
-constexpr int kFirstParameterRow = 6;
-constexpr int kGridRows = 9;
 
 const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
 
@@ -59,8 +57,8 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
     for (int c = 0; c <= kShownFittingColumns; ++c) shown += grid.ColWidth(c) + line;
     grid.SetWidth(std::max(availableWidth, shown));
     int height = line + kScrollBarSize;
-    grid.SetRowCount(kGridRows);
-    for (int r = 0; r < kGridRows; ++r) height += grid.RowHeight(r) + line;
+    grid.SetRowCount(kResistanceGridRows);
+    for (int r = 0; r < kResistanceGridRows; ++r) height += grid.RowHeight(r) + line;
     grid.SetHeight(height);
 }
 

@@ -162,7 +162,8 @@ double TypedStandardUncertainty() {
 
 UncertaintyRowLayout CurrentUncertaintyRows() {
     const int shift = NaturalGas() ? kNaturalGasShift : 0;
-    return {19 + shift, 20 + shift, 21 + shift, 22 + shift};
+    return {kOtherErrorsFirstRow + shift, kOtherErrorsFirstRow + 1 + shift, kOtherErrorsFirstRow + 2 + shift,
+            kHumidityUncertaintyRow + shift};
 }
 
 void FillUncertaintyGridRows() {
