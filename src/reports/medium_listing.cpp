@@ -73,9 +73,9 @@ void OilLines(char kind, ReportBlock& block) {
     OilViscosityLine(block, f.visk100bgtextin, f.q100bgsort, f.q100bg);
 }
 
-void GivenGasLines(char kind, ReportMedium m, ReportBlock& block) {
+void GivenGasLines(char kind, MediumKind m, ReportBlock& block) {
     TForm1& f = Form1();
-    const bool realGas = m == ReportMedium::RealGas, gas = m == ReportMedium::IdealGas;
+    const bool realGas = m == MediumKind::RealGas, gas = m == MediumKind::IdealGas;
     Show(f.rbg, GivenDensity);
     Show(f.qbg, GivenViscosityValue);
     f.qbgsort.SetText(ViscosityUnit);
@@ -154,13 +154,13 @@ std::string SecondHeadingRow(const TStringGrid& grid, int firstRowLength) {
 void WriteMediumPropertyLines(char kind, int row, ReportBlock& block) {
     row = std::clamp(row, 0, kMixtureRows - 1);
     MixtureRow = row;
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     switch (m) {
-        case ReportMedium::Oil: OilLines(kind, block); break;
-        case ReportMedium::RealGas:
-        case ReportMedium::IdealGas:
-        case ReportMedium::Liquid: GivenGasLines(kind, m, block); break;
-        case ReportMedium::Mixture: MixtureRowLines(kind, row, block); break;
+        case MediumKind::Oil: OilLines(kind, block); break;
+        case MediumKind::RealGas:
+        case MediumKind::IdealGas:
+        case MediumKind::Liquid: GivenGasLines(kind, m, block); break;
+        case MediumKind::Mixture: MixtureRowLines(kind, row, block); break;
         default: break;
     }
 }

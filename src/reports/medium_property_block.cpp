@@ -118,12 +118,12 @@ double GridAverageMolarMass() {
     return sum;
 }
 
-void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
-    const bool composed = m == ReportMedium::Mixture || m == ReportMedium::NaturalGas;
+void ThermodynamicsClosingLines(ReportBlock& block, MediumKind m) {
+    const bool composed = m == MediumKind::Mixture || m == MediumKind::NaturalGas;
     if (composed)
         AverageMolarMass = GridAverageMolarMass();
     else
-        AverageMolarMass = m == ReportMedium::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
+        AverageMolarMass = m == MediumKind::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
     const char* label = TextOf(composed ? kTableGasMolarMassLabel : kMolarMassLabel, LanguageLetter);
     if (!label) return;
     if (composed || AverageMolarMass > kNoMolarMass) block.AddValue(label, AverageMolarMass);
@@ -137,33 +137,33 @@ void CorrectionFactorLines(ReportBlock& block) {
     block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
 }
 
-void StateLines(ReportBlock& block, ReportMedium m) {
+void StateLines(ReportBlock& block, MediumKind m) {
     switch (m) {
-        case ReportMedium::Water:
-        case ReportMedium::Liquid:
-        case ReportMedium::PropaneLiquid:
-        case ReportMedium::Oil: WriteDensityZViscosityLines(block); break;
-        case ReportMedium::IdealGas:
-        case ReportMedium::RealGas:
-        case ReportMedium::Air:
-        case ReportMedium::Methane:
-        case ReportMedium::Propane:
-        case ReportMedium::Ammonia:
-        case ReportMedium::Mixture: WriteStateLinesWithHumidity(block); break;
-        case ReportMedium::Steam: WriteDensityAndHeatLines(block); break;
-        case ReportMedium::WetSteam: WriteTemperatureAndStateLines(block); break;
-        case ReportMedium::NaturalGas:
+        case MediumKind::Water:
+        case MediumKind::Liquid:
+        case MediumKind::PropaneLiquid:
+        case MediumKind::Oil: WriteDensityZViscosityLines(block); break;
+        case MediumKind::IdealGas:
+        case MediumKind::RealGas:
+        case MediumKind::Air:
+        case MediumKind::Methane:
+        case MediumKind::Propane:
+        case MediumKind::Ammonia:
+        case MediumKind::Mixture: WriteStateLinesWithHumidity(block); break;
+        case MediumKind::Steam: WriteDensityAndHeatLines(block); break;
+        case MediumKind::WetSteam: WriteTemperatureAndStateLines(block); break;
+        case MediumKind::NaturalGas:
             MethaneNote(block);
             WriteStateLinesWithHumidity(block);
             ReadGasComposition();
             if (Thermodynamics()) CalorificLines(block);
             break;
-        case ReportMedium::Argon:
-        case ReportMedium::CarbonDioxide:
-        case ReportMedium::CarbonMonoxide:
-        case ReportMedium::Nitrogen:
-        case ReportMedium::Oxygen: WriteStateLinesByStateLetter(block); break;
-        case ReportMedium::Hydrogen:
+        case MediumKind::Argon:
+        case MediumKind::CarbonDioxide:
+        case MediumKind::CarbonMonoxide:
+        case MediumKind::Nitrogen:
+        case MediumKind::Oxygen: WriteStateLinesByStateLetter(block); break;
+        case MediumKind::Hydrogen:
             if (PhaseLetter == kPhaseLiquidAtTemperature || PhaseLetter == kPhaseLiquidAtPressure) {
                 if (PhaseLetter == kPhaseLiquidAtTemperature)
                     WritePressureLine(block);
@@ -174,11 +174,11 @@ void StateLines(ReportBlock& block, ReportMedium m) {
                 WriteStateLinesWithHumidity(block);
             }
             break;
-        case ReportMedium::Ozone:
+        case MediumKind::Ozone:
             block.Add(Pick(kCarbonDioxideNote));
             WriteStateLinesByStateLetter(block);
             break;
-        case ReportMedium::Other: break;
+        case MediumKind::Other: break;
     }
 }
 
@@ -226,9 +226,9 @@ void WriteStateLinesByStateLetter(char, int&) {
 void WriteMediumPropertyBlock(char kind, int& position) {
     ReportBlock block;
     if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     const bool big = BigReport();
-    if (Thermodynamics() && big && HumidGasFlag && (m == ReportMedium::Mixture || m == ReportMedium::NaturalGas))
+    if (Thermodynamics() && big && HumidGasFlag && (m == MediumKind::Mixture || m == MediumKind::NaturalGas))
         WriteCompositionLines(kind, true, block);
     StateLines(block, m);
     if (big) {

@@ -16,28 +16,6 @@
 
 namespace tubalyx {
 
-ReportMedium DecodeReportMedium(const std::string& code) {
-    static const struct {
-        const char* code;
-        ReportMedium medium;
-    } kCodes[] = {
-        {"VAT", ReportMedium::Water},         {"ANG", ReportMedium::Steam},
-        {"MNG", ReportMedium::WetSteam},      {"VÄT", ReportMedium::Liquid},
-        {"GAS", ReportMedium::IdealGas},      {"IGAS", ReportMedium::RealGas},
-        {"LUF", ReportMedium::Air},           {"G", ReportMedium::Mixture},
-        {"NGAS", ReportMedium::NaturalGas},   {"OLJA", ReportMedium::Oil},
-        {"C3H8", ReportMedium::Propane},      {"C3H8V", ReportMedium::PropaneLiquid},
-        {"CO2", ReportMedium::CarbonDioxide}, {"CO", ReportMedium::CarbonMonoxide},
-        {"N2", ReportMedium::Nitrogen},       {"O2", ReportMedium::Oxygen},
-        {"H2", ReportMedium::Hydrogen},       {"AR", ReportMedium::Argon},
-        {"O3", ReportMedium::Ozone},          {"NH3", ReportMedium::Ammonia},
-        {"CH4", ReportMedium::Methane},
-    };
-    for (const auto& c : kCodes)
-        if (code == c.code) return c.medium;
-    return ReportMedium::Other;
-}
-
 namespace {
 
 using result_detail::ValueOrNothing;
@@ -89,30 +67,28 @@ void AddLabelled(ReportBlock& block, const std::string& label, double value) {
 
 bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 
-bool OneOf(ReportMedium m, std::initializer_list<ReportMedium> set) {
-    for (ReportMedium s : set)
+bool OneOf(MediumKind m, std::initializer_list<MediumKind> set) {
+    for (MediumKind s : set)
         if (m == s) return true;
     return false;
 }
 
-bool IsWaterOrSteam(ReportMedium m) {
-    return OneOf(m, {ReportMedium::Water, ReportMedium::Steam, ReportMedium::WetSteam});
-}
+bool IsWaterOrSteam(MediumKind m) { return OneOf(m, {MediumKind::Water, MediumKind::Steam, MediumKind::WetSteam}); }
 
 // The user's own media whose state is given, not computed, unless they are humid.
-bool GivenDryMedium(ReportMedium m) {
-    return !HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid});
+bool GivenDryMedium(MediumKind m) {
+    return !HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid});
 }
 
 // Empty when the state is within the equations; one blank when only the property solve ran
 // into its step bound.
-std::string RangeNote(ReportMedium m) {
+std::string RangeNote(MediumKind m) {
     std::string note;
     if (PropertyIterationCount >= PropertyIterationLimit) note = " ";
     if (!IsWaterOrSteam(m)) return note;
     if (OperatingTemperature > kSteamTemperatureLimitC)
         note = "TEMP > 800 C ";
-    else if (m == ReportMedium::Water && OperatingTemperature > kWaterTemperatureLimitC)
+    else if (m == MediumKind::Water && OperatingTemperature > kWaterTemperatureLimitC)
         note = "TEMP > 350 C ";
     else if (OperatingTemperature < 0.0)
         note = "TEMP < 0 C ";
@@ -120,8 +96,8 @@ std::string RangeNote(ReportMedium m) {
     return note;
 }
 
-void DensityPart(ReportBlock& block, ReportMedium m) {
-    if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::Liquid})) return;
+void DensityPart(ReportBlock& block, MediumKind m) {
+    if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::Liquid})) return;
     const std::string note = RangeNote(m);
     if (!note.empty()) {
         block.Add(Pick(kOutsideTableLimits), RedLine());
@@ -129,15 +105,14 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
     }
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
-    if (m == ReportMedium::NaturalGas && Thermodynamics())
-        block.AddValue(Pick(kCompressionFactor), NaturalGasZ, format);
+    if (m == MediumKind::NaturalGas && Thermodynamics()) block.AddValue(Pick(kCompressionFactor), NaturalGasZ, format);
 }
 
-void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
-    if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid}) &&
+void DynamicViscosityPart(ReportBlock& block, MediumKind m) {
+    if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid}) &&
         Form1().qbgsort.Text() == kUnitMicroPascalSecond)
         return;
-    if (m == ReportMedium::Ozone && PhaseLetter != kPhaseNone) return;
+    if (m == MediumKind::Ozone && PhaseLetter != kPhaseNone) return;
     const LineFormat format = ColourRule(DynamicViscosityLabel);
     if (DynamicViscosityPas < kLargeViscosityPas)
         block.AddValue(DynamicViscosityLabel, DynamicViscosityPas * 1e6, format);
@@ -145,16 +120,16 @@ void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
         block.AddValue(Pick(kViscosityPasLabel), DynamicViscosityPas, format);
 }
 
-void ThermodynamicsPart(ReportBlock& block, ReportMedium m) {
+void ThermodynamicsPart(ReportBlock& block, MediumKind m) {
     if (FlowDensity > kSmallestDensity) {
         AddLabelled(block, SpecificVolumeLabel, 1000.0 / FlowDensity);
-        if (!(m == ReportMedium::Ozone && PhaseLetter != kPhaseNone))
+        if (!(m == MediumKind::Ozone && PhaseLetter != kPhaseNone))
             AddLabelled(block, KinematicViscosityLabel, DynamicViscosityPas / FlowDensity * 1e6);
     }
     // The user's media and the gases whose tables carry no enthalpy.
     const bool noEnthalpy =
-        OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Hydrogen, ReportMedium::Ozone,
-                  ReportMedium::CarbonDioxide, ReportMedium::CarbonMonoxide, ReportMedium::Oil, ReportMedium::Liquid});
+        OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Hydrogen, MediumKind::Ozone,
+                  MediumKind::CarbonDioxide, MediumKind::CarbonMonoxide, MediumKind::Oil, MediumKind::Liquid});
     if (!noEnthalpy) AddLabelled(block, EnthalpyLabel, EnthalpyOperating);
 }
 
@@ -210,7 +185,7 @@ void WriteTemperatureLine(ReportBlock& block) {
 void WritePressureLine(ReportBlock& block) { block.AddValue(Pick(kPressureLabel), OperatingPressure * 0.001); }
 
 void WriteDensityZViscosityLines(ReportBlock& block) {
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     DensityPart(block, m);
     DynamicViscosityPart(block, m);
     if (Thermodynamics()) ThermodynamicsPart(block, m);
@@ -218,7 +193,7 @@ void WriteDensityZViscosityLines(ReportBlock& block) {
 
 void WriteKappaCpCvLines(ReportBlock& block) {
     if (CalcFunction == kFunctionPrimaryDevice || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
-    if (GivenDryMedium(DecodeReportMedium(MediumCode)) || !Thermodynamics()) return;
+    if (GivenDryMedium(DecodeMedium(MediumCode)) || !Thermodynamics()) return;
     AddLabelled(block, CpLabel, CpOperating);
     AddLabelled(block, CvLabel, CvOperating);
 }

@@ -7,9 +7,9 @@
 
 #include "flow/device_selection.h"
 #include "numerics/text_utils.h"
-#include "reports/calculation_function.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
+#include "state/decoded_selection.h"
 #include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -87,20 +87,21 @@ void AppendHeadLine(const std::string& line, int headSize) {
 }
 
 std::vector<const LangText*> TitleLines() {
-    switch (DecodeCalcFunction(CalcFunction)) {
+    const Selection selection = DecodeSelection();
+    switch (selection.function) {
         case CalculationFunction::Thermodynamics: return {&kThermodynamics};
         case CalculationFunction::PrimaryDevice: {
-            const FlowDevice device = DecodeDevice(DeviceCode);
-            if (IsConeDevice(device)) return {&kCone, &kConeSource};
-            if (device == FlowDevice::VolumeMeter) return {&kVolumeMeter};
-            const LangText* standard = StandardLetter == kStandardIso1991   ? &kIso1991
-                                       : StandardLetter == kStandardIso2003 ? &kIso2003
-                                                                            : &kDin1982;
+            if (selection.Cone()) return {&kCone, &kConeSource};
+            if (selection.VolumeMeter()) return {&kVolumeMeter};
+            const LangText* standard = selection.standard == FlowStandard::Iso1991   ? &kIso1991
+                                       : selection.standard == FlowStandard::Iso2003 ? &kIso2003
+                                                                                     : &kDin1982;
             return {&kThroatDevice, standard};
         }
         case CalculationFunction::Valve: return {ValveSubtype == kSubtypeRestriction ? &kRestriction : &kValve};
         case CalculationFunction::PressureLoss: return {&kPressureLoss};
         case CalculationFunction::Flow: return {&kFlow};
+        case CalculationFunction::Units:
         case CalculationFunction::Other: break;
     }
     return {};

@@ -25,20 +25,12 @@ namespace tubalyx {
 
 namespace result_detail {
 
-SolveTarget DecodeSolveTarget(const std::string& solveFor) {
-    if (solveFor == kSolveBore) return SolveTarget::Diameter;
-    if (solveFor == kSolveLoss) return SolveTarget::Loss;
-    if (solveFor == kSolveOptimal) return SolveTarget::Optimal;
-    if (solveFor == kSolveFlow) return SolveTarget::Flow;
-    if (solveFor == kSolveDp) return SolveTarget::Dp;
-    return SolveTarget::Other;
-}
-
 ResultScope CurrentResultScope() {
     ResultScope s;
     s.size = CurrentReportSize();
-    s.device = DecodeDevice(DeviceCode);
-    s.solve = DecodeSolveTarget(SolveFor);
+    const Selection selection = DecodeSelection();
+    s.device = selection.device;
+    s.solve = selection.solve;
     return s;
 }
 
@@ -89,7 +81,7 @@ constexpr int kSwedishRootNoteChars = 72;
 
 void WriteShortResult(SolveTarget solve) {
     switch (solve) {
-        case SolveTarget::Diameter:
+        case SolveTarget::Bore:
         case SolveTarget::Loss: WriteShortDiameterResult(); break;
         case SolveTarget::Optimal: WriteShortOptimalDeviceResult(); break;
         case SolveTarget::Flow: WriteShortFlowResult(); break;

@@ -39,15 +39,15 @@ constexpr int kHeadingGap = 5;
 // A real-gas molar mass up to this is no correction and is not listed.
 constexpr double kNoRealGasMolarMass = 1e-7;
 
-bool IsGasWithPhaseLetter(ReportMedium m) {
+bool IsGasWithPhaseLetter(MediumKind m) {
     switch (m) {
-        case ReportMedium::Argon:
-        case ReportMedium::Oxygen:
-        case ReportMedium::Nitrogen:
-        case ReportMedium::CarbonDioxide:
-        case ReportMedium::CarbonMonoxide:
-        case ReportMedium::Ozone:
-        case ReportMedium::Hydrogen: return true;
+        case MediumKind::Argon:
+        case MediumKind::Oxygen:
+        case MediumKind::Nitrogen:
+        case MediumKind::CarbonDioxide:
+        case MediumKind::CarbonMonoxide:
+        case MediumKind::Ozone:
+        case MediumKind::Hydrogen: return true;
         default: return false;
     }
 }
@@ -55,13 +55,12 @@ bool IsGasWithPhaseLetter(ReportMedium m) {
 // Only the gases that the tables hold in several states keep a phase letter other than 'N';
 // hydrogen, carbon dioxide and ozone have no saturated state at a given pressure or
 // temperature ('G', 'H').
-void NormalisePhaseLetter(ReportMedium m) {
+void NormalisePhaseLetter(MediumKind m) {
     if (!IsGasWithPhaseLetter(m)) {
         PhaseLetter = kPhaseNone;
         return;
     }
-    const bool noSaturatedState =
-        m == ReportMedium::Hydrogen || m == ReportMedium::CarbonDioxide || m == ReportMedium::Ozone;
+    const bool noSaturatedState = m == MediumKind::Hydrogen || m == MediumKind::CarbonDioxide || m == MediumKind::Ozone;
     if (noSaturatedState && (PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseVapourAtTemperature))
         PhaseLetter = kPhaseNone;
 }
@@ -95,20 +94,20 @@ void AppendHumidityLine() {
 
 void CalcMediumProperties(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    switch (DecodeReportMedium(MediumCode)) {
-        case ReportMedium::WetSteam:
+    switch (DecodeMedium(MediumCode)) {
+        case MediumKind::WetSteam:
             WriteMediumHeading(kind, layoutTop);
             WritePressureLines(kind, layoutTop);
             break;
-        case ReportMedium::NaturalGas:
+        case MediumKind::NaturalGas:
             f.ViktVolprocGrid.SetFixedCols(2);
             WriteMediumDataSection(kind, layoutTop);
             break;
-        case ReportMedium::Mixture:
+        case MediumKind::Mixture:
             f.ViktVolprocGrid.SetFixedCols(0);
             WriteMediumDataSection(kind, layoutTop);
             break;
-        case ReportMedium::Other: break;
+        case MediumKind::Other: break;
         default: WriteMediumDataSection(kind, layoutTop); break;
     }
     ShowCompensationTableControls(true);
@@ -117,9 +116,8 @@ void CalcMediumProperties(char kind, int& layoutTop) {
 void WriteMediumDataSection(char kind, int& layoutTop) {
     TForm1& f = Form1();
     WriteMediumHeading(kind, layoutTop);
-    const ReportMedium m = DecodeReportMedium(MediumCode);
-    if (m == ReportMedium::IdealGas || m == ReportMedium::Liquid || m == ReportMedium::RealGas ||
-        m == ReportMedium::Oil) {
+    const MediumKind m = DecodeMedium(MediumCode);
+    if (m == MediumKind::IdealGas || m == MediumKind::Liquid || m == MediumKind::RealGas || m == MediumKind::Oil) {
         PlaceLabelLine(f.gasnamnintext, layoutTop);
         if (WritesReport(kind)) AppendLine(f.gasnamnintext.Caption());
         PlaceAtLeft(f.GroupBox1, layoutTop);
@@ -128,9 +126,9 @@ void WriteMediumDataSection(char kind, int& layoutTop) {
         f.GroupBox1.SetTabOrder(InputTabOrder++);
         layoutTop += f.GroupBox1.Height();
     }
-    if (m != ReportMedium::WetSteam) WriteTemperatureLines(kind, layoutTop);
+    if (m != MediumKind::WetSteam) WriteTemperatureLines(kind, layoutTop);
     WritePressureLines(kind, layoutTop);
-    const bool ownState = m == ReportMedium::Steam || m == ReportMedium::NaturalGas || m == ReportMedium::WetSteam;
+    const bool ownState = m == MediumKind::Steam || m == MediumKind::NaturalGas || m == MediumKind::WetSteam;
     if (IsGasMedium(MediumCode) && !ownState && PhaseLetter == kPhaseNone) AskRealGasCorrection(kind, layoutTop);
 }
 
@@ -154,9 +152,9 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
     ReadCompensationTableLimits();
 
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     NormalisePhaseLetter(m);
-    if (m != ReportMedium::Mixture && m != ReportMedium::NaturalGas) return;
+    if (m != MediumKind::Mixture && m != MediumKind::NaturalGas) return;
     PlaceAtLeft(f.ViktVolprocGrid, layoutTop);
     PlaceAtLeft(f.ViktVolprocgridfukt, layoutTop);
     f.ViktVolprocgridfukt.SetVisible(false);
@@ -228,8 +226,8 @@ void WritePressureLines(char kind, int& layoutTop) {
 
 void AskRealGasCorrection(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const ReportMedium m = DecodeReportMedium(MediumCode);
-    if (m == ReportMedium::NaturalGas || m == ReportMedium::Mixture) {
+    const MediumKind m = DecodeMedium(MediumCode);
+    if (m == MediumKind::NaturalGas || m == MediumKind::Mixture) {
         if (const char* hint = TextOf(kRealGasHint, LanguageLetter)) f.molekylviktGtext.SetHint(hint);
         if (const char* prompt = TextOf(kRealGasPrompt, LanguageLetter)) f.molekylviktGtext.SetCaption(prompt);
         PlaceLine(f.molekylviktGtext, &f.molekylviktvG, nullptr, layoutTop);

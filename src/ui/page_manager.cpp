@@ -9,6 +9,7 @@
 #include "reports/operating_conditions.h"
 #include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/decoded_selection.h"
 #include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/medium.h"
@@ -183,11 +184,10 @@ void BuildUnitPage(TForm1& f) {
 
 // The caption and the content of the function's page.
 void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
-    const std::string& function = CalcFunction;
-    if (function == kFunctionPrimaryDevice) {
-        const bool meter =
-            DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || DeviceCode == kDeviceVolumeMeter;
-        SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
+    const Selection selection = DecodeSelection();
+    const CalculationFunction function = selection.function;
+    if (function == CalculationFunction::PrimaryDevice) {
+        SetCaptionFrom(selection.Meter() ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
         // Placing the uncertainty page gives every row its height again; the graph goes below
         // the grid as the medium shows it.
@@ -198,24 +198,24 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         f.Graftext.SetLeft(grid.Left());
         SetFontColor(f.Graftext, clWhite);
         PlotDeviceCurves();
-    } else if (function == kFunctionThermodynamics) {
+    } else if (function == CalculationFunction::Thermodynamics) {
         SetCaptionFrom(f.Termodynamik, fileWord);
         CalcMediumProperties(kind, top);
-    } else if (function == kFunctionPressureLoss) {
+    } else if (function == CalculationFunction::PressureLoss) {
         SetCaptionFrom(f.Tryckf, fileWord);
         ShowPressureLossInput(kind, top);
-    } else if (function == kFunctionFlow) {
+    } else if (function == CalculationFunction::Flow) {
         SetCaptionFrom(f.flow, fileWord);
         // The velocity profile stands beside the report window, which is placed below the
         // page: it is drawn once the report window has its place in this build.
         ShowPressureLossInput(kind, top);
-    } else if (function == kFunctionValve) {
+    } else if (function == CalculationFunction::Valve) {
         if (ValveSubtype == kSubtypeValve)
             SetCaptionFrom(f.Ventiler1, fileWord);
         else if (ValveSubtype == kSubtypeRestriction)
             SetCaptionFrom(f.RestrictionOrifice1, fileWord);
         BuildValvePage(kind, top);
-    } else if (function == kFunctionUnits) {
+    } else if (function == CalculationFunction::Units) {
         SetCaptionFrom(f.Sortomv, fileWord);
         BuildUnitPage(f);
     }

@@ -21,18 +21,6 @@ using namespace questionnaire;
 
 namespace {
 
-// The solved quantity, decoded once per page.
-enum class Solved { Dp, Bore, Flow, Loss, Optimal, Other };
-
-Solved DecodeSolved(const std::string& s) {
-    if (s == kSolveDp) return Solved::Dp;
-    if (s == kSolveBore) return Solved::Bore;
-    if (s == kSolveFlow) return Solved::Flow;
-    if (s == kSolveLoss) return Solved::Loss;
-    if (s == kSolveOptimal) return Solved::Optimal;
-    return Solved::Other;
-}
-
 void PlainLine(char kind, int& top, TLabel& label, TEdit& edit, int width) {
     PlaceLine(label, &edit, nullptr, top);
     if (WritesReport(kind)) AppendLine(FormP(label, edit.Text(), width));
@@ -95,7 +83,7 @@ void CalibrationLines(char kind, int& top) {
     BuildMaxReynoldsLine(kind, top);
 }
 
-void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
+void GeometryLines(char kind, int& top, FlowDevice device, SolveTarget solved) {
     TForm1& f = Form1();
     if (IsConeDevice(device)) {
         ShowTubeDiameterInput(kind, top);
@@ -106,7 +94,7 @@ void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
         ShowTubeDiameterInput(kind, top);
         return;
     }
-    if (solved != Solved::Optimal) {
+    if (solved != SolveTarget::Optimal) {
         ShowTubeDiameterInput(kind, top);
         if (device == FlowDevice::Orifice) {
             PlaceLine(f.kantradietextin, &f.kantradie, nullptr, top);
@@ -121,10 +109,10 @@ void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
     ShowRoughnessInput(kind, top);
 }
 
-void SolvedQuantityLines(char kind, int& top, FlowDevice device, Solved solved) {
+void SolvedQuantityLines(char kind, int& top, FlowDevice device, SolveTarget solved) {
     const bool cone = IsConeDevice(device);
     switch (solved) {
-        case Solved::Flow:
+        case SolveTarget::Flow:
             if (device == FlowDevice::VolumeMeter) {
                 ShowMaxFlowInput(kind, top);
                 BuildBestReynoldsLine(kind, top);
@@ -133,29 +121,29 @@ void SolvedQuantityLines(char kind, int& top, FlowDevice device, Solved solved) 
             BuildDpInputLine(kind, top);
             BuildBoreDiameterLine(kind, top);
             break;
-        case Solved::Dp:
+        case SolveTarget::Dp:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildBoreDiameterLine(kind, top);
             break;
-        case Solved::Bore:
+        case SolveTarget::Bore:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildDpInputLine(kind, top);
             break;
-        case Solved::Loss:
+        case SolveTarget::Loss:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildPressureLossAtMaxFlowLine(kind, top);
             return;
-        case Solved::Optimal: BuildOptimalDesignBlock(kind, top); return;
-        case Solved::Other: return;
+        case SolveTarget::Optimal: BuildOptimalDesignBlock(kind, top); return;
+        case SolveTarget::Other: return;
     }
     if (cone) CalibrationLines(kind, top);
 }
 
 // The production-basis question, and the plate thickness it needs for a big report.
-void ProductionLines(int& top, FlowDevice device, Solved solved) {
+void ProductionLines(int& top, FlowDevice device, SolveTarget solved) {
     TForm1& f = Form1();
     const DeviceVariant variant = DecodeVariant(DeviceVariantCode);
     // Flange and D-D/2 orifices and the segment orifice have a production basis only as an
@@ -163,7 +151,7 @@ void ProductionLines(int& top, FlowDevice device, Solved solved) {
     const bool onlyWhenOptimal =
         (device == FlowDevice::Orifice && (variant == DeviceVariant::Flange || variant == DeviceVariant::DAndD2)) ||
         device == FlowDevice::SegmentOrifice;
-    if (onlyWhenOptimal && solved != Solved::Optimal) return;
+    if (onlyWhenOptimal && solved != SolveTarget::Optimal) return;
     PlaceLabelLine(f.tillvunderlagtextin, top);
     if (!BigReport() || ProductionReportFlag != kYes) return;
     if (device == FlowDevice::Venturi && variant == DeviceVariant::Welded)
@@ -204,9 +192,10 @@ void PlaceUncertaintyPage() {
 
 void BuildThroatDevicePage(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const FlowDevice device = DecodeDevice(DeviceCode);
-    const Solved solved = DecodeSolved(SolveFor);
-    const bool standardized = !IsConeDevice(device) && device != FlowDevice::VolumeMeter;
+    const Selection selection = DecodeSelection();
+    const FlowDevice device = selection.device;
+    const SolveTarget solved = selection.solve;
+    const bool standardized = !selection.Meter();
 
     // Before the page hides any row of the uncertainty grid: a default height shows every row.
     f.Felsimulgrid.SetDefaultRowHeight(std::abs(f.Felsimulgrid.Font().Height()) + 3);
@@ -219,7 +208,7 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
     GeometryLines(kind, layoutTop, device, solved);
     SolvedQuantityLines(kind, layoutTop, device, solved);
     if (standardized) {
-        if (solved != Solved::Optimal) BuildFittingsBlock(kind, layoutTop);
+        if (solved != SolveTarget::Optimal) BuildFittingsBlock(kind, layoutTop);
         ProductionLines(layoutTop, device, solved);
     }
     ShowCompensationTableControls(true);

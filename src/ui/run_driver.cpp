@@ -16,7 +16,6 @@
 #include "pressure_loss/line_segment.h"
 #include "pressure_loss/resistance_grid_input.h"
 #include "pressure_loss/valve_sizing.h"
-#include "reports/calculation_function.h"
 #include "reports/compensation_table.h"
 #include "reports/limits_report.h"
 #include "reports/medium_property_block.h"
@@ -31,6 +30,7 @@
 #include "reports/straight_length_report.h"
 #include "reports/thermometer_tappings.h"
 #include "state/corrections.h"
+#include "state/decoded_selection.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/keywords.h"
@@ -189,8 +189,8 @@ bool RunPrimaryDevice() {
     SetReportColor(colour);
     WriteResultReport('S', LayoutTop, ReportDetailLetter);
 
-    const FlowDevice device = DecodeDevice(DeviceCode);
-    const bool meter = IsConeDevice(device) || device == FlowDevice::VolumeMeter;
+    // Decoded after the calculation: the optimal design may have chosen another device.
+    const bool meter = DecodeSelection().Meter();
     if (!meter && !MiniReport()) WriteStraightLengthSection(ReportDetailLetter);
     if (!meter) WriteDeviceDimensionReport();
     return true;
@@ -230,6 +230,7 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function); return true;
         case CalculationFunction::Valve: RunValveCalculation(); return true;
+        case CalculationFunction::Units:
         case CalculationFunction::Other: return true;
     }
     return true;
@@ -324,7 +325,7 @@ void RunCalculation() {
         // One guard over every step: whatever fails, in any function, ends as the input-error
         // line below, and the steps after the guard always run.
         try {
-            const CalculationFunction function = DecodeCalcFunction(CalcFunction);
+            const CalculationFunction function = DecodeSelection().function;
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
             // The table of the last run is reset to its limits; its "Run" computes it again.
