@@ -37,7 +37,7 @@ void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
     double lower = 0.0, upper = kNoReynoldsUpperLimit;  // no bounds for an unknown device
     ReynoldsLimits(device, variant, standard, d, pipeDiameter, lower, upper);
     message = " ";
-    const bool cone = device == kDeviceCone || device == kDeviceWaferCone;
+    const bool cone = IsConeMeter(device);
     const bool volume = device == kDeviceVolumeMeter;
     if (ReynoldsNumber(pipeDiameter, viscosity, maxFlow) > upper) {
         if (cone)

@@ -180,7 +180,7 @@ void RunPrimaryDeviceCalculation() {
                         ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
     }
 
-    if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || volume) {
+    if (IsConeMeter(DeviceCode) || volume) {
         CalculationErrorLimit = 0.0;
     } else {
         FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,

@@ -15,7 +15,6 @@ namespace tubalyx {
 
 namespace {
 
-bool IsCone(std::string_view device) { return device == kDeviceCone || device == kDeviceWaferCone; }
 bool IsIso(std::string_view standard) {
     return IsLetterText(standard, kStandardIso2003) || IsLetterText(standard, kStandardIso1991);
 }
@@ -88,7 +87,7 @@ void BetaLimits(std::string_view device, std::string_view variant, std::string_v
         betaMin = lo;
         betaMax = hi;
     };
-    if (IsCone(device))
+    if (IsConeMeter(device))
         set(0.0, 1.0);
     else if (device == kDeviceOrifice) {
         if (variant == kVariantCorner) {
@@ -127,7 +126,7 @@ void ReynoldsLimits(std::string_view device, std::string_view variant, std::stri
         reMin = lo;
         reMax = hi;
     };
-    if (IsCone(device)) {
+    if (IsConeMeter(device)) {
         set(MaxDouble(CalibratedReynoldsMin, 8000.0), CalibratedReynoldsMax);
         return;
     }
@@ -191,7 +190,7 @@ void PipeDiameterLimits(std::string_view device, std::string_view variant, std::
         dMin = lo;
         dMax = hi;
     };
-    if (IsCone(device))
+    if (IsConeMeter(device))
         set(0.0, 100.0);
     else if (device == kDeviceOrifice) {
         if (variant == kVariantCorner)
@@ -226,7 +225,7 @@ void MinThroatDiameter(std::string_view device, double& dMin, double& dMax) {
 
 double MaxDiffPressure(std::string_view medium, std::string_view device, double p) {
     if (!IsGasMedium(std::string(medium))) return p;
-    if (IsCone(device)) return p;
+    if (IsConeMeter(device)) return p;
     if (device == kDeviceQuarterCircle) return 0.15 * p;
     return 0.25 * p;
 }
@@ -248,7 +247,7 @@ void RoughnessLimitTable(std::string_view device, std::string_view variant, std:
 void RoughnessLimits(std::string_view device, std::string_view variant, std::string_view standard, double d,
                      double pipeDiameter, double k, double reynolds, double& kMax) {
     const double beta = CheckedDiv(d, pipeDiameter);
-    if (IsCone(device))
+    if (IsConeMeter(device))
         kMax = 10000.0;
     else if (device == kDeviceOrifice) {
         if (variant == kVariantCorner || (IsFlangeOrD(variant) && IsIso(standard)))

@@ -1,5 +1,6 @@
 #include "media/medium_enthalpy.h"
 
+#include "media/medium_identification.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -32,8 +33,8 @@ double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
     const std::string& k = keyword;
     if (k == kMediumAir) return AgainstReference(AirEnthalpyPT, P, t);
     if (k == kMediumWater) return AgainstReference(WaterEnthalpyPT, P, t) * 0.001;
-    if (k == kMediumGas || k == kMediumRealGas) return CheckFinite(t * GivenCp * 0.001, "enthalpy overflow");
-    if (k == kMediumSteam || k == kMediumWetSteam) return SteamEnthalpyPT(P, t) * 0.001;
+    if (IsUserGasMedium(k)) return CheckFinite(t * GivenCp * 0.001, "enthalpy overflow");
+    if (IsSteamMedium(k)) return SteamEnthalpyPT(P, t) * 0.001;
     if (k == kMediumOxygen) return AgainstReference(OxygenEnthalpyPT, P, t);
     if (k == kMediumArgon) return AgainstReference(ArgonEnthalpyPT, P, t);
     if (k == kMediumHydrogen) {

@@ -42,8 +42,6 @@ double Lookup(const CodeValue (&table)[N], const std::string& code) {
     return 1.0;
 }
 
-bool LiquidPhase() { return PhaseLetter == kPhaseLiquidAtTemperature || PhaseLetter == kPhaseLiquidAtPressure; }
-
 }  // namespace
 
 double MolarMass(const std::string& code) { return Lookup(kMolarMasses, code); }
@@ -56,16 +54,26 @@ double GasViscosityMixingWeight(const std::string& code) {
 bool IsGasMedium(const std::string& code) {
     if (code == kMediumCarbonMonoxide || code == kMediumPropane) return true;
     if (IsOneOf(code, {kMediumWater, kMediumPropaneLiquid, kMediumOil, kMediumLiquid})) return false;
-    if (LiquidPhase()) return false;
+    if (IsLiquidPhase(PhaseLetter)) return false;
     return true;
 }
 
+bool IsSteamMedium(std::string_view code) { return code == kMediumSteam || code == kMediumWetSteam; }
+
+bool IsUserGasMedium(std::string_view code) { return code == kMediumGas || code == kMediumRealGas; }
+
+bool IsMixtureMedium(std::string_view code) { return code == kMediumMixture || code == kMediumNaturalGas; }
+
+bool IsLiquefiedGasMedium(std::string_view code) {
+    return IsOneOf(code,
+                   {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone});
+}
+
 std::string MediumDisplayName(const std::string& code) {
-    std::string name = "NO";
+    std::string name(kNoMediumName);
     if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
-    if (IsOneOf(MediumCode,
-                {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone})) {
-        if (!LiquidPhase())
+    if (IsLiquefiedGasMedium(MediumCode)) {
+        if (!IsLiquidPhase(PhaseLetter))
             name += "/Gas";
         else if (LanguageLetter == kLanguageSwedish)
             name += "/Vätska";
@@ -81,9 +89,9 @@ bool UsesGasThroatBranch() {
     if (CalcFunction != kFunctionPrimaryDevice) return false;
     if (SolveFor != kSolveDp && SolveFor != kSolveBore) return false;
     if (!IsGasMedium(MediumCode) || MediumCode == kMediumWetSteam) return false;
-    return !IsOneOf(MediumCode, {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide,
-                                 kMediumCarbonMonoxide, kMediumOzone}) ||
-           PhaseLetter == kPhaseNone;
+    // Carbon monoxide counts with the liquefied gases here, though it has no saturated state.
+    const bool liquefiable = IsLiquefiedGasMedium(MediumCode) || MediumCode == kMediumCarbonMonoxide;
+    return !liquefiable || PhaseLetter == kPhaseNone;
 }
 
 }  // namespace tubalyx

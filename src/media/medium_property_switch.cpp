@@ -277,7 +277,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
     const double rh = relativeHumidity;
     const std::string& k = keyword;
 
-    if (k == kMediumSteam || k == kMediumWetSteam) {
+    if (IsSteamMedium(k)) {
         density = SteamDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);
         kappa = SteamKappaPT(k, cp, cv, P, t, density);

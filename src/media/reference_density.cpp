@@ -1,5 +1,6 @@
 #include "media/reference_density.h"
 
+#include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/natural_gas.h"
 #include "media/water_equations.h"
@@ -20,11 +21,9 @@ namespace {
 
 constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
 
-bool IsMixture(const std::string& medium) { return medium == kMediumMixture || medium == kMediumNaturalGas; }
-
 // Share of the composition in percent: the humid grid's sums row for the mixtures, else 100.
 double CompositionShare() {
-    if (!IsMixture(MediumCode)) return 100.0;
+    if (!IsMixtureMedium(MediumCode)) return 100.0;
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     double share = 0.0;
     for (int row = 2; row < grid.RowCount(); ++row) share = StrToFloatSafe(grid.Cell(5, row));
@@ -83,7 +82,7 @@ void ApplyFlowUnit() {
     double pRef = kStandardAtmospherePa;
     const double tRef = IsSixtyFahrenheitUnit(form.maxflowsort.Text()) ? kSixtyFahrenheit : 0.0;
     // The dry gas alone once the vapour that the reference temperature cannot hold has condensed.
-    if (!IsMixture(MediumCode))
+    if (!IsMixtureMedium(MediumCode))
         pRef = kStandardAtmospherePa - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kStandardAtmospherePa);
     double rho = PropertiesAt(true, pRef, tRef, "R", 0.0, 0.0, 0.0, 0.0).flowDensity;
     if (MediumCode == kMediumGas && OperatingPressure > 0.0)
@@ -91,7 +90,7 @@ void ApplyFlowUnit() {
 
     const double waterDensity = WaterDensityPT(kStandardAtmospherePa, 0.0);
     double value = 0.0;
-    if (MediumCode == kMediumWater || MediumCode == kMediumSteam || MediumCode == kMediumWetSteam)
+    if (MediumCode == kMediumWater || IsSteamMedium(MediumCode))
         value = waterDensity;
     else if (MediumCode == kMediumLiquid)
         value = GivenDensity;

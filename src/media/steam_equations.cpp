@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
 #include "numerics/whole_power.h"
@@ -270,7 +271,7 @@ void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double&
 double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t, double density) {
     cp = 0.0;
     cv = 0.0;
-    if (medium != kMediumSteam && medium != kMediumWetSteam) return 0.0;
+    if (!IsSteamMedium(medium)) return 0.0;
     // Near zero pressure and temperature the differences of cp and cv lose all meaning.
     const double Pc = P > 110.0 ? P : 110.0;
     const double tc = t > 0.12 ? t : 0.12;

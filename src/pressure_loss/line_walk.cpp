@@ -57,7 +57,7 @@ class LineWalker {
 public:
     LineWalker()
         : medium_(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode),
-          liquidPhase_(PhaseLetter == kPhaseLiquidAtPressure || PhaseLetter == kPhaseLiquidAtTemperature),
+          liquidPhase_(IsLiquidPhase(PhaseLetter)),
           gas_(IsGasMedium(medium_)),
           adiabatic_(ExpansionModeLetter != kExpansionIsothermal) {}
 
@@ -200,7 +200,7 @@ PressureLossWalk WalkLine() {
     LineMassFlow = MaxMassFlow;
     ResetLineResults();
     LineOutletPressure = OperatingPressure;
-    if (PhaseLetter == kPhaseVapourAtTemperature || PhaseLetter == kPhaseVapourAtPressure) PhaseLetter = kPhaseNone;
+    if (IsVapourPhase(PhaseLetter)) PhaseLetter = kPhaseNone;
     const LineWalker walker;
     const std::string& medium = walker.Medium();
     const double length = StraightLengthM;

@@ -95,7 +95,7 @@ int Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 ValveMedium ValveMediumOf(const std::string& medium) {
     if (!IsGasMedium(medium)) return ValveMedium::Liquid;
-    if (medium == kMediumSteam || medium == kMediumWetSteam) return ValveMedium::Steam;
+    if (IsSteamMedium(medium)) return ValveMedium::Steam;
     return ValveMedium::Gas;
 }
 

@@ -54,8 +54,6 @@ double Column(const Row* rows, int k, double T, Field field) {
     return Interpolate(T, rows[k].temperature, rows[k + 1].temperature, rows[k].*field, rows[k + 1].*field);
 }
 
-bool IsVapour(char phase) { return phase == kPhaseVapourAtTemperature || phase == kPhaseVapourAtPressure; }
-
 void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t, double& pSat, double& density,
                    double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
     const TwoSidedSaturationRow* rows = m.rows;
@@ -85,7 +83,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
         kv = SearchRow(rows, n - 1, 0, Tv);
     }
 
-    const bool vapour = IsVapour(phase);
+    const bool vapour = IsVapourPhase(phase);
     if (vapour) {
         density = CheckedDiv(1000, Column(rows, k, Tu, &TwoSidedSaturationRow::vapourVolume));
         enthalpy = Column(rows, k, Tu, &TwoSidedSaturationRow::vapourEnthalpy);
@@ -132,7 +130,7 @@ void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns colum
         MaxDouble(MinDouble(t + kKelvinOffset, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
     const int k = SearchRow(rows, n - 1, 0, Tu);
     pSat = Column(rows, k, Tu, &LiquidSaturationRow::pressure) * 1000;
-    if (!IsVapour(phase)) {
+    if (!IsVapourPhase(phase)) {
         density = Column(rows, k, Tu, &LiquidSaturationRow::liquidDensity);
         if (columns == LiquidColumns::DensityAndViscosity) {
             viscosity = Column(rows, k, Tu, &LiquidSaturationRow::liquidViscosity);

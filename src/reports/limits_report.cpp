@@ -24,9 +24,8 @@ namespace tubalyx {
 
 namespace {
 
-bool IsConeMeter() { return DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone; }
 bool IsVolumeMeter() { return DeviceCode == kDeviceVolumeMeter; }
-bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
+bool IsCommercialMeter() { return IsConeMeter(DeviceCode) || IsVolumeMeter(); }
 
 // E, D, and Swedish for any other letter.
 const char* ByLanguage(const char* english, const char* german, const char* swedish) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "media/medium_identification.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
@@ -189,7 +190,7 @@ void WriteCompositionLines(char kind, bool useHumidityGrid, ReportBlock& block) 
         if (!(StrToFloatSafe(grid.Cell(2, row)) > kSmallestShare)) continue;
         add(CompositionRow(grid, row));
         const std::string& keyword = MixtureComponentKeyword[row];
-        if (keyword == kMediumGas || keyword == kMediumRealGas) WriteMediumPropertyLines(kind, row, block);
+        if (IsUserGasMedium(keyword)) WriteMediumPropertyLines(kind, row, block);
     }
     add(CompositionRow(grid, kMixtureSumRow));
 }

@@ -164,7 +164,7 @@ void StateLines(ReportBlock& block, MediumKind m) {
         case MediumKind::Nitrogen:
         case MediumKind::Oxygen: WriteStateLinesByStateLetter(block); break;
         case MediumKind::Hydrogen:
-            if (PhaseLetter == kPhaseLiquidAtTemperature || PhaseLetter == kPhaseLiquidAtPressure) {
+            if (IsLiquidPhase(PhaseLetter)) {
                 if (PhaseLetter == kPhaseLiquidAtTemperature)
                     WritePressureLine(block);
                 else

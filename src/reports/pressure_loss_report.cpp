@@ -67,8 +67,6 @@ void AddDropLines(ReportBlock& block, double zeta, double drop) {
     block.AddValue(PressureReductionPercentLabel, 100 * drop / OperatingPressure);
 }
 
-bool IsLiquidPhase() { return PhaseLetter == kPhaseLiquidAtPressure || PhaseLetter == kPhaseLiquidAtTemperature; }
-
 }  // namespace
 
 void RunPressureLoss(char kind, int layoutTop) {
@@ -76,7 +74,7 @@ void RunPressureLoss(char kind, int layoutTop) {
     try {
         CalculatePressureLossLine();
         if (kind != 'B') return;
-        if (IsLiquidPhase()) AppendRedLines({Text(kBoiling), Text(kInletProperties)});
+        if (IsLiquidPhase(PhaseLetter)) AppendRedLines({Text(kBoiling), Text(kInletProperties)});
         WriteResistanceReport(kind, layoutTop);
     } catch (const std::exception&) {
         if (kind == 'B') AppendReportLine(Text(kFlowTooBig));

@@ -55,7 +55,6 @@ double Speed(double massFlow, double density, double diameter) {
 // The density (kg/m3) of the current medium at (p Pa, t degC); the humidity entries stay.
 double MediumDensityAt(double p, double t) { return LineMediumAt(MediumCode, p, t).density; }
 
-bool IsCone() { return DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone; }
 bool IsValve() { return CalcFunction == kFunctionValve && ValveSubtype == kSubtypeValve; }
 
 const char* ValveInletLabel() {
@@ -91,7 +90,7 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
 }
 
 void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
-    if (IsCone() && CalcFunction == kFunctionPrimaryDevice) return;
+    if (IsConeMeter(DeviceCode) && CalcFunction == kFunctionPrimaryDevice) return;
     try {
         const double dv = IsValve()
                               ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
@@ -162,7 +161,7 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     double dc = BoreDiameter;
     if (IsValve())
         dc = 0.001 * ValveDiameterColdMm;
-    else if (IsCone())
+    else if (IsConeMeter(DeviceCode))
         dc = CheckedSqrt(pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter);
 
     double p2 = 0, t2 = 0, rho2 = 0;
@@ -205,7 +204,7 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
         } else if (rho2 > 0) {
             if (IsValve())
                 SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));
-            else if (IsCone())
+            else if (IsConeMeter(DeviceCode))
                 SpeedLine(ThroatLabel(),
                           CheckedDiv(CheckedDiv(massFlow, rho2),
                                      kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));

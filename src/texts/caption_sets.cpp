@@ -16,8 +16,6 @@ namespace tubalyx {
 
 namespace {
 
-bool IsConeMeter() { return DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone; }
-
 std::string JoinSeparator(const char* text) {
     std::string out;
     const std::string marker = "{SEP}";
@@ -56,8 +54,8 @@ void SetCaptionSet(char letter) {
 bool CaptionConditionHolds(CaptionCondition condition) {
     switch (condition) {
         case CaptionCondition::Always: return true;
-        case CaptionCondition::Cone: return IsConeMeter();
-        case CaptionCondition::Plain: return !IsConeMeter();
+        case CaptionCondition::Cone: return IsConeMeter(DeviceCode);
+        case CaptionCondition::Plain: return !IsConeMeter(DeviceCode);
         case CaptionCondition::Iso: return StandardLetter != kStandardDin1952;
         case CaptionCondition::Din: return StandardLetter == kStandardDin1952;
         case CaptionCondition::Restriction: return ValveSubtype == kSubtypeRestriction;

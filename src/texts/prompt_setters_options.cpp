@@ -20,8 +20,6 @@ void Write(const char* name, const char* text) {
     if (text) SetControlText(name, text);
 }
 
-bool IsConeMeter() { return DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone; }
-
 // A limit prompt carries its answer: the "J"/"Y" text, or the same text ending in "N".
 void SetLimitPrompt(const char* label, const std::string& flag, const LangText& yes, const LangText& hint) {
     const char* text = TextOf(yes, LanguageLetter);
@@ -51,14 +49,14 @@ void SetProductionReportPrompt() {
 
 void SetCalcMethodPrompt() {
     const bool volume = DeviceCode == kDeviceVolumeMeter;
-    const LangText& t = IsConeMeter() ? CalcMethodPromptCone
-                        : volume      ? CalcMethodPromptVolume
-                                      : CalcMethodPromptStandard;
+    const LangText& t = IsConeMeter(DeviceCode) ? CalcMethodPromptCone
+                        : volume                ? CalcMethodPromptVolume
+                                                : CalcMethodPromptStandard;
     const char* text = TextOf(t, LanguageLetter);
     if (!text) return;
     std::string prompt = text;
     const std::string& code = UncertaintyMethodCode;
-    if (IsConeMeter()) {
+    if (IsConeMeter(DeviceCode)) {
         if (code == kMethodMcCrometer || code == kMethodStandard) prompt += "M";
     } else if (volume) {
         if (code != kMethodFirst && code != kMethodSecond && code != kMethodThird) prompt += code;
@@ -145,7 +143,7 @@ void SetDeviceMenuCaptions() {
 
 void SetVConeMethodCaptions() {
     const char L = LanguageLetter;
-    SetControlText("grafyellow", IsConeMeter() ? std::string("McCrometer") : ControlText("ISODIN"));
+    SetControlText("grafyellow", IsConeMeter(DeviceCode) ? std::string("McCrometer") : ControlText("ISODIN"));
     Write("grafblue", TextOrSwedish(CalcAlgorithm1Caption, L));
     Write("grafred", TextOrSwedish(CalcAlgorithm2Caption, L));
     Write("grafblack", TextOrSwedish(CalcAlgorithm3Caption, L));

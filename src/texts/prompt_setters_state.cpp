@@ -2,6 +2,7 @@
 // differential pressure, flow, diameters and the medium property box.
 #include <cstdlib>
 
+#include "media/medium_identification.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
@@ -35,11 +36,6 @@ void SetColour(const char* name, TColor colour) {
 }
 void Write(const char* name, const char* text) {
     if (text) SetControlText(name, text);
-}
-
-bool IsLiquefiedGasMedium() {
-    return MediumCode == kMediumArgon || MediumCode == kMediumHydrogen || MediumCode == kMediumOxygen ||
-           MediumCode == kMediumNitrogen || MediumCode == kMediumCarbonDioxide || MediumCode == kMediumOzone;
 }
 
 }  // namespace
@@ -92,7 +88,7 @@ void SetStaticPressurePrompt() {
 
 void SetPressureTemperatureLabels() {
     const char L = LanguageLetter;
-    if (!IsLiquefiedGasMedium()) {
+    if (!IsLiquefiedGasMedium(MediumCode)) {
         SetColour("abstrycktext", clBtnFace);
         SetColour("temptext", clBtnFace);
         SetStaticPressurePrompt();
@@ -153,7 +149,7 @@ void SetMaxFlowPrompt() {
 void SetConeDiameterPrompt() {
     const char L = LanguageLetter;
     const std::string unit = ControlText("dstorkallsort");
-    if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone) {
+    if (IsConeMeter(DeviceCode)) {
         const char* base = (L == kLanguageSwedish && unit == kUnitMillimetre) ? ConeDiameterPromptSwedishMm.sv
                                                                               : TextOf(ConeDiameterPromptBase, L);
         if (base) SetControlText("dkallmmtext", PadPromptToUnit(base, unit));
@@ -200,7 +196,7 @@ void SetOilInputPrompts() {
         SetControlText("visk40bgtextin", OilViscosity40Prompt.sv);
         SetControlText("visk100bgtextin", OilViscosity100Prompt.sv);
     }
-    const bool humidGas = (MediumCode == kMediumGas || MediumCode == kMediumRealGas) && HumidGasFlag;
+    const bool humidGas = IsUserGasMedium(MediumCode) && HumidGasFlag;
     const bool realGas = MediumCode == kMediumRealGas;
     if (realGas) {
         SetControlText("densdriftbgtextin", ControlText("densnormaltext"));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -26,8 +27,6 @@ namespace {
 constexpr int kOperatingVolumeColumn = 4;
 // The dry components are rows 2 to 10; row 11 is the vapour.
 constexpr int kLastDryRow = kVapourRow - 1;
-
-bool IsMixtureMedium() { return MediumCode == kMediumNaturalGas || MediumCode == kMediumMixture; }
 
 double ColumnSum(const TStringGrid& grid, int col, int lastRow) {
     double sum = 0.0;
@@ -94,7 +93,7 @@ void RecalcMixtureGrid(int col, int row) {
     else if (!grid.Cell(col, row).empty() && !TryParseNumber(grid.Cell(col, row), DecimalSeparator(), value))
         grid.SetCell(col, row, "0");
 
-    if (!IsMixtureMedium()) {
+    if (!IsMixtureMedium(MediumCode)) {
         if (col == 2) MixtureFraction[row] = StrToFloatSafe(grid.Cell(col, row));
         return;
     }
@@ -134,7 +133,7 @@ void CopyConditionsToMixtureGrid() {
 }
 
 void UpdateHumidityRow() {
-    if (!IsMixtureMedium()) return;
+    if (!IsMixtureMedium(MediumCode)) return;
     TForm1& f = Form1();
     TStringGrid& humid = f.ViktVolprocgridfukt;
     CopyConditionsToMixtureGrid();

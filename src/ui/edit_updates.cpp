@@ -139,7 +139,7 @@ void UpdateHumidityEdit() {
     HumidityValueGiven(HumidGasFlag);
     UpdateFlowUnits('A');
     HumidityValueGiven(HumidGasFlag);
-    if (MediumCode == kMediumGas || MediumCode == kMediumRealGas) {
+    if (IsUserGasMedium(MediumCode)) {
         LayoutTop = 0;
         PageManager('S', LayoutTop);
     }

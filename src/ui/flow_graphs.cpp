@@ -67,7 +67,7 @@ double StandardCurveFlow(double dpPa) {
 }
 
 double SimplifiedLawFlow(double dpPa) {
-    if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone) return StandardCurveFlow(dpPa);
+    if (IsConeMeter(DeviceCode)) return StandardCurveFlow(dpPa);
     double q = 0.0;
     FlowAtDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter), FmatCoefficientA,
                        FmatCoefficientB, OperatingPressure, dpPa, MaxFlowDpPa, DpTransmitterValues.designDpFlow.si,

@@ -31,8 +31,6 @@ namespace {
 // The uncertainty grid's row of the pipe roughness.
 constexpr int kRoughnessErrorRow = 10;
 
-bool MixtureMedium() { return MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas; }
-
 // The humidity edit's number (its text written back), for the handlers that only go on for
 // a humid or user-defined gas.
 double HumidityEntry() { return ReadEditNumber(Form1().relabsspecfukt); }
@@ -124,11 +122,11 @@ void TForm1::abstryckantalchange(TControl*) {
     ReadEditInto(abstryckmaxantal, PressureMaxInput);
     ReadEditInto(abstryckantal, PressureMinInput);
     const bool changed = PressureMinInput != oldMin || PressureMaxInput != oldMax;
-    if (humidity > 0 || MediumCode == kMediumRealGas || MediumCode == kMediumGas || MediumCode == kMediumMixture) {
+    if (humidity > 0 || IsUserGasMedium(MediumCode) || MediumCode == kMediumMixture) {
         try {
             ParsedUnitKind = kUnitMassFlow;
             ConvertUnitValue(PressureUnit, TypedOperatingPressure(), 1.0, OperatingPressure);
-            if (changed && MixtureMedium()) UpdateMixtureForState();
+            if (changed && IsMixtureMedium(MediumCode)) UpdateMixtureForState();
         } catch (const CalcError&) {
             // The mixture keeps the composition of the state before.
         }
@@ -157,7 +155,7 @@ void TForm1::abstrycksortChange(TControl*) {
     const bool unitChanged = abstrycksort.Text() != PressureUnit;
     PressureUnit = abstrycksort.Text();
     ConvertUnitValue(PressureUnit, PressureMinInput, 1.0, OperatingPressure);
-    if (unitChanged && MixtureMedium()) {
+    if (unitChanged && IsMixtureMedium(MediumCode)) {
         try {
             UpdateMixtureForState();
         } catch (const CalcError&) {
@@ -254,10 +252,10 @@ void TForm1::tempChange(TControl*) {
     } catch (const CalcError&) {
         // The range keeps what was read before the failing step.
     }
-    if (humidity > 0 || MediumCode == kMediumMixture || MediumCode == kMediumGas || MediumCode == kMediumRealGas) {
+    if (humidity > 0 || MediumCode == kMediumMixture || IsUserGasMedium(MediumCode)) {
         const bool changed = TemperatureMaxC != oldMax || TemperatureMinC != oldMin;
         try {
-            if (changed && MixtureMedium()) UpdateMixtureForState();
+            if (changed && IsMixtureMedium(MediumCode)) UpdateMixtureForState();
         } catch (const CalcError&) {
             // The mixture keeps the composition of the state before.
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/reference_density.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -121,7 +122,7 @@ void TForm1::ViktVolprocGridMouseDown(TControl*, TMouseButton, TShiftState, int 
             ViktVolprocGrid.SetVisible(true);
         }
         SumMixtureColumns();
-    } else if (col == 0 && row == 1 && (MediumCode == kMediumNaturalGas || MediumCode == kMediumMixture)) {
+    } else if (col == 0 && row == 1 && IsMixtureMedium(MediumCode)) {
         ShowCompositionHelp();
     }
 }

@@ -130,7 +130,7 @@ void RestoreMeterUncertaintyCells() {
 void SelectThroatDevices() {
     TForm1& f = Form1();
     CalcFunction = kFunctionPrimaryDevice;
-    if (DeviceCode == kDeviceCone || DeviceCode == kDeviceWaferCone || DeviceCode == kDeviceVolumeMeter) {
+    if (IsConeMeter(DeviceCode) || DeviceCode == kDeviceVolumeMeter) {
         RestoreMeterUncertaintyCells();
         DeviceCode = kDeviceOrifice;
         DeviceVariantCode = kVariantCorner;

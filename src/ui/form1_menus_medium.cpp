@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/natural_gas.h"
 #include "media/reference_density.h"
 #include "numerics/checked.h"
@@ -157,7 +158,7 @@ struct HumidityItem {
 };
 
 void ChooseHumidityKind(TForm1& f, const HumidityItem& h) {
-    if (!h.mixtureToo && (MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas)) return;
+    if (!h.mixtureToo && IsMixtureMedium(MediumCode)) return;
     HumidityInputKind = h.kind;
     f.relabsfukt.SetCaption(*h.prompt);
     f.relabsspecfukt.SetText(FormatFixed(h.shown * *h.value, 5));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "media/medium_identification.h"
 #include "reports/report_window.h"
 #include "state/keywords.h"
 #include "state/report_state.h"
@@ -256,8 +257,7 @@ void TForm1::Logo1Click(TControl*) { WriteStartText(); }
 // and gas mixtures goes too.
 void TForm1::Memo2Click(TControl*) {
     if (ShowsStartText(Memo2)) RebuildPage();
-    if (CalcFunction != kFunctionUnits && (MediumCode == kMediumNaturalGas || MediumCode == kMediumMixture))
-        Memo2.SetVisible(false);
+    if (CalcFunction != kFunctionUnits && IsMixtureMedium(MediumCode)) Memo2.SetVisible(false);
     SetHorzScrollPosition(0);
     SetVertScrollPosition(0);
 }

@@ -402,13 +402,13 @@ void WriteEdits() {
 }  // namespace
 
 void HumidityValueGiven(bool& given) {
-    given = IsGasMedium(MediumCode) && MediumCode != kMediumSteam && MediumCode != kMediumWetSteam &&
-            PhaseLetter == kPhaseNone && StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
+    given = IsGasMedium(MediumCode) && !IsSteamMedium(MediumCode) && PhaseLetter == kPhaseNone &&
+            StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
 }
 
 bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
                      double absolute) {
-    if (!IsGasMedium(medium) || medium == kMediumSteam || medium == kMediumWetSteam) return false;
+    if (!IsGasMedium(medium) || IsSteamMedium(medium)) return false;
     constexpr double kDry = 1e-8;
     if (kind == kHumidityAbsolute) return absolute > kDry;
     if (kind == kHumiditySpecific) return specific > kDry;

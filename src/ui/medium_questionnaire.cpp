@@ -61,8 +61,7 @@ void NormalisePhaseLetter(MediumKind m) {
         return;
     }
     const bool noSaturatedState = m == MediumKind::Hydrogen || m == MediumKind::CarbonDioxide || m == MediumKind::Ozone;
-    if (noSaturatedState && (PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseVapourAtTemperature))
-        PhaseLetter = kPhaseNone;
+    if (noSaturatedState && IsVapourPhase(PhaseLetter)) PhaseLetter = kPhaseNone;
 }
 
 // Places a control at the left edge (unless the form is scrolled) on `top`.

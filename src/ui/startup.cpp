@@ -3,6 +3,7 @@
 #include "forms/event_depth.h"
 #include "forms/screen.h"
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "state/flow_results.h"
 #include "state/keywords.h"
@@ -188,7 +189,7 @@ void TForm1::FormCreate(TControl*) {
     UncertaintyRunOk = false;
     UncertaintyValid = false;
     SetupCompositionGrids();
-    if (MediumCode == kMediumMixture || MediumCode == kMediumNaturalGas) {
+    if (IsMixtureMedium(MediumCode)) {
         CalcMixtureProperties(4);
         CalcMixtureProperties(3);
         SetMixtureComponent();

@@ -294,7 +294,7 @@ private:
             Set(S::Temperature,
                 StateChange(StateAt(in_.pressure, in_.temperature + u_.TemperatureUncertaintyC, relative_, comp)));
         }
-        if (gas_ && in_.medium != kMediumSteam && in_.medium != kMediumWetSteam) {
+        if (gas_ && !IsSteamMedium(in_.medium)) {
             const MediumStateValues s =
                 StateAt(in_.pressure, in_.temperature, relative_ + u_.HumidityUncertaintyPercent, comp);
             const MediumStateValues& base = BaseState();

@@ -53,8 +53,7 @@ double ReadCell(TStringGrid& grid, int col, int row) {
 
 // A humid gas shows its humidity row; steam and natural gas never do.
 bool HumidityRowShown() {
-    return IsGasMedium(MediumCode) && MediumCode != kMediumSteam && MediumCode != kMediumWetSteam && !NaturalGas() &&
-           HumidGasFlag;
+    return IsGasMedium(MediumCode) && !IsSteamMedium(MediumCode) && !NaturalGas() && HumidGasFlag;
 }
 
 void WriteSourceCaptions(TStringGrid& g, FlowDevice device) {
