@@ -49,7 +49,7 @@ double MediumEnthalpyPT(const std::string& keyword, double P, double t) {
     if (k == kMediumMethane) return AgainstReference(MethaneEnthalpyPT, P, t);
     if (k == kMediumPropane || k == kMediumPropaneLiquid) {
         // The reference is the gas, also for the liquid; it is evaluated first.
-        const double reference = PropaneEnthalpyPT("C3H8", kStandardAtmospherePa, 0.0);
+        const double reference = PropaneEnthalpyPT(std::string(kMediumPropane), kStandardAtmospherePa, 0.0);
         return PropaneEnthalpyPT(k, P, t) - reference;
     }
     if (k == kMediumAmmonia) {

@@ -226,7 +226,8 @@ DryGas MethaneGas(double P, double t) {
 }
 
 double EthaneDensity(double P, double t) {
-    return CheckedDiv(0.001 * MolarMass("C2H6") * P, 0.9901 * kGasConstantPerMol * (t + kKelvinOffset));
+    return CheckedDiv(0.001 * MolarMass(std::string(kMediumEthane)) * P,
+                      0.9901 * kGasConstantPerMol * (t + kKelvinOffset));
 }
 
 // Butane and pentane take the propane tables, the density scaled by molar mass.
