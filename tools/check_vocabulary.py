@@ -8,7 +8,8 @@ This check fails on
     .ends_with(), or in a list to IsOneOf() or TakeBoxValue();
   - a char literal compared with == or != against a keyword letter (PhaseLetter,
     StandardLetter, LanguageLetter, ExpansionModeLetter, and the parameters that carry one:
-    phase, letter, language), or used as a case label of a switch on one;
+    phase, letter, language) or against a char of a keyword string of the state
+    (DeviceCode[0]), or used as a case label of a switch on one;
   - the number 273.15 (the kelvin offset of the Celsius scale), which has its one home in
     src/numerics/physical_constants.h.
 Comments, #include lines and the texts of string literals are not looked at, so a report
@@ -26,6 +27,9 @@ KEYWORD_HEADER = "src/state/keywords.h"
 CONSTANTS_HEADER = "src/numerics/physical_constants.h"
 KEYWORD_LETTERS = {"PhaseLetter", "StandardLetter", "LanguageLetter", "ExpansionModeLetter", "phase", "letter",
                    "language"}
+# The keyword strings of the state: a char of one compared with a literal is a keyword letter too.
+KEYWORD_STRINGS = {"CalcFunction", "MediumCode", "SolveFor", "DeviceCode", "DeviceVariantCode", "ValveSubtype",
+                   "MaxFlowGivenFlag", "HumidityInputKind", "UncertaintyMethodCode", "UpstreamFittingCode"}
 LIST_COMPARERS = {"IsOneOf", "TakeBoxValue"}
 STRING_COMPARERS = {"compare", "starts_with", "ends_with"}
 KELVIN_OFFSET = 273.15
@@ -40,8 +44,8 @@ TOKEN = re.compile(r"""
   | (?P<name>[A-Za-z_]\w*)
   | (?P<operator>==|!=|->|::|<=|>=|&&|\|\||<<|>>|[-+*/%&|^!~<>=?:;,.(){}\[\]])
 """, re.S | re.M | re.X)
-CLOSE = {")": "(", "]": "["}
-OPEN = {"(": ")", "[": "]"}
+OPEN = {"(": ")", "[": "]", "{": "}"}
+CLOSE = {close: open for open, close in OPEN.items()}
 
 
 def tokens(text):
@@ -60,22 +64,26 @@ def tokens(text):
     return found
 
 
+def partner(toks, i):
+    """The index of the bracket that pairs with the one at token i (the last token when none does)."""
+    step = 1 if toks[i][1] in OPEN else -1
+    depth, j = 0, i
+    while 0 <= j < len(toks):
+        text = toks[j][1]
+        depth += (text in OPEN) - (text in CLOSE) if step == 1 else (text in CLOSE) - (text in OPEN)
+        if depth == 0:
+            return j
+        j += step
+    return max(0, min(j, len(toks) - 1))
+
+
 def operand_before(toks, i):
     """The names of the postfix expression that ends at token i (a.b->c(x)[y] gives a, b, c)."""
     names = []
     while i >= 0:
         kind, text = toks[i][:2]
-        if text in CLOSE:
-            depth = 0
-            while i >= 0:
-                if toks[i][1] in CLOSE:
-                    depth += 1
-                elif toks[i][1] in OPEN:
-                    depth -= 1
-                    if depth == 0:
-                        break
-                i -= 1
-            i -= 1
+        if text in (")", "]"):
+            i = partner(toks, i) - 1
             continue
         if kind == "name":
             names.insert(0, text)
@@ -98,17 +106,8 @@ def operand_after(toks, i):
             break
         names.append(text)
         i += 1
-        while i < len(toks) and toks[i][1] in OPEN:
-            depth = 0
-            while i < len(toks):
-                if toks[i][1] in OPEN:
-                    depth += 1
-                elif toks[i][1] in CLOSE:
-                    depth -= 1
-                    if depth == 0:
-                        break
-                i += 1
-            i += 1
+        while i < len(toks) and toks[i][1] in ("(", "["):
+            i = partner(toks, i) + 1
         if i < len(toks) and toks[i][1] in (".", "->", "::"):
             i += 1
             continue
@@ -117,7 +116,7 @@ def operand_after(toks, i):
 
 
 def is_keyword_letter(names):
-    return bool(names) and names[-1] in KEYWORD_LETTERS
+    return bool(names) and (names[-1] in KEYWORD_LETTERS or names[-1] in KEYWORD_STRINGS)
 
 
 def switch_subjects(toks):
@@ -126,34 +125,21 @@ def switch_subjects(toks):
     for i, (_, text, _, _) in enumerate(toks):
         if text != "switch" or i + 1 >= len(toks) or toks[i + 1][1] != "(":
             continue
-        depth, j = 0, i + 1
-        while j < len(toks):
-            if toks[j][1] == "(":
-                depth += 1
-            elif toks[j][1] == ")":
-                depth -= 1
-                if depth == 0:
-                    break
-            j += 1
+        j = partner(toks, i + 1)
         if is_keyword_letter(operand_before(toks, j - 1)) and j + 1 < len(toks) and toks[j + 1][1] == "{":
             bodies.add(j + 1)
     return bodies
 
 
 def case_offences(toks, bodies):
-    """Char case labels directly inside the given switch bodies."""
+    """Char case labels of the given switch bodies, outside any switch nested in them."""
     found = []
     for start in bodies:
-        depth, j = 0, start
-        while j < len(toks):
-            text = toks[j][1]
-            if text == "{":
-                depth += 1
-            elif text == "}":
-                depth -= 1
-                if depth == 0:
-                    break
-            elif text == "case" and depth == 1 and j + 1 < len(toks) and toks[j + 1][0] == "char":
+        j, end = start + 1, partner(toks, start)
+        while j < end:
+            if toks[j][1] == "switch":  # a nested switch has its own subject
+                j = partner(toks, partner(toks, j + 1) + 1)
+            elif toks[j][1] == "case" and toks[j + 1][0] == "char":
                 found.append((toks[j + 1][2], f"case {toks[j + 1][1]} on a keyword letter"))
             j += 1
     return found
@@ -193,16 +179,7 @@ def offences_in(toks, keywords=True, kelvin=True):
 
 def call_arguments(toks, open_index):
     """The tokens between the parenthesis at open_index and its partner."""
-    depth, j = 0, open_index
-    while j < len(toks):
-        if toks[j][1] == "(":
-            depth += 1
-        elif toks[j][1] == ")":
-            depth -= 1
-            if depth == 0:
-                break
-        j += 1
-    return toks[open_index + 1:j]
+    return toks[open_index + 1:partner(toks, open_index)]
 
 
 def generated(text):
