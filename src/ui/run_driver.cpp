@@ -229,7 +229,11 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function); return true;
         case CalculationFunction::Valve: RunValveCalculation(); return true;
-        case CalculationFunction::Other: return true;
+        case CalculationFunction::Other:
+            // Nothing to calculate; the page is built again, as for every function, which takes
+            // away the pressure and temperature edits that the language step showed.
+            WriteInputSection();
+            return true;
     }
     return true;
 }
@@ -273,7 +277,9 @@ int ScreenLineHeight(int size) {
 }
 
 // The window shows the output heading of the new report (or its input-error line) near its
-// top, with the line above it. The report's text starts a few pixels below the window's top.
+// top, with the line above it; a report without one (a Mini report, the unit page's) from its
+// title row, as the report item of the menu shows it. The report's text starts a few pixels
+// below the window's top.
 void ShowNewestOutput() {
     constexpr int kTextMargin = 4;
     TForm1& f = Form1();
@@ -289,6 +295,8 @@ void ShowNewestOutput() {
         }
         top += height;
     }
+    f.SetHorzScrollPosition(f.RichEdit1.Left());
+    f.SetVertScrollPosition(f.selectall.Top());
 }
 
 }  // namespace
