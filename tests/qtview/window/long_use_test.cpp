@@ -1,5 +1,7 @@
 // Long stretches of use: runs of every function one after the other, the unit page and its
-// grid between them. The report view keeps showing what the report holds, newest run first.
+// grid between them, the user now and then reading down to the oldest report. The report view
+// keeps showing what the report holds, newest run first, and after each run the new output
+// heading near the top of what the user sees, however long the report has grown.
 #include <QAbstractTextDocumentLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -7,6 +9,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "state/report_state.h"
 #include "ui/form1.h"
 #include "window_driver.h"
 
@@ -23,6 +26,27 @@ bool NewestLineInView(const QTextEdit& view, const QScrollArea& page) {
     const QRect inPage(view.viewport()->mapTo(page.widget(), line.topLeft()), line.size());
     const QRect seen(-page.widget()->pos(), page.viewport()->size());
     return view.viewport()->rect().contains(line.topLeft()) && seen.intersects(inPage);
+}
+
+// Whether the output heading of the newest report (or its input-error line) stands whole in the
+// upper half of what the user sees of the report: inside the report widget's view and inside
+// the page's. Of a report without one (the unit page's) its first line must be seen.
+bool NewestOutputHeadingInView(const QTextEdit& view, const QScrollArea& page) {
+    const QStringList marks = {"UTDATA", "OUTPUT", "AUSGABE", "INDATA FELAKTIGA", "INPUT ERROR", "DATENEINGABE FALSCH"};
+    QTextBlock heading;
+    for (QTextBlock b = view.document()->begin(); b.isValid() && b.blockNumber() < NewestReportLineCount; b = b.next())
+        if (std::any_of(marks.begin(), marks.end(), [&](const QString& m) { return b.text().contains(m); })) {
+            heading = b;
+            break;
+        }
+    if (!heading.isValid()) return NewestLineInView(view, page);
+    QRect line = view.document()->documentLayout()->blockBoundingRect(heading).toRect();
+    line.translate(-view.horizontalScrollBar()->value(), -view.verticalScrollBar()->value());
+    line.setWidth(std::min(line.width(), 200));
+    const QRect inPage(view.viewport()->mapTo(page.widget(), line.topLeft()), line.size());
+    QRect seen(-page.widget()->pos(), page.viewport()->size());
+    seen.setHeight(seen.height() / 2);
+    return view.viewport()->rect().contains(line) && seen.contains(inPage);
 }
 
 }  // namespace
@@ -48,6 +72,7 @@ TEST_F(LongUse, AHundredRunsOfEveryFunctionEachShowTheirReportFirst) {
                 Run();
             }
             ++runs;
+            ASSERT_TRUE(NewestOutputHeadingInView(Report(), Page())) << "the output heading is out of view";
             ASSERT_EQ(Report().toPlainText().toStdString(), f.RichEdit1.Text());
             // Every run puts a report in front of the earlier ones.
             const int lines = Report().document()->blockCount();
@@ -55,6 +80,11 @@ TEST_F(LongUse, AHundredRunsOfEveryFunctionEachShowTheirReportFirst) {
             shownLines = lines;
             ChooseMenu({f.Rapport2});
             ASSERT_TRUE(NewestLineInView(Report(), Page())) << "the newest report is out of view";
+            // Now and then the user reads down to the oldest report before the next run.
+            if (runs % 3 == 0) {
+                Click(f.RichEdit1, QPoint(20, 20));
+                Press(Qt::Key_End, Qt::ControlModifier);
+            }
         }
     }
     EXPECT_EQ(runs, 100);
