@@ -228,6 +228,16 @@ void GridWidget::SyncFromModel() {
             it->setFlags(flags);
         }
     }
+    // The grid line after the last column (row) may fall outside the grid, as the platform grid
+    // clips it: a scroll bar for that line alone would cover the last row (column).
+    int width = 0, height = 0;
+    for (int c = 0; c < columnCount(); ++c) width += columnWidth(c);
+    for (int r = 0; r < rowCount(); ++r)
+        if (!isRowHidden(r)) height += rowHeight(r);
+    const int line = grid_.GridLineWidth();
+    const bool fits = width <= grid_.ClientWidth() + line && height <= grid_.ClientHeight() + line;
+    setHorizontalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     if (grid_.Row() < rowCount() && grid_.Col() < columnCount()) setCurrentCell(grid_.Row(), grid_.Col());
     syncing_ = false;
 }

@@ -54,6 +54,20 @@ std::string UnreachableColumn(const QTableWidget& table) {
     return {};
 }
 
+// A grid the model makes wide (high) enough for all its columns (rows), the grid line after the
+// last one aside, shows them without a scroll bar, which would cover its last row (column).
+std::string NeedlessScrollBar(const TStringGrid& grid, const QTableWidget& table) {
+    int width = 0, height = 0;
+    for (int c = 0; c < grid.ColCount(); ++c) width += grid.ColWidth(c) + grid.GridLineWidth();
+    for (int r = 0; r < grid.RowCount(); ++r)
+        if (grid.RowHeight(r) > 0) height += grid.RowHeight(r) + grid.GridLineWidth();
+    const bool fitsWide = width <= grid.ClientWidth() + grid.GridLineWidth();
+    const bool fitsHigh = height <= grid.ClientHeight() + grid.GridLineWidth();
+    if (fitsWide && fitsHigh && table.horizontalScrollBar()->isVisible()) return "a horizontal scroll bar";
+    if (fitsWide && fitsHigh && table.verticalScrollBar()->isVisible()) return "a vertical scroll bar";
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> DeadControls(const MainWindow& window) {
@@ -82,6 +96,8 @@ std::vector<std::string> DeadControls(const MainWindow& window) {
         if (auto* table = qobject_cast<const QTableWidget*>(w)) {
             const std::string column = UnreachableColumn(*table);
             if (!column.empty()) faults.push_back(name + " cannot show its " + column);
+            const std::string bar = NeedlessScrollBar(dynamic_cast<const TStringGrid&>(*c), *table);
+            if (!bar.empty()) faults.push_back(name + " holds all its cells but shows " + bar);
         }
         const QRect text = TextArea(w, page);
         if (!text.isEmpty()) shown.push_back({c, w, text});
