@@ -91,6 +91,9 @@ std::vector<std::string> DeadControls(const MainWindow& window) {
         if (auto* label = dynamic_cast<const TLabel*>(c);
             label && label->OnClick && qobject_cast<const QLabel*>(w)->text().trimmed().isEmpty())
             faults.push_back(name + " is clickable but has no caption");
+        if (auto* label = qobject_cast<const QLabel*>(w);
+            label && label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width() + 1)
+            faults.push_back(name + " cuts off its caption \"" + label->text().toStdString() + "\"");
         if (auto* edit = qobject_cast<const QLineEdit*>(w); edit && !EditShowsItsStart(*edit))
             faults.push_back(name + " shows the end of \"" + edit->text().toStdString() + "\"");
         if (auto* table = qobject_cast<const QTableWidget*>(w)) {

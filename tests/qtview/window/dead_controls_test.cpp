@@ -1,7 +1,8 @@
-// Nothing on the screen is dead, on every page of every calculation function, before and
-// after a run: each visible control lies on the page with a size, each clickable label has a
-// caption, no two texts overlap, each edit shows the start of its text and each grid column can
-// be reached.
+// Nothing on the screen is dead, on every page of every calculation function in every
+// language, before and after a run: each visible control lies on the page with a size, each
+// clickable label has a caption that it shows whole, no two texts overlap, each edit shows the
+// start of its text, each grid column can be reached and a grid that holds all its cells shows
+// no scroll bar.
 #include "dead_controls.h"
 
 #include <functional>
@@ -87,11 +88,18 @@ TEST_F(ScreenCheck, EveryPageOfEveryFunctionBeforeAndAfterARun) {
         {"restriction orifice", [&] { ChooseMenu({f.Restrictionorifice2}); }},
         {"unit conversion", [&] { ChooseMenu({f.Units2}); }},
     };
-    for (const Page& p : pages) {
-        SCOPED_TRACE(p.name);
-        p.open();
-        ExpectNothingDead(std::string(p.name) + ", before the run");
-        ChooseMenu({f.Meny1, f.Run1});
-        ExpectNothingDead(std::string(p.name) + ", after the run");
+    // The window starts in English; the other languages have captions of other lengths.
+    const std::pair<const char*, const TMenuItem*> languages[] = {
+        {"", nullptr}, {" in German", f.Deutsch}, {" in Swedish", f.Svenska}};
+    for (const auto& [language, item] : languages) {
+        if (item) ChooseMenu({f.Meny1, item});
+        for (const Page& p : pages) {
+            const std::string where = p.name + std::string(language);
+            SCOPED_TRACE(where);
+            p.open();
+            ExpectNothingDead(where + ", before the run");
+            ChooseMenu({f.Meny1, f.Run1});
+            ExpectNothingDead(where + ", after the run");
+        }
     }
 }
