@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -105,6 +106,12 @@ std::vector<std::string> DeadControls(const MainWindow& window) {
         const QRect text = TextArea(w, page);
         if (!text.isEmpty()) shown.push_back({c, w, text});
     }
+    // A menu row the user can click shows what it does.
+    for (const QMenu* menu : window.findChildren<const QMenu*>())
+        for (const QAction* action : menu->actions())
+            if (action->isVisible() && !action->isSeparator() && action->text().trimmed().isEmpty())
+                faults.push_back("an item of the menu \"" + menu->title().toStdString() + "\" (" +
+                                 action->objectName().toStdString() + ") has no caption");
     for (size_t i = 0; i < shown.size(); ++i) {
         for (size_t j = i + 1; j < shown.size(); ++j) {
             const Shown &a = shown[i], &b = shown[j];
