@@ -1,8 +1,8 @@
 // Nothing on the screen is dead, on every page of every calculation function in every
 // language, before and after a run: each visible control lies on the page with a size, each
 // clickable label has a caption that it shows whole, no two texts overlap, each edit shows the
-// start of its text, each grid column can be reached and a grid that holds all its cells shows
-// no scroll bar.
+// start of its text, each grid column can be reached, a grid that holds all its cells shows no
+// scroll bar and each menu row has a caption.
 #include "dead_controls.h"
 
 #include <functional>
