@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
@@ -355,6 +356,31 @@ void WriteTableTexts(bool computed, int points) {
     f.fdens_mat.SetCaption(text);
 }
 
+// The block's title, formula, note, error and flow-factor lines stand in it once a run or the
+// table's "Run" has written them: an empty one would be a line of no width.
+bool IsResultLine(const TControl& c) {
+    const TForm1& f = Form1();
+    return &c == &f.PTberex || &c == &f.PThelp || &c == &f.fdens_mat || &c == &f.PTmaxerror || &c == &f.ZLabel ||
+           &c == &f.Z0Zn;
+}
+
+// Whether a control of the block shows while the block does.
+bool ShownWithBlock(const TControl& c) {
+    const TForm1& f = Form1();
+    const CompTableKind kind = CompTableKindOf(MediumCode);
+    if ((&c == &f.ZLabel || &c == &f.Tmax) && kind == CompTableKind::Steam) return false;
+    if (&c == &f.Z0Zn && kind == CompTableKind::Liquid) return false;
+    return !IsResultLine(c) || !static_cast<const TLabel&>(c).Caption().empty();
+}
+
+// The block's controls in the order they are shown and hidden.
+std::vector<TControl*> BlockControls() {
+    TForm1& f = Form1();
+    return {&f.PTKompgrid,   &f.Trycktemplabel, &f.PTberex, &f.BigBlock,  &f.Pmin,   &f.Pmax,
+            &f.PTberfeltext, &f.PTberfel,       &f.PThelp,  &f.fdens_mat, &f.Label2, &f.PTmaxerror,
+            &f.kod,          &f.ZLabel,         &f.Tmax,    &f.Z0Zn};
+}
+
 }  // namespace
 
 int CompTablePointIndex(int k, int n) { return n <= 1 ? 1 : k * 9 / (n - 1) + 1; }
@@ -448,21 +474,15 @@ void BuildCompensationTable(bool compute) {
         }
     }
     WriteTableTexts(compute, points);
+    if (f.PTKompgrid.Visible())
+        for (TControl* c : BlockControls())
+            if (IsResultLine(*c)) c->SetVisible(ShownWithBlock(*c));
 }
 
 void ShowCompensationTableControls(bool show) {
     TForm1& f = Form1();
     const CompTableKind kind = CompTableKindOf(MediumCode);
-    for (TControl* c :
-         {static_cast<TControl*>(&f.PTKompgrid), static_cast<TControl*>(&f.Trycktemplabel),
-          static_cast<TControl*>(&f.PTberex), static_cast<TControl*>(&f.BigBlock), static_cast<TControl*>(&f.Pmin),
-          static_cast<TControl*>(&f.Pmax), static_cast<TControl*>(&f.PTberfeltext), static_cast<TControl*>(&f.PTberfel),
-          static_cast<TControl*>(&f.PThelp), static_cast<TControl*>(&f.fdens_mat), static_cast<TControl*>(&f.Label2),
-          static_cast<TControl*>(&f.PTmaxerror), static_cast<TControl*>(&f.kod)})
-        c->SetVisible(show);
-    f.ZLabel.SetVisible(show && kind != CompTableKind::Steam);
-    f.Tmax.SetVisible(show && kind != CompTableKind::Steam);
-    f.Z0Zn.SetVisible(show && kind != CompTableKind::Liquid);
+    for (TControl* c : BlockControls()) c->SetVisible(show && ShownWithBlock(*c));
     f.PTr0text.SetVisible(false);
     f.Matain.SetCaption(kind == CompTableKind::Steam ? CompensationTableHintPressureOnly : CompensationTableHint);
     f.Matain.SetVisible(show);

@@ -168,7 +168,8 @@ void SetCaptionFrom(const TMenuItem* item, const char* fileWord) {
     if (item) Form1().SetCaption("Tubalyx.1404:" + item->Caption() + fileWord + ReportFileName);
 }
 
-void BuildUnitPage(TForm1& f) {
+// The report window, hidden here, is placed below the grid: a run shows it there.
+void BuildUnitPage(TForm1& f, int& top) {
     HideInputControls();
     // The report's separator label goes with its neighbours, else it stays under the grid.
     ShowAll({&f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor, &f.Label1, &f.DSAprint, &f.UpDown1,
@@ -178,6 +179,7 @@ void BuildUnitPage(TForm1& f) {
     f.Sortergrid.SetLeft(0);
     SetupUnitGrid();
     f.Sortergrid.SetVisible(true);
+    top = BottomOf(f.Sortergrid);
 }
 
 // The caption and the content of the function's page.
@@ -215,7 +217,7 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         BuildValvePage(kind, top);
     } else if (function == "Sorter") {
         SetCaptionFrom(f.Sortomv, fileWord);
-        BuildUnitPage(f);
+        BuildUnitPage(f, top);
     }
 }
 

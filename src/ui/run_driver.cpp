@@ -229,7 +229,11 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function); return true;
         case CalculationFunction::Valve: RunValveCalculation(); return true;
-        case CalculationFunction::Other: return true;
+        case CalculationFunction::Other:
+            // Nothing to calculate; the page is built again, as for every function, which takes
+            // away the pressure and temperature edits that the language step showed.
+            WriteInputSection();
+            return true;
     }
     return true;
 }
@@ -273,27 +277,34 @@ int ScreenLineHeight(int size) {
 }
 
 // The window shows the output heading of the new report (or its input-error line) near its
-// top, with the line above it. The report's text starts a few pixels below the window's top.
+// top; a report without one (a Mini report, the unit page's) from its title row, as the report
+// item of the menu shows it.
 void ShowNewestOutput() {
-    constexpr int kTextMargin = 4;
     TForm1& f = Form1();
-    const auto& lines = f.RichEdit1.Content().Lines;
-    const int newest = std::min<int>(NewestReportLineCount, static_cast<int>(lines.size()));
-    int top = kTextMargin, height = 0;
-    for (int line = 0; line < newest; ++line) {
-        if (!lines[line].empty()) height = ScreenLineHeight(lines[line].front().Attributes.Size);
-        if (MarksOutput(f.RichEdit1.Line(line))) {
-            f.SetHorzScrollPosition(f.RichEdit1.Left());
-            f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
-            return;
-        }
-        top += height;
-    }
+    const int newest = std::min(NewestReportLineCount, f.RichEdit1.LineCount());
+    for (int line = 0; line < newest; ++line)
+        if (MarksOutput(f.RichEdit1.Line(line))) return ShowReportLine(line);
+    f.SetHorzScrollPosition(f.RichEdit1.Left());
+    f.SetVertScrollPosition(f.selectall.Top());
 }
 
 }  // namespace
 
 RunGuardCatch LastRunGuardCatch() { return lastRunGuardCatch; }
+
+void ShowReportLine(int line) {
+    constexpr int kTextMargin = 4;  // the report's text starts a few pixels below its top edge
+    TForm1& f = Form1();
+    const auto& lines = f.RichEdit1.Content().Lines;
+    const int last = std::min(line, static_cast<int>(lines.size()) - 1);
+    int top = kTextMargin, height = 0;
+    for (int i = 0; i <= last; ++i) {
+        if (!lines[i].empty()) height = ScreenLineHeight(lines[i].front().Attributes.Size);
+        if (i < last) top += height;
+    }
+    f.SetHorzScrollPosition(f.RichEdit1.Left());
+    f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
+}
 
 std::string InputErrorText() {
     if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
