@@ -18,7 +18,9 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -102,8 +104,7 @@ void WriteMountingBlock() {
     WriteFlowDpTable();
     ReportBlock block;
     block.AddEmpty();
-    block.Add(ByLanguage("              MONTERING I RÖRLEDNING", "                  ROHREINBAU",
-                         "                  MOUNTING IN TUBE"));
+    block.Add(ByLanguage(report_text::MountingHeading));
     const std::string standard(1, StandardLetter);
     const double eccentricity = ValueOrNothing(
         [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
@@ -125,15 +126,12 @@ void WriteAlgorithmsPreamble() {
     block.Add(FlowAlgorithmsHeading + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
-        case 'E': block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)"); break;
+        case 'E': block.Add(report_text::RootNote.en); break;
         case 'D':
-            block.Add("*(Bemerkung! Wurzelberechnung von Durchfluss in");
-            block.Add("*(Wirkdruckmessumformer ODER Rechner, NICHT BEIDES!)");
+            block.Add(report_text::RootNote.de);
+            block.Add(report_text::RootNoteSecondLine.de);
             break;
-        default:
-            block.AddFitted("*(OBS! Kvadratrotsberäkningen av flödet i dp-cell ELLER dator, EJ BÅDA!)",
-                            kSwedishRootNoteChars);
-            break;
+        default: block.AddFitted(report_text::RootNote.sv, kSwedishRootNoteChars); break;
     }
     block.Flush();
 }
@@ -153,7 +151,7 @@ void WriteHeadingBlock(const std::string& heading) {
 }
 
 std::string ConeMeterHeading() {
-    const std::string title = ByLanguage(" McCrometer data", " McCrometer Ergebnis", " McCrometer specifications");
+    const std::string title = ByLanguage(report_text::ConeMeterTitle);
     if (OperatingStateDiffersFromRangeEnd()) return title + " " + OperatingConditionsText();
     return std::string(kHeadingIndent, ' ') + title;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the writers of the result report (result_report.cpp, short_results.cpp,
-// flow_range_report.cpp): the selections decoded once per report, the language pick and the
+// flow_range_report.cpp): the selections decoded once per report and the
 // label forms that carry a unit of the user's choice.
 #include <limits>
 #include <string>
