@@ -8,7 +8,7 @@ TEXT_TABLES (src/texts/<table>.h). The program reads no file at run time; the ge
 are committed.
 
 Data files: one record a line, fields separated by TAB, texts in double quotes so that
-trailing blanks survive editors. Lines starting with '#' are comments. In report label
+trailing blanks survive editors (a quote inside a text stands for itself). Lines starting with '#' are comments. In report label
 texts "{SEP}" stands for the report separator current when the captions are applied. A text
 table of TEXT_TABLES has one named text a line: name, Swedish, German, English; an empty text
 is a line that language does not have.
@@ -55,13 +55,13 @@ def text(name, no, field):
     if len(field) < 2 or field[0] != '"' or field[-1] != '"':
         sys.exit('%s:%d: text not in double quotes: %r' % (name, no, field))
     body = field[1:-1]
-    if '"' in body or '\\' in body:
-        sys.exit('%s:%d: quote or backslash inside a text' % (name, no))
+    if '\\' in body:
+        sys.exit('%s:%d: backslash inside a text' % (name, no))
     return body
 
 
 def lit(s):
-    return '"' + s + '"'
+    return '"' + s.replace('"', '\\"') + '"'
 
 
 def lang(name, no, fields):

@@ -43,12 +43,6 @@ ResultScope CurrentResultScope() {
     return s;
 }
 
-const char* ByLanguage(const char* swedish, const char* german, const char* english) {
-    if (LanguageLetter == 'E') return english;
-    if (LanguageLetter == 'D') return german;
-    return swedish;
-}
-
 std::string LabelForUnit(const std::string& label, const std::string& unit, int cut, const char* opening) {
     const int keep = Utf8Length(label) - cut - Utf8Length(unit);
     return Utf8Left(label, keep > 0 ? keep : 0) + opening + unit + ")= ";

@@ -27,9 +27,6 @@ struct ResultScope {
 };
 ResultScope CurrentResultScope();
 
-// The English text for 'E', the German for 'D', the Swedish for any other letter.
-const char* ByLanguage(const char* swedish, const char* german, const char* english);
-
 // A 52-column label whose unit is replaced by the user's, at the same total length: the
 // first Length(label) - cut - Length(unit) characters, then `opening`, the unit and ")= ".
 std::string LabelForUnit(const std::string& label, const std::string& unit, int cut, const char* opening);

@@ -6,10 +6,13 @@
 
 namespace tubalyx::code_text {
 
+inline constexpr LangText ForRangePrefix{"För;", "Für;", "For;"};
+inline constexpr LangText AbbBrandLine{"GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text", "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text", "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text"};
+inline constexpr LangText SiemensBrandLine{"GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7", "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7", "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7"};
 inline constexpr LangText ScalingCommentPrefix{"Skalning; 20 mA från dp-cell= ", "Messumformer; 20 mA von dp-cell= ", "Scaling; 20 mA from dp-cell= "};
 inline constexpr LangText ScalingCommentSuffix{"= 20 mA till styrsystem", "= 20 mA zu Rechner", "= 20 mA to control system"};
 inline constexpr LangText CalculationErrorCommentPrefix{"1.Beräkningsfel<= ", "1.Berechnungs Fehler<= ", "1.Calculation error<= "};
-inline constexpr LangText ForRangePrefix{"För;", "Für;", "For;"};
+inline constexpr LangText AbbParametersHeading{"2.Parametrar", "2.Parametern", "2.Parameters"};
 inline constexpr LangText DpCellSignalNote{",=signal från dp-cell, linjär eller rotberäknad", ",=Messwert von Wirkdruckmessumformer, lineares oder Wurzelber.", ",=dp-signal from dp-transmitter, linear or sqrt-calculated"};
 inline constexpr LangText AbbDpRootNote{"0=linjär dp-cell/1=rotutdragande dp-cell", "0=lineares dp-cell/1=Wurzelber. Wirkdruckmessumformer", "0=linear dp-cell/1=square root dp-cell"};
 inline constexpr LangText SiemensDpRootNote{"False=linjär dp-cell/True=rotutdragande dp-cell", "False=lineares dp-cell/True=Wurzelber. Wirkdruckmessumformer", "False=linear dp-cell/True=square root dp-cell"};
@@ -19,13 +22,24 @@ inline constexpr LangText PolynomialFlowToUseNote{",polynomberäknat flöde,anv�
 inline constexpr LangText RootFlowToUseNote{",rotberäknat flöde,använd denna", ",Wurzel berechnet Durchfluss= nützen", ",root calculated flow,to be used"};
 inline constexpr LangText CompensatedPolynomialFlowNote{",PT kompenserad & polynomberäknad flödessignal,använd denna", ",Druck/temp korrigertes & polynomberchnet Durchflusswert= nützen", ",PT compensated & polynom calculated flowsignal,use this"};
 inline constexpr LangText CompensatedRootFlowNote{",PT kompenserad & rotberäknad flödessignal,använd denna", ",Druck/temp korrigertes & Wurzelberchnet Durchflusswert= nützen", ",PT compensated & squareroot calculated flowsignal,use this"};
+inline constexpr LangText AbbVariablesHeading{"3.Variabler", "3.Variabeln", "3.Variables"};
 inline constexpr LangText RootFlowVariableNote{",rotberäknat flöde, använd ej", ",Wurzel berchnet Durchfluss, nicht nützen", ",sqrt-calculated flow, not to be used"};
 inline constexpr LangText DpVariableNote{",=beräknat dp = dpcell vid linjär dp-cell", ",=Berechneter dp = dpcell bei lineares dp-cell", ",=calculated dp = dpcell at linear dp-tarnsm."};
-inline constexpr LangText SimpleDensityCorrectionComment{"(*enkel Tryck/Temp-korrigering av densitet, avancerad se densitetsberäkningar*)", "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)", "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"};
-inline constexpr LangText AbbBrandLine{"GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text", "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text", "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text"};
-inline constexpr LangText SiemensBrandLine{"GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7", "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7", "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7"};
-inline constexpr LangText AbbParametersHeading{"2.Parametrar", "2.Parametern", "2.Parameters"};
-inline constexpr LangText AbbVariablesHeading{"3.Variabler", "3.Variabeln", "3.Variables"};
 inline constexpr LangText AbbCodeHeading{"4.Kod", "4.Kod", "4.Code"};
+inline constexpr LangText SimpleDensityCorrectionComment{"(*enkel Tryck/Temp-korrigering av densitet, avancerad se densitetsberäkningar*)", "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)", "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"};
+inline constexpr LangText AbbHelpBelowFollows{"Nedan följer Parametrar,variabler och kod till ABB Industrial IT", "Nach unten finden Sie Parametern,variabeln und kod für ABB Industrial IT", "Below follows Parameters,variables and code for ABB Industrial IT"};
+inline constexpr LangText AbbHelpEnvironment{"miljön, t ex ControlBuilder och AC800M.", "system, z B ControlBuilder und AC800M.", "system, f ex ControlBuilder and AC800M."};
+inline constexpr LangText AbbHelpCreateFlowBlock{"Ex; Skapa ett funktionsblock \"flöde\" och kopiera över", "Beispiel; Machen Sie ein Funktionsblock \"Durchfluss\" und kopieren Sie", "Ex; Create a functionblock \"flow\" and copy"};
+inline constexpr LangText AbbHelpCreateDensityBlock{"Ex; Skapa ett funktionsblock \"densitet\" och kopiera över", "Beispiel; Machen Sie ein Funktionsblock \"Dichte\" und kopieren Sie", "Ex; Create a functionblock \"Density\" and copy"};
+inline constexpr LangText AbbHelpCopyFrom{"parametrar, variabler och kod från Tubalyx rapportdel", "Parametern, Variabeln und Kod von Tubalyx Ergebnis Funktion", "code, parameters and variables from Tubalyxs report-window"};
+inline constexpr LangText AbbHelpSelect{"genom att först markera sedan kopiera med Ctrl-C och slutligen", "bei; mit Maus markieren, mit Ctrl-C kopieren und", "by; select text with mouse, Copy with Ctrl-C and"};
+inline constexpr LangText AbbHelpPaste{"klistra in i ABB´s funktionsblock (inställning Structured Text) med Ctrl-V", "mit Ctrl-V ins ABB Industrial IT Functionblock (Einstellung strukturiertes Text) kleben", "Paste into ABB´s functionblock (type structured text) with Ctrl-V"};
+inline constexpr LangText DensityCalculationErrorPrefix{"Densitet beräkningsfel<", "Dichte Berechnungsfehler<", "Density calculation error<"};
+inline constexpr LangText CalculationErrorPrefix{"Beräkningsfel<", "Berechnungs Fehler<", "Calculation error<"};
+inline constexpr LangText DensityVariableName{"densitet", "Dichte", "density"};
+inline constexpr LangText RatioVariableName{"kvot", "kvot", "quote"};
+inline constexpr LangText CodeParametersHeading{"2.Parametrar;", "2.Parametern;", "2.Parameters;"};
+inline constexpr LangText CodeVariablesHeading{"3.Variabler;", "3.Variabeln;", "3.Variables;"};
+inline constexpr LangText CodeHeading{"4.Kod som strukturerad text ST", "4.Kod mit Syntax strukturiertes Text ST", "4.Code as structured Text ST"};
 
 }  // namespace tubalyx::code_text
