@@ -8,7 +8,7 @@
 #include "texts/caption_data.h"
 #include "texts/language_text.h"
 #include "texts/message_texts.h"
-#include "texts/report_texts.h"
+#include "texts/page_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 
@@ -186,8 +186,8 @@ ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Capti
 std::string ReportSizeCaption(ReportSizeKind size, char language) {
     switch (size) {
         case ReportSizeKind::Mini: return "Mini ";
-        case ReportSizeKind::Big: return TextOrEnglish(report_text::BigReportCaption, language);
-        default: return TextOrEnglish(report_text::SmallReportCaption, language);
+        case ReportSizeKind::Big: return TextOrEnglish(page_text::BigReportCaption, language);
+        default: return TextOrEnglish(page_text::SmallReportCaption, language);
     }
 }
 

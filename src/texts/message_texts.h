@@ -6,7 +6,13 @@
 
 namespace tubalyx::message_text {
 
-inline constexpr LangText FlowTooBig{"OBS! INDATA FELAKTIGA/FLÖDE FÖR STORT!", "Bemerkung! EINDATEN FALSCH/DURCHFLUSS ZU GROSS!!", "NOTE! INPUT FALSE/FLOW TO BIG!"};
 inline constexpr LangText InputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
+inline constexpr LangText FlowTooBig{"OBS! INDATA FELAKTIGA/FLÖDE FÖR STORT!", "Bemerkung! EINDATEN FALSCH/DURCHFLUSS ZU GROSS!!", "NOTE! INPUT FALSE/FLOW TO BIG!"};
+inline constexpr LangText NotCalculationData{"FILEN INNEHÅLLER INGA BERÄKNINGSDATA!: ", "DATEI ENTHÄLT KEINE BERECHNUNGSDATEN!: ", "FILE HOLDS NO CALCULATION DATA!: "};
+inline constexpr LangText NewerVersion{"BERÄKNINGSDATA FRÅN EN NYARE VERSION!: ", "BERECHNUNGSDATEN EINER NEUEREN VERSION!: ", "CALCULATION DATA OF A NEWER VERSION!: "};
+inline constexpr LangText DamagedData{"BERÄKNINGSDATA SKADADE ELLER OFULLSTÄNDIGA!: ", "BERECHNUNGSDATEN BESCHÄDIGT ODER UNVOLLSTÄNDIG!: ", "CALCULATION DATA DAMAGED OR INCOMPLETE!: "};
+inline constexpr LangText CannotRead{"FILEN KAN INTE LÄSAS!: ", "DATEI NICHT LESBAR!: ", "FILE CANNOT BE READ!: "};
+inline constexpr LangText CannotWrite{"FILEN KAN INTE SKRIVAS!: ", "DATEI NICHT SCHREIBBAR!: ", "FILE CANNOT BE WRITTEN!: "};
+inline constexpr LangText PdfNotWritten{"PDF-FILEN KUNDE INTE SKRIVAS!: ", "PDF-DATEI NICHT GESCHRIEBEN!: ", "PDF FILE NOT WRITTEN!: "};
 
 }  // namespace tubalyx::message_text

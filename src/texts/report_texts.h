@@ -21,8 +21,7 @@ inline constexpr LangText FlowTitle{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHN
 inline constexpr LangText DatePrefix{"Datum: ", "Datum: ", "Date: "};
 inline constexpr LangText TimeInfix{" /Tid: ", " /Zeit: ", " /Time: "};
 inline constexpr LangText ProductLine{"", "", ""};
-inline constexpr LangText BigReportCaption{"Stor ", "Gross", "Big  "};
-inline constexpr LangText SmallReportCaption{"Liten", "Klein", "Small"};
+inline constexpr LangText InputHeading{"__________________INDATA_____________________", "__________________EINGABE____________________", "__________________INPUT______________________"};
 inline constexpr LangText MainResultTitle{"HUVUDDATA", "HAUPTERGEBNIS", "MAIN RESULT"};
 inline constexpr LangText SimplestFlowFormulaPrefix{"Enklast möjliga flödesberäkning*;q:= ", "Einfacher Durchflussberechnung*;q:= ", "Simpliest possible flowcalculation*;q:= "};
 inline constexpr LangText OptimizedForPrefix{"*Optimerad för;", "*Beste Genauigkeit bei;", "*Optimized for;"};
