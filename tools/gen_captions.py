@@ -8,8 +8,9 @@ TEXT_TABLES (src/texts/<table>.h). The program reads no file at run time; the ge
 are committed.
 
 Data files: one record a line, fields separated by TAB, texts in double quotes so that
-trailing blanks survive editors (a quote inside a text stands for itself). Lines starting with '#' are comments. In report label
-texts "{SEP}" stands for the report separator current when the captions are applied. A text
+trailing blanks survive editors (a quote inside a text stands for itself). Lines starting with
+'#' are comments. In report label texts "{SEP}" stands for the report separator current when the
+captions are applied; report_label_aliases.tsv gives a second name to a report label. A text
 table of TEXT_TABLES has one named text a line: name, Swedish, German, English; an empty text
 is a line that language does not have.
 """
@@ -154,6 +155,12 @@ def main():
             if ENGINE_LABELS else '') + 'namespace tubalyx {\n\n']
     for n in own:
         hdr.append('extern std::string %s;\n' % n)
+    if os.path.exists(os.path.join(DATA, 'report_label_aliases.tsv')):
+        hdr.append('\n// The names the report writers know some labels by: the same strings.\n')
+        for no, (alias, label) in read('report_label_aliases.tsv', 2):
+            if label not in names:
+                sys.exit('report_label_aliases.tsv:%d: no label %s' % (no, label))
+            hdr.append('inline std::string& %s = %s;\n' % (alias, label))
     hdr.append('\n}  // namespace tubalyx\n')
     write('report_label_strings.h', ''.join(hdr))
 

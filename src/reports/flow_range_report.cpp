@@ -77,9 +77,9 @@ void AddMinimalFlow(ReportBlock& block) {
 void AddHumidGasMaximalFlow(ReportBlock& block) {
     if (!IsGasMedium(MediumCode) || MediumCode == "ANG" || HumidFlowBasis != "T") return;
     if (ParsedUnitKind == "M")
-        block.AddValue(HumidMaxMassFlowLabel, MaxMassFlow * 3.6);
+        block.AddValue(HumidMaxFlowTonLabel, MaxMassFlow * 3.6);
     else if (FlowDensity > 0.0)
-        block.AddValue(HumidMaxVolumeFlowLabel, MaxMassFlow * 3600.0 / FlowDensity);
+        block.AddValue(HumidMaxFlowVolumeLabel, MaxMassFlow * 3600.0 / FlowDensity);
 }
 
 // The unrecovered pressure loss (Pa) of the device at dp and mass flow q.
@@ -96,7 +96,7 @@ void AddPressureLosses(ReportBlock& block, const ResultScope& scope) {
     const double dpUser = dpSolved ? MaxDpEntered : MaxDpInput;
     if (dpPa == 0.0) return;
     const double unitPerPa = dpUser / dpPa;
-    block.AddValue(LabelForUnit(PressureLossAtMaxFlowLabel, DpUnit, 5, "_("),
+    block.AddValue(LabelForUnit(PressureLossMaxLabel, DpUnit, 5, "_("),
                    ValueOrNothing([&] { return PermanentLoss(dpPa, MaxMassFlow) * unitPerPa; }));
 
     const std::string minLabel = dpSolved ? ByLanguage(report_text::PressureLossMinDpSolvedLabel)
@@ -134,7 +134,7 @@ void WriteFlowRangeHead(const ResultScope& scope) {
     if (!flowSolved) AddHumidGasMaximalFlow(block);
     if (scope.solve != SolveTarget::Loss && !scope.VolumeMeter()) AddPressureLosses(block, scope);
     if (scope.Big() && !scope.VolumeMeter() && FlowDensity > 0.0)
-        block.AddValue(PowerLossAtMaxFlowLabel, ValueOrNothing([] {
+        block.AddValue(PowerLossLabel, ValueOrNothing([] {
                            return PermanentLoss(MaxDpPa, MaxMassFlow) * MaxMassFlow / FlowDensity * 0.001;
                        }));
     if (scope.VolumeMeter()) {
@@ -231,21 +231,21 @@ void WriteExpansibilitySection(char detailLetter) {
         } else if (cone) {
             block.AddValue(ByLanguage(report_text::ConeExpansibilityMaxFlowLabel), ExpansibilityAtMaxFlow);
         } else {
-            block.AddValue(EpsilonAtMaxFlowLabel, ExpansibilityAtMaxFlow);
-            block.AddValue(AlfaAtNormalFlowLabel, FlowCoefficientAtNormalFlow);
+            block.AddValue(EpsilonMaxFlowLabel, ExpansibilityAtMaxFlow);
+            block.AddValue(AlfaNormalFlowLabel, FlowCoefficientAtNormalFlow);
             block.AddValue(ByLanguage(report_text::DischargeCoefficientNormalFlowLabel), NormalFlowCoefficients.c);
         }
     }
     if (detailed) {
         if (!cone)
-            block.AddValue(BetaAtOperatingLabel, BoreDiameter / PipeDiameter);
+            block.AddValue(BetaLabel, BoreDiameter / PipeDiameter);
         else if (m <= 1.0)
             block.AddValue(ByLanguage(report_text::ConeBetaLabel), std::sqrt(1.0 - m));
     }
     if (!scope.Mini()) {
-        block.AddValue(AreaRatioAtOperatingLabel, cone ? 1.0 - m : m);
+        block.AddValue(AreaRatioLabel, cone ? 1.0 - m : m);
         if (scope.device == FlowDevice::QuarterCircle)
-            block.AddValue(InletRadiusLabel, ValueOrNothing([] {
+            block.AddValue(ProfileRadiusLabel, ValueOrNothing([] {
                                const double ratio = BoreDiameterColdMm / PipeDiameterColdMm;
                                return ProfileRadius(ratio * ratio, BoreDiameterColdMm);
                            }));

@@ -116,8 +116,8 @@ void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
 void CorrectionFactorLines(ReportBlock& block) {
     const bool throat = DeviceCode != "VOLYM" && (CalcFunction != "Ventil" || ValveSubtype == "RO");
     // A cold diameter of 0 gives no factor: its line is left out.
-    if (throat) block.AddValue(BoreTemperatureFactorLabel, BoreDiameter / BoreDiameterColdM);
-    block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
+    if (throat) block.AddValue(ThroatCorrectionLabel, BoreDiameter / BoreDiameterColdM);
+    block.AddValue(PipeCorrectionLabel, PipeDiameter / PipeDiameterColdM);
 }
 
 void StateLines(ReportBlock& block, ReportMedium m) {

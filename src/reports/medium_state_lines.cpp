@@ -175,7 +175,7 @@ void InOwnBlock(void (*write)(ReportBlock&)) {
 }  // namespace
 
 void WriteTemperatureLine(ReportBlock& block) {
-    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureResultLabel, OperatingTemperature);
+    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureLabel, OperatingTemperature);
 }
 
 void WritePressureLine(ReportBlock& block) {

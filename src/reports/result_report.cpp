@@ -104,10 +104,10 @@ void WriteMountingBlock() {
         [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
     block.AddValue(MaxEccentricityLabel, eccentricity, kEccentricityDigits);
     if (DeviceCode == "V")
-        block.AddValue(MaxPipeRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
+        block.AddValue(MaxRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
     else
-        block.AddValue(MaxEccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);
-    block.Add(MaxAngleLine);
+        block.AddValue(Eccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);
+    block.Add(MaxAngleLabel);
     block.Flush();
 }
 
@@ -117,7 +117,7 @@ void WriteAlgorithmsPreamble() {
     WriteDpTransmitterSection();
     ReportBlock block;
     block.AddEmpty();
-    block.Add(FlowAlgorithmsHeading + "*");
+    block.Add(AlgorithmsHeadingLabel + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
         case 'E': block.Add(report_text::RootNote.en); break;
@@ -161,9 +161,9 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     if (scope.Big() && !scope.Cone() && !scope.VolumeMeter()) WriteMountingBlock();
     if (scope.Big() && !scope.VolumeMeter()) WriteAlgorithmsPreamble();
     if (!scope.VolumeMeter()) WriteAlgorithmsAndPlcCode();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != 'D'));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeadingLabel, LanguageLetter != 'D'));
     WriteFlowRangeSection();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeading, true));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeadingLabel, true));
     WriteMediumPropertyBlock(kind, position);
     if (scope.Big()) {
         ReportBlock block;
@@ -171,7 +171,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
         if (scope.Cone())
             block.Add(ConeMeterHeading());
         else if (!scope.VolumeMeter() && FlowDensity > 0.0)
-            block.Add(SectionHeading(StandardReportHeading, true));
+            block.Add(SectionHeading(StandardReportHeadingLabel, true));
         block.Flush();
     }
     if (!scope.VolumeMeter()) WriteExpansibilitySection(detailLetter);

@@ -56,7 +56,7 @@ void AddDeviceCandidateLines(ReportBlock& block) {
     block.AddValue(OptimalPipeDiameterLabel, PipeDiameterColdM * 1000.0);
     // The optimal dp in the unit of the dp range the design searched.
     if (DpUpperLimitPa != 0.0)
-        block.AddValue(LabelForUnit(OptimalMaxDiffPressureLabel, DpUpperLimitUnit, 4, "("),
+        block.AddValue(LabelForUnit(OptimalMaxDpLabel, DpUpperLimitUnit, 4, "("),
                        DpUpperLimitInput / DpUpperLimitPa * MaxDpPa);
 }
 
@@ -155,17 +155,17 @@ void WriteShortDiameterResult() {
     ReportBlock block;
     AddMainResultHeader(block);
     if (DeviceCode == "SM")
-        AddColdDimension(block, SegmentHeightColdLabel, SegmentHeightColdInchLabel, SegmentHeightColdM);
+        AddColdDimension(block, SegmentHeightLabel, SegmentHeightInchLabel, SegmentHeightColdM);
     else
         AddColdDimension(block, ThroatDiameterLabel, ThroatDiameterInchLabel, BoreDiameterColdM);
-    if (SolveFor == "TF") block.AddValue(MaxDiffPressureLabel, MaxDpPa * 0.001);
+    if (SolveFor == "TF") block.AddValue(MaxDpLabel, MaxDpPa * 0.001);
     block.Flush();
 }
 
 void WriteShortDpResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    block.AddValue(LabelForUnit(MaxDiffPressureLabel, DpUnit, 5, "_("), MaxDpEntered);
+    block.AddValue(LabelForUnit(MaxDpLabel, DpUnit, 5, "_("), MaxDpEntered);
     block.Flush();
 }
 
@@ -182,12 +182,12 @@ void WriteShortOptimalDeviceResult() {
     if (const char* name = OptimalDeviceName()) block.Add(name);
     AddDeviceCandidateLines(block);
     if (UpstreamFittingCode != "0") {
-        block.AddValue(TotalStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
+        block.AddValue(StandardStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
         if (AdditionalUncertaintyPercent < kUnruledUncertaintyPercent)
             block.AddValue(StraightLengthUncertaintyLabel, AdditionalUncertaintyPercent);
         else
             block.Add(StraightLengthUncertaintyLabel);
-        block.AddValue(UpstreamTappingPositionLabel, OptimalStraightLength);
+        block.AddValue(TappingPositionLabel, OptimalStraightLength);
     }
     block.Flush();
 }

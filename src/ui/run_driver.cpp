@@ -117,7 +117,7 @@ int StartNewReport() {
 void WriteOutputHeading() {
     if (MiniReport()) return;
     AppendReportLine("");
-    AppendReportLine(OutputHeading);
+    AppendReportLine(OutputHeadingLabel);
 }
 
 // The medium state at the operating point as every function starts from it.
