@@ -269,10 +269,7 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         unit = "kPa";
     }
     AddFittedWhenLong(block, NumberWithUnit(dp, unit) + SmallTransmitterFlows(allAlgorithms));
-    // clang-format off
-    AddFittedWhenLong(block,
-                      ByLanguage(report_text::TransmitterEqualityNote));
-    // clang-format on
+    AddFittedWhenLong(block, ByLanguage(report_text::TransmitterEqualityNote));
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ using namespace questionnaire;
 
 namespace {
 
-// {Swedish, German, English}
-
 constexpr int kTemperatureFieldWidth = 6;
 constexpr int kPressureFieldWidth = 7;
 constexpr int kHumidityFieldWidth = 5;

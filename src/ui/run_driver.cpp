@@ -56,8 +56,6 @@ namespace {
 // The step bound of the property routines' iterations for one run.
 constexpr int kRunPropertyIterationLimit = 10000;
 
-// {Swedish, German, English}
-
 // The lines the caret looks for after a run: the output headings and the input-error texts.
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
                                        "INDATA FELAKTIGA", "INPUT ERROR", "DATENEINGABE FALSCH"};
