@@ -42,6 +42,7 @@
 #include "texts/caption_data.h"
 #include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -54,11 +55,6 @@ namespace {
 
 // The step bound of the property routines' iterations for one run.
 constexpr int kRunPropertyIterationLimit = 10000;
-
-// {Swedish, German, English}
-constexpr LangText kInputHeading{"__________________INDATA_____________________",
-                                 "__________________EINGABE____________________",
-                                 "__________________INPUT______________________"};
 
 // The lines the caret looks for after a run: the output headings and the input-error texts.
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
@@ -119,7 +115,7 @@ int StartNewReport() {
 void WriteOutputHeading() {
     if (MiniReport()) return;
     AppendReportLine("");
-    AppendReportLine(OutputHeading);
+    AppendReportLine(OutputHeadingLabel);
 }
 
 // The medium state at the operating point as every function starts from it.
@@ -311,7 +307,7 @@ std::string InputErrorText() {
     return InputErrorLine();
 }
 
-std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
+std::string InputHeadingText() { return ByLanguage(report_text::InputHeading); }
 
 ReportPos OutputCaretPosition(const TRichEdit& edit) {
     int line = edit.LineCount() - 1;
