@@ -26,6 +26,7 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/report_texts.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -40,16 +41,11 @@ constexpr double kTooShortPercent = 50.0;
 constexpr double kUnboundedFlowRatio = 1e10;
 constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
 
-// {German, English}
-struct SheetText {
-    const char* de;
-    const char* en;
-};
-
 bool English() { return LanguageLetter == kLanguageEnglish; }
 bool German() { return LanguageLetter == kLanguageGerman; }
 bool Worded() { return English() || German(); }
-const char* Of(const SheetText& t) { return English() ? t.en : t.de; }
+// The sheet's words are German or English; the Swedish sheet carries numbers alone.
+const char* Of(const LangText& t) { return English() ? t.en : t.de; }
 bool Iso() { return StandardLetter == kStandardIso1991; }
 
 // The integer of a margin edit as that many blanks; a text that is no integer gives none.
@@ -105,12 +101,12 @@ private:
 
 std::string DeviceName() {
     const std::string& d = DeviceCode;
-    if (d == kDeviceOrifice) return Of({"                 Blende", "          Orifice plate"});
-    if (d == kDeviceVenturi) return Of({"    Klassisches Venturi", "      Classical venturi"});
-    if (d == kDeviceShortVenturi) return Of({"            Venturidüse", "         Venturi nozzle"});
-    if (d == kDeviceIsaNozzle) return Of({"          ISA 1932 Düse", "        ISA 1932 nozzle"});
-    if (d == kDeviceSegmentOrifice) return Of({"          Segmentblende", "      Segmental orifice"});
-    if (d == kDeviceQuarterCircle) return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
+    if (d == kDeviceOrifice) return Of(report_text::SheetOrificeName);
+    if (d == kDeviceVenturi) return Of(report_text::SheetVenturiName);
+    if (d == kDeviceShortVenturi) return Of(report_text::SheetVenturiNozzleName);
+    if (d == kDeviceIsaNozzle) return Of(report_text::SheetIsaNozzleName);
+    if (d == kDeviceSegmentOrifice) return Of(report_text::SheetSegmentalOrificeName);
+    if (d == kDeviceQuarterCircle) return Of(report_text::SheetQuarterCircleNozzleName);
     if (d == kDeviceLongRadiusNozzle) {
         const TMenuItem* item = Form1().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
@@ -122,17 +118,14 @@ std::string DeviceName() {
 std::string TappingText() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == kDeviceOrifice && v == kVariantCorner) return Of({"       Eckdruck", "         Corner"});
-    if (d == kDeviceOrifice && v == kVariantFlange) return Of({"   Flanschdruck", "         Flange"});
+    if (d == kDeviceOrifice && v == kVariantCorner) return Of(report_text::SheetCornerTappings);
+    if (d == kDeviceOrifice && v == kVariantFlange) return Of(report_text::SheetFlangeTappings);
     if (d == kDeviceOrifice && v == kVariantDAndD2) return "       D- & D/2";
     if (d == kDeviceIsaNozzle || d == kDeviceSegmentOrifice || d == kDeviceQuarterCircle)
-        return Of({"       Eckdruck", "         Corner"});
-    if (d == kDeviceVenturi && v == kVariantWelded)
-        return Of({" mit geschweisst Einlaufkonus", " with rough welded convergent"});
-    if (d == kDeviceVenturi && v == kVariantAsCast)
-        return Of({"  mit gussrauhem Einlaufkonus", "   with rough cast convergent"});
-    if (d == kDeviceVenturi && v == kVariantMachined)
-        return Of({"mit bearbeitetem Einlaufkonus", "     with machined convergent"});
+        return Of(report_text::SheetCornerTappings);
+    if (d == kDeviceVenturi && v == kVariantWelded) return Of(report_text::SheetWeldedConvergent);
+    if (d == kDeviceVenturi && v == kVariantAsCast) return Of(report_text::SheetRoughCastConvergent);
+    if (d == kDeviceVenturi && v == kVariantMachined) return Of(report_text::SheetMachinedConvergent);
     return "";
 }
 
@@ -142,19 +135,19 @@ std::string MediumName() {
         return PadText(15, m);
     static const struct {
         std::string_view code;
-        SheetText name;
-    } kNames[] = {{kMediumWater, {"         Wasser", "          Water"}},
-                  {kMediumNaturalGas, {"         Erdgas", "    Natural gas"}},
-                  {kMediumMixture, {"    Gasmischung", "     Gasmixture"}},
-                  {kMediumArgon, {"          Argon", "          Argon"}},
-                  {kMediumAir, {"           Luft", "            Air"}},
-                  {kMediumWetSteam, {"      Sattdampf", "Saturated steam"}},
-                  {kMediumSteam, {"          Dampf", "          Steam"}},
-                  {kMediumLiquid, {"    Flüssigkeit", "         Liquid"}},
-                  {kMediumGas, {"            Gas", "            Gas"}},
-                  {kMediumRealGas, {"       Real Gas", "       Real Gas"}}};
+        const LangText* name;
+    } kNames[] = {{kMediumWater, &report_text::SheetWater},
+                  {kMediumNaturalGas, &report_text::SheetNaturalGas},
+                  {kMediumMixture, &report_text::SheetGasMixture},
+                  {kMediumArgon, &report_text::SheetArgon},
+                  {kMediumAir, &report_text::SheetAir},
+                  {kMediumWetSteam, &report_text::SheetSaturatedSteam},
+                  {kMediumSteam, &report_text::SheetSteam},
+                  {kMediumLiquid, &report_text::SheetLiquid},
+                  {kMediumGas, &report_text::SheetGas},
+                  {kMediumRealGas, &report_text::SheetRealGas}};
     for (const auto& n : kNames)
-        if (m == n.code) return Of(n.name);
+        if (m == n.code) return Of(*n.name);
     return "";
 }
 
@@ -162,8 +155,8 @@ void WriteDeviceBlock(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
     const std::string mounting = ExtraUncertaintyCode == kExtraUncertaintyFlanged
-                                     ? Of({"  (zum Einflanschen)", "  (Flanged mounting)"})
-                                     : Of({" (zum Einschweissen)", "   (Welded mounting)"});
+                                     ? Of(report_text::SheetFlangedMounting)
+                                     : Of(report_text::SheetWeldedMounting);
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
     if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == kDeviceVenturi ? 14 : 28, ' ') + tapping);
@@ -250,31 +243,28 @@ std::string FittingName() {
     const bool first = English() ? DeviceCode == kDeviceShortVenturi : firstDe;
     struct Names {
         const char* code;
-        SheetText firstText;
-        SheetText other;  // nullptr: the same as the first, "": none for the other devices
+        const LangText* firstText;
+        const LangText* other;  // nullptr: the same as the first; kNone: none for the other devices
     };
-    // clang-format off
+    static constexpr LangText kNone{"", "", ""};
+    namespace t = report_text;
     static const Names kNames[] = {
-        {"0", {"Einbaustörung              ", "Fitting                    "}, {nullptr, nullptr}},
-        {"1", {"1 Krümmer oder T-Stück     ", "1 90 degrees bend          "}, {nullptr, nullptr}},
-        {"2", {"2 Krümmer in gl. Ebene     ", "2 bends in the same plane  "}, {nullptr, nullptr}},
-        {"3", {"2 Krümmer in versch. Ebenen", "2 bends in different planes"}, {nullptr, nullptr}},
-        {"4", {"Reduzierstück(2/1,L=1.5-3D)", "Reducer     (2/1,L=1.5-3D) "},
-         {"Reduzierstück (3/1,L=3.5D) ", "Reducer       (3/1,L=3.5D) "}},
-        {"5", {"Diffusor (0.5:1,L=1-2D)    ", "Expander (0.5:1,L=1-2D)    "},
-         {"Diffusor (0.75/1,L=D)      ", "Expander (0.75/1,L=D)      "}},
-        {"6", {"Ventil, voll geöffnet      ", "Globe valve, fully open    "},
-         {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}},
-        {"7", {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}, {"", ""}},
-        {"8", {"Abrupte sym.Verringer.>=0.5", "Abrupt sym.reduction >= 0.5"}, {"", ""}},
-        {"9", {"Thermometertasche <= 0.03D ", "Thermometerpocket <= 0.03D "}, {"", ""}},
-        {"10", {"Thermomtasche 0.03<=D<=0.13", "Therm. pocket 0.03<=D<=0.13"}, {"", ""}},
+        {"0", &t::SheetNoFitting, nullptr},
+        {"1", &t::SheetFittingBend, nullptr},
+        {"2", &t::SheetFittingTwoBendsSamePlane, nullptr},
+        {"3", &t::SheetFittingTwoBendsOtherPlanes, nullptr},
+        {"4", &t::SheetFittingReducer2to1, &t::SheetFittingReducer3to1},
+        {"5", &t::SheetFittingExpander05, &t::SheetFittingExpander075},
+        {"6", &t::SheetFittingGlobeValve, &t::SheetFittingGateValve},
+        {"7", &t::SheetFittingGateValve, &kNone},
+        {"8", &t::SheetFittingAbruptReduction, &kNone},
+        {"9", &t::SheetFittingPocketBelow3, &kNone},
+        {"10", &t::SheetFittingPocket3To13, &kNone},
     };
-    // clang-format on
     for (const Names& n : kNames) {
         if (UpstreamFittingCode != n.code) continue;
-        if (first || n.other.de == nullptr) return Of(n.firstText);
-        const std::string other = Of(n.other);
+        if (first || n.other == nullptr) return Of(*n.firstText);
+        const std::string other = Of(*n.other);
         return other.empty() ? std::string(27, ' ') : other;
     }
     return std::string(27, ' ');
@@ -284,12 +274,11 @@ void WriteStraightLengthSheet(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
     const bool none = UpstreamFittingCode == kFittingOther;
-    const std::string backpage = Of({"Vgl. Rückseite", "  See backpage"});
+    const std::string backpage = Of(report_text::SheetSeeBackpage);
     if (none)
-        sheet.Line(std::string(Of({"Erforderl.                   ", "Required                     "})) + in + backpage);
+        sheet.Line(std::string(Of(report_text::SheetRequiredLength)) + in + backpage);
     else
-        sheet.Line(std::string(Of({"Vorhandene                   ", "Given                        "})) + in +
-                   Field(14, UpstreamLengthZeroM));
+        sheet.Line(std::string(Of(report_text::SheetGivenLength)) + in + Field(14, UpstreamLengthZeroM));
     const std::string value = none ? backpage : Field(14, DownstreamLengthZeroM);
     if (English())
         sheet.Line(FittingName() + "  " + in + value);
@@ -316,8 +305,8 @@ void WriteUncertaintyRows(Sheet& sheet) {
 
 bool Noted(const std::string& note) { return note != kNoMessage; }
 
-std::string Standard(const SheetText& iso, const SheetText& din) { return Of(Iso() ? iso : din); }
-std::string RangeText() { return Standard({", nach ISO: ", ", acc. ISO: "}, {", nach DIN: ", ", acc. DIN: "}); }
+std::string Standard(const LangText& iso, const LangText& din) { return Of(Iso() ? iso : din); }
+std::string RangeText() { return Standard(report_text::SheetRangeIso, report_text::SheetRangeDin); }
 
 void WriteDeviceLimits(Sheet& sheet) {
     const auto& notes = DeviceLimitMessages;
@@ -326,17 +315,16 @@ void WriteDeviceLimits(Sheet& sheet) {
         sheet.Lines().push_back("");
     }
     if (Noted(notes[kThroatDiameterMessage]) && BoreDiameter < ThroatDiameterLowerBound) {
-        const std::string text =
-            Worded() ? Standard({", nach ISO: d > ", ", acc. ISO: d > "}, {", nach DIN: d > ", ", acc. DIN: d > "})
-                     : "MINGRÄNS (mm)= ";
+        // The one worded line of the Swedish sheet.
+        const std::string text = Worded() ? Standard(report_text::SheetBoreLimitIso, report_text::SheetBoreLimitDin)
+                                          : report_text::SheetBoreLimitIso.sv;
         sheet.Line("31 " + notes[kThroatDiameterMessage] + text +
                    Field(10, ThroatDiameterLowerBound * 1000.0, kShortPrecision) + " mm");
     }
     if (!Worded()) return;
     if (Noted(notes[kDiffPressureMessage]) && MaxDpPa > StandardMaxDiffPressure)
         sheet.Line("28 " + notes[kDiffPressureMessage] +
-                   Standard({", nach ISO: Wirkdruck< ", ",acc. ISO:Diffpressure<"},
-                            {", nach DIN: Wirkdruck< ", ",acc. DIN:Diffpressure<"}) +
+                   Standard(report_text::SheetDpLimitIso, report_text::SheetDpLimitDin) +
                    Field(15, StandardMaxDiffPressure * 0.001));
     const double beta = NormalFlowCoefficients.beta;
     if (Noted(notes[kDiameterRatioMessage]) && (beta > BetaUpperBound || beta < BetaLowerBound))
@@ -353,7 +341,7 @@ void WriteDeviceLimits(Sheet& sheet) {
                    " < Re < " + Field(10, ReynoldsUpperBound, kShortPrecision));
     if (PipeRoughnessGiven > RoughnessUpperBound)
         sheet.Line("25 " + notes[kRoughnessMessage] +
-                   Standard({",     nach ISO < ", ",     acc. ISO < "}, {",     nach DIN < ", ",     acc. DIN < "}) +
+                   Standard(report_text::SheetRoughnessLimitIso, report_text::SheetRoughnessLimitDin) +
                    Field(15, RoughnessUpperBound * 1000.0));
     if (Noted(notes[kPipeDiameterMessage]) &&
         (PipeDiameter > PipeDiameterUpperBound || PipeDiameter < PipeDiameterLowerBound))

@@ -11,6 +11,8 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 
@@ -19,11 +21,6 @@ namespace tubalyx {
 namespace {
 
 constexpr int kTableWidth = 80;
-
-// {Swedish, German, English}
-constexpr LangText kHeading{"=================================PUNKTMOTSTÅND===================================",
-                            "=================================WIEDERSTANDEN===================================",
-                            "=================================RESISTANCES====================================="};
 
 TStringGrid& Grid() { return Form1().Motstandgrid; }
 
@@ -93,7 +90,7 @@ bool FittingColumnHasContent(int column) {
 
 void WriteFittingTable() {
     ReportBlock block;
-    block.Add(TextOrSwedish(kHeading, LanguageLetter));
+    block.Add(ByLanguage(report_text::FittingTableHeading));
     TableBlock table;
     for (int c = 1; c <= kFittingColumnCount; ++c) {
         if (FittingColumnHasContent(c)) {

@@ -11,7 +11,9 @@
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/prompt_setters.h"
+#include "texts/report_texts.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -81,21 +83,14 @@ void FormatOperatingConditions(double& pressure, double& temperature, std::strin
     else
         body = s + t + s + f.tempsort.Caption() + ", " + s + p + s + f.abstrycksort.Text() + ")";
 
-    const char* prefix = LanguageLetter == kLanguageSwedish  ? "vid drifttillstånd= "
-                         : LanguageLetter == kLanguageGerman ? "bei Betriebsbedingungen= "
-                                                             : "at operating cond.= ";
+    const char* prefix = TextOrEnglish(report_text::OperatingConditionsPrefix, LanguageLetter);
     text = prefix + body;
     if (f.Excel.Caption() == kSeparatorCaptionText) text = "(" + text;
 }
 
 void UpdateThermoCaption() {
-    const char* title = nullptr;
-    switch (LanguageLetter) {
-        case kLanguageSwedish: title = "Termodynamiska data "; break;
-        case kLanguageEnglish: title = "Thermodynamical parameters "; break;
-        case kLanguageGerman: title = "Thermodynamische Eigenschaften "; break;
-        default: return;
-    }
+    const char* title = TextOf(report_text::ThermoCaptionTitle, LanguageLetter);
+    if (title == nullptr) return;
     std::string caption = title;
     if (MediumCode != kMediumOil) {
         double p = 0, t = 0;

@@ -7,6 +7,9 @@
 #include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
+#include "texts/message_texts.h"
+#include "texts/page_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 
@@ -80,11 +83,7 @@ void AppendColoredLines(const std::vector<std::string>& lines, TColor color) {
 
 void AppendRedLine(const std::string& text) { AppendColoredLines({text}, clRed); }
 
-std::string InputErrorLine() {
-    // {Swedish, German, English}
-    constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
-    return TextOrSwedish(kInputError, LanguageLetter);
-}
+std::string InputErrorLine() { return ByLanguage(message_text::InputError); }
 void AppendRedLines(const std::vector<std::string>& lines) { AppendColoredLines(lines, clRed); }
 
 void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& style, int size) {
@@ -188,9 +187,8 @@ ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Capti
 std::string ReportSizeCaption(ReportSizeKind size, char language) {
     switch (size) {
         case ReportSizeKind::Mini: return "Mini ";
-        case ReportSizeKind::Big:
-            return language == kLanguageSwedish ? "Stor " : language == kLanguageGerman ? "Gross" : "Big  ";
-        default: return language == kLanguageSwedish ? "Liten" : language == kLanguageGerman ? "Klein" : "Small";
+        case ReportSizeKind::Big: return TextOrEnglish(page_text::BigReportCaption, language);
+        default: return TextOrEnglish(page_text::SmallReportCaption, language);
     }
 }
 

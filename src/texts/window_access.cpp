@@ -48,21 +48,4 @@ bool SetControlText(const std::string& name, const std::string& text) {
     return false;
 }
 
-const char* TextOf(const LangText& text, char letter) {
-    switch (letter) {
-        case kLanguageSwedish: return text.sv;
-        case kLanguageGerman: return text.de;
-        case kLanguageEnglish: return text.en;
-        default: return nullptr;
-    }
-}
-
-const char* TextOrSwedish(const LangText& text, char letter) {
-    return letter == kLanguageGerman ? text.de : letter == kLanguageEnglish ? text.en : text.sv;
-}
-
-const char* TextOrEnglish(const LangText& text, char letter) {
-    return letter == kLanguageSwedish ? text.sv : letter == kLanguageGerman ? text.de : text.en;
-}
-
 }  // namespace tubalyx

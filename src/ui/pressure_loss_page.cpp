@@ -12,6 +12,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
+#include "texts/page_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 #include "ui/medium_questionnaire.h"
@@ -22,21 +23,14 @@ namespace tubalyx {
 
 namespace {
 
-// {Swedish, German, English}
-constexpr LangText kTubeLengthPrompt{"Längd på rörledning?_________________________________(m) ",
-                                     "Rohrstrecke?_________________________________________(m) ",
-                                     "Tubelength?__________________________________________(m) "};
-constexpr LangText kResistancesHeading{"PUNKTMOTSTÅND", "WIEDERSTANDEN", "RESISTANCES"};
 // The grid stands this far right of the questionnaire's left column.
 constexpr int kGridIndent = 10;
 // The fitting columns the grid shows at least beside its labels; the rest scroll.
 constexpr int kShownFittingColumns = 8;
 
-const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
-
 void ShowTubeLengthInput(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    f.rorlangdtextin.SetCaption(Text(kTubeLengthPrompt));
+    f.rorlangdtextin.SetCaption(ByLanguage(page_text::TubeLengthPrompt));
     questionnaire::PlaceLine(f.rorlangdtextin, &f.matstrack, nullptr, layoutTop);
     if (!questionnaire::WritesReport(kind)) return;
     // The value takes six characters, a separator included.
@@ -64,7 +58,7 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
 
 void ShowResistanceGrid(int& layoutTop) {
     TForm1& f = Form1();
-    f.PUNKTMOTSTAND.SetCaption(Text(kResistancesHeading));
+    f.PUNKTMOTSTAND.SetCaption(ByLanguage(page_text::ResistancesHeading));
     f.PUNKTMOTSTAND.SetTop(layoutTop);
     f.PUNKTMOTSTAND.SetLeft(f.RAPPORT.Left());
     f.PUNKTMOTSTAND.SetVisible(true);

@@ -22,6 +22,7 @@
 #include "state/selections.h"
 #include "state/uncertainty_state.h"
 #include "texts/prompt_setters.h"
+#include "texts/uncertainty_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 
@@ -37,11 +38,6 @@ constexpr int kCellWidth = 5;
 constexpr int kCellCharacters = 4;
 constexpr int kNaturalGasSourceRows = 5;
 
-// {Swedish, German, English}
-constexpr LangText kRunFirst{"Välj först Meny: ", "Erst Meny: ", "Select Menu: "};
-constexpr LangText kNoBudgetAfterFailedRun{"OSÄKERHET EJ BERÄKNAD: INDATA FELAKTIGA!!!",
-                                           "UNSICHERHEIT NICHT BERECHNET: DATENEINGABE FALSCH!!!",
-                                           "UNCERTAINTY NOT CALCULATED: INPUT ERROR!!!"};
 constexpr const char* kRunCaption = "        Run        ";
 
 bool NaturalGas() { return MediumCode == kMediumNaturalGas; }
@@ -264,7 +260,7 @@ void RefuseAfterFailedRun() {
     TForm1& f = Form1();
     UncertaintyRunOk = false;
     ClearResultCells(f.Felsimulgrid);
-    const std::string text = TextOrSwedish(kNoBudgetAfterFailedRun, LanguageLetter);
+    const std::string text = ByLanguage(uncertainty_text::NoBudgetAfterFailedRun);
     f.Felsimulrubrik.SetCaption(text);
     f.Felsimulrubrik.SetColor(clRed);
     LineFormat line;
@@ -329,7 +325,7 @@ bool RunUncertaintyBudget() {
     } else {
         ClearResultCells(g);
         const std::string run = f.Run1 ? f.Run1->Caption() : "";
-        f.Felsimulrubrik.SetCaption(TextOrSwedish(kRunFirst, LanguageLetter) + run);
+        f.Felsimulrubrik.SetCaption(ByLanguage(uncertainty_text::RunFirstPrefix) + run);
         f.Felsimulrubrik.SetColor(clRed);
     }
     return ok;
