@@ -257,15 +257,6 @@ inline constexpr std::string_view kStandardCaptionMcCrometer = "McCrometer";
 // strypsort: the make of a cone meter.
 inline constexpr std::string_view kConeCaptionFlanged = "V-Cone";
 inline constexpr std::string_view kConeCaptionWafer = "V-Cone/Wafer";
-// litenstor: the report size, in the language of the window when it was set (compared
-// without the blanks that pad it to five characters).
-inline constexpr std::string_view kSizeCaptionSmallSwedish = "Liten";
-inline constexpr std::string_view kSizeCaptionSmallGerman = "Klein";
-inline constexpr std::string_view kSizeCaptionSmallEnglish = "Small";
-inline constexpr std::string_view kSizeCaptionBigSwedish = "Stor";
-inline constexpr std::string_view kSizeCaptionBigGerman = "Gross";
-inline constexpr std::string_view kSizeCaptionBigEnglish = "Big";
-inline constexpr std::string_view kSizeCaptionMini = "Mini";
 
 // The mode of the code generator: the report's own block, or the big block of a dialect.
 inline constexpr std::string_view kCodeModeReport = "RAP";

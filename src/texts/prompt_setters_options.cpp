@@ -99,11 +99,11 @@ void SetDeviceLabelCaption() {
     const std::string& v = DeviceVariantCode;
     const char* item = nullptr;
     if (d == kDeviceCone) {
-        SetControlText("strypsort", "V-Cone");
+        SetControlText("strypsort", std::string(kConeCaptionFlanged));
         return;
     }
     if (d == kDeviceWaferCone) {
-        SetControlText("strypsort", "V-Cone/Wafer");
+        SetControlText("strypsort", std::string(kConeCaptionWafer));
         return;
     }
     if (d == kDeviceOrifice)
@@ -143,7 +143,8 @@ void SetDeviceMenuCaptions() {
 
 void SetVConeMethodCaptions() {
     const char L = LanguageLetter;
-    SetControlText("grafyellow", IsConeMeter(DeviceCode) ? std::string("McCrometer") : ControlText("ISODIN"));
+    SetControlText("grafyellow",
+                   IsConeMeter(DeviceCode) ? std::string(kStandardCaptionMcCrometer) : ControlText("ISODIN"));
     Write("grafblue", TextOrSwedish(CalcAlgorithm1Caption, L));
     Write("grafred", TextOrSwedish(CalcAlgorithm2Caption, L));
     Write("grafblack", TextOrSwedish(CalcAlgorithm3Caption, L));

@@ -69,18 +69,11 @@ void ShowInputPage() {
 
 // The report size by the caption of litenstor. A translation leaves the captions padded to
 // five characters, so they are compared without their trailing blanks.
-std::string NextReportSizeCaption(std::string caption, char language) {
-    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-    if (caption == kSizeCaptionSmallSwedish || caption == kSizeCaptionSmallGerman ||
-        caption == kSizeCaptionSmallEnglish) {
-        const char own = caption == kSizeCaptionSmallSwedish  ? kLanguageSwedish
-                         : caption == kSizeCaptionSmallGerman ? kLanguageGerman
-                                                              : kLanguageEnglish;
+std::string NextReportSizeCaption(const std::string& caption, char language) {
+    if (const char own = SizeCaptionLanguage(caption, ReportSizeKind::Small))
         return ReportSizeCaption(ReportSizeKind::Big, own);
-    }
-    if (caption == kSizeCaptionBigSwedish || caption == kSizeCaptionBigGerman || caption == kSizeCaptionBigEnglish)
-        return ReportSizeCaption(ReportSizeKind::Mini, language);
-    if (caption == kSizeCaptionMini) {
+    if (SizeCaptionLanguage(caption, ReportSizeKind::Big)) return ReportSizeCaption(ReportSizeKind::Mini, language);
+    if (SizeCaptionLanguage(caption, ReportSizeKind::Mini)) {
         if (language == kLanguageSwedish || language == kLanguageGerman || language == kLanguageEnglish)
             return ReportSizeCaption(ReportSizeKind::Small, language);
     }
