@@ -10,6 +10,7 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "ui/form1.h"
 
 namespace tubalyx::codegen {
@@ -83,7 +84,7 @@ void WriteBigBlockCode(CodeWriter& w, const std::string& fdensLine) {
     w.Line("end_if;");
     w.Line("q_pol_mat:=q_rot_mat*fmat;");
     // An operating volume flow falls with the density's square root, a mass flow rises.
-    const char* op = ConvertPressureEntry(FlowUnit) == "V" ? "/" : "*";
+    const char* op = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow ? "/" : "*";
     w.Line(CompensatesRootFlow(w) ? std::string("q_rot_mat_PT:=q_rot_mat") + op + "fdens_mat;"
                                   : std::string("q_pol_mat_PT:=q_pol_mat") + op + "fdens_mat;");
 }

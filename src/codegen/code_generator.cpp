@@ -10,6 +10,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/code_texts.h"
@@ -87,7 +88,7 @@ void CodeWriter::FlowLine(FlowBlockRole role) {
 void WriteCodeHeader(CodeWriter& w) {
     if (!w.Frame().abb) return;
     const char letter = LanguageLetter;
-    if (letter != 'S' && letter != 'D' && letter != 'E') return;
+    if (letter != kLanguageSwedish && letter != kLanguageGerman && letter != kLanguageEnglish) return;
     const bool flow = w.Frame().abbMode;
     w.Explanation(ByLanguage(code_text::AbbHelpBelowFollows));
     w.Explanation(ByLanguage(code_text::AbbHelpEnvironment));
@@ -114,12 +115,12 @@ void WriteCommentHead(CodeWriter& w) {
     } else {
         const std::string flowError = FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2);
         w.Line(std::string(ByLanguage(code_text::CalculationErrorPrefix)) +
-               (LanguageLetter == 'E' || LanguageLetter == 'D'
+               (LanguageLetter == kLanguageEnglish || LanguageLetter == kLanguageGerman
                     ? flowError
                     : FormatFixed(DensityTableErrorPercent + CalculationErrorLimit, 2)) +
                "% av beräknat flödesvärde q_pol_mat_PT");
         const double lowest =
-            SolveFor == "FL" && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
+            SolveFor == kSolveFlow && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
         w.Line(std::string(ByLanguage(code_text::ForRangePrefix)) + FormatFixed(lowest, 6) + " <q_pol_mat_PT< " +
                FormatFixed(MaxFlowInput, 6));
     }
@@ -139,16 +140,16 @@ double WriteDensityBlock(CodeWriter& w) {
 
 CodeFrame FrameFor(const std::string& mode) {
     CodeFrame frame;
-    const bool report = mode == "RAP";
+    const bool report = mode == kCodeModeReport;
     const CodeDialect shown = CurrentCodeDialect();
-    frame.abbMode = mode == "ABB";
+    frame.abbMode = mode == kCodeModeAbb;
     frame.abb = frame.abbMode || (report && shown == CodeDialect::Abb);
-    frame.siemens = mode == "SIEMENS" || (report && shown == CodeDialect::Siemens);
-    frame.bigBlock = mode == "ABB" || mode == "SIEMENS";
+    frame.siemens = mode == kCodeModeSiemens || (report && shown == CodeDialect::Siemens);
+    frame.bigBlock = mode == kCodeModeAbb || mode == kCodeModeSiemens;
     frame.flowForm = frame.abbMode ? CodeDialect::Abb : CodeDialect::Siemens;
     frame.kind = CompTableKindOf(MediumCode);
     const std::string unit = Form1().abstrycksort.Text();
-    frame.pressureUnit = unit + (ConvertPressureEntry(unit) == "O" ? "" : ",absolute pressure");
+    frame.pressureUnit = unit + (ConvertPressureEntry(unit) == kUnitGaugePressure ? "" : ",absolute pressure");
     double pressure = 0.0, temperature = 0.0;
     std::string conditions;
     FormatOperatingConditions(pressure, temperature, conditions);

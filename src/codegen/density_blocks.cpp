@@ -3,7 +3,10 @@
 // pressure ("from P"). The table's intervals become an IF/ELSIF chain that picks the bounds
 // and corner values; the block interpolates linearly inside the interval.
 #include "codegen/code_writer.h"
+#include "numerics/physical_constants.h"
 #include "reports/pressure_expression.h"
+#include "reports/result_report_detail.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/code_texts.h"
@@ -13,8 +16,6 @@
 namespace tubalyx::codegen {
 
 namespace {
-
-constexpr double kKelvin = 273.15;
 
 const char* BlockTitle(CompTableKind kind) {
     switch (kind) {
@@ -71,8 +72,8 @@ void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
 // fdens_mat of the gas and steam blocks: the square root of the density over the flow
 // density of the design, with the ratio of the table's reference density to it.
 std::string IdealGasFdensLine(const DensityReference& ref) {
-    return "fdens_mat:=sqrt(PkPa/" + CodeNumber(ref.pressureKPa) + "*" + CodeNumber(kKelvin + ref.temperatureC) +
-           "/(T+273.15)*" + RatioName() + (DensityRatioText != "1" ? "*" + DensityRatioText : "") + ");";
+    return "fdens_mat:=sqrt(PkPa/" + CodeNumber(ref.pressureKPa) + "*" + CodeNumber(kKelvinOffset + ref.temperatureC) +
+           "/(T+273.15)*" + RatioName() + (DensityRatioText != kNoDensityRatio ? "*" + DensityRatioText : "") + ");";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "flow/device_selection.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 
 namespace tubalyx {
 
@@ -56,7 +57,8 @@ double OrificeUncertainty(FlowStandard standard, double beta, double reynolds, d
     switch (standard) {
         case FlowStandard::Iso2003: {
             double u = beta <= 0.2 ? 0.7 - beta : (beta <= 0.6 ? 0.5 : 1.667 * beta - 0.5);
-            if (1000.0 * pipeDiameter < 71.12) u += 0.9 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter / 25.4);
+            if (1000.0 * pipeDiameter < 71.12)
+                u += 0.9 * (0.75 - beta) * (2.8 - 1000.0 * pipeDiameter / kMillimetresPerInch);
             if (beta > 0.5 && reynolds < 10000.0) u += 0.5;
             return u;
         }

@@ -4,16 +4,18 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
 double AllowedEccentricity(std::string_view device, std::string_view variant, std::string_view standard, double d,
                            double pipeDiameter) {
-    if (device == "V") return 0.005 * pipeDiameter * 1000.0;
+    if (device == kDeviceVenturi) return 0.005 * pipeDiameter * 1000.0;
     const double m = CheckedDiv(d * d, pipeDiameter * pipeDiameter);
     const double b4 = m * m;
-    if (standard == "3" || standard == "I") return CheckedDiv(0.0025 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
-    if (standard == "D") return CheckedDiv(0.0005 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
+    if (IsLetterText(standard, kStandardIso2003) || IsLetterText(standard, kStandardIso1991))
+        return CheckedDiv(0.0025 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
+    if (IsLetterText(standard, kStandardDin1952)) return CheckedDiv(0.0005 * pipeDiameter, 0.1 + 2.3 * b4) * 1000.0;
     return 0.0;
 }
 

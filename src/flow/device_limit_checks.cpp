@@ -6,6 +6,7 @@
 #include "numerics/checked.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -36,8 +37,8 @@ void CheckReynoldsCalibrated(std::string_view language, std::string_view device,
     double lower = 0.0, upper = kNoReynoldsUpperLimit;  // no bounds for an unknown device
     ReynoldsLimits(device, variant, standard, d, pipeDiameter, lower, upper);
     message = " ";
-    const bool cone = device == "VCONE" || device == "VCONEWAFER";
-    const bool volume = device == "VOLYM";
+    const bool cone = IsConeMeter(device);
+    const bool volume = device == kDeviceVolumeMeter;
     if (ReynoldsNumber(pipeDiameter, viscosity, maxFlow) > upper) {
         if (cone)
             PickLimitText(language, kAboveCalibrated, message);
@@ -60,7 +61,7 @@ void CheckDeviceLimits() {
     const double d = BoreDiameter;
     const double bigD = PipeDiameter;
     auto& msg = DeviceLimitMessages;
-    if (DeviceCode != "VOLYM") {
+    if (DeviceCode != kDeviceVolumeMeter) {
         CheckThroatDiameter(language, DeviceCode, d, msg[kThroatDiameterMessage]);
         CheckDiffPressure(language, MediumCode, DeviceCode, OperatingPressure, MaxDpPa, msg[kDiffPressureMessage]);
         StandardMaxDiffPressure = MaxDiffPressure(MediumCode, DeviceCode, OperatingPressure);

@@ -5,12 +5,11 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "state/geometry.h"
 
 namespace tubalyx {
 namespace {
-
-constexpr double kInchPerMm = 0.03937007874015748;  // 1 / 25.4
 
 // (19000 b / ReD)^0.8 = 0.019^0.8 b^0.8 (1e6 / ReD)^0.8.
 const double kReaderHarrisA = std::pow(0.019, 0.8);
@@ -22,7 +21,7 @@ double Power(double x, double y) { return std::exp(y * std::log(std::fabs(x))); 
 
 void OrificeTappingDistances(DeviceVariant variant, double pipeDiameter, double& l1, double& l2) {
     switch (variant) {
-        case DeviceVariant::Flange: l1 = l2 = CheckedDiv(25.4 * 0.001, pipeDiameter); break;
+        case DeviceVariant::Flange: l1 = l2 = CheckedDiv(kMillimetresPerInch * 0.001, pipeDiameter); break;
         case DeviceVariant::DAndD2:
             l1 = 1.0;
             l2 = 0.47;
@@ -40,7 +39,8 @@ DischargeCoefficientCurve DischargeCoefficientCurve::ReaderHarrisGallagher(doubl
     curve.exponent_ = 0.1;
     curve.l2_ = l2;
     curve.tapping_ = 0.043 + 0.080 * std::exp(-10.0 * l1) - 0.123 * std::exp(-7.0 * l1);
-    curve.smallPipeFactor_ = 1000.0 * smallPipeDiameter < 71.12 ? 2.8 - 1000.0 * smallPipeDiameter * kInchPerMm : 0.0;
+    curve.smallPipeFactor_ =
+        1000.0 * smallPipeDiameter < 71.12 ? 2.8 - 1000.0 * smallPipeDiameter * kInchesPerMillimetre : 0.0;
     return curve;
 }
 

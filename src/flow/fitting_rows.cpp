@@ -1,6 +1,7 @@
 #include "flow/fitting_rows.h"
 
 #include <array>
+#include "state/keywords.h"
 
 namespace tubalyx {
 namespace {
@@ -45,11 +46,11 @@ int FittingNumber(std::string_view fitting) {
 void MapFittingToTableRow(std::string_view device, std::string_view fitting, std::string& row) {
     row.assign(fitting);
     const int n = FittingNumber(fitting);
-    if (n < 2 || n > 14 || device == "S") return;
+    if (n < 2 || n > 14 || device == kDeviceOrifice) return;
     const RowCodes& r = kRows[static_cast<std::size_t>(n - 2)];
-    if (device == "SM" || device == "VK") {
+    if (device == kDeviceSegmentOrifice || device == kDeviceQuarterCircle) {
         row = r.segment;
-    } else if (device == "V") {
+    } else if (device == kDeviceVenturi) {
         row = r.venturi;
     } else {
         row = r.other;

@@ -7,6 +7,7 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -26,7 +27,7 @@ void RoughnessCorrectionFactor(double pipeDiameter, double roughness, double mas
     double a = 0.0;
     if (dev == FlowDevice::IsaNozzle || dev == FlowDevice::LongRadiusNozzle || dev == FlowDevice::ShortVenturi)
         a = 15.9 * l - 13.9 * l * l + 5.3 * l * l * l - 5.5;
-    else if (dev == FlowDevice::SegmentOrifice || (dev == FlowDevice::Orifice && DeviceVariantCode == "R"))
+    else if (dev == FlowDevice::SegmentOrifice || (dev == FlowDevice::Orifice && DeviceVariantCode == kVariantCorner))
         a = 10.3 * l - 5.9 * l * l + 2.8 * l * l * l - 4.4;
     else if (dev == FlowDevice::Orifice)
         a = 7.0 * l - 4.0;

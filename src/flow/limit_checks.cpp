@@ -1,16 +1,17 @@
 #include "flow/limit_checks.h"
 
 #include "flow/standard_limits.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 
 namespace tubalyx {
 
 void PickLimitText(std::string_view language, const LimitTexts& t, std::string& message) {
-    if (language == "S")
+    if (IsLetterText(language, kLanguageSwedish))
         message = t.swedish;
-    else if (language == "E")
+    else if (IsLetterText(language, kLanguageEnglish))
         message = t.english;
-    else if (language == "D")
+    else if (IsLetterText(language, kLanguageGerman))
         message = t.german;
 }
 
@@ -71,9 +72,9 @@ void CheckThroatDiameter(std::string_view language, std::string_view device, dou
     double lo = 0.0, hi = 0.0;
     MinThroatDiameter(device, lo, hi);
     if (d < lo) {
-        if (device == "S")
+        if (device == kDeviceOrifice)
             PickLimitText(language, kOrificeThroat, message);
-        else if (device == "VK")
+        else if (device == kDeviceQuarterCircle)
             PickLimitText(language, kQuarterCircleThroat, message);
     }
 }

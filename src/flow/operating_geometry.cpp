@@ -12,11 +12,13 @@
 #include "flow/straight_length_service.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -28,8 +30,8 @@ namespace {
 
 // A cold dimension in mm, in the unit of the label dstorkallsort.
 std::string ColdDimensionText(double mm) {
-    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == "mm";
-    return FormatFixed(millimetres ? mm : mm * kInchPerMm, 5);
+    const bool millimetres = CalculationWindow().dstorkallsort.Caption() == kUnitMillimetre;
+    return FormatFixed(millimetres ? mm : mm * kInchesPerMillimetre, 5);
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ void ComputeOperatingGeometry() {
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
     PipeDiameterColdMm = 1000.0 * PipeDiameterColdM;
 
-    if (DeviceCode == "SM") {
+    if (DeviceCode == kDeviceSegmentOrifice) {
         SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
         SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
         SegmentHeightM = deviceFactor * SegmentHeightColdM;

@@ -6,9 +6,6 @@
 
 namespace tubalyx {
 
-// Inches per millimetre, for the inch unit of the cold dimensions.
-inline constexpr double kInchPerMm = 0.03937007874015748;
-
 // Cold values, straight length, normal-flow dp, uncertainty over the range, scaled dp,
 // the standard's bounds and flow limits, the operating-range adjustment, and the edits
 // Dstorkallmm, dkallmm, hkallmm, difftryckmaxantal and difftryckmaxsort.

@@ -8,12 +8,14 @@
 #include "flow/flow_iterations.h"
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -22,7 +24,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kKelvin = 273.15;
 constexpr double kTolerance = 1e-6;
 
 // The device at the operating state with the installation corrections in force.
@@ -119,7 +120,7 @@ void FillCommon(const OperatingDevice& dev, double qn, double qx, double dpQ, do
 }
 
 void CornerSearch(const OperatingDevice& dev) {
-    const bool dpSolve = SolveFor == "DP";
+    const bool dpSolve = SolveFor == kSolveDp;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
     double x = dpSolve ? MaxDpPa : BoreDiameter;
@@ -164,7 +165,7 @@ void CornerSearch(const OperatingDevice& dev) {
 }
 
 void ScaledPointSearch(const OperatingDevice& dev) {
-    const bool dpSolve = SolveFor == "DP";
+    const bool dpSolve = SolveFor == kSolveDp;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
     double xDp = ScaledMaxDpPa;
@@ -207,23 +208,24 @@ void ScaledPointSearch(const OperatingDevice& dev) {
 void UpdateDensityRatioWorstCase() {
     const std::string kind = ConvertPressureEntry(FlowUnit);
     const bool gasBranch = UsesGasThroatBranch();
-    if (kind == "M") {
+    if (kind == kUnitMassFlow) {
         DensityRatioWorstCase =
-            gasBranch ? CheckFinite(CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMaxC) *
+            gasBranch ? CheckFinite(CheckedDiv(kKelvinOffset + OperatingTemperature, kKelvinOffset + TemperatureMaxC) *
                                     CheckedDiv(PressureMinPa, OperatingPressure))
                       : 1.0;
-    } else if (kind == "V") {
+    } else if (kind == kUnitVolumeFlow) {
         DensityRatioWorstCase =
-            gasBranch ? CheckedDiv(1.0, CheckedDiv(kKelvin + OperatingTemperature, kKelvin + TemperatureMinC) *
-                                            CheckedDiv(PressureMaxPa, OperatingPressure))
-                      : 1.0;
+            gasBranch
+                ? CheckedDiv(1.0, CheckedDiv(kKelvinOffset + OperatingTemperature, kKelvinOffset + TemperatureMinC) *
+                                      CheckedDiv(PressureMaxPa, OperatingPressure))
+                : 1.0;
     }
 }
 
 void AdjustForOperatingRange() {
     const OperatingDevice dev = CurrentDevice();
-    const bool searched = SolveFor == "DP" || SolveFor == "DI" || SolveFor == "OK";
-    if (MaxFlowGivenFlag == "V" && searched) {
+    const bool searched = SolveFor == kSolveDp || SolveFor == kSolveBore || SolveFor == kSolveOptimal;
+    if (MaxFlowGivenFlag == kMaxFlowPlain && searched) {
         CornerSearch(dev);
     } else {
         ScaledPointSearch(dev);

@@ -23,6 +23,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -70,11 +71,11 @@ DesignInputs ReadDesignInputs() {
     in.qMax = MaxMassFlow;
     in.qMin = MinMassFlow;
     in.qNormal = NormalMassFlow;
-    in.allowSmall = AllowSmallPipeFlag == "J";
-    in.allowLarge = AllowLargePipeFlag == "J";
-    in.allowLargeRe = AllowLargeReynoldsFlag == "J";
-    in.rootMethod = OnlineFlowMethod == "R";
-    in.standardMethod = OnlineFlowMethod == "N";
+    in.allowSmall = AllowSmallPipeFlag == kYes;
+    in.allowLarge = AllowLargePipeFlag == kYes;
+    in.allowLargeRe = AllowLargeReynoldsFlag == kYes;
+    in.rootMethod = OnlineFlowMethod == kOnlineFlowRoot;
+    in.standardMethod = OnlineFlowMethod == kOnlineFlowStandard;
     in.pipeSteps = PipeDiameterMaxLimitM - 1e-10 > PipeDiameterMinLimitM ? kRangeSteps : 0;
     in.dpSteps = DpUpperLimitPa - 1e-10 > DpLowerLimitPa ? kRangeSteps : 0;
     in.pipeFactor = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
@@ -89,7 +90,8 @@ double RangeStep(double lower, double upper, int i, int steps) {
 }
 
 bool BendApplies(std::string_view row, std::string_view device) {
-    return row == "1" && (device == "S" || device == "KV" || device == "DL" || device == "D");
+    return row == kFittingSingleBend && (device == kDeviceOrifice || device == kDeviceShortVenturi ||
+                                         device == kDeviceLongRadiusNozzle || device == kDeviceIsaNozzle);
 }
 
 // A device type of the search with its keywords decoded, once.

@@ -35,6 +35,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -92,7 +93,7 @@ void RunPrimaryDeviceCalculation() {
     if (!(FlowDensity > 0.0)) return;
 
     const std::string standard = StandardText();
-    const bool volume = DeviceCode == "VOLYM";
+    const bool volume = DeviceCode == kDeviceVolumeMeter;
     if (!volume) {
         RefreshCoefficientsAtMaxFlow();
         DeviceCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure, NormalMassFlow,
@@ -112,18 +113,19 @@ void RunPrimaryDeviceCalculation() {
                            PipeDiameter, uEpsilon, uC);
     CoefficientUncertaintyAtMaxFlow = std::sqrt(uEpsilon * uEpsilon + uC * uC);
 
-    const bool optimal = SolveFor == "OK";
-    const bool bendDevice = DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D";
+    const bool optimal = SolveFor == kSolveOptimal;
+    const bool bendDevice =
+        DeviceCode == kDeviceOrifice || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceIsaNozzle;
     if (optimal) {
         double upstream = 0.0, extra = 0.0, shortfall = 0.0;
         CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, UpstreamFittingCode, upstream, extra, shortfall,
                                     StraightLengthM, PipeDiameter, BoreDiameter);
         OptimalStraightLength = upstream;
-        if (UpstreamFittingCode == "1" && bendDevice && extra > 0.0) {
+        if (UpstreamFittingCode == kFittingSingleBend && bendDevice && extra > 0.0) {
             BendCorrectionFactor(upstream, PipeDiameter, CheckedDiv(BoreDiameter, PipeDiameter), BendFactor);
             AdditionalUncertaintyPercent = std::fabs(1.0 - BendFactor) * 100.0;
         }
-    } else if (UpstreamFittingCode != "0") {
+    } else if (UpstreamFittingCode != kFittingOther) {
         CompareStraightLengths();
     }
 
@@ -133,7 +135,7 @@ void RunPrimaryDeviceCalculation() {
 
     InletEdgeFactor = 1.0;
     InletEdgeUncertaintyPercent = 0.0;
-    if (DeviceCode == "S" && !optimal) {
+    if (DeviceCode == kDeviceOrifice && !optimal) {
         const double x = CheckedDiv(0.001 * EdgeRadiusMm, BoreDiameter);
         if (x > 0.0004) {
             InletEdgeFactor = 1.0 + 5.7 * x - 92.5 * x * x;
@@ -163,7 +165,10 @@ void RunPrimaryDeviceCalculation() {
 
     if (!optimal) {
         ExtraUncertaintyPercent =
-            (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "VK") && ExtraUncertaintyCode == "1" ? 0.2 : 0.0;
+            (DeviceCode == kDeviceOrifice || DeviceCode == kDeviceIsaNozzle || DeviceCode == kDeviceQuarterCircle) &&
+                    ExtraUncertaintyCode == kExtraUncertaintyFlanged
+                ? 0.2
+                : 0.0;
         StraightLengthUncertaintyPercent = AdditionalUncertaintyPercent;
         const double sum = CoefficientUncertaintyPercent + ExtraUncertaintyPercent + StraightLengthUncertaintyPercent;
         CombinedCoefficientUncertaintyPercent =
@@ -175,7 +180,7 @@ void RunPrimaryDeviceCalculation() {
                         ExpansibilityUncertaintyPercent * ExpansibilityUncertaintyPercent + 0.16);
     }
 
-    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || volume) {
+    if (IsConeMeter(DeviceCode) || volume) {
         CalculationErrorLimit = 0.0;
     } else {
         FitFlowCorrectionCoefficients(MediumCode, DeviceCode, DeviceVariantCode, standard, OperatingPressure,

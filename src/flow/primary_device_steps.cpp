@@ -36,6 +36,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -83,7 +84,7 @@ void EvaluateState(MediumStateValues& s) {
 
 // The corner of the range at which the device sees its largest dp, and the max flow there.
 const MediumStateValues& WorstCaseCorner(double& flow) {
-    if (UnitKindOf(FlowUnit) == "V") {
+    if (UnitKindOf(FlowUnit) == kUnitVolumeFlow) {
         flow = MaxMassFlow * CheckedDiv(HighDensityState.density, FlowDensity);
         return HighDensityState;
     }
@@ -96,7 +97,8 @@ void ColdGeometryToOperating() {
         ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature) * PipeDiameterColdM;
     const double deviceFactor =
         ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
-    if (DeviceCode == "SM") SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
+    if (DeviceCode == kDeviceSegmentOrifice)
+        SegmentEquivalentDiameter(SegmentHeightColdM, PipeDiameterColdM, BoreDiameterColdM);
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
     BoreDiameter = deviceFactor * BoreDiameterColdM;
     SegmentHeightM = deviceFactor * SegmentHeightColdM;
@@ -158,7 +160,7 @@ void DiffPressureStep() {
 
 void SolveBoreOrLossStep() {
     PipeToOperating();
-    const bool loss = SolveFor == "TF";
+    const bool loss = SolveFor == kSolveLoss;
     const double f = CorrectionProduct();
     if (loss) {
         double achieved = 0.0;
@@ -173,7 +175,7 @@ void SolveBoreOrLossStep() {
     const bool quarterExceeded = loss && 0.25 * OperatingPressure < MaxDpPa;
     double cornerFlow = 0.0;
     const MediumStateValues& corner = WorstCaseCorner(cornerFlow);
-    if (MaxFlowGivenFlag == "V" || loss) {
+    if (MaxFlowGivenFlag == kMaxFlowPlain || loss) {
         if (loss) {
             if (!quarterExceeded)
                 ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure,
@@ -198,7 +200,7 @@ void SolveBoreOrLossStep() {
         ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
-    if (DeviceCode == "SM") {
+    if (DeviceCode == kDeviceSegmentOrifice) {
         SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
         SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
         SegmentHeightM = deviceFactor * SegmentHeightColdM;
@@ -222,7 +224,7 @@ void OptimalDesignStep() {
 }
 
 void FlowStep() {
-    const bool volume = DeviceCode == "VOLYM";
+    const bool volume = DeviceCode == kDeviceVolumeMeter;
     if (!volume) {
         MaxFlowDpPa = MaxDpPa;
         ColdGeometryToOperating();
@@ -238,11 +240,11 @@ void FlowStep() {
         const std::string unit = CalculationWindow().maxflowsort.Text();
         double perUnit = 0.0;
         const std::string kind = UnitKindOf(unit, &perUnit);
-        if (kind == "M")
+        if (kind == kUnitMassFlow)
             MaxFlowInput = CheckedDiv(MaxMassFlow * 3600.0, perUnit);
         else
             MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity) * 3600.0 * 1000.0, perUnit);
-        if (FlowUnit == "m/s")
+        if (FlowUnit == kUnitVelocity)
             MaxFlowInput = CheckedDiv(CheckedDiv(MaxMassFlow, FlowDensity), M_PI * PipeDiameter * PipeDiameter / 4.0);
         FlowUnit = unit;
     }
@@ -271,7 +273,7 @@ double RootOf(const FlowValue& q, const DpValue& dp, bool pa) {
 
 void RootFlowConstants() {
     const DpTransmitterValueSet& v = DpTransmitterValues;
-    if (MaxFlowGivenFlag == "V" || MaxFlowGivenFlag == "J") {
+    if (MaxFlowGivenFlag == kMaxFlowPlain || MaxFlowGivenFlag == kMaxFlowAdjusted) {
         RootFlowNormal = RootOf(v.normalPointFlow, v.normalPointDp, false);
         RootFlowNormalPa = RootOf(v.normalPointFlow, v.normalPointDp, true);
         RootFlowMax = RootOf(v.maxPointFlow, v.maxPointDp, false);
@@ -292,15 +294,15 @@ void RootFlowConstants() {
 
 void PrepareMediumForFlow() {
     CalcHumidGasState();
-    if (SolveFor == "FL") return;
-    if (UnitKindOf(FlowUnit) == "M") {
+    if (SolveFor == kSolveFlow) return;
+    if (UnitKindOf(FlowUnit) == kUnitMassFlow) {
         MaxMassFlow = MaxFlowSI / 3600.0;
         MinMassFlow = MinFlowSI / 3600.0;
     } else {
         MaxMassFlow = MaxFlowSI * FlowDensity * 0.001 / 3600.0;
         MinMassFlow = MinFlowSI * FlowDensity * 0.001 / 3600.0;
     }
-    if (SolveFor == "OK")
+    if (SolveFor == kSolveOptimal)
         NormalMassFlow = 0.63 * MaxMassFlow + 0.37 * MinMassFlow;
     else
         NormalMassFlow = 0.67 * MaxMassFlow;
@@ -321,24 +323,24 @@ void RunCalculationSteps() {
     // The corner ratio of the range adjustment belongs to this run's corners and SolveFor.
     UpdateDensityRatioWorstCase();
 
-    if (SolveFor == "DI" || SolveFor == "TF")
+    if (SolveFor == kSolveBore || SolveFor == kSolveLoss)
         SolveBoreOrLossStep();
-    else if (SolveFor == "DP")
+    else if (SolveFor == kSolveDp)
         DiffPressureStep();
-    else if (SolveFor == "OK")
+    else if (SolveFor == kSolveOptimal)
         OptimalDesignStep();
-    else if (SolveFor == "FL")
+    else if (SolveFor == kSolveFlow)
         FlowStep();
 
-    if (SolveFor != "TF" && DeviceCode != "VOLYM") {
+    if (SolveFor != kSolveLoss && DeviceCode != kDeviceVolumeMeter) {
         RefreshCoefficientsAtMaxFlow();
         MaxPressureLossInput =
             0.001 * PermanentPressureLoss(DeviceCode, StandardText(), PipeDiameter, DynamicViscosityPas, MaxMassFlow,
                                           MaxDpPa, DiameterRatioBeta, DischargeCoefficientC, VelocityOfApproachFactor);
         MaxPressureLossUnit = "KPA";
     }
-    if (DeviceCode != "VOLYM") RootFlowConstants();
-    if (MediumCode == "OLJA") PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
+    if (DeviceCode != kDeviceVolumeMeter) RootFlowConstants();
+    if (MediumCode == kMediumOil) PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 
 }  // namespace tubalyx

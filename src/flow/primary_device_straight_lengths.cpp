@@ -10,6 +10,7 @@
 #include "state/corrections.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/selections.h"
 
@@ -18,8 +19,9 @@ namespace tubalyx {
 void CompareStraightLengths() {
     double total = 0.0, totalHalf = 0.0;
     const std::string& code = UpstreamFittingCode;
-    if (DeviceCode == "S" || DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "SM" || DeviceCode == "VK") {
-        if (DeviceCode == "SM" || DeviceCode == "VK")
+    if (DeviceCode == kDeviceOrifice || DeviceCode == kDeviceIsaNozzle || DeviceCode == kDeviceShortVenturi ||
+        DeviceCode == kDeviceSegmentOrifice || DeviceCode == kDeviceQuarterCircle) {
+        if (DeviceCode == kDeviceSegmentOrifice || DeviceCode == kDeviceQuarterCircle)
             RequiredStraightLengthB(code, total, totalHalf, UpstreamLengthZeroM, UpstreamLengthHalfM, PipeDiameter,
                                     BoreDiameter);
         else
@@ -27,7 +29,7 @@ void CompareStraightLengths() {
                                     BoreDiameter);
         DownstreamLengthZeroM = total - UpstreamLengthZeroM;
         DownstreamLengthHalfM = 0.5 * DownstreamLengthZeroM;
-    } else if (DeviceCode == "V") {
+    } else if (DeviceCode == kDeviceVenturi) {
         RequiredStraightLengthC(code, total, totalHalf, UpstreamLengthZeroM, UpstreamLengthHalfM, PipeDiameter,
                                 BoreDiameter);
         DownstreamLengthZeroM = DownstreamLengthHalfM = 4.0 * BoreDiameter;
@@ -37,14 +39,16 @@ void CompareStraightLengths() {
     const double d0 = DownstreamLengthZeroM, dh = DownstreamLengthHalfM;
     const double pipe = PipeDiameter;
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
-    const bool bend = code == "1" && (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "D");
+    const bool bend =
+        code == kFittingSingleBend &&
+        (DeviceCode == kDeviceOrifice || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceIsaNozzle);
     auto bendPercent = [&](double length) {
         BendCorrectionFactor(length, pipe, beta, BendFactor);
         return std::fabs(1.0 - BendFactor) * 100.0;
     };
     const double shortUp = MaxDouble(0.25 * u0, 5.0 * pipe);
     const bool shortRule = lu > 0.25 * u0 && lu > 5.0 * pipe && ld > d0;
-    const bool row5 = shortRule || (code == "1" && ld > d0);
+    const bool row5 = shortRule || (code == kFittingSingleBend && ld > d0);
     double& a = AdditionalUncertaintyPercent;
     double& up = RequiredUpstreamLengthM;
     double& down = RequiredDownstreamLengthM;
@@ -63,7 +67,7 @@ void CompareStraightLengths() {
     } else if (row5) {
         a = shortRule ? CheckedDiv(u0 - 1.5 * lu, lu) : 100.0;
         up = shortUp; down = d0;
-    } else if (lu > u0 && DeviceCode != "V" && ld > 0.25 * d0) {
+    } else if (lu > u0 && DeviceCode != kDeviceVenturi && ld > 0.25 * d0) {
         a = CheckedDiv(d0 - 1.5 * ld, ld); up = u0; down = 0.25 * d0;
     } else if (lu > uh && ld > dh) {
         a = 1.0; up = uh; down = dh;

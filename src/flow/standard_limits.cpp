@@ -9,14 +9,16 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
 namespace {
 
-bool IsCone(std::string_view device) { return device == "VCONE" || device == "VCONEWAFER"; }
-bool IsIso(std::string_view standard) { return standard == "3" || standard == "I"; }
-bool IsFlangeOrD(std::string_view variant) { return variant == "F" || variant == "D"; }
+bool IsIso(std::string_view standard) {
+    return IsLetterText(standard, kStandardIso2003) || IsLetterText(standard, kStandardIso1991);
+}
+bool IsFlangeOrD(std::string_view variant) { return variant == kVariantFlange || variant == kVariantDAndD2; }
 
 struct Step {
     double upTo;
@@ -85,36 +87,36 @@ void BetaLimits(std::string_view device, std::string_view variant, std::string_v
         betaMin = lo;
         betaMax = hi;
     };
-    if (IsCone(device))
+    if (IsConeMeter(device))
         set(0.0, 1.0);
-    else if (device == "S") {
-        if (variant == "R") {
+    else if (device == kDeviceOrifice) {
+        if (variant == kVariantCorner) {
             if (IsIso(standard))
                 set(0.1, 0.75);
-            else if (standard == "D")
+            else if (IsLetterText(standard, kStandardDin1952))
                 set(0.23, 0.8);
         } else if (IsFlangeOrD(variant)) {
             if (IsIso(standard))
                 set(0.1, 0.75);
-            else if (standard == "D")
+            else if (IsLetterText(standard, kStandardDin1952))
                 set(0.2, 0.75);
         }
-    } else if (device == "V") {
-        if (variant == "BG")
+    } else if (device == kDeviceVenturi) {
+        if (variant == kVariantMachined)
             set(0.4, 0.75);
-        else if (variant == "OG")
+        else if (variant == kVariantAsCast)
             set(0.3, 0.75);
-        else if (variant == "SV")
+        else if (variant == kVariantWelded)
             set(0.4, 0.7);
-    } else if (device == "D")
+    } else if (device == kDeviceIsaNozzle)
         set(0.3, 0.8);
-    else if (device == "DL")
+    else if (device == kDeviceLongRadiusNozzle)
         set(0.2, 0.8);
-    else if (device == "KV")
+    else if (device == kDeviceShortVenturi)
         set(0.316, 0.775);
-    else if (device == "SM")
+    else if (device == kDeviceSegmentOrifice)
         set(std::sqrt(0.1), std::sqrt(0.5));
-    else if (device == "VK")
+    else if (device == kDeviceQuarterCircle)
         set(0.2, 0.6);
 }
 
@@ -124,53 +126,53 @@ void ReynoldsLimits(std::string_view device, std::string_view variant, std::stri
         reMin = lo;
         reMax = hi;
     };
-    if (IsCone(device)) {
+    if (IsConeMeter(device)) {
         set(MaxDouble(CalibratedReynoldsMin, 8000.0), CalibratedReynoldsMax);
         return;
     }
-    if (device == "VOLYM") {
+    if (device == kDeviceVolumeMeter) {
         set(CalibratedReynoldsMin, CalibratedReynoldsMax);
         return;
     }
     const double beta = CheckedDiv(d, pipeDiameter);
     const double b2 = beta * beta;
     const double dMm = pipeDiameter * 1000.0;
-    if (device == "S") {
-        if (variant == "R" || variant == "D") {
-            if (standard == "3")
+    if (device == kDeviceOrifice) {
+        if (variant == kVariantCorner || variant == kVariantDAndD2) {
+            if (IsLetterText(standard, kStandardIso2003))
                 set(beta <= 0.56 ? 5000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
-            else if (standard == "I")
+            else if (IsLetterText(standard, kStandardIso1991))
                 set(beta <= 0.5 ? 4000.0 : 16000.0 * b2, kNoReynoldsUpperLimit);
-            else if (standard == "D") {
-                if (variant == "R")
+            else if (IsLetterText(standard, kStandardDin1952)) {
+                if (variant == kVariantCorner)
                     set(beta < 0.45 ? 5000.0 : (beta <= 0.77 ? 10000.0 : 20000.0), 1e8);
                 else
                     set(1260.0 * b2 * dMm, 1e8);
             }
-        } else if (variant == "F") {
-            if (standard == "3")
+        } else if (variant == kVariantFlange) {
+            if (IsLetterText(standard, kStandardIso2003))
                 set(MaxDouble(5000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
-            else if (standard == "I")
+            else if (IsLetterText(standard, kStandardIso1991))
                 set(MaxDouble(4000.0, 170.0 * b2 * dMm), kNoReynoldsUpperLimit);
-            else if (standard == "D")
+            else if (IsLetterText(standard, kStandardDin1952))
                 set(1260.0 * b2 * dMm, 1e8);
         }
-    } else if (device == "V") {
-        if (variant == "BG")
+    } else if (device == kDeviceVenturi) {
+        if (variant == kVariantMachined)
             set(50000.0 * beta, 1e8 * beta);
-        else if (variant == "OG")
+        else if (variant == kVariantAsCast)
             set(40000.0, 2e6);
-        else if (variant == "SV")
+        else if (variant == kVariantWelded)
             set(kWeldedVenturiMinReynolds, 2e6);
-    } else if (device == "D")
+    } else if (device == kDeviceIsaNozzle)
         set(beta < 0.44 ? 70000.0 : 20000.0, 1e7);
-    else if (device == "DL")
+    else if (device == kDeviceLongRadiusNozzle)
         set(10000.0, 1e7);
-    else if (device == "KV")
+    else if (device == kDeviceShortVenturi)
         set(150000.0, 2e6);
-    else if (device == "SM")
+    else if (device == kDeviceSegmentOrifice)
         set(b2 <= 0.2 ? 50000.0 * b2 : 100000.0 * (b2 - 0.1), 1e6);
-    else if (device == "VK") {
+    else if (device == kDeviceQuarterCircle) {
         // Steps are "below" bounds: beta^2 exactly on a bound takes the next step.
         double hi = 250000.0;
         for (std::size_t i = 0; i + 1 < kQuarterCircleReMax.size(); ++i)
@@ -188,56 +190,56 @@ void PipeDiameterLimits(std::string_view device, std::string_view variant, std::
         dMin = lo;
         dMax = hi;
     };
-    if (IsCone(device))
+    if (IsConeMeter(device))
         set(0.0, 100.0);
-    else if (device == "S") {
-        if (variant == "R")
+    else if (device == kDeviceOrifice) {
+        if (variant == kVariantCorner)
             set(0.0499, 1.001);
         else if (IsFlangeOrD(variant)) {
             if (IsIso(standard))
                 set(0.0499, 1.001);
-            else if (standard == "D")
+            else if (IsLetterText(standard, kStandardDin1952))
                 set(0.0499, 0.7601);
         }
-    } else if (device == "V") {
-        if (variant == "BG")
+    } else if (device == kDeviceVenturi) {
+        if (variant == kVariantMachined)
             set(0.0499, 0.2501);
-        else if (variant == "OG")
+        else if (variant == kVariantAsCast)
             set(0.0999, 0.8001);
-        else if (variant == "SV")
+        else if (variant == kVariantWelded)
             set(0.1999, 1.201);
-    } else if (device == "D" || device == "SM")
+    } else if (device == kDeviceIsaNozzle || device == kDeviceSegmentOrifice)
         set(0.0499, 0.5001);
-    else if (device == "DL")
+    else if (device == kDeviceLongRadiusNozzle)
         set(0.0499, 0.6301);
-    else if (device == "KV")
+    else if (device == kDeviceShortVenturi)
         set(0.0649, 0.5001);
-    else if (device == "VK")
+    else if (device == kDeviceQuarterCircle)
         set(0.0399, 0.1501);
 }
 
 void MinThroatDiameter(std::string_view device, double& dMin, double& dMax) {
-    dMin = device == "S" ? 0.0125 : (device == "VK" ? 0.015 : 0.0);
+    dMin = device == kDeviceOrifice ? 0.0125 : (device == kDeviceQuarterCircle ? 0.015 : 0.0);
     dMax = kNoThroatUpperLimit;
 }
 
 double MaxDiffPressure(std::string_view medium, std::string_view device, double p) {
     if (!IsGasMedium(std::string(medium))) return p;
-    if (IsCone(device)) return p;
-    if (device == "VK") return 0.15 * p;
+    if (IsConeMeter(device)) return p;
+    if (device == kDeviceQuarterCircle) return 0.15 * p;
     return 0.25 * p;
 }
 
 void RoughnessLimitTable(std::string_view device, std::string_view variant, std::string_view standard, double d,
                          double pipeDiameter, double k, double reynolds, double& kMax) {
     const double beta = CheckedDiv(d, pipeDiameter);
-    if (standard == "3") {
+    if (IsLetterText(standard, kStandardIso2003)) {
         std::size_t row = 0;
         while (row < kOrificeBetaRows.size() && beta > kOrificeBetaRows[row]) ++row;
         std::size_t col = 0;
         while (col < kOrificeReynoldsColumns.size() && reynolds > kOrificeReynoldsColumns[col]) ++col;
         kMax = kOrificeRoughness2003[row][col] * 0.0001 * pipeDiameter * std::numbers::pi;
-    } else if (standard == "I" || standard == "D") {
+    } else if (IsLetterText(standard, kStandardIso1991) || IsLetterText(standard, kStandardDin1952)) {
         kMax = FirstStep(kOrificeRoughness1991, beta) * 0.0001 * pipeDiameter;
     }
 }
@@ -245,20 +247,21 @@ void RoughnessLimitTable(std::string_view device, std::string_view variant, std:
 void RoughnessLimits(std::string_view device, std::string_view variant, std::string_view standard, double d,
                      double pipeDiameter, double k, double reynolds, double& kMax) {
     const double beta = CheckedDiv(d, pipeDiameter);
-    if (IsCone(device))
+    if (IsConeMeter(device))
         kMax = 10000.0;
-    else if (device == "S") {
-        if (variant == "R" || (IsFlangeOrD(variant) && IsIso(standard)))
+    else if (device == kDeviceOrifice) {
+        if (variant == kVariantCorner || (IsFlangeOrD(variant) && IsIso(standard)))
             RoughnessLimitTable(device, variant, standard, d, pipeDiameter, k, reynolds, kMax);
-        else if (IsFlangeOrD(variant) && standard == "D")
+        else if (IsFlangeOrD(variant) && IsLetterText(standard, kStandardDin1952))
             kMax = FirstStep(kDinFlangeRoughness, beta) * 0.0001 * pipeDiameter;
-    } else if (device == "V") {
-        kMax = standard == "3" ? 3.2 * 0.0001 * pipeDiameter * std::numbers::pi : 5.0 * 0.0001 * pipeDiameter;
-    } else if (device == "DL" || device == "VK")
+    } else if (device == kDeviceVenturi) {
+        kMax = IsLetterText(standard, kStandardIso2003) ? 3.2 * 0.0001 * pipeDiameter * std::numbers::pi
+                                                        : 5.0 * 0.0001 * pipeDiameter;
+    } else if (device == kDeviceLongRadiusNozzle || device == kDeviceQuarterCircle)
         kMax = 0.001 * pipeDiameter;
-    else if (device == "D" || device == "KV")
+    else if (device == kDeviceIsaNozzle || device == kDeviceShortVenturi)
         kMax = FirstStep(kNozzleRoughness, beta) * 0.0001 * pipeDiameter;
-    else if (device == "SM")
+    else if (device == kDeviceSegmentOrifice)
         RoughnessLimitTable(device, variant, standard, d, pipeDiameter, k, reynolds, kMax);
     else
         kMax = 0.0;
@@ -267,7 +270,7 @@ void RoughnessLimits(std::string_view device, std::string_view variant, std::str
 void RoughnessLowerLimit(std::string_view device, std::string_view variant, std::string_view standard, double d,
                          double pipeDiameter, double k, double reynolds, double& kMin) {
     kMin = 0.0;
-    if (device != "S" || standard != "3") return;
+    if (device != kDeviceOrifice || !IsLetterText(standard, kStandardIso2003)) return;
     const double beta = CheckedDiv(d, pipeDiameter);
     double value = 0.0;
     if (beta > 0.5 && beta < 0.6) {

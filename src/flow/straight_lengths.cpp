@@ -5,6 +5,7 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -48,11 +49,15 @@ StraightLengthCell UpstreamCell(int code, const StraightLengthCell* rows, int ro
     return {kUnreachableLength, kUnreachableLength};
 }
 
-bool Uses2003OrificeTable(const std::string& device) { return StandardLetter == '3' && device == "S"; }
+bool Uses2003OrificeTable(const std::string& device) {
+    return StandardLetter == kStandardIso2003 && device == kDeviceOrifice;
+}
 
 // The menu lists the fourteen fittings of the 2003 orifice table for orifice plates under that
 // standard and for the optimal design; there the ten names of this table would mislabel it.
-bool MenuListsTenFittings(const std::string& device) { return SolveFor != "OK" && !Uses2003OrificeTable(device); }
+bool MenuListsTenFittings(const std::string& device) {
+    return SolveFor != kSolveOptimal && !Uses2003OrificeTable(device);
+}
 
 void LoadTableA(const std::string& device, double D, double d, bool captionMenu) {
     const double beta = DiameterRatio(D, d);
@@ -95,7 +100,7 @@ void LoadStraightLengthTableB(SegmentStraightLengthTable& table, double D, doubl
 
 void LoadStraightLengthTableC(VenturiStraightLengthTable1991& table, double D, double d) {
     const double beta = DiameterRatio(D, d);
-    if (StandardLetter == '3') {
+    if (StandardLetter == kStandardIso2003) {
         StraightLengthTables.Beta = beta;
         const int c = StraightLengthColumn(beta, kTable4Bounds, kTable4Columns - 1);
         for (int r = 0; r < 9; ++r) StraightLengthTables.Venturi2003[r + 1] = kTable4[r][c];
@@ -140,7 +145,7 @@ void RequiredStraightLengthC(const std::string& code, double& totalZero, double&
     LoadStraightLengthTableC(table, D, d);
     const int fitting = FittingNumber(code);
     StraightLengthCell up{0, 0};
-    if (StandardLetter == '3') {
+    if (StandardLetter == kStandardIso2003) {
         if (fitting == kVenturiLargeVesselCode)
             up = {kVenturiLargeVesselLength, kVenturiLargeVesselLength};
         else
@@ -163,14 +168,14 @@ void RequiredStraightLengthC(const std::string& code, double& totalZero, double&
 }
 
 double DeviceStraightLength(const std::string& device, const std::string& variant, double D, double d) {
-    if (device == "S") {
-        if (variant == "D") return 1.5 * D;
-        if (variant == "F") return 0.05;
+    if (device == kDeviceOrifice) {
+        if (variant == kVariantDAndD2) return 1.5 * D;
+        if (variant == kVariantFlange) return 0.05;
         return 0;
     }
-    if (device == "DL") return 0.5 * D + D;
-    if (device == "KV") return 0.6 * d;
-    if (device == "V") return 0.5 * D + 0.5 * d + 2.7 * (D - d);
+    if (device == kDeviceLongRadiusNozzle) return 0.5 * D + D;
+    if (device == kDeviceShortVenturi) return 0.6 * d;
+    if (device == kDeviceVenturi) return 0.5 * D + 0.5 * d + 2.7 * (D - d);
     return 0;
 }
 
@@ -178,14 +183,15 @@ void RequiredStraightLengths(const std::string& device, const std::string& varia
                              double& availableUpstream, double& extraUncertaintyPercent, double& shortfall,
                              double givenLength, double D, double d) {
     double u0 = 0, uh = 0, t0 = 0, th = 0;
-    const bool orificeFamily = device == "S" || device == "KV" || device == "DL" || device == "D";
+    const bool orificeFamily = device == kDeviceOrifice || device == kDeviceShortVenturi ||
+                               device == kDeviceLongRadiusNozzle || device == kDeviceIsaNozzle;
     // The optimal design calls this for every candidate: the fitting menu is left alone here,
     // the family look-ups of the calculation sequence caption it.
     if (orificeFamily)
         LookUpA(device, code, t0, th, u0, uh, D, d, false);
-    else if (device == "SM" || device == "VK")
+    else if (device == kDeviceSegmentOrifice || device == kDeviceQuarterCircle)
         RequiredStraightLengthB(code, t0, th, u0, uh, D, d);
-    else if (device == "V")
+    else if (device == kDeviceVenturi)
         RequiredStraightLengthC(code, t0, th, u0, uh, D, d);
     else {
         availableUpstream = givenLength;

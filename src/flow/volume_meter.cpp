@@ -6,6 +6,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 
 namespace tubalyx {
@@ -42,7 +43,7 @@ void ReynoldsAdjustedFlow(const std::string& unit, double value, double density,
     double v = 0.0;
     // The kind goes to the shared kind: the report words the flow lines by it.
     ParseUnitValue(keyword, value, FlowNormalDensity, pipeDiameterMm / 1000.0, v, ParsedUnitKind);
-    if (ParsedUnitKind == "V")
+    if (ParsedUnitKind == kUnitVolumeFlow)
         qm = 0.001 * density * v / 3600.0;  // litres per hour
     else
         qm = v / 3600.0;  // kg per hour

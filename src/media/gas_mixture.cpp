@@ -11,8 +11,10 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -30,7 +32,6 @@ constexpr int kOperatingVolumeColumn = 4;
 constexpr int kPartialPressurePasses = 3;
 // A rewritten cell must move by more than this, so that a typed value is not reformatted.
 constexpr double kRewriteTolerance = 1e-5;
-constexpr double kNormalPressure = 101325.0;
 
 using Column = std::array<double, kMixtureRows>;
 
@@ -65,18 +66,18 @@ void WriteCopied(TStringGrid& grid, int col, int row, const std::string& source)
 }
 
 bool HasKeyword(int row) { return !MixtureComponentKeyword[row].empty(); }
-bool IsUserGas(int row) { return MixtureComponentKeyword[row] == "GAS"; }
-bool IsWaterRow(int row) { return MixtureComponentKeyword[row] == "ANG"; }
+bool IsUserGas(int row) { return MixtureComponentKeyword[row] == kMediumGas; }
+bool IsWaterRow(int row) { return MixtureComponentKeyword[row] == kMediumSteam; }
 
 // The dry grid's row 11 is the water row of natural gas; for other media it stays out.
-bool DryRowInUse(int row) { return row != kMixtureLastRow || MediumCode == "NGAS"; }
+bool DryRowInUse(int row) { return row != kMixtureLastRow || MediumCode == kMediumNaturalGas; }
 
 void StateOfKind(int kind, double& P, double& t) {
     if (kind == kOperatingVolumeColumn) {
         P = OperatingPressure;
         t = OperatingTemperature;
     } else {
-        P = kNormalPressure;
+        P = kStandardAtmospherePa;
         t = 0.0;
     }
 }
@@ -88,7 +89,8 @@ double ComponentDensity(int row, double p, double t) {
     if (!(p > 0.0)) return 0.0;
     if (IsUserGas(row)) {
         if (!(OperatingPressure > 0.0)) return 0.0;
-        return CheckedDiv(MixtureDensity[row] * p / OperatingPressure * (273.15 + OperatingTemperature), 273.15 + t);
+        return CheckedDiv(MixtureDensity[row] * p / OperatingPressure * (kKelvinOffset + OperatingTemperature),
+                          kKelvinOffset + t);
     }
     double pressure = p, temperature = t;
     double density = 0.0, dry = 0.0, vapour = 0.0, viscosity = 0.0, kappa = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;

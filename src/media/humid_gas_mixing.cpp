@@ -7,6 +7,7 @@
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "property_tables/air.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -50,8 +51,8 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
         cvA = AirCvPT(pg, t);
     }
 
-    const double wL = GasViscosityMixingWeight("LUF");
-    const double wS = GasViscosityMixingWeight("ANG");
+    const double wL = GasViscosityMixingWeight(std::string(kMediumAir));
+    const double wS = GasViscosityMixingWeight(std::string(kMediumSteam));
     viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
     const double mass = vapour.density + rhoA;
     cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
 
@@ -10,27 +11,29 @@ namespace tubalyx {
 namespace {
 
 struct CodeValue {
-    const char* code;
+    std::string_view code;
     double value;
 };
 
-// clang-format off
 const CodeValue kMolarMasses[] = {
-    {"LUF", 28.963},  {"ANG", 18.016},   {"VAT", 18.016},  {"MNG", 18.016},  {"O2", 31.999},
-    {"AR", 39.948},   {"H2", 2.0158},    {"N2", 28.0134},  {"CO2", 44.01},   {"CO", 28.01},
-    {"HE", 4.0026},   {"He", 4.0026},    {"O3", 47.998},   {"NH3", 17.031},  {"CH4", 16.043},
-    {"C2H6", 30.069}, {"C3H8", 44.096},  {"C3H8V", 44.096}, {"C4H10", 58.123}, {"C5H12", 72.15},
-    {"GAS", 44.096},
+    {kMediumAir, 28.963},           {kMediumSteam, 18.016},       {kMediumWater, 18.016},
+    {kMediumWetSteam, 18.016},      {kMediumOxygen, 31.999},      {kMediumArgon, 39.948},
+    {kMediumHydrogen, 2.0158},      {kMediumNitrogen, 28.0134},   {kMediumCarbonDioxide, 44.01},
+    {kMediumCarbonMonoxide, 28.01}, {kMediumHeliumUpper, 4.0026}, {kMediumHelium, 4.0026},
+    {kMediumOzone, 47.998},         {kMediumAmmonia, 17.031},     {kMediumMethane, 16.043},
+    {kMediumEthane, 30.069},        {kMediumPropane, 44.096},     {kMediumPropaneLiquid, 44.096},
+    {kMediumButane, 58.123},        {kMediumPentane, 72.15},      {kMediumGas, 44.096},
 };
-// clang-format on
 
-// clang-format off
 const CodeValue kMixingWeights[] = {
-    {"LUF", 61.9},       {"ANG", 107.9},     {"MNG", 107.9},  {"O2", 70.4},       {"AR", 77.6},
-    {"H2", 8.19},        {"N2", 59.481},     {"CO2", 115.7},  {"O3", 111.937},    {"NH3", 83.113},
-    {"CH4", 55.3119},    {"C2H6", 95.828},   {"C3H8", 127.732}, {"C3H8V", 127.732},
+    {kMediumAir, 61.9},        {kMediumSteam, 107.9},
+    {kMediumWetSteam, 107.9},  {kMediumOxygen, 70.4},
+    {kMediumArgon, 77.6},      {kMediumHydrogen, 8.19},
+    {kMediumNitrogen, 59.481}, {kMediumCarbonDioxide, 115.7},
+    {kMediumOzone, 111.937},   {kMediumAmmonia, 83.113},
+    {kMediumMethane, 55.3119}, {kMediumEthane, 95.828},
+    {kMediumPropane, 127.732}, {kMediumPropaneLiquid, 127.732},
 };
-// clang-format on
 
 template <size_t N>
 double Lookup(const CodeValue (&table)[N], const std::string& code) {
@@ -39,51 +42,56 @@ double Lookup(const CodeValue (&table)[N], const std::string& code) {
     return 1.0;
 }
 
-bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-
-bool LiquidPhase() { return PhaseLetter == 'V' || PhaseLetter == 'X'; }
-
 }  // namespace
 
 double MolarMass(const std::string& code) { return Lookup(kMolarMasses, code); }
 
 double GasViscosityMixingWeight(const std::string& code) {
-    if (code == "CO") return std::sqrt(3722.8091);
+    if (code == kMediumCarbonMonoxide) return std::sqrt(3722.8091);
     return Lookup(kMixingWeights, code);
 }
 
 bool IsGasMedium(const std::string& code) {
-    if (code == "CO" || code == "C3H8") return true;
-    if (OneOf(code, {"VAT", "C3H8V", "OLJA", "VÄT"})) return false;
-    if (LiquidPhase()) return false;
+    if (code == kMediumCarbonMonoxide || code == kMediumPropane) return true;
+    if (IsOneOf(code, {kMediumWater, kMediumPropaneLiquid, kMediumOil, kMediumLiquid})) return false;
+    if (IsLiquidPhase(PhaseLetter)) return false;
     return true;
 }
 
+bool IsSteamMedium(std::string_view code) { return code == kMediumSteam || code == kMediumWetSteam; }
+
+bool IsUserGasMedium(std::string_view code) { return code == kMediumGas || code == kMediumRealGas; }
+
+bool IsMixtureMedium(std::string_view code) { return code == kMediumMixture || code == kMediumNaturalGas; }
+
+bool IsLiquefiedGasMedium(std::string_view code) {
+    return IsOneOf(code,
+                   {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone});
+}
+
 std::string MediumDisplayName(const std::string& code) {
-    std::string name = "NO";
+    std::string name(kNoMediumName);
     if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
-    if (OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "O3"})) {
-        if (!LiquidPhase())
+    if (IsLiquefiedGasMedium(MediumCode)) {
+        if (!IsLiquidPhase(PhaseLetter))
             name += "/Gas";
-        else if (LanguageLetter == 'S')
+        else if (LanguageLetter == kLanguageSwedish)
             name += "/Vätska";
-        else if (LanguageLetter == 'E')
+        else if (LanguageLetter == kLanguageEnglish)
             name += "/Liquid";
-        else if (LanguageLetter == 'D')
+        else if (LanguageLetter == kLanguageGerman)
             name += "/Flüssigkeit";
     }
     return name;
 }
 
 bool UsesGasThroatBranch() {
-    if (CalcFunction != "Strypf") return false;
-    if (SolveFor != "DP" && SolveFor != "DI") return false;
-    if (!IsGasMedium(MediumCode) || MediumCode == "MNG") return false;
-    return !OneOf(MediumCode, {"AR", "H2", "O2", "N2", "CO2", "CO", "O3"}) || PhaseLetter == 'N';
+    if (CalcFunction != kFunctionPrimaryDevice) return false;
+    if (SolveFor != kSolveDp && SolveFor != kSolveBore) return false;
+    if (!IsGasMedium(MediumCode) || MediumCode == kMediumWetSteam) return false;
+    // Carbon monoxide counts with the liquefied gases here, though it has no saturated state.
+    const bool liquefiable = IsLiquefiedGasMedium(MediumCode) || MediumCode == kMediumCarbonMonoxide;
+    return !liquefiable || PhaseLetter == kPhaseNone;
 }
 
 }  // namespace tubalyx

@@ -2,6 +2,7 @@
 // Fixed per-medium constants and the rules that turn the medium keyword and the phase letter
 // into decisions. Codes are compared exactly, letter case included.
 #include <string>
+#include <string_view>
 
 namespace tubalyx {
 
@@ -13,6 +14,17 @@ double GasViscosityMixingWeight(const std::string& code);
 
 // Whether the medium is a gas; reads PhaseLetter ('V' and 'X' are liquid).
 bool IsGasMedium(const std::string& code);
+
+// The conditions on a medium code that the program tests again and again, each named once.
+// Steam: "ANG", or saturated steam "MNG".
+bool IsSteamMedium(std::string_view code);
+// A gas the user describes with its properties: "GAS", or the real gas "IGAS".
+bool IsUserGasMedium(std::string_view code);
+// A mixture of the composition grid: "G", or natural gas "NGAS".
+bool IsMixtureMedium(std::string_view code);
+// A gas that may be given as a saturated vapour or liquid ("AR", "H2", "O2", "N2", "CO2",
+// "O3"); PhaseLetter then tells its state.
+bool IsLiquefiedGasMedium(std::string_view code);
 
 // The current caption of the medium's menu item ("NO" for a code outside the menu), with a
 // phase suffix when the current medium is a liquefiable gas.

@@ -14,6 +14,8 @@
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -22,26 +24,21 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kVapourRow = kMixtureLastRow;  // the humid grid's water-vapour row
 constexpr int kLastComponentRow = kMixtureLastRow - 1;
 constexpr double kMinComponentFraction = 0.001;
 constexpr double kMinVapourPressure = 0.001;  // Pa
 
-bool IsIn(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
+bool IsConvertedKind(const std::string& kind) {
+    return kind == kHumidityAbsolute || kind == kHumiditySpecific || kind == kHumidityDewPoint;
 }
-
-bool IsConvertedKind(const std::string& kind) { return kind == "A" || kind == "S" || kind == "D"; }
 
 // The given measure of kind "A", "S" or "D" turned into a relative humidity (%).
 void RelativeHumidityFromGiven(const std::string& kind, const std::string& keyword, double t, double P, double density,
                                double absoluteHumidity, double specificHumidity, double dewTemperature, double zRatio,
                                double& relativeHumidity) {
-    if (kind == "A")
+    if (kind == kHumidityAbsolute)
         HumidityFromAbsolute(keyword, HumidGasFlag, relativeHumidity, t, P, density, absoluteHumidity * 0.001, zRatio);
-    else if (kind == "S")
+    else if (kind == kHumiditySpecific)
         HumidityFromSpecific(keyword, HumidGasFlag, relativeHumidity, t, P, density, specificHumidity * 0.001, zRatio);
     else
         HumidityFromDewPoint(keyword, HumidGasFlag, relativeHumidity, t, P, density, dewTemperature, zRatio);
@@ -50,15 +47,15 @@ void RelativeHumidityFromGiven(const std::string& kind, const std::string& keywo
 // The four humidity measures from the densities found; the given one stays.
 void HumidityOut(const std::string& kind, double t, double P, double flowDensity, double dryDensity, double zRatio,
                  double& absoluteHumidity, double& specificHumidity, double& dewTemperature, double& relativeHumidity) {
-    const bool known = kind == "R" || IsConvertedKind(kind);
+    const bool known = kind == kHumidityRelative || IsConvertedKind(kind);
     if (!HumidGasFlag || !known) {
         absoluteHumidity = specificHumidity = dewTemperature = relativeHumidity = 0.0;
         return;
     }
     const double vapour = flowDensity - dryDensity;
-    if (kind != "A") absoluteHumidity = 1000.0 * vapour;
-    if (kind != "S") specificHumidity = dryDensity > 0.0 ? CheckedDiv(1000.0 * vapour, dryDensity) : 0.0;
-    if (kind != "D") {
+    if (kind != kHumidityAbsolute) absoluteHumidity = 1000.0 * vapour;
+    if (kind != kHumiditySpecific) specificHumidity = dryDensity > 0.0 ? CheckedDiv(1000.0 * vapour, dryDensity) : 0.0;
+    if (kind != kHumidityDewPoint) {
         HumidGasStateConversion("GAS", HumidGasFlag, dewTemperature, t, P, flowDensity, relativeHumidity, zRatio);
     }
 }
@@ -70,7 +67,7 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
                        double& vapourDensity, double& viscosity, double& kappa, double& cp, double& cv,
                        double& vapourPressure, double& enthalpy) {
     const double zRatio = GivenZRatio();
-    if (medium == "MNG") t = WaterSaturationTemperature(P);
+    if (medium == kMediumWetSteam) t = WaterSaturationTemperature(P);
     if (HumidGasFlag && IsConvertedKind(kind))
         RelativeHumidityFromGiven(kind, medium, t, P, givenDensity, absoluteHumidity, specificHumidity, dewTemperature,
                                   zRatio, relativeHumidity);
@@ -78,22 +75,25 @@ void SingleMediumState(const std::string& medium, const GasCompositionArray& com
                          givenMolarMass, t, t, zRatio, HumidGasFlag ? relativeHumidity : 0.0, flowDensity, dryDensity,
                          vapourDensity, viscosity, kappa, cp, cv, enthalpy);
     vapourPressure = HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
-    if (PhaseLetter != 'N') return;
-    if (IsIn(medium, {"LUF", "O2", "AR", "H2", "N2", "CH4", "C3H8", "NH3", "NGAS", "CO2", "O3"})) {
+    if (PhaseLetter != kPhaseNone) return;
+    if (IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
+                         kMediumPropane, kMediumAmmonia, kMediumNaturalGas, kMediumCarbonDioxide, kMediumOzone})) {
         // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
         // already against the gas at 0 degC, is the one the switch gave.
         const bool liquid = flowDensity > 0.0 && !(dryDensity > 0.0) && !(vapourDensity > 0.0);
-        if (liquid && IsIn(medium, {"O2", "AR", "N2"})) return;
+        if (liquid && IsOneOf(medium, {kMediumOxygen, kMediumArgon, kMediumNitrogen})) return;
         if (flowDensity > 0.0) {
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
             enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
             if (flowDensity != dryDensity)
-                enthalpy += MediumEnthalpyPT("ANG", vapourPressure, t) * (flowDensity - dryDensity) / flowDensity;
+                enthalpy += MediumEnthalpyPT(std::string(kMediumSteam), vapourPressure, t) *
+                            (flowDensity - dryDensity) / flowDensity;
             CheckFinite(enthalpy, "enthalpy overflow");
         } else {
             enthalpy = 0.0;
         }
-    } else if (IsIn(medium, {"VAT", "GAS", "C3H8V", "IGAS", "ANG", "MNG"})) {
+    } else if (IsOneOf(medium, {kMediumWater, kMediumGas, kMediumPropaneLiquid, kMediumRealGas, kMediumSteam,
+                                kMediumWetSteam})) {
         enthalpy = MediumEnthalpyPT(medium, P, t);
     }
 }
@@ -126,7 +126,7 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
         MixturePartialPressure[row] = pi;
         const double share = CheckedDiv(pi, P);
         double rho = 0.0, mu = 0.0, cpi = 0.0, cvi = 0.0, weight = 0.0, hi = 0.0;
-        if (keyword == "GAS") {
+        if (keyword == kMediumGas) {
             rho = MixtureDensity[row] * share;
             std::string unit = MixtureComponentName[row], unitKind;
             double micro = 0.0;
@@ -172,10 +172,10 @@ void ScaleToGivenMolarMass(double& density) {
 bool HumidityPresent(const std::string& kind, double relativeHumidity, double absoluteHumidity, double specificHumidity,
                      double dewTemperature) {
     if (!HumidGasFlag) return false;
-    if (kind == "R") return relativeHumidity > 0.0;
-    if (kind == "A") return absoluteHumidity > 0.0;
-    if (kind == "D") return dewTemperature > 0.0;
-    if (kind == "S") return specificHumidity > 0.0;
+    if (kind == kHumidityRelative) return relativeHumidity > 0.0;
+    if (kind == kHumidityAbsolute) return absoluteHumidity > 0.0;
+    if (kind == kHumidityDewPoint) return dewTemperature > 0.0;
+    if (kind == kHumiditySpecific) return specificHumidity > 0.0;
     return false;
 }
 
@@ -257,7 +257,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
-    if (medium == "G")
+    if (medium == kMediumMixture)
         MixtureState(normalColumn, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature,
                      givenMolarMass, P, t, humidityKind, absoluteHumidity, specificHumidity, dewTemperature,
                      relativeHumidity, flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure,

@@ -11,6 +11,7 @@
 #include "media/water_viscosity.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -27,6 +28,7 @@
 #include "property_tables/saturation_states.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -35,12 +37,8 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kZeroCelsiusK = 273.15;
-constexpr double kReferencePressurePa = 101325.0;
 constexpr double kHeliumMolarMass = 4.0026;  // kg/kmol
 constexpr double kHeliumOverArgon = kHeliumMolarMass / 39.948;
-// The gas constant as the property tables take it, J/(kmol K).
-constexpr double kUniversalGasConstant = 8314.0;
 
 // The outputs every branch fills.
 struct Outputs {
@@ -83,8 +81,8 @@ double HeliumDensity(double P, double t) { return ArgonDensityPT(P, t) * kHelium
 DryGas HeliumGas(double P, double t) {
     DryGas g = ArgonGas(P, t);
     g.density = HeliumDensity(P, t);
-    g.cp = 2.5 * kUniversalGasConstant / kHeliumMolarMass;
-    g.cv = 1.5 * kUniversalGasConstant / kHeliumMolarMass;
+    g.cp = 2.5 * kGasConstantPerKmol / kHeliumMolarMass;
+    g.cv = 1.5 * kGasConstantPerKmol / kHeliumMolarMass;
     return g;
 }
 DryGas HydrogenGas(double P, double t) {
@@ -105,7 +103,7 @@ DryGas OzoneGas(double P, double t) {
 // A liquefied gas: its saturation-state function, its gas tables (and the density of them
 // alone, for the humidity searches), its mixing weight.
 struct LiquefiedGas {
-    const char* keyword;
+    std::string_view keyword;
     SaturationState saturation;
     GasAtState gas;
     double (*gasDensity)(double P, double t);
@@ -115,13 +113,13 @@ struct LiquefiedGas {
 
 // clang-format off
 const LiquefiedGas kLiquefiedGases[] = {
-    {"O2", OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
-    {"AR", ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
-    {"H2", HydrogenSaturationStateT, HydrogenGas, HydrogenDensityPT, 8.19, 1.0},
-    {"He", ArgonSaturationStateT, HeliumGas, HeliumDensity, 77.6, kHeliumOverArgon},
-    {"N2", NitrogenSaturationStateT, NitrogenGas, NitrogenDensityPT, 59.481, 1.0},
-    {"CO2", CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
-    {"O3", OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
+    {kMediumOxygen, OxygenSaturationStateT, OxygenGas, OxygenDensityPT, 70.4, 1.0},
+    {kMediumArgon, ArgonSaturationStateT, ArgonGas, ArgonDensityPT, 77.6, 1.0},
+    {kMediumHydrogen, HydrogenSaturationStateT, HydrogenGas, HydrogenDensityPT, 8.19, 1.0},
+    {kMediumHelium, ArgonSaturationStateT, HeliumGas, HeliumDensity, 77.6, kHeliumOverArgon},
+    {kMediumNitrogen, NitrogenSaturationStateT, NitrogenGas, NitrogenDensityPT, 59.481, 1.0},
+    {kMediumCarbonDioxide, CarbonDioxideSaturationStateT, CarbonDioxideGas, CarbonDioxideDensityPT, 115.7, 1.0},
+    {kMediumOzone, OzoneSaturationStateT, OzoneGas, OzoneDensityPT, 111.937, 1.0},
 };
 // clang-format on
 
@@ -133,16 +131,16 @@ void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, doub
 void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh, Outputs& o) {
     double pSat = 0.0;
     const char phase = PhaseLetter;
-    if (phase == 'N') {
+    if (phase == kPhaseNone) {
         double tSat = t;
         Saturation(m, false, 'N', tSat, pSat, o);
-        if (CalcFunction != "Tryckf" && pSat < P && std::fabs(t - tSat) < 0.001) return;
+        if (CalcFunction != kFunctionPressureLoss && pSat < P && std::fabs(t - tSat) < 0.001) return;
         GasPattern(m.gas(P, t), m.weight, P, t, satT, rh, o);
         return;
     }
-    if (phase == 'H' || phase == 'X') {
+    if (phase == kPhaseVapourAtPressure || phase == kPhaseLiquidAtPressure) {
         // Saturation temperature at P by stepping with halving reversals from -273 degC.
-        t = -273.0;
+        t = kAbsoluteZeroCelsiusWhole;
         double step = 10.0;
         PropertyIterationCount = 0;
         // A pass that leaves t and the step as it found them repeats itself up to the bound:
@@ -165,12 +163,14 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
             }
             t += step;
             ++PropertyIterationCount;
-            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 || t < -273.15)
+            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 ||
+                t < -kKelvinOffset)
                 break;
         }
     }
     Saturation(m, true, phase, t, pSat, o);
-    if ((phase == 'G' || phase == 'V') && !CalculationWindow().abstryckmaxantal.Visible()) {
+    if ((phase == kPhaseVapourAtTemperature || phase == kPhaseLiquidAtTemperature) &&
+        !CalculationWindow().abstryckmaxantal.Visible()) {
         CalculationWindow().abstryckantal.SetText(Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9));
         CalculationWindow().abstrycksort.SetText("kPa");
         P = pSat;
@@ -226,39 +226,41 @@ DryGas MethaneGas(double P, double t) {
 }
 
 double EthaneDensity(double P, double t) {
-    return CheckedDiv(0.001 * MolarMass("C2H6") * P, 0.9901 * 8.3143 * (t + kZeroCelsiusK));
+    return CheckedDiv(0.001 * MolarMass(std::string(kMediumEthane)) * P,
+                      0.9901 * kGasConstantPerMol * (t + kKelvinOffset));
 }
 
 // Butane and pentane take the propane tables, the density scaled by molar mass.
 double PropaneFamilyDensityFactor(const std::string& k) {
-    return k == "C4H10" ? 58.123 / 44.096 : (k == "C5H12" ? 72.15 / 44.096 : 1.0);
+    return k == kMediumButane ? 58.123 / 44.096 : (k == kMediumPentane ? 72.15 / 44.096 : 1.0);
 }
 
 double UserIdealGasDensity(double givenDensity, double zRatio, double P, double t) {
     if (zRatio == 0.0) throw CalcError("the compressibility ratio Z1/Zn is 0");
-    return CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kReferencePressurePa *
-                       CheckedDiv(kZeroCelsiusK, t + kZeroCelsiusK));
+    return CheckFinite(CheckedDiv(givenDensity, zRatio) * P / kStandardAtmospherePa *
+                       CheckedDiv(kKelvinOffset, t + kKelvinOffset));
 }
 
 double UserOperatingGasDensity(double givenDensity, double P, double t) {
     return CheckFinite(givenDensity * CheckedDiv(P, OperatingPressure) *
-                       CheckedDiv(OperatingTemperature + kZeroCelsiusK, t + kZeroCelsiusK));
+                       CheckedDiv(OperatingTemperature + kKelvinOffset, t + kKelvinOffset));
 }
 
 }  // namespace
 
 std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition, double P,
                                             double t, double givenDensity, double zRatio) {
-    if (k == "NH3") return AmmoniaDensityPT(P, t);
-    if (k == "CH4") return MethaneDensity(P, t);
-    if (k == "C2H6") return EthaneDensity(P, t);
-    if (k == "CO") return CarbonMonoxideDensityPT(P, t);
-    if (k == "C3H8" || k == "C4H10" || k == "C5H12") return PropaneDensityPT(k, P, t) * PropaneFamilyDensityFactor(k);
-    if (k == "NGAS") return GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
-    if (k == "IGAS") return UserIdealGasDensity(givenDensity, zRatio, P, t);
-    if (k == "GAS") return UserOperatingGasDensity(givenDensity, P, t);
+    if (k == kMediumAmmonia) return AmmoniaDensityPT(P, t);
+    if (k == kMediumMethane) return MethaneDensity(P, t);
+    if (k == kMediumEthane) return EthaneDensity(P, t);
+    if (k == kMediumCarbonMonoxide) return CarbonMonoxideDensityPT(P, t);
+    if (k == kMediumPropane || k == kMediumButane || k == kMediumPentane)
+        return PropaneDensityPT(k, P, t) * PropaneFamilyDensityFactor(k);
+    if (k == kMediumNaturalGas) return GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
+    if (k == kMediumRealGas) return UserIdealGasDensity(givenDensity, zRatio, P, t);
+    if (k == kMediumGas) return UserOperatingGasDensity(givenDensity, P, t);
     // A liquefied gas mixes with vapour only as a gas ('N'); its saturation states hold none.
-    if (PhaseLetter == 'N')
+    if (PhaseLetter == kPhaseNone)
         for (const LiquefiedGas& m : kLiquefiedGases)
             if (k == m.keyword) return m.gasDensity(P, t);
     return std::nullopt;
@@ -276,49 +278,49 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
     const double rh = relativeHumidity;
     const std::string& k = keyword;
 
-    if (k == "ANG" || k == "MNG") {
+    if (IsSteamMedium(k)) {
         density = SteamDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);
         kappa = SteamKappaPT(k, cp, cv, P, t, density);
-    } else if (k == "VAT") {
+    } else if (k == kMediumWater) {
         density = WaterDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);
-    } else if (k == "LUF") {
+    } else if (k == kMediumAir) {
         HumidAirPropertiesPT(density, dryDensity, vapourDensity, P, t, satT, rh, viscosity, kappa, cp, cv);
-    } else if (k == "OLJA") {
+    } else if (k == kMediumOil) {
         OilProperties(OilViscosityUnit, density, viscosity, t, OilViscosity40, OilViscosity100, givenDensity);
-    } else if (k == "NH3") {
+    } else if (k == kMediumAmmonia) {
         GasPattern({AmmoniaDensityPT(P, t), AmmoniaViscosityPT(P, t), AmmoniaCpPT(P, t), AmmoniaCvPT(P, t)}, 83.113, P,
                    t, satT, rh, o);
-    } else if (k == "CH4") {
+    } else if (k == kMediumMethane) {
         GasPattern(MethaneGas(P, t), 55.3118, P, t, satT, rh, o);
-    } else if (k == "C2H6") {
+    } else if (k == kMediumEthane) {
         const double rho = EthaneDensity(P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 95.828, P, t, satT, rh, o);
-    } else if (k == "CO") {
+    } else if (k == kMediumCarbonMonoxide) {
         GasPattern({CarbonMonoxideDensityPT(P, t), CarbonMonoxideViscosityPT(P, t), CarbonMonoxideCpPT(P, t),
                     CarbonMonoxideCvPT(P, t)},
                    std::sqrt(3722.8091), P, t, satT, rh, o);
-    } else if (k == "C3H8" || k == "C3H8V" || k == "C4H10" || k == "C5H12") {
-        if (k == "C3H8V") {
+    } else if (k == kMediumPropane || k == kMediumPropaneLiquid || k == kMediumButane || k == kMediumPentane) {
+        if (k == kMediumPropaneLiquid) {
             density = PropaneDensityPT(k, P, t);
             viscosity = PropaneViscosityPT(k, P, t);
         } else {
             GasPattern(PropaneGas(k, P, t, PropaneFamilyDensityFactor(k)), 127.732, P, t, satT, rh, o);
         }
-    } else if (k == "NGAS") {
+    } else if (k == kMediumNaturalGas) {
         const double rho = GasCompressibilityDetailed(composition, NaturalGasZ, P, t);
         GasPattern({rho, MethaneViscosityPT(P, t), MethaneCpPT(P, t), MethaneCvPT(P, t)}, 70.4, P, t, satT, rh, o);
         NaturalGasMolarMassCorrection(density);
-    } else if (k == "IGAS") {
+    } else if (k == kMediumRealGas) {
         const double rho = UserIdealGasDensity(givenDensity, zRatio, P, t);
         const double mu = GivenViscosityAt(rho);
         UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT, rh, o);
-    } else if (k == "GAS") {
+    } else if (k == kMediumGas) {
         const double mu = GivenViscosityAt(givenDensity);
         const double rho = UserOperatingGasDensity(givenDensity, P, t);
         UserGas(rho, mu, givenCp, givenCv, givenCriticalTemperatureK, givenMolarMass, P, t, satT, rh, o);
-    } else if (k == "VÄT") {
+    } else if (k == kMediumLiquid) {
         viscosity = GivenViscosityAt(givenDensity);
         density = givenDensity;
     } else {

@@ -1,10 +1,12 @@
 #include "media/medium_state.h"
 
+#include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/medium_state_limits.h"
 #include "media/natural_gas.h"
 #include "numerics/checked.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -26,9 +28,9 @@ void CalcMediumState() {
     CheckPropaneTableLimits(TableRangeNote);
     // A gas expands with an isentropic exponent above 1: the typed cp of the user's gas, or the
     // mixture's from its typed components, above a positive cv.
-    const bool typedGas = MediumCode == "GAS" || MediumCode == "IGAS";
+    const bool typedGas = IsUserGasMedium(MediumCode);
     if (typedGas && !(GivenCv > 0.0 && GivenCp > GivenCv)) throw CalcError("the gas needs a cp above its cv");
-    if (MediumCode == "G" && CvOperating > 0.0 && !(CpOperating > CvOperating))
+    if (MediumCode == kMediumMixture && CvOperating > 0.0 && !(CpOperating > CvOperating))
         throw CalcError("the gas mixture needs a cp above its cv");
 }
 

@@ -3,6 +3,7 @@
 #include "media/medium_state.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -42,13 +43,13 @@ bool SaturationPressureAt(double t, double& ps) {
 }
 
 const ReasonTexts& Reason() {
-    if (MediumCode == "C3H8" && !(FlowDensity > 0.0)) return kPropaneLiquid;
-    if (MediumCode == "C3H8V" && !(FlowDensity > 0.0)) return kPropaneGas;
-    if (MediumCode == "ANG" || MediumCode == "VAT") {
+    if (MediumCode == kMediumPropane && !(FlowDensity > 0.0)) return kPropaneLiquid;
+    if (MediumCode == kMediumPropaneLiquid && !(FlowDensity > 0.0)) return kPropaneGas;
+    if (MediumCode == kMediumSteam || MediumCode == kMediumWater) {
         double ps = 0.0;
         if (SaturationPressureAt(OperatingTemperature, ps)) {
-            if (MediumCode == "ANG" && ps < OperatingPressure) return kSelectWater;
-            if (MediumCode == "VAT" && ps > OperatingPressure) return kSelectSteam;
+            if (MediumCode == kMediumSteam && ps < OperatingPressure) return kSelectWater;
+            if (MediumCode == kMediumWater && ps > OperatingPressure) return kSelectSteam;
         }
     }
     return kNoReason;
@@ -59,9 +60,9 @@ const ReasonTexts& Reason() {
 void CheckMediumStateLimits(std::string& note) {
     const ReasonTexts& reason = Reason();
     switch (LanguageLetter) {
-        case 'S': note = reason.swedish; break;
-        case 'D': note = reason.german; break;
-        case 'E': note = reason.english; break;
+        case kLanguageSwedish: note = reason.swedish; break;
+        case kLanguageGerman: note = reason.german; break;
+        case kLanguageEnglish: note = reason.english; break;
         default: break;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "media/natural_gas_data.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/whole_power.h"
 #include "state/composition.h"
 #include "ui/calculation_window.h"
@@ -31,7 +32,6 @@ const GridRow kGridRows[10] = {
 };
 // clang-format on
 
-constexpr double kGasConstant = 0.00831451;  // MPa dm3/(mol K)
 constexpr int kPassLimit = 101;
 
 // Flag-controlled factor (x + 1 - flag)^flag of the method: x when the flag is 1, else 1.
@@ -270,7 +270,7 @@ SubstitutionEnd DampedSubstitution(double K3, const TemperatureTerms& terms, dou
     int passes = 0;
     for (;;) {
         ++passes;
-        computed = kGasConstant * D * T * CompressibilityAt<false>(D, K3, terms);
+        computed = kGasConstantNaturalGas * D * T * CompressibilityAt<false>(D, K3, terms);
         const double distance = std::fabs(computed - p);
         if (passes >= 2 && distance > previousDistance) DensityDampingDivisor *= 2.0;
         previousDistance = distance;
@@ -300,10 +300,10 @@ constexpr int kBracketPassLimit = 1000;
 constexpr int kNewtonPassLimit = 100;
 
 double BracketedNewton(double K3, const TemperatureTerms& terms, double T, double p, double& computed) {
-    auto pressureAt = [&](double D) { return kGasConstant * D * T * CompressibilityAt<false>(D, K3, terms); };
+    auto pressureAt = [&](double D) { return kGasConstantNaturalGas * D * T * CompressibilityAt<false>(D, K3, terms); };
     const double top = kHighestReducedDensity / K3;
     const double spacing = top / kBracketSteps;
-    double low = 0.5 * p / (kGasConstant * T);  // half the ideal-gas density
+    double low = 0.5 * p / (kGasConstantNaturalGas * T);  // half the ideal-gas density
     if (!(spacing > 0.0) || !std::isfinite(spacing) || !(low > 0.0)) return 0.0;
     for (int i = 0; i < kBracketPassLimit && pressureAt(low) >= p; ++i) low *= 0.5;
     double high = 0.0;
@@ -319,13 +319,13 @@ double BracketedNewton(double K3, const TemperatureTerms& terms, double T, doubl
     for (int pass = 0; pass < kNewtonPassLimit; ++pass) {
         double slope = 0.0;
         const double z = CompressibilityAt<true>(D, K3, terms, &slope);
-        const double residual = kGasConstant * D * T * z - p;
+        const double residual = kGasConstantNaturalGas * D * T * z - p;
         if (residual == 0.0) break;
         if (residual < 0.0)
             low = D;
         else
             high = D;
-        const double step = residual / (kGasConstant * T * (z + slope));  // dp/dD = R T (Z + D dZ/dD)
+        const double step = residual / (kGasConstantNaturalGas * T * (z + slope));  // dp/dD = R T (Z + D dZ/dD)
         if (std::fabs(step) <= 1e-14 * D) {
             D -= step;
             break;
@@ -370,7 +370,7 @@ double DetailedDensity(const double x[21], double T, double p, double& z) {
         case SubstitutionEnd::Collapsed: return 0.0;
     }
     DetailedGasDensity = composition.molarMass * D;
-    z = computed / (kGasConstant * D * T);
+    z = computed / (kGasConstantNaturalGas * D * T);
     return DetailedGasDensity;
 }
 }  // namespace
@@ -383,7 +383,7 @@ double GasCompressibilityDetailed(GasCompositionArray composition, double& z, do
     double x[21];
     for (int i = 0; i < 21; ++i) x[i] = composition[i + 1] / sum;
 
-    const double T = temperature + 273.15;
+    const double T = temperature + kKelvinOffset;
     const double p = pressure * 1e-6;
     if (!(T > 0.0)) return 0.0;
     // The humidity conversions ask for the same dry gas at each of their up to 1000 trials:

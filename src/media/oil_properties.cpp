@@ -4,6 +4,7 @@
 
 #include "media/medium_property_switch.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/geometry.h"
@@ -34,8 +35,6 @@ constexpr std::array<OilDensityClassRow, 25> kOilDensityClasses{{
     {kNoBound, 0.00059, "+(15-T[C])*0,59"},
 }};
 
-constexpr double kZeroCelsiusK = 273.15;
-
 // ln(ln(nu + 0.8)); no value for nu <= 0.2.
 double DoubleLog(double nu) { return CheckedLn(CheckedLn(nu + 0.8)); }
 
@@ -65,10 +64,10 @@ void OilProperties(const std::string& unit, double& density, double& viscosity, 
 
     const double l40 = DoubleLog(nu40);
     const double l100 = DoubleLog(nu100);
-    const double ln40 = CheckedLn(40.0 + kZeroCelsiusK);
-    const double b = CheckedDiv(l40 - l100, ln40 - CheckedLn(100.0 + kZeroCelsiusK));
+    const double ln40 = CheckedLn(40.0 + kKelvinOffset);
+    const double b = CheckedDiv(l40 - l100, ln40 - CheckedLn(100.0 + kKelvinOffset));
     const double a = l40 - b * ln40;
-    const double nu = CheckedExp(CheckedExp(a + b * CheckedLn(t + kZeroCelsiusK))) - 0.8;
+    const double nu = CheckedExp(CheckedExp(a + b * CheckedLn(t + kKelvinOffset))) - 0.8;
 
     std::string viscosityUnit = unit;
     ParseUnitValue(viscosityUnit, nu40, density, PipeDiameter, OilViscosity40Dynamic, ParsedUnitKind);

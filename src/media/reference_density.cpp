@@ -1,13 +1,16 @@
 #include "media/reference_density.h"
 
+#include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/natural_gas.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -16,14 +19,11 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kReferencePressure = 101325.0;          // Pa
 constexpr double kSixtyFahrenheit = 15.555555555555555;  // degC
-
-bool IsMixture(const std::string& medium) { return medium == "G" || medium == "NGAS"; }
 
 // Share of the composition in percent: the humid grid's sums row for the mixtures, else 100.
 double CompositionShare() {
-    if (!IsMixture(MediumCode)) return 100.0;
+    if (!IsMixtureMedium(MediumCode)) return 100.0;
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     double share = 0.0;
     for (int row = 2; row < grid.RowCount(); ++row) share = StrToFloatSafe(grid.Cell(5, row));
@@ -60,12 +60,13 @@ bool IsStandardFlowUnit(const std::string&) {
 
 bool IsSixtyFahrenheitUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
-    return u == "STANDARD_M3/H" || u == "STANDARD_M3/MIN" || u == "STANDARD_M3/S" || u == "MMSCFD";
+    return u == kUnitStandardPerHourUpper || u == kUnitStandardPerMinuteUpper || u == kUnitStandardPerSecondUpper ||
+           u == kUnitStandardMillionFeetPerDay;
 }
 
 void ApplyFlowUnit() {
     const CalculationControls& form = CalculationWindow();
-    if (!IsStandardFlowUnit() && SolveFor != "FL") return;
+    if (!IsStandardFlowUnit() && SolveFor != kSolveFlow) return;
     if (CompositionShare() == 0.0) {
         form.maxflownormaldens.SetText("0");
         return;
@@ -78,20 +79,20 @@ void ApplyFlowUnit() {
         MinDouble(WaterSaturationPressure(OperatingTemperature), OperatingPressure) * RelativeHumidity * 0.01;
     ShowStandardDensityPrompt();
 
-    double pRef = kReferencePressure;
+    double pRef = kStandardAtmospherePa;
     const double tRef = IsSixtyFahrenheitUnit(form.maxflowsort.Text()) ? kSixtyFahrenheit : 0.0;
     // The dry gas alone once the vapour that the reference temperature cannot hold has condensed.
-    if (!IsMixture(MediumCode))
-        pRef = kReferencePressure - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kReferencePressure);
+    if (!IsMixtureMedium(MediumCode))
+        pRef = kStandardAtmospherePa - MinDouble(MinDouble(pv, WaterSaturationPressure(tRef)), kStandardAtmospherePa);
     double rho = PropertiesAt(true, pRef, tRef, "R", 0.0, 0.0, 0.0, 0.0).flowDensity;
-    if (MediumCode == "GAS" && OperatingPressure > 0.0)
-        rho = GivenDensity * pRef / OperatingPressure * (273.15 + OperatingTemperature) / (273.15 + tRef);
+    if (MediumCode == kMediumGas && OperatingPressure > 0.0)
+        rho = GivenDensity * pRef / OperatingPressure * (kKelvinOffset + OperatingTemperature) / (kKelvinOffset + tRef);
 
-    const double waterDensity = WaterDensityPT(kReferencePressure, 0.0);
+    const double waterDensity = WaterDensityPT(kStandardAtmospherePa, 0.0);
     double value = 0.0;
-    if (MediumCode == "VAT" || MediumCode == "ANG" || MediumCode == "MNG")
+    if (MediumCode == kMediumWater || IsSteamMedium(MediumCode))
         value = waterDensity;
-    else if (MediumCode == "VÄT")
+    else if (MediumCode == kMediumLiquid)
         value = GivenDensity;
     else  // the dry gas with its moisture carried as liquid water
         value = CheckedDiv(rho * (1.0 + 0.001 * h), 1.0 + 0.001 * h * rho / waterDensity);

@@ -4,8 +4,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "media/medium_identification.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/whole_power.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -164,7 +167,7 @@ struct SteamHeatCapacityPoint {
 };
 
 SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
-    const double T = t + 273.15;
+    const double T = t + kKelvinOffset;
     const double s = 0.001 * T;
     return {T, s, AtTemperature(t), AtTemperature(t + s), AtTemperature(t - s)};
 }
@@ -215,14 +218,14 @@ double CvAt(double P, const SteamHeatCapacityPoint& h, double cp) {
 }  // namespace
 
 void ComputeReducedState(double& theta, double& beta, double& i1, double P, double t, double& x) {
-    theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    theta = (t + kKelvinOffset) / kWaterCriticalTemperatureK;
     beta = P / kWaterCriticalPressurePa;
     i1 = kSteamI1;
     x = CheckedExp(kSteamB * (1.0 - theta));
 }
 
 double SteamBoundaryPressureReduced(double t) {
-    const double theta = (t + 273.15) / kWaterCriticalTemperatureK;
+    const double theta = (t + kKelvinOffset) / kWaterCriticalTemperatureK;
     const auto& c = SteamBoundaryLineCoefficients;
     const double ta = c[0], tb = c[1];
     const double betaL = ((tb - theta) * c[2] + (theta - ta) * c[3] - (tb - theta) * c[4] * (theta - ta)) / (tb - ta);
@@ -243,7 +246,7 @@ double SteamEnthalpyPT(double P, double t) {
     if (P <= 1e-10) return 0.0;
     const double zeta0 = SteamGibbsEnergyPT(P, t) / kReducedEnergyScale;
     const double zeta1 = SteamGibbsEnergyPT(P, t + 0.1) / kReducedEnergyScale;
-    return CheckFinite((zeta0 - 10.0 * (zeta1 - zeta0) * (t + 273.15)) * kReducedEnergyScale);
+    return CheckFinite((zeta0 - 10.0 * (zeta1 - zeta0) * (t + kKelvinOffset)) * kReducedEnergyScale);
 }
 
 double SteamCpPT(double P, double t) {
@@ -268,7 +271,7 @@ void SteamDensityCpCvPT(double P, double t, double& density, double& cp, double&
 double SteamKappaPT(const std::string& medium, double& cp, double& cv, double P, double t, double density) {
     cp = 0.0;
     cv = 0.0;
-    if (medium != "ANG" && medium != "MNG") return 0.0;
+    if (!IsSteamMedium(medium)) return 0.0;
     // Near zero pressure and temperature the differences of cp and cv lose all meaning.
     const double Pc = P > 110.0 ? P : 110.0;
     const double tc = t > 0.12 ? t : 0.12;

@@ -2,6 +2,7 @@
 
 #include "numerics/checked.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 
 namespace tubalyx {
@@ -34,7 +35,7 @@ void MaterialExpansionCoefficients(const std::string& code, double& a1, double& 
 }
 
 double ThermalExpansionFactor(double a1, double a2, double t) {
-    const bool cone = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER";
+    const bool cone = IsConeMeter(DeviceCode);
     const double reference = cone ? CalibrationTemperatureC : 20.0;
     const double d = t - reference;
     return CheckFinite(1.0 + 1e-6 * (a1 * d + a2 * d * d), "overflow in thermal expansion");

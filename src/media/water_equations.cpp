@@ -4,6 +4,7 @@
 
 #include "media/steam_equations.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 
 namespace tubalyx {
 
@@ -40,7 +41,7 @@ void RequirePositivePressure(double P) {
     if (!(P > 0.0)) throw CalcError("water pressure must be above zero");
 }
 
-double ReducedTemperature(double t) { return (t + 273.15) / kWaterCriticalTemperatureK; }
+double ReducedTemperature(double t) { return (t + kKelvinOffset) / kWaterCriticalTemperatureK; }
 
 // Y and Z of sub-region 1.
 void YZ(const WaterTerms& w, double theta, double beta, double& y, double& z) {
@@ -129,7 +130,7 @@ SaturationTemperatureStatus TryWaterSaturationTemperature(double P, double& t) {
         const double qb = bb - ba - c * (ta + tb);
         const double qc = tb * ba - ta * bb + c * ta * tb - (tb - ta) * beta;
         const double theta = (-qb + CheckedSqrt(qb * qb - 4.0 * c * qc)) / (2.0 * c);
-        t = CheckFinite(theta * kWaterCriticalTemperatureK - 273.15, "saturation temperature overflow");
+        t = CheckFinite(theta * kWaterCriticalTemperatureK - kKelvinOffset, "saturation temperature overflow");
         return SaturationTemperatureStatus::Settled;
     }
     // Up to the critical pressure the root lies on K. The secant runs on K itself, which

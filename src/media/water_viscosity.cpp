@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 
 namespace tubalyx {
 
@@ -25,7 +26,7 @@ constexpr double kReferenceVolume = 0.003147;  // m3/kg, 1 / reference density
 double WaterSteamViscosity(double t, double rho) {
     const auto& a = WaterViscosityDiluteCoefficients;
     const auto& b = WaterViscosityResidualCoefficients;
-    const double tau = CheckedDiv(kReferenceTemperatureK, t + 273.15);
+    const double tau = CheckedDiv(kReferenceTemperatureK, t + kKelvinOffset);
     const double mu0 =
         1e-6 * CheckedDiv(CheckedDiv(1.0, CheckedSqrt(tau)), a[0] + tau * (a[1] + tau * (a[2] + tau * a[3])));
     const double delta = kReferenceVolume * rho - 1.0;

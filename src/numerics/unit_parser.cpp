@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
 
 namespace tubalyx {
@@ -40,13 +41,16 @@ constexpr UnitRow kUnitRows[] = {
     {{"kp/cm2", "kp/cm2A"}, "kp/cm2", "A", [](Ext v, Ext, Ext) { return Store(v * 98066.5L); }},
     // 1 / 0.00750062 Pa per mmHg
     {{"mmHg", "mmHgA"}, "mmHg", "A", [](Ext v, Ext, Ext) { return Store(v * 133.322312022206L); }},
-    {{"ATM", "ATMA"}, "ATM", "A", [](Ext v, Ext, Ext) { return Store(v * 101325.01L); }},
+    {{"ATM", "ATMA"}, "ATM", "A", [](Ext v, Ext, Ext) { return Store(v * kAtmKeywordPa); }},
     {{"psi", "psiA"}, "psi", "A", [](Ext v, Ext, Ext) { return Store(v * 6894.75728L); }},
     {{"mmVp", "mmVpA"}, "mmVp", "A", [](Ext v, Ext, Ext) { return Store(v * 9.80665L); }},
     {{"mVp", "mVpA"}, "mVp", "A", [](Ext v, Ext, Ext) { return Store(v * 9806.65L); }},
-    {{"BarÖ", "barö", "BarG", "Bar(ü)"}, nullptr, "O", [](Ext v, Ext, Ext) { return Store(v * 100000 + 101325); }},
-    {{"ATÖ", "atö", "ATG"}, "ATÖ", "O", [](Ext v, Ext, Ext) { return Store(v * 98066.5L + 101325); }},
-    {{"AT(ü)"}, "AT(ü)", "O", [](Ext v, Ext, Ext) { return Store(v * 98066.5L + 101325); }},
+    {{"BarÖ", "barö", "BarG", "Bar(ü)"},
+     nullptr,
+     "O",
+     [](Ext v, Ext, Ext) { return Store(v * 100000 + kStandardAtmospherePa); }},
+    {{"ATÖ", "atö", "ATG"}, "ATÖ", "O", [](Ext v, Ext, Ext) { return Store(v * 98066.5L + kStandardAtmospherePa); }},
+    {{"AT(ü)"}, "AT(ü)", "O", [](Ext v, Ext, Ext) { return Store(v * 98066.5L + kStandardAtmospherePa); }},
     {{"lbf/in2", "lbf/in2A"}, "lbf/in2", "A", [](Ext v, Ext, Ext) { return Store(v * 6894.757L); }},
     // Velocity through the pipe cross-section: m3/s, then litres per hour.
     {{"m/s"}, "m/s", "V", [](Ext v, Ext, Ext d) { return Store(Ext(Store(kPi * v * d * d * 0.25L)) * 1000 * 3600); }},

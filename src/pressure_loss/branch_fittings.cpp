@@ -4,6 +4,7 @@
 
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/fitting_catalogue_data.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -60,7 +61,7 @@ double BranchZeta(int kind, double sharePercent) {
 }
 
 void PaintBranchDiagram(int kind) {
-    if (CalcFunction != "Tryckf" || kind < 1) return;
+    if (CalcFunction != kFunctionPressureLoss || kind < 1) return;
     const CalculationControls& window = CalculationWindow();
     TPaintBox& box = window.PaintBox1;
     box.SetHint(FittingTextIn(kDiagramHint, LanguageLetter));

@@ -11,6 +11,7 @@
 #include "pressure_loss/branch_fittings.h"
 #include "pressure_loss/fitting_catalogue_data.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
 #include "state/inputs.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
@@ -21,7 +22,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kDescriptionRow = 1, kZetaRow = 2, kPositionRow = 3, kFirstParameterRow = 6, kLastRow = 8;
 constexpr int kZetaDigits = 5;
 constexpr double kDegree = std::numbers::pi / 180.0;
 // A bend in a pipe rougher than this (mm) loses twice its smooth-pipe coefficient.
@@ -143,13 +143,13 @@ void PrepareResistanceColumn(int column) {
     if (!IsFittingColumn(column)) return;
     TStringGrid& grid = Grid();
     grid.SetCell(0, kZetaRow, Text(ResistanceKind[column] == kUserDefinedKind ? kZetaEntryLabel : kZetaResultLabel));
-    for (int row = kDescriptionRow; row <= kLastRow; ++row) grid.SetCell(column, row, "");
+    for (int row = kDescriptionRow; row <= kLastParameterRow; ++row) grid.SetCell(column, row, "");
 }
 
 void FitResistanceGridColumn(int column) {
     TStringGrid& grid = Grid();
     int longest = 0;
-    for (int row = 0; row <= kLastRow; ++row) longest = std::max(longest, Utf8Length(grid.Cell(column, row)));
+    for (int row = 0; row <= kLastParameterRow; ++row) longest = std::max(longest, Utf8Length(grid.Cell(column, row)));
     if (longest == 0) return;
     const int perCharacter = std::max(1, grid.Font().Size - 2);
     grid.SetColWidth(column, perCharacter * (longest + 1));

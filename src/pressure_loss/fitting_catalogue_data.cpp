@@ -1,6 +1,7 @@
 #include "pressure_loss/fitting_catalogue_data.h"
 
 #include <array>
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -116,7 +117,7 @@ const FittingText kZetaResultLabel{"Motståndstal=", "Wiederstandzahl=", "Resist
 const FittingText kZetaEntryLabel{"Motståndstal?", "Wiederstandzahl?", "Resistance?"};
 
 const char* FittingTextIn(const FittingText& text, char language) {
-    return language == 'E' ? text.en : (language == 'D' ? text.de : text.sv);
+    return language == kLanguageEnglish ? text.en : (language == kLanguageGerman ? text.de : text.sv);
 }
 
 std::span<const FittingKind> FittingCatalogue() { return kCatalogue; }

@@ -7,8 +7,10 @@
 
 #include "media/medium_properties.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 
@@ -20,7 +22,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kJoulePerKilojoule = 1000.0;
 constexpr double kStandardGravity = 9.80665;
 constexpr double kLowestPressurePa = 1.0;
-constexpr double kAbsoluteZeroC = -273.0;
 
 // The inlet routine steps the area in 2, 4, ... segments while fewer than this, so 128 at most.
 constexpr int kAreaStepsDoubledBelow = 101;
@@ -39,10 +40,10 @@ constexpr double kSmallestStepK = 1e-9;
 
 double Area(double diameter) { return kPi * diameter * diameter / 4; }
 
-bool NoState(const std::string& medium) { return medium == "VÄT"; }
+bool NoState(const std::string& medium) { return medium == kMediumLiquid; }
 
 void CheckPassable(double pressure, double temperature) {
-    if (!(pressure >= kLowestPressurePa) || !(temperature >= kAbsoluteZeroC))
+    if (!(pressure >= kLowestPressurePa) || !(temperature >= kAbsoluteZeroCelsiusWhole))
         throw CalcError("the flow cannot pass the cross-section");
 }
 
@@ -141,7 +142,7 @@ LineMediumProperties SetLineMediumState(const std::string& medium, double pressu
 void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, double massFlow, double oldDiameter,
                          double newDiameter, double inletPressure, double inletTemperature) {
     if (NoState(medium)) return;
-    const bool adiabatic = ExpansionModeLetter != 'T';
+    const bool adiabatic = ExpansionModeLetter != kExpansionIsothermal;
     const LineMediumProperties inlet = LineMediumAt(medium, inletPressure, inletTemperature);
     const double a1 = Area(oldDiameter), a2 = Area(newDiameter);
     const double u = CheckedDiv(massFlow, inlet.density * a1);

@@ -14,6 +14,7 @@
 #include "numerics/number_text.h"
 #include "pressure_loss/valve_coefficients.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
@@ -70,17 +71,17 @@ double CellNumber(int column, int row) {
 }
 
 struct ThroatDevice {
-    const char* device;
-    const char* variant;
+    std::string_view device;
+    std::string_view variant;
 };
 
 ThroatDevice ThroatDeviceOf(int kind) {
     switch (kind) {
-        case 60: return {"S", "R"};
-        case 61: return {"V", "SV"};
-        case 62: return {"KV", ""};
-        case 63: return {"D", ""};
-        default: return {"VK", ""};
+        case 60: return {kDeviceOrifice, kVariantCorner};
+        case 61: return {kDeviceVenturi, kVariantWelded};
+        case 62: return {kDeviceShortVenturi, ""};
+        case 63: return {kDeviceIsaNozzle, ""};
+        default: return {kDeviceQuarterCircle, ""};
     }
 }
 
@@ -155,7 +156,7 @@ void RestrictionResistance(const std::string& medium, int column, double inletPr
     ResistanceFL[column] = CellNumber(column, 7);
     ResistanceParamB[column] = CellNumber(column, 8);
     const ValveDuty duty{.medium = ValveMediumOf(medium),
-                         .restriction = ValveSubtype == "RO",
+                         .restriction = ValveSubtype == kSubtypeRestriction,
                          .flowTph = kTonnesPerHourPerKgPerSecond * massFlow,
                          .flowFactor = 1.0,
                          .density = FlowDensity,

@@ -8,6 +8,7 @@
 #include "numerics/report_format.h"
 #include "pressure_loss/line_resistance.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
@@ -17,7 +18,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kDescriptionRow = 1, kZetaRow = 2, kPercentRow = 4, kMbarRow = 5;
 constexpr int kGridDigits = 5;
 // The hydrostatic term counts the medium against the air outside the pipe.
 constexpr double kGravity = 9.81;

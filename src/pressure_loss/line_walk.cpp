@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
@@ -55,10 +56,10 @@ bool IsThroatOrValve(int kind) { return kind == 50 || (kind >= 60 && kind <= 64)
 class LineWalker {
 public:
     LineWalker()
-        : medium_(MediumCode == "MNG" ? "ANG" : MediumCode),
-          liquidPhase_(PhaseLetter == 'X' || PhaseLetter == 'V'),
+        : medium_(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode),
+          liquidPhase_(IsLiquidPhase(PhaseLetter)),
           gas_(IsGasMedium(medium_)),
-          adiabatic_(ExpansionModeLetter != 'T') {}
+          adiabatic_(ExpansionModeLetter != kExpansionIsothermal) {}
 
     const std::string& Medium() const { return medium_; }
 
@@ -191,15 +192,15 @@ namespace {
 
 PressureLossWalk WalkLine() {
     PressureLossWalk walk;
-    const bool line = CalcFunction == "Tryckf";
+    const bool line = CalcFunction == kFunctionPressureLoss;
     LineLocalTemperature = OperatingTemperature;
     LineDiameter = PipeDiameterColdM;
-    MaxMassFlow = ConvertPressureEntry(FlowUnit) == "M" ? MaxFlowSI / kSecondsPerHour
-                                                        : MaxFlowSI / kSecondsPerHour * FlowDensity * 0.001;
+    MaxMassFlow = ConvertPressureEntry(FlowUnit) == kUnitMassFlow ? MaxFlowSI / kSecondsPerHour
+                                                                  : MaxFlowSI / kSecondsPerHour * FlowDensity * 0.001;
     LineMassFlow = MaxMassFlow;
     ResetLineResults();
     LineOutletPressure = OperatingPressure;
-    if (PhaseLetter == 'G' || PhaseLetter == 'H') PhaseLetter = 'N';
+    if (IsVapourPhase(PhaseLetter)) PhaseLetter = kPhaseNone;
     const LineWalker walker;
     const std::string& medium = walker.Medium();
     const double length = StraightLengthM;
@@ -234,7 +235,7 @@ PressureLossWalk WalkLine() {
 
         // A liquid of given properties, and a stretch of no length, are one segment: there is
         // nothing to refine.
-        const bool oneSegment = medium == "VÄT" || e == x0;
+        const bool oneSegment = medium == kMediumLiquid || e == x0;
         int n = 1;
         LineFlowState end;
         std::vector<double> changes;
@@ -283,7 +284,8 @@ PressureLossWalk CalculatePressureLossLine() {
         walk = WalkLine();
     }
     // The reports describe the medium at the inlet.
-    SetLineMediumState(MediumCode == "MNG" ? "ANG" : MediumCode, OperatingPressure, OperatingTemperature);
+    SetLineMediumState(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode, OperatingPressure,
+                       OperatingTemperature);
     return walk;
 }
 

@@ -5,6 +5,8 @@
 #include "media/medium_identification.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -25,7 +27,6 @@ constexpr double kSteamConstant = 83.7;
 constexpr double kSteamSuperheatFactor = 0.00126;  // per K of superheat
 constexpr double kGasConstant = 54.5;
 constexpr double kAirNormalDensity = 1.293;  // kg/m3 at 0 degC, 1.01325 bar
-constexpr double kNormalPressureBar = 1.01325;
 constexpr double kGasCoefficientToKv = 1.16;
 
 constexpr double kBarToPa = 1e5;
@@ -71,7 +72,7 @@ ValveCoefficient GasCoefficient(const ValveDuty& duty) {
         } else {
             c = CheckedDiv(CheckedDiv(CheckedDiv(kGasConstant * duty.flowTph, r.flp), p1),
                            CheckedSqrt(std::fabs(duty.density / kAirNormalDensity))) *
-                CheckedSqrt(p1 / kNormalPressureBar);
+                CheckedSqrt(p1 / kStandardAtmosphereBar);
         }
         r.critical = true;
         if (y < kGasCriticalY) {
@@ -94,7 +95,7 @@ int Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 ValveMedium ValveMediumOf(const std::string& medium) {
     if (!IsGasMedium(medium)) return ValveMedium::Liquid;
-    if (medium == "ANG" || medium == "MNG") return ValveMedium::Steam;
+    if (IsSteamMedium(medium)) return ValveMedium::Steam;
     return ValveMedium::Gas;
 }
 

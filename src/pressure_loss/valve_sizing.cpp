@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/valve_state.h"
@@ -45,7 +46,7 @@ std::string Standard() { return std::string(1, StandardLetter); }
 
 ValveDuty DutyFromState(double flowTph) {
     return ValveDuty{.medium = ValveMediumOf(MediumCode),
-                     .restriction = ValveSubtype == "RO",
+                     .restriction = ValveSubtype == kSubtypeRestriction,
                      .flowTph = flowTph,
                      .flowFactor = ValveFlowFactor,
                      .density = FlowDensity,
@@ -117,8 +118,8 @@ void SizeRestriction() {
     CriticalFlow = ValveMassFlowTph;
     PipeDiameter = 0.001 * PipeDiameterColdMm * PipeExpansion();
     BoreDiameter = BoreDiameterColdM * DeviceExpansion();
-    const bool kvGiven = MaxFlowGivenFlag == "J";
-    if (SolveFor == "FL") {
+    const bool kvGiven = MaxFlowGivenFlag == kMaxFlowAdjusted;
+    if (SolveFor == kSolveFlow) {
         ValveMassFlowTph = RestrictionFlowForBore();
     } else if (kvGiven) {
         ValveMassFlowTph = RestrictionFlowForKv();
@@ -136,7 +137,7 @@ void SizeRestriction() {
     ValveKv = atDesign.kv;
     ValveFLP = atDesign.flp;
     ValveFp = atDesign.fp;
-    if (kvGiven && SolveFor != "FL") {
+    if (kvGiven && SolveFor != kSolveFlow) {
         ValveFL = RestrictionFL;
         ValveKv = MaxFlowInput;
     }
@@ -161,9 +162,9 @@ void SizeValve() {
 
 ValveSaturationPressures ValveSaturationPressuresBar(const std::string& medium, double temperatureC,
                                                      double vapourPressurePa, double liquidCriticalPressurePa) {
-    if (medium == "VAT" || medium == "MAS")
+    if (medium == kMediumWater || medium == kMediumWaterMas)
         return {kPaToBar * WaterSaturationPressure(temperatureC), kWaterCriticalPressureBar};
-    if (medium == "VÄT") return {kPaToBar * vapourPressurePa, kPaToBar * liquidCriticalPressurePa};
+    if (medium == kMediumLiquid) return {kPaToBar * vapourPressurePa, kPaToBar * liquidCriticalPressurePa};
     return {};
 }
 
@@ -195,20 +196,20 @@ void CalculateValve() {
         ValveSaturationPressuresBar(MediumCode, OperatingTemperature, VapourPressurePa, LiquidCriticalPressurePa);
     VapourPressureBar = p.vapourPressureBar;
     CriticalPressureBar = p.criticalPressureBar;
-    if (MediumCode != "VAT" && MediumCode != "MAS" && MediumCode != "VÄT") {
+    if (MediumCode != kMediumWater && MediumCode != kMediumWaterMas && MediumCode != kMediumLiquid) {
         VapourPressurePa = 0.0;
         LiquidCriticalPressurePa = 0.0;
     }
     CalcHumidGasState();
-    if (CalcFunction == "Ventil") {
-        const bool volume = ConvertPressureEntry(FlowUnit) == "V";
+    if (CalcFunction == kFunctionValve) {
+        const bool volume = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow;
         ValveMassFlowTph = volume ? 0.001 * MaxFlowSI * FlowDensity * 0.001 : 0.001 * MaxFlowSI;
     }
 }
 
 void ValveSizing() {
     ValveFlowFactor = 1.0;
-    if (ValveSubtype == "RO")
+    if (ValveSubtype == kSubtypeRestriction)
         SizeRestriction();
     else
         SizeValve();

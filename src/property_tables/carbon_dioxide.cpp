@@ -1,5 +1,6 @@
 #include "property_tables/carbon_dioxide.h"
 
+#include "numerics/physical_constants.h"
 #include "property_tables/carbon_dioxide_data.h"
 #include "property_tables/first_set_helpers.h"
 #include "property_tables/table_engine.h"
@@ -35,7 +36,7 @@ double CarbonDioxideDensityPT(double P, double t) {
     double usedK = r.noteTemperatureK;
     double corners[4];
     if (RowRepairCopy(d, r.i, r.j, 0.0, corners))
-        NearestCornerUsedState(d, r.i, r.j, corners, t, 0.001 * P, 1.0, 273.15, usedKPa, usedK);
+        NearestCornerUsedState(d, r.i, r.j, corners, t, 0.001 * P, 1.0, kKelvinOffset, usedKPa, usedK);
     // The density is formed at the requested state, also beyond the table.
     const double rho = DensityFromZ(P, t, kMolarMass, r.value);
     WriteRangeNote(o.note, usedKPa, P, usedK, t);

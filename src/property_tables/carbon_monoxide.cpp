@@ -4,6 +4,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 
 namespace tubalyx {
 namespace {
@@ -24,7 +25,7 @@ constexpr double kZValues[8 * 2] = {
 
 // Dynamic viscosity at 100 kPa, micro-Pa s; the pressure plays no part.
 constexpr double kMuPressures[1] = {100};
-constexpr double kMuTemperatures[4] = {273.15, 288.15, 323.15, 373.15};
+constexpr double kMuTemperatures[4] = {kKelvinOffset, 288.15, 323.15, 373.15};
 constexpr double kMuValues[4] = {16.62, 17.25, 18.72, 20.76};
 
 // Isobaric heat capacity at 1 atm and 0 degC, kcal/(kg K).
@@ -80,7 +81,7 @@ double ReadTable(const double* pAxis, int nP, const double* tAxis, int nT, const
 
 double CarbonMonoxideDensityPT(double P, double t) {
     const double p = 0.001 * P;
-    const double T = t + 273.15;
+    const double T = t + kKelvinOffset;
     const double z = ReadTable(kZPressures, 8, kZTemperatures, 2, kZValues, p, T, 0.001, 0.001);
     // The reference density carried to the requested state with the compressibility ratio.
     double rho = CheckedDiv(kReferenceZ, z);
@@ -89,7 +90,7 @@ double CarbonMonoxideDensityPT(double P, double t) {
 }
 
 double CarbonMonoxideViscosityPT(double P, double t) {
-    const double T = t + 273.15;
+    const double T = t + kKelvinOffset;
     const double mu = ReadTable(kMuPressures, 1, kMuTemperatures, 4, kMuValues, 100.0, T, 0.001, 0.001);
     return mu * 0.1 * 1e-5;
 }

@@ -1,11 +1,12 @@
 #include "property_tables/first_set_helpers.h"
 
 #include "numerics/checked.h"
+#include "numerics/physical_constants.h"
 
 namespace tubalyx {
 
 double DensityFromZ(double P_Pa, double t_C, double molarMass, double Z) {
-    return CheckedDiv(P_Pa * molarMass * 0.001, 8.3143 * (t_C + 273.15) * Z);
+    return CheckedDiv(P_Pa * molarMass * 0.001, kGasConstantPerMol * (t_C + kKelvinOffset) * Z);
 }
 
 namespace {
@@ -58,7 +59,7 @@ double ShiftToCellFloor(const TableData& d, const TableOptions& o, double P_Pa, 
     const TableResult r = InterpolateTable(d, o, P_Pa, t_C);
     const double floorK = d.temperatures[r.j - 1] + o.margin;
     if (r.usedTemperatureK >= floorK) return t_C;
-    return floorK - 273.15;
+    return floorK - kKelvinOffset;
 }
 
 }  // namespace tubalyx

@@ -1,5 +1,6 @@
 #include "property_tables/hydrogen.h"
 
+#include "numerics/physical_constants.h"
 #include "property_tables/first_set_helpers.h"
 #include "property_tables/hydrogen_data.h"
 #include "property_tables/table_engine.h"
@@ -22,7 +23,7 @@ double Plain(const TableData& d, double scale, NoteKind note, double P, double t
 }  // namespace
 
 double HydrogenDensityPT(double P, double t) {
-    if (t + 273.15 > 100) {
+    if (t + kKelvinOffset > 100) {
         TableOptions o;
         o.form = Form::S;
         const TableResult r = InterpolateTable(kHydrogenZTable, o, P, t);

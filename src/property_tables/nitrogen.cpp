@@ -1,5 +1,6 @@
 #include "property_tables/nitrogen.h"
 
+#include "numerics/physical_constants.h"
 #include "property_tables/first_set_helpers.h"
 #include "property_tables/nitrogen_data.h"
 #include "property_tables/table_engine.h"
@@ -22,7 +23,8 @@ TableResult Read(const TableData& d, double temperatureWeight, double P, double 
     usedK = r.noteTemperatureK;
     double corners[4];
     if (RowRepairCopy(d, r.i, r.j, kNoDataTest, corners))
-        NearestCornerUsedState(d, r.i, r.j, corners, t + 273.15, 0.001 * P, temperatureWeight, 0.0, usedKPa, usedK);
+        NearestCornerUsedState(d, r.i, r.j, corners, t + kKelvinOffset, 0.001 * P, temperatureWeight, 0.0, usedKPa,
+                               usedK);
     return r;
 }
 

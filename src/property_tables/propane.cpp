@@ -5,6 +5,7 @@
 #include "property_tables/first_set_helpers.h"
 #include "property_tables/propane_data.h"
 #include "property_tables/table_engine.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 
 namespace tubalyx {
@@ -13,7 +14,7 @@ namespace {
 
 constexpr double kJoulePerKcal = 4186.8;
 
-bool IsLiquidKeyword(const std::string& keyword) { return keyword == "C3H8V"; }
+bool IsLiquidKeyword(const std::string& keyword) { return keyword == kMediumPropaneLiquid; }
 
 // A corner that still holds no data after the repair would put its marker magnitude (2e99)
 // into the blend and return a number of the order of 1e99 as a property. Such a state has no

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "numerics/decimal_separator.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/keywords.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 
@@ -19,23 +21,25 @@ namespace {
 constexpr int kNoteWidth = 52;
 
 const char* Pick(const char* s, const char* d, const char* e) {
-    if (LanguageLetter == 'S') return s;
-    if (LanguageLetter == 'D') return d;
+    if (LanguageLetter == kLanguageSwedish) return s;
+    if (LanguageLetter == kLanguageGerman) return d;
     return e;
 }
 
 bool PressureMoved(double usedKPa, double requestedPa) { return std::fabs(usedKPa - 0.001 * requestedPa) > 0.1; }
-bool TemperatureMoved(double usedK, double requestedC) { return std::fabs(usedK - (requestedC + 273.15)) > 0.1; }
+bool TemperatureMoved(double usedK, double requestedC) { return std::fabs(usedK - (requestedC + kKelvinOffset)) > 0.1; }
 
 std::string PressureState(double usedKPa) {
     if (usedKPa > 99999.9) return RangeNoteNumber(usedKPa * 0.001) + " MPa!.";
     return RangeNoteNumber(usedKPa) + " kPa!.";
 }
 
-std::string TemperatureState(double usedK, const char* ending) { return RangeNoteNumber(usedK - 273.15) + ending; }
+std::string TemperatureState(double usedK, const char* ending) {
+    return RangeNoteNumber(usedK - kKelvinOffset) + ending;
+}
 
 void WriteDensityLines(const std::string& S) {
-    if (MediumCode == "C3H8V") {
+    if (MediumCode == kMediumPropaneLiquid) {
         DensityLabel = RangeNoteLine(Pick("[Densitet..vid ", "[Dichte..bei ", "[Density..at ") + S, "(kg/m3)] ");
         SpecificVolumeLabel = RangeNoteLine(
             Pick("[Volymitet vid ", "[Spezifisches Volumen bei ", "[Specific volume at ") + S, "(dm3/kg)] ");

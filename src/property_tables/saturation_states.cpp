@@ -4,6 +4,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "property_tables/argon.h"
@@ -11,6 +12,7 @@
 #include "property_tables/oxygen.h"
 #include "property_tables/range_notes.h"
 #include "property_tables/saturation_data.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
@@ -52,14 +54,12 @@ double Column(const Row* rows, int k, double T, Field field) {
     return Interpolate(T, rows[k].temperature, rows[k + 1].temperature, rows[k].*field, rows[k + 1].*field);
 }
 
-bool IsVapour(char phase) { return phase == 'G' || phase == 'H'; }
-
 void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t, double& pSat, double& density,
                    double& enthalpy, double& viscosity, double& cp, double& cv, double& kappa) {
     const TwoSidedSaturationRow* rows = m.rows;
     const int n = m.n;
     const double requested = t;
-    const double Treq = t + 273.15;
+    const double Treq = t + kKelvinOffset;
     const double Tu = MaxDouble(MinDouble(Treq, rows[n - 1].temperature - m.margin), rows[0].temperature + m.margin);
     const int k = SearchRow(rows, n - 1, 0, Tu);
     pSat = Column(rows, k, Tu, &TwoSidedSaturationRow::pressure) * 100000;
@@ -83,7 +83,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
         kv = SearchRow(rows, n - 1, 0, Tv);
     }
 
-    const bool vapour = IsVapour(phase);
+    const bool vapour = IsVapourPhase(phase);
     if (vapour) {
         density = CheckedDiv(1000, Column(rows, k, Tu, &TwoSidedSaturationRow::vapourVolume));
         enthalpy = Column(rows, k, Tu, &TwoSidedSaturationRow::vapourEnthalpy);
@@ -100,7 +100,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
     // The enthalpy is counted from the gas at 101325 Pa and 0 degC. The reference is taken
     // before the notes are written: the gas table writes its own (empty) enthalpy note for the
     // reference state, which would otherwise wipe the note of a clamped temperature.
-    const double reference = m.enthalpy(101325, 0);
+    const double reference = m.enthalpy(kStandardAtmospherePa, 0);
 
     if (notesOn) {
         WriteSaturatedRangeNote(0, 0, Tu, requested);
@@ -118,7 +118,7 @@ void TwoSidedState(const TwoSidedMedium& m, bool notesOn, char phase, double& t,
         WriteEnthalpyRangeNote(0.001 * pSat, OperatingPressure, Tu, requested);
         WriteViscosityRangeNote(0.001 * pSat, OperatingPressure, Tv, requested);
     }
-    t = Tu - 273.15;
+    t = Tu - kKelvinOffset;
 }
 
 enum class LiquidColumns { DensityAndViscosity, DensityOnly };
@@ -126,10 +126,11 @@ enum class LiquidColumns { DensityAndViscosity, DensityOnly };
 void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns columns, bool notesOn, char phase, double& t,
                      double& pSat, double& density, double& viscosity) {
     const double requested = t;
-    const double Tu = MaxDouble(MinDouble(t + 273.15, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
+    const double Tu =
+        MaxDouble(MinDouble(t + kKelvinOffset, rows[n - 1].temperature - 0.001), rows[0].temperature + 0.001);
     const int k = SearchRow(rows, n - 1, 0, Tu);
     pSat = Column(rows, k, Tu, &LiquidSaturationRow::pressure) * 1000;
-    if (!IsVapour(phase)) {
+    if (!IsVapourPhase(phase)) {
         density = Column(rows, k, Tu, &LiquidSaturationRow::liquidDensity);
         if (columns == LiquidColumns::DensityAndViscosity) {
             viscosity = Column(rows, k, Tu, &LiquidSaturationRow::liquidViscosity);
@@ -139,7 +140,7 @@ void LiquidOnlyState(const LiquidSaturationRow* rows, int n, LiquidColumns colum
             if (columns == LiquidColumns::DensityAndViscosity) WriteViscosityRangeNote(0, 0, Tu, requested);
         }
     }
-    t = Tu - 273.15;
+    t = Tu - kKelvinOffset;
 }
 
 // One bracketed label line: prefix, note, dots up to 52 characters, unit tail.
@@ -153,16 +154,16 @@ std::string BracketedLine(const std::string& prefix, const std::string& note, co
 }  // namespace
 
 void WriteSaturatedVolumeLabel(const std::string& note) {
-    const char* prefix = LanguageLetter == 'S'   ? "[Volymitet...(beräknad vid "
-                         : LanguageLetter == 'D' ? "[Spezifisches Volumen...(bei "
-                                                 : "[Specific volume...(calc. at ";
+    const char* prefix = LanguageLetter == kLanguageSwedish  ? "[Volymitet...(beräknad vid "
+                         : LanguageLetter == kLanguageGerman ? "[Spezifisches Volumen...(bei "
+                                                             : "[Specific volume...(calc. at ";
     SpecificVolumeLabel = BracketedLine(prefix, note, "(dm3/kg)] ");
 }
 
 void WriteSaturatedDensityLabel(const std::string& note) {
-    const char* prefix = LanguageLetter == 'S'   ? "[Densitet....(beräknad vid "
-                         : LanguageLetter == 'D' ? "[Dichte....(berechnet bei  "
-                                                 : "[Density....(calculated at ";
+    const char* prefix = LanguageLetter == kLanguageSwedish  ? "[Densitet....(beräknad vid "
+                         : LanguageLetter == kLanguageGerman ? "[Dichte....(berechnet bei  "
+                                                             : "[Density....(calculated at ";
     DensityLabel = BracketedLine(prefix, note, "(kg/m3)] ");
 }
 
@@ -174,8 +175,8 @@ void WriteSaturatedRangeNote(double usedPressure, double requestedPressure, doub
     if (std::fabs(usedPressure - 0.001 * requestedPressure) > 0.1) {
         note = usedPressure <= 99999.9 ? FormatGeneral(usedPressure) + " kPa!...."
                                        : FormatGeneral(0.001 * usedPressure) + " MPa!....";
-    } else if (std::fabs(usedTemperature - (requestedTemperature + 273.15)) > 0.1) {
-        note = FormatGeneral(usedTemperature - 273.15) + "C!....";
+    } else if (std::fabs(usedTemperature - (requestedTemperature + kKelvinOffset)) > 0.1) {
+        note = FormatGeneral(usedTemperature - kKelvinOffset) + "C!....";
     } else {
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "property_tables/range_notes.h"
 
 namespace tubalyx {
@@ -202,12 +203,12 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
     const double kpaPerUnit = o.pressureFactor == 1e-5 ? 100.0 : 0.001 / o.pressureFactor;
     if (d.mP < 2 || d.mT < 2 || !d.pressures || !d.temperatures || !d.values) {
         r.notePressureKPa = 0.001 * P_Pa;
-        r.noteTemperatureK = t_C + 273.15;
+        r.noteTemperatureK = t_C + kKelvinOffset;
         return r;
     }
     // Convert and clamp, minimum first.
     const double p = o.pressureFactor * P_Pa;
-    const double T = t_C + 273.15;
+    const double T = t_C + kKelvinOffset;
     const double low = o.lowMargin >= 0.0 ? o.lowMargin : o.margin;
     const double pc = MaxDouble(MinDouble(p, Pax(d, d.mP) - o.margin), Pax(d, 1) + low);
     double Tc = MaxDouble(MinDouble(T, Tax(d, d.mT) - o.margin), Tax(d, 1) + low);
@@ -289,7 +290,7 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
         v = CheckedDiv(v * pc, Tc);
         const bool liquidResult = (o.form == Form::W && o.formWindow == Window::Liquid);
         if (o.idealGasCarry && !liquidResult)
-            v = v * (CheckedDiv(o.pressureFactor * P_Pa, pc) * CheckedDiv(Tc, t_C + 273.15));
+            v = v * (CheckedDiv(o.pressureFactor * P_Pa, pc) * CheckedDiv(Tc, t_C + kKelvinOffset));
     }
     r.value = CheckFinite(v, "property table result");
     return r;

@@ -8,6 +8,7 @@
 #include "flow/dp_range_uncertainty.h"
 #include "media/medium_identification.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -20,6 +21,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -33,7 +35,6 @@ using namespace result_detail;
 
 namespace {
 
-constexpr double kKelvin = 273.15;
 // Straight-length additional uncertainty from this value on marks straight lengths too short
 // for the tables: the term is then left out of every bound.
 constexpr double kTooShortStraightLength = 50.0;
@@ -63,7 +64,8 @@ std::string F6(double v) { return FormatFixed(v, 6); }
 double IdealGasError(const MediumStateValues& end) {
     const double d = end.density / FlowDensity;
     if (!(d > 0.0)) return 0.0;
-    const double r = end.pressure / OperatingPressure * (kKelvin + OperatingTemperature) / (kKelvin + end.temperature);
+    const double r =
+        end.pressure / OperatingPressure * (kKelvinOffset + OperatingTemperature) / (kKelvinOffset + end.temperature);
     const double e = std::fabs(std::sqrt(r) - std::sqrt(d)) / std::sqrt(d) * 100.0;
     return std::isfinite(e) ? e : 0.0;
 }
@@ -120,7 +122,7 @@ void AddAlgorithm2(ReportBlock& block, const AlgorithmUncertainties& u, bool con
     if (!algorithm1Written) block.SetStyle(kUnderlined);
     block.AddEmpty();
     block.Add(cone ? ByLanguage(report_text::ConeAlgorithm2Heading) : ByLanguage(report_text::Algorithm2Heading));
-    const double k2 = MaxFlowGivenFlag == "J" && SolveFor != "FL" ? RootFlowDesign : RootFlowMax;
+    const double k2 = MaxFlowGivenFlag == kMaxFlowAdjusted && SolveFor != kSolveFlow ? RootFlowDesign : RootFlowMax;
     block.Add("q_rot_max= " + s + F6(k2) + s + "*sqrt(dp) < " + s + F2(u.algorithm2) + s +
               (varies ? Uncorrected(u.algorithm2Uncorrected) : "") + "%");
     block.SetStyle(kBold);
@@ -210,9 +212,9 @@ std::string AddFmatLines(ReportBlock& block, bool gas, bool cone) {
 
 void AddDensityFactor(ReportBlock& block, double algorithm3) {
     const std::string& s = ReportSeparator;
-    const std::string t0 = ShortenConditionNumber(FormatGeneral(kKelvin + OperatingTemperature));
+    const std::string t0 = ShortenConditionNumber(FormatGeneral(kKelvinOffset + OperatingTemperature));
     const std::string p0 = ShortenConditionNumber(FormatGeneral(OperatingPressure / 1000.0));
-    const bool volume = ConvertPressureEntry(FlowUnit) == "V";
+    const bool volume = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow;
     block.AddEmpty();
     block.Add(ByLanguage(report_text::DensityFactorHeading));
     block.Add("sqrt[P(kPaA)/" + p0 + "*" + t0 + "/(T(C)+273.15)]");

@@ -9,7 +9,9 @@
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -19,7 +21,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kKelvin = 273.15;
 constexpr double kFailedCheckPercent = 100.0;
 
 bool Filled(const TStringGrid& grid, int col, int row) { return !grid.Cell(col, row).empty(); }
@@ -50,7 +51,7 @@ double Checked(Check check) {
 // The interpolated density of the gas and steam blocks:
 // PkPa/Pref * (273.15+Tref)/(273.15+T) * ratio * r0.
 double IdealGasEstimate(const DensityReference& ref, double pKPa, double t, double ratio) {
-    return CheckedDiv(pKPa, ref.pressureKPa) * CheckedDiv(kKelvin + ref.temperatureC, kKelvin + t) * ratio *
+    return CheckedDiv(pKPa, ref.pressureKPa) * CheckedDiv(kKelvinOffset + ref.temperatureC, kKelvinOffset + t) * ratio *
            ref.density;
 }
 
@@ -61,7 +62,7 @@ double Lerp(double x, double x0, double x1, double y0, double y1) {
 }  // namespace
 
 CompTableKind CompTableKindOf(const std::string& medium) {
-    if (medium == "MNG") return CompTableKind::Steam;
+    if (medium == kMediumWetSteam) return CompTableKind::Steam;
     return IsGasMedium(medium) ? CompTableKind::Gas : CompTableKind::Liquid;
 }
 

@@ -12,6 +12,7 @@
 #include "reports/result_report_detail.h"
 #include "state/corrections.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
@@ -91,7 +92,7 @@ std::string TableLine(const TStringGrid& g, int row, CompTableKind kind) {
 // The compensated flow formula of the big report's algorithm 3 with its uncertainty.
 std::string ExampleLine() {
     const std::string& sep = ReportSeparator;
-    const bool volume = ConvertPressureEntry(FlowUnit) == "V";
+    const bool volume = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow;
     return std::string(ByLanguage(report_text::ExamplePrefix)) + "q_pol_mat_denskomp= " + sep + RootFlowFormulaText +
            sep + (volume ? "*fmat/fdens_mat" : "*fmat*fdens_mat") + " < " + sep +
            FormatFixed(CompensatedFlowUncertainty(), 2) + sep + ByLanguage(report_text::UncertaintySuffix);

@@ -8,6 +8,7 @@
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -15,6 +16,7 @@
 #include "reports/flow_function_block.h"
 #include "reports/result_report_detail.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -29,7 +31,6 @@ namespace {
 
 constexpr int kLast = kCompTableLastIndex;
 constexpr int kMaxPoints = 10;
-constexpr double kKelvin = 273.15;
 constexpr double kFailedPercent = 100.0;
 // The floor that keeps the density texts finite before a calculation has run.
 constexpr double kNoDensity = 1e-10;
@@ -110,7 +111,8 @@ struct TableState {
 
 // The ratio Z0/Zn that turns the ideal-gas estimate from the reference state into d.
 double RatioOf(const TableState& s, double d, double pKPa, double t) {
-    return CheckedDiv(d, ReferenceDensity) * CheckedDiv(s.p0, pKPa) * CheckedDiv(kKelvin + t, kKelvin + s.t0);
+    return CheckedDiv(d, ReferenceDensity) * CheckedDiv(s.p0, pKPa) *
+           CheckedDiv(kKelvinOffset + t, kKelvinOffset + s.t0);
 }
 
 // The cells that stand before the first pass and are rewritten by every pass.
@@ -182,7 +184,8 @@ void GrowCounts(TableState& s, bool growP, bool growT) {
     }
     // Relative spans per point; a limit that gives no usable ratio counts as no span.
     const double rP = s.pmax != 0.0 ? std::fabs(s.pmax - s.pmin) / s.pmax / s.nP : 0.0;
-    const double rT = kKelvin + s.tmax != 0.0 ? std::fabs(s.tmax - s.tmin) / (kKelvin + s.tmax) / s.nT : 0.0;
+    const double rT =
+        kKelvinOffset + s.tmax != 0.0 ? std::fabs(s.tmax - s.tmin) / (kKelvinOffset + s.tmax) / s.nT : 0.0;
     const bool pFirst = rP > rT || s.nT >= kMaxPoints || !growT;
     const bool canP = growP && s.nP < kMaxPoints, canT = growT && s.nT < kMaxPoints;
     if ((pFirst && canP) || !canT)
@@ -209,8 +212,8 @@ double StartingError(const TableState& s) {
         double err = kFailedPercent;
         if (TryDensity(c[0], t, d)) {
             try {
-                err = ErrorPercent(d,
-                                   ReferenceDensity * CheckedDiv(c[0], s.p0) * CheckedDiv(kKelvin + s.t0, kKelvin + t));
+                err = ErrorPercent(
+                    d, ReferenceDensity * CheckedDiv(c[0], s.p0) * CheckedDiv(kKelvinOffset + s.t0, kKelvinOffset + t));
             } catch (const CalcError&) {
                 err = kFailedPercent;
             }
@@ -280,7 +283,7 @@ void WriteTableTexts(bool computed, int points) {
     const double p0 = (CompTablePressureMinKPa + CompTablePressureMaxKPa) / 2.0;
     double t0 = (CompTableTemperatureMinC + CompTableTemperatureMaxC) / 2.0;
     if (kind == CompTableKind::Steam) t0 = SteamReference().temperatureC;
-    const std::string t0Text = F6(kKelvin + t0);
+    const std::string t0Text = F6(kKelvinOffset + t0);
     const bool severalPoints = kind == CompTableKind::Steam ? !Grid().Cell(2, kLast).empty() : points > 1;
     const std::string suffix = severalPoints ? ByLanguage(report_text::CompensationRatioSuffix) : "";
 
@@ -308,7 +311,7 @@ void WriteTableTexts(bool computed, int points) {
         DotForm(std::string(ByLanguage(report_text::CompensationAssignmentPrefix)) + F6(p0) + "*" + t0Text +
                 ByLanguage(report_text::CompensationAssignmentRatio) + F6(ReferenceDensity) + ";");
 
-    if (CalcFunction != "Strypf") {
+    if (CalcFunction != kFunctionPrimaryDevice) {
         for (TLabel* l : {&f.fdens_mat, &f.PTberex}) {
             l->SetCaption("");
             l->SetVisible(false);
@@ -324,7 +327,7 @@ void WriteTableTexts(bool computed, int points) {
     const double ratio = ReferenceDensity / FlowDensity;
     if (std::fabs(FlowDensity / ReferenceDensity - 1.0) <= kSameDensity) {
         text += "]";
-        DensityRatioText = "1";
+        DensityRatioText = kNoDensityRatio;
     } else {
         text += "*" + sep + F6(ratio) + "]";
         DensityRatioText = Trimmed(FormatFixedPoint(ratio, 7));
@@ -465,7 +468,7 @@ void ShowCompensationTableControls(bool show) {
 }
 
 void WriteCompressibilityTable() {
-    if (CalcFunction != "Strypf" && CalcFunction != "Termo") return;
+    if (CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionThermodynamics) return;
     TStringGrid& g = Grid();
     const std::string pmin = F7(EntryKPa(PressureMinInput)), pmax = F7(EntryKPa(PressureMaxInput));
     switch (CompTableKindOf(MediumCode)) {

@@ -14,6 +14,7 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/report_block.h"
@@ -21,6 +22,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -31,8 +33,6 @@ namespace tubalyx {
 
 namespace {
 
-// The ambient pressure the gauge pressure of the form is taken against, mbar.
-constexpr double kAmbientPressureMbar = 1013.25;
 constexpr int kNumberWidth = 43;
 constexpr int kPrecision = 15;
 constexpr int kShortPrecision = 10;
@@ -41,12 +41,12 @@ constexpr double kTooShortPercent = 50.0;
 constexpr double kUnboundedFlowRatio = 1e10;
 constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
 
-bool English() { return LanguageLetter == 'E'; }
-bool German() { return LanguageLetter == 'D'; }
+bool English() { return LanguageLetter == kLanguageEnglish; }
+bool German() { return LanguageLetter == kLanguageGerman; }
 bool Worded() { return English() || German(); }
 // The sheet's words are German or English; the Swedish sheet carries numbers alone.
 const char* Of(const LangText& t) { return English() ? t.en : t.de; }
-bool Iso() { return StandardLetter == 'I'; }
+bool Iso() { return StandardLetter == kStandardIso1991; }
 
 // The integer of a margin edit as that many blanks; a text that is no integer gives none.
 std::string Blanks(const std::string& text) {
@@ -101,13 +101,13 @@ private:
 
 std::string DeviceName() {
     const std::string& d = DeviceCode;
-    if (d == "S") return Of(report_text::SheetOrificeName);
-    if (d == "V") return Of(report_text::SheetVenturiName);
-    if (d == "KV") return Of(report_text::SheetVenturiNozzleName);
-    if (d == "D") return Of(report_text::SheetIsaNozzleName);
-    if (d == "SM") return Of(report_text::SheetSegmentalOrificeName);
-    if (d == "VK") return Of(report_text::SheetQuarterCircleNozzleName);
-    if (d == "DL") {
+    if (d == kDeviceOrifice) return Of(report_text::SheetOrificeName);
+    if (d == kDeviceVenturi) return Of(report_text::SheetVenturiName);
+    if (d == kDeviceShortVenturi) return Of(report_text::SheetVenturiNozzleName);
+    if (d == kDeviceIsaNozzle) return Of(report_text::SheetIsaNozzleName);
+    if (d == kDeviceSegmentOrifice) return Of(report_text::SheetSegmentalOrificeName);
+    if (d == kDeviceQuarterCircle) return Of(report_text::SheetQuarterCircleNozzleName);
+    if (d == kDeviceLongRadiusNozzle) {
         const TMenuItem* item = Form1().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
         return PadText(23, Utf8Length(caption) > 2 ? caption.substr(Utf8Left(caption, 2).size()) : "");
@@ -118,27 +118,34 @@ std::string DeviceName() {
 std::string TappingText() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R") return Of(report_text::SheetCornerTappings);
-    if (d == "S" && v == "F") return Of(report_text::SheetFlangeTappings);
-    if (d == "S" && v == "D") return "       D- & D/2";
-    if (d == "D" || d == "SM" || d == "VK") return Of(report_text::SheetCornerTappings);
-    if (d == "V" && v == "SV") return Of(report_text::SheetWeldedConvergent);
-    if (d == "V" && v == "OG") return Of(report_text::SheetRoughCastConvergent);
-    if (d == "V" && v == "BG") return Of(report_text::SheetMachinedConvergent);
+    if (d == kDeviceOrifice && v == kVariantCorner) return Of(report_text::SheetCornerTappings);
+    if (d == kDeviceOrifice && v == kVariantFlange) return Of(report_text::SheetFlangeTappings);
+    if (d == kDeviceOrifice && v == kVariantDAndD2) return "       D- & D/2";
+    if (d == kDeviceIsaNozzle || d == kDeviceSegmentOrifice || d == kDeviceQuarterCircle)
+        return Of(report_text::SheetCornerTappings);
+    if (d == kDeviceVenturi && v == kVariantWelded) return Of(report_text::SheetWeldedConvergent);
+    if (d == kDeviceVenturi && v == kVariantAsCast) return Of(report_text::SheetRoughCastConvergent);
+    if (d == kDeviceVenturi && v == kVariantMachined) return Of(report_text::SheetMachinedConvergent);
     return "";
 }
 
 std::string MediumName() {
     const std::string& m = MediumCode;
-    if (m == "CH4" || m == "N2" || m == "H2" || m == "NH3") return PadText(15, m);
+    if (m == kMediumMethane || m == kMediumNitrogen || m == kMediumHydrogen || m == kMediumAmmonia)
+        return PadText(15, m);
     static const struct {
-        const char* code;
+        std::string_view code;
         const LangText* name;
-    } kNames[] = {{"VAT", &report_text::SheetWater},    {"NGAS", &report_text::SheetNaturalGas},
-                  {"G", &report_text::SheetGasMixture}, {"AR", &report_text::SheetArgon},
-                  {"LUF", &report_text::SheetAir},      {"MNG", &report_text::SheetSaturatedSteam},
-                  {"ANG", &report_text::SheetSteam},    {"VÄT", &report_text::SheetLiquid},
-                  {"GAS", &report_text::SheetGas},      {"IGAS", &report_text::SheetRealGas}};
+    } kNames[] = {{kMediumWater, &report_text::SheetWater},
+                  {kMediumNaturalGas, &report_text::SheetNaturalGas},
+                  {kMediumMixture, &report_text::SheetGasMixture},
+                  {kMediumArgon, &report_text::SheetArgon},
+                  {kMediumAir, &report_text::SheetAir},
+                  {kMediumWetSteam, &report_text::SheetSaturatedSteam},
+                  {kMediumSteam, &report_text::SheetSteam},
+                  {kMediumLiquid, &report_text::SheetLiquid},
+                  {kMediumGas, &report_text::SheetGas},
+                  {kMediumRealGas, &report_text::SheetRealGas}};
     for (const auto& n : kNames)
         if (m == n.code) return Of(*n.name);
     return "";
@@ -147,14 +154,15 @@ std::string MediumName() {
 void WriteDeviceBlock(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
-    const std::string mounting =
-        ExtraUncertaintyCode == "1" ? Of(report_text::SheetFlangedMounting) : Of(report_text::SheetWeldedMounting);
+    const std::string mounting = ExtraUncertaintyCode == kExtraUncertaintyFlanged
+                                     ? Of(report_text::SheetFlangedMounting)
+                                     : Of(report_text::SheetWeldedMounting);
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
-    if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == "V" ? 14 : 28, ' ') + tapping);
+    if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == kDeviceVenturi ? 14 : 28, ' ') + tapping);
     const TMenuItem* material = Form1().mtrlfl1;
     for (const std::string* code : {&MaterialCode1, &MaterialCode2})
-        if (*code == "1") sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
+        if (*code == kMaterialFirst) sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
     const std::string medium = MediumName();
     if (!medium.empty()) sheet.Line(in + std::string(28, ' ') + medium);
 }
@@ -184,8 +192,9 @@ void WriteNumberRows(Sheet& sheet) {
             sheet.Blank();
     }
     sheet.Number(OperatingTemperature);
-    sheet.Number(kAmbientPressureMbar);
-    sheet.Number(OperatingPressure * 1e-5 - kAmbientPressureMbar * 0.001);
+    // The gauge pressure is taken against the standard atmosphere.
+    sheet.Number(kStandardAtmosphereMbar);
+    sheet.Number(OperatingPressure * 1e-5 - kStandardAtmosphereMbar * 0.001);
     sheet.Number(OperatingPressure * 1e-5);
     sheet.Number(FlowDensity);
     sheet.Number(DynamicViscosityPas * 1e6);
@@ -196,7 +205,8 @@ void WriteNumberRows(Sheet& sheet) {
     else
         sheet.Blank();
     sheet.Number(ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature));
-    const bool roughDevice = DeviceCode == "D" || DeviceCode == "KV" || DeviceCode == "S";
+    const bool roughDevice =
+        DeviceCode == kDeviceIsaNozzle || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceOrifice;
     sheet.Number(roughDevice ? PipeRoughnessMm : 0.0);
     sheet.Number(RoughnessFactor);
     sheet.Number(FlowCoefficientAtNormalFlow);
@@ -212,7 +222,7 @@ void WriteNumberRows(Sheet& sheet) {
     sheet.Number(PipeDiameterColdMm);
     const double bore = ColdBoreMm();
     const double beta = PipeDiameterColdMm != 0.0 ? bore / PipeDiameterColdMm : 0.0;
-    if (DeviceCode == "VK") {
+    if (DeviceCode == kDeviceQuarterCircle) {
         sheet.Line(sheet.Indent() + "        (Radius r=" +
                    Field(10, ProfileRadius(beta * beta, bore), kShortPrecision) + " mm) " + Field(10, bore));
     } else {
@@ -227,9 +237,10 @@ void WriteNumberRows(Sheet& sheet) {
 
 // The name of the upstream fitting on the form, 27 characters; blanks where it has none.
 std::string FittingName() {
-    const bool firstDe =
-        DeviceCode == "S" || DeviceCode == "SM" || DeviceCode == "VK" || DeviceCode == "D" || DeviceCode == "KV";
-    const bool first = English() ? DeviceCode == "KV" : firstDe;
+    const bool firstDe = DeviceCode == kDeviceOrifice || DeviceCode == kDeviceSegmentOrifice ||
+                         DeviceCode == kDeviceQuarterCircle || DeviceCode == kDeviceIsaNozzle ||
+                         DeviceCode == kDeviceShortVenturi;
+    const bool first = English() ? DeviceCode == kDeviceShortVenturi : firstDe;
     struct Names {
         const char* code;
         const LangText* firstText;
@@ -262,7 +273,7 @@ std::string FittingName() {
 void WriteStraightLengthSheet(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
-    const bool none = UpstreamFittingCode == "0";
+    const bool none = UpstreamFittingCode == kFittingOther;
     const std::string backpage = Of(report_text::SheetSeeBackpage);
     if (none)
         sheet.Line(std::string(Of(report_text::SheetRequiredLength)) + in + backpage);
@@ -292,7 +303,7 @@ void WriteUncertaintyRows(Sheet& sheet) {
     for (int i = 0; i < 6; ++i) sheet.Blank();
 }
 
-bool Noted(const std::string& note) { return note != " "; }
+bool Noted(const std::string& note) { return note != kNoMessage; }
 
 std::string Standard(const LangText& iso, const LangText& din) { return Of(Iso() ? iso : din); }
 std::string RangeText() { return Standard(report_text::SheetRangeIso, report_text::SheetRangeDin); }
@@ -342,7 +353,7 @@ void WriteDeviceLimits(Sheet& sheet) {
 
 std::string PadText(int width, const std::string& text) {
     if (width <= 0) return "";
-    const std::string t = text == " " ? "" : text;
+    const std::string t = text == kNoMessage ? "" : text;
     if (Utf8Length(t) >= width) return Utf8Left(t, width);
     return PadLeft(t, width);
 }

@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
@@ -35,8 +36,8 @@ const TFontStyles kUnderlined{true, false, true, false};
 
 enum class Language { Swedish, German, English };
 Language CurrentLanguage() {
-    if (LanguageLetter == 'E') return Language::English;
-    if (LanguageLetter == 'D') return Language::German;
+    if (LanguageLetter == kLanguageEnglish) return Language::English;
+    if (LanguageLetter == kLanguageGerman) return Language::German;
     return Language::Swedish;
 }
 
@@ -57,7 +58,7 @@ void AddFittedWhenLong(ReportBlock& block, std::string text) {
 }  // namespace
 
 void WriteFlowDpTable() {
-    if (!(0.99 * MaxMassFlow > MinMassFlow) || DeviceCode == "VOLYM") return;
+    if (!(0.99 * MaxMassFlow > MinMassFlow) || DeviceCode == kDeviceVolumeMeter) return;
     std::string flowRow = ByLanguage(report_text::FlowTableFlowRow);
     std::string dpRow = ByLanguage(report_text::FlowTableDpRow);
     const std::string standard(1, StandardLetter);
@@ -71,7 +72,7 @@ void WriteFlowDpTable() {
                                  BoreDiameter, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
                                  correction, dp);
             const double shown =
-                SolveFor == "DP" ? CheckedDiv(dp * 0.001, DpUnitFactor) : CheckedDiv(dp * MaxDpInput, MaxDpPa);
+                SolveFor == kSolveDp ? CheckedDiv(dp * 0.001, DpUnitFactor) : CheckedDiv(dp * MaxDpInput, MaxDpPa);
             dpRow += " " + ReportSeparator + FormatFixed(CheckFinite(shown), 5);
         }
     } catch (const CalcError&) {
@@ -79,7 +80,7 @@ void WriteFlowDpTable() {
     }
     ReportBlock block;
     block.AddEmpty();
-    if (MaxFlowGivenFlag == "V")
+    if (MaxFlowGivenFlag == kMaxFlowPlain)
         block.Add(ByLanguage(report_text::FlowTableHeading));
     else
         block.Add(ByLanguage(report_text::RealFlowTableHeading));
@@ -115,9 +116,9 @@ TransmitterTexts PrepareTexts() {
     t.allFlows = NumberWithUnit(root * RootFlowDesign, FlowUnit);
     double dp = MaxDpInput;
     std::string unit = DpUnit;
-    if (SolveFor == "DP") {
+    if (SolveFor == kSolveDp) {
         dp = MaxDpEntered;
-    } else if (SolveFor == "OK") {
+    } else if (SolveFor == kSolveOptimal) {
         unit = DpUpperLimitUnit;
     }
     t.settingDp = "= " + NumberWithUnit(dp, unit);
@@ -263,8 +264,8 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         block.Add(line4);
     block.Add(ByLanguage(report_text::SmallTransmitterSettingLabel));
     double dp = 0.01 * DpCellSplitPercent * MaxDpInput;
-    std::string unit = SolveFor == "OK" ? DpUpperLimitUnit : DpUnit;
-    if (SolveFor == "DP") {
+    std::string unit = SolveFor == kSolveOptimal ? DpUpperLimitUnit : DpUnit;
+    if (SolveFor == kSolveDp) {
         dp = 0.001 * 0.01 * DpCellSplitPercent * MaxFlowDpPa;
         unit = "kPa";
     }

@@ -7,6 +7,7 @@
 #include "numerics/text_utils.h"
 #include "pressure_loss/fitting_catalogue.h"
 #include "reports/report_block.h"
+#include "state/grid_rows.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -19,8 +20,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr int kRows = 9;
-constexpr int kFirstParameterRow = 6;
 constexpr int kTableWidth = 80;
 
 TStringGrid& Grid() { return Form1().Motstandgrid; }
@@ -28,14 +27,15 @@ TStringGrid& Grid() { return Form1().Motstandgrid; }
 // The longest text of rows 1 to 8 of a column.
 int LongestText(int column) {
     int longest = 0;
-    for (int row = 1; row < kRows; ++row) longest = std::max(longest, Utf8Length(Grid().Cell(column, row)));
+    for (int row = 1; row < kResistanceGridRows; ++row)
+        longest = std::max(longest, Utf8Length(Grid().Cell(column, row)));
     return longest;
 }
 
 bool IsBend(int kind) { return kind >= 10 && kind <= 16; }
 
 bool HasParameterText(int column) {
-    for (int row = kFirstParameterRow; row < kRows; ++row)
+    for (int row = kFirstParameterRow; row < kResistanceGridRows; ++row)
         if (!Grid().Cell(column, row).empty()) return true;
     return false;
 }
@@ -55,7 +55,7 @@ public:
     void Append(int column) {
         const int width = std::max(1, LongestText(column)) + 1;
         const char fill = ReportSeparator.empty() ? '_' : ' ';
-        for (int row = 0; row < kRows; ++row)
+        for (int row = 0; row < kResistanceGridRows; ++row)
             rows_[row] += ReportSeparator + PadLeft(PrintedCell(column, row), width, fill);
     }
     bool Empty() const { return rows_[1].empty(); }
@@ -64,20 +64,20 @@ public:
     // Column 0 in front of every row; rows 6 to 8 only where column 0 labels them.
     void Close(ReportBlock& block) {
         const int labelWidth = LabelWidth();
-        for (int row = 0; row < kRows; ++row) {
+        for (int row = 0; row < kResistanceGridRows; ++row) {
             const std::string& label = Grid().Cell(0, row);
             if (row >= kFirstParameterRow && label.empty()) continue;
             block.Add(ReportSeparator + PadLeft(label, labelWidth) + rows_[row]);
         }
         block.AddEmpty();
         rows_ = {};
-        for (int row = kFirstParameterRow; row < kRows; ++row) Grid().SetCell(0, row, "");
+        for (int row = kFirstParameterRow; row < kResistanceGridRows; ++row) Grid().SetCell(0, row, "");
     }
 
     static int LabelWidth() { return std::max(1, LongestText(0)) + 1; }
 
 private:
-    std::array<std::string, kRows> rows_;
+    std::array<std::string, kResistanceGridRows> rows_;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -108,7 +109,7 @@ void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
            FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2) + "% av beräknat flödesvärde " +
            flowName);
     const double lowest =
-        SolveFor == "FL" && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
+        SolveFor == kSolveFlow && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
     w.Line(std::string(ByLanguage(code_text::ForRangePrefix)) + FormatFixed(lowest, 6) + " <" + flowName + "< " +
            FormatFixed(MaxFlowInput, 6));
     const int densityClass = MediumDensityClass();
@@ -197,7 +198,7 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
     if (!facts.gas) return;
     w.Line(ByLanguage(code_text::SimpleDensityCorrectionComment));
     // An operating volume flow falls with the density's square root, a mass flow rises.
-    const char* op = ConvertPressureEntry(FlowUnit) == "V" ? "/" : "*";
+    const char* op = ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow ? "/" : "*";
     const std::string target = facts.withFmat ? "q_pol_mat_PT:=q_pol_mat" : "q_rot_mat_PT:=q_rot_mat";
     w.Role(FlowBlockRole::CompensationCode,
            DotForm(target + op + "sqrt(" + PressureExpression() + "/" + FormatFixed(OperatingPressure / 1000.0, 6) +
@@ -212,7 +213,7 @@ std::string BrandLine(CodeDialect dialect) {
 }
 
 CodeDialect CurrentCodeDialect() {
-    return Form1().ABBSiemens.Caption() == "ABB" ? CodeDialect::Abb : CodeDialect::Siemens;
+    return Form1().ABBSiemens.Caption() == kDialectCaptionAbb ? CodeDialect::Abb : CodeDialect::Siemens;
 }
 
 std::string DotForm(std::string text) { return ReplaceAll(std::move(text), ",", "."); }
@@ -237,7 +238,7 @@ void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine)
     BlockFacts facts;
     facts.gas = IsGasMedium(MediumCode);
     facts.withFmat = Utf8Length(fmatReportLine) > 5;
-    facts.absoluteNote = ConvertPressureEntry(f.abstrycksort.Text()) == "O" ? "" : ",absolute pressure";
+    facts.absoluteNote = ConvertPressureEntry(f.abstrycksort.Text()) == kUnitGaugePressure ? "" : ",absolute pressure";
     facts.pressureUnit = f.abstrycksort.Text();
     facts.dpUnit = f.difftryckmaxsort.Text();
     facts.flowUnit = f.maxflowsort.Text();

@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -50,7 +51,7 @@ std::string NormalVolumeUnitTail() {
 
 void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
     const double k = FlowRangeScale();
-    if (MaxFlowGivenFlag == "V") {
+    if (MaxFlowGivenFlag == kMaxFlowPlain) {
         if (scope.Mini()) return;
         const double q = k * DpTransmitterValues.rootNormalFlow.user;
         if (!std::isfinite(q)) return;
@@ -75,8 +76,8 @@ void AddMinimalFlow(ReportBlock& block) {
 }
 
 void AddHumidGasMaximalFlow(ReportBlock& block) {
-    if (!IsGasMedium(MediumCode) || MediumCode == "ANG" || HumidFlowBasis != "T") return;
-    if (ParsedUnitKind == "M")
+    if (!IsGasMedium(MediumCode) || MediumCode == kMediumSteam || HumidFlowBasis != kHumidFlowOfDryPart) return;
+    if (ParsedUnitKind == kUnitMassFlow)
         block.AddValue(HumidMaxFlowTonLabel, MaxMassFlow * 3.6);
     else if (FlowDensity > 0.0)
         block.AddValue(HumidMaxFlowVolumeLabel, MaxMassFlow * 3600.0 / FlowDensity);
@@ -191,7 +192,9 @@ void AddPocket(ReportBlock& block, const PocketTexts& t, double tappingTemperatu
 }  // namespace
 
 bool IsNormalVolumeUnit(const std::string& unit) {
-    for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "MMSCFD", "Nliter/h", "Nliter/min", "Nliter/s"})
+    for (std::string_view u :
+         {kUnitNormalPerHour, kUnitNormalPerMinute, kUnitNormalPerSecond, kUnitStandardMillionFeetPerDay,
+          kUnitNormalLitrePerHour, kUnitNormalLitrePerMinute, kUnitNormalLitrePerSecond})
         if (unit == u) return true;
     return false;
 }

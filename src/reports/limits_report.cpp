@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -25,9 +26,8 @@ namespace tubalyx {
 
 namespace {
 
-bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
-bool IsVolumeMeter() { return DeviceCode == "VOLYM"; }
-bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
+bool IsVolumeMeter() { return DeviceCode == kDeviceVolumeMeter; }
+bool IsCommercialMeter() { return IsConeMeter(DeviceCode) || IsVolumeMeter(); }
 
 std::string Number(double value) {
     return FormatFixed(CheckFinite(value, "limit report value is no number"), kReportDigits);
@@ -86,14 +86,14 @@ void WriteStraightLengthBlocks(Section& s) {
     const char* second = TextOf(report_text::RequiredDownstreamLengthLabel, LanguageLetter);
     const char* tooShort = TextOf(report_text::StraightLengthTooShortLabel, LanguageLetter);
 
-    if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != "0") {
+    if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != kFittingOther) {
         const std::string up = Number(RequiredUpstreamLengthM);
         const std::string down = Number(RequiredDownstreamLengthM);
         s.Write(title);
         s.Write(first + ReportSeparator + up + second + ReportSeparator + down);
     }
     const double shortfall = StraightLengthShortfallM;
-    if (SolveFor == "OK" && UpstreamFittingCode != "0" && shortfall > 0.0)
+    if (SolveFor == kSolveOptimal && UpstreamFittingCode != kFittingOther && shortfall > 0.0)
         s.Value(tooShort, StraightLengthM + shortfall);
 }
 
@@ -102,21 +102,21 @@ void WriteStraightLengthBlocks(Section& s) {
 void CheckStandardLimits(bool& headingPending) {
     Section s(headingPending);
     const auto& m = DeviceLimitMessages;
-    if (TableRangeNote != " ") s.Write(TableRangeNote);
+    if (TableRangeNote != kNoMessage) s.Write(TableRangeNote);
 
-    if (!IsCommercialMeter() && m[kThroatDiameterMessage] != " ") {
+    if (!IsCommercialMeter() && m[kThroatDiameterMessage] != kNoMessage) {
         s.Write(m[kThroatDiameterMessage]);
         if (BoreDiameter < ThroatDiameterLowerBound)
             s.Value(ByLanguage(report_text::MinLimitMmLabel), ThroatDiameterLowerBound * 1000);
     }
 
-    if (!IsVolumeMeter() && m[kDiffPressureMessage] != " ") {
+    if (!IsVolumeMeter() && m[kDiffPressureMessage] != kNoMessage) {
         s.Write(m[kDiffPressureMessage]);
         if (MaxDpPa > StandardMaxDiffPressure)
             s.Value(ByLanguage(report_text::MaxLimitKpaLabel), 0.001 * StandardMaxDiffPressure);
     }
 
-    if (!IsVolumeMeter() && m[kDiameterRatioMessage] != " ") {
+    if (!IsVolumeMeter() && m[kDiameterRatioMessage] != kNoMessage) {
         const double beta = NormalFlowCoefficients.beta;
         s.Write(m[kDiameterRatioMessage]);
         if (beta > BetaUpperBound)
@@ -125,12 +125,12 @@ void CheckStandardLimits(bool& headingPending) {
             s.Value(ByLanguage(report_text::MinLimitLabel), BetaLowerBound);
     }
 
-    if (m[kReynoldsMessage] != " ") {
+    if (m[kReynoldsMessage] != kNoMessage) {
         s.Write(m[kReynoldsMessage]);
         WriteReynoldsBlock(s, m[kReynoldsMessage]);
     }
 
-    if (!IsVolumeMeter() && m[kRoughnessMessage] != " ") {
+    if (!IsVolumeMeter() && m[kRoughnessMessage] != kNoMessage) {
         s.Write(m[kRoughnessMessage]);
         s.Value(ByLanguage(report_text::PipeRoughnessLimitLabel), PipeRoughnessMm);
         if (PipeRoughnessM > RoughnessUpperBound)
@@ -139,7 +139,7 @@ void CheckStandardLimits(bool& headingPending) {
             s.Value(ByLanguage(report_text::MinLimitMmLabel), RoughnessLowerBound * 1000);
     }
 
-    if (!IsVolumeMeter() && m[kPipeDiameterMessage] != " ") {
+    if (!IsVolumeMeter() && m[kPipeDiameterMessage] != kNoMessage) {
         s.Write(m[kPipeDiameterMessage]);
         // The pipe limits are printed in whole millimetres.
         if (PipeDiameter > PipeDiameterUpperBound)

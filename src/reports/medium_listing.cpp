@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "media/medium_identification.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "reports/medium_state_lines.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -55,7 +57,8 @@ void ValueLineWhileShown(ReportBlock& block, const TLabel& prompt, const TEdit& 
 
 bool IsKinematicUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
-    return u == "M2/S" || u == "ST" || u == "CST" || u == "STOKES" || u == "CSTOKES";
+    return u == kUnitSquareMetrePerSecondUpper || u == kUnitStokesUpper || u == kUnitCentistokesUpper ||
+           u == kUnitStokesLongUpper || u == kUnitCentistokesLongUpper;
 }
 
 void OilLines(char kind, ReportBlock& block) {
@@ -71,9 +74,9 @@ void OilLines(char kind, ReportBlock& block) {
     OilViscosityLine(block, f.visk100bgtextin, f.q100bgsort, f.q100bg);
 }
 
-void GivenGasLines(char kind, ReportMedium m, ReportBlock& block) {
+void GivenGasLines(char kind, MediumKind m, ReportBlock& block) {
     TForm1& f = Form1();
-    const bool realGas = m == ReportMedium::RealGas, gas = m == ReportMedium::IdealGas;
+    const bool realGas = m == MediumKind::RealGas, gas = m == MediumKind::IdealGas;
     Show(f.rbg, GivenDensity);
     Show(f.qbg, GivenViscosityValue);
     f.qbgsort.SetText(ViscosityUnit);
@@ -152,13 +155,13 @@ std::string SecondHeadingRow(const TStringGrid& grid, int firstRowLength) {
 void WriteMediumPropertyLines(char kind, int row, ReportBlock& block) {
     row = std::clamp(row, 0, kMixtureRows - 1);
     MixtureRow = row;
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     switch (m) {
-        case ReportMedium::Oil: OilLines(kind, block); break;
-        case ReportMedium::RealGas:
-        case ReportMedium::IdealGas:
-        case ReportMedium::Liquid: GivenGasLines(kind, m, block); break;
-        case ReportMedium::Mixture: MixtureRowLines(kind, row, block); break;
+        case MediumKind::Oil: OilLines(kind, block); break;
+        case MediumKind::RealGas:
+        case MediumKind::IdealGas:
+        case MediumKind::Liquid: GivenGasLines(kind, m, block); break;
+        case MediumKind::Mixture: MixtureRowLines(kind, row, block); break;
         default: break;
     }
 }
@@ -187,7 +190,7 @@ void WriteCompositionLines(char kind, bool useHumidityGrid, ReportBlock& block) 
         if (!(StrToFloatSafe(grid.Cell(2, row)) > kSmallestShare)) continue;
         add(CompositionRow(grid, row));
         const std::string& keyword = MixtureComponentKeyword[row];
-        if (keyword == "GAS" || keyword == "IGAS") WriteMediumPropertyLines(kind, row, block);
+        if (IsUserGasMedium(keyword)) WriteMediumPropertyLines(kind, row, block);
     }
     add(CompositionRow(grid, kMixtureSumRow));
 }

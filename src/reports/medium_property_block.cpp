@@ -5,12 +5,14 @@
 #include "media/medium_identification.h"
 #include "media/natural_gas.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
 #include "reports/medium_listing.h"
 #include "reports/medium_state_lines.h"
 #include "reports/report_window.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -37,7 +39,6 @@ constexpr const char* kWobbeLabel = "Wobbe index at **              (cond. H2O)(
 // clang-format on
 
 // The reference state of the calorific values and of the normal cubic metre.
-constexpr double kReferencePressurePa = 101325.0;
 constexpr double kReferenceTemperatureC = 15.0;
 // 1 / 1.2254: the reciprocal of the density of dry air (kg/m3) at the reference state, which
 // turns a gas density into the relative density of the Wobbe index.
@@ -56,20 +57,20 @@ constexpr double kNoMolarMass = 1.0000000001;
 // A range note shorter than this is no note (the property routines leave " " for none).
 constexpr int kShortestRangeNote = 4;
 
-bool Thermodynamics() { return CalcFunction == "Termo"; }
+bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
 void MethaneNote(ReportBlock& block) {
-    const int divisor = LanguageLetter == 'E'   ? kMethaneNoteDivisorE
-                        : LanguageLetter == 'D' ? kMethaneNoteDivisorD
-                                                : kMethaneNoteDivisorS;
+    const int divisor = LanguageLetter == kLanguageEnglish  ? kMethaneNoteDivisorE
+                        : LanguageLetter == kLanguageGerman ? kMethaneNoteDivisorD
+                                                            : kMethaneNoteDivisorS;
     // The rest of the block keeps the note's size.
     block.SetLineSize(FittedReportSize(block.StartSize(), divisor));
     block.Add(ByLanguage(report_text::MethanePropertiesNote));
 }
 
 double ReferenceDensity() {
-    return GasCompressibilityDetailed(GasComposition, NaturalGasZ, kReferencePressurePa, kReferenceTemperatureC);
+    return GasCompressibilityDetailed(GasComposition, NaturalGasZ, kStandardAtmospherePa, kReferenceTemperatureC);
 }
 
 void CalorificLines(ReportBlock& block) {
@@ -95,18 +96,18 @@ double GridAverageMolarMass() {
     double sum = 0.0;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
         const std::string& keyword = MixtureComponentKeyword[row];
-        const double molarMass = keyword == "GAS" ? MixtureMolarMass[row] : MolarMass(keyword);
+        const double molarMass = keyword == kMediumGas ? MixtureMolarMass[row] : MolarMass(keyword);
         sum += StrToFloatSafe(grid.Cell(5, row)) * molarMass * 0.01;
     }
     return sum;
 }
 
-void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
-    const bool composed = m == ReportMedium::Mixture || m == ReportMedium::NaturalGas;
+void ThermodynamicsClosingLines(ReportBlock& block, MediumKind m) {
+    const bool composed = m == MediumKind::Mixture || m == MediumKind::NaturalGas;
     if (composed)
         AverageMolarMass = GridAverageMolarMass();
     else
-        AverageMolarMass = m == ReportMedium::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
+        AverageMolarMass = m == MediumKind::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
     const char* label =
         TextOf(composed ? report_text::TableGasMolarMassLabel : report_text::MolarMassLabel, LanguageLetter);
     if (!label) return;
@@ -114,41 +115,42 @@ void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
 }
 
 void CorrectionFactorLines(ReportBlock& block) {
-    const bool throat = DeviceCode != "VOLYM" && (CalcFunction != "Ventil" || ValveSubtype == "RO");
+    const bool throat =
+        DeviceCode != kDeviceVolumeMeter && (CalcFunction != kFunctionValve || ValveSubtype == kSubtypeRestriction);
     // A cold diameter of 0 gives no factor: its line is left out.
     if (throat) block.AddValue(ThroatCorrectionLabel, BoreDiameter / BoreDiameterColdM);
     block.AddValue(PipeCorrectionLabel, PipeDiameter / PipeDiameterColdM);
 }
 
-void StateLines(ReportBlock& block, ReportMedium m) {
+void StateLines(ReportBlock& block, MediumKind m) {
     switch (m) {
-        case ReportMedium::Water:
-        case ReportMedium::Liquid:
-        case ReportMedium::PropaneLiquid:
-        case ReportMedium::Oil: WriteDensityZViscosityLines(block); break;
-        case ReportMedium::IdealGas:
-        case ReportMedium::RealGas:
-        case ReportMedium::Air:
-        case ReportMedium::Methane:
-        case ReportMedium::Propane:
-        case ReportMedium::Ammonia:
-        case ReportMedium::Mixture: WriteStateLinesWithHumidity(block); break;
-        case ReportMedium::Steam: WriteDensityAndHeatLines(block); break;
-        case ReportMedium::WetSteam: WriteTemperatureAndStateLines(block); break;
-        case ReportMedium::NaturalGas:
+        case MediumKind::Water:
+        case MediumKind::Liquid:
+        case MediumKind::PropaneLiquid:
+        case MediumKind::Oil: WriteDensityZViscosityLines(block); break;
+        case MediumKind::IdealGas:
+        case MediumKind::RealGas:
+        case MediumKind::Air:
+        case MediumKind::Methane:
+        case MediumKind::Propane:
+        case MediumKind::Ammonia:
+        case MediumKind::Mixture: WriteStateLinesWithHumidity(block); break;
+        case MediumKind::Steam: WriteDensityAndHeatLines(block); break;
+        case MediumKind::WetSteam: WriteTemperatureAndStateLines(block); break;
+        case MediumKind::NaturalGas:
             MethaneNote(block);
             WriteStateLinesWithHumidity(block);
             ReadGasComposition();
             if (Thermodynamics()) CalorificLines(block);
             break;
-        case ReportMedium::Argon:
-        case ReportMedium::CarbonDioxide:
-        case ReportMedium::CarbonMonoxide:
-        case ReportMedium::Nitrogen:
-        case ReportMedium::Oxygen: WriteStateLinesByStateLetter(block); break;
-        case ReportMedium::Hydrogen:
-            if (PhaseLetter == 'V' || PhaseLetter == 'X') {
-                if (PhaseLetter == 'V')
+        case MediumKind::Argon:
+        case MediumKind::CarbonDioxide:
+        case MediumKind::CarbonMonoxide:
+        case MediumKind::Nitrogen:
+        case MediumKind::Oxygen: WriteStateLinesByStateLetter(block); break;
+        case MediumKind::Hydrogen:
+            if (IsLiquidPhase(PhaseLetter)) {
+                if (PhaseLetter == kPhaseLiquidAtTemperature)
                     WritePressureLine(block);
                 else
                     WriteTemperatureLine(block);
@@ -157,11 +159,11 @@ void StateLines(ReportBlock& block, ReportMedium m) {
                 WriteStateLinesWithHumidity(block);
             }
             break;
-        case ReportMedium::Ozone:
+        case MediumKind::Ozone:
             block.Add(ByLanguage(report_text::CarbonDioxidePropertiesNote));
             WriteStateLinesByStateLetter(block);
             break;
-        case ReportMedium::Other: break;
+        case MediumKind::Other: break;
     }
 }
 
@@ -185,16 +187,16 @@ double WobbeIndex(double superiorMassValue, double referenceDensity) {
 
 void WriteStateLinesByStateLetter(ReportBlock& block) {
     switch (PhaseLetter) {
-        case 'N':
-        case 'G':
-        case 'H':
-            if (PhaseLetter == 'G') WritePressureLine(block);
-            if (PhaseLetter == 'H') WriteTemperatureLine(block);
+        case kPhaseNone:
+        case kPhaseVapourAtTemperature:
+        case kPhaseVapourAtPressure:
+            if (PhaseLetter == kPhaseVapourAtTemperature) WritePressureLine(block);
+            if (PhaseLetter == kPhaseVapourAtPressure) WriteTemperatureLine(block);
             WriteStateLinesWithHumidity(block);
             break;
         default:
-            if (PhaseLetter == 'V') WritePressureLine(block);
-            if (PhaseLetter == 'X') WriteTemperatureLine(block);
+            if (PhaseLetter == kPhaseLiquidAtTemperature) WritePressureLine(block);
+            if (PhaseLetter == kPhaseLiquidAtPressure) WriteTemperatureLine(block);
             WriteDensityZViscosityLines(block);
             break;
     }
@@ -209,9 +211,9 @@ void WriteStateLinesByStateLetter(char, int&) {
 void WriteMediumPropertyBlock(char kind, int& position) {
     ReportBlock block;
     if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     const bool big = BigReport();
-    if (Thermodynamics() && big && HumidGasFlag && (m == ReportMedium::Mixture || m == ReportMedium::NaturalGas))
+    if (Thermodynamics() && big && HumidGasFlag && (m == MediumKind::Mixture || m == MediumKind::NaturalGas))
         WriteCompositionLines(kind, true, block);
     StateLines(block, m);
     if (big) {

@@ -1,10 +1,12 @@
 #include "reports/medium_state_lines.h"
 
 #include "media/steam_equations.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
 #include "reports/result_report_detail.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -15,28 +17,6 @@
 #include "ui/form1.h"
 
 namespace tubalyx {
-
-ReportMedium DecodeReportMedium(const std::string& code) {
-    static const struct {
-        const char* code;
-        ReportMedium medium;
-    } kCodes[] = {
-        {"VAT", ReportMedium::Water},         {"ANG", ReportMedium::Steam},
-        {"MNG", ReportMedium::WetSteam},      {"VÄT", ReportMedium::Liquid},
-        {"GAS", ReportMedium::IdealGas},      {"IGAS", ReportMedium::RealGas},
-        {"LUF", ReportMedium::Air},           {"G", ReportMedium::Mixture},
-        {"NGAS", ReportMedium::NaturalGas},   {"OLJA", ReportMedium::Oil},
-        {"C3H8", ReportMedium::Propane},      {"C3H8V", ReportMedium::PropaneLiquid},
-        {"CO2", ReportMedium::CarbonDioxide}, {"CO", ReportMedium::CarbonMonoxide},
-        {"N2", ReportMedium::Nitrogen},       {"O2", ReportMedium::Oxygen},
-        {"H2", ReportMedium::Hydrogen},       {"AR", ReportMedium::Argon},
-        {"O3", ReportMedium::Ozone},          {"NH3", ReportMedium::Ammonia},
-        {"CH4", ReportMedium::Methane},
-    };
-    for (const auto& c : kCodes)
-        if (code == c.code) return c.medium;
-    return ReportMedium::Other;
-}
 
 namespace {
 
@@ -51,7 +31,6 @@ constexpr double kPressureLimitPa = 1e8;
 constexpr double kLargeViscosityPas = 0.1;
 // A density below this is no density to divide by.
 constexpr double kSmallestDensity = 1e-10;
-constexpr double kAbsoluteZeroC = -273.15;
 
 // Red when a property table has marked the label with its range note.
 LineFormat ColourRule(const std::string& label) {
@@ -62,32 +41,30 @@ void AddLabelled(ReportBlock& block, const std::string& label, double value) {
     block.AddValue(label, value, ColourRule(label));
 }
 
-bool Thermodynamics() { return CalcFunction == "Termo"; }
+bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
 
-bool OneOf(ReportMedium m, std::initializer_list<ReportMedium> set) {
-    for (ReportMedium s : set)
+bool OneOf(MediumKind m, std::initializer_list<MediumKind> set) {
+    for (MediumKind s : set)
         if (m == s) return true;
     return false;
 }
 
-bool IsWaterOrSteam(ReportMedium m) {
-    return OneOf(m, {ReportMedium::Water, ReportMedium::Steam, ReportMedium::WetSteam});
-}
+bool IsWaterOrSteam(MediumKind m) { return OneOf(m, {MediumKind::Water, MediumKind::Steam, MediumKind::WetSteam}); }
 
 // The user's own media whose state is given, not computed, unless they are humid.
-bool GivenDryMedium(ReportMedium m) {
-    return !HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid});
+bool GivenDryMedium(MediumKind m) {
+    return !HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid});
 }
 
 // Empty when the state is within the equations; one blank when only the property solve ran
 // into its step bound.
-std::string RangeNote(ReportMedium m) {
+std::string RangeNote(MediumKind m) {
     std::string note;
     if (PropertyIterationCount >= PropertyIterationLimit) note = " ";
     if (!IsWaterOrSteam(m)) return note;
     if (OperatingTemperature > kSteamTemperatureLimitC)
         note = "TEMP > 800 C ";
-    else if (m == ReportMedium::Water && OperatingTemperature > kWaterTemperatureLimitC)
+    else if (m == MediumKind::Water && OperatingTemperature > kWaterTemperatureLimitC)
         note = "TEMP > 350 C ";
     else if (OperatingTemperature < 0.0)
         note = "TEMP < 0 C ";
@@ -95,24 +72,24 @@ std::string RangeNote(ReportMedium m) {
     return note;
 }
 
-void DensityPart(ReportBlock& block, ReportMedium m) {
-    if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::Liquid})) return;
+void DensityPart(ReportBlock& block, MediumKind m) {
+    if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::Liquid})) return;
     const std::string note = RangeNote(m);
     if (!note.empty()) {
         block.Add(ByLanguage(report_text::OutsideTableLimitsWarning), RedLine());
-        if (note != " ") block.Add(note, RedLine());
+        if (note != kNoMessage) block.Add(note, RedLine());
     }
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
-    if (m == ReportMedium::NaturalGas && Thermodynamics())
+    if (m == MediumKind::NaturalGas && Thermodynamics())
         block.AddValue(ByLanguage(report_text::CompressionFactorLabel), NaturalGasZ, format);
 }
 
-void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
-    if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid}) &&
-        Form1().qbgsort.Text() == "Pas*E-6")
+void DynamicViscosityPart(ReportBlock& block, MediumKind m) {
+    if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid}) &&
+        Form1().qbgsort.Text() == kUnitMicroPascalSecond)
         return;
-    if (m == ReportMedium::Ozone && PhaseLetter != 'N') return;
+    if (m == MediumKind::Ozone && PhaseLetter != kPhaseNone) return;
     const LineFormat format = ColourRule(DynamicViscosityLabel);
     if (DynamicViscosityPas < kLargeViscosityPas)
         block.AddValue(DynamicViscosityLabel, DynamicViscosityPas * 1e6, format);
@@ -120,16 +97,16 @@ void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
         block.AddValue(ByLanguage(report_text::ViscosityPasLabel), DynamicViscosityPas, format);
 }
 
-void ThermodynamicsPart(ReportBlock& block, ReportMedium m) {
+void ThermodynamicsPart(ReportBlock& block, MediumKind m) {
     if (FlowDensity > kSmallestDensity) {
         AddLabelled(block, SpecificVolumeLabel, 1000.0 / FlowDensity);
-        if (!(m == ReportMedium::Ozone && PhaseLetter != 'N'))
+        if (!(m == MediumKind::Ozone && PhaseLetter != kPhaseNone))
             AddLabelled(block, KinematicViscosityLabel, DynamicViscosityPas / FlowDensity * 1e6);
     }
     // The user's media and the gases whose tables carry no enthalpy.
     const bool noEnthalpy =
-        OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Hydrogen, ReportMedium::Ozone,
-                  ReportMedium::CarbonDioxide, ReportMedium::CarbonMonoxide, ReportMedium::Oil, ReportMedium::Liquid});
+        OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Hydrogen, MediumKind::Ozone,
+                  MediumKind::CarbonDioxide, MediumKind::CarbonMonoxide, MediumKind::Oil, MediumKind::Liquid});
     if (!noEnthalpy) AddLabelled(block, EnthalpyLabel, EnthalpyOperating);
 }
 
@@ -145,7 +122,11 @@ void HumidityMeasures(ReportBlock& block) {
         {DewTemperatureLabel, DewTemperatureC},
     };
     const std::string& k = HumidityInputKind;
-    const int given = k == "R" ? 0 : k == "A" ? 1 : k == "S" ? 2 : k == "D" ? 3 : -1;
+    const int given = k == kHumidityRelative   ? 0
+                      : k == kHumidityAbsolute ? 1
+                      : k == kHumiditySpecific ? 2
+                      : k == kHumidityDewPoint ? 3
+                                               : -1;
     if (given < 0) return;
     for (int i = 0; i < 4; ++i)
         if (i != given) block.AddValue(measures[i].label, measures[i].value);
@@ -175,7 +156,7 @@ void InOwnBlock(void (*write)(ReportBlock&)) {
 }  // namespace
 
 void WriteTemperatureLine(ReportBlock& block) {
-    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureLabel, OperatingTemperature);
+    if (OperatingTemperature > kAbsoluteZeroCelsius) block.AddValue(TemperatureLabel, OperatingTemperature);
 }
 
 void WritePressureLine(ReportBlock& block) {
@@ -183,15 +164,15 @@ void WritePressureLine(ReportBlock& block) {
 }
 
 void WriteDensityZViscosityLines(ReportBlock& block) {
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     DensityPart(block, m);
     DynamicViscosityPart(block, m);
     if (Thermodynamics()) ThermodynamicsPart(block, m);
 }
 
 void WriteKappaCpCvLines(ReportBlock& block) {
-    if (CalcFunction == "Strypf" || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
-    if (GivenDryMedium(DecodeReportMedium(MediumCode)) || !Thermodynamics()) return;
+    if (CalcFunction == kFunctionPrimaryDevice || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
+    if (GivenDryMedium(DecodeMedium(MediumCode)) || !Thermodynamics()) return;
     AddLabelled(block, CpLabel, CpOperating);
     AddLabelled(block, CvLabel, CvOperating);
 }
@@ -201,7 +182,7 @@ void WriteHumidityLines(ReportBlock& block) {
         block.Add(ReportLine(ByLanguage(report_text::HumidityAbove100Warning), RelativeHumidity), RedLine());
     if (!Thermodynamics() || !HumidGasFlag) return;
     HumidityMeasures(block);
-    if (MediumCode != "G") HumidParts(block);
+    if (MediumCode != kMediumMixture) HumidParts(block);
 }
 
 void WriteDensityAndHeatLines(ReportBlock& block) {

@@ -16,35 +16,9 @@
 #include <string>
 
 #include "reports/report_block.h"
+#include "state/decoded_selection.h"
 
 namespace tubalyx {
-
-// The medium keywords the medium sections branch on, decoded once per section.
-enum class ReportMedium {
-    Water,           // "VAT"
-    Steam,           // "ANG"
-    WetSteam,        // "MNG"
-    Liquid,          // "VÄT", user-defined liquid
-    IdealGas,        // "GAS", user-defined gas
-    RealGas,         // "IGAS", user-defined real gas
-    Air,             // "LUF"
-    Mixture,         // "G"
-    NaturalGas,      // "NGAS"
-    Oil,             // "OLJA"
-    Propane,         // "C3H8"
-    PropaneLiquid,   // "C3H8V"
-    CarbonDioxide,   // "CO2"
-    CarbonMonoxide,  // "CO"
-    Nitrogen,        // "N2"
-    Oxygen,          // "O2"
-    Hydrogen,        // "H2"
-    Argon,           // "AR"
-    Ozone,           // "O3"
-    Ammonia,         // "NH3"
-    Methane,         // "CH4"
-    Other,
-};
-ReportMedium DecodeReportMedium(const std::string& code);
 
 // The temperature, unless it is at absolute zero or below.
 void WriteTemperatureLine(char kind, int& position);

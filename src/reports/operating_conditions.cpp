@@ -8,6 +8,7 @@
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
@@ -20,14 +21,15 @@ namespace tubalyx {
 int MediumDensityClass() {
     const std::string& m = MediumCode;
     const char p = PhaseLetter;
-    if (m == "MNG") return 1;
-    if (m == "H2") {
-        if (p == 'V') return 2;
-        if (p == 'X') return 1;
+    if (m == kMediumWetSteam) return 1;
+    if (m == kMediumHydrogen) {
+        if (p == kPhaseLiquidAtTemperature) return 2;
+        if (p == kPhaseLiquidAtPressure) return 1;
     }
-    if (m == "AR" || m == "N2" || m == "O2" || m == "CO2" || m == "CO") {
-        if (p == 'G' || p == 'V') return 2;
-        if (p == 'H' || p == 'X') return 1;
+    if (m == kMediumArgon || m == kMediumNitrogen || m == kMediumOxygen || m == kMediumCarbonDioxide ||
+        m == kMediumCarbonMonoxide) {
+        if (p == kPhaseVapourAtTemperature || p == kPhaseLiquidAtTemperature) return 2;
+        if (p == kPhaseVapourAtPressure || p == kPhaseLiquidAtPressure) return 1;
     }
     return 0;
 }
@@ -83,14 +85,14 @@ void FormatOperatingConditions(double& pressure, double& temperature, std::strin
 
     const char* prefix = TextOrEnglish(report_text::OperatingConditionsPrefix, LanguageLetter);
     text = prefix + body;
-    if (f.Excel.Caption() == "txt") text = "(" + text;
+    if (f.Excel.Caption() == kSeparatorCaptionText) text = "(" + text;
 }
 
 void UpdateThermoCaption() {
     const char* title = TextOf(report_text::ThermoCaptionTitle, LanguageLetter);
     if (title == nullptr) return;
     std::string caption = title;
-    if (MediumCode != "OLJA") {
+    if (MediumCode != kMediumOil) {
         double p = 0, t = 0;
         std::string conditions;
         FormatOperatingConditions(p, t, conditions);

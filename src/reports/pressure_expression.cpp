@@ -7,6 +7,7 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -15,10 +16,11 @@ namespace {
 
 // Gauge units as the unit menus and users write them; only a to z fold, so "bar(Ü)" is none.
 bool IsGaugeBar(const std::string& upper) {
-    return upper == "BARÖ" || upper == "BARö" || upper == "BARG" || upper == "BAR(ü)";
+    return upper == kUnitBarGaugeUpper || upper == kUnitBarGaugeMixed || upper == kUnitBarGaugeG ||
+           upper == kUnitBarGaugeGerman;
 }
 bool IsGaugeTechnicalAtmosphere(const std::string& upper) {
-    return upper == "ATÖ" || upper == "ATö" || upper == "AT(ü)";
+    return upper == kUnitAtGaugeUpper || upper == kUnitAtGaugeMixed || upper == kUnitAtGaugeGerman;
 }
 
 // kPa of one unit, from the unit parser (0 for a unit it does not know).

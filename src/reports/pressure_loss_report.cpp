@@ -11,6 +11,7 @@
 #include "reports/report_window.h"
 #include "reports/reynolds_report.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
 #include "state/selections.h"
@@ -39,8 +40,6 @@ void AddDropLines(ReportBlock& block, double zeta, double drop) {
     block.AddValue(PressureReductionPercentLabel, 100 * drop / OperatingPressure);
 }
 
-bool IsLiquidPhase() { return PhaseLetter == 'X' || PhaseLetter == 'V'; }
-
 }  // namespace
 
 void RunPressureLoss(char kind, int layoutTop) {
@@ -48,7 +47,7 @@ void RunPressureLoss(char kind, int layoutTop) {
     try {
         CalculatePressureLossLine();
         if (kind != 'B') return;
-        if (IsLiquidPhase())
+        if (IsLiquidPhase(PhaseLetter))
             AppendRedLines({ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
         WriteResistanceReport(kind, layoutTop);
     } catch (const std::exception&) {
@@ -57,7 +56,7 @@ void RunPressureLoss(char kind, int layoutTop) {
 }
 
 void WriteResistanceReport(char kind, int layoutTop) {
-    const bool line = CalcFunction == "Tryckf";
+    const bool line = CalcFunction == kFunctionPressureLoss;
     ReportBlock drops;
     if (line) {
         const double outlet = OperatingPressure - LineTotalDrop;
@@ -67,7 +66,7 @@ void WriteResistanceReport(char kind, int layoutTop) {
         drops.Add(ByLanguage(report_text::OutletPressureBarLabel) + ReportSeparator +
                   FormatFixed(1e-5 * outlet, kReportDigits) + kOutletPressureKpa + ReportSeparator +
                   FormatFixed(0.001 * outlet, kReportDigits));
-        if (MediumCode != "VÄT" && ExpansionModeLetter != 'T')
+        if (MediumCode != kMediumLiquid && ExpansionModeLetter != kExpansionIsothermal)
             drops.AddValue(ByLanguage(report_text::OutletTemperatureLabel), LineLocalTemperature);
     }
     drops.Flush();

@@ -10,6 +10,7 @@
 #include "numerics/report_format.h"
 #include "reports/report_window.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
@@ -121,12 +122,12 @@ void WriteNozzleProfileLines() {
     Line(NozzleR2ZLabel, ProfileRounded(0.3041 * d));
     Line("a        = 0.3041*d_______________________________________= ", ProfileRounded(0.3041 * d));
     Line("b        = 0.3*d__________________________________________= ", ProfileRounded(0.3 * d));
-    if (DeviceCode == "D") {
+    if (DeviceCode == kDeviceIsaNozzle) {
         Line("a+b      = 0.6041*d_______________________________________= ", ProfileRounded(0.6041 * d));
         Line(NozzleRecessDiameterLabel, ProfileRounded(1.06 * d));
         Line(NozzleRecessDepthLabel, ProfileRounded(0.03 * d));
         AppendReportLine(NozzleProfileReference);
-    } else if (DeviceCode == "KV") {
+    } else if (DeviceCode == kDeviceShortVenturi) {
         const double divergent = Cot(15 * kDegree) * (D - d) / 2;
         Line(NozzleEMinLengthLabel, ProfileRounded(0.4 * d));
         Line(NozzleEMaxLengthLabel, ProfileRounded(0.45 * d));
@@ -137,18 +138,19 @@ void WriteNozzleProfileLines() {
 }
 
 void WriteDeviceDimensionReport() {
-    if (ProductionReportFlag != "J") return;
+    if (ProductionReportFlag != kYes) return;
     // Flange and D and D/2 tappings and the segment orifice have no workshop dimensions here.
-    if (DeviceCode == "S" && (DeviceVariantCode == "F" || DeviceVariantCode == "D")) return;
-    if (DeviceCode == "SM") return;
+    if (DeviceCode == kDeviceOrifice && (DeviceVariantCode == kVariantFlange || DeviceVariantCode == kVariantDAndD2))
+        return;
+    if (DeviceCode == kDeviceSegmentOrifice) return;
 
     Heading(ProductionReportHeading);
-    if (DeviceCode == "V") {
+    if (DeviceCode == kDeviceVenturi) {
         WriteVenturiBodyLines();
-        if (DeviceVariantCode == "SV") WriteWeldedVenturiDevelopment();
+        if (DeviceVariantCode == kVariantWelded) WriteWeldedVenturiDevelopment();
     }
-    if (DeviceCode == "KV" || DeviceCode == "D") WriteNozzleProfileLines();
-    if (DeviceCode == "S" || DeviceVariantCode == "C") WritePlateDimensionLines();
+    if (DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceIsaNozzle) WriteNozzleProfileLines();
+    if (DeviceCode == kDeviceOrifice || DeviceVariantCode == kVariantPlate) WritePlateDimensionLines();
 }
 
 }  // namespace tubalyx

@@ -7,9 +7,10 @@
 
 #include "flow/device_selection.h"
 #include "numerics/text_utils.h"
-#include "reports/calculation_function.h"
 #include "reports/report_block.h"
 #include "reports/report_window.h"
+#include "state/decoded_selection.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/report_texts.h"
@@ -54,21 +55,22 @@ void AppendHeadLine(const std::string& line, int headSize) {
 }
 
 std::vector<const LangText*> TitleLines() {
-    switch (DecodeCalcFunction(CalcFunction)) {
+    const Selection selection = DecodeSelection();
+    switch (selection.function) {
         case CalculationFunction::Thermodynamics: return {&report_text::ThermodynamicsTitle};
         case CalculationFunction::PrimaryDevice: {
-            const FlowDevice device = DecodeDevice(DeviceCode);
-            if (IsConeDevice(device)) return {&report_text::ConeTitle, &report_text::ConeSourceTitle};
-            if (device == FlowDevice::VolumeMeter) return {&report_text::VolumeMeterTitle};
-            const LangText* standard = StandardLetter == 'I'   ? &report_text::Iso1991Title
-                                       : StandardLetter == '3' ? &report_text::Iso2003Title
-                                                               : &report_text::Din1982Title;
+            if (selection.Cone()) return {&report_text::ConeTitle, &report_text::ConeSourceTitle};
+            if (selection.VolumeMeter()) return {&report_text::VolumeMeterTitle};
+            const LangText* standard = selection.standard == FlowStandard::Iso1991   ? &report_text::Iso1991Title
+                                       : selection.standard == FlowStandard::Iso2003 ? &report_text::Iso2003Title
+                                                                                     : &report_text::Din1982Title;
             return {&report_text::ThroatDeviceTitle, standard};
         }
         case CalculationFunction::Valve:
-            return {ValveSubtype == "RO" ? &report_text::RestrictionTitle : &report_text::ValveTitle};
+            return {ValveSubtype == kSubtypeRestriction ? &report_text::RestrictionTitle : &report_text::ValveTitle};
         case CalculationFunction::PressureLoss: return {&report_text::PressureLossTitle};
         case CalculationFunction::Flow: return {&report_text::FlowTitle};
+        case CalculationFunction::Units:
         case CalculationFunction::Other: break;
     }
     return {};
@@ -110,7 +112,7 @@ void WriteReportHead() {
     AppendHeadLine(
         TextOf(report_text::DatePrefix, letter) + now.date + TextOf(report_text::TimeInfix, letter) + now.time,
         headSize);
-    if (letter == 'S') {
+    if (letter == kLanguageSwedish) {
         const std::string pageHeader = Form1().RichEdit2.Line(0);
         if (!pageHeader.empty()) AppendHeadLine(pageHeader, headSize);
     }

@@ -4,6 +4,7 @@
 
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/language_text.h"
@@ -163,17 +164,25 @@ void CopyReportBack() {
 
 // ---- report size ----
 
+namespace {
+
+constexpr char kLanguages[] = {kLanguageSwedish, kLanguageGerman, kLanguageEnglish};
+
+std::string Unpadded(std::string caption) {
+    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
+    return caption;
+}
+
+}  // namespace
+
+// A caption that starts with the big caption of a language, without its padding.
 bool IsBigReport(const std::string& caption) {
-    for (const char* word : {"Stor", "Gross", "Big"})
-        if (caption.rfind(word, 0) == 0) return true;
+    for (char language : kLanguages)
+        if (caption.starts_with(Unpadded(ReportSizeCaption(ReportSizeKind::Big, language)))) return true;
     return false;
 }
 
-bool IsMiniReport(const std::string& caption) {
-    std::string t = caption;
-    while (!t.empty() && t.back() == ' ') t.pop_back();
-    return t == "Mini";
-}
+bool IsMiniReport(const std::string& caption) { return SizeCaptionLanguage(caption, ReportSizeKind::Mini) != 0; }
 
 ReportSizeKind ReportSizeOf(const std::string& caption) {
     if (IsBigReport(caption)) return ReportSizeKind::Big;
@@ -182,6 +191,13 @@ ReportSizeKind ReportSizeOf(const std::string& caption) {
 }
 
 ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Caption()); }
+
+char SizeCaptionLanguage(const std::string& caption, ReportSizeKind size) {
+    const std::string unpadded = Unpadded(caption);
+    for (char language : kLanguages)
+        if (unpadded == Unpadded(ReportSizeCaption(size, language))) return language;
+    return 0;
+}
 
 std::string ReportSizeCaption(ReportSizeKind size, char language) {
     switch (size) {

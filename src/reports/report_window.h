@@ -92,5 +92,8 @@ ReportSizeKind ReportSizeOf(const std::string& caption);
 ReportSizeKind CurrentReportSize();
 // The caption of a size in a language ('S', 'D', 'E'; others as 'E').
 std::string ReportSizeCaption(ReportSizeKind size, char language);
+// The language ('S', 'D', 'E') in which the caption is that of the size, the blanks that pad a
+// caption to five characters aside; 0 when it is that of the size in none.
+char SizeCaptionLanguage(const std::string& caption, ReportSizeKind size);
 
 }  // namespace tubalyx

@@ -11,6 +11,7 @@
 #include "reports/reynolds_report.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/valve_state.h"
@@ -25,7 +26,7 @@ namespace {
 
 std::string Number(double value) { return FormatFixed(CheckFinite(value, "valve result is no number"), kReportDigits); }
 
-bool IsRestriction() { return ValveSubtype == "RO"; }
+bool IsRestriction() { return ValveSubtype == kSubtypeRestriction; }
 
 // The flow of the element (t/h) in the user's flow unit: one unit of the keyword converted
 // to its base (kg/h, or l/h for volume units and the pipe velocity "m/s").
@@ -33,7 +34,7 @@ double FlowInUserUnit(double flowTph) {
     std::string unit = FlowUnit, kind;
     double perUnit = 0.0;
     ParseUnitValue(unit, 1.0, FlowNormalDensity, PipeDiameter, perUnit, kind);
-    const double base = kind == "V" ? CheckedDiv(1e6 * flowTph, FlowDensity) : 1000 * flowTph;
+    const double base = kind == kUnitVolumeFlow ? CheckedDiv(1e6 * flowTph, FlowDensity) : 1000 * flowTph;
     return CheckedDiv(base, perUnit);
 }
 
@@ -70,10 +71,10 @@ void WriteRestrictionReport(char kind, int layoutPosition) {
     const bool restriction = IsRestriction();
     // Every number first, so that a fault writes no half section.
     std::vector<std::string> head;
-    if (!restriction || MaxFlowGivenFlag == "V") head.push_back(Value(FlowKvLabel, ValveKv));
+    if (!restriction || MaxFlowGivenFlag == kMaxFlowPlain) head.push_back(Value(FlowKvLabel, ValveKv));
     head.push_back(Value(FlowCvLabel, 1.155 * ValveKv));
-    if (restriction && SolveFor == "DI") head.push_back(Value(ThroatDiameterLabel, 1000 * BoreDiameterColdM));
-    if (restriction && (SolveFor != "DI" || MaxFlowGivenFlag == "J"))
+    if (restriction && SolveFor == kSolveBore) head.push_back(Value(ThroatDiameterLabel, 1000 * BoreDiameterColdM));
+    if (restriction && (SolveFor != kSolveBore || MaxFlowGivenFlag == kMaxFlowAdjusted))
         head.push_back(std::string(ByLanguage(report_text::RestrictionFlowLabelPrefix)) + FlowUnit +
                        ")= " + ReportSeparator + Number(FlowInUserUnit(ValveMassFlowTph)));
     const std::vector<std::string> critical = CriticalFlowLines(ValveCriticalFlag);
@@ -94,7 +95,8 @@ void WriteRestrictionReport(char kind, int layoutPosition) {
     WriteFlowSpeedLines(ValveMassFlowTph * 1000 / 3600, FlowDensity, PipeDiameter);
     for (const std::string& line : factors) AppendReportLine(line);
     WriteMediumPropertyBlock(kind, layoutPosition);
-    if (TableRangeNote != " ") AppendReportLine(ByLanguage(report_text::OutsideTableWarningPrefix) + TableRangeNote);
+    if (TableRangeNote != kNoMessage)
+        AppendReportLine(ByLanguage(report_text::OutsideTableWarningPrefix) + TableRangeNote);
 }
 
 }  // namespace tubalyx

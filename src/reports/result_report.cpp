@@ -15,6 +15,7 @@
 #include "reports/result_report_detail.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -26,20 +27,12 @@ namespace tubalyx {
 
 namespace result_detail {
 
-SolveTarget DecodeSolveTarget(const std::string& solveFor) {
-    if (solveFor == "DI") return SolveTarget::Diameter;
-    if (solveFor == "TF") return SolveTarget::Loss;
-    if (solveFor == "OK") return SolveTarget::Optimal;
-    if (solveFor == "FL") return SolveTarget::Flow;
-    if (solveFor == "DP") return SolveTarget::Dp;
-    return SolveTarget::Other;
-}
-
 ResultScope CurrentResultScope() {
     ResultScope s;
     s.size = CurrentReportSize();
-    s.device = DecodeDevice(DeviceCode);
-    s.solve = DecodeSolveTarget(SolveFor);
+    const Selection selection = DecodeSelection();
+    s.device = selection.device;
+    s.solve = selection.solve;
     return s;
 }
 
@@ -84,7 +77,7 @@ constexpr int kSwedishRootNoteChars = 72;
 
 void WriteShortResult(SolveTarget solve) {
     switch (solve) {
-        case SolveTarget::Diameter:
+        case SolveTarget::Bore:
         case SolveTarget::Loss: WriteShortDiameterResult(); break;
         case SolveTarget::Optimal: WriteShortOptimalDeviceResult(); break;
         case SolveTarget::Flow: WriteShortFlowResult(); break;
@@ -103,7 +96,7 @@ void WriteMountingBlock() {
     const double eccentricity = ValueOrNothing(
         [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
     block.AddValue(MaxEccentricityLabel, eccentricity, kEccentricityDigits);
-    if (DeviceCode == "V")
+    if (DeviceCode == kDeviceVenturi)
         block.AddValue(MaxRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
     else
         block.AddValue(Eccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);
@@ -120,8 +113,8 @@ void WriteAlgorithmsPreamble() {
     block.Add(AlgorithmsHeadingLabel + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
-        case 'E': block.Add(report_text::RootNote.en); break;
-        case 'D':
+        case kLanguageEnglish: block.Add(report_text::RootNote.en); break;
+        case kLanguageGerman:
             block.Add(report_text::RootNote.de);
             block.Add(report_text::RootNoteSecondLine.de);
             break;
@@ -161,7 +154,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     if (scope.Big() && !scope.Cone() && !scope.VolumeMeter()) WriteMountingBlock();
     if (scope.Big() && !scope.VolumeMeter()) WriteAlgorithmsPreamble();
     if (!scope.VolumeMeter()) WriteAlgorithmsAndPlcCode();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeadingLabel, LanguageLetter != 'D'));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeadingLabel, LanguageLetter != kLanguageGerman));
     WriteFlowRangeSection();
     if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeadingLabel, true));
     WriteMediumPropertyBlock(kind, position);

@@ -11,9 +11,6 @@
 
 namespace tubalyx::result_detail {
 
-enum class SolveTarget { Diameter, Loss, Optimal, Flow, Dp, Other };  // "DI" "TF" "OK" "FL" "DP"
-SolveTarget DecodeSolveTarget(const std::string& solveFor);
-
 // What the report writers branch on, decoded from the state and the report-size caption.
 struct ResultScope {
     ReportSizeKind size = ReportSizeKind::Small;

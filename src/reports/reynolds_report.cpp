@@ -14,6 +14,7 @@
 #include "reports/report_window.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/valve_state.h"
@@ -49,8 +50,7 @@ double Speed(double massFlow, double density, double diameter) {
 // The density (kg/m3) of the current medium at (p Pa, t degC); the humidity entries stay.
 double MediumDensityAt(double p, double t) { return LineMediumAt(MediumCode, p, t).density; }
 
-bool IsCone() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
-bool IsValve() { return CalcFunction == "Ventil" && ValveSubtype == "VE"; }
+bool IsValve() { return CalcFunction == kFunctionValve && ValveSubtype == kSubtypeValve; }
 
 const char* ValveInletLabel() { return Pick(report_text::ValveInletSpeedLabel); }
 const char* ThroatLabel() { return Pick(report_text::ThroatSpeedLabel); }
@@ -60,7 +60,7 @@ const char* CriticalWord() { return Pick(report_text::CriticalFlowWord); }
 void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
     if (!(density > 0)) return;
     std::string label;
-    if (CalcFunction == "Tryckf") {
+    if (CalcFunction == kFunctionPressureLoss) {
         label = ByLanguage(report_text::PipeOutletSpeedLabel);
     } else {
         label = TubeFlowSpeedLabel;
@@ -71,7 +71,7 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
 }
 
 void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
-    if (IsCone() && CalcFunction == "Strypf") return;
+    if (IsConeMeter(DeviceCode) && CalcFunction == kFunctionPrimaryDevice) return;
     try {
         const double dv = IsValve()
                               ? 0.001 * ValveDiameterColdMm * CheckedSqrt(RestrictionFL)
@@ -87,10 +87,10 @@ void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
 }
 
 void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
-    if (!(CalcFunction == "Strypf" || IsValve())) return;
+    if (!(CalcFunction == kFunctionPrimaryDevice || IsValve())) return;
     try {
         double lossBar = 0, fl = 0;
-        if (CalcFunction == "Strypf") {
+        if (CalcFunction == kFunctionPrimaryDevice) {
             DevicePressureLossPa = PermanentPressureLoss(DeviceCode, std::string(1, StandardLetter), pipeDiameter,
                                                          DynamicViscosityPas, massFlow, MaxDpPa, DiameterRatioBeta,
                                                          DischargeCoefficientC, VelocityOfApproachFactor);
@@ -107,7 +107,7 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
             lossBar = 0.00001 * MaxDpPa;
         }
         const double qmax = 3.6 * massFlow;
-        const double qcrit = CriticalFlowAtOperatingState(qmax, lossBar, fl, CalcFunction == "Strypf");
+        const double qcrit = CriticalFlowAtOperatingState(qmax, lossBar, fl, CalcFunction == kFunctionPrimaryDevice);
         const char* opening = nullptr;
         if (qcrit > 1000 * qmax)
             opening = Pick(report_text::CriticalFlowAbove);
@@ -132,13 +132,13 @@ void WriteReynoldsAtMaxFlow(double re) {
 void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     WritePipeSpeed(massFlow, density, pipeDiameter);
     if (!IsBigReport(Form1().litenstor.Caption())) return;
-    if (CalcFunction != "Strypf" && CalcFunction != "Ventil") return;
+    if (CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionValve) return;
 
-    const bool volume = DeviceCode == "VOLYM";
+    const bool volume = DeviceCode == kDeviceVolumeMeter;
     double dc = BoreDiameter;
     if (IsValve())
         dc = 0.001 * ValveDiameterColdMm;
-    else if (IsCone())
+    else if (IsConeMeter(DeviceCode))
         dc = CheckedSqrt(pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter);
 
     double p2 = 0, t2 = 0, rho2 = 0;
@@ -156,8 +156,8 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
 
     if (volume) {
         // The volume meter has no contraction; the valve page says its flow is critical.
-        if (CalcFunction == "Ventil") {
-            const char* label = ValveSubtype == "VE" ? ValveInletLabel() : ThroatLabel();
+        if (CalcFunction == kFunctionValve) {
+            const char* label = ValveSubtype == kSubtypeValve ? ValveInletLabel() : ThroatLabel();
             if (label != nullptr) AppendReportLine(std::string(label) + CriticalWord());
             if (VenaLabel() != nullptr) AppendReportLine(std::string(VenaLabel()) + CriticalWord());
         }
@@ -177,7 +177,7 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
         } else if (rho2 > 0) {
             if (IsValve())
                 SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));
-            else if (IsCone())
+            else if (IsConeMeter(DeviceCode))
                 SpeedLine(ThroatLabel(),
                           CheckedDiv(CheckedDiv(massFlow, rho2),
                                      kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));

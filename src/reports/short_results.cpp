@@ -4,6 +4,7 @@
 #include <string>
 
 #include "flow/volume_meter.h"
+#include "numerics/physical_constants.h"
 #include "reports/report_block.h"
 #include "reports/result_report.h"
 #include "reports/result_report_detail.h"
@@ -11,6 +12,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -25,14 +27,13 @@ using namespace result_detail;
 
 namespace {
 
-constexpr double kInchPerMm = 0.03937007874015748;
 // At this additional uncertainty the straight length is outside the rules: no number.
 constexpr double kUnruledUncertaintyPercent = 50.0;
 
 void AddMainResultHeader(ReportBlock& block) {
     if (CurrentReportSize() == ReportSizeKind::Big)
         block.Add(std::string(18, ' ') + ByLanguage(report_text::MainResultTitle));
-    if (DeviceCode == "VOLYM") return;
+    if (DeviceCode == kDeviceVolumeMeter) return;
     const std::string& rs = ReportSeparator;
     const double qMax = std::sqrt(MaxDpEntered) * RootFlowMax;
     if (std::isfinite(qMax) && std::isfinite(MaxDpEntered))
@@ -44,12 +45,13 @@ void AddMainResultHeader(ReportBlock& block) {
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
 void AddColdDimension(ReportBlock& block, const std::string& mmLabel, const std::string& inchLabel, double metres) {
-    if (Form1().dstorkallsort.Caption() != "mm") block.AddValue(inchLabel, metres * 1000.0 * kInchPerMm);
+    if (Form1().dstorkallsort.Caption() != kUnitMillimetre)
+        block.AddValue(inchLabel, metres * 1000.0 * kInchesPerMillimetre);
     block.AddValue(mmLabel, metres * 1000.0);
 }
 
 void AddDeviceCandidateLines(ReportBlock& block) {
-    if (DeviceCode == "SM")
+    if (DeviceCode == kDeviceSegmentOrifice)
         block.AddValue(OptimalSegmentHeightLabel, SegmentHeightColdM * 1000.0);
     else
         block.AddValue(OptimalThroatDiameterLabel, BoreDiameterColdM * 1000.0);
@@ -63,17 +65,17 @@ void AddDeviceCandidateLines(ReportBlock& block) {
 const char* OptimalDeviceName() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R") return ByLanguage(report_text::OrificeCornerTappingsName);
-    if (d == "S" && v == "F") return ByLanguage(report_text::OrificeFlangeTappingsName);
-    if (d == "S" && v == "D") return ByLanguage(report_text::OrificeDTappingsName);
-    if (d == "V" && v == "BG") return ByLanguage(report_text::VenturiMachinedName);
-    if (d == "V" && v == "OG") return ByLanguage(report_text::VenturiRoughCastName);
-    if (d == "V" && v == "SV") return ByLanguage(report_text::VenturiWeldedName);
-    if (d == "KV") return ByLanguage(report_text::VenturiNozzleName);
-    if (d == "D") return ByLanguage(report_text::IsaNozzleName);
-    if (d == "DL") return ByLanguage(report_text::LongRadiusNozzleName);
-    if (d == "SM") return ByLanguage(report_text::SegmentalOrificeName);
-    if (d == "VK") return ByLanguage(report_text::QuarterCircleNozzleName);
+    if (d == kDeviceOrifice && v == kVariantCorner) return ByLanguage(report_text::OrificeCornerTappingsName);
+    if (d == kDeviceOrifice && v == kVariantFlange) return ByLanguage(report_text::OrificeFlangeTappingsName);
+    if (d == kDeviceOrifice && v == kVariantDAndD2) return ByLanguage(report_text::OrificeDTappingsName);
+    if (d == kDeviceVenturi && v == kVariantMachined) return ByLanguage(report_text::VenturiMachinedName);
+    if (d == kDeviceVenturi && v == kVariantAsCast) return ByLanguage(report_text::VenturiRoughCastName);
+    if (d == kDeviceVenturi && v == kVariantWelded) return ByLanguage(report_text::VenturiWeldedName);
+    if (d == kDeviceShortVenturi) return ByLanguage(report_text::VenturiNozzleName);
+    if (d == kDeviceIsaNozzle) return ByLanguage(report_text::IsaNozzleName);
+    if (d == kDeviceLongRadiusNozzle) return ByLanguage(report_text::LongRadiusNozzleName);
+    if (d == kDeviceSegmentOrifice) return ByLanguage(report_text::SegmentalOrificeName);
+    if (d == kDeviceQuarterCircle) return ByLanguage(report_text::QuarterCircleNozzleName);
     return nullptr;
 }
 
@@ -154,11 +156,11 @@ void WriteMainResultHeader() {
 void WriteShortDiameterResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    if (DeviceCode == "SM")
+    if (DeviceCode == kDeviceSegmentOrifice)
         AddColdDimension(block, SegmentHeightLabel, SegmentHeightInchLabel, SegmentHeightColdM);
     else
         AddColdDimension(block, ThroatDiameterLabel, ThroatDiameterInchLabel, BoreDiameterColdM);
-    if (SolveFor == "TF") block.AddValue(MaxDpLabel, MaxDpPa * 0.001);
+    if (SolveFor == kSolveLoss) block.AddValue(MaxDpLabel, MaxDpPa * 0.001);
     block.Flush();
 }
 
@@ -181,7 +183,7 @@ void WriteShortOptimalDeviceResult() {
     block.Add(ByLanguage(report_text::OptimalDeviceTitle));
     if (const char* name = OptimalDeviceName()) block.Add(name);
     AddDeviceCandidateLines(block);
-    if (UpstreamFittingCode != "0") {
+    if (UpstreamFittingCode != kFittingOther) {
         block.AddValue(StandardStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
         if (AdditionalUncertaintyPercent < kUnruledUncertaintyPercent)
             block.AddValue(StraightLengthUncertaintyLabel, AdditionalUncertaintyPercent);
@@ -196,7 +198,7 @@ void WriteShortFlowResult() {
     ReportBlock block;
     AddMainResultHeader(block);
     const std::string& rs = ReportSeparator;
-    const bool volumeMeter = DeviceCode == "VOLYM";
+    const bool volumeMeter = DeviceCode == kDeviceVolumeMeter;
     const double m = MaxMassFlow * 3600.0;
     const double rho = FlowDensity;
     const double f = AdjustmentFactor();

@@ -9,6 +9,7 @@
 #include "reports/report_window.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -60,7 +61,7 @@ std::string TableLine(const std::string& name, const std::string& zero, const st
 }
 
 // The large vessel between the reducers of a 2003 table: its one cell stands further right.
-std::string LargeVesselIndent() { return std::string(LanguageLetter == 'S' ? 6 : 12, ' '); }
+std::string LargeVesselIndent() { return std::string(LanguageLetter == kLanguageSwedish ? 6 : 12, ' '); }
 
 double MassFlowReynolds(double massFlow, double viscosity, double D) {
     const double area = std::numbers::pi * D * D / 4;
@@ -89,7 +90,7 @@ void PrintStraightLengthTableA(char kind) {
         SectionLine(TableLine(*name, Cell(c.Zero, D), Cell(c.Half, D)));
     };
     const std::string vessel = FittingLargeVessel + ReportSeparator;
-    if (StandardLetter == '3' && DeviceCode == "S") {
+    if (StandardLetter == kStandardIso2003 && DeviceCode == kDeviceOrifice) {
         for (int r = 1; r <= 11; ++r) row(kOrifice2003FittingLabels[r - 1], t.Orifice2003[r]);
         SectionLine(vessel + LargeVesselIndent() + StraightLengthCellText(30 * D));
         for (int r = 12; r <= 15; ++r) row(kOrifice2003FittingLabels[r - 1], t.Orifice2003[r]);
@@ -129,7 +130,7 @@ void PrintStraightLengthTableC(char kind) {
     LoadStraightLengthTableC(table, D, d);
     WriteAdditionalErrorHeading();
     SectionLine(StraightLengthMeasuredLine);
-    if (StandardLetter == '3') {
+    if (StandardLetter == kStandardIso2003) {
         for (int r = 1; r <= 8; ++r) {
             const StraightLengthCell& c = StraightLengthTables.Venturi2003[r];
             SectionLine(*kVenturi2003FittingLabels[r - 1] + Cell(c.Zero, D) + kDots + Cell(c.Half, D));
@@ -171,14 +172,15 @@ void WriteStraightLengthSection(char kind) {
     // edits again.)
     SetCaptionsOf(LanguageLetter);
 
-    if (DeviceCode == "S" || DeviceCode == "KV" || DeviceCode == "DL" || DeviceCode == "D")
+    if (DeviceCode == kDeviceOrifice || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceLongRadiusNozzle ||
+        DeviceCode == kDeviceIsaNozzle)
         PrintStraightLengthTableA(kind);
-    else if (DeviceCode == "SM" || DeviceCode == "VK")
+    else if (DeviceCode == kDeviceSegmentOrifice || DeviceCode == kDeviceQuarterCircle)
         PrintStraightLengthTableB(kind);
-    else if (DeviceCode == "V")
+    else if (DeviceCode == kDeviceVenturi)
         PrintStraightLengthTableC(kind);
 
-    if (DeviceCode == "VK") {
+    if (DeviceCode == kDeviceQuarterCircle) {
         const double re = MassFlowReynolds(MinMassFlow, DynamicViscosityPas, PipeDiameter);
         if (re < 4000) {
             SectionLine("Achtung! Reynoldszahl<4000 bei minimalem Fluss!");

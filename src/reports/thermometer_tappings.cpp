@@ -8,8 +8,10 @@
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -18,8 +20,6 @@
 namespace tubalyx {
 
 namespace {
-
-constexpr double kInchM = 0.0254;
 
 struct LineState {
     double pressure, temperature;
@@ -43,9 +43,9 @@ double PocketFlowVelocity() {
 }
 
 double ThermometerLength(double optimalUpstreamLength) {
-    if (SolveFor == "OK") return optimalUpstreamLength;
+    if (SolveFor == kSolveOptimal) return optimalUpstreamLength;
     double length = StrToFloatSafe(Form1().givenrakin.Text());
-    if (DeviceCode == "S" && DeviceVariantCode == "R") length -= PipeDiameter;
+    if (DeviceCode == kDeviceOrifice && DeviceVariantCode == kVariantCorner) length -= PipeDiameter;
     return length;
 }
 
@@ -67,7 +67,7 @@ void SetTappingState(const PocketLine& line) {
 
     const double beta = CheckedDiv(BoreDiameter, PipeDiameter);
     const double re = ReynoldsAtMaxFlow;
-    const double oneInch = CheckedDiv(kInchM, PipeDiameter);
+    const double oneInch = CheckedDiv(kMetresPerInch, PipeDiameter);
     const double cCorner = OrificeDischargeCoefficient(beta, re, 0.0, 0.0);
     const double cFlange = OrificeDischargeCoefficient(beta, re, oneInch, 0.0);
     const double cOneD = OrificeDischargeCoefficient(beta, re, 1.0, 0.0);

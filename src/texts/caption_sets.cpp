@@ -4,6 +4,7 @@
 #include "numerics/text_utils.h"
 #include "pressure_loss/resistance_grid_input.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/medium_prompts.h"
 #include "texts/prompt_setters.h"
@@ -14,8 +15,6 @@
 namespace tubalyx {
 
 namespace {
-
-bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
 
 std::string JoinSeparator(const char* text) {
     std::string out;
@@ -29,7 +28,8 @@ std::string JoinSeparator(const char* text) {
 
 bool IsKinematicViscosityUnit(const std::string& unit) {
     const std::string u = AsciiUpper(unit);
-    return u == "M2/S" || u == "ST" || u == "CST" || u == "STOKES" || u == "CSTOKES";
+    return u == kUnitSquareMetrePerSecondUpper || u == kUnitStokesUpper || u == kUnitCentistokesUpper ||
+           u == kUnitStokesLongUpper || u == kUnitCentistokesLongUpper;
 }
 
 void SetCaptionSet(char letter) {
@@ -54,18 +54,20 @@ void SetCaptionSet(char letter) {
 bool CaptionConditionHolds(CaptionCondition condition) {
     switch (condition) {
         case CaptionCondition::Always: return true;
-        case CaptionCondition::Cone: return IsConeMeter();
-        case CaptionCondition::Plain: return !IsConeMeter();
-        case CaptionCondition::Iso: return StandardLetter != 'D';
-        case CaptionCondition::Din: return StandardLetter == 'D';
-        case CaptionCondition::Restriction: return ValveSubtype == "RO";
-        case CaptionCondition::NotRestriction: return ValveSubtype != "RO";
-        case CaptionCondition::Ammonia: return MediumCode == "NH3";
-        case CaptionCondition::NotAmmonia: return MediumCode != "NH3";
-        case CaptionCondition::Valve: return CalcFunction == "Ventil";
-        case CaptionCondition::WideHeading: return StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S");
+        case CaptionCondition::Cone: return IsConeMeter(DeviceCode);
+        case CaptionCondition::Plain: return !IsConeMeter(DeviceCode);
+        case CaptionCondition::Iso: return StandardLetter != kStandardDin1952;
+        case CaptionCondition::Din: return StandardLetter == kStandardDin1952;
+        case CaptionCondition::Restriction: return ValveSubtype == kSubtypeRestriction;
+        case CaptionCondition::NotRestriction: return ValveSubtype != kSubtypeRestriction;
+        case CaptionCondition::Ammonia: return MediumCode == kMediumAmmonia;
+        case CaptionCondition::NotAmmonia: return MediumCode != kMediumAmmonia;
+        case CaptionCondition::Valve: return CalcFunction == kFunctionValve;
+        case CaptionCondition::WideHeading:
+            return StandardLetter == kStandardIso2003 && (DeviceCode == kDeviceVenturi || DeviceCode == kDeviceOrifice);
         case CaptionCondition::NarrowHeading:
-            return !(StandardLetter == '3' && (DeviceCode == "V" || DeviceCode == "S"));
+            return !(StandardLetter == kStandardIso2003 &&
+                     (DeviceCode == kDeviceVenturi || DeviceCode == kDeviceOrifice));
     }
     return false;
 }
@@ -132,9 +134,9 @@ std::string RemoveBlanksFromLongestRun(const std::string& text, int count) {
 }
 
 void SetCaptionsOf(char letter) {
-    if (letter == 'D')
+    if (letter == kLanguageGerman)
         SetGermanCaptions();
-    else if (letter == 'E')
+    else if (letter == kLanguageEnglish)
         SetEnglishCaptions();
     else
         SetSwedishCaptions();
@@ -143,8 +145,8 @@ void SetCaptionsOf(char letter) {
 void ApplyLanguage(char letter) {
     SetCaptionsOf(letter);
 
-    if (StandardLetter != '3') {
-        const int blanks = LanguageLetter == 'S' ? 8 : 12;
+    if (StandardLetter != kStandardIso2003) {
+        const int blanks = LanguageLetter == kLanguageSwedish ? 8 : 12;
         StraightLengthErrorHeading = RemoveBlanksFromLongestRun(StraightLengthErrorHeading, blanks);
         StraightLengthColumnHeading = RemoveBlanksFromLongestRun(StraightLengthColumnHeading, blanks);
     }

@@ -1,4 +1,5 @@
 #include "texts/composition_help.h"
+#include "state/keywords.h"
 
 #include "texts/page_texts.h"
 
@@ -32,7 +33,7 @@ const LangText* const kGasMixtureHelp[] = {
 std::vector<std::string> CompositionHelpText(char language, bool naturalGas) {
     std::vector<std::string> lines;
     for (const LangText* l : naturalGas ? kNaturalGasHelp : kGasMixtureHelp) {
-        const char* text = language == 'S' ? l->sv : l->en;
+        const char* text = language == kLanguageSwedish ? l->sv : l->en;
         if (*text) lines.emplace_back(text);
     }
     return lines;

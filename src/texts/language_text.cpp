@@ -1,5 +1,6 @@
 #include "texts/language_text.h"
 
+#include "state/keywords.h"
 #include "state/selections.h"
 
 namespace tubalyx {
@@ -8,19 +9,19 @@ const char* ByLanguage(const LangText& text) { return TextOrSwedish(text, Langua
 
 const char* TextOf(const LangText& text, char letter) {
     switch (letter) {
-        case 'S': return text.sv;
-        case 'D': return text.de;
-        case 'E': return text.en;
+        case kLanguageSwedish: return text.sv;
+        case kLanguageGerman: return text.de;
+        case kLanguageEnglish: return text.en;
         default: return nullptr;
     }
 }
 
 const char* TextOrSwedish(const LangText& text, char letter) {
-    return letter == 'D' ? text.de : letter == 'E' ? text.en : text.sv;
+    return letter == kLanguageGerman ? text.de : letter == kLanguageEnglish ? text.en : text.sv;
 }
 
 const char* TextOrEnglish(const LangText& text, char letter) {
-    return letter == 'S' ? text.sv : letter == 'D' ? text.de : text.en;
+    return letter == kLanguageSwedish ? text.sv : letter == kLanguageGerman ? text.de : text.en;
 }
 
 }  // namespace tubalyx

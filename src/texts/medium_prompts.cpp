@@ -2,6 +2,7 @@
 
 #include "numerics/text_utils.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
 #include "ui/form1.h"
@@ -11,7 +12,7 @@ namespace tubalyx {
 void SetStandardDensityPrompt() {
     // Any case of a to z: the flow-unit handlers store the unit upper-cased.
     const std::string unit = AsciiUpper(Form1().maxflowsort.Text());
-    const bool standard = unit.find("STANDARD_") != std::string::npos || unit == "MMSCFD";
+    const bool standard = unit.find("STANDARD_") != std::string::npos || unit == kUnitStandardMillionFeetPerDay;
     const char* text =
         TextOf(standard ? prompt_text::StandardDensityPrompt : prompt_text::NormalDensityPrompt, LanguageLetter);
     if (text == nullptr) return;  // no prompt of another language
@@ -22,17 +23,22 @@ namespace {
 
 struct LimitRow {
     const char* formula;
-    const char* keyword;
+    std::string_view keyword;
     const LangText* limit;
 };
 
 // Rows 2 to 11; the natural-gas analysis reads the grid in this order.
 const LimitRow kLimitRows[10] = {
-    {"CH4", "CH4", &prompt_text::MethaneLimit},       {"C2H6", "C2H6", &prompt_text::EthaneLimit},
-    {"C3H8", "C3H8", &prompt_text::PropaneLimit},     {"C4H10", "C4H10", &prompt_text::ButanesLimit},
-    {"C5H12", "C5H12", &prompt_text::PentanesLimit},  {"N2", "N2", &prompt_text::NitrogenLimit},
-    {"CO2", "CO2", &prompt_text::CarbonDioxideLimit}, {"H2", "H2", &prompt_text::HydrogenLimit},
-    {"CO", "CO", &prompt_text::CarbonMonoxideLimit},  {"H2O", "ANG", &prompt_text::WaterVapourRow},
+    {"CH4", kMediumMethane, &prompt_text::MethaneLimit},
+    {"C2H6", kMediumEthane, &prompt_text::EthaneLimit},
+    {"C3H8", kMediumPropane, &prompt_text::PropaneLimit},
+    {"C4H10", kMediumButane, &prompt_text::ButanesLimit},
+    {"C5H12", kMediumPentane, &prompt_text::PentanesLimit},
+    {"N2", kMediumNitrogen, &prompt_text::NitrogenLimit},
+    {"CO2", kMediumCarbonDioxide, &prompt_text::CarbonDioxideLimit},
+    {"H2", kMediumHydrogen, &prompt_text::HydrogenLimit},
+    {"CO", kMediumCarbonMonoxide, &prompt_text::CarbonMonoxideLimit},
+    {"H2O", kMediumSteam, &prompt_text::WaterVapourRow},
 };
 
 // Nothing for a letter of no language: the texts then stay as they were.
@@ -41,7 +47,7 @@ const char* InLanguage(const LangText& text) { return TextOf(text, LanguageLette
 }  // namespace
 
 void SetNaturalGasLimits() {
-    if (MediumCode != "NGAS") return;
+    if (MediumCode != kMediumNaturalGas) return;
     TForm1& f = Form1();
     for (int n = 0; n < 10; ++n) {
         const LimitRow& r = kLimitRows[n];

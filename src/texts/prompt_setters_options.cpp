@@ -3,6 +3,7 @@
 #include "numerics/text_utils.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
 #include "texts/prompt_setters.h"
@@ -19,14 +20,12 @@ void Write(const char* name, const char* text) {
     if (text) SetControlText(name, text);
 }
 
-bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
-
 // A limit prompt carries its answer: the "J"/"Y" text, or the same text ending in "N".
 void SetLimitPrompt(const char* label, const std::string& flag, const LangText& yes, const LangText& hint) {
     const char* text = TextOf(yes, LanguageLetter);
     if (!text) return;
     std::string prompt = text;
-    if (flag != "J") prompt.back() = 'N';
+    if (flag != kYes) prompt.back() = 'N';
     SetControlText(label, prompt);
     if (TControl* c = FindWindowControl(label)) c->SetHint(TextOf(hint, LanguageLetter));
 }
@@ -44,35 +43,36 @@ std::string MaterialCaption(const std::string& code) {
 void SetProductionReportPrompt() {
     const char* text = TextOf(ProductionReportPrompt, LanguageLetter);
     if (!text) return;
-    const char* answer = ProductionReportFlag == "J" ? (LanguageLetter == 'E' ? "Y" : "J") : "N";
+    const char* answer = ProductionReportFlag == kYes ? (LanguageLetter == kLanguageEnglish ? "Y" : "J") : "N";
     SetControlText("tillvunderlagtextin", std::string(text) + answer);
 }
 
 void SetCalcMethodPrompt() {
-    const bool volume = DeviceCode == "VOLYM";
-    const LangText& t = IsConeMeter() ? CalcMethodPromptCone
-                        : volume      ? CalcMethodPromptVolume
-                                      : CalcMethodPromptStandard;
+    const bool volume = DeviceCode == kDeviceVolumeMeter;
+    const LangText& t = IsConeMeter(DeviceCode) ? CalcMethodPromptCone
+                        : volume                ? CalcMethodPromptVolume
+                                                : CalcMethodPromptStandard;
     const char* text = TextOf(t, LanguageLetter);
     if (!text) return;
     std::string prompt = text;
     const std::string& code = UncertaintyMethodCode;
-    if (IsConeMeter()) {
-        if (code == "M" || code == "N") prompt += "M";
+    if (IsConeMeter(DeviceCode)) {
+        if (code == kMethodMcCrometer || code == kMethodStandard) prompt += "M";
     } else if (volume) {
-        if (code != "1" && code != "2" && code != "3") prompt += code;
-    } else if (code == "N") {
-        prompt += LanguageLetter == 'E' ? "S" : "N";
+        if (code != kMethodFirst && code != kMethodSecond && code != kMethodThird) prompt += code;
+    } else if (code == kMethodStandard) {
+        prompt += LanguageLetter == kLanguageEnglish ? "S" : "N";
     }
-    if (code == "1" || code == "2" || code == "3") prompt += code;
+    if (code == kMethodFirst || code == kMethodSecond || code == kMethodThird) prompt += code;
     SetControlText("bermetoderrtextin", prompt);
 }
 
 void SetRootOrStandardPrompt() {
     const char* text = TextOf(RootOrStandardPrompt, LanguageLetter);
     if (!text) return;
-    const bool standard = OnlineFlowMethod == "N";
-    const char* answer = standard ? (LanguageLetter == 'E' ? "S" : "N") : (LanguageLetter == 'D' ? "Q" : "R");
+    const bool standard = OnlineFlowMethod == kOnlineFlowStandard;
+    const char* answer =
+        standard ? (LanguageLetter == kLanguageEnglish ? "S" : "N") : (LanguageLetter == kLanguageGerman ? "Q" : "R");
     SetControlText("bermetodtextin", std::string(text) + answer);
 }
 
@@ -88,58 +88,63 @@ void SetLargeReynoldsLimitPrompt() {
 
 void SetHumidityPrompt() {
     const std::string& k = HumidityInputKind;
-    SetControlText("relabsfukt", k == "R"   ? RelativeHumidityPrompt
-                                 : k == "A" ? AbsoluteHumidityPrompt
-                                 : k == "D" ? DewTemperaturePrompt
-                                            : SpecificHumidityPrompt);
+    SetControlText("relabsfukt", k == kHumidityRelative   ? RelativeHumidityPrompt
+                                 : k == kHumidityAbsolute ? AbsoluteHumidityPrompt
+                                 : k == kHumidityDewPoint ? DewTemperaturePrompt
+                                                          : SpecificHumidityPrompt);
 }
 
 void SetDeviceLabelCaption() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
     const char* item = nullptr;
-    if (d == "VCONE") {
-        SetControlText("strypsort", "V-Cone");
+    if (d == kDeviceCone) {
+        SetControlText("strypsort", std::string(kConeCaptionFlanged));
         return;
     }
-    if (d == "VCONEWAFER") {
-        SetControlText("strypsort", "V-Cone/Wafer");
+    if (d == kDeviceWaferCone) {
+        SetControlText("strypsort", std::string(kConeCaptionWafer));
         return;
     }
-    if (d == "S")
-        item = v == "R" ? "StrypflnsCornertappings1" : v == "F" ? "StrypflnsFlangetappings1" : "StrypflnsDD2tappings1";
-    else if (d == "V")
-        item = v == "SV" ? "VenturiSvetsat1" : v == "BG" ? "VenturiBearbetat1" : "VenturiObearbetat1";
-    else if (d == "KV")
+    if (d == kDeviceOrifice)
+        item = v == kVariantCorner   ? "StrypflnsCornertappings1"
+               : v == kVariantFlange ? "StrypflnsFlangetappings1"
+                                     : "StrypflnsDD2tappings1";
+    else if (d == kDeviceVenturi)
+        item = v == kVariantWelded     ? "VenturiSvetsat1"
+               : v == kVariantMachined ? "VenturiBearbetat1"
+                                       : "VenturiObearbetat1";
+    else if (d == kDeviceShortVenturi)
         item = "Kortventuri1";
-    else if (d == "VK")
+    else if (d == kDeviceQuarterCircle)
         item = "Kvartscirkeldysa1";
-    else if (d == "SM")
+    else if (d == kDeviceSegmentOrifice)
         item = "Segmentflns1";
-    else if (d == "D")
+    else if (d == kDeviceIsaNozzle)
         item = "DysaISA19321";
-    else if (d == "DL")
+    else if (d == kDeviceLongRadiusNozzle)
         item = "ADysaLongradius1";
     if (item) SetControlText("strypsort", ControlText(item));
 }
 
 void SetDeviceMenuCaptions() {
     const std::string& s = SolveFor;
-    if (s == "DP")
+    if (s == kSolveDp)
         SetControlText("Strypbertyp", ControlText("Differenstryck1"));
-    else if (s == "OK")
+    else if (s == kSolveOptimal)
         SetControlText("Strypbertyp", ControlText("Optimalkonstruktion1"));
-    else if (s == "TF")
+    else if (s == kSolveLoss)
         SetControlText("Strypbertyp", ControlText("Tryckfrlust1"));
-    else if (s == "DI")
+    else if (s == kSolveBore)
         SetControlText("Strypbertyp", ControlText("Hldiameter1"));
-    else if (s == "FL")
+    else if (s == kSolveFlow)
         SetControlText("Strypbertyp", ControlText("Flde1") + ":");
 }
 
 void SetVConeMethodCaptions() {
     const char L = LanguageLetter;
-    SetControlText("grafyellow", IsConeMeter() ? std::string("McCrometer") : ControlText("ISODIN"));
+    SetControlText("grafyellow",
+                   IsConeMeter(DeviceCode) ? std::string(kStandardCaptionMcCrometer) : ControlText("ISODIN"));
     Write("grafblue", TextOrSwedish(CalcAlgorithm1Caption, L));
     Write("grafred", TextOrSwedish(CalcAlgorithm2Caption, L));
     Write("grafblack", TextOrSwedish(CalcAlgorithm3Caption, L));
@@ -178,7 +183,7 @@ void SetUpstreamFittingList() {
     for (int i = 0; i <= 14; ++i) SetControlText("bestyck" + std::to_string(i), "");
     Write("bestyck0", TextOf(OtherDisturbanceItem, LanguageLetter));
     const std::string* items[15] = {};
-    if (SolveFor == "OK" || (StandardLetter == '3' && DeviceCode == "S")) {
+    if (SolveFor == kSolveOptimal || (StandardLetter == kStandardIso2003 && DeviceCode == kDeviceOrifice)) {
         const std::string* list[] = {&FittingOneBendB,
                                      &FittingTwoBendsSamePlaneOver10DB,
                                      &FittingTwoBendsSamePlaneUnder10DB,
@@ -194,12 +199,12 @@ void SetUpstreamFittingList() {
                                      &FittingPocketBelow3B,
                                      &FittingPocket3To13B};
         for (int i = 0; i < 14; ++i) items[i + 1] = list[i];
-    } else if (StandardLetter == '3' && DeviceCode == "V") {
+    } else if (StandardLetter == kStandardIso2003 && DeviceCode == kDeviceVenturi) {
         const std::string* list[] = {&FittingOneBendB,       &FittingTwoBendsAnyPlaneB, &FittingReducer133B,
                                      &FittingExpander067B,   &FittingReducer3B,         &FittingExpander075B,
                                      &FittingFullBoreValveB, &FittingPocketBelow13B,    &FittingLargeVessel};
         for (int i = 0; i < 9; ++i) items[i + 1] = list[i];
-    } else if (DeviceCode == "V") {
+    } else if (DeviceCode == kDeviceVenturi) {
         const std::string* list[] = {&FittingSingleBend, &FittingTwoBendsSamePlane, &FittingTwoBendsOtherPlanes,
                                      &FittingReducer3to1, &FittingExpander075};
         for (int i = 0; i < 5; ++i) items[i + 1] = list[i];
@@ -237,7 +242,7 @@ void SetValveDefaults() {
 }
 
 void SetValveDiameterDefault() {
-    OnlineFlowMethod = "N";
+    OnlineFlowMethod = kOnlineFlowStandard;
     ValveDiameterColdMm = 200.0;
     SetControlText("Ventilkallmm", "200");
 }

@@ -2,10 +2,13 @@
 // differential pressure, flow, diameters and the medium property box.
 #include <cstdlib>
 
+#include "media/medium_identification.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -35,11 +38,6 @@ void Write(const char* name, const char* text) {
     if (text) SetControlText(name, text);
 }
 
-bool IsLiquefiedGasMedium() {
-    return MediumCode == "AR" || MediumCode == "H2" || MediumCode == "O2" || MediumCode == "N2" ||
-           MediumCode == "CO2" || MediumCode == "O3";
-}
-
 }  // namespace
 
 std::string PadPromptToUnit(const std::string& text, const std::string& unit) {
@@ -48,17 +46,17 @@ std::string PadPromptToUnit(const std::string& text, const std::string& unit) {
 }
 
 void SetAdiabaticPrompt(char letter) {
-    const LangText& t = letter == 'A' ? AdiabaticFlowPrompt : IsothermalFlowPrompt;
+    const LangText& t = letter == kExpansionAdiabatic ? AdiabaticFlowPrompt : IsothermalFlowPrompt;
     Write("adiabat", TextOrEnglish(t, LanguageLetter));
 }
 
 void SetTemperaturePrompt() {
     const char L = LanguageLetter;
-    const LangText& t = CalcFunction == "Strypf"  ? TemperaturePromptStrypf
-                        : CalcFunction == "Termo" ? TemperaturePromptTermo
-                                                  : TemperaturePromptOther;
+    const LangText& t = CalcFunction == kFunctionPrimaryDevice    ? TemperaturePromptStrypf
+                        : CalcFunction == kFunctionThermodynamics ? TemperaturePromptTermo
+                                                                  : TemperaturePromptOther;
     TemperatureRangeLabel = TextOrEnglish(t, L);
-    if (CalcFunction == "Strypf" && IsVisible("tempmintext")) {
+    if (CalcFunction == kFunctionPrimaryDevice && IsVisible("tempmintext")) {
         Write("temptext", TextOrEnglish(TemperatureMaxPromptStrypf, L));
         Write("tempmintext", TextOrEnglish(TemperatureMinPromptStrypf, L));
     } else {
@@ -70,12 +68,13 @@ void SetTemperaturePrompt() {
 
 void SetStaticPressurePrompt() {
     const char L = LanguageLetter;
-    const bool absolute = ConvertPressureEntry(ControlText("abstrycksort")) == "A";
-    const LangText& t = CalcFunction == "Strypf" ? (absolute ? PressureAbsolutePromptStrypf : PressureGaugePromptStrypf)
-                        : CalcFunction == "Termo" ? (absolute ? PressureAbsolutePromptTermo : PressureGaugePromptTermo)
+    const bool absolute = ConvertPressureEntry(ControlText("abstrycksort")) == kUnitAbsolutePressure;
+    const LangText& t =
+        CalcFunction == kFunctionPrimaryDevice ? (absolute ? PressureAbsolutePromptStrypf : PressureGaugePromptStrypf)
+        : CalcFunction == kFunctionThermodynamics ? (absolute ? PressureAbsolutePromptTermo : PressureGaugePromptTermo)
                                                   : (absolute ? PressureAbsolutePromptOther : PressureGaugePromptOther);
     PressureRangeLabel = TextOrEnglish(t, L);
-    if (CalcFunction == "Strypf" && IsVisible("abstryckmaxtext")) {
+    if (CalcFunction == kFunctionPrimaryDevice && IsVisible("abstryckmaxtext")) {
         Write("abstryckmaxtext",
               TextOrEnglish(absolute ? PressureAbsoluteMaxPromptStrypf : PressureGaugeMaxPromptStrypf, L));
         Write("abstrycktext",
@@ -89,32 +88,35 @@ void SetStaticPressurePrompt() {
 
 void SetPressureTemperatureLabels() {
     const char L = LanguageLetter;
-    if (!IsLiquefiedGasMedium()) {
+    if (!IsLiquefiedGasMedium(MediumCode)) {
         SetColour("abstrycktext", clBtnFace);
         SetColour("temptext", clBtnFace);
         SetStaticPressurePrompt();
-        if (MediumCode != "MNG") SetTemperaturePrompt();
+        if (MediumCode != kMediumWetSteam) SetTemperaturePrompt();
         return;
     }
     SetColour("abstrycktext", clYellow);
     SetColour("temptext", clYellow);
     switch (PhaseLetter) {
-        case 'N':
+        case kPhaseNone:
             SetStaticPressurePrompt();
             SetTemperaturePrompt();
             break;
-        case 'G':
-        case 'V':
+        case kPhaseVapourAtTemperature:
+        case kPhaseLiquidAtTemperature:
             Write("abstrycktext",
-                  TextOrEnglish(PhaseLetter == 'G' ? SaturatedGasPhasePrompt : LiquidAtBoilingLimitPhasePrompt, L));
+                  TextOrEnglish(PhaseLetter == kPhaseVapourAtTemperature ? SaturatedGasPhasePrompt
+                                                                         : LiquidAtBoilingLimitPhasePrompt,
+                                L));
             SetTemperaturePrompt();
             SetVisible("abstryckantal", false);
             SetVisible("abstrycksort", false);
             break;
-        case 'H':
-        case 'X':
+        case kPhaseVapourAtPressure:
+        case kPhaseLiquidAtPressure:
             Write("temptext",
-                  TextOrEnglish(PhaseLetter == 'H' ? SaturatedGasPhasePrompt : BoilingLiquidPhasePrompt, L));
+                  TextOrEnglish(
+                      PhaseLetter == kPhaseVapourAtPressure ? SaturatedGasPhasePrompt : BoilingLiquidPhasePrompt, L));
             SetStaticPressurePrompt();
             SetVisible("temp", false);
             SetVisible("tempsort", false);
@@ -124,31 +126,32 @@ void SetPressureTemperatureLabels() {
 }
 
 void SetDiffPressurePrompt() {
-    const LangText& t = CalcFunction == "Strypf"   ? DiffPressurePromptStrypf
-                        : CalcFunction == "Ventil" ? DiffPressurePromptVentil
-                                                   : DiffPressurePromptOther;
+    const LangText& t = CalcFunction == kFunctionPrimaryDevice ? DiffPressurePromptStrypf
+                        : CalcFunction == kFunctionValve       ? DiffPressurePromptVentil
+                                                               : DiffPressurePromptOther;
     Write("Differenstryck", TextOrSwedish(t, LanguageLetter));
 }
 
 void SetMaxFlowPrompt() {
     const char L = LanguageLetter;
-    const bool swedish = L != 'D' && L != 'E';
-    if (swedish && ValveSubtype == "RO" && CalcFunction == "Ventil") {
-        Write("maxflowtext", MaxFlowGivenFlag == "J" ? RestrictionKvPromptSwedish.sv : MaxFlowPromptPlain.sv);
+    const bool swedish = L != kLanguageGerman && L != kLanguageEnglish;
+    if (swedish && ValveSubtype == kSubtypeRestriction && CalcFunction == kFunctionValve) {
+        Write("maxflowtext",
+              MaxFlowGivenFlag == kMaxFlowAdjusted ? RestrictionKvPromptSwedish.sv : MaxFlowPromptPlain.sv);
         return;
     }
-    const LangText& t = CalcFunction == "Tryckf"  ? MaxFlowPromptTryckf
-                        : MaxFlowGivenFlag == "J" ? MaxFlowPromptAdjusted
-                                                  : MaxFlowPromptPlain;
+    const LangText& t = CalcFunction == kFunctionPressureLoss  ? MaxFlowPromptTryckf
+                        : MaxFlowGivenFlag == kMaxFlowAdjusted ? MaxFlowPromptAdjusted
+                                                               : MaxFlowPromptPlain;
     Write("maxflowtext", TextOrSwedish(t, L));
 }
 
 void SetConeDiameterPrompt() {
     const char L = LanguageLetter;
     const std::string unit = ControlText("dstorkallsort");
-    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER") {
-        const char* base =
-            (L == 'S' && unit == "mm") ? ConeDiameterPromptSwedishMm.sv : TextOf(ConeDiameterPromptBase, L);
+    if (IsConeMeter(DeviceCode)) {
+        const char* base = (L == kLanguageSwedish && unit == kUnitMillimetre) ? ConeDiameterPromptSwedishMm.sv
+                                                                              : TextOf(ConeDiameterPromptBase, L);
         if (base) SetControlText("dkallmmtext", PadPromptToUnit(base, unit));
     } else {
         if (const char* h = TextOf(SegmentHeightPromptBase, L)) SetControlText("hkallmmtext", PadPromptToUnit(h, unit));
@@ -156,7 +159,7 @@ void SetConeDiameterPrompt() {
             SetControlText("dkallmmtext", PadPromptToUnit(d, unit));
     }
     // The number never fails to read (a text that is no number gives 0).
-    const double factor = unit == "mm" ? 1.0 : 25.4;
+    const double factor = unit == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     BoreDiameterColdMm = StrToFloatSafe(ControlText("dkallmm")) * factor;
     BoreDiameterColdM = BoreDiameterColdMm * 0.001;
     SegmentHeightColdMm = StrToFloatSafe(ControlText("hkallmm")) * factor;
@@ -168,10 +171,11 @@ void SetValveDiameterPrompt() {
     const std::string unit = ControlText("dstorkallsort");
     if (const char* base = TextOf(ValveDiameterPromptBase, L)) {
         std::string prompt = PadPromptToUnit(base, unit);
-        if (L == 'D' && unit == "Zoll") prompt = std::string(base) + "________  (Zoll) ";
+        if (L == kLanguageGerman && unit == kUnitZoll) prompt = std::string(base) + "________  (Zoll) ";
         SetControlText("Ventildiamtext", prompt);
     }
-    ValveDiameterColdMm = StrToFloatSafe(ControlText("Ventilkallmm")) * (unit == "mm" ? 1.0 : 25.4);
+    ValveDiameterColdMm =
+        StrToFloatSafe(ControlText("Ventilkallmm")) * (unit == kUnitMillimetre ? 1.0 : kMillimetresPerInch);
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 }
 
@@ -186,14 +190,14 @@ void SetOilInputPrompts() {
     SetControlText("Z1bgtextin", Z1Prompt);
     SetControlText("Znbgtextin", ZnPrompt);
 
-    const bool oil = MediumCode == "OLJA";
+    const bool oil = MediumCode == kMediumOil;
     if (oil) {
         SetControlText("densdriftbgtextin", OilDensityPrompt.sv);
         SetControlText("visk40bgtextin", OilViscosity40Prompt.sv);
         SetControlText("visk100bgtextin", OilViscosity100Prompt.sv);
     }
-    const bool humidGas = (MediumCode == "GAS" || MediumCode == "IGAS") && HumidGasFlag;
-    const bool realGas = MediumCode == "IGAS";
+    const bool humidGas = IsUserGasMedium(MediumCode) && HumidGasFlag;
+    const bool realGas = MediumCode == kMediumRealGas;
     if (realGas) {
         SetControlText("densdriftbgtextin", ControlText("densnormaltext"));
         SetControlText("viskbgtextin", ControlText("visktextin"));
@@ -212,9 +216,9 @@ void SetOilInputPrompts() {
         {"visk100bgtextin", "q100bg", "q100bgsort", oil},
         {"cpbgtextin", "cpbg", nullptr, !oil},
         {"cvbgtextin", "cvbg", nullptr, !oil},
-        {"molekylviktbgtextin", "molekylviktbg", nullptr, MediumCode == "G" || humidGas},
-        {"krittempbgtextin", "krittempbg", nullptr, MediumCode == "G" || humidGas},
-        {"entalpibgtextin", "entalpibg", nullptr, MediumCode == "G"},
+        {"molekylviktbgtextin", "molekylviktbg", nullptr, MediumCode == kMediumMixture || humidGas},
+        {"krittempbgtextin", "krittempbg", nullptr, MediumCode == kMediumMixture || humidGas},
+        {"entalpibgtextin", "entalpibg", nullptr, MediumCode == kMediumMixture},
         {"Z1bgtextin", "Z1bg", nullptr, realGas},
         {"Znbgtextin", "Znbg", nullptr, realGas},
     };
@@ -237,15 +241,15 @@ void SetOilInputPrompts() {
     TControl* box = FindWindowControl("GroupBox1");
     if (!box) return;
     int k = -1;
-    if (MediumCode == "GAS")
+    if (MediumCode == kMediumGas)
         k = HumidGasFlag ? 6 : 4;
     else if (oil)
         k = 3;
-    else if (MediumCode == "VÄT")
+    else if (MediumCode == kMediumLiquid)
         k = 2;
     else if (realGas)
         k = 8;
-    if (MediumCode == "G")
+    if (MediumCode == kMediumMixture)
         box->SetClientHeight(8 * step);
     else if (k > 0)
         box->SetClientHeight(fontHeight + k * step);

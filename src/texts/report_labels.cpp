@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
-
+#include "state/keywords.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -23,7 +23,7 @@ void CopyReportLabelBases() {
 }
 
 void SetPropertyReportLabels(char language) {
-    const bool ammonia = (MediumCode == "NH3");
+    const bool ammonia = (MediumCode == kMediumAmmonia);
     const std::string* const properties[] = {&DensityLabel,
                                              &SpecificVolumeLabel,
                                              &DynamicViscosityLabel,

@@ -2,6 +2,7 @@
 
 #include "forms/containers.h"
 #include "forms/form.h"
+#include "state/keywords.h"
 #include "ui/form1.h"
 
 namespace tubalyx {

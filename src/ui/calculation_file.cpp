@@ -24,6 +24,7 @@
 #include "numerics/text_utils.h"
 #include "reports/report_window.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
@@ -39,6 +40,11 @@ namespace tubalyx {
 namespace {
 
 constexpr const char* kMagicLine = "TUBALYX CALCULATION DATA";
+// The keys of the version line and of the closing line with the record count.
+constexpr std::string_view kVersionKey = "version=";
+constexpr std::string_view kEndKey = "end=";
+// The name ending of the window's unit fields.
+constexpr std::string_view kUnitEditEnding = "sort";
 // Far above any questionnaire; a larger file is not ours and is not read into memory.
 constexpr std::uintmax_t kLargestFile = 8u << 20;
 constexpr int kLargestGridIndex = 9999;
@@ -182,13 +188,14 @@ std::vector<std::string_view> Words(std::string_view text) {
 }
 
 bool IsKnownFunction(const std::string& f) {
-    for (const char* known : {"Termo", "Strypf", "Tryckf", "Flow", "Ventil", "Sorter"})
+    for (std::string_view known : {kFunctionThermodynamics, kFunctionPrimaryDevice, kFunctionPressureLoss,
+                                   kFunctionFlow, kFunctionValve, kFunctionUnits})
         if (f == known) return true;
     return false;
 }
 
 // Unit fields go first: a value edit parses its text with the unit beside it.
-bool IsUnitEdit(const TEdit& edit) { return edit.Name().ends_with("sort"); }
+bool IsUnitEdit(const TEdit& edit) { return edit.Name().ends_with(kUnitEditEnding); }
 
 std::vector<TEdit*> AllEdits() {
     std::vector<TEdit*> edits;
@@ -346,7 +353,7 @@ bool IsConsistent(const CalculationData& data) {
     if (language != data.letters.end() && std::string_view("SDE").find(language->second) == std::string_view::npos)
         return false;
     const auto separator = data.texts.find("ReportSeparator");
-    return separator == data.texts.end() || separator->second.empty() || separator->second == "\t";
+    return separator == data.texts.end() || separator->second.empty() || separator->second == kSeparatorTab;
 }
 
 void SetEdits(const CalculationData& data, bool units) {
@@ -493,9 +500,9 @@ std::string CalculationDataText() {
                                       Escaped(g->Cell(col, row)));
     }
     std::ostringstream out;
-    out << kMagicLine << "\nversion=" << kCalculationFileVersion << "\n";
+    out << kMagicLine << "\n" << kVersionKey << kCalculationFileVersion << "\n";
     for (const std::string& r : records) out << r << "\n";
-    out << "end=" << records.size() << "\n";
+    out << kEndKey << records.size() << "\n";
     return out.str();
 }
 
@@ -510,16 +517,16 @@ CalculationDataResult ApplyCalculationDataText(const std::string& text) {
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
     if (lines.empty() || lines[0] != kMagicLine) return CalculationDataResult::NotCalculationData;
-    if (lines.size() < 2 || !lines[1].starts_with("version=")) return CalculationDataResult::Damaged;
-    const std::optional<int> version = Integer(lines[1].substr(8), 1, 1 << 30);
+    if (lines.size() < 2 || !lines[1].starts_with(kVersionKey)) return CalculationDataResult::Damaged;
+    const std::optional<int> version = Integer(lines[1].substr(kVersionKey.size()), 1, 1 << 30);
     if (!version) return CalculationDataResult::Damaged;
     if (*version > kCalculationFileVersion) return CalculationDataResult::NewerVersion;
 
     CalculationData data;
     std::size_t records = 0;
     for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (lines[i].starts_with("end=")) {
-            const std::optional<int> count = Integer(lines[i].substr(4), 0, 1 << 30);
+        if (lines[i].starts_with(kEndKey)) {
+            const std::optional<int> count = Integer(lines[i].substr(kEndKey.size()), 0, 1 << 30);
             const bool last = i + 1 == lines.size();
             if (!count || !last || static_cast<std::size_t>(*count) != records || !IsConsistent(data))
                 return CalculationDataResult::Damaged;

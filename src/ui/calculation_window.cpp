@@ -3,6 +3,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "texts/fitting_labels.h"
 #include "texts/medium_prompts.h"
 #include "texts/report_label_strings.h"
@@ -25,20 +26,20 @@ const CalculationControls& CalculationWindow() {
 const TMenuItem* MediumMenuItem(const std::string& code) {
     TForm1& f = Form1();
     const struct {
-        const char* code;
+        std::string_view code;
         TMenuItem* item;
     } items[] = {
-        {"GAS", f.GAS},      {"IGAS", f.IGAS},
-        {"G", f.G},          {"VÄT", f.LIQ},
-        {"LUF", f.LUF},      {"VAT", f.VAT},
-        {"ANG", f.ANG},      {"MNG", f.MNG},
-        {"AR", f.AR},        {"CH4", f.CH4},
-        {"CO", f.CO},        {"CO2", f.CO2},
-        {"C3H8", f.Propan1}, {"C3H8V", f.Propanvtska1},
-        {"H2", f.H2},        {"NGAS", f.Naturgas},
-        {"N2", f.N2},        {"NH3", f.NH3},
-        {"O2", f.O2},        {"O3", f.O3},
-        {"OLJA", f.Olja},
+        {kMediumGas, f.GAS},           {kMediumRealGas, f.IGAS},
+        {kMediumMixture, f.G},         {kMediumLiquid, f.LIQ},
+        {kMediumAir, f.LUF},           {kMediumWater, f.VAT},
+        {kMediumSteam, f.ANG},         {kMediumWetSteam, f.MNG},
+        {kMediumArgon, f.AR},          {kMediumMethane, f.CH4},
+        {kMediumCarbonMonoxide, f.CO}, {kMediumCarbonDioxide, f.CO2},
+        {kMediumPropane, f.Propan1},   {kMediumPropaneLiquid, f.Propanvtska1},
+        {kMediumHydrogen, f.H2},       {kMediumNaturalGas, f.Naturgas},
+        {kMediumNitrogen, f.N2},       {kMediumAmmonia, f.NH3},
+        {kMediumOxygen, f.O2},         {kMediumOzone, f.O3},
+        {kMediumOil, f.Olja},
     };
     for (const auto& e : items)
         if (code == e.code) return e.item;

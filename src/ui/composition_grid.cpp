@@ -4,12 +4,15 @@
 #include <string>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
+#include "state/grid_rows.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/composition_help.h"
@@ -24,11 +27,8 @@ namespace tubalyx {
 namespace {
 
 constexpr int kOperatingVolumeColumn = 4;
-constexpr int kVapourRow = kMixtureLastRow;
 // The dry components are rows 2 to 10; row 11 is the vapour.
 constexpr int kLastDryRow = kVapourRow - 1;
-
-bool IsMixtureMedium() { return MediumCode == "NGAS" || MediumCode == "G"; }
 
 double ColumnSum(const TStringGrid& grid, int col, int lastRow) {
     double sum = 0.0;
@@ -57,7 +57,9 @@ void SetupCompositionGrids() {
     TForm1& f = Form1();
     TStringGrid* grids[] = {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt};
     HumidGasMolarMass = 4.0;
-    const char* const keywords[] = {"AR", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", "LUF"};
+    const std::string_view keywords[] = {kMediumArgon,    kMediumCarbonDioxide, kMediumHydrogen,
+                                         kMediumNitrogen, kMediumOxygen,        kMediumOzone,
+                                         kMediumMethane,  kMediumAmmonia,       kMediumAir};
     const char* air = ByLanguage(page_text::AirComponentName);
     const char* const names[] = {"Ar", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", air};
     for (int i = 0; i < 9; ++i) {
@@ -72,7 +74,7 @@ void SetupCompositionGrids() {
             g->SetCell(5, row, row <= 3 ? "50" : "0");
         }
     }
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         // Written with the platform's separator, so that the shares read back on either.
         const double shares[] = {92, 7, 0.5, 0.5, 0, 0};
         for (int i = 0; i < 6; ++i) f.ViktVolprocGrid.SetCell(5, i + 2, FormatGeneral(shares[i]));
@@ -93,7 +95,7 @@ void RecalcMixtureGrid(int col, int row) {
     else if (!grid.Cell(col, row).empty() && !TryParseNumber(grid.Cell(col, row), DecimalSeparator(), value))
         grid.SetCell(col, row, "0");
 
-    if (!IsMixtureMedium()) {
+    if (!IsMixtureMedium(MediumCode)) {
         if (col == 2) MixtureFraction[row] = StrToFloatSafe(grid.Cell(col, row));
         return;
     }
@@ -133,11 +135,11 @@ void CopyConditionsToMixtureGrid() {
 }
 
 void UpdateHumidityRow() {
-    if (!IsMixtureMedium()) return;
+    if (!IsMixtureMedium(MediumCode)) return;
     TForm1& f = Form1();
     TStringGrid& humid = f.ViktVolprocgridfukt;
     CopyConditionsToMixtureGrid();
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         CopyToHumidityGrid(true);
         return;
     }
@@ -189,7 +191,7 @@ void ShowCompositionHelp() {
     memo.SetClientWidth(grid.ClientWidth());
     memo.SetClientHeight(grid.ClientHeight() * 3 / 2);
     memo.Clear();
-    for (const std::string& line : CompositionHelpText(LanguageLetter, MediumCode == "NGAS")) memo.Add(line);
+    for (const std::string& line : CompositionHelpText(LanguageLetter, MediumCode == kMediumNaturalGas)) memo.Add(line);
     memo.SetVisible(true);
 }
 

@@ -8,12 +8,14 @@
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -26,18 +28,16 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kKelvinOffset = 273.15;
 // The compensation table's first and last temperature cells.
 constexpr int kFirstTemperatureCol = 1, kLastTemperatureCol = 10;
 
 // The measure of the humidity edit, by the kind it is given in; null for another kind.
 double* HumidityMeasure() {
     const std::string& k = HumidityInputKind;
-    if (k == "D") return &DewTemperatureC;
-    if (k == "S") return &SpecificHumidity;
-    if (k == "R") return &RelativeHumidity;
-    if (k == "A") return &AbsoluteHumidity;
+    if (k == kHumidityDewPoint) return &DewTemperatureC;
+    if (k == kHumiditySpecific) return &SpecificHumidity;
+    if (k == kHumidityRelative) return &RelativeHumidity;
+    if (k == kHumidityAbsolute) return &AbsoluteHumidity;
     return nullptr;
 }
 
@@ -54,11 +54,11 @@ void RecomputeHumidityMeasures() {
 // Degrees Celsius of a temperature shown in the unit of tempsort; false for another unit.
 // A temperature beyond the double range in degrees Celsius raises CalcError.
 bool ToCelsius(const std::string& unit, double value, double& celsius) {
-    if (unit == "C")
+    if (unit == kUnitCelsius)
         celsius = value;
-    else if (unit == "K")
+    else if (unit == kUnitKelvin)
         celsius = value - kKelvinOffset;
-    else if (unit == "F")
+    else if (unit == kUnitFahrenheit)
         celsius = CheckFinite((value - 32) * 5 / 9, "temperature out of range");
     else
         return false;
@@ -68,7 +68,9 @@ bool ToCelsius(const std::string& unit, double value, double& celsius) {
 // A temperature edit in the shown unit into degrees Celsius; the edit showing the held value
 // keeps it.
 void ReadTemperature(TEdit& edit, const std::string& unit, double& celsius) {
-    const double shown = unit == "K" ? celsius + kKelvinOffset : unit == "F" ? celsius * 1.8 + 32 : celsius;
+    const double shown = unit == kUnitKelvin       ? celsius + kKelvinOffset
+                         : unit == kUnitFahrenheit ? celsius * 1.8 + 32
+                                                   : celsius;
     if (DisplaysValue(edit.Text(), shown)) return;
     ToCelsius(unit, ReadEditNumber(edit), celsius);
 }
@@ -124,9 +126,10 @@ void UpdateHumidityEdit() {
         // The reading of an entry ends here; the measures keep what they had.
     }
     try {
-        if (HumidityInputKind == "D" || HumidityInputKind == "S" || HumidityInputKind == "A") {
+        if (HumidityInputKind == kHumidityDewPoint || HumidityInputKind == kHumiditySpecific ||
+            HumidityInputKind == kHumidityAbsolute) {
             RecomputeHumidityMeasures();
-        } else if (HumidityInputKind == "R") {
+        } else if (HumidityInputKind == kHumidityRelative) {
             if (RelativeHumidity != PreviousRelativeHumidity) UpdateHumidityRow();
             PreviousRelativeHumidity = RelativeHumidity;
         }
@@ -136,7 +139,7 @@ void UpdateHumidityEdit() {
     HumidityValueGiven(HumidGasFlag);
     UpdateFlowUnits('A');
     HumidityValueGiven(HumidGasFlag);
-    if (MediumCode == "GAS" || MediumCode == "IGAS") {
+    if (IsUserGasMedium(MediumCode)) {
         LayoutTop = 0;
         PageManager('S', LayoutTop);
     }
@@ -150,9 +153,9 @@ void UpdateFlowUnits(char kind) {
     f.minflowsort.SetText(f.maxflowsort.Text());
     MinFlowUnit = AsciiUpper(f.minflowsort.Text());
     ReadEditInto(f.maxflowantal, MaxFlowInput);
-    if (ConvertUnitValue(FlowUnit, MaxFlowInput, FlowNormalDensity, MaxFlowSI) && DeviceCode != "VOLYM")
+    if (ConvertUnitValue(FlowUnit, MaxFlowInput, FlowNormalDensity, MaxFlowSI) && DeviceCode != kDeviceVolumeMeter)
         f.massflow.SetCaption(FormatFixed(MaxFlowSI, 10) + " kg/h");
-    if (ParsedUnitKind == "X") return;
+    if (ParsedUnitKind == kUnitUnknown) return;
     f.Memo2.SetVisible(false);
     if (kind == 'S') {
         LayoutTop = 0;
@@ -162,7 +165,7 @@ void UpdateFlowUnits(char kind) {
 
 void PipeDiameterFromEntry() {
     TForm1& f = Form1();
-    const double perUnit = f.dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch;
+    const double perUnit = f.dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     // The program's own display of the diameter is the diameter, not its rounding.
     if (DisplaysValue(f.Dstorkallmm.Text(), PipeDiameterColdMm / perUnit)) return;
     const double mm = StrToFloatSafe(f.Dstorkallmm.Text()) * perUnit;
@@ -178,7 +181,7 @@ void UpdateTemperatureRange() {
     TForm1& f = Form1();
     const double oldMax = TemperatureMaxC, oldMin = TemperatureMinC;
     const std::string& unit = f.tempsort.Caption();
-    if (unit == "C" || unit == "K" || unit == "F") {
+    if (unit == kUnitCelsius || unit == kUnitKelvin || unit == kUnitFahrenheit) {
         ReadTemperature(f.temp, unit, TemperatureMaxC);
         ReadTemperature(f.tempmin, unit, TemperatureMinC);
     }

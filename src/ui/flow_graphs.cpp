@@ -15,6 +15,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -66,7 +67,7 @@ double StandardCurveFlow(double dpPa) {
 }
 
 double SimplifiedLawFlow(double dpPa) {
-    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER") return StandardCurveFlow(dpPa);
+    if (IsConeMeter(DeviceCode)) return StandardCurveFlow(dpPa);
     double q = 0.0;
     FlowAtDiffPressure(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter), FmatCoefficientA,
                        FmatCoefficientB, OperatingPressure, dpPa, MaxFlowDpPa, DpTransmitterValues.designDpFlow.si,

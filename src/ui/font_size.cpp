@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "state/keywords.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
@@ -45,8 +46,8 @@ void RescaleAfterFontChange() {
     ApplyFormFontSize();
     f.SetHorzScrollPosition(0);
     f.SetVertScrollPosition(0);
-    if (CalcFunction == "Strypf") PlotDeviceCurves();
-    if (CalcFunction == "Flow") DrawFlowProfile();
+    if (CalcFunction == kFunctionPrimaryDevice) PlotDeviceCurves();
+    if (CalcFunction == kFunctionFlow) DrawFlowProfile();
 }
 
 // The size follows the control's change since the last click, not its position, so the menu

@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -99,7 +100,7 @@ TForm1::TForm1() : TForm("Form1") {
     PTKompgrid.SetFixedCols(0);
     PTKompgrid.SetFixedRows(0);
     PTKompgrid.SetEditing(true);
-    ABBSiemens.SetCaption("Siemens");
+    ABBSiemens.SetCaption(std::string(kDialectCaptionSiemens));
     // The heading over the table's last temperature column, as the title's "Tmin" stands over its first.
     Tmax.SetCaption("Tmax");
     PTberfel.SetText("1");

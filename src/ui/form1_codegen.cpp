@@ -1,6 +1,7 @@
 // Handlers of the code generator's labels: the density block (kod) and the BigBlock.
 #include "codegen/code_generator.h"
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "ui/form1.h"
@@ -24,9 +25,9 @@ void ScrollToInsertedBlock() {
     ShowReportLine(ReportLinesWritten);
 }
 
-void Generate(TForm1& f, const char* mode) {
+void Generate(TForm1& f, std::string_view mode) {
     double result = 1.0;
-    GenerateControlCode(mode, result);
+    GenerateControlCode(std::string(mode), result);
     ScrollToInsertedBlock();
 }
 
@@ -34,22 +35,22 @@ void Generate(TForm1& f, const char* mode) {
 
 void TForm1::kodClick(TControl*) {
     if (DensityTableReady)
-        Generate(*this, "RAP");
+        Generate(*this, kCodeModeReport);
     else
         ShowPrerequisite(*this, kod);
 }
 
 // The flow lines of the BigBlock are those the big report of the last run left.
 void TForm1::BBclick(TControl*) {
-    if (CalcFunction == "Strypf" && DensityTableReady && IsBigReport(litenstor.Caption()))
-        Generate(*this, ABBSiemens.Caption() == "Siemens" ? "SIEMENS" : "ABB");
+    if (CalcFunction == kFunctionPrimaryDevice && DensityTableReady && IsBigReport(litenstor.Caption()))
+        Generate(*this, ABBSiemens.Caption() == kDialectCaptionSiemens ? kCodeModeSiemens : kCodeModeAbb);
     else
         ShowPrerequisite(*this, BigBlock);
 }
 
 void TForm1::bbsiemensclick(TControl*) {
     double result = 1.0;
-    GenerateControlCode("SIEMENS", result);
+    GenerateControlCode(std::string(kCodeModeSiemens), result);
 }
 
 }  // namespace tubalyx

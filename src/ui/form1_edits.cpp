@@ -9,12 +9,14 @@
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "reports/operating_conditions.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/report_label_strings.h"
@@ -26,12 +28,8 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kOilLowerPressureKPa = 101.325;
 // The uncertainty grid's row of the pipe roughness.
 constexpr int kRoughnessErrorRow = 10;
-
-bool MixtureMedium() { return MediumCode == "G" || MediumCode == "NGAS"; }
 
 // The humidity edit's number (its text written back), for the handlers that only go on for
 // a humid or user-defined gas.
@@ -39,14 +37,14 @@ double HumidityEntry() { return ReadEditNumber(Form1().relabsspecfukt); }
 
 // Clears the start text away once a unit is one the parser knows.
 void UnitCheck() {
-    if (ParsedUnitKind != "X") Form1().Memo2.SetVisible(false);
+    if (ParsedUnitKind != kUnitUnknown) Form1().Memo2.SetVisible(false);
 }
 
 // A length in the pipe's length unit: "mm", or inches for any other caption. The corrected
 // text (not the converted number) stays in the edit; a length beyond the double range puts
 // the focus back and keeps the values.
 void ReadLength(TEdit& edit, double& mm, double& m) {
-    const double perUnit = Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch;
+    const double perUnit = Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch;
     if (DisplaysValue(edit.Text(), mm / perUnit)) return;
     const double value = ReadEditNumber(edit) * perUnit;
     if (!std::isfinite(value)) {
@@ -108,7 +106,7 @@ void TForm1::DstorkallmmChange(TControl*) {
     PipeDiameterFromEntry();
     const int caret = Dstorkallmm.SelStart();
     ReadLength(Dstorkallmm, PipeDiameterColdMm, PipeDiameterColdM);
-    if (dstorkallsort.Caption() == "mm") Dstorkallmm.SetSelStart(caret);
+    if (dstorkallsort.Caption() == kUnitMillimetre) Dstorkallmm.SetSelStart(caret);
 }
 
 // Typing a straight length or a height difference must never overwrite the bore: whichever
@@ -124,24 +122,24 @@ void TForm1::abstryckantalchange(TControl*) {
     ReadEditInto(abstryckmaxantal, PressureMaxInput);
     ReadEditInto(abstryckantal, PressureMinInput);
     const bool changed = PressureMinInput != oldMin || PressureMaxInput != oldMax;
-    if (humidity > 0 || MediumCode == "IGAS" || MediumCode == "GAS" || MediumCode == "G") {
+    if (humidity > 0 || IsUserGasMedium(MediumCode) || MediumCode == kMediumMixture) {
         try {
-            ParsedUnitKind = "M";
+            ParsedUnitKind = kUnitMassFlow;
             ConvertUnitValue(PressureUnit, TypedOperatingPressure(), 1.0, OperatingPressure);
-            if (changed && MixtureMedium()) UpdateMixtureForState();
+            if (changed && IsMixtureMedium(MediumCode)) UpdateMixtureForState();
         } catch (const CalcError&) {
             // The mixture keeps the composition of the state before.
         }
         UpdateHumidityEdit();
     }
     UpdateThermoCaption();
-    if (MediumCode == "OLJA") {
+    if (MediumCode == kMediumOil) {
         // An oil's lower pressure is the atmosphere's, whatever is typed.
-        PressureMinInput = kOilLowerPressureKPa;
-        abstryckantal.SetText(FormatGeneral(kOilLowerPressureKPa));
+        PressureMinInput = kStandardAtmosphereKPa;
+        abstryckantal.SetText(FormatGeneral(kStandardAtmosphereKPa));
     }
     if (PressureMinInput != oldMin) {
-        if (MediumCode == "VAT") {
+        if (MediumCode == kMediumWater) {
             WriteCompensationPressure(PressureMinInput, 1, 1);
             WriteCompensationPressure(PressureMinInput, 10, 1);
         } else {
@@ -153,11 +151,11 @@ void TForm1::abstryckantalchange(TControl*) {
 }
 
 void TForm1::abstrycksortChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     const bool unitChanged = abstrycksort.Text() != PressureUnit;
     PressureUnit = abstrycksort.Text();
     ConvertUnitValue(PressureUnit, PressureMinInput, 1.0, OperatingPressure);
-    if (unitChanged && MixtureMedium()) {
+    if (unitChanged && IsMixtureMedium(MediumCode)) {
         try {
             UpdateMixtureForState();
         } catch (const CalcError&) {
@@ -166,7 +164,7 @@ void TForm1::abstrycksortChange(TControl*) {
     }
     UnitCheck();
     UpdateHumidityEdit();
-    if (MediumCode == "OLJA") {
+    if (MediumCode == kMediumOil) {
         PressureUnit = "kPa";
         abstrycksort.SetText(PressureUnit);
     }
@@ -185,7 +183,7 @@ void TForm1::angtryckantalChange(TControl*) {
 
 void TForm1::angtrycksortChange(TControl*) {
     if (!angtryckantal.Visible()) return;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     VapourPressureUnit = angtrycksort.Text();
     Convert(VapourPressureUnit, VapourPressureInput, VapourPressurePa);
     UnitCheck();
@@ -198,7 +196,7 @@ void TForm1::krittryckantalChange(TControl*) {
 
 void TForm1::krittrycksortChange(TControl*) {
     if (!krittryckantal.Visible()) return;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     CriticalPressureUnit = krittrycksort.Text();
     Convert(CriticalPressureUnit, CriticalPressureInput, CriticalPressurePa);
     UnitCheck();
@@ -208,15 +206,15 @@ void TForm1::krittrycksortChange(TControl*) {
 // While the device solves for its dp, the typed dp is kept as typed and the dp in Pa is the
 // calculation's.
 void TForm1::difftryckmaxantalChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     ReadEditInto(difftryckmaxantal, MaxDpInput);
-    if (SolveFor != "DP") Convert(DpUnit, MaxDpInput, MaxDpPa);
+    if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
 }
 
 void TForm1::difftryckmaxsortchange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     DpUnit = difftryckmaxsort.Text();
-    if (SolveFor != "DP") Convert(DpUnit, MaxDpInput, MaxDpPa);
+    if (SolveFor != kSolveDp) Convert(DpUnit, MaxDpInput, MaxDpPa);
     UnitCheck();
 }
 
@@ -233,13 +231,13 @@ void TForm1::difftryckmaxmingrsortChange(TControl*) {
 }
 
 void TForm1::tryckforlmaxantalChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     ReadEditInto(tryckforlmaxantal, MaxPressureLossInput);
     Convert(MaxPressureLossUnit, MaxPressureLossInput, MaxPressureLossPa);
 }
 
 void TForm1::tryckforlmaxsortChange(TControl*) {
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     MaxPressureLossUnit = tryckforlmaxsort.Text();
     Convert(MaxPressureLossUnit, MaxPressureLossInput, MaxPressureLossPa);
     UnitCheck();
@@ -254,10 +252,10 @@ void TForm1::tempChange(TControl*) {
     } catch (const CalcError&) {
         // The range keeps what was read before the failing step.
     }
-    if (humidity > 0 || MediumCode == "G" || MediumCode == "GAS" || MediumCode == "IGAS") {
+    if (humidity > 0 || MediumCode == kMediumMixture || IsUserGasMedium(MediumCode)) {
         const bool changed = TemperatureMaxC != oldMax || TemperatureMinC != oldMin;
         try {
-            if (changed && MixtureMedium()) UpdateMixtureForState();
+            if (changed && IsMixtureMedium(MediumCode)) UpdateMixtureForState();
         } catch (const CalcError&) {
             // The mixture keeps the composition of the state before.
         }

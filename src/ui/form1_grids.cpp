@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/reference_density.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -12,6 +13,7 @@
 #include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/fitting_catalogue_data.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
@@ -118,7 +120,7 @@ void TForm1::ViktVolprocGridMouseDown(TControl*, TMouseButton, TShiftState, int 
             ViktVolprocGrid.SetVisible(true);
         }
         SumMixtureColumns();
-    } else if (col == 0 && row == 1 && (MediumCode == "NGAS" || MediumCode == "G")) {
+    } else if (col == 0 && row == 1 && IsMixtureMedium(MediumCode)) {
         ShowCompositionHelp();
     }
 }
@@ -132,19 +134,19 @@ void TForm1::ViktVolprocGridMouseUp(TControl*, TMouseButton, TShiftState, int x,
     }
     HideGroupBox();
     // The clicked cell is the grid's current one.
-    if (col == 0 && IsComponentRow(ViktVolprocGrid, row) && !Memo2.Visible() && MediumCode != "NGAS")
+    if (col == 0 && IsComponentRow(ViktVolprocGrid, row) && !Memo2.Visible() && MediumCode != kMediumNaturalGas)
         OpenComponentMenuAt(row);
 }
 
 void TForm1::ViktVolprocGridKeyUp(TControl*, int, TShiftState) {
-    CopyToHumidityGrid(MediumCode == "NGAS");
+    CopyToHumidityGrid(MediumCode == kMediumNaturalGas);
     Guarded([] {
         EvaluateMixture();
         UpdateHumidityRow();
     });
     HideGroupBox();
     const int row = ViktVolprocGrid.Row();
-    if (ViktVolprocGrid.Col() == 0 && IsComponentRow(ViktVolprocGrid, row) && MediumCode != "NGAS")
+    if (ViktVolprocGrid.Col() == 0 && IsComponentRow(ViktVolprocGrid, row) && MediumCode != kMediumNaturalGas)
         OpenComponentMenuAt(row);
 }
 
@@ -258,7 +260,7 @@ void TForm1::MotstandgridMouseMove(TControl*, TShiftState, int x, int y) {
 
 void TForm1::RaderaClick(TControl*) {
     // Only the components of a gas mixture can be removed, and only component rows.
-    if (MediumCode != "G" || MixtureRow < kMixtureFirstRow || MixtureRow > kMixtureLastRow) return;
+    if (MediumCode != kMediumMixture || MixtureRow < kMixtureFirstRow || MixtureRow > kMixtureLastRow) return;
     MixtureComponentKeyword[MixtureRow] = "";
     for (int col = 0; col <= 5; ++col) ViktVolprocGrid.SetCell(col, MixtureRow, "");
     GroupBox1.SetVisible(false);

@@ -7,6 +7,7 @@
 #include "media/medium_identification.h"
 #include "reports/compensation_report.h"
 #include "reports/compensation_table.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
@@ -20,23 +21,37 @@ namespace tubalyx {
 namespace {
 
 // A yes/no answer: "J" becomes "N", anything else "J".
-void ToggleYesNo(std::string& flag) { flag = flag == "J" ? "N" : "J"; }
+void ToggleYesNo(std::string& flag) { flag = flag == kYes ? kNo : kYes; }
 
 // One step of a letter cycle: the letters that lead to each next letter.
 struct LetterStep {
-    const char* from;
+    char from[3];  // one or two letters
     char to;
 };
 
 // The liquefiable gases: the two kinds differ in the phases their tables know.
-bool IsColdLiquefiedGas() { return MediumCode == "AR" || MediumCode == "O2" || MediumCode == "N2"; }
-bool IsPressureLiquefiedGas() { return MediumCode == "H2" || MediumCode == "CO2" || MediumCode == "O3"; }
+bool IsColdLiquefiedGas() {
+    return MediumCode == kMediumArgon || MediumCode == kMediumOxygen || MediumCode == kMediumNitrogen;
+}
+bool IsPressureLiquefiedGas() {
+    return MediumCode == kMediumHydrogen || MediumCode == kMediumCarbonDioxide || MediumCode == kMediumOzone;
+}
 
 // The phases each prompt steps through, for the two groups of liquefiable gases.
-constexpr LetterStep kPressureStepsCold[] = {{"HX", 'N'}, {"N", 'G'}, {"G", 'V'}, {"V", 'N'}};
-constexpr LetterStep kPressureStepsOther[] = {{"X", 'N'}, {"N", 'V'}, {"V", 'N'}};
-constexpr LetterStep kTemperatureStepsCold[] = {{"GV", 'N'}, {"N", 'H'}, {"H", 'X'}, {"X", 'N'}};
-constexpr LetterStep kTemperatureStepsOther[] = {{"V", 'N'}, {"N", 'X'}, {"X", 'N'}};
+constexpr LetterStep kPressureStepsCold[] = {{{kPhaseVapourAtPressure, kPhaseLiquidAtPressure}, kPhaseNone},
+                                             {{kPhaseNone}, kPhaseVapourAtTemperature},
+                                             {{kPhaseVapourAtTemperature}, kPhaseLiquidAtTemperature},
+                                             {{kPhaseLiquidAtTemperature}, kPhaseNone}};
+constexpr LetterStep kPressureStepsOther[] = {{{kPhaseLiquidAtPressure}, kPhaseNone},
+                                              {{kPhaseNone}, kPhaseLiquidAtTemperature},
+                                              {{kPhaseLiquidAtTemperature}, kPhaseNone}};
+constexpr LetterStep kTemperatureStepsCold[] = {{{kPhaseVapourAtTemperature, kPhaseLiquidAtTemperature}, kPhaseNone},
+                                                {{kPhaseNone}, kPhaseVapourAtPressure},
+                                                {{kPhaseVapourAtPressure}, kPhaseLiquidAtPressure},
+                                                {{kPhaseLiquidAtPressure}, kPhaseNone}};
+constexpr LetterStep kTemperatureStepsOther[] = {{{kPhaseLiquidAtTemperature}, kPhaseNone},
+                                                 {{kPhaseNone}, kPhaseLiquidAtPressure},
+                                                 {{kPhaseLiquidAtPressure}, kPhaseNone}};
 
 // After a phase step the phase caption changes and the page with it.
 void ShowNewPhase() {
@@ -67,7 +82,7 @@ void StepPhaseFromPrompt(std::span<const LetterStep> cold, std::span<const Lette
 // fitting, so "another disturbance" stands for fitting 1 there.
 void SelectUpstreamFitting(int k) {
     TForm1& f = Form1();
-    if (k == 0 && SolveFor == "OK") k = 1;
+    if (k == 0 && SolveFor == kSolveOptimal) k = 1;
     const TControl* item = f.FindComponent("bestyck" + std::to_string(k));
     if (const auto* menuItem = dynamic_cast<const TMenuItem*>(item)) f.bestyckningtext.SetCaption(menuItem->Caption());
     UpstreamFittingCode = std::to_string(k);
@@ -110,10 +125,13 @@ void TForm1::fjrrrunClick(TControl*) {}
 void TForm1::kodkommentClick(TControl*) { kodkomment.SetVisible(false); }
 
 // The dialect of the generated controller code.
-void TForm1::ABBSiemensClick(TControl*) { ABBSiemens.SetCaption(ABBSiemens.Caption() == "ABB" ? "Siemens" : "ABB"); }
+void TForm1::ABBSiemensClick(TControl*) {
+    ABBSiemens.SetCaption(
+        std::string(ABBSiemens.Caption() == kDialectCaptionAbb ? kDialectCaptionSiemens : kDialectCaptionAbb));
+}
 
 void TForm1::adiabatClick(TControl*) {
-    ExpansionModeLetter = ExpansionModeLetter == 'A' ? 'T' : 'A';
+    ExpansionModeLetter = ExpansionModeLetter == kExpansionAdiabatic ? kExpansionIsothermal : kExpansionAdiabatic;
     SetAdiabaticPrompt(ExpansionModeLetter);
 }
 
@@ -133,7 +151,7 @@ void TForm1::rorstortextinClick(TControl*) {
 }
 
 void TForm1::bermetodtextinClick(TControl*) {
-    OnlineFlowMethod = OnlineFlowMethod == "R" ? "N" : "R";
+    OnlineFlowMethod = OnlineFlowMethod == kOnlineFlowRoot ? kOnlineFlowStandard : kOnlineFlowRoot;
     SetRootOrStandardPrompt();
 }
 
@@ -146,10 +164,13 @@ void TForm1::tillvunderlagtextinClick(TControl*) {
 
 void TForm1::bermetoderrtextinClick(TControl*) {
     std::string& code = UncertaintyMethodCode;
-    if (DeviceCode == "VOLYM")
-        code = code == "L" ? "P" : "L";
+    if (DeviceCode == kDeviceVolumeMeter)
+        code = code == kMethodLinear ? kMethodPolynomial : kMethodLinear;
     else
-        code = code == "1" ? "2" : code == "2" ? "3" : code == "3" ? "N" : "1";
+        code = code == kMethodFirst    ? kMethodSecond
+               : code == kMethodSecond ? kMethodThird
+               : code == kMethodThird  ? kMethodStandard
+                                       : kMethodFirst;
     SetCalcMethodPrompt();
 }
 
@@ -170,14 +191,14 @@ TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DEFINE_ROUGHNESS_ITEM)
 #undef TUBALYX_DEFINE_ROUGHNESS_ITEM
 
 void TForm1::MaxflowtextClick(TControl*) {
-    if (CalcFunction == "Strypf" && SolveFor != "OK") {
-        MaxFlowGivenFlag = "V";
+    if (CalcFunction == kFunctionPrimaryDevice && SolveFor != kSolveOptimal) {
+        MaxFlowGivenFlag = kMaxFlowPlain;
         maxflowsort.SetVisible(true);
         SetMaxFlowPrompt();
-    } else if (CalcFunction == "Ventil" && ValveSubtype == "RO") {
+    } else if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction) {
         // A second click hides the unit again.
-        maxflowsort.SetVisible(MaxFlowGivenFlag != "V");
-        MaxFlowGivenFlag = "V";
+        maxflowsort.SetVisible(MaxFlowGivenFlag != kMaxFlowPlain);
+        MaxFlowGivenFlag = kMaxFlowPlain;
         SetMaxFlowPrompt();
     }
 }
@@ -199,7 +220,7 @@ void TForm1::PTRunClick(TControl*) {
 void TForm1::Label2Click(TControl*) {
     kodkomment.SetVisible(false);
     Label2.SetColor(clRed);
-    if (!IsGasMedium(MediumCode) && MediumCode != "VAT") return;
+    if (!IsGasMedium(MediumCode) && MediumCode != kMediumWater) return;
     {
         THourGlassCursor busy;
         BuildCompensationTable(true);

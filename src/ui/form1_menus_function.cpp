@@ -8,6 +8,7 @@
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/keywords.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -52,11 +53,11 @@ struct DeviceItem {
 
 void ChooseDevice(TForm1& f, const TMenuItem& item, const DeviceItem& d) {
     // In the optimal design the items collect the kinds of device to compare.
-    if (SolveFor == "OK") {
+    if (SolveFor == kSolveOptimal) {
         f.primelement.SetText(f.primelement.Text() + d.key);
         return;
     }
-    if (d.absentFrom2003 && StandardLetter == '3') return;
+    if (d.absentFrom2003 && StandardLetter == kStandardIso2003) return;
     f.strypsort.SetCaption(item.Caption());
     DeviceCode = d.device;
     if (d.variant) DeviceVariantCode = d.variant;
@@ -70,7 +71,7 @@ void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* sol
                           bool updatesFlowUnits) {
     if (updatesFlowUnits) RunGuarded([] { UpdateFlowUnits('A'); });
     f.Strypbertyp.SetCaption(caption);
-    if (!(keptForValves && CalcFunction == "Ventil")) SolveFor = solveFor;
+    if (!(keptForValves && CalcFunction == kFunctionValve)) SolveFor = solveFor;
     RebuildPage();
 }
 
@@ -78,12 +79,12 @@ void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* sol
 // "=" and the item's caption; the code, and for the fixed materials their expansion
 // coefficients into the two edits ("Annat" leaves them for the user).
 void ChooseMaterial(TForm1& f, const TMenuItem& item, const std::string& code) {
-    const bool device = MaterialMenuTarget == "F";
+    const bool device = MaterialMenuTarget == kMaterialOfDevice;
     TLabel& label = device ? f.mtrlfl : f.mtrlror;
     const std::string& caption = label.Caption();
     label.SetCaption(caption.substr(0, caption.find('=')) + "=" + item.Caption());
     (device ? MaterialCode1 : MaterialCode2) = code;
-    if (code == "Annat") return;
+    if (code == kMaterialOther) return;
     double a1 = 0.0, a2 = 0.0;
     MaterialExpansionCoefficients(code, a1, a2);
     (device ? f.utvfl : f.utvror).SetText(FormatGeneral(a1));
@@ -118,7 +119,7 @@ void RunGuarded(const std::function<void()>& calculation) {
 }
 
 void RestoreMeterUncertaintyCells() {
-    if (DeviceCode != "VOLYM" || SavedMeterUncertaintyCells[kSavedThroatRowIndex].empty()) return;
+    if (DeviceCode != kDeviceVolumeMeter || SavedMeterUncertaintyCells[kSavedThroatRowIndex].empty()) return;
     TStringGrid& grid = Form1().Felsimulgrid;
     for (int i = 0; i < kSavedMeterCellCount; ++i) grid.SetCell(1, kSavedMeterRows[i], SavedMeterUncertaintyCells[i]);
 }
@@ -128,16 +129,16 @@ void RestoreMeterUncertaintyCells() {
 
 void SelectThroatDevices() {
     TForm1& f = Form1();
-    CalcFunction = "Strypf";
-    if (DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM") {
+    CalcFunction = kFunctionPrimaryDevice;
+    if (IsConeMeter(DeviceCode) || DeviceCode == kDeviceVolumeMeter) {
         RestoreMeterUncertaintyCells();
-        DeviceCode = "S";
-        DeviceVariantCode = "R";
+        DeviceCode = kDeviceOrifice;
+        DeviceVariantCode = kVariantCorner;
         ShowStandardDeviceSolutions(f, true);
     }
-    if (f.ISODIN.Caption() == "McCrometer" || f.ISODIN.Caption().empty()) {
-        f.ISODIN.SetCaption("ISO5167:2003");
-        StandardLetter = '3';
+    if (f.ISODIN.Caption() == kStandardCaptionMcCrometer || f.ISODIN.Caption().empty()) {
+        f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+        StandardLetter = kStandardIso2003;
     }
     f.ISODIN.SetColor(clYellow);
     CommercialMeterMode = false;
@@ -153,53 +154,53 @@ void SelectThroatDevices() {
 // ---- the calculation functions ----
 
 void TForm1::TermodynamikClick(TControl*) {
-    CalcFunction = "Termo";
+    CalcFunction = kFunctionThermodynamics;
     RebuildFunctionPage();
 }
 
 void TForm1::TryckfClick(TControl*) {
-    CalcFunction = "Tryckf";
+    CalcFunction = kFunctionPressureLoss;
     RebuildFunctionPage();
 }
 
 void TForm1::flowClick(TControl*) {
-    CalcFunction = "Flow";
+    CalcFunction = kFunctionFlow;
     RebuildFunctionPage();
 }
 
 void TForm1::Ventiler1Click(TControl*) {
-    CalcFunction = "Ventil";
-    ValveSubtype = "VE";
+    CalcFunction = kFunctionValve;
+    ValveSubtype = kSubtypeValve;
     RebuildFunctionPage();
 }
 
 void TForm1::Ventile1rclick(TControl* sender) { Ventiler1Click(sender); }
 
 void TForm1::RestrictionOrifice1Click(TControl*) {
-    CalcFunction = "Ventil";
-    ValveSubtype = "RO";
+    CalcFunction = kFunctionValve;
+    ValveSubtype = kSubtypeRestriction;
     RebuildFunctionPage();
 }
 
 void TForm1::StrypelClick(TControl*) { SelectThroatDevices(); }
 
 void TForm1::Kommersiellafldesmtare1Click(TControl*) {
-    CalcFunction = "Strypf";
+    CalcFunction = kFunctionPrimaryDevice;
     strypsort.SetCaption(Kommersiellafldesmtare1->Caption());
     RestoreMeterUncertaintyCells();
-    DeviceCode = "VCONE";
-    ISODIN.SetCaption("McCrometer");
+    DeviceCode = kDeviceCone;
+    ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
     ISODIN.SetColor(clBtnFace);
     CommercialMeterMode = true;
     Hldiameter1->SetVisible(true);
     ShowStandardDeviceSolutions(*this, false);
-    if (SolveFor != "FL" && SolveFor != "DP" && SolveFor != "DI") SolveFor = "FL";
+    if (SolveFor != kSolveFlow && SolveFor != kSolveDp && SolveFor != kSolveBore) SolveFor = kSolveFlow;
     RebuildFunctionPage();
     PlotDeviceCurves();
 }
 
 void TForm1::SortomvClick(TControl*) {
-    CalcFunction = "Sorter";
+    CalcFunction = kFunctionUnits;
     HideInputControls();
     SetHorzScrollPosition(0);
     SetVertScrollPosition(0);
@@ -215,26 +216,26 @@ void TForm1::ExitsnabbClick(TControl*) { HaltProgram(); }
 void TForm1::ISODINClick(TControl*) {
     if (!CommercialMeterMode) {
         const std::string& caption = ISODIN.Caption();
-        if (caption == "ISO5167:2003") {
-            ISODIN.SetCaption("ISO5167:1991/1998");
-            StandardLetter = 'I';
-        } else if (caption == "ISO5167:1991/1998") {
+        if (caption == kStandardCaptionIso2003) {
+            ISODIN.SetCaption(std::string(kStandardCaptionIso1991));
+            StandardLetter = kStandardIso1991;
+        } else if (caption == kStandardCaptionIso1991) {
             ISODIN.SetCaption("DIN1952:1982");
-            StandardLetter = 'D';
+            StandardLetter = kStandardDin1952;
         } else {
-            ISODIN.SetCaption("ISO5167:2003");
-            StandardLetter = '3';
+            ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+            StandardLetter = kStandardIso2003;
         }
     }
     // The optimal design exists only for ISO 5167:2003.
-    if (SolveFor == "OK") {
-        ISODIN.SetCaption("ISO5167:2003");
-        StandardLetter = '3';
+    if (SolveFor == kSolveOptimal) {
+        ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+        StandardLetter = kStandardIso2003;
     }
     // The captions changed width: the row is laid out again from the left.
     Strypbertyp.SetLeft(ISODIN.Left() + ISODIN.Width() + kLabelGap);
     const TControl* last = &Strypbertyp;
-    TEdit* unit = SolveFor == "FL" ? &maxflowsort : SolveFor == "DP" ? &difftryckmaxsort : nullptr;
+    TEdit* unit = SolveFor == kSolveFlow ? &maxflowsort : SolveFor == kSolveDp ? &difftryckmaxsort : nullptr;
     if (unit) {
         unit->SetLeft(last->Left() + last->Width() + kLabelGap);
         last = unit;
@@ -244,24 +245,24 @@ void TForm1::ISODINClick(TControl*) {
 }
 
 void TForm1::StrypbertypClick(TControl*) {
-    if (DeviceCode != "VOLYM") PopupBelowLabel(Strypbermenu, Strypbertyp);
+    if (DeviceCode != kDeviceVolumeMeter) PopupBelowLabel(Strypbermenu, Strypbertyp);
 }
 
 void TForm1::strypsortClick(TControl*) {
     if (!CommercialMeterMode) {
         PopupBelowLabel(Strypsortmenu, strypsort);
         RestoreMeterUncertaintyCells();
-    } else if (strypsort.Caption() == "V-Cone") {
-        ISODIN.SetCaption("McCrometer");
-        strypsort.SetCaption("V-Cone/Wafer");
-        DeviceCode = "VCONEWAFER";
+    } else if (strypsort.Caption() == kConeCaptionFlanged) {
+        ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
+        strypsort.SetCaption(std::string(kConeCaptionWafer));
+        DeviceCode = kDeviceWaferCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
         RebuildPage();
-    } else if (strypsort.Caption() == "V-Cone/Wafer") {
+    } else if (strypsort.Caption() == kConeCaptionWafer) {
         ISODIN.SetCaption("");
         strypsort.SetCaption("Endimensionell Volymflödesmätare (US/Mag)");
-        DeviceCode = "VOLYM";
+        DeviceCode = kDeviceVolumeMeter;
         SaveMeterUncertaintyCells();
         Felsimulgrid.SetCell(1, 8, "0");
         Felsimulgrid.SetCell(1, 9, "0");
@@ -269,9 +270,9 @@ void TForm1::strypsortClick(TControl*) {
         RebuildPage();
     } else {
         RestoreMeterUncertaintyCells();
-        ISODIN.SetCaption("McCrometer");
-        strypsort.SetCaption("V-Cone");
-        DeviceCode = "VCONE";
+        ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
+        strypsort.SetCaption(std::string(kConeCaptionFlanged));
+        DeviceCode = kDeviceCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
         RebuildPage();

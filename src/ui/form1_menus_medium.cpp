@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/natural_gas.h"
 #include "media/reference_density.h"
 #include "numerics/checked.h"
@@ -13,6 +14,7 @@
 #include "reports/medium_listing.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
@@ -73,7 +75,7 @@ void WriteUncertaintyDefaults(const UncertaintyDefaults& d) {
 
 // A medium of the medium pop-up, the steps of its choice in order.
 struct MediumItem {
-    const char* code;
+    std::string_view code;
     UncertaintyDefaults uncertainty;
     bool normalFlowToMass;  // a normal volume unit has no meaning for the medium
     bool oilPrompts;
@@ -82,7 +84,8 @@ struct MediumItem {
 };
 
 bool IsNormalVolumeUnit(const std::string& unit) {
-    for (const char* u : {"Nm3/h", "Nm3/min", "Nm3/s", "Nliter/h", "Nliter/min", "Nliter/s"})
+    for (std::string_view u : {kUnitNormalPerHour, kUnitNormalPerMinute, kUnitNormalPerSecond, kUnitNormalLitrePerHour,
+                               kUnitNormalLitrePerMinute, kUnitNormalLitrePerSecond})
         if (unit == u) return true;
     return false;
 }
@@ -102,7 +105,7 @@ void ChooseMedium(const MediumItem& m) {
 // Natural gas and the gas mixture take the relative humidity only.
 void UseRelativeHumidity(TForm1& f) {
     f.relabsfukt.SetCaption(RelativeHumidityPrompt);
-    HumidityInputKind = "R";
+    HumidityInputKind = kHumidityRelative;
     f.relabsspecfukt.SetText(FormatFixed(RelativeHumidity, 5));
 }
 
@@ -122,7 +125,7 @@ void ChooseComponent(TForm1& f, const TMenuItem& item, const char* keyword) {
     MixtureComponentKeyword[row] = keyword;
     f.ViktVolprocGrid.SetCell(0, row, item.Caption());
     f.ViktVolprocGrid.SetCell(1, row, "");
-    if (std::string(keyword) != "GAS") {
+    if (std::string(keyword) != kMediumGas) {
         f.GroupBox1.SetVisible(false);
         RecalcMixture();
         return;
@@ -136,24 +139,18 @@ void ChooseComponent(TForm1& f, const TMenuItem& item, const char* keyword) {
     f.GroupBox1.BringToFront();
 }
 
-bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-
 // A property of the box: into the mixture row for "G", else into the given value when the
 // medium is one that the value describes.
-void TakeBoxValue(double value, double* mixture, std::initializer_list<const char*> media, double& given) {
-    if (MediumCode == "G") {
+void TakeBoxValue(double value, double* mixture, std::initializer_list<std::string_view> media, double& given) {
+    if (MediumCode == kMediumMixture) {
         if (mixture && ValidMixtureRow()) mixture[MixtureRow] = value;
         return;
     }
-    if (OneOf(MediumCode, media)) given = value;
+    if (IsOneOf(MediumCode, media)) given = value;
 }
 
 struct HumidityItem {
-    const char* kind;
+    std::string_view kind;
     const std::string* prompt;
     const double* value;
     double shown;  // the share of the value shown: just below it, so the edit reads it back within
@@ -161,7 +158,7 @@ struct HumidityItem {
 };
 
 void ChooseHumidityKind(TForm1& f, const HumidityItem& h) {
-    if (!h.mixtureToo && (MediumCode == "G" || MediumCode == "NGAS")) return;
+    if (!h.mixtureToo && IsMixtureMedium(MediumCode)) return;
     HumidityInputKind = h.kind;
     f.relabsfukt.SetCaption(*h.prompt);
     f.relabsspecfukt.SetText(FormatFixed(h.shown * *h.value, 5));
@@ -176,25 +173,27 @@ void ChooseHumidityKind(TForm1& f, const HumidityItem& h) {
 
 void TForm1::Mediaup(TControl*, TMouseButton, TShiftState, int, int) { PopupBelowLabel(Mediamenu, Medialabel); }
 
-void TForm1::GASClick(TControl*) { ChooseMedium({"GAS", kUnchanged, false, true, true, false}); }
-void TForm1::IGASClick(TControl*) { ChooseMedium({"IGAS", kUnchanged, false, true, true, false}); }
-void TForm1::LIQClick(TControl*) { ChooseMedium({"VÄT", kUnchanged, true, true, true, false}); }
-void TForm1::LUFClick(TControl*) { ChooseMedium({"LUF", Numbers(0.1), false, false, true, true}); }
-void TForm1::CO2Click(TControl*) { ChooseMedium({"CO2", Numbers(0.2), false, false, true, true}); }
-void TForm1::N2Click(TControl*) { ChooseMedium({"N2", Numbers(0.2), false, false, true, true}); }
-void TForm1::ARClick(TControl*) { ChooseMedium({"AR", Numbers(0.2), false, false, true, true}); }
-void TForm1::O2Click(TControl*) { ChooseMedium({"O2", Numbers(0.2), false, false, true, true}); }
-void TForm1::H2Click(TControl*) { ChooseMedium({"H2", Numbers(0.2), false, false, true, true}); }
-void TForm1::COClick(TControl*) { ChooseMedium({"CO", Numbers(0.2), false, false, true, true}); }
-void TForm1::O3Click(TControl*) { ChooseMedium({"O3", Numbers(0.5), false, false, true, true}); }
-void TForm1::VATClick(TControl*) { ChooseMedium({"VAT", Numbers(0.1), true, false, true, true}); }
-void TForm1::ANGClick(TControl*) { ChooseMedium({"ANG", Numbers(0.1), true, false, true, true}); }
-void TForm1::MNGClick(TControl*) { ChooseMedium({"MNG", Numbers(0.1), true, false, true, true}); }
-void TForm1::Propan1Click(TControl*) { ChooseMedium({"C3H8", Texts(" 0,2"), false, false, true, false}); }
-void TForm1::Propanvtska1Click(TControl*) { ChooseMedium({"C3H8V", Texts(" 0,2"), false, false, true, false}); }
-void TForm1::CH4Click(TControl*) { ChooseMedium({"CH4", kUnchanged, false, false, true, false}); }
-void TForm1::NH3Click(TControl*) { ChooseMedium({"NH3", kUnchanged, false, false, true, false}); }
-void TForm1::OljaClick(TControl*) { ChooseMedium({"OLJA", kUnchanged, false, true, false, false}); }
+void TForm1::GASClick(TControl*) { ChooseMedium({kMediumGas, kUnchanged, false, true, true, false}); }
+void TForm1::IGASClick(TControl*) { ChooseMedium({kMediumRealGas, kUnchanged, false, true, true, false}); }
+void TForm1::LIQClick(TControl*) { ChooseMedium({kMediumLiquid, kUnchanged, true, true, true, false}); }
+void TForm1::LUFClick(TControl*) { ChooseMedium({kMediumAir, Numbers(0.1), false, false, true, true}); }
+void TForm1::CO2Click(TControl*) { ChooseMedium({kMediumCarbonDioxide, Numbers(0.2), false, false, true, true}); }
+void TForm1::N2Click(TControl*) { ChooseMedium({kMediumNitrogen, Numbers(0.2), false, false, true, true}); }
+void TForm1::ARClick(TControl*) { ChooseMedium({kMediumArgon, Numbers(0.2), false, false, true, true}); }
+void TForm1::O2Click(TControl*) { ChooseMedium({kMediumOxygen, Numbers(0.2), false, false, true, true}); }
+void TForm1::H2Click(TControl*) { ChooseMedium({kMediumHydrogen, Numbers(0.2), false, false, true, true}); }
+void TForm1::COClick(TControl*) { ChooseMedium({kMediumCarbonMonoxide, Numbers(0.2), false, false, true, true}); }
+void TForm1::O3Click(TControl*) { ChooseMedium({kMediumOzone, Numbers(0.5), false, false, true, true}); }
+void TForm1::VATClick(TControl*) { ChooseMedium({kMediumWater, Numbers(0.1), true, false, true, true}); }
+void TForm1::ANGClick(TControl*) { ChooseMedium({kMediumSteam, Numbers(0.1), true, false, true, true}); }
+void TForm1::MNGClick(TControl*) { ChooseMedium({kMediumWetSteam, Numbers(0.1), true, false, true, true}); }
+void TForm1::Propan1Click(TControl*) { ChooseMedium({kMediumPropane, Texts(" 0,2"), false, false, true, false}); }
+void TForm1::Propanvtska1Click(TControl*) {
+    ChooseMedium({kMediumPropaneLiquid, Texts(" 0,2"), false, false, true, false});
+}
+void TForm1::CH4Click(TControl*) { ChooseMedium({kMediumMethane, kUnchanged, false, false, true, false}); }
+void TForm1::NH3Click(TControl*) { ChooseMedium({kMediumAmmonia, kUnchanged, false, false, true, false}); }
+void TForm1::OljaClick(TControl*) { ChooseMedium({kMediumOil, kUnchanged, false, true, false, false}); }
 
 void TForm1::NaturgasClick(TControl*) {
     ReadGasComposition();
@@ -204,8 +203,8 @@ void TForm1::NaturgasClick(TControl*) {
         if (cell.empty() || cell.front() == ' ') Felsimulgrid.SetCell(1, row, "   1");
     }
     // The first choice of natural gas starts without a real-gas correction.
-    if (MediumCode != "NGAS") molekylviktvG.SetText("0");
-    MediumCode = "NGAS";
+    if (MediumCode != kMediumNaturalGas) molekylviktvG.SetText("0");
+    MediumCode = kMediumNaturalGas;
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     SetNaturalGasLimits();
@@ -220,12 +219,12 @@ void TForm1::NaturgasClick(TControl*) {
 
 void TForm1::GClick(TControl*) {
     WriteUncertaintyDefaults(Texts("   1"));
-    if (MediumCode != "G") molekylviktvG.SetText("0");
-    MediumCode = "G";
+    if (MediumCode != kMediumMixture) molekylviktvG.SetText("0");
+    MediumCode = kMediumMixture;
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     // Coming from natural gas the grids are prepared afresh.
-    if (PreviousMediumCode == "NGAS") RunGuarded(SetupCompositionGrids);
+    if (PreviousMediumCode == kMediumNaturalGas) RunGuarded(SetupCompositionGrids);
     SetOilInputPrompts();
     RunGuarded([] {
         CalcMixtureProperties(4);
@@ -257,23 +256,24 @@ void TForm1::C3H81Click(TControl*) { ChooseComponent(*this, *C3H81, "C3H8"); }
 // ---- the property box ----
 
 void TForm1::GroupBox1Click(TControl*) {
-    if (MediumCode != "G" || !GroupBox1.Visible()) return;
+    if (MediumCode != kMediumMixture || !GroupBox1.Visible()) return;
     GroupBox1.SetVisible(false);
     RecalcMixture();
 }
 
 void TForm1::rbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(rbg.Text()), MixtureDensity.data(), {"GAS", "IGAS", "VÄT"}, GivenDensity);
+    TakeBoxValue(StrToFloatSafe(rbg.Text()), MixtureDensity.data(), {kMediumGas, kMediumRealGas, kMediumLiquid},
+                 GivenDensity);
 }
 
 void TForm1::qbgExit(TControl*) {
     const double value = StrToFloatSafe(qbg.Text());
-    if (MediumCode == "G") {
+    if (MediumCode == kMediumMixture) {
         if (ValidMixtureRow()) MixtureViscosity[MixtureRow] = value;
         return;
     }
     GivenViscosityValue = value;
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     std::string unit = qbgsort.Text();
     try {
         ParseUnitValue(unit, GivenViscosityValue, 1.0, PipeDiameter, GivenViscosityPas, ParsedUnitKind);
@@ -283,25 +283,28 @@ void TForm1::qbgExit(TControl*) {
 }
 
 void TForm1::cpbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(cpbg.Text()), MixtureCp.data(), {"GAS", "IGAS"}, GivenCp);
+    TakeBoxValue(StrToFloatSafe(cpbg.Text()), MixtureCp.data(), {kMediumGas, kMediumRealGas}, GivenCp);
 }
 void TForm1::cvbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(cvbg.Text()), MixtureCv.data(), {"GAS", "IGAS"}, GivenCv);
+    TakeBoxValue(StrToFloatSafe(cvbg.Text()), MixtureCv.data(), {kMediumGas, kMediumRealGas}, GivenCv);
 }
 void TForm1::molekylviktbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(molekylviktbg.Text()), MixtureMolarMass.data(), {"GAS", "IGAS"}, GivenMolarMass);
+    TakeBoxValue(StrToFloatSafe(molekylviktbg.Text()), MixtureMolarMass.data(), {kMediumGas, kMediumRealGas},
+                 GivenMolarMass);
 }
 void TForm1::krittempbgExit(TControl*) {
-    TakeBoxValue(StrToFloatSafe(krittempbg.Text()), MixtureCriticalTemperature.data(), {"GAS", "IGAS"},
+    TakeBoxValue(StrToFloatSafe(krittempbg.Text()), MixtureCriticalTemperature.data(), {kMediumGas, kMediumRealGas},
                  GivenCriticalTemperatureK);
 }
 void TForm1::entalpibgchange(TControl*) {
-    TakeBoxValue(ReadEditNumber(entalpibg), MixtureEnthalpy.data(), {"GAS", "IGAS"}, GivenEnthalpy);
+    TakeBoxValue(ReadEditNumber(entalpibg), MixtureEnthalpy.data(), {kMediumGas, kMediumRealGas}, GivenEnthalpy);
 }
-void TForm1::Z1bgChange(TControl*) { TakeBoxValue(ReadEditNumber(Z1bg), nullptr, {"GAS", "IGAS"}, GivenZ1); }
+void TForm1::Z1bgChange(TControl*) {
+    TakeBoxValue(ReadEditNumber(Z1bg), nullptr, {kMediumGas, kMediumRealGas}, GivenZ1);
+}
 void TForm1::ZnbgExit(TControl*) {
     const double value = ReadEditNumber(Znbg);
-    if (MediumCode == "IGAS") GivenZn = value;
+    if (MediumCode == kMediumRealGas) GivenZn = value;
 }
 
 // ---- humidity ----
@@ -309,16 +312,16 @@ void TForm1::ZnbgExit(TControl*) {
 void TForm1::Fuktup(TControl*, TMouseButton, TShiftState, int, int) { PopupBelowLabel(Fuktmenu, relabsfukt); }
 
 void TForm1::RelfuktClick(TControl*) {
-    ChooseHumidityKind(*this, {"R", &RelativeHumidityPrompt, &RelativeHumidity, 1.0, true});
+    ChooseHumidityKind(*this, {kHumidityRelative, &RelativeHumidityPrompt, &RelativeHumidity, 1.0, true});
 }
 void TForm1::Absfuktclick(TControl*) {
-    ChooseHumidityKind(*this, {"A", &AbsoluteHumidityPrompt, &AbsoluteHumidity, 0.99999, false});
+    ChooseHumidityKind(*this, {kHumidityAbsolute, &AbsoluteHumidityPrompt, &AbsoluteHumidity, 0.99999, false});
 }
 void TForm1::Specfuktclick(TControl*) {
-    ChooseHumidityKind(*this, {"S", &SpecificHumidityPrompt, &SpecificHumidity, 0.99999, false});
+    ChooseHumidityKind(*this, {kHumiditySpecific, &SpecificHumidityPrompt, &SpecificHumidity, 0.99999, false});
 }
 void TForm1::daggpktClick(TControl*) {
-    ChooseHumidityKind(*this, {"D", &DewTemperaturePrompt, &DewTemperatureC, 0.99999, false});
+    ChooseHumidityKind(*this, {kHumidityDewPoint, &DewTemperaturePrompt, &DewTemperatureC, 0.99999, false});
 }
 
 void TForm1::relabsspecfuktChange(TControl*) {

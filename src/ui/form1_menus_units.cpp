@@ -9,6 +9,7 @@
 #include "media/reference_density.h"
 #include "reports/operating_conditions.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
@@ -164,7 +165,7 @@ void ChooseViscosityUnit(TForm1& f, TMenuItem* TForm1::*member) {
     f.q100bgsort.SetText(f.qbgsort.Text());
     ViscosityUnit = f.qbgsort.Text();
     f.viskbgtextin.SetCaption(v.kinematic ? KinematicViscosityPrompt : DynamicViscosityPrompt);
-    if (MediumCode == "G" && MixtureRow >= 0 && MixtureRow < kMixtureRows)
+    if (MediumCode == kMediumMixture && MixtureRow >= 0 && MixtureRow < kMixtureRows)
         MixtureViscosityUnit[MixtureRow] = f.qbgsort.Text();
 }
 
@@ -181,7 +182,7 @@ void ChooseTemperatureUnit(TForm1& f, TMenuItem* TForm1::*member) {
     f.tempsort.SetCaption(keyword);
     RunGuarded(UpdateTemperatureRange);
     if (OperatingTemperature != before) RunGuarded([] { CalcMixtureProperties(4); });
-    if (keyword == "C") UpdateThermoCaption();
+    if (keyword == kUnitCelsius) UpdateThermoCaption();
 }
 
 }  // namespace

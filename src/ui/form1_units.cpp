@@ -1,5 +1,6 @@
 // Handlers of the unit-conversion page Sortergrid and the paint event of PaintBox1.
 #include "pressure_loss/branch_fittings.h"
+#include "state/keywords.h"
 #include "state/pressure_loss_state.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
@@ -73,13 +74,13 @@ void TForm1::SortergridKeyUp(TControl*, int key, TShiftState) {
 }
 
 void TForm1::PaintBox1Paint(TControl*) {
-    if (CalcFunction == "Strypf" && DeviceCode != "VOLYM") {
+    if (CalcFunction == kFunctionPrimaryDevice && DeviceCode != kDeviceVolumeMeter) {
         DrawFlowGraph();
-    } else if (CalcFunction == "Tryckf") {
+    } else if (CalcFunction == kFunctionPressureLoss) {
         const int column = SelectedResistanceColumn;
         if (column >= 1 && column <= kFittingColumnCount && IsBranchKind(ResistanceKind[column]))
             PaintBranchDiagram(ResistanceKind[column]);
-    } else if (CalcFunction == "Flow") {
+    } else if (CalcFunction == kFunctionFlow) {
         DrawFlowProfile();
     }
 }

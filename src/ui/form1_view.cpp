@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "media/medium_identification.h"
 #include "reports/report_window.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "state/view_state.h"
@@ -67,16 +69,12 @@ void ShowInputPage() {
 
 // The report size by the caption of litenstor. A translation leaves the captions padded to
 // five characters, so they are compared without their trailing blanks.
-std::string NextReportSizeCaption(std::string caption, char language) {
-    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-    if (caption == "Liten" || caption == "Klein" || caption == "Small") {
-        const char own = caption == "Liten" ? 'S' : caption == "Klein" ? 'D' : 'E';
+std::string NextReportSizeCaption(const std::string& caption, char language) {
+    if (const char own = SizeCaptionLanguage(caption, ReportSizeKind::Small))
         return ReportSizeCaption(ReportSizeKind::Big, own);
-    }
-    if (caption == "Stor" || caption == "Gross" || caption == "Big")
-        return ReportSizeCaption(ReportSizeKind::Mini, language);
-    if (caption == "Mini") {
-        if (language == 'S' || language == 'D' || language == 'E')
+    if (SizeCaptionLanguage(caption, ReportSizeKind::Big)) return ReportSizeCaption(ReportSizeKind::Mini, language);
+    if (SizeCaptionLanguage(caption, ReportSizeKind::Mini)) {
+        if (language == kLanguageSwedish || language == kLanguageGerman || language == kLanguageEnglish)
             return ReportSizeCaption(ReportSizeKind::Small, language);
     }
     return {};
@@ -85,7 +83,7 @@ std::string NextReportSizeCaption(std::string caption, char language) {
 // Memo2 also carries the help of the composition grid; the start text is what it shows first.
 bool ShowsStartText(const TMemo& memo) {
     if (memo.Lines().empty()) return false;
-    for (char letter : {'S', 'D', 'E'})
+    for (char letter : {kLanguageSwedish, kLanguageGerman, kLanguageEnglish})
         if (memo.Lines() == StartTextLines(letter)) return true;
     return false;
 }
@@ -143,7 +141,9 @@ void TForm1::DeutschClick(TControl*) { ChooseLanguage('D'); }
 void TForm1::EnglishClick(TControl*) { ChooseLanguage('E'); }
 
 void TForm1::Bytsprk1Click(TControl*) {
-    LanguageLetter = LanguageLetter == 'D' ? 'E' : LanguageLetter == 'E' ? 'S' : 'D';
+    LanguageLetter = LanguageLetter == kLanguageGerman    ? kLanguageEnglish
+                     : LanguageLetter == kLanguageEnglish ? kLanguageSwedish
+                                                          : kLanguageGerman;
     SetCodePageHint(true);
     SetPageMenuCaptions();
     RebuildPage();
@@ -188,8 +188,8 @@ void TForm1::litenstorClick(TControl*) {
 
 // "Excel" on the label means TAB-separated report values.
 void TForm1::ExcelClick(TControl*) {
-    const bool toText = Excel.Caption() == "Excel";
-    Excel.SetCaption(toText ? "txt" : "Excel");
+    const bool toText = Excel.Caption() == kSeparatorCaptionExcel;
+    Excel.SetCaption(std::string(toText ? kSeparatorCaptionText : kSeparatorCaptionExcel));
     ReportSeparator = toText ? "" : "\t";
 }
 
@@ -220,13 +220,16 @@ void TForm1::Fontdata1Click(TControl*) {
 
 void TForm1::Grafvalclick(TControl*) {
     const std::string& g = GraphChoice;
-    GraphChoice = g == "rot" ? "ent" : g == "ent" ? "dens" : g == "dens" ? "angdens" : "rot";
+    GraphChoice = g == kGraphRoot       ? kGraphEnthalpy
+                  : g == kGraphEnthalpy ? kGraphDensity
+                  : g == kGraphDensity  ? kGraphSteamDensity
+                                        : kGraphRoot;
     PaintBox1.Repaint();
 }
 
 // The pressure-loss pages draw their diagram over the questionnaire; a click puts it away.
 void TForm1::PaintBox1Click(TControl*) {
-    if (CalcFunction == "Tryckf" || CalcFunction == "Flow") PaintBox1.SetVisible(false);
+    if (CalcFunction == kFunctionPressureLoss || CalcFunction == kFunctionFlow) PaintBox1.SetVisible(false);
 }
 
 void TForm1::Logo1Click(TControl*) { WriteStartText(); }
@@ -235,7 +238,7 @@ void TForm1::Logo1Click(TControl*) { WriteStartText(); }
 // and gas mixtures goes too.
 void TForm1::Memo2Click(TControl*) {
     if (ShowsStartText(Memo2)) RebuildPage();
-    if (CalcFunction != "Sorter" && (MediumCode == "NGAS" || MediumCode == "G")) Memo2.SetVisible(false);
+    if (CalcFunction != kFunctionUnits && IsMixtureMedium(MediumCode)) Memo2.SetVisible(false);
     SetHorzScrollPosition(0);
     SetVertScrollPosition(0);
 }

@@ -8,13 +8,16 @@
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/grid_rows.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/prompt_setters.h"
@@ -25,12 +28,6 @@ namespace tubalyx {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kKelvinOffset = 273.15;
-// The uncertainty-grid rows of the humidity sources.
-constexpr int kHumidityErrorRow = 18;
-constexpr int kHumidityUncertaintyRow = 22;
-
 // A numeric edit whose text is no number ends the read with NumberTextError: the run stops
 // with the input-error line and the entry stays as typed, rather than going on with a 0 the
 // user never typed.
@@ -38,7 +35,7 @@ double Number(const TEdit& edit) { return StrToFloat(edit.Text()); }
 void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
 
 // Millimetres per shown length unit.
-double LengthFactor() { return Form1().dstorkallsort.Caption() == "mm" ? 1.0 : kMmPerInch; }
+double LengthFactor() { return Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch; }
 
 // The length of an edit in mm; a typed length beyond the double range in mm is an input error,
 // as an overflow in the calculations is.
@@ -96,9 +93,9 @@ enum class TemperatureUnit { Celsius, Kelvin, Fahrenheit, Other };
 
 TemperatureUnit ShownTemperatureUnit() {
     const std::string& unit = Form1().tempsort.Caption();
-    if (unit == "C") return TemperatureUnit::Celsius;
-    if (unit == "K") return TemperatureUnit::Kelvin;
-    if (unit == "F") return TemperatureUnit::Fahrenheit;
+    if (unit == kUnitCelsius) return TemperatureUnit::Celsius;
+    if (unit == kUnitKelvin) return TemperatureUnit::Kelvin;
+    if (unit == kUnitFahrenheit) return TemperatureUnit::Fahrenheit;
     return TemperatureUnit::Other;
 }
 
@@ -113,13 +110,13 @@ void ConvertOperatingPressure() {
 // optimal design; it carries the flow of an adjusted max flow; for valves (written back only)
 // it is the outlet pressure.
 void ConvertDiffPressure(bool valveOutletPressure) {
-    if (CalcFunction == "Strypf" && (SolveFor == "OK" || SolveFor == "DP")) return;
-    if (CalcFunction == "Strypf" && MaxFlowGivenFlag == "J") {
+    if (CalcFunction == kFunctionPrimaryDevice && (SolveFor == kSolveOptimal || SolveFor == kSolveDp)) return;
+    if (CalcFunction == kFunctionPrimaryDevice && MaxFlowGivenFlag == kMaxFlowAdjusted) {
         CalculatedFlow = Converted(DpUnit, MaxDpInput);
         return;
     }
     const double dp = Converted(DpUnit, MaxDpInput);
-    MaxDpPa = valveOutletPressure && CalcFunction == "Ventil" ? OperatingPressure - dp : dp;
+    MaxDpPa = valveOutletPressure && CalcFunction == kFunctionValve ? OperatingPressure - dp : dp;
 }
 
 void ReadGivenGas(bool realGas) {
@@ -140,12 +137,12 @@ void ReadGivenGas(bool realGas) {
 void ReadMediumDescription() {
     TForm1& f = Form1();
     const std::string& m = MediumCode;
-    if (m == "GAS" || m == "VÄT" || m == "IGAS") {
+    if (m == kMediumGas || m == kMediumLiquid || m == kMediumRealGas) {
         GivenDensity = Number(f.rbg);
         GivenViscosityValue = Number(f.qbg);
         ViscosityUnit = f.qbgsort.Text();
-        if (m != "VÄT") ReadGivenGas(m == "IGAS");
-    } else if (m == "OLJA") {
+        if (m != kMediumLiquid) ReadGivenGas(m == kMediumRealGas);
+    } else if (m == kMediumOil) {
         GivenDensity = Number(f.rbg);
         OilViscosity40 = Number(f.q40bg);
         OilViscosity100 = Number(f.q100bg);
@@ -196,14 +193,14 @@ void WriteHumidity() {
     f.relabsfukt.SetCaption(HumidityKindPrompt);
     const std::string& k = HumidityInputKind;
     const struct {
-        const char* kind;
+        std::string_view kind;
         const std::string& prompt;
         double value;
     } kinds[] = {
-        {"R", RelativeHumidityPrompt, RelativeHumidity},
-        {"A", AbsoluteHumidityPrompt, AbsoluteHumidity},
-        {"S", SpecificHumidityPrompt, SpecificHumidity},
-        {"D", DewTemperaturePrompt, DewTemperatureC},
+        {kHumidityRelative, RelativeHumidityPrompt, RelativeHumidity},
+        {kHumidityAbsolute, AbsoluteHumidityPrompt, AbsoluteHumidity},
+        {kHumiditySpecific, SpecificHumidityPrompt, SpecificHumidity},
+        {kHumidityDewPoint, DewTemperaturePrompt, DewTemperatureC},
     };
     for (const auto& e : kinds) {
         if (k != e.kind) continue;
@@ -216,7 +213,7 @@ void WriteHumidity() {
 
 void ReadInputsFromForm() {
     TForm1& f = Form1();
-    if (MediumCode == "NGAS") ReadGasComposition();
+    if (MediumCode == kMediumNaturalGas) ReadGasComposition();
     for (const PlainField& p : kPlainFields) *p.value = p.safe ? StrToFloatSafe((f.*p.edit).Text()) : Number(f.*p.edit);
     for (int row = 2; row <= LastMixtureRow(f.ViktVolprocGrid); ++row)
         MixtureFraction[row] = StrToFloatSafe(f.ViktVolprocGrid.Cell(2, row));
@@ -262,7 +259,7 @@ void ReadInputsFromForm() {
     FlowUnit = f.maxflowsort.Text();
     FlowNormalDensity = Number(f.maxflownormaldens);
     MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
-    if (SolveFor != "FL") MinFlowInput = Number(f.minflowantal);
+    if (SolveFor != kSolveFlow) MinFlowInput = Number(f.minflowantal);
     // The minimum flow is always given in the unit of the maximum.
     MinFlowUnit = f.maxflowsort.Text();
     MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
@@ -309,7 +306,7 @@ void WriteInputsToForm() {
     // minimum; the solved pressure loss is shown in kPa, with kPa as its unit, so that the
     // conversion gives the solved value back.
     if (PressureMaxInput <= 0) PressureMaxInput = PressureMinInput;
-    if (SolveFor == "TF") {
+    if (SolveFor == kSolveLoss) {
         MaxDpInput = MaxDpPa * 0.001;
         DpUnit = "kPa";
     }
@@ -329,7 +326,7 @@ void WriteEdits() {
     for (const PlainField& p : kPlainFields) Show(f.*p.edit, *p.value);
 
     const std::string& m = MediumCode;
-    if (m == "GAS" || m == "OLJA" || m == "VÄT" || m == "IGAS") {
+    if (m == kMediumGas || m == kMediumOil || m == kMediumLiquid || m == kMediumRealGas) {
         Show(f.rbg, GivenDensity);
         Show(f.qbg, GivenViscosityValue);
         f.qbgsort.SetText(ViscosityUnit);
@@ -338,7 +335,7 @@ void WriteEdits() {
         Show(f.krittempbg, GivenCriticalTemperatureK);
         Show(f.molekylviktbg, GivenMolarMass);
         Show(f.entalpibg, GivenEnthalpy);
-        if (m == "IGAS") {
+        if (m == kMediumRealGas) {
             Show(f.Z1bg, GivenZ1);
             Show(f.Znbg, GivenZn);
         }
@@ -346,7 +343,7 @@ void WriteEdits() {
     }
     for (int row = 2; row <= 10; ++row) {
         const std::string name = MediumDisplayName(MixtureComponentKeyword[row]);
-        if (name != "NO") f.ViktVolprocGrid.SetCell(0, row, name);
+        if (name != kNoMediumName) f.ViktVolprocGrid.SetCell(0, row, name);
     }
 
     const double mmPerUnit = LengthFactor();
@@ -376,7 +373,7 @@ void WriteEdits() {
     Show(f.krittryckantal, CriticalPressureInput);
     CriticalPressurePa = Converted(CriticalPressureUnit, CriticalPressureInput);
 
-    if (SolveFor == "TF") {
+    if (SolveFor == kSolveLoss) {
         Show(f.difftryckmaxantal, MaxDpInput);
         f.difftryckmaxsort.SetText(DpUnit);
     } else if (f.abstryckmaxtext.Visible()) {
@@ -405,18 +402,18 @@ void WriteEdits() {
 }  // namespace
 
 void HumidityValueGiven(bool& given) {
-    given = IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && PhaseLetter == 'N' &&
+    given = IsGasMedium(MediumCode) && !IsSteamMedium(MediumCode) && PhaseLetter == kPhaseNone &&
             StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
 }
 
 bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
                      double absolute) {
-    if (!IsGasMedium(medium) || medium == "ANG" || medium == "MNG") return false;
+    if (!IsGasMedium(medium) || IsSteamMedium(medium)) return false;
     constexpr double kDry = 1e-8;
-    if (kind == "A") return absolute > kDry;
-    if (kind == "S") return specific > kDry;
-    if (kind == "D") return DewTemperatureC > kDry;
-    if (kind == "R") return relative > kDry;
+    if (kind == kHumidityAbsolute) return absolute > kDry;
+    if (kind == kHumiditySpecific) return specific > kDry;
+    if (kind == kHumidityDewPoint) return DewTemperatureC > kDry;
+    if (kind == kHumidityRelative) return relative > kDry;
     return false;
 }
 
@@ -426,8 +423,7 @@ void CheckHumidityInput() {
 
 void LayoutErrorSimGrid(bool humid) {
     TStringGrid& grid = Form1().Felsimulgrid;
-    for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow})
-        grid.SetRowHeight(row, humid ? grid.DefaultRowHeight() : 0);
+    for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, humid ? grid.DefaultRowHeight() : 0);
     int height = 0;
     for (int row = 0; row < grid.RowCount(); ++row) height += grid.RowHeight(row) + grid.GridLineWidth();
     grid.SetClientHeight(height);

@@ -6,6 +6,7 @@
 #include "forms/screen.h"
 #include "numerics/text_utils.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "ui/flow_graphs.h"
@@ -215,9 +216,9 @@ void LayoutControls() {
 
     LayoutCompensationBlock(f);
 
-    if (CalcFunction != "Sorter") f.Memo2.SetFontSize(F / 2);
+    if (CalcFunction != kFunctionUnits) f.Memo2.SetFontSize(F / 2);
     SetupUnitGrid();
-    if (CalcFunction == "Strypf") {
+    if (CalcFunction == kFunctionPrimaryDevice) {
         ClearFlowGraphBox(f);
         DrawFlowGraph();
     }

@@ -7,6 +7,7 @@
 #include "reports/medium_state_lines.h"
 #include "reports/operating_conditions.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
@@ -31,15 +32,15 @@ constexpr int kHeadingGap = 5;
 // A real-gas molar mass up to this is no correction and is not listed.
 constexpr double kNoRealGasMolarMass = 1e-7;
 
-bool IsGasWithPhaseLetter(ReportMedium m) {
+bool IsGasWithPhaseLetter(MediumKind m) {
     switch (m) {
-        case ReportMedium::Argon:
-        case ReportMedium::Oxygen:
-        case ReportMedium::Nitrogen:
-        case ReportMedium::CarbonDioxide:
-        case ReportMedium::CarbonMonoxide:
-        case ReportMedium::Ozone:
-        case ReportMedium::Hydrogen: return true;
+        case MediumKind::Argon:
+        case MediumKind::Oxygen:
+        case MediumKind::Nitrogen:
+        case MediumKind::CarbonDioxide:
+        case MediumKind::CarbonMonoxide:
+        case MediumKind::Ozone:
+        case MediumKind::Hydrogen: return true;
         default: return false;
     }
 }
@@ -47,14 +48,13 @@ bool IsGasWithPhaseLetter(ReportMedium m) {
 // Only the gases that the tables hold in several states keep a phase letter other than 'N';
 // hydrogen, carbon dioxide and ozone have no saturated state at a given pressure or
 // temperature ('G', 'H').
-void NormalisePhaseLetter(ReportMedium m) {
+void NormalisePhaseLetter(MediumKind m) {
     if (!IsGasWithPhaseLetter(m)) {
-        PhaseLetter = 'N';
+        PhaseLetter = kPhaseNone;
         return;
     }
-    const bool noSaturatedState =
-        m == ReportMedium::Hydrogen || m == ReportMedium::CarbonDioxide || m == ReportMedium::Ozone;
-    if (noSaturatedState && (PhaseLetter == 'H' || PhaseLetter == 'G')) PhaseLetter = 'N';
+    const bool noSaturatedState = m == MediumKind::Hydrogen || m == MediumKind::CarbonDioxide || m == MediumKind::Ozone;
+    if (noSaturatedState && IsVapourPhase(PhaseLetter)) PhaseLetter = kPhaseNone;
 }
 
 // Places a control at the left edge (unless the form is scrolled) on `top`.
@@ -86,20 +86,20 @@ void AppendHumidityLine() {
 
 void CalcMediumProperties(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    switch (DecodeReportMedium(MediumCode)) {
-        case ReportMedium::WetSteam:
+    switch (DecodeMedium(MediumCode)) {
+        case MediumKind::WetSteam:
             WriteMediumHeading(kind, layoutTop);
             WritePressureLines(kind, layoutTop);
             break;
-        case ReportMedium::NaturalGas:
+        case MediumKind::NaturalGas:
             f.ViktVolprocGrid.SetFixedCols(2);
             WriteMediumDataSection(kind, layoutTop);
             break;
-        case ReportMedium::Mixture:
+        case MediumKind::Mixture:
             f.ViktVolprocGrid.SetFixedCols(0);
             WriteMediumDataSection(kind, layoutTop);
             break;
-        case ReportMedium::Other: break;
+        case MediumKind::Other: break;
         default: WriteMediumDataSection(kind, layoutTop); break;
     }
     ShowCompensationTableControls(true);
@@ -108,9 +108,8 @@ void CalcMediumProperties(char kind, int& layoutTop) {
 void WriteMediumDataSection(char kind, int& layoutTop) {
     TForm1& f = Form1();
     WriteMediumHeading(kind, layoutTop);
-    const ReportMedium m = DecodeReportMedium(MediumCode);
-    if (m == ReportMedium::IdealGas || m == ReportMedium::Liquid || m == ReportMedium::RealGas ||
-        m == ReportMedium::Oil) {
+    const MediumKind m = DecodeMedium(MediumCode);
+    if (m == MediumKind::IdealGas || m == MediumKind::Liquid || m == MediumKind::RealGas || m == MediumKind::Oil) {
         PlaceLabelLine(f.gasnamnintext, layoutTop);
         if (WritesReport(kind)) AppendLine(f.gasnamnintext.Caption());
         PlaceAtLeft(f.GroupBox1, layoutTop);
@@ -119,10 +118,10 @@ void WriteMediumDataSection(char kind, int& layoutTop) {
         f.GroupBox1.SetTabOrder(InputTabOrder++);
         layoutTop += f.GroupBox1.Height();
     }
-    if (m != ReportMedium::WetSteam) WriteTemperatureLines(kind, layoutTop);
+    if (m != MediumKind::WetSteam) WriteTemperatureLines(kind, layoutTop);
     WritePressureLines(kind, layoutTop);
-    const bool ownState = m == ReportMedium::Steam || m == ReportMedium::NaturalGas || m == ReportMedium::WetSteam;
-    if (IsGasMedium(MediumCode) && !ownState && PhaseLetter == 'N') AskRealGasCorrection(kind, layoutTop);
+    const bool ownState = m == MediumKind::Steam || m == MediumKind::NaturalGas || m == MediumKind::WetSteam;
+    if (IsGasMedium(MediumCode) && !ownState && PhaseLetter == kPhaseNone) AskRealGasCorrection(kind, layoutTop);
 }
 
 void WriteMediumHeading(char kind, int& layoutTop) {
@@ -145,9 +144,9 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
     ReadCompensationTableLimits();
 
-    const ReportMedium m = DecodeReportMedium(MediumCode);
+    const MediumKind m = DecodeMedium(MediumCode);
     NormalisePhaseLetter(m);
-    if (m != ReportMedium::Mixture && m != ReportMedium::NaturalGas) return;
+    if (m != MediumKind::Mixture && m != MediumKind::NaturalGas) return;
     PlaceAtLeft(f.ViktVolprocGrid, layoutTop);
     PlaceAtLeft(f.ViktVolprocgridfukt, layoutTop);
     f.ViktVolprocgridfukt.SetVisible(false);
@@ -158,7 +157,8 @@ void WriteMediumHeading(char kind, int& layoutTop) {
 void WriteTemperatureLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
     f.temp.SetColor(clWindow);
-    const bool asked = PhaseLetter == 'N' || PhaseLetter == 'G' || PhaseLetter == 'V';
+    const bool asked = PhaseLetter == kPhaseNone || PhaseLetter == kPhaseVapourAtTemperature ||
+                       PhaseLetter == kPhaseLiquidAtTemperature;
     if (asked) {
         PlaceLine(f.temptext, &f.temp, &f.tempsort, layoutTop);
         if (UsesGasThroatBranch()) {
@@ -188,14 +188,14 @@ void WriteTemperatureLines(char kind, int& layoutTop) {
 
 void WritePressureLines(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    if (UsesGasThroatBranch() && (PhaseLetter == 'N' || PhaseLetter == 'X')) {
+    if (UsesGasThroatBranch() && (PhaseLetter == kPhaseNone || PhaseLetter == kPhaseLiquidAtPressure)) {
         // The prompts of a range follow from the maximum row being shown; the row is placed
         // after them, so that its edit stands right of the prompt's final width.
         f.abstryckmaxtext.SetVisible(true);
         SetPressureTemperatureLabels();
         PlaceLine(f.abstryckmaxtext, &f.abstryckmaxantal, nullptr, layoutTop);
     }
-    if (PhaseLetter == 'N' || PhaseLetter == 'H' || PhaseLetter == 'X')
+    if (PhaseLetter == kPhaseNone || PhaseLetter == kPhaseVapourAtPressure || PhaseLetter == kPhaseLiquidAtPressure)
         PlaceLine(f.abstrycktext, &f.abstryckantal, &f.abstrycksort, layoutTop);
     else
         PlacePromptOnly(f.abstrycktext, f.abstryckantal, f.abstrycksort, layoutTop);
@@ -218,8 +218,8 @@ void WritePressureLines(char kind, int& layoutTop) {
 
 void AskRealGasCorrection(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const ReportMedium m = DecodeReportMedium(MediumCode);
-    if (m == ReportMedium::NaturalGas || m == ReportMedium::Mixture) {
+    const MediumKind m = DecodeMedium(MediumCode);
+    if (m == MediumKind::NaturalGas || m == MediumKind::Mixture) {
         if (const char* hint = TextOf(page_text::RealGasHint, LanguageLetter)) f.molekylviktGtext.SetHint(hint);
         if (const char* prompt = TextOf(page_text::RealGasPrompt, LanguageLetter))
             f.molekylviktGtext.SetCaption(prompt);
@@ -239,7 +239,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
     if (f.ISODIN.Caption().empty()) f.ISODIN.SetVisible(false);
     PlaceRightOf(f.ISODIN, f.Strypbertyp, top, false);
     f.maxflowsortut.SetVisible(false);
-    const bool volumeMeter = DeviceCode == "VOLYM";
+    const bool volumeMeter = DeviceCode == kDeviceVolumeMeter;
     const TControl* last = &f.Strypbertyp;
     std::string line = f.ISODIN.Caption() + " " + f.Strypbertyp.Caption();
     auto showNext = [&](TControl& control, const std::string& text) {
@@ -247,7 +247,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         last = &control;
         line += " " + text;
     };
-    if (SolveFor == "FL") {
+    if (SolveFor == kSolveFlow) {
         if (volumeMeter) {
             RefreshMaxFlow();
             f.maxflowsort.SetVisible(false);
@@ -255,10 +255,10 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         } else {
             showNext(f.maxflowsort, f.maxflowsort.Text());
         }
-    } else if (SolveFor == "DP" && !volumeMeter) {
+    } else if (SolveFor == kSolveDp && !volumeMeter) {
         showNext(f.difftryckmaxsort, f.difftryckmaxsort.Text());
     }
-    const bool optimal = SolveFor == "OK";
+    const bool optimal = SolveFor == kSolveOptimal;
     if (!optimal) showNext(f.strypsort, f.strypsort.Caption());
     layoutTop = BottomEdge(*last);
     if (WritesReport(kind)) {
@@ -267,7 +267,7 @@ void WriteDeviceTypeLines(char kind, int& layoutTop) {
         else
             AppendFittedCaption(line);
     }
-    if (SolveFor == "FL") ShowMaxFlowNormalDensityInput(kind, layoutTop);
+    if (SolveFor == kSolveFlow) ShowMaxFlowNormalDensityInput(kind, layoutTop);
 }
 
 }  // namespace tubalyx

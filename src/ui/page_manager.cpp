@@ -7,7 +7,11 @@
 #include "forms/screen.h"
 #include "media/medium_identification.h"
 #include "reports/operating_conditions.h"
+#include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_grid.h"
+#include "state/decoded_selection.h"
+#include "state/grid_rows.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -31,10 +35,7 @@ namespace {
 // Rows of the uncertainty grid: natural gas has its own rows; any other gas the humidity rows.
 constexpr int kNaturalGasUncertaintyRows = 28;
 constexpr int kGasUncertaintyRows = 23;
-constexpr int kHumidityErrorRow = 18;
-constexpr int kHumidityUncertaintyRow = 22;
 constexpr int kNaturalGasExtraRow = 27;
-constexpr int kOtherErrorsFirstRow = 19;
 // Gap between neighbouring report controls.
 constexpr int kReportControlGap = 5;
 // BigBlock stands this far right of the code label.
@@ -70,13 +71,13 @@ void ShowAll(std::initializer_list<TControl*> controls, bool visible) {
 void ShowUncertaintyRowsOfMedium() {
     TStringGrid& grid = Form1().Felsimulgrid;
     const int shown = grid.DefaultRowHeight();
-    if (MediumCode == "NGAS") {
-        grid.SetRowHeight(kHumidityErrorRow, 0);
+    if (MediumCode == kMediumNaturalGas) {
+        grid.SetRowHeight(kHumidityRow, 0);
         grid.SetRowHeight(kNaturalGasExtraRow, shown);
     } else if (IsGasMedium(MediumCode)) {
-        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
+        for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, HumidGasFlag ? shown : 0);
     } else {
-        for (int row : {kHumidityErrorRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
+        for (int row : {kHumidityRow, kHumidityUncertaintyRow}) grid.SetRowHeight(row, 0);
     }
 }
 
@@ -89,7 +90,7 @@ void FitUncertaintyGridHeight() {
 
 void LayoutUncertaintyRows() {
     TStringGrid& grid = Form1().Felsimulgrid;
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         grid.SetRowCount(kNaturalGasUncertaintyRows);
     } else if (IsGasMedium(MediumCode)) {
         grid.SetRowCount(kGasUncertaintyRows);
@@ -122,18 +123,19 @@ void PlaceGraphArea(TForm1& f) {
 }
 
 void SetGraphVisibility(TForm1& f) {
-    const bool device = CalcFunction == "Strypf";
-    f.PaintBox1.SetVisible(device || CalcFunction == "Flow");
+    const bool device = CalcFunction == kFunctionPrimaryDevice;
+    f.PaintBox1.SetVisible(device || CalcFunction == kFunctionFlow);
     ShowAll({&f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq}, device);
 }
 
 void SetMaxFlowLabel(TForm1& f) {
-    const bool fixed = (CalcFunction == "Ventil" && ValveSubtype != "RO") || CalcFunction == "Tryckf" ||
-                       (CalcFunction == "Strypf" && SolveFor == "OK");
+    const bool fixed = (CalcFunction == kFunctionValve && ValveSubtype != kSubtypeRestriction) ||
+                       CalcFunction == kFunctionPressureLoss ||
+                       (CalcFunction == kFunctionPrimaryDevice && SolveFor == kSolveOptimal);
     if (fixed) {
         // Not clickable on these pages: the flow is the calculation's own.
         f.maxflowtext.SetColor(clBtnFace);
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
     } else {
         f.maxflowtext.SetColor(clYellow);
     }
@@ -160,10 +162,10 @@ void BuildUnitPage(TForm1& f, int& top) {
 
 // The caption and the content of the function's page.
 void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
-    const std::string& function = CalcFunction;
-    if (function == "Strypf") {
-        const bool meter = DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER" || DeviceCode == "VOLYM";
-        SetCaptionFrom(meter ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
+    const Selection selection = DecodeSelection();
+    const CalculationFunction function = selection.function;
+    if (function == CalculationFunction::PrimaryDevice) {
+        SetCaptionFrom(selection.Meter() ? f.Kommersiellafldesmtare1 : f.Strypel, fileWord);
         BuildThroatDevicePage(kind, top);
         // Placing the uncertainty page gives every row its height again; the graph goes below
         // the grid as the medium shows it.
@@ -174,24 +176,24 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         f.Graftext.SetLeft(grid.Left());
         SetFontColor(f.Graftext, clWhite);
         PlotDeviceCurves();
-    } else if (function == "Termo") {
+    } else if (function == CalculationFunction::Thermodynamics) {
         SetCaptionFrom(f.Termodynamik, fileWord);
         CalcMediumProperties(kind, top);
-    } else if (function == "Tryckf") {
+    } else if (function == CalculationFunction::PressureLoss) {
         SetCaptionFrom(f.Tryckf, fileWord);
         ShowPressureLossInput(kind, top);
-    } else if (function == "Flow") {
+    } else if (function == CalculationFunction::Flow) {
         SetCaptionFrom(f.flow, fileWord);
         // The velocity profile stands beside the report window, which is placed below the
         // page: it is drawn once the report window has its place in this build.
         ShowPressureLossInput(kind, top);
-    } else if (function == "Ventil") {
-        if (ValveSubtype == "VE")
+    } else if (function == CalculationFunction::Valve) {
+        if (ValveSubtype == kSubtypeValve)
             SetCaptionFrom(f.Ventiler1, fileWord);
-        else if (ValveSubtype == "RO")
+        else if (ValveSubtype == kSubtypeRestriction)
             SetCaptionFrom(f.RestrictionOrifice1, fileWord);
         BuildValvePage(kind, top);
-    } else if (function == "Sorter") {
+    } else if (function == CalculationFunction::Units) {
         SetCaptionFrom(f.Sortomv, fileWord);
         BuildUnitPage(f, top);
     }
@@ -228,8 +230,10 @@ void Build(char kind, int& layoutTop) {
     TForm1& f = Form1();
     LayoutUncertaintyRows();
     SetHints(f);
-    if (CalcFunction != "Tryckf" && CalcFunction != "Flow") f.PaintBox1.SetHint("");
-    if (CalcFunction == "Ventil" && ValveSubtype == "RO" && SolveFor != "DI" && SolveFor != "FL") SolveFor = "FL";
+    if (CalcFunction != kFunctionPressureLoss && CalcFunction != kFunctionFlow) f.PaintBox1.SetHint("");
+    if (CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction && SolveFor != kSolveBore &&
+        SolveFor != kSolveFlow)
+        SolveFor = kSolveFlow;
     PlaceGraphArea(f);
     HideInputControls();
     SetGraphVisibility(f);
@@ -245,7 +249,7 @@ void Build(char kind, int& layoutTop) {
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(ByLanguage(page_text::UpDownHint));
     UpdateThermoCaption();
-    if (DeviceCode == "VOLYM") SolveFor = "FL";
+    if (DeviceCode == kDeviceVolumeMeter) SolveFor = kSolveFlow;
     f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
     ApplyLanguage(LanguageLetter);
     layoutTop = top;
@@ -255,7 +259,7 @@ void Build(char kind, int& layoutTop) {
     SetReportCaptions(f);
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);
-    if (CalcFunction == "Flow") DrawFlowProfile();
+    if (CalcFunction == kFunctionFlow) DrawFlowProfile();
     FillUncertaintyGridRows();
     // Writing the row captions gives every row its height again: the medium's rows follow.
     ShowUncertaintyRowsOfMedium();

@@ -6,6 +6,8 @@
 #include "numerics/text_utils.h"
 #include "reports/fitting_table_report.h"
 #include "reports/report_window.h"
+#include "state/grid_rows.h"
+#include "state/keywords.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -25,9 +27,6 @@ namespace {
 constexpr int kGridIndent = 10;
 // The fitting columns the grid shows at least beside its labels; the rest scroll.
 constexpr int kShownFittingColumns = 8;
-// Rows 0 to 5 of the label column are the fixed labels; rows 6 to 8 name a fitting's parameters.
-constexpr int kFirstParameterRow = 6;
-constexpr int kGridRows = 9;
 
 void ShowTubeLengthInput(char kind, int& layoutTop) {
     TForm1& f = Form1();
@@ -52,8 +51,8 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
     for (int c = 0; c <= kShownFittingColumns; ++c) shown += grid.ColWidth(c) + line;
     grid.SetWidth(std::max(availableWidth, shown));
     int height = line + kScrollBarSize;
-    grid.SetRowCount(kGridRows);
-    for (int r = 0; r < kGridRows; ++r) height += grid.RowHeight(r) + line;
+    grid.SetRowCount(kResistanceGridRows);
+    for (int r = 0; r < kResistanceGridRows; ++r) height += grid.RowHeight(r) + line;
     grid.SetHeight(height);
 }
 
@@ -83,7 +82,7 @@ bool AnyFittingWithContent() {
 }  // namespace
 
 void ShowPressureLossInput(char kind, int& layoutTop) {
-    const bool line = CalcFunction == "Tryckf";
+    const bool line = CalcFunction == kFunctionPressureLoss;
     WriteMediumDataSection(kind, layoutTop);
     ShowVapourCriticalPressureInput(kind, layoutTop);
     if (line) ShowTubeLengthInput(kind, layoutTop);

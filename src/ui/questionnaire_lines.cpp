@@ -12,6 +12,7 @@
 #include "reports/report_window.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -80,7 +81,7 @@ void AppendLine(const std::string& text) { AppendReportLine(text); }
 
 void RefreshMaxFlow() {
     TForm1& f = Form1();
-    ParsedUnitKind = "M";
+    ParsedUnitKind = kUnitMassFlow;
     FlowNormalDensity = StrToFloatSafe(f.maxflownormaldens.Text());
     MaxFlowInput = StrToFloatSafe(f.maxflowantal.Text());
     FlowUnit = f.maxflowsort.Text();
@@ -135,10 +136,11 @@ void UnitLine(char kind, int& top, TLabel& label, TEdit& edit, TEdit& unit, int 
 }  // namespace
 
 void BuildDpInputLine(char kind, int& layoutTop) {
-    const bool primaryFlow = CalcFunction == "Strypf" && SolveFor == "FL";
-    const bool otherFunction = CalcFunction != "Strypf" && CalcFunction != "Ventil" && ValveSubtype != "RO";
+    const bool primaryFlow = CalcFunction == kFunctionPrimaryDevice && SolveFor == kSolveFlow;
+    const bool otherFunction =
+        CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionValve && ValveSubtype != kSubtypeRestriction;
     if (primaryFlow || otherFunction) {
-        MaxFlowGivenFlag = "V";
+        MaxFlowGivenFlag = kMaxFlowPlain;
         SetDiffPressurePrompt();
     }
     TForm1& f = Form1();
@@ -149,7 +151,7 @@ void BuildDpInputLine(char kind, int& layoutTop) {
 
 void BuildBoreDiameterLine(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    if (DeviceCode == "SM") {
+    if (DeviceCode == kDeviceSegmentOrifice) {
         f.dkallmmtext.SetVisible(false);
         f.dkallmm.SetVisible(false);
         PlaceLine(f.hkallmmtext, &f.hkallmm, nullptr, layoutTop);
@@ -218,7 +220,7 @@ void BuildMaxReynoldsLine(char kind, int& layoutTop) {
 
 void ShowVapourCriticalPressureInput(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    if (MediumCode != "VÄT") {
+    if (MediumCode != kMediumLiquid) {
         for (TControl* c : {(TControl*)&f.angtrycktext, (TControl*)&f.angtryckantal, (TControl*)&f.angtrycksort,
                             (TControl*)&f.krittrycktext, (TControl*)&f.krittryckantal, (TControl*)&f.krittrycksort})
             c->SetVisible(false);
@@ -234,7 +236,7 @@ void ShowTubeDiameterInput(char kind, int& layoutTop) {
     if (!WritesReport(kind)) return;
     const std::string& unit = f.dstorkallsort.Caption();
     AppendLine(FormU1(f.rordiamtextin, unit, f.Dstorkallmm.Text(), 6));
-    if (unit != "mm") AppendLine(kInchConversionLine);
+    if (unit != kUnitMillimetre) AppendLine(kInchConversionLine);
 }
 
 void ShowRoughnessInput(char kind, int& layoutTop) {
@@ -252,7 +254,8 @@ void ShowMaxFlowInput(char kind, int& layoutTop) {
     TForm1& f = Form1();
     RefreshMaxFlow();
     // A restriction orifice sized for a given flow takes the flow as its Kv: no unit.
-    const bool kvGiven = CalcFunction == "Ventil" && ValveSubtype == "RO" && MaxFlowGivenFlag == "J";
+    const bool kvGiven =
+        CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction && MaxFlowGivenFlag == kMaxFlowAdjusted;
     PlaceLine(f.maxflowtext, &f.maxflowantal, kvGiven ? nullptr : &f.maxflowsort, layoutTop);
     if (kvGiven) f.maxflowsort.SetVisible(false);
     if (WritesReport(kind)) {
@@ -270,9 +273,9 @@ void ShowMaxFlowNormalDensityInput(char kind, int& layoutTop) {
     PlaceLine(f.densnormaltext, &f.maxflownormaldens, nullptr, layoutTop);
     // The mass flow it gives stands beside the density; for a flow being solved there is none.
     PlaceRightOf(f.maxflownormaldens, f.massflow, top, false);
-    f.massflow.SetVisible(SolveFor != "FL");
+    f.massflow.SetVisible(SolveFor != kSolveFlow);
     if (!WritesReport(kind)) return;
-    if (SolveFor != "FL") {
+    if (SolveFor != kSolveFlow) {
         const std::string& m = f.massflow.Caption();
         const int n = Utf8Length(m);
         const std::string number = Utf8Left(m, std::max(0, n - 5));

@@ -6,6 +6,7 @@
 #include "flow/device_selection.h"
 #include "numerics/text_utils.h"
 #include "reports/compensation_table.h"
+#include "state/keywords.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/report_label_strings.h"
@@ -19,18 +20,6 @@ namespace tubalyx {
 using namespace questionnaire;
 
 namespace {
-
-// The solved quantity, decoded once per page.
-enum class Solved { Dp, Bore, Flow, Loss, Optimal, Other };
-
-Solved DecodeSolved(const std::string& s) {
-    if (s == "DP") return Solved::Dp;
-    if (s == "DI") return Solved::Bore;
-    if (s == "FL") return Solved::Flow;
-    if (s == "TF") return Solved::Loss;
-    if (s == "OK") return Solved::Optimal;
-    return Solved::Other;
-}
 
 void PlainLine(char kind, int& top, TLabel& label, TEdit& edit, int width) {
     PlaceLine(label, &edit, nullptr, top);
@@ -94,7 +83,7 @@ void CalibrationLines(char kind, int& top) {
     BuildMaxReynoldsLine(kind, top);
 }
 
-void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
+void GeometryLines(char kind, int& top, FlowDevice device, SolveTarget solved) {
     TForm1& f = Form1();
     if (IsConeDevice(device)) {
         ShowTubeDiameterInput(kind, top);
@@ -105,7 +94,7 @@ void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
         ShowTubeDiameterInput(kind, top);
         return;
     }
-    if (solved != Solved::Optimal) {
+    if (solved != SolveTarget::Optimal) {
         ShowTubeDiameterInput(kind, top);
         if (device == FlowDevice::Orifice) {
             PlaceLine(f.kantradietextin, &f.kantradie, nullptr, top);
@@ -120,10 +109,10 @@ void GeometryLines(char kind, int& top, FlowDevice device, Solved solved) {
     ShowRoughnessInput(kind, top);
 }
 
-void SolvedQuantityLines(char kind, int& top, FlowDevice device, Solved solved) {
+void SolvedQuantityLines(char kind, int& top, FlowDevice device, SolveTarget solved) {
     const bool cone = IsConeDevice(device);
     switch (solved) {
-        case Solved::Flow:
+        case SolveTarget::Flow:
             if (device == FlowDevice::VolumeMeter) {
                 ShowMaxFlowInput(kind, top);
                 BuildBestReynoldsLine(kind, top);
@@ -132,29 +121,29 @@ void SolvedQuantityLines(char kind, int& top, FlowDevice device, Solved solved) 
             BuildDpInputLine(kind, top);
             BuildBoreDiameterLine(kind, top);
             break;
-        case Solved::Dp:
+        case SolveTarget::Dp:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildBoreDiameterLine(kind, top);
             break;
-        case Solved::Bore:
+        case SolveTarget::Bore:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildDpInputLine(kind, top);
             break;
-        case Solved::Loss:
+        case SolveTarget::Loss:
             ShowMaxFlowInput(kind, top);
             ShowMinFlowInput(kind, top);
             BuildPressureLossAtMaxFlowLine(kind, top);
             return;
-        case Solved::Optimal: BuildOptimalDesignBlock(kind, top); return;
-        case Solved::Other: return;
+        case SolveTarget::Optimal: BuildOptimalDesignBlock(kind, top); return;
+        case SolveTarget::Other: return;
     }
     if (cone) CalibrationLines(kind, top);
 }
 
 // The production-basis question, and the plate thickness it needs for a big report.
-void ProductionLines(int& top, FlowDevice device, Solved solved) {
+void ProductionLines(int& top, FlowDevice device, SolveTarget solved) {
     TForm1& f = Form1();
     const DeviceVariant variant = DecodeVariant(DeviceVariantCode);
     // Flange and D-D/2 orifices and the segment orifice have a production basis only as an
@@ -162,9 +151,9 @@ void ProductionLines(int& top, FlowDevice device, Solved solved) {
     const bool onlyWhenOptimal =
         (device == FlowDevice::Orifice && (variant == DeviceVariant::Flange || variant == DeviceVariant::DAndD2)) ||
         device == FlowDevice::SegmentOrifice;
-    if (onlyWhenOptimal && solved != Solved::Optimal) return;
+    if (onlyWhenOptimal && solved != SolveTarget::Optimal) return;
     PlaceLabelLine(f.tillvunderlagtextin, top);
-    if (!BigReport() || ProductionReportFlag != "J") return;
+    if (!BigReport() || ProductionReportFlag != kYes) return;
     if (device == FlowDevice::Venturi && variant == DeviceVariant::Welded)
         PlaceLine(f.plattjocktextin, &f.plattjock, nullptr, top);
     else if (device == FlowDevice::Orifice)
@@ -205,9 +194,10 @@ void PlaceUncertaintyPage() {
 
 void BuildThroatDevicePage(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const FlowDevice device = DecodeDevice(DeviceCode);
-    const Solved solved = DecodeSolved(SolveFor);
-    const bool standardized = !IsConeDevice(device) && device != FlowDevice::VolumeMeter;
+    const Selection selection = DecodeSelection();
+    const FlowDevice device = selection.device;
+    const SolveTarget solved = selection.solve;
+    const bool standardized = !selection.Meter();
 
     // Before the page hides any row of the uncertainty grid: a default height shows every row.
     f.Felsimulgrid.SetDefaultRowHeight(std::abs(f.Felsimulgrid.Font().Height()) + 3);
@@ -220,7 +210,7 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
     GeometryLines(kind, layoutTop, device, solved);
     SolvedQuantityLines(kind, layoutTop, device, solved);
     if (standardized) {
-        if (solved != Solved::Optimal) BuildFittingsBlock(kind, layoutTop);
+        if (solved != SolveTarget::Optimal) BuildFittingsBlock(kind, layoutTop);
         ProductionLines(layoutTop, device, solved);
     }
     ShowCompensationTableControls(true);
@@ -229,17 +219,17 @@ void BuildThroatDevicePage(char kind, int& layoutTop) {
 
 void BuildFittingsBlock(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    const bool big = BigReport(), optimal = SolveFor == "OK";
+    const bool big = BigReport(), optimal = SolveFor == kSolveOptimal;
     // The optimal design of a big report needs a fitting to size the straight lengths for.
-    if (big && optimal && UpstreamFittingCode == "0" && f.bestyck1) {
+    if (big && optimal && UpstreamFittingCode == kFittingOther && f.bestyck1) {
         f.bestyckningtext.SetCaption(f.bestyck1->Caption());
-        UpstreamFittingCode = "1";
+        UpstreamFittingCode = kFittingSingleBend;
     }
     PlaceLabelLine(f.bestyckningtext, layoutTop);
     const bool report = WritesReport(kind);
     if (report && (big || optimal)) AppendFittedCaption(f.bestyckningtext.Caption());
     if (optimal) return;
-    if (UpstreamFittingCode == "0") {
+    if (UpstreamFittingCode == kFittingOther) {
         PlaceLine(f.okfelbidragtext, &f.okfelbidrag, nullptr, layoutTop);
         if (report && big) AppendLine(FormP(f.okfelbidragtext, f.okfelbidrag.Text(), 6));
         return;
@@ -268,7 +258,7 @@ void BuildOptimalDesignBlock(char kind, int& layoutTop) {
     if (report) AppendLine(FormU0(f.mindprubrikin, f.difftryckmaxmingrsort.Text(), f.difftryckmaxmingrantal.Text(), 7));
     PlaceLabelLine(f.bermetodtextin, layoutTop);
     if (report) AppendFittedCaption(f.bermetodtextin.Caption());
-    if (UpstreamFittingCode != "0") PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
+    if (UpstreamFittingCode != kFittingOther) PlainLine(kind, layoutTop, f.rakstracktextin, f.matstrack, 6);
     BuildFittingsBlock(kind, layoutTop);
     for (TLabel* option : {&f.reynstortextin, &f.rorstortextin, &f.rorlitentextin}) {
         PlaceLabelLine(*option, layoutTop);
@@ -284,9 +274,9 @@ void BuildValvePage(char kind, int& layoutTop) {
     ShowVapourCriticalPressureInput(kind, layoutTop);
     BuildDpInputLine(kind, layoutTop);
     ShowTubeDiameterInput(kind, layoutTop);
-    if (ValveSubtype == "RO") {
+    if (ValveSubtype == kSubtypeRestriction) {
         WriteDeviceTypeLines(kind, layoutTop);
-        if (SolveFor == "DI")
+        if (SolveFor == kSolveBore)
             ShowMaxFlowInput(kind, layoutTop);
         else
             BuildBoreDiameterLine(kind, layoutTop);

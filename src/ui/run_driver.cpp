@@ -16,7 +16,6 @@
 #include "pressure_loss/line_segment.h"
 #include "pressure_loss/resistance_grid_input.h"
 #include "pressure_loss/valve_sizing.h"
-#include "reports/calculation_function.h"
 #include "reports/compensation_table.h"
 #include "reports/limits_report.h"
 #include "reports/medium_property_block.h"
@@ -31,8 +30,10 @@
 #include "reports/straight_length_report.h"
 #include "reports/thermometer_tappings.h"
 #include "state/corrections.h"
+#include "state/decoded_selection.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/report_state.h"
@@ -86,13 +87,13 @@ void ReadHumidityEntry(TEdit& edit) {
     std::string text = edit.Text();
     const double value = StrToFloatAnySep(text);
     edit.SetText(text);
-    if (HumidityInputKind == "R")
+    if (HumidityInputKind == kHumidityRelative)
         RelativeHumidity = value;
-    else if (HumidityInputKind == "A")
+    else if (HumidityInputKind == kHumidityAbsolute)
         AbsoluteHumidity = value;
-    else if (HumidityInputKind == "S")
+    else if (HumidityInputKind == kHumiditySpecific)
         SpecificHumidity = value;
-    else if (HumidityInputKind == "D")
+    else if (HumidityInputKind == kHumidityDewPoint)
         DewTemperatureC = value;
 }
 
@@ -184,8 +185,8 @@ bool RunPrimaryDevice() {
     SetReportColor(colour);
     WriteResultReport('S', LayoutTop, ReportDetailLetter);
 
-    const FlowDevice device = DecodeDevice(DeviceCode);
-    const bool meter = IsConeDevice(device) || device == FlowDevice::VolumeMeter;
+    // Decoded after the calculation: the optimal design may have chosen another device.
+    const bool meter = DecodeSelection().Meter();
     if (!meter && !MiniReport()) WriteStraightLengthSection(ReportDetailLetter);
     if (!meter) WriteDeviceDimensionReport();
     return true;
@@ -225,6 +226,7 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function); return true;
         case CalculationFunction::Valve: RunValveCalculation(); return true;
+        case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes
             // away the pressure and temperature edits that the language step showed.
@@ -330,11 +332,11 @@ void RunCalculation() {
         // One guard over every step: whatever fails, in any function, ends as the input-error
         // line below, and the steps after the guard always run.
         try {
-            const CalculationFunction function = DecodeCalcFunction(CalcFunction);
+            const CalculationFunction function = DecodeSelection().function;
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
             // The table of the last run is reset to its limits; its "Run" computes it again.
-            if (MediumCode != "MNG") BuildCompensationTable(false);
+            if (MediumCode != kMediumWetSteam) BuildCompensationTable(false);
             DensityTableReady = false;
             WriteCompressibilityTable();
             NormaliseCompositionGrid(f.ViktVolprocGrid);

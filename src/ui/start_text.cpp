@@ -1,5 +1,6 @@
 #include "ui/start_text.h"
 
+#include "state/keywords.h"
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
@@ -29,9 +30,9 @@ const std::vector<std::string>& StartTextLines(char letter) {
     static const std::vector<std::string> english = StartTextIn('E');
     static const std::vector<std::string> none;
     switch (letter) {
-        case 'S': return swedish;
-        case 'D': return german;
-        case 'E': return english;
+        case kLanguageSwedish: return swedish;
+        case kLanguageGerman: return german;
+        case kLanguageEnglish: return english;
         default: return none;
     }
 }

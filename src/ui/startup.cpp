@@ -3,8 +3,10 @@
 #include "forms/event_depth.h"
 #include "forms/screen.h"
 #include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/pressure_loss_state.h"
@@ -40,9 +42,9 @@ void SetDesignedProperties(TForm1& f) {
     for (TControl* c : f.Controls())
         if (auto* edit = dynamic_cast<TEdit*>(c)) edit->SetText("");
     f.SetHeight(kDesignedHeight);
-    f.ISODIN.SetCaption("ISO5167:2003");
+    f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
     f.tempsort.SetCaption("C");
-    f.dstorkallsort.SetCaption("mm");
+    f.dstorkallsort.SetCaption(std::string(kUnitMillimetre));
     // Reports start small; the page manager words the size in the window's language, and a
     // label with no caption could never be stepped to another size.
     f.litenstor.SetCaption("Liten");
@@ -150,7 +152,7 @@ void CreateMainWindow() {
 void TForm1::FormCreate(TControl*) {
     TForm1& f = *this;
     ReportSeparator.clear();
-    Excel.SetCaption("txt");
+    Excel.SetCaption(std::string(kSeparatorCaptionText));
     BaseFontSize = BaseFontSizeForScreen(Screen().Width());
     SetFontSize(BaseFontSize);
     FillUnitGridTexts();
@@ -180,14 +182,14 @@ void TForm1::FormCreate(TControl*) {
     FillErrorSimGridDefaults();
     FillGridHeadings(f);
 
-    CalcFunction = "Strypf";
+    CalcFunction = kFunctionPrimaryDevice;
     ApplyLanguage(LanguageLetter);
     SetFontSize(BaseFontSize);
     CompTableMedium.clear();
     UncertaintyRunOk = false;
     UncertaintyValid = false;
     SetupCompositionGrids();
-    if (MediumCode == "G" || MediumCode == "NGAS") {
+    if (IsMixtureMedium(MediumCode)) {
         CalcMixtureProperties(4);
         CalcMixtureProperties(3);
         SetMixtureComponent();

@@ -4,6 +4,7 @@
 
 #include "media/thermal_expansion.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "pressure_loss/line_resistance.h"
 #include "reports/uncertainty/uncertainty_grid.h"
@@ -12,6 +13,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/menu_state.h"
 #include "state/pressure_loss_state.h"
@@ -39,7 +41,7 @@ void PresetMixtureRows() {
         MixtureCp[row] = 1.0;
         MixtureCv[row] = 1.0;
         MixtureMolarMass[row] = 1.0;
-        MixtureCriticalTemperature[row] = 273.15;
+        MixtureCriticalTemperature[row] = kKelvinOffset;
         MixtureViscosityUnit[row] = "Pas*E-6";
     }
 }
@@ -49,8 +51,8 @@ void PresetMaterials(TForm1& f) {
     const std::string& first = f.mtrlfl1->Caption();
     f.mtrlror.SetCaption(f.mtrlror.Caption() + first);
     f.mtrlfl.SetCaption(f.mtrlfl.Caption() + first);
-    MaterialCode2 = "1";
-    MaterialCode1 = "1";
+    MaterialCode2 = kMaterialFirst;
+    MaterialCode1 = kMaterialFirst;
     double a1 = 0.0, a2 = 0.0;
     MaterialExpansionCoefficients("1", a1, a2);
     f.utvror.SetText(FormatGeneral(a1));
@@ -81,22 +83,22 @@ void PresetGivenMedium() {
 void SetDefaultMaterialInputs() {
     TForm1& f = Form1();
     PresetMixtureRows();
-    ExpansionModeLetter = 'A';
-    StandardLetter = '3';
+    ExpansionModeLetter = kExpansionAdiabatic;
+    StandardLetter = kStandardIso2003;
     LanguageLetter = 'E';
-    ProductionReportFlag = "N";
+    ProductionReportFlag = kNo;
     PlateThicknessMm = 30.0;
-    DeviceCode = "S";
-    ExtraUncertaintyCode = "1";
+    DeviceCode = kDeviceOrifice;
+    ExtraUncertaintyCode = kExtraUncertaintyFlanged;
     PipeRoughnessMm = 0.0;
-    DeviceVariantCode = "R";
+    DeviceVariantCode = kVariantCorner;
     PresetMaterials(f);
-    SolveFor = "DI";
-    MaxFlowGivenFlag = "V";
+    SolveFor = kSolveBore;
+    MaxFlowGivenFlag = kMaxFlowPlain;
     PipeDiameterColdMm = 200.0;
-    MediumCode = "GAS";
-    PhaseLetter = 'N';
-    HumidFlowBasis = "F";
+    MediumCode = kMediumGas;
+    PhaseLetter = kPhaseNone;
+    HumidFlowBasis = kHumidFlowOfWhole;
     PresetGivenMedium();
     GivenStraightInlet = GivenStraightOutlet = 10.0;
     OperatingTemperature = TemperatureMinC = TemperatureMaxC = LineLocalTemperature = 20.0;
@@ -109,7 +111,7 @@ void SetDefaultMaterialInputs() {
     BoreDiameterColdMm = SegmentHeightColdMm = 100.0;
     f.dkallmm.SetText("100");
     MinFlowSI = 1.0;
-    HumidityInputKind = "R";
+    HumidityInputKind = kHumidityRelative;
     RelativeHumidity = AbsoluteHumidity = SpecificHumidity = 0.0;
 }
 
@@ -117,12 +119,12 @@ void SetDefaultUnitInputs() {
     TForm1& f = Form1();
     PipeDiameterMinLimitMm = 50.0;
     PipeDiameterMaxLimitMm = 1200.0;
-    OnlineFlowMethod = "N";
+    OnlineFlowMethod = kOnlineFlowStandard;
     PressureUnit = DpUnit = MaxPressureLossUnit = "kPa";
     FlowUnit = MinFlowUnit = "ton/h";
     f.maxflowsort.SetText("ton/h");
     DpUpperLimitUnit = DpLowerLimitUnit = "kPa";
-    PressureMinInput = PressureMaxInput = 101.325;
+    PressureMinInput = PressureMaxInput = kStandardAtmosphereKPa;
     f.abstryckantal.SetText(FormatGeneral(PressureMinInput));
     f.abstryckmaxantal.SetText(FormatGeneral(PressureMaxInput));
     MaxDpInput = MaxDpEntered = MaxPressureLossInput = 10.0;
@@ -132,11 +134,11 @@ void SetDefaultUnitInputs() {
     DpUpperLimitInput = 10.0;
     DpLowerLimitInput = 1.0;
     StraightLengthM = 10.0;
-    UpstreamFittingCode = "1";
+    UpstreamFittingCode = kFittingSingleBend;
     PrimaryElementEntry = "135";
-    AllowLargeReynoldsFlag = "N";
-    AllowLargePipeFlag = "N";
-    AllowSmallPipeFlag = "J";
+    AllowLargeReynoldsFlag = kNo;
+    AllowLargePipeFlag = kNo;
+    AllowSmallPipeFlag = kYes;
     WeightFactor1 = WeightFactor2 = 0.5;
     VapourPressurePa = 100000.0;
     DpUpperLimitPa = DpLowerLimitPa = 100.0;
@@ -161,7 +163,7 @@ void SetStartDefaults() {
 
 void FillErrorSimGridDefaults() {
     ErrorSimAnswerA = "J";
-    UncertaintyMethodCode = "N";
+    UncertaintyMethodCode = kMethodStandard;
     ErrorSimGridMode = "R";
     ErrorSimAnswerB = "N";
     SavedMeterUncertaintyCells = {};
@@ -175,7 +177,7 @@ void FillErrorSimGridDefaults() {
     TStringGrid& grid = Form1().Felsimulgrid;
     int row = 3;
     for (const char* text : column) grid.SetCell(1, row++, text);
-    if (MediumCode == "NGAS")
+    if (MediumCode == kMediumNaturalGas)
         for (int r = 19; r <= 23; ++r) grid.SetCell(1, r, "   1");
 }
 

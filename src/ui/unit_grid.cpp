@@ -4,6 +4,7 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "numerics/unit_parser.h"
 #include "state/geometry.h"
@@ -20,8 +21,6 @@ constexpr int kPressureCol = 0, kFlowCol = 2, kDensityCol = 4, kViscosityCol = 5
 constexpr int kOperatingDensityRow = 6, kNormalDensityRow = 18, kStandardDensityRow = 24;
 // The first kinematic row of the viscosity column.
 constexpr int kFirstKinematicRow = 7;
-constexpr double kAtmosphere = 101325.0;
-constexpr double kKelvinOffset = 273.15;
 constexpr int kCellWidth = 8;
 
 struct ColumnTexts {
@@ -193,7 +192,7 @@ void RecalcUnitGrid(int col, int row) {
         const std::string& unit = g.Cell(col + 1, i);
         try {
             const bool gauge = !(col == kViscosityCol && i >= kFirstKinematicRow) && InBaseUnit(unit, 0.0) > 1.0;
-            const double offset = gauge ? kAtmosphere : 0.0;
+            const double offset = gauge ? kStandardAtmospherePa : 0.0;
             const double perUnit = InBaseUnit(unit, 1.0) - offset;
             // A note, an empty cell or a text the parser does not know.
             if (!(perUnit > 0.0)) continue;

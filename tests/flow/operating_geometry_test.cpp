@@ -10,6 +10,7 @@
 #include "flow/flow_iterations.h"
 #include "flow/operating_geometry.h"
 #include "flow/operating_range.h"
+#include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
@@ -73,7 +74,7 @@ TEST(ComputeOperatingGeometry, InchLabelWritesInches) {
     BoreDiameter = 0.1;  // 100 mm cold at 20 degrees C
     ComputeOperatingGeometry();
     EXPECT_EQ(Form1().dkallmm.Text(), FormatFixed(100.0 * 0.03937007874015748, 5));
-    EXPECT_EQ(Form1().Dstorkallmm.Text(), FormatFixed(200.0 * kInchPerMm, 5));
+    EXPECT_EQ(Form1().Dstorkallmm.Text(), FormatFixed(200.0 * kInchesPerMillimetre, 5));
 }
 
 TEST(ComputeOperatingGeometry, DpEditShowsTheTypedDpWithoutAnEnteredOne) {

@@ -156,5 +156,34 @@ TEST(MediumIdentification, GasThroatBranch) {
     EXPECT_FALSE(UsesGasThroatBranch());
 }
 
+// The named conditions over every medium keyword of the menus: steam is "ANG" and "MNG", the
+// described gases "GAS" and "IGAS", the grid mixtures "G" and "NGAS", and the gases that may
+// be given as saturated vapour or liquid "AR", "H2", "O2", "N2", "CO2" and "O3" (not "CO").
+TEST(MediumIdentification, NamedConditionsOnTheMediumCode) {
+    const struct {
+        const char* code;
+        bool steam, userGas, mixture, liquefied;
+    } cases[] = {
+        {"VAT", false, false, false, false},  {"ANG", true, false, false, false},
+        {"MNG", true, false, false, false},   {"VÄT", false, false, false, false},
+        {"GAS", false, true, false, false},   {"IGAS", false, true, false, false},
+        {"LUF", false, false, false, false},  {"G", false, false, true, false},
+        {"NGAS", false, false, true, false},  {"OLJA", false, false, false, false},
+        {"C3H8", false, false, false, false}, {"C3H8V", false, false, false, false},
+        {"CO2", false, false, false, true},   {"CO", false, false, false, false},
+        {"N2", false, false, false, true},    {"O2", false, false, false, true},
+        {"H2", false, false, false, true},    {"AR", false, false, false, true},
+        {"O3", false, false, false, true},    {"NH3", false, false, false, false},
+        {"CH4", false, false, false, false},  {"ang", false, false, false, false},
+        {"", false, false, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsSteamMedium(c.code), c.steam) << c.code;
+        EXPECT_EQ(IsUserGasMedium(c.code), c.userGas) << c.code;
+        EXPECT_EQ(IsMixtureMedium(c.code), c.mixture) << c.code;
+        EXPECT_EQ(IsLiquefiedGasMedium(c.code), c.liquefied) << c.code;
+    }
+}
+
 }  // namespace
 }  // namespace tubalyx

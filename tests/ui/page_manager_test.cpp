@@ -168,6 +168,28 @@ TEST_F(PageManagerTest, CaptionsFollowTheLanguageAndTheReportSizeKeepsItsSize) {
     EXPECT_EQ(f.RichEdit1.Width(), f.ClientWidth());
 }
 
+// Only the size captions the window writes change language: the padded big ones and the small
+// ones. An unpadded "Stor" or "Big" stays as it is.
+TEST_F(PageManagerTest, ReportSizeCaptionsOutsideTheWrittenOnesStay) {
+    TForm1& f = Form1();
+    CalcFunction = "Termo";
+    const struct {
+        char letter;
+        const char *size, *translated;
+    } cases[] = {
+        {'E', "Stor", "Stor"},
+        {'S', "Gross", "Stor "},
+        {'D', "Liten", "Klein"},
+        {'S', "Big", "Big"},
+    };
+    for (const auto& c : cases) {
+        LanguageLetter = c.letter;
+        f.litenstor.SetCaption(c.size);
+        Build();
+        EXPECT_EQ(f.litenstor.Caption(), c.translated) << c.letter << " " << c.size;
+    }
+}
+
 // Everything a user sees of the visible controls.
 struct Look {
     std::string name, text;

@@ -22,6 +22,7 @@
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -66,7 +67,7 @@ public:
           device_(DecodeDevice(in.device)),
           volume_(device_ == FlowDevice::VolumeMeter),
           gas_(IsGasMedium(in.medium)),
-          maxBase_(UncertaintyPercentBase == "M"),
+          maxBase_(UncertaintyPercentBase == kPercentOfMaxFlow),
           qMin_(qMin),
           qMax_(in.maxMassFlow),
           f_(InletEdgeFactor * in.roughnessFactor * BendFactor),
@@ -123,7 +124,7 @@ private:
     }
     // The transmitter signal in % of span: the root of dp when the transmitter extracts it.
     double AdDp(double u, bool ofSpan) const {
-        if (SquareRootAnswer == "N") return ofSpan ? dp_ + 0.01 * u * in_.dpMax : dp_ * (1.0 + 0.01 * u);
+        if (SquareRootAnswer == kNo) return ofSpan ? dp_ + 0.01 * u * in_.dpMax : dp_ * (1.0 + 0.01 * u);
         const double s = 100.0 * CheckedSqrt(CheckedDiv(dp_, in_.dpMax));
         const double changed = ofSpan ? s + u : s * (1.0 + 0.01 * u);
         return Sq(0.01 * changed) * in_.dpMax;
@@ -145,7 +146,7 @@ private:
         const double r = reading_;
         Set(S::Standard, 0.0);
         double profile = 1.0;
-        if (UncertaintyMethodCode == "L") {
+        if (UncertaintyMethodCode == kMethodLinear) {
             MeterFlow(r, PipeRoughnessMm, re_, nullptr, &profile);
             Set(S::CalculationError, Scaled((1.0 - profile) * 100.0));
         }
@@ -159,7 +160,7 @@ private:
         double area = 1.0;
         MeterFlow(r, PipeRoughnessMm + u_.RoughnessUncertaintyMm, ReynoldsAtMaxFlow, &area);
         Set(S::Roughness, Scaled((VolumeMeterRoughnessFactor - area) * 100.0));
-        const bool byVolume = volumeUnitKind_ == "V";
+        const bool byVolume = volumeUnitKind_ == kUnitVolumeFlow;
         Set(S::DensityUncertainty, byVolume ? 0.0 : Change(q_ * (1.0 + 0.01 * u_.DensityUncertaintyPercent)));
         Set(S::DensityError, byVolume ? 0.0 : Change(q_ * (1.0 + 0.01 * u_.DensityErrorPercent)));
     }
@@ -171,7 +172,7 @@ private:
         CalculationErrorSource();
 
         double span = dp_ + 0.01 * u_.MeterSpanUncertainty * in_.dpMax;
-        if (DpTransmitterCount == "2" && dp_ / in_.dpMax * 100.0 < DpCellSplitPercent)
+        if (DpTransmitterCount == kTwoDpTransmitters && dp_ / in_.dpMax * 100.0 < DpCellSplitPercent)
             span = dp_ + 0.01 * u_.MeterSpanUncertainty * in_.dpMax * 0.01 * DpCellSplitPercent;
         Set(S::Span, AtDp(span));
         Set(S::Actual, AtDp(dp_ * (1.0 + 0.01 * u_.MeterActualUncertainty)));
@@ -236,14 +237,14 @@ private:
 
     void CalculationErrorSource() {
         const std::string& method = UncertaintyMethodCode;
-        if (method == "1" || method == "2") {
+        if (method == kMethodFirst || method == kMethodSecond) {
             const DpTransmitterValueSet& v = DpTransmitterValues;
-            const FlowValue& q = method == "1" ? v.normalPointFlow : v.maxPointFlow;
-            const DpValue& dp = method == "1" ? v.normalPointDp : v.maxPointDp;
+            const FlowValue& q = method == kMethodFirst ? v.normalPointFlow : v.maxPointFlow;
+            const DpValue& dp = method == kMethodFirst ? v.normalPointDp : v.maxPointDp;
             // The root constant of the method, kg/s per root of Pa.
             const double constant = CheckedDiv(q.si, CheckedSqrt(dp.pa));
             Set(S::CalculationError, Change(std::sqrt(dp_) * constant));
-        } else if (method == "3" && !IsConeDevice(device_) && k_ == 0) {
+        } else if (method == kMethodThird && !IsConeDevice(device_) && k_ == 0) {
             double mean = 0.0;
             FmatCoefficientA = kFmatNotFitted;
             FitFlowCorrectionCoefficients(in_.medium, in_.device, in_.variant, standard_, in_.pressure, in_.dpMax,
@@ -267,7 +268,7 @@ private:
     // The flow at the point with another density of the medium.
     double FlowAtDensity(double density) const {
         if (!volume_) return WithDensity(density);
-        if (volumeUnitKind_ == "V") return q_;
+        if (volumeUnitKind_ == kUnitVolumeFlow) return q_;
         double qm = 0.0, area = 0.0, profile = 0.0;
         ReynoldsAdjustedFlow("M3/S", CheckedDiv(q_, in_.density), density, 1000.0 * in_.pipeDiameter, PipeRoughnessMm,
                              ReynoldsAtMaxFlow, CalibratedReynoldsMin, qm, area, profile);
@@ -287,13 +288,13 @@ private:
 
     void MediumStateSources() {
         const GasCompositionArray& comp = GasComposition;
-        if (in_.medium != "VÄT") {
+        if (in_.medium != kMediumLiquid) {
             Set(S::Pressure, StateChange(StateAt(in_.pressure * (1.0 + 0.01 * u_.PressureUncertaintyPercent),
                                                  in_.temperature, relative_, comp)));
             Set(S::Temperature,
                 StateChange(StateAt(in_.pressure, in_.temperature + u_.TemperatureUncertaintyC, relative_, comp)));
         }
-        if (gas_ && in_.medium != "ANG" && in_.medium != "MNG") {
+        if (gas_ && !IsSteamMedium(in_.medium)) {
             const MediumStateValues s =
                 StateAt(in_.pressure, in_.temperature, relative_ + u_.HumidityUncertaintyPercent, comp);
             const MediumStateValues& base = BaseState();
@@ -304,7 +305,7 @@ private:
             Set(S::HumidityDryGas, dryBefore != 0.0 ? Scaled((dryAfter - dryBefore) / dryBefore * 100.0) : 0.0);
             Set(S::Humidity, Scaled((after - before) / q_ * 100.0));
         }
-        if (in_.medium == "NGAS") CompositionSources();
+        if (in_.medium == kMediumNaturalGas) CompositionSources();
     }
 
     void CompositionSources() {
@@ -358,7 +359,7 @@ bool ValidPoint(int k) { return k >= 0 && k <= kUncertaintyPoints; }
 double RandomSquares(int k, S humidity) {
     double r = 0.0;
     for (S s : kRandomSources) r += Sq(At(s, k));
-    if (MediumCode == "NGAS") {
+    if (MediumCode == kMediumNaturalGas) {
         for (S s : kCompositionSources) r += Sq(At(s, k));
     } else if (HumidGasFlag) {
         r += Sq(At(humidity, k));
@@ -431,7 +432,7 @@ double CombinedUncertaintyAtPointFull(int k) {
 
 UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, double& lowestMassFlow) {
     UncertaintyRunResult result;
-    const bool volume = in.device == "VOLYM";
+    const bool volume = in.device == kDeviceVolumeMeter;
     if (!((volume || in.bore > 0.0) && in.pipeDiameter > 0.0 && in.maxMassFlow > 0.0)) {
         UncertaintyRunOk = false;
         return result;
@@ -439,11 +440,12 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
     ClearSourceArrays();
     result.ok = true;
     if (DpCellSplitPercent < 0.001) DpTransmitterCount.assign(1, '1');
-    if (in.solveFor == "FL" && lowestMassFlow == in.maxMassFlow && volume) lowestMassFlow = 0.1 * in.maxMassFlow;
+    if (in.solveFor == kSolveFlow && lowestMassFlow == in.maxMassFlow && volume) lowestMassFlow = 0.1 * in.maxMassFlow;
     try {
         BudgetRun run(in, lowestMassFlow);
         const int points = run.PointCount();
-        const double weight = UncertaintyPercentBase == "M" ? CheckedDiv(in.maxMassFlow, MaxMassFlow) : 1.0;
+        const double weight =
+            UncertaintyPercentBase == kPercentOfMaxFlow ? CheckedDiv(in.maxMassFlow, MaxMassFlow) : 1.0;
         // A source that overflows makes its totals no numbers: the run fails rather than
         // publish them.
         constexpr const char* kNoTotal = "uncertainty total is no number";
@@ -451,7 +453,7 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
             run.Point(k);
             result.totalSum += CheckFinite(CombinedUncertaintyAtPointAlt(k) * weight, kNoTotal);
             result.dryGasTotalSum += CheckFinite(CombinedUncertaintyAtPoint(k) * weight, kNoTotal);
-            if (in.medium == "NGAS") CheckFinite(CombinedUncertaintyAtPointFull(k), kNoTotal);
+            if (in.medium == kMediumNaturalGas) CheckFinite(CombinedUncertaintyAtPointFull(k), kNoTotal);
         }
         CheckFinite(result.totalSum + result.dryGasTotalSum, kNoTotal);
         for (S s : {S::Temperature, S::Pressure}) SourceArray(s)[0] = SourceArray(s)[1];
@@ -468,7 +470,7 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
 bool ComputeSourceMeans(const UncertaintyRunInput& input, double lowestMassFlow) {
     SourceMeanValues = {};
     const double qMin = lowestMassFlow, qMax = input.maxMassFlow;
-    const bool maxBase = UncertaintyPercentBase == "M";
+    const bool maxBase = UncertaintyPercentBase == kPercentOfMaxFlow;
     for (int i = 0; i < 10; ++i) {
         UncertaintyRunInput part = input;
         double low = qMin + 0.1 * i * (qMax - qMin);
@@ -488,7 +490,7 @@ bool ComputeSourceMeans(const UncertaintyRunInput& input, double lowestMassFlow)
         UncertaintyArray& a = SourceArray(s);
         double sum = 0.0;
         for (int k = 0; k < kUncertaintyPoints; ++k) sum += std::fabs(a[k] = a[0]);
-        SourceMeanValues.source[static_cast<int>(s)] = MediumCode == "NGAS" ? 0.0 : 0.1 * sum;
+        SourceMeanValues.source[static_cast<int>(s)] = MediumCode == kMediumNaturalGas ? 0.0 : 0.1 * sum;
     }
     for (double mean : SourceMeanValues.source)
         if (!std::isfinite(mean)) return false;

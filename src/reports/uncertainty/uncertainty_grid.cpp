@@ -12,6 +12,7 @@
 #include "reports/uncertainty/uncertainty_captions.h"
 #include "reports/uncertainty/uncertainty_report.h"
 #include "state/corrections.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
@@ -30,8 +31,10 @@ constexpr int kNaturalGasShift = 5;  // the composition rows 19 to 23
 constexpr int kLastOrderedRow = 16;
 constexpr int kLastSortedRow = 19;
 
-const LangText& Based(const caps::BasedCaption& c) { return UncertaintyPercentBase == "M" ? c.ofMax : c.ofActual; }
-bool NaturalGas() { return MediumCode == "NGAS"; }
+const LangText& Based(const caps::BasedCaption& c) {
+    return UncertaintyPercentBase == kPercentOfMaxFlow ? c.ofMax : c.ofActual;
+}
+bool NaturalGas() { return MediumCode == kMediumNaturalGas; }
 
 TStringGrid& Grid() { return Form1().Felsimulgrid; }
 
@@ -50,13 +53,13 @@ double ReadCell(TStringGrid& grid, int col, int row) {
 
 // A humid gas shows its humidity row; steam and natural gas never do.
 bool HumidityRowShown() {
-    return IsGasMedium(MediumCode) && MediumCode != "ANG" && MediumCode != "MNG" && !NaturalGas() && HumidGasFlag;
+    return IsGasMedium(MediumCode) && !IsSteamMedium(MediumCode) && !NaturalGas() && HumidGasFlag;
 }
 
 void WriteSourceCaptions(TStringGrid& g, FlowDevice device) {
     const bool volume = device == FlowDevice::VolumeMeter;
     const bool cone = IsConeDevice(device);
-    const bool two = DpTransmitterCount == "2";
+    const bool two = DpTransmitterCount == kTwoDpTransmitters;
     g.SetCell(0, 0, ByLanguage(uncertainty_text::FlowAxis));
     g.SetCell(0, 1,
               ByLanguage(volume ? uncertainty_text::VolumeMeterSpan
@@ -161,7 +164,8 @@ double TypedStandardUncertainty() {
 
 UncertaintyRowLayout CurrentUncertaintyRows() {
     const int shift = NaturalGas() ? kNaturalGasShift : 0;
-    return {19 + shift, 20 + shift, 21 + shift, 22 + shift};
+    return {kOtherErrorsFirstRow + shift, kOtherErrorsFirstRow + 1 + shift, kOtherErrorsFirstRow + 2 + shift,
+            kHumidityUncertaintyRow + shift};
 }
 
 void FillUncertaintyGridRows() {
@@ -195,10 +199,10 @@ void ReadUncertaintyGrid() {
     TStringGrid& g = Grid();
     UncertaintyInputSet& in = UncertaintyInputs;
     SquareRootAnswer = AsciiUpper(g.Cell(1, kSquareRootRow));
-    if (SquareRootAnswer != "J" && SquareRootAnswer != "Y" && SquareRootAnswer != "N")
-        SquareRootAnswer = LanguageLetter == 'E' ? "Y" : "J";
+    if (SquareRootAnswer != kYes && SquareRootAnswer != kYesEnglish && SquareRootAnswer != kNo)
+        SquareRootAnswer = LanguageLetter == kLanguageEnglish ? kYesEnglish : kYes;
 
-    if (DeviceCode == "VOLYM") {
+    if (DeviceCode == kDeviceVolumeMeter) {
         in.MeterSpanUncertainty = ReadCell(g, 1, 1);
         in.MeterActualUncertainty = ReadCell(g, 1, 2);
     } else {
@@ -229,7 +233,8 @@ void ReadUncertaintyGrid() {
 bool ToggleSquareRootCell(int col, int row) {
     if (col != 1 || row != kSquareRootRow) return false;
     TStringGrid& g = Grid();
-    g.SetCell(1, row, g.Cell(1, row) == "N" ? (LanguageLetter == 'E' ? "Y" : "J") : "N");
+    g.SetCell(1, row,
+              std::string(g.Cell(1, row) == kNo ? (LanguageLetter == kLanguageEnglish ? kYesEnglish : kYes) : kNo));
     return true;
 }
 
@@ -277,14 +282,15 @@ bool ToggleSortedView(int col, int row) {
 bool TogglePercentBase(int col, int row) {
     const int first = NaturalGas() ? 24 : kHumidityRow;
     if (col != 0 || row < first || row > first + 3) return false;
-    UncertaintyPercentBase = UncertaintyPercentBase == "M" ? "A" : "M";
+    UncertaintyPercentBase = UncertaintyPercentBase == kPercentOfMaxFlow ? kPercentOfActualFlow : kPercentOfMaxFlow;
     FillUncertaintyGridRows();
     return true;
 }
 
 bool ToggleTransmitterCount(int col, int row) {
     if (col != 0 || (row != 3 && row != 4)) return false;
-    DpTransmitterCount = DpTransmitterCount == "1" && DpCellSplitPercent > 0.0 ? "2" : "1";
+    DpTransmitterCount =
+        DpTransmitterCount == kOneDpTransmitter && DpCellSplitPercent > 0.0 ? kTwoDpTransmitters : kOneDpTransmitter;
     FillUncertaintyGridRows();
     return true;
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "state/grid_rows.h"
+
 namespace tubalyx {
 
 class TStringGrid;
@@ -14,9 +16,6 @@ class TStringGrid;
 inline constexpr int kUncertaintyFirstPointColumn = 2;
 inline constexpr int kUncertaintyLastPointColumn = 11;
 inline constexpr int kUncertaintyMeanColumn = 12;
-inline constexpr int kSquareRootRow = 5;
-inline constexpr int kDensityErrorRow = 13;
-inline constexpr int kHumidityRow = 18;
 
 // Rows that move with the medium: the typed-in per-point rows and the two totals.
 struct UncertaintyRowLayout {

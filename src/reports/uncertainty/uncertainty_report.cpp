@@ -17,6 +17,7 @@
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "state/flow_results.h"
 #include "state/inputs.h"
+#include "state/keywords.h"
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "state/uncertainty_state.h"
@@ -39,8 +40,8 @@ constexpr int kNaturalGasSourceRows = 5;
 
 constexpr const char* kRunCaption = "        Run        ";
 
-bool NaturalGas() { return MediumCode == "NGAS"; }
-bool VolumeMeter() { return DeviceCode == "VOLYM"; }
+bool NaturalGas() { return MediumCode == kMediumNaturalGas; }
+bool VolumeMeter() { return DeviceCode == kDeviceVolumeMeter; }
 std::string Cell3(double value) { return FormatFixed(value, kGridDigits); }
 
 // The source of each of the rows 1 to 17 (Count: a row without an array).
@@ -282,7 +283,9 @@ bool RunUncertaintyBudget() {
     }
     const bool volume = VolumeMeter();
     const std::string& method = UncertaintyMethodCode;
-    if (volume ? method != "L" && method != "P" : method != "1" && method != "2" && method != "3" && method != "N") {
+    if (volume ? method != kMethodLinear && method != kMethodPolynomial
+               : method != kMethodFirst && method != kMethodSecond && method != kMethodThird &&
+                     method != kMethodStandard) {
         UncertaintyMethodCode.assign(1, volume ? 'L' : '2');
         SetCalcMethodPrompt();
     }
