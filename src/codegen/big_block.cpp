@@ -10,7 +10,7 @@
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
 #include "state/inputs.h"
-#include "ui/form1.h"
+#include "ui/code_generator_window.h"
 
 namespace tubalyx::codegen {
 
@@ -44,7 +44,7 @@ void Declare(CodeWriter& w, FlowBlockRole role, const std::string& name, bool ou
     if (Declares(line, name))
         w.Line(line);
     else if (output)
-        w.Output(name, Form1().maxflowsort.Text());
+        w.Output(name, CodeGeneratorWindow().maxflowsort.Text());
     else
         w.Local(name);
 }

@@ -7,7 +7,7 @@
 #include "reports/result_report_detail.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/code_generator_window.h"
 
 namespace tubalyx::codegen {
 
@@ -79,7 +79,7 @@ std::string IdealGasFdensLine(const DensityReference& ref) {
 
 double WriteLiquidBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     CompTablePressureMinKPa = CompTableNumber(grid, 1, 1);
     const TableAxis columns = ValidTemperatureColumns(grid, CompTableKind::Liquid);
     const std::vector<LiquidInterval> intervals = LiquidIntervals(grid, columns);
@@ -115,7 +115,7 @@ double WriteLiquidBlock(CodeWriter& w) {
 
 double WriteGasBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     const TableAxis columns = ValidTemperatureColumns(grid, CompTableKind::Gas);
     const TableAxis rows = ValidPressureRows(grid);
     const auto cells = GasCells(grid, columns, rows);
@@ -171,7 +171,7 @@ double WriteGasBlock(CodeWriter& w) {
 
 double WriteSteamBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     const TableAxis rows = ValidPressureRows(grid);
     const std::vector<SteamInterval> intervals = SteamIntervals(grid, rows);
     const std::string ratio = RatioName();

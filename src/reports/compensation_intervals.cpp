@@ -13,7 +13,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -273,7 +273,7 @@ double SteamInterpolationError(const std::vector<SteamInterval>& intervals, cons
 }
 
 double TableInterpolationErrorPercent() {
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = ReportWriterWindow().PTKompgrid;
     const CompTableKind kind = CompTableKindOf(MediumCode);
     switch (kind) {
         case CompTableKind::Liquid:

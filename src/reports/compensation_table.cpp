@@ -18,7 +18,7 @@
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/report_label_strings.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -37,7 +37,7 @@ constexpr double kSameDensity = 1e-5;
 // Each pass grows one axis by a point, from 1 x 1 to 10 x 10 at most.
 constexpr int kMaxPasses = 2 * kMaxPoints;
 
-TStringGrid& Grid() { return Form1().PTKompgrid; }
+TStringGrid& Grid() { return ReportWriterWindow().PTKompgrid; }
 
 std::string F6(double v) { return FormatFixed(v, 6); }
 std::string F7(double v) { return FormatFixed(v, 7); }
@@ -271,7 +271,7 @@ int ComputeTable(double allowed) {
 
 // The labels of the table page and the density texts of the code generator.
 void WriteTableTexts(bool computed, int points) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     const bool liquid = kind == CompTableKind::Liquid;
     if (FlowDensity < kNoDensity) FlowDensity = 1.0;
@@ -360,7 +360,7 @@ void WriteTableTexts(bool computed, int points) {
 int CompTablePointIndex(int k, int n) { return n <= 1 ? 1 : k * 9 / (n - 1) + 1; }
 
 void ReadCompensationTableLimits() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     TStringGrid& g = Grid();
     switch (CompTableKindOf(MediumCode)) {
         case CompTableKind::Gas:
@@ -425,7 +425,7 @@ void WriteCompTableHeadings() {
 }
 
 void BuildCompensationTable(bool compute) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     TStringGrid& g = Grid();
     if (g.ColCount() < kLast + 1) g.SetColCount(kLast + 1);
     if (g.RowCount() < kLast + 1) g.SetRowCount(kLast + 1);
@@ -451,7 +451,7 @@ void BuildCompensationTable(bool compute) {
 }
 
 void ShowCompensationTableControls(bool show) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     for (TControl* c :
          {static_cast<TControl*>(&f.PTKompgrid), static_cast<TControl*>(&f.Trycktemplabel),

@@ -24,7 +24,7 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -85,7 +85,9 @@ std::string Field(int width, double value, int precision = kPrecision) {
 
 class Sheet {
 public:
-    Sheet() : margin_(Blanks(Form1().vmargbox.Text())), indent_(Blanks(Form1().Numberspos.Text())) {}
+    Sheet()
+        : margin_(Blanks(ReportWriterWindow().vmargbox.Text())),
+          indent_(Blanks(ReportWriterWindow().Numberspos.Text())) {}
 
     void Line(const std::string& text) { lines_.push_back(margin_ + text); }
     void Number(double value) {
@@ -112,7 +114,7 @@ std::string DeviceName() {
     if (d == "SM") return Of({"          Segmentblende", "      Segmental orifice"});
     if (d == "VK") return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
     if (d == "DL") {
-        const TMenuItem* item = Form1().ADysaLongradius1;
+        const TMenuItem* item = ReportWriterWindow().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
         return PadText(23, Utf8Length(caption) > 2 ? caption.substr(Utf8Left(caption, 2).size()) : "");
     }
@@ -156,7 +158,7 @@ void WriteDeviceBlock(Sheet& sheet) {
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
     if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == "V" ? 14 : 28, ' ') + tapping);
-    const TMenuItem* material = Form1().mtrlfl1;
+    const TMenuItem* material = ReportWriterWindow().mtrlfl1;
     for (const std::string* code : {&MaterialCode1, &MaterialCode2})
         if (*code == "1") sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
     const std::string medium = MediumName();

@@ -15,7 +15,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -95,7 +95,7 @@ struct BlockFacts {
 };
 
 void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     w.Line("(*");
     w.Fitted(CodeBrandLine);
     w.Role(FlowBlockRole::ScalingComment,
@@ -243,7 +243,7 @@ std::string BrandLine(CodeDialect dialect) {
 }
 
 CodeDialect CurrentCodeDialect() {
-    return Form1().ABBSiemens.Caption() == "ABB" ? CodeDialect::Abb : CodeDialect::Siemens;
+    return ReportWriterWindow().ABBSiemens.Caption() == "ABB" ? CodeDialect::Abb : CodeDialect::Siemens;
 }
 
 std::string DotForm(std::string text) { return ReplaceAll(std::move(text), ",", "."); }
@@ -264,7 +264,7 @@ std::string FmatCodeLine(const std::string& fmatReportLine, CodeDialect dialect)
 
 void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine) {
     const CodeDialect dialect = CurrentCodeDialect();
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     BlockFacts facts;
     facts.gas = IsGasMedium(MediumCode);
     facts.withFmat = Utf8Length(fmatReportLine) > 5;

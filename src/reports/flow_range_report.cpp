@@ -19,7 +19,7 @@
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "texts/report_label_strings.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -42,7 +42,7 @@ double FlowRangeScale() {
 }
 
 std::string NormalVolumeUnitTail() {
-    const std::string unit = Form1().maxflowsort.Text();
+    const std::string unit = ReportWriterWindow().maxflowsort.Text();
     return IsNormalVolumeUnit(unit) ? " " + unit : "";
 }
 

@@ -10,7 +10,7 @@
 #include "texts/caption_data.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -134,7 +134,7 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
 
 void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
     if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::RealGas, ReportMedium::Liquid}) &&
-        Form1().qbgsort.Text() == "Pas*E-6")
+        ReportWriterWindow().qbgsort.Text() == "Pas*E-6")
         return;
     if (m == ReportMedium::Ozone && PhaseLetter != 'N') return;
     const LineFormat format = ColourRule(DynamicViscosityLabel);

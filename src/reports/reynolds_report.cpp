@@ -18,7 +18,7 @@
 #include "state/selections.h"
 #include "state/valve_state.h"
 #include "texts/report_label_strings.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -154,7 +154,7 @@ void WriteReynoldsAtMaxFlow(double re) {
 
 void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     WritePipeSpeed(massFlow, density, pipeDiameter);
-    if (!IsBigReport(Form1().litenstor.Caption())) return;
+    if (!IsBigReport(ReportWriterWindow().litenstor.Caption())) return;
     if (CalcFunction != "Strypf" && CalcFunction != "Ventil") return;
 
     const bool volume = DeviceCode == "VOLYM";

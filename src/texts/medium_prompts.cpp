@@ -3,13 +3,13 @@
 #include "numerics/text_utils.h"
 #include "state/composition.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/texts_window.h"
 
 namespace tubalyx {
 
 void SetStandardDensityPrompt() {
     // Any case of a to z: the flow-unit handlers store the unit upper-cased.
-    const std::string unit = AsciiUpper(Form1().maxflowsort.Text());
+    const std::string unit = AsciiUpper(TextsWindow().maxflowsort.Text());
     const bool standard = unit.find("STANDARD_") != std::string::npos || unit == "MMSCFD";
     const char* text = nullptr;
     switch (LanguageLetter) {
@@ -27,7 +27,7 @@ void SetStandardDensityPrompt() {
             break;
         default: return;  // no prompt of another language
     }
-    Form1().densnormaltext.SetCaption(text);
+    TextsWindow().densnormaltext.SetCaption(text);
 }
 
 namespace {
@@ -68,7 +68,7 @@ const char* ByLanguage(const char* s, const char* d, const char* e) {
 
 void SetNaturalGasLimits() {
     if (MediumCode != "NGAS") return;
-    TForm1& f = Form1();
+    const TextControls& f = TextsWindow();
     for (int n = 0; n < 10; ++n) {
         const LimitRow& r = kLimitRows[n];
         const int row = n + 2;
