@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -348,7 +347,6 @@ void SizeThroatDevice() {
             }
         } catch (const CalcError&) {
             // A candidate that cannot be evaluated is skipped.
-        } catch (const std::out_of_range&) {
         }
         factor = last.factor;
     }

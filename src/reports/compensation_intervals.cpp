@@ -1,7 +1,6 @@
 #include "reports/compensation_intervals.h"
 
 #include <cmath>
-#include <exception>
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
@@ -42,7 +41,7 @@ template <class Check>
 double Checked(Check check) {
     try {
         return check();
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         return kFailedCheckPercent;
     }
 }

@@ -1,7 +1,6 @@
 #include "reports/compensation_table.h"
 
 #include <cmath>
-#include <exception>
 #include <string>
 
 #include "media/medium_identification.h"
@@ -88,7 +87,7 @@ bool TryDensity(double pKPa, double& t, double& density) {
     try {
         density = MediumDensityAt(pKPa * 1000.0, t);
         return std::isfinite(density) && density > 0.0;
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         return false;
     }
 }
@@ -442,7 +441,7 @@ void BuildCompensationTable(bool compute) {
     if (compute) {
         try {
             points = ComputeTable(allowed);
-        } catch (const std::exception&) {
+        } catch (const CalcError&) {
             // Only the texts can still fail here; the table then shows how far it came.
             DensityTableErrorPercent = kFailedPercent;
         }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -58,7 +58,9 @@ std::string Blanks(const std::string& text) {
     std::size_t used = 0;
     try {
         n = std::stoi(text, &used);
-    } catch (const std::exception&) {
+    } catch (const std::invalid_argument&) {
+        return "";
+    } catch (const std::out_of_range&) {
         return "";
     }
     if (used != text.size() || n <= 0) return "";
@@ -212,7 +214,7 @@ void WriteNumberRows(Sheet& sheet) {
                                            DynamicViscosityPas, MaxMassFlow, MaxDpPa, DiameterRatioBeta,
                                            DischargeCoefficientC, VelocityOfApproachFactor) *
                      0.01);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         sheet.Blank();  // no loss before the device is calculated
     }
     sheet.Number(PipeDiameterColdMm);
@@ -333,7 +335,7 @@ void WriteDeviceLimits(Sheet& sheet) {
     double re = 0.0;
     try {
         re = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         re = ReynoldsLowerBound;  // no flow state: no Reynolds line
     }
     if (re < ReynoldsLowerBound || re > ReynoldsUpperBound)
