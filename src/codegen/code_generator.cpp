@@ -7,17 +7,16 @@
 #include "reports/compensation_table.h"
 #include "reports/operating_conditions.h"
 #include "reports/report_insertion.h"
-#include "reports/result_report_detail.h"
 #include "state/corrections.h"
 #include "state/flow_results.h"
 #include "state/inputs.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/code_texts.h"
+#include "texts/language_text.h"
 #include "ui/code_generator_window.h"
 
 namespace tubalyx {
-
-using result_detail::ByLanguage;
 
 namespace codegen {
 
@@ -35,8 +34,8 @@ std::string WithoutBlanks(const std::string& text) {
 }  // namespace
 
 std::string CodeNumber(double value) { return WithoutBlanks(FormatFixedPoint(value, 6)); }
-std::string DensityName() { return ByLanguage("densitet", "Dichte", "density"); }
-std::string RatioName() { return LanguageLetter == 'E' ? "quote" : "kvot"; }
+std::string DensityName() { return ByLanguage(code_text::DensityVariableName); }
+std::string RatioName() { return ByLanguage(code_text::RatioVariableName); }
 
 CodeWriter::CodeWriter(ReportBlock& block, const CodeFrame& frame, int startSize)
     : block_(block), frame_(frame), start_(startSize), size_(ScaledReportSize(startSize, 2, 3)) {}
@@ -90,27 +89,14 @@ void WriteCodeHeader(CodeWriter& w) {
     const char letter = LanguageLetter;
     if (letter != 'S' && letter != 'D' && letter != 'E') return;
     const bool flow = w.Frame().abbMode;
-    w.Explanation(ByLanguage("Nedan följer Parametrar,variabler och kod till ABB Industrial IT",
-                             "Nach unten finden Sie Parametern,variabeln und kod für ABB Industrial IT",
-                             "Below follows Parameters,variables and code for ABB Industrial IT"));
-    w.Explanation(ByLanguage("miljön, t ex ControlBuilder och AC800M.", "system, z B ControlBuilder und AC800M.",
-                             "system, f ex ControlBuilder and AC800M."));
-    w.Explanation(flow ? ByLanguage("Ex; Skapa ett funktionsblock \"flöde\" och kopiera över",
-                                    "Beispiel; Machen Sie ein Funktionsblock \"Durchfluss\" und kopieren Sie",
-                                    "Ex; Create a functionblock \"flow\" and copy")
-                       : ByLanguage("Ex; Skapa ett funktionsblock \"densitet\" och kopiera över",
-                                    "Beispiel; Machen Sie ein Funktionsblock \"Dichte\" und kopieren Sie",
-                                    "Ex; Create a functionblock \"Density\" and copy"));
-    w.Explanation(ByLanguage("parametrar, variabler och kod från Tubalyx rapportdel",
-                             "Parametern, Variabeln und Kod von Tubalyx Ergebnis Funktion",
-                             "code, parameters and variables from Tubalyxs report-window"));
-    w.Explanation(ByLanguage("genom att först markera sedan kopiera med Ctrl-C och slutligen",
-                             "bei; mit Maus markieren, mit Ctrl-C kopieren und",
-                             "by; select text with mouse, Copy with Ctrl-C and"));
-    w.Explanation(ByLanguage("klistra in i ABB´s funktionsblock (inställning Structured Text) med Ctrl-V",
-                             "mit Ctrl-V ins ABB Industrial IT Functionblock (Einstellung strukturiertes Text) kleben",
-                             "Paste into ABB´s functionblock (type structured text) with Ctrl-V"));
-    w.Explanation(ByLanguage("2.Parametrar;", "2.Parametern;", "2.Parameters;"));
+    w.Explanation(ByLanguage(code_text::AbbHelpBelowFollows));
+    w.Explanation(ByLanguage(code_text::AbbHelpEnvironment));
+    w.Explanation(flow ? ByLanguage(code_text::AbbHelpCreateFlowBlock)
+                       : ByLanguage(code_text::AbbHelpCreateDensityBlock));
+    w.Explanation(ByLanguage(code_text::AbbHelpCopyFrom));
+    w.Explanation(ByLanguage(code_text::AbbHelpSelect));
+    w.Explanation(ByLanguage(code_text::AbbHelpPaste));
+    w.Explanation(ByLanguage(code_text::CodeParametersHeading));
 }
 
 namespace {
@@ -123,19 +109,18 @@ void WriteCommentHead(CodeWriter& w) {
     CodeBrandLine = BrandLine(frame.abb ? CodeDialect::Abb : CodeDialect::Siemens);
     w.Fitted(CodeBrandLine);
     if (!frame.bigBlock) {
-        w.Line(std::string(
-                   ByLanguage("Densitet beräkningsfel<", "Dichte Berechnungsfehler<", "Density calculation error<")) +
+        w.Line(std::string(ByLanguage(code_text::DensityCalculationErrorPrefix)) +
                FormatFixed(DensityTableErrorPercent, 2) + "%");
     } else {
         const std::string flowError = FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2);
-        w.Line(std::string(ByLanguage("Beräkningsfel<", "Berechnungs Fehler<", "Calculation error<")) +
+        w.Line(std::string(ByLanguage(code_text::CalculationErrorPrefix)) +
                (LanguageLetter == 'E' || LanguageLetter == 'D'
                     ? flowError
                     : FormatFixed(DensityTableErrorPercent + CalculationErrorLimit, 2)) +
                "% av beräknat flödesvärde q_pol_mat_PT");
         const double lowest =
             SolveFor == "FL" && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
-        w.Line(std::string(ByLanguage("För;", "Für;", "For;")) + FormatFixed(lowest, 6) + " <q_pol_mat_PT< " +
+        w.Line(std::string(ByLanguage(code_text::ForRangePrefix)) + FormatFixed(lowest, 6) + " <q_pol_mat_PT< " +
                FormatFixed(MaxFlowInput, 6));
     }
     w.Line("    " + FormatFixed(CompTablePressureMinKPa, 6) + " <P(kPaA)< " + FormatFixed(CompTablePressureMaxKPa, 6));

@@ -4,14 +4,13 @@
 // and corner values; the block interpolates linearly inside the interval.
 #include "codegen/code_writer.h"
 #include "reports/pressure_expression.h"
-#include "reports/result_report_detail.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/code_texts.h"
+#include "texts/language_text.h"
 #include "ui/code_generator_window.h"
 
 namespace tubalyx::codegen {
-
-using result_detail::ByLanguage;
 
 namespace {
 
@@ -54,17 +53,18 @@ void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
         w.Siemens("T:real:=" + f.top + ";//C");
     }
     w.Abb(density + "\treal\t\tout\t\tkg/m3");
-    w.Siemens(density + (f.kind == CompTableKind::Steam && density == "Dichte" ? ":REAL;//kg/m3" : ":real;//kg/m3"));
+    w.Siemens(density + (f.kind == CompTableKind::Steam && density == code_text::DensityVariableName.de
+                             ? ":REAL;//kg/m3"
+                             : ":real;//kg/m3"));
     if (f.bigBlock) WriteBigBlockOutputs(w);
     w.Siemens("END_VAR");
     w.Siemens("VAR");
-    w.Abb(ByLanguage("3.Variabler;", "3.Variabeln;", "3.Variables;"));
+    w.Abb(ByLanguage(code_text::CodeVariablesHeading));
     if (f.bigBlock) WriteBigBlockVariables(w);
     for (const char* name : locals) w.Local(name);
     w.Siemens("END_VAR");
     w.Siemens("BEGIN");
-    w.Abb(ByLanguage("4.Kod som strukturerad text ST", "4.Kod mit Syntax strukturiertes Text ST",
-                     "4.Code as structured Text ST"));
+    w.Abb(ByLanguage(code_text::CodeHeading));
     w.Abb("*)");
 }
 

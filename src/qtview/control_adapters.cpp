@@ -48,6 +48,10 @@ class LabelAdapter : public AdapterOf<TLabel, QLabel> {
     void Update(TLabel& label, QLabel& l, QPalette& palette) const override {
         if (l.text() != Q(label.Caption())) l.setText(Q(label.Caption()));
         palette.setColor(QPalette::Window, ToQColor(label.Color()));
+        // A label that sizes itself to its caption is as wide as the caption in the font it is
+        // drawn with, which may be a pixel a letter wider than the width the model reckons.
+        const int text = l.fontMetrics().horizontalAdvance(l.text());
+        if (label.AutoSize() && text > l.width()) l.resize(text, l.height());
     }
 };
 

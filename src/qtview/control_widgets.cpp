@@ -228,6 +228,16 @@ void GridWidget::SyncFromModel() {
             it->setFlags(flags);
         }
     }
+    // The grid line after the last column (row) may fall outside the grid, as the platform grid
+    // clips it: a scroll bar for that line alone would cover the last row (column).
+    int width = 0, height = 0;
+    for (int c = 0; c < columnCount(); ++c) width += columnWidth(c);
+    for (int r = 0; r < rowCount(); ++r)
+        if (!isRowHidden(r)) height += rowHeight(r);
+    const int line = grid_.GridLineWidth();
+    const bool fits = width <= grid_.ClientWidth() + line && height <= grid_.ClientHeight() + line;
+    setHorizontalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     if (grid_.Row() < rowCount() && grid_.Col() < columnCount()) setCurrentCell(grid_.Row(), grid_.Col());
     syncing_ = false;
 }
@@ -420,12 +430,12 @@ bool RichEditWidget::ApplyStep(QTextCursor& cursor, const TRichEditChange& step)
     return false;
 }
 
-void RichEditWidget::ApplyTextChanges(const TRichEditChanges& changes) {
+bool RichEditWidget::ApplyTextChanges(const TRichEditChanges& changes) {
     if (changes.Reset) {
         Rebuild();
-        return;
+        return true;
     }
-    if (changes.Edits.empty()) return;
+    if (changes.Edits.empty()) return false;
     // The steps are the program's own writing, not the user's: nothing of them to undo.
     document()->setUndoRedoEnabled(false);
     QTextCursor cursor(document());
@@ -437,9 +447,13 @@ void RichEditWidget::ApplyTextChanges(const TRichEditChanges& changes) {
     document()->setUndoRedoEnabled(true);
     // A log that does not fit what is shown is not trusted: the model's text is.
     if (!applied || shownLines_ != edit_.LineCount()) Rebuild();
+    // A run empties the report and writes the new one in front of the earlier ones.
+    return std::any_of(changes.Edits.begin(), changes.Edits.end(), [](const TRichEditChange& step) {
+        return step.Line == 0 && step.What != TRichEditChange::Kind::Replace;
+    });
 }
 
-void RichEditWidget::ShowSelection() {
+void RichEditWidget::ShowSelection(bool fromTheTop) {
     auto qtPosition = [this](TextPos p) {
         int line = 0, column = 0;
         edit_.LineAndColumn(p, line, column);
@@ -450,9 +464,12 @@ void RichEditWidget::ShowSelection() {
     QTextCursor cursor(document());
     cursor.setPosition(qtPosition(edit_.SelStart()));
     cursor.setPosition(qtPosition(edit_.SelStart() + edit_.SelLength()), QTextCursor::KeepAnchor);
-    // The selection the program sets is only shown: the view stays where the user left it.
-    // A run puts the caret on the output heading of the oldest report, far below the newest.
-    const int vertical = verticalScrollBar()->value(), horizontal = horizontalScrollBar()->value();
+    // The selection the program sets is only shown: the view stays where the user left it,
+    // or, when the report was written afresh, shows its beginning, the newest report, where the
+    // window's own scrolling expects it. A run puts the caret on the output heading of the
+    // oldest report, far below the newest.
+    const int vertical = fromTheTop ? 0 : verticalScrollBar()->value();
+    const int horizontal = fromTheTop ? 0 : horizontalScrollBar()->value();
     setTextCursor(cursor);
     verticalScrollBar()->setValue(vertical);
     horizontalScrollBar()->setValue(horizontal);
@@ -462,8 +479,7 @@ void RichEditWidget::SyncFromModel() {
     if (syncing_) return;
     syncing_ = true;
     setReadOnly(edit_.ReadOnly());
-    ApplyTextChanges(edit_.TakeChanges());
-    ShowSelection();
+    ShowSelection(ApplyTextChanges(edit_.TakeChanges()));
     // The format of the next typed text; with text selected Qt would re-format the selection,
     // which is only highlighted.
     if (!textCursor().hasSelection()) setCurrentCharFormat(FormatOf(edit_.SelAttributes()));

@@ -82,10 +82,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void ApplyTextChanges(const TRichEditChanges& changes);
+    // Applies the changes; true when they wrote the report afresh from its first line.
+    bool ApplyTextChanges(const TRichEditChanges& changes);
     bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
     void Rebuild();
-    void ShowSelection();
+    void ShowSelection(bool fromTheTop);
     TRichContent ContentFromDocument() const;
     TRichEdit& edit_;
     int shownLines_ = 0;  // model lines the document holds; an empty document still has one block

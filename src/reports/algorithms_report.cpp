@@ -24,7 +24,9 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -70,9 +72,9 @@ double IdealGasError(const MediumStateValues& end) {
 bool ConeDevice() { return IsConeDevice(DecodeDevice(DeviceCode)); }
 
 // "The error figures below include" the number and what it is for.
-std::string ContributionLine(const std::string& number, const char* swedish, const char* german, const char* english) {
-    return ByLanguage("Feluttrycken nedan innehåller ", "Fehlerangabe enthält ", "Errorreport includes ") +
-           ReportSeparator + number + ReportSeparator + ByLanguage(swedish, german, english);
+std::string ContributionLine(const std::string& number, const LangText& what) {
+    return ByLanguage(report_text::ErrorFiguresIncludePrefix) + ReportSeparator + number + ReportSeparator +
+           ByLanguage(what);
 }
 
 void AddContributionLines(ReportBlock& block) {
@@ -84,33 +86,15 @@ void AddContributionLines(ReportBlock& block) {
     if ((x < kTooShortStraightLength && x > 0.05) || bend) {
         const std::string number = StraightLengthLeftOut() ? std::string("0") + DecimalSeparator() + "0" : F2(x);
         if (bend)
-            block.Add(ContributionLine(number, " % osäkerhet från raksträckan.", " % Unsicherheit von gerade Rohr.",
-                                       " % uncertainty from straight length"));
+            block.Add(ContributionLine(number, report_text::StraightLengthUncertaintyShare));
         else
-            block.Add(ContributionLine(number, " % felbidrag från raksträckan.", " % Zusatzfehler von gerade Rohr.",
-                                       "% error from straight length"));
+            block.Add(ContributionLine(number, report_text::StraightLengthErrorShare));
     }
-    if (roughness)
-        block.Add(ContributionLine(F2(RoughnessUncertaintyPercent), " % osäkerhetsbidr. från rörråhet",
-                                   " % Zusatzunsicherheit durch Rohrrauheit", "% uncertainty from pipe roughness"));
-    if (edge)
-        block.Add(ContributionLine(F2(InletEdgeUncertaintyPercent), " % osäkerhetsbidr. från oskarp kant",
-                                   " % Zusatzunsicherheit durch unsharfe Kante", " % uncertainty from unsharp edge"));
-    if (roughness)
-        block.Add(ByLanguage("Korrekturfaktor för rörråhet__________________(br)= ",
-                             "Berichtigungsfaktor für Rohrrauheit___________(br)= ",
-                             "Correction factor for pipe roughness__________(br)= ") +
-                  s + FormatFixed(RoughnessFactor, 5));
-    if (edge)
-        block.Add(ByLanguage("Korrekturfaktor för oskarp inloppskant________(bk)= ",
-                             "Berichtigungsfaktor für unsharfe Einlaufkante_(bk)= ",
-                             "Correction factor for unsharp inlet edge______(bk)= ") +
-                  s + FormatFixed(InletEdgeFactor, 5));
-    if (bend)
-        block.Add(ByLanguage("Korrekturfaktor för 90 graders böjradie=1.5D.(bkr)= ",
-                             "Berichtigungsfaktor für 90-Grad Krümmer=1.5D_(bkr)= ",
-                             "Correction factor for 90 deg bendradius=1.5D.(bkr)= ") +
-                  s + FormatFixed(BendFactor, 5));
+    if (roughness) block.Add(ContributionLine(F2(RoughnessUncertaintyPercent), report_text::RoughnessUncertaintyShare));
+    if (edge) block.Add(ContributionLine(F2(InletEdgeUncertaintyPercent), report_text::InletEdgeUncertaintyShare));
+    if (roughness) block.Add(ByLanguage(report_text::RoughnessCorrectionLabel) + s + FormatFixed(RoughnessFactor, 5));
+    if (edge) block.Add(ByLanguage(report_text::InletEdgeCorrectionLabel) + s + FormatFixed(InletEdgeFactor, 5));
+    if (bend) block.Add(ByLanguage(report_text::BendCorrectionLabel) + s + FormatFixed(BendFactor, 5));
 }
 
 // " (" RS number RS ")": the bound without density correction, shown when the density varies.
@@ -119,25 +103,16 @@ std::string Uncorrected(double value) { return " (" + ReportSeparator + F2(value
 void AddAlgorithm1(ReportBlock& block, const AlgorithmUncertainties& u, bool cone, bool varies) {
     const std::string& s = ReportSeparator;
     block.AddEmpty();
-    block.Add(cone ? ByLanguage("1.Medelosäkerhet i spec + beräkningsfel för beräkningsmetod 1;",
-                                "1.Durchschnittliche Spez.uns.+Ber.-fehler für Berechnungsmethod 1;",
-                                "1.Avg. specified unc. + calculation error in calculation algorithm 1;")
-                   : ByLanguage("1.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 1;",
-                                "1.Durchschnittliche Normuns.+Ber.-fehler für Berechnungsmethod 1;",
-                                "1.Avg. standard unc. + calculation error in calculation algorithm 1;"));
+    block.Add(cone ? ByLanguage(report_text::ConeAlgorithm1Heading) : ByLanguage(report_text::Algorithm1Heading));
     block.Add("q_rot_normal= " + s + F6(RootFlowNormal) + s + "*sqrt(dp) < " + s + F2(u.algorithm1) +
               (varies ? Uncorrected(u.algorithm1Uncorrected) : "") + s + "%");
     if (varies) {
         const std::string b = Uncorrected(u.algorithm1Uncorrected);
-        block.Add(ByLanguage("(Där ", "(Wo ", "(Where ") + s + F2(u.algorithm1) +
-                  ByLanguage(" fås med densitetskorrigeringsfaktor fdens och ",
-                             " ist möglich mit Dichtekorrigierungsfaktor fdens und ",
-                             " is achieved with density correction factor fdens and ") +
-                  b + ByLanguage(" utan)", " ohne)", " = without)"));
+        block.Add(ByLanguage(report_text::WherePrefix) + s + F2(u.algorithm1) +
+                  ByLanguage(report_text::WithDensityFactorNote) + b +
+                  ByLanguage(report_text::WithoutDensityFactorNote));
     }
-    block.Add(ByLanguage("Används för bästa noggrannhet vid normalflöde=67% av maxflödet",
-                         "Für beste Präzision bei Normaldurchfluss=67% vom grösstem Durchflussendw.",
-                         "Used for best Precision at Normal flow=67%*Maximal flow."));
+    block.Add(ByLanguage(report_text::Algorithm1Use));
 }
 
 void AddAlgorithm2(ReportBlock& block, const AlgorithmUncertainties& u, bool cone, bool varies,
@@ -145,34 +120,22 @@ void AddAlgorithm2(ReportBlock& block, const AlgorithmUncertainties& u, bool con
     const std::string& s = ReportSeparator;
     if (!algorithm1Written) block.SetStyle(kUnderlined);
     block.AddEmpty();
-    block.Add(cone ? ByLanguage("2.Medelosäkerhet i spec.+ Beräkningsfel för beräkningsmetod 2;",
-                                "2.Durchs. Spez. Unsicherheit+Ber.-fehler für Berechnungsmethod 2;",
-                                "2.Avg. specified unc. + Calc. error in Calculation algorithm 2;")
-                   : ByLanguage("2.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 2;",
-                                "2.Durchs. Normunsicherheit+Ber.-fehler für Berechnungsmethod 2;",
-                                "2.Avg. standard unc. + Calc. error in Calculation algorithm 2;"));
+    block.Add(cone ? ByLanguage(report_text::ConeAlgorithm2Heading) : ByLanguage(report_text::Algorithm2Heading));
     const double k2 = MaxFlowGivenFlag == "J" && SolveFor != "FL" ? RootFlowDesign : RootFlowMax;
     block.Add("q_rot_max= " + s + F6(k2) + s + "*sqrt(dp) < " + s + F2(u.algorithm2) + s +
               (varies ? Uncorrected(u.algorithm2Uncorrected) : "") + "%");
     block.SetStyle(kBold);
-    block.Add(ByLanguage("Används för bästa noggrannhet vid maxflöde.",
-                         "Für beste Präzision bei grösstem Durchflussendwert genützt.",
-                         "Used for best Precision at Maximal flow."));
+    block.Add(ByLanguage(report_text::Algorithm2Use));
 }
 
 void AddAlgorithm3(ReportBlock& block, const AlgorithmUncertainties& u, bool cone, bool varies) {
     const std::string& s = ReportSeparator;
     block.AddEmpty();
     block.SetStyle(kUnderlined);
-    block.Add(cone ? ByLanguage("3.Medelosäkerhet i spec + beräkningsfel för beräkningsmetod 3;",
-                                "3.Durchs. Spez.uns.+Berechnungsfehler für Berechnungsmethod 3;",
-                                "3.Avg. specified unc. + Calculation error in calculation algorithm 3;")
-                   : ByLanguage("3.Medelosäkerhet i norm + beräkningsfel för beräkningsmetod 3;",
-                                "3.Durchs. Normuns.+Berechnungsfehler für Berechnungsmethod 3;",
-                                "3.Avg. standard unc. + Calculation error in calculation algorithm 3;"));
+    block.Add(cone ? ByLanguage(report_text::ConeAlgorithm3Heading) : ByLanguage(report_text::Algorithm3Heading));
     block.Add("q_pol_mat=q_rot_mat*fmat < " + s + F2(u.algorithm3) + s +
               (varies ? Uncorrected(u.algorithm3Uncorrected) : "") + "%");
-    block.Add(ByLanguage("där q_rot_mat= ", "wo q_rot_mat= ", "where q_rot_mat= ") + RootFlowFormulaText);
+    block.Add(ByLanguage(report_text::RootFlowWherePrefix) + RootFlowFormulaText);
     block.SetStyle(kBold);
 }
 
@@ -197,9 +160,8 @@ std::string ConeFmatLine() {
     } else {
         mantissa = FormatFixed(c, 8);
     }
-    return ByLanguage("där fmat(q_rot_max)= (1-", "wo fmat(q_rot_max)= (1-", "where fmat(q_rot_max)= (1-") + mantissa +
-           suffix + "*q_rot_max*q_rot_max" + "*(" + F6(OperatingPressure / 1000.0) + "/(" + PressureExpression() +
-           "))" + ")/" + F6(yMax);
+    return ByLanguage(report_text::ConeFmatWherePrefix) + mantissa + suffix + "*q_rot_max*q_rot_max" + "*(" +
+           F6(OperatingPressure / 1000.0) + "/(" + PressureExpression() + "))" + ")/" + F6(yMax);
 }
 
 // The decimal exponent of the report number at width 0 (0 when it shows none).
@@ -231,9 +193,8 @@ std::string DeviceFmatLine() {
     const double denominator =
         1.0 + b * std::pow(MaxDpEntered / MaxFlowDpPa, 0.375) / std::pow(MaxDpEntered * MaxDpPa / MaxFlowDpPa, 0.375);
     if (!std::isfinite(t) || !std::isfinite(coefficient) || !std::isfinite(denominator)) return "";
-    return ByLanguage("där fmat(q_rot_mat)=(1", "wo fmat(q_rot_mat)=(1", "where fmat(q_rot_mat)=(1") +
-           std::string(b > 0.0 ? "+" : "-") + F6(coefficient) + (n > 0 ? "E-" + std::to_string(n) : "") +
-           "/q_rot_mat**(3/4))/" + F6(denominator);
+    return ByLanguage(report_text::FmatWherePrefix) + std::string(b > 0.0 ? "+" : "-") + F6(coefficient) +
+           (n > 0 ? "E-" + std::to_string(n) : "") + "/q_rot_mat**(3/4))/" + F6(denominator);
 }
 
 // G: the fmat line with its note and the all-flows line; gives the fmat line.
@@ -243,10 +204,9 @@ std::string AddFmatLines(ReportBlock& block, bool gas, bool cone) {
     if (!fmat.empty()) block.AddFitted(fmat, Utf8Length(fmat));
     if (!cone) {
         block.SetStyle(kBold);
-        block.Add(ByLanguage("(Där ** = upphöjt till)", "(Wo ** = raised to)", "(Where ** = raised to)"));
+        block.Add(ByLanguage(report_text::RaisedToNote));
     }
-    block.Add(ByLanguage("Används för bästa noggrannhet vid alla flöden",
-                         "Für beste Präzision bei allen Durchflüssen genützt", "Used for best Precision at all flows"));
+    block.Add(ByLanguage(report_text::Algorithm3Use));
     block.AddEmpty();
     return fmat;
 }
@@ -257,23 +217,16 @@ void AddDensityFactor(ReportBlock& block, double algorithm3) {
     const std::string p0 = ShortenConditionNumber(FormatGeneral(OperatingPressure / 1000.0));
     const bool volume = ConvertPressureEntry(FlowUnit) == "V";
     block.AddEmpty();
-    block.Add(ByLanguage("4.Densitetskorrigeringsfaktor fdens = ", "4.Dichtekorrigierungsfaktor fdens = ",
-                         "4.Density correction factor fdens = "));
+    block.Add(ByLanguage(report_text::DensityFactorHeading));
     block.Add("sqrt[P(kPaA)/" + p0 + "*" + t0 + "/(T(C)+273.15)]");
-    block.Add(ByLanguage("(där P och T = statiskt tryck och temp vid +tryckuttag)",
-                         "(wo P und T = statische Druck und Temperatur bei + Druckentnahme)",
-                         "(where P and T = static pressure and temperature at + pressure tapping)"));
+    block.Add(ByLanguage(report_text::DensityFactorWhereNote));
     if (volume)
-        block.Add(ByLanguage("(Dividera flödesberäkningen 1,2 eller 3 med fdens (fdens_mat))",
-                             "(Durchlussberechnung 1,2 oder 3 mit fdens (fdens_mat) dividieren)",
-                             "(Divide flow calculation 1,2 or 3 with fdens (as with fmat))"));
+        block.Add(ByLanguage(report_text::DivideByDensityFactorNote));
     else
-        block.Add(ByLanguage("(Multiplicera flödesberäkningen 1,2 eller 3 med fdens (fdens_mat) (p.s.s. som fmat))",
-                             "(Durchlussberechnung 1,2 oder 3 mit fdens multiplizieren (wie mit fmat))",
-                             "(Multiply flow calculation 1,2 or 3 with fdens (as with fmat))"));
-    block.Add(ByLanguage("Exempel; ", "Beispiel; ", "Example; ") + std::string("q_pol_mat_densideal= ") + s +
-              RootFlowFormulaText + s + (volume ? "*fmat/fdens" : "*fmat*fdens") + " < " + F2(algorithm3) + s + "%" +
-              ByLanguage(" osäkerhet", " Unsicherheit", " Uncertainty"));
+        block.Add(ByLanguage(report_text::MultiplyByDensityFactorNote));
+    block.Add(ByLanguage(report_text::ExamplePrefix) + std::string("q_pol_mat_densideal= ") + s + RootFlowFormulaText +
+              s + (volume ? "*fmat/fdens" : "*fmat*fdens") + " < " + F2(algorithm3) + s + "%" +
+              ByLanguage(report_text::UncertaintySuffix));
 }
 
 }  // namespace

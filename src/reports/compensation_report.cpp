@@ -14,11 +14,11 @@
 #include "state/inputs.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
-
-using result_detail::ByLanguage;
 
 namespace {
 
@@ -92,10 +92,9 @@ std::string TableLine(const TStringGrid& g, int row, CompTableKind kind) {
 std::string ExampleLine() {
     const std::string& sep = ReportSeparator;
     const bool volume = ConvertPressureEntry(FlowUnit) == "V";
-    return std::string(ByLanguage("Exempel; ", "Beispiel; ", "Example; ")) + "q_pol_mat_denskomp= " + sep +
-           RootFlowFormulaText + sep + (volume ? "*fmat/fdens_mat" : "*fmat*fdens_mat") + " < " + sep +
-           FormatFixed(CompensatedFlowUncertainty(), 2) + sep +
-           ByLanguage(" osäkerhet", " Unsicherheit", " Uncertainty");
+    return std::string(ByLanguage(report_text::ExamplePrefix)) + "q_pol_mat_denskomp= " + sep + RootFlowFormulaText +
+           sep + (volume ? "*fmat/fdens_mat" : "*fmat*fdens_mat") + " < " + sep +
+           FormatFixed(CompensatedFlowUncertainty(), 2) + sep + ByLanguage(report_text::UncertaintySuffix);
 }
 
 }  // namespace
@@ -133,10 +132,7 @@ void WriteCompensationTableHelp() {
         if (!f.PTKompgrid.Cell(0, row).empty()) add(TableLine(f.PTKompgrid, row, kind));
     add(f.PThelp.Caption());
     add(ExampleLine());
-    if (kind == CompTableKind::Steam)
-        add(ByLanguage("T beräknas med linjär interpolation i tabellen",
-                       "T wird mit lineares Interpolation in dem Tafel berechnet",
-                       "Calculate T by linear interpolation in the table"));
+    if (kind == CompTableKind::Steam) add(ByLanguage(report_text::CompensationSteamInterpolationNote));
     f.Z0Zn.SetVisible(false);
     ReportLinesWritten = NewestReportLineCount;
     InsertBlockIntoReport(block, NewestReportLineCount);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "media/medium_identification.h"
 #include "numerics/checked.h"
@@ -16,12 +17,12 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
-
-using result_detail::ByLanguage;
 
 namespace {
 
@@ -280,55 +281,31 @@ void WriteTableTexts(bool computed, int points) {
     if (kind == CompTableKind::Steam) t0 = SteamReference().temperatureC;
     const std::string t0Text = F6(kKelvin + t0);
     const bool severalPoints = kind == CompTableKind::Steam ? !Grid().Cell(2, kLast).empty() : points > 1;
-    const std::string suffix = severalPoints ? ByLanguage("*Z0/Zn-kvot", "*Z0/Zn-Kvot", "*Z0/Zn-quote") : "";
+    const std::string suffix = severalPoints ? ByLanguage(report_text::CompensationRatioSuffix) : "";
 
     if (computed) {
-        f.ZLabel.SetCaption(liquid ? ByLanguage("Tmin  Densitet som fkn av temperatur",
-                                                "Tmin  Dichte wie Fkn von Temperatur",
-                                                "Tmin  Density as function of temperature")
-                                   : ByLanguage("Tmin  Z0/Zn-kvot som fkn av Tryck/Temperatur",
-                                                "Tmin  Z0/Zn-Kvot wie Fkn von Druck/Temperatur",
-                                                "Tmin  Z0/Zn-quote as fn of Pressure/Temperature"));
+        f.ZLabel.SetCaption(liquid ? ByLanguage(report_text::CompensationLiquidColumnHeading)
+                                   : ByLanguage(report_text::CompensationGasColumnHeading));
         if (liquid)
-            f.PThelp.SetCaption(ByLanguage("Beräkna densitet(T) med linjär interpolation i tabellen",
-                                           "Dichte(T) mit lineares Interpolation im Tafel berechnen",
-                                           "Calculate density(T) with linear interpolation in the table"));
+            f.PThelp.SetCaption(ByLanguage(report_text::CompensationLiquidHelp));
         else
-            f.PThelp.SetCaption(std::string(ByLanguage("Beräkna densitet(P,T)=P(kPaA)/", "Dichte(P,T)=P(kPaA)/",
-                                                       "Calculate density(P,T)=P(kPaA)/")) +
-                                F6(p0) + "*" + t0Text + "/(T(C)+273,15)" + "*" + F6(ReferenceDensity) + suffix);
-        f.PTr0text.SetCaption(
-            std::string(ByLanguage("Där r0(Pmedel,Tmedel)= ", "Wo r0(Pmv,Tmv)= ", "Där r0(Pmean,Tmean)= ")) +
-            F6(ReferenceDensity) + ByLanguage(" kg/m3 vid ", " kg/m3 vid ", " kg/m3 at ") + F6(p0) + " kPaA, " +
-            F6(t0) + " C");
-        if (!liquid)
-            f.Z0Zn.SetCaption(
-                ByLanguage("Där Z0/Zn-Kvot beräknas med linjär interpolation mellan tabellvärdena",
-                           "Wo Z0/Zn-Kvot mit lineares Interpolation zwischen Tafelwerten berechnet werden soll",
-                           "Where Z0/Zn-quote is calculated with linear interpolation between table-values"));
-        f.PTmaxerror.SetCaption(
-            std::string(ByLanguage("Maximalt verkligt beräkningsfel= ", "Grösste wirklicher Berechnungsfehler= ",
-                                   "Maximal real calculation error= ")) +
-            FormatFixed(DensityTableErrorPercent, 4));
+            f.PThelp.SetCaption(std::string(ByLanguage(report_text::CompensationGasHelpPrefix)) + F6(p0) + "*" +
+                                t0Text + "/(T(C)+273,15)" + "*" + F6(ReferenceDensity) + suffix);
+        f.PTr0text.SetCaption(std::string(ByLanguage(report_text::CompensationReferencePrefix)) + F6(ReferenceDensity) +
+                              ByLanguage(report_text::CompensationReferenceAt) + F6(p0) + " kPaA, " + F6(t0) + " C");
+        if (!liquid) f.Z0Zn.SetCaption(ByLanguage(report_text::CompensationRatioHelp));
+        f.PTmaxerror.SetCaption(std::string(ByLanguage(report_text::CompensationMaxErrorPrefix)) +
+                                FormatFixed(DensityTableErrorPercent, 4));
     } else {
-        f.ZLabel.SetCaption(liquid ? ByLanguage("Tmin  Densitet som fkn av temperatur",
-                                                "Tmin  Dichte wie Funktion vom Temperatur",
-                                                "Tmin  Density as a fn temperature")
-                                   : ByLanguage("Tmin  Z0/Zn-kvot som fkn av Tryck/Temperatur",
-                                                "Tmin  Z0/Zn-Kvot wie Fkn von Druck/Temperatur",
-                                                "Tmin  Z0/Zn-quote as fn of Pressure/Temperature"));
-        f.PThelp.SetCaption(ByLanguage("Beräkna densitet(P,T)=GÖR FÖRST HUVUDBERÄKNING,sedan denna!",
-                                       "Dichte(P,T)=ERST HAUPTBERECHNUNG, dann dieser Berechnung!",
-                                       "Calculate density(P,T)=FIRST MAIN CALCULATION,then this!"));
-        f.Z0Zn.SetCaption(ByLanguage("GÖR FÖRST HUVUDBERÄKNING!", "ERST HAUPTBERECHNUNG!", "FIRST MAIN CALCULATION!"));
-        // No German wording exists for this request; German users get the Swedish one.
-        f.PTmaxerror.SetCaption(ByLanguage("Maximalt verkligt beräkningsfel= FÖRST HUVUDBERÄKNING, SEDAN DENNA",
-                                           "Maximalt verkligt beräkningsfel= FÖRST HUVUDBERÄKNING, SEDAN DENNA",
-                                           "Maximal real calculation error= FIRST MAIN CALCULATION, then this"));
+        f.ZLabel.SetCaption(liquid ? ByLanguage(report_text::CompensationLiquidColumnHeadingBeforeRun)
+                                   : ByLanguage(report_text::CompensationGasColumnHeading));
+        f.PThelp.SetCaption(ByLanguage(report_text::CompensationHelpBeforeRun));
+        f.Z0Zn.SetCaption(ByLanguage(report_text::CompensationRatioHelpBeforeRun));
+        f.PTmaxerror.SetCaption(ByLanguage(report_text::CompensationMaxErrorBeforeRun));
     }
-    DensityAssignmentLine = DotForm(
-        std::string(ByLanguage("densitet:=PkPa/", "Dichte:=PkPa/", "density:=PkPa/")) + F6(p0) + "*" + t0Text +
-        ByLanguage("/(T+273.15)*kvot*", "/(T+273.15)*Kvot*", "/(T+273.15)*quote*") + F6(ReferenceDensity) + ";");
+    DensityAssignmentLine =
+        DotForm(std::string(ByLanguage(report_text::CompensationAssignmentPrefix)) + F6(p0) + "*" + t0Text +
+                ByLanguage(report_text::CompensationAssignmentRatio) + F6(ReferenceDensity) + ";");
 
     if (CalcFunction != "Strypf") {
         for (TLabel* l : {&f.fdens_mat, &f.PTberex}) {
@@ -352,6 +329,31 @@ void WriteTableTexts(bool computed, int points) {
         DensityRatioText = Trimmed(FormatFixedPoint(ratio, 7));
     }
     f.fdens_mat.SetCaption(text);
+}
+
+// The block's title, formula, note, error and flow-factor lines stand in it once a run or the
+// table's "Run" has written them: an empty one would be a line of no width.
+bool IsResultLine(const TControl& c) {
+    const ReportWriterControls& f = ReportWriterWindow();
+    return &c == &f.PTberex || &c == &f.PThelp || &c == &f.fdens_mat || &c == &f.PTmaxerror || &c == &f.ZLabel ||
+           &c == &f.Z0Zn;
+}
+
+// Whether a control of the block shows while the block does.
+bool ShownWithBlock(const TControl& c) {
+    const ReportWriterControls& f = ReportWriterWindow();
+    const CompTableKind kind = CompTableKindOf(MediumCode);
+    if ((&c == &f.ZLabel || &c == &f.Tmax) && kind == CompTableKind::Steam) return false;
+    if (&c == &f.Z0Zn && kind == CompTableKind::Liquid) return false;
+    return !IsResultLine(c) || !static_cast<const TLabel&>(c).Caption().empty();
+}
+
+// The block's controls in the order they are shown and hidden.
+std::vector<TControl*> BlockControls() {
+    const ReportWriterControls& f = ReportWriterWindow();
+    return {&f.PTKompgrid,   &f.Trycktemplabel, &f.PTberex, &f.BigBlock,  &f.Pmin,   &f.Pmax,
+            &f.PTberfeltext, &f.PTberfel,       &f.PThelp,  &f.fdens_mat, &f.Label2, &f.PTmaxerror,
+            &f.kod,          &f.ZLabel,         &f.Tmax,    &f.Z0Zn};
 }
 
 }  // namespace
@@ -411,7 +413,7 @@ void WriteCompTableHeadings() {
         case CompTableKind::Liquid:
             g.SetCell(0, 0, " Temp (C)->");
             g.SetCell(0, 1, " P (kPaA)");
-            g.SetCell(0, 2, ByLanguage("Densitet (kg/m3)", "Dichte   (kg/m3)", "Density  (kg/m3)"));
+            g.SetCell(0, 2, ByLanguage(report_text::CompensationDensityColumnHeading));
             break;
         case CompTableKind::Steam:
             g.SetCell(0, 0, " P (kPaA)");
@@ -447,21 +449,15 @@ void BuildCompensationTable(bool compute) {
         }
     }
     WriteTableTexts(compute, points);
+    if (f.PTKompgrid.Visible())
+        for (TControl* c : BlockControls())
+            if (IsResultLine(*c)) c->SetVisible(ShownWithBlock(*c));
 }
 
 void ShowCompensationTableControls(bool show) {
     const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
-    for (TControl* c :
-         {static_cast<TControl*>(&f.PTKompgrid), static_cast<TControl*>(&f.Trycktemplabel),
-          static_cast<TControl*>(&f.PTberex), static_cast<TControl*>(&f.BigBlock), static_cast<TControl*>(&f.Pmin),
-          static_cast<TControl*>(&f.Pmax), static_cast<TControl*>(&f.PTberfeltext), static_cast<TControl*>(&f.PTberfel),
-          static_cast<TControl*>(&f.PThelp), static_cast<TControl*>(&f.fdens_mat), static_cast<TControl*>(&f.Label2),
-          static_cast<TControl*>(&f.PTmaxerror), static_cast<TControl*>(&f.kod)})
-        c->SetVisible(show);
-    f.ZLabel.SetVisible(show && kind != CompTableKind::Steam);
-    f.Tmax.SetVisible(show && kind != CompTableKind::Steam);
-    f.Z0Zn.SetVisible(show && kind != CompTableKind::Liquid);
+    for (TControl* c : BlockControls()) c->SetVisible(show && ShownWithBlock(*c));
     f.PTr0text.SetVisible(false);
     f.Matain.SetCaption(kind == CompTableKind::Steam ? CompensationTableHintPressureOnly : CompensationTableHint);
     f.Matain.SetVisible(show);

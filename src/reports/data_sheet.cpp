@@ -24,6 +24,7 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -40,16 +41,11 @@ constexpr double kTooShortPercent = 50.0;
 constexpr double kUnboundedFlowRatio = 1e10;
 constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
 
-// {German, English}
-struct SheetText {
-    const char* de;
-    const char* en;
-};
-
 bool English() { return LanguageLetter == 'E'; }
 bool German() { return LanguageLetter == 'D'; }
 bool Worded() { return English() || German(); }
-const char* Of(const SheetText& t) { return English() ? t.en : t.de; }
+// The sheet's words are German or English; the Swedish sheet carries numbers alone.
+const char* Of(const LangText& t) { return English() ? t.en : t.de; }
 bool Iso() { return StandardLetter == 'I'; }
 
 // The integer of a margin edit as that many blanks; a text that is no integer gives none.
@@ -109,12 +105,12 @@ private:
 
 std::string DeviceName() {
     const std::string& d = DeviceCode;
-    if (d == "S") return Of({"                 Blende", "          Orifice plate"});
-    if (d == "V") return Of({"    Klassisches Venturi", "      Classical venturi"});
-    if (d == "KV") return Of({"            Venturidüse", "         Venturi nozzle"});
-    if (d == "D") return Of({"          ISA 1932 Düse", "        ISA 1932 nozzle"});
-    if (d == "SM") return Of({"          Segmentblende", "      Segmental orifice"});
-    if (d == "VK") return Of({"       Viertelkreisdüse", "   Quartercircle-nozzle"});
+    if (d == "S") return Of(report_text::SheetOrificeName);
+    if (d == "V") return Of(report_text::SheetVenturiName);
+    if (d == "KV") return Of(report_text::SheetVenturiNozzleName);
+    if (d == "D") return Of(report_text::SheetIsaNozzleName);
+    if (d == "SM") return Of(report_text::SheetSegmentalOrificeName);
+    if (d == "VK") return Of(report_text::SheetQuarterCircleNozzleName);
     if (d == "DL") {
         const TMenuItem* item = ReportWriterWindow().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
@@ -126,13 +122,13 @@ std::string DeviceName() {
 std::string TappingText() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R") return Of({"       Eckdruck", "         Corner"});
-    if (d == "S" && v == "F") return Of({"   Flanschdruck", "         Flange"});
+    if (d == "S" && v == "R") return Of(report_text::SheetCornerTappings);
+    if (d == "S" && v == "F") return Of(report_text::SheetFlangeTappings);
     if (d == "S" && v == "D") return "       D- & D/2";
-    if (d == "D" || d == "SM" || d == "VK") return Of({"       Eckdruck", "         Corner"});
-    if (d == "V" && v == "SV") return Of({" mit geschweisst Einlaufkonus", " with rough welded convergent"});
-    if (d == "V" && v == "OG") return Of({"  mit gussrauhem Einlaufkonus", "   with rough cast convergent"});
-    if (d == "V" && v == "BG") return Of({"mit bearbeitetem Einlaufkonus", "     with machined convergent"});
+    if (d == "D" || d == "SM" || d == "VK") return Of(report_text::SheetCornerTappings);
+    if (d == "V" && v == "SV") return Of(report_text::SheetWeldedConvergent);
+    if (d == "V" && v == "OG") return Of(report_text::SheetRoughCastConvergent);
+    if (d == "V" && v == "BG") return Of(report_text::SheetMachinedConvergent);
     return "";
 }
 
@@ -141,22 +137,22 @@ std::string MediumName() {
     if (m == "CH4" || m == "N2" || m == "H2" || m == "NH3") return PadText(15, m);
     static const struct {
         const char* code;
-        SheetText name;
-    } kNames[] = {{"VAT", {"         Wasser", "          Water"}}, {"NGAS", {"         Erdgas", "    Natural gas"}},
-                  {"G", {"    Gasmischung", "     Gasmixture"}},   {"AR", {"          Argon", "          Argon"}},
-                  {"LUF", {"           Luft", "            Air"}}, {"MNG", {"      Sattdampf", "Saturated steam"}},
-                  {"ANG", {"          Dampf", "          Steam"}}, {"VÄT", {"    Flüssigkeit", "         Liquid"}},
-                  {"GAS", {"            Gas", "            Gas"}}, {"IGAS", {"       Real Gas", "       Real Gas"}}};
+        const LangText* name;
+    } kNames[] = {{"VAT", &report_text::SheetWater},    {"NGAS", &report_text::SheetNaturalGas},
+                  {"G", &report_text::SheetGasMixture}, {"AR", &report_text::SheetArgon},
+                  {"LUF", &report_text::SheetAir},      {"MNG", &report_text::SheetSaturatedSteam},
+                  {"ANG", &report_text::SheetSteam},    {"VÄT", &report_text::SheetLiquid},
+                  {"GAS", &report_text::SheetGas},      {"IGAS", &report_text::SheetRealGas}};
     for (const auto& n : kNames)
-        if (m == n.code) return Of(n.name);
+        if (m == n.code) return Of(*n.name);
     return "";
 }
 
 void WriteDeviceBlock(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
-    const std::string mounting = ExtraUncertaintyCode == "1" ? Of({"  (zum Einflanschen)", "  (Flanged mounting)"})
-                                                             : Of({" (zum Einschweissen)", "   (Welded mounting)"});
+    const std::string mounting =
+        ExtraUncertaintyCode == "1" ? Of(report_text::SheetFlangedMounting) : Of(report_text::SheetWeldedMounting);
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
     if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == "V" ? 14 : 28, ' ') + tapping);
@@ -240,31 +236,28 @@ std::string FittingName() {
     const bool first = English() ? DeviceCode == "KV" : firstDe;
     struct Names {
         const char* code;
-        SheetText firstText;
-        SheetText other;  // nullptr: the same as the first, "": none for the other devices
+        const LangText* firstText;
+        const LangText* other;  // nullptr: the same as the first; kNone: none for the other devices
     };
-    // clang-format off
+    static constexpr LangText kNone{"", "", ""};
+    namespace t = report_text;
     static const Names kNames[] = {
-        {"0", {"Einbaustörung              ", "Fitting                    "}, {nullptr, nullptr}},
-        {"1", {"1 Krümmer oder T-Stück     ", "1 90 degrees bend          "}, {nullptr, nullptr}},
-        {"2", {"2 Krümmer in gl. Ebene     ", "2 bends in the same plane  "}, {nullptr, nullptr}},
-        {"3", {"2 Krümmer in versch. Ebenen", "2 bends in different planes"}, {nullptr, nullptr}},
-        {"4", {"Reduzierstück(2/1,L=1.5-3D)", "Reducer     (2/1,L=1.5-3D) "},
-         {"Reduzierstück (3/1,L=3.5D) ", "Reducer       (3/1,L=3.5D) "}},
-        {"5", {"Diffusor (0.5:1,L=1-2D)    ", "Expander (0.5:1,L=1-2D)    "},
-         {"Diffusor (0.75/1,L=D)      ", "Expander (0.75/1,L=D)      "}},
-        {"6", {"Ventil, voll geöffnet      ", "Globe valve, fully open    "},
-         {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}},
-        {"7", {"Schieber, voll geöffnet    ", "Gate valve, fully open     "}, {"", ""}},
-        {"8", {"Abrupte sym.Verringer.>=0.5", "Abrupt sym.reduction >= 0.5"}, {"", ""}},
-        {"9", {"Thermometertasche <= 0.03D ", "Thermometerpocket <= 0.03D "}, {"", ""}},
-        {"10", {"Thermomtasche 0.03<=D<=0.13", "Therm. pocket 0.03<=D<=0.13"}, {"", ""}},
+        {"0", &t::SheetNoFitting, nullptr},
+        {"1", &t::SheetFittingBend, nullptr},
+        {"2", &t::SheetFittingTwoBendsSamePlane, nullptr},
+        {"3", &t::SheetFittingTwoBendsOtherPlanes, nullptr},
+        {"4", &t::SheetFittingReducer2to1, &t::SheetFittingReducer3to1},
+        {"5", &t::SheetFittingExpander05, &t::SheetFittingExpander075},
+        {"6", &t::SheetFittingGlobeValve, &t::SheetFittingGateValve},
+        {"7", &t::SheetFittingGateValve, &kNone},
+        {"8", &t::SheetFittingAbruptReduction, &kNone},
+        {"9", &t::SheetFittingPocketBelow3, &kNone},
+        {"10", &t::SheetFittingPocket3To13, &kNone},
     };
-    // clang-format on
     for (const Names& n : kNames) {
         if (UpstreamFittingCode != n.code) continue;
-        if (first || n.other.de == nullptr) return Of(n.firstText);
-        const std::string other = Of(n.other);
+        if (first || n.other == nullptr) return Of(*n.firstText);
+        const std::string other = Of(*n.other);
         return other.empty() ? std::string(27, ' ') : other;
     }
     return std::string(27, ' ');
@@ -274,12 +267,11 @@ void WriteStraightLengthSheet(Sheet& sheet) {
     if (!Worded()) return;
     const std::string& in = sheet.Indent();
     const bool none = UpstreamFittingCode == "0";
-    const std::string backpage = Of({"Vgl. Rückseite", "  See backpage"});
+    const std::string backpage = Of(report_text::SheetSeeBackpage);
     if (none)
-        sheet.Line(std::string(Of({"Erforderl.                   ", "Required                     "})) + in + backpage);
+        sheet.Line(std::string(Of(report_text::SheetRequiredLength)) + in + backpage);
     else
-        sheet.Line(std::string(Of({"Vorhandene                   ", "Given                        "})) + in +
-                   Field(14, UpstreamLengthZeroM));
+        sheet.Line(std::string(Of(report_text::SheetGivenLength)) + in + Field(14, UpstreamLengthZeroM));
     const std::string value = none ? backpage : Field(14, DownstreamLengthZeroM);
     if (English())
         sheet.Line(FittingName() + "  " + in + value);
@@ -306,8 +298,8 @@ void WriteUncertaintyRows(Sheet& sheet) {
 
 bool Noted(const std::string& note) { return note != " "; }
 
-std::string Standard(const SheetText& iso, const SheetText& din) { return Of(Iso() ? iso : din); }
-std::string RangeText() { return Standard({", nach ISO: ", ", acc. ISO: "}, {", nach DIN: ", ", acc. DIN: "}); }
+std::string Standard(const LangText& iso, const LangText& din) { return Of(Iso() ? iso : din); }
+std::string RangeText() { return Standard(report_text::SheetRangeIso, report_text::SheetRangeDin); }
 
 void WriteDeviceLimits(Sheet& sheet) {
     const auto& notes = DeviceLimitMessages;
@@ -316,17 +308,16 @@ void WriteDeviceLimits(Sheet& sheet) {
         sheet.Lines().push_back("");
     }
     if (Noted(notes[kThroatDiameterMessage]) && BoreDiameter < ThroatDiameterLowerBound) {
-        const std::string text =
-            Worded() ? Standard({", nach ISO: d > ", ", acc. ISO: d > "}, {", nach DIN: d > ", ", acc. DIN: d > "})
-                     : "MINGRÄNS (mm)= ";
+        // The one worded line of the Swedish sheet.
+        const std::string text = Worded() ? Standard(report_text::SheetBoreLimitIso, report_text::SheetBoreLimitDin)
+                                          : report_text::SheetBoreLimitIso.sv;
         sheet.Line("31 " + notes[kThroatDiameterMessage] + text +
                    Field(10, ThroatDiameterLowerBound * 1000.0, kShortPrecision) + " mm");
     }
     if (!Worded()) return;
     if (Noted(notes[kDiffPressureMessage]) && MaxDpPa > StandardMaxDiffPressure)
         sheet.Line("28 " + notes[kDiffPressureMessage] +
-                   Standard({", nach ISO: Wirkdruck< ", ",acc. ISO:Diffpressure<"},
-                            {", nach DIN: Wirkdruck< ", ",acc. DIN:Diffpressure<"}) +
+                   Standard(report_text::SheetDpLimitIso, report_text::SheetDpLimitDin) +
                    Field(15, StandardMaxDiffPressure * 0.001));
     const double beta = NormalFlowCoefficients.beta;
     if (Noted(notes[kDiameterRatioMessage]) && (beta > BetaUpperBound || beta < BetaLowerBound))
@@ -343,7 +334,7 @@ void WriteDeviceLimits(Sheet& sheet) {
                    " < Re < " + Field(10, ReynoldsUpperBound, kShortPrecision));
     if (PipeRoughnessGiven > RoughnessUpperBound)
         sheet.Line("25 " + notes[kRoughnessMessage] +
-                   Standard({",     nach ISO < ", ",     acc. ISO < "}, {",     nach DIN < ", ",     acc. DIN < "}) +
+                   Standard(report_text::SheetRoughnessLimitIso, report_text::SheetRoughnessLimitDin) +
                    Field(15, RoughnessUpperBound * 1000.0));
     if (Noted(notes[kPipeDiameterMessage]) &&
         (PipeDiameter > PipeDiameterUpperBound || PipeDiameter < PipeDiameterLowerBound))

@@ -17,6 +17,8 @@
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -56,8 +58,8 @@ void AddFittedWhenLong(ReportBlock& block, std::string text) {
 
 void WriteFlowDpTable() {
     if (!(0.99 * MaxMassFlow > MinMassFlow) || DeviceCode == "VOLYM") return;
-    std::string flowRow = ByLanguage("flöde", "Durchfluss", "flow");
-    std::string dpRow = ByLanguage("dp   ", "Wirkdruck ", "dp  ");
+    std::string flowRow = ByLanguage(report_text::FlowTableFlowRow);
+    std::string dpRow = ByLanguage(report_text::FlowTableDpRow);
     const std::string standard(1, StandardLetter);
     const double correction = InletEdgeFactor * RoughnessFactor * BendFactor;
     try {
@@ -78,13 +80,9 @@ void WriteFlowDpTable() {
     ReportBlock block;
     block.AddEmpty();
     if (MaxFlowGivenFlag == "V")
-        block.Add(ByLanguage("Tabell; Förhållande mellan Flöde och difftryck",
-                             "Tafel; Verhältnis zw Durchfluss und Wirkdruck",
-                             "Table; Relation btw flow and differential pressure"));
+        block.Add(ByLanguage(report_text::FlowTableHeading));
     else
-        block.Add(ByLanguage("Tabell; Förhållande mellan verkligt Flöde och difftryck",
-                             "Tafel; Verhältnis zw wirklich Durchfluss und Wirkdruck",
-                             "Table; Relation btw real flow and differential pressure"));
+        block.Add(ByLanguage(report_text::RealFlowTableHeading));
     block.Add(OperatingConditionsText());
     const int flowLength = Utf8Length(flowRow);
     const int dpLength = Utf8Length(dpRow);
@@ -129,27 +127,26 @@ TransmitterTexts PrepareTexts() {
 void AddLinearOption(ReportBlock& block, Language language, const TransmitterTexts& t) {
     switch (language) {
         case Language::Swedish: {
-            block.AddFitted("1.Linjär dp-cell (för mkt bra noggrannhet från >=50 till 100% flöde)", 68);
-            std::string setting = "Ställ in dp-cellen så att den ger 20 mA vid maxdifftryck= " + ReportSeparator + t.dp;
+            block.AddFitted(report_text::LinearOptionHeading.sv, 68);
+            std::string setting = report_text::LinearOptionSetting.sv + ReportSeparator + t.dp;
             const int length = Utf8Length(setting);
             block.AddFitted(std::move(setting), length);
-            block.AddFitted("Beräkna sedan flödet med flödesberäkningsmetod 1,2 eller 3 nedan", 64);
+            block.AddFitted(report_text::LinearOptionThen.sv, 64);
             break;
         }
         case Language::German:
-            block.Add("1.Linear Wirkdruckmessumformer ohne Radiziergerät");
-            block.Add("(für sehr gute Präzision von >=50 bis 100% Durchfluss)");
-            block.Add("Einstellung; 20 mA bei grösstem Wirkdruckendwert= " + ReportSeparator + t.dp);
-            block.Add("Durchfluss mit Berechnungsmethod 1,2 oder 3 nach unten berechnen");
+            block.Add(report_text::LinearOptionHeading.de);
+            block.Add(report_text::LinearOptionRange.de);
+            block.Add(report_text::LinearOptionSetting.de + ReportSeparator + t.dp);
+            block.Add(report_text::LinearOptionThen.de);
             break;
         case Language::English: {
-            block.Add("1.Linear dp-transmitter");
-            block.Add("(used for very good precision from >=50 to 100% flow)");
-            std::string setting =
-                "Adjust the transmitter for max signal 20 mA at maximal diff. pressure= " + ReportSeparator + t.dp;
+            block.Add(report_text::LinearOptionHeading.en);
+            block.Add(report_text::LinearOptionRange.en);
+            std::string setting = report_text::LinearOptionSetting.en + ReportSeparator + t.dp;
             const int length = Utf8Length(setting);
             block.AddFitted(std::move(setting), length);
-            block.AddFitted("Then calculate the flow with flowcalculation-method 1,2 or 3 below", 66);
+            block.AddFitted(report_text::LinearOptionThen.en, 66);
             break;
         }
     }
@@ -158,68 +155,59 @@ void AddLinearOption(ReportBlock& block, Language language, const TransmitterTex
 
 void AddRootHeading(ReportBlock& block, Language language) {
     switch (language) {
-        case Language::Swedish:
-            block.AddFitted("2.Rotutdragande dp-cell (för bra noggrannhet från <50 till 100% flöde)", 70);
-            break;
+        case Language::Swedish: block.AddFitted(report_text::RootOptionHeading.sv, 70); break;
         case Language::German:
-            block.Add("2.Wirkdruckmessumformer mit Radiziergerät");
-            block.Add("(für gute Präzision von <50 bis 100% Durchfluss)");
+            block.Add(report_text::RootOptionHeading.de);
+            block.Add(report_text::RootOptionRange.de);
             break;
-        case Language::English:
-            block.AddFitted("2.Square-root dp-transm. (used for good precision from <50 to 100% flow)", 72);
-            break;
+        case Language::English: block.AddFitted(report_text::RootOptionHeading.en, 72); break;
     }
 }
 
 // The "set 20 mA at" label of 2.2 and 2.3 (the German one names the maximal flow).
-const char* SetAtLabel() {
-    return ByLanguage("Ställ in dp-cellen så att den ger 20 mA vid ",
-                      "20 mA bei grösstem Durchflussendwert= ", "Adjust the transmitter for max signal 20 mA at ");
-}
+const char* SetAtLabel() { return ByLanguage(report_text::TransmitterSetAtLabel); }
 
 void AddNormalFlowOption(ReportBlock& block, Language language, const TransmitterTexts& t) {
     switch (language) {
         case Language::Swedish:
-            block.Add("2.1.Bästa noggrannhet vid normalflöde=67%*maxflöde;");
-            AddFittedWhenLong(block, "Ställ in dp-cellen så att den ger 20 mA vid justerat maxflöde= ");
+            block.Add(report_text::NormalFlowOptionHeading.sv);
+            AddFittedWhenLong(block, report_text::NormalFlowOptionSetting.sv);
             break;
         case Language::German:
-            block.AddFitted("2.1.Beste Präzision bei Normaldurchfluss=67%*grösstem Durchflussendwert;", 72);
-            block.Add("20 mA bei berichtigtes Durchfluss= ");
+            block.AddFitted(report_text::NormalFlowOptionHeading.de, 72);
+            block.Add(report_text::NormalFlowOptionSetting.de);
             break;
         case Language::English:
-            block.Add("2.1.Best precision at normal flow=67%*maxflow;");
-            block.Add("Adjust the transmitter for max signal 20 mA by adjusted maxflow= ");
+            block.Add(report_text::NormalFlowOptionHeading.en);
+            block.Add(report_text::NormalFlowOptionSetting.en);
             break;
     }
     block.Add(t.normalFlow + t.settingDp);
 }
 
 void AddMaxFlowOption(ReportBlock& block, const TransmitterTexts& t) {
-    block.Add(ByLanguage("2.2.Bästa noggrannhet vid maxflöde;", "2.2.Beste Präzision bei grösstem Durchflussendwert;",
-                         "2.2.Best precision at maxflow;"));
+    block.Add(ByLanguage(report_text::MaxFlowOptionHeading));
     block.Add(SetAtLabel());
     block.Add(t.maxFlow + t.settingDp);
 }
 
 void AddAllFlowsOption(ReportBlock& block, Language language, const TransmitterTexts& t) {
-    block.Add(ByLanguage("2.3.Bästa noggrannhet vid alla flöden;", "2.3.Beste Präzision bei alle Durchflüssen;",
-                         "2.3.Best precision at all flows"));
+    block.Add(ByLanguage(report_text::AllFlowsOptionHeading));
     block.Add(SetAtLabel());
     block.Add(t.allFlows + t.settingDp);
     switch (language) {
         case Language::Swedish:
-            block.AddFitted("Förbättra därefter flödesvärdet i dator genom att multiplicera/dividera med", 75);
-            block.AddFitted("faktorerna fmat och fdens(/fdens_mat) enligt flödeberäkningsmetod 3 & 4 nedan.", 78);
+            block.AddFitted(report_text::AllFlowsOptionImprove.sv, 75);
+            block.AddFitted(report_text::AllFlowsOptionFactors.sv, 78);
             break;
         case Language::German:
-            block.Add("Dann Durchflusswert im Rechner");
-            block.Add("mit Berichtigungsfunktionen fmat & fdens(/fdens_mat) verbessern");
-            block.Add("(sehe Durchflussberechnung 3 & 4 unten).");
+            block.Add(report_text::AllFlowsOptionImprove.de);
+            block.Add(report_text::AllFlowsOptionFactors.de);
+            block.Add(report_text::AllFlowsOptionPointer.de);
             break;
         case Language::English:
-            block.Add("Then improve the flowvalue in computer with");
-            block.AddFitted("adjustment functions fmat and fdens(/fdens_mat) according pos 3 & 4 below.", 74);
+            block.Add(report_text::AllFlowsOptionImprove.en);
+            block.AddFitted(report_text::AllFlowsOptionFactors.en, 74);
             break;
     }
 }
@@ -252,31 +240,16 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
     }
     if (!(0.98 * MaxMassFlow > MinMassFlow)) return;
     const std::string& s = ReportSeparator;
-    block.Add(std::string(24, ' ') +
-              ByLanguage("1 ELLER 2 dp-celler?", "1 ODER 2 Wirkdruckmessumformer?", "1 OR 2 dp-transmitters?"));
-    const std::string label1 = ByLanguage(
-        "1.Medel osäkerhetsbidrag med 1 dp-cell        (% av maxflöde)= ",
-        "1.Durchschnittliche Zusatzunsicherheit mit 1 Wirkdruckmessumformer (% von grösstem Durchflussendwert)= ",
-        "1.Average additional Uncertainty with 1 dp-cell  (% of maximal flow)= ");
-    const std::string label2 = ByLanguage(
-        "2.Medel osäkerhetsbidrag med 2 dp-celler      (% av maxflöde)= ",
-        "2.Durchschnittliche Zusatzunsicherheit mit 2 Wirkdruckmessumformer (% von grösstem Durchflussendwert)= ",
-        "2.Average additional Uncertainty with 2 dp-cells (% of maximal flow)= ");
-    const std::string label3 = ByLanguage(
-        "3. Optimal gräns mellan liten och stor dp-cell      (% av maxdp)= ",
-        "3. Beste mögliche Grenze zwischen den beiden Wirkdruckmessumformern (% von grösstem Wirkdruckendwert)= ",
-        "3. Optimal limit between small and big dp-transmitter   (% av maximal dp)= ");
-    const std::string label4 = ByLanguage(
-        "4. Optimal gräns mellan liten och stor dp-cell  (% av max flöde)= ",
-        "4. Beste mögliche Grenze zwischen den beiden Wirkdruckmessumformern (% von grösstem Durchflussendwert)= ",
-        "4. Optimal limit between small and big dp-transmitter (% av maximal flow)= ");
+    block.Add(std::string(24, ' ') + ByLanguage(report_text::OneOrTwoTransmittersHeading));
+    const std::string label1 = ByLanguage(report_text::OneTransmitterUncertaintyLabel);
+    const std::string label2 = ByLanguage(report_text::TwoTransmittersUncertaintyLabel);
+    const std::string label3 = ByLanguage(report_text::TransmitterSplitDpLabel);
+    const std::string label4 = ByLanguage(report_text::TransmitterSplitFlowLabel);
     const int length1 = Utf8Length(label1), length2 = Utf8Length(label2);
     const int length3 = Utf8Length(label3), length4 = Utf8Length(label4);
     AddFittedWhenLong(block, label1 + s + FormatFixed(one, 4), length1 + 4);
     AddFittedWhenLong(block, label2 + s + FormatFixed(two, 4), length2 + 4);
-    block.Add(ByLanguage("(Om dp-cellernas osäkerhet = 0.1% av respektive span)",
-                         "(Wenn das Unsicherheit des Wirkdruckmessumformers = 0.1% von Wirkdruckendwert)",
-                         "(If the Uncertainty of the dp-transmitters = 0.1% of span)"));
+    block.Add(ByLanguage(report_text::TransmitterSpanNote));
     // The divisor of these two is one less than the test that asks for it.
     const std::string line3 = label3 + s + FormatFixed(DpCellSplitPercent, 3);
     if (length3 + 4 > kFitChars)
@@ -288,9 +261,7 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         block.AddFitted(line4, length4 + 3);
     else
         block.Add(line4);
-    block.Add(
-        ByLanguage("5. Inställning av liten dp-cell; 20 mA= ", "5. Einstellung kleiner Wirkdruckmessumformer; 20 mA= ",
-                   "5. Configuration of small dp-transmitter; 20 mA= "));
+    block.Add(ByLanguage(report_text::SmallTransmitterSettingLabel));
     double dp = 0.01 * DpCellSplitPercent * MaxDpInput;
     std::string unit = SolveFor == "OK" ? DpUpperLimitUnit : DpUnit;
     if (SolveFor == "DP") {
@@ -298,12 +269,7 @@ void AddOneOrTwoTransmitters(ReportBlock& block, bool allAlgorithms) {
         unit = "kPa";
     }
     AddFittedWhenLong(block, NumberWithUnit(dp, unit) + SmallTransmitterFlows(allAlgorithms));
-    // clang-format off
-    AddFittedWhenLong(block,
-                      ByLanguage("(Om dp-cellernas osäkerhet är lika stora i % av respektive span)",
-                                 "(Wenn das Unsicherheit von beider Wirkdruckmessumformer sind dasselbe (% von aktuellem grösstem Wirkdruckendwert)",
-                                 "(If the Uncertainty of the dp-transmitters are equal (in % of span)"));
-    // clang-format on
+    AddFittedWhenLong(block, ByLanguage(report_text::TransmitterEqualityNote));
 }
 
 }  // namespace
@@ -316,9 +282,9 @@ void WriteDpTransmitterSection() {
 
     ReportBlock block;
     switch (language) {
-        case Language::Swedish: block.Add(std::string(14, ' ') + "INSTÄLLNING AV dp-CELL"); break;
-        case Language::German: block.Add(std::string(8, ' ') + "EINSTELLUNG VON WIRKDRUCKMESSUMFORMER"); break;
-        case Language::English: block.Add(std::string(11, ' ') + "CONFIGURATION OF dp-TRANSMITTER"); break;
+        case Language::Swedish: block.Add(std::string(14, ' ') + report_text::TransmitterHeading.sv); break;
+        case Language::German: block.Add(std::string(8, ' ') + report_text::TransmitterHeading.de); break;
+        case Language::English: block.Add(std::string(11, ' ') + report_text::TransmitterHeading.en); break;
     }
     if (linear) block.SetStyle(kUnderlined);
     AddLinearOption(block, language, texts);

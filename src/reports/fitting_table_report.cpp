@@ -10,6 +10,8 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -20,11 +22,6 @@ namespace {
 constexpr int kRows = 9;
 constexpr int kFirstParameterRow = 6;
 constexpr int kTableWidth = 80;
-
-// {Swedish, German, English}
-constexpr LangText kHeading{"=================================PUNKTMOTSTÅND===================================",
-                            "=================================WIEDERSTANDEN===================================",
-                            "=================================RESISTANCES====================================="};
 
 TStringGrid& Grid() { return ReportWriterWindow().Motstandgrid; }
 
@@ -93,7 +90,7 @@ bool FittingColumnHasContent(int column) {
 
 void WriteFittingTable() {
     ReportBlock block;
-    block.Add(TextOrSwedish(kHeading, LanguageLetter));
+    block.Add(ByLanguage(report_text::FittingTableHeading));
     TableBlock table;
     for (int c = 1; c <= kFittingColumnCount; ++c) {
         if (FittingColumnHasContent(c)) {

@@ -15,6 +15,8 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/code_texts.h"
+#include "texts/language_text.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -98,18 +100,16 @@ void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
     const ReportWriterControls& f = ReportWriterWindow();
     w.Line("(*");
     w.Fitted(CodeBrandLine);
-    w.Role(FlowBlockRole::ScalingComment,
-           ByLanguage(
-               "Skalning; 20 mA från dp-cell= ", "Messumformer; 20 mA von dp-cell= ", "Scaling; 20 mA from dp-cell= ") +
-               ReportSeparator + DotForm(FormatFixed(MaxDpEntered, 6)) + " " + facts.dpUnit +
-               ByLanguage("= 20 mA till styrsystem", "= 20 mA zu Rechner", "= 20 mA to control system"));
+    w.Role(FlowBlockRole::ScalingComment, ByLanguage(code_text::ScalingCommentPrefix) + ReportSeparator +
+                                              DotForm(FormatFixed(MaxDpEntered, 6)) + " " + facts.dpUnit +
+                                              ByLanguage(code_text::ScalingCommentSuffix));
     const std::string flowName = facts.gas ? "q_pol_mat_PT" : "q_pol_mat";
-    w.Line(std::string(ByLanguage("1.Beräkningsfel<= ", "1.Berechnungs Fehler<= ", "1.Calculation error<= ")) +
+    w.Line(std::string(ByLanguage(code_text::CalculationErrorCommentPrefix)) +
            FormatFixed(CalculationErrorLimit + IdealGasDensityErrorPercent, 2) + "% av beräknat flödesvärde " +
            flowName);
     const double lowest =
         SolveFor == "FL" && MaxMassFlow != 0.0 ? MaxFlowInput * MinMassFlow / MaxMassFlow : MinFlowInput;
-    w.Line(std::string(ByLanguage("För;", "Für;", "For;")) + FormatFixed(lowest, 6) + " <" + flowName + "< " +
+    w.Line(std::string(ByLanguage(code_text::ForRangePrefix)) + FormatFixed(lowest, 6) + " <" + flowName + "< " +
            FormatFixed(MaxFlowInput, 6));
     const int densityClass = MediumDensityClass();
     if (densityClass == 2) {
@@ -138,49 +138,29 @@ void AddInputs(BlockWriter& w, const BlockFacts& facts) {
     w.Role(FlowBlockRole::PressureInput, AbbRow("P", "real", "in", p, u + facts.absoluteNote),
            "P:real:= " + p + ";//" + u + facts.absoluteNote);
     w.Role(FlowBlockRole::TemperatureInput, AbbRow("T", "real", "in", t, "C"), "T:real:= " + t + ";//C");
-    const std::string signal = ByLanguage(",=signal från dp-cell, linjär eller rotberäknad",
-                                          ",=Messwert von Wirkdruckmessumformer, lineares oder Wurzelber.",
-                                          ",=dp-signal from dp-transmitter, linear or sqrt-calculated");
+    const std::string signal = ByLanguage(code_text::DpCellSignalNote);
     w.Role(FlowBlockRole::DpCellInput, AbbRow("dpcell", "real", "in", "", du + signal), "dpcell:real;//" + du + signal);
     w.Role(FlowBlockRole::DpMaxInput, AbbRow("dp_max", "real", "in", dpMax, du + "=20 mA"),
            "dp_max:real:= " + dpMax + ";//" + du + "=20 mA");
     // The ABB default is the linear transmitter, the Siemens one the square-root transmitter.
-    w.Role(
-        FlowBlockRole::DpRootInput,
-        AbbRow("dp_rot", "bool", "in", "0",
-               ByLanguage("0=linjär dp-cell/1=rotutdragande dp-cell",
-                          "0=lineares dp-cell/1=Wurzelber. Wirkdruckmessumformer",
-                          "0=linear dp-cell/1=square root dp-cell")),
-        std::string("dp_rot:bool:=True;//") + ByLanguage("False=linjär dp-cell/True=rotutdragande dp-cell",
-                                                         "False=lineares dp-cell/True=Wurzelber. Wirkdruckmessumformer",
-                                                         "False=linear dp-cell/True=square root dp-cell"));
+    w.Role(FlowBlockRole::DpRootInput, AbbRow("dp_rot", "bool", "in", "0", ByLanguage(code_text::AbbDpRootNote)),
+           std::string("dp_rot:bool:=True;//") + ByLanguage(code_text::SiemensDpRootNote));
 }
 
 void AddOutputs(BlockWriter& w, const BlockFacts& facts) {
     const std::string& fu = facts.flowUnit;
     const std::string name = facts.withFmat ? "q_pol_mat" : "q_rot_mat";
-    const char* notToUse =
-        facts.withFmat ? ByLanguage(",polynomberäknat flöde,använd ej", ",polynom berechnet Durchfluss= nicht nützen",
-                                    ",polynom calculated flow,not to be used")
-                       : ByLanguage(",rotberäknat flöde,använd ej", ",Wurzel berechnet Durchfluss= nicht nützen",
-                                    ",root calculated flow,not to be used");
-    const char* toUse = facts.withFmat
-                            ? ByLanguage(",polynomberäknat flöde,använd denna", ",polynom berechnet Durchfluss= nützen",
-                                         ",polynom calculated flow,to be used")
-                            : ByLanguage(",rotberäknat flöde,använd denna", ",Wurzel berechnet Durchfluss= nützen",
-                                         ",root calculated flow,to be used");
+    const char* notToUse = facts.withFmat ? ByLanguage(code_text::PolynomialFlowNotToUseNote)
+                                          : ByLanguage(code_text::RootFlowNotToUseNote);
+    const char* toUse =
+        facts.withFmat ? ByLanguage(code_text::PolynomialFlowToUseNote) : ByLanguage(code_text::RootFlowToUseNote);
     if (facts.gas)
         w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", fu + notToUse), name + ":real;//" + fu + notToUse);
     else
         w.Role(FlowBlockRole::FlowOutput, AbbRow(name, "real", "out", "", fu + toUse), name + ":real;//" + fu + toUse);
     if (!facts.gas) return;
-    const char* compensated = facts.withFmat
-                                  ? ByLanguage(",PT kompenserad & polynomberäknad flödessignal,använd denna",
-                                               ",Druck/temp korrigertes & polynomberchnet Durchflusswert= nützen",
-                                               ",PT compensated & polynom calculated flowsignal,use this")
-                                  : ByLanguage(",PT kompenserad & rotberäknad flödessignal,använd denna",
-                                               ",Druck/temp korrigertes & Wurzelberchnet Durchflusswert= nützen",
-                                               ",PT compensated & squareroot calculated flowsignal,use this");
+    const char* compensated = facts.withFmat ? ByLanguage(code_text::CompensatedPolynomialFlowNote)
+                                             : ByLanguage(code_text::CompensatedRootFlowNote);
     const std::string compensatedName = name + "_PT";
     w.FittedRole(FlowBlockRole::CompensatedFlowOutput, AbbRow(compensatedName, "real", "out", "", fu + compensated),
                  compensatedName + ":real;//" + fu + compensated);
@@ -190,15 +170,12 @@ void AddVariables(BlockWriter& w, const BlockFacts& facts) {
     // A gas's q_pol_mat is declared once, among the outputs: a second declaration of the
     // name among the local variables would not compile.
     if (facts.withFmat) {
-        const char* unused = ByLanguage(",rotberäknat flöde, använd ej", ",Wurzel berchnet Durchfluss, nicht nützen",
-                                        ",sqrt-calculated flow, not to be used");
+        const char* unused = ByLanguage(code_text::RootFlowVariableNote);
         w.Role(FlowBlockRole::RootFlowVariable, AbbRow("q_rot_mat", "real", facts.flowUnit + unused),
                "q_rot_mat:real;//" + facts.flowUnit + unused);
     }
     w.Role(FlowBlockRole::FmatVariable, std::string("fmat") + kTab + "real", "fmat:real;");
-    const char* dpNote =
-        ByLanguage(",=beräknat dp = dpcell vid linjär dp-cell", ",=Berechneter dp = dpcell bei lineares dp-cell",
-                   ",=calculated dp = dpcell at linear dp-tarnsm.");
+    const char* dpNote = ByLanguage(code_text::DpVariableNote);
     w.Role(FlowBlockRole::DpVariable, AbbRow("dp", "real", facts.dpUnit + dpNote),
            "dp:real;//" + facts.dpUnit + dpNote);
 }
@@ -218,9 +195,7 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
         w.Role(FlowBlockRole::PolynomialFlowCode, "q_pol_mat:=q_rot_mat*fmat;");
     }
     if (!facts.gas) return;
-    w.Line(ByLanguage("(*enkel Tryck/Temp-korrigering av densitet, avancerad se densitetsberäkningar*)",
-                      "(*einfach Druck/Temp-Korrigierung von Dichte, bessere siehe Dichte Berchnungen*)",
-                      "(*simple Pressure/temp-correction of density, advanced see Density calculations*)"));
+    w.Line(ByLanguage(code_text::SimpleDensityCorrectionComment));
     // An operating volume flow falls with the density's square root, a mass flow rises.
     const char* op = ConvertPressureEntry(FlowUnit) == "V" ? "/" : "*";
     const std::string target = facts.withFmat ? "q_pol_mat_PT:=q_pol_mat" : "q_rot_mat_PT:=q_rot_mat";
@@ -232,14 +207,8 @@ void AddCode(BlockWriter& w, const BlockFacts& facts, const std::string& fmatRep
 }  // namespace
 
 std::string BrandLine(CodeDialect dialect) {
-    if (dialect == CodeDialect::Abb)
-        return ByLanguage(
-            "GENVERKET;Tillverkning av standardiserad kod, IEC61131, ABB Industrial IT, Structured Text",
-            "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, z B ABB Industrial IT, Structured Text",
-            "GENVERKET;Generation of standardized code, IEC61131, f ex ABB Industrial IT, Structured Text");
-    return ByLanguage("GENVERKET;Tillverkning av standardiserad kod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131, Siemens PCS7",
-                      "GENVERKET;Generation of standardized code, IEC61131, Siemens PCS7");
+    if (dialect == CodeDialect::Abb) return ByLanguage(code_text::AbbBrandLine);
+    return ByLanguage(code_text::SiemensBrandLine);
 }
 
 CodeDialect CurrentCodeDialect() {
@@ -279,18 +248,18 @@ void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine)
     BlockWriter w(block, dialect);
     AddHeaderComment(w, facts);
     w.SiemensOnly("*)");
-    w.AbbOnly(ByLanguage("2.Parametrar", "2.Parametern", "2.Parameters"));
+    w.AbbOnly(ByLanguage(code_text::AbbParametersHeading));
     w.SiemensOnly("FUNCTION_BLOCK Genverket//Flow");
     w.SiemensOnly("VAR_INPUT");
     AddInputs(w, facts);
     w.SiemensOnly("END_VAR");
     w.SiemensOnly("VAR_OUTPUT");
     AddOutputs(w, facts);
-    w.AbbOnly(ByLanguage("3.Variabler", "3.Variabeln", "3.Variables"));
+    w.AbbOnly(ByLanguage(code_text::AbbVariablesHeading));
     w.SiemensOnly("END_VAR");
     w.SiemensOnly("VAR");
     AddVariables(w, facts);
-    w.AbbOnly(ByLanguage("4.Kod", "4.Kod", "4.Code"));
+    w.AbbOnly(ByLanguage(code_text::AbbCodeHeading));
     w.AbbOnly("*)");
     w.SiemensOnly("END_VAR");
     w.SiemensOnly("BEGIN");

@@ -18,7 +18,9 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -53,25 +55,18 @@ void AddMaximalFlow(ReportBlock& block, const ResultScope& scope) {
         const double q = k * DpTransmitterValues.rootNormalFlow.user;
         if (!std::isfinite(q)) return;
         block.Add(AdjustedMaxFlowLabel + Number(q) + NormalVolumeUnitTail());
-        block.AddFitted(ByLanguage("Anm: Användes för minimering av fel vid normalflöde= 0.67*maxlöde",
-                                   "Bem.: Genützt für Minfehler bei Normaldurchfluss=0.67*DurchflussEndwert",
-                                   "Note: Used to minimize calculation error at normalflow=0.67*maxflow"),
-                        kAdjustedFlowNoteChars);
+        block.AddFitted(ByLanguage(report_text::AdjustedMaxFlowNote), kAdjustedFlowNoteChars);
         return;
     }
     const double q = k * DpTransmitterValues.rootMaxFlow.user;
     if (!std::isfinite(q)) return;
-    block.Add(ByLanguage("Maxflöde__________________________________________= ",
-                         "Grösster Durchflussendwert________________________= ",
-                         "Maximal flow______________________________________= ") +
-              ReportSeparator + Number(q) + ReportSeparator + NormalVolumeUnitTail());
+    block.Add(ByLanguage(report_text::MaxFlowLabel) + ReportSeparator + Number(q) + ReportSeparator +
+              NormalVolumeUnitTail());
 }
 
 void AddMinimalFlow(ReportBlock& block) {
     if (MaxMassFlow == 0.0) return;
-    std::string label =
-        ByLanguage("Minflöde__________________(", "Kleinste Durchflussendwert(", "Minimal flow______________(") +
-        FlowUnit + ")= ";
+    std::string label = ByLanguage(report_text::MinFlowLabelPrefix) + FlowUnit + ")= ";
     while (Utf8Length(label) < kMinFlowLabelWidth) {
         const std::size_t at = Utf8Left(label, kMinFlowLabelPadPosition).size();
         label.insert(at, "_");
@@ -82,9 +77,9 @@ void AddMinimalFlow(ReportBlock& block) {
 void AddHumidGasMaximalFlow(ReportBlock& block) {
     if (!IsGasMedium(MediumCode) || MediumCode == "ANG" || HumidFlowBasis != "T") return;
     if (ParsedUnitKind == "M")
-        block.AddValue(HumidMaxMassFlowLabel, MaxMassFlow * 3.6);
+        block.AddValue(HumidMaxFlowTonLabel, MaxMassFlow * 3.6);
     else if (FlowDensity > 0.0)
-        block.AddValue(HumidMaxVolumeFlowLabel, MaxMassFlow * 3600.0 / FlowDensity);
+        block.AddValue(HumidMaxFlowVolumeLabel, MaxMassFlow * 3600.0 / FlowDensity);
 }
 
 // The unrecovered pressure loss (Pa) of the device at dp and mass flow q.
@@ -101,15 +96,11 @@ void AddPressureLosses(ReportBlock& block, const ResultScope& scope) {
     const double dpUser = dpSolved ? MaxDpEntered : MaxDpInput;
     if (dpPa == 0.0) return;
     const double unitPerPa = dpUser / dpPa;
-    block.AddValue(LabelForUnit(PressureLossAtMaxFlowLabel, DpUnit, 5, "_("),
+    block.AddValue(LabelForUnit(PressureLossMaxLabel, DpUnit, 5, "_("),
                    ValueOrNothing([&] { return PermanentLoss(dpPa, MaxMassFlow) * unitPerPa; }));
 
-    const std::string minLabel = dpSolved ? ByLanguage("Tryckförlust vid minflöde (ej=difftryck)__________= ",
-                                                       "Druckverlust bei kleinstem Durchflussendwert______= ",
-                                                       "Pressureloss at minflow (not=diff.pressure)_______= ")
-                                          : ByLanguage("Tryckförlust vid minflöde (ej = difftryck)________= ",
-                                                       "Druckverlust bei kleinstem Durchflussendw.________= ",
-                                                       "Pressureloss at minflow (not=diff.pressure)_______= ");
+    const std::string minLabel = dpSolved ? ByLanguage(report_text::PressureLossMinDpSolvedLabel)
+                                          : ByLanguage(report_text::PressureLossMinLabel);
     const double minLoss = ValueOrNothing([&] {
         double dpMin = 0.0;
         DiffPressureFromFlow(MediumCode, DeviceCode, DeviceVariantCode, std::string(1, StandardLetter),
@@ -143,18 +134,12 @@ void WriteFlowRangeHead(const ResultScope& scope) {
     if (!flowSolved) AddHumidGasMaximalFlow(block);
     if (scope.solve != SolveTarget::Loss && !scope.VolumeMeter()) AddPressureLosses(block, scope);
     if (scope.Big() && !scope.VolumeMeter() && FlowDensity > 0.0)
-        block.AddValue(PowerLossAtMaxFlowLabel, ValueOrNothing([] {
+        block.AddValue(PowerLossLabel, ValueOrNothing([] {
                            return PermanentLoss(MaxDpPa, MaxMassFlow) * MaxMassFlow / FlowDensity * 0.001;
                        }));
     if (scope.VolumeMeter()) {
-        block.AddValue(ByLanguage("Korrektionsfaktor för rörråhet____________________= ",
-                                  "Korriegierrungs Faktor für Rohrrauheit____________= ",
-                                  "Correction factor for pipe roughness______________= "),
-                       VolumeMeterRoughnessFactor);
-        block.AddValue(ByLanguage("Korrektionsfaktor för Reynolds tal________________= ",
-                                  "Korriegierrungs Faktor für Reynolds Zahl__________= ",
-                                  "Correction factor for Reynolds number_____________= "),
-                       VolumeMeterReynoldsFactor);
+        block.AddValue(ByLanguage(report_text::VolumeMeterRoughnessFactorLabel), VolumeMeterRoughnessFactor);
+        block.AddValue(ByLanguage(report_text::VolumeMeterReynoldsFactorLabel), VolumeMeterReynoldsFactor);
     }
     block.Flush();
 }
@@ -172,47 +157,23 @@ struct PocketTexts {
 
 PocketTexts UpstreamPocketTexts() {
     return {
-        ByLanguage("Temperatur vid uppströms termometerficka_______(C)= ",
-                   "Temperatur bei Termometertasche/Anlaufseite___(C)= ",
-                   "Temperature at upstream thermometer pocket____(C)= "),
-        ByLanguage("Beräkningsformel för temperatur vid övre tryckuttag;",
-                   "Berechnungs algoritm für Temperatur bei Plus Druckausnahme/Anlaufseite;",
-                   "Calculation algorithm for temp at upstream pressure tapping;"),
-        ByLanguage("temp_övre_tryckuttag:=temp_termometerficka+(q/qmax)**2*(",
-                   "Temp_Plusdruckentnahme:=Temp_Termometertasche+(q/qmax)**2*(",
-                   "temp_upstream_pressure_tapping:=temp_thermometer_pocket+(q/qmax)**2*("),
-        ByLanguage("Tryck vid uppströms termometerficka__________(PaA)= ",
-                   "Druck bei Termometertasche/Anlaufseite______(PaA)= ",
-                   "Pressure at upstream thermometer pocket_____(PaA)= "),
-        ByLanguage("Beräkningsformel för Tryck vid övre tryckuttag;",
-                   "Berechnungs algoritm für Druck bei Plus Druckausnahme/Anlaufseite;",
-                   "Calculation algorithm for pressure at upstream pressure tapping;"),
-        ByLanguage("Tryck_övre_tryckuttag:=Tryck_termometerficka+(q/qmax)**2*(",
-                   "Druck_Plusdruckentnahme:=Druck_Termometertasche+(q/qmax)**2*(",
-                   "Pressure_upstream_pressure_tapping:=Pressure_thermometer_pocket+(q/qmax)**2*("),
+        ByLanguage(report_text::UpstreamPocketTemperatureLabel),
+        ByLanguage(report_text::UpstreamPocketTemperatureAlgorithm),
+        ByLanguage(report_text::UpstreamPocketTemperatureFormula),
+        ByLanguage(report_text::UpstreamPocketPressureLabel),
+        ByLanguage(report_text::UpstreamPocketPressureAlgorithm),
+        ByLanguage(report_text::UpstreamPocketPressureFormula),
     };
 }
 
 PocketTexts DownstreamPocketTexts() {
     return {
-        ByLanguage("Temperatur vid nedströms termometerficka_______(C)= ",
-                   "Temperatur bei Termometertasche/Auslaufseite___(C)= ",
-                   "Temperature at downstrem thermometer pocket_____(C)= "),
-        ByLanguage("Beräkningsformel för temperatur vid övre tryckuttag;",
-                   "Berechnungsalgoritm für Temperatur bei Termometertasche/Auslaufseite;",
-                   "Calculation algorithm for temp at upstream pressure tapping;"),
-        ByLanguage("temp_övre_tryckuttag:=temp_termometerficka+(q/qmax)**2*(",
-                   "Temp_Plusdruckentnahme:=Temp_Termometertasche+(q/qmax)**2*(",
-                   "temp_upstream_pressure_tapping:=temp_thermometer_pocket+(q/qmax)**2*("),
-        ByLanguage("Tryck i nedströms termometerficka____________(PaA)= ",
-                   "Druck bei Termometertasche/Anlaufseite_______(PaA)= ",
-                   "Pressure at downstrem thermometer pocket_____(C)= "),
-        ByLanguage("Beräkningsalgoritm för tryck vid plus tryckuttag;",
-                   "Berechnungs algoritm für Druck bei Plus Druckentnahme/Anlaufseite;",
-                   "Calculation algorithm for pressure at upstream pressure tapping;"),
-        ByLanguage("Tryck_plustryckuttag:=Tryck_termometerficka+(q/qmax)**2*(",
-                   "Druck_Plusdruckentnahme:=Druck_Termometertasche+(q/qmax)**2*(",
-                   "Pressure_upstream_pressure_tapping:=Pressure_thermometer_pocket+(q/qmax)**2*("),
+        ByLanguage(report_text::DownstreamPocketTemperatureLabel),
+        ByLanguage(report_text::DownstreamPocketTemperatureAlgorithm),
+        ByLanguage(report_text::DownstreamPocketTemperatureFormula),
+        ByLanguage(report_text::DownstreamPocketPressureLabel),
+        ByLanguage(report_text::DownstreamPocketPressureAlgorithm),
+        ByLanguage(report_text::DownstreamPocketPressureFormula),
     };
 }
 
@@ -268,32 +229,23 @@ void WriteExpansibilitySection(char detailLetter) {
                                DischargeCoefficientC * VelocityOfApproachFactor);
             }
         } else if (cone) {
-            block.AddValue(ByLanguage("Y (Gas expansion factor) (vid maxflöde)___________= ",
-                                      "Y (Gas expansion factor) bei g. Durchflussendwert_= ",
-                                      "Y (Gas expansion factor) (at maxflow)_____________= "),
-                           ExpansibilityAtMaxFlow);
+            block.AddValue(ByLanguage(report_text::ConeExpansibilityMaxFlowLabel), ExpansibilityAtMaxFlow);
         } else {
-            block.AddValue(EpsilonAtMaxFlowLabel, ExpansibilityAtMaxFlow);
-            block.AddValue(AlfaAtNormalFlowLabel, FlowCoefficientAtNormalFlow);
-            block.AddValue(ByLanguage("C (vid normalflöde)_______________________________= ",
-                                      "C (bei Normaldurchfluss)__________________________= ",
-                                      "C (at normal flow)________________________________= "),
-                           NormalFlowCoefficients.c);
+            block.AddValue(EpsilonMaxFlowLabel, ExpansibilityAtMaxFlow);
+            block.AddValue(AlfaNormalFlowLabel, FlowCoefficientAtNormalFlow);
+            block.AddValue(ByLanguage(report_text::DischargeCoefficientNormalFlowLabel), NormalFlowCoefficients.c);
         }
     }
     if (detailed) {
         if (!cone)
-            block.AddValue(BetaAtOperatingLabel, BoreDiameter / PipeDiameter);
+            block.AddValue(BetaLabel, BoreDiameter / PipeDiameter);
         else if (m <= 1.0)
-            block.AddValue(ByLanguage("Beta (sqrt(1-d*d/D/D) vid drifttemperatur_________= ",
-                                      "Beta (sqrt(1-d*d/D/D) bei Betriebsbedingungen_____= ",
-                                      "Beta (sqrt(1-d*d/D/D) at operating conditions_____= "),
-                           std::sqrt(1.0 - m));
+            block.AddValue(ByLanguage(report_text::ConeBetaLabel), std::sqrt(1.0 - m));
     }
     if (!scope.Mini()) {
-        block.AddValue(AreaRatioAtOperatingLabel, cone ? 1.0 - m : m);
+        block.AddValue(AreaRatioLabel, cone ? 1.0 - m : m);
         if (scope.device == FlowDevice::QuarterCircle)
-            block.AddValue(InletRadiusLabel, ValueOrNothing([] {
+            block.AddValue(ProfileRadiusLabel, ValueOrNothing([] {
                                const double ratio = BoreDiameterColdMm / PipeDiameterColdMm;
                                return ProfileRadius(ratio * ratio, BoreDiameterColdMm);
                            }));

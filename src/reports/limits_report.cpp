@@ -18,6 +18,8 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -27,25 +29,14 @@ bool IsConeMeter() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER";
 bool IsVolumeMeter() { return DeviceCode == "VOLYM"; }
 bool IsCommercialMeter() { return IsConeMeter() || IsVolumeMeter(); }
 
-// E, D, and Swedish for any other letter.
-const char* ByLanguage(const char* english, const char* german, const char* swedish) {
-    if (LanguageLetter == 'E') return english;
-    if (LanguageLetter == 'D') return german;
-    return swedish;
-}
-
 std::string Number(double value) {
     return FormatFixed(CheckFinite(value, "limit report value is no number"), kReportDigits);
 }
 
 // The heading line of the section, for the current device and language.
 void WriteOutsideLimitsWarning() {
-    AppendReportLine(IsCommercialMeter() ? ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE ACKNOWLEDGED LIMITS",
-                                                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB GRENZEN",
-                                                      "OBS! BERÄKNINGSRESULTATET UTANFÖR TILLÅTNA GRÄNSER")
-                                         : ByLanguage("NOTE! CALCULATIONRESULT OUTSIDE STANDARDLIMITS",
-                                                      "ACHTUNG! BERECHNUNGSERGEBNIS AUSSERHALB NORMGRENZEN",
-                                                      "OBS! BERÄKNINGSRESULTATET UTANFÖR NORMGRÄNSERNA"));
+    AppendReportLine(IsCommercialMeter() ? ByLanguage(report_text::OutsideAcknowledgedLimitsWarning)
+                                         : ByLanguage(report_text::OutsideStandardLimitsWarning));
 }
 
 class Section {
@@ -68,52 +59,32 @@ private:
 void WriteReynoldsBlock(Section& s, const std::string& text) {
     const bool cone = IsCommercialMeter();
     if (text.find('>') != std::string::npos) {
-        s.Value(ByLanguage("REYNOLDS NUMBER AT MAXFLOW    = ", "Reynoldszahl bei Durchflussendwert= ",
-                           "REYNOLDS TAL VID MAXFLÖDE     = "),
+        s.Value(ByLanguage(report_text::ReynoldsAtMaxFlowLimitLabel),
                 ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow));
-        s.Value(ByLanguage("MAXLIMIT     = ", "Maxgrenze    = ", "MAXGRÄNS     = "),
-                cone ? CalibratedReynoldsMax : ReynoldsUpperBound);
+        s.Value(ByLanguage(report_text::MaxLimitLabel), cone ? CalibratedReynoldsMax : ReynoldsUpperBound);
     }
     if (text.find('<') != std::string::npos) {
         // The volume meter is checked at its one flow, the maximum.
         if (IsVolumeMeter())
-            s.Value(ByLanguage("REYNOLDS NUMBER AT MAXFLOW    = ", "Reynoldszahl bei Durchflussendwert= ",
-                               "REYNOLDS TAL VID MAXFLÖDE     = "),
+            s.Value(ByLanguage(report_text::ReynoldsAtMaxFlowLimitLabel),
                     ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow));
         else
-            s.Value(ByLanguage("REYNOLDS NUMBER AT MINFLOW    = ", "Reynoldszahl bei kleinste Durchflussendwert= ",
-                               "REYNOLDS TAL VID MINFLÖDE     = "),
+            s.Value(ByLanguage(report_text::ReynoldsAtMinFlowLimitLabel),
                     ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MinMassFlow));
         if (cone)
-            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MINGRÄNS     = "), CalibratedReynoldsMin);
+            s.Value(ByLanguage(report_text::MinLimitLabel), CalibratedReynoldsMin);
         else
-            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MinGRÄNS     = "), ReynoldsLowerBound);
+            s.Value(ByLanguage(report_text::MinLimitReynoldsLabel), ReynoldsLowerBound);
     }
 }
 
 void WriteStraightLengthBlocks(Section& s) {
-    const char* title = nullptr;
-    const char* first = nullptr;
-    const char* second = nullptr;
-    const char* tooShort = nullptr;
     // These lines know the three letters only.
-    if (LanguageLetter == 'D') {
-        title = "Erforderlich gerade Rohrstrecken 0.5% Zusatz-Unsicherheit";
-        first = "Einlauf (m)";
-        second = " Auslauf (m)";
-        tooShort = "Gerade Rohrstrecke zu kurz, Normgrenze (m)= ";
-    } else if (LanguageLetter == 'S') {
-        title = "Nödvändig rak rörsträcka för 0.5% felbidrag";
-        first = "Inlopp (m)";
-        second = " Utlopp (m)";
-        tooShort = "Raksträcka för kort, minkrav (m)= ";
-    } else if (LanguageLetter == 'E') {
-        title = "Required straight length for 0.5% uncertainty";
-        first = "Upstream (m)";
-        second = " Downstream (m)";
-        tooShort = "Straight length to short, limit (m)= ";
-    }
+    const char* title = TextOf(report_text::RequiredStraightLengthHeading, LanguageLetter);
     if (title == nullptr) return;
+    const char* first = TextOf(report_text::RequiredUpstreamLengthLabel, LanguageLetter);
+    const char* second = TextOf(report_text::RequiredDownstreamLengthLabel, LanguageLetter);
+    const char* tooShort = TextOf(report_text::StraightLengthTooShortLabel, LanguageLetter);
 
     if (!IsVolumeMeter() && AdditionalUncertaintyPercent > 50.0 && UpstreamFittingCode != "0") {
         const std::string up = Number(RequiredUpstreamLengthM);
@@ -136,24 +107,22 @@ void CheckStandardLimits(bool& headingPending) {
     if (!IsCommercialMeter() && m[kThroatDiameterMessage] != " ") {
         s.Write(m[kThroatDiameterMessage]);
         if (BoreDiameter < ThroatDiameterLowerBound)
-            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "),
-                    ThroatDiameterLowerBound * 1000);
+            s.Value(ByLanguage(report_text::MinLimitMmLabel), ThroatDiameterLowerBound * 1000);
     }
 
     if (!IsVolumeMeter() && m[kDiffPressureMessage] != " ") {
         s.Write(m[kDiffPressureMessage]);
         if (MaxDpPa > StandardMaxDiffPressure)
-            s.Value(ByLanguage("MAXLIMIT (kPa)= ", "Maxgrenze (kPa)= ", "MAXGRÄNS (kPa)= "),
-                    0.001 * StandardMaxDiffPressure);
+            s.Value(ByLanguage(report_text::MaxLimitKpaLabel), 0.001 * StandardMaxDiffPressure);
     }
 
     if (!IsVolumeMeter() && m[kDiameterRatioMessage] != " ") {
         const double beta = NormalFlowCoefficients.beta;
         s.Write(m[kDiameterRatioMessage]);
         if (beta > BetaUpperBound)
-            s.Value(ByLanguage("MAXLIMIT     = ", "Maxgrenze    = ", "MAXGRÄNS     = "), BetaUpperBound);
+            s.Value(ByLanguage(report_text::MaxLimitLabel), BetaUpperBound);
         else if (beta < BetaLowerBound)
-            s.Value(ByLanguage("MINLIMIT     = ", "Mingrenze    = ", "MINGRÄNS     = "), BetaLowerBound);
+            s.Value(ByLanguage(report_text::MinLimitLabel), BetaLowerBound);
     }
 
     if (m[kReynoldsMessage] != " ") {
@@ -163,23 +132,20 @@ void CheckStandardLimits(bool& headingPending) {
 
     if (!IsVolumeMeter() && m[kRoughnessMessage] != " ") {
         s.Write(m[kRoughnessMessage]);
-        s.Value(ByLanguage("PIPE ROUGHNESS (mm)   = ", "Rohrrauheit (mm)      = ", "RÖRRÅHET (mm)     = "),
-                PipeRoughnessMm);
+        s.Value(ByLanguage(report_text::PipeRoughnessLimitLabel), PipeRoughnessMm);
         if (PipeRoughnessM > RoughnessUpperBound)
-            s.Value(ByLanguage("MAXLIMIT (mm)= ", "Maxgrenze (mm)= ", "MAXGRÄNS (mm)= "), RoughnessUpperBound * 1000);
+            s.Value(ByLanguage(report_text::MaxLimitMmLabel), RoughnessUpperBound * 1000);
         else
-            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "), RoughnessLowerBound * 1000);
+            s.Value(ByLanguage(report_text::MinLimitMmLabel), RoughnessLowerBound * 1000);
     }
 
     if (!IsVolumeMeter() && m[kPipeDiameterMessage] != " ") {
         s.Write(m[kPipeDiameterMessage]);
         // The pipe limits are printed in whole millimetres.
         if (PipeDiameter > PipeDiameterUpperBound)
-            s.Value(ByLanguage("MAXLIMIT (mm)= ", "Maxgrenze (mm)= ", "MAXGRÄNS (mm)= "),
-                    std::round(PipeDiameterUpperBound * 1000));
+            s.Value(ByLanguage(report_text::MaxLimitMmLabel), std::round(PipeDiameterUpperBound * 1000));
         else if (PipeDiameter < PipeDiameterLowerBound)
-            s.Value(ByLanguage("MINLIMIT (mm)= ", "Mingrenze (mm)= ", "MINGRÄNS (mm)= "),
-                    std::round(PipeDiameterLowerBound * 1000));
+            s.Value(ByLanguage(report_text::MinLimitMmLabel), std::round(PipeDiameterLowerBound * 1000));
     }
 
     WriteStraightLengthBlocks(s);

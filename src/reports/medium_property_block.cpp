@@ -14,7 +14,9 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -22,32 +24,16 @@ namespace tubalyx {
 
 namespace {
 
-// {Swedish, German, English}
-constexpr LangText kMethaneNote{"OBS! Alla fysikaliska data=CH4 (utom densitet<0.1% osäkerhet)",
-                                "Bemerkung! Alle Eigenschaften=CH4 (ohne Dichte<0.1% Unsicherheit)",
-                                "NOTE! All properties=CH4 (except density<0.1% uncertainty)"};
-constexpr LangText kCarbonDioxideNote{"OBS! Alla fysikaliska data utom densitet = CO2 - data",
-                                      "Bemerkung! Alle Eigenschaften ohne Dichte = CO2 Eigenschaften",
-                                      "NOTE! All properties except density = CO2 properties"};
 // The methane note's size: the start size × 58 div its length in the language.
 constexpr int kMethaneNoteDivisorS = 61, kMethaneNoteDivisorD = 64, kMethaneNoteDivisorE = 58;
 
 // clang-format off
-constexpr LangText kSuperiorMassLabel{"Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
-                                      "Superior calorific v. at **/condensed H2O  (MJ/kg)= ",
-                                      "Superior cal. value at **/condensed H2O    (MJ/kg)= "};
 constexpr const char* kReferenceStateNote = "**=15 C/101.325 kPaA before and after combustion";
 constexpr const char* kSuperiorVolumeLabel = "Superior calorif. val.at **/condensed H2O(MJ/Nm3*)= ";
 constexpr const char* kInferiorMassLabel = "Inferior cal.value at ** /uncondensed H2O  (MJ/kg)= ";
 constexpr const char* kInferiorVolumeLabel = "Inferior calorific v. at ** /unc. H2O    (MJ/Nm3*)= ";
 constexpr const char* kWobbeLabel = "Wobbe index at **              (cond. H2O)(MJ/Nm3)= ";
 
-constexpr LangText kTableGasMolarMassLabel{"Genomsnittlig molekylvikt tabellgas____________(u)= ",
-                                           "Durchschnittliche Molekülgewicht Tafelgas______(u)= ",
-                                           "Average Molecule weight tablegas_______________(u)= "};
-constexpr LangText kMolarMassLabel{"Genomsnittlig molekylvikt______________________(u)= ",
-                                   "Durchschnittliche Molekülgewicht_______________(u)= ",
-                                   "Average Molecule weight________________________(u)= "};
 // clang-format on
 
 // The reference state of the calorific values and of the normal cubic metre.
@@ -70,8 +56,6 @@ constexpr double kNoMolarMass = 1.0000000001;
 // A range note shorter than this is no note (the property routines leave " " for none).
 constexpr int kShortestRangeNote = 4;
 
-const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
-
 bool Thermodynamics() { return CalcFunction == "Termo"; }
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
@@ -81,7 +65,7 @@ void MethaneNote(ReportBlock& block) {
                                                 : kMethaneNoteDivisorS;
     // The rest of the block keeps the note's size.
     block.SetLineSize(FittedReportSize(block.StartSize(), divisor));
-    block.Add(Pick(kMethaneNote));
+    block.Add(ByLanguage(report_text::MethanePropertiesNote));
 }
 
 double ReferenceDensity() {
@@ -94,7 +78,7 @@ void CalorificLines(ReportBlock& block) {
         NaturalGasNitrogen, NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide, NaturalGasWater};
     const CalorificValues values = NaturalGasCalorificValues(fractions);
     const std::string& sep = ReportSeparator;
-    block.AddValue(Pick(kSuperiorMassLabel), values.superior);
+    block.AddValue(ByLanguage(report_text::SuperiorCalorificMassLabel), values.superior);
     block.Add(kReferenceStateNote);
     const double rho = ReferenceDensity();
     block.AddValue(kSuperiorVolumeLabel, values.superior * rho);
@@ -123,7 +107,8 @@ void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
         AverageMolarMass = GridAverageMolarMass();
     else
         AverageMolarMass = m == ReportMedium::IdealGas ? GivenMolarMass : MolarMass(MediumCode);
-    const char* label = TextOf(composed ? kTableGasMolarMassLabel : kMolarMassLabel, LanguageLetter);
+    const char* label =
+        TextOf(composed ? report_text::TableGasMolarMassLabel : report_text::MolarMassLabel, LanguageLetter);
     if (!label) return;
     if (composed || AverageMolarMass > kNoMolarMass) block.AddValue(label, AverageMolarMass);
 }
@@ -131,8 +116,8 @@ void ThermodynamicsClosingLines(ReportBlock& block, ReportMedium m) {
 void CorrectionFactorLines(ReportBlock& block) {
     const bool throat = DeviceCode != "VOLYM" && (CalcFunction != "Ventil" || ValveSubtype == "RO");
     // A cold diameter of 0 gives no factor: its line is left out.
-    if (throat) block.AddValue(BoreTemperatureFactorLabel, BoreDiameter / BoreDiameterColdM);
-    block.AddValue(PipeTemperatureFactorLabel, PipeDiameter / PipeDiameterColdM);
+    if (throat) block.AddValue(ThroatCorrectionLabel, BoreDiameter / BoreDiameterColdM);
+    block.AddValue(PipeCorrectionLabel, PipeDiameter / PipeDiameterColdM);
 }
 
 void StateLines(ReportBlock& block, ReportMedium m) {
@@ -173,7 +158,7 @@ void StateLines(ReportBlock& block, ReportMedium m) {
             }
             break;
         case ReportMedium::Ozone:
-            block.Add(Pick(kCarbonDioxideNote));
+            block.Add(ByLanguage(report_text::CarbonDioxidePropertiesNote));
             WriteStateLinesByStateLetter(block);
             break;
         case ReportMedium::Other: break;

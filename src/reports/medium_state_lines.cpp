@@ -8,7 +8,9 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -40,30 +42,6 @@ namespace {
 
 using result_detail::ValueOrNothing;
 
-// {Swedish, German, English}
-constexpr LangText kPressureLabel{
-    "Absolut Tryck________________________________(kPa)= ", "Statisches Druck_____________________________(kPa)= ",
-    "Static Pressure______________________________(kPa)= "};
-constexpr LangText kOutsideTableLimits{
-    "TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!: ", "DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN!: ",
-    "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: "};
-constexpr LangText kPressureAbove100MPa{"TRYCK > 100 MPa", "DRUCK > 100 MPa", "PRESSURE > 100 MPa"};
-constexpr LangText kCompressionFactor{
-    "Kompressibilitetsfaktor Z_________________________= ", "Kompressibilität Faktor Z_________________________= ",
-    "Compression factor Z______________________________= "};
-// The label of a viscosity too large for the 1e-6 Pa s column; it ends in "=" alone.
-constexpr LangText kViscosityPasLabel{
-    "Dynamisk viskositet__________________________(Pas)=", "Dynamische Viskosität________________________(Pas)=",
-    "Dynamic viscosity____________________________(Pas)="};
-constexpr LangText kHumidityAbove100{
-    "VARNING! relativ fuktighet>100% = ", "ACHTUNG! Relative Feuchte>100% = ", "WARNING! Relative humidity>100% = "};
-constexpr LangText kSteamPartialPressure{
-    "Deltryck,ånga________________________________(kPa)= ", "Teildruck,Dampf______________________________(kPa)=",
-    "Pressurefraction,steam_______________________(kPa)= "};
-constexpr LangText kGasPartialPressure{
-    "Deltryck,gas/luft____________________________(kPa)= ", "Teildruck,Gas/Luft___________________________(kPa)=",
-    "Pressurefraction,gas/air_____________________(kPa)= "};
-
 // The equations of water and steam hold up to 800 C, those of liquid water up to 350 C, and
 // neither below 0 C or above 100 MPa.
 constexpr double kSteamTemperatureLimitC = 800.0;
@@ -74,8 +52,6 @@ constexpr double kLargeViscosityPas = 0.1;
 // A density below this is no density to divide by.
 constexpr double kSmallestDensity = 1e-10;
 constexpr double kAbsoluteZeroC = -273.15;
-
-const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
 
 // Red when a property table has marked the label with its range note.
 LineFormat ColourRule(const std::string& label) {
@@ -115,7 +91,7 @@ std::string RangeNote(ReportMedium m) {
         note = "TEMP > 350 C ";
     else if (OperatingTemperature < 0.0)
         note = "TEMP < 0 C ";
-    if (OperatingPressure > kPressureLimitPa) note += Pick(kPressureAbove100MPa);
+    if (OperatingPressure > kPressureLimitPa) note += ByLanguage(report_text::PressureAbove100MPaNote);
     return note;
 }
 
@@ -123,13 +99,13 @@ void DensityPart(ReportBlock& block, ReportMedium m) {
     if (!HumidGasFlag && OneOf(m, {ReportMedium::IdealGas, ReportMedium::Liquid})) return;
     const std::string note = RangeNote(m);
     if (!note.empty()) {
-        block.Add(Pick(kOutsideTableLimits), RedLine());
+        block.Add(ByLanguage(report_text::OutsideTableLimitsWarning), RedLine());
         if (note != " ") block.Add(note, RedLine());
     }
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
     if (m == ReportMedium::NaturalGas && Thermodynamics())
-        block.AddValue(Pick(kCompressionFactor), NaturalGasZ, format);
+        block.AddValue(ByLanguage(report_text::CompressionFactorLabel), NaturalGasZ, format);
 }
 
 void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
@@ -141,7 +117,7 @@ void DynamicViscosityPart(ReportBlock& block, ReportMedium m) {
     if (DynamicViscosityPas < kLargeViscosityPas)
         block.AddValue(DynamicViscosityLabel, DynamicViscosityPas * 1e6, format);
     else
-        block.AddValue(Pick(kViscosityPasLabel), DynamicViscosityPas, format);
+        block.AddValue(ByLanguage(report_text::ViscosityPasLabel), DynamicViscosityPas, format);
 }
 
 void ThermodynamicsPart(ReportBlock& block, ReportMedium m) {
@@ -180,8 +156,8 @@ void HumidParts(ReportBlock& block) {
     block.AddValue(DryGasDensityLabel, DryGasDensity);
     if (DryGasDensity > kSmallestDensity) block.AddValue(DryGasSpecificVolumeLabel, 1.0 / DryGasDensity);
     const double gasPressure = OperatingPressure - VapourPressurePa;
-    block.AddValue(Pick(kSteamPartialPressure), VapourPressurePa * 0.001);
-    block.AddValue(Pick(kGasPartialPressure), gasPressure * 0.001);
+    block.AddValue(ByLanguage(report_text::SteamPartialPressureLabel), VapourPressurePa * 0.001);
+    block.AddValue(ByLanguage(report_text::GasPartialPressureLabel), gasPressure * 0.001);
     // Without a pressure there is no share to speak of: 0 rather than no number.
     block.AddValue(GasVolumePercentLabel, OperatingPressure != 0.0 ? gasPressure * 100.0 / OperatingPressure : 0.0);
     if (FlowDensity > kSmallestDensity)
@@ -199,10 +175,12 @@ void InOwnBlock(void (*write)(ReportBlock&)) {
 }  // namespace
 
 void WriteTemperatureLine(ReportBlock& block) {
-    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureResultLabel, OperatingTemperature);
+    if (OperatingTemperature > kAbsoluteZeroC) block.AddValue(TemperatureLabel, OperatingTemperature);
 }
 
-void WritePressureLine(ReportBlock& block) { block.AddValue(Pick(kPressureLabel), OperatingPressure * 0.001); }
+void WritePressureLine(ReportBlock& block) {
+    block.AddValue(ByLanguage(report_text::StaticPressureKpaLabel), OperatingPressure * 0.001);
+}
 
 void WriteDensityZViscosityLines(ReportBlock& block) {
     const ReportMedium m = DecodeReportMedium(MediumCode);
@@ -220,7 +198,7 @@ void WriteKappaCpCvLines(ReportBlock& block) {
 
 void WriteHumidityLines(ReportBlock& block) {
     if (HumidGasFlag && RelativeHumidity > 100.0)
-        block.Add(ReportLine(Pick(kHumidityAbove100), RelativeHumidity), RedLine());
+        block.Add(ReportLine(ByLanguage(report_text::HumidityAbove100Warning), RelativeHumidity), RedLine());
     if (!Thermodynamics() || !HumidGasFlag) return;
     HumidityMeasures(block);
     if (MediumCode != "G") HumidParts(block);

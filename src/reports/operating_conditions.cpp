@@ -10,7 +10,9 @@
 #include "numerics/report_format.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/prompt_setters.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -79,21 +81,14 @@ void FormatOperatingConditions(double& pressure, double& temperature, std::strin
     else
         body = s + t + s + f.tempsort.Caption() + ", " + s + p + s + f.abstrycksort.Text() + ")";
 
-    const char* prefix = LanguageLetter == 'S'   ? "vid drifttillstånd= "
-                         : LanguageLetter == 'D' ? "bei Betriebsbedingungen= "
-                                                 : "at operating cond.= ";
+    const char* prefix = TextOrEnglish(report_text::OperatingConditionsPrefix, LanguageLetter);
     text = prefix + body;
     if (f.Excel.Caption() == "txt") text = "(" + text;
 }
 
 void UpdateThermoCaption() {
-    const char* title = nullptr;
-    switch (LanguageLetter) {
-        case 'S': title = "Termodynamiska data "; break;
-        case 'E': title = "Thermodynamical parameters "; break;
-        case 'D': title = "Thermodynamische Eigenschaften "; break;
-        default: return;
-    }
+    const char* title = TextOf(report_text::ThermoCaptionTitle, LanguageLetter);
+    if (title == nullptr) return;
     std::string caption = title;
     if (MediumCode != "OLJA") {
         double p = 0, t = 0;

@@ -12,7 +12,9 @@
 #include "state/geometry.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -52,12 +54,7 @@ void WriteVenturiBodyLines() {
     Line(EntranceCylinderLengthLabel, BodyRounded(D));
     Line(EntranceCylinderDiameterLabel, BodyRounded(D));
     Line(EntranceTappingPositionLabel, BodyRounded(D) / 2);
-    if (LanguageLetter == 'E')
-        AppendReportLine("Pressure tappings diameter_________________(mm)=   4-10");
-    else if (LanguageLetter == 'D')
-        AppendReportLine("Durchmesser die Druckentnahmen_____________(mm)=   4-10");
-    else
-        AppendReportLine("Tryckuttag diameter________________________(mm)=   4-10");
+    AppendReportLine(ByLanguage(report_text::VenturiTappingDiameterLine));
     AppendReportLine(ConvergentAngleLine);
     Line(ConvergentLengthLabel, BodyRounded(convergent));
     Line(ThroatLengthLabel, BodyRounded(d));
@@ -90,9 +87,7 @@ void WritePlateDimensionLines() {
 
     const double f = ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
     const double b20 = CheckedDiv(b, f), D20 = CheckedDiv(D, f);
-    const char* label = LanguageLetter == 'E'   ? "2. At 20 C, b = "
-                        : LanguageLetter == 'D' ? "2. Bei 20 C, b = "
-                                                : "2. Vid 20 C, b = ";
+    const char* label = ByLanguage(report_text::CarrierRingAt20CLabel);
     AppendReportLine(label + Number((D20 + b20) / 2) + " +- " + Number((b20 - D20) / 2) + " (mm)");
 }
 

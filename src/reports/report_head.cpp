@@ -12,6 +12,7 @@
 #include "reports/report_window.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -23,39 +24,6 @@ namespace {
 constexpr int kLargestSize = 1000;
 
 constexpr TColor kHeadColor = 128;  // dark red
-
-// {Swedish, German, English}
-constexpr LangText kThermodynamics{"DATORBERÄKNING AV TERMODYNAMISKA DATA",
-                                   "RECHNERBERECHNUNG VON THERMODYNAMISHE DATEN",
-                                   "COMPUTERCALCULATION OF THERMODYNAMICAL DATA"};
-constexpr LangText kThroatDevice{"DATORBERÄKNING AV STRYPELEMENT FÖR FLÖDESMÄTNING I RÖR",
-                                 "RECHNERBERECHNUNG VON DROSSELGERÄT für DURCHFLUSSMESSUNG",
-                                 "COMPUTERCALCULATION OF THROATDEVICE FOR FLOWMEASUREMENT IN TUBES"};
-constexpr LangText kIso1991{"ENLIGT NORM ISO 5167 från 1991 och AMENDMENT 1 från 1998",
-                            "NACH NORM ISO 5167 1991 und AMENDMENT 1 von 1998",
-                            "ACCORDING STANDARD ISO 5167 from 1991 and AMENDMENT 1 from 1998"};
-constexpr LangText kIso2003{"ENLIGT NORM ISO 5167 från 2003", "NACH NORM ISO 5167 von 2003",
-                            "ACCORDING STANDARD ISO 5167 from 2003"};
-constexpr LangText kDin1982{"ENLIGT NORM DIN 1952 från 1982", "NACH NORM DIN 1952 von 1982",
-                            "ACCORDING STANDARD DIN 1952 from 1982"};
-constexpr LangText kCone{"BERÄKNING AV V-CONE ENLIGT MCCROMETER;", "BERECHNUNG VON V-CONE NACH MCCROMETER;",
-                         "CALCULATION OF V-CONE ACCORDING TO MCCROMETER;"};
-constexpr LangText kConeSource{"Spec; Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002",
-                               "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002",
-                               "Flow Calculations for the V-Cone Flowmeter, Rev 2.7/2002"};
-constexpr LangText kVolumeMeter{"BERÄKNING AV Mag/US-endimensionell volymflödesmätnimng",
-                                "BERECHNUNG VON EIN DIM. DURCHFLUSSMESSER, US/MAG;",
-                                "CALCULATION OF ONEDIM VOLUMEFLOWMETER US/MAG"};
-constexpr LangText kRestriction{"DATORBERÄKNING AV FLÖDESBEGRÄNSARE", "RECHNERBERECHNUNG VON DURCHFLUSS RESTRICTIONS",
-                                "COMPUTERCALCULATION OF FLOW RESTRICTIONS"};
-constexpr LangText kValve{"DATORBERÄKNING AV VENTILKRAV", "RECHNERBERECHNUNG VON VENTILEN",
-                          "COMPUTERCALCULATION OF VALVEDEMANDS"};
-constexpr LangText kPressureLoss{"DATORBERÄKNING AV TRYCKFÖRLUSTER", "RECHNERBERECHNUNG VON DRUCKVERLUSTEN",
-                                 "COMPUTERCALCULATION OF PRESSURELOSSES"};
-constexpr LangText kFlow{"DATORBERÄKNING AV FLÖDE", "RECHNERBERECHNUNG VON DURCHFLUSS", "COMPUTERCALCULATION OF FLOW"};
-constexpr LangText kDatePrefix{"Datum: ", "Datum: ", "Date: "};
-constexpr LangText kTimeInfix{" /Tid: ", " /Zeit: ", " /Time: "};
-constexpr LangText kProductLine{"", "", ""};
 
 ReportClock g_clock = nullptr;
 
@@ -87,19 +55,20 @@ void AppendHeadLine(const std::string& line, int headSize) {
 
 std::vector<const LangText*> TitleLines() {
     switch (DecodeCalcFunction(CalcFunction)) {
-        case CalculationFunction::Thermodynamics: return {&kThermodynamics};
+        case CalculationFunction::Thermodynamics: return {&report_text::ThermodynamicsTitle};
         case CalculationFunction::PrimaryDevice: {
             const FlowDevice device = DecodeDevice(DeviceCode);
-            if (IsConeDevice(device)) return {&kCone, &kConeSource};
-            if (device == FlowDevice::VolumeMeter) return {&kVolumeMeter};
-            const LangText* standard = StandardLetter == 'I'   ? &kIso1991
-                                       : StandardLetter == '3' ? &kIso2003
-                                                               : &kDin1982;
-            return {&kThroatDevice, standard};
+            if (IsConeDevice(device)) return {&report_text::ConeTitle, &report_text::ConeSourceTitle};
+            if (device == FlowDevice::VolumeMeter) return {&report_text::VolumeMeterTitle};
+            const LangText* standard = StandardLetter == 'I'   ? &report_text::Iso1991Title
+                                       : StandardLetter == '3' ? &report_text::Iso2003Title
+                                                               : &report_text::Din1982Title;
+            return {&report_text::ThroatDeviceTitle, standard};
         }
-        case CalculationFunction::Valve: return {ValveSubtype == "RO" ? &kRestriction : &kValve};
-        case CalculationFunction::PressureLoss: return {&kPressureLoss};
-        case CalculationFunction::Flow: return {&kFlow};
+        case CalculationFunction::Valve:
+            return {ValveSubtype == "RO" ? &report_text::RestrictionTitle : &report_text::ValveTitle};
+        case CalculationFunction::PressureLoss: return {&report_text::PressureLossTitle};
+        case CalculationFunction::Flow: return {&report_text::FlowTitle};
         case CalculationFunction::Other: break;
     }
     return {};
@@ -135,15 +104,17 @@ void WriteReportHead() {
     SetReportSize(headSize);
 
     const char letter = LanguageLetter;
-    if (!TextOf(kDatePrefix, letter)) return;
+    if (!TextOf(report_text::DatePrefix, letter)) return;
     for (const LangText* title : TitleLines()) AppendHeadLine(TextOf(*title, letter), headSize);
     const ReportTimestamp now = ReportClockNow();
-    AppendHeadLine(TextOf(kDatePrefix, letter) + now.date + TextOf(kTimeInfix, letter) + now.time, headSize);
+    AppendHeadLine(
+        TextOf(report_text::DatePrefix, letter) + now.date + TextOf(report_text::TimeInfix, letter) + now.time,
+        headSize);
     if (letter == 'S') {
         const std::string pageHeader = ReportWriterWindow().RichEdit2.Line(0);
         if (!pageHeader.empty()) AppendHeadLine(pageHeader, headSize);
     }
-    AppendHeadLine(TextOf(kProductLine, letter), headSize);
+    AppendHeadLine(TextOf(report_text::ProductLine, letter), headSize);
 }
 
 }  // namespace tubalyx

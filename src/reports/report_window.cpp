@@ -6,6 +6,9 @@
 #include "numerics/text_utils.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"
+#include "texts/message_texts.h"
+#include "texts/page_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -79,11 +82,7 @@ void AppendColoredLines(const std::vector<std::string>& lines, TColor color) {
 
 void AppendRedLine(const std::string& text) { AppendColoredLines({text}, clRed); }
 
-std::string InputErrorLine() {
-    // {Swedish, German, English}
-    constexpr LangText kInputError{"INDATA FELAKTIGA!!!", "DATENEINGABE FALSCH!!!", "INPUT ERROR!!!"};
-    return TextOrSwedish(kInputError, LanguageLetter);
-}
+std::string InputErrorLine() { return ByLanguage(message_text::InputError); }
 void AppendRedLines(const std::vector<std::string>& lines) { AppendColoredLines(lines, clRed); }
 
 void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& style, int size) {
@@ -187,8 +186,8 @@ ReportSizeKind CurrentReportSize() { return ReportSizeOf(ReportWriterWindow().li
 std::string ReportSizeCaption(ReportSizeKind size, char language) {
     switch (size) {
         case ReportSizeKind::Mini: return "Mini ";
-        case ReportSizeKind::Big: return language == 'S' ? "Stor " : language == 'D' ? "Gross" : "Big  ";
-        default: return language == 'S' ? "Liten" : language == 'D' ? "Klein" : "Small";
+        case ReportSizeKind::Big: return TextOrEnglish(page_text::BigReportCaption, language);
+        default: return TextOrEnglish(page_text::SmallReportCaption, language);
     }
 }
 

@@ -14,35 +14,14 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/valve_state.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 
 namespace tubalyx {
 
 namespace {
-
-const char* Pick(const LangText& t) { return TextOrSwedish(t, LanguageLetter); }
-
-constexpr LangText kCriticalRestriction{"  KRITISKT FLÖDE!= ", "  KRITISCHES DURCHFLUSS!= ", "  CRITICAL FLOW!= "};
-constexpr LangText kInletPressure{"BarA Inloppstryck", "BarA Einlaufdruck", "BarA Inletpressure"};
-constexpr LangText kConstantOutlet{"  Vid oförändrat utloppstryck", "  Bei unverändert Auslaufdruck",
-                                   "  At constant Outletpressure"};
-constexpr LangText kCriticalValve{"        KRITISKT FLÖDE!", "        KRITISCHES DURCHFLUSS!",
-                                  "        CRITICAL FLOW!"};
-constexpr LangText kNotCritical{"  ICKE KRITISKT FLÖDE", "  NICHT KRITISCHES DURCHFLUSS", "  NON CRITICAL FLOW"};
-constexpr LangText kCriticalShare{"  KRITISKT FLÖDE= ", "  KRITISCHES DURCHFLUSS= ", "  CRITICAL FLOW= "};
-
-// clang-format off
-constexpr LangText kFlowLabel{"Flöde____________________________________(", "Durchfluss_______________________________(",
-                           "Flow_____________________________________("};
-constexpr LangText kRestrictionPower{"Restriktion effektförbrukning_________________(kW)= ",
-                                  "Restriction Leistungsverbrauch________________(kW)= ",
-                                  "Restriction powerconsumption__________________(kW)= "};
-constexpr LangText kRestrictionFl{"fl för restriktion______________________________()= ",
-                               "fl fuer Restriction_____________________________()= ",
-                               "fl for restriction______________________________()= "};
-// clang-format on
-constexpr LangText kWarning{"        OBS! VARNING: ", "        ACHTUNG! ", "        WARNING! "};
 
 std::string Number(double value) { return FormatFixed(CheckFinite(value, "valve result is no number"), kReportDigits); }
 
@@ -60,19 +39,20 @@ double FlowInUserUnit(double flowTph) {
 
 std::vector<std::string> CriticalFlowLines(bool critical) {
     const std::string& sep = ReportSeparator;
-    if (!IsRestriction()) return {Pick(critical ? kCriticalValve : kNotCritical)};
+    if (!IsRestriction())
+        return {ByLanguage(critical ? report_text::CriticalValveFlowNote : report_text::NonCriticalFlowNote)};
     const std::string share = Number(100 * CheckedDiv(CriticalFlow, ValveMassFlowTph));
     const std::string inlet = Number(CriticalInletPressureBar);
     std::vector<std::string> lines;
     if (critical) {
-        lines.push_back(Pick(kCriticalRestriction) + sep + share + sep + "%," + sep + inlet + sep +
-                        Pick(kInletPressure));
+        lines.push_back(ByLanguage(report_text::CriticalRestrictionFlowLabel) + sep + share + sep + "%," + sep + inlet +
+                        sep + ByLanguage(report_text::InletPressureBarSuffix));
     } else {
-        lines.push_back(Pick(kNotCritical));
-        lines.push_back(Pick(kCriticalShare) + sep + share + sep + "%");
-        lines.push_back(" " + sep + inlet + sep + Pick(kInletPressure));
+        lines.push_back(ByLanguage(report_text::NonCriticalFlowNote));
+        lines.push_back(ByLanguage(report_text::CriticalFlowShareLabel) + sep + share + sep + "%");
+        lines.push_back(" " + sep + inlet + sep + ByLanguage(report_text::InletPressureBarSuffix));
     }
-    lines.push_back(Pick(kConstantOutlet));
+    lines.push_back(ByLanguage(report_text::AtConstantOutletPressureNote));
     return lines;
 }
 
@@ -94,14 +74,15 @@ void WriteRestrictionReport(char kind, int layoutPosition) {
     head.push_back(Value(FlowCvLabel, 1.155 * ValveKv));
     if (restriction && SolveFor == "DI") head.push_back(Value(ThroatDiameterLabel, 1000 * BoreDiameterColdM));
     if (restriction && (SolveFor != "DI" || MaxFlowGivenFlag == "J"))
-        head.push_back(std::string(Pick(kFlowLabel)) + FlowUnit + ")= " + ReportSeparator +
-                       Number(FlowInUserUnit(ValveMassFlowTph)));
+        head.push_back(std::string(ByLanguage(report_text::RestrictionFlowLabelPrefix)) + FlowUnit +
+                       ")= " + ReportSeparator + Number(FlowInUserUnit(ValveMassFlowTph)));
     const std::vector<std::string> critical = CriticalFlowLines(ValveCriticalFlag);
     const std::string power =
-        Value(restriction ? std::string(Pick(kRestrictionPower)) : PowerConsumptionLabel, 0.001 * ValvePowerW);
+        Value(restriction ? std::string(ByLanguage(report_text::RestrictionPowerLabel)) : PowerConsumptionLabel,
+              0.001 * ValvePowerW);
     std::vector<std::string> factors;
     if (restriction) {
-        factors.push_back(Value(Pick(kRestrictionFl), RestrictionFL));
+        factors.push_back(Value(ByLanguage(report_text::RestrictionFlLabel), RestrictionFL));
     } else {
         factors.push_back(Value(CriticalFlowFactorLabel, ValveFLP));
         factors.push_back(Value(ValveReductionFactorLabel, ValveFp));
@@ -113,7 +94,7 @@ void WriteRestrictionReport(char kind, int layoutPosition) {
     WriteFlowSpeedLines(ValveMassFlowTph * 1000 / 3600, FlowDensity, PipeDiameter);
     for (const std::string& line : factors) AppendReportLine(line);
     WriteMediumPropertyBlock(kind, layoutPosition);
-    if (TableRangeNote != " ") AppendReportLine(Pick(kWarning) + TableRangeNote);
+    if (TableRangeNote != " ") AppendReportLine(ByLanguage(report_text::OutsideTableWarningPrefix) + TableRangeNote);
 }
 
 }  // namespace tubalyx

@@ -18,7 +18,9 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -39,12 +41,6 @@ ResultScope CurrentResultScope() {
     s.device = DecodeDevice(DeviceCode);
     s.solve = DecodeSolveTarget(SolveFor);
     return s;
-}
-
-const char* ByLanguage(const char* swedish, const char* german, const char* english) {
-    if (LanguageLetter == 'E') return english;
-    if (LanguageLetter == 'D') return german;
-    return swedish;
 }
 
 std::string LabelForUnit(const std::string& label, const std::string& unit, int cut, const char* opening) {
@@ -102,17 +98,16 @@ void WriteMountingBlock() {
     WriteFlowDpTable();
     ReportBlock block;
     block.AddEmpty();
-    block.Add(ByLanguage("              MONTERING I RÖRLEDNING", "                  ROHREINBAU",
-                         "                  MOUNTING IN TUBE"));
+    block.Add(ByLanguage(report_text::MountingHeading));
     const std::string standard(1, StandardLetter);
     const double eccentricity = ValueOrNothing(
         [&] { return AllowedEccentricity(DeviceCode, DeviceVariantCode, standard, BoreDiameter, PipeDiameter); });
     block.AddValue(MaxEccentricityLabel, eccentricity, kEccentricityDigits);
     if (DeviceCode == "V")
-        block.AddValue(MaxPipeRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
+        block.AddValue(MaxRoughnessLabel, 0.0005 * PipeDiameter * 1000.0, kEccentricityDigits);
     else
-        block.AddValue(MaxEccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);
-    block.Add(MaxAngleLine);
+        block.AddValue(Eccentricity03Label, 2.0 * eccentricity, kEccentricityDigits);
+    block.Add(MaxAngleLabel);
     block.Flush();
 }
 
@@ -122,18 +117,15 @@ void WriteAlgorithmsPreamble() {
     WriteDpTransmitterSection();
     ReportBlock block;
     block.AddEmpty();
-    block.Add(FlowAlgorithmsHeading + "*");
+    block.Add(AlgorithmsHeadingLabel + "*");
     block.Add("*" + OperatingConditionsText());
     switch (LanguageLetter) {
-        case 'E': block.Add("*(NOTE! Sqrt calculation of flow in dp-cell OR computer, NOT BOTH!)"); break;
+        case 'E': block.Add(report_text::RootNote.en); break;
         case 'D':
-            block.Add("*(Bemerkung! Wurzelberechnung von Durchfluss in");
-            block.Add("*(Wirkdruckmessumformer ODER Rechner, NICHT BEIDES!)");
+            block.Add(report_text::RootNote.de);
+            block.Add(report_text::RootNoteSecondLine.de);
             break;
-        default:
-            block.AddFitted("*(OBS! Kvadratrotsberäkningen av flödet i dp-cell ELLER dator, EJ BÅDA!)",
-                            kSwedishRootNoteChars);
-            break;
+        default: block.AddFitted(report_text::RootNote.sv, kSwedishRootNoteChars); break;
     }
     block.Flush();
 }
@@ -153,7 +145,7 @@ void WriteHeadingBlock(const std::string& heading) {
 }
 
 std::string ConeMeterHeading() {
-    const std::string title = ByLanguage(" McCrometer data", " McCrometer Ergebnis", " McCrometer specifications");
+    const std::string title = ByLanguage(report_text::ConeMeterTitle);
     if (OperatingStateDiffersFromRangeEnd()) return title + " " + OperatingConditionsText();
     return std::string(kHeadingIndent, ' ') + title;
 }
@@ -169,9 +161,9 @@ void WriteResultReport(char kind, int position, char detailLetter) {
     if (scope.Big() && !scope.Cone() && !scope.VolumeMeter()) WriteMountingBlock();
     if (scope.Big() && !scope.VolumeMeter()) WriteAlgorithmsPreamble();
     if (!scope.VolumeMeter()) WriteAlgorithmsAndPlcCode();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeading, LanguageLetter != 'D'));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(FlowReportHeadingLabel, LanguageLetter != 'D'));
     WriteFlowRangeSection();
-    if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeading, true));
+    if (scope.Big()) WriteHeadingBlock(SectionHeading(PhysicsReportHeadingLabel, true));
     WriteMediumPropertyBlock(kind, position);
     if (scope.Big()) {
         ReportBlock block;
@@ -179,7 +171,7 @@ void WriteResultReport(char kind, int position, char detailLetter) {
         if (scope.Cone())
             block.Add(ConeMeterHeading());
         else if (!scope.VolumeMeter() && FlowDensity > 0.0)
-            block.Add(SectionHeading(StandardReportHeading, true));
+            block.Add(SectionHeading(StandardReportHeadingLabel, true));
         block.Flush();
     }
     if (!scope.VolumeMeter()) WriteExpansibilitySection(detailLetter);

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the writers of the result report (result_report.cpp, short_results.cpp,
-// flow_range_report.cpp): the selections decoded once per report, the language pick and the
+// flow_range_report.cpp): the selections decoded once per report and the
 // label forms that carry a unit of the user's choice.
 #include <limits>
 #include <string>
@@ -26,9 +26,6 @@ struct ResultScope {
     bool VolumeMeter() const { return device == FlowDevice::VolumeMeter; }
 };
 ResultScope CurrentResultScope();
-
-// The English text for 'E', the German for 'D', the Swedish for any other letter.
-const char* ByLanguage(const char* swedish, const char* german, const char* english);
 
 // A 52-column label whose unit is replaced by the user's, at the same total length: the
 // first Length(label) - cut - Length(unit) characters, then `opening`, the unit and ")= ".

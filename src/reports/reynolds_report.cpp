@@ -17,7 +17,9 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/valve_state.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -27,14 +29,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 // The lines that know "S", "E" and "D" only: another letter gives no text.
-const char* Pick(const char* swedish, const char* english, const char* german) {
-    switch (LanguageLetter) {
-        case 'S': return swedish;
-        case 'E': return english;
-        case 'D': return german;
-        default: return nullptr;
-    }
-}
+const char* Pick(const LangText& text) { return TextOf(text, LanguageLetter); }
 
 void WriteIf(const char* text) {
     if (text != nullptr) AppendReportLine(text);
@@ -57,30 +52,16 @@ double MediumDensityAt(double p, double t) { return LineMediumAt(MediumCode, p, 
 bool IsCone() { return DeviceCode == "VCONE" || DeviceCode == "VCONEWAFER"; }
 bool IsValve() { return CalcFunction == "Ventil" && ValveSubtype == "VE"; }
 
-const char* ValveInletLabel() {
-    return Pick(
-        "Flödeshastighet i ventilinlopp (vid maxflöde)(m/s)= ", "Flowspeed in valveinlet (at maxflow)_________(m/s)= ",
-        "Geschwindigkeit im Ventileinlauf_____________(m/s)= ");
-}
-const char* ThroatLabel() {
-    return Pick(
-        "Flödeshastighet i förstrypning (vid maxflöde)(m/s)= ", "Flowspeed in throat (at maxflow)_____________(m/s)= ",
-        "Grösstes Geschwindigkeit im Drosselgerät_____(m/s)= ");
-}
-const char* VenaLabel() {
-    return Pick(
-        "Flödeshastighet i vena contracta vid maxflöde(m/s)= ", "Flowspeed in vena contracta (at maxflow)_____(m/s)= ",
-        "Grösstes Geschwindigkeit im vena contracta___(m/s)= ");
-}
-const char* CriticalWord() { return Pick("KRITISKT FLÖDE", "CRITICAL FLOW", "KRITISCHES DURCHFLUSS"); }
+const char* ValveInletLabel() { return Pick(report_text::ValveInletSpeedLabel); }
+const char* ThroatLabel() { return Pick(report_text::ThroatSpeedLabel); }
+const char* VenaLabel() { return Pick(report_text::VenaContractaSpeedLabel); }
+const char* CriticalWord() { return Pick(report_text::CriticalFlowWord); }
 
 void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
     if (!(density > 0)) return;
     std::string label;
     if (CalcFunction == "Tryckf") {
-        label = LanguageLetter == 'E'   ? "Outlet Flowspeed in tube (at maxflow)________(m/s)= "
-                : LanguageLetter == 'D' ? "Strömungsgeschwindigkeit im Rohrauslauf______(m/s)= "
-                                        : "Flödeshastighet i rörutlopp (vid maxflöde)___(m/s)= ";
+        label = ByLanguage(report_text::PipeOutletSpeedLabel);
     } else {
         label = TubeFlowSpeedLabel;
     }
@@ -101,9 +82,7 @@ void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
         if (density > 0) SpeedLine(VenaLabel(), Speed(massFlow, density, dv));
     } catch (const CalcError&) {
         // The flow cannot pass the vena contracta below the speed of sound.
-        WriteIf(Pick("Flödeshastighet i vena contracta vid maxflöde(m/s)>LJUDHASTIGHET!",
-                     "Flowspeed in vena contracta (at maxflow)_____(m/s)>SOUNDLIMIT!",
-                     "Grösstes Geschwindigkeit im vena contracta___(m/s)>GESCW-GRENZE! "));
+        WriteIf(Pick(report_text::VenaContractaSoundLimitNote));
     }
 }
 
@@ -131,13 +110,13 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
         const double qcrit = CriticalFlowAtOperatingState(qmax, lossBar, fl, CalcFunction == "Strypf");
         const char* opening = nullptr;
         if (qcrit > 1000 * qmax)
-            opening = Pick("(KRITISKT FLÖDE> ", "(CRITICAL FLOW> ", "(KRITISCHES DURCHFLUSS> ");
+            opening = Pick(report_text::CriticalFlowAbove);
         else if (qcrit > 0.001 * qmax)
-            opening = Pick("(KRITISKT FLÖDE= ", "(CRITICAL FLOW= ", "(KRITISCHES DURCHFLUSS= ");
+            opening = Pick(report_text::CriticalFlowAt);
         if (opening == nullptr) return;
         const double percent = CheckFinite(CheckedDiv(qcrit, qmax) * 100);
         AppendReportLine(opening + ReportSeparator + FormatFixed(percent, 3) + ReportSeparator +
-                         Pick(" % av maxflöde)", " % of maxflow)", " % von Durchflussendwert)"));
+                         Pick(report_text::CriticalFlowPercentSuffix));
     } catch (const CalcError&) {
         // No critical flow can be stated; the line is left out.
     }
@@ -146,9 +125,7 @@ void WriteCriticalFlow(double massFlow, double pipeDiameter, double p2) {
 }  // namespace
 
 void WriteReynoldsAtMaxFlow(double re) {
-    const char* label = LanguageLetter == 'E'   ? "Reynolds number ReD (at maximal flow)_____________= "
-                        : LanguageLetter == 'D' ? "Reynoldszahl ReD (bei grösstem Durchflussendwert)_= "
-                                                : "Reynolds tal ReD (vid maxflöde)___________________= ";
+    const char* label = ByLanguage(report_text::ReynoldsAtMaxFlowLabel);
     AppendReportLine(label + ReportSeparator + FormatFitWidth(CheckFinite(re, "Reynolds number is no number"), 6));
 }
 
@@ -191,16 +168,12 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
         const bool gas = IsGasMedium(MediumCode);
         if (gas && rho2 > 2 * density) {
             SetReportColor(clRed);
-            WriteIf(Pick("KONDENSERING/VÄTSKA!", "CONDENSE/LIQUID!", "KONDENSIERUNG/FLüSSIGKEIT"));
-            WriteIf(Pick("FLÖDESMÄTAREN KOMMER ATT VISA STORT FEL= MYCKET MINDRE ÄN VERKLIGT FLÖDE!",
-                         "THE FLOWMETER WILL CALCULATE A FLOW MUCH SMALLER THAN REAL FLOW!",
-                         "DURCHFLUSSBERECHNUNG VIEL KLEINER ALS WIRKLICHER DURCHFLUSS!"));
+            WriteIf(Pick(report_text::CondensationWarning));
+            WriteIf(Pick(report_text::FlowmeterShowsLessWarning));
         } else if (!gas && rho2 < 0.5 * density) {
             SetReportColor(clRed);
-            WriteIf(Pick("KAVITATION/GASBILDNING!", "CAVITATION/GAS!", "KAVITATION/GAS!"));
-            WriteIf(Pick("FLÖDESMÄTAREN KOMMER ATT VISA STORT FEL= MYCKET MER ÄN VERKLIGT FLÖDE!",
-                         "THE FLOWMETER WILL CALCULATE A FLOW MUCH MORE THAN REAL FLOW!",
-                         "DURCHFLUSSBERECHNUNG VIEL GROESSER ALS WIRKLICHER DURCHFLUSS!"));
+            WriteIf(Pick(report_text::CavitationWarning));
+            WriteIf(Pick(report_text::FlowmeterShowsMoreWarning));
         } else if (rho2 > 0) {
             if (IsValve())
                 SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));

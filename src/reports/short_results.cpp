@@ -14,7 +14,9 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "ui/report_writer_window.h"
 
 namespace tubalyx {
@@ -29,18 +31,15 @@ constexpr double kUnruledUncertaintyPercent = 50.0;
 
 void AddMainResultHeader(ReportBlock& block) {
     if (CurrentReportSize() == ReportSizeKind::Big)
-        block.Add(std::string(18, ' ') + ByLanguage("HUVUDDATA", "HAUPTERGEBNIS", "MAIN RESULT"));
+        block.Add(std::string(18, ' ') + ByLanguage(report_text::MainResultTitle));
     if (DeviceCode == "VOLYM") return;
     const std::string& rs = ReportSeparator;
     const double qMax = std::sqrt(MaxDpEntered) * RootFlowMax;
     if (std::isfinite(qMax) && std::isfinite(MaxDpEntered))
-        block.Add(ByLanguage("Enklast möjliga flödesberäkning*;q:= ", "Einfacher Durchflussberechnung*;q:= ",
-                             "Simpliest possible flowcalculation*;q:= ") +
-                  rs + Number(qMax) + rs + "*sqrt(dp/" + rs + Number(MaxDpEntered) + rs + ")");
-    block.Add(ByLanguage("*Optimerad för;", "*Beste Genauigkeit bei;", "*Optimized for;") + OperatingConditionsText());
-    block.Add(ByLanguage("*För matematiskt fel se stor rapport",
-                         "*für mathematischen Fehler sehe grosses Berechnungsergebnis",
-                         "*for mathematical error see big report"));
+        block.Add(ByLanguage(report_text::SimplestFlowFormulaPrefix) + rs + Number(qMax) + rs + "*sqrt(dp/" + rs +
+                  Number(MaxDpEntered) + rs + ")");
+    block.Add(ByLanguage(report_text::OptimizedForPrefix) + OperatingConditionsText());
+    block.Add(ByLanguage(report_text::MathematicalErrorPointer));
 }
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
@@ -57,36 +56,24 @@ void AddDeviceCandidateLines(ReportBlock& block) {
     block.AddValue(OptimalPipeDiameterLabel, PipeDiameterColdM * 1000.0);
     // The optimal dp in the unit of the dp range the design searched.
     if (DpUpperLimitPa != 0.0)
-        block.AddValue(LabelForUnit(OptimalMaxDiffPressureLabel, DpUpperLimitUnit, 4, "("),
+        block.AddValue(LabelForUnit(OptimalMaxDpLabel, DpUpperLimitUnit, 4, "("),
                        DpUpperLimitInput / DpUpperLimitPa * MaxDpPa);
 }
 
 const char* OptimalDeviceName() {
     const std::string& d = DeviceCode;
     const std::string& v = DeviceVariantCode;
-    if (d == "S" && v == "R")
-        return ByLanguage("Strypfläns (Corner tappings)", "Blende (Eckdruckentnahme)",
-                          "Orifice plate (Corner tappings)");
-    if (d == "S" && v == "F")
-        return ByLanguage("Strypfläns (Flänsmonterade tryckuttag)", "Blende (Flanschdruckentnahme)",
-                          "Orifice plate (Flange tappings)");
-    if (d == "S" && v == "D")
-        return ByLanguage("Strypfläns (D- & D/2-monterade tryckuttag)", "Blende (D- & D/2-Druckentnahme)",
-                          "Orifice plate (Dstor- & D/2-tappings)");
-    if (d == "V" && v == "BG")
-        return ByLanguage("Klassiskt Venturi (Bearbetat gjutgods)", "Klassisches Venturi (Bearbeitetem Einlaufkonus)",
-                          "Classical venturi (Machined convergent)");
-    if (d == "V" && v == "OG")
-        return ByLanguage("Klassiskt Venturi (Obearbetat gjutgods)", "Klassisches Venturi (Gussrauem Einlaufkonus)",
-                          "Classical venturi (Rough cast convergent)");
-    if (d == "V" && v == "SV")
-        return ByLanguage("Klassiskt Venturi (Svetsat)", "Klassisches Venturi (Geschweisst)",
-                          "Classical venturi (Welded)");
-    if (d == "KV") return ByLanguage("Kortventuri", "Venturidüse", "Venturinozzle");
-    if (d == "D") return ByLanguage("ISA 1932 Dysa", "ISA 1932 Düse", "ISA 1932 nozzle");
-    if (d == "DL") return ByLanguage("Long radius Dysa", "Langradius-Düse", "Long radius nozzle");
-    if (d == "SM") return ByLanguage("Segmentfläns", "Segmentblende", "Segmental orifice");
-    if (d == "VK") return ByLanguage("Viertelkreisdysa", "Viertelkreisdüse", "Viertelkreis-nozzle");
+    if (d == "S" && v == "R") return ByLanguage(report_text::OrificeCornerTappingsName);
+    if (d == "S" && v == "F") return ByLanguage(report_text::OrificeFlangeTappingsName);
+    if (d == "S" && v == "D") return ByLanguage(report_text::OrificeDTappingsName);
+    if (d == "V" && v == "BG") return ByLanguage(report_text::VenturiMachinedName);
+    if (d == "V" && v == "OG") return ByLanguage(report_text::VenturiRoughCastName);
+    if (d == "V" && v == "SV") return ByLanguage(report_text::VenturiWeldedName);
+    if (d == "KV") return ByLanguage(report_text::VenturiNozzleName);
+    if (d == "D") return ByLanguage(report_text::IsaNozzleName);
+    if (d == "DL") return ByLanguage(report_text::LongRadiusNozzleName);
+    if (d == "SM") return ByLanguage(report_text::SegmentalOrificeName);
+    if (d == "VK") return ByLanguage(report_text::QuarterCircleNozzleName);
     return nullptr;
 }
 
@@ -99,17 +86,13 @@ struct FlowLineLabels {
 };
 
 FlowLineLabels PlainFlowLabels() {
-    return {ByLanguage("Flöde______(ton/h)= ", "Durchfluss_(ton/h)= ", "Flow_______(ton/h)= "),
-            ByLanguage("Flöde_______(kg/h)= ", "Durchfluss__(kg/h)= ", "Flow________(kg/h)= "),
-            ByLanguage(" Flöde_______(m3/h)= ", " Durchfluss__(m3/h)= ", " Flow________(m3/h)= "),
-            ByLanguage(" Flöde______(dm3/h)= ", " Durchfluss_(dm3/h)= ", " Flow_______(dm3/h)= ")};
+    return {ByLanguage(report_text::FlowTonLabel), ByLanguage(report_text::FlowKgLabel),
+            ByLanguage(report_text::FlowM3Label), ByLanguage(report_text::FlowDm3Label)};
 }
 
 FlowLineLabels AdjustedFlowLabels() {
-    return {ByLanguage("Just.Flöde_(ton/h)= ", "Ber. Du.Fl.(ton/h)= ", "Adj.Flow___(ton/h)= "),
-            ByLanguage("Just.Flöde__(kg/h)= ", "Ber. Du.Fl._(kg/h)= ", "Adj.Flow____(kg/h)= "),
-            ByLanguage(" Just.Flöde__(m3/h)= ", " Ber. Du.Fl._(m3/h)= ", " Adj.Flow____(m3/h)= "),
-            ByLanguage(" Just.Flöde_(dm3/h)= ", " Ber. Du.Fl.(dm3/h)= ", " Adj.Flow___(dm3/h)= ")};
+    return {ByLanguage(report_text::AdjustedFlowTonLabel), ByLanguage(report_text::AdjustedFlowKgLabel),
+            ByLanguage(report_text::AdjustedFlowM3Label), ByLanguage(report_text::AdjustedFlowDm3Label)};
 }
 
 // m kg/h: in ton/h above 1 t/h, and the volume in m3/h above 1 m3/h, else in dm3/h; the
@@ -148,18 +131,16 @@ double AdjustmentFactor() { return RootRatioOrOne(MaxFlowDpPa, MaxDpPa); }
 void AddHumidGasPart(ReportBlock& block, const std::string& unit, std::optional<double> c, double f, double kgPerHour,
                      bool volumeMeter) {
     const std::string& rs = ReportSeparator;
-    block.Add(std::string(19, ' ') + ByLanguage("--LUFT/GASDEL--", "--Luft/Gasteil--", "--AIR/GASPART--"));
+    block.Add(std::string(19, ' ') + ByLanguage(report_text::GasPartHeading));
     const double rho = FlowDensity;
     if (!(rho > 0.0) || !c || OperatingPressure == 0.0) return;
     const double dryPart = MaxFlowInput * *c * DryGasDensity / rho;
     const double gasShare = (OperatingPressure - VapourPressurePa) / OperatingPressure;
-    block.Add(ByLanguage("Flöde______(", "Durchfluss_(", "Flow________(") + unit + ")= " + rs + Number(dryPart) + rs +
-              ByLanguage(" Flöde_______(m3/h)= ", " Durchfluss_(m3/h)= ", " Flow________(m3/h)= ") + rs +
-              Number(kgPerHour * gasShare / rho));
+    block.Add(ByLanguage(report_text::GasPartFlowPrefix) + unit + ")= " + rs + Number(dryPart) + rs +
+              ByLanguage(report_text::GasPartFlowM3Label) + rs + Number(kgPerHour * gasShare / rho));
     if (volumeMeter) return;
-    block.Add(ByLanguage("Just.Flöde_(", "Ber. D.F.__(", "Adj. Flow__(") + unit + ")= " + rs + Number(f * dryPart) +
-              rs + ByLanguage(" Just. Flöde_(m3/h)= ", " Ber. D.F.___(m3/h)= ", " Adj. Flow___(m3/h)= ") + rs +
-              Number(f * kgPerHour * gasShare / rho));
+    block.Add(ByLanguage(report_text::GasPartAdjustedFlowPrefix) + unit + ")= " + rs + Number(f * dryPart) + rs +
+              ByLanguage(report_text::GasPartAdjustedFlowM3Label) + rs + Number(f * kgPerHour * gasShare / rho));
 }
 
 }  // namespace
@@ -174,17 +155,17 @@ void WriteShortDiameterResult() {
     ReportBlock block;
     AddMainResultHeader(block);
     if (DeviceCode == "SM")
-        AddColdDimension(block, SegmentHeightColdLabel, SegmentHeightColdInchLabel, SegmentHeightColdM);
+        AddColdDimension(block, SegmentHeightLabel, SegmentHeightInchLabel, SegmentHeightColdM);
     else
         AddColdDimension(block, ThroatDiameterLabel, ThroatDiameterInchLabel, BoreDiameterColdM);
-    if (SolveFor == "TF") block.AddValue(MaxDiffPressureLabel, MaxDpPa * 0.001);
+    if (SolveFor == "TF") block.AddValue(MaxDpLabel, MaxDpPa * 0.001);
     block.Flush();
 }
 
 void WriteShortDpResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    block.AddValue(LabelForUnit(MaxDiffPressureLabel, DpUnit, 5, "_("), MaxDpEntered);
+    block.AddValue(LabelForUnit(MaxDpLabel, DpUnit, 5, "_("), MaxDpEntered);
     block.Flush();
 }
 
@@ -197,16 +178,16 @@ void WriteDeviceCandidateLine() {
 void WriteShortOptimalDeviceResult() {
     ReportBlock block;
     AddMainResultHeader(block);
-    block.Add(ByLanguage("Optimalt primärelement: ", "Optimales Drosselgerät: ", "Optimal primary device: "));
+    block.Add(ByLanguage(report_text::OptimalDeviceTitle));
     if (const char* name = OptimalDeviceName()) block.Add(name);
     AddDeviceCandidateLines(block);
     if (UpstreamFittingCode != "0") {
-        block.AddValue(TotalStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
+        block.AddValue(StandardStraightLengthLabel, StraightLengthM + StraightLengthShortfallM);
         if (AdditionalUncertaintyPercent < kUnruledUncertaintyPercent)
             block.AddValue(StraightLengthUncertaintyLabel, AdditionalUncertaintyPercent);
         else
             block.Add(StraightLengthUncertaintyLabel);
-        block.AddValue(UpstreamTappingPositionLabel, OptimalStraightLength);
+        block.AddValue(TappingPositionLabel, OptimalStraightLength);
     }
     block.Flush();
 }
@@ -236,11 +217,11 @@ void WriteShortFlowResult() {
     std::optional<double> c;
     if (q1 && q2) c = *q1 / *q2;
 
-    const char* flowPrefix = ByLanguage("Flöde______(", "Durchfluss_(", "Flow_______(");
+    const char* flowPrefix = ByLanguage(report_text::FlowUnitPrefix);
     if (!volumeMeter) {
         if (search.find("(" + FlowUnit + ")") == std::string::npos)
             block.Add(flowPrefix + FlowUnit + ")= " + rs + Number(MaxFlowInput) + rs +
-                      ByLanguage(" Just.Flöde_(", " Ber. Du.Fl.(", " Adj.Flow___(") + FlowUnit + ")= " + rs +
+                      ByLanguage(report_text::AdjustedFlowUnitPrefix) + FlowUnit + ")= " + rs +
                       Number(f * MaxFlowInput));
     } else if (c && search.find("(" + outputUnit + ")") == std::string::npos) {
         block.Add(flowPrefix + outputUnit + ")= " + rs + Number(MaxFlowInput * *c));

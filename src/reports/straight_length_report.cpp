@@ -14,7 +14,9 @@
 #include "state/selections.h"
 #include "texts/caption_sets.h"
 #include "texts/fitting_labels.h"
+#include "texts/language_text.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 
 namespace tubalyx {
 
@@ -157,29 +159,11 @@ void PrintStraightLengthTableC(char kind) {
 void WriteStraightLengthSection(char kind) {
     SectionSize size;
     SectionLine("");
-    static const char* const kEnglish[] = {
-        "The following table shows shortest possible straight tube length between",
-        "different disturbancies and the upstream pressure tapping of the throat device.",
-        "The disturbancies are upstreams but not for the last table line,",
-        "which shows the length between downstream pressure tapping and disturbance.",
-        "Two lengths are specified, for 0% and 0.5% flowmeasurement error contribution."};
-    static const char* const kGerman[] = {
-        "Das folgend Tafel zeigt kleinste mögliche gerade Rohrstrecke zwischen",
-        "verschiedene Einbaustörungen und die Plusdruckentnahme des Drosselgeräts.",
-        "Die Einbaustörung befindet sich im Einlauf, aber nicht die letzte Tafelzeile,",
-        "die gerade Rohrstrecke zwischen Minusdruckentnahme und Einbaustörung zeigt.",
-        "Zwei Werten sind vorhanden, fuer 0% und 0.5% Zusatzfehler."};
-    static const char* const kSwedish[] = {
-        "Tabellen nedan visar minsta möjliga raksträcka mellan olika störningskällor",
-        "och strypelementets övre tryckuttag för 0 resp. 0.5% flödesmätfelbidrag.",
-        "Störningskällorna befinner sig uppströms, utom för sista raden,",
-        "som visar avståndet mellan nedre tryckuttag och störningskälla."};
-    if (LanguageLetter == 'E')
-        for (const char* line : kEnglish) SectionLine(line);
-    else if (LanguageLetter == 'D')
-        for (const char* line : kGerman) SectionLine(line);
-    else
-        for (const char* line : kSwedish) SectionLine(line);
+    // The Swedish introduction has one line less.
+    for (const LangText* line :
+         {&report_text::StraightLengthIntro1, &report_text::StraightLengthIntro2, &report_text::StraightLengthIntro3,
+          &report_text::StraightLengthIntro4, &report_text::StraightLengthIntro5})
+        if (const std::string text = ByLanguage(*line); !text.empty()) SectionLine(text);
 
     // The table headings come in a wide and a narrow form by standard and device: the caption
     // set of the language gives the one of this run, at the full width of its cells. (The

@@ -125,6 +125,20 @@ extern const LangText CalibrationTemperaturePrompt;
 extern const LangText CalibratedSmallestReynoldsPrompt;
 extern const LangText CalibratedBestReynoldsPrompt;
 extern const LangText CalibratedBiggestReynoldsPrompt;
+extern const LangText StandardDensityPrompt;
+extern const LangText NormalDensityPrompt;
+extern const LangText MethaneLimit;
+extern const LangText EthaneLimit;
+extern const LangText PropaneLimit;
+extern const LangText ButanesLimit;
+extern const LangText PentanesLimit;
+extern const LangText NitrogenLimit;
+extern const LangText CarbonDioxideLimit;
+extern const LangText HydrogenLimit;
+extern const LangText CarbonMonoxideLimit;
+extern const LangText WaterVapourRow;
+extern const LangText PropaneGasItem;
+extern const LangText PropaneLiquidItem;
 }  // namespace prompt_text
 
 }  // namespace tubalyx

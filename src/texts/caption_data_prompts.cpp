@@ -65,5 +65,19 @@ const LangText CalibrationTemperaturePrompt = {"Kalibreringstemperatur (C)?_____
 const LangText CalibratedSmallestReynoldsPrompt = {"Kalibrerat minsta Reynolds tal?_________________________ ", "Kalibriert kleinste Reynolds Zahl?______________________ ", "Calibrated smallest Reynolds number?____________________ "};
 const LangText CalibratedBestReynoldsPrompt = {"Kalibrerad för bästa noggrannhet vid Reynolds tal?______ ", "Kalibriert für beste Präzision bei Reynolds Zahl?_______ ", "Calibrated for best precision at Reynolds number?_______ "};
 const LangText CalibratedBiggestReynoldsPrompt = {"Kalibrerat största Reynolds tal?________________________ ", "Kalibriert grösstes Reynolds Zahl?______________________ ", "Calibrated biggest Reynolds number?_____________________ "};
+const LangText StandardDensityPrompt = {"Densitet vid standard P,T?_(1.01325 BarA,60 F)___(kg/m3) ", "Dichte Gas bei Standard P,T?_(1.01325 Barü,60 F)_(kg/m3) ", "Density at standard P,T?_(1.01325 BarG,60 F)_____(kg/m3) "};
+const LangText NormalDensityPrompt = {"Densitet vid normaltillstånd?_(1.01325 BarA,0 C)_(kg/m3) ", "Dichte Gas bei Normzustand?_(1.01325 Bar,0 C)____(kg/m3) ", "Density at standard conditions?(1.01325 Bar,0 C)_(kg/m3) "};
+const LangText MethaneLimit = {"Metan > 70 Mol %", "Methan > 70 Molare %", "Methane > 70 Molar %"};
+const LangText EthaneLimit = {"Etan < 10 Mol %", "Ethan < 10 Molare %", "Ethane < 10 Molar %"};
+const LangText PropaneLimit = {"Propan < 3,5 Mol %", "Propan < 3,5 Molare %", "Propane < 3,5 Molar %"};
+const LangText ButanesLimit = {"Butanes < 1,5 Mol %", "Butanes < 1,5 Molare %", "Butanes < 1,5 Molar %"};
+const LangText PentanesLimit = {"Pentanes < 0,5 Mol %", "Pentanes < 0,5 Molare %", "Pentanes < 0,5 Molar %"};
+const LangText NitrogenLimit = {"Kväve < 20 Mol %", "Stickstoff < 20 Molare %", "Nitrogen < 20 Molar %"};
+const LangText CarbonDioxideLimit = {"Koldioxid < 20 Mol %", "Kohlendioxide < 20 Molare %", "Carbon Dioxide < 20 Molar %"};
+const LangText HydrogenLimit = {"Vätgas < 10 Mol %", "Wasserstoff H2 < 10 Molare %", "Hydrogen < 10 Molar %"};
+const LangText CarbonMonoxideLimit = {"Kolmonoxid < 3 Mol %", "Carbon monoxide < 3 Molare %", "Carbon monoxide < 3 Molar %"};
+const LangText WaterVapourRow = {"Vattenånga", "Wasser", "Water"};
+const LangText PropaneGasItem = {"C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"};
+const LangText PropaneLiquidItem = {"C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"};
 
 }  // namespace tubalyx::prompt_text

@@ -3,6 +3,7 @@
 #include "numerics/text_utils.h"
 #include "state/composition.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
 #include "ui/texts_window.h"
 
 namespace tubalyx {
@@ -11,22 +12,9 @@ void SetStandardDensityPrompt() {
     // Any case of a to z: the flow-unit handlers store the unit upper-cased.
     const std::string unit = AsciiUpper(TextsWindow().maxflowsort.Text());
     const bool standard = unit.find("STANDARD_") != std::string::npos || unit == "MMSCFD";
-    const char* text = nullptr;
-    switch (LanguageLetter) {
-        case 'S':
-            text = standard ? "Densitet vid standard P,T?_(1.01325 BarA,60 F)___(kg/m3) "
-                            : "Densitet vid normaltillstånd?_(1.01325 BarA,0 C)_(kg/m3) ";
-            break;
-        case 'D':
-            text = standard ? "Dichte Gas bei Standard P,T?_(1.01325 Barü,60 F)_(kg/m3) "
-                            : "Dichte Gas bei Normzustand?_(1.01325 Bar,0 C)____(kg/m3) ";
-            break;
-        case 'E':
-            text = standard ? "Density at standard P,T?_(1.01325 BarG,60 F)_____(kg/m3) "
-                            : "Density at standard conditions?(1.01325 Bar,0 C)_(kg/m3) ";
-            break;
-        default: return;  // no prompt of another language
-    }
+    const char* text =
+        TextOf(standard ? prompt_text::StandardDensityPrompt : prompt_text::NormalDensityPrompt, LanguageLetter);
+    if (text == nullptr) return;  // no prompt of another language
     TextsWindow().densnormaltext.SetCaption(text);
 }
 
@@ -35,34 +23,20 @@ namespace {
 struct LimitRow {
     const char* formula;
     const char* keyword;
-    const char* swedish;
-    const char* german;
-    const char* english;
+    const LangText* limit;
 };
 
 // Rows 2 to 11; the natural-gas analysis reads the grid in this order.
 const LimitRow kLimitRows[10] = {
-    {"CH4", "CH4", "Metan > 70 Mol %", "Methan > 70 Molare %", "Methane > 70 Molar %"},
-    {"C2H6", "C2H6", "Etan < 10 Mol %", "Ethan < 10 Molare %", "Ethane < 10 Molar %"},
-    {"C3H8", "C3H8", "Propan < 3,5 Mol %", "Propan < 3,5 Molare %", "Propane < 3,5 Molar %"},
-    {"C4H10", "C4H10", "Butanes < 1,5 Mol %", "Butanes < 1,5 Molare %", "Butanes < 1,5 Molar %"},
-    {"C5H12", "C5H12", "Pentanes < 0,5 Mol %", "Pentanes < 0,5 Molare %", "Pentanes < 0,5 Molar %"},
-    {"N2", "N2", "Kväve < 20 Mol %", "Stickstoff < 20 Molare %", "Nitrogen < 20 Molar %"},
-    {"CO2", "CO2", "Koldioxid < 20 Mol %", "Kohlendioxide < 20 Molare %", "Carbon Dioxide < 20 Molar %"},
-    {"H2", "H2", "Vätgas < 10 Mol %", "Wasserstoff H2 < 10 Molare %", "Hydrogen < 10 Molar %"},
-    {"CO", "CO", "Kolmonoxid < 3 Mol %", "Carbon monoxide < 3 Molare %", "Carbon monoxide < 3 Molar %"},
-    {"H2O", "ANG", "Vattenånga", "Wasser", "Water"},
+    {"CH4", "CH4", &prompt_text::MethaneLimit},       {"C2H6", "C2H6", &prompt_text::EthaneLimit},
+    {"C3H8", "C3H8", &prompt_text::PropaneLimit},     {"C4H10", "C4H10", &prompt_text::ButanesLimit},
+    {"C5H12", "C5H12", &prompt_text::PentanesLimit},  {"N2", "N2", &prompt_text::NitrogenLimit},
+    {"CO2", "CO2", &prompt_text::CarbonDioxideLimit}, {"H2", "H2", &prompt_text::HydrogenLimit},
+    {"CO", "CO", &prompt_text::CarbonMonoxideLimit},  {"H2O", "ANG", &prompt_text::WaterVapourRow},
 };
 
 // Nothing for a letter of no language: the texts then stay as they were.
-const char* ByLanguage(const char* s, const char* d, const char* e) {
-    switch (LanguageLetter) {
-        case 'S': return s;
-        case 'D': return d;
-        case 'E': return e;
-        default: return nullptr;
-    }
-}
+const char* InLanguage(const LangText& text) { return TextOf(text, LanguageLetter); }
 
 }  // namespace
 
@@ -74,15 +48,12 @@ void SetNaturalGasLimits() {
         const int row = n + 2;
         f.ViktVolprocGrid.SetCell(0, row, r.formula);
         MixtureComponentKeyword[row] = r.keyword;
-        const char* limit = ByLanguage(r.swedish, r.german, r.english);
+        const char* limit = InLanguage(*r.limit);
         if (!limit) continue;
         f.ViktVolprocGrid.SetCell(1, row, limit);
         if (row == 4) {
-            if (f.Propan1)
-                f.Propan1->SetCaption(ByLanguage("C3H8 Propan (gas)", "C3H8 Propane (gas)", "C3H8 Propane (gas)"));
-            if (f.Propanvtska1)
-                f.Propanvtska1->SetCaption(
-                    ByLanguage("C3H8 Propan (vätska)", "C3H8 Propane (flüssig)", "C3H8 Propane (liquid)"));
+            if (f.Propan1) f.Propan1->SetCaption(InLanguage(prompt_text::PropaneGasItem));
+            if (f.Propanvtska1) f.Propanvtska1->SetCaption(InLanguage(prompt_text::PropaneLiquidItem));
             if (f.C3H81 && f.Propan1) f.C3H81->SetCaption(f.Propan1->Caption());
         }
     }

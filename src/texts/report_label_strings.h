@@ -163,4 +163,33 @@ extern std::string StraightLengthErrorHeading;
 extern std::string StraightLengthColumnHeading;
 extern std::string StraightLengthMeasuredLine;
 
+// The names the report writers know some labels by: the same strings.
+inline std::string& Eccentricity03Label = MaxEccentricity03Label;
+inline std::string& MaxRoughnessLabel = MaxPipeRoughnessLabel;
+inline std::string& MaxAngleLabel = MaxAngleLine;
+inline std::string& AlgorithmsHeadingLabel = FlowAlgorithmsHeading;
+inline std::string& FlowReportHeadingLabel = FlowReportHeading;
+inline std::string& PhysicsReportHeadingLabel = PhysicsReportHeading;
+inline std::string& StandardReportHeadingLabel = StandardReportHeading;
+inline std::string& SegmentHeightLabel = SegmentHeightColdLabel;
+inline std::string& SegmentHeightInchLabel = SegmentHeightColdInchLabel;
+inline std::string& MaxDpLabel = MaxDiffPressureLabel;
+inline std::string& OptimalMaxDpLabel = OptimalMaxDiffPressureLabel;
+inline std::string& StandardStraightLengthLabel = TotalStraightLengthLabel;
+inline std::string& TappingPositionLabel = UpstreamTappingPositionLabel;
+inline std::string& HumidMaxFlowTonLabel = HumidMaxMassFlowLabel;
+inline std::string& HumidMaxFlowVolumeLabel = HumidMaxVolumeFlowLabel;
+inline std::string& PressureLossMaxLabel = PressureLossAtMaxFlowLabel;
+inline std::string& PowerLossLabel = PowerLossAtMaxFlowLabel;
+inline std::string& EpsilonMaxFlowLabel = EpsilonAtMaxFlowLabel;
+inline std::string& AlfaNormalFlowLabel = AlfaAtNormalFlowLabel;
+inline std::string& BetaLabel = BetaAtOperatingLabel;
+inline std::string& AreaRatioLabel = AreaRatioAtOperatingLabel;
+inline std::string& ProfileRadiusLabel = InletRadiusLabel;
+inline std::string& OutputHeadingLabel = OutputHeading;
+inline std::string& CalculatedFlowUncertaintyLabel = UncertaintyAtFlowLabel;
+inline std::string& ThroatCorrectionLabel = BoreTemperatureFactorLabel;
+inline std::string& PipeCorrectionLabel = PipeTemperatureFactorLabel;
+inline std::string& TemperatureLabel = TemperatureResultLabel;
+
 }  // namespace tubalyx

@@ -1,7 +1,12 @@
 #include "texts/report_labels.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "state/property_labels.h"
 #include "state/selections.h"
+#include "texts/caption_data.h"
+#include "texts/language_text.h"
 
 namespace tubalyx {
 
@@ -19,36 +24,22 @@ void CopyReportLabelBases() {
 
 void SetPropertyReportLabels(char language) {
     const bool ammonia = (MediumCode == "NH3");
-    if (language == 'S') {
-        DensityLabel = "Densitet___________________________________(kg/m3)= ";
-        SpecificVolumeLabel = "Volymitet_________________________________(dm3/kg)= ";
-        DynamicViscosityLabel = "Dynamisk viskositet______________________(Pas*E-6)= ";
-        KinematicViscosityLabel = "Kinematisk viskositet__________________(cSt=mm2/s)= ";
-        ViscosityNoteLabel = "Dynamisk viskositet______________________(Pas*E-6)= ";
-        KappaLabel = "Kappa (Isentropisk expansionskoefficient)_________= ";
-        EnthalpyLabel = ammonia ? "Entalpi.( =0 vid: -273.15 C, 1.01325 Bar)__(kJ/kg)= "
-                                : "Entalpi.( =0 vid: 0 C, 1.01325 Bar)________(kJ/kg)= ";
-    } else if (language == 'D') {
-        DensityLabel = "Dichte_____________________________________(kg/m3)= ";
-        SpecificVolumeLabel = "Spezifisches Volumen______________________(dm3/kg)= ";
-        DynamicViscosityLabel = "Dynamische Viskosität____________________(Pas*E-6)= ";
-        KinematicViscosityLabel = "Kinematische Viskosität________________(cSt=mm2/s)= ";
-        ViscosityNoteLabel = "Dynamische Viskosität____________________(Pas*E-6)= ";
-        KappaLabel = "Isentropenexponent (Kappa)________________________= ";
-        EnthalpyLabel = ammonia ? "Enthalpi (= 0 bei: -273.15 C, 1.01325 Bar)_(kJ/kg)= "
-                                : "Enthalpi (= 0 bei: 0 C, 1.01325 Bar)_______(kJ/kg)= ";
-    } else {
-        DensityLabel = "Density____________________________________(kg/m3)= ";
-        SpecificVolumeLabel = "Specific volume___________________________(dm3/kg)= ";
-        DynamicViscosityLabel = "Dynamic viscosity________________________(Pas*E-6)= ";
-        KinematicViscosityLabel = "Kinematic viscosity____________________(cSt=mm2/s)= ";
-        ViscosityNoteLabel = "Dynamic viscosity________________________(Pas*E-6)= ";
-        KappaLabel = "Kappa (Isentropic expansioncoeff.)________________= ";
-        EnthalpyLabel = ammonia ? "Enthalpi.(= 0 at: -273.15 C, 1.01325 Bar)__(kJ/kg)= "
-                                : "Enthalpi.(= 0 at: 0 C, 1.01325 Bar)________(kJ/kg)= ";
+    const std::string* const properties[] = {&DensityLabel,
+                                             &SpecificVolumeLabel,
+                                             &DynamicViscosityLabel,
+                                             &KinematicViscosityLabel,
+                                             &ViscosityNoteLabel,
+                                             &KappaLabel,
+                                             &EnthalpyLabel,
+                                             &CpLabel,
+                                             &CvLabel};
+    for (const ReportLabelEntry& e : ReportLabelTable) {
+        if (std::find(std::begin(properties), std::end(properties), e.label) == std::end(properties)) continue;
+        if ((e.condition == CaptionCondition::Ammonia && !ammonia) ||
+            (e.condition == CaptionCondition::NotAmmonia && ammonia))
+            continue;
+        *e.label = TextOrEnglish(e.text, language);
     }
-    CpLabel = "Cp______________________________________(J/(kg*K))= ";
-    CvLabel = "Cv______________________________________(J/(kg*K))= ";
     CopyReportLabelBases();
 }
 

@@ -47,21 +47,4 @@ bool SetControlText(const std::string& name, const std::string& text) {
     return false;
 }
 
-const char* TextOf(const LangText& text, char letter) {
-    switch (letter) {
-        case 'S': return text.sv;
-        case 'D': return text.de;
-        case 'E': return text.en;
-        default: return nullptr;
-    }
-}
-
-const char* TextOrSwedish(const LangText& text, char letter) {
-    return letter == 'D' ? text.de : letter == 'E' ? text.en : text.sv;
-}
-
-const char* TextOrEnglish(const LangText& text, char letter) {
-    return letter == 'S' ? text.sv : letter == 'D' ? text.de : text.en;
-}
-
 }  // namespace tubalyx

@@ -10,6 +10,7 @@
 #include "forms/menu.h"
 #include "forms/string_grid.h"
 #include "texts/caption_data.h"
+#include "texts/language_text.h"  // the language pick of a text, for the users of this header
 
 namespace tubalyx {
 
@@ -24,12 +25,5 @@ TStringGrid* WindowGrid(const std::string& name);
 std::string ControlText(const std::string& name);
 // Writes the shown text by the control's kind; false when the control is missing or has none.
 bool SetControlText(const std::string& name, const std::string& text);
-
-// The text of one language: 'S' Swedish, 'D' German, 'E' English, nullptr for another letter.
-const char* TextOf(const LangText& text, char letter);
-// Swedish unless the letter is 'D' or 'E'.
-const char* TextOrSwedish(const LangText& text, char letter);
-// English unless the letter is 'S' or 'D'.
-const char* TextOrEnglish(const LangText& text, char letter);
 
 }  // namespace tubalyx

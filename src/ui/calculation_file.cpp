@@ -27,6 +27,7 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "texts/caption_data.h"
+#include "texts/message_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
@@ -119,21 +120,11 @@ const StateArray<int> kWholeNumberArrays[] = {Entry("ResistanceKind", Resistance
 constexpr const char* kChoiceLabels[] = {"tempsort", "dstorkallsort", "litenstor",
                                          "Excel",    "ABBSiemens",    "bestyckningtext"};
 
-constexpr LangText kNotCalculationData{"FILEN INNEHÅLLER INGA BERÄKNINGSDATA!: ",
-                                       "DATEI ENTHÄLT KEINE BERECHNUNGSDATEN!: ", "FILE HOLDS NO CALCULATION DATA!: "};
-constexpr LangText kNewerVersion{"BERÄKNINGSDATA FRÅN EN NYARE VERSION!: ", "BERECHNUNGSDATEN EINER NEUEREN VERSION!: ",
-                                 "CALCULATION DATA OF A NEWER VERSION!: "};
-constexpr LangText kDamaged{
-    "BERÄKNINGSDATA SKADADE ELLER OFULLSTÄNDIGA!: ", "BERECHNUNGSDATEN BESCHÄDIGT ODER UNVOLLSTÄNDIG!: ",
-    "CALCULATION DATA DAMAGED OR INCOMPLETE!: "};
-constexpr LangText kCannotRead{"FILEN KAN INTE LÄSAS!: ", "DATEI NICHT LESBAR!: ", "FILE CANNOT BE READ!: "};
-constexpr LangText kCannotWrite{"FILEN KAN INTE SKRIVAS!: ", "DATEI NICHT SCHREIBBAR!: ", "FILE CANNOT BE WRITTEN!: "};
-
 // The longest file name a red line shows; a longer one ends in "...".
 constexpr int kLongestEchoedName = 160;
 
 void ReportFileFailure(const LangText& text, const std::string& fileName) {
-    AppendRedLine(TextOrSwedish(text, LanguageLetter) + OneLineEcho(fileName, kLongestEchoedName));
+    AppendRedLine(ByLanguage(text) + OneLineEcho(fileName, kLongestEchoedName));
 }
 
 std::string Escaped(const std::string& text) {
@@ -543,21 +534,23 @@ CalculationDataResult ApplyCalculationDataText(const std::string& text) {
 
 bool SaveCalculationData(const std::string& fileName) {
     if (WriteWholeFile(fileName, CalculationDataText())) return true;
-    ReportFileFailure(kCannotWrite, fileName);
+    ReportFileFailure(message_text::CannotWrite, fileName);
     return false;
 }
 
 bool LoadCalculationData(const std::string& fileName) {
     const std::optional<std::string> text = ReadWholeFile(fileName);
     if (!text) {
-        ReportFileFailure(kCannotRead, fileName);
+        ReportFileFailure(message_text::CannotRead, fileName);
         return false;
     }
     switch (ApplyCalculationDataText(*text)) {
         case CalculationDataResult::Loaded: return true;
-        case CalculationDataResult::NotCalculationData: ReportFileFailure(kNotCalculationData, fileName); break;
-        case CalculationDataResult::NewerVersion: ReportFileFailure(kNewerVersion, fileName); break;
-        case CalculationDataResult::Damaged: ReportFileFailure(kDamaged, fileName); break;
+        case CalculationDataResult::NotCalculationData:
+            ReportFileFailure(message_text::NotCalculationData, fileName);
+            break;
+        case CalculationDataResult::NewerVersion: ReportFileFailure(message_text::NewerVersion, fileName); break;
+        case CalculationDataResult::Damaged: ReportFileFailure(message_text::DamagedData, fileName); break;
     }
     return false;
 }
@@ -567,7 +560,7 @@ bool SaveReportText(const std::string& fileName) {
     std::string text;
     for (int line = 0; line < report.LineCount(); ++line) text += report.Line(line) + "\n";
     if (WriteWholeFile(fileName, text)) return true;
-    ReportFileFailure(kCannotWrite, fileName);
+    ReportFileFailure(message_text::CannotWrite, fileName);
     return false;
 }
 

@@ -13,6 +13,8 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/composition_help.h"
+#include "texts/language_text.h"
+#include "texts/page_texts.h"
 #include "ui/calculation_window.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
@@ -56,7 +58,7 @@ void SetupCompositionGrids() {
     TStringGrid* grids[] = {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt};
     HumidGasMolarMass = 4.0;
     const char* const keywords[] = {"AR", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", "LUF"};
-    const char* air = LanguageLetter == 'E' ? "Air" : "Luft";
+    const char* air = ByLanguage(page_text::AirComponentName);
     const char* const names[] = {"Ar", "CO2", "H2", "N2", "O2", "O3", "CH4", "NH3", air};
     for (int i = 0; i < 9; ++i) {
         MixtureComponentKeyword[i + 2] = keywords[i];
@@ -165,10 +167,7 @@ void UpdateHumidityRow() {
             }
             MixtureComponentKeyword[kVapourRow] = "ANG";
             humid.SetCell(0, kVapourRow, "H2O");
-            humid.SetCell(1, kVapourRow,
-                          LanguageLetter == 'E'   ? "Humidity"
-                          : LanguageLetter == 'D' ? "Feuchte"
-                                                  : "Fuktighet");
+            humid.SetCell(1, kVapourRow, ByLanguage(page_text::HumidityComponentName));
             ConvertMixtureColumns(4);
             CalcMixtureProperties(3);
             SetMixtureComponent();

@@ -100,6 +100,8 @@ TForm1::TForm1() : TForm("Form1") {
     PTKompgrid.SetFixedRows(0);
     PTKompgrid.SetEditing(true);
     ABBSiemens.SetCaption("Siemens");
+    // The heading over the table's last temperature column, as the title's "Tmin" stands over its first.
+    Tmax.SetCaption("Tmax");
     PTberfel.SetText("1");
 
     // The copies of the report are working storage of the run and never shown.

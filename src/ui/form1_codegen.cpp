@@ -4,6 +4,7 @@
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "ui/form1.h"
+#include "ui/run_driver.h"
 
 namespace tubalyx {
 
@@ -17,17 +18,16 @@ void ShowPrerequisite(TForm1& f, const TLabel& label) {
     f.kodkomment.SetTop(label.Top());
 }
 
-// The new block stands right below the newest report: scroll that far down.
-void ScrollToInsertedBlock(TForm1& f) {
+// The new block stands right below the newest report: the window shows it there.
+void ScrollToInsertedBlock() {
     FocusReport();
-    const int lineHeight = f.RichEdit1.Font().Size * 160 / 100;
-    f.SetVertScrollPosition(f.VertScrollBar().Position + lineHeight * ReportLinesWritten);
+    ShowReportLine(ReportLinesWritten);
 }
 
 void Generate(TForm1& f, const char* mode) {
     double result = 1.0;
     GenerateControlCode(mode, result);
-    ScrollToInsertedBlock(f);
+    ScrollToInsertedBlock();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
+#include "texts/message_texts.h"
 #include "texts/window_access.h"
 #include "ui/calculation_file.h"
 #include "ui/form1.h"
@@ -18,9 +19,6 @@ namespace {
 
 constexpr const char* kReportFilter = "Text (*.txt);;PDF (*.pdf)";
 constexpr const char* kCalculationFilter = "Tubalyx (*.tbx);;* (*)";
-
-constexpr LangText kPdfNotWritten{
-    "PDF-FILEN KUNDE INTE SKRIVAS!: ", "PDF-DATEI NICHT GESCHRIEBEN!: ", "PDF FILE NOT WRITTEN!: "};
 
 bool HasExtension(const std::string& name, const std::string& extension) {
     if (name.size() < extension.size()) return false;
@@ -57,7 +55,7 @@ void TForm1::Sparasom1Click(TControl*) {
     if (!HasExtension(name, ".pdf")) {
         SaveReportText(name);
     } else if (!PrintReportToPdf(name)) {
-        AppendRedLine(TextOrSwedish(kPdfNotWritten, LanguageLetter) + name);
+        AppendRedLine(ByLanguage(message_text::PdfNotWritten) + name);
     }
 }
 

@@ -16,6 +16,8 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "texts/language_text.h"
+#include "texts/page_texts.h"
 #include "ui/calculation_window.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -52,10 +54,6 @@ void OpenComponentMenuAt(int row) {
     MixtureRow = row;
 }
 
-// {Swedish, German, English}
-constexpr FittingText kHeightHint{"Höjdskillnad Utlopp-Inlopp (10 = Utlopp 10 m över Inlopp)",
-                                  "Höhe Unterschied Auslauf-Einlauf (10 = Auslauf 10 m über Einlauf)",
-                                  "Height difference Outlet-Inlet (10 = Outlet 10 m over Inlet)"};
 constexpr int kHeightRow = 6, kLengthRow = 7;
 
 bool IsFittingColumn(int column) { return column >= 1 && column <= kFittingColumnCount; }
@@ -253,8 +251,9 @@ void TForm1::MotstandgridMouseMove(TControl*, TShiftState, int x, int y) {
     int width = grid.GridLineWidth();
     for (int c = 0; c <= kFittingColumnCount; ++c) width += grid.ColWidth(c) + grid.GridLineWidth();
     grid.SetClientWidth(width);
-    grid.SetHint(
-        row == kHeightRow && IsHeightLabel(grid.Cell(0, kHeightRow)) ? FittingTextIn(kHeightHint, LanguageLetter) : "");
+    grid.SetHint(row == kHeightRow && IsHeightLabel(grid.Cell(0, kHeightRow))
+                     ? ByLanguage(page_text::HeightDifferenceHint)
+                     : "");
 }
 
 void TForm1::RaderaClick(TControl*) {

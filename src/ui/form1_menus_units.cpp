@@ -13,6 +13,8 @@
 #include "state/menu_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "texts/language_text.h"
+#include "texts/page_texts.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "ui/edit_updates.h"
@@ -114,12 +116,8 @@ const Item& ItemOf(const Item (&items)[N], TMenuItem* TForm1::*member) {
 }
 
 std::string AbsolutePressureNote() {
-    switch (LanguageLetter) {
-        case 'S': return "Absolut tryck (om inget annat specificeras)";
-        case 'E': return "Absolute pressure (if nothing else specified)";
-        case 'D': return "Absolut Druck (wenn nichts anders spezificiert)";
-        default: return "";
-    }
+    const char* note = TextOf(page_text::AbsolutePressureNote, LanguageLetter);
+    return note ? note : "";
 }
 
 // The unit edits of the questionnaire open their menu at their own place in the window.

@@ -9,6 +9,8 @@
 #include "state/view_state.h"
 #include "state/window_state.h"
 #include "texts/caption_sets.h"
+#include "texts/language_text.h"
+#include "texts/page_texts.h"
 #include "ui/font_size.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
@@ -20,23 +22,9 @@ namespace {
 
 // The order in which the code-generator page is used, as the hint of BigBlock. The language
 // items and the language cycle word it differently.
-struct LanguageHint {
-    char letter;
-    const char* fromItem;
-    const char* fromCycle;
-};
-constexpr LanguageHint kCodePageHints[] = {
-    {'S', "Först Rapport/Stor,Rapport/Run,Densitetsberäkningar/Run",
-     "Först Rapport/Stor=>Rapport/Run=>Densitetsberäkningar/Run"},
-    {'D', "Erst Berechnungs Ergebnis/Gross,Berechnungs Ergebnis/Run,Dichte Berchnung/Run",
-     "Erst Berchnungs Ergebnis/Gross=>Berechnungs Ergebnis/Run=>Dichte Berchnungen/Run"},
-    {'E', "First Report/Big,Report/Run,Density calculations/Run",
-     "First Report/Big=>Report/Run=>Density calculations/Run"},
-};
-
 void SetCodePageHint(bool fromCycle) {
-    for (const LanguageHint& h : kCodePageHints)
-        if (h.letter == LanguageLetter) Form1().BigBlock.SetHint(fromCycle ? h.fromCycle : h.fromItem);
+    const LangText& hint = fromCycle ? page_text::CodePageHintFromCycle : page_text::CodePageHintFromItem;
+    if (const char* text = TextOf(hint, LanguageLetter)) Form1().BigBlock.SetHint(text);
 }
 
 void ChooseLanguage(char letter) {

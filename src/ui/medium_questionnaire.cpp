@@ -10,6 +10,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
+#include "texts/page_texts.h"
 #include "texts/prompt_setters.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
@@ -21,14 +22,6 @@ namespace tubalyx {
 using namespace questionnaire;
 
 namespace {
-
-// {Swedish, German, English}
-constexpr LangText kRealGasHint{"0 = tabellgasen korrigeras ej till verklig gas",
-                                "0 = Tafelgas werden nicht zu wirklich Gas korrigiert",
-                                "0 = Tablegas not adjusted to real gas"};
-constexpr LangText kRealGasPrompt{"Genomsnittlig Molekylvikt verklig gas (inkl fukt)?___(u) ",
-                                  "Durchschn. Molecülgewicht Wirklich Gas(mit Feuchte)?_(u) ",
-                                  "Average molecular weight real gas (with humidity)?___(u) "};
 
 constexpr int kTemperatureFieldWidth = 6;
 constexpr int kPressureFieldWidth = 7;
@@ -227,8 +220,9 @@ void AskRealGasCorrection(char kind, int& layoutTop) {
     TForm1& f = Form1();
     const ReportMedium m = DecodeReportMedium(MediumCode);
     if (m == ReportMedium::NaturalGas || m == ReportMedium::Mixture) {
-        if (const char* hint = TextOf(kRealGasHint, LanguageLetter)) f.molekylviktGtext.SetHint(hint);
-        if (const char* prompt = TextOf(kRealGasPrompt, LanguageLetter)) f.molekylviktGtext.SetCaption(prompt);
+        if (const char* hint = TextOf(page_text::RealGasHint, LanguageLetter)) f.molekylviktGtext.SetHint(hint);
+        if (const char* prompt = TextOf(page_text::RealGasPrompt, LanguageLetter))
+            f.molekylviktGtext.SetCaption(prompt);
         PlaceLine(f.molekylviktGtext, &f.molekylviktvG, nullptr, layoutTop);
         if (WritesReport(kind) && StrToFloatSafe(f.molekylviktvG.Text()) > kNoRealGasMolarMass)
             AppendLine(f.molekylviktGtext.Caption() + " " + ListingField(f.molekylviktvG.Text(), kHumidityFieldWidth));

@@ -13,6 +13,7 @@
 #include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/caption_sets.h"
+#include "texts/page_texts.h"
 #include "texts/prompt_setters.h"
 #include "texts/window_access.h"
 #include "ui/flow_graphs.h"
@@ -41,40 +42,15 @@ constexpr int kBigBlockGap = 5;
 // A rebuild asked for while one runs is done after it; a chain of such requests ends here.
 constexpr int kRebuildPasses = 4;
 
-// {Swedish, German, English}. The hints fall back to Swedish for another letter.
-constexpr LangText kUncertaintyHint{
-    "Först Rapport/Stor=>Rapport/Run=>Fel-/Osäkerhetskalkyl/Run",
-    "Erst Berechnungsergebnis/Gross=>Berchnungsergebnis/Run=>Fehler-/Unsicherheitsberchnung/Run",
-    "First Report/Big=>Report/Run=>Error-/Uncertainty calculation/Run"};
-constexpr LangText kBigBlockHint{
-    "Först Normerade flödesmätare/Rapport/Stor=>Rapport/Run=>Densitetsberäkningar/Run",
-    "Erst Normierte Drosselgeräten/Berechnungsergebnis/Gross=>Berchnungsergebnis/Run=>Dichte Berchnungen/Run",
-    "First Standard Throat devices/Report/Big=>Report/Run=>Density calculations/Run"};
-constexpr LangText kCompressibilityHint{"Först Rapport/Run", "Erst Berchnungs Ergebnis/Run", "First Report/Run"};
-constexpr LangText kCodeHint{"Först Densitetsberäkningar/Run", "Erst Dichte Berchnungen/Run",
-                             "First Density calculations/Run"};
-constexpr LangText kCodeCaption{"GENVERKET;Tillverkning av standardiserad kod, IEC61131",
-                                "GENVERKET;Herstellung von normiertes Rechnerkod, IEC61131",
-                                "GENVERKET;Generation of standardised code, IEC61131"};
-constexpr LangText kUpDownHint{"Förminska-Förstora", "Kleiner-Grosser", "Smaller-Bigger"};
-constexpr LangText kFileWord{"/Fil: ", "/Datei: ", "/File: "};
-
 struct ReportCaption {
     TLabel TForm1::*label;
     LangText text;
 };
 constexpr ReportCaption kReportCaptions[] = {
-    {&TForm1::sidhuvud, {"Sidhuvud", "Seite Anfang", "Page head"}},
-    {&TForm1::sidfot, {"Sidfot", "Seite Ende", "Page foot"}},
-    {&TForm1::RAPPORT, {"Rapport", "Berechnungsergebnis", "Report"}},
-    {&TForm1::Rensarapport, {"Radera allt", "Alles ausradieren", "Clear all"}},
-    {&TForm1::Zoomrap, {"Zoom", "Zoom", "Zoom"}},
-    {&TForm1::selectall, {"Markera allt", "Alles markieren", "Select all"}},
-    {&TForm1::osrubrik, {"Fel-/Osäkerhetskalkyl", "Fehler-/Unsicherheitsberechnung", "Error-/Uncertainty calculation"}},
-    {&TForm1::Feltext,
-     {"Visar olika Fel-/Osäkerhetskällors bidrag till flödesmätningens totalosäkerhet vid olika flöden",
-      "Zeigen gewöhnliche Fehler-/Unsicherheiten Bedeutung für Durchfluss Gesamtunsicherheit",
-      "How common Error-/Unceraintysources contributes to flowmeasurement Total uncerainty."}},
+    {&TForm1::sidhuvud, page_text::PageHeadCaption},    {&TForm1::sidfot, page_text::PageFootCaption},
+    {&TForm1::RAPPORT, page_text::ReportCaption},       {&TForm1::Rensarapport, page_text::ClearReportCaption},
+    {&TForm1::Zoomrap, page_text::ZoomCaption},         {&TForm1::selectall, page_text::SelectAllCaption},
+    {&TForm1::osrubrik, page_text::UncertaintyHeading}, {&TForm1::Feltext, page_text::UncertaintyExplanation},
 };
 
 int RightOf(const TControl& c) { return c.Left() + c.Width(); }
@@ -124,13 +100,13 @@ void LayoutUncertaintyRows() {
     ShowUncertaintyTable();
 }
 
+// The hints fall back to Swedish for another letter, the code caption stays.
 void SetHints(TForm1& f) {
-    const char letter = LanguageLetter;
-    f.Felsimulrubrik.SetHint(TextOrSwedish(kUncertaintyHint, letter));
-    f.BigBlock.SetHint(TextOrSwedish(kBigBlockHint, letter));
-    f.Label2.SetHint(TextOrSwedish(kCompressibilityHint, letter));
-    f.kod.SetHint(TextOrSwedish(kCodeHint, letter));
-    if (const char* caption = TextOf(kCodeCaption, letter)) f.kod.SetCaption(caption);
+    f.Felsimulrubrik.SetHint(ByLanguage(page_text::UncertaintyHint));
+    f.BigBlock.SetHint(ByLanguage(page_text::BigBlockHint));
+    f.Label2.SetHint(ByLanguage(page_text::CompressibilityHint));
+    f.kod.SetHint(ByLanguage(page_text::CodeHint));
+    if (const char* caption = TextOf(page_text::CodeCaption, LanguageLetter)) f.kod.SetCaption(caption);
     f.BigBlock.SetLeft(RightOf(f.kod) + kBigBlockGap);
 }
 
@@ -168,7 +144,8 @@ void SetCaptionFrom(const TMenuItem* item, const char* fileWord) {
     if (item) Form1().SetCaption("Tubalyx.1404:" + item->Caption() + fileWord + ReportFileName);
 }
 
-void BuildUnitPage(TForm1& f) {
+// The report window, hidden here, is placed below the grid: a run shows it there.
+void BuildUnitPage(TForm1& f, int& top) {
     HideInputControls();
     // The report's separator label goes with its neighbours, else it stays under the grid.
     ShowAll({&f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor, &f.Label1, &f.DSAprint, &f.UpDown1,
@@ -178,6 +155,7 @@ void BuildUnitPage(TForm1& f) {
     f.Sortergrid.SetLeft(0);
     SetupUnitGrid();
     f.Sortergrid.SetVisible(true);
+    top = BottomOf(f.Sortergrid);
 }
 
 // The caption and the content of the function's page.
@@ -215,25 +193,19 @@ void BuildFunctionPage(TForm1& f, char kind, int& top, const char* fileWord) {
         BuildValvePage(kind, top);
     } else if (function == "Sorter") {
         SetCaptionFrom(f.Sortomv, fileWord);
-        BuildUnitPage(f);
+        BuildUnitPage(f, top);
     }
 }
 
 // The report-size caption in the current language; "Mini" and any other text stay.
 std::string TranslatedReportSize(const std::string& size) {
-    struct Rule {
-        char letter;
-        const char* small;
-        const char* big;
-    };
-    constexpr Rule kRules[] = {{'S', "Liten", "Stor "}, {'D', "Klein", "Gross"}, {'E', "Small", "Big  "}};
-    for (const Rule& rule : kRules) {
-        if (rule.letter != LanguageLetter) continue;
-        for (const char* s : {"Liten", "Klein", "Small"})
-            if (size == s) return rule.small;
-        for (const char* b : {"Stor ", "Gross", "Big  "})
-            if (size == b) return rule.big;
-    }
+    const LangText& small = page_text::SmallReportCaption;
+    const LangText& big = page_text::BigReportCaption;
+    if (TextOf(small, LanguageLetter) == nullptr) return size;
+    for (const char* s : {small.sv, small.de, small.en})
+        if (size == s) return TextOf(small, LanguageLetter);
+    for (const char* b : {big.sv, big.de, big.en})
+        if (size == b) return TextOf(big, LanguageLetter);
     return size;
 }
 
@@ -271,7 +243,7 @@ void Build(char kind, int& layoutTop) {
     f.SetVertScrollPosition(0);
     InputTabOrder = 0;
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
-    f.UpDown1.SetHint(TextOrSwedish(kUpDownHint, LanguageLetter));
+    f.UpDown1.SetHint(ByLanguage(page_text::UpDownHint));
     UpdateThermoCaption();
     if (DeviceCode == "VOLYM") SolveFor = "FL";
     f.Medialabel.SetCaption(MediumDisplayName(MediumCode));
@@ -279,7 +251,7 @@ void Build(char kind, int& layoutTop) {
     layoutTop = top;
     SetMaxFlowLabel(f);
 
-    BuildFunctionPage(f, kind, layoutTop, TextOrSwedish(kFileWord, LanguageLetter));
+    BuildFunctionPage(f, kind, layoutTop, ByLanguage(page_text::FileWord));
     SetReportCaptions(f);
     SizeReportWindow(f, layoutTop);
     ShowReportControls(layoutTop);

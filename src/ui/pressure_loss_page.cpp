@@ -10,6 +10,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
+#include "texts/page_texts.h"
 #include "texts/window_access.h"
 #include "ui/form1.h"
 #include "ui/medium_questionnaire.h"
@@ -20,11 +21,6 @@ namespace tubalyx {
 
 namespace {
 
-// {Swedish, German, English}
-constexpr LangText kTubeLengthPrompt{"Längd på rörledning?_________________________________(m) ",
-                                     "Rohrstrecke?_________________________________________(m) ",
-                                     "Tubelength?__________________________________________(m) "};
-constexpr LangText kResistancesHeading{"PUNKTMOTSTÅND", "WIEDERSTANDEN", "RESISTANCES"};
 // The grid stands this far right of the questionnaire's left column.
 constexpr int kGridIndent = 10;
 // The fitting columns the grid shows at least beside its labels; the rest scroll.
@@ -33,11 +29,9 @@ constexpr int kShownFittingColumns = 8;
 constexpr int kFirstParameterRow = 6;
 constexpr int kGridRows = 9;
 
-const char* Text(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
-
 void ShowTubeLengthInput(char kind, int& layoutTop) {
     TForm1& f = Form1();
-    f.rorlangdtextin.SetCaption(Text(kTubeLengthPrompt));
+    f.rorlangdtextin.SetCaption(ByLanguage(page_text::TubeLengthPrompt));
     questionnaire::PlaceLine(f.rorlangdtextin, &f.matstrack, nullptr, layoutTop);
     if (!questionnaire::WritesReport(kind)) return;
     // The value takes six characters, a separator included.
@@ -65,7 +59,7 @@ void SizeResistanceGrid(TStringGrid& grid, int availableWidth) {
 
 void ShowResistanceGrid(int& layoutTop) {
     TForm1& f = Form1();
-    f.PUNKTMOTSTAND.SetCaption(Text(kResistancesHeading));
+    f.PUNKTMOTSTAND.SetCaption(ByLanguage(page_text::ResistancesHeading));
     f.PUNKTMOTSTAND.SetTop(layoutTop);
     f.PUNKTMOTSTAND.SetLeft(f.RAPPORT.Left());
     f.PUNKTMOTSTAND.SetVisible(true);

@@ -190,7 +190,9 @@ void PlaceUncertaintyPage() {
         c->SetLeft(left);
     f.felsimulfl2rubrik.SetLeft(grid.ColWidth(0) + left + 3 * grid.GridLineWidth());
 
-    f.osrubrik.SetTop(f.fdens_mat.Visible() ? BottomEdge(f.fdens_mat) + f.osrubrik.Height() : 0);
+    // Below the compensation block whenever it is shown, also while its flow-factor line is
+    // still unwritten and hidden.
+    f.osrubrik.SetTop(f.PTKompgrid.Visible() ? BottomEdge(f.fdens_mat) + f.osrubrik.Height() : 0);
     f.Feltext.SetTop(BottomEdge(f.osrubrik));
     f.bermetoderrtextin.SetTop(BottomEdge(f.Feltext) + 1);
     f.Felsimulrubrik.SetTop(BottomEdge(f.bermetoderrtextin) + 1);

@@ -44,6 +44,7 @@
 #include "texts/caption_data.h"
 #include "texts/caption_sets.h"
 #include "texts/report_label_strings.h"
+#include "texts/report_texts.h"
 #include "texts/window_access.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
@@ -56,11 +57,6 @@ namespace {
 
 // The step bound of the property routines' iterations for one run.
 constexpr int kRunPropertyIterationLimit = 10000;
-
-// {Swedish, German, English}
-constexpr LangText kInputHeading{"__________________INDATA_____________________",
-                                 "__________________EINGABE____________________",
-                                 "__________________INPUT______________________"};
 
 // The lines the caret looks for after a run: the output headings and the input-error texts.
 constexpr const char* kCaretMarks[] = {"UTDATA",           "OUTPUT",      "AUSGABE",
@@ -121,7 +117,7 @@ int StartNewReport() {
 void WriteOutputHeading() {
     if (MiniReport()) return;
     AppendReportLine("");
-    AppendReportLine(OutputHeading);
+    AppendReportLine(OutputHeadingLabel);
 }
 
 // The medium state at the operating point as every function starts from it.
@@ -231,7 +227,11 @@ bool CalculateAndReport(CalculationFunction function) {
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function); return true;
         case CalculationFunction::Valve: RunValveCalculation(); return true;
-        case CalculationFunction::Other: return true;
+        case CalculationFunction::Other:
+            // Nothing to calculate; the page is built again, as for every function, which takes
+            // away the pressure and temperature edits that the language step showed.
+            WriteInputSection();
+            return true;
     }
     return true;
 }
@@ -287,22 +287,15 @@ int ScreenLineHeight(int size) {
 }
 
 // The window shows the output heading of the new report (or its input-error line) near its
-// top, with the line above it. The report's text starts a few pixels below the window's top.
+// top; a report without one (a Mini report, the unit page's) from its title row, as the report
+// item of the menu shows it.
 void ShowNewestOutput() {
-    constexpr int kTextMargin = 4;
     TForm1& f = Form1();
-    const auto& lines = f.RichEdit1.Content().Lines;
-    const int newest = std::min<int>(NewestReportLineCount, static_cast<int>(lines.size()));
-    int top = kTextMargin, height = 0;
-    for (int line = 0; line < newest; ++line) {
-        if (!lines[line].empty()) height = ScreenLineHeight(lines[line].front().Attributes.Size);
-        if (MarksOutput(f.RichEdit1.Line(line))) {
-            f.SetHorzScrollPosition(f.RichEdit1.Left());
-            f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
-            return;
-        }
-        top += height;
-    }
+    const int newest = std::min(NewestReportLineCount, f.RichEdit1.LineCount());
+    for (int line = 0; line < newest; ++line)
+        if (MarksOutput(f.RichEdit1.Line(line))) return ShowReportLine(line);
+    f.SetHorzScrollPosition(f.RichEdit1.Left());
+    f.SetVertScrollPosition(f.selectall.Top());
 }
 
 }  // namespace
@@ -311,12 +304,26 @@ RunGuardCatch LastRunGuardCatch() { return lastRunGuardCatch; }
 
 const std::string& LastRunGuardMessage() { return lastRunGuardMessage; }
 
+void ShowReportLine(int line) {
+    constexpr int kTextMargin = 4;  // the report's text starts a few pixels below its top edge
+    TForm1& f = Form1();
+    const auto& lines = f.RichEdit1.Content().Lines;
+    const int last = std::min(line, static_cast<int>(lines.size()) - 1);
+    int top = kTextMargin, height = 0;
+    for (int i = 0; i <= last; ++i) {
+        if (!lines[i].empty()) height = ScreenLineHeight(lines[i].front().Attributes.Size);
+        if (i < last) top += height;
+    }
+    f.SetHorzScrollPosition(f.RichEdit1.Left());
+    f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
+}
+
 std::string InputErrorText() {
     if (TableRangeNote.find_first_not_of(' ') != std::string::npos) return TableRangeNote;
     return InputErrorLine();
 }
 
-std::string InputHeadingText() { return TextOrSwedish(kInputHeading, LanguageLetter); }
+std::string InputHeadingText() { return ByLanguage(report_text::InputHeading); }
 
 ReportPos OutputCaretPosition(const TRichEdit& edit) {
     int line = edit.LineCount() - 1;

@@ -33,6 +33,10 @@ std::string InputErrorText();
 // The input heading of LanguageLetter, 45 characters.
 std::string InputHeadingText();
 
+// Scrolls the window to the report with its line `line` near the top of the view, the line
+// above it in sight too; the place is reckoned from the sizes of the lines above it.
+void ShowReportLine(int line);
+
 // Where the caret goes after a run, in report positions (a line break counts two): the end of
 // the output heading or input-error line nearest the end of the text, the end of the first
 // line when there is none.

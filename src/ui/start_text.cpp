@@ -2,44 +2,31 @@
 
 #include "state/menu_state.h"
 #include "state/selections.h"
+#include "texts/language_text.h"
+#include "texts/page_texts.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
 
+namespace {
+
+// An empty line, then the lines of the start text in the language of `letter` ('S', 'D', 'E').
+std::vector<std::string> StartTextIn(char letter) {
+    std::vector<std::string> lines{""};
+    for (const LangText* line :
+         {&page_text::StartTextDate, &page_text::StartTextTitle, &page_text::StartTextChooseFunction,
+          &page_text::StartTextYellowFields, &page_text::StartTextWhiteFields, &page_text::StartTextRun,
+          &page_text::StartTextWriteOut, &page_text::StartTextContinue})
+        lines.push_back(TextOf(*line, letter));
+    return lines;
+}
+
+}  // namespace
+
 const std::vector<std::string>& StartTextLines(char letter) {
-    static const std::vector<std::string> swedish = {
-        "",
-        "Tillverkningsdatum 140409",
-        "KORT INSTRUKTION;",
-        "Välj beräkningsfunktion med Meny.",
-        "Ändra på gula (ibland vita/grå) indatafält med Click.",
-        "Ändra på vita indatafält med tangentbordet.",
-        "När alla data är korrekta, clicka på Run-knappen.",
-        "Skriv därefter ut data via Meny/Ctrl-C.",
-        "[Clicka på denna memobox för att komma vidare]",
-    };
-    static const std::vector<std::string> german = {
-        "",
-        "Herstellungstag 140409",
-        "KLEINE HANDBUCH;",
-        "Berechnung mit Meny wählen.",
-        "Gelbe (weisse/graue) Eingabedaten mit Maus verändern.",
-        "Weisse Eingabedaten mit Tastatur verändern.",
-        "Wenn alle Eindaten vorhanden sind, Gelbe Run-Taste clicken.",
-        "Berechnungsergebnis weiter bearbeiten durch Drucker/.txt Datei oder Ctrl-C.",
-        "[\"Click\" auf diesem Box um weiter zu kommen]",
-    };
-    static const std::vector<std::string> english = {
-        "",
-        "Production date 140409",
-        "SHORT MANUAL;",
-        "Select function with Click on Menu.",
-        "Yellow (white/grey) inputfields = change with Mouse.",
-        "White inputfields = try with mouse and then keyboard.",
-        "When all values are correct, click on the Run-button.",
-        "Wait until mouse cursor=arrow and write the result via Menu/Ctrl-C.",
-        "[Click on this Box if You want to continue]",
-    };
+    static const std::vector<std::string> swedish = StartTextIn('S');
+    static const std::vector<std::string> german = StartTextIn('D');
+    static const std::vector<std::string> english = StartTextIn('E');
     static const std::vector<std::string> none;
     switch (letter) {
         case 'S': return swedish;

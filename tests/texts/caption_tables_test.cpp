@@ -29,57 +29,12 @@ void ResetState() {
     UpstreamFittingCode = "0";
 }
 
-TEST(CaptionTables, FirstLastAndMiddleEntriesOfEachTable) {
-    // Function menu: first and last.
-    const auto* e = FindEntry("Tryckf");
-    ASSERT_NE(e, nullptr);
-    EXPECT_STREQ(e->text.sv, "Tryckförluster");
-    EXPECT_STREQ(e->text.de, "Druckverlusten");
-    EXPECT_STREQ(e->text.en, "Pressurelosses");
-    e = FindEntry("PrintScr1");
-    ASSERT_NE(e, nullptr);
-    EXPECT_STREQ(e->text.en, "PrintScreen");
-    // Medium menu.
-    EXPECT_STREQ(FindEntry("MNG")->text.sv, "Mättad Ånga");
-    EXPECT_STREQ(FindEntry("Naturgas")->text.de, "Erdgas");
-    // Material menu, padded to 35 characters.
-    EXPECT_STREQ(FindEntry("mtrlfl8")->text.de, "Stahl, Rostfrei, SS2343            ");
+TEST(CaptionTables, MaterialMenuItemsArePaddedTo35Characters) {
     for (const char* n : {"mtrlfl6", "mtrlfl7", "mtrlfl8"}) {
         const auto* m = FindEntry(n);
+        ASSERT_NE(m, nullptr) << n;
         for (const char* t : {m->text.sv, m->text.de, m->text.en}) EXPECT_EQ(Utf8Length(t), 35) << n;
     }
-    EXPECT_STREQ(FindEntry("mtrlfl1")->text.sv, "Stål 1:1.0037:1.0038:1.0254:1.0345:1.0425:1.0460:1.5415:1.7335");
-    // Device menu.
-    EXPECT_STREQ(FindEntry("Kvartscirkeldysa1")->text.en, "8.Quarter Circle nozzle (VDI/VDE 2041/E/1989)");
-    EXPECT_STREQ(FindEntry("ADysaLongradius1")->text.de, "A.Langradius Düse");
-    // Solve-for menu and its cone variant.
-    EXPECT_STREQ(FindEntry("Hldiameter1", CaptionCondition::Cone)->text.de, "V-Konus durchmesser");
-    EXPECT_STREQ(FindEntry("Hldiameter1", CaptionCondition::Plain)->text.sv, "Håldiameter");
-    // Roughness menu: the Swedish second row keeps its longer underscore run.
-    EXPECT_STREQ(FindEntry("r2")->text.sv, "Plast,glas,mässing,koppar_____________Slät, utan avlagringar_______<0,03");
-    EXPECT_STREQ(FindEntry("r9")->text.de, "Gusseisen_________________________Verrostet____________________1,0-2,0");
-    // Humidity and fitting menus.
-    EXPECT_STREQ(FindEntry("daggpkt")->text.en, "Dew Temp");
-    EXPECT_STREQ(FindEntry("Skarpbjvalfrivinkel1")->text.de, "1.Einfache Kniestücke, Umlenkradius = 0D");
-    EXPECT_STREQ(FindEntry("Fldeihuvudledningenligt721")->text.de,
-                 "73. Inlauf: Hauptrohr. Auslauf: Hauptrohr (Inlauf: Anschlussrohr)");
-    EXPECT_STREQ(FindEntry("Radera1")->text.en, "Eliminate");
-    // Labels and questionnaire prompts.
-    EXPECT_STREQ(FindEntry("Felsimulrubrik")->text.sv, "        Run        ");
-    EXPECT_STREQ(FindEntry("PTberfeltext")->text.de,
-                 "Grösster erlauben Berechnungsfehler (%) bei Dichteberichtigung= ");
-    EXPECT_STREQ(FindEntry("minflowtext")->text.sv, "Minimalt flöde?_________________________________________ ");
-    EXPECT_STREQ(FindEntry("fattringtextin", CaptionCondition::Din)->text.de,
-                 "Fassungsringbreite im Einlauf?_(c, DIN 1952, Bild 4)(mm) ");
-    // Grid headings.
-    EXPECT_STREQ(FindEntry("Motstandgrid")->text.sv, "Nr");
-    bool sum = false;
-    for (const auto& g : WindowCaptionTable)
-        if (std::string(g.control) == "ViktVolprocGrid" && g.col == 0 && g.row == 12) {
-            sum = true;
-            EXPECT_STREQ(g.text.de, "Gesamt %:");
-        }
-    EXPECT_TRUE(sum);
 }
 
 TEST(CaptionTables, QuestionnairePromptsAre57CharactersUnlessLonger) {

@@ -81,6 +81,40 @@ TEST(CompensationBlock, NavigationItemsScrollToTheBlocksOfEveryPageThatHasThem) 
     }
 }
 
+// The block's title, formula, note, error and flow-factor lines stand in it once a run or the
+// table's "Run" has written them, and not before; "Tmax" heads the last temperature column from
+// the start. The uncertainty page stays below the block either way.
+TEST(CompensationBlock, ItsResultLinesShowOnceWritten) {
+    TForm1& f = Form1();
+    TLabel* const lines[] = {&f.ZLabel, &f.PThelp, &f.Z0Zn, &f.PTmaxerror, &f.fdens_mat, &f.PTberex};
+    for (TLabel* l : lines) l->SetCaption("");  // as the program starts
+    Start({"English", "Strypel", "LUF"});
+    EXPECT_TRUE(f.PTKompgrid.Visible());
+    for (const TLabel* l : lines) EXPECT_FALSE(l->Visible()) << l->Name() << " before the run";
+    EXPECT_TRUE(f.Tmax.Visible());
+    EXPECT_EQ(f.Tmax.Caption(), "Tmax");
+    EXPECT_GE(f.osrubrik.Top(), f.fdens_mat.Top() + f.fdens_mat.Height());
+
+    f.Runbutton.Click();
+    for (const TLabel* l : {&f.ZLabel, &f.PThelp, &f.Z0Zn, &f.PTmaxerror, &f.fdens_mat})
+        EXPECT_TRUE(l->Visible() && !l->Caption().empty()) << l->Name() << " after the run";
+    EXPECT_EQ(f.PTmaxerror.Caption(), "Maximal real calculation error= FIRST MAIN CALCULATION, then this");
+    EXPECT_FALSE(f.PTberex.Visible());
+
+    f.Label2.Click();
+    EXPECT_TRUE(f.PTmaxerror.Visible());
+    EXPECT_EQ(f.PTmaxerror.Caption().rfind("Maximal real calculation error= ", 0), 0u);
+    std::string error = f.PTmaxerror.Caption().substr(std::string("Maximal real calculation error= ").size());
+    EXPECT_LE(StrToFloatAnySep(error), 1.0);  // within the allowed error the table starts with
+
+    // The thermodynamics page has no flow factor: its line is emptied and stays away.
+    f.FindComponent("Termodynamik")->Click();
+    f.Runbutton.Click();
+    EXPECT_TRUE(f.PThelp.Visible());
+    EXPECT_FALSE(f.fdens_mat.Visible());
+    EXPECT_EQ(f.fdens_mat.Caption(), "");
+}
+
 // An air orifice of 5000 kg/h, bore solved over 400 to 600 kPa and 20 to 60 C, big report:
 // after Run the table's "Run", the density code, the BigBlock and the data sheet are started
 // by their labels, each writing its block.

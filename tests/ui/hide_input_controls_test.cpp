@@ -126,6 +126,7 @@ TEST(HideInputControls, HidesTheCompensationBlock) {
                         static_cast<TControl*>(&f.Matain), static_cast<TControl*>(&f.ZLabel)})
         EXPECT_FALSE(c->Visible()) << c->Name();
     MediumCode = "MNG";
+    f.Z0Zn.SetCaption("FIRST MAIN CALCULATION!");  // as a run writes it; unwritten it stays hidden
     ShowCompensationTableControls(true);
     EXPECT_TRUE(f.PTKompgrid.Visible());
     EXPECT_FALSE(f.ZLabel.Visible());

@@ -14,6 +14,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "support/start_up_edits.h"
 #include "texts/caption_sets.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
@@ -240,6 +241,30 @@ TEST_F(PageManagerTest, TheRunWritesTheInputSectionOnce) {
     EXPECT_EQ(pipeLines, 1);
     EXPECT_EQ(CalcFunction, "Strypf");
     EXPECT_TRUE(Form1().RichEdit1.Visible());
+}
+
+// A run on the unit page shows the report below the grid, the window scrolled to the report's
+// title row, and none of the other pages' pressure and temperature edits over the grid.
+TEST_F(PageManagerTest, ARunOnTheUnitPageShowsTheReportBelowTheGrid) {
+    TForm1& f = Form1();
+    CalcFunction = "Strypf", DeviceCode = "S", SolveFor = "DI", MediumCode = "LUF";
+    Build();
+    testsupport::WriteStartUpEdits();
+    CalcFunction = "Sorter";
+    Build();
+    EXPECT_FALSE(f.RichEdit1.Visible());
+    f.SetVertScrollPosition(0);
+    f.Run1->Click();
+    const TStringGrid& grid = f.Sortergrid;
+    EXPECT_TRUE(grid.Visible());
+    EXPECT_TRUE(f.RichEdit1.Visible());
+    EXPECT_GE(f.RichEdit1.Top(), grid.Top() + grid.Height());
+    EXPECT_GE(f.selectall.Top(), grid.Top() + grid.Height());
+    EXPECT_EQ(f.VertScrollBar().Position, f.selectall.Top());
+    for (const TControl* c : {(TControl*)&f.temp, (TControl*)&f.tempsort, (TControl*)&f.abstryckantal,
+                              (TControl*)&f.abstrycksort, (TControl*)&f.temptext, (TControl*)&f.abstrycktext})
+        EXPECT_FALSE(c->Visible()) << c->Name();
+    EXPECT_FALSE(f.RichEdit1.Line(0).empty());
 }
 
 }  // namespace

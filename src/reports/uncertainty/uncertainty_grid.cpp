@@ -16,6 +16,7 @@
 #include "state/report_state.h"
 #include "state/selections.h"
 #include "state/uncertainty_state.h"
+#include "texts/uncertainty_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -29,7 +30,6 @@ constexpr int kNaturalGasShift = 5;  // the composition rows 19 to 23
 constexpr int kLastOrderedRow = 16;
 constexpr int kLastSortedRow = 19;
 
-const char* Lang(const LangText& text) { return TextOrSwedish(text, LanguageLetter); }
 const LangText& Based(const caps::BasedCaption& c) { return UncertaintyPercentBase == "M" ? c.ofMax : c.ofActual; }
 bool NaturalGas() { return MediumCode == "NGAS"; }
 
@@ -57,16 +57,19 @@ void WriteSourceCaptions(TStringGrid& g, FlowDevice device) {
     const bool volume = device == FlowDevice::VolumeMeter;
     const bool cone = IsConeDevice(device);
     const bool two = DpTransmitterCount == "2";
-    g.SetCell(0, 0, Lang(caps::FlowAxis));
-    g.SetCell(0, 1, Lang(volume ? caps::VolumeMeterSpan : cone ? caps::ConeSpecified : caps::StandardUncertainty));
-    g.SetCell(0, 2, Lang(volume ? caps::VolumeMeterActual : caps::CalculationError));
+    g.SetCell(0, 0, ByLanguage(uncertainty_text::FlowAxis));
+    g.SetCell(0, 1,
+              ByLanguage(volume ? uncertainty_text::VolumeMeterSpan
+                         : cone ? uncertainty_text::ConeSpecified
+                                : uncertainty_text::StandardUncertainty));
+    g.SetCell(0, 2, ByLanguage(volume ? uncertainty_text::VolumeMeterActual : uncertainty_text::CalculationError));
     for (int row = 5; row <= kHumidityRow; ++row)
-        if (*caps::FixedRows[row].sv) g.SetCell(0, row, Lang(caps::FixedRows[row]));
-    g.SetCell(0, 8, Lang(cone ? caps::ConeDiameter : caps::ThroatDiameter));
-    g.SetCell(0, 3, Lang(two ? caps::DpSpanTwo : caps::DpSpanOne));
-    g.SetCell(0, 4, Lang(two ? caps::DpActualTwo : caps::DpActualOne));
+        if (*caps::FixedRows[row].sv) g.SetCell(0, row, ByLanguage(caps::FixedRows[row]));
+    g.SetCell(0, 8, ByLanguage(cone ? uncertainty_text::ConeDiameter : uncertainty_text::ThroatDiameter));
+    g.SetCell(0, 3, ByLanguage(two ? uncertainty_text::DpSpanTwo : uncertainty_text::DpSpanOne));
+    g.SetCell(0, 4, ByLanguage(two ? uncertainty_text::DpActualTwo : uncertainty_text::DpActualOne));
     if (volume) {
-        g.SetCell(0, 3, Lang(caps::VolumeMeterCalculationError));
+        g.SetCell(0, 3, ByLanguage(uncertainty_text::VolumeMeterCalculationError));
         g.SetCell(1, 3, "");
     }
 }
@@ -84,10 +87,10 @@ void WriteRangeCaptions(TStringGrid& g) {
     if (NaturalGas()) {
         for (const char* caption : caps::CompositionRows) g.SetCell(0, row++, caption);
     }
-    g.SetCell(0, row++, Lang(Based(caps::OtherErrors)));
-    g.SetCell(0, row++, Lang(Based(caps::OtherUncertainties)));
-    g.SetCell(0, row++, Lang(Based(caps::Total)));
-    g.SetCell(0, row, Lang(Based(NaturalGas() ? caps::EnergyFlowTotal : caps::DryGasTotal)));
+    g.SetCell(0, row++, ByLanguage(Based(caps::OtherErrors)));
+    g.SetCell(0, row++, ByLanguage(Based(caps::OtherUncertainties)));
+    g.SetCell(0, row++, ByLanguage(Based(caps::Total)));
+    g.SetCell(0, row, ByLanguage(Based(NaturalGas() ? caps::EnergyFlowTotal : caps::DryGasTotal)));
 }
 
 void ExchangeRows(TStringGrid& g, int a, int b, bool blankForEmpty) {
@@ -234,15 +237,15 @@ bool CycleDensityErrorCaption(int col, int row) {
     if (col != 0 || row != kDensityErrorRow) return false;
     TStringGrid& g = Grid();
     const std::string current = g.Cell(0, row);
-    auto is = [&](const LangText& t) { return current == Lang(t); };
-    if (is(caps::DensityCalculationError)) {
-        g.SetCell(0, row, Lang(caps::DensityIdealGasError));
+    auto is = [&](const LangText& t) { return current == ByLanguage(t); };
+    if (is(uncertainty_text::DensityCalculationError)) {
+        g.SetCell(0, row, ByLanguage(uncertainty_text::DensityIdealGasError));
         g.SetCell(1, row, FormatFixed(IdealGasDensityErrorPercent, 2));
-    } else if (is(caps::DensityIdealGasError)) {
-        g.SetCell(0, row, Lang(caps::DensityCompensationError));
+    } else if (is(uncertainty_text::DensityIdealGasError)) {
+        g.SetCell(0, row, ByLanguage(uncertainty_text::DensityCompensationError));
         g.SetCell(1, row, FormatFixed(DensityTableErrorPercent, 4));
     } else {
-        g.SetCell(0, row, Lang(caps::DensityCalculationError));
+        g.SetCell(0, row, ByLanguage(uncertainty_text::DensityCalculationError));
         g.SetCell(1, row, FormatFixed(UncorrectedDensityErrorPercent, 2));
     }
     return true;

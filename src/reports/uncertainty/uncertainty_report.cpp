@@ -21,6 +21,7 @@
 #include "state/selections.h"
 #include "state/uncertainty_state.h"
 #include "texts/prompt_setters.h"
+#include "texts/uncertainty_texts.h"
 #include "texts/window_access.h"
 #include "ui/report_writer_window.h"
 
@@ -36,11 +37,6 @@ constexpr int kCellWidth = 5;
 constexpr int kCellCharacters = 4;
 constexpr int kNaturalGasSourceRows = 5;
 
-// {Swedish, German, English}
-constexpr LangText kRunFirst{"Välj först Meny: ", "Erst Meny: ", "Select Menu: "};
-constexpr LangText kNoBudgetAfterFailedRun{"OSÄKERHET EJ BERÄKNAD: INDATA FELAKTIGA!!!",
-                                           "UNSICHERHEIT NICHT BERECHNET: DATENEINGABE FALSCH!!!",
-                                           "UNCERTAINTY NOT CALCULATED: INPUT ERROR!!!"};
 constexpr const char* kRunCaption = "        Run        ";
 
 bool NaturalGas() { return MediumCode == "NGAS"; }
@@ -263,7 +259,7 @@ void RefuseAfterFailedRun() {
     const ReportWriterControls& f = ReportWriterWindow();
     UncertaintyRunOk = false;
     ClearResultCells(f.Felsimulgrid);
-    const std::string text = TextOrSwedish(kNoBudgetAfterFailedRun, LanguageLetter);
+    const std::string text = ByLanguage(uncertainty_text::NoBudgetAfterFailedRun);
     f.Felsimulrubrik.SetCaption(text);
     f.Felsimulrubrik.SetColor(clRed);
     LineFormat line;
@@ -326,7 +322,7 @@ bool RunUncertaintyBudget() {
     } else {
         ClearResultCells(g);
         const std::string run = f.Run1 ? f.Run1->Caption() : "";
-        f.Felsimulrubrik.SetCaption(TextOrSwedish(kRunFirst, LanguageLetter) + run);
+        f.Felsimulrubrik.SetCaption(ByLanguage(uncertainty_text::RunFirstPrefix) + run);
         f.Felsimulrubrik.SetColor(clRed);
     }
     return ok;

@@ -406,6 +406,12 @@ TEST_F(Calculation, TheCompensationTableAndItsGeneratedCode) {
     std::string code;
     for (const std::string& line : ReportLines()) code += line + "\n";
     ASSERT_NE(code.find("FUNCTION_BLOCK"), std::string::npos);
+    // The window shows the new code from its title, though its label stands beside the report.
+    const std::vector<std::string> lines = ReportLines();
+    const auto title = std::find_if(lines.begin(), lines.end(),
+                                    [](const std::string& l) { return l.starts_with("GENVERKET;Generation of"); });
+    ASSERT_NE(title, lines.end());
+    EXPECT_TRUE(ReportLineSeen(static_cast<int>(title - lines.begin())));
     for (const std::string& density : densities) EXPECT_NE(code.find(density), std::string::npos) << density;
 }
 

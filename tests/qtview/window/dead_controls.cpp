@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -54,6 +55,20 @@ std::string UnreachableColumn(const QTableWidget& table) {
     return {};
 }
 
+// A grid the model makes wide (high) enough for all its columns (rows), the grid line after the
+// last one aside, shows them without a scroll bar, which would cover its last row (column).
+std::string NeedlessScrollBar(const TStringGrid& grid, const QTableWidget& table) {
+    int width = 0, height = 0;
+    for (int c = 0; c < grid.ColCount(); ++c) width += grid.ColWidth(c) + grid.GridLineWidth();
+    for (int r = 0; r < grid.RowCount(); ++r)
+        if (grid.RowHeight(r) > 0) height += grid.RowHeight(r) + grid.GridLineWidth();
+    const bool fitsWide = width <= grid.ClientWidth() + grid.GridLineWidth();
+    const bool fitsHigh = height <= grid.ClientHeight() + grid.GridLineWidth();
+    if (fitsWide && fitsHigh && table.horizontalScrollBar()->isVisible()) return "a horizontal scroll bar";
+    if (fitsWide && fitsHigh && table.verticalScrollBar()->isVisible()) return "a vertical scroll bar";
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> DeadControls(const MainWindow& window) {
@@ -77,15 +92,26 @@ std::vector<std::string> DeadControls(const MainWindow& window) {
         if (auto* label = dynamic_cast<const TLabel*>(c);
             label && label->OnClick && qobject_cast<const QLabel*>(w)->text().trimmed().isEmpty())
             faults.push_back(name + " is clickable but has no caption");
+        if (auto* label = qobject_cast<const QLabel*>(w);
+            label && label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width() + 1)
+            faults.push_back(name + " cuts off its caption \"" + label->text().toStdString() + "\"");
         if (auto* edit = qobject_cast<const QLineEdit*>(w); edit && !EditShowsItsStart(*edit))
             faults.push_back(name + " shows the end of \"" + edit->text().toStdString() + "\"");
         if (auto* table = qobject_cast<const QTableWidget*>(w)) {
             const std::string column = UnreachableColumn(*table);
             if (!column.empty()) faults.push_back(name + " cannot show its " + column);
+            const std::string bar = NeedlessScrollBar(dynamic_cast<const TStringGrid&>(*c), *table);
+            if (!bar.empty()) faults.push_back(name + " holds all its cells but shows " + bar);
         }
         const QRect text = TextArea(w, page);
         if (!text.isEmpty()) shown.push_back({c, w, text});
     }
+    // A menu row the user can click shows what it does.
+    for (const QMenu* menu : window.findChildren<const QMenu*>())
+        for (const QAction* action : menu->actions())
+            if (action->isVisible() && !action->isSeparator() && action->text().trimmed().isEmpty())
+                faults.push_back("an item of the menu \"" + menu->title().toStdString() + "\" (" +
+                                 action->objectName().toStdString() + ") has no caption");
     for (size_t i = 0; i < shown.size(); ++i) {
         for (size_t j = i + 1; j < shown.size(); ++j) {
             const Shown &a = shown[i], &b = shown[j];

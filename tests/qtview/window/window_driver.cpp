@@ -1,5 +1,6 @@
 #include "window_driver.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -206,6 +208,19 @@ std::vector<std::string> ProgramWindow::ReportLines() const {
     for (QTextBlock b = Report().document()->begin(); b.isValid(); b = b.next())
         lines.push_back(b.text().toStdString());
     return lines;
+}
+
+bool ProgramWindow::ReportLineSeen(int line, bool upperHalf) const {
+    const QTextEdit& view = Report();
+    const QTextBlock block = view.document()->findBlockByNumber(line);
+    if (!block.isValid()) return false;
+    QRect place = view.document()->documentLayout()->blockBoundingRect(block).toRect();
+    place.translate(-view.horizontalScrollBar()->value(), -view.verticalScrollBar()->value());
+    place.setWidth(std::min(place.width(), 200));
+    const QRect inPage(view.viewport()->mapTo(Page().widget(), place.topLeft()), place.size());
+    QRect seen(-Page().widget()->pos(), Page().viewport()->size());
+    if (upperHalf) seen.setHeight(seen.height() / 2);
+    return view.viewport()->rect().contains(place) && seen.contains(inPage);
 }
 
 void ProgramWindow::Screenshot(const char* name) {

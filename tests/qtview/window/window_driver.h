@@ -63,6 +63,9 @@ protected:
     void Run();
     // The report as the report widget shows it, line by line.
     std::vector<std::string> ReportLines() const;
+    // Whether the report's line (its first 200 pixels) stands whole in what the user sees:
+    // inside the report widget's view and inside the page's, or the page's upper half.
+    bool ReportLineSeen(int line, bool upperHalf = false) const;
 
     // Closes the window and opens it again as the program does on a platform whose decimal
     // separator is `separator`; the window's state starts afresh.
