@@ -11,7 +11,7 @@
 #include "numerics/unit_parser.h"
 #include "state/inputs.h"
 #include "state/keywords.h"
-#include "ui/form1.h"
+#include "ui/code_generator_window.h"
 
 namespace tubalyx::codegen {
 
@@ -45,7 +45,7 @@ void Declare(CodeWriter& w, FlowBlockRole role, const std::string& name, bool ou
     if (Declares(line, name))
         w.Line(line);
     else if (output)
-        w.Output(name, Form1().maxflowsort.Text());
+        w.Output(name, CodeGeneratorWindow().maxflowsort.Text());
     else
         w.Local(name);
 }

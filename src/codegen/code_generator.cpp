@@ -15,7 +15,7 @@
 #include "state/selections.h"
 #include "texts/code_texts.h"
 #include "texts/language_text.h"
-#include "ui/form1.h"
+#include "ui/code_generator_window.h"
 
 namespace tubalyx {
 
@@ -148,7 +148,7 @@ CodeFrame FrameFor(const std::string& mode) {
     frame.bigBlock = mode == kCodeModeAbb || mode == kCodeModeSiemens;
     frame.flowForm = frame.abbMode ? CodeDialect::Abb : CodeDialect::Siemens;
     frame.kind = CompTableKindOf(MediumCode);
-    const std::string unit = Form1().abstrycksort.Text();
+    const std::string unit = CodeGeneratorWindow().abstrycksort.Text();
     frame.pressureUnit = unit + (ConvertPressureEntry(unit) == kUnitGaugePressure ? "" : ",absolute pressure");
     double pressure = 0.0, temperature = 0.0;
     std::string conditions;
@@ -175,7 +175,7 @@ void GenerateControlCode(const std::string& mode, double& result) {
     ReportBlock block;
     // Every block starts from the report window's own size, so that stacked blocks come out
     // the same whatever the line above them has.
-    CodeWriter w(block, frame, Form1().RichEdit1.Font().Size);
+    CodeWriter w(block, frame, CodeGeneratorWindow().RichEdit1.Font().Size);
     WriteCommentHead(w);
     result = WriteDensityBlock(w);
     w.Line("(*BigBlock slut/finished/Ende/Finito*)");

@@ -11,7 +11,7 @@
 #include "state/selections.h"
 #include "texts/code_texts.h"
 #include "texts/language_text.h"
-#include "ui/form1.h"
+#include "ui/code_generator_window.h"
 
 namespace tubalyx::codegen {
 
@@ -80,7 +80,7 @@ std::string IdealGasFdensLine(const DensityReference& ref) {
 
 double WriteLiquidBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     CompTablePressureMinKPa = CompTableNumber(grid, 1, 1);
     const TableAxis columns = ValidTemperatureColumns(grid, CompTableKind::Liquid);
     const std::vector<LiquidInterval> intervals = LiquidIntervals(grid, columns);
@@ -116,7 +116,7 @@ double WriteLiquidBlock(CodeWriter& w) {
 
 double WriteGasBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     const TableAxis columns = ValidTemperatureColumns(grid, CompTableKind::Gas);
     const TableAxis rows = ValidPressureRows(grid);
     const auto cells = GasCells(grid, columns, rows);
@@ -172,7 +172,7 @@ double WriteGasBlock(CodeWriter& w) {
 
 double WriteSteamBlock(CodeWriter& w) {
     const CodeFrame& f = w.Frame();
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = CodeGeneratorWindow().PTKompgrid;
     const TableAxis rows = ValidPressureRows(grid);
     const std::vector<SteamInterval> intervals = SteamIntervals(grid, rows);
     const std::string ratio = RatioName();

@@ -8,6 +8,7 @@
 #include "flow/reynolds.h"
 #include "numerics/checked.h"
 #include "state/corrections.h"
+#include "state/inputs.h"
 
 namespace tubalyx {
 
@@ -16,7 +17,7 @@ void UncertaintyOverDpRange(std::string_view medium, std::string_view device, st
                             double dpMax, double dpNormal, double dpMin, double p, std::string_view standard,
                             double& average, double& deviationA, double& deviationB) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const bool cone = StateDeviceIsCone();
+    const FlowCase flowCase{sel, StateDeviceIsCone(), CalibratedCf, p, pipeDiameter, density, viscosity, kappa, f};
     const double rootMin = CheckedSqrt(dpMin);
     const double rootSpan = CheckedSqrt(dpMax) - rootMin;
     const double beta = CheckedDiv(bore, pipeDiameter);
@@ -27,7 +28,7 @@ void UncertaintyOverDpRange(std::string_view medium, std::string_view device, st
     for (int k = 0; k <= 10; ++k) {
         const double root = rootMin + 0.1 * k * rootSpan;
         const double dpK = root * root;
-        const double q = FlowFromDiffPressureFor(sel, cone, p, dpK, bore, pipeDiameter, density, viscosity, kappa, f);
+        const double q = FlowFromDiffPressureFor(flowCase, dpK, bore);
         double u1 = 0.0;
         double u2 = 0.0;
         CoefficientUncertainty(device, variant, medium, standard, p, beta, dpK,

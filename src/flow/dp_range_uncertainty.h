@@ -10,6 +10,8 @@ namespace tubalyx {
 // uncertainty u, of u + the deviation of the flow scaled from dpNormal, and of u + the
 // deviation of the flow scaled from dpMax. The two deviations average over the points whose
 // flow is above 0; CalcError when none is.
+// State: reads CalibratedCf, DeviceCode (the cone equation) and MaxMassFlow (the start flow of
+// the scaled flows).
 void UncertaintyOverDpRange(std::string_view medium, std::string_view device, std::string_view variant, double f,
                             double kappa, double viscosity, double density, double pipeDiameter, double bore,
                             double dpMax, double dpNormal, double dpMin, double p, std::string_view standard,

@@ -26,19 +26,18 @@ double ConeFactorK(const FlowCoefficients& k, double pipeDiameter, double densit
            CheckedDiv(b2, CheckedSqrt(1.0 - b2 * b2));
 }
 
-double FlowEquation(const FlowCoefficients& k, bool cone, double f, double d, double pipeDiameter, double dp,
-                    double density) {
-    return cone ? ConeMeterFlow(k, pipeDiameter, dp, density) : StandardDeviceFlow(k, f, d, dp, density);
+double FlowEquation(const FlowCoefficients& k, const FlowCase& c, double d, double dp) {
+    return c.coneEquation ? ConeMeterFlow(k, c.calibratedCf, c.pipeDiameter, dp, c.density)
+                          : StandardDeviceFlow(k, c.f, d, dp, c.density);
 }
 
-double DiffPressureEquation(const FlowCoefficients& k, bool cone, double f, double qm, double d, double pipeDiameter,
-                            double density) {
-    if (cone) {
-        const double x = CheckedDiv(qm, CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density));
+double DiffPressureEquation(const FlowCoefficients& k, const FlowCase& c, double qm, double d) {
+    if (c.coneEquation) {
+        const double x = CheckedDiv(qm, c.calibratedCf * k.epsilon * ConeFactorK(k, c.pipeDiameter, c.density));
         return CheckFinite(x * x);
     }
-    const double x = CheckedDiv(qm, k.c * k.e * f * k.epsilon * kQuarterPi * d * d);
-    return CheckedDiv(x * x * 0.5, density);
+    const double x = CheckedDiv(qm, k.c * k.e * c.f * k.epsilon * kQuarterPi * d * d);
+    return CheckedDiv(x * x * 0.5, c.density);
 }
 
 // |reference - value| / reference. Only the difference is taken absolute: a negative
@@ -121,15 +120,14 @@ constexpr double kLossGain = 2.0;
 class FlowIteration {
 public:
     // startPower is the model's ReynoldsPower at the start flow.
-    FlowIteration(DeviceCoefficientModel& model, double startPower, bool cone, double d, double dp, double pipeDiameter,
-                  double density, double f)
-        : model_(model), cone_(cone), startPower_(startPower) {
+    FlowIteration(DeviceCoefficientModel& model, double startPower, const FlowCase& c, double d, double dp)
+        : model_(model), cone_(c.coneEquation), startPower_(startPower) {
         model_.SetBore(d);
         const FlowCoefficients& k = model_.Coefficients();
-        if (cone) {
-            coneFlow_ = ConeMeterFlow(k, pipeDiameter, dp, density);
+        if (cone_) {
+            coneFlow_ = ConeMeterFlow(k, c.calibratedCf, c.pipeDiameter, dp, c.density);
         } else {
-            factor_ = StandardDeviceFlowFactor(k, f, d, dp, density);
+            factor_ = StandardDeviceFlowFactor(k, c.f, d, dp, c.density);
         }
     }
 
@@ -173,21 +171,17 @@ private:
 // once per bore, and each pass re-evaluates only the Reynolds number and C.
 class FlowSolve {
 public:
-    FlowSolve(const DeviceSelection& sel, bool coneEquation, double p, double dp, double pipeDiameter, double density,
-              double viscosity, double kappa, double f)
-        : volumeMeter_(sel.device == FlowDevice::VolumeMeter),
-          cone_(coneEquation),
+    FlowSolve(const FlowCase& c, double dp)
+        : volumeMeter_(c.sel.device == FlowDevice::VolumeMeter),
+          case_(c),
           dp_(dp),
-          pipeDiameter_(pipeDiameter),
-          density_(density),
-          f_(f),
-          model_(sel, p, dp, pipeDiameter, viscosity, kappa),
+          model_(c.sel, c.p, dp, c.pipeDiameter, c.viscosity, c.kappa),
           second_(model_),
           startPower_(model_.ReynoldsPower(kStartFlow)) {}
 
     double At(double d) {
-        if (volumeMeter_) return VolumeMeterFlow(density_, pipeDiameter_);
-        FlowIteration it(model_, startPower_, cone_, d, dp_, pipeDiameter_, density_, f_);
+        if (volumeMeter_) return VolumeMeterFlow(case_.density, case_.pipeDiameter);
+        FlowIteration it(model_, startPower_, case_, d, dp_);
         while (!it.Done()) it.Pass();
         return it.Flow();
     }
@@ -200,8 +194,8 @@ public:
             q2 = At(d2);
             return;
         }
-        FlowIteration a(model_, startPower_, cone_, d1, dp_, pipeDiameter_, density_, f_);
-        FlowIteration b(second_, startPower_, cone_, d2, dp_, pipeDiameter_, density_, f_);
+        FlowIteration a(model_, startPower_, case_, d1, dp_);
+        FlowIteration b(second_, startPower_, case_, d2, dp_);
         while (!a.Done() && !b.Done()) {
             a.Pass();
             b.Pass();
@@ -213,11 +207,18 @@ public:
     }
 
 private:
-    bool volumeMeter_, cone_;
-    double dp_, pipeDiameter_, density_, f_;
+    bool volumeMeter_;
+    const FlowCase& case_;
+    double dp_;
     DeviceCoefficientModel model_, second_;  // second_ for the other bore of a pair
     double startPower_;                      // every iteration starts from the same flow
 };
+
+// The flow case of a named routine: its arguments, with Cf and the cone equation from the state.
+FlowCase StateFlowCase(const DeviceSelection& sel, bool cone, double p, double pipeDiameter, double density,
+                       double viscosity, double kappa, double f) {
+    return {sel, cone, CalibratedCf, p, pipeDiameter, density, viscosity, kappa, f};
+}
 
 }  // namespace
 
@@ -229,15 +230,14 @@ double StandardDeviceFlow(const FlowCoefficients& k, double f, double d, double 
     return CheckFinite(k.c * StandardDeviceFlowFactor(k, f, d, dp, density));
 }
 
-double ConeMeterFlow(const FlowCoefficients& k, double pipeDiameter, double dp, double density) {
-    return CheckFinite(CalibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density) * CheckedSqrt(dp));
+double ConeMeterFlow(const FlowCoefficients& k, double calibratedCf, double pipeDiameter, double dp, double density) {
+    return CheckFinite(calibratedCf * k.epsilon * ConeFactorK(k, pipeDiameter, density) * CheckedSqrt(dp));
 }
 
-DpSolve SolveDiffPressure(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
-                          double pipeDiameter, double density, double viscosity, double kappa, double f,
-                          double tolerance, int passLimit) {
+DpSolve SolveDiffPressure(const FlowCase& c, double qm, double d, double tolerance, int passLimit) {
+    const double p = c.p;
     double dp = 0.1 * p;
-    DeviceCoefficientModel model(sel, p, MinDouble(dp, 0.9999 * p), pipeDiameter, viscosity, kappa);
+    DeviceCoefficientModel model(c.sel, p, MinDouble(dp, 0.9999 * p), c.pipeDiameter, c.viscosity, c.kappa);
     model.SetBore(d);
     model.SetFlow(qm);
     for (int n = 1;; ++n) {
@@ -245,26 +245,22 @@ DpSolve SolveDiffPressure(const DeviceSelection& sel, bool coneEquation, double 
         // Only the expansibility sees the cap; the result may exceed it.
         dp = MinDouble(dp, 0.9999 * p);
         if (n > 1) model.SetDiffPressure(dp);
-        dp = DiffPressureEquation(model.Coefficients(), coneEquation, f, qm, d, pipeDiameter, density);
+        dp = DiffPressureEquation(model.Coefficients(), c, qm, d);
         const bool settled = RelativeChange(previous, dp) < tolerance;
         if (settled || n >= passLimit) return {dp, settled};
     }
 }
 
-double DiffPressureFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double d,
-                               double pipeDiameter, double density, double viscosity, double kappa, double f,
-                               double tolerance, int passLimit) {
-    return SolveDiffPressure(sel, coneEquation, p, qm, d, pipeDiameter, density, viscosity, kappa, f, tolerance,
-                             passLimit)
-        .dp;
+double DiffPressureFromFlowFor(const FlowCase& c, double qm, double d, double tolerance, int passLimit) {
+    return SolveDiffPressure(c, qm, d, tolerance, passLimit).dp;
 }
 
 void DiffPressureFromFlow(std::string_view medium, std::string_view device, std::string_view variant,
                           std::string_view standard, double p, double qm, double d, double pipeDiameter, double density,
                           double viscosity, double kappa, double f, double& dp) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    dp = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qm, d, pipeDiameter, density, viscosity, kappa, f,
-                                 1e-7, 1001);
+    const FlowCase c = StateFlowCase(sel, IsConeDevice(sel.device), p, pipeDiameter, density, viscosity, kappa, f);
+    dp = DiffPressureFromFlowFor(c, qm, d, 1e-7, 1001);
 }
 
 void ScaledDiffPressureFromFlow(std::string_view medium, std::string_view device, std::string_view variant,
@@ -272,16 +268,15 @@ void ScaledDiffPressureFromFlow(std::string_view medium, std::string_view device
                                 double pipeDiameter, double density, double viscosity, double kappa, double f,
                                 double& dp) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const double dpA = DiffPressureFromFlowFor(sel, IsConeDevice(sel.device), p, qA, d, pipeDiameter, density,
-                                               viscosity, kappa, f, 2e-6, 102);
+    const FlowCase c = StateFlowCase(sel, IsConeDevice(sel.device), p, pipeDiameter, density, viscosity, kappa, f);
+    const double dpA = DiffPressureFromFlowFor(c, qA, d, 2e-6, 102);
     dp = CheckFinite(dpA * CheckedDiv(qB * qB, qA * qA));
 }
 
-double FlowFromDiffPressureFor(const DeviceSelection& sel, bool coneEquation, double p, double dp, double d,
-                               double pipeDiameter, double density, double viscosity, double kappa, double f) {
-    if (sel.device == FlowDevice::VolumeMeter) return VolumeMeterFlow(density, pipeDiameter);
-    DeviceCoefficientModel model(sel, p, dp, pipeDiameter, viscosity, kappa);
-    FlowIteration it(model, model.ReynoldsPower(kStartFlow), coneEquation, d, dp, pipeDiameter, density, f);
+double FlowFromDiffPressureFor(const FlowCase& c, double dp, double d) {
+    if (c.sel.device == FlowDevice::VolumeMeter) return VolumeMeterFlow(c.density, c.pipeDiameter);
+    DeviceCoefficientModel model(c.sel, c.p, dp, c.pipeDiameter, c.viscosity, c.kappa);
+    FlowIteration it(model, model.ReynoldsPower(kStartFlow), c, d, dp);
     while (!it.Done()) it.Pass();
     return it.Flow();
 }
@@ -290,7 +285,24 @@ void FlowFromDiffPressure(std::string_view medium, std::string_view device, std:
                           std::string_view standard, double p, double dp, double d, double pipeDiameter, double density,
                           double viscosity, double kappa, double f, double& qm) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    qm = FlowFromDiffPressureFor(sel, StateDeviceIsCone(), p, dp, d, pipeDiameter, density, viscosity, kappa, f);
+    qm = FlowFromDiffPressureFor(StateFlowCase(sel, StateDeviceIsCone(), p, pipeDiameter, density, viscosity, kappa, f),
+                                 dp, d);
+}
+
+double FlowAtSecondDiffPressureFor(const FlowCase& c, double startFlow, double dpA, double dpB, double d) {
+    double qA = startFlow;
+    double q = startFlow;
+    DeviceCoefficientModel model(c.sel, c.p, dpA, c.pipeDiameter, c.viscosity, c.kappa);
+    model.SetBore(d);
+    const FlowCoefficients& k = model.Coefficients();
+    for (int n = 1; n <= 101; ++n) {
+        const double previous = q;
+        model.SetFlow(qA);
+        qA = FlowEquation(k, c, d, dpA);
+        q = FlowEquation(k, c, d, dpB);
+        if (RelativeChange(previous, q) < 1e-7) break;
+    }
+    return q;
 }
 
 void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
@@ -298,27 +310,15 @@ void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device, 
                               double pipeDiameter, double density, double viscosity, double kappa, double f,
                               double& qm) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const bool cone = StateDeviceIsCone();
-    double qA = MaxMassFlow;
-    double q = MaxMassFlow;
-    DeviceCoefficientModel model(sel, p, dpA, pipeDiameter, viscosity, kappa);
-    model.SetBore(d);
-    const FlowCoefficients& k = model.Coefficients();
-    for (int n = 1; n <= 101; ++n) {
-        const double previous = q;
-        model.SetFlow(qA);
-        qA = FlowEquation(k, cone, f, d, pipeDiameter, dpA, density);
-        q = FlowEquation(k, cone, f, d, pipeDiameter, dpB, density);
-        if (RelativeChange(previous, q) < 1e-7) break;
-    }
-    qm = q;
+    const FlowCase c = StateFlowCase(sel, StateDeviceIsCone(), p, pipeDiameter, density, viscosity, kappa, f);
+    qm = FlowAtSecondDiffPressureFor(c, MaxMassFlow, dpA, dpB, d);
 }
 
-double ThroatDiameterFromFlowFor(const DeviceSelection& sel, bool coneEquation, double p, double qm, double dp,
-                                 double pipeDiameter, double density, double viscosity, double kappa, double f) {
-    const double upper = (IsConeDevice(sel.device) ? 0.99 : 0.95) * pipeDiameter;
+double ThroatDiameterFromFlowFor(const FlowCase& c, double qm, double dp) {
+    const double pipeDiameter = c.pipeDiameter;
+    const double upper = (IsConeDevice(c.sel.device) ? 0.99 : 0.95) * pipeDiameter;
     const double lower = 0.01 * pipeDiameter;
-    FlowSolve flow(sel, coneEquation, p, dp, pipeDiameter, density, viscosity, kappa, f);
+    FlowSolve flow(c, dp);
     double d = 0.5 * pipeDiameter;
     ConvergenceWatch watch(d, 1001, kBoreWindow, kBoreGain);
     for (int n = 1;; ++n) {
@@ -339,7 +339,8 @@ void ThroatDiameterFromFlow(std::string_view medium, std::string_view device, st
                             std::string_view standard, double p, double qm, double dp, double pipeDiameter,
                             double density, double viscosity, double kappa, double f, double& d) {
     const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    d = ThroatDiameterFromFlowFor(sel, StateDeviceIsCone(), p, qm, dp, pipeDiameter, density, viscosity, kappa, f);
+    d = ThroatDiameterFromFlowFor(
+        StateFlowCase(sel, StateDeviceIsCone(), p, pipeDiameter, density, viscosity, kappa, f), qm, dp);
 }
 
 void SolveThroatDiameter(std::string_view medium, std::string_view device, std::string_view variant,
@@ -364,17 +365,15 @@ void SolveThroatDiameter(std::string_view medium, std::string_view device, std::
     d = MinDouble(d, 0.95 * pipeDiameter);
 }
 
-void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view device, std::string_view variant,
-                                    std::string_view standard, double p, double qm, double wantedLoss,
-                                    double pipeDiameter, double density, double viscosity, double kappa, double f,
-                                    double& dp, double& d, double& loss) {
-    const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
-    const bool stateCone = StateDeviceIsCone();
+void RestrictionDiffPressureForLossFor(const FlowCase& c, double qm, double wantedLoss, double& dp, double& d,
+                                       double& loss) {
+    const double p = c.p;
     auto lossAt = [&](double dpx, double& bore) {
-        bore = ThroatDiameterFromFlowFor(sel, stateCone, p, qm, dpx, pipeDiameter, density, viscosity, kappa, f);
-        const FlowCoefficients k = ComputeDeviceCoefficients(sel, p, qm, dpx, bore, pipeDiameter, viscosity, kappa);
-        return PermanentPressureLossFor(sel.device, sel.standard, stateCone, pipeDiameter, viscosity, qm, dpx,
-                                        CheckedDiv(bore, pipeDiameter), k.c, k.e);
+        bore = ThroatDiameterFromFlowFor(c, qm, dpx);
+        const FlowCoefficients k =
+            ComputeDeviceCoefficients(c.sel, p, qm, dpx, bore, c.pipeDiameter, c.viscosity, c.kappa);
+        return PermanentPressureLossFor(c.sel.device, c.sel.standard, c.coneEquation, c.pipeDiameter, c.viscosity, qm,
+                                        dpx, CheckedDiv(bore, c.pipeDiameter), k.c, k.e);
     };
     dp = wantedLoss > p ? p : wantedLoss;
     double l1 = 0.0;
@@ -392,6 +391,16 @@ void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view de
         if (stalled) break;
     }
     loss = l1;
+}
+
+void RestrictionDiffPressureForLoss(std::string_view medium, std::string_view device, std::string_view variant,
+                                    std::string_view standard, double p, double qm, double wantedLoss,
+                                    double pipeDiameter, double density, double viscosity, double kappa, double f,
+                                    double& dp, double& d, double& loss) {
+    const DeviceSelection sel = DecodeDeviceSelection(medium, device, variant, standard);
+    RestrictionDiffPressureForLossFor(
+        StateFlowCase(sel, StateDeviceIsCone(), p, pipeDiameter, density, viscosity, kappa, f), qm, wantedLoss, dp, d,
+        loss);
 }
 
 }  // namespace tubalyx

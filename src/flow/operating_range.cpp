@@ -30,20 +30,18 @@ constexpr double kTolerance = 1e-6;
 struct OperatingDevice {
     DeviceSelection sel;
     bool cone = false;
+    double cf = 1.0;  // Cf of the cone equation
     double p = 0.0, rho = 0.0, mu = 0.0, kappa = 0.0, f = 1.0, pipe = 0.0;
 
-    double Dp(double qm, double bore) const {
-        return DiffPressureFromFlowFor(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7, 1001);
-    }
+    double Dp(double qm, double bore) const { return DiffPressureFromFlowFor(Case(), qm, bore, 1e-7, 1001); }
     // The dp of a search pass: one that does not settle gives the search nothing to stand on.
     double SearchDp(double qm, double bore) const {
-        const DpSolve solve = SolveDiffPressure(sel, cone, p, qm, bore, pipe, rho, mu, kappa, f, 1e-7, 1001);
+        const DpSolve solve = SolveDiffPressure(Case(), qm, bore, 1e-7, 1001);
         if (!solve.settled) throw CalcError("the dp of the operating-range search does not settle");
         return solve.dp;
     }
-    double Flow(double dp, double bore) const {
-        return FlowFromDiffPressureFor(sel, cone, p, dp, bore, pipe, rho, mu, kappa, f);
-    }
+    double Flow(double dp, double bore) const { return FlowFromDiffPressureFor(Case(), dp, bore); }
+    FlowCase Case() const { return {sel, cone, cf, p, pipe, rho, mu, kappa, f}; }
 };
 
 OperatingDevice CurrentDevice() {
@@ -51,6 +49,7 @@ OperatingDevice CurrentDevice() {
     const std::string standard(1, StandardLetter);
     dev.sel = DecodeDeviceSelection(MediumCode, DeviceCode, DeviceVariantCode, standard);
     dev.cone = IsConeDevice(dev.sel.device);
+    dev.cf = CalibratedCf;
     dev.p = OperatingPressure;
     dev.rho = FlowDensity;
     dev.mu = DynamicViscosityPas;

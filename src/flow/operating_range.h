@@ -18,6 +18,8 @@ void UpdateDensityRatioWorstCase();
 // it in difftryckmaxantal after "DP", and fills DpTransmitterValues. Raises CalcError when
 // a search reaches kOperatingRangePassLimit, its step no longer moves the searched value, a
 // dp solve of a pass does not settle, or its arithmetic fails.
+// State: reads the medium state at the operating point, the device selection, CalibratedCf,
+// the correction factors, MaxMassFlow and the flow and dp inputs; writes what is named above.
 void AdjustForOperatingRange();
 
 }  // namespace tubalyx

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +52,7 @@ constexpr std::string_view kNoMessage = " ";
 struct DesignInputs {
     std::string_view standard, language;
     double p, rho, mu, kappa;  // at operating conditions
+    double calibratedCf;       // Cf of the cone equation
     double qMax, qMin, qNormal;
     bool allowSmall, allowLarge, allowLargeRe;
     bool rootMethod, standardMethod;  // how the uncertainty is scored; neither: not at all
@@ -68,6 +68,7 @@ DesignInputs ReadDesignInputs() {
     in.rho = FlowDensity;
     in.mu = DynamicViscosityPas;
     in.kappa = KappaOperating;
+    in.calibratedCf = CalibratedCf;
     in.qMax = MaxMassFlow;
     in.qMin = MinMassFlow;
     in.qNormal = NormalMassFlow;
@@ -198,7 +199,8 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     PipeDiameter = c.pipe;
 
     const double usedFactor = r.factor;
-    double d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu, in.kappa, usedFactor);
+    FlowCase flowCase{sel, cone, in.calibratedCf, in.p, c.pipe, in.rho, in.mu, in.kappa, usedFactor};
+    double d = ThroatDiameterFromFlowFor(flowCase, in.qMax, c.dp);
     double upstream = 0.0, additional = 0.0, shortfall = 0.0;
     CallRequiredStraightLengths(DeviceCode, DeviceVariantCode, row, upstream, additional, shortfall, StraightLengthM,
                                 c.pipe, d);
@@ -214,10 +216,9 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
     RoughnessCorrectionFactor(c.pipe, PipeRoughnessM, in.qNormal, br, r.roughnessPercent, polynomial);
     r.roughnessFactor = br;
     r.factor = br * bkr;
+    flowCase.f = r.factor;
     // The bore of the same factor is the bore already solved.
-    if (r.factor != usedFactor) {
-        d = ThroatDiameterFromFlowFor(sel, cone, in.p, in.qMax, c.dp, c.pipe, in.rho, in.mu, in.kappa, r.factor);
-    }
+    if (r.factor != usedFactor) d = ThroatDiameterFromFlowFor(flowCase, in.qMax, c.dp);
     BoreDiameter = d;
     r.bore = d;
     if (d >= 0.94 * c.pipe) return;
@@ -241,10 +242,8 @@ void EvaluateCandidate(const DesignInputs& in, double bestShortfall, CheckTexts&
                        (shortfall < bestShortfall || shortfall < 0.0);
     if (!valid) return;
 
-    const double dpNormal =
-        DiffPressureFromFlowFor(sel, cone, in.p, in.qNormal, d, c.pipe, in.rho, in.mu, in.kappa, r.factor, 1e-7, 1001);
-    const double dpMin =
-        DiffPressureFromFlowFor(sel, cone, in.p, in.qMin, d, c.pipe, in.rho, in.mu, in.kappa, r.factor, 1e-7, 1001);
+    const double dpNormal = DiffPressureFromFlowFor(flowCase, in.qNormal, d, 1e-7, 1001);
+    const double dpMin = DiffPressureFromFlowFor(flowCase, in.qMin, d, 1e-7, 1001);
     UncertaintyOverDpRange(MediumCode, device, variant, r.factor, in.kappa, in.mu, in.rho, c.pipe, d, c.dp, dpNormal,
                            dpMin, in.p, in.standard, r.average, r.deviationA, r.deviationB);
     const FlowCoefficients k = ComputeDeviceCoefficients(sel, in.p, in.qMax, c.dp, d, c.pipe, in.mu, in.kappa);
@@ -350,7 +349,6 @@ void SizeThroatDevice() {
             }
         } catch (const CalcError&) {
             // A candidate that cannot be evaluated is skipped.
-        } catch (const std::out_of_range&) {
         }
         factor = last.factor;
     }

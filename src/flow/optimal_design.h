@@ -13,11 +13,11 @@ bool DeviceForElementChar(char c, const char*& device, const char*& variant);
 
 // Chooses DeviceCode, DeviceVariantCode, PipeDiameterColdM, PipeDiameter, MaxDpPa and
 // BoreDiameter from the state (medium state at operating conditions, MaxMassFlow,
-// NormalMassFlow, MinMassFlow, the material coefficients, roughness and straight length),
+// NormalMassFlow, MinMassFlow, CalibratedCf, the material coefficients, roughness and straight length),
 // and sets MaxDpInput, AdditionalUncertaintyPercent, RoughnessFactor, BendFactor,
 // RoughnessUncertaintyPercent and the outputs above. A candidate whose evaluation raises
-// CalcError (or a range error) is skipped, as is a pipe or dp whose range step overflows; any
-// other exception reaches the caller. When no candidate passes, the last tried one stands (the
+// CalcError is skipped, as is a pipe or dp whose range step overflows; any other exception
+// reaches the caller. When no candidate passes, the last tried one stands (the
 // default orifice with corner tappings when none could be tried) with its bore solved inside
 // a guard. Every number it publishes is finite, or it raises CalcError.
 void SizeThroatDevice();

@@ -10,6 +10,7 @@
 #include "numerics/number_text.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
+#include "state/inputs.h"
 
 namespace tubalyx {
 
@@ -17,7 +18,8 @@ namespace {
 
 double LawFlow(const DeviceSelection& sel, bool stateCone, double k, double b, double p, double dp, double dp0,
                double q0, double d, double pipeDiameter, double density, double viscosity, double kappa, double f) {
-    if (stateCone) return FlowFromDiffPressureFor(sel, true, p, dp, d, pipeDiameter, density, viscosity, kappa, f);
+    if (stateCone)
+        return FlowFromDiffPressureFor({sel, true, CalibratedCf, p, pipeDiameter, density, viscosity, kappa, f}, dp, d);
     // Evaluated strictly from left to right: a regrouped product can differ in the last digit.
     double q = CheckedDiv(CheckedDiv(q0, PowerDouble(dp0, 0.5)) * (1.0 + CheckedDiv(b, PowerDouble(dp, 0.375))),
                           1.0 + CheckedDiv(b, PowerDouble(dp0, 0.375))) *
@@ -63,8 +65,9 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
         double sum = 0.0;
         for (int i = 0; i <= 9; ++i) {
             const double qi = qmin + i * (qmax - qmin) * 0.1111111111111111;
-            const DpSolve solve = SolveDiffPressure(sel, IsConeDevice(sel.device), p, qi, d, pipeDiameter, density,
-                                                    viscosity, kappa, f, 1e-7, 1001);
+            const DpSolve solve = SolveDiffPressure(
+                {sel, IsConeDevice(sel.device), CalibratedCf, p, pipeDiameter, density, viscosity, kappa, f}, qi, d,
+                1e-7, 1001);
             settled = settled && solve.settled;
             const double dpi = solve.dp;
             const double qhat =

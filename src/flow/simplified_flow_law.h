@@ -7,6 +7,7 @@ namespace tubalyx {
 
 // Flow q (kg/s) of the law at dp, given the design flow q0 at dp0. Cone meters (state's
 // DeviceCode) take the full flow iteration instead.
+// State: reads DeviceCode (the cone equation) and CalibratedCf.
 void FlowAtDiffPressure(std::string_view medium, std::string_view device, std::string_view variant,
                         std::string_view standard, double k, double b, double p, double dp, double dp0, double q0,
                         double d, double pipeDiameter, double density, double viscosity, double kappa, double f,
@@ -16,6 +17,8 @@ void FlowAtDiffPressure(std::string_view medium, std::string_view device, std::s
 // evaluates the deviations of the given k and b (meanDeviation then stays untouched). The fit
 // ends early, with the best coefficients so far, at a pass whose sum equals the one before or
 // whose dp solves did not settle.
+// State: reads DeviceCode, CalibratedCf, DiameterRatioBeta and ReynoldsAtMaxFlow; writes
+// FlowCorrectionDeviation.
 void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view device, std::string_view variant,
                                    std::string_view standard, double p, double dp0, double d, double pipeDiameter,
                                    double density, double viscosity, double kappa, double f, double qmax, double qmin,

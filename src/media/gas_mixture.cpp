@@ -7,6 +7,7 @@
 #include "media/medium_properties.h"
 #include "media/medium_property_switch.h"
 #include "media/natural_gas.h"
+#include "media/partial_pressures.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
@@ -27,9 +28,6 @@ namespace {
 constexpr int kWeightColumn = 2;
 constexpr int kMolColumn = 5;
 constexpr int kOperatingVolumeColumn = 4;
-// Passes of the partial-pressure iteration of CalcMixtureProperties: the ideal start and two
-// corrections.
-constexpr int kPartialPressurePasses = 3;
 // A rewritten cell must move by more than this, so that a typed value is not reformatted.
 constexpr double kRewriteTolerance = 1e-5;
 
@@ -107,6 +105,41 @@ double ComponentDensity(int row, double p, double t) {
 bool MolarMassCounts(int row, double M) {
     const double lower = IsUserGas(row) ? 0.1 : 0.9;
     return M > lower && M < 100000.0;
+}
+
+// The rows of both grids as the partial-pressure solve takes them: the mol % columns and what
+// the calculation state says of each row.
+PartialPressureInput ReadMixtureRows(const TStringGrid& dry, const TStringGrid& humid, double P, double saturation) {
+    PartialPressureInput in;
+    in.pressure = P;
+    in.saturationPressure = saturation;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        MixtureComponentRow& r = in.rows[row];
+        r.component = HasKeyword(row);
+        r.water = IsWaterRow(row);
+        r.dryGridRow = DryRowInUse(row);
+        r.molarMass = MixtureRowMolarMass(row);
+        r.dryMol = CellValue(dry, kMolColumn, row);
+        r.humidMol = CellValue(humid, kMolColumn, row);
+    }
+    return in;
+}
+
+// The volume column `col` of both grids from the solve; rows that are no component, or hold
+// none of it, get their mol % as it stands. The dry grid's column being edited is left alone.
+void WriteVolumeColumn(TStringGrid& dry, TStringGrid& humid, int col, const PartialPressureInput& in,
+                       const PartialPressureSolution& solved) {
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        if (!in.rows[row].component || !(in.rows[row].humidMol > 0.0)) {
+            if (MixtureEditColumn != col) WriteCopied(dry, col, row, dry.Cell(kMolColumn, row));
+            WriteCopied(humid, col, row, humid.Cell(kMolColumn, row));
+            continue;
+        }
+        if (in.pressure > 0.0) {
+            if (MixtureEditColumn != col) WriteConverted(dry, col, row, solved.dryVolume[row]);
+            WriteConverted(humid, col, row, solved.humidVolume[row]);
+        }
+    }
 }
 
 }  // namespace
@@ -217,87 +250,12 @@ void CalcMixtureProperties(int kind) {
     const int col = (kind == kOperatingVolumeColumn) ? kOperatingVolumeColumn : 3;
     double P = 0.0, t = 0.0;
     StateOfKind(kind, P, t);
-    const double saturation = WaterSaturationPressure(t);
-    const Column dryMol = ReadColumn(dry, kMolColumn);
-    const Column humidMol = ReadColumn(humid, kMolColumn);
-
-    // The water that the state cannot hold as vapour is spread over the other components,
-    // so the humid partial pressures still add up to the humid grid's total.
-    double others = 0.0, water = 0.0;
-    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-        if (IsWaterRow(row))
-            water += humidMol[row];
-        else
-            others += humidMol[row];
-    }
-    const double waterCut = P > 0.0 ? 100.0 * MinDouble(0.01 * water * P, saturation) / P : 0.0;
-    const double spread = others > 0.0 ? (others + water - waterCut) / others : 0.0;
-    auto humidWaterCut = [&](double p) { return MinDouble(p, saturation); };
-
-    Column dryP{}, humidP{};
-    if (others > 0.0) {
-        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-            if (!HasKeyword(row)) continue;
-            dryP[row] = DryRowInUse(row) ? 0.01 * dryMol[row] * P : 0.0;
-            humidP[row] = IsWaterRow(row) ? humidWaterCut(0.01 * humidMol[row] * P) : 0.01 * humidMol[row] * P * spread;
-        }
-    }
-    const double dryTarget = ColumnSum(dryP), humidTarget = ColumnSum(humidP);
-
-    Column dryM{}, humidM{};
-    double dryMoles = 0.0, humidMoles = 0.0;
-    auto densities = [&]() {
-        dryM.fill(0.0);
-        humidM.fill(0.0);
-        dryMoles = humidMoles = 0.0;
-        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-            if (!HasKeyword(row) || !(humidP[row] > 0.0)) continue;
-            humidM[row] = ComponentDensity(row, humidP[row], t);
-            dryM[row] = ComponentDensity(row, dryP[row], t);
-            const double M = MixtureRowMolarMass(row);
-            if (M > 0.0) {
-                dryMoles += dryM[row] / M;
-                humidMoles += humidM[row] / M;
-            }
-        }
-    };
-    densities();
-    // Each correction scales a partial pressure by the ratio of the wanted mole fraction to
-    // the one its real density gave in the previous pass.
-    for (int pass = 2; pass <= kPartialPressurePasses; ++pass) {
-        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-            if (!HasKeyword(row) || !(humidMoles > 1e-99) || !(humidP[row] > 1e-99) || !(humidM[row] > 1e-99)) continue;
-            const double M = MixtureRowMolarMass(row);
-            if (!DryRowInUse(row))
-                dryP[row] = 0.0;
-            else if (dryM[row] > 0.0 && M > 0.0 && dryMoles > 0.0)
-                dryP[row] = 0.01 * dryMol[row] * dryP[row] / ((dryM[row] / M) / dryMoles);
-            if (dryM[row] > 0.0 && M > 0.0) {
-                const double factor = IsWaterRow(row) ? 1.0 : spread;
-                humidP[row] = 0.01 * humidMol[row] * humidP[row] / ((humidM[row] / M) / humidMoles) * factor;
-            }
-            if (IsWaterRow(row)) humidP[row] = humidWaterCut(humidP[row]);
-        }
-        densities();
-    }
-    MixturePartialDensity = humidM;
-    MixturePartialPressure = dryP;
-
-    const double dryLast = ColumnSum(dryP), humidLast = ColumnSum(humidP);
-    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-        if (!HasKeyword(row) || !(humidMol[row] > 0.0)) {
-            if (MixtureEditColumn != col) WriteCopied(dry, col, row, dry.Cell(kMolColumn, row));
-            WriteCopied(humid, col, row, humid.Cell(kMolColumn, row));
-            continue;
-        }
-        double pDry = dryLast > 0.0 ? dryP[row] * dryTarget / dryLast : dryP[row];
-        double pHumid = humidLast > 0.0 ? humidP[row] * humidTarget / humidLast : humidP[row];
-        if (IsWaterRow(row)) pHumid = humidWaterCut(pHumid);
-        if (P > 0.0) {
-            if (MixtureEditColumn != col) WriteConverted(dry, col, row, 100.0 * pDry / P);
-            WriteConverted(humid, col, row, 100.0 * pHumid / P);
-        }
-    }
+    const PartialPressureInput in = ReadMixtureRows(dry, humid, P, WaterSaturationPressure(t));
+    const PartialPressureSolution solved =
+        SolvePartialPressures(in, [t](int row, double p) { return ComponentDensity(row, p, t); });
+    MixturePartialDensity = solved.humidDensity;
+    MixturePartialPressure = solved.dryPressure;
+    WriteVolumeColumn(dry, humid, col, in, solved);
     SumMixtureColumns();
 }
 

@@ -17,7 +17,10 @@ void NormaliseMixture();
 // Mol % to weight %, both grids; the dry grid's column being edited is left alone.
 void SetMixtureComponent();
 // Mol % to volume % at the state of `kind` (4: operating state; 3 or any other: normal
-// state), each component real at its partial pressure; both grids.
+// state), each component real at its partial pressure; both grids. It reads the grids and
+// writes them back around SolvePartialPressures (media/partial_pressures.h).
+// State: reads both grids' mol %, the mixture arrays and the operating point; writes column `kind`
+// of both grids, MixturePartialPressure and MixturePartialDensity.
 void CalcMixtureProperties(int kind);
 // Volume % at the state of `kind` to mol %, both grids.
 void ConvertMixtureColumns(int kind);

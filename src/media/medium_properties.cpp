@@ -33,22 +33,25 @@ bool IsConvertedKind(const std::string& kind) {
 }
 
 // The given measure of kind "A", "S" or "D" turned into a relative humidity (%).
-void RelativeHumidityFromGiven(const std::string& kind, const std::string& keyword, double t, double P, double density,
-                               double absoluteHumidity, double specificHumidity, double dewTemperature, double zRatio,
-                               double& relativeHumidity) {
+void RelativeHumidityFromGiven(const MediumDescription& d, const std::string& keyword, double t, double P,
+                               double density, double& relativeHumidity) {
+    const std::string& kind = d.humidityKind;
     if (kind == kHumidityAbsolute)
-        HumidityFromAbsolute(keyword, HumidGasFlag, relativeHumidity, t, P, density, absoluteHumidity * 0.001, zRatio);
+        HumidityFromAbsolute(keyword, d.humidGas, relativeHumidity, t, P, density, d.absoluteHumidity * 0.001,
+                             d.zRatio);
     else if (kind == kHumiditySpecific)
-        HumidityFromSpecific(keyword, HumidGasFlag, relativeHumidity, t, P, density, specificHumidity * 0.001, zRatio);
+        HumidityFromSpecific(keyword, d.humidGas, relativeHumidity, t, P, density, d.specificHumidity * 0.001,
+                             d.zRatio);
     else
-        HumidityFromDewPoint(keyword, HumidGasFlag, relativeHumidity, t, P, density, dewTemperature, zRatio);
+        HumidityFromDewPoint(keyword, d.humidGas, relativeHumidity, t, P, density, d.dewTemperature, d.zRatio);
 }
 
 // The four humidity measures from the densities found; the given one stays.
-void HumidityOut(const std::string& kind, double t, double P, double flowDensity, double dryDensity, double zRatio,
-                 double& absoluteHumidity, double& specificHumidity, double& dewTemperature, double& relativeHumidity) {
+void HumidityOut(const std::string& kind, bool humidGas, double t, double P, double flowDensity, double dryDensity,
+                 double zRatio, double& absoluteHumidity, double& specificHumidity, double& dewTemperature,
+                 double& relativeHumidity) {
     const bool known = kind == kHumidityRelative || IsConvertedKind(kind);
-    if (!HumidGasFlag || !known) {
+    if (!humidGas || !known) {
         absoluteHumidity = specificHumidity = dewTemperature = relativeHumidity = 0.0;
         return;
     }
@@ -56,47 +59,47 @@ void HumidityOut(const std::string& kind, double t, double P, double flowDensity
     if (kind != kHumidityAbsolute) absoluteHumidity = 1000.0 * vapour;
     if (kind != kHumiditySpecific) specificHumidity = dryDensity > 0.0 ? CheckedDiv(1000.0 * vapour, dryDensity) : 0.0;
     if (kind != kHumidityDewPoint) {
-        HumidGasStateConversion("GAS", HumidGasFlag, dewTemperature, t, P, flowDensity, relativeHumidity, zRatio);
+        HumidGasStateConversion("GAS", humidGas, dewTemperature, t, P, flowDensity, relativeHumidity, zRatio);
     }
 }
 
-void SingleMediumState(const std::string& medium, const GasCompositionArray& composition, double givenDensity,
-                       double givenCp, double givenCv, double givenCriticalTemperature, double givenMolarMass,
-                       double& P, double& t, const std::string& kind, double absoluteHumidity, double specificHumidity,
-                       double dewTemperature, double& relativeHumidity, double& flowDensity, double& dryDensity,
-                       double& vapourDensity, double& viscosity, double& kappa, double& cp, double& cv,
-                       double& vapourPressure, double& enthalpy) {
-    const double zRatio = GivenZRatio();
+}  // namespace
+
+void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double& relativeHumidity) {
+    const std::string& medium = d.medium;
+    double& P = s.pressure;
+    double& t = s.temperature;
     if (medium == kMediumWetSteam) t = WaterSaturationTemperature(P);
-    if (HumidGasFlag && IsConvertedKind(kind))
-        RelativeHumidityFromGiven(kind, medium, t, P, givenDensity, absoluteHumidity, specificHumidity, dewTemperature,
-                                  zRatio, relativeHumidity);
-    MediumPropertySwitch(medium, composition, P, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                         givenMolarMass, t, t, zRatio, HumidGasFlag ? relativeHumidity : 0.0, flowDensity, dryDensity,
-                         vapourDensity, viscosity, kappa, cp, cv, enthalpy);
-    vapourPressure = HumidGasFlag ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
-    if (PhaseLetter != kPhaseNone) return;
+    if (d.humidGas && IsConvertedKind(d.humidityKind))
+        RelativeHumidityFromGiven(d, medium, t, P, d.givenDensity, relativeHumidity);
+    MediumPropertySwitch(medium, d.composition, P, d.givenDensity, d.givenCp, d.givenCv, d.givenCriticalTemperature,
+                         d.givenMolarMass, t, t, d.zRatio, d.humidGas ? relativeHumidity : 0.0, s.density, s.dryDensity,
+                         s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.enthalpy);
+    s.vapourPressure = d.humidGas ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
+    if (d.phase != kPhaseNone) return;
     if (IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
                          kMediumPropane, kMediumAmmonia, kMediumNaturalGas, kMediumCarbonDioxide, kMediumOzone})) {
         // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
         // already against the gas at 0 degC, is the one the switch gave.
-        const bool liquid = flowDensity > 0.0 && !(dryDensity > 0.0) && !(vapourDensity > 0.0);
+        const bool liquid = s.density > 0.0 && !(s.dryDensity > 0.0) && !(s.vapourDensity > 0.0);
         if (liquid && IsOneOf(medium, {kMediumOxygen, kMediumArgon, kMediumNitrogen})) return;
-        if (flowDensity > 0.0) {
+        if (s.density > 0.0) {
             // Dry gas at its partial pressure plus the vapour at its own, weighted by mass.
-            enthalpy = MediumEnthalpyPT(medium, P - vapourPressure, t) * dryDensity / flowDensity;
-            if (flowDensity != dryDensity)
-                enthalpy += MediumEnthalpyPT(std::string(kMediumSteam), vapourPressure, t) *
-                            (flowDensity - dryDensity) / flowDensity;
-            CheckFinite(enthalpy, "enthalpy overflow");
+            s.enthalpy = MediumEnthalpyPT(medium, P - s.vapourPressure, t) * s.dryDensity / s.density;
+            if (s.density != s.dryDensity)
+                s.enthalpy += MediumEnthalpyPT(std::string(kMediumSteam), s.vapourPressure, t) *
+                              (s.density - s.dryDensity) / s.density;
+            CheckFinite(s.enthalpy, "enthalpy overflow");
         } else {
-            enthalpy = 0.0;
+            s.enthalpy = 0.0;
         }
     } else if (IsOneOf(medium, {kMediumWater, kMediumGas, kMediumPropaneLiquid, kMediumRealGas, kMediumSteam,
                                 kMediumWetSteam})) {
-        enthalpy = MediumEnthalpyPT(medium, P, t);
+        s.enthalpy = MediumEnthalpyPT(medium, P, t);
     }
 }
+
+namespace {
 
 struct MixtureSums {
     double density = 0.0, viscosityNumerator = 0.0, weight = 0.0, cp = 0.0, cv = 0.0, enthalpy = 0.0;
@@ -109,21 +112,17 @@ void RequireFinite(const MixtureSums& s) {
 }
 
 // One pass over the dry components of the humid grid, each at its partial pressure.
-MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composition, double givenDensity,
-                          double givenCp, double givenCv, double givenCriticalTemperature, double givenMolarMass,
-                          double P, double t) {
-    const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
-    const int shareColumn = normalColumn ? 3 : 4;
-    const double zRatio = GivenZRatio();
+MixtureSums ComponentPass(const MediumDescription& d, const MixtureShares& shares, double P, double t,
+                          std::array<double, kMixtureRows>& partialPressures) {
     MixtureSums sums;
     for (int row = kMixtureFirstRow; row <= kLastComponentRow; ++row) {
-        if (!(MixtureFraction[row] > kMinComponentFraction)) {
-            MixturePartialPressure[row] = 0.0;
+        if (!(shares.weight[row] > kMinComponentFraction)) {
+            partialPressures[row] = 0.0;
             continue;
         }
         const std::string& keyword = MixtureComponentKeyword[row];
-        const double pi = StrToFloatSafe(grid.Cell(shareColumn, row)) * 0.01 * P;
-        MixturePartialPressure[row] = pi;
+        const double pi = shares.pressureShare[row] * 0.01 * P;
+        partialPressures[row] = pi;
         const double share = CheckedDiv(pi, P);
         double rho = 0.0, mu = 0.0, cpi = 0.0, cvi = 0.0, weight = 0.0, hi = 0.0;
         if (keyword == kMediumGas) {
@@ -138,9 +137,9 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
             hi = MixtureEnthalpy[row];
         } else {
             double p = pi, temperature = t, dry = 0.0, vapour = 0.0, kappa = 0.0, h = 0.0;
-            MediumPropertySwitch(keyword, composition, p, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                                 givenMolarMass, temperature, temperature, zRatio, 0.0, rho, dry, vapour, mu, kappa,
-                                 cpi, cvi, h);
+            MediumPropertySwitch(keyword, d.composition, p, d.givenDensity, d.givenCp, d.givenCv,
+                                 d.givenCriticalTemperature, d.givenMolarMass, temperature, temperature, d.zRatio, 0.0,
+                                 rho, dry, vapour, mu, kappa, cpi, cvi, h);
             weight = GasViscosityMixingWeight(keyword);
             hi = MediumEnthalpyPT(keyword, pi, t);
         }
@@ -157,96 +156,102 @@ MixtureSums ComponentPass(bool normalColumn, const GasCompositionArray& composit
 
 // The density of the gas as the user gave its molar mass: the component sums scaled by the
 // ratio of that molar mass to the mean of the grid's mol %.
-void ScaleToGivenMolarMass(double& density) {
+void ScaleToGivenMolarMass(const MixtureShares& shares, double& density) {
     try {
-        const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
-        double mean = 0.0;
-        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
-            mean += StrToFloatSafe(grid.Cell(5, row)) * MixtureRowMolarMass(row) * 0.01;
-        if (HumidGasMolarMass > 0.0 && mean > 0.0) density = CheckFinite(density * HumidGasMolarMass / mean);
+        if (shares.givenMolarMass > 0.0 && shares.meanMolarMass > 0.0)
+            density = CheckFinite(density * shares.givenMolarMass / shares.meanMolarMass);
     } catch (const CalcError&) {
         // The scaling is a refinement; without it the component sum stands.
     }
 }
 
-bool HumidityPresent(const std::string& kind, double relativeHumidity, double absoluteHumidity, double specificHumidity,
-                     double dewTemperature) {
-    if (!HumidGasFlag) return false;
+bool HumidityPresent(const MediumDescription& d, double relativeHumidity) {
+    if (!d.humidGas) return false;
+    const std::string& kind = d.humidityKind;
     if (kind == kHumidityRelative) return relativeHumidity > 0.0;
-    if (kind == kHumidityAbsolute) return absoluteHumidity > 0.0;
-    if (kind == kHumidityDewPoint) return dewTemperature > 0.0;
-    if (kind == kHumiditySpecific) return specificHumidity > 0.0;
+    if (kind == kHumidityAbsolute) return d.absoluteHumidity > 0.0;
+    if (kind == kHumidityDewPoint) return d.dewTemperature > 0.0;
+    if (kind == kHumiditySpecific) return d.specificHumidity > 0.0;
     return false;
 }
 
-void MixtureState(bool normalColumn, const GasCompositionArray& composition, double givenDensity, double givenCp,
-                  double givenCv, double givenCriticalTemperature, double givenMolarMass, double P, double t,
-                  const std::string& kind, double absoluteHumidity, double specificHumidity, double dewTemperature,
-                  double& relativeHumidity, double& flowDensity, double& dryDensity, double& vapourDensity,
-                  double& viscosity, double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
+// The grid's shares as the mixture's state reads them; MixtureFraction gets the weight column.
+MixtureShares ReadMixtureShares(bool normalColumn) {
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
-    if (HumidGasFlag && IsConvertedKind(kind)) relativeHumidity = 0.0;
+    const int shareColumn = normalColumn ? 3 : 4;
+    MixtureShares shares;
+    for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+        MixtureFraction[row] = shares.weight[row] = StrToFloatSafe(grid.Cell(2, row));
+        if (row <= kLastComponentRow && shares.weight[row] > kMinComponentFraction)
+            shares.pressureShare[row] = StrToFloatSafe(grid.Cell(shareColumn, row));
+    }
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
-        MixtureFraction[row] = StrToFloatSafe(grid.Cell(2, row));
+        shares.meanMolarMass += StrToFloatSafe(grid.Cell(5, row)) * MixtureRowMolarMass(row) * 0.01;
+    shares.vapourShare = StrToFloatSafe(grid.Cell(4, kVapourRow));
+    shares.givenMolarMass = HumidGasMolarMass;
+    return shares;
+}
 
-    MixtureSums sums = ComponentPass(normalColumn, composition, givenDensity, givenCp, givenCv,
-                                     givenCriticalTemperature, givenMolarMass, P, t);
-    ScaleToGivenMolarMass(sums.density);
+}  // namespace
 
-    const bool humid = HumidityPresent(kind, relativeHumidity, absoluteHumidity, specificHumidity, dewTemperature);
+void MixtureState(const MediumDescription& d, const MixtureShares& shares, MediumStateValues& s,
+                  double& relativeHumidity, std::array<double, kMixtureRows>& partialPressures) {
+    const double P = s.pressure, t = s.temperature;
+    if (d.humidGas && IsConvertedKind(d.humidityKind)) relativeHumidity = 0.0;
+    MixtureSums sums = ComponentPass(d, shares, P, t, partialPressures);
+    ScaleToGivenMolarMass(shares, sums.density);
+
+    const bool humid = HumidityPresent(d, relativeHumidity);
     // The components are evaluated dry, so the pass after the conversion would give the
     // same sums: one conversion and no further pass, which also ends what would otherwise
     // be an endless alternation of pass and conversion.
-    if (humid && IsConvertedKind(kind))
-        RelativeHumidityFromGiven(kind, "GAS", t, P, sums.density, absoluteHumidity, specificHumidity, dewTemperature,
-                                  GivenZRatio(), relativeHumidity);
+    if (humid && IsConvertedKind(d.humidityKind))
+        RelativeHumidityFromGiven(d, "GAS", t, P, sums.density, relativeHumidity);
 
-    vapourDensity = 0.0;
+    s.vapourDensity = 0.0;
     if (humid) {
-        const double pv = StrToFloatSafe(grid.Cell(4, kVapourRow)) * 0.01 * P;
-        MixturePartialPressure[kVapourRow] = pv;
-        vapourPressure = pv;
+        const double pv = shares.vapourShare * 0.01 * P;
+        partialPressures[kVapourRow] = pv;
+        s.vapourPressure = pv;
         double muV = 0.0, cpV = 0.0, cvV = 0.0;
         if (pv > kMinVapourPressure) {
             // Steam alone at its partial pressure: its density is the vapour part's.
             double p = pv, temperature = t, dry = 0.0, part = 0.0, kappaV = 0.0, h = 0.0;
-            MediumPropertySwitch("ANG", composition, p, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                                 givenMolarMass, temperature, temperature, 1.0, 0.0, vapourDensity, dry, part, muV,
-                                 kappaV, cpV, cvV, h);
+            MediumPropertySwitch("ANG", d.composition, p, d.givenDensity, d.givenCp, d.givenCv,
+                                 d.givenCriticalTemperature, d.givenMolarMass, temperature, temperature, 1.0, 0.0,
+                                 s.vapourDensity, dry, part, muV, kappaV, cpV, cvV, h);
         }
         const double weightV = GasViscosityMixingWeight("ANG");
         const double shareV = CheckedDiv(pv, P);
-        dryDensity = sums.density;
-        sums.density += vapourDensity;
+        s.dryDensity = sums.density;
+        sums.density += s.vapourDensity;
         sums.viscosityNumerator += weightV * muV * shareV;
-        sums.cp += vapourDensity * cpV;
-        sums.cv += vapourDensity * cvV;
+        sums.cp += s.vapourDensity * cpV;
+        sums.cv += s.vapourDensity * cvV;
         if (pv > kMinVapourPressure) {
-            sums.enthalpy += vapourDensity * MediumEnthalpyPT("ANG", pv, t);
+            sums.enthalpy += s.vapourDensity * MediumEnthalpyPT("ANG", pv, t);
             sums.weight += weightV * shareV;
         }
         RequireFinite(sums);
     } else {
         // No humidity, no vapour: a value the caller left in the output must not stand.
-        dryDensity = sums.density;
-        vapourPressure = 0.0;
+        s.dryDensity = sums.density;
+        s.vapourPressure = 0.0;
     }
 
-    flowDensity = sums.density;
-    kappa = sums.cv > 0.0 ? CheckedDiv(sums.cp, sums.cv) : 0.0;
-    viscosity = sums.weight > 0.0 ? CheckedDiv(sums.viscosityNumerator, sums.weight) : 0.0;
+    s.density = sums.density;
+    s.kappa = sums.cv > 0.0 ? CheckedDiv(sums.cp, sums.cv) : 0.0;
+    s.viscosity = sums.weight > 0.0 ? CheckedDiv(sums.viscosityNumerator, sums.weight) : 0.0;
     // Without any component there is no mass to average over: cp, cv and kappa stay 0.
-    if (P > 0.0 && flowDensity > 0.0) {
-        cp = CheckedDiv(sums.cp, flowDensity);
-        cv = CheckedDiv(sums.cv, flowDensity);
-        if (cv > 0.0) kappa = CheckedDiv(cp, cv);
+    if (P > 0.0 && s.density > 0.0) {
+        s.cp = CheckedDiv(sums.cp, s.density);
+        s.cv = CheckedDiv(sums.cv, s.density);
+        if (s.cv > 0.0) s.kappa = CheckedDiv(s.cp, s.cv);
     } else {
-        cp = cv = 0.0;
+        s.cp = s.cv = 0.0;
     }
-    enthalpy = flowDensity > 0.0 ? CheckedDiv(sums.enthalpy, flowDensity) : sums.enthalpy;
+    s.enthalpy = s.density > 0.0 ? CheckedDiv(sums.enthalpy, s.density) : sums.enthalpy;
 }
-
-}  // namespace
 
 double GivenZRatio() { return GivenZn != 0.0 ? CheckedDiv(GivenZ1, GivenZn) : 1.0; }
 
@@ -257,16 +262,45 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
-    if (medium == kMediumMixture)
-        MixtureState(normalColumn, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature,
-                     givenMolarMass, P, t, humidityKind, absoluteHumidity, specificHumidity, dewTemperature,
-                     relativeHumidity, flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure,
-                     enthalpy);
-    else
-        SingleMediumState(medium, composition, givenDensity, givenCp, givenCv, givenCriticalTemperature, givenMolarMass,
-                          P, t, humidityKind, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity,
-                          flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure, enthalpy);
-    HumidityOut(humidityKind, t, P, flowDensity, dryDensity, GivenZRatio(), absoluteHumidity, specificHumidity,
+    MediumDescription d{.medium = medium,
+                        .composition = composition,
+                        .givenDensity = givenDensity,
+                        .givenCp = givenCp,
+                        .givenCv = givenCv,
+                        .givenCriticalTemperature = givenCriticalTemperature,
+                        .givenMolarMass = givenMolarMass,
+                        .humidityKind = humidityKind,
+                        .absoluteHumidity = absoluteHumidity,
+                        .specificHumidity = specificHumidity,
+                        .dewTemperature = dewTemperature,
+                        .humidGas = HumidGasFlag,
+                        .phase = PhaseLetter,
+                        .zRatio = 0.0};
+    // The state starts from the caller's variables, some of which are the calculation state
+    // itself, and goes back into them also when it fails half-way, as it did when the cores
+    // wrote them directly.
+    MediumStateValues s{P,     t,  flowDensity, dryDensity,     vapourDensity, viscosity,
+                        kappa, cp, cv,          vapourPressure, enthalpy};
+    auto publish = [&] {
+        P = s.pressure, t = s.temperature, flowDensity = s.density, dryDensity = s.dryDensity;
+        vapourDensity = s.vapourDensity, viscosity = s.viscosity, kappa = s.kappa, cp = s.cp, cv = s.cv;
+        vapourPressure = s.vapourPressure, enthalpy = s.enthalpy;
+    };
+    try {
+        if (medium == kMediumMixture) {
+            const MixtureShares shares = ReadMixtureShares(normalColumn);
+            d.zRatio = GivenZRatio();
+            MixtureState(d, shares, s, relativeHumidity, MixturePartialPressure);
+        } else {
+            d.zRatio = GivenZRatio();
+            SingleMediumState(d, s, relativeHumidity);
+        }
+    } catch (...) {
+        publish();
+        throw;
+    }
+    publish();
+    HumidityOut(humidityKind, d.humidGas, t, P, flowDensity, dryDensity, d.zRatio, absoluteHumidity, specificHumidity,
                 dewTemperature, relativeHumidity);
     // Every caller takes these as the medium's state: none may pass on an overflow unnoticed.
     for (double x : {P, t, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity, flowDensity,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "flow/device_selection.h"
@@ -172,7 +173,9 @@ int ShownExponent(double v) {
     if (e == std::string::npos) return 0;
     try {
         return std::stoi(text.substr(e + 1));
-    } catch (...) {
+    } catch (const std::invalid_argument&) {
+        return 0;
+    } catch (const std::out_of_range&) {
         return 0;
     }
 }

@@ -1,7 +1,6 @@
 #include "reports/compensation_intervals.h"
 
 #include <cmath>
-#include <exception>
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
@@ -15,7 +14,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -43,7 +42,7 @@ template <class Check>
 double Checked(Check check) {
     try {
         return check();
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         return kFailedCheckPercent;
     }
 }
@@ -274,7 +273,7 @@ double SteamInterpolationError(const std::vector<SteamInterval>& intervals, cons
 }
 
 double TableInterpolationErrorPercent() {
-    const TStringGrid& grid = Form1().PTKompgrid;
+    const TStringGrid& grid = ReportWriterWindow().PTKompgrid;
     const CompTableKind kind = CompTableKindOf(MediumCode);
     switch (kind) {
         case CompTableKind::Liquid:

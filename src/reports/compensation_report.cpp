@@ -17,7 +17,7 @@
 #include "state/selections.h"
 #include "texts/language_text.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -101,7 +101,7 @@ std::string ExampleLine() {
 }  // namespace
 
 void WriteCompensationTableHelp() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     if (!f.PTKompgrid.Visible() || CompTableMedium != Utf8Left(MediumCode, 10)) return;
     const CompTableKind kind = CompTableKindOf(MediumCode);
     const std::string& sep = ReportSeparator;

@@ -1,7 +1,6 @@
 #include "reports/compensation_table.h"
 
 #include <cmath>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@
 #include "texts/language_text.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -39,7 +38,7 @@ constexpr double kSameDensity = 1e-5;
 // Each pass grows one axis by a point, from 1 x 1 to 10 x 10 at most.
 constexpr int kMaxPasses = 2 * kMaxPoints;
 
-TStringGrid& Grid() { return Form1().PTKompgrid; }
+TStringGrid& Grid() { return ReportWriterWindow().PTKompgrid; }
 
 std::string F6(double v) { return FormatFixed(v, 6); }
 std::string F7(double v) { return FormatFixed(v, 7); }
@@ -90,7 +89,7 @@ bool TryDensity(double pKPa, double& t, double& density) {
     try {
         density = MediumDensityAt(pKPa * 1000.0, t);
         return std::isfinite(density) && density > 0.0;
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         return false;
     }
 }
@@ -275,7 +274,7 @@ int ComputeTable(double allowed) {
 
 // The labels of the table page and the density texts of the code generator.
 void WriteTableTexts(bool computed, int points) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     const bool liquid = kind == CompTableKind::Liquid;
     if (FlowDensity < kNoDensity) FlowDensity = 1.0;
@@ -338,14 +337,14 @@ void WriteTableTexts(bool computed, int points) {
 // The block's title, formula, note, error and flow-factor lines stand in it once a run or the
 // table's "Run" has written them: an empty one would be a line of no width.
 bool IsResultLine(const TControl& c) {
-    const TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     return &c == &f.PTberex || &c == &f.PThelp || &c == &f.fdens_mat || &c == &f.PTmaxerror || &c == &f.ZLabel ||
            &c == &f.Z0Zn;
 }
 
 // Whether a control of the block shows while the block does.
 bool ShownWithBlock(const TControl& c) {
-    const TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     if ((&c == &f.ZLabel || &c == &f.Tmax) && kind == CompTableKind::Steam) return false;
     if (&c == &f.Z0Zn && kind == CompTableKind::Liquid) return false;
@@ -354,7 +353,7 @@ bool ShownWithBlock(const TControl& c) {
 
 // The block's controls in the order they are shown and hidden.
 std::vector<TControl*> BlockControls() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     return {&f.PTKompgrid,   &f.Trycktemplabel, &f.PTberex, &f.BigBlock,  &f.Pmin,   &f.Pmax,
             &f.PTberfeltext, &f.PTberfel,       &f.PThelp,  &f.fdens_mat, &f.Label2, &f.PTmaxerror,
             &f.kod,          &f.ZLabel,         &f.Tmax,    &f.Z0Zn};
@@ -365,7 +364,7 @@ std::vector<TControl*> BlockControls() {
 int CompTablePointIndex(int k, int n) { return n <= 1 ? 1 : k * 9 / (n - 1) + 1; }
 
 void ReadCompensationTableLimits() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     TStringGrid& g = Grid();
     switch (CompTableKindOf(MediumCode)) {
         case CompTableKind::Gas:
@@ -430,7 +429,7 @@ void WriteCompTableHeadings() {
 }
 
 void BuildCompensationTable(bool compute) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     TStringGrid& g = Grid();
     if (g.ColCount() < kLast + 1) g.SetColCount(kLast + 1);
     if (g.RowCount() < kLast + 1) g.SetRowCount(kLast + 1);
@@ -447,7 +446,7 @@ void BuildCompensationTable(bool compute) {
     if (compute) {
         try {
             points = ComputeTable(allowed);
-        } catch (const std::exception&) {
+        } catch (const CalcError&) {
             // Only the texts can still fail here; the table then shows how far it came.
             DensityTableErrorPercent = kFailedPercent;
         }
@@ -459,7 +458,7 @@ void BuildCompensationTable(bool compute) {
 }
 
 void ShowCompensationTableControls(bool show) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     for (TControl* c : BlockControls()) c->SetVisible(show && ShownWithBlock(*c));
     f.PTr0text.SetVisible(false);

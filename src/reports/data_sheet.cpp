@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,7 +27,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -54,7 +54,9 @@ std::string Blanks(const std::string& text) {
     std::size_t used = 0;
     try {
         n = std::stoi(text, &used);
-    } catch (const std::exception&) {
+    } catch (const std::invalid_argument&) {
+        return "";
+    } catch (const std::out_of_range&) {
         return "";
     }
     if (used != text.size() || n <= 0) return "";
@@ -81,7 +83,9 @@ std::string Field(int width, double value, int precision = kPrecision) {
 
 class Sheet {
 public:
-    Sheet() : margin_(Blanks(Form1().vmargbox.Text())), indent_(Blanks(Form1().Numberspos.Text())) {}
+    Sheet()
+        : margin_(Blanks(ReportWriterWindow().vmargbox.Text())),
+          indent_(Blanks(ReportWriterWindow().Numberspos.Text())) {}
 
     void Line(const std::string& text) { lines_.push_back(margin_ + text); }
     void Number(double value) {
@@ -108,7 +112,7 @@ std::string DeviceName() {
     if (d == kDeviceSegmentOrifice) return Of(report_text::SheetSegmentalOrificeName);
     if (d == kDeviceQuarterCircle) return Of(report_text::SheetQuarterCircleNozzleName);
     if (d == kDeviceLongRadiusNozzle) {
-        const TMenuItem* item = Form1().ADysaLongradius1;
+        const TMenuItem* item = ReportWriterWindow().ADysaLongradius1;
         const std::string caption = item ? item->Caption() : "";
         return PadText(23, Utf8Length(caption) > 2 ? caption.substr(Utf8Left(caption, 2).size()) : "");
     }
@@ -160,7 +164,7 @@ void WriteDeviceBlock(Sheet& sheet) {
     sheet.Line(in + DeviceName() + mounting);
     const std::string tapping = TappingText();
     if (!tapping.empty()) sheet.Line(in + std::string(DeviceCode == kDeviceVenturi ? 14 : 28, ' ') + tapping);
-    const TMenuItem* material = Form1().mtrlfl1;
+    const TMenuItem* material = ReportWriterWindow().mtrlfl1;
     for (const std::string* code : {&MaterialCode1, &MaterialCode2})
         if (*code == kMaterialFirst) sheet.Line(in + std::string(8, ' ') + (material ? material->Caption() : ""));
     const std::string medium = MediumName();
@@ -216,7 +220,7 @@ void WriteNumberRows(Sheet& sheet) {
                                            DynamicViscosityPas, MaxMassFlow, MaxDpPa, DiameterRatioBeta,
                                            DischargeCoefficientC, VelocityOfApproachFactor) *
                      0.01);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         sheet.Blank();  // no loss before the device is calculated
     }
     sheet.Number(PipeDiameterColdMm);
@@ -333,7 +337,7 @@ void WriteDeviceLimits(Sheet& sheet) {
     double re = 0.0;
     try {
         re = ReynoldsNumber(PipeDiameter, DynamicViscosityPas, MaxMassFlow);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         re = ReynoldsLowerBound;  // no flow state: no Reynolds line
     }
     if (re < ReynoldsLowerBound || re > ReynoldsUpperBound)

@@ -14,7 +14,7 @@
 #include "texts/language_text.h"
 #include "texts/report_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kTableWidth = 80;
 
-TStringGrid& Grid() { return Form1().Motstandgrid; }
+TStringGrid& Grid() { return ReportWriterWindow().Motstandgrid; }
 
 // The longest text of rows 1 to 8 of a column.
 int LongestText(int column) {
@@ -46,7 +46,7 @@ std::string PrintedCell(int column, int row) {
     const std::string& text = Grid().Cell(column, row);
     if (!text.empty() || !ReportSeparator.empty() || !IsBend(ResistanceKind[column])) return text;
     if (row == 6) return "1";
-    if (row == 7) return Form1().Dstorrahetmm.Text();
+    if (row == 7) return ReportWriterWindow().Dstorrahetmm.Text();
     return text;
 }
 

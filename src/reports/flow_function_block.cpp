@@ -18,7 +18,7 @@
 #include "state/selections.h"
 #include "texts/code_texts.h"
 #include "texts/language_text.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -98,7 +98,7 @@ struct BlockFacts {
 };
 
 void AddHeaderComment(BlockWriter& w, const BlockFacts& facts) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     w.Line("(*");
     w.Fitted(CodeBrandLine);
     w.Role(FlowBlockRole::ScalingComment, ByLanguage(code_text::ScalingCommentPrefix) + ReportSeparator +
@@ -213,7 +213,7 @@ std::string BrandLine(CodeDialect dialect) {
 }
 
 CodeDialect CurrentCodeDialect() {
-    return Form1().ABBSiemens.Caption() == kDialectCaptionAbb ? CodeDialect::Abb : CodeDialect::Siemens;
+    return ReportWriterWindow().ABBSiemens.Caption() == kDialectCaptionAbb ? CodeDialect::Abb : CodeDialect::Siemens;
 }
 
 std::string DotForm(std::string text) { return ReplaceAll(std::move(text), ",", "."); }
@@ -234,7 +234,7 @@ std::string FmatCodeLine(const std::string& fmatReportLine, CodeDialect dialect)
 
 void AddFlowFunctionBlock(ReportBlock& block, const std::string& fmatReportLine) {
     const CodeDialect dialect = CurrentCodeDialect();
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     BlockFacts facts;
     facts.gas = IsGasMedium(MediumCode);
     facts.withFmat = Utf8Length(fmatReportLine) > 5;

@@ -22,7 +22,7 @@
 #include "texts/language_text.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -45,7 +45,7 @@ double FlowRangeScale() {
 }
 
 std::string NormalVolumeUnitTail() {
-    const std::string unit = Form1().maxflowsort.Text();
+    const std::string unit = ReportWriterWindow().maxflowsort.Text();
     return IsNormalVolumeUnit(unit) ? " " + unit : "";
 }
 

@@ -13,7 +13,7 @@
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/report_label_strings.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -62,7 +62,7 @@ bool IsKinematicUnit(const std::string& unit) {
 }
 
 void OilLines(char kind, ReportBlock& block) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     Show(f.q40bg, OilViscosity40);
     Show(f.q100bg, OilViscosity100);
     f.q40bgsort.SetText(OilViscosityUnit);
@@ -75,7 +75,7 @@ void OilLines(char kind, ReportBlock& block) {
 }
 
 void GivenGasLines(char kind, MediumKind m, ReportBlock& block) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const bool realGas = m == MediumKind::RealGas, gas = m == MediumKind::IdealGas;
     Show(f.rbg, GivenDensity);
     Show(f.qbg, GivenViscosityValue);
@@ -108,7 +108,7 @@ void GivenGasLines(char kind, MediumKind m, ReportBlock& block) {
 }
 
 void MixtureRowLines(char kind, int row, ReportBlock& block) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     Show(f.rbg, MixtureDensity[row]);
     Show(f.qbg, MixtureViscosity[row]);
     f.qbgsort.SetText(MixtureComponentName[row]);
@@ -173,7 +173,7 @@ void WriteMediumPropertyLines(char kind, int row) {
 }
 
 void WriteCompositionLines(char kind, bool useHumidityGrid, ReportBlock& block) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const TStringGrid& grid = useHumidityGrid ? f.ViktVolprocgridfukt : f.ViktVolprocGrid;
     TFontStyles underlined;
     underlined.Bold = underlined.Underline = true;

@@ -20,7 +20,7 @@
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -92,7 +92,7 @@ void CalorificLines(ReportBlock& block) {
 // The average molar mass of the humid composition grid, with the user's own molar mass for
 // a user-defined component.
 double GridAverageMolarMass() {
-    const TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    const TStringGrid& grid = ReportWriterWindow().ViktVolprocgridfukt;
     double sum = 0.0;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
         const std::string& keyword = MixtureComponentKeyword[row];

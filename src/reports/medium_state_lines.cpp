@@ -14,7 +14,7 @@
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -87,7 +87,7 @@ void DensityPart(ReportBlock& block, MediumKind m) {
 
 void DynamicViscosityPart(ReportBlock& block, MediumKind m) {
     if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid}) &&
-        Form1().qbgsort.Text() == kUnitMicroPascalSecond)
+        ReportWriterWindow().qbgsort.Text() == kUnitMicroPascalSecond)
         return;
     if (m == MediumKind::Ozone && PhaseLetter != kPhaseNone) return;
     const LineFormat format = ColourRule(DynamicViscosityLabel);

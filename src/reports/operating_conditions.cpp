@@ -14,7 +14,7 @@
 #include "texts/language_text.h"
 #include "texts/prompt_setters.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -56,7 +56,7 @@ std::string EditNumberText(const std::string& first, const std::string* second) 
 }  // namespace
 
 void FormatOperatingConditions(double& pressure, double& temperature, std::string& text) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const int densityClass = MediumDensityClass();
     const bool branch = UsesGasThroatBranch();
 
@@ -98,11 +98,11 @@ void UpdateThermoCaption() {
         FormatOperatingConditions(p, t, conditions);
         caption += conditions;
     }
-    Form1().GroupBox1.SetCaption(caption);
+    ReportWriterWindow().GroupBox1.SetCaption(caption);
 }
 
 void ShowHumidityContent() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     if (!f.ViktVolprocGrid.Visible()) return;
     const double flow = FlowDensity;
     const double dry = DryGasDensity;

@@ -8,7 +8,7 @@
 #include "numerics/unit_parser.h"
 #include "state/inputs.h"
 #include "state/keywords.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -54,7 +54,7 @@ std::string PressureExpressionFor(const std::string& unit, double pressureMinInp
 }
 
 std::string PressureExpression() {
-    return PressureExpressionFor(Form1().abstrycksort.Text(), PressureMinInput, PressureMinPa);
+    return PressureExpressionFor(ReportWriterWindow().abstrycksort.Text(), PressureMinInput, PressureMinPa);
 }
 
 }  // namespace tubalyx

@@ -1,9 +1,9 @@
 #include "reports/pressure_loss_report.h"
 
 #include <cmath>
-#include <exception>
 #include <string>
 
+#include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "pressure_loss/line_walk.h"
 #include "reports/medium_property_block.h"
@@ -50,7 +50,7 @@ void RunPressureLoss(char kind, int layoutTop) {
         if (IsLiquidPhase(PhaseLetter))
             AppendRedLines({ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
         WriteResistanceReport(kind, layoutTop);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         if (kind == 'B') AppendReportLine(ByLanguage(message_text::FlowTooBig));
     }
 }

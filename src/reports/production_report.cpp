@@ -16,7 +16,7 @@
 #include "texts/language_text.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -80,7 +80,7 @@ void WritePlateDimensionLines() {
     const double D = PipeDiameter * 1000, d = BoreDiameter * 1000;
     const double t = PlateThickness();
     Heading(PlateConstructionHeading);
-    Line(Form1().fattringtextin.Caption(), t);
+    Line(ReportWriterWindow().fattringtextin.Caption(), t);
     AppendReportLine(CarrierRingDiameterHeading);
     AppendReportLine(PlateOperatingTemperatureNote);
     const double b = CarrierRingLimitMm(D, CheckedDiv(d, D), t);

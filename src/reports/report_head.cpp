@@ -15,7 +15,7 @@
 #include "texts/caption_data.h"
 #include "texts/report_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -31,7 +31,7 @@ ReportClock g_clock = nullptr;
 // The width the head has on screen: the report window as far as the window shows it, less a
 // scroll bar; 0 while neither has been given a width.
 int VisibleReportWidth() {
-    const TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     int shown = f.RichEdit1.ClientWidth();
     const int window = f.ClientWidth() - std::max(0, f.RichEdit1.Left());
     if (window > 0 && (shown <= 0 || window < shown)) shown = window;
@@ -113,7 +113,7 @@ void WriteReportHead() {
         TextOf(report_text::DatePrefix, letter) + now.date + TextOf(report_text::TimeInfix, letter) + now.time,
         headSize);
     if (letter == kLanguageSwedish) {
-        const std::string pageHeader = Form1().RichEdit2.Line(0);
+        const std::string pageHeader = ReportWriterWindow().RichEdit2.Line(0);
         if (!pageHeader.empty()) AppendHeadLine(pageHeader, headSize);
     }
     AppendHeadLine(TextOf(report_text::ProductLine, letter), headSize);

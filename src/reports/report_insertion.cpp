@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "reports/report_window.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -23,7 +23,7 @@ void CopyLinesBack(const TRichEdit& source, int first, int last) {
 }  // namespace
 
 void InsertBlockIntoReport(ReportBlock& block, int at) {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     f.RichEdit1.SetSelStart(0);
     f.RichEdit1.SetSelLength(0);
     CopyReportAside();

@@ -11,7 +11,7 @@
 #include "texts/message_texts.h"
 #include "texts/page_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -31,7 +31,7 @@ std::string PaddedReportLine(const std::string& words, int width, double value, 
 
 // ---- RichEdit1 ----
 
-TRichEdit& ReportWindow() { return Form1().RichEdit1; }
+TRichEdit& ReportWindow() { return ReportWriterWindow().RichEdit1; }
 
 void AppendReportLine(const std::string& text) { ReportWindow().Add(text); }
 
@@ -151,13 +151,13 @@ void CopyWithAttributes(const TRichEdit& source, TRichEdit& target, int offset) 
 }
 
 void CopyReportAside() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     f.RichEdit5.Clear();
     CopyWithAttributes(f.RichEdit1, f.RichEdit5, 0);
 }
 
 void CopyReportBack() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const int before = ReportTextLength(f.RichEdit1);
     CopyWithAttributes(f.RichEdit5, f.RichEdit1, -before);
 }
@@ -190,7 +190,7 @@ ReportSizeKind ReportSizeOf(const std::string& caption) {
     return ReportSizeKind::Small;
 }
 
-ReportSizeKind CurrentReportSize() { return ReportSizeOf(Form1().litenstor.Caption()); }
+ReportSizeKind CurrentReportSize() { return ReportSizeOf(ReportWriterWindow().litenstor.Caption()); }
 
 char SizeCaptionLanguage(const std::string& caption, ReportSizeKind size) {
     const std::string unpadded = Unpadded(caption);

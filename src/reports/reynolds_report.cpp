@@ -21,7 +21,7 @@
 #include "texts/language_text.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -131,7 +131,7 @@ void WriteReynoldsAtMaxFlow(double re) {
 
 void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     WritePipeSpeed(massFlow, density, pipeDiameter);
-    if (!IsBigReport(Form1().litenstor.Caption())) return;
+    if (!IsBigReport(ReportWriterWindow().litenstor.Caption())) return;
     if (CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionValve) return;
 
     const bool volume = DeviceCode == kDeviceVolumeMeter;

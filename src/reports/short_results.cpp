@@ -19,7 +19,7 @@
 #include "texts/language_text.h"
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -45,7 +45,7 @@ void AddMainResultHeader(ReportBlock& block) {
 
 // A cold dimension in mm, preceded by the same in inches when the pipe is given in inches.
 void AddColdDimension(ReportBlock& block, const std::string& mmLabel, const std::string& inchLabel, double metres) {
-    if (Form1().dstorkallsort.Caption() != kUnitMillimetre)
+    if (ReportWriterWindow().dstorkallsort.Caption() != kUnitMillimetre)
         block.AddValue(inchLabel, metres * 1000.0 * kInchesPerMillimetre);
     block.AddValue(mmLabel, metres * 1000.0);
 }
@@ -213,7 +213,7 @@ void WriteShortFlowResult() {
 
     // The typed flow converted to the output unit: the ratio of the SI flows of the same
     // number read in the two units.
-    const std::string outputUnit = Form1().maxflowsortut.Text();
+    const std::string outputUnit = ReportWriterWindow().maxflowsortut.Text();
     const std::optional<double> q1 = FlowInUnit(FlowUnit);
     const std::optional<double> q2 = FlowInUnit(outputUnit);
     std::optional<double> c;

@@ -15,7 +15,7 @@
 #include "state/medium.h"
 #include "state/report_state.h"
 #include "state/selections.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -35,7 +35,8 @@ void SetTappings(const LineState& upstream, const LineState& downstream) {
 }  // namespace
 
 bool ThermometerStepApplies() {
-    return Form1().bestyckningtext.Caption().find("ermometer") != std::string::npos && IsGasMedium(MediumCode);
+    return ReportWriterWindow().bestyckningtext.Caption().find("ermometer") != std::string::npos &&
+           IsGasMedium(MediumCode);
 }
 
 double PocketFlowVelocity() {
@@ -44,7 +45,7 @@ double PocketFlowVelocity() {
 
 double ThermometerLength(double optimalUpstreamLength) {
     if (SolveFor == kSolveOptimal) return optimalUpstreamLength;
-    double length = StrToFloatSafe(Form1().givenrakin.Text());
+    double length = StrToFloatSafe(ReportWriterWindow().givenrakin.Text());
     if (DeviceCode == kDeviceOrifice && DeviceVariantCode == kVariantCorner) length -= PipeDiameter;
     return length;
 }

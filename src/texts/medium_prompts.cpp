@@ -5,18 +5,18 @@
 #include "state/keywords.h"
 #include "state/selections.h"
 #include "texts/language_text.h"
-#include "ui/form1.h"
+#include "ui/texts_window.h"
 
 namespace tubalyx {
 
 void SetStandardDensityPrompt() {
     // Any case of a to z: the flow-unit handlers store the unit upper-cased.
-    const std::string unit = AsciiUpper(Form1().maxflowsort.Text());
+    const std::string unit = AsciiUpper(TextsWindow().maxflowsort.Text());
     const bool standard = unit.find("STANDARD_") != std::string::npos || unit == kUnitStandardMillionFeetPerDay;
     const char* text =
         TextOf(standard ? prompt_text::StandardDensityPrompt : prompt_text::NormalDensityPrompt, LanguageLetter);
     if (text == nullptr) return;  // no prompt of another language
-    Form1().densnormaltext.SetCaption(text);
+    TextsWindow().densnormaltext.SetCaption(text);
 }
 
 namespace {
@@ -48,7 +48,7 @@ const char* InLanguage(const LangText& text) { return TextOf(text, LanguageLette
 
 void SetNaturalGasLimits() {
     if (MediumCode != kMediumNaturalGas) return;
-    TForm1& f = Form1();
+    const TextControls& f = TextsWindow();
     for (int n = 0; n < 10; ++n) {
         const LimitRow& r = kLimitRows[n];
         const int row = n + 2;

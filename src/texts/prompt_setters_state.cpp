@@ -16,7 +16,7 @@
 #include "texts/prompt_setters.h"
 #include "texts/report_label_strings.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/texts_window.h"
 
 namespace tubalyx {
 
@@ -224,7 +224,7 @@ void SetOilInputPrompts() {
     };
     TEdit* rbg = WindowEdit("rbg");
     const int step = rbg ? rbg->Height() : 0;
-    const int fontHeight = std::abs(Form1().Font().Height());
+    const int fontHeight = std::abs(TextsWindow().Font().Height());
     int top = fontHeight;
     for (const Row& r : rows) {
         if (r.label) SetVisible(r.label, r.shown);

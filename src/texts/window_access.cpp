@@ -3,11 +3,11 @@
 #include "forms/containers.h"
 #include "forms/form.h"
 #include "state/keywords.h"
-#include "ui/form1.h"
+#include "ui/texts_window.h"
 
 namespace tubalyx {
 
-TControl* FindWindowControl(const std::string& name) { return Form1().FindComponent(name); }
+TControl* FindWindowControl(const std::string& name) { return TextsWindow().FindComponent(name); }
 TLabel* WindowLabel(const std::string& name) { return dynamic_cast<TLabel*>(FindWindowControl(name)); }
 TEdit* WindowEdit(const std::string& name) { return dynamic_cast<TEdit*>(FindWindowControl(name)); }
 TMenuItem* WindowMenuItem(const std::string& name) { return dynamic_cast<TMenuItem*>(FindWindowControl(name)); }

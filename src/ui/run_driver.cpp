@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <optional>
+#include <string>
 
 #include "flow/device_selection.h"
 #include "flow/primary_device_sequence.h"
@@ -260,6 +262,18 @@ void PutEarlierReportsBack() {
 }
 
 RunGuardCatch lastRunGuardCatch = RunGuardCatch::Nothing;
+std::string lastRunGuardMessage;
+
+// Keeps the kind and the message of what reached the guard, for the tests. Raises nothing: a
+// message that cannot be kept is left out.
+void RecordGuardCatch(RunGuardCatch kind, const char* message) noexcept {
+    lastRunGuardCatch = kind;
+    try {
+        lastRunGuardMessage = message;
+    } catch (...) {
+        lastRunGuardMessage.clear();
+    }
+}
 
 bool MarksOutput(const std::string& line) {
     return std::any_of(std::begin(kCaretMarks), std::end(kCaretMarks),
@@ -289,6 +303,8 @@ void ShowNewestOutput() {
 }  // namespace
 
 RunGuardCatch LastRunGuardCatch() { return lastRunGuardCatch; }
+
+const std::string& LastRunGuardMessage() { return lastRunGuardMessage; }
 
 void ShowReportLine(int line) {
     constexpr int kTextMargin = 4;  // the report's text starts a few pixels below its top edge
@@ -326,7 +342,7 @@ void RunCalculation() {
     TForm1& f = Form1();
     bool inputError = false;
     bool newReportStarted = false;
-    lastRunGuardCatch = RunGuardCatch::Nothing;
+    RecordGuardCatch(RunGuardCatch::Nothing, "");
     {
         std::optional<THourGlassCursor> hourglass;
         // One guard over every step: whatever fails, in any function, ends as the input-error
@@ -361,15 +377,18 @@ void RunCalculation() {
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
             inputError = !CalculateAndReport(function);
-        } catch (const NumberTextError&) {
+        } catch (const NumberTextError& e) {
             inputError = true;
-            lastRunGuardCatch = RunGuardCatch::TextThatIsNoNumber;
-        } catch (const CalcError&) {
+            RecordGuardCatch(RunGuardCatch::TextThatIsNoNumber, e.what());
+        } catch (const CalcError& e) {
             inputError = true;
-            lastRunGuardCatch = RunGuardCatch::CalculationError;
+            RecordGuardCatch(RunGuardCatch::CalculationError, e.what());
+        } catch (const std::exception& e) {
+            inputError = true;
+            RecordGuardCatch(RunGuardCatch::OtherException, e.what());
         } catch (...) {
             inputError = true;
-            lastRunGuardCatch = RunGuardCatch::OtherException;
+            RecordGuardCatch(RunGuardCatch::OtherException, "an exception that is no std::exception");
         }
         LastRunFailed = inputError;
         try {
@@ -380,8 +399,11 @@ void RunCalculation() {
             if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
+        } catch (const std::exception& e) {
+            // Only a failure to allocate should get here; the window keeps what it shows at that point.
+            RecordGuardCatch(RunGuardCatch::OtherException, e.what());
         } catch (...) {
-            // Only a failure to allocate gets here; the window keeps what it shows at that point.
+            RecordGuardCatch(RunGuardCatch::OtherException, "an exception that is no std::exception");
         }
     }
     FocusReport();

@@ -21,6 +21,10 @@ void RunCalculation();
 // The user sees the input-error line either way; the tests tell them apart.
 enum class RunGuardCatch { Nothing, TextThatIsNoNumber, CalculationError, OtherException };
 RunGuardCatch LastRunGuardCatch();
+// What that exception said (its what()); empty when nothing reached the guard. A fault after
+// the calculation, in writing the input-error line or putting the earlier reports back, counts
+// as OtherException with its own message.
+const std::string& LastRunGuardMessage();
 
 // The red line of a failed run: TableRangeNote when it names a reason, else the general
 // input-error text of LanguageLetter.

@@ -55,7 +55,7 @@ void ExpectInverse(const char* medium, double rho, double dp, double tolerance) 
         // The converged flow satisfies the flow equation at its own coefficients.
         const FlowCoefficients k = ComputeDeviceCoefficients(
             DecodeDeviceSelection(medium, dc.device, dc.variant, dc.standard), kP, qm, dp, d, kBigD, kMu, kKappa);
-        const double eq = IsConeDevice(DecodeDevice(dc.device)) ? ConeMeterFlow(k, kBigD, dp, rho)
+        const double eq = IsConeDevice(DecodeDevice(dc.device)) ? ConeMeterFlow(k, CalibratedCf, kBigD, dp, rho)
                                                                 : StandardDeviceFlow(k, 1.0, d, dp, rho);
         EXPECT_NEAR(eq / qm, 1.0, 1e-9);
     }

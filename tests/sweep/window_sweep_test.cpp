@@ -72,6 +72,17 @@ TEdit* NoNumberTypedIntoANumberEdit(const Selection& s) {
     return nullptr;
 }
 
+// Whether the text that the run's guard names as no number ("'ab12' is no number") is one the
+// row typed: the extreme of its variant or its humidity text. Any other text read as a number
+// is the program's own, and its failing a fault of the program.
+bool NamesATypedText(const Selection& s, const std::string& message) {
+    std::vector<std::string> typed;
+    if (s.variant > 0) typed.push_back(WithSeparator(kExtremes[s.variant - 1], s.separator));
+    if (s.humidityText) typed.push_back(WithSeparator(s.humidityText, s.separator));
+    return std::any_of(typed.begin(), typed.end(),
+                       [&](const std::string& text) { return message.starts_with("'" + text + "' "); });
+}
+
 // What the window shows after a run, checked line by line; `earlier` is the window before the
 // run and becomes the window after it.
 void CheckRun(const Selection& s, std::vector<TRichLine>& earlier) {
@@ -187,8 +198,13 @@ TEST(WindowSweep, EveryRunEndsInTimeWithNumbersAndKeepsTheEarlierReports) {
             ADD_FAILURE() << "Run raised: " << Describe(s);
         }
         EXPECT_NE(LastRunGuardCatch(), RunGuardCatch::OtherException)
-            << "an exception other than a calculation error or a text that is no number reached the run's guard: "
-            << Describe(s);
+            << "an exception other than a calculation error or a text that is no number reached the run's guard ("
+            << LastRunGuardMessage() << "): " << Describe(s);
+        if (LastRunGuardCatch() == RunGuardCatch::TextThatIsNoNumber) {
+            EXPECT_TRUE(NamesATypedText(s, LastRunGuardMessage()))
+                << "a text the row did not type was read as a number (" << LastRunGuardMessage()
+                << "): " << Describe(s);
+        }
         const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         total += took;
         Timing& group = timings[std::string(s.function->name) + (s.device ? std::string(" ") + s.solveFor : "")];

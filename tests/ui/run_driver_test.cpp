@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <regex>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -294,6 +295,55 @@ TEST_F(RunDriverTest, ATypedTextThatIsNoNumberStopsTheRunAndStaysVisible) {
                 EXPECT_EQ(std::vector<std::string>(lines.end() - earlier.size(), lines.end()), earlier) << name;
             }
         }
+    }
+}
+
+ReportTimestamp BrokenClock() { throw std::logic_error("the clock broke"); }
+
+// The guard keeps what ended a run, its kind and its message, for the tests to tell a fault of
+// the program from bad input; the user sees the input-error line either way, never the message.
+TEST_F(RunDriverTest, TheGuardKeepsTheCauseOfAFailedRunAndShowsOnlyTheInputError) {
+    TForm1& f = Form1();
+    const struct {
+        const char* name;
+        std::function<void()> duty;   // on the state, before it goes into the edits
+        std::function<void()> typed;  // into the edits
+        RunGuardCatch kind;
+        std::string message;
+    } cases[] = {
+        {"a run that succeeds", [] {}, [] {}, RunGuardCatch::Nothing, ""},
+        {"a gas without its critical temperature and molar mass",
+         [] {
+             MediumCode = "GAS";
+             GivenCriticalTemperatureK = 0.0, GivenMolarMass = 0.0;
+         },
+         [] {}, RunGuardCatch::CalculationError, "critical temperature and molar mass of the gas are needed"},
+        {"a max flow that is no number", [] {}, [&] { f.maxflowantal.UserSetText("abc"); },
+         RunGuardCatch::TextThatIsNoNumber, "'abc' is no number"},
+        {"a fault of the program", [] {}, [] { SetReportClock(&BrokenClock); }, RunGuardCatch::OtherException,
+         "the clock broke"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        WaterOrifice();
+        c.duty();
+        WriteInputsToForm();
+        c.typed();
+        RunCalculation();
+        SetReportClock(&FixedClock);
+        EXPECT_EQ(LastRunGuardCatch(), c.kind) << c.name;
+        const std::string& message = LastRunGuardMessage();
+        if (c.kind == RunGuardCatch::Nothing) {
+            EXPECT_EQ(message, "") << c.name;
+            continue;
+        }
+        EXPECT_EQ(message, c.message) << c.name;
+        const std::vector<std::string> report = LinesOf(f.RichEdit4);
+        ASSERT_FALSE(report.empty()) << c.name;
+        EXPECT_EQ(report.back(), "INPUT ERROR!!!") << c.name;
+        EXPECT_FALSE(std::any_of(report.begin(), report.end(), [&](const std::string& line) {
+            return line.find(message) != std::string::npos;
+        })) << c.name;
     }
 }
 

@@ -1,7 +1,6 @@
 #include "reports/uncertainty/uncertainty_calculation.h"
 
 #include <cmath>
-#include <exception>
 #include <optional>
 
 #include "flow/coefficient_uncertainty.h"
@@ -53,7 +52,7 @@ std::string FlowUnitKind(const std::string& unit, double pipeDiameter) {
         double value = 0.0;
         ParseUnitValue(text, 1.0, FlowNormalDensity, pipeDiameter, value, kind);
         return kind;
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         return "";
     }
 }
@@ -460,7 +459,7 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
         if (points == 1) SpreadFirstPoint();
         result.totalAtFirstPoint = CheckFinite(CombinedUncertaintyAtPointAlt(0), kNoTotal);
         result.dryGasTotalAtFirstPoint = CheckFinite(CombinedUncertaintyAtPoint(0), kNoTotal);
-    } catch (const std::exception&) {
+    } catch (const CalcError&) {
         result.ok = false;
     }
     UncertaintyRunOk = result.ok;

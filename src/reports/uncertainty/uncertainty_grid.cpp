@@ -19,7 +19,7 @@
 #include "state/uncertainty_state.h"
 #include "texts/uncertainty_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -36,7 +36,7 @@ const LangText& Based(const caps::BasedCaption& c) {
 }
 bool NaturalGas() { return MediumCode == kMediumNaturalGas; }
 
-TStringGrid& Grid() { return Form1().Felsimulgrid; }
+TStringGrid& Grid() { return ReportWriterWindow().Felsimulgrid; }
 
 // A cell read as a number and written back as read: with the other decimal separator
 // exchanged, or "0" when it holds no number at all.
@@ -263,7 +263,7 @@ bool InSortedView() {
 
 bool ToggleSortedView(int col, int row) {
     if (col != kUncertaintyMeanColumn || row != 0) return false;
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     TStringGrid& g = f.Felsimulgrid;
     if (!InSortedView()) {
         CopyCells(g, f.Felsimulgrid2);

@@ -24,7 +24,7 @@
 #include "texts/prompt_setters.h"
 #include "texts/uncertainty_texts.h"
 #include "texts/window_access.h"
-#include "ui/form1.h"
+#include "ui/report_writer_window.h"
 
 namespace tubalyx {
 
@@ -151,7 +151,7 @@ int TwoThirds(int size) { return ScaledReportSize(size, 2, 3); }
 }  // namespace
 
 void WriteUncertaintyResultsToGrid() {
-    TStringGrid& g = Form1().Felsimulgrid;
+    TStringGrid& g = ReportWriterWindow().Felsimulgrid;
     WriteInputColumn(g);
     for (int k = 0; k < kUncertaintyPoints; ++k) WritePointColumn(g, k);
     g.SetCell(kUncertaintyMeanColumn, 0, "|mv|");
@@ -161,7 +161,7 @@ void WriteUncertaintyResultsToGrid() {
 }
 
 void WriteSourceMeansToGrid() {
-    TStringGrid& g = Form1().Felsimulgrid;
+    TStringGrid& g = ReportWriterWindow().Felsimulgrid;
     const int col = kUncertaintyMeanColumn;
     for (int row = 1; row <= 15; ++row) {
         const S source = RowSource(row);
@@ -187,7 +187,7 @@ void WriteSourceMeansToGrid() {
 }
 
 void WriteTotalMeansToGrid() {
-    TStringGrid& g = Form1().Felsimulgrid;
+    TStringGrid& g = ReportWriterWindow().Felsimulgrid;
     const UncertaintyRowLayout rows = CurrentUncertaintyRows();
     double* const means[] = {&SourceMeanValues.total, &SourceMeanValues.dryGasTotal};
     int i = 0;
@@ -208,7 +208,7 @@ void WriteTotalMeansToGrid() {
 
 void WriteUncertaintyReport() {
     if (!UncertaintyRunOk) return;
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     const TStringGrid& g = f.Felsimulgrid;
 
     // The section in a block first: nothing of the window changes before it is complete.
@@ -257,7 +257,7 @@ void ClearResultCells(TStringGrid& g) {
 // A budget of a run that ended in the input error would simulate a state that stands for no
 // input: the label and the report say so instead, in red, and the grid shows no result.
 void RefuseAfterFailedRun() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     UncertaintyRunOk = false;
     ClearResultCells(f.Felsimulgrid);
     const std::string text = ByLanguage(uncertainty_text::NoBudgetAfterFailedRun);
@@ -276,7 +276,7 @@ void RefuseAfterFailedRun() {
 }  // namespace
 
 bool RunUncertaintyBudget() {
-    TForm1& f = Form1();
+    const ReportWriterControls& f = ReportWriterWindow();
     if (LastRunFailed) {
         RefuseAfterFailedRun();
         return false;
