@@ -1,6 +1,7 @@
 #include "forms/rich_edit.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/event_depth.h"
 #include "numerics/text_utils.h"
@@ -263,6 +264,13 @@ void TRichEdit::SetContent(const TRichContent& content) {
     Clamp();
     FireChange();
 }
+
+void TRichEdit::ScrollLineIntoView(int line) {
+    lineToShow_ = std::clamp(line, 0, std::max(0, LineCount() - 1));
+    Changed();
+}
+
+int TRichEdit::TakeLineToShow() { return std::exchange(lineToShow_, -1); }
 
 // ---- change log ----
 

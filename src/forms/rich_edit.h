@@ -145,6 +145,13 @@ public:
         }
     }
 
+    // Asks the renderer to bring a line into the user's sight, as the platform's box scrolls to
+    // its caret when asked to: the view scrolls the text, and the window around it, so that the
+    // line stands near the top of what the user sees. Setting the selection never scrolls.
+    void ScrollLineIntoView(int line);
+    // The line asked for since the renderer last looked, and the request forgotten; -1: none.
+    int TakeLineToShow();
+
     // ---- change log, for one renderer ----
     // Starts (or stops) keeping the log. A log just started says Reset.
     void KeepChangeLog(bool on);
@@ -169,6 +176,7 @@ private:
     TextPos selStart_;
     int selLength_ = 0;
     bool readOnly_ = false;
+    int lineToShow_ = -1;
 
     bool logging_ = false;
     TRichEditChanges log_;

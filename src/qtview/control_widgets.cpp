@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include <QAbstractTextDocumentLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
@@ -475,11 +477,35 @@ void RichEditWidget::ShowSelection(bool fromTheTop) {
     horizontalScrollBar()->setValue(horizontal);
 }
 
+void RichEditWidget::ShowLine(int line) {
+    const QTextBlock block = document()->findBlockByNumber(std::min(line, document()->blockCount() - 1));
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const QRectF place = layout->blockBoundingRect(block);
+    if (place.isEmpty()) return;
+    // The line above stays in sight too, as the window shows the output heading after a run.
+    const int above = block.previous().isValid() ? qRound(layout->blockBoundingRect(block.previous()).height()) : 0;
+    // The text scrolls only for a line outside its view: a report shown from its newest run
+    // stays so, and the page below brings the line up.
+    QScrollBar* bar = verticalScrollBar();
+    if (place.top() < bar->value() || place.bottom() > bar->value() + viewport()->height())
+        bar->setValue(qRound(place.top()) - above);
+    horizontalScrollBar()->setValue(0);
+    for (QWidget* holder = parentWidget(); holder; holder = holder->parentWidget()) {
+        auto* page = qobject_cast<QScrollArea*>(holder);
+        if (!page || !page->widget() || !page->widget()->isAncestorOf(this)) continue;
+        const QPoint at = viewport()->mapTo(page->widget(), QPoint(0, qRound(place.top()) - bar->value() - above));
+        page->verticalScrollBar()->setValue(at.y());
+        page->horizontalScrollBar()->setValue(mapTo(page->widget(), QPoint(0, 0)).x());
+        break;
+    }
+}
+
 void RichEditWidget::SyncFromModel() {
     if (syncing_) return;
     syncing_ = true;
     setReadOnly(edit_.ReadOnly());
     ShowSelection(ApplyTextChanges(edit_.TakeChanges()));
+    if (const int line = edit_.TakeLineToShow(); line >= 0) ShowLine(line);
     // The format of the next typed text; with text selected Qt would re-format the selection,
     // which is only highlighted.
     if (!textCursor().hasSelection()) setCurrentCharFormat(FormatOf(edit_.SelAttributes()));

@@ -87,6 +87,9 @@ private:
     bool ApplyStep(QTextCursor& cursor, const TRichEditChange& step);
     void Rebuild();
     void ShowSelection(bool fromTheTop);
+    // Brings a line the model asked for into sight: the text scrolls where the line is outside
+    // its view, and the page holding the widget puts the line near the top of what it shows.
+    void ShowLine(int line);
     TRichContent ContentFromDocument() const;
     TRichEdit& edit_;
     int shownLines_ = 0;  // model lines the document holds; an empty document still has one block

@@ -28,7 +28,12 @@ std::string& LastError() {
     static std::string last;
     return last;
 }
+
+int viewSyncDepth = 0;
 }  // namespace
+
+ViewSyncScope::ViewSyncScope() { ++viewSyncDepth; }
+ViewSyncScope::~ViewSyncScope() { --viewSyncDepth; }
 
 TShiftState ModelShift(Qt::KeyboardModifiers m) {
     TShiftState s = 0;
@@ -90,7 +95,14 @@ bool ReachedTheFormThroughAChild(const TControl& control, QObject* watched, cons
 
 void InputForwarder::Forward(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::FocusIn: control_.SetFocus(); break;
+        case QEvent::FocusIn: {
+            // A widget the model has hidden but the screen still shows (the window activated
+            // between a click's handler and the next showing) does not take the model's focus.
+            auto* w = qobject_cast<QWidget*>(watched);
+            const bool hiddenByModel = !control_.Visible() && w && w->isVisible();
+            if (viewSyncDepth == 0 && !hiddenByModel) control_.SetFocus();
+            break;
+        }
         case QEvent::KeyPress: {
             auto* e = static_cast<QKeyEvent*>(event);
             control_.UserKeyDown(KeyOf(*e), ModelShift(e->modifiers()));

@@ -24,6 +24,17 @@ void RunUserInput(Input&& input) {
     }
 }
 
+// Marks the time the window spends bringing model changes onto the screen. A focus move Qt
+// makes by itself meanwhile (off a widget being hidden, onto the next one in its chain) is not
+// the user's: the model keeps the focus it gave, and the window then shows that one.
+class ViewSyncScope {
+public:
+    ViewSyncScope();
+    ~ViewSyncScope();
+    ViewSyncScope(const ViewSyncScope&) = delete;
+    ViewSyncScope& operator=(const ViewSyncScope&) = delete;
+};
+
 // Qt's modifier keys and mouse buttons in the model's terms.
 TShiftState ModelShift(Qt::KeyboardModifiers modifiers);
 TMouseButton ModelButton(Qt::MouseButton button);

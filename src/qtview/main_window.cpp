@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -136,6 +137,7 @@ void MainWindow::ModelChanged(TControl& control) {
 }
 
 void MainWindow::SyncNow() {
+    const ViewSyncScope sync;
     flushScheduled_ = false;
     std::set<TControl*> dirty;
     dirty.swap(dirty_);
@@ -174,11 +176,25 @@ void MainWindow::SyncNow() {
 
 // The control the model gives the focus has the keyboard, so that keys (Ctrl+C after "Select
 // all") reach it. A widget that holds the focus inside itself (a grid's cell editor) keeps it.
+// An edit given the keyboard this way has its whole text selected, as the platform's edit on
+// entry, so that typing replaces the value; the caret stands at the start, which stays in view.
+// Where the model's control is not on the screen (or there is none), the widget Qt gave the
+// keyboard keeps it, and the model hears of that as of the user's move.
 void MainWindow::ApplyFocus() {
-    QWidget* w = WidgetFor(TControl::FocusedControl());
-    if (!w || !w->isVisible()) return;
     QWidget* current = QApplication::focusWidget();
-    if (current != w && !w->isAncestorOf(current)) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = WidgetFor(TControl::FocusedControl());
+    if (w && w->isVisible()) {
+        if (current == w || w->isAncestorOf(current)) return;
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setSelection(edit->text().size(), -edit->text().size());
+        return;
+    }
+    if (!current) return;
+    for (const auto& [control, shown] : shown_)
+        if (shown.widget == current && shown.adapter->ForwardsInput()) {
+            RunUserInput([c = const_cast<TControl*>(control)] { c->SetFocus(); });
+            return;
+        }
 }
 
 // Controls brought to the front are raised in the order the model brought them there, so a
@@ -212,6 +228,7 @@ void MainWindow::SyncForm() {
 }
 
 void MainWindow::SyncFromModel() {
+    const ViewSyncScope sync;
     SyncForm();
     for (auto& [control, shown] : shown_) SyncControl(*const_cast<TControl*>(control));
     for (auto& [item, action] : actions_) SyncAction(*const_cast<TMenuItem*>(item));

@@ -5,6 +5,7 @@
 #include "reports/uncertainty/uncertainty_grid.h"
 #include "reports/uncertainty/uncertainty_report.h"
 #include "ui/form1.h"
+#include "ui/run_driver.h"
 
 namespace tubalyx {
 
@@ -32,6 +33,11 @@ void TForm1::FelsimulrubrikClick(TControl*) {
     FillUncertaintyGridRows();
 }
 
-void TForm1::DSAprintClick(TControl*) { PrintDataSheet(); }
+// The sheet goes below everything the report holds: the window shows its first line.
+void TForm1::DSAprintClick(TControl*) {
+    const int first = RichEdit1.LineCount();
+    PrintDataSheet();
+    ShowReportLine(first);
+}
 
 }  // namespace tubalyx

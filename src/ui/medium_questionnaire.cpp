@@ -115,7 +115,7 @@ void WriteMediumDataSection(char kind, int& layoutTop) {
         PlaceAtLeft(f.GroupBox1, layoutTop);
         WriteMediumPropertyLines(kind, 0);
         f.GroupBox1.SetTop(layoutTop);
-        f.GroupBox1.SetTabOrder(InputTabOrder++);
+        TakeTabOrder(f.GroupBox1);
         layoutTop += f.GroupBox1.Height();
     }
     if (m != MediumKind::WetSteam) WriteTemperatureLines(kind, layoutTop);

@@ -271,6 +271,39 @@ void Build(char kind, int& layoutTop) {
 bool building = false;
 bool rebuildRequested = false;
 
+// Whether the user can reach the control: it and every box holding it shown and enabled.
+bool Reachable(const TControl& control) {
+    for (const TControl* c = &control; c && c != &Form1(); c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+// The first edit of a box in its tab order that the user can reach; nullptr when none.
+TControl* FirstEditIn(const TControl& box) {
+    TControl* first = nullptr;
+    for (TControl* c : Form1().Controls())
+        if (c->Parent() == &box && dynamic_cast<TEdit*>(c) && Reachable(*c) &&
+            (!first || c->TabOrder() < first->TabOrder()))
+            first = c;
+    return first;
+}
+
+// A page built for the screen where no control the user can reach has the focus (none had it
+// yet, or the build took it away with the start text or an edit of the page before) gives the
+// keyboard to the questionnaire's first edit: the first keys typed go where the page starts, not
+// into whatever control the window finds next.
+void KeepFocusOnThePage() {
+    const TControl* focused = TControl::FocusedControl();
+    if (focused && Reachable(*focused)) return;
+    for (TControl* c : QuestionnaireTabOrder()) {
+        if (!Reachable(*c)) continue;
+        TControl* target = dynamic_cast<TGroupBox*>(c) ? FirstEditIn(*c) : c;
+        if (!target) continue;
+        target->SetFocus();
+        return;
+    }
+}
+
 }  // namespace
 
 void PageManager(char kind, int& layoutTop) {
@@ -296,6 +329,7 @@ void PageManager(char kind, int& layoutTop) {
     }
     building = false;
     layoutTop = top;
+    if (kind == 'S') KeepFocusOnThePage();
 }
 
 void ShowReportControls(int top) {

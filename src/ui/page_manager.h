@@ -17,6 +17,9 @@ namespace tubalyx {
 // first: the request is noted and the page is built once more, for the screen, when the
 // running build has finished. So the input section of a run is written once, and a page is
 // never left half placed.
+//
+// A screen build after which no shown control holds the focus gives it to the questionnaire's
+// first edit in tab order.
 void PageManager(char kind, int& layoutTop);
 
 // The row of report controls at `top` (the Run label, select all, report size, the title,

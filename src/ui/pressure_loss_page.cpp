@@ -68,7 +68,7 @@ void ShowResistanceGrid(int& layoutTop) {
     if (f.HorzScrollBar().Position == 0) grid.SetLeft(kGridIndent);
     SizeResistanceGrid(grid, f.ClientWidth() - kGridIndent);
     grid.SetVisible(true);
-    grid.SetTabOrder(InputTabOrder++);
+    questionnaire::TakeTabOrder(grid);
     PlaceBelowResistanceGrid();
     layoutTop = questionnaire::BottomEdge(grid);
 }

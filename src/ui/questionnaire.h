@@ -9,7 +9,11 @@
 // as well and appends each line's report form to RichEdit1, which makes the input section of
 // the report in questionnaire order. No builder reports an error: a text that is no number
 // reads as 0.
+#include <vector>
+
 namespace tubalyx {
+
+class TControl;
 
 // ---- line builders ----
 // Differential pressure (for valves: the outlet pressure).
@@ -49,6 +53,10 @@ void BuildValvePage(char kind, int& layoutTop);
 void BuildFittingsBlock(char kind, int& layoutTop);
 // The ranges and weights of the optimal design ("OK").
 void BuildOptimalDesignBlock(char kind, int& layoutTop);
+
+// The controls the last page build gave a tab order, in that order: the keyboard's way
+// through the questionnaire. A group box stands for the edits it holds.
+const std::vector<TControl*>& QuestionnaireTabOrder();
 
 // The line the report adds below a pipe diameter given in inches.
 inline constexpr const char* kInchConversionLine = "1 tum/Zoll/Inches = 25.40 mm";

@@ -20,6 +20,8 @@ void PlaceLine(TLabel& label, TControl* edit, TControl* unit, int& top);
 inline void PlaceLabelLine(TLabel& label, int& top) { PlaceLine(label, nullptr, nullptr, top); }
 // Shows `control` on `top` right of `left`, with the next tab order when `tabbed`.
 void PlaceRightOf(const TControl& left, TControl& control, int top, bool tabbed);
+// Gives `control` the next tab order of the page being built.
+void TakeTabOrder(TControl& control);
 
 // The report forms of a line: `value` is put behind the report separator and padded with
 // blanks in front to `width` characters.

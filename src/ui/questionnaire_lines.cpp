@@ -1,5 +1,6 @@
 // The line builders of the questionnaire and the placing and report forms they share.
 #include <algorithm>
+#include <vector>
 
 #include "media/reference_density.h"
 #include "numerics/checked.h"
@@ -31,10 +32,15 @@ bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 bool MiniReport() { return CurrentReportSize() == ReportSizeKind::Mini; }
 
 namespace {
-
-void TakeTabOrder(TControl& control) { control.SetTabOrder(InputTabOrder++); }
-
+// The controls of the page being built that took a tab order, in that order.
+std::vector<TControl*> tabbedControls;
 }  // namespace
+
+void TakeTabOrder(TControl& control) {
+    if (InputTabOrder == 0) tabbedControls.clear();
+    tabbedControls.push_back(&control);
+    control.SetTabOrder(InputTabOrder++);
+}
 
 void PlaceRightOf(const TControl& left, TControl& control, int top, bool tabbed) {
     control.SetTop(top);
@@ -111,6 +117,11 @@ void AppendFittedCaption(const std::string& caption) {
 }
 
 }  // namespace questionnaire
+
+const std::vector<TControl*>& QuestionnaireTabOrder() {
+    static const std::vector<TControl*> none;
+    return InputTabOrder > 0 ? questionnaire::tabbedControls : none;
+}
 
 using namespace questionnaire;
 

@@ -318,6 +318,7 @@ void ShowReportLine(int line) {
     }
     f.SetHorzScrollPosition(f.RichEdit1.Left());
     f.SetVertScrollPosition(std::max(0, f.RichEdit1.Top() + top - height));
+    f.RichEdit1.ScrollLineIntoView(line);
 }
 
 std::string InputErrorText() {

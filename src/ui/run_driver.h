@@ -34,7 +34,9 @@ std::string InputErrorText();
 std::string InputHeadingText();
 
 // Scrolls the window to the report with its line `line` near the top of the view, the line
-// above it in sight too; the place is reckoned from the sizes of the lines above it.
+// above it in sight too; the place is reckoned from the sizes of the lines above it. The report
+// window is asked to show the line as well: on screen it knows where the line stands, also when
+// the report is scrolled within itself or longer than the window.
 void ShowReportLine(int line);
 
 // Where the caret goes after a run, in report positions (a line break counts two): the end of

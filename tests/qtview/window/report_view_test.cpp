@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -70,4 +71,31 @@ TEST_F(ReportView, SelectAllHighlightsTheReportWithoutChangingItsLookAndCtrlCCop
     Click(f.RichEdit1, QPoint(20, 20));
     EXPECT_TRUE(LooksOf(Report()) == before);
     EXPECT_TRUE(f.RichEdit1.Content() == content);
+}
+
+// The data sheet goes below every report the window holds. A click on its label shows the
+// sheet's first line, the device line ("Orifice plate" in English), in the report's own view and
+// in the page's: after one run, when the report is shorter than its window, and after twenty,
+// when it is longer and scrolls within itself, with the user having read down to its end.
+TEST_F(ReportView, TheDataSheetLabelShowsTheSheetsFirstLine) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Meny1, f.English});
+    ChooseMenu({f.Strypsnabb});
+    int runs = 0;
+    for (const int earlierRuns : {1, 20}) {
+        SCOPED_TRACE(std::to_string(earlierRuns) + " earlier runs");
+        for (; runs < earlierRuns; ++runs) Run();
+        if (earlierRuns > 1) {
+            ASSERT_GT(Report().verticalScrollBar()->maximum(), 0) << "the report does not scroll within itself";
+            Click(f.RichEdit1, QPoint(20, 20));
+            Press(Qt::Key_End, Qt::ControlModifier);
+        }
+        const int first = Report().document()->blockCount();
+        Click(f.DSAprint);
+        const std::vector<std::string> lines = ReportLines();
+        ASSERT_GT(static_cast<int>(lines.size()), first);
+        EXPECT_NE(lines[first].find("Orifice plate"), std::string::npos) << lines[first];
+        EXPECT_TRUE(ReportLineSeen(first)) << "the sheet's first line is out of view";
+        Screenshot(earlierRuns > 1 ? "data_sheet_after_20_runs" : "data_sheet_after_a_run");
+    }
 }

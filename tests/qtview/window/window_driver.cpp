@@ -42,6 +42,13 @@ void ProgramWindow::ReopenWithSeparator(char separator) {
     SetUp();
 }
 
+void ProgramWindow::ReopenInactive() {
+    window_.reset();
+    ResetCalculationState();
+    QApplication::setActiveWindow(nullptr);
+    window_ = OpenMainWindow();
+}
+
 void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
     auto* timer = new QTimer(window_.get());
     QElapsedTimer waited;

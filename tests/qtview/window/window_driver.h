@@ -70,6 +70,9 @@ protected:
     // Closes the window and opens it again as the program does on a platform whose decimal
     // separator is `separator`; the window's state starts afresh.
     void ReopenWithSeparator(char separator);
+    // Closes the window and opens it again as the program does, the state afresh, and leaves it
+    // inactive, as a desktop that activates a window only at the user's first click.
+    void ReopenInactive();
     // Answers the next modal dialog the window opens (a file or a print dialog) once it shows.
     void AnswerNextDialog(std::function<void(QDialog&)> answer);
 
