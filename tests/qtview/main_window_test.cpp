@@ -140,6 +140,7 @@ TEST(QtView, ClickingAMenuItemRunsItsHandlerUnlessDisabled) {
 TEST(QtView, ModelPopupOpensTheQtMenu) {
     MainWindow& w = Window();
     TForm1& f = Form1();
+    w.SyncNow();  // what an earlier test left is on the screen before the pop-up opens
     f.Mediamenu.Popup(100, 120);
     w.SyncNow();
     QMenu* menu = w.MenuFor(&f.Mediamenu);
@@ -154,6 +155,9 @@ TEST(QtView, ALabelsPopupOpensJustBelowTheLabelOnTheScreen) {
     f.Medialabel.SetVisible(true);
     f.Medialabel.SetLeft(40);
     f.Medialabel.SetTop(60);
+    // On the screen, whatever page scroll an earlier test left.
+    f.SetHorzScrollPosition(0);
+    f.SetVertScrollPosition(0);
     w.SyncNow();
     f.Medialabel.UserMouseUp(TMouseButton::Left, 0, 1, 1);
     w.SyncNow();
@@ -314,7 +318,13 @@ TEST(QtView, ClickOnALabelAndFocusOfAnEditReachTheModel) {
     f.ISODIN.OnClick = nullptr;
     f.OnMouseDown = formPress;
     f.OnClick = formClick;
-    // Focus moving between two edits fires the first one's exit event.
+    // Focus moving between two edits fires the first one's exit event. Whatever an earlier test
+    // left focused leaves first (its exit handler may rebuild the page), and both edits are
+    // shown: a widget the model hides takes no focus.
+    f.kalminreyn.SetFocus();
+    f.kaltemp.SetVisible(true);
+    f.kalminreyn.SetVisible(true);
+    w.SyncNow();
     int exits = 0;
     f.kaltemp.OnExit = [&](TControl*) { ++exits; };
     QFocusEvent in(QEvent::FocusIn);
