@@ -264,13 +264,79 @@ public:
     void qbgsortClick(TControl* sender);
     void dstorkallsortClick(TControl* sender);
     void tempsortClick(TControl* sender);
-#define TUBALYX_DECLARE_UNIT_ITEM(item, unused) void item##Click(TControl* sender);
-    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-#undef TUBALYX_DECLARE_UNIT_ITEM
+    // The unit items, each bound to its own item of the menu named above it.
+    // StatP (pressure)
+    void AtAClick(TControl* sender);
+    void atmClick(TControl* sender);
+    void ATOClick(TControl* sender);
+    void BarAClick(TControl* sender);
+    void BarOClick(TControl* sender);
+    void BarGClick(TControl* sender);
+    void BaryClick(TControl* sender);
+    void mBarClick(TControl* sender);
+    void kgcm2Click(TControl* sender);
+    void lbfin2Click(TControl* sender);
+    void mmHgClick(TControl* sender);
+    void mmVpClick(TControl* sender);
+    void mVpClick(TControl* sender);
+    void PaClick(TControl* sender);
+    void kPaClick(TControl* sender);
+    void MPaClick(TControl* sender);
+    void psiClick(TControl* sender);
+    // flowsortermenu (flow)
+    void lhClick(TControl* sender);
+    void litermin1Click(TControl* sender);
+    void ls1Click(TControl* sender);
+    void m3hClick(TControl* sender);
+    void m3minClick(TControl* sender);
+    void m3s1Click(TControl* sender);
+    void gph1Click(TControl* sender);
+    void gpmClick(TControl* sender);
+    void gps1Click(TControl* sender);
+    void ft3h1Click(TControl* sender);
+    void ft3minClick(TControl* sender);
+    void ft3s1Click(TControl* sender);
+    void kghClick(TControl* sender);
+    void kgmin1Click(TControl* sender);
+    void kgsClick(TControl* sender);
+    void tonhClick(TControl* sender);
+    void tonmin1Click(TControl* sender);
+    void tons1Click(TControl* sender);
+    void nm3hClick(TControl* sender);
+    void Nm3min1Click(TControl* sender);
+    void Nm3s1Click(TControl* sender);
+    void nlhClick(TControl* sender);
+    void Nlitermin1Click(TControl* sender);
+    void Mliters1Click(TControl* sender);
+    void Standardm3hClick(TControl* sender);
+    void Standardm3minClick(TControl* sender);
+    void Standardm3sClick(TControl* sender);
+    void MMSCFD1Click(TControl* sender);
+    void ms1Click(TControl* sender);
+    // qsortmenu (viscosity)
+    void Pas1Click(TControl* sender);
+    void mPas1Click(TControl* sender);
+    void PasE61Click(TControl* sender);
+    void Nsm21Click(TControl* sender);
+    void Nsm2E61Click(TControl* sender);
+    void Poise1Click(TControl* sender);
+    void cPoise1Click(TControl* sender);
+    void cP1Click(TControl* sender);
+    void m2s1Click(TControl* sender);
+    void mm2sClick(TControl* sender);
+    void Stoke1Click(TControl* sender);
+    void St1Click(TControl* sender);
+    void cStokes1Click(TControl* sender);
+    void cSt1Click(TControl* sender);
+    // lngdsortmenu (length)
+    void mm1Click(TControl* sender);
+    void inches1Click(TControl* sender);
+    void tum1Click(TControl* sender);
+    void Zoll1Click(TControl* sender);
+    // tempsortMenu (temperature)
+    void C1Click(TControl* sender);
+    void F1Click(TControl* sender);
+    void K1Click(TControl* sender);
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);
