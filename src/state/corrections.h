@@ -36,4 +36,8 @@ extern double CalculationErrorLimit;
 // it at the start of every run; the uncertainty page reads it.
 extern double DpCellSplitPercent;
 
+// The names the reports know two of them by.
+inline double& EdgeUncertaintyPercent = InletEdgeUncertaintyPercent;
+inline double& MountingUncertaintyPercent = ExtraUncertaintyPercent;
+
 }  // namespace tubalyx

@@ -77,6 +77,14 @@ inline double& HighDensityStatePressure = HighDensityState.pressure;        // P
 inline double& HighDensityStateTemperature = HighDensityState.temperature;  // degC
 // Ideal-gas density ratio of the worst-case corner (1 or less for a gas, 1 for a liquid).
 extern double DensityRatioWorstCase;
+inline double& FlowRangeDensityFactor = DensityRatioWorstCase;  // its name in the flow range
+// The ends of the operating range by the names the reports know them by.
+inline double& MinRangeDensity = LowDensityState.density;            // kg/m3
+inline double& MinRangePressurePa = LowDensityState.pressure;        // Pa abs
+inline double& MinRangeTemperatureC = LowDensityState.temperature;   // degC
+inline double& MaxRangeDensity = HighDensityState.density;           // kg/m3
+inline double& MaxRangePressurePa = HighDensityState.pressure;       // Pa abs
+inline double& MaxRangeTemperatureC = HighDensityState.temperature;  // degC
 
 // Left by the property switch: the passes of the saturation-temperature search of the last
 // call and its bound, and the kind of the last unit converted into the shared kind (the
