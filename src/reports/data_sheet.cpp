@@ -40,6 +40,8 @@ constexpr int kShortPrecision = 10;
 constexpr double kTooShortPercent = 50.0;
 constexpr double kUnboundedFlowRatio = 1e10;
 constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
+// The gauge pressure is taken against the standard atmosphere: no input sets another.
+constexpr double AmbientPressureMbar = kStandardAtmosphereMbar;
 
 bool English() { return LanguageLetter == kLanguageEnglish; }
 bool German() { return LanguageLetter == kLanguageGerman; }
@@ -196,9 +198,8 @@ void WriteNumberRows(Sheet& sheet) {
             sheet.Blank();
     }
     sheet.Number(OperatingTemperature);
-    // The gauge pressure is taken against the standard atmosphere.
-    sheet.Number(kStandardAtmosphereMbar);
-    sheet.Number(OperatingPressure * 1e-5 - kStandardAtmosphereMbar * 0.001);
+    sheet.Number(AmbientPressureMbar);
+    sheet.Number(OperatingPressure * 1e-5 - AmbientPressureMbar * 0.001);
     sheet.Number(OperatingPressure * 1e-5);
     sheet.Number(FlowDensity);
     sheet.Number(DynamicViscosityPas * 1e6);
