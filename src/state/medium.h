@@ -47,6 +47,7 @@ extern double DynamicViscosityPas;                         // Pa s
 extern double KappaOperating;                              // isentropic exponent
 extern double CpOperating;                                 // J/(kg K)
 extern double CvOperating;                                 // J/(kg K); the propane table writes it as well
+inline double& PropaneCvResult = CvOperating;              // its name among the start defaults
 extern double VapourPressurePa;                            // Pa, partial pressure of the water vapour
 extern double EnthalpyOperating;                           // kJ/kg against 101325 Pa and 0 degC
 extern double FlowNormalDensity;                           // kg/m3, reference density of normal/standard volume units
