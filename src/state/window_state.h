@@ -18,6 +18,7 @@ inline int& InputLineIndex = InputTabOrder;  // its name in the questionnaire bu
 inline constexpr int InputPanelTop = 0;
 // Column of ViktVolprocGrid that the user is editing (2 to 5).
 extern int MixtureEditColumn;
+inline int& MixtureSelectedCol = MixtureEditColumn;  // its name in the grid's handlers
 // Row (0 to 12) of the composition grid that the component menu and the property box act on.
 extern int MixtureRow;
 inline int& CurrentMixtureRow = MixtureRow;  // its name where the property box is filled
