@@ -83,11 +83,13 @@ std::string Field(int width, double value, int precision = kPrecision) {
     return PadText(width, FixedText(value, precision));
 }
 
+// The blanks every line begins with, and those before each number: the integers of two edits.
+std::string DataSheetLeftMargin() { return Blanks(ReportWriterWindow().vmargbox.Text()); }
+std::string DataSheetNumberIndent() { return Blanks(ReportWriterWindow().Numberspos.Text()); }
+
 class Sheet {
 public:
-    Sheet()
-        : margin_(Blanks(ReportWriterWindow().vmargbox.Text())),
-          indent_(Blanks(ReportWriterWindow().Numberspos.Text())) {}
+    Sheet() : margin_(DataSheetLeftMargin()), indent_(DataSheetNumberIndent()) {}
 
     void Line(const std::string& text) { lines_.push_back(margin_ + text); }
     void Number(double value) {
