@@ -101,12 +101,29 @@ public:
     void rahettextinClick(TControl* sender);
     void primeltextinClick(TControl* sender);
     // The upstream fittings 0 to 14 of Bestyckningmenu, and the pipe roughnesses r2 to r9.
-#define TUBALYX_DECLARE_FITTING_ITEM(k) void bestyck##k##Click(TControl* sender);
-    TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DECLARE_FITTING_ITEM)
-#undef TUBALYX_DECLARE_FITTING_ITEM
-#define TUBALYX_DECLARE_ROUGHNESS_ITEM(k) void r##k##Click(TControl* sender);
-    TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DECLARE_ROUGHNESS_ITEM)
-#undef TUBALYX_DECLARE_ROUGHNESS_ITEM
+    void bestyck0Click(TControl* sender);
+    void bestyck1Click(TControl* sender);
+    void bestyck2Click(TControl* sender);
+    void bestyck3Click(TControl* sender);
+    void bestyck4Click(TControl* sender);
+    void bestyck5Click(TControl* sender);
+    void bestyck6Click(TControl* sender);
+    void bestyck7Click(TControl* sender);
+    void bestyck8Click(TControl* sender);
+    void bestyck9Click(TControl* sender);
+    void bestyck10Click(TControl* sender);
+    void bestyck11Click(TControl* sender);
+    void bestyck12Click(TControl* sender);
+    void bestyck13Click(TControl* sender);
+    void bestyck14Click(TControl* sender);
+    void r2Click(TControl* sender);
+    void r3Click(TControl* sender);
+    void r4Click(TControl* sender);
+    void r5Click(TControl* sender);
+    void r6Click(TControl* sender);
+    void r7Click(TControl* sender);
+    void r8Click(TControl* sender);
+    void r9Click(TControl* sender);
     void MaxflowtextClick(TControl* sender);
     // The phase of a liquefiable gas, stepped from the pressure or the temperature prompt.
     void abstrycktextClick(TControl* sender);

@@ -150,12 +150,6 @@
     X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1) \
     X(Meny1, Hetvatten)
 
-// The numbers of the upstream-fitting items bestyck0..bestyck14 and the roughness items
-// r2..r9, for their handlers.
-#define TUBALYX_UPSTREAM_FITTING_ITEMS(X) \
-    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14)
-#define TUBALYX_ROUGHNESS_ITEMS(X) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9)
-
 // Handlers: X(control, event, handler). A handler bound to several controls or events has one
 // row for each; every event of a control has at most one handler. The handlers are TForm1
 // methods with the event's parameters, so a row naming the wrong event does not compile. The
