@@ -138,6 +138,11 @@ double WriteDensityBlock(CodeWriter& w) {
     return WriteGasBlock(w);
 }
 
+// What follows the pressure unit of the code's inputs: none for a gauge unit.
+std::string AbsolutePressureSuffix(const std::string& unit) {
+    return ConvertPressureEntry(unit) == kUnitGaugePressure ? "" : ",absolute pressure";
+}
+
 CodeFrame FrameFor(const std::string& mode) {
     CodeFrame frame;
     const bool report = mode == kCodeModeReport;
@@ -149,7 +154,7 @@ CodeFrame FrameFor(const std::string& mode) {
     frame.flowForm = frame.abbMode ? CodeDialect::Abb : CodeDialect::Siemens;
     frame.kind = CompTableKindOf(MediumCode);
     const std::string unit = CodeGeneratorWindow().abstrycksort.Text();
-    frame.pressureUnit = unit + (ConvertPressureEntry(unit) == kUnitGaugePressure ? "" : ",absolute pressure");
+    frame.pressureUnit = unit + AbsolutePressureSuffix(unit);
     double pressure = 0.0, temperature = 0.0;
     std::string conditions;
     FormatOperatingConditions(pressure, temperature, conditions);

@@ -72,7 +72,7 @@ void WriteDeclarations(CodeWriter& w, const std::vector<const char*>& locals) {
 // fdens_mat of the gas and steam blocks: the square root of the density over the flow
 // density of the design, with the ratio of the table's reference density to it.
 std::string IdealGasFdensLine(const DensityReference& ref) {
-    return "fdens_mat:=sqrt(PkPa/" + CodeNumber(ref.pressureKPa) + "*" + CodeNumber(kKelvinOffset + ref.temperatureC) +
+    return "fdens_mat:=sqrt(PkPa/" + CodeNumber(ref.PrefKPa) + "*" + CodeNumber(kKelvinOffset + ref.Tref) +
            "/(T+273.15)*" + RatioName() + (DensityRatioText != kNoDensityRatio ? "*" + DensityRatioText : "") + ");";
 }
 

@@ -23,6 +23,8 @@ void FitFlowCorrectionCoefficients(std::string_view medium, std::string_view dev
                                    std::string_view standard, double p, double dp0, double d, double pipeDiameter,
                                    double density, double viscosity, double kappa, double f, double qmax, double qmin,
                                    double& k, double& b, double& meanDeviation);
+// Its name in the uncertainty budget, which fits the law again over the budget's flow range.
+inline constexpr auto& OrificeCoefficientsStolz = FitFlowCorrectionCoefficients;
 
 // Pass bound of the fit; the best coefficients found so far stand at the bound.
 inline constexpr int kFitPassLimit = 10000;

@@ -120,7 +120,7 @@ const UnitRow* FindUnitRow(const std::string& key) {
 
 }  // namespace
 
-void ParseUnitValue(std::string& unit, double value, double density, double diameter, double& result,
+void ParseUnitValue(UnitKeyword& unit, double value, double density, double diameter, double& result,
                     std::string& kind) {
     kind.clear();
     result = 0.0;
@@ -134,7 +134,7 @@ void ParseUnitValue(std::string& unit, double value, double density, double diam
     kind = row->kind;
 }
 
-std::string ConvertPressureEntry(const std::string& unit) {
+std::string ConvertPressureEntry(const UnitKeyword& unit) {
     std::string copy = unit;
     double result = 0.0;
     std::string kind;

@@ -10,15 +10,18 @@
 
 namespace tubalyx {
 
+// A unit text as typed or chosen from a unit menu: "kPa", "BarÖ", "Standard_m3/h", "cSt", ...
+using UnitKeyword = std::string;
+
 // Converts `value` in the unit `unit` into the base unit of its kind. On a match the unit
 // text is rewritten to its canonical form (the gauge-bar keywords stay as typed). `density`
 // (kg/m3) serves normal/standard volume flows and kinematic viscosities, `diameter` (m,
 // pipe inner diameter) the velocity "m/s". Unknown unit: kind "X", result 0, text unchanged.
 // Throws CalcError only when the result overflows the double range.
-void ParseUnitValue(std::string& unit, double value, double density, double diameter, double& result,
+void ParseUnitValue(UnitKeyword& unit, double value, double density, double diameter, double& result,
                     std::string& kind);
 
 // The kind of a unit text alone; the text itself is not changed.
-std::string ConvertPressureEntry(const std::string& unit);
+std::string ConvertPressureEntry(const UnitKeyword& unit);
 
 }  // namespace tubalyx

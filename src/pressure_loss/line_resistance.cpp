@@ -14,6 +14,7 @@
 #include "numerics/number_text.h"
 #include "pressure_loss/valve_coefficients.h"
 #include "state/geometry.h"
+#include "state/inputs.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
@@ -214,6 +215,11 @@ void ResetFittingArrays() {
         HeightZetaSaved[c] = HeightPressureSaved[c] = 0.0;
     }
     FittingPressureDrop = 0.0;
+}
+
+void ResetPressureLossLine() {
+    ResetFittingArrays();
+    HeightDifference = 0.0;
 }
 
 }  // namespace tubalyx

@@ -53,4 +53,8 @@ void ThroatDeviceResistance(const std::string& medium, int column, double pipeDi
 // angle or share 20, zeta 0, Kv 0, FL 0.95, no critical valve, no height sums.
 void ResetFittingArrays();
 
+// The pressure-loss line emptied: the per-fitting arrays at their start values and no height
+// difference.
+void ResetPressureLossLine();
+
 }  // namespace tubalyx

@@ -23,6 +23,9 @@ struct TableData {            // constant data of one table (generated data file
     int mT;
     const double* values;  // mP*mT cells, row-major: values[(i-1)*mT + (j-1)] is [i][j]
 };
+// The layout of one property table by its other name: a pressure axis, a temperature axis
+// and the value matrix over them.
+using PropertyGrid = TableData;
 
 enum class Window { Gas, Liquid, Any };
 enum class Repair { None, R1, R2, R3, R4 };

@@ -50,7 +50,7 @@ double Checked(Check check) {
 // The interpolated density of the gas and steam blocks:
 // PkPa/Pref * (273.15+Tref)/(273.15+T) * ratio * r0.
 double IdealGasEstimate(const DensityReference& ref, double pKPa, double t, double ratio) {
-    return CheckedDiv(pKPa, ref.pressureKPa) * CheckedDiv(kKelvinOffset + ref.temperatureC, kKelvinOffset + t) * ratio *
+    return CheckedDiv(pKPa, ref.PrefKPa) * CheckedDiv(kKelvinOffset + ref.Tref, kKelvinOffset + t) * ratio *
            ref.density;
 }
 

@@ -67,8 +67,8 @@ double GasRatioAt(const GasCell& c, RatioForm form, double t, double pKPa);
 
 // The reference state of the interpolated density: kPa absolute and degrees C.
 struct DensityReference {
-    double pressureKPa = 0;
-    double temperatureC = 0;
+    double PrefKPa = 0;
+    double Tref = 0;     // degC
     double density = 0;  // kg/m3
 };
 // Gas: the mean of the table limits; steam: the mean pressure at its saturation temperature.

@@ -281,7 +281,7 @@ void WriteTableTexts(bool computed, int points) {
     if (ReferenceDensity < kNoDensity) ReferenceDensity = FlowDensity;
     const double p0 = (CompTablePressureMinKPa + CompTablePressureMaxKPa) / 2.0;
     double t0 = (CompTableTemperatureMinC + CompTableTemperatureMaxC) / 2.0;
-    if (kind == CompTableKind::Steam) t0 = SteamReference().temperatureC;
+    if (kind == CompTableKind::Steam) t0 = SteamReference().Tref;
     const std::string t0Text = F6(kKelvinOffset + t0);
     const bool severalPoints = kind == CompTableKind::Steam ? !Grid().Cell(2, kLast).empty() : points > 1;
     const std::string suffix = severalPoints ? ByLanguage(report_text::CompensationRatioSuffix) : "";

@@ -40,6 +40,8 @@ constexpr int kShortPrecision = 10;
 constexpr double kTooShortPercent = 50.0;
 constexpr double kUnboundedFlowRatio = 1e10;
 constexpr TColor kNavy = 0x800000;  // RGB 0, 0, 128
+// The gauge pressure is taken against the standard atmosphere: no input sets another.
+constexpr double AmbientPressureMbar = kStandardAtmosphereMbar;
 
 bool English() { return LanguageLetter == kLanguageEnglish; }
 bool German() { return LanguageLetter == kLanguageGerman; }
@@ -81,11 +83,13 @@ std::string Field(int width, double value, int precision = kPrecision) {
     return PadText(width, FixedText(value, precision));
 }
 
+// The blanks every line begins with, and those before each number: the integers of two edits.
+std::string DataSheetLeftMargin() { return Blanks(ReportWriterWindow().vmargbox.Text()); }
+std::string DataSheetNumberIndent() { return Blanks(ReportWriterWindow().Numberspos.Text()); }
+
 class Sheet {
 public:
-    Sheet()
-        : margin_(Blanks(ReportWriterWindow().vmargbox.Text())),
-          indent_(Blanks(ReportWriterWindow().Numberspos.Text())) {}
+    Sheet() : margin_(DataSheetLeftMargin()), indent_(DataSheetNumberIndent()) {}
 
     void Line(const std::string& text) { lines_.push_back(margin_ + text); }
     void Number(double value) {
@@ -196,9 +200,8 @@ void WriteNumberRows(Sheet& sheet) {
             sheet.Blank();
     }
     sheet.Number(OperatingTemperature);
-    // The gauge pressure is taken against the standard atmosphere.
-    sheet.Number(kStandardAtmosphereMbar);
-    sheet.Number(OperatingPressure * 1e-5 - kStandardAtmosphereMbar * 0.001);
+    sheet.Number(AmbientPressureMbar);
+    sheet.Number(OperatingPressure * 1e-5 - AmbientPressureMbar * 0.001);
     sheet.Number(OperatingPressure * 1e-5);
     sheet.Number(FlowDensity);
     sheet.Number(DynamicViscosityPas * 1e6);

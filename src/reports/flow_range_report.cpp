@@ -228,8 +228,7 @@ void WriteExpansibilitySection(char detailLetter) {
                 block.AddValue(coneY, ExpansibilityAtMaxFlow);
             } else {
                 block.AddValue("Epsilon___________________________________________= ", ExpansibilityAtMaxFlow);
-                block.AddValue("Alfa______________________________________________= ",
-                               DischargeCoefficientC * VelocityOfApproachFactor);
+                block.AddValue("Alfa______________________________________________= ", AlfaAtMaxFlow());
             }
         } else if (cone) {
             block.AddValue(ByLanguage(report_text::ConeExpansibilityMaxFlowLabel), ExpansibilityAtMaxFlow);

@@ -43,6 +43,11 @@ extern GasCompositionArray GasComposition;
 // The ten fractions of the grid rows, for the report writers.
 extern double NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasButanes, NaturalGasPentanes,
     NaturalGasNitrogen, NaturalGasCarbonDioxide, NaturalGasHydrogen, NaturalGasCarbonMonoxide, NaturalGasWater;
+// The fractions the heating value is taken from, in this order: methane, ethane, propane,
+// nitrogen, carbon dioxide.
+inline std::array<double, 5> NaturalGasHeatingFractions() {
+    return {NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasNitrogen, NaturalGasCarbonDioxide};
+}
 
 // Kept between calls of the detailed method: the damping divisor of the density iteration,
 // the last density, and the Z that the property switch and reports pass in.

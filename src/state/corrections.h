@@ -35,5 +35,10 @@ extern double CalculationErrorLimit;
 // big report's transmitter section leaves it (0: no split computed). The run driver resets
 // it at the start of every run; the uncertainty page reads it.
 extern double DpCellSplitPercent;
+inline double& LowDpCellRangePercent = DpCellSplitPercent;  // its name where the transmitter section sets it
+
+// The names the reports know two of them by.
+inline double& EdgeUncertaintyPercent = InletEdgeUncertaintyPercent;
+inline double& MountingUncertaintyPercent = ExtraUncertaintyPercent;
 
 }  // namespace tubalyx

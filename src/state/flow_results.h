@@ -108,4 +108,25 @@ struct OilRecipeInput {
 // correction pass so that its root-flow constant and its bore belong to the same pass.
 extern std::optional<OilRecipeInput> PendingOilRecipe;
 
+// The names the reports, the data sheet and the uncertainty budget know some results by:
+// the same variables.
+inline double& StandardMinFlowLimit = FlowAtReynoldsMin;      // kg/s
+inline double& StandardMaxFlowLimit = FlowAtUpperLimitValue;  // kg/s
+inline double& FlowAtMaxFlowDp = FlowAtMaxDp;                 // kg/s
+inline double& CalculatedDpPa = MaxDpPa;                      // Pa, the dp the device gives at max flow
+inline double& DpUnitKpaFactor = DpUnitFactor;                // kPa per unit of DpUnit, the dp solved
+inline double& RootFlowCoefficient = RootFlowDesign;          // best over all flows
+inline double& AdjustedNormalFlow = DpTransmitterValues.rootNormalFlow.user;
+inline double& AdjustedMaxFlow = DpTransmitterValues.rootMaxFlow.user;
+inline double& PressureLossFactorX = VelocityOfApproachFactor;
+inline double& AlfaAtNormalFlow = FlowCoefficientAtNormalFlow;
+inline double& DischargeCoefficientNormalFlow = NormalFlowCoefficients.c;
+inline double& ExpansibilityAtNormalFlow = NormalFlowCoefficients.epsilon;
+inline double& BetaAtNormalFlow = NormalFlowCoefficients.beta;
+inline double& ReynoldsAtNormalFlow = NormalFlowCoefficients.reynolds;
+inline double& VolumeMeterCorrection = VolumeMeterRoughnessFactor;
+inline double& VolumeMeterReynoldsCorrection = VolumeMeterReynoldsFactor;
+// The flow coefficient C * E at max flow.
+inline double AlfaAtMaxFlow() { return DischargeCoefficientC * VelocityOfApproachFactor; }
+
 }  // namespace tubalyx

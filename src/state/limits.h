@@ -58,4 +58,24 @@ struct StraightLengthTableBlock {
 };
 extern StraightLengthTableBlock StraightLengthTables;
 
+// The names the data sheet knows the limits, their messages and two lengths by: the same
+// variables.
+inline double& LimitBoreMin = ThroatDiameterLowerBound;  // m
+inline double& LimitDpMax = StandardMaxDiffPressure;     // Pa
+inline double& LimitBetaMin = BetaLowerBound;
+inline double& LimitBetaMax = BetaUpperBound;
+inline double& LimitReynoldsMin = ReynoldsLowerBound;
+inline double& LimitReynoldsMax = ReynoldsUpperBound;
+inline double& LimitRoughnessMax = RoughnessUpperBound;        // m
+inline double& LimitPipeDiameterMin = PipeDiameterLowerBound;  // m
+inline double& LimitPipeDiameterMax = PipeDiameterUpperBound;  // m
+inline std::string& BoreLimitNote = DeviceLimitMessages[kThroatDiameterMessage];
+inline std::string& DpLimitNote = DeviceLimitMessages[kDiffPressureMessage];
+inline std::string& BetaLimitNote = DeviceLimitMessages[kDiameterRatioMessage];
+inline std::string& ReynoldsLimitNote = DeviceLimitMessages[kReynoldsMessage];
+inline std::string& RoughnessLimitNote = DeviceLimitMessages[kRoughnessMessage];
+inline double& RequiredStraightLengthZero = UpstreamLengthZeroM;   // m
+inline double& RequiredFittingLengthZero = DownstreamLengthZeroM;  // m
+inline double& StraightLengthExtraM = StraightLengthShortfallM;    // m
+
 }  // namespace tubalyx

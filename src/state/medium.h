@@ -47,6 +47,7 @@ extern double DynamicViscosityPas;                         // Pa s
 extern double KappaOperating;                              // isentropic exponent
 extern double CpOperating;                                 // J/(kg K)
 extern double CvOperating;                                 // J/(kg K); the propane table writes it as well
+inline double& PropaneCvResult = CvOperating;              // its name among the start defaults
 extern double VapourPressurePa;                            // Pa, partial pressure of the water vapour
 extern double EnthalpyOperating;                           // kJ/kg against 101325 Pa and 0 degC
 extern double FlowNormalDensity;                           // kg/m3, reference density of normal/standard volume units
@@ -77,6 +78,14 @@ inline double& HighDensityStatePressure = HighDensityState.pressure;        // P
 inline double& HighDensityStateTemperature = HighDensityState.temperature;  // degC
 // Ideal-gas density ratio of the worst-case corner (1 or less for a gas, 1 for a liquid).
 extern double DensityRatioWorstCase;
+inline double& FlowRangeDensityFactor = DensityRatioWorstCase;  // its name in the flow range
+// The ends of the operating range by the names the reports know them by.
+inline double& MinRangeDensity = LowDensityState.density;            // kg/m3
+inline double& MinRangePressurePa = LowDensityState.pressure;        // Pa abs
+inline double& MinRangeTemperatureC = LowDensityState.temperature;   // degC
+inline double& MaxRangeDensity = HighDensityState.density;           // kg/m3
+inline double& MaxRangePressurePa = HighDensityState.pressure;       // Pa abs
+inline double& MaxRangeTemperatureC = HighDensityState.temperature;  // degC
 
 // Left by the property switch: the passes of the saturation-temperature search of the last
 // call and its bound, and the kind of the last unit converted into the shared kind (the

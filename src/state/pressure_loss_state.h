@@ -46,6 +46,7 @@ extern int ResistanceCellColumn;      // column last pressed or selected
 extern int ResistanceCellRow;         // row last selected
 extern int ResistanceHoverColumn;     // cell under the mouse at the last move
 extern int ResistanceHoverRow;
+inline int& MotstandgridHoverRow = ResistanceHoverRow;  // its name at start-up
 // 0 once the mouse hovered the label column (the fitting columns are narrowed to their
 // numbers), -1 once it hovered a fitting column.
 extern int ResistanceCollapseMarker;

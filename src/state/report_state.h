@@ -73,6 +73,7 @@ extern std::string RootFlowFormulaText;
 // calculation run), and the medium code (at most 10 characters) it was last built for.
 extern bool DensityTableReady;
 extern std::string CompTableMedium;
+inline std::string& CompensationTableNote = CompTableMedium;  // its name at start-up
 // The last uncertainty run had valid inputs and ended without an error; a calculation run
 // clears it, so no uncertainty table of an earlier calculation is written.
 extern bool UncertaintyRunOk;

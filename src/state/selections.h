@@ -36,4 +36,7 @@ extern std::string HumidityInputKind;       // humidity given as "R" relative, "
 extern std::string HumidFlowBasis;          // "T" the entered flow is the air/gas part of a humid gas, "F" the whole
 extern std::string PrimaryElementEntry;     // device types the optimal design may choose, e.g. "135"
 
+// The data sheet's name of ExtraUncertaintyCode: "1" flanged mounting, else welded.
+inline std::string& MountingCode = ExtraUncertaintyCode;
+
 }  // namespace tubalyx

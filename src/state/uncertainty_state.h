@@ -78,7 +78,33 @@ inline constexpr int kUncertaintySourceCount = static_cast<int>(UncertaintySourc
 // In % of the actual flow at the point, or of the maximal flow when UncertaintyPercentBase is
 // "M". The two typed-in arrays (other errors, other uncertainties) come from the grid.
 extern std::array<UncertaintyArray, kUncertaintySourceCount> UncertaintySourceArrays;
-inline UncertaintyArray& SourceArray(UncertaintySource s) { return UncertaintySourceArrays[static_cast<int>(s)]; }
+constexpr UncertaintyArray& SourceArray(UncertaintySource s) { return UncertaintySourceArrays[static_cast<int>(s)]; }
+// Each source's array by its own name.
+inline UncertaintyArray& StandardUncertaintyArray = SourceArray(UncertaintySource::Standard);
+inline UncertaintyArray& CalculationErrorArray = SourceArray(UncertaintySource::CalculationError);
+inline UncertaintyArray& SpanUncertaintyArray = SourceArray(UncertaintySource::Span);
+inline UncertaintyArray& ActualUncertaintyArray = SourceArray(UncertaintySource::Actual);
+inline UncertaintyArray& AdSpanArray = SourceArray(UncertaintySource::AdSpan);
+inline UncertaintyArray& AdActualArray = SourceArray(UncertaintySource::AdActual);
+inline UncertaintyArray& ThroatDiameterArray = SourceArray(UncertaintySource::ThroatDiameter);
+inline UncertaintyArray& InletEdgeArray = SourceArray(UncertaintySource::InletEdge);
+inline UncertaintyArray& PipeDiameterArray = SourceArray(UncertaintySource::TubeDiameter);
+inline UncertaintyArray& RoughnessArray = SourceArray(UncertaintySource::Roughness);
+inline UncertaintyArray& DensityUncertaintyArray = SourceArray(UncertaintySource::DensityUncertainty);
+inline UncertaintyArray& DensityErrorArray = SourceArray(UncertaintySource::DensityError);
+inline UncertaintyArray& ViscosityArray = SourceArray(UncertaintySource::Viscosity);
+inline UncertaintyArray& KappaArray = SourceArray(UncertaintySource::Kappa);
+inline UncertaintyArray& PressureArray = SourceArray(UncertaintySource::Pressure);
+inline UncertaintyArray& TemperatureArray = SourceArray(UncertaintySource::Temperature);
+inline UncertaintyArray& HumidityDryGasArray = SourceArray(UncertaintySource::HumidityDryGas);
+inline UncertaintyArray& HumidityArray = SourceArray(UncertaintySource::Humidity);
+inline UncertaintyArray& MethaneArray = SourceArray(UncertaintySource::Methane);
+inline UncertaintyArray& NitrogenArray = SourceArray(UncertaintySource::Nitrogen);
+inline UncertaintyArray& CarbonDioxideArray = SourceArray(UncertaintySource::CarbonDioxide);
+inline UncertaintyArray& EthaneArray = SourceArray(UncertaintySource::Ethane);
+inline UncertaintyArray& PropaneArray = SourceArray(UncertaintySource::Propane);
+inline UncertaintyArray& OtherUncertaintiesArray = SourceArray(UncertaintySource::OtherUncertainties);
+inline UncertaintyArray& OtherErrorsArray = SourceArray(UncertaintySource::OtherErrors);
 
 // The mean absolute contribution of each source over the flow range (column 12 of the grid),
 // and the means of the two totals.

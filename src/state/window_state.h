@@ -13,10 +13,15 @@ extern int BaseFontSize;
 extern int LayoutTop;  // pixels; where the next questionnaire line goes
 // Tab order of the next edit or unit box of the questionnaire; the page manager starts it at 0.
 extern int InputTabOrder;
+inline int& InputLineIndex = InputTabOrder;  // its name in the questionnaire builders
+// The Left of the questionnaire's first column while the form is not scrolled sideways.
+inline constexpr int InputPanelTop = 0;
 // Column of ViktVolprocGrid that the user is editing (2 to 5).
 extern int MixtureEditColumn;
+inline int& MixtureSelectedCol = MixtureEditColumn;  // its name in the grid's handlers
 // Row (0 to 12) of the composition grid that the component menu and the property box act on.
 extern int MixtureRow;
+inline int& CurrentMixtureRow = MixtureRow;  // its name where the property box is filled
 
 // Which material the material pop-up sets: "F" the primary device's (label mtrlfl), "R" the
 // pipe's (label mtrlror).
@@ -24,6 +29,9 @@ extern std::string MaterialMenuTarget;
 
 extern std::string TemperatureRangeLabel;  // temperature prompt of the current function
 extern std::string PressureRangeLabel;     // static-pressure prompt of the function and unit kind
+// Their names in the questionnaire's input listing.
+inline std::string& TemperaturePromptText = TemperatureRangeLabel;
+inline std::string& PressurePromptText = PressureRangeLabel;
 
 // The report view: the report window spans the form's client width while zoomed; the file
 // name that the file dialogs hold ends the window caption.

@@ -28,6 +28,8 @@ bool CaptionConditionHolds(CaptionCondition condition);
 // control's kind (caption, edit text or grid cell). Returns how many were written.
 int ApplyWindowCaptionTable(std::span<const WindowCaptionEntry> table, char letter);
 int ApplyReportLabelTable(std::span<const ReportLabelEntry> table, char letter);
+// Every report label string, by its name, with its texts in the three languages.
+inline const std::span<const ReportLabelEntry>& ReportLabelStrings = ReportLabelTable;
 
 // Removes `count` blanks from the longest run of blanks of the text (the straight-length
 // headings of the older standards are narrower).

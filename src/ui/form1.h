@@ -101,12 +101,29 @@ public:
     void rahettextinClick(TControl* sender);
     void primeltextinClick(TControl* sender);
     // The upstream fittings 0 to 14 of Bestyckningmenu, and the pipe roughnesses r2 to r9.
-#define TUBALYX_DECLARE_FITTING_ITEM(k) void bestyck##k##Click(TControl* sender);
-    TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DECLARE_FITTING_ITEM)
-#undef TUBALYX_DECLARE_FITTING_ITEM
-#define TUBALYX_DECLARE_ROUGHNESS_ITEM(k) void r##k##Click(TControl* sender);
-    TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DECLARE_ROUGHNESS_ITEM)
-#undef TUBALYX_DECLARE_ROUGHNESS_ITEM
+    void bestyck0Click(TControl* sender);
+    void bestyck1Click(TControl* sender);
+    void bestyck2Click(TControl* sender);
+    void bestyck3Click(TControl* sender);
+    void bestyck4Click(TControl* sender);
+    void bestyck5Click(TControl* sender);
+    void bestyck6Click(TControl* sender);
+    void bestyck7Click(TControl* sender);
+    void bestyck8Click(TControl* sender);
+    void bestyck9Click(TControl* sender);
+    void bestyck10Click(TControl* sender);
+    void bestyck11Click(TControl* sender);
+    void bestyck12Click(TControl* sender);
+    void bestyck13Click(TControl* sender);
+    void bestyck14Click(TControl* sender);
+    void r2Click(TControl* sender);
+    void r3Click(TControl* sender);
+    void r4Click(TControl* sender);
+    void r5Click(TControl* sender);
+    void r6Click(TControl* sender);
+    void r7Click(TControl* sender);
+    void r8Click(TControl* sender);
+    void r9Click(TControl* sender);
     void MaxflowtextClick(TControl* sender);
     // The phase of a liquefiable gas, stepped from the pressure or the temperature prompt.
     void abstrycktextClick(TControl* sender);
@@ -264,13 +281,79 @@ public:
     void qbgsortClick(TControl* sender);
     void dstorkallsortClick(TControl* sender);
     void tempsortClick(TControl* sender);
-#define TUBALYX_DECLARE_UNIT_ITEM(item, unused) void item##Click(TControl* sender);
-    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_DECLARE_UNIT_ITEM, )
-#undef TUBALYX_DECLARE_UNIT_ITEM
+    // The unit items, each bound to its own item of the menu named above it.
+    // StatP (pressure)
+    void AtAClick(TControl* sender);
+    void atmClick(TControl* sender);
+    void ATOClick(TControl* sender);
+    void BarAClick(TControl* sender);
+    void BarOClick(TControl* sender);
+    void BarGClick(TControl* sender);
+    void BaryClick(TControl* sender);
+    void mBarClick(TControl* sender);
+    void kgcm2Click(TControl* sender);
+    void lbfin2Click(TControl* sender);
+    void mmHgClick(TControl* sender);
+    void mmVpClick(TControl* sender);
+    void mVpClick(TControl* sender);
+    void PaClick(TControl* sender);
+    void kPaClick(TControl* sender);
+    void MPaClick(TControl* sender);
+    void psiClick(TControl* sender);
+    // flowsortermenu (flow)
+    void lhClick(TControl* sender);
+    void litermin1Click(TControl* sender);
+    void ls1Click(TControl* sender);
+    void m3hClick(TControl* sender);
+    void m3minClick(TControl* sender);
+    void m3s1Click(TControl* sender);
+    void gph1Click(TControl* sender);
+    void gpmClick(TControl* sender);
+    void gps1Click(TControl* sender);
+    void ft3h1Click(TControl* sender);
+    void ft3minClick(TControl* sender);
+    void ft3s1Click(TControl* sender);
+    void kghClick(TControl* sender);
+    void kgmin1Click(TControl* sender);
+    void kgsClick(TControl* sender);
+    void tonhClick(TControl* sender);
+    void tonmin1Click(TControl* sender);
+    void tons1Click(TControl* sender);
+    void nm3hClick(TControl* sender);
+    void Nm3min1Click(TControl* sender);
+    void Nm3s1Click(TControl* sender);
+    void nlhClick(TControl* sender);
+    void Nlitermin1Click(TControl* sender);
+    void Mliters1Click(TControl* sender);
+    void Standardm3hClick(TControl* sender);
+    void Standardm3minClick(TControl* sender);
+    void Standardm3sClick(TControl* sender);
+    void MMSCFD1Click(TControl* sender);
+    void ms1Click(TControl* sender);
+    // qsortmenu (viscosity)
+    void Pas1Click(TControl* sender);
+    void mPas1Click(TControl* sender);
+    void PasE61Click(TControl* sender);
+    void Nsm21Click(TControl* sender);
+    void Nsm2E61Click(TControl* sender);
+    void Poise1Click(TControl* sender);
+    void cPoise1Click(TControl* sender);
+    void cP1Click(TControl* sender);
+    void m2s1Click(TControl* sender);
+    void mm2sClick(TControl* sender);
+    void Stoke1Click(TControl* sender);
+    void St1Click(TControl* sender);
+    void cStokes1Click(TControl* sender);
+    void cSt1Click(TControl* sender);
+    // lngdsortmenu (length)
+    void mm1Click(TControl* sender);
+    void inches1Click(TControl* sender);
+    void tum1Click(TControl* sender);
+    void Zoll1Click(TControl* sender);
+    // tempsortMenu (temperature)
+    void C1Click(TControl* sender);
+    void F1Click(TControl* sender);
+    void K1Click(TControl* sender);
 
     // ---- handlers: view and report (form1_view.cpp) ----
     void FormKeyDown(TControl* sender, int key, TShiftState shift);

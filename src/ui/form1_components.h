@@ -150,36 +150,6 @@
     X(tempsortMenu, C1) X(tempsortMenu, F1) X(tempsortMenu, K1) \
     X(Meny1, Hetvatten)
 
-// The numbers of the upstream-fitting items bestyck0..bestyck14 and the roughness items
-// r2..r9, for their handlers.
-#define TUBALYX_UPSTREAM_FITTING_ITEMS(X) \
-    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14)
-#define TUBALYX_ROUGHNESS_ITEMS(X) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9)
-
-// The items of the unit pop-up menus, each with its handler <item>Click: X(item, A), A handed
-// through to X.
-#define TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(X, A) \
-    X(AtA, A) X(atm, A) X(ATO, A) X(BarA, A) X(BarO, A) X(BarG, A) X(Bary, A) X(mBar, A) X(kgcm2, A) \
-    X(lbfin2, A) X(mmHg, A) X(mmVp, A) X(mVp, A) X(Pa, A) X(kPa, A) X(MPa, A) X(psi, A)
-#define TUBALYX_FORM1_FLOW_UNIT_ITEMS(X, A) \
-    X(lh, A) X(litermin1, A) X(ls1, A) X(m3h, A) X(m3min, A) X(m3s1, A) X(gph1, A) X(gpm, A) X(gps1, A) \
-    X(ft3h1, A) X(ft3min, A) X(ft3s1, A) X(kgh, A) X(kgmin1, A) X(kgs, A) X(tonh, A) X(tonmin1, A) \
-    X(tons1, A) X(nm3h, A) X(Nm3min1, A) X(Nm3s1, A) X(nlh, A) X(Nlitermin1, A) X(Mliters1, A) \
-    X(Standardm3h, A) X(Standardm3min, A) X(Standardm3s, A) X(MMSCFD1, A) X(ms1, A)
-#define TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(X, A) \
-    X(Pas1, A) X(mPas1, A) X(PasE61, A) X(Nsm21, A) X(Nsm2E61, A) X(Poise1, A) X(cPoise1, A) X(cP1, A) \
-    X(m2s1, A) X(mm2s, A) X(Stoke1, A) X(St1, A) X(cStokes1, A) X(cSt1, A)
-#define TUBALYX_FORM1_LENGTH_UNIT_ITEMS(X, A) X(mm1, A) X(inches1, A) X(tum1, A) X(Zoll1, A)
-#define TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(X, A) X(C1, A) X(F1, A) X(K1, A)
-// A unit item's handler row of the handler table.
-#define TUBALYX_FORM1_UNIT_ITEM_ROW(item, X) X(item, OnClick, item##Click)
-#define TUBALYX_FORM1_UNIT_ITEM_ROWS(X) \
-    TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
-    TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
-    TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
-    TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X) \
-    TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_FORM1_UNIT_ITEM_ROW, X)
-
 // Handlers: X(control, event, handler). A handler bound to several controls or events has one
 // row for each; every event of a control has at most one handler. The handlers are TForm1
 // methods with the event's parameters, so a row naming the wrong event does not compile. The
@@ -317,7 +287,29 @@
     X(tryckforlmaxsort, OnClick, tryckforlmaxsortClick) X(maxflowsort, OnClick, maxflowsortClick) \
     X(maxflowsortut, OnClick, maxflowsortutClick) X(qbgsort, OnClick, qbgsortClick) \
     X(q40bgsort, OnClick, qbgsortClick) X(dstorkallsort, OnClick, dstorkallsortClick) \
-    X(tempsort, OnClick, tempsortClick) TUBALYX_FORM1_UNIT_ITEM_ROWS(X) \
+    X(tempsort, OnClick, tempsortClick) \
+    X(AtA, OnClick, AtAClick) X(atm, OnClick, atmClick) X(ATO, OnClick, ATOClick) X(BarA, OnClick, BarAClick) \
+    X(BarO, OnClick, BarOClick) X(BarG, OnClick, BarGClick) X(Bary, OnClick, BaryClick) X(mBar, OnClick, mBarClick) \
+    X(kgcm2, OnClick, kgcm2Click) X(lbfin2, OnClick, lbfin2Click) X(mmHg, OnClick, mmHgClick) \
+    X(mmVp, OnClick, mmVpClick) X(mVp, OnClick, mVpClick) X(Pa, OnClick, PaClick) X(kPa, OnClick, kPaClick) \
+    X(MPa, OnClick, MPaClick) X(psi, OnClick, psiClick) \
+    X(lh, OnClick, lhClick) X(litermin1, OnClick, litermin1Click) X(ls1, OnClick, ls1Click) X(m3h, OnClick, m3hClick) \
+    X(m3min, OnClick, m3minClick) X(m3s1, OnClick, m3s1Click) X(gph1, OnClick, gph1Click) X(gpm, OnClick, gpmClick) \
+    X(gps1, OnClick, gps1Click) X(ft3h1, OnClick, ft3h1Click) X(ft3min, OnClick, ft3minClick) \
+    X(ft3s1, OnClick, ft3s1Click) X(kgh, OnClick, kghClick) X(kgmin1, OnClick, kgmin1Click) X(kgs, OnClick, kgsClick) \
+    X(tonh, OnClick, tonhClick) X(tonmin1, OnClick, tonmin1Click) X(tons1, OnClick, tons1Click) \
+    X(nm3h, OnClick, nm3hClick) X(Nm3min1, OnClick, Nm3min1Click) X(Nm3s1, OnClick, Nm3s1Click) \
+    X(nlh, OnClick, nlhClick) X(Nlitermin1, OnClick, Nlitermin1Click) X(Mliters1, OnClick, Mliters1Click) \
+    X(Standardm3h, OnClick, Standardm3hClick) X(Standardm3min, OnClick, Standardm3minClick) \
+    X(Standardm3s, OnClick, Standardm3sClick) X(MMSCFD1, OnClick, MMSCFD1Click) X(ms1, OnClick, ms1Click) \
+    X(Pas1, OnClick, Pas1Click) X(mPas1, OnClick, mPas1Click) X(PasE61, OnClick, PasE61Click) \
+    X(Nsm21, OnClick, Nsm21Click) X(Nsm2E61, OnClick, Nsm2E61Click) X(Poise1, OnClick, Poise1Click) \
+    X(cPoise1, OnClick, cPoise1Click) X(cP1, OnClick, cP1Click) X(m2s1, OnClick, m2s1Click) \
+    X(mm2s, OnClick, mm2sClick) X(Stoke1, OnClick, Stoke1Click) X(St1, OnClick, St1Click) \
+    X(cStokes1, OnClick, cStokes1Click) X(cSt1, OnClick, cSt1Click) \
+    X(mm1, OnClick, mm1Click) X(inches1, OnClick, inches1Click) X(tum1, OnClick, tum1Click) \
+    X(Zoll1, OnClick, Zoll1Click) \
+    X(C1, OnClick, C1Click) X(F1, OnClick, F1Click) X(K1, OnClick, K1Click) \
     /* view and report */ \
     X(Form1, OnKeyDown, FormKeyDown) X(Form1, OnKeyPress, FormKeyPress) X(Form1, OnKeyUp, FormKeyUp) \
     X(Form1, OnMouseMove, FormMouseMove) X(RichEdit1, OnChange, RichEdit1Change) \

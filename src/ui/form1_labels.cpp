@@ -181,14 +181,30 @@ void TForm1::bestyckningtextClick(TControl*) {
 void TForm1::rahettextinClick(TControl*) { PopupBelowLabel(RahetMenu, rahettextin); }
 void TForm1::primeltextinClick(TControl*) { PopupBelowLabel(Strypsortmenu, primeltextin); }
 
-#define TUBALYX_DEFINE_FITTING_ITEM(k) \
-    void TForm1::bestyck##k##Click(TControl*) { SelectUpstreamFitting(k); }
-TUBALYX_UPSTREAM_FITTING_ITEMS(TUBALYX_DEFINE_FITTING_ITEM)
-#undef TUBALYX_DEFINE_FITTING_ITEM
-#define TUBALYX_DEFINE_ROUGHNESS_ITEM(k) \
-    void TForm1::r##k##Click(TControl*) { SelectRoughness(k); }
-TUBALYX_ROUGHNESS_ITEMS(TUBALYX_DEFINE_ROUGHNESS_ITEM)
-#undef TUBALYX_DEFINE_ROUGHNESS_ITEM
+void TForm1::bestyck0Click(TControl*) { SelectUpstreamFitting(0); }
+void TForm1::bestyck1Click(TControl*) { SelectUpstreamFitting(1); }
+void TForm1::bestyck2Click(TControl*) { SelectUpstreamFitting(2); }
+void TForm1::bestyck3Click(TControl*) { SelectUpstreamFitting(3); }
+void TForm1::bestyck4Click(TControl*) { SelectUpstreamFitting(4); }
+void TForm1::bestyck5Click(TControl*) { SelectUpstreamFitting(5); }
+void TForm1::bestyck6Click(TControl*) { SelectUpstreamFitting(6); }
+void TForm1::bestyck7Click(TControl*) { SelectUpstreamFitting(7); }
+void TForm1::bestyck8Click(TControl*) { SelectUpstreamFitting(8); }
+void TForm1::bestyck9Click(TControl*) { SelectUpstreamFitting(9); }
+void TForm1::bestyck10Click(TControl*) { SelectUpstreamFitting(10); }
+void TForm1::bestyck11Click(TControl*) { SelectUpstreamFitting(11); }
+void TForm1::bestyck12Click(TControl*) { SelectUpstreamFitting(12); }
+void TForm1::bestyck13Click(TControl*) { SelectUpstreamFitting(13); }
+void TForm1::bestyck14Click(TControl*) { SelectUpstreamFitting(14); }
+
+void TForm1::r2Click(TControl*) { SelectRoughness(2); }
+void TForm1::r3Click(TControl*) { SelectRoughness(3); }
+void TForm1::r4Click(TControl*) { SelectRoughness(4); }
+void TForm1::r5Click(TControl*) { SelectRoughness(5); }
+void TForm1::r6Click(TControl*) { SelectRoughness(6); }
+void TForm1::r7Click(TControl*) { SelectRoughness(7); }
+void TForm1::r8Click(TControl*) { SelectRoughness(8); }
+void TForm1::r9Click(TControl*) { SelectRoughness(9); }
 
 void TForm1::MaxflowtextClick(TControl*) {
     if (CalcFunction == kFunctionPrimaryDevice && SolveFor != kSolveOptimal) {

@@ -214,13 +214,76 @@ void TForm1::tempsortClick(TControl*) { PopupAtField(tempsortMenu, tempsort); }
 
 // ---- the items ----
 
-#define TUBALYX_UNIT_ITEM(item, choose) \
-    void TForm1::item##Click(TControl*) { choose(*this, &TForm1::item); }
-TUBALYX_FORM1_PRESSURE_UNIT_ITEMS(TUBALYX_UNIT_ITEM, ChoosePressureUnit)
-TUBALYX_FORM1_FLOW_UNIT_ITEMS(TUBALYX_UNIT_ITEM, ChooseFlowUnit)
-TUBALYX_FORM1_VISCOSITY_UNIT_ITEMS(TUBALYX_UNIT_ITEM, ChooseViscosityUnit)
-TUBALYX_FORM1_LENGTH_UNIT_ITEMS(TUBALYX_UNIT_ITEM, ChooseLengthUnit)
-TUBALYX_FORM1_TEMPERATURE_UNIT_ITEMS(TUBALYX_UNIT_ITEM, ChooseTemperatureUnit)
-#undef TUBALYX_UNIT_ITEM
+void TForm1::AtAClick(TControl*) { ChoosePressureUnit(*this, &TForm1::AtA); }
+void TForm1::atmClick(TControl*) { ChoosePressureUnit(*this, &TForm1::atm); }
+void TForm1::ATOClick(TControl*) { ChoosePressureUnit(*this, &TForm1::ATO); }
+void TForm1::BarAClick(TControl*) { ChoosePressureUnit(*this, &TForm1::BarA); }
+void TForm1::BarOClick(TControl*) { ChoosePressureUnit(*this, &TForm1::BarO); }
+void TForm1::BarGClick(TControl*) { ChoosePressureUnit(*this, &TForm1::BarG); }
+void TForm1::BaryClick(TControl*) { ChoosePressureUnit(*this, &TForm1::Bary); }
+void TForm1::mBarClick(TControl*) { ChoosePressureUnit(*this, &TForm1::mBar); }
+void TForm1::kgcm2Click(TControl*) { ChoosePressureUnit(*this, &TForm1::kgcm2); }
+void TForm1::lbfin2Click(TControl*) { ChoosePressureUnit(*this, &TForm1::lbfin2); }
+void TForm1::mmHgClick(TControl*) { ChoosePressureUnit(*this, &TForm1::mmHg); }
+void TForm1::mmVpClick(TControl*) { ChoosePressureUnit(*this, &TForm1::mmVp); }
+void TForm1::mVpClick(TControl*) { ChoosePressureUnit(*this, &TForm1::mVp); }
+void TForm1::PaClick(TControl*) { ChoosePressureUnit(*this, &TForm1::Pa); }
+void TForm1::kPaClick(TControl*) { ChoosePressureUnit(*this, &TForm1::kPa); }
+void TForm1::MPaClick(TControl*) { ChoosePressureUnit(*this, &TForm1::MPa); }
+void TForm1::psiClick(TControl*) { ChoosePressureUnit(*this, &TForm1::psi); }
+
+void TForm1::lhClick(TControl*) { ChooseFlowUnit(*this, &TForm1::lh); }
+void TForm1::litermin1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::litermin1); }
+void TForm1::ls1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::ls1); }
+void TForm1::m3hClick(TControl*) { ChooseFlowUnit(*this, &TForm1::m3h); }
+void TForm1::m3minClick(TControl*) { ChooseFlowUnit(*this, &TForm1::m3min); }
+void TForm1::m3s1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::m3s1); }
+void TForm1::gph1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::gph1); }
+void TForm1::gpmClick(TControl*) { ChooseFlowUnit(*this, &TForm1::gpm); }
+void TForm1::gps1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::gps1); }
+void TForm1::ft3h1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::ft3h1); }
+void TForm1::ft3minClick(TControl*) { ChooseFlowUnit(*this, &TForm1::ft3min); }
+void TForm1::ft3s1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::ft3s1); }
+void TForm1::kghClick(TControl*) { ChooseFlowUnit(*this, &TForm1::kgh); }
+void TForm1::kgmin1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::kgmin1); }
+void TForm1::kgsClick(TControl*) { ChooseFlowUnit(*this, &TForm1::kgs); }
+void TForm1::tonhClick(TControl*) { ChooseFlowUnit(*this, &TForm1::tonh); }
+void TForm1::tonmin1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::tonmin1); }
+void TForm1::tons1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::tons1); }
+void TForm1::nm3hClick(TControl*) { ChooseFlowUnit(*this, &TForm1::nm3h); }
+void TForm1::Nm3min1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::Nm3min1); }
+void TForm1::Nm3s1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::Nm3s1); }
+void TForm1::nlhClick(TControl*) { ChooseFlowUnit(*this, &TForm1::nlh); }
+void TForm1::Nlitermin1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::Nlitermin1); }
+void TForm1::Mliters1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::Mliters1); }
+void TForm1::Standardm3hClick(TControl*) { ChooseFlowUnit(*this, &TForm1::Standardm3h); }
+void TForm1::Standardm3minClick(TControl*) { ChooseFlowUnit(*this, &TForm1::Standardm3min); }
+void TForm1::Standardm3sClick(TControl*) { ChooseFlowUnit(*this, &TForm1::Standardm3s); }
+void TForm1::MMSCFD1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::MMSCFD1); }
+void TForm1::ms1Click(TControl*) { ChooseFlowUnit(*this, &TForm1::ms1); }
+
+void TForm1::Pas1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::Pas1); }
+void TForm1::mPas1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::mPas1); }
+void TForm1::PasE61Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::PasE61); }
+void TForm1::Nsm21Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::Nsm21); }
+void TForm1::Nsm2E61Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::Nsm2E61); }
+void TForm1::Poise1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::Poise1); }
+void TForm1::cPoise1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::cPoise1); }
+void TForm1::cP1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::cP1); }
+void TForm1::m2s1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::m2s1); }
+void TForm1::mm2sClick(TControl*) { ChooseViscosityUnit(*this, &TForm1::mm2s); }
+void TForm1::Stoke1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::Stoke1); }
+void TForm1::St1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::St1); }
+void TForm1::cStokes1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::cStokes1); }
+void TForm1::cSt1Click(TControl*) { ChooseViscosityUnit(*this, &TForm1::cSt1); }
+
+void TForm1::mm1Click(TControl*) { ChooseLengthUnit(*this, &TForm1::mm1); }
+void TForm1::inches1Click(TControl*) { ChooseLengthUnit(*this, &TForm1::inches1); }
+void TForm1::tum1Click(TControl*) { ChooseLengthUnit(*this, &TForm1::tum1); }
+void TForm1::Zoll1Click(TControl*) { ChooseLengthUnit(*this, &TForm1::Zoll1); }
+
+void TForm1::C1Click(TControl*) { ChooseTemperatureUnit(*this, &TForm1::C1); }
+void TForm1::F1Click(TControl*) { ChooseTemperatureUnit(*this, &TForm1::F1); }
+void TForm1::K1Click(TControl*) { ChooseTemperatureUnit(*this, &TForm1::K1); }
 
 }  // namespace tubalyx

@@ -60,7 +60,7 @@ void NormalisePhaseLetter(MediumKind m) {
 // Places a control at the left edge (unless the form is scrolled) on `top`.
 void PlaceAtLeft(TControl& control, int top) {
     control.SetTop(top);
-    if (Form1().HorzScrollBar().Position == 0) control.SetLeft(0);
+    if (Form1().HorzScrollBar().Position == 0) control.SetLeft(InputPanelTop);
     control.SetVisible(true);
 }
 

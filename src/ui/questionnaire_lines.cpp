@@ -51,7 +51,7 @@ void PlaceRightOf(const TControl& left, TControl& control, int top, bool tabbed)
 
 void PlaceLine(TLabel& label, TControl* edit, TControl* unit, int& top) {
     label.SetTop(top);
-    if (Form1().HorzScrollBar().Position == 0) label.SetLeft(0);
+    if (Form1().HorzScrollBar().Position == 0) label.SetLeft(InputPanelTop);
     label.SetVisible(true);
     const TControl* last = &label;
     if (edit) {

@@ -49,7 +49,7 @@ struct MaterialLine {
 void PlaceMaterialLine(char kind, int& top, const MaterialLine& m, int labelDrop, bool blankAfter) {
     TForm1& f = Form1();
     m.material.SetTop(top + labelDrop);
-    if (f.HorzScrollBar().Position == 0) m.material.SetLeft(0);
+    if (f.HorzScrollBar().Position == 0) m.material.SetLeft(InputPanelTop);
     m.material.SetVisible(true);
     // A long material name would push the coefficients under the compensation table beside the
     // questionnaire: they go on a line of their own below it.
@@ -59,7 +59,7 @@ void PlaceMaterialLine(char kind, int& top, const MaterialLine& m, int labelDrop
     if (lineEnd > f.Pmin.Left()) {
         coefficientTop = BottomEdge(m.material);
         m.firstText.SetTop(coefficientTop);
-        if (f.HorzScrollBar().Position == 0) m.firstText.SetLeft(0);
+        if (f.HorzScrollBar().Position == 0) m.firstText.SetLeft(InputPanelTop);
         m.firstText.SetVisible(true);
     } else {
         PlaceRightOf(m.material, m.firstText, top, false);

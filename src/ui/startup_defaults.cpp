@@ -151,8 +151,7 @@ void SetStartDefaults() {
     SetValveDiameterDefault();
     SetValveDefaults();
     // The pressure-loss line starts empty.
-    ResetFittingArrays();
-    HeightDifference = 0.0;
+    ResetPressureLossLine();
     TForm1& f = Form1();
     f.PTberfel.SetText("1");
     // The data sheet starts five characters in, its numbers five more.

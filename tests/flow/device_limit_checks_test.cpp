@@ -129,6 +129,34 @@ TEST(DeviceLimits, EveryCheckFillsItsOwnMessage) {
     EXPECT_EQ(DeviceLimitMessages[kRoughnessMessage], "PIPE ROUGHNESS TO BIG");
 }
 
+// One check failing at a time: the data sheet's note of that check holds its message and the
+// other notes stay blank. In a gas the dp limit is a quarter of the pressure (ISO 5167-1 asks
+// p2/p1 >= 0.75).
+TEST(DeviceLimits, EachNoteOfTheDataSheetHoldsItsOwnCheck) {
+    const std::string* notes[] = {&BoreLimitNote, &DpLimitNote, &BetaLimitNote, &ReynoldsLimitNote,
+                                  &RoughnessLimitNote};
+    const struct {
+        const char* check;
+        void (*fail)();
+        const std::string& note;
+        const char* message;
+    } cases[] = {
+        {"bore", [] { BoreDiameter = 0.0124; }, BoreLimitNote, "d (throatdiameter) < 12.5 mm !"},
+        {"dp", [] { MaxDpPa = 60000.0; }, DpLimitNote, "DIFFPRESSURE TO BIG"},
+        {"beta", [] { BoreDiameter = 0.08; }, BetaLimitNote, "BETA TO BIG, INCREASE TUBEDIAMETER/DP"},
+        {"Reynolds", [] { MinMassFlow = FlowAtRe(4000.0, 0.1, 1.8e-5); }, ReynoldsLimitNote,
+         "REYNOLDS NUMBER<STANDARD LIMIT,DECREASE TUBEDIAM."},
+        {"roughness", [] { PipeRoughnessM = 1e-3; }, RoughnessLimitNote, "PIPE ROUGHNESS TO BIG"},
+    };
+    for (const auto& c : cases) {
+        SetUpOrificeRun();
+        c.fail();
+        CheckDeviceLimits();
+        for (const std::string* note : notes) EXPECT_EQ(*note, note == &c.note ? c.message : " ") << c.check;
+        EXPECT_EQ(LimitDpMax, 0.25 * OperatingPressure) << c.check;
+    }
+}
+
 TEST(DeviceLimits, VolumeMeterKeepsNoStaleMessage) {
     SetUpOrificeRun();
     BoreDiameter = 0.0124;

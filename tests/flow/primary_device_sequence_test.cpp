@@ -7,11 +7,13 @@
 #include <chrono>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "flow/device_coefficients.h"
 #include "flow/device_limit_checks.h"
+#include "flow/discharge_coefficient.h"
 #include "flow/flow_iterations.h"
 #include "flow/installation_factors.h"
 #include "flow/oil_recipe.h"
@@ -665,6 +667,29 @@ TEST(PrimaryDeviceSequence, OscillatingFlowSolvesKeepTheDpSearchShort) {
     EXPECT_THROW(Solve("DP"), CalcError);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 15.0);
+}
+
+// The names the reports and the data sheet give the results at normal and maximal flow hold
+// what the run's geometry gives by hand: beta = d/D, Re = 4 q / (pi D mu), the velocity of
+// approach factor E = 1/sqrt(1 - beta^4), alfa = C E, and the Reader-Harris/Gallagher C of
+// corner tappings at the normal-flow Reynolds number; water neither expands nor changes density
+// over the range.
+TEST(PrimaryDeviceSequence, ResultsByTheirReportNamesFollowTheRunsGeometry) {
+    BaseDuty("VAT", 'V', 50000.0);
+    Device("S", "R", '3');
+    Solve("DI");
+    const double beta = BoreDiameter / PipeDiameter;
+    const double e = 1.0 / std::sqrt(1.0 - beta * beta * beta * beta);
+    EXPECT_NEAR(BetaAtNormalFlow, beta, 1e-15);
+    EXPECT_NEAR(ReynoldsAtNormalFlow * std::numbers::pi * PipeDiameter * DynamicViscosityPas / (4.0 * NormalMassFlow),
+                1.0, 1e-12);
+    EXPECT_NEAR(PressureLossFactorX, e, 1e-12);
+    EXPECT_NEAR(AlfaAtMaxFlow(), DischargeCoefficientC * e, 1e-12);
+    EXPECT_NEAR(AlfaAtNormalFlow, DischargeCoefficientNormalFlow * e, 1e-12);
+    EXPECT_NEAR(DischargeCoefficientNormalFlow, OrificeDischargeCoefficient(beta, ReynoldsAtNormalFlow, 0.0, 0.0),
+                1e-12);
+    EXPECT_EQ(ExpansibilityAtNormalFlow, 1.0);
+    EXPECT_EQ(FlowRangeDensityFactor, 1.0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // leaves them.
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "design_duties.h"
 #include "flow/flow_iterations.h"
 #include "flow/reynolds.h"
@@ -69,6 +71,31 @@ TEST(ComputeUpperFlowLimit, LiquidAtTheReynoldsBoundGasAtTheSmallerOfTwo) {
     ComputeUpperFlowLimit(1.0);
     EXPECT_LT(FlowAtUpperLimitValue, q);
     EXPECT_NEAR(ReynoldsNumber(PipeDiameter, DynamicViscosityPas, FlowAtUpperLimitValue), 1e5, 1e-6);
+}
+
+// The names the data sheet prints the limits by hold the orifice limits of ISO 5167-2:2003
+// (5.3.1: d >= 12.5 mm, 50 mm <= D <= 1000 mm, 0.1 <= beta <= 0.75; corner tappings at beta
+// 0.5 need ReD >= 5000), and the standard's lowest flow is the flow at that Reynolds number.
+TEST(FetchStandardLimits, DataSheetNamesHoldTheOrificeLimitsOfIso5167) {
+    designtest::WaterDuty();
+    Orifice(0.05);
+    FetchStandardLimits();
+    ComputeFlowAtReynoldsMin();
+    const struct {
+        const char* name;
+        const double& value;
+        double expected, tolerance;
+    } cases[] = {
+        {"LimitBoreMin", LimitBoreMin, 0.0125, 0.0},
+        {"LimitBetaMin", LimitBetaMin, 0.1, 0.0},
+        {"LimitBetaMax", LimitBetaMax, 0.75, 0.0},
+        {"LimitPipeDiameterMin", LimitPipeDiameterMin, 0.05, 2e-4},  // the bounds hold a little play
+        {"LimitPipeDiameterMax", LimitPipeDiameterMax, 1.0, 2e-3},
+        {"LimitReynoldsMin", LimitReynoldsMin, 5000.0, 0.0},
+        {"StandardMinFlowLimit", StandardMinFlowLimit, 5000.0 * std::numbers::pi * 0.1 * DynamicViscosityPas / 4.0,
+         1e-12},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(c.value, c.expected, c.tolerance) << c.name;
 }
 
 TEST(ComputeFlowAtReynoldsMin, ZeroViscosityIsAnInputError) {

@@ -1,5 +1,6 @@
 #include "reports/uncertainty/uncertainty_calculation.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -44,6 +45,17 @@ constexpr double kEthaneHeatingValue = 1562.14;
 constexpr double kPropaneHeatingValue = 2221.1;
 
 double Sq(double x) { return x * x; }
+
+// The root constants of the calculation methods 1 and 2, kg/s per root of Pa: the flow over the
+// root of the dp at the transmitter's normal point and at its maximal point.
+double MethodFlowConstant1() {
+    const DpTransmitterValueSet& v = DpTransmitterValues;
+    return CheckedDiv(v.normalPointFlow.si, CheckedSqrt(v.normalPointDp.pa));
+}
+double MethodFlowConstant2() {
+    const DpTransmitterValueSet& v = DpTransmitterValues;
+    return CheckedDiv(v.maxPointFlow.si, CheckedSqrt(v.maxPointDp.pa));
+}
 
 // The kind letter of a flow unit ("V" volume, "M" mass); "" for a unit the parser refuses.
 std::string FlowUnitKind(const std::string& unit, double pipeDiameter) {
@@ -237,11 +249,7 @@ private:
     void CalculationErrorSource() {
         const std::string& method = UncertaintyMethodCode;
         if (method == kMethodFirst || method == kMethodSecond) {
-            const DpTransmitterValueSet& v = DpTransmitterValues;
-            const FlowValue& q = method == kMethodFirst ? v.normalPointFlow : v.maxPointFlow;
-            const DpValue& dp = method == kMethodFirst ? v.normalPointDp : v.maxPointDp;
-            // The root constant of the method, kg/s per root of Pa.
-            const double constant = CheckedDiv(q.si, CheckedSqrt(dp.pa));
+            const double constant = method == kMethodFirst ? MethodFlowConstant1() : MethodFlowConstant2();
             Set(S::CalculationError, Change(std::sqrt(dp_) * constant));
         } else if (method == kMethodThird && !IsConeDevice(device_) && k_ == 0) {
             double mean = 0.0;
@@ -408,14 +416,14 @@ double CombinedUncertaintyAtPointFull(int k) {
     if (!ValidPoint(k)) return 0.0;
     const UncertaintyInputSet& u = UncertaintyInputs;
     // Methane, ethane, propane, nitrogen, carbon dioxide: their fractions and uncertainties.
-    double x[5] = {NaturalGasMethane, NaturalGasEthane, NaturalGasPropane, NaturalGasNitrogen, NaturalGasCarbonDioxide};
+    const std::array<double, 5> x = NaturalGasHeatingFractions();
     const double unc[5] = {u.MethaneUncertaintyPercent, u.EthaneUncertaintyPercent, u.PropaneUncertaintyPercent,
                            u.NitrogenUncertaintyPercent, u.CarbonDioxideUncertaintyPercent};
     const S sources[5] = {S::Methane, S::Ethane, S::Propane, S::Nitrogen, S::CarbonDioxide};
     auto heating = [](const double* f) {
         return kMethaneHeatingValue * f[0] + kEthaneHeatingValue * f[1] + kPropaneHeatingValue * f[2];
     };
-    const double h = heating(x);
+    const double h = heating(x.data());
     const double sum = x[0] + x[1] + x[2] + x[3] + x[4];
     double r = RandomSquares(k, S::Humidity);
     for (int i = 0; i < 5; ++i) {
