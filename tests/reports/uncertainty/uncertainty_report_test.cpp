@@ -10,6 +10,7 @@
 
 #include "budget_support.h"
 #include "reports/report_block.h"
+#include "reports/report_head.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/report_state.h"
@@ -87,7 +88,16 @@ TEST(UncertaintyReport, SmallReportOfAnOrificeInTheThreeLanguages) {
     }
 }
 
+// The reports' head reads a fixed clock, so reports written a second apart print the same time.
+struct FixedReportClock {
+    FixedReportClock() {
+        SetReportClock([] { return ReportTimestamp{"2026-12-09", "04:01:11"}; });
+    }
+    ~FixedReportClock() { SetReportClock(nullptr); }
+};
+
 TEST(UncertaintyReport, SectionStandsBelowTheNewestReportWithEveryEarlierLineKept) {
+    const FixedReportClock clock;
     budgettest::RunWaterOrifice();
     budgettest::RunWaterOrifice();  // two reports in the window
     const std::vector<std::string> window = budgettest::ReportLines();
