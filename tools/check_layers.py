@@ -24,6 +24,8 @@ import os
 import re
 import sys
 
+from source_checks import read, repository_root, source_files, verdict
+
 ORDER = ["numerics", "state", "property_tables", "media", "flow", "pressure_loss", "reports",
          "codegen", "ui", "qtview", "app"]
 CALCULATIONS = {"property_tables", "media", "flow", "pressure_loss"}
@@ -126,20 +128,13 @@ def allowed(folder, target):
     return ORDER.index(top) <= ORDER.index(folder)
 
 
-def source_files(root, top):
-    for base, _, names in os.walk(os.path.join(root, top)):
-        for name in sorted(names):
-            if name.endswith((".h", ".cpp")):
-                yield os.path.relpath(os.path.join(base, name), root)
-
-
 def without_comments(text):
     return re.sub(r"/\*.*?\*/", "", re.sub(r"//[^\n]*", "", text), flags=re.S)
 
 
 def window_names(root, header):
     """The member and routine names that a fenced header declares."""
-    text = without_comments(open(os.path.join(root, "src", header), encoding="utf-8").read())
+    text = without_comments(read(root, os.path.join("src", header)))
     names = set(re.findall(r"\b(?:[A-Z]\w*(?:\* const)?&|ShownEdit)\s+(\w+)\s*;", text))
     names |= set(re.findall(r"\b(\w+)\s*\([^;{]*\)\s*(?:const\s*)?;", text))
     return names
@@ -155,13 +150,13 @@ def fence_offences(root):
             found.append(f"src/{header}: {name} is not a listed window access")
         for name in sorted(listed - declared):
             found.append(f"src/{header}: listed window access {name} is not declared")
-        text = open(os.path.join(root, "src", header), encoding="utf-8").read()
+        text = read(root, os.path.join("src", header))
         for kind, target in INCLUDE.findall(text):
             if kind == '"' and target.split("/")[0] == "ui":
                 found.append(f"src/{header}: a fenced header includes \"{target}\"")
         for folder in sorted(folders):
             for path in source_files(root, os.path.join("src", folder)):
-                text = without_comments(open(os.path.join(root, path), encoding="utf-8").read())
+                text = without_comments(read(root, path))
                 if WHOLE_WINDOW.search(text):
                     found.append(f"{path}: {folder}/ names the whole window; it uses {header}")
     return found
@@ -171,7 +166,7 @@ def offences(root):
     found = []
     for top in ("src", "app", "tests", "bench"):
         for path in source_files(root, top):
-            text = open(os.path.join(root, path), encoding="utf-8").read()
+            text = read(root, path)
             qt_allowed = path.startswith(("src/qtview/", "app/", "tests/qtview/", "bench/qtview/"))
             for kind, target in INCLUDE.findall(text):
                 if kind == "<" and QT_HEADER.match(target) and not qt_allowed:
@@ -182,15 +177,7 @@ def offences(root):
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    found = offences(os.path.abspath(root))
-    for line in found:
-        print(line)
-    if found:
-        print(f"{len(found)} layer offence(s)")
-        return 1
-    print("layers: no offence")
-    return 0
+    return verdict("layers", offences(repository_root()), "no offence")
 
 
 if __name__ == "__main__":

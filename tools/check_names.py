@@ -24,6 +24,8 @@ import os
 import re
 import sys
 
+from source_checks import read, repository_root, source_files, verdict
+
 REQUIRED = "tools/names/required_names.txt"
 EXCEPTIONS = "tools/names/name_exceptions.tsv"
 WINDOW_HEADER = "src/ui/form1.h"
@@ -43,18 +45,10 @@ def names_of(text):
     return {m.group("name") for m in TOKEN.finditer(text) if m.group("name")}
 
 
-def read(root, path):
-    with open(os.path.join(root, path), encoding="utf-8") as f:
-        return f.read()
-
-
 def source_names(root):
     found = set()
-    for base, _, files in os.walk(os.path.join(root, "src")):
-        for name in files:
-            if name.endswith((".h", ".cpp")):
-                with open(os.path.join(base, name), encoding="utf-8") as f:
-                    found |= names_of(f.read())
+    for path in source_files(root, "src"):
+        found |= names_of(read(root, path))
     return found
 
 
@@ -80,7 +74,7 @@ def lines(root, path):
 
 
 def main():
-    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), ".."))
+    root = repository_root()
     offences = []
 
     required = []
@@ -155,13 +149,8 @@ def main():
             elif name not in names_of(read(root, path)):
                 offences.append("%s: %s does not hold %s" % (where, path, name))
 
-    for o in offences:
-        print(o)
-    if offences:
-        print("names: %d offence(s)" % len(offences))
-        return 1
-    print("names: %d names found, %d excepted" % (len(required) - len(exceptions), len(exceptions)))
-    return 0
+    return verdict("names", offences,
+                   "%d names found, %d excepted" % (len(required) - len(exceptions), len(exceptions)))
 
 
 if __name__ == "__main__":

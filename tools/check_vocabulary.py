@@ -19,9 +19,10 @@ generator writes it.
 
 Usage: check_vocabulary.py [repository root]. Prints each offence and exits 1 when there is one.
 """
-import os
 import re
 import sys
+
+from source_checks import read, repository_root, source_files, verdict
 
 KEYWORD_HEADER = "src/state/keywords.h"
 CONSTANTS_HEADER = "src/numerics/physical_constants.h"
@@ -188,30 +189,18 @@ def generated(text):
 
 def offences(root):
     found = []
-    for base, _, names in os.walk(os.path.join(root, "src")):
-        for name in sorted(names):
-            if not name.endswith((".h", ".cpp")):
-                continue
-            path = os.path.relpath(os.path.join(base, name), root)
-            text = open(os.path.join(root, path), encoding="utf-8").read()
-            if generated(text):
-                continue
-            for line, message in offences_in(tokens(text), keywords=path != KEYWORD_HEADER,
-                                             kelvin=path != CONSTANTS_HEADER):
-                found.append(f"{path}:{line}: {message}")
+    for path in source_files(root, "src"):
+        text = read(root, path)
+        if generated(text):
+            continue
+        for line, message in offences_in(tokens(text), keywords=path != KEYWORD_HEADER,
+                                         kelvin=path != CONSTANTS_HEADER):
+            found.append(f"{path}:{line}: {message}")
     return sorted(found)
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    found = offences(os.path.abspath(root))
-    for line in found:
-        print(line)
-    if found:
-        print(f"{len(found)} vocabulary offence(s)")
-        return 1
-    print("vocabulary: no offence")
-    return 0
+    return verdict("vocabulary", offences(repository_root()), "no offence")
 
 
 if __name__ == "__main__":
