@@ -141,6 +141,10 @@ void AddAlgorithm3(ReportBlock& block, const AlgorithmUncertainties& u, bool con
     block.SetStyle(kBold);
 }
 
+// The operating pressure over the pressure of generated code, p0/P in kPa: an expansibility
+// term written with it follows the controller's pressure input.
+std::string PressureRatioText() { return F6(OperatingPressure / 1000.0) + "/(" + PressureExpression() + ")"; }
+
 std::string ConeFmatLine() {
     const double beta = DiameterRatioBeta;
     const double a = DecodeDevice(DeviceCode) == FlowDevice::WaferCone ? 0.755 + 6.787 * std::pow(beta, 8.0)
@@ -163,7 +167,7 @@ std::string ConeFmatLine() {
         mantissa = FormatFixed(c, 8);
     }
     return ByLanguage(report_text::ConeFmatWherePrefix) + mantissa + suffix + "*q_rot_max*q_rot_max" + "*(" +
-           F6(OperatingPressure / 1000.0) + "/(" + PressureExpression() + "))" + ")/" + F6(yMax);
+           PressureRatioText() + ")" + ")/" + F6(yMax);
 }
 
 // The decimal exponent of the report number at width 0 (0 when it shows none).
@@ -178,6 +182,26 @@ int ShownExponent(double v) {
     } catch (const std::out_of_range&) {
         return 0;
     }
+}
+
+// The expansibility of a gas as the fit of the law takes it, (1 - k dp/p) / (1 - k dp0/p),
+// written in the root flow (dp/dp0 is (q_rot_mat/q0)^2, q0 the root flow at the design dp
+// dp0) with the controller's pressure P for p. Without it the law printed is not the law
+// fitted, and a gas over a wide range falls short of its flow by more than the calculation
+// error printed beside it. At the operating pressure the factor is the fitted one.
+// Gives "*(1-c*q_rot_mat*q_rot_mat*(p0/(P)))/y", c in a power of ten that keeps it near 1;
+// false when the factor cannot be formed (no flow at the design dp, or k dp0/p of 1 or more).
+bool ExpansibilityFactor(std::string& text) {
+    const double atDesign = FmatCoefficientA * MaxFlowDpPa / OperatingPressure;
+    const double designRootFlow = MaxFlowInput * FlowAtMaxDp / MaxMassFlow;
+    const double c = atDesign / (designRootFlow * designRootFlow);
+    const double y = 1.0 - atDesign;
+    if (!std::isfinite(c) || !(y > 0.0)) return false;
+    const double magnitude = std::fabs(c);
+    const int n = magnitude > 0.0 ? ShownExponent(1.0 / magnitude) : 0;
+    text = std::string("*(1") + (c < 0.0 ? "+" : "-") + F6(magnitude * std::pow(10.0, n)) +
+           (n > 0 ? "E-" + std::to_string(n) : "") + "*q_rot_mat*q_rot_mat*(" + PressureRatioText() + "))/" + F6(y);
+    return true;
 }
 
 std::string DeviceFmatLine() {
@@ -195,8 +219,10 @@ std::string DeviceFmatLine() {
     const double denominator =
         1.0 + b * std::pow(MaxDpEntered / MaxFlowDpPa, 0.375) / std::pow(MaxDpEntered * MaxDpPa / MaxFlowDpPa, 0.375);
     if (!std::isfinite(t) || !std::isfinite(coefficient) || !std::isfinite(denominator)) return "";
+    std::string expansibility;
+    if (IsGasMedium(MediumCode) && !ExpansibilityFactor(expansibility)) return "";
     return ByLanguage(report_text::FmatWherePrefix) + std::string(b > 0.0 ? "+" : "-") + F6(coefficient) +
-           (n > 0 ? "E-" + std::to_string(n) : "") + "/q_rot_mat**(3/4))/" + F6(denominator);
+           (n > 0 ? "E-" + std::to_string(n) : "") + "/q_rot_mat**(3/4))/" + F6(denominator) + expansibility;
 }
 
 // G: the fmat line with its note and the all-flows line; gives the fmat line.

@@ -34,9 +34,10 @@ AlgorithmUncertainties CombinedAlgorithmUncertainties();
 double CombinedAlgorithm1Uncertainty();
 
 // The report line of the correction function fmat: in the root flow of algorithm 2 for a
-// gas measured by a cone meter, in q_rot_mat**(3/4) for every other device. Empty for a
-// liquid measured by a cone meter, and when its terms cannot be formed (a zero flow or dp,
-// the polynomial not fitted).
+// gas measured by a cone meter, in q_rot_mat**(3/4) for every other device, where a gas's
+// line also carries the fitted expansibility in q_rot_mat and the controller's pressure P.
+// Empty for a liquid measured by a cone meter, and when its terms cannot be formed (a zero
+// flow or dp, the polynomial not fitted).
 std::string FmatReportLine();
 
 }  // namespace tubalyx
