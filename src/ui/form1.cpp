@@ -121,6 +121,7 @@ TForm1::TForm1() : TForm("Form1") {
     N3->SetCaption("- ");
     Fontdata1->SetCaption("Fontdata");
     Logo1->SetCaption("Logo");
+    Hetvatten->SetCaption("Hetvatten");
     Label1.SetCaption("Run");
     // The graph's heading and its legend, one label in each curve's colour.
     Graftext.SetCaption("Flow as a function of differential pressure");
