@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""The design's names stay findable in src/ (run by ctest as "names").
+"""The names the code must keep stay findable in src/ (run by ctest as "names").
 
-tools/names/required_names.txt lists every name of a routine, state variable, label, handler,
-control, table or constant of the design, one a line. A reader who searches the code for one
-of them must find it, so each must stand in src/ as a name of the code: an identifier outside
+tools/names/required_names.txt lists every routine, state variable, label, handler, control,
+table or constant whose name the code must keep, one a line. A reader who searches the code for
+one of them must find it, so each must stand in src/ as a name of the code: an identifier outside
 comments and string literals (a reference, an alias or a named member will do). A name
 written TForm1.X is a member X declared in the class TForm1 of src/ui/form1.h.
 

@@ -251,10 +251,7 @@ void MainWindow::SyncAction(TMenuItem& item) {
     QAction* action = ActionFor(&item);
     if (!action) return;
     action->setText(Q(item.Caption()));
-    // An item the program leaves without a caption (a fitting the device has no name for, the
-    // unit pop-up's note where it has none, a solution the page does not offer) would be a blank
-    // row that chooses nothing the user can read: it is not offered.
-    action->setVisible(item.Visible() && !Q(item.Caption()).trimmed().isEmpty());
+    action->setVisible(item.Visible());
     action->setEnabled(item.Enabled());
     action->setCheckable(item.Checked());
     action->setChecked(item.Checked());

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "media/medium_identification.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
@@ -370,15 +369,10 @@ void ReadCompensationTableLimits() {
         case CompTableKind::Gas:
             f.Pmin.SetCaption("Pmin");
             f.Pmax.SetCaption("Pmax");
-            // Where the questionnaire asks for an operating range the table spans it; elsewhere
-            // the table's own corner cells ask for its range, as the hint beside it says, and
-            // keep what the user typed there.
-            if (UsesGasThroatBranch()) {
-                g.SetCell(0, 1, FormatGeneral(EntryKPa(PressureMinInput)));
-                g.SetCell(0, kLast, FormatGeneral(EntryKPa(PressureMaxInput)));
-                g.SetCell(1, 0, FormatGeneral(TemperatureMinC));
-                g.SetCell(kLast, 0, FormatGeneral(TemperatureMaxC));
-            }
+            g.SetCell(0, 1, FormatGeneral(EntryKPa(PressureMinInput)));
+            g.SetCell(0, kLast, FormatGeneral(EntryKPa(PressureMaxInput)));
+            g.SetCell(1, 0, FormatGeneral(TemperatureMinC));
+            g.SetCell(kLast, 0, FormatGeneral(TemperatureMaxC));
             ReadLimits(0, 1, 0, kLast, CompTablePressureMinKPa, CompTablePressureMaxKPa, true);
             ReadLimits(1, 0, kLast, 0, CompTableTemperatureMinC, CompTableTemperatureMaxC, true);
             break;

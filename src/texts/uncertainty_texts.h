@@ -46,6 +46,5 @@ inline constexpr LangText DryGasTotalOfActual{"Totalosäkerhet torrdel % av a.fl
 inline constexpr LangText EnergyFlowTotalOfMax{"Totalos. energiflöde MJ/h % av max", "Ges. uns. Durchfl. MJ/h % von gr. D.fluss", "Tot. unc. Energy flow MJ/h % of max. Flow"};
 inline constexpr LangText EnergyFlowTotalOfActual{"Totalos. energiflöde MJ/h % av akt", "Ges.Uns. Energie D.Fluss MJ/h % v. akt. q", "Total unc. energy fl. MJ/h % of act. Fl."};
 inline constexpr LangText RunFirstPrefix{"Välj först Meny: ", "Erst Meny: ", "Select Menu: "};
-inline constexpr LangText NoBudgetAfterFailedRun{"OSÄKERHET EJ BERÄKNAD: INDATA FELAKTIGA!!!", "UNSICHERHEIT NICHT BERECHNET: DATENEINGABE FALSCH!!!", "UNCERTAINTY NOT CALCULATED: INPUT ERROR!!!"};
 
 }  // namespace tubalyx::uncertainty_text

@@ -92,13 +92,13 @@ TForm1::TForm1() : TForm("Form1") {
     Felsimulgrid.SetEditing(true);
     Felsimulgrid2.SetVisible(false);
 
-    // The compensation table: limits and points at 1..10 of each axis, typed into; the
-    // generated code starts in the Siemens dialect; the table's allowed error is 1 %.
+    // The compensation table: points at 1..10 of each axis. The axes in row 0 and column 0 show
+    // the limits the questionnaire gives, so they are fixed; the generated code starts in the
+    // Siemens dialect; the table's allowed error is 1 %.
     PTKompgrid.SetColCount(11);
     PTKompgrid.SetRowCount(11);
-    // The limits are typed into the axis cells of row 0 and column 0, so no cell is fixed.
-    PTKompgrid.SetFixedCols(0);
-    PTKompgrid.SetFixedRows(0);
+    PTKompgrid.SetFixedCols(1);
+    PTKompgrid.SetFixedRows(1);
     PTKompgrid.SetEditing(true);
     ABBSiemens.SetCaption(std::string(kDialectCaptionSiemens));
     // The heading over the table's last temperature column, as the title's "Tmin" stands over its first.
@@ -121,6 +121,7 @@ TForm1::TForm1() : TForm("Form1") {
     N3->SetCaption("- ");
     Fontdata1->SetCaption("Fontdata");
     Logo1->SetCaption("Logo");
+    Hetvatten->SetCaption("Hetvatten");
     Label1.SetCaption("Run");
     // The graph's heading and its legend, one label in each curve's colour.
     Graftext.SetCaption("Flow as a function of differential pressure");

@@ -254,31 +254,24 @@ void ClearResultCells(TStringGrid& g) {
         for (int col = kUncertaintyFirstPointColumn; col < g.ColCount(); ++col) g.SetCell(col, row, "");
 }
 
-// A budget of a run that ended in the input error would simulate a state that stands for no
-// input: the label and the report say so instead, in red, and the grid shows no result.
-void RefuseAfterFailedRun() {
-    const ReportWriterControls& f = ReportWriterWindow();
-    UncertaintyRunOk = false;
+// A run that could not be done leaves no result: the cells are emptied and the label asks
+// for a run in red.
+void ShowNoBudget(const ReportWriterControls& f) {
     ClearResultCells(f.Felsimulgrid);
-    const std::string text = ByLanguage(uncertainty_text::NoBudgetAfterFailedRun);
-    f.Felsimulrubrik.SetCaption(text);
+    const std::string run = f.Run1 ? f.Run1->Caption() : "";
+    f.Felsimulrubrik.SetCaption(ByLanguage(uncertainty_text::RunFirstPrefix) + run);
     f.Felsimulrubrik.SetColor(clRed);
-    LineFormat line;
-    line.size = std::max(kMinReportFontSize, f.Font().Size - 1);
-    line.color = clRed;
-    ReportBlock block;
-    block.Add(text, line);
-    line.color = clBlack;
-    block.Add("", line);
-    InsertBlockIntoReport(block, NewestReportLineCount + 1);
 }
 
 }  // namespace
 
 bool RunUncertaintyBudget() {
     const ReportWriterControls& f = ReportWriterWindow();
+    // The state a run left after the input error stands for no input: a budget of it summed
+    // infinite sources.
     if (LastRunFailed) {
-        RefuseAfterFailedRun();
+        UncertaintyRunOk = false;
+        ShowNoBudget(f);
         return false;
     }
     const bool volume = VolumeMeter();
@@ -323,10 +316,7 @@ bool RunUncertaintyBudget() {
         f.Felsimulrubrik.SetCaption(kRunCaption);
         f.Felsimulrubrik.SetColor(clYellow);
     } else {
-        ClearResultCells(g);
-        const std::string run = f.Run1 ? f.Run1->Caption() : "";
-        f.Felsimulrubrik.SetCaption(ByLanguage(uncertainty_text::RunFirstPrefix) + run);
-        f.Felsimulrubrik.SetColor(clRed);
+        ShowNoBudget(f);
     }
     return ok;
 }

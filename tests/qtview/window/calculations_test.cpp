@@ -382,16 +382,20 @@ TEST_F(Calculation, ACalculationSavedAndLoadedAgain) {
     EXPECT_NEAR(ReportValue(ReportLines(), "Density"), 971.79, 0.2);  // IAPWS-95, 80 C, 0.1 MPa
 }
 
-// The density table of water over 20 to 80 C typed into the table's axis cells, and the code
+// The density table of water over 20 to 80 C, the range of the questionnaire, and the code
 // generated from it: the table's end points are the published densities (IAPWS-95: 998.21 and
-// 971.79 kg/m3), and every density of the table stands in the generated code.
+// 971.79 kg/m3), and every density of the table stands in the generated code. The axes show
+// the questionnaire's limits and take no typing.
 TEST_F(Calculation, TheCompensationTableAndItsGeneratedCode) {
     TForm1& f = Form1();
     ChooseMenu({f.Strypsnabb});
     ChooseMedium(f.VAT);
+    TypeInto(f.temp, "80");
+    Press(Qt::Key_Tab);
     Run();
     ChooseMenu({f.Densitet1});
-    TypeIntoCell(f.PTKompgrid, 10, 0, "80", Qt::Key_Return);
+    TypeIntoCell(f.PTKompgrid, 10, 0, "50", Qt::Key_Return);
+    TypeIntoCell(f.PTKompgrid, 1, 0, "30", Qt::Key_Return);
     TypeInto(f.PTberfel, "0.01");
     Click(f.Label2);
     ASSERT_EQ(std::stod(CellShown(f.PTKompgrid, 1, 0)), 20.0);

@@ -2,7 +2,7 @@
 // language, before and after a run: each visible control lies on the page with a size, each
 // clickable label has a caption that it shows whole, no two texts overlap, each edit shows the
 // start of its text, each grid column can be reached, a grid that holds all its cells shows no
-// scroll bar and each menu row has a caption.
+// scroll bar and each menu row has a caption, or is one the program leaves empty on purpose.
 #include "dead_controls.h"
 
 #include <functional>
