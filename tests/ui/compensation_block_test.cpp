@@ -165,6 +165,23 @@ TEST(CompensationBlock, DevicePageStartsTheTableTheCodeAndTheDataSheetByTheirLab
     EXPECT_DOUBLE_EQ(StrToFloatAnySep(number), 5000.0);
 }
 
+// A run of a gas mixture that ends in the input error, from shares past any percentage: the
+// table's "Run" computes nothing (its label stays red, the run's request texts stand, the
+// report is as it was), and the sum of those shares, no number, leaves its cell empty.
+TEST(CompensationBlock, AfterAFailedRunTheTablesRunComputesNothing) {
+    Start({"English", "Termodynamik", "G"});
+    TForm1& f = Form1();
+    for (int row : {2, 3}) f.ViktVolprocGrid.UserSetEditText(4, row, "-1e308");
+    f.Runbutton.Click();
+    const std::vector<std::string> failed = ReportLines();
+    ASSERT_GE(LineStarting(failed, "INPUT ERROR!!!"), 0);
+    f.Label2.Click();
+    EXPECT_EQ(f.Label2.Color(), clRed);
+    EXPECT_EQ(ReportLines(), failed);
+    EXPECT_EQ(f.PTmaxerror.Caption(), "Maximal real calculation error= FIRST MAIN CALCULATION, then this");
+    EXPECT_EQ(f.ViktVolprocGrid.Cell(4, 12), "");
+}
+
 // The thermodynamics page asks for no operating range: the table takes the range typed into
 // its corner cells. Air at 500 and 1000 kPa, 300 and 400 K: down a column the ratio of the
 // table's Z0/Zn values is v(500) / v(1000) x 500 / 1000 of the reference property data
