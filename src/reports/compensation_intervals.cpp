@@ -1,6 +1,7 @@
 #include "reports/compensation_intervals.h"
 
 #include <cmath>
+#include <numeric>
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
@@ -185,12 +186,12 @@ double GasRatioAt(const GasCell& c, RatioForm form, double t, double pKPa) {
 }
 
 DensityReference GasReference() {
-    return {(CompTablePressureMinKPa + CompTablePressureMaxKPa) / 2.0,
-            (CompTableTemperatureMinC + CompTableTemperatureMaxC) / 2.0, ReferenceDensity};
+    return {std::midpoint(CompTablePressureMinKPa, CompTablePressureMaxKPa),
+            std::midpoint(CompTableTemperatureMinC, CompTableTemperatureMaxC), ReferenceDensity};
 }
 
 DensityReference SteamReference() {
-    const double p = (CompTablePressureMinKPa + CompTablePressureMaxKPa) / 2.0;
+    const double p = std::midpoint(CompTablePressureMinKPa, CompTablePressureMaxKPa);
     double t = 0.0;
     try {
         if (TryWaterSaturationTemperature(p * 1000.0, t) == SaturationTemperatureStatus::PressureNotPositive) t = 0.0;

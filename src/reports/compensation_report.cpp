@@ -33,19 +33,18 @@ constexpr double kAdditionalAlone = 50.0;
 // The title of the table from its 6th character on, after the "Tmin  " of the axis.
 std::string ZLabelTail(const std::string& caption) { return caption.size() > 5 ? caption.substr(5) : ""; }
 
-double Sq(double x) { return x * x; }
-
 // The uncertainty of the compensated flow: the calculation and coefficient errors, the
 // additional, roughness and edge contributions, and half the table's density error (the
-// flow goes with the density's square root).
+// flow goes with the density's square root), summed as squares. Taken by hypot, so that no
+// square of a large contribution overflows.
 double CompensatedFlowUncertainty() {
     const double e = CalculationErrorLimit, c = AverageCoefficientUncertainty;
     const double a = AdditionalUncertaintyPercent, r = RoughnessUncertaintyPercent;
     const double k = InletEdgeUncertaintyPercent, d = DensityTableErrorPercent;
-    const double rest = Sq(r) + Sq(k) + 0.25 * Sq(d);
-    if (a >= kAdditionalAlone) return std::sqrt(Sq(e + c) + rest);
-    if (std::fabs(BendFactor - 1.0) <= kNoBend) return std::sqrt(Sq(e + c + a) + rest);
-    return std::sqrt(Sq(e) + Sq(c) + Sq(a) + rest);
+    const double rest = std::hypot(r, k, 0.5 * d);
+    if (a >= kAdditionalAlone) return std::hypot(e + c, rest);
+    if (std::fabs(BendFactor - 1.0) <= kNoBend) return std::hypot(e + c + a, rest);
+    return std::hypot(std::hypot(e, c, a), rest);
 }
 
 // The axis cell of a limit row: the words padded with "_" until, with the cell, the field

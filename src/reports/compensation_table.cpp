@@ -1,6 +1,7 @@
 #include "reports/compensation_table.h"
 
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -79,8 +80,15 @@ double EntryKPa(double value) {
     return 0.001 * pa;
 }
 
-// Point k of n between lo and hi; the lower limit alone for one point.
-double PointValue(double lo, double hi, int k, int n) { return n <= 1 ? lo : lo + (hi - lo) * k / (n - 1); }
+// Point k of n between lo and hi; the lower limit alone for one point. Limits further apart
+// than the range of numbers allows take the weighted mean of the two, which cannot leave it.
+double PointValue(double lo, double hi, int k, int n) {
+    if (n <= 1) return lo;
+    const double step = (hi - lo) * k;
+    if (std::isfinite(step)) return lo + step / (n - 1);
+    const double f = static_cast<double>(k) / (n - 1);
+    return lo * (1.0 - f) + hi * f;
+}
 
 // The density of the medium at a state; false when the property routine fails or gives no
 // density. `t` becomes the state temperature (saturated steam).
@@ -246,8 +254,8 @@ int ComputeTable(double allowed) {
         t = s.tmax;
         if (TryDensity(s.pmax, t, d)) s.endDensity[1] = d;
     }
-    s.p0 = (s.pmin + s.pmax) / 2.0;
-    s.t0 = (s.tmin + s.tmax) / 2.0;
+    s.p0 = std::midpoint(s.pmin, s.pmax);
+    s.t0 = std::midpoint(s.tmin, s.tmax);
     ReferenceDensity = TryDensity(s.p0, s.t0, d) ? d : 0.0;
 
     DensityTableErrorPercent = StartingError(s);
@@ -278,8 +286,8 @@ void WriteTableTexts(bool computed, int points) {
     const bool liquid = kind == CompTableKind::Liquid;
     if (FlowDensity < kNoDensity) FlowDensity = 1.0;
     if (ReferenceDensity < kNoDensity) ReferenceDensity = FlowDensity;
-    const double p0 = (CompTablePressureMinKPa + CompTablePressureMaxKPa) / 2.0;
-    double t0 = (CompTableTemperatureMinC + CompTableTemperatureMaxC) / 2.0;
+    const double p0 = std::midpoint(CompTablePressureMinKPa, CompTablePressureMaxKPa);
+    double t0 = std::midpoint(CompTableTemperatureMinC, CompTableTemperatureMaxC);
     if (kind == CompTableKind::Steam) t0 = SteamReference().Tref;
     const std::string t0Text = F6(kKelvinOffset + t0);
     const bool severalPoints = kind == CompTableKind::Steam ? !Grid().Cell(2, kLast).empty() : points > 1;

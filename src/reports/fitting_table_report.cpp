@@ -34,12 +34,6 @@ int LongestText(int column) {
 
 bool IsBend(int kind) { return kind >= 10 && kind <= 16; }
 
-bool HasParameterText(int column) {
-    for (int row = kFirstParameterRow; row < kResistanceGridRows; ++row)
-        if (!Grid().Cell(column, row).empty()) return true;
-    return false;
-}
-
 // A cell as the table prints it: a bend's empty piece count is one bend, its empty
 // roughness the pipe's.
 std::string PrintedCell(int column, int row) {
@@ -48,6 +42,15 @@ std::string PrintedCell(int column, int row) {
     if (row == 6) return "1";
     if (row == 7) return ReportWriterWindow().Dstorrahetmm.Text();
     return text;
+}
+
+// Whether the column has a parameter: as the table prints it when the column stands in the
+// table (a bend's filled-in piece count and roughness count, so that the labels printed
+// beside them are the bend's own), else as typed.
+bool HasParameterText(int column, bool printed) {
+    for (int row = kFirstParameterRow; row < kResistanceGridRows; ++row)
+        if (!(printed ? PrintedCell(column, row) : Grid().Cell(column, row)).empty()) return true;
+    return false;
 }
 
 class TableBlock {
@@ -93,13 +96,14 @@ void WriteFittingTable() {
     block.Add(ByLanguage(report_text::FittingTableHeading));
     TableBlock table;
     for (int c = 1; c <= kFittingColumnCount; ++c) {
-        if (FittingColumnHasContent(c)) {
+        const bool appended = FittingColumnHasContent(c);
+        if (appended) {
             table.Append(c);
             DispatchResistanceColumn(c);
         }
         const int nextWidth = c < kFittingColumnCount ? LongestText(c + 1) + 1 : 0;
         const bool full = table.Width() + TableBlock::LabelWidth() + nextWidth > kTableWidth;
-        const bool close = full || HasParameterText(c) || c == kFittingColumnCount;
+        const bool close = full || HasParameterText(c, appended) || c == kFittingColumnCount;
         // A block without any column has nothing to print.
         if (close && !table.Empty()) table.Close(block);
     }

@@ -1,5 +1,7 @@
 #include "ui/calculation_window.h"
 
+#include <cmath>
+
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "state/composition.h"
@@ -57,11 +59,13 @@ int WindowFontSize() { return Form1().Font().Size; }
 
 namespace {
 
+// Shares typed beyond any percentage can add up past the range of numbers: that sum is no
+// number, and its cell stays empty.
 void SumColumns(TStringGrid& grid) {
     for (int col = 2; col <= 5; ++col) {
         double sum = 0.0;
         for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) sum += StrToFloatSafe(grid.Cell(col, row));
-        grid.SetCell(col, kMixtureSumRow, FormatFixed(sum, 7));
+        grid.SetCell(col, kMixtureSumRow, std::isfinite(sum) ? FormatFixed(sum, 7) : "");
     }
 }
 

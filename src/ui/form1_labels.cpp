@@ -226,17 +226,20 @@ void TForm1::temptextClick(TControl*) { StepPhaseFromPrompt(kTemperatureStepsCol
 void TForm1::Run1Click(TControl*) { RunCalculation(); }
 void TForm1::RunbuttonClick(TControl*) { RunCalculation(); }
 
+// After a run that ended in the input error the table keeps the request texts that run wrote:
+// nothing of the calculation state stands for the inputs, and its figures may be no numbers.
 void TForm1::PTRunClick(TControl*) {
+    if (LastRunFailed) return;
     THourGlassCursor busy;
     BuildCompensationTable(true);
 }
 
-// The density table can be made for gases and water only; for the other media the label
-// stays red as the sign that nothing was computed.
+// The density table can be made for gases and water only, and only from a run that ended
+// well; otherwise the label stays red as the sign that nothing was computed.
 void TForm1::Label2Click(TControl*) {
     kodkomment.SetVisible(false);
     Label2.SetColor(clRed);
-    if (!IsGasMedium(MediumCode) && MediumCode != kMediumWater) return;
+    if (LastRunFailed || (!IsGasMedium(MediumCode) && MediumCode != kMediumWater)) return;
     {
         THourGlassCursor busy;
         BuildCompensationTable(true);

@@ -43,6 +43,25 @@ void ShowStandardDeviceSolutions(TForm1& f, bool show) {
     f.Optimalkonstruktion1->SetVisible(show);
 }
 
+// A commercial meter (a cone or the volume meter) gives way to the orifice plate with corner
+// tappings, with the uncertainty cells the volume meter had put aside, under a standard of
+// the standardized devices and their solutions.
+void LeaveCommercialMeter(TForm1& f) {
+    if (IsConeMeter(DeviceCode) || DeviceCode == kDeviceVolumeMeter) {
+        RestoreMeterUncertaintyCells();
+        DeviceCode = kDeviceOrifice;
+        DeviceVariantCode = kVariantCorner;
+    }
+    if (f.ISODIN.Caption() == kStandardCaptionMcCrometer || f.ISODIN.Caption().empty()) {
+        f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
+        StandardLetter = kStandardIso2003;
+    }
+    f.ISODIN.SetColor(clYellow);
+    CommercialMeterMode = false;
+    ShowStandardDeviceSolutions(f, true);
+    f.Hldiameter1->SetVisible(true);
+}
+
 // A device of the device pop-up: its key, its codes, and whether ISO 5167:2003 lacks it.
 struct DeviceItem {
     const char* key;
@@ -130,21 +149,7 @@ void RestoreMeterUncertaintyCells() {
 void SelectThroatDevices() {
     TForm1& f = Form1();
     CalcFunction = kFunctionPrimaryDevice;
-    if (IsConeMeter(DeviceCode) || DeviceCode == kDeviceVolumeMeter) {
-        RestoreMeterUncertaintyCells();
-        DeviceCode = kDeviceOrifice;
-        DeviceVariantCode = kVariantCorner;
-        ShowStandardDeviceSolutions(f, true);
-    }
-    if (f.ISODIN.Caption() == kStandardCaptionMcCrometer || f.ISODIN.Caption().empty()) {
-        f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
-        StandardLetter = kStandardIso2003;
-    }
-    f.ISODIN.SetColor(clYellow);
-    CommercialMeterMode = false;
-    f.Optimalkonstruktion1->SetVisible(true);
-    f.Hldiameter1->SetVisible(true);
-    f.Tryckfrlust1->SetVisible(true);
+    LeaveCommercialMeter(f);
     RebuildFunctionPage();
     for (TLabel* legend : {&f.Graftext, &f.grafred, &f.grafblue, &f.grafblack, &f.grafyellow, &f.grafdp, &f.grafq})
         legend->SetVisible(true);
@@ -176,9 +181,11 @@ void TForm1::Ventiler1Click(TControl*) {
 
 void TForm1::Ventile1rclick(TControl* sender) { Ventiler1Click(sender); }
 
+// A restriction orifice is an orifice plate, whatever meter the device page had.
 void TForm1::RestrictionOrifice1Click(TControl*) {
     CalcFunction = kFunctionValve;
     ValveSubtype = kSubtypeRestriction;
+    LeaveCommercialMeter(*this);
     RebuildFunctionPage();
 }
 

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "numerics/decimal_separator.h"
@@ -186,6 +188,20 @@ TEST_F(CompensationTable, EdgeCasesOfTheLimits) {
     // A text that is no number reads as 0 and is written back.
     Table("LUF", 100, 1000, 0, 100, "0.5");
     EXPECT_EQ(Form1().PTberfel.Text(), "0,5");
+    // Temperature limits further apart than the range of numbers: each heading at its share of
+    // the span; the block shows numbers only, also with an error whose square is past that range.
+    const std::regex noNumber("(^|[^A-Za-z])(NAN|INF|nan|inf)([^A-Za-z]|$)");
+    for (const auto& [medium, lo, hi] : {std::tuple{"VAT", 0.0, 1.7e308}, std::tuple{"LUF", -1e308, 1e308}}) {
+        Table(medium, 500, 500, lo, hi, "0");
+        for (int k = 0; k < 9; ++k) EXPECT_NEAR(Cell(k + 1, 0), lo + (hi / 9 - lo / 9) * k, 1e303) << medium << k;
+        Form1().PTKompgrid.SetVisible(true);
+        ClearReport();
+        NewestReportLineCount = 0;
+        CalculationErrorLimit = 1e200;
+        WriteCompensationTableHelp();
+        for (int i = 0; i < ReportLineCount(); ++i)
+            EXPECT_FALSE(std::regex_search(ReportLineText(i), noNumber)) << ReportLineText(i);
+    }
 }
 
 TEST_F(CompensationTable, RunResetsTheTableToItsRequestTexts) {

@@ -165,6 +165,23 @@ TEST(CompensationBlock, DevicePageStartsTheTableTheCodeAndTheDataSheetByTheirLab
     EXPECT_DOUBLE_EQ(StrToFloatAnySep(number), 5000.0);
 }
 
+// A run of a gas mixture that ends in the input error, from shares past any percentage: the
+// table's "Run" computes nothing (its label stays red, the run's request texts stand, the
+// report is as it was), and the sum of those shares, no number, leaves its cell empty.
+TEST(CompensationBlock, AfterAFailedRunTheTablesRunComputesNothing) {
+    Start({"English", "Termodynamik", "G"});
+    TForm1& f = Form1();
+    for (int row : {2, 3}) f.ViktVolprocGrid.UserSetEditText(4, row, "-1e308");
+    f.Runbutton.Click();
+    const std::vector<std::string> failed = ReportLines();
+    ASSERT_GE(LineStarting(failed, "INPUT ERROR!!!"), 0);
+    f.Label2.Click();
+    EXPECT_EQ(f.Label2.Color(), clRed);
+    EXPECT_EQ(ReportLines(), failed);
+    EXPECT_EQ(f.PTmaxerror.Caption(), "Maximal real calculation error= FIRST MAIN CALCULATION, then this");
+    EXPECT_EQ(f.ViktVolprocGrid.Cell(4, 12), "");
+}
+
 // The thermodynamics page asks for no operating range: its table is the questionnaire's one
 // point, whatever was typed into its corner cells. Air at 500 kPa and 20 C: the ratio 1, and
 // the density of the reference property data (166.163 and 171.973 dm3/kg at 290 and 300 K).

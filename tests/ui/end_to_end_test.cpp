@@ -194,3 +194,25 @@ TEST(EndToEnd, IsaNozzleWithALowMinimumFlowGivesItsBoreAndTheReynoldsNote) {
     ASSERT_NE(limit, nullptr);
     EXPECT_NEAR(ValueAfterEquals(*limit), 7e4, 0.5) << *limit;
 }
+
+// A restriction orifice chosen after each commercial meter is the orifice plate of a fresh
+// start: the same report, and the volume meter's uncertainty cells back.
+TEST(EndToEnd, TheRestrictionOrificeIsAnOrificePlateAfterEveryCommercialMeter) {
+    std::vector<std::string> fresh;
+    std::string throatUncertainty;
+    for (int meter : {-1, 0, 1, 2}) {  // none, then the V-Cone, the V-Cone/Wafer, the volume meter
+        Start();
+        for (const char* item : {"English", "LUF"}) Click(item);
+        if (meter >= 0) Click("Kommersiellafldesmtare1");
+        for (int i = 0; i < meter; ++i) Click("strypsort");
+        for (const char* item : {"RestrictionOrifice1", "Hldiameter1", "Runbutton"}) Click(item);
+        std::vector<std::string> lines = ReportLines();
+        std::erase_if(lines, [](const std::string& l) { return l.starts_with("Date: "); });
+        if (meter < 0) {
+            fresh = lines, throatUncertainty = Form1().Felsimulgrid.Cell(1, 8);
+            ASSERT_NE(LineStarting(fresh, "ISO5167:2003 Throat size 1.Orifice plate, Corner tappings"), nullptr);
+        }
+        EXPECT_EQ(lines, fresh) << meter;
+        EXPECT_EQ(Form1().Felsimulgrid.Cell(1, 8), throatUncertainty) << meter;
+    }
+}

@@ -218,12 +218,12 @@ TEST_F(PressureLossPageTest, RunFromTheWindowListsTheInputsTheFittingsAndTheLine
     EXPECT_LT(output, main);
     EXPECT_EQ(IndexOf(lines, "NOTE! BOILING LIQUID NOT POSSIBLE"), -1);
     EXPECT_EQ(IndexOf(lines, "NOTE! INPUT FALSE"), -1);
-    // The bend and the valve side by side, the valve's parameter labels closing the block.
-    EXPECT_TRUE(lines[table + 1].ends_with("Nr_________________________________1_________________2"));
-    EXPECT_TRUE(lines[table + 3].ends_with("Resistance=____________________________0,4000____________" +
-                                           FormatFixed(ResistanceZeta[2], 5)));
-    EXPECT_EQ(lines[table + 7].rfind(" Kv of valve?", 0), 0u);
-    EXPECT_TRUE(lines[table + 7].ends_with("_100"));
+    // The bend and the valve each in a block of its own, under its own parameter labels.
+    EXPECT_EQ(lines[table + 7], "              Pieces ?_________________________________1");
+    EXPECT_EQ(lines[table + 8], " Pipe roughness (mm) ?______________________________0,05");
+    EXPECT_TRUE(lines[table + 12].ends_with("Resistance=____________" + FormatFixed(ResistanceZeta[2], 5)));
+    EXPECT_EQ(lines[table + 16].rfind(" Kv of valve?", 0), 0u);
+    EXPECT_TRUE(lines[table + 16].ends_with("_100"));
 
     const LineMediumProperties water = LineMediumAt("VAT", 5e5, 20);
     const double v = 10 / water.density / (3.14159265358979 * 0.01 / 4);
