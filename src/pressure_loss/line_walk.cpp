@@ -51,7 +51,6 @@ bool HasDescription(int column) { return !CalculationWindow().Motstandgrid.Cell(
 
 bool IsCrossSection(int kind) { return kind >= 30 && kind <= 34; }
 bool IsBranch(int kind) { return kind >= 70 && kind <= 73; }
-bool IsThroatOrValve(int kind) { return kind == 50 || (kind >= 60 && kind <= 64); }
 
 class LineWalker {
 public:
@@ -121,28 +120,27 @@ private:
         Evaluate(s);
     }
 
-    // Behind a fitting that changes the cross-section, the flow or the state: its zeta once
-    // more at the state downstream of it.
+    // Behind a change of cross-section or a tee: the static state across the change, and the
+    // fitting's zeta at the new velocity. A valve or a throat device leaves pipe and flow as they
+    // were, and the segment's drop holds its loss already: nothing more to take behind it.
     void AcrossFitting(LineFlowState& s, int r, int n) const {
         const int kind = ResistanceKind[r];
-        if (!IsCrossSection(kind) && !IsBranch(kind) && !IsThroatOrValve(kind)) return;
+        if (!IsCrossSection(kind) && !IsBranch(kind)) return;
         double p2 = s.pressure, t2 = s.temperature;
-        if (IsCrossSection(kind) || IsBranch(kind)) {
-            const double D = s.diameter, share = ResistanceParamA[r];
-            double next = D;
-            switch (kind) {
-                case 32: next = D * 1.5; break;
-                case 33: next = D * 3.0; break;
-                case 70: next = CheckedDiv(D, CheckedSqrt(0.01 * share)); break;
-                case 71: next = CheckedDiv(D, CheckedSqrt(1 - 0.01 * share)); break;
-                case 72: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, share))); break;
-                case 73: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, 100 - share))); break;
-                default: next = 0.001 * ResistanceParamB[r]; break;
-            }
-            LinePropertiesInlet(medium_, p2, t2, s.massFlow, D, next, s.pressure, s.temperature);
-            if (IsCrossSection(kind)) s.diameter = next;
-            if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
+        const double D = s.diameter, share = ResistanceParamA[r];
+        double next = D;
+        switch (kind) {
+            case 32: next = D * 1.5; break;
+            case 33: next = D * 3.0; break;
+            case 70: next = CheckedDiv(D, CheckedSqrt(0.01 * share)); break;
+            case 71: next = CheckedDiv(D, CheckedSqrt(1 - 0.01 * share)); break;
+            case 72: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, share))); break;
+            case 73: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, 100 - share))); break;
+            default: next = 0.001 * ResistanceParamB[r]; break;
         }
+        LinePropertiesInlet(medium_, p2, t2, s.massFlow, D, next, s.pressure, s.temperature);
+        if (IsCrossSection(kind)) s.diameter = next;
+        if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
         const LineMediumProperties m = liquidPhase_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature)
                                                     : LineMediumAt(medium_, p2, t2);
         const double w = Velocity(s, m.viscosity, m.density);

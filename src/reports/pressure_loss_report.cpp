@@ -51,9 +51,11 @@ void RunPressureLoss(char kind, int layoutTop) {
             AppendRedLines({ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
         WriteResistanceReport(kind, layoutTop);
     } catch (const CalcError&) {
-        if (kind == 'B') AppendReportLine(ByLanguage(message_text::FlowTooBig));
+        if (kind == 'B') WritePressureLossFailure();
     }
 }
+
+void WritePressureLossFailure() { AppendReportLine(ByLanguage(message_text::FlowTooBig)); }
 
 void WriteResistanceReport(char kind, int layoutTop) {
     const bool line = CalcFunction == kFunctionPressureLoss;

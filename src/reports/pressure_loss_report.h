@@ -11,6 +11,10 @@ namespace tubalyx {
 // the user's language, with 'S' it is swallowed; PhaseLetter is restored in every case.
 void RunPressureLoss(char kind, int layoutTop);
 
+// In place of the report of a line that cannot be walked: "NOTE! INPUT FALSE/FLOW TO BIG!" in
+// the user's language.
+void WritePressureLossFailure();
+
 // The report lines of the last walk (kind 'B').
 void WriteResistanceReport(char kind, int layoutTop);
 

@@ -51,6 +51,7 @@
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
 #include "ui/page_manager.h"
+#include "ui/possible_duty.h"
 
 namespace tubalyx {
 
@@ -195,19 +196,26 @@ bool RunPrimaryDevice() {
 }
 
 // The pressure loss of a line ("Tryckf" and "Flow"): a calculation pass, the page with its
-// input listing, then the pass that writes the report.
-void RunLine(CalculationFunction function) {
-    CalculateMediumState();
-    RecalcResistanceGrid();
-    if (function == CalculationFunction::PressureLoss) {
-        for (int column = 1; column <= kFittingColumnCount; ++column)
-            if (ResistanceKind[column] > 0) FittingResistanceNumber(column);
+// input listing, then the pass that writes the report. A duty no line can have is listed and
+// gets the line's own failure note, as a walk that fails does.
+void RunLine(CalculationFunction function, bool possible) {
+    LayoutTop = 0;
+    if (possible) {
+        CalculateMediumState();
+        RecalcResistanceGrid();
+        if (function == CalculationFunction::PressureLoss) {
+            for (int column = 1; column <= kFittingColumnCount; ++column)
+                if (ResistanceKind[column] > 0) FittingResistanceNumber(column);
+        }
+        RunPressureLoss('S', LayoutTop);
+        ShowHumidityContent();
     }
-    RunPressureLoss('S', LayoutTop);
-    ShowHumidityContent();
     WriteInputSection();
     WriteOutputHeading();
-    RunPressureLoss('B', LayoutTop);
+    if (possible)
+        RunPressureLoss('B', LayoutTop);
+    else
+        WritePressureLossFailure();
 }
 
 void RunValveCalculation() {
@@ -220,14 +228,20 @@ void RunValveCalculation() {
     WriteRestrictionReport('S', LayoutTop);
 }
 
-// The calculation of the function with its report sections; false on faulty input.
-bool CalculateAndReport(CalculationFunction function) {
+// The calculation of the function with its report sections; false on faulty input. A duty
+// that cannot be is faulty input before anything is calculated; the line pages say so in
+// their own note.
+bool CalculateAndReport(CalculationFunction function, bool possible) {
     switch (function) {
-        case CalculationFunction::Thermodynamics: RunThermodynamics(); return true;
-        case CalculationFunction::PrimaryDevice: return RunPrimaryDevice();
+        case CalculationFunction::Thermodynamics:
+            if (possible) RunThermodynamics();
+            return possible;
+        case CalculationFunction::PrimaryDevice: return possible && RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
-        case CalculationFunction::Flow: RunLine(function); return true;
-        case CalculationFunction::Valve: RunValveCalculation(); return true;
+        case CalculationFunction::Flow: RunLine(function, possible); return true;
+        case CalculationFunction::Valve:
+            if (possible) RunValveCalculation();
+            return possible;
         case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes
@@ -238,12 +252,13 @@ bool CalculateAndReport(CalculationFunction function) {
     return true;
 }
 
-// A text typed where a number belongs gets the general line: a table note would be an earlier
-// run's, since no medium state was calculated in this one.
-void WriteInputErrorLine(bool typedTextIsNoNumber) {
+// A text typed where a number belongs, and a duty refused before it was calculated, get the
+// general line: a table note would be an earlier run's, since no medium state was calculated
+// in this one.
+void WriteInputErrorLine(bool beforeCalculation) {
     SetReportSize(NotBelowSmallest(Form1().Font().Size));
     SetReportColor(clRed);
-    AppendReportLine(typedTextIsNoNumber ? InputErrorLine() : InputErrorText());
+    AppendReportLine(beforeCalculation ? InputErrorLine() : InputErrorText());
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
@@ -342,6 +357,7 @@ ReportPos OutputCaretPosition(const TRichEdit& edit) {
 void RunCalculation() {
     TForm1& f = Form1();
     bool inputError = false;
+    bool possible = true;
     bool newReportStarted = false;
     RecordGuardCatch(RunGuardCatch::Nothing, "");
     {
@@ -377,7 +393,8 @@ void RunCalculation() {
                                                                          : NotBelowSmallest(f.Font().Size * 11 / 8));
             if (!MiniReport()) AppendReportLine(InputHeadingText());
             SetReportStyle(Bold());
-            inputError = !CalculateAndReport(function);
+            possible = DutyIsPossible(function);
+            inputError = !CalculateAndReport(function, possible);
         } catch (const NumberTextError& e) {
             inputError = true;
             RecordGuardCatch(RunGuardCatch::TextThatIsNoNumber, e.what());
@@ -397,7 +414,7 @@ void RunCalculation() {
                 StartNewReport();
                 WriteReportHead();
             }
-            if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber);
+            if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber || !possible);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
         } catch (const std::exception& e) {

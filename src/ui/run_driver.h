@@ -12,7 +12,8 @@ namespace tubalyx {
 // the new one. Never raises: a calculation that fails, in any function and at any step,
 // ends in the red input-error line, and the earlier reports, the report copies and the
 // default cursor are restored in every case. A number edit whose text is no number ends the
-// run at once with the general input-error line, and the edits keep what was typed.
+// run at once with the general input-error line, and the edits keep what was typed; so does an
+// input no plant can have (DutyIsPossible), which the line pages refuse with their own note.
 void RunCalculation();
 
 // What reached the run's guard in the last run: nothing, a NumberTextError (a number edit

@@ -7,11 +7,15 @@
 #include <chrono>
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "forms/screen.h"
 #include "numerics/decimal_separator.h"
+#include "numerics/number_text.h"
+#include "numerics/report_format.h"
 #include "ui/calculation_reset.h"
 #include "ui/form1.h"
 #include "ui/run_driver.h"
@@ -28,9 +32,9 @@ double HangBound() {
     return kHangSeconds * std::max(1, scale ? std::atoi(scale) : 1);
 }
 
-void Start() {
+void Start(char separator = '.') {
     ResetCalculationState();
-    SetDecimalSeparator('.');
+    SetDecimalSeparator(separator);
     Screen().SetSize(1600, 1200);
     MainFormUnitInit();
     CreateMainWindow();
@@ -262,6 +266,86 @@ TEST_F(ReportedFaults, TextThatIsNoNumberIsAnExpectedInput) {
         Type(edit, "ab12");
         Click("Runbutton");
         EXPECT_NE(LastRunGuardCatch(), RunGuardCatch::OtherException) << edit;
+    }
+}
+
+constexpr const char* kInputError = "INPUT ERROR!!!";
+constexpr const char* kLineFailure = "NOTE! INPUT FALSE/FLOW TO BIG!";
+
+// From the started window in English: the menu items of the page clicked, the text typed into
+// the edit, then Run.
+void RunTyped(const std::string& page, const std::string& edit, const std::string& text, char separator = '.') {
+    Start(separator);
+    Click("English");
+    std::istringstream items(page);
+    for (std::string item; items >> item;) Click(item);
+    if (!edit.empty()) Type(edit, text);
+    EXPECT_LT(TimedClick("Runbutton"), HangBound()) << page << " " << edit << " " << text;
+}
+
+// A refused duty: the report ends in the page's failure line (or the run's, where reading the
+// inputs fails already) and prints no result ("label= value"); the typed number stays.
+void ExpectRefused(const std::string& what, const char* failure, const std::string& edit, double typed) {
+    const std::vector<std::string> report = NewestReport();
+    EXPECT_TRUE(report.back() == failure || report.back() == kInputError) << what << ": " << report.back();
+    for (const std::string& line : report) EXPECT_EQ(line.find("= "), std::string::npos) << what << ": " << line;
+    std::string kept = dynamic_cast<TEdit&>(*Form1().FindComponent(edit)).Text();
+    EXPECT_EQ(StrToFloatAnySep(kept), typed) << what << ": " << kept;
+}
+
+// An input no plant can have, by its edit, in the units the pages start with (kPa absolute,
+// degC, mm, t/h); on the valve pages the dp edit holds the outlet pressure, below 101.325 kPa.
+bool Impossible(const std::string& edit, bool line, bool valve, double x) {
+    if (edit == "Dstorkallmm" || edit == "dkallmm" || edit == "Ventilkallmm" || edit == "abstryckantal") return x <= 0;
+    if (edit == "temp" || edit == "tempmin") return x < -273.15;
+    if (edit == "matstrack" || edit == "minflowantal") return x < 0;
+    if (edit == "maxflowantal") return x < 0 || (line && x == 0);
+    if (edit == "difftryckmaxantal") return valve && (x <= 0 || x >= 101.325);
+    return edit == "fl" && (x <= 0 || x > 1);
+}
+
+bool Shown(const TControl* c) { return !c || (c->Visible() && Shown(c->Parent())); }
+
+// Inputs no plant can have gave believable reports (a flow of 2.7310 t/h through an orifice in
+// a pipe of -200 mm, a Kv of -25.47 for -36 t/h; a gas-mixture line ran 47 s for -1e30 t/h).
+// Every number of every page typed as its negative, as 0 and as +-1e308 ends in a report of
+// numbers or the page's failure line, and an input no plant can have always in the failure line.
+TEST_F(ReportedFaults, EveryNumberOfEveryPageEndsInNumbersOrTheFailureLine) {
+    const auto failure = [](const std::string& page) {
+        return page.starts_with("Tryckf") || page.starts_with("flow") ? kLineFailure : kInputError;
+    };
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*> reported[] = {{"Tryckf G", "maxflowantal", "-1e30"},
+        {"Ventiler1 VAT", "difftryckmaxantal", "500"}, {"Ventiler1 VAT", "fl", "1.5"}, {"Termodynamik VAT", "temp", "-300"}};
+    // clang-format on
+    for (const auto& [page, edit, text] : reported) {
+        RunTyped(page, edit, text);
+        ExpectRefused(page, failure(page), edit, std::stod(text));
+    }
+    // clang-format off
+    const std::string pages[] = {"Termodynamik LUF", "Strypel LUF Hldiameter1", "Strypel VAT Differenstryck1",
+        "Strypel LUF Flde1", "Strypel VAT Tryckfrlust1", "Strypel LUF Optimalkonstruktion1", "Tryckf VAT", "flow LUF",
+        "Ventiler1 VAT", "RestrictionOrifice1 LUF", "Strypel Flde1 RestrictionOrifice1 VAT"};
+    // clang-format on
+    for (std::size_t p = 0; p < std::size(pages); ++p) {
+        const char separator = p % 2 ? ',' : '.';
+        const bool line = failure(pages[p]) == kLineFailure;
+        const bool valve = pages[p].find("Ventil") != std::string::npos || pages[p].find("Restr") != std::string::npos;
+        RunTyped(pages[p], "", "", separator);
+        std::vector<std::pair<std::string, double>> numbers;
+        double shown = 0;
+        for (TControl* c : Form1().Controls())
+            if (auto* edit = dynamic_cast<TEdit*>(c);
+                edit && Shown(edit) && TryParseNumber(edit->Text(), separator, shown))
+                numbers.emplace_back(edit->Name(), shown);
+        for (const auto& [edit, start] : numbers) {
+            for (const double typed : {-start, 0.0, 1e308, -1e308}) {
+                const std::string what = pages[p] + " " + edit + " " + FormatGeneral(typed);
+                RunTyped(pages[p], edit, FormatGeneral(typed), separator);
+                if (Impossible(edit, line, valve, typed)) ExpectRefused(what, failure(pages[p]), edit, typed);
+                ExpectNoNonNumberShown(what);
+            }
+        }
     }
 }
 

@@ -212,7 +212,7 @@ TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
          [] {
              CalcFunction = "Ventil";
              ValveSubtype = "VE";
-             PipeDiameterColdMm = 0.0;
+             PipeDiameterColdMm = 1e-300;  // a pipe without area: 0 is refused before the calculation
          },
          &RunValve, InputHeadingText(), OutputHeading},
         {"device dimension section",
@@ -222,7 +222,7 @@ TEST_F(RunDriverTest, FailureInsideAnyFunctionKeepsEarlierReportsAndTheCursor) {
          },
          &WriteDeviceDimensionReport, "(Only 0.5% additional uncertainty upstreams OR downstreams, NOT BOTH!)",
          "2. At 20 C, b = "},
-        {"primary-device calculation", [] { PipeDiameterColdMm = 0.0; }, &RunPrimaryDeviceCalculation,
+        {"primary-device calculation", [] { PipeDiameterColdMm = 1e-300; }, &RunPrimaryDeviceCalculation,
          InputHeadingText(), OutputHeading},
     };
     for (const auto& c : cases) {

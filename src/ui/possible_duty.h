@@ -1,0 +1,16 @@
+#pragma once
+// The inputs that no plant can have: a run refuses them before it calculates anything, rather
+// than print results computed from them. Each is checked where the page of the function shows
+// it, as the run has read it into the calculation state.
+#include "state/decoded_selection.h"
+
+namespace tubalyx {
+
+// False when an input shown on the page is one of these: a pipe diameter, a typed bore or
+// segment height, a valve diameter of 0 or below; a negative length or flow, and no flow on a
+// line (its velocity divides by the flow); an absolute pressure of 0 or below; a temperature
+// below absolute zero; on the valve and restriction-orifice pages an outlet pressure of 0 or
+// below or not below the inlet pressure, and a valve's recovery factor FL outside (0, 1].
+bool DutyIsPossible(CalculationFunction function);
+
+}  // namespace tubalyx
