@@ -93,14 +93,12 @@ TForm1::TForm1() : TForm("Form1") {
     Felsimulgrid2.SetVisible(false);
 
     // The compensation table: points at 1..10 of each axis. The axes in row 0 and column 0 show
-    // the limits the questionnaire gives, so they are fixed; the generated code starts in the
-    // Siemens dialect; the table's allowed error is 1 %.
+    // the limits the questionnaire gives, so they are fixed; the table's allowed error is 1 %.
     PTKompgrid.SetColCount(11);
     PTKompgrid.SetRowCount(11);
     PTKompgrid.SetFixedCols(1);
     PTKompgrid.SetFixedRows(1);
     PTKompgrid.SetEditing(true);
-    ABBSiemens.SetCaption(std::string(kDialectCaptionSiemens));
     // The heading over the table's last temperature column, as the title's "Tmin" stands over its first.
     Tmax.SetCaption("Tmax");
     PTberfel.SetText("1");

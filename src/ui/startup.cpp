@@ -48,6 +48,8 @@ void SetDesignedProperties(TForm1& f) {
     // Reports start small; the page manager words the size in the window's language, and a
     // label with no caption could never be stepped to another size.
     f.litenstor.SetCaption("Liten");
+    // Generated code starts in the Siemens dialect.
+    f.ABBSiemens.SetCaption(std::string(kDialectCaptionSiemens));
     // The solutions a commercial meter hides are on the menu of a new window.
     for (TMenuItem* item : {f.Optimalkonstruktion1, f.Hldiameter1, f.Tryckfrlust1}) item->SetVisible(true);
     CaptionUnitMenus();
