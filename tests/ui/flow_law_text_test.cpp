@@ -152,18 +152,19 @@ TEST(FlowLawText, EveryPrintedLawHoldsItsPrintedBoundAtTheProgramsOwnFlows) {
         if (*duty.solve) Click(duty.solve);
         if ((Form1().ABBSiemens.Caption() == "ABB") != abb) Click("ABBSiemens");
         // Each unit before its value.
-        std::vector<std::pair<std::string, std::string>> edits{{"maxflowsort", duty.flowUnit},
-                                                               {"maxflowantal", FormatGeneral(duty.maxFlow)},
-                                                               {"minflowantal", FormatGeneral(duty.minFlow)},
-                                                               {"difftryckmaxsort", "kPa"},
-                                                               {"difftryckmaxantal", "25"},
-                                                               {"Dstorkallmm", duty.diameterMm},
-                                                               {"abstrycksort", duty.pressureUnit},
-                                                               {"abstryckantal", duty.pressureMin},
-                                                               {"abstryckmaxantal", duty.pressureMax},
-                                                               {"temp", "20"}};
-        if (*duty.boreMm) edits.emplace_back("dkallmm", duty.boreMm);
-        for (const auto& [edit, text] : edits) dynamic_cast<TEdit*>(Form1().FindComponent(edit))->UserSetText(text);
+        for (const auto& [edit, text] :
+             std::vector<std::pair<std::string, std::string>>{{"maxflowsort", duty.flowUnit},
+                                                              {"maxflowantal", FormatGeneral(duty.maxFlow)},
+                                                              {"minflowantal", FormatGeneral(duty.minFlow)},
+                                                              {"difftryckmaxsort", "kPa"},
+                                                              {"difftryckmaxantal", "25"},
+                                                              {"Dstorkallmm", duty.diameterMm},
+                                                              {"abstrycksort", duty.pressureUnit},
+                                                              {"abstryckantal", duty.pressureMin},
+                                                              {"abstryckmaxantal", duty.pressureMax},
+                                                              {"temp", "20"}})
+            dynamic_cast<TEdit*>(Form1().FindComponent(edit))->UserSetText(text);
+        if (*duty.boreMm) Form1().dkallmm.UserSetText(duty.boreMm);
         for (int i = 0; i < 4 && !Form1().litenstor.Caption().starts_with("Big"); ++i) Click("litenstor");
         Click("Runbutton");
         const std::vector<std::string> lines = ReportLines();
