@@ -184,6 +184,11 @@ int ShownExponent(double v) {
     }
 }
 
+// The flow (kg/s) the fit of the law passes through at the design dp. FlowAtMaxDp can be the
+// flow at a dp the range adjustment has since moved the design dp from: a flow solve's max
+// dp, or a gas's corner dp when the dp is solved over a pressure range.
+double FittedDesignFlow() { return DpTransmitterValues.designDpFlow.si; }
+
 // The expansibility of a gas as the fit of the law takes it, (1 - k dp/p) / (1 - k dp0/p),
 // written in the root flow (dp/dp0 is (q_rot_mat/q0)^2, q0 the root flow at the design dp
 // dp0) with the controller's pressure P for p. Without it the law printed is not the law
@@ -193,7 +198,7 @@ int ShownExponent(double v) {
 // false when the factor cannot be formed (no flow at the design dp, or k dp0/p of 1 or more).
 bool ExpansibilityFactor(std::string& text) {
     const double atDesign = FmatCoefficientA * MaxFlowDpPa / OperatingPressure;
-    const double designRootFlow = MaxFlowInput * FlowAtMaxDp / MaxMassFlow;
+    const double designRootFlow = MaxFlowInput * FittedDesignFlow() / MaxMassFlow;
     const double c = atDesign / (designRootFlow * designRootFlow);
     const double y = 1.0 - atDesign;
     if (!std::isfinite(c) || !(y > 0.0)) return false;
@@ -213,11 +218,12 @@ std::string DeviceFmatLine() {
     // has none.
     const double scale = std::fabs(b) * t;
     const int n = scale > 0.0 && std::isfinite(scale) ? ShownExponent(1.0 / scale) : 0;
-    const double flowRatio = FlowAtMaxDp / MaxMassFlow;
+    const double flowRatio = FittedDesignFlow() / MaxMassFlow;
     const double coefficient =
         std::fabs(b) * std::pow(flowSquared / MaxFlowDpPa * flowRatio * flowRatio, 0.375) * std::pow(10.0, n);
-    const double denominator =
-        1.0 + b * std::pow(MaxDpEntered / MaxFlowDpPa, 0.375) / std::pow(MaxDpEntered * MaxDpPa / MaxFlowDpPa, 0.375);
+    // The Reynolds term at the design dp, where the fit makes the law pass the design flow
+    // (the max dp differs from it after a flow solve of a gas, or a range adjustment).
+    const double denominator = 1.0 + b / std::pow(MaxFlowDpPa, 0.375);
     if (!std::isfinite(t) || !std::isfinite(coefficient) || !std::isfinite(denominator)) return "";
     std::string expansibility;
     if (IsGasMedium(MediumCode) && !ExpansibilityFactor(expansibility)) return "";

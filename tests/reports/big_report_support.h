@@ -62,6 +62,7 @@ protected:
         OperatingTemperature = TemperatureMinC = TemperatureMaxC = 20.0;
         PipeDiameter = 0.1, BoreDiameter = 0.05, DiameterRatioBeta = 0.5;
         MaxMassFlow = FlowAtMaxDp = 10.0, MinMassFlow = 1.0;
+        DpTransmitterValues.designDpFlow = {10.0, 36000};
         MaxFlowInput = MaxFlowSI = 36000, MinFlowInput = MinFlowSI = 3600;
         MaxDpPa = MaxFlowDpPa = 25000, MaxDpInput = MaxDpEntered = 25, DpUnitFactor = 1.0;
         RootFlowMax = RootFlowNormal = RootFlowDesign = 7200;
