@@ -61,12 +61,15 @@ OperatingDevice CurrentDevice() {
 
 [[noreturn]] void NoConvergence() { throw CalcError("the operating-range search does not reach the maximum flow"); }
 
-// One pass of the step rule: true when the corner flow meets the max flow. A step halved below
-// the resolution of x no longer moves it, so every later pass would repeat this one: the
-// search ends there instead of at its pass bound.
-bool StepTowards(double cornerFlow, double& x, double& step) {
+// One pass of the step rule: true when the corner flow meets the max flow. The step turns and
+// halves when it moves x away from the max flow: a flow below it wants a larger dp or bore,
+// but a smaller cone, since a cone meter passes less as its cone grows (`rising` false).
+// A step halved below the resolution of x no longer moves it, so every later pass would
+// repeat this one: the search ends there instead of at its pass bound.
+bool StepTowards(double cornerFlow, double& x, double& step, bool rising) {
     if (CheckedDiv(std::fabs(cornerFlow - MaxMassFlow), MaxMassFlow) < kTolerance) return true;
-    if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0)) step = -step * 0.5;
+    const bool up = (cornerFlow < MaxMassFlow) == rising;
+    if ((up && step < 0.0) || (!up && step > 0.0)) step = -step * 0.5;
     const double next = x + step;
     if (next == x) NoConvergence();
     x = next;
@@ -139,7 +142,7 @@ void CornerSearch(const OperatingDevice& dev) {
             const double dpq = dev.SearchDp(MaxMassFlow, x);
             corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow * rootRatio);
         }
-        met = StepTowards(corner, x, step);
+        met = StepTowards(corner, x, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
     if (!dpSolve) BoreDiameter = x;
@@ -182,7 +185,7 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         q1 = dev.Flow(xDp * ratio, xD);
         const double dpN = dev.SearchDp(0.67 * q1, xD);
         corner = CheckFinite(rootRatio * 0.67 * q1 * CheckedSqrt(CheckedDiv(xDp, dpN)));
-        met = StepTowards(corner, dpSolve ? xDp : xD, step);
+        met = StepTowards(corner, dpSolve ? xDp : xD, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
     ScaledMaxDpPa = xDp;
