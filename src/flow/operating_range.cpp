@@ -173,9 +173,14 @@ void CornerSearch(const OperatingDevice& dev) {
 
 void ScaledPointSearch(const OperatingDevice& dev) {
     const bool dpSolve = SolveFor == kSolveDp;
+    // A flow solve has its bore and dp given, and its max flow is what the device passes at
+    // them: there is nothing to move. Its design dp stays the typed one, so that every flow
+    // the transmitter lines pair with that dp is the device's own flow at it, and the bore
+    // stays the typed one (at the operating temperature).
+    const bool flowSolve = SolveFor == kSolveFlow;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
-    double xDp = ScaledMaxDpPa;
+    double xDp = flowSolve ? MaxFlowDpPa : ScaledMaxDpPa;
     double xD = BoreDiameter;
     double step = dpSolve ? -0.001 * xDp : 0.001 * xD;
     double q1 = 0.0;
@@ -185,10 +190,10 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         q1 = dev.Flow(xDp * ratio, xD);
         const double dpN = dev.SearchDp(0.67 * q1, xD);
         corner = CheckFinite(rootRatio * 0.67 * q1 * CheckedSqrt(CheckedDiv(xDp, dpN)));
-        met = StepTowards(corner, dpSolve ? xDp : xD, step, dpSolve || !dev.cone);
+        met = flowSolve || StepTowards(corner, dpSolve ? xDp : xD, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
-    ScaledMaxDpPa = xDp;
+    if (!flowSolve) ScaledMaxDpPa = xDp;  // a flow solve keeps the one its step scaled
     BoreDiameter = xD;
     MaxFlowDpPa = xDp;
 
@@ -202,10 +207,9 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         InputUnitToUser();
     }
     const double qn = CheckFinite(0.67 * q1 * CheckedSqrt(CheckedDiv(dpQ, dpN)));
-    // The max point is q1 at the dp it was found at. The scaled dp is the max dp only for a
-    // liquid: a gas's flow solve scales it from the normal flow by the square law, and q1 over
-    // the root of the max dp would be no root law of the device (1.4 % low for air at 3 bar
-    // and 25 kPa), nor the law whose deviation the report prints beside it.
+    // The max point is q1 at the dp it was found at: a dp solve moves the design dp from the
+    // max dp, and q1 over the root of the max dp would be no root law of the device, nor the
+    // law whose deviation the report prints beside it.
     const double maxPointDp = ratio * xDp;
     FillCommon(dev, qn, q1, DpValue{dpQ, PaToUserDp(dpQ, dpSolve)},
                DpValue{maxPointDp, PaToUserDp(maxPointDp, dpSolve)});
