@@ -61,12 +61,15 @@ OperatingDevice CurrentDevice() {
 
 [[noreturn]] void NoConvergence() { throw CalcError("the operating-range search does not reach the maximum flow"); }
 
-// One pass of the step rule: true when the corner flow meets the max flow. A step halved below
-// the resolution of x no longer moves it, so every later pass would repeat this one: the
-// search ends there instead of at its pass bound.
-bool StepTowards(double cornerFlow, double& x, double& step) {
+// One pass of the step rule: true when the corner flow meets the max flow. The step turns and
+// halves when it moves x away from the max flow: a flow below it wants a larger dp or bore,
+// but a smaller cone, since a cone meter passes less as its cone grows (`rising` false).
+// A step halved below the resolution of x no longer moves it, so every later pass would
+// repeat this one: the search ends there instead of at its pass bound.
+bool StepTowards(double cornerFlow, double& x, double& step, bool rising) {
     if (CheckedDiv(std::fabs(cornerFlow - MaxMassFlow), MaxMassFlow) < kTolerance) return true;
-    if ((cornerFlow < MaxMassFlow && step < 0.0) || (cornerFlow >= MaxMassFlow && step > 0.0)) step = -step * 0.5;
+    const bool up = (cornerFlow < MaxMassFlow) == rising;
+    if ((up && step < 0.0) || (!up && step > 0.0)) step = -step * 0.5;
     const double next = x + step;
     if (next == x) NoConvergence();
     x = next;
@@ -139,7 +142,7 @@ void CornerSearch(const OperatingDevice& dev) {
             const double dpq = dev.SearchDp(MaxMassFlow, x);
             corner = CheckFinite(CheckedSqrt(CheckedDiv(MaxFlowDpPa, dpq)) * MaxMassFlow * rootRatio);
         }
-        met = StepTowards(corner, x, step);
+        met = StepTowards(corner, x, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
     if (!dpSolve) BoreDiameter = x;
@@ -170,9 +173,14 @@ void CornerSearch(const OperatingDevice& dev) {
 
 void ScaledPointSearch(const OperatingDevice& dev) {
     const bool dpSolve = SolveFor == kSolveDp;
+    // A flow solve has its bore and dp given, and its max flow is what the device passes at
+    // them: there is nothing to move. Its design dp stays the typed one, so that every flow
+    // the transmitter lines pair with that dp is the device's own flow at it, and the bore
+    // stays the typed one (at the operating temperature).
+    const bool flowSolve = SolveFor == kSolveFlow;
     const double ratio = DensityRatioWorstCase;
     const double rootRatio = CheckedSqrt(ratio);
-    double xDp = ScaledMaxDpPa;
+    double xDp = flowSolve ? MaxFlowDpPa : ScaledMaxDpPa;
     double xD = BoreDiameter;
     double step = dpSolve ? -0.001 * xDp : 0.001 * xD;
     double q1 = 0.0;
@@ -182,10 +190,10 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         q1 = dev.Flow(xDp * ratio, xD);
         const double dpN = dev.SearchDp(0.67 * q1, xD);
         corner = CheckFinite(rootRatio * 0.67 * q1 * CheckedSqrt(CheckedDiv(xDp, dpN)));
-        met = StepTowards(corner, dpSolve ? xDp : xD, step);
+        met = flowSolve || StepTowards(corner, dpSolve ? xDp : xD, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
-    ScaledMaxDpPa = xDp;
+    if (!flowSolve) ScaledMaxDpPa = xDp;  // a flow solve keeps the one its step scaled
     BoreDiameter = xD;
     MaxFlowDpPa = xDp;
 
@@ -199,10 +207,9 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         InputUnitToUser();
     }
     const double qn = CheckFinite(0.67 * q1 * CheckedSqrt(CheckedDiv(dpQ, dpN)));
-    // The max point is q1 at the dp it was found at. The scaled dp is the max dp only for a
-    // liquid: a gas's flow solve scales it from the normal flow by the square law, and q1 over
-    // the root of the max dp would be no root law of the device (1.4 % low for air at 3 bar
-    // and 25 kPa), nor the law whose deviation the report prints beside it.
+    // The max point is q1 at the dp it was found at: a dp solve moves the design dp from the
+    // max dp, and q1 over the root of the max dp would be no root law of the device, nor the
+    // law whose deviation the report prints beside it.
     const double maxPointDp = ratio * xDp;
     FillCommon(dev, qn, q1, DpValue{dpQ, PaToUserDp(dpQ, dpSolve)},
                DpValue{maxPointDp, PaToUserDp(maxPointDp, dpSolve)});

@@ -13,11 +13,12 @@ inline constexpr int kOperatingRangePassLimit = 100000;
 // corner, both only in the gas-throat branch (otherwise 1). An unknown unit keeps it.
 void UpdateDensityRatioWorstCase();
 
-// Corrects MaxDpPa ("DP") or BoreDiameter (the other calculations) so that the maximum
-// flow is met at the worst-case corner, converts the design dp into the user's unit, shows
-// it in difftryckmaxantal after "DP", and fills DpTransmitterValues. Raises CalcError when
-// a search reaches kOperatingRangePassLimit, its step no longer moves the searched value, a
-// dp solve of a pass does not settle, or its arithmetic fails.
+// Corrects MaxDpPa ("DP") or BoreDiameter (the other calculations but "FL", which keeps the
+// given bore and dp) so that the maximum flow is met at the worst-case corner (a bore grows for
+// it where a cone shrinks), converts the design dp into the user's unit, shows it in
+// difftryckmaxantal after "DP", and fills DpTransmitterValues. Raises CalcError when a search
+// reaches kOperatingRangePassLimit, its step no longer moves the searched value, a dp solve of
+// a pass does not settle, or its arithmetic fails.
 // State: reads the medium state at the operating point, the device selection, CalibratedCf,
 // the correction factors, MaxMassFlow and the flow and dp inputs; writes what is named above.
 void AdjustForOperatingRange();

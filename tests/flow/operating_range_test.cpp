@@ -14,6 +14,7 @@
 #include "state/inputs.h"
 #include "state/medium.h"
 #include "state/selections.h"
+#include "support/hand_meters.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -123,6 +124,32 @@ TEST(AdjustForOperatingRange, BoreSearchMeetsMaxFlowAtTheCorner) {
     EXPECT_NEAR(v.cornerRootNormalFlow.si, std::sqrt(DensityRatioWorstCase) * v.rootNormalFlowAtDesignDp.si, 1e-15);
     EXPECT_NEAR(v.designDpFlow.si, Flow(MaxFlowDpPa, BoreDiameter), 1e-12);
     EXPECT_DOUBLE_EQ(v.flowAtMaxDp.si, FlowAtMaxDp);
+}
+
+// A cone meter passes less as its cone grows: both searches shrink the cone where they would
+// grow a bore, until the device, worked by hand, meets the max flow at the corner.
+TEST(AdjustForOperatingRange, TheSearchesShrinkAConeWhereTheyWouldGrowABore) {
+    for (const auto& [device, meter] : {std::pair{"VCONE", hand::Meter::Cone}, {"VCONEWAFER", hand::Meter::WaferCone}})
+        for (const char* flag : {"V", "J"}) {
+            SCOPED_TRACE(std::string(device) + " " + flag);
+            AirRange("DI");
+            MaxFlowGivenFlag = flag, DeviceCode = device, CalibratedCf = 0.82, PipeDiameter = 0.1;
+            MaxDpPa = MaxFlowDpPa = ScaledMaxDpPa = 25000.0;
+            ThroatDiameterFromFlow(MediumCode, DeviceCode, DeviceVariantCode, Standard(), OperatingPressure,
+                                   MaxMassFlow, MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating,
+                                   1.0, BoreDiameter);
+            const double cone = BoreDiameter, ratio = DensityRatioWorstCase;
+            AdjustForOperatingRange();
+            EXPECT_LT(BoreDiameter, cone);
+            const hand::Gas air{FlowDensity, DynamicViscosityPas, KappaOperating, OperatingPressure};
+            const auto dp = [&](double qm) { return hand::Dp(meter, qm, BoreDiameter, 0.1, air, 0.82); };
+            // "V": the device's dp at max flow is the corner's share of the design dp; "J": the root
+            // law through 67 % of the flow at the scaled dp at the corner carries to the max flow.
+            const double q1 = hand::Flow(meter, ratio * MaxFlowDpPa, BoreDiameter, 0.1, air, 0.82);
+            const double corner = *flag == 'V' ? std::sqrt(MaxFlowDpPa / dp(MaxMassFlow) * ratio) * MaxMassFlow
+                                               : std::sqrt(ratio * MaxFlowDpPa / dp(0.67 * q1)) * 0.67 * q1;
+            EXPECT_NEAR(corner / MaxMassFlow, 1.0, 2e-6);
+        }
 }
 
 TEST(AdjustForOperatingRange, DpSearchRaisesTheDesignDpForTheCorner) {

@@ -7,13 +7,18 @@
 #include <cmath>
 #include <regex>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "forms/screen.h"
 #include "numerics/number_text.h"
+#include "numerics/report_format.h"
+#include "numerics/separator_guard.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/medium.h"
+#include "support/hand_meters.h"
 #include "ui/calculation_reset.h"
 #include "ui/form1.h"
 #include "ui/startup.h"
@@ -78,6 +83,14 @@ const std::string* LineStarting(const std::vector<std::string>& lines, const std
 double ValueAfterEquals(const std::string& line) {
     std::string number = line.substr(line.rfind("= ") + 2);
     return StrToFloatAnySep(number);
+}
+
+// The number in `line` between `from` and the next `to` (the end when empty).
+double NumberBetween(const std::string& line, const std::string& from, const std::string& to) {
+    const std::size_t start = line.find(from);
+    std::string text = start == std::string::npos ? "" : line.substr(start + from.size());
+    text = text.substr(0, to.empty() ? std::string::npos : text.find(to));
+    return StrToFloatAnySep(text);
 }
 
 }  // namespace
@@ -214,5 +227,67 @@ TEST(EndToEnd, TheRestrictionOrificeIsAnOrificePlateAfterEveryCommercialMeter) {
         }
         EXPECT_EQ(lines, fresh) << meter;
         EXPECT_EQ(Form1().Felsimulgrid.Cell(1, 8), throatUncertainty) << meter;
+    }
+}
+
+// A flow solve for air at 3 bar in DN100 at 25 kPa: the bore (or cone) and the dp stay as typed,
+// and each line that pairs a flow with the dp gives the flow the device passes at that dp by
+// hand: the short result, the 20 mA dp of the linear transmitter and of the block, the
+// square-root transmitter's settings (2.1 the root law through 67 % of the flow) and the top of
+// the flow/dp table.
+TEST(EndToEnd, AFlowSolveKeepsTheTypedBoreAndDpAndPairsEachFlowWithItsDp) {
+    using hand::Meter;
+    const std::tuple<std::vector<const char*>, Meter, double> duties[] = {
+        {{"Strypel", "StrypflnsCornertappings1"}, Meter::Orifice, 0.05},
+        {{"Strypel", "DysaISA19321"}, Meter::IsaNozzle, 0.05},
+        {{"Kommersiellafldesmtare1"}, Meter::Cone, 0.06},
+        {{"Kommersiellafldesmtare1", "strypsort"}, Meter::WaferCone, 0.06}};
+    for (const auto& [items, meter, d] : duties) {
+        SeparatorGuard separator(meter == Meter::IsaNozzle || meter == Meter::WaferCone ? ',' : '.');
+        SCOPED_TRACE(items.back());
+        Start();
+        for (const char* item : {"English", "LUF"}) Click(item);
+        for (const char* item : items) Click(item);
+        Click("Flde1");
+        for (const auto& [edit, text] : {std::pair{"maxflowsort", "kg/h"},
+                                         {"difftryckmaxsort", "kPa"},
+                                         {"difftryckmaxantal", "25"},
+                                         {"Dstorkallmm", "100"},
+                                         {"dkallmm", d == 0.05 ? "50" : "60"},
+                                         {"Cf", "0.82"},
+                                         {"abstrycksort", "BarA"},
+                                         {"abstryckantal", "3"},
+                                         {"abstryckmaxantal", "3"},
+                                         {"temp", "20"}})
+            Type(edit, text);
+        ChooseBigReport();
+        Click("Runbutton");
+        const std::vector<std::string> lines = ReportLines();
+        ASSERT_EQ(LineStarting(lines, "INPUT ERROR"), nullptr);
+        EXPECT_NEAR(BoreDiameter, d, 1e-12);  // at 20 C
+        const hand::Gas air{FlowDensity, DynamicViscosityPas, KappaOperating, OperatingPressure};
+        const double q = 3600.0 * hand::Flow(meter, 25000.0, d, 0.1, air, 0.82);
+        const double normal = 0.67 * q, atNormal = 0.001 * hand::Dp(meter, normal / 3600.0, d, 0.1, air, 0.82);
+        // Each number is printed to five digits.
+        const auto expect = [&](const std::string& line, const std::string& from, const std::string& to, double want) {
+            EXPECT_NEAR(NumberBetween(line, from, to), want, 6e-5 * want) << line;
+        };
+        const auto after = [&](const std::string& start, std::size_t n) {
+            const std::string* line = LineStarting(lines, start);
+            const std::size_t at = line == nullptr ? lines.size() : line - lines.data() + n;
+            return at < lines.size() ? lines[at] : start + " missing";
+        };
+        expect(after("Simpliest possible", 0), "q:= ", "*sqrt", q);
+        expect(after("Simpliest possible", 0), "dp/", ")", 25.0);
+        expect(after("Adjust the transmitter for max signal 20 mA at maximal", 0), "pressure= ", "kPa", 25.0);
+        expect(after("dp_max:real:= ", 0), ":= ", ";", 25.0);
+        for (const char* position : {"2.1.", "2.2.", "2.3."}) {
+            expect(after(position, 2), "", "kg/h", position[2] == '1' ? normal * std::sqrt(25.0 / atNormal) : q);
+            expect(after(position, 2), "= ", "kPa", 25.0);
+        }
+        if (meter == Meter::Orifice || meter == Meter::IsaNozzle) {
+            const std::string dps = after("Table; Relation btw", 3);
+            expect(dps.substr(dps.rfind(' ') + 1), "", "", 25.0);
+        }
     }
 }
