@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
-#include <QTextEdit>
 #include <algorithm>
 
 #include "numerics/decimal_separator.h"
@@ -140,12 +140,19 @@ TEST_F(KeyboardFocus, APageChosenAfterARunTakesTypedDigitsInItsFirstQuestion) {
     }
 }
 
-// Tab walks the questionnaire's edits as the page shows them, top to bottom and left to right,
-// and Shift+Tab walks them back: the data sheet's margins beside the medium heading, the
-// compensation block and the report come after the last question. A line a menu places anew
-// (the humidity's, for its kind) keeps its place.
-TEST_F(KeyboardFocus, TabWalksTheQuestionnaireInItsOrderOnEveryPage) {
+// The window opens nine tenths of the screen wide and of the work area high, and every page
+// shows its Run label without scrolling. Tab walks the questionnaire's edits as the page shows
+// them, top to bottom and left to right, and Shift+Tab back: the data sheet's margins, the
+// compensation block and the report come after the last question, and a line a menu places
+// anew (the humidity's, for its kind) keeps its place.
+TEST_F(KeyboardFocus, EveryPageFitsTheWindowAndTabWalksItsQuestionnaire) {
     TForm1& f = Form1();
+    const QRect screen = Window().screen()->geometry(), work = Window().screen()->availableGeometry();
+    const QRect frame = Window().frameGeometry();
+    EXPECT_NEAR(frame.height(), work.height() * 9 / 10, work.height() / 100);
+    EXPECT_NEAR(frame.width(), screen.width() * 9 / 10, screen.width() / 50);
+    EXPECT_NEAR(frame.center().x(), screen.center().x(), screen.width() / 100);
+    EXPECT_TRUE(work.contains(frame));
     QWidget& page = *Page().widget();
     const auto place = [&page](QWidget* w) {
         return std::pair(w->mapTo(&page, QPoint()).y(), w->mapTo(&page, QPoint()).x());
@@ -160,19 +167,19 @@ TEST_F(KeyboardFocus, TabWalksTheQuestionnaireInItsOrderOnEveryPage) {
         std::sort(edits.begin(), edits.end(), [&](QWidget* a, QWidget* b) { return place(a) < place(b); });
         ASSERT_GT(edits.size(), 3u);
         ASSERT_EQ(QApplication::focusWidget(), edits.front());
-        for (size_t i = 1; i < edits.size(); ++i) {
-            Press(Qt::Key_Tab);
-            ASSERT_EQ(FocusName(), edits[i]->objectName().toStdString()) << "Tab number " << i;
-        }
-        for (size_t i = edits.size() - 1; i-- > 0;) {
-            Press(Qt::Key_Backtab, Qt::ShiftModifier);
-            ASSERT_EQ(FocusName(), edits[i]->objectName().toStdString()) << "Shift+Tab to " << i;
+        for (size_t i = 1, n = edits.size(); i < 2 * n - 1; ++i) {
+            const bool back = i >= n;
+            Press(back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+            ASSERT_EQ(FocusName(), edits[back ? 2 * n - 2 - i : i]->objectName().toStdString()) << "key " << i;
         }
     };
     for (const TMenuItem* function : {f.Strypsnabb, f.Commersialflowmeters1, f.Termosnabb, f.Tryckfsnabb,
                                       f.Flowgeneral1, f.Ventiler3, f.Restrictionorifice2}) {
         SCOPED_TRACE(function->Name());
         ChooseMenu({function});
+        const QWidget* run = Widget(f.Label1);
+        EXPECT_TRUE(Page().viewport()->rect().contains(QRect(run->mapTo(Page().viewport(), QPoint()), run->size())));
+        Screenshot(("page_" + function->Name()).c_str());
         walk();
     }
     Click(f.relabsfukt);
