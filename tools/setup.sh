@@ -4,6 +4,9 @@
 # side with the Python fluids library (bench, which also installs python3-fluids).
 # Idempotent: installs only missing packages and rebuilds only what changed.
 #
+# run: builds the program alone and starts it; where there is no display (a server, a
+# container) it starts in a virtual one, under xvfb-run.
+#
 # test: the unit tests in build/; then, in build-sanitize/ (clang), the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer and a short run of each fuzz target.
 # Under CI (CI=true) warnings are errors.
@@ -14,8 +17,9 @@ cd "$top"
 
 need=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation xvfb xauth)
 if [ "$mode" = bench ]; then need+=(python3-fluids); fi
-# pdftotext and pdftoppm, for the test that reads the report printed to PDF.
-if [ "$mode" = test ]; then need+=(poppler-utils); fi
+# For the tests: pdftotext and pdftoppm (the report printed to PDF), python3 (the source and
+# generated-data checks), git and clang-format-14 (the layout check).
+if [ "$mode" = test ]; then need+=(poppler-utils python3 git clang-format-14); fi
 # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz targets.
 [ "$mode" = run ] || need+=(clang libclang-rt-14-dev)
 missing=()
@@ -32,7 +36,10 @@ jobs=${TUBALYX_JOBS:-$(nproc)}
 
 build=${TUBALYX_BUILD_DIR:-$top/build}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUBALYX_WERROR=$werror >/dev/null
-cmake --build "$build" -j "$jobs"
+# The run command builds only what it starts; the tests and benchmarks wait for the others.
+targets=()
+if [ "$mode" = run ]; then targets=(--target tubalyx); fi
+cmake --build "$build" -j "$jobs" "${targets[@]}"
 
 sanitize_build() {
   checked=${TUBALYX_SANITIZE_BUILD_DIR:-$top/build-sanitize}
@@ -42,7 +49,9 @@ sanitize_build() {
 }
 
 case "$mode" in
-  run)  exec "$build/tubalyx" ;;
+  run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then exec xvfb-run -a "$build/tubalyx"; fi
+    exec "$build/tubalyx" ;;
   test)
     (cd "$build" && ctest --output-on-failure -j "$jobs")
     echo "stage: build and unit tests done after ${SECONDS} s"

@@ -61,6 +61,10 @@ inline int CharWidth(int fontSize) { return fontSize * 17 / 20; }
 // Thickness in pixels of a control's scroll bar.
 inline constexpr int kScrollBarSize = 17;
 
+// The tab order of a control nothing has placed in the keyboard's way: after every placed
+// control of its parent (among themselves, in the order they were made).
+inline constexpr int kUnplacedTabOrder = 32767;
+
 class TControl {
 public:
     explicit TControl(std::string name) : name_(std::move(name)) {}
@@ -203,7 +207,7 @@ private:
     TFont font_;
     bool parentFont_ = true;
     TColor color_ = clBtnFace;
-    int tabOrder_ = 0;
+    int tabOrder_ = kUnplacedTabOrder;
     int frontCount_ = 0;
 };
 

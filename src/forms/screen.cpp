@@ -7,6 +7,7 @@ namespace tubalyx {
 void TScreen::SetSize(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
+    workAreaHeight_ = height_;
 }
 
 namespace {

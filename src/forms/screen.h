@@ -1,5 +1,6 @@
 #pragma once
 // The screen and the printer of the window system.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,8 +15,12 @@ class TScreen {
 public:
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // The renderer sets the real size at start; tests set the size they need.
+    // The height a window may take: the screen's less the bars the desktop keeps for itself.
+    int WorkAreaHeight() const { return workAreaHeight_; }
+    // The renderer sets the real size at start; tests set the size they need. The work area
+    // is the whole screen until the renderer tells it.
     void SetSize(int width, int height);
+    void SetWorkAreaHeight(int height) { workAreaHeight_ = std::max(0, height); }
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor c);
     // The renderer shows the cursor it is told.
@@ -23,7 +28,7 @@ public:
     static void SetCursorListener(CursorListener listener);
 
 private:
-    int width_ = 1600, height_ = 900;
+    int width_ = 1600, height_ = 900, workAreaHeight_ = 900;
     TCursor cursor_ = TCursor::crDefault;
 };
 

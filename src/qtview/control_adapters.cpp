@@ -79,6 +79,7 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
 class GridAdapter : public AdapterOf<TStringGrid, GridWidget> {
     GridWidget* Make(TStringGrid& grid, QWidget* parent) const override { return new GridWidget(grid, parent); }
     void Update(TStringGrid&, GridWidget& g, QPalette&) const override { g.SyncFromModel(); }
+    bool InTabChain() const override { return true; }
 };
 
 class RichEditAdapter : public AdapterOf<TRichEdit, RichEditWidget> {
@@ -87,6 +88,7 @@ class RichEditAdapter : public AdapterOf<TRichEdit, RichEditWidget> {
         r.SyncFromModel();
         palette.setColor(QPalette::Base, ToQColor(edit.Color()));
     }
+    bool InTabChain() const override { return true; }
 };
 
 class MemoAdapter : public AdapterOf<TMemo, QPlainTextEdit> {

@@ -22,7 +22,7 @@ public:
     // Mouse, key and focus events reach the control through an InputForwarder unless the
     // widget reports them itself.
     virtual bool ForwardsInput() const { return true; }
-    // Whether the Tab key walks through the control, in the model's tab order.
+    // Whether the Tab key reaches the control, in the model's tab order.
     virtual bool InTabChain() const { return false; }
     // Controls to bring up to date together with this one (a group box's children take its font).
     virtual std::vector<TControl*> Dependents(TControl&) const { return {}; }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/containers.h"
 #include "qtview/control_adapters.h"
 #include "qtview/input_forwarder.h"
 #include "qtview/qt_conversions.h"
@@ -147,10 +148,8 @@ void MainWindow::SyncNow() {
         return;
     }
     // Only pointers known to the window are followed; other controls may be gone.
-    bool tabChainChanged = false;
     for (TControl* c : dirty) {
         if (auto it = shown_.find(c); it != shown_.end()) {
-            tabChainChanged = tabChainChanged || it->second.adapter->InTabChain();
             SyncControl(*c);
             for (TControl* dependent : it->second.adapter->Dependents(*c)) SyncControl(*dependent);
             continue;
@@ -169,7 +168,7 @@ void MainWindow::SyncNow() {
             }
         }
     }
-    if (tabChainChanged) ApplyTabOrder();
+    ApplyTabOrder();
     Restack();
     ApplyFocus();
 }
@@ -237,14 +236,30 @@ void MainWindow::SyncFromModel() {
     ApplyFocus();
 }
 
-void MainWindow::ApplyTabOrder() {
-    // The Tab key walks the edits in their model tab order (declaration order on a tie).
-    std::vector<std::pair<int, QWidget*>> chain;
+// The Tab key walks the controls as the form orders them: the controls of one parent by their
+// tab order (in the order they were made on a tie), a box's own controls in the place of the box.
+void MainWindow::AppendTabChain(const TControl& parent, std::vector<QWidget*>& chain) const {
+    std::vector<TControl*> children;
     for (TControl* c : form_.Controls())
+        if (c->Parent() == &parent) children.push_back(c);
+    std::stable_sort(children.begin(), children.end(),
+                     [](const TControl* a, const TControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TControl* c : children) {
+        if (dynamic_cast<TGroupBox*>(c)) {
+            AppendTabChain(*c, chain);
+            continue;
+        }
         if (auto it = shown_.find(c); it != shown_.end() && it->second.adapter->InTabChain())
-            chain.emplace_back(c->TabOrder(), it->second.widget);
-    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+            chain.push_back(it->second.widget);
+    }
+}
+
+void MainWindow::ApplyTabOrder() {
+    std::vector<QWidget*> chain;
+    AppendTabChain(form_, chain);
+    if (chain == tabChain_) return;
+    tabChain_ = chain;
+    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::SyncAction(TMenuItem& item) {

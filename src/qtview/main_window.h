@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <map>
 #include <set>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -42,6 +43,7 @@ private:
     void SyncAction(TMenuItem& item);
     void SyncForm();
     void ApplyTabOrder();
+    void AppendTabChain(const TControl& parent, std::vector<QWidget*>& chain) const;
 
     TForm1& form_;
     QScrollArea* scroll_ = nullptr;
@@ -57,6 +59,8 @@ private:
     std::map<const TControl*, TMenuItem*> itemsByControl_;
     std::map<const TControl*, TPopupMenu*> popupsByControl_;
     std::set<TControl*> dirty_;
+    // The Tab key's way as last given to Qt.
+    std::vector<QWidget*> tabChain_;
     // The largest front order of the model already applied to the widgets' stacking.
     int frontApplied_ = 0;
     void Restack();

@@ -15,8 +15,10 @@ namespace tubalyx {
 void InitProgramPlatform() {
     InitDecimalSeparatorFromPlatform();
     InstallQtPlatform();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
         Screen().SetSize(screen->geometry().width(), screen->geometry().height());
+        Screen().SetWorkAreaHeight(screen->availableGeometry().height());
+    }
 }
 
 std::unique_ptr<MainWindow> OpenMainWindow() {
@@ -26,11 +28,13 @@ std::unique_ptr<MainWindow> OpenMainWindow() {
     auto window = std::make_unique<MainWindow>(form);
     window->move(form.Left(), form.Top());
     window->show();
-    // The window's frame, menu bar and scroll bars are the platform's.
+    // The window's frame, menu bar and scroll bars are the platform's. The page shows as wide as
+    // the form's client area, which the layout fills; the window stands as high as the form,
+    // frame and menu bar included, so where the platform draws no title bar the page gains it.
     if (auto* page = qobject_cast<QAbstractScrollArea*>(window->centralWidget())) {
-        const QSize shown = page->viewport()->size();
-        window->resize(window->width() + form.ClientWidth() - shown.width(),
-                       window->height() + form.ClientHeight() - shown.height());
+        const int shownWidth = page->viewport()->width();
+        const int frame = window->frameGeometry().height() - window->height();
+        window->resize(window->width() + form.ClientWidth() - shownWidth, form.Height() - frame);
     }
     return window;
 }

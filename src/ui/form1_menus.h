@@ -11,7 +11,11 @@ namespace tubalyx {
 
 // LayoutTop := 0 and the page rebuilt for the screen.
 void RebuildPage();
-// A new calculation function: the inputs hidden, both scroll bars at 0, then the rebuild.
+// A page the user chose (a medium, a device or a solved quantity): the rebuild, then the
+// keyboard to the page's first question unless it is in one of its questions already.
+void RebuildChosenPage();
+// A new calculation function: the inputs hidden, both scroll bars at 0, then the rebuild of
+// the chosen page.
 void RebuildFunctionPage();
 
 // Opens `menu` with its top left corner just below `label`, title bar counted, wherever the

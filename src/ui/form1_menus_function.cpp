@@ -81,7 +81,7 @@ void ChooseDevice(TForm1& f, const TMenuItem& item, const DeviceItem& d) {
     DeviceCode = d.device;
     if (d.variant) DeviceVariantCode = d.variant;
     ShowStandardDeviceSolutions(f, true);
-    RebuildPage();
+    RebuildChosenPage();
 }
 
 // The solved quantity: the item's caption on Strypbertyp, the keyword unless the valve page
@@ -91,7 +91,7 @@ void ChooseSolvedQuantity(TForm1& f, const std::string& caption, const char* sol
     if (updatesFlowUnits) RunGuarded([] { UpdateFlowUnits('A'); });
     f.Strypbertyp.SetCaption(caption);
     if (!(keptForValves && CalcFunction == kFunctionValve)) SolveFor = solveFor;
-    RebuildPage();
+    RebuildChosenPage();
 }
 
 // The material of the label that opened the pop-up: the caption up to its first "=", then
@@ -117,11 +117,16 @@ void RebuildPage() {
     PageManager('S', LayoutTop);
 }
 
+void RebuildChosenPage() {
+    RebuildPage();
+    GiveTheKeyboardToTheQuestionnaire();
+}
+
 void RebuildFunctionPage() {
     HideInputControls();
     Form1().SetHorzScrollPosition(0);
     Form1().SetVertScrollPosition(0);
-    RebuildPage();
+    RebuildChosenPage();
 }
 
 void PopupBelowLabel(TPopupMenu& menu, const TLabel& label) {
@@ -265,7 +270,7 @@ void TForm1::strypsortClick(TControl*) {
         DeviceCode = kDeviceWaferCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
-        RebuildPage();
+        RebuildChosenPage();
     } else if (strypsort.Caption() == kConeCaptionWafer) {
         ISODIN.SetCaption("");
         strypsort.SetCaption("Endimensionell Volymflödesmätare (US/Mag)");
@@ -274,7 +279,7 @@ void TForm1::strypsortClick(TControl*) {
         Felsimulgrid.SetCell(1, 8, "0");
         Felsimulgrid.SetCell(1, 9, "0");
         HideInputControls();
-        RebuildPage();
+        RebuildChosenPage();
     } else {
         RestoreMeterUncertaintyCells();
         ISODIN.SetCaption(std::string(kStandardCaptionMcCrometer));
@@ -282,7 +287,7 @@ void TForm1::strypsortClick(TControl*) {
         DeviceCode = kDeviceCone;
         ShowStandardDeviceSolutions(*this, false);
         HideInputControls();
-        RebuildPage();
+        RebuildChosenPage();
     }
     FillUncertaintyGridRows();
 }

@@ -98,7 +98,7 @@ void ChooseMedium(const MediumItem& m) {
         f.maxflowsort.SetText("kg/h");
     if (m.oilPrompts) SetOilInputPrompts();
     if (m.applyFlowUnit) RunGuarded(ApplyFlowUnit);
-    RebuildPage();
+    RebuildChosenPage();
     if (m.compressibilityTable) RunGuarded(WriteCompressibilityTable);
 }
 
@@ -213,7 +213,7 @@ void TForm1::NaturgasClick(TControl*) {
         UpdateHumidityRow();
         ApplyFlowUnit();
     });
-    RebuildPage();
+    RebuildChosenPage();
     PreviousMediumCode = MediumCode;
 }
 
@@ -233,7 +233,7 @@ void TForm1::GClick(TControl*) {
         UpdateHumidityRow();
         ApplyFlowUnit();
     });
-    RebuildPage();
+    RebuildChosenPage();
     PreviousMediumCode = MediumCode;
     RunGuarded(WriteCompressibilityTable);
 }

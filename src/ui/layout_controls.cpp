@@ -57,6 +57,11 @@ void LayoutPropertyBox(TForm1& f) {
         unit->SetLeft(RightOf(*value));
         unit->SetTop(value->Top());
     }
+    // Inside the box the keyboard goes row by row, each value before its unit.
+    int order = 0;
+    for (TEdit* e : {&f.rbg, &f.qbg, &f.qbgsort, &f.q40bg, &f.q40bgsort, &f.q100bg, &f.q100bgsort, &f.cpbg, &f.cvbg,
+                     &f.molekylviktbg, &f.krittempbg, &f.entalpibg, &f.Z1bg, &f.Znbg})
+        e->SetTabOrder(order++);
 }
 
 void LayoutResistanceGrid(TStringGrid& grid) {

@@ -246,6 +246,10 @@ void Build(char kind, int& layoutTop) {
     f.SetHorzScrollPosition(0);
     f.SetVertScrollPosition(0);
     InputTabOrder = 0;
+    // The keyboard's way is laid anew: the questionnaire's builders place theirs first, every
+    // other control of the form follows.
+    for (TControl* c : f.Controls())
+        if (c->Parent() == &f) c->SetTabOrder(kUnplacedTabOrder);
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(ByLanguage(page_text::UpDownHint));
     UpdateThermoCaption();
@@ -288,13 +292,9 @@ TControl* FirstEditIn(const TControl& box) {
     return first;
 }
 
-// A page built for the screen where no control the user can reach has the focus (none had it
-// yet, or the build took it away with the start text or an edit of the page before) gives the
-// keyboard to the questionnaire's first edit: the first keys typed go where the page starts, not
-// into whatever control the window finds next.
-void KeepFocusOnThePage() {
-    const TControl* focused = TControl::FocusedControl();
-    if (focused && Reachable(*focused)) return;
+// The questionnaire's first edit the user can reach (a box of it stands for its first edit)
+// takes the keyboard.
+void FocusFirstQuestion() {
     for (TControl* c : QuestionnaireTabOrder()) {
         if (!Reachable(*c)) continue;
         TControl* target = dynamic_cast<TGroupBox*>(c) ? FirstEditIn(*c) : c;
@@ -304,7 +304,31 @@ void KeepFocusOnThePage() {
     }
 }
 
+// Whether the control is one of the questions of the page last built, or an edit of a box
+// that is one.
+bool IsQuestionOfThePage(const TControl& control) {
+    for (const TControl* c : QuestionnaireTabOrder())
+        if (c == &control || c == control.Parent()) return true;
+    return false;
+}
+
+// A page built for the screen where no control the user can reach has the focus (none had it
+// yet, or the build took it away with the start text or an edit of the page before) gives the
+// keyboard to the questionnaire's first edit: the first keys typed go where the page starts, not
+// into whatever control the window finds next.
+void KeepFocusOnThePage() {
+    const TControl* focused = TControl::FocusedControl();
+    if (focused && Reachable(*focused)) return;
+    FocusFirstQuestion();
+}
+
 }  // namespace
+
+void GiveTheKeyboardToTheQuestionnaire() {
+    const TControl* focused = TControl::FocusedControl();
+    if (focused && Reachable(*focused) && IsQuestionOfThePage(*focused)) return;
+    FocusFirstQuestion();
+}
 
 void PageManager(char kind, int& layoutTop) {
     if (building) {

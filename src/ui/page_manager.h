@@ -22,6 +22,12 @@ namespace tubalyx {
 // first edit in tab order.
 void PageManager(char kind, int& layoutTop);
 
+// After a page the user chose (a function, medium, device or solved quantity): the keyboard
+// goes to the page's first question, unless it already is in a question of the page. The
+// report keeps it only from a click into it or a Run, so that digits typed for the first
+// question never land in an earlier report.
+void GiveTheKeyboardToTheQuestionnaire();
+
 // The row of report controls at `top` (the Run label, select all, report size, the title,
 // clear, zoom, ABB/Siemens, Excel), the report window below it, and the page head and foot
 // boxes at the bottom of the scroll range.

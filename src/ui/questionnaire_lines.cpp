@@ -38,6 +38,9 @@ std::vector<TControl*> tabbedControls;
 
 void TakeTabOrder(TControl& control) {
     if (InputTabOrder == 0) tabbedControls.clear();
+    // A line placed again (a handler places its own line anew after the page was built) keeps
+    // its place in the keyboard's way, so Tab still walks the lines as they stand.
+    if (std::find(tabbedControls.begin(), tabbedControls.end(), &control) != tabbedControls.end()) return;
     tabbedControls.push_back(&control);
     control.SetTabOrder(InputTabOrder++);
 }

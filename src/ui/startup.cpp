@@ -30,9 +30,11 @@ namespace tubalyx {
 
 namespace {
 
-// The height the window was designed with; creation makes it 140 pixels taller.
-constexpr int kDesignedHeight = 600;
+// Creation makes the window 140 pixels taller than it was designed. It is designed so that it
+// then stands nine tenths of the work area high, as it is nine tenths of the screen wide: the
+// questionnaire and the Run label below it fit without scrolling on the screen at hand.
 constexpr int kCreationExtraHeight = 140;
+int DesignedHeight() { return Screen().WorkAreaHeight() * 9 / 10 - kCreationExtraHeight; }
 
 // Properties the window has from its design, before the create event: the captions of the
 // standard and unit labels and of the menu items that no caption set writes.
@@ -41,7 +43,7 @@ void SetDesignedProperties(TForm1& f) {
     // that their handlers take into the state.
     for (TControl* c : f.Controls())
         if (auto* edit = dynamic_cast<TEdit*>(c)) edit->SetText("");
-    f.SetHeight(kDesignedHeight);
+    f.SetHeight(DesignedHeight());
     f.ISODIN.SetCaption(std::string(kStandardCaptionIso2003));
     f.tempsort.SetCaption("C");
     f.dstorkallsort.SetCaption(std::string(kUnitMillimetre));

@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <algorithm>
 
 #include "numerics/decimal_separator.h"
 #include "ui/form1.h"
+#include "ui/questionnaire.h"
 #include "window_driver.h"
 
 using namespace tubalyx;
@@ -16,6 +20,9 @@ using namespace tubalyx;
 namespace {
 
 QString TextOf(QWidget* edit) { return qobject_cast<QLineEdit*>(edit)->text(); }
+std::string FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "";
+}
 
 }  // namespace
 
@@ -42,8 +49,7 @@ TEST_F(KeyboardFocus, ThePageAfterTheStartTextTakesKeysInItsFirstQuestion) {
             Click(f.Memo2);
         QWidget* density = Widget(f.rbg);
         ASSERT_TRUE(density->isVisible());
-        EXPECT_EQ(QApplication::focusWidget(), density)
-            << "the keyboard is in " << QApplication::focusWidget()->objectName().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), density) << "the keyboard is in " << FocusName();
         EXPECT_TRUE(f.rbg.Focused());
         // The value is selected, so what the user types replaces it.
         Type("7");
@@ -95,7 +101,98 @@ TEST_F(KeyboardFocus, AClickThatAlsoActivatesTheWindowLeavesTheKeysInTheFirstQue
     ASSERT_TRUE(memo->isVisible());
     QApplication::setActiveWindow(&Window());
     Settle();
-    EXPECT_EQ(QApplication::focusWidget(), Widget(f.rbg))
-        << "the keyboard is in " << QApplication::focusWidget()->objectName().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), Widget(f.rbg)) << "the keyboard is in " << FocusName();
     EXPECT_TRUE(f.rbg.Focused());
+}
+
+// After a Run the report has the keyboard; a function, medium, device or solved quantity then
+// chosen gives it to the new page's first question, and no earlier report changes.
+TEST_F(KeyboardFocus, APageChosenAfterARunTakesTypedDigitsInItsFirstQuestion) {
+    TForm1& f = Form1();
+    struct Choice {
+        const TLabel* label;  // that opens the pop-up holding the item; nullptr: the menu bar
+        const TPopupMenu* popup;
+        const TMenuItem* item;
+        const TEdit* first;  // a user gas asks its density first, steam its temperature
+    } const choices[] = {{nullptr, nullptr, f.Ventiler3, &f.rbg},
+                         {nullptr, nullptr, f.Restrictionorifice2, &f.rbg},
+                         {nullptr, nullptr, f.Tryckfsnabb, &f.rbg},
+                         {nullptr, nullptr, f.Flowgeneral1, &f.rbg},
+                         {nullptr, nullptr, f.Termosnabb, &f.rbg},
+                         {nullptr, nullptr, f.Commersialflowmeters1, &f.rbg},
+                         {nullptr, nullptr, f.Strypsnabb, &f.rbg},
+                         {&f.strypsort, &f.Strypsortmenu, f.VenturiBearbetat1, &f.rbg},
+                         {&f.Strypbertyp, &f.Strypbermenu, f.Flde1, &f.rbg},
+                         {&f.Medialabel, &f.Mediamenu, f.ANG, &f.temp}};
+    ChooseMenu({f.Strypsnabb});
+    for (const Choice& c : choices) {
+        SCOPED_TRACE(c.item->Name());
+        Run();
+        ASSERT_EQ(FocusName(), "RichEdit1") << "the Run leaves the keyboard elsewhere";
+        const std::vector<std::string> report = ReportLines();
+        if (c.label) Click(*c.label);
+        c.label ? ChoosePopup(*c.popup, {c.item}) : ChooseMenu({c.item});
+        EXPECT_EQ(QApplication::focusWidget(), Widget(*c.first)) << FocusName();
+        Type("776655");
+        EXPECT_EQ(TextOf(Widget(*c.first)).toStdString(), "776655");
+        EXPECT_TRUE(ReportLines() == report) << "the typing changed the report";
+        TypeInto(*c.first, "1");  // for the next Run
+    }
+}
+
+// The window opens nine tenths of the screen wide and of the work area high, and every page
+// shows its Run label without scrolling. Tab walks the questionnaire's edits as the page shows
+// them, top to bottom and left to right, and Shift+Tab back: the data sheet's margins, the
+// compensation block and the report come after the last question, and a line a menu places
+// anew (the humidity's, for its kind) keeps its place.
+TEST_F(KeyboardFocus, EveryPageFitsTheWindowAndTabWalksItsQuestionnaire) {
+    TForm1& f = Form1();
+    const QRect screen = Window().screen()->geometry(), work = Window().screen()->availableGeometry();
+    const QRect frame = Window().frameGeometry();
+    EXPECT_NEAR(frame.height(), work.height() * 9 / 10, work.height() / 100);
+    EXPECT_NEAR(frame.width(), screen.width() * 9 / 10, screen.width() / 50);
+    EXPECT_NEAR(frame.center().x(), screen.center().x(), screen.width() / 100);
+    EXPECT_TRUE(work.contains(frame));
+    QWidget& page = *Page().widget();
+    const auto place = [&page](QWidget* w) {
+        return std::pair(w->mapTo(&page, QPoint()).y(), w->mapTo(&page, QPoint()).x());
+    };
+    const auto walk = [&] {
+        std::vector<QWidget*> edits;
+        for (const TControl* c : QuestionnaireTabOrder()) {
+            const auto* box = dynamic_cast<const TGroupBox*>(c);
+            for (const TControl* e : box ? box->Children() : std::vector<TControl*>{const_cast<TControl*>(c)})
+                if (qobject_cast<QLineEdit*>(Widget(*e)) && Widget(*e)->isVisibleTo(&page)) edits.push_back(Widget(*e));
+        }
+        std::sort(edits.begin(), edits.end(), [&](QWidget* a, QWidget* b) { return place(a) < place(b); });
+        ASSERT_GT(edits.size(), 3u);
+        ASSERT_EQ(QApplication::focusWidget(), edits.front());
+        for (size_t i = 1, n = edits.size(); i < 2 * n - 1; ++i) {
+            const bool back = i >= n;
+            Press(back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+            ASSERT_EQ(FocusName(), edits[back ? 2 * n - 2 - i : i]->objectName().toStdString()) << "key " << i;
+        }
+    };
+    for (const TMenuItem* function : {f.Strypsnabb, f.Commersialflowmeters1, f.Termosnabb, f.Tryckfsnabb,
+                                      f.Flowgeneral1, f.Ventiler3, f.Restrictionorifice2}) {
+        SCOPED_TRACE(function->Name());
+        ChooseMenu({function});
+        const QWidget* run = Widget(f.Label1);
+        EXPECT_TRUE(Page().viewport()->rect().contains(QRect(run->mapTo(Page().viewport(), QPoint()), run->size())));
+        Screenshot(("page_" + function->Name()).c_str());
+        walk();
+    }
+    Click(f.relabsfukt);
+    ChoosePopup(f.Fuktmenu, {f.Absfukt});
+    walk();
+    // Steam typed as a user does: 200 C, Tab, 1000 kPa. The density is that of the worked value
+    // v(1 MPa, 200 C) = 0.20592 m3/kg, not that of the atmospheric pressure left (0.4665 kg/m3).
+    ChooseMenu({f.Termosnabb});
+    Click(f.Medialabel);
+    ChoosePopup(f.Mediamenu, {f.ANG});
+    Type("200");
+    Press(Qt::Key_Tab);
+    Type("1000");
+    Run();
+    EXPECT_NEAR(ReportValue(ReportLines(), "Density"), 1 / 0.20592, 0.001);
 }
