@@ -126,6 +126,9 @@ void RunPrimaryDeviceCalculation() {
             AdditionalUncertaintyPercent = std::fabs(1.0 - BendFactor) * 100.0;
         }
     } else if (UpstreamFittingCode != kFittingOther) {
+        // A device without a table of lengths requires none, rather than the lengths an earlier
+        // run looked up for another device; the others look theirs up.
+        UpstreamLengthZeroM = UpstreamLengthHalfM = DownstreamLengthZeroM = DownstreamLengthHalfM = 0.0;
         CompareStraightLengths();
     }
 

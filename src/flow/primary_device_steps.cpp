@@ -205,11 +205,17 @@ void SolveBoreOrLossStep() {
         SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
         SegmentHeightM = deviceFactor * SegmentHeightColdM;
     }
-    if (quarterExceeded) return;
-    DpAtFlow(NormalMassFlow, DpAtNormalFlow);
-    const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
-    RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio, AverageCoefficientUncertainty,
-                     VariantFlowDeviationA, VariantFlowDeviationB);
+    if (quarterExceeded) {
+        // The loss solve's bore stands, beyond the expansibility's range: it has no normal-flow
+        // dp or uncertainty over the range. These start again from none, and the standard's
+        // limits are still this device's, rather than an earlier run's.
+        DpAtNormalFlow = AverageCoefficientUncertainty = VariantFlowDeviationA = VariantFlowDeviationB = 0.0;
+    } else {
+        DpAtFlow(NormalMassFlow, DpAtNormalFlow);
+        const double ratio = CheckedDiv(MinMassFlow, MaxMassFlow);
+        RangeUncertainty(MaxDpPa, DpAtNormalFlow, MaxDpPa * ratio * ratio, AverageCoefficientUncertainty,
+                         VariantFlowDeviationA, VariantFlowDeviationB);
+    }
     LimitsAndFlowLimits();
 }
 
@@ -231,9 +237,13 @@ void FlowStep() {
         FlowAtDp(MaxDpPa, MaxMassFlow);
     } else {
         PipeToOperating();
-        ReynoldsAdjustedFlow(CalculationWindow().maxflowsort.Text(), MaxFlowInput, FlowDensity, 1000.0 * PipeDiameter,
-                             PipeRoughnessMm, ReynoldsAtMaxFlow, CalibratedReynoldsMin, MaxMassFlow,
-                             VolumeMeterRoughnessFactor, VolumeMeterReynoldsFactor);
+        const std::string unit = CalculationWindow().maxflowsort.Text();
+        // The profile correction belongs to the Reynolds number of the flow the meter reads;
+        // the one the state held before would be the last run's.
+        ReynoldsAtMaxFlow = ReynoldsNumber(PipeDiameter, DynamicViscosityPas,
+                                           MeasuredMassFlow(unit, MaxFlowInput, FlowDensity, 1000.0 * PipeDiameter));
+        ReynoldsAdjustedFlow(unit, MaxFlowInput, FlowDensity, 1000.0 * PipeDiameter, PipeRoughnessMm, ReynoldsAtMaxFlow,
+                             CalibratedReynoldsMin, MaxMassFlow, VolumeMeterRoughnessFactor, VolumeMeterReynoldsFactor);
     }
     FlowAtMaxDp = MaxMassFlow;
     if (!volume) {
@@ -339,7 +349,10 @@ void RunCalculationSteps() {
                                           MaxDpPa, DiameterRatioBeta, DischargeCoefficientC, VelocityOfApproachFactor);
         MaxPressureLossUnit = "KPA";
     }
-    if (DeviceCode != kDeviceVolumeMeter) RootFlowConstants();
+    // A volume meter measures no dp: it has no root flow, and the dp recipe for oil would print
+    // the root flow of an earlier run.
+    if (DeviceCode == kDeviceVolumeMeter) return;
+    RootFlowConstants();
     if (MediumCode == kMediumOil) PendingOilRecipe = OilRecipeInputFromState(RootFlowMax);
 }
 

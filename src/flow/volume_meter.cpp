@@ -36,17 +36,19 @@ void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm
     profileFactor = CheckedDiv(CheckedDiv(w, qm), areaFactor);
 }
 
-void ReynoldsAdjustedFlow(const std::string& unit, double value, double density, double pipeDiameterMm,
-                          double roughnessMm, double reynolds, double calibrationReynolds, double& qm,
-                          double& areaFactor, double& profileFactor) {
+double MeasuredMassFlow(const std::string& unit, double value, double density, double pipeDiameterMm) {
     std::string keyword = unit;
     double v = 0.0;
     // The kind goes to the shared kind: the report words the flow lines by it.
     ParseUnitValue(keyword, value, FlowNormalDensity, pipeDiameterMm / 1000.0, v, ParsedUnitKind);
-    if (ParsedUnitKind == kUnitVolumeFlow)
-        qm = 0.001 * density * v / 3600.0;  // litres per hour
-    else
-        qm = v / 3600.0;  // kg per hour
+    if (ParsedUnitKind == kUnitVolumeFlow) return 0.001 * density * v / 3600.0;  // litres per hour
+    return v / 3600.0;                                                           // kg per hour
+}
+
+void ReynoldsAdjustedFlow(const std::string& unit, double value, double density, double pipeDiameterMm,
+                          double roughnessMm, double reynolds, double calibrationReynolds, double& qm,
+                          double& areaFactor, double& profileFactor) {
+    qm = MeasuredMassFlow(unit, value, density, pipeDiameterMm);
     VolumeMeterCorrections(qm, pipeDiameterMm, roughnessMm, reynolds, calibrationReynolds, areaFactor, profileFactor);
 }
 

@@ -11,6 +11,10 @@ namespace tubalyx {
 void VolumeMeterCorrections(double qm, double pipeDiameterMm, double roughnessMm, double reynolds,
                             double calibrationReynolds, double& areaFactor, double& profileFactor);
 
+// The typed value in its unit keyword as the mass flow the meter measures (kg/s, uncorrected);
+// density in kg/m3. The unit kind is left in ParsedUnitKind.
+double MeasuredMassFlow(const std::string& unit, double value, double density, double pipeDiameterMm);
+
 // The typed value in its unit keyword becomes the measured flow qm (kg/s, uncorrected);
 // the area factor and profile correction come with it. Density in kg/m3. The unit kind
 // is left in ParsedUnitKind.

@@ -107,15 +107,13 @@ void ConvertOperatingPressure() {
 }
 
 // The differential-pressure field: unused while a primary device solves for the dp or its
-// optimal design; it carries the flow of an adjusted max flow; for valves (written back only)
-// it is the outlet pressure.
+// optimal design; for valves (written back only) it is the outlet pressure. An adjusted max
+// flow is sized at the dp the field shows, as a plain one is: unread, the dp would be an
+// earlier run's.
 void ConvertDiffPressure(bool valveOutletPressure) {
     if (CalcFunction == kFunctionPrimaryDevice && (SolveFor == kSolveOptimal || SolveFor == kSolveDp)) return;
-    if (CalcFunction == kFunctionPrimaryDevice && MaxFlowGivenFlag == kMaxFlowAdjusted) {
-        CalculatedFlow = Converted(DpUnit, MaxDpInput);
-        return;
-    }
     const double dp = Converted(DpUnit, MaxDpInput);
+    if (CalcFunction == kFunctionPrimaryDevice && MaxFlowGivenFlag == kMaxFlowAdjusted) CalculatedFlow = dp;
     MaxDpPa = valveOutletPressure && CalcFunction == kFunctionValve ? OperatingPressure - dp : dp;
 }
 
@@ -220,16 +218,17 @@ void ReadInputsFromForm() {
     ReadMediumDescription();
 
     const double mmPerUnit = LengthFactor();
-    // The pipe at the operating temperature of before this read, the bore at the new one.
     PipeDiameterColdMm = LengthMm(f.Dstorkallmm, mmPerUnit);
     PipeDiameterColdM = PipeDiameterColdMm * 0.001;
-    PipeDiameter =
-        PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
     ValveDiameterColdMm = LengthMm(f.Ventilkallmm, mmPerUnit);
     ValveDiameterColdM = ValveDiameterColdMm * 0.001;
 
     ReadTemperatures();
     OperatingTemperature = UsesGasThroatBranch() ? (TemperatureMinC + TemperatureMaxC) / 2 : TemperatureMaxC;
+    // Pipe and bore at the temperature typed now: the one of an earlier run could be out of
+    // any range and fail every run after it.
+    PipeDiameter =
+        PipeDiameterColdM * ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
     BoreDiameterColdMm = LengthMm(f.dkallmm, mmPerUnit);
     BoreDiameterColdM = BoreDiameterColdMm * 0.001;
     BoreDiameter =

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "media/medium_identification.h"
+#include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
+#include "state/composition.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
 #include "state/inputs.h"
@@ -35,47 +38,74 @@ constexpr unsigned kDevice = In(Function::PrimaryDevice), kValve = In(Function::
 constexpr unsigned kLine = In(Function::PressureLoss), kPiped = kDevice | kLine | In(Function::Flow) | kValve;
 constexpr unsigned kEvery = kPiped | In(Function::Thermodynamics);
 
-// An input as the run has read it from the edit that shows it, the functions it is an input
-// of, and when no duty can have it.
-struct ImpossibleInput {
-    TEdit TForm1::*edit;
-    unsigned functions;
-    bool (*impossible)(Function);
-};
-
-// clang-format off
-const ImpossibleInput kImpossibleInputs[] = {
-    {&TForm1::abstryckantal, kEvery, [](Function) { return NotAbove0(PressureMinPa) || NotAbove0(OperatingPressure); }},
-    {&TForm1::temp, kEvery, [](Function) { return BelowAbsoluteZero(TemperatureMaxC) || BelowAbsoluteZero(OperatingTemperature); }},
-    {&TForm1::tempmin, kDevice, [](Function) { return BelowAbsoluteZero(TemperatureMinC); }},
-    {&TForm1::Dstorkallmm, kPiped, [](Function) { return NotAbove0(PipeDiameterColdMm); }},
-    {&TForm1::dkallmm, kDevice | kValve, [](Function) { return NotAbove0(BoreDiameterColdMm); }},
-    {&TForm1::hkallmm, kDevice | kValve, [](Function) { return NotAbove0(SegmentHeightColdMm); }},
-    {&TForm1::Ventilkallmm, kValve, [](Function) { return NotAbove0(ValveDiameterColdMm); }},
-    {&TForm1::matstrack, kDevice | kLine, [](Function) { return Negative(StraightLengthM); }},
-    // A flow beyond the range of its unit reads as none: the typed sign tells a negative one.
-    {&TForm1::maxflowantal, kPiped, [](Function f) {
-        return Negative(MaxFlowInput) || (DividesByFlow(f) ? NotAbove0(MaxFlowSI) : Negative(MaxFlowSI)); }},
-    {&TForm1::minflowantal, kDevice, [](Function) { return Negative(MinFlowInput) || Negative(MinFlowSI); }},
-    // The valve pages take the outlet pressure where the others take a differential pressure;
-    // the run keeps the drop to it.
-    {&TForm1::difftryckmaxantal, kValve, [](Function) { return NotAbove0(OperatingPressure - MaxDpPa) || NotAbove0(MaxDpPa); }},
-    {&TForm1::fl, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
-};
-// clang-format on
-
 bool Shown(const TControl& control) {
     for (const TControl* c = &control; c; c = c->Parent())
         if (!c->Visible()) return false;
     return true;
 }
 
+template <auto control>
+bool ShownControl(const TForm1& f) {
+    return Shown(f.*control);
+}
+
+// The composition of a mixture, in either of its grids: the humid one stands in for the typed
+// one when the user has switched to it.
+bool CompositionShown(const TForm1& f) {
+    return IsMixtureMedium(MediumCode) && (Shown(f.ViktVolprocGrid) || Shown(f.ViktVolprocgridfukt));
+}
+
+// A share of a mixture is a part of it, 0 to 100 % in each of the grid's columns (mass, the two
+// volumes, mol): a negative one, or one beyond the whole, is no mixture. Cells that are no
+// number take no part, as in the mixture's calculation.
+bool ShareBeyondAWhole() {
+    constexpr int kFirstShareColumn = 2, kLastShareColumn = 5;
+    const TStringGrid& grid = Form1().ViktVolprocGrid;
+    for (int col = kFirstShareColumn; col <= kLastShareColumn; ++col) {
+        for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
+            const double share = StrToFloatSafe(grid.Cell(col, row));
+            if (!(share >= 0 && share <= 100)) return true;
+        }
+    }
+    return false;
+}
+
+// An input as the run has read it from the control that shows it, the functions it is an
+// input of, and when no duty can have it.
+struct ImpossibleInput {
+    bool (*shown)(const TForm1&);
+    unsigned functions;
+    bool (*impossible)(Function);
+};
+
+// clang-format off
+const ImpossibleInput kImpossibleInputs[] = {
+    {ShownControl<&TForm1::abstryckantal>, kEvery, [](Function) { return NotAbove0(PressureMinPa) || NotAbove0(OperatingPressure); }},
+    {ShownControl<&TForm1::temp>, kEvery, [](Function) { return BelowAbsoluteZero(TemperatureMaxC) || BelowAbsoluteZero(OperatingTemperature); }},
+    {ShownControl<&TForm1::tempmin>, kDevice, [](Function) { return BelowAbsoluteZero(TemperatureMinC); }},
+    {ShownControl<&TForm1::Dstorkallmm>, kPiped, [](Function) { return NotAbove0(PipeDiameterColdMm); }},
+    {ShownControl<&TForm1::dkallmm>, kDevice | kValve, [](Function) { return NotAbove0(BoreDiameterColdMm); }},
+    {ShownControl<&TForm1::hkallmm>, kDevice | kValve, [](Function) { return NotAbove0(SegmentHeightColdMm); }},
+    {ShownControl<&TForm1::Ventilkallmm>, kValve, [](Function) { return NotAbove0(ValveDiameterColdMm); }},
+    {ShownControl<&TForm1::matstrack>, kDevice | kLine, [](Function) { return Negative(StraightLengthM); }},
+    // A flow beyond the range of its unit reads as none: the typed sign tells a negative one.
+    {ShownControl<&TForm1::maxflowantal>, kPiped, [](Function f) {
+        return Negative(MaxFlowInput) || (DividesByFlow(f) ? NotAbove0(MaxFlowSI) : Negative(MaxFlowSI)); }},
+    {ShownControl<&TForm1::minflowantal>, kDevice, [](Function) { return Negative(MinFlowInput) || Negative(MinFlowSI); }},
+    // The valve pages take the outlet pressure where the others take a differential pressure;
+    // the run keeps the drop to it.
+    {ShownControl<&TForm1::difftryckmaxantal>, kValve, [](Function) { return NotAbove0(OperatingPressure - MaxDpPa) || NotAbove0(MaxDpPa); }},
+    {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
+    {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
+};
+// clang-format on
+
 }  // namespace
 
 bool DutyIsPossible(CalculationFunction function) {
     const TForm1& f = Form1();
     return std::none_of(std::begin(kImpossibleInputs), std::end(kImpossibleInputs), [&](const ImpossibleInput& input) {
-        return (input.functions & In(function)) && Shown(f.*input.edit) && input.impossible(function);
+        return (input.functions & In(function)) && input.shown(f) && input.impossible(function);
     });
 }
 

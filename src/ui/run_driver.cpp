@@ -100,6 +100,30 @@ void ReadHumidityEntry(TEdit& edit) {
         DewTemperatureC = value;
 }
 
+// A mixture's humidity given as absolute, specific or dew point reaches its state through the
+// relative humidity it gives: that sets the vapour row of the humid grid, and the row again the
+// dry gas that the humidity is converted against. The two are settled from a dry start, so that
+// the run takes nothing of the humidity that the last run left.
+void UpdateHumidityRowForRun() {
+    const std::string& kind = HumidityInputKind;
+    const bool converted = kind == kHumidityAbsolute || kind == kHumiditySpecific || kind == kHumidityDewPoint;
+    if (MediumCode != kMediumMixture || !converted) return UpdateHumidityRow();
+    constexpr int kPasses = 30;
+    constexpr double kSettled = 1e-10;
+    RelativeHumidity = 0.0;
+    for (int pass = 0; pass < kPasses; ++pass) {
+        const double before = RelativeHumidity;
+        UpdateHumidityRow();
+        try {
+            CalcHumidGasState();
+        } catch (const CalcError&) {
+            break;  // the run's own medium state meets the fault again and reports it
+        }
+        if (std::fabs(RelativeHumidity - before) <= kSettled * std::fabs(RelativeHumidity)) break;
+    }
+    UpdateHumidityRow();
+}
+
 // Sets the window's content aside in RichEdit5 and clears it for the new report. The next text
 // starts again from the report window's own font, whatever the last line of the earlier
 // reports had, so that every run's head and body come out the same size. Returns that size.
@@ -368,20 +392,24 @@ void RunCalculation() {
             const CalculationFunction function = DecodeSelection().function;
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
-            // The table of the last run is reset to its limits; its "Run" computes it again.
+            // The table of the last run is reset; its "Run" computes it again.
             if (MediumCode != kMediumWetSteam) BuildCompensationTable(false);
             DensityTableReady = false;
-            WriteCompressibilityTable();
             NormaliseCompositionGrid(f.ViktVolprocGrid);
             hourglass.emplace();
             PropertyIterationCount = 0;
             PropertyIterationLimit = kRunPropertyIterationLimit;
+            // A reason of this run's, or none: the red line never gives an earlier run's.
+            TableRangeNote = kNoMessage;
             ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
-            UpdateHumidityRow();
+            UpdateHumidityRowForRun();
             ApplyLanguage(LanguageLetter);
             WriteInputsToForm();
             CheckHumidityInput();
+            // The table's limits are the inputs of this run, whether or not an edit was left
+            // before "Run": a liquid's table reads them from these cells.
+            WriteCompressibilityTable();
             CompTableMedium.clear();
             UncertaintyRunOk = false;
 

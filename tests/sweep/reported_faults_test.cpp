@@ -349,5 +349,69 @@ TEST_F(ReportedFaults, EveryNumberOfEveryPageEndsInNumbersOrTheFailureLine) {
     }
 }
 
+// The newest report but its date, after steps from the started window: clicks, or "edit=text".
+std::vector<std::string> ReportAfter(const std::string& steps) {
+    Start();
+    std::istringstream words("English " + steps);
+    for (std::string w; words >> w;)
+        w.find('=') == w.npos ? Click(w) : Type(w.substr(0, w.find('=')), w.substr(w.find('=') + 1));
+    std::vector<std::string> report = NewestReport();
+    std::erase_if(report, [](const std::string& l) { return l.starts_with("Date: "); });
+    return report;
+}
+
+// Reports that took numbers of the run before, or of none the first time: a volume meter's
+// profile correction at the last run's Reynolds number, a venturi sized past a quarter of its
+// pressure with the last device's limits, a cone meter with the straight lengths required of
+// the last orifice. Each is the same after the other run as from the started window.
+TEST_F(ReportedFaults, AReportIsTheSameWhateverRanBefore) {
+    const std::string meter = "Strypel Kommersiellafldesmtare1 strypsort strypsort Runbutton ";
+    const std::string cases[][3] = {
+        // 3 t/h, D 200 mm, 1e-6 Pa s: Re = 4 q / (pi D mu) = 5.3052e6, calibrated at 8000; the
+        // profile factor 1 - 679.2 / Re: (1 - 1.2803e-4) / (1 - 0.0849) = 1.09264.
+        {meter, meter, "Correction factor for Reynolds number_____________= 1.0926"},
+        // A welded classical venturi is for pipes of 200 to 1200 mm (ISO 5167-4:2003).
+        {"Strypel LUF Differenstryck1 Runbutton ",
+         "Strypel LUF VenturiSvetsat1 Tryckfrlust1 abstryckantal=500 "
+         "Dstorkallmm=100 maxflowantal=10 tryckforlmaxantal=10 Runbutton",
+         "MINLIMIT (mm)= 200.00"},
+        // A cone has no table of lengths: 0.5 m after a bend needs no more.
+        {"Strypel bestyckningtext bestyck1 givenrakin=0.5 givenrakut=5 Runbutton ",
+         "Strypel Kommersiellafldesmtare1 Differenstryck1 bestyckningtext bestyck1 givenrakin=0.5 "
+         "givenrakut=5 dkallmm=100 Runbutton",
+         "Cone"}};
+    for (const auto& [before, duty, line] : cases) {
+        const std::vector<std::string> alone = ReportAfter(duty);
+        EXPECT_TRUE(Holds(alone, line) && !Holds(alone, "Required straight length")) << duty;
+        EXPECT_EQ(ReportAfter(before + duty), alone) << duty;
+    }
+}
+
+// A calculation error while the run read its inputs (the bore's expansion at -1e308 or 1.7e308
+// degC) printed the steam run's note before it as the red line; the red line is this run's.
+TEST_F(ReportedFaults, TheRedLineOfAFailedReadIsThisRunsOwn) {
+    for (const char* temperature : {"-1e308", "1.7e308"}) {
+        ASSERT_TRUE(Holds(ReportAfter("Termodynamik ANG temp=20 abstryckantal=500 Runbutton"),
+                          "PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS! (Select WATER)"));
+        Type("temp", temperature);
+        Click("Runbutton");
+        EXPECT_EQ(NewestReport().back(), kInputError) << temperature;
+    }
+}
+
+// Mixture shares beyond any percentage were computed (1e300 of each gas gave "Total %: 2E300"),
+// a negative one too. A share outside 0 to 100 % is refused; within it, whatever the total, not.
+TEST_F(ReportedFaults, MixtureSharesOutsideAWholeAreInputErrors) {
+    const std::tuple<const char*, int, const char*, bool> cases[] = {
+        {"G", 2, "1e300", true}, {"G", 5, "-20", true}, {"Naturgas", 3, "100.5", true}, {"G", 5, "60", false}};
+    for (const auto& [medium, col, share, refused] : cases) {
+        ReportAfter(std::string("Termodynamik ") + medium);
+        Form1().ViktVolprocGrid.UserSetEditText(col, 2, share);
+        Click("Runbutton");
+        EXPECT_EQ(NewestReport().back() == kInputError, refused) << medium << " " << share;
+        EXPECT_EQ(Holds(NewestReport(), "__________________OUTPUT"), !refused) << medium << " " << share;
+    }
+}
+
 }  // namespace
 }  // namespace tubalyx
