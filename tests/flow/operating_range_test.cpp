@@ -142,7 +142,7 @@ TEST(AdjustForOperatingRange, TheSearchesShrinkAConeWhereTheyWouldGrowABore) {
             AdjustForOperatingRange();
             EXPECT_LT(BoreDiameter, cone);
             const hand::Gas air{FlowDensity, DynamicViscosityPas, KappaOperating, OperatingPressure};
-            const auto dp = [&](double qm) { return hand::Dp(meter, qm, BoreDiameter, 0.1, air, 0.82); };
+            const auto dp = [&, meter = meter](double qm) { return hand::Dp(meter, qm, BoreDiameter, 0.1, air, 0.82); };
             // "V": the device's dp at max flow is the corner's share of the design dp; "J": the root
             // law through 67 % of the flow at the scaled dp at the corner carries to the max flow.
             const double q1 = hand::Flow(meter, ratio * MaxFlowDpPa, BoreDiameter, 0.1, air, 0.82);
