@@ -386,7 +386,10 @@ TEST_F(ReportedFaults, AReportIsTheSameWhateverRanBefore) {
          "Absolute humidity_________________(g/m3 humid gas)= 8.64"},
         // Natural gas kept the mixture's volume shares; 16.043 / (16.043 + 30.070) = 34.79 % of the mass.
         {"Termodynamik G abstryckantal=500 Runbutton ", "Termodynamik Naturgas abstryckantal=1000 Runbutton",
-         "                 CH4          Methane > 70 Molar %  34.79"}};
+         "                 CH4          Methane > 70 Molar %  34.79"},
+        // A line has no throat, whatever the device page last chose.
+        {"Strypel Kommersiellafldesmtare1 strypsort strypsort ", "litenstor Tryckf Runbutton",
+         "Temperature correction factor of tubesize_________= 1.0000"}};
     for (const auto& [before, duty, line] : cases) {
         const std::vector<std::string> alone = ReportAfter(duty);
         EXPECT_TRUE(Holds(alone, line) && !Holds(alone, "Required straight length")) << duty;
