@@ -115,8 +115,11 @@ void ThermodynamicsClosingLines(ReportBlock& block, MediumKind m) {
 }
 
 void CorrectionFactorLines(ReportBlock& block) {
-    const bool throat =
-        DeviceCode != kDeviceVolumeMeter && (CalcFunction != kFunctionValve || ValveSubtype == kSubtypeRestriction);
+    // Only a calculation with a throat reports its factor: a device other than a volume meter, or
+    // a restriction orifice. A line has none, whatever the device page last chose.
+    const bool throat = CalcFunction == kFunctionPrimaryDevice
+                            ? DeviceCode != kDeviceVolumeMeter
+                            : CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction;
     // A cold diameter of 0 gives no factor: its line is left out.
     if (throat) block.AddValue(ThroatCorrectionLabel, BoreDiameter / BoreDiameterColdM);
     block.AddValue(PipeCorrectionLabel, PipeDiameter / PipeDiameterColdM);

@@ -98,6 +98,9 @@ void TForm1::ViktVolprocGridSelectCell(TControl*, int, int, bool&) {}
 void TForm1::ViktVolprocGridSetEditText(TControl*, int col, int row, const std::string&) {
     if (col < 2 || col > 5) return;
     MixtureRow = row;
+    // The column typed into is the composition's input, whether or not a key press said so
+    // (a pasted cell): no conversion rewrites it, and the run takes the others from it.
+    MixtureEditColumn = col;
     Guarded([&] {
         RecalcMixtureGrid(col, row);
         ApplyFlowUnit();

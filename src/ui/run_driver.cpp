@@ -9,6 +9,8 @@
 #include "flow/device_selection.h"
 #include "flow/primary_device_sequence.h"
 #include "forms/screen.h"
+#include "media/gas_mixture.h"
+#include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -98,6 +100,19 @@ void ReadHumidityEntry(TEdit& edit) {
         SpecificHumidity = value;
     else if (HumidityInputKind == kHumidityDewPoint)
         DewTemperatureC = value;
+}
+
+// The composition's columns follow its mol % to this run's state, as leaving the grid makes
+// them (a column being typed stays as typed). The handlers computed them at the state of their
+// moment: a temperature typed and run without leaving its edit never reached the volume
+// shares, natural gas kept those of the mixture before it, and the vapour row and the
+// mixture's partial pressures are read from them.
+void MixtureColumnsAtRunState() {
+    if (!IsMixtureMedium(MediumCode)) return;
+    CopyToHumidityGrid(MediumCode == kMediumNaturalGas);
+    CalcMixtureProperties(4);
+    CalcMixtureProperties(3);
+    SetMixtureComponent();
 }
 
 // A mixture's humidity given as absolute, specific or dew point reaches its state through the
@@ -403,6 +418,7 @@ void RunCalculation() {
             TableRangeNote = kNoMessage;
             ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
+            MixtureColumnsAtRunState();
             UpdateHumidityRowForRun();
             ApplyLanguage(LanguageLetter);
             WriteInputsToForm();

@@ -379,7 +379,17 @@ TEST_F(ReportedFaults, AReportIsTheSameWhateverRanBefore) {
         {"Strypel bestyckningtext bestyck1 givenrakin=0.5 givenrakut=5 Runbutton ",
          "Strypel Kommersiellafldesmtare1 Differenstryck1 bestyckningtext bestyck1 givenrakin=0.5 "
          "givenrakut=5 dkallmm=100 Runbutton",
-         "Cone"}};
+         "Cone"},
+        // Ar and CO2 with 50 % humidity, at 20 C after a run at 80 C: 0.5 x 2339 Pa of vapour is 8.64 g/m3.
+        {"Termodynamik G relabsspecfukt=50 abstryckantal=1000 temp=80 Runbutton ",
+         "Termodynamik G relabsspecfukt=50 abstryckantal=1000 temp=20 Runbutton",
+         "Absolute humidity_________________(g/m3 humid gas)= 8.64"},
+        // Natural gas kept the mixture's volume shares; 16.043 / (16.043 + 30.070) = 34.79 % of the mass.
+        {"Termodynamik G abstryckantal=500 Runbutton ", "Termodynamik Naturgas abstryckantal=1000 Runbutton",
+         "                 CH4          Methane > 70 Molar %  34.79"},
+        // A line has no throat, whatever the device page last chose.
+        {"Strypel Kommersiellafldesmtare1 strypsort strypsort ", "litenstor Tryckf Runbutton",
+         "Temperature correction factor of tubesize_________= 1.0000"}};
     for (const auto& [before, duty, line] : cases) {
         const std::vector<std::string> alone = ReportAfter(duty);
         EXPECT_TRUE(Holds(alone, line) && !Holds(alone, "Required straight length")) << duty;
