@@ -1,15 +1,23 @@
 // The printed report: scaled sizes, pages that break above the foot, the date line with the
 // page number on every page, "(forts)" on every page but the last, every report line once and
-// in order in its own size, and nothing when the print dialog is cancelled.
+// in order in its own size, and nothing when the print dialog is cancelled; the report saved as
+// PDF replaces only a regular file (through a link), or says in red that it could not.
 #include "ui/report_printing.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "forms/dialogs.h"
 #include "reports/report_head.h"
+#include "support/folder_contents.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -136,6 +144,100 @@ TEST(ReportPrinting, LinesWiderThanThePageShrinkToFitAndNeverBelowSixPoints) {
     EXPECT_GT(op, 4u);
     ASSERT_LT(op, ops.size());
     EXPECT_EQ(ops[op].Font.Size, 19);
+}
+
+namespace fs = std::filesystem;
+
+using testsupport::Content;
+using testsupport::Names;
+
+// "Save as" with a .pdf name, the printer's output taken by a renderer that writes `pdf` into
+// the file it is given (or delivers nothing): the target afterwards, and a red line where it
+// could not be saved. The folder holds no more than the target and what was there before.
+TEST(ReportPrinting, APdfReplacesOnlyARegularFileAndSaysWhenItCannot) {
+    const fs::path dir = fs::temp_directory_path() / ("tubalyx_pdf_" + std::to_string(::getpid()));
+    struct Case {
+        const char* what;
+        std::function<fs::path(const fs::path&)> make;  // the name saved to, made in the folder
+        bool delivered;                                 // the renderer writes the whole file
+        bool saved;
+        std::function<bool(const fs::path&)> after;  // the folder as it must be
+    };
+    const std::string pdf = "%PDF-1.4 report";
+    const Case cases[] = {
+        {"onto a folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "report.pdf");
+             return d / "report.pdf";
+         },
+         true, false, [](const fs::path& d) { return fs::is_directory(d / "report.pdf"); }},
+        {"onto a pipe",
+         [](const fs::path& d) {
+             ::mkfifo((d / "report.pdf").c_str(), 0600);
+             return d / "report.pdf";
+         },
+         true, false, [](const fs::path& d) { return fs::is_fifo(fs::symlink_status(d / "report.pdf")); }},
+        {"beside the user's own report.pdf.part",
+         [](const fs::path& d) {
+             std::ofstream(d / "report.pdf.part") << "notes";
+             return d / "report.pdf";
+         },
+         true, true,
+         [&](const fs::path& d) {
+             return Content(d / "report.pdf") == pdf && Content(d / "report.pdf.part") == "notes" &&
+                    Names(d) == std::set<std::string>{"report.pdf", "report.pdf.part"};
+         }},
+        {"through a link",
+         [](const fs::path& d) {
+             fs::create_directory(d / "real");
+             std::ofstream(d / "real" / "report.pdf") << "old";
+             fs::create_symlink(fs::path("real") / "report.pdf", d / "link.pdf");
+             return d / "link.pdf";
+         },
+         true, true,
+         [&](const fs::path& d) {
+             return fs::is_symlink(fs::symlink_status(d / "link.pdf")) && Content(d / "real" / "report.pdf") == pdf &&
+                    Names(d / "real") == std::set<std::string>{"report.pdf"};
+         }},
+        {"a job that fails over an earlier PDF",
+         [](const fs::path& d) {
+             std::ofstream(d / "report.pdf") << "earlier";
+             return d / "report.pdf";
+         },
+         false, false, [](const fs::path& d) { return Content(d / "report.pdf") == "earlier"; }},
+        {"a name of 255 bytes", [](const fs::path& d) { return d / (std::string(251, 'r') + ".pdf"); }, true, true,
+         [&](const fs::path& d) { return Content(d / (std::string(251, 'r') + ".pdf")) == pdf; }},
+    };
+    TForm1& f = Form1();
+    for (const Case& c : cases) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const fs::path name = c.make(dir);
+        const std::set<std::string> before = Names(dir);
+        TPrinter::SetSink([&](const TPrinter& printer, const std::vector<TPrintedPage>&) {
+            if (c.delivered) std::ofstream(printer.OutputFileName, std::ios::binary) << pdf;
+            return c.delivered;
+        });
+        TCommonDialog::SetExecutor([&](TCommonDialog& d) {
+            static_cast<TOpenDialog&>(d).FileName = name.string();
+            return true;
+        });
+        f.RichEdit1.Clear();
+        f.RichEdit1.Add("Density____________________________________(kg/m3)= 998,21");
+        f.Sparasom1->Click();
+        TCommonDialog::SetExecutor(nullptr);
+        TPrinter::SetSink(nullptr);
+        EXPECT_TRUE(c.after(dir)) << c.what;
+        std::set<std::string> now = Names(dir);
+        for (const std::string& n : before) now.erase(n);
+        EXPECT_TRUE(now.empty() || (c.saved && now == std::set<std::string>{name.filename().string()})) << c.what;
+        ASSERT_EQ(f.RichEdit1.LineCount(), c.saved ? 1 : 2) << c.what;
+        if (!c.saved) {
+            EXPECT_EQ(f.RichEdit1.Line(1), "PDF FILE NOT WRITTEN!: " + name.string()) << c.what;
+            EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(1)).Color, clRed) << c.what;
+        }
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace
