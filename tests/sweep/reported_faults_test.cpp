@@ -270,7 +270,9 @@ TEST_F(ReportedFaults, LengthsAndTemperaturesBeyondTheRangeAreInputErrors) {
 }
 
 // The data sheet's label with an expansion coefficient at the end of the double range raised
-// CalcError out of the click: the view logged it and nothing happened.
+// CalcError out of the click: the view logged it and nothing happened. With the whole report
+// selected, its red line recoloured the selection and put the previous colour back over it: an
+// earlier red line turned navy, and the selection stayed on the text it had recoloured.
 TEST_F(ReportedFaults, TheDataSheetOfAnImpossibleStateWritesTheInputError) {
     Start();
     Click("English");
@@ -284,6 +286,24 @@ TEST_F(ReportedFaults, TheDataSheetOfAnImpossibleStateWritesTheInputError) {
     ASSERT_GT(report.LineCount(), lines);
     EXPECT_EQ(report.Line(report.LineCount() - 1), "INPUT ERROR!!!");
     EXPECT_EQ(report.AttributesAt(report.LineStartText(report.LineCount() - 1)).Color, clRed);
+    // A sheet that can be written (navy), then all selected, then one that fails again.
+    Type("utvfl", "16");
+    Click("DSAprint");
+    Click("selectall");
+    std::vector<TColor> colours;
+    for (int i = 0; i < report.LineCount(); ++i) colours.push_back(report.AttributesAt(report.LineStartText(i)).Color);
+    const TextPos start = report.SelStart();
+    const int length = report.SelLength();
+    ASSERT_EQ(length, report.TextLength());
+    Type("utvfl", "1.7e308");
+    Click("DSAprint");
+    ASSERT_EQ(report.LineCount(), static_cast<int>(colours.size()) + 1);
+    for (int i = 0; i < static_cast<int>(colours.size()); ++i)
+        EXPECT_EQ(report.AttributesAt(report.LineStartText(i)).Color, colours[i]) << report.Line(i);
+    EXPECT_EQ(report.Line(report.LineCount() - 1), "INPUT ERROR!!!");
+    EXPECT_EQ(report.AttributesAt(report.LineStartText(report.LineCount() - 1)).Color, clRed);
+    EXPECT_EQ(report.SelStart(), start);
+    EXPECT_EQ(report.SelLength(), length);
 }
 
 // Text that is no number in a numeric edit is an input the user can type: whatever it makes
