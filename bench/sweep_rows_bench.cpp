@@ -61,7 +61,7 @@ BENCHMARK(BM_RunSweepRow)
 // The line Runs that froze the window before their outlet-temperature search knew when it could
 // not gain, each from the started window as the user makes it.
 void BM_RunSlowLine(benchmark::State& state) {
-    const sweep::SlowLineRun& run = sweep::SlowLineRuns().at(static_cast<std::size_t>(state.range(0)));
+    const sweep::SlowLineRun& run = sweep::kSlowLineRuns.at(static_cast<std::size_t>(state.range(0)));
     state.SetLabel(run.what);
     ResetCalculationState();
     Screen().SetSize(1600, 1200);
@@ -76,7 +76,7 @@ void BM_RunSlowLine(benchmark::State& state) {
 }
 BENCHMARK(BM_RunSlowLine)
     ->Apply([](benchmark::internal::Benchmark* b) {
-        for (std::size_t i = 0; i < sweep::SlowLineRuns().size(); ++i) b->Arg(static_cast<int>(i));
+        for (std::size_t i = 0; i < sweep::kSlowLineRuns.size(); ++i) b->Arg(static_cast<int>(i));
     })
     ->Unit(benchmark::kMillisecond);
 

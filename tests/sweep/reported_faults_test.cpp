@@ -130,29 +130,22 @@ TEST_F(ReportedFaults, SteamLineWithoutDropKeepsItsTemperatureAtOnce) {
     EXPECT_TRUE(Holds(report, "Outlettemperature______________________________(C)= 4351.0"));
 }
 
-// Line Runs that froze the window for 11 to 47 s (see slow_line_runs.h): each ends within ten
-// times the goal of a Run with a report of numbers. Steam read at 20 K ends where the step-by-step
-// search ends; the mixture at 20 K, whose tables are clamped there, keeps the inlet temperature
-// (its enthalpy continued with cp) where the last digits of the clamped sum sent the search back
-// and forth.
+// Line Runs that froze the window for 11 to 47 s (slow_line_runs.h) end within ten times the
+// goal of a Run with a report of numbers: steam read at 20 K where the step-by-step search ends,
+// the mixture at 20 K at its inlet temperature (its clamped enthalpy continued with cp).
 TEST_F(ReportedFaults, LineRunsWhoseBalanceHasNoRootNearEndInTime) {
-    const char* const expected[][2] = {
-        {"Pressurereduction (reversible+irreversible)__(kPa)= 37.222",
-         "Outlettemperature______________________________(C)= -250.1"},
-        {"", ""},
-        {"", ""},
-        {"Pressurereduction (reversible+irreversible)__(kPa)= 3.7441",
-         "Outlettemperature______________________________(C)= -253.1"},
-    };
-    ASSERT_EQ(sweep::SlowLineRuns().size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const sweep::SlowLineRun& run = sweep::SlowLineRuns()[i];
+    const std::string expected[] = {"(kPa)= 37.222 (C)= -250.1", "", "", "(kPa)= 3.7441 (C)= -253.1"};
+    for (std::size_t i = 0; i < sweep::kSlowLineRuns.size(); ++i) {
+        const sweep::SlowLineRun& run = sweep::kSlowLineRuns[i];
         Start();
         ASSERT_TRUE(sweep::PrepareSlowLineRun(run)) << run.what;
         EXPECT_LT(TimedClick("Runbutton"), HangBound(kRunHangSeconds)) << run.what;
-        const std::vector<std::string> report = NewestReport();
-        EXPECT_TRUE(Holds(report, "__________________OUTPUT")) << run.what;
-        for (const char* line : expected[i]) EXPECT_TRUE(!*line || Holds(report, line)) << run.what << ": " << line;
+        std::string results;
+        for (const std::string& line : NewestReport())
+            if (line.starts_with("Pressurereduction (rev") || line.starts_with("Outlettemperature"))
+                results += (results.empty() ? "" : " ") + line.substr(line.rfind('('));
+        EXPECT_TRUE(expected[i].empty() || results == expected[i]) << run.what << ": " << results;
+        EXPECT_TRUE(Holds(NewestReport(), "__________________OUTPUT")) << run.what;
         ExpectNoNonNumberShown(run.what);
     }
 }

@@ -10,7 +10,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -151,73 +150,30 @@ namespace fs = std::filesystem;
 using testsupport::Content;
 using testsupport::Names;
 
-// "Save as" with a .pdf name, the printer's output taken by a renderer that writes `pdf` into
-// the file it is given (or delivers nothing): the target afterwards, and a red line where it
-// could not be saved. The folder holds no more than the target and what was there before.
+// "Save as" with a .pdf name, the printer's output taken by a renderer that writes a PDF into
+// the file it is given: only a regular file is replaced (through a link, which stays), nothing
+// else is left in the folder, and a target that cannot be replaced stays as it was, said in red.
 TEST(ReportPrinting, APdfReplacesOnlyARegularFileAndSaysWhenItCannot) {
     const fs::path dir = fs::temp_directory_path() / ("tubalyx_pdf_" + std::to_string(::getpid()));
-    struct Case {
-        const char* what;
-        std::function<fs::path(const fs::path&)> make;  // the name saved to, made in the folder
-        bool delivered;                                 // the renderer writes the whole file
-        bool saved;
-        std::function<bool(const fs::path&)> after;  // the folder as it must be
-    };
     const std::string pdf = "%PDF-1.4 report";
-    const Case cases[] = {
-        {"onto a folder",
-         [](const fs::path& d) {
-             fs::create_directory(d / "report.pdf");
-             return d / "report.pdf";
-         },
-         true, false, [](const fs::path& d) { return fs::is_directory(d / "report.pdf"); }},
-        {"onto a pipe",
-         [](const fs::path& d) {
-             ::mkfifo((d / "report.pdf").c_str(), 0600);
-             return d / "report.pdf";
-         },
-         true, false, [](const fs::path& d) { return fs::is_fifo(fs::symlink_status(d / "report.pdf")); }},
-        {"beside the user's own report.pdf.part",
-         [](const fs::path& d) {
-             std::ofstream(d / "report.pdf.part") << "notes";
-             return d / "report.pdf";
-         },
-         true, true,
-         [&](const fs::path& d) {
-             return Content(d / "report.pdf") == pdf && Content(d / "report.pdf.part") == "notes" &&
-                    Names(d) == std::set<std::string>{"report.pdf", "report.pdf.part"};
-         }},
-        {"through a link",
-         [](const fs::path& d) {
-             fs::create_directory(d / "real");
-             std::ofstream(d / "real" / "report.pdf") << "old";
-             fs::create_symlink(fs::path("real") / "report.pdf", d / "link.pdf");
-             return d / "link.pdf";
-         },
-         true, true,
-         [&](const fs::path& d) {
-             return fs::is_symlink(fs::symlink_status(d / "link.pdf")) && Content(d / "real" / "report.pdf") == pdf &&
-                    Names(d / "real") == std::set<std::string>{"report.pdf"};
-         }},
-        {"a job that fails over an earlier PDF",
-         [](const fs::path& d) {
-             std::ofstream(d / "report.pdf") << "earlier";
-             return d / "report.pdf";
-         },
-         false, false, [](const fs::path& d) { return Content(d / "report.pdf") == "earlier"; }},
-        {"a name of 255 bytes", [](const fs::path& d) { return d / (std::string(251, 'r') + ".pdf"); }, true, true,
-         [&](const fs::path& d) { return Content(d / (std::string(251, 'r') + ".pdf")) == pdf; }},
-    };
+    TPrinter::SetSink([&](const TPrinter& printer, const std::vector<TPrintedPage>&) {
+        std::ofstream(printer.OutputFileName, std::ios::binary) << pdf;
+        return true;
+    });
     TForm1& f = Form1();
-    for (const Case& c : cases) {
+    for (const std::string c : {"folder", "pipe", "beside the user's report.pdf.part", "link", "255 bytes"}) {
         fs::remove_all(dir);
-        fs::create_directories(dir);
-        const fs::path name = c.make(dir);
-        const std::set<std::string> before = Names(dir);
-        TPrinter::SetSink([&](const TPrinter& printer, const std::vector<TPrintedPage>&) {
-            if (c.delivered) std::ofstream(printer.OutputFileName, std::ios::binary) << pdf;
-            return c.delivered;
-        });
+        fs::create_directories(dir / "real");
+        fs::path name = dir / "report.pdf", written = name;
+        if (c == "folder") fs::create_directory(name);
+        if (c == "pipe") ::mkfifo(name.c_str(), 0600);
+        if (c.starts_with("beside")) std::ofstream(dir / "report.pdf.part") << "notes";
+        if (c == "link")
+            fs::create_symlink("real/report.pdf", name = dir / "link.pdf"), written = dir / "real/report.pdf";
+        if (c == "255 bytes") name = written = dir / (std::string(251, 'r') + ".pdf");
+        const bool saved = c != "folder" && c != "pipe";
+        std::set<std::string> names = Names(dir);
+        const fs::file_type type = fs::symlink_status(name).type();
         TCommonDialog::SetExecutor([&](TCommonDialog& d) {
             static_cast<TOpenDialog&>(d).FileName = name.string();
             return true;
@@ -226,17 +182,18 @@ TEST(ReportPrinting, APdfReplacesOnlyARegularFileAndSaysWhenItCannot) {
         f.RichEdit1.Add("Density____________________________________(kg/m3)= 998,21");
         f.Sparasom1->Click();
         TCommonDialog::SetExecutor(nullptr);
-        TPrinter::SetSink(nullptr);
-        EXPECT_TRUE(c.after(dir)) << c.what;
-        std::set<std::string> now = Names(dir);
-        for (const std::string& n : before) now.erase(n);
-        EXPECT_TRUE(now.empty() || (c.saved && now == std::set<std::string>{name.filename().string()})) << c.what;
-        ASSERT_EQ(f.RichEdit1.LineCount(), c.saved ? 1 : 2) << c.what;
-        if (!c.saved) {
-            EXPECT_EQ(f.RichEdit1.Line(1), "PDF FILE NOT WRITTEN!: " + name.string()) << c.what;
-            EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(1)).Color, clRed) << c.what;
-        }
+        if (saved) names.insert(name.filename().string());
+        EXPECT_EQ(Names(dir), names) << c;
+        EXPECT_EQ(Names(dir / "real").size(), c == "link" ? 1u : 0u) << c;
+        EXPECT_EQ(saved ? Content(written) : pdf, pdf) << c;
+        EXPECT_EQ(fs::symlink_status(name).type(), saved && c != "link" ? fs::file_type::regular : type) << c;
+        EXPECT_EQ(Content(dir / "report.pdf.part"), c.starts_with("beside") ? "notes" : "") << c;
+        ASSERT_EQ(f.RichEdit1.LineCount(), saved ? 1 : 2) << c;
+        const int last = f.RichEdit1.LineCount() - 1;
+        EXPECT_EQ(f.RichEdit1.Line(last), saved ? f.RichEdit1.Line(0) : "PDF FILE NOT WRITTEN!: " + name.string()) << c;
+        EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(last)).Color == clRed, !saved) << c;
     }
+    TPrinter::SetSink(nullptr);
     fs::remove_all(dir);
 }
 
