@@ -10,6 +10,7 @@
 
 #include "forms/screen.h"
 #include "numerics/decimal_separator.h"
+#include "sweep/slow_line_runs.h"
 #include "sweep/sweep_selection.h"
 #include "ui/calculation_reset.h"
 #include "ui/composition_grid.h"
@@ -54,6 +55,28 @@ void BM_RunSweepRow(benchmark::State& state) {
 BENCHMARK(BM_RunSweepRow)
     ->Apply([](benchmark::internal::Benchmark* b) {
         for (int row : kSlowestRows) b->Arg(row);
+    })
+    ->Unit(benchmark::kMillisecond);
+
+// The line Runs that froze the window before their outlet-temperature search knew when it could
+// not gain, each from the started window as the user makes it.
+void BM_RunSlowLine(benchmark::State& state) {
+    const sweep::SlowLineRun& run = sweep::kSlowLineRuns.at(static_cast<std::size_t>(state.range(0)));
+    state.SetLabel(run.what);
+    ResetCalculationState();
+    Screen().SetSize(1600, 1200);
+    MainFormUnitInit();
+    CreateMainWindow();
+    if (!sweep::PrepareSlowLineRun(run)) state.SkipWithError("a control of the run is missing");
+    for (auto _ : state) {
+        Form1().RichEdit1.Clear();
+        RunCalculation();
+        benchmark::DoNotOptimize(Form1().RichEdit1.LineCount());
+    }
+}
+BENCHMARK(BM_RunSlowLine)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        for (std::size_t i = 0; i < sweep::kSlowLineRuns.size(); ++i) b->Arg(static_cast<int>(i));
     })
     ->Unit(benchmark::kMillisecond);
 

@@ -68,7 +68,7 @@ void TPrinter::EndDoc() {
     printing_ = false;
     lastJob_ = pages_;
     pages_.clear();
-    if (CurrentSink()) CurrentSink()(*this, lastJob_);
+    lastJobDelivered_ = CurrentSink() && CurrentSink()(*this, lastJob_);
 }
 
 void TPrinter::Abort() {

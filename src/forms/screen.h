@@ -50,7 +50,8 @@ struct TPrintedPage {
 };
 
 // The printer: a job is drawn page by page on the canvas; EndDoc hands the pages to the
-// installed sink (the renderer prints them), and keeps them for tests to read.
+// installed sink (the renderer prints them), and keeps them for tests to read. The sink says
+// whether it delivered the job: printed it, or wrote the whole file.
 class TPrinter {
 public:
     int PageWidth() const { return pageWidth_; }
@@ -71,8 +72,10 @@ public:
     // From 1 on the first page of a job.
     int PageNumber() const { return pageNumber_; }
     const std::vector<TPrintedPage>& LastJob() const { return lastJob_; }
+    // False when no sink is installed or the sink could not deliver the last job.
+    bool LastJobDelivered() const { return lastJobDelivered_; }
 
-    using Sink = std::function<void(const TPrinter& printer, const std::vector<TPrintedPage>& pages)>;
+    using Sink = std::function<bool(const TPrinter& printer, const std::vector<TPrintedPage>& pages)>;
     static void SetSink(Sink sink);
 
 private:
@@ -84,7 +87,7 @@ private:
         c.PixelsPerInch = 600;
         return c;
     }
-    bool printing_ = false;
+    bool printing_ = false, lastJobDelivered_ = false;
     int pageNumber_ = 0;
     std::vector<TPrintedPage> pages_, lastJob_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 
@@ -35,8 +36,18 @@ constexpr double kOutletToleranceFactor = 0.001;
 // all its steps at every segment (an energy error of 1e-10 of itself is some millionths of a
 // kelvin).
 constexpr double kOutletToleranceFloor = 1e-10;
+// The outlet search steps its first run (the step kept until the balance changes side) one by one
+// this far, or until this many steps in a row have brought the balance no nearer; then it finds
+// where the run ends from a few probes. (Its 1000 steps at every segment of 16384 made Runs of
+// tens of seconds where the balance has no root within them.)
+constexpr int kStepsOneByOne = 32;
+constexpr int kStepsWithoutGain = 4;
 // A search step this small cannot move a temperature by anything the report shows.
 constexpr double kSmallestStepK = 1e-9;
+// A clamped table gives the same enthalpy at every temperature, but a mixture weighs it by its
+// components' densities, and the sum may differ in its last two binary digits from one state to
+// the next: that is the same enthalpy.
+constexpr double kSameEnthalpyShare = 2 * std::numeric_limits<double>::epsilon();
 
 double Area(double diameter) { return kPi * diameter * diameter / 4; }
 
@@ -49,8 +60,8 @@ void CheckPassable(double pressure, double temperature) {
 
 // The specific energy 1000 h + v^2/2 + g z (J/kg) of the stream at (pressure, temperature),
 // the velocity from the mass flow through `area`. A table that gives the enthalpy of the
-// previous evaluation again has clamped the state; its enthalpy is continued with cp from
-// the inlet.
+// previous evaluation again (to its last two binary digits) has clamped the state; its enthalpy
+// is continued with cp from the inlet.
 class StreamEnergy {
 public:
     StreamEnergy(const std::string& medium, double massFlow, double area, double inletTemperature)
@@ -76,7 +87,7 @@ private:
         const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature);
         density_ = m.density;
         double h = m.enthalpy;
-        if (h == lastEnthalpy_)
+        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h))
             h = 0.001 * m.cp * (temperature - inletTemperature_) + inletEnthalpy_;
         else
             lastEnthalpy_ = m.enthalpy;
@@ -94,28 +105,116 @@ double RelativeDifference(double a, double b) {
     return sum == 0.0 ? std::numeric_limits<double>::infinity() : difference / sum;
 }
 
-// Moves `temperature` until energy(temperature) meets `target`: the first step goes towards
-// the balance, every overshoot turns the step back at half its length. Stops at the
-// tolerance, after `steps` steps, or when the step no longer moves the temperature.
-template <class Energy>
-void SearchTemperature(double& temperature, double firstStep, double target, double tolerance, int steps,
-                       Energy energy) {
-    auto balanced = [&](double difference) {
-        return difference == 0.0 || RelativeDifference(difference + target, target) < tolerance;
-    };
-    double difference = energy(temperature) - target;
-    if (balanced(difference)) return;
-    double step = difference > 0 ? -firstStep : firstStep;
-    for (int i = 0; i < steps && std::fabs(step) >= kSmallestStepK; ++i) {
-        temperature += step;
-        const double next = energy(temperature) - target;
-        if (balanced(next)) return;
-        if ((next > 0) != (difference > 0)) step = -step / 2;
-        difference = next;
-    }
+// The temperature `count` steps on, each step added as the step-by-step search adds it.
+double Advance(double temperature, double step, int count) {
+    for (int i = 0; i < count; ++i) temperature += step;
+    return temperature;
 }
 
+class TemperatureSearch {
+public:
+    TemperatureSearch(double target, double tolerance, const std::function<double(double)>& energy)
+        : target_(target), tolerance_(tolerance), energy_(energy) {}
+
+    double Run(double temperature, double firstStep, int steps, bool probeFirstRun) {
+        double difference = Difference(temperature);
+        if (Balanced(difference)) return temperature;
+        double step = difference > 0 ? -firstStep : firstStep;
+        bool crossed = false;
+        int losing = 0;
+        double gain = 0.0;
+        for (int i = 0; i < steps && std::fabs(step) >= kSmallestStepK; ++i) {
+            if (probeFirstRun && !crossed && (i == kStepsOneByOne || losing == kStepsWithoutGain)) {
+                const RunEnd end = EndOfRun(temperature, difference, gain, step, steps - i);
+                if (end.atBound || Balanced(end.difference)) return end.temperature;
+                temperature = end.temperature;
+                difference = end.difference;
+                i += end.steps - 1;
+                step = -step / 2;
+                crossed = true;
+                continue;
+            }
+            temperature += step;
+            const double next = Difference(temperature);
+            if (Balanced(next)) return temperature;
+            if ((next > 0) != (difference > 0)) {
+                step = -step / 2;
+                crossed = true;
+            } else {
+                gain = std::fabs(difference) - std::fabs(next);
+                losing = gain > 0 ? 0 : losing + 1;
+            }
+            difference = next;
+        }
+        return temperature;
+    }
+
+private:
+    double Difference(double temperature) { return energy_(temperature) - target_; }
+    bool Balanced(double difference) const {
+        return difference == 0.0 || RelativeDifference(difference + target_, target_) < tolerance_;
+    }
+
+    struct RunEnd {
+        double temperature = 0.0, difference = 0.0;
+        int steps = 0;
+        bool atBound = false, noState = false;
+    };
+
+    // Where a first run ends that keeps its step from (temperature, difference) with `left`
+    // steps left: at the step that meets the balance or takes it across (or finds no state), or
+    // at its last step. It is probed where its gain per step, kept up, would meet the balance (at
+    // its last step while it gains nothing), the gain taken anew from each probe it passes; the
+    // step that ends it is then found by halving between the last two probes.
+    RunEnd EndOfRun(double temperature, double difference, double gain, double step, int left) {
+        const bool above = difference > 0;
+        int low = 0;
+        double lowTemperature = temperature, lowDifference = difference;
+        RunEnd at;
+        // The run `count` steps on; true when it ends there.
+        auto ends = [&](int count) {
+            at = {Advance(lowTemperature, step, count - low), 0.0, count, count == left, false};
+            try {
+                at.difference = Difference(at.temperature);
+            } catch (const CalcError&) {
+                at.noState = true;
+                return true;
+            }
+            return Balanced(at.difference) || (at.difference > 0) != above;
+        };
+        for (;;) {
+            int ahead = left - low;
+            if (gain > 0 && std::fabs(lowDifference) < gain * ahead)
+                ahead = std::max(1, static_cast<int>(std::ceil(std::fabs(lowDifference) / gain)));
+            if (ends(low + ahead)) break;
+            if (at.atBound) return at;
+            gain = (std::fabs(lowDifference) - std::fabs(at.difference)) / ahead;
+            low = at.steps, lowTemperature = at.temperature, lowDifference = at.difference;
+        }
+        RunEnd end = at;
+        while (end.steps - low > 1) {
+            if (ends(low + (end.steps - low) / 2)) {
+                end = at;
+            } else {
+                low = at.steps, lowTemperature = at.temperature;
+            }
+        }
+        end.atBound = false;
+        // A step that finds no state raises the error the step-by-step search meets there.
+        if (end.noState) Difference(end.temperature);
+        return end;
+    }
+
+    double target_, tolerance_;
+    const std::function<double(double)>& energy_;
+};
+
 }  // namespace
+
+double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeFirstRun,
+                         const std::function<double(double)>& energy) {
+    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeFirstRun);
+}
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
@@ -161,12 +260,15 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
             const double nextVelocity = u * CheckedDiv(inlet.density, endDensity) * CheckedDiv(a1, area);
             pressure += stepDensity * (velocity * velocity / 2 - nextVelocity * nextVelocity / 2);
             CheckPassable(pressure, temperature);
+            // Its 100 steps of 2 K are taken one by one: a run with no root ends within them or
+            // below -273 degC, and where a table is clamped the balance depends on the order of
+            // its evaluations, so that probes would move the state behind a fitting.
             if (adiabatic) {
-                SearchTemperature(temperature, kInletFirstStepK, inletEnergy, kInletEnergyTolerance,
-                                  kInletTemperatureSteps, [&](double t) {
-                                      CheckPassable(pressure, t);
-                                      return energy.AtVelocity(pressure, t, nextVelocity);
-                                  });
+                temperature = SearchTemperature(temperature, kInletFirstStepK, inletEnergy, kInletEnergyTolerance,
+                                                kInletTemperatureSteps, false, [&](double t) {
+                                                    CheckPassable(pressure, t);
+                                                    return energy.AtVelocity(pressure, t, nextVelocity);
+                                                });
             }
             velocity = nextVelocity;
             density = stepDensity;
@@ -197,9 +299,9 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
     const double tolerance = std::max(
         kOutletToleranceFloor,
         kOutletToleranceFactor * CheckedDiv(std::fabs(inletPressure - outletPressure), inletPressure) / segments);
-    double t = inletTemperature;
-    SearchTemperature(t, 1.0 / segments, inletEnergy, tolerance, kOutletTemperatureSteps,
-                      [&](double at) { return energy.AtState(outletPressure, at, rise); });
+    const double t =
+        SearchTemperature(inletTemperature, 1.0 / segments, inletEnergy, tolerance, kOutletTemperatureSteps, true,
+                          [&](double at) { return energy.AtState(outletPressure, at, rise); });
     temperature = CheckFinite(t, "outlet temperature is no number");
 }
 

@@ -3,6 +3,7 @@
 // state behind a change of cross-section, and the temperature at the end of a segment from
 // the energy balance (enthalpy, kinetic and potential energy conserved; the adiabatic mode
 // of the line). Pressures Pa absolute, temperatures degC, diameters m, mass flow kg/s.
+#include <functional>
 #include <string>
 
 namespace tubalyx {
@@ -40,11 +41,23 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 // the cold pipe (PipeDiameterColdM). The search starts at the inlet temperature in steps of
 // 1/segments K towards the balance, reversed and halved at each overshoot, until the
 // relative energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most
-// 1000 steps; with neither drop nor rise the temperature is the inlet's, unsearched. A table
-// that returns the same enthalpy twice (the state was clamped) is continued with cp. For
-// "VÄT" nothing is computed and the temperature stays as it is.
+// 1000 steps, a long first run found from probes (SearchTemperature); with neither drop nor rise
+// the temperature is the inlet's, unsearched. A table that returns the same enthalpy twice (the
+// state was clamped) is continued with cp. For "VÄT" nothing is computed and the temperature
+// stays as it is.
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
                           double inletPressure, double inletTemperature, double rise, double outletPressure);
+
+// The temperature search of both routines: from `start`, steps of `firstStep` K towards the
+// balance (the energy taken to rise with the temperature), every overshoot turning the step back
+// at half its length, until energy(temperature) meets `target` within the relative `tolerance`,
+// after `steps` steps, or when the step falls below 1e-9 K. With `probeFirstRun` a first run
+// (the step kept until the balance changes side) that has gone 32 steps, or 4 in a row that
+// bring the balance no nearer, has its end found from a few probes ahead and a halving between
+// them: for a balance that changes steadily with the temperature the search ends where the
+// step-by-step one does, and a run with no root within its steps ends at its last step at once.
+double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeFirstRun,
+                         const std::function<double(double)>& energy);
 
 // Steps of the temperature searches of the two routines.
 inline constexpr int kInletTemperatureSteps = 100;

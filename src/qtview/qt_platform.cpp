@@ -1,11 +1,13 @@
 #include "qtview/qt_platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -17,6 +19,9 @@
 namespace tubalyx {
 
 namespace {
+
+// A PDF is drawn at the resolution of a high-resolution printer.
+constexpr int kPdfDotsPerInch = 1200;
 
 // The printer the print dialog configures and the print jobs use.
 QPrinter& SharedPrinter() {
@@ -69,29 +74,45 @@ bool RunDialog(TCommonDialog& dialog) {
     return false;
 }
 
-void PrintPages(const TPrinter& model, const std::vector<TPrintedPage>& pages) {
-    QPrinter pdf(QPrinter::HighResolution);
-    QPrinter* printer = &SharedPrinter();
-    if (!model.OutputFileName.empty()) {
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(Q(model.OutputFileName));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        printer = &pdf;
-    }
-    // The printer keeps the paper of its dialog.
-    printer->setDocName(Q(model.Title));
-    printer->setFullPage(true);
+// The pages in the model printer's dots, laid onto the device's whole page.
+bool PaintPages(QPagedPaintDevice& device, const TPrinter& model, const std::vector<TPrintedPage>& pages) {
     QPainter painter;
-    if (!painter.begin(printer)) return;
-    // Model page units are printer dots at the model printer's resolution.
+    if (!painter.begin(&device)) return false;
     const QRect page = painter.viewport();
     painter.setWindow(0, 0, model.PageWidth(), model.PageHeight());
     painter.setViewport(page);
     for (size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) printer->newPage();
+        if (i > 0) device.newPage();
         ReplayCanvas(painter, pages[i].Ops, model.PixelsPerInch());
     }
-    painter.end();
+    return painter.end();
+}
+
+// A job with an output file is written as an A4 PDF into that file (the scratch file of a save),
+// and delivered only when every byte of it was written.
+bool WritePdf(const TPrinter& model, const std::vector<TPrintedPage>& pages) {
+    QFile file(Q(model.OutputFileName));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    bool written = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kPdfDotsPerInch);
+        pdf.setTitle(Q(model.Title));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        written = PaintPages(pdf, model, pages);
+    }
+    written = file.flush() && written && file.error() == QFileDevice::NoError;
+    file.close();
+    return written;
+}
+
+bool PrintPages(const TPrinter& model, const std::vector<TPrintedPage>& pages) {
+    if (!model.OutputFileName.empty()) return WritePdf(model, pages);
+    // The printer keeps the paper of its dialog.
+    QPrinter& printer = SharedPrinter();
+    printer.setDocName(Q(model.Title));
+    printer.setFullPage(true);
+    return PaintPages(printer, model, pages);
 }
 
 }  // namespace

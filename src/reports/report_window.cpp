@@ -74,7 +74,34 @@ void FocusReport() {
 }
 void ShowReportWindow(bool visible) { ReportWindow().SetVisible(visible); }
 
+namespace {
+
+// The attributes of a line appended while the user has text selected ("Select all") would be set
+// on the selection too: the selection is moved aside to the end meanwhile and then put back as
+// it was, with every earlier line in its own colour.
+class SelectionKept {
+public:
+    explicit SelectionKept(TRichEdit& edit) : edit_(edit), start_(edit.SelStart()), length_(edit.SelLength()) {
+        if (length_ > 0) edit_.SetSelStart(edit_.TextLength());
+    }
+    ~SelectionKept() {
+        if (length_ <= 0) return;
+        edit_.SetSelStart(start_);
+        edit_.SetSelLength(length_);
+    }
+    SelectionKept(const SelectionKept&) = delete;
+    SelectionKept& operator=(const SelectionKept&) = delete;
+
+private:
+    TRichEdit& edit_;
+    TextPos start_;
+    int length_;
+};
+
+}  // namespace
+
 void AppendColoredLines(const std::vector<std::string>& lines, TColor color) {
+    const SelectionKept selection(ReportWindow());
     const TColor previous = ReportColor();
     SetReportColor(color);
     for (const auto& line : lines) AppendReportLine(line);
@@ -88,6 +115,7 @@ void AppendRedLines(const std::vector<std::string>& lines) { AppendColoredLines(
 
 void AppendStyledLine(const std::string& text, TColor color, const TFontStyles& style, int size) {
     TRichEdit& e = ReportWindow();
+    const SelectionKept selection(e);
     const TTextAttributes previous = e.SelAttributes();
     e.SetSelColor(color);
     e.SetSelStyle(style);

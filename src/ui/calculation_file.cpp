@@ -1,12 +1,7 @@
 #include "ui/calculation_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -21,8 +16,6 @@
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
-#include "numerics/text_utils.h"
-#include "reports/report_window.h"
 #include "state/composition.h"
 #include "state/keywords.h"
 #include "state/resistance_grid_state.h"
@@ -30,6 +23,7 @@
 #include "texts/caption_data.h"
 #include "texts/message_texts.h"
 #include "texts/window_access.h"
+#include "ui/file_save.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
 #include "ui/hide_input_controls.h"
@@ -125,13 +119,6 @@ const StateArray<int> kWholeNumberArrays[] = {Entry("ResistanceKind", Resistance
 // Labels whose caption is a choice of the user rather than a prompt.
 constexpr const char* kChoiceLabels[] = {"tempsort", "dstorkallsort", "litenstor",
                                          "Excel",    "ABBSiemens",    "bestyckningtext"};
-
-// The longest file name a red line shows; a longer one ends in "...".
-constexpr int kLongestEchoedName = 160;
-
-void ReportFileFailure(const LangText& text, const std::string& fileName) {
-    AppendRedLine(ByLanguage(text) + OneLineEcho(fileName, kLongestEchoedName));
-}
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -396,74 +383,6 @@ void Apply(const CalculationData& data) {
     RebuildPage();
 }
 
-// The file a save writes: a symbolic link is followed to the file it names (a chain of them
-// to its end), so that the link stays a link; nullopt for a chain without end.
-std::optional<std::filesystem::path> SaveTarget(const std::filesystem::path& name) {
-    namespace fs = std::filesystem;
-    constexpr int kLongestLinkChain = 40;
-    fs::path target = name;
-    for (int hop = 0; hop < kLongestLinkChain; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
-        const fs::path next = fs::read_symlink(target, error);
-        if (error) return std::nullopt;
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
-    return std::nullopt;
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes the text to a scratch file of a name no one else has, in the target's folder, puts it
-// on disk and only then renames it over the target: a save that fails at any point leaves the
-// target as it was (and no scratch file), and only a save whose rename succeeded returns true.
-// A target that exists but is no regular file (a folder, a device, a pipe) is not replaced; an
-// existing file keeps its permissions, a new one gets those of the user's file-creation mask.
-bool WriteWholeFile(const std::string& fileName, const std::string& text) {
-    namespace fs = std::filesystem;
-    const std::optional<fs::path> target = SaveTarget(fileName);
-    if (!target || target->filename().empty()) return false;
-    std::error_code error;
-    const fs::file_status status = fs::status(*target, error);
-    const bool exists = fs::exists(status);
-    if (exists && !fs::is_regular_file(status)) return false;
-    ::mode_t mode = 0;
-    if (exists) {
-        struct stat info {};
-        if (::stat(target->c_str(), &info) != 0) return false;
-        mode = info.st_mode & 07777;
-    } else {
-        const ::mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    std::string scratch = (target->parent_path() / ("." + target->filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(scratch.data());
-    if (fd < 0) return false;
-    bool written = WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (written && ::rename(scratch.c_str(), target->c_str()) == 0) {
-        // The new name on disk too; the content is already there, so a failure here loses nothing.
-        if (const int folder = ::open(target->parent_path().empty() ? "." : target->parent_path().c_str(), O_RDONLY);
-            folder >= 0) {
-            ::fsync(folder);
-            ::close(folder);
-        }
-        return true;
-    }
-    ::unlink(scratch.c_str());
-    return false;
-}
-
 std::optional<std::string> ReadWholeFile(const std::string& fileName) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(fileName, error);
@@ -540,7 +459,7 @@ CalculationDataResult ApplyCalculationDataText(const std::string& text) {
 }
 
 bool SaveCalculationData(const std::string& fileName) {
-    if (WriteWholeFile(fileName, CalculationDataText())) return true;
+    if (SaveTextInPlace(fileName, CalculationDataText())) return true;
     ReportFileFailure(message_text::CannotWrite, fileName);
     return false;
 }
@@ -566,7 +485,7 @@ bool SaveReportText(const std::string& fileName) {
     const TRichEdit& report = Form1().RichEdit1;
     std::string text;
     for (int line = 0; line < report.LineCount(); ++line) text += report.Line(line) + "\n";
-    if (WriteWholeFile(fileName, text)) return true;
+    if (SaveTextInPlace(fileName, text)) return true;
     ReportFileFailure(message_text::CannotWrite, fileName);
     return false;
 }

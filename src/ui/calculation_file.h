@@ -38,10 +38,8 @@ CalculationDataResult ApplyCalculationDataText(const std::string& text);
 
 // The same through files. Failures append the system's red line, in the user's language, to
 // the report, whose earlier lines stay; true when the file was written or applied. A save
-// puts the whole new content in place or leaves the target as it was: it writes a scratch
-// file of its own beside the target and renames it over the target once it is on disk; a
-// symbolic link is written through to the file it names, and a folder, device or pipe is
-// never replaced.
+// puts the whole new content in place or leaves the target as it was (SaveFileInPlace,
+// ui/file_save.h).
 bool SaveCalculationData(const std::string& fileName);
 bool LoadCalculationData(const std::string& fileName);
 

@@ -2,13 +2,13 @@
 #include <cctype>
 #include <string>
 
-#include "reports/report_window.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
 #include "texts/message_texts.h"
 #include "texts/window_access.h"
 #include "ui/calculation_file.h"
+#include "ui/file_save.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
 #include "ui/report_printing.h"
@@ -55,7 +55,7 @@ void TForm1::Sparasom1Click(TControl*) {
     if (!HasExtension(name, ".pdf")) {
         SaveReportText(name);
     } else if (!PrintReportToPdf(name)) {
-        AppendRedLine(ByLanguage(message_text::PdfNotWritten) + name);
+        ReportFileFailure(message_text::PdfNotWritten, name);
     }
 }
 

@@ -1,14 +1,15 @@
 #include "ui/report_printing.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "numerics/text_utils.h"
 #include "reports/report_head.h"
 #include "state/window_state.h"
+#include "ui/file_save.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -198,26 +199,18 @@ int PrintedPointSize(int size, int pageWidth, int reportWidth) {
 void PrintReport(TPrinter& printer) { ReportPrintJob(printer).Run(); }
 
 bool PrintReportToPdf(const std::string& fileName) {
-    namespace fs = std::filesystem;
-    const fs::path target(fileName);
-    const fs::path partial = fs::path(fileName + ".part");
-    std::error_code error;
-    fs::remove(partial, error);
-    // The file is A4, whatever paper the printer was set to.
-    TPrinter& printer = Printer();
-    const int width = printer.PageWidth(), height = printer.PageHeight();
-    printer.SetPageSize(kA4Width, kA4Height);
-    printer.OutputFileName = partial.string();
-    PrintReport(printer);
-    printer.OutputFileName.clear();
-    printer.SetPageSize(width, height);
-    if (!fs::is_regular_file(partial, error) || fs::file_size(partial, error) == 0 || error) {
-        fs::remove(partial, error);
-        return false;
-    }
-    fs::rename(partial, target, error);
-    if (error) fs::remove(partial, error);
-    return !error;
+    return SaveFileInPlace(fileName, [](int descriptor, const std::string& scratchName) {
+        // The file is A4, whatever paper the printer was set to.
+        TPrinter& printer = Printer();
+        const int width = printer.PageWidth(), height = printer.PageHeight();
+        printer.SetPageSize(kA4Width, kA4Height);
+        printer.OutputFileName = scratchName;
+        PrintReport(printer);
+        printer.OutputFileName.clear();
+        printer.SetPageSize(width, height);
+        struct stat written {};
+        return printer.LastJobDelivered() && ::fstat(descriptor, &written) == 0 && written.st_size > 0;
+    });
 }
 
 }  // namespace tubalyx

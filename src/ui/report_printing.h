@@ -23,9 +23,9 @@ int PrintedPointSize(int size, int pageWidth, int reportWidth);
 // One print job of the report from BeginDoc to EndDoc. The editors are only read.
 void PrintReport(TPrinter& printer);
 
-// The report printed into a PDF file through the printer's file output. The file is written
-// beside the target first and put in its place only once complete, so a failed job leaves an
-// earlier file as it was. False when no PDF came out.
+// The report printed into a PDF file through the printer's file output: the printer renders into
+// the scratch file of a save (SaveFileInPlace, ui/file_save.h), so that a failed job leaves the
+// target as it was. False when no whole PDF came out.
 bool PrintReportToPdf(const std::string& fileName);
 
 }  // namespace tubalyx

@@ -45,7 +45,10 @@ TEST(Canvas, RecordsEachStepWithItsPenBrushAndFont) {
 TEST(Printer, PagesAreNumberedAndHandedToTheSink) {
     TPrinter& p = Printer();
     std::vector<TPrintedPage> printed;
-    TPrinter::SetSink([&](const TPrinter&, const std::vector<TPrintedPage>& pages) { printed = pages; });
+    TPrinter::SetSink([&](const TPrinter&, const std::vector<TPrintedPage>& pages) {
+        printed = pages;
+        return true;
+    });
     EXPECT_FALSE(p.Printing());
     p.NewPage();  // outside a job nothing happens
     p.BeginDoc();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <span>
 #include <vector>
@@ -201,6 +202,61 @@ TEST(LinePropertiesInlet, ContractionFollowsBernoulliAndTheEnergyBalance) {
     EXPECT_EQ(p2 + t2, 15);
 }
 
+// The search step by step: steps towards the balance, every overshoot turning the step back at
+// half its length, until the balance is met, the steps run out or the step falls below 1e-9 K.
+double StepByStepSearch(double t, double firstStep, double target, double tolerance, int steps,
+                        const std::function<double(double)>& energy) {
+    auto met = [&](double d) { return d == 0 || std::fabs(d) / std::fabs(d + 2 * target) < tolerance; };
+    double d = energy(t) - target;
+    if (met(d)) return t;
+    double step = d > 0 ? -firstStep : firstStep;
+    for (int i = 0; i < steps && std::fabs(step) >= 1e-9; ++i) {
+        t += step;
+        const double next = energy(t) - target;
+        if (met(next)) return t;
+        if ((next > 0) != (d > 0)) step = -step / 2;
+        d = next;
+    }
+    return t;
+}
+
+// Balances around 20 degC and 1000 steps of 0.01 K: the probing search ends where the step-by-step
+// search ends, from a few evaluations where the first run is long or leads nowhere.
+TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
+    struct Case {
+        const char* name;
+        std::function<double(double)> energy;  // J/kg against a target of 1e5
+        int mostEvaluations;
+    } const cases[] = {
+        {"root 3.4 steps up", [](double t) { return 1e5 + 1000 * (t - 20.034); }, 40},
+        {"root 700 steps up", [](double t) { return 1e5 + 1000 * (t - 27.0031); }, 80},
+        {"root 700 steps up, gaining faster and faster", [](double t) { return 1e5 - 50 * std::exp(27.0031 - t) + 50; },
+         80},
+        {"root beyond the 1000 steps", [](double t) { return 1e5 + 1000 * (t - 35.5); }, 40},
+        {"falls as the temperature rises: no root this way", [](double t) { return 1e5 - 1000 * (t - 15); }, 12},
+        {"a step no longer changes the balance", [](double) { return 2e5; }, 12},
+        {"root 600 steps down", [](double t) { return 1e5 + 1000 * (t - 14.00007); }, 80},
+    };
+    const double target = 1e5;
+    for (const Case& c : cases) {
+        const double expected = StepByStepSearch(20, 0.01, target, 1e-10, 1000, c.energy);
+        int evaluations = 0;
+        const auto counted = [&](double t) {
+            ++evaluations;
+            return c.energy(t);
+        };
+        EXPECT_EQ(SearchTemperature(20, 0.01, target, 1e-10, 1000, true, counted), expected) << c.name;
+        EXPECT_LE(evaluations, c.mostEvaluations) << c.name;
+    }
+    // No state below 0 degC: the run down meets the error where the step-by-step search meets it.
+    const auto frozen = [](double t) {
+        if (t < 0) throw CalcError("no state");
+        return 1e5 + 1000 * (t + 1);
+    };
+    EXPECT_THROW(StepByStepSearch(20, 0.01, target, 1e-10, 3000, frozen), CalcError);
+    EXPECT_THROW(SearchTemperature(20, 0.01, target, 1e-10, 3000, true, frozen), CalcError);
+}
+
 TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     gridtest::ResetResistanceGrid();
     MediumCode = "LUF";
@@ -218,6 +274,11 @@ TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     double up = 0;
     LinePropertiesOutlet("LUF", up, 1, 1, 5e5, 20, 100, 4e5);
     EXPECT_NEAR(t - up, 9.80665 * 100 / in.cp, 0.1);
+    // 1e30 t/h backwards, the pressure rising: the kinetic energy swamps the enthalpy and its
+    // root lies beyond the search's 1000 steps of 1/16384 K, where the search ends.
+    double backwards = 0;
+    LinePropertiesOutlet("LUF", backwards, 16384, -1e30 / 3.6, 5e5, 20, 0, 6e5);
+    EXPECT_NEAR(backwards, 20 + 1000.0 / 16384, 1e-9);
 }
 
 }  // namespace

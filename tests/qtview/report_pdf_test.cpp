@@ -1,6 +1,8 @@
-// The report saved as PDF through the print path: Qt writes one page per printed page, and
-// the PDF's text holds every report line. TUBALYX_KEEP_PDF=file keeps a copy to look at.
+// The report saved as PDF through the print path: Qt writes one page per printed page into the
+// save's own scratch file, and the PDF's text holds every report line. TUBALYX_KEEP_PDF=file
+// keeps a copy to look at.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -37,6 +39,11 @@ TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
         f.RichEdit1.Add(lines.back());
     }
     Printer().SetPageSize(4960, 7016);
+    // A file of the user's that a save must not take for its own.
+    QFile notes(path + ".part");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("notes");
+    notes.close();
     TCommonDialog::SetExecutor([&](TCommonDialog& d) {
         static_cast<TOpenDialog&>(d).FileName = path.toStdString();
         return true;
@@ -45,7 +52,10 @@ TEST(ReportPdf, AThreePageReportSavedAsPdfHoldsEveryLine) {
     TCommonDialog::SetExecutor(nullptr);
     ASSERT_EQ(Printer().LastJob().size(), 3u);
     ASSERT_TRUE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(path + ".part"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
+              "report.pdf report.pdf.part");
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(notes.readAll(), "notes");
     if (const char* keep = std::getenv("TUBALYX_KEEP_PDF")) {
         QFile::remove(QString::fromUtf8(keep));
         QFile::copy(path, QString::fromUtf8(keep));

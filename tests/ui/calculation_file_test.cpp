@@ -23,6 +23,7 @@
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
+#include "support/folder_contents.h"
 #include "support/start_up_edits.h"
 #include "ui/form1.h"
 
@@ -185,17 +186,8 @@ TEST_F(CalculationFiles, ReportSavedAsTextIsItsLinesWithTheirTabs) {
     EXPECT_TRUE(f.RichEdit1.Line(lines + 1).starts_with("FILE CANNOT BE READ!: "));
 }
 
-std::string Content(const fs::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
-    return names;
-}
+using testsupport::Content;
+using testsupport::Names;
 
 // The red line a failed save leaves below the report, checked with the target and its folder
 // as they were before the save.
@@ -245,6 +237,21 @@ TEST_F(CalculationFiles, AnExistingPartFileOfTheUserIsLeftAlone) {
     EXPECT_EQ(Content(target), CalculationDataText());
     EXPECT_EQ(Content(part), "the user's own notes");
     EXPECT_EQ(Names(dir_), (std::set<std::string>{"data.tbx", "data.tbx.part"}));
+    // Names up to the file-name limit of 255 bytes save, the data and the report alike, new or
+    // over an earlier file, and leave nothing beside them.
+    for (const std::size_t length : {248u, 255u}) {
+        fs::remove(target);
+        fs::remove(part);
+        const fs::path data = dir_ / (std::string(length - 4, 'd') + ".tbx"), text = dir_ / std::string(length, 't');
+        std::ofstream(text) << "earlier";
+        EXPECT_TRUE(SaveCalculationData(data.string())) << length;
+        EXPECT_TRUE(SaveReportText(text.string())) << length;
+        EXPECT_EQ(Content(data), CalculationDataText()) << length;
+        EXPECT_NE(Content(text), "earlier") << length;
+        EXPECT_EQ(Names(dir_), (std::set<std::string>{data.filename().string(), text.filename().string()})) << length;
+        fs::remove(data);
+        fs::remove(text);
+    }
 }
 
 TEST_F(CalculationFiles, ASaveThroughALinkWritesTheFileItNamesAndKeepsTheLink) {

@@ -1,15 +1,22 @@
 // The printed report: scaled sizes, pages that break above the foot, the date line with the
 // page number on every page, "(forts)" on every page but the last, every report line once and
-// in order in its own size, and nothing when the print dialog is cancelled.
+// in order in its own size, and nothing when the print dialog is cancelled; the report saved as
+// PDF replaces only a regular file (through a link), or says in red that it could not.
 #include "ui/report_printing.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "forms/dialogs.h"
 #include "reports/report_head.h"
+#include "support/folder_contents.h"
 #include "ui/form1.h"
 
 namespace tubalyx {
@@ -136,6 +143,58 @@ TEST(ReportPrinting, LinesWiderThanThePageShrinkToFitAndNeverBelowSixPoints) {
     EXPECT_GT(op, 4u);
     ASSERT_LT(op, ops.size());
     EXPECT_EQ(ops[op].Font.Size, 19);
+}
+
+namespace fs = std::filesystem;
+
+using testsupport::Content;
+using testsupport::Names;
+
+// "Save as" with a .pdf name, the printer's output taken by a renderer that writes a PDF into
+// the file it is given: only a regular file is replaced (through a link, which stays), nothing
+// else is left in the folder, and a target that cannot be replaced stays as it was, said in red.
+TEST(ReportPrinting, APdfReplacesOnlyARegularFileAndSaysWhenItCannot) {
+    const fs::path dir = fs::temp_directory_path() / ("tubalyx_pdf_" + std::to_string(::getpid()));
+    const std::string pdf = "%PDF-1.4 report";
+    TPrinter::SetSink([&](const TPrinter& printer, const std::vector<TPrintedPage>&) {
+        std::ofstream(printer.OutputFileName, std::ios::binary) << pdf;
+        return true;
+    });
+    TForm1& f = Form1();
+    for (const std::string c : {"folder", "pipe", "beside the user's report.pdf.part", "link", "255 bytes"}) {
+        fs::remove_all(dir);
+        fs::create_directories(dir / "real");
+        fs::path name = dir / "report.pdf", written = name;
+        if (c == "folder") fs::create_directory(name);
+        if (c == "pipe") ::mkfifo(name.c_str(), 0600);
+        if (c.starts_with("beside")) std::ofstream(dir / "report.pdf.part") << "notes";
+        if (c == "link")
+            fs::create_symlink("real/report.pdf", name = dir / "link.pdf"), written = dir / "real/report.pdf";
+        if (c == "255 bytes") name = written = dir / (std::string(251, 'r') + ".pdf");
+        const bool saved = c != "folder" && c != "pipe";
+        std::set<std::string> names = Names(dir);
+        const fs::file_type type = fs::symlink_status(name).type();
+        TCommonDialog::SetExecutor([&](TCommonDialog& d) {
+            static_cast<TOpenDialog&>(d).FileName = name.string();
+            return true;
+        });
+        f.RichEdit1.Clear();
+        f.RichEdit1.Add("Density____________________________________(kg/m3)= 998,21");
+        f.Sparasom1->Click();
+        TCommonDialog::SetExecutor(nullptr);
+        if (saved) names.insert(name.filename().string());
+        EXPECT_EQ(Names(dir), names) << c;
+        EXPECT_EQ(Names(dir / "real").size(), c == "link" ? 1u : 0u) << c;
+        EXPECT_EQ(saved ? Content(written) : pdf, pdf) << c;
+        EXPECT_EQ(fs::symlink_status(name).type(), saved && c != "link" ? fs::file_type::regular : type) << c;
+        EXPECT_EQ(Content(dir / "report.pdf.part"), c.starts_with("beside") ? "notes" : "") << c;
+        ASSERT_EQ(f.RichEdit1.LineCount(), saved ? 1 : 2) << c;
+        const int last = f.RichEdit1.LineCount() - 1;
+        EXPECT_EQ(f.RichEdit1.Line(last), saved ? f.RichEdit1.Line(0) : "PDF FILE NOT WRITTEN!: " + name.string()) << c;
+        EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(last)).Color == clRed, !saved) << c;
+    }
+    TPrinter::SetSink(nullptr);
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// Line Runs that froze the window for 11 to 47 s, made from the started window with the menus
+// and a few typed values: their outlet-temperature search met a balance with no root within its
+// steps, or a clamped mixture's enthalpy that changed in its last digits from call to call.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/form1.h"
+
+namespace tubalyx::sweep {
+
+struct SlowLineRun {
+    const char* what;
+    std::vector<const char*> picks;  // menu items; "field>item" picks from a unit field's menu
+    std::vector<std::pair<const char*, const char*>> typed;
+};
+
+inline const std::vector<SlowLineRun> kSlowLineRuns = {
+    {"steam read at 20 K, 101.32 MPa and 3 kg/h", {"ANG", "tempsort>K1", "maxflowsort>kgh", "abstrycksort>MPa"}, {}},
+    {"a gas mixture at -1e30 t/h", {"G"}, {{"maxflowantal", "-1e30"}}},
+    {"saturated steam at 101.32 Pa and -3000 m/s",
+     {"MNG", "maxflowsort>ms1", "abstrycksort>Pa"},
+     {{"maxflowantal", "-3e3"}}},
+    {"a gas mixture at 20 K, 101.32 kg/cm2 and 3 m/s",
+     {"G", "tempsort>K1", "maxflowsort>ms1", "abstrycksort>kgcm2"},
+     {}},
+};
+
+// The run's page, picks and typing in English; false when a control it names is missing.
+inline bool PrepareSlowLineRun(const SlowLineRun& run) {
+    bool found = true;
+    auto click = [&](const std::string& name) {
+        TControl* control = Form1().FindComponent(name);
+        if ((found = found && control)) control->Click();
+    };
+    std::vector<std::string> names = {"English", "Tryckf"};
+    for (const std::string pick : run.picks) {
+        if (pick.find('>') != std::string::npos) names.push_back(pick.substr(0, pick.find('>')));
+        names.push_back(pick.substr(pick.find('>') + 1));
+    }
+    for (const std::string& name : names) click(name);
+    for (const auto& [edit, text] : run.typed) {
+        auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(edit));
+        if ((found = found && e)) e->UserSetText(text);
+    }
+    return found;
+}
+
+}  // namespace tubalyx::sweep
