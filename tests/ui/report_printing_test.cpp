@@ -191,7 +191,9 @@ TEST(ReportPrinting, APdfReplacesOnlyARegularFileAndSaysWhenItCannot) {
         ASSERT_EQ(f.RichEdit1.LineCount(), saved ? 1 : 2) << c;
         const int last = f.RichEdit1.LineCount() - 1;
         EXPECT_EQ(f.RichEdit1.Line(last), saved ? f.RichEdit1.Line(0) : "PDF FILE NOT WRITTEN!: " + name.string()) << c;
-        EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(last)).Color == clRed, !saved) << c;
+        if (!saved) {
+            EXPECT_EQ(f.RichEdit1.AttributesAt(f.RichEdit1.LineStartText(last)).Color, clRed) << c;
+        }
     }
     TPrinter::SetSink(nullptr);
     fs::remove_all(dir);
