@@ -36,10 +36,11 @@ constexpr double kOutletToleranceFactor = 0.001;
 // all its steps at every segment (an energy error of 1e-10 of itself is some millionths of a
 // kelvin).
 constexpr double kOutletToleranceFloor = 1e-10;
-// The outlet search steps its first run (the step kept until the balance changes side) one by one
+// The outlet search steps each run (the step kept until the balance changes side) one by one
 // this far, or until this many steps in a row have brought the balance no nearer; then it finds
 // where the run ends from a few probes. (Its 1000 steps at every segment of 16384 made Runs of
-// tens of seconds where the balance has no root within them.)
+// tens of seconds where the balance has no root within them, or where a clamped table moves it
+// after an overshoot.)
 constexpr int kStepsOneByOne = 32;
 constexpr int kStepsWithoutGain = 4;
 // A search step this small cannot move a temperature by anything the report shows.
@@ -116,30 +117,32 @@ public:
     TemperatureSearch(double target, double tolerance, const std::function<double(double)>& energy)
         : target_(target), tolerance_(tolerance), energy_(energy) {}
 
-    double Run(double temperature, double firstStep, int steps, bool probeFirstRun) {
+    double Run(double temperature, double firstStep, int steps, bool probeRuns) {
         double difference = Difference(temperature);
         if (Balanced(difference)) return temperature;
         double step = difference > 0 ? -firstStep : firstStep;
-        bool crossed = false;
-        int losing = 0;
+        // Steps of the present run (the step kept until the balance changes side), and of them
+        // the last in a row that brought the balance no nearer.
+        int inRun = 0, losing = 0;
         double gain = 0.0;
         for (int i = 0; i < steps && std::fabs(step) >= kSmallestStepK; ++i) {
-            if (probeFirstRun && !crossed && (i == kStepsOneByOne || losing == kStepsWithoutGain)) {
+            if (probeRuns && (inRun == kStepsOneByOne || losing == kStepsWithoutGain)) {
                 const RunEnd end = EndOfRun(temperature, difference, gain, step, steps - i);
                 if (end.atBound || Balanced(end.difference)) return end.temperature;
                 temperature = end.temperature;
                 difference = end.difference;
                 i += end.steps - 1;
                 step = -step / 2;
-                crossed = true;
+                inRun = losing = 0;
                 continue;
             }
             temperature += step;
+            ++inRun;
             const double next = Difference(temperature);
             if (Balanced(next)) return temperature;
             if ((next > 0) != (difference > 0)) {
                 step = -step / 2;
-                crossed = true;
+                inRun = losing = 0;
             } else {
                 gain = std::fabs(difference) - std::fabs(next);
                 losing = gain > 0 ? 0 : losing + 1;
@@ -211,9 +214,9 @@ private:
 
 }  // namespace
 
-double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeFirstRun,
+double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
                          const std::function<double(double)>& energy) {
-    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeFirstRun);
+    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
 }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature) {

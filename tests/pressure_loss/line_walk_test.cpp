@@ -221,12 +221,15 @@ double StepByStepSearch(double t, double firstStep, double target, double tolera
 }
 
 // Balances around 20 degC and 1000 steps of 0.01 K: the probing search ends where the step-by-step
-// search ends, from a few evaluations where the first run is long or leads nowhere.
+// search ends, from a few evaluations where a run is long or leads nowhere. A balance that moves
+// by `shift` once it has been above the target stands for a clamped table continued from another
+// state: the run back from the overshoot is then long too.
 TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
     struct Case {
         const char* name;
         std::function<double(double)> energy;  // J/kg against a target of 1e5
         int mostEvaluations;
+        double shift = 0.0;
     } const cases[] = {
         {"root 3.4 steps up", [](double t) { return 1e5 + 1000 * (t - 20.034); }, 40},
         {"root 700 steps up", [](double t) { return 1e5 + 1000 * (t - 27.0031); }, 80},
@@ -236,14 +239,21 @@ TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
         {"falls as the temperature rises: no root this way", [](double t) { return 1e5 - 1000 * (t - 15); }, 12},
         {"a step no longer changes the balance", [](double) { return 2e5; }, 12},
         {"root 600 steps down", [](double t) { return 1e5 + 1000 * (t - 14.00007); }, 80},
+        {"root 400 steps back from the overshoot", [](double t) { return 1e5 + 1000 * (t - 20.034); }, 80, 2000},
+        {"no root back from the overshoot", [](double t) { return 1e5 + 1000 * (t - 20.034); }, 80, 1e5},
     };
     const double target = 1e5;
     for (const Case& c : cases) {
-        const double expected = StepByStepSearch(20, 0.01, target, 1e-10, 1000, c.energy);
+        const auto moving = [&c, target, above = false](double t) mutable {
+            const double e = c.energy(t) + (above ? c.shift : 0.0);
+            above = above || e > target;
+            return e;
+        };
+        const double expected = StepByStepSearch(20, 0.01, target, 1e-10, 1000, moving);
         int evaluations = 0;
-        const auto counted = [&](double t) {
+        const auto counted = [&, energy = moving](double t) mutable {
             ++evaluations;
-            return c.energy(t);
+            return energy(t);
         };
         EXPECT_EQ(SearchTemperature(20, 0.01, target, 1e-10, 1000, true, counted), expected) << c.name;
         EXPECT_LE(evaluations, c.mostEvaluations) << c.name;
