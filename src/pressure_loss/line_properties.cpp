@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
@@ -84,14 +85,18 @@ public:
     }
 
 private:
+    // The search calls this at every trial: only what the balance reads. Steam comes without
+    // its cp then, which only a clamped state asks for.
     double Enthalpy(double pressure, double temperature) {
-        const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature);
+        const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature, true);
         density_ = m.density;
         double h = m.enthalpy;
-        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h))
-            h = 0.001 * m.cp * (temperature - inletTemperature_) + inletEnthalpy_;
-        else
+        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h)) {
+            const double cp = IsSteamMedium(medium_) ? LineMediumAt(medium_, pressure, temperature).cp : m.cp;
+            h = 0.001 * cp * (temperature - inletTemperature_) + inletEnthalpy_;
+        } else {
             lastEnthalpy_ = m.enthalpy;
+        }
         return h;
     }
     std::string medium_;
@@ -219,14 +224,14 @@ double SearchTemperature(double start, double firstStep, double target, double t
     return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
 }
 
-LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature) {
+LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
-                            enthalpy);
+                            enthalpy, balanceOnly);
     return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
 }
 

@@ -18,8 +18,11 @@ struct LineMediumProperties {
 };
 
 // The medium at (pressure, temperature) by the property routine of the medium code; the
-// humidity entries and the rest of the calculation state stay as they are.
-LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature);
+// humidity entries and the rest of the calculation state stay as they are. With `balanceOnly`
+// only the density, viscosity, enthalpy and, but for steam, cp are sure to be there (see
+// MediumDescription).
+LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature,
+                                  bool balanceOnly = false);
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.

@@ -267,6 +267,33 @@ TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
     EXPECT_THROW(SearchTemperature(20, 0.01, target, 1e-10, 3000, true, frozen), CalcError);
 }
 
+// The outlet search asks only for what its balance reads: the same density, viscosity and
+// enthalpy as the whole state, to the bit; steam leaves out its kappa and heat capacities.
+TEST(LineMediumAt, ForTheBalanceGivesTheWholeStatesDensityViscosityAndEnthalpy) {
+    struct Case {
+        const char* medium;
+        char phase;
+        double pressure, temperature;
+        bool withoutKappa;
+    } const cases[] = {
+        {"ANG", 'N', 50e5, 20, true},    // liquid region
+        {"ANG", 'N', 5e5, 200, true},    // superheated
+        {"ANG", 'N', 221e5, 380, true},  // near the critical point
+        {"LUF", 'N', 5e5, 20, false},   {"NH3", 'N', 5e5, 20, false},
+    };
+    for (const Case& c : cases) {
+        MediumCode = c.medium;
+        PhaseLetter = c.phase;
+        const LineMediumProperties whole = LineMediumAt(c.medium, c.pressure, c.temperature);
+        const LineMediumProperties balance = LineMediumAt(c.medium, c.pressure, c.temperature, true);
+        EXPECT_EQ(balance.density, whole.density) << c.medium << " " << c.temperature;
+        EXPECT_EQ(balance.viscosity, whole.viscosity) << c.medium << " " << c.temperature;
+        EXPECT_EQ(balance.enthalpy, whole.enthalpy) << c.medium << " " << c.temperature;
+        EXPECT_GT(whole.kappa, 1) << c.medium << " " << c.temperature;
+        EXPECT_EQ(balance.kappa == 0, c.withoutKappa) << c.medium << " " << c.temperature;
+    }
+}
+
 TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     gridtest::ResetResistanceGrid();
     MediumCode = "LUF";
