@@ -1,10 +1,13 @@
 #include "pressure_loss/line_properties.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <unordered_map>
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
@@ -224,7 +227,100 @@ double SearchTemperature(double start, double firstStep, double target, double t
     return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
 }
 
+namespace {
+
+// What a medium's state depends on besides its point, for the media whose state reads nothing
+// else and writes nothing but its answer.
+struct StateContext {
+    GasCompositionArray composition{};
+    double naturalGasZ = 0, givenDensity = 0, givenViscosity = 0, givenCp = 0, givenCv = 0, givenKappa = 0;
+    double givenCriticalTemperature = 0, givenMolarMass = 0, givenEnthalpy = 0, givenZ1 = 0, givenZn = 0;
+    double absolute = 0, specific = 0, dew = 0, relative = 0;
+    std::string humidityKind;
+    bool humidGas = false;
+    char phase = 0;
+    bool operator==(const StateContext&) const = default;
+};
+
+StateContext CurrentContext() {
+    return {GasComposition,    NaturalGasZ,      GivenDensity,    GivenViscosityPas,
+            GivenCp,           GivenCv,          GivenKappa,      GivenCriticalTemperatureK,
+            GivenMolarMass,    GivenEnthalpy,    GivenZ1,         GivenZn,
+            AbsoluteHumidity,  SpecificHumidity, DewTemperatureC, RelativeHumidity,
+            HumidityInputKind, HumidGasFlag,     PhaseLetter};
+}
+
+struct StateKey {
+    std::uint64_t pressure, temperature;
+    bool balanceOnly;
+    bool operator==(const StateKey&) const = default;
+};
+
+struct StateKeyHash {
+    std::size_t operator()(const StateKey& k) const {
+        // The states of a walk differ in the last bits of their temperature: all bits are mixed.
+        std::uint64_t x = k.pressure ^ (k.temperature * 0x9E3779B97F4A7C15ULL) ^ (k.balanceOnly ? 1 : 0);
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+        return static_cast<std::size_t>(x ^ (x >> 31));
+    }
+};
+
+// The hardest walks ask for millions of states: this many are kept (some 40 MB).
+constexpr std::size_t kMostKeptStates = 400000;
+
+struct KeptStates {
+    std::string medium;
+    StateContext context;
+    std::unordered_map<StateKey, LineMediumProperties, StateKeyHash> states;
+};
+
+KeptStates* keptStates = nullptr;
+
+// A humid gas's state searches for its humidity, which takes some microseconds: keeping it
+// pays. The user's own gases and liquid, the oil and the mixture read or write more than the
+// context.
+bool Keepable(const std::string& medium) {
+    return HumidGasFlag && medium != kMediumMixture && medium != kMediumOil && medium != kMediumGas &&
+           medium != kMediumRealGas && medium != kMediumLiquid;
+}
+
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly);
+
+}  // namespace
+
+KeptLineStates::KeptLineStates() {
+    if (!keptStates) {
+        keptStates = new KeptStates;
+        owner_ = true;
+    }
+}
+
+KeptLineStates::~KeptLineStates() {
+    if (!owner_) return;
+    delete keptStates;
+    keptStates = nullptr;
+}
+
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
+    if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
+    KeptStates& kept = *keptStates;
+    StateContext context = CurrentContext();
+    if (medium != kept.medium || !(context == kept.context)) {
+        kept.states.clear();
+        kept.medium = medium;
+        kept.context = std::move(context);
+    }
+    const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
+    if (const auto k = kept.states.find(key); k != kept.states.end()) return k->second;
+    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
+    if (kept.states.size() < kMostKeptStates) kept.states.emplace(key, m);
+    return m;
+}
+
+namespace {
+
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
@@ -234,6 +330,8 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
                             enthalpy, balanceOnly);
     return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
 }
+
+}  // namespace
 
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;

@@ -24,6 +24,21 @@ struct LineMediumProperties {
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature,
                                   bool balanceOnly = false);
 
+// While one lives, LineMediumAt gives a humid gas's state it has given before (the same medium,
+// point and calculation state, to the bit) from what it kept: the two walks of a line Run ask
+// for many of the same states. The media of the user's own description, the oil and the
+// mixture are evaluated anew every time. The first one alive owns what is kept.
+class KeptLineStates {
+public:
+    KeptLineStates();
+    ~KeptLineStates();
+    KeptLineStates(const KeptLineStates&) = delete;
+    KeptLineStates& operator=(const KeptLineStates&) = delete;
+
+private:
+    bool owner_ = false;
+};
+
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature);

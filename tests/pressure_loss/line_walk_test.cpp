@@ -15,8 +15,10 @@
 #include "pressure_loss/line_resistance.h"
 #include "pressure_loss/line_walk.h"
 #include "state/flow_results.h"
+#include "state/keywords.h"
 #include "state/medium.h"
 #include "state/pressure_loss_state.h"
+#include "state/selections.h"
 
 namespace tubalyx {
 namespace {
@@ -292,6 +294,39 @@ TEST(LineMediumAt, ForTheBalanceGivesTheWholeStatesDensityViscosityAndEnthalpy) 
         EXPECT_GT(whole.kappa, 1) << c.medium << " " << c.temperature;
         EXPECT_EQ(balance.kappa == 0, c.withoutKappa) << c.medium << " " << c.temperature;
     }
+}
+
+// A humid state asked for again while the states are kept is the one evaluated anew, to the bit,
+// and a humidity changed meanwhile is not answered from the state kept before it.
+TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
+    struct Case {
+        const char* medium;
+        double absoluteHumidity;  // g/m3
+        double pressure, temperature;
+    } const cases[] = {{"LUF", 5, 5e5, 20}, {"NH3", 5, 5e5, 20}, {"AR", 3, 50e5, 20}, {"LUF", 50, 2e5, 80}};
+    HumidGasFlag = true;
+    HumidityInputKind = kHumidityAbsolute;
+    const auto same = [](const LineMediumProperties& a, const LineMediumProperties& b) {
+        return a.density == b.density && a.viscosity == b.viscosity && a.enthalpy == b.enthalpy && a.cp == b.cp &&
+               a.kappa == b.kappa;
+    };
+    for (const Case& c : cases) {
+        MediumCode = c.medium;
+        PhaseLetter = 'N';
+        AbsoluteHumidity = c.absoluteHumidity;
+        const LineMediumProperties fresh = LineMediumAt(c.medium, c.pressure, c.temperature);
+        AbsoluteHumidity = 2 * c.absoluteHumidity;
+        const LineMediumProperties wetter = LineMediumAt(c.medium, c.pressure, c.temperature);
+        ASSERT_NE(wetter.density, fresh.density) << c.medium;
+        const KeptLineStates kept;
+        AbsoluteHumidity = c.absoluteHumidity;
+        for (int ask = 0; ask < 2; ++ask)
+            EXPECT_TRUE(same(LineMediumAt(c.medium, c.pressure, c.temperature), fresh)) << c.medium << " ask " << ask;
+        AbsoluteHumidity = 2 * c.absoluteHumidity;
+        EXPECT_TRUE(same(LineMediumAt(c.medium, c.pressure, c.temperature), wetter)) << c.medium;
+    }
+    HumidGasFlag = false;
+    HumidityInputKind = kHumidityRelative;
 }
 
 TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
