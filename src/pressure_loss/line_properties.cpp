@@ -1,12 +1,16 @@
 #include "pressure_loss/line_properties.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <numbers>
+#include <tuple>
 #include <unordered_map>
 
 #include "media/medium_identification.h"
@@ -232,22 +236,38 @@ namespace {
 // What a medium's state depends on besides its point, for the media whose state reads nothing
 // else and writes nothing but its answer.
 struct StateContext {
-    GasCompositionArray composition{};
-    double naturalGasZ = 0, givenDensity = 0, givenViscosity = 0, givenCp = 0, givenCv = 0, givenKappa = 0;
-    double givenCriticalTemperature = 0, givenMolarMass = 0, givenEnthalpy = 0, givenZ1 = 0, givenZn = 0;
-    double absolute = 0, specific = 0, dew = 0, relative = 0;
+    // The composition, then the given values and the humidity measures. Compared by their bits:
+    // a value not given may be NaN, the same NaN from state to state.
+    std::array<double, std::tuple_size_v<GasCompositionArray> + 15> values{};
     std::string humidityKind;
     bool humidGas = false;
     char phase = 0;
-    bool operator==(const StateContext&) const = default;
+    bool operator==(const StateContext& o) const {
+        return std::memcmp(values.data(), o.values.data(), sizeof values) == 0 && humidityKind == o.humidityKind &&
+               humidGas == o.humidGas && phase == o.phase;
+    }
 };
 
 StateContext CurrentContext() {
-    return {GasComposition,    NaturalGasZ,      GivenDensity,    GivenViscosityPas,
-            GivenCp,           GivenCv,          GivenKappa,      GivenCriticalTemperatureK,
-            GivenMolarMass,    GivenEnthalpy,    GivenZ1,         GivenZn,
-            AbsoluteHumidity,  SpecificHumidity, DewTemperatureC, RelativeHumidity,
-            HumidityInputKind, HumidGasFlag,     PhaseLetter};
+    StateContext c{{}, HumidityInputKind, HumidGasFlag, PhaseLetter};
+    const auto rest = std::copy(GasComposition.begin(), GasComposition.end(), c.values.begin());
+    const double given[] = {NaturalGasZ,
+                            GivenDensity,
+                            GivenViscosityPas,
+                            GivenCp,
+                            GivenCv,
+                            GivenKappa,
+                            GivenCriticalTemperatureK,
+                            GivenMolarMass,
+                            GivenEnthalpy,
+                            GivenZ1,
+                            GivenZn,
+                            AbsoluteHumidity,
+                            SpecificHumidity,
+                            DewTemperatureC,
+                            RelativeHumidity};
+    std::copy(std::begin(given), std::end(given), rest);
+    return c;
 }
 
 struct StateKey {
@@ -272,6 +292,9 @@ constexpr std::size_t kMostKeptStates = 400000;
 struct KeptStates {
     std::string medium;
     StateContext context;
+    // The medium's state writes into what it depends on (methane and natural gas their Z): it
+    // is evaluated anew every time.
+    bool writesContext = false;
     std::unordered_map<StateKey, LineMediumProperties, StateKeyHash> states;
 };
 
@@ -306,15 +329,25 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
     if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
     KeptStates& kept = *keptStates;
     StateContext context = CurrentContext();
-    if (medium != kept.medium || !(context == kept.context)) {
-        kept.states.clear();
+    if (medium != kept.medium) {
         kept.medium = medium;
+        kept.writesContext = false;
+        kept.states.clear();
+    }
+    if (kept.writesContext) return MediumAt(medium, pressure, temperature, balanceOnly);
+    if (!(context == kept.context)) {
+        kept.states.clear();
         kept.context = std::move(context);
     }
     const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
     if (const auto k = kept.states.find(key); k != kept.states.end()) return k->second;
     const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
-    if (kept.states.size() < kMostKeptStates) kept.states.emplace(key, m);
+    if (!(CurrentContext() == kept.context)) {
+        kept.writesContext = true;
+        kept.states.clear();
+    } else if (kept.states.size() < kMostKeptStates) {
+        kept.states.emplace(key, m);
+    }
     return m;
 }
 
