@@ -72,9 +72,14 @@ void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double&
     if (medium == kMediumWetSteam) t = WaterSaturationTemperature(P);
     if (d.humidGas && IsConvertedKind(d.humidityKind))
         RelativeHumidityFromGiven(d, medium, t, P, d.givenDensity, relativeHumidity);
-    MediumPropertySwitch(medium, d.composition, P, d.givenDensity, d.givenCp, d.givenCv, d.givenCriticalTemperature,
-                         d.givenMolarMass, t, t, d.zRatio, d.humidGas ? relativeHumidity : 0.0, s.density, s.dryDensity,
-                         s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.enthalpy);
+    if (d.balanceOnly && IsSteamMedium(medium)) {
+        s.dryDensity = s.vapourDensity = s.kappa = s.cp = s.cv = 0.0;
+        SteamSwitchDensityViscosity(P, t, s.density, s.viscosity);
+    } else {
+        MediumPropertySwitch(medium, d.composition, P, d.givenDensity, d.givenCp, d.givenCv, d.givenCriticalTemperature,
+                             d.givenMolarMass, t, t, d.zRatio, d.humidGas ? relativeHumidity : 0.0, s.density,
+                             s.dryDensity, s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.enthalpy);
+    }
     s.vapourPressure = d.humidGas ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
     if (d.phase != kPhaseNone) return;
     if (IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
@@ -261,7 +266,8 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& t, const std::string& humidityKind, double& absoluteHumidity,
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
-                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy) {
+                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
+                             bool balanceOnly) {
     MediumDescription d{.medium = medium,
                         .composition = composition,
                         .givenDensity = givenDensity,
@@ -275,7 +281,8 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                         .dewTemperature = dewTemperature,
                         .humidGas = HumidGasFlag,
                         .phase = PhaseLetter,
-                        .zRatio = 0.0};
+                        .zRatio = 0.0,
+                        .balanceOnly = balanceOnly};
     // The state starts from the caller's variables, some of which are the calculation state
     // itself, and goes back into them also when it fails half-way, as it did when the cores
     // wrote them directly.

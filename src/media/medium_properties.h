@@ -30,6 +30,8 @@ struct MediumDescription {
     bool humidGas;                    // HumidGasFlag: the gas carries water vapour
     char phase;                       // PhaseLetter
     double zRatio;                    // Z1/Zn of the user's gas (GivenZRatio)
+    // Only what an energy balance reads: steam then comes without kappa, cp and cv (0).
+    bool balanceOnly = false;
 };
 
 // The humid composition grid ViktVolprocgridfukt as the gas mixture's state reads it.
@@ -62,7 +64,8 @@ void MixtureState(const MediumDescription& d, const MixtureShares& shares, Mediu
 //   humidityKind "R", "A", "S" or "D" names the measure given; the other three are written
 //     back (all four 0 while HumidGasFlag is clear);
 //   outputs: densities kg/m3, viscosity Pa s, cp and cv J/(kg K), vapour pressure Pa,
-//     enthalpy kJ/kg.
+//     enthalpy kJ/kg;
+//   balanceOnly: as MediumDescription::balanceOnly.
 // Errors of the property routines pass to the caller.
 // State: reads HumidGasFlag, PhaseLetter, GivenZ1, GivenZn and, for "G", the humid grid and
 // HumidGasMolarMass; writes MixtureFraction and MixturePartialPressure for "G".
@@ -72,6 +75,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& t, const std::string& humidityKind, double& absoluteHumidity,
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
-                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy);
+                             double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
+                             bool balanceOnly = false);
 
 }  // namespace tubalyx

@@ -266,6 +266,13 @@ std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompo
     return std::nullopt;
 }
 
+void SteamSwitchDensityViscosity(double P, double t, double& density, double& viscosity) {
+    PropertyIterationCount = 0;
+    PropertyIterationLimit = 5000;
+    density = SteamDensityPT(P, t);
+    viscosity = WaterSteamViscosity(t, density);
+}
+
 void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P, double givenDensity,
                           double givenCp, double givenCv, double givenCriticalTemperatureK, double givenMolarMass,
                           double& t, double& satT, double zRatio, double relativeHumidity, double& density,
@@ -279,8 +286,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
     const std::string& k = keyword;
 
     if (IsSteamMedium(k)) {
-        density = SteamDensityPT(P, t);
-        viscosity = WaterSteamViscosity(t, density);
+        SteamSwitchDensityViscosity(P, t, density, viscosity);
         kappa = SteamKappaPT(k, cp, cv, P, t, density);
     } else if (k == kMediumWater) {
         density = WaterDensityPT(P, t);

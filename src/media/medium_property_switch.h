@@ -25,6 +25,10 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
                           double& cv, double& enthalpy);
 
+// The switch's steam branch without its kappa, cp and cv: the density (kg/m3) and viscosity
+// (Pa s) of steam at (P, t), as the switch gives them.
+void SteamSwitchDensityViscosity(double P, double t, double& density, double& viscosity);
+
 // The dry gas (kg/m3) at (P, t) that the switch mixes with water vapour for the media whose
 // humid answer varies with the relative humidity only through the vapour's partial pressure
 // (the part densities then follow from SteamPropertyDensities), a liquefied gas among them

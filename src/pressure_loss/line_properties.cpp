@@ -1,11 +1,19 @@
 #include "pressure_loss/line_properties.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <numbers>
+#include <tuple>
+#include <unordered_map>
 
+#include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
@@ -36,10 +44,11 @@ constexpr double kOutletToleranceFactor = 0.001;
 // all its steps at every segment (an energy error of 1e-10 of itself is some millionths of a
 // kelvin).
 constexpr double kOutletToleranceFloor = 1e-10;
-// The outlet search steps its first run (the step kept until the balance changes side) one by one
+// The outlet search steps each run (the step kept until the balance changes side) one by one
 // this far, or until this many steps in a row have brought the balance no nearer; then it finds
 // where the run ends from a few probes. (Its 1000 steps at every segment of 16384 made Runs of
-// tens of seconds where the balance has no root within them.)
+// tens of seconds where the balance has no root within them, or where a clamped table moves it
+// after an overshoot.)
 constexpr int kStepsOneByOne = 32;
 constexpr int kStepsWithoutGain = 4;
 // A search step this small cannot move a temperature by anything the report shows.
@@ -83,14 +92,18 @@ public:
     }
 
 private:
+    // The search calls this at every trial: only what the balance reads. Steam comes without
+    // its cp then, which only a clamped state asks for.
     double Enthalpy(double pressure, double temperature) {
-        const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature);
+        const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature, true);
         density_ = m.density;
         double h = m.enthalpy;
-        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h))
-            h = 0.001 * m.cp * (temperature - inletTemperature_) + inletEnthalpy_;
-        else
+        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h)) {
+            const double cp = IsSteamMedium(medium_) ? LineMediumAt(medium_, pressure, temperature).cp : m.cp;
+            h = 0.001 * cp * (temperature - inletTemperature_) + inletEnthalpy_;
+        } else {
             lastEnthalpy_ = m.enthalpy;
+        }
         return h;
     }
     std::string medium_;
@@ -116,30 +129,32 @@ public:
     TemperatureSearch(double target, double tolerance, const std::function<double(double)>& energy)
         : target_(target), tolerance_(tolerance), energy_(energy) {}
 
-    double Run(double temperature, double firstStep, int steps, bool probeFirstRun) {
+    double Run(double temperature, double firstStep, int steps, bool probeRuns) {
         double difference = Difference(temperature);
         if (Balanced(difference)) return temperature;
         double step = difference > 0 ? -firstStep : firstStep;
-        bool crossed = false;
-        int losing = 0;
+        // Steps of the present run (the step kept until the balance changes side), and of them
+        // the last in a row that brought the balance no nearer.
+        int inRun = 0, losing = 0;
         double gain = 0.0;
         for (int i = 0; i < steps && std::fabs(step) >= kSmallestStepK; ++i) {
-            if (probeFirstRun && !crossed && (i == kStepsOneByOne || losing == kStepsWithoutGain)) {
+            if (probeRuns && (inRun == kStepsOneByOne || losing == kStepsWithoutGain)) {
                 const RunEnd end = EndOfRun(temperature, difference, gain, step, steps - i);
                 if (end.atBound || Balanced(end.difference)) return end.temperature;
                 temperature = end.temperature;
                 difference = end.difference;
                 i += end.steps - 1;
                 step = -step / 2;
-                crossed = true;
+                inRun = losing = 0;
                 continue;
             }
             temperature += step;
+            ++inRun;
             const double next = Difference(temperature);
             if (Balanced(next)) return temperature;
             if ((next > 0) != (difference > 0)) {
                 step = -step / 2;
-                crossed = true;
+                inRun = losing = 0;
             } else {
                 gain = std::fabs(difference) - std::fabs(next);
                 losing = gain > 0 ? 0 : losing + 1;
@@ -211,21 +226,145 @@ private:
 
 }  // namespace
 
-double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeFirstRun,
+double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
                          const std::function<double(double)>& energy) {
-    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeFirstRun);
+    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
 }
 
-LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature) {
+namespace {
+
+// What a medium's state depends on besides its point, for the media whose state reads nothing
+// else and writes nothing but its answer.
+struct StateContext {
+    // The composition, then the given values and the humidity measures. Compared by their bits:
+    // a value not given may be NaN, the same NaN from state to state.
+    std::array<double, std::tuple_size_v<GasCompositionArray> + 15> values{};
+    std::string humidityKind;
+    bool humidGas = false;
+    char phase = 0;
+    bool operator==(const StateContext& o) const {
+        return std::memcmp(values.data(), o.values.data(), sizeof values) == 0 && humidityKind == o.humidityKind &&
+               humidGas == o.humidGas && phase == o.phase;
+    }
+};
+
+StateContext CurrentContext() {
+    StateContext c{{}, HumidityInputKind, HumidGasFlag, PhaseLetter};
+    const auto rest = std::copy(GasComposition.begin(), GasComposition.end(), c.values.begin());
+    const double given[] = {NaturalGasZ,
+                            GivenDensity,
+                            GivenViscosityPas,
+                            GivenCp,
+                            GivenCv,
+                            GivenKappa,
+                            GivenCriticalTemperatureK,
+                            GivenMolarMass,
+                            GivenEnthalpy,
+                            GivenZ1,
+                            GivenZn,
+                            AbsoluteHumidity,
+                            SpecificHumidity,
+                            DewTemperatureC,
+                            RelativeHumidity};
+    std::copy(std::begin(given), std::end(given), rest);
+    return c;
+}
+
+struct StateKey {
+    std::uint64_t pressure, temperature;
+    bool balanceOnly;
+    bool operator==(const StateKey&) const = default;
+};
+
+struct StateKeyHash {
+    std::size_t operator()(const StateKey& k) const {
+        // The states of a walk differ in the last bits of their temperature: all bits are mixed.
+        std::uint64_t x = k.pressure ^ (k.temperature * 0x9E3779B97F4A7C15ULL) ^ (k.balanceOnly ? 1 : 0);
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+        return static_cast<std::size_t>(x ^ (x >> 31));
+    }
+};
+
+// The hardest walks ask for millions of states: this many are kept (some 40 MB).
+constexpr std::size_t kMostKeptStates = 400000;
+
+struct KeptStates {
+    std::string medium;
+    StateContext context;
+    // The medium's state writes into what it depends on (methane and natural gas their Z): it
+    // is evaluated anew every time.
+    bool writesContext = false;
+    std::unordered_map<StateKey, LineMediumProperties, StateKeyHash> states;
+};
+
+KeptStates* keptStates = nullptr;
+
+// A humid gas's state searches for its humidity, which takes some microseconds: keeping it
+// pays. The user's own gases and liquid, the oil and the mixture read or write more than the
+// context.
+bool Keepable(const std::string& medium) {
+    return HumidGasFlag && medium != kMediumMixture && medium != kMediumOil && medium != kMediumGas &&
+           medium != kMediumRealGas && medium != kMediumLiquid;
+}
+
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly);
+
+}  // namespace
+
+KeptLineStates::KeptLineStates() {
+    if (!keptStates) {
+        keptStates = new KeptStates;
+        owner_ = true;
+    }
+}
+
+KeptLineStates::~KeptLineStates() {
+    if (!owner_) return;
+    delete keptStates;
+    keptStates = nullptr;
+}
+
+LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
+    if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
+    KeptStates& kept = *keptStates;
+    StateContext context = CurrentContext();
+    if (medium != kept.medium) {
+        kept.medium = medium;
+        kept.writesContext = false;
+        kept.states.clear();
+    }
+    if (kept.writesContext) return MediumAt(medium, pressure, temperature, balanceOnly);
+    if (!(context == kept.context)) {
+        kept.states.clear();
+        kept.context = std::move(context);
+    }
+    const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
+    if (const auto k = kept.states.find(key); k != kept.states.end()) return k->second;
+    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
+    if (!(CurrentContext() == kept.context)) {
+        kept.writesContext = true;
+        kept.states.clear();
+    } else if (kept.states.size() < kMostKeptStates) {
+        kept.states.emplace(key, m);
+    }
+    return m;
+}
+
+namespace {
+
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
-                            enthalpy);
+                            enthalpy, balanceOnly);
     return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
 }
+
+}  // namespace
 
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;

@@ -18,8 +18,26 @@ struct LineMediumProperties {
 };
 
 // The medium at (pressure, temperature) by the property routine of the medium code; the
-// humidity entries and the rest of the calculation state stay as they are.
-LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature);
+// humidity entries and the rest of the calculation state stay as they are. With `balanceOnly`
+// only the density, viscosity, enthalpy and, but for steam, cp are sure to be there (see
+// MediumDescription).
+LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature,
+                                  bool balanceOnly = false);
+
+// While one lives, LineMediumAt gives a humid gas's state it has given before (the same medium,
+// point and calculation state, to the bit) from what it kept: the two walks of a line Run ask
+// for many of the same states. The media of the user's own description, the oil and the
+// mixture are evaluated anew every time. The first one alive owns what is kept.
+class KeptLineStates {
+public:
+    KeptLineStates();
+    ~KeptLineStates();
+    KeptLineStates(const KeptLineStates&) = delete;
+    KeptLineStates& operator=(const KeptLineStates&) = delete;
+
+private:
+    bool owner_ = false;
+};
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
@@ -41,7 +59,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 // the cold pipe (PipeDiameterColdM). The search starts at the inlet temperature in steps of
 // 1/segments K towards the balance, reversed and halved at each overshoot, until the
 // relative energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most
-// 1000 steps, a long first run found from probes (SearchTemperature); with neither drop nor rise
+// 1000 steps, a long run found from probes (SearchTemperature); with neither drop nor rise
 // the temperature is the inlet's, unsearched. A table that returns the same enthalpy twice (the
 // state was clamped) is continued with cp. For "VÄT" nothing is computed and the temperature
 // stays as it is.
@@ -51,12 +69,12 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
 // The temperature search of both routines: from `start`, steps of `firstStep` K towards the
 // balance (the energy taken to rise with the temperature), every overshoot turning the step back
 // at half its length, until energy(temperature) meets `target` within the relative `tolerance`,
-// after `steps` steps, or when the step falls below 1e-9 K. With `probeFirstRun` a first run
-// (the step kept until the balance changes side) that has gone 32 steps, or 4 in a row that
+// after `steps` steps, or when the step falls below 1e-9 K. With `probeRuns` a run (the step
+// kept until the balance changes side) that has gone 32 steps, or 4 in a row that
 // bring the balance no nearer, has its end found from a few probes ahead and a halving between
 // them: for a balance that changes steadily with the temperature the search ends where the
 // step-by-step one does, and a run with no root within its steps ends at its last step at once.
-double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeFirstRun,
+double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
                          const std::function<double(double)>& energy);
 
 // Steps of the temperature searches of the two routines.

@@ -186,6 +186,14 @@ bool RefinementStalled(int segments, std::span<const double> changes) {
     return true;
 }
 
+bool RefinementSwings(int segments, std::span<const double> changes) {
+    if (segments < kStalledSegments || changes.size() < kSwingingChanges) return false;
+    const std::span<const double> last = changes.last(kSwingingChanges);
+    for (std::size_t i = 1; i < last.size(); ++i)
+        if (!(last[i] * last[i - 1] < 0)) return false;
+    return std::fabs(last.back()) >= kSwingingShare * std::fabs(last.front());
+}
+
 namespace {
 
 PressureLossWalk WalkLine() {
@@ -236,7 +244,7 @@ PressureLossWalk WalkLine() {
         const bool oneSegment = medium == kMediumLiquid || e == x0;
         int n = 1;
         LineFlowState end;
-        std::vector<double> changes;
+        std::vector<double> changes, signedChanges;
         for (;;) {
             if (!oneSegment) n *= 2;
             end = walker.Pass(inlet, n, x0, e);
@@ -244,8 +252,11 @@ PressureLossWalk WalkLine() {
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
             // The first pass's change is against the last stretch's drop: it says nothing.
-            if (n > 2) changes.push_back(std::fabs(StretchDrop - previous));
-            if (RefinementStalled(n, changes)) break;
+            if (n > 2) {
+                changes.push_back(std::fabs(StretchDrop - previous));
+                signedChanges.push_back(StretchDrop - previous);
+            }
+            if (RefinementStalled(n, changes) || RefinementSwings(n, signedChanges)) break;
         }
         walk.lastSegments = n;
 

@@ -35,6 +35,16 @@ inline constexpr double kStalledShare = 0.75;
 // with the one at segments.
 bool RefinementStalled(int segments, std::span<const double> changes);
 
+// A drop that settles approaches its value from one side. Where, from this many segments on,
+// its change has turned its sign at each of the last doublings, these many changes in a row,
+// and the last is still this share of the first of them or more, the drop swings about a value
+// it does not settle on: the stretch ends there with its last drop.
+inline constexpr std::size_t kSwingingChanges = 4;
+inline constexpr double kSwingingShare = 0.5;
+
+// changes: the signed change of the stretch drop at each doubling so far, the oldest first.
+bool RefinementSwings(int segments, std::span<const double> changes);
+
 PressureLossWalk CalculatePressureLossLine();
 
 }  // namespace tubalyx

@@ -238,6 +238,8 @@ bool RunPrimaryDevice() {
 // input listing, then the pass that writes the report. A duty no line can have is listed and
 // gets the line's own failure note, as a walk that fails does.
 void RunLine(CalculationFunction function, bool possible) {
+    // Both passes walk the same line through the same states.
+    const KeptLineStates kept;
     LayoutTop = 0;
     if (possible) {
         CalculateMediumState();

@@ -1,19 +1,30 @@
 #pragma once
 // Line Runs that froze the window for 11 to 47 s, made from the started window with the menus
 // and a few typed values: their outlet-temperature search met a balance with no root within its
-// steps, or a clamped mixture's enthalpy that changed in its last digits from call to call.
+// steps, or a clamped mixture's enthalpy that changed in its last digits from call to call. And
+// lines that took 1.5 to 110 s: steam in its liquid region, whose every state worked out kappa
+// and cp the balance does not read, and humid gases in clamped states, whose search went back
+// step by step from each overshoot and whose two passes worked out the same humid states.
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "state/pressure_loss_state.h"
 #include "ui/form1.h"
 
 namespace tubalyx::sweep {
+
+struct SlowLineFitting {
+    int column;
+    const char* item;                                // the fitting menu's item
+    std::vector<std::pair<int, const char*>> cells;  // row, text
+};
 
 struct SlowLineRun {
     const char* what;
     std::vector<const char*> picks;  // menu items; "field>item" picks from a unit field's menu
     std::vector<std::pair<const char*, const char*>> typed;
+    std::vector<SlowLineFitting> fittings = {};
 };
 
 inline const std::vector<SlowLineRun> kSlowLineRuns = {
@@ -25,6 +36,16 @@ inline const std::vector<SlowLineRun> kSlowLineRuns = {
     {"a gas mixture at 20 K, 101.32 kg/cm2 and 3 m/s",
      {"G", "tempsort>K1", "maxflowsort>ms1", "abstrycksort>kgcm2"},
      {}},
+    {"steam at 20 degC and 5000 kPa through a valve and an expansion",
+     {"ANG", "maxflowsort>kgh"},
+     {{"abstryckantal", "5000"},
+      {"temp", "20"},
+      {"maxflowantal", "10000"},
+      {"matstrack", "100"},
+      {"Dstorkallmm", "100"},
+      {"Dstorrahetmm", "0.05"}},
+     {{1, "Ventilvalbartkv1", {{6, "100"}, {3, "1"}}},
+      {2, "Uppkoning115DValfrikontoppvinkel10grader1", {{3, "1"}, {6, "150"}}}}},
 };
 
 // The run's page, picks and typing in English; false when a control it names is missing.
@@ -43,6 +64,11 @@ inline bool PrepareSlowLineRun(const SlowLineRun& run) {
     for (const auto& [edit, text] : run.typed) {
         auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(edit));
         if ((found = found && e)) e->UserSetText(text);
+    }
+    for (const SlowLineFitting& fitting : run.fittings) {
+        SelectedResistanceColumn = fitting.column;
+        click(fitting.item);
+        for (const auto& [row, text] : fitting.cells) Form1().Motstandgrid.SetCell(fitting.column, row, text);
     }
     return found;
 }
