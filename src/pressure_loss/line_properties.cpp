@@ -9,6 +9,7 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <tuple>
 #include <unordered_map>
@@ -298,7 +299,7 @@ struct KeptStates {
     std::unordered_map<StateKey, LineMediumProperties, StateKeyHash> states;
 };
 
-KeptStates* keptStates = nullptr;
+std::unique_ptr<KeptStates> keptStates;
 
 // A humid gas's state searches for its humidity, which takes some microseconds: keeping it
 // pays. The user's own gases and liquid, the oil and the mixture read or write more than the
@@ -314,15 +315,13 @@ LineMediumProperties MediumAt(const std::string& medium, double pressure, double
 
 KeptLineStates::KeptLineStates() {
     if (!keptStates) {
-        keptStates = new KeptStates;
+        keptStates = std::make_unique<KeptStates>();
         owner_ = true;
     }
 }
 
 KeptLineStates::~KeptLineStates() {
-    if (!owner_) return;
-    delete keptStates;
-    keptStates = nullptr;
+    if (owner_) keptStates.reset();
 }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {

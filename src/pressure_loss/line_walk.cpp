@@ -182,7 +182,7 @@ void ResetLineResults() {
 bool RefinementStalled(int segments, std::span<const double> changes) {
     if (segments < kStalledSegments || changes.size() < kStalledDoublings + 1) return false;
     for (std::size_t i = changes.size() - kStalledDoublings; i < changes.size(); ++i)
-        if (!(changes[i] >= kStalledShare * changes[i - 1])) return false;
+        if (!(std::fabs(changes[i]) >= kStalledShare * std::fabs(changes[i - 1]))) return false;
     return true;
 }
 
@@ -244,7 +244,7 @@ PressureLossWalk WalkLine() {
         const bool oneSegment = medium == kMediumLiquid || e == x0;
         int n = 1;
         LineFlowState end;
-        std::vector<double> changes, signedChanges;
+        std::vector<double> changes;
         for (;;) {
             if (!oneSegment) n *= 2;
             end = walker.Pass(inlet, n, x0, e);
@@ -252,11 +252,8 @@ PressureLossWalk WalkLine() {
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
             // The first pass's change is against the last stretch's drop: it says nothing.
-            if (n > 2) {
-                changes.push_back(std::fabs(StretchDrop - previous));
-                signedChanges.push_back(StretchDrop - previous);
-            }
-            if (RefinementStalled(n, changes) || RefinementSwings(n, signedChanges)) break;
+            if (n > 2) changes.push_back(StretchDrop - previous);
+            if (RefinementStalled(n, changes) || RefinementSwings(n, changes)) break;
         }
         walk.lastSegments = n;
 

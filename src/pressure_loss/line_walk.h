@@ -31,8 +31,8 @@ inline constexpr int kStalledSegments = 256;
 inline constexpr std::size_t kStalledDoublings = 3;
 inline constexpr double kStalledShare = 0.75;
 
-// changes: the change of the stretch drop at each doubling so far, the oldest first, ending
-// with the one at segments.
+// changes: the signed change of the stretch drop at each doubling so far, the oldest first,
+// ending with the one at segments; their sizes are compared.
 bool RefinementStalled(int segments, std::span<const double> changes);
 
 // A drop that settles approaches its value from one side. Where, from this many segments on,

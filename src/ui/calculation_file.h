@@ -38,7 +38,7 @@ CalculationDataResult ApplyCalculationDataText(const std::string& text);
 
 // The same through files. Failures append the system's red line, in the user's language, to
 // the report, whose earlier lines stay; true when the file was written or applied. A save
-// puts the whole new content in place or leaves the target as it was (SaveFileInPlace,
+// puts the whole new content in place or leaves the target as it was (SaveTextInPlace,
 // ui/file_save.h).
 bool SaveCalculationData(const std::string& fileName);
 bool LoadCalculationData(const std::string& fileName);
