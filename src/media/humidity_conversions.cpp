@@ -9,6 +9,7 @@
 #include "media/humid_gas_mixing.h"
 #include "media/medium_property_switch.h"
 #include "media/natural_gas.h"
+#include "media/property_work.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "state/composition.h"
@@ -48,6 +49,7 @@ constexpr std::size_t kKeptSaturatedVapourSlots = 1024;
 std::array<KeptSaturatedVapour, kKeptSaturatedVapourSlots> keptSaturatedVapour;
 
 double SaturatedVapourDensity(double dew) {
+    ++PropertyWork;
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(dew);
     KeptSaturatedVapour& slot = keptSaturatedVapour[(bits ^ (bits >> 29) ^ (bits >> 47)) % kKeptSaturatedVapourSlots];
     if (!slot.valid || slot.dew != bits) {
@@ -93,6 +95,7 @@ public:
 
 private:
     HumidState PartsAt(double rh) const {
+        ++PropertyWork;
         const HumidPartDensities d = SteamPropertyDensities(P_, t_, t_, rh, *dryGas_);
         return {d.dry + d.vapour, d.dry, d.vapour};
     }

@@ -8,6 +8,7 @@
 #include "media/medium_enthalpy.h"
 #include "media/medium_identification.h"
 #include "media/medium_property_switch.h"
+#include "media/property_work.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -268,6 +269,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
                              bool balanceOnly) {
+    PropertyWork += kStateEvaluationWork;
     MediumDescription d{.medium = medium,
                         .composition = composition,
                         .givenDensity = givenDensity,

@@ -6,6 +6,7 @@
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/oil_properties.h"
+#include "media/property_work.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
@@ -278,6 +279,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& t, double& satT, double zRatio, double relativeHumidity, double& density,
                           double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
                           double& cv, double& enthalpy) {
+    PropertyWork += kSwitchCallWork;
     PropertyIterationCount = 0;
     PropertyIterationLimit = 5000;
     density = dryDensity = vapourDensity = viscosity = kappa = cp = cv = 0.0;

@@ -13,9 +13,11 @@
 #include <numbers>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
+#include "media/property_work.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
@@ -296,7 +298,8 @@ struct KeptStates {
     // The medium's state writes into what it depends on (methane and natural gas their Z): it
     // is evaluated anew every time.
     bool writesContext = false;
-    std::unordered_map<StateKey, LineMediumProperties, StateKeyHash> states;
+    // Each with the property evaluations it took.
+    std::unordered_map<StateKey, std::pair<LineMediumProperties, std::uint64_t>, StateKeyHash> states;
 };
 
 std::unique_ptr<KeptStates> keptStates;
@@ -324,6 +327,32 @@ KeptLineStates::~KeptLineStates() {
     if (owner_) keptStates.reset();
 }
 
+namespace {
+
+bool lineWorkBounded = false;
+// The evaluations when the bound began, and those a kept state took when it was first asked for.
+std::uint64_t lineWorkStart = 0, lineWorkReplayed = 0;
+
+}  // namespace
+
+LineWorkBound::LineWorkBound() {
+    if (!lineWorkBounded) {
+        lineWorkBounded = owner_ = true;
+        lineWorkStart = PropertyWork;
+        lineWorkReplayed = 0;
+    }
+}
+
+LineWorkBound::~LineWorkBound() {
+    if (owner_) lineWorkBounded = false;
+}
+
+std::uint64_t LineWork() { return PropertyWork - lineWorkStart + lineWorkReplayed; }
+
+bool LineWorkAllows(std::uint64_t work) {
+    return !lineWorkBounded || (work <= kLineWorkBound && LineWork() <= kLineWorkBound - work);
+}
+
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
     KeptStates& kept = *keptStates;
@@ -339,13 +368,17 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
         kept.context = std::move(context);
     }
     const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
-    if (const auto k = kept.states.find(key); k != kept.states.end()) return k->second;
+    if (const auto k = kept.states.find(key); k != kept.states.end()) {
+        lineWorkReplayed += k->second.second;
+        return k->second.first;
+    }
+    const std::uint64_t before = PropertyWork;
     const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
     if (!(CurrentContext() == kept.context)) {
         kept.writesContext = true;
         kept.states.clear();
     } else if (kept.states.size() < kMostKeptStates) {
-        kept.states.emplace(key, m);
+        kept.states.emplace(key, std::pair{m, PropertyWork - before});
     }
     return m;
 }
@@ -386,6 +419,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + u * u / 2;
     double previousOutlet = std::numeric_limits<double>::quiet_NaN();
     for (int steps = 2;; steps *= 2) {
+        const std::uint64_t workBefore = LineWork();
         double pressure = inletPressure, temperature = inletTemperature;
         double velocity = u, density = inlet.density;
         StreamEnergy energy(medium, massFlow, a1, inletTemperature);
@@ -415,7 +449,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         previousOutlet = pressure;
         p2 = CheckFinite(pressure, "state behind the cross-section is no number");
         t2 = CheckFinite(temperature, "state behind the cross-section is no number");
-        if (settled || steps >= kAreaStepsDoubledBelow) break;
+        if (settled || steps >= kAreaStepsDoubledBelow || !LineWorkAllows(2 * (LineWork() - workBefore))) break;
     }
 }
 

@@ -3,6 +3,7 @@
 // state behind a change of cross-section, and the temperature at the end of a segment from
 // the energy balance (enthalpy, kinetic and potential energy conserved; the adiabatic mode
 // of the line). Pressures Pa absolute, temperatures degC, diameters m, mass flow kg/s.
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -39,6 +40,33 @@ private:
     bool owner_ = false;
 };
 
+// The work of a line walk: the medium-property work (media/property_work.h) it spends, a state
+// asked for before and kept counting as much again, so that both walks of a Run count alike.
+// While a LineWorkBound lives, the walk's refinements stop doubling where the next pass would
+// take the count beyond kLineWorkBound (twice the last one's work), and a pass that goes beyond
+// it all the same is given up for the one before: that pass stands, as at the segment bounds. Far
+// beyond a medium's tables, and in a line near choking, a stretch may not settle before 16384
+// segments, each of its states searching its humidity through hundreds of trials: tens of
+// seconds. The bound is some tenths of a second of a walk on a desktop machine; a walk that
+// settles within it keeps every digit.
+inline constexpr std::uint64_t kLineWorkBound = 4000000;
+
+// Starts the count; the first one alive bounds it.
+class LineWorkBound {
+public:
+    LineWorkBound();
+    ~LineWorkBound();
+    LineWorkBound(const LineWorkBound&) = delete;
+    LineWorkBound& operator=(const LineWorkBound&) = delete;
+
+private:
+    bool owner_ = false;
+};
+
+std::uint64_t LineWork();
+// Whether `work` units more keep the count within the bound (always, with no bound alive).
+bool LineWorkAllows(std::uint64_t work);
+
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature);
@@ -48,8 +76,8 @@ LineMediumProperties SetLineMediumState(const std::string& medium, double pressu
 // steps, each step moving the pressure by rho (v_prev^2 - v^2) / 2 with the velocity from
 // the continuity equation, and, in the adiabatic mode, the temperature so that
 // 1000 h + v^2/2 keeps its inlet value. The passes end when two give outlet pressures
-// within 1e-4 of the inlet pressure. For "VÄT" nothing is computed and p2, t2 stay as they
-// are. Raises CalcError when the flow cannot pass: the state falls below 1 Pa or -273 degC.
+// within 1e-4 of the inlet pressure, or when the next would exceed the line's work bound. For "VÄT" nothing is computed
+// and p2, t2 stay as they are. Raises CalcError when the flow cannot pass: the state falls below 1 Pa or -273 degC.
 void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, double massFlow, double oldDiameter,
                          double newDiameter, double inletPressure, double inletTemperature);
 

@@ -1,7 +1,9 @@
 #include "pressure_loss/line_walk.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,8 +83,9 @@ public:
         return CheckedDiv(CheckedDiv(re * viscosity, s.diameter), density);
     }
 
-    // A pass of n segments over [x0, e] from the stretch inlet; the state at its end.
-    LineFlowState Pass(const LineFlowState& inlet, int n, double x0, double e) const {
+    // A pass of n segments over [x0, e] from the stretch inlet; the state at its end. With
+    // `abandonable`, none once the walk's work goes beyond its bound.
+    std::optional<LineFlowState> Pass(const LineFlowState& inlet, int n, double x0, double e, bool abandonable) const {
         HeightZetaSum = HeightZetaSaved;
         HeightPressureSum = HeightPressureSaved;
         FlowDensity = inlet.density;
@@ -96,6 +99,7 @@ public:
                 ComputeLinePressureLoss(false, medium_, n, s, x0 + (k - 1) * (e - x0) / n, e - x0, true);
             LastPassZetaSum = seg.zetaSum;
             AfterSegment(s, seg, n);
+            if (abandonable && !LineWorkAllows(0)) return std::nullopt;
         }
         return s;
     }
@@ -211,6 +215,7 @@ PressureLossWalk WalkLine() {
     const std::string& medium = walker.Medium();
     const double length = StraightLengthM;
     double x0 = 0.0;
+    const LineWorkBound bound;
 
     do {
         ++walk.stretches;
@@ -247,10 +252,20 @@ PressureLossWalk WalkLine() {
         std::vector<double> changes;
         for (;;) {
             if (!oneSegment) n *= 2;
-            end = walker.Pass(inlet, n, x0, e);
+            const std::uint64_t workBefore = LineWork();
+            const std::optional<LineFlowState> pass = walker.Pass(inlet, n, x0, e, n > 2);
+            if (!pass) {
+                // Beyond the bound: the pass before stands, taken again for what it leaves behind.
+                n /= 2;
+                end = *walker.Pass(inlet, n, x0, e, false);
+                break;
+            }
+            end = *pass;
             const double previous = StretchDrop;
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
+            // Twice the segments, some twice the work.
+            if (!LineWorkAllows(2 * (LineWork() - workBefore))) break;
             // The first pass's change is against the last stretch's drop: it says nothing.
             if (n > 2) changes.push_back(StretchDrop - previous);
             if (RefinementStalled(n, changes) || RefinementSwings(n, changes)) break;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
 #include <span>
@@ -10,6 +11,7 @@
 
 #include "flow/reynolds.h"
 #include "grid_test_support.h"
+#include "media/property_work.h"
 #include "numerics/checked.h"
 #include "pressure_loss/line_properties.h"
 #include "pressure_loss/line_resistance.h"
@@ -321,7 +323,8 @@ TEST(LineMediumAt, ForTheBalanceGivesTheWholeStatesDensityViscosityAndEnthalpy) 
 }
 
 // A humid state asked for again while the states are kept is the one evaluated anew, to the bit,
-// and a humidity changed meanwhile is not answered from the state kept before it.
+// and counts the work of that evaluation again; a humidity changed meanwhile is not answered
+// from the state kept before it.
 TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
     struct Case {
         const char* medium;
@@ -339,9 +342,16 @@ TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
         const LineMediumProperties wetter = LineMediumAt(c.medium, c.pressure, c.temperature);
         ASSERT_NE(wetter.density, fresh.density) << c.medium;
         const KeptLineStates kept;
+        const LineWorkBound bound;
         AbsoluteHumidity = c.absoluteHumidity;
-        for (int ask = 0; ask < 2; ++ask)
+        // The kept answer counts the work of the evaluation: a humid state searches its humidity.
+        std::uint64_t work[3] = {LineWork()};
+        for (int ask = 0; ask < 2; ++ask) {
             EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.pressure, c.temperature), fresh, true)) << c.medium;
+            work[ask + 1] = LineWork();
+        }
+        EXPECT_GT(work[1] - work[0], 2 * kStateEvaluationWork) << c.medium;
+        EXPECT_EQ(work[2] - work[1], work[1] - work[0]) << c.medium;
         AbsoluteHumidity = 2 * c.absoluteHumidity;
         EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.pressure, c.temperature), wetter, true)) << c.medium;
     }

@@ -21,11 +21,32 @@ struct SlowLineFitting {
 };
 
 struct SlowLineRun {
-    const char* what;
+    std::string what;
     std::vector<const char*> picks;  // menu items; "field>item" picks from a unit field's menu
     std::vector<std::pair<const char*, const char*>> typed;
     std::vector<SlowLineFitting> fittings = {};
 };
+
+// Humid ammonia far below its tables: -40 degC, 25 MPa and 300 t/h in 100 m of DN 100, the
+// humidity given by the item `kind` as `humidity`.
+inline SlowLineRun ColdAmmonia(const char* what, const char* kind, const char* humidity,
+                               std::vector<SlowLineFitting> fittings) {
+    return {std::string("humid ammonia at -40 degC, 25 MPa and 300 t/h, ") + what,
+            {"NH3", kind, "maxflowsort>kgh"},
+            {{"relabsspecfukt", humidity},
+             {"abstryckantal", "25000"},
+             {"temp", "-40"},
+             {"maxflowantal", "300000"},
+             {"matstrack", "100"},
+             {"Dstorkallmm", "100"},
+             {"Dstorrahetmm", "0.05"}},
+            std::move(fittings)};
+}
+
+inline const std::vector<SlowLineFitting> kConeExpansionTee = {
+    {1, "NedkoningKontoppvinkel40grader1", {{3, "20"}, {7, "80"}}},
+    {2, "Uppkoning13Dvalfrikontoppvinkel1", {{3, "60"}}},
+    {3, "Infldetillhuvudledning1", {{3, "90"}}}};
 
 inline const std::vector<SlowLineRun> kSlowLineRuns = {
     {"steam read at 20 K, 101.32 MPa and 3 kg/h", {"ANG", "tempsort>K1", "maxflowsort>kgh", "abstrycksort>MPa"}, {}},
@@ -46,6 +67,9 @@ inline const std::vector<SlowLineRun> kSlowLineRuns = {
       {"Dstorrahetmm", "0.05"}},
      {{1, "Ventilvalbartkv1", {{6, "100"}, {3, "1"}}},
       {2, "Uppkoning115DValfrikontoppvinkel10grader1", {{3, "1"}, {6, "150"}}}}},
+    ColdAmmonia("5 g/m3, through a cone, an expansion and a tee", "Absfukt", "5", kConeExpansionTee),
+    ColdAmmonia("a dew point of 5 degC, through a cone, an expansion and a tee", "daggpkt", "5", kConeExpansionTee),
+    ColdAmmonia("3 g/kg", "Spefukt", "3", {}),
 };
 
 // The run's page, picks and typing in English; false when a control it names is missing.
