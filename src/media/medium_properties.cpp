@@ -269,7 +269,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
                              bool balanceOnly) {
-    PropertyWork += kStateEvaluationWork;
+    PropertyWork += kEvaluationWork;
     MediumDescription d{.medium = medium,
                         .composition = composition,
                         .givenDensity = givenDensity,

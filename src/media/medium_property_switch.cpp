@@ -279,7 +279,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& t, double& satT, double zRatio, double relativeHumidity, double& density,
                           double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
                           double& cv, double& enthalpy) {
-    PropertyWork += kSwitchCallWork;
+    PropertyWork += kEvaluationWork;
     PropertyIterationCount = 0;
     PropertyIterationLimit = 5000;
     density = dryDensity = vapourDensity = viscosity = kappa = cp = cv = 0.0;

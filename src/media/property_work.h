@@ -7,8 +7,7 @@
 
 namespace tubalyx {
 
-inline constexpr std::uint64_t kStateEvaluationWork = 8;
-inline constexpr std::uint64_t kSwitchCallWork = 8;
+inline constexpr std::uint64_t kEvaluationWork = 8;
 
 inline std::uint64_t PropertyWork = 0;
 

@@ -312,7 +312,20 @@ bool Keepable(const std::string& medium) {
            medium != kMediumRealGas && medium != kMediumLiquid;
 }
 
-LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly);
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
+    double p = pressure, t = temperature;
+    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
+    MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
+                            specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
+                            enthalpy, balanceOnly);
+    return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
+}
+
+bool lineWorkBounded = false;
+// The evaluations when the bound began, and those a kept state took when it was first asked for.
+std::uint64_t lineWorkStart = 0, lineWorkReplayed = 0;
 
 }  // namespace
 
@@ -326,14 +339,6 @@ KeptLineStates::KeptLineStates() {
 KeptLineStates::~KeptLineStates() {
     if (owner_) keptStates.reset();
 }
-
-namespace {
-
-bool lineWorkBounded = false;
-// The evaluations when the bound began, and those a kept state took when it was first asked for.
-std::uint64_t lineWorkStart = 0, lineWorkReplayed = 0;
-
-}  // namespace
 
 LineWorkBound::LineWorkBound() {
     if (!lineWorkBounded) {
@@ -352,6 +357,8 @@ std::uint64_t LineWork() { return PropertyWork - lineWorkStart + lineWorkReplaye
 bool LineWorkAllows(std::uint64_t work) {
     return !lineWorkBounded || (work <= kLineWorkBound && LineWork() <= kLineWorkBound - work);
 }
+
+bool LineWorkAllowsTwice(std::uint64_t passStart) { return LineWorkAllows(2 * (LineWork() - passStart)); }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
@@ -382,21 +389,6 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
     }
     return m;
 }
-
-namespace {
-
-LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
-    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
-    double p = pressure, t = temperature;
-    double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
-    MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
-                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
-                            specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
-                            enthalpy, balanceOnly);
-    return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
-}
-
-}  // namespace
 
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
@@ -449,7 +441,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         previousOutlet = pressure;
         p2 = CheckFinite(pressure, "state behind the cross-section is no number");
         t2 = CheckFinite(temperature, "state behind the cross-section is no number");
-        if (settled || steps >= kAreaStepsDoubledBelow || !LineWorkAllows(2 * (LineWork() - workBefore))) break;
+        if (settled || steps >= kAreaStepsDoubledBelow || !LineWorkAllowsTwice(workBefore)) break;
     }
 }
 

@@ -66,6 +66,8 @@ private:
 std::uint64_t LineWork();
 // Whether `work` units more keep the count within the bound (always, with no bound alive).
 bool LineWorkAllows(std::uint64_t work);
+// Whether a pass that doubles the one begun at the count `passStart` keeps within the bound.
+bool LineWorkAllowsTwice(std::uint64_t passStart);
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
@@ -76,8 +78,9 @@ LineMediumProperties SetLineMediumState(const std::string& medium, double pressu
 // steps, each step moving the pressure by rho (v_prev^2 - v^2) / 2 with the velocity from
 // the continuity equation, and, in the adiabatic mode, the temperature so that
 // 1000 h + v^2/2 keeps its inlet value. The passes end when two give outlet pressures
-// within 1e-4 of the inlet pressure, or when the next would exceed the line's work bound. For "VÄT" nothing is computed
-// and p2, t2 stay as they are. Raises CalcError when the flow cannot pass: the state falls below 1 Pa or -273 degC.
+// within 1e-4 of the inlet pressure, or when the next would exceed the line's work bound. For
+// "VÄT" nothing is computed and p2, t2 stay as they are. Raises CalcError when the flow cannot
+// pass: the state falls below 1 Pa or -273 degC.
 void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, double massFlow, double oldDiameter,
                          double newDiameter, double inletPressure, double inletTemperature);
 

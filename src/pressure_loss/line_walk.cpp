@@ -265,7 +265,7 @@ PressureLossWalk WalkLine() {
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
             // Twice the segments, some twice the work.
-            if (!LineWorkAllows(2 * (LineWork() - workBefore))) break;
+            if (!LineWorkAllowsTwice(workBefore)) break;
             // The first pass's change is against the last stretch's drop: it says nothing.
             if (n > 2) changes.push_back(StretchDrop - previous);
             if (RefinementStalled(n, changes) || RefinementSwings(n, changes)) break;

@@ -2,9 +2,10 @@
 // The walk along a pipe line described by the resistance grid: from the inlet state
 // (OperatingPressure, OperatingTemperature, the max flow) from fitting to fitting, each
 // stretch between two fittings cut into 2, 4, 8 ... segments until its drop settles (or the
-// next pass would exceed the walk's work bound, line_properties.h), the medium re-evaluated at every segment's state,
-// and behind a change of cross-section or a tee the static state from the energy balance. Leaves the walk's results in
-// state/pressure_loss_state.h and the fittings' shares in the grid. "Flow" takes only the
+// next pass would exceed the walk's work bound, line_properties.h), the medium re-evaluated at
+// every segment's state, and behind a change of cross-section or a tee the static state from
+// the energy balance. Leaves the walk's results in state/pressure_loss_state.h and the
+// fittings' shares in the grid. "Flow" takes only the
 // inlet state of the pipe. Faults raise CalcError; PhaseLetter is restored in every case.
 
 #include <cstddef>

@@ -350,7 +350,7 @@ TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
             EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.pressure, c.temperature), fresh, true)) << c.medium;
             work[ask + 1] = LineWork();
         }
-        EXPECT_GT(work[1] - work[0], 2 * kStateEvaluationWork) << c.medium;
+        EXPECT_GT(work[1] - work[0], 2 * kEvaluationWork) << c.medium;
         EXPECT_EQ(work[2] - work[1], work[1] - work[0]) << c.medium;
         AbsoluteHumidity = 2 * c.absoluteHumidity;
         EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.pressure, c.temperature), wetter, true)) << c.medium;
