@@ -27,6 +27,7 @@
 #include "media/medium_state.h"
 #include "media/medium_state_limits.h"
 #include "media/natural_gas.h"
+#include "media/possible_state.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -80,6 +81,8 @@ void EvaluateState(MediumStateValues& s) {
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, s.pressure, s.temperature,
                             HumidityInputKind, absolute, specific, dew, relative, s.density, s.dryDensity,
                             s.vapourDensity, s.viscosity, s.kappa, s.cp, s.cv, s.vapourPressure, s.enthalpy);
+    // The device sees every state of its range: one no medium can have is no duty.
+    RequirePossibleState(s, MediumCode);
 }
 
 // The corner of the range at which the device sees its largest dp, and the max flow there.

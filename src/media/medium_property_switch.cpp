@@ -58,12 +58,18 @@ struct DryGas {
     double density = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0;
 };
 
+bool Positive(double x) { return std::isfinite(x) && x > 0.0; }
+
 // Adds the water vapour of the relative humidity to the dry gas, with w as both viscosity
-// mixing weights. A cv of 0 or below gives kappa 1.
+// mixing weights. A cv of 0 or below gives kappa 1. A gas whose tables hold no state here
+// (beyond their domain, or at a point without data, they give 0 or less) has no humid state
+// either, though the vapour's values would mix into believable ones: its viscosity is 0, which
+// no state has. The part densities stay as mixed, as the humidity searches read them.
 void GasPattern(const DryGas& g, double weight, double P, double t, double satT, double rh, Outputs& o) {
     const double kappa = g.cv > 0.0 ? CheckedDiv(g.cp, g.cv) : 1.0;
     SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, g.density, g.viscosity, g.cp, g.cv,
                      kappa, weight, weight, o.viscosity, o.kappa, o.cp, o.cv);
+    if (!(Positive(g.density) && Positive(g.viscosity) && Positive(g.cp) && Positive(g.cv))) o.viscosity = 0.0;
 }
 
 using SaturationState = void (*)(bool, char, double&, double&, double&, double&, double&, double&, double&, double&);
@@ -129,9 +135,33 @@ void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, doub
     o.density *= m.saturationDensityFactor;
 }
 
+// The ends of the medium's saturation table: its first row (the triple point of argon, oxygen
+// and nitrogen) and its last (their critical point), each as the table clamps it.
+SaturationRange TableEnds(const LiquefiedGas& m) {
+    double pSat = 0.0, density = 0.0, enthalpy = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0, kappa = 0.0;
+    SaturationRange r;
+    r.lowestTemperature = -kKelvinOffset;
+    m.saturation(false, kPhaseLiquidAtTemperature, r.lowestTemperature, r.lowestPressure, density, enthalpy, viscosity,
+                 cp, cv, kappa);
+    r.highestTemperature = kLargestSaturationRequest;
+    m.saturation(false, kPhaseLiquidAtTemperature, r.highestTemperature, pSat, density, enthalpy, viscosity, cp, cv,
+                 kappa);
+    r.highestPressure = pSat;
+    return r;
+}
+
+const LiquefiedGas* FindLiquefiedGas(const std::string& keyword) {
+    for (const LiquefiedGas& m : kLiquefiedGases)
+        if (keyword == m.keyword) return &m;
+    return nullptr;
+}
+
 void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh, Outputs& o) {
     double pSat = 0.0;
     const char phase = PhaseLetter;
+    // A saturated state beyond the table's ends does not exist (above the critical point there
+    // is no liquid and no vapour to tell apart): no state, where the table would clamp it.
+    if (phase != kPhaseNone && !SaturationStateExists(TableEnds(m), phase, P, t)) return;
     if (phase == kPhaseNone) {
         double tSat = t;
         Saturation(m, false, 'N', tSat, pSat, o);
@@ -249,6 +279,19 @@ double UserOperatingGasDensity(double givenDensity, double P, double t) {
 
 }  // namespace
 
+bool SaturationStateExists(const SaturationRange& range, char phase, double P, double t) {
+    if (phase == kPhaseVapourAtPressure || phase == kPhaseLiquidAtPressure)
+        return P >= range.lowestPressure * (1 - kSaturationPressureSlack) &&
+               P <= range.highestPressure * (1 + kSaturationPressureSlack);
+    return t >= range.lowestTemperature - kSaturationTemperatureSlack &&
+           t <= range.highestTemperature + kSaturationTemperatureSlack;
+}
+
+bool SaturationStateExists(const std::string& keyword, char phase, double P, double t) {
+    const LiquefiedGas* m = FindLiquefiedGas(keyword);
+    return !m || phase == kPhaseNone || SaturationStateExists(TableEnds(*m), phase, P, t);
+}
+
 std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition, double P,
                                             double t, double givenDensity, double zRatio) {
     if (k == kMediumAmmonia) return AmmoniaDensityPT(P, t);
@@ -332,12 +375,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
         viscosity = GivenViscosityAt(givenDensity);
         density = givenDensity;
     } else {
-        for (const LiquefiedGas& m : kLiquefiedGases) {
-            if (k == m.keyword) {
-                LiquefiedGasBranch(m, P, t, satT, rh, o);
-                break;
-            }
-        }
+        if (const LiquefiedGas* m = FindLiquefiedGas(k)) LiquefiedGasBranch(*m, P, t, satT, rh, o);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
+#include "media/possible_state.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
 #include "pressure_loss/line_properties.h"
@@ -53,6 +54,33 @@ bool HasDescription(int column) { return !CalculationWindow().Motstandgrid.Cell(
 
 bool IsCrossSection(int kind) { return kind >= 30 && kind <= 34; }
 bool IsBranch(int kind) { return kind >= 70 && kind <= 73; }
+constexpr int kHeightRow = 81;
+
+// A line whose static pressure can rise: one that falls in height, widens or gives off flow at a
+// tee (the velocity it loses turns into pressure). On any other line an outlet above the inlet
+// comes of a state no medium has.
+bool LineCanGainPressure() {
+    for (int c = 1; c <= kFittingColumnCount; ++c) {
+        if (!HasDescription(c)) continue;
+        const int kind = ResistanceKind[c];
+        if (IsCrossSection(kind) || IsBranch(kind) || (kind == kHeightRow && HeightRowRise[c] < 0)) return true;
+    }
+    return false;
+}
+
+// The state at a point of the walk as the medium routines gave it.
+MediumStateValues WalkState(const LineMediumProperties& m, double dryDensity, double vapourDensity) {
+    MediumStateValues s;
+    s.density = m.density;
+    s.dryDensity = dryDensity;
+    s.vapourDensity = vapourDensity;
+    s.viscosity = m.viscosity;
+    s.kappa = m.kappa;
+    s.cp = m.cp;
+    s.cv = m.cv;
+    s.enthalpy = m.enthalpy;
+    return s;
+}
 
 class LineWalker {
 public:
@@ -71,10 +99,12 @@ public:
         const LineMediumProperties m = liquidPhase_
                                            ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
                                            : SetLineMediumState(medium_, s.pressure, s.temperature);
+        RequirePossibleState(WalkState(m, DryGasDensity, VapourPartDensity), medium_);
         s.density = m.density;
         s.viscosity = m.viscosity;
         s.kappa = m.kappa;
         s.velocity = Velocity(s, m.viscosity, m.density);
+        RequireBelowSound(s.velocity, s.pressure, m);
         LineVelocity = s.velocity;
     }
 
@@ -105,6 +135,14 @@ public:
     }
 
 private:
+    // A gas line chokes where its flow reaches the speed of sound, sqrt(kappa p / rho) (sqrt(p /
+    // rho) where the line keeps its temperature): no flow of it passes faster.
+    void RequireBelowSound(double velocity, double pressure, const LineMediumProperties& m) const {
+        if (!gas_) return;
+        const double sound = CheckedSqrt(CheckedDiv((adiabatic_ ? m.kappa : 1.0) * pressure, m.density));
+        if (!(std::fabs(velocity) < sound)) throw CalcError("the flow reaches the speed of sound");
+    }
+
     static void CheckPressure(double pressure) {
         // An absolute pressure of zero or below: the line cannot carry this flow.
         if (!(pressure > 0)) throw CalcError("the line pressure falls to zero");
@@ -147,7 +185,9 @@ private:
         if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
         const LineMediumProperties m = liquidPhase_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature)
                                                     : LineMediumAt(medium_, p2, t2);
+        RequirePossibleState(WalkState(m, 0.0, 0.0), medium_);
         const double w = Velocity(s, m.viscosity, m.density);
+        RequireBelowSound(w, p2, m);
         const double zeta = ResistanceZeta[r];
         double pressure = 0.0;
         if (!gas_) {
@@ -286,6 +326,8 @@ PressureLossWalk WalkLine() {
     if (line) {
         for (int c = 1; c <= kFittingColumnCount; ++c) LineZetaTotal += HeightZetaSum[c];
         LineOutletPressure = OperatingPressure - LineTotalDrop;
+        if (LineOutletPressure > OperatingPressure && !LineCanGainPressure())
+            throw CalcError("a level line gains pressure");
     } else {
         LineZetaTotal = 0.0;
         LineOutletPressure = OperatingPressure;

@@ -5,6 +5,7 @@
 
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
+#include "media/possible_state.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -208,6 +209,19 @@ double MediumDensityAt(double pressurePa, double& temperatureC) {
     MediumPropertiesAtState(false, MediumCode, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, temperatureC, HumidityInputKind,
                             absolute, specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, pv, h);
+    // A cell of a state no medium can have has no density.
+    RequirePossibleState({.pressure = p,
+                          .temperature = temperatureC,
+                          .density = density,
+                          .dryDensity = dry,
+                          .vapourDensity = vapour,
+                          .viscosity = viscosity,
+                          .kappa = kappa,
+                          .cp = cp,
+                          .cv = cv,
+                          .vapourPressure = pv,
+                          .enthalpy = h},
+                         MediumCode);
     return density;
 }
 

@@ -211,6 +211,13 @@ void WriteStateLinesByStateLetter(char, int&) {
     block.Flush();
 }
 
+void WriteMediumStateWarnings() {
+    ReportBlock block;
+    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
+    WriteRangeWarning(block);
+    block.Flush();
+}
+
 void WriteMediumPropertyBlock(char kind, int& position) {
     ReportBlock block;
     if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());

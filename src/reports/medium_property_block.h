@@ -16,6 +16,11 @@ namespace tubalyx {
 // `kind` and `position` are handed on to the state-line writers and the composition listing.
 void WriteMediumPropertyBlock(char kind, int& position);
 
+// The red warnings the block writes above the medium's state: the table note of the state
+// (TableRangeNote) and the range warning of the water and steam equations. A run whose state
+// no medium can have writes them alone, above its failure line.
+void WriteMediumStateWarnings();
+
 // The state lines of a pure gas with a phase letter: on the gas side ('N', 'G', 'H') the
 // density, heat and humidity lines, after the pressure ('G') or temperature ('H'); on the
 // liquid side the density and viscosity lines, after the pressure ('V') or temperature ('X').

@@ -72,13 +72,19 @@ std::string RangeNote(MediumKind m) {
     return note;
 }
 
-void DensityPart(ReportBlock& block, MediumKind m) {
-    if (!HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::Liquid})) return;
+// The user's own gas and liquid, given at the operating state, have no density of their own.
+bool GivenDensityMedium(MediumKind m) { return !HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::Liquid}); }
+
+void AddRangeWarning(ReportBlock& block, MediumKind m) {
     const std::string note = RangeNote(m);
-    if (!note.empty()) {
-        block.Add(ByLanguage(report_text::OutsideTableLimitsWarning), RedLine());
-        if (note != kNoMessage) block.Add(note, RedLine());
-    }
+    if (note.empty()) return;
+    block.Add(ByLanguage(report_text::OutsideTableLimitsWarning), RedLine());
+    if (note != kNoMessage) block.Add(note, RedLine());
+}
+
+void DensityPart(ReportBlock& block, MediumKind m) {
+    if (GivenDensityMedium(m)) return;
+    AddRangeWarning(block, m);
     const LineFormat format = ColourRule(DensityLabel);
     block.AddValue(DensityLabel, FlowDensity, format);
     if (m == MediumKind::NaturalGas && Thermodynamics())
@@ -154,6 +160,11 @@ void InOwnBlock(void (*write)(ReportBlock&)) {
 }
 
 }  // namespace
+
+void WriteRangeWarning(ReportBlock& block) {
+    const MediumKind m = DecodeMedium(MediumCode);
+    if (!GivenDensityMedium(m)) AddRangeWarning(block, m);
+}
 
 void WriteTemperatureLine(ReportBlock& block) {
     if (OperatingTemperature > kAbsoluteZeroCelsius) block.AddValue(TemperatureLabel, OperatingTemperature);

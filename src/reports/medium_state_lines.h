@@ -20,6 +20,10 @@
 
 namespace tubalyx {
 
+// The red warning of a state beyond the water and steam equations (or of a property solve
+// that met its bound) that the density line stands under.
+void WriteRangeWarning(ReportBlock& block);
+
 // The temperature, unless it is at absolute zero or below.
 void WriteTemperatureLine(char kind, int& position);
 void WriteTemperatureLine(ReportBlock& block);

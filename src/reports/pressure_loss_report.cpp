@@ -51,7 +51,10 @@ void RunPressureLoss(char kind, int layoutTop) {
             AppendRedLines({ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
         WriteResistanceReport(kind, layoutTop);
     } catch (const CalcError&) {
-        if (kind == 'B') WritePressureLossFailure();
+        if (kind != 'B') return;
+        // The inlet state's warnings say why, where it has any.
+        WriteMediumStateWarnings();
+        WritePressureLossFailure();
     }
 }
 

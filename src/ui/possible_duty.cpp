@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "media/medium_identification.h"
+#include "media/medium_property_switch.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
@@ -31,6 +32,13 @@ bool DividesByFlow(Function f) {
     return f == Function::PressureLoss || f == Function::Flow ||
            (f == Function::Valve && ValveSubtype == kSubtypeRestriction && MaxFlowGivenFlag == kMaxFlowAdjusted);
 }
+
+// A saturated phase of a liquefied gas between its triple and critical points.
+bool SaturatedStateBeyondTable() {
+    return !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature);
+}
+
+bool Always(const TForm1&) { return true; }
 
 // The functions an input belongs to, as a set of bits.
 constexpr unsigned In(Function f) { return 1u << static_cast<unsigned>(f); }
@@ -97,10 +105,20 @@ const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::difftryckmaxantal>, kValve, [](Function) { return NotAbove0(OperatingPressure - MaxDpPa) || NotAbove0(MaxDpPa); }},
     {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
+    {Always, kEvery, [](Function) { return SaturatedStateBeyondTable(); }},
+    {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
 };
 // clang-format on
 
 }  // namespace
+
+double LowestUpstreamPressure() {
+    if (UsesGasThroatBranch() && PressureMaxInput > 0)
+        return std::min({PressureMinPa, PressureMaxPa, OperatingPressure});
+    return OperatingPressure;
+}
+
+bool DpLeavesPressure() { return DecodeSelection().VolumeMeter() || MaxDpPa < LowestUpstreamPressure(); }
 
 bool DutyIsPossible(CalculationFunction function) {
     const TForm1& f = Form1();

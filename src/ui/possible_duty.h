@@ -11,7 +11,16 @@ namespace tubalyx {
 // line (its velocity divides by the flow); an absolute pressure of 0 or below; a temperature
 // below absolute zero; on the valve and restriction-orifice pages an outlet pressure of 0 or
 // below or not below the inlet pressure, and a valve's recovery factor FL outside (0, 1]; a
-// share of a mixture's composition outside 0 to 100 %.
+// share of a mixture's composition outside 0 to 100 %; a saturated phase of a liquefied gas
+// beyond its saturation table (above its critical point, below its triple point); on the
+// primary-device page a differential pressure at or above the pressure before the device.
 bool DutyIsPossible(CalculationFunction function);
+
+// The lowest absolute pressure (Pa) before the primary device: the lower end of a gas's
+// pressure range, else the operating pressure.
+double LowestUpstreamPressure();
+
+// Whether MaxDpPa leaves a pressure behind the primary device (a volume meter has no dp).
+bool DpLeavesPressure();
 
 }  // namespace tubalyx

@@ -12,6 +12,7 @@
 #include "media/gas_mixture.h"
 #include "media/medium_identification.h"
 #include "media/medium_state.h"
+#include "media/possible_state.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
@@ -171,13 +172,27 @@ void CalculateMediumState() {
 // The page of the function rebuilt for the run: its builders write the input section.
 void WriteInputSection() { PageManager('B', LayoutTop); }
 
-void RunThermodynamics() {
+// The reason of this run's failure line has been written above it already.
+bool reasonWritten = false;
+
+// A medium state no medium can have is not reported: the warnings that say why, where the
+// state has any, then the failure line. True when the state is refused.
+bool RefuseImpossibleState() {
+    if (PossibleOperatingState()) return false;
+    WriteMediumStateWarnings();
+    reasonWritten = true;
+    return true;
+}
+
+bool RunThermodynamics() {
     CalculateMediumState();
     WriteInputSection();
     // The input listing of the page build may change the medium description: compute again.
     CalculateMediumState();
     WriteOutputHeading();
+    if (RefuseImpossibleState()) return false;
     WriteMediumPropertyBlock('S', LayoutTop);
+    return true;
 }
 
 // The pipe between the thermometer pocket and the device, at max flow, as the line
@@ -207,7 +222,7 @@ PocketLine PocketLineState() {
 // False when the input is faulty: the medium has no positive density at the operating point.
 bool RunPrimaryDevice() {
     CalcMediumState();
-    if (!(FlowDensity > 0.0)) return false;
+    if (!(FlowDensity > 0.0) || !PossibleOperatingState()) return false;
     ShowHumidityContent();
     LayoutTop = 0;
     WriteInputSection();
@@ -215,6 +230,8 @@ bool RunPrimaryDevice() {
     FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
     RunPrimaryDeviceCalculation();
+    // The dp the solve found, as the one typed, must leave a pressure behind the device.
+    if (!DpLeavesPressure()) return false;
     ShowHumidityContent();
     if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
@@ -259,14 +276,19 @@ void RunLine(CalculationFunction function, bool possible) {
         WritePressureLossFailure();
 }
 
-void RunValveCalculation() {
+bool RunValveCalculation() {
     CalculateMediumState();
     WriteInputSection();
+    if (!PossibleOperatingState()) {
+        WriteOutputHeading();
+        return !RefuseImpossibleState();
+    }
     RunValve();
     ShowHumidityContent();
     LayoutTop = 0;
     WriteOutputHeading();
     WriteRestrictionReport('S', LayoutTop);
+    return true;
 }
 
 // The calculation of the function with its report sections; false on faulty input. A duty
@@ -274,15 +296,11 @@ void RunValveCalculation() {
 // their own note.
 bool CalculateAndReport(CalculationFunction function, bool possible) {
     switch (function) {
-        case CalculationFunction::Thermodynamics:
-            if (possible) RunThermodynamics();
-            return possible;
+        case CalculationFunction::Thermodynamics: return possible && RunThermodynamics();
         case CalculationFunction::PrimaryDevice: return possible && RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function, possible); return true;
-        case CalculationFunction::Valve:
-            if (possible) RunValveCalculation();
-            return possible;
+        case CalculationFunction::Valve: return possible && RunValveCalculation();
         case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes
@@ -299,7 +317,7 @@ bool CalculateAndReport(CalculationFunction function, bool possible) {
 void WriteInputErrorLine(bool beforeCalculation) {
     SetReportSize(NotBelowSmallest(Form1().Font().Size));
     SetReportColor(clRed);
-    AppendReportLine(beforeCalculation ? InputErrorLine() : InputErrorText());
+    AppendReportLine(beforeCalculation || reasonWritten ? InputErrorLine() : InputErrorText());
 }
 
 // RichEdit4 gets the new report alone; the earlier reports go back below it after one empty
@@ -418,6 +436,7 @@ void RunCalculation() {
             PropertyIterationLimit = kRunPropertyIterationLimit;
             // A reason of this run's, or none: the red line never gives an earlier run's.
             TableRangeNote = kNoMessage;
+            reasonWritten = false;
             ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
             MixtureColumnsAtRunState();

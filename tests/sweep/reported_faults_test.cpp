@@ -107,10 +107,10 @@ protected:
     void TearDown() override { Start(); }
 };
 
-// Steam at 66.7 mbar(a) and 4351 degC, 3 kg/h through 100 m of a 200-inch pipe: the drop is
-// about nothing, so the outlet is at the inlet temperature. The outlet search ran all its
-// steps at every segment state (the energy of these states falls as the temperature rises)
-// and ended some 20 K away from the inlet.
+// Steam at 66.7 mbar(a) and 4351 degC, 3 kg/h through 100 m of a 200-inch pipe: the outlet
+// search ran all its steps at every segment state (the energy of these states falls as the
+// temperature rises). So far beyond the steam equations their heat capacities are below 0: the
+// line ends at once in its failure note, under the range warning.
 TEST_F(ReportedFaults, SteamLineWithoutDropKeepsItsTemperatureAtOnce) {
     Start();
     Click("English");
@@ -126,23 +126,25 @@ TEST_F(ReportedFaults, SteamLineWithoutDropKeepsItsTemperatureAtOnce) {
     Type("matstrack", "100");
     EXPECT_LT(TimedClick("Runbutton"), HangBound());
     const std::vector<std::string> report = NewestReport();
-    EXPECT_TRUE(Holds(report, "Pressurereduction___________________________(mbar)= 0.0000"));
-    EXPECT_TRUE(Holds(report, "Outlettemperature______________________________(C)= 4351.0"));
+    ASSERT_GE(report.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(report.end() - 3, report.end()),
+              (std::vector<std::string>{"PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: ", "TEMP > 800 C ",
+                                        "NOTE! INPUT FALSE/FLOW TO BIG!"}));
 }
 
 // Line Runs that froze the window for 1.6 to 47 s (slow_line_runs.h) end within ten times the
-// goal of a Run, in numbers or the line's failure note: steam read at 20 K where the step-by-step
-// search ends, the mixture at 20 K at its inlet temperature (its clamped enthalpy continued with
-// cp), liquid steam through a valve and an expansion where the whole states' walk ended, humid
-// ammonia far below its tables (3 to 39 s) where the walk's work bound ends its refinement, once
-// by giving up a pass that went beyond it.
+// goal of a Run, in numbers or the line's failure note: the mixture at 20 K at its inlet
+// temperature (its clamped enthalpy continued with cp), humid ammonia far below its tables (3 to
+// 39 s) where the walk's work bound ends its refinement, once by giving up a pass that went
+// beyond it; steam read at 20 K and liquid steam through a valve and an expansion (an outlet of
+// -1643 kPa) in the failure note, their states being none a medium has.
 TEST_F(ReportedFaults, LineRunsWhoseBalanceHasNoRootNearEndInTime) {
     const std::string failed = "NOTE! INPUT FALSE/FLOW TO BIG!";
-    const std::string expected[] = {"(kPa)= 37.222 (C)= -250.1",
+    const std::string expected[] = {failed,
                                     failed,
                                     failed,
                                     "(kPa)= 3.7441 (C)= -253.1",
-                                    "(kPa)=  -1643 (C)= 50.415",
+                                    failed,
                                     failed,
                                     "(kPa)= 5661.0 (C)= -143.2",
                                     "(kPa)= 1677.5 (C)= -121.9"};
@@ -194,7 +196,9 @@ TEST_F(ReportedFaults, OperatingRangeSearchesThatCannotMeetTheFlowEndAtOnce) {
         for (const auto& [edit, text] : c.typed) Type(edit, text);
         EXPECT_LT(TimedClick("Runbutton"), HangBound()) << c.what;
         EXPECT_TRUE(Holds(NewestReport(), "INPUT ERROR!!!")) << c.what;
-        EXPECT_EQ(LastRunGuardCatch(), RunGuardCatch::CalculationError) << c.what;
+        // 25 mbar leaves nothing of 101.32 mmVp (1 kPa): refused before anything is calculated.
+        const bool refused = std::string(c.what).find("mmVp") != std::string::npos;
+        EXPECT_EQ(LastRunGuardCatch(), refused ? RunGuardCatch::Nothing : RunGuardCatch::CalculationError) << c.what;
     }
 }
 

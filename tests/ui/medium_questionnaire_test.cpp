@@ -238,6 +238,16 @@ TEST_F(MediumQuestionnaire, EveryMediumInEveryPhaseAndLanguageWritesNumbersOnly)
                 const std::vector<std::string> r = Run(medium, phase, 20.0, 200.0);
                 const std::string name = std::string(medium) + " " + phase + " " + language;
                 const auto output = std::find(r.begin(), r.end(), OutputHeading);
+                // No saturated state exists at 20 degC above the critical points (or, for hydrogen
+                // and ozone, beyond their liquid tables), nor at 200 kPa below carbon dioxide's
+                // triple point: those runs end in the error line, every other one in numbers (the
+                // page takes the vapour the liquid-only tables lack as the gas).
+                const std::string m = medium;
+                const bool cold = m == "N2" || m == "AR" || m == "O2" || m == "O3" || m == "H2";
+                if ((cold && (phase == 'G' || phase == 'V')) || (m == "CO2" && (phase == 'X' || phase == 'H'))) {
+                    EXPECT_EQ(r.back(), InputErrorLine()) << name;
+                    continue;
+                }
                 // A failure anywhere in the run ends the report with the error line instead.
                 ASSERT_LT(output - r.begin() + 1, static_cast<long>(r.size())) << name;
                 EXPECT_NE(r.back(), InputErrorText()) << name;

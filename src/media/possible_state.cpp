@@ -1,0 +1,46 @@
+#include "media/possible_state.h"
+
+#include <cmath>
+
+#include "numerics/checked.h"
+#include "state/keywords.h"
+#include "state/selections.h"
+
+namespace tubalyx {
+
+namespace {
+
+bool Positive(double x) { return std::isfinite(x) && x > 0.0; }
+bool NotNegative(double x) { return std::isfinite(x) && x >= 0.0; }
+
+}  // namespace
+
+bool PossibleMediumState(const MediumStateValues& s, const std::string& medium) {
+    const bool heatCapacities = !(s.kappa == 0.0 && s.cp == 0.0 && s.cv == 0.0);
+    if (heatCapacities && !(Positive(s.kappa) && Positive(s.cp) && Positive(s.cv))) return false;
+    const bool viscosity = heatCapacities || medium != kMediumOzone;
+    if (!(viscosity ? Positive(s.viscosity) : s.viscosity == 0.0)) return false;
+    return Positive(s.density) && NotNegative(s.dryDensity) && NotNegative(s.vapourDensity) &&
+           std::isfinite(s.enthalpy) && std::fabs(s.enthalpy) <= kLargestEnthalpy;
+}
+
+bool PossibleOperatingState() {
+    MediumStateValues s;
+    s.pressure = OperatingPressure;
+    s.temperature = OperatingTemperature;
+    s.density = FlowDensity;
+    s.dryDensity = DryGasDensity;
+    s.vapourDensity = VapourPartDensity;
+    s.viscosity = DynamicViscosityPas;
+    s.kappa = KappaOperating;
+    s.cp = CpOperating;
+    s.cv = CvOperating;
+    s.enthalpy = EnthalpyOperating;
+    return PossibleMediumState(s, MediumCode);
+}
+
+void RequirePossibleState(const MediumStateValues& s, const std::string& medium) {
+    if (!PossibleMediumState(s, medium)) throw CalcError("a medium state no medium can have");
+}
+
+}  // namespace tubalyx

@@ -1,0 +1,29 @@
+#pragma once
+// States no medium can have. Beyond their tables and equations the property routines answer
+// with what their formulas give there: a density or viscosity of zero or below, heat
+// capacities below zero, an enthalpy of 1e21 kJ/kg. A run computes nothing from such a state;
+// it ends in the failure line of its page instead.
+#include <string>
+
+#include "state/medium.h"
+
+namespace tubalyx {
+
+// No medium state of the tables and equations comes near this specific enthalpy (kJ/kg
+// against 0 degC): hydrogen at a thousand degrees holds some 15 000.
+inline constexpr double kLargestEnthalpy = 1e5;
+
+// Whether `s` can be the state of `medium`: every value finite; a density and a viscosity
+// above 0 (ozone's liquid, whose table holds no viscosity, gives 0); where the medium gives
+// heat capacities (a liquid gives none: kappa, cp and cv all 0), kappa, cp and cv above 0; no
+// part density below 0; an enthalpy within +-kLargestEnthalpy.
+bool PossibleMediumState(const MediumStateValues& s, const std::string& medium);
+
+// The same for the medium state of the operating point (FlowDensity and the rest) of
+// MediumCode.
+bool PossibleOperatingState();
+
+// Raises CalcError where PossibleMediumState is false.
+void RequirePossibleState(const MediumStateValues& s, const std::string& medium);
+
+}  // namespace tubalyx
