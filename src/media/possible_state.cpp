@@ -15,16 +15,17 @@ bool NotNegative(double x) { return std::isfinite(x) && x >= 0.0; }
 
 }  // namespace
 
-bool PossibleMediumState(const MediumStateValues& s, const std::string& medium) {
+bool PossibleMediumState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded) {
     const bool heatCapacities = !(s.kappa == 0.0 && s.cp == 0.0 && s.cv == 0.0);
     if (heatCapacities && !(Positive(s.kappa) && Positive(s.cp) && Positive(s.cv))) return false;
-    const bool viscosity = heatCapacities || medium != kMediumOzone;
-    if (!(viscosity ? Positive(s.viscosity) : s.viscosity == 0.0)) return false;
-    return Positive(s.density) && NotNegative(s.dryDensity) && NotNegative(s.vapourDensity) &&
-           std::isfinite(s.enthalpy) && std::fabs(s.enthalpy) <= kLargestEnthalpy;
+    const bool noViscosity = !viscosityNeeded && !heatCapacities && medium == kMediumOzone;
+    if (!(noViscosity ? s.viscosity == 0.0 : Positive(s.viscosity))) return false;
+    const bool parts =
+        NotNegative(s.dryDensity) && NotNegative(s.vapourDensity) && (s.vapourDensity == 0.0 || s.dryDensity > 0.0);
+    return Positive(s.density) && parts && std::isfinite(s.enthalpy) && std::fabs(s.enthalpy) <= kLargestEnthalpy;
 }
 
-bool PossibleOperatingState() {
+bool PossibleOperatingState(bool viscosityNeeded) {
     MediumStateValues s;
     s.pressure = OperatingPressure;
     s.temperature = OperatingTemperature;
@@ -36,11 +37,11 @@ bool PossibleOperatingState() {
     s.cp = CpOperating;
     s.cv = CvOperating;
     s.enthalpy = EnthalpyOperating;
-    return PossibleMediumState(s, MediumCode);
+    return PossibleMediumState(s, MediumCode, viscosityNeeded);
 }
 
-void RequirePossibleState(const MediumStateValues& s, const std::string& medium) {
-    if (!PossibleMediumState(s, medium)) throw CalcError("a medium state no medium can have");
+void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded) {
+    if (!PossibleMediumState(s, medium, viscosityNeeded)) throw CalcError("a medium state no medium can have");
 }
 
 }  // namespace tubalyx

@@ -14,16 +14,17 @@ namespace tubalyx {
 inline constexpr double kLargestEnthalpy = 1e5;
 
 // Whether `s` can be the state of `medium`: every value finite; a density and a viscosity
-// above 0 (ozone's liquid, whose table holds no viscosity, gives 0); where the medium gives
-// heat capacities (a liquid gives none: kappa, cp and cv all 0), kappa, cp and cv above 0; no
-// part density below 0; an enthalpy within +-kLargestEnthalpy.
-bool PossibleMediumState(const MediumStateValues& s, const std::string& medium);
+// above 0 (where the viscosity is not `viscosityNeeded`, ozone's liquid, whose table holds
+// none, gives 0); where the medium gives heat capacities (a liquid gives none: kappa, cp and cv
+// all 0), kappa, cp and cv above 0; no part density below 0, and a gas part above 0 where there
+// is water vapour (a humid gas of vapour alone is none); an enthalpy within +-kLargestEnthalpy.
+bool PossibleMediumState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded = true);
 
 // The same for the medium state of the operating point (FlowDensity and the rest) of
 // MediumCode.
-bool PossibleOperatingState();
+bool PossibleOperatingState(bool viscosityNeeded = true);
 
 // Raises CalcError where PossibleMediumState is false.
-void RequirePossibleState(const MediumStateValues& s, const std::string& medium);
+void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded = true);
 
 }  // namespace tubalyx

@@ -56,9 +56,9 @@ bool IsCrossSection(int kind) { return kind >= 30 && kind <= 34; }
 bool IsBranch(int kind) { return kind >= 70 && kind <= 73; }
 constexpr int kHeightRow = 81;
 
-// A line whose static pressure can rise: one that falls in height, widens or gives off flow at a
-// tee (the velocity it loses turns into pressure). On any other line an outlet above the inlet
-// comes of a state no medium has.
+// A line whose static pressure can rise: one that widens or gives off flow at a tee (the
+// velocity it loses turns into pressure) or falls in height. On any other line an outlet above
+// the inlet comes of a state no medium has.
 bool LineCanGainPressure() {
     for (int c = 1; c <= kFittingColumnCount; ++c) {
         if (!HasDescription(c)) continue;
@@ -66,6 +66,13 @@ bool LineCanGainPressure() {
         if (IsCrossSection(kind) || IsBranch(kind) || (kind == kHeightRow && HeightRowRise[c] < 0)) return true;
     }
     return false;
+}
+
+// The pressure (Pa) the line's height rows give back where they fall.
+double HeightGain() {
+    double gain = 0.0;
+    for (int c = 1; c <= kFittingColumnCount; ++c) gain += std::fmax(0.0, -HeightPressureSum[c]);
+    return gain;
 }
 
 // The state at a point of the walk as the medium routines gave it.
@@ -106,7 +113,12 @@ public:
         s.velocity = Velocity(s, m.viscosity, m.density);
         RequireBelowSound(s.velocity, s.pressure, m);
         LineVelocity = s.velocity;
+        MeetDynamicPressure(m.density, s.velocity);
     }
+
+    // The largest dynamic pressure (Pa) of the states walked: a change of cross-section or a
+    // tee gives back at most so much static pressure.
+    double LargestDynamicPressure() const { return largestDynamic_; }
 
     static double Velocity(const LineFlowState& s, double viscosity, double density) {
         const double re = ReynoldsNumber(s.diameter, viscosity, s.massFlow);
@@ -135,6 +147,10 @@ public:
     }
 
 private:
+    void MeetDynamicPressure(double density, double velocity) const {
+        largestDynamic_ = std::fmax(largestDynamic_, density * velocity * velocity / 2);
+    }
+
     // A gas line chokes where its flow reaches the speed of sound, sqrt(kappa p / rho) (sqrt(p /
     // rho) where the line keeps its temperature): no flow of it passes faster.
     void RequireBelowSound(double velocity, double pressure, const LineMediumProperties& m) const {
@@ -188,6 +204,7 @@ private:
         RequirePossibleState(WalkState(m, 0.0, 0.0), medium_);
         const double w = Velocity(s, m.viscosity, m.density);
         RequireBelowSound(w, p2, m);
+        MeetDynamicPressure(m.density, w);
         const double zeta = ResistanceZeta[r];
         double pressure = 0.0;
         if (!gas_) {
@@ -204,6 +221,7 @@ private:
     }
 
     std::string medium_;
+    mutable double largestDynamic_ = 0.0;
     bool liquidPhase_;
     bool gas_;
     bool adiabatic_;
@@ -326,8 +344,10 @@ PressureLossWalk WalkLine() {
     if (line) {
         for (int c = 1; c <= kFittingColumnCount; ++c) LineZetaTotal += HeightZetaSum[c];
         LineOutletPressure = OperatingPressure - LineTotalDrop;
-        if (LineOutletPressure > OperatingPressure && !LineCanGainPressure())
-            throw CalcError("a level line gains pressure");
+        // The static pressure rises only by what the line's velocity or height gives back.
+        const double gain = LineOutletPressure - OperatingPressure;
+        if (gain > 0 && (!LineCanGainPressure() || gain > walker.LargestDynamicPressure() + HeightGain()))
+            throw CalcError("the line gains more pressure than its flow and height give back");
     } else {
         LineZetaTotal = 0.0;
         LineOutletPressure = OperatingPressure;

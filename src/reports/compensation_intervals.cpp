@@ -221,7 +221,7 @@ double MediumDensityAt(double pressurePa, double& temperatureC) {
                           .cv = cv,
                           .vapourPressure = pv,
                           .enthalpy = h},
-                         MediumCode);
+                         MediumCode, false);
     return density;
 }
 

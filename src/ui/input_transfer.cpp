@@ -408,6 +408,8 @@ void HumidityValueGiven(bool& given) {
 bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
                      double absolute) {
     if (!IsGasMedium(medium) || IsSteamMedium(medium)) return false;
+    // A liquefied gas's saturated vapour is the gas alone: it holds no water vapour.
+    if (IsLiquefiedGasMedium(medium) && PhaseLetter != kPhaseNone) return false;
     constexpr double kDry = 1e-8;
     if (kind == kHumidityAbsolute) return absolute > kDry;
     if (kind == kHumiditySpecific) return specific > kDry;

@@ -177,8 +177,8 @@ bool reasonWritten = false;
 
 // A medium state no medium can have is not reported: the warnings that say why, where the
 // state has any, then the failure line. True when the state is refused.
-bool RefuseImpossibleState() {
-    if (PossibleOperatingState()) return false;
+bool RefuseImpossibleState(bool viscosityNeeded = true) {
+    if (PossibleOperatingState(viscosityNeeded)) return false;
     WriteMediumStateWarnings();
     reasonWritten = true;
     return true;
@@ -190,7 +190,8 @@ bool RunThermodynamics() {
     // The input listing of the page build may change the medium description: compute again.
     CalculateMediumState();
     WriteOutputHeading();
-    if (RefuseImpossibleState()) return false;
+    // The report shows no viscosity of a liquid phase that has none (ozone's).
+    if (RefuseImpossibleState(!IsLiquidPhase(PhaseLetter))) return false;
     WriteMediumPropertyBlock('S', LayoutTop);
     return true;
 }

@@ -17,6 +17,7 @@
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
 #include "sweep/slow_line_runs.h"
+#include "sweep/window_driving.h"
 #include "ui/calculation_reset.h"
 #include "ui/form1.h"
 #include "ui/run_driver.h"
@@ -24,6 +25,13 @@
 
 namespace tubalyx {
 namespace {
+
+using sweep::Click;
+using sweep::Holds;
+using sweep::NewestReport;
+using sweep::Pick;
+using sweep::Start;
+using sweep::Type;
 
 // Fifteen times the goal of 0.2 s; the instrumented build widens it as the sweep's bounds.
 constexpr double kHangSeconds = 3.0;
@@ -35,47 +43,10 @@ double HangBound(double seconds = kHangSeconds) {
     return seconds * std::max(1, scale ? std::atoi(scale) : 1);
 }
 
-void Start(char separator = '.') {
-    ResetCalculationState();
-    SetDecimalSeparator(separator);
-    Screen().SetSize(1600, 1200);
-    MainFormUnitInit();
-    CreateMainWindow();
-    Form1().RichEdit1.Clear();
-}
-
-void Click(const std::string& name) {
-    TControl* c = Form1().FindComponent(name);
-    ASSERT_NE(c, nullptr) << name;
-    c->Click();
-}
-
-// A unit picked from the pop-up menu that the unit field opens.
-void Pick(const std::string& field, const std::string& item) {
-    Click(field);
-    Click(item);
-}
-
-void Type(const std::string& name, const std::string& text) {
-    auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(name));
-    ASSERT_NE(e, nullptr) << name;
-    e->UserSetText(text);
-}
-
 double TimedClick(const std::string& name) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_NO_THROW(Click(name)) << name;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-std::vector<std::string> NewestReport() {
-    std::vector<std::string> lines;
-    for (int i = 0; i < Form1().RichEdit4.LineCount(); ++i) lines.push_back(Form1().RichEdit4.Line(i));
-    return lines;
-}
-
-bool Holds(const std::vector<std::string>& lines, const std::string& text) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(text); });
 }
 
 bool HoldsNonNumber(const std::string& text) {
@@ -414,9 +385,7 @@ TEST_F(ReportedFaults, EveryNumberOfEveryPageEndsInNumbersOrTheFailureLine) {
 // The newest report but its date, after steps from the started window: clicks, or "edit=text".
 std::vector<std::string> ReportAfter(const std::string& steps) {
     Start();
-    std::istringstream words("English " + steps);
-    for (std::string w; words >> w;)
-        w.find('=') == w.npos ? Click(w) : Type(w.substr(0, w.find('=')), w.substr(w.find('=') + 1));
+    sweep::Steps("English " + steps);
     std::vector<std::string> report = NewestReport();
     std::erase_if(report, [](const std::string& l) { return l.starts_with("Date: "); });
     return report;

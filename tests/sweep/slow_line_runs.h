@@ -72,6 +72,19 @@ inline const std::vector<SlowLineRun> kSlowLineRuns = {
     ColdAmmonia("3 g/kg", "Spefukt", "3", {}),
 };
 
+// Each fitting picked from the fitting menu into its grid column, its cells typed; false when
+// a menu item is missing.
+inline bool PlaceFittings(const std::vector<SlowLineFitting>& fittings) {
+    for (const SlowLineFitting& fitting : fittings) {
+        TControl* item = Form1().FindComponent(fitting.item);
+        if (!item) return false;
+        SelectedResistanceColumn = fitting.column;
+        item->Click();
+        for (const auto& [row, text] : fitting.cells) Form1().Motstandgrid.SetCell(fitting.column, row, text);
+    }
+    return true;
+}
+
 // The run's page, picks and typing in English; false when a control it names is missing.
 inline bool PrepareSlowLineRun(const SlowLineRun& run) {
     bool found = true;
@@ -89,12 +102,7 @@ inline bool PrepareSlowLineRun(const SlowLineRun& run) {
         auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(edit));
         if ((found = found && e)) e->UserSetText(text);
     }
-    for (const SlowLineFitting& fitting : run.fittings) {
-        SelectedResistanceColumn = fitting.column;
-        click(fitting.item);
-        for (const auto& [row, text] : fitting.cells) Form1().Motstandgrid.SetCell(fitting.column, row, text);
-    }
-    return found;
+    return PlaceFittings(run.fittings) && found;
 }
 
 }  // namespace tubalyx::sweep

@@ -1,0 +1,78 @@
+#pragma once
+// The started window driven as a user drives it, for the tests of reported faults: clicks on
+// menu items and labels, text typed into edits, the newest report read back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "forms/screen.h"
+#include "numerics/decimal_separator.h"
+#include "ui/calculation_reset.h"
+#include "ui/form1.h"
+#include "ui/startup.h"
+
+namespace tubalyx::sweep {
+
+inline void Start(char separator = '.') {
+    ResetCalculationState();
+    SetDecimalSeparator(separator);
+    Screen().SetSize(1600, 1200);
+    MainFormUnitInit();
+    CreateMainWindow();
+    Form1().RichEdit1.Clear();
+}
+
+inline void Click(const std::string& name) {
+    TControl* c = Form1().FindComponent(name);
+    ASSERT_NE(c, nullptr) << name;
+    c->Click();
+}
+
+// A unit picked from the pop-up menu that the unit field opens.
+inline void Pick(const std::string& field, const std::string& item) {
+    Click(field);
+    Click(item);
+}
+
+inline void Type(const std::string& name, const std::string& text) {
+    auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(name));
+    ASSERT_NE(e, nullptr) << name;
+    e->UserSetText(text);
+}
+
+inline std::string EditText(const std::string& name) {
+    auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(name));
+    return e ? e->Text() : std::string();
+}
+
+// The steps of a user, separated by blanks: a control's name is clicked ("field>item" picks
+// from a unit field's menu), "edit=text" types into the edit.
+inline void Steps(const std::string& steps) {
+    std::string::size_type at = 0;
+    while (at < steps.size()) {
+        const std::string::size_type end = std::min(steps.find(' ', at), steps.size());
+        const std::string step = steps.substr(at, end - at);
+        at = end + 1;
+        if (step.empty()) continue;
+        if (const auto eq = step.find('='); eq != std::string::npos)
+            Type(step.substr(0, eq), step.substr(eq + 1));
+        else if (const auto pick = step.find('>'); pick != std::string::npos)
+            Pick(step.substr(0, pick), step.substr(pick + 1));
+        else
+            Click(step);
+    }
+}
+
+inline std::vector<std::string> NewestReport() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < Form1().RichEdit4.LineCount(); ++i) lines.push_back(Form1().RichEdit4.Line(i));
+    return lines;
+}
+
+inline bool Holds(const std::vector<std::string>& lines, const std::string& text) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(text); });
+}
+
+}  // namespace tubalyx::sweep
