@@ -309,7 +309,10 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
         throw;
     }
     publish();
-    HumidityOut(humidityKind, d.humidGas, t, P, flowDensity, dryDensity, d.zRatio, absoluteHumidity, specificHumidity,
+    // A state with neither a gas nor a vapour part (a liquefied gas taken as its liquid) holds no
+    // water vapour: its whole density is no absolute humidity.
+    const bool humid = d.humidGas && (dryDensity > 0.0 || vapourDensity > 0.0);
+    HumidityOut(humidityKind, humid, t, P, flowDensity, dryDensity, d.zRatio, absoluteHumidity, specificHumidity,
                 dewTemperature, relativeHumidity);
     // Every caller takes these as the medium's state: none may pass on an overflow unnoticed.
     for (double x : {P, t, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity, flowDensity,

@@ -182,6 +182,8 @@ void WriteDensityZViscosityLines(ReportBlock& block) {
 }
 
 void WriteKappaCpCvLines(ReportBlock& block) {
+    // A liquefied gas taken as its liquid gives no heat capacities: all three are 0.
+    if (KappaOperating == 0.0 && CpOperating == 0.0 && CvOperating == 0.0) return;
     if (CalcFunction == kFunctionPrimaryDevice || Thermodynamics()) AddLabelled(block, KappaLabel, KappaOperating);
     if (GivenDryMedium(DecodeMedium(MediumCode)) || !Thermodynamics()) return;
     AddLabelled(block, CpLabel, CpOperating);
@@ -189,9 +191,11 @@ void WriteKappaCpCvLines(ReportBlock& block) {
 }
 
 void WriteHumidityLines(ReportBlock& block) {
-    if (HumidGasFlag && RelativeHumidity > 100.0)
+    // A liquefied gas taken as its liquid has no gas part to hold water vapour.
+    const bool humid = HumidGasFlag && (DryGasDensity > 0.0 || VapourPartDensity > 0.0);
+    if (humid && RelativeHumidity > 100.0)
         block.Add(ReportLine(ByLanguage(report_text::HumidityAbove100Warning), RelativeHumidity), RedLine());
-    if (!Thermodynamics() || !HumidGasFlag) return;
+    if (!Thermodynamics() || !humid) return;
     HumidityMeasures(block);
     if (MediumCode != kMediumMixture) HumidParts(block);
 }

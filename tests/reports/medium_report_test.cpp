@@ -136,7 +136,8 @@ TEST_F(MediumReport, LargeViscositiesInPasAndTheLinesThatNeedADensity) {
     EXPECT_EQ(Texts().at(3), KinematicViscosityLabel + " 19980");
 
     ClearReport();
-    MediumCode = "LUF", HumidGasFlag = true, FlowDensity = 0.0, HumidityInputKind = "R";
+    // A gas part, but no density to divide by.
+    MediumCode = "LUF", HumidGasFlag = true, FlowDensity = 0.0, DryGasDensity = 1e-3, HumidityInputKind = "R";
     OperatingPressure = VapourPressurePa = 0.0;
     WriteStateLinesWithHumidity('S', position_);
     for (const std::string* label : {&SpecificVolumeLabel, &KinematicViscosityLabel, &SteamMassPercentLabel})
