@@ -241,6 +241,8 @@ void RunLine(CalculationFunction function, bool possible) {
     // Both passes walk the same line through the same states.
     const KeptLineStates kept;
     LayoutTop = 0;
+    // The fittings' results are this run's, or none when the duty is refused.
+    if (function == CalculationFunction::PressureLoss) ClearFittingResults();
     if (possible) {
         CalculateMediumState();
         RecalcResistanceGrid();
@@ -259,7 +261,14 @@ void RunLine(CalculationFunction function, bool possible) {
         WritePressureLossFailure();
 }
 
-void RunValveCalculation() {
+// False on faulty input. A duty no valve can have is listed as typed before the input-error
+// line, as a valve whose calculation fails is.
+bool RunValveCalculation(bool possible) {
+    if (!possible) {
+        LayoutTop = 0;
+        WriteInputSection();
+        return false;
+    }
     CalculateMediumState();
     WriteInputSection();
     RunValve();
@@ -267,11 +276,12 @@ void RunValveCalculation() {
     LayoutTop = 0;
     WriteOutputHeading();
     WriteRestrictionReport('S', LayoutTop);
+    return true;
 }
 
 // The calculation of the function with its report sections; false on faulty input. A duty
-// that cannot be is faulty input before anything is calculated; the line pages say so in
-// their own note.
+// that cannot be is faulty input before anything is calculated; the line and valve pages list
+// it first, the line pages say so in their own note.
 bool CalculateAndReport(CalculationFunction function, bool possible) {
     switch (function) {
         case CalculationFunction::Thermodynamics:
@@ -280,9 +290,7 @@ bool CalculateAndReport(CalculationFunction function, bool possible) {
         case CalculationFunction::PrimaryDevice: return possible && RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function, possible); return true;
-        case CalculationFunction::Valve:
-            if (possible) RunValveCalculation();
-            return possible;
+        case CalculationFunction::Valve: return RunValveCalculation(possible);
         case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes
