@@ -35,6 +35,7 @@ CONDITIONS = {
     '-': 'Always', 'cone': 'Cone', 'plain': 'Plain', 'iso': 'Iso', 'din': 'Din',
     'ro': 'Restriction', 'notro': 'NotRestriction', 'nh3': 'Ammonia', 'notnh3': 'NotAmmonia',
     'ventil': 'Valve', 'wide': 'WideHeading', 'narrow': 'NarrowHeading',
+    'conedevice': 'ConeDevice', 'notconedevice': 'NotConeDevice',
 }
 
 

@@ -194,4 +194,13 @@ void FittingResistanceNumber(int column) {
     Grid().SetCell(column, kZetaRow, FormatFixed(zeta, kZetaDigits));
 }
 
+void ClearFittingResults() {
+    TStringGrid& grid = Grid();
+    for (int c = 1; c <= kFittingColumnCount; ++c) {
+        const FittingKind* kind = FindFittingKind(ResistanceKind[c]);
+        if (kind != nullptr && kind->rule == ZetaRule::Line) grid.SetCell(c, kZetaRow, "");
+        for (int row : {kPercentRow, kMbarRow}) grid.SetCell(c, row, "");
+    }
+}
+
 }  // namespace tubalyx

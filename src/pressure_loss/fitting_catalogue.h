@@ -58,4 +58,8 @@ void DispatchResistanceColumn(int column);
 // digits); every other kind is left alone.
 void FittingResistanceNumber(int column);
 
+// Empties what the line calculation writes into the fitting columns, the losses (rows 4 and 5)
+// and the zeta of the kinds it computes, so that the grid shows no result of an earlier run.
+void ClearFittingResults();
+
 }  // namespace tubalyx

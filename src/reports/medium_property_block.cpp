@@ -115,11 +115,11 @@ void ThermodynamicsClosingLines(ReportBlock& block, MediumKind m) {
 }
 
 void CorrectionFactorLines(ReportBlock& block) {
-    // Only a calculation with a throat reports its factor: a device other than a volume meter, or
-    // a restriction orifice. A line has none, whatever the device page last chose.
+    // Every report has the throat's factor but a valve's and a volume meter's. The line pages
+    // give that of the bore typed, whatever device the device page last chose.
     const bool throat = CalcFunction == kFunctionPrimaryDevice
                             ? DeviceCode != kDeviceVolumeMeter
-                            : CalcFunction == kFunctionValve && ValveSubtype == kSubtypeRestriction;
+                            : CalcFunction != kFunctionValve || ValveSubtype == kSubtypeRestriction;
     // A cold diameter of 0 gives no factor: its line is left out.
     if (throat) block.AddValue(ThroatCorrectionLabel, BoreDiameter / BoreDiameterColdM);
     block.AddValue(PipeCorrectionLabel, PipeDiameter / PipeDiameterColdM);

@@ -26,6 +26,8 @@ enum class CaptionCondition {
     Valve,
     WideHeading,
     NarrowHeading,
+    ConeDevice,
+    NotConeDevice,
 };
 
 enum class CaptionProperty { Caption, Cell };

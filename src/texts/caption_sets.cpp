@@ -68,6 +68,10 @@ bool CaptionConditionHolds(CaptionCondition condition) {
         case CaptionCondition::NarrowHeading:
             return !(StandardLetter == kStandardIso2003 &&
                      (DeviceCode == kDeviceVenturi || DeviceCode == kDeviceOrifice));
+        // A cone on the device page only: the throat of another page is a bore, whatever device
+        // the device page last chose.
+        case CaptionCondition::ConeDevice: return CalcFunction == kFunctionPrimaryDevice && IsConeMeter(DeviceCode);
+        case CaptionCondition::NotConeDevice: return !CaptionConditionHolds(CaptionCondition::ConeDevice);
     }
     return false;
 }

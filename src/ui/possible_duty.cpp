@@ -26,10 +26,10 @@ bool BelowAbsoluteZero(double celsius) { return !(celsius >= -kKelvinOffset); }
 bool NotAbove0(double value) { return !(value > 0); }
 bool Negative(double value) { return !(value >= 0); }
 
-// Where the function divides by the flow: the line's velocity, and the Kv a restriction
-// orifice is given in the flow field.
+// Where the function divides by the flow: the walk of a line's pressure loss, and the Kv a restriction
+// orifice is given in the flow field. The flow page's speeds and Reynolds number of no flow are 0.
 bool DividesByFlow(Function f) {
-    return f == Function::PressureLoss || f == Function::Flow ||
+    return f == Function::PressureLoss ||
            (f == Function::Valve && ValveSubtype == kSubtypeRestriction && MaxFlowGivenFlag == kMaxFlowAdjusted);
 }
 

@@ -7,8 +7,8 @@
 namespace tubalyx {
 
 // False when an input shown on the page is one of these: a pipe diameter, a typed bore or
-// segment height, a valve diameter of 0 or below; a negative length or flow, and no flow on a
-// line (its velocity divides by the flow); an absolute pressure of 0 or below; a temperature
+// segment height, a valve diameter of 0 or below; a negative length or flow, and no flow for a
+// line's pressure loss (its walk divides by the flow); an absolute pressure of 0 or below; a temperature
 // below absolute zero; on the valve and restriction-orifice pages an outlet pressure of 0 or
 // below or not below the inlet pressure, and a valve's recovery factor FL outside (0, 1]; a
 // share of a mixture's composition outside 0 to 100 %; a saturated phase of a liquefied gas

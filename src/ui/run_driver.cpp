@@ -184,7 +184,13 @@ bool RefuseImpossibleState(bool viscosityNeeded = true) {
     return true;
 }
 
-bool RunThermodynamics() {
+// False on faulty input; a duty no medium can have is listed as typed before the failure line.
+bool RunThermodynamics(bool possible) {
+    if (!possible) {
+        LayoutTop = 0;
+        WriteInputSection();
+        return false;
+    }
     CalculateMediumState();
     WriteInputSection();
     // The input listing of the page build may change the medium description: compute again.
@@ -259,6 +265,8 @@ void RunLine(CalculationFunction function, bool possible) {
     // Both passes walk the same line through the same states.
     const KeptLineStates kept;
     LayoutTop = 0;
+    // The fittings' results are this run's, or none when the duty is refused.
+    if (function == CalculationFunction::PressureLoss) ClearFittingResults();
     if (possible) {
         CalculateMediumState();
         RecalcResistanceGrid();
@@ -277,7 +285,14 @@ void RunLine(CalculationFunction function, bool possible) {
         WritePressureLossFailure();
 }
 
-bool RunValveCalculation() {
+// False on faulty input. A duty no valve can have is listed as typed before the input-error
+// line, as a valve whose calculation fails is.
+bool RunValveCalculation(bool possible) {
+    if (!possible) {
+        LayoutTop = 0;
+        WriteInputSection();
+        return false;
+    }
     CalculateMediumState();
     WriteInputSection();
     if (!PossibleOperatingState()) {
@@ -293,15 +308,15 @@ bool RunValveCalculation() {
 }
 
 // The calculation of the function with its report sections; false on faulty input. A duty
-// that cannot be is faulty input before anything is calculated; the line pages say so in
-// their own note.
+// that cannot be is faulty input before anything is calculated; the pages but the device page
+// list it first, the line pages say so in their own note.
 bool CalculateAndReport(CalculationFunction function, bool possible) {
     switch (function) {
-        case CalculationFunction::Thermodynamics: return possible && RunThermodynamics();
+        case CalculationFunction::Thermodynamics: return RunThermodynamics(possible);
         case CalculationFunction::PrimaryDevice: return possible && RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function, possible); return true;
-        case CalculationFunction::Valve: return possible && RunValveCalculation();
+        case CalculationFunction::Valve: return RunValveCalculation(possible);
         case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes

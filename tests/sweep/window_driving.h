@@ -48,7 +48,8 @@ inline std::string EditText(const std::string& name) {
 }
 
 // The steps of a user, separated by blanks: a control's name is clicked ("field>item" picks
-// from a unit field's menu), "edit=text" types into the edit.
+// from a unit field's menu), "edit=text" types into the edit, "fitting" opens the fitting
+// menu of the resistance grid's first column.
 inline void Steps(const std::string& steps) {
     std::string::size_type at = 0;
     while (at < steps.size()) {
@@ -56,7 +57,10 @@ inline void Steps(const std::string& steps) {
         const std::string step = steps.substr(at, end - at);
         at = end + 1;
         if (step.empty()) continue;
-        if (const auto eq = step.find('='); eq != std::string::npos)
+        TStringGrid& grid = Form1().Motstandgrid;
+        if (step == "fitting")
+            grid.UserMouseDown(TMouseButton::Left, 0, grid.ColWidth(0) + 5, grid.RowHeight(0) + 5);
+        else if (const auto eq = step.find('='); eq != std::string::npos)
             Type(step.substr(0, eq), step.substr(eq + 1));
         else if (const auto pick = step.find('>'); pick != std::string::npos)
             Pick(step.substr(0, pick), step.substr(pick + 1));
