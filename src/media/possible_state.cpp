@@ -40,6 +40,10 @@ bool PossibleOperatingState(bool viscosityNeeded) {
     return PossibleMediumState(s, MediumCode, viscosityNeeded);
 }
 
+bool BelowSpeedOfSound(double velocity, double kappa, double pressure, double density) {
+    return std::fabs(velocity) < CheckedSqrt(CheckedDiv(kappa * pressure, density));
+}
+
 void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded) {
     if (!PossibleMediumState(s, medium, viscosityNeeded)) throw CalcError("a medium state no medium can have");
 }

@@ -24,6 +24,11 @@ bool PossibleMediumState(const MediumStateValues& s, const std::string& medium, 
 // MediumCode.
 bool PossibleOperatingState(bool viscosityNeeded = true);
 
+// Whether a gas at `velocity` (m/s) flows below its speed of sound, sqrt(kappa p / rho) (p Pa,
+// rho kg/m3; kappa 1 for a flow that keeps its temperature): a pipe chokes there, no gas passes
+// it faster.
+bool BelowSpeedOfSound(double velocity, double kappa, double pressure, double density);
+
 // Raises CalcError where PossibleMediumState is false.
 void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded = true);
 

@@ -151,12 +151,11 @@ private:
         largestDynamic_ = std::fmax(largestDynamic_, density * velocity * velocity / 2);
     }
 
-    // A gas line chokes where its flow reaches the speed of sound, sqrt(kappa p / rho) (sqrt(p /
-    // rho) where the line keeps its temperature): no flow of it passes faster.
+    // A gas line chokes where its flow reaches the speed of sound (the isothermal one where the
+    // line keeps its temperature).
     void RequireBelowSound(double velocity, double pressure, const LineMediumProperties& m) const {
-        if (!gas_) return;
-        const double sound = CheckedSqrt(CheckedDiv((adiabatic_ ? m.kappa : 1.0) * pressure, m.density));
-        if (!(std::fabs(velocity) < sound)) throw CalcError("the flow reaches the speed of sound");
+        if (gas_ && !BelowSpeedOfSound(velocity, adiabatic_ ? m.kappa : 1.0, pressure, m.density))
+            throw CalcError("the flow reaches the speed of sound");
     }
 
     static void CheckPressure(double pressure) {

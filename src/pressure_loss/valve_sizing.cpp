@@ -4,8 +4,10 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
+#include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "media/medium_state_limits.h"
+#include "media/possible_state.h"
 #include "media/thermal_expansion.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
@@ -216,6 +218,10 @@ void ValveSizing() {
     const double volumeFlow = CheckedDiv(ValveMassFlowTph / ValveFlowFactor * 1000 / 3600, FlowDensity);  // m3/s
     ValvePowerW = CheckFinite(MaxDpPa * volumeFlow);
     ValvePipeVelocity = CheckedDiv(4 * volumeFlow, std::numbers::pi * PipeDiameterColdM * PipeDiameterColdM);
+    // The pipe before the valve carries no gas faster than sound.
+    if (IsGasMedium(MediumCode) &&
+        !BelowSpeedOfSound(ValvePipeVelocity, KappaOperating, OperatingPressure, FlowDensity))
+        throw CalcError("the pipe's flow reaches the speed of sound");
     MaxMassFlow = ValveMassFlowTph / kKgPerSecondToTph;
 }
 

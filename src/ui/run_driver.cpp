@@ -237,8 +237,12 @@ bool RunPrimaryDevice() {
     FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
     RunPrimaryDeviceCalculation();
-    // The dp the solve found, as the one typed, must leave a pressure behind the device.
+    // The dp the solve found, as the one typed, must leave a pressure behind the device, and the
+    // pipe before it carries no gas faster than sound.
     if (!DpLeavesPressure()) return false;
+    if (IsGasMedium(MediumCode) &&
+        !BelowSpeedOfSound(PocketFlowVelocity(), KappaOperating, OperatingPressure, FlowDensity))
+        return false;
     ShowHumidityContent();
     if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
