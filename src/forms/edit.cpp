@@ -49,6 +49,7 @@ void TEdit::SetSelLength(int v) {
 void TEdit::SelectAll() {
     selStart_ = 0;
     selLength_ = Utf8Length(text_);
+    ++selectAllCount_;
     Changed();
 }
 

@@ -30,6 +30,9 @@ public:
     void SetSelStart(int v);
     void SetSelLength(int v);
     void SelectAll();
+    // How often the program selected the whole text: a renderer selects it on the screen when
+    // this grows. The caret the user moves is the renderer's own and is not followed here.
+    int SelectAllCount() const { return selectAllCount_; }
 
     TNotifyEvent OnChange;
 
@@ -38,6 +41,7 @@ private:
     std::string text_;
     bool readOnly_ = false;
     int selStart_ = 0, selLength_ = 0;
+    int selectAllCount_ = 0;
 };
 
 // An edit as the calculations use it: they read what the user typed and show their results

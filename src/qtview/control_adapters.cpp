@@ -60,6 +60,7 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
         auto* e = new QLineEdit(parent);
         e->setFrame(false);
         e->setTextMargins(0, 0, 0, 0);
+        e->setProperty(kSelectAllsShown, edit.SelectAllCount());
         QObject::connect(e, &QLineEdit::textEdited, e,
                          [&edit](const QString& text) { RunUserInput([&] { edit.UserSetText(S(text)); }); });
         return e;
@@ -71,8 +72,14 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
             // it keeps the caret where the typing goes on.
             if (!e.hasFocus()) e.setCursorPosition(0);
         }
+        // The whole text the program selects, with the caret at its start, which stays in view.
+        if (const int count = edit.SelectAllCount(); e.property(kSelectAllsShown).toInt() != count) {
+            e.setProperty(kSelectAllsShown, count);
+            e.setSelection(e.text().size(), -e.text().size());
+        }
         e.setReadOnly(edit.ReadOnly());
     }
+    static constexpr const char* kSelectAllsShown = "tubalyxSelectAllsShown";
     bool InTabChain() const override { return true; }
 };
 

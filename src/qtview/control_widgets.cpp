@@ -297,6 +297,8 @@ void InsertRuns(QTextCursor& cursor, const TRichLine& line) {
 RichEditWidget::RichEditWidget(TRichEdit& edit, QWidget* parent) : QTextEdit(parent), edit_(edit) {
     setLineWrapMode(QTextEdit::NoWrap);
     setAcceptRichText(false);
+    // A rich edit takes no tab characters: Tab and Shift+Tab move on along the window's tab chain.
+    setTabChangesFocus(true);
     edit_.KeepChangeLog(true);
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (syncing_) return;

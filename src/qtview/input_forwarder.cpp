@@ -34,6 +34,7 @@ int viewSyncDepth = 0;
 
 ViewSyncScope::ViewSyncScope() { ++viewSyncDepth; }
 ViewSyncScope::~ViewSyncScope() { --viewSyncDepth; }
+bool ViewSyncScope::Active() { return viewSyncDepth > 0; }
 
 TShiftState ModelShift(Qt::KeyboardModifiers m) {
     TShiftState s = 0;

@@ -31,6 +31,8 @@ class ViewSyncScope {
 public:
     ViewSyncScope();
     ~ViewSyncScope();
+    // Whether the window is bringing model changes onto the screen now.
+    static bool Active();
     ViewSyncScope(const ViewSyncScope&) = delete;
     ViewSyncScope& operator=(const ViewSyncScope&) = delete;
 };

@@ -20,8 +20,23 @@
 
 namespace tubalyx {
 
+namespace {
+// The scrolling page. Qt hands the keyboard of a control being hidden to the next one in the
+// tab chain and scrolls that one into view; while the window shows the model's changes that
+// move is not the user's, and the page stays where the model has put it.
+class PageArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        return ViewSyncScope::Active() ? QWidget::focusNextPrevChild(next) : QScrollArea::focusNextPrevChild(next);
+    }
+};
+}  // namespace
+
 MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), form_(form) {
-    scroll_ = new QScrollArea(this);
+    scroll_ = new PageArea(this);
     // A click on a label leaves the keyboard where it was: the page takes no focus.
     scroll_->setFocusPolicy(Qt::NoFocus);
     page_ = new QWidget;

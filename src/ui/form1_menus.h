@@ -14,8 +14,9 @@ void RebuildPage();
 // A page the user chose (a medium, a device or a solved quantity): the rebuild, then the
 // keyboard to the page's first question unless it is in one of its questions already.
 void RebuildChosenPage();
-// A new calculation function: the inputs hidden, both scroll bars at 0, then the rebuild of
-// the chosen page.
+// A calculation function chosen: the inputs hidden, both scroll bars at 0, then the rebuild of
+// the chosen page; the function of the page chosen again gives the keyboard to its first
+// question.
 void RebuildFunctionPage();
 
 // Opens `menu` with its top left corner just below `label`, title bar counted, wherever the

@@ -123,10 +123,16 @@ void RebuildChosenPage() {
 }
 
 void RebuildFunctionPage() {
+    const bool chosenAgain = ThePageShowsTheSelectedFunction();
     HideInputControls();
     Form1().SetHorzScrollPosition(0);
     Form1().SetVertScrollPosition(0);
-    RebuildChosenPage();
+    RebuildPage();
+    // The function chosen again starts its questionnaire afresh.
+    if (chosenAgain)
+        GiveTheKeyboardToTheFirstQuestion();
+    else
+        GiveTheKeyboardToTheQuestionnaire();
 }
 
 void PopupBelowLabel(TPopupMenu& menu, const TLabel& label) {
@@ -218,6 +224,7 @@ void TForm1::SortomvClick(TControl*) {
     SetVertScrollPosition(0);
     SetupUnitGrid();
     RebuildPage();
+    GiveTheKeyboardToTheFirstQuestion();
 }
 
 void TForm1::Exit2Click(TControl*) { HaltProgram(); }

@@ -16,6 +16,7 @@
 #include "ui/font_size.h"
 #include "ui/form1.h"
 #include "ui/form1_menus.h"
+#include "ui/page_manager.h"
 #include "ui/start_text.h"
 
 namespace tubalyx {
@@ -62,9 +63,12 @@ void ShowUncertaintyGrid() {
 
 void ShowPageHeadEditor() { ScrollTo(&Form1().sidhuvud, &Form1().RichEdit2); }
 
+// The questions from their top, with the keyboard in the first, as the other entries focus
+// the grid they show.
 void ShowInputPage() {
     Form1().SetVertScrollPosition(0);
     Form1().SetHorzScrollPosition(0);
+    GiveTheKeyboardToTheFirstQuestion();
 }
 
 // The report size by the caption of litenstor. A translation leaves the captions padded to

@@ -13,6 +13,7 @@
 #include "state/grid_rows.h"
 #include "state/keywords.h"
 #include "state/medium.h"
+#include "state/menu_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
@@ -275,6 +276,22 @@ void Build(char kind, int& layoutTop) {
 bool building = false;
 bool rebuildRequested = false;
 
+// The function a page is built for; the valve kind and the commercial meters have pages of
+// their own.
+struct FunctionPage {
+    std::string function, valveSubtype;
+    bool meter = false;
+    bool operator==(const FunctionPage&) const = default;
+};
+
+FunctionPage SelectedFunctionPage() {
+    return {CalcFunction, CalcFunction == kFunctionValve ? ValveSubtype : std::string(),
+            CalcFunction == kFunctionPrimaryDevice && CommercialMeterMode};
+}
+
+// The function of the page the last build placed.
+FunctionPage shownPage;
+
 // Whether the user can reach the control: it and every box holding it shown and enabled.
 bool Reachable(const TControl& control) {
     for (const TControl* c = &control; c && c != &Form1(); c = c->Parent())
@@ -292,14 +309,30 @@ TControl* FirstEditIn(const TControl& box) {
     return first;
 }
 
+// The control takes the keyboard, and an edit has its whole text selected, as a Tab into it
+// selects it: what the user types then replaces the value, whether or not the edit had the
+// keyboard before.
+void GiveKeyboardTo(TControl& control) {
+    control.SetFocus();
+    if (auto* edit = dynamic_cast<TEdit*>(&control); edit && edit->Focused()) edit->SelectAll();
+}
+
 // The questionnaire's first edit the user can reach (a box of it stands for its first edit)
-// takes the keyboard.
+// takes the keyboard; the unit page has no questionnaire, and its grid takes it on its first
+// value cell.
 void FocusFirstQuestion() {
+    TForm1& f = Form1();
+    if (CalcFunction == kFunctionUnits) {
+        if (!Reachable(f.Sortergrid)) return;
+        SelectFirstUnitValue();
+        f.Sortergrid.SetFocus();
+        return;
+    }
     for (TControl* c : QuestionnaireTabOrder()) {
         if (!Reachable(*c)) continue;
         TControl* target = dynamic_cast<TGroupBox*>(c) ? FirstEditIn(*c) : c;
         if (!target) continue;
-        target->SetFocus();
+        GiveKeyboardTo(*target);
         return;
     }
 }
@@ -325,10 +358,17 @@ void KeepFocusOnThePage() {
 }  // namespace
 
 void GiveTheKeyboardToTheQuestionnaire() {
-    const TControl* focused = TControl::FocusedControl();
-    if (focused && Reachable(*focused) && IsQuestionOfThePage(*focused)) return;
+    TControl* focused = TControl::FocusedControl();
+    if (focused && Reachable(*focused) && IsQuestionOfThePage(*focused)) {
+        GiveKeyboardTo(*focused);
+        return;
+    }
     FocusFirstQuestion();
 }
+
+void GiveTheKeyboardToTheFirstQuestion() { FocusFirstQuestion(); }
+
+bool ThePageShowsTheSelectedFunction() { return shownPage == SelectedFunctionPage(); }
 
 void PageManager(char kind, int& layoutTop) {
     if (building) {
@@ -352,6 +392,7 @@ void PageManager(char kind, int& layoutTop) {
         throw;
     }
     building = false;
+    shownPage = SelectedFunctionPage();
     layoutTop = top;
     if (kind == 'S') KeepFocusOnThePage();
 }

@@ -19,14 +19,24 @@ namespace tubalyx {
 // never left half placed.
 //
 // A screen build after which no shown control holds the focus gives it to the questionnaire's
-// first edit in tab order.
+// first edit in tab order (on the unit page to its grid).
 void PageManager(char kind, int& layoutTop);
 
 // After a page the user chose (a function, medium, device or solved quantity): the keyboard
 // goes to the page's first question, unless it already is in a question of the page. The
 // report keeps it only from a click into it or a Run, so that digits typed for the first
-// question never land in an earlier report.
+// question never land in an earlier report. The question that has it has its whole text
+// selected, so that typing replaces the value.
 void GiveTheKeyboardToTheQuestionnaire();
+
+// The keyboard to the page's first question, wherever it was: the input page shown from its
+// top, or the function of the page chosen again. On the unit page the grid takes it on its
+// first value cell. An edit given the keyboard by either has its whole text selected.
+void GiveTheKeyboardToTheFirstQuestion();
+
+// Whether the page on the screen was built for the calculation function now selected (the
+// valve kind and the commercial meters told apart): its function item chosen again.
+bool ThePageShowsTheSelectedFunction();
 
 // The row of report controls at `top` (the Run label, select all, report size, the title,
 // clear, zoom, ABB/Siemens, Excel), the report window below it, and the page head and foot

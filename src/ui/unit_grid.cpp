@@ -152,6 +152,16 @@ void FillUnitGridTexts() {
     UnitGridFlowSourceRow = UnitGridViscositySourceRow = 0;
 }
 
+void SelectFirstUnitValue() {
+    // Selecting a cell moves the view one step from where the mouse last left it; opening the
+    // page keeps the view the page set.
+    TForm1& f = Form1();
+    const int horz = f.HorzScrollBar().Position, vert = f.VertScrollBar().Position;
+    Grid().UserSelectCell(kPressureCol, 0);
+    f.SetHorzScrollPosition(horz);
+    f.SetVertScrollPosition(vert);
+}
+
 void SetupUnitGrid() {
     TStringGrid& g = Grid();
     const int fontSize = Form1().Font().Size;

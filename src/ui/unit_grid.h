@@ -15,6 +15,10 @@ namespace tubalyx {
 // grid's current cell and the remembered cells end at 0. Window creation calls it once.
 void FillUnitGridTexts();
 
+// The pressure next to "Pa", the grid's first value cell, becomes its current cell, open for
+// typing, as a click on it makes it; the view does not move.
+void SelectFirstUnitValue();
+
 // Column widths and row height from the form's font, and the grid's client size to fit.
 void SetupUnitGrid();
 

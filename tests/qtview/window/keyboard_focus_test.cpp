@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
+#include <tuple>
 
 #include "numerics/decimal_separator.h"
 #include "ui/form1.h"
@@ -195,4 +196,62 @@ TEST_F(KeyboardFocus, EveryPageFitsTheWindowAndTabWalksItsQuestionnaire) {
     Type("1000");
     Run();
     EXPECT_NEAR(ReportValue(ReportLines(), "Density"), 1 / 0.20592, 0.001);
+}
+
+// A question a menu gives the keyboard to has its value selected, had it the keyboard or not: another
+// function keeps the typed question (none typed: a Run); the function again and "Input" go to the first.
+TEST_F(KeyboardFocus, KeysTypedAfterAMenuChoiceReplaceTheQuestionsValue) {
+    TForm1& f = Form1();
+    const std::tuple<const TMenuItem*, const TMenuItem*, const TEdit*> cases[] = {
+        {f.Tryckfsnabb, f.Ventiler3, &f.rbg},
+        {f.Tryckfsnabb, f.Tryckfsnabb, &f.temp},
+        {f.Ventiler3, f.Indata1, &f.temp},
+        {f.Ventiler3, f.Indata1, nullptr}};
+    for (const auto& [page, choice, typed] : cases) {
+        SCOPED_TRACE(page->Name() + " then " + choice->Name());
+        ChooseMenu({page});
+        typed ? TypeInto(*typed, "60") : Run();
+        const std::vector<std::string> report = ReportLines();
+        ChooseMenu({choice});
+        Type("70");
+        EXPECT_EQ(TextOf(Widget(f.rbg)).toStdString(), "70") << "the keyboard is in " << FocusName();
+        EXPECT_TRUE(ReportLines() == report) << "the typing changed the report";
+    }
+}
+
+// The report takes no tab characters: Tab and Shift+Tab move on to a shown control and back.
+TEST_F(KeyboardFocus, KeysTabAndShiftTabLeaveTheReport) {
+    ChooseMenu({Form1().Ventiler3});
+    Run();
+    const std::vector<std::string> lines = ReportLines();
+    for (const Qt::KeyboardModifiers shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+        ASSERT_EQ(FocusName(), "RichEdit1");
+        Press(Qt::Key_Tab, shift);
+        EXPECT_TRUE(FocusName() != "RichEdit1" && QApplication::focusWidget()->isVisible()) << FocusName();
+        Press(Qt::Key_Tab, shift ^ Qt::ShiftModifier);
+    }
+    EXPECT_TRUE(ReportLines() == lines) << "a Tab went into the report";
+}
+
+// After a Run and two pages "Units" shows its grid from its top left corner, and digits typed and Enter
+// convert from its first value cell, a pressure in Pa. Steam asks first its temperature, which the unit page hides.
+TEST_F(KeyboardFocus, KeysReachTheUnitGridAfterARunAndTwoPages) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Ventiler3});
+    Click(f.Medialabel);
+    ChoosePopup(f.Mediamenu, {f.ANG});
+    const std::pair<TMenuItem*, TMenuItem*> ways[] = {
+        {f.Termosnabb, f.Strypsnabb}, {f.Strypsnabb, f.Termosnabb}, {f.Tryckfsnabb, f.Ventiler3}};
+    int kPa = 0;
+    for (const auto& [first, second] : ways) {
+        SCOPED_TRACE(first->Name() + ", " + second->Name());
+        ChooseMenu({f.Ventiler3});
+        Run();
+        for (const TMenuItem* page : {first, second, f.Units2}) ChooseMenu({page});
+        EXPECT_TRUE(Widget(f.Sortergrid)->mapTo(Page().viewport(), QPoint()).isNull()) << "the grid is scrolled away";
+        EXPECT_EQ(QApplication::focusWidget(), Widget(f.Sortergrid)) << FocusName();
+        Type(QString::number(++kPa * 1000));
+        Press(Qt::Key_Return);
+        EXPECT_EQ(CellShown(f.Sortergrid, 0, 1), std::to_string(kPa)) << "kPa";
+    }
 }
