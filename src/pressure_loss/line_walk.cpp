@@ -273,6 +273,7 @@ PressureLossWalk WalkLine() {
     const double length = StraightLengthM;
     double x0 = 0.0;
     const LineWorkBound bound;
+    double tubeInletReynolds = 0.0;
 
     do {
         ++walk.stretches;
@@ -287,6 +288,7 @@ PressureLossWalk WalkLine() {
                             .temperature = LineLocalTemperature};
         walker.Evaluate(inlet);
         ReynoldsAtMaxFlow = ReynoldsNumber(LineDiameter, inlet.viscosity, LineMassFlow);
+        if (walk.stretches == 1) tubeInletReynolds = ReynoldsAtMaxFlow;
         InletPressureBar = kBarPerPa * OperatingPressure;
         const ValveSaturationPressures saturation =
             ValveSaturationPressuresBar(medium, OperatingTemperature, VapourPressurePa, LiquidCriticalPressurePa);
@@ -339,6 +341,8 @@ PressureLossWalk WalkLine() {
         HeightZetaSaved = HeightZetaSum;
         HeightPressureSaved = HeightPressureSum;
     } while (x0 < length && walk.stretches < kStretchLimit);
+    // The reports give the Reynolds number with the tube inlet's state, not with the last stretch's.
+    ReynoldsAtMaxFlow = tubeInletReynolds;
 
     if (line) {
         for (int c = 1; c <= kFittingColumnCount; ++c) LineZetaTotal += HeightZetaSum[c];

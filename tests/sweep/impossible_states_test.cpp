@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,23 @@ TEST_F(ImpossibleStates, StatesJustWithinTheTablesAreComputed) {
         Steps("English " + c.steps + " Runbutton");
         EXPECT_TRUE(Holds(NewestReport(), c.line)) << c.steps;
     }
+}
+
+// The physics block gives the state at the tube inlet: its Reynolds number is that of the inlet
+// pipe, 4 m / (pi D mu) with the viscosity it shows, not of the 150 mm pipe behind a reducer.
+TEST_F(ImpossibleStates, TheLinesReynoldsNumberIsThatOfTheTubeInlet) {
+    Start();
+    Steps("English Tryckf LUF matstrack=100");
+    ASSERT_TRUE(PlaceFittings({{1, "NedkoningKontoppvinkel40grader1", {{3, "20"}, {7, "150"}}}}));
+    Click("Runbutton");
+    double viscosity = 0, reynolds = 0;
+    for (const std::string& line : NewestReport()) {
+        if (line.starts_with("Dynamic viscosity")) viscosity = 1e-6 * StrToFloatSafe(line.substr(line.rfind("= ") + 2));
+        if (line.starts_with("Reynolds number")) reynolds = StrToFloatSafe(line.substr(line.rfind("= ") + 2));
+    }
+    const double massFlow = 3000.0 / 3600.0, diameter = 0.2;
+    ASSERT_GT(viscosity, 0);
+    EXPECT_NEAR(reynolds, 4 * massFlow / (std::numbers::pi * diameter * viscosity), 2e-4 * reynolds);
 }
 
 // The number a report line gives after its "= " (or a range note's "] "); NaN for none.
