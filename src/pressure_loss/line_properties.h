@@ -48,11 +48,11 @@ private:
 // Once the walk has met a state beyond its medium's tables (a table's range note, steam or water
 // outside its equations' range), the bound is kLineWorkBound: there a stretch may drift from
 // doubling to doubling up to 16384 segments without settling, and its numbers mean little; the
-// bound is some six walks of a dry-air line of 100 m. A walk whose energy balance has gone on with
-// cp, no table giving the enthalpy of its states (a medium without one, carbon monoxide among
-// them), is held to kBalanceOnCpWorkBound, a tenth of a second at most. Inside the tables a walk keeps
-// every digit: kLineWorkGuard, some twenty times the heaviest such walk met, bounds it against a
-// hang alone.
+// bound is some six walks of a dry-air line of 100 m. A walk whose energy balance has gone on
+// with cp, no table giving the enthalpy of its states (a medium without one, carbon monoxide
+// among them), is held to kBalanceOnCpWorkBound, a tenth of a second at most. Inside the tables
+// a walk keeps every digit: kLineWorkGuard, some thirty times the heaviest such walk met, bounds
+// it against a hang alone.
 inline constexpr std::uint64_t kLineWorkBound = 50000;
 inline constexpr std::uint64_t kBalanceOnCpWorkBound = 1000000;
 inline constexpr std::uint64_t kLineWorkGuard = 40000000;
