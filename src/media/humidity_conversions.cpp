@@ -129,13 +129,12 @@ private:
 
 // The trials of a step search on a function that never falls as its argument rises (the vapour
 // density with the relative humidity or the dew temperature, the vapour-to-dry ratio with the
-// relative humidity). Once the search has turned back, it only halves its way to the root: a
-// trial at or below an evaluated point that fell short of the target, or at or above one beyond
-// it, neither within the tolerance, is steered by that point as by its own value, and is not
-// evaluated. Before a trial between them is, the bracket is narrowed from its ends by secant
-// estimates of the root, a point set just either side of each, so that the search's later trials
-// fall outside it but for its last ones: the search ends where trial by trial it ends, from a
-// third of the evaluations.
+// relative humidity). Once the search has turned back, it only closes in on the root: a trial at
+// or below an evaluated point that fell short of the target, or at or above one beyond it,
+// neither within the tolerance, is steered by that point's value as by its own, which lies on
+// the same side, and is not evaluated. Before a trial between them is, the bracket is narrowed
+// round the root, so that of the search's later trials only its last ones fall inside: the search
+// ends where trial by trial it ends, from a third of the evaluations.
 class RisingTrials {
 public:
     using Trial = std::function<std::optional<double>(double)>;
@@ -181,8 +180,8 @@ private:
     // Estimates of the root between the bracket's ends: while both are far from it, a trial at
     // the estimate itself (false position, the end that stays twice in a row weighed half, so
     // that a curved function does not hold one end for ever); then a point either side of the
-    // secant's root, which close the bracket round the root. A point that meets the tolerance narrows nothing,
-    // and the next pair is set wider.
+    // secant's root, which close the bracket round the root. A point that meets the tolerance
+    // narrows nothing, and the next pair is set wider.
     void Narrow() {
         double margin = kNarrowMargin, weightBelow = 1.0, weightAbove = 1.0;
         bool pair = false;
@@ -191,8 +190,8 @@ private:
             const Point lo = *below_, hi = *above_;
             const double slope = (hi.x - lo.x) / (hi.s - lo.s);
             if (!(slope > 0.0) || !std::isfinite(slope)) return;
-            const double short_ = (target_ - lo.x) * weightBelow, over = (hi.x - target_) * weightAbove;
-            const double root = lo.s + (hi.s - lo.s) * (short_ / (short_ + over));
+            const double shortfall = (target_ - lo.x) * weightBelow, excess = (hi.x - target_) * weightAbove;
+            const double root = lo.s + (hi.s - lo.s) * (shortfall / (shortfall + excess));
             const double half = margin * target_ / slope;
             if (hi.s - lo.s <= kTightBracket * half) return;
             try {

@@ -17,7 +17,8 @@ double GivenZRatio();
 // What a caller reads of a medium state.
 enum class StateReading {
     Whole,       // every output
-    Properties,  // all but the three humidity measures not given, which stay as they came
+    Properties,  // all but the humidity measures, which stay as they came (a relative humidity found
+                 // from another measure is written)
     Balance,     // as Properties, and steam without kappa, cp and cv (0): what an energy balance reads
 };
 
