@@ -26,14 +26,19 @@ VapourPart VapourProperties(double pv, double t) {
 
 bool IsHumid(double relativeHumidity) { return relativeHumidity > 1e-7; }
 
+// Humid air holds no vapour part at or below this vapour pressure (Pa).
+constexpr double kLeastAirVapourPressure = 1e-6;
+
 double DryPartDensity(double rhoGas, double pg, double P) {
     return pg > 0.0 ? CheckFinite(rhoGas * CheckedDiv(pg, P), "overflow in the dry-gas density") : 0.0;
 }
 
 }  // namespace
 
+double VapourPressureCeiling(double P, double ts) { return MinDouble(WaterSaturationPressure(ts), P); }
+
 double VapourPartialPressure(double P, double ts, double relativeHumidity) {
-    return MinDouble(WaterSaturationPressure(ts), P) * relativeHumidity * 0.01;
+    return VapourPressureCeiling(P, ts) * relativeHumidity * 0.01;
 }
 
 void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDensity, double P, double t, double ts,
@@ -42,7 +47,7 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
     const double pg = P - pv;
 
     VapourPart vapour;
-    if (pv > 1e-6) vapour = VapourProperties(pv, t);
+    if (pv > kLeastAirVapourPressure) vapour = VapourProperties(pv, t);
     double rhoA = 0.0, muA = 0.0, cpA = 0.0, cvA = 0.0;
     if (pg > 0.0) {
         rhoA = AirDensityPT(pg, t);
@@ -92,13 +97,25 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
 }
 
 HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity, double rhoGas) {
-    const double pv = VapourPartialPressure(P, ts, relativeHumidity);
+    return SteamPropertyDensitiesAt(P, t, VapourPartialPressure(P, ts, relativeHumidity), relativeHumidity, rhoGas);
+}
+
+HumidPartDensities SteamPropertyDensitiesAt(double P, double t, double pv, double relativeHumidity, double rhoGas) {
     HumidPartDensities d;
     // The density alone of the steam routine VapourProperties calls: the same formula at the
     // same temperature set, so the same bits.
     if (IsHumid(relativeHumidity)) d.vapour = SteamDensityPT(pv, t);
     d.dry = DryPartDensity(rhoGas, P - pv, P);
     CheckFinite(d.dry + d.vapour, "overflow in the humid-gas density");
+    return d;
+}
+
+HumidPartDensities HumidAirDensitiesAt(double P, double t, double pv) {
+    const double pg = P - pv;
+    HumidPartDensities d;
+    if (pv > kLeastAirVapourPressure) d.vapour = SteamDensityPT(pv, t);
+    if (pg > 0.0) d.dry = AirDensityPT(pg, t);
+    CheckFinite(d.dry + d.vapour, "overflow in the humid-air density");
     return d;
 }
 

@@ -12,7 +12,9 @@ namespace tubalyx {
 // Viscosity mixing weight of water vapour among other gases.
 constexpr double kSteamViscosityMixingWeight = 107.9;
 
-// Vapour partial pressure (Pa) of the data model above.
+// Vapour partial pressure (Pa) of the data model above: the ceiling (the smaller of the
+// saturation pressure at ts and P) x RH x 0.01.
+double VapourPressureCeiling(double P, double ts);
 double VapourPartialPressure(double P, double ts, double relativeHumidity);
 
 // Humid air. A vapour pressure at or below 1e-6 Pa leaves the vapour part 0, a dry partial
@@ -35,5 +37,9 @@ struct HumidPartDensities {
     double dry = 0.0, vapour = 0.0;
 };
 HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity, double rhoGas);
+// The same at the vapour partial pressure pv of the relative humidity, worked out beforehand.
+HumidPartDensities SteamPropertyDensitiesAt(double P, double t, double pv, double relativeHumidity, double rhoGas);
+// The two part densities HumidAirPropertiesPT gives at the vapour partial pressure pv, bit for bit.
+HumidPartDensities HumidAirDensitiesAt(double P, double t, double pv);
 
 }  // namespace tubalyx

@@ -1,10 +1,13 @@
 #include "media/humidity_conversions.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <limits>
 
 #include "media/humid_gas_mixing.h"
 #include "media/medium_property_switch.h"
@@ -12,7 +15,9 @@
 #include "media/property_work.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
+#include "numerics/checked.h"
 #include "state/composition.h"
+#include "state/keywords.h"
 
 namespace tubalyx {
 
@@ -71,18 +76,26 @@ public:
         : keyword_(keyword), P_(P), t_(t), givenDensity_(givenDensity), zRatio_(zRatio) {}
 
     std::optional<HumidState> At(double rh) {
-        if (!first_) return dryGas_ ? PartsAt(rh) : SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        if (!first_)
+            return parts_ != Parts::None ? PartsAt(rh) : SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
         first_ = false;
         const HumidState s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
         if (!(s.dry > 0.0) && !(s.vapour > 0.0)) return std::nullopt;
         // Where the state varies with the humidity only through the vapour, the later trials
         // work out the two part densities alone; the rest of the switch's answer (and what it
-        // leaves behind) is the same at every trial. Only a first trial that the short way
-        // gives again bit for bit lets it take over.
-        dryGas_ = HumidMixDryGasDensity(keyword_, GasComposition, P_, t_, givenDensity_, zRatio_);
-        if (dryGas_) {
+        // leaves behind) is the same at every trial, or the switch's last call, at the humidity
+        // found, writes it anew. Only a first trial that the short way gives again bit for bit
+        // lets it take over.
+        if (keyword_ == kMediumAir) {
+            parts_ = Parts::Air;
+        } else {
+            dryGas_ = HumidMixDryGasDensity(keyword_, GasComposition, P_, t_, givenDensity_, zRatio_);
+            if (dryGas_) parts_ = Parts::Gas;
+        }
+        if (parts_ != Parts::None) {
+            ceiling_ = VapourPressureCeiling(P_, t_);
             const HumidState again = PartsAt(rh);
-            if (!SameBits(again.dry, s.dry) || !SameBits(again.vapour, s.vapour)) dryGas_.reset();
+            if (!SameBits(again.dry, s.dry) || !SameBits(again.vapour, s.vapour)) parts_ = Parts::None;
         }
         return s;
     }
@@ -94,9 +107,13 @@ public:
     }
 
 private:
+    enum class Parts { None, Gas, Air };
+
     HumidState PartsAt(double rh) const {
         ++PropertyWork;
-        const HumidPartDensities d = SteamPropertyDensities(P_, t_, t_, rh, *dryGas_);
+        const double pv = ceiling_ * rh * 0.01;
+        const HumidPartDensities d =
+            parts_ == Parts::Air ? HumidAirDensitiesAt(P_, t_, pv) : SteamPropertyDensitiesAt(P_, t_, pv, rh, *dryGas_);
         return {d.dry + d.vapour, d.dry, d.vapour};
     }
 
@@ -105,7 +122,116 @@ private:
     double& t_;
     double givenDensity_, zRatio_;
     bool first_ = true;
+    Parts parts_ = Parts::None;
     std::optional<double> dryGas_;
+    double ceiling_ = 0.0;
+};
+
+// The trials of a step search on a function that never falls as its argument rises (the vapour
+// density with the relative humidity or the dew temperature, the vapour-to-dry ratio with the
+// relative humidity). Once the search has turned back, it only closes in on the root: a trial at
+// or below an evaluated point that fell short of the target, or at or above one beyond it,
+// neither within the tolerance, is steered by that point's value as by its own, which lies on
+// the same side, and is not evaluated. Before a trial between them is, the bracket is narrowed
+// round the root, so that of the search's later trials only its last ones fall inside: the search
+// ends where trial by trial it ends, from a third of the evaluations.
+class RisingTrials {
+public:
+    using Trial = std::function<std::optional<double>(double)>;
+    RisingTrials(double target, const Trial& f) : target_(target), f_(f) {}
+
+    std::optional<double> operator()(double s) {
+        turned_ = turned_ || s < last_;
+        last_ = s;
+        // While the search marches forward, its march reads the trials' values themselves.
+        if (!turned_) return Evaluate(s);
+        if (const std::optional<double> x = Steered(s)) return x;
+        Narrow();
+        if (const std::optional<double> x = Steered(s)) return x;
+        return Evaluate(s);
+    }
+    int Evaluations() const { return evaluations_; }
+
+private:
+    struct Point {
+        double s, x;
+    };
+
+    bool Within(double x) const { return std::fabs(x - target_) / target_ < kHumiditySearchTolerance; }
+
+    std::optional<double> Steered(double s) const {
+        if (below_ && s <= below_->s) return below_->x;
+        if (above_ && s >= above_->s) return above_->x;
+        return std::nullopt;
+    }
+
+    std::optional<double> Evaluate(double s) {
+        ++evaluations_;
+        const std::optional<double> x = f_(s);
+        if (!x || Within(*x) || std::isnan(*x)) return x;
+        if (*x <= target_) {
+            if (!below_ || s > below_->s) below_ = Point{s, *x};
+        } else if (!above_ || s < above_->s) {
+            above_ = Point{s, *x};
+        }
+        return x;
+    }
+
+    // Estimates of the root between the bracket's ends: while both are far from it, a trial at
+    // the estimate itself (false position, the end that stays twice in a row weighed half, so
+    // that a curved function does not hold one end for ever); then a point either side of the
+    // secant's root, which close the bracket round the root. A point that meets the tolerance
+    // narrows nothing, and the next pair is set wider.
+    void Narrow() {
+        double margin = kNarrowMargin, weightBelow = 1.0, weightAbove = 1.0;
+        bool pair = false;
+        int lastMoved = 0;
+        for (int round = 0; round < kNarrowRounds && below_ && above_; ++round) {
+            const Point lo = *below_, hi = *above_;
+            const double slope = (hi.x - lo.x) / (hi.s - lo.s);
+            if (!(slope > 0.0) || !std::isfinite(slope)) return;
+            const double shortfall = (target_ - lo.x) * weightBelow, excess = (hi.x - target_) * weightAbove;
+            const double root = lo.s + (hi.s - lo.s) * (shortfall / (shortfall + excess));
+            const double half = margin * target_ / slope;
+            if (hi.s - lo.s <= kTightBracket * half) return;
+            try {
+                if (!pair && std::min(root - lo.s, hi.s - root) > kWideBracket * half) {
+                    if (!(root > lo.s && root < hi.s)) {
+                        pair = true;
+                        continue;
+                    }
+                    if (!Evaluate(root)) return;
+                    const int moved = below_->s != lo.s ? -1 : (above_->s != hi.s ? 1 : 0);
+                    if (moved == 0) pair = true;
+                    if (moved != 0 && moved == lastMoved) (moved < 0 ? weightAbove : weightBelow) *= 0.5;
+                    lastMoved = moved;
+                    continue;
+                }
+                const double secant = lo.s + (target_ - lo.x) / slope;
+                for (const double s : {secant - half, secant + half})
+                    if (s > below_->s && s < above_->s && !Evaluate(s)) return;
+            } catch (const CalcError&) {
+                // A state the search itself never asks for: it goes on trial by trial.
+                return;
+            }
+            if (below_->s == lo.s && above_->s == hi.s) margin *= 4.0;
+        }
+    }
+
+    // The points either side of an estimate are set this share of the target away (by the
+    // secant's slope), one and a half times the tolerance; a bracket this many of those wide is
+    // tight, and an estimate this many of them from both ends is evaluated first itself.
+    static constexpr double kNarrowMargin = 1.5 * kHumiditySearchTolerance;
+    static constexpr double kTightBracket = 2.5;
+    static constexpr double kWideBracket = 100.0;
+    static constexpr int kNarrowRounds = 8;
+
+    double target_;
+    const Trial& f_;
+    bool turned_ = false;
+    double last_ = -std::numeric_limits<double>::infinity();
+    std::optional<Point> below_, above_;
+    int evaluations_ = 0;
 };
 
 }  // namespace
@@ -169,13 +295,21 @@ std::optional<double> HumidityStepSearch(double target, double s0,
     return s;
 }
 
+std::optional<double> RisingStepSearch(double target, double s0, const std::function<std::optional<double>(double)>& f,
+                                       int* evaluations) {
+    RisingTrials trials(target, f);
+    const std::optional<double> s = HumidityStepSearch(target, s0, std::ref(trials));
+    if (evaluations) *evaluations = trials.Evaluations() + 1;
+    return s;
+}
+
 void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
                           double givenDensity, double absoluteHumidity, double zRatio) {
     relativeHumidity = 0.0;
     if (!humidGas || !(absoluteHumidity > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
     relativeHumidity =
-        HumidityStepSearch(absoluteHumidity, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
+        RisingStepSearch(absoluteHumidity, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
 }
 
 void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
@@ -183,7 +317,7 @@ void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& rel
     relativeHumidity = 0.0;
     if (!humidGas || !(specificHumidity > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
-    relativeHumidity = HumidityStepSearch(specificHumidity, 0.0, [&](double rh) -> std::optional<double> {
+    relativeHumidity = RisingStepSearch(specificHumidity, 0.0, [&](double rh) -> std::optional<double> {
                            const std::optional<HumidState> s = trials.At(rh);
                            if (!s) return std::nullopt;
                            return s->dry > 0.0 ? s->vapour / s->dry : 1e99;
@@ -197,7 +331,7 @@ void HumidityFromDewPoint(const std::string& keyword, bool humidGas, double& rel
     const double target = SaturatedVapourDensity(dewTemperature);
     if (!(target > 0.0)) return;
     RelativeHumidityTrials trials(keyword, P, t, givenDensity, zRatio);
-    relativeHumidity = HumidityStepSearch(target, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
+    relativeHumidity = RisingStepSearch(target, 0.0, [&](double rh) { return trials.VapourAt(rh); }).value_or(0.0);
 }
 
 void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& dewTemperature, double t, double P,
@@ -207,7 +341,7 @@ void HumidGasStateConversion(const std::string& keyword, bool humidGas, double& 
     const double target = SwitchAt(keyword, P, t, givenDensity, zRatio, relativeHumidity).vapour;
     dewTemperature = 10.0;
     if (!(target > 0.0)) return;
-    dewTemperature = *HumidityStepSearch(target, 10.0, SaturatedVapourDensity);
+    dewTemperature = *RisingStepSearch(target, 10.0, SaturatedVapourDensity);
 }
 
 }  // namespace tubalyx

@@ -40,6 +40,13 @@ std::optional<double> HumidityStepSearch(double target, double s0,
                                          const std::function<std::optional<double>(double)>& f,
                                          int* evaluations = nullptr);
 
+// The same search for an f that never falls as s rises, where each call of f is costly: it ends
+// where HumidityStepSearch ends, to the bit, from some third of the calls, f being asked only
+// where its earlier answers leave the trial undecided. *evaluations counts the calls of f made
+// (and the start).
+std::optional<double> RisingStepSearch(double target, double s0, const std::function<std::optional<double>(double)>& f,
+                                       int* evaluations = nullptr);
+
 void HumidityFromAbsolute(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,
                           double givenDensity, double absoluteHumidity, double zRatio);
 void HumidityFromSpecific(const std::string& keyword, bool humidGas, double& relativeHumidity, double t, double P,

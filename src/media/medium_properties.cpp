@@ -268,7 +268,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
-                             bool balanceOnly) {
+                             StateReading reading) {
     PropertyWork += kEvaluationWork;
     MediumDescription d{.medium = medium,
                         .composition = composition,
@@ -284,7 +284,7 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                         .humidGas = HumidGasFlag,
                         .phase = PhaseLetter,
                         .zRatio = 0.0,
-                        .balanceOnly = balanceOnly};
+                        .balanceOnly = reading == StateReading::Balance};
     // The state starts from the caller's variables, some of which are the calculation state
     // itself, and goes back into them also when it fails half-way, as it did when the cores
     // wrote them directly.
@@ -309,15 +309,19 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
         throw;
     }
     publish();
-    // A state with neither a gas nor a vapour part (a liquefied gas taken as its liquid) holds no
-    // water vapour: its whole density is no absolute humidity.
+    // The humidity measures are the caller's only when worked out. A state with neither a gas
+    // nor a vapour part (a liquefied gas taken as its liquid) holds no water vapour: its whole
+    // density is no absolute humidity.
+    const bool measures = reading == StateReading::Whole;
     const bool humid = d.humidGas && (dryDensity > 0.0 || vapourDensity > 0.0);
-    HumidityOut(humidityKind, humid, t, P, flowDensity, dryDensity, d.zRatio, absoluteHumidity, specificHumidity,
-                dewTemperature, relativeHumidity);
+    if (measures)
+        HumidityOut(humidityKind, humid, t, P, flowDensity, dryDensity, d.zRatio, absoluteHumidity, specificHumidity,
+                    dewTemperature, relativeHumidity);
     // Every caller takes these as the medium's state: none may pass on an overflow unnoticed.
-    for (double x : {P, t, absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity, flowDensity,
-                     dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure, enthalpy})
+    for (double x : {P, t, flowDensity, dryDensity, vapourDensity, viscosity, kappa, cp, cv, vapourPressure, enthalpy})
         CheckFinite(x, "overflow in the medium state");
+    for (double x : {absoluteHumidity, specificHumidity, dewTemperature, relativeHumidity})
+        if (measures) CheckFinite(x, "overflow in the medium state");
 }
 
 }  // namespace tubalyx

@@ -14,6 +14,14 @@ namespace tubalyx {
 // Z1/Zn of the user's gas; 1 (no correction) while Zn is not given.
 double GivenZRatio();
 
+// What a caller reads of a medium state.
+enum class StateReading {
+    Whole,       // every output
+    Properties,  // all but the humidity measures, which stay as they came (a relative humidity found
+                 // from another measure is written)
+    Balance,     // as Properties, and steam without kappa, cp and cv (0): what an energy balance reads
+};
+
 // What a medium state is evaluated from besides its point: the medium, its description, the
 // humidity as given and what the calculation state adds to them.
 struct MediumDescription {
@@ -65,7 +73,7 @@ void MixtureState(const MediumDescription& d, const MixtureShares& shares, Mediu
 //     back (all four 0 while HumidGasFlag is clear);
 //   outputs: densities kg/m3, viscosity Pa s, cp and cv J/(kg K), vapour pressure Pa,
 //     enthalpy kJ/kg;
-//   balanceOnly: as MediumDescription::balanceOnly.
+//   reading: what the caller reads of the state (a line walk needs no dew temperature).
 // Errors of the property routines pass to the caller.
 // State: reads HumidGasFlag, PhaseLetter, GivenZ1, GivenZn and, for "G", the humid grid and
 // HumidGasMolarMass; writes MixtureFraction and MixturePartialPressure for "G".
@@ -76,6 +84,6 @@ void MediumPropertiesAtState(bool normalColumn, const std::string& medium, const
                              double& specificHumidity, double& dewTemperature, double& relativeHumidity,
                              double& flowDensity, double& dryDensity, double& vapourDensity, double& viscosity,
                              double& kappa, double& cp, double& cv, double& vapourPressure, double& enthalpy,
-                             bool balanceOnly = false);
+                             StateReading reading = StateReading::Whole);
 
 }  // namespace tubalyx

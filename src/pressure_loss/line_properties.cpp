@@ -18,12 +18,14 @@
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/property_work.h"
+#include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
 #include "state/geometry.h"
 #include "state/keywords.h"
 #include "state/medium.h"
+#include "state/property_labels.h"
 #include "state/selections.h"
 
 namespace tubalyx {
@@ -54,6 +56,11 @@ constexpr double kOutletToleranceFloor = 1e-10;
 // after an overshoot.)
 constexpr int kStepsOneByOne = 32;
 constexpr int kStepsWithoutGain = 4;
+// The range of the steam and water equations, as the report notes it (from 0 degC on; steam
+// below its saturation pressure, water above).
+constexpr double kSteamTopC = 800.0;
+constexpr double kWaterTopC = 350.0;
+constexpr double kSteamWaterTopPa = 1e8;
 // A search step this small cannot move a temperature by anything the report shows.
 constexpr double kSmallestStepK = 1e-9;
 // A clamped table gives the same enthalpy at every temperature, but a mixture weighs it by its
@@ -62,6 +69,10 @@ constexpr double kSmallestStepK = 1e-9;
 constexpr double kSameEnthalpyShare = 2 * std::numeric_limits<double>::epsilon();
 
 double Area(double diameter) { return kPi * diameter * diameter / 4; }
+
+// Whether the line walk under way has met a state beyond its medium's tables, and whether its
+// energy balance has gone on with cp where no table gave an enthalpy.
+bool lineBeyondTables = false, lineBalanceOnCp = false;
 
 bool NoState(const std::string& medium) { return medium == kMediumLiquid; }
 
@@ -102,6 +113,7 @@ private:
         density_ = m.density;
         double h = m.enthalpy;
         if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h)) {
+            lineBalanceOnCp = true;
             const double cp = IsSteamMedium(medium_) ? LineMediumAt(medium_, pressure, temperature).cp : m.cp;
             h = 0.001 * cp * (temperature - inletTemperature_) + inletEnthalpy_;
         } else {
@@ -298,8 +310,13 @@ struct KeptStates {
     // The medium's state writes into what it depends on (methane and natural gas their Z): it
     // is evaluated anew every time.
     bool writesContext = false;
-    // Each with the property evaluations it took.
-    std::unordered_map<StateKey, std::pair<LineMediumProperties, std::uint64_t>, StateKeyHash> states;
+    // Each with the property evaluations it took and whether it lay beyond the tables.
+    struct Kept {
+        LineMediumProperties properties;
+        std::uint64_t work;
+        bool beyond;
+    };
+    std::unordered_map<StateKey, Kept, StateKeyHash> states;
 };
 
 std::unique_ptr<KeptStates> keptStates;
@@ -319,13 +336,38 @@ LineMediumProperties MediumAt(const std::string& medium, double pressure, double
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
-                            enthalpy, balanceOnly);
+                            enthalpy, balanceOnly ? StateReading::Balance : StateReading::Properties);
     return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
 }
 
 bool lineWorkBounded = false;
 // The evaluations when the bound began, and those a kept state took when it was first asked for.
 std::uint64_t lineWorkStart = 0, lineWorkReplayed = 0;
+// Whether the state just evaluated lies beyond the medium's tables or equations, as the report
+// would note it: a table writes its range note anew at every call, and the media with tables
+// call their density, viscosity and heat-capacity tables for every state (the enthalpy's note is
+// its reference state's); steam and water are held to their equations' range.
+bool StateBeyondTables(const std::string& medium, double pressure, double temperature) {
+    if (IsSteamMedium(medium)) {
+        return !(temperature >= 0.0 && temperature <= kSteamTopC && pressure <= kSteamWaterTopPa) ||
+               pressure > WaterSaturationPressure(temperature);
+    }
+    if (medium == kMediumWater) {
+        return !(temperature >= 0.0 && temperature <= kWaterTopC && pressure <= kSteamWaterTopPa) ||
+               pressure < WaterSaturationPressure(temperature);
+    }
+    if (IsUserGasMedium(medium) || medium == kMediumLiquid || medium == kMediumOil) return false;
+    return DensityLabel != DensityLabelBase || DynamicViscosityLabel != DynamicViscosityLabelBase ||
+           CpLabel != CpLabelBase;
+}
+
+LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
+                                   bool& beyond) {
+    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
+    beyond = StateBeyondTables(medium, pressure, temperature);
+    lineBeyondTables = lineBeyondTables || beyond;
+    return m;
+}
 
 }  // namespace
 
@@ -345,6 +387,7 @@ LineWorkBound::LineWorkBound() {
         lineWorkBounded = owner_ = true;
         lineWorkStart = PropertyWork;
         lineWorkReplayed = 0;
+        lineBeyondTables = lineBalanceOnCp = false;
     }
 }
 
@@ -355,13 +398,16 @@ LineWorkBound::~LineWorkBound() {
 std::uint64_t LineWork() { return PropertyWork - lineWorkStart + lineWorkReplayed; }
 
 bool LineWorkAllows(std::uint64_t work) {
-    return !lineWorkBounded || (work <= kLineWorkBound && LineWork() <= kLineWorkBound - work);
+    const std::uint64_t bound =
+        lineBeyondTables ? kLineWorkBound : (lineBalanceOnCp ? kBalanceOnCpWorkBound : kLineWorkGuard);
+    return !lineWorkBounded || (work <= bound && LineWork() <= bound - work);
 }
 
 bool LineWorkAllowsTwice(std::uint64_t passStart) { return LineWorkAllows(2 * (LineWork() - passStart)); }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
-    if (!keptStates || !Keepable(medium)) return MediumAt(medium, pressure, temperature, balanceOnly);
+    bool beyond = false;
+    if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
     KeptStates& kept = *keptStates;
     StateContext context = CurrentContext();
     if (medium != kept.medium) {
@@ -369,23 +415,24 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
         kept.writesContext = false;
         kept.states.clear();
     }
-    if (kept.writesContext) return MediumAt(medium, pressure, temperature, balanceOnly);
+    if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
     if (!(context == kept.context)) {
         kept.states.clear();
         kept.context = std::move(context);
     }
     const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
     if (const auto k = kept.states.find(key); k != kept.states.end()) {
-        lineWorkReplayed += k->second.second;
-        return k->second.first;
+        lineWorkReplayed += k->second.work;
+        lineBeyondTables = lineBeyondTables || k->second.beyond;
+        return k->second.properties;
     }
     const std::uint64_t before = PropertyWork;
-    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
+    const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
     if (!(CurrentContext() == kept.context)) {
         kept.writesContext = true;
         kept.states.clear();
     } else if (kept.states.size() < kMostKeptStates) {
-        kept.states.emplace(key, std::pair{m, PropertyWork - before});
+        kept.states.emplace(key, KeptStates::Kept{m, PropertyWork - before, beyond});
     }
     return m;
 }
@@ -396,8 +443,10 @@ LineMediumProperties SetLineMediumState(const std::string& medium, double pressu
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, FlowDensity, DryGasDensity, VapourPartDensity, DynamicViscosityPas,
-                            KappaOperating, CpOperating, CvOperating, vapourPressure, EnthalpyOperating);
+                            KappaOperating, CpOperating, CvOperating, vapourPressure, EnthalpyOperating,
+                            StateReading::Properties);
     CheckFinite(FlowDensity, "medium density is no number");
+    lineBeyondTables = lineBeyondTables || StateBeyondTables(medium, pressure, temperature);
     return {FlowDensity, DynamicViscosityPas, KappaOperating, CpOperating, CvOperating, EnthalpyOperating};
 }
 

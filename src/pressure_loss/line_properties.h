@@ -43,13 +43,19 @@ private:
 // The work of a line walk: the medium-property work (media/property_work.h) it spends, a state
 // asked for before and kept counting as much again, so that both walks of a Run count alike.
 // While a LineWorkBound lives, the walk's refinements stop doubling where the next pass would
-// take the count beyond kLineWorkBound (twice the last one's work), and a pass that goes beyond
-// it all the same is given up for the one before: that pass stands, as at the segment bounds. Far
-// beyond a medium's tables, and in a line near choking, a stretch may not settle before 16384
-// segments, each of its states searching its humidity through hundreds of trials: tens of
-// seconds. The bound is some tenths of a second of a walk on a desktop machine; a walk that
-// settles within it keeps every digit.
-inline constexpr std::uint64_t kLineWorkBound = 4000000;
+// take the count beyond the bound (twice the last one's work), and a pass that goes beyond it all
+// the same is given up for the one before: that pass stands, as at the segment bounds.
+// Once the walk has met a state beyond its medium's tables (a table's range note, steam or water
+// outside its equations' range), the bound is kLineWorkBound: there a stretch may drift from
+// doubling to doubling up to 16384 segments without settling, and its numbers mean little; the
+// bound is some six walks of a dry-air line of 100 m. A walk whose energy balance has gone on
+// with cp, no table giving the enthalpy of its states (a medium without one, carbon monoxide
+// among them), is held to kBalanceOnCpWorkBound, a tenth of a second at most. Inside the tables
+// a walk keeps every digit: kLineWorkGuard, some thirty times the heaviest such walk met, bounds
+// it against a hang alone.
+inline constexpr std::uint64_t kLineWorkBound = 50000;
+inline constexpr std::uint64_t kBalanceOnCpWorkBound = 1000000;
+inline constexpr std::uint64_t kLineWorkGuard = 40000000;
 
 // Starts the count; the first one alive bounds it.
 class LineWorkBound {

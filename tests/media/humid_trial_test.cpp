@@ -1,5 +1,5 @@
 // The short ways of the humidity searches give what the long ones give, to the bit: the part
-// densities of a humid gas without the rest of its state, and the range notes' kept lines,
+// densities of a humid gas (and of humid air) without the rest of its state, and the range notes' kept lines,
 // which must still follow the language, the decimal separator and the medium.
 #include <gtest/gtest.h>
 
@@ -60,6 +60,16 @@ TEST_F(HumidTrialTest, PartDensitiesAreTheSwitchsBitForBitAtEveryHumidity) {
         }
     }
     EXPECT_EQ(compared, 680);
+    // Humid air's parts at the vapour pressure of the relative humidity.
+    for (const auto& state : states) {
+        for (double rh : humidities) {
+            const test::SwitchResult full = Switch("LUF", state.P, state.t, rh, user, kNaturalGas);
+            const HumidPartDensities parts =
+                HumidAirDensitiesAt(state.P, state.t, VapourPartialPressure(state.P, state.t, rh));
+            EXPECT_TRUE(SameBits(parts.dry, full.dry)) << "LUF " << state.P << " Pa " << rh << " %";
+            EXPECT_TRUE(SameBits(parts.vapour, full.vapour)) << "LUF " << state.P << " Pa " << rh << " %";
+        }
+    }
 }
 
 TEST_F(HumidTrialTest, MediaThatMixOtherwiseHaveNoShortWay) {

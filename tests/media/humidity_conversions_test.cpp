@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -125,6 +129,45 @@ TEST_F(HumidityConversionsTest, FarMarchLeapsWindowsAndEndsWhereTrialByTrialWoul
         EXPECT_EQ(evaluations, static_cast<int>(trials.size()) + 1) << c.slope;
         // The first 32 trials are the march's own steps.
         for (int k = 0; k < kHumidityMarchLeapTrials; ++k) ASSERT_EQ(trials[k], c.s0 + 50.0 * (k + 1)) << k;
+    }
+}
+
+// The search that skips the trials its evaluations already decide ends where the trial-by-trial
+// search ends, bit for bit, on the functions the conversions search: the vapour density against
+// the relative humidity, the saturated vapour density against the dew temperature, and steep or
+// far ones; for the humidity searches from some third of the evaluations.
+TEST_F(HumidityConversionsTest, RisingSearchEndsWhereTheStepSearchEnds) {
+    struct Case {
+        const char* name;
+        double target, s0;
+        std::function<std::optional<double>(double)> f;
+        int maxEvaluations;  // at most, the start counted
+    };
+    auto vapour = [](double P, double t) {
+        const double ceiling = std::min(WaterSaturationPressure(t), P);
+        return [=](double rh) -> std::optional<double> { return rh > 0 ? SteamDensityPT(ceiling * rh * 0.01, t) : 0; };
+    };
+    auto saturated = [](double dew) { return SteamDensityPT(WaterSaturationPressure(dew), dew); };
+    const std::vector<Case> cases = {
+        {"5 g/m3 in air at 20 degC, 500 kPa", 0.005, 0.0, vapour(5e5, 20.0), 9},
+        {"95 % at -30 degC, 101325 Pa", 0.95 * SteamDensityPT(WaterSaturationPressure(-30.0), -30.0), 0.0,
+         vapour(101325.0, -30.0), 9},
+        {"0.2 % at 150 degC, 3 MPa", *vapour(3e6, 150.0)(0.2), 0.0, vapour(3e6, 150.0), 12},
+        {"vapour of 70 % at 400 degC, 25 MPa", *vapour(25e6, 400.0)(70.0), 0.0, vapour(25e6, 400.0), 12},
+        {"dew point 5 degC", saturated(5.0), 10.0, saturated, 18},
+        {"dew point -60 degC", saturated(-60.0), 10.0, saturated, 18},
+        {"dew point 250 degC", saturated(250.0), 10.0, saturated, 18},
+        // A march that meets its target at once, and one far off, whose trials are its own.
+        {"fourth power met at 300", 1.0, 0.0, [](double s) { return std::pow(s / 300.0, 4); }, 7},
+        {"linear met at 30000", 1.0, 0.0, [](double s) { return s / 30000.0; }, 112},
+    };
+    for (const Case& c : cases) {
+        int stepwise = 0, rising = 0;
+        const std::optional<double> expected = HumidityStepSearch(c.target, c.s0, c.f, &stepwise);
+        const std::optional<double> found = RisingStepSearch(c.target, c.s0, c.f, &rising);
+        ASSERT_TRUE(expected && found) << c.name;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*found), std::bit_cast<std::uint64_t>(*expected)) << c.name;
+        EXPECT_LE(rising, c.maxEvaluations) << c.name << " (" << stepwise << " trial by trial)";
     }
 }
 
