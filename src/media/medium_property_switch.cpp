@@ -1,11 +1,15 @@
 #include "media/medium_property_switch.h"
 
+#include <array>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 #include "media/gas_mixture.h"
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/oil_properties.h"
+#include "media/possible_state.h"
 #include "media/property_work.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
@@ -58,8 +62,6 @@ struct DryGas {
     double density = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0;
 };
 
-bool Positive(double x) { return std::isfinite(x) && x > 0.0; }
-
 // Adds the water vapour of the relative humidity to the dry gas, with w as both viscosity
 // mixing weights. A cv of 0 or below gives kappa 1. A gas whose tables hold no state here
 // (beyond their domain, or at a point without data, they give 0 or less) has no humid state
@@ -69,7 +71,9 @@ void GasPattern(const DryGas& g, double weight, double P, double t, double satT,
     const double kappa = g.cv > 0.0 ? CheckedDiv(g.cp, g.cv) : 1.0;
     SteamPropertySet(o.density, o.dryDensity, o.vapourDensity, P, t, satT, rh, g.density, g.viscosity, g.cp, g.cv,
                      kappa, weight, weight, o.viscosity, o.kappa, o.cp, o.cv);
-    if (!(Positive(g.density) && Positive(g.viscosity) && Positive(g.cp) && Positive(g.cv))) o.viscosity = 0.0;
+    if (!(PositiveProperty(g.density) && PositiveProperty(g.viscosity) && PositiveProperty(g.cp) &&
+          PositiveProperty(g.cv)))
+        o.viscosity = 0.0;
 }
 
 using SaturationState = void (*)(bool, char, double&, double&, double&, double&, double&, double&, double&, double&);
@@ -137,7 +141,7 @@ void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, doub
 
 // The ends of the medium's saturation table: its first row (the triple point of argon, oxygen
 // and nitrogen) and its last (their critical point), each as the table clamps it.
-SaturationRange TableEnds(const LiquefiedGas& m) {
+SaturationRange EvaluateTableEnds(const LiquefiedGas& m) {
     double pSat = 0.0, density = 0.0, enthalpy = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0, kappa = 0.0;
     SaturationRange r;
     r.lowestTemperature = -kKelvinOffset;
@@ -148,6 +152,14 @@ SaturationRange TableEnds(const LiquefiedGas& m) {
                  kappa);
     r.highestPressure = pSat;
     return r;
+}
+
+// The tables are constants: their ends are found once, at the first saturated state asked for.
+const SaturationRange& TableEnds(const LiquefiedGas& m) {
+    static std::array<std::optional<SaturationRange>, std::size(kLiquefiedGases)> ends;
+    std::optional<SaturationRange>& e = ends[&m - kLiquefiedGases];
+    if (!e) e = EvaluateTableEnds(m);
+    return *e;
 }
 
 const LiquefiedGas* FindLiquefiedGas(const std::string& keyword) {

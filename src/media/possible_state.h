@@ -3,11 +3,15 @@
 // with what their formulas give there: a density or viscosity of zero or below, heat
 // capacities below zero, an enthalpy of 1e21 kJ/kg. A run computes nothing from such a state;
 // it ends in the failure line of its page instead.
+#include <cmath>
 #include <string>
 
 #include "state/medium.h"
 
 namespace tubalyx {
+
+// A property value a state can have: finite and above 0.
+inline bool PositiveProperty(double x) { return std::isfinite(x) && x > 0.0; }
 
 // No medium state of the tables and equations comes near this specific enthalpy (kJ/kg
 // against 0 degC): hydrogen at a thousand degrees holds some 15 000.
@@ -28,6 +32,10 @@ bool PossibleOperatingState(bool viscosityNeeded = true);
 // rho kg/m3; kappa 1 for a flow that keeps its temperature): a pipe chokes there, no gas passes
 // it faster.
 bool BelowSpeedOfSound(double velocity, double kappa, double pressure, double density);
+
+// Whether the operating state's medium, a gas, flows at `velocity` (m/s) in the pipe below its
+// speed of sound (adiabatic); a liquid always does.
+bool PipeFlowBelowSound(double velocity);
 
 // Raises CalcError where PossibleMediumState is false.
 void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded = true);

@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
-#include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "media/medium_state_limits.h"
 #include "media/possible_state.h"
@@ -219,9 +218,7 @@ void ValveSizing() {
     ValvePowerW = CheckFinite(MaxDpPa * volumeFlow);
     ValvePipeVelocity = CheckedDiv(4 * volumeFlow, std::numbers::pi * PipeDiameterColdM * PipeDiameterColdM);
     // The pipe before the valve carries no gas faster than sound.
-    if (IsGasMedium(MediumCode) &&
-        !BelowSpeedOfSound(ValvePipeVelocity, KappaOperating, OperatingPressure, FlowDensity))
-        throw CalcError("the pipe's flow reaches the speed of sound");
+    if (!PipeFlowBelowSound(ValvePipeVelocity)) throw CalcError("the pipe's flow reaches the speed of sound");
     MaxMassFlow = ValveMassFlowTph / kKgPerSecondToTph;
 }
 

@@ -58,6 +58,11 @@ constexpr double kNoMolarMass = 1.0000000001;
 constexpr int kShortestRangeNote = 4;
 
 bool Thermodynamics() { return CalcFunction == kFunctionThermodynamics; }
+
+// The table note of the state, in red, where there is one.
+void AddTableNote(ReportBlock& block) {
+    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
+}
 bool BigReport() { return CurrentReportSize() == ReportSizeKind::Big; }
 
 void MethaneNote(ReportBlock& block) {
@@ -213,14 +218,14 @@ void WriteStateLinesByStateLetter(char, int&) {
 
 void WriteMediumStateWarnings() {
     ReportBlock block;
-    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
+    AddTableNote(block);
     WriteRangeWarning(block);
     block.Flush();
 }
 
 void WriteMediumPropertyBlock(char kind, int& position) {
     ReportBlock block;
-    if (Utf8Length(TableRangeNote) >= kShortestRangeNote) block.Add(TableRangeNote, RedLine());
+    AddTableNote(block);
     const MediumKind m = DecodeMedium(MediumCode);
     const bool big = BigReport();
     if (Thermodynamics() && big && HumidGasFlag && (m == MediumKind::Mixture || m == MediumKind::NaturalGas))

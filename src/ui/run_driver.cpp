@@ -176,28 +176,29 @@ void WriteInputSection() { PageManager('B', LayoutTop); }
 bool reasonWritten = false;
 
 // A medium state no medium can have is not reported: the warnings that say why, where the
-// state has any, then the failure line. True when the state is refused.
-bool RefuseImpossibleState(bool viscosityNeeded = true) {
-    if (PossibleOperatingState(viscosityNeeded)) return false;
+// state has any, stand above the failure line. Returns false, as a faulty input does.
+bool RefuseImpossibleState() {
     WriteMediumStateWarnings();
     reasonWritten = true;
-    return true;
+    return false;
 }
 
-// False on faulty input; a duty no medium can have is listed as typed before the failure line.
-bool RunThermodynamics(bool possible) {
-    if (!possible) {
-        LayoutTop = 0;
-        WriteInputSection();
-        return false;
-    }
+// A duty refused before it is calculated is listed as typed before the failure line.
+bool ListRefusedDuty() {
+    LayoutTop = 0;
+    WriteInputSection();
+    return false;
+}
+
+// False on faulty input.
+bool RunThermodynamics() {
     CalculateMediumState();
     WriteInputSection();
     // The input listing of the page build may change the medium description: compute again.
     CalculateMediumState();
     WriteOutputHeading();
     // The report shows no viscosity of a liquid phase that has none (ozone's).
-    if (RefuseImpossibleState(!IsLiquidPhase(PhaseLetter))) return false;
+    if (!PossibleOperatingState(!IsLiquidPhase(PhaseLetter))) return RefuseImpossibleState();
     WriteMediumPropertyBlock('S', LayoutTop);
     return true;
 }
@@ -226,10 +227,11 @@ PocketLine PocketLineState() {
             }};
 }
 
-// False when the input is faulty: the medium has no positive density at the operating point.
+// False when the input is faulty: the medium has no state at the operating point, the dp leaves
+// no pressure or the pipe's gas flows at the speed of sound.
 bool RunPrimaryDevice() {
     CalcMediumState();
-    if (!(FlowDensity > 0.0) || !PossibleOperatingState()) return false;
+    if (!PossibleOperatingState()) return false;
     ShowHumidityContent();
     LayoutTop = 0;
     WriteInputSection();
@@ -239,10 +241,7 @@ bool RunPrimaryDevice() {
     RunPrimaryDeviceCalculation();
     // The dp the solve found, as the one typed, must leave a pressure behind the device, and the
     // pipe before it carries no gas faster than sound.
-    if (!DpLeavesPressure()) return false;
-    if (IsGasMedium(MediumCode) &&
-        !BelowSpeedOfSound(PocketFlowVelocity(), KappaOperating, OperatingPressure, FlowDensity))
-        return false;
+    if (!DpLeavesPressure() || !PipeFlowBelowSound(PocketFlowVelocity())) return false;
     ShowHumidityContent();
     if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
@@ -289,19 +288,13 @@ void RunLine(CalculationFunction function, bool possible) {
         WritePressureLossFailure();
 }
 
-// False on faulty input. A duty no valve can have is listed as typed before the input-error
-// line, as a valve whose calculation fails is.
-bool RunValveCalculation(bool possible) {
-    if (!possible) {
-        LayoutTop = 0;
-        WriteInputSection();
-        return false;
-    }
+// False on faulty input.
+bool RunValveCalculation() {
     CalculateMediumState();
     WriteInputSection();
     if (!PossibleOperatingState()) {
         WriteOutputHeading();
-        return !RefuseImpossibleState();
+        return RefuseImpossibleState();
     }
     RunValve();
     ShowHumidityContent();
@@ -316,11 +309,11 @@ bool RunValveCalculation(bool possible) {
 // list it first, the line pages say so in their own note.
 bool CalculateAndReport(CalculationFunction function, bool possible) {
     switch (function) {
-        case CalculationFunction::Thermodynamics: return RunThermodynamics(possible);
+        case CalculationFunction::Thermodynamics: return possible ? RunThermodynamics() : ListRefusedDuty();
         case CalculationFunction::PrimaryDevice: return possible && RunPrimaryDevice();
         case CalculationFunction::PressureLoss:
         case CalculationFunction::Flow: RunLine(function, possible); return true;
-        case CalculationFunction::Valve: return RunValveCalculation(possible);
+        case CalculationFunction::Valve: return possible ? RunValveCalculation() : ListRefusedDuty();
         case CalculationFunction::Units:
         case CalculationFunction::Other:
             // Nothing to calculate; the page is built again, as for every function, which takes

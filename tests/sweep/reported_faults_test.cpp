@@ -462,8 +462,9 @@ TEST_F(ReportedFaults, AReportIsTheSameWhateverRanBefore) {
     }
 }
 
-// No flow on the flow page, the inputs of a refused valve and line, a line's throat factor: each case's lines
-// stand in the report as before the refusals, and no line holds its third text.
+// No flow on the flow page, the inputs of a refused valve and line, a line's throat factor, and duties
+// just within the tables (argon boils at 4800 kPa, not above its critical 4898 kPa; air at 3 t/h is far
+// below sound): each case's lines stand in the report as before the refusals, and no line holds its third text.
 TEST_F(ReportedFaults, ZeroFlowAndRefusedDutiesReportAsBefore) {
     // clang-format off
     const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
@@ -475,7 +476,12 @@ TEST_F(ReportedFaults, ZeroFlowAndRefusedDutiesReportAsBefore) {
         {"Strypel Kommersiellafldesmtare1 litenstor flow", {"Temperature correction factor of throatdiameter"}, "Cone"},
         {"Svenska litenstor Tryckf", {"Temperaturkorrektionsfaktor håldiameter___________= 1"}, "kondiameter"},
         {"Tryckf fitting NedkoningKontoppvinkel40grader1 Runbutton matstrack=-100", {"               Resistance="
-            + std::string(32, '_'), "           Pressureloss %=" + std::string(32, '_'), kLineFailure}, "MAIN"}};
+            + std::string(32, '_'), "           Pressureloss %=" + std::string(32, '_'), kLineFailure}, "MAIN"},
+        {"Termodynamik AR temptext temptext abstryckantal=5000", {kInputError}, "= "},
+        {"Termodynamik AR temptext temptext abstryckantal=4800",
+            {"Temperature____________________________________(C)= -122.8"}, kInputError},
+        {"Tryckf LUF temp=800 abstryckantal=1000 maxflowantal=3",
+            {"Outlet Flowspeed in tube (at maxflow)________(m/s)= 8.1964"}, kLineFailure}};
     // clang-format on
     for (const auto& [steps, lines, absent] : cases) {
         const std::vector<std::string> report = ReportAfter(steps + " Runbutton");
