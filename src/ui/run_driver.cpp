@@ -192,9 +192,14 @@ bool ListRefusedDuty() {
 
 // False on faulty input.
 bool RunThermodynamics() {
+    const double typed = OperatingTemperature;
     CalculateMediumState();
     WriteInputSection();
-    // The input listing of the page build may change the medium description: compute again.
+    // The input listing of the page build may change the medium description: compute again. A
+    // saturated state at a temperature beyond its table's end has been clamped to that end: from
+    // the temperature as typed it is clamped again, with the note that says so.
+    if (PhaseLetter == kPhaseVapourAtTemperature || PhaseLetter == kPhaseLiquidAtTemperature)
+        OperatingTemperature = typed;
     CalculateMediumState();
     WriteOutputHeading();
     // The report shows no viscosity of a liquid phase that has none (ozone's).
@@ -239,9 +244,9 @@ bool RunPrimaryDevice() {
     FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
     RunPrimaryDeviceCalculation();
-    // The dp the solve found, as the one typed, must leave a pressure behind the device, and the
-    // pipe before it carries no gas faster than sound.
-    if (!DpLeavesPressure() || !PipeFlowBelowSound(PocketFlowVelocity())) return false;
+    // The dp the solve found, as the one typed, must leave a pressure behind the device where it
+    // sees it, and the pipe before it carries no gas faster than sound.
+    if (!SolvedDpLeavesPressure() || !PipeFlowBelowSound(PocketFlowVelocity())) return false;
     ShowHumidityContent();
     if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
