@@ -221,6 +221,11 @@ void ScaledPointSearch(const OperatingDevice& dev) {
 
 }  // namespace
 
+double DesignDpCornerPressure() {
+    if (!(UsesGasThroatBranch() && PressureMaxInput > 0)) return OperatingPressure;
+    return ConvertPressureEntry(FlowUnit) == kUnitVolumeFlow ? PressureMaxPa : PressureMinPa;
+}
+
 void UpdateDensityRatioWorstCase() {
     const std::string kind = ConvertPressureEntry(FlowUnit);
     const bool gasBranch = UsesGasThroatBranch();

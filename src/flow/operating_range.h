@@ -13,6 +13,12 @@ inline constexpr int kOperatingRangePassLimit = 100000;
 // corner, both only in the gas-throat branch (otherwise 1). An unknown unit keeps it.
 void UpdateDensityRatioWorstCase();
 
+// The absolute pressure (Pa) of the range's corner at which the device sees its design dp, the
+// largest it sees: in the gas-throat branch with a pressure range the maximum pressure for a
+// flow in operating volume units (the high-density corner), else the minimum; without a range
+// the operating pressure.
+double DesignDpCornerPressure();
+
 // Corrects MaxDpPa ("DP") or BoreDiameter (the other calculations but "FL", which keeps the
 // given bore and dp) so that the maximum flow is met at the worst-case corner (a bore grows for
 // it where a cone shrinks), converts the design dp into the user's unit, shows it in

@@ -1,8 +1,6 @@
 #include "media/medium_property_switch.h"
 
-#include <array>
 #include <cmath>
-#include <iterator>
 #include <optional>
 
 #include "media/gas_mixture.h"
@@ -11,6 +9,7 @@
 #include "media/oil_properties.h"
 #include "media/possible_state.h"
 #include "media/property_work.h"
+#include "media/saturation_limits.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
@@ -139,29 +138,6 @@ void Saturation(const LiquefiedGas& m, bool notesOn, char phase, double& t, doub
     o.density *= m.saturationDensityFactor;
 }
 
-// The ends of the medium's saturation table: its first row (the triple point of argon, oxygen
-// and nitrogen) and its last (their critical point), each as the table clamps it.
-SaturationRange EvaluateTableEnds(const LiquefiedGas& m) {
-    double pSat = 0.0, density = 0.0, enthalpy = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0, kappa = 0.0;
-    SaturationRange r;
-    r.lowestTemperature = -kKelvinOffset;
-    m.saturation(false, kPhaseLiquidAtTemperature, r.lowestTemperature, r.lowestPressure, density, enthalpy, viscosity,
-                 cp, cv, kappa);
-    r.highestTemperature = kLargestSaturationRequest;
-    m.saturation(false, kPhaseLiquidAtTemperature, r.highestTemperature, pSat, density, enthalpy, viscosity, cp, cv,
-                 kappa);
-    r.highestPressure = pSat;
-    return r;
-}
-
-// The tables are constants: their ends are found once, at the first saturated state asked for.
-const SaturationRange& TableEnds(const LiquefiedGas& m) {
-    static std::array<std::optional<SaturationRange>, std::size(kLiquefiedGases)> ends;
-    std::optional<SaturationRange>& e = ends[&m - kLiquefiedGases];
-    if (!e) e = EvaluateTableEnds(m);
-    return *e;
-}
-
 const LiquefiedGas* FindLiquefiedGas(const std::string& keyword) {
     for (const LiquefiedGas& m : kLiquefiedGases)
         if (keyword == m.keyword) return &m;
@@ -171,9 +147,9 @@ const LiquefiedGas* FindLiquefiedGas(const std::string& keyword) {
 void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh, Outputs& o) {
     double pSat = 0.0;
     const char phase = PhaseLetter;
-    // A saturated state beyond the table's ends does not exist (above the critical point there
-    // is no liquid and no vapour to tell apart): no state, where the table would clamp it.
-    if (phase != kPhaseNone && !SaturationStateExists(TableEnds(m), phase, P, t)) return;
+    // A saturated state beyond the triple or critical point does not exist: no state, where the
+    // table would clamp it. Short of them the table's clamp and its range note stand.
+    if (!SaturationStateExists(std::string(m.keyword), phase, P, t)) return;
     if (phase == kPhaseNone) {
         double tSat = t;
         Saturation(m, false, 'N', tSat, pSat, o);
@@ -290,19 +266,6 @@ double UserOperatingGasDensity(double givenDensity, double P, double t) {
 }
 
 }  // namespace
-
-bool SaturationStateExists(const SaturationRange& range, char phase, double P, double t) {
-    if (phase == kPhaseVapourAtPressure || phase == kPhaseLiquidAtPressure)
-        return P >= range.lowestPressure * (1 - kSaturationPressureSlack) &&
-               P <= range.highestPressure * (1 + kSaturationPressureSlack);
-    return t >= range.lowestTemperature - kSaturationTemperatureSlack &&
-           t <= range.highestTemperature + kSaturationTemperatureSlack;
-}
-
-bool SaturationStateExists(const std::string& keyword, char phase, double P, double t) {
-    const LiquefiedGas* m = FindLiquefiedGas(keyword);
-    return !m || phase == kPhaseNone || SaturationStateExists(TableEnds(*m), phase, P, t);
-}
 
 std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompositionArray& composition, double P,
                                             double t, double givenDensity, double zRatio) {

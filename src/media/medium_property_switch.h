@@ -17,6 +17,8 @@ namespace tubalyx {
 // Keywords the switch answers for; any other keyword (also "G", the mixture) gives zeros.
 // P can come back as the saturation pressure (phases 'G' and 'V' of the liquefied gases),
 // t as the saturation temperature (phases 'H' and 'X') or clamped into a saturation table.
+// A saturated phase beyond the medium's triple or critical point (SaturationStateExists)
+// gives zeros, with P and t as they came.
 // satT is the temperature of the humidity step's saturation pressure; callers pass t.
 // Faults (a Z ratio of 0 for "IGAS", viscosity weights of 0 with no vapour) raise CalcError.
 void MediumPropertySwitch(const std::string& keyword, GasCompositionArray composition, double& P, double givenDensity,
@@ -24,28 +26,6 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& t, double& satT, double zRatio, double relativeHumidity, double& density,
                           double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
                           double& cv, double& enthalpy);
-
-// The range of a liquefied gas's saturation table as the table clamps it: degC and Pa.
-struct SaturationRange {
-    double lowestTemperature = 0.0, highestTemperature = 0.0;
-    double lowestPressure = 0.0, highestPressure = 0.0;
-};
-// A request this far beyond a table's clamped ends still reads as at them: the tables clamp
-// within a margin of 0.001 K, and a pressure typed at a table's end meets its clamped row
-// within some 1e-4 of its value.
-inline constexpr double kSaturationTemperatureSlack = 0.01;  // K
-inline constexpr double kSaturationPressureSlack = 1e-3;     // of the pressure
-// A temperature (degC) above every saturation table, which clamps it to the table's last row.
-inline constexpr double kLargestSaturationRequest = 1e4;
-
-// Whether a saturated phase (PhaseLetter 'G' or 'V' at the temperature t degC, 'H' or 'X' at the
-// pressure P Pa) exists within `range`: a temperature between its triple and critical points, a
-// pressure between theirs. The switch gives no state (zeros) where it does not, and leaves P
-// and t as they came.
-bool SaturationStateExists(const SaturationRange& range, char phase, double P, double t);
-// The same for a medium keyword; true for the media without a saturation table and for the
-// phase 'N'.
-bool SaturationStateExists(const std::string& keyword, char phase, double P, double t);
 
 // The switch's steam branch without its kappa, cp and cv: the density (kg/m3) and viscosity
 // (Pa s) of steam at (P, t), as the switch gives them.

@@ -16,7 +16,7 @@ bool NotNegative(double x) { return std::isfinite(x) && x >= 0.0; }
 }  // namespace
 
 bool PossibleMediumState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded) {
-    const bool heatCapacities = !(s.kappa == 0.0 && s.cp == 0.0 && s.cv == 0.0);
+    const bool heatCapacities = GivesHeatCapacities(s.kappa, s.cp, s.cv);
     if (heatCapacities && !(PositiveProperty(s.kappa) && PositiveProperty(s.cp) && PositiveProperty(s.cv)))
         return false;
     const bool noViscosity = !viscosityNeeded && !heatCapacities && medium == kMediumOzone;
@@ -47,7 +47,8 @@ bool BelowSpeedOfSound(double velocity, double kappa, double pressure, double de
 }
 
 bool PipeFlowBelowSound(double velocity) {
-    return !IsGasMedium(MediumCode) || BelowSpeedOfSound(velocity, KappaOperating, OperatingPressure, FlowDensity);
+    return !IsGasMedium(MediumCode) || !GivesHeatCapacities(KappaOperating, CpOperating, CvOperating) ||
+           BelowSpeedOfSound(velocity, KappaOperating, OperatingPressure, FlowDensity);
 }
 
 void RequirePossibleState(const MediumStateValues& s, const std::string& medium, bool viscosityNeeded) {

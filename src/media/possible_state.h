@@ -13,6 +13,11 @@ namespace tubalyx {
 // A property value a state can have: finite and above 0.
 inline bool PositiveProperty(double x) { return std::isfinite(x) && x > 0.0; }
 
+// Whether a state gives heat capacities: a liquid gives none, kappa, cp and cv all 0.
+inline bool GivesHeatCapacities(double kappa, double cp, double cv) {
+    return !(kappa == 0.0 && cp == 0.0 && cv == 0.0);
+}
+
 // No medium state of the tables and equations comes near this specific enthalpy (kJ/kg
 // against 0 degC): hydrogen at a thousand degrees holds some 15 000.
 inline constexpr double kLargestEnthalpy = 1e5;
@@ -34,7 +39,7 @@ bool PossibleOperatingState(bool viscosityNeeded = true);
 bool BelowSpeedOfSound(double velocity, double kappa, double pressure, double density);
 
 // Whether the operating state's medium, a gas, flows at `velocity` (m/s) in the pipe below its
-// speed of sound (adiabatic); a liquid always does.
+// speed of sound (adiabatic); a liquid always does, also a liquefied gas taken as its liquid.
 bool PipeFlowBelowSound(double velocity);
 
 // Raises CalcError where PossibleMediumState is false.

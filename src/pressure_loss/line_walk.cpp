@@ -57,13 +57,14 @@ bool IsBranch(int kind) { return kind >= 70 && kind <= 73; }
 constexpr int kHeightRow = 81;
 
 // A line whose static pressure can rise: one that widens or gives off flow at a tee (the
-// velocity it loses turns into pressure) or falls in height. On any other line an outlet above
-// the inlet comes of a state no medium has.
+// velocity it loses turns into pressure), or a height row whose height term gives pressure back
+// (a medium denser than air falling, one lighter rising). On any other line an outlet above the
+// inlet comes of a state no medium has.
 bool LineCanGainPressure() {
     for (int c = 1; c <= kFittingColumnCount; ++c) {
         if (!HasDescription(c)) continue;
         const int kind = ResistanceKind[c];
-        if (IsCrossSection(kind) || IsBranch(kind) || (kind == kHeightRow && HeightRowRise[c] < 0)) return true;
+        if (IsCrossSection(kind) || IsBranch(kind) || (kind == kHeightRow && HeightPressureSum[c] < 0)) return true;
     }
     return false;
 }
@@ -152,9 +153,10 @@ private:
     }
 
     // A gas line chokes where its flow reaches the speed of sound (the isothermal one where the
-    // line keeps its temperature).
+    // line keeps its temperature); a liquefied gas taken as its liquid does not.
     void RequireBelowSound(double velocity, double pressure, const LineMediumProperties& m) const {
-        if (gas_ && !BelowSpeedOfSound(velocity, adiabatic_ ? m.kappa : 1.0, pressure, m.density))
+        if (gas_ && GivesHeatCapacities(m.kappa, m.cp, m.cv) &&
+            !BelowSpeedOfSound(velocity, adiabatic_ ? m.kappa : 1.0, pressure, m.density))
             throw CalcError("the flow reaches the speed of sound");
     }
 

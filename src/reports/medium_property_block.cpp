@@ -216,9 +216,9 @@ void WriteStateLinesByStateLetter(char, int&) {
     block.Flush();
 }
 
-void WriteMediumStateWarnings() {
+void WriteMediumStateWarnings(bool tableNote) {
     ReportBlock block;
-    AddTableNote(block);
+    if (tableNote) AddTableNote(block);
     WriteRangeWarning(block);
     block.Flush();
 }

@@ -17,9 +17,10 @@ namespace tubalyx {
 void WriteMediumPropertyBlock(char kind, int& position);
 
 // The red warnings the block writes above the medium's state: the table note of the state
-// (TableRangeNote) and the range warning of the water and steam equations. A run whose state
-// no medium can have writes them alone, above its failure line.
-void WriteMediumStateWarnings();
+// (TableRangeNote, left out without `tableNote`, where the failure line gives it) and the range
+// warning of the water and steam equations. A run whose state no medium can have writes them
+// alone, above its failure line.
+void WriteMediumStateWarnings(bool tableNote = true);
 
 // The state lines of a pure gas with a phase letter: on the gas side ('N', 'G', 'H') the
 // density, heat and humidity lines, after the pressure ('G') or temperature ('H'); on the

@@ -1,5 +1,6 @@
 #include "reports/medium_state_lines.h"
 
+#include "media/saturation_limits.h"
 #include "media/steam_equations.h"
 #include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
@@ -57,10 +58,12 @@ bool GivenDryMedium(MediumKind m) {
 }
 
 // Empty when the state is within the equations; one blank when only the property solve ran
-// into its step bound.
+// into its step bound, or a saturated phase asked for lies beyond its triple or critical point.
 std::string RangeNote(MediumKind m) {
     std::string note;
-    if (PropertyIterationCount >= PropertyIterationLimit) note = " ";
+    if (PropertyIterationCount >= PropertyIterationLimit ||
+        !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature))
+        note = " ";
     if (!IsWaterOrSteam(m)) return note;
     if (OperatingTemperature > kSteamTemperatureLimitC)
         note = "TEMP > 800 C ";

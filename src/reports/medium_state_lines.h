@@ -21,7 +21,8 @@
 namespace tubalyx {
 
 // The red warning of a state beyond the water and steam equations (or of a property solve
-// that met its bound) that the density line stands under.
+// that met its bound, or of a saturated phase beyond its triple or critical point) that the
+// density line stands under.
 void WriteRangeWarning(ReportBlock& block);
 
 // The temperature, unless it is at absolute zero or below.

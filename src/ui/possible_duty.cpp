@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "flow/operating_range.h"
 #include "media/medium_identification.h"
-#include "media/medium_property_switch.h"
+#include "media/saturation_limits.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
@@ -33,12 +34,16 @@ bool DividesByFlow(Function f) {
            (f == Function::Valve && ValveSubtype == kSubtypeRestriction && MaxFlowGivenFlag == kMaxFlowAdjusted);
 }
 
-// A saturated phase of a liquefied gas between its triple and critical points.
-bool SaturatedStateBeyondTable() {
+// A saturated phase of a liquefied gas beyond its triple or critical point.
+bool NoSaturatedState() {
     return !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature);
 }
 
 bool Always(const TForm1&) { return true; }
+
+// The dp typed for the primary device leaves a pressure behind it where it sees that dp (a
+// volume meter has none).
+bool DpLeavesPressure() { return DecodeSelection().VolumeMeter() || MaxDpPa < DesignDpCornerPressure(); }
 
 // The functions an input belongs to, as a set of bits.
 constexpr unsigned In(Function f) { return 1u << static_cast<unsigned>(f); }
@@ -105,20 +110,19 @@ const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::difftryckmaxantal>, kValve, [](Function) { return NotAbove0(OperatingPressure - MaxDpPa) || NotAbove0(MaxDpPa); }},
     {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
-    {Always, kEvery, [](Function) { return SaturatedStateBeyondTable(); }},
+    {Always, kEvery, [](Function) { return NoSaturatedState(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
 };
 // clang-format on
 
 }  // namespace
 
-double LowestUpstreamPressure() {
-    if (UsesGasThroatBranch() && PressureMaxInput > 0)
-        return std::min({PressureMinPa, PressureMaxPa, OperatingPressure});
-    return OperatingPressure;
+bool SolvedDpLeavesPressure() {
+    if (DecodeSelection().VolumeMeter()) return true;
+    // A dp or flow solve takes the max flow's dp at the operating state as well.
+    const bool atOperatingState = SolveFor == kSolveDp || SolveFor == kSolveFlow;
+    return MaxFlowDpPa < DesignDpCornerPressure() && (!atOperatingState || MaxDpPa < OperatingPressure);
 }
-
-bool DpLeavesPressure() { return DecodeSelection().VolumeMeter() || MaxDpPa < LowestUpstreamPressure(); }
 
 bool DutyIsPossible(CalculationFunction function) {
     const TForm1& f = Form1();

@@ -12,15 +12,14 @@ namespace tubalyx {
 // below absolute zero; on the valve and restriction-orifice pages an outlet pressure of 0 or
 // below or not below the inlet pressure, and a valve's recovery factor FL outside (0, 1]; a
 // share of a mixture's composition outside 0 to 100 %; a saturated phase of a liquefied gas
-// beyond its saturation table (above its critical point, below its triple point); on the
-// primary-device page a differential pressure at or above the pressure before the device.
+// beyond its triple or critical point; on the primary-device page a differential pressure at
+// or above the pressure before the device where it sees that dp.
 bool DutyIsPossible(CalculationFunction function);
 
-// The lowest absolute pressure (Pa) before the primary device: the lower end of a gas's
-// pressure range, else the operating pressure.
-double LowestUpstreamPressure();
-
-// Whether MaxDpPa leaves a pressure behind the primary device (a volume meter has no dp).
-bool DpLeavesPressure();
+// After the primary device's calculation: whether the design dp it was sized or solved for
+// (MaxFlowDpPa) leaves a pressure behind it at the corner of the range where it sees that dp
+// (DesignDpCornerPressure), and, where a dp or flow solve took the max flow's dp (MaxDpPa) at
+// the operating state, that dp there. A volume meter has no dp.
+bool SolvedDpLeavesPressure();
 
 }  // namespace tubalyx

@@ -169,11 +169,15 @@ void CalculateMediumState() {
     LayoutTop = 0;
 }
 
-// The page of the function rebuilt for the run: its builders write the input section.
-void WriteInputSection() { PageManager('B', LayoutTop); }
-
-// The reason of this run's failure line has been written above it already.
+// This run's input section, and the reason of its failure line, have been written.
+bool inputsListed = false;
 bool reasonWritten = false;
+
+// The page of the function rebuilt for the run: its builders write the input section.
+void WriteInputSection() {
+    inputsListed = true;
+    PageManager('B', LayoutTop);
+}
 
 // A medium state no medium can have is not reported: the warnings that say why, where the
 // state has any, stand above the failure line. Returns false, as a faulty input does.
@@ -192,9 +196,14 @@ bool ListRefusedDuty() {
 
 // False on faulty input.
 bool RunThermodynamics() {
+    const double typed = OperatingTemperature;
     CalculateMediumState();
     WriteInputSection();
-    // The input listing of the page build may change the medium description: compute again.
+    // The input listing of the page build may change the medium description: compute again. A
+    // saturated state at a temperature beyond its table's end has been clamped to that end: from
+    // the temperature as typed it is clamped again, with the note that says so.
+    if (PhaseLetter == kPhaseVapourAtTemperature || PhaseLetter == kPhaseLiquidAtTemperature)
+        OperatingTemperature = typed;
     CalculateMediumState();
     WriteOutputHeading();
     // The report shows no viscosity of a liquid phase that has none (ozone's).
@@ -239,9 +248,9 @@ bool RunPrimaryDevice() {
     FmatCoefficientA = FmatCoefficientB = kFmatNotFitted;
     UpstreamTappingTemperature = DownstreamTappingTemperature = kNoTappingTemperature;
     RunPrimaryDeviceCalculation();
-    // The dp the solve found, as the one typed, must leave a pressure behind the device, and the
-    // pipe before it carries no gas faster than sound.
-    if (!DpLeavesPressure() || !PipeFlowBelowSound(PocketFlowVelocity())) return false;
+    // The dp the solve found, as the one typed, must leave a pressure behind the device where it
+    // sees it, and the pipe before it carries no gas faster than sound.
+    if (!SolvedDpLeavesPressure() || !PipeFlowBelowSound(PocketFlowVelocity())) return false;
     ShowHumidityContent();
     if (ThermometerStepApplies()) SetTappingState(PocketLineState());
 
@@ -282,10 +291,12 @@ void RunLine(CalculationFunction function, bool possible) {
     }
     WriteInputSection();
     WriteOutputHeading();
-    if (possible)
+    if (possible) {
         RunPressureLoss('B', LayoutTop);
-    else
+    } else {
+        WriteMediumStateWarnings();
         WritePressureLossFailure();
+    }
 }
 
 // False on faulty input.
@@ -322,6 +333,17 @@ bool CalculateAndReport(CalculationFunction function, bool possible) {
             return true;
     }
     return true;
+}
+
+// A refused duty stands as typed, under the range warning of its state (the failure line gives
+// its table note), whichever step refused it. What cannot be written of it is left out: the
+// failure line follows all the same.
+void CompleteRefusal() {
+    try {
+        if (!inputsListed) ListRefusedDuty();
+        if (!reasonWritten) WriteMediumStateWarnings(false);
+    } catch (...) {
+    }
 }
 
 // A text typed where a number belongs, and a duty refused before it was calculated, get the
@@ -449,7 +471,7 @@ void RunCalculation() {
             PropertyIterationLimit = kRunPropertyIterationLimit;
             // A reason of this run's, or none: the red line never gives an earlier run's.
             TableRangeNote = kNoMessage;
-            reasonWritten = false;
+            inputsListed = reasonWritten = false;
             ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
             MixtureColumnsAtRunState();
@@ -492,7 +514,9 @@ void RunCalculation() {
                 StartNewReport();
                 WriteReportHead();
             }
-            if (inputError) WriteInputErrorLine(lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber || !possible);
+            const bool noNumber = lastRunGuardCatch == RunGuardCatch::TextThatIsNoNumber;
+            if (inputError && newReportStarted && !noNumber) CompleteRefusal();
+            if (inputError) WriteInputErrorLine(noNumber || !possible);
             PutEarlierReportsBack();
             if (!inputError) WriteInputsToForm();
         } catch (const std::exception& e) {

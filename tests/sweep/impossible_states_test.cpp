@@ -34,13 +34,6 @@ struct Reproducer {
     std::vector<SlowLineFitting> fittings = {};  // placed after the steps
 };
 
-// A result line: a label, then "= " and its value (a fitting's name may hold "<= ").
-bool PrintsAResult(const std::string& line) {
-    for (auto at = line.find("= "); at != std::string::npos; at = line.find("= ", at + 1))
-        if (at > 0 && line[at - 1] != '<' && line[at - 1] != '>') return true;
-    return false;
-}
-
 // clang-format off
 const Reproducer kReproducers[] = {
     {"argon, saturated gas at 20 degC (535.40 kg/m3 of its critical point)", "Termodynamik AR abstrycktext temp=20", {kInputError}},

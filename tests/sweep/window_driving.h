@@ -75,6 +75,18 @@ inline std::vector<std::string> NewestReport() {
     return lines;
 }
 
+// A result line: a label, then "= " and a number (a fitting's name may hold "<= ", a few prompts
+// of the input listing hold "= " before more words, and its flow in kg/h stands under no label).
+inline bool PrintsAResult(const std::string& line) {
+    for (auto at = line.find("= "); at != std::string::npos; at = line.find("= ", at + 1)) {
+        if (at == line.find_first_not_of(' ') || line[at - 1] == '<' || line[at - 1] == '>') continue;
+        const auto value = line.find_first_not_of(' ', at + 1);
+        if (value != std::string::npos && std::string("+-.0123456789").find(line[value]) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 inline bool Holds(const std::vector<std::string>& lines, const std::string& text) {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(text); });
 }

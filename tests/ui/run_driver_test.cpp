@@ -152,12 +152,12 @@ TEST_F(RunDriverTest, ThreeRunsStandNewestFirstWithEveryLineAsItWas) {
     EXPECT_EQ(*(termoOutput - 1), "");
     // The liquid of the run before, of no density: no medium has that state.
     EXPECT_EQ(*(termoOutput + 1), "INPUT ERROR!!!");
-    // Zero density: the head, the input heading and the red error line, nothing else.
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + termo + 4, lines.begin() + termo + 6),
-              (std::vector<std::string>{"__________________INPUT______________________", "INPUT ERROR!!!"}));
-    EXPECT_EQ(zero, 7);
-    EXPECT_EQ(reports[1][5].Color, clRed);
-    EXPECT_EQ(reports[1][5].Size, kFontSize);
+    // Zero density: the head, the inputs as typed and the red error line, no output.
+    EXPECT_EQ(lines[termo + 4], "__________________INPUT______________________");
+    EXPECT_EQ(std::find(lines.begin() + termo, lines.begin() + termo + zero, output), lines.begin() + termo + zero);
+    EXPECT_EQ(lines[termo + zero - 2], "INPUT ERROR!!!");
+    EXPECT_EQ(reports[1][zero - 2].Color, clRed);
+    EXPECT_EQ(reports[1][zero - 2].Size, kFontSize);
     // The orifice: two title lines in dark red bold at the head's size; the body starts again
     // from the report's size, and no section grows above it.
     const int orifice = termo + zero;
