@@ -170,6 +170,12 @@ void SolveBoreOrLossStep() {
         RestrictionDiffPressureForLoss(MediumCode, DeviceCode, DeviceVariantCode, StandardText(), OperatingPressure,
                                        MaxMassFlow, MaxPressureLossPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
                                        KappaOperating, f, MaxDpPa, BoreDiameter, achieved);
+        // The dp field holds the solved dp, in its unit: the transmitter settings and the
+        // flow/dp table scale by it, and the dp typed there (or solved by an earlier run) is
+        // no input of this one.
+        double paPerUnit = 0.0;
+        UnitKindOf(DpUnit, &paPerUnit);
+        MaxDpInput = CheckedDiv(MaxDpPa, paPerUnit);
     }
     MaxFlowDpPa = MaxDpPa;
     // Nothing earlier in the run scales the design dp for the bore solve and the range

@@ -229,15 +229,19 @@ void ConvertMixtureColumns(int kind) {
             dryMoles += dryDensity[row] / M;
         }
     }
+    // The typed composition's mol % follow these volumes only when they are what was typed: mol %
+    // turned into volumes at a state and back again drift (the real gas is no ideal mixture), and
+    // the composition would follow the pressure of whatever ran before.
+    const bool dryFromVolumes = MixtureEditColumn == col;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
         if (!HasKeyword(row)) continue;
         const double M = MixtureRowMolarMass(row);
         if (humidVolume[row] > 0.0) {
             if (humidMoles > 0.0 && M > 0.0)
                 humid.SetCell(kMolColumn, row, ShareText(humidDensity[row] / M / humidMoles * humidTotal));
-            if (MixtureEditColumn != kMolColumn && dryVolume[row] > 0.0 && dryMoles > 0.0 && M > 0.0)
+            if (dryFromVolumes && dryVolume[row] > 0.0 && dryMoles > 0.0 && M > 0.0)
                 dry.SetCell(kMolColumn, row, ShareText(dryDensity[row] / M / dryMoles * dryTotal));
-        } else if (MixtureEditColumn != kMolColumn) {
+        } else if (dryFromVolumes) {
             dry.SetCell(kMolColumn, row, dry.Cell(col, row));
         }
     }

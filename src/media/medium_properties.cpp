@@ -52,8 +52,17 @@ void HumidityOut(const std::string& kind, bool humidGas, double t, double P, dou
                  double zRatio, double& absoluteHumidity, double& specificHumidity, double& dewTemperature,
                  double& relativeHumidity) {
     const bool known = kind == kHumidityRelative || IsConvertedKind(kind);
-    if (!humidGas || !known) {
+    if (!known) {
         absoluteHumidity = specificHumidity = dewTemperature = relativeHumidity = 0.0;
+        return;
+    }
+    if (!humidGas) {
+        // A dry gas (a dew point at or below 0 degC is one) keeps the measure it was given in,
+        // so that the edit shows it again and the next run reads the same.
+        if (kind != kHumidityAbsolute) absoluteHumidity = 0.0;
+        if (kind != kHumiditySpecific) specificHumidity = 0.0;
+        if (kind != kHumidityDewPoint) dewTemperature = 0.0;
+        if (kind != kHumidityRelative) relativeHumidity = 0.0;
         return;
     }
     const double vapour = flowDensity - dryDensity;

@@ -128,9 +128,10 @@ void RecalcMixtureGrid(int col, int row) {
 
 void CopyConditionsToMixtureGrid() {
     TForm1& f = Form1();
-    f.ViktVolprocGrid.SetCell(
-        kOperatingVolumeColumn, 1,
-        f.temp.Text() + " " + f.tempsort.Caption() + "," + f.abstryckantal.Text() + " " + f.abstrycksort.Text());
+    const std::string conditions =
+        f.temp.Text() + " " + f.tempsort.Caption() + "," + f.abstryckantal.Text() + " " + f.abstrycksort.Text();
+    for (TStringGrid* grid : {&f.ViktVolprocGrid, &f.ViktVolprocgridfukt})
+        grid->SetCell(kOperatingVolumeColumn, 1, conditions);
     HumidityValueGiven(HumidGasFlag);
 }
 

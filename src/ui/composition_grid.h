@@ -15,8 +15,8 @@ void SetupCompositionGrids();
 // a component is emptied), then the other columns follow the edited one.
 void RecalcMixtureGrid(int col, int row);
 
-// Row 1 of the dry grid shows the operating conditions; the humidity flag follows the
-// humidity edit.
+// Row 1 of both grids shows the operating conditions as the edits show them; the humidity flag
+// follows the humidity edit.
 void CopyConditionsToMixtureGrid();
 
 // The water-vapour row 11 of the humid grid for the current humidity and operating state,

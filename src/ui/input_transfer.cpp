@@ -7,6 +7,7 @@
 #include "media/natural_gas.h"
 #include "media/thermal_expansion.h"
 #include "numerics/checked.h"
+#include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "numerics/report_format.h"
@@ -32,7 +33,19 @@ namespace {
 // with the input-error line and the entry stays as typed, rather than going on with a 0 the
 // user never typed.
 double Number(const TEdit& edit) { return StrToFloat(edit.Text()); }
-void Show(TEdit& edit, double value) { edit.SetText(FormatGeneral(value)); }
+
+bool ReadsAs(const std::string& text, double value) {
+    double read = 0.0;
+    return TryParseNumber(text, DecimalSeparator(), read) && read == value;
+}
+
+// A value goes back into its edit in the general form. Where its 15 digits would read as another
+// number, or as none (the largest doubles round up past the range), a text in the edit that reads
+// as the value (more digits typed) stays, so that the next run reads what this one did.
+void Show(TEdit& edit, double value) {
+    const std::string text = FormatGeneral(value);
+    if (ReadsAs(text, value) || !ReadsAs(edit.Text(), value)) edit.SetText(text);
+}
 
 // Millimetres per shown length unit.
 double LengthFactor() { return Form1().dstorkallsort.Caption() == kUnitMillimetre ? 1.0 : kMillimetresPerInch; }
@@ -116,6 +129,10 @@ void ConvertDiffPressure(bool valveOutletPressure) {
     if (CalcFunction == kFunctionPrimaryDevice && MaxFlowGivenFlag == kMaxFlowAdjusted) CalculatedFlow = dp;
     MaxDpPa = valveOutletPressure && CalcFunction == kFunctionValve ? OperatingPressure - dp : dp;
 }
+
+// The dp field shows the dp a primary device solved for its pressure loss. The valve pages keep
+// the device page's solve-for, but their field is the outlet pressure the user typed.
+bool DpOfLossSolveShown() { return CalcFunction == kFunctionPrimaryDevice && SolveFor == kSolveLoss; }
 
 void ReadGivenGas(bool realGas) {
     TForm1& f = Form1();
@@ -305,7 +322,7 @@ void WriteInputsToForm() {
     // minimum; the solved pressure loss is shown in kPa, with kPa as its unit, so that the
     // conversion gives the solved value back.
     if (PressureMaxInput <= 0) PressureMaxInput = PressureMinInput;
-    if (SolveFor == kSolveLoss) {
+    if (DpOfLossSolveShown()) {
         MaxDpInput = MaxDpPa * 0.001;
         DpUnit = "kPa";
     }
@@ -372,7 +389,7 @@ void WriteEdits() {
     Show(f.krittryckantal, CriticalPressureInput);
     CriticalPressurePa = Converted(CriticalPressureUnit, CriticalPressureInput);
 
-    if (SolveFor == kSolveLoss) {
+    if (DpOfLossSolveShown()) {
         Show(f.difftryckmaxantal, MaxDpInput);
         f.difftryckmaxsort.SetText(DpUnit);
     } else if (f.abstryckmaxtext.Visible()) {
@@ -386,8 +403,10 @@ void WriteEdits() {
     Show(f.maxflownormaldens, FlowNormalDensity);
     MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
     Show(f.minflowantal, MinFlowInput);
-    f.minflowsort.SetText(MinFlowUnit);
+    // Converted first: the max flow's unit handler, fired above, leaves its own (upper-case)
+    // spelling in MinFlowUnit, and the edit shows the unit as the conversion spells it.
     MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+    f.minflowsort.SetText(MinFlowUnit);
 
     Show(f.difftryckmaxmaxgrantal, DpUpperLimitInput);
     f.difftryckmaxmaxgrsort.SetText(DpUpperLimitUnit);

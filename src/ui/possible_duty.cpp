@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "flow/operating_range.h"
+#include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/saturation_limits.h"
 #include "numerics/number_text.h"
@@ -83,6 +84,19 @@ bool ShareBeyondAWhole() {
     return false;
 }
 
+// A humidity no gas holds: a negative relative, absolute or specific humidity, a dew point below
+// absolute zero, or a relative humidity whose vapour would stand at more than the whole pressure
+// (above 100 % the gas is only supersaturated, and the report warns of it).
+bool HumidityNoGasHolds() {
+    const std::string& kind = HumidityInputKind;
+    if (kind == kHumidityAbsolute) return Negative(AbsoluteHumidity);
+    if (kind == kHumiditySpecific) return Negative(SpecificHumidity);
+    if (kind == kHumidityDewPoint) return BelowAbsoluteZero(DewTemperatureC);
+    if (kind != kHumidityRelative) return false;
+    return Negative(RelativeHumidity) ||
+           VapourPartialPressure(OperatingPressure, OperatingTemperature, RelativeHumidity) > OperatingPressure;
+}
+
 // An input as the run has read it from the control that shows it, the functions it is an
 // input of, and when no duty can have it.
 struct ImpossibleInput {
@@ -111,6 +125,7 @@ const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
     {Always, kEvery, [](Function) { return NoSaturatedState(); }},
+    {ShownControl<&TForm1::relabsspecfukt>, kEvery, [](Function) { return HumidityNoGasHolds(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
 };
 // clang-format on

@@ -11,9 +11,10 @@ namespace tubalyx {
 // line's pressure loss (its walk divides by the flow); an absolute pressure of 0 or below; a temperature
 // below absolute zero; on the valve and restriction-orifice pages an outlet pressure of 0 or
 // below or not below the inlet pressure, and a valve's recovery factor FL outside (0, 1]; a
-// share of a mixture's composition outside 0 to 100 %; a saturated phase of a liquefied gas
-// beyond its triple or critical point; on the primary-device page a differential pressure at
-// or above the pressure before the device where it sees that dp.
+// share of a mixture's composition outside 0 to 100 %; a humidity no gas holds (a negative one,
+// a dew point below absolute zero, a vapour above the whole pressure); a saturated phase of a
+// liquefied gas beyond its triple or critical point; on the primary-device page a differential
+// pressure at or above the pressure before the device where it sees that dp.
 bool DutyIsPossible(CalculationFunction function);
 
 // After the primary device's calculation: whether the design dp it was sized or solved for

@@ -286,8 +286,10 @@ void ShowMaxFlowNormalDensityInput(char kind, int& layoutTop) {
     const int top = layoutTop;
     PlaceLine(f.densnormaltext, &f.maxflownormaldens, nullptr, layoutTop);
     // The mass flow it gives stands beside the density; for a flow being solved there is none.
+    // It is the flow converted from the edits just read, not one a change handler left.
     PlaceRightOf(f.maxflownormaldens, f.massflow, top, false);
     f.massflow.SetVisible(SolveFor != kSolveFlow);
+    if (SolveFor != kSolveFlow) f.massflow.SetCaption(FormatFixed(MaxFlowSI, 10) + " kg/h");
     if (!WritesReport(kind)) return;
     if (SolveFor != kSolveFlow) {
         const std::string& m = f.massflow.Caption();

@@ -277,8 +277,6 @@ void RunLine(CalculationFunction function, bool possible) {
     // Both passes walk the same line through the same states.
     const KeptLineStates kept;
     LayoutTop = 0;
-    // The fittings' results are this run's, or none when the duty is refused.
-    if (function == CalculationFunction::PressureLoss) ClearFittingResults();
     if (possible) {
         CalculateMediumState();
         RecalcResistanceGrid();
@@ -460,6 +458,8 @@ void RunCalculation() {
         // line below, and the steps after the guard always run.
         try {
             const CalculationFunction function = DecodeSelection().function;
+            // The fittings' results are this run's, or none when it fails, however early.
+            if (function == CalculationFunction::PressureLoss) ClearFittingResults();
             f.kodkomment.SetVisible(false);
             DpCellSplitPercent = 0.0;
             // The table of the last run is reset; its "Run" computes it again.
@@ -478,6 +478,8 @@ void RunCalculation() {
             UpdateHumidityRowForRun();
             ApplyLanguage(LanguageLetter);
             WriteInputsToForm();
+            // The composition's heading names the conditions as written back, not as typed.
+            if (IsMixtureMedium(MediumCode)) CopyConditionsToMixtureGrid();
             CheckHumidityInput();
             // The table's limits are the inputs of this run, whether or not an edit was left
             // before "Run": a liquid's table reads them from these cells.

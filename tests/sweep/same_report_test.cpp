@@ -1,0 +1,161 @@
+// The same inputs give the same report, whatever ran before: "Run" pressed again with nothing
+// changed, and an input typed to another value, run, and typed back. Each case is replayed from
+// the started window as the user made it; the head's clock is held, so a report is compared whole.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "reports/report_head.h"
+#include "state/grid_rows.h"
+#include "sweep/window_driving.h"
+
+namespace tubalyx {
+namespace {
+
+using sweep::NewestReport;
+using sweep::Start;
+using sweep::Steps;
+
+ReportTimestamp HeldClock() { return {"2026-12-01", "12:00:00"}; }
+
+class SameReport : public ::testing::Test {
+protected:
+    void SetUp() override { SetReportClock(&HeldClock); }
+    void TearDown() override {
+        SetReportClock(nullptr);
+        Start();
+    }
+};
+
+// The newest report after the steps, from the window as it stands.
+std::vector<std::string> RunReport(const std::string& steps = "") {
+    Steps(steps + " Runbutton");
+    return NewestReport();
+}
+
+// Where two reports part: the first line that differs, or none.
+std::string Difference(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const std::string x = i < a.size() ? a[i] : "(none)", y = i < b.size() ? b[i] : "(none)";
+        if (x != y) return "line " + std::to_string(i) + ": \"" + x + "\" became \"" + y + "\"";
+    }
+    return "";
+}
+
+// A sample of every page's duties: the steps from the started window (English), then an edit,
+// the excursion typed into it and run, before its text is typed back.
+TEST_F(SameReport, EveryPageReportsTheSameAfterARunAndAfterAnExcursion) {
+    struct Duty {
+        const char* steps;
+        const char* edit;
+        const char* excursion;
+    };
+    // clang-format off
+    const Duty duties[] = {
+        {"Termodynamik LUF", "temp", "3000"}, {"Termodynamik G", "abstryckantal", "1013250"},
+        {"Strypel LUF", "temp", "3000"}, {"Strypel VAT Differenstryck1", "maxflowantal", "30"},
+        {"Strypel VAT Flde1", "difftryckmaxantal", "50"}, {"Strypel LUF Optimalkonstruktion1", "maxflowantal", "5"},
+        {"Strypel LUF Tryckfrlust1 litenstor", "temp", "3000"}, {"Strypel GAS maxflowsort>nm3h", "abstryckantal", "1000"},
+        {"Tryckf LUF fitting NedkoningKontoppvinkel40grader1", "temp", "300"}, {"flow LUF", "Dstorkallmm", "50"},
+        {"Ventiler1 VAT", "difftryckmaxantal", "50"}, {"RestrictionOrifice1 LUF", "maxflowantal", "30"},
+        {"Strypel Flde1 RestrictionOrifice1 VAT", "temp", "80"},
+    };
+    // clang-format on
+    for (const Duty& d : duties) {
+        Start();
+        Steps(std::string("English ") + d.steps);
+        const std::string typed = sweep::EditText(d.edit);
+        const std::vector<std::string> first = RunReport();
+        EXPECT_EQ(Difference(first, RunReport()), "") << d.steps << ": run again";
+        RunReport(std::string(d.edit) + "=" + d.excursion);
+        EXPECT_EQ(Difference(first, RunReport(std::string(d.edit) + "=" + typed)), "")
+            << d.steps << ": " << d.edit << " typed to " << d.excursion << " and back to " << typed;
+    }
+}
+
+// Reports that took something of the run before: a valve sized for the outlet the device page's
+// loss solve wrote over it (91.325 kPa, Kv 321.37), transmitter settings and a flow/dp table
+// scaled by the dp typed rather than the one solved, a mass flow the edits' handlers left
+// (3000 kg/h beside 3 Nm3/h), mol % that followed the pressure of an earlier run, the largest
+// double rounded past the range, typed humidities and units listed otherwise the second time.
+// Each first report is the one the run after it gives; an impossible humidity is refused.
+TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
+    struct Case {
+        const char* steps;  // from the started window in English, before the first run
+        const char* again;  // between the two runs: nothing, or an excursion and its way back
+        std::vector<std::string> lines;
+        char separator = '.';
+        bool keyInGrid = false;  // a key and Return in the composition grid's name column
+    };
+    const std::string pad(56, ' '), outlet = "Outlet pressure?" + std::string(35, '_') + "(kPa)     10";
+    const std::string kv = "Flow factor Kv" + std::string(34, '_') + "()= 158.18";
+    const std::string error = "INPUT ERROR!!!";
+    const std::string humidity = "Relative humidity (at operating conditions)?_________(%)";
+    // clang-format off
+    const Case cases[] = {
+        {"Strypel Tryckfrlust1 Ventiler1", "", {outlet, kv}},
+        {"Strypel Tryckfrlust1 Ventiler1", "abstryckantal=1013250 Runbutton abstryckantal=101.325", {outlet, kv}},
+        {"Strypel Tryckfrlust1 Ventiler1 abstryckantal=200", "", {outlet}},
+        // The dp solved, 13.904 kPa, sets the transmitter; the table's dp at 3 t/h is 14.635 kPa.
+        {"Strypel Tryckfrlust1 litenstor", "temp=3000 Runbutton temp=20",
+         {"3.0000ton/h= 13.904kPa", "dp   1.5049 2.2584 3.1714 4.2490 5.4974 6.9242 8.5388 10.352 12.379 14.635"}},
+        // 3 Sm3/h of air at 1.2231 kg/m3; 3 Nm3/h of the user's gas at 1.0732 kg/m3.
+        {"Strypel maxflowsort>Standardm3h LUF", "", {pad + "= 3.669300000 kg/h"}},
+        {"Strypel GAS maxflowsort>nm3h", "", {pad + "= 3.219600000 kg/h"}},
+        {"Termodynamik G", "abstryckantal=1013250 Runbutton abstryckantal=101.325",
+         {"               Argon                                47.58093     50.14639     50.11803        50"}, '.', true},
+        {"Strypel utvflb=1.7976931348623157e308", "", {"__________________OUTPUT"}},
+        {"Strypel minflowantal=1.7976931348623157e308", "", {"Minimal flow?" + std::string(36, '_') + "(ton/h) 1.7976931348623157e308"}},
+        {"Strypel maxflowsort=TON/H", "", {"Minimal flow?" + std::string(36, '_') + "(ton/h)      1"}},
+        {"Termodynamik G temp=8,462e+00", "", {std::string(60, ' ') + "0 C,101325 PaA/8,462 C,101,325 kPa"}, ','},
+        {"Termodynamik LUF daggpkt relabsspecfukt=-59.5", "", {"Condense temp?" + std::string(39, '_') + "(C)  -59.5"}},
+        {"Termodynamik LUF relabsspecfukt=-1E30", "", {humidity + "  -1E30", error}},
+        {"Termodynamik LUF relabsspecfukt=51890", "", {humidity + "  51890", error}},
+        {"Termodynamik LUF Absfukt relabsspecfukt=-5", "", {error}},
+        // Supersaturated but still a gas: 43 times the saturation pressure at 20 degC is below 101.325 kPa.
+        {"Termodynamik LUF relabsspecfukt=4300", "", {"WARNING! Relative humidity>100% = 4300.0"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Start(c.separator);
+        Steps(std::string("English ") + c.steps);
+        if (c.keyInGrid) {
+            Form1().ViktVolprocGrid.UserKeyPress('\r');
+            Form1().ViktVolprocGrid.UserKeyUp(13, 0);
+        }
+        const std::vector<std::string> first = RunReport();
+        for (const std::string& line : c.lines) EXPECT_TRUE(sweep::Holds(first, line)) << c.steps << ": " << line;
+        EXPECT_EQ(Difference(first, RunReport(c.again)), "") << c.steps << " / " << c.again;
+    }
+}
+
+// A line run that ends in a failure line, even one that fails reading its inputs ("abc" for the
+// pipe), shows no fitting result of the run before it.
+TEST_F(SameReport, AFailedLineRunShowsNoFittingResultOfTheRunBefore) {
+    const TStringGrid& grid = Form1().Motstandgrid;
+    for (const char* failing : {"Dstorkallmm=abc", "maxflowantal=-3", "temp=-300"}) {
+        Start();
+        RunReport("English Tryckf LUF fitting PltsligrrdiameterminskningKontoppvinkel180grader1");
+        ASSERT_NE(grid.Cell(1, kMbarRow), "") << failing;
+        const std::string last = RunReport(failing).back();
+        EXPECT_TRUE(last == "NOTE! INPUT FALSE/FLOW TO BIG!" || last == "INPUT ERROR!!!") << failing << ": " << last;
+        for (int row : {kPercentRow, kMbarRow}) EXPECT_EQ(grid.Cell(1, row), "") << failing;
+    }
+}
+
+// The optimal design writes its pipe back on purpose: the next run reads it as the pipe, as if it
+// had been typed, so that a flow in m/s is a speed in the pipe the edit shows.
+TEST_F(SameReport, TheRunAfterAnOptimalDesignReadsItsPipeAsTyped) {
+    const std::string design = "English Strypel Optimalkonstruktion1 maxflowsort>ms1";
+    Start();
+    RunReport(design);
+    const std::string pipe = sweep::EditText("Dstorkallmm");
+    const std::vector<std::string> next = RunReport();
+    Start();
+    EXPECT_EQ(Difference(next, RunReport(design + " Dstorkallmm=" + pipe)), "") << pipe;
+}
+
+}  // namespace
+}  // namespace tubalyx
