@@ -5,6 +5,7 @@
 
 #include "media/medium_identification.h"
 #include "media/medium_property_switch.h"
+#include "media/water_equations.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
@@ -36,6 +37,10 @@ bool DividesByFlow(Function f) {
 // A saturated phase of a liquefied gas between its triple and critical points.
 bool SaturatedStateBeyondTable() {
     return !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature);
+}
+
+bool SaturatedSteamAboveCriticalPoint() {
+    return MediumCode == kMediumWetSteam && !(OperatingPressure <= kWaterCriticalPointPressurePa);
 }
 
 bool Always(const TForm1&) { return true; }
@@ -107,6 +112,11 @@ const ImpossibleInput kImpossibleInputs[] = {
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
     {Always, kEvery, [](Function) { return SaturatedStateBeyondTable(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
+    // Water has no saturation above its critical point.
+    {Always, kEvery, [](Function) { return SaturatedSteamAboveCriticalPoint(); }},
+    // A range is its minimum up to its maximum (both in the one pressure unit); a maximum
+    // left at 0 or below is none, and stands at the minimum by now.
+    {ShownControl<&TForm1::abstryckmaxantal>, kDevice, [](Function) { return PressureMinInput > PressureMaxInput; }},
 };
 // clang-format on
 
