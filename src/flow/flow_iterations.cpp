@@ -314,9 +314,11 @@ void FlowAtSecondDiffPressure(std::string_view medium, std::string_view device, 
     qm = FlowAtSecondDiffPressureFor(c, MaxMassFlow, dpA, dpB, d);
 }
 
+double LargestBore(bool cone, double pipeDiameter) { return (cone ? 0.99 : 0.95) * pipeDiameter; }
+
 double ThroatDiameterFromFlowFor(const FlowCase& c, double qm, double dp) {
     const double pipeDiameter = c.pipeDiameter;
-    const double upper = (IsConeDevice(c.sel.device) ? 0.99 : 0.95) * pipeDiameter;
+    const double upper = LargestBore(IsConeDevice(c.sel.device), pipeDiameter);
     const double lower = 0.01 * pipeDiameter;
     FlowSolve flow(c, dp);
     double d = 0.5 * pipeDiameter;

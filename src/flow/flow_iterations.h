@@ -92,6 +92,9 @@ double FlowFromDiffPressureFor(const FlowCase& c, double dp, double d);
 // coefficients at the flow of dpA.
 double FlowAtSecondDiffPressureFor(const FlowCase& c, double startFlow, double dpA, double dpB, double d);
 double ThroatDiameterFromFlowFor(const FlowCase& c, double qm, double dp);
+// The largest bore (m) the bore solves try in a pipe: 0.95 of it, a cone 0.99. Nearer the pipe
+// a bore restricts nothing the flow equations can tell.
+double LargestBore(bool cone, double pipeDiameter);
 // The dp whose permanent loss is wantedLoss, with the bore of the flow at that dp and the loss
 // it reached; written as the iteration goes.
 void RestrictionDiffPressureForLossFor(const FlowCase& c, double qm, double wantedLoss, double& dp, double& d,
