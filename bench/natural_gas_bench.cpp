@@ -70,8 +70,8 @@ void BM_RunNaturalGasOrificeBoreBigReport(benchmark::State& state) {
     for (const char* item : {"English", "Strypel", "StrypflnsFlangetappings1", "Naturgas"}) Click(item);
     const std::pair<const char*, const char*> typed[] = {
         {"maxflowantal", "20"},       {"maxflowsort", "ton/h"}, {"difftryckmaxantal", "25"},
-        {"difftryckmaxsort", "kPa"},  {"Dstorkallmm", "200"},   {"abstryckantal", "5000"},
-        {"abstryckmaxantal", "4000"}, {"temp", "15"},           {"tempmin", "5"}};
+        {"difftryckmaxsort", "kPa"},  {"Dstorkallmm", "200"},   {"abstryckantal", "4000"},
+        {"abstryckmaxantal", "5000"}, {"temp", "15"},           {"tempmin", "5"}};
     for (const auto& [edit, text] : typed) dynamic_cast<TEdit*>(Form1().FindComponent(edit))->UserSetText(text);
     // mol % of the grid rows methane, ethane, propane, butanes, pentanes, nitrogen, carbon
     // dioxide, hydrogen, carbon monoxide, water, typed as the user does.

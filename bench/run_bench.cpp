@@ -60,6 +60,7 @@ void BM_RunAirOrificeBoreBigReport(benchmark::State& state) {
              {"difftryckmaxsort", "kPa"},
              {"Dstorkallmm", "200"},
              {"abstryckantal", "500"},
+             {"abstryckmaxantal", "500"},
              {"temp", "20"}},
             true);
     TimeRuns(state);

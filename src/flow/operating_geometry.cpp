@@ -36,21 +36,24 @@ std::string ColdDimensionText(double mm) {
 
 }  // namespace
 
-void ComputeOperatingGeometry() {
-    const double deviceFactor =
-        ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
-    const double pipeFactor = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
-
+void ColdBoreFromOperating(double deviceFactor) {
     BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
-    PipeDiameterColdM = CheckedDiv(PipeDiameter, pipeFactor);
     BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
-    PipeDiameterColdMm = 1000.0 * PipeDiameterColdM;
-
     if (DeviceCode == kDeviceSegmentOrifice) {
         SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
         SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
         SegmentHeightM = deviceFactor * SegmentHeightColdM;
     }
+}
+
+void ComputeOperatingGeometry() {
+    const double deviceFactor =
+        ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
+    const double pipeFactor = ThermalExpansionFactor(PipeExpansionCoeff, PipeExpansionCoeffB, OperatingTemperature);
+
+    PipeDiameterColdM = CheckedDiv(PipeDiameter, pipeFactor);
+    PipeDiameterColdMm = 1000.0 * PipeDiameterColdM;
+    ColdBoreFromOperating(deviceFactor);
 
     std::string row;
     MapFittingToTableRow(DeviceCode, UpstreamFittingCode, row);
@@ -80,6 +83,10 @@ void ComputeOperatingGeometry() {
     MaxFlowDpPa = MaxDpPa;
     DpUnit = DpUpperLimitUnit;
     AdjustForOperatingRange();
+    // The search re-solves the bore at the operating state: where the design's bore was held
+    // at the end of the bores tried, it moves it to the bore that passes the flow, and the
+    // cold bore is that one's.
+    ColdBoreFromOperating(deviceFactor);
 
     const CalculationControls& form = CalculationWindow();
     form.Dstorkallmm.SetText(ColdDimensionText(PipeDiameterColdMm));

@@ -6,6 +6,11 @@
 
 namespace tubalyx {
 
+// The cold bore (BoreDiameterColdM, BoreDiameterColdMm) of BoreDiameter, and a segment
+// orifice's segment height, cold and at operating temperature; deviceFactor is the device's
+// thermal expansion at the operating temperature.
+void ColdBoreFromOperating(double deviceFactor);
+
 // Cold values, straight length, normal-flow dp, uncertainty over the range, scaled dp,
 // the standard's bounds and flow limits, the operating-range adjustment, and the edits
 // Dstorkallmm, dkallmm, hkallmm, difftryckmaxantal and difftryckmaxsort.

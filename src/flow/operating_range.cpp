@@ -76,6 +76,12 @@ bool StepTowards(double cornerFlow, double& x, double& step, bool rising) {
     return false;
 }
 
+// A bore the search moves to the pipe's own size or beyond is no restriction: the flow has no
+// bore. Short of it the bore stands, with the standard's limit notes of a beta that large.
+void RequireBoreInPipe(const OperatingDevice& dev, double bore) {
+    if (!(bore < dev.pipe)) NoConvergence();
+}
+
 double UserFlow(double si) { return CheckFinite(si * CheckedDiv(MaxFlowInput, MaxMassFlow)); }
 
 FlowValue Flow(double si) { return FlowValue{si, UserFlow(si)}; }
@@ -145,6 +151,7 @@ void CornerSearch(const OperatingDevice& dev) {
         met = StepTowards(corner, x, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
+    if (!dpSolve) RequireBoreInPipe(dev, x);
     if (!dpSolve) BoreDiameter = x;
 
     const double dpN = dev.Dp(0.67 * MaxMassFlow, BoreDiameter);
@@ -193,6 +200,7 @@ void ScaledPointSearch(const OperatingDevice& dev) {
         met = flowSolve || StepTowards(corner, dpSolve ? xDp : xD, step, dpSolve || !dev.cone);
     }
     if (!met) NoConvergence();
+    if (!dpSolve && !flowSolve) RequireBoreInPipe(dev, xD);
     if (!flowSolve) ScaledMaxDpPa = xDp;  // a flow solve keeps the one its step scaled
     BoreDiameter = xD;
     MaxFlowDpPa = xDp;

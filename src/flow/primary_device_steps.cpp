@@ -207,13 +207,7 @@ void SolveBoreOrLossStep() {
     FlowAtMaxDp = DpTransmitterValues.designDpFlow.si;
     const double deviceFactor =
         ThermalExpansionFactor(DeviceExpansionCoeff, DeviceExpansionCoeffB, OperatingTemperature);
-    BoreDiameterColdM = CheckedDiv(BoreDiameter, deviceFactor);
-    BoreDiameterColdMm = 1000.0 * BoreDiameterColdM;
-    if (DeviceCode == kDeviceSegmentOrifice) {
-        SegmentHeightForDiameter(BoreDiameterColdM, PipeDiameterColdM, SegmentHeightColdM);
-        SegmentHeightColdMm = 1000.0 * SegmentHeightColdM;
-        SegmentHeightM = deviceFactor * SegmentHeightColdM;
-    }
+    ColdBoreFromOperating(deviceFactor);
     if (quarterExceeded) {
         // The loss solve's bore stands, beyond the expansibility's range: it has no normal-flow
         // dp or uncertainty over the range. These start again from none, and the standard's

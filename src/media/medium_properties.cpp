@@ -79,7 +79,15 @@ void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double&
     const std::string& medium = d.medium;
     double& P = s.pressure;
     double& t = s.temperature;
-    if (medium == kMediumWetSteam) t = WaterSaturationTemperature(P);
+    if (medium == kMediumWetSteam) {
+        // Water has no saturation above its critical point: there is no saturated steam, no state.
+        if (!(P <= kWaterCriticalPointPressurePa)) {
+            s.density = s.dryDensity = s.vapourDensity = s.viscosity = s.kappa = s.cp = s.cv = 0.0;
+            s.vapourPressure = s.enthalpy = 0.0;
+            return;
+        }
+        t = WaterSaturationTemperature(P);
+    }
     if (d.humidGas && IsConvertedKind(d.humidityKind))
         RelativeHumidityFromGiven(d, medium, t, P, d.givenDensity, relativeHumidity);
     if (d.balanceOnly && IsSteamMedium(medium)) {

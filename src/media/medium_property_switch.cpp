@@ -32,6 +32,7 @@
 #include "property_tables/saturation_states.h"
 #include "state/composition.h"
 #include "state/geometry.h"
+#include "state/inputs.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -190,8 +191,13 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
     Saturation(m, true, phase, t, pSat, o);
     if ((phase == kPhaseVapourAtTemperature || phase == kPhaseLiquidAtTemperature) &&
         !CalculationWindow().abstryckmaxantal.Visible()) {
-        CalculationWindow().abstryckantal.SetText(Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9));
+        const std::string shown = Utf8Left(FormatGeneral(0.999999 * pSat / 1000.0), 9);
+        CalculationWindow().abstryckantal.SetText(shown);
         CalculationWindow().abstrycksort.SetText("kPa");
+        // The state behind the edits holds what they show: what a run leaves for the budget,
+        // the tables and the next run is the pressure it calculated at, not the one typed before.
+        PressureMinInput = StrToFloatSafe(shown);
+        PressureUnit = "kPa";
         P = pSat;
     }
 }

@@ -31,6 +31,10 @@ double WaterSaturationPressureReduced(double t);
 // and keeps to L from about 389 degC on.
 double WaterSaturationPressure(double t);
 
+// The pressure of water's critical point: above it liquid and vapour no longer part, and
+// there is no saturated steam.
+inline constexpr double kWaterCriticalPointPressurePa = 22.064e6;
+
 // Saturation temperature (degC). Up to the critical pressure a damped secant on the line K
 // from 100 and 200 degC, stopped when the new iterate lies within 0.01 K of the one two steps
 // before and of the last one; above it the temperature of the boundary line L, solved in

@@ -405,6 +405,43 @@ bool LineWorkAllows(std::uint64_t work) {
 
 bool LineWorkAllowsTwice(std::uint64_t passStart) { return LineWorkAllows(2 * (LineWork() - passStart)); }
 
+namespace {
+
+std::string* const kPropertyLabels[] = {&DensityLabel,
+                                        &SpecificVolumeLabel,
+                                        &DynamicViscosityLabel,
+                                        &KinematicViscosityLabel,
+                                        &ViscosityNoteLabel,
+                                        &KappaLabel,
+                                        &CpLabel,
+                                        &CvLabel,
+                                        &EnthalpyLabel};
+static_assert(std::size(kPropertyLabels) == 9, "the guard keeps nine labels");
+
+// The liquefied gases whose saturation tables hold the vapour side (helium's is argon's).
+bool HasSaturatedVapourTable(const std::string& medium) {
+    return IsOneOf(medium, {kMediumOxygen, kMediumArgon, kMediumNitrogen, kMediumHelium});
+}
+
+}  // namespace
+
+SaturatedVapourAtItsPressure::SaturatedVapourAtItsPressure()
+    : phase_(PhaseLetter),
+      expansion_(ExpansionModeLetter),
+      vapour_(HasSaturatedVapourTable(MediumCode) && IsVapourPhase(PhaseLetter)) {
+    if (!vapour_) return;
+    PhaseLetter = kPhaseVapourAtPressure;
+    ExpansionModeLetter = kExpansionIsothermal;
+    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kPropertyLabels[i];
+}
+
+SaturatedVapourAtItsPressure::~SaturatedVapourAtItsPressure() {
+    if (!vapour_) return;
+    PhaseLetter = phase_;
+    ExpansionModeLetter = expansion_;
+    for (std::size_t i = 0; i < labels_.size(); ++i) *kPropertyLabels[i] = std::move(labels_[i]);
+}
+
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     bool beyond = false;
     if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);

@@ -3,6 +3,7 @@
 // state behind a change of cross-section, and the temperature at the end of a segment from
 // the energy balance (enthalpy, kinetic and potential energy conserved; the adiabatic mode
 // of the line). Pressures Pa absolute, temperatures degC, diameters m, mass flow kg/s.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -74,6 +75,26 @@ std::uint64_t LineWork();
 bool LineWorkAllows(std::uint64_t work);
 // Whether a pass that doubles the one begun at the count `passStart` keeps within the bound.
 bool LineWorkAllowsTwice(std::uint64_t passStart);
+
+// While one lives, a liquefied gas picked on its saturation line (its saturated vapour at a
+// temperature or at a pressure, where its table holds one) is taken as its saturated vapour at
+// the pressure asked for: a stream that leaves the saturation point through a contraction
+// expands along its saturation line (these gases condense a little as they expand), its
+// temperature following from its pressure, not from a single-phase energy balance; the walk
+// searches no temperature (the isothermal mode). The range notes its states write are the
+// stream's: the property labels are given back as they were.
+class SaturatedVapourAtItsPressure {
+public:
+    SaturatedVapourAtItsPressure();
+    ~SaturatedVapourAtItsPressure();
+    SaturatedVapourAtItsPressure(const SaturatedVapourAtItsPressure&) = delete;
+    SaturatedVapourAtItsPressure& operator=(const SaturatedVapourAtItsPressure&) = delete;
+
+private:
+    char phase_, expansion_;
+    bool vapour_;
+    std::array<std::string, 9> labels_;  // the property labels on entry
+};
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.

@@ -29,6 +29,8 @@ constexpr double kPaToBar = 1e-5;
 constexpr double kWaterCriticalPressureBar = 221.2;
 constexpr double kKgPerSecondToTph = 3.6;
 constexpr double kRelativeTolerance = 1e-4;
+// How near the orifice found for a flow must pass it: its bore search settles to 1e-6.
+constexpr double kPassedFlowTolerance = 1e-3;
 constexpr double kBoreSearchFirstFactor = 2.0;
 constexpr double kKvSearchFirstFactor = 4.0;
 constexpr int kKvSearchRounds = 2;
@@ -68,6 +70,19 @@ double BoreForLoss(double flowTph) {
     RestrictionDiffPressureForLoss(MediumCode, kRestrictionDevice, DeviceVariantCode, Standard(), OperatingPressure,
                                    flowTph / kKgPerSecondToTph, MaxDpPa, PipeDiameter, FlowDensity, DynamicViscosityPas,
                                    KappaOperating, 1.0, DeviceDrop, bore, loss);
+    return bore;
+}
+
+// A flow that no bore smaller than the tube passes at the drop, not even at a differential
+// pressure of the whole inlet pressure, leaves the search at its largest bore, which passes
+// a fraction of it: the duty has no orifice. (One that passes it short of the drop chokes.)
+double BorePassingTheFlow(double flowTph) {
+    const double bore = BoreForLoss(flowTph);
+    double massFlow = 0.0;
+    FlowFromDiffPressure(MediumCode, kRestrictionDevice, DeviceVariantCode, Standard(), OperatingPressure, DeviceDrop,
+                         bore, PipeDiameter, FlowDensity, DynamicViscosityPas, KappaOperating, 1.0, massFlow);
+    if (!(std::fabs(kKgPerSecondToTph * massFlow - flowTph) <= kPassedFlowTolerance * flowTph))
+        throw CalcError("no orifice smaller than the tube passes the flow");
     return bore;
 }
 
@@ -125,7 +140,7 @@ void SizeRestriction() {
     } else if (kvGiven) {
         ValveMassFlowTph = RestrictionFlowForKv();
     } else {
-        BoreDiameter = BoreForLoss(ValveMassFlowTph);
+        BoreDiameter = BorePassingTheFlow(ValveMassFlowTph);
     }
     BoreDiameterColdM = CheckedDiv(BoreDiameter, DeviceExpansion());
     BoreDiameterColdMm = 1000 * BoreDiameterColdM;

@@ -23,8 +23,8 @@ namespace {
 
 using result_detail::ValueOrNothing;
 
-// The equations of water and steam hold up to 800 C, those of liquid water up to 350 C, and
-// neither below 0 C or above 100 MPa.
+// The equations of water and steam hold up to 800 C, those of liquid water and saturated steam
+// up to 350 C, and neither below 0 C or above 100 MPa (nor the gas tables above 100 MPa).
 constexpr double kSteamTemperatureLimitC = 800.0;
 constexpr double kWaterTemperatureLimitC = 350.0;
 constexpr double kPressureLimitPa = 1e8;
@@ -57,6 +57,13 @@ bool GivenDryMedium(MediumKind m) {
     return !HumidGasFlag && OneOf(m, {MediumKind::IdealGas, MediumKind::RealGas, MediumKind::Liquid});
 }
 
+// Humid air and a gas mixture are reckoned part by part, each at its own partial pressure
+// within its table: a whole beyond the tables' top pressure is beyond them all the same.
+bool PartsAboveTables(MediumKind m) {
+    const bool parts = m == MediumKind::Mixture || (m == MediumKind::Air && HumidGasFlag && VapourPartDensity > 0.0);
+    return parts && OperatingPressure > kPressureLimitPa;
+}
+
 // Empty when the state is within the equations; one blank when only the property solve ran
 // into its step bound, or a saturated phase asked for lies beyond its triple or critical point.
 std::string RangeNote(MediumKind m) {
@@ -64,10 +71,13 @@ std::string RangeNote(MediumKind m) {
     if (PropertyIterationCount >= PropertyIterationLimit ||
         !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature))
         note = " ";
+    if (PartsAboveTables(m)) return ByLanguage(report_text::PressureAbove100MPaNote);
     if (!IsWaterOrSteam(m)) return note;
+    // Saturated steam above 350 C lies beyond the steam equations' sub-region, as water does.
+    const bool liquidOrSaturated = m == MediumKind::Water || m == MediumKind::WetSteam;
     if (OperatingTemperature > kSteamTemperatureLimitC)
         note = "TEMP > 800 C ";
-    else if (m == MediumKind::Water && OperatingTemperature > kWaterTemperatureLimitC)
+    else if (liquidOrSaturated && OperatingTemperature > kWaterTemperatureLimitC)
         note = "TEMP > 350 C ";
     else if (OperatingTemperature < 0.0)
         note = "TEMP < 0 C ";

@@ -7,6 +7,7 @@
 #include "flow/primary_device_sequence.h"
 #include "media/medium_identification.h"
 #include "media/medium_state.h"
+#include "media/possible_state.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "pressure_loss/line_properties.h"
@@ -47,8 +48,15 @@ double Speed(double massFlow, double density, double diameter) {
     return CheckedDiv(CheckedDiv(massFlow, density), Area(diameter));
 }
 
-// The density (kg/m3) of the current medium at (p Pa, t degC); the humidity entries stay.
-double MediumDensityAt(double p, double t) { return LineMediumAt(MediumCode, p, t).density; }
+// The current medium at (p Pa, t degC); the humidity entries stay.
+LineMediumProperties MediumAtPoint(double p, double t) { return LineMediumAt(MediumCode, p, t); }
+
+// A gas that would pass a contraction at its speed of sound there chokes in it. It cools as it
+// speeds up, so its sound in the pipe bounds it too, where a state beyond the tables says more.
+bool GasChokes(double speed, double p, const LineMediumProperties& m) {
+    if (!IsGasMedium(MediumCode) || !(m.kappa > 0)) return false;
+    return !BelowSpeedOfSound(speed, m.kappa, p, m.density) || !PipeFlowBelowSound(speed);
+}
 
 bool IsValve() { return CalcFunction == kFunctionValve && ValveSubtype == kSubtypeValve; }
 
@@ -70,7 +78,30 @@ void WritePipeSpeed(double massFlow, double density, double pipeDiameter) {
         FormatFixed(CheckFinite(Speed(massFlow, density, pipeDiameter), "flow speed is no number"), kReportDigits));
 }
 
-void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
+// The speed in a valve's inlet, a cone's annulus or a bore, at the density there.
+double ThroatSpeed(double massFlow, double density, double pipeDiameter) {
+    if (IsValve()) return Speed(massFlow, density, 0.001 * ValveDiameterColdMm);
+    if (IsConeMeter(DeviceCode))
+        return CheckedDiv(CheckedDiv(massFlow, density),
+                          kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4);
+    return Speed(massFlow, density, BoreDiameter);
+}
+
+// A gas condensing or a liquid boiling behind the contraction: twice the density of the pipe's
+// state, or half of it.
+bool PhaseChanged(bool gas, double contracted, double density) {
+    return gas ? contracted > 2 * density : contracted < 0.5 * density;
+}
+
+// The warning of a stream whose phase has changed behind the contraction, in red.
+void WritePhaseChangeWarning(bool gas) {
+    SetReportColor(clRed);
+    WriteIf(Pick(gas ? report_text::CondensationWarning : report_text::CavitationWarning));
+    WriteIf(Pick(gas ? report_text::FlowmeterShowsLessWarning : report_text::FlowmeterShowsMoreWarning));
+}
+
+// `warned`: the throat's state has been reported as condensed or boiling already.
+void WriteVenaContracta(double massFlow, double pipeDiameter, double density, double p2, bool warned) {
     if (IsConeMeter(DeviceCode) && CalcFunction == kFunctionPrimaryDevice) return;
     try {
         const double dv = IsValve()
@@ -78,8 +109,18 @@ void WriteVenaContracta(double massFlow, double pipeDiameter, double p2) {
                               : BoreDiameter * CheckedPow(CheckedDiv(std::fabs(OperatingPressure - p2), MaxDpPa), 0.25);
         double pv = 0, tv = 0;
         LinePropertiesInlet(MediumCode, pv, tv, massFlow, pipeDiameter, dv, OperatingPressure, OperatingTemperature);
-        const double density = MediumDensityAt(pv, tv);
-        if (density > 0) SpeedLine(VenaLabel(), Speed(massFlow, density, dv));
+        const LineMediumProperties vena = MediumAtPoint(pv, tv);
+        const double contracted = vena.density;
+        // A gas condensed there is no longer the gas whose speed the line gives.
+        if (IsGasMedium(MediumCode) && PhaseChanged(true, contracted, density)) {
+            if (!warned) WritePhaseChangeWarning(true);
+        } else if (contracted > 0) {
+            const double speed = Speed(massFlow, contracted, dv);
+            if (GasChokes(speed, pv, vena))
+                WriteIf(Pick(report_text::VenaContractaSoundLimitNote));
+            else
+                SpeedLine(VenaLabel(), speed);
+        }
     } catch (const CalcError&) {
         // The flow cannot pass the vena contracta below the speed of sound.
         WriteIf(Pick(report_text::VenaContractaSoundLimitNote));
@@ -133,6 +174,7 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     WritePipeSpeed(massFlow, density, pipeDiameter);
     if (!IsBigReport(ReportWriterWindow().litenstor.Caption())) return;
     if (CalcFunction != kFunctionPrimaryDevice && CalcFunction != kFunctionValve) return;
+    const SaturatedVapourAtItsPressure throatStates;
 
     const bool volume = DeviceCode == kDeviceVolumeMeter;
     double dc = BoreDiameter;
@@ -141,7 +183,7 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     else if (IsConeMeter(DeviceCode))
         dc = CheckedSqrt(pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter);
 
-    double p2 = 0, t2 = 0, rho2 = 0;
+    double p2 = 0, t2 = 0;
     if (!volume) {
         try {
             LinePropertiesInlet(MediumCode, p2, t2, massFlow, pipeDiameter, dc, OperatingPressure,
@@ -152,7 +194,9 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
         }
     }
     const bool throatState = p2 > 0 && t2 > -273;
-    if (throatState) rho2 = MediumDensityAt(p2, t2);
+    LineMediumProperties throat;
+    if (throatState) throat = MediumAtPoint(p2, t2);
+    const double rho2 = throat.density;
 
     if (volume) {
         // The volume meter has no contraction; the valve page says its flow is critical.
@@ -165,26 +209,20 @@ void WriteFlowSpeedLines(double massFlow, double density, double pipeDiameter) {
     }
 
     if (throatState) {
-        const bool gas = IsGasMedium(MediumCode);
-        if (gas && rho2 > 2 * density) {
-            SetReportColor(clRed);
-            WriteIf(Pick(report_text::CondensationWarning));
-            WriteIf(Pick(report_text::FlowmeterShowsLessWarning));
-        } else if (!gas && rho2 < 0.5 * density) {
-            SetReportColor(clRed);
-            WriteIf(Pick(report_text::CavitationWarning));
-            WriteIf(Pick(report_text::FlowmeterShowsMoreWarning));
+        const bool changed = PhaseChanged(IsGasMedium(MediumCode), rho2, density);
+        if (changed) {
+            WritePhaseChangeWarning(IsGasMedium(MediumCode));
         } else if (rho2 > 0) {
-            if (IsValve())
-                SpeedLine(ValveInletLabel(), Speed(massFlow, rho2, 0.001 * ValveDiameterColdMm));
-            else if (IsConeMeter(DeviceCode))
-                SpeedLine(ThroatLabel(),
-                          CheckedDiv(CheckedDiv(massFlow, rho2),
-                                     kPi * (pipeDiameter * pipeDiameter - BoreDiameter * BoreDiameter) / 4));
-            else
-                SpeedLine(ThroatLabel(), Speed(massFlow, rho2, BoreDiameter));
+            const double speed = ThroatSpeed(massFlow, rho2, pipeDiameter);
+            if (GasChokes(speed, p2, throat)) {
+                // Choked in the throat, the stream reaches no vena contracta beyond it.
+                WriteIf(Pick(report_text::VenaContractaSoundLimitNote));
+                WriteCriticalFlow(massFlow, pipeDiameter, p2);
+                return;
+            }
+            SpeedLine(IsValve() ? ValveInletLabel() : ThroatLabel(), speed);
         }
-        WriteVenaContracta(massFlow, pipeDiameter, p2);
+        WriteVenaContracta(massFlow, pipeDiameter, density, p2, changed);
     }
     WriteCriticalFlow(massFlow, pipeDiameter, p2);
 }

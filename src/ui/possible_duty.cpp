@@ -7,6 +7,7 @@
 #include "media/humid_gas_mixing.h"
 #include "media/medium_identification.h"
 #include "media/saturation_limits.h"
+#include "media/water_equations.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
@@ -38,6 +39,10 @@ bool DividesByFlow(Function f) {
 // A saturated phase of a liquefied gas beyond its triple or critical point.
 bool NoSaturatedState() {
     return !SaturationStateExists(MediumCode, PhaseLetter, OperatingPressure, OperatingTemperature);
+}
+
+bool SaturatedSteamAboveCriticalPoint() {
+    return MediumCode == kMediumWetSteam && !(OperatingPressure <= kWaterCriticalPointPressurePa);
 }
 
 bool Always(const TForm1&) { return true; }
@@ -127,6 +132,11 @@ const ImpossibleInput kImpossibleInputs[] = {
     {Always, kEvery, [](Function) { return NoSaturatedState(); }},
     {ShownControl<&TForm1::relabsspecfukt>, kEvery, [](Function) { return HumidityNoGasHolds(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
+    // Water has no saturation above its critical point.
+    {Always, kEvery, [](Function) { return SaturatedSteamAboveCriticalPoint(); }},
+    // A range is its minimum up to its maximum (both in the one pressure unit); a maximum
+    // left at 0 or below is none, and stands at the minimum by now.
+    {ShownControl<&TForm1::abstryckmaxantal>, kDevice, [](Function) { return PressureMinInput > PressureMaxInput; }},
 };
 // clang-format on
 

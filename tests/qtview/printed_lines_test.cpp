@@ -66,6 +66,7 @@ TEST(PrintedLines, EveryLineOfABigReportStandsWholeInThePdf) {
     f.Dstorkallmm.SetText("100");
     f.difftryckmaxantal.SetText("25");
     f.abstryckantal.SetText("500");
+    f.abstryckmaxantal.SetText("500");
     RunCalculation();
     f.DSAprint.Click();
 

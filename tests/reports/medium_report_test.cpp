@@ -83,7 +83,10 @@ TEST_F(MediumReport, RangeNoteOfTheWaterAndSteamEquations) {
         {"ANG", 'E', 900, 1.5e8, {"PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: ", "TEMP > 800 C PRESSURE > 100 MPa"}},
         {"ANG", 'D', 900, 1.5e8, {"DRUCK/TEMPERATUR AUSSERHALB TAFELGRENZEN!: ", "TEMP > 800 C DRUCK > 100 MPa"}},
         {"VAT", 'S', -5, 1e5, {"TRYCK/TEMPERATUR UTANFÖR TABELLGRÄNSERNA!: ", "TEMP < 0 C "}},
-        {"MNG", 'E', 400, 1e6, {}},  // the 350 C limit is liquid water's only
+        // Saturated steam within its equations up to 350 C, as liquid water; steam itself beyond.
+        {"MNG", 'E', 347.33, 16e6, {}},
+        {"MNG", 'E', 365.71, 20e6, {"PRESSURE/TEMPERATURE OUTSIDE TABLELIMITS!: ", "TEMP > 350 C "}},
+        {"ANG", 'E', 400, 1e6, {}},
         {"LUF", 'E', 900, 1.5e8, {}},
     };
     for (const auto& c : cases) {

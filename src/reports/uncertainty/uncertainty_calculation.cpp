@@ -123,6 +123,11 @@ private:
                              x.density, x.viscosity, x.kappa, x.f, q);
         return q;
     }
+    // A bore that its uncertainty (or the tube's) takes to the tube wall is no device: the
+    // budget has no flow to give for it.
+    static void RequireBoreInTube(const Flow& x) {
+        if (!(x.bore < x.pipe)) throw CalcError("the throat's uncertainty reaches the tube wall");
+    }
     double AtDp(double dp) const {
         Flow x = Base();
         x.dp = dp;
@@ -193,6 +198,7 @@ private:
         if (device_ == FlowDevice::SegmentOrifice)
             SegmentEquivalentDiameter(in_.segmentHeight + 0.001 * u_.ThroatDiameterUncertaintyMm, in_.pipeDiameter,
                                       x.bore);
+        RequireBoreInTube(x);
         Set(S::ThroatDiameter, Change(FlowOf(x)));
 
         double edge = 0.0;
@@ -204,6 +210,7 @@ private:
 
         x = Base();
         x.pipe = in_.pipeDiameter + 0.001 * u_.PipeDiameterUncertaintyMm;
+        RequireBoreInTube(x);
         Set(S::TubeDiameter, Change(FlowOf(x)));
 
         // The roughness factor at the flow the primary-device calculation took it at, so that a
@@ -374,6 +381,12 @@ double RandomSquares(int k, S humidity) {
     return r;
 }
 
+// A total of the budget (%), which no uncertainty of a flow exceeds.
+double WithinTheFlow(double total) {
+    if (!(total <= 100.0)) throw CalcError("uncertainty total beyond the whole flow");
+    return total;
+}
+
 double Bias(int k) { return std::fabs(At(S::CalculationError, k) + At(S::DensityError, k) + At(S::OtherErrors, k)); }
 
 }  // namespace
@@ -454,13 +467,15 @@ UncertaintyRunResult RunUncertaintyCalculation(const UncertaintyRunInput& in, do
         const double weight =
             UncertaintyPercentBase == kPercentOfMaxFlow ? CheckedDiv(in.maxMassFlow, MaxMassFlow) : 1.0;
         // A source that overflows makes its totals no numbers: the run fails rather than
-        // publish them.
+        // publish them. So does one that moves the flow by all of it or more: the budget of
+        // small changes has no answer for such a device (a cone whose gap a tube's
+        // uncertainty doubles), and an uncertainty is at most the whole flow.
         constexpr const char* kNoTotal = "uncertainty total is no number";
         for (int k = 0; k < points; ++k) {
             run.Point(k);
-            result.totalSum += CheckFinite(CombinedUncertaintyAtPointAlt(k) * weight, kNoTotal);
-            result.dryGasTotalSum += CheckFinite(CombinedUncertaintyAtPoint(k) * weight, kNoTotal);
-            if (in.medium == kMediumNaturalGas) CheckFinite(CombinedUncertaintyAtPointFull(k), kNoTotal);
+            result.totalSum += WithinTheFlow(CombinedUncertaintyAtPointAlt(k)) * weight;
+            result.dryGasTotalSum += WithinTheFlow(CombinedUncertaintyAtPoint(k)) * weight;
+            if (in.medium == kMediumNaturalGas) WithinTheFlow(CombinedUncertaintyAtPointFull(k));
         }
         CheckFinite(result.totalSum + result.dryGasTotalSum, kNoTotal);
         for (S s : {S::Temperature, S::Pressure}) SourceArray(s)[0] = SourceArray(s)[1];
