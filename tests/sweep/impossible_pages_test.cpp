@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "media/medium_identification.h"
+#include "media/possible_state.h"
 #include "numerics/number_text.h"
 #include "state/keywords.h"
 #include "state/medium.h"
@@ -43,7 +44,9 @@ double ValueOf(const std::vector<std::string>& report, const std::string& label)
 
 // What the report, the budget's grid or the compensation table print that no state has.
 std::string Impossible(const std::vector<std::string>& report) {
-    const bool gas = IsGasMedium(MediumCode) && !IsLiquidPhase(PhaseLetter);
+    // A liquefied gas taken as its liquid (no heat capacities) has no gas's speed of sound.
+    const bool gas = IsGasMedium(MediumCode) && !IsLiquidPhase(PhaseLetter) &&
+                     GivesHeatCapacities(KappaOperating, CpOperating, CvOperating);
     const double sound = std::sqrt(KappaOperating * OperatingPressure / FlowDensity);
     for (const std::string& line : report) {
         const double v = ValueOf({line}, line.starts_with("Flow speed") ? "Flow speed" : "Flowspeed");
