@@ -41,6 +41,8 @@ constexpr int kNaturalGasExtraRow = 27;
 constexpr int kReportControlGap = 5;
 // BigBlock stands this far right of the code label.
 constexpr int kBigBlockGap = 5;
+// The tab order of the controls beside the questionnaire: after any question a builder places.
+constexpr int kSideTabOrder = kUnplacedTabOrder - 100;
 // A rebuild asked for while one runs is done after it; a chain of such requests ends here.
 constexpr int kRebuildPasses = 4;
 
@@ -57,6 +59,17 @@ constexpr ReportCaption kReportCaptions[] = {
 
 int RightOf(const TControl& c) { return c.Left() + c.Width(); }
 int BottomOf(const TControl& c) { return c.Top() + c.Height(); }
+
+// After the questionnaire the keyboard goes through the rest of the page as it stands: the data
+// sheet and its margins beside the medium, the compensation table with its generated code, the
+// uncertainty budget. The report and every control not named here follow.
+void PlaceSideControlsInTabOrder(TForm1& f) {
+    int order = kSideTabOrder;
+    for (TControl* c : {(TControl*)&f.DSAprint, (TControl*)&f.vmargbox, (TControl*)&f.Numberspos,
+                        (TControl*)&f.PTberfel, (TControl*)&f.kod, (TControl*)&f.BigBlock, (TControl*)&f.Label2,
+                        (TControl*)&f.PTKompgrid, (TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulgrid})
+        c->SetTabOrder(order++);
+}
 
 void SetFontColor(TControl& c, TColor colour) {
     TFont font = c.Font();
@@ -251,6 +264,7 @@ void Build(char kind, int& layoutTop) {
     // other control of the form follows.
     for (TControl* c : f.Controls())
         if (c->Parent() == &f) c->SetTabOrder(kUnplacedTabOrder);
+    PlaceSideControlsInTabOrder(f);
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(ByLanguage(page_text::UpDownHint));
     UpdateThermoCaption();

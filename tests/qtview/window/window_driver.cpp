@@ -163,6 +163,32 @@ void ProgramWindow::ChooseMenu(std::initializer_list<const TMenuItem*> path) {
     Settle();
 }
 
+void ProgramWindow::ChooseMenuByKeys(std::initializer_list<const TMenuItem*> path) {
+    Press(Qt::Key_Alt, Qt::AltModifier);
+    QWidget* holder = window_->menuBar();
+    ASSERT_EQ(QApplication::focusWidget(), holder) << "Alt does not give the keyboard to the menu bar";
+    for (const TMenuItem* item : path) {
+        QAction* action = ActionOf(*window_, item);
+        ASSERT_NE(action, nullptr);
+        auto active = [&] {
+            if (auto* bar = qobject_cast<QMenuBar*>(holder)) return bar->activeAction();
+            return qobject_cast<QMenu*>(holder)->activeAction();
+        };
+        const bool onBar = holder == window_->menuBar();
+        // The arrows go on from the item the bar or the opened menu shows active.
+        for (int step = 0; active() != action; ++step) {
+            ASSERT_LT(step, holder->actions().size() + 1) << item->Name() << " is not reached by the arrow keys";
+            Press(onBar ? Qt::Key_Right : Qt::Key_Down);
+        }
+        Press(Qt::Key_Return);
+        if (action->menu()) {
+            holder = action->menu();
+            ASSERT_TRUE(QTest::qWaitFor([holder] { return holder->isVisible(); }, 2000)) << item->Name();
+        }
+    }
+    Settle();
+}
+
 void ProgramWindow::ChoosePopup(const TPopupMenu& menu, std::initializer_list<const TMenuItem*> path) {
     Settle();
     ClickPath(window_->MenuFor(&menu), *window_, path);
