@@ -57,14 +57,15 @@ void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
     // runs would be lost, and the dialog would wait for ever. One that the answer leaves open,
     // or that never opens, fails the test after a minute instead of hanging it.
     const int outerLoops = QThread::currentThread()->loopLevel();
+    // A dialog answered and closed (or already gone) ends the timer, so that it answers no later dialog.
     QObject::connect(timer, &QTimer::timeout, timer,
-                     [timer, waited, answer, outerLoops, answered = QPointer<QDialog>()]() mutable {
+                     [timer, waited, answer, outerLoops, answered = QPointer<QDialog>(), done = false]() mutable {
                          auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                          if (dialog && (!dialog->isVisible() || QThread::currentThread()->loopLevel() <= outerLoops))
                              dialog = nullptr;
                          const bool late = waited.elapsed() > 60000;
-                         if (answered) {
-                             if (!answered->isVisible()) return timer->deleteLater();
+                         if (done) {
+                             if (!answered || !answered->isVisible()) return timer->deleteLater();
                              if (!late) return;
                              ADD_FAILURE() << "the dialog stayed open";
                              answered->reject();
@@ -72,6 +73,7 @@ void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
                          }
                          if (dialog) {
                              answered = dialog;
+                             done = true;
                              answer(*dialog);
                          } else if (late) {
                              ADD_FAILURE() << "no dialog opened";
