@@ -22,12 +22,22 @@ public:
             Changed();
         }
     }
+    // A label that starts something works as a button for the keyboard: Tab reaches it and
+    // Space or Return click it. Other labels are the mouse's only.
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v) {
+        if (tabStop_ != v) {
+            tabStop_ = v;
+            Changed();
+        }
+    }
     int Width() const override;
     int Height() const override;
 
 private:
     std::string caption_;
     bool autoSize_ = true;
+    bool tabStop_ = false;
 };
 
 // A push button.

@@ -39,13 +39,14 @@ protected:
     virtual void Update(Model& control, Widget& widget, QPalette& palette) const = 0;
 };
 
-class LabelAdapter : public AdapterOf<TLabel, QLabel> {
-    QLabel* Make(TLabel&, QWidget* parent) const override {
-        auto* l = new QLabel(parent);
-        l->setAutoFillBackground(true);
+class LabelAdapter : public AdapterOf<TLabel, LabelWidget> {
+    LabelWidget* Make(TLabel& label, QWidget* parent) const override {
+        auto* l = new LabelWidget(parent);
+        QObject::connect(l, &LabelWidget::keyClicked, l, [&label] { RunUserInput([&] { label.Click(); }); });
         return l;
     }
-    void Update(TLabel& label, QLabel& l, QPalette& palette) const override {
+    void Update(TLabel& label, LabelWidget& l, QPalette& palette) const override {
+        l.SetTabStop(label.TabStop());
         if (l.text() != Q(label.Caption())) l.setText(Q(label.Caption()));
         palette.setColor(QPalette::Window, ToQColor(label.Color()));
         // A label that sizes itself to its caption is as wide as the caption in the font it is
@@ -53,6 +54,7 @@ class LabelAdapter : public AdapterOf<TLabel, QLabel> {
         const int text = l.fontMetrics().horizontalAdvance(l.text());
         if (label.AutoSize() && text > l.width()) l.resize(text, l.height());
     }
+    bool InTabChain(const TControl& control) const override { return static_cast<const TLabel&>(control).TabStop(); }
 };
 
 class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
@@ -80,13 +82,13 @@ class EditAdapter : public AdapterOf<TEdit, QLineEdit> {
         e.setReadOnly(edit.ReadOnly());
     }
     static constexpr const char* kSelectAllsShown = "tubalyxSelectAllsShown";
-    bool InTabChain() const override { return true; }
+    bool InTabChain(const TControl&) const override { return true; }
 };
 
 class GridAdapter : public AdapterOf<TStringGrid, GridWidget> {
     GridWidget* Make(TStringGrid& grid, QWidget* parent) const override { return new GridWidget(grid, parent); }
     void Update(TStringGrid&, GridWidget& g, QPalette&) const override { g.SyncFromModel(); }
-    bool InTabChain() const override { return true; }
+    bool InTabChain(const TControl&) const override { return true; }
 };
 
 class RichEditAdapter : public AdapterOf<TRichEdit, RichEditWidget> {
@@ -95,7 +97,7 @@ class RichEditAdapter : public AdapterOf<TRichEdit, RichEditWidget> {
         r.SyncFromModel();
         palette.setColor(QPalette::Base, ToQColor(edit.Color()));
     }
-    bool InTabChain() const override { return true; }
+    bool InTabChain(const TControl&) const override { return true; }
 };
 
 class MemoAdapter : public AdapterOf<TMemo, QPlainTextEdit> {

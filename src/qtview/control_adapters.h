@@ -23,7 +23,7 @@ public:
     // widget reports them itself.
     virtual bool ForwardsInput() const { return true; }
     // Whether the Tab key reaches the control, in the model's tab order.
-    virtual bool InTabChain() const { return false; }
+    virtual bool InTabChain(const TControl&) const { return false; }
     // Controls to bring up to date together with this one (a group box's children take its font).
     virtual std::vector<TControl*> Dependents(TControl&) const { return {}; }
 };

@@ -29,6 +29,30 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
     ReplayCanvas(painter, box_.Canvas().Ops(), box_.Canvas().PixelsPerInch);
 }
 
+LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    SetTabStop(false);
+}
+
+// Only Tab gives the keyboard to a label: a click on it leaves the keyboard where it was.
+void LabelWidget::SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
+
+void LabelWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool clicks = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (focusPolicy() == Qt::NoFocus || !clicks || event->isAutoRepeat()) return QLabel::keyPressEvent(event);
+    event->accept();
+    emit keyClicked();
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
 UpDownWidget::UpDownWidget(TUpDown& upDown, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -164,6 +188,14 @@ GridWidget::GridWidget(TStringGrid& grid, QWidget* parent) : QTableWidget(parent
 
 QPoint GridWidget::ContentPoint(QPoint viewportPoint) const {
     return viewportPoint + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+// Tab moves on from a cell being edited; from the grid itself it goes on to the page's next
+// control, so that no grid keeps the keyboard from the controls after it. The keyboard of a grid
+// the window hides stays where Qt's own table puts it.
+bool GridWidget::focusNextPrevChild(bool next) {
+    if (ViewSyncScope::Active()) return QTableWidget::focusNextPrevChild(next);
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 bool GridWidget::Fixed(int col, int row) const { return row < grid_.FixedRows() || col < grid_.FixedCols(); }

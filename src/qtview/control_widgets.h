@@ -1,5 +1,6 @@
 #pragma once
 // Qt widgets that show one model control each, and the routines that bring them up to date.
+#include <QLabel>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QWidget>
@@ -25,6 +26,22 @@ private:
     TPaintBox& box_;
 };
 
+// A label. One that works as a button takes the keyboard from Tab, shows a frame while it has
+// it, and reports Space and Return as a click (its mouse clicks reach the model as any label's).
+class LabelWidget : public QLabel {
+    Q_OBJECT
+public:
+    explicit LabelWidget(QWidget* parent);
+    void SetTabStop(bool tabStop);
+
+signals:
+    void keyClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // Two arrow buttons stepping the up-down control.
 class UpDownWidget : public QWidget {
     Q_OBJECT
@@ -38,6 +55,7 @@ public:
 // once, and the keys typed into the cell are the grid's key events. Enter, Tab, the arrow keys
 // at the end of the text and a click elsewhere end the edit; Escape ends it with the text it
 // started with. The key that ends an edit is released on the grid, so the model hears its key-up.
+// Tab on a cell not being edited leaves the grid, as it leaves any other control.
 class GridWidget : public QTableWidget {
     Q_OBJECT
 public:
@@ -49,6 +67,7 @@ public:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class CellEditorDelegate;

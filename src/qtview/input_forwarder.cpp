@@ -1,13 +1,16 @@
 #include "qtview/input_forwarder.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
 
 #include "forms/control.h"
 #include "forms/form.h"
 #include "qtview/control_widgets.h"
+#include "qtview/main_window.h"
 
 namespace tubalyx {
 
@@ -22,6 +25,13 @@ QPoint ModelPoint(QObject* watched, const QMouseEvent& e) {
 bool IsRichEditSurface(QObject* watched) {
     return qobject_cast<RichEditWidget*>(watched) || (watched && qobject_cast<RichEditWidget*>(watched->parent()));
 }
+// The control and every box holding it shown, as the model has them.
+bool Shown(const TControl& control) {
+    for (const TControl* c = &control; c; c = c->Parent())
+        if (!c->Visible()) return false;
+    return true;
+}
+
 int KeyOf(const QKeyEvent& e) { return VirtualKeyCode(e.key(), (e.modifiers() & Qt::KeypadModifier) != 0); }
 
 std::string& LastError() {
@@ -101,7 +111,19 @@ void InputForwarder::Forward(QObject* watched, QEvent* event) {
             // between a click's handler and the next showing) does not take the model's focus.
             auto* w = qobject_cast<QWidget*>(watched);
             const bool hiddenByModel = !control_.Visible() && w && w->isVisible();
-            if (viewSyncDepth == 0 && !hiddenByModel) control_.SetFocus();
+            if (viewSyncDepth != 0 || hiddenByModel) break;
+            // A menu closing gives the keyboard back to the widget that had it when the menu
+            // opened, also after its command gave it to another control (a question): the
+            // model's choice stands, and the window shows it once more.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool menuGaveItBack = reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason;
+            TControl* chosen = TControl::FocusedControl();
+            if (menuGaveItBack && chosen && chosen != &control_ && Shown(*chosen)) {
+                if (auto* window = w ? qobject_cast<MainWindow*>(w->window()) : nullptr)
+                    QTimer::singleShot(0, window, [window] { window->SyncNow(); });
+                break;
+            }
+            control_.SetFocus();
             break;
         }
         case QEvent::KeyPress: {

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "forms/containers.h"
@@ -21,22 +22,37 @@
 namespace tubalyx {
 
 namespace {
-// The scrolling page. Qt hands the keyboard of a control being hidden to the next one in the
-// tab chain and scrolls that one into view; while the window shows the model's changes that
-// move is not the user's, and the page stays where the model has put it.
+// The scrolling page. Tab and Shift+Tab walk the window's own chain, the model's tab order, and
+// the page scrolls to the control reached. Qt hands the keyboard of a control being hidden to
+// the next one in its own chain; while the window shows the model's changes that move is not
+// the user's, and the page stays where the model has put it.
 class PageArea : public QScrollArea {
 public:
-    using QScrollArea::QScrollArea;
+    using NextControl = std::function<QWidget*(bool forward)>;
+    PageArea(QWidget* parent, NextControl next) : QScrollArea(parent), next_(std::move(next)) {}
 
 protected:
     bool focusNextPrevChild(bool next) override {
-        return ViewSyncScope::Active() ? QWidget::focusNextPrevChild(next) : QScrollArea::focusNextPrevChild(next);
+        if (ViewSyncScope::Active()) return QWidget::focusNextPrevChild(next);
+        QWidget* reached = next_(next);
+        if (!reached) return QScrollArea::focusNextPrevChild(next);
+        reached->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        // The control comes into view from its top left corner, with some of the page around
+        // it: the report, far higher than the window, shows its first lines.
+        const int around = 50;
+        const QSize room = (viewport()->size() - QSize(2 * around, 2 * around)).expandedTo(QSize(1, 1));
+        const QRect place(reached->mapTo(widget(), QPoint()), reached->size().boundedTo(room));
+        ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + around, place.height() / 2 + around);
+        return true;
     }
+
+private:
+    NextControl next_;
 };
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), form_(form) {
-    scroll_ = new PageArea(this);
+    scroll_ = new PageArea(this, [this](bool forward) { return NextInTabChain(forward); });
     // A click on a label leaves the keyboard where it was: the page takes no focus.
     scroll_->setFocusPolicy(Qt::NoFocus);
     page_ = new QWidget;
@@ -196,6 +212,9 @@ void MainWindow::SyncNow() {
 // keyboard keeps it, and the model hears of that as of the user's move.
 void MainWindow::ApplyFocus() {
     QWidget* current = QApplication::focusWidget();
+    // The menu bar has the keyboard while the user walks it with the keys; it hands it back
+    // when its menu closes, and the control the model chose then takes it.
+    if (current == menuBar()) return;
     QWidget* w = WidgetFor(TControl::FocusedControl());
     if (w && w->isVisible()) {
         if (current == w || w->isAncestorOf(current)) return;
@@ -264,9 +283,38 @@ void MainWindow::AppendTabChain(const TControl& parent, std::vector<QWidget*>& c
             AppendTabChain(*c, chain);
             continue;
         }
-        if (auto it = shown_.find(c); it != shown_.end() && it->second.adapter->InTabChain())
+        if (auto it = shown_.find(c); it != shown_.end() && it->second.adapter->InTabChain(*c))
             chain.push_back(it->second.widget);
     }
+}
+
+// A control Tab may reach: shown on the page with a size, enabled and taking the keyboard. The
+// printing set-up's page head and foot stand alone at the far end of the page, below the
+// report's free screen: they are reached only while the page shows them.
+bool MainWindow::TabReachable(QWidget* w) const {
+    if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->size().isEmpty()) return false;
+    const QRect onPage(w->mapTo(page_, QPoint()), w->size());
+    if (!page_->rect().intersects(onPage)) return false;
+    if (w != WidgetFor(&form_.RichEdit2) && w != WidgetFor(&form_.RichEdit3)) return true;
+    const QRect shown(-page_->pos(), scroll_->viewport()->size());
+    return shown.intersects(onPage);
+}
+
+// The control after (before) the one with the keyboard in the window's chain that Tab may
+// reach, round the chain's end; nullptr when the keyboard is outside the chain or none other is.
+QWidget* MainWindow::NextInTabChain(bool forward) const {
+    // The window's own keyboard widget: the keys reach it even where no window is active.
+    QWidget* focus = focusWidget();
+    const int n = static_cast<int>(tabChain_.size());
+    int at = -1;
+    for (int i = 0; i < n && at < 0; ++i)
+        if (focus && (tabChain_[i] == focus || tabChain_[i]->isAncestorOf(focus))) at = i;
+    if (at < 0) return nullptr;
+    for (int step = 1; step < n; ++step) {
+        QWidget* w = tabChain_[((forward ? at + step : at - step) % n + n) % n];
+        if (TabReachable(w)) return w;
+    }
+    return nullptr;
 }
 
 void MainWindow::ApplyTabOrder() {

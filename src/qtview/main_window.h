@@ -44,6 +44,8 @@ private:
     void SyncForm();
     void ApplyTabOrder();
     void AppendTabChain(const TControl& parent, std::vector<QWidget*>& chain) const;
+    bool TabReachable(QWidget* w) const;
+    QWidget* NextInTabChain(bool forward) const;
 
     TForm1& form_;
     QScrollArea* scroll_ = nullptr;

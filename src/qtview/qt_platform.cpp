@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QImage>
 #include <QPageLayout>
@@ -10,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 #include "forms/dialogs.h"
 #include "forms/screen.h"
@@ -29,6 +31,27 @@ QPrinter& SharedPrinter() {
     return printer;
 }
 
+// The extension a filter such as "Tubalyx (*.tbx)" gives its files; empty for "* (*)".
+QString FilterExtension(const QString& filter) {
+    static const QRegularExpression pattern(R"(\*\.(\w+))");
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// A save dialog that gives a name typed without an extension the chosen filter's, before it
+// asks whether to overwrite a file of that name.
+class SaveFileDialog : public QFileDialog {
+public:
+    SaveFileDialog(const QString& name, const QString& filter) : QFileDialog(nullptr, QString(), name, filter) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+    }
+    void accept() override {
+        setDefaultSuffix(FilterExtension(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
 bool RunDialog(TCommonDialog& dialog) {
     switch (dialog.Kind()) {
         case TDialogKind::Open: {
@@ -40,10 +63,14 @@ bool RunDialog(TCommonDialog& dialog) {
         }
         case TDialogKind::Save: {
             auto& d = static_cast<TSaveDialog&>(dialog);
-            const QString name = QFileDialog::getSaveFileName(
-                nullptr, QString(), Q(d.FileName), Q(d.Filter), nullptr,
-                d.OverwritePrompt ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+            SaveFileDialog save(Q(d.FileName), Q(d.Filter));
+            if (!d.OverwritePrompt) save.setOption(QFileDialog::DontConfirmOverwrite);
+            if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty()) return false;
+            QString name = save.selectedFiles().constFirst();
             if (name.isEmpty()) return false;
+            // A platform dialog may leave the extension to the program.
+            const QString extension = FilterExtension(save.selectedNameFilter());
+            if (!extension.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += '.' + extension;
             d.FileName = S(name);
             return true;
         }

@@ -108,6 +108,10 @@ TForm1::TForm1() : TForm("Form1") {
     RichEdit5.SetVisible(false);
     // No page places the run button; the "Run" label and menu item start the same run.
     Runbutton.SetVisible(false);
+    // The labels that start a calculation of their own part of the page (the compensation
+    // table, the uncertainty budget), the generated code or the data sheet have no menu item:
+    // the keyboard reaches them as buttons. The pop-up and option labels stay the mouse's.
+    for (TLabel* starter : {&Label2, &Felsimulrubrik, &kod, &BigBlock, &DSAprint}) starter->SetTabStop(true);
     // The unit fields of the computed outputs are shown, not typed into.
     maxflowsortut.SetReadOnly(true);
     // Captions that no caption set writes.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "forms/screen.h"
@@ -41,6 +42,8 @@ constexpr int kNaturalGasExtraRow = 27;
 constexpr int kReportControlGap = 5;
 // BigBlock stands this far right of the code label.
 constexpr int kBigBlockGap = 5;
+// The tab order of the controls beside the questionnaire: after any question a builder places.
+constexpr int kSideTabOrder = kUnplacedTabOrder - 100;
 // A rebuild asked for while one runs is done after it; a chain of such requests ends here.
 constexpr int kRebuildPasses = 4;
 
@@ -57,6 +60,17 @@ constexpr ReportCaption kReportCaptions[] = {
 
 int RightOf(const TControl& c) { return c.Left() + c.Width(); }
 int BottomOf(const TControl& c) { return c.Top() + c.Height(); }
+
+// After the questionnaire the keyboard goes through the rest of the page as it stands: the data
+// sheet and its margins beside the medium, the compensation table with its generated code, the
+// uncertainty budget. The report and every control not named here follow.
+void PlaceSideControlsInTabOrder(TForm1& f) {
+    int order = kSideTabOrder;
+    for (TControl* c : {(TControl*)&f.DSAprint, (TControl*)&f.vmargbox, (TControl*)&f.Numberspos,
+                        (TControl*)&f.PTberfel, (TControl*)&f.kod, (TControl*)&f.BigBlock, (TControl*)&f.Label2,
+                        (TControl*)&f.PTKompgrid, (TControl*)&f.Felsimulrubrik, (TControl*)&f.Felsimulgrid})
+        c->SetTabOrder(order++);
+}
 
 void SetFontColor(TControl& c, TColor colour) {
     TFont font = c.Font();
@@ -251,6 +265,7 @@ void Build(char kind, int& layoutTop) {
     // other control of the form follows.
     for (TControl* c : f.Controls())
         if (c->Parent() == &f) c->SetTabOrder(kUnplacedTabOrder);
+    PlaceSideControlsInTabOrder(f);
     ShowAll({&f.Label1, &f.Zoomrap, &f.ABBSiemens, &f.Excel, &f.selectall, &f.litenstor}, true);
     f.UpDown1.SetHint(ByLanguage(page_text::UpDownHint));
     UpdateThermoCaption();
@@ -397,31 +412,58 @@ void PageManager(char kind, int& layoutTop) {
     if (kind == 'S') KeepFocusOnThePage();
 }
 
+namespace {
+
+// The report's title row: Run, select all and the report size end at the title's left edge;
+// clear, zoom, the code dialect and the separator start at its right edge. The title stands over
+// the middle of the report as far as the window shows it (the report is wider than the window
+// unless zoomed), moved aside where a neighbour would leave the window. A row wider than the
+// window puts the labels right of the title on a line of their own below it, from the title's
+// left edge, so that every label stays inside the window with its whole caption.
+int PlaceReportTitleRow(TForm1& f, int top) {
+    TLabel& title = f.RAPPORT;
+    const std::initializer_list<TLabel*> before = {&f.Label1, &f.selectall, &f.litenstor};
+    const std::initializer_list<TLabel*> after = {&f.Rensarapport, &f.Zoomrap, &f.ABBSiemens, &f.Excel};
+    auto widthOf = [](std::initializer_list<TLabel*> labels) {
+        int width = kReportControlGap * (static_cast<int>(labels.size()) - 1);
+        for (const TLabel* label : labels) width += label->Width();
+        return width;
+    };
+    // The page always scrolls down: its vertical scroll bar takes the window's right edge.
+    const int shown = std::min(f.RichEdit1.Width(), f.ClientWidth() - kScrollBarSize);
+    const int left = widthOf(before), right = widthOf(after);
+    const bool oneLine = left + title.Width() + right <= shown;
+    const int room = shown - title.Width() - (oneLine ? right : 0);
+    title.SetTop(top);
+    title.SetLeft(std::max(left, std::min((shown - title.Width()) / 2, room)));
+
+    int x = title.Left();
+    for (auto it = std::rbegin(before); it != std::rend(before); ++it) {
+        (*it)->SetTop(top);
+        (*it)->SetLeft(x - (*it)->Width());
+        x = (*it)->Left() - kReportControlGap;
+    }
+    const int secondTop = BottomOf(title);
+    x = oneLine ? RightOf(title) : std::max(0, std::min(title.Left(), shown - right));
+    for (TLabel* label : after) {
+        label->SetTop(oneLine ? top : secondTop);
+        label->SetLeft(x);
+        x = RightOf(*label) + kReportControlGap;
+    }
+    int bottom = BottomOf(title);
+    for (const TLabel* label : after) bottom = std::max(bottom, BottomOf(*label));
+    return bottom;
+}
+
+}  // namespace
+
 void ShowReportControls(int top) {
     TForm1& f = Form1();
-    TLabel& title = f.RAPPORT;
-    title.SetTop(top);
-    title.SetLeft((f.RichEdit1.Width() - title.Width()) / 2);
-
-    f.litenstor.SetTop(top);
-    f.litenstor.SetLeft(title.Left() - f.litenstor.Width());
-    f.selectall.SetTop(top);
-    f.selectall.SetLeft(f.litenstor.Left() - kReportControlGap - f.selectall.Width());
-    f.Label1.SetTop(top);
-    f.Label1.SetLeft(f.selectall.Left() - kReportControlGap - f.Label1.Width());
-
-    f.Rensarapport.SetTop(top);
-    f.Rensarapport.SetLeft(RightOf(title));
-    TControl* previous = &f.Rensarapport;
-    for (TLabel* next : {&f.Zoomrap, &f.ABBSiemens, &f.Excel}) {
-        next->SetTop(top);
-        next->SetLeft(RightOf(*previous) + kReportControlGap);
-        previous = next;
-    }
+    const int rowBottom = PlaceReportTitleRow(f, top);
 
     const bool notScrolled = f.HorzScrollBar().Position == 0;
     if (notScrolled) f.RichEdit1.SetLeft(0);
-    f.RichEdit1.SetTop(BottomOf(title));
+    f.RichEdit1.SetTop(rowBottom);
 
     // Page head and foot at the bottom of the scroll range, each box a quarter screen high
     // at the base font size.

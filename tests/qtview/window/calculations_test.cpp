@@ -3,7 +3,9 @@
 // from the report widget. Each number is checked against a published value or a formula worked
 // in the test, never against the program's own output.
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QString>
 #include <QTableWidget>
@@ -454,4 +456,43 @@ TEST_F(Calculation, TheDataSheetOfASizedOrifice) {
     ASSERT_TRUE(pipe != values.end() && pipe + 2 < values.end()) << "no pipe diameter on the sheet";
     EXPECT_NEAR(pipe[1], bore * 1e3, 0.01);  // mm
     EXPECT_NEAR(pipe[2], bore / 0.1, 1e-4);  // beta
+}
+
+// A file name typed into a save dialog without an extension takes that of the filter chosen:
+// the calculation as "ngas40.tbx", the report as text or, with the PDF filter, as a PDF. A name
+// with an extension keeps it, and the filter for any file adds none.
+TEST_F(Calculation, ASavedFileTakesTheExtensionOfTheChosenFilter) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Termosnabb});
+    Run();
+    const struct Save {
+        const TMenuItem* item;
+        const char* filter;  // nullptr: the dialog's first
+        const char* typed;
+        const char* written;
+    } saves[] = {{f.Sparaberkningsdatasom1, nullptr, "ngas40", "ngas40.tbx"},
+                 {f.Sparaberkningsdatasom1, nullptr, "ngas40.dat", "ngas40.dat"},
+                 {f.Sparaberkningsdatasom1, "* (*)", "ngas40", "ngas40"},
+                 {f.Sparasom1, nullptr, "report", "report.txt"},
+                 {f.Sparasom1, "PDF (*.pdf)", "report", "report.pdf"}};
+    for (const Save& save : saves) {
+        SCOPED_TRACE(save.item->Name() + " " + save.typed);
+        QTemporaryDir dir;
+        AnswerNextDialog([&](QDialog& dialog) {
+            auto& files = static_cast<QFileDialog&>(dialog);
+            if (save.filter) files.selectNameFilter(save.filter);
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr) << "the file dialog has no name field";
+            name->setText(dir.filePath(save.typed));
+            dialog.accept();
+        });
+        ChooseMenu({f.Meny1, save.item});
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(save.written));
+        QFile written(dir.filePath(save.written));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.read(4) == "%PDF", QString(save.written).endsWith(".pdf"));
+        if (save.item == f.Sparaberkningsdatasom1) {
+            EXPECT_TRUE(Window().windowTitle().endsWith(save.written));
+        }
+    }
 }

@@ -3,12 +3,15 @@
 // so every calculation's page opens with the medium data section and its first question is the
 // density of the gas (`rbg`), never the data sheet's margin beside the "Data sheet" label.
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
+#include <set>
 #include <tuple>
 
 #include "numerics/decimal_separator.h"
@@ -253,5 +256,107 @@ TEST_F(KeyboardFocus, KeysReachTheUnitGridAfterARunAndTwoPages) {
         Type(QString::number(++kPa * 1000));
         Press(Qt::Key_Return);
         EXPECT_EQ(CellShown(f.Sortergrid, 0, 1), std::to_string(kPa)) << "kPa";
+    }
+}
+
+// After a Run the report has the keyboard, clicked into and all selected for copying. "Input"
+// or a page chosen from the menu bar, by its keys (Alt, arrows, Return) as by the mouse, gives
+// the keyboard to the first question: digits typed replace its value, and the report stays.
+TEST_F(KeyboardFocus, KeysOnTheMenuBarLeaveTheKeyboardInTheQuestionTheCommandChose) {
+    TForm1& f = Form1();
+    const std::tuple<const TMenuItem*, const TMenuItem*, bool> ways[] = {{f.Indata1, nullptr, true},
+                                                                         {f.Tryckfsnabb, nullptr, true},
+                                                                         {f.Meny1, f.Strypel, true},
+                                                                         {f.Indata1, nullptr, false}};
+    ChooseMenu({f.Strypsnabb});
+    for (const auto& [first, second, keys] : ways) {
+        SCOPED_TRACE((second ? second : first)->Name() + (keys ? " by keys" : " by the mouse"));
+        Run();
+        Click(f.RichEdit1, QPoint(40, 10));
+        Press(Qt::Key_A, Qt::ControlModifier);
+        const std::vector<std::string> report = ReportLines();
+        if (second)
+            ChooseMenuByKeys({first, second});
+        else
+            keys ? ChooseMenuByKeys({first}) : ChooseMenu({first});
+        EXPECT_EQ(QApplication::focusWidget(), Widget(f.rbg)) << "the keyboard is in " << FocusName();
+        Type("5");
+        EXPECT_EQ(TextOf(Widget(f.rbg)).toStdString(), "5");
+        EXPECT_TRUE(ReportLines() == report) << "the typing changed the report";
+        TypeInto(f.rbg, "1");
+    }
+}
+
+// Tab walks every control the page shows, each coming into sight, round to where it started, and
+// Shift+Tab the same way back. The labels it reaches are those that start a part of the page's
+// work, never a pop-up or option label. The printing set-up's page head and foot, alone far
+// below the report, are reached only while "Page head/foot" shows them.
+TEST_F(KeyboardFocus, KeysTabAndShiftTabWalkWhatThePageShowsBothWays) {
+    TForm1& f = Form1();
+    const std::set<std::string> starters = {"DSAprint", "kod", "BigBlock", "Label2", "Felsimulrubrik"};
+    const auto walk = [&](bool forward) {
+        std::vector<std::string> names;
+        for (const QWidget* start = QApplication::focusWidget(); names.size() < 300;) {
+            Press(forward ? Qt::Key_Tab : Qt::Key_Backtab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+            QWidget* now = QApplication::focusWidget();
+            if (!now || now == start) return names;
+            names.push_back(now->objectName().toStdString());
+            EXPECT_TRUE(
+                QRect(now->mapTo(Page().viewport(), QPoint()), now->size()).intersects(Page().viewport()->rect()))
+                << names.back() << " is out of sight";
+            EXPECT_TRUE(!qobject_cast<QLabel*>(now) || starters.count(names.back())) << names.back();
+        }
+        ADD_FAILURE() << "Tab does not come round";
+        return names;
+    };
+    for (const TMenuItem* function : {f.Strypsnabb, f.Commersialflowmeters1, f.Termosnabb, f.Tryckfsnabb,
+                                      f.Flowgeneral1, f.Ventiler3, f.Restrictionorifice2}) {
+        SCOPED_TRACE(function->Name());
+        ChooseMenu({function});
+        Run();
+        ASSERT_EQ(FocusName(), "RichEdit1");
+        const std::vector<std::string> forward = walk(true);
+        std::vector<std::string> back = walk(false);
+        std::reverse(back.begin(), back.end());
+        EXPECT_EQ(forward, back);
+        ASSERT_FALSE(forward.empty());
+        EXPECT_EQ(forward.front(), "rbg");
+        const std::set<std::string> reached(forward.begin(), forward.end());
+        EXPECT_FALSE(reached.count("RichEdit2") || reached.count("RichEdit3"));
+        if (function == f.Strypsnabb) {
+            EXPECT_TRUE(std::includes(reached.begin(), reached.end(), starters.begin(), starters.end()));
+        }
+    }
+    // The bar's last items stand in its overflow menu on a narrow screen: the item is triggered.
+    Window().ActionFor(f.Sidhuvudfot1)->trigger();
+    Click(f.RichEdit2);
+    for (const auto& [key, reached] : {std::pair(Qt::Key_Tab, "RichEdit3"), std::pair(Qt::Key_Backtab, "RichEdit2"),
+                                       std::pair(Qt::Key_Backtab, "RichEdit1")}) {
+        Press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(FocusName(), reached);
+    }
+}
+
+// Space or Return on a label that starts a part of the page's work starts it, as a click does:
+// the compensation table, its code, the BigBlock (from the big report), the uncertainty budget
+// and the data sheet each write their block into the report, none its missing-input note.
+TEST_F(KeyboardFocus, KeysSpaceAndReturnStartTheRunLabels) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Strypsnabb});
+    Click(f.litenstor);
+    Run();
+    for (const auto& [label, key] :
+         {std::pair(&f.Label2, Qt::Key_Space), std::pair(&f.kod, Qt::Key_Return), std::pair(&f.BigBlock, Qt::Key_Space),
+          std::pair(&f.Felsimulrubrik, Qt::Key_Return), std::pair(&f.DSAprint, Qt::Key_Space)}) {
+        SCOPED_TRACE(label->Name());
+        for (int step = 0; QApplication::focusWidget() != Widget(*label); ++step) {
+            ASSERT_LT(step, 100) << "Tab never reaches the label";
+            Press(Qt::Key_Tab);
+        }
+        const size_t lines = ReportLines().size();
+        Press(key);
+        EXPECT_GT(ReportLines().size(), lines);
+        EXPECT_FALSE(Widget(f.kodkomment)->isVisible())
+            << qobject_cast<QLabel*>(Widget(f.kodkomment))->text().toStdString();
     }
 }

@@ -57,14 +57,15 @@ void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
     // runs would be lost, and the dialog would wait for ever. One that the answer leaves open,
     // or that never opens, fails the test after a minute instead of hanging it.
     const int outerLoops = QThread::currentThread()->loopLevel();
+    // A dialog answered and closed (or already gone) ends the timer, so that it answers no later dialog.
     QObject::connect(timer, &QTimer::timeout, timer,
-                     [timer, waited, answer, outerLoops, answered = QPointer<QDialog>()]() mutable {
+                     [timer, waited, answer, outerLoops, answered = QPointer<QDialog>(), done = false]() mutable {
                          auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
                          if (dialog && (!dialog->isVisible() || QThread::currentThread()->loopLevel() <= outerLoops))
                              dialog = nullptr;
                          const bool late = waited.elapsed() > 60000;
-                         if (answered) {
-                             if (!answered->isVisible()) return timer->deleteLater();
+                         if (done) {
+                             if (!answered || !answered->isVisible()) return timer->deleteLater();
                              if (!late) return;
                              ADD_FAILURE() << "the dialog stayed open";
                              answered->reject();
@@ -72,6 +73,7 @@ void ProgramWindow::AnswerNextDialog(std::function<void(QDialog&)> answer) {
                          }
                          if (dialog) {
                              answered = dialog;
+                             done = true;
                              answer(*dialog);
                          } else if (late) {
                              ADD_FAILURE() << "no dialog opened";
@@ -160,6 +162,32 @@ void ClickPath(QWidget* holder, const MainWindow& window, std::initializer_list<
 void ProgramWindow::ChooseMenu(std::initializer_list<const TMenuItem*> path) {
     Settle();
     ClickPath(window_->menuBar(), *window_, path);
+    Settle();
+}
+
+void ProgramWindow::ChooseMenuByKeys(std::initializer_list<const TMenuItem*> path) {
+    Press(Qt::Key_Alt, Qt::AltModifier);
+    QWidget* holder = window_->menuBar();
+    ASSERT_EQ(QApplication::focusWidget(), holder) << "Alt does not give the keyboard to the menu bar";
+    for (const TMenuItem* item : path) {
+        QAction* action = ActionOf(*window_, item);
+        ASSERT_NE(action, nullptr);
+        auto active = [&] {
+            if (auto* bar = qobject_cast<QMenuBar*>(holder)) return bar->activeAction();
+            return qobject_cast<QMenu*>(holder)->activeAction();
+        };
+        const bool onBar = holder == window_->menuBar();
+        // The arrows go on from the item the bar or the opened menu shows active.
+        for (int step = 0; active() != action; ++step) {
+            ASSERT_LT(step, holder->actions().size() + 1) << item->Name() << " is not reached by the arrow keys";
+            Press(onBar ? Qt::Key_Right : Qt::Key_Down);
+        }
+        Press(Qt::Key_Return);
+        if (action->menu()) {
+            holder = action->menu();
+            ASSERT_TRUE(QTest::qWaitFor([holder] { return holder->isVisible(); }, 2000)) << item->Name();
+        }
+    }
     Settle();
 }
 

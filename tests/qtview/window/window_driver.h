@@ -46,6 +46,9 @@ protected:
     void Click(const TControl& control, QPoint at = QPoint(-1, -1));
     // Clicks through the menu bar: a top item, then each sub-menu item.
     void ChooseMenu(std::initializer_list<const TMenuItem*> path);
+    // Walks the menu bar with the keys alone: Alt, the arrow keys to each item of the path
+    // (Return opens a sub-menu), Return on the last.
+    void ChooseMenuByKeys(std::initializer_list<const TMenuItem*> path);
     // Clicks an item of the pop-up menu the window shows (opening the sub-menus on the way).
     void ChoosePopup(const TPopupMenu& menu, std::initializer_list<const TMenuItem*> path);
     // A key pressed and released on the focused widget.
