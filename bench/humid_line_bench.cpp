@@ -5,7 +5,10 @@
 // slowest Runs of a census of the pressure-loss page (media, humidity kinds, fittings,
 // temperatures, pressures and flows), at 25 MPa and 300 t/h through a 40 degree cone, a 1:3
 // expansion and a tee: humid gases at 400 degC, beyond the methane tables, and humid methane at
-// -40 degC, inside them.
+// -40 degC, inside them. Then the line Runs whose walk its work bound cut short or let run on:
+// gases beyond their tables on the page's own line, steam through 50 changes of diameter, humid
+// nitrogen through a valve and an expansion that chokes the rest of the line, and the same line
+// in dry air.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -13,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/screen.h"
@@ -43,6 +47,20 @@ SlowLineRun Line(const std::string& what, const char* medium, const char* kind =
                                        {"matstrack", "100"},
                                        {"Dstorkallmm", "100"},
                                        {"Dstorrahetmm", "0.05"}});
+    return run;
+}
+
+// The page's own line (10 m of DN 200) at `temperature` degC, `pressure` kPa and `flow` t/h.
+SlowLineRun PageLine(const std::string& what, std::vector<const char*> picks, const char* temperature,
+                     const char* pressure, const char* flow, const char* humidity = nullptr) {
+    SlowLineRun run{
+        what, std::move(picks), {{"temp", temperature}, {"abstryckantal", pressure}, {"maxflowantal", flow}}};
+    if (humidity) run.typed.push_back({"relabsspecfukt", humidity});
+    return run;
+}
+
+SlowLineRun WithFittings(SlowLineRun run, const std::vector<sweep::SlowLineFitting>& fittings) {
+    run.fittings = fittings;
     return run;
 }
 
@@ -78,6 +96,19 @@ const std::vector<SlowLineRun>& Runs() {
         Census("census: methane, 3 g/kg, 400 degC, 25 MPa, 300 t/h, cone, expansion, tee", "CH4", "Spefukt", "3"),
         Census("census: methane, 3 g/kg, -40 degC, 25 MPa, 300 t/h, cone, expansion, tee", "CH4", "Spefukt", "3",
                "-40"),
+        PageLine("air at -150 degC, 1000 kPa, 0.01 t/h, the page's line", {"LUF"}, "-150", "1000", "0.01"),
+        PageLine("air at -150 degC, 1000 kPa, 300 t/h, the page's line", {"LUF"}, "-150", "1000", "300"),
+        PageLine("argon at -150 degC, 1000 kPa, 300 t/h, the page's line", {"AR"}, "-150", "1000", "300"),
+        PageLine("oxygen at -150 degC, 1000 kPa, 300 t/h, the page's line", {"O2"}, "-150", "1000", "300"),
+        PageLine("nitrogen, 5 g/m3, at 20 degC, 10 kPa, 3 t/h, the page's line", {"N2", "Absfukt"}, "20", "10", "3",
+                 "5"),
+        sweep::SteamThroughExpansions("saturated steam, 500 kPa, 1000 kg/h, 25 expansions and 25 reductions", "MNG"),
+        sweep::SteamThroughExpansions("steam at 152 degC, the same line", "ANG", "152"),
+        WithFittings(Line("nitrogen, 5 g/m3, a valve and an expansion (ends in the flow note)", "N2", "Absfukt", "5"),
+                     sweep::kValveAndExpansion),
+        WithFittings(Line("nitrogen, dew point 5 degC, the same (ends in the flow note)", "N2", "daggpkt", "5"),
+                     sweep::kValveAndExpansion),
+        WithFittings(Line("dry air, a valve and an expansion", "LUF"), sweep::kValveAndExpansion),
     };
     return runs;
 }

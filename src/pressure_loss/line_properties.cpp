@@ -61,6 +61,9 @@ constexpr int kStepsWithoutGain = 4;
 constexpr double kSteamTopC = 800.0;
 constexpr double kWaterTopC = 350.0;
 constexpr double kSteamWaterTopPa = 1e8;
+// An enthalpy jump of more than this many kelvins' worth between a segment's two pressures at one
+// temperature is no energy of the stream but a table's edge.
+constexpr double kEdgeJumpK = 1.0;
 // A search step this small cannot move a temperature by anything the report shows.
 constexpr double kSmallestStepK = 1e-9;
 // A clamped table gives the same enthalpy at every temperature, but a mixture weighs it by its
@@ -73,6 +76,8 @@ double Area(double diameter) { return kPi * diameter * diameter / 4; }
 // Whether the line walk under way has met a state beyond its medium's tables, and whether its
 // energy balance has gone on with cp where no table gave an enthalpy.
 bool lineBeyondTables = false, lineBalanceOnCp = false;
+// Whether a walk beyond the tables has shown that its refinement settles.
+bool lineSettling = false;
 
 bool NoState(const std::string& medium) { return medium == kMediumLiquid; }
 
@@ -361,12 +366,80 @@ bool StateBeyondTables(const std::string& medium, double pressure, double temper
            CpLabel != CpLabelBase;
 }
 
+// A state asked for the balance alone is a trial of a temperature search, which may step
+// beyond the tables where the walk itself never goes (below saturated steam's line, for one): it
+// does not count as met.
+void MeetState(bool beyond, bool balanceOnly) { lineBeyondTables = lineBeyondTables || (beyond && !balanceOnly); }
+
 LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
                                    bool& beyond) {
     const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
     beyond = StateBeyondTables(medium, pressure, temperature);
-    lineBeyondTables = lineBeyondTables || beyond;
+    MeetState(beyond, balanceOnly);
     return m;
+}
+
+// LineMediumAt, telling whether the state lies beyond the medium's tables.
+LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
+                                  bool& beyond) {
+    beyond = false;
+    if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    KeptStates& kept = *keptStates;
+    StateContext context = CurrentContext();
+    if (medium != kept.medium) {
+        kept.medium = medium;
+        kept.writesContext = false;
+        kept.states.clear();
+    }
+    if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    if (!(context == kept.context)) {
+        kept.states.clear();
+        kept.context = std::move(context);
+    }
+    const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
+    if (const auto k = kept.states.find(key); k != kept.states.end()) {
+        lineWorkReplayed += k->second.work;
+        beyond = k->second.beyond;
+        MeetState(beyond, balanceOnly);
+        return k->second.properties;
+    }
+    const std::uint64_t before = PropertyWork;
+    const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    if (!(CurrentContext() == kept.context)) {
+        kept.writesContext = true;
+        kept.states.clear();
+    } else if (kept.states.size() < kMostKeptStates) {
+        kept.states.emplace(key, KeptStates::Kept{m, PropertyWork - before, beyond});
+    }
+    return m;
+}
+
+// Whether the table gives the enthalpy h at (pressure, temperature) also a step either side:
+// the state was clamped to the table's edge.
+bool ClampedAt(const std::string& medium, double pressure, double temperature, double h, double step) {
+    for (const double side : {-step, step}) {
+        bool beyond = false;
+        const double next = KeptMediumAt(medium, pressure, temperature + side, true, beyond).enthalpy;
+        if (std::fabs(next - h) <= kSameEnthalpyShare * std::fabs(h)) return true;
+    }
+    return false;
+}
+
+// A segment whose inlet lies beyond a table that was clamped there, while at the outlet pressure
+// the table is not clamped and its enthalpy at the same temperature lies more than a kelvin's
+// worth (cp times 1 K) away (air at -150 degC: its table ends at -123 degC at 1000 kPa, lower
+// just below): the two
+// enthalpies come from both sides of the table's edge, and their difference is no energy the
+// stream gives off. The search would step towards the edge for all its steps, the further the
+// coarser the segments (3.9 K at 256 segments), and its finest steps leave the temperature where
+// it was.
+bool AcrossClampedEdge(const std::string& medium, double inletPressure, double outletPressure, double temperature,
+                       const LineMediumProperties& inlet, double step) {
+    if (!ClampedAt(medium, inletPressure, temperature, inlet.enthalpy, step)) return false;
+    bool beyond = false;
+    const double outlet = KeptMediumAt(medium, outletPressure, temperature, true, beyond).enthalpy;
+    return std::fabs(outlet - inlet.enthalpy) > 0.001 * inlet.cp * kEdgeJumpK &&
+           !ClampedAt(medium, outletPressure, temperature, outlet, step);
 }
 
 }  // namespace
@@ -387,7 +460,7 @@ LineWorkBound::LineWorkBound() {
         lineWorkBounded = owner_ = true;
         lineWorkStart = PropertyWork;
         lineWorkReplayed = 0;
-        lineBeyondTables = lineBalanceOnCp = false;
+        lineBeyondTables = lineBalanceOnCp = lineSettling = false;
     }
 }
 
@@ -397,13 +470,28 @@ LineWorkBound::~LineWorkBound() {
 
 std::uint64_t LineWork() { return PropertyWork - lineWorkStart + lineWorkReplayed; }
 
-bool LineWorkAllows(std::uint64_t work) {
-    const std::uint64_t bound =
-        lineBeyondTables ? kLineWorkBound : (lineBalanceOnCp ? kBalanceOnCpWorkBound : kLineWorkGuard);
+bool LineWorkAllows(std::uint64_t work, bool settling) {
+    const std::uint64_t bound = lineBeyondTables ? (lineSettling || settling ? kSettlingWorkBound : kLineWorkBound)
+                                                 : (lineBalanceOnCp ? kBalanceOnCpWorkBound : kLineWorkGuard);
     return !lineWorkBounded || (work <= bound && LineWork() <= bound - work);
 }
 
-bool LineWorkAllowsTwice(std::uint64_t passStart) { return LineWorkAllows(2 * (LineWork() - passStart)); }
+bool LineWorkAllowsTwice(std::uint64_t passStart, bool settling) {
+    return LineWorkAllows(2 * (LineWork() - passStart), settling);
+}
+
+bool LineBeyondTables() { return lineBeyondTables; }
+
+bool LineSettlingOnly() { return lineBeyondTables || lineBalanceOnCp; }
+
+void LetLineSettle() { lineSettling = true; }
+
+LineLookAhead::LineLookAhead() : beyond_(lineBeyondTables), onCp_(lineBalanceOnCp) {}
+
+LineLookAhead::~LineLookAhead() {
+    lineBeyondTables = beyond_;
+    lineBalanceOnCp = onCp_;
+}
 
 namespace {
 
@@ -444,34 +532,7 @@ SaturatedVapourAtItsPressure::~SaturatedVapourAtItsPressure() {
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     bool beyond = false;
-    if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
-    KeptStates& kept = *keptStates;
-    StateContext context = CurrentContext();
-    if (medium != kept.medium) {
-        kept.medium = medium;
-        kept.writesContext = false;
-        kept.states.clear();
-    }
-    if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
-    if (!(context == kept.context)) {
-        kept.states.clear();
-        kept.context = std::move(context);
-    }
-    const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
-    if (const auto k = kept.states.find(key); k != kept.states.end()) {
-        lineWorkReplayed += k->second.work;
-        lineBeyondTables = lineBeyondTables || k->second.beyond;
-        return k->second.properties;
-    }
-    const std::uint64_t before = PropertyWork;
-    const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
-    if (!(CurrentContext() == kept.context)) {
-        kept.writesContext = true;
-        kept.states.clear();
-    } else if (kept.states.size() < kMostKeptStates) {
-        kept.states.emplace(key, KeptStates::Kept{m, PropertyWork - before, beyond});
-    }
-    return m;
+    return KeptMediumAt(medium, pressure, temperature, balanceOnly, beyond);
 }
 
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
@@ -527,7 +588,14 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         previousOutlet = pressure;
         p2 = CheckFinite(pressure, "state behind the cross-section is no number");
         t2 = CheckFinite(temperature, "state behind the cross-section is no number");
-        if (settled || steps >= kAreaStepsDoubledBelow || !LineWorkAllowsTwice(workBefore)) break;
+        if (settled || steps >= kAreaStepsDoubledBelow) break;
+        // Its passes end at 128 steps: beyond the tables they may take the work of a walk that
+        // settles.
+        if (!LineWorkAllowsTwice(workBefore, true)) {
+            // Beyond the tables, or on cp, a state its bound held before it settled is no state.
+            if (LineSettlingOnly()) throw CalcError("the state behind the cross-section does not settle");
+            break;
+        }
     }
 }
 
@@ -540,18 +608,23 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
         temperature = CheckFinite(inletTemperature, "outlet temperature is no number");
         return;
     }
+    bool inletBeyond = false;
+    const LineMediumProperties inlet = KeptMediumAt(medium, inletPressure, inletTemperature, false, inletBeyond);
+    const double firstStep = 1.0 / segments;
+    if (inletBeyond && AcrossClampedEdge(medium, inletPressure, outletPressure, inletTemperature, inlet, firstStep)) {
+        temperature = CheckFinite(inletTemperature, "outlet temperature is no number");
+        return;
+    }
     const double area = Area(PipeDiameterColdM);
     StreamEnergy energy(medium, massFlow, area, inletTemperature);
-    const LineMediumProperties inlet = LineMediumAt(medium, inletPressure, inletTemperature);
     energy.SetInlet(inlet.enthalpy);
     const double inletVelocity = CheckedDiv(massFlow, inlet.density * area);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + inletVelocity * inletVelocity / 2;
     const double tolerance = std::max(
         kOutletToleranceFloor,
         kOutletToleranceFactor * CheckedDiv(std::fabs(inletPressure - outletPressure), inletPressure) / segments);
-    const double t =
-        SearchTemperature(inletTemperature, 1.0 / segments, inletEnergy, tolerance, kOutletTemperatureSteps, true,
-                          [&](double at) { return energy.AtState(outletPressure, at, rise); });
+    const double t = SearchTemperature(inletTemperature, firstStep, inletEnergy, tolerance, kOutletTemperatureSteps,
+                                       true, [&](double at) { return energy.AtState(outletPressure, at, rise); });
     temperature = CheckFinite(t, "outlet temperature is no number");
 }
 

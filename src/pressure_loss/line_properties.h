@@ -45,16 +45,19 @@ private:
 // asked for before and kept counting as much again, so that both walks of a Run count alike.
 // While a LineWorkBound lives, the walk's refinements stop doubling where the next pass would
 // take the count beyond the bound (twice the last one's work), and a pass that goes beyond it all
-// the same is given up for the one before: that pass stands, as at the segment bounds.
+// the same is given up. Inside the tables a walk keeps every digit: kLineWorkGuard, some thirty
+// times the heaviest such walk met, bounds it against a hang alone, and the pass before a given-up
+// one stands. A walk whose energy balance has gone on with cp, no table giving the enthalpy of its
+// states (a medium without one, carbon monoxide among them), is held to kBalanceOnCpWorkBound.
 // Once the walk has met a state beyond its medium's tables (a table's range note, steam or water
-// outside its equations' range), the bound is kLineWorkBound: there a stretch may drift from
-// doubling to doubling up to 16384 segments without settling, and its numbers mean little; the
-// bound is some six walks of a dry-air line of 100 m. A walk whose energy balance has gone on
-// with cp, no table giving the enthalpy of its states (a medium without one, carbon monoxide
-// among them), is held to kBalanceOnCpWorkBound, a tenth of a second at most. Inside the tables
-// a walk keeps every digit: kLineWorkGuard, some thirty times the heaviest such walk met, bounds
-// it against a hang alone.
+// outside its equations' range), a stretch may drift from doubling to doubling up to 16384
+// segments without settling, and its numbers mean little: its bound is kLineWorkBound, some six
+// walks of a dry-air line of 100 m, until its refinement has shown that it settles
+// (RefinementSettles, in line_walk.h; LetLineSettle), and then kSettlingWorkBound, a few tenths
+// of a second of the costliest states. Where it is held by its bound, or by kBalanceOnCpWorkBound
+// on cp, before its drop settled, it has no number to print.
 inline constexpr std::uint64_t kLineWorkBound = 50000;
+inline constexpr std::uint64_t kSettlingWorkBound = 2000000;
 inline constexpr std::uint64_t kBalanceOnCpWorkBound = 1000000;
 inline constexpr std::uint64_t kLineWorkGuard = 40000000;
 
@@ -71,10 +74,32 @@ private:
 };
 
 std::uint64_t LineWork();
+// Whether the walk has met a state beyond its medium's tables.
+bool LineBeyondTables();
+// Whether its numbers hold only where its drop settles: it has met a state beyond its medium's
+// tables, or its energy balance has gone on with cp.
+bool LineSettlingOnly();
+// The walk beyond the tables settles: its bound is kSettlingWorkBound from here on.
+void LetLineSettle();
 // Whether `work` units more keep the count within the bound (always, with no bound alive).
-bool LineWorkAllows(std::uint64_t work);
+// With `settling`, beyond the tables within kSettlingWorkBound whether or not the walk has shown
+// that it settles.
+bool LineWorkAllows(std::uint64_t work, bool settling = false);
 // Whether a pass that doubles the one begun at the count `passStart` keeps within the bound.
-bool LineWorkAllowsTwice(std::uint64_t passStart);
+bool LineWorkAllowsTwice(std::uint64_t passStart, bool settling = false);
+
+// While one lives, the states the walk meets are not its own: it looks ahead, and what it meets
+// there changes none of its rules until it gets there. The work is the walk's all the same.
+class LineLookAhead {
+public:
+    LineLookAhead();
+    ~LineLookAhead();
+    LineLookAhead(const LineLookAhead&) = delete;
+    LineLookAhead& operator=(const LineLookAhead&) = delete;
+
+private:
+    bool beyond_, onCp_;
+};
 
 // While one lives, a liquefied gas picked on its saturation line (its saturated vapour at a
 // temperature or at a pressure, where its table holds one) is taken as its saturated vapour at
@@ -118,9 +143,10 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 // 1/segments K towards the balance, reversed and halved at each overshoot, until the
 // relative energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most
 // 1000 steps, a long run found from probes (SearchTemperature); with neither drop nor rise
-// the temperature is the inlet's, unsearched. A table that returns the same enthalpy twice (the
-// state was clamped) is continued with cp. For "VÄT" nothing is computed and the temperature
-// stays as it is.
+// the temperature is the inlet's, unsearched, and so where the inlet lies beyond a table clamped
+// there and the outlet pressure falls on the table's other side. A table that returns the same
+// enthalpy twice (the state was clamped) is continued with cp. For "VÄT" nothing is computed and
+// the temperature stays as it is.
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
                           double inletPressure, double inletTemperature, double rise, double outletPressure);
 

@@ -38,6 +38,10 @@ constexpr double kStretchGap = 1e-7;
 constexpr double kNoDropShare = 1e-12;
 // A stretch ends at a fitting or at the line's end, so there are at most one more than fittings.
 constexpr int kStretchLimit = kFittingColumnCount + 1;
+// The passes in a row from whose ends the next stretch chokes before the walk ends there, and
+// the share of its work a walk spends at most on such looks (one part in this many).
+constexpr int kChokedLooks = 2;
+constexpr std::uint64_t kLookShare = 10;
 
 class PhaseLetterKept {
 public:
@@ -127,8 +131,11 @@ public:
     }
 
     // A pass of n segments over [x0, e] from the stretch inlet; the state at its end. With
-    // `abandonable`, none once the walk's work goes beyond its bound.
-    std::optional<LineFlowState> Pass(const LineFlowState& inlet, int n, double x0, double e, bool abandonable) const {
+    // `abandonable`, none once the walk's work goes beyond its bound (beyond the tables, the work
+    // of a walk that settles: a pass begun within the bound is judged at its end); with
+    // `gridOutput` the fittings' zeta and drops are written into the grid.
+    std::optional<LineFlowState> Pass(const LineFlowState& inlet, int n, double x0, double e, bool abandonable,
+                                      bool gridOutput = true) const {
         HeightZetaSum = HeightZetaSaved;
         HeightPressureSum = HeightPressureSaved;
         FlowDensity = inlet.density;
@@ -139,10 +146,10 @@ public:
         LineFlowState s = inlet;
         for (int k = 1; k <= n; ++k) {
             const LineSegmentLoss seg =
-                ComputeLinePressureLoss(false, medium_, n, s, x0 + (k - 1) * (e - x0) / n, e - x0, true);
+                ComputeLinePressureLoss(false, medium_, n, s, x0 + (k - 1) * (e - x0) / n, e - x0, gridOutput);
             LastPassZetaSum = seg.zetaSum;
             AfterSegment(s, seg, n);
-            if (abandonable && !LineWorkAllows(0)) return std::nullopt;
+            if (abandonable && !LineWorkAllows(0, true)) return std::nullopt;
         }
         return s;
     }
@@ -228,6 +235,12 @@ private:
     bool adiabatic_;
 };
 
+// A walk beyond its medium's tables, or with its balance on cp, held by its bound before its drop
+// settled has no number to print.
+void RequireSettled() {
+    if (LineSettlingOnly()) throw CalcError("the walk does not settle within its bound");
+}
+
 bool Settled(double previous, double drop) {
     if (drop == previous || std::fabs(drop) <= kNoDropShare * OperatingPressure) return true;
     return std::fabs(drop - previous) / std::fabs(drop) < kStretchSettledShare;
@@ -257,7 +270,70 @@ bool RefinementSwings(int segments, std::span<const double> changes) {
     return std::fabs(last.back()) >= kSwingingShare * std::fabs(last.front());
 }
 
+bool RefinementSettles(int segments, std::span<const double> changes, double drop, std::uint64_t passWork,
+                       std::uint64_t workLeft) {
+    if (changes.empty()) return 2 * passWork <= workLeft;
+    // The last few changes: where one of them is large, they must shrink with one sign.
+    const std::span<const double> recent = changes.last(std::min<std::size_t>(changes.size(), kJudgedChanges));
+    bool anyLarge = false;
+    for (const double c : recent) anyLarge = anyLarge || std::fabs(c / drop) >= kLargeChangeShare;
+    if (anyLarge) {
+        for (std::size_t i = 1; i < recent.size(); ++i)
+            if (!(recent[i] * recent[i - 1] > 0) || !(std::fabs(recent[i]) <= kStalledShare * std::fabs(recent[i - 1])))
+                return false;
+    }
+    double share = std::fabs(changes.back() / drop);
+    std::uint64_t work = 0, pass = passWork;
+    for (int n = segments; share >= kStretchSettledShare && n <= kLineSegmentLimit; n *= 2) {
+        pass *= 2;
+        work += pass;
+        if (work > workLeft) return false;
+        share /= 2;
+    }
+    return true;
+}
+
 namespace {
+
+// Where the stretch that begins at x0 ends: at the first fitting from x0 on, or at the line's end.
+double StretchEnd(double x0, double length) {
+    double e = length;
+    for (int c = 1; c <= kFittingColumnCount; ++c)
+        if (x0 <= ResistancePosition[c] && ResistancePosition[c] <= e && HasDescription(c)) e = ResistancePosition[c];
+    return e;
+}
+
+double NextStretchStart(double e) {
+    return std::fmax(e + kStretchGap, std::nextafter(e, std::numeric_limits<double>::infinity()));
+}
+
+// Whether the next stretch, from `state` at its inlet x0, cannot pass its first pass of the walk:
+// the pass the walk makes once the stretch before has settled at that state. The walk's state and
+// the grid are left as they were.
+bool NextStretchChokes(const LineWalker& walker, LineFlowState state, double x0, double length) {
+    const LineLookAhead ahead;
+    const LineWalker look = walker;
+    const FittingValueArray zetaSum = HeightZetaSum, pressureSum = HeightPressureSum;
+    const FittingValueArray zetaSaved = HeightZetaSaved, pressureSaved = HeightPressureSaved;
+    const double frictionSum = StretchFrictionSum, lastZetaSum = LastPassZetaSum;
+    HeightZetaSaved = HeightZetaSum;
+    HeightPressureSaved = HeightPressureSum;
+    bool chokes = false;
+    try {
+        const double e = StretchEnd(x0, length);
+        look.Evaluate(state);
+        look.Pass(state, e == x0 ? 1 : 2, x0, e, false, false);
+    } catch (const CalcError&) {
+        chokes = true;
+    }
+    HeightZetaSum = zetaSum;
+    HeightPressureSum = pressureSum;
+    HeightZetaSaved = zetaSaved;
+    HeightPressureSaved = pressureSaved;
+    StretchFrictionSum = frictionSum;
+    LastPassZetaSum = lastZetaSum;
+    return chokes;
+}
 
 PressureLossWalk WalkLine() {
     PressureLossWalk walk;
@@ -276,13 +352,11 @@ PressureLossWalk WalkLine() {
     double x0 = 0.0;
     const LineWorkBound bound;
     double tubeInletReynolds = 0.0;
+    std::uint64_t lookWork = 0;
 
     do {
         ++walk.stretches;
-        double e = length;
-        for (int c = 1; c <= kFittingColumnCount; ++c)
-            if (x0 <= ResistancePosition[c] && ResistancePosition[c] <= e && HasDescription(c))
-                e = ResistancePosition[c];
+        const double e = StretchEnd(x0, length);
 
         LineFlowState inlet{.massFlow = LineMassFlow,
                             .diameter = LineDiameter,
@@ -311,11 +385,13 @@ PressureLossWalk WalkLine() {
         int n = 1;
         LineFlowState end;
         std::vector<double> changes;
+        int chokedLooks = 0;
         for (;;) {
             if (!oneSegment) n *= 2;
             const std::uint64_t workBefore = LineWork();
             const std::optional<LineFlowState> pass = walker.Pass(inlet, n, x0, e, n > 2);
             if (!pass) {
+                RequireSettled();
                 // Beyond the bound: the pass before stands, taken again for what it leaves behind.
                 n /= 2;
                 end = *walker.Pass(inlet, n, x0, e, false);
@@ -325,17 +401,38 @@ PressureLossWalk WalkLine() {
             const double previous = StretchDrop;
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
-            // Twice the segments, some twice the work.
-            if (!LineWorkAllowsTwice(workBefore)) break;
+            const std::uint64_t passWork = LineWork() - workBefore;
+            // A walk grown costly looks ahead, as long as its looks have taken no more than a
+            // share of its work, and after a look that chokes at the next pass: where the next
+            // stretch chokes from the ends of two passes in a row, the refinement has come too near
+            // its drop to let the flow through.
+            if (e < length &&
+                (chokedLooks > 0 || (LineWork() >= kLineWorkBound && kLookShare * lookWork <= LineWork()))) {
+                const std::uint64_t lookStart = LineWork();
+                chokedLooks = NextStretchChokes(walker, end, NextStretchStart(e), length) ? chokedLooks + 1 : 0;
+                lookWork += LineWork() - lookStart;
+                if (chokedLooks == kChokedLooks) throw CalcError("the flow chokes in the next stretch");
+            }
             // The first pass's change is against the last stretch's drop: it says nothing.
             if (n > 2) changes.push_back(StretchDrop - previous);
             if (RefinementStalled(n, changes) || RefinementSwings(n, changes)) break;
+            // Twice the segments, some twice the work: beyond the tables, past kLineWorkBound, only
+            // as long as the drop settles.
+            if (LineBeyondTables() && LineWork() + 2 * passWork > kLineWorkBound) {
+                if (!RefinementSettles(n, changes, StretchDrop, passWork, kSettlingWorkBound - LineWork()))
+                    throw CalcError("the walk beyond the tables does not settle");
+                LetLineSettle();
+            }
+            if (!LineWorkAllows(2 * passWork)) {
+                RequireSettled();
+                break;
+            }
         }
         walk.lastSegments = n;
 
         LineFrictionLoss += StretchFrictionSum;
         LineTotalDrop = StretchDrop;
-        x0 = std::fmax(e + kStretchGap, std::nextafter(e, std::numeric_limits<double>::infinity()));
+        x0 = NextStretchStart(e);
         LineMassFlow = end.massFlow;
         LineDiameter = end.diameter;
         LineOutletPressure = end.pressure;

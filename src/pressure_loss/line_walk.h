@@ -9,6 +9,7 @@
 // inlet state of the pipe. Faults raise CalcError; PhaseLetter is restored in every case.
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 
 namespace tubalyx {
@@ -45,6 +46,18 @@ inline constexpr double kSwingingShare = 0.5;
 
 // changes: the signed change of the stretch drop at each doubling so far, the oldest first.
 bool RefinementSwings(int segments, std::span<const double> changes);
+
+// Beyond its medium's tables a refinement goes on past kLineWorkBound (line_properties.h) only
+// while it may settle within `workLeft` more units: the doublings that take its last change below
+// kStretchSettledShare of the drop, halving it each at twice the work of the pass before, fit
+// within workLeft; and a change of kLargeChangeShare of the drop or more has come with the same
+// sign as the one before and at most kStalledShare of it (a refinement that swings or grows by so
+// much has not begun to settle). Without a change there is nothing to judge: it goes on where the
+// next pass fits. passWork: the work of the pass just made with `segments` segments.
+inline constexpr double kLargeChangeShare = 0.02;
+inline constexpr std::size_t kJudgedChanges = 3;
+bool RefinementSettles(int segments, std::span<const double> changes, double drop, std::uint64_t passWork,
+                       std::uint64_t workLeft);
 
 PressureLossWalk CalculatePressureLossLine();
 

@@ -166,6 +166,43 @@ TEST(RefinementSwings, OnlyADropThatSwingsWithoutShrinkingEndsBeforeTheBound) {
     for (const Case& c : cases) EXPECT_EQ(SegmentsAtStop(RefinementSwings, c.changes), c.swingsAt) << c.name;
 }
 
+// The stretch drops at 2, 4, 8 ... segments of walks beyond the tables as the window ran them, up
+// to where their next pass would take them past kLineWorkBound, and the work of their last pass.
+TEST(RefinementSettles, OnlyADropApproachingFromOneSideGoesOnAndOnlyAsFarAsItsWorkAllows) {
+    struct Case {
+        const char* name;
+        std::vector<double> drops;  // Pa
+        std::uint64_t passWork, workLeft;
+        bool goesOn;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // Humid nitrogen at 10 kPa: first-order steps, settled at 64 segments with some 0.5 million.
+        {"nitrogen at 10 kPa", {1759.81822, 1742.86704, 1734.33489}, 27946, 2000000 - 45893, true},
+        {"nitrogen, little work left", {1759.81822, 1742.86704, 1734.33489}, 27946, 300000, false},
+        // Air at -150 degC: one doubling more settles it.
+        {"cold air", {36877.7772, 35984.7867, 35525.9177, 35293.3849, 35176.3887, 35117.6989}, 18288, 50000, true},
+        // Humid ammonia at 20 degC: a change of 3.6 % of the drop, then one turning its sign.
+        {"ammonia swing", {298480.379, 208529.269, 210858.55, 209908.011, 202373.697, 205698.289}, 20656, 1950000, false},
+        // Its twin at 5 g/m3 may still settle at eight segments, not once its change turns its sign.
+        {"ammonia at 8", {283502.673, 202843.104, 191955.31}, 13426, 1975728, true},
+        {"ammonia at 16", {283502.673, 202843.104, 191955.31, 198496.268}, 39458, 1936870, false},
+        // Small changes that turn their sign are no swing, nor one change alone.
+        {"small swing", {100000, 100400, 100100}, 1000, 6000, true},
+        {"one change", {100000, 90000}, 1000, 254000, true},
+        {"one change, too far", {100000, 90000}, 1000, 253999, false},
+        {"no change", {100000}, 1000, 2000, true},
+        {"no work left", {100000}, 1000, 1999, false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::vector<double> changes;
+        for (std::size_t i = 1; i < c.drops.size(); ++i) changes.push_back(c.drops[i] - c.drops[i - 1]);
+        const int segments = 2 << (c.drops.size() - 1);
+        EXPECT_EQ(RefinementSettles(segments, changes, c.drops.back(), c.passWork, c.workLeft), c.goesOn) << c.name;
+    }
+}
+
 TEST_F(LineWalkTest, LineWithoutLengthOrFlowEndsWithoutANumberOfNoMeaning) {
     Air(3600);
     StraightLengthM = 0;

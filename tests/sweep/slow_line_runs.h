@@ -43,6 +43,46 @@ inline SlowLineRun ColdAmmonia(const char* what, const char* kind, const char* h
             std::move(fittings)};
 }
 
+// A valve (Kv 100) and a 1:1.5 expansion at 1 m.
+inline const std::vector<SlowLineFitting> kValveAndExpansion = {
+    {1, "Ventilvalbartkv1", {{6, "100"}, {3, "1"}}},
+    {2, "Uppkoning115DValfrikontoppvinkel10grader1", {{3, "1"}, {6, "150"}}}};
+
+// 25 cone expansions 1:1.5 from 10 m on, every 40 m, each followed 20 m on by a sudden reduction
+// back to 100 mm.
+inline const std::vector<SlowLineFitting>& ExpansionsAndReductions() {
+    static const std::vector<std::string> positions = [] {
+        std::vector<std::string> p;
+        for (int i = 0; i < 50; ++i) p.push_back(std::to_string(10 + 20 * i));
+        return p;
+    }();
+    static const std::vector<SlowLineFitting> fittings = [] {
+        std::vector<SlowLineFitting> f;
+        for (int i = 0; i < 50; ++i) {
+            if (i % 2 == 0)
+                f.push_back({i + 1, "Uppkoning115DValfrikontoppvinkel10grader1", {{3, positions[i].c_str()}}});
+            else
+                f.push_back({i + 1,
+                             "PltsligrrdiameterminskningKontoppvinkel180grader1",
+                             {{3, positions[i].c_str()}, {6, "100"}}});
+        }
+        return f;
+    }();
+    return fittings;
+}
+
+// Steam (the menu item `medium`, at `temperature` degC unless saturated) in 1000 m of DN 100 at
+// 500 kPa and 1000 kg/h through the expansions and reductions.
+inline SlowLineRun SteamThroughExpansions(const std::string& what, const char* medium,
+                                          const char* temperature = nullptr) {
+    SlowLineRun run{what,
+                    {medium, "maxflowsort>kgh"},
+                    {{"abstryckantal", "500"}, {"maxflowantal", "1000"}, {"matstrack", "1000"}, {"Dstorkallmm", "100"}},
+                    ExpansionsAndReductions()};
+    if (temperature) run.typed.push_back({"temp", temperature});
+    return run;
+}
+
 inline const std::vector<SlowLineFitting> kConeExpansionTee = {
     {1, "NedkoningKontoppvinkel40grader1", {{3, "20"}, {7, "80"}}},
     {2, "Uppkoning13Dvalfrikontoppvinkel1", {{3, "60"}}},
@@ -65,8 +105,7 @@ inline const std::vector<SlowLineRun> kSlowLineRuns = {
       {"matstrack", "100"},
       {"Dstorkallmm", "100"},
       {"Dstorrahetmm", "0.05"}},
-     {{1, "Ventilvalbartkv1", {{6, "100"}, {3, "1"}}},
-      {2, "Uppkoning115DValfrikontoppvinkel10grader1", {{3, "1"}, {6, "150"}}}}},
+     kValveAndExpansion},
     ColdAmmonia("5 g/m3, through a cone, an expansion and a tee", "Absfukt", "5", kConeExpansionTee),
     ColdAmmonia("a dew point of 5 degC, through a cone, an expansion and a tee", "daggpkt", "5", kConeExpansionTee),
     ColdAmmonia("3 g/kg", "Spefukt", "3", {}),
