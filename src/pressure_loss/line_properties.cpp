@@ -495,17 +495,6 @@ LineLookAhead::~LineLookAhead() {
 
 namespace {
 
-std::string* const kPropertyLabels[] = {&DensityLabel,
-                                        &SpecificVolumeLabel,
-                                        &DynamicViscosityLabel,
-                                        &KinematicViscosityLabel,
-                                        &ViscosityNoteLabel,
-                                        &KappaLabel,
-                                        &CpLabel,
-                                        &CvLabel,
-                                        &EnthalpyLabel};
-static_assert(std::size(kPropertyLabels) == 9, "the guard keeps nine labels");
-
 // The liquefied gases whose saturation tables hold the vapour side (helium's is argon's).
 bool HasSaturatedVapourTable(const std::string& medium) {
     return IsOneOf(medium, {kMediumOxygen, kMediumArgon, kMediumNitrogen, kMediumHelium});
@@ -520,14 +509,14 @@ SaturatedVapourAtItsPressure::SaturatedVapourAtItsPressure()
     if (!vapour_) return;
     PhaseLetter = kPhaseVapourAtPressure;
     ExpansionModeLetter = kExpansionIsothermal;
-    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kPropertyLabels[i];
+    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kLivePropertyLabels[i];
 }
 
 SaturatedVapourAtItsPressure::~SaturatedVapourAtItsPressure() {
     if (!vapour_) return;
     PhaseLetter = phase_;
     ExpansionModeLetter = expansion_;
-    for (std::size_t i = 0; i < labels_.size(); ++i) *kPropertyLabels[i] = std::move(labels_[i]);
+    for (std::size_t i = 0; i < labels_.size(); ++i) *kLivePropertyLabels[i] = std::move(labels_[i]);
 }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {

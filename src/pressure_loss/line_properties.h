@@ -6,7 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <string>
+
+#include "state/property_labels.h"
 
 namespace tubalyx {
 
@@ -118,7 +121,7 @@ public:
 private:
     char phase_, expansion_;
     bool vapour_;
-    std::array<std::string, 9> labels_;  // the property labels on entry
+    std::array<std::string, std::size(kLivePropertyLabels)> labels_;  // the property labels on entry
 };
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,

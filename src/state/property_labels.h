@@ -16,6 +16,17 @@ extern std::string CpLabel;
 extern std::string CvLabel;
 extern std::string EnthalpyLabel;
 
+// The live labels, each once, for what keeps or rewrites them all.
+inline std::string* const kLivePropertyLabels[] = {&DensityLabel,
+                                                   &SpecificVolumeLabel,
+                                                   &DynamicViscosityLabel,
+                                                   &KinematicViscosityLabel,
+                                                   &ViscosityNoteLabel,
+                                                   &KappaLabel,
+                                                   &CpLabel,
+                                                   &CvLabel,
+                                                   &EnthalpyLabel};
+
 extern std::string DensityLabelBase;
 extern std::string SpecificVolumeLabelBase;
 extern std::string DynamicViscosityLabelBase;

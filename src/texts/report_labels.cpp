@@ -24,17 +24,10 @@ void CopyReportLabelBases() {
 
 void SetPropertyReportLabels(char language) {
     const bool ammonia = (MediumCode == kMediumAmmonia);
-    const std::string* const properties[] = {&DensityLabel,
-                                             &SpecificVolumeLabel,
-                                             &DynamicViscosityLabel,
-                                             &KinematicViscosityLabel,
-                                             &ViscosityNoteLabel,
-                                             &KappaLabel,
-                                             &EnthalpyLabel,
-                                             &CpLabel,
-                                             &CvLabel};
     for (const ReportLabelEntry& e : ReportLabelTable) {
-        if (std::find(std::begin(properties), std::end(properties), e.label) == std::end(properties)) continue;
+        if (std::find(std::begin(kLivePropertyLabels), std::end(kLivePropertyLabels), e.label) ==
+            std::end(kLivePropertyLabels))
+            continue;
         if ((e.condition == CaptionCondition::Ammonia && !ammonia) ||
             (e.condition == CaptionCondition::NotAmmonia && ammonia))
             continue;
