@@ -166,11 +166,12 @@ void WriteStraightLengthSection(char kind) {
           &report_text::StraightLengthIntro4, &report_text::StraightLengthIntro5})
         if (const std::string text = ByLanguage(*line); !text.empty()) SectionLine(text);
 
-    // The table headings come in a wide and a narrow form by standard and device: the caption
-    // set of the language gives the one of this run, at the full width of its cells. (The
+    // The table headings come in a wide and a narrow form by standard and device: the report
+    // labels of the language give the one of this run, at the full width of its cells. (The
     // language switch would narrow them further for the older standards, and read the bore
-    // edits again.)
-    SetCaptionsOf(LanguageLetter);
+    // edits again; the whole caption set would take the chosen materials and the like off the
+    // window's labels.)
+    SetReportLabelsOf(LanguageLetter);
 
     if (DeviceCode == kDeviceOrifice || DeviceCode == kDeviceShortVenturi || DeviceCode == kDeviceLongRadiusNozzle ||
         DeviceCode == kDeviceIsaNozzle)

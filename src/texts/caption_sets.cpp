@@ -37,8 +37,7 @@ void SetCaptionSet(char letter) {
     ApplyWindowCaptionTable(WindowCaptionTable, letter);
     SetMaxFlowPrompt();
     SetDiffPressurePrompt();
-    ApplyReportLabelTable(ReportLabelTable, letter);
-    CopyReportLabelBases();
+    SetReportLabelsOf(letter);
     SetUpstreamFittingList();
     if (TEdit* unit = WindowEdit("qbgsort"))
         SetControlText("visktextin",
@@ -102,6 +101,12 @@ int ApplyReportLabelTable(std::span<const ReportLabelEntry> table, char letter) 
         ++written;
     }
     return written;
+}
+
+void SetReportLabelsOf(char letter) {
+    const bool known = letter == kLanguageGerman || letter == kLanguageEnglish;
+    ApplyReportLabelTable(ReportLabelTable, known ? letter : kLanguageSwedish);
+    CopyReportLabelBases();
 }
 
 void SetSwedishCaptions() { SetCaptionSet('S'); }

@@ -17,6 +17,9 @@ void SetEnglishCaptions();
 // The caption set of the letter alone, without the steps of the language switch after it:
 // 'D' German, 'E' English, any other letter Swedish.
 void SetCaptionsOf(char letter);
+// Of that set only the report's label strings (and their base copies): a report section that
+// wants its labels afresh leaves the window's captions as the run has set them.
+void SetReportLabelsOf(char letter);
 
 // The six items of the navigation pop-up by LanguageLetter, copied to their menu-bar twins.
 void SetPageMenuCaptions();

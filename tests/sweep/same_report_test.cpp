@@ -145,6 +145,24 @@ TEST_F(SameReport, AFailedLineRunShowsNoFittingResultOfTheRunBefore) {
     }
 }
 
+// A run leaves the page's choices as it found them: the materials, the device, the standard and
+// the solved quantity read as before it (the straight-length table once took the chosen
+// materials off their labels).
+TEST_F(SameReport, ARunLeavesThePageShowingTheChoicesItWasRunWith) {
+    const char* const labels[] = {"mtrlfl", "mtrlror", "strypsort", "ISODIN", "Strypbertyp", "Medialabel"};
+    for (const char* steps : {"Strypel", "Strypel VAT mtrlfl mtrlfl7 mtrlror mtrlfl8", "Strypel ISODIN ISODIN LUF",
+                              "Strypel VenturiSvetsat1 Deutsch"}) {
+        Start();
+        Steps(std::string("English ") + steps);
+        std::vector<std::string> before;
+        for (const char* name : labels) before.push_back(dynamic_cast<TLabel&>(*Form1().FindComponent(name)).Caption());
+        RunReport();
+        for (std::size_t i = 0; i < std::size(labels); ++i)
+            EXPECT_EQ(dynamic_cast<TLabel&>(*Form1().FindComponent(labels[i])).Caption(), before[i])
+                << steps << ": " << labels[i];
+    }
+}
+
 // The optimal design writes its pipe back on purpose: the next run reads it as the pipe, as if it
 // had been typed, so that a flow in m/s is a speed in the pipe the edit shows.
 TEST_F(SameReport, TheRunAfterAnOptimalDesignReadsItsPipeAsTyped) {
