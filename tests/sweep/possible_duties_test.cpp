@@ -85,7 +85,9 @@ void Expect(const Duty& d) {
     const std::vector<std::string> report = ReportOf(d.steps, d.fittings);
     ASSERT_GE(report.size(), d.lines.size()) << d.steps;
     const auto tail = report.end() - static_cast<long>(d.lines.size());
-    if (d.refused) EXPECT_EQ(std::vector<std::string>(tail, report.end()), d.lines) << d.steps;
+    if (d.refused) {
+        EXPECT_EQ(std::vector<std::string>(tail, report.end()), d.lines) << d.steps;
+    }
     EXPECT_EQ(report.back() == kInputError, d.refused) << d.steps;
     for (const std::string& line : d.lines) EXPECT_TRUE(Holds(report, line)) << d.steps << ": " << line;
     for (const std::string& line : report) EXPECT_FALSE(d.refused && PrintsAResult(line)) << d.steps << ": " << line;
