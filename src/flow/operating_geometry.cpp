@@ -83,7 +83,7 @@ void ComputeOperatingGeometry() {
     MaxFlowDpPa = MaxDpPa;
     DpUnit = DpUpperLimitUnit;
     AdjustForOperatingRange();
-    // The search re-solves the bore at the operating state: where the design's bore was held
+    // The search re-solves the bore at the operating state: where the optimal design held its bore
     // at the end of the bores tried, it moves it to the bore that passes the flow, and the
     // cold bore is that one's.
     ColdBoreFromOperating(deviceFactor);

@@ -100,7 +100,7 @@ const Reproducer kReproducers[] = {
     // No bore smaller than the tube passes 300 or 100 t/h at the drop (23.750 mm passed 57 t/h).
     {kWater + "300 Runbutton", {kInputError}, false},
     {kWater + "30 Runbutton", {"Throat diameter d cold (=20 C)________________(mm)= 21.786"}, false},
-    // The design's bore moved after its cold bore was taken: 0.4622 beside 0.9977.
+    // The optimal design's bore moved after its cold bore was taken: 0.4622 beside 0.9977.
     {"Strypel Optimalkonstruktion1 LUF temp=-171.15 abstryckantal=95000 maxflowantal=0.5 litenstor Runbutton",
         {"Temperature correction factor of throatdiameter"}, true},
     // A range from 500 down to 101.325 kPa was computed at its mean.
