@@ -1,5 +1,6 @@
 #include "pressure_loss/line_walk.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -419,7 +420,9 @@ PressureLossWalk WalkLine() {
             // Twice the segments, some twice the work: beyond the tables, past kLineWorkBound, only
             // as long as the drop settles.
             if (LineBeyondTables() && LineWork() + 2 * passWork > kLineWorkBound) {
-                if (!RefinementSettles(n, changes, StretchDrop, passWork, kSettlingWorkBound - LineWork()))
+                // A pass begun within the bound may have ended beyond it: then no work is left.
+                const std::uint64_t left = kSettlingWorkBound - std::min(LineWork(), kSettlingWorkBound);
+                if (!RefinementSettles(n, changes, StretchDrop, passWork, left))
                     throw CalcError("the walk beyond the tables does not settle");
                 LetLineSettle();
             }
