@@ -496,3 +496,55 @@ TEST_F(Calculation, ASavedFileTakesTheExtensionOfTheChosenFilter) {
         }
     }
 }
+
+// After the calculation has been saved as "ngas40.tbx", saving the report proposes the same name
+// with the extension of the filter shown, ".txt" and, once "PDF" is chosen, ".pdf": accepted as
+// proposed it writes the report beside the calculation data, which stay as saved.
+TEST_F(Calculation, TheReportSavedAfterTheCalculationIsProposedUnderTheFiltersExtension) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Termosnabb});
+    Run();
+    const struct Proposal {
+        const char* filter;  // nullptr: the dialog's first
+        const char* shownFilter;
+        const char* proposed;
+    } proposals[] = {{nullptr, "Text (*.txt)", "ngas40.txt"}, {"PDF (*.pdf)", "PDF (*.pdf)", "ngas40.pdf"}};
+    for (const Proposal& proposal : proposals) {
+        SCOPED_TRACE(proposal.shownFilter);
+        QTemporaryDir dir;
+        // Types `typed` over the name, or takes the proposal where it is the one expected: another
+        // would ask to overwrite the calculation data.
+        const auto answer = [](const char* filter, const QString& typed, QString* shown, QString* shownFilter,
+                               const char* expected) {
+            return [=](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                if (filter) files.selectNameFilter(filter);
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr) << "the file dialog has no name field";
+                if (shown) *shown = name->text();
+                if (shownFilter) *shownFilter = files.selectedNameFilter();
+                if (!typed.isEmpty()) name->setText(typed);
+                if (typed.isEmpty() && name->text() != expected)
+                    dialog.reject();
+                else
+                    dialog.accept();
+            };
+        };
+        AnswerNextDialog(answer(nullptr, dir.filePath("ngas40"), nullptr, nullptr, nullptr));
+        ChooseMenu({f.Meny1, f.Sparaberkningsdatasom1});
+        QFile data(dir.filePath("ngas40.tbx"));
+        ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+        const QByteArray saved = data.readAll();
+        data.close();
+        QString shown, shownFilter;
+        AnswerNextDialog(answer(proposal.filter, QString(), &shown, &shownFilter, proposal.proposed));
+        ChooseMenu({f.Meny1, f.Sparasom1});
+        EXPECT_EQ(shown.toStdString(), proposal.proposed);
+        EXPECT_EQ(shownFilter.toStdString(), proposal.shownFilter);
+        QStringList written{"ngas40.tbx", proposal.proposed};
+        written.sort();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(" ").toStdString(), written.join(" ").toStdString());
+        ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(data.readAll() == saved) << "the report went into the calculation data";
+    }
+}
