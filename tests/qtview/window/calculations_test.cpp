@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QTableWidget>
@@ -14,6 +15,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <numbers>
 
 #include "numerics/decimal_separator.h"
@@ -546,5 +548,71 @@ TEST_F(Calculation, TheReportSavedAfterTheCalculationIsProposedUnderTheFiltersEx
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(" ").toStdString(), written.join(" ").toStdString());
         ASSERT_TRUE(data.open(QIODevice::ReadOnly));
         EXPECT_TRUE(data.readAll() == saved) << "the report went into the calculation data";
+    }
+}
+
+// The compensation page's formula line, before its table is run, names the state of the page
+// shown: the middle of its pressure and temperature ranges, and for water the density of its own
+// Run, never those of the page or the table before. Each step follows the one above it.
+TEST_F(Calculation, TheDensityPagesFormulaLineNamesThisPagesStateBeforeItsTableRuns) {
+    TForm1& f = Form1();
+    // A Run and its table, then another range typed and run.
+    const auto tableThenRange = [&](const char* pMax, const char* pMin, const char* tMax, const char* tMin) {
+        Run();
+        ChooseMenu({f.Densitet1});
+        Click(f.Label2);
+        TypeInto(f.abstryckmaxantal, Typed(pMax));
+        TypeInto(f.abstryckantal, Typed(pMin));
+        TypeInto(f.temp, Typed(tMax));
+        TypeInto(f.tempmin, Typed(tMin));
+        Run();
+    };
+    const struct Step {
+        const char* what;
+        std::function<void()> go;
+        const char* line;  // nullptr: the density of the report just written
+    } steps[] = {
+        {"a range typed after a table of the defaults",
+         [&] {
+             ChooseMenu({f.Strypsnabb});
+             tableThenRange("500", "400", "100", "50");
+         },
+         "fdens_mat= sqrt[P(kPaA)/450.000*348.150/(T(C)+273,15)]"},
+        {"the device page after a Run of the thermodynamics page",
+         [&] {
+             ChooseMenu({f.Termosnabb});
+             TypeInto(f.abstryckantal, Typed("300"));
+             Run();
+             ChooseMenu({f.Strypsnabb});
+         },
+         "fdens_mat= sqrt[P(kPaA)/400.000*348.150/(T(C)+273,15)]"},
+        {"air after a table of air over another range",
+         [&] {
+             ChooseMedium(f.LUF);
+             tableThenRange("300", "200", "100", "50");
+         },
+         "fdens_mat= sqrt[P(kPaA)/250.000*348.150/(T(C)+273,15)]"},
+        {"water after air",
+         [&] {
+             ChooseMedium(f.VAT);
+             Run();
+         },
+         nullptr},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.go();
+        ChooseMenu({f.Densitet1});
+        auto* line = qobject_cast<QLabel*>(Widget(f.fdens_mat));
+        EXPECT_TRUE(line->isVisible());
+        const std::string shown = line->text().toStdString();
+        if (step.line) {
+            EXPECT_EQ(shown, Typed(step.line).toStdString());
+            continue;
+        }
+        const std::string prefix = "fdens_mat= sqrt[densitet(T)/";
+        ASSERT_TRUE(shown.starts_with(prefix) && shown.ends_with("]")) << shown;
+        std::string density = shown.substr(prefix.size(), shown.size() - prefix.size() - 1);
+        EXPECT_NEAR(StrToFloatAnySep(density), ReportValue(ReportLines(), "Density"), 0.01) << shown;
     }
 }
