@@ -22,6 +22,19 @@
 namespace tubalyx {
 
 namespace {
+// The room kept round a control Tab brings into view from above or below.
+constexpr int kRoundTabbed = 50;
+// Controls side by side closer than this stand in one part of the page.
+constexpr int kPartGap = 50;
+
+// The scroll position that shows [start, end) in a view `view` wide standing at `at`: where it is
+// already, else the nearest one.
+int Nearest(int at, int view, int start, int end) {
+    if (start < at) return start;
+    if (end > at + view) return end - view;
+    return at;
+}
+
 // The scrolling page. Tab and Shift+Tab walk the window's own chain, the model's tab order, and
 // the page scrolls to the control reached. Qt hands the keyboard of a control being hidden to
 // the next one in its own chain; while the window shows the model's changes that move is not
@@ -37,16 +50,52 @@ protected:
         QWidget* reached = next_(next);
         if (!reached) return QScrollArea::focusNextPrevChild(next);
         reached->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        // The control comes into view from its top left corner, with some of the page around
-        // it: the report, far higher than the window, shows its first lines.
-        const int around = 50;
-        const QSize room = (viewport()->size() - QSize(2 * around, 2 * around)).expandedTo(QSize(1, 1));
-        const QRect place(reached->mapTo(widget(), QPoint()), reached->size().boundedTo(room));
-        ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + around, place.height() / 2 + around);
+        ShowTabbed(QRect(reached->mapTo(widget(), QPoint()), reached->size()));
         return true;
     }
 
 private:
+    // The page moves only as far as the control needs to be seen. Up and down it comes with
+    // some of the page round it, from its top: the report, far higher than the window, shows its
+    // first lines. Sideways nothing moves while it is seen, and one the view cannot hold shows
+    // from its left edge. One brought in from beside the view comes with the left edge of its
+    // part of the page (the controls beside it, one next to the other, that fit the view with it)
+    // on the view's left edge, as the part's menu entry shows it: no empty strip on the left.
+    void ShowTabbed(const QRect& place) {
+        const QSize view = viewport()->size();
+        const int high = std::min(place.height(), std::max(1, view.height() - 2 * kRoundTabbed));
+        verticalScrollBar()->setValue(Nearest(verticalScrollBar()->value(), view.height(), place.top() - kRoundTabbed,
+                                              place.top() + high + kRoundTabbed));
+        const int at = horizontalScrollBar()->value();
+        const int end = place.left() + place.width();
+        if (place.width() > view.width()) {
+            // Seen while it fills the view but for the room kept round a control.
+            const int seen = std::min(end, at + view.width()) - std::max(place.left(), at);
+            if (seen < view.width() - 2 * kRoundTabbed) horizontalScrollBar()->setValue(place.left());
+            return;
+        }
+        if (Nearest(at, view.width(), place.left(), end) == at) return;
+        const QRect band(0, verticalScrollBar()->value(), widget()->width(), view.height());
+        std::vector<QRect> beside;
+        for (const QWidget* w : widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && !w->size().isEmpty() && w->geometry().intersects(band) &&
+                w->x() >= end - view.width())
+                beside.push_back(w->geometry());
+        // Each pass takes in the controls that reach the part from its left; the part grows by
+        // at least one of them or stands.
+        int left = place.left();
+        for (size_t pass = 0, grown = 1; pass <= beside.size() && grown; ++pass) {
+            grown = 0;
+            for (const QRect& r : beside) {
+                if (r.left() < left && r.left() + r.width() + kPartGap >= left) {
+                    left = r.left();
+                    ++grown;
+                }
+            }
+        }
+        horizontalScrollBar()->setValue(left);
+    }
+
     NextControl next_;
 };
 }  // namespace

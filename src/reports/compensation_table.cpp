@@ -284,8 +284,10 @@ void WriteTableTexts(bool computed, int points) {
     const ReportWriterControls& f = ReportWriterWindow();
     const CompTableKind kind = CompTableKindOf(MediumCode);
     const bool liquid = kind == CompTableKind::Liquid;
-    if (FlowDensity < kNoDensity) FlowDensity = 1.0;
-    if (ReferenceDensity < kNoDensity) ReferenceDensity = FlowDensity;
+    const double flow = FlowDensity < kNoDensity ? 1.0 : FlowDensity;
+    // A table not computed since the run has no reference state of its own: an earlier table's
+    // would name another page's state.
+    const double reference = computed && ReferenceDensity >= kNoDensity ? ReferenceDensity : flow;
     const double p0 = std::midpoint(CompTablePressureMinKPa, CompTablePressureMaxKPa);
     double t0 = std::midpoint(CompTableTemperatureMinC, CompTableTemperatureMaxC);
     if (kind == CompTableKind::Steam) t0 = SteamReference().Tref;
@@ -300,8 +302,8 @@ void WriteTableTexts(bool computed, int points) {
             f.PThelp.SetCaption(ByLanguage(report_text::CompensationLiquidHelp));
         else
             f.PThelp.SetCaption(std::string(ByLanguage(report_text::CompensationGasHelpPrefix)) + F6(p0) + "*" +
-                                t0Text + "/(T(C)+273,15)" + "*" + F6(ReferenceDensity) + suffix);
-        f.PTr0text.SetCaption(std::string(ByLanguage(report_text::CompensationReferencePrefix)) + F6(ReferenceDensity) +
+                                t0Text + "/(T(C)+273,15)" + "*" + F6(reference) + suffix);
+        f.PTr0text.SetCaption(std::string(ByLanguage(report_text::CompensationReferencePrefix)) + F6(reference) +
                               ByLanguage(report_text::CompensationReferenceAt) + F6(p0) + " kPaA, " + F6(t0) + " C");
         if (!liquid) f.Z0Zn.SetCaption(ByLanguage(report_text::CompensationRatioHelp));
         f.PTmaxerror.SetCaption(std::string(ByLanguage(report_text::CompensationMaxErrorPrefix)) +
@@ -315,7 +317,7 @@ void WriteTableTexts(bool computed, int points) {
     }
     DensityAssignmentLine =
         DotForm(std::string(ByLanguage(report_text::CompensationAssignmentPrefix)) + F6(p0) + "*" + t0Text +
-                ByLanguage(report_text::CompensationAssignmentRatio) + F6(ReferenceDensity) + ";");
+                ByLanguage(report_text::CompensationAssignmentRatio) + F6(reference) + ";");
 
     if (CalcFunction != kFunctionPrimaryDevice) {
         for (TLabel* l : {&f.fdens_mat, &f.PTberex}) {
@@ -326,12 +328,12 @@ void WriteTableTexts(bool computed, int points) {
     }
     const std::string& sep = ReportSeparator;
     if (liquid) {
-        f.fdens_mat.SetCaption("fdens_mat= sqrt[densitet(T)/" + sep + F6(FlowDensity) + sep + "]");
+        f.fdens_mat.SetCaption("fdens_mat= sqrt[densitet(T)/" + sep + F6(flow) + sep + "]");
         return;
     }
     std::string text = "fdens_mat= sqrt[P(kPaA)/" + sep + F6(p0) + sep + "*" + t0Text + "/(T(C)+273,15)" + suffix;
-    const double ratio = ReferenceDensity / FlowDensity;
-    if (std::fabs(FlowDensity / ReferenceDensity - 1.0) <= kSameDensity) {
+    const double ratio = reference / flow;
+    if (std::fabs(flow / reference - 1.0) <= kSameDensity) {
         text += "]";
         DensityRatioText = kNoDensityRatio;
     } else {
@@ -364,6 +366,13 @@ std::vector<TControl*> BlockControls() {
     return {&f.PTKompgrid,   &f.Trycktemplabel, &f.PTberex, &f.BigBlock,  &f.Pmin,   &f.Pmax,
             &f.PTberfeltext, &f.PTberfel,       &f.PThelp,  &f.fdens_mat, &f.Label2, &f.PTmaxerror,
             &f.kod,          &f.ZLabel,         &f.Tmax,    &f.Z0Zn};
+}
+
+// The result lines that have a text stand in the shown block; the others are left out.
+void ShowResultLines() {
+    if (!ReportWriterWindow().PTKompgrid.Visible()) return;
+    for (TControl* c : BlockControls())
+        if (IsResultLine(*c)) c->SetVisible(ShownWithBlock(*c));
 }
 
 }  // namespace
@@ -453,10 +462,19 @@ void BuildCompensationTable(bool compute) {
             DensityTableErrorPercent = kFailedPercent;
         }
     }
+    // The floors that keep the texts finite before a calculation has run.
+    if (FlowDensity < kNoDensity) FlowDensity = 1.0;
+    if (ReferenceDensity < kNoDensity) ReferenceDensity = FlowDensity;
     WriteTableTexts(compute, points);
-    if (f.PTKompgrid.Visible())
-        for (TControl* c : BlockControls())
-            if (IsResultLine(*c)) c->SetVisible(ShownWithBlock(*c));
+    ShowResultLines();
+}
+
+void WriteUncomputedTableTexts() {
+    // Before the first run the block has no texts, and saturated steam's run leaves them.
+    if (DensityTableReady || ReportWriterWindow().PThelp.Caption().empty() || MediumCode == kMediumWetSteam) return;
+    ReadCompensationTableLimits();
+    WriteTableTexts(false, 1);
+    ShowResultLines();
 }
 
 void ShowCompensationTableControls(bool show) {

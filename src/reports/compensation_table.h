@@ -30,6 +30,12 @@ void WriteCompTableHeadings();
 // table page and the density texts of the generated code. Never raises.
 void BuildCompensationTable(bool compute);
 
+// The request texts of a table not computed since the last run, from the limits of the page as
+// it stands now, with no reference state of an earlier table: the formula line names this
+// page's pressure and temperature. A computed table keeps its texts, and the block keeps none
+// before the first run.
+void WriteUncomputedTableTexts();
+
 // Shows or hides the table's controls for the current medium.
 void ShowCompensationTableControls(bool show);
 

@@ -1,5 +1,6 @@
 // Handlers of files and printing.
 #include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "state/selections.h"
@@ -18,6 +19,8 @@ namespace tubalyx {
 namespace {
 
 constexpr const char* kReportFilter = "Text (*.txt);;PDF (*.pdf)";
+// The extension of the report filter the save dialog opens with.
+constexpr const char* kReportTextExtension = ".txt";
 constexpr const char* kCalculationFilter = "Tubalyx (*.tbx);;* (*)";
 
 bool HasExtension(const std::string& name, const std::string& extension) {
@@ -25,6 +28,12 @@ bool HasExtension(const std::string& name, const std::string& extension) {
     std::string tail = name.substr(name.size() - extension.size());
     for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return tail == extension;
+}
+
+// The name with another extension in place of its own (none: added).
+std::string WithExtension(const std::string& name, const std::string& extension) {
+    if (name.empty()) return name;
+    return std::filesystem::path(name).replace_extension(extension).string();
 }
 
 // The calculation data in hand: their file ends the window caption, which the page sets.
@@ -45,10 +54,11 @@ void TForm1::Utskrift1Click(TControl*) {
 }
 
 // The report as a PDF through the print path, or as text that keeps its TABs for a
-// spreadsheet.
+// spreadsheet. The name proposed is that of the calculation data beside it as a text, never the
+// data file itself.
 void TForm1::Sparasom1Click(TControl*) {
     SaveDialog1.OverwritePrompt = true;
-    SaveDialog1.FileName = ReportFileName;
+    SaveDialog1.FileName = WithExtension(ReportFileName, kReportTextExtension);
     SaveDialog1.Filter = kReportFilter;
     if (!SaveDialog1.Execute()) return;
     const std::string name = SaveDialog1.FileName;

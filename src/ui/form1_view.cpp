@@ -4,6 +4,7 @@
 #include <string>
 
 #include "media/medium_identification.h"
+#include "reports/compensation_table.h"
 #include "reports/report_window.h"
 #include "state/keywords.h"
 #include "state/report_state.h"
@@ -50,6 +51,7 @@ void ShowReportPage() { ScrollTo(&Form1().selectall, &Form1().RichEdit1); }
 void ShowDensityTable() {
     TForm1& f = Form1();
     if (!f.PTKompgrid.Visible()) return;
+    if (!LastRunFailed) WriteUncomputedTableTexts();
     f.PTKompgrid.SetFocus();
     ScrollTo(&f.Trycktemplabel, &f.Pmin);
 }

@@ -8,6 +8,7 @@
 #include "reports/operating_conditions.h"
 #include "state/inputs.h"
 #include "state/keywords.h"
+#include "state/report_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
 #include "texts/caption_data.h"
@@ -143,6 +144,8 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     layoutTop = top + f.Medialabel.Height();
     if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
     ReadCompensationTableLimits();
+    // The run's build has this run's state; after a failed run the block keeps what it wrote.
+    if (WritesReport(kind) || !LastRunFailed) WriteUncomputedTableTexts();
 
     const MediumKind m = DecodeMedium(MediumCode);
     NormalisePhaseLetter(m);

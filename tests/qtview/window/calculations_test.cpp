@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QTableWidget>
@@ -14,6 +15,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <numbers>
 
 #include "numerics/decimal_separator.h"
@@ -494,5 +496,123 @@ TEST_F(Calculation, ASavedFileTakesTheExtensionOfTheChosenFilter) {
         if (save.item == f.Sparaberkningsdatasom1) {
             EXPECT_TRUE(Window().windowTitle().endsWith(save.written));
         }
+    }
+}
+
+// After the calculation has been saved as "ngas40.tbx", saving the report proposes the same name
+// with the extension of the filter shown, ".txt" and, once "PDF" is chosen, ".pdf": accepted as
+// proposed it writes the report beside the calculation data, which stay as saved.
+TEST_F(Calculation, TheReportSavedAfterTheCalculationIsProposedUnderTheFiltersExtension) {
+    TForm1& f = Form1();
+    ChooseMenu({f.Termosnabb});
+    Run();
+    const struct Proposal {
+        const char* filter;  // nullptr: the dialog's first
+        const char* shownFilter;
+        const char* proposed;
+    } proposals[] = {{nullptr, "Text (*.txt)", "ngas40.txt"}, {"PDF (*.pdf)", "PDF (*.pdf)", "ngas40.pdf"}};
+    for (const Proposal& proposal : proposals) {
+        SCOPED_TRACE(proposal.shownFilter);
+        QTemporaryDir dir;
+        // Types `typed` over the name, or takes the proposal where it is the one expected: another
+        // would ask to overwrite the calculation data.
+        const auto answer = [](const char* filter, const QString& typed, QString* shown, QString* shownFilter,
+                               const char* expected) {
+            return [=](QDialog& dialog) {
+                auto& files = static_cast<QFileDialog&>(dialog);
+                if (filter) files.selectNameFilter(filter);
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr) << "the file dialog has no name field";
+                if (shown) *shown = name->text();
+                if (shownFilter) *shownFilter = files.selectedNameFilter();
+                if (!typed.isEmpty()) name->setText(typed);
+                if (typed.isEmpty() && name->text() != expected)
+                    dialog.reject();
+                else
+                    dialog.accept();
+            };
+        };
+        AnswerNextDialog(answer(nullptr, dir.filePath("ngas40"), nullptr, nullptr, nullptr));
+        ChooseMenu({f.Meny1, f.Sparaberkningsdatasom1});
+        QFile data(dir.filePath("ngas40.tbx"));
+        ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+        const QByteArray saved = data.readAll();
+        data.close();
+        QString shown, shownFilter;
+        AnswerNextDialog(answer(proposal.filter, QString(), &shown, &shownFilter, proposal.proposed));
+        ChooseMenu({f.Meny1, f.Sparasom1});
+        EXPECT_EQ(shown.toStdString(), proposal.proposed);
+        EXPECT_EQ(shownFilter.toStdString(), proposal.shownFilter);
+        QStringList written{"ngas40.tbx", proposal.proposed};
+        written.sort();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(" ").toStdString(), written.join(" ").toStdString());
+        ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(data.readAll() == saved) << "the report went into the calculation data";
+    }
+}
+
+// The compensation page's formula line, before its table is run, names the state of the page
+// shown: the middle of its pressure and temperature ranges, and for water the density of its own
+// Run, never those of the page or the table before. Each step follows the one above it.
+TEST_F(Calculation, TheDensityPagesFormulaLineNamesThisPagesStateBeforeItsTableRuns) {
+    TForm1& f = Form1();
+    // A Run and its table, then another range typed and run.
+    const auto tableThenRange = [&](const char* pMax, const char* pMin, const char* tMax, const char* tMin) {
+        Run();
+        ChooseMenu({f.Densitet1});
+        Click(f.Label2);
+        TypeInto(f.abstryckmaxantal, Typed(pMax));
+        TypeInto(f.abstryckantal, Typed(pMin));
+        TypeInto(f.temp, Typed(tMax));
+        TypeInto(f.tempmin, Typed(tMin));
+        Run();
+    };
+    const struct Step {
+        const char* what;
+        std::function<void()> go;
+        const char* line;  // nullptr: the density of the report just written
+    } steps[] = {
+        {"a range typed after a table of the defaults",
+         [&] {
+             ChooseMenu({f.Strypsnabb});
+             tableThenRange("500", "400", "100", "50");
+         },
+         "fdens_mat= sqrt[P(kPaA)/450.000*348.150/(T(C)+273,15)]"},
+        {"the device page after a Run of the thermodynamics page",
+         [&] {
+             ChooseMenu({f.Termosnabb});
+             TypeInto(f.abstryckantal, Typed("300"));
+             Run();
+             ChooseMenu({f.Strypsnabb});
+         },
+         "fdens_mat= sqrt[P(kPaA)/400.000*348.150/(T(C)+273,15)]"},
+        {"air after a table of air over another range",
+         [&] {
+             ChooseMedium(f.LUF);
+             tableThenRange("300", "200", "100", "50");
+         },
+         "fdens_mat= sqrt[P(kPaA)/250.000*348.150/(T(C)+273,15)]"},
+        {"water after air",
+         [&] {
+             ChooseMedium(f.VAT);
+             Run();
+         },
+         nullptr},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.go();
+        ChooseMenu({f.Densitet1});
+        auto* line = qobject_cast<QLabel*>(Widget(f.fdens_mat));
+        EXPECT_TRUE(line->isVisible());
+        const std::string shown = line->text().toStdString();
+        if (step.line) {
+            EXPECT_EQ(shown, Typed(step.line).toStdString());
+            continue;
+        }
+        const std::string prefix = "fdens_mat= sqrt[densitet(T)/";
+        ASSERT_TRUE(shown.starts_with(prefix) && shown.ends_with("]")) << shown;
+        std::string density = shown.substr(prefix.size(), shown.size() - prefix.size() - 1);
+        EXPECT_NEAR(StrToFloatAnySep(density), ReportValue(ReportLines(), "Density"), 0.01) << shown;
     }
 }

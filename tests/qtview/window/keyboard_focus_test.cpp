@@ -360,3 +360,37 @@ TEST_F(KeyboardFocus, KeysSpaceAndReturnStartTheRunLabels) {
             << qobject_cast<QLabel*>(Widget(f.kodkomment))->text().toStdString();
     }
 }
+
+// Tab and Shift+Tab onto the "Run" label of the compensation table or of the uncertainty budget
+// leave the page as its menu entry shows it, from the left edge of its part of the page: the
+// label whole in view, no empty strip on its left, the budget's right columns where they were.
+// From the questionnaire the compensation block comes in the same way, at its axis captions.
+TEST_F(KeyboardFocus, KeysTabAndShiftTabOntoARunLabelKeepThePageAtItsLeftEdge) {
+    TForm1& f = Form1();
+    const struct Way {
+        const TMenuItem* menu;
+        bool forward;
+        const TLabel* label;
+        const TControl* leftEdge;  // whose left edge stands on the view's
+    } ways[] = {{f.Oskerhet1, false, &f.Felsimulrubrik, &f.Felsimulgrid},
+                {f.Oskerhet1, false, &f.Label2, &f.Felsimulgrid},
+                {f.Densitet1, false, &f.Label2, &f.Pmin},
+                {f.Densitet1, true, &f.Felsimulrubrik, &f.Pmin},
+                {f.Indata1, true, &f.Label2, &f.Pmin}};
+    ChooseMenu({f.Strypsnabb});
+    Run();
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.menu->Name() + (way.forward ? ", Tab to " : ", Shift+Tab to ") + way.label->Name());
+        // The bar's last items stand in its overflow menu on a narrow screen.
+        Window().ActionFor(way.menu)->trigger();
+        Settle();
+        for (int step = 0; QApplication::focusWidget() != Widget(*way.label); ++step) {
+            ASSERT_LT(step, 100) << "the keys never reach the label";
+            Press(way.forward ? Qt::Key_Tab : Qt::Key_Backtab, way.forward ? Qt::NoModifier : Qt::ShiftModifier);
+        }
+        QWidget* label = Widget(*way.label);
+        EXPECT_TRUE(
+            Page().viewport()->rect().contains(QRect(label->mapTo(Page().viewport(), QPoint()), label->size())));
+        EXPECT_EQ(Widget(*way.leftEdge)->mapTo(Page().viewport(), QPoint()).x(), 0) << FocusName();
+    }
+}
