@@ -131,6 +131,52 @@ TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
     }
 }
 
+// The budget grid as it stands, row by row: its cells joined by " | ".
+std::vector<std::string> BudgetCells() {
+    const TStringGrid& g = Form1().Felsimulgrid;
+    std::vector<std::string> rows;
+    for (int row = 0; row < g.RowCount(); ++row) {
+        std::string cells;
+        for (int col = 0; col < g.ColCount(); ++col) cells += g.Cell(col, row) + " | ";
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+// Every budget starts from its own page's rows: natural gas's composition rows are no typed
+// errors of the steam orifice after it (their -0.08 % stood in its "Other ERRORS" row), water
+// shows no rows of natural gas below its totals, air's typed error is no methane uncertainty,
+// and what the user typed into the rows per point stays typed, in their place of the page.
+// Two budgets in one window give the grid of the second one's page alone in a new window, where
+// the user types what the first page's rows carried.
+TEST_F(SameReport, EveryBudgetStartsFromItsOwnPagesRows) {
+    struct Case {
+        std::string before;  // a budget of another page
+        std::string budget;  // the page, its run and its budget, in the same window after it
+        std::string alone;   // the same page in a new window: the rows the user typed first
+    };
+    const std::string naturalGas = "Strypel Naturgas Runbutton ",
+                      steam = "Strypel ANG temp=200 abstryckantal=500 abstryckmaxantal=500 Runbutton ";
+    const std::string budget = "Felsimulrubrik";
+    const Case cases[] = {
+        {naturalGas + budget, steam + budget, ""},
+        {naturalGas + budget, "Strypel VAT Runbutton " + budget, ""},
+        {naturalGas + budget, steam + "Felsimulgrid@1,19=0.3 " + budget, ""},
+        {naturalGas + "Felsimulgrid@1,24=0.4 " + budget, steam + budget, "Felsimulgrid@1,19=0.4 "},
+        {"Strypel LUF Runbutton Felsimulgrid@1,19=0.5 " + budget, naturalGas + budget, "Felsimulgrid@1,24=0.5 "},
+    };
+    for (const Case& c : cases) {
+        Start();
+        const std::string::size_type run = c.budget.rfind(budget);
+        Steps("English " + c.budget.substr(0, run) + c.alone + budget);
+        const std::vector<std::string> alone = BudgetCells();
+        Start();
+        Steps("English " + c.before + " " + c.budget);
+        EXPECT_EQ(Form1().Felsimulrubrik.Color(), clYellow) << c.budget;
+        EXPECT_EQ(Difference(alone, BudgetCells()), "") << c.before << " / " << c.budget;
+    }
+}
+
 // A line run that ends in a failure line, even one that fails reading its inputs ("abc" for the
 // pipe), shows no fitting result of the run before it.
 TEST_F(SameReport, AFailedLineRunShowsNoFittingResultOfTheRunBefore) {
