@@ -57,11 +57,12 @@ double LengthMm(const TEdit& edit, double mmPerUnit) {
 }
 
 // A value in its unit converted to the unit kind's base (the unit text becomes its canonical
-// form). A result out of the double range reads as 0, as a text that is no number does.
-double Converted(std::string& unit, double value, double density = 1.0) {
+// form). A result out of the double range reads as 0, as a text that is no number does, and so
+// does a unit of another kind than its box's.
+double Converted(std::string& unit, double value, double density = 1.0, UnitBox box = UnitBox::Pressure) {
     double result = 0.0;
     try {
-        ParseUnitValue(unit, value, density, PipeDiameter, result, ParsedUnitKind);
+        ParseUnitValueOfBox(box, unit, value, density, PipeDiameter, result, ParsedUnitKind);
     } catch (const CalcError&) {
         result = 0.0;
     }
@@ -274,11 +275,11 @@ void ReadInputsFromForm() {
     MaxFlowInput = Number(f.maxflowantal);
     FlowUnit = f.maxflowsort.Text();
     FlowNormalDensity = Number(f.maxflownormaldens);
-    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity, UnitBox::Flow);
     if (SolveFor != kSolveFlow) MinFlowInput = Number(f.minflowantal);
     // The minimum flow is always given in the unit of the maximum.
     MinFlowUnit = f.maxflowsort.Text();
-    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity, UnitBox::Flow);
 
     DpUpperLimitInput = Number(f.difftryckmaxmaxgrantal);
     DpUpperLimitUnit = f.difftryckmaxmaxgrsort.Text();
@@ -401,11 +402,11 @@ void WriteEdits() {
     f.maxflowsort.SetText(FlowUnit);
     Show(f.maxflowantal, MaxFlowInput);
     Show(f.maxflownormaldens, FlowNormalDensity);
-    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity, UnitBox::Flow);
     Show(f.minflowantal, MinFlowInput);
     // Converted first: the max flow's unit handler, fired above, leaves its own (upper-case)
     // spelling in MinFlowUnit, and the edit shows the unit as the conversion spells it.
-    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity, UnitBox::Flow);
     f.minflowsort.SetText(MinFlowUnit);
 
     Show(f.difftryckmaxmaxgrantal, DpUpperLimitInput);

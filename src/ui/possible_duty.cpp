@@ -10,6 +10,7 @@
 #include "media/water_equations.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
+#include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
@@ -110,6 +111,23 @@ struct ImpossibleInput {
     bool (*impossible)(Function);
 };
 
+// A unit box shown on the page and read by the duty holds no unit of another kind: a velocity
+// typed for a pressure is no pressure. (A text that is no unit at all reads as no value, which
+// the duty's checks and calculation refuse already.)
+template <auto box, UnitBox kind, unsigned functions>
+constexpr ImpossibleInput UnitBoxRow() {
+    return {ShownControl<box>, functions, [](Function) { return HoldsUnitOfOtherBox(kind, (Form1().*box).Text()); }};
+}
+
+// The given viscosity's box, read for the user's gases and liquid; the oil's, for the oil.
+bool GivenViscosityOfOtherKind(Function) {
+    const bool given = IsUserGasMedium(MediumCode) || MediumCode == kMediumLiquid;
+    return given && HoldsUnitOfOtherBox(UnitBox::Viscosity, Form1().qbgsort.Text());
+}
+bool OilViscosityOfOtherKind(Function) {
+    return MediumCode == kMediumOil && HoldsUnitOfOtherBox(UnitBox::Viscosity, Form1().q40bgsort.Text());
+}
+
 // clang-format off
 const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::abstryckantal>, kEvery, [](Function) { return NotAbove0(PressureMinPa) || NotAbove0(OperatingPressure); }},
@@ -137,6 +155,16 @@ const ImpossibleInput kImpossibleInputs[] = {
     // A range is its minimum up to its maximum (both in the one pressure unit); a maximum
     // left at 0 or below is none, and stands at the minimum by now.
     {ShownControl<&TForm1::abstryckmaxantal>, kDevice, [](Function) { return PressureMinInput > PressureMaxInput; }},
+    UnitBoxRow<&TForm1::abstrycksort, UnitBox::Pressure, kEvery>(),
+    UnitBoxRow<&TForm1::difftryckmaxsort, UnitBox::Pressure, kDevice | kValve>(),
+    UnitBoxRow<&TForm1::difftryckmaxmaxgrsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::difftryckmaxmingrsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::tryckforlmaxsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::angtrycksort, UnitBox::Pressure, kValve>(),
+    UnitBoxRow<&TForm1::krittrycksort, UnitBox::Pressure, kValve>(),
+    UnitBoxRow<&TForm1::maxflowsort, UnitBox::Flow, kPiped>(),
+    {ShownControl<&TForm1::qbgsort>, kEvery, GivenViscosityOfOtherKind},
+    {ShownControl<&TForm1::q40bgsort>, kEvery, OilViscosityOfOtherKind},
 };
 // clang-format on
 
