@@ -194,7 +194,10 @@ void TForm1::Propanvtska1Click(TControl*) {
 }
 void TForm1::CH4Click(TControl*) { ChooseMedium({kMediumMethane, kUnchanged, false, false, true, false}); }
 void TForm1::NH3Click(TControl*) { ChooseMedium({kMediumAmmonia, kUnchanged, false, false, true, false}); }
-void TForm1::OljaClick(TControl*) { ChooseMedium({kMediumOil, kUnchanged, false, true, false, false}); }
+void TForm1::OljaClick(TControl*) {
+    ChooseMedium({kMediumOil, kUnchanged, false, true, false, false});
+    ForceOilPressure();
+}
 
 void TForm1::NaturgasClick(TControl*) {
     ReadGasComposition();

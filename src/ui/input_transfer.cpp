@@ -227,6 +227,14 @@ void WriteHumidity() {
 
 }  // namespace
 
+void WriteMixtureComponentNames() {
+    // The last row is the humid gas's water vapour, named by the humidity.
+    for (int row = kMixtureFirstRow; row < kMixtureLastRow; ++row) {
+        const std::string name = MediumItemName(MixtureComponentKeyword[row]);
+        if (!name.empty() && name != kNoMediumName) Form1().ViktVolprocGrid.SetCell(0, row, name);
+    }
+}
+
 void ReadInputsFromForm() {
     TForm1& f = Form1();
     if (MediumCode == kMediumNaturalGas) ReadGasComposition();
@@ -358,10 +366,7 @@ void WriteEdits() {
         }
         SetOilInputPrompts();
     }
-    for (int row = 2; row <= 10; ++row) {
-        const std::string name = MediumDisplayName(MixtureComponentKeyword[row]);
-        if (name != kNoMediumName) f.ViktVolprocGrid.SetCell(0, row, name);
-    }
+    WriteMixtureComponentNames();
 
     const double mmPerUnit = LengthFactor();
     Show(f.Dstorkallmm, PipeDiameterColdMm / mmPerUnit);
@@ -425,11 +430,15 @@ void HumidityValueGiven(bool& given) {
             StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
 }
 
-bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
-                     double absolute) {
+bool MediumHoldsHumidity(const std::string& medium) {
     if (!IsGasMedium(medium) || IsSteamMedium(medium)) return false;
     // A liquefied gas's saturated vapour is the gas alone: it holds no water vapour.
-    if (IsLiquefiedGasMedium(medium) && PhaseLetter != kPhaseNone) return false;
+    return !IsLiquefiedGasMedium(medium) || PhaseLetter == kPhaseNone;
+}
+
+bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
+                     double absolute) {
+    if (!MediumHoldsHumidity(medium)) return false;
     constexpr double kDry = 1e-8;
     if (kind == kHumidityAbsolute) return absolute > kDry;
     if (kind == kHumiditySpecific) return specific > kDry;

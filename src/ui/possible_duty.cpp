@@ -19,6 +19,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/form1.h"
+#include "ui/input_transfer.h"
 
 namespace tubalyx {
 
@@ -103,6 +104,11 @@ bool HumidityNoGasHolds() {
            VapourPartialPressure(OperatingPressure, OperatingTemperature, RelativeHumidity) > OperatingPressure;
 }
 
+// The humidity is an input wherever the page asks for it and the state takes it, whether or not
+// the page showed its edit before the run built it; where the state takes none, an edit that a
+// humidity pick showed is none. Natural gas's page asks for none.
+bool HumidityAsked() { return MediumHoldsHumidity(MediumCode) && MediumCode != kMediumNaturalGas; }
+
 // An input as the run has read it from the control that shows it, the functions it is an
 // input of, and when no duty can have it.
 struct ImpossibleInput {
@@ -148,7 +154,7 @@ const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
     {Always, kEvery, [](Function) { return NoSaturatedState(); }},
-    {ShownControl<&TForm1::relabsspecfukt>, kEvery, [](Function) { return HumidityNoGasHolds(); }},
+    {Always, kEvery, [](Function) { return HumidityAsked() && HumidityNoGasHolds(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
     // Water has no saturation above its critical point.
     {Always, kEvery, [](Function) { return SaturatedSteamAboveCriticalPoint(); }},
