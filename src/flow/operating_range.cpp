@@ -110,9 +110,11 @@ void KpaToUserUnit() {
     ShowMaxDpEntered();
 }
 
+// The design dp in the user's unit: where the device sees the dp typed, the typed number itself,
+// so that the edit it goes back to reads as the run read it.
 void InputUnitToUser() {
     DpUnitFactor = PaOfUnit(MaxDpInput);
-    MaxDpEntered = CheckedDiv(MaxFlowDpPa * MaxDpInput, DpUnitFactor);
+    MaxDpEntered = CheckFinite(MaxDpInput * CheckedDiv(MaxFlowDpPa, DpUnitFactor));
 }
 
 // normalDp is the dp of the normal point, maxPointDp the dp at which the device passes qx.

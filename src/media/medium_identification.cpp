@@ -69,9 +69,13 @@ bool IsLiquefiedGasMedium(std::string_view code) {
                    {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone});
 }
 
+std::string MediumItemName(const std::string& code) {
+    const TMenuItem* item = MediumMenuItem(code);
+    return item ? item->Caption() : std::string(kNoMediumName);
+}
+
 std::string MediumDisplayName(const std::string& code) {
-    std::string name(kNoMediumName);
-    if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
+    std::string name = MediumItemName(code);
     if (IsLiquefiedGasMedium(MediumCode)) {
         if (!IsLiquidPhase(PhaseLetter))
             name += "/Gas";

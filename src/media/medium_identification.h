@@ -26,8 +26,9 @@ bool IsMixtureMedium(std::string_view code);
 // "O3"); PhaseLetter then tells its state.
 bool IsLiquefiedGasMedium(std::string_view code);
 
-// The current caption of the medium's menu item ("NO" for a code outside the menu), with a
-// phase suffix when the current medium is a liquefiable gas.
+// The current caption of the medium's menu item ("NO" for a code outside the menu).
+std::string MediumItemName(const std::string& code);
+// The same, with a phase suffix when the current medium is a liquefiable gas.
 std::string MediumDisplayName(const std::string& code);
 
 // Whether the throat-device page treats the medium as a gas whose operating state is a range.

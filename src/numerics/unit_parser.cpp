@@ -1,6 +1,7 @@
 #include "numerics/unit_parser.h"
 
 #include <numbers>
+#include <string_view>
 
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
@@ -13,6 +14,9 @@ namespace {
 // The conversions run in extended precision, products left to right, and each result is
 // stored as a double; results written by earlier releases must come out digit for digit.
 using Ext = long double;
+
+// The kind of a text that is no unit.
+constexpr const char* kUnknownKind = "X";
 
 double Store(Ext x) { return CheckFinite(static_cast<double>(x), "overflow in unit conversion"); }
 
@@ -126,7 +130,7 @@ void ParseUnitValue(UnitKeyword& unit, double value, double density, double diam
     result = 0.0;
     const UnitRow* row = FindUnitRow(AsciiUpper(unit));
     if (row == nullptr) {
-        kind = "X";
+        kind = kUnknownKind;
         return;
     }
     result = row->formula(value, density, diameter);
@@ -140,6 +144,46 @@ std::string ConvertPressureEntry(const UnitKeyword& unit) {
     std::string kind;
     ParseUnitValue(copy, 1.0, 1.0, 1.0, result, kind);
     return kind;
+}
+
+namespace {
+
+// The kinds of a box, as the table's rows name them.
+struct BoxKinds {
+    std::string_view first, second;
+};
+
+BoxKinds KindsOf(UnitBox box) {
+    switch (box) {
+        case UnitBox::Pressure: return {"A", "O"};
+        case UnitBox::Flow: return {"V", "M"};
+        case UnitBox::Viscosity: return {"dynvisk", "kinvisk"};
+    }
+    return {};
+}
+
+bool KindOfBox(UnitBox box, std::string_view kind) {
+    const BoxKinds kinds = KindsOf(box);
+    return kind == kinds.first || kind == kinds.second;
+}
+
+}  // namespace
+
+bool HoldsUnitOfBox(UnitBox box, const UnitKeyword& unit) { return KindOfBox(box, ConvertPressureEntry(unit)); }
+
+bool HoldsUnitOfOtherBox(UnitBox box, const UnitKeyword& unit) {
+    const std::string kind = ConvertPressureEntry(unit);
+    return kind != kUnknownKind && !KindOfBox(box, kind);
+}
+
+void ParseUnitValueOfBox(UnitBox box, UnitKeyword& unit, double value, double density, double diameter, double& result,
+                         std::string& kind) {
+    if (!HoldsUnitOfBox(box, unit)) {
+        result = 0.0;
+        kind = kUnknownKind;
+        return;
+    }
+    ParseUnitValue(unit, value, density, diameter, result, kind);
 }
 
 }  // namespace tubalyx

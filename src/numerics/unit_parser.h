@@ -24,4 +24,18 @@ void ParseUnitValue(UnitKeyword& unit, double value, double density, double diam
 // The kind of a unit text alone; the text itself is not changed.
 std::string ConvertPressureEntry(const UnitKeyword& unit);
 
+// What a unit box of the window holds: a pressure (absolute or gauge), a flow (by volume, a
+// velocity in the pipe among them, or by mass) or a viscosity (dynamic or kinematic).
+enum class UnitBox { Pressure, Flow, Viscosity };
+
+// Whether a unit text is one of the box's own kinds; no unit at all is none of them.
+bool HoldsUnitOfBox(UnitBox box, const UnitKeyword& unit);
+// Whether a unit text is a unit, but of another kind than the box's.
+bool HoldsUnitOfOtherBox(UnitBox box, const UnitKeyword& unit);
+
+// As ParseUnitValue, where a unit of another kind than the box's reads as no unit: kind "X",
+// result 0, text unchanged (a velocity typed for a pressure is no pressure).
+void ParseUnitValueOfBox(UnitBox box, UnitKeyword& unit, double value, double density, double diameter, double& result,
+                         std::string& kind);
+
 }  // namespace tubalyx

@@ -105,15 +105,34 @@ void ReadEditInto(TEdit& edit, double& value) {
     value = ReadEditNumber(edit);
 }
 
-bool ConvertUnitValue(std::string& unit, double value, double density, double& result) {
+namespace {
+
+bool ConvertBoxValue(UnitBox box, std::string& unit, double value, double density, double& result) {
     double converted = 0.0;
     try {
-        ParseUnitValue(unit, value, density, PipeDiameter, converted, ParsedUnitKind);
+        ParseUnitValueOfBox(box, unit, value, density, PipeDiameter, converted, ParsedUnitKind);
     } catch (const CalcError&) {
         return false;
     }
     result = converted;
     return true;
+}
+
+}  // namespace
+
+bool ConvertUnitValue(std::string& unit, double value, double density, double& result) {
+    return ConvertBoxValue(UnitBox::Flow, unit, value, density, result);
+}
+
+bool ConvertPressureValue(std::string& unit, double value, double& result) {
+    return ConvertBoxValue(UnitBox::Pressure, unit, value, 1.0, result);
+}
+
+void ForceOilPressure() {
+    // The edits' handlers force the rest: the unit first, so that the pressure reads in kPa.
+    TForm1& f = Form1();
+    f.abstrycksort.SetText("kPa");
+    f.abstryckantal.SetText(FormatGeneral(kStandardAtmosphereKPa));
 }
 
 void UpdateHumidityEdit() {

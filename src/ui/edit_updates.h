@@ -36,8 +36,15 @@ double ReadEditNumber(TEdit& edit);
 void ReadEditInto(TEdit& edit, double& value);
 bool DisplaysValue(const std::string& text, double value);
 
-// value in unit converted to its base unit with the state's pipe diameter; ParsedUnitKind
-// takes the kind. False (result untouched) when the conversion overflows.
+// A flow in its unit converted to its base unit with the state's pipe diameter; ParsedUnitKind
+// takes the kind, and a unit that is no flow reads as none (result 0, kind "X"). False (result
+// untouched) when the conversion overflows.
 bool ConvertUnitValue(std::string& unit, double value, double density, double& result);
+// The same for a pressure box: a unit of another kind reads as none (result 0, kind "X").
+bool ConvertPressureValue(std::string& unit, double value, double& result);
+
+// An oil's pressure is the atmosphere's in kPa from its pick on, as its edits' handlers hold it
+// once typed: the first run lists and uses what every later one does.
+void ForceOilPressure();
 
 }  // namespace tubalyx

@@ -12,6 +12,7 @@
 #include "numerics/unit_parser.h"
 #include "reports/compensation_table.h"
 #include "reports/medium_listing.h"
+#include "reports/uncertainty/uncertainty_grid.h"
 #include "state/composition.h"
 #include "state/geometry.h"
 #include "state/keywords.h"
@@ -193,18 +194,23 @@ void TForm1::Propanvtska1Click(TControl*) {
 }
 void TForm1::CH4Click(TControl*) { ChooseMedium({kMediumMethane, kUnchanged, false, false, true, false}); }
 void TForm1::NH3Click(TControl*) { ChooseMedium({kMediumAmmonia, kUnchanged, false, false, true, false}); }
-void TForm1::OljaClick(TControl*) { ChooseMedium({kMediumOil, kUnchanged, false, true, false, false}); }
+void TForm1::OljaClick(TControl*) {
+    ChooseMedium({kMediumOil, kUnchanged, false, true, false, false});
+    ForceOilPressure();
+}
 
 void TForm1::NaturgasClick(TControl*) {
     ReadGasComposition();
     WriteUncertaintyDefaults(Texts(" 0.1"));
+    // The first choice of natural gas starts without a real-gas correction.
+    if (MediumCode != kMediumNaturalGas) molekylviktvG.SetText("0");
+    MediumCode = kMediumNaturalGas;
+    // The composition rows are natural gas's own: another medium's rows there move away first.
+    StartRowsOfMediumLayout();
     for (int row = 19; row <= 23; ++row) {
         const std::string& cell = Felsimulgrid.Cell(1, row);
         if (cell.empty() || cell.front() == ' ') Felsimulgrid.SetCell(1, row, "   1");
     }
-    // The first choice of natural gas starts without a real-gas correction.
-    if (MediumCode != kMediumNaturalGas) molekylviktvG.SetText("0");
-    MediumCode = kMediumNaturalGas;
     UseRelativeHumidity(*this);
     CopyConditionsToMixtureGrid();
     SetNaturalGasLimits();

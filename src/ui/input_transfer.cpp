@@ -57,11 +57,12 @@ double LengthMm(const TEdit& edit, double mmPerUnit) {
 }
 
 // A value in its unit converted to the unit kind's base (the unit text becomes its canonical
-// form). A result out of the double range reads as 0, as a text that is no number does.
-double Converted(std::string& unit, double value, double density = 1.0) {
+// form). A result out of the double range reads as 0, as a text that is no number does, and so
+// does a unit of another kind than its box's.
+double Converted(std::string& unit, double value, double density = 1.0, UnitBox box = UnitBox::Pressure) {
     double result = 0.0;
     try {
-        ParseUnitValue(unit, value, density, PipeDiameter, result, ParsedUnitKind);
+        ParseUnitValueOfBox(box, unit, value, density, PipeDiameter, result, ParsedUnitKind);
     } catch (const CalcError&) {
         result = 0.0;
     }
@@ -226,6 +227,14 @@ void WriteHumidity() {
 
 }  // namespace
 
+void WriteMixtureComponentNames() {
+    // The last row is the humid gas's water vapour, named by the humidity.
+    for (int row = kMixtureFirstRow; row < kMixtureLastRow; ++row) {
+        const std::string name = MediumItemName(MixtureComponentKeyword[row]);
+        if (!name.empty() && name != kNoMediumName) Form1().ViktVolprocGrid.SetCell(0, row, name);
+    }
+}
+
 void ReadInputsFromForm() {
     TForm1& f = Form1();
     if (MediumCode == kMediumNaturalGas) ReadGasComposition();
@@ -274,11 +283,11 @@ void ReadInputsFromForm() {
     MaxFlowInput = Number(f.maxflowantal);
     FlowUnit = f.maxflowsort.Text();
     FlowNormalDensity = Number(f.maxflownormaldens);
-    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity, UnitBox::Flow);
     if (SolveFor != kSolveFlow) MinFlowInput = Number(f.minflowantal);
     // The minimum flow is always given in the unit of the maximum.
     MinFlowUnit = f.maxflowsort.Text();
-    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity, UnitBox::Flow);
 
     DpUpperLimitInput = Number(f.difftryckmaxmaxgrantal);
     DpUpperLimitUnit = f.difftryckmaxmaxgrsort.Text();
@@ -357,10 +366,7 @@ void WriteEdits() {
         }
         SetOilInputPrompts();
     }
-    for (int row = 2; row <= 10; ++row) {
-        const std::string name = MediumDisplayName(MixtureComponentKeyword[row]);
-        if (name != kNoMediumName) f.ViktVolprocGrid.SetCell(0, row, name);
-    }
+    WriteMixtureComponentNames();
 
     const double mmPerUnit = LengthFactor();
     Show(f.Dstorkallmm, PipeDiameterColdMm / mmPerUnit);
@@ -401,11 +407,11 @@ void WriteEdits() {
     f.maxflowsort.SetText(FlowUnit);
     Show(f.maxflowantal, MaxFlowInput);
     Show(f.maxflownormaldens, FlowNormalDensity);
-    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity);
+    MaxFlowSI = Converted(FlowUnit, MaxFlowInput, FlowNormalDensity, UnitBox::Flow);
     Show(f.minflowantal, MinFlowInput);
     // Converted first: the max flow's unit handler, fired above, leaves its own (upper-case)
     // spelling in MinFlowUnit, and the edit shows the unit as the conversion spells it.
-    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity);
+    MinFlowSI = Converted(MinFlowUnit, MinFlowInput, FlowNormalDensity, UnitBox::Flow);
     f.minflowsort.SetText(MinFlowUnit);
 
     Show(f.difftryckmaxmaxgrantal, DpUpperLimitInput);
@@ -424,11 +430,15 @@ void HumidityValueGiven(bool& given) {
             StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
 }
 
-bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
-                     double absolute) {
+bool MediumHoldsHumidity(const std::string& medium) {
     if (!IsGasMedium(medium) || IsSteamMedium(medium)) return false;
     // A liquefied gas's saturated vapour is the gas alone: it holds no water vapour.
-    if (IsLiquefiedGasMedium(medium) && PhaseLetter != kPhaseNone) return false;
+    return !IsLiquefiedGasMedium(medium) || PhaseLetter == kPhaseNone;
+}
+
+bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,
+                     double absolute) {
+    if (!MediumHoldsHumidity(medium)) return false;
     constexpr double kDry = 1e-8;
     if (kind == kHumidityAbsolute) return absolute > kDry;
     if (kind == kHumiditySpecific) return specific > kDry;

@@ -11,6 +11,9 @@
 namespace tubalyx {
 
 void ReadInputsFromForm();
+// The component names of the composition grid as their menu items name them, whichever medium
+// is chosen: a mixture's argon is "Argon" also after a run of argon itself.
+void WriteMixtureComponentNames();
 // Writes the state into the edits and derives again the base values that depend on them
 // (operating pressure, differential pressure, flows).
 void WriteInputsToForm();
@@ -18,6 +21,9 @@ void WriteInputsToForm();
 // Given := the medium is a gas other than "ANG" and "MNG" in its normal phase and the
 // humidity edit holds a number above 0.
 void HumidityValueGiven(bool& given);
+// Whether the medium's state takes a humidity: a gas other than "ANG" and "MNG", a liquefied gas
+// in its gas phase only.
+bool MediumHoldsHumidity(const std::string& medium);
 // For a gas other than "ANG" and "MNG": whether the humidity of the kind ("R", "A", "S", "D")
 // exceeds 1e-8; the dew point is DewTemperatureC, so a dew point of 0 degC or below is dry.
 bool HumidityPresent(const std::string& medium, const std::string& kind, double relative, double specific,

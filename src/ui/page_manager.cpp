@@ -34,9 +34,10 @@ namespace tubalyx {
 
 namespace {
 
-// Rows of the uncertainty grid: natural gas has its own rows; any other gas the humidity rows.
+// Rows of the uncertainty grid: natural gas has its own rows; every other medium 23, a humid gas
+// showing its humidity rows among them.
 constexpr int kNaturalGasUncertaintyRows = 28;
-constexpr int kGasUncertaintyRows = 23;
+constexpr int kUncertaintyRows = 23;
 constexpr int kNaturalGasExtraRow = 27;
 // Gap between neighbouring report controls.
 constexpr int kReportControlGap = 5;
@@ -105,11 +106,12 @@ void FitUncertaintyGridHeight() {
 
 void LayoutUncertaintyRows() {
     TStringGrid& grid = Form1().Felsimulgrid;
+    StartRowsOfMediumLayout();
     if (MediumCode == kMediumNaturalGas) {
         grid.SetRowCount(kNaturalGasUncertaintyRows);
-    } else if (IsGasMedium(MediumCode)) {
-        grid.SetRowCount(kGasUncertaintyRows);
-        if (!grid.Cell(1, kHumidityUncertaintyRow).empty())
+    } else {
+        grid.SetRowCount(kUncertaintyRows);
+        if (IsGasMedium(MediumCode) && !grid.Cell(1, kHumidityUncertaintyRow).empty())
             for (int row = kOtherErrorsFirstRow; row <= kHumidityUncertaintyRow; ++row) grid.SetCell(1, row, "");
     }
     ShowUncertaintyRowsOfMedium();

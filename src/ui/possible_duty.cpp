@@ -10,6 +10,7 @@
 #include "media/water_equations.h"
 #include "numerics/number_text.h"
 #include "numerics/physical_constants.h"
+#include "numerics/unit_parser.h"
 #include "state/composition.h"
 #include "state/flow_results.h"
 #include "state/geometry.h"
@@ -18,6 +19,7 @@
 #include "state/medium.h"
 #include "state/selections.h"
 #include "ui/form1.h"
+#include "ui/input_transfer.h"
 
 namespace tubalyx {
 
@@ -102,6 +104,11 @@ bool HumidityNoGasHolds() {
            VapourPartialPressure(OperatingPressure, OperatingTemperature, RelativeHumidity) > OperatingPressure;
 }
 
+// The humidity is an input wherever the page asks for it and the state takes it, whether or not
+// the page showed its edit before the run built it; where the state takes none, an edit that a
+// humidity pick showed is none. Natural gas's page asks for none.
+bool HumidityAsked() { return MediumHoldsHumidity(MediumCode) && MediumCode != kMediumNaturalGas; }
+
 // An input as the run has read it from the control that shows it, the functions it is an
 // input of, and when no duty can have it.
 struct ImpossibleInput {
@@ -109,6 +116,23 @@ struct ImpossibleInput {
     unsigned functions;
     bool (*impossible)(Function);
 };
+
+// A unit box shown on the page and read by the duty holds no unit of another kind: a velocity
+// typed for a pressure is no pressure. (A text that is no unit at all reads as no value, which
+// the duty's checks and calculation refuse already.)
+template <auto box, UnitBox kind, unsigned functions>
+constexpr ImpossibleInput UnitBoxRow() {
+    return {ShownControl<box>, functions, [](Function) { return HoldsUnitOfOtherBox(kind, (Form1().*box).Text()); }};
+}
+
+// The given viscosity's box, read for the user's gases and liquid; the oil's, for the oil.
+bool GivenViscosityOfOtherKind(Function) {
+    const bool given = IsUserGasMedium(MediumCode) || MediumCode == kMediumLiquid;
+    return given && HoldsUnitOfOtherBox(UnitBox::Viscosity, Form1().qbgsort.Text());
+}
+bool OilViscosityOfOtherKind(Function) {
+    return MediumCode == kMediumOil && HoldsUnitOfOtherBox(UnitBox::Viscosity, Form1().q40bgsort.Text());
+}
 
 // clang-format off
 const ImpossibleInput kImpossibleInputs[] = {
@@ -130,13 +154,23 @@ const ImpossibleInput kImpossibleInputs[] = {
     {ShownControl<&TForm1::fl>, kValve, [](Function) { return NotAbove0(ValveFL) || ValveFL > 1; }},
     {CompositionShown, kEvery, [](Function) { return ShareBeyondAWhole(); }},
     {Always, kEvery, [](Function) { return NoSaturatedState(); }},
-    {ShownControl<&TForm1::relabsspecfukt>, kEvery, [](Function) { return HumidityNoGasHolds(); }},
+    {Always, kEvery, [](Function) { return HumidityAsked() && HumidityNoGasHolds(); }},
     {ShownControl<&TForm1::difftryckmaxantal>, kDevice, [](Function) { return !DpLeavesPressure(); }},
     // Water has no saturation above its critical point.
     {Always, kEvery, [](Function) { return SaturatedSteamAboveCriticalPoint(); }},
     // A range is its minimum up to its maximum (both in the one pressure unit); a maximum
     // left at 0 or below is none, and stands at the minimum by now.
     {ShownControl<&TForm1::abstryckmaxantal>, kDevice, [](Function) { return PressureMinInput > PressureMaxInput; }},
+    UnitBoxRow<&TForm1::abstrycksort, UnitBox::Pressure, kEvery>(),
+    UnitBoxRow<&TForm1::difftryckmaxsort, UnitBox::Pressure, kDevice | kValve>(),
+    UnitBoxRow<&TForm1::difftryckmaxmaxgrsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::difftryckmaxmingrsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::tryckforlmaxsort, UnitBox::Pressure, kDevice>(),
+    UnitBoxRow<&TForm1::angtrycksort, UnitBox::Pressure, kValve>(),
+    UnitBoxRow<&TForm1::krittrycksort, UnitBox::Pressure, kValve>(),
+    UnitBoxRow<&TForm1::maxflowsort, UnitBox::Flow, kPiped>(),
+    {ShownControl<&TForm1::qbgsort>, kEvery, GivenViscosityOfOtherKind},
+    {ShownControl<&TForm1::q40bgsort>, kEvery, OilViscosityOfOtherKind},
 };
 // clang-format on
 

@@ -107,9 +107,11 @@ void ReadHumidityEntry(TEdit& edit) {
 // them (a column being typed stays as typed). The handlers computed them at the state of their
 // moment: a temperature typed and run without leaving its edit never reached the volume
 // shares, natural gas kept those of the mixture before it, and the vapour row and the
-// mixture's partial pressures are read from them.
+// mixture's partial pressures are read from them. The humid grid takes the names the report
+// lists after the run.
 void MixtureColumnsAtRunState() {
     if (!IsMixtureMedium(MediumCode)) return;
+    WriteMixtureComponentNames();
     CopyToHumidityGrid(MediumCode == kMediumNaturalGas);
     CalcMixtureProperties(4);
     CalcMixtureProperties(3);
@@ -138,6 +140,22 @@ void UpdateHumidityRowForRun() {
         if (std::fabs(RelativeHumidity - before) <= kSettled * std::fabs(RelativeHumidity)) break;
     }
     UpdateHumidityRow();
+}
+
+// A saturated pick at a temperature takes its pressure from the saturation table, which writes
+// it into the pressure edit and the state. It is known before a drop or a difference is formed
+// from it and before the inputs are checked, so that the first run takes what the next reads.
+// What the state meets wrong the run's own calculation meets again; its notes are that one's,
+// and so is the temperature a table clamps (the run notes the clamp of the typed one).
+void SettleSaturationPressure() {
+    if (PhaseLetter != kPhaseVapourAtTemperature && PhaseLetter != kPhaseLiquidAtTemperature) return;
+    const double typed = OperatingTemperature;
+    try {
+        CalcHumidGasState();
+    } catch (const CalcError&) {
+    }
+    OperatingTemperature = typed;
+    TableRangeNote = kNoMessage;
 }
 
 // Sets the window's content aside in RichEdit5 and clears it for the new report. The next text
@@ -474,6 +492,7 @@ void RunCalculation() {
             inputsListed = reasonWritten = false;
             ReadInputsFromForm();
             ReadHumidityEntry(f.relabsspecfukt);
+            SettleSaturationPressure();
             MixtureColumnsAtRunState();
             UpdateHumidityRowForRun();
             ApplyLanguage(LanguageLetter);

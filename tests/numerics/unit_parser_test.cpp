@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
@@ -196,4 +197,38 @@ TEST(ConvertPressureEntry, KindOnlyAndTextUntouched) {
     EXPECT_EQ(ConvertPressureEntry("kPa"), "A");
     EXPECT_EQ(ConvertPressureEntry("cP"), "dynvisk");
     EXPECT_EQ(ConvertPressureEntry(""), "X");
+}
+
+// A unit box takes the units of its own kind (a velocity in the pipe is a flow); another kind
+// reads as no unit, as a text that is none does, and stays as typed.
+TEST(ParseUnitValueOfBox, ABoxTakesTheUnitsOfItsOwnKindOnly) {
+    struct Row {
+        UnitBox box;
+        const char* unit;
+        double expected;  // the base value of 2 in the unit (density 1.5, diameter 0.1 m); 0: refused
+        bool other;       // a unit, but of another kind
+    };
+    const Row rows[] = {
+        {UnitBox::Pressure, "BarG", 301325, false},
+        {UnitBox::Pressure, "m/s", 0, true},
+        {UnitBox::Pressure, "kg/h", 0, true},
+        {UnitBox::Pressure, "abc", 0, false},
+        {UnitBox::Flow, "m/s", 2 * 0.25 * std::numbers::pi * 0.01 * 3.6e6, false},
+        {UnitBox::Flow, "Nm3/h", 3, false},
+        {UnitBox::Flow, "kPa", 0, true},
+        {UnitBox::Viscosity, "cSt", 3, false},
+        {UnitBox::Viscosity, "BarÖ", 0, true},
+    };
+    for (const Row& r : rows) {
+        std::string unit = r.unit, kind;
+        double result = -1.0;
+        ParseUnitValueOfBox(r.box, unit, 2.0, 1.5, 0.1, result, kind);
+        EXPECT_NEAR(result, r.expected, 1e-9 * r.expected) << r.unit;
+        EXPECT_EQ(kind == "X", r.expected == 0.0) << r.unit;
+        EXPECT_EQ(HoldsUnitOfBox(r.box, r.unit), r.expected != 0.0) << r.unit;
+        EXPECT_EQ(HoldsUnitOfOtherBox(r.box, r.unit), r.other) << r.unit;
+        if (r.expected == 0.0) {
+            EXPECT_EQ(unit, r.unit);
+        }
+    }
 }

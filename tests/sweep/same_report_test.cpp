@@ -79,8 +79,11 @@ TEST_F(SameReport, EveryPageReportsTheSameAfterARunAndAfterAnExcursion) {
 // loss solve wrote over it (91.325 kPa, Kv 321.37), transmitter settings and a flow/dp table
 // scaled by the dp typed rather than the one solved, a mass flow the edits' handlers left
 // (3000 kg/h beside 3 Nm3/h), mol % that followed the pressure of an earlier run, the largest
-// double rounded past the range, typed humidities and units listed otherwise the second time.
-// Each first report is the one the run after it gives; an impossible humidity is refused.
+// double rounded past the range, typed humidities and units listed otherwise the second time; a
+// humidity checked by what the page showed, a mixture listed by another medium's names, an oil's
+// pressure forced only once typed, a dp written back one digit off, a saturated liquid's drop
+// from the pressure typed before its pick, a unit of another kind read as a pressure or a flow.
+// Each first report is the one the run after it gives; an impossible humidity or unit is refused.
 TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
     struct Case {
         const char* steps;  // from the started window in English, before the first run
@@ -93,6 +96,9 @@ TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
     const std::string kv = "Flow factor Kv" + std::string(34, '_') + "()= 158.18";
     const std::string error = "INPUT ERROR!!!";
     const std::string humidity = "Relative humidity (at operating conditions)?_________(%)";
+    const std::string density = "Density" + std::string(36, '_') + "(kg/m3)= ";
+    const std::string bore = "Throat diameter d cold (=20 C)" + std::string(16, '_') + "(mm)= ";
+    const std::string argon = std::string(15, ' ') + "Argon" + std::string(32, ' ') + "47.34451     49.84409";
     // clang-format off
     const Case cases[] = {
         {"Strypel Tryckfrlust1 Ventiler1", "", {outlet, kv}},
@@ -116,6 +122,33 @@ TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
         {"Termodynamik LUF Absfukt relabsspecfukt=-5", "", {error}},
         // Supersaturated but still a gas: 43 times the saturation pressure at 20 degC is below 101.325 kPa.
         {"Termodynamik LUF relabsspecfukt=4300", "", {"WARNING! Relative humidity>100% = 4300.0"}},
+        // A humidity is an input where the state takes one, whatever the page showed before the
+        // run: water takes none, so the line a humidity pick showed is no input.
+        {"Termodynamik VAT Relfukt relabsspecfukt=-1E30", "", {density + "998.32"}},
+        {"Strypel LUF relabsspecfukt=-1E30", "", {error}},
+        // The humid grid took the component names of an argon run, or the start's short ones.
+        {"Termodynamik N2 Runbutton G litenstor relabsspecfukt=50", "", {argon}},
+        {"Termodynamik G litenstor relabsspecfukt=50", "", {argon}},
+        // An oil's pressure is the atmosphere's from its pick, not from the pressure typed next.
+        {"Termodynamik abstryckantal=191.36 Olja rbg=900", "abstryckantal=300 Runbutton abstryckantal=191.36",
+         {"Static Absolute Pressure? " + std::string(25, '_') + "(kPa) 101.32"}},
+        // The dp beside a pressure range goes back as the run read it, not one part in 1E16 off.
+        {"Strypel abstryckantal=500 abstryckmaxantal=600 difftryckmaxantal=24.999999999999998", "",
+         {"Differential Pressure (for dp-transm,not= Pressurel(kPa)24.999999999999998"}},
+        // A saturated liquid's drop is taken from its saturation pressure, not from 101.325 kPa.
+        {"Ventiler1 CO2 abstrycktext temp=20 difftryckmaxantal=10 maxflowantal=3", "",
+         {"Static Pressure" + std::string(30, '_') + "(kPa)= 5736.3", "Flow factor Kv" + std::string(34, '_') + "()= 0.4512"}},
+        {"RestrictionOrifice1 CO2 abstrycktext temp=20 difftryckmaxantal=10 maxflowantal=3", "",
+         {"Throat diameter d cold (=20 C)" + std::string(16, '_') + "(mm)= 4.3496"}},
+        // A unit box takes its own kind: no velocity for a pressure, no pressure for a flow or a
+        // viscosity; a pressure in psi or a flow in m/s is one.
+        {"Strypel abstrycksort=m/s", "Dstorkallmm=2000 Runbutton Dstorkallmm=200", {error}},
+        {"Strypel difftryckmaxsort=m/s abstrycksort=m/s", "Dstorkallmm=2000 Runbutton Dstorkallmm=200", {error}},
+        {"Strypel maxflowsort=kPa", "", {error}},
+        {"Strypel qbgsort=kPa", "", {error}},
+        {"Ventiler1 difftryckmaxsort=kg/h", "", {error}},
+        {"Strypel abstrycksort=psi", "", {bore + "109.15"}},
+        {"Strypel maxflowsort>ms1 abstrycksort=BarA", "", {bore + "37.683"}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -128,6 +161,52 @@ TEST_F(SameReport, TheFirstRunReportsWhatTheNextOneDoes) {
         const std::vector<std::string> first = RunReport();
         for (const std::string& line : c.lines) EXPECT_TRUE(sweep::Holds(first, line)) << c.steps << ": " << line;
         EXPECT_EQ(Difference(first, RunReport(c.again)), "") << c.steps << " / " << c.again;
+    }
+}
+
+// The budget grid as it stands, row by row: its cells joined by " | ".
+std::vector<std::string> BudgetCells() {
+    const TStringGrid& g = Form1().Felsimulgrid;
+    std::vector<std::string> rows;
+    for (int row = 0; row < g.RowCount(); ++row) {
+        std::string cells;
+        for (int col = 0; col < g.ColCount(); ++col) cells += g.Cell(col, row) + " | ";
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+// Every budget starts from its own page's rows: natural gas's composition rows are no typed
+// errors of the steam orifice after it (their -0.08 % stood in its "Other ERRORS" row), water
+// shows no rows of natural gas below its totals, air's typed error is no methane uncertainty,
+// and what the user typed into the rows per point stays typed, in their place of the page.
+// Two budgets in one window give the grid of the second one's page alone in a new window, where
+// the user types what the first page's rows carried.
+TEST_F(SameReport, EveryBudgetStartsFromItsOwnPagesRows) {
+    struct Case {
+        std::string before;  // a budget of another page
+        std::string budget;  // the page, its run and its budget, in the same window after it
+        std::string alone;   // the same page in a new window: the rows the user typed first
+    };
+    const std::string naturalGas = "Strypel Naturgas Runbutton ",
+                      steam = "Strypel ANG temp=200 abstryckantal=500 abstryckmaxantal=500 Runbutton ";
+    const std::string budget = "Felsimulrubrik";
+    const Case cases[] = {
+        {naturalGas + budget, steam + budget, ""},
+        {naturalGas + budget, "Strypel VAT Runbutton " + budget, ""},
+        {naturalGas + budget, steam + "Felsimulgrid@1,19=0.3 " + budget, ""},
+        {naturalGas + "Felsimulgrid@1,24=0.4 " + budget, steam + budget, "Felsimulgrid@1,19=0.4 "},
+        {"Strypel LUF Runbutton Felsimulgrid@1,19=0.5 " + budget, naturalGas + budget, "Felsimulgrid@1,24=0.5 "},
+    };
+    for (const Case& c : cases) {
+        Start();
+        const std::string::size_type run = c.budget.rfind(budget);
+        Steps("English " + c.budget.substr(0, run) + c.alone + budget);
+        const std::vector<std::string> alone = BudgetCells();
+        Start();
+        Steps("English " + c.before + " " + c.budget);
+        EXPECT_EQ(Form1().Felsimulrubrik.Color(), clYellow) << c.budget;
+        EXPECT_EQ(Difference(alone, BudgetCells()), "") << c.before << " / " << c.budget;
     }
 }
 

@@ -36,7 +36,17 @@ inline void Pick(const std::string& field, const std::string& item) {
     Click(item);
 }
 
+// Typed into an edit, or into a grid's cell named "grid@col,row".
 inline void Type(const std::string& name, const std::string& text) {
+    if (const auto at = name.find('@'); at != std::string::npos) {
+        auto* g = dynamic_cast<TStringGrid*>(Form1().FindComponent(name.substr(0, at)));
+        ASSERT_NE(g, nullptr) << name;
+        const auto comma = name.find(',', at);
+        ASSERT_NE(comma, std::string::npos) << name;
+        g->UserSelectCell(std::stoi(name.substr(at + 1)), std::stoi(name.substr(comma + 1)));
+        g->UserSetEditText(std::stoi(name.substr(at + 1)), std::stoi(name.substr(comma + 1)), text);
+        return;
+    }
     auto* e = dynamic_cast<TEdit*>(Form1().FindComponent(name));
     ASSERT_NE(e, nullptr) << name;
     e->UserSetText(text);

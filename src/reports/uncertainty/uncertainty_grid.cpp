@@ -28,6 +28,8 @@ namespace caps = uncertainty_captions;
 namespace {
 
 constexpr int kNaturalGasShift = 5;  // the composition rows 19 to 23
+constexpr int kLastCompositionRow = kOtherErrorsFirstRow + kNaturalGasShift - 1;
+constexpr int kLastNaturalGasRow = kHumidityUncertaintyRow + kNaturalGasShift;
 constexpr int kLastOrderedRow = 16;
 constexpr int kLastSortedRow = 19;
 
@@ -184,6 +186,28 @@ void FillUncertaintyGridRows() {
 }
 
 void ShowUncertaintyTable() { FillUncertaintyGridRows(); }
+
+void StartRowsOfMediumLayout() {
+    TStringGrid& g = Grid();
+    // The last composition row is never sorted, and only natural gas captions it.
+    const bool naturalGasRows = g.Cell(0, kLastCompositionRow) == caps::CompositionRows[kNaturalGasShift - 1];
+    if (naturalGasRows == NaturalGas()) return;
+    if (InSortedView()) ToggleSortedView(kUncertaintyMeanColumn, 0);
+    // The rows typed in per point keep what the user typed, in their place of this layout.
+    const int from = naturalGasRows ? kNaturalGasShift : 0, to = NaturalGas() ? kNaturalGasShift : 0;
+    std::string typed[2][kUncertaintyLastPointColumn + 1];
+    for (int i = 0; i < 2; ++i)
+        for (int col = 1; col <= kUncertaintyLastPointColumn; ++col)
+            typed[i][col] = g.Cell(col, kOtherErrorsFirstRow + from + i);
+    for (int row = kOtherErrorsFirstRow; row <= kLastNaturalGasRow; ++row)
+        for (int col = 0; col < g.ColCount(); ++col) g.SetCell(col, row, "");
+    for (int i = 0; i < 2; ++i)
+        for (int col = 1; col <= kUncertaintyLastPointColumn; ++col)
+            g.SetCell(col, kOtherErrorsFirstRow + to + i, typed[i][col]);
+    if (NaturalGas())
+        for (int row = kOtherErrorsFirstRow; row <= kLastCompositionRow; ++row) g.SetCell(1, row, "   1");
+    WriteRangeCaptions(g);  // the rows now say which layout they hold
+}
 
 void OrderUncertaintyGridRows() {
     TStringGrid& g = Grid();

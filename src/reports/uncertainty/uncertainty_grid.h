@@ -37,6 +37,12 @@ double TypedStandardUncertainty();
 void FillUncertaintyGridRows();
 // The layout's and the page's entry to the grid's rows.
 void ShowUncertaintyTable();
+// The rows after the humidity row as the medium lays them out: natural gas's composition rows
+// before its typed-in rows and totals, or every other medium's typed-in rows and totals. Coming
+// from the other layout, the two rows typed in per point move to their places in this one and
+// the rest start as a new window shows them (no composition row is read as a typed error);
+// within one layout every row stays as it is.
+void StartRowsOfMediumLayout();
 // Puts every source row 1 to 16 back into the row of its number.
 void OrderUncertaintyGridRows();
 // Column 1 (and the typed-in per-point rows) into the uncertainty state; a cell that is no
