@@ -13,6 +13,7 @@
 #include "media/possible_state.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
+#include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/line_properties.h"
 #include "pressure_loss/line_segment.h"
 #include "pressure_loss/valve_sizing.h"
@@ -476,7 +477,13 @@ PressureLossWalk CalculatePressureLossLine() {
     PressureLossWalk walk;
     {
         const PhaseLetterKept phase;
-        walk = WalkLine();
+        try {
+            walk = WalkLine();
+        } catch (...) {
+            // A walk that fails leaves no fitting result: its passes wrote the grid as they went.
+            if (CalcFunction == kFunctionPressureLoss) ClearFittingResults();
+            throw;
+        }
     }
     // The reports describe the medium at the inlet.
     SetLineMediumState(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode, OperatingPressure,

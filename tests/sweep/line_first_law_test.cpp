@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "pressure_loss/line_properties.h"
+#include "state/grid_rows.h"
 #include "state/selections.h"
 #include "sweep/slow_line_runs.h"
 #include "sweep/window_driving.h"
@@ -189,6 +190,45 @@ TEST(LineFirstLaw, NarrowedAndWidenedLinesKeepTheirTotalEnthalpy) {
         }
     }
     EXPECT_GE(computed, runs * 3 / 4) << "most of these lines carry their flow";
+}
+
+// A line Run that ends in the flow note, refused as it chokes or as its walk does not settle
+// within its bound, lists no fitting's drop in its input section and leaves none in the grid.
+TEST(LineFirstLaw, ARefusedLineShowsNoFittingResult) {
+    const SlowLineRun runs[] = {
+        {"the user's gas choking behind a cone",
+         {"GAS", "maxflowsort>kgh"},
+         {{"cpbg", "2000"},
+          {"cvbg", "1500"},
+          {"rbg", "1"},
+          {"temp", "-40"},
+          {"abstryckantal", "500"},
+          {"maxflowantal", "10000"},
+          {"matstrack", "100"},
+          {"Dstorkallmm", "100"}},
+         kConeExpansionTee},
+        kSlowLineRuns[5],
+    };
+    for (const SlowLineRun& run : runs) {
+        Start();
+        ASSERT_TRUE(PrepareSlowLineRun(run)) << run.what;
+        Click("Runbutton");
+        const std::vector<std::string> report = NewestReport();
+        EXPECT_EQ(report.back(), kFlowNote) << run.what;
+        for (const std::string& line : report) {
+            if (line.find("Pressureloss %=") != std::string::npos || line.find(", mbar=") != std::string::npos) {
+                EXPECT_EQ(line.back(), '_') << run.what << ": " << line;
+            }
+        }
+        // The tee's zeta is its share's, set before the walk; the cone's and the expansion's are the walk's.
+        for (int column = 1; column <= 3; ++column) {
+            for (int row : {kZetaRow, kPercentRow, kMbarRow}) {
+                if (column < 3 || row != kZetaRow) {
+                    EXPECT_EQ(Form1().Motstandgrid.Cell(column, row), "") << run.what << ", " << column << ":" << row;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
