@@ -178,7 +178,7 @@ TEST(LineFirstLaw, NarrowedAndWidenedLinesKeepTheirTotalEnthalpy) {
                     const std::string steps =
                         std::string(medium) + (user ? " cpbg=1005 cvbg=718 rbg=" + ToText(airDensity) : "");
                     const std::string miss = FirstLawMiss(steps, l, set.fittings, [&] {
-                        return user ? UserGas(1005, std::stod(ToText(airDensity)), pressurePa, temperatureC)
+                        return user ? UserGas(1005, std::stod(ToText(airDensity)), l.pressurePa, l.temperatureC)
                                     : Routine();
                     });
                     EXPECT_EQ(miss, "") << steps << " at " << l.pressurePa << " Pa, " << l.temperatureC << " degC, "
