@@ -75,6 +75,11 @@ void HumidityOut(const std::string& kind, bool humidGas, double t, double P, dou
 
 }  // namespace
 
+bool WeighsHumidEnthalpy(const std::string& medium) {
+    return IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
+                            kMediumPropane, kMediumAmmonia, kMediumNaturalGas, kMediumCarbonDioxide, kMediumOzone});
+}
+
 void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double& relativeHumidity) {
     const std::string& medium = d.medium;
     double& P = s.pressure;
@@ -100,8 +105,7 @@ void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double&
     }
     s.vapourPressure = d.humidGas ? MinDouble(WaterSaturationPressure(t), P) * relativeHumidity * 0.01 : 0.0;
     if (d.phase != kPhaseNone) return;
-    if (IsOneOf(medium, {kMediumAir, kMediumOxygen, kMediumArgon, kMediumHydrogen, kMediumNitrogen, kMediumMethane,
-                         kMediumPropane, kMediumAmmonia, kMediumNaturalGas, kMediumCarbonDioxide, kMediumOzone})) {
+    if (WeighsHumidEnthalpy(medium)) {
         // Taken as the saturated liquid there is no gas part to weigh: the liquid's enthalpy,
         // already against the gas at 0 degC, is the one the switch gave.
         const bool liquid = s.density > 0.0 && !(s.dryDensity > 0.0) && !(s.vapourDensity > 0.0);

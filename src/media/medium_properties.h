@@ -58,6 +58,9 @@ struct MixtureShares {
 // SingleMediumState: a medium of the property switch ("MNG" at its saturation temperature).
 // State: reads and writes only what the property switch beneath it does.
 void SingleMediumState(const MediumDescription& d, MediumStateValues& s, double& relativeHumidity);
+// Whether a humid gas of this medium (its phase letter 'N') has the enthalpy of its dry part, at
+// the dry part's partial pressure, and of the vapour, at its own, weighed by their densities.
+bool WeighsHumidEnthalpy(const std::string& medium);
 // MixtureState: the gas mixture "G", its components each at its partial pressure and, when
 // humid, steam at the vapour's; writes the partial pressures of the rows into `partialPressures`.
 // State: reads MixtureComponentKeyword, the arrays of user-defined components and PipeDiameter.

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "media/medium_enthalpy.h"
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
 #include "media/property_work.h"
@@ -22,7 +23,6 @@
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
 #include "state/composition.h"
-#include "state/geometry.h"
 #include "state/keywords.h"
 #include "state/medium.h"
 #include "state/property_labels.h"
@@ -89,16 +89,18 @@ void CheckPassable(double pressure, double temperature) {
 // The specific energy 1000 h + v^2/2 + g z (J/kg) of the stream at (pressure, temperature),
 // the velocity from the mass flow through `area`. A table that gives the enthalpy of the
 // previous evaluation again (to its last two binary digits) has clamped the state; its enthalpy
-// is continued with cp from the inlet.
+// is continued with cp from the inlet. A humid gas's enthalpy weighs its dry part's table with
+// the vapour, whose share moves the whole also where that table is clamped (humid hydrogen beyond
+// its table's 500 K would take hundreds of kelvins for a few joules): its dry part giving the same
+// enthalpy at another temperature is clamped as well. (At the same temperature it may be a table
+// that does not change with the pressure.)
 class StreamEnergy {
 public:
     StreamEnergy(const std::string& medium, double massFlow, double area, double inletTemperature)
-        : medium_(medium), massFlow_(massFlow), area_(area), inletTemperature_(inletTemperature) {
-        lastEnthalpy_ = std::numeric_limits<double>::quiet_NaN();
-    }
-    void SetInlet(double enthalpy) {
-        inletEnthalpy_ = enthalpy;
-        lastEnthalpy_ = enthalpy;
+        : medium_(medium), massFlow_(massFlow), area_(area), inletTemperature_(inletTemperature) {}
+    void SetInlet(const LineMediumProperties& inlet) {
+        inletEnthalpy_ = inlet.enthalpy;
+        last_ = {inlet.enthalpy, inlet.dryEnthalpy, inletTemperature_};
     }
     // With the velocity given instead of computed from the density.
     double AtVelocity(double pressure, double temperature, double velocity) {
@@ -111,24 +113,30 @@ public:
     }
 
 private:
+    static bool Same(double a, double b) { return std::fabs(a - b) <= kSameEnthalpyShare * std::fabs(a); }
+
     // The search calls this at every trial: only what the balance reads. Steam comes without
     // its cp then, which only a clamped state asks for.
     double Enthalpy(double pressure, double temperature) {
         const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature, true);
         density_ = m.density;
         double h = m.enthalpy;
-        if (std::fabs(h - lastEnthalpy_) <= kSameEnthalpyShare * std::fabs(h)) {
+        if (Same(h, last_.enthalpy) || (Same(m.dryEnthalpy, last_.dryEnthalpy) && temperature != last_.temperature)) {
             lineBalanceOnCp = true;
             const double cp = IsSteamMedium(medium_) ? LineMediumAt(medium_, pressure, temperature).cp : m.cp;
             h = 0.001 * cp * (temperature - inletTemperature_) + inletEnthalpy_;
         } else {
-            lastEnthalpy_ = m.enthalpy;
+            last_ = {m.enthalpy, m.dryEnthalpy, temperature};
         }
         return h;
     }
     std::string medium_;
     double massFlow_, area_, inletTemperature_;
-    double inletEnthalpy_ = 0.0, lastEnthalpy_, density_ = 0.0;
+    double inletEnthalpy_ = 0.0, density_ = 0.0;
+    // The last evaluation's enthalpy, its dry part's (NaN but for a humid gas) and temperature.
+    struct {
+        double enthalpy, dryEnthalpy, temperature;
+    } last_{std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN(), 0.0};
 };
 
 double RelativeDifference(double a, double b) {
@@ -334,6 +342,8 @@ bool Keepable(const std::string& medium) {
            medium != kMediumRealGas && medium != kMediumLiquid;
 }
 
+bool StateBeyondTables(const std::string& medium, double pressure, double temperature);
+
 LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature;
@@ -342,7 +352,12 @@ LineMediumProperties MediumAt(const std::string& medium, double pressure, double
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
                             enthalpy, balanceOnly ? StateReading::Balance : StateReading::Properties);
-    return {CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
+    LineMediumProperties m{CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
+    // Only beyond its tables is the dry part's enthalpy clamped.
+    if (HumidGasFlag && PhaseLetter == kPhaseNone && WeighsHumidEnthalpy(medium) && dry > 0.0 && density != dry &&
+        StateBeyondTables(medium, p, t))
+        m.dryEnthalpy = MediumEnthalpyPT(medium, p - vapourPressure, t);
+    return m;
 }
 
 bool lineWorkBounded = false;
@@ -551,7 +566,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         double pressure = inletPressure, temperature = inletTemperature;
         double velocity = u, density = inlet.density;
         StreamEnergy energy(medium, massFlow, a1, inletTemperature);
-        energy.SetInlet(inlet.enthalpy);
+        energy.SetInlet(inlet);
         for (int k = 1; k <= steps; ++k) {
             const double area = a1 - k * (a1 - a2) / steps;
             const double stepDensity = LineMediumAt(medium, pressure, temperature).density;
@@ -589,7 +604,8 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 }
 
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
-                          double inletPressure, double inletTemperature, double rise, double outletPressure) {
+                          double diameter, double inletPressure, double inletTemperature, double rise,
+                          double outletPressure, bool holdsFitting) {
     if (NoState(medium)) return;
     // No drop and no rise: nothing changes the stream's energy, the outlet is at the inlet's
     // temperature.
@@ -604,16 +620,19 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
         temperature = CheckFinite(inletTemperature, "outlet temperature is no number");
         return;
     }
-    const double area = Area(PipeDiameterColdM);
+    const double area = Area(diameter);
     StreamEnergy energy(medium, massFlow, area, inletTemperature);
-    energy.SetInlet(inlet.enthalpy);
+    energy.SetInlet(inlet);
     const double inletVelocity = CheckedDiv(massFlow, inlet.density * area);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + inletVelocity * inletVelocity / 2;
     const double tolerance = std::max(
         kOutletToleranceFloor,
         kOutletToleranceFactor * CheckedDiv(std::fabs(inletPressure - outletPressure), inletPressure) / segments);
-    const double t = SearchTemperature(inletTemperature, firstStep, inletEnergy, tolerance, kOutletTemperatureSteps,
-                                       true, [&](double at) { return energy.AtState(outletPressure, at, rise); });
+    // Steps of 1/segments K reach 1000/segments K: as far as a segment's share of its stretch
+    // goes, but a fitting's loss is no share.
+    const int steps = holdsFitting ? kOutletTemperatureSteps * segments : kOutletTemperatureSteps;
+    const double t = SearchTemperature(inletTemperature, firstStep, inletEnergy, tolerance, steps, true,
+                                       [&](double at) { return energy.AtState(outletPressure, at, rise); });
     temperature = CheckFinite(t, "outlet temperature is no number");
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include "state/property_labels.h"
@@ -20,6 +21,9 @@ struct LineMediumProperties {
     double cp = 0.0;        // J/(kg K)
     double cv = 0.0;        // J/(kg K)
     double enthalpy = 0.0;  // kJ/kg
+    // kJ/kg, of a humid gas's dry part where its enthalpy weighs that part's with the vapour's;
+    // NaN for any other state.
+    double dryEnthalpy = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The medium at (pressure, temperature) by the property routine of the medium code; the
@@ -141,17 +145,19 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
 
 // The temperature at the outlet pressure of one of `segments` segments that begins at
 // (inletPressure, inletTemperature) and rises `rise` m: the temperature at which
-// 1000 h + v^2/2 + 9.80665 rise equals the inlet's 1000 h + v^2/2, v from the mass flow in
-// the cold pipe (PipeDiameterColdM). The search starts at the inlet temperature in steps of
-// 1/segments K towards the balance, reversed and halved at each overshoot, until the
-// relative energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most
-// 1000 steps, a long run found from probes (SearchTemperature); with neither drop nor rise
-// the temperature is the inlet's, unsearched, and so where the inlet lies beyond a table clamped
-// there and the outlet pressure falls on the table's other side. A table that returns the same
-// enthalpy twice (the state was clamped) is continued with cp. For "VÄT" nothing is computed and
-// the temperature stays as it is.
+// 1000 h + v^2/2 + 9.80665 rise equals the inlet's 1000 h + v^2/2, v from the mass flow through
+// the pipe of `diameter` m the segment lies in (a stretch behind a cone, a reduction or an
+// expansion has its own, and behind a tee the flow is the share that goes on). The search starts at the inlet
+// temperature in steps of 1/segments K towards the balance, reversed and halved at each overshoot, until the relative
+// energy difference is below 0.001 |dP| / P / segments (never below 1e-10), at most 1000 steps, a long run found from
+// probes (SearchTemperature). A segment that `holdsFitting` takes the fitting's whole loss, however many segments its
+// stretch is cut into: its search reaches as far as that of a single segment, 1000 K (1000 steps times the segments);
+// with neither drop nor rise the temperature is the inlet's, unsearched, and so where the inlet lies beyond a table
+// clamped there and the outlet pressure falls on the table's other side. A table that returns the same enthalpy twice
+// (the state was clamped) is continued with cp. For "VÄT" nothing is computed and the temperature stays as it is.
 void LinePropertiesOutlet(const std::string& medium, double& temperature, int segments, double massFlow,
-                          double inletPressure, double inletTemperature, double rise, double outletPressure);
+                          double diameter, double inletPressure, double inletTemperature, double rise,
+                          double outletPressure, bool holdsFitting = false);
 
 // The temperature search of both routines: from `start`, steps of `firstStep` K towards the
 // balance (the energy taken to rise with the temperature), every overshoot turning the step back

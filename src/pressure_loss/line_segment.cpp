@@ -133,6 +133,7 @@ LineSegmentLoss ComputeLinePressureLoss(bool pipeOnly, const std::string& medium
             if (gridOutput) WriteNumber(i, kZetaRow, ResistanceZeta[i]);
         }
         result.zetaSum += ResistanceZeta[i];
+        result.holdsFitting = true;
         if (gridOutput) WriteFittingDrop(gas, i, ResistanceZeta[i], P, rho, dropVelocity);
     }
     result.zetaSum += PipeSegmentZeta;

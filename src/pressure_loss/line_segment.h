@@ -27,6 +27,7 @@ struct LineSegmentLoss {
     double rise = 0.0;          // m, rise of the height row in the segment (the last one found)
     int lastFitting = -1;       // column of the last fitting of kinds 30-34, 50, 60-64, 70-73; -1 none
     double frictionDrop = 0.0;  // Pa, the drop without the hydrostatic term
+    bool holdsFitting = false;  // a fitting's loss is in the drop (a height row's term is not)
 };
 
 // Position tolerance at the end of a segment, m: a fitting exactly at the end belongs to it.

@@ -13,6 +13,7 @@
 #include "media/possible_state.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
+#include "pressure_loss/fitting_catalogue.h"
 #include "pressure_loss/line_properties.h"
 #include "pressure_loss/line_segment.h"
 #include "pressure_loss/valve_sizing.h"
@@ -179,8 +180,8 @@ private:
         StretchFrictionSum += seg.frictionDrop;
         CheckPressure(s.pressure);
         if (adiabatic_)
-            LinePropertiesOutlet(medium_, s.temperature, n, MaxMassFlow, inletPressure, inletTemperature, seg.rise,
-                                 s.pressure);
+            LinePropertiesOutlet(medium_, s.temperature, n, s.massFlow, s.diameter, inletPressure, inletTemperature,
+                                 seg.rise, s.pressure, seg.holdsFitting);
         const int r = seg.lastFitting;
         if (r >= 1 && r <= kFittingColumnCount) AcrossFitting(s, r, n);
         LineLocalTemperature = s.temperature;
@@ -190,19 +191,24 @@ private:
     // Behind a change of cross-section or a tee: the static state across the change, and the
     // fitting's zeta at the new velocity. A valve or a throat device leaves pipe and flow as they
     // were, and the segment's drop holds its loss already: nothing more to take behind it.
+    // Every energy balance takes the velocity of the flow through the pipe where it stands: the
+    // new diameter behind a change of cross-section, the flow that goes on behind a tee.
     void AcrossFitting(LineFlowState& s, int r, int n) const {
         const int kind = ResistanceKind[r];
         if (!IsCrossSection(kind) && !IsBranch(kind)) return;
         double p2 = s.pressure, t2 = s.temperature;
         const double D = s.diameter, share = ResistanceParamA[r];
         double next = D;
+        // A tee's share is its own path's share of the tee's whole flow: a dividing tee's path
+        // (70, 71) carries that share on, a combining tee's path (72, 73) gains the whole flow from
+        // it. The state across it is that of a pipe whose area changes the velocity as much.
         switch (kind) {
             case 32: next = D * 1.5; break;
             case 33: next = D * 3.0; break;
-            case 70: next = CheckedDiv(D, CheckedSqrt(0.01 * share)); break;
-            case 71: next = CheckedDiv(D, CheckedSqrt(1 - 0.01 * share)); break;
-            case 72: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, share))); break;
-            case 73: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, 100 - share))); break;
+            case 70:
+            case 71: next = CheckedDiv(D, CheckedSqrt(0.01 * share)); break;
+            case 72:
+            case 73: next = CheckedDiv(D, CheckedSqrt(CheckedDiv(100, share))); break;
             default: next = 0.001 * ResistanceParamB[r]; break;
         }
         LinePropertiesInlet(medium_, p2, t2, s.massFlow, D, next, s.pressure, s.temperature);
@@ -224,9 +230,11 @@ private:
         }
         CheckPressure(pressure);
         s.temperature = t2;
-        if (adiabatic_) LinePropertiesOutlet(medium_, s.temperature, n, MaxMassFlow, p2, t2, 0.0, pressure);
+        // The fitting's zeta is that of the tee's whole flow; what goes on is its share.
+        if (kind == 70 || kind == 71) s.massFlow *= 0.01 * share;
+        if (adiabatic_)
+            LinePropertiesOutlet(medium_, s.temperature, n, s.massFlow, s.diameter, p2, t2, 0.0, pressure, true);
         s.pressure = pressure;
-        if (kind == 70 || kind == 71) s.massFlow *= 0.01 * ResistanceParamA[r];
     }
 
     std::string medium_;
@@ -469,7 +477,13 @@ PressureLossWalk CalculatePressureLossLine() {
     PressureLossWalk walk;
     {
         const PhaseLetterKept phase;
-        walk = WalkLine();
+        try {
+            walk = WalkLine();
+        } catch (...) {
+            // A walk that fails leaves no fitting result: its passes wrote the grid as they went.
+            if (CalcFunction == kFunctionPressureLoss) ClearFittingResults();
+            throw;
+        }
     }
     // The reports describe the medium at the inlet.
     SetLineMediumState(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode, OperatingPressure,

@@ -248,8 +248,8 @@ PocketLine PocketLineState() {
                             .drop;
     return {loss, [](double pressure, double temperature, double toPressure) {
                 double t = temperature;
-                LinePropertiesOutlet(MediumCode, t, kPocketSegments, MaxMassFlow, pressure, temperature, 0.0,
-                                     toPressure);
+                LinePropertiesOutlet(MediumCode, t, kPocketSegments, MaxMassFlow, PipeDiameterColdM, pressure,
+                                     temperature, 0.0, toPressure);
                 return t;
             }};
 }

@@ -400,9 +400,8 @@ TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     gridtest::ResetResistanceGrid();
     MediumCode = "LUF";
     PhaseLetter = 'N';
-    PipeDiameterColdM = 0.1;
     double t = 0;
-    LinePropertiesOutlet("LUF", t, 1, 1, 5e5, 20, 0, 4e5);
+    LinePropertiesOutlet("LUF", t, 1, 1, 0.1, 5e5, 20, 0, 4e5);
     const double area = kPi * 0.01 / 4;
     const LineMediumProperties in = LineMediumAt("LUF", 5e5, 20), out = LineMediumAt("LUF", 4e5, t);
     const double ein = 1000 * in.enthalpy + std::pow(1 / in.density / area, 2) / 2;
@@ -411,12 +410,12 @@ TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     EXPECT_LT(t, 20);
     // 100 m up takes 981 J/kg from the enthalpy: about a kelvin colder.
     double up = 0;
-    LinePropertiesOutlet("LUF", up, 1, 1, 5e5, 20, 100, 4e5);
+    LinePropertiesOutlet("LUF", up, 1, 1, 0.1, 5e5, 20, 100, 4e5);
     EXPECT_NEAR(t - up, 9.80665 * 100 / in.cp, 0.1);
     // 1e30 t/h backwards, the pressure rising: the kinetic energy swamps the enthalpy and its
     // root lies beyond the search's 1000 steps of 1/16384 K, where the search ends.
     double backwards = 0;
-    LinePropertiesOutlet("LUF", backwards, 16384, -1e30 / 3.6, 5e5, 20, 0, 6e5);
+    LinePropertiesOutlet("LUF", backwards, 16384, -1e30 / 3.6, 0.1, 5e5, 20, 0, 6e5);
     EXPECT_NEAR(backwards, 20 + 1000.0 / 16384, 1e-9);
 }
 
