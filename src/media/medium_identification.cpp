@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "media/typed_phase.h"
 #include "state/keywords.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -54,7 +55,7 @@ double GasViscosityMixingWeight(const std::string& code) {
 bool IsGasMedium(const std::string& code) {
     if (code == kMediumCarbonMonoxide || code == kMediumPropane) return true;
     if (IsOneOf(code, {kMediumWater, kMediumPropaneLiquid, kMediumOil, kMediumLiquid})) return false;
-    if (IsLiquidPhase(PhaseLetter)) return false;
+    if (IsLiquidPhase(PhaseLetter) || TakenAsLiquid(code)) return false;
     return true;
 }
 
@@ -69,11 +70,13 @@ bool IsLiquefiedGasMedium(std::string_view code) {
                    {kMediumArgon, kMediumHydrogen, kMediumOxygen, kMediumNitrogen, kMediumCarbonDioxide, kMediumOzone});
 }
 
-std::string MediumDisplayName(const std::string& code) {
+namespace {
+
+std::string NameWithPhase(const std::string& code, bool liquid) {
     std::string name(kNoMediumName);
     if (const TMenuItem* item = MediumMenuItem(code)) name = item->Caption();
     if (IsLiquefiedGasMedium(MediumCode)) {
-        if (!IsLiquidPhase(PhaseLetter))
+        if (!liquid)
             name += "/Gas";
         else if (LanguageLetter == kLanguageSwedish)
             name += "/Vätska";
@@ -84,6 +87,12 @@ std::string MediumDisplayName(const std::string& code) {
     }
     return name;
 }
+
+}  // namespace
+
+std::string MediumDisplayName(const std::string& code) { return NameWithPhase(code, IsLiquidPhase(PhaseLetter)); }
+
+std::string ComputedMediumName() { return NameWithPhase(MediumCode, !ComputedAsGas(MediumCode)); }
 
 bool UsesGasThroatBranch() {
     if (CalcFunction != kFunctionPrimaryDevice) return false;
