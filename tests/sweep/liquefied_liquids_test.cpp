@@ -145,10 +145,12 @@ TEST(LiquefiedLiquids, TheDevicesSizeTheLiquidWithoutExpansion) {
     EXPECT_TRUE(f.abstryckmaxantal.Visible() && f.tempmin.Visible() && f.relabsspecfukt.Visible());
     EXPECT_EQ(f.Medialabel.Caption(), "N2/Gas");
     const std::string total = BudgetTotal();
-    // Each Run decides anew: at 20 degC the gas expands.
+    // Each Run decides anew: at 20 degC the gas expands. A range that reaches the gas is a gas's,
+    // with the bore it had before.
     Steps("temp=20 tempmin=20 Runbutton");
     EXPECT_NE(ReportValue(NewestReport(), kEpsilon), "1.0000");
     EXPECT_EQ(ReportValue(NewestReport(), "Media:  "), "N2/Gas");
+    EXPECT_EQ(ReportValue(ReportOf(n2 + "temp=-100 tempmin=-180 abstryckmaxantal=3000"), kBore), "77.375");
     ReportOf(n2 + "abstrycktext abstrycktext temp=-180");
     EXPECT_FALSE(total.empty());
     EXPECT_EQ(total, BudgetTotal());
