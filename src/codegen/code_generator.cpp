@@ -1,6 +1,7 @@
 #include "codegen/code_generator.h"
 
 #include "codegen/code_writer.h"
+#include "media/typed_phase.h"
 #include "numerics/report_format.h"
 #include "numerics/text_utils.h"
 #include "numerics/unit_parser.h"
@@ -169,6 +170,8 @@ CodeFrame FrameFor(const std::string& mode) {
 
 void GenerateControlCode(const std::string& mode, double& result) {
     using namespace codegen;
+    // The code repeats the last run's correction: its medium as that run computed it.
+    const ComputedPhase computed;
     const bool write = result > 0.0;
     result = 0.0;
     ReadCompensationTableLimits();

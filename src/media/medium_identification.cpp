@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "media/typed_phase.h"
 #include "state/keywords.h"
 #include "state/selections.h"
 #include "ui/calculation_window.h"
@@ -54,7 +55,7 @@ double GasViscosityMixingWeight(const std::string& code) {
 bool IsGasMedium(const std::string& code) {
     if (code == kMediumCarbonMonoxide || code == kMediumPropane) return true;
     if (IsOneOf(code, {kMediumWater, kMediumPropaneLiquid, kMediumOil, kMediumLiquid})) return false;
-    if (IsLiquidPhase(PhaseLetter)) return false;
+    if (IsLiquidPhase(PhaseLetter) || TakenAsLiquid(code)) return false;
     return true;
 }
 
@@ -74,10 +75,12 @@ std::string MediumItemName(const std::string& code) {
     return item ? item->Caption() : std::string(kNoMediumName);
 }
 
-std::string MediumDisplayName(const std::string& code) {
+namespace {
+
+std::string NameWithPhase(const std::string& code, bool liquid) {
     std::string name = MediumItemName(code);
     if (IsLiquefiedGasMedium(MediumCode)) {
-        if (!IsLiquidPhase(PhaseLetter))
+        if (!liquid)
             name += "/Gas";
         else if (LanguageLetter == kLanguageSwedish)
             name += "/Vätska";
@@ -88,6 +91,12 @@ std::string MediumDisplayName(const std::string& code) {
     }
     return name;
 }
+
+}  // namespace
+
+std::string MediumDisplayName(const std::string& code) { return NameWithPhase(code, IsLiquidPhase(PhaseLetter)); }
+
+std::string ComputedMediumName() { return NameWithPhase(MediumCode, !ComputedAsGas(MediumCode)); }
 
 bool UsesGasThroatBranch() {
     if (CalcFunction != kFunctionPrimaryDevice) return false;

@@ -12,7 +12,8 @@ double MolarMass(const std::string& code);
 // Weight of a gas in the viscosity mixing rule: sqrt(molar mass * critical temperature); 1.0 otherwise.
 double GasViscosityMixingWeight(const std::string& code);
 
-// Whether the medium is a gas; reads PhaseLetter ('V' and 'X' are liquid).
+// Whether the medium is a gas; reads PhaseLetter ('V' and 'X' are liquid), and, while the
+// calculation takes it as the last Run found it, that Run's decision (media/typed_phase.h).
 bool IsGasMedium(const std::string& code);
 
 // The conditions on a medium code that the program tests again and again, each named once.
@@ -30,6 +31,9 @@ bool IsLiquefiedGasMedium(std::string_view code);
 std::string MediumItemName(const std::string& code);
 // The same, with a phase suffix when the current medium is a liquefiable gas.
 std::string MediumDisplayName(const std::string& code);
+// The current medium's name as the last Run computed it: a liquefied gas that it found liquid
+// at its typed state is named a liquid, though no phase was picked (media/typed_phase.h).
+std::string ComputedMediumName();
 
 // Whether the throat-device page treats the medium as a gas whose operating state is a range.
 bool UsesGasThroatBranch();

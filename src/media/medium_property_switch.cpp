@@ -11,6 +11,7 @@
 #include "media/property_work.h"
 #include "media/saturation_limits.h"
 #include "media/steam_equations.h"
+#include "media/typed_phase.h"
 #include "media/water_equations.h"
 #include "media/water_viscosity.h"
 #include "numerics/checked.h"
@@ -145,6 +146,26 @@ const LiquefiedGas* FindLiquefiedGas(const std::string& keyword) {
     return nullptr;
 }
 
+// The saturated liquid at t, t clamped into the table (tSat the temperature used), and its
+// saturation pressure; no range notes.
+struct SaturatedLiquid {
+    double tSat = 0.0, pSat = 0.0;
+};
+SaturatedLiquid SaturatedLiquidAt(const LiquefiedGas& m, double t, Outputs& o) {
+    SaturatedLiquid s{t, 0.0};
+    Saturation(m, false, kPhaseNone, s.tSat, s.pSat, o);
+    return s;
+}
+
+// Liquid where the table holds t unclamped and boils below P.
+bool IsLiquidAt(const SaturatedLiquid& s, double P, double t) { return s.pSat < P && std::fabs(t - s.tSat) < 0.001; }
+
+// Scratch outputs for a look at the saturation table alone.
+struct ScratchOutputs {
+    double density = 0, dryDensity = 0, vapourDensity = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, enthalpy = 0;
+    Outputs o{density, dryDensity, vapourDensity, viscosity, kappa, cp, cv, enthalpy};
+};
+
 void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT, double rh, Outputs& o) {
     double pSat = 0.0;
     const char phase = PhaseLetter;
@@ -152,9 +173,11 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
     // table would clamp it. Short of them the table's clamp and its range note stand.
     if (!SaturationStateExists(std::string(m.keyword), phase, P, t)) return;
     if (phase == kPhaseNone) {
-        double tSat = t;
-        Saturation(m, false, 'N', tSat, pSat, o);
-        if (CalcFunction != kFunctionPressureLoss && pSat < P && std::fabs(t - tSat) < 0.001) return;
+        // The gas keeps the liquid's enthalpy. The line page takes the gas tables, unless the
+        // run took the medium as its liquid.
+        const SaturatedLiquid liquid = SaturatedLiquidAt(m, t, o);
+        const bool line = CalcFunction == kFunctionPressureLoss && !TakenAsLiquid(std::string(m.keyword));
+        if (!line && IsLiquidAt(liquid, P, t)) return;
         GasPattern(m.gas(P, t), m.weight, P, t, satT, rh, o);
         return;
     }
@@ -289,6 +312,20 @@ std::optional<double> HumidMixDryGasDensity(const std::string& k, const GasCompo
         for (const LiquefiedGas& m : kLiquefiedGases)
             if (k == m.keyword) return m.gasDensity(P, t);
     return std::nullopt;
+}
+
+bool LiquefiedGasLiquidAt(const std::string& keyword, double P, double t) {
+    const LiquefiedGas* m = FindLiquefiedGas(keyword);
+    if (!m) return false;
+    ScratchOutputs scratch;
+    return IsLiquidAt(SaturatedLiquidAt(*m, t, scratch.o), P, t);
+}
+
+double LiquefiedGasSaturationPressurePa(const std::string& keyword, double t) {
+    const LiquefiedGas* m = FindLiquefiedGas(keyword);
+    if (!m) return 0.0;
+    ScratchOutputs scratch;
+    return SaturatedLiquidAt(*m, t, scratch.o).pSat;
 }
 
 void SteamSwitchDensityViscosity(double P, double t, double& density, double& viscosity) {

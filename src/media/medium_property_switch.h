@@ -27,6 +27,15 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
                           double& dryDensity, double& vapourDensity, double& viscosity, double& kappa, double& cp,
                           double& cv, double& enthalpy);
 
+// Whether the liquefied gas `keyword` with no phase picked is its liquid at (P Pa, t degC), as
+// the switch takes it there: its saturation table holds t unclamped, with a saturation pressure
+// below P. False for any other medium.
+bool LiquefiedGasLiquidAt(const std::string& keyword, double P, double t);
+
+// The saturation pressure (Pa) of the liquefied gas `keyword` at t (degC), t clamped into its
+// saturation table; 0 for any other medium.
+double LiquefiedGasSaturationPressurePa(const std::string& keyword, double t);
+
 // The switch's steam branch without its kappa, cp and cv: the density (kg/m3) and viscosity
 // (Pa s) of steam at (P, t), as the switch gives them.
 void SteamSwitchDensityViscosity(double P, double t, double& density, double& viscosity);

@@ -53,4 +53,9 @@ bool SaturationStateExists(const std::string& keyword, char phase, double P, dou
     return kelvin >= line->tripleTemperature * (1 - kRounding) && kelvin <= line->criticalTemperature * (1 + kRounding);
 }
 
+double SaturationCriticalPressurePa(const std::string& keyword) {
+    const SaturationLine* line = SaturationLineOf(keyword);
+    return line ? line->criticalPressure : 0.0;
+}
+
 }  // namespace tubalyx

@@ -13,4 +13,8 @@ namespace tubalyx {
 // the phase 'N' and for a medium without a saturation line of its own.
 bool SaturationStateExists(const std::string& keyword, char phase, double P, double t);
 
+// The critical pressure (Pa) of the liquefied gas `keyword`; 0 for a medium without a
+// saturation line of its own.
+double SaturationCriticalPressurePa(const std::string& keyword);
+
 }  // namespace tubalyx

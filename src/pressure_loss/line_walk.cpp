@@ -10,7 +10,9 @@
 
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
+#include "media/medium_property_switch.h"
 #include "media/possible_state.h"
+#include "media/typed_phase.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
 #include "pressure_loss/fitting_catalogue.h"
@@ -100,11 +102,18 @@ class LineWalker {
 public:
     LineWalker()
         : medium_(MediumCode == kMediumWetSteam ? std::string(kMediumSteam) : MediumCode),
-          liquidPhase_(IsLiquidPhase(PhaseLetter)),
+          liquidPhase_(IsLiquidPhase(PhaseLetter) || TakenAsLiquid(medium_)),
           gas_(IsGasMedium(medium_)),
-          adiabatic_(ExpansionModeLetter != kExpansionIsothermal) {}
+          adiabatic_(ExpansionModeLetter != kExpansionIsothermal),
+          boilingPressure_(TakenAsLiquid(medium_) ? LiquefiedGasSaturationPressurePa(medium_, OperatingTemperature)
+                                                  : 0.0) {}
 
     const std::string& Medium() const { return medium_; }
+
+    // A liquid of given properties, or one whose properties are those of the inlet state (a
+    // liquefied gas taken as its liquid), walks a stretch in one segment: there is nothing to
+    // refine. (A phase picked on the saturation line keeps its refinement.)
+    bool OneSegmentPerStretch() const { return medium_ == kMediumLiquid || TakenAsLiquid(medium_); }
 
     // The medium at a point of the line (a liquid phase at the operating state, where it
     // cannot boil) into the medium state, the state's density, viscosity, kappa and velocity
@@ -174,11 +183,19 @@ private:
         if (!(pressure > 0)) throw CalcError("the line pressure falls to zero");
     }
 
+    // A liquefied gas taken as its liquid boils where the line takes it to its vapour pressure
+    // at the inlet temperature: the line carries no liquid there, and its drop is no longer the
+    // liquid's.
+    void CheckLiquid(double pressure) const {
+        if (boilingPressure_ > 0 && !(pressure > boilingPressure_)) throw CalcError("the liquid boils in the line");
+    }
+
     void AfterSegment(LineFlowState& s, const LineSegmentLoss& seg, int n) const {
         const double inletPressure = s.pressure, inletTemperature = s.temperature;
         s.pressure = CheckFinite(s.pressure - seg.drop, "line pressure is no number");
         StretchFrictionSum += seg.frictionDrop;
         CheckPressure(s.pressure);
+        CheckLiquid(s.pressure);
         if (adiabatic_)
             LinePropertiesOutlet(medium_, s.temperature, n, s.massFlow, s.diameter, inletPressure, inletTemperature,
                                  seg.rise, s.pressure, seg.holdsFitting);
@@ -212,6 +229,7 @@ private:
             default: next = 0.001 * ResistanceParamB[r]; break;
         }
         LinePropertiesInlet(medium_, p2, t2, s.massFlow, D, next, s.pressure, s.temperature);
+        CheckLiquid(p2);
         if (IsCrossSection(kind)) s.diameter = next;
         if (kind == 72 || kind == 73) s.massFlow *= CheckedDiv(100, share);
         const LineMediumProperties m = liquidPhase_ ? LineMediumAt(medium_, OperatingPressure, OperatingTemperature)
@@ -229,6 +247,7 @@ private:
             pressure = t > 0 ? std::sqrt(t) : -std::sqrt(std::fabs(t));
         }
         CheckPressure(pressure);
+        CheckLiquid(pressure);
         s.temperature = t2;
         // The fitting's zeta is that of the tee's whole flow; what goes on is its share.
         if (kind == 70 || kind == 71) s.massFlow *= 0.01 * share;
@@ -242,6 +261,7 @@ private:
     bool liquidPhase_;
     bool gas_;
     bool adiabatic_;
+    double boilingPressure_;  // Pa; 0 where the line takes no liquefied gas as its liquid
 };
 
 // A walk beyond its medium's tables, or with its balance on cp, held by its bound before its drop
@@ -388,9 +408,8 @@ PressureLossWalk WalkLine() {
             LineZetaTotal = whole.zetaSum;
         }
 
-        // A liquid of given properties, and a stretch of no length, are one segment: there is
-        // nothing to refine.
-        const bool oneSegment = medium == kMediumLiquid || e == x0;
+        // A stretch of no length is one segment too.
+        const bool oneSegment = walker.OneSegmentPerStretch() || e == x0;
         int n = 1;
         LineFlowState end;
         std::vector<double> changes;

@@ -4,10 +4,13 @@
 #include <numbers>
 
 #include "flow/flow_iterations.h"
+#include "media/medium_property_switch.h"
 #include "media/medium_state.h"
 #include "media/medium_state_limits.h"
 #include "media/possible_state.h"
+#include "media/saturation_limits.h"
 #include "media/thermal_expansion.h"
+#include "media/typed_phase.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/unit_parser.h"
@@ -181,6 +184,9 @@ ValveSaturationPressures ValveSaturationPressuresBar(const std::string& medium, 
     if (medium == kMediumWater || medium == kMediumWaterMas)
         return {kPaToBar * WaterSaturationPressure(temperatureC), kWaterCriticalPressureBar};
     if (medium == kMediumLiquid) return {kPaToBar * vapourPressurePa, kPaToBar * liquidCriticalPressurePa};
+    if (TakenAsLiquid(medium))
+        return {kPaToBar * LiquefiedGasSaturationPressurePa(medium, temperatureC),
+                kPaToBar * SaturationCriticalPressurePa(medium)};
     return {};
 }
 

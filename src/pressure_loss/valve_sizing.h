@@ -19,8 +19,10 @@ struct ValveSaturationPressures {
 };
 
 // Vapour and critical pressure (bar a) of the liquid: water ("VAT", "MAS") from its
-// saturation line at the temperature and 221.2 bar; "VÄT" the entered values (Pa);
-// 0 and 0 for every other medium. No state is written.
+// saturation line at the temperature and 221.2 bar; "VÄT" the entered values (Pa); a liquefied
+// gas taken as its liquid (TakenAsLiquid) its saturation table's pressure at the temperature and
+// its critical pressure (SaturationCriticalPressurePa); 0 and 0 for every other medium. No state
+// is written.
 ValveSaturationPressures ValveSaturationPressuresBar(const std::string& medium, double temperatureC,
                                                      double vapourPressurePa, double liquidCriticalPressurePa);
 

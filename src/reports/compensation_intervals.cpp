@@ -7,6 +7,7 @@
 #include "media/medium_properties.h"
 #include "media/possible_state.h"
 #include "media/steam_equations.h"
+#include "media/typed_phase.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -64,7 +65,8 @@ double Lerp(double x, double x0, double x1, double y0, double y1) {
 
 CompTableKind CompTableKindOf(const std::string& medium) {
     if (medium == kMediumWetSteam) return CompTableKind::Steam;
-    return IsGasMedium(medium) ? CompTableKind::Gas : CompTableKind::Liquid;
+    // The table is the last run's: of the medium as that run computed it.
+    return ComputedAsGas(medium) ? CompTableKind::Gas : CompTableKind::Liquid;
 }
 
 double CompTableNumber(const TStringGrid& grid, int col, int row) {

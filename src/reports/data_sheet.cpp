@@ -12,6 +12,7 @@
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
 #include "media/thermal_expansion.h"
+#include "media/typed_phase.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/physical_constants.h"
@@ -366,6 +367,8 @@ std::string PadText(int width, const std::string& text) {
 }
 
 void PrintDataSheet() {
+    // The sheet describes the last run's device: its medium as that run computed it.
+    const ComputedPhase computed;
     Sheet sheet;
     try {
         WriteDeviceBlock(sheet);

@@ -39,6 +39,7 @@ namespace tubalyx {
     X(EnthalpyOperating, 0.0)         \
     X(FlowNormalDensity, 1.0)         \
     X(TableRangeNote, " ")            \
+    X(LiquidAtTypedState, "")         \
     X(LowDensityState, {})            \
     X(HighDensityState, {})           \
     X(DensityRatioWorstCase, 1.0)     \

@@ -54,6 +54,9 @@ extern double FlowNormalDensity;                           // kg/m3, reference d
 // " " when the operating state is served by the tables, otherwise why not, in the user's
 // language; the run prints it in red in place of the general input-error line.
 extern std::string TableRangeNote;
+// The liquefied gas (its keyword) that the last Run found liquid at the temperature and
+// pressure typed, with no phase picked; empty when it found none (media/typed_phase.h).
+extern std::string LiquidAtTypedState;
 
 // One evaluated medium state.
 struct MediumStateValues {

@@ -9,6 +9,7 @@
 #include "flow/flow_iterations.h"
 #include "flow/simplified_flow_law.h"
 #include "forms/screen.h"
+#include "media/typed_phase.h"
 #include "numerics/checked.h"
 #include "numerics/report_format.h"
 #include "state/corrections.h"
@@ -162,6 +163,8 @@ void ClearGraphSurface(int penWidth) {
 }
 
 void DrawFlowGraph() {
+    // The graph draws the last run's device: its medium as that run computed it.
+    const ComputedPhase computed;
     TPaintBox& box = Form1().PaintBox1;
     const int width = box.ClientWidth(), height = box.ClientHeight();
     ClearGraphSurface(2 * height);

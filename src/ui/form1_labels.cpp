@@ -5,6 +5,7 @@
 
 #include "forms/screen.h"
 #include "media/medium_identification.h"
+#include "media/typed_phase.h"
 #include "reports/compensation_report.h"
 #include "reports/compensation_table.h"
 #include "state/keywords.h"
@@ -239,7 +240,7 @@ void TForm1::PTRunClick(TControl*) {
 void TForm1::Label2Click(TControl*) {
     kodkomment.SetVisible(false);
     Label2.SetColor(clRed);
-    if (LastRunFailed || (!IsGasMedium(MediumCode) && MediumCode != kMediumWater)) return;
+    if (LastRunFailed || (!ComputedAsGas(MediumCode) && MediumCode != kMediumWater)) return;
     {
         THourGlassCursor busy;
         BuildCompensationTable(true);

@@ -6,6 +6,7 @@
 #include "media/medium_identification.h"
 #include "media/natural_gas.h"
 #include "media/thermal_expansion.h"
+#include "media/typed_phase.h"
 #include "numerics/checked.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
@@ -426,6 +427,7 @@ void WriteEdits() {
 }  // namespace
 
 void HumidityValueGiven(bool& given) {
+    const PickedPhase picked;
     given = IsGasMedium(MediumCode) && !IsSteamMedium(MediumCode) && PhaseLetter == kPhaseNone &&
             StrToFloatSafe(Form1().relabsspecfukt.Text()) > 0;
 }
@@ -447,7 +449,10 @@ bool HumidityPresent(const std::string& medium, const std::string& kind, double 
     return false;
 }
 
+// The humidity rows the page shows follow the pick (as HumidityValueGiven does); a liquid's
+// state holds no water vapour whatever the flag says.
 void CheckHumidityInput() {
+    const PickedPhase picked;
     HumidGasFlag = HumidityPresent(MediumCode, HumidityInputKind, RelativeHumidity, SpecificHumidity, AbsoluteHumidity);
 }
 

@@ -142,7 +142,8 @@ void WriteMediumHeading(char kind, int& layoutTop) {
     PlaceRightOf(f.vmargbox, f.Numberspostext, top, false);
     PlaceRightOf(f.Numberspostext, f.Numberspos, top, false);
     layoutTop = top + f.Medialabel.Height();
-    if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + f.Medialabel.Caption());
+    // The report names the medium as the run computes it; the label keeps the pick.
+    if (WritesReport(kind)) AppendLine(f.Mediarubrik.Caption() + " " + ComputedMediumName());
     ReadCompensationTableLimits();
     // The run's build has this run's state; after a failed run the block keeps what it wrote.
     if (WritesReport(kind) || !LastRunFailed) WriteUncomputedTableTexts();

@@ -7,6 +7,7 @@
 
 #include "forms/screen.h"
 #include "media/medium_identification.h"
+#include "media/typed_phase.h"
 #include "reports/operating_conditions.h"
 #include "reports/report_window.h"
 #include "reports/uncertainty/uncertainty_grid.h"
@@ -244,6 +245,8 @@ void SizeReportWindow(TForm1& f, int reportTop) {
 }
 
 void Build(char kind, int& layoutTop) {
+    // The page is laid out by the medium's pick, never by what the last run found its state to be.
+    const PickedPhase picked;
     TForm1& f = Form1();
     LayoutUncertaintyRows();
     SetHints(f);

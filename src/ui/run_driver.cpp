@@ -13,6 +13,7 @@
 #include "media/medium_identification.h"
 #include "media/medium_state.h"
 #include "media/possible_state.h"
+#include "media/typed_phase.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
 #include "numerics/text_utils.h"
@@ -470,6 +471,10 @@ void RunCalculation() {
     bool possible = true;
     bool newReportStarted = false;
     RecordGuardCatch(RunGuardCatch::Nothing, "");
+    // The medium is computed as this run finds it at the typed state; it reads the inputs first
+    // as the page asks for them.
+    LiquidAtTypedState.clear();
+    const ComputedPhase computed;
     {
         std::optional<THourGlassCursor> hourglass;
         // One guard over every step: whatever fails, in any function, ends as the input-error
@@ -491,6 +496,14 @@ void RunCalculation() {
             TableRangeNote = kNoMessage;
             inputsListed = reasonWritten = false;
             ReadInputsFromForm();
+            // A liquefied gas liquid at its typed state reads its operating state as a liquid
+            // does (at the temperature and pressure typed, not the middle of a range), and its
+            // table is a liquid's.
+            DecideTypedPhase();
+            if (!LiquidAtTypedState.empty()) {
+                ReadInputsFromForm();
+                BuildCompensationTable(false);
+            }
             ReadHumidityEntry(f.relabsspecfukt);
             SettleSaturationPressure();
             MixtureColumnsAtRunState();

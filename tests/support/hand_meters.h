@@ -2,7 +2,7 @@
 // The flow of a gas through four meters worked by hand from the published equations: orifice
 // plate with corner tappings and ISA 1932 nozzle after ISO 5167-2/-3:2003 (D above 71.12 mm),
 // V-Cone and wafer cone after their maker's qm = Cf Y pi/4 D^2 b^2 / sqrt(1 - b^4) sqrt(2 rho dp)
-// with b = sqrt(1 - d^2/D^2).
+// with b = sqrt(1 - d^2/D^2). A liquid (kappa 0) does not expand: its epsilon and Y are 1.
 #include <cmath>
 #include <numbers>
 
@@ -19,11 +19,13 @@ inline double Flow(Meter meter, double dp, double d, double D, const Gas& g, dou
     const double pi = std::numbers::pi, x = dp / (g.kappa * g.p);
     if (meter == Meter::Cone || meter == Meter::WaferCone) {
         const double b2 = 1.0 - d * d / (D * D), b4 = b2 * b2;
-        const double y = 1.0 - (meter == Meter::Cone ? 0.649 + 0.696 * b4 : 0.755 + 6.787 * b4 * b4) * x;
+        const double y =
+            g.kappa == 0.0 ? 1.0 : 1.0 - (meter == Meter::Cone ? 0.649 + 0.696 * b4 : 0.755 + 6.787 * b4 * b4) * x;
         return cf * y * pi / 4.0 * D * D * b2 / std::sqrt(1.0 - b4) * std::sqrt(2.0 * g.rho * dp);
     }
     const double beta = d / D, b4 = std::pow(beta, 4.0), tau = 1.0 - dp / g.p, t2k = std::pow(tau, 2.0 / g.kappa);
-    const double epsilon = meter == Meter::Orifice
+    const double epsilon = g.kappa == 0.0 ? 1.0
+                           : meter == Meter::Orifice
                                ? 1.0 - (0.351 + 0.256 * b4 + 0.93 * b4 * b4) * (1.0 - std::pow(tau, 1.0 / g.kappa))
                                : std::sqrt(g.kappa * t2k / (g.kappa - 1.0) * (1.0 - b4) / (1.0 - b4 * t2k) *
                                            (1.0 - std::pow(tau, (g.kappa - 1.0) / g.kappa)) / (1.0 - tau));
@@ -46,6 +48,14 @@ inline double Dp(Meter meter, double qm, double d, double D, const Gas& g, doubl
     double low = 0.0, high = 0.5 * g.p;
     for (int pass = 0; pass < 100; ++pass)
         (Flow(meter, 0.5 * (low + high), d, D, g, cf) < qm ? low : high) = 0.5 * (low + high);
+    return 0.5 * (low + high);
+}
+
+// The bore (m) of an orifice or a nozzle in the pipe D (m) that passes qm at dp, by bisection.
+inline double Bore(Meter meter, double qm, double dp, double D, const Gas& g) {
+    double low = 0.01 * D, high = 0.99 * D;
+    for (int pass = 0; pass < 100; ++pass)
+        (Flow(meter, dp, 0.5 * (low + high), D, g, 0.0) < qm ? low : high) = 0.5 * (low + high);
     return 0.5 * (low + high);
 }
 

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -21,23 +20,14 @@ namespace {
 using sweep::Click;
 using sweep::Holds;
 using sweep::NewestReport;
+using sweep::ReportNumber;
+using sweep::ReportValue;
 using sweep::Start;
 using sweep::Steps;
 
 constexpr const char* kLineFailure = "NOTE! INPUT FALSE/FLOW TO BIG!";
 constexpr const char* kDropLabel = "Pressurereduction (reversible+irreversible)__(kPa)= ";
 constexpr const char* kOutletLabel = "Outlettemperature______________________________(C)= ";
-
-std::string ReportValue(const std::vector<std::string>& report, const std::string& label) {
-    for (const std::string& line : report)
-        if (line.starts_with(label)) return line.substr(label.size());
-    return {};
-}
-
-double ReportNumber(const std::vector<std::string>& report, const std::string& label) {
-    const std::string value = ReportValue(report, label);
-    return value.empty() ? std::numeric_limits<double>::quiet_NaN() : std::stod(value);
-}
 
 // The Run of the user's steps on the pressure-loss page in English with the fittings placed, its
 // report and the medium-property work it spent.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,19 @@ inline bool PrintsAResult(const std::string& line) {
 
 inline bool Holds(const std::vector<std::string>& lines, const std::string& text) {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(text); });
+}
+
+// What the first line that starts with the label gives after it; empty where none does.
+inline std::string ReportValue(const std::vector<std::string>& report, const std::string& label) {
+    for (const std::string& line : report)
+        if (line.starts_with(label)) return line.substr(label.size());
+    return {};
+}
+
+// The number after the label (a point platform's text); NaN where no line gives one.
+inline double ReportNumber(const std::vector<std::string>& report, const std::string& label) {
+    const std::string value = ReportValue(report, label);
+    return value.empty() ? std::numeric_limits<double>::quiet_NaN() : std::stod(value);
 }
 
 }  // namespace tubalyx::sweep

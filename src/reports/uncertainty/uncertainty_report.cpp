@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "flow/device_selection.h"
+#include "media/typed_phase.h"
 #include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/report_format.h"
@@ -266,6 +267,8 @@ void ShowNoBudget(const ReportWriterControls& f) {
 }  // namespace
 
 bool RunUncertaintyBudget() {
+    // The budget varies the last run's duty: its medium as that run computed it.
+    const ComputedPhase computed;
     const ReportWriterControls& f = ReportWriterWindow();
     // The state a run left after the input error stands for no input: a budget of it summed
     // infinite sources.
