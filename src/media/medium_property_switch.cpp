@@ -182,7 +182,10 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
         return;
     }
     if (phase == kPhaseVapourAtPressure || phase == kPhaseLiquidAtPressure) {
-        // Saturation temperature at P by stepping with halving reversals from -273 degC.
+        // Saturation temperature at P by stepping with halving reversals from -273 degC. The
+        // saturation function clamps every trial into its table, so the search is held by the
+        // table's own ends, not by a fixed temperature: carbon dioxide boils above 0 degC from
+        // about 3 490 kPa on, up to 26.85 degC at its table's end.
         t = kAbsoluteZeroCelsiusWhole;
         double step = 10.0;
         PropertyIterationCount = 0;
@@ -206,9 +209,7 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
             }
             t += step;
             ++PropertyIterationCount;
-            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t > 0.0 ||
-                t < -kKelvinOffset)
-                break;
+            if (PropertyIterationCount > PropertyIterationLimit || std::fabs(step) < 0.001 || t < -kKelvinOffset) break;
         }
     }
     Saturation(m, true, phase, t, pSat, o);

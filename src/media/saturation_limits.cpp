@@ -14,17 +14,21 @@ struct SaturationLine {
 };
 
 // The triple and critical points of the reference equations of state that the property data
-// comes from: Schmidt and Wagner's oxygen, Tegeler, Span and Wagner's argon, Leachman et al.'s
-// normal hydrogen, Span et al.'s nitrogen, Span and Wagner's carbon dioxide. For oxygen, argon
-// and nitrogen the critical points are those the data gives, the triple pressures the data's
-// saturation pressures at the triple temperatures. Ozone: its critical constants, and as its
-// triple point the lower end of the DIPPR correlations, at the pressure of their vapour-pressure
-// equation 101 there.
-constexpr SaturationLine kOxygen{54.361, 146.33, 154.599, 5.04641e6};
-constexpr SaturationLine kArgon{83.8058, 68893.0, 150.687, 4.863e6};
+// comes from, as the paper of each equation publishes them.
+// Schmidt and Wagner, Fluid Phase Equilib. 19 (1985) 175.
+constexpr SaturationLine kOxygen{54.361, 146.28, 154.581, 5.043e6};
+// Tegeler, Span and Wagner, J. Phys. Chem. Ref. Data 28 (1999) 779.
+constexpr SaturationLine kArgon{83.8058, 68891.0, 150.687, 4.863e6};
+// Normal hydrogen: Leachman, Jacobsen, Penoncello and Lemmon, J. Phys. Chem. Ref. Data 38 (2009) 721.
 constexpr SaturationLine kHydrogen{13.957, 7358.0, 33.145, 1.2964e6};
-constexpr SaturationLine kNitrogen{63.151, 12520.0, 126.192, 3.3958e6};
+// Span, Lemmon, Jacobsen, Wagner and Yokozeki, J. Phys. Chem. Ref. Data 29 (2000) 1361.
+constexpr SaturationLine kNitrogen{63.151, 12519.8, 126.192, 3.3958e6};
+// Span and Wagner, J. Phys. Chem. Ref. Data 25 (1996) 1509.
 constexpr SaturationLine kCarbonDioxide{216.592, 517950.0, 304.1282, 7.3773e6};
+// Ozone has no such equation: its critical point is the one the property data takes (261.0 K
+// after Mathews, 5.57 MPa after the DIPPR compilation), its triple point the lower end of the
+// DIPPR correlations of its saturated liquid, 80.15 K, at the pressure of their vapour-pressure
+// equation 101 there.
 constexpr SaturationLine kOzone{80.15, 0.7346, 261.0, 5.57e6};
 
 // Typed values at a line's end, converted from other units, miss it by rounding only.

@@ -71,7 +71,7 @@ const Duty kDuties[] = {
 // A saturated phase 0.5 K within its triple or critical point (its density there), and 0.5 K beyond.
 struct SaturatedEdge { const char *phase, *within; std::string density; const char* beyond; };
 const SaturatedEdge kSaturatedEdges[] = {
-    {"O2 abstrycktext", "-218.289", kDensity + "0.0120", "-218.889"}, {"O2 abstrycktext abstrycktext", "-119.051", kDensity + "523.76", "-118.051"},
+    {"O2 abstrycktext", "-218.289", kDensity + "0.0120", "-218.889"}, {"O2 abstrycktext abstrycktext", "-119.069", kDensity + "527.85", "-118.069"},
     {"AR abstrycktext", "-188.8442", kDensity + "4.2676", "-189.8442"}, {"AR abstrycktext abstrycktext", "-122.963", kDensity + "642.54", "-121.963"},
     {"N2 abstrycktext abstrycktext", "-209.499", kDensity + "865.40", "-210.499"}, {"N2 abstrycktext", "-147.458", kDensity + "237.39", "-146.458"},
     {"H2 abstrycktext", "-258.693", kDensity + "77.566", "-259.693"}, {"H2 abstrycktext", "-240.505", "[Density....(calculated at -241.151C!......(kg/m3)] 43.408", "-239.505"},
