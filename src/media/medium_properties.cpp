@@ -1,7 +1,10 @@
 #include "media/medium_properties.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
+#include <string>
 
 #include "media/gas_mixture.h"
 #include "media/humidity_conversions.h"
@@ -11,6 +14,7 @@
 #include "media/property_work.h"
 #include "media/water_equations.h"
 #include "numerics/checked.h"
+#include "numerics/decimal_separator.h"
 #include "numerics/number_text.h"
 #include "numerics/unit_parser.h"
 #include "state/composition.h"
@@ -202,19 +206,40 @@ bool HumidityPresent(const MediumDescription& d, double relativeHumidity) {
     return false;
 }
 
+// A cell of the grid as a number. A line walk asks for the mixture's state at every trial of its
+// searches, and the grid's texts do not change meanwhile: the number read from a cell's text is
+// kept with it (and the separator it was read with).
+double CellNumber(const TStringGrid& grid, int col, int row) {
+    struct Read {
+        std::string text;
+        char separator = 0;
+        double value = 0.0;
+    };
+    static std::array<std::array<Read, kMixtureRows>, 6> read;
+    const std::string& text = grid.Cell(col, row);
+    if (col < 0 || col >= static_cast<int>(read.size()) || row < 0 || row >= kMixtureRows) return StrToFloatSafe(text);
+    Read& r = read[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    if (r.separator != DecimalSeparator() || r.text != text) {
+        r.value = StrToFloatSafe(text);
+        r.text = text;
+        r.separator = DecimalSeparator();
+    }
+    return r.value;
+}
+
 // The grid's shares as the mixture's state reads them; MixtureFraction gets the weight column.
 MixtureShares ReadMixtureShares(bool normalColumn) {
     const TStringGrid& grid = CalculationWindow().ViktVolprocgridfukt;
     const int shareColumn = normalColumn ? 3 : 4;
     MixtureShares shares;
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row) {
-        MixtureFraction[row] = shares.weight[row] = StrToFloatSafe(grid.Cell(2, row));
+        MixtureFraction[row] = shares.weight[row] = CellNumber(grid, 2, row);
         if (row <= kLastComponentRow && shares.weight[row] > kMinComponentFraction)
-            shares.pressureShare[row] = StrToFloatSafe(grid.Cell(shareColumn, row));
+            shares.pressureShare[row] = CellNumber(grid, shareColumn, row);
     }
     for (int row = kMixtureFirstRow; row <= kMixtureLastRow; ++row)
-        shares.meanMolarMass += StrToFloatSafe(grid.Cell(5, row)) * MixtureRowMolarMass(row) * 0.01;
-    shares.vapourShare = StrToFloatSafe(grid.Cell(4, kVapourRow));
+        shares.meanMolarMass += CellNumber(grid, 5, row) * MixtureRowMolarMass(row) * 0.01;
+    shares.vapourShare = CellNumber(grid, 4, kVapourRow);
     shares.givenMolarMass = HumidGasMolarMass;
     return shares;
 }

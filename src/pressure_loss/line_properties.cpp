@@ -11,10 +11,12 @@
 #include <limits>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
+#include <vector>
 
+#include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
 #include "media/medium_identification.h"
 #include "media/medium_properties.h"
@@ -86,6 +88,9 @@ void CheckPassable(double pressure, double temperature) {
         throw CalcError("the flow cannot pass the cross-section");
 }
 
+LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
+                                  bool& beyond);
+
 // The specific energy 1000 h + v^2/2 + g z (J/kg) of the stream at (pressure, temperature),
 // the velocity from the mass flow through `area`. A table that gives the enthalpy of the
 // previous evaluation again (to its last two binary digits) has clamped the state; its enthalpy
@@ -112,13 +117,19 @@ public:
         return kJoulePerKilojoule * h + v * v / 2 + kStandardGravity * height;
     }
 
+    // Whether a state evaluated since the last ForgetBeyond lay beyond the medium's tables.
+    bool MetBeyond() const { return metBeyond_; }
+    void ForgetBeyond() { metBeyond_ = false; }
+
 private:
     static bool Same(double a, double b) { return std::fabs(a - b) <= kSameEnthalpyShare * std::fabs(a); }
 
     // The search calls this at every trial: only what the balance reads. Steam comes without
     // its cp then, which only a clamped state asks for.
     double Enthalpy(double pressure, double temperature) {
-        const LineMediumProperties m = LineMediumAt(medium_, pressure, temperature, true);
+        bool beyond = false;
+        const LineMediumProperties m = KeptMediumAt(medium_, pressure, temperature, true, beyond);
+        metBeyond_ = metBeyond_ || beyond;
         density_ = m.density;
         double h = m.enthalpy;
         if (Same(h, last_.enthalpy) || (Same(m.dryEnthalpy, last_.dryEnthalpy) && temperature != last_.temperature)) {
@@ -133,6 +144,7 @@ private:
     std::string medium_;
     double massFlow_, area_, inletTemperature_;
     double inletEnthalpy_ = 0.0, density_ = 0.0;
+    bool metBeyond_ = false;
     // The last evaluation's enthalpy, its dry part's (NaN but for a humid gas) and temperature.
     struct {
         double enthalpy, dryEnthalpy, temperature;
@@ -252,11 +264,252 @@ private:
     const std::function<double(double)>& energy_;
 };
 
+// The step-by-step search (steps of the first step towards the balance, each overshoot turning
+// the step back at half its length, until a trial meets the balance, the steps run out or the
+// step falls below kSmallestStepK) on a balance that rises with the temperature. Each of its trials
+// lies below the balance, meets it or lies above it, and by the rise a trial at or below an
+// evaluated one that lay below lies below, one at or above an evaluated one that lay above lies
+// above, and one between two that met it meets it. The path is followed with the trials no
+// evaluation places taken from a straight line through their evaluated neighbours; of those, the
+// one that ends the path and the nearest below and above the balance are evaluated, and the path
+// is followed again, until the rise places every trial: it then ends where the step-by-step
+// search ends, from some six evaluations instead of one a step. An evaluation that does not rise
+// with the temperature, or that finds no state, leaves it without an answer.
+class RisingBalanceSearch {
+public:
+    RisingBalanceSearch(double target, double tolerance, double noise, const std::function<double(double)>& energy)
+        : target_(target), tolerance_(tolerance), noise_(noise), energy_(energy), margin_(noise) {}
+
+    std::optional<double> Run(double start, double firstStep, int steps) {
+        if (!Evaluate(start)) return std::nullopt;
+        const Side startSide = points_[0].side;
+        if (startSide == Side::Meets || steps <= 0 || !(firstStep >= kSmallestStepK)) return start;
+        Walker walker{start, startSide == Side::Above ? -firstStep : firstStep, startSide, 0};
+        if (!Evaluate(start + walker.step)) return std::nullopt;
+        // Where the balance is met as a straight line through the two evaluations nearest it says,
+        // as long as that lies some steps from them: the first run's trials up to it are then
+        // placed.
+        for (int i = 0; i < kRootEstimates; ++i) {
+            const auto [root, nearest] = EstimatedRoot();
+            if (!(std::fabs(root - nearest) > kRootEstimateSteps * firstStep) || Known(root)) break;
+            if (!Evaluate(root)) return std::nullopt;
+        }
+        const Walker first = walker;
+        while (count_ <= kMostEvaluations) {
+            const double margin = margin_;
+            const Path path = Follow(walker, steps);
+            if (path.placed) return path.end;
+            walker = path.resume;
+            for (const double t : {path.unplacedEnd, path.nearestBelow, path.nearestAbove})
+                if (!std::isnan(t) && !Known(t) && !Evaluate(t)) return std::nullopt;
+            // A wider margin may leave trials the path passed unplaced.
+            if (margin_ != margin) walker = first;
+        }
+        return std::nullopt;
+    }
+
+private:
+    enum class Side { Below, Meets, Above };
+    struct Point {
+        double temperature = 0.0, difference = 0.0;
+        Side side = Side::Below;
+    };
+    // Where the path stands: the last trial, the step to the next, the side of the last trial,
+    // the steps taken.
+    struct Walker {
+        double temperature, step;
+        Side side;
+        int taken;
+    };
+    // The end of a path followed; where it is not placed by the rise alone, the trials to evaluate
+    // (NaN for none) and where the path stood before its first trial the evaluations did not place.
+    struct Path {
+        double end = 0.0;
+        bool placed = true;
+        double unplacedEnd = kNone, nearestBelow = kNone, nearestAbove = kNone;
+        Walker resume{};
+    };
+    static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    // Beyond this many evaluations the step-by-step search is as cheap.
+    static constexpr std::size_t kMostEvaluations = 40;
+    static constexpr int kRootEstimates = 8;
+    // A root estimated within this many first steps of an evaluation is left to the path.
+    static constexpr double kRootEstimateSteps = 4.0;
+    static constexpr double kNoiseFactor = 64.0;
+    static constexpr double kFallShare = 1e-8;
+
+    Side SideOf(double difference) const {
+        if (difference == 0.0 || RelativeDifference(difference + target_, target_) < tolerance_) return Side::Meets;
+        return difference > 0 ? Side::Above : Side::Below;
+    }
+
+    std::size_t Lower(double temperature) const {
+        std::size_t i = 0;
+        while (i < count_ && points_[i].temperature < temperature) ++i;
+        return i;
+    }
+
+    bool Known(double temperature) const {
+        const std::size_t i = Lower(temperature);
+        return i < count_ && points_[i].temperature == temperature;
+    }
+
+    // Evaluated in order of temperature; false where it finds no state or too many are asked for.
+    // A balance evaluated to a few ulps of its energy falls here and there between trials that lie
+    // some 1e-9 K apart: its fall between neighbours, kNoiseFactor times, is the margin by which an
+    // evaluation must lie on its side to place others by the rise.
+    bool Evaluate(double temperature) {
+        if (count_ == points_.size()) return false;
+        double difference = 0.0;
+        try {
+            difference = energy_(temperature) - target_;
+        } catch (const CalcError&) {
+            return false;
+        }
+        const std::size_t at = Lower(temperature);
+        for (std::size_t i = count_; i > at; --i) points_[i] = points_[i - 1];
+        points_[at] = {temperature, difference, SideOf(difference)};
+        ++count_;
+        double fall = 0.0;
+        for (std::size_t i = 1; i < count_; ++i)
+            fall = std::max(fall, points_[i - 1].difference - points_[i].difference);
+        // A fall beyond the noise of the evaluations: the balance does not rise.
+        if (fall > std::max(kNoiseFactor * noise_, kFallShare * std::fabs(target_))) return false;
+        margin_ = std::max(noise_, kNoiseFactor * fall);
+        highestBelow_ = -std::numeric_limits<double>::infinity();
+        lowestAbove_ = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (SideOf(points_[i].difference + margin_) == Side::Below) highestBelow_ = points_[i].temperature;
+            if (SideOf(points_[i].difference - margin_) == Side::Above)
+                lowestAbove_ = std::min(lowestAbove_, points_[i].temperature);
+        }
+        return true;
+    }
+
+    // The temperature where the straight line through the two evaluations nearest the balance
+    // (the two last on one side while none lies on the other) meets it, and the nearer of them.
+    std::pair<double, double> EstimatedRoot() const {
+        std::size_t i = 0;
+        while (i < count_ && points_[i].difference < 0) ++i;
+        const std::size_t b = i == 0 ? 1 : i == count_ ? count_ - 1 : i;
+        const Point &p = points_[b - 1], &q = points_[b];
+        const double root =
+            p.temperature - p.difference * (q.temperature - p.temperature) / (q.difference - p.difference);
+        return {root,
+                std::fabs(root - p.temperature) < std::fabs(root - q.temperature) ? p.temperature : q.temperature};
+    }
+
+    // The side of a trial, and whether the evaluations place it by the rise alone.
+    std::pair<Side, bool> Place(double temperature) const {
+        if (temperature <= highestBelow_) return {Side::Below, true};
+        if (temperature >= lowestAbove_) return {Side::Above, true};
+        const std::size_t above = Lower(temperature);
+        if (above < count_ && points_[above].temperature == temperature) return {points_[above].side, true};
+        const bool next = above<count_, last = above> 0;
+        if (next && last && SideOf(points_[above].difference + margin_) == Side::Meets &&
+            SideOf(points_[above - 1].difference - margin_) == Side::Meets)
+            return {Side::Meets, true};
+        return {SideOf(Line(above).At(temperature)), false};
+    }
+
+    // The straight line through the evaluations either side of the gap before points_[above], or on
+    // through the two nearest at either end, and the gap's ends.
+    struct Model {
+        double temperature, difference, slope, low, high;
+        double At(double t) const { return difference + slope * (t - temperature); }
+    };
+    Model Line(std::size_t above) const {
+        const bool next = above<count_, last = above> 0;
+        const Point& a = points_[next && last ? above - 1 : last ? above - 2 : above];
+        const Point& b = points_[next && last ? above : last ? above - 1 : above + 1];
+        return {a.temperature, a.difference, (b.difference - a.difference) / (b.temperature - a.temperature),
+                last ? points_[above - 1].temperature : -std::numeric_limits<double>::infinity(),
+                next ? points_[above].temperature : std::numeric_limits<double>::infinity()};
+    }
+
+    // Trials after an unplaced one that the line puts clearly on the run's side, within the same
+    // gap, taken at once: the nearest of them is the one to evaluate.
+    void RunThroughGap(Walker& w, int steps, Path& path) const {
+        const Model line = Line(Lower(w.temperature));
+        const double clear = 4 * std::fabs(target_) * tolerance_ + 2 * margin_;
+        if (w.side == Side::Below && w.step > 0) {
+            while (w.taken + 1 < steps && w.temperature + w.step < line.high &&
+                   line.At(w.temperature + w.step) < -clear) {
+                w.temperature += w.step;
+                ++w.taken;
+            }
+            path.nearestBelow = std::max(path.nearestBelow, w.temperature);
+        } else if (w.side == Side::Above && w.step < 0) {
+            while (w.taken + 1 < steps && w.temperature + w.step > line.low &&
+                   line.At(w.temperature + w.step) > clear) {
+                w.temperature += w.step;
+                ++w.taken;
+            }
+            path.nearestAbove = std::min(path.nearestAbove, w.temperature);
+        }
+    }
+
+    Path Follow(Walker w, int steps) const {
+        Path path;
+        bool resumeSet = false;
+        while (w.taken < steps && std::fabs(w.step) >= kSmallestStepK) {
+            // A run the evaluations place wholly on its side, taken at once: no trial of it turns.
+            if (w.side == Side::Below && w.step > 0) {
+                while (w.taken + 1 < steps && w.temperature + w.step <= highestBelow_) {
+                    w.temperature += w.step;
+                    ++w.taken;
+                }
+            } else if (w.side == Side::Above && w.step < 0) {
+                while (w.taken + 1 < steps && w.temperature + w.step >= lowestAbove_) {
+                    w.temperature += w.step;
+                    ++w.taken;
+                }
+            }
+            const Walker before = w;
+            w.temperature += w.step;
+            ++w.taken;
+            const auto [at, placed] = Place(w.temperature);
+            if (!placed) {
+                if (!resumeSet) path.resume = before, resumeSet = true;
+                path.placed = false;
+                if (at == Side::Below && !(w.temperature <= path.nearestBelow)) path.nearestBelow = w.temperature;
+                if (at == Side::Above && !(w.temperature >= path.nearestAbove)) path.nearestAbove = w.temperature;
+            }
+            if (at == Side::Meets) {
+                if (!placed) path.unplacedEnd = w.temperature;
+                break;
+            }
+            if (at != w.side) {
+                w.step = -w.step / 2;
+                w.side = at;
+            } else if (!placed) {
+                RunThroughGap(w, steps, path);
+            }
+        }
+        path.end = w.temperature;
+        return path;
+    }
+
+    double target_, tolerance_, noise_;
+    const std::function<double(double)>& energy_;
+    std::array<Point, kMostEvaluations + 1> points_{};
+    std::size_t count_ = 0;
+    double margin_ = 0.0;
+    // The highest evaluated trial below the balance and the lowest above it, by the margin.
+    double highestBelow_ = -std::numeric_limits<double>::infinity();
+    double lowestAbove_ = std::numeric_limits<double>::infinity();
+};
+
 }  // namespace
 
 double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
                          const std::function<double(double)>& energy) {
     return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
+}
+
+std::optional<double> SearchRisingBalance(double start, double firstStep, double target, double tolerance, int steps,
+                                          const std::function<double(double)>& energy, double noise) {
+    return RisingBalanceSearch(target, tolerance, noise, energy).Run(start, firstStep, steps);
 }
 
 namespace {
@@ -266,70 +519,92 @@ namespace {
 struct StateContext {
     // The composition, then the given values and the humidity measures. Compared by their bits:
     // a value not given may be NaN, the same NaN from state to state.
-    std::array<double, std::tuple_size_v<GasCompositionArray> + 15> values{};
+    std::array<double, std::tuple_size_v<GasCompositionArray> + 14> values{};
     std::string humidityKind;
     bool humidGas = false;
     char phase = 0;
-    bool operator==(const StateContext& o) const {
-        return std::memcmp(values.data(), o.values.data(), sizeof values) == 0 && humidityKind == o.humidityKind &&
-               humidGas == o.humidGas && phase == o.phase;
-    }
 };
 
 StateContext CurrentContext() {
     StateContext c{{}, HumidityInputKind, HumidGasFlag, PhaseLetter};
     const auto rest = std::copy(GasComposition.begin(), GasComposition.end(), c.values.begin());
-    const double given[] = {NaturalGasZ,
-                            GivenDensity,
-                            GivenViscosityPas,
-                            GivenCp,
-                            GivenCv,
-                            GivenKappa,
-                            GivenCriticalTemperatureK,
-                            GivenMolarMass,
-                            GivenEnthalpy,
-                            GivenZ1,
-                            GivenZn,
-                            AbsoluteHumidity,
-                            SpecificHumidity,
-                            DewTemperatureC,
-                            RelativeHumidity};
+    const double given[] = {
+        GivenDensity,    GivenViscosityPas, GivenCp, GivenCv, GivenKappa,       GivenCriticalTemperatureK,
+        GivenMolarMass,  GivenEnthalpy,     GivenZ1, GivenZn, AbsoluteHumidity, SpecificHumidity,
+        DewTemperatureC, RelativeHumidity};
     std::copy(std::begin(given), std::end(given), rest);
     return c;
 }
 
-struct StateKey {
-    std::uint64_t pressure, temperature;
-    bool balanceOnly;
-    bool operator==(const StateKey&) const = default;
-};
+// Whether the calculation state is the context `c`, read where it stands (a walk asks at every
+// trial of its searches).
+bool InContext(const StateContext& c) {
+    if (c.humidGas != HumidGasFlag || c.phase != PhaseLetter || c.humidityKind != HumidityInputKind) return false;
+    if (std::memcmp(c.values.data(), GasComposition.data(), sizeof GasComposition) != 0) return false;
+    const double given[] = {
+        GivenDensity,    GivenViscosityPas, GivenCp, GivenCv, GivenKappa,       GivenCriticalTemperatureK,
+        GivenMolarMass,  GivenEnthalpy,     GivenZ1, GivenZn, AbsoluteHumidity, SpecificHumidity,
+        DewTemperatureC, RelativeHumidity};
+    return std::memcmp(c.values.data() + GasComposition.size(), given, sizeof given) == 0;
+}
 
-struct StateKeyHash {
-    std::size_t operator()(const StateKey& k) const {
-        // The states of a walk differ in the last bits of their temperature: all bits are mixed.
-        std::uint64_t x = k.pressure ^ (k.temperature * 0x9E3779B97F4A7C15ULL) ^ (k.balanceOnly ? 1 : 0);
-        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-        return static_cast<std::size_t>(x ^ (x >> 31));
-    }
-};
-
-// The hardest walks ask for millions of states: this many are kept (some 40 MB).
+// The hardest walks ask for some millions of states: the states of this many asks are kept
+// (some 50 MB).
 constexpr std::size_t kMostKeptStates = 400000;
+// The states just asked for, in slots by their point: a segment's end is its search's last trial
+// and the next segment's inlet.
+constexpr std::size_t kRecentStates = 64;
+
+// A state evaluated: its point's bits, its properties, the property evaluations it took, whether
+// it lay beyond the tables, and what the evaluation leaves behind besides its answer (the
+// compression factor of methane and natural gas and its iteration's traces).
+struct KeptState {
+    std::uint64_t pressure = 0, temperature = 0;
+    LineMediumProperties properties;
+    std::uint64_t work = 0;
+    bool beyond = false, valid = false;
+    double z = 0.0, dampingDivisor = 0.0, detailedDensity = 0.0;
+    bool At(std::uint64_t p, std::uint64_t t) const { return valid && pressure == p && temperature == t; }
+};
 
 struct KeptStates {
     std::string medium;
     StateContext context;
-    // The medium's state writes into what it depends on (methane and natural gas their Z): it
-    // is evaluated anew every time.
+    // The medium's state writes into what it depends on: it is evaluated anew every time.
     bool writesContext = false;
-    // Each with the property evaluations it took and whether it lay beyond the tables.
-    struct Kept {
-        LineMediumProperties properties;
-        std::uint64_t work;
-        bool beyond;
-    };
-    std::unordered_map<StateKey, Kept, StateKeyHash> states;
+    // The states evaluated, in the order the walk asked for them: the other walk of the Run asks
+    // for the same states in the same order, and finds each where its ask has come to.
+    class Asked {
+    public:
+        std::size_t size() const { return size_; }
+        KeptState& operator[](std::size_t i) { return chunks_[i / kChunk][i % kChunk]; }
+        void push_back(const KeptState& s) {
+            if (size_ == chunks_.size() * kChunk) chunks_.push_back(std::make_unique<KeptState[]>(kChunk));
+            (*this)[size_++] = s;
+        }
+        void clear() {
+            chunks_.clear();
+            size_ = 0;
+        }
+
+    private:
+        static constexpr std::size_t kChunk = 4096;
+        std::vector<std::unique_ptr<KeptState[]>> chunks_;
+        std::size_t size_ = 0;
+    } asked;
+    std::size_t next = 0;
+    std::array<KeptState, kRecentStates> recent{};
+
+    void Clear() {
+        asked.clear();
+        next = 0;
+        recent.fill({});
+    }
+    KeptState& Slot(std::uint64_t p, std::uint64_t t) {
+        std::uint64_t x = p ^ (t * 0x9E3779B97F4A7C15ULL);
+        x = (x ^ (x >> 31)) * 0xBF58476D1CE4E5B9ULL;
+        return recent[(x ^ (x >> 29)) % kRecentStates];
+    }
 };
 
 std::unique_ptr<KeptStates> keptStates;
@@ -353,6 +628,8 @@ LineMediumProperties MediumAt(const std::string& medium, double pressure, double
                             specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
                             enthalpy, balanceOnly ? StateReading::Balance : StateReading::Properties);
     LineMediumProperties m{CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
+    m.dryDensity = dry;
+    m.vapourDensity = vapour;
     // Only beyond its tables is the dry part's enthalpy clamped.
     if (HumidGasFlag && PhaseLetter == kPhaseNone && WeighsHumidEnthalpy(medium) && dry > 0.0 && density != dry &&
         StateBeyondTables(medium, p, t))
@@ -394,37 +671,52 @@ LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, d
     return m;
 }
 
-// LineMediumAt, telling whether the state lies beyond the medium's tables.
+// LineMediumAt, telling whether the state lies beyond the medium's tables. A kept medium's state
+// asked for its balance alone is its whole state (only steam leaves out a part, and it is not kept).
 LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
                                   bool& beyond) {
     beyond = false;
     if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
     KeptStates& kept = *keptStates;
-    StateContext context = CurrentContext();
     if (medium != kept.medium) {
         kept.medium = medium;
         kept.writesContext = false;
-        kept.states.clear();
+        kept.Clear();
     }
     if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
-    if (!(context == kept.context)) {
-        kept.states.clear();
-        kept.context = std::move(context);
+    if (!InContext(kept.context)) {
+        kept.Clear();
+        kept.context = CurrentContext();
     }
-    const StateKey key{std::bit_cast<std::uint64_t>(pressure), std::bit_cast<std::uint64_t>(temperature), balanceOnly};
-    if (const auto k = kept.states.find(key); k != kept.states.end()) {
-        lineWorkReplayed += k->second.work;
-        beyond = k->second.beyond;
+    const std::uint64_t p = std::bit_cast<std::uint64_t>(pressure), t = std::bit_cast<std::uint64_t>(temperature);
+    KeptState& slot = kept.Slot(p, t);
+    const KeptState* found = nullptr;
+    if (kept.next < kept.asked.size() && kept.asked[kept.next].At(p, t)) {
+        found = &kept.asked[kept.next++];
+        slot = *found;
+    } else if (slot.At(p, t)) {
+        found = &slot;
+    }
+    if (found) {
+        lineWorkReplayed += found->work;
+        beyond = found->beyond;
         MeetState(beyond, balanceOnly);
-        return k->second.properties;
+        NaturalGasZ = found->z;
+        DensityDampingDivisor = found->dampingDivisor;
+        DetailedGasDensity = found->detailedDensity;
+        return found->properties;
     }
     const std::uint64_t before = PropertyWork;
     const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
-    if (!(CurrentContext() == kept.context)) {
+    if (!InContext(kept.context)) {
         kept.writesContext = true;
-        kept.states.clear();
-    } else if (kept.states.size() < kMostKeptStates) {
-        kept.states.emplace(key, KeptStates::Kept{m, PropertyWork - before, beyond});
+        kept.Clear();
+        return m;
+    }
+    slot = {p, t, m, PropertyWork - before, beyond, true, NaturalGasZ, DensityDampingDivisor, DetailedGasDensity};
+    if (kept.asked.size() < kMostKeptStates) {
+        kept.asked.push_back(slot);
+        kept.next = kept.asked.size();
     }
     return m;
 }
@@ -457,6 +749,47 @@ bool AcrossClampedEdge(const std::string& medium, double inletPressure, double o
            !ClampedAt(medium, outletPressure, temperature, outlet, step);
 }
 
+// The temperature at which `balance` (the stream energy of `energy` at a temperature) meets
+// `target`, searched from `start`. Inside the tables, where no table is clamped, the balance rises
+// with the temperature: with `rising`, its end is found from a few evaluations
+// (SearchRisingBalance). Where one of them lies beyond the tables or finds a clamped table (whose
+// enthalpy goes on with cp in the order of the evaluations), or the balance does not rise, the
+// search is made step by step from the start, as it is beyond the tables, with `energy` as it was.
+// How far (J/kg) a humid gas's stream energy may stray from a rise with the temperature: where
+// its humidity is given as an absolute or specific one or as a dew point, each state finds its
+// relative humidity to kHumiditySearchTolerance, and the vapour's share of the enthalpy (some
+// 3000 kJ/kg at most, at its partial pressure) strays with it.
+double BalanceNoise(const LineMediumProperties& m) {
+    if (!HumidGasFlag || HumidityInputKind == kHumidityRelative || !(m.density > 0.0)) return 0.0;
+    constexpr double kVapourEnthalpyBound = 3000.0, kStraySafety = 4.0;
+    return kStraySafety * kJoulePerKilojoule * kHumiditySearchTolerance * kVapourEnthalpyBound *
+           std::fabs(m.vapourDensity / m.density);
+}
+
+template <class Balance>
+double BalancedTemperature(StreamEnergy& energy, bool rising, double noise, double start, double firstStep,
+                           double target, double tolerance, int steps, bool probeRuns, const Balance& balance) {
+    if (rising && !lineBalanceOnCp) {
+        StreamEnergy trial = energy;
+        trial.ForgetBeyond();
+        const std::optional<double> t = SearchRisingBalance(
+            start, firstStep, target, tolerance, steps,
+            [&](double at) {
+                const double e = balance(trial, at);
+                if (trial.MetBeyond() || lineBalanceOnCp) throw CalcError("the balance meets a table's end");
+                return e;
+            },
+            noise);
+        lineBalanceOnCp = false;
+        if (t) {
+            energy = trial;
+            return *t;
+        }
+    }
+    return SearchTemperature(start, firstStep, target, tolerance, steps, probeRuns,
+                             [&](double at) { return balance(energy, at); });
+}
+
 }  // namespace
 
 KeptLineStates::KeptLineStates() {
@@ -475,6 +808,11 @@ LineWorkBound::LineWorkBound() {
         lineWorkBounded = owner_ = true;
         lineWorkStart = PropertyWork;
         lineWorkReplayed = 0;
+        // A walk asks for its states from the first again.
+        if (keptStates) {
+            keptStates->next = 0;
+            keptStates->recent.fill({});
+        }
         lineBeyondTables = lineBalanceOnCp = lineSettling = false;
     }
 }
@@ -539,6 +877,23 @@ LineMediumProperties LineMediumAt(const std::string& medium, double pressure, do
     return KeptMediumAt(medium, pressure, temperature, balanceOnly, beyond);
 }
 
+LineMediumProperties SetWalkMediumState(const std::string& medium, double pressure, double temperature) {
+    // A kept humid gas whose state weighs its parts' enthalpies gives every output of its own.
+    if (keptStates && Keepable(medium) && PhaseLetter == kPhaseNone && WeighsHumidEnthalpy(medium)) {
+        const LineMediumProperties m = LineMediumAt(medium, pressure, temperature);
+        FlowDensity = m.density;
+        DryGasDensity = m.dryDensity;
+        VapourPartDensity = m.vapourDensity;
+        DynamicViscosityPas = m.viscosity;
+        KappaOperating = m.kappa;
+        CpOperating = m.cp;
+        CvOperating = m.cv;
+        EnthalpyOperating = m.enthalpy;
+        return m;
+    }
+    return SetLineMediumState(medium, pressure, temperature);
+}
+
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature) {
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
     double p = pressure, t = temperature, vapourPressure = 0;
@@ -556,8 +911,10 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
                          double newDiameter, double inletPressure, double inletTemperature) {
     if (NoState(medium)) return;
     const bool adiabatic = ExpansionModeLetter != kExpansionIsothermal;
-    const LineMediumProperties inlet = LineMediumAt(medium, inletPressure, inletTemperature);
+    bool inletBeyond = false;
+    const LineMediumProperties inlet = KeptMediumAt(medium, inletPressure, inletTemperature, false, inletBeyond);
     const double a1 = Area(oldDiameter), a2 = Area(newDiameter);
+    const double noise = BalanceNoise(inlet);
     const double u = CheckedDiv(massFlow, inlet.density * a1);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + u * u / 2;
     double previousOutlet = std::numeric_limits<double>::quiet_NaN();
@@ -569,7 +926,8 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         energy.SetInlet(inlet);
         for (int k = 1; k <= steps; ++k) {
             const double area = a1 - k * (a1 - a2) / steps;
-            const double stepDensity = LineMediumAt(medium, pressure, temperature).density;
+            // The state the step's search ended at, as its balance read it.
+            const double stepDensity = LineMediumAt(medium, pressure, temperature, true).density;
             // The density at the end of the step, extrapolated from the two before it.
             const double endDensity = 2 * stepDensity - density;
             const double nextVelocity = u * CheckedDiv(inlet.density, endDensity) * CheckedDiv(a1, area);
@@ -579,11 +937,12 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
             // below -273 degC, and where a table is clamped the balance depends on the order of
             // its evaluations, so that probes would move the state behind a fitting.
             if (adiabatic) {
-                temperature = SearchTemperature(temperature, kInletFirstStepK, inletEnergy, kInletEnergyTolerance,
-                                                kInletTemperatureSteps, false, [&](double t) {
-                                                    CheckPassable(pressure, t);
-                                                    return energy.AtVelocity(pressure, t, nextVelocity);
-                                                });
+                temperature = BalancedTemperature(energy, !inletBeyond, noise, temperature, kInletFirstStepK,
+                                                  inletEnergy, kInletEnergyTolerance, kInletTemperatureSteps, false,
+                                                  [&](StreamEnergy& e, double t) {
+                                                      CheckPassable(pressure, t);
+                                                      return e.AtVelocity(pressure, t, nextVelocity);
+                                                  });
             }
             velocity = nextVelocity;
             density = stepDensity;
@@ -621,8 +980,6 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
         return;
     }
     const double area = Area(diameter);
-    StreamEnergy energy(medium, massFlow, area, inletTemperature);
-    energy.SetInlet(inlet);
     const double inletVelocity = CheckedDiv(massFlow, inlet.density * area);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + inletVelocity * inletVelocity / 2;
     const double tolerance = std::max(
@@ -631,8 +988,11 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
     // Steps of 1/segments K reach 1000/segments K: as far as a segment's share of its stretch
     // goes, but a fitting's loss is no share.
     const int steps = holdsFitting ? kOutletTemperatureSteps * segments : kOutletTemperatureSteps;
-    const double t = SearchTemperature(inletTemperature, firstStep, inletEnergy, tolerance, steps, true,
-                                       [&](double at) { return energy.AtState(outletPressure, at, rise); });
+    StreamEnergy energy(medium, massFlow, area, inletTemperature);
+    energy.SetInlet(inlet);
+    const double t = BalancedTemperature(
+        energy, !inletBeyond, BalanceNoise(inlet), inletTemperature, firstStep, inletEnergy, tolerance, steps, true,
+        [&](StreamEnergy& e, double at) { return e.AtState(outletPressure, at, rise); });
     temperature = CheckFinite(t, "outlet temperature is no number");
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "state/property_labels.h"
@@ -24,6 +25,7 @@ struct LineMediumProperties {
     // kJ/kg, of a humid gas's dry part where its enthalpy weighs that part's with the vapour's;
     // NaN for any other state.
     double dryEnthalpy = std::numeric_limits<double>::quiet_NaN();
+    double dryDensity = 0.0, vapourDensity = 0.0;  // kg/m3, of a humid gas's parts
 };
 
 // The medium at (pressure, temperature) by the property routine of the medium code; the
@@ -131,6 +133,10 @@ private:
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,
 // CpOperating, CvOperating, EnthalpyOperating) as the reports read it.
 LineMediumProperties SetLineMediumState(const std::string& medium, double pressure, double temperature);
+// The same at a state of the walk: a humid gas's state the Run has kept (KeptLineStates) is
+// written from what was kept. The range notes of the property labels are those of the last state
+// evaluated.
+LineMediumProperties SetWalkMediumState(const std::string& medium, double pressure, double temperature);
 
 // The static state (p2, t2) just behind a change of cross-section from the old diameter to
 // the new one, from the inlet state: the area is stepped linearly in m = 2, 4, ... 128
@@ -169,6 +175,12 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
 // step-by-step one does, and a run with no root within its steps ends at its last step at once.
 double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
                          const std::function<double(double)>& energy);
+
+// The step-by-step search of SearchTemperature (without its probes) on a balance that rises with the
+// temperature: where it ends, from some six evaluations. None where an evaluation does not rise with
+// the temperature or finds no state (CalcError): the balance then asks for the step-by-step search.
+std::optional<double> SearchRisingBalance(double start, double firstStep, double target, double tolerance, int steps,
+                                          const std::function<double(double)>& energy, double noise = 0.0);
 
 // Steps of the temperature searches of the two routines.
 inline constexpr int kInletTemperatureSteps = 100;

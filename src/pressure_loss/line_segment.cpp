@@ -1,6 +1,8 @@
 #include "pressure_loss/line_segment.h"
 
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "flow/reynolds.h"
 #include "media/medium_identification.h"
@@ -36,6 +38,12 @@ FittingRole RoleOf(int kind) {
 }
 
 TStringGrid& Grid() { return CalculationWindow().Motstandgrid; }
+
+// The described columns while a DescribedFittingsKept lives.
+bool describedKept = false;
+std::vector<int> describedColumns;
+
+bool Described(int column) { return !Grid().Cell(column, kDescriptionRow).empty(); }
 
 void WriteNumber(int column, int row, double value) {
     Grid().SetCell(column, row, FormatFixed(CheckFinite(value, "fitting loss is no number"), kGridDigits));
@@ -86,8 +94,10 @@ LineSegmentLoss ComputeLinePressureLoss(bool pipeOnly, const std::string& medium
     const bool gas = IsGasMedium(medium);
     double heightTotal = 0.0;
 
-    for (int i = 1; !pipeOnly && i <= kFittingColumnCount; ++i) {
-        if (Grid().Cell(i, kDescriptionRow).empty()) continue;
+    const int fittings = pipeOnly ? 0 : describedKept ? static_cast<int>(describedColumns.size()) : kFittingColumnCount;
+    for (int f = 0; f < fittings; ++f) {
+        const int i = describedKept ? describedColumns[static_cast<std::size_t>(f)] : f + 1;
+        if (!describedKept && !Described(i)) continue;
         const FittingRole role = RoleOf(ResistanceKind[i]);
         const double p = ResistancePosition[i];
         const double reach = role == FittingRole::Height ? p + HeightRowLength[i] : p;
@@ -149,6 +159,18 @@ LineSegmentLoss ComputeLinePressureLoss(bool pipeOnly, const std::string& medium
     result.drop = CheckFinite(P - (afterFriction - kGravity * (rho - kAirDensity) * heightTotal),
                               "line pressure drop is no number");
     return result;
+}
+
+DescribedFittingsKept::DescribedFittingsKept() {
+    if (describedKept) return;
+    describedColumns.clear();
+    for (int column = 1; column <= kFittingColumnCount; ++column)
+        if (Described(column)) describedColumns.push_back(column);
+    describedKept = owner_ = true;
+}
+
+DescribedFittingsKept::~DescribedFittingsKept() {
+    if (owner_) describedKept = false;
 }
 
 }  // namespace tubalyx

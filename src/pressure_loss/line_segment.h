@@ -44,4 +44,18 @@ LineSegmentLoss ComputeLinePressureLoss(bool pipeOnly, const std::string& medium
                                         const LineFlowState& state, double segmentStart, double stretchLength,
                                         bool gridOutput);
 
+// While one lives, the segments take the fittings whose description (grid row 1) was there when it
+// began, in column order: a walk writes other rows only, and its many segments need not look up
+// every column anew. The first one alive owns the list.
+class DescribedFittingsKept {
+public:
+    DescribedFittingsKept();
+    ~DescribedFittingsKept();
+    DescribedFittingsKept(const DescribedFittingsKept&) = delete;
+    DescribedFittingsKept& operator=(const DescribedFittingsKept&) = delete;
+
+private:
+    bool owner_ = false;
+};
+
 }  // namespace tubalyx

@@ -120,8 +120,8 @@ public:
     // with it.
     void Evaluate(LineFlowState& s) const {
         const LineMediumProperties m = liquidPhase_
-                                           ? SetLineMediumState(medium_, OperatingPressure, OperatingTemperature)
-                                           : SetLineMediumState(medium_, s.pressure, s.temperature);
+                                           ? SetWalkMediumState(medium_, OperatingPressure, OperatingTemperature)
+                                           : SetWalkMediumState(medium_, s.pressure, s.temperature);
         RequirePossibleState(WalkState(m, DryGasDensity, VapourPartDensity), medium_);
         s.density = m.density;
         s.viscosity = m.viscosity;
@@ -380,6 +380,7 @@ PressureLossWalk WalkLine() {
     const double length = StraightLengthM;
     double x0 = 0.0;
     const LineWorkBound bound;
+    const DescribedFittingsKept fittings;
     double tubeInletReynolds = 0.0;
     std::uint64_t lookWork = 0;
 
@@ -430,6 +431,19 @@ PressureLossWalk WalkLine() {
             StretchDrop = OperatingPressure - end.pressure;
             if (oneSegment || n > kLineSegmentLimit || Settled(previous, StretchDrop)) break;
             const std::uint64_t passWork = LineWork() - workBefore;
+            // The first pass's change is against the last stretch's drop: it says nothing.
+            if (n > 2) changes.push_back(StretchDrop - previous);
+            const bool stops = RefinementStalled(n, changes) || RefinementSwings(n, changes);
+            // Twice the segments, some twice the work: beyond the tables, past kLineWorkBound, only
+            // as long as the drop settles. It is judged before any look ahead, which cannot make it
+            // settle.
+            const bool judged = !stops && LineBeyondTables() && LineWork() + 2 * passWork > kLineWorkBound;
+            if (judged) {
+                // A pass begun within the bound may have ended beyond it: then no work is left.
+                const std::uint64_t left = kSettlingWorkBound - std::min(LineWork(), kSettlingWorkBound);
+                if (!RefinementSettles(n, changes, StretchDrop, passWork, left))
+                    throw CalcError("the walk beyond the tables does not settle");
+            }
             // A walk grown costly looks ahead, as long as its looks have taken no more than a
             // share of its work, and after a look that chokes at the next pass: where the next
             // stretch chokes from the ends of two passes in a row, the refinement has come too near
@@ -441,18 +455,8 @@ PressureLossWalk WalkLine() {
                 lookWork += LineWork() - lookStart;
                 if (chokedLooks == kChokedLooks) throw CalcError("the flow chokes in the next stretch");
             }
-            // The first pass's change is against the last stretch's drop: it says nothing.
-            if (n > 2) changes.push_back(StretchDrop - previous);
-            if (RefinementStalled(n, changes) || RefinementSwings(n, changes)) break;
-            // Twice the segments, some twice the work: beyond the tables, past kLineWorkBound, only
-            // as long as the drop settles.
-            if (LineBeyondTables() && LineWork() + 2 * passWork > kLineWorkBound) {
-                // A pass begun within the bound may have ended beyond it: then no work is left.
-                const std::uint64_t left = kSettlingWorkBound - std::min(LineWork(), kSettlingWorkBound);
-                if (!RefinementSettles(n, changes, StretchDrop, passWork, left))
-                    throw CalcError("the walk beyond the tables does not settle");
-                LetLineSettle();
-            }
+            if (stops) break;
+            if (judged) LetLineSettle();
             if (!LineWorkAllows(2 * passWork)) {
                 RequireSettled();
                 break;

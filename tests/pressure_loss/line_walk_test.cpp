@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -327,6 +328,55 @@ TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
     };
     EXPECT_THROW(StepByStepSearch(20, 0.01, target, 1e-10, 3000, frozen), CalcError);
     EXPECT_THROW(SearchTemperature(20, 0.01, target, 1e-10, 3000, true, frozen), CalcError);
+}
+
+// Balances that rise with the temperature from 20 degC, with steps of 0.01 K and 1000 of them (the
+// bound of an outlet search), a target of 1e5 J/kg: the search from few evaluations ends where the
+// step-by-step search ends, to the bit. A balance that strays by up to `jitter` J/kg about its rise
+// (a humidity found to a tolerance at each state) is told so as its noise. One that falls with the
+// temperature, or that finds no state on its way, gets no answer.
+TEST(SearchRisingBalance, EndsWhereTheStepByStepSearchEndsFromAFewEvaluations) {
+    struct Case {
+        const char* name;
+        std::function<double(double)> difference;  // J/kg against the target
+        int mostEvaluations;
+        double tolerance = 1e-10, jitter = 0.0;
+    } const cases[] = {
+        {"root 3.4 steps up", [](double t) { return 1000 * (t - 20.034); }, 7},
+        {"root 700 steps up", [](double t) { return 1000 * (t - 27.0031); }, 8},
+        {"root 600 steps down", [](double t) { return 1000 * (t - 14.00007); }, 8},
+        {"on a trial of the first run", [](double t) { return 1000 * (t - 20.25); }, 8},
+        {"root beyond the 1000 steps", [](double t) { return 1000 * (t - 35.5); }, 6},
+        // Its slope falls a thousandfold on the way: the straight lines close in slowly.
+        {"root 700 steps up, rising slower and slower", [](double t) { return 50 - 50 * std::exp(27.0031 - t); }, 26},
+        {"a slope that halves at 24 degC", [](double t) { return t < 24 ? 2000 * (t - 24) : 1000 * (t - 24) - 0.5; },
+         10},
+        {"a wide tolerance met far from the root", [](double t) { return 1000 * (t - 27.0031); }, 8, 1e-3},
+        {"a balance straying by 0.005 J/kg",
+         [](double t) { return 560 * (t - 21.0993931) + 0.005 * std::sin(1e7 * t); }, 30, 1e-7, 0.005},
+    };
+    const double target = 1e5;
+    for (const Case& c : cases) {
+        const auto energy = [&](double t) { return target + c.difference(t); };
+        const double expected = StepByStepSearch(20, 0.01, target, c.tolerance, 1000, energy);
+        int evaluations = 0;
+        const std::function<double(double)> counted = [&](double t) {
+            ++evaluations;
+            return energy(t);
+        };
+        const std::optional<double> found =
+            SearchRisingBalance(20, 0.01, target, c.tolerance, 1000, counted, 2 * c.jitter);
+        ASSERT_TRUE(found) << c.name;
+        EXPECT_EQ(*found, expected) << c.name;
+        EXPECT_LE(evaluations, c.mostEvaluations) << c.name;
+    }
+    const std::function<double(double)> falling = [&](double t) { return target - 1000 * (t - 15); };
+    EXPECT_FALSE(SearchRisingBalance(20, 0.01, target, 1e-10, 1000, falling));
+    const std::function<double(double)> frozen = [&](double t) {
+        if (t < 19.5) throw CalcError("no state");
+        return target + 1000 * (t - 18);
+    };
+    EXPECT_FALSE(SearchRisingBalance(20, 0.01, target, 1e-10, 1000, frozen));
 }
 
 // Two states the same to the bit in what the energy balance reads and, for `whole`, in kappa and cp.

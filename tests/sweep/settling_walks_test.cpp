@@ -4,8 +4,11 @@
 // tables and to every digit inside them, or the failure line where that walk does not settle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -126,6 +129,55 @@ TEST_F(SettlingWalks, ALineThatChokesEndsWhereTheWalkKnowsIt) {
         EXPECT_TRUE(Holds(RunLine(std::string("N2 ") + humidity + kTimedLine, fittings, &work), kLineFailure))
             << humidity;
         EXPECT_LT(work, 20 * dryWork) << humidity;
+    }
+}
+
+// The slowest Runs of a census of the page (slow_line_runs.h), each held within the work its walk
+// needs (the build before spent up to fifteen times as much: humid nitrogen 52 million units,
+// humid air 23 million, humid methane 3.4 million) and printing what the walk without a bound
+// prints, to every digit, or its failure line where that walk ends in it (the build before ended
+// the humid carbon dioxide and hydrogen in the flow note). The dry-air line of the benchmarks
+// takes some 7 000 units.
+TEST_F(SettlingWalks, TheSlowestCensusRunsStayWithinTheirWorkAndPrintWhatTheUnboundedWalkPrints) {
+    struct Case {
+        const char* dropKpa;  // nullptr: the failure line
+        const char* outletC;
+        std::uint64_t mostWork;
+    };
+    const Case cases[] = {
+        {"14974", "399.54", 1'200'000},   // G, 350 degC, 25 MPa, 300 t/h
+        {"16695", "402.71", 600'000},     // G, 325 degC, 27.5 MPa, 350 t/h
+        {nullptr, nullptr, 600'000},      // G, 362.5 degC, 23.75 MPa, 300 t/h
+        {nullptr, nullptr, 1'100'000},    // methane, 3 g/kg, 400 degC, 300 t/h
+        {"874.65", "359.54", 5'000'000},  // nitrogen, 100 % RH, 16384 segments behind the cone
+        {"6353.2", "326.05", 2'700'000},  // air, 100 % RH
+        {"1.0308", "373.14", 6'000'000},  // G at 3 t/h: 2048 segments in each stretch
+        {"12338", "297.91", 400'000},     // carbon dioxide, 100 % RH
+        {"12857", "20.247", 500'000},     // hydrogen, 5 g/m3
+    };
+    const std::vector<sweep::SlowLineRun>& runs = sweep::SlowCensusRuns();
+    ASSERT_EQ(runs.size(), std::size(cases));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Case& c = cases[i];
+        Start();
+        ASSERT_TRUE(sweep::PrepareSlowLineRun(runs[i])) << runs[i].what;
+        const std::uint64_t before = PropertyWork;
+        Click("Runbutton");
+        const std::uint64_t work = PropertyWork - before;
+        const std::vector<std::string> report = NewestReport();
+        EXPECT_LE(work, c.mostWork) << runs[i].what;
+        if (c.dropKpa) {
+            // The values stand right-aligned in their columns.
+            const auto value = [&](const char* label) {
+                const std::string v = ReportValue(report, label);
+                return v.substr(std::min(v.find_first_not_of(' '), v.size()));
+            };
+            EXPECT_EQ(value(kDropLabel), c.dropKpa) << runs[i].what;
+            EXPECT_EQ(value(kOutletLabel), c.outletC) << runs[i].what;
+        } else {
+            EXPECT_TRUE(Holds(report, kLineFailure)) << runs[i].what;
+            EXPECT_FALSE(Holds(report, kDropLabel)) << runs[i].what;
+        }
     }
 }
 
