@@ -42,20 +42,26 @@ void AddDropLines(ReportBlock& block, double zeta, double drop) {
 
 }  // namespace
 
-void RunPressureLoss(char kind, int layoutTop) {
+bool RunPressureLoss(char kind, int layoutTop, bool walk) {
     // The selections are keywords already: nothing to map before the walk.
+    bool failed = false;
     try {
-        CalculatePressureLossLine();
-        if (kind != 'B') return;
-        if (IsLiquidPhase(PhaseLetter))
-            AppendRedLines({ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
-        WriteResistanceReport(kind, layoutTop);
+        if (walk) CalculatePressureLossLine();
+        if (kind == 'B') {
+            if (IsLiquidPhase(PhaseLetter))
+                AppendRedLines(
+                    {ByLanguage(report_text::BoilingLiquidNote), ByLanguage(report_text::InletPropertiesNote)});
+            WriteResistanceReport(kind, layoutTop);
+        }
     } catch (const CalcError&) {
-        if (kind != 'B') return;
+        failed = true;
+    }
+    if (kind == 'B' && failed) {
         // The inlet state's warnings say why, where it has any.
         WriteMediumStateWarnings();
         WritePressureLossFailure();
     }
+    return failed;
 }
 
 void WritePressureLossFailure() { AppendReportLine(ByLanguage(message_text::FlowTooBig)); }

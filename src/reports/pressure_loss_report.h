@@ -9,7 +9,9 @@ namespace tubalyx {
 // the report (the layout position is handed on to the report writers). A fault of the
 // calculation ends it: with 'B' it becomes the line "NOTE! INPUT FALSE/FLOW TO BIG!" in
 // the user's language, with 'S' it is swallowed; PhaseLetter is restored in every case.
-void RunPressureLoss(char kind, int layoutTop);
+// Returns whether the walk ended in a fault. Without `walk` the walk of the pass before, which
+// ended without one and left the state as this walk would find it, stands: it is not made again.
+bool RunPressureLoss(char kind, int layoutTop, bool walk = true);
 
 // In place of the report of a line that cannot be walked: "NOTE! INPUT FALSE/FLOW TO BIG!" in
 // the user's language.

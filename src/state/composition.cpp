@@ -39,4 +39,6 @@ TUBALYX_COMPOSITION(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetComposition() { TUBALYX_COMPOSITION(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteComposition(std::string& out) { TUBALYX_COMPOSITION(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

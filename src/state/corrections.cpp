@@ -30,4 +30,6 @@ TUBALYX_CORRECTIONS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetCorrections() { TUBALYX_CORRECTIONS(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteCorrections(std::string& out) { TUBALYX_CORRECTIONS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

@@ -4,6 +4,15 @@
 
 namespace tubalyx {
 
+// The oil recipe's bytes, its texts with their sizes (a state's bytes, state_list.h).
+void AppendBytes(std::string& out, const OilRecipeInput& r) {
+    for (const double x : {r.rootFlowMax, r.bore, r.pipeDiameter, r.maxMassFlow, r.viscosity})
+        state_detail::AppendBytes(out, x);
+    for (const std::string* text :
+         {&r.densityFormula, &r.viscosityFormula, &r.dynamicViscosityFormula, &r.densityCorrection})
+        state_detail::AppendBytes(out, *text);
+}
+
 #define TUBALYX_FLOW_RESULTS(X)         \
     X(MaxMassFlow, 0.0)                 \
     X(MinMassFlow, 0.0)                 \
@@ -46,5 +55,7 @@ namespace tubalyx {
 TUBALYX_FLOW_RESULTS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetFlowResults() { TUBALYX_FLOW_RESULTS(TUBALYX_STATE_RESET) }
+
+void state_detail::WriteFlowResults(std::string& out) { TUBALYX_FLOW_RESULTS(TUBALYX_STATE_WRITE) }
 
 }  // namespace tubalyx

@@ -30,4 +30,6 @@ TUBALYX_GEOMETRY(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetGeometry() { TUBALYX_GEOMETRY(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteGeometry(std::string& out) { TUBALYX_GEOMETRY(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

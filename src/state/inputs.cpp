@@ -56,4 +56,6 @@ TUBALYX_INPUTS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetInputs() { TUBALYX_INPUTS(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteInputs(std::string& out) { TUBALYX_INPUTS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

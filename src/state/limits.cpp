@@ -31,4 +31,6 @@ TUBALYX_LIMITS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetLimits() { TUBALYX_LIMITS(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteLimits(std::string& out) { TUBALYX_LIMITS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

@@ -66,4 +66,9 @@ void state_detail::ResetMedium() {
     TUBALYX_HUMIDITY_EDIT_STATE(TUBALYX_STATE_RESET)
 }
 
+void state_detail::WriteMedium(std::string& out) {
+    TUBALYX_MEDIUM(TUBALYX_STATE_WRITE)
+    TUBALYX_HUMIDITY_EDIT_STATE(TUBALYX_STATE_WRITE)
+}
+
 }  // namespace tubalyx

@@ -39,4 +39,6 @@ TUBALYX_PRESSURE_LOSS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetPressureLossState() { TUBALYX_PRESSURE_LOSS(TUBALYX_STATE_RESET) }
 
+void state_detail::WritePressureLossState(std::string& out) { TUBALYX_PRESSURE_LOSS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

@@ -29,4 +29,6 @@ TUBALYX_PROPERTY_LABELS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetPropertyLabels() { TUBALYX_PROPERTY_LABELS(TUBALYX_STATE_RESET) }
 
+void state_detail::WritePropertyLabels(std::string& out) { TUBALYX_PROPERTY_LABELS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

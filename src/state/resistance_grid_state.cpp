@@ -29,4 +29,6 @@ TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetResistanceGrid() { TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteResistanceGrid(std::string& out) { TUBALYX_RESISTANCE_GRID(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

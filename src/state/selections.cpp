@@ -36,4 +36,6 @@ TUBALYX_SELECTIONS(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetSelections() { TUBALYX_SELECTIONS(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteSelections(std::string& out) { TUBALYX_SELECTIONS(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

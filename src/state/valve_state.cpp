@@ -27,4 +27,6 @@ TUBALYX_VALVE(TUBALYX_STATE_DEFINE)
 
 void state_detail::ResetValveState() { TUBALYX_VALVE(TUBALYX_STATE_RESET) }
 
+void state_detail::WriteValveState(std::string& out) { TUBALYX_VALVE(TUBALYX_STATE_WRITE) }
+
 }  // namespace tubalyx

@@ -5,6 +5,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "flow/device_selection.h"
 #include "flow/primary_device_sequence.h"
@@ -43,6 +44,7 @@
 #include "state/limits.h"
 #include "state/medium.h"
 #include "state/report_state.h"
+#include "state/reset.h"
 #include "state/resistance_grid_state.h"
 #include "state/selections.h"
 #include "state/window_state.h"
@@ -51,6 +53,7 @@
 #include "texts/report_label_strings.h"
 #include "texts/report_texts.h"
 #include "texts/window_access.h"
+#include "ui/calculation_window.h"
 #include "ui/composition_grid.h"
 #include "ui/form1.h"
 #include "ui/input_transfer.h"
@@ -289,6 +292,22 @@ bool RunPrimaryDevice() {
     return true;
 }
 
+// What a line's walk reads and writes: the calculation state and the window's controls that the
+// calculations read (the composition grids, the fittings' grid, the edits and captions).
+std::string WalkStateBytes() {
+    const CalculationControls& w = CalculationWindow();
+    std::string bytes = LineWalkStateBytes();
+    for (const TStringGrid* grid : {&w.ViktVolprocGrid, &w.ViktVolprocgridfukt, &w.Motstandgrid})
+        for (int row = 0; row < grid->RowCount(); ++row)
+            for (int col = 0; col < grid->ColCount(); ++col) (bytes += grid->Cell(col, row)) += '\0';
+    for (const ShownEdit& edit :
+         {w.abstryckantal, w.abstryckmaxantal, w.abstrycksort, w.rbg, w.maxflowsort, w.maxflownormaldens, w.Dstorkallmm,
+          w.dkallmm, w.hkallmm, w.difftryckmaxantal, w.difftryckmaxsort})
+        (bytes += edit.Text()) += '\0';
+    for (const TLabel* label : {&w.dstorkallsort, &w.fltext, &w.Ventildiamtext}) (bytes += label->Caption()) += '\0';
+    return bytes;
+}
+
 // The pressure loss of a line ("Tryckf" and "Flow"): a calculation pass, the page with its
 // input listing, then the pass that writes the report. A duty no line can have is listed and
 // gets the line's own failure note, as a walk that fails does.
@@ -296,6 +315,8 @@ void RunLine(CalculationFunction function, bool possible) {
     // Both passes walk the same line through the same states.
     const KeptLineStates kept;
     LayoutTop = 0;
+    bool failed = false;
+    std::string walkedState;
     if (possible) {
         CalculateMediumState();
         RecalcResistanceGrid();
@@ -303,13 +324,19 @@ void RunLine(CalculationFunction function, bool possible) {
             for (int column = 1; column <= kFittingColumnCount; ++column)
                 if (ResistanceKind[column] > 0) FittingResistanceNumber(column);
         }
-        RunPressureLoss('S', LayoutTop);
+        failed = RunPressureLoss('S', LayoutTop);
+        if (!failed) walkedState = WalkStateBytes();
         ShowHumidityContent();
     }
     WriteInputSection();
     WriteOutputHeading();
     if (possible) {
-        RunPressureLoss('B', LayoutTop);
+        // The report pass walks the line again from the state the first walk left: a walk that
+        // ended there ends there again, so where the listing has changed nothing a walk reads,
+        // the first walk's state stands. (A walk that failed is made again: what it leaves
+        // behind is the state of its fault.)
+        const bool walk = failed || WalkStateBytes() != walkedState;
+        RunPressureLoss('B', LayoutTop, walk);
     } else {
         WriteMediumStateWarnings();
         WritePressureLossFailure();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "media/property_work.h"
+#include "pressure_loss/line_walk.h"
 #include "sweep/slow_line_runs.h"
 #include "sweep/window_driving.h"
 #include "ui/form1.h"
@@ -119,7 +120,8 @@ TEST_F(SettlingWalks, AWalkBeyondTheTablesThatDoesNotSettleEndsInTheFailureLine)
 
 // Humid nitrogen through a valve (Kv 100) and a 1:1.5 expansion at 1 m: the walk refined the
 // first metre to 1024 segments, some 55 times the medium-property work of the same line in dry
-// air, before the rest of the line choked at its first pass.
+// air (of its two walks), before the rest of the line choked at its first pass. The dry line's
+// Run now walks once: its report pass takes the state of the first walk.
 TEST_F(SettlingWalks, ALineThatChokesEndsWhereTheWalkKnowsIt) {
     const std::vector<sweep::SlowLineFitting>& fittings = sweep::kValveAndExpansion;
     std::uint64_t dryWork = 0;
@@ -128,7 +130,7 @@ TEST_F(SettlingWalks, ALineThatChokesEndsWhereTheWalkKnowsIt) {
         std::uint64_t work = 0;
         EXPECT_TRUE(Holds(RunLine(std::string("N2 ") + humidity + kTimedLine, fittings, &work), kLineFailure))
             << humidity;
-        EXPECT_LT(work, 20 * dryWork) << humidity;
+        EXPECT_LT(work, 2 * 20 * dryWork) << humidity;
     }
 }
 
@@ -145,13 +147,13 @@ TEST_F(SettlingWalks, TheSlowestCensusRunsStayWithinTheirWorkAndPrintWhatTheUnbo
         std::uint64_t mostWork;
     };
     const Case cases[] = {
-        {"14974", "399.54", 1'200'000},   // G, 350 degC, 25 MPa, 300 t/h
-        {"16695", "402.71", 600'000},     // G, 325 degC, 27.5 MPa, 350 t/h
+        {"14974", "399.54", 600'000},     // G, 350 degC, 25 MPa, 300 t/h
+        {"16695", "402.71", 300'000},     // G, 325 degC, 27.5 MPa, 350 t/h
         {nullptr, nullptr, 600'000},      // G, 362.5 degC, 23.75 MPa, 300 t/h
         {nullptr, nullptr, 1'100'000},    // methane, 3 g/kg, 400 degC, 300 t/h
         {"874.65", "359.54", 5'000'000},  // nitrogen, 100 % RH, 16384 segments behind the cone
         {"6353.2", "326.05", 2'700'000},  // air, 100 % RH
-        {"1.0308", "373.14", 6'000'000},  // G at 3 t/h: 2048 segments in each stretch
+        {"1.0308", "373.14", 3'000'000},  // G at 3 t/h: 2048 segments in each stretch
         {"12338", "297.91", 400'000},     // carbon dioxide, 100 % RH
         {"12857", "20.247", 500'000},     // hydrogen, 5 g/m3
     };
@@ -178,6 +180,22 @@ TEST_F(SettlingWalks, TheSlowestCensusRunsStayWithinTheirWorkAndPrintWhatTheUnbo
             EXPECT_TRUE(Holds(report, kLineFailure)) << runs[i].what;
             EXPECT_FALSE(Holds(report, kDropLabel)) << runs[i].what;
         }
+    }
+}
+
+// A line Run walks its line once where its input listing changes nothing a walk reads: the report
+// pass takes the first walk's state, which a second walk from there would leave as it is. The
+// dry-air line and the gas mixture (whose states no Run keeps) spent the work of two walks.
+TEST_F(SettlingWalks, ALineRunWalksOnceWhereTheListingChangesNothingAWalkReads) {
+    for (const char* medium : {"LUF", "G Relfukt relabsspecfukt=50", "N2 Absfukt relabsspecfukt=5"}) {
+        std::uint64_t runWork = 0;
+        const std::vector<std::string> report = RunLine(medium + std::string(kTimedLine), {}, &runWork);
+        ASSERT_TRUE(Holds(report, kDropLabel)) << medium;
+        const std::uint64_t before = PropertyWork;
+        CalculatePressureLossLine();
+        // Besides its walk a Run evaluates the inlet state and the listing's states.
+        const std::uint64_t walkWork = PropertyWork - before;
+        EXPECT_LT(runWork, walkWork + walkWork / 2) << medium;
     }
 }
 
