@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <iterator>
 #include <limits>
@@ -14,7 +15,6 @@
 #include <optional>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
@@ -516,23 +516,29 @@ namespace {
 
 // What a medium's state depends on besides its point, for the media whose state reads nothing
 // else and writes nothing but its answer.
+constexpr std::size_t kContextGivenValues = 14;
+
 struct StateContext {
     // The composition, then the given values and the humidity measures. Compared by their bits:
     // a value not given may be NaN, the same NaN from state to state.
-    std::array<double, std::tuple_size_v<GasCompositionArray> + 14> values{};
+    std::array<double, std::tuple_size_v<GasCompositionArray> + kContextGivenValues> values{};
     std::string humidityKind;
     bool humidGas = false;
     char phase = 0;
 };
 
+// The given values and the humidity measures of the calculation state, as a context holds them.
+std::array<double, kContextGivenValues> GivenContextValues() {
+    return {GivenDensity,    GivenViscosityPas, GivenCp, GivenCv, GivenKappa,       GivenCriticalTemperatureK,
+            GivenMolarMass,  GivenEnthalpy,     GivenZ1, GivenZn, AbsoluteHumidity, SpecificHumidity,
+            DewTemperatureC, RelativeHumidity};
+}
+
 StateContext CurrentContext() {
     StateContext c{{}, HumidityInputKind, HumidGasFlag, PhaseLetter};
     const auto rest = std::copy(GasComposition.begin(), GasComposition.end(), c.values.begin());
-    const double given[] = {
-        GivenDensity,    GivenViscosityPas, GivenCp, GivenCv, GivenKappa,       GivenCriticalTemperatureK,
-        GivenMolarMass,  GivenEnthalpy,     GivenZ1, GivenZn, AbsoluteHumidity, SpecificHumidity,
-        DewTemperatureC, RelativeHumidity};
-    std::copy(std::begin(given), std::end(given), rest);
+    const std::array<double, kContextGivenValues> given = GivenContextValues();
+    std::copy(given.begin(), given.end(), rest);
     return c;
 }
 
@@ -541,11 +547,8 @@ StateContext CurrentContext() {
 bool InContext(const StateContext& c) {
     if (c.humidGas != HumidGasFlag || c.phase != PhaseLetter || c.humidityKind != HumidityInputKind) return false;
     if (std::memcmp(c.values.data(), GasComposition.data(), sizeof GasComposition) != 0) return false;
-    const double given[] = {
-        GivenDensity,    GivenViscosityPas, GivenCp, GivenCv, GivenKappa,       GivenCriticalTemperatureK,
-        GivenMolarMass,  GivenEnthalpy,     GivenZ1, GivenZn, AbsoluteHumidity, SpecificHumidity,
-        DewTemperatureC, RelativeHumidity};
-    return std::memcmp(c.values.data() + GasComposition.size(), given, sizeof given) == 0;
+    const std::array<double, kContextGivenValues> given = GivenContextValues();
+    return std::memcmp(c.values.data() + GasComposition.size(), given.data(), sizeof given) == 0;
 }
 
 // The hardest walks ask for some millions of states: the states of this many asks are kept
@@ -574,24 +577,8 @@ struct KeptStates {
     bool writesContext = false;
     // The states evaluated, in the order the walk asked for them: the other walk of the Run asks
     // for the same states in the same order, and finds each where its ask has come to.
-    class Asked {
-    public:
-        std::size_t size() const { return size_; }
-        KeptState& operator[](std::size_t i) { return chunks_[i / kChunk][i % kChunk]; }
-        void push_back(const KeptState& s) {
-            if (size_ == chunks_.size() * kChunk) chunks_.push_back(std::make_unique<KeptState[]>(kChunk));
-            (*this)[size_++] = s;
-        }
-        void clear() {
-            chunks_.clear();
-            size_ = 0;
-        }
-
-    private:
-        static constexpr std::size_t kChunk = 4096;
-        std::vector<std::unique_ptr<KeptState[]>> chunks_;
-        std::size_t size_ = 0;
-    } asked;
+    // (A deque: the kept states stay where they are as it grows.)
+    std::deque<KeptState> asked;
     std::size_t next = 0;
     std::array<KeptState, kRecentStates> recent{};
 
@@ -749,12 +736,6 @@ bool AcrossClampedEdge(const std::string& medium, double inletPressure, double o
            !ClampedAt(medium, outletPressure, temperature, outlet, step);
 }
 
-// The temperature at which `balance` (the stream energy of `energy` at a temperature) meets
-// `target`, searched from `start`. Inside the tables, where no table is clamped, the balance rises
-// with the temperature: with `rising`, its end is found from a few evaluations
-// (SearchRisingBalance). Where one of them lies beyond the tables or finds a clamped table (whose
-// enthalpy goes on with cp in the order of the evaluations), or the balance does not rise, the
-// search is made step by step from the start, as it is beyond the tables, with `energy` as it was.
 // How far (J/kg) a humid gas's stream energy may stray from a rise with the temperature: where
 // its humidity is given as an absolute or specific one or as a dew point, each state finds its
 // relative humidity to kHumiditySearchTolerance, and the vapour's share of the enthalpy (some
@@ -766,6 +747,12 @@ double BalanceNoise(const LineMediumProperties& m) {
            std::fabs(m.vapourDensity / m.density);
 }
 
+// The temperature at which `balance` (the stream energy of `energy` at a temperature) meets
+// `target`, searched from `start`. Inside the tables, where no table is clamped, the balance rises
+// with the temperature: with `rising`, its end is found from a few evaluations
+// (SearchRisingBalance). Where one of them lies beyond the tables or finds a clamped table (whose
+// enthalpy goes on with cp in the order of the evaluations), or the balance does not rise, the
+// search is made step by step from the start, as it is beyond the tables, with `energy` as it was.
 template <class Balance>
 double BalancedTemperature(StreamEnergy& energy, bool rising, double noise, double start, double firstStep,
                            double target, double tolerance, int steps, bool probeRuns, const Balance& balance) {
