@@ -20,6 +20,7 @@
 #include "ui/input_transfer.h"
 #include "ui/layout_controls.h"
 #include "ui/run_driver.h"
+#include "ui/startup.h"
 #include "water_orifice.h"
 
 namespace tubalyx {
@@ -29,6 +30,9 @@ class PageManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Screen().SetSize(1600, 900);
+        // The window as the program starts it, whichever test ran before (or none).
+        MainFormUnitInit();
+        CreateMainWindow();
         BaseFontSize = 20;
         TForm1& f = Form1();
         f.SetFontSize(20);
