@@ -6,6 +6,7 @@
 #include "media/water_viscosity.h"
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
+#include "numerics/physical_constants.h"
 #include "property_tables/air.h"
 #include "state/keywords.h"
 
@@ -13,12 +14,21 @@ namespace tubalyx {
 
 namespace {
 
+bool vapourDensityOnly = false;
+
 struct VapourPart {
     double density = 0.0, viscosity = 0.0, cp = 0.0, cv = 0.0;
 };
 
 VapourPart VapourProperties(double pv, double t) {
     VapourPart v;
+    if (vapourDensityOnly) {
+        // The heat capacities and the viscosity left out take the logarithm and the root of the
+        // absolute temperature: where they raise, the density alone raises too.
+        if (!(t + kKelvinOffset > 0.0)) throw CalcError("logarithm of a negative number");
+        v.density = SteamDensityPT(pv, t);
+        return v;
+    }
     SteamDensityCpCvPT(pv, t, v.density, v.cp, v.cv);
     v.viscosity = WaterSteamViscosity(t, v.density);
     return v;
@@ -56,6 +66,13 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
         cvA = AirCvPT(pg, t);
     }
 
+    dryDensity = rhoA;
+    vapourDensity = vapour.density;
+    if (vapourDensityOnly) {
+        viscosity = kappa = cp = cv = 0.0;
+        density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
+        return;
+    }
     const double wL = GasViscosityMixingWeight(std::string(kMediumAir));
     const double wS = GasViscosityMixingWeight(std::string(kMediumSteam));
     viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
@@ -63,8 +80,6 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
     cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);
     cv = CheckedDiv(vapour.density * vapour.cv + rhoA * cvA, mass);
     kappa = CheckedDiv(cp, cv);
-    dryDensity = rhoA;
-    vapourDensity = vapour.density;
     density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
 }
 
@@ -78,6 +93,13 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     VapourPart vapour;
     if (humid) vapour = VapourProperties(pv, t);
     const double rhoG = DryPartDensity(rhoGas, pg, P);
+    if (vapourDensityOnly) {
+        viscosity = kappa = cp = cv = 0.0;
+        dryDensity = rhoG;
+        vapourDensity = vapour.density;
+        density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
+        return;
+    }
 
     const double wG = CheckedSqrt(wA * wB);
     viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
@@ -95,6 +117,12 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     vapourDensity = vapour.density;
     density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
 }
+
+VapourDensityAlone::VapourDensityAlone() : was_(vapourDensityOnly) { vapourDensityOnly = true; }
+
+VapourDensityAlone::~VapourDensityAlone() { vapourDensityOnly = was_; }
+
+bool VapourDensityOnly() { return vapourDensityOnly; }
 
 HumidPartDensities SteamPropertyDensities(double P, double t, double ts, double relativeHumidity, double rhoGas) {
     return SteamPropertyDensitiesAt(P, t, VapourPartialPressure(P, ts, relativeHumidity), relativeHumidity, rhoGas);

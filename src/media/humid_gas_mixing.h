@@ -42,4 +42,21 @@ HumidPartDensities SteamPropertyDensitiesAt(double P, double t, double pv, doubl
 // The two part densities HumidAirPropertiesPT gives at the vapour partial pressure pv, bit for bit.
 HumidPartDensities HumidAirDensitiesAt(double P, double t, double pv);
 
+// While one lives, a humid gas's vapour gives its density alone, and the humid gas its densities
+// (bit for bit as without it) with viscosity, kappa, cp and cv 0; the steam of the property switch
+// (a mixture's vapour) its density and viscosity, and a liquefied gas on the line page not the
+// saturated liquid's enthalpy: what the trials of an energy balance read, whose vapour heat
+// capacities take three sets of the steam equations at every temperature.
+class VapourDensityAlone {
+public:
+    VapourDensityAlone();
+    ~VapourDensityAlone();
+    VapourDensityAlone(const VapourDensityAlone&) = delete;
+    VapourDensityAlone& operator=(const VapourDensityAlone&) = delete;
+
+private:
+    bool was_;
+};
+bool VapourDensityOnly();
+
 }  // namespace tubalyx

@@ -76,10 +76,27 @@ public:
         : keyword_(keyword), P_(P), t_(t), givenDensity_(givenDensity), zRatio_(zRatio) {}
 
     std::optional<HumidState> At(double rh) {
-        if (!first_)
-            return parts_ != Parts::None ? PartsAt(rh) : SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        if (first_) return First(rh);
+        return parts_ != Parts::None ? PartsAt(rh) : SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+    }
+
+    std::optional<double> VapourAt(double rh) {
+        const std::optional<HumidState> s = At(rh);
+        if (!s) return std::nullopt;
+        return s->vapour;
+    }
+
+private:
+    enum class Parts { None, Gas, Air };
+
+    std::optional<HumidState> First(double rh) {
         first_ = false;
-        const HumidState s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        // Of the switch only the densities are read: the vapour's heat capacities are left out.
+        HumidState s;
+        {
+            const VapourDensityAlone densities;
+            s = SwitchAt(keyword_, P_, t_, givenDensity_, zRatio_, rh);
+        }
         if (!(s.dry > 0.0) && !(s.vapour > 0.0)) return std::nullopt;
         // Where the state varies with the humidity only through the vapour, the later trials
         // work out the two part densities alone; the rest of the switch's answer (and what it
@@ -99,15 +116,6 @@ public:
         }
         return s;
     }
-
-    std::optional<double> VapourAt(double rh) {
-        const std::optional<HumidState> s = At(rh);
-        if (!s) return std::nullopt;
-        return s->vapour;
-    }
-
-private:
-    enum class Parts { None, Gas, Air };
 
     HumidState PartsAt(double rh) const {
         ++PropertyWork;

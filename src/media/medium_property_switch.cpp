@@ -174,10 +174,13 @@ void LiquefiedGasBranch(const LiquefiedGas& m, double& P, double& t, double satT
     if (!SaturationStateExists(std::string(m.keyword), phase, P, t)) return;
     if (phase == kPhaseNone) {
         // The gas keeps the liquid's enthalpy. The line page takes the gas tables, unless the
-        // run took the medium as its liquid.
-        const SaturatedLiquid liquid = SaturatedLiquidAt(m, t, o);
+        // run took the medium as its liquid; there the trials of an energy balance, which weigh
+        // the gas's enthalpy from its own tables, do not look the liquid up.
         const bool line = CalcFunction == kFunctionPressureLoss && !TakenAsLiquid(std::string(m.keyword));
-        if (!line && IsLiquidAt(liquid, P, t)) return;
+        if (!line || !VapourDensityOnly()) {
+            const SaturatedLiquid liquid = SaturatedLiquidAt(m, t, o);
+            if (!line && IsLiquidAt(liquid, P, t)) return;
+        }
         GasPattern(m.gas(P, t), m.weight, P, t, satT, rh, o);
         return;
     }
@@ -351,7 +354,7 @@ void MediumPropertySwitch(const std::string& keyword, GasCompositionArray compos
 
     if (IsSteamMedium(k)) {
         SteamSwitchDensityViscosity(P, t, density, viscosity);
-        kappa = SteamKappaPT(k, cp, cv, P, t, density);
+        if (!VapourDensityOnly()) kappa = SteamKappaPT(k, cp, cv, P, t, density);
     } else if (k == kMediumWater) {
         density = WaterDensityPT(P, t);
         viscosity = WaterSteamViscosity(t, density);

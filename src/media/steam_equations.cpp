@@ -1,7 +1,9 @@
 #include "media/steam_equations.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "media/medium_identification.h"
@@ -166,15 +168,11 @@ struct SteamHeatCapacityPoint {
     SteamAtTemperature at, plus, minus;
 };
 
-SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
-    const double T = t + kKelvinOffset;
-    const double s = 0.001 * T;
-    return {T, s, AtTemperature(t), AtTemperature(t + s), AtTemperature(t - s)};
-}
-
 // The temperature sets cost some hundred powers and depend on t alone; the humidity searches
 // ask for the vapour at one temperature and up to a thousand pressures. The last set of each
-// kind is kept for a t of the very same bits (a call that raises keeps nothing).
+// kind is kept for a t of the very same bits (a call that raises keeps nothing), and of the
+// sets at one temperature the last two: the enthalpy takes t and t + 0.1 in turn, the density
+// and the heat capacities t again.
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 template <class Set>
@@ -194,10 +192,27 @@ struct KeptByTemperature {
         return set;
     }
 };
-KeptByTemperature<SteamAtTemperature> keptAtTemperature;
+std::array<KeptByTemperature<SteamAtTemperature>, 2> keptAtTemperature;
+std::size_t lastKeptAtTemperature = 0;
 KeptByTemperature<SteamHeatCapacityPoint> keptHeatCapacityPoint;
 
-const SteamAtTemperature& AtTemperatureKept(double t) { return keptAtTemperature.At(t, AtTemperature); }
+// The other set, or a new one in its place.
+[[gnu::noinline]] const SteamAtTemperature& OtherAtTemperature(double t) {
+    lastKeptAtTemperature = 1 - lastKeptAtTemperature;
+    return keptAtTemperature[lastKeptAtTemperature].At(t, AtTemperature);
+}
+
+inline const SteamAtTemperature& AtTemperatureKept(double t) {
+    const KeptByTemperature<SteamAtTemperature>& last = keptAtTemperature[lastKeptAtTemperature];
+    if (last.valid && SameBits(last.t, t)) return last.set;
+    return OtherAtTemperature(t);
+}
+
+SteamHeatCapacityPoint HeatCapacityPointUncached(double t) {
+    const double T = t + kKelvinOffset;
+    const double s = 0.001 * T;
+    return {T, s, AtTemperatureKept(t), AtTemperature(t + s), AtTemperature(t - s)};
+}
 
 const SteamHeatCapacityPoint& HeatCapacityPoint(double t) {
     return keptHeatCapacityPoint.At(t, HeatCapacityPointUncached);

@@ -16,6 +16,7 @@
 #include <tuple>
 #include <utility>
 
+#include "media/humid_gas_mixing.h"
 #include "media/humidity_conversions.h"
 #include "media/medium_enthalpy.h"
 #include "media/medium_identification.h"
@@ -88,8 +89,10 @@ void CheckPassable(double pressure, double temperature) {
         throw CalcError("the flow cannot pass the cross-section");
 }
 
+// With `lean`, a humid gas's vapour may come without its heat capacities and viscosity
+// (VapourDensityAlone): the caller reads only the density and the enthalpy.
 LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
-                                  bool& beyond);
+                                  bool& beyond, bool lean = false);
 
 // The specific energy 1000 h + v^2/2 + g z (J/kg) of the stream at (pressure, temperature),
 // the velocity from the mass flow through `area`. A table that gives the enthalpy of the
@@ -103,6 +106,9 @@ class StreamEnergy {
 public:
     StreamEnergy(const std::string& medium, double massFlow, double area, double inletTemperature)
         : medium_(medium), massFlow_(massFlow), area_(area), inletTemperature_(inletTemperature) {}
+    // The trials of a balance that rises with the temperature read no heat capacity: a clamped
+    // table, whose enthalpy goes on with cp, ends that search.
+    void ReadLean() { lean_ = true; }
     void SetInlet(const LineMediumProperties& inlet) {
         inletEnthalpy_ = inlet.enthalpy;
         last_ = {inlet.enthalpy, inlet.dryEnthalpy, inletTemperature_};
@@ -128,7 +134,7 @@ private:
     // its cp then, which only a clamped state asks for.
     double Enthalpy(double pressure, double temperature) {
         bool beyond = false;
-        const LineMediumProperties m = KeptMediumAt(medium_, pressure, temperature, true, beyond);
+        const LineMediumProperties m = KeptMediumAt(medium_, pressure, temperature, true, beyond, lean_);
         metBeyond_ = metBeyond_ || beyond;
         density_ = m.density;
         double h = m.enthalpy;
@@ -144,7 +150,7 @@ private:
     std::string medium_;
     double massFlow_, area_, inletTemperature_;
     double inletEnthalpy_ = 0.0, density_ = 0.0;
-    bool metBeyond_ = false;
+    bool metBeyond_ = false, lean_ = false;
     // The last evaluation's enthalpy, its dry part's (NaN but for a humid gas) and temperature.
     struct {
         double enthalpy, dryEnthalpy, temperature;
@@ -557,16 +563,22 @@ constexpr std::size_t kMostKeptStates = 400000;
 // The states just asked for, in slots by their point: a segment's end is its search's last trial
 // and the next segment's inlet.
 constexpr std::size_t kRecentStates = 64;
+constexpr std::size_t kNotAsked = std::numeric_limits<std::size_t>::max();
 
 // A state evaluated: its point's bits, its properties, the property evaluations it took, whether
 // it lay beyond the tables, and what the evaluation leaves behind besides its answer (the
-// compression factor of methane and natural gas and its iteration's traces).
+// compression factor of methane and natural gas and its iteration's traces). A state evaluated
+// lean is not whole: the first ask for more completes it.
 struct KeptState {
     std::uint64_t pressure = 0, temperature = 0;
     LineMediumProperties properties;
     std::uint64_t work = 0;
-    bool beyond = false, valid = false;
+    bool beyond = false, valid = false, whole = true;
     double z = 0.0, dampingDivisor = 0.0, detailedDensity = 0.0;
+    // The relative humidity (%) it was evaluated with, found where another measure was given.
+    double relativeHumidity = 0.0;
+    // Its place among the states asked for; kNotAsked where that list was full.
+    std::size_t asked = kNotAsked;
     bool At(std::uint64_t p, std::uint64_t t) const { return valid && pressure == p && temperature == t; }
 };
 
@@ -606,14 +618,24 @@ bool Keepable(const std::string& medium) {
 
 bool StateBeyondTables(const std::string& medium, double pressure, double temperature);
 
-LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {
-    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC, relative = RelativeHumidity;
+// The state at (pressure, temperature); `relative`, where given, the relative humidity it was found
+// to have before (the humidity given as another measure is then not searched again), and the one
+// it has written back.
+LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
+                              bool lean = false, double* relative = nullptr, bool relativeFound = false) {
+    std::optional<VapourDensityAlone> alone;
+    if (lean) alone.emplace();
+    double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC;
+    static const std::string kRelative(kHumidityRelative);
+    double rh = relativeFound ? *relative : RelativeHumidity;
+    const std::string& kind = relativeFound ? kRelative : HumidityInputKind;
     double p = pressure, t = temperature;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
-                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, HumidityInputKind, absolute,
-                            specific, dew, relative, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure,
-                            enthalpy, balanceOnly ? StateReading::Balance : StateReading::Properties);
+                            GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, kind, absolute, specific, dew,
+                            rh, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure, enthalpy,
+                            balanceOnly ? StateReading::Balance : StateReading::Properties);
+    if (relative) *relative = rh;
     LineMediumProperties m{CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
     m.dryDensity = dry;
     m.vapourDensity = vapour;
@@ -651,33 +673,77 @@ bool StateBeyondTables(const std::string& medium, double pressure, double temper
 void MeetState(bool beyond, bool balanceOnly) { lineBeyondTables = lineBeyondTables || (beyond && !balanceOnly); }
 
 LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
-                                   bool& beyond) {
-    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly);
+                                   bool& beyond, bool lean = false, double* relative = nullptr) {
+    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly, lean, relative);
     beyond = StateBeyondTables(medium, pressure, temperature);
     MeetState(beyond, balanceOnly);
     return m;
 }
 
+// What a state's evaluation leaves behind besides its answer and the kept context: the range
+// notes, the iteration count, the work. While one lives they are put back as they were.
+class EvaluationTraces {
+public:
+    EvaluationTraces()
+        : iterations_(PropertyIterationCount), iterationLimit_(PropertyIterationLimit), work_(PropertyWork) {
+        for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kLivePropertyLabels[i];
+    }
+    ~EvaluationTraces() {
+        PropertyWork = work_;
+        PropertyIterationCount = iterations_;
+        PropertyIterationLimit = iterationLimit_;
+        for (std::size_t i = 0; i < labels_.size(); ++i) *kLivePropertyLabels[i] = std::move(labels_[i]);
+    }
+    EvaluationTraces(const EvaluationTraces&) = delete;
+    EvaluationTraces& operator=(const EvaluationTraces&) = delete;
+
+private:
+    int iterations_, iterationLimit_;
+    std::uint64_t work_;
+    std::array<std::string, std::size(kLivePropertyLabels)> labels_;
+};
+
+// A kept state evaluated lean, evaluated whole where it is asked for more, with the relative
+// humidity it found. The ask is the kept state's, and counts as it: what the evaluation leaves
+// behind stays as the kept state left it.
+void Complete(KeptStates& kept, KeptState& found, double pressure, double temperature) {
+    LineMediumProperties m;
+    {
+        const EvaluationTraces traces;
+        m = MediumAt(kept.medium, pressure, temperature, true, false, &found.relativeHumidity, true);
+    }
+    found.properties = m;
+    found.whole = true;
+    if (found.asked < kept.asked.size() && kept.asked[found.asked].At(found.pressure, found.temperature))
+        kept.asked[found.asked] = found;
+    KeptState& slot = kept.Slot(found.pressure, found.temperature);
+    if (slot.At(found.pressure, found.temperature)) slot = found;
+}
+
 // LineMediumAt, telling whether the state lies beyond the medium's tables. A kept medium's state
 // asked for its balance alone is its whole state (only steam leaves out a part, and it is not kept).
 LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
-                                  bool& beyond) {
+                                  bool& beyond, bool lean) {
     beyond = false;
-    if (!keptStates || !Keepable(medium)) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    if (!keptStates || !Keepable(medium))
+        return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond, lean);
     KeptStates& kept = *keptStates;
     if (medium != kept.medium) {
         kept.medium = medium;
         kept.writesContext = false;
         kept.Clear();
     }
-    if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond, lean);
+    // The detailed compressibility of methane and natural gas iterates at every state: a lean
+    // state completed later would cost more than the vapour's heat capacities it spares.
+    lean = lean && medium != kMediumMethane && medium != kMediumNaturalGas;
     if (!InContext(kept.context)) {
         kept.Clear();
         kept.context = CurrentContext();
     }
     const std::uint64_t p = std::bit_cast<std::uint64_t>(pressure), t = std::bit_cast<std::uint64_t>(temperature);
     KeptState& slot = kept.Slot(p, t);
-    const KeptState* found = nullptr;
+    KeptState* found = nullptr;
     if (kept.next < kept.asked.size() && kept.asked[kept.next].At(p, t)) {
         found = &kept.asked[kept.next++];
         slot = *found;
@@ -685,6 +751,7 @@ LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, do
         found = &slot;
     }
     if (found) {
+        if (!found->whole && !lean) Complete(kept, *found, pressure, temperature);
         lineWorkReplayed += found->work;
         beyond = found->beyond;
         MeetState(beyond, balanceOnly);
@@ -694,14 +761,26 @@ LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, do
         return found->properties;
     }
     const std::uint64_t before = PropertyWork;
-    const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond);
+    double relative = 0.0;
+    const LineMediumProperties m = NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond, lean, &relative);
     if (!InContext(kept.context)) {
         kept.writesContext = true;
         kept.Clear();
         return m;
     }
-    slot = {p, t, m, PropertyWork - before, beyond, true, NaturalGasZ, DensityDampingDivisor, DetailedGasDensity};
+    slot = {.pressure = p,
+            .temperature = t,
+            .properties = m,
+            .work = PropertyWork - before,
+            .beyond = beyond,
+            .valid = true,
+            .whole = !lean,
+            .z = NaturalGasZ,
+            .dampingDivisor = DensityDampingDivisor,
+            .detailedDensity = DetailedGasDensity,
+            .relativeHumidity = relative};
     if (kept.asked.size() < kMostKeptStates) {
+        slot.asked = kept.asked.size();
         kept.asked.push_back(slot);
         kept.next = kept.asked.size();
     }
@@ -759,6 +838,7 @@ double BalancedTemperature(StreamEnergy& energy, bool rising, double noise, doub
     if (rising && !lineBalanceOnCp) {
         StreamEnergy trial = energy;
         trial.ForgetBeyond();
+        trial.ReadLean();
         const std::optional<double> t = SearchRisingBalance(
             start, firstStep, target, tolerance, steps,
             [&](double at) {
@@ -914,7 +994,8 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         for (int k = 1; k <= steps; ++k) {
             const double area = a1 - k * (a1 - a2) / steps;
             // The state the step's search ended at, as its balance read it.
-            const double stepDensity = LineMediumAt(medium, pressure, temperature, true).density;
+            bool beyond = false;
+            const double stepDensity = KeptMediumAt(medium, pressure, temperature, true, beyond, true).density;
             // The density at the end of the step, extrapolated from the two before it.
             const double endDensity = 2 * stepDensity - density;
             const double nextVelocity = u * CheckedDiv(inlet.density, endDensity) * CheckedDiv(a1, area);

@@ -1,5 +1,6 @@
 #include "property_tables/table_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/checked.h"
@@ -45,6 +46,15 @@ struct Corners {
     int row[4];
     int col[4];
 };
+
+// The cell of an axis of n strictly increasing points (1-based) that holds v: the highest of its
+// first n - 1 points at or below v, the first where none is (or v is no number). The tables are
+// read at every trial of the humidity and temperature searches: by halving, not point by point.
+int CellBelow(const double* axis, int n, double v) {
+    if (std::isnan(v)) return 1;
+    const int atOrBelow = static_cast<int>(std::upper_bound(axis, axis + (n - 1), v) - axis);
+    return atOrBelow >= 1 ? atOrBelow : 1;
+}
 
 double Cell(const TableData& d, int r, int c) { return d.values[(r - 1) * d.mT + (c - 1)]; }
 double Pax(const TableData& d, int r) { return d.pressures[r - 1]; }
@@ -213,15 +223,8 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
     const double pc = MaxDouble(MinDouble(p, Pax(d, d.mP) - o.margin), Pax(d, 1) + low);
     double Tc = MaxDouble(MinDouble(T, Tax(d, d.mT) - o.margin), Tax(d, 1) + low);
 
-    // Cell search downward on each axis.
-    int i = d.mP;
-    do {
-        --i;
-    } while (!(i <= 1 || pc >= Pax(d, i)));
-    int j = d.mT;
-    do {
-        --j;
-    } while (!(j <= 1 || Tc >= Tax(d, j)));
+    const int i = CellBelow(d.pressures, d.mP, pc);
+    int j = CellBelow(d.temperatures, d.mT, Tc);
 
     Corners k;
     LoadCorners(d, i, j, k);

@@ -525,5 +525,59 @@ TEST_F(MediumPropertySwitchTest, WalkOverEveryMediumAndPhase) {
     EXPECT_GT(answered, 20 * errors);
 }
 
+// What an energy balance's trials read: with the vapour's density alone the densities are those of
+// the whole state, to the bit, at every trial a walk may make, and where the whole state raises
+// (at and below absolute zero) so does the density alone; the vapour's heat capacities and
+// viscosity are left out. A liquefied gas on the line page is the gas of its tables either way.
+TEST_F(MediumPropertySwitchTest, VapourDensityAloneGivesTheWholeStatesDensitiesAndRaisesWhereItRaises) {
+    struct Case {
+        const char* keyword;
+        double P, t, rh;
+        const char* function;
+    } const cases[] = {
+        {"LUF", 5e5, 20, 50, "Termo"},         {"LUF", 237.5e5, 350, 100, "Tryckf"},
+        {"N2", 275e5, 362.5, 100, "Tryckf"},   {"NH3", 5e5, 20, 50, "Tryckf"},
+        {"CH4", 20e5, 100, 80, "Termo"},       {"AR", 8.6e5, 185.45, 100, "Tryckf"},
+        {"O2", 5e5, -190, 0, "Tryckf"},        {"CO2", 237.5e5, 350, 100, "Tryckf"},
+        {"ANG", 1555e3, 200, 0, "Termo"},      {"AR", 8.6e5, -398.1, 100, "Tryckf"},
+        {"AR", 8.6e5, -273.15, 100, "Tryckf"}, {"AR", 8.6e5, -273.1, 100, "Tryckf"},
+        {"LUF", 5e5, -273.16, 50, "Tryckf"},   {"LUF", 5e5, -273.14, 50, "Tryckf"},
+    };
+    for (const Case& c : cases) {
+        CalcFunction = c.function;
+        const std::string what = std::string(c.keyword) + " " + std::to_string(c.t);
+        bool wholeRaises = false, aloneRaises = false;
+        SwitchResult whole, alone;
+        try {
+            whole = Switch(c.keyword, c.P, c.t, c.rh);
+        } catch (const CalcError&) {
+            wholeRaises = true;
+        }
+        {
+            const VapourDensityAlone densities;
+            EXPECT_TRUE(VapourDensityOnly());
+            try {
+                alone = Switch(c.keyword, c.P, c.t, c.rh);
+            } catch (const CalcError&) {
+                aloneRaises = true;
+            }
+        }
+        EXPECT_FALSE(VapourDensityOnly());
+        ASSERT_EQ(aloneRaises, wholeRaises) << what;
+        if (wholeRaises) continue;
+        EXPECT_EQ(alone.density, whole.density) << what;
+        EXPECT_EQ(alone.dry, whole.dry) << what;
+        EXPECT_EQ(alone.vapour, whole.vapour) << what;
+        EXPECT_GT(whole.cp, 0.0) << what;
+        if (c.rh > 0 || std::string(c.keyword) == "ANG") {
+            EXPECT_EQ(alone.cp, 0.0) << what;
+        }
+    }
+    // Both sides of absolute zero are rows: humid air raises at it and computes just above it.
+    CalcFunction = "Tryckf";
+    EXPECT_THROW(Switch("LUF", 5e5, -273.15, 50), CalcError);
+    EXPECT_NO_THROW(Switch("LUF", 5e5, -273.14, 50));
+}
+
 }  // namespace
 }  // namespace tubalyx

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "media/steam_equations.h"
 #include "numerics/checked.h"
 
@@ -155,4 +159,23 @@ TEST(SteamCoefficients, OrderOfTheTable) {
     EXPECT_DOUBLE_EQ(c[53], 0.7633333333);
     EXPECT_DOUBLE_EQ(c[54], 0.4006073948);
     EXPECT_DOUBLE_EQ(c[57], 0.3460208861);
+}
+
+// The sets the equations take from the temperature alone are kept for the last temperatures
+// asked: whatever the order of the asks, each answer is the same to the bit.
+TEST(SteamEquations, AnswerAlikeInEveryOrderOfTemperatures) {
+    const double temperatures[] = {20, 20.1, 150, 20, 150.1, 150, 20.1, 400, 20};
+    struct Answer {
+        double density, enthalpy, cp, cv;
+        bool operator==(const Answer&) const = default;
+    };
+    auto at = [](double t) {
+        const double P = 1e5 + 1000 * t;
+        return Answer{SteamDensityPT(P, t), SteamEnthalpyPT(P, t), SteamCpPT(P, t), SteamCvPT(P, t)};
+    };
+    std::vector<Answer> forward, backward;
+    for (const double t : temperatures) forward.push_back(at(t));
+    for (auto t = std::rbegin(temperatures); t != std::rend(temperatures); ++t) backward.push_back(at(*t));
+    std::reverse(backward.begin(), backward.end());
+    EXPECT_EQ(forward, backward);
 }

@@ -446,6 +446,45 @@ TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
     HumidityInputKind = kHumidityRelative;
 }
 
+// The outlet search inside the tables takes its trials' vapour without heat capacities: the
+// state it ends at, asked for whole while the states are kept, is the whole state evaluated anew
+// (its cp and kappa too), and counts as kept, no evaluation more; the outlet is the one found
+// without kept states, to the bit.
+TEST(KeptLineStates, AnOutletSearchsLastTrialAskedForWholeIsTheWholeState) {
+    struct Case {
+        const char* medium;
+        double relativeHumidity, inletPressure, temperature, outletPressure;
+        int segments;
+    } const cases[] = {{"N2", 100, 275e5, 362.5, 274.9e5, 16384},
+                       {"LUF", 100, 237.5e5, 350, 237e5, 1024},
+                       {"LUF", 50, 5e5, 20, 4.99e5, 8},
+                       {"CO2", 100, 237.5e5, 350, 237e5, 64}};
+    HumidGasFlag = true;
+    HumidityInputKind = kHumidityRelative;
+    PhaseLetter = 'N';
+    for (const Case& c : cases) {
+        MediumCode = c.medium;
+        RelativeHumidity = c.relativeHumidity;
+        double fresh = 0;
+        LinePropertiesOutlet(c.medium, fresh, c.segments, 80, 0.08, c.inletPressure, c.temperature, 0,
+                             c.outletPressure);
+        const LineMediumProperties whole = LineMediumAt(c.medium, c.outletPressure, fresh);
+        ASSERT_GT(whole.cp, 0) << c.medium;
+        const KeptLineStates kept;
+        const LineWorkBound bound;
+        double outlet = 0;
+        LinePropertiesOutlet(c.medium, outlet, c.segments, 80, 0.08, c.inletPressure, c.temperature, 0,
+                             c.outletPressure);
+        EXPECT_EQ(outlet, fresh) << c.medium;
+        const std::uint64_t evaluated = PropertyWork, counted = LineWork();
+        EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.outletPressure, outlet), whole, true)) << c.medium;
+        EXPECT_EQ(PropertyWork, evaluated) << c.medium;
+        EXPECT_GT(LineWork(), counted) << c.medium;
+    }
+    HumidGasFlag = false;
+    HumidityInputKind = kHumidityRelative;
+}
+
 TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
     gridtest::ResetResistanceGrid();
     MediumCode = "LUF";

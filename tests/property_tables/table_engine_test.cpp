@@ -3,8 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "numerics/checked.h"
+#include "property_tables/air_data.h"
+#include "property_tables/ammonia_data.h"
+#include "property_tables/argon_data.h"
+#include "property_tables/carbon_dioxide_data.h"
+#include "property_tables/hydrogen_data.h"
+#include "property_tables/methane_data.h"
+#include "property_tables/nitrogen_data.h"
+#include "property_tables/oxygen_data.h"
+#include "property_tables/ozone_data.h"
+#include "property_tables/propane_data.h"
+#include "property_tables/saturation_data.h"
 #include "state/property_labels.h"
 #include "state/selections.h"
 #include "texts/report_labels.h"
@@ -367,6 +380,83 @@ TEST_F(TableEngineTest, R4ScaledWithTheBackStep) {
     EXPECT_EQ(last.j, 3);
     EXPECT_TRUE(last.columnMoved);
     EXPECT_NEAR(last.value, Bilinear(100, 200, 350, 400, 3, 5, 4, 5.0 * 400 / 350, p, 380), 1e-9);
+}
+
+// The cell of every generated table, found by halving each axis, is the one a downward walk along
+// it finds, at each axis point, between them and beyond both ends (the walk stops at the highest
+// of the first n - 1 points at or below the clamped value, or at the first): the tables' axes
+// rise strictly, as the halving needs.
+TEST(InterpolateTable, FindsTheCellADownwardWalkFindsInEveryTable) {
+    const TableData* const tables[] = {&kAirDensityTable,
+                                       &kAirEnthalpyTable,
+                                       &kAirCpTable,
+                                       &kAirViscosityTable,
+                                       &kAmmoniaDensityTable,
+                                       &kAmmoniaViscosityTable,
+                                       &kAmmoniaEnthalpyTable,
+                                       &kAmmoniaCpTable,
+                                       &kArgonDensityTable,
+                                       &kArgonViscosityTable,
+                                       &kArgonEnthalpyTable,
+                                       &kArgonCpTable,
+                                       &kCarbonDioxideDensityTable,
+                                       &kCarbonDioxideViscosityTable,
+                                       &kCarbonDioxideEnthalpyTable,
+                                       &kCarbonDioxideCpTable,
+                                       &kHydrogenZTable,
+                                       &kHydrogenCryogenicDensityTable,
+                                       &kHydrogenViscosityTable,
+                                       &kHydrogenEnthalpyTable,
+                                       &kHydrogenCpTable,
+                                       &kMethaneViscosityTable,
+                                       &kMethaneEnthalpyTable,
+                                       &kMethaneCpTable,
+                                       &kNitrogenDensityTable,
+                                       &kNitrogenViscosityTable,
+                                       &kNitrogenEnthalpyTable,
+                                       &kNitrogenCpTable,
+                                       &kOxygenDensityTable,
+                                       &kOxygenViscosityTable,
+                                       &kOxygenEnthalpyTable,
+                                       &kOxygenCpTable,
+                                       &kOzoneDensityTable,
+                                       &kPropaneDensityTable,
+                                       &kPropaneViscosityTable,
+                                       &kPropaneEnthalpyTable,
+                                       &kPropaneCpTable,
+                                       &kPropaneCvTable};
+    auto walk = [](const double* axis, int n, double v) {
+        int i = n;
+        do {
+            --i;
+        } while (!(i <= 1 || v >= axis[i - 1]));
+        return i;
+    };
+    for (const TableData* t : tables) {
+        for (int i = 1; i < t->mP; ++i) ASSERT_LT(t->pressures[i - 1], t->pressures[i]);
+        for (int j = 1; j < t->mT; ++j) ASSERT_LT(t->temperatures[j - 1], t->temperatures[j]);
+        auto probes = [](const double* axis, int n) {
+            std::vector<double> v{axis[0] - 1.0, axis[n - 1] + 1.0};
+            for (int k = 0; k < n; ++k) {
+                v.push_back(axis[k]);
+                if (k + 1 < n) v.push_back(0.5 * (axis[k] + axis[k + 1]));
+            }
+            return v;
+        };
+        const TableOptions o;
+        for (const double p : probes(t->pressures, t->mP)) {
+            for (const double T : probes(t->temperatures, t->mT)) {
+                TableResult r;
+                try {
+                    r = InterpolateTable(*t, o, p / o.pressureFactor, T - 273.15);
+                } catch (const CalcError&) {
+                    continue;  // a cell without data
+                }
+                ASSERT_EQ(r.i, walk(t->pressures, t->mP, r.usedPressure)) << p << " " << T;
+                ASSERT_EQ(r.j, walk(t->temperatures, t->mT, r.usedTemperatureK)) << p << " " << T;
+            }
+        }
+    }
 }
 
 }  // namespace
