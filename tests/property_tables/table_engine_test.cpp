@@ -387,44 +387,18 @@ TEST_F(TableEngineTest, R4ScaledWithTheBackStep) {
 // of the first n - 1 points at or below the clamped value, or at the first): the tables' axes
 // rise strictly, as the halving needs.
 TEST(InterpolateTable, FindsTheCellADownwardWalkFindsInEveryTable) {
-    const TableData* const tables[] = {&kAirDensityTable,
-                                       &kAirEnthalpyTable,
-                                       &kAirCpTable,
-                                       &kAirViscosityTable,
-                                       &kAmmoniaDensityTable,
-                                       &kAmmoniaViscosityTable,
-                                       &kAmmoniaEnthalpyTable,
-                                       &kAmmoniaCpTable,
-                                       &kArgonDensityTable,
-                                       &kArgonViscosityTable,
-                                       &kArgonEnthalpyTable,
-                                       &kArgonCpTable,
-                                       &kCarbonDioxideDensityTable,
-                                       &kCarbonDioxideViscosityTable,
-                                       &kCarbonDioxideEnthalpyTable,
-                                       &kCarbonDioxideCpTable,
-                                       &kHydrogenZTable,
-                                       &kHydrogenCryogenicDensityTable,
-                                       &kHydrogenViscosityTable,
-                                       &kHydrogenEnthalpyTable,
-                                       &kHydrogenCpTable,
-                                       &kMethaneViscosityTable,
-                                       &kMethaneEnthalpyTable,
-                                       &kMethaneCpTable,
-                                       &kNitrogenDensityTable,
-                                       &kNitrogenViscosityTable,
-                                       &kNitrogenEnthalpyTable,
-                                       &kNitrogenCpTable,
-                                       &kOxygenDensityTable,
-                                       &kOxygenViscosityTable,
-                                       &kOxygenEnthalpyTable,
-                                       &kOxygenCpTable,
-                                       &kOzoneDensityTable,
-                                       &kPropaneDensityTable,
-                                       &kPropaneViscosityTable,
-                                       &kPropaneEnthalpyTable,
-                                       &kPropaneCpTable,
-                                       &kPropaneCvTable};
+    // clang-format off
+    const TableData* const tables[] = {
+        &kAirDensityTable, &kAirEnthalpyTable, &kAirCpTable, &kAirViscosityTable, &kAmmoniaDensityTable,
+        &kAmmoniaViscosityTable, &kAmmoniaEnthalpyTable, &kAmmoniaCpTable, &kArgonDensityTable,
+        &kArgonViscosityTable, &kArgonEnthalpyTable, &kArgonCpTable, &kCarbonDioxideDensityTable,
+        &kCarbonDioxideViscosityTable, &kCarbonDioxideEnthalpyTable, &kCarbonDioxideCpTable, &kHydrogenZTable,
+        &kHydrogenCryogenicDensityTable, &kHydrogenViscosityTable, &kHydrogenEnthalpyTable, &kHydrogenCpTable,
+        &kMethaneViscosityTable, &kMethaneEnthalpyTable, &kMethaneCpTable, &kNitrogenDensityTable,
+        &kNitrogenViscosityTable, &kNitrogenEnthalpyTable, &kNitrogenCpTable, &kOxygenDensityTable,
+        &kOxygenViscosityTable, &kOxygenEnthalpyTable, &kOxygenCpTable, &kOzoneDensityTable, &kPropaneDensityTable,
+        &kPropaneViscosityTable, &kPropaneEnthalpyTable, &kPropaneCpTable, &kPropaneCvTable};
+    // clang-format on
     auto walk = [](const double* axis, int n, double v) {
         int i = n;
         do {
