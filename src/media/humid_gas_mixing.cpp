@@ -66,20 +66,19 @@ void HumidAirPropertiesPT(double& density, double& dryDensity, double& vapourDen
         cvA = AirCvPT(pg, t);
     }
 
-    dryDensity = rhoA;
-    vapourDensity = vapour.density;
     if (vapourDensityOnly) {
         viscosity = kappa = cp = cv = 0.0;
-        density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
-        return;
+    } else {
+        const double wL = GasViscosityMixingWeight(std::string(kMediumAir));
+        const double wS = GasViscosityMixingWeight(std::string(kMediumSteam));
+        viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
+        const double mass = vapour.density + rhoA;
+        cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);
+        cv = CheckedDiv(vapour.density * vapour.cv + rhoA * cvA, mass);
+        kappa = CheckedDiv(cp, cv);
     }
-    const double wL = GasViscosityMixingWeight(std::string(kMediumAir));
-    const double wS = GasViscosityMixingWeight(std::string(kMediumSteam));
-    viscosity = CheckedDiv(wL * muA * pg + wS * vapour.viscosity * pv, wL * pg + wS * pv);
-    const double mass = vapour.density + rhoA;
-    cp = CheckedDiv(vapour.density * vapour.cp + rhoA * cpA, mass);
-    cv = CheckedDiv(vapour.density * vapour.cv + rhoA * cvA, mass);
-    kappa = CheckedDiv(cp, cv);
+    dryDensity = rhoA;
+    vapourDensity = vapour.density;
     density = CheckFinite(rhoA + vapour.density, "overflow in the humid-air density");
 }
 
@@ -93,25 +92,22 @@ void SteamPropertySet(double& density, double& dryDensity, double& vapourDensity
     VapourPart vapour;
     if (humid) vapour = VapourProperties(pv, t);
     const double rhoG = DryPartDensity(rhoGas, pg, P);
+
     if (vapourDensityOnly) {
         viscosity = kappa = cp = cv = 0.0;
-        dryDensity = rhoG;
-        vapourDensity = vapour.density;
-        density = CheckFinite(rhoG + vapour.density, "overflow in the humid-gas density");
-        return;
-    }
-
-    const double wG = CheckedSqrt(wA * wB);
-    viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
-                           wG * pg + kSteamViscosityMixingWeight * pv);
-    if (!humid) {
-        cp = cpGas;
-        cv = cvGas;
-        kappa = kappaGas;
     } else {
-        cp = CheckedDiv(pv * vapour.cp + pg * cpGas, pv + pg);
-        cv = CheckedDiv(pv * vapour.cv + pg * cvGas, pv + pg);
-        kappa = CheckedDiv(cp, cv);
+        const double wG = CheckedSqrt(wA * wB);
+        viscosity = CheckedDiv(muGas * pg * wG + vapour.viscosity * pv * kSteamViscosityMixingWeight,
+                               wG * pg + kSteamViscosityMixingWeight * pv);
+        if (!humid) {
+            cp = cpGas;
+            cv = cvGas;
+            kappa = kappaGas;
+        } else {
+            cp = CheckedDiv(pv * vapour.cp + pg * cpGas, pv + pg);
+            cv = CheckedDiv(pv * vapour.cv + pg * cvGas, pv + pg);
+            kappa = CheckedDiv(cp, cv);
+        }
     }
     dryDensity = rhoG;
     vapourDensity = vapour.density;

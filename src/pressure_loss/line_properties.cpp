@@ -8,7 +8,6 @@
 #include <cstring>
 #include <deque>
 #include <functional>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <numbers>
@@ -618,24 +617,25 @@ bool Keepable(const std::string& medium) {
 
 bool StateBeyondTables(const std::string& medium, double pressure, double temperature);
 
-// The state at (pressure, temperature); `relative`, where given, the relative humidity it was found
-// to have before (the humidity given as another measure is then not searched again), and the one
-// it has written back.
+// The state at (pressure, temperature). With `knownRelative`, the relative humidity it was found to
+// have before (a humidity given as another measure is then not searched again); `foundRelative`
+// receives the one it has.
 LineMediumProperties MediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
-                              bool lean = false, double* relative = nullptr, bool relativeFound = false) {
+                              bool lean = false, const double* knownRelative = nullptr,
+                              double* foundRelative = nullptr) {
     std::optional<VapourDensityAlone> alone;
     if (lean) alone.emplace();
     double absolute = AbsoluteHumidity, specific = SpecificHumidity, dew = DewTemperatureC;
     static const std::string kRelative(kHumidityRelative);
-    double rh = relativeFound ? *relative : RelativeHumidity;
-    const std::string& kind = relativeFound ? kRelative : HumidityInputKind;
+    double rh = knownRelative ? *knownRelative : RelativeHumidity;
+    const std::string& kind = knownRelative ? kRelative : HumidityInputKind;
     double p = pressure, t = temperature;
     double density = 0, dry = 0, vapour = 0, viscosity = 0, kappa = 0, cp = 0, cv = 0, vapourPressure = 0, enthalpy = 0;
     MediumPropertiesAtState(false, medium, GasComposition, GivenDensity, GivenViscosityPas, GivenCp, GivenCv,
                             GivenKappa, GivenCriticalTemperatureK, GivenMolarMass, p, t, kind, absolute, specific, dew,
                             rh, density, dry, vapour, viscosity, kappa, cp, cv, vapourPressure, enthalpy,
                             balanceOnly ? StateReading::Balance : StateReading::Properties);
-    if (relative) *relative = rh;
+    if (foundRelative) *foundRelative = rh;
     LineMediumProperties m{CheckFinite(density, "medium density is no number"), viscosity, kappa, cp, cv, enthalpy};
     m.dryDensity = dry;
     m.vapourDensity = vapour;
@@ -673,8 +673,8 @@ bool StateBeyondTables(const std::string& medium, double pressure, double temper
 void MeetState(bool beyond, bool balanceOnly) { lineBeyondTables = lineBeyondTables || (beyond && !balanceOnly); }
 
 LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly,
-                                   bool& beyond, bool lean = false, double* relative = nullptr) {
-    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly, lean, relative);
+                                   bool& beyond, bool lean = false, double* foundRelative = nullptr) {
+    const LineMediumProperties m = MediumAt(medium, pressure, temperature, balanceOnly, lean, nullptr, foundRelative);
     beyond = StateBeyondTables(medium, pressure, temperature);
     MeetState(beyond, balanceOnly);
     return m;
@@ -685,14 +685,15 @@ LineMediumProperties NotedMediumAt(const std::string& medium, double pressure, d
 class EvaluationTraces {
 public:
     EvaluationTraces()
-        : iterations_(PropertyIterationCount), iterationLimit_(PropertyIterationLimit), work_(PropertyWork) {
-        for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kLivePropertyLabels[i];
-    }
+        : iterations_(PropertyIterationCount),
+          iterationLimit_(PropertyIterationLimit),
+          work_(PropertyWork),
+          labels_(LivePropertyLabelTexts()) {}
     ~EvaluationTraces() {
         PropertyWork = work_;
         PropertyIterationCount = iterations_;
         PropertyIterationLimit = iterationLimit_;
-        for (std::size_t i = 0; i < labels_.size(); ++i) *kLivePropertyLabels[i] = std::move(labels_[i]);
+        RestoreLivePropertyLabels(labels_);
     }
     EvaluationTraces(const EvaluationTraces&) = delete;
     EvaluationTraces& operator=(const EvaluationTraces&) = delete;
@@ -700,7 +701,7 @@ public:
 private:
     int iterations_, iterationLimit_;
     std::uint64_t work_;
-    std::array<std::string, std::size(kLivePropertyLabels)> labels_;
+    PropertyLabelTexts labels_;
 };
 
 // A kept state evaluated lean, evaluated whole where it is asked for more, with the relative
@@ -710,7 +711,7 @@ void Complete(KeptStates& kept, KeptState& found, double pressure, double temper
     LineMediumProperties m;
     {
         const EvaluationTraces traces;
-        m = MediumAt(kept.medium, pressure, temperature, true, false, &found.relativeHumidity, true);
+        m = MediumAt(kept.medium, pressure, temperature, true, false, &found.relativeHumidity);
     }
     found.properties = m;
     found.whole = true;
@@ -734,9 +735,6 @@ LineMediumProperties KeptMediumAt(const std::string& medium, double pressure, do
         kept.Clear();
     }
     if (kept.writesContext) return NotedMediumAt(medium, pressure, temperature, balanceOnly, beyond, lean);
-    // The detailed compressibility of methane and natural gas iterates at every state: a lean
-    // state completed later would cost more than the vapour's heat capacities it spares.
-    lean = lean && medium != kMediumMethane && medium != kMediumNaturalGas;
     if (!InContext(kept.context)) {
         kept.Clear();
         kept.context = CurrentContext();
@@ -929,14 +927,14 @@ SaturatedVapourAtItsPressure::SaturatedVapourAtItsPressure()
     if (!vapour_) return;
     PhaseLetter = kPhaseVapourAtPressure;
     ExpansionModeLetter = kExpansionIsothermal;
-    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = *kLivePropertyLabels[i];
+    labels_ = LivePropertyLabelTexts();
 }
 
 SaturatedVapourAtItsPressure::~SaturatedVapourAtItsPressure() {
     if (!vapour_) return;
     PhaseLetter = phase_;
     ExpansionModeLetter = expansion_;
-    for (std::size_t i = 0; i < labels_.size(); ++i) *kLivePropertyLabels[i] = std::move(labels_[i]);
+    RestoreLivePropertyLabels(labels_);
 }
 
 LineMediumProperties LineMediumAt(const std::string& medium, double pressure, double temperature, bool balanceOnly) {

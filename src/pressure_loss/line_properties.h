@@ -3,10 +3,8 @@
 // state behind a change of cross-section, and the temperature at the end of a segment from
 // the energy balance (enthalpy, kinetic and potential energy conserved; the adiabatic mode
 // of the line). Pressures Pa absolute, temperatures degC, diameters m, mass flow kg/s.
-#include <array>
 #include <cstdint>
 #include <functional>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -127,7 +125,7 @@ public:
 private:
     char phase_, expansion_;
     bool vapour_;
-    std::array<std::string, std::size(kLivePropertyLabels)> labels_;  // the property labels on entry
+    PropertyLabelTexts labels_;  // the property labels on entry
 };
 
 // The same written into the medium state (FlowDensity, DynamicViscosityPas, KappaOperating,

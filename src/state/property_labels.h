@@ -2,6 +2,9 @@
 // Result-line labels of the property values in the current language. The caption sets write
 // the live lines and copy each into its base copy; the property range notes rewrite the live
 // lines from the base copies.
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <string>
 
 namespace tubalyx {
@@ -26,6 +29,18 @@ inline std::string* const kLivePropertyLabels[] = {&DensityLabel,
                                                    &CpLabel,
                                                    &CvLabel,
                                                    &EnthalpyLabel};
+
+// The live labels' texts, taken to be put back (what a state evaluated on the side leaves in them
+// is not the walk's).
+using PropertyLabelTexts = std::array<std::string, std::size(kLivePropertyLabels)>;
+inline PropertyLabelTexts LivePropertyLabelTexts() {
+    PropertyLabelTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = *kLivePropertyLabels[i];
+    return texts;
+}
+inline void RestoreLivePropertyLabels(PropertyLabelTexts& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) *kLivePropertyLabels[i] = std::move(texts[i]);
+}
 
 extern std::string DensityLabelBase;
 extern std::string SpecificVolumeLabelBase;
