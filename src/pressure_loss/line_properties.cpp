@@ -174,10 +174,12 @@ public:
     TemperatureSearch(double target, double tolerance, const std::function<double(double)>& energy)
         : target_(target), tolerance_(tolerance), energy_(energy) {}
 
-    double Run(double temperature, double firstStep, int steps, bool probeRuns) {
+    double Run(double temperature, double firstStep, int steps, bool probeRuns, bool turnWhereFalling) {
+        const double start = temperature;
         double difference = Difference(temperature);
         if (Balanced(difference)) return temperature;
         double step = difference > 0 ? -firstStep : firstStep;
+        bool turned = false;
         // Steps of the present run (the step kept until the balance changes side), and of them
         // the last in a row that brought the balance no nearer.
         int inRun = 0, losing = 0;
@@ -200,6 +202,14 @@ public:
             if ((next > 0) != (difference > 0)) {
                 step = -step / 2;
                 inRun = losing = 0;
+            } else if (turnWhereFalling && i == 0 && !turned && std::fabs(next) > std::fabs(difference)) {
+                // The first step took the balance further off: it falls with the temperature here
+                // (a humid gas held at its relative humidity takes up vapour as it warms, whose
+                // enthalpy is below the gas's), and its root lies the other way.
+                temperature = start;
+                step = -step;
+                turned = true;
+                inRun = 0;
             } else {
                 gain = std::fabs(difference) - std::fabs(next);
                 losing = gain > 0 ? 0 : losing + 1;
@@ -508,8 +518,8 @@ private:
 }  // namespace
 
 double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
-                         const std::function<double(double)>& energy) {
-    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns);
+                         const std::function<double(double)>& energy, bool turnWhereFalling) {
+    return TemperatureSearch(target, tolerance, energy).Run(start, firstStep, steps, probeRuns, turnWhereFalling);
 }
 
 std::optional<double> SearchRisingBalance(double start, double firstStep, double target, double tolerance, int steps,
@@ -833,15 +843,22 @@ double BalanceNoise(const LineMediumProperties& m) {
 template <class Balance>
 double BalancedTemperature(StreamEnergy& energy, bool rising, double noise, double start, double firstStep,
                            double target, double tolerance, int steps, bool probeRuns, const Balance& balance) {
+    // A balance whose evaluations meet no table's end reads each state alone: where it falls with
+    // the temperature, its search may turn back towards its root.
+    bool withinTables = false;
     if (rising && !lineBalanceOnCp) {
         StreamEnergy trial = energy;
         trial.ForgetBeyond();
         trial.ReadLean();
+        withinTables = true;
         const std::optional<double> t = SearchRisingBalance(
             start, firstStep, target, tolerance, steps,
             [&](double at) {
                 const double e = balance(trial, at);
-                if (trial.MetBeyond() || lineBalanceOnCp) throw CalcError("the balance meets a table's end");
+                if (trial.MetBeyond() || lineBalanceOnCp) {
+                    withinTables = false;
+                    throw CalcError("the balance meets a table's end");
+                }
                 return e;
             },
             noise);
@@ -851,8 +868,9 @@ double BalancedTemperature(StreamEnergy& energy, bool rising, double noise, doub
             return *t;
         }
     }
-    return SearchTemperature(start, firstStep, target, tolerance, steps, probeRuns,
-                             [&](double at) { return balance(energy, at); });
+    return SearchTemperature(
+        start, firstStep, target, tolerance, steps, probeRuns, [&](double at) { return balance(energy, at); },
+        withinTables);
 }
 
 }  // namespace

@@ -171,8 +171,10 @@ void LinePropertiesOutlet(const std::string& medium, double& temperature, int se
 // bring the balance no nearer, has its end found from a few probes ahead and a halving between
 // them: for a balance that changes steadily with the temperature the search ends where the
 // step-by-step one does, and a run with no root within its steps ends at its last step at once.
+// With `turnWhereFalling`, a first step that takes the balance further off (it falls with the
+// temperature there) is taken back and the search goes the other way from `start`.
 double SearchTemperature(double start, double firstStep, double target, double tolerance, int steps, bool probeRuns,
-                         const std::function<double(double)>& energy);
+                         const std::function<double(double)>& energy, bool turnWhereFalling = false);
 
 // The step-by-step search of SearchTemperature (without its probes) on a balance that rises with the
 // temperature: where it ends, from some six evaluations. None where an evaluation does not rise with

@@ -178,6 +178,15 @@ private:
             throw CalcError("the flow reaches the speed of sound");
     }
 
+    // The pressure (Pa) the stream at `s` reaches where it is brought to rest without loss,
+    // p exp(rho v^2 / 2p): that of an isothermal gas, above the isentropic one of any gas and
+    // above a liquid's p + rho v^2 / 2. Where a widening gives back more, the walk's step across it
+    // began from a state its flow cannot reach (the fitting's loss taken before the widening, at
+    // the narrow pipe's velocity, near the speed of sound).
+    static double StagnationPressure(const LineFlowState& s) {
+        return s.pressure * std::exp(CheckedDiv(s.density * s.velocity * s.velocity, 2 * s.pressure));
+    }
+
     static void CheckPressure(double pressure) {
         // An absolute pressure of zero or below: the line cannot carry this flow.
         if (!(pressure > 0)) throw CalcError("the line pressure falls to zero");
@@ -192,6 +201,7 @@ private:
 
     void AfterSegment(LineFlowState& s, const LineSegmentLoss& seg, int n) const {
         const double inletPressure = s.pressure, inletTemperature = s.temperature;
+        const double inletStagnation = StagnationPressure(s);
         s.pressure = CheckFinite(s.pressure - seg.drop, "line pressure is no number");
         StretchFrictionSum += seg.frictionDrop;
         CheckPressure(s.pressure);
@@ -200,7 +210,7 @@ private:
             LinePropertiesOutlet(medium_, s.temperature, n, s.massFlow, s.diameter, inletPressure, inletTemperature,
                                  seg.rise, s.pressure, seg.holdsFitting);
         const int r = seg.lastFitting;
-        if (r >= 1 && r <= kFittingColumnCount) AcrossFitting(s, r, n);
+        if (r >= 1 && r <= kFittingColumnCount) AcrossFitting(s, r, n, inletStagnation);
         LineLocalTemperature = s.temperature;
         Evaluate(s);
     }
@@ -210,7 +220,9 @@ private:
     // were, and the segment's drop holds its loss already: nothing more to take behind it.
     // Every energy balance takes the velocity of the flow through the pipe where it stands: the
     // new diameter behind a change of cross-section, the flow that goes on behind a tee.
-    void AcrossFitting(LineFlowState& s, int r, int n) const {
+    // No static pressure behind a change of cross-section lies above the stagnation pressure of the
+    // stream that entered its segment: `inletStagnation`.
+    void AcrossFitting(LineFlowState& s, int r, int n, double inletStagnation) const {
         const int kind = ResistanceKind[r];
         if (!IsCrossSection(kind) && !IsBranch(kind)) return;
         double p2 = s.pressure, t2 = s.temperature;
@@ -248,6 +260,9 @@ private:
         }
         CheckPressure(pressure);
         CheckLiquid(pressure);
+        if (IsCrossSection(kind) && pressure > inletStagnation)
+            throw CalcError(
+                "the pressure behind the change of cross-section exceeds the stagnation pressure before it");
         s.temperature = t2;
         // The fitting's zeta is that of the tee's whole flow; what goes on is its share.
         if (kind == 70 || kind == 71) s.massFlow *= 0.01 * share;

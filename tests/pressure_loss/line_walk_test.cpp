@@ -268,8 +268,9 @@ TEST(LinePropertiesInlet, ContractionFollowsBernoulliAndTheEnergyBalance) {
 // The search step by step: steps towards the balance, every overshoot turning the step back at
 // half its length, until the balance is met, the steps run out or the step falls below 1e-9 K.
 double StepByStepSearch(double t, double firstStep, double target, double tolerance, int steps,
-                        const std::function<double(double)>& energy) {
+                        const std::function<double(double)>& energy, bool turnWhereFalling = false) {
     auto met = [&](double d) { return d == 0 || std::fabs(d) / std::fabs(d + 2 * target) < tolerance; };
+    const double start = t;
     double d = energy(t) - target;
     if (met(d)) return t;
     double step = d > 0 ? -firstStep : firstStep;
@@ -277,7 +278,13 @@ double StepByStepSearch(double t, double firstStep, double target, double tolera
         t += step;
         const double next = energy(t) - target;
         if (met(next)) return t;
-        if ((next > 0) != (d > 0)) step = -step / 2;
+        if ((next > 0) != (d > 0)) {
+            step = -step / 2;
+        } else if (turnWhereFalling && i == 0 && std::fabs(next) > std::fabs(d)) {
+            t = start;
+            step = -step;
+            continue;
+        }
         d = next;
     }
     return t;
@@ -320,6 +327,31 @@ TEST(SearchTemperature, EndsWhereTheStepByStepSearchEndsFromFewEvaluations) {
         };
         EXPECT_EQ(SearchTemperature(20, 0.01, target, 1e-10, 1000, true, counted), expected) << c.name;
         EXPECT_LE(evaluations, c.mostEvaluations) << c.name;
+    }
+    // A balance that falls with the temperature (a humid gas held at its relative humidity) has its
+    // root the other way from the one a rise would take: told so, the search turns after its first
+    // step and ends at the root, where a rising balance or one no step changes ends as before.
+    struct Falling {
+        const char* name;
+        std::function<double(double)> energy;
+        double root;  // NaN: none within the steps
+        bool falls;
+    } const turning[] = {
+        {"falls, root 500 steps down", [](double t) { return 1e5 - 1000 * (t - 15); }, 15.0, true},
+        {"falls, root 550 steps up", [](double t) { return 1e5 - 1000 * (t - 25.5); }, 25.5, true},
+        {"falls, root 1200 steps down", [](double t) { return 1e5 - 1000 * (t - 8); }, std::nan(""), true},
+        {"rises, root 3.4 steps up", [](double t) { return 1e5 + 1000 * (t - 20.034); }, 20.034, false},
+        {"a step no longer changes the balance", [](double) { return 2e5; }, std::nan(""), false},
+    };
+    for (const Falling& c : turning) {
+        const double found = SearchTemperature(20, 0.01, target, 1e-10, 1000, true, c.energy, true);
+        EXPECT_EQ(found, StepByStepSearch(20, 0.01, target, 1e-10, 1000, c.energy, true)) << c.name;
+        if (!std::isnan(c.root)) {
+            EXPECT_NEAR(found, c.root, 1e-6) << c.name;
+        }
+        if (!c.falls) {
+            EXPECT_EQ(found, SearchTemperature(20, 0.01, target, 1e-10, 1000, true, c.energy)) << c.name;
+        }
     }
     // No state below 0 degC: the run down meets the error where the step-by-step search meets it.
     const auto frozen = [](double t) {

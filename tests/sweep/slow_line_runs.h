@@ -101,9 +101,10 @@ inline const std::vector<SlowLineFitting> kConeExpansionTee = {
 // The slowest line Runs of a census of the pressure-loss page (media, humidity kinds, -150 to
 // 400 degC, 10 kPa to 27.5 MPa, 3 to 350 t/h, no fitting, the cone, expansion and tee or the valve
 // and expansion), at 25 MPa and near it through the cone, the expansion and the tee: humid gas
-// mixtures, humid methane beyond its tables, humid nitrogen and air that refine to 8192 and 16384
-// segments inside theirs, and humid carbon dioxide and hydrogen, whose walks the flow note ended
-// where the walk without a bound computes them.
+// mixtures, humid methane beyond its tables, humid nitrogen and air that refined to 8192 and 16384
+// segments inside theirs (to a static pressure behind the expansion above the stagnation pressure
+// before it), and humid carbon dioxide and hydrogen, whose walks the flow note ended where the walk
+// without a bound computes them.
 inline const std::vector<SlowLineRun>& SlowCensusRuns() {
     static const std::vector<SlowLineRun> runs = {
         CensusLine("gas mixture G, 100 % RH, 350 degC, 25 MPa, 300 t/h", "G", "Relfukt", "100", "350", "25000",
