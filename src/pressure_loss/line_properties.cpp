@@ -179,7 +179,6 @@ public:
         double difference = Difference(temperature);
         if (Balanced(difference)) return temperature;
         double step = difference > 0 ? -firstStep : firstStep;
-        bool turned = false;
         // Steps of the present run (the step kept until the balance changes side), and of them
         // the last in a row that brought the balance no nearer.
         int inRun = 0, losing = 0;
@@ -202,14 +201,14 @@ public:
             if ((next > 0) != (difference > 0)) {
                 step = -step / 2;
                 inRun = losing = 0;
-            } else if (turnWhereFalling && i == 0 && !turned && std::fabs(next) > std::fabs(difference)) {
+            } else if (turnWhereFalling && i == 0 && std::fabs(next) > std::fabs(difference)) {
                 // The first step took the balance further off: it falls with the temperature here
                 // (a humid gas held at its relative humidity takes up vapour as it warms, whose
                 // enthalpy is below the gas's), and its root lies the other way.
                 temperature = start;
                 step = -step;
-                turned = true;
                 inRun = 0;
+                continue;
             } else {
                 gain = std::fabs(difference) - std::fabs(next);
                 losing = gain > 0 ? 0 : losing + 1;
