@@ -24,6 +24,7 @@
 #include "media/water_equations.h"
 #include "numerics/checked.h"
 #include "numerics/physical_constants.h"
+#include "pressure_loss/line_walk.h"
 #include "state/composition.h"
 #include "state/keywords.h"
 #include "state/medium.h"
@@ -42,6 +43,9 @@ constexpr double kLowestPressurePa = 1.0;
 // The inlet routine steps the area in 2, 4, ... segments while fewer than this, so 128 at most.
 constexpr int kAreaStepsDoubledBelow = 101;
 constexpr double kInletPassTolerance = 1e-4;
+// Beyond the tables a pass whose outlet pressure moves from the one before by this share of the
+// inlet pressure or more, turning back or growing, shows passes that have not begun to settle.
+constexpr double kUnsettledInletShare = 0.1;
 constexpr double kInletEnergyTolerance = 1e-4;
 constexpr double kInletFirstStepK = 2.0;
 constexpr double kOutletToleranceFactor = 0.001;
@@ -1000,6 +1004,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
     const double u = CheckedDiv(massFlow, inlet.density * a1);
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + u * u / 2;
     double previousOutlet = std::numeric_limits<double>::quiet_NaN();
+    double previousChange = std::numeric_limits<double>::quiet_NaN();
     for (int steps = 2;; steps *= 2) {
         const std::uint64_t workBefore = LineWork();
         double pressure = inletPressure, temperature = inletTemperature;
@@ -1030,7 +1035,12 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
             velocity = nextVelocity;
             density = stepDensity;
         }
-        const bool settled = std::fabs(pressure - previousOutlet) < kInletPassTolerance * inletPressure;
+        const double change = pressure - previousOutlet;
+        const bool settled = std::fabs(change) < kInletPassTolerance * inletPressure;
+        if (!settled && lineBeyondTables && std::fabs(change) >= kUnsettledInletShare * inletPressure &&
+            !(change * previousChange > 0 && std::fabs(change) <= kStalledShare * std::fabs(previousChange)))
+            throw CalcError("the state behind the cross-section does not settle");
+        previousChange = change;
         previousOutlet = pressure;
         p2 = CheckFinite(pressure, "state behind the cross-section is no number");
         t2 = CheckFinite(temperature, "state behind the cross-section is no number");

@@ -314,6 +314,13 @@ bool RefinementSwings(int segments, std::span<const double> changes) {
     return std::fabs(last.back()) >= kSwingingShare * std::fabs(last.front());
 }
 
+bool RefinementUnsettled(int segments, std::span<const double> changes, double drop) {
+    if (segments < kEarlyJudgedSegments || changes.size() < 2) return false;
+    const double last = changes.back(), before = changes[changes.size() - 2];
+    return std::fabs(last / drop) >= kLargeChangeShare &&
+           !(last * before > 0 && std::fabs(last) <= kStalledShare * std::fabs(before));
+}
+
 bool RefinementSettles(int segments, std::span<const double> changes, double drop, std::uint64_t passWork,
                        std::uint64_t workLeft) {
     if (changes.empty()) return 2 * passWork <= workLeft;
@@ -449,6 +456,8 @@ PressureLossWalk WalkLine() {
             // The first pass's change is against the last stretch's drop: it says nothing.
             if (n > 2) changes.push_back(StretchDrop - previous);
             const bool stops = RefinementStalled(n, changes) || RefinementSwings(n, changes);
+            if (!stops && LineBeyondTables() && RefinementUnsettled(n, changes, StretchDrop))
+                throw CalcError("the walk beyond the tables does not settle");
             // Twice the segments, some twice the work: beyond the tables, past kLineWorkBound, only
             // as long as the drop settles. It is judged before any look ahead, which cannot make it
             // settle.

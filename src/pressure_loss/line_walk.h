@@ -59,6 +59,12 @@ inline constexpr std::size_t kJudgedChanges = 3;
 bool RefinementSettles(int segments, std::span<const double> changes, double drop, std::uint64_t passWork,
                        std::uint64_t workLeft);
 
+// Beyond its medium's tables, from this many segments on, a refinement whose last change is
+// kLargeChangeShare of the drop or more and has turned its sign or grown beyond kStalledShare of the
+// one before has not begun to settle, whatever work its bound leaves it: the walk ends there.
+inline constexpr int kEarlyJudgedSegments = 32;
+bool RefinementUnsettled(int segments, std::span<const double> changes, double drop);
+
 PressureLossWalk CalculatePressureLossLine();
 
 }  // namespace tubalyx

@@ -204,6 +204,37 @@ TEST(RefinementSettles, OnlyADropApproachingFromOneSideGoesOnAndOnlyAsFarAsItsWo
     }
 }
 
+// From 32 segments on, a last change of 2 % of the drop or more that turns its sign or grows ends a
+// walk beyond the tables whatever work is left; one that shrinks with its sign, a small one, or one
+// before 32 segments, does not. Humid ammonia at 20 degC and 500 kPa (its drops at 2 to 32
+// segments) grew from -0.95 to -7.5 kPa at 32; hydrogen held at 374.15 degC shrank to -78 Pa there
+// and settles later.
+TEST(RefinementUnsettled, OnlyALargeChangeThatTurnsOrGrowsFrom32SegmentsOn) {
+    struct Case {
+        const char* name;
+        std::vector<double> drops;  // Pa, at 2, 4, 8 ... segments
+        bool unsettled;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"ammonia, grown at 32", {299959.506, 208529.269, 210858.55, 209908.011, 202373.697}, true},
+        {"ammonia at 16", {299959.506, 208529.269, 210858.55, 209908.011}, false},
+        {"hydrogen, shrunk at 32", {23367.6812, 22036.248, 22698.3093, 21038.0177, 20960.1024}, false},
+        {"large, turned", {100000, 101000, 100500, 101000, 98000}, true},
+        {"large, shrinking with its sign", {100000, 110000, 130000, 150000, 155000}, false},
+        {"large, three quarters of the one before", {100000, 100000, 104000, 108000, 111000}, false},
+        {"large, just beyond three quarters", {100000, 100000, 104000, 108000, 111000.01}, true},
+        {"small, turned", {100000, 100400, 100100, 100300, 100200}, false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::vector<double> changes;
+        for (std::size_t i = 1; i < c.drops.size(); ++i) changes.push_back(c.drops[i] - c.drops[i - 1]);
+        const int segments = 2 << (c.drops.size() - 1);
+        EXPECT_EQ(RefinementUnsettled(segments, changes, c.drops.back()), c.unsettled) << c.name;
+    }
+}
+
 TEST_F(LineWalkTest, LineWithoutLengthOrFlowEndsWithoutANumberOfNoMeaning) {
     Air(3600);
     StraightLengthM = 0;
