@@ -1038,7 +1038,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         const double change = pressure - previousOutlet;
         const bool settled = std::fabs(change) < kInletPassTolerance * inletPressure;
         if (!settled && lineBeyondTables && std::fabs(change) >= kUnsettledInletShare * inletPressure &&
-            !(change * previousChange > 0 && std::fabs(change) <= kStalledShare * std::fabs(previousChange)))
+            !ShrinksWithItsSign(change, previousChange))
             throw CalcError("the state behind the cross-section does not settle");
         previousChange = change;
         previousOutlet = pressure;

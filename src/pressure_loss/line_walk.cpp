@@ -317,8 +317,7 @@ bool RefinementSwings(int segments, std::span<const double> changes) {
 bool RefinementUnsettled(int segments, std::span<const double> changes, double drop) {
     if (segments < kEarlyJudgedSegments || changes.size() < 2) return false;
     const double last = changes.back(), before = changes[changes.size() - 2];
-    return std::fabs(last / drop) >= kLargeChangeShare &&
-           !(last * before > 0 && std::fabs(last) <= kStalledShare * std::fabs(before));
+    return std::fabs(last / drop) >= kLargeChangeShare && !ShrinksWithItsSign(last, before);
 }
 
 bool RefinementSettles(int segments, std::span<const double> changes, double drop, std::uint64_t passWork,
@@ -330,8 +329,7 @@ bool RefinementSettles(int segments, std::span<const double> changes, double dro
     for (const double c : recent) anyLarge = anyLarge || std::fabs(c / drop) >= kLargeChangeShare;
     if (anyLarge) {
         for (std::size_t i = 1; i < recent.size(); ++i)
-            if (!(recent[i] * recent[i - 1] > 0) || !(std::fabs(recent[i]) <= kStalledShare * std::fabs(recent[i - 1])))
-                return false;
+            if (!ShrinksWithItsSign(recent[i], recent[i - 1])) return false;
     }
     double share = std::fabs(changes.back() / drop);
     std::uint64_t work = 0, pass = passWork;

@@ -8,6 +8,7 @@
 // fittings' shares in the grid. "Flow" takes only the
 // inlet state of the pipe. Faults raise CalcError; PhaseLetter is restored in every case.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -32,6 +33,12 @@ inline constexpr double kStretchSettledShare = 0.001;
 inline constexpr int kStalledSegments = 256;
 inline constexpr std::size_t kStalledDoublings = 3;
 inline constexpr double kStalledShare = 0.75;
+
+// Whether a change keeps the sign of the one before and shrinks to kStalledShare of it or less:
+// the way a refinement (or a sequence of passes) that has begun to settle goes on. None with NaN.
+inline bool ShrinksWithItsSign(double change, double before) {
+    return change * before > 0 && std::fabs(change) <= kStalledShare * std::fabs(before);
+}
 
 // changes: the signed change of the stretch drop at each doubling so far, the oldest first,
 // ending with the one at segments; their sizes are compared.

@@ -8,6 +8,7 @@
 #include <numbers>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "flow/reynolds.h"
@@ -167,6 +168,18 @@ TEST(RefinementSwings, OnlyADropThatSwingsWithoutShrinkingEndsBeforeTheBound) {
     for (const Case& c : cases) EXPECT_EQ(SegmentsAtStop(RefinementSwings, c.changes), c.swingsAt) << c.name;
 }
 
+// A refinement's drops at 2, 4, 8 ... segments as the walk judges them: the changes from the pass of
+// 4 segments on, and the segments of the last pass.
+struct JudgedRefinement {
+    std::vector<double> changes;
+    int segments;
+};
+JudgedRefinement Judged(const std::vector<double>& drops) {
+    JudgedRefinement r{{}, 2 << (drops.size() - 1)};
+    for (std::size_t i = 1; i < drops.size(); ++i) r.changes.push_back(drops[i] - drops[i - 1]);
+    return r;
+}
+
 // The stretch drops at 2, 4, 8 ... segments of walks beyond the tables as the window ran them, up
 // to where their next pass would take them past kLineWorkBound, and the work of their last pass.
 TEST(RefinementSettles, OnlyADropApproachingFromOneSideGoesOnAndOnlyAsFarAsItsWorkAllows) {
@@ -197,10 +210,8 @@ TEST(RefinementSettles, OnlyADropApproachingFromOneSideGoesOnAndOnlyAsFarAsItsWo
     };
     // clang-format on
     for (const Case& c : cases) {
-        std::vector<double> changes;
-        for (std::size_t i = 1; i < c.drops.size(); ++i) changes.push_back(c.drops[i] - c.drops[i - 1]);
-        const int segments = 2 << (c.drops.size() - 1);
-        EXPECT_EQ(RefinementSettles(segments, changes, c.drops.back(), c.passWork, c.workLeft), c.goesOn) << c.name;
+        const JudgedRefinement r = Judged(c.drops);
+        EXPECT_EQ(RefinementSettles(r.segments, r.changes, c.drops.back(), c.passWork, c.workLeft), c.goesOn) << c.name;
     }
 }
 
@@ -228,10 +239,8 @@ TEST(RefinementUnsettled, OnlyALargeChangeThatTurnsOrGrowsFrom32SegmentsOn) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        std::vector<double> changes;
-        for (std::size_t i = 1; i < c.drops.size(); ++i) changes.push_back(c.drops[i] - c.drops[i - 1]);
-        const int segments = 2 << (c.drops.size() - 1);
-        EXPECT_EQ(RefinementUnsettled(segments, changes, c.drops.back()), c.unsettled) << c.name;
+        const JudgedRefinement r = Judged(c.drops);
+        EXPECT_EQ(RefinementUnsettled(r.segments, r.changes, c.drops.back()), c.unsettled) << c.name;
     }
 }
 
@@ -442,6 +451,13 @@ TEST(SearchRisingBalance, EndsWhereTheStepByStepSearchEndsFromAFewEvaluations) {
     EXPECT_FALSE(SearchRisingBalance(20, 0.01, target, 1e-10, 1000, frozen));
 }
 
+// A humid gas of the humidity measure `kind`, in its gas phase (each test starts from the reset state).
+void HumidGas(std::string_view kind) {
+    HumidGasFlag = true;
+    HumidityInputKind = kind;
+    PhaseLetter = 'N';
+}
+
 // Two states the same to the bit in what the energy balance reads and, for `whole`, in kappa and cp.
 bool SameState(const LineMediumProperties& a, const LineMediumProperties& b, bool whole) {
     return a.density == b.density && a.viscosity == b.viscosity && a.enthalpy == b.enthalpy &&
@@ -481,9 +497,7 @@ TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
         double absoluteHumidity;  // g/m3
         double pressure, temperature;
     } const cases[] = {{"LUF", 5, 5e5, 20}, {"NH3", 5, 5e5, 20}, {"AR", 3, 50e5, 20}, {"LUF", 50, 2e5, 80}};
-    HumidGasFlag = true;
-    HumidityInputKind = kHumidityAbsolute;
-    PhaseLetter = 'N';
+    HumidGas(kHumidityAbsolute);
     for (const Case& c : cases) {
         MediumCode = c.medium;
         AbsoluteHumidity = c.absoluteHumidity;
@@ -505,8 +519,6 @@ TEST(KeptLineStates, GiveTheStateEvaluatedAnewAndFollowTheHumidity) {
         AbsoluteHumidity = 2 * c.absoluteHumidity;
         EXPECT_TRUE(SameState(LineMediumAt(c.medium, c.pressure, c.temperature), wetter, true)) << c.medium;
     }
-    HumidGasFlag = false;
-    HumidityInputKind = kHumidityRelative;
 }
 
 // The outlet search inside the tables takes its trials' vapour without heat capacities: the
@@ -522,9 +534,7 @@ TEST(KeptLineStates, AnOutletSearchsLastTrialAskedForWholeIsTheWholeState) {
                        {"LUF", 100, 237.5e5, 350, 237e5, 1024},
                        {"LUF", 50, 5e5, 20, 4.99e5, 8},
                        {"CO2", 100, 237.5e5, 350, 237e5, 64}};
-    HumidGasFlag = true;
-    HumidityInputKind = kHumidityRelative;
-    PhaseLetter = 'N';
+    HumidGas(kHumidityRelative);
     for (const Case& c : cases) {
         MediumCode = c.medium;
         RelativeHumidity = c.relativeHumidity;
@@ -544,8 +554,6 @@ TEST(KeptLineStates, AnOutletSearchsLastTrialAskedForWholeIsTheWholeState) {
         EXPECT_EQ(PropertyWork, evaluated) << c.medium;
         EXPECT_GT(LineWork(), counted) << c.medium;
     }
-    HumidGasFlag = false;
-    HumidityInputKind = kHumidityRelative;
 }
 
 TEST(LinePropertiesOutlet, OutletTemperatureBalancesTheEnergyOfTheSegment) {
