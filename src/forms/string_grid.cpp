@@ -28,16 +28,23 @@ const std::string& TStringGrid::Cell(int col, int row) const {
     return it == cells_.end() ? empty : it->second;
 }
 
+std::uint64_t TStringGrid::NewCellsStamp() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 void TStringGrid::SetCell(int col, int row, const std::string& text) {
     auto& cell = cells_[{col, row}];
     if (cell == text) return;
     cell = text;
+    cellsStamp_ = NewCellsStamp();
     Changed();
 }
 
 void TStringGrid::ClearCells() {
     if (cells_.empty()) return;
     cells_.clear();
+    cellsStamp_ = NewCellsStamp();
     Changed();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -40,6 +41,9 @@ public:
     void SetCell(int col, int row, const std::string& text);
     // Every cell back to "" (counts, sizes and the current cell stay).
     void ClearCells();
+    // Changes whenever a cell's text does, and no two grids share one: what a reader worked
+    // out from the cells holds while the stamp it read them at is the grid's.
+    std::uint64_t CellsStamp() const { return cellsStamp_; }
 
     // Setting a default size resets every column (row) to it, as the platform grid does.
     int DefaultColWidth() const { return defaultColWidth_; }
@@ -103,6 +107,8 @@ private:
     int col_ = 1, row_ = 1;
     bool editing_ = false;
     std::map<std::pair<int, int>, std::string> cells_;
+    std::uint64_t cellsStamp_ = NewCellsStamp();
+    static std::uint64_t NewCellsStamp();
     std::map<int, int> colWidths_, rowHeights_;
 };
 

@@ -1,6 +1,8 @@
 #include "media/gas_mixture.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "media/medium_identification.h"
@@ -146,7 +148,22 @@ void WriteVolumeColumn(TStringGrid& dry, TStringGrid& humid, int col, const Part
 
 double MixtureRowMolarMass(int row) {
     if (row < 0 || row >= kMixtureRows) return 0.0;
-    return IsUserGas(row) ? MixtureMolarMass[row] : MolarMass(MixtureComponentKeyword[row]);
+    if (IsUserGas(row)) return MixtureMolarMass[row];
+    // A mixture's state sums every row's molar mass at each trial of a line walk's searches:
+    // the table's value for a row's keyword is kept until the keyword changes.
+    struct Kept {
+        std::string keyword;
+        double molarMass = 0.0;
+        bool valid = false;
+    };
+    static std::array<Kept, kMixtureRows> kept;
+    Kept& k = kept[static_cast<std::size_t>(row)];
+    if (!k.valid || k.keyword != MixtureComponentKeyword[row]) {
+        k.molarMass = MolarMass(MixtureComponentKeyword[row]);
+        k.keyword = MixtureComponentKeyword[row];
+        k.valid = true;
+    }
+    return k.molarMass;
 }
 
 void NormaliseMixture() {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -207,21 +208,23 @@ bool HumidityPresent(const MediumDescription& d, double relativeHumidity) {
 }
 
 // A cell of the grid as a number. A line walk asks for the mixture's state at every trial of its
-// searches, and the grid's texts do not change meanwhile: the number read from a cell's text is
-// kept with it (and the separator it was read with).
+// searches, and the grid's texts do not change meanwhile: the number read from a cell is kept
+// with the grid's stamp and the separator it was read at, and read anew when either moves.
 double CellNumber(const TStringGrid& grid, int col, int row) {
     struct Read {
-        std::string text;
+        const TStringGrid* grid = nullptr;
+        std::uint64_t stamp = 0;
         char separator = 0;
         double value = 0.0;
     };
     static std::array<std::array<Read, kMixtureRows>, 6> read;
-    const std::string& text = grid.Cell(col, row);
-    if (col < 0 || col >= static_cast<int>(read.size()) || row < 0 || row >= kMixtureRows) return StrToFloatSafe(text);
+    if (col < 0 || col >= static_cast<int>(read.size()) || row < 0 || row >= kMixtureRows)
+        return StrToFloatSafe(grid.Cell(col, row));
     Read& r = read[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
-    if (r.separator != DecimalSeparator() || r.text != text) {
-        r.value = StrToFloatSafe(text);
-        r.text = text;
+    if (r.grid != &grid || r.stamp != grid.CellsStamp() || r.separator != DecimalSeparator()) {
+        r.value = StrToFloatSafe(grid.Cell(col, row));
+        r.grid = &grid;
+        r.stamp = grid.CellsStamp();
         r.separator = DecimalSeparator();
     }
     return r.value;

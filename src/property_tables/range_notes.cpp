@@ -1,7 +1,9 @@
 #include "property_tables/range_notes.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -74,11 +76,11 @@ void WriteViscosityLines(const std::string& S) {
         Pick("[Kin. viskositet vid ", "[Kin. Viskosität bei ", "[Kin. viscosity at ") + S, "(m2/s*10E-6)] ");
 }
 
-// The lines of a moved state, as the last call of one writer made them. The property
-// searches evaluate a table at one clamped state many times over; the lines depend on the
-// state used, the language, the medium and the decimal separator alone, so a repeat copies
-// them instead of formatting them again.
-struct KeptLines {
+// The lines of moved states, as the last calls of one writer made them. The property searches
+// evaluate a table at a few clamped states many times over (a mixture's components each at its
+// own): the lines depend on the state used, the language, the medium and the decimal separator
+// alone, so a repeat copies them instead of formatting them again.
+struct KeptLine {
     bool valid = false;
     char branch = ' ';
     std::uint64_t used = 0;
@@ -87,25 +89,35 @@ struct KeptLines {
     std::string lines[3];
 };
 
+struct KeptLines {
+    static constexpr std::size_t kStates = 8;
+    std::array<KeptLine, kStates> states;
+    std::size_t next = 0;  // the one a new state takes: the oldest
+};
+
 template <class Write>
 void WriteKept(KeptLines& kept, char branch, double used, std::initializer_list<std::string*> labels, Write write) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(used);
-    if (kept.valid && kept.branch == branch && kept.used == bits && kept.language == LanguageLetter &&
-        kept.separator == DecimalSeparator() && kept.medium == MediumCode) {
-        int n = 0;
-        for (std::string* label : labels) *label = kept.lines[n++];
-        return;
+    for (const KeptLine& k : kept.states) {
+        if (k.valid && k.branch == branch && k.used == bits && k.language == LanguageLetter &&
+            k.separator == DecimalSeparator() && k.medium == MediumCode) {
+            int n = 0;
+            for (std::string* label : labels) *label = k.lines[n++];
+            return;
+        }
     }
-    kept.valid = false;
+    KeptLine& k = kept.states[kept.next];
+    kept.next = (kept.next + 1) % KeptLines::kStates;
+    k.valid = false;
     write();
     int n = 0;
-    for (std::string* label : labels) kept.lines[n++] = *label;
-    kept.branch = branch;
-    kept.used = bits;
-    kept.language = LanguageLetter;
-    kept.separator = DecimalSeparator();
-    kept.medium = MediumCode;
-    kept.valid = true;
+    for (std::string* label : labels) k.lines[n++] = *label;
+    k.branch = branch;
+    k.used = bits;
+    k.language = LanguageLetter;
+    k.separator = DecimalSeparator();
+    k.medium = MediumCode;
+    k.valid = true;
 }
 
 KeptLines keptDensity, keptHeatCapacity, keptEnthalpy, keptViscosityP, keptViscosityT;

@@ -111,3 +111,35 @@ TEST(StringGrid, MouseToCellHoldsForColumnsAndRowsNearTheIntegerRange) {
     EXPECT_EQ(col, 0);
     EXPECT_EQ(row, 0);
 }
+
+// A reader keeps what it read while the stamp stays: every change of a text moves it (a user's
+// edit too), a write of the same text or of cells already empty does not, and no two grids share one.
+TEST(StringGrid, CellsStampMovesWithEveryChangedText) {
+    TStringGrid g("g"), other("other");
+    g.SetEditing(true);
+    EXPECT_NE(g.CellsStamp(), other.CellsStamp());
+    std::uint64_t seen = g.CellsStamp();
+    auto moved = [&] {
+        const bool m = g.CellsStamp() != seen;
+        seen = g.CellsStamp();
+        return m;
+    };
+    g.SetCell(2, 3, "50");
+    EXPECT_TRUE(moved());
+    g.SetCell(2, 3, "50");
+    EXPECT_FALSE(moved());
+    g.SetCell(4, 4, "");
+    EXPECT_FALSE(moved());
+    g.UserSetEditText(2, 3, "51");
+    EXPECT_TRUE(moved());
+    g.SetColCount(2);
+    g.SetCol(1);
+    EXPECT_FALSE(moved());
+    g.ClearCells();
+    EXPECT_TRUE(moved());
+    g.ClearCells();
+    EXPECT_FALSE(moved());
+    other.SetCell(0, 0, "x");
+    EXPECT_NE(other.CellsStamp(), g.CellsStamp());
+    EXPECT_FALSE(moved());
+}

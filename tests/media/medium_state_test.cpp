@@ -12,6 +12,7 @@
 #include "media/mixture_test_setup.h"
 #include "media/steam_equations.h"
 #include "media/water_equations.h"
+#include "numerics/checked.h"
 #include "state/composition.h"
 #include "state/medium.h"
 #include "state/selections.h"
@@ -368,6 +369,46 @@ TEST_F(MediumState, MixtureScaledToTheGivenMolarMass) {
     State scaled;
     Evaluate("G", scaled);
     EXPECT_NEAR(scaled.flow, 2 * plain.flow, 1e-9);
+}
+
+// A line walk asks for the mixture's state thousands of times with the grid unchanged; what it
+// read of the grid and of the components' molar masses is read again after every edit, change of
+// keyword and change of separator.
+TEST_F(MediumState, MixtureReadsEachEditOfItsGridAndKeywords) {
+    TStringGrid& grid = Form1().ViktVolprocgridfukt;
+    MixtureComponentKeyword[2] = "AR";
+    for (int col = 2; col <= 5; ++col) grid.SetCell(col, 2, "100");
+    State full;
+    Evaluate("G", full);
+    EXPECT_NEAR(full.flow, 1.661, 0.01);  // argon at 20 degC and 101.325 kPa
+    grid.SetCell(4, 2, "50");             // the share of the operating pressure
+    State half;
+    Evaluate("G", half);
+    EXPECT_NEAR(half.flow, 0.5 * full.flow, 2e-5 * full.flow);
+    EXPECT_NEAR(MixturePartialPressure[2], 0.5 * 101325.0, 1e-6);
+
+    // On a point platform "50,5" is no share: no gas is left.
+    grid.SetCell(4, 2, "50,5");
+    {
+        SeparatorGuard comma(',');
+        State s;
+        Evaluate("G", s);
+        EXPECT_NEAR(s.flow, 0.505 * full.flow, 2e-5 * full.flow);
+    }
+    State none;
+    EXPECT_THROW(Evaluate("G", none), CalcError);
+    grid.SetCell(4, 2, "100");
+
+    // The grid's molar mass weighs each row's component by its keyword's.
+    HumidGasMolarMass = 2 * 31.999;
+    MixtureComponentKeyword[2] = "O2";
+    State oxygen;
+    Evaluate("G", oxygen);
+    MixtureComponentKeyword[2] = "AR";
+    State argon;
+    Evaluate("G", argon);
+    EXPECT_NEAR(oxygen.flow, 2.0 * 1.331, 0.02);
+    EXPECT_NEAR(argon.flow, 31.999 / 39.948 * 2.0 * 1.661, 0.02);
 }
 
 TEST_F(MediumState, EmptyMixtureGivesZerosWithoutFault) {

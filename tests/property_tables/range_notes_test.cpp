@@ -202,5 +202,55 @@ TEST_F(RangeNotesTest, ExactlyOneTenthIsNoMove) {
     EXPECT_EQ(DynamicViscosityLabel, "[Dynamic viscosity at -273C!...........(Pas*10E-6)] ");
 }
 
+// A search evaluates its tables at a few moved states in turn (a mixture's components each at
+// its own): a state's lines are the same whichever states, languages, media and separators
+// came before, with more states in turn than are kept.
+TEST_F(RangeNotesTest, ALinesStateDoesNotDependOnTheStatesBefore) {
+    struct Lines {
+        std::string density, volume, cp, enthalpy, viscosity;
+    };
+    auto write = [](double usedKPa) {
+        WriteDensityRangeNote(usedKPa, 2e7, 293.15, 20);
+        WriteHeatCapacityRangeNote(usedKPa, 2e7, 293.15, 20);
+        WriteEnthalpyRangeNote(usedKPa, 2e7, 293.15, 20);
+        WriteViscosityRangeNote(usedKPa, 2e7, 293.15, 20);
+        return Lines{DensityLabel, SpecificVolumeLabel, CpLabel, EnthalpyLabel, DynamicViscosityLabel};
+    };
+    const char* media[] = {"N2", "C3H8V"};
+    const char languages[] = {'S', 'E'};
+    const char separators[] = {',', '.'};
+    constexpr int kStates = 11;
+    Lines first[2][2][2][kStates];
+    for (int m = 0; m < 2; ++m)
+        for (int l = 0; l < 2; ++l)
+            for (int c = 0; c < 2; ++c) {
+                SetDecimalSeparator(separators[c]);
+                Use(languages[l], media[m]);
+                for (int k = 0; k < kStates; ++k) first[m][l][c][k] = write(1000.0 + 250.0 * k);
+            }
+    SetDecimalSeparator(',');
+    Use('E', "N2");
+    EXPECT_EQ(first[0][1][0][1].density, "[Density..(Z calculated at 1,25E3 kPa!.)...(kg/m3)] ");
+    EXPECT_EQ(first[1][0][1][2].density, "[Densitet..vid 1.5E3 kPa!..................(kg/m3)] ");
+    // In another order, each state in every setting in turn, one setting changed at a time.
+    const int gray[8] = {0, 1, 3, 2, 6, 7, 5, 4};
+    for (int pass = 0; pass < 8 * kStates; ++pass) {
+        const int k = (7 * (pass / 8)) % kStates, setting = gray[pass % 8];
+        const int m = setting & 1, l = (setting >> 1) & 1, c = (setting >> 2) & 1;
+        SetDecimalSeparator(separators[c]);
+        Use(languages[l], media[m]);
+        const Lines now = write(1000.0 + 250.0 * k);
+        const Lines& then = first[m][l][c][k];
+        EXPECT_EQ(now.density, then.density) << pass;
+        EXPECT_EQ(now.volume, then.volume) << pass;
+        EXPECT_EQ(now.cp, then.cp) << pass;
+        EXPECT_EQ(now.enthalpy, then.enthalpy) << pass;
+        EXPECT_EQ(now.viscosity, then.viscosity) << pass;
+        // An unmoved state between them puts the ordinary texts back.
+        WriteDensityRangeNote(20000, 2e7, 293.15, 20);
+        EXPECT_EQ(DensityLabel, DensityLabelBase);
+    }
+}
+
 }  // namespace
 }  // namespace tubalyx
