@@ -885,6 +885,8 @@ KeptLineStates::KeptLineStates() {
     }
 }
 
+bool KeptLineStates::Keeps(const std::string& medium) { return keptStates && Keepable(medium); }
+
 KeptLineStates::~KeptLineStates() {
     if (owner_) keptStates.reset();
 }

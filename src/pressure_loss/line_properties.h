@@ -44,6 +44,10 @@ public:
     KeptLineStates(const KeptLineStates&) = delete;
     KeptLineStates& operator=(const KeptLineStates&) = delete;
 
+    // Whether the medium's states are kept: where they are not, a second walk evaluates each
+    // state anew, as the first did.
+    static bool Keeps(const std::string& medium);
+
 private:
     bool owner_ = false;
 };

@@ -43,6 +43,7 @@
 #include "state/keywords.h"
 #include "state/limits.h"
 #include "state/medium.h"
+#include "state/property_labels.h"
 #include "state/report_state.h"
 #include "state/reset.h"
 #include "state/resistance_grid_state.h"
@@ -317,6 +318,7 @@ void RunLine(CalculationFunction function, bool possible) {
     LayoutTop = 0;
     bool failed = false;
     std::string walkedState;
+    PropertyLabelTexts walkedLabels;
     if (possible) {
         CalculateMediumState();
         RecalcResistanceGrid();
@@ -326,6 +328,7 @@ void RunLine(CalculationFunction function, bool possible) {
         }
         failed = RunPressureLoss('S', LayoutTop);
         if (!failed) walkedState = WalkStateBytes();
+        walkedLabels = LivePropertyLabelTexts();
         ShowHumidityContent();
     }
     WriteInputSection();
@@ -334,8 +337,16 @@ void RunLine(CalculationFunction function, bool possible) {
         // The report pass walks the line again from the state the first walk left: a walk that
         // ended there ends there again, so where the listing has changed nothing a walk reads,
         // the first walk's state stands. (A walk that failed is made again: what it leaves
-        // behind is the state of its fault.)
+        // behind is the state of its fault.) The listing evaluates the medium at states of its
+        // own, whose range notes it leaves in the property labels. A walk that evaluates every
+        // state anew (its medium's states are not kept) writes the notes as the first walk did:
+        // where the listing has changed the labels alone, the first walk's are put back and its
+        // state stands.
+        PropertyLabelTexts listedLabels = LivePropertyLabelTexts();
+        const bool anew = !KeptLineStates::Keeps(MediumCode);
+        if (anew) RestoreLivePropertyLabels(walkedLabels);
         const bool walk = failed || WalkStateBytes() != walkedState;
+        if (walk && anew) RestoreLivePropertyLabels(listedLabels);
         RunPressureLoss('B', LayoutTop, walk);
     } else {
         WriteMediumStateWarnings();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/property_work.h"
@@ -192,11 +193,19 @@ TEST_F(SettlingWalks, TheSlowestCensusRunsStayWithinTheirWorkAndPrintWhatTheUnbo
 
 // A line Run walks its line once where its input listing changes nothing a walk reads: the report
 // pass takes the first walk's state, which a second walk from there would leave as it is. The
-// dry-air line and the gas mixture (whose states no Run keeps) spent the work of two walks.
+// dry-air line and the gas mixture (whose states no Run keeps) spent the work of two walks, and
+// so did such lines beyond their tables, whose range notes the listing's own states put back to
+// the plain labels.
 TEST_F(SettlingWalks, ALineRunWalksOnceWhereTheListingChangesNothingAWalkReads) {
-    for (const char* medium : {"LUF", "G Relfukt relabsspecfukt=50", "N2 Absfukt relabsspecfukt=5"}) {
+    const std::string beyond = " temp=-150 abstryckantal=5000";
+    const std::pair<const char*, std::string> lines[] = {{"LUF", ""},
+                                                         {"G Relfukt relabsspecfukt=50", ""},
+                                                         {"N2 Absfukt relabsspecfukt=5", ""},
+                                                         {"LUF", beyond},
+                                                         {"G Relfukt relabsspecfukt=50", beyond}};
+    for (const auto& [medium, state] : lines) {
         std::uint64_t runWork = 0;
-        const std::vector<std::string> report = RunLine(medium + std::string(kTimedLine), {}, &runWork);
+        const std::vector<std::string> report = RunLine(medium + std::string(kTimedLine) + state, {}, &runWork);
         ASSERT_TRUE(Holds(report, kDropLabel)) << medium;
         const std::uint64_t before = PropertyWork;
         CalculatePressureLossLine();
