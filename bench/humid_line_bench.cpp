@@ -8,7 +8,7 @@
 // -40 degC, inside them. Then the line Runs whose walk its work bound cut short or let run on:
 // gases beyond their tables on the page's own line, steam through 50 changes of diameter, humid
 // nitrogen through a valve and an expansion that chokes the rest of the line, and the same line
-// in dry air. Last the slowest Runs of the latest census (sweep::SlowCensusRuns).
+// in dry air. Last the slowest Runs of the latest censuses (sweep::SlowCensusRuns and four more).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -107,6 +107,18 @@ const std::vector<SlowLineRun>& Runs() {
         for (const SlowLineRun& run : sweep::SlowCensusRuns())
             if (run.what != sweep::SlowCensusRuns()[3].what)
                 r.push_back({"census: " + run.what, run.picks, run.typed, run.fittings});
+        // Then the slowest of the census of 21 600 line Runs: beyond the tables at -150 degC, and
+        // a humidity no gas holds at -40 degC.
+        const std::vector<sweep::SlowLineFitting> none;
+        r.push_back(
+            sweep::CensusLine("census: gas mixture G, 100 % RH, -150 degC, 10 kPa, 300 kg/h, cone, expansion, tee", "G",
+                              "Relfukt", "100", "-150", "10", "300", sweep::kConeExpansionTee));
+        r.push_back(sweep::CensusLine("census: gas mixture G, 50 % RH, -150 degC, 5 MPa, 100 t/h, cone, expansion, tee",
+                                      "G", "Relfukt", "50", "-150", "5000", "100000", sweep::kConeExpansionTee));
+        r.push_back(sweep::CensusLine("census: dry air, -150 degC, 5 MPa, 100 t/h", "LUF", "Relfukt", "0", "-150",
+                                      "5000", "100000", none));
+        r.push_back(sweep::CensusLine("census: air, 3 g/kg, -40 degC, 5 MPa, 100 t/h, cone, expansion, tee", "LUF",
+                                      "Spefukt", "3", "-40", "5000", "100000", sweep::kConeExpansionTee));
         return r;
     }();
     return all;

@@ -104,7 +104,7 @@ TEST_F(HumidityConversionsTest, SearchStartsAtPlusFiftyAndIsBounded) {
     EXPECT_EQ(evaluations, 2);
 }
 
-// Far targets: from the 32nd trial on the march leaps whole windows, and ends where the trial
+// Far targets: from the first window on the march leaps whole windows, and ends where the trial
 // by trial march would. With f = 1e-9 s the gain check stops the march at the window ending at
 // trial 984, where 0.05 times the trials left (16) first falls below the distance to the target.
 TEST_F(HumidityConversionsTest, FarMarchLeapsWindowsAndEndsWhereTrialByTrialWould) {
@@ -112,7 +112,7 @@ TEST_F(HumidityConversionsTest, FarMarchLeapsWindowsAndEndsWhereTrialByTrialWoul
         double s0, slope, expected;
         int maxCalls;
     };
-    for (const Case& c : {Case{0.0, 1e-9, 49200.0, 160}, Case{10.0, 1e-9, 49210.0, 160}, Case{0.0, 1e-4, 10000.0, 100},
+    for (const Case& c : {Case{0.0, 1e-9, 49200.0, 132}, Case{10.0, 1e-9, 49210.0, 132}, Case{0.0, 1e-4, 10000.0, 100},
                           Case{0.0, 1.0 / 45000.0, 45000.0, 200}}) {
         int evaluations = 0;
         std::vector<double> trials;
@@ -127,7 +127,7 @@ TEST_F(HumidityConversionsTest, FarMarchLeapsWindowsAndEndsWhereTrialByTrialWoul
         EXPECT_NEAR(*s, c.expected, c.expected * 1e-5) << c.slope;
         EXPECT_LE(evaluations, c.maxCalls) << c.slope;
         EXPECT_EQ(evaluations, static_cast<int>(trials.size()) + 1) << c.slope;
-        // The first 32 trials are the march's own steps.
+        // The first window's trials are the march's own steps.
         for (int k = 0; k < kHumidityMarchLeapTrials; ++k) ASSERT_EQ(trials[k], c.s0 + 50.0 * (k + 1)) << k;
     }
 }

@@ -103,8 +103,8 @@ inline const std::vector<SlowLineFitting> kConeExpansionTee = {
 // and expansion), at 25 MPa and near it through the cone, the expansion and the tee: humid gas
 // mixtures, humid methane beyond its tables, humid nitrogen and air that refined to 8192 and 16384
 // segments inside theirs (to a static pressure behind the expansion above the stagnation pressure
-// before it), and humid carbon dioxide and hydrogen, whose walks the flow note ended where the walk
-// without a bound computes them.
+// before it), and humid carbon dioxide and hydrogen, whose walks the flow note or the failure line
+// ended where the walk without a bound computes them.
 inline const std::vector<SlowLineRun>& SlowCensusRuns() {
     static const std::vector<SlowLineRun> runs = {
         CensusLine("gas mixture G, 100 % RH, 350 degC, 25 MPa, 300 t/h", "G", "Relfukt", "100", "350", "25000",
@@ -124,6 +124,8 @@ inline const std::vector<SlowLineRun>& SlowCensusRuns() {
         CensusLine("carbon dioxide, 100 % RH, 350 degC, 23.75 MPa, 300 t/h", "CO2", "Relfukt", "100", "350", "23750",
                    "300000", kConeExpansionTee),
         CensusLine("hydrogen, 5 g/m3, 20 degC, 23.75 MPa, 100 t/h", "H2", "Absfukt", "5", "20", "23750", "100000",
+                   kConeExpansionTee),
+        CensusLine("hydrogen, 3 g/kg, -40 degC, 25 MPa, 100 t/h", "H2", "Spefukt", "3", "-40", "25000", "100000",
                    kConeExpansionTee),
     };
     return runs;
