@@ -46,6 +46,10 @@ constexpr double kInletPassTolerance = 1e-4;
 // Beyond the tables a pass whose outlet pressure moves from the one before by this share of the
 // inlet pressure or more, turning back or growing, shows passes that have not begun to settle.
 constexpr double kUnsettledInletShare = 0.1;
+// So do passes whose change has grown at each of this many passes in a row, the last one this
+// share of the inlet pressure or more: they move further from one another as the steps shrink.
+constexpr int kGrowingInletPasses = 3;
+constexpr double kGrowingInletShare = 0.01;
 constexpr double kInletEnergyTolerance = 1e-4;
 constexpr double kInletFirstStepK = 2.0;
 constexpr double kOutletToleranceFactor = 0.001;
@@ -1007,6 +1011,7 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
     const double inletEnergy = kJoulePerKilojoule * inlet.enthalpy + u * u / 2;
     double previousOutlet = std::numeric_limits<double>::quiet_NaN();
     double previousChange = std::numeric_limits<double>::quiet_NaN();
+    int grownInRow = 0;
     for (int steps = 2;; steps *= 2) {
         const std::uint64_t workBefore = LineWork();
         double pressure = inletPressure, temperature = inletTemperature;
@@ -1039,8 +1044,11 @@ void LinePropertiesInlet(const std::string& medium, double& p2, double& t2, doub
         }
         const double change = pressure - previousOutlet;
         const bool settled = std::fabs(change) < kInletPassTolerance * inletPressure;
-        if (!settled && lineBeyondTables && std::fabs(change) >= kUnsettledInletShare * inletPressure &&
-            !ShrinksWithItsSign(change, previousChange))
+        grownInRow = std::fabs(change) > std::fabs(previousChange) ? grownInRow + 1 : 0;
+        if (!settled && lineBeyondTables &&
+            ((std::fabs(change) >= kUnsettledInletShare * inletPressure &&
+              !ShrinksWithItsSign(change, previousChange)) ||
+             (grownInRow >= kGrowingInletPasses && std::fabs(change) >= kGrowingInletShare * inletPressure)))
             throw CalcError("the state behind the cross-section does not settle");
         previousChange = change;
         previousOutlet = pressure;

@@ -103,8 +103,9 @@ inline const std::vector<SlowLineFitting> kConeExpansionTee = {
 // and expansion), at 25 MPa and near it through the cone, the expansion and the tee: humid gas
 // mixtures, humid methane beyond its tables, humid nitrogen and air that refined to 8192 and 16384
 // segments inside theirs (to a static pressure behind the expansion above the stagnation pressure
-// before it), and humid carbon dioxide and hydrogen, whose walks the flow note or the failure line
-// ended where the walk without a bound computes them.
+// before it), humid carbon dioxide and hydrogen, whose walks the flow note or the failure line
+// ended where the walk without a bound computes them, and humid hydrogen beyond its tables, whose
+// passes behind the valve moved further apart at each.
 inline const std::vector<SlowLineRun>& SlowCensusRuns() {
     static const std::vector<SlowLineRun> runs = {
         CensusLine("gas mixture G, 100 % RH, 350 degC, 25 MPa, 300 t/h", "G", "Relfukt", "100", "350", "25000",
@@ -127,6 +128,8 @@ inline const std::vector<SlowLineRun>& SlowCensusRuns() {
                    kConeExpansionTee),
         CensusLine("hydrogen, 3 g/kg, -40 degC, 25 MPa, 100 t/h", "H2", "Spefukt", "3", "-40", "25000", "100000",
                    kConeExpansionTee),
+        CensusLine("hydrogen, 5 g/m3, 350 degC, 5 MPa, 10 t/h, a valve and an expansion", "H2", "Absfukt", "5", "350",
+                   "5000", "10000", kValveAndExpansion),
     };
     return runs;
 }
