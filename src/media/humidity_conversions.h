@@ -25,7 +25,7 @@ constexpr int kHumidityMarchWindow = 8;
 constexpr double kHumidityMarchMargin = 1e6;
 // A march still going after this many trials leaps a window at a time. A march of the relative
 // humidity past its second trial (100 %) seeks a humidity no gas can hold, and mostly runs to its
-// bound: it leaps from its first window on.
+// bound: it leaps from its second window on.
 constexpr int kHumidityMarchLeapTrials = kHumidityMarchWindow;
 
 // Step search for f(s) = target (> 0) from s0: first move +50, halving with reversal.
