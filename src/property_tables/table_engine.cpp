@@ -1,7 +1,11 @@
 #include "property_tables/table_engine.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "numerics/checked.h"
 #include "numerics/number_text.h"
@@ -204,6 +208,48 @@ void Interpolate(const TableData& d, const TableOptions& o, int i, int j, double
     }
 }
 
+// The corners of a cell at a clamped temperature as the repairs and transforms left them, with
+// the column and temperature the column skip moved to. Kept by table, options, cell and the bits
+// of the clamped temperature, in slots picked by the cell.
+struct KeptCorners {
+    const TableData* data = nullptr;
+    TableOptions options;
+    int i = 0, j = 0;
+    std::uint64_t clampedT = 0;
+    int movedJ = 0;
+    double movedT = 0.0;
+    bool columnMoved = false;
+    Corners corners{};
+};
+constexpr std::size_t kKeptCornerSlots = 16;
+std::array<KeptCorners, kKeptCornerSlots> keptCorners;
+
+// Whether the corners depend on the cell and the clamped temperature alone: the distance repair
+// and the used-state rules read the requested state itself.
+bool CornersKeepable(const TableOptions& o) { return o.repair != Repair::R1 && o.usedState == UsedStateRule::None; }
+
+KeptCorners& CornerSlot(const TableData& d, int i, int j) {
+    const std::uintptr_t x = reinterpret_cast<std::uintptr_t>(&d) / alignof(TableData);
+    return keptCorners[(x * 31 + static_cast<std::uintptr_t>(i) * 7 + static_cast<std::uintptr_t>(j)) %
+                       kKeptCornerSlots];
+}
+
+// The interpolation and the back-transforms of a call, from its corners.
+TableResult& Finish(const TableData& d, const TableOptions& o, double P_Pa, double t_C, int i, int j, double pc,
+                    double Tc, const Corners& k, TableResult& r) {
+    double v = 0.0;
+    Interpolate(d, o, i, j, pc, Tc, k, v);
+    v = v * o.scale;
+    if (o.densityTransform) {
+        v = CheckedDiv(v * pc, Tc);
+        const bool liquidResult = (o.form == Form::W && o.formWindow == Window::Liquid);
+        if (o.idealGasCarry && !liquidResult)
+            v = v * (CheckedDiv(o.pressureFactor * P_Pa, pc) * CheckedDiv(Tc, t_C + kKelvinOffset));
+    }
+    r.value = CheckFinite(v, "property table result");
+    return r;
+}
+
 }  // namespace
 
 double InRangeIndicator(double low, double x, double high) { return (low <= x && x <= high) ? 1.0 : 0.0; }
@@ -225,6 +271,21 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
 
     const int i = CellBelow(d.pressures, d.mP, pc);
     int j = CellBelow(d.temperatures, d.mT, Tc);
+
+    const bool keepable = CornersKeepable(o);
+    const std::uint64_t clampedT = std::bit_cast<std::uint64_t>(Tc);
+    KeptCorners& slot = CornerSlot(d, i, j);
+    if (keepable && slot.data == &d && slot.i == i && slot.j == j && slot.clampedT == clampedT && slot.options == o) {
+        r.i = i;
+        r.j = slot.movedJ;
+        r.usedPressure = pc;
+        r.usedTemperatureK = slot.movedT;
+        r.notePressureKPa = pc * kpaPerUnit;
+        r.noteTemperatureK = slot.movedT;
+        r.columnMoved = slot.columnMoved;
+        return Finish(d, o, P_Pa, t_C, i, slot.movedJ, pc, slot.movedT, slot.corners, r);
+    }
+    const int cellJ = j;
 
     Corners k;
     LoadCorners(d, i, j, k);
@@ -286,17 +347,20 @@ TableResult InterpolateTable(const TableData& d, const TableOptions& o, double P
     if (o.densityTransform)
         for (int n = 0; n < 4; ++n) k.v[n] = k.v[n] * Tax(d, k.col[n]) / Pax(d, k.row[n]);
 
-    double v = 0.0;
-    Interpolate(d, o, i, j, pc, Tc, k, v);
-    v = v * o.scale;
-    if (o.densityTransform) {
-        v = CheckedDiv(v * pc, Tc);
-        const bool liquidResult = (o.form == Form::W && o.formWindow == Window::Liquid);
-        if (o.idealGasCarry && !liquidResult)
-            v = v * (CheckedDiv(o.pressureFactor * P_Pa, pc) * CheckedDiv(Tc, t_C + kKelvinOffset));
+    if (keepable) {
+        // A call that raised above keeps nothing; the slot is whole before it is marked.
+        slot.data = nullptr;
+        slot.options = o;
+        slot.i = i;
+        slot.j = cellJ;
+        slot.clampedT = clampedT;
+        slot.movedJ = j;
+        slot.movedT = Tc;
+        slot.columnMoved = r.columnMoved;
+        slot.corners = k;
+        slot.data = &d;
     }
-    r.value = CheckFinite(v, "property table result");
-    return r;
+    return Finish(d, o, P_Pa, t_C, i, j, pc, Tc, k, r);
 }
 
 void WriteRangeNote(NoteKind kind, double usedPressureKPa, double requestedPressurePa, double usedTemperatureK,

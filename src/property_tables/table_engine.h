@@ -6,7 +6,9 @@
 //
 // Re-entrant: a call reads only its constant table and works on four call-local corners, so a
 // nested property call (the pressure edits' change handler can lead back here) cannot disturb
-// it. Nothing is allocated.
+// it. Nothing is allocated. The corners a cell gives at a temperature, repaired and transformed,
+// are kept for the next calls there (a humidity search reads one table at one temperature and
+// many pressures of one cell), where no repair or used-state rule reads the requested state.
 //
 // Cell values: >= 0 a gas point, negative above -1e99 a liquid point (magnitude is the value),
 // below -1e99 (stored -2e99) a point without data.
@@ -57,6 +59,8 @@ struct TableOptions {
                                       // state (never done for form W with the liquid window)
     double scale = 1.0;               // result = interpolated * scale
     NoteKind note = NoteKind::Density;
+
+    bool operator==(const TableOptions&) const = default;
 };
 
 // The two option sets most tables share.

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "numerics/checked.h"
@@ -24,6 +30,8 @@
 
 namespace tubalyx {
 namespace {
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 // A 3 x 4 test table: pressures 100, 200, 400 kPa; temperatures 250, 300, 350, 400 K.
 const double kP[3] = {100.0, 200.0, 400.0};
@@ -431,6 +439,68 @@ TEST(InterpolateTable, FindsTheCellADownwardWalkFindsInEveryTable) {
             }
         }
     }
+}
+
+// A search reads one cell at one temperature and many pressures, and the engine keeps a cell's
+// repaired corners for it: every result is the same to the bit, the cell's corners kept or not,
+// whatever tables, options and states came between (the states in two orders, the options of
+// each repair and transform on one table, and a grid with no-data and liquid corners).
+TEST_F(TableEngineTest, KeptCornersGiveEachStateTheSameResult) {
+    const double cells[12] = {X, -800, 900, 1000, 700, 800, -900, 1100, 900, X, 1100, 1200};
+    const TableData mixed = Table(cells);
+    std::vector<TableOptions> options(7);
+    options[6].repair = Repair::R1;  // the distance repair reads the state: never kept
+    options[1].repair = Repair::R2;
+    options[2].repair = Repair::R3;
+    options[2].r3Copies = false;
+    options[2].noDataRowRepair = true;
+    options[3].repair = Repair::R4;
+    options[3].r4Scaled = true;
+    options[3].densityTransform = true;
+    options[4] = RowSearchDensityOptions();  // its used-state rule reads the state: never kept
+    options[5] = ColumnSkipOptions(2.0, NoteKind::Viscosity);
+    options[5].specificVolume = true;
+    options[5].form = Form::S;
+    // The nitrogen table's 28 rows: cells of one column far apart in pressure.
+    const TableData* tables[] = {&mixed, &kAirDensityTable, &kCarbonDioxideDensityTable, &kNitrogenDensityTable};
+    std::vector<double> pressures = {50.0, 120.0, 150.0, 199.0, 250.0, 399.0, 4990.0};
+    for (int row = 1; row < kNitrogenDensityRows; ++row)
+        pressures.push_back(0.5 * (kNitrogenDensityPressures[row - 1] + kNitrogenDensityPressures[row]));
+    std::vector<std::pair<double, double>> states;
+    for (const double t : {-30.0, 26.85, 46.85, 76.85, 140.0})
+        for (const double kPa : pressures) states.push_back({Pa(kPa), t});
+    // What a call works out: the value, the state its range note names, the cell and the column move.
+    using Result = std::array<double, 6>;
+    auto evaluate = [&](std::size_t table, std::size_t option, std::size_t state) {
+        try {
+            const TableResult r =
+                InterpolateTable(*tables[table], options[option], states[state].first, states[state].second);
+            return Result{r.value,     r.notePressureKPa,    r.noteTemperatureK, r.usedTemperatureK,
+                          double(r.j), double(r.columnMoved)};
+        } catch (const CalcError&) {
+            return Result{std::numeric_limits<double>::infinity()};
+        }
+    };
+    auto same = [](const Result& a, const Result& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), [](double x, double y) { return SameBits(x, y); });
+    };
+    // The first results, each state evaluated alone between calls elsewhere.
+    std::vector<Result> alone;
+    for (std::size_t a = 0; a < std::size(tables); ++a)
+        for (std::size_t o = 0; o < options.size(); ++o)
+            for (std::size_t k = 0; k < states.size(); ++k) {
+                evaluate((a + 1) % std::size(tables), (o + 1) % options.size(), (k + 5) % states.size());
+                alone.push_back(evaluate(a, o, k));
+            }
+    // Then the states of one temperature in a row, and the options switched at every state.
+    std::size_t n = 0;
+    for (std::size_t a = 0; a < std::size(tables); ++a)
+        for (std::size_t o = 0; o < options.size(); ++o)
+            for (std::size_t k = 0; k < states.size(); ++k, ++n) {
+                EXPECT_TRUE(same(evaluate(a, o, k), alone[n])) << a << " " << o << " " << k;
+                const std::size_t other = (o + 3) % options.size(), m = a * options.size() * states.size();
+                EXPECT_TRUE(same(evaluate(a, other, k), alone[m + other * states.size() + k])) << a << " " << o;
+            }
 }
 
 }  // namespace
